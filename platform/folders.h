@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// Where the user's documents live.
+class IFolders
+{
+public:
+    virtual ~IFolders() = default;
+    // The documents folder, created when missing; empty when there is none.
+    [[nodiscard]] virtual QString DocumentsFolder() = 0;
+};
+
+class CStandardFolders final : public IFolders
+{
+public:
+    [[nodiscard]] QString DocumentsFolder() override;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+class QDate;
+
+// Locale formatting for the user's locale, on ICU.
+//
+// The user's locale is taken from the C library's categories: LC_ALL, then the category of the
+// kind of text (LC_MONETARY for money, LC_NUMERIC for numbers, LC_TIME for dates), then LANG.
+// "C", "POSIX", nothing at all, or a locale ICU does not know stand for en_US. Tests pin one
+// locale for every category with PinLocale.
+//
+// The two number calls take a plain decimal text (ASCII digits, at most one ".", an optional
+// leading "-") and give the empty text for anything else, and for a result longer than
+// MaxFormattedLength characters.
+class CLocaleServices
+{
+public:
+    static constexpr int MaxFormattedLength = 127;
+
+    // Money in the locale's accounting currency format: en_US gives "$200,000.00", "($18.77)".
+    [[nodiscard]] static QString FormatCurrency(const QString &numberText);
+    // A number with exactly two fraction digits and the locale's grouping: en_US "1,234.50".
+    [[nodiscard]] static QString FormatNumber(const QString &numberText);
+    // The user's short numeric date (LC_TIME).
+    [[nodiscard]] static QString FormatShortDate(const QDate &date);
+    // The decimal separator of the number locale (LC_NUMERIC), "." for en_US, "," for de_DE.
+    [[nodiscard]] static QString DecimalSeparator();
+
+    // Pins every category to one locale name such as "de_DE"; an empty name returns to the
+    // environment.
+    static void PinLocale(const QString &name);
+
+    enum class Category { Money, Numbers, Dates };
+    // The ICU locale name in force for a category, after fallbacks ("en_US" for "C").
+    [[nodiscard]] static QString LocaleName(Category category);
+
+    // True when text is a plain decimal number text the formatting accepts.
+    [[nodiscard]] static bool IsPlainNumberText(const QString &text);
+};

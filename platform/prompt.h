@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// Message boxes and file dialogs, behind one small interface so that tests answer them without a
+// person. The real implementation lives with the widgets; this side needs only QtCore.
+class IPrompt
+{
+public:
+    enum class Icon { None, Information, Warning, Error, Question };
+    enum class Buttons { Ok, YesNo };
+    enum Answer { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
+
+    virtual ~IPrompt() = default;
+
+    // A message box with the application's name as caption. Returns the button pressed.
+    virtual int MessageBox(const QString &text, Buttons buttons, Icon icon) = 0;
+    // Save As: asks before replacing an existing file; a name without extension gets
+    // defaultExtension. Empty when cancelled.
+    [[nodiscard]] virtual QString GetSaveFileName(const QString &filter,
+                                                  const QString &defaultExtension) = 0;
+    // Open: accepts only an existing file. Empty when cancelled.
+    [[nodiscard]] virtual QString GetOpenFileName(const QString &filter,
+                                                  const QString &defaultExtension) = 0;
+};

@@ -1,0 +1,54 @@
+#include "testdoubles.h"
+
+namespace {
+QString Key(const QString &section, const QString &entry)
+{
+    return section + QLatin1Char('/') + entry;
+}
+} // namespace
+
+QString CMemoryProfile::GetProfileString(const QString &section, const QString &entry,
+                                         const QString &defaultValue)
+{
+    return m_values.value(Key(section, entry), defaultValue);
+}
+
+std::int32_t CMemoryProfile::GetProfileInt(const QString &section, const QString &entry,
+                                           std::int32_t defaultValue)
+{
+    bool ok = false;
+    const int value = m_values.value(Key(section, entry)).toInt(&ok);
+    return ok ? value : defaultValue;
+}
+
+void CMemoryProfile::WriteProfileString(const QString &section, const QString &entry,
+                                        const QString &value)
+{
+    m_values.insert(Key(section, entry), value);
+}
+
+void CMemoryProfile::WriteProfileInt(const QString &section, const QString &entry,
+                                     std::int32_t value)
+{
+    m_values.insert(Key(section, entry), QString::number(value));
+}
+
+int CScriptedPrompt::MessageBox(const QString &text, Buttons buttons, Icon icon)
+{
+    m_messages.append({text, buttons, icon});
+    if (!m_answers.isEmpty())
+        return m_answers.dequeue();
+    return buttons == Buttons::YesNo ? IDNO : IDOK;
+}
+
+QString CScriptedPrompt::GetSaveFileName(const QString &filter, const QString &)
+{
+    m_fileFilters.append(filter);
+    return m_fileNames.isEmpty() ? QString() : m_fileNames.dequeue();
+}
+
+QString CScriptedPrompt::GetOpenFileName(const QString &filter, const QString &)
+{
+    m_fileFilters.append(filter);
+    return m_fileNames.isEmpty() ? QString() : m_fileNames.dequeue();
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "folders.h"
+#include "profile.h"
+#include "prompt.h"
+#include "shell.h"
+
+#include <QMap>
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+
+// Records what would have been handed to the desktop.
+class CRecordingShell final : public IShell
+{
+public:
+    void OpenDocument(const QString &path) override { m_documents.append(path); }
+    void OpenUrl(const QString &url) override { m_urls.append(url); }
+    void StartProgram(const QString &command) override { m_programs.append(command); }
+
+    QStringList m_documents;
+    QStringList m_urls;
+    QStringList m_programs;
+};
+
+// A documents folder of the test's choosing; an empty path means "there is none".
+class CFixedFolders final : public IFolders
+{
+public:
+    explicit CFixedFolders(QString path) : m_path(std::move(path)) {}
+    [[nodiscard]] QString DocumentsFolder() override { return m_path; }
+
+    QString m_path;
+};
+
+// A profile in memory, keyed "section/entry".
+class CMemoryProfile final : public IProfile
+{
+public:
+    [[nodiscard]] QString GetProfileString(const QString &section, const QString &entry,
+                                           const QString &defaultValue = QString()) override;
+    [[nodiscard]] std::int32_t GetProfileInt(const QString &section, const QString &entry,
+                                             std::int32_t defaultValue) override;
+    void WriteProfileString(const QString &section, const QString &entry,
+                            const QString &value) override;
+    void WriteProfileInt(const QString &section, const QString &entry, std::int32_t value) override;
+    void Flush() override {}
+
+    QMap<QString, QString> m_values;
+};
+
+// Answers message boxes and file dialogs from queues the test fills, and keeps what was asked.
+class CScriptedPrompt final : public IPrompt
+{
+public:
+    struct Message
+    {
+        QString text;
+        Buttons buttons;
+        Icon icon;
+    };
+
+    int MessageBox(const QString &text, Buttons buttons, Icon icon) override;
+    [[nodiscard]] QString GetSaveFileName(const QString &filter,
+                                          const QString &defaultExtension) override;
+    [[nodiscard]] QString GetOpenFileName(const QString &filter,
+                                          const QString &defaultExtension) override;
+
+    void SetNextAnswer(int answer) { m_answers.enqueue(answer); }
+    void SetNextFileName(const QString &name) { m_fileNames.enqueue(name); }
+
+    QList<Message> m_messages;
+    QStringList m_fileFilters;
+
+private:
+    QQueue<int> m_answers;
+    QQueue<QString> m_fileNames;
+};

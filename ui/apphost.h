@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+class IFolders;
+class IProfile;
+class IPrompt;
+class IShell;
+struct CAppSettings;
+
+// The platform services the program runs on: real ones in the program, doubles in tests.
+struct CPlatformServices
+{
+    IShell *shell = nullptr;
+    IFolders *folders = nullptr;
+    IProfile *profile = nullptr;
+    IPrompt *prompt = nullptr;
+};
+
+// What the dialogs ask of the application object: its settings, its services and the commands
+// it carries out for them.
+class IAppHost
+{
+public:
+    virtual ~IAppHost() = default;
+    [[nodiscard]] virtual CAppSettings &Settings() = 0;
+    [[nodiscard]] virtual const CPlatformServices &Services() const = 0;
+    // Fills path with the data folder (documents folder plus "ZANT"), created when missing.
+    virtual bool GetDataFolder(QString &path) = 0;
+    // Tools, Calculator: starts the settings' calculator command.
+    virtual void OnToolsCalculator() = 0;
+    // Help Topics: opens the help at the topic of a dialog's help context.
+    virtual void OnHelp(std::uint32_t context) = 0;
+};
