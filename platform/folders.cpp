@@ -1,0 +1,12 @@
+#include "folders.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+QString CStandardFolders::DocumentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty() || !QDir().mkpath(documents))
+        return QString();
+    return documents;
+}

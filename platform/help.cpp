@@ -1,0 +1,69 @@
+#include "help.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace {
+
+struct HelpTopic
+{
+    std::uint32_t context;
+    const char *page;
+    const char *anchor;
+};
+
+// The main dialog's topic comes first: it is the answer for every context not listed.
+constexpr HelpTopic helpTopics[] = {
+    {HelpContext::MainDialog, "main-window.html", "main-window"},
+    {HelpContext::AboutBox, "about.html", "about-box"},
+    {HelpContext::SettingsDialog, "settings.html", "settings-dialog"},
+};
+
+QString PageUrl(const QString &helpFolder, const char *page, const char *anchor)
+{
+    QUrl url = QUrl::fromLocalFile(QDir(helpFolder).filePath(QString::fromLatin1(page)));
+    url.setFragment(QString::fromLatin1(anchor));
+    return url.toString(QUrl::FullyEncoded);
+}
+
+} // namespace
+
+QString HelpFolderFor(const QString &applicationDir)
+{
+    const QString installed =
+        QDir::cleanPath(QDir(applicationDir).filePath(QStringLiteral(ZANT_HELP_FROM_BINDIR)));
+    if (QFileInfo::exists(QDir(installed).filePath(QStringLiteral("index.html"))))
+        return installed;
+    return QStringLiteral(ZANT_SOURCE_HELP_DIR);
+}
+
+QString HelpFolder()
+{
+    // Without an application object there is no executable folder to start from.
+    const QString applicationDir =
+        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    return applicationDir.isEmpty() ? QStringLiteral(ZANT_SOURCE_HELP_DIR)
+                                    : HelpFolderFor(applicationDir);
+}
+
+QString HelpTopicUrl(const QString &helpFolder, std::uint32_t context)
+{
+    const HelpTopic *found = &helpTopics[0];
+    for (const HelpTopic &topic : helpTopics) {
+        if (topic.context == context)
+            found = &topic;
+    }
+    return PageUrl(helpFolder, found->page, found->anchor);
+}
+
+QString HelpTopicUrl(std::uint32_t context)
+{
+    return HelpTopicUrl(HelpFolder(), context);
+}
+
+QString HelpTermsOfUseUrl()
+{
+    return PageUrl(HelpFolder(), "terms.html", "terms-of-use");
+}

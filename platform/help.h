@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// The help manual: HTML pages installed with the program and opened in the browser at the topic of
+// the dialog that asks. A dialog's help context is 0x20000 plus its dialog template number.
+namespace HelpContext {
+inline constexpr std::uint32_t AboutBox = 0x20000 + 100;
+inline constexpr std::uint32_t MainDialog = 0x20000 + 102;
+inline constexpr std::uint32_t SettingsDialog = 0x20000 + 130;
+} // namespace HelpContext
+
+// The help folder of the running program: the installed one beside the executable, else the
+// pages in the source tree (a program run from its build folder).
+[[nodiscard]] QString HelpFolder();
+// The same choice for an executable in applicationDir.
+[[nodiscard]] QString HelpFolderFor(const QString &applicationDir);
+
+// A file URL of the page and anchor for a help context, fully encoded; a context without a topic
+// of its own gets the main dialog's topic.
+[[nodiscard]] QString HelpTopicUrl(std::uint32_t context);
+[[nodiscard]] QString HelpTopicUrl(const QString &helpFolder, std::uint32_t context);
+
+// The terms of use, which the About box points to.
+[[nodiscard]] QString HelpTermsOfUseUrl();

@@ -1,0 +1,144 @@
+#include "appsettings.h"
+#include "dealrecord.h"
+#include "localeservices.h"
+#include "profile.h"
+#include "profilestore.h"
+#include "testdoubles.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+
+class TestProfileStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    }
+
+    void emptyProfileGivesFirstRunValues();
+    void writesThirtySevenEntriesInDisplayForm();
+    void storedValuesReadBackUnchanged();
+    void settingsProfileRoundTrip();
+};
+
+void TestProfileStore::emptyProfileGivesFirstRunValues()
+{
+    CMemoryProfile profile;
+    CAppSettings settings;
+    CDealRecord record;
+    ProfileStore::ReadSettings(profile, settings);
+    ProfileStore::ReadRecord(profile, record);
+
+    QCOMPARE(settings, CAppSettings::Defaults());
+    QCOMPARE(settings.m_crLabels, COLORREF(0xCCFFFF));
+    QCOMPARE(settings.m_crOddRowsCalc, COLORREF(0xFFFFCC));
+    QCOMPARE(record.m_strDescription, QString());
+    QCOMPARE(record.m_purchasePrice.m_value, 200000.0);
+    QCOMPARE(record.m_rentalIncome.m_value, 2000.0);
+    QCOMPARE(record.m_escrow.m_value, 0.0);
+    QCOMPARE(record.m_otherFees.m_value, 0.0);
+    QCOMPARE(record.m_safetyMargin.m_value, 0.0);
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        QCOMPARE(record.m_strLender[k], QString());
+        QCOMPARE(record.m_downPayment[k].m_value, 20000.0);
+        QCOMPARE(record.m_interestRate[k].m_value, 7.0);
+        QCOMPARE(record.m_term[k].m_value, 30.0);
+        QCOMPARE(record.m_pmi[k].m_value, 0.0);
+    }
+    QCOMPARE(record.m_nLoan, 0);
+}
+
+void TestProfileStore::writesThirtySevenEntriesInDisplayForm()
+{
+    CMemoryProfile profile;
+    CAppSettings settings = CAppSettings::Defaults();
+    CDealRecord record;
+    ProfileStore::ReadRecord(profile, record);
+    record.m_otherFees.m_value = 125;
+    record.m_nLoan = 3;
+    ProfileStore::WriteSettings(profile, settings);
+    ProfileStore::WriteRecord(profile, record);
+
+    QCOMPARE(profile.m_values.size(), 37);
+    QCOMPARE(profile.m_values.value("ZANT/LabelsColor"), QStringLiteral("13434879"));
+    QCOMPARE(profile.m_values.value("ZANT/OddRowsCalcColor"), QStringLiteral("16777164"));
+    QCOMPARE(profile.m_values.value("ZANT/FontName"), QStringLiteral("Tahoma,Arial,sans-serif"));
+    QCOMPARE(profile.m_values.value("ZANT/PurchasePrice"), QStringLiteral("$200,000.00"));
+    QCOMPARE(profile.m_values.value("ZANT/SafetyMargin"), QStringLiteral("0.00%"));
+    QCOMPARE(profile.m_values.value("ZANT/InterestRate5"), QStringLiteral("7.00%"));
+    QCOMPARE(profile.m_values.value("ZANT/Term3"), QStringLiteral("30"));
+    QCOMPARE(profile.m_values.value("ZANT/PMI1"), QStringLiteral("$0.00"));
+    QVERIFY(profile.m_values.contains("ZANT/Lender5"));
+    QVERIFY(!profile.m_values.contains("ZANT/OtherFees"));
+    QVERIFY(!profile.m_values.contains("ZANT/Lender6"));
+}
+
+void TestProfileStore::storedValuesReadBackUnchanged()
+{
+    for (const char *locale : {"en_US", "de_DE"}) {
+        CLocaleServices::PinLocale(QString::fromLatin1(locale));
+        CMemoryProfile profile;
+        CAppSettings settings{QStringLiteral("xcalc -x"), QStringLiteral("Georgia, serif"),
+                              QStringLiteral("x-large"), 0x12345678, 0xFFFFFFFF, 0x80000005, 0};
+        CDealRecord record;
+        record.m_strDescription = QString::fromUtf8("Café – Ünïcode ☂, \"quoted\"");
+        record.m_purchasePrice.m_value = 350000.5;
+        record.m_rentalIncome.m_value = 2450.75;
+        record.m_safetyMargin.m_value = 12.5;
+        for (int k = 0; k < MAX_LOANS; ++k) {
+            record.m_strLender[k] = QStringLiteral("Lender #%1; a=b").arg(k);
+            record.m_downPayment[k].m_value = 10000 * (k + 1);
+            record.m_interestRate[k].m_value = 5.25 + k;
+            record.m_term[k].m_value = 10 + 5 * k;
+            record.m_pmi[k].m_value = 12.34 * k;
+        }
+        ProfileStore::WriteSettings(profile, settings);
+        ProfileStore::WriteRecord(profile, record);
+
+        CAppSettings settingsBack;
+        CDealRecord recordBack;
+        ProfileStore::ReadSettings(profile, settingsBack);
+        ProfileStore::ReadRecord(profile, recordBack);
+        QCOMPARE(settingsBack, settings);
+        QCOMPARE(recordBack.m_strDescription, record.m_strDescription);
+        QCOMPARE(recordBack.m_purchasePrice.m_value, 350000.5);
+        QCOMPARE(recordBack.m_rentalIncome.m_value, 2450.75);
+        QCOMPARE(recordBack.m_safetyMargin.m_value, 12.5);
+        for (int k = 0; k < MAX_LOANS; ++k) {
+            QCOMPARE(recordBack.m_strLender[k], record.m_strLender[k]);
+            QCOMPARE(recordBack.m_downPayment[k].m_value, record.m_downPayment[k].m_value);
+            QCOMPARE(recordBack.m_interestRate[k].m_value, record.m_interestRate[k].m_value);
+            QCOMPARE(recordBack.m_term[k].m_value, record.m_term[k].m_value);
+            QCOMPARE(recordBack.m_pmi[k].m_value, record.m_pmi[k].m_value);
+        }
+    }
+    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+}
+
+void TestProfileStore::settingsProfileRoundTrip()
+{
+    const QString name = QStringLiteral("zantoria-profile-test");
+    {
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quenwick", name).clear();
+        CSettingsProfile profile(name);
+        QVERIFY(profile.FileName().endsWith(QStringLiteral("Quenwick/") + name + ".conf"));
+        QCOMPARE(profile.GetProfileString("ZANT", "Missing", "fallback"), QStringLiteral("fallback"));
+        QCOMPARE(profile.GetProfileInt("ZANT", "Missing", 42), 42);
+        profile.WriteProfileString("ZANT", "FontName", "Tahoma,Arial,sans-serif");
+        profile.WriteProfileInt("ZANT", "EvenRowsColor", std::int32_t(0xFFFFFFFF));
+        profile.WriteProfileString("ZANT", "Odd", "not a number");
+        profile.Flush();
+    }
+    CSettingsProfile profile(name);
+    QCOMPARE(profile.GetProfileString("ZANT", "FontName"), QStringLiteral("Tahoma,Arial,sans-serif"));
+    QCOMPARE(COLORREF(profile.GetProfileInt("ZANT", "EvenRowsColor", 0)), COLORREF(0xFFFFFFFF));
+    QCOMPARE(profile.GetProfileInt("ZANT", "Odd", 7), 7);
+}
+
+QTEST_GUILESS_MAIN(TestProfileStore)
+#include "tst_profilestore.moc"
