@@ -1,0 +1,408 @@
+#include "colorcombobox.h"
+
+#include <QAbstractItemView>
+#include <QImage>
+#include <QPainter>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr quint32 Marker = 0x7f000000u;
+constexpr COLORREF Yellow = 0x00ccffff;
+constexpr COLORREF White = 0x00ffffff;
+constexpr COLORREF X = 0x00123456;
+constexpr COLORREF Y = 0x00654321;
+
+void Fill(CColorComboBox &combo)
+{
+    for (const auto &row : CColorComboBox::ColorTable())
+        QCOMPARE(combo.AddColor(CColorComboBox::ColorName(row), row.color) >= 0, true);
+}
+
+quint32 Data(const CColorComboBox &combo, int index)
+{
+    return combo.itemData(index).toUInt();
+}
+
+// Distinct colours for every role the drawing uses, so a wrong choice shows in the pixels.
+QPalette TestPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Base, QColor(0x10, 0x20, 0x30));
+    palette.setColor(QPalette::Text, QColor(0xf0, 0xe0, 0xd0));
+    palette.setColor(QPalette::Highlight, QColor(0x00, 0x00, 0xa0));
+    palette.setColor(QPalette::HighlightedText, QColor(0xff, 0xff, 0x00));
+    palette.setColor(QPalette::Button, QColor(0x80, 0x80, 0x00));
+    palette.setColor(QPalette::WindowText, QColor(0x00, 0xff, 0x00));
+    return palette;
+}
+
+// An image of the given size filled with a colour the drawing never uses.
+QImage Canvas(int width, int height)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(QColor(0x12, 0x34, 0x56));
+    return image;
+}
+
+QImage Render(QSize canvas, const QRect &rcItem, const QString &text, quint32 data, int itemID,
+              CColorComboBox::ItemState state, const QPalette &palette = TestPalette())
+{
+    QImage image = Canvas(canvas.width(), canvas.height());
+    QPainter painter(&image);
+    QFont font = painter.font();
+    font.setPixelSize(12);
+    painter.setFont(font);
+    CColorComboBox::DrawItem(painter, rcItem, text, data, itemID, state, palette);
+    return image;
+}
+
+int Distance(QColor a, QColor b)
+{
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green())
+           + std::abs(a.blue() - b.blue());
+}
+
+// The pixel of the area that differs most from the background: the core of the text's strokes.
+QColor StrongestInk(const QImage &image, const QRect &area, QColor background)
+{
+    QColor strongest = background;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (Distance(c, background) > Distance(strongest, background))
+                strongest = c;
+        }
+    return strongest;
+}
+
+} // namespace
+
+class TestColorComboBox : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void namedColourTable()
+    {
+        const auto &table = CColorComboBox::ColorTable();
+        const QStringList names = {"Gray", "Blue", "Green", "Cyan",
+                                   "Red",  "Magenta", "Yellow", "White"};
+        const QList<COLORREF> colors = {0x00eeeeee, 0x00ffcccc, 0x00ccffcc, 0x00ffffcc,
+                                        0x00ccccff, 0x00ffccff, 0x00ccffff, 0x00ffffff};
+        for (int i = 0; i < CColorComboBox::NamedColorCount; ++i) {
+            QCOMPARE(CColorComboBox::ColorName(table[size_t(i)]), names[i]);
+            QCOMPARE(table[size_t(i)].color, colors[i]);
+        }
+        // COLORREF keeps red in the lowest byte.
+        QCOMPARE(CColorComboBox::FromColorRef(0x00ffcccc), QColor(204, 204, 255));
+    }
+
+    void selectsNamedColour()
+    {
+        CColorComboBox combo;
+        Fill(combo);
+        QCOMPARE(combo.SelectColor(Yellow), 6);
+        QCOMPARE(combo.count(), 8);
+        QCOMPARE(combo.currentText(), QStringLiteral("Yellow"));
+        QCOMPARE(combo.GetSelectedColor(), Yellow);
+        QCOMPARE(combo.SelectColor(0x00eeeeee), 0);
+        QCOMPARE(combo.GetSelectedColor(), COLORREF(0x00eeeeee));
+    }
+
+    void customEntryIsAppendedOnceAndReused()
+    {
+        CColorComboBox combo;
+        Fill(combo);
+
+        QCOMPARE(combo.SelectColor(X), 8);
+        QCOMPARE(combo.count(), 9);
+        QCOMPARE(combo.itemText(8), QStringLiteral("Custom"));
+        QCOMPARE(Data(combo, 8), X | Marker);
+        QCOMPARE(combo.GetSelectedColor(), X);
+
+        QCOMPARE(combo.SelectColor(Y), 8);
+        QCOMPARE(combo.count(), 9);
+        QCOMPARE(Data(combo, 8), Y | Marker);
+        QCOMPARE(combo.GetSelectedColor(), Y);
+
+        // A named colour wins; the custom entry stays with its colour for the user to pick.
+        QCOMPARE(combo.SelectColor(White), 7);
+        QCOMPARE(combo.count(), 9);
+        QCOMPARE(Data(combo, 8), Y | Marker);
+        QCOMPARE(combo.GetSelectedColor(), White);
+
+        // The custom entry's own colour is found by the search.
+        QCOMPARE(combo.SelectColor(Y), 8);
+        QCOMPARE(combo.count(), 9);
+        QCOMPARE(Data(combo, 8), Y | Marker);
+    }
+
+    void onlyTheLastEntryIsTakenForCustom()
+    {
+        CColorComboBox combo;
+        Fill(combo);
+        QCOMPARE(combo.SelectColor(X), 8);
+        QCOMPARE(combo.AddColor(QStringLiteral("Extra"), 0x00010203), 9);
+        QCOMPARE(combo.SelectColor(Y), 10);
+        QCOMPARE(combo.itemText(10), QStringLiteral("Custom"));
+        QCOMPARE(Data(combo, 8), X | Marker);
+        QCOMPARE(Data(combo, 10), Y | Marker);
+    }
+
+    void emptyControlGetsCustomOnly()
+    {
+        CColorComboBox combo;
+        QCOMPARE(combo.GetSelectedColor(), COLORREF(0xffffffff));
+        QCOMPARE(combo.SelectColor(White), 0);
+        QCOMPARE(combo.count(), 1);
+        QCOMPARE(Data(combo, 0), White | Marker);
+        QCOMPARE(combo.GetSelectedColor(), White);
+    }
+
+    void markerBitsAreComparedUnmasked()
+    {
+        CColorComboBox combo;
+        Fill(combo);
+        // White with a non-zero top byte matches no named entry.
+        QCOMPARE(combo.SelectColor(0x05ffffff), 8);
+        QCOMPARE(combo.currentText(), QStringLiteral("Custom"));
+        QCOMPARE(Data(combo, 8), quint32(0x7fffffff));
+        QCOMPARE(combo.GetSelectedColor(), White);
+
+        QCOMPARE(combo.SelectColor(0x7fccffff), 8);
+        QCOMPARE(combo.count(), 9);
+        QCOMPARE(combo.GetSelectedColor(), Yellow);
+    }
+
+    void systemColourGoesIntoCustom()
+    {
+        CColorComboBox combo;
+        Fill(combo);
+        const COLORREF buttonFace = 0x8000000f;
+        QCOMPARE(combo.SelectColor(buttonFace), 8);
+        QCOMPARE(Data(combo, 8), quint32(0xff00000f));
+        QCOMPARE(combo.GetSelectedColor(), buttonFace);
+        // Searching again finds it, bit 31 included.
+        QCOMPARE(combo.SelectColor(buttonFace), 8);
+        QCOMPARE(combo.count(), 9);
+    }
+
+    void refusedAppendClearsTheSelection()
+    {
+        CColorComboBox combo;
+        combo.setMaxCount(8);
+        Fill(combo);
+        QCOMPARE(combo.AddColor(QStringLiteral("Ninth"), 0x00010101), CColorComboBox::CB_ERR);
+        QCOMPARE(combo.SelectColor(Yellow), 6);
+
+        QCOMPARE(combo.SelectColor(X), CColorComboBox::CB_ERR);
+        QCOMPARE(combo.count(), 8);
+        QCOMPARE(combo.currentIndex(), -1);
+        QCOMPARE(combo.GetSelectedColor(), COLORREF(0xffffffff));
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(Data(combo, i) & Marker, 0u);
+
+        // An existing custom entry is reused even when the list is full.
+        CColorComboBox full;
+        full.setMaxCount(9);
+        Fill(full);
+        QCOMPARE(full.SelectColor(X), 8);
+        QCOMPARE(full.SelectColor(Y), 8);
+        QCOMPARE(full.GetSelectedColor(), Y);
+    }
+
+    void swatchGeometryAndTextStart()
+    {
+        // An item 15 pixels high at (5, 7): margin 3, a 9 by 9 swatch from 3 to 12, text at 15.
+        const QPalette palette = TestPalette();
+        const QColor background = palette.color(QPalette::Base);
+        const QColor red(255, 0, 0);
+        const QRect item(5, 7, 100, 15);
+        const QImage image = Render({120, 30}, item, QStringLiteral("HWHWHW"), 0x000000ff, 0, {});
+
+        for (int y = 0; y < 15; ++y) {
+            for (int x = 0; x < 15; ++x) {
+                const QColor pixel = image.pixelColor(item.left() + x, item.top() + y);
+                const bool inSwatch = x >= 3 && x < 12 && y >= 3 && y < 12;
+                const bool outline = inSwatch && (x == 3 || x == 11 || y == 3 || y == 11);
+                const QColor expected = !inSwatch ? background : outline ? QColor(Qt::black) : red;
+                if (pixel != expected)
+                    QFAIL(qPrintable(QStringLiteral("pixel %1,%2 is %3, expected %4")
+                                         .arg(x)
+                                         .arg(y)
+                                         .arg(pixel.name(), expected.name())));
+            }
+        }
+        // The text lies right of the swatch, inside the item, in the text colour.
+        const QRect textArea(item.left() + 15, item.top(), item.width() - 15, item.height());
+        QVERIFY(Distance(StrongestInk(image, textArea, background), palette.color(QPalette::Text))
+                < 90);
+        // Nothing outside the item.
+        const QColor untouched = Canvas(1, 1).pixelColor(0, 0);
+        for (int x = 0; x < image.width(); ++x) {
+            QCOMPARE(image.pixelColor(x, item.top() - 1), untouched);
+            QCOMPARE(image.pixelColor(x, item.bottom() + 1), untouched);
+        }
+        QCOMPARE(image.pixelColor(item.left() - 1, item.top() + 7), untouched);
+        QCOMPARE(image.pixelColor(item.right() + 1, item.top() + 7), untouched);
+    }
+
+    void otherHeightsKeepTheMargin()
+    {
+        // 22 pixels: margin 4 (remainder dropped), swatch from 4 to 18.
+        const QImage image =
+            Render({60, 22}, QRect(0, 0, 60, 22), QString(), 0x00ff0000, 0, {});
+        QCOMPARE(image.pixelColor(3, 10), TestPalette().color(QPalette::Base));
+        QCOMPARE(image.pixelColor(4, 10), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(17, 10), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(16, 10), QColor(0, 0, 255));
+        QCOMPARE(image.pixelColor(18, 10), TestPalette().color(QPalette::Base));
+        QCOMPARE(image.pixelColor(10, 17), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(10, 18), TestPalette().color(QPalette::Base));
+    }
+
+    void itemNoWiderThanHighHasNoText()
+    {
+        const QColor untouched = Canvas(1, 1).pixelColor(0, 0);
+        const QColor background = TestPalette().color(QPalette::Base);
+        // The painter may not draw past the item: a text there would show right of it.
+        const QImage image =
+            Render({60, 15}, QRect(0, 0, 15, 15), QStringLiteral("WWWWWW"), 0x000000ff, 0, {});
+        for (int y = 0; y < 15; ++y) {
+            for (int x = 15; x < 60; ++x)
+                QCOMPARE(image.pixelColor(x, y), untouched);
+            for (int x = 0; x < 15; ++x) {
+                const QColor c = image.pixelColor(x, y);
+                QVERIFY(c == background || c == QColor(Qt::black) || c == QColor(255, 0, 0));
+            }
+        }
+    }
+
+    void textIsClippedToTheItem()
+    {
+        const QColor untouched = Canvas(1, 1).pixelColor(0, 0);
+        const QImage image = Render({200, 15}, QRect(0, 0, 40, 15),
+                                    QStringLiteral("A long name\nwith & and a second line"),
+                                    0x000000ff, 0, {});
+        for (int y = 0; y < 15; ++y)
+            for (int x = 40; x < 200; ++x)
+                QCOMPARE(image.pixelColor(x, y), untouched);
+    }
+
+    void coloursFollowTheState_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<QColor>("text");
+        const QPalette p = TestPalette();
+        QTest::newRow("normal") << 0 << p.color(QPalette::Base) << p.color(QPalette::Text);
+        QTest::newRow("selected") << int(CColorComboBox::ItemSelected)
+                                  << p.color(QPalette::Highlight)
+                                  << p.color(QPalette::HighlightedText);
+        QTest::newRow("disabled") << int(CColorComboBox::ItemDisabled) << p.color(QPalette::Button)
+                                  << p.color(QPalette::WindowText);
+        QTest::newRow("disabled and selected")
+            << int(CColorComboBox::ItemDisabled | CColorComboBox::ItemSelected)
+            << p.color(QPalette::Button) << p.color(QPalette::WindowText);
+    }
+
+    void coloursFollowTheState()
+    {
+        QFETCH(int, state);
+        QFETCH(QColor, background);
+        QFETCH(QColor, text);
+        const QImage image =
+            Render({100, 15}, QRect(0, 0, 100, 15), QStringLiteral("HHHHHH"), 0x000000ff, 3,
+                   CColorComboBox::ItemState(state));
+        QCOMPARE(image.pixelColor(0, 0), background);
+        QCOMPARE(image.pixelColor(14, 14), background);
+        QCOMPARE(image.pixelColor(99, 7), background);
+        QCOMPARE(image.pixelColor(6, 6), QColor(255, 0, 0));
+        const QColor ink = StrongestInk(image, QRect(15, 0, 85, 15), background);
+        QVERIFY2(Distance(ink, text) < 90, qPrintable(ink.name() + " vs " + text.name()));
+    }
+
+    void emptySelectionDrawsOnlyBackground()
+    {
+        const QColor background = TestPalette().color(QPalette::Base);
+        QImage image = Render({50, 15}, QRect(0, 0, 50, 15), QStringLiteral("HHHH"), 0x000000ff,
+                              -1, {});
+        for (int y = 0; y < 15; ++y)
+            for (int x = 0; x < 50; ++x)
+                QCOMPARE(image.pixelColor(x, y), background);
+
+        // With the focus the frame is added around the edge and the inside stays empty.
+        image = Render({50, 15}, QRect(0, 0, 50, 15), QStringLiteral("HHHH"), 0x000000ff, -1,
+                       CColorComboBox::ItemFocus);
+        bool frame = false;
+        for (int x = 0; x < 50; ++x)
+            frame = frame || image.pixelColor(x, 0) != background;
+        QVERIFY(frame);
+        for (int y = 1; y < 14; ++y)
+            for (int x = 1; x < 49; ++x)
+                QCOMPARE(image.pixelColor(x, y), background);
+    }
+
+    void systemColourSwatchUsesThePalette()
+    {
+        const QPalette palette = TestPalette();
+        // Bit 31 with index 15 (button face), as the custom entry stores it.
+        QImage image = Render({40, 15}, QRect(0, 0, 40, 15), QString(), 0xff00000f, 8, {});
+        QCOMPARE(image.pixelColor(6, 6), palette.color(QPalette::Button));
+        image = Render({40, 15}, QRect(0, 0, 40, 15), QString(), 0x8000000d, 8, {});
+        QCOMPARE(image.pixelColor(6, 6), palette.color(QPalette::Highlight));
+        image = Render({40, 15}, QRect(0, 0, 40, 15), QString(), 0x80000005, 8, {});
+        QCOMPARE(image.pixelColor(6, 6), palette.color(QPalette::Base));
+        // The marker bits never reach the colour: 0x7f0000ff is plain red.
+        image = Render({40, 15}, QRect(0, 0, 40, 15), QString(), 0x7f0000ff, 8, {});
+        QCOMPARE(image.pixelColor(6, 6), QColor(255, 0, 0));
+    }
+
+    void fieldAndListUseTheItemDrawing()
+    {
+        CColorComboBox combo;
+        combo.setPalette(TestPalette());
+        Fill(combo);
+        combo.SetItemHeight(15);
+        combo.resize(combo.sizeHint());
+        QCOMPARE(combo.ItemHeight(), 15);
+        combo.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&combo));
+
+        const QColor yellow = CColorComboBox::FromColorRef(Yellow);
+        const auto contains = [](const QImage &image, QColor color) {
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixelColor(x, y) == color)
+                        return true;
+            return false;
+        };
+
+        combo.setCurrentIndex(6);
+        QVERIFY(contains(combo.grab().toImage(), yellow));
+        combo.setCurrentIndex(-1);
+        QVERIFY(!contains(combo.grab().toImage(), yellow));
+
+        // The list's entries have the item height and show their swatches.
+        const QModelIndex index = combo.model()->index(6, 0);
+        QCOMPARE(combo.view()->sizeHintForIndex(index).height(), 15);
+        combo.showPopup();
+        QTRY_VERIFY(combo.view()->isVisible());
+        QCOMPARE(combo.view()->visualRect(index).height(), 15);
+        QVERIFY(contains(combo.view()->viewport()->grab().toImage(), yellow));
+        combo.hidePopup();
+
+        // The item height is settable afterwards.
+        combo.SetItemHeight(20);
+        QCOMPARE(combo.view()->sizeHintForIndex(index).height(), 20);
+    }
+};
+
+QTEST_MAIN(TestColorComboBox)
+#include "tst_colorcombobox.moc"

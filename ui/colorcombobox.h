@@ -1,0 +1,85 @@
+#pragma once
+
+#include "appsettings.h" // COLORREF
+
+#include <QComboBox>
+#include <QFlags>
+#include <array>
+
+class QPainter;
+class QPalette;
+class QRect;
+class QStyle;
+class QWidget;
+
+// A drop-down list of background colours. Every entry carries a 32-bit word in Qt::UserRole:
+// bits 0 to 23 the colour 0x00BBGGRR (or, with bit 31 set, a system colour index), bits 24 to 30
+// all set only on the one "Custom" entry that shows a colour outside the list. The control draws
+// its entries itself, a swatch followed by the name, in the list and in the closed field alike.
+class CColorComboBox : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    static constexpr int CB_ERR = -1;
+    static constexpr quint32 CustomMarker = 0x7f000000u;
+    static constexpr quint32 SystemColorBit = 0x80000000u;
+    static constexpr quint32 ColorMask = 0x80ffffffu; // the item data without the marker bits
+
+    struct SNamedColor
+    {
+        COLORREF color;
+        const char *name; // source text in the CColorComboBox translation context
+    };
+    static constexpr int NamedColorCount = 8;
+
+    enum ItemStateFlag {
+        ItemDisabled = 0x1,
+        ItemSelected = 0x2,
+        ItemFocus = 0x4,
+    };
+    Q_DECLARE_FLAGS(ItemState, ItemStateFlag)
+
+    explicit CColorComboBox(QWidget *parent = nullptr);
+    ~CColorComboBox() override;
+
+    // Selects the entry that carries color, compared with the entries' colours unmasked; a
+    // colour no entry carries goes into the "Custom" entry, which is appended once and then
+    // reused. Returns the selected index, or CB_ERR when "Custom" could not be appended.
+    int SelectColor(COLORREF color);
+    // The colour of the selected entry, or CB_ERR (all bits set) when none is selected.
+    [[nodiscard]] COLORREF GetSelectedColor() const;
+
+    // Appends a named entry carrying color; returns its index, or CB_ERR when the list refused it.
+    int AddColor(const QString &name, COLORREF color);
+
+    // The height of every entry and of the closed field's item.
+    void SetItemHeight(int height);
+    [[nodiscard]] int ItemHeight() const;
+
+    // The named colours in the order the owner adds them.
+    [[nodiscard]] static const std::array<SNamedColor, NamedColorCount> &ColorTable();
+    [[nodiscard]] static QString ColorName(const SNamedColor &row);
+
+    // Draws one entry into rcItem: background by state, the outlined swatch, the text right of
+    // it and the focus frame. itemID -1 stands for the closed field of a list without selection
+    // and gets only its background (and the focus frame). palette stands for the system colours.
+    static void DrawItem(QPainter &painter, const QRect &rcItem, const QString &text,
+                         quint32 itemData, int itemID, ItemState state, const QPalette &palette);
+    // The palette colour standing for the system colour with the given GetSysColor index.
+    [[nodiscard]] static QColor SysColor(quint32 index, const QPalette &palette);
+    [[nodiscard]] static QColor FromColorRef(COLORREF color);
+
+    [[nodiscard]] QSize sizeHint() const override;
+    [[nodiscard]] QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    [[nodiscard]] QSize FieldSize(QSize base) const;
+
+    int m_itemHeight = 0; // 0: from the font
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(CColorComboBox::ItemState)
