@@ -131,3 +131,30 @@ void ProfileStore::WriteRecord(IProfile &profile, const CDealRecord &record)
         WriteFigures(profile, LoanFigures(record, k));
     }
 }
+
+namespace {
+// A profile with nothing in it: every read yields its default.
+class CEmptyProfile final : public IProfile
+{
+public:
+    QString GetProfileString(const QString &, const QString &, const QString &defaultValue) override
+    {
+        return defaultValue;
+    }
+    std::int32_t GetProfileInt(const QString &, const QString &, std::int32_t defaultValue) override
+    {
+        return defaultValue;
+    }
+    void WriteProfileString(const QString &, const QString &, const QString &) override {}
+    void WriteProfileInt(const QString &, const QString &, std::int32_t) override {}
+    void Flush() override {}
+};
+} // namespace
+
+CDealRecord ProfileStore::FirstRunRecord()
+{
+    CEmptyProfile empty;
+    CDealRecord record;
+    ReadRecord(empty, record);
+    return record;
+}

@@ -1,0 +1,83 @@
+#include "zantapp.h"
+
+#include "folders.h"
+#include "help.h"
+#include "profile.h"
+#include "profilestore.h"
+#include "shell.h"
+#include "zantdlg.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QVariant>
+
+CZANTApp::CZANTApp(const CPlatformServices &services) : m_services(services) {}
+
+CZANTApp::~CZANTApp() = default;
+
+bool CZANTApp::InitInstance()
+{
+    CZANTDlg dlg(*this);
+    m_pMainWnd = &dlg;
+
+    QString dataFolder;
+    if (GetDataFolder(dataFolder))
+        QDir::setCurrent(dataFolder);
+
+    ProfileStore::ReadSettings(*m_services.profile, *this);
+    ProfileStore::ReadRecord(*m_services.profile, dlg);
+
+    qApp->installEventFilter(this);
+    dlg.DoModal();
+    qApp->removeEventFilter(this);
+
+    ProfileStore::WriteSettings(*m_services.profile, *this);
+    ProfileStore::WriteRecord(*m_services.profile, dlg);
+    m_services.profile->Flush();
+    m_pMainWnd = nullptr;
+    return false;
+}
+
+bool CZANTApp::GetDataFolder(QString &path)
+{
+    const QString documents = m_services.folders->DocumentsFolder();
+    if (documents.isEmpty()) {
+        path.clear();
+        return false;
+    }
+    path = QDir(documents).filePath(QStringLiteral("ZANT"));
+    // A file named ZANT is no data folder.
+    return QFileInfo(path).isDir() || QDir(documents).mkdir(QStringLiteral("ZANT"));
+}
+
+void CZANTApp::OnToolsCalculator()
+{
+    m_services.shell->StartProgram(m_strCalcCmd);
+}
+
+void CZANTApp::OnHelp(std::uint32_t context)
+{
+    m_services.shell->OpenUrl(HelpTopicUrl(context));
+}
+
+bool CZANTApp::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
+            QWidget *widget = QApplication::focusWidget();
+            if (!widget)
+                widget = QApplication::activeWindow();
+            for (; widget; widget = widget->parentWidget()) {
+                const QVariant context = widget->property("helpContext");
+                if (context.isValid()) {
+                    OnHelp(context.toUInt());
+                    return true;
+                }
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "appsettings.h"
+#include "apphost.h"
+
+#include <QObject>
+
+class CZANTDlg;
+
+// The application object: holds the seven settings, runs the program's whole life in
+// InitInstance (profile in, main dialog, profile out) and carries out the commands the main
+// dialog passes on (Calculator, Help Topics, the data folder).
+class CZANTApp final : public QObject, public CAppSettings, public IAppHost
+{
+    Q_OBJECT
+
+public:
+    explicit CZANTApp(const CPlatformServices &services);
+    ~CZANTApp() override;
+
+    // Reads settings and record, runs the main dialog modally and writes both back, however the
+    // dialog ended. Always returns false: there is nothing left to run afterwards.
+    bool InitInstance();
+
+    [[nodiscard]] CAppSettings &Settings() override { return *this; }
+    [[nodiscard]] const CPlatformServices &Services() const override { return m_services; }
+    bool GetDataFolder(QString &path) override;
+    void OnToolsCalculator() override;
+    void OnHelp(std::uint32_t context) override;
+
+    // The main dialog while InitInstance runs it; null otherwise.
+    [[nodiscard]] CZANTDlg *MainWindow() const { return m_pMainWnd; }
+
+protected:
+    // F1 without modifiers asks the focus window and its parents for a help context.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    CPlatformServices m_services;
+    CZANTDlg *m_pMainWnd = nullptr;
+};

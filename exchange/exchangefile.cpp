@@ -1,0 +1,147 @@
+#include "exchangefile.h"
+
+#include "dealrecord.h"
+#include "stdiofile.h"
+#include "textfile.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+#include <vector>
+
+namespace {
+
+bool IsWhiteSpace(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 0x09 && u <= 0x0D) || u == 0x20 || u == 0xA0;
+}
+
+QStringView Trimmed(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && IsWhiteSpace(text[begin]))
+        ++begin;
+    while (end > begin && IsWhiteSpace(text[end - 1]))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+// Only a to z change: the labels are plain ASCII and nothing else may match them by accident.
+QString UpperCasedLabel(QStringView label)
+{
+    QString result = label.toString();
+    for (QChar &c : result) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - 'a' + 'A');
+    }
+    return result;
+}
+
+// A field of the record with the label it carries in the file, in the order labels are compared.
+struct Entry
+{
+    QString label;
+    QString *text = nullptr;
+    CValue *value = nullptr;
+};
+
+std::vector<Entry> Entries(CDealRecord &record)
+{
+    std::vector<Entry> entries = {
+        {QStringLiteral("DESCRIPTION"), &record.m_strDescription, nullptr},
+        {QStringLiteral("PURCHASEPRICE"), nullptr, &record.m_purchasePrice},
+        {QStringLiteral("RENTALINCOME"), nullptr, &record.m_rentalIncome},
+        {QStringLiteral("ESCROW"), nullptr, &record.m_escrow},
+        {QStringLiteral("OTHERFEES"), nullptr, &record.m_otherFees},
+        {QStringLiteral("SAFETYMARGIN"), nullptr, &record.m_safetyMargin},
+    };
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        const QString n = QString::number(k + 1);
+        entries.push_back({QStringLiteral("LENDER") + n, &record.m_strLender[k], nullptr});
+        entries.push_back({QStringLiteral("DOWNPAYMENT") + n, nullptr, &record.m_downPayment[k]});
+        entries.push_back({QStringLiteral("INTERESTRATE") + n, nullptr, &record.m_interestRate[k]});
+        entries.push_back({QStringLiteral("TERM") + n, nullptr, &record.m_term[k]});
+        entries.push_back({QStringLiteral("PMI") + n, nullptr, &record.m_pmi[k]});
+    }
+    return entries;
+}
+
+} // namespace
+
+QString CImportError::Message(const QString &path) const
+{
+    const char *text = nullptr;
+    switch (kind) {
+    case UnrecognizedSyntax:
+        text = QT_TRANSLATE_NOOP("CImportError", "Unable to import '%1' : Unrecognized syntax on line %2.");
+        break;
+    case MissingLabel:
+        text = QT_TRANSLATE_NOOP("CImportError", "Unable to import '%1' : Missing label on line %2.");
+        break;
+    case UnrecognizedLabel:
+        text = QT_TRANSLATE_NOOP("CImportError", "Unable to import '%1' : Unrecognized label on line %2.");
+        break;
+    }
+    return QCoreApplication::translate("CImportError", text).arg(path).arg(line);
+}
+
+void ExchangeFile::Export(const CDealRecord &record, const QString &path)
+{
+    CTextFile file(path, CTextFile::Encoding::Latin1UnlessWider);
+    file.Write(QStringLiteral(";\n; Zantoria Import/Export file\n;\n\n"));
+    file.Write(QStringLiteral("Description = %s\n"), record.m_strDescription);
+    file.Write(QStringLiteral("PurchasePrice = %s\n"), record.m_purchasePrice.Format());
+    file.Write(QStringLiteral("RentalIncome = %s\n"), record.m_rentalIncome.Format());
+    file.Write(QStringLiteral("Escrow = %s\n"), record.m_escrow.Format());
+    file.Write(QStringLiteral("OtherFees = %s\n"), record.m_otherFees.Format());
+    file.Write(QStringLiteral("SafetyMargin = %s\n"), record.m_safetyMargin.Format());
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        const int n = k + 1;
+        file.Write(QStringLiteral("\nLender%d = %s\n"), n, record.m_strLender[k]);
+        file.Write(QStringLiteral("DownPayment%d = %s\n"), n, record.m_downPayment[k].Format());
+        file.Write(QStringLiteral("InterestRate%d = %s\n"), n, record.m_interestRate[k].Format());
+        file.Write(QStringLiteral("Term%d = %s\n"), n, record.m_term[k].Format());
+        file.Write(QStringLiteral("PMI%d = %s\n"), n, record.m_pmi[k].Format());
+    }
+    file.Close();
+}
+
+std::optional<CImportError> ExchangeFile::Import(CDealRecord &record, const QString &path)
+{
+    CStdioFile file(path);
+    std::optional<CImportError> error = Import(record, file);
+    file.Close();
+    return error;
+}
+
+std::optional<CImportError> ExchangeFile::Import(CDealRecord &record, CStdioFile &file)
+{
+    const std::vector<Entry> entries = Entries(record);
+    int lineNumber = 0;
+    QString line;
+    while (file.ReadString(line)) {
+        ++lineNumber;
+        const QStringView trimmed = Trimmed(line);
+        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char(';')))
+            continue;
+        const qsizetype equals = trimmed.indexOf(QLatin1Char('='));
+        if (equals < 0)
+            return CImportError{CImportError::UnrecognizedSyntax, lineNumber};
+        const QString label = UpperCasedLabel(Trimmed(trimmed.left(equals)));
+        if (label.isEmpty())
+            return CImportError{CImportError::MissingLabel, lineNumber};
+        const QString value = Trimmed(trimmed.mid(equals + 1)).toString();
+        const auto entry = std::find_if(entries.begin(), entries.end(),
+                                        [&label](const Entry &e) { return e.label == label; });
+        if (entry == entries.end())
+            return CImportError{CImportError::UnrecognizedLabel, lineNumber};
+        if (entry->text)
+            *entry->text = value;
+        else
+            entry->value->Parse(value);
+    }
+    return std::nullopt;
+}

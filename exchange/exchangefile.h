@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class CStdioFile;
+struct CDealRecord;
+
+// A data error of an imported file: what is wrong and on which line (the first line is 1).
+struct CImportError
+{
+    enum Kind { UnrecognizedSyntax, MissingLabel, UnrecognizedLabel };
+
+    Kind kind;
+    int line;
+
+    // The message shown to the user, quoting the file's full path.
+    [[nodiscard]] QString Message(const QString &path) const;
+};
+
+// The deal file: ";" comment lines, then one "Label = value" line per field, loans numbered 1 to 5.
+// File errors arrive as CFileException.
+namespace ExchangeFile {
+inline const QString Filter = QStringLiteral("ZANT Files (*.zant)");
+inline const QString DefaultExtension = QStringLiteral("zant");
+
+// Writes every field but the loan on screen; replaces an existing file only once all is written.
+void Export(const CDealRecord &record, const QString &path);
+
+// Reads entries into the record until the end or the first data error, which is returned. Fields
+// set before that line keep their new values.
+std::optional<CImportError> Import(CDealRecord &record, const QString &path);
+std::optional<CImportError> Import(CDealRecord &record, CStdioFile &file);
+} // namespace ExchangeFile

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Zantoria needs to build, run and test, skipping those present.
+# Usage: scripts/install-deps.sh [build|test]
+set -euo pipefail
+
+packages=(cmake g++ ninja-build pkg-config libicu-dev libgl-dev
+          qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-l10n-tools qt6-translations-l10n
+          xdg-utils)
+if [ "${1:-build}" = test ]; then
+    packages+=(desktop-file-utils appstream shared-mime-info libxml2-utils
+               clang libclang-rt-14-dev libbenchmark-dev xauth xvfb)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [ "$status" = "install ok installed" ] || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,63 @@
+#include "apptestsupport.h"
+
+#include "zantdlg.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+int g_fixtureCount = 0;
+}
+
+CAppFixture::CAppFixture()
+    : m_folders(QString()),
+      m_profileName(QStringLiteral("zantoria-test-%1-%2")
+                        .arg(QCoreApplication::applicationPid())
+                        .arg(++g_fixtureCount))
+{
+    QStandardPaths::setTestModeEnabled(true);
+    m_folders.m_path = m_documents.path();
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quenwick"),
+              m_profileName)
+        .clear();
+    ReopenProfile();
+}
+
+CAppFixture::~CAppFixture()
+{
+    const QString file = m_profile->FileName();
+    m_app.reset();
+    m_profile.reset();
+    QFile::remove(file);
+}
+
+void CAppFixture::ReopenProfile()
+{
+    m_app.reset();
+    m_profile.reset();
+    m_profile = std::make_unique<CSettingsProfile>(m_profileName);
+    m_app = std::make_unique<CZANTApp>(
+        CPlatformServices{&m_shell, &m_folders, m_profile.get(), &m_prompt});
+}
+
+void CAppFixture::Run(const std::function<void(CZANTDlg &)> &script)
+{
+    QTimer::singleShot(0, m_app.get(), [this, script] {
+        CZANTDlg *dlg = m_app->MainWindow();
+        if (!dlg)
+            return;
+        script(*dlg);
+        if (dlg->isVisible())
+            dlg->reject();
+    });
+    m_app->InitInstance();
+}
+
+bool ActivateAndWait(QWidget &window)
+{
+    window.activateWindow();
+    return QTest::qWaitFor([&window] { return window.isActiveWindow(); });
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "profile.h"
+#include "testdoubles.h"
+#include "zantapp.h"
+
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+
+class CZANTDlg;
+
+// An application object on doubles: a recording shell, a documents folder in a temporary
+// directory, a real profile file under Qt's test-mode settings folder and scripted prompts.
+class CAppFixture
+{
+public:
+    CAppFixture();
+    ~CAppFixture();
+
+    // Runs the program's whole life; script acts on the shown main dialog and should end it
+    // (the fixture ends it anyway afterwards, so a failed check cannot hang the test).
+    void Run(const std::function<void(CZANTDlg &)> &script);
+    // Opens a fresh profile object on the same file, as the next run would.
+    void ReopenProfile();
+
+    QTemporaryDir m_documents;
+    CRecordingShell m_shell;
+    CFixedFolders m_folders;
+    std::unique_ptr<CSettingsProfile> m_profile;
+    CScriptedPrompt m_prompt;
+    std::unique_ptr<CZANTApp> m_app;
+    QString m_profileName;
+};
+
+// Shows the dialog, makes it active and waits until it has the keyboard.
+bool ActivateAndWait(QWidget &window);

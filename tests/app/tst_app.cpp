@@ -1,0 +1,230 @@
+#include "apptestsupport.h"
+#include "localeservices.h"
+#include "zantdlg.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTest>
+
+namespace {
+QSettings ProfileFile(const CAppFixture &fixture)
+{
+    return QSettings(fixture.m_profile->FileName(), QSettings::IniFormat);
+}
+
+QLineEdit *Edit(CZANTDlg &dlg, const char *name)
+{
+    return dlg.findChild<QLineEdit *>(QString::fromLatin1(name));
+}
+} // namespace
+
+class TestApp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
+    void init() { m_startDir = QDir::currentPath(); }
+    void cleanup() { QDir::setCurrent(m_startDir); }
+
+    void firstRunWritesEveryEntry();
+    void storedValuesReadBackUnchanged();
+    void everyWayToEndWritesTheProfile_data();
+    void everyWayToEndWritesTheProfile();
+    void otherFeesLastOnlyOneRun();
+    void startsWithoutDataFolder();
+    void dataFolderIsMadeCurrent();
+
+private:
+    QString m_startDir;
+};
+
+void TestApp::firstRunWritesEveryEntry()
+{
+    CAppFixture fixture;
+    QString shownPrice;
+    QString loanTitle;
+    fixture.Run([&](CZANTDlg &dlg) {
+        QVERIFY(ActivateAndWait(dlg));
+        shownPrice = Edit(dlg, "editPurchasePrice")->text();
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+    });
+    QCOMPARE(shownPrice, QStringLiteral("$200,000.00"));
+
+    QSettings file = ProfileFile(fixture);
+    file.beginGroup(QStringLiteral("ZANT"));
+    QStringList keys = file.childKeys();
+    QCOMPARE(keys.size(), 37);
+    QCOMPARE(file.value("CalcCmd").toString(), CAppSettings::Defaults().m_strCalcCmd);
+    QCOMPARE(file.value("FontName").toString(), QStringLiteral("Tahoma,Arial,sans-serif"));
+    QCOMPARE(file.value("FontSize").toString(), QStringLiteral("small"));
+    QCOMPARE(file.value("LabelsColor").toString(), QStringLiteral("13434879"));
+    QCOMPARE(file.value("EvenRowsColor").toString(), QStringLiteral("16777215"));
+    QCOMPARE(file.value("OddRowsColor").toString(), QStringLiteral("15658734"));
+    QCOMPARE(file.value("OddRowsCalcColor").toString(), QStringLiteral("16777164"));
+    QCOMPARE(file.value("Description").toString(), QString());
+    QCOMPARE(file.value("PurchasePrice").toString(), QStringLiteral("$200,000.00"));
+    QCOMPARE(file.value("RentalIncome").toString(), QStringLiteral("$2,000.00"));
+    QCOMPARE(file.value("Escrow").toString(), QStringLiteral("$0.00"));
+    QCOMPARE(file.value("SafetyMargin").toString(), QStringLiteral("0.00%"));
+    for (int n = 1; n <= 5; ++n) {
+        QCOMPARE(file.value(QStringLiteral("Lender%1").arg(n)).toString(), QString());
+        QCOMPARE(file.value(QStringLiteral("DownPayment%1").arg(n)).toString(), QStringLiteral("$20,000.00"));
+        QCOMPARE(file.value(QStringLiteral("InterestRate%1").arg(n)).toString(), QStringLiteral("7.00%"));
+        QCOMPARE(file.value(QStringLiteral("Term%1").arg(n)).toString(), QStringLiteral("30"));
+        QCOMPARE(file.value(QStringLiteral("PMI%1").arg(n)).toString(), QStringLiteral("$0.00"));
+    }
+    QVERIFY(!keys.contains(QStringLiteral("OtherFees")));
+}
+
+void TestApp::storedValuesReadBackUnchanged()
+{
+    CAppFixture fixture;
+    const QString description = QString::fromUtf8("Duplex, Elm St. – \"corner\" & yard");
+    {
+        QSettings file = ProfileFile(fixture);
+        file.beginGroup(QStringLiteral("ZANT"));
+        file.setValue("CalcCmd", "xcalc");
+        file.setValue("FontSize", "LARGE");
+        file.setValue("LabelsColor", 0x00123456);
+        file.setValue("EvenRowsColor", -1);
+        file.setValue("Description", description);
+        file.setValue("PurchasePrice", "$315,500.25");
+        file.setValue("Lender3", "Bank of Elm");
+        file.setValue("InterestRate3", "6.125%");
+        file.setValue("Term3", "15");
+    }
+    fixture.ReopenProfile();
+    QString shownDescription;
+    fixture.Run([&](CZANTDlg &dlg) {
+        QVERIFY(ActivateAndWait(dlg));
+        shownDescription = Edit(dlg, "editDescription")->text();
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+    });
+    QCOMPARE(shownDescription, description);
+    QCOMPARE(fixture.m_app->m_strCalcCmd, QStringLiteral("xcalc"));
+    QCOMPARE(fixture.m_app->m_crEvenRows, COLORREF(0xFFFFFFFF));
+
+    QSettings file = ProfileFile(fixture);
+    file.beginGroup(QStringLiteral("ZANT"));
+    QCOMPARE(file.childKeys().size(), 37);
+    QCOMPARE(file.value("CalcCmd").toString(), QStringLiteral("xcalc"));
+    QCOMPARE(file.value("FontSize").toString(), QStringLiteral("LARGE"));
+    QCOMPARE(file.value("LabelsColor").toInt(), 0x00123456);
+    QCOMPARE(file.value("EvenRowsColor").toInt(), -1);
+    QCOMPARE(file.value("Description").toString(), description);
+    QCOMPARE(file.value("PurchasePrice").toString(), QStringLiteral("$315,500.25"));
+    QCOMPARE(file.value("Lender3").toString(), QStringLiteral("Bank of Elm"));
+    // Stored as shown: the locale rounds to two places.
+    QCOMPARE(file.value("InterestRate3").toString(), QStringLiteral("6.13%"));
+    QCOMPARE(file.value("Term3").toString(), QStringLiteral("15"));
+}
+
+void TestApp::everyWayToEndWritesTheProfile_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("expectedLender");
+    // Exit and the close button copy the edits first; Enter and Escape end with the record as
+    // it stood, so the lender typed on screen is not kept.
+    QTest::newRow("File Exit") << "exit" << "Typed";
+    QTest::newRow("close button") << "close" << "Typed";
+    QTest::newRow("Enter") << "enter" << "";
+    QTest::newRow("Escape") << "escape" << "";
+}
+
+void TestApp::everyWayToEndWritesTheProfile()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, expectedLender);
+    CAppFixture fixture;
+    fixture.Run([&](CZANTDlg &dlg) {
+        QVERIFY(ActivateAndWait(dlg));
+        QLineEdit *price = Edit(dlg, "editPurchasePrice");
+        price->setFocus();
+        QTRY_VERIFY(price->hasFocus());
+        price->selectAll();
+        QTest::keyClicks(price, QStringLiteral("123456"));
+        QTest::keyClick(price, Qt::Key_Tab); // leaving the field keeps the figure in every case
+        Edit(dlg, "editLender")->setText(QStringLiteral("Typed"));
+        if (how == QLatin1String("exit"))
+            dlg.findChild<QAction *>(QStringLiteral("actionExit"))->trigger();
+        else if (how == QLatin1String("close"))
+            dlg.close();
+        else if (how == QLatin1String("enter"))
+            QTest::keyClick(Edit(dlg, "editRentalIncome"), Qt::Key_Return);
+        else
+            QTest::keyClick(Edit(dlg, "editRentalIncome"), Qt::Key_Escape);
+        QVERIFY(!dlg.isVisible());
+    });
+    QSettings file = ProfileFile(fixture);
+    file.beginGroup(QStringLiteral("ZANT"));
+    QCOMPARE(file.childKeys().size(), 37);
+    QCOMPARE(file.value("PurchasePrice").toString(), QStringLiteral("$123,456.00"));
+    QCOMPARE(file.value("Lender1").toString(), expectedLender);
+}
+
+void TestApp::otherFeesLastOnlyOneRun()
+{
+    CAppFixture fixture;
+    fixture.Run([&](CZANTDlg &dlg) {
+        QVERIFY(ActivateAndWait(dlg));
+        Edit(dlg, "editOtherFees")->setText(QStringLiteral("150"));
+        dlg.findChild<QAction *>(QStringLiteral("actionExit"))->trigger();
+    });
+    QCOMPARE(fixture.m_app->MainWindow(), nullptr);
+    fixture.ReopenProfile();
+    QString shownFees;
+    fixture.Run([&](CZANTDlg &dlg) {
+        shownFees = Edit(dlg, "editOtherFees")->text();
+        dlg.reject();
+    });
+    QCOMPARE(shownFees, QStringLiteral("$0.00"));
+}
+
+void TestApp::startsWithoutDataFolder()
+{
+    CAppFixture fixture;
+    // A file where the documents folder should be: no ZANT folder can be made inside it.
+    const QString blocker = fixture.m_documents.filePath(QStringLiteral("not-a-folder"));
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    fixture.m_folders.m_path = blocker;
+    const QString before = QDir::currentPath();
+    bool ran = false;
+    fixture.Run([&](CZANTDlg &dlg) {
+        ran = dlg.isVisible();
+        QCOMPARE(QDir::currentPath(), before);
+        dlg.reject();
+    });
+    QVERIFY(ran);
+    QCOMPARE(QDir::currentPath(), before);
+    QSettings profile = ProfileFile(fixture);
+    profile.beginGroup(QStringLiteral("ZANT"));
+    QCOMPARE(profile.childKeys().size(), 37);
+
+    // No documents folder at all behaves the same.
+    fixture.m_folders.m_path.clear();
+    QString path = QStringLiteral("stale");
+    QVERIFY(!fixture.m_app->GetDataFolder(path));
+    QVERIFY(path.isEmpty());
+}
+
+void TestApp::dataFolderIsMadeCurrent()
+{
+    CAppFixture fixture;
+    QString current;
+    fixture.Run([&](CZANTDlg &dlg) {
+        current = QDir::currentPath();
+        dlg.reject();
+    });
+    const QString expected = QDir(fixture.m_documents.path()).filePath(QStringLiteral("ZANT"));
+    QVERIFY(QFileInfo(expected).isDir());
+    QCOMPARE(QFileInfo(current).canonicalFilePath(), QFileInfo(expected).canonicalFilePath());
+}
+
+QTEST_MAIN(TestApp)
+#include "tst_app.moc"

@@ -1,0 +1,32 @@
+#include "aboutdlg.h"
+
+#include "product.h"
+#include "shell.h"
+#include "ui_aboutdlg.h"
+
+#include <QIcon>
+#include <QPushButton>
+
+CAboutDlg::CAboutDlg(IShell &shell, QWidget *parent)
+    : QDialog(parent), m_shell(shell), m_ui(std::make_unique<Ui::CAboutDlg>())
+{
+    m_ui->setupUi(this);
+    setProperty("helpContext", HelpContext);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    const QIcon icon(QStringLiteral(":/icons/zantoria.svg"));
+    setWindowIcon(icon);
+    m_ui->labelIcon->setPixmap(icon.pixmap(32, 32));
+    m_ui->labelWebsite->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(Product::WebSite));
+    connect(m_ui->labelWebsite, &QLabel::linkActivated, this, &CAboutDlg::OnClickWebsiteLink);
+    connect(m_ui->btnOk, &QPushButton::clicked, this, &QDialog::accept);
+    m_ui->btnOk->setFocus();
+}
+
+CAboutDlg::~CAboutDlg() = default;
+
+void CAboutDlg::OnClickWebsiteLink(const QString &url)
+{
+    // The box stays open while the browser comes up.
+    m_shell.OpenUrl(url);
+}

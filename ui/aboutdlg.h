@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+#include <cstdint>
+#include <memory>
+
+class IShell;
+
+namespace Ui {
+class CAboutDlg;
+}
+
+// The About box: icon, product and version, and a link to the product's web site.
+class CAboutDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr std::uint32_t HelpContext = 0x20064;
+
+    explicit CAboutDlg(IShell &shell, QWidget *parent = nullptr);
+    ~CAboutDlg() override;
+
+private:
+    void OnClickWebsiteLink(const QString &url);
+
+    IShell &m_shell;
+    std::unique_ptr<Ui::CAboutDlg> m_ui;
+};

@@ -1,0 +1,76 @@
+#include "widgetprompt.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+QWidget *Owner()
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+QMessageBox::Icon ToMessageBoxIcon(IPrompt::Icon icon)
+{
+    switch (icon) {
+    case IPrompt::Icon::Information:
+        return QMessageBox::Information;
+    case IPrompt::Icon::Warning:
+        return QMessageBox::Warning;
+    case IPrompt::Icon::Error:
+        return QMessageBox::Critical;
+    case IPrompt::Icon::Question:
+        return QMessageBox::Question;
+    case IPrompt::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString RunFileDialog(QFileDialog::AcceptMode mode, const QString &filter,
+                      const QString &defaultExtension)
+{
+    QFileDialog dialog(Owner());
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
+                                                       : QFileDialog::ExistingFile);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(defaultExtension);
+    // Save As asks before replacing a file (Qt's default); neither offers a read-only check box.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+int CWidgetPrompt::MessageBox(const QString &text, Buttons buttons, Icon icon)
+{
+    QMessageBox box(ToMessageBoxIcon(icon), QCoreApplication::applicationName(), text,
+                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                              : QMessageBox::Ok,
+                    Owner());
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return IDYES;
+    case QMessageBox::No:
+        return IDNO;
+    case QMessageBox::Ok:
+        return IDOK;
+    default:
+        return buttons == Buttons::YesNo ? IDNO : IDCANCEL;
+    }
+}
+
+QString CWidgetPrompt::GetSaveFileName(const QString &filter, const QString &defaultExtension)
+{
+    return RunFileDialog(QFileDialog::AcceptSave, filter, defaultExtension);
+}
+
+QString CWidgetPrompt::GetOpenFileName(const QString &filter, const QString &defaultExtension)
+{
+    return RunFileDialog(QFileDialog::AcceptOpen, filter, defaultExtension);
+}

@@ -1,0 +1,345 @@
+#include "zantdlg.h"
+
+#include "aboutdlg.h"
+#include "apphost.h"
+#include "appsettings.h"
+#include "exchangefile.h"
+#include "fileexception.h"
+#include "prompt.h"
+#include "report.h"
+#include "settingsdlg.h"
+#include "shell.h"
+#include "ui_zantdlg.h"
+#include "waitcursor.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <optional>
+
+CZANTDlg::CZANTDlg(IAppHost &app, QWidget *parent)
+    : QDialog(parent), m_app(app), m_ui(std::make_unique<Ui::CZANTDlg>())
+{
+    m_ui->setupUi(this);
+    m_editDescription = m_ui->editDescription;
+    m_editPurchasePrice = m_ui->editPurchasePrice;
+    m_editRentalIncome = m_ui->editRentalIncome;
+    m_editEscrow = m_ui->editEscrow;
+    m_editOtherFees = m_ui->editOtherFees;
+    m_editSafetyMargin = m_ui->editSafetyMargin;
+    m_editLender = m_ui->editLender;
+    m_editDownPayment = m_ui->editDownPayment;
+    m_editInterestRate = m_ui->editInterestRate;
+    m_editTerm = m_ui->editTerm;
+    m_editPMI = m_ui->editPmi;
+    m_btnPrevious = m_ui->btnPrevious;
+    m_btnNext = m_ui->btnNext;
+
+    setWindowIcon(QIcon(QStringLiteral(":/icons/zantoria.svg")));
+    setProperty("helpContext", HelpContext);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+
+    CreateMenu();
+    for (QLineEdit *edit : {m_editPurchasePrice, m_editRentalIncome, m_editEscrow, m_editOtherFees,
+                            m_editSafetyMargin, m_editDownPayment, m_editInterestRate, m_editTerm,
+                            m_editPMI})
+        edit->installEventFilter(this);
+    connect(m_btnPrevious, &QPushButton::clicked, this, &CZANTDlg::OnPrevious);
+    connect(m_btnNext, &QPushButton::clicked, this, &CZANTDlg::OnNext);
+}
+
+CZANTDlg::~CZANTDlg() = default;
+
+QAction *CZANTDlg::AddCommand(QMenu *menu, const QString &text, const QKeySequence &key,
+                              void (CZANTDlg::*handler)())
+{
+    QAction *action = menu->addAction(text);
+    action->setShortcut(key);
+    // The keys work from every edit of this window, and never inside another modal window.
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void CZANTDlg::CreateMenu()
+{
+    m_menuBar = new QMenuBar(this);
+    m_menuBar->setObjectName(QStringLiteral("menuBar"));
+    layout()->setMenuBar(m_menuBar);
+
+    QMenu *file = m_menuBar->addMenu(tr("&File"));
+    AddCommand(file, tr("&Create Report"), QKeySequence(Qt::Key_F5), &CZANTDlg::OnCreateReport)
+        ->setObjectName(QStringLiteral("actionCreateReport"));
+    file->addSeparator();
+    AddCommand(file, tr("&Import Data..."), {}, &CZANTDlg::OnFileImport)
+        ->setObjectName(QStringLiteral("actionImport"));
+    AddCommand(file, tr("&Export Data..."), {}, &CZANTDlg::OnFileExport)
+        ->setObjectName(QStringLiteral("actionExport"));
+    file->addSeparator();
+    AddCommand(file, tr("E&xit"), {}, &CZANTDlg::OnFileExit)
+        ->setObjectName(QStringLiteral("actionExit"));
+
+    QMenu *tools = m_menuBar->addMenu(tr("&Tools"));
+    QAction *calculator = tools->addAction(tr("&Calculator"));
+    calculator->setObjectName(QStringLiteral("actionCalculator"));
+    calculator->setShortcut(QKeySequence(Qt::Key_F11));
+    calculator->setShortcutContext(Qt::WindowShortcut);
+    connect(calculator, &QAction::triggered, this, [this] { m_app.OnToolsCalculator(); });
+    tools->addSeparator();
+    AddCommand(tools, tr("&Settings..."), QKeySequence(Qt::Key_F12), &CZANTDlg::OnToolsSettings)
+        ->setObjectName(QStringLiteral("actionSettings"));
+
+    QMenu *help = m_menuBar->addMenu(tr("&Help"));
+    QAction *helpTopics = help->addAction(tr("&Help Topics"));
+    helpTopics->setObjectName(QStringLiteral("actionHelpTopics"));
+    connect(helpTopics, &QAction::triggered, this, [this] { m_app.OnHelp(HelpContext); });
+    help->addSeparator();
+    AddCommand(help, tr("&About Zantoria"), {}, &CZANTDlg::OnHelpAbout)
+        ->setObjectName(QStringLiteral("actionAbout"));
+}
+
+int CZANTDlg::DoModal()
+{
+    OnInitDialog();
+    return exec();
+}
+
+void CZANTDlg::OnInitDialog()
+{
+    m_ending = false;
+    UpdateControls();
+    m_editDescription->setFocus(Qt::OtherFocusReason);
+}
+
+void CZANTDlg::UpdateControls()
+{
+    m_editDescription->setText(m_strDescription);
+    m_purchasePrice.ToWindow(m_editPurchasePrice);
+    m_rentalIncome.ToWindow(m_editRentalIncome);
+    m_escrow.ToWindow(m_editEscrow);
+    m_otherFees.ToWindow(m_editOtherFees);
+    m_safetyMargin.ToWindow(m_editSafetyMargin);
+    ShowLoan();
+}
+
+void CZANTDlg::ShowLoan()
+{
+    const int n = m_nLoan;
+    m_editLender->setText(m_strLender[n]);
+    m_downPayment[n].ToWindow(m_editDownPayment);
+    m_interestRate[n].ToWindow(m_editInterestRate);
+    m_term[n].ToWindow(m_editTerm);
+    m_pmi[n].ToWindow(m_editPMI);
+    m_ui->groupLoan->setTitle(tr("Loan information (%1 of %2)").arg(n + 1).arg(MAX_LOANS));
+    m_btnPrevious->setEnabled(n > 0);
+    m_btnNext->setEnabled(n < MAX_LOANS - 1);
+}
+
+void CZANTDlg::UpdateRecord()
+{
+    m_strDescription = m_editDescription->text();
+    m_purchasePrice.FromWindow(m_editPurchasePrice);
+    m_rentalIncome.FromWindow(m_editRentalIncome);
+    m_escrow.FromWindow(m_editEscrow);
+    m_otherFees.FromWindow(m_editOtherFees);
+    m_safetyMargin.FromWindow(m_editSafetyMargin);
+    StoreLoan();
+}
+
+void CZANTDlg::StoreLoan()
+{
+    const int n = m_nLoan;
+    m_strLender[n] = m_editLender->text();
+    m_downPayment[n].FromWindow(m_editDownPayment);
+    m_interestRate[n].FromWindow(m_editInterestRate);
+    m_term[n].FromWindow(m_editTerm);
+    m_pmi[n].FromWindow(m_editPMI);
+}
+
+void CZANTDlg::OnPrevious()
+{
+    if (m_nLoan > 0) {
+        StoreLoan();
+        --m_nLoan;
+        ShowLoan();
+    }
+}
+
+void CZANTDlg::OnNext()
+{
+    if (m_nLoan < MAX_LOANS - 1) {
+        StoreLoan();
+        ++m_nLoan;
+        ShowLoan();
+    }
+}
+
+CValue &CZANTDlg::FieldOf(QLineEdit *edit)
+{
+    if (edit == m_editPurchasePrice)
+        return m_purchasePrice;
+    if (edit == m_editRentalIncome)
+        return m_rentalIncome;
+    if (edit == m_editEscrow)
+        return m_escrow;
+    if (edit == m_editOtherFees)
+        return m_otherFees;
+    if (edit == m_editSafetyMargin)
+        return m_safetyMargin;
+    if (edit == m_editDownPayment)
+        return m_downPayment[m_nLoan];
+    if (edit == m_editInterestRate)
+        return m_interestRate[m_nLoan];
+    if (edit == m_editTerm)
+        return m_term[m_nLoan];
+    return m_pmi[m_nLoan];
+}
+
+void CZANTDlg::OnKillFocusValue(QLineEdit *edit)
+{
+    FieldOf(edit).FromWindow(edit);
+}
+
+bool CZANTDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    // Only the nine value edits are watched. Once the dialog is ending, leaving an edit changes
+    // nothing: Enter and Escape end with the record as it stood.
+    if (event->type() == QEvent::FocusOut && !m_ending)
+        OnKillFocusValue(static_cast<QLineEdit *>(watched));
+    return QDialog::eventFilter(watched, event);
+}
+
+void CZANTDlg::OnCreateReport()
+{
+    CWaitCursor wait;
+    UpdateRecord();
+    QString path;
+    if (!m_app.GetDataFolder(path))
+        return;
+    path = QDir(path).filePath(QStringLiteral("ZANT.htm"));
+    CReport report(*this, m_app.Settings(), m_app.Services().prompt);
+    if (report.Create(path))
+        m_app.Services().shell->OpenDocument(path);
+}
+
+void CZANTDlg::OnFileImport()
+{
+    IPrompt &prompt = *m_app.Services().prompt;
+    const QString path =
+        prompt.GetOpenFileName(ExchangeFile::Filter, ExchangeFile::DefaultExtension);
+    if (path.isEmpty())
+        return;
+    std::optional<CImportError> error;
+    std::optional<CFileException> fileError;
+    {
+        CWaitCursor wait;
+        try {
+            error = ExchangeFile::Import(*this, path);
+        } catch (const CFileException &exception) {
+            fileError = exception;
+        }
+    }
+    if (error)
+        prompt.MessageBox(error->Message(path), IPrompt::Buttons::Ok, IPrompt::Icon::Error);
+    if (fileError)
+        fileError->ReportError(prompt);
+    // What was read before a faulty line stays, and the edits show it.
+    UpdateControls();
+}
+
+void CZANTDlg::OnFileExport()
+{
+    UpdateRecord();
+    IPrompt &prompt = *m_app.Services().prompt;
+    const QString path =
+        prompt.GetSaveFileName(ExchangeFile::Filter, ExchangeFile::DefaultExtension);
+    if (path.isEmpty())
+        return;
+    std::optional<CFileException> fileError;
+    {
+        CWaitCursor wait;
+        try {
+            ExchangeFile::Export(*this, path);
+        } catch (const CFileException &exception) {
+            fileError = exception;
+        }
+    }
+    if (fileError)
+        fileError->ReportError(prompt);
+}
+
+void CZANTDlg::OnFileExit()
+{
+    UpdateRecord();
+    accept();
+}
+
+void CZANTDlg::OnToolsSettings()
+{
+    CAppSettings &settings = m_app.Settings();
+    CSettingsDlg dlg(*m_app.Services().prompt, this);
+    dlg.setProperty("helpContext", CSettingsDlg::HelpContext);
+    dlg.m_strCalcCmd = settings.m_strCalcCmd;
+    dlg.m_strFontName = settings.m_strFontName;
+    dlg.m_strFontSize = settings.m_strFontSize;
+    dlg.m_crLabels = settings.m_crLabels;
+    dlg.m_crEvenRows = settings.m_crEvenRows;
+    dlg.m_crOddRows = settings.m_crOddRows;
+    dlg.m_crOddRowsCalc = settings.m_crOddRowsCalc;
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    settings.m_strCalcCmd = dlg.m_strCalcCmd;
+    settings.m_strFontName = dlg.m_strFontName;
+    settings.m_strFontSize = dlg.m_strFontSize;
+    settings.m_crLabels = dlg.m_crLabels;
+    settings.m_crEvenRows = dlg.m_crEvenRows;
+    settings.m_crOddRows = dlg.m_crOddRows;
+    settings.m_crOddRowsCalc = dlg.m_crOddRowsCalc;
+}
+
+void CZANTDlg::OnHelpAbout()
+{
+    CAboutDlg about(*m_app.Services().shell, this);
+    about.exec();
+}
+
+void CZANTDlg::closeEvent(QCloseEvent *event)
+{
+    UpdateRecord();
+    QDialog::closeEvent(event);
+}
+
+void CZANTDlg::keyPressEvent(QKeyEvent *event)
+{
+    // Enter ends the dialog unless a push button has the focus, which it then presses.
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
+                button->click();
+            else
+                accept();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CZANTDlg::contextMenuEvent(QContextMenuEvent *event)
+{
+    // Linux window managers own the window menu; its About entry lives here instead.
+    QMenu menu(this);
+    menu.addAction(tr("&About ZANT..."), this, &CZANTDlg::OnHelpAbout);
+    menu.exec(event->globalPos());
+}
+
+void CZANTDlg::done(int result)
+{
+    m_ending = true;
+    QDialog::done(result);
+}

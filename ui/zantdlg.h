@@ -1,0 +1,89 @@
+#pragma once
+
+// The main window. CZANTDlg owns the deal record (it is a CDealRecord) and moves it between the
+// record and the edits only through UpdateControls (out) and UpdateRecord (in), with ShowLoan and
+// StoreLoan for the loan on screen; a value edit is reformatted whenever it loses the focus.
+// Commands dispatch to the other pieces: CReport writes the report, CExchangeFile reads and writes
+// deal files, CSettingsDlg edits the application's settings, and the application object (an
+// IAppHost) supplies the data folder, the calculator, the help and the platform services.
+
+#include "dealrecord.h"
+
+#include <QDialog>
+
+#include <cstdint>
+#include <memory>
+
+class IAppHost;
+class QAction;
+class QKeySequence;
+class QMenu;
+class QLineEdit;
+class QMenuBar;
+class QPushButton;
+
+namespace Ui {
+class CZANTDlg;
+}
+
+class CZANTDlg : public QDialog, public CDealRecord
+{
+    Q_OBJECT
+
+public:
+    static constexpr std::uint32_t HelpContext = 0x20066;
+
+    explicit CZANTDlg(IAppHost &app, QWidget *parent = nullptr);
+    ~CZANTDlg() override;
+
+    // Shows the record and runs the dialog until it ends.
+    int DoModal();
+
+    void UpdateControls();
+    void UpdateRecord();
+
+    // Commands, also reachable from the menu and keys.
+    void OnCreateReport();
+    void OnFileImport();
+    void OnFileExport();
+    void OnFileExit();
+    void OnToolsSettings();
+    void OnHelpAbout();
+    void OnPrevious();
+    void OnNext();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void done(int result) override;
+
+private:
+    void OnInitDialog();
+    void ShowLoan();
+    void StoreLoan();
+    void OnKillFocusValue(QLineEdit *edit);
+    [[nodiscard]] CValue &FieldOf(QLineEdit *edit);
+    void CreateMenu();
+    QAction *AddCommand(QMenu *menu, const QString &text, const QKeySequence &key,
+                        void (CZANTDlg::*handler)());
+
+    IAppHost &m_app;
+    std::unique_ptr<Ui::CZANTDlg> m_ui;
+    QMenuBar *m_menuBar = nullptr;
+    QLineEdit *m_editDescription = nullptr;
+    QLineEdit *m_editPurchasePrice = nullptr;
+    QLineEdit *m_editRentalIncome = nullptr;
+    QLineEdit *m_editEscrow = nullptr;
+    QLineEdit *m_editOtherFees = nullptr;
+    QLineEdit *m_editSafetyMargin = nullptr;
+    QLineEdit *m_editLender = nullptr;
+    QLineEdit *m_editDownPayment = nullptr;
+    QLineEdit *m_editInterestRate = nullptr;
+    QLineEdit *m_editTerm = nullptr;
+    QLineEdit *m_editPMI = nullptr;
+    QPushButton *m_btnPrevious = nullptr;
+    QPushButton *m_btnNext = nullptr;
+    bool m_ending = false;
+};
