@@ -284,6 +284,24 @@ private slots:
         }
     }
 
+    void textIsCentredVertically()
+    {
+        const QColor background = TestPalette().color(QPalette::Base);
+        const QImage image =
+            Render({120, 60}, QRect(0, 0, 120, 60), QStringLiteral("HHHH"), 0x000000ff, 0, {});
+        int top = -1;
+        int bottom = -1;
+        for (int y = 0; y < 60; ++y)
+            for (int x = 60; x < 120; ++x)
+                if (image.pixelColor(x, y) != background) {
+                    top = top < 0 ? y : top;
+                    bottom = y;
+                }
+        QVERIFY(top > 0);
+        QVERIFY2(std::abs((top + bottom) - 60) <= 4,
+                 qPrintable(QStringLiteral("ink from %1 to %2").arg(top).arg(bottom)));
+    }
+
     void textIsClippedToTheItem()
     {
         const QColor untouched = Canvas(1, 1).pixelColor(0, 0);

@@ -1,0 +1,400 @@
+#include "settingsdlg.h"
+
+#include "appsettings.h"
+#include "colorcombobox.h"
+#include "testdoubles.h"
+
+#include <QAbstractItemView>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QStringList FontSizes = {"xx-small", "x-small", "small",   "medium",
+                               "large",    "x-large", "xx-large"};
+const QStringList ColorNames = {"Gray", "Blue", "Green", "Cyan",
+                                "Red",  "Magenta", "Yellow", "White"};
+
+CAppSettings SomeSettings()
+{
+    CAppSettings s;
+    s.m_strCalcCmd = QStringLiteral("kcalc");
+    s.m_strFontName = QStringLiteral("Verdana,sans-serif");
+    s.m_strFontSize = QStringLiteral("medium");
+    s.m_crLabels = 0x00ffcccc;     // Blue
+    s.m_crEvenRows = 0x00ccffcc;   // Green
+    s.m_crOddRows = 0x00ccccff;    // Red
+    s.m_crOddRowsCalc = 0x00ffccff; // Magenta
+    return s;
+}
+
+// What the main dialog does around the settings dialog.
+void CopyIn(CSettingsDlg &dlg, const CAppSettings &s)
+{
+    dlg.m_strCalcCmd = s.m_strCalcCmd;
+    dlg.m_strFontName = s.m_strFontName;
+    dlg.m_strFontSize = s.m_strFontSize;
+    dlg.m_crLabels = s.m_crLabels;
+    dlg.m_crEvenRows = s.m_crEvenRows;
+    dlg.m_crOddRows = s.m_crOddRows;
+    dlg.m_crOddRowsCalc = s.m_crOddRowsCalc;
+}
+
+CAppSettings CopyOut(const CSettingsDlg &dlg)
+{
+    CAppSettings s;
+    s.m_strCalcCmd = dlg.m_strCalcCmd;
+    s.m_strFontName = dlg.m_strFontName;
+    s.m_strFontSize = dlg.m_strFontSize;
+    s.m_crLabels = dlg.m_crLabels;
+    s.m_crEvenRows = dlg.m_crEvenRows;
+    s.m_crOddRows = dlg.m_crOddRows;
+    s.m_crOddRowsCalc = dlg.m_crOddRowsCalc;
+    return s;
+}
+
+} // namespace
+
+class TestSettingsDlg : public QObject
+{
+    Q_OBJECT
+
+private:
+    CScriptedPrompt m_prompt;
+    std::unique_ptr<CSettingsDlg> m_dlg;
+
+    template <typename T> T *Child(const char *name)
+    {
+        auto *child = m_dlg->findChild<T *>(QLatin1String(name));
+        if (!child)
+            qFatal("no child %s", name);
+        return child;
+    }
+    CColorComboBox *Combo(const char *name) { return Child<CColorComboBox>(name); }
+
+    // Shows the dialog as exec() would and waits until it has the focus.
+    void Open(const CAppSettings &settings)
+    {
+        CopyIn(*m_dlg, settings);
+        m_dlg->show();
+        m_dlg->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_dlg.get()));
+    }
+
+    void Click(const char *button) { QTest::mouseClick(Child<QPushButton>(button), Qt::LeftButton); }
+
+    // Runs the dialog the way the main dialog does and returns the application's settings.
+    CAppSettings Caller(const CAppSettings &before)
+    {
+        return m_dlg->result() == QDialog::Accepted ? CopyOut(*m_dlg) : before;
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init()
+    {
+        m_prompt = CScriptedPrompt();
+        m_dlg = std::make_unique<CSettingsDlg>(m_prompt, nullptr);
+    }
+
+    void cleanup() { m_dlg.reset(); }
+
+    void defaultState()
+    {
+        QCOMPARE(CSettingsDlg::HelpContext, std::uint32_t(0x20082));
+        QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Settings"));
+        QVERIFY(m_dlg->m_strCalcCmd.isEmpty());
+        QVERIFY(m_dlg->m_strFontName.isEmpty());
+        QVERIFY(m_dlg->m_strFontSize.isEmpty());
+        QVERIFY(Child<QPushButton>("okButton")->isDefault());
+        QVERIFY(!Child<QPushButton>("resetButton")->isDefault());
+
+        const QList<std::pair<const char *, QString>> labels = {
+            {"calcCmdLabel", "&Calculator command:"}, {"fontNameLabel", "&Font name:"},
+            {"fontSizeLabel", "Font &size:"},         {"labelsColorLabel", "&Labels:"},
+            {"evenColorLabel", "&Even rows:"},        {"oddColorLabel", "&Odd rows:"},
+            {"oddCalcColorLabel", "Od&d rows (calculated):"}};
+        for (const auto &[name, text] : labels)
+            QCOMPARE(Child<QLabel>(name)->text(), text);
+        QCOMPARE(Child<QGroupBox>("reportGroup")->title(), QStringLiteral("Report settings"));
+        QCOMPARE(Child<QGroupBox>("colorsGroup")->title(), QStringLiteral("Background colors"));
+        QCOMPARE(Child<QGroupBox>("colorsGroup")->parentWidget(), Child<QGroupBox>("reportGroup"));
+        QCOMPARE(Child<QPushButton>("resetButton")->text(), QStringLiteral("&Reset..."));
+        QCOMPARE(Child<QPushButton>("okButton")->text(), QStringLiteral("OK"));
+        QCOMPARE(Child<QPushButton>("cancelButton")->text(), QStringLiteral("Cancel"));
+
+        // The lists are filled when the dialog opens, not before.
+        QCOMPARE(Child<QComboBox>("fontSize")->count(), 0);
+
+        Open(SomeSettings());
+        QTRY_VERIFY(Child<QLineEdit>("calcCmd")->hasFocus());
+
+        auto *fontSize = Child<QComboBox>("fontSize");
+        QCOMPARE(fontSize->count(), FontSizes.size());
+        for (int i = 0; i < FontSizes.size(); ++i)
+            QCOMPARE(fontSize->itemText(i), FontSizes[i]);
+        QCOMPARE(fontSize->currentText(), QStringLiteral("medium"));
+        QCOMPARE(Child<QLineEdit>("calcCmd")->text(), QStringLiteral("kcalc"));
+        QCOMPARE(Child<QLineEdit>("fontName")->text(), QStringLiteral("Verdana,sans-serif"));
+
+        const QList<std::pair<const char *, QString>> combos = {{"labelsColor", "Blue"},
+                                                                {"evenColor", "Green"},
+                                                                {"oddColor", "Red"},
+                                                                {"oddCalcColor", "Magenta"}};
+        // Item height: the dialog font's height plus a pixel above and below.
+        const int itemHeight = QFontMetrics(m_dlg->font()).height() + 2;
+        for (const auto &[name, selected] : combos) {
+            CColorComboBox *combo = Combo(name);
+            QCOMPARE(combo->count(), 8);
+            for (int i = 0; i < 8; ++i) {
+                QCOMPARE(combo->itemText(i), ColorNames[i]);
+                QCOMPARE(combo->itemData(i).toUInt(),
+                         CColorComboBox::ColorTable()[size_t(i)].color);
+            }
+            QCOMPARE(combo->currentText(), selected);
+            QCOMPARE(combo->ItemHeight(), itemHeight);
+        }
+
+        // The keyboard order of the template.
+        const QList<const char *> order = {"calcCmd",     "fontName",     "fontSize",
+                                           "labelsColor", "evenColor",    "oddColor",
+                                           "oddCalcColor", "resetButton", "okButton",
+                                           "cancelButton", "calcCmd"};
+        for (int i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTRY_COMPARE(QApplication::focusWidget()->objectName(), QLatin1String(order[i]));
+        }
+
+        // OK without changes gives back what came in.
+        Click("okButton");
+        QCOMPARE(m_dlg->result(), int(QDialog::Accepted));
+        QCOMPARE(CopyOut(*m_dlg), SomeSettings());
+    }
+
+    void fontSizeOnOk_data()
+    {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<QString>("returned");
+        QTest::newRow("keyword") << "large" << 4 << "large";
+        QTest::newRow("capitals") << "LARGE" << 4 << "large";
+        QTest::newRow("mixed case") << "Xx-Small" << 0 << "xx-small";
+        QTest::newRow("empty") << "" << -1 << "";
+        QTest::newRow("point size") << "12pt" << -1 << "";
+        QTest::newRow("part of a keyword") << "smal" << -1 << "";
+    }
+
+    void fontSizeOnOk()
+    {
+        QFETCH(QString, given);
+        QFETCH(int, shown);
+        QFETCH(QString, returned);
+        CAppSettings settings = SomeSettings();
+        settings.m_strFontSize = given;
+        Open(settings);
+        QCOMPARE(Child<QComboBox>("fontSize")->currentIndex(), shown);
+        Click("okButton");
+        QCOMPARE(m_dlg->m_strFontSize, returned);
+    }
+
+    void editsAndColoursComeBackOnOk()
+    {
+        CAppSettings settings = SomeSettings();
+        settings.m_crOddRows = 0x00123456; // not in the table
+        settings.m_crEvenRows = 0x05ffffff; // White with a stray top byte
+        Open(settings);
+
+        CColorComboBox *odd = Combo("oddColor");
+        QCOMPARE(odd->count(), 9);
+        QCOMPARE(odd->currentText(), QStringLiteral("Custom"));
+        QCOMPARE(Combo("evenColor")->currentText(), QStringLiteral("Custom"));
+
+        // The user empties both edits, picks Yellow for labels and leaves with Enter.
+        Child<QLineEdit>("calcCmd")->clear();
+        Child<QLineEdit>("fontName")->clear();
+        Combo("labelsColor")->setCurrentIndex(6);
+        QTest::keyClick(Child<QLineEdit>("calcCmd"), Qt::Key_Return);
+        QCOMPARE(m_dlg->result(), int(QDialog::Accepted));
+
+        CAppSettings expected = settings;
+        expected.m_strCalcCmd.clear();
+        expected.m_strFontName.clear();
+        expected.m_crLabels = 0x00ccffff;
+        expected.m_crEvenRows = 0x00ffffff;
+        QCOMPARE(CopyOut(*m_dlg), expected);
+    }
+
+    void colourWithoutSelectionGivesAllBits()
+    {
+        Open(SomeSettings());
+        Combo("oddCalcColor")->setCurrentIndex(-1);
+        Click("okButton");
+        QCOMPARE(m_dlg->m_crOddRowsCalc, COLORREF(0xffffffff));
+    }
+
+    void cancelAndEscapeReadNothing()
+    {
+        Open(SomeSettings());
+        Child<QLineEdit>("fontName")->setText(QStringLiteral("Changed"));
+        Combo("labelsColor")->setCurrentIndex(0);
+        Click("cancelButton");
+        QCOMPARE(m_dlg->result(), int(QDialog::Rejected));
+        QCOMPARE(CopyOut(*m_dlg), SomeSettings());
+
+        m_dlg = std::make_unique<CSettingsDlg>(m_prompt, nullptr);
+        Open(SomeSettings());
+        Child<QLineEdit>("calcCmd")->setText(QStringLiteral("Changed"));
+        QTest::keyClick(Child<QLineEdit>("calcCmd"), Qt::Key_Escape);
+        QCOMPARE(m_dlg->result(), int(QDialog::Rejected));
+        QVERIFY(!m_dlg->isVisible());
+        QCOMPARE(CopyOut(*m_dlg), SomeSettings());
+    }
+
+    void resetAnsweredNoChangesNothing()
+    {
+        Open(SomeSettings());
+        Child<QLineEdit>("fontName")->setText(QStringLiteral("Typed"));
+        m_prompt.SetNextAnswer(IPrompt::IDNO);
+        Click("resetButton");
+
+        QCOMPARE(m_prompt.m_messages.size(), 1);
+        QCOMPARE(m_prompt.m_messages[0].text,
+                 QStringLiteral("Reset settings back to their default values?"));
+        QCOMPARE(m_prompt.m_messages[0].buttons, IPrompt::Buttons::YesNo);
+        QCOMPARE(m_prompt.m_messages[0].icon, IPrompt::Icon::Question);
+        QCOMPARE(CopyOut(*m_dlg), SomeSettings());
+        QCOMPARE(Child<QLineEdit>("fontName")->text(), QStringLiteral("Typed"));
+        QCOMPARE(Combo("labelsColor")->currentText(), QStringLiteral("Blue"));
+        QCOMPARE(Child<QComboBox>("fontSize")->currentText(), QStringLiteral("medium"));
+    }
+
+    void resetYesThenCancelKeepsTheApplicationsSettings()
+    {
+        Open(SomeSettings());
+        m_prompt.SetNextAnswer(IPrompt::IDYES);
+        Click("resetButton");
+        QCOMPARE(m_prompt.m_messages.size(), 1);
+        // The controls show the defaults at once.
+        QCOMPARE(Combo("labelsColor")->currentText(), QStringLiteral("Yellow"));
+        Click("cancelButton");
+        QCOMPARE(m_dlg->result(), int(QDialog::Rejected));
+        QCOMPARE(Caller(SomeSettings()), SomeSettings());
+    }
+
+    void resetYesThenOkGivesTheDefaults()
+    {
+        CAppSettings settings = SomeSettings();
+        settings.m_crLabels = 0x00abcdef; // a custom entry that must stay after Reset
+        settings.m_strFontSize = QStringLiteral("12pt");
+        Open(settings);
+        // The button's access key asks, too.
+        m_prompt.SetNextAnswer(IPrompt::IDYES);
+        QTest::keyClick(m_dlg.get(), Qt::Key_R, Qt::AltModifier);
+        QTRY_COMPARE(m_prompt.m_messages.size(), 1);
+        m_prompt.SetNextAnswer(IPrompt::IDYES);
+        Click("resetButton");
+        QCOMPARE(m_prompt.m_messages.size(), 2);
+
+        QCOMPARE(Combo("labelsColor")->currentText(), QStringLiteral("Yellow"));
+        QCOMPARE(Combo("evenColor")->currentText(), QStringLiteral("White"));
+        QCOMPARE(Combo("oddColor")->currentText(), QStringLiteral("Gray"));
+        QCOMPARE(Combo("oddCalcColor")->currentText(), QStringLiteral("Cyan"));
+        QCOMPARE(Child<QComboBox>("fontSize")->currentText(), QStringLiteral("small"));
+        // No entry is added twice; the custom entry keeps its place and colour.
+        QCOMPARE(Child<QComboBox>("fontSize")->count(), 7);
+        QCOMPARE(Combo("labelsColor")->count(), 9);
+        QCOMPARE(Combo("labelsColor")->itemData(8).toUInt(), 0x7fabcdefu);
+        for (const char *name : {"evenColor", "oddColor", "oddCalcColor"})
+            QCOMPARE(Combo(name)->count(), 8);
+
+        Click("okButton");
+        const CAppSettings result = Caller(settings);
+        QCOMPARE(result, CAppSettings::Defaults());
+        QVERIFY(!result.m_strCalcCmd.isEmpty());
+        QCOMPARE(result.m_strFontName, QStringLiteral("Tahoma,Arial,sans-serif"));
+        QCOMPARE(result.m_strFontSize, QStringLiteral("small"));
+        QCOMPARE(result.m_crLabels, COLORREF(0x00ccffff));
+        QCOMPARE(result.m_crEvenRows, COLORREF(0x00ffffff));
+        QCOMPARE(result.m_crOddRows, COLORREF(0x00eeeeee));
+        QCOMPARE(result.m_crOddRowsCalc, COLORREF(0x00ffffcc));
+    }
+
+    void accessKeysMoveTheFocus_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("target");
+        QTest::newRow("Alt+F") << int(Qt::Key_F) << "fontName";
+        QTest::newRow("Alt+S") << int(Qt::Key_S) << "fontSize";
+        QTest::newRow("Alt+L") << int(Qt::Key_L) << "labelsColor";
+        QTest::newRow("Alt+E") << int(Qt::Key_E) << "evenColor";
+        QTest::newRow("Alt+O") << int(Qt::Key_O) << "oddColor";
+        QTest::newRow("Alt+D") << int(Qt::Key_D) << "oddCalcColor";
+        QTest::newRow("Alt+C") << int(Qt::Key_C) << "calcCmd";
+    }
+
+    void accessKeysMoveTheFocus()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, target);
+        Open(SomeSettings());
+        // Start away from the target so that the move is seen.
+        QWidget *start = Child<QWidget>("okButton");
+        start->setFocus();
+        QTRY_VERIFY(start->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
+        QTRY_COMPARE(QApplication::focusWidget()->objectName(), target);
+        QVERIFY(m_dlg->isVisible());
+        QVERIFY(m_prompt.m_messages.isEmpty());
+    }
+
+    void screenshot()
+    {
+        Open(SomeSettings());
+        Combo("oddCalcColor")->SelectColor(0x00123456);
+        CColorComboBox *combo = Combo("evenColor");
+        combo->setFocus();
+        QTRY_VERIFY(combo->hasFocus());
+
+        // Every label shows its whole text.
+        for (QLabel *label : m_dlg->findChildren<QLabel *>())
+            QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+
+        const QString folder = qEnvironmentVariable("ZANT_TEST_ARTIFACTS");
+        if (folder.isEmpty())
+            QSKIP("ZANT_TEST_ARTIFACTS is not set");
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(m_dlg->grab().save(folder + "/settings-dialog.png"));
+
+        combo->showPopup();
+        QWidget *popup = combo->view()->window();
+        QTRY_VERIFY(popup->isVisible());
+        const QPixmap dialog = m_dlg->grab();
+        const QPixmap list = popup->grab();
+        QVERIFY(list.save(folder + "/settings-dialog-list.png"));
+
+        // Both in one picture, the list where it drops down.
+        const QPoint at = popup->mapToGlobal(QPoint()) - m_dlg->mapToGlobal(QPoint());
+        const QRect all = QRect(QPoint(), dialog.size()).united(QRect(at, list.size()));
+        QImage composed(all.size(), QImage::Format_ARGB32);
+        composed.fill(Qt::darkGray);
+        {
+            QPainter painter(&composed);
+            painter.drawPixmap(-all.topLeft(), dialog);
+            painter.drawPixmap(at - all.topLeft(), list);
+        }
+        QVERIFY(composed.save(folder + "/settings-dialog-dropped.png"));
+        combo->hidePopup();
+    }
+};
+
+QTEST_MAIN(TestSettingsDlg)
+#include "tst_settingsdlg.moc"

@@ -1,0 +1,145 @@
+#include "settingsdlg.h"
+
+#include "colorcombobox.h"
+#include "prompt.h"
+#include "ui_settings.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPushButton>
+#include <array>
+#include <limits>
+
+namespace {
+
+// The CSS absolute font sizes. They are written into the report as they are, so they are shown
+// untranslated.
+const std::array<const char *, 7> FontSizes = {"xx-small", "x-small", "small",   "medium",
+                                               "large",    "x-large", "xx-large"};
+
+// The template's width in dialog units of the dialog font: a quarter of the average width of
+// the letters.
+int DialogUnitsX(const QFont &font, int units)
+{
+    const QFontMetrics fm(font);
+    const int letters = fm.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int baseUnit = (letters / 26 + 1) / 2;
+    return units * baseUnit / 4;
+}
+
+} // namespace
+
+CSettingsDlg::CSettingsDlg(IPrompt &prompt, QWidget *parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::CSettingsDlg>()), m_prompt(prompt)
+{
+    m_ui->setupUi(this);
+    m_cbLabels = m_ui->labelsColor;
+    m_cbEvenRows = m_ui->evenColor;
+    m_cbOddRows = m_ui->oddColor;
+    m_cbOddRowsCalc = m_ui->oddCalcColor;
+
+    // Settings come from the profile and go back unchanged, whatever their length.
+    m_ui->calcCmd->setMaxLength(std::numeric_limits<int>::max());
+    m_ui->fontName->setMaxLength(std::numeric_limits<int>::max());
+
+    // Keep the proportions of the edits and lists at any font size.
+    m_ui->calcCmd->setMinimumWidth(DialogUnitsX(font(), 100));
+    m_ui->fontName->setMinimumWidth(DialogUnitsX(font(), 115));
+    for (CColorComboBox *combo : {m_cbLabels, m_cbEvenRows, m_cbOddRows, m_cbOddRowsCalc})
+        combo->setMinimumWidth(DialogUnitsX(font(), 70));
+
+    OnMeasureItem();
+
+    connect(m_ui->resetButton, &QPushButton::clicked, this, &CSettingsDlg::OnReset);
+    connect(m_ui->okButton, &QPushButton::clicked, this, &CSettingsDlg::accept);
+    connect(m_ui->cancelButton, &QPushButton::clicked, this, &CSettingsDlg::reject);
+}
+
+CSettingsDlg::~CSettingsDlg() = default;
+
+void CSettingsDlg::setVisible(bool visible)
+{
+    if (visible && !isVisible()) {
+        DoDataExchange(false);
+        m_ui->calcCmd->setFocus(Qt::OtherFocusReason);
+    }
+    QDialog::setVisible(visible);
+}
+
+void CSettingsDlg::accept()
+{
+    DoDataExchange(true);
+    QDialog::accept();
+}
+
+void CSettingsDlg::DoDataExchange(bool save)
+{
+    if (save) {
+        m_crLabels = m_cbLabels->GetSelectedColor();
+        m_crEvenRows = m_cbEvenRows->GetSelectedColor();
+        m_crOddRows = m_cbOddRows->GetSelectedColor();
+        m_crOddRowsCalc = m_cbOddRowsCalc->GetSelectedColor();
+        m_strFontName = m_ui->fontName->text();
+        m_strFontSize = m_ui->fontSize->currentIndex() < 0 ? QString()
+                                                            : m_ui->fontSize->currentText();
+        m_strCalcCmd = m_ui->calcCmd->text();
+        return;
+    }
+
+    if (m_cbLabels->count() == 0)
+        FillLists();
+    m_cbLabels->SelectColor(m_crLabels);
+    m_cbEvenRows->SelectColor(m_crEvenRows);
+    m_cbOddRows->SelectColor(m_crOddRows);
+    m_cbOddRowsCalc->SelectColor(m_crOddRowsCalc);
+    m_ui->fontName->setText(m_strFontName);
+    // The whole text, ignoring case; an unknown size leaves the list without selection.
+    m_ui->fontSize->setCurrentIndex(m_ui->fontSize->findText(m_strFontSize, Qt::MatchFixedString));
+    m_ui->calcCmd->setText(m_strCalcCmd);
+}
+
+void CSettingsDlg::FillLists()
+{
+    for (const char *size : FontSizes)
+        m_ui->fontSize->addItem(QString::fromLatin1(size));
+
+    for (const CColorComboBox::SNamedColor &row : CColorComboBox::ColorTable()) {
+        for (CColorComboBox *combo : {m_cbLabels, m_cbEvenRows, m_cbOddRows, m_cbOddRowsCalc})
+            combo->AddColor(CColorComboBox::ColorName(row), row.color);
+    }
+}
+
+void CSettingsDlg::OnReset()
+{
+    if (m_prompt.MessageBox(tr("Reset settings back to their default values?"),
+                            IPrompt::Buttons::YesNo, IPrompt::Icon::Question)
+        != IPrompt::IDYES)
+        return;
+
+    const CAppSettings defaults = CAppSettings::Defaults();
+    m_strCalcCmd = defaults.m_strCalcCmd;
+    m_strFontName = defaults.m_strFontName;
+    m_strFontSize = defaults.m_strFontSize;
+    m_crLabels = defaults.m_crLabels;
+    m_crEvenRows = defaults.m_crEvenRows;
+    m_crOddRows = defaults.m_crOddRows;
+    m_crOddRowsCalc = defaults.m_crOddRowsCalc;
+    DoDataExchange(false);
+}
+
+void CSettingsDlg::OnMeasureItem()
+{
+    // The height of a "0" in the dialog's font plus a one-pixel border above and below.
+    constexpr int border = 1;
+    const int height = QFontMetrics(font()).size(Qt::TextSingleLine, QStringLiteral("0")).height();
+    for (CColorComboBox *combo : {m_cbLabels, m_cbEvenRows, m_cbOddRows, m_cbOddRowsCalc})
+        combo->SetItemHeight(height + 2 * border);
+}
+
+void CSettingsDlg::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange && m_cbLabels)
+        OnMeasureItem();
+    QDialog::changeEvent(event);
+}

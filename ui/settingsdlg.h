@@ -1,0 +1,60 @@
+#pragma once
+
+#include "appsettings.h" // COLORREF
+
+#include <QDialog>
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+class CColorComboBox;
+class IPrompt;
+
+namespace Ui {
+class CSettingsDlg;
+}
+
+// The "Settings" dialog: the calculator command and the report's font and background colours.
+// It works only on its public members: the caller assigns them before exec() and copies them
+// back after Accepted. Showing the dialog loads them into the controls; OK reads them back.
+class CSettingsDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr std::uint32_t HelpContext = 0x20082;
+
+    explicit CSettingsDlg(IPrompt &prompt, QWidget *parent = nullptr);
+    ~CSettingsDlg() override;
+
+    // Moves the seven settings between the members and the controls: save true reads the
+    // controls into the members, false shows the members (filling the lists the first time).
+    void DoDataExchange(bool save);
+    // Adds the font-size keywords and the named colours to the lists.
+    void FillLists();
+
+    void setVisible(bool visible) override;
+    void accept() override;
+
+    QString m_strFontName;
+    QString m_strFontSize;
+    COLORREF m_crLabels = 0;
+    QString m_strCalcCmd;
+    COLORREF m_crEvenRows = 0;
+    COLORREF m_crOddRows = 0;
+    COLORREF m_crOddRowsCalc = 0;
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void OnReset();
+    void OnMeasureItem();
+
+    std::unique_ptr<Ui::CSettingsDlg> m_ui;
+    IPrompt &m_prompt;
+    CColorComboBox *m_cbLabels = nullptr;
+    CColorComboBox *m_cbEvenRows = nullptr;
+    CColorComboBox *m_cbOddRows = nullptr;
+    CColorComboBox *m_cbOddRowsCalc = nullptr;
+};
