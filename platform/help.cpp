@@ -16,9 +16,9 @@ struct HelpTopic
 
 // The main dialog's topic comes first: it is the answer for every context not listed.
 constexpr HelpTopic helpTopics[] = {
-    {HelpContext::MainDialog, "main-window.html", "main-window"},
-    {HelpContext::AboutBox, "about.html", "about-box"},
-    {HelpContext::SettingsDialog, "settings.html", "settings-dialog"},
+    {HelpContexts::MainDialog, "main-window.html", "main-window"},
+    {HelpContexts::AboutBox, "about.html", "about-box"},
+    {HelpContexts::SettingsDialog, "settings.html", "settings-dialog"},
 };
 
 QString PageUrl(const QString &helpFolder, const char *page, const char *anchor)

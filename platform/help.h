@@ -6,11 +6,11 @@
 
 // The help manual: HTML pages installed with the program and opened in the browser at the topic of
 // the dialog that asks. A dialog's help context is 0x20000 plus its dialog template number.
-namespace HelpContext {
+namespace HelpContexts {
 inline constexpr std::uint32_t AboutBox = 0x20000 + 100;
 inline constexpr std::uint32_t MainDialog = 0x20000 + 102;
 inline constexpr std::uint32_t SettingsDialog = 0x20000 + 130;
-} // namespace HelpContext
+} // namespace HelpContexts
 
 // The help folder of the running program: the installed one beside the executable, else the
 // pages in the source tree (a program run from its build folder).

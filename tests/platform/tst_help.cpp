@@ -1,0 +1,279 @@
+#include "help.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <QXmlStreamReader>
+
+namespace {
+
+// What one help page holds that the checks need.
+struct PageFacts
+{
+    QString error;
+    QSet<QString> ids;
+    QStringList duplicateIds;
+    QStringList links; // href and src attributes, as written
+    QString title;
+    int headings1 = 0;
+    bool styled = false;
+};
+
+PageFacts ReadPage(const QString &path)
+{
+    PageFacts facts;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        facts.error = file.errorString();
+        return facts;
+    }
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QXmlStreamAttributes attributes = xml.attributes();
+        const QString id = attributes.value(QLatin1String("id")).toString();
+        if (!id.isEmpty()) {
+            if (facts.ids.contains(id))
+                facts.duplicateIds.append(id);
+            facts.ids.insert(id);
+        }
+        for (const char *name : {"href", "src"}) {
+            if (attributes.hasAttribute(QLatin1String(name)))
+                facts.links.append(attributes.value(QLatin1String(name)).toString());
+        }
+        const QStringView element = xml.name();
+        if (element == QLatin1String("title"))
+            facts.title = xml.readElementText().trimmed();
+        else if (element == QLatin1String("h1"))
+            ++facts.headings1;
+        else if (element == QLatin1String("link")
+                 && attributes.value(QLatin1String("rel")) == QLatin1String("stylesheet")
+                 && attributes.value(QLatin1String("href")) == QLatin1String("zantoria.css"))
+            facts.styled = true;
+    }
+    if (xml.hasError())
+        facts.error = QStringLiteral("line %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
+    return facts;
+}
+
+QStringList HelpPages(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+}
+
+} // namespace
+
+class TestHelp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void contextsAreThoseOfTheDialogs();
+    void contextResolvesToPageAndAnchor_data();
+    void contextResolvesToPageAndAnchor();
+    void dialogsHaveTopicsOfTheirOwn();
+    void unknownContextGetsMainTopic_data();
+    void unknownContextGetsMainTopic();
+    void termsOfUseResolve();
+    void urlKeepsAwkwardFolderNames();
+    void helpFolderPrefersInstalledPages();
+    void helpFolderFallsBackToSourcePages();
+    void pagesAreWellFormed();
+    void localLinksResolve();
+    void everyPageIsReachableFromContents();
+};
+
+void TestHelp::contextsAreThoseOfTheDialogs()
+{
+    // 0x20000 plus the dialog template number: About box 100, main dialog 102, settings 130.
+    QCOMPARE(HelpContexts::AboutBox, std::uint32_t(0x20064));
+    QCOMPARE(HelpContexts::MainDialog, std::uint32_t(0x20066));
+    QCOMPARE(HelpContexts::SettingsDialog, std::uint32_t(0x20082));
+}
+
+void TestHelp::contextResolvesToPageAndAnchor_data()
+{
+    QTest::addColumn<std::uint32_t>("context");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("main dialog") << HelpContexts::MainDialog << QStringLiteral("main-window.html");
+    QTest::newRow("About box") << HelpContexts::AboutBox << QStringLiteral("about.html");
+    QTest::newRow("settings") << HelpContexts::SettingsDialog << QStringLiteral("settings.html");
+}
+
+void TestHelp::contextResolvesToPageAndAnchor()
+{
+    QFETCH(std::uint32_t, context);
+    QFETCH(QString, page);
+
+    const QUrl url(HelpTopicUrl(context), QUrl::StrictMode);
+    QVERIFY2(url.isValid(), qPrintable(url.errorString()));
+    QVERIFY(url.isLocalFile());
+    const QString path = url.toLocalFile();
+    QCOMPARE(QFileInfo(path).fileName(), page);
+    QCOMPARE(QFileInfo(path).absolutePath(), QFileInfo(HelpFolder()).absoluteFilePath());
+    QVERIFY2(QFileInfo(path).isFile(), qPrintable(path));
+    QVERIFY(!url.fragment().isEmpty());
+    const PageFacts facts = ReadPage(path);
+    QVERIFY2(facts.error.isEmpty(), qPrintable(facts.error));
+    QVERIFY2(facts.ids.contains(url.fragment()), qPrintable(url.fragment()));
+}
+
+void TestHelp::dialogsHaveTopicsOfTheirOwn()
+{
+    const QSet<QString> urls{HelpTopicUrl(HelpContexts::MainDialog),
+                             HelpTopicUrl(HelpContexts::AboutBox),
+                             HelpTopicUrl(HelpContexts::SettingsDialog)};
+    QCOMPARE(urls.size(), 3);
+}
+
+void TestHelp::unknownContextGetsMainTopic_data()
+{
+    QTest::addColumn<std::uint32_t>("context");
+    QTest::newRow("zero") << std::uint32_t(0);
+    QTest::newRow("bare base") << std::uint32_t(0x20000);
+    QTest::newRow("next to About box") << std::uint32_t(0x20065);
+    QTest::newRow("next to main dialog") << std::uint32_t(0x20067);
+    QTest::newRow("template number alone") << std::uint32_t(102);
+    QTest::newRow("all bits") << std::uint32_t(0xffffffffu);
+}
+
+void TestHelp::unknownContextGetsMainTopic()
+{
+    QFETCH(std::uint32_t, context);
+    QCOMPARE(HelpTopicUrl(context), HelpTopicUrl(HelpContexts::MainDialog));
+}
+
+void TestHelp::termsOfUseResolve()
+{
+    const QUrl url(HelpTermsOfUseUrl(), QUrl::StrictMode);
+    QVERIFY(url.isLocalFile());
+    QVERIFY2(QFileInfo(url.toLocalFile()).isFile(), qPrintable(url.toLocalFile()));
+    const PageFacts facts = ReadPage(url.toLocalFile());
+    QVERIFY2(facts.ids.contains(url.fragment()), qPrintable(url.fragment()));
+    // The About box sends the user there; the About page must point there too.
+    const PageFacts about = ReadPage(QDir(HelpFolder()).filePath(QStringLiteral("about.html")));
+    QVERIFY(about.links.contains(QFileInfo(url.toLocalFile()).fileName() + QLatin1Char('#')
+                                 + url.fragment()));
+}
+
+void TestHelp::urlKeepsAwkwardFolderNames()
+{
+    // Spaces, "#", "%" and non-ASCII letters in the folder must survive the trip through a URL.
+    const QString folder = QStringLiteral("/opt/Zant Apps/#1 100%/h\u00e9lp");
+    const QString text = HelpTopicUrl(folder, HelpContexts::SettingsDialog);
+    QVERIFY2(!text.contains(QLatin1Char(' ')), qPrintable(text));
+    const QUrl url(text, QUrl::StrictMode);
+    QVERIFY2(url.isValid(), qPrintable(url.errorString()));
+    QCOMPARE(url.toLocalFile(), folder + QStringLiteral("/settings.html"));
+    QCOMPARE(url.fragment(), QStringLiteral("settings-dialog"));
+}
+
+void TestHelp::helpFolderPrefersInstalledPages()
+{
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString bin = root.filePath(QStringLiteral("bin"));
+    QVERIFY(QDir().mkpath(bin));
+    const QString installed =
+        QDir::cleanPath(QDir(bin).filePath(QStringLiteral(ZANT_HELP_FROM_BINDIR)));
+    QVERIFY(QDir().mkpath(installed));
+    QFile index(QDir(installed).filePath(QStringLiteral("index.html")));
+    QVERIFY(index.open(QIODevice::WriteOnly));
+    index.close();
+
+    QCOMPARE(HelpFolderFor(bin), installed);
+    QUrl url(HelpTopicUrl(HelpFolderFor(bin), HelpContexts::MainDialog));
+    QCOMPARE(QFileInfo(url.toLocalFile()).absolutePath(), installed);
+}
+
+void TestHelp::helpFolderFallsBackToSourcePages()
+{
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString folder = HelpFolderFor(root.path());
+    QVERIFY(!folder.startsWith(root.path()));
+    QVERIFY2(QFileInfo(QDir(folder).filePath(QStringLiteral("index.html"))).isFile(),
+             qPrintable(folder));
+    // A test runs from the build folder, where nothing is installed.
+    QCOMPARE(HelpFolder(), folder);
+}
+
+void TestHelp::pagesAreWellFormed()
+{
+    const QString folder = HelpFolder();
+    const QStringList pages = HelpPages(folder);
+    QVERIFY(pages.contains(QStringLiteral("index.html")));
+    QVERIFY(QFileInfo(QDir(folder).filePath(QStringLiteral("zantoria.css"))).isFile());
+    for (const QString &page : pages) {
+        const PageFacts facts = ReadPage(QDir(folder).filePath(page));
+        QVERIFY2(facts.error.isEmpty(), qPrintable(page + QLatin1String(": ") + facts.error));
+        QVERIFY2(facts.duplicateIds.isEmpty(),
+                 qPrintable(page + QLatin1String(": ") + facts.duplicateIds.join(QLatin1Char(' '))));
+        QVERIFY2(!facts.title.isEmpty(), qPrintable(page));
+        QVERIFY2(facts.headings1 == 1, qPrintable(page));
+        QVERIFY2(facts.styled, qPrintable(page));
+    }
+}
+
+void TestHelp::localLinksResolve()
+{
+    const QString folder = HelpFolder();
+    QHash<QString, PageFacts> facts;
+    for (const QString &page : HelpPages(folder))
+        facts.insert(page, ReadPage(QDir(folder).filePath(page)));
+
+    int checked = 0;
+    for (auto it = facts.cbegin(); it != facts.cend(); ++it) {
+        for (const QString &link : it->links) {
+            const QString where = it.key() + QLatin1String(": ") + link;
+            const QUrl url(link, QUrl::StrictMode);
+            QVERIFY2(url.isValid(), qPrintable(where));
+            if (!url.scheme().isEmpty()) {
+                QVERIFY2(url.scheme() == QLatin1String("https") && !url.host().isEmpty(),
+                         qPrintable(where));
+                continue;
+            }
+            // Pages link by name within the one folder, so the installed copy works the same.
+            const QString target = url.path().isEmpty() ? it.key() : url.path();
+            QVERIFY2(!target.contains(QLatin1Char('/')), qPrintable(where));
+            QVERIFY2(QFileInfo(QDir(folder).filePath(target)).isFile(), qPrintable(where));
+            if (url.hasFragment()) {
+                QVERIFY2(facts.contains(target), qPrintable(where));
+                QVERIFY2(facts.value(target).ids.contains(url.fragment()), qPrintable(where));
+            }
+            ++checked;
+        }
+    }
+    QVERIFY(checked > 0);
+}
+
+void TestHelp::everyPageIsReachableFromContents()
+{
+    const QString folder = HelpFolder();
+    QSet<QString> reached{QStringLiteral("index.html")};
+    QStringList queue{QStringLiteral("index.html")};
+    while (!queue.isEmpty()) {
+        const PageFacts facts = ReadPage(QDir(folder).filePath(queue.takeFirst()));
+        for (const QString &link : facts.links) {
+            const QUrl url(link);
+            if (!url.scheme().isEmpty() || !url.path().endsWith(QLatin1String(".html")))
+                continue;
+            if (!reached.contains(url.path())) {
+                reached.insert(url.path());
+                queue.append(url.path());
+            }
+        }
+    }
+    const QStringList pages = HelpPages(folder);
+    for (const QString &page : pages)
+        QVERIFY2(reached.contains(page), qPrintable(page));
+}
+
+QTEST_GUILESS_MAIN(TestHelp)
+#include "tst_help.moc"
