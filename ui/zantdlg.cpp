@@ -45,6 +45,11 @@ CZANTDlg::CZANTDlg(IAppHost &app, QWidget *parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
+    // Every edit as wide as the template's 115 dialog units, so both columns line up.
+    const int editWidth = fontMetrics().averageCharWidth() * 115 / 4;
+    for (QLineEdit *edit : findChildren<QLineEdit *>())
+        edit->setMinimumWidth(editWidth);
+
     CreateMenu();
     for (QLineEdit *edit : {m_editPurchasePrice, m_editRentalIncome, m_editEscrow, m_editOtherFees,
                             m_editSafetyMargin, m_editDownPayment, m_editInterestRate, m_editTerm,

@@ -1,0 +1,374 @@
+#include "aboutdlg.h"
+#include "apptestsupport.h"
+#include "help.h"
+#include "localeservices.h"
+#include "settingsdlg.h"
+#include "zantdlg.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QLineEdit *Edit(QWidget &dlg, const char *name)
+{
+    return dlg.findChild<QLineEdit *>(QString::fromLatin1(name));
+}
+
+QPushButton *Button(QWidget &dlg, const char *name)
+{
+    return dlg.findChild<QPushButton *>(QString::fromLatin1(name));
+}
+
+QString LoanTitle(QWidget &dlg)
+{
+    return dlg.findChild<QGroupBox *>(QStringLiteral("groupLoan"))->title();
+}
+
+void FocusEdit(QLineEdit *edit)
+{
+    edit->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(edit->hasFocus());
+}
+
+void TypeAndTab(QLineEdit *edit, const QString &text)
+{
+    FocusEdit(edit);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Tab);
+}
+
+QString ReportPath(const CAppFixture &fixture)
+{
+    return QDir(fixture.m_documents.path()).filePath(QStringLiteral("ZANT/ZANT.htm"));
+}
+
+// Runs action, which opens a modal window, and hands that window to inspect once it is shown.
+void WithModal(const std::function<void()> &action, const std::function<void(QWidget &)> &inspect)
+{
+    QTimer::singleShot(0, [inspect] {
+        QWidget *modal = nullptr;
+        if (QTest::qWaitFor([&modal] { return (modal = QApplication::activeModalWidget()) != nullptr
+                                               && modal->isVisible()
+                                               && modal->windowTitle() != QLatin1String("Zantoria"); }))
+            inspect(*modal);
+        if (QWidget *still = QApplication::activeModalWidget();
+            still && still->windowTitle() != QLatin1String("Zantoria"))
+            still->close();
+    });
+    action();
+}
+
+} // namespace
+
+class TestZantDlg : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
+    void init() { m_startDir = QDir::currentPath(); }
+    void cleanup() { QDir::setCurrent(m_startDir); }
+
+    void openingState();
+    void pagingKeepsEachLoan();
+    void valueEditsAreReformattedOnLeaving();
+    void createReportWritesAndOpens();
+    void createReportWithoutDataFolderDoesNothing();
+    void keysWorkFromEveryEdit();
+    void settingsNeverOpenTwice();
+    void helpOpensTheAskingDialogsTopic();
+    void aboutBox();
+    void screenshot();
+
+private:
+    QString m_startDir;
+};
+
+void TestZantDlg::openingState()
+{
+    CAppFixture fixture;
+    fixture.Run([](CZANTDlg &dlg) {
+        QVERIFY(ActivateAndWait(dlg));
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("Zantoria"));
+        QTRY_VERIFY(Edit(dlg, "editDescription")->hasFocus());
+        QCOMPARE(LoanTitle(dlg), QStringLiteral("Loan information (1 of 5)"));
+        QVERIFY(!Button(dlg, "btnPrevious")->isEnabled());
+        QVERIFY(Button(dlg, "btnNext")->isEnabled());
+        QCOMPARE(Button(dlg, "btnPrevious")->text(), QStringLiteral("&<< Previous"));
+        QCOMPARE(Button(dlg, "btnNext")->text(), QStringLiteral("Next &>>"));
+        QCOMPARE(dlg.findChildren<QPushButton *>().size(), 2); // no OK or Cancel
+        QCOMPARE(Edit(dlg, "editDescription")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+        QCOMPARE(Edit(dlg, "editTerm")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+        QCOMPARE(Edit(dlg, "editTerm")->text(), QStringLiteral("30"));
+        QCOMPARE(Edit(dlg, "editInterestRate")->text(), QStringLiteral("7.00%"));
+
+        QStringList menu;
+        for (QAction *top : dlg.findChild<QMenuBar *>()->actions()) {
+            menu << top->text();
+            for (QAction *item : top->menu()->actions())
+                menu << (item->isSeparator() ? QStringLiteral("-")
+                                             : item->text() + QLatin1Char('\t')
+                                                   + item->shortcut().toString());
+        }
+        QCOMPARE(menu, QStringList({"&File", "&Create Report\tF5", "-", "&Import Data...\t",
+                                    "&Export Data...\t", "-", "E&xit\t", "&Tools",
+                                    "&Calculator\tF11", "-", "&Settings...\tF12", "&Help",
+                                    "&Help Topics\t", "-", "&About Zantoria\t"}));
+
+        // Tab order follows the template: description, the property figures, then the loan.
+        QStringList order;
+        QWidget *w = Edit(dlg, "editDescription");
+        for (int i = 0; i < 13; ++i, w = w->nextInFocusChain()) {
+            while (!(w->focusPolicy() & Qt::TabFocus))
+                w = w->nextInFocusChain();
+            order << w->objectName();
+        }
+        QCOMPARE(order, QStringList({"editDescription", "editPurchasePrice", "editRentalIncome",
+                                     "editEscrow", "editOtherFees", "editSafetyMargin",
+                                     "editLender", "editDownPayment", "editInterestRate",
+                                     "editTerm", "editPmi", "btnPrevious", "btnNext"}));
+        dlg.reject();
+    });
+}
+
+void TestZantDlg::pagingKeepsEachLoan()
+{
+    CAppFixture fixture;
+    fixture.Run([](CZANTDlg &dlg) {
+        QVERIFY(ActivateAndWait(dlg));
+        Edit(dlg, "editLender")->setText(QStringLiteral("First Bank"));
+        Button(dlg, "btnNext")->click();
+        QCOMPARE(LoanTitle(dlg), QStringLiteral("Loan information (2 of 5)"));
+        QCOMPARE(Edit(dlg, "editLender")->text(), QString());
+        TypeAndTab(Edit(dlg, "editDownPayment"), QStringLiteral("45000"));
+        QCOMPARE(Edit(dlg, "editDownPayment")->text(), QStringLiteral("$45,000.00"));
+        Edit(dlg, "editDownPayment")->setText(QStringLiteral("47500.5")); // never left: paging reads it
+        Button(dlg, "btnNext")->click();
+        Button(dlg, "btnPrevious")->click();
+        QCOMPARE(Edit(dlg, "editDownPayment")->text(), QStringLiteral("$47,500.50"));
+        QCOMPARE(dlg.m_downPayment[1].m_value, 47500.5);
+        Button(dlg, "btnPrevious")->click();
+        QCOMPARE(Edit(dlg, "editLender")->text(), QStringLiteral("First Bank"));
+        QVERIFY(!Button(dlg, "btnPrevious")->isEnabled());
+
+        for (int i = 0; i < 4; ++i)
+            Button(dlg, "btnNext")->click();
+        QCOMPARE(LoanTitle(dlg), QStringLiteral("Loan information (5 of 5)"));
+        QVERIFY(!Button(dlg, "btnNext")->isEnabled());
+        QVERIFY(Button(dlg, "btnPrevious")->isEnabled());
+        dlg.OnNext(); // bounds hold even when asked directly
+        QCOMPARE(dlg.m_nLoan, 4);
+        dlg.reject();
+    });
+    QCOMPARE(fixture.m_profile->GetProfileString("ZANT", "Lender1"), QStringLiteral("First Bank"));
+    QCOMPARE(fixture.m_profile->GetProfileString("ZANT", "DownPayment2"), QStringLiteral("$47,500.50"));
+}
+
+void TestZantDlg::valueEditsAreReformattedOnLeaving()
+{
+    CAppFixture fixture;
+    fixture.Run([](CZANTDlg &dlg) {
+        QVERIFY(ActivateAndWait(dlg));
+        QLineEdit *price = Edit(dlg, "editPurchasePrice");
+        TypeAndTab(price, QStringLiteral("abc"));
+        QCOMPARE(price->text(), QStringLiteral("$0.00"));
+        QTRY_VERIFY(Edit(dlg, "editRentalIncome")->hasFocus());
+        TypeAndTab(price, QStringLiteral("1234.5"));
+        QCOMPARE(price->text(), QStringLiteral("$1,234.50"));
+        TypeAndTab(price, QStringLiteral("-500"));
+        QCOMPARE(price->text(), QStringLiteral("$500.00"));
+        QCOMPARE(dlg.m_purchasePrice.m_value, 500.0);
+        TypeAndTab(Edit(dlg, "editSafetyMargin"), QStringLiteral("12.5"));
+        QCOMPARE(Edit(dlg, "editSafetyMargin")->text(), QStringLiteral("12.50%"));
+        TypeAndTab(Edit(dlg, "editTerm"), QStringLiteral("15.999"));
+        QCOMPARE(Edit(dlg, "editTerm")->text(), QStringLiteral("16"));
+        // Description and lender are taken as typed, spaces and all.
+        TypeAndTab(Edit(dlg, "editDescription"), QStringLiteral("  12 Elm St.  "));
+        QCOMPARE(Edit(dlg, "editDescription")->text(), QStringLiteral("  12 Elm St.  "));
+        dlg.reject();
+    });
+}
+
+void TestZantDlg::createReportWritesAndOpens()
+{
+    CAppFixture fixture;
+    fixture.Run([&](CZANTDlg &dlg) {
+        QVERIFY(ActivateAndWait(dlg));
+        QLineEdit *description = Edit(dlg, "editDescription");
+        FocusEdit(description);
+        QTest::keyClicks(description, QStringLiteral("Elm & Oak"));
+        QTest::keyClick(description, Qt::Key_F5);
+        QCOMPARE(fixture.m_shell.m_documents, QStringList(ReportPath(fixture)));
+        QFile report(ReportPath(fixture));
+        QVERIFY(report.open(QIODevice::ReadOnly));
+        const QByteArray first = report.readAll();
+        report.close();
+        QVERIFY(first.contains("Elm &amp; Oak"));
+        QVERIFY(first.contains("$180,000.00"));
+
+        // A second report replaces the first.
+        description->setText(QStringLiteral("Second"));
+        QTest::keyClick(description, Qt::Key_F5);
+        QCOMPARE(fixture.m_shell.m_documents.size(), 2);
+        QVERIFY(report.open(QIODevice::ReadOnly));
+        const QByteArray second = report.readAll();
+        QVERIFY(second.contains("Second"));
+        QVERIFY(!second.contains("Elm &amp; Oak"));
+        QCOMPARE(QDir(QFileInfo(ReportPath(fixture)).path()).entryList(QDir::Files).size(), 1);
+        dlg.reject();
+    });
+}
+
+void TestZantDlg::createReportWithoutDataFolderDoesNothing()
+{
+    CAppFixture fixture;
+    fixture.Run([&](CZANTDlg &dlg) {
+        fixture.m_folders.m_path.clear();
+        dlg.OnCreateReport();
+        QVERIFY(fixture.m_shell.m_documents.isEmpty());
+        QVERIFY(fixture.m_prompt.m_messages.isEmpty());
+        dlg.reject();
+    });
+}
+
+void TestZantDlg::keysWorkFromEveryEdit()
+{
+    CAppFixture fixture;
+    fixture.Run([&](CZANTDlg &dlg) {
+        QVERIFY(ActivateAndWait(dlg));
+        fixture.m_app->m_strCalcCmd = QStringLiteral("xcalc -rv");
+        const char *edits[] = {"editDescription", "editPurchasePrice", "editRentalIncome",
+                               "editEscrow", "editOtherFees", "editSafetyMargin", "editLender",
+                               "editDownPayment", "editInterestRate", "editTerm", "editPmi"};
+        int settingsOpened = 0;
+        for (const char *name : edits) {
+            QLineEdit *edit = Edit(dlg, name);
+            FocusEdit(edit);
+            QTest::keyClick(edit, Qt::Key_F11);
+            QTest::keyClick(edit, Qt::Key_F5);
+            WithModal([edit] { QTest::keyClick(edit, Qt::Key_F12); },
+                      [&settingsOpened](QWidget &modal) {
+                          settingsOpened += qobject_cast<CSettingsDlg *>(&modal) != nullptr;
+                      });
+            QVERIFY(ActivateAndWait(dlg));
+        }
+        QCOMPARE(settingsOpened, 11);
+        // The calculator command goes to the shell whole, as one item.
+        QCOMPARE(fixture.m_shell.m_programs, QStringList(11, QStringLiteral("xcalc -rv")));
+        QCOMPARE(fixture.m_shell.m_documents.size(), 11);
+        dlg.reject();
+    });
+}
+
+void TestZantDlg::settingsNeverOpenTwice()
+{
+    CAppFixture fixture;
+    fixture.Run([&](CZANTDlg &dlg) {
+        QVERIFY(ActivateAndWait(dlg));
+        int reportsBefore = fixture.m_shell.m_documents.size();
+        bool nested = false;
+        WithModal([&dlg] { QTest::keyClick(Edit(dlg, "editTerm"), Qt::Key_F12); },
+                  [&](QWidget &settings) {
+                      QVERIFY(ActivateAndWait(settings));
+                      QTimer::singleShot(200, [&nested, &settings] {
+                          nested = QApplication::activeModalWidget() != &settings;
+                          if (nested)
+                              QApplication::activeModalWidget()->close();
+                      });
+                      QTest::keyClick(&settings, Qt::Key_F12);
+                      QTest::keyClick(&settings, Qt::Key_F5);
+                      QTest::qWait(300);
+                  });
+        QVERIFY(!nested);
+        QCOMPARE(fixture.m_shell.m_documents.size(), reportsBefore);
+        dlg.reject();
+    });
+}
+
+void TestZantDlg::helpOpensTheAskingDialogsTopic()
+{
+    CAppFixture fixture;
+    fixture.Run([&](CZANTDlg &dlg) {
+        QVERIFY(ActivateAndWait(dlg));
+        QLineEdit *edit = Edit(dlg, "editEscrow");
+        FocusEdit(edit);
+        QTest::keyClick(edit, Qt::Key_F1, Qt::ShiftModifier);
+        QTest::keyClick(edit, Qt::Key_F1, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_F1, Qt::AltModifier);
+        QVERIFY(fixture.m_shell.m_urls.isEmpty());
+        QTest::keyClick(edit, Qt::Key_F1);
+        dlg.findChild<QAction *>(QStringLiteral("actionHelpTopics"))->trigger();
+        const QString mainTopic = HelpTopicUrl(HelpContexts::MainDialog);
+        QCOMPARE(fixture.m_shell.m_urls, QStringList({mainTopic, mainTopic}));
+
+        WithModal([&dlg] { dlg.findChild<QAction *>(QStringLiteral("actionSettings"))->trigger(); },
+                  [](QWidget &settings) {
+                      QVERIFY(ActivateAndWait(settings));
+                      QTest::keyClick(settings.focusWidget(), Qt::Key_F1);
+                  });
+        QCOMPARE(fixture.m_shell.m_urls.size(), 3);
+        QCOMPARE(fixture.m_shell.m_urls.last(), HelpTopicUrl(HelpContexts::SettingsDialog));
+        dlg.reject();
+    });
+}
+
+void TestZantDlg::aboutBox()
+{
+    CAppFixture fixture;
+    fixture.Run([&](CZANTDlg &dlg) {
+        for (int opening = 0; opening < 2; ++opening) {
+            WithModal([&dlg] { dlg.findChild<QAction *>(QStringLiteral("actionAbout"))->trigger(); },
+                      [&](QWidget &about) {
+                          QCOMPARE(about.windowTitle(), QStringLiteral("About Zantoria"));
+                          QVERIFY(qobject_cast<CAboutDlg *>(&about));
+                          QStringList texts;
+                          for (QLabel *label : about.findChildren<QLabel *>())
+                              texts << label->text();
+                          QVERIFY(texts.contains(QStringLiteral("Zantoria, Version 1.00")));
+                          QLabel *link = about.findChild<QLabel *>(QStringLiteral("labelWebsite"));
+                          QVERIFY(!link->pixmap().isNull() || link->text().contains("href"));
+                          emit link->linkActivated(QStringLiteral("https://www.quenwick.com"));
+                          QVERIFY(about.isVisible()); // the box stays open
+                          QVERIFY(ActivateAndWait(about));
+                          QTest::keyClick(&about, Qt::Key_Escape);
+                          QVERIFY(!about.isVisible());
+                      });
+        }
+        QCOMPARE(fixture.m_shell.m_urls,
+                 QStringList(2, QStringLiteral("https://www.quenwick.com")));
+        dlg.reject();
+    });
+}
+
+void TestZantDlg::screenshot()
+{
+    const QString folder = qEnvironmentVariable("ZANT_TEST_ARTIFACTS");
+    if (folder.isEmpty())
+        QSKIP("ZANT_TEST_ARTIFACTS is not set");
+    QDir().mkpath(folder);
+    CAppFixture fixture;
+    fixture.Run([&](CZANTDlg &dlg) {
+        QVERIFY(ActivateAndWait(dlg));
+        const QPixmap shot = dlg.grab();
+        QVERIFY(shot.save(QDir(folder).filePath(QStringLiteral("main-dialog.png"))));
+        QVERIFY(shot.width() >= 300 && shot.height() >= 250);
+        WithModal([&dlg] { dlg.OnHelpAbout(); }, [&folder](QWidget &about) {
+            QVERIFY(about.grab().save(QDir(folder).filePath(QStringLiteral("about-box.png"))));
+        });
+        dlg.reject();
+    });
+}
+
+QTEST_MAIN(TestZantDlg)
+#include "tst_zantdlg.moc"
