@@ -89,9 +89,12 @@ private:
         QVERIFY(QTest::qWaitForWindowActive(m_dlg.get()));
     }
 
-    void Click(const char *button) { QTest::mouseClick(Child<QPushButton>(button), Qt::LeftButton); }
+    void Click(const char *button)
+    {
+        QTest::mouseClick(Child<QPushButton>(button), Qt::LeftButton);
+    }
 
-    // Runs the dialog the way the main dialog does and returns the application's settings.
+    // The application's settings after the dialog closed: copied back only after OK.
     CAppSettings Caller(const CAppSettings &before)
     {
         return m_dlg->result() == QDialog::Accepted ? CopyOut(*m_dlg) : before;
