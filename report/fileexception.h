@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+#include <string>
+
+class IPrompt;
+
+// A file error: what went wrong (the cause) and the file it concerns. Reporting it shows the
+// cause's text with "%1" replaced by the path, in a message box with an OK button and a warning
+// icon. Thrown by the text files (CTextFile, CStdioFile) and caught by the commands that use them.
+class CFileException : public std::exception
+{
+public:
+    enum Cause {
+        none,
+        genericException,
+        fileNotFound,
+        badPath,
+        tooManyOpenFiles,
+        accessDenied,
+        invalidFile,
+        removeCurrentDir,
+        directoryFull,
+        badSeek,
+        hardIO,
+        sharingViolation,
+        lockViolation,
+        diskFull,
+        endOfFile
+    };
+
+    // osError: the operating system's error number (errno), -1 when there is none.
+    CFileException(Cause cause, QString fileName, int osError = -1);
+
+    // The cause's text, translated, with every "%1" replaced by m_strFileName.
+    [[nodiscard]] QString Message() const;
+    // Shows Message() with an OK button and a warning icon.
+    void ReportError(IPrompt &prompt) const;
+
+    // The cause's text with its "%1" placeholder, translated ("%1 was not found.").
+    [[nodiscard]] static QString CauseText(Cause cause);
+    // The cause that an operating-system error number (errno) stands for.
+    [[nodiscard]] static Cause CauseFromErrno(int error);
+    [[noreturn]] static void ThrowErrno(int error, const QString &fileName);
+
+    // The message, UTF-8, as it was when the exception was made.
+    [[nodiscard]] const char *what() const noexcept override;
+
+    Cause m_cause;
+    QString m_strFileName;
+    int m_lOsError;
+
+private:
+    std::string m_what;
+};

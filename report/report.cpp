@@ -1,0 +1,281 @@
+#include "report.h"
+
+#include "dealrecord.h"
+#include "fileexception.h"
+#include "localeservices.h"
+#include "product.h"
+#include "profit.h"
+#include "prompt.h"
+#include "textfile.h"
+
+#include <QCoreApplication>
+
+#include <new>
+
+namespace {
+
+// The head template, 57 lines. It is a format: "%s" takes the product name and
+// "%%" gives "%". The placeholders in braces are replaced before it is used.
+constexpr const char *HeadTemplate[] = {
+    "<head>",
+    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\" />",
+    "<title>%s</title>",
+    "<style type=\"text/css\">",
+    "body {",
+    "  font-family: {FontName};",
+    "  font-size: {FontSize};",
+    "}",
+    "table {",
+    "  width: 100%%;",
+    "  color: black;",
+    "  border: 2px #111 solid;",
+    "  border-collapse: collapse;",
+    "}",
+    "td {",
+    "  border: 1px #111 solid;",
+    "}",
+    ".main {",
+    "  width: 750px;",
+    "  margin: auto;",
+    "}",
+    ".header {",
+    "  font-size: medium;",
+    "  font-weight: bold;",
+    "  color: #fff;",
+    "  background-color: #000;",
+    "}",
+    ".label {",
+    "  font-weight: bold;",
+    "  text-align: left;",
+    "  background-color: {LabelColor};",
+    "}",
+    ".odd {",
+    "  text-align: right;",
+    "  background-color: {OddColor};",
+    "}",
+    ".even {",
+    "  text-align: right;",
+    "  background-color: {EvenColor};",
+    "}",
+    ".oddcalc {",
+    "  font-weight: bold;",
+    "  text-align: right;",
+    "  background-color: {OddCalcColor};",
+    "}",
+    ".evencalc {",
+    "  font-weight: bold;",
+    "  text-align: right;",
+    "  background-color: {EvenColor};",
+    "}",
+    ".footer {",
+    "  font-size: x-small;",
+    "  text-align: center;",
+    "  color: gray;",
+    "}",
+    "</style>",
+    "</head>",
+};
+static_assert(sizeof(HeadTemplate) / sizeof(HeadTemplate[0]) == 57, "the head has 57 lines");
+
+const QString DocumentType = QStringLiteral(
+        "<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Transitional//EN\" "
+        "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-transitional.dtd\">\n"
+        "<html xmlns=\"http://www.w3.org/1999/xhtml\">");
+
+const QString PropertyRow = QStringLiteral("  <tr>\n    <td class=\"label\">%s</td>\n"
+                                           "    <td class=\"%s\">%s</td>\n  </tr>");
+
+const QString LoanRow = QStringLiteral("  <tr class=\"%s\">\n    <td class=\"label\">%s</td>\n"
+                                       "    <td>%s</td>\n    <td>%s</td>\n    <td>%s</td>\n"
+                                       "    <td>%s</td>\n    <td>%s</td>\n  </tr>");
+
+QString Head(const CAppSettings &settings)
+{
+    QString head;
+    for (const char *line : HeadTemplate) {
+        head += QLatin1String(line);
+        head += QLatin1Char('\n');
+    }
+    // The settings are inserted into a format: their "%" are doubled so that they reach the
+    // page as they are written. Each replacement scans once from the left; a later one sees
+    // what an earlier one inserted.
+    head.replace(QLatin1String("{FontName}"), EscapeFormat(settings.m_strFontName));
+    head.replace(QLatin1String("{FontSize}"), EscapeFormat(settings.m_strFontSize));
+    head.replace(QLatin1String("{LabelColor}"), ColorToHtml(settings.m_crLabels));
+    head.replace(QLatin1String("{OddColor}"), ColorToHtml(settings.m_crOddRows));
+    head.replace(QLatin1String("{EvenColor}"), ColorToHtml(settings.m_crEvenRows));
+    head.replace(QLatin1String("{OddCalcColor}"), ColorToHtml(settings.m_crOddRowsCalc));
+    return head;
+}
+
+template <typename Field>
+void WriteValueRow(CTextFile &file, const char *rowClass, const char *label,
+                   const Field (&fields)[MAX_LOANS])
+{
+    file.WriteLine(LoanRow, rowClass, label, fields[0].Format(), fields[1].Format(),
+                   fields[2].Format(), fields[3].Format(), fields[4].Format());
+}
+
+void WriteFigureRow(CTextFile &file, const char *rowClass, const char *label,
+                    const Profit::Row &row)
+{
+    file.WriteLine(LoanRow, rowClass, label, FormatCurrency(row[0]), FormatCurrency(row[1]),
+                   FormatCurrency(row[2]), FormatCurrency(row[3]), FormatCurrency(row[4]));
+}
+
+} // namespace
+
+CReport::CReport(const CDealRecord &record, const CAppSettings &settings, IPrompt *prompt)
+    : m_record(record), m_settings(settings), m_prompt(prompt)
+{
+}
+
+CReport::~CReport() = default;
+
+void CReport::SetClock(const QDateTime &localDateTime)
+{
+    m_clock = localDateTime;
+}
+
+bool CReport::Create(const QString &path)
+{
+    m_strLastError.clear();
+    try {
+        CTextFile file(path, CTextFile::Encoding::Utf8);
+        WritePage(file);
+        file.Close();
+        return true;
+    } catch (const CFileException &e) {
+        Fail(e.Message());
+    } catch (const std::bad_alloc &) {
+        Fail(QCoreApplication::translate("CReport", "Out of memory."));
+    }
+    return false;
+}
+
+void CReport::Fail(const QString &message)
+{
+    m_strLastError = message;
+    if (m_prompt)
+        m_prompt->MessageBox(message, IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
+}
+
+void CReport::WritePage(CTextFile &file) const
+{
+    const CDealRecord &r = m_record;
+    const QString webSite = EscapeFormat(Product::WebSite);
+
+    file.WriteLine(DocumentType);
+    file.WriteLine(Head(m_settings), Product::Name);
+
+    // 1 and 2: the body and the banner, whose paragraph has no end tag.
+    file.WriteLine(QStringLiteral("<body>\n<div class=\"main\">\n"));
+    file.WriteLine(QStringLiteral("<p style=\"text-align:center\"><a href=\"") + webSite
+                   + QStringLiteral("/CustomSoftware.aspx\"><strong>Put Your Message Here"
+                                    "</strong></a>\n"));
+
+    // 3: the date is read once, after the banner; the footer's year comes from that reading.
+    const QDateTime now = m_clock.isValid() ? m_clock : QDateTime::currentDateTime();
+    const QString date = CLocaleServices::FormatShortDate(now.date());
+    const int year = now.date().year();
+    file.WriteLine(QStringLiteral("<table class=\"header\">\n  <tr>\n    <td>%s</td>\n"
+                                  "    <td style=\"text-align:right\">%s</td>\n  </tr>\n"
+                                  "</table>\n"),
+                   Product::Name, date);
+    file.WriteLine(QStringLiteral("<br />\n"));
+
+    // 5 to 12: the property.
+    file.WriteLine(QStringLiteral("<table>"));
+    file.WriteLine(QStringLiteral("  <tr>\n    <td class=\"label\">%s</td>\n"
+                                  "    <td class=\"%s\" style=\"text-align:left\">%s</td>\n"
+                                  "  </tr>"),
+                   "Description", "odd", HtmlEncode(r.m_strDescription));
+    file.WriteLine(PropertyRow, "Purchase Price", "even", r.m_purchasePrice.Format());
+    file.WriteLine(PropertyRow, "Monthly Rental Income", "odd", r.m_rentalIncome.Format());
+    file.WriteLine(PropertyRow, "Monthly Escrow", "even", r.m_escrow.Format());
+    file.WriteLine(PropertyRow, "Other Monthly Fees", "odd", r.m_otherFees.Format());
+    file.WriteLine(PropertyRow, "Safety Margin", "even", r.m_safetyMargin.Format());
+    file.WriteLine(QStringLiteral("</table>"));
+    file.WriteLine(QStringLiteral("<br />\n"));
+
+    // 14 to 20: the loans.
+    file.WriteLine(QStringLiteral("<table>"));
+    file.WriteLine(QStringLiteral("  <tr class=\"label\" style=\"text-align:center\">\n"
+                                  "    <td>&nbsp;</td>\n    <td>Loan 1</td>\n"
+                                  "    <td>Loan 2</td>\n    <td>Loan 3</td>\n"
+                                  "    <td>Loan 4</td>\n    <td>Loan 5</td>\n  </tr>"));
+    file.WriteLine(QStringLiteral("  <tr class=\"%s\" style=\"text-align:left\">\n"
+                                  "    <td class=\"label\">%s</td>\n    <td>%s</td>\n"
+                                  "    <td>%s</td>\n    <td>%s</td>\n    <td>%s</td>\n"
+                                  "    <td>%s</td>\n  </tr>"),
+                   "odd", "Lender", HtmlEncode(r.m_strLender[0]), HtmlEncode(r.m_strLender[1]),
+                   HtmlEncode(r.m_strLender[2]), HtmlEncode(r.m_strLender[3]),
+                   HtmlEncode(r.m_strLender[4]));
+    WriteValueRow(file, "even", "Down Payment", r.m_downPayment);
+    WriteValueRow(file, "odd", "Interest Rate", r.m_interestRate);
+    WriteValueRow(file, "even", "Term (Years)", r.m_term);
+    WriteValueRow(file, "odd", "PMI", r.m_pmi);
+
+    // 21 to 25: each figure is computed from the exact doubles of the one before, just before
+    // its row is written.
+    struct FigureRow
+    {
+        Profit::Figure figure;
+        const char *rowClass;
+        const char *label;
+    };
+    static constexpr FigureRow figureRows[] = {
+        {Profit::LoanAmount, "oddcalc", "Loan Amount"},
+        {Profit::PrincipalAndInterest, "evencalc", "Principal and Interest"},
+        {Profit::TotalMonthlyPayment, "oddcalc", "Total Monthly Payment"},
+        {Profit::MonthlyCashFlow, "evencalc", "Monthly Cash Flow"},
+        {Profit::SafetyCashFlow, "oddcalc", "Safety Cash Flow"},
+    };
+    Profit::Row figures{};
+    for (const FigureRow &row : figureRows) {
+        Profit::Step(row.figure, r, figures);
+        WriteFigureRow(file, row.rowClass, row.label, figures);
+    }
+    file.WriteLine(QStringLiteral("</table>\n"));
+
+    // 27 and 28: the footer and the end of the page.
+    file.WriteLine(QStringLiteral("<p class=\"footer\">Copyright &copy; %d Quenwick\n"
+                                  "  <a href=\"")
+                           + webSite + QStringLiteral("\">") + EscapeFormat(Product::Name)
+                           + QStringLiteral("</a><br />\n  All rights reserved.</p>\n"),
+                   year);
+    file.WriteLine(QStringLiteral("</div>\n</body>\n</html>"));
+}
+
+QString HtmlEncode(const QString &text)
+{
+    QString encoded;
+    encoded.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '"':
+            encoded += QLatin1String("&quot;");
+            break;
+        case '&':
+            encoded += QLatin1String("&amp;");
+            break;
+        case '<':
+            encoded += QLatin1String("&lt;");
+            break;
+        case '>':
+            encoded += QLatin1String("&gt;");
+            break;
+        default:
+            encoded += c;
+            break;
+        }
+    }
+    return encoded;
+}
+
+QString ColorToHtml(COLORREF color)
+{
+    return QString::asprintf("#%02x%02x%02x", static_cast<unsigned>(color & 0xFFu),
+                             static_cast<unsigned>((color >> 8) & 0xFFu),
+                             static_cast<unsigned>((color >> 16) & 0xFFu));
+}

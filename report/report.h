@@ -1,0 +1,48 @@
+#pragma once
+
+#include "appsettings.h"
+
+#include <QDateTime>
+#include <QString>
+
+struct CDealRecord;
+class CTextFile;
+class IPrompt;
+
+// Writes the profit report: one XHTML page with the property's figures, the five
+// loans side by side and the figures computed for each loan, styled with the report settings. The page is
+// UTF-8 with CR LF line ends and replaces an earlier report atomically.
+class CReport
+{
+public:
+    // prompt: where a failure is shown; nullptr shows nothing (LastError still tells).
+    CReport(const CDealRecord &record, const CAppSettings &settings, IPrompt *prompt);
+    virtual ~CReport();
+    CReport(const CReport &) = delete;
+    CReport &operator=(const CReport &) = delete;
+
+    // Writes the whole page to path. True when it was written and closed; false after a file
+    // error or lack of memory, whose message box has then been shown, and the earlier file at
+    // path is left as it was.
+    bool Create(const QString &path);
+
+    // Tests: the local date and time the report reads instead of the clock.
+    void SetClock(const QDateTime &localDateTime);
+    // The message of the last failure of Create, empty after a success.
+    [[nodiscard]] QString LastError() const { return m_strLastError; }
+
+private:
+    void WritePage(CTextFile &file) const;
+    void Fail(const QString &message);
+
+    const CDealRecord &m_record;
+    const CAppSettings &m_settings;
+    IPrompt *m_prompt;
+    QDateTime m_clock;
+    QString m_strLastError;
+};
+
+// The text with '"', '&', '<' and '>' replaced by their entities; the apostrophe stays.
+[[nodiscard]] QString HtmlEncode(const QString &text);
+// "#rrggbb", lower-case, from a COLORREF 0x00BBGGRR; bits 24 to 31 play no part.
+[[nodiscard]] QString ColorToHtml(COLORREF color);

@@ -1,0 +1,130 @@
+#include "stdiofile.h"
+
+#include "filediagnosis.h"
+#include "fileexception.h"
+
+#include <QFile>
+
+CStdioFile::CStdioFile(const QString &path) : m_strPath(path)
+{
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        const FileDiagnosis::Result why = FileDiagnosis::ForReading(path);
+        throw CFileException(why.cause, path, why.osError);
+    }
+    Load(file);
+}
+
+CStdioFile::CStdioFile(QIODevice &device, const QString &fileName) : m_strPath(fileName)
+{
+    if (!device.isOpen() && !device.open(QIODevice::ReadOnly))
+        throw CFileException(CFileException::genericException, fileName);
+    Load(device);
+}
+
+CStdioFile CStdioFile::FromBytes(const QByteArray &bytes, const QString &fileName)
+{
+    CStdioFile file;
+    file.m_strPath = fileName;
+    file.m_text = Decode(bytes);
+    return file;
+}
+
+void CStdioFile::Load(QIODevice &device)
+{
+    if (!device.isReadable())
+        throw CFileException(CFileException::accessDenied, m_strPath);
+    const QByteArray bytes = device.readAll();
+    const auto *fileDevice = qobject_cast<const QFileDevice *>(&device);
+    if (fileDevice && fileDevice->error() != QFileDevice::NoError)
+        throw CFileException(CFileException::genericException, m_strPath);
+    m_text = Decode(bytes);
+}
+
+bool CStdioFile::ReadString(QString &line)
+{
+    line.clear();
+    const qsizetype size = m_text.size();
+    if (m_pos >= size)
+        return false;
+    const qsizetype lf = m_text.indexOf(QLatin1Char('\n'), m_pos);
+    qsizetype end = lf < 0 ? size : lf;
+    const qsizetype next = lf < 0 ? size : lf + 1;
+    if (lf >= 0 && end > m_pos && m_text.at(end - 1) == QLatin1Char('\r'))
+        --end; // CR LF; a CR anywhere else stays in the line
+    line = m_text.mid(m_pos, end - m_pos);
+    m_pos = next;
+    if (m_pos >= size) {
+        // The last line has been handed out: the text is no longer needed.
+        m_text.clear();
+        m_pos = 0;
+    }
+    return true;
+}
+
+void CStdioFile::Close()
+{
+    m_text.clear();
+    m_pos = 0;
+}
+
+QString CStdioFile::Decode(QByteArray bytes)
+{
+    const qsizetype eof = bytes.indexOf('\x1A');
+    if (eof >= 0)
+        bytes.truncate(eof);
+    bool multiByte = false;
+    if (IsValidUtf8(bytes, &multiByte) && multiByte) {
+        if (bytes.startsWith("\xEF\xBB\xBF"))
+            return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+        return QString::fromUtf8(bytes);
+    }
+    return QString::fromLatin1(bytes);
+}
+
+bool CStdioFile::IsValidUtf8(const QByteArray &bytes, bool *multiByte)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype size = bytes.size();
+    bool anyMulti = false;
+    qsizetype i = 0;
+    while (i < size) {
+        const unsigned char lead = p[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        int length;
+        unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            if (lead == 0xE0)
+                low = 0xA0; // no overlong forms
+            else if (lead == 0xED)
+                high = 0x9F; // no surrogates
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            if (lead == 0xF0)
+                low = 0x90; // no overlong forms
+            else if (lead == 0xF4)
+                high = 0x8F; // nothing beyond U+10FFFF
+        } else {
+            return false;
+        }
+        if (size - i < length)
+            return false;
+        if (p[i + 1] < low || p[i + 1] > high)
+            return false;
+        for (int k = 2; k < length; ++k) {
+            if (p[i + k] < 0x80 || p[i + k] > 0xBF)
+                return false;
+        }
+        anyMulti = true;
+        i += length;
+    }
+    if (multiByte)
+        *multiByte = anyMulti;
+    return true;
+}

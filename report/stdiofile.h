@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QIODevice;
+
+// Reads a text file line by line; the reading side of the program's text files, used by the import.
+//
+// The whole file is read and decoded when it is opened; lines are then cut from it one at a
+// time, so a line has no length limit. Byte rules: a byte 0x1A ends the text; CR LF and a lone LF
+// end a line and are not part of it; a lone CR stays in the line; the last line needs no line
+// end. Decoding: UTF-8 when the bytes are valid UTF-8 and hold at least one
+// multi-byte sequence (a leading byte-order mark is then dropped), otherwise one byte per
+// character (ISO 8859-1).
+class CStdioFile
+{
+public:
+    // Opens path for reading. Throws CFileException: fileNotFound, accessDenied (also for a
+    // directory), badPath, tooManyOpenFiles..., and genericException when reading fails.
+    explicit CStdioFile(const QString &path);
+    // Reads everything device holds (opening it for reading when it is not open). fileName is
+    // the name errors quote.
+    CStdioFile(QIODevice &device, const QString &fileName);
+    // The text of bytes, as if read from a file called fileName.
+    [[nodiscard]] static CStdioFile FromBytes(const QByteArray &bytes,
+                                              const QString &fileName = QString());
+
+    // The next line, without its line end, and true; the empty text and false when nothing is
+    // left.
+    bool ReadString(QString &line);
+    // Ends reading; ReadString then gives false.
+    void Close();
+
+    [[nodiscard]] QString GetFilePath() const { return m_strPath; }
+
+    // The text that bytes stand for, by the rules above (0x1A, encoding), line ends untouched.
+    [[nodiscard]] static QString Decode(QByteArray bytes);
+    // True when bytes are well-formed UTF-8 (no overlong forms, surrogates or values beyond
+    // U+10FFFF); multiByte tells whether any sequence is longer than one byte.
+    [[nodiscard]] static bool IsValidUtf8(const QByteArray &bytes, bool *multiByte = nullptr);
+
+private:
+    CStdioFile() = default;
+    void Load(QIODevice &device);
+
+    QString m_strPath;
+    QString m_text;
+    qsizetype m_pos = 0;
+};

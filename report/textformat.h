@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QLatin1String>
+#include <QString>
+
+#include <initializer_list>
+
+// One argument of a formatted piece: a text or a whole number. Only these two exist, so a call
+// can never hand the formatter something it would misread.
+class CFormatArg
+{
+public:
+    CFormatArg(const QString &text) : m_text(text) {}
+    CFormatArg(QLatin1String text) : m_text(text) {}
+    // UTF-8 text.
+    CFormatArg(const char *text) : m_text(QString::fromUtf8(text)) {}
+    CFormatArg(int number) : m_number(number), m_isNumber(true) {}
+    // Anything else (long, double, bool, pointers...) is refused at compile time.
+    template <typename T>
+    CFormatArg(T) = delete;
+
+    [[nodiscard]] bool IsNumber() const { return m_isNumber; }
+    [[nodiscard]] int Number() const { return m_number; }
+    // The text, or the number in decimal.
+    [[nodiscard]] QString Text() const;
+
+private:
+    QString m_text;
+    int m_number = 0;
+    bool m_isNumber = false;
+};
+
+// printf-style formatting of the few directives the program uses, with no length limit:
+//   "%s" takes the next argument as text (a number gives its decimal digits),
+//   "%d" takes the next argument as a decimal number (a text is copied as it is),
+//   "%%" gives one "%".
+// A "%" that starts no such directive, and a directive for which no argument is left, is copied
+// literally; arguments beyond the directives are ignored. Nothing is ever read that was not
+// passed.
+[[nodiscard]] QString FormatText(const QString &format, std::initializer_list<CFormatArg> args);
+
+template <typename... Args>
+[[nodiscard]] QString FormatTextV(const QString &format, const Args &...args)
+{
+    return FormatText(format, {CFormatArg(args)...});
+}
+
+// The text with every "%" doubled, so that formatting gives it back unchanged.
+[[nodiscard]] QString EscapeFormat(const QString &text);

@@ -1,0 +1,65 @@
+#pragma once
+
+// Helpers that make file operations fail the way a full disk or a process out of descriptors
+// does, and undo it when they go out of scope. POSIX only.
+
+#include <QDir>
+#include <QtGlobal>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+// No file of this process may grow beyond limit bytes: writes beyond it fail with EFBIG, as on
+// a full disk. SIGXFSZ, which would end the process, is ignored meanwhile.
+class CFileSizeLimit
+{
+public:
+    explicit CFileSizeLimit(rlim_t limit)
+    {
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit lowered = m_old;
+        lowered.rlim_cur = limit;
+        m_ok = ::setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+    }
+    ~CFileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    CFileSizeLimit(const CFileSizeLimit &) = delete;
+    CFileSizeLimit &operator=(const CFileSizeLimit &) = delete;
+    [[nodiscard]] bool IsSet() const { return m_ok; }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = SIG_DFL;
+    bool m_ok = false;
+};
+
+// The process can open no further file: every descriptor below the limit is in use.
+class CNoMoreFiles
+{
+public:
+    CNoMoreFiles()
+    {
+        ::getrlimit(RLIMIT_NOFILE, &m_old);
+        const int lowestFree = ::dup(0);
+        if (lowestFree < 0)
+            return;
+        ::close(lowestFree);
+        rlimit lowered = m_old;
+        lowered.rlim_cur = static_cast<rlim_t>(lowestFree);
+        m_ok = ::setrlimit(RLIMIT_NOFILE, &lowered) == 0;
+    }
+    ~CNoMoreFiles() { ::setrlimit(RLIMIT_NOFILE, &m_old); }
+    CNoMoreFiles(const CNoMoreFiles &) = delete;
+    CNoMoreFiles &operator=(const CNoMoreFiles &) = delete;
+    [[nodiscard]] bool IsSet() const { return m_ok; }
+
+private:
+    rlimit m_old{};
+    bool m_ok = false;
+};

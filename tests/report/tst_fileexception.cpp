@@ -1,0 +1,141 @@
+#include "fileexception.h"
+#include "testdoubles.h"
+
+#include <QTest>
+
+#include <cerrno>
+
+class TestFileException : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void causeTexts_data();
+    void causeTexts();
+    void pathIsInsertedOnce();
+    void reportErrorShowsWarningWithOk();
+    void whatHoldsTheMessage();
+    void errnoMapping_data();
+    void errnoMapping();
+    void throwErrnoKeepsTheNumber();
+};
+
+void TestFileException::causeTexts_data()
+{
+    QTest::addColumn<int>("cause");
+    QTest::addColumn<QString>("text");
+    using E = CFileException;
+    QTest::newRow("none") << int(E::none) << "No error occurred.";
+    QTest::newRow("genericException")
+            << int(E::genericException) << "An unknown error occurred while accessing /d/f.txt.";
+    QTest::newRow("fileNotFound") << int(E::fileNotFound) << "/d/f.txt was not found.";
+    QTest::newRow("badPath") << int(E::badPath) << "/d/f.txt contains an incorrect path.";
+    QTest::newRow("tooManyOpenFiles")
+            << int(E::tooManyOpenFiles)
+            << "Could not open /d/f.txt because there are too many open files.";
+    QTest::newRow("accessDenied") << int(E::accessDenied) << "Access to /d/f.txt was denied.";
+    QTest::newRow("invalidFile")
+            << int(E::invalidFile) << "An incorrect file handle was associated with /d/f.txt.";
+    QTest::newRow("removeCurrentDir")
+            << int(E::removeCurrentDir)
+            << "Could not remove /d/f.txt because it is the current directory.";
+    QTest::newRow("directoryFull")
+            << int(E::directoryFull) << "Could not create /d/f.txt because the directory is full.";
+    QTest::newRow("badSeek") << int(E::badSeek) << "Seek failed on /d/f.txt";
+    QTest::newRow("hardIO") << int(E::hardIO)
+                            << "Encountered a hardware I/O error while accessing /d/f.txt.";
+    QTest::newRow("sharingViolation")
+            << int(E::sharingViolation)
+            << "Encountered a sharing violation while accessing /d/f.txt.";
+    QTest::newRow("lockViolation")
+            << int(E::lockViolation) << "Encountered a locking violation while accessing /d/f.txt.";
+    QTest::newRow("diskFull") << int(E::diskFull) << "Disk full while accessing /d/f.txt.";
+    QTest::newRow("endOfFile") << int(E::endOfFile) << "Attempted to access /d/f.txt past its end.";
+}
+
+void TestFileException::causeTexts()
+{
+    QFETCH(int, cause);
+    QFETCH(QString, text);
+    const CFileException e(static_cast<CFileException::Cause>(cause), QStringLiteral("/d/f.txt"));
+    QCOMPARE(e.Message(), text);
+    QCOMPARE(e.m_cause, static_cast<CFileException::Cause>(cause));
+    QCOMPARE(e.m_strFileName, QStringLiteral("/d/f.txt"));
+}
+
+void TestFileException::pathIsInsertedOnce()
+{
+    // A path that holds "%1" or "%2" itself is quoted as it is.
+    const CFileException e(CFileException::fileNotFound, QStringLiteral("/tmp/100%1 %2 é.zant"));
+    QCOMPARE(e.Message(), QStringLiteral("/tmp/100%1 %2 é.zant was not found."));
+}
+
+void TestFileException::reportErrorShowsWarningWithOk()
+{
+    CScriptedPrompt prompt;
+    const CFileException e(CFileException::accessDenied, QStringLiteral("/r/ZANT.htm"));
+    e.ReportError(prompt);
+    QCOMPARE(prompt.m_messages.size(), 1);
+    QCOMPARE(prompt.m_messages[0].text, QStringLiteral("Access to /r/ZANT.htm was denied."));
+    QCOMPARE(prompt.m_messages[0].buttons, IPrompt::Buttons::Ok);
+    QCOMPARE(prompt.m_messages[0].icon, IPrompt::Icon::Warning);
+}
+
+void TestFileException::whatHoldsTheMessage()
+{
+    const CFileException e(CFileException::diskFull, QStringLiteral("/x/Café.htm"));
+    QCOMPARE(QString::fromUtf8(e.what()), QStringLiteral("Disk full while accessing /x/Café.htm."));
+    const std::exception &base = e;
+    QCOMPARE(QString::fromUtf8(base.what()), e.Message());
+}
+
+void TestFileException::errnoMapping_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("cause");
+    using E = CFileException;
+    QTest::newRow("ENOENT") << ENOENT << int(E::fileNotFound);
+    QTest::newRow("ENOTDIR") << ENOTDIR << int(E::badPath);
+    QTest::newRow("ENAMETOOLONG") << ENAMETOOLONG << int(E::badPath);
+    QTest::newRow("ELOOP") << ELOOP << int(E::badPath);
+    QTest::newRow("EACCES") << EACCES << int(E::accessDenied);
+    QTest::newRow("EPERM") << EPERM << int(E::accessDenied);
+    QTest::newRow("EROFS") << EROFS << int(E::accessDenied);
+    QTest::newRow("EISDIR") << EISDIR << int(E::accessDenied);
+    QTest::newRow("EMFILE") << EMFILE << int(E::tooManyOpenFiles);
+    QTest::newRow("ENFILE") << ENFILE << int(E::tooManyOpenFiles);
+    QTest::newRow("ENOSPC") << ENOSPC << int(E::diskFull);
+    QTest::newRow("EDQUOT") << EDQUOT << int(E::diskFull);
+    QTest::newRow("EFBIG") << EFBIG << int(E::diskFull);
+    QTest::newRow("EIO") << EIO << int(E::hardIO);
+    QTest::newRow("EBADF") << EBADF << int(E::invalidFile);
+    QTest::newRow("ESPIPE") << ESPIPE << int(E::badSeek);
+    QTest::newRow("EBUSY") << EBUSY << int(E::sharingViolation);
+    QTest::newRow("ETXTBSY") << ETXTBSY << int(E::sharingViolation);
+    QTest::newRow("ENOLCK") << ENOLCK << int(E::lockViolation);
+    QTest::newRow("EDEADLK") << EDEADLK << int(E::lockViolation);
+    QTest::newRow("ENOMEM") << ENOMEM << int(E::genericException);
+    QTest::newRow("0") << 0 << int(E::none);
+}
+
+void TestFileException::errnoMapping()
+{
+    QFETCH(int, error);
+    QFETCH(int, cause);
+    QCOMPARE(int(CFileException::CauseFromErrno(error)), cause);
+}
+
+void TestFileException::throwErrnoKeepsTheNumber()
+{
+    try {
+        CFileException::ThrowErrno(ENOSPC, QStringLiteral("/a"));
+        QFAIL("nothing thrown");
+    } catch (const CFileException &e) {
+        QCOMPARE(e.m_cause, CFileException::diskFull);
+        QCOMPARE(e.m_lOsError, ENOSPC);
+        QCOMPARE(e.m_strFileName, QStringLiteral("/a"));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestFileException)
+#include "tst_fileexception.moc"

@@ -1,0 +1,513 @@
+#include "appsettings.h"
+#include "dealrecord.h"
+#include "filelimits.h"
+#include "localeservices.h"
+#include "report.h"
+#include "testdoubles.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QDateTime FixedClock(QDate(2024, 3, 5), QTime(14, 30, 0));
+
+QByteArray ReadAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<cannot read>");
+    return file.readAll();
+}
+
+bool WriteAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
+
+// The record of a first run: every value read from its first-run text through Parse.
+CDealRecord FirstRunRecord()
+{
+    CDealRecord r;
+    r.m_purchasePrice.Parse(FirstRun::PurchasePrice);
+    r.m_rentalIncome.Parse(FirstRun::RentalIncome);
+    r.m_escrow.Parse(FirstRun::Escrow);
+    r.m_safetyMargin.Parse(FirstRun::SafetyMargin);
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        r.m_downPayment[k].Parse(FirstRun::DownPayment);
+        r.m_interestRate[k].Parse(FirstRun::InterestRate);
+        r.m_term[k].Parse(FirstRun::Term);
+        r.m_pmi[k].Parse(FirstRun::Pmi);
+    }
+    return r;
+}
+
+// A deal with escrow, other fees, a margin and five different loans, among them a rate and a term of 0.
+CDealRecord SecondExampleRecord()
+{
+    CDealRecord r;
+    r.m_purchasePrice.Parse(QStringLiteral("200000"));
+    r.m_rentalIncome.Parse(QStringLiteral("2000"));
+    r.m_escrow.Parse(QStringLiteral("250"));
+    r.m_otherFees.Parse(QStringLiteral("100"));
+    r.m_safetyMargin.Parse(QStringLiteral("10"));
+    const char *loans[MAX_LOANS][4] = {{"20000", "7", "30", "0"},
+                                       {"40000", "6.5", "15", "75"},
+                                       {"200000", "7", "30", "0"},
+                                       {"20000", "0", "30", "0"},
+                                       {"20000", "7", "0", "0"}};
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        r.m_downPayment[k].Parse(QString::fromLatin1(loans[k][0]));
+        r.m_interestRate[k].Parse(QString::fromLatin1(loans[k][1]));
+        r.m_term[k].Parse(QString::fromLatin1(loans[k][2]));
+        r.m_pmi[k].Parse(QString::fromLatin1(loans[k][3]));
+    }
+    return r;
+}
+
+QString LoanRow(const QString &rowClass, const QString &label, const QStringList &cells)
+{
+    QString row = QStringLiteral("  <tr class=\"%1\">\r\n    <td class=\"label\">%2</td>\r\n")
+                          .arg(rowClass, label);
+    for (const QString &cell : cells)
+        row += QStringLiteral("    <td>") + cell + QStringLiteral("</td>\r\n");
+    return row + QStringLiteral("  </tr>\r\n");
+}
+
+} // namespace
+
+class TestReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void goldenFirstRunPage();
+    void secondExampleFigures();
+    void everyLineEndsInCrLf();
+    void dateAndYearFromOneReading();
+
+    void htmlEncode_data();
+    void htmlEncode();
+    void descriptionAndLendersAreEncoded();
+    void unicodeDescriptionIsUtf8();
+    void longTextsAreWrittenWhole();
+
+    void colorToHtml_data();
+    void colorToHtml();
+    void colorsWithHighBitsInTheHead();
+    void fontNameHoldingFontSize();
+    void percentInFontSettingsIsLiteral();
+
+    void replacesAnEarlierReport();
+    void targetIsADirectoryIsAccessDenied();
+    void readOnlyFolderIsAccessDenied();
+    void missingFolderIsBadPath();
+    void diskFullKeepsTheEarlierReport();
+    void withoutPromptNothingIsShown();
+
+private:
+    // Writes the page for record and settings and gives its text; empty on failure.
+    QString Page(const CDealRecord &record, const CAppSettings &settings);
+    QString Path(const QString &name) const { return m_dir->filePath(name); }
+    QStringList Entries() const
+    {
+        return QDir(m_dir->path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestReport::initTestCase()
+{
+    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+}
+
+void TestReport::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+QString TestReport::Page(const CDealRecord &record, const CAppSettings &settings)
+{
+    CScriptedPrompt prompt;
+    CReport report(record, settings, &prompt);
+    report.SetClock(FixedClock);
+    const QString path = Path(QStringLiteral("ZANT.htm"));
+    if (!report.Create(path)) {
+        qWarning() << "Create failed:" << report.LastError();
+        return QString();
+    }
+    if (!prompt.m_messages.isEmpty())
+        return QString();
+    return QString::fromUtf8(ReadAll(path));
+}
+
+void TestReport::goldenFirstRunPage()
+{
+    CScriptedPrompt prompt;
+    const CDealRecord record = FirstRunRecord();
+    const CAppSettings settings = CAppSettings::Defaults();
+    CReport report(record, settings, &prompt);
+    report.SetClock(FixedClock);
+    const QString path = Path(QStringLiteral("ZANT.htm"));
+    QVERIFY(report.Create(path));
+    QVERIFY(prompt.m_messages.isEmpty());
+    QVERIFY(report.LastError().isEmpty());
+    const QByteArray actual = ReadAll(path);
+
+    QFile golden(QStringLiteral(ZANT_REPORT_TEST_DATA "/firstrun.htm"));
+    QVERIFY(golden.open(QIODevice::ReadOnly));
+    QString expectedText = QString::fromUtf8(golden.readAll());
+    QVERIFY(!expectedText.contains(QLatin1Char('\r')));
+    const QString date = CLocaleServices::FormatShortDate(FixedClock.date());
+    QVERIFY(!date.isEmpty());
+    expectedText.replace(QLatin1String("{DATE}"), date);
+    expectedText.replace(QLatin1String("{YEAR}"), QLatin1String("2024"));
+    expectedText.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    const QByteArray expected = expectedText.toUtf8();
+
+    if (actual != expected) {
+        const QByteArray artifacts = qgetenv("ZANT_TEST_ARTIFACTS");
+        if (!artifacts.isEmpty() && QDir().mkpath(QString::fromLocal8Bit(artifacts)))
+            WriteAll(QString::fromLocal8Bit(artifacts) + QStringLiteral("/firstrun-actual.htm"),
+                     actual);
+        const QList<QByteArray> a = actual.split('\n');
+        const QList<QByteArray> e = expected.split('\n');
+        for (qsizetype i = 0; i < qMin(a.size(), e.size()); ++i)
+            QCOMPARE(QString::fromUtf8(a[i]), QString::fromUtf8(e[i]));
+        QCOMPARE(a.size(), e.size());
+    }
+    QCOMPARE(actual, expected);
+}
+
+void TestReport::secondExampleFigures()
+{
+    const QString page = Page(SecondExampleRecord(), CAppSettings::Defaults());
+    QVERIFY(!page.isEmpty());
+    QVERIFY(page.contains(LoanRow("oddcalc", "Loan Amount",
+                                  {"$180,000.00", "$160,000.00", "$0.00", "$180,000.00",
+                                   "$180,000.00"})));
+    QVERIFY(page.contains(LoanRow("evencalc", "Principal and Interest",
+                                  {"$1,197.54", "$1,393.77", "$0.00", "", ""})));
+    QVERIFY(page.contains(LoanRow("oddcalc", "Total Monthly Payment",
+                                  {"$1,447.54", "$1,718.77", "$250.00", "", ""})));
+    QVERIFY(page.contains(LoanRow("evencalc", "Monthly Cash Flow",
+                                  {"$452.46", "$181.23", "$1,650.00", "", ""})));
+    QVERIFY(page.contains(LoanRow("oddcalc", "Safety Cash Flow",
+                                  {"$252.46", "($18.77)", "$1,450.00", "", ""})));
+    // The inputs as the value fields show them.
+    QVERIFY(page.contains(LoanRow("odd", "Interest Rate",
+                                  {"7.00%", "6.50%", "7.00%", "0.00%", "7.00%"})));
+    QVERIFY(page.contains(LoanRow("even", "Term (Years)", {"30", "15", "30", "30", "0"})));
+    QVERIFY(page.contains(LoanRow("odd", "PMI", {"$0.00", "$75.00", "$0.00", "$0.00", "$0.00"})));
+    QVERIFY(page.contains(QStringLiteral("<td class=\"label\">Other Monthly Fees</td>\r\n"
+                                         "    <td class=\"odd\">$100.00</td>")));
+    QVERIFY(page.contains(QStringLiteral("<td class=\"label\">Safety Margin</td>\r\n"
+                                         "    <td class=\"even\">10.00%</td>")));
+}
+
+void TestReport::everyLineEndsInCrLf()
+{
+    CDealRecord record = SecondExampleRecord();
+    record.m_strDescription = QStringLiteral("x");
+    const QString page = Page(record, CAppSettings::Defaults());
+    QVERIFY(page.endsWith(QStringLiteral("</div>\r\n</body>\r\n</html>\r\n")));
+    for (qsizetype i = 0; i < page.size(); ++i) {
+        if (page.at(i) == QLatin1Char('\n'))
+            QVERIFY2(i > 0 && page.at(i - 1) == QLatin1Char('\r'), qPrintable(QString::number(i)));
+        if (page.at(i) == QLatin1Char('\r'))
+            QVERIFY(i + 1 < page.size() && page.at(i + 1) == QLatin1Char('\n'));
+    }
+}
+
+void TestReport::dateAndYearFromOneReading()
+{
+    const QDateTime newYearsEve(QDate(1999, 12, 31), QTime(23, 59, 59));
+    CScriptedPrompt prompt;
+    const CDealRecord record = FirstRunRecord();
+    const CAppSettings settings = CAppSettings::Defaults();
+    CReport report(record, settings, &prompt);
+    report.SetClock(newYearsEve);
+    QVERIFY(report.Create(Path("ZANT.htm")));
+    const QString page = QString::fromUtf8(ReadAll(Path("ZANT.htm")));
+    const QString date = CLocaleServices::FormatShortDate(newYearsEve.date());
+    QVERIFY(!date.isEmpty());
+    QVERIFY(page.contains(QStringLiteral("    <td style=\"text-align:right\">") + date
+                          + QStringLiteral("</td>\r\n")));
+    QVERIFY(page.contains(QStringLiteral("<p class=\"footer\">Copyright &copy; 1999 Quenwick\r\n")));
+
+    // Without a clock set, today's date and year.
+    CReport live(record, settings, &prompt);
+    QVERIFY(live.Create(Path("live.htm")));
+    const QString livePage = QString::fromUtf8(ReadAll(Path("live.htm")));
+    const QDate today = QDate::currentDate();
+    QVERIFY(livePage.contains(QStringLiteral("Copyright &copy; %1 ").arg(today.year()))
+            || livePage.contains(QStringLiteral("Copyright &copy; %1 ").arg(today.year() + 1)));
+    QVERIFY(prompt.m_messages.isEmpty());
+}
+
+void TestReport::htmlEncode_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("encoded");
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("quotes and markup") << "My \"house\" & <yard>" << "My &quot;house&quot; &amp; &lt;yard&gt;";
+    QTest::newRow("apostrophe stays") << "O'Brien's" << "O'Brien's";
+    QTest::newRow("entity not decoded") << "&amp;" << "&amp;amp;";
+    QTest::newRow("others unchanged") << QStringLiteral("Caf\u00e9 \u2602 100% %s\t")
+                                      << QStringLiteral("Caf\u00e9 \u2602 100% %s\t");
+    QTest::newRow("all four") << "\"&<>" << "&quot;&amp;&lt;&gt;";
+}
+
+void TestReport::htmlEncode()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, encoded);
+    QCOMPARE(HtmlEncode(text), encoded);
+}
+
+void TestReport::descriptionAndLendersAreEncoded()
+{
+    CDealRecord record = FirstRunRecord();
+    record.m_strDescription = QStringLiteral("My \"house\" & <yard>, Sam's");
+    record.m_strLender[0] = QStringLiteral("<b>Bank</b>");
+    record.m_strLender[2] = QStringLiteral("A & B \"Loans\" %s %d");
+    record.m_strLender[4] = QStringLiteral("O'Neil");
+    const QString page = Page(record, CAppSettings::Defaults());
+    QVERIFY(page.contains(QStringLiteral(
+            "    <td class=\"odd\" style=\"text-align:left\">"
+            "My &quot;house&quot; &amp; &lt;yard&gt;, Sam's</td>\r\n")));
+    QVERIFY(page.contains(QStringLiteral(
+            "  <tr class=\"odd\" style=\"text-align:left\">\r\n"
+            "    <td class=\"label\">Lender</td>\r\n"
+            "    <td>&lt;b&gt;Bank&lt;/b&gt;</td>\r\n"
+            "    <td></td>\r\n"
+            "    <td>A &amp; B &quot;Loans&quot; %s %d</td>\r\n"
+            "    <td></td>\r\n"
+            "    <td>O'Neil</td>\r\n"
+            "  </tr>\r\n")));
+}
+
+void TestReport::unicodeDescriptionIsUtf8()
+{
+    // The page is UTF-8, as its head declares.
+    CDealRecord record = FirstRunRecord();
+    record.m_strDescription = QStringLiteral("Caf\u00e9 \u2013 \u00dcn\u00efcode \u2602");
+    record.m_strLender[1] = QStringLiteral("\u00c5se & S\u00f8n");
+    CScriptedPrompt prompt;
+    const CAppSettings settings = CAppSettings::Defaults();
+    CReport report(record, settings, &prompt);
+    report.SetClock(FixedClock);
+    QVERIFY(report.Create(Path("ZANT.htm")));
+    const QByteArray bytes = ReadAll(Path("ZANT.htm"));
+    QVERIFY(bytes.contains("charset=utf-8"));
+    QVERIFY(bytes.contains("text-align:left\">Caf\xC3\xA9 \xE2\x80\x93 \xC3\x9Cn\xC3\xAF"
+                           "code \xE2\x98\x82</td>\r\n"));
+    QVERIFY(bytes.contains("<td>\xC3\x85se &amp; S\xC3\xB8n</td>"));
+    QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));
+}
+
+void TestReport::longTextsAreWrittenWhole()
+{
+    // No piece is cut, however long.
+    CDealRecord record = FirstRunRecord();
+    record.m_strDescription = QString(3000, QLatin1Char('d')) + QStringLiteral("<end>");
+    for (int k = 0; k < MAX_LOANS; ++k)
+        record.m_strLender[k] = QString(1500, QLatin1Char('a' + k));
+    CAppSettings settings = CAppSettings::Defaults();
+    settings.m_strFontName = QString(2000, QLatin1Char('f'));
+    const QString page = Page(record, settings);
+    QVERIFY(page.contains(QString(3000, QLatin1Char('d')) + QStringLiteral("&lt;end&gt;</td>")));
+    for (int k = 0; k < MAX_LOANS; ++k)
+        QVERIFY(page.contains(QStringLiteral("<td>") + QString(1500, QLatin1Char('a' + k))
+                              + QStringLiteral("</td>")));
+    QVERIFY(page.contains(QStringLiteral("  font-family: ") + QString(2000, QLatin1Char('f'))
+                          + QStringLiteral(";\r\n  font-size: small;\r\n")));
+    QVERIFY(page.endsWith(QStringLiteral("</html>\r\n")));
+}
+
+void TestReport::colorToHtml_data()
+{
+    QTest::addColumn<quint32>("color");
+    QTest::addColumn<QString>("html");
+    QTest::newRow("black") << quint32(0x000000) << "#000000";
+    QTest::newRow("red is the low byte") << quint32(0x0000FF) << "#ff0000";
+    QTest::newRow("green") << quint32(0x00FF00) << "#00ff00";
+    QTest::newRow("blue is the third byte") << quint32(0xFF0000) << "#0000ff";
+    QTest::newRow("labels default") << quint32(0xCCFFFF) << "#ffffcc";
+    QTest::newRow("odd rows default") << quint32(0xEEEEEE) << "#eeeeee";
+    QTest::newRow("odd calc default") << quint32(0xFFFFCC) << "#ccffff";
+    QTest::newRow("lower case, order r g b") << quint32(0xABCDEF) << "#efcdab";
+    QTest::newRow("all 32 bits set") << quint32(0xFFFFFFFF) << "#ffffff";
+    QTest::newRow("bit 31 set") << quint32(0x80123456) << "#563412";
+    QTest::newRow("custom marker bits") << quint32(0x7F0000FF) << "#ff0000";
+}
+
+void TestReport::colorToHtml()
+{
+    QFETCH(quint32, color);
+    QFETCH(QString, html);
+    QCOMPARE(ColorToHtml(color), html);
+}
+
+void TestReport::colorsWithHighBitsInTheHead()
+{
+    CAppSettings settings = CAppSettings::Defaults();
+    settings.m_crLabels = 0xFFFFFFFF;
+    settings.m_crOddRows = 0x80123456;
+    settings.m_crEvenRows = 0x00010203;
+    settings.m_crOddRowsCalc = 0x7FABCDEF;
+    const QString page = Page(FirstRunRecord(), settings);
+    QVERIFY(page.contains(QStringLiteral(".label {\r\n  font-weight: bold;\r\n  text-align: left;"
+                                         "\r\n  background-color: #ffffff;\r\n}")));
+    QVERIFY(page.contains(QStringLiteral(".odd {\r\n  text-align: right;\r\n"
+                                         "  background-color: #563412;\r\n}")));
+    QVERIFY(page.contains(QStringLiteral(".even {\r\n  text-align: right;\r\n"
+                                         "  background-color: #030201;\r\n}")));
+    QVERIFY(page.contains(QStringLiteral("background-color: #efcdab;\r\n}\r\n.evencalc {\r\n"
+                                         "  font-weight: bold;\r\n  text-align: right;\r\n"
+                                         "  background-color: #030201;\r\n}")));
+}
+
+void TestReport::fontNameHoldingFontSize()
+{
+    CAppSettings settings = CAppSettings::Defaults();
+    settings.m_strFontName = QStringLiteral("{FontSize}, Verdana");
+    settings.m_strFontSize = QStringLiteral("12pt");
+    const QString page = Page(FirstRunRecord(), settings);
+    QVERIFY(page.contains(QStringLiteral("  font-family: 12pt, Verdana;\r\n"
+                                         "  font-size: 12pt;\r\n")));
+    // The font size is inserted once: a size holding "{FontSize}" is not replaced again.
+    settings.m_strFontSize = QStringLiteral("{FontSize}");
+    settings.m_strFontName = QStringLiteral("Arial");
+    QVERIFY(Page(FirstRunRecord(), settings)
+                    .contains(QStringLiteral("  font-size: {FontSize};\r\n")));
+}
+
+void TestReport::percentInFontSettingsIsLiteral()
+{
+    // "%" reaches the page as it is; no argument is read that was not passed.
+    CAppSettings settings = CAppSettings::Defaults();
+    settings.m_strFontName = QStringLiteral("100% Sans %s %d %n %% %");
+    settings.m_strFontSize = QStringLiteral("120%");
+    const QString page = Page(FirstRunRecord(), settings);
+    QVERIFY(page.contains(QStringLiteral("  font-family: 100% Sans %s %d %n %% %;\r\n"
+                                         "  font-size: 120%;\r\n")));
+    // The title still takes the product name, the table rule its one "%".
+    QVERIFY(page.contains(QStringLiteral("<title>Zantoria</title>")));
+    QVERIFY(page.contains(QStringLiteral("  width: 100%;\r\n")));
+}
+
+void TestReport::replacesAnEarlierReport()
+{
+    QVERIFY(WriteAll(Path("ZANT.htm"), "an earlier report"));
+    const QString page = Page(FirstRunRecord(), CAppSettings::Defaults());
+    QVERIFY(page.startsWith(QStringLiteral("<!DOCTYPE html")));
+    QCOMPARE(Entries(), QStringList{QStringLiteral("ZANT.htm")});
+}
+
+void TestReport::targetIsADirectoryIsAccessDenied()
+{
+    // Runs as root too: a directory cannot be replaced by the page.
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("ZANT.htm")));
+    const QString path = Path("ZANT.htm");
+    CScriptedPrompt prompt;
+    const CDealRecord record = FirstRunRecord();
+    const CAppSettings settings = CAppSettings::Defaults();
+    CReport report(record, settings, &prompt);
+    QVERIFY(!report.Create(path));
+    const QString text = QStringLiteral("Access to ") + path + QStringLiteral(" was denied.");
+    QCOMPARE(prompt.m_messages.size(), 1);
+    QCOMPARE(prompt.m_messages[0].text, text);
+    QCOMPARE(prompt.m_messages[0].buttons, IPrompt::Buttons::Ok);
+    QCOMPARE(prompt.m_messages[0].icon, IPrompt::Icon::Warning);
+    QCOMPARE(report.LastError(), text);
+    QVERIFY(QFileInfo(path).isDir());
+}
+
+void TestReport::readOnlyFolderIsAccessDenied()
+{
+    if (::geteuid() == 0)
+        QSKIP("root writes into read-only folders; targetIsADirectoryIsAccessDenied covers it");
+    const QString folder = Path("ro");
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("ro")));
+    const QString path = folder + QStringLiteral("/ZANT.htm");
+    QVERIFY(WriteAll(path, "earlier"));
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    CScriptedPrompt prompt;
+    const CDealRecord record = FirstRunRecord();
+    const CAppSettings settings = CAppSettings::Defaults();
+    CReport report(record, settings, &prompt);
+    const bool created = report.Create(path);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(!created);
+    QCOMPARE(prompt.m_messages.size(), 1);
+    QCOMPARE(prompt.m_messages[0].text,
+             QStringLiteral("Access to ") + path + QStringLiteral(" was denied."));
+    QCOMPARE(ReadAll(path), QByteArray("earlier"));
+}
+
+void TestReport::missingFolderIsBadPath()
+{
+    const QString path = Path("no such folder/ZANT.htm");
+    CScriptedPrompt prompt;
+    const CDealRecord record = FirstRunRecord();
+    const CAppSettings settings = CAppSettings::Defaults();
+    CReport report(record, settings, &prompt);
+    QVERIFY(!report.Create(path));
+    QCOMPARE(prompt.m_messages.size(), 1);
+    QCOMPARE(prompt.m_messages[0].text, path + QStringLiteral(" contains an incorrect path."));
+}
+
+void TestReport::diskFullKeepsTheEarlierReport()
+{
+    const QString path = Path("ZANT.htm");
+    QVERIFY(WriteAll(path, "the earlier report"));
+    CScriptedPrompt prompt;
+    const CDealRecord record = FirstRunRecord();
+    const CAppSettings settings = CAppSettings::Defaults();
+    CReport report(record, settings, &prompt);
+    report.SetClock(FixedClock);
+    bool created = true;
+    {
+        // The page is about 4 KB; no file may grow beyond 1 KB.
+        CFileSizeLimit limit(1024);
+        QVERIFY(limit.IsSet());
+        created = report.Create(path);
+    }
+    QVERIFY(!created);
+    const QString text = QStringLiteral("Disk full while accessing ") + path + QStringLiteral(".");
+    QCOMPARE(prompt.m_messages.size(), 1);
+    QCOMPARE(prompt.m_messages[0].text, text);
+    QCOMPARE(prompt.m_messages[0].icon, IPrompt::Icon::Warning);
+    QCOMPARE(report.LastError(), text);
+    QCOMPARE(ReadAll(path), QByteArray("the earlier report"));
+    QCOMPARE(Entries(), QStringList{QStringLiteral("ZANT.htm")});
+
+    // With room again the same object succeeds and forgets the failure.
+    QVERIFY(report.Create(path));
+    QVERIFY(report.LastError().isEmpty());
+    QVERIFY(ReadAll(path).startsWith("<!DOCTYPE html"));
+}
+
+void TestReport::withoutPromptNothingIsShown()
+{
+    const CDealRecord record = FirstRunRecord();
+    const CAppSettings settings = CAppSettings::Defaults();
+    CReport report(record, settings, nullptr);
+    const QString path = Path("missing/ZANT.htm");
+    QVERIFY(!report.Create(path));
+    QCOMPARE(report.LastError(), path + QStringLiteral(" contains an incorrect path."));
+}
+
+QTEST_GUILESS_MAIN(TestReport)
+#include "tst_report.moc"
