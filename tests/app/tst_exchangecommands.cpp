@@ -1,0 +1,150 @@
+#include "apptestsupport.h"
+#include "localeservices.h"
+#include "zantdlg.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QLineEdit *Edit(QWidget &dlg, const char *name)
+{
+    return dlg.findChild<QLineEdit *>(QString::fromLatin1(name));
+}
+
+void Trigger(QWidget &dlg, const char *action)
+{
+    dlg.findChild<QAction *>(QString::fromLatin1(action))->trigger();
+}
+
+QString WriteFile(const QTemporaryDir &dir, const char *name, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
+}
+
+} // namespace
+
+class TestExchangeCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
+    void init() { m_startDir = QDir::currentPath(); }
+    void cleanup() { QDir::setCurrent(m_startDir); }
+
+    void importKeepsWhatCameBeforeAFaultyLine();
+    void importCancelledChangesNothing();
+    void importOfAMissingFileReportsIt();
+    void exportCopiesTheEditsEvenWhenCancelled();
+    void exportThenImportRestoresOtherFees();
+
+private:
+    QString m_startDir;
+};
+
+void TestExchangeCommands::importKeepsWhatCameBeforeAFaultyLine()
+{
+    CAppFixture fixture;
+    const QString path = WriteFile(fixture.m_documents, "faulty.zant",
+                                   "Description = Elm\r\nLender2 = Second\r\nTerm2 = 15\r\n"
+                                   "Colour = blue\r\nEscrow = 500\r\n");
+    fixture.m_prompt.SetNextFileName(path);
+    fixture.Run([&](CZANTDlg &dlg) {
+        dlg.findChild<QPushButton *>(QStringLiteral("btnNext"))->click();
+        Edit(dlg, "editLender")->setText(QStringLiteral("typed, never stored"));
+        Trigger(dlg, "actionImport");
+        QCOMPARE(fixture.m_prompt.m_fileFilters, QStringList(QStringLiteral("ZANT Files (*.zant)")));
+        QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
+        const auto &message = fixture.m_prompt.m_messages.constFirst();
+        QCOMPARE(message.text, QStringLiteral("Unable to import '%1' : Unrecognized label on line 4.").arg(path));
+        QCOMPARE(message.icon, IPrompt::Icon::Error);
+        QCOMPARE(message.buttons, IPrompt::Buttons::Ok);
+        // The dialog shows the record as far as it was read, still on loan 2.
+        QCOMPARE(Edit(dlg, "editDescription")->text(), QStringLiteral("Elm"));
+        QCOMPARE(Edit(dlg, "editLender")->text(), QStringLiteral("Second"));
+        QCOMPARE(Edit(dlg, "editTerm")->text(), QStringLiteral("15"));
+        QCOMPARE(Edit(dlg, "editEscrow")->text(), QStringLiteral("$0.00"));
+        QCOMPARE(dlg.findChild<QGroupBox *>(QStringLiteral("groupLoan"))->title(),
+                 QStringLiteral("Loan information (2 of 5)"));
+        dlg.reject();
+    });
+}
+
+void TestExchangeCommands::importCancelledChangesNothing()
+{
+    CAppFixture fixture;
+    fixture.Run([&](CZANTDlg &dlg) {
+        Edit(dlg, "editDescription")->setText(QStringLiteral("on screen only"));
+        Trigger(dlg, "actionImport"); // no file name queued: the dialog is cancelled
+        QCOMPARE(Edit(dlg, "editDescription")->text(), QStringLiteral("on screen only"));
+        QVERIFY(fixture.m_prompt.m_messages.isEmpty());
+        dlg.reject();
+    });
+}
+
+void TestExchangeCommands::importOfAMissingFileReportsIt()
+{
+    CAppFixture fixture;
+    const QString path = fixture.m_documents.filePath(QStringLiteral("gone.zant"));
+    fixture.m_prompt.SetNextFileName(path);
+    fixture.Run([&](CZANTDlg &dlg) {
+        Edit(dlg, "editDescription")->setText(QStringLiteral("typed"));
+        Trigger(dlg, "actionImport");
+        QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
+        QCOMPARE(fixture.m_prompt.m_messages.constFirst().text, path + QStringLiteral(" was not found."));
+        QCOMPARE(fixture.m_prompt.m_messages.constFirst().icon, IPrompt::Icon::Warning);
+        // The edits show the record again, which never took the typed text.
+        QCOMPARE(Edit(dlg, "editDescription")->text(), QString());
+        dlg.reject();
+    });
+}
+
+void TestExchangeCommands::exportCopiesTheEditsEvenWhenCancelled()
+{
+    CAppFixture fixture;
+    fixture.Run([&](CZANTDlg &dlg) {
+        Edit(dlg, "editPurchasePrice")->setText(QStringLiteral("1234.5"));
+        Edit(dlg, "editLender")->setText(QStringLiteral("Kept"));
+        Trigger(dlg, "actionExport");
+        QCOMPARE(Edit(dlg, "editPurchasePrice")->text(), QStringLiteral("$1,234.50"));
+        QCOMPARE(dlg.m_strLender[0], QStringLiteral("Kept"));
+        QCOMPARE(fixture.m_prompt.m_fileFilters, QStringList(QStringLiteral("ZANT Files (*.zant)")));
+        dlg.reject();
+    });
+    QCOMPARE(fixture.m_profile->GetProfileString("ZANT", "Lender1"), QStringLiteral("Kept"));
+}
+
+void TestExchangeCommands::exportThenImportRestoresOtherFees()
+{
+    CAppFixture fixture;
+    const QString path = fixture.m_documents.filePath(QStringLiteral("deal.zant"));
+    fixture.m_prompt.SetNextFileName(path);
+    fixture.Run([&](CZANTDlg &dlg) {
+        Edit(dlg, "editOtherFees")->setText(QStringLiteral("175"));
+        Trigger(dlg, "actionExport");
+        dlg.reject();
+    });
+    QVERIFY(QFile::exists(path));
+    fixture.ReopenProfile();
+    fixture.m_prompt.SetNextFileName(path);
+    fixture.Run([&](CZANTDlg &dlg) {
+        QCOMPARE(Edit(dlg, "editOtherFees")->text(), QStringLiteral("$0.00"));
+        Trigger(dlg, "actionImport");
+        QCOMPARE(Edit(dlg, "editOtherFees")->text(), QStringLiteral("$175.00"));
+        QVERIFY(fixture.m_prompt.m_messages.isEmpty());
+        dlg.reject();
+    });
+}
+
+QTEST_MAIN(TestExchangeCommands)
+#include "tst_exchangecommands.moc"

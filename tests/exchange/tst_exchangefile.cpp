@@ -1,0 +1,321 @@
+#include "dealrecord.h"
+#include "exchangefile.h"
+#include "fileexception.h"
+#include "localeservices.h"
+#include "profilestore.h"
+#include "stdiofile.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray ReadAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+std::optional<CImportError> ImportBytes(CDealRecord &record, const QByteArray &bytes)
+{
+    CStdioFile file = CStdioFile::FromBytes(bytes, QStringLiteral("/deals/test.zant"));
+    return ExchangeFile::Import(record, file);
+}
+
+// Every figure with at most two decimals and none between 0 and 0.1, so the texts keep them.
+CDealRecord FilledRecord()
+{
+    CDealRecord record;
+    record.m_strDescription = QStringLiteral("Duplex on Elm; \"corner\" = yes");
+    record.m_purchasePrice.m_value = 412345.67;
+    record.m_rentalIncome.m_value = 3150.5;
+    record.m_escrow.m_value = 275.25;
+    record.m_otherFees.m_value = 99.99;
+    record.m_safetyMargin.m_value = 12.75;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        record.m_strLender[k] = QStringLiteral("Lender %1 & Sons").arg(k + 1);
+        record.m_downPayment[k].m_value = 20000.5 * (k + 1);
+        record.m_interestRate[k].m_value = 4.25 + k;
+        record.m_term[k].m_value = 10 + 5 * k;
+        record.m_pmi[k].m_value = k == 0 ? 0 : 35.1 * k;
+    }
+    return record;
+}
+
+void CompareRecords(const CDealRecord &actual, const CDealRecord &expected)
+{
+    QCOMPARE(actual.m_strDescription, expected.m_strDescription);
+    QCOMPARE(actual.m_purchasePrice.m_value, expected.m_purchasePrice.m_value);
+    QCOMPARE(actual.m_rentalIncome.m_value, expected.m_rentalIncome.m_value);
+    QCOMPARE(actual.m_escrow.m_value, expected.m_escrow.m_value);
+    QCOMPARE(actual.m_otherFees.m_value, expected.m_otherFees.m_value);
+    QCOMPARE(actual.m_safetyMargin.m_value, expected.m_safetyMargin.m_value);
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        QCOMPARE(actual.m_strLender[k], expected.m_strLender[k]);
+        QCOMPARE(actual.m_downPayment[k].m_value, expected.m_downPayment[k].m_value);
+        QCOMPARE(actual.m_interestRate[k].m_value, expected.m_interestRate[k].m_value);
+        QCOMPARE(actual.m_term[k].m_value, expected.m_term[k].m_value);
+        QCOMPARE(actual.m_pmi[k].m_value, expected.m_pmi[k].m_value);
+    }
+}
+
+} // namespace
+
+class TestExchangeFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
+    void cleanupTestCase() { CLocaleServices::PinLocale(QString()); }
+
+    void exportsTheFirstRunLayout();
+    void importReadsEntries();
+    void importStopsAtDataErrors_data();
+    void importStopsAtDataErrors();
+    void errorMessages();
+    void roundTrip_data();
+    void roundTrip();
+    void widerCharactersAreWrittenAsUtf8();
+    void exportReplacesAtomically();
+    void missingFileIsAFileError();
+    void randomFilesNeverCrash();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestExchangeFile::exportsTheFirstRunLayout()
+{
+    const QString path = m_dir.filePath(QStringLiteral("first.zant"));
+    ExchangeFile::Export(ProfileStore::FirstRunRecord(), path);
+    QByteArray expected = ";\r\n; Zantoria Import/Export file\r\n;\r\n\r\n"
+                          "Description = \r\nPurchasePrice = $200,000.00\r\n"
+                          "RentalIncome = $2,000.00\r\nEscrow = $0.00\r\nOtherFees = $0.00\r\n"
+                          "SafetyMargin = 0.00%\r\n";
+    for (int n = 1; n <= 5; ++n)
+        expected += QStringLiteral("\r\nLender%1 = \r\nDownPayment%1 = $20,000.00\r\n"
+                                   "InterestRate%1 = 7.00%\r\nTerm%1 = 30\r\nPMI%1 = $0.00\r\n")
+                        .arg(n)
+                        .toLatin1();
+    const QByteArray written = ReadAll(path);
+    QCOMPARE(written, expected);
+    QCOMPARE(written.count("\r\n"), 40);
+}
+
+void TestExchangeFile::importReadsEntries()
+{
+    CDealRecord record = ProfileStore::FirstRunRecord();
+    const QByteArray file = "; comment\r\n"
+                            "\r\n"
+                            "   ;indented comment\n"
+                            "purchaseprice=150000\r\n"
+                            "Description = a=b\r\n"
+                            "LENDER3 = X\r\n"
+                            "\t Lender1 \t=\xa0 First\xa0" "Bank \xa0\r\n"
+                            "Term1 = thirty\r\n"
+                            "OtherFees = $1,250.75\r\n"
+                            "InterestRate2 = 1\r\n"
+                            "interestrate2 = 6.5%\r\n"
+                            "Lender4 = ;not a comment\r\n"
+                            "SafetyMargin = 10"; // no line end on the last line
+    QVERIFY(!ImportBytes(record, file));
+    QCOMPARE(record.m_purchasePrice.m_value, 150000.0);
+    QCOMPARE(record.m_strDescription, QStringLiteral("a=b"));
+    QCOMPARE(record.m_strLender[2], QStringLiteral("X"));
+    QCOMPARE(record.m_strLender[0], QString::fromUtf8("First\u00a0Bank"));
+    QCOMPARE(record.m_term[0].m_value, 0.0);
+    QCOMPARE(record.m_otherFees.m_value, 1250.75);
+    QCOMPARE(record.m_interestRate[1].m_value, 6.5); // the later entry wins
+    QCOMPARE(record.m_strLender[3], QStringLiteral(";not a comment"));
+    QCOMPARE(record.m_safetyMargin.m_value, 10.0);
+    QCOMPARE(record.m_rentalIncome.m_value, 2000.0); // missing entries leave fields alone
+    QCOMPARE(record.m_nLoan, 0);
+
+    CDealRecord blank = ProfileStore::FirstRunRecord();
+    blank.m_strDescription = QStringLiteral("kept");
+    QVERIFY(!ImportBytes(blank, ";\r\n; only comments\r\n\r\n  \r\n"));
+    QCOMPARE(blank.m_strDescription, QStringLiteral("kept"));
+    QVERIFY(!ImportBytes(blank, "Description =\r\n"));
+    QCOMPARE(blank.m_strDescription, QString());
+}
+
+void TestExchangeFile::importStopsAtDataErrors_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("line");
+    QTest::newRow("Lender01") << QByteArray("Lender01 = X") << int(CImportError::UnrecognizedLabel) << 1;
+    QTest::newRow("Lender0") << QByteArray(";\nLender0 = X") << int(CImportError::UnrecognizedLabel) << 2;
+    QTest::newRow("Lender6") << QByteArray("Lender6 = X\n") << int(CImportError::UnrecognizedLabel) << 1;
+    QTest::newRow("missing label on line 7")
+        << QByteArray(";\n;\n;\n\nDescription = x\nEscrow = 1\n= 5\nEscrow = 2\n")
+        << int(CImportError::MissingLabel) << 7;
+    QTest::newRow("no equals") << QByteArray("Hello") << int(CImportError::UnrecognizedSyntax) << 1;
+    QTest::newRow("label not upper-cased beyond a-z")
+        << QByteArray("Description = x\r\nDescr\xc4\xb1ption = y\r\n")
+        << int(CImportError::UnrecognizedLabel) << 2;
+}
+
+void TestExchangeFile::importStopsAtDataErrors()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, kind);
+    QFETCH(int, line);
+    CDealRecord record = ProfileStore::FirstRunRecord();
+    const std::optional<CImportError> error = ImportBytes(record, file);
+    QVERIFY(error.has_value());
+    QCOMPARE(int(error->kind), kind);
+    QCOMPARE(error->line, line);
+    QCOMPARE(record.m_escrow.m_value, file.contains("Escrow = 1") ? 1.0 : 0.0);
+
+    // What came before the faulty line stays; nothing after it is read.
+    CDealRecord partial = ProfileStore::FirstRunRecord();
+    const auto stop = ImportBytes(partial, "Escrow = 300\r\nPMI2 = 45\r\nTerm5 = 20\r\n"
+                                           "Bogus = 1\r\nEscrow = 999\r\n");
+    QCOMPARE(stop->line, 4);
+    QCOMPARE(partial.m_escrow.m_value, 300.0);
+    QCOMPARE(partial.m_pmi[1].m_value, 45.0);
+    QCOMPARE(partial.m_term[4].m_value, 20.0);
+}
+
+void TestExchangeFile::errorMessages()
+{
+    const QString path = QStringLiteral("/home/ann/Deals/elm.zant");
+    QCOMPARE((CImportError{CImportError::UnrecognizedSyntax, 3}.Message(path)),
+             QStringLiteral("Unable to import '/home/ann/Deals/elm.zant' : Unrecognized syntax on line 3."));
+    QCOMPARE((CImportError{CImportError::MissingLabel, 7}.Message(path)),
+             QStringLiteral("Unable to import '/home/ann/Deals/elm.zant' : Missing label on line 7."));
+    QCOMPARE((CImportError{CImportError::UnrecognizedLabel, 12}.Message(path)),
+             QStringLiteral("Unable to import '/home/ann/Deals/elm.zant' : Unrecognized label on line 12."));
+}
+
+void TestExchangeFile::roundTrip_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("en_US") << "en_US";
+    QTest::newRow("de_DE") << "de_DE";
+    QTest::newRow("fr_FR") << "fr_FR";
+}
+
+void TestExchangeFile::roundTrip()
+{
+    QFETCH(QString, locale);
+    CLocaleServices::PinLocale(locale);
+    const QString path = m_dir.filePath(locale + QStringLiteral(".zant"));
+    const CDealRecord original = FilledRecord();
+    ExchangeFile::Export(original, path);
+    CDealRecord back;
+    QVERIFY(!ExchangeFile::Import(back, path));
+    CompareRecords(back, original);
+    if (locale == QLatin1String("de_DE")) // the euro sign makes it a UTF-8 file
+        QVERIFY(ReadAll(path).contains("PurchasePrice = 412.345,67\xc2\xa0\xe2\x82\xac\r\n"));
+}
+
+void TestExchangeFile::widerCharactersAreWrittenAsUtf8()
+{
+    // Characters up to U+00FF keep their one-byte form exactly.
+    CDealRecord latin = ProfileStore::FirstRunRecord();
+    latin.m_strDescription = QString::fromUtf8("Café £5\u00a0000");
+    const QString latinPath = m_dir.filePath(QStringLiteral("latin.zant"));
+    ExchangeFile::Export(latin, latinPath);
+    QVERIFY(ReadAll(latinPath).contains("Description = Caf\xe9 \xa3" "5\xa0" "000\r\n"));
+    CDealRecord latinBack;
+    QVERIFY(!ExchangeFile::Import(latinBack, latinPath));
+    QCOMPARE(latinBack.m_strDescription, latin.m_strDescription);
+
+    CDealRecord wide = ProfileStore::FirstRunRecord();
+    wide.m_strLender[0] = QString::fromUtf8("Τράπεζα Πειραιώς");
+    wide.m_strLender[1] = QString::fromUtf8("中国银行");
+    wide.m_strDescription = QString::fromUtf8("Café");
+    const QString widePath = m_dir.filePath(QStringLiteral("wide.zant"));
+    ExchangeFile::Export(wide, widePath);
+    const QByteArray bytes = ReadAll(widePath);
+    QVERIFY(!bytes.startsWith("\xef\xbb\xbf"));
+    QVERIFY(bytes.contains("Lender2 = \xe4\xb8\xad\xe5\x9b\xbd\xe9\x93\xb6\xe8\xa1\x8c\r\n"));
+    QVERIFY(bytes.contains("Description = Caf\xc3\xa9\r\n"));
+    CDealRecord back;
+    QVERIFY(!ExchangeFile::Import(back, widePath));
+    CompareRecords(back, wide);
+}
+
+void TestExchangeFile::exportReplacesAtomically()
+{
+    const QString path = m_dir.filePath(QStringLiteral("replace.zant"));
+    WriteAll(path, "old contents\r\n");
+    ExchangeFile::Export(FilledRecord(), path);
+    QVERIFY(ReadAll(path).startsWith(";\r\n; Zantoria Import/Export file"));
+
+    // A folder of that name cannot be replaced: a file error, and the folder stays.
+    const QString folder = m_dir.filePath(QStringLiteral("a-folder.zant"));
+    QVERIFY(QDir().mkdir(folder));
+    QVERIFY_THROWS_EXCEPTION(CFileException, ExchangeFile::Export(FilledRecord(), folder));
+    QVERIFY(QFileInfo(folder).isDir());
+}
+
+void TestExchangeFile::missingFileIsAFileError()
+{
+    CDealRecord record;
+    const QString path = m_dir.filePath(QStringLiteral("missing.zant"));
+    try {
+        (void)ExchangeFile::Import(record, path);
+        QFAIL("no exception");
+    } catch (const CFileException &exception) {
+        QCOMPARE(exception.m_cause, CFileException::fileNotFound);
+        QCOMPARE(exception.Message(), path + QStringLiteral(" was not found."));
+    }
+    try {
+        (void)ExchangeFile::Import(record, m_dir.path());
+        QFAIL("no exception for a folder");
+    } catch (const CFileException &exception) {
+        QVERIFY(exception.Message().contains(m_dir.path()));
+    }
+}
+
+void TestExchangeFile::randomFilesNeverCrash()
+{
+    // Fuzz-style: mutations of a real export and random bytes all import without a crash, and
+    // each either succeeds or names a line that exists.
+    const QString path = m_dir.filePath(QStringLiteral("seed.zant"));
+    ExchangeFile::Export(FilledRecord(), path);
+    const QByteArray seed = ReadAll(path);
+    QRandomGenerator random(20261209);
+    const QByteArray alphabet("=;\r\n\t \xa0\x1a\xc3\xa9\xe2\x82\xac" "0123456789.,$%-()abcLENDER");
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray bytes = round % 3 == 0 ? QByteArray() : seed;
+        const int edits = 1 + int(random.bounded(20));
+        for (int e = 0; e < edits; ++e) {
+            const int at = bytes.isEmpty() ? 0 : int(random.bounded(bytes.size()));
+            const char c = round % 2 ? char(random.bounded(256))
+                                     : alphabet.at(int(random.bounded(alphabet.size())));
+            switch (random.bounded(3)) {
+            case 0:
+                bytes.insert(at, c);
+                break;
+            case 1:
+                if (!bytes.isEmpty())
+                    bytes.remove(at, 1 + int(random.bounded(8)));
+                break;
+            default:
+                if (!bytes.isEmpty())
+                    bytes[at] = c;
+            }
+        }
+        CDealRecord record;
+        const auto error = ImportBytes(record, bytes);
+        if (error)
+            QVERIFY2(error->line >= 1 && error->line <= bytes.count('\n') + 1, bytes.constData());
+    }
+}
+
+QTEST_GUILESS_MAIN(TestExchangeFile)
+#include "tst_exchangefile.moc"
