@@ -6,6 +6,7 @@
 #include "zantdlg.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -87,6 +88,7 @@ private slots:
     void createReportWithoutDataFolderDoesNothing();
     void keysWorkFromEveryEdit();
     void settingsNeverOpenTwice();
+    void settingsChangeTheNextReport();
     void helpOpensTheAskingDialogsTopic();
     void aboutBox();
     void screenshot();
@@ -294,6 +296,49 @@ void TestZantDlg::settingsNeverOpenTwice()
         QCOMPARE(fixture.m_shell.m_documents.size(), reportsBefore);
         dlg.reject();
     });
+}
+
+void TestZantDlg::settingsChangeTheNextReport()
+{
+    CAppFixture fixture;
+    const auto reportText = [&fixture] {
+        QFile report(ReportPath(fixture));
+        return report.open(QIODevice::ReadOnly) ? QString::fromUtf8(report.readAll()) : QString();
+    };
+    const auto changeSettings = [](QWidget &settings, bool confirm) {
+        QVERIFY(ActivateAndWait(settings));
+        auto *labels = settings.findChild<QComboBox *>(QStringLiteral("labelsColor"));
+        labels->setFocus();
+        QTRY_VERIFY(labels->hasFocus());
+        labels->setCurrentIndex(labels->findText(QStringLiteral("Green")));
+        auto *size = settings.findChild<QComboBox *>(QStringLiteral("fontSize"));
+        size->setCurrentIndex(size->findText(QStringLiteral("x-large")));
+        if (confirm)
+            QTest::mouseClick(settings.findChild<QPushButton *>(QStringLiteral("okButton")), Qt::LeftButton);
+        else
+            QTest::keyClick(&settings, Qt::Key_Escape);
+    };
+    fixture.Run([&](CZANTDlg &dlg) {
+        QVERIFY(ActivateAndWait(dlg));
+        QLineEdit *edit = Edit(dlg, "editRentalIncome");
+        FocusEdit(edit);
+        WithModal([edit] { QTest::keyClick(edit, Qt::Key_F12); },
+                  [&](QWidget &settings) { changeSettings(settings, false); });
+        QVERIFY(ActivateAndWait(dlg));
+        QTest::keyClick(edit, Qt::Key_F5);
+        QVERIFY(reportText().contains(QStringLiteral(".label {\r\n  font-weight: bold;\r\n  text-align: left;\r\n  background-color: #ffffcc;")));
+        QVERIFY(reportText().contains(QStringLiteral("  font-size: small;\r\n")));
+
+        WithModal([edit] { QTest::keyClick(edit, Qt::Key_F12); },
+                  [&](QWidget &settings) { changeSettings(settings, true); });
+        QVERIFY(ActivateAndWait(dlg));
+        QTest::keyClick(edit, Qt::Key_F5);
+        QVERIFY(reportText().contains(QStringLiteral(".label {\r\n  font-weight: bold;\r\n  text-align: left;\r\n  background-color: #ccffcc;")));
+        QVERIFY(reportText().contains(QStringLiteral("  font-size: x-large;\r\n")));
+        dlg.reject();
+    });
+    QCOMPARE(fixture.m_profile->GetProfileInt("ZANT", "LabelsColor", 0), 0x00CCFFCC);
+    QCOMPARE(fixture.m_profile->GetProfileString("ZANT", "FontSize"), QStringLiteral("x-large"));
 }
 
 void TestZantDlg::helpOpensTheAskingDialogsTopic()
