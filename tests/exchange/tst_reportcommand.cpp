@@ -1,0 +1,178 @@
+#include "localeservices.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Result
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+QByteArray ReadAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The golden pages hold {DATE} and {YEAR} where a report carries the day it was written.
+QString ExpectedPage(const char *golden, const QString &locale)
+{
+    CLocaleServices::PinLocale(locale);
+    QString page = QString::fromUtf8(ReadAll(QString::fromUtf8(golden)));
+    page.replace(QLatin1String("\n"), QLatin1String("\r\n"));
+    return page;
+}
+
+QString MaskDate(QString page)
+{
+    page.replace(QRegularExpression(QStringLiteral("<td style=\"text-align:right\">[^<]*</td>")),
+                 QStringLiteral("<td style=\"text-align:right\">{DATE}</td>"));
+    page.replace(QRegularExpression(QStringLiteral("Copyright &copy; \\d+ Quenwick")),
+                 QStringLiteral("Copyright &copy; {YEAR} Quenwick"));
+    return page;
+}
+
+} // namespace
+
+class TestReportCommand : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void writesNextToTheDealFile();
+    void writesWhereAsked();
+    void usesTheSavedSettingsAndTheLocale();
+    void badInputAndMissingFiles();
+    void help();
+
+private:
+    Result Run(const QStringList &arguments, const QString &locale = QStringLiteral("en_US.UTF-8"));
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestReportCommand::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+Result TestReportCommand::Run(const QStringList &arguments, const QString &locale)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    // The user's profile of this test only.
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir->filePath(QStringLiteral("config")));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(ZANT_REPORT_COMMAND), arguments);
+    Result result;
+    if (!process.waitForFinished(30000))
+        return result;
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+void TestReportCommand::writesNextToTheDealFile()
+{
+    const QString deal = m_dir->filePath(QStringLiteral("my deal.zant"));
+    QVERIFY(QFile::copy(QStringLiteral(ZANT_EXAMPLES "/first-run.zant"), deal));
+    const Result result = Run({deal});
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.exitCode, 0);
+    const QString page = QString::fromUtf8(ReadAll(m_dir->filePath(QStringLiteral("my deal.htm"))));
+    QCOMPARE(MaskDate(page), ExpectedPage(ZANT_GOLDEN_FIRST_RUN, QStringLiteral("en_US")));
+}
+
+void TestReportCommand::writesWhereAsked()
+{
+    const QString report = m_dir->filePath(QStringLiteral("five.htm"));
+    const Result result = Run({QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"), QStringLiteral("-o"), report});
+    QCOMPARE(result.exitCode, 0);
+    const QString page = QString::fromUtf8(ReadAll(report));
+    QCOMPARE(MaskDate(page), ExpectedPage(ZANT_GOLDEN_FIVE_LOANS, QStringLiteral("en_US")));
+    QVERIFY(page.contains(QStringLiteral("<td>($18.77)</td>")));
+    // The date is today's, in the user's short form.
+    QVERIFY(page.contains(QStringLiteral(">%1</td>").arg(CLocaleServices::FormatShortDate(QDate::currentDate())))
+            || page.contains(QStringLiteral(">%1</td>").arg(CLocaleServices::FormatShortDate(QDate::currentDate().addDays(-1)))));
+}
+
+void TestReportCommand::usesTheSavedSettingsAndTheLocale()
+{
+    QDir().mkpath(m_dir->filePath(QStringLiteral("config/Quenwick")));
+    QFile profile(m_dir->filePath(QStringLiteral("config/Quenwick/zantoria.conf")));
+    QVERIFY(profile.open(QIODevice::WriteOnly));
+    profile.write("[ZANT]\nFontSize=large\nLabelsColor=13434828\nDescription=not used by the command\n");
+    profile.close();
+
+    // A deal file exported in a German locale: its figures read back in the same locale.
+    const QString deal = m_dir->filePath(QStringLiteral("de.zant"));
+    QFile dealFile(deal);
+    QVERIFY(dealFile.open(QIODevice::WriteOnly));
+    dealFile.write(QString::fromUtf8("Description = Four-unit building, 12 Elm Street\r\n"
+                                     "PurchasePrice = 200.000,00\u00a0€\r\nEscrow = 250,50\u00a0€\r\n"
+                                     "InterestRate2 = 6,50%\r\n").toUtf8());
+    dealFile.close();
+    const QString report = m_dir->filePath(QStringLiteral("de.htm"));
+    const Result result = Run({deal, QStringLiteral("--output"), report}, QStringLiteral("de_DE.UTF-8"));
+    QCOMPARE(result.exitCode, 0);
+    const QString page = QString::fromUtf8(ReadAll(report));
+    QVERIFY(page.contains(QStringLiteral("  font-size: large;\r\n")));
+    QVERIFY(page.contains(QStringLiteral("  background-color: #ccffcc;\r\n")));
+    QVERIFY(page.contains(QStringLiteral("  font-family: Tahoma,Arial,sans-serif;\r\n")));
+    QVERIFY(page.contains(QString::fromUtf8("<td class=\"even\">200.000,00\u00a0€</td>")));
+    QVERIFY(page.contains(QString::fromUtf8("<td class=\"even\">250,50\u00a0€</td>")));
+    QVERIFY(page.contains(QStringLiteral("<td>6,50%</td>")));
+    QVERIFY(page.contains(QStringLiteral("Four-unit building, 12 Elm Street")));
+}
+
+void TestReportCommand::badInputAndMissingFiles()
+{
+    const QString bad = m_dir->filePath(QStringLiteral("bad.zant"));
+    QFile file(bad);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(";\r\nEscrow = 100\r\nHello\r\n");
+    file.close();
+    Result result = Run({bad});
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.err, QStringLiteral("Unable to import '%1' : Unrecognized syntax on line 3.\n").arg(bad));
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("bad.htm"))));
+
+    const QString missing = m_dir->filePath(QStringLiteral("missing.zant"));
+    result = Run({missing});
+    QCOMPARE(result.exitCode, 2);
+    QCOMPARE(result.err, missing + QStringLiteral(" was not found.\n"));
+
+    const QString nowhere = m_dir->filePath(QStringLiteral("no/such/folder/report.htm"));
+    result = Run({QStringLiteral(ZANT_EXAMPLES "/first-run.zant"), QStringLiteral("-o"), nowhere});
+    QCOMPARE(result.exitCode, 2);
+    QCOMPARE(result.err, nowhere + QStringLiteral(" contains an incorrect path.\n"));
+
+    result = Run({});
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY(result.err.contains(QStringLiteral("DEAL.zant")));
+}
+
+void TestReportCommand::help()
+{
+    const Result result = Run({QStringLiteral("--help")});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.out.contains(QStringLiteral("Usage:")));
+    QVERIFY(result.out.contains(QStringLiteral("DEAL.zant")));
+    QVERIFY(result.out.contains(QStringLiteral("-o, --output <REPORT.htm>")));
+}
+
+QTEST_GUILESS_MAIN(TestReportCommand)
+#include "tst_reportcommand.moc"
