@@ -77,10 +77,10 @@ constexpr const char *HeadTemplate[] = {
 };
 static_assert(sizeof(HeadTemplate) / sizeof(HeadTemplate[0]) == 57, "the head has 57 lines");
 
-const QString DocumentType = QStringLiteral(
-        "<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Transitional//EN\" "
-        "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-transitional.dtd\">\n"
-        "<html xmlns=\"http://www.w3.org/1999/xhtml\">");
+const QString DocumentType
+    = QStringLiteral("<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Transitional//EN\" "
+                     "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-transitional.dtd\">\n"
+                     "<html xmlns=\"http://www.w3.org/1999/xhtml\">");
 
 const QString PropertyRow = QStringLiteral("  <tr>\n    <td class=\"label\">%s</td>\n"
                                            "    <td class=\"%s\">%s</td>\n  </tr>");
@@ -108,18 +108,24 @@ QString Head(const CAppSettings &settings)
     return head;
 }
 
+// The row labels are the report's own texts, which a translation may change.
+QString Label(const char *label)
+{
+    return QCoreApplication::translate("CReport", label);
+}
+
 template <typename Field>
 void WriteValueRow(CTextFile &file, const char *rowClass, const char *label,
                    const Field (&fields)[MAX_LOANS])
 {
-    file.WriteLine(LoanRow, rowClass, label, fields[0].Format(), fields[1].Format(),
+    file.WriteLine(LoanRow, rowClass, Label(label), fields[0].Format(), fields[1].Format(),
                    fields[2].Format(), fields[3].Format(), fields[4].Format());
 }
 
 void WriteFigureRow(CTextFile &file, const char *rowClass, const char *label,
                     const Profit::Row &row)
 {
-    file.WriteLine(LoanRow, rowClass, label, FormatCurrency(row[0]), FormatCurrency(row[1]),
+    file.WriteLine(LoanRow, rowClass, Label(label), FormatCurrency(row[0]), FormatCurrency(row[1]),
                    FormatCurrency(row[2]), FormatCurrency(row[3]), FormatCurrency(row[4]));
 }
 
@@ -189,12 +195,18 @@ void CReport::WritePage(CTextFile &file) const
     file.WriteLine(QStringLiteral("  <tr>\n    <td class=\"label\">%s</td>\n"
                                   "    <td class=\"%s\" style=\"text-align:left\">%s</td>\n"
                                   "  </tr>"),
-                   "Description", "odd", HtmlEncode(r.m_strDescription));
-    file.WriteLine(PropertyRow, "Purchase Price", "even", r.m_purchasePrice.Format());
-    file.WriteLine(PropertyRow, "Monthly Rental Income", "odd", r.m_rentalIncome.Format());
-    file.WriteLine(PropertyRow, "Monthly Escrow", "even", r.m_escrow.Format());
-    file.WriteLine(PropertyRow, "Other Monthly Fees", "odd", r.m_otherFees.Format());
-    file.WriteLine(PropertyRow, "Safety Margin", "even", r.m_safetyMargin.Format());
+                   Label(QT_TRANSLATE_NOOP("CReport", "Description")), "odd",
+                   HtmlEncode(r.m_strDescription));
+    file.WriteLine(PropertyRow, Label(QT_TRANSLATE_NOOP("CReport", "Purchase Price")), "even",
+                   r.m_purchasePrice.Format());
+    file.WriteLine(PropertyRow, Label(QT_TRANSLATE_NOOP("CReport", "Monthly Rental Income")), "odd",
+                   r.m_rentalIncome.Format());
+    file.WriteLine(PropertyRow, Label(QT_TRANSLATE_NOOP("CReport", "Monthly Escrow")), "even",
+                   r.m_escrow.Format());
+    file.WriteLine(PropertyRow, Label(QT_TRANSLATE_NOOP("CReport", "Other Monthly Fees")), "odd",
+                   r.m_otherFees.Format());
+    file.WriteLine(PropertyRow, Label(QT_TRANSLATE_NOOP("CReport", "Safety Margin")), "even",
+                   r.m_safetyMargin.Format());
     file.WriteLine(QStringLiteral("</table>"));
     file.WriteLine(QStringLiteral("<br />\n"));
 
@@ -208,13 +220,14 @@ void CReport::WritePage(CTextFile &file) const
                                   "    <td class=\"label\">%s</td>\n    <td>%s</td>\n"
                                   "    <td>%s</td>\n    <td>%s</td>\n    <td>%s</td>\n"
                                   "    <td>%s</td>\n  </tr>"),
-                   "odd", "Lender", HtmlEncode(r.m_strLender[0]), HtmlEncode(r.m_strLender[1]),
+                   "odd", Label(QT_TRANSLATE_NOOP("CReport", "Lender")),
+                   HtmlEncode(r.m_strLender[0]), HtmlEncode(r.m_strLender[1]),
                    HtmlEncode(r.m_strLender[2]), HtmlEncode(r.m_strLender[3]),
                    HtmlEncode(r.m_strLender[4]));
-    WriteValueRow(file, "even", "Down Payment", r.m_downPayment);
-    WriteValueRow(file, "odd", "Interest Rate", r.m_interestRate);
-    WriteValueRow(file, "even", "Term (Years)", r.m_term);
-    WriteValueRow(file, "odd", "PMI", r.m_pmi);
+    WriteValueRow(file, "even", QT_TRANSLATE_NOOP("CReport", "Down Payment"), r.m_downPayment);
+    WriteValueRow(file, "odd", QT_TRANSLATE_NOOP("CReport", "Interest Rate"), r.m_interestRate);
+    WriteValueRow(file, "even", QT_TRANSLATE_NOOP("CReport", "Term (Years)"), r.m_term);
+    WriteValueRow(file, "odd", QT_TRANSLATE_NOOP("CReport", "PMI"), r.m_pmi);
 
     // 21 to 25: each figure is computed from the exact doubles of the one before, just before
     // its row is written.
@@ -225,11 +238,13 @@ void CReport::WritePage(CTextFile &file) const
         const char *label;
     };
     static constexpr FigureRow figureRows[] = {
-        {Profit::LoanAmount, "oddcalc", "Loan Amount"},
-        {Profit::PrincipalAndInterest, "evencalc", "Principal and Interest"},
-        {Profit::TotalMonthlyPayment, "oddcalc", "Total Monthly Payment"},
-        {Profit::MonthlyCashFlow, "evencalc", "Monthly Cash Flow"},
-        {Profit::SafetyCashFlow, "oddcalc", "Safety Cash Flow"},
+        {Profit::LoanAmount, "oddcalc", QT_TRANSLATE_NOOP("CReport", "Loan Amount")},
+        {Profit::PrincipalAndInterest, "evencalc",
+         QT_TRANSLATE_NOOP("CReport", "Principal and Interest")},
+        {Profit::TotalMonthlyPayment, "oddcalc",
+         QT_TRANSLATE_NOOP("CReport", "Total Monthly Payment")},
+        {Profit::MonthlyCashFlow, "evencalc", QT_TRANSLATE_NOOP("CReport", "Monthly Cash Flow")},
+        {Profit::SafetyCashFlow, "oddcalc", QT_TRANSLATE_NOOP("CReport", "Safety Cash Flow")},
     };
     Profit::Row figures{};
     for (const FigureRow &row : figureRows) {
@@ -241,8 +256,8 @@ void CReport::WritePage(CTextFile &file) const
     // 27 and 28: the footer and the end of the page.
     file.WriteLine(QStringLiteral("<p class=\"footer\">Copyright &copy; %d Quenwick\n"
                                   "  <a href=\"")
-                           + webSite + QStringLiteral("\">") + EscapeFormat(Product::Name)
-                           + QStringLiteral("</a><br />\n  All rights reserved.</p>\n"),
+                       + webSite + QStringLiteral("\">") + EscapeFormat(Product::Name)
+                       + QStringLiteral("</a><br />\n  All rights reserved.</p>\n"),
                    year);
     file.WriteLine(QStringLiteral("</div>\n</body>\n</html>"));
 }

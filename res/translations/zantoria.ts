@@ -1,0 +1,400 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About Zantoria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zantoria, Version 1.00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CColorComboBox</name>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFileException</name>
+    <message>
+        <source>No error occurred.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 contains an incorrect path.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not open %1 because there are too many open files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An incorrect file handle was associated with %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not remove %1 because it is the current directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not create %1 because the directory is full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seek failed on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encountered a hardware I/O error while accessing %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encountered a sharing violation while accessing %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encountered a locking violation while accessing %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attempted to access %1 past its end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CImportError</name>
+    <message>
+        <source>Unable to import &apos;%1&apos; : Unrecognized syntax on line %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to import &apos;%1&apos; : Missing label on line %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to import &apos;%1&apos; : Unrecognized label on line %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CReport</name>
+    <message>
+        <source>Out of memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purchase Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Rental Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Escrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Monthly Fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Safety Margin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lender</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Term (Years)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PMI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal and Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Monthly Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Cash Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Safety Cash Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CSettingsDlg</name>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Calculator command:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Font name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font &amp;size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background colors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Labels:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Even rows:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Odd rows:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Od&amp;d rows (calculated):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset settings back to their default values?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CZANTDlg</name>
+    <message>
+        <source>Zantoria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Property information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Purchase price:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Monthly rental income:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly &amp;escrow:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Other monthly fees:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Safety margin (percent):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Lender:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do&amp;wn payment:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest &amp;rate (percent):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Term (&amp;years):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PM&amp;I:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;&lt;&lt; Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next &amp;&gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Create Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import Data...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export Data...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Calculator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Zantoria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan information (%1 of %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About ZANT...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Writes the Zantoria report of a deal file (*.zant) as an HTML page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The deal file to read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the report to REPORT.htm instead of the deal file&apos;s name with the extension .htm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
