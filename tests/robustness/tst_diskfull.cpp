@@ -1,0 +1,184 @@
+#include "apptestsupport.h"
+#include "faulthelpers.h"
+#include "filelimits.h"
+#include "localeservices.h"
+#include "zantdlg.h"
+
+#include <QTest>
+
+using namespace FaultTest;
+
+// A report or deal file that cannot be written whole must leave the earlier file as it was,
+// leave nothing behind in its folder, say why in the program's own words, and never hand a
+// broken report to the browser. The next attempt, once there is room, must work again.
+class TestDiskFull : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
+    void init() { m_startDir = QDir::currentPath(); }
+    void cleanup() { QDir::setCurrent(m_startDir); }
+
+    void reportOnAFullDisk_data();
+    void reportOnAFullDisk();
+    void exportOnAFullDisk_data() { reportOnAFullDisk_data(); }
+    void exportOnAFullDisk();
+    void noFileDescriptorLeft();
+
+private:
+    QString m_startDir;
+};
+
+namespace {
+// A description far longer than the first one, so the new file never fits where the old did.
+const QString LongDescription = QString(8000, QLatin1Char('L'));
+// Marks a limit of the earlier file's own size.
+constexpr qint64 EarlierSize = -1;
+
+QString DiskFull(const QString &path)
+{
+    return QStringLiteral("Disk full while accessing %1.").arg(path);
+}
+} // namespace
+
+void TestDiskFull::reportOnAFullDisk_data()
+{
+    QTest::addColumn<qint64>("limit");
+    QTest::newRow("not one byte fits") << qint64(0);
+    QTest::newRow("one byte fits") << qint64(1);
+    QTest::newRow("half a kilobyte fits") << qint64(512);
+    QTest::newRow("as much as the earlier file") << EarlierSize;
+}
+
+void TestDiskFull::reportOnAFullDisk()
+{
+    QFETCH(qint64, limit);
+    CAppFixture fixture;
+    const QString folder = fixture.m_documents.filePath(QStringLiteral("ZANT"));
+    const QString report = QDir(folder).filePath(QStringLiteral("ZANT.htm"));
+    fixture.Run([&](CZANTDlg &dlg) {
+        Edit(dlg, "editDescription")->setText(QStringLiteral("Earlier"));
+        QVERIFY(Trigger(dlg, "actionCreateReport"));
+        QCOMPARE(fixture.m_shell.m_documents, QStringList(report));
+        QVERIFY(fixture.m_prompt.m_messages.isEmpty());
+        const QByteArray earlier = ReadAll(report);
+        QVERIFY(earlier.contains("Earlier"));
+        const QStringList entries = Entries(folder);
+        QCOMPARE(entries, QStringList(QStringLiteral("ZANT.htm")));
+
+        Edit(dlg, "editDescription")->setText(LongDescription);
+        {
+            CFileSizeLimit full(rlim_t(limit == EarlierSize ? earlier.size() : limit));
+            QVERIFY(full.IsSet());
+            QVERIFY(Trigger(dlg, "actionCreateReport"));
+        }
+        QCOMPARE(ReadAll(report), earlier);
+        QCOMPARE(Entries(folder), entries);
+        QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
+        const CScriptedPrompt::Message &message = fixture.m_prompt.m_messages.constFirst();
+        QCOMPARE(message.text, DiskFull(report));
+        QCOMPARE(message.icon, IPrompt::Icon::Warning);
+        QCOMPARE(message.buttons, IPrompt::Buttons::Ok);
+        QCOMPARE(fixture.m_shell.m_documents.size(), 1);
+        // The record was copied from the edits before the failure and is still there.
+        QCOMPARE(dlg.m_strDescription, LongDescription);
+
+        // With room again the same command writes the new report and opens it.
+        QVERIFY(Trigger(dlg, "actionCreateReport"));
+        QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
+        QCOMPARE(fixture.m_shell.m_documents, QStringList({report, report}));
+        QVERIFY(ReadAll(report).contains(LongDescription.toLatin1()));
+        QCOMPARE(Entries(folder), entries);
+        dlg.reject();
+    });
+}
+
+void TestDiskFull::exportOnAFullDisk()
+{
+    QFETCH(qint64, limit);
+    CAppFixture fixture;
+    const QString folder = fixture.m_documents.path();
+    const QString path = fixture.m_documents.filePath(QStringLiteral("deal.zant"));
+    fixture.Run([&](CZANTDlg &dlg) {
+        Edit(dlg, "editDescription")->setText(QStringLiteral("Earlier"));
+        Edit(dlg, "editPurchasePrice")->setText(QStringLiteral("123456"));
+        fixture.m_prompt.SetNextFileName(path);
+        QVERIFY(Trigger(dlg, "actionExport"));
+        QVERIFY(fixture.m_prompt.m_messages.isEmpty());
+        const QByteArray earlier = ReadAll(path);
+        QVERIFY(earlier.contains("Description = Earlier\r\n"));
+        QVERIFY(earlier.contains("PurchasePrice = $123,456.00\r\n"));
+        const QStringList entries = Entries(folder);
+
+        Edit(dlg, "editDescription")->setText(LongDescription);
+        Edit(dlg, "editPurchasePrice")->setText(QStringLiteral("99"));
+        fixture.m_prompt.SetNextFileName(path);
+        {
+            CFileSizeLimit full(rlim_t(limit == EarlierSize ? earlier.size() : limit));
+            QVERIFY(full.IsSet());
+            QVERIFY(Trigger(dlg, "actionExport"));
+        }
+        QCOMPARE(ReadAll(path), earlier);
+        QCOMPARE(Entries(folder), entries);
+        QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
+        const CScriptedPrompt::Message &message = fixture.m_prompt.m_messages.constFirst();
+        QCOMPARE(message.text, DiskFull(path));
+        QCOMPARE(message.icon, IPrompt::Icon::Warning);
+        QCOMPARE(message.buttons, IPrompt::Buttons::Ok);
+        QVERIFY(fixture.m_shell.m_documents.isEmpty());
+        // The edits still hold what the user typed, now formatted.
+        QCOMPARE(Edit(dlg, "editPurchasePrice")->text(), QStringLiteral("$99.00"));
+
+        fixture.m_prompt.SetNextFileName(path);
+        QVERIFY(Trigger(dlg, "actionExport"));
+        QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
+        const QByteArray later = ReadAll(path);
+        QVERIFY(later.contains("Description = " + LongDescription.toLatin1() + "\r\n"));
+        QVERIFY(later.contains("PurchasePrice = $99.00\r\n"));
+        QCOMPARE(Entries(folder), entries);
+        dlg.reject();
+    });
+}
+
+void TestDiskFull::noFileDescriptorLeft()
+{
+    CAppFixture fixture;
+    const QString folder = fixture.m_documents.filePath(QStringLiteral("ZANT"));
+    const QString report = QDir(folder).filePath(QStringLiteral("ZANT.htm"));
+    const QString deal = fixture.m_documents.filePath(QStringLiteral("deal.zant"));
+    fixture.Run([&](CZANTDlg &dlg) {
+        QVERIFY(Trigger(dlg, "actionCreateReport"));
+        fixture.m_prompt.SetNextFileName(deal);
+        QVERIFY(Trigger(dlg, "actionExport"));
+        QVERIFY(fixture.m_prompt.m_messages.isEmpty());
+        const QByteArray earlierReport = ReadAll(report);
+        const QByteArray earlierDeal = ReadAll(deal);
+        QVERIFY(!earlierReport.isEmpty());
+        QVERIFY(!earlierDeal.isEmpty());
+
+        Edit(dlg, "editDescription")->setText(QStringLiteral("Later"));
+        fixture.m_prompt.SetNextFileName(deal);
+        {
+            CNoMoreFiles exhausted;
+            QVERIFY(exhausted.IsSet());
+            QVERIFY(Trigger(dlg, "actionCreateReport"));
+            QVERIFY(Trigger(dlg, "actionExport"));
+        }
+        const QString tooMany =
+            QStringLiteral("Could not open %1 because there are too many open files.");
+        QCOMPARE(fixture.m_prompt.m_messages.size(), 2);
+        QCOMPARE(fixture.m_prompt.m_messages.at(0).text, tooMany.arg(report));
+        QCOMPARE(fixture.m_prompt.m_messages.at(0).icon, IPrompt::Icon::Warning);
+        QCOMPARE(fixture.m_prompt.m_messages.at(1).text, tooMany.arg(deal));
+        QCOMPARE(fixture.m_prompt.m_messages.at(1).icon, IPrompt::Icon::Warning);
+        QCOMPARE(ReadAll(report), earlierReport);
+        QCOMPARE(ReadAll(deal), earlierDeal);
+        QCOMPARE(Entries(folder), QStringList(QStringLiteral("ZANT.htm")));
+        QCOMPARE(fixture.m_shell.m_documents, QStringList(report));
+        dlg.reject();
+    });
+}
+
+QTEST_MAIN(TestDiskFull)
+#include "tst_diskfull.moc"
