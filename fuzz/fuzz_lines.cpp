@@ -1,0 +1,85 @@
+// The text-file line reader: any bytes are cut into lines that, with their line ends, give back
+// exactly the decoded text up to the first 0x1A.
+
+#include "fuzzsupport.h"
+#include "stdiofile.h"
+
+#include <QStringDecoder>
+
+#include <cstdint>
+
+namespace {
+
+void CheckDecoding(const QByteArray &bytes, const QString &text)
+{
+    QByteArray prefix = bytes;
+    const qsizetype eof = prefix.indexOf('\x1A');
+    if (eof >= 0)
+        prefix.truncate(eof);
+    ZANT_FUZZ_CHECK(!text.contains(QChar(0x1A)), "0x1A survived decoding");
+
+    bool multiByte = false;
+    const bool valid = CStdioFile::IsValidUtf8(prefix, &multiByte);
+    // Qt's own decoder must agree on which byte strings are well-formed UTF-8.
+    QStringDecoder qtUtf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString qtText = qtUtf8(prefix);
+    ZANT_FUZZ_CHECK(valid == !qtUtf8.hasError(), "IsValidUtf8 disagrees with Qt's decoder");
+
+    if (valid && multiByte) {
+        QByteArray body = prefix.startsWith("\xEF\xBB\xBF") ? prefix.mid(3) : prefix;
+        // QString::fromUtf8 also skips a second mark right after the first; an invisible
+        // U+FEFF at the very start is all that goes, and the first line's label then matches.
+        if (prefix.startsWith("\xEF\xBB\xBF") && body.startsWith("\xEF\xBB\xBF"))
+            body.remove(0, 3);
+        ZANT_FUZZ_CHECK(text.toUtf8() == body, "UTF-8 text does not encode back to its bytes");
+    } else {
+        ZANT_FUZZ_CHECK(text.size() == prefix.size(), "one-byte text has another length");
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            ZANT_FUZZ_CHECK(text.at(i).unicode() == static_cast<unsigned char>(prefix.at(i)),
+                            "one-byte text differs from its bytes");
+        }
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes = FuzzBytes(data, size);
+    const QString text = CStdioFile::Decode(bytes);
+    CheckDecoding(bytes, text);
+
+    CStdioFile file = CStdioFile::FromBytes(bytes, QStringLiteral("fuzz.zant"));
+    qsizetype pos = 0;
+    qsizetype lines = 0;
+    QString line;
+    while (file.ReadString(line)) {
+        ++lines;
+        ZANT_FUZZ_CHECK(!line.contains(QLatin1Char('\n')), "a line holds a line feed");
+        ZANT_FUZZ_CHECK(pos < text.size(), "a line after the end of the text");
+        ZANT_FUZZ_CHECK(QStringView(text).mid(pos, line.size()) == line,
+                        "a line is not the next piece of the text");
+        pos += line.size();
+        if (pos == text.size())
+            continue; // the last line needs no line end
+        if (text.at(pos) == QLatin1Char('\r') && pos + 1 < text.size()
+            && text.at(pos + 1) == QLatin1Char('\n')) {
+            pos += 2;
+        } else {
+            ZANT_FUZZ_CHECK(text.at(pos) == QLatin1Char('\n'), "a line ends without a line end");
+            ZANT_FUZZ_CHECK(!line.endsWith(QLatin1Char('\r')), "the CR of a CR LF stayed in a line");
+            pos += 1;
+        }
+    }
+    ZANT_FUZZ_CHECK(line.isEmpty(), "ReadString gave text with false");
+    ZANT_FUZZ_CHECK(pos == text.size(), "the lines do not account for the whole text");
+
+    const qsizetype lineFeeds = text.count(QLatin1Char('\n'));
+    const bool tail = !text.isEmpty() && !text.endsWith(QLatin1Char('\n'));
+    ZANT_FUZZ_CHECK(lines == lineFeeds + (tail ? 1 : 0), "wrong number of lines");
+
+    ZANT_FUZZ_CHECK(!file.ReadString(line) && line.isEmpty(), "reading went on after the end");
+    file.Close();
+    ZANT_FUZZ_CHECK(!file.ReadString(line), "reading went on after Close");
+    return 0;
+}
