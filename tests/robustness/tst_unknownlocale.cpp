@@ -1,0 +1,129 @@
+#include "apptestsupport.h"
+#include "faulthelpers.h"
+#include "localeservices.h"
+#include "zantdlg.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace FaultTest;
+
+// A locale the machine does not know, or a locale variable holding nonsense, must give the
+// United States figures, and what is written under it must read back unchanged.
+class TestUnknownLocale : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init() { m_startDir = QDir::currentPath(); }
+    void cleanup();
+
+    void figuresAndProfile_data();
+    void figuresAndProfile();
+
+private:
+    QString m_startDir;
+    bool m_hadLcAll = false;
+    QByteArray m_lcAll;
+};
+
+void TestUnknownLocale::initTestCase()
+{
+    m_hadLcAll = qEnvironmentVariableIsSet("LC_ALL");
+    m_lcAll = qgetenv("LC_ALL");
+}
+
+void TestUnknownLocale::cleanup()
+{
+    QDir::setCurrent(m_startDir);
+    if (m_hadLcAll)
+        qputenv("LC_ALL", m_lcAll);
+    else
+        qunsetenv("LC_ALL");
+    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+}
+
+void TestUnknownLocale::cleanupTestCase()
+{
+    cleanup();
+}
+
+void TestUnknownLocale::figuresAndProfile_data()
+{
+    QTest::addColumn<QByteArray>("lcAll");
+    QTest::newRow("unknown language and country") << QByteArray("xx_YY.UTF-8");
+    QTest::newRow("unknown language alone") << QByteArray("qq");
+    QTest::newRow("unknown with modifier") << QByteArray("xx_YY@euro");
+    QTest::newRow("C with an encoding") << QByteArray("C.UTF-8");
+    QTest::newRow("a path") << QByteArray("../../etc/passwd");
+    QTest::newRow("punctuation") << QByteArray("!!_??");
+}
+
+void TestUnknownLocale::figuresAndProfile()
+{
+    QFETCH(QByteArray, lcAll);
+    qputenv("LC_ALL", lcAll);
+    // The environment decides, as it does for the user.
+    CLocaleServices::PinLocale(QString());
+    QCOMPARE(CLocaleServices::LocaleName(CLocaleServices::Category::Money), QStringLiteral("en_US"));
+    QCOMPARE(CLocaleServices::FormatCurrency(QStringLiteral("200000")), QStringLiteral("$200,000.00"));
+    QCOMPARE(CLocaleServices::FormatCurrency(QStringLiteral("-18.77")), QStringLiteral("($18.77)"));
+    QCOMPARE(CLocaleServices::FormatNumber(QStringLiteral("1234.5")), QStringLiteral("1,234.50"));
+    QCOMPARE(CLocaleServices::DecimalSeparator(), QStringLiteral("."));
+
+    CAppFixture fixture;
+    const QString report = fixture.m_documents.filePath(QStringLiteral("ZANT/ZANT.htm"));
+    fixture.Run([&](CZANTDlg &dlg) {
+        QCOMPARE(Edit(dlg, "editPurchasePrice")->text(), QStringLiteral("$200,000.00"));
+        QCOMPARE(Edit(dlg, "editInterestRate")->text(), QStringLiteral("7.00%"));
+        Edit(dlg, "editDescription")->setText(QStringLiteral("Elm St."));
+        Edit(dlg, "editPurchasePrice")->setText(QStringLiteral("315500.25"));
+        Edit(dlg, "editSafetyMargin")->setText(QStringLiteral("12.5"));
+        Edit(dlg, "editDownPayment")->setText(QStringLiteral("63,100"));
+        Edit(dlg, "editInterestRate")->setText(QStringLiteral("6.125"));
+        Edit(dlg, "editTerm")->setText(QStringLiteral("15"));
+        QVERIFY(Trigger(dlg, "actionCreateReport"));
+        QVERIFY(fixture.m_prompt.m_messages.isEmpty());
+        QCOMPARE(fixture.m_shell.m_documents, QStringList(report));
+        const QByteArray page = ReadAll(report);
+        QVERIFY(page.contains("$315,500.25"));
+        QVERIFY(page.contains("$63,100.00"));
+        QVERIFY(page.contains("6.13%"));
+        QVERIFY(page.contains("12.50%"));
+        QVERIFY(Trigger(dlg, "actionExit"));
+    });
+    const QByteArray written = ReadAll(fixture.m_profile->FileName());
+    {
+        // From a copy, so that the values come from the disk and not from QSettings' cache.
+        QTemporaryDir copyDir;
+        const QString copy = copyDir.filePath(QStringLiteral("profile.conf"));
+        QVERIFY(QFile::copy(fixture.m_profile->FileName(), copy));
+        QSettings file(copy, QSettings::IniFormat);
+        file.beginGroup(QStringLiteral("ZANT"));
+        QCOMPARE(file.childKeys().size(), 37);
+        QCOMPARE(file.value("PurchasePrice").toString(), QStringLiteral("$315,500.25"));
+        QCOMPARE(file.value("SafetyMargin").toString(), QStringLiteral("12.50%"));
+        QCOMPARE(file.value("DownPayment1").toString(), QStringLiteral("$63,100.00"));
+        QCOMPARE(file.value("InterestRate1").toString(), QStringLiteral("6.13%"));
+        QCOMPARE(file.value("Term1").toString(), QStringLiteral("15"));
+    }
+
+    // The next start under the same locale shows the same figures and writes the same file.
+    fixture.ReopenProfile();
+    fixture.Run([&](CZANTDlg &dlg) {
+        QCOMPARE(Edit(dlg, "editDescription")->text(), QStringLiteral("Elm St."));
+        QCOMPARE(Edit(dlg, "editPurchasePrice")->text(), QStringLiteral("$315,500.25"));
+        QCOMPARE(Edit(dlg, "editSafetyMargin")->text(), QStringLiteral("12.50%"));
+        QCOMPARE(Edit(dlg, "editDownPayment")->text(), QStringLiteral("$63,100.00"));
+        QCOMPARE(Edit(dlg, "editInterestRate")->text(), QStringLiteral("6.13%"));
+        QCOMPARE(Edit(dlg, "editTerm")->text(), QStringLiteral("15"));
+        QVERIFY(Trigger(dlg, "actionExit"));
+    });
+    QCOMPARE(ReadAll(fixture.m_profile->FileName()), written);
+}
+
+QTEST_MAIN(TestUnknownLocale)
+#include "tst_unknownlocale.moc"
