@@ -1,3 +1,4 @@
+#include "appicon.h"
 #include "folders.h"
 #include "product.h"
 #include "profile.h"
@@ -53,7 +54,7 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(Product::DesktopId);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zantoria.svg")));
+    QApplication::setWindowIcon(AppIcon());
     InstallTranslations(app);
 
     CDesktopShell shell;

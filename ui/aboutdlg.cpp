@@ -1,5 +1,6 @@
 #include "aboutdlg.h"
 
+#include "appicon.h"
 #include "product.h"
 #include "shell.h"
 #include "ui_aboutdlg.h"
@@ -14,7 +15,7 @@ CAboutDlg::CAboutDlg(IShell &shell, QWidget *parent)
     setProperty("helpContext", HelpContext);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    const QIcon icon(QStringLiteral(":/icons/zantoria.svg"));
+    const QIcon icon = AppIcon();
     setWindowIcon(icon);
     m_ui->labelIcon->setPixmap(icon.pixmap(32, 32));
     m_ui->labelWebsite->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(Product::WebSite));

@@ -1,6 +1,7 @@
 #include "zantdlg.h"
 
 #include "aboutdlg.h"
+#include "appicon.h"
 #include "apphost.h"
 #include "appsettings.h"
 #include "exchangefile.h"
@@ -40,7 +41,7 @@ CZANTDlg::CZANTDlg(IAppHost &app, QWidget *parent)
     m_btnPrevious = m_ui->btnPrevious;
     m_btnNext = m_ui->btnNext;
 
-    setWindowIcon(QIcon(QStringLiteral(":/icons/zantoria.svg")));
+    setWindowIcon(AppIcon());
     setProperty("helpContext", HelpContext);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QSettings>
 #include <QTest>
 
@@ -37,6 +38,7 @@ private slots:
     void otherFeesLastOnlyOneRun();
     void startsWithoutDataFolder();
     void dataFolderIsMadeCurrent();
+    void saysSoWithoutADisplay();
 
 private:
     QString m_startDir;
@@ -224,6 +226,21 @@ void TestApp::dataFolderIsMadeCurrent()
     const QString expected = QDir(fixture.m_documents.path()).filePath(QStringLiteral("ZANT"));
     QVERIFY(QFileInfo(expected).isDir());
     QCOMPARE(QFileInfo(current).canonicalFilePath(), QFileInfo(expected).canonicalFilePath());
+}
+
+void TestApp::saysSoWithoutADisplay()
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(variable));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(ZANT_PROGRAM), QStringList());
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitCode(), 1);
+    const QByteArray error = program.readAllStandardError();
+    QCOMPARE(error.count('\n'), 1);
+    QVERIFY(error.startsWith("zantoria: no display available"));
 }
 
 QTEST_MAIN(TestApp)

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -390,6 +391,28 @@ void TestZantDlg::aboutBox()
                           QVERIFY(!about.isVisible());
                       });
         }
+        // The dialog's context menu stands in for the window menu's About entry.
+        QStringList entries;
+        QString opened;
+        QTimer::singleShot(0, [&] {
+            QWidget *menu = QApplication::activePopupWidget();
+            if (!menu)
+                return;
+            for (QAction *action : menu->actions())
+                entries << action->text();
+            QTimer::singleShot(0, [&] {
+                if (QWidget *about = QApplication::activeModalWidget()) {
+                    opened = about->windowTitle();
+                    about->close();
+                }
+            });
+            menu->actions().constFirst()->trigger();
+            menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4), dlg.mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(&dlg, &event);
+        QCOMPARE(entries, QStringList(QStringLiteral("&About ZANT...")));
+        QCOMPARE(opened, QStringLiteral("About Zantoria"));
         QCOMPARE(fixture.m_shell.m_urls,
                  QStringList(2, QStringLiteral("https://www.quenwick.com")));
         dlg.reject();
