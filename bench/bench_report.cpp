@@ -1,0 +1,64 @@
+// Writing the whole report page, as F5 does, for the first-run record and the five-loan example.
+// The page is saved through QSaveFile, which syncs the file to its disk; the runs on /dev/shm
+// (tmpfs, where the sync costs nothing) show how much of the time that is.
+
+#include "appsettings.h"
+#include "dealrecord.h"
+#include "exchangefile.h"
+#include "localeservices.h"
+#include "profilestore.h"
+#include "report.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+CDealRecord FiveLoanRecord()
+{
+    CDealRecord record = ProfileStore::FirstRunRecord();
+    if (ExchangeFile::Import(record, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant")))
+        qFatal("the five-loan example does not import");
+    return record;
+}
+
+// range(0): 0 for the first-run record, 1 for the five-loan one; range(1): 1 on /dev/shm.
+void BM_ReportCreate(benchmark::State &state)
+{
+    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    const CDealRecord record = state.range(0) == 0 ? ProfileStore::FirstRunRecord() : FiveLoanRecord();
+    const CAppSettings settings = CAppSettings::Defaults();
+    const bool tmpfs = state.range(1) == 1;
+    if (tmpfs && !QDir(QStringLiteral("/dev/shm")).exists()) {
+        state.SkipWithError("no /dev/shm");
+        return;
+    }
+    const auto folder = tmpfs ? std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/zant-bench-XXXXXX"))
+                              : std::make_unique<QTemporaryDir>();
+    const QString path = folder->filePath(QStringLiteral("report.htm"));
+    CReport report(record, settings, nullptr);
+    report.SetClock(QDateTime(QDate(2024, 5, 1), QTime(12, 0)));
+    for (auto _ : state) {
+        if (!report.Create(path)) {
+            state.SkipWithError(report.LastError().toUtf8().constData());
+            break;
+        }
+    }
+    state.SetLabel(tmpfs ? "tmpfs" : QDir::tempPath().toStdString());
+}
+
+} // namespace
+
+BENCHMARK(BM_ReportCreate)
+    ->ArgNames({"five_loans", "tmpfs"})
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({0, 1})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMicrosecond)
+    ->UseRealTime();

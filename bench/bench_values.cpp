@@ -1,0 +1,92 @@
+// Parse and Format of one figure of each kind, as leaving an edit does it, in en_US.
+
+#include "localeservices.h"
+#include "value.h"
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace {
+
+// Figures as people type them: whole numbers, cents and rates, from 0 to a few million.
+std::vector<double> SampleFigures()
+{
+    std::vector<double> figures;
+    for (int i = 0; i < 1024; ++i)
+        figures.push_back(double((i * 7919) % 500000000) / 100.0);
+    return figures;
+}
+
+template <typename Value>
+void BM_ParseFormat(benchmark::State &state)
+{
+    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    const std::vector<double> figures = SampleFigures();
+    std::vector<QString> texts;
+    for (const double figure : figures) {
+        Value value;
+        value.m_value = figure;
+        texts.push_back(value.Format());
+    }
+    std::size_t i = 0;
+    Value value;
+    for (auto _ : state) {
+        value.Parse(texts[i]);
+        QString shown = value.Format();
+        benchmark::DoNotOptimize(shown);
+        if (++i == texts.size())
+            i = 0;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+template <typename Value>
+void BM_Format(benchmark::State &state)
+{
+    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    const std::vector<double> figures = SampleFigures();
+    std::size_t i = 0;
+    Value value;
+    for (auto _ : state) {
+        value.m_value = figures[i];
+        QString shown = value.Format();
+        benchmark::DoNotOptimize(shown);
+        if (++i == figures.size())
+            i = 0;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+template <typename Value>
+void BM_Parse(benchmark::State &state)
+{
+    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    std::vector<QString> texts;
+    for (const double figure : SampleFigures()) {
+        Value value;
+        value.m_value = figure;
+        texts.push_back(value.Format());
+    }
+    std::size_t i = 0;
+    Value value;
+    for (auto _ : state) {
+        value.Parse(texts[i]);
+        benchmark::DoNotOptimize(value.m_value);
+        if (++i == texts.size())
+            i = 0;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+} // namespace
+
+BENCHMARK_TEMPLATE(BM_ParseFormat, CCurrencyValue);
+BENCHMARK_TEMPLATE(BM_ParseFormat, CPercentValue);
+BENCHMARK_TEMPLATE(BM_ParseFormat, CIntegerValue);
+BENCHMARK_TEMPLATE(BM_Format, CCurrencyValue);
+BENCHMARK_TEMPLATE(BM_Format, CPercentValue);
+BENCHMARK_TEMPLATE(BM_Format, CIntegerValue);
+BENCHMARK_TEMPLATE(BM_Parse, CCurrencyValue);
+BENCHMARK_TEMPLATE(BM_Parse, CPercentValue);
+BENCHMARK_TEMPLATE(BM_Parse, CIntegerValue);
