@@ -1,15 +1,69 @@
 #include "profile.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QSettings>
 #include <QStringList>
 
+#include <atomic>
 #include <limits>
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+#include <cstdio>
+#include <unistd.h>
+#define ZANT_PROFILE_IS_INI_FILE 1
+#endif
 
 namespace {
 QString Key(const QString &section, const QString &entry)
 {
     return section + QLatin1Char('/') + entry;
 }
+
+#ifdef ZANT_PROFILE_IS_INI_FILE
+// A name beside path that no file of this process has had before.
+QByteArray FreshName(const QString &path, const char *purpose)
+{
+    static std::atomic<unsigned> counter{0};
+    return QFile::encodeName(path)
+        + QStringLiteral(".%1-%2-%3")
+              .arg(QLatin1String(purpose))
+              .arg(QCoreApplication::applicationPid())
+              .arg(++counter)
+              .toLatin1();
+}
+
+bool SameValue(const QVariant &a, const QVariant &b)
+{
+    if (a.userType() == QMetaType::QStringList || b.userType() == QMetaType::QStringList)
+        return a.toStringList() == b.toStringList();
+    return a.isValid() == b.isValid() && a.toString() == b.toString();
+}
+
+// True when the file at path holds every entry of settings and nothing else. It is read under a
+// second name (a hard link), so that QSettings parses the disk's bytes instead of answering
+// from the copy it keeps of every file it has read or written in this process.
+bool FileHolds(const QString &path, const QSettings &settings)
+{
+    const QByteArray link = FreshName(path, "check");
+    if (::link(QFile::encodeName(path).constData(), link.constData()) != 0)
+        return false;
+    bool same = false;
+    {
+        const QSettings written(QFile::decodeName(link), QSettings::IniFormat);
+        QStringList keys = settings.allKeys();
+        QStringList writtenKeys = written.allKeys();
+        keys.sort();
+        writtenKeys.sort();
+        same = written.status() == QSettings::NoError && keys == writtenKeys;
+        for (qsizetype i = 0; same && i < keys.size(); ++i)
+            same = SameValue(settings.value(keys.at(i)), written.value(keys.at(i)));
+    }
+    ::unlink(link.constData());
+    return same;
+}
+#endif
+
 } // namespace
 
 CSettingsProfile::CSettingsProfile(const QString &applicationName)
@@ -58,7 +112,26 @@ void CSettingsProfile::WriteProfileInt(const QString &section, const QString &en
 
 void CSettingsProfile::Flush()
 {
+#ifdef ZANT_PROFILE_IS_INI_FILE
+    // QSettings replaces its file through QSaveFile, which on a full disk can put a truncated
+    // file in place of the earlier one and still report success (QTBUG-75077). The earlier file
+    // is kept under a second name, a hard link that needs no room on the disk, until the new one
+    // has been read back whole; otherwise it is renamed back, as it was.
+    const QString path = m_settings->fileName();
+    const QByteArray native = QFile::encodeName(path);
+    const QByteArray earlier = FreshName(path, "earlier");
+    const bool kept = ::link(native.constData(), earlier.constData()) == 0;
     m_settings->sync();
+    if (!kept)
+        return;
+    // When the file was not replaced at all, both names are links to the same file: rename()
+    // then does nothing, and the second name is removed below like after a success.
+    if (!FileHolds(path, *m_settings))
+        ::rename(earlier.constData(), native.constData());
+    ::unlink(earlier.constData());
+#else
+    m_settings->sync();
+#endif
 }
 
 QString CSettingsProfile::FileName() const

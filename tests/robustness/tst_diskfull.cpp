@@ -4,7 +4,11 @@
 #include "localeservices.h"
 #include "zantdlg.h"
 
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QTest>
+
+#include <optional>
 
 using namespace FaultTest;
 
@@ -25,6 +29,8 @@ private slots:
     void exportOnAFullDisk_data() { reportOnAFullDisk_data(); }
     void exportOnAFullDisk();
     void noFileDescriptorLeft();
+    void profileOnAFullDisk_data() { reportOnAFullDisk_data(); }
+    void profileOnAFullDisk();
 
 private:
     QString m_startDir;
@@ -178,6 +184,57 @@ void TestDiskFull::noFileDescriptorLeft()
         QCOMPARE(fixture.m_shell.m_documents, QStringList(report));
         dlg.reject();
     });
+}
+
+void TestDiskFull::profileOnAFullDisk()
+{
+    QFETCH(qint64, limit);
+    CAppFixture fixture;
+    const QString name = fixture.m_profile->FileName();
+    // Other tests keep their profiles in the same folder: only this one's files count.
+    const auto entries = [&name] {
+        return Entries(QFileInfo(name).absolutePath())
+            .filter(QRegularExpression(
+                QLatin1Char('^') + QRegularExpression::escape(QFileInfo(name).fileName())));
+    };
+    fixture.Run([&](CZANTDlg &dlg) {
+        Edit(dlg, "editDescription")->setText(QStringLiteral("Earlier"));
+        Edit(dlg, "editLender")->setText(QStringLiteral("Earlier Bank"));
+        QVERIFY(Trigger(dlg, "actionExit"));
+    });
+    const QByteArray earlier = ReadAll(name);
+    QVERIFY(earlier.contains("Description=Earlier\n"));
+    QVERIFY(earlier.contains("Lender1=Earlier Bank\n"));
+    const QStringList before = entries();
+    QCOMPARE(before.size(), 1);
+
+    // The disk fills up while the program runs: the profile written at shut-down does not fit.
+    fixture.ReopenProfile();
+    std::optional<CFileSizeLimit> full;
+    fixture.Run([&](CZANTDlg &dlg) {
+        Edit(dlg, "editDescription")->setText(LongDescription);
+        Edit(dlg, "editLender")->setText(QStringLiteral("Later Bank"));
+        full.emplace(rlim_t(limit == EarlierSize ? earlier.size() : limit));
+        QVERIFY(full->IsSet());
+        QVERIFY(Trigger(dlg, "actionExit"));
+    });
+    full.reset();
+    QCOMPARE(ReadAll(name), earlier);
+    QCOMPARE(entries(), before);
+
+    // With room again, the next shut-down writes the profile whole. (What this process shows
+    // meanwhile comes partly from QSettings' cache of the file, so only the disk is checked.)
+    fixture.ReopenProfile();
+    fixture.Run([&](CZANTDlg &dlg) {
+        Edit(dlg, "editLender")->setText(QStringLiteral("Last Bank"));
+        QVERIFY(Trigger(dlg, "actionExit"));
+    });
+    const QByteArray last = ReadAll(name);
+    QVERIFY(last.startsWith("[ZANT]\n"));
+    QVERIFY(last.contains("\nLender1=Last Bank\n"));
+    QVERIFY(last.endsWith("\nTerm5=30\n"));
+    QCOMPARE(last.count('\n'), 38);
+    QCOMPARE(entries(), before);
 }
 
 QTEST_MAIN(TestDiskFull)
