@@ -11,12 +11,12 @@
 #include <unicode/locid.h>
 #include <unicode/numberformatter.h>
 #include <unicode/ucurr.h>
+#include <unicode/ures.h>
 #include <unicode/unistr.h>
 
 #include <map>
 #include <memory>
 #include <mutex>
-#include <set>
 #include <string>
 
 namespace {
@@ -47,17 +47,13 @@ QString StripEncoding(QString name)
     return name;
 }
 
-bool IcuKnowsLanguage(const icu::Locale &locale)
+// ICU falls back to its root data for a locale it has no data for; that one is unknown here.
+bool IcuKnowsLocale(const icu::Locale &locale)
 {
-    static const std::set<std::string> languages = [] {
-        std::set<std::string> result;
-        int32_t count = 0;
-        const icu::Locale *available = icu::Locale::getAvailableLocales(count);
-        for (int32_t i = 0; i < count; ++i)
-            result.insert(available[i].getLanguage());
-        return result;
-    }();
-    return languages.count(locale.getLanguage()) > 0;
+    UErrorCode status = U_ZERO_ERROR;
+    UResourceBundle *bundle = ures_open(nullptr, locale.getName(), &status);
+    ures_close(bundle);
+    return U_SUCCESS(status) && status != U_USING_DEFAULT_WARNING;
 }
 
 std::mutex g_resolveMutex;
@@ -86,7 +82,7 @@ QString CheckedLocaleName(const QString &name)
     if (name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX"))
         return QStringLiteral("en_US");
     const icu::Locale locale(name.toLatin1().constData());
-    if (locale.isBogus() || !IcuKnowsLanguage(locale))
+    if (locale.isBogus() || !IcuKnowsLocale(locale))
         return QStringLiteral("en_US");
     return name;
 }

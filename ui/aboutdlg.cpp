@@ -15,9 +15,7 @@ CAboutDlg::CAboutDlg(IShell &shell, QWidget *parent)
     setProperty("helpContext", HelpContext);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    const QIcon icon = AppIcon();
-    setWindowIcon(icon);
-    m_ui->labelIcon->setPixmap(icon.pixmap(32, 32));
+    m_ui->labelIcon->setPixmap(AppIcon().pixmap(32, 32));
     m_ui->labelWebsite->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(Product::WebSite));
     connect(m_ui->labelWebsite, &QLabel::linkActivated, this, &CAboutDlg::OnClickWebsiteLink);
     connect(m_ui->btnOk, &QPushButton::clicked, this, &QDialog::accept);

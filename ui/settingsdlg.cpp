@@ -117,15 +117,30 @@ void CSettingsDlg::OnReset()
         != IPrompt::IDYES)
         return;
 
-    const CAppSettings defaults = CAppSettings::Defaults();
-    m_strCalcCmd = defaults.m_strCalcCmd;
-    m_strFontName = defaults.m_strFontName;
-    m_strFontSize = defaults.m_strFontSize;
-    m_crLabels = defaults.m_crLabels;
-    m_crEvenRows = defaults.m_crEvenRows;
-    m_crOddRows = defaults.m_crOddRows;
-    m_crOddRowsCalc = defaults.m_crOddRowsCalc;
+    SetSettings(CAppSettings::Defaults());
     DoDataExchange(false);
+}
+
+void CSettingsDlg::SetSettings(const CAppSettings &settings)
+{
+    m_strCalcCmd = settings.m_strCalcCmd;
+    m_strFontName = settings.m_strFontName;
+    m_strFontSize = settings.m_strFontSize;
+    m_crLabels = settings.m_crLabels;
+    m_crEvenRows = settings.m_crEvenRows;
+    m_crOddRows = settings.m_crOddRows;
+    m_crOddRowsCalc = settings.m_crOddRowsCalc;
+}
+
+void CSettingsDlg::GetSettings(CAppSettings &settings) const
+{
+    settings.m_strCalcCmd = m_strCalcCmd;
+    settings.m_strFontName = m_strFontName;
+    settings.m_strFontSize = m_strFontSize;
+    settings.m_crLabels = m_crLabels;
+    settings.m_crEvenRows = m_crEvenRows;
+    settings.m_crOddRows = m_crOddRows;
+    settings.m_crOddRowsCalc = m_crOddRowsCalc;
 }
 
 void CSettingsDlg::OnMeasureItem()

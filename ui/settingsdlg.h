@@ -33,6 +33,10 @@ public:
     // Adds the font-size keywords and the named colours to the lists.
     void FillLists();
 
+    // Copies the seven settings into the members, and the members back out.
+    void SetSettings(const CAppSettings &settings);
+    void GetSettings(CAppSettings &settings) const;
+
     void setVisible(bool visible) override;
     void accept() override;
 

@@ -13,6 +13,7 @@
 #include "ui_zantdlg.h"
 #include "waitcursor.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -41,7 +42,8 @@ CZANTDlg::CZANTDlg(IAppHost &app, QWidget *parent)
     m_btnPrevious = m_ui->btnPrevious;
     m_btnNext = m_ui->btnNext;
 
-    setWindowIcon(AppIcon());
+    if (QApplication::windowIcon().isNull())
+        setWindowIcon(AppIcon());
     setProperty("helpContext", HelpContext);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -288,25 +290,12 @@ void CZANTDlg::OnFileExit()
 
 void CZANTDlg::OnToolsSettings()
 {
-    CAppSettings &settings = m_app.Settings();
     CSettingsDlg dlg(*m_app.Services().prompt, this);
     dlg.setProperty("helpContext", CSettingsDlg::HelpContext);
-    dlg.m_strCalcCmd = settings.m_strCalcCmd;
-    dlg.m_strFontName = settings.m_strFontName;
-    dlg.m_strFontSize = settings.m_strFontSize;
-    dlg.m_crLabels = settings.m_crLabels;
-    dlg.m_crEvenRows = settings.m_crEvenRows;
-    dlg.m_crOddRows = settings.m_crOddRows;
-    dlg.m_crOddRowsCalc = settings.m_crOddRowsCalc;
-    if (dlg.exec() != QDialog::Accepted)
-        return;
-    settings.m_strCalcCmd = dlg.m_strCalcCmd;
-    settings.m_strFontName = dlg.m_strFontName;
-    settings.m_strFontSize = dlg.m_strFontSize;
-    settings.m_crLabels = dlg.m_crLabels;
-    settings.m_crEvenRows = dlg.m_crEvenRows;
-    settings.m_crOddRows = dlg.m_crOddRows;
-    settings.m_crOddRowsCalc = dlg.m_crOddRowsCalc;
+    dlg.SetSettings(m_app.Settings());
+    // Cancelled settings change nothing; confirmed ones apply from the next report.
+    if (dlg.exec() == QDialog::Accepted)
+        dlg.GetSettings(m_app.Settings());
 }
 
 void CZANTDlg::OnHelpAbout()

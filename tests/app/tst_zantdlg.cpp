@@ -383,7 +383,8 @@ void TestZantDlg::aboutBox()
                               texts << label->text();
                           QVERIFY(texts.contains(QStringLiteral("Zantoria, Version 1.00")));
                           QLabel *link = about.findChild<QLabel *>(QStringLiteral("labelWebsite"));
-                          QVERIFY(!link->pixmap().isNull() || link->text().contains("href"));
+                          QVERIFY(link->text().contains(QStringLiteral("href=\"https://www.quenwick.com\"")));
+                          QVERIFY(!about.findChild<QLabel *>(QStringLiteral("labelIcon"))->pixmap().isNull());
                           emit link->linkActivated(QStringLiteral("https://www.quenwick.com"));
                           QVERIFY(about.isVisible()); // the box stays open
                           QVERIFY(ActivateAndWait(about));
