@@ -5,8 +5,8 @@
 #include "textfile.h"
 
 #include <QCoreApplication>
+#include <QHash>
 
-#include <algorithm>
 
 #include <vector>
 
@@ -120,6 +120,10 @@ std::optional<CImportError> ExchangeFile::Import(CDealRecord &record, const QStr
 std::optional<CImportError> ExchangeFile::Import(CDealRecord &record, CStdioFile &file)
 {
     const std::vector<Entry> entries = Entries(record);
+    // Labels are unique, so finding one by hash matches comparing them in order.
+    QHash<QString, const Entry *> byLabel;
+    for (const Entry &entry : entries)
+        byLabel.insert(entry.label, &entry);
     int lineNumber = 0;
     QString line;
     while (file.ReadString(line)) {
@@ -134,9 +138,8 @@ std::optional<CImportError> ExchangeFile::Import(CDealRecord &record, CStdioFile
         if (label.isEmpty())
             return CImportError{CImportError::MissingLabel, lineNumber};
         const QString value = Trimmed(trimmed.mid(equals + 1)).toString();
-        const auto entry = std::find_if(entries.begin(), entries.end(),
-                                        [&label](const Entry &e) { return e.label == label; });
-        if (entry == entries.end())
+        const Entry *entry = byLabel.value(label);
+        if (!entry)
             return CImportError{CImportError::UnrecognizedLabel, lineNumber};
         if (entry->text)
             *entry->text = value;

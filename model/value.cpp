@@ -91,7 +91,10 @@ void CValue::Parse(const QString &text)
     const char32_t point = ParsePoint();
     std::string digits;
     bool seenPoint = false;
-    for (const char32_t c : text.toUcs4()) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text.at(i).unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            c = QChar::surrogateToUcs4(char16_t(c), text.at(++i).unicode());
         if (IsDecimalDigit(c)) {
             // Only ASCII digits are read later; any other digit ends the number where it stands.
             digits += (c >= U'0' && c <= U'9') ? char(c) : 'x';

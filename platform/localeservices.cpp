@@ -17,6 +17,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -59,22 +60,29 @@ bool IcuKnowsLocale(const icu::Locale &locale)
 std::mutex g_resolveMutex;
 QString CheckedLocaleName(const QString &name);
 
+// The environment is read on every call, so a changed locale counts at once; what a name
+// resolves to is remembered, since that takes ICU's data.
 QString ResolveLocaleName(CLocaleServices::Category category)
 {
-    QString raw = g_pinnedLocale;
-    if (raw.isEmpty()) {
+    std::lock_guard<std::mutex> lock(g_resolveMutex);
+    std::string raw;
+    if (!g_pinnedLocale.isEmpty()) {
+        raw = g_pinnedLocale.toStdString();
+    } else {
         for (const char *variable : {"LC_ALL", CategoryVariable(category), "LANG"}) {
-            raw = QString::fromLocal8Bit(qgetenv(variable));
-            if (!raw.isEmpty())
+            const char *value = std::getenv(variable);
+            if (value && *value) {
+                raw = value;
                 break;
+            }
         }
     }
-    static std::map<QString, QString> resolved;
-    std::lock_guard<std::mutex> lock(g_resolveMutex);
+    static std::map<std::string, QString> resolved;
     const auto found = resolved.find(raw);
     if (found != resolved.end())
         return found->second;
-    return resolved.emplace(raw, CheckedLocaleName(StripEncoding(raw))).first->second;
+    const QString name = StripEncoding(QString::fromLocal8Bit(raw.c_str()));
+    return resolved.emplace(raw, CheckedLocaleName(name)).first->second;
 }
 
 QString CheckedLocaleName(const QString &name)
@@ -209,17 +217,24 @@ QString CLocaleServices::FormatShortDate(const QDate &date)
 QString CLocaleServices::DecimalSeparator()
 {
     static std::map<QString, QString> cache;
+    static const std::pair<const QString, QString> *last = nullptr;
     const QString name = LocaleName(Category::Numbers);
     std::lock_guard<std::mutex> lock(g_cacheMutex);
+    // Parse asks for every figure; nearly always for the locale it asked for last.
+    if (last && last->first == name)
+        return last->second;
     auto found = cache.find(name);
-    if (found != cache.end())
+    if (found != cache.end()) {
+        last = &*found;
         return found->second;
+    }
     UErrorCode status = U_ZERO_ERROR;
     const icu::DecimalFormatSymbols symbols(IcuLocale(name), status);
     QString separator = QStringLiteral(".");
     if (U_SUCCESS(status))
         separator = FromIcu(symbols.getSymbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol));
-    return cache.emplace(name, separator).first->second;
+    last = &*cache.emplace(name, separator).first;
+    return last->second;
 }
 
 void CLocaleServices::PinLocale(const QString &name)
