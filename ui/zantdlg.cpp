@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <limits>
 #include <optional>
 
 CZANTDlg::CZANTDlg(IAppHost &app, QWidget *parent)
@@ -50,8 +51,12 @@ CZANTDlg::CZANTDlg(IAppHost &app, QWidget *parent)
 
     // Every edit as wide as the template's 115 dialog units, so both columns line up.
     const int editWidth = fontMetrics().averageCharWidth() * 115 / 4;
-    for (QLineEdit *edit : findChildren<QLineEdit *>())
+    for (QLineEdit *edit : findChildren<QLineEdit *>()) {
         edit->setMinimumWidth(editWidth);
+        // A line edit keeps 32767 characters by default; an imported or stored description must
+        // come back whole.
+        edit->setMaxLength(std::numeric_limits<int>::max());
+    }
 
     CreateMenu();
     for (QLineEdit *edit : {m_editPurchasePrice, m_editRentalIncome, m_editEscrow, m_editOtherFees,
