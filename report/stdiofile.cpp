@@ -4,6 +4,20 @@
 #include "fileexception.h"
 
 #include <QFile>
+#include <QStringDecoder>
+
+namespace {
+
+// UTF-8 to text, keeping a byte-order mark that is part of the text: only the file's first one
+// is a mark, and the caller has dropped it already.
+QString DecodeUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless
+                                                     | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
+} // namespace
 
 CStdioFile::CStdioFile(const QString &path) : m_strPath(path)
 {
@@ -26,7 +40,7 @@ CStdioFile CStdioFile::FromBytes(const QByteArray &bytes, const QString &fileNam
 {
     CStdioFile file;
     file.m_strPath = fileName;
-    file.m_text = Decode(bytes);
+    file.Take(bytes);
     return file;
 }
 
@@ -38,25 +52,39 @@ void CStdioFile::Load(QIODevice &device)
     const auto *fileDevice = qobject_cast<const QFileDevice *>(&device);
     if (fileDevice && fileDevice->error() != QFileDevice::NoError)
         throw CFileException(CFileException::genericException, m_strPath);
-    m_text = Decode(bytes);
+    Take(bytes);
+}
+
+void CStdioFile::Take(QByteArray bytes)
+{
+    const qsizetype eof = bytes.indexOf('\x1A');
+    if (eof >= 0)
+        bytes.truncate(eof);
+    bool multiByte = false;
+    m_utf8 = IsValidUtf8(bytes, &multiByte) && multiByte;
+    m_pos = m_utf8 && bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    m_bytes = std::move(bytes);
 }
 
 bool CStdioFile::ReadString(QString &line)
 {
     line.clear();
-    const qsizetype size = m_text.size();
+    const qsizetype size = m_bytes.size();
     if (m_pos >= size)
         return false;
-    const qsizetype lf = m_text.indexOf(QLatin1Char('\n'), m_pos);
+    const qsizetype lf = m_bytes.indexOf('\n', m_pos);
     qsizetype end = lf < 0 ? size : lf;
     const qsizetype next = lf < 0 ? size : lf + 1;
-    if (lf >= 0 && end > m_pos && m_text.at(end - 1) == QLatin1Char('\r'))
+    if (lf >= 0 && end > m_pos && m_bytes.at(end - 1) == '\r')
         --end; // CR LF; a CR anywhere else stays in the line
-    line = m_text.mid(m_pos, end - m_pos);
+    // CR and LF never occur inside a UTF-8 sequence, so each line decodes on its own.
+    const char *start = m_bytes.constData() + m_pos;
+    line = m_utf8 ? DecodeUtf8(QByteArrayView(start, end - m_pos))
+                  : QString::fromLatin1(start, end - m_pos);
     m_pos = next;
     if (m_pos >= size) {
-        // The last line has been handed out: the text is no longer needed.
-        m_text.clear();
+        // The last line has been handed out: the bytes are no longer needed.
+        m_bytes.clear();
         m_pos = 0;
     }
     return true;
@@ -64,7 +92,7 @@ bool CStdioFile::ReadString(QString &line)
 
 void CStdioFile::Close()
 {
-    m_text.clear();
+    m_bytes.clear();
     m_pos = 0;
 }
 
@@ -76,8 +104,8 @@ QString CStdioFile::Decode(QByteArray bytes)
     bool multiByte = false;
     if (IsValidUtf8(bytes, &multiByte) && multiByte) {
         if (bytes.startsWith("\xEF\xBB\xBF"))
-            return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
-        return QString::fromUtf8(bytes);
+            return DecodeUtf8(QByteArrayView(bytes.constData() + 3, bytes.size() - 3));
+        return DecodeUtf8(bytes);
     }
     return QString::fromLatin1(bytes);
 }

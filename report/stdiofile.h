@@ -7,8 +7,8 @@ class QIODevice;
 
 // Reads a text file line by line; the reading side of the program's text files, used by the import.
 //
-// The whole file is read and decoded when it is opened; lines are then cut from it one at a
-// time, so a line has no length limit. Byte rules: a byte 0x1A ends the text; CR LF and a lone LF
+// The whole file is read when it is opened; lines are then cut from its bytes and decoded one
+// at a time, so a line has no length limit and no second copy of the file is made. Byte rules: a byte 0x1A ends the text; CR LF and a lone LF
 // end a line and are not part of it; a lone CR stays in the line; the last line needs no line
 // end. Decoding: UTF-8 when the bytes are valid UTF-8 and hold at least one
 // multi-byte sequence (a leading byte-order mark is then dropped), otherwise one byte per
@@ -44,7 +44,10 @@ private:
     CStdioFile() = default;
     void Load(QIODevice &device);
 
+    void Take(QByteArray bytes);
+
     QString m_strPath;
-    QString m_text;
+    QByteArray m_bytes;
+    bool m_utf8 = false;
     qsizetype m_pos = 0;
 };

@@ -135,6 +135,9 @@ void TestStdioFile::decoding_data()
     QTest::newRow("UTF-8 four bytes") << QByteArray("\xF0\x9F\x8F\xA0")
                                       << QString::fromUtf8("\xF0\x9F\x8F\xA0");
     QTest::newRow("UTF-8 BOM dropped") << QByteArray("\xEF\xBB\xBF;x") << ";x";
+    QTest::newRow("only the first BOM is a mark")
+            << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF;x\n\xEF\xBB\xBFy")
+            << QStringLiteral("\ufeff;x\n\ufeffy");
     QTest::newRow("invalid UTF-8 is Latin-1") << QByteArray("\xC3\xA9 \xE9")
                                               << QStringLiteral("\u00c3\u00a9 \u00e9");
     QTest::newRow("overlong is Latin-1") << QByteArray("\xC0\xAF") << QStringLiteral("\u00c0\u00af");
@@ -151,6 +154,13 @@ void TestStdioFile::decoding()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QCOMPARE(CStdioFile::Decode(bytes), text);
+    // Read line by line, the lines are the same text.
+    CStdioFile file = CStdioFile::FromBytes(bytes);
+    QStringList lines;
+    QString line;
+    while (file.ReadString(line))
+        lines << line;
+    QCOMPARE(lines.join(QLatin1Char('\n')), text);
 }
 
 void TestStdioFile::validUtf8_data()
