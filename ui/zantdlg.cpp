@@ -1,7 +1,6 @@
 #include "zantdlg.h"
 
 #include "aboutdlg.h"
-#include "appicon.h"
 #include "apphost.h"
 #include "appsettings.h"
 #include "exchangefile.h"
@@ -43,8 +42,6 @@ CZANTDlg::CZANTDlg(IAppHost &app, QWidget *parent)
     m_btnPrevious = m_ui->btnPrevious;
     m_btnNext = m_ui->btnNext;
 
-    if (QApplication::windowIcon().isNull())
-        setWindowIcon(AppIcon());
     setProperty("helpContext", HelpContext);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
