@@ -127,6 +127,20 @@ struct Formatters
 
 std::mutex g_cacheMutex;
 
+// A formatter for an ICU number skeleton; null when ICU refuses it.
+std::unique_ptr<icu::number::LocalizedNumberFormatter> FormatterFor(const QString &skeleton,
+                                                                     const icu::Locale &locale)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const auto unlocalized = icu::number::NumberFormatter::forSkeleton(
+        icu::UnicodeString(reinterpret_cast<const UChar *>(skeleton.utf16()),
+                           int32_t(skeleton.size())),
+        status);
+    if (U_FAILURE(status))
+        return nullptr;
+    return std::make_unique<icu::number::LocalizedNumberFormatter>(unlocalized.locale(locale));
+}
+
 const Formatters &FormattersFor(const QString &localeName)
 {
     static std::map<QString, Formatters> cache;
@@ -136,26 +150,11 @@ const Formatters &FormattersFor(const QString &localeName)
         return found->second;
 
     const icu::Locale locale = IcuLocale(localeName);
-    const QString moneySkeleton = QStringLiteral("currency/%1 sign-accounting rounding-mode-half-up")
-                                      .arg(CurrencyCode(locale));
-    const QString numberSkeleton = QStringLiteral(".00 rounding-mode-half-up");
     Formatters formatters;
-    UErrorCode status = U_ZERO_ERROR;
-    auto money = icu::number::NumberFormatter::forSkeleton(
-        icu::UnicodeString(reinterpret_cast<const UChar *>(moneySkeleton.utf16()),
-                           int32_t(moneySkeleton.size())),
-        status);
-    if (U_SUCCESS(status))
-        formatters.money = std::make_unique<icu::number::LocalizedNumberFormatter>(
-            money.locale(locale));
-    status = U_ZERO_ERROR;
-    auto number = icu::number::NumberFormatter::forSkeleton(
-        icu::UnicodeString(reinterpret_cast<const UChar *>(numberSkeleton.utf16()),
-                           int32_t(numberSkeleton.size())),
-        status);
-    if (U_SUCCESS(status))
-        formatters.number = std::make_unique<icu::number::LocalizedNumberFormatter>(
-            number.locale(locale));
+    formatters.money = FormatterFor(
+        QStringLiteral("currency/%1 sign-accounting rounding-mode-half-up").arg(CurrencyCode(locale)),
+        locale);
+    formatters.number = FormatterFor(QStringLiteral(".00 rounding-mode-half-up"), locale);
     return cache.emplace(localeName, std::move(formatters)).first->second;
 }
 

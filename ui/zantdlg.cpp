@@ -12,7 +12,6 @@
 #include "ui_zantdlg.h"
 #include "waitcursor.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDir>
