@@ -2,7 +2,11 @@
 
 #include "zantdlg.h"
 
+#include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -18,6 +22,7 @@ CAppFixture::CAppFixture()
                         .arg(QCoreApplication::applicationPid())
                         .arg(++g_fixtureCount))
 {
+    m_startDir = QDir::currentPath();
     QStandardPaths::setTestModeEnabled(true);
     m_folders.m_path = m_documents.path();
     QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quenwick"),
@@ -32,6 +37,7 @@ CAppFixture::~CAppFixture()
     m_app.reset();
     m_profile.reset();
     QFile::remove(file);
+    QDir::setCurrent(m_startDir);
 }
 
 void CAppFixture::ReopenProfile()
@@ -60,4 +66,23 @@ bool ActivateAndWait(QWidget &window)
 {
     window.activateWindow();
     return QTest::qWaitFor([&window] { return window.isActiveWindow(); });
+}
+
+QLineEdit *Edit(QWidget &dlg, const char *name)
+{
+    return dlg.findChild<QLineEdit *>(QString::fromLatin1(name));
+}
+
+QPushButton *Button(QWidget &dlg, const char *name)
+{
+    return dlg.findChild<QPushButton *>(QString::fromLatin1(name));
+}
+
+bool Trigger(QWidget &dlg, const char *action)
+{
+    QAction *command = dlg.findChild<QAction *>(QString::fromLatin1(action));
+    if (!command)
+        return false;
+    command->trigger();
+    return true;
 }

@@ -4,6 +4,8 @@
 #include "testdoubles.h"
 #include "zantapp.h"
 
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -32,7 +34,17 @@ public:
     CScriptedPrompt m_prompt;
     std::unique_ptr<CZANTApp> m_app;
     QString m_profileName;
+
+private:
+    // Start-up makes the data folder the current directory; the next test starts where this began.
+    QString m_startDir;
 };
 
 // Shows the dialog, makes it active and waits until it has the keyboard.
 bool ActivateAndWait(QWidget &window);
+
+// The main dialog's edits and buttons by object name.
+QLineEdit *Edit(QWidget &dlg, const char *name);
+QPushButton *Button(QWidget &dlg, const char *name);
+// Runs a command of the main dialog through its action, as the menu and the keys do.
+bool Trigger(QWidget &dlg, const char *action);

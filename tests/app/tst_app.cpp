@@ -16,10 +16,6 @@ QSettings ProfileFile(const CAppFixture &fixture)
     return QSettings(fixture.m_profile->FileName(), QSettings::IniFormat);
 }
 
-QLineEdit *Edit(CZANTDlg &dlg, const char *name)
-{
-    return dlg.findChild<QLineEdit *>(QString::fromLatin1(name));
-}
 } // namespace
 
 class TestApp : public QObject
@@ -28,8 +24,6 @@ class TestApp : public QObject
 
 private slots:
     void initTestCase() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
-    void init() { m_startDir = QDir::currentPath(); }
-    void cleanup() { QDir::setCurrent(m_startDir); }
 
     void firstRunWritesEveryEntry();
     void storedValuesReadBackUnchanged();
@@ -39,9 +33,6 @@ private slots:
     void startsWithoutDataFolder();
     void dataFolderIsMadeCurrent();
     void saysSoWithoutADisplay();
-
-private:
-    QString m_startDir;
 };
 
 void TestApp::firstRunWritesEveryEntry()

@@ -12,16 +12,6 @@
 
 namespace {
 
-QLineEdit *Edit(QWidget &dlg, const char *name)
-{
-    return dlg.findChild<QLineEdit *>(QString::fromLatin1(name));
-}
-
-void Trigger(QWidget &dlg, const char *action)
-{
-    dlg.findChild<QAction *>(QString::fromLatin1(action))->trigger();
-}
-
 QString WriteFile(const QTemporaryDir &dir, const char *name, const QByteArray &bytes)
 {
     const QString path = dir.filePath(QString::fromLatin1(name));
@@ -39,17 +29,12 @@ class TestExchangeCommands : public QObject
 
 private slots:
     void initTestCase() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
-    void init() { m_startDir = QDir::currentPath(); }
-    void cleanup() { QDir::setCurrent(m_startDir); }
 
     void importKeepsWhatCameBeforeAFaultyLine();
     void importCancelledChangesNothing();
     void importOfAMissingFileReportsIt();
     void exportCopiesTheEditsEvenWhenCancelled();
     void exportThenImportRestoresOtherFees();
-
-private:
-    QString m_startDir;
 };
 
 void TestExchangeCommands::importKeepsWhatCameBeforeAFaultyLine()

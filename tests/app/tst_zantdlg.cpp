@@ -21,16 +21,6 @@
 
 namespace {
 
-QLineEdit *Edit(QWidget &dlg, const char *name)
-{
-    return dlg.findChild<QLineEdit *>(QString::fromLatin1(name));
-}
-
-QPushButton *Button(QWidget &dlg, const char *name)
-{
-    return dlg.findChild<QPushButton *>(QString::fromLatin1(name));
-}
-
 QString LoanTitle(QWidget &dlg)
 {
     return dlg.findChild<QGroupBox *>(QStringLiteral("groupLoan"))->title();
@@ -79,8 +69,6 @@ class TestZantDlg : public QObject
 
 private slots:
     void initTestCase() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
-    void init() { m_startDir = QDir::currentPath(); }
-    void cleanup() { QDir::setCurrent(m_startDir); }
 
     void openingState();
     void pagingKeepsEachLoan();
@@ -93,9 +81,6 @@ private slots:
     void helpOpensTheAskingDialogsTopic();
     void aboutBox();
     void screenshot();
-
-private:
-    QString m_startDir;
 };
 
 void TestZantDlg::openingState()

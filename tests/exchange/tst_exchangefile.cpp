@@ -4,6 +4,7 @@
 #include "localeservices.h"
 #include "profilestore.h"
 #include "stdiofile.h"
+#include "testfiles.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -11,19 +12,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 std::optional<CImportError> ImportBytes(CDealRecord &record, const QByteArray &bytes)
 {
@@ -251,7 +239,7 @@ void TestExchangeFile::widerCharactersAreWrittenAsUtf8()
 void TestExchangeFile::exportReplacesAtomically()
 {
     const QString path = m_dir.filePath(QStringLiteral("replace.zant"));
-    WriteAll(path, "old contents\r\n");
+    QVERIFY(WriteAll(path, "old contents\r\n"));
     ExchangeFile::Export(FilledRecord(), path);
     QVERIFY(ReadAll(path).startsWith(";\r\n; Zantoria Import/Export file"));
 

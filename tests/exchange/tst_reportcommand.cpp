@@ -1,4 +1,5 @@
 #include "localeservices.h"
+#include "testfiles.h"
 
 #include <QDate>
 #include <QDir>
@@ -16,12 +17,6 @@ struct Result
     QString out;
     QString err;
 };
-
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The golden pages hold {DATE} and {YEAR} where a report carries the day it was written.
 QString ExpectedPage(const char *golden, const QString &locale)

@@ -2,8 +2,10 @@
 #include "dealrecord.h"
 #include "filelimits.h"
 #include "localeservices.h"
+#include "profilestore.h"
 #include "report.h"
 #include "testdoubles.h"
+#include "testfiles.h"
 
 #include <QDate>
 #include <QDir>
@@ -14,37 +16,6 @@
 namespace {
 
 const QDateTime FixedClock(QDate(2024, 3, 5), QTime(14, 30, 0));
-
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<cannot read>");
-    return file.readAll();
-}
-
-bool WriteAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-}
-
-// The record of a first run: every value read from its first-run text through Parse.
-CDealRecord FirstRunRecord()
-{
-    CDealRecord r;
-    r.m_purchasePrice.Parse(FirstRun::PurchasePrice);
-    r.m_rentalIncome.Parse(FirstRun::RentalIncome);
-    r.m_escrow.Parse(FirstRun::Escrow);
-    r.m_safetyMargin.Parse(FirstRun::SafetyMargin);
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        r.m_downPayment[k].Parse(FirstRun::DownPayment);
-        r.m_interestRate[k].Parse(FirstRun::InterestRate);
-        r.m_term[k].Parse(FirstRun::Term);
-        r.m_pmi[k].Parse(FirstRun::Pmi);
-    }
-    return r;
-}
 
 // A deal with escrow, other fees, a margin and five different loans, among them a rate and a term of 0.
 CDealRecord SecondExampleRecord()
@@ -154,7 +125,7 @@ QString TestReport::Page(const CDealRecord &record, const CAppSettings &settings
 void TestReport::goldenFirstRunPage()
 {
     CScriptedPrompt prompt;
-    const CDealRecord record = FirstRunRecord();
+    const CDealRecord record = ProfileStore::FirstRunRecord();
     const CAppSettings settings = CAppSettings::Defaults();
     CReport report(record, settings, &prompt);
     report.SetClock(FixedClock);
@@ -233,7 +204,7 @@ void TestReport::dateAndYearFromOneReading()
 {
     const QDateTime newYearsEve(QDate(1999, 12, 31), QTime(23, 59, 59));
     CScriptedPrompt prompt;
-    const CDealRecord record = FirstRunRecord();
+    const CDealRecord record = ProfileStore::FirstRunRecord();
     const CAppSettings settings = CAppSettings::Defaults();
     CReport report(record, settings, &prompt);
     report.SetClock(newYearsEve);
@@ -277,7 +248,7 @@ void TestReport::htmlEncode()
 
 void TestReport::descriptionAndLendersAreEncoded()
 {
-    CDealRecord record = FirstRunRecord();
+    CDealRecord record = ProfileStore::FirstRunRecord();
     record.m_strDescription = QStringLiteral("My \"house\" & <yard>, Sam's");
     record.m_strLender[0] = QStringLiteral("<b>Bank</b>");
     record.m_strLender[2] = QStringLiteral("A & B \"Loans\" %s %d");
@@ -300,7 +271,7 @@ void TestReport::descriptionAndLendersAreEncoded()
 void TestReport::unicodeDescriptionIsUtf8()
 {
     // The page is UTF-8, as its head declares.
-    CDealRecord record = FirstRunRecord();
+    CDealRecord record = ProfileStore::FirstRunRecord();
     record.m_strDescription = QStringLiteral("Caf\u00e9 \u2013 \u00dcn\u00efcode \u2602");
     record.m_strLender[1] = QStringLiteral("\u00c5se & S\u00f8n");
     CScriptedPrompt prompt;
@@ -319,7 +290,7 @@ void TestReport::unicodeDescriptionIsUtf8()
 void TestReport::longTextsAreWrittenWhole()
 {
     // No piece is cut, however long.
-    CDealRecord record = FirstRunRecord();
+    CDealRecord record = ProfileStore::FirstRunRecord();
     record.m_strDescription = QString(3000, QLatin1Char('d')) + QStringLiteral("<end>");
     for (int k = 0; k < MAX_LOANS; ++k)
         record.m_strLender[k] = QString(1500, QLatin1Char('a' + k));
@@ -366,7 +337,7 @@ void TestReport::colorsWithHighBitsInTheHead()
     settings.m_crOddRows = 0x80123456;
     settings.m_crEvenRows = 0x00010203;
     settings.m_crOddRowsCalc = 0x7FABCDEF;
-    const QString page = Page(FirstRunRecord(), settings);
+    const QString page = Page(ProfileStore::FirstRunRecord(), settings);
     QVERIFY(page.contains(QStringLiteral(".label {\r\n  font-weight: bold;\r\n  text-align: left;"
                                          "\r\n  background-color: #ffffff;\r\n}")));
     QVERIFY(page.contains(QStringLiteral(".odd {\r\n  text-align: right;\r\n"
@@ -383,13 +354,13 @@ void TestReport::fontNameHoldingFontSize()
     CAppSettings settings = CAppSettings::Defaults();
     settings.m_strFontName = QStringLiteral("{FontSize}, Verdana");
     settings.m_strFontSize = QStringLiteral("12pt");
-    const QString page = Page(FirstRunRecord(), settings);
+    const QString page = Page(ProfileStore::FirstRunRecord(), settings);
     QVERIFY(page.contains(QStringLiteral("  font-family: 12pt, Verdana;\r\n"
                                          "  font-size: 12pt;\r\n")));
     // The font size is inserted once: a size holding "{FontSize}" is not replaced again.
     settings.m_strFontSize = QStringLiteral("{FontSize}");
     settings.m_strFontName = QStringLiteral("Arial");
-    QVERIFY(Page(FirstRunRecord(), settings)
+    QVERIFY(Page(ProfileStore::FirstRunRecord(), settings)
                     .contains(QStringLiteral("  font-size: {FontSize};\r\n")));
 }
 
@@ -399,7 +370,7 @@ void TestReport::percentInFontSettingsIsLiteral()
     CAppSettings settings = CAppSettings::Defaults();
     settings.m_strFontName = QStringLiteral("100% Sans %s %d %n %% %");
     settings.m_strFontSize = QStringLiteral("120%");
-    const QString page = Page(FirstRunRecord(), settings);
+    const QString page = Page(ProfileStore::FirstRunRecord(), settings);
     QVERIFY(page.contains(QStringLiteral("  font-family: 100% Sans %s %d %n %% %;\r\n"
                                          "  font-size: 120%;\r\n")));
     // The title still takes the product name, the table rule its one "%".
@@ -410,7 +381,7 @@ void TestReport::percentInFontSettingsIsLiteral()
 void TestReport::replacesAnEarlierReport()
 {
     QVERIFY(WriteAll(Path("ZANT.htm"), "an earlier report"));
-    const QString page = Page(FirstRunRecord(), CAppSettings::Defaults());
+    const QString page = Page(ProfileStore::FirstRunRecord(), CAppSettings::Defaults());
     QVERIFY(page.startsWith(QStringLiteral("<!DOCTYPE html")));
     QCOMPARE(Entries(), QStringList{QStringLiteral("ZANT.htm")});
 }
@@ -421,7 +392,7 @@ void TestReport::targetIsADirectoryIsAccessDenied()
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("ZANT.htm")));
     const QString path = Path("ZANT.htm");
     CScriptedPrompt prompt;
-    const CDealRecord record = FirstRunRecord();
+    const CDealRecord record = ProfileStore::FirstRunRecord();
     const CAppSettings settings = CAppSettings::Defaults();
     CReport report(record, settings, &prompt);
     QVERIFY(!report.Create(path));
@@ -444,7 +415,7 @@ void TestReport::readOnlyFolderIsAccessDenied()
     QVERIFY(WriteAll(path, "earlier"));
     QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
     CScriptedPrompt prompt;
-    const CDealRecord record = FirstRunRecord();
+    const CDealRecord record = ProfileStore::FirstRunRecord();
     const CAppSettings settings = CAppSettings::Defaults();
     CReport report(record, settings, &prompt);
     const bool created = report.Create(path);
@@ -460,7 +431,7 @@ void TestReport::missingFolderIsBadPath()
 {
     const QString path = Path("no such folder/ZANT.htm");
     CScriptedPrompt prompt;
-    const CDealRecord record = FirstRunRecord();
+    const CDealRecord record = ProfileStore::FirstRunRecord();
     const CAppSettings settings = CAppSettings::Defaults();
     CReport report(record, settings, &prompt);
     QVERIFY(!report.Create(path));
@@ -473,7 +444,7 @@ void TestReport::diskFullKeepsTheEarlierReport()
     const QString path = Path("ZANT.htm");
     QVERIFY(WriteAll(path, "the earlier report"));
     CScriptedPrompt prompt;
-    const CDealRecord record = FirstRunRecord();
+    const CDealRecord record = ProfileStore::FirstRunRecord();
     const CAppSettings settings = CAppSettings::Defaults();
     CReport report(record, settings, &prompt);
     report.SetClock(FixedClock);
@@ -501,7 +472,7 @@ void TestReport::diskFullKeepsTheEarlierReport()
 
 void TestReport::withoutPromptNothingIsShown()
 {
-    const CDealRecord record = FirstRunRecord();
+    const CDealRecord record = ProfileStore::FirstRunRecord();
     const CAppSettings settings = CAppSettings::Defaults();
     CReport report(record, settings, nullptr);
     const QString path = Path("missing/ZANT.htm");

@@ -1,5 +1,6 @@
 #include "fileexception.h"
 #include "stdiofile.h"
+#include "testfiles.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -28,12 +29,6 @@ QStringList ReadLines(const QByteArray &bytes)
 {
     CStdioFile file = CStdioFile::FromBytes(bytes);
     return ReadLines(file);
-}
-
-bool WriteAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
 }
 
 CFileException::Cause OpenCause(const QString &path, QString *message = nullptr)

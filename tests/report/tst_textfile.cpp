@@ -2,6 +2,7 @@
 #include "fileexception.h"
 #include "stdiofile.h"
 #include "textfile.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,20 +12,6 @@
 #include <climits>
 
 namespace {
-
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<cannot read>");
-    return file.readAll();
-}
-
-bool WriteAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-}
 
 // The cause CTextFile's constructor throws for path, or none.
 CFileException::Cause OpenCause(const QString &path, QString *message = nullptr)

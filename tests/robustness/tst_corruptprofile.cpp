@@ -22,17 +22,12 @@ class TestCorruptProfile : public QObject
 
 private slots:
     void initTestCase() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
-    void init() { m_startDir = QDir::currentPath(); }
-    void cleanup() { QDir::setCurrent(m_startDir); }
 
     void damagedProfile_data();
     void damagedProfile();
     void truncatedProfile();
     void profileIsAFolder();
     void unreadableProfile();
-
-private:
-    QString m_startDir;
 };
 
 namespace {

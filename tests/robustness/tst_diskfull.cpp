@@ -21,8 +21,6 @@ class TestDiskFull : public QObject
 
 private slots:
     void initTestCase() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
-    void init() { m_startDir = QDir::currentPath(); }
-    void cleanup() { QDir::setCurrent(m_startDir); }
 
     void reportOnAFullDisk_data();
     void reportOnAFullDisk();
@@ -31,9 +29,6 @@ private slots:
     void noFileDescriptorLeft();
     void profileOnAFullDisk_data() { reportOnAFullDisk_data(); }
     void profileOnAFullDisk();
-
-private:
-    QString m_startDir;
 };
 
 namespace {

@@ -22,17 +22,12 @@ class TestImportFaults : public QObject
 
 private slots:
     void initTestCase() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
-    void init() { m_startDir = QDir::currentPath(); }
-    void cleanup() { QDir::setCurrent(m_startDir); }
 
     void fileThatCannotBeRead_data();
     void fileThatCannotBeRead();
     void hugeValueLine();
     void hugeLineWithoutEquals();
     void nulAndEndOfTextBytes();
-
-private:
-    QString m_startDir;
 };
 
 namespace {
