@@ -22,6 +22,8 @@
 
 namespace {
 
+// Guards the pinned name and the resolved names: formatting may run on more than one thread.
+std::mutex g_resolveMutex;
 QString g_pinnedLocale;
 
 const char *CategoryVariable(CLocaleServices::Category category)
@@ -57,7 +59,6 @@ bool IcuKnowsLocale(const icu::Locale &locale)
     return U_SUCCESS(status) && status != U_USING_DEFAULT_WARNING;
 }
 
-std::mutex g_resolveMutex;
 QString CheckedLocaleName(const QString &name);
 
 // The environment is read on every call, so a changed locale counts at once; what a name
@@ -238,6 +239,7 @@ QString CLocaleServices::DecimalSeparator()
 
 void CLocaleServices::PinLocale(const QString &name)
 {
+    std::lock_guard<std::mutex> lock(g_resolveMutex);
     g_pinnedLocale = name;
 }
 

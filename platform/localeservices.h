@@ -14,6 +14,9 @@ class QDate;
 // The two number calls take a plain decimal text (ASCII digits, at most one ".", an optional
 // leading "-") and give the empty text for anything else, and for a result longer than
 // MaxFormattedLength characters.
+//
+// Every call may be made from any thread; the program loads ICU's data on a second thread while
+// its window is being built.
 class CLocaleServices
 {
 public:

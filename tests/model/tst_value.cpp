@@ -3,8 +3,11 @@
 
 #include <QTest>
 
+#include <atomic>
 #include <cmath>
 #include <limits>
+#include <thread>
+#include <vector>
 
 namespace {
 double Parsed(const QString &text)
@@ -43,6 +46,7 @@ private slots:
     void roundTripKeepsFigures_data();
     void roundTripKeepsFigures();
     void windowTransfers();
+    void firstUseFromSeveralThreadsAtOnce();
 };
 
 void TestValue::parse_data()
@@ -234,6 +238,36 @@ void TestValue::windowTransfers()
     term.m_value = 15.999;
     term.ToWindow(&edit);
     QCOMPARE(edit.property("text").toString(), QStringLiteral("16"));
+}
+
+// The program loads a locale's data on a second thread while its window may already show figures:
+// threads that use a locale for the first time together all get the same texts.
+void TestValue::firstUseFromSeveralThreadsAtOnce()
+{
+    CLocaleServices::PinLocale(QStringLiteral("nl_NL")); // used nowhere else in this program
+    constexpr int threadCount = 4;
+    std::atomic<int> notStarted{threadCount};
+    std::vector<QStringList> seen(threadCount);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < threadCount; ++t) {
+        threads.emplace_back([&, t] {
+            --notStarted;
+            while (notStarted.load() > 0)
+                std::this_thread::yield();
+            for (int round = 0; round < 20; ++round) {
+                seen[t] = {FormatCurrency(1234567.885), FormatCurrency(-18.7718),
+                           Formatted<CPercentValue>(7.25), Formatted<CIntegerValue>(1234.4),
+                           QString::number(Parsed(QStringLiteral("1234,5")))};
+            }
+        });
+    }
+    for (std::thread &thread : threads)
+        thread.join();
+    const QStringList expected{QString::fromUtf8("€\u00a01.234.567,89"),
+                               QString::fromUtf8("(€\u00a018,77)"), QStringLiteral("7,25%"),
+                               QStringLiteral("1.234"), QStringLiteral("1234.5")};
+    for (const QStringList &texts : seen)
+        QCOMPARE(texts, expected);
 }
 
 QTEST_GUILESS_MAIN(TestValue)
