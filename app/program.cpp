@@ -2,6 +2,7 @@
 
 #include "appicon.h"
 #include "folders.h"
+#include "localeservices.h"
 #include "product.h"
 #include "profile.h"
 #include "shell.h"
@@ -12,7 +13,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTimer>
+#include <QThreadPool>
 #include <QTranslator>
 
 namespace {
@@ -32,13 +33,29 @@ void InstallTranslations(QApplication &app)
         QApplication::installTranslator(translator);
 }
 
+// Loading that the first window waits for but that needs no window, done on another core while
+// the window is being built:
+// - the first picture read in a process makes Qt open every image-format plugin; reading the
+//   window icon's pictures here spares the menu bar, whose overflow icon is read while the
+//   window is built;
+// - ICU loads the locale's number and currency data for the first figure shown.
+// The window never waits for this: its thread does whatever is not done yet itself.
+void LoadAhead()
+{
+    const QList<QImage> pictures = AppIconPictures();
+    QMetaObject::invokeMethod(
+        qApp, [pictures] { QApplication::setWindowIcon(AppIcon(pictures)); }, Qt::QueuedConnection);
+    (void)CLocaleServices::DecimalSeparator();
+    (void)CLocaleServices::FormatCurrency(QStringLiteral("0"));
+    (void)CLocaleServices::FormatNumber(QStringLiteral("0"));
+}
+
 } // namespace
 
 void Program::Prepare(QApplication &app)
 {
     QGuiApplication::setDesktopFileName(Product::DesktopId);
-    // The icon's pictures are decoded once the window is up: it shows a moment sooner.
-    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(AppIcon()); });
+    QThreadPool::globalInstance()->start(LoadAhead);
     InstallTranslations(app);
 }
 
@@ -50,4 +67,6 @@ void Program::Run()
     CWidgetPrompt prompt;
     CZANTApp theApp({&shell, &folders, &profile, &prompt});
     theApp.InitInstance();
+    // The loading thread posts to the application object, which must outlive it.
+    QThreadPool::globalInstance()->waitForDone();
 }

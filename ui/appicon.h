@@ -2,16 +2,34 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImage>
+#include <QList>
+#include <QPixmap>
 
-// The window icon from its drawn sizes; Qt scales the nearest one for any other size. Launchers
-// and task switchers take the large sizes from the installed icon theme, so the window carries
-// only the small ones: each added picture is decoded at once, on the start-up path.
+// The window icon's drawn sizes, decoded. Launchers and task switchers take the large sizes from
+// the installed icon theme, so the window carries only the small ones. Images, unlike pixmaps,
+// may be decoded on any thread.
+[[nodiscard]] inline QList<QImage> AppIconPictures()
+{
+    QList<QImage> pictures;
+    for (int size : {16, 32, 48})
+        pictures.append(QImage(QStringLiteral(":/icons/zantoria-%1.png").arg(size)));
+    return pictures;
+}
+
+// The window icon from its pictures; Qt scales the nearest one for any other size.
+[[nodiscard]] inline QIcon AppIcon(const QList<QImage> &pictures)
+{
+    QIcon icon;
+    for (const QImage &picture : pictures)
+        icon.addPixmap(QPixmap::fromImage(picture));
+    return icon;
+}
+
+// The application's window icon once it is set, else one decoded now.
 [[nodiscard]] inline QIcon AppIcon()
 {
     if (!QApplication::windowIcon().isNull())
         return QApplication::windowIcon();
-    QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/icons/zantoria-%1.png").arg(size), QSize(size, size));
-    return icon;
+    return AppIcon(AppIconPictures());
 }
