@@ -2,8 +2,8 @@
 // both run as whole processes, alternately, on the offscreen platform with a home folder of their
 // own. Measured per run: the time from spawning until the first window has been shown and painted
 // (the probe's clock line) and the time until the process has ended. Prints the medians and the
-// ratio of the two programs.
-// Usage: bench_startup [runs, default 20]
+// ratio of the two programs; with several repetitions, also the median of their ratios.
+// Usage: bench_startup [runs, default 40] [repetitions, default 1]
 
 #include <QByteArray>
 #include <QDir>
@@ -123,7 +123,8 @@ double Median(std::vector<double> values)
 
 int main(int argc, char *argv[])
 {
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 40;
+    const int repetitions = argc > 2 ? std::max(1, std::atoi(argv[2])) : 1;
     QTemporaryDir home;
     if (!home.isValid() || !QDir(home.path()).mkpath(QStringLiteral("runtime"))) {
         std::fprintf(stderr, "bench_startup: no temporary home folder\n");
@@ -136,40 +137,53 @@ int main(int argc, char *argv[])
     const char *programs[] = {ZANT_MINIMAL_DIALOG, ZANT_STARTUP_PROBE};
     const char *names[] = {"minimal_dialog", "zantoria (startup_probe)"};
 
-    std::vector<Run> results[2];
-    // One run each first, unmeasured: the files are then in the page cache and zantoria has the
-    // settings file it finds on every later start.
-    for (int round = -1; round < runs; ++round) {
-        for (int k = 0; k < 2; ++k) {
-            const int which = (round & 1) ? 1 - k : k; // alternate the order
-            Run run;
-            if (!RunOnce(programs[which], env, errorLog, run)) {
-                std::fprintf(stderr, "bench_startup: %s failed or showed no window\n", programs[which]);
-                QFile log(QString::fromStdString(errorLog));
-                if (log.open(QIODevice::ReadOnly))
-                    std::fprintf(stderr, "%s", log.readAll().constData());
-                return 1;
+    std::vector<double> shownRatios;
+    std::vector<double> endedRatios;
+    for (int repetition = 0; repetition < repetitions; ++repetition) {
+        std::vector<Run> results[2];
+        // One run each first, unmeasured: the files are then in the page cache and zantoria has
+        // the settings file it finds on every later start.
+        for (int round = -1; round < runs; ++round) {
+            for (int k = 0; k < 2; ++k) {
+                const int which = (round & 1) ? 1 - k : k; // alternate the order
+                Run run;
+                if (!RunOnce(programs[which], env, errorLog, run)) {
+                    std::fprintf(stderr, "bench_startup: %s failed or showed no window\n",
+                                 programs[which]);
+                    QFile log(QString::fromStdString(errorLog));
+                    if (log.open(QIODevice::ReadOnly))
+                        std::fprintf(stderr, "%s", log.readAll().constData());
+                    return 1;
+                }
+                if (round >= 0)
+                    results[which].push_back(run);
             }
-            if (round >= 0)
-                results[which].push_back(run);
         }
-    }
 
-    double shown[2];
-    double ended[2];
-    std::printf("%-26s %6s %18s %18s\n", "program", "runs", "shown, median ms", "ended, median ms");
-    for (int which = 0; which < 2; ++which) {
-        std::vector<double> s;
-        std::vector<double> e;
-        for (const Run &run : results[which]) {
-            s.push_back(run.shownMs);
-            e.push_back(run.endedMs);
+        double shown[2];
+        double ended[2];
+        std::printf("%-26s %6s %18s %18s\n", "program", "runs", "shown, median ms",
+                    "ended, median ms");
+        for (int which = 0; which < 2; ++which) {
+            std::vector<double> s;
+            std::vector<double> e;
+            for (const Run &run : results[which]) {
+                s.push_back(run.shownMs);
+                e.push_back(run.endedMs);
+            }
+            shown[which] = Median(s);
+            ended[which] = Median(e);
+            std::printf("%-26s %6d %18.1f %18.1f\n", names[which], runs, shown[which], ended[which]);
         }
-        shown[which] = Median(s);
-        ended[which] = Median(e);
-        std::printf("%-26s %6d %18.1f %18.1f\n", names[which], runs, shown[which], ended[which]);
+        shownRatios.push_back(shown[1] / shown[0]);
+        endedRatios.push_back(ended[1] / ended[0]);
+        std::printf("ratio zantoria / minimal: shown %.2f, ended %.2f\n", shownRatios.back(),
+                    endedRatios.back());
     }
-    std::printf("ratio zantoria / minimal: shown %.2f, ended %.2f\n", shown[1] / shown[0],
-                ended[1] / ended[0]);
+    if (repetitions > 1) {
+        const auto [lowest, highest] = std::minmax_element(shownRatios.begin(), shownRatios.end());
+        std::printf("median of %d repetitions: shown %.2f (from %.2f to %.2f), ended %.2f\n",
+                    repetitions, Median(shownRatios), *lowest, *highest, Median(endedRatios));
+    }
     return 0;
 }

@@ -15,5 +15,5 @@ echo "== $(nproc) cores, $(lscpu | sed -n 's/^Model name: *//p'), $(date -u '+%Y
 LC_ALL=en_US.UTF-8 "$build/bench/zant_bench" --benchmark_repetitions="$repetitions" \
     --benchmark_report_aggregates_only=true \
     --benchmark_min_time=0.2 2>&1 | grep -E '^(Benchmark|-{10}|.*_median)'
-echo "== start-up, 20 runs each"
-LC_ALL=en_US.UTF-8 "$build/bench/bench_startup" 20
+echo "== start-up, $repetitions repetitions of 40 runs each"
+LC_ALL=en_US.UTF-8 "$build/bench/bench_startup" 40 "$repetitions"
