@@ -11,6 +11,33 @@ cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZANT_WERROR=ON >/de
 cmake --build build-test -j "$jobs"
 ctest --test-dir build-test --output-on-failure -j "$jobs"
 
+# Root reads and writes any file, so the tests of unreadable files and read-only folders skip
+# when run as root. As root, run those once more as the unprivileged user nobody, from a copy
+# of the test programs in a folder it can reach.
+if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null && id nobody >/dev/null 2>&1; then
+    echo "== Tests of unreadable and read-only files, as the user nobody =="
+    declare -A permission_tests=(
+        [tst_textfile]="readOnlyFolderIsAccessDenied readOnlyTargetIsAccessDenied"
+        [tst_report]="readOnlyFolderIsAccessDenied"
+        [tst_stdiofile]="unreadableFileIsAccessDenied"
+        [tst_corruptprofile]="unreadableProfile"
+        [tst_datafolder]="readOnlyDataFolder")
+    unprivileged=$(mktemp -d)
+    trap 'rm -rf "$unprivileged"' EXIT
+    mkdir -m 700 "$unprivileged/home" "$unprivileged/runtime"
+    for name in "${!permission_tests[@]}"; do
+        cp "$(find build-test/tests -name "$name" -type f -perm -u+x | head -n 1)" "$unprivileged/"
+    done
+    chown -R 65534:65534 "$unprivileged"
+    chmod 755 "$unprivileged"
+    for name in "${!permission_tests[@]}"; do
+        # shellcheck disable=SC2086 # one argument per test function
+        (cd "$unprivileged" && setpriv --reuid=65534 --regid=65534 --clear-groups \
+            env HOME="$unprivileged/home" XDG_RUNTIME_DIR="$unprivileged/runtime" \
+            "./$name" ${permission_tests[$name]})
+    done
+fi
+
 echo "== The same tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZANT_WERROR=ON \
       -DZANT_SANITIZE=ON >/dev/null
