@@ -14,7 +14,8 @@ ctest --test-dir build-test --output-on-failure -j "$jobs"
 # Root reads and writes any file, so the tests of unreadable files and read-only folders skip
 # when run as root. As root, run those once more as the unprivileged user nobody, from a copy
 # of the test programs in a folder it can reach.
-if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null && id nobody >/dev/null 2>&1; then
+as_nobody=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null && "${as_nobody[@]}" true 2>/dev/null; then
     echo "== Tests of unreadable and read-only files, as the user nobody =="
     declare -A permission_tests=(
         [tst_textfile]="readOnlyFolderIsAccessDenied readOnlyTargetIsAccessDenied"
@@ -32,9 +33,8 @@ if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null && id nobody >/dev/null
     chmod 755 "$unprivileged"
     for name in "${!permission_tests[@]}"; do
         # shellcheck disable=SC2086 # one argument per test function
-        (cd "$unprivileged" && setpriv --reuid=65534 --regid=65534 --clear-groups \
-            env HOME="$unprivileged/home" XDG_RUNTIME_DIR="$unprivileged/runtime" \
-            "./$name" ${permission_tests[$name]})
+        (cd "$unprivileged" && "${as_nobody[@]}" env HOME="$unprivileged/home" \
+            XDG_RUNTIME_DIR="$unprivileged/runtime" "./$name" ${permission_tests[$name]})
     done
 fi
 
