@@ -46,6 +46,17 @@ int ProfileEntries(const CAppFixture &fixture)
     return int(file.childKeys().size());
 }
 
+// F5 refuses to write the report: one warning that access was denied, and nothing opened.
+void VerifyReportDenied(CAppFixture &fixture, CZANTDlg &dlg, const QString &report)
+{
+    QVERIFY(Trigger(dlg, "actionCreateReport"));
+    QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
+    QCOMPARE(fixture.m_prompt.m_messages.constFirst().text,
+             QStringLiteral("Access to %1 was denied.").arg(report));
+    QCOMPARE(fixture.m_prompt.m_messages.constFirst().icon, IPrompt::Icon::Warning);
+    QVERIFY(fixture.m_shell.m_documents.isEmpty());
+}
+
 // Restores an environment variable when it goes out of scope.
 class CEnvironmentGuard
 {
@@ -219,12 +230,7 @@ void TestDataFolder::reportNameTakenByAFolder()
     QVERIFY(QDir().mkpath(report));
     QVERIFY(WriteAll(inside, "inside"));
     fixture.Run([&](CZANTDlg &dlg) {
-        QVERIFY(Trigger(dlg, "actionCreateReport"));
-        QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
-        QCOMPARE(fixture.m_prompt.m_messages.constFirst().text,
-                 QStringLiteral("Access to %1 was denied.").arg(report));
-        QCOMPARE(fixture.m_prompt.m_messages.constFirst().icon, IPrompt::Icon::Warning);
-        QVERIFY(fixture.m_shell.m_documents.isEmpty());
+        VerifyReportDenied(fixture, dlg, report);
         dlg.reject();
     });
     QVERIFY(QFileInfo(report).isDir());
@@ -246,12 +252,7 @@ void TestDataFolder::readOnlyDataFolder()
     QVERIFY(WriteAll(report, earlier));
     QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
     fixture.Run([&](CZANTDlg &dlg) {
-        QVERIFY(Trigger(dlg, "actionCreateReport"));
-        QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
-        QCOMPARE(fixture.m_prompt.m_messages.constFirst().text,
-                 QStringLiteral("Access to %1 was denied.").arg(report));
-        QCOMPARE(fixture.m_prompt.m_messages.constFirst().icon, IPrompt::Icon::Warning);
-        QVERIFY(fixture.m_shell.m_documents.isEmpty());
+        VerifyReportDenied(fixture, dlg, report);
         dlg.reject();
     });
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
