@@ -26,6 +26,10 @@ double Payment(double loanAmount, double ratePercent, double termYears)
 {
     const double r = MonthlyRate(ratePercent);
     const double n = 12.0 * termYears;
+    // Without interest the loan is paid back in equal parts; the general formula would divide
+    // 0 by 0. A term of 0 still divides by 0 and leaves the figure empty.
+    if (r == 0.0)
+        return loanAmount / n;
     const double P = std::pow(1.0 + r, n);
     return PaymentWithPower(loanAmount, r, P);
 }

@@ -5,8 +5,9 @@
 #include <array>
 
 // The five computed figures for each of the five loans, in IEEE double arithmetic with
-// every operation in its fixed order. Nothing is tested or clamped: a rate or a term of 0
-// gives not-a-number or infinities, which the report shows as empty cells.
+// every operation in its fixed order. Nothing is clamped: a term of 0 gives not-a-number or
+// infinities, which the report shows as empty cells. A loan without interest is paid back in
+// equal monthly parts.
 namespace Profit {
 
 // The figures in the order of the report's rows.
@@ -30,7 +31,7 @@ void Step(Figure figure, const CDealRecord &record, Row &row);
 [[nodiscard]] std::array<Row, FigureCount> Calculate(const CDealRecord &record);
 
 // The payment formula of step 2 for one loan: r = (rate / 100) / 12, n = 12 * term,
-// P = pow(1 + r, n), M = (P * A + 0) / (((P - 1) * (r * 0 + 1)) / r).
+// P = pow(1 + r, n), M = (P * A + 0) / (((P - 1) * (r * 0 + 1)) / r); at r = 0, M = A / n.
 [[nodiscard]] double Payment(double loanAmount, double ratePercent, double termYears);
 // The same with P given, so that a test can tell what the power function's last place changes.
 [[nodiscard]] double PaymentWithPower(double loanAmount, double monthlyRate, double power);

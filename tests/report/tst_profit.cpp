@@ -87,7 +87,7 @@ private slots:
     void firstRunExample();
     void secondExample();
     void secondExampleSpecialValues();
-    void rateZeroIsNotANumber();
+    void rateZeroPaysInEqualParts();
     void termZero_data();
     void termZero();
     void downPaymentEqualToPrice();
@@ -193,10 +193,11 @@ void TestProfit::secondExample()
 void TestProfit::secondExampleSpecialValues()
 {
     const auto f = Profit::Calculate(SecondExampleRecord());
-    // Loan 4, rate 0: not-a-number below the loan amount.
-    QCOMPARE(f[Profit::LoanAmount][3], 180000.0);
-    for (int fig = Profit::PrincipalAndInterest; fig < Profit::FigureCount; ++fig)
-        QVERIFY(std::isnan(f[fig][3]));
+    // Loan 4, rate 0: 180000 paid back in 360 equal parts of 500, escrow 250 on top, rent 2000
+    // less fees 100 and the margin's 200.
+    const double loan4[Profit::FigureCount] = {180000, 500, 750, 1150, 950};
+    for (int fig = 0; fig < Profit::FigureCount; ++fig)
+        QCOMPARE(f[fig][3], loan4[fig]);
     // Loan 5, term 0: +inf payments, -inf cash flows.
     QCOMPARE(f[Profit::LoanAmount][4], 180000.0);
     QCOMPARE(f[Profit::PrincipalAndInterest][4], Inf);
@@ -205,11 +206,14 @@ void TestProfit::secondExampleSpecialValues()
     QCOMPARE(f[Profit::SafetyCashFlow][4], -Inf);
 }
 
-void TestProfit::rateZeroIsNotANumber()
+void TestProfit::rateZeroPaysInEqualParts()
 {
-    QVERIFY(std::isnan(Profit::Payment(180000, 0, 30)));
-    QVERIFY(std::isnan(Profit::Payment(0, 0, 30)));
-    QVERIFY(std::isnan(Profit::Payment(-5, 0, 0)));
+    QCOMPARE(Profit::Payment(180000, 0, 30), 500.0);
+    QCOMPARE(Profit::Payment(0, 0, 30), 0.0);
+    QCOMPARE(Profit::Payment(-1860, 0, 15.5), -10.0);
+    // Without a term there is nothing to divide by: the figure stays empty.
+    QVERIFY(std::isinf(Profit::Payment(180000, 0, 0)));
+    QVERIFY(std::isnan(Profit::Payment(0, 0, 0)));
 }
 
 void TestProfit::termZero_data()
