@@ -50,7 +50,7 @@ void TestApp::firstRunWritesEveryEntry()
     QSettings file = ProfileFile(fixture);
     file.beginGroup(QStringLiteral("ZANT"));
     QStringList keys = file.childKeys();
-    QCOMPARE(keys.size(), 37);
+    QCOMPARE(keys.size(), 38);
     QCOMPARE(file.value("CalcCmd").toString(), CAppSettings::Defaults().m_strCalcCmd);
     QCOMPARE(file.value("FontName").toString(), QStringLiteral("Tahoma,Arial,sans-serif"));
     QCOMPARE(file.value("FontSize").toString(), QStringLiteral("small"));
@@ -103,7 +103,7 @@ void TestApp::storedValuesReadBackUnchanged()
 
     QSettings file = ProfileFile(fixture);
     file.beginGroup(QStringLiteral("ZANT"));
-    QCOMPARE(file.childKeys().size(), 37);
+    QCOMPARE(file.childKeys().size(), 38);
     QCOMPARE(file.value("CalcCmd").toString(), QStringLiteral("xcalc"));
     QCOMPARE(file.value("FontSize").toString(), QStringLiteral("LARGE"));
     QCOMPARE(file.value("LabelsColor").toInt(), 0x00123456);
@@ -154,7 +154,7 @@ void TestApp::everyWayToEndWritesTheProfile()
     });
     QSettings file = ProfileFile(fixture);
     file.beginGroup(QStringLiteral("ZANT"));
-    QCOMPARE(file.childKeys().size(), 37);
+    QCOMPARE(file.childKeys().size(), 38);
     QCOMPARE(file.value("PurchasePrice").toString(), QStringLiteral("$123,456.00"));
     QCOMPARE(file.value("Lender1").toString(), expectedLender);
 }
@@ -197,7 +197,7 @@ void TestApp::startsWithoutDataFolder()
     QCOMPARE(QDir::currentPath(), before);
     QSettings profile = ProfileFile(fixture);
     profile.beginGroup(QStringLiteral("ZANT"));
-    QCOMPARE(profile.childKeys().size(), 37);
+    QCOMPARE(profile.childKeys().size(), 38);
 
     // No documents folder at all behaves the same.
     fixture.m_folders.m_path.clear();

@@ -86,7 +86,8 @@ void TestExchangeFile::exportsTheFirstRunLayout()
 {
     const QString path = m_dir.filePath(QStringLiteral("first.zant"));
     ExchangeFile::Export(ProfileStore::FirstRunRecord(), path);
-    QByteArray expected = ";\r\n; Zantoria Import/Export file\r\n;\r\n\r\n"
+    QByteArray expected = ";\r\n; Zantoria Import/Export file\r\n"
+                          "; Locale: LC_MONETARY=en_US LC_NUMERIC=en_US\r\n;\r\n\r\n"
                           "Description = \r\nPurchasePrice = $200,000.00\r\n"
                           "RentalIncome = $2,000.00\r\nEscrow = $0.00\r\nOtherFees = $0.00\r\n"
                           "SafetyMargin = 0.00%\r\n";
@@ -97,7 +98,7 @@ void TestExchangeFile::exportsTheFirstRunLayout()
                         .toLatin1();
     const QByteArray written = ReadAll(path);
     QCOMPARE(written, expected);
-    QCOMPARE(written.count("\r\n"), 40);
+    QCOMPARE(written.count("\r\n"), 41);
 }
 
 void TestExchangeFile::importReadsEntries()
