@@ -291,7 +291,7 @@ const CParseConventions &CLocaleServices::NumberConventions(const QString &local
 bool CLocaleServices::IsKnownLocale(const QString &localeName)
 {
     // Language, then script, region or variant parts: nothing else reaches ICU from a file.
-    static const QRegularExpression shape(QStringLiteral("^[A-Za-z]{2,8}(?:_[A-Za-z0-9]{1,8})*$"));
+    static const QRegularExpression shape(QStringLiteral("^[A-Za-z]{2,8}(?:[_-][A-Za-z0-9]{1,8})*$"));
     if (!shape.match(localeName).hasMatch())
         return false;
     const icu::Locale locale(localeName.toLatin1().constData());
