@@ -5,6 +5,7 @@
 #include "profilestore.h"
 #include "stdiofile.h"
 #include "testfiles.h"
+#include "testrecords.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -37,23 +38,6 @@ CDealRecord FilledRecord()
         record.m_pmi[k].m_value = k == 0 ? 0 : 35.1 * k;
     }
     return record;
-}
-
-void CompareRecords(const CDealRecord &actual, const CDealRecord &expected)
-{
-    QCOMPARE(actual.m_strDescription, expected.m_strDescription);
-    QCOMPARE(actual.m_purchasePrice.m_value, expected.m_purchasePrice.m_value);
-    QCOMPARE(actual.m_rentalIncome.m_value, expected.m_rentalIncome.m_value);
-    QCOMPARE(actual.m_escrow.m_value, expected.m_escrow.m_value);
-    QCOMPARE(actual.m_otherFees.m_value, expected.m_otherFees.m_value);
-    QCOMPARE(actual.m_safetyMargin.m_value, expected.m_safetyMargin.m_value);
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        QCOMPARE(actual.m_strLender[k], expected.m_strLender[k]);
-        QCOMPARE(actual.m_downPayment[k].m_value, expected.m_downPayment[k].m_value);
-        QCOMPARE(actual.m_interestRate[k].m_value, expected.m_interestRate[k].m_value);
-        QCOMPARE(actual.m_term[k].m_value, expected.m_term[k].m_value);
-        QCOMPARE(actual.m_pmi[k].m_value, expected.m_pmi[k].m_value);
-    }
 }
 
 } // namespace

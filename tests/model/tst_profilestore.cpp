@@ -4,6 +4,7 @@
 #include "profile.h"
 #include "profilestore.h"
 #include "testdoubles.h"
+#include "testrecords.h"
 
 #include <QSettings>
 #include <QStandardPaths>
@@ -78,23 +79,6 @@ void TestProfileStore::writesEntriesInDisplayForm()
     QVERIFY(!profile.m_values.contains("ZANT/OtherFees"));
     QVERIFY(!profile.m_values.contains("ZANT/Lender6"));
 }
-
-namespace {
-void CompareRecords(const CDealRecord &back, const CDealRecord &record)
-{
-    QCOMPARE(back.m_strDescription, record.m_strDescription);
-    QCOMPARE(back.m_purchasePrice.m_value, record.m_purchasePrice.m_value);
-    QCOMPARE(back.m_rentalIncome.m_value, record.m_rentalIncome.m_value);
-    QCOMPARE(back.m_safetyMargin.m_value, record.m_safetyMargin.m_value);
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        QCOMPARE(back.m_strLender[k], record.m_strLender[k]);
-        QCOMPARE(back.m_downPayment[k].m_value, record.m_downPayment[k].m_value);
-        QCOMPARE(back.m_interestRate[k].m_value, record.m_interestRate[k].m_value);
-        QCOMPARE(back.m_term[k].m_value, record.m_term[k].m_value);
-        QCOMPARE(back.m_pmi[k].m_value, record.m_pmi[k].m_value);
-    }
-}
-} // namespace
 
 // Each run reads the profile the run before wrote, in another locale each time: the figures
 // stay what they were.
