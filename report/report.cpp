@@ -229,13 +229,13 @@ void CReport::WritePage(CTextFile &file) const
     file.WriteLine(DocumentType);
     file.WriteLine(Head(m_settings), Product::Name);
 
-    // 1 and 2: the body and the banner, whose paragraph has no end tag.
+    // The body and the banner, whose paragraph has no end tag.
     file.WriteLine(QStringLiteral("<body>\n<div class=\"main\">\n"));
     file.WriteLine(QStringLiteral("<p style=\"text-align:center\"><a href=\"") + webSite
                    + QStringLiteral("/CustomSoftware.aspx\"><strong>Put Your Message Here"
                                     "</strong></a>\n"));
 
-    // 3: the date is read once, after the banner; the footer's year comes from that reading.
+    // The date is read once, after the banner; the footer's year comes from that reading.
     const QDateTime now = m_clock.isValid() ? m_clock : QDateTime::currentDateTime();
     const QString date = CLocaleServices::FormatShortDate(now.date());
     const int year = now.date().year();
@@ -245,7 +245,7 @@ void CReport::WritePage(CTextFile &file) const
                    Product::Name, date);
     file.WriteLine(QStringLiteral("<br />\n"));
 
-    // 5 to 12: the property.
+    // The property's figures.
     file.WriteLine(QStringLiteral("<table>"));
     file.WriteLine(QStringLiteral("  <tr>\n    <td class=\"label\">%s</td>\n"
                                   "    <td class=\"%s\" style=\"text-align:left\">%s</td>\n"
@@ -265,7 +265,7 @@ void CReport::WritePage(CTextFile &file) const
     file.WriteLine(QStringLiteral("</table>"));
     file.WriteLine(QStringLiteral("<br />\n"));
 
-    // 14 to 20: the loans.
+    // The five loans side by side: what the user typed, then what follows from it.
     file.WriteLine(QStringLiteral("<table>"));
     file.WriteLine(QStringLiteral("  <tr class=\"label\" style=\"text-align:center\">\n"
                                   "    <td>&nbsp;</td>\n    <td>Loan 1</td>\n"
@@ -284,7 +284,7 @@ void CReport::WritePage(CTextFile &file) const
     WriteValueRow(file, "even", QT_TRANSLATE_NOOP("CReport", "Term (Years)"), r.m_term);
     WriteValueRow(file, "odd", QT_TRANSLATE_NOOP("CReport", "PMI"), r.m_pmi);
 
-    // 21 to 25: each figure is computed from the exact doubles of the one before, just before
+    // Each figure is computed from the exact doubles of the one before, just before
     // its row is written.
     struct FigureRow
     {
@@ -308,7 +308,7 @@ void CReport::WritePage(CTextFile &file) const
     }
     file.WriteLine(QStringLiteral("</table>\n"));
 
-    // 27 and 28: the footer and the end of the page.
+    // The footer and the end of the page.
     file.WriteLine(QStringLiteral("<p class=\"footer\">Copyright &copy; %d Quenwick\n"
                                   "  <a href=\"")
                        + webSite + QStringLiteral("\">") + EscapeFormat(Product::Name)
