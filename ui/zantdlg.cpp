@@ -3,6 +3,7 @@
 #include "aboutdlg.h"
 #include "apphost.h"
 #include "appsettings.h"
+#include "dialogunits.h"
 #include "exchangefile.h"
 #include "fileexception.h"
 #include "prompt.h"
@@ -46,7 +47,7 @@ CZANTDlg::CZANTDlg(IAppHost &app, QWidget *parent)
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     // Every edit as wide as the template's 115 dialog units, so both columns line up.
-    const int editWidth = fontMetrics().averageCharWidth() * 115 / 4;
+    const int editWidth = DialogUnitsX(font(), 115);
     for (QLineEdit *edit : findChildren<QLineEdit *>()) {
         edit->setMinimumWidth(editWidth);
         // A line edit keeps 32767 characters by default; an imported or stored description must
