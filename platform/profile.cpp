@@ -27,9 +27,8 @@ QByteArray FreshName(const QString &path, const char *purpose)
     static std::atomic<unsigned> counter{0};
     return QFile::encodeName(path)
         + QStringLiteral(".%1-%2-%3")
-              .arg(QLatin1String(purpose))
-              .arg(QCoreApplication::applicationPid())
-              .arg(++counter)
+              .arg(QLatin1String(purpose), QString::number(QCoreApplication::applicationPid()),
+                   QString::number(++counter))
               .toLatin1();
 }
 

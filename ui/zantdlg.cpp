@@ -146,7 +146,7 @@ void CZANTDlg::ShowLoan()
     m_interestRate[n].ToWindow(m_editInterestRate);
     m_term[n].ToWindow(m_editTerm);
     m_pmi[n].ToWindow(m_editPMI);
-    m_ui->groupLoan->setTitle(tr("Loan information (%1 of %2)").arg(n + 1).arg(MAX_LOANS));
+    m_ui->groupLoan->setTitle(tr("Loan information (%1 of %2)").arg(QString::number(n + 1), QString::number(MAX_LOANS)));
     m_btnPrevious->setEnabled(n > 0);
     m_btnNext->setEnabled(n < MAX_LOANS - 1);
 }
