@@ -22,6 +22,7 @@
 #include <QPushButton>
 
 #include <limits>
+#include <new>
 #include <optional>
 
 CZANTDlg::CZANTDlg(IAppHost &app, QWidget *parent)
@@ -238,6 +239,14 @@ void CZANTDlg::OnCreateReport()
         m_app.Services().shell->OpenDocument(path);
 }
 
+namespace {
+void ReportOutOfMemory(IPrompt &prompt)
+{
+    prompt.MessageBox(QCoreApplication::translate("CZANTDlg", "Out of memory."),
+                      IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
+}
+} // namespace
+
 void CZANTDlg::OnFileImport()
 {
     IPrompt &prompt = *m_app.Services().prompt;
@@ -247,18 +256,23 @@ void CZANTDlg::OnFileImport()
         return;
     std::optional<CImportError> error;
     std::optional<CFileException> fileError;
+    bool outOfMemory = false;
     {
         CWaitCursor wait;
         try {
             error = ExchangeFile::Import(*this, path);
         } catch (const CFileException &exception) {
             fileError = exception;
+        } catch (const std::bad_alloc &) {
+            outOfMemory = true;
         }
     }
     if (error)
         prompt.MessageBox(error->Message(path), IPrompt::Buttons::Ok, IPrompt::Icon::Error);
     if (fileError)
         fileError->ReportError(prompt);
+    if (outOfMemory)
+        ReportOutOfMemory(prompt);
     // What was read before a faulty line stays, and the edits show it.
     UpdateControls();
 }
@@ -272,16 +286,22 @@ void CZANTDlg::OnFileExport()
     if (path.isEmpty())
         return;
     std::optional<CFileException> fileError;
+    bool outOfMemory = false;
     {
         CWaitCursor wait;
         try {
             ExchangeFile::Export(*this, path);
         } catch (const CFileException &exception) {
             fileError = exception;
+        } catch (const std::bad_alloc &) {
+            // The earlier file stays: the export replaces it only once all is written.
+            outOfMemory = true;
         }
     }
     if (fileError)
         fileError->ReportError(prompt);
+    if (outOfMemory)
+        ReportOutOfMemory(prompt);
 }
 
 void CZANTDlg::OnFileExit()
