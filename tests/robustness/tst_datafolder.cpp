@@ -94,9 +94,12 @@ void TestDataFolder::dataFolderIsAFile()
         shown = dlg.isVisible();
         QCOMPARE(QDir::currentPath(), m_startDir);
         Edit(dlg, "editDescription")->setText(QStringLiteral("Kept"));
+        // The report cannot be written into a file: one warning names the path, nothing opens.
         QVERIFY(Trigger(dlg, "actionCreateReport"));
-        // Nothing to show and nothing to open: the command does nothing at all.
-        QVERIFY(fixture.m_prompt.m_messages.isEmpty());
+        QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
+        QCOMPARE(fixture.m_prompt.m_messages.constFirst().text,
+                 QStringLiteral("%1 contains an incorrect path.").arg(QDir(blocker).filePath(QStringLiteral("ZANT.htm"))));
+        QCOMPARE(fixture.m_prompt.m_messages.constFirst().icon, IPrompt::Icon::Warning);
         QVERIFY(fixture.m_shell.m_documents.isEmpty());
         QVERIFY(Trigger(dlg, "actionExit"));
     });
@@ -209,11 +212,12 @@ void TestDataFolder::dataFolderRemovedWhileRunning()
         QCOMPARE(fixture.m_shell.m_documents, QStringList(report));
         QVERIFY(QFileInfo(report).isFile());
 
-        // Replaced by a file meanwhile: nothing is written and nothing is said.
+        // Replaced by a file meanwhile: the report cannot go there, and a warning says where.
         QVERIFY(QDir(folder).removeRecursively());
         QVERIFY(WriteAll(folder, "file"));
         QVERIFY(Trigger(dlg, "actionCreateReport"));
-        QVERIFY(fixture.m_prompt.m_messages.isEmpty());
+        QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
+        QVERIFY(fixture.m_prompt.m_messages.constFirst().text.startsWith(report));
         QCOMPARE(fixture.m_shell.m_documents.size(), 1);
         QCOMPARE(ReadAll(folder), QByteArray("file"));
         dlg.reject();
