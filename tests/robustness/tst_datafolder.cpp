@@ -32,6 +32,7 @@ private slots:
     void dataFolderRemovedWhileRunning();
     void reportNameTakenByAFolder();
     void readOnlyDataFolder();
+    void leftoversOfKilledSavesGo();
 
 private:
     QString m_startDir;
@@ -263,6 +264,41 @@ void TestDataFolder::readOnlyDataFolder()
     QCOMPARE(ReadAll(report), earlier);
     QCOMPARE(Entries(folder), QStringList(QStringLiteral("ZANT.htm")));
     QCOMPARE(ProfileEntries(fixture), 38);
+}
+
+// A killed save leaves its temporary file beside the report or the profile; the next save of
+// that file removes what is older than a minute and nothing else.
+void TestDataFolder::leftoversOfKilledSavesGo()
+{
+    CAppFixture fixture;
+    const QString folder = fixture.m_documents.filePath(QStringLiteral("ZANT"));
+    const QString profile = fixture.m_profile->FileName();
+    QVERIFY(QDir().mkpath(folder) && QDir().mkpath(QFileInfo(profile).path()));
+    const QString report = QDir(folder).filePath(QStringLiteral("ZANT.htm"));
+    const QStringList stale = {report + ".Ab12Cd", profile + ".Xy98Zz",
+                               profile + ".earlier-4242-1", profile + ".check-77-3"};
+    const QStringList kept = {report + ".Ab12C", report + ".notes", profile + ".earlier-x",
+                              QDir(folder).filePath(QStringLiteral("other.htm.Ab12Cd"))};
+    const QString fresh = report + ".Qw34Er";
+    for (const QString &path : stale + kept + QStringList(fresh)) {
+        QVERIFY(WriteAll(path, "left"));
+        if (path != fresh) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                     QFileDevice::FileModificationTime));
+        }
+    }
+    fixture.Run([&](CZANTDlg &dlg) {
+        QVERIFY(Trigger(dlg, "actionCreateReport"));
+        QVERIFY(!QFile::exists(stale[0]));
+        QVERIFY(QFile::exists(stale[1])); // the profile's are cleared when it is saved
+        dlg.reject();
+    });
+    for (const QString &path : stale)
+        QVERIFY2(!QFile::exists(path), qPrintable(path));
+    for (const QString &path : kept + QStringList(fresh))
+        QVERIFY2(QFile::exists(path), qPrintable(path));
 }
 
 QTEST_MAIN(TestDataFolder)
