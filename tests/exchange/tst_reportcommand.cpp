@@ -339,7 +339,7 @@ void TestReportCommand::outOfMemory()
     QVERIFY(WriteAll(deal, "Description = " + QByteArray(15 << 20, 'x')));
     const QString report = m_dir->filePath(QStringLiteral("huge.htm"));
     const QString script = QStringLiteral("ulimit -v \"$3\" && exec \"$0\" \"$1\" -o \"$2\"");
-    for (int megabytes = 600; megabytes >= 100; megabytes -= 20) {
+    for (int megabytes = 400; megabytes >= 100; megabytes -= 20) {
         QVERIFY(WriteAll(report, "earlier"));
         result = RunIn({QStringLiteral("-c"), script, QStringLiteral(ZANT_REPORT_COMMAND), deal, report,
                         QString::number(megabytes * 1024)},
