@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(cmake g++ ninja-build pkg-config libicu-dev libgl-dev fonts-dejavu-core
           qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+          qt6-charts-dev libqt6opengl6-dev
           xdg-utils)
 if [ "${1:-build}" = test ]; then
     packages+=(desktop-file-utils appstream shared-mime-info libxml2-utils

@@ -10,10 +10,12 @@
 #include "dealrecord.h"
 
 #include <QDialog>
+#include <QPointer>
 
 #include <cstdint>
 #include <memory>
 
+class CLoanAnalysisDlg;
 class IAppHost;
 class QAction;
 class QKeySequence;
@@ -48,9 +50,15 @@ public:
     void OnFileExport();
     void OnFileExit();
     void OnToolsSettings();
+    void OnToolsLoanAnalysis();
     void OnHelpAbout();
     void OnPrevious();
     void OnNext();
+
+signals:
+    // The record's figures may have changed: a value edit was left, or the record was copied
+    // from or to the edits.
+    void RecordChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -70,6 +78,7 @@ private:
                         void (CZANTDlg::*handler)());
 
     IAppHost &m_app;
+    QPointer<CLoanAnalysisDlg> m_analysis;
     std::unique_ptr<Ui::CZANTDlg> m_ui;
     QMenuBar *m_menuBar = nullptr;
     QLineEdit *m_editDescription = nullptr;

@@ -112,7 +112,8 @@ void TestZantDlg::openingState()
         }
         QCOMPARE(menu, QStringList({"&File", "&Create Report\tF5", "-", "&Import Data...\t",
                                     "&Export Data...\t", "-", "E&xit\t", "&Tools",
-                                    "&Calculator\tF11", "-", "&Settings...\tF12", "&Help",
+                                    "&Calculator\tF11", "-", "&Settings...\tF12", "-",
+                                    "Loan &Analysis...\tCtrl+L", "&Help",
                                     "&Help Topics\t", "-", "&About Zantoria\t"}));
 
         // Tab order follows the template: description, the property figures, then the loan.
