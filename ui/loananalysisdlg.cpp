@@ -2,6 +2,7 @@
 
 #include "analysisexport.h"
 #include "fileexception.h"
+#include "help.h"
 #include "localeservices.h"
 #include "measures.h"
 #include "prompt.h"
@@ -126,6 +127,7 @@ CLoanAnalysisDlg::CLoanAnalysisDlg(const CDealRecord &record, IPrompt &prompt, Q
     : QDialog(parent), m_record(record), m_prompt(prompt)
 {
     setObjectName(QStringLiteral("loanAnalysis"));
+    setProperty("helpContext", HelpContexts::LoanAnalysis);
     setWindowTitle(tr("Loan Analysis"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
