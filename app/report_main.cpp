@@ -17,6 +17,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QHash>
 #include <QJsonObject>
 #include <QSaveFile>
 #include <QTextStream>
@@ -40,26 +41,34 @@ void PrintError(const QString &message)
     QTextStream(stderr) << message << Qt::endl;
 }
 
-// The command line's own bytes for an argument that Qt has read as text, so that a file name
-// that is no UTF-8 still names its file. It is the whole argument, or what follows "-o" or
-// "--output=" in it.
-QByteArray ArgumentBytes(const QString &text, int argc, char *argv[])
+// The command line's own bytes of each argument as Qt reads it as text, so that a file name that
+// is no UTF-8 still names its file: the whole argument, and what follows "-o" or "--output=".
+class CArgumentBytes
 {
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray argument(argv[i]);
-        for (const QByteArray &prefix : {QByteArray(), QByteArray("--output="), QByteArray("-o")}) {
-            if (argument.startsWith(prefix)
-                && QFile::decodeName(argument.mid(prefix.size())) == text)
-                return argument.mid(prefix.size());
+public:
+    CArgumentBytes(int argc, char *argv[])
+    {
+        for (int i = argc - 1; i >= 1; --i) {
+            const QByteArray argument(argv[i]);
+            for (const QByteArray &prefix : {QByteArray("--output="), QByteArray("-o"), QByteArray()}) {
+                if (argument.startsWith(prefix))
+                    m_bytes.insert(QFile::decodeName(argument.mid(prefix.size())), argument.mid(prefix.size()));
+            }
         }
     }
-    return QFile::encodeName(text);
-}
+    [[nodiscard]] QByteArray Of(const QString &text) const
+    {
+        return m_bytes.value(text, QFile::encodeName(text));
+    }
+
+private:
+    QHash<QString, QByteArray> m_bytes;
+};
 
 // A deal file as named, made absolute so that messages say where it was looked for.
-CFileName InputName(const QString &text, int argc, char *argv[])
+CFileName InputName(const QString &text, const CArgumentBytes &arguments)
 {
-    QByteArray bytes = ArgumentBytes(text, argc, argv);
+    QByteArray bytes = arguments.Of(text);
     if (!bytes.startsWith('/'))
         bytes = QFile::encodeName(QDir::currentPath()) + '/' + bytes;
     return CFileName::FromArgument(bytes);
@@ -185,10 +194,11 @@ std::optional<QString> ReadArguments(const QCommandLineParser &parser, const QCo
     command.given = parser.positionalArguments();
     if (command.given.isEmpty())
         return Tr("No deal file given.");
+    const CArgumentBytes arguments(argc, argv);
     for (const QString &text : std::as_const(command.given))
-        command.inputs.append(InputName(text, argc, argv));
+        command.inputs.append(InputName(text, arguments));
     if (parser.isSet(output))
-        command.output = CFileName::FromArgument(ArgumentBytes(parser.value(output), argc, argv));
+        command.output = CFileName::FromArgument(arguments.Of(parser.value(output)));
     if (command.format == Format::Html && command.output && command.inputs.size() > 1)
         return Tr("-o names one report, but %1 deal files were given.").arg(command.inputs.size());
     return std::nullopt;

@@ -1,0 +1,28 @@
+// The loan analysis of the five-loan example: every measure and the monthly schedule of all five
+// loans, as the Loan Analysis window and zantoria-report --format=json compute them.
+
+#include "dealrecord.h"
+#include "exchangefile.h"
+#include "loananalysis.h"
+#include "localeservices.h"
+#include "profilestore.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_AnalyzeFiveLoans(benchmark::State &state)
+{
+    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    CDealRecord record = ProfileStore::FirstRunRecord();
+    if (ExchangeFile::Import(record, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant")))
+        qFatal("the five-loan example does not import");
+    for (auto _ : state) {
+        CDealAnalysis deal = Analyze(record);
+        benchmark::DoNotOptimize(deal);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_AnalyzeFiveLoans)->Unit(benchmark::kMicrosecond);

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# zantoria-report over many generated deal files in one run, against cat of the same files.
+# Usage: bench/bench_cli.sh BUILD_DIR [files, default 10000]
+set -euo pipefail
+build=$1
+count=${2:-10000}
+report=$(realpath "$build/app/zantoria-report")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export HOME=$work
+export XDG_CONFIG_HOME=$HOME/.config
+
+# Deals that differ in every figure, from the five-loan example.
+mkdir "$work/deals"
+awk -v count="$count" -v dir="$work/deals" '
+    { line[NR] = $0 }
+    END {
+        for (i = 1; i <= count; i++) {
+            file = sprintf("%s/deal-%05d.zant", dir, i)
+            for (n = 1; n <= NR; n++) {
+                l = line[n]
+                if (l ~ /^PurchasePrice = /) l = "PurchasePrice = " (150000 + i * 7)
+                if (l ~ /^RentalIncome = /) l = "RentalIncome = " (1500 + i % 900)
+                if (l ~ /^InterestRate1 = /) l = "InterestRate1 = " (3 + (i % 500) / 100)
+                print l > file
+            }
+            close(file)
+        }
+    }' "$(dirname "$0")/../examples/five-loans.zant"
+
+# Nanoseconds that a command takes, its output thrown away.
+nanoseconds() {
+    local start end
+    start=$(date +%s%N)
+    "$@" > /dev/null || { echo "failed: $*" >&2; exit 1; }
+    end=$(date +%s%N)
+    echo $((end - start))
+}
+cd "$work/deals"
+cat ./*.zant > /dev/null # into the page cache
+catTime=$(nanoseconds cat ./*.zant)
+for format in csv json; do
+    t=$(nanoseconds env LC_ALL=en_US.UTF-8 "$report" --format=$format ./*.zant)
+    awk -v n="$count" -v f="$format" -v t="$t" -v c="$catTime" \
+        'BEGIN { printf "%d files, --format=%s: %.2f s; cat: %.3f s; ratio %.0f\n", n, f, t / 1e9, c / 1e9, t / c }'
+done
