@@ -8,6 +8,7 @@
 #include "profile.h"
 #include "profilestore.h"
 #include "report.h"
+#include "translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -38,6 +39,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(Product::Version);
+    InstallTranslations(app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(

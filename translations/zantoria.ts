@@ -381,6 +381,107 @@
         <source>&amp;About ZANT...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Recent Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the property costs, in your currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The price you would pay for the property. Each loan borrows this price less its down payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rent the property brings in each month, in your currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly rent. The cash flow is this rent less the total monthly payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What you pay into escrow each month, in your currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly escrow payment for property taxes and insurance. It is part of every loan&apos;s total monthly payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other costs each month, in your currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The share of the rent held back, in percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The percentage of the rent held back for vacancies and repairs. The safety cash flow is the cash flow less this share of the rent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What you pay up front for this loan, in your currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment of the loan shown. The loan amount is the purchase price less this down payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loan&apos;s yearly interest rate, in percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The annual interest rate of the loan shown, in percent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How long the loan runs, in whole years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The term of the loan shown, in years. A loan without a term has no monthly figures in the report.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loan&apos;s mortgage insurance each month, in your currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly private mortgage insurance (PMI) of the loan shown. It is part of the loan&apos;s total monthly payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Deal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZANT Files (*.zant)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a deal file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zantoria opens one deal file at a time. These were not opened:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Deal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other monthly costs of the property, such as association fees or upkeep. They lower the cash flow but are no part of a loan&apos;s payment. They are not kept when the program ends; export the deal to keep them.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -394,6 +495,14 @@
     </message>
     <message>
         <source>Write the report to REPORT.htm instead of the deal file&apos;s name with the extension .htm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weighs the purchase of a rental property: one property&apos;s figures and up to five loan offers, compared side by side in a report.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A deal file to open, as Import Data would.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

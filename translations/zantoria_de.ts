@@ -1,0 +1,510 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About Zantoria</source>
+        <translation>Über Zantoria</translation>
+    </message>
+    <message>
+        <source>Zantoria, Version 1.00</source>
+        <translation>Zantoria, Version 1.00</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CColorComboBox</name>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+</context>
+<context>
+    <name>CFileException</name>
+    <message>
+        <source>No error occurred.</source>
+        <translation>Es ist kein Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist ein unbekannter Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 contains an incorrect path.</source>
+        <translation>%1 enthält einen ungültigen Pfad.</translation>
+    </message>
+    <message>
+        <source>Could not open %1 because there are too many open files.</source>
+        <translation>%1 konnte nicht geöffnet werden, weil zu viele Dateien geöffnet sind.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Der Zugriff auf %1 wurde verweigert.</translation>
+    </message>
+    <message>
+        <source>An incorrect file handle was associated with %1.</source>
+        <translation>Mit %1 war ein ungültiges Datei-Handle verknüpft.</translation>
+    </message>
+    <message>
+        <source>Could not remove %1 because it is the current directory.</source>
+        <translation>%1 konnte nicht entfernt werden, weil es das aktuelle Verzeichnis ist.</translation>
+    </message>
+    <message>
+        <source>Could not create %1 because the directory is full.</source>
+        <translation>%1 konnte nicht erstellt werden, weil das Verzeichnis voll ist.</translation>
+    </message>
+    <message>
+        <source>Seek failed on %1</source>
+        <translation>Positionieren in %1 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Encountered a hardware I/O error while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist ein Hardware-E/A-Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Encountered a sharing violation while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist eine Freigabeverletzung aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Encountered a locking violation while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist eine Sperrverletzung aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 war der Datenträger voll.</translation>
+    </message>
+    <message>
+        <source>Attempted to access %1 past its end.</source>
+        <translation>Es wurde versucht, über das Ende von %1 hinaus zuzugreifen.</translation>
+    </message>
+</context>
+<context>
+    <name>CImportError</name>
+    <message>
+        <source>Unable to import &apos;%1&apos; : Unrecognized syntax on line %2.</source>
+        <translation>&apos;%1&apos; kann nicht importiert werden: Unbekannte Syntax in Zeile %2.</translation>
+    </message>
+    <message>
+        <source>Unable to import &apos;%1&apos; : Missing label on line %2.</source>
+        <translation>&apos;%1&apos; kann nicht importiert werden: Fehlende Bezeichnung in Zeile %2.</translation>
+    </message>
+    <message>
+        <source>Unable to import &apos;%1&apos; : Unrecognized label on line %2.</source>
+        <translation>&apos;%1&apos; kann nicht importiert werden: Unbekannte Bezeichnung in Zeile %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CReport</name>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Nicht genügend Arbeitsspeicher.</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Purchase Price</source>
+        <translation>Kaufpreis</translation>
+    </message>
+    <message>
+        <source>Monthly Rental Income</source>
+        <translation>Monatliche Mieteinnahmen</translation>
+    </message>
+    <message>
+        <source>Monthly Escrow</source>
+        <translation>Monatliche Rücklage</translation>
+    </message>
+    <message>
+        <source>Other Monthly Fees</source>
+        <translation>Sonstige monatliche Kosten</translation>
+    </message>
+    <message>
+        <source>Safety Margin</source>
+        <translation>Sicherheitsabschlag</translation>
+    </message>
+    <message>
+        <source>Lender</source>
+        <translation>Kreditgeber</translation>
+    </message>
+    <message>
+        <source>Down Payment</source>
+        <translation>Eigenkapital</translation>
+    </message>
+    <message>
+        <source>Interest Rate</source>
+        <translation>Zinssatz</translation>
+    </message>
+    <message>
+        <source>Term (Years)</source>
+        <translation>Laufzeit (Jahre)</translation>
+    </message>
+    <message>
+        <source>PMI</source>
+        <translation>Kreditversicherung</translation>
+    </message>
+    <message>
+        <source>Loan Amount</source>
+        <translation>Darlehensbetrag</translation>
+    </message>
+    <message>
+        <source>Principal and Interest</source>
+        <translation>Tilgung und Zinsen</translation>
+    </message>
+    <message>
+        <source>Total Monthly Payment</source>
+        <translation>Monatliche Gesamtrate</translation>
+    </message>
+    <message>
+        <source>Monthly Cash Flow</source>
+        <translation>Monatlicher Cashflow</translation>
+    </message>
+    <message>
+        <source>Safety Cash Flow</source>
+        <translation>Cashflow nach Sicherheitsabschlag</translation>
+    </message>
+</context>
+<context>
+    <name>CSettingsDlg</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Calculator command:</source>
+        <translation>&amp;Rechnerbefehl:</translation>
+    </message>
+    <message>
+        <source>Report settings</source>
+        <translation>Berichtseinstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Font name:</source>
+        <translation>Schrift&amp;name:</translation>
+    </message>
+    <message>
+        <source>Font &amp;size:</source>
+        <translation>Schriftgr&amp;öße:</translation>
+    </message>
+    <message>
+        <source>Background colors</source>
+        <translation>Hintergrundfarben</translation>
+    </message>
+    <message>
+        <source>&amp;Labels:</source>
+        <translation>&amp;Beschriftungen:</translation>
+    </message>
+    <message>
+        <source>&amp;Even rows:</source>
+        <translation>&amp;Gerade Zeilen:</translation>
+    </message>
+    <message>
+        <source>&amp;Odd rows:</source>
+        <translation>&amp;Ungerade Zeilen:</translation>
+    </message>
+    <message>
+        <source>Od&amp;d rows (calculated):</source>
+        <translation>Ungerade Zeilen (berechne&amp;t):</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>&amp;Zurücksetzen...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Reset settings back to their default values?</source>
+        <translation>Einstellungen auf ihre Standardwerte zurücksetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>CZANTDlg</name>
+    <message>
+        <source>Zantoria</source>
+        <translation>Zantoria</translation>
+    </message>
+    <message>
+        <source>Property information</source>
+        <translation>Angaben zur Immobilie</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Beschreibung:</translation>
+    </message>
+    <message>
+        <source>&amp;Purchase price:</source>
+        <translation>&amp;Kaufpreis:</translation>
+    </message>
+    <message>
+        <source>&amp;Monthly rental income:</source>
+        <translation>&amp;Monatliche Mieteinnahmen:</translation>
+    </message>
+    <message>
+        <source>Monthly &amp;escrow:</source>
+        <translation>Monatliche &amp;Rücklage:</translation>
+    </message>
+    <message>
+        <source>&amp;Other monthly fees:</source>
+        <translation>&amp;Sonstige monatliche Kosten:</translation>
+    </message>
+    <message>
+        <source>&amp;Safety margin (percent):</source>
+        <translation>Sicherheits&amp;abschlag (Prozent):</translation>
+    </message>
+    <message>
+        <source>Loan information</source>
+        <translation>Angaben zum Darlehen</translation>
+    </message>
+    <message>
+        <source>&amp;Lender:</source>
+        <translation>Kredit&amp;geber:</translation>
+    </message>
+    <message>
+        <source>Do&amp;wn payment:</source>
+        <translation>&amp;Eigenkapital:</translation>
+    </message>
+    <message>
+        <source>Interest &amp;rate (percent):</source>
+        <translation>&amp;Zinssatz (Prozent):</translation>
+    </message>
+    <message>
+        <source>Term (&amp;years):</source>
+        <translation>&amp;Laufzeit (Jahre):</translation>
+    </message>
+    <message>
+        <source>PM&amp;I:</source>
+        <translation>Kredit&amp;versicherung:</translation>
+    </message>
+    <message>
+        <source>&amp;&lt;&lt; Previous</source>
+        <translation>&amp;&lt;&lt; Zurück</translation>
+    </message>
+    <message>
+        <source>Next &amp;&gt;&gt;</source>
+        <translation>&amp;Weiter &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Create Report</source>
+        <translation>Bericht &amp;erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Import Data...</source>
+        <translation>Daten &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Data...</source>
+        <translation>Daten e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Files</source>
+        <translation>&amp;Zuletzt verwendete Dateien</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Calculator</source>
+        <translation>&amp;Rechner</translation>
+    </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Hilfethemen</translation>
+    </message>
+    <message>
+        <source>&amp;About Zantoria</source>
+        <translation>Ü&amp;ber Zantoria</translation>
+    </message>
+    <message>
+        <source>What the property costs, in your currency</source>
+        <translation>Was die Immobilie kostet, in Ihrer Währung</translation>
+    </message>
+    <message>
+        <source>The price you would pay for the property. Each loan borrows this price less its down payment.</source>
+        <translation>Der Preis, den Sie für die Immobilie zahlen würden. Jedes Darlehen finanziert diesen Preis abzüglich seines Eigenkapitals.</translation>
+    </message>
+    <message>
+        <source>The rent the property brings in each month, in your currency</source>
+        <translation>Die Miete, die die Immobilie monatlich einbringt, in Ihrer Währung</translation>
+    </message>
+    <message>
+        <source>The monthly rent. The cash flow is this rent less the total monthly payment.</source>
+        <translation>Die monatliche Miete. Der Cashflow ist diese Miete abzüglich der monatlichen Gesamtrate.</translation>
+    </message>
+    <message>
+        <source>What you pay into escrow each month, in your currency</source>
+        <translation>Was Sie monatlich als Rücklage zahlen, in Ihrer Währung</translation>
+    </message>
+    <message>
+        <source>The monthly escrow payment for property taxes and insurance. It is part of every loan&apos;s total monthly payment.</source>
+        <translation>Die monatliche Rücklage für Grundsteuer und Versicherungen. Sie ist Teil der monatlichen Gesamtrate jedes Darlehens.</translation>
+    </message>
+    <message>
+        <source>Other costs each month, in your currency</source>
+        <translation>Sonstige monatliche Kosten, in Ihrer Währung</translation>
+    </message>
+    <message>
+        <source>The share of the rent held back, in percent</source>
+        <translation>Der zurückgehaltene Anteil der Miete, in Prozent</translation>
+    </message>
+    <message>
+        <source>The percentage of the rent held back for vacancies and repairs. The safety cash flow is the cash flow less this share of the rent.</source>
+        <translation>Der Prozentsatz der Miete, der für Leerstand und Reparaturen zurückgehalten wird. Der Cashflow nach Sicherheitsabschlag ist der Cashflow abzüglich dieses Anteils der Miete.</translation>
+    </message>
+    <message>
+        <source>What you pay up front for this loan, in your currency</source>
+        <translation>Was Sie bei diesem Darlehen selbst aufbringen, in Ihrer Währung</translation>
+    </message>
+    <message>
+        <source>The down payment of the loan shown. The loan amount is the purchase price less this down payment.</source>
+        <translation>Das Eigenkapital beim angezeigten Darlehen. Der Darlehensbetrag ist der Kaufpreis abzüglich dieses Eigenkapitals.</translation>
+    </message>
+    <message>
+        <source>The loan&apos;s yearly interest rate, in percent</source>
+        <translation>Der jährliche Zinssatz des Darlehens, in Prozent</translation>
+    </message>
+    <message>
+        <source>The annual interest rate of the loan shown, in percent.</source>
+        <translation>Der jährliche Zinssatz des angezeigten Darlehens, in Prozent.</translation>
+    </message>
+    <message>
+        <source>How long the loan runs, in whole years</source>
+        <translation>Wie lange das Darlehen läuft, in ganzen Jahren</translation>
+    </message>
+    <message>
+        <source>The term of the loan shown, in years. A loan without a term has no monthly figures in the report.</source>
+        <translation>Die Laufzeit des angezeigten Darlehens, in Jahren. Ein Darlehen ohne Laufzeit hat im Bericht keine monatlichen Werte.</translation>
+    </message>
+    <message>
+        <source>The loan&apos;s mortgage insurance each month, in your currency</source>
+        <translation>Die monatliche Kreditversicherung des Darlehens, in Ihrer Währung</translation>
+    </message>
+    <message>
+        <source>The monthly private mortgage insurance (PMI) of the loan shown. It is part of the loan&apos;s total monthly payment.</source>
+        <translation>Die monatliche Kreditversicherung (PMI) des angezeigten Darlehens. Sie ist Teil der monatlichen Gesamtrate des Darlehens.</translation>
+    </message>
+    <message>
+        <source>Loan information (%1 of %2)</source>
+        <translation>Angaben zum Darlehen (%1 von %2)</translation>
+    </message>
+    <message>
+        <source>Import Deal</source>
+        <translation>Geschäft importieren</translation>
+    </message>
+    <message>
+        <source>ZANT Files (*.zant)</source>
+        <translation>ZANT-Dateien (*.zant)</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a deal file.</source>
+        <translation>%1 ist ein Ordner, keine Geschäftsdatei.</translation>
+    </message>
+    <message>
+        <source>Zantoria opens one deal file at a time. These were not opened:
+%1</source>
+        <translation>Zantoria öffnet jeweils nur eine Geschäftsdatei. Diese wurden nicht geöffnet:
+%1</translation>
+    </message>
+    <message>
+        <source>Export Deal</source>
+        <translation>Geschäft exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation>Liste &amp;leeren</translation>
+    </message>
+    <message>
+        <source>&amp;About ZANT...</source>
+        <translation>Ü&amp;ber ZANT...</translation>
+    </message>
+    <message>
+        <source>Other monthly costs of the property, such as association fees or upkeep. They lower the cash flow but are no part of a loan&apos;s payment. They are not kept when the program ends; export the deal to keep them.</source>
+        <translation>Sonstige monatliche Kosten der Immobilie, etwa Hausgeld oder Instandhaltung. Sie mindern den Cashflow, gehören aber nicht zur Rate eines Darlehens. Sie werden beim Beenden nicht gespeichert; exportieren Sie das Geschäft, um sie zu behalten.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Weighs the purchase of a rental property: one property&apos;s figures and up to five loan offers, compared side by side in a report.</source>
+        <translation>Hilft beim Kauf einer vermieteten Immobilie: die Werte einer Immobilie und bis zu fünf Darlehensangebote, in einem Bericht nebeneinander verglichen.</translation>
+    </message>
+    <message>
+        <source>A deal file to open, as Import Data would.</source>
+        <translation>Eine Geschäftsdatei, die wie mit „Daten importieren“ geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>Writes the Zantoria report of a deal file (*.zant) as an HTML page.</source>
+        <translation>Schreibt den Zantoria-Bericht einer Geschäftsdatei (*.zant) als HTML-Seite.</translation>
+    </message>
+    <message>
+        <source>The deal file to read.</source>
+        <translation>Die zu lesende Geschäftsdatei.</translation>
+    </message>
+    <message>
+        <source>Write the report to REPORT.htm instead of the deal file&apos;s name with the extension .htm.</source>
+        <translation>Den Bericht nach REPORT.htm schreiben statt unter dem Namen der Geschäftsdatei mit der Endung .htm.</translation>
+    </message>
+</context>
+</TS>
