@@ -1,13 +1,15 @@
 #include "exchangefile.h"
 
 #include "dealrecord.h"
+#include "figurelocales.h"
 #include "stdiofile.h"
 #include "textfile.h"
+#include "textformat.h"
 
 #include <QCoreApplication>
 #include <QHash>
 
-
+#include <optional>
 #include <vector>
 
 namespace {
@@ -69,6 +71,18 @@ std::vector<Entry> Entries(CDealRecord &record)
     return entries;
 }
 
+const QString LocaleComment = QStringLiteral("; Locale: ");
+
+// The text after "Locale:" of a comment line that names the figures' locales, or nothing.
+std::optional<QStringView> LocaleLine(QStringView trimmed)
+{
+    const QStringView comment = Trimmed(trimmed.mid(1));
+    const QLatin1String key("Locale:");
+    if (!comment.startsWith(key))
+        return std::nullopt;
+    return comment.mid(key.size());
+}
+
 } // namespace
 
 QString CImportError::Message(const QString &path) const
@@ -84,6 +98,9 @@ QString CImportError::Message(const QString &path) const
     case UnrecognizedLabel:
         text = QT_TRANSLATE_NOOP("CImportError", "Unable to import '%1' : Unrecognized label on line %2.");
         break;
+    case UnrecognizedLocale:
+        text = QT_TRANSLATE_NOOP("CImportError", "Unable to import '%1' : Unrecognized locale on line %2.");
+        break;
     }
     return QCoreApplication::translate("CImportError", text).arg(path).arg(line);
 }
@@ -91,8 +108,9 @@ QString CImportError::Message(const QString &path) const
 void ExchangeFile::Export(const CDealRecord &record, const QString &path)
 {
     CTextFile file(path, CTextFile::Encoding::Latin1UnlessWider);
-    file.Write(QStringLiteral(";\n; Zantoria Import/Export file\n;\n\n"));
-    file.Write(QStringLiteral("Description = %s\n"), record.m_strDescription);
+    file.Write(QStringLiteral(";\n; Zantoria Import/Export file\n"));
+    file.Write(QStringLiteral("%s%s\n;\n\n"), LocaleComment, CFigureLocales::User().ToText());
+    file.Write(QStringLiteral("Description = %s\n"), WithoutControlCharacters(record.m_strDescription));
     file.Write(QStringLiteral("PurchasePrice = %s\n"), record.m_purchasePrice.Format());
     file.Write(QStringLiteral("RentalIncome = %s\n"), record.m_rentalIncome.Format());
     file.Write(QStringLiteral("Escrow = %s\n"), record.m_escrow.Format());
@@ -100,7 +118,7 @@ void ExchangeFile::Export(const CDealRecord &record, const QString &path)
     file.Write(QStringLiteral("SafetyMargin = %s\n"), record.m_safetyMargin.Format());
     for (int k = 0; k < MAX_LOANS; ++k) {
         const int n = k + 1;
-        file.Write(QStringLiteral("\nLender%d = %s\n"), n, record.m_strLender[k]);
+        file.Write(QStringLiteral("\nLender%d = %s\n"), n, WithoutControlCharacters(record.m_strLender[k]));
         file.Write(QStringLiteral("DownPayment%d = %s\n"), n, record.m_downPayment[k].Format());
         file.Write(QStringLiteral("InterestRate%d = %s\n"), n, record.m_interestRate[k].Format());
         file.Write(QStringLiteral("Term%d = %s\n"), n, record.m_term[k].Format());
@@ -124,12 +142,23 @@ std::optional<CImportError> ExchangeFile::Import(CDealRecord &record, CStdioFile
     QHash<QString, const Entry *> byLabel;
     for (const Entry &entry : entries)
         byLabel.insert(entry.label, &entry);
+    const CFigureLocales user = CFigureLocales::User();
+    CFigureLocales locales = user;
     int lineNumber = 0;
     QString line;
     while (file.ReadString(line)) {
         ++lineNumber;
         const QStringView trimmed = Trimmed(line);
-        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char(';')))
+        if (trimmed.startsWith(QLatin1Char(';'))) {
+            if (const auto named = LocaleLine(trimmed)) {
+                const auto stated = CFigureLocales::FromText(named->toString(), user);
+                if (!stated)
+                    return CImportError{CImportError::UnrecognizedLocale, lineNumber};
+                locales = *stated;
+            }
+            continue;
+        }
+        if (trimmed.isEmpty())
             continue;
         const qsizetype equals = trimmed.indexOf(QLatin1Char('='));
         if (equals < 0)
@@ -144,7 +173,7 @@ std::optional<CImportError> ExchangeFile::Import(CDealRecord &record, CStdioFile
         if (entry->text)
             *entry->text = value;
         else
-            entry->value->Parse(value);
+            entry->value->Parse(value, locales);
     }
     return std::nullopt;
 }

@@ -10,7 +10,7 @@ struct CDealRecord;
 // A data error of an imported file: what is wrong and on which line (the first line is 1).
 struct CImportError
 {
-    enum Kind { UnrecognizedSyntax, MissingLabel, UnrecognizedLabel };
+    enum Kind { UnrecognizedSyntax, MissingLabel, UnrecognizedLabel, UnrecognizedLocale };
 
     Kind kind;
     int line;
@@ -20,7 +20,9 @@ struct CImportError
 };
 
 // The deal file: ";" comment lines, then one "Label = value" line per field, loans numbered 1 to 5.
-// File errors arrive as CFileException.
+// The comment line "; Locale: LC_MONETARY=en_US LC_NUMERIC=en_US" names the locales its figures
+// were written in; they are read in those, or, in a file without the line, in the reader's own.
+// Control characters in texts are written as spaces. File errors arrive as CFileException.
 namespace ExchangeFile {
 inline const QString Filter = QStringLiteral("ZANT Files (*.zant)");
 inline const QString DefaultExtension = QStringLiteral("zant");

@@ -2,6 +2,7 @@
 
 #include "appsettings.h"
 #include "dealrecord.h"
+#include "figurelocales.h"
 #include "profile.h"
 
 #include <type_traits>
@@ -77,10 +78,22 @@ QString LenderEntry(int k)
     return QStringLiteral("Lender") + QString::number(k + 1);
 }
 
-void ReadFigures(IProfile &profile, const std::vector<FigureOf<CDealRecord>> &figures)
+// The locales the stored figures were written in; a profile of an earlier version names none,
+// and its figures are read in the user's own, as they were written.
+const QString LocaleEntry = QStringLiteral("Locale");
+
+CFigureLocales StoredLocales(IProfile &profile)
+{
+    const CFigureLocales user = CFigureLocales::User();
+    return CFigureLocales::FromText(profile.GetProfileString(Section, LocaleEntry), user).value_or(user);
+}
+
+void ReadFigures(IProfile &profile, const std::vector<FigureOf<CDealRecord>> &figures,
+                 const CFigureLocales &locales)
 {
     for (const auto &figure : figures)
-        figure.value.Parse(profile.GetProfileString(Section, figure.entry, figure.defaultText));
+        figure.value.Parse(profile.GetProfileString(Section, figure.entry, figure.defaultText),
+                           locales);
 }
 
 void WriteFigures(IProfile &profile, const std::vector<FigureOf<const CDealRecord>> &figures)
@@ -114,11 +127,12 @@ void ProfileStore::WriteSettings(IProfile &profile, const CAppSettings &settings
 
 void ProfileStore::ReadRecord(IProfile &profile, CDealRecord &record)
 {
+    const CFigureLocales locales = StoredLocales(profile);
     record.m_strDescription = profile.GetProfileString(Section, QStringLiteral("Description"));
-    ReadFigures(profile, PropertyFigures(record));
+    ReadFigures(profile, PropertyFigures(record), locales);
     for (int k = 0; k < MAX_LOANS; ++k) {
         record.m_strLender[k] = profile.GetProfileString(Section, LenderEntry(k));
-        ReadFigures(profile, LoanFigures(record, k));
+        ReadFigures(profile, LoanFigures(record, k), locales);
     }
 }
 
@@ -130,6 +144,7 @@ void ProfileStore::WriteRecord(IProfile &profile, const CDealRecord &record)
         profile.WriteProfileString(Section, LenderEntry(k), record.m_strLender[k]);
         WriteFigures(profile, LoanFigures(record, k));
     }
+    profile.WriteProfileString(Section, LocaleEntry, CFigureLocales::User().ToText());
 }
 
 namespace {

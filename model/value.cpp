@@ -1,5 +1,6 @@
 #include "value.h"
 
+#include "figurelocales.h"
 #include "localeservices.h"
 
 #include <QObject>
@@ -16,23 +17,32 @@
 
 namespace {
 
-bool IsDecimalDigit(char32_t c)
+bool IsSuperscriptDigit(char32_t c)
 {
-    if (c >= U'0' && c <= U'9')
-        return true;
-    if (c == U'\u00B9' || c == U'\u00B2' || c == U'\u00B3')
-        return true;
-    return c > 0xFF && u_isdigit(UChar32(c));
+    return c == U'\u00B9' || c == U'\u00B2' || c == U'\u00B3';
 }
 
-// The decimal point Parse knows. Where the locale writes decimals with another separator, that
-// separator is the point and "." is grouping, so a figure reads back as it was shown.
-char32_t ParsePoint()
+// The Arabic decimal separator, typed with the Arabic-Indic digits, is a point in every locale.
+constexpr char16_t ArabicDecimalSeparator = u'\u066B';
+
+// The text without the currency symbol, sign or brackets that Format puts around the number:
+// a symbol such as "B/." could otherwise hold the decimal point.
+QStringView WithoutAffixes(QStringView text, const CParseConventions &conventions)
 {
-    const QString separator = CLocaleServices::DecimalSeparator();
-    if (separator.size() == 1 && separator.at(0) != QLatin1Char('.'))
-        return separator.at(0).unicode();
-    return U'.';
+    text = text.trimmed();
+    for (const QString &prefix : conventions.prefixes) {
+        if (text.startsWith(prefix)) {
+            text = text.mid(prefix.size()).trimmed();
+            break;
+        }
+    }
+    for (const QString &suffix : conventions.suffixes) {
+        if (text.endsWith(suffix)) {
+            text.chop(suffix.size());
+            break;
+        }
+    }
+    return text;
 }
 
 // The value of the ASCII digits and "." that the collected digit string starts with.
@@ -84,28 +94,52 @@ QString FixedForm(const std::string &mantissa, int exponent)
 
 void CValue::Parse(const QString &text)
 {
+    Parse(text, CFigureLocales::User());
+}
+
+void CValue::Parse(const QString &text, const CFigureLocales &locales)
+{
     if (text.isEmpty()) {
         m_value = 0.0;
         return;
     }
-    const char32_t point = ParsePoint();
+    const CParseConventions &conventions = Conventions(locales);
+    const QStringView number = WithoutAffixes(text, conventions);
+    const QString &point = conventions.point;
     std::string digits;
     bool seenPoint = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t c = text.at(i).unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            c = QChar::surrogateToUcs4(char16_t(c), text.at(++i).unicode());
-        if (IsDecimalDigit(c)) {
-            // Only ASCII digits are read later; any other digit ends the number where it stands.
-            digits += (c >= U'0' && c <= U'9') ? char(c) : 'x';
-        } else if (c == point) {
+    for (qsizetype i = 0; i < number.size(); ++i) {
+        char32_t c = number.at(i).unicode();
+        const bool isPoint = c == ArabicDecimalSeparator
+                             || (c == point.at(0).unicode() && number.mid(i).startsWith(point));
+        if (isPoint) {
             if (seenPoint)
                 break;
             seenPoint = true;
             digits += '.';
+            i += c == ArabicDecimalSeparator ? 0 : point.size() - 1;
+            continue;
         }
+        if (QChar::isHighSurrogate(c) && i + 1 < number.size() && number.at(i + 1).isLowSurrogate())
+            c = QChar::surrogateToUcs4(char16_t(c), number.at(++i).unicode());
+        if (c >= U'0' && c <= U'9')
+            digits += char(c);
+        else if (IsSuperscriptDigit(c))
+            digits += 'x'; // collected, but ends the number where it stands
+        else if (u_charType(UChar32(c)) == U_DECIMAL_DIGIT_NUMBER)
+            digits += char('0' + u_charDigitValue(UChar32(c)));
     }
     m_value = LeadingNumber(digits);
+}
+
+const CParseConventions &CValue::Conventions(const CFigureLocales &locales) const
+{
+    return CLocaleServices::NumberConventions(locales.numbers);
+}
+
+const CParseConventions &CCurrencyValue::Conventions(const CFigureLocales &locales) const
+{
+    return CLocaleServices::MoneyConventions(locales.money);
 }
 
 void CValue::FromWindow(QObject *window)
@@ -161,7 +195,8 @@ QString DoubleToText(double number)
     const std::string mantissa = text.substr(0, 1) + text.substr(2, 16);
     const int exponent = std::atoi(text.c_str() + text.find('e') + 1);
 
-    const QString body = (exponent < -1 || exponent > 127) ? ExponentForm(mantissa, exponent)
-                                                           : FixedForm(mantissa, exponent);
+    // Small figures in fixed form too: "0.05" has to show as "$0.05", not vanish.
+    const QString body = exponent > 127 ? ExponentForm(mantissa, exponent)
+                                        : FixedForm(mantissa, exponent);
     return number < 0 ? QLatin1Char('-') + body : body;
 }

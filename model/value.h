@@ -3,6 +3,8 @@
 #include <QString>
 
 class QObject;
+struct CFigureLocales;
+struct CParseConventions;
 
 // A figure of the deal record: one double and the kind that decides how it is shown. Numbers
 // cross every boundary (edits, profile, exchange file) as text: Format writes it, Parse reads it
@@ -13,8 +15,14 @@ public:
     virtual ~CValue() = default;
 
     // Turns any text into a number, tolerating the punctuation Format adds. Never negative,
-    // never an error.
+    // never an error. The text is read in the user's own locales.
     void Parse(const QString &text);
+    // The same for a text written in other locales (a stored figure that says where it came
+    // from): the decimal separator is that of the locale the kind formats in (money: the
+    // currency's; percent and whole numbers: the number locale's), "." where that is "." and
+    // otherwise skipped like grouping. Any decimal digit reads by its value ("٢٠٠" is 200); the
+    // superscripts end the number.
+    void Parse(const QString &text, const CFigureLocales &locales);
     // The number as text of the user's locale.
     [[nodiscard]] virtual QString Format() const = 0;
 
@@ -26,6 +34,9 @@ public:
     double m_value = 0.0;
 
 protected:
+    // How texts of this kind read back in the given locales.
+    [[nodiscard]] virtual const CParseConventions &Conventions(const CFigureLocales &locales) const;
+
     CValue() = default;
     CValue(const CValue &) = default;
     CValue &operator=(const CValue &) = default;
@@ -35,6 +46,9 @@ class CCurrencyValue final : public CValue
 {
 public:
     [[nodiscard]] QString Format() const override;
+
+protected:
+    [[nodiscard]] const CParseConventions &Conventions(const CFigureLocales &locales) const override;
 };
 
 class CPercentValue final : public CValue
@@ -49,11 +63,11 @@ public:
     [[nodiscard]] QString Format() const override;
 };
 
-// Money formatting of any double; empty for infinities, not-a-number and magnitudes below 0.1
-// other than zero (their number text is in exponent form, which the locale service rejects).
+// Money formatting of any double; empty for infinities, not-a-number and magnitudes of 1e128
+// and more (their number text is in exponent form, which the locale service rejects).
 [[nodiscard]] QString FormatCurrency(double number);
 
-// The plain decimal text handed to the locale service: 17 significant digits, fixed form for
-// 0.1 <= |x| < 1e128, exponent form otherwise ("5.0000000000000003e-002"), "1.#INF", "-1.#INF"
+// The plain decimal text handed to the locale service: 17 significant digits, fixed form below
+// 1e128 ("0.050000000000000003", "200000."), exponent form above ("1.e+128"), "1.#INF", "-1.#INF"
 // and "-1.#IND" for the special values.
 [[nodiscard]] QString DoubleToText(double number);

@@ -7,13 +7,13 @@
 #include <QTime>
 
 #include <unicode/datefmt.h>
-#include <unicode/dcfmtsym.h>
 #include <unicode/locid.h>
 #include <unicode/numberformatter.h>
 #include <unicode/ucurr.h>
 #include <unicode/ures.h>
 #include <unicode/unistr.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -90,8 +90,7 @@ QString CheckedLocaleName(const QString &name)
 {
     if (name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX"))
         return QStringLiteral("en_US");
-    const icu::Locale locale(name.toLatin1().constData());
-    if (locale.isBogus() || !IcuKnowsLocale(locale))
+    if (!CLocaleServices::IsKnownLocale(name))
         return QStringLiteral("en_US");
     return name;
 }
@@ -99,6 +98,15 @@ QString CheckedLocaleName(const QString &name)
 icu::Locale IcuLocale(const QString &name)
 {
     return icu::Locale(name.toLatin1().constData());
+}
+
+// The locale with the digits 0 to 9, for the date formatting, which takes no skeleton.
+icu::Locale LatinDigitsLocale(const QString &name)
+{
+    icu::Locale locale = IcuLocale(name);
+    UErrorCode status = U_ZERO_ERROR;
+    locale.setKeywordValue("numbers", "latn", status);
+    return locale;
 }
 
 QString FromIcu(const icu::UnicodeString &text)
@@ -124,6 +132,8 @@ struct Formatters
 {
     std::unique_ptr<icu::number::LocalizedNumberFormatter> money;
     std::unique_ptr<icu::number::LocalizedNumberFormatter> number;
+    CParseConventions moneyConventions;
+    CParseConventions numberConventions;
 };
 
 std::mutex g_cacheMutex;
@@ -142,6 +152,62 @@ std::unique_ptr<icu::number::LocalizedNumberFormatter> FormatterFor(const QStrin
     return std::make_unique<icu::number::LocalizedNumberFormatter>(unlocalized.locale(locale));
 }
 
+QString FormatWith(const icu::number::LocalizedNumberFormatter *formatter, const QString &numberText);
+
+// The texts around the number in a formatted probe: before its first digit and after its last.
+void AddAffixes(const QString &formatted, CParseConventions &conventions)
+{
+    const auto isDigit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+    qsizetype first = 0;
+    while (first < formatted.size() && !isDigit(formatted.at(first)))
+        ++first;
+    qsizetype last = formatted.size();
+    while (last > first && !isDigit(formatted.at(last - 1)))
+        --last;
+    const QString prefix = formatted.left(first).trimmed();
+    const QString suffix = formatted.mid(last).trimmed();
+    if (!prefix.isEmpty() && !conventions.prefixes.contains(prefix))
+        conventions.prefixes.append(prefix);
+    if (!suffix.isEmpty() && !conventions.suffixes.contains(suffix))
+        conventions.suffixes.append(suffix);
+}
+
+// What the locale writes, read off a probe formatted with two fraction digits: the text between
+// the 7 and the 8 of 1234567.89 is the decimal separator. Currencies shown without fraction
+// digits (yen, won) get the separator their locale would use for them.
+CParseConventions ConventionsFrom(const icu::number::LocalizedNumberFormatter *probe)
+{
+    CParseConventions conventions;
+    const QString positive = FormatWith(probe, QStringLiteral("1234567.89"));
+    const qsizetype seven = positive.lastIndexOf(QLatin1Char('7'));
+    const qsizetype eight = positive.indexOf(QLatin1Char('8'), seven);
+    conventions.point = seven >= 0 && eight > seven + 1
+                                ? positive.mid(seven + 1, eight - seven - 1).trimmed()
+                                : QString();
+    if (conventions.point.isEmpty())
+        conventions.point = QStringLiteral(".");
+    AddAffixes(positive, conventions);
+    AddAffixes(FormatWith(probe, QStringLiteral("-1234567.89")), conventions);
+    const auto longestFirst = [](const QString &a, const QString &b) { return a.size() > b.size(); };
+    std::sort(conventions.prefixes.begin(), conventions.prefixes.end(), longestFirst);
+    std::sort(conventions.suffixes.begin(), conventions.suffixes.end(), longestFirst);
+    return conventions;
+}
+
+Formatters MakeFormatters(const QString &localeName)
+{
+    const icu::Locale locale = IcuLocale(localeName);
+    const QString money = QStringLiteral("currency/%1 sign-accounting").arg(CurrencyCode(locale));
+    const QString latinHalfUp = QStringLiteral(" numbering-system/latn rounding-mode-half-up");
+    Formatters formatters;
+    formatters.money = FormatterFor(money + latinHalfUp, locale);
+    formatters.number = FormatterFor(QStringLiteral(".00") + latinHalfUp, locale);
+    formatters.moneyConventions =
+        ConventionsFrom(FormatterFor(money + QStringLiteral(" .00") + latinHalfUp, locale).get());
+    formatters.numberConventions = ConventionsFrom(formatters.number.get());
+    return formatters;
+}
+
 const Formatters &FormattersFor(const QString &localeName)
 {
     static std::map<QString, Formatters> cache;
@@ -149,14 +215,7 @@ const Formatters &FormattersFor(const QString &localeName)
     auto found = cache.find(localeName);
     if (found != cache.end())
         return found->second;
-
-    const icu::Locale locale = IcuLocale(localeName);
-    Formatters formatters;
-    formatters.money = FormatterFor(
-        QStringLiteral("currency/%1 sign-accounting rounding-mode-half-up").arg(CurrencyCode(locale)),
-        locale);
-    formatters.number = FormatterFor(QStringLiteral(".00 rounding-mode-half-up"), locale);
-    return cache.emplace(localeName, std::move(formatters)).first->second;
+    return cache.emplace(localeName, MakeFormatters(localeName)).first->second;
 }
 
 QString FormatWith(const icu::number::LocalizedNumberFormatter *formatter, const QString &numberText)
@@ -202,7 +261,7 @@ QString CLocaleServices::FormatNumber(const QString &numberText)
 
 QString CLocaleServices::FormatShortDate(const QDate &date)
 {
-    const icu::Locale locale = IcuLocale(LocaleName(Category::Dates));
+    const icu::Locale locale = LatinDigitsLocale(LocaleName(Category::Dates));
     std::unique_ptr<icu::DateFormat> format(
         icu::DateFormat::createDateInstance(icu::DateFormat::kShort, locale));
     if (!format)
@@ -216,25 +275,27 @@ QString CLocaleServices::FormatShortDate(const QDate &date)
 
 QString CLocaleServices::DecimalSeparator()
 {
-    static std::map<QString, QString> cache;
-    static const std::pair<const QString, QString> *last = nullptr;
-    const QString name = LocaleName(Category::Numbers);
-    std::lock_guard<std::mutex> lock(g_cacheMutex);
-    // Parse asks for every figure; nearly always for the locale it asked for last.
-    if (last && last->first == name)
-        return last->second;
-    auto found = cache.find(name);
-    if (found != cache.end()) {
-        last = &*found;
-        return found->second;
-    }
-    UErrorCode status = U_ZERO_ERROR;
-    const icu::DecimalFormatSymbols symbols(IcuLocale(name), status);
-    QString separator = QStringLiteral(".");
-    if (U_SUCCESS(status))
-        separator = FromIcu(symbols.getSymbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol));
-    last = &*cache.emplace(name, separator).first;
-    return last->second;
+    return NumberConventions(LocaleName(Category::Numbers)).point;
+}
+
+const CParseConventions &CLocaleServices::MoneyConventions(const QString &localeName)
+{
+    return FormattersFor(localeName).moneyConventions;
+}
+
+const CParseConventions &CLocaleServices::NumberConventions(const QString &localeName)
+{
+    return FormattersFor(localeName).numberConventions;
+}
+
+bool CLocaleServices::IsKnownLocale(const QString &localeName)
+{
+    // Language, then script, region or variant parts: nothing else reaches ICU from a file.
+    static const QRegularExpression shape(QStringLiteral("^[A-Za-z]{2,8}(?:[_-][A-Za-z0-9]{1,8})*$"));
+    if (!shape.match(localeName).hasMatch())
+        return false;
+    const icu::Locale locale(localeName.toLatin1().constData());
+    return !locale.isBogus() && IcuKnowsLocale(locale);
 }
 
 void CLocaleServices::PinLocale(const QString &name)

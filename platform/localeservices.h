@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QDate;
 
@@ -13,10 +14,20 @@ class QDate;
 //
 // The two number calls take a plain decimal text (ASCII digits, at most one ".", an optional
 // leading "-") and give the empty text for anything else, and for a result longer than
-// MaxFormattedLength characters.
+// MaxFormattedLength characters. Every figure is written with the digits 0 to 9, whatever digits
+// the locale uses by default, so that it reads back anywhere.
 //
 // Every call may be made from any thread; the program loads ICU's data on a second thread while
 // its window is being built.
+// How a formatted figure of one locale reads back: the decimal separator it was written with and
+// the texts that stand around the number (currency symbol, sign, brackets), longest first.
+struct CParseConventions
+{
+    QString point;
+    QStringList prefixes;
+    QStringList suffixes;
+};
+
 class CLocaleServices
 {
 public:
@@ -30,6 +41,15 @@ public:
     [[nodiscard]] static QString FormatShortDate(const QDate &date);
     // The decimal separator of the number locale (LC_NUMERIC), "." for en_US, "," for de_DE.
     [[nodiscard]] static QString DecimalSeparator();
+
+    // How money of a locale reads back: its currency's decimal separator, which is not always
+    // the number separator ("." for fr_CH money, "$" for pt_CV) and its currency texts.
+    [[nodiscard]] static const CParseConventions &MoneyConventions(const QString &localeName);
+    // How percent figures and whole numbers of a locale read back.
+    [[nodiscard]] static const CParseConventions &NumberConventions(const QString &localeName);
+    // True when ICU has data of its own for the locale name ("de_DE", "en_001"), not only its
+    // root fallback.
+    [[nodiscard]] static bool IsKnownLocale(const QString &localeName);
 
     // Pins every category to one locale name such as "de_DE"; an empty name returns to the
     // environment.

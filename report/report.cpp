@@ -281,7 +281,7 @@ QString HtmlEncode(const QString &text)
             encoded += QLatin1String("&gt;");
             break;
         default:
-            encoded += c;
+            encoded += IsControlCharacter(c.unicode()) ? QLatin1Char(' ') : c;
             break;
         }
     }

@@ -8,13 +8,25 @@
 
 namespace {
 
-// UTF-8 to text, keeping a byte-order mark that is part of the text: only the file's first one
-// is a mark, and the caller has dropped it already.
+// UTF-8 to text, keeping a byte-order mark inside the text: only those at the start of the file
+// are marks, and the caller has dropped them already.
 QString DecodeUtf8(QByteArrayView bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless
                                                      | QStringDecoder::Flag::ConvertInitialBom);
     return decoder.decode(bytes);
+}
+
+const QByteArray Utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
+
+// Where the text of a UTF-8 file starts: after every byte-order mark at its start. An editor
+// that adds a mark to a file that has one already leaves two, and both are marks.
+qsizetype TextStart(const QByteArray &bytes)
+{
+    qsizetype start = 0;
+    while (bytes.mid(start, Utf8Bom.size()) == Utf8Bom)
+        start += Utf8Bom.size();
+    return start;
 }
 
 } // namespace
@@ -62,7 +74,7 @@ void CStdioFile::Take(QByteArray bytes)
         bytes.truncate(eof);
     bool multiByte = false;
     m_utf8 = IsValidUtf8(bytes, &multiByte) && multiByte;
-    m_pos = m_utf8 && bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    m_pos = m_utf8 ? TextStart(bytes) : 0;
     m_bytes = std::move(bytes);
 }
 
@@ -103,9 +115,8 @@ QString CStdioFile::Decode(QByteArray bytes)
         bytes.truncate(eof);
     bool multiByte = false;
     if (IsValidUtf8(bytes, &multiByte) && multiByte) {
-        if (bytes.startsWith("\xEF\xBB\xBF"))
-            return DecodeUtf8(QByteArrayView(bytes.constData() + 3, bytes.size() - 3));
-        return DecodeUtf8(bytes);
+        const qsizetype start = TextStart(bytes);
+        return DecodeUtf8(QByteArrayView(bytes.constData() + start, bytes.size() - start));
     }
     return QString::fromLatin1(bytes);
 }

@@ -2,6 +2,7 @@
 
 #include "fileexception.h"
 #include "savefile.h"
+#include "stdiofile.h"
 
 #include <QSaveFile>
 
@@ -40,7 +41,12 @@ QByteArray CTextFile::Encode(const QString &text, Encoding encoding)
     if (encoding == Encoding::Latin1UnlessWider
         && std::all_of(withLineEnds.cbegin(), withLineEnds.cend(),
                        [](QChar c) { return c.unicode() <= 0xFF; })) {
-        return withLineEnds.toLatin1();
+        // A one-byte form that is itself valid UTF-8 ("Ã©") would be read back as UTF-8 ("é"):
+        // such a text is written as UTF-8, which reads back as it is.
+        QByteArray latin1 = withLineEnds.toLatin1();
+        bool multiByte = false;
+        if (!CStdioFile::IsValidUtf8(latin1, &multiByte) || !multiByte)
+            return latin1;
     }
     return withLineEnds.toUtf8();
 }

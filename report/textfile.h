@@ -22,7 +22,8 @@ public:
         // UTF-8 without byte-order mark: the report, whose page declares utf-8.
         Utf8,
         // One byte per character (ISO 8859-1) when every character of the whole file is at most
-        // U+00FF; otherwise the whole file as UTF-8 without byte-order mark: the exchange file.
+        // U+00FF and those bytes do not read as UTF-8 themselves; otherwise the whole file as
+        // UTF-8 without byte-order mark: the exchange file.
         Latin1UnlessWider
     };
 

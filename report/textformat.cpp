@@ -46,3 +46,12 @@ QString EscapeFormat(const QString &text)
     escaped.replace(QLatin1Char('%'), QLatin1String("%%"));
     return escaped;
 }
+
+QString WithoutControlCharacters(QString text)
+{
+    for (QChar &c : text) {
+        if (IsControlCharacter(c.unicode()))
+            c = QLatin1Char(' ');
+    }
+    return text;
+}

@@ -47,3 +47,13 @@ template <typename... Args>
 
 // The text with every "%" doubled, so that formatting gives it back unchanged.
 [[nodiscard]] QString EscapeFormat(const QString &text);
+
+// True for the control characters U+0000 to U+001F and U+007F, which no file of the program
+// keeps inside a text: a line end would split the line, U+001A ends a deal file.
+[[nodiscard]] constexpr bool IsControlCharacter(char16_t c)
+{
+    return c < 0x20 || c == 0x7F;
+}
+
+// The text with every control character written as a space.
+[[nodiscard]] QString WithoutControlCharacters(QString text);

@@ -27,6 +27,7 @@ private slots:
 
     void firstRunWritesEveryEntry();
     void storedValuesReadBackUnchanged();
+    void figuresSurviveALocaleChangeBetweenRuns();
     void everyWayToEndWritesTheProfile_data();
     void everyWayToEndWritesTheProfile();
     void otherFeesLastOnlyOneRun();
@@ -50,7 +51,7 @@ void TestApp::firstRunWritesEveryEntry()
     QSettings file = ProfileFile(fixture);
     file.beginGroup(QStringLiteral("ZANT"));
     QStringList keys = file.childKeys();
-    QCOMPARE(keys.size(), 37);
+    QCOMPARE(keys.size(), 38);
     QCOMPARE(file.value("CalcCmd").toString(), CAppSettings::Defaults().m_strCalcCmd);
     QCOMPARE(file.value("FontName").toString(), QStringLiteral("Tahoma,Arial,sans-serif"));
     QCOMPARE(file.value("FontSize").toString(), QStringLiteral("small"));
@@ -103,7 +104,7 @@ void TestApp::storedValuesReadBackUnchanged()
 
     QSettings file = ProfileFile(fixture);
     file.beginGroup(QStringLiteral("ZANT"));
-    QCOMPARE(file.childKeys().size(), 37);
+    QCOMPARE(file.childKeys().size(), 38);
     QCOMPARE(file.value("CalcCmd").toString(), QStringLiteral("xcalc"));
     QCOMPARE(file.value("FontSize").toString(), QStringLiteral("LARGE"));
     QCOMPARE(file.value("LabelsColor").toInt(), 0x00123456);
@@ -114,6 +115,68 @@ void TestApp::storedValuesReadBackUnchanged()
     // Stored as shown: the locale rounds to two places.
     QCOMPARE(file.value("InterestRate3").toString(), QStringLiteral("6.13%"));
     QCOMPARE(file.value("Term3").toString(), QStringLiteral("15"));
+}
+
+// Runs the program as a user whose desktop language has changed since the last run, through the
+// environment: each run types a figure in its own form, and finds all figures as they were.
+void TestApp::figuresSurviveALocaleChangeBetweenRuns()
+{
+    CAppFixture fixture;
+    CLocaleServices::PinLocale(QString());
+    const QByteArray all = qgetenv("LC_ALL");
+    qunsetenv("LC_ALL");
+    struct Run
+    {
+        const char *lang;
+        const char *typedRent;
+        QString price;
+        QString rent;
+        QString rate;
+    };
+    const Run runs[] = {
+        {"en_US.UTF-8", "2,450.5", QStringLiteral("$315,500.25"), QStringLiteral("$2,450.50"),
+         QStringLiteral("6.13%")},
+        {"de_DE.UTF-8", "2.450,5", QStringLiteral("315.500,25\u00a0€"),
+         QStringLiteral("2.450,50\u00a0€"), QStringLiteral("6,13%")},
+        {"fr_CH.UTF-8", "2450.50", QStringLiteral("315\u202f500.25\u00a0CHF"),
+         QStringLiteral("2\u202f450.50\u00a0CHF"), QStringLiteral("6,13%")},
+        {"ar_EG.UTF-8", "٢٤٥٠٫٥", QStringLiteral("\u061c315,500.25\u00a0ج.م.\u200f"),
+         QStringLiteral("\u061c2,450.50\u00a0ج.م.\u200f"), QStringLiteral("6.13%")},
+    };
+    bool first = true;
+    for (const Run &run : runs) {
+        qputenv("LANG", run.lang);
+        fixture.ReopenProfile();
+        fixture.Run([&](CZANTDlg &dlg) {
+            QVERIFY(ActivateAndWait(dlg));
+            if (first) {
+                Edit(dlg, "editPurchasePrice")->setText(QStringLiteral("315500.25"));
+                Edit(dlg, "editInterestRate")->setText(QStringLiteral("6.125"));
+            }
+            QLineEdit *rent = Edit(dlg, "editRentalIncome");
+            rent->setFocus();
+            QTRY_VERIFY(rent->hasFocus());
+            rent->selectAll();
+            // Key by key, with the text each key gives, also where it is not ASCII.
+            for (const QChar c : QString::fromUtf8(run.typedRent))
+                QTest::sendKeyEvent(QTest::Click, rent, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::keyClick(rent, Qt::Key_Tab);
+            QCOMPARE(rent->text(), run.rent);
+            QCOMPARE(Edit(dlg, "editPurchasePrice")->text(), first ? QStringLiteral("315500.25") : run.price);
+            QVERIFY(Trigger(dlg, "actionExit"));
+        });
+        first = false;
+        QSettings file = ProfileFile(fixture);
+        file.beginGroup(QStringLiteral("ZANT"));
+        QCOMPARE(file.value("PurchasePrice").toString(), run.price);
+        QCOMPARE(file.value("InterestRate1").toString(), run.rate);
+        const QString name = QString::fromLatin1(run.lang).section(QLatin1Char('.'), 0, 0);
+        QCOMPARE(file.value("Locale").toString(),
+                 QStringLiteral("LC_MONETARY=%1 LC_NUMERIC=%1").arg(name));
+    }
+    qunsetenv("LANG");
+    qputenv("LC_ALL", all);
+    CLocaleServices::PinLocale(QStringLiteral("en_US"));
 }
 
 void TestApp::everyWayToEndWritesTheProfile_data()
@@ -154,7 +217,7 @@ void TestApp::everyWayToEndWritesTheProfile()
     });
     QSettings file = ProfileFile(fixture);
     file.beginGroup(QStringLiteral("ZANT"));
-    QCOMPARE(file.childKeys().size(), 37);
+    QCOMPARE(file.childKeys().size(), 38);
     QCOMPARE(file.value("PurchasePrice").toString(), QStringLiteral("$123,456.00"));
     QCOMPARE(file.value("Lender1").toString(), expectedLender);
 }
@@ -197,7 +260,7 @@ void TestApp::startsWithoutDataFolder()
     QCOMPARE(QDir::currentPath(), before);
     QSettings profile = ProfileFile(fixture);
     profile.beginGroup(QStringLiteral("ZANT"));
-    QCOMPARE(profile.childKeys().size(), 37);
+    QCOMPARE(profile.childKeys().size(), 38);
 
     // No documents folder at all behaves the same.
     fixture.m_folders.m_path.clear();

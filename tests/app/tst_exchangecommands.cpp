@@ -111,6 +111,7 @@ void TestExchangeCommands::exportCopiesTheEditsEvenWhenCancelled()
     QCOMPARE(fixture.m_profile->GetProfileString("ZANT", "Lender1"), QStringLiteral("Kept"));
 }
 
+// Exported in en_US, imported by a user in de_DE: the same figures, in German form.
 void TestExchangeCommands::exportThenImportRestoresOtherFees()
 {
     CAppFixture fixture;
@@ -118,19 +119,26 @@ void TestExchangeCommands::exportThenImportRestoresOtherFees()
     fixture.m_prompt.SetNextFileName(path);
     fixture.Run([&](CZANTDlg &dlg) {
         Edit(dlg, "editOtherFees")->setText(QStringLiteral("175"));
+        Edit(dlg, "editEscrow")->setText(QStringLiteral("0.05"));
+        Edit(dlg, "editDescription")->setText(QStringLiteral("Elm St\nUnit 4"));
         Trigger(dlg, "actionExport");
         dlg.reject();
     });
     QVERIFY(QFile::exists(path));
     fixture.ReopenProfile();
     fixture.m_prompt.SetNextFileName(path);
+    CLocaleServices::PinLocale(QStringLiteral("de_DE"));
     fixture.Run([&](CZANTDlg &dlg) {
-        QCOMPARE(Edit(dlg, "editOtherFees")->text(), QStringLiteral("$0.00"));
+        QCOMPARE(Edit(dlg, "editOtherFees")->text(), QString::fromUtf8("0,00\u00a0€"));
         Trigger(dlg, "actionImport");
-        QCOMPARE(Edit(dlg, "editOtherFees")->text(), QStringLiteral("$175.00"));
+        QCOMPARE(Edit(dlg, "editOtherFees")->text(), QString::fromUtf8("175,00\u00a0€"));
+        QCOMPARE(Edit(dlg, "editEscrow")->text(), QString::fromUtf8("0,05\u00a0€"));
+        QCOMPARE(Edit(dlg, "editPurchasePrice")->text(), QString::fromUtf8("200.000,00\u00a0€"));
+        QCOMPARE(Edit(dlg, "editDescription")->text(), QStringLiteral("Elm St Unit 4"));
         QVERIFY(fixture.m_prompt.m_messages.isEmpty());
         dlg.reject();
     });
+    CLocaleServices::PinLocale(QStringLiteral("en_US"));
 }
 
 QTEST_MAIN(TestExchangeCommands)

@@ -5,6 +5,7 @@
 #include "profilestore.h"
 #include "stdiofile.h"
 #include "testfiles.h"
+#include "testrecords.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -39,23 +40,6 @@ CDealRecord FilledRecord()
     return record;
 }
 
-void CompareRecords(const CDealRecord &actual, const CDealRecord &expected)
-{
-    QCOMPARE(actual.m_strDescription, expected.m_strDescription);
-    QCOMPARE(actual.m_purchasePrice.m_value, expected.m_purchasePrice.m_value);
-    QCOMPARE(actual.m_rentalIncome.m_value, expected.m_rentalIncome.m_value);
-    QCOMPARE(actual.m_escrow.m_value, expected.m_escrow.m_value);
-    QCOMPARE(actual.m_otherFees.m_value, expected.m_otherFees.m_value);
-    QCOMPARE(actual.m_safetyMargin.m_value, expected.m_safetyMargin.m_value);
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        QCOMPARE(actual.m_strLender[k], expected.m_strLender[k]);
-        QCOMPARE(actual.m_downPayment[k].m_value, expected.m_downPayment[k].m_value);
-        QCOMPARE(actual.m_interestRate[k].m_value, expected.m_interestRate[k].m_value);
-        QCOMPARE(actual.m_term[k].m_value, expected.m_term[k].m_value);
-        QCOMPARE(actual.m_pmi[k].m_value, expected.m_pmi[k].m_value);
-    }
-}
-
 } // namespace
 
 class TestExchangeFile : public QObject
@@ -73,6 +57,8 @@ private slots:
     void errorMessages();
     void roundTrip_data();
     void roundTrip();
+    void textsSurviveTheFile_data();
+    void textsSurviveTheFile();
     void widerCharactersAreWrittenAsUtf8();
     void exportReplacesAtomically();
     void missingFileIsAFileError();
@@ -86,7 +72,8 @@ void TestExchangeFile::exportsTheFirstRunLayout()
 {
     const QString path = m_dir.filePath(QStringLiteral("first.zant"));
     ExchangeFile::Export(ProfileStore::FirstRunRecord(), path);
-    QByteArray expected = ";\r\n; Zantoria Import/Export file\r\n;\r\n\r\n"
+    QByteArray expected = ";\r\n; Zantoria Import/Export file\r\n"
+                          "; Locale: LC_MONETARY=en_US LC_NUMERIC=en_US\r\n;\r\n\r\n"
                           "Description = \r\nPurchasePrice = $200,000.00\r\n"
                           "RentalIncome = $2,000.00\r\nEscrow = $0.00\r\nOtherFees = $0.00\r\n"
                           "SafetyMargin = 0.00%\r\n";
@@ -97,7 +84,7 @@ void TestExchangeFile::exportsTheFirstRunLayout()
                         .toLatin1();
     const QByteArray written = ReadAll(path);
     QCOMPARE(written, expected);
-    QCOMPARE(written.count("\r\n"), 40);
+    QCOMPARE(written.count("\r\n"), 41);
 }
 
 void TestExchangeFile::importReadsEntries()
@@ -149,6 +136,12 @@ void TestExchangeFile::importStopsAtDataErrors_data()
         << QByteArray(";\n;\n;\n\nDescription = x\nEscrow = 1\n= 5\nEscrow = 2\n")
         << int(CImportError::MissingLabel) << 7;
     QTest::newRow("no equals") << QByteArray("Hello") << int(CImportError::UnrecognizedSyntax) << 1;
+    QTest::newRow("unknown locale")
+        << QByteArray(";\r\n; Locale: LC_MONETARY=xx_YY LC_NUMERIC=en_US\r\nPMI1 = 1\r\n")
+        << int(CImportError::UnrecognizedLocale) << 2;
+    QTest::newRow("locale line of another form")
+        << QByteArray("Escrow = 1\r\n; Locale: de_DE\r\nEscrow = 2\r\n")
+        << int(CImportError::UnrecognizedLocale) << 2;
     QTest::newRow("label not upper-cased beyond a-z")
         << QByteArray("Description = x\r\nDescr\xc4\xb1ption = y\r\n")
         << int(CImportError::UnrecognizedLabel) << 2;
@@ -185,28 +178,76 @@ void TestExchangeFile::errorMessages()
              QStringLiteral("Unable to import '/home/ann/Deals/elm.zant' : Missing label on line 7."));
     QCOMPARE((CImportError{CImportError::UnrecognizedLabel, 12}.Message(path)),
              QStringLiteral("Unable to import '/home/ann/Deals/elm.zant' : Unrecognized label on line 12."));
+    QCOMPARE((CImportError{CImportError::UnrecognizedLocale, 3}.Message(path)),
+             QStringLiteral("Unable to import '/home/ann/Deals/elm.zant' : Unrecognized locale on line 3."));
 }
 
+// Written in one locale, read in another: the file's locale line keeps the figures.
 void TestExchangeFile::roundTrip_data()
 {
-    QTest::addColumn<QString>("locale");
-    QTest::newRow("en_US") << "en_US";
-    QTest::newRow("de_DE") << "de_DE";
-    QTest::newRow("fr_FR") << "fr_FR";
+    QTest::addColumn<QString>("writer");
+    QTest::addColumn<QString>("reader");
+    QTest::newRow("en_US") << "en_US" << "en_US";
+    QTest::newRow("en_US read in de_DE") << "en_US" << "de_DE";
+    QTest::newRow("de_DE read in fr_CH") << "de_DE" << "fr_CH";
+    QTest::newRow("fr_CH read in ar_EG") << "fr_CH" << "ar_EG";
+    QTest::newRow("ar_EG read in pt_CV") << "ar_EG" << "pt_CV";
+    QTest::newRow("pt_CV read in en_US") << "pt_CV" << "en_US";
 }
 
 void TestExchangeFile::roundTrip()
 {
-    QFETCH(QString, locale);
-    CLocaleServices::PinLocale(locale);
-    const QString path = m_dir.filePath(locale + QStringLiteral(".zant"));
+    QFETCH(QString, writer);
+    QFETCH(QString, reader);
+    CLocaleServices::PinLocale(writer);
+    const QString path = m_dir.filePath(writer + QStringLiteral(".zant"));
     const CDealRecord original = FilledRecord();
     ExchangeFile::Export(original, path);
+    CLocaleServices::PinLocale(reader);
     CDealRecord back;
     QVERIFY(!ExchangeFile::Import(back, path));
     CompareRecords(back, original);
-    if (locale == QLatin1String("de_DE")) // the euro sign makes it a UTF-8 file
+    if (writer == QLatin1String("de_DE")) // the euro sign makes it a UTF-8 file
         QVERIFY(ReadAll(path).contains("PurchasePrice = 412.345,67\xc2\xa0\xe2\x82\xac\r\n"));
+
+    // Without its locale line the file is read in the reader's own locale, as before.
+    QByteArray bytes = ReadAll(path);
+    bytes.replace("; Locale:", ";");
+    CDealRecord own;
+    QVERIFY(!ImportBytes(own, bytes));
+    QCOMPARE(own.m_rentalIncome.m_value == original.m_rentalIncome.m_value,
+             CLocaleServices::MoneyConventions(writer).point
+                 == CLocaleServices::MoneyConventions(reader).point);
+}
+
+// Whatever a user types or pastes into a text comes back, but for control characters, which
+// are spaces, and white space at the ends.
+void TestExchangeFile::textsSurviveTheFile_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("back");
+    QTest::newRow("line ends") << "Elm St\r\nUnit 4\nBack\rhouse" << "Elm St  Unit 4 Back house";
+    QTest::newRow("end of file mark and escape") << "a\x1a b\x1b[1m\x7f" << "a  b [1m";
+    QTest::newRow("NUL") << QString(QStringLiteral("a")) + QChar(0) + QStringLiteral("b") << "a b";
+    QTest::newRow("one-byte form reads as UTF-8") << QString::fromUtf8("Ã©tage") << QString::fromUtf8("Ã©tage");
+    QTest::newRow("ends trimmed") << QStringLiteral(" \t Elm = 5; x \u00a0") << "Elm = 5; x";
+    QTest::newRow("wide") << QString::fromUtf8("Maison ☂ 中 \xF0\x9F\x8F\xA0") << QString::fromUtf8("Maison ☂ 中 \xF0\x9F\x8F\xA0");
+}
+
+void TestExchangeFile::textsSurviveTheFile()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, back);
+    CDealRecord record = FilledRecord();
+    record.m_strDescription = text;
+    record.m_strLender[4] = text;
+    const QString path = m_dir.filePath(QStringLiteral("texts.zant"));
+    ExchangeFile::Export(record, path);
+    CDealRecord read;
+    QVERIFY(!ExchangeFile::Import(read, path));
+    QCOMPARE(read.m_strDescription, back);
+    QCOMPARE(read.m_strLender[4], back);
+    QCOMPARE(read.m_pmi[4].m_value, record.m_pmi[4].m_value); // nothing after the text is lost
 }
 
 void TestExchangeFile::widerCharactersAreWrittenAsUtf8()

@@ -1,5 +1,7 @@
+#include "figurelocales.h"
 #include "localeservices.h"
 #include "testfiles.h"
+#include "value.h"
 
 #include <QDate>
 #include <QDir>
@@ -47,11 +49,15 @@ private slots:
     void writesNextToTheDealFile();
     void writesWhereAsked();
     void usesTheSavedSettingsAndTheLocale();
+    void examplesReadTheSameInEveryLocale_data();
+    void examplesReadTheSameInEveryLocale();
     void badInputAndMissingFiles();
     void help();
 
 private:
     Result Run(const QStringList &arguments, const QString &locale = QStringLiteral("en_US.UTF-8"));
+    // Runs the command with nothing but these locale variables ("LANG=de_DE.UTF-8").
+    Result RunIn(const QStringList &arguments, const QStringList &localeVariables);
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -64,9 +70,17 @@ void TestReportCommand::init()
 
 Result TestReportCommand::Run(const QStringList &arguments, const QString &locale)
 {
+    return RunIn(arguments, {QStringLiteral("LC_ALL=") + locale});
+}
+
+Result TestReportCommand::RunIn(const QStringList &arguments, const QStringList &localeVariables)
+{
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), locale);
+    for (const char *name : {"LC_ALL", "LC_MONETARY", "LC_NUMERIC", "LC_TIME", "LANG"})
+        environment.remove(QString::fromLatin1(name));
+    for (const QString &variable : localeVariables)
+        environment.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
     // The user's profile of this test only.
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir->filePath(QStringLiteral("config")));
     process.setProcessEnvironment(environment);
@@ -131,6 +145,68 @@ void TestReportCommand::usesTheSavedSettingsAndTheLocale()
     QVERIFY(page.contains(QString::fromUtf8("<td class=\"even\">250,50\u00a0€</td>")));
     QVERIFY(page.contains(QStringLiteral("<td>6,50%</td>")));
     QVERIFY(page.contains(QStringLiteral("Four-unit building, 12 Elm Street")));
+}
+
+void TestReportCommand::examplesReadTheSameInEveryLocale_data()
+{
+    QTest::addColumn<QStringList>("variables");
+    QTest::newRow("de_DE") << QStringList{QStringLiteral("LC_ALL=de_DE.UTF-8")};
+    QTest::newRow("fr_CH") << QStringList{QStringLiteral("LANG=fr_CH.UTF-8")};
+    QTest::newRow("ar_EG") << QStringList{QStringLiteral("LANG=ar_EG.UTF-8")};
+    QTest::newRow("German money, C numbers")
+        << QStringList{QStringLiteral("LANG=de_DE.UTF-8"), QStringLiteral("LC_NUMERIC=C")};
+    QTest::newRow("Swiss money, Egyptian numbers")
+        << QStringList{QStringLiteral("LC_MONETARY=de_CH.UTF-8"), QStringLiteral("LC_NUMERIC=ar_EG.UTF-8")};
+}
+
+// The examples were written in en_US: in any other locale their report shows the same figures,
+// each cell in that locale's form.
+void TestReportCommand::examplesReadTheSameInEveryLocale()
+{
+    QFETCH(QStringList, variables);
+    const QString deal = QStringLiteral(ZANT_EXAMPLES "/five-loans.zant");
+    const QString english = m_dir->filePath(QStringLiteral("en.htm"));
+    const QString local = m_dir->filePath(QStringLiteral("local.htm"));
+    QCOMPARE(Run({deal, QStringLiteral("-o"), english}).exitCode, 0);
+    const Result result = RunIn({deal, QStringLiteral("-o"), local}, variables);
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.exitCode, 0);
+
+    CLocaleServices::PinLocale(QString());
+    for (const QString &variable : variables)
+        qputenv(qPrintable(variable.section(QLatin1Char('='), 0, 0)), variable.section(QLatin1Char('='), 1).toLatin1());
+    const CFigureLocales shown = CFigureLocales::User();
+    const CFigureLocales english_US{QStringLiteral("en_US"), QStringLiteral("en_US")};
+    for (const QString &variable : variables)
+        qunsetenv(qPrintable(variable.section(QLatin1Char('='), 0, 0)));
+
+    static const QRegularExpression cell(QStringLiteral("<td[^>]*>([^<]*)</td>"));
+    const QString localPage = MaskDate(QString::fromUtf8(ReadAll(local)));
+    QStringList localCells;
+    for (const auto &match : cell.globalMatch(localPage))
+        localCells << match.captured(1);
+    QStringList englishCells;
+    for (const auto &match : cell.globalMatch(MaskDate(QString::fromUtf8(ReadAll(english)))))
+        englishCells << match.captured(1);
+    QCOMPARE(localCells.size(), englishCells.size());
+    QVERIFY(localPage != MaskDate(QString::fromUtf8(ReadAll(english))));
+    static const QRegularExpression figure(QStringLiteral("^[$(]|%$|^[0-9,]+$"));
+    for (qsizetype i = 0; i < englishCells.size(); ++i) {
+        const QString &was = englishCells.at(i);
+        if (!figure.match(was).hasMatch()) {
+            QCOMPARE(localCells.at(i), was);
+            continue;
+        }
+        CCurrencyValue money;
+        CPercentValue number;
+        CValue &value = was.endsWith(QLatin1Char('%')) || !was.contains(QLatin1Char('$'))
+                                ? static_cast<CValue &>(number)
+                                : money;
+        value.Parse(was, english_US);
+        const double expected = value.m_value;
+        value.Parse(localCells.at(i), shown);
+        QVERIFY2(value.m_value == expected, qPrintable(was + QStringLiteral(" became ") + localCells.at(i)));
+    }
 }
 
 void TestReportCommand::badInputAndMissingFiles()

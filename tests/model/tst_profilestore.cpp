@@ -4,6 +4,7 @@
 #include "profile.h"
 #include "profilestore.h"
 #include "testdoubles.h"
+#include "testrecords.h"
 
 #include <QSettings>
 #include <QStandardPaths>
@@ -21,7 +22,7 @@ private slots:
     }
 
     void emptyProfileGivesFirstRunValues();
-    void writesThirtySevenEntriesInDisplayForm();
+    void writesEntriesInDisplayForm();
     void storedValuesReadBackUnchanged();
     void settingsProfileRoundTrip();
 };
@@ -53,7 +54,7 @@ void TestProfileStore::emptyProfileGivesFirstRunValues()
     QCOMPARE(record.m_nLoan, 0);
 }
 
-void TestProfileStore::writesThirtySevenEntriesInDisplayForm()
+void TestProfileStore::writesEntriesInDisplayForm()
 {
     CMemoryProfile profile;
     CAppSettings settings = CAppSettings::Defaults();
@@ -64,7 +65,7 @@ void TestProfileStore::writesThirtySevenEntriesInDisplayForm()
     ProfileStore::WriteSettings(profile, settings);
     ProfileStore::WriteRecord(profile, record);
 
-    QCOMPARE(profile.m_values.size(), 37);
+    QCOMPARE(profile.m_values.size(), 38);
     QCOMPARE(profile.m_values.value("ZANT/LabelsColor"), QStringLiteral("13434879"));
     QCOMPARE(profile.m_values.value("ZANT/OddRowsCalcColor"), QStringLiteral("16777164"));
     QCOMPARE(profile.m_values.value("ZANT/FontName"), QStringLiteral("Tahoma,Arial,sans-serif"));
@@ -73,49 +74,53 @@ void TestProfileStore::writesThirtySevenEntriesInDisplayForm()
     QCOMPARE(profile.m_values.value("ZANT/InterestRate5"), QStringLiteral("7.00%"));
     QCOMPARE(profile.m_values.value("ZANT/Term3"), QStringLiteral("30"));
     QCOMPARE(profile.m_values.value("ZANT/PMI1"), QStringLiteral("$0.00"));
+    QCOMPARE(profile.m_values.value("ZANT/Locale"), QStringLiteral("LC_MONETARY=en_US LC_NUMERIC=en_US"));
     QVERIFY(profile.m_values.contains("ZANT/Lender5"));
     QVERIFY(!profile.m_values.contains("ZANT/OtherFees"));
     QVERIFY(!profile.m_values.contains("ZANT/Lender6"));
 }
 
+// Each run reads the profile the run before wrote, in another locale each time: the figures
+// stay what they were.
 void TestProfileStore::storedValuesReadBackUnchanged()
 {
-    for (const char *locale : {"en_US", "de_DE"}) {
+    CMemoryProfile profile;
+    CAppSettings settings{QStringLiteral("xcalc -x"), QStringLiteral("Georgia, serif"),
+                          QStringLiteral("x-large"), 0x12345678, 0xFFFFFFFF, 0x80000005, 0};
+    CDealRecord record;
+    record.m_strDescription = QString::fromUtf8("Café – Ünïcode ☂, \"quoted\"");
+    record.m_purchasePrice.m_value = 350000.5;
+    record.m_rentalIncome.m_value = 2450.75;
+    record.m_safetyMargin.m_value = 12.5;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        record.m_strLender[k] = QStringLiteral("Lender #%1; a=b").arg(k);
+        record.m_downPayment[k].m_value = 10000 * (k + 1) + 0.05;
+        record.m_interestRate[k].m_value = 5.25 + k;
+        record.m_term[k].m_value = 10 + 5 * k;
+        record.m_pmi[k].m_value = 12.34 * k;
+    }
+    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    ProfileStore::WriteSettings(profile, settings);
+    ProfileStore::WriteRecord(profile, record);
+    for (const char *locale : {"de_DE", "fr_CH", "ar_EG", "de_CH", "en_US"}) {
         CLocaleServices::PinLocale(QString::fromLatin1(locale));
-        CMemoryProfile profile;
-        CAppSettings settings{QStringLiteral("xcalc -x"), QStringLiteral("Georgia, serif"),
-                              QStringLiteral("x-large"), 0x12345678, 0xFFFFFFFF, 0x80000005, 0};
-        CDealRecord record;
-        record.m_strDescription = QString::fromUtf8("Café – Ünïcode ☂, \"quoted\"");
-        record.m_purchasePrice.m_value = 350000.5;
-        record.m_rentalIncome.m_value = 2450.75;
-        record.m_safetyMargin.m_value = 12.5;
-        for (int k = 0; k < MAX_LOANS; ++k) {
-            record.m_strLender[k] = QStringLiteral("Lender #%1; a=b").arg(k);
-            record.m_downPayment[k].m_value = 10000 * (k + 1);
-            record.m_interestRate[k].m_value = 5.25 + k;
-            record.m_term[k].m_value = 10 + 5 * k;
-            record.m_pmi[k].m_value = 12.34 * k;
-        }
-        ProfileStore::WriteSettings(profile, settings);
-        ProfileStore::WriteRecord(profile, record);
-
         CAppSettings settingsBack;
         CDealRecord recordBack;
         ProfileStore::ReadSettings(profile, settingsBack);
         ProfileStore::ReadRecord(profile, recordBack);
         QCOMPARE(settingsBack, settings);
-        QCOMPARE(recordBack.m_strDescription, record.m_strDescription);
-        QCOMPARE(recordBack.m_purchasePrice.m_value, 350000.5);
-        QCOMPARE(recordBack.m_rentalIncome.m_value, 2450.75);
-        QCOMPARE(recordBack.m_safetyMargin.m_value, 12.5);
-        for (int k = 0; k < MAX_LOANS; ++k) {
-            QCOMPARE(recordBack.m_strLender[k], record.m_strLender[k]);
-            QCOMPARE(recordBack.m_downPayment[k].m_value, record.m_downPayment[k].m_value);
-            QCOMPARE(recordBack.m_interestRate[k].m_value, record.m_interestRate[k].m_value);
-            QCOMPARE(recordBack.m_term[k].m_value, record.m_term[k].m_value);
-            QCOMPARE(recordBack.m_pmi[k].m_value, record.m_pmi[k].m_value);
-        }
+        CompareRecords(recordBack, record);
+        ProfileStore::WriteRecord(profile, recordBack);
+    }
+
+    // A profile that names no locale, or one ICU does not know, is read in the user's own.
+    CLocaleServices::PinLocale(QStringLiteral("de_DE"));
+    ProfileStore::WriteRecord(profile, record);
+    for (const QString &stored : {QString(), QStringLiteral("LC_MONETARY=xx_YY LC_NUMERIC=en_US")}) {
+        profile.WriteProfileString(QStringLiteral("ZANT"), QStringLiteral("Locale"), stored);
+        CDealRecord recordBack;
+        ProfileStore::ReadRecord(profile, recordBack);
+        CompareRecords(recordBack, record);
     }
     CLocaleServices::PinLocale(QStringLiteral("en_US"));
 }

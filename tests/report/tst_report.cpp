@@ -168,13 +168,13 @@ void TestReport::secondExampleFigures()
                                   {"$180,000.00", "$160,000.00", "$0.00", "$180,000.00",
                                    "$180,000.00"})));
     QVERIFY(page.contains(LoanRow("evencalc", "Principal and Interest",
-                                  {"$1,197.54", "$1,393.77", "$0.00", "", ""})));
+                                  {"$1,197.54", "$1,393.77", "$0.00", "$500.00", ""})));
     QVERIFY(page.contains(LoanRow("oddcalc", "Total Monthly Payment",
-                                  {"$1,447.54", "$1,718.77", "$250.00", "", ""})));
+                                  {"$1,447.54", "$1,718.77", "$250.00", "$750.00", ""})));
     QVERIFY(page.contains(LoanRow("evencalc", "Monthly Cash Flow",
-                                  {"$452.46", "$181.23", "$1,650.00", "", ""})));
+                                  {"$452.46", "$181.23", "$1,650.00", "$1,150.00", ""})));
     QVERIFY(page.contains(LoanRow("oddcalc", "Safety Cash Flow",
-                                  {"$252.46", "($18.77)", "$1,450.00", "", ""})));
+                                  {"$252.46", "($18.77)", "$1,450.00", "$950.00", ""})));
     // The inputs as the value fields show them.
     QVERIFY(page.contains(LoanRow("odd", "Interest Rate",
                                   {"7.00%", "6.50%", "7.00%", "0.00%", "7.00%"})));
@@ -234,8 +234,10 @@ void TestReport::htmlEncode_data()
     QTest::newRow("quotes and markup") << "My \"house\" & <yard>" << "My &quot;house&quot; &amp; &lt;yard&gt;";
     QTest::newRow("apostrophe stays") << "O'Brien's" << "O'Brien's";
     QTest::newRow("entity not decoded") << "&amp;" << "&amp;amp;";
-    QTest::newRow("others unchanged") << QStringLiteral("Caf\u00e9 \u2602 100% %s\t")
-                                      << QStringLiteral("Caf\u00e9 \u2602 100% %s\t");
+    QTest::newRow("others unchanged") << QStringLiteral("Caf\u00e9 \u2602 100% %s")
+                                      << QStringLiteral("Caf\u00e9 \u2602 100% %s");
+    QTest::newRow("control characters are spaces")
+            << QString::fromUtf8("a\tb\nc\x1b[31m\x7f", 11) + QChar(0) << "a b c [31m  ";
     QTest::newRow("all four") << "\"&<>" << "&quot;&amp;&lt;&gt;";
 }
 

@@ -15,7 +15,7 @@ using namespace FaultTest;
 
 // The profile file may be damaged by a crash, an editor or a full disk, or be no file at all.
 // Start-up must go on with the defaults for whatever cannot be read, take every entry that can,
-// and end by writing a sound profile with all 37 entries wherever a file can be written.
+// and end by writing a sound profile with all 38 entries wherever a file can be written.
 class TestCorruptProfile : public QObject
 {
     Q_OBJECT
@@ -93,7 +93,7 @@ QByteArray Garbage(int size)
     return bytes;
 }
 
-// The 37 entries the program keeps in its group.
+// The 38 entries the program keeps in its group.
 QStringList ProgramEntries()
 {
     QStringList names = {"CalcCmd",       "FontName",      "FontSize",     "LabelsColor",
@@ -106,7 +106,7 @@ QStringList ProgramEntries()
     return names;
 }
 
-// The file as written at shut-down: a sound INI file with the 37 entries in its group. Lines
+// The file as written at shut-down: a sound INI file with the 38 entries in its group. Lines
 // of a damaged file that read as entries of the group stay beside them (extraEntries).
 void VerifyWrittenProfile(const CAppFixture &fixture, const Started &started,
                           bool extraEntries = false)
@@ -123,7 +123,7 @@ void VerifyWrittenProfile(const CAppFixture &fixture, const Started &started,
     for (const QString &name : ProgramEntries())
         QVERIFY2(keys.contains(name), qPrintable(name));
     if (!extraEntries)
-        QCOMPARE(keys.size(), 37);
+        QCOMPARE(keys.size(), 38);
     QCOMPARE(file.value("CalcCmd").toString(), started.calc);
     QCOMPARE(file.value("LabelsColor").toLongLong(), qint64(started.labels));
     QCOMPARE(file.value("Description").toString(), started.description);

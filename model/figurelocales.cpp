@@ -1,0 +1,47 @@
+#include "figurelocales.h"
+
+#include "localeservices.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace {
+const QString MoneyKey = QStringLiteral("LC_MONETARY");
+const QString NumbersKey = QStringLiteral("LC_NUMERIC");
+} // namespace
+
+CFigureLocales CFigureLocales::User()
+{
+    return {CLocaleServices::LocaleName(CLocaleServices::Category::Money),
+            CLocaleServices::LocaleName(CLocaleServices::Category::Numbers)};
+}
+
+QString CFigureLocales::ToText() const
+{
+    return MoneyKey + QLatin1Char('=') + money + QLatin1Char(' ') + NumbersKey + QLatin1Char('=')
+           + numbers;
+}
+
+std::optional<CFigureLocales> CFigureLocales::FromText(const QString &text,
+                                                       const CFigureLocales &fallback)
+{
+    static const QRegularExpression spaces(QStringLiteral("\\s+"));
+    const QStringList parts = text.split(spaces, Qt::SkipEmptyParts);
+    if (parts.isEmpty())
+        return std::nullopt;
+    CFigureLocales locales = fallback;
+    for (const QString &part : parts) {
+        const qsizetype equals = part.indexOf(QLatin1Char('='));
+        const QString key = part.left(equals);
+        const QString name = part.mid(equals + 1);
+        if (equals < 0 || !CLocaleServices::IsKnownLocale(name))
+            return std::nullopt;
+        if (key == MoneyKey)
+            locales.money = name;
+        else if (key == NumbersKey)
+            locales.numbers = name;
+        else
+            return std::nullopt;
+    }
+    return locales;
+}

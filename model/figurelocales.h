@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The two locales a stored figure was written in: money in the money locale (LC_MONETARY),
+// percent figures and whole numbers in the number locale (LC_NUMERIC). Deal files and the profile
+// carry them as "LC_MONETARY=en_US LC_NUMERIC=en_US", so that their figures read back the same
+// after the desktop's language has changed.
+struct CFigureLocales
+{
+    QString money;
+    QString numbers;
+
+    // The user's own locales, those Format writes in now.
+    [[nodiscard]] static CFigureLocales User();
+
+    // "LC_MONETARY=de_DE LC_NUMERIC=de_DE".
+    [[nodiscard]] QString ToText() const;
+    // Reads ToText's form. A category the text leaves out stays as in fallback. Nothing for an
+    // empty text, a part of another form, or a locale ICU does not know.
+    [[nodiscard]] static std::optional<CFigureLocales> FromText(const QString &text,
+                                                               const CFigureLocales &fallback);
+};
