@@ -132,6 +132,10 @@
         <source>Unable to import &apos;%1&apos; : Unrecognized label on line %2.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Unable to import &apos;%1&apos; : Unrecognized locale on line %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CReport</name>

@@ -132,6 +132,10 @@
         <source>Unable to import &apos;%1&apos; : Unrecognized label on line %2.</source>
         <translation>&apos;%1&apos; kann nicht importiert werden: Unbekannte Bezeichnung in Zeile %2.</translation>
     </message>
+    <message>
+        <source>Unable to import &apos;%1&apos; : Unrecognized locale on line %2.</source>
+        <translation>&apos;%1&apos; kann nicht importiert werden: Unbekanntes Gebietsschema in Zeile %2.</translation>
+    </message>
 </context>
 <context>
     <name>CReport</name>

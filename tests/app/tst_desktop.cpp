@@ -139,7 +139,7 @@ void TestDesktop::recentFilesUnderFile()
     QCOMPARE(file.value("Recent File List/File1").toString(), paths.at(7));
     QCOMPARE(file.value("Recent File List/File2").toString(), exported);
     file.beginGroup(QStringLiteral("ZANT"));
-    QCOMPARE(file.childKeys().size(), 37);
+    QCOMPARE(file.childKeys().size(), 38);
     file.endGroup();
     fixture.ReopenProfile();
     fixture.Run([&](CZANTDlg &dlg) {
