@@ -6,12 +6,15 @@ set -euo pipefail
 packages=(cmake g++ ninja-build pkg-config libicu-dev libgl-dev fonts-dejavu-core
           qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           qt6-qpa-plugins xdg-utils scdoc dpkg-dev)
+# scripts/screenshots.sh: a virtual display, keys sent to it, the pictures taken of it, and a
+# small browser to show the report in.
+screenshot_packages=(xvfb xauth xdotool x11-utils imagemagick dillo)
 case "${1:-build}" in
 test)
     packages+=(desktop-file-utils appstream shared-mime-info libxml2-utils man-db
-               clang libclang-rt-14-dev libbenchmark-dev) ;;
+               clang libclang-rt-14-dev libbenchmark-dev "${screenshot_packages[@]}") ;;
 screenshots)
-    packages+=(xvfb xauth xdotool x11-utils imagemagick) ;;
+    packages+=("${screenshot_packages[@]}") ;;
 esac
 
 missing=()

@@ -12,7 +12,6 @@ out=docs/screenshots
 
 if [ "${1:-}" != --on-display ]; then
     scripts/install-deps.sh screenshots
-    command -v dillo >/dev/null || scripts/install-deps.sh build dillo
     if [ ! -f "$build/CMakeCache.txt" ]; then
         cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
     fi
@@ -26,12 +25,16 @@ windows=("$@")
 
 # A home of its own: first-run settings, an empty data folder, the desktop's language English.
 home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
-export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share
-export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 BROWSER=dillo
+program=
+# Dillo leaves its plugin daemon running.
+trap '[ -z "$program" ] || kill "$program" 2>/dev/null; /usr/libexec/dillo/dpidc stop >/dev/null 2>&1; rm -rf "$home"' EXIT
+export HOME=$home
+export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
+export BROWSER=dillo
 unset QT_QPA_PLATFORM
 
-# The id of the first visible window whose name matches, waiting up to $2 seconds.
+# The id of the first visible window whose name matches, waiting up to $2 seconds. xdotool
+# matches names regardless of case.
 find_window() {
     local pattern=$1 seconds=$2 id
     for ((i = 0; i < seconds * 10; i++)); do
@@ -57,19 +60,21 @@ press() {
     xdotool key --clearmodifiers "$2"
 }
 
-"$root/$build/app/zantoria" "$root/examples/five-loans.zant" &
+LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$root/$build/app/zantoria" "$root/examples/five-loans.zant" &
 program=$!
 main=$(find_window '^Zantoria$' 30) || { echo "zantoria did not show its window" >&2; exit 1; }
 
 for window in "${windows[@]}"; do
     case $window in
     main)
+        # The description field has the focus; show its text from the start.
+        press "$main" Home
         shoot "$main" main-window.png ;;
     report)
         press "$main" F5
-        browser=$(find_window 'ZANT|Zantoria.*report|Dillo' 30) \
+        browser=$(find_window '^Dillo: ' 30) \
             || { echo "no browser window showed the report" >&2; exit 1; }
-        xdotool windowsize --sync "$browser" 1100 560
+        xdotool windowsize --sync "$browser" 1100 600
         shoot "$browser" report.png
         kill "$(xdotool getwindowpid "$browser")" 2>/dev/null || true ;;
     analysis)
@@ -87,3 +92,4 @@ for window in "${windows[@]}"; do
 done
 kill "$program"
 wait "$program" 2>/dev/null || true
+program=

@@ -25,7 +25,7 @@ endfunction()
 function(validate tool)
     find_program(found_${tool} ${tool})
     if(NOT found_${tool})
-        message(STATUS "not installed, skipped: ${tool}")
+        fail("not installed: ${tool} (scripts/install-deps.sh test installs it)")
         return()
     endif()
     execute_process(COMMAND ${found_${tool}} ${ARGN}
@@ -157,6 +157,17 @@ foreach(expected "<id>${DESKTOP_ID}</id>"
     endif()
 endforeach()
 
+# Software centres show the main window, the report and the analysis window, as
+# scripts/screenshots.sh takes them; every picture it took is listed.
+file(GLOB taken RELATIVE "${SCREENSHOT_DIR}" "${SCREENSHOT_DIR}/*.png")
+list(APPEND taken main-window.png report.png analysis-window.png)
+list(REMOVE_DUPLICATES taken)
+foreach(name IN LISTS taken)
+    if(NOT metainfo_text MATCHES "<image>https://[^<]*/${name}</image>")
+        fail("the metainfo lists no screenshot ${name}")
+    endif()
+endforeach()
+
 validate(desktop-file-validate "${PREFIX}/${desktop_file}")
 validate(appstreamcli validate --no-net "${PREFIX}/${metainfo_file}")
 validate(xmllint --noout "${PREFIX}/${mime_file}")
@@ -176,7 +187,7 @@ if(update_mime)
         fail("the MIME database has no *.zant pattern for ${deal_type}: ${globs}")
     endif()
 else()
-    message(STATUS "not installed, skipped: update-mime-database")
+    fail("not installed: update-mime-database (scripts/install-deps.sh test installs it)")
 endif()
 
 # The desktop entry, registered for the deal files' type.
@@ -192,7 +203,7 @@ if(update_desktop)
         fail("the desktop database does not open ${deal_type} with ${DESKTOP_ID}: ${handlers}")
     endif()
 else()
-    message(STATUS "not installed, skipped: update-desktop-database")
+    fail("not installed: update-desktop-database (scripts/install-deps.sh test installs it)")
 endif()
 
 # The manual pages, formatted by man itself with every warning it knows.
@@ -200,7 +211,9 @@ foreach(page zantoria zantoria-report)
     set(man_page "${PREFIX}/${MANDIR}/man1/${page}.1.gz")
     expect_file("${MANDIR}/man1/${page}.1.gz")
     find_program(man_program man)
-    if(man_program AND EXISTS "${man_page}")
+    if(NOT man_program)
+        fail("not installed: man (scripts/install-deps.sh test installs it)")
+    elseif(EXISTS "${man_page}")
         execute_process(COMMAND ${man_program} --warnings -E UTF-8 -l "${man_page}"
             RESULT_VARIABLE result OUTPUT_VARIABLE text ERROR_VARIABLE warnings)
         if(NOT result EQUAL 0 OR NOT warnings STREQUAL "" OR NOT text MATCHES "SYNOPSIS")
