@@ -52,8 +52,10 @@ bool CZANTApp::GetDataFolder(QString &path)
         return false;
     }
     path = QDir(documents).filePath(QStringLiteral("ZANT"));
-    // A file named ZANT is no data folder.
-    return QFileInfo(path).isDir() || QDir(documents).mkdir(QStringLiteral("ZANT"));
+    // Whatever already bears the name counts as the folder: should it be a file, writing into
+    // it fails, and that failure names the path, which tells the user what is in the way.
+    const QFileInfo existing(path);
+    return existing.exists() || existing.isSymLink() || QDir(documents).mkdir(QStringLiteral("ZANT"));
 }
 
 void CZANTApp::OnToolsCalculator()

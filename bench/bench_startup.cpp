@@ -3,7 +3,8 @@
 // own. Measured per run: the time from spawning until the first window has been shown and painted
 // (the probe's clock line) and the time until the process has ended. Prints the medians and the
 // ratio of the two programs; with several repetitions, also the median of their ratios.
-// Usage: bench_startup [runs, default 40] [repetitions, default 1]
+// Usage: bench_startup [runs, default 40] [repetitions, default 1] [PROGRAM PROGRAM]
+// Two programs given replace the pair, for instance to compare two builds of the probe.
 
 #include <QByteArray>
 #include <QDir>
@@ -136,6 +137,10 @@ int main(int argc, char *argv[])
     const std::string errorLog = home.filePath(QStringLiteral("stderr.log")).toStdString();
     const char *programs[] = {ZANT_MINIMAL_DIALOG, ZANT_STARTUP_PROBE};
     const char *names[] = {"minimal_dialog", "zantoria (startup_probe)"};
+    if (argc > 4) {
+        for (int which = 0; which < 2; ++which)
+            programs[which] = names[which] = argv[3 + which];
+    }
 
     std::vector<double> shownRatios;
     std::vector<double> endedRatios;

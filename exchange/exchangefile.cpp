@@ -102,7 +102,7 @@ QString CImportError::Message(const QString &path) const
         text = QT_TRANSLATE_NOOP("CImportError", "Unable to import '%1' : Unrecognized locale on line %2.");
         break;
     }
-    return QCoreApplication::translate("CImportError", text).arg(path).arg(line);
+    return QCoreApplication::translate("CImportError", text).arg(path, QString::number(line));
 }
 
 void ExchangeFile::Export(const CDealRecord &record, const QString &path)

@@ -1,7 +1,10 @@
 #include "profile.h"
 
+#include "staletemporaries.h"
+
 #include <QCoreApplication>
 #include <QFile>
+#include <QLockFile>
 #include <QSettings>
 #include <QStringList>
 
@@ -27,9 +30,8 @@ QByteArray FreshName(const QString &path, const char *purpose)
     static std::atomic<unsigned> counter{0};
     return QFile::encodeName(path)
         + QStringLiteral(".%1-%2-%3")
-              .arg(QLatin1String(purpose))
-              .arg(QCoreApplication::applicationPid())
-              .arg(++counter)
+              .arg(QLatin1String(purpose), QString::number(QCoreApplication::applicationPid()),
+                   QString::number(++counter))
               .toLatin1();
 }
 
@@ -118,6 +120,15 @@ void CSettingsProfile::Flush()
     // is kept under a second name, a hard link that needs no room on the disk, until the new one
     // has been read back whole; otherwise it is renamed back, as it was.
     const QString path = m_settings->fileName();
+    // Another copy of the program may save at the same moment: taking turns keeps either from
+    // renaming its earlier file back over what the other has just written. QSettings locks
+    // "<name>.lock" itself while it writes, so this guard has a name of its own.
+    QLockFile guard(path + QStringLiteral(".save-lock"));
+    if (!guard.tryLock(10000)) {
+        m_settings->sync();
+        return;
+    }
+    RemoveStaleTemporaries(path, {QStringLiteral("earlier"), QStringLiteral("check")});
     const QByteArray native = QFile::encodeName(path);
     const QByteArray earlier = FreshName(path, "earlier");
     const bool kept = ::link(native.constData(), earlier.constData()) == 0;

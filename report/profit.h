@@ -30,12 +30,12 @@ void Step(Figure figure, const CDealRecord &record, Row &row);
 // All five figures, each row computed from the exact doubles of the row before.
 [[nodiscard]] std::array<Row, FigureCount> Calculate(const CDealRecord &record);
 
-// The payment formula of step 2 for one loan: r = (rate / 100) / 12, n = 12 * term,
+// The monthly payment (principal and interest) of one loan: r = (rate / 100) / 12, n = 12 * term,
 // P = pow(1 + r, n), M = (P * A + 0) / (((P - 1) * (r * 0 + 1)) / r); at r = 0, M = A / n.
 [[nodiscard]] double Payment(double loanAmount, double ratePercent, double termYears);
 // The same with P given, so that a test can tell what the power function's last place changes.
 [[nodiscard]] double PaymentWithPower(double loanAmount, double monthlyRate, double power);
-// r of step 2.1.
+// The monthly rate r: (rate / 100) / 12.
 [[nodiscard]] double MonthlyRate(double ratePercent);
 
 } // namespace Profit

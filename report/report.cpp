@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <new>
 
 namespace {
@@ -80,7 +81,7 @@ static_assert(sizeof(HeadTemplate) / sizeof(HeadTemplate[0]) == 57, "the head ha
 const QString DocumentType
     = QStringLiteral("<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Transitional//EN\" "
                      "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-transitional.dtd\">\n"
-                     "<html xmlns=\"http://www.w3.org/1999/xhtml\">");
+                     "<html xmlns=\"http://www.w3.org/1999/xhtml\">\n");
 
 const QString PropertyRow = QStringLiteral("  <tr>\n    <td class=\"label\">%s</td>\n"
                                            "    <td class=\"%s\">%s</td>\n  </tr>");
@@ -99,13 +100,46 @@ QString Head(const CAppSettings &settings)
     // The settings are inserted into a format: their "%" are doubled so that they reach the
     // page as they are written. Each replacement scans once from the left; a later one sees
     // what an earlier one inserted.
-    head.replace(QLatin1String("{FontName}"), EscapeFormat(settings.m_strFontName));
-    head.replace(QLatin1String("{FontSize}"), EscapeFormat(settings.m_strFontSize));
+    head.replace(QLatin1String("{FontName}"), EscapeFormat(CssFontFamilies(settings.m_strFontName)));
+    head.replace(QLatin1String("{FontSize}"), EscapeFormat(CssFontSize(settings.m_strFontSize)));
     head.replace(QLatin1String("{LabelColor}"), ColorToHtml(settings.m_crLabels));
     head.replace(QLatin1String("{OddColor}"), ColorToHtml(settings.m_crOddRows));
     head.replace(QLatin1String("{EvenColor}"), ColorToHtml(settings.m_crEvenRows));
     head.replace(QLatin1String("{OddCalcColor}"), ColorToHtml(settings.m_crOddRowsCalc));
     return head;
+}
+
+// A character that could end the declaration, the rule or the style element, or start a comment
+// or an escape. Line and paragraph separators go too: they are line ends to a browser.
+bool BreaksOutOfCss(QChar c)
+{
+    static const QString breaking = QStringLiteral("<>{};\\/*");
+    const QChar::Category category = c.category();
+    return breaking.contains(c) || category == QChar::Other_Control || category == QChar::Other_Format
+        || category == QChar::Separator_Line || category == QChar::Separator_Paragraph;
+}
+
+bool IsQuote(QChar c)
+{
+    return c == QLatin1Char('"') || c == QLatin1Char('\'');
+}
+
+// One family of the list: a name in quotes stays quoted when nothing else in it is a quote;
+// any other quote is dropped, so that no string is left open.
+QString CssFontFamily(const QString &family)
+{
+    QString safe;
+    for (const QChar c : family) {
+        if (!BreaksOutOfCss(c))
+            safe += c;
+    }
+    const QString name = safe.trimmed();
+    const bool quotedName = name.size() >= 2 && IsQuote(name.front()) && name.back() == name.front()
+        && std::none_of(name.begin() + 1, name.end() - 1, IsQuote);
+    if (quotedName)
+        return safe;
+    safe.removeIf(IsQuote);
+    return safe;
 }
 
 // The row labels are the report's own texts, which a translation may change.
@@ -130,6 +164,27 @@ void WriteFigureRow(CTextFile &file, const char *rowClass, const char *label,
 }
 
 } // namespace
+
+QString CssFontFamilies(const QString &fontName)
+{
+    QStringList families = fontName.split(QLatin1Char(','));
+    for (QString &family : families)
+        family = CssFontFamily(family);
+    return families.join(QLatin1Char(','));
+}
+
+QString CssFontSize(const QString &fontSize)
+{
+    // A keyword (small, x-large...) or a length (12pt, 1.2em, 120%) is made of these alone.
+    QString safe;
+    for (const QChar c : fontSize) {
+        if (c.isLetterOrNumber() && c.unicode() < 0x80)
+            safe += c;
+        else if (QStringLiteral(".%+-").contains(c))
+            safe += c;
+    }
+    return safe;
+}
 
 CReport::CReport(const CDealRecord &record, const CAppSettings &settings, IPrompt *prompt)
     : m_record(record), m_settings(settings), m_prompt(prompt)
@@ -174,13 +229,13 @@ void CReport::WritePage(CTextFile &file) const
     file.WriteLine(DocumentType);
     file.WriteLine(Head(m_settings), Product::Name);
 
-    // 1 and 2: the body and the banner, whose paragraph has no end tag.
+    // The body and the banner, whose paragraph has no end tag.
     file.WriteLine(QStringLiteral("<body>\n<div class=\"main\">\n"));
     file.WriteLine(QStringLiteral("<p style=\"text-align:center\"><a href=\"") + webSite
                    + QStringLiteral("/CustomSoftware.aspx\"><strong>Put Your Message Here"
                                     "</strong></a>\n"));
 
-    // 3: the date is read once, after the banner; the footer's year comes from that reading.
+    // The date is read once, after the banner; the footer's year comes from that reading.
     const QDateTime now = m_clock.isValid() ? m_clock : QDateTime::currentDateTime();
     const QString date = CLocaleServices::FormatShortDate(now.date());
     const int year = now.date().year();
@@ -190,7 +245,7 @@ void CReport::WritePage(CTextFile &file) const
                    Product::Name, date);
     file.WriteLine(QStringLiteral("<br />\n"));
 
-    // 5 to 12: the property.
+    // The property's figures.
     file.WriteLine(QStringLiteral("<table>"));
     file.WriteLine(QStringLiteral("  <tr>\n    <td class=\"label\">%s</td>\n"
                                   "    <td class=\"%s\" style=\"text-align:left\">%s</td>\n"
@@ -210,7 +265,7 @@ void CReport::WritePage(CTextFile &file) const
     file.WriteLine(QStringLiteral("</table>"));
     file.WriteLine(QStringLiteral("<br />\n"));
 
-    // 14 to 20: the loans.
+    // The five loans side by side: what the user typed, then what follows from it.
     file.WriteLine(QStringLiteral("<table>"));
     file.WriteLine(QStringLiteral("  <tr class=\"label\" style=\"text-align:center\">\n"
                                   "    <td>&nbsp;</td>\n    <td>Loan 1</td>\n"
@@ -229,7 +284,7 @@ void CReport::WritePage(CTextFile &file) const
     WriteValueRow(file, "even", QT_TRANSLATE_NOOP("CReport", "Term (Years)"), r.m_term);
     WriteValueRow(file, "odd", QT_TRANSLATE_NOOP("CReport", "PMI"), r.m_pmi);
 
-    // 21 to 25: each figure is computed from the exact doubles of the one before, just before
+    // Each figure is computed from the exact doubles of the one before, just before
     // its row is written.
     struct FigureRow
     {
@@ -253,7 +308,7 @@ void CReport::WritePage(CTextFile &file) const
     }
     file.WriteLine(QStringLiteral("</table>\n"));
 
-    // 27 and 28: the footer and the end of the page.
+    // The footer and the end of the page.
     file.WriteLine(QStringLiteral("<p class=\"footer\">Copyright &copy; %d Quenwick\n"
                                   "  <a href=\"")
                        + webSite + QStringLiteral("\">") + EscapeFormat(Product::Name)

@@ -46,3 +46,9 @@ private:
 [[nodiscard]] QString HtmlEncode(const QString &text);
 // "#rrggbb", lower-case, from a COLORREF 0x00BBGGRR; bits 24 to 31 play no part.
 [[nodiscard]] QString ColorToHtml(COLORREF color);
+// The font name as the report's style can hold it: a comma-separated list of families, without
+// the characters that could end the style or open a string or comment ("</style>" is not left).
+[[nodiscard]] QString CssFontFamilies(const QString &fontName);
+// The font size as the report's style can hold it: the letters, digits and ".%+-" of a keyword
+// or a length; everything else is dropped.
+[[nodiscard]] QString CssFontSize(const QString &fontSize);

@@ -117,6 +117,10 @@
         <source>Attempted to access %1 past its end.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 is too large to be read: a deal file holds at most 16 MiB.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CImportError</name>
@@ -486,19 +490,15 @@
         <source>Other monthly costs of the property, such as association fees or upkeep. They lower the cash flow but are no part of a loan&apos;s payment. They are not kept when the program ends; export the deal to keep them.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <source>Writes the Zantoria report of a deal file (*.zant) as an HTML page.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The deal file to read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Write the report to REPORT.htm instead of the deal file&apos;s name with the extension .htm.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -507,6 +507,32 @@
     </message>
     <message>
         <source>A deal file to open, as Import Data would.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No deal file given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One deal file at a time; %1 were given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the Zantoria report of a deal file (*.zant) as an HTML page.
+
+Exit status: 0 when the report was written; 1 for wrong arguments or a faulty
+line in the deal file (no &quot;=&quot;, a missing or unknown label, an unknown locale);
+2 when a file cannot be read or written, or memory runs out. A figure that does
+not read as a number (&quot;abc&quot;) is no error: it counts as 0, as it does in the
+program&apos;s window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the report to REPORT.htm instead of the deal file&apos;s name with the extension .htm; - writes it to standard output.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -117,6 +117,10 @@
         <source>Attempted to access %1 past its end.</source>
         <translation>Es wurde versucht, über das Ende von %1 hinaus zuzugreifen.</translation>
     </message>
+    <message>
+        <source>%1 is too large to be read: a deal file holds at most 16 MiB.</source>
+        <translation>%1 ist zu groß zum Lesen: Eine Geschäftsdatei umfasst höchstens 16 MiB.</translation>
+    </message>
 </context>
 <context>
     <name>CImportError</name>
@@ -487,6 +491,10 @@
         <source>Other monthly costs of the property, such as association fees or upkeep. They lower the cash flow but are no part of a loan&apos;s payment. They are not kept when the program ends; export the deal to keep them.</source>
         <translation>Sonstige monatliche Kosten der Immobilie, etwa Hausgeld oder Instandhaltung. Sie mindern den Cashflow, gehören aber nicht zur Rate eines Darlehens. Sie werden beim Beenden nicht gespeichert; exportieren Sie das Geschäft, um sie zu behalten.</translation>
     </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Nicht genügend Arbeitsspeicher.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -499,16 +507,40 @@
         <translation>Eine Geschäftsdatei, die wie mit „Daten importieren“ geöffnet wird.</translation>
     </message>
     <message>
-        <source>Writes the Zantoria report of a deal file (*.zant) as an HTML page.</source>
-        <translation>Schreibt den Zantoria-Bericht einer Geschäftsdatei (*.zant) als HTML-Seite.</translation>
-    </message>
-    <message>
         <source>The deal file to read.</source>
         <translation>Die zu lesende Geschäftsdatei.</translation>
     </message>
     <message>
-        <source>Write the report to REPORT.htm instead of the deal file&apos;s name with the extension .htm.</source>
-        <translation>Den Bericht nach REPORT.htm schreiben statt unter dem Namen der Geschäftsdatei mit der Endung .htm.</translation>
+        <source>No deal file given.</source>
+        <translation>Keine Geschäftsdatei angegeben.</translation>
+    </message>
+    <message>
+        <source>One deal file at a time; %1 were given.</source>
+        <translation>Nur eine Geschäftsdatei auf einmal; angegeben wurden %1.</translation>
+    </message>
+    <message>
+        <source>Writes the Zantoria report of a deal file (*.zant) as an HTML page.
+
+Exit status: 0 when the report was written; 1 for wrong arguments or a faulty
+line in the deal file (no &quot;=&quot;, a missing or unknown label, an unknown locale);
+2 when a file cannot be read or written, or memory runs out. A figure that does
+not read as a number (&quot;abc&quot;) is no error: it counts as 0, as it does in the
+program&apos;s window.</source>
+        <translation>Schreibt den Zantoria-Bericht einer Geschäftsdatei (*.zant) als HTML-Seite.
+
+Rückgabewert: 0, wenn der Bericht geschrieben wurde; 1 bei falschen Argumenten oder
+einer fehlerhaften Zeile in der Geschäftsdatei (kein „=“, eine fehlende oder unbekannte
+Bezeichnung, ein unbekanntes Gebietsschema); 2, wenn eine Datei nicht gelesen oder
+geschrieben werden kann oder der Arbeitsspeicher nicht reicht. Ein Wert, der sich nicht
+als Zahl lesen lässt („abc“), ist kein Fehler: Er zählt als 0, wie im Fenster des Programms.</translation>
+    </message>
+    <message>
+        <source>Write the report to REPORT.htm instead of the deal file&apos;s name with the extension .htm; - writes it to standard output.</source>
+        <translation>Den Bericht nach REPORT.htm schreiben statt unter dem Namen der Geschäftsdatei mit der Endung .htm; - schreibt ihn auf die Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Nicht genügend Arbeitsspeicher.</translation>
     </message>
 </context>
 </TS>

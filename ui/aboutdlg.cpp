@@ -1,11 +1,13 @@
 #include "aboutdlg.h"
 
 #include "appicon.h"
+#include "dialogunits.h"
 #include "product.h"
 #include "shell.h"
 #include "ui_aboutdlg.h"
 
 #include <QIcon>
+#include <QLayout>
 #include <QPushButton>
 
 CAboutDlg::CAboutDlg(IShell &shell, QWidget *parent)
@@ -20,6 +22,8 @@ CAboutDlg::CAboutDlg(IShell &shell, QWidget *parent)
     connect(m_ui->labelWebsite, &QLabel::linkActivated, this, &CAboutDlg::OnClickWebsiteLink);
     connect(m_ui->btnOk, &QPushButton::clicked, this, &QDialog::accept);
     m_ui->btnOk->setFocus();
+    // The box's template is 232 by 115 dialog units; it grows only when its texts need more.
+    setFixedSize(DialogUnitsToPixels(font(), QSize(232, 115)).expandedTo(layout()->minimumSize()));
 }
 
 CAboutDlg::~CAboutDlg() = default;

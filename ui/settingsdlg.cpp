@@ -1,6 +1,7 @@
 #include "settingsdlg.h"
 
 #include "colorcombobox.h"
+#include "dialogunits.h"
 #include "prompt.h"
 #include "ui_settings.h"
 
@@ -16,17 +17,6 @@ namespace {
 // untranslated.
 const std::array<const char *, 7> FontSizes = {"xx-small", "x-small", "small",   "medium",
                                                "large",    "x-large", "xx-large"};
-
-// The template's width in dialog units of the dialog font: a quarter of the average width of
-// the letters.
-int DialogUnitsX(const QFont &font, int units)
-{
-    const QFontMetrics fm(font);
-    const int letters = fm.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    const int baseUnit = (letters / 26 + 1) / 2;
-    return units * baseUnit / 4;
-}
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "aboutdlg.h"
 #include "apphost.h"
 #include "appsettings.h"
+#include "dialogunits.h"
 #include "exchangefile.h"
 #include "fileexception.h"
 #include "profile.h"
@@ -24,6 +25,7 @@
 #include <QWhatsThis>
 
 #include <limits>
+#include <new>
 #include <optional>
 
 CZANTDlg::CZANTDlg(IAppHost &app, QWidget *parent)
@@ -49,7 +51,7 @@ CZANTDlg::CZANTDlg(IAppHost &app, QWidget *parent)
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     // Every edit as wide as the template's 115 dialog units, so both columns line up.
-    const int editWidth = fontMetrics().averageCharWidth() * 115 / 4;
+    const int editWidth = DialogUnitsX(font(), 115);
     for (QLineEdit *edit : findChildren<QLineEdit *>()) {
         edit->setMinimumWidth(editWidth);
         // A line edit keeps 32767 characters by default; an imported or stored description must
@@ -203,7 +205,7 @@ void CZANTDlg::ShowLoan()
     m_interestRate[n].ToWindow(m_editInterestRate);
     m_term[n].ToWindow(m_editTerm);
     m_pmi[n].ToWindow(m_editPMI);
-    m_ui->groupLoan->setTitle(tr("Loan information (%1 of %2)").arg(n + 1).arg(MAX_LOANS));
+    m_ui->groupLoan->setTitle(tr("Loan information (%1 of %2)").arg(QString::number(n + 1), QString::number(MAX_LOANS)));
     m_btnPrevious->setEnabled(n > 0);
     m_btnNext->setEnabled(n < MAX_LOANS - 1);
 }
@@ -295,6 +297,14 @@ void CZANTDlg::OnCreateReport()
         m_app.Services().shell->OpenDocument(path);
 }
 
+namespace {
+void ReportOutOfMemory(IPrompt &prompt)
+{
+    prompt.MessageBox(QCoreApplication::translate("CZANTDlg", "Out of memory."),
+                      IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
+}
+} // namespace
+
 void CZANTDlg::OnFileImport()
 {
     const QString path = m_app.Services().prompt->GetOpenFileName(
@@ -340,21 +350,26 @@ bool CZANTDlg::ImportFile(const QString &path)
     IPrompt &prompt = *m_app.Services().prompt;
     std::optional<CImportError> error;
     std::optional<CFileException> fileError;
+    bool outOfMemory = false;
     {
         CWaitCursor wait;
         try {
             error = ExchangeFile::Import(*this, path);
         } catch (const CFileException &exception) {
             fileError = exception;
+        } catch (const std::bad_alloc &) {
+            outOfMemory = true;
         }
     }
     if (error)
         prompt.MessageBox(error->Message(path), IPrompt::Buttons::Ok, IPrompt::Icon::Error);
     if (fileError)
         fileError->ReportError(prompt);
+    if (outOfMemory)
+        ReportOutOfMemory(prompt);
     // What was read before a faulty line stays, and the edits show it.
     UpdateControls();
-    return !fileError;
+    return !fileError && !outOfMemory;
 }
 
 void CZANTDlg::OnFileExport()
@@ -366,17 +381,23 @@ void CZANTDlg::OnFileExport()
     if (path.isEmpty())
         return;
     std::optional<CFileException> fileError;
+    bool outOfMemory = false;
     {
         CWaitCursor wait;
         try {
             ExchangeFile::Export(*this, path);
         } catch (const CFileException &exception) {
             fileError = exception;
+        } catch (const std::bad_alloc &) {
+            // The earlier file stays: the export replaces it only once all is written.
+            outOfMemory = true;
         }
     }
     if (fileError)
         fileError->ReportError(prompt);
-    else
+    if (outOfMemory)
+        ReportOutOfMemory(prompt);
+    if (!fileError && !outOfMemory)
         RememberFile(path);
 }
 

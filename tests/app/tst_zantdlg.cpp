@@ -1,5 +1,6 @@
 #include "aboutdlg.h"
 #include "apptestsupport.h"
+#include "dialogunits.h"
 #include "help.h"
 #include "localeservices.h"
 #include "settingsdlg.h"
@@ -365,6 +366,9 @@ void TestZantDlg::aboutBox()
 {
     CAppFixture fixture;
     fixture.Run([&](CZANTDlg &dlg) {
+        // The main dialog's edits measure the template's 115 dialog units by the same rule.
+        for (QLineEdit *edit : dlg.findChildren<QLineEdit *>())
+            QCOMPARE(edit->minimumWidth(), DialogUnitsX(dlg.font(), 115));
         for (int opening = 0; opening < 2; ++opening) {
             WithModal([&dlg] { dlg.findChild<QAction *>(QStringLiteral("actionAbout"))->trigger(); },
                       [&](QWidget &about) {
@@ -377,9 +381,13 @@ void TestZantDlg::aboutBox()
                           QLabel *link = about.findChild<QLabel *>(QStringLiteral("labelWebsite"));
                           QVERIFY(link->text().contains(QStringLiteral("href=\"https://www.quenwick.com\"")));
                           QVERIFY(!about.findChild<QLabel *>(QStringLiteral("labelIcon"))->pixmap().isNull());
-                          emit link->linkActivated(QStringLiteral("https://www.quenwick.com"));
-                          QVERIFY(about.isVisible()); // the box stays open
+                          QCOMPARE(about.size(), DialogUnitsToPixels(about.font(), QSize(232, 115)));
+                          // One Tab from OK reaches the link, Enter opens it.
                           QVERIFY(ActivateAndWait(about));
+                          QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                          QCOMPARE(QApplication::focusWidget(), link);
+                          QTest::keyClick(link, Qt::Key_Return);
+                          QVERIFY(about.isVisible()); // the box stays open
                           QTest::keyClick(&about, Qt::Key_Escape);
                           QVERIFY(!about.isVisible());
                       });

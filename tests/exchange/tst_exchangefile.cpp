@@ -180,6 +180,10 @@ void TestExchangeFile::errorMessages()
              QStringLiteral("Unable to import '/home/ann/Deals/elm.zant' : Unrecognized label on line 12."));
     QCOMPARE((CImportError{CImportError::UnrecognizedLocale, 3}.Message(path)),
              QStringLiteral("Unable to import '/home/ann/Deals/elm.zant' : Unrecognized locale on line 3."));
+    // The path is inserted as it is, whatever place markers it holds itself.
+    const QString marked = QStringLiteral("/tmp/%1 %0 %L1 %2 %99.zant");
+    QCOMPARE((CImportError{CImportError::MissingLabel, 4}.Message(marked)),
+             QStringLiteral("Unable to import '/tmp/%1 %0 %L1 %2 %99.zant' : Missing label on line 4."));
 }
 
 // Written in one locale, read in another: the file's locale line keeps the figures.

@@ -5,11 +5,16 @@
 
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -52,12 +57,17 @@ private slots:
     void examplesReadTheSameInEveryLocale_data();
     void examplesReadTheSameInEveryLocale();
     void badInputAndMissingFiles();
+    void refusedOutputs_data();
+    void refusedOutputs();
+    void standardOutputAndNamesThatAreNoUtf8();
+    void outOfMemory();
     void help();
 
 private:
     Result Run(const QStringList &arguments, const QString &locale = QStringLiteral("en_US.UTF-8"));
     // Runs the command with nothing but these locale variables ("LANG=de_DE.UTF-8").
-    Result RunIn(const QStringList &arguments, const QStringList &localeVariables);
+    Result RunIn(const QStringList &arguments, const QStringList &localeVariables,
+                 const QString &program = QStringLiteral(ZANT_REPORT_COMMAND));
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -73,7 +83,8 @@ Result TestReportCommand::Run(const QStringList &arguments, const QString &local
     return RunIn(arguments, {QStringLiteral("LC_ALL=") + locale});
 }
 
-Result TestReportCommand::RunIn(const QStringList &arguments, const QStringList &localeVariables)
+Result TestReportCommand::RunIn(const QStringList &arguments, const QStringList &localeVariables,
+                                const QString &program)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -84,7 +95,7 @@ Result TestReportCommand::RunIn(const QStringList &arguments, const QStringList 
     // The user's profile of this test only.
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir->filePath(QStringLiteral("config")));
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(ZANT_REPORT_COMMAND), arguments);
+    process.start(program, arguments);
     Result result;
     if (!process.waitForFinished(30000))
         return result;
@@ -233,9 +244,116 @@ void TestReportCommand::badInputAndMissingFiles()
     QCOMPARE(result.exitCode, 2);
     QCOMPARE(result.err, nowhere + QStringLiteral(" contains an incorrect path.\n"));
 
+    // What is wrong in one line, then the usage.
     result = Run({});
     QCOMPARE(result.exitCode, 1);
-    QVERIFY(result.err.contains(QStringLiteral("DEAL.zant")));
+    QVERIFY(result.err.startsWith(QStringLiteral("zantoria-report: No deal file given.\nUsage: ")));
+    result = Run({bad, bad});
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY(result.err.startsWith(QStringLiteral("zantoria-report: One deal file at a time; 2 were given.\nUsage: ")));
+
+    result = Run({m_dir->path()});
+    QCOMPARE(result.exitCode, 2);
+    QCOMPARE(result.err, m_dir->path() + QStringLiteral(" is a folder, not a deal file.\n"));
+}
+
+void TestReportCommand::refusedOutputs_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a folder") << "." << "Cannot write the report to %1: it is a folder.";
+    QTest::newRow("a FIFO") << "fifo" << "Cannot write the report to %1: it is not a regular file.";
+    QTest::newRow("a device") << "/dev/null" << "Cannot write the report to %1: it is not a regular file.";
+    QTest::newRow("the deal file") << "deal.zant"
+                                   << "Cannot write the report to %1: it is the deal file being read.";
+    QTest::newRow("the deal file by a link")
+        << "link.zant" << "Cannot write the report to %1: it is the deal file being read.";
+}
+
+// An output that is no regular file, or is the input under another name, is refused before
+// anything is read or written, with one line that says why.
+void TestReportCommand::refusedOutputs()
+{
+    QFETCH(QString, output);
+    QFETCH(QString, message);
+    const QString deal = m_dir->filePath(QStringLiteral("deal.zant"));
+    QVERIFY(QFile::copy(QStringLiteral(ZANT_EXAMPLES "/first-run.zant"), deal));
+    QVERIFY(QFile::link(deal, m_dir->filePath(QStringLiteral("link.zant"))));
+    QCOMPARE(::mkfifo(QFile::encodeName(m_dir->filePath(QStringLiteral("fifo"))).constData(), 0600), 0);
+    const QString target = output.startsWith(QLatin1Char('/')) ? output : m_dir->filePath(output);
+    const QByteArray before = ReadAll(deal);
+
+    const Result result = Run({deal, QStringLiteral("-o"), target});
+    QCOMPARE(result.exitCode, 2);
+    QCOMPARE(result.err, message.arg(target) + QLatin1Char('\n'));
+    QCOMPARE(ReadAll(deal), before);
+    QVERIFY(QFileInfo(m_dir->filePath(QStringLiteral("fifo"))).isFile() == false);
+}
+
+// "-o -" writes the report to standard output; names that are no UTF-8 reach their files both
+// ways, read and written.
+void TestReportCommand::standardOutputAndNamesThatAreNoUtf8()
+{
+    const QString deal = m_dir->filePath(QStringLiteral("deal.zant"));
+    QVERIFY(QFile::copy(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"), deal));
+    QCOMPARE(Run({deal, QStringLiteral("-o"), m_dir->filePath(QStringLiteral("deal.htm"))}).exitCode, 0);
+    const QByteArray expected = ReadAll(m_dir->filePath(QStringLiteral("deal.htm")));
+    Result result = Run({deal, QStringLiteral("-o"), QStringLiteral("-")});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out.toUtf8(), expected);
+
+    const QByteArray folder = QFile::encodeName(m_dir->path());
+    const QByteArray latin1Deal = folder + "/caf\xe9.zant";
+    QVERIFY(QFile::copy(deal, QStringLiteral("%1/cafe.zant").arg(m_dir->path())));
+    QCOMPARE(::rename(QFile::encodeName(m_dir->filePath(QStringLiteral("cafe.zant"))).constData(),
+                      latin1Deal.constData()), 0);
+    // QProcess passes its arguments as UTF-8: the shell makes the bytes of the names itself.
+    const QString script = QStringLiteral(
+        "deal=\"$1/$(printf 'caf\\351.zant')\"; \"$0\" \"$deal\" && "
+        "\"$0\" \"$deal\" -o \"$1/$(printf '\\374ber.htm')\"");
+    result = RunIn({QStringLiteral("-c"), script, QStringLiteral(ZANT_REPORT_COMMAND), m_dir->path()},
+                   {QStringLiteral("LC_ALL=en_US.UTF-8")}, QStringLiteral("/bin/sh"));
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.exitCode, 0);
+    auto readRaw = [](const QByteArray &path) {
+        QFile file;
+        const int fd = ::open(path.constData(), O_RDONLY);
+        if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+            return QByteArray("(missing)");
+        return file.readAll();
+    };
+    QCOMPARE(readRaw(folder + "/caf\xe9.htm"), expected);
+    QCOMPARE(readRaw(folder + "/\xfc" "ber.htm"), expected);
+}
+
+// Beyond 16 MiB a file is refused unread, /dev/zero too. Within it, memory may still run out:
+// then the command says so and exits 2, never aborting, and the report on disk stays as it was.
+// The limit is lowered step by step until the import no longer fits.
+void TestReportCommand::outOfMemory()
+{
+    Result result = Run({QStringLiteral("/dev/zero")});
+    QCOMPARE(result.exitCode, 2);
+    QCOMPARE(result.err, QStringLiteral("/dev/zero is too large to be read: a deal file holds at most 16 MiB.\n"));
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("AddressSanitizer needs more address space than any limit here leaves");
+#endif
+    const QString deal = m_dir->filePath(QStringLiteral("huge.zant"));
+    QVERIFY(WriteAll(deal, "Description = " + QByteArray(15 << 20, 'x')));
+    const QString report = m_dir->filePath(QStringLiteral("huge.htm"));
+    const QString script = QStringLiteral("ulimit -v \"$3\" && exec \"$0\" \"$1\" -o \"$2\"");
+    for (int megabytes = 400; megabytes >= 100; megabytes -= 20) {
+        QVERIFY(WriteAll(report, "earlier"));
+        result = RunIn({QStringLiteral("-c"), script, QStringLiteral(ZANT_REPORT_COMMAND), deal, report,
+                        QString::number(megabytes * 1024)},
+                       {QStringLiteral("LC_ALL=en_US.UTF-8")}, QStringLiteral("/bin/sh"));
+        if (result.exitCode == 0)
+            continue;
+        QCOMPARE(result.err, QStringLiteral("Out of memory.\n"));
+        QCOMPARE(result.exitCode, 2);
+        QCOMPARE(ReadAll(report), QByteArray("earlier"));
+        return;
+    }
+    QFAIL("the import fitted in every limit tried");
 }
 
 void TestReportCommand::help()

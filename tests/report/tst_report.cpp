@@ -73,8 +73,8 @@ private slots:
     void colorToHtml_data();
     void colorToHtml();
     void colorsWithHighBitsInTheHead();
-    void fontNameHoldingFontSize();
-    void percentInFontSettingsIsLiteral();
+    void fontSettingsStayInsideTheStyle_data();
+    void fontSettingsStayInsideTheStyle();
 
     void replacesAnEarlierReport();
     void targetIsADirectoryIsAccessDenied();
@@ -351,30 +351,47 @@ void TestReport::colorsWithHighBitsInTheHead()
                                          "  background-color: #030201;\r\n}")));
 }
 
-void TestReport::fontNameHoldingFontSize()
+void TestReport::fontSettingsStayInsideTheStyle_data()
 {
-    CAppSettings settings = CAppSettings::Defaults();
-    settings.m_strFontName = QStringLiteral("{FontSize}, Verdana");
-    settings.m_strFontSize = QStringLiteral("12pt");
-    const QString page = Page(ProfileStore::FirstRunRecord(), settings);
-    QVERIFY(page.contains(QStringLiteral("  font-family: 12pt, Verdana;\r\n"
-                                         "  font-size: 12pt;\r\n")));
-    // The font size is inserted once: a size holding "{FontSize}" is not replaced again.
-    settings.m_strFontSize = QStringLiteral("{FontSize}");
-    settings.m_strFontName = QStringLiteral("Arial");
-    QVERIFY(Page(ProfileStore::FirstRunRecord(), settings)
-                    .contains(QStringLiteral("  font-size: {FontSize};\r\n")));
+    QTest::addColumn<QString>("fontName");
+    QTest::addColumn<QString>("fontSize");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("size");
+    QTest::newRow("first run") << "Tahoma,Arial,sans-serif" << "small"
+                               << "Tahoma,Arial,sans-serif" << "small";
+    QTest::newRow("quoted families")
+        << "'Times New Roman', \"DejaVu Sans\", serif" << "12pt"
+        << "'Times New Roman', \"DejaVu Sans\", serif" << "12pt";
+    // "%" reaches the page as it is; no argument is read that was not passed.
+    QTest::newRow("per cent signs") << "100% Sans %s %d %n %% %" << "120%"
+                                    << "100% Sans %s %d %n %% %" << "120%";
+    QTest::newRow("placeholders") << "{FontSize}, Verdana" << "{FontSize}"
+                                  << "FontSize, Verdana" << "FontSize";
+    QTest::newRow("end of style") << "</style><script>alert(1)</script>" << "x</style>"
+                                  << "stylescriptalert(1)script" << "xstyle";
+    QTest::newRow("new rule") << "Arial\"; } body { color: red" << "1.2em;color:red"
+                              << "Arial  body  color: red" << "1.2emcolorred";
+    QTest::newRow("stray quote") << "O'Neil Sans, serif" << "large" << "ONeil Sans, serif"
+                                 << "large";
+    QTest::newRow("control characters") << QStringLiteral("Ari\x1b" "al\u2028/*") + QChar(0)
+                                        << "medium\r\n" << "Arial" << "medium";
 }
 
-void TestReport::percentInFontSettingsIsLiteral()
+void TestReport::fontSettingsStayInsideTheStyle()
 {
-    // "%" reaches the page as it is; no argument is read that was not passed.
+    QFETCH(QString, fontName);
+    QFETCH(QString, fontSize);
+    QFETCH(QString, family);
+    QFETCH(QString, size);
     CAppSettings settings = CAppSettings::Defaults();
-    settings.m_strFontName = QStringLiteral("100% Sans %s %d %n %% %");
-    settings.m_strFontSize = QStringLiteral("120%");
+    settings.m_strFontName = fontName;
+    settings.m_strFontSize = fontSize;
     const QString page = Page(ProfileStore::FirstRunRecord(), settings);
-    QVERIFY(page.contains(QStringLiteral("  font-family: 100% Sans %s %d %n %% %;\r\n"
-                                         "  font-size: 120%;\r\n")));
+    QVERIFY2(page.contains(QStringLiteral("body {\r\n  font-family: %1;\r\n  font-size: %2;\r\n}\r\n")
+                               .arg(family, size)),
+             qPrintable(page.left(600)));
+    QCOMPARE(page.count(QStringLiteral("</style>")), 1);
+    QVERIFY(!page.contains(QStringLiteral("<script")));
     // The title still takes the product name, the table rule its one "%".
     QVERIFY(page.contains(QStringLiteral("<title>Zantoria</title>")));
     QVERIFY(page.contains(QStringLiteral("  width: 100%;\r\n")));

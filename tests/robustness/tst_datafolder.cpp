@@ -32,6 +32,7 @@ private slots:
     void dataFolderRemovedWhileRunning();
     void reportNameTakenByAFolder();
     void readOnlyDataFolder();
+    void leftoversOfKilledSavesGo();
 
 private:
     QString m_startDir;
@@ -94,9 +95,12 @@ void TestDataFolder::dataFolderIsAFile()
         shown = dlg.isVisible();
         QCOMPARE(QDir::currentPath(), m_startDir);
         Edit(dlg, "editDescription")->setText(QStringLiteral("Kept"));
+        // The report cannot be written into a file: one warning names the path, nothing opens.
         QVERIFY(Trigger(dlg, "actionCreateReport"));
-        // Nothing to show and nothing to open: the command does nothing at all.
-        QVERIFY(fixture.m_prompt.m_messages.isEmpty());
+        QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
+        QCOMPARE(fixture.m_prompt.m_messages.constFirst().text,
+                 QStringLiteral("%1 contains an incorrect path.").arg(QDir(blocker).filePath(QStringLiteral("ZANT.htm"))));
+        QCOMPARE(fixture.m_prompt.m_messages.constFirst().icon, IPrompt::Icon::Warning);
         QVERIFY(fixture.m_shell.m_documents.isEmpty());
         QVERIFY(Trigger(dlg, "actionExit"));
     });
@@ -209,11 +213,12 @@ void TestDataFolder::dataFolderRemovedWhileRunning()
         QCOMPARE(fixture.m_shell.m_documents, QStringList(report));
         QVERIFY(QFileInfo(report).isFile());
 
-        // Replaced by a file meanwhile: nothing is written and nothing is said.
+        // Replaced by a file meanwhile: the report cannot go there, and a warning says where.
         QVERIFY(QDir(folder).removeRecursively());
         QVERIFY(WriteAll(folder, "file"));
         QVERIFY(Trigger(dlg, "actionCreateReport"));
-        QVERIFY(fixture.m_prompt.m_messages.isEmpty());
+        QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
+        QVERIFY(fixture.m_prompt.m_messages.constFirst().text.startsWith(report));
         QCOMPARE(fixture.m_shell.m_documents.size(), 1);
         QCOMPARE(ReadAll(folder), QByteArray("file"));
         dlg.reject();
@@ -259,6 +264,41 @@ void TestDataFolder::readOnlyDataFolder()
     QCOMPARE(ReadAll(report), earlier);
     QCOMPARE(Entries(folder), QStringList(QStringLiteral("ZANT.htm")));
     QCOMPARE(ProfileEntries(fixture), 38);
+}
+
+// A killed save leaves its temporary file beside the report or the profile; the next save of
+// that file removes what is older than a minute and nothing else.
+void TestDataFolder::leftoversOfKilledSavesGo()
+{
+    CAppFixture fixture;
+    const QString folder = fixture.m_documents.filePath(QStringLiteral("ZANT"));
+    const QString profile = fixture.m_profile->FileName();
+    QVERIFY(QDir().mkpath(folder) && QDir().mkpath(QFileInfo(profile).path()));
+    const QString report = QDir(folder).filePath(QStringLiteral("ZANT.htm"));
+    const QStringList stale = {report + ".Ab12Cd", profile + ".Xy98Zz",
+                               profile + ".earlier-4242-1", profile + ".check-77-3"};
+    const QStringList kept = {report + ".Ab12C", report + ".notes", profile + ".earlier-x",
+                              QDir(folder).filePath(QStringLiteral("other.htm.Ab12Cd"))};
+    const QString fresh = report + ".Qw34Er";
+    for (const QString &path : stale + kept + QStringList(fresh)) {
+        QVERIFY(WriteAll(path, "left"));
+        if (path != fresh) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                     QFileDevice::FileModificationTime));
+        }
+    }
+    fixture.Run([&](CZANTDlg &dlg) {
+        QVERIFY(Trigger(dlg, "actionCreateReport"));
+        QVERIFY(!QFile::exists(stale[0]));
+        QVERIFY(QFile::exists(stale[1])); // the profile's are cleared when it is saved
+        dlg.reject();
+    });
+    for (const QString &path : stale)
+        QVERIFY2(!QFile::exists(path), qPrintable(path));
+    for (const QString &path : kept + QStringList(fresh))
+        QVERIFY2(QFile::exists(path), qPrintable(path));
 }
 
 QTEST_MAIN(TestDataFolder)

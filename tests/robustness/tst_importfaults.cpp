@@ -2,6 +2,7 @@
 #include "faulthelpers.h"
 #include "filelimits.h"
 #include "localeservices.h"
+#include "stdiofile.h"
 #include "zantdlg.h"
 
 #include <QElapsedTimer>
@@ -28,12 +29,13 @@ private slots:
     void hugeValueLine();
     void hugeLineWithoutEquals();
     void nulAndEndOfTextBytes();
+    void tooLargeOrOutOfMemory();
 };
 
 namespace {
 
-// A 50 MB line, the size of a runaway log pasted into a deal file.
-constexpr qsizetype HugeLength = 50 * 1024 * 1024;
+// A 15 MiB line, a runaway log pasted into a deal file, near the largest file read (16 MiB).
+constexpr qsizetype HugeLength = 15 * 1024 * 1024;
 // Generous enough for a sanitizer build on a busy machine; the work is linear.
 constexpr qint64 ReasonableMilliseconds = 60000;
 
@@ -233,6 +235,48 @@ void TestImportFaults::nulAndEndOfTextBytes()
     fixture.Run([&](CZANTDlg &dlg) {
         QCOMPARE(dlg.m_strDescription, description);
         QCOMPARE(dlg.m_strLender[0], QStringLiteral("Bank") + QChar(0));
+        dlg.reject();
+    });
+}
+
+// A file beyond the largest a deal file may be is refused unread, naming it; running out of
+// memory while a file is read or written ends the command with "Out of memory.", the program
+// going on and the file on disk left as it was.
+void TestImportFaults::tooLargeOrOutOfMemory()
+{
+    CAppFixture fixture;
+    const QString tooLarge = fixture.m_documents.filePath(QStringLiteral("too-large.zant"));
+    QVERIFY(WriteAll(tooLarge, "Description = " + QByteArray(CStdioFile::MaxSize, 'x')));
+    const QString huge = fixture.m_documents.filePath(QStringLiteral("huge.zant"));
+    QVERIFY(WriteAll(huge, "Description = " + QByteArray(HugeLength, 'x')));
+    const QString earlier = fixture.m_documents.filePath(QStringLiteral("earlier.zant"));
+    QVERIFY(WriteAll(earlier, GoodFile));
+    fixture.Run([&](CZANTDlg &dlg) {
+        QVERIFY(PrepareRecord(fixture, dlg));
+        const QStringList before = Snapshot(dlg);
+        for (const QString &path : {tooLarge, QStringLiteral("/dev/zero")}) {
+            fixture.m_prompt.SetNextFileName(path);
+            VerifyImportEndsInTime(dlg);
+            QCOMPARE(fixture.m_prompt.m_messages.takeFirst().text,
+                     path + QStringLiteral(" is too large to be read: a deal file holds at most 16 MiB."));
+            QCOMPARE(Snapshot(dlg), before);
+        }
+
+        fixture.m_prompt.SetNextFileName(huge);
+        QVERIFY(Trigger(dlg, "actionImport"));
+        QCOMPARE(dlg.m_strDescription.size(), HugeLength);
+        for (const char *command : {"actionExport", "actionImport"}) {
+            fixture.m_prompt.SetNextFileName(command == QLatin1String("actionExport") ? earlier : huge);
+            {
+                CMemoryLimit limit(8 << 20);
+                if (!limit.IsSet())
+                    QSKIP("no memory limit can be set here (AddressSanitizer)");
+                QVERIFY(Trigger(dlg, command));
+            }
+            QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
+            QCOMPARE(fixture.m_prompt.m_messages.takeFirst().text, QStringLiteral("Out of memory."));
+            QCOMPARE(ReadAll(earlier), GoodFile);
+        }
         dlg.reject();
     });
 }

@@ -5,6 +5,7 @@
 #include "testdoubles.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -260,6 +261,41 @@ private slots:
         QCOMPARE(m_dlg->result(), int(QDialog::Rejected));
         QVERIFY(!m_dlg->isVisible());
         QCOMPARE(CopyOut(*m_dlg), SomeSettings());
+    }
+
+    // Enter presses the button that has the focus; elsewhere it presses OK.
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<int>("questions");
+        QTest::newRow("Cancel") << "cancelButton" << int(QDialog::Rejected) << false << 0;
+        QTest::newRow("Reset") << "resetButton" << int(QDialog::Rejected) << true << 1;
+        QTest::newRow("OK") << "okButton" << int(QDialog::Accepted) << false << 0;
+        QTest::newRow("an edit") << "fontName" << int(QDialog::Accepted) << false << 0;
+        QTest::newRow("a colour") << "labelsColor" << int(QDialog::Accepted) << false << 0;
+    }
+
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(QString, focus);
+        Open(SomeSettings());
+        Child<QLineEdit>("fontName")->setText(QStringLiteral("Typed"));
+        auto *target = Child<QWidget>(qPrintable(focus));
+        target->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), target);
+        m_prompt.SetNextAnswer(IPrompt::IDNO);
+        QTest::keyClick(target, Qt::Key_Return);
+
+        QTEST(m_dlg->isVisible(), "open");
+        QTEST(int(m_prompt.m_messages.size()), "questions");
+        if (!m_dlg->isVisible()) {
+            QTEST(m_dlg->result(), "result");
+            QCOMPARE(Caller(SomeSettings()).m_strFontName,
+                     m_dlg->result() == QDialog::Accepted ? QStringLiteral("Typed")
+                                                          : SomeSettings().m_strFontName);
+        }
     }
 
     void resetAnsweredNoChangesNothing()

@@ -2,6 +2,7 @@
 
 #include "filediagnosis.h"
 #include "fileexception.h"
+#include "staletemporaries.h"
 
 #include <QSaveFile>
 
@@ -12,6 +13,7 @@ std::unique_ptr<QSaveFile> Open(const QString &path)
     const FileDiagnosis::Result name = FileDiagnosis::CheckName(path);
     if (name.cause != CFileException::none)
         throw CFileException(name.cause, path, name.osError);
+    RemoveStaleTemporaries(path);
     auto file = std::make_unique<QSaveFile>(path);
     if (!path.isEmpty() && file->open(QIODevice::WriteOnly))
         return file;

@@ -27,8 +27,10 @@ constexpr const char *CauseTexts[] = {
     QT_TRANSLATE_NOOP("CFileException", "Encountered a locking violation while accessing %1."),
     QT_TRANSLATE_NOOP("CFileException", "Disk full while accessing %1."),
     QT_TRANSLATE_NOOP("CFileException", "Attempted to access %1 past its end."),
+    QT_TRANSLATE_NOOP("CFileException",
+                      "%1 is too large to be read: a deal file holds at most 16 MiB."),
 };
-static_assert(std::size(CauseTexts) == CFileException::endOfFile + 1,
+static_assert(std::size(CauseTexts) == CFileException::tooLarge + 1,
               "one text for every cause");
 } // namespace
 
@@ -40,7 +42,7 @@ CFileException::CFileException(Cause cause, QString fileName, int osError)
 
 QString CFileException::CauseText(Cause cause)
 {
-    const int index = (cause >= none && cause <= endOfFile) ? cause : genericException;
+    const int index = (cause >= none && cause <= tooLarge) ? cause : genericException;
     return QCoreApplication::translate("CFileException", CauseTexts[index]);
 }
 

@@ -63,7 +63,7 @@ private slots:
     void readsADevice();
     void closeEndsReading();
     void blankLineThenEnd();
-    void fiftyMegabytesInOneLine();
+    void largestFileInOneLine();
 
     void missingFileIsFileNotFound();
     void missingFolderIsFileNotFound();
@@ -228,9 +228,11 @@ void TestStdioFile::blankLineThenEnd()
     QVERIFY(line.isEmpty());
 }
 
-void TestStdioFile::fiftyMegabytesInOneLine()
+// The largest file read is one line and a word of 16 MiB in all; a byte more, or a device that
+// never ends, is refused unread.
+void TestStdioFile::largestFileInOneLine()
 {
-    constexpr qsizetype size = 50 * 1024 * 1024;
+    constexpr qsizetype size = CStdioFile::MaxSize - 6;
     const QString path = m_dir->filePath(QStringLiteral("big.zant"));
     {
         QByteArray bytes(size, 'x');
@@ -239,17 +241,29 @@ void TestStdioFile::fiftyMegabytesInOneLine()
     }
     QElapsedTimer timer;
     timer.start();
-    CStdioFile file(path);
-    QString line;
-    QVERIFY(file.ReadString(line));
-    QCOMPARE(line.size(), size);
-    QVERIFY(line.at(0) == QLatin1Char('x') && line.at(size - 1) == QLatin1Char('x'));
-    QVERIFY(file.ReadString(line));
-    QCOMPARE(line, QStringLiteral("last"));
-    QVERIFY(!file.ReadString(line));
+    {
+        CStdioFile file(path);
+        QString line;
+        QVERIFY(file.ReadString(line));
+        QCOMPARE(line.size(), size);
+        QVERIFY(line.at(0) == QLatin1Char('x') && line.at(size - 1) == QLatin1Char('x'));
+        QVERIFY(file.ReadString(line));
+        QCOMPARE(line, QStringLiteral("last"));
+        QVERIFY(!file.ReadString(line));
+    }
     // A linear read: a few seconds at most even under the sanitizers.
     QVERIFY2(timer.elapsed() < 30000, qPrintable(QString::number(timer.elapsed())));
+
+    QFile grown(path);
+    QVERIFY(grown.open(QIODevice::Append) && grown.write("!") == 1);
+    grown.close();
+    const QString tooLarge = QStringLiteral(" is too large to be read: a deal file holds at most 16 MiB.");
+    QString message;
+    QCOMPARE(OpenCause(path, &message), CFileException::tooLarge);
+    QCOMPARE(message, path + tooLarge);
     QFile::remove(path);
+    QCOMPARE(OpenCause(QStringLiteral("/dev/zero"), &message), CFileException::tooLarge);
+    QCOMPARE(message, QStringLiteral("/dev/zero") + tooLarge);
 }
 
 void TestStdioFile::missingFileIsFileNotFound()

@@ -16,11 +16,16 @@ class QIODevice;
 class CStdioFile
 {
 public:
+    // A deal file takes under a kilobyte. Anything larger than this is refused (tooLarge)
+    // unread, so that whatever file or device is opened, memory stays bounded.
+    static constexpr qint64 MaxSize = qint64(16) << 20;
+
     // Opens path for reading. Throws CFileException: fileNotFound, accessDenied (also for a
-    // directory), badPath, tooManyOpenFiles..., and genericException when reading fails.
+    // directory), badPath, tooManyOpenFiles..., tooLarge beyond MaxSize, and genericException
+    // when reading fails.
     explicit CStdioFile(const QString &path);
-    // Reads everything device holds (opening it for reading when it is not open). fileName is
-    // the name errors quote.
+    // Reads everything device holds (opening it for reading when it is not open), up to MaxSize.
+    // fileName is the name errors quote.
     CStdioFile(QIODevice &device, const QString &fileName);
     // The text of bytes, as if read from a file called fileName.
     [[nodiscard]] static CStdioFile FromBytes(const QByteArray &bytes,

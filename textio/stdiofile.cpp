@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace {
 
 // UTF-8 to text, keeping a byte-order mark inside the text: only those at the start of the file
@@ -60,10 +62,22 @@ void CStdioFile::Load(QIODevice &device)
 {
     if (!device.isReadable())
         throw CFileException(CFileException::accessDenied, m_strPath);
-    const QByteArray bytes = device.readAll();
+    // Read in pieces, and one byte more than allowed at most, which tells a file at the limit
+    // from one beyond it: a device without end (/dev/zero) costs no more than a large file.
+    QByteArray bytes;
+    if (!device.isSequential())
+        bytes.reserve(qsizetype(std::min(device.size(), MaxSize) + 1));
+    while (bytes.size() <= MaxSize) {
+        const QByteArray piece = device.read(std::min<qint64>(MaxSize + 1 - bytes.size(), 1 << 20));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     const auto *fileDevice = qobject_cast<const QFileDevice *>(&device);
     if (fileDevice && fileDevice->error() != QFileDevice::NoError)
         throw CFileException(CFileException::genericException, m_strPath);
+    if (bytes.size() > MaxSize)
+        throw CFileException(CFileException::tooLarge, m_strPath);
     Take(bytes);
 }
 

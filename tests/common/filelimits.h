@@ -4,6 +4,7 @@
 // does, and undo it when they go out of scope. POSIX only.
 
 #include <QDir>
+#include <QFile>
 #include <QtGlobal>
 
 #include <csignal>
@@ -36,6 +37,49 @@ public:
 private:
     rlimit m_old{};
     void (*m_oldHandler)(int) = SIG_DFL;
+    bool m_ok = false;
+};
+
+// The process may map at most extra bytes beyond what it has mapped now, so that a larger
+// allocation fails as on a machine out of memory. AddressSanitizer maps far more than it uses:
+// under it the limit is not set.
+class CMemoryLimit
+{
+public:
+    explicit CMemoryLimit(qint64 extra)
+    {
+#if defined(__SANITIZE_ADDRESS__)
+        Q_UNUSED(extra);
+#else
+        ::getrlimit(RLIMIT_AS, &m_old);
+        const qint64 mapped = MappedBytes();
+        if (mapped <= 0)
+            return;
+        rlimit lowered = m_old;
+        lowered.rlim_cur = static_cast<rlim_t>(mapped + extra);
+        m_ok = ::setrlimit(RLIMIT_AS, &lowered) == 0;
+#endif
+    }
+    ~CMemoryLimit()
+    {
+        if (m_ok)
+            ::setrlimit(RLIMIT_AS, &m_old);
+    }
+    CMemoryLimit(const CMemoryLimit &) = delete;
+    CMemoryLimit &operator=(const CMemoryLimit &) = delete;
+    [[nodiscard]] bool IsSet() const { return m_ok; }
+
+private:
+    // The size of the process's address space: the first figure of /proc/self/statm, in pages.
+    static qint64 MappedBytes()
+    {
+        QFile statm(QStringLiteral("/proc/self/statm"));
+        if (!statm.open(QIODevice::ReadOnly))
+            return -1;
+        return statm.readLine().split(' ').constFirst().toLongLong() * ::sysconf(_SC_PAGESIZE);
+    }
+
+    rlimit m_old{};
     bool m_ok = false;
 };
 

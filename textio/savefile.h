@@ -16,7 +16,8 @@ class QSaveFile;
 // (cancelWriting() before commit()) and disk full is reported. The earlier file stays as it was.
 namespace SaveFile {
 
-// Opens path for replacing. Throws CFileException with the diagnosed cause on failure.
+// Opens path for replacing, first removing what an earlier, killed save of it left behind.
+// Throws CFileException with the diagnosed cause on failure.
 [[nodiscard]] std::unique_ptr<QSaveFile> Open(const QString &path);
 
 // Writes bytes whole to the file opened by Open and commits it. Throws CFileException

@@ -28,7 +28,8 @@ public:
         sharingViolation,
         lockViolation,
         diskFull,
-        endOfFile
+        endOfFile,
+        tooLarge
     };
 
     // osError: the operating system's error number (errno), -1 when there is none.

@@ -1,0 +1,151 @@
+#include "commandfiles.h"
+
+#include "fileexception.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cerrno>
+#include <cstdio>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("CommandFiles", text);
+}
+
+// An open file or folder, closed when it goes out of scope; -1 when it could not be opened.
+class CDescriptor
+{
+public:
+    explicit CDescriptor(int fd) : m_fd(fd) {}
+    ~CDescriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    CDescriptor(const CDescriptor &) = delete;
+    CDescriptor &operator=(const CDescriptor &) = delete;
+    [[nodiscard]] int Fd() const { return m_fd; }
+    // A name for it that is plain text whatever its own name.
+    [[nodiscard]] QString Path() const { return QStringLiteral("/proc/self/fd/%1").arg(m_fd); }
+
+private:
+    int m_fd;
+};
+
+QByteArray FolderOf(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash < 0 ? QByteArray() : slash == 0 ? QByteArray("/") : path.left(slash);
+}
+
+QByteArray BaseOf(const QByteArray &path)
+{
+    return path.mid(path.lastIndexOf('/') + 1);
+}
+
+bool CopyToStandardOutput(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size())
+        && std::fflush(stdout) == 0;
+}
+
+} // namespace
+
+CFileName CFileName::FromArgument(const QByteArray &argument)
+{
+    return {argument, QFile::decodeName(argument)};
+}
+
+bool CFileName::IsText() const
+{
+    return QFile::encodeName(shown) == bytes;
+}
+
+CFileName CommandFiles::ReportBeside(const CFileName &deal)
+{
+    const QByteArray base = BaseOf(deal.bytes);
+    const qsizetype dot = base.lastIndexOf('.');
+    const QByteArray stem = deal.bytes.left(deal.bytes.size() - base.size()
+                                            + (dot > 0 ? dot : base.size()));
+    return CFileName::FromArgument(stem + ".htm");
+}
+
+std::optional<QString> CommandFiles::InputProblem(const CFileName &input)
+{
+    struct stat info {};
+    if (::stat(input.bytes.constData(), &info) == 0 && S_ISDIR(info.st_mode))
+        return Tr("%1 is a folder, not a deal file.").arg(input.shown);
+    return std::nullopt;
+}
+
+std::optional<QString> CommandFiles::OutputProblem(const CFileName &output, const CFileName &input)
+{
+    if (output.IsStandardOutput())
+        return std::nullopt;
+    struct stat out {};
+    if (::stat(output.bytes.constData(), &out) != 0)
+        return std::nullopt; // a new file
+    if (S_ISDIR(out.st_mode))
+        return Tr("Cannot write the report to %1: it is a folder.").arg(output.shown);
+    if (!S_ISREG(out.st_mode))
+        return Tr("Cannot write the report to %1: it is not a regular file.").arg(output.shown);
+    struct stat in {};
+    if (::stat(input.bytes.constData(), &in) == 0 && in.st_dev == out.st_dev
+        && in.st_ino == out.st_ino)
+        return Tr("Cannot write the report to %1: it is the deal file being read.").arg(output.shown);
+    return std::nullopt;
+}
+
+void CommandFiles::ReadInput(const CFileName &input, const Reader &read)
+{
+    if (input.IsText()) {
+        read(input.shown);
+        return;
+    }
+    // The open file is reached again through its descriptor's name, which is plain text.
+    const CDescriptor file(::open(input.bytes.constData(), O_RDONLY | O_CLOEXEC));
+    if (file.Fd() < 0)
+        CFileException::ThrowErrno(errno, input.shown);
+    read(file.Path());
+}
+
+bool CommandFiles::WriteOutput(const CFileName &output, const Writer &write)
+{
+    if (output.IsStandardOutput()) {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("report.htm"));
+        return folder.isValid() && write(path) && CopyToStandardOutput(path);
+    }
+    if (output.IsText())
+        return write(output.shown);
+    const QByteArray folderName = FolderOf(output.bytes);
+    const CDescriptor folder(::open(folderName.isEmpty() ? "." : folderName.constData(),
+                                    O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.Fd() < 0)
+        return write(output.shown); // which then says why the folder cannot be reached
+    const QByteArray temporary = ".zantoria-report-" + QByteArray::number(::getpid()) + ".htm";
+    if (!write(folder.Path() + QLatin1Char('/') + QFile::decodeName(temporary)))
+        return false;
+    if (::renameat(folder.Fd(), temporary.constData(), folder.Fd(), BaseOf(output.bytes).constData())
+        == 0)
+        return true;
+    const int error = errno;
+    ::unlinkat(folder.Fd(), temporary.constData(), 0);
+    std::fprintf(stderr, "%s\n", CFileException(CFileException::CauseFromErrno(error), output.shown)
+                                     .Message()
+                                     .toLocal8Bit()
+                                     .constData());
+    return false;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// A file named on the command line. Its bytes are the file system's own and reach the file as
+// they are, also when they are no UTF-8 ("caf\xe9.zant"); the text is for messages only.
+struct CFileName
+{
+    QByteArray bytes;
+    QString shown;
+
+    [[nodiscard]] static CFileName FromArgument(const QByteArray &argument);
+    // "-" stands for standard output.
+    [[nodiscard]] bool IsStandardOutput() const { return bytes == "-"; }
+    // True when the bytes read as text give the same bytes back: Qt's own file functions reach it.
+    [[nodiscard]] bool IsText() const;
+};
+
+namespace CommandFiles {
+
+// The report beside the deal file: its name with the last extension replaced by ".htm".
+[[nodiscard]] CFileName ReportBeside(const CFileName &deal);
+
+// Why the deal file cannot be read, when it is a folder; nothing otherwise (other failures are
+// the import's to tell).
+[[nodiscard]] std::optional<QString> InputProblem(const CFileName &input);
+
+// Why the report may not be written to output: it is a folder, something else than a regular
+// file (a FIFO, a device), or the deal file itself under any name; nothing when it may.
+[[nodiscard]] std::optional<QString> OutputProblem(const CFileName &output, const CFileName &input);
+
+// Reads through a path that reaches input however its bytes read; throws CFileException like
+// the import.
+using Reader = std::function<void(const QString &path)>;
+void ReadInput(const CFileName &input, const Reader &read);
+
+// Lets write create the output at a path that reaches output's folder however its bytes read,
+// then gives it output's own name; for "-" the file is copied to standard output. write returns
+// false after it has said why it failed. True when the output is in place.
+using Writer = std::function<bool(const QString &path)>;
+[[nodiscard]] bool WriteOutput(const CFileName &output, const Writer &write);
+
+} // namespace CommandFiles
