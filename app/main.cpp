@@ -53,6 +53,19 @@ void SetIdentity()
     std::exit(1);
 }
 
+// Says so on the terminal, in the user's language, rather than let Qt abort.
+int RefuseWithoutDisplay(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    SetIdentity();
+    InstallTranslations(app);
+    const QString message = QCoreApplication::translate(
+        "main", "%1: no display available; start it from a graphical desktop session (DISPLAY or "
+                "WAYLAND_DISPLAY is not set).");
+    std::fprintf(stderr, "%s\n", qPrintable(message.arg(QCoreApplication::applicationName())));
+    return 1;
+}
+
 // The files named on the command line, with full paths: the program changes its current folder.
 QStringList FilesToOpen(const QApplication &app)
 {
@@ -71,11 +84,8 @@ int main(int argc, char *argv[])
 {
     if (AnswersOnTerminal(argc, argv))
         AnswerOnTerminal(argc, argv);
-    if (!HasDisplay()) {
-        std::fprintf(stderr, "zantoria: no display available; start it from a graphical desktop "
-                             "session (DISPLAY or WAYLAND_DISPLAY is not set).\n");
-        return 1;
-    }
+    if (!HasDisplay())
+        return RefuseWithoutDisplay(argc, argv);
     QApplication app(argc, argv);
     SetIdentity();
     Program::Prepare(app);

@@ -535,5 +535,9 @@ program&apos;s window.</source>
         <source>Out of memory.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: no display available; start it from a graphical desktop session (DISPLAY or WAYLAND_DISPLAY is not set).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

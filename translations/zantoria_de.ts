@@ -542,5 +542,9 @@ als Zahl lesen lässt („abc“), ist kein Fehler: Er zählt als 0, wie im Fens
         <source>Out of memory.</source>
         <translation>Nicht genügend Arbeitsspeicher.</translation>
     </message>
+    <message>
+        <source>%1: no display available; start it from a graphical desktop session (DISPLAY or WAYLAND_DISPLAY is not set).</source>
+        <translation>%1: keine Anzeige verfügbar; starten Sie das Programm aus einer grafischen Sitzung (DISPLAY oder WAYLAND_DISPLAY ist nicht gesetzt).</translation>
+    </message>
 </context>
 </TS>
