@@ -81,7 +81,7 @@ for window in "${windows[@]}"; do
         press "$main" ctrl+l
         if analysis=$(find_window 'Loan Analysis' 10); then
             shoot "$analysis" analysis-window.png
-            xdotool key --window "$analysis" Escape
+            press "$analysis" Escape
         else
             echo "note: this build has no Loan Analysis window (Ctrl+L); analysis-window.png not taken" >&2
         fi ;;
