@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -22,6 +23,14 @@ private slots:
     void everyTextHasAGermanTranslation();
     void commandLineHelpFollowsTheLanguage_data();
     void commandLineHelpFollowsTheLanguage();
+    void reportFollowsTheLanguage_data();
+    void reportFollowsTheLanguage();
+
+private:
+    // The standard output of program, started with arguments, without a display, in LANG=language
+    // and a profile of its own.
+    static QByteArray Output(const QString &program, const QStringList &arguments,
+                             const QString &language);
 };
 
 void TestTranslation::windowSpeaksGerman()
@@ -83,26 +92,56 @@ void TestTranslation::commandLineHelpFollowsTheLanguage_data()
     QTest::newRow("report, English") << report << "en_US.UTF-8" << "Writes the Zantoria report";
 }
 
+QByteArray TestTranslation::Output(const QString &program, const QStringList &arguments,
+                                   const QString &language)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(variable));
+    environment.insert(QStringLiteral("LANG"), language);
+    // Nothing of the user's own profile.
+    const QTemporaryDir config;
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit
+        || process.exitCode() != 0)
+        return QByteArray("failed: ") + process.readAllStandardError();
+    return process.readAllStandardOutput();
+}
+
 // The real programs, with no display: --help answers on the terminal all the same.
 void TestTranslation::commandLineHelpFollowsTheLanguage()
 {
     QFETCH(QString, program);
     QFETCH(QString, language);
     QFETCH(QString, expected);
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QString::fromLatin1(variable));
-    environment.insert(QStringLiteral("LANG"), language);
-    process.setProcessEnvironment(environment);
-    process.start(program, {QStringLiteral("--help")});
-    QVERIFY(process.waitForFinished(30000));
-    QCOMPARE(process.exitCode(), 0);
-    QVERIFY2(process.readAllStandardOutput().contains(expected.toUtf8()), qPrintable(expected));
+    const QByteArray help = Output(program, {QStringLiteral("--help")}, language);
+    QVERIFY2(help.contains(expected.toUtf8()), help.constData());
+    QCOMPARE(Output(program, {QStringLiteral("--version")}, language),
+             QFileInfo(program).fileName().toUtf8() + " 1.00\n");
+}
 
-    process.start(program, {QStringLiteral("--version")});
-    QVERIFY(process.waitForFinished(30000));
-    QCOMPARE(process.readAllStandardOutput(), QFileInfo(program).fileName().toUtf8() + " 1.00\n");
+void TestTranslation::reportFollowsTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("German") << "de_DE.UTF-8" << "Monatliche Mieteinnahmen";
+    QTest::newRow("English") << "en_US.UTF-8" << "Monthly Rental Income";
+    QTest::newRow("no translation") << "nl_NL.UTF-8" << "Monthly Rental Income";
+}
+
+// The report that zantoria-report writes labels its figures in the user's language.
+void TestTranslation::reportFollowsTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, label);
+    const QByteArray page = Output(QStringLiteral(ZANT_REPORT_PROGRAM),
+                                   {QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"),
+                                    QStringLiteral("-o"), QStringLiteral("-")},
+                                   language);
+    QVERIFY2(page.contains("<td class=\"label\">" + label.toUtf8() + "</td>"), page.constData());
 }
 
 int main(int argc, char *argv[])
