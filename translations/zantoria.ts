@@ -494,6 +494,10 @@
         <source>Out of memory.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 is a pipe, socket or device, not a deal file.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>main</name>

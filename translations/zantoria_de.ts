@@ -495,6 +495,10 @@
         <source>Out of memory.</source>
         <translation>Nicht genügend Arbeitsspeicher.</translation>
     </message>
+    <message>
+        <source>%1 is a pipe, socket or device, not a deal file.</source>
+        <translation>%1 ist eine Pipe, ein Socket oder ein Gerät, keine Geschäftsdatei.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -315,9 +315,16 @@ void CZANTDlg::OnFileImport()
 
 void CZANTDlg::OpenFile(const QString &path)
 {
-    if (QFileInfo(path).isDir()) {
+    const QFileInfo info(path);
+    const QString shown = QDir::toNativeSeparators(path);
+    if (info.isDir()) {
+        m_app.Services().prompt->MessageBox(tr("%1 is a folder, not a deal file.").arg(shown),
+                                            IPrompt::Buttons::Ok, IPrompt::Icon::Error);
+        m_recentFiles.Remove(path);
+    } else if (info.exists() && !info.isFile()) {
+        // Reading a pipe would wait for a writer with the window frozen.
         m_app.Services().prompt->MessageBox(
-            tr("%1 is a folder, not a deal file.").arg(QDir::toNativeSeparators(path)),
+            tr("%1 is a pipe, socket or device, not a deal file.").arg(shown),
             IPrompt::Buttons::Ok, IPrompt::Icon::Error);
         m_recentFiles.Remove(path);
     } else if (ImportFile(path)) {

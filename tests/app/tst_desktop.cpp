@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QWhatsThis>
 
+#include <sys/stat.h>
+
 // What a desktop program offers beyond its own commands: files named on its command line, the
 // recently used files, and help on each figure.
 class TestDesktop : public QObject
@@ -63,6 +65,8 @@ void TestDesktop::opensTheFilesOfItsCommandLine_data()
     QTest::newRow("a missing file") << QStringList{"gone.zant"} << "" << "%1 was not found." << false;
     QTest::newRow("a folder") << QStringList{"folder"} << ""
                               << "%1 is a folder, not a deal file." << false;
+    QTest::newRow("a pipe") << QStringList{"pipe.zant"} << ""
+                            << "%1 is a pipe, socket or device, not a deal file." << false;
     QTest::newRow("two files")
         << QStringList{"elm.zant", "oak.zant"} << "Elm"
         << "Zantoria opens one deal file at a time. These were not opened:\n%1" << true;
@@ -78,6 +82,9 @@ void TestDesktop::opensTheFilesOfItsCommandLine()
     DealFile(fixture.m_documents, QStringLiteral("elm.zant"), QStringLiteral("Elm"));
     DealFile(fixture.m_documents, QStringLiteral("oak.zant"), QStringLiteral("Oak"));
     QVERIFY(QDir(fixture.m_documents.path()).mkdir(QStringLiteral("folder")));
+    const QByteArray pipe =
+        QFile::encodeName(fixture.m_documents.filePath(QStringLiteral("pipe.zant")));
+    QCOMPARE(mkfifo(pipe.constData(), 0600), 0);
     QStringList paths;
     for (const QString &name : names)
         paths << fixture.m_documents.filePath(name);
