@@ -211,6 +211,10 @@
         <source>Safety Cash Flow</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CSettingsDlg</name>

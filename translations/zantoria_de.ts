@@ -211,6 +211,10 @@
         <source>Safety Cash Flow</source>
         <translation>Cashflow nach Sicherheitsabschlag</translation>
     </message>
+    <message>
+        <source>Loan %1</source>
+        <translation>Darlehen %1</translation>
+    </message>
 </context>
 <context>
     <name>CSettingsDlg</name>
