@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -36,7 +37,7 @@ private:
 void TestTranslation::windowSpeaksGerman()
 {
     CAppFixture fixture;
-    fixture.Run([](CZANTDlg &dlg) {
+    fixture.Run([&fixture](CZANTDlg &dlg) {
         QCOMPARE(dlg.findChild<QLabel *>(QStringLiteral("labelPurchasePrice"))->text(),
                  QStringLiteral("&Kaufpreis:"));
         QCOMPARE(dlg.findChild<QMenuBar *>()->actions().constFirst()->text(),
@@ -45,6 +46,16 @@ void TestTranslation::windowSpeaksGerman()
         // Qt's own catalogue: the What's This entry Qt provides.
         QCOMPARE(dlg.findChild<QAction *>(QStringLiteral("actionWhatsThis"))->text(),
                  QStringLiteral("Direkthilfe"));
+        // F1 opens the German help pages.
+        QVERIFY(ActivateAndWait(dlg));
+        QLineEdit *edit = Edit(dlg, "editPurchasePrice");
+        edit->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(edit->hasFocus());
+        QTest::keyClick(edit, Qt::Key_F1);
+        QCOMPARE(fixture.m_shell.m_urls.size(), 1);
+        QVERIFY2(fixture.m_shell.m_urls.constFirst().endsWith(
+                     QStringLiteral("/de/main-window.html#main-window")),
+                 qPrintable(fixture.m_shell.m_urls.constFirst()));
         dlg.reject();
     });
 }

@@ -36,7 +36,7 @@ set(expected usr/bin/zantoria usr/bin/zantoria-report
 foreach(size 16 32 48 256)
     list(APPEND expected usr/share/icons/hicolor/${size}x${size}/apps/${DESKTOP_ID}.png)
 endforeach()
-file(GLOB help_files RELATIVE "${SOURCE_HELP_DIR}" "${SOURCE_HELP_DIR}/*")
+file(GLOB_RECURSE help_files RELATIVE "${SOURCE_HELP_DIR}" "${SOURCE_HELP_DIR}/*")
 foreach(name IN LISTS help_files)
     list(APPEND expected usr/${HELP_DIR}/${name})
 endforeach()
