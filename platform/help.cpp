@@ -68,7 +68,8 @@ QString TranslatedHelpFolder(const QString &helpFolder, const QLocale &locale)
         if (code == QLatin1String("en"))
             break;
         const QString folder = QDir(helpFolder).filePath(code);
-        if (!code.isEmpty() && QFileInfo(QDir(folder).filePath(QStringLiteral("index.html"))).isFile())
+        if (!code.isEmpty()
+            && QFileInfo(QDir(folder).filePath(QStringLiteral("index.html"))).isFile())
             return folder;
     }
     return helpFolder;
