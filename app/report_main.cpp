@@ -1,29 +1,41 @@
-// zantoria-report: writes the HTML report of a deal file without a window, with the user's saved
-// report settings and locale.
+// zantoria-report: writes the HTML report of deal files without a window, with the user's saved
+// report settings and locale; or the figures and the loan analysis of many deal files as one CSV
+// or JSON document.
 
+#include "analysisexport.h"
 #include "appsettings.h"
 #include "commandfiles.h"
 #include "exchangefile.h"
 #include "fileexception.h"
+#include "loananalysis.h"
 #include "product.h"
 #include "profile.h"
 #include "profilestore.h"
 #include "report.h"
+#include "savefile.h"
 #include "translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
+#include <QJsonObject>
+#include <QSaveFile>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <new>
 
 namespace {
 
 enum ExitCode { Success = 0, BadInput = 1, FileError = 2 };
+enum class Format { Html, Csv, Json };
+
+// A text marked with QT_TRANSLATE_NOOP("main", ...), where lupdate finds it, translated.
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("main", text);
+}
 
 void PrintError(const QString &message)
 {
@@ -46,7 +58,7 @@ QByteArray ArgumentBytes(const QString &text, int argc, char *argv[])
     return QFile::encodeName(text);
 }
 
-// The deal file as named, made absolute so that messages say where it was looked for.
+// A deal file as named, made absolute so that messages say where it was looked for.
 CFileName InputName(const QString &text, int argc, char *argv[])
 {
     QByteArray bytes = ArgumentBytes(text, argc, argv);
@@ -55,40 +67,23 @@ CFileName InputName(const QString &text, int argc, char *argv[])
     return CFileName::FromArgument(bytes);
 }
 
-void PrintUsageError(const QCommandLineParser &parser, const QString &problem)
+struct CCommand
 {
-    PrintError(QCoreApplication::applicationName() + QStringLiteral(": ") + problem);
-    QTextStream(stderr) << parser.helpText();
-}
-
-int Run(const QCommandLineParser &parser, const QCommandLineOption &output, int argc, char *argv[])
-{
-    const QStringList inputs = parser.positionalArguments();
-    if (inputs.size() != 1) {
-        PrintUsageError(parser, inputs.isEmpty()
-                                    ? QCoreApplication::translate("main", "No deal file given.")
-                                    : QCoreApplication::translate("main", "One deal file at a time; %1 were given.")
-                                          .arg(inputs.size()));
-        return BadInput;
-    }
-    const CFileName input = InputName(inputs.constFirst(), argc, argv);
-    const CFileName reportName = parser.isSet(output)
-        ? CFileName::FromArgument(ArgumentBytes(parser.value(output), argc, argv))
-        : CommandFiles::ReportBeside(input);
-    for (const auto &problem :
-         {CommandFiles::InputProblem(input), CommandFiles::OutputProblem(reportName, input)}) {
-        if (problem) {
-            PrintError(*problem);
-            return FileError;
-        }
-    }
-
-    // The settings the user saved in the program with the window.
-    CSettingsProfile profile(Product::ApplicationName);
+    Format format = Format::Html;
+    QStringList given;       // the deal files as the command line names them
+    QList<CFileName> inputs; // the same, absolute
+    std::optional<CFileName> output;
     CAppSettings settings;
-    ProfileStore::ReadSettings(profile, settings);
-    CDealRecord record = ProfileStore::FirstRunRecord();
+};
 
+// Reads one deal file into record; a faulty line or a file error is printed.
+int ReadDeal(const CFileName &input, CDealRecord &record)
+{
+    if (const auto problem = CommandFiles::InputProblem(input)) {
+        PrintError(*problem);
+        return FileError;
+    }
+    record = ProfileStore::FirstRunRecord();
     try {
         std::optional<CImportError> error;
         CommandFiles::ReadInput(input, [&](const QString &path) { error = ExchangeFile::Import(record, path); });
@@ -100,15 +95,127 @@ int Run(const QCommandLineParser &parser, const QCommandLineOption &output, int 
         PrintError(exception.Message());
         return FileError;
     }
+    return Success;
+}
 
+int WriteHtml(const CCommand &command, const CFileName &input)
+{
+    const CFileName reportName = command.output ? *command.output : CommandFiles::ReportBeside(input);
+    if (const auto problem = CommandFiles::OutputProblem(reportName, input)) {
+        PrintError(*problem);
+        return FileError;
+    }
+    CDealRecord record;
+    if (const int read = ReadDeal(input, record); read != Success)
+        return read;
     const bool written = CommandFiles::WriteOutput(reportName, [&](const QString &path) {
-        CReport report(record, settings, nullptr);
+        CReport report(record, command.settings, nullptr);
         if (report.Create(path))
             return true;
         PrintError(report.LastError());
         return false;
     });
     return written ? Success : FileError;
+}
+
+bool WriteBytes(const CFileName &output, const QByteArray &bytes)
+{
+    if (output.IsStandardOutput()) {
+        return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size())
+            && std::fflush(stdout) == 0;
+    }
+    return CommandFiles::WriteOutput(output, [&bytes](const QString &path) {
+        try {
+            const std::unique_ptr<QSaveFile> file = SaveFile::Open(path);
+            SaveFile::WriteAndCommit(*file, bytes);
+            return true;
+        } catch (const CFileException &exception) {
+            PrintError(exception.Message());
+            return false;
+        }
+    });
+}
+
+// Every deal file read and analysed into one document; a file that cannot be read is left out
+// and named on standard error, and the exit status tells the worst that happened.
+int WriteTable(const CCommand &command)
+{
+    const CFileName output = command.output.value_or(CFileName::FromArgument("-"));
+    for (const CFileName &input : command.inputs) {
+        if (const auto problem = CommandFiles::OutputProblem(output, input)) {
+            PrintError(*problem);
+            return FileError;
+        }
+    }
+    int status = Success;
+    QByteArray csv = AnalysisExport::DealsCsvHeader();
+    QList<QJsonObject> deals;
+    for (qsizetype i = 0; i < command.inputs.size(); ++i) {
+        CDealRecord record;
+        if (const int read = ReadDeal(command.inputs.at(i), record); read != Success) {
+            status = std::max(status, read);
+            continue;
+        }
+        const CDealAnalysis deal = Analyze(record);
+        if (command.format == Format::Csv)
+            csv += AnalysisExport::DealCsvLines(command.given.at(i), record, deal);
+        else
+            deals.append(AnalysisExport::DealJson(command.given.at(i), record, deal));
+    }
+    const QByteArray bytes = command.format == Format::Csv ? csv : AnalysisExport::DealsJson(deals);
+    return WriteBytes(output, bytes) ? status : FileError;
+}
+
+void PrintUsageError(const QCommandLineParser &parser, const QString &problem)
+{
+    PrintError(QCoreApplication::applicationName() + QStringLiteral(": ") + problem);
+    QTextStream(stderr) << parser.helpText();
+}
+
+// The command as the arguments give it, or the problem with them.
+std::optional<QString> ReadArguments(const QCommandLineParser &parser, const QCommandLineOption &format,
+                                     const QCommandLineOption &output, int argc, char *argv[],
+                                     CCommand &command)
+{
+    const QString name = parser.value(format).toLower();
+    if (name == QLatin1String("csv"))
+        command.format = Format::Csv;
+    else if (name == QLatin1String("json"))
+        command.format = Format::Json;
+    else if (name != QLatin1String("html"))
+        return Tr(QT_TRANSLATE_NOOP("main", "Unknown format \"%1\": use html, csv or json."))
+            .arg(parser.value(format));
+    command.given = parser.positionalArguments();
+    if (command.given.isEmpty())
+        return Tr(QT_TRANSLATE_NOOP("main", "No deal file given."));
+    for (const QString &text : std::as_const(command.given))
+        command.inputs.append(InputName(text, argc, argv));
+    if (parser.isSet(output))
+        command.output = CFileName::FromArgument(ArgumentBytes(parser.value(output), argc, argv));
+    if (command.format == Format::Html && command.output && command.inputs.size() > 1)
+        return Tr(QT_TRANSLATE_NOOP("main", "-o names one report, but %1 deal files were given."))
+            .arg(command.inputs.size());
+    return std::nullopt;
+}
+
+int Run(const QCommandLineParser &parser, const QCommandLineOption &format,
+        const QCommandLineOption &output, int argc, char *argv[])
+{
+    CCommand command;
+    if (const auto problem = ReadArguments(parser, format, output, argc, argv, command)) {
+        PrintUsageError(parser, *problem);
+        return BadInput;
+    }
+    // The settings the user saved in the program with the window.
+    CSettingsProfile profile(Product::ApplicationName);
+    ProfileStore::ReadSettings(profile, command.settings);
+
+    if (command.format != Format::Html)
+        return WriteTable(command);
+    int status = Success;
+    for (const CFileName &input : std::as_const(command.inputs))
+        status = std::max(status, WriteHtml(command, input));
+    return status;
 }
 
 } // namespace
@@ -120,30 +227,43 @@ int main(int argc, char *argv[])
     InstallTranslations(app);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "main", "Writes the Zantoria report of a deal file (*.zant) as an HTML page.\n\n"
-                "Exit status: 0 when the report was written; 1 for wrong arguments or a faulty\n"
-                "line in the deal file (no \"=\", a missing or unknown label, an unknown locale);\n"
-                "2 when a file cannot be read or written, or memory runs out. A figure that does\n"
-                "not read as a number (\"abc\") is no error: it counts as 0, as it does in the\n"
-                "program's window."));
+    parser.setApplicationDescription(Tr(QT_TRANSLATE_NOOP(
+        "main",
+        "Writes the Zantoria report of each deal file (*.zant) as an HTML page beside it, or the\n"
+        "figures and loan analysis of all of them as one CSV table or JSON document.\n\n"
+        "Exit status: 0 when all was written; 1 for wrong arguments or a faulty line in a deal\n"
+        "file (no \"=\", a missing or unknown label, an unknown locale); 2 when a file cannot be\n"
+        "read or written, or memory runs out. With several files the worst counts; CSV and JSON\n"
+        "leave out the files that cannot be read. A figure that does not read as a number\n"
+        "(\"abc\") is no error: it counts as 0, as it does in the program's window.")));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("DEAL.zant"),
-                                 QCoreApplication::translate("main", "The deal file to read."));
+                                 Tr(QT_TRANSLATE_NOOP("main", "The deal files to read.")),
+                                 QStringLiteral("DEAL.zant..."));
+    const QCommandLineOption format(
+        QStringLiteral("format"),
+        Tr(QT_TRANSLATE_NOOP(
+            "main",
+            "html (the report, the default), csv (a line per loan of each file, the file's name "
+            "first) or json (one document; see docs/analysis-json.md).")),
+        QStringLiteral("FORMAT"), QStringLiteral("html"));
+    parser.addOption(format);
     const QCommandLineOption output(
         {QStringLiteral("o"), QStringLiteral("output")},
-        QCoreApplication::translate("main", "Write the report to REPORT.htm instead of the deal "
-                                            "file's name with the extension .htm; - writes it to "
-                                            "standard output."),
-        QStringLiteral("REPORT.htm"));
+        Tr(QT_TRANSLATE_NOOP(
+            "main",
+            "Write to OUTPUT: for html instead of the deal file's name with the extension .htm "
+            "(one deal file only); for csv and json instead of standard output. - is standard "
+            "output.")),
+        QStringLiteral("OUTPUT"));
     parser.addOption(output);
     parser.process(app);
 
     try {
-        return Run(parser, output, argc, argv);
+        return Run(parser, format, output, argc, argv);
     } catch (const std::bad_alloc &) {
-        PrintError(QCoreApplication::translate("main", "Out of memory."));
+        PrintError(Tr(QT_TRANSLATE_NOOP("main", "Out of memory.")));
         return FileError;
     }
 }

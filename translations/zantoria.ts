@@ -2,6 +2,281 @@
 <!DOCTYPE TS>
 <TS version="2.1">
 <context>
+    <name>Analysis</name>
+    <message>
+        <source>Measure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lender</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loan has no monthly payment: its term is 0 years.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment is more than the price: there is no loan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A term of more than 1,000 years is not scheduled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no down payment to earn a return on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is paid on a loan: there is no debt service to cover.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A safety margin of 100 % or more leaves no rent to break even with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rent does not cover the costs even without a loan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The purchase price is 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly rent is 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The purchase price less the down payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal and Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The level monthly payment that pays the loan back over its term.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Monthly Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal and interest plus escrow and PMI.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Cash Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rent less the other fees and the total monthly payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Safety Cash Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly cash flow less the safety margin&apos;s share of the rent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of Payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly payments over the term: 12 a year, the last one smaller when the term ends within a year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All payments of principal and interest over the loan&apos;s life.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The interest part of all payments: total paid less the loan amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payoff Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The month of the last payment, counted from the first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance after 1 Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is still owed after 12 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance after 5 Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is still owed after 60 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance after 10 Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is still owed after 120 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equity after 1 Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 12 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equity after 5 Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 60 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equity after 10 Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 120 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equity at the End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment plus the whole loan, once it is paid off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash-on-Cash Return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A year&apos;s cash flow (12 × monthly cash flow) as a share of the down payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debt Service Coverage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net operating income divided by principal and interest plus PMI; lenders look for 1.25 or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break-even Rent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly rent at which the safety cash flow is 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest Offer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The purchase price at which this loan&apos;s safety cash flow is 0, with its down payment, rate, term and PMI and the property&apos;s rent, escrow, fees and margin unchanged: the most to offer the seller.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net Operating Income (Month)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rent less escrow and other fees, before any loan payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net Operating Income (Year)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Twelve months of net operating income.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cap Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A year&apos;s net operating income as a share of the purchase price.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gross Rent Multiplier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The purchase price divided by a year&apos;s rent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rent-to-Price Ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly rent as a share of the purchase price; investors screen for 1 % (the &quot;1 % rule&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About Zantoria</source>
@@ -504,11 +779,26 @@
     </message>
 </context>
 <context>
-    <name>main</name>
+    <name>CommandFiles</name>
     <message>
-        <source>The deal file to read.</source>
+        <source>%1 is a folder, not a deal file.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Cannot write the report to %1: it is a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the report to %1: it is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the report to %1: it is the deal file being read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
     <message>
         <source>Weighs the purchase of a rental property: one property&apos;s figures and up to five loan offers, compared side by side in a report.</source>
         <translation type="unfinished"></translation>
@@ -518,33 +808,46 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1: no display available; start it from a graphical desktop session (DISPLAY or WAYLAND_DISPLAY is not set).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown format &quot;%1&quot;: use html, csv or json.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>No deal file given.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>One deal file at a time; %1 were given.</source>
+        <source>-o names one report, but %1 deal files were given.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Writes the Zantoria report of a deal file (*.zant) as an HTML page.
+        <source>Writes the Zantoria report of each deal file (*.zant) as an HTML page beside it, or the
+figures and loan analysis of all of them as one CSV table or JSON document.
 
-Exit status: 0 when the report was written; 1 for wrong arguments or a faulty
-line in the deal file (no &quot;=&quot;, a missing or unknown label, an unknown locale);
-2 when a file cannot be read or written, or memory runs out. A figure that does
-not read as a number (&quot;abc&quot;) is no error: it counts as 0, as it does in the
-program&apos;s window.</source>
+Exit status: 0 when all was written; 1 for wrong arguments or a faulty line in a deal
+file (no &quot;=&quot;, a missing or unknown label, an unknown locale); 2 when a file cannot be
+read or written, or memory runs out. With several files the worst counts; CSV and JSON
+leave out the files that cannot be read. A figure that does not read as a number
+(&quot;abc&quot;) is no error: it counts as 0, as it does in the program&apos;s window.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Write the report to REPORT.htm instead of the deal file&apos;s name with the extension .htm; - writes it to standard output.</source>
+        <source>The deal files to read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>html (the report, the default), csv (a line per loan of each file, the file&apos;s name first) or json (one document; see docs/analysis-json.md).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write to OUTPUT: for html instead of the deal file&apos;s name with the extension .htm (one deal file only); for csv and json instead of standard output. - is standard output.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Out of memory.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: no display available; start it from a graphical desktop session (DISPLAY or WAYLAND_DISPLAY is not set).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,281 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Analysis</name>
+    <message>
+        <source>Measure</source>
+        <translation>Kennzahl</translation>
+    </message>
+    <message>
+        <source>Lender</source>
+        <translation>Kreditgeber</translation>
+    </message>
+    <message>
+        <source>Loan %1</source>
+        <translation>Darlehen %1</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>Principal</source>
+        <translation>Tilgung</translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation>Zinsen</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Restschuld</translation>
+    </message>
+    <message>
+        <source>The loan has no monthly payment: its term is 0 years.</source>
+        <translation>Das Darlehen hat keine Monatsrate: Seine Laufzeit ist 0 Jahre.</translation>
+    </message>
+    <message>
+        <source>The down payment is more than the price: there is no loan.</source>
+        <translation>Das Eigenkapital ist höher als der Preis: Es gibt kein Darlehen.</translation>
+    </message>
+    <message>
+        <source>A term of more than 1,000 years is not scheduled.</source>
+        <translation>Für eine Laufzeit von mehr als 1.000 Jahren wird kein Tilgungsplan erstellt.</translation>
+    </message>
+    <message>
+        <source>There is no down payment to earn a return on.</source>
+        <translation>Es gibt kein Eigenkapital, auf das sich eine Rendite beziehen könnte.</translation>
+    </message>
+    <message>
+        <source>Nothing is paid on a loan: there is no debt service to cover.</source>
+        <translation>Auf kein Darlehen wird gezahlt: Es gibt keinen Schuldendienst zu decken.</translation>
+    </message>
+    <message>
+        <source>A safety margin of 100 % or more leaves no rent to break even with.</source>
+        <translation>Ein Sicherheitsabschlag von 100 % oder mehr lässt keine Miete übrig, mit der sich die Kosten decken ließen.</translation>
+    </message>
+    <message>
+        <source>The rent does not cover the costs even without a loan.</source>
+        <translation>Die Miete deckt die Kosten selbst ohne Darlehen nicht.</translation>
+    </message>
+    <message>
+        <source>The purchase price is 0.</source>
+        <translation>Der Kaufpreis ist 0.</translation>
+    </message>
+    <message>
+        <source>The monthly rent is 0.</source>
+        <translation>Die monatliche Miete ist 0.</translation>
+    </message>
+    <message>
+        <source>Loan Amount</source>
+        <translation>Darlehensbetrag</translation>
+    </message>
+    <message>
+        <source>The purchase price less the down payment.</source>
+        <translation>Der Kaufpreis abzüglich des Eigenkapitals.</translation>
+    </message>
+    <message>
+        <source>Principal and Interest</source>
+        <translation>Tilgung und Zinsen</translation>
+    </message>
+    <message>
+        <source>The level monthly payment that pays the loan back over its term.</source>
+        <translation>Die gleichbleibende Monatsrate, die das Darlehen über seine Laufzeit zurückzahlt.</translation>
+    </message>
+    <message>
+        <source>Total Monthly Payment</source>
+        <translation>Monatliche Gesamtrate</translation>
+    </message>
+    <message>
+        <source>Principal and interest plus escrow and PMI.</source>
+        <translation>Tilgung und Zinsen zuzüglich Rücklage und Kreditversicherung.</translation>
+    </message>
+    <message>
+        <source>Monthly Cash Flow</source>
+        <translation>Monatlicher Cashflow</translation>
+    </message>
+    <message>
+        <source>The rent less the other fees and the total monthly payment.</source>
+        <translation>Die Miete abzüglich der sonstigen Kosten und der monatlichen Gesamtrate.</translation>
+    </message>
+    <message>
+        <source>Safety Cash Flow</source>
+        <translation>Cashflow nach Sicherheitsabschlag</translation>
+    </message>
+    <message>
+        <source>The monthly cash flow less the safety margin&apos;s share of the rent.</source>
+        <translation>Der monatliche Cashflow abzüglich des Anteils der Miete, den der Sicherheitsabschlag zurückhält.</translation>
+    </message>
+    <message>
+        <source>Number of Payments</source>
+        <translation>Anzahl der Raten</translation>
+    </message>
+    <message>
+        <source>Monthly payments over the term: 12 a year, the last one smaller when the term ends within a year.</source>
+        <translation>Monatsraten über die Laufzeit: 12 im Jahr, die letzte kleiner, wenn die Laufzeit innerhalb eines Jahres endet.</translation>
+    </message>
+    <message>
+        <source>Total Paid</source>
+        <translation>Gesamtzahlung</translation>
+    </message>
+    <message>
+        <source>All payments of principal and interest over the loan&apos;s life.</source>
+        <translation>Alle Zahlungen für Tilgung und Zinsen über die Laufzeit des Darlehens.</translation>
+    </message>
+    <message>
+        <source>Total Interest</source>
+        <translation>Zinsen insgesamt</translation>
+    </message>
+    <message>
+        <source>The interest part of all payments: total paid less the loan amount.</source>
+        <translation>Der Zinsanteil aller Zahlungen: die Gesamtzahlung abzüglich des Darlehensbetrags.</translation>
+    </message>
+    <message>
+        <source>Payoff Month</source>
+        <translation>Monat der Tilgung</translation>
+    </message>
+    <message>
+        <source>The month of the last payment, counted from the first.</source>
+        <translation>Der Monat der letzten Rate, gezählt ab der ersten.</translation>
+    </message>
+    <message>
+        <source>Balance after 1 Year</source>
+        <translation>Restschuld nach 1 Jahr</translation>
+    </message>
+    <message>
+        <source>What is still owed after 12 payments.</source>
+        <translation>Was nach 12 Raten noch geschuldet wird.</translation>
+    </message>
+    <message>
+        <source>Balance after 5 Years</source>
+        <translation>Restschuld nach 5 Jahren</translation>
+    </message>
+    <message>
+        <source>What is still owed after 60 payments.</source>
+        <translation>Was nach 60 Raten noch geschuldet wird.</translation>
+    </message>
+    <message>
+        <source>Balance after 10 Years</source>
+        <translation>Restschuld nach 10 Jahren</translation>
+    </message>
+    <message>
+        <source>What is still owed after 120 payments.</source>
+        <translation>Was nach 120 Raten noch geschuldet wird.</translation>
+    </message>
+    <message>
+        <source>Equity after 1 Year</source>
+        <translation>Eigenkapital nach 1 Jahr</translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 12 payments.</source>
+        <translation>Das Eigenkapital zuzüglich der in 12 Raten getilgten Summe.</translation>
+    </message>
+    <message>
+        <source>Equity after 5 Years</source>
+        <translation>Eigenkapital nach 5 Jahren</translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 60 payments.</source>
+        <translation>Das Eigenkapital zuzüglich der in 60 Raten getilgten Summe.</translation>
+    </message>
+    <message>
+        <source>Equity after 10 Years</source>
+        <translation>Eigenkapital nach 10 Jahren</translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 120 payments.</source>
+        <translation>Das Eigenkapital zuzüglich der in 120 Raten getilgten Summe.</translation>
+    </message>
+    <message>
+        <source>Equity at the End</source>
+        <translation>Eigenkapital am Ende</translation>
+    </message>
+    <message>
+        <source>The down payment plus the whole loan, once it is paid off.</source>
+        <translation>Das Eigenkapital zuzüglich des ganzen Darlehens, sobald es abbezahlt ist.</translation>
+    </message>
+    <message>
+        <source>Cash-on-Cash Return</source>
+        <translation>Eigenkapitalrendite</translation>
+    </message>
+    <message>
+        <source>A year&apos;s cash flow (12 × monthly cash flow) as a share of the down payment.</source>
+        <translation>Der Cashflow eines Jahres (12 × monatlicher Cashflow) als Anteil am Eigenkapital.</translation>
+    </message>
+    <message>
+        <source>Debt Service Coverage</source>
+        <translation>Schuldendienstdeckung</translation>
+    </message>
+    <message>
+        <source>Net operating income divided by principal and interest plus PMI; lenders look for 1.25 or more.</source>
+        <translation>Der Nettobetriebsertrag geteilt durch Tilgung und Zinsen zuzüglich Kreditversicherung; Kreditgeber erwarten 1,25 oder mehr.</translation>
+    </message>
+    <message>
+        <source>Break-even Rent</source>
+        <translation>Kostendeckende Miete</translation>
+    </message>
+    <message>
+        <source>The monthly rent at which the safety cash flow is 0.</source>
+        <translation>Die monatliche Miete, bei der der Cashflow nach Sicherheitsabschlag 0 ist.</translation>
+    </message>
+    <message>
+        <source>Highest Offer</source>
+        <translation>Höchstes Angebot</translation>
+    </message>
+    <message>
+        <source>The purchase price at which this loan&apos;s safety cash flow is 0, with its down payment, rate, term and PMI and the property&apos;s rent, escrow, fees and margin unchanged: the most to offer the seller.</source>
+        <translation>Der Kaufpreis, bei dem der Cashflow nach Sicherheitsabschlag dieses Darlehens 0 ist, bei unverändertem Eigenkapital, Zinssatz, Laufzeit und Kreditversicherung und unveränderter Miete, Rücklage, sonstigen Kosten und Sicherheitsabschlag der Immobilie: das Höchste, was Sie dem Verkäufer bieten sollten.</translation>
+    </message>
+    <message>
+        <source>Net Operating Income (Month)</source>
+        <translation>Nettobetriebsertrag (Monat)</translation>
+    </message>
+    <message>
+        <source>The rent less escrow and other fees, before any loan payment.</source>
+        <translation>Die Miete abzüglich Rücklage und sonstiger Kosten, vor jeder Darlehensrate.</translation>
+    </message>
+    <message>
+        <source>Net Operating Income (Year)</source>
+        <translation>Nettobetriebsertrag (Jahr)</translation>
+    </message>
+    <message>
+        <source>Twelve months of net operating income.</source>
+        <translation>Zwölf Monate Nettobetriebsertrag.</translation>
+    </message>
+    <message>
+        <source>Cap Rate</source>
+        <translation>Kapitalisierungsrate</translation>
+    </message>
+    <message>
+        <source>A year&apos;s net operating income as a share of the purchase price.</source>
+        <translation>Der Nettobetriebsertrag eines Jahres als Anteil am Kaufpreis.</translation>
+    </message>
+    <message>
+        <source>Gross Rent Multiplier</source>
+        <translation>Bruttomietmultiplikator</translation>
+    </message>
+    <message>
+        <source>The purchase price divided by a year&apos;s rent.</source>
+        <translation>Der Kaufpreis geteilt durch die Miete eines Jahres.</translation>
+    </message>
+    <message>
+        <source>Rent-to-Price Ratio</source>
+        <translation>Verhältnis Miete zu Preis</translation>
+    </message>
+    <message>
+        <source>The monthly rent as a share of the purchase price; investors screen for 1 % (the &quot;1 % rule&quot;).</source>
+        <translation>Die monatliche Miete als Anteil am Kaufpreis; Anleger achten auf 1 % (die „1-%-Regel“).</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About Zantoria</source>
@@ -505,6 +780,25 @@
     </message>
 </context>
 <context>
+    <name>CommandFiles</name>
+    <message>
+        <source>%1 is a folder, not a deal file.</source>
+        <translation>%1 ist ein Ordner, keine Geschäftsdatei.</translation>
+    </message>
+    <message>
+        <source>Cannot write the report to %1: it is a folder.</source>
+        <translation>Der Bericht kann nicht nach %1 geschrieben werden: Das ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>Cannot write the report to %1: it is not a regular file.</source>
+        <translation>Der Bericht kann nicht nach %1 geschrieben werden: Das ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Cannot write the report to %1: it is the deal file being read.</source>
+        <translation>Der Bericht kann nicht nach %1 geschrieben werden: Das ist die gelesene Geschäftsdatei.</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Weighs the purchase of a rental property: one property&apos;s figures and up to five loan offers, compared side by side in a report.</source>
@@ -515,44 +809,56 @@
         <translation>Eine Geschäftsdatei, die wie mit „Daten importieren“ geöffnet wird.</translation>
     </message>
     <message>
-        <source>The deal file to read.</source>
-        <translation>Die zu lesende Geschäftsdatei.</translation>
+        <source>%1: no display available; start it from a graphical desktop session (DISPLAY or WAYLAND_DISPLAY is not set).</source>
+        <translation>%1: keine Anzeige verfügbar; starten Sie das Programm aus einer grafischen Sitzung (DISPLAY oder WAYLAND_DISPLAY ist nicht gesetzt).</translation>
+    </message>
+    <message>
+        <source>Unknown format &quot;%1&quot;: use html, csv or json.</source>
+        <translation>Unbekanntes Format „%1“: Verwenden Sie html, csv oder json.</translation>
     </message>
     <message>
         <source>No deal file given.</source>
         <translation>Keine Geschäftsdatei angegeben.</translation>
     </message>
     <message>
-        <source>One deal file at a time; %1 were given.</source>
-        <translation>Nur eine Geschäftsdatei auf einmal; angegeben wurden %1.</translation>
+        <source>-o names one report, but %1 deal files were given.</source>
+        <translation>-o nennt einen Bericht, aber es wurden %1 Geschäftsdateien angegeben.</translation>
     </message>
     <message>
-        <source>Writes the Zantoria report of a deal file (*.zant) as an HTML page.
+        <source>Writes the Zantoria report of each deal file (*.zant) as an HTML page beside it, or the
+figures and loan analysis of all of them as one CSV table or JSON document.
 
-Exit status: 0 when the report was written; 1 for wrong arguments or a faulty
-line in the deal file (no &quot;=&quot;, a missing or unknown label, an unknown locale);
-2 when a file cannot be read or written, or memory runs out. A figure that does
-not read as a number (&quot;abc&quot;) is no error: it counts as 0, as it does in the
-program&apos;s window.</source>
-        <translation>Schreibt den Zantoria-Bericht einer Geschäftsdatei (*.zant) als HTML-Seite.
+Exit status: 0 when all was written; 1 for wrong arguments or a faulty line in a deal
+file (no &quot;=&quot;, a missing or unknown label, an unknown locale); 2 when a file cannot be
+read or written, or memory runs out. With several files the worst counts; CSV and JSON
+leave out the files that cannot be read. A figure that does not read as a number
+(&quot;abc&quot;) is no error: it counts as 0, as it does in the program&apos;s window.</source>
+        <translation>Schreibt den Zantoria-Bericht jeder Geschäftsdatei (*.zant) als HTML-Seite daneben, oder die
+Zahlen und die Darlehensanalyse aller Dateien als eine CSV-Tabelle oder ein JSON-Dokument.
 
-Rückgabewert: 0, wenn der Bericht geschrieben wurde; 1 bei falschen Argumenten oder
-einer fehlerhaften Zeile in der Geschäftsdatei (kein „=“, eine fehlende oder unbekannte
+Rückgabewert: 0, wenn alles geschrieben wurde; 1 bei falschen Argumenten oder einer
+fehlerhaften Zeile in einer Geschäftsdatei (kein „=“, eine fehlende oder unbekannte
 Bezeichnung, ein unbekanntes Gebietsschema); 2, wenn eine Datei nicht gelesen oder
-geschrieben werden kann oder der Arbeitsspeicher nicht reicht. Ein Wert, der sich nicht
-als Zahl lesen lässt („abc“), ist kein Fehler: Er zählt als 0, wie im Fenster des Programms.</translation>
+geschrieben werden kann oder der Arbeitsspeicher nicht reicht. Bei mehreren Dateien zählt
+der schlimmste Fall; CSV und JSON lassen die Dateien weg, die sich nicht lesen lassen. Ein
+Wert, der sich nicht als Zahl lesen lässt („abc“), ist kein Fehler: Er zählt als 0, wie im
+Fenster des Programms.</translation>
     </message>
     <message>
-        <source>Write the report to REPORT.htm instead of the deal file&apos;s name with the extension .htm; - writes it to standard output.</source>
-        <translation>Den Bericht nach REPORT.htm schreiben statt unter dem Namen der Geschäftsdatei mit der Endung .htm; - schreibt ihn auf die Standardausgabe.</translation>
+        <source>The deal files to read.</source>
+        <translation>Die zu lesenden Geschäftsdateien.</translation>
+    </message>
+    <message>
+        <source>html (the report, the default), csv (a line per loan of each file, the file&apos;s name first) or json (one document; see docs/analysis-json.md).</source>
+        <translation>html (der Bericht, die Voreinstellung), csv (eine Zeile je Darlehen jeder Datei, der Name der Datei zuerst) oder json (ein Dokument; siehe docs/analysis-json.md).</translation>
+    </message>
+    <message>
+        <source>Write to OUTPUT: for html instead of the deal file&apos;s name with the extension .htm (one deal file only); for csv and json instead of standard output. - is standard output.</source>
+        <translation>Nach OUTPUT schreiben: bei html statt unter dem Namen der Geschäftsdatei mit der Endung .htm (nur eine Geschäftsdatei); bei csv und json statt auf die Standardausgabe. - ist die Standardausgabe.</translation>
     </message>
     <message>
         <source>Out of memory.</source>
         <translation>Nicht genügend Arbeitsspeicher.</translation>
-    </message>
-    <message>
-        <source>%1: no display available; start it from a graphical desktop session (DISPLAY or WAYLAND_DISPLAY is not set).</source>
-        <translation>%1: keine Anzeige verfügbar; starten Sie das Programm aus einer grafischen Sitzung (DISPLAY oder WAYLAND_DISPLAY ist nicht gesetzt).</translation>
     </message>
 </context>
 </TS>

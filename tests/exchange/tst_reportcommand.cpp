@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -61,6 +64,7 @@ private slots:
     void refusedOutputs();
     void standardOutputAndNamesThatAreNoUtf8();
     void outOfMemory();
+    void manyFilesInEachFormat();
     void help();
 
 private:
@@ -248,9 +252,14 @@ void TestReportCommand::badInputAndMissingFiles()
     result = Run({});
     QCOMPARE(result.exitCode, 1);
     QVERIFY(result.err.startsWith(QStringLiteral("zantoria-report: No deal file given.\nUsage: ")));
-    result = Run({bad, bad});
+    result = Run({bad, bad, QStringLiteral("-o"), m_dir->filePath(QStringLiteral("x.htm"))});
     QCOMPARE(result.exitCode, 1);
-    QVERIFY(result.err.startsWith(QStringLiteral("zantoria-report: One deal file at a time; 2 were given.\nUsage: ")));
+    QVERIFY(result.err.startsWith(
+        QStringLiteral("zantoria-report: -o names one report, but 2 deal files were given.\nUsage: ")));
+    result = Run({bad, QStringLiteral("--format=xml")});
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY(result.err.startsWith(
+        QStringLiteral("zantoria-report: Unknown format \"xml\": use html, csv or json.\nUsage: ")));
 
     result = Run({m_dir->path()});
     QCOMPARE(result.exitCode, 2);
@@ -356,13 +365,54 @@ void TestReportCommand::outOfMemory()
     QFAIL("the import fitted in every limit tried");
 }
 
+// Several deal files in one run: HTML beside each, or one CSV or JSON of them all, with the
+// files that cannot be read named on standard error and left out.
+void TestReportCommand::manyFilesInEachFormat()
+{
+    const QString five = m_dir->filePath(QStringLiteral("five, loans.zant"));
+    const QString first = m_dir->filePath(QStringLiteral("first.zant"));
+    const QString bad = m_dir->filePath(QStringLiteral("bad.zant"));
+    QVERIFY(QFile::copy(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"), five));
+    QVERIFY(QFile::copy(QStringLiteral(ZANT_EXAMPLES "/first-run.zant"), first));
+    QVERIFY(WriteAll(bad, "Hello\r\n"));
+
+    QCOMPARE(Run({five, first}).exitCode, 0);
+    QVERIFY(QFile::exists(m_dir->filePath(QStringLiteral("five, loans.htm"))));
+    QVERIFY(QFile::exists(m_dir->filePath(QStringLiteral("first.htm"))));
+
+    // German figures, English messages.
+    Result result = RunIn({QStringLiteral("--format=csv"), five, bad, first},
+                          {QStringLiteral("LC_ALL=de_DE.UTF-8"), QStringLiteral("LANGUAGE=en")});
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.err, QStringLiteral("Unable to import '%1' : Unrecognized syntax on line 1.\n").arg(bad));
+    QStringList lines = result.out.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 1 + 2 * 5 + 1);
+    QVERIFY(lines.constFirst().startsWith(QStringLiteral("file,description,purchase_price,")));
+    QVERIFY(lines.at(1).startsWith(QLatin1Char('"') + five + QStringLiteral("\",")));
+    QVERIFY(lines.at(1).contains(QStringLiteral(",251116.02,")));
+    QVERIFY(lines.at(6).startsWith(first + QLatin1Char(',')));
+
+    const QString json = m_dir->filePath(QStringLiteral("all.json"));
+    result = Run({QStringLiteral("--format=json"), QStringLiteral("-o"), json, five, first});
+    QCOMPARE(result.exitCode, 0);
+    const QJsonDocument document = QJsonDocument::fromJson(ReadAll(json));
+    const QJsonArray deals = document[QStringLiteral("deals")].toArray();
+    QCOMPARE(deals.size(), 2);
+    QCOMPARE(deals[0][QStringLiteral("file")].toString(), five);
+    QCOMPARE(deals[0][QStringLiteral("loans")][0][QStringLiteral("principal_and_interest")].toDouble(),
+             deals[1][QStringLiteral("loans")][0][QStringLiteral("principal_and_interest")].toDouble());
+    QVERIFY(deals[0][QStringLiteral("loans")][4][QStringLiteral("total_interest")].isNull());
+    QCOMPARE(deals[0][QStringLiteral("least_interest")].toInt(), 3);
+}
+
 void TestReportCommand::help()
 {
     const Result result = Run({QStringLiteral("--help")});
     QCOMPARE(result.exitCode, 0);
     QVERIFY(result.out.contains(QStringLiteral("Usage:")));
     QVERIFY(result.out.contains(QStringLiteral("DEAL.zant")));
-    QVERIFY(result.out.contains(QStringLiteral("-o, --output <REPORT.htm>")));
+    QVERIFY(result.out.contains(QStringLiteral("-o, --output <OUTPUT>")));
+    QVERIFY(result.out.contains(QStringLiteral("--format <FORMAT>")));
 }
 
 QTEST_GUILESS_MAIN(TestReportCommand)

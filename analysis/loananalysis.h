@@ -1,0 +1,88 @@
+#pragma once
+
+#include "dealrecord.h"
+
+#include <QString>
+
+#include <array>
+#include <vector>
+
+// A figure of the analysis, or the reason why it cannot be computed (then shown as "—").
+struct CMeasure
+{
+    double value = 0;
+    QString reason;
+
+    [[nodiscard]] bool IsKnown() const { return reason.isEmpty(); }
+    // value when it is a finite number; otherwise unknown for the reason given.
+    [[nodiscard]] static CMeasure Of(double value, const QString &reasonIfNotFinite);
+    [[nodiscard]] static CMeasure Unknown(const QString &reason) { return {0, reason}; }
+};
+
+// One month of a loan's amortization schedule; month 1 is the first payment.
+struct CScheduleRow
+{
+    int month = 0;
+    double payment = 0;
+    double principal = 0;
+    double interest = 0;
+    double balance = 0; // after this payment
+};
+
+// The years after which balance and equity are shown; the last column is the loan's end.
+inline constexpr std::array<int, 3> MilestoneYears = {1, 5, 10};
+inline constexpr int MilestoneCount = int(MilestoneYears.size()) + 1;
+
+// One loan's figures: those of the report, then what the loan costs over its life and what an
+// investor measures by. Figures in the currency of the record, per month unless said otherwise.
+struct CLoanAnalysis
+{
+    // The report's figures, the same doubles.
+    CMeasure loanAmount;
+    CMeasure principalAndInterest;
+    CMeasure totalMonthlyPayment;
+    CMeasure monthlyCashFlow;
+    CMeasure safetyCashFlow;
+
+    CMeasure payments;    // number of monthly payments
+    CMeasure totalPaid;   // principal and interest over the loan's life
+    CMeasure totalInterest;
+    CMeasure payoffMonth; // the month of the last payment, counted from the start
+    std::array<CMeasure, MilestoneCount> balance; // after 1, 5, 10 years and at the end
+    std::array<CMeasure, MilestoneCount> equity;  // down payment + principal repaid by then
+
+    CMeasure cashOnCash;          // 12 × monthly cash flow ÷ down payment, a fraction
+    CMeasure debtServiceCoverage; // net operating income ÷ (principal and interest + PMI)
+    CMeasure breakEvenRent;       // the rent at which the safety cash flow is 0
+    CMeasure highestOffer;        // the price at which the safety cash flow is 0
+
+    std::vector<CScheduleRow> schedule;
+};
+
+// The property's own measures, the same for every loan.
+struct CPropertyAnalysis
+{
+    CMeasure netOperatingIncome;       // rent − escrow − other fees, per month
+    CMeasure netOperatingIncomeYearly; // the same, per year
+    CMeasure capRate;                  // 12 × net operating income ÷ price, a fraction
+    CMeasure grossRentMultiplier;      // price ÷ 12 × rent
+    CMeasure rentToPrice;              // rent ÷ price, a fraction (the "1 % rule")
+};
+
+struct CDealAnalysis
+{
+    CPropertyAnalysis property;
+    std::array<CLoanAnalysis, MAX_LOANS> loans;
+    int mostSafetyCashFlow = -1; // the loan that leaves the most each month, -1 when none
+    int leastInterest = -1;      // the loan that pays the least interest, -1 when none
+};
+
+// A schedule is made for at most this many payments (a thousand years); a longer term is not
+// scheduled.
+inline constexpr int MaxScheduledPayments = 12000;
+
+[[nodiscard]] CDealAnalysis Analyze(const CDealRecord &record);
+
+// The schedule summed per year: payment, principal and interest of its months, the balance
+// at its end; month holds the year (1, 2, ...).
+[[nodiscard]] std::vector<CScheduleRow> YearlySummary(const std::vector<CScheduleRow> &schedule);

@@ -1,0 +1,161 @@
+#include "measures.h"
+
+#include "localeservices.h"
+#include "value.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+template <std::size_t I> CMeasure Balance(const CLoanAnalysis &loan)
+{
+    return loan.balance[I];
+}
+template <std::size_t I> CMeasure Equity(const CLoanAnalysis &loan)
+{
+    return loan.equity[I];
+}
+
+} // namespace
+
+const std::vector<CLoanMeasure> &LoanMeasures()
+{
+    using U = MeasureUnit;
+    static const std::vector<CLoanMeasure> rows = {
+        {"loan_amount", QT_TRANSLATE_NOOP("Analysis", "Loan Amount"),
+         QT_TRANSLATE_NOOP("Analysis", "The purchase price less the down payment."), U::Money,
+         Better::Neither, [](const CLoanAnalysis &l) { return l.loanAmount; }},
+        {"principal_and_interest", QT_TRANSLATE_NOOP("Analysis", "Principal and Interest"),
+         QT_TRANSLATE_NOOP("Analysis", "The level monthly payment that pays the loan back over its term."),
+         U::Money, Better::Lower, [](const CLoanAnalysis &l) { return l.principalAndInterest; }},
+        {"total_monthly_payment", QT_TRANSLATE_NOOP("Analysis", "Total Monthly Payment"),
+         QT_TRANSLATE_NOOP("Analysis", "Principal and interest plus escrow and PMI."), U::Money,
+         Better::Lower, [](const CLoanAnalysis &l) { return l.totalMonthlyPayment; }},
+        {"monthly_cash_flow", QT_TRANSLATE_NOOP("Analysis", "Monthly Cash Flow"),
+         QT_TRANSLATE_NOOP("Analysis", "The rent less the other fees and the total monthly payment."),
+         U::Money, Better::Higher, [](const CLoanAnalysis &l) { return l.monthlyCashFlow; }},
+        {"safety_cash_flow", QT_TRANSLATE_NOOP("Analysis", "Safety Cash Flow"),
+         QT_TRANSLATE_NOOP("Analysis", "The monthly cash flow less the safety margin's share of the rent."),
+         U::Money, Better::Higher, [](const CLoanAnalysis &l) { return l.safetyCashFlow; }},
+        {"payments", QT_TRANSLATE_NOOP("Analysis", "Number of Payments"),
+         QT_TRANSLATE_NOOP("Analysis", "Monthly payments over the term: 12 a year, the last one smaller when the term ends within a year."),
+         U::Count, Better::Neither, [](const CLoanAnalysis &l) { return l.payments; }},
+        {"total_paid", QT_TRANSLATE_NOOP("Analysis", "Total Paid"),
+         QT_TRANSLATE_NOOP("Analysis", "All payments of principal and interest over the loan's life."),
+         U::Money, Better::Lower, [](const CLoanAnalysis &l) { return l.totalPaid; }},
+        {"total_interest", QT_TRANSLATE_NOOP("Analysis", "Total Interest"),
+         QT_TRANSLATE_NOOP("Analysis", "The interest part of all payments: total paid less the loan amount."),
+         U::Money, Better::Lower, [](const CLoanAnalysis &l) { return l.totalInterest; }},
+        {"payoff_month", QT_TRANSLATE_NOOP("Analysis", "Payoff Month"),
+         QT_TRANSLATE_NOOP("Analysis", "The month of the last payment, counted from the first."),
+         U::Count, Better::Neither, [](const CLoanAnalysis &l) { return l.payoffMonth; }},
+        {"balance_1_year", QT_TRANSLATE_NOOP("Analysis", "Balance after 1 Year"),
+         QT_TRANSLATE_NOOP("Analysis", "What is still owed after 12 payments."), U::Money,
+         Better::Lower, Balance<0>},
+        {"balance_5_years", QT_TRANSLATE_NOOP("Analysis", "Balance after 5 Years"),
+         QT_TRANSLATE_NOOP("Analysis", "What is still owed after 60 payments."), U::Money,
+         Better::Lower, Balance<1>},
+        {"balance_10_years", QT_TRANSLATE_NOOP("Analysis", "Balance after 10 Years"),
+         QT_TRANSLATE_NOOP("Analysis", "What is still owed after 120 payments."), U::Money,
+         Better::Lower, Balance<2>},
+        {"equity_1_year", QT_TRANSLATE_NOOP("Analysis", "Equity after 1 Year"),
+         QT_TRANSLATE_NOOP("Analysis", "The down payment plus the principal repaid in 12 payments."),
+         U::Money, Better::Higher, Equity<0>},
+        {"equity_5_years", QT_TRANSLATE_NOOP("Analysis", "Equity after 5 Years"),
+         QT_TRANSLATE_NOOP("Analysis", "The down payment plus the principal repaid in 60 payments."),
+         U::Money, Better::Higher, Equity<1>},
+        {"equity_10_years", QT_TRANSLATE_NOOP("Analysis", "Equity after 10 Years"),
+         QT_TRANSLATE_NOOP("Analysis", "The down payment plus the principal repaid in 120 payments."),
+         U::Money, Better::Higher, Equity<2>},
+        {"equity_at_end", QT_TRANSLATE_NOOP("Analysis", "Equity at the End"),
+         QT_TRANSLATE_NOOP("Analysis", "The down payment plus the whole loan, once it is paid off."),
+         U::Money, Better::Neither, Equity<3>},
+        {"cash_on_cash", QT_TRANSLATE_NOOP("Analysis", "Cash-on-Cash Return"),
+         QT_TRANSLATE_NOOP("Analysis", "A year's cash flow (12 × monthly cash flow) as a share of the down payment."),
+         U::Fraction, Better::Higher, [](const CLoanAnalysis &l) { return l.cashOnCash; }},
+        {"debt_service_coverage", QT_TRANSLATE_NOOP("Analysis", "Debt Service Coverage"),
+         QT_TRANSLATE_NOOP("Analysis", "Net operating income divided by principal and interest plus PMI; lenders look for 1.25 or more."),
+         U::Ratio, Better::Higher, [](const CLoanAnalysis &l) { return l.debtServiceCoverage; }},
+        {"break_even_rent", QT_TRANSLATE_NOOP("Analysis", "Break-even Rent"),
+         QT_TRANSLATE_NOOP("Analysis", "The monthly rent at which the safety cash flow is 0."),
+         U::Money, Better::Lower, [](const CLoanAnalysis &l) { return l.breakEvenRent; }},
+        {"highest_offer", QT_TRANSLATE_NOOP("Analysis", "Highest Offer"),
+         QT_TRANSLATE_NOOP("Analysis", "The purchase price at which this loan's safety cash flow is 0, with its down payment, rate, term and PMI and the property's rent, escrow, fees and margin unchanged: the most to offer the seller."),
+         U::Money, Better::Higher, [](const CLoanAnalysis &l) { return l.highestOffer; }},
+    };
+    return rows;
+}
+
+const std::vector<CPropertyMeasure> &PropertyMeasures()
+{
+    using U = MeasureUnit;
+    static const std::vector<CPropertyMeasure> rows = {
+        {"net_operating_income", QT_TRANSLATE_NOOP("Analysis", "Net Operating Income (Month)"),
+         QT_TRANSLATE_NOOP("Analysis", "The rent less escrow and other fees, before any loan payment."),
+         U::Money, [](const CPropertyAnalysis &p) { return p.netOperatingIncome; }},
+        {"net_operating_income_yearly", QT_TRANSLATE_NOOP("Analysis", "Net Operating Income (Year)"),
+         QT_TRANSLATE_NOOP("Analysis", "Twelve months of net operating income."), U::Money,
+         [](const CPropertyAnalysis &p) { return p.netOperatingIncomeYearly; }},
+        {"cap_rate", QT_TRANSLATE_NOOP("Analysis", "Cap Rate"),
+         QT_TRANSLATE_NOOP("Analysis", "A year's net operating income as a share of the purchase price."),
+         U::Fraction, [](const CPropertyAnalysis &p) { return p.capRate; }},
+        {"gross_rent_multiplier", QT_TRANSLATE_NOOP("Analysis", "Gross Rent Multiplier"),
+         QT_TRANSLATE_NOOP("Analysis", "The purchase price divided by a year's rent."), U::Ratio,
+         [](const CPropertyAnalysis &p) { return p.grossRentMultiplier; }},
+        {"rent_to_price", QT_TRANSLATE_NOOP("Analysis", "Rent-to-Price Ratio"),
+         QT_TRANSLATE_NOOP("Analysis", "The monthly rent as a share of the purchase price; investors screen for 1 % (the \"1 % rule\")."),
+         U::Fraction, [](const CPropertyAnalysis &p) { return p.rentToPrice; }},
+    };
+    return rows;
+}
+
+QString MeasureText(const char *text)
+{
+    return QCoreApplication::translate("Analysis", text);
+}
+
+QString FormatMeasure(const CMeasure &measure, MeasureUnit unit)
+{
+    if (!measure.IsKnown())
+        return QStringLiteral("\u2014");
+    switch (unit) {
+    case MeasureUnit::Money:
+        return FormatCurrency(measure.value);
+    case MeasureUnit::Fraction: {
+        CPercentValue percent;
+        percent.m_value = measure.value * 100.0;
+        return percent.Format();
+    }
+    case MeasureUnit::Ratio:
+        return CLocaleServices::FormatNumber(DoubleToText(measure.value));
+    case MeasureUnit::Count:
+        break;
+    }
+    CIntegerValue whole;
+    whole.m_value = measure.value;
+    return whole.Format();
+}
+
+int BestLoan(const CDealAnalysis &deal, const CLoanMeasure &measure)
+{
+    if (measure.better == Better::Neither)
+        return -1;
+    int best = -1;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        const CMeasure m = measure.get(deal.loans[std::size_t(k)]);
+        if (!m.IsKnown())
+            continue;
+        const double b = best < 0 ? 0 : measure.get(deal.loans[std::size_t(best)]).value;
+        if (best < 0 || (measure.better == Better::Higher ? m.value > b : m.value < b))
+            best = k;
+    }
+    // When every known loan shares the best value, none stands out.
+    int known = 0;
+    int same = 0;
+    for (const CLoanAnalysis &loan : deal.loans) {
+        const CMeasure m = measure.get(loan);
+        known += m.IsKnown();
+        same += m.IsKnown() && m.value == measure.get(deal.loans[std::size_t(best < 0 ? 0 : best)]).value;
+    }
+    return known > 1 && same == known ? -1 : best;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "loananalysis.h"
+
+#include <QString>
+
+#include <vector>
+
+// The rows of the analysis, in the order the window, the CSV and the JSON give them. key names
+// a figure in the CSV and JSON; label and definition are the user's (translatable).
+enum class MeasureUnit {
+    Money,    // in the record's currency
+    Fraction, // shown as a percentage, written as a fraction (0.057 for 5.70 %)
+    Ratio,    // a plain number with two decimals
+    Count     // a whole number
+};
+enum class Better { Higher, Lower, Neither };
+
+struct CLoanMeasure
+{
+    const char *key;
+    const char *label;
+    const char *definition;
+    MeasureUnit unit;
+    Better better;
+    CMeasure (*get)(const CLoanAnalysis &);
+};
+
+struct CPropertyMeasure
+{
+    const char *key;
+    const char *label;
+    const char *definition;
+    MeasureUnit unit;
+    CMeasure (*get)(const CPropertyAnalysis &);
+};
+
+[[nodiscard]] const std::vector<CLoanMeasure> &LoanMeasures();
+[[nodiscard]] const std::vector<CPropertyMeasure> &PropertyMeasures();
+
+// The label and definition, translated.
+[[nodiscard]] QString MeasureText(const char *text);
+
+// A known figure as the user's locale shows it ("$1,197.54", "5.70%", "1.25", "360"); "—" for
+// an unknown one.
+[[nodiscard]] QString FormatMeasure(const CMeasure &measure, MeasureUnit unit);
+
+// The loan of a row that is best, or -1 where no loan is better than another or none is known.
+[[nodiscard]] int BestLoan(const CDealAnalysis &deal, const CLoanMeasure &measure);

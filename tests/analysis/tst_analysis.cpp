@@ -1,0 +1,273 @@
+#include "analysisexport.h"
+#include "localeservices.h"
+#include "loananalysis.h"
+#include "measures.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+// The payment of a spreadsheet's PMT and the balance after k payments, written out plainly.
+double Pmt(double amount, double yearlyPercent, double months)
+{
+    const double r = yearlyPercent / 1200.0;
+    return r == 0 ? amount / months : amount * r / (1.0 - std::pow(1.0 + r, -months));
+}
+double BalanceAfter(double amount, double yearlyPercent, double payment, int k)
+{
+    const double r = yearlyPercent / 1200.0;
+    if (r == 0)
+        return amount - payment * k;
+    const double growth = std::pow(1.0 + r, k);
+    return amount * growth - payment * (growth - 1.0) / r;
+}
+
+qint64 Cents(double x)
+{
+    return qRound64(x * 100.0);
+}
+
+// The building of the examples: 200,000, rent 2,000, escrow 250, fees 100, margin 10 %.
+CDealRecord FiveLoans()
+{
+    CDealRecord r;
+    r.m_purchasePrice.m_value = 200000;
+    r.m_rentalIncome.m_value = 2000;
+    r.m_escrow.m_value = 250;
+    r.m_otherFees.m_value = 100;
+    r.m_safetyMargin.m_value = 10;
+    const double loans[MAX_LOANS][4] = {
+        {20000, 7, 30, 0}, {40000, 6.5, 15, 75}, {200000, 7, 30, 0}, {20000, 0, 30, 0}, {20000, 7, 0, 0}};
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        r.m_downPayment[k].m_value = loans[k][0];
+        r.m_interestRate[k].m_value = loans[k][1];
+        r.m_term[k].m_value = loans[k][2];
+        r.m_pmi[k].m_value = loans[k][3];
+    }
+    r.m_strLender[0] = QStringLiteral("First, \"Best\" Bank\nBranch 2");
+    return r;
+}
+
+// RFC 4180 read back: fields split at commas outside quotes, "" inside quotes is one quote.
+QList<QStringList> ParseCsv(const QByteArray &bytes)
+{
+    const QString text = QString::fromUtf8(bytes);
+    QList<QStringList> lines(1);
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (quoted) {
+            if (c == QLatin1Char('"') && text.mid(i + 1, 1) == QLatin1String("\""))
+                field += text.at(++i);
+            else if (c == QLatin1Char('"'))
+                quoted = false;
+            else
+                field += c;
+        } else if (c == QLatin1Char('"')) {
+            quoted = true;
+        } else if (c == QLatin1Char(',')) {
+            lines.last() << std::exchange(field, QString());
+        } else if (c == QLatin1Char('\r') && text.mid(i + 1, 1) == QLatin1String("\n")) {
+            lines.last() << std::exchange(field, QString());
+            lines.append(QStringList());
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    lines.removeLast(); // after the last line end
+    return lines;
+}
+
+} // namespace
+
+class TestAnalysis : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
+
+    // A loan's life against the spreadsheet's formulas: the count of payments, the interest to
+    // the cent, the balance after five years, and a schedule whose parts add up.
+    void loanLife_data()
+    {
+        QTest::addColumn<double>("amount");
+        QTest::addColumn<double>("rate");
+        QTest::addColumn<double>("term");
+        QTest::addColumn<int>("payments");
+        QTest::newRow("180,000 at 7 % for 30 years") << 180000.0 << 7.0 << 30.0 << 360;
+        QTest::newRow("160,000 at 6.5 % for 15 years") << 160000.0 << 6.5 << 15.0 << 180;
+        QTest::newRow("without interest") << 180000.0 << 0.0 << 30.0 << 360;
+        QTest::newRow("15.5 years") << 100000.0 << 5.0 << 15.5 << 186;
+        QTest::newRow("15.4 years, the last payment smaller") << 100000.0 << 5.0 << 15.4 << 185;
+        QTest::newRow("half a year") << 6000.0 << 12.0 << 0.5 << 6;
+    }
+    void loanLife()
+    {
+        QFETCH(double, amount);
+        QFETCH(double, rate);
+        QFETCH(double, term);
+        QFETCH(int, payments);
+        CDealRecord record = FiveLoans();
+        record.m_downPayment[0].m_value = record.m_purchasePrice.m_value - amount;
+        record.m_interestRate[0].m_value = rate;
+        record.m_term[0].m_value = term;
+        const CLoanAnalysis loan = Analyze(record).loans[0];
+
+        const double months = 12.0 * term;
+        const double pmt = Pmt(amount, rate, months);
+        QCOMPARE(loan.payments.value, double(payments));
+        QCOMPARE(loan.payoffMonth.value, double(payments));
+        QCOMPARE(int(loan.schedule.size()), payments);
+        // Every payment but the last is the level one; the last clears what is left.
+        const double beforeLast = BalanceAfter(amount, rate, pmt, payments - 1);
+        const double last = beforeLast * (1.0 + rate / 1200.0);
+        QCOMPARE(Cents(loan.schedule.back().payment), Cents(last));
+        QVERIFY(last <= pmt + 1e-6);
+        QCOMPARE(Cents(loan.totalInterest.value), Cents(pmt * (payments - 1) + last - amount));
+        QCOMPARE(Cents(loan.totalPaid.value), Cents(pmt * (payments - 1) + last));
+        if (payments >= 60) {
+            QCOMPARE(Cents(loan.balance[1].value), Cents(BalanceAfter(amount, rate, pmt, 60)));
+            QCOMPARE(Cents(loan.equity[1].value),
+                     Cents(record.m_downPayment[0].m_value + amount - BalanceAfter(amount, rate, pmt, 60)));
+        }
+        QCOMPARE(loan.balance[3].value, 0.0);
+        QCOMPARE(loan.equity[3].value, record.m_purchasePrice.m_value);
+
+        double principal = 0, interest = 0;
+        for (const CScheduleRow &row : loan.schedule) {
+            QCOMPARE(row.payment, row.principal + row.interest);
+            principal += row.principal;
+            interest += row.interest;
+        }
+        QCOMPARE(loan.schedule.back().balance, 0.0);
+        QVERIFY(std::abs(principal - amount) < 1e-6);
+        QCOMPARE(interest, loan.totalInterest.value);
+        double yearly = 0;
+        for (const CScheduleRow &year : YearlySummary(loan.schedule))
+            yearly += year.interest;
+        QVERIFY(std::abs(yearly - interest) < 1e-6);
+        QCOMPARE(int(YearlySummary(loan.schedule).size()), (payments + 11) / 12);
+    }
+
+    void theExampleOracle()
+    {
+        CDealRecord record = FiveLoans();
+        QCOMPARE(Cents(Analyze(record).loans[0].totalInterest.value), Cents(251116.02));
+    }
+
+    // The investor's measures of the five offers against plain formulas, and the figures that
+    // cannot be computed, each with its reason.
+    void measures()
+    {
+        const CDealRecord record = FiveLoans();
+        const CDealAnalysis deal = Analyze(record);
+        const double m1 = Pmt(180000, 7, 360);
+        const CLoanAnalysis &one = deal.loans[0];
+        QCOMPARE(Cents(one.principalAndInterest.value), Cents(1197.54));
+        QCOMPARE(Cents(one.safetyCashFlow.value), Cents(252.46));
+        const double noi = 2000 - 250 - 100;
+        QCOMPARE(deal.property.netOperatingIncome.value, noi);
+        QCOMPARE(deal.property.netOperatingIncomeYearly.value, 12 * noi);
+        QCOMPARE(deal.property.capRate.value, 12 * noi / 200000);
+        QCOMPARE(deal.property.grossRentMultiplier.value, 200000.0 / 24000.0);
+        QCOMPARE(deal.property.rentToPrice.value, 0.01);
+        QVERIFY(std::abs(one.cashOnCash.value - 12 * (2000 - (100 + 250 + m1)) / 20000) < 1e-9);
+        QVERIFY(std::abs(one.debtServiceCoverage.value - noi / m1) < 1e-9);
+        QVERIFY(std::abs(one.breakEvenRent.value - (100 + 250 + m1) / 0.9) < 1e-9);
+
+        // At the highest offer the safety cash flow is 0, and a dollar more makes it negative.
+        CDealRecord atOffer = record;
+        atOffer.m_purchasePrice.m_value = one.highestOffer.value;
+        QVERIFY(std::abs(Analyze(atOffer).loans[0].safetyCashFlow.value) < 1e-6);
+        atOffer.m_purchasePrice.m_value += 1;
+        QVERIFY(Analyze(atOffer).loans[0].safetyCashFlow.value < 0);
+        // At the break-even rent likewise.
+        CDealRecord atRent = record;
+        atRent.m_rentalIncome.m_value = one.breakEvenRent.value;
+        QVERIFY(std::abs(Analyze(atRent).loans[0].safetyCashFlow.value) < 1e-6);
+
+        // Paid in cash: nothing borrowed, no interest, no debt service to cover.
+        const CLoanAnalysis &cash = deal.loans[2];
+        QCOMPARE(cash.payments.value, 0.0);
+        QCOMPARE(cash.totalInterest.value, 0.0);
+        QCOMPARE(cash.equity[0].value, 200000.0);
+        QVERIFY(!cash.debtServiceCoverage.IsKnown());
+        QCOMPARE(cash.cashOnCash.value, 12 * noi / 200000);
+        // Without interest: the loan over the months.
+        QCOMPARE(deal.loans[3].principalAndInterest.value, 500.0);
+        QCOMPARE(deal.loans[3].totalInterest.value, 0.0);
+        // Without a term nothing of the loan can be computed, and nothing shows as a number.
+        const CLoanAnalysis &noTerm = deal.loans[4];
+        for (const CLoanMeasure &measure : LoanMeasures()) {
+            if (QByteArray(measure.key) == "loan_amount")
+                continue;
+            QVERIFY2(!measure.get(noTerm).IsKnown(), measure.key);
+            QCOMPARE(FormatMeasure(measure.get(noTerm), measure.unit), QStringLiteral("\u2014"));
+            QVERIFY(!measure.get(noTerm).reason.isEmpty());
+        }
+        CDealRecord noDown = record;
+        noDown.m_downPayment[0].m_value = 0;
+        QCOMPARE(Analyze(noDown).loans[0].cashOnCash.reason,
+                 QStringLiteral("There is no down payment to earn a return on."));
+
+        QCOMPARE(deal.mostSafetyCashFlow, 2);
+        QCOMPARE(deal.leastInterest, 2);
+        QCOMPARE(FormatMeasure(deal.property.capRate, MeasureUnit::Fraction), QStringLiteral("9.90%"));
+        QCOMPARE(FormatMeasure(one.debtServiceCoverage, MeasureUnit::Ratio), QStringLiteral("1.38"));
+    }
+
+    // The CSV read back by a CSV reader gives the texts and plain numbers, in any locale; the
+    // JSON read back gives numbers and null.
+    void filesReadBack()
+    {
+        CLocaleServices::PinLocale(QStringLiteral("de_DE"));
+        const CDealRecord record = FiveLoans();
+        const CDealAnalysis deal = Analyze(record);
+        const QList<QStringList> comparison = ParseCsv(AnalysisExport::ComparisonCsv(record, deal));
+        QCOMPARE(comparison.size(), 2 + int(LoanMeasures().size() + PropertyMeasures().size()));
+        QCOMPARE(comparison.at(1).at(1), record.m_strLender[0]);
+        for (const QStringList &line : comparison)
+            QCOMPARE(line.size(), 1 + MAX_LOANS);
+        const auto row = [&](const char *label) {
+            for (const QStringList &line : comparison)
+                if (line.constFirst() == QLatin1String(label))
+                    return line;
+            return QStringList();
+        };
+        QCOMPARE(row("Total Interest").mid(1),
+                 QStringList({"251116.02", "90878.92", "0.00", "0.00", ""}));
+        QCOMPARE(row("Cap Rate").at(1), QStringLiteral("0.099000"));
+
+        const QList<QStringList> schedule = ParseCsv(AnalysisExport::ScheduleCsv(deal.loans[0].schedule, false));
+        QCOMPARE(schedule.size(), 361);
+        QCOMPARE(schedule.at(1), QStringList({"1", "1197.54", "147.54", "1050.00", "179852.46"}));
+        QCOMPARE(schedule.last().at(4), QStringLiteral("0.00"));
+
+        const QList<QStringList> many = ParseCsv(AnalysisExport::DealsCsvHeader()
+                                                 + AnalysisExport::DealCsvLines(QStringLiteral("a, b.zant"), record, deal));
+        QCOMPARE(many.size(), 1 + MAX_LOANS);
+        QCOMPARE(many.at(1).at(0), QStringLiteral("a, b.zant"));
+        QCOMPARE(many.at(1).at(many.at(0).indexOf(QStringLiteral("total_interest"))), QStringLiteral("251116.02"));
+
+        const QJsonDocument json = QJsonDocument::fromJson(
+            AnalysisExport::DealsJson({AnalysisExport::DealJson(QStringLiteral("deal.zant"), record, deal)}));
+        const QJsonObject first = json[QStringLiteral("deals")][0].toObject();
+        QCOMPARE(json[QStringLiteral("format")].toString(), QStringLiteral("zantoria-analysis"));
+        QCOMPARE(Cents(first[QStringLiteral("loans")][0][QStringLiteral("total_interest")].toDouble()), Cents(251116.02));
+        QVERIFY(first[QStringLiteral("loans")][4][QStringLiteral("total_interest")].isNull());
+        QCOMPARE(first[QStringLiteral("property")][QStringLiteral("cap_rate")].toDouble(), 0.099);
+        QCOMPARE(first[QStringLiteral("most_safety_cash_flow")].toInt(), 3);
+        CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAnalysis)
+#include "tst_analysis.moc"
