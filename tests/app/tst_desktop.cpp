@@ -146,7 +146,9 @@ void TestDesktop::recentFilesUnderFile()
     QCOMPARE(file.value("Recent File List/File1").toString(), paths.at(7));
     QCOMPARE(file.value("Recent File List/File2").toString(), exported);
     file.beginGroup(QStringLiteral("ZANT"));
-    QCOMPARE(file.childKeys().size(), 38);
+    const QStringList recordKeys = file.childKeys();
+    QVERIFY(recordKeys.contains(QStringLiteral("PurchasePrice")));
+    QVERIFY2(recordKeys.filter(QStringLiteral("File")).isEmpty(), qPrintable(recordKeys.join(' ')));
     file.endGroup();
     fixture.ReopenProfile();
     fixture.Run([&](CZANTDlg &dlg) {
