@@ -20,6 +20,7 @@ constexpr HelpTopic helpTopics[] = {
     {HelpContexts::MainDialog, "main-window.html", "main-window"},
     {HelpContexts::AboutBox, "about.html", "about-box"},
     {HelpContexts::SettingsDialog, "settings.html", "settings-dialog"},
+    {HelpContexts::LoanAnalysis, "analysis.html", "loan-analysis"},
 };
 
 QString PageUrl(const QString &helpFolder, const char *page, const char *anchor)

@@ -12,6 +12,7 @@ namespace HelpContexts {
 inline constexpr std::uint32_t AboutBox = 0x20000 + 100;
 inline constexpr std::uint32_t MainDialog = 0x20000 + 102;
 inline constexpr std::uint32_t SettingsDialog = 0x20000 + 130;
+inline constexpr std::uint32_t LoanAnalysis = 0x20000 + 140;
 } // namespace HelpContexts
 
 // The help folder of the running program: the installed one beside the executable, else the

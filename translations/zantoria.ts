@@ -417,6 +417,189 @@
     </message>
 </context>
 <context>
+    <name>CLoanAnalysisDlg</name>
+    <message>
+        <source>best of the five</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan Analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best offer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan of the schedule and the payment chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Loan:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Views of the analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comparison as &amp;CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schedule as C&amp;SV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comparison of the five loans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co&amp;mparison</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schedule by month or by year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sho&amp;w:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amortization schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance over time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart of the balance of each loan over the years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart of the chosen loan&apos;s principal and interest per year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;harts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best offer: none of the loans can be computed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best offer: the loans leave the same safety cash flow and pay the same interest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 leaves the most safety cash flow (%2 a month)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 pays the least interest (%2 in all)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best offer: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: principal and interest per year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Loan Analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Loan Analysis as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Comparison as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Schedule as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CReport</name>
     <message>
         <source>Out of memory.</source>
@@ -775,6 +958,10 @@
     </message>
     <message>
         <source>%1 is a pipe, socket or device, not a deal file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan &amp;Analysis...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -417,6 +417,189 @@
     </message>
 </context>
 <context>
+    <name>CLoanAnalysisDlg</name>
+    <message>
+        <source>best of the five</source>
+        <translation>das beste der fünf</translation>
+    </message>
+    <message>
+        <source>Loan Analysis</source>
+        <translation>Darlehensanalyse</translation>
+    </message>
+    <message>
+        <source>Best offer</source>
+        <translation>Bestes Angebot</translation>
+    </message>
+    <message>
+        <source>Loan of the schedule and the payment chart</source>
+        <translation>Darlehen des Tilgungsplans und des Ratendiagramms</translation>
+    </message>
+    <message>
+        <source>&amp;Loan:</source>
+        <translation>&amp;Darlehen:</translation>
+    </message>
+    <message>
+        <source>Views of the analysis</source>
+        <translation>Ansichten der Analyse</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Dr&amp;ucken...</translation>
+    </message>
+    <message>
+        <source>Save P&amp;DF...</source>
+        <translation>Als &amp;PDF speichern...</translation>
+    </message>
+    <message>
+        <source>Comparison as &amp;CSV...</source>
+        <translation>Vergleich als &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Schedule as C&amp;SV...</source>
+        <translation>Tilgungsplan als CS&amp;V...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Comparison of the five loans</source>
+        <translation>Vergleich der fünf Darlehen</translation>
+    </message>
+    <message>
+        <source>Co&amp;mparison</source>
+        <translation>Ver&amp;gleich</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Monatlich</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>Jährlich</translation>
+    </message>
+    <message>
+        <source>Schedule by month or by year</source>
+        <translation>Tilgungsplan nach Monaten oder nach Jahren</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w:</source>
+        <translation>&amp;Anzeigen:</translation>
+    </message>
+    <message>
+        <source>Amortization schedule</source>
+        <translation>Tilgungsplan</translation>
+    </message>
+    <message>
+        <source>&amp;Schedule</source>
+        <translation>&amp;Tilgungsplan</translation>
+    </message>
+    <message>
+        <source>Balance over time</source>
+        <translation>Restschuld im Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>Chart of the balance of each loan over the years</source>
+        <translation>Diagramm der Restschuld jedes Darlehens über die Jahre</translation>
+    </message>
+    <message>
+        <source>Chart of the chosen loan&apos;s principal and interest per year</source>
+        <translation>Diagramm von Tilgung und Zinsen des gewählten Darlehens je Jahr</translation>
+    </message>
+    <message>
+        <source>C&amp;harts</source>
+        <translation>D&amp;iagramme</translation>
+    </message>
+    <message>
+        <source>Loan %1</source>
+        <translation>Darlehen %1</translation>
+    </message>
+    <message>
+        <source>Loan %1: %2</source>
+        <translation>Darlehen %1: %2</translation>
+    </message>
+    <message>
+        <source>Best offer: none of the loans can be computed.</source>
+        <translation>Bestes Angebot: Keines der Darlehen lässt sich berechnen.</translation>
+    </message>
+    <message>
+        <source>Best offer: the loans leave the same safety cash flow and pay the same interest.</source>
+        <translation>Bestes Angebot: Die Darlehen lassen denselben Cashflow nach Sicherheitsabschlag übrig und kosten dieselben Zinsen.</translation>
+    </message>
+    <message>
+        <source>%1 leaves the most safety cash flow (%2 a month)</source>
+        <translation>%1 lässt den meisten Cashflow nach Sicherheitsabschlag übrig (%2 im Monat)</translation>
+    </message>
+    <message>
+        <source>%1 pays the least interest (%2 in all)</source>
+        <translation>%1 kostet die wenigsten Zinsen (%2 insgesamt)</translation>
+    </message>
+    <message>
+        <source>Best offer: %1.</source>
+        <translation>Bestes Angebot: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>Principal</source>
+        <translation>Tilgung</translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation>Zinsen</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Restschuld</translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation>Jahre</translation>
+    </message>
+    <message>
+        <source>%1: principal and interest per year</source>
+        <translation>%1: Tilgung und Zinsen je Jahr</translation>
+    </message>
+    <message>
+        <source>Print Loan Analysis</source>
+        <translation>Darlehensanalyse drucken</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save Loan Analysis as PDF</source>
+        <translation>Darlehensanalyse als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Save Comparison as CSV</source>
+        <translation>Vergleich als CSV speichern</translation>
+    </message>
+    <message>
+        <source>Save Schedule as CSV</source>
+        <translation>Tilgungsplan als CSV speichern</translation>
+    </message>
+</context>
+<context>
     <name>CReport</name>
     <message>
         <source>Out of memory.</source>
@@ -777,6 +960,10 @@
     <message>
         <source>%1 is a pipe, socket or device, not a deal file.</source>
         <translation>%1 ist eine Pipe, ein Socket oder ein Gerät, keine Geschäftsdatei.</translation>
+    </message>
+    <message>
+        <source>Loan &amp;Analysis...</source>
+        <translation>Darlehens&amp;analyse...</translation>
     </message>
 </context>
 <context>

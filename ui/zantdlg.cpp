@@ -6,6 +6,7 @@
 #include "dialogunits.h"
 #include "exchangefile.h"
 #include "fileexception.h"
+#include "loananalysisdlg.h"
 #include "profile.h"
 #include "prompt.h"
 #include "report.h"
@@ -113,6 +114,10 @@ void CZANTDlg::CreateMenu()
     tools->addSeparator();
     AddCommand(tools, tr("&Settings..."), QKeySequence(Qt::Key_F12), &CZANTDlg::OnToolsSettings)
         ->setObjectName(QStringLiteral("actionSettings"));
+    tools->addSeparator();
+    AddCommand(tools, tr("Loan &Analysis..."), QKeySequence(Qt::CTRL | Qt::Key_L),
+               &CZANTDlg::OnToolsLoanAnalysis)
+        ->setObjectName(QStringLiteral("actionLoanAnalysis"));
 
     QMenu *help = m_menuBar->addMenu(tr("&Help"));
     QAction *helpTopics = help->addAction(tr("&Help Topics"));
@@ -195,6 +200,7 @@ void CZANTDlg::UpdateControls()
     m_otherFees.ToWindow(m_editOtherFees);
     m_safetyMargin.ToWindow(m_editSafetyMargin);
     ShowLoan();
+    emit RecordChanged();
 }
 
 void CZANTDlg::ShowLoan()
@@ -219,6 +225,7 @@ void CZANTDlg::UpdateRecord()
     m_otherFees.FromWindow(m_editOtherFees);
     m_safetyMargin.FromWindow(m_editSafetyMargin);
     StoreLoan();
+    emit RecordChanged();
 }
 
 void CZANTDlg::StoreLoan()
@@ -273,6 +280,7 @@ CValue &CZANTDlg::FieldOf(QLineEdit *edit)
 void CZANTDlg::OnKillFocusValue(QLineEdit *edit)
 {
     FieldOf(edit).FromWindow(edit);
+    emit RecordChanged();
 }
 
 bool CZANTDlg::eventFilter(QObject *watched, QEvent *event)
@@ -439,6 +447,19 @@ void CZANTDlg::OnFileExit()
 {
     UpdateRecord();
     accept();
+}
+
+void CZANTDlg::OnToolsLoanAnalysis()
+{
+    // One window, kept up to date with the record; asked for again, it comes to the front.
+    if (!m_analysis) {
+        m_analysis = new CLoanAnalysisDlg(*this, *m_app.Services().prompt, this);
+        m_analysis->setAttribute(Qt::WA_DeleteOnClose);
+        connect(this, &CZANTDlg::RecordChanged, m_analysis, &CLoanAnalysisDlg::Refresh);
+    }
+    m_analysis->show();
+    m_analysis->raise();
+    m_analysis->activateWindow();
 }
 
 void CZANTDlg::OnToolsSettings()

@@ -11,10 +11,12 @@
 #include "recentfiles.h"
 
 #include <QDialog>
+#include <QPointer>
 
 #include <cstdint>
 #include <memory>
 
+class CLoanAnalysisDlg;
 class IAppHost;
 class QAction;
 class QKeySequence;
@@ -49,6 +51,7 @@ public:
     void OnFileExport();
     void OnFileExit();
     void OnToolsSettings();
+    void OnToolsLoanAnalysis();
     void OnHelpAbout();
     void OnPrevious();
     void OnNext();
@@ -58,6 +61,11 @@ public:
     void OpenFile(const QString &path);
     // The files named on the command line: the first is opened, any others are named in a message.
     void OpenCommandLineFiles(const QStringList &paths);
+
+signals:
+    // The record's figures may have changed: a value edit was left, or the record was copied
+    // from or to the edits.
+    void RecordChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -81,6 +89,7 @@ private:
                         void (CZANTDlg::*handler)());
 
     IAppHost &m_app;
+    QPointer<CLoanAnalysisDlg> m_analysis;
     std::unique_ptr<Ui::CZANTDlg> m_ui;
     QMenuBar *m_menuBar = nullptr;
     QMenu *m_recentMenu = nullptr;

@@ -3,6 +3,7 @@
 #include "loananalysis.h"
 #include "measures.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -155,6 +156,24 @@ private slots:
             yearly += year.interest;
         QVERIFY(std::abs(yearly - interest) < 1e-6);
         QCOMPARE(int(YearlySummary(loan.schedule).size()), (payments + 11) / 12);
+    }
+
+    // The help defines every measure in the words of the window's tool tips.
+    void helpDefinesEveryMeasure()
+    {
+        QFile page(QStringLiteral(ZANT_HELP_DIR "/analysis.html"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString help = QString::fromUtf8(page.readAll());
+        const auto defined = [&help](const char *label, const char *definition) {
+            const QString entry = QStringLiteral("<dt>%1</dt>\n  <dd>%2</dd>")
+                                      .arg(QString::fromUtf8(label).toHtmlEscaped().replace(QStringLiteral("&quot;"), QStringLiteral("\"")),
+                                           QString::fromUtf8(definition).toHtmlEscaped().replace(QStringLiteral("&quot;"), QStringLiteral("\"")));
+            return help.contains(entry);
+        };
+        for (const CLoanMeasure &m : LoanMeasures())
+            QVERIFY2(defined(m.label, m.definition), m.label);
+        for (const CPropertyMeasure &m : PropertyMeasures())
+            QVERIFY2(defined(m.label, m.definition), m.label);
     }
 
     void theExampleOracle()

@@ -128,6 +128,7 @@ void TestHelp::contextResolvesToPageAndAnchor_data()
     QTest::newRow("main dialog") << HelpContexts::MainDialog << QStringLiteral("main-window.html");
     QTest::newRow("About box") << HelpContexts::AboutBox << QStringLiteral("about.html");
     QTest::newRow("settings") << HelpContexts::SettingsDialog << QStringLiteral("settings.html");
+    QTest::newRow("loan analysis") << HelpContexts::LoanAnalysis << QStringLiteral("analysis.html");
 }
 
 void TestHelp::contextResolvesToPageAndAnchor()

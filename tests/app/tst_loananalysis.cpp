@@ -1,0 +1,135 @@
+#include "apptestsupport.h"
+#include "loananalysisdlg.h"
+#include "localeservices.h"
+#include "testfiles.h"
+#include "zantdlg.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+QString CellOf(QTableWidget &table, const QString &measure, int loan)
+{
+    for (int row = 0; row < table.rowCount(); ++row) {
+        if (table.verticalHeaderItem(row)->text() == measure)
+            return table.item(row, loan)->text();
+    }
+    return QStringLiteral("(no row %1)").arg(measure);
+}
+
+QTableWidgetItem *ItemOf(QTableWidget &table, const QString &measure, int loan)
+{
+    for (int row = 0; row < table.rowCount(); ++row) {
+        if (table.verticalHeaderItem(row)->text() == measure)
+            return table.item(row, loan);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestLoanAnalysis : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
+
+    // Ctrl+L opens the window on the five offers; it follows the main dialog's figures as a
+    // field is left, and its schedule, PDF and CSV come from the same figures.
+    void followsTheDealAndWritesItsFiles()
+    {
+        CAppFixture fixture;
+        fixture.Run([&](CZANTDlg &dlg) {
+            fixture.m_prompt.SetNextFileName(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
+            QVERIFY(Trigger(dlg, "actionImport"));
+            QVERIFY(ActivateAndWait(dlg));
+            QTest::keyClick(Edit(dlg, "editDescription"), Qt::Key_L, Qt::ControlModifier);
+            auto *window = dlg.findChild<CLoanAnalysisDlg *>();
+            QVERIFY(window && window->isVisible());
+            QCOMPARE(window->windowTitle(), QStringLiteral("Loan Analysis"));
+            auto &table = *window->findChild<QTableWidget *>(QStringLiteral("comparison"));
+
+            QCOMPARE(CellOf(table, QStringLiteral("Total Interest"), 0), QStringLiteral("$251,116.02"));
+            QCOMPARE(CellOf(table, QStringLiteral("Principal and Interest"), 3), QStringLiteral("$500.00"));
+            QCOMPARE(CellOf(table, QStringLiteral("Total Interest"), 4), QStringLiteral("\u2014"));
+            QCOMPARE(ItemOf(table, QStringLiteral("Total Interest"), 4)->toolTip(),
+                     QStringLiteral("The loan has no monthly payment: its term is 0 years."));
+            QCOMPARE(CellOf(table, QStringLiteral("Cap Rate"), 0), QStringLiteral("9.90%"));
+            QVERIFY(ItemOf(table, QStringLiteral("Safety Cash Flow"), 2)->font().bold());
+            QVERIFY(!ItemOf(table, QStringLiteral("Safety Cash Flow"), 0)->font().bold());
+            QCOMPARE(window->findChild<QLabel *>(QStringLiteral("bestOffer"))->text(),
+                     QStringLiteral("Best offer: Loan 3: Cash purchase leaves the most safety cash flow "
+                                    "($1,450.00 a month); Loan 3: Cash purchase pays the least interest "
+                                    "($0.00 in all)."));
+
+            // A new rate typed into the main dialog shows once the field is left.
+            QVERIFY(ActivateAndWait(dlg));
+            QLineEdit *rate = Edit(dlg, "editInterestRate");
+            rate->setFocus(Qt::TabFocusReason);
+            rate->selectAll();
+            QTest::keyClicks(rate, QStringLiteral("6"));
+            QCOMPARE(CellOf(table, QStringLiteral("Principal and Interest"), 0), QStringLiteral("$1,197.54"));
+            QTest::keyClick(rate, Qt::Key_Tab);
+            QCOMPARE(CellOf(table, QStringLiteral("Principal and Interest"), 0), QStringLiteral("$1,079.19"));
+
+            // Ctrl+L again brings the same window forward.
+            QTest::keyClick(Edit(dlg, "editDescription"), Qt::Key_L, Qt::ControlModifier);
+            QCOMPARE(dlg.findChildren<CLoanAnalysisDlg *>().size(), 1);
+
+            auto *loan = window->findChild<QComboBox *>(QStringLiteral("loanChoice"));
+            auto *period = window->findChild<QComboBox *>(QStringLiteral("periodChoice"));
+            loan->setCurrentIndex(1);
+            period->setCurrentIndex(1);
+            const QAbstractItemModel *schedule = window->findChild<QTableView *>(QStringLiteral("schedule"))->model();
+            QCOMPARE(schedule->rowCount(), 15);
+            QCOMPARE(schedule->index(14, 4).data().toString(), QStringLiteral("$0.00"));
+
+            const QString pdf = fixture.m_documents.filePath(QStringLiteral("analysis.pdf"));
+            fixture.m_prompt.SetNextFileName(pdf);
+            window->OnSavePdf();
+            const QByteArray bytes = ReadAll(pdf);
+            QVERIFY(bytes.startsWith("%PDF-"));
+            static const QRegularExpression mediaBox(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
+            const QRegularExpressionMatch page = mediaBox.match(QString::fromLatin1(bytes));
+            QVERIFY(page.hasMatch());
+            // US Letter in en_US: 8.5 by 11 inches of 72 points.
+            QCOMPARE(qRound(page.captured(1).toDouble()), 612);
+            QCOMPARE(qRound(page.captured(2).toDouble()), 792);
+
+            const QString csv = fixture.m_documents.filePath(QStringLiteral("schedule.csv"));
+            fixture.m_prompt.SetNextFileName(csv);
+            window->OnExportSchedule();
+            const QList<QByteArray> lines = ReadAll(csv).split('\n');
+            QCOMPARE(lines.size(), 1 + 15 + 1);
+            QCOMPARE(lines.at(0), QByteArray("Year,Payment,Principal,Interest,Balance\r"));
+            QVERIFY(fixture.m_prompt.m_messages.isEmpty());
+
+            // Every control a screen reader reaches has a name.
+            for (QWidget *w : window->findChildren<QWidget *>()) {
+                if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(window)
+                    || qobject_cast<QAbstractButton *>(w) || w->inherits("QTabBar"))
+                    continue;
+                const bool named = !w->accessibleName().isEmpty();
+                bool labelled = false;
+                for (QLabel *label : window->findChildren<QLabel *>())
+                    labelled = labelled || label->buddy() == w;
+                QVERIFY2(named || labelled || !w->isVisible(), qPrintable(w->metaObject()->className()));
+            }
+            window->close();
+            dlg.reject();
+        });
+    }
+};
+
+QTEST_MAIN(TestLoanAnalysis)
+#include "tst_loananalysis.moc"

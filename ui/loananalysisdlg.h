@@ -1,0 +1,67 @@
+#pragma once
+
+#include "loananalysis.h"
+
+#include <QDialog>
+
+class IPrompt;
+class QChart;
+class QComboBox;
+class QLabel;
+class QPrinter;
+class QStandardItemModel;
+class QTableView;
+class QTableWidget;
+class QTabWidget;
+
+// The Loan Analysis window: the five offers side by side on the measures an investor compares
+// them by, the best of each row marked; the schedule of one loan, monthly or per year; a chart
+// of what is owed on each loan over time and one of a loan's payments split into principal and
+// interest per year. It prints, saves a PDF and exports CSV. Modeless: it shows the record it
+// was given and follows it on Refresh().
+class CLoanAnalysisDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    CLoanAnalysisDlg(const CDealRecord &record, IPrompt &prompt, QWidget *parent = nullptr);
+    ~CLoanAnalysisDlg() override;
+
+    // Computes everything anew from the record.
+    void Refresh();
+
+    // Commands of the window's buttons.
+    void OnPrint();
+    void OnSavePdf();
+    void OnExportComparison();
+    void OnExportSchedule();
+
+private:
+    void BuildComparisonTab();
+    void BuildScheduleTab();
+    void BuildChartsTab();
+    void FillComparison();
+    void FillSchedule();
+    void FillBalanceChart();
+    void FillSplitChart();
+    [[nodiscard]] int ChosenLoan() const;
+    [[nodiscard]] bool Yearly() const;
+    [[nodiscard]] QString BestOfferText() const;
+    [[nodiscard]] QString PrintableHtml(QPrinter &printer) const;
+    void Print(QPrinter &printer) const;
+    void ExportCsv(const QString &title, const QByteArray &csv);
+
+    const CDealRecord &m_record;
+    IPrompt &m_prompt;
+    CDealAnalysis m_deal;
+
+    QLabel *m_bestOffer = nullptr;
+    QComboBox *m_loan = nullptr;
+    QTabWidget *m_tabs = nullptr;
+    QTableWidget *m_comparison = nullptr;
+    QComboBox *m_period = nullptr;
+    QTableView *m_schedule = nullptr;
+    QStandardItemModel *m_scheduleModel = nullptr;
+    QChart *m_balanceChart = nullptr;
+    QChart *m_splitChart = nullptr;
+};
