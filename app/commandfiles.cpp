@@ -15,6 +15,7 @@
 
 namespace {
 
+// A text marked with QT_TRANSLATE_NOOP("CommandFiles", ...), where lupdate finds it, translated.
 QString Tr(const char *text)
 {
     return QCoreApplication::translate("CommandFiles", text);
@@ -86,7 +87,8 @@ std::optional<QString> CommandFiles::InputProblem(const CFileName &input)
 {
     struct stat info {};
     if (::stat(input.bytes.constData(), &info) == 0 && S_ISDIR(info.st_mode))
-        return Tr("%1 is a folder, not a deal file.").arg(input.shown);
+        return Tr(QT_TRANSLATE_NOOP("CommandFiles", "%1 is a folder, not a deal file."))
+            .arg(input.shown);
     return std::nullopt;
 }
 
@@ -98,13 +100,19 @@ std::optional<QString> CommandFiles::OutputProblem(const CFileName &output, cons
     if (::stat(output.bytes.constData(), &out) != 0)
         return std::nullopt; // a new file
     if (S_ISDIR(out.st_mode))
-        return Tr("Cannot write the report to %1: it is a folder.").arg(output.shown);
+        return Tr(QT_TRANSLATE_NOOP("CommandFiles",
+                                    "Cannot write the report to %1: it is a folder."))
+            .arg(output.shown);
     if (!S_ISREG(out.st_mode))
-        return Tr("Cannot write the report to %1: it is not a regular file.").arg(output.shown);
+        return Tr(QT_TRANSLATE_NOOP("CommandFiles",
+                                    "Cannot write the report to %1: it is not a regular file."))
+            .arg(output.shown);
     struct stat in {};
     if (::stat(input.bytes.constData(), &in) == 0 && in.st_dev == out.st_dev
         && in.st_ino == out.st_ino)
-        return Tr("Cannot write the report to %1: it is the deal file being read.").arg(output.shown);
+        return Tr(QT_TRANSLATE_NOOP("CommandFiles",
+                                    "Cannot write the report to %1: it is the deal file being read."))
+            .arg(output.shown);
     return std::nullopt;
 }
 

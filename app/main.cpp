@@ -1,8 +1,13 @@
+#include "product.h"
 #include "program.h"
+#include "translations.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -17,17 +22,73 @@ bool HasDisplay()
 #endif
 }
 
+// True when the command line asks for an answer on the terminal (--help, --version, or a
+// mistake to point out) rather than for the window.
+bool AnswersOnTerminal(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    Program::DescribeCommandLine(parser);
+    return !parser.parse(arguments) || parser.isSet(QStringLiteral("help"))
+        || parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("version"));
+}
+
+void SetIdentity()
+{
+    QCoreApplication::setApplicationName(Product::ApplicationName);
+    QCoreApplication::setApplicationVersion(Product::Version);
+}
+
+// Answers on the terminal and ends there, with or without a display.
+[[noreturn]] void AnswerOnTerminal(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    SetIdentity();
+    InstallTranslations(app);
+    QCommandLineParser parser;
+    Program::DescribeCommandLine(parser);
+    parser.process(app); // prints the help, the version or the mistake, and exits
+    std::exit(1);
+}
+
+// Says so on the terminal, in the user's language, rather than let Qt abort.
+int RefuseWithoutDisplay(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    SetIdentity();
+    InstallTranslations(app);
+    const QString message = QCoreApplication::translate(
+        "main", "%1: no display available; start it from a graphical desktop session (DISPLAY or "
+                "WAYLAND_DISPLAY is not set).");
+    std::fprintf(stderr, "%s\n", qPrintable(message.arg(QCoreApplication::applicationName())));
+    return 1;
+}
+
+// The files named on the command line, with full paths: the program changes its current folder.
+QStringList FilesToOpen(const QApplication &app)
+{
+    QCommandLineParser parser;
+    Program::DescribeCommandLine(parser);
+    parser.process(app);
+    QStringList files = parser.positionalArguments();
+    for (QString &file : files)
+        file = QFileInfo(file).absoluteFilePath();
+    return files;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (!HasDisplay()) {
-        std::fprintf(stderr, "zantoria: no display available; start it from a graphical desktop "
-                             "session (DISPLAY or WAYLAND_DISPLAY is not set).\n");
-        return 1;
-    }
+    if (AnswersOnTerminal(argc, argv))
+        AnswerOnTerminal(argc, argv);
+    if (!HasDisplay())
+        return RefuseWithoutDisplay(argc, argv);
     QApplication app(argc, argv);
+    SetIdentity();
     Program::Prepare(app);
-    Program::Run();
+    Program::Run(FilesToOpen(app));
     return 0;
 }

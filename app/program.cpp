@@ -5,33 +5,25 @@
 #include "product.h"
 #include "profile.h"
 #include "shell.h"
+#include "translations.h"
 #include "widgetprompt.h"
 #include "zantapp.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
+#include <QCommandLineParser>
 
-namespace {
-
-// A translation is picked up from share/zantoria/translations beside the program, when there is
-// one for the user's language; Qt's own texts (dialog buttons) from Qt's translations.
-void InstallTranslations(QApplication &app)
+void Program::DescribeCommandLine(QCommandLineParser &parser)
 {
-    auto *qtTranslator = new QTranslator(&app);
-    if (qtTranslator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(qtTranslator);
-    auto *translator = new QTranslator(&app);
-    const QString folder = QDir(QApplication::applicationDirPath())
-                               .filePath(QStringLiteral("../share/zantoria/translations"));
-    if (translator->load(QLocale(), QStringLiteral("zantoria"), QStringLiteral("_"), folder))
-        QApplication::installTranslator(translator);
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Weighs the purchase of a rental property: one property's figures and up to five "
+                "loan offers, compared side by side in a report."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("DEAL.zant"),
+        QCoreApplication::translate("main", "A deal file to open, as Import Data would."),
+        QStringLiteral("[DEAL.zant]"));
 }
-
-} // namespace
 
 void Program::Prepare(QApplication &app)
 {
@@ -40,12 +32,13 @@ void Program::Prepare(QApplication &app)
     InstallTranslations(app);
 }
 
-void Program::Run()
+void Program::Run(const QStringList &filesToOpen)
 {
     CDesktopShell shell;
     CStandardFolders folders;
     CSettingsProfile profile(QApplication::applicationName());
     CWidgetPrompt prompt;
     CZANTApp theApp({&shell, &folders, &profile, &prompt});
+    theApp.SetFilesToOpen(filesToOpen);
     theApp.InitInstance();
 }

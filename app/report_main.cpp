@@ -13,6 +13,7 @@
 #include "profilestore.h"
 #include "report.h"
 #include "savefile.h"
+#include "translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -31,6 +32,7 @@ namespace {
 enum ExitCode { Success = 0, BadInput = 1, FileError = 2 };
 enum class Format { Html, Csv, Json };
 
+// A text marked with QT_TRANSLATE_NOOP("main", ...), where lupdate finds it, translated.
 QString Tr(const char *text)
 {
     return QCoreApplication::translate("main", text);
@@ -190,17 +192,19 @@ std::optional<QString> ReadArguments(const QCommandLineParser &parser, const QCo
     else if (name == QLatin1String("json"))
         command.format = Format::Json;
     else if (name != QLatin1String("html"))
-        return Tr("Unknown format \"%1\": use html, csv or json.").arg(parser.value(format));
+        return Tr(QT_TRANSLATE_NOOP("main", "Unknown format \"%1\": use html, csv or json."))
+            .arg(parser.value(format));
     command.given = parser.positionalArguments();
     if (command.given.isEmpty())
-        return Tr("No deal file given.");
+        return Tr(QT_TRANSLATE_NOOP("main", "No deal file given."));
     const CArgumentBytes arguments(argc, argv);
     for (const QString &text : std::as_const(command.given))
         command.inputs.append(InputName(text, arguments));
     if (parser.isSet(output))
         command.output = CFileName::FromArgument(arguments.Of(parser.value(output)));
     if (command.format == Format::Html && command.output && command.inputs.size() > 1)
-        return Tr("-o names one report, but %1 deal files were given.").arg(command.inputs.size());
+        return Tr(QT_TRANSLATE_NOOP("main", "-o names one report, but %1 deal files were given."))
+            .arg(command.inputs.size());
     return std::nullopt;
 }
 
@@ -230,31 +234,38 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(Product::Version);
+    InstallTranslations(app);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(Tr(
+    parser.setApplicationDescription(Tr(QT_TRANSLATE_NOOP(
+        "main",
         "Writes the Zantoria report of each deal file (*.zant) as an HTML page beside it, or the\n"
         "figures and loan analysis of all of them as one CSV table or JSON document.\n\n"
         "Exit status: 0 when all was written; 1 for wrong arguments or a faulty line in a deal\n"
         "file (no \"=\", a missing or unknown label, an unknown locale); 2 when a file cannot be\n"
         "read or written, or memory runs out. With several files the worst counts; CSV and JSON\n"
         "leave out the files that cannot be read. A figure that does not read as a number\n"
-        "(\"abc\") is no error: it counts as 0, as it does in the program's window."));
+        "(\"abc\") is no error: it counts as 0, as it does in the program's window.")));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("DEAL.zant"), Tr("The deal files to read."),
+    parser.addPositionalArgument(QStringLiteral("DEAL.zant"),
+                                 Tr(QT_TRANSLATE_NOOP("main", "The deal files to read.")),
                                  QStringLiteral("DEAL.zant..."));
     const QCommandLineOption format(
         QStringLiteral("format"),
-        Tr("html (the report, the default), csv (a line per loan of each file, the file's name "
-           "first) or json (one document; see docs/analysis-json.md)."),
+        Tr(QT_TRANSLATE_NOOP(
+            "main",
+            "html (the report, the default), csv (a line per loan of each file, the file's name "
+            "first) or json (one document; see docs/analysis-json.md).")),
         QStringLiteral("FORMAT"), QStringLiteral("html"));
     parser.addOption(format);
     const QCommandLineOption output(
         {QStringLiteral("o"), QStringLiteral("output")},
-        Tr("Write to OUTPUT: for html instead of the deal file's name with the extension .htm "
-           "(one deal file only); for csv and json instead of standard output. - is standard "
-           "output."),
+        Tr(QT_TRANSLATE_NOOP(
+            "main",
+            "Write to OUTPUT: for html instead of the deal file's name with the extension .htm "
+            "(one deal file only); for csv and json instead of standard output. - is standard "
+            "output.")),
         QStringLiteral("OUTPUT"));
     parser.addOption(output);
     parser.process(app);
@@ -262,7 +273,7 @@ int main(int argc, char *argv[])
     try {
         return Run(parser, format, output, argc, argv);
     } catch (const std::bad_alloc &) {
-        PrintError(Tr("Out of memory."));
+        PrintError(Tr(QT_TRANSLATE_NOOP("main", "Out of memory.")));
         return FileError;
     }
 }

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QVariant>
 
 CZANTApp::CZANTApp(const CPlatformServices &services) : m_services(services) {}
@@ -29,6 +30,9 @@ bool CZANTApp::InitInstance()
     ProfileStore::ReadSettings(*m_services.profile, *this);
     ProfileStore::ReadRecord(*m_services.profile, dlg);
 
+    // Opened from the dialog's own loop, so that messages about the files have it as their owner.
+    if (!m_filesToOpen.isEmpty())
+        QTimer::singleShot(0, &dlg, [&dlg, files = m_filesToOpen] { dlg.OpenCommandLineFiles(files); });
     qApp->installEventFilter(this);
     dlg.DoModal();
     qApp->removeEventFilter(this);

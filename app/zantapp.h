@@ -4,6 +4,7 @@
 #include "apphost.h"
 
 #include <QObject>
+#include <QStringList>
 
 class CZANTDlg;
 
@@ -21,6 +22,8 @@ public:
     // Reads settings and record, runs the main dialog modally and writes both back, however the
     // dialog ended. Always returns false: there is nothing left to run afterwards.
     bool InitInstance();
+    // Deal files named on the command line, opened once the main dialog shows.
+    void SetFilesToOpen(const QStringList &paths) { m_filesToOpen = paths; }
 
     [[nodiscard]] CAppSettings &Settings() override { return *this; }
     [[nodiscard]] const CPlatformServices &Services() const override { return m_services; }
@@ -38,4 +41,5 @@ protected:
 private:
     CPlatformServices m_services;
     CZANTDlg *m_pMainWnd = nullptr;
+    QStringList m_filesToOpen;
 };

@@ -24,7 +24,6 @@ struct CImportError
 // were written in; they are read in those, or, in a file without the line, in the reader's own.
 // Control characters in texts are written as spaces. File errors arrive as CFileException.
 namespace ExchangeFile {
-inline const QString Filter = QStringLiteral("ZANT Files (*.zant)");
 inline const QString DefaultExtension = QStringLiteral("zant");
 
 // Writes every field but the loan on screen; replaces an existing file only once all is written.

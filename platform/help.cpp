@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QUrl>
 
 namespace {
@@ -59,12 +60,28 @@ QString HelpTopicUrl(const QString &helpFolder, std::uint32_t context)
     return PageUrl(helpFolder, found->page, found->anchor);
 }
 
+QString TranslatedHelpFolder(const QString &helpFolder, const QLocale &locale)
+{
+    for (const QString &language : locale.uiLanguages()) {
+        const QString code = language.section(QLatin1Char('-'), 0, 0);
+        // The pages themselves are English: a user who prefers English before any other
+        // language gets them.
+        if (code == QLatin1String("en"))
+            break;
+        const QString folder = QDir(helpFolder).filePath(code);
+        if (!code.isEmpty()
+            && QFileInfo(QDir(folder).filePath(QStringLiteral("index.html"))).isFile())
+            return folder;
+    }
+    return helpFolder;
+}
+
 QString HelpTopicUrl(std::uint32_t context)
 {
-    return HelpTopicUrl(HelpFolder(), context);
+    return HelpTopicUrl(TranslatedHelpFolder(HelpFolder(), QLocale()), context);
 }
 
 QString HelpTermsOfUseUrl()
 {
-    return PageUrl(HelpFolder(), "terms.html", "terms-of-use");
+    return PageUrl(TranslatedHelpFolder(HelpFolder(), QLocale()), "terms.html", "terms-of-use");
 }

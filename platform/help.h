@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+class QLocale;
+
 // The help manual: HTML pages installed with the program and opened in the browser at the topic of
 // the dialog that asks. A dialog's help context is 0x20000 plus its dialog template number.
 namespace HelpContexts {
@@ -19,8 +21,13 @@ inline constexpr std::uint32_t LoanAnalysis = 0x20000 + 140;
 // The same choice for an executable in applicationDir.
 [[nodiscard]] QString HelpFolderFor(const QString &applicationDir);
 
-// A file URL of the page and anchor for a help context, fully encoded; a context without a topic
-// of its own gets the main dialog's topic.
+// The pages in the user's language: the subfolder named by a language code ("de") of helpFolder,
+// for the first language of the locale that has one, else helpFolder itself (English).
+[[nodiscard]] QString TranslatedHelpFolder(const QString &helpFolder, const QLocale &locale);
+
+// A file URL of the page and anchor for a help context, in the user's language where the pages
+// are translated, fully encoded; a context without a topic of its own gets the main dialog's
+// topic.
 [[nodiscard]] QString HelpTopicUrl(std::uint32_t context);
 [[nodiscard]] QString HelpTopicUrl(const QString &helpFolder, std::uint32_t context);
 

@@ -15,11 +15,11 @@ public:
 
     // A message box with the application's name as caption. Returns the button pressed.
     virtual int MessageBox(const QString &text, Buttons buttons, Icon icon) = 0;
-    // Save As: asks before replacing an existing file; a name without extension gets
-    // defaultExtension. Empty when cancelled.
-    [[nodiscard]] virtual QString GetSaveFileName(const QString &filter,
+    // Save As, titled with what is saved: asks before replacing an existing file; a name without
+    // extension gets defaultExtension. Empty when cancelled.
+    [[nodiscard]] virtual QString GetSaveFileName(const QString &title, const QString &filter,
                                                   const QString &defaultExtension) = 0;
-    // Open: accepts only an existing file. Empty when cancelled.
-    [[nodiscard]] virtual QString GetOpenFileName(const QString &filter,
+    // Open, titled with what is opened: accepts only an existing file. Empty when cancelled.
+    [[nodiscard]] virtual QString GetOpenFileName(const QString &title, const QString &filter,
                                                   const QString &defaultExtension) = 0;
 };

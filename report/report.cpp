@@ -148,6 +148,12 @@ QString Label(const char *label)
     return QCoreApplication::translate("CReport", label);
 }
 
+// The heading of loan number's column.
+QString LoanHeading(int number)
+{
+    return QCoreApplication::translate("CReport", "Loan %1").arg(number);
+}
+
 template <typename Field>
 void WriteValueRow(CTextFile &file, const char *rowClass, const char *label,
                    const Field (&fields)[MAX_LOANS])
@@ -268,9 +274,10 @@ void CReport::WritePage(CTextFile &file) const
     // The five loans side by side: what the user typed, then what follows from it.
     file.WriteLine(QStringLiteral("<table>"));
     file.WriteLine(QStringLiteral("  <tr class=\"label\" style=\"text-align:center\">\n"
-                                  "    <td>&nbsp;</td>\n    <td>Loan 1</td>\n"
-                                  "    <td>Loan 2</td>\n    <td>Loan 3</td>\n"
-                                  "    <td>Loan 4</td>\n    <td>Loan 5</td>\n  </tr>"));
+                                  "    <td>&nbsp;</td>\n    <td>%s</td>\n"
+                                  "    <td>%s</td>\n    <td>%s</td>\n"
+                                  "    <td>%s</td>\n    <td>%s</td>\n  </tr>"),
+                   LoanHeading(1), LoanHeading(2), LoanHeading(3), LoanHeading(4), LoanHeading(5));
     file.WriteLine(QStringLiteral("  <tr class=\"%s\" style=\"text-align:left\">\n"
                                   "    <td class=\"label\">%s</td>\n    <td>%s</td>\n"
                                   "    <td>%s</td>\n    <td>%s</td>\n    <td>%s</td>\n"

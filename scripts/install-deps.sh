@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Zantoria needs to build, run and test, skipping those present.
-# Usage: scripts/install-deps.sh [build|test]
+# Usage: scripts/install-deps.sh [build|test|screenshots]
 set -euo pipefail
 
 packages=(cmake g++ ninja-build pkg-config libicu-dev libgl-dev fonts-dejavu-core
           qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           qt6-charts-dev libqt6opengl6-dev
-          xdg-utils)
-if [ "${1:-build}" = test ]; then
-    packages+=(desktop-file-utils appstream shared-mime-info libxml2-utils
-               clang libclang-rt-14-dev libbenchmark-dev)
-fi
+          qt6-qpa-plugins xdg-utils scdoc dpkg-dev)
+# scripts/screenshots.sh: a virtual display, keys sent to it, the pictures taken of it, and a
+# small browser to show the report in.
+screenshot_packages=(xvfb xauth xdotool x11-utils imagemagick dillo)
+case "${1:-build}" in
+test)
+    packages+=(desktop-file-utils appstream shared-mime-info libxml2-utils man-db
+               clang libclang-rt-14-dev libbenchmark-dev "${screenshot_packages[@]}") ;;
+screenshots)
+    packages+=("${screenshot_packages[@]}") ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

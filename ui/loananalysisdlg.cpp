@@ -455,7 +455,8 @@ void CLoanAnalysisDlg::OnPrint()
 
 void CLoanAnalysisDlg::OnSavePdf()
 {
-    const QString path = m_prompt.GetSaveFileName(tr("PDF Files (*.pdf)"), QStringLiteral("pdf"));
+    const QString path = m_prompt.GetSaveFileName(tr("Save Loan Analysis as PDF"),
+                                                  tr("PDF Files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     // The PDF is made beside the target and takes its place only once it is whole.
@@ -476,9 +477,10 @@ void CLoanAnalysisDlg::OnSavePdf()
         CFileException(CFileException::accessDenied, path).ReportError(m_prompt);
 }
 
-void CLoanAnalysisDlg::ExportCsv(const QByteArray &csv)
+void CLoanAnalysisDlg::ExportCsv(const QString &title, const QByteArray &csv)
 {
-    const QString path = m_prompt.GetSaveFileName(tr("CSV Files (*.csv)"), QStringLiteral("csv"));
+    const QString path =
+        m_prompt.GetSaveFileName(title, tr("CSV Files (*.csv)"), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     try {
@@ -491,11 +493,12 @@ void CLoanAnalysisDlg::ExportCsv(const QByteArray &csv)
 
 void CLoanAnalysisDlg::OnExportComparison()
 {
-    ExportCsv(AnalysisExport::ComparisonCsv(m_record, m_deal));
+    ExportCsv(tr("Save Comparison as CSV"), AnalysisExport::ComparisonCsv(m_record, m_deal));
 }
 
 void CLoanAnalysisDlg::OnExportSchedule()
 {
     const std::vector<CScheduleRow> &months = m_deal.loans[std::size_t(ChosenLoan())].schedule;
-    ExportCsv(AnalysisExport::ScheduleCsv(Yearly() ? YearlySummary(months) : months, Yearly()));
+    ExportCsv(tr("Save Schedule as CSV"),
+              AnalysisExport::ScheduleCsv(Yearly() ? YearlySummary(months) : months, Yearly()));
 }

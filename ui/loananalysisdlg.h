@@ -49,7 +49,7 @@ private:
     [[nodiscard]] QString BestOfferText() const;
     [[nodiscard]] QString PrintableHtml(QPrinter &printer) const;
     void Print(QPrinter &printer) const;
-    void ExportCsv(const QByteArray &csv);
+    void ExportCsv(const QString &title, const QByteArray &csv);
 
     const CDealRecord &m_record;
     IPrompt &m_prompt;

@@ -30,10 +30,10 @@ QMessageBox::Icon ToMessageBoxIcon(IPrompt::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-QString RunFileDialog(QFileDialog::AcceptMode mode, const QString &filter,
+QString RunFileDialog(QFileDialog::AcceptMode mode, const QString &title, const QString &filter,
                       const QString &defaultExtension)
 {
-    QFileDialog dialog(Owner());
+    QFileDialog dialog(Owner(), title);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                                                        : QFileDialog::ExistingFile);
@@ -65,12 +65,14 @@ int CWidgetPrompt::MessageBox(const QString &text, Buttons buttons, Icon icon)
     }
 }
 
-QString CWidgetPrompt::GetSaveFileName(const QString &filter, const QString &defaultExtension)
+QString CWidgetPrompt::GetSaveFileName(const QString &title, const QString &filter,
+                                       const QString &defaultExtension)
 {
-    return RunFileDialog(QFileDialog::AcceptSave, filter, defaultExtension);
+    return RunFileDialog(QFileDialog::AcceptSave, title, filter, defaultExtension);
 }
 
-QString CWidgetPrompt::GetOpenFileName(const QString &filter, const QString &defaultExtension)
+QString CWidgetPrompt::GetOpenFileName(const QString &title, const QString &filter,
+                                       const QString &defaultExtension)
 {
-    return RunFileDialog(QFileDialog::AcceptOpen, filter, defaultExtension);
+    return RunFileDialog(QFileDialog::AcceptOpen, title, filter, defaultExtension);
 }

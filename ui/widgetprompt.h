@@ -7,8 +7,8 @@ class CWidgetPrompt final : public IPrompt
 {
 public:
     int MessageBox(const QString &text, Buttons buttons, Icon icon) override;
-    [[nodiscard]] QString GetSaveFileName(const QString &filter,
+    [[nodiscard]] QString GetSaveFileName(const QString &title, const QString &filter,
                                           const QString &defaultExtension) override;
-    [[nodiscard]] QString GetOpenFileName(const QString &filter,
+    [[nodiscard]] QString GetOpenFileName(const QString &title, const QString &filter,
                                           const QString &defaultExtension) override;
 };

@@ -7,6 +7,7 @@
 #include "exchangefile.h"
 #include "fileexception.h"
 #include "loananalysisdlg.h"
+#include "profile.h"
 #include "prompt.h"
 #include "report.h"
 #include "settingsdlg.h"
@@ -17,10 +18,12 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QWhatsThis>
 
 #include <limits>
 #include <new>
@@ -58,6 +61,7 @@ CZANTDlg::CZANTDlg(IAppHost &app, QWidget *parent)
     }
 
     CreateMenu();
+    DescribeValueEdits();
     for (QLineEdit *edit : {m_editPurchasePrice, m_editRentalIncome, m_editEscrow, m_editOtherFees,
                             m_editSafetyMargin, m_editDownPayment, m_editInterestRate, m_editTerm,
                             m_editPMI})
@@ -93,6 +97,10 @@ void CZANTDlg::CreateMenu()
         ->setObjectName(QStringLiteral("actionImport"));
     AddCommand(file, tr("&Export Data..."), {}, &CZANTDlg::OnFileExport)
         ->setObjectName(QStringLiteral("actionExport"));
+    m_recentMenu = file->addMenu(tr("&Recent Files"));
+    m_recentMenu->setObjectName(QStringLiteral("menuRecentFiles"));
+    // Files gone since they were used are left out whenever the menu opens.
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &CZANTDlg::FillRecentMenu);
     file->addSeparator();
     AddCommand(file, tr("E&xit"), {}, &CZANTDlg::OnFileExit)
         ->setObjectName(QStringLiteral("actionExit"));
@@ -114,7 +122,14 @@ void CZANTDlg::CreateMenu()
     QMenu *help = m_menuBar->addMenu(tr("&Help"));
     QAction *helpTopics = help->addAction(tr("&Help Topics"));
     helpTopics->setObjectName(QStringLiteral("actionHelpTopics"));
+    // The menu shows F1, but the application object answers F1 itself with the help of the
+    // dialog that has the focus; here the key acts only while the menu is open.
+    helpTopics->setShortcut(QKeySequence::HelpContents);
+    helpTopics->setShortcutContext(Qt::WidgetShortcut);
     connect(helpTopics, &QAction::triggered, this, [this] { m_app.OnHelp(HelpContext); });
+    QAction *whatsThis = QWhatsThis::createAction(this);
+    whatsThis->setObjectName(QStringLiteral("actionWhatsThis"));
+    help->addAction(whatsThis);
     help->addSeparator();
     AddCommand(help, tr("&About Zantoria"), {}, &CZANTDlg::OnHelpAbout)
         ->setObjectName(QStringLiteral("actionAbout"));
@@ -126,9 +141,52 @@ int CZANTDlg::DoModal()
     return exec();
 }
 
+void CZANTDlg::DescribeValueEdits()
+{
+    struct Description
+    {
+        QLineEdit *edit;
+        QString toolTip;
+        QString whatsThis;
+    };
+    const Description descriptions[] = {
+        {m_editPurchasePrice, tr("What the property costs, in your currency"),
+         tr("The price you would pay for the property. Each loan borrows this price less its "
+            "down payment.")},
+        {m_editRentalIncome, tr("The rent the property brings in each month, in your currency"),
+         tr("The monthly rent. The cash flow is this rent less the total monthly payment.")},
+        {m_editEscrow, tr("What you pay into escrow each month, in your currency"),
+         tr("The monthly escrow payment for property taxes and insurance. It is part of every "
+            "loan's total monthly payment.")},
+        {m_editOtherFees, tr("Other costs each month, in your currency"),
+         tr("Other monthly costs of the property, such as association fees or upkeep. They "
+            "lower the cash flow but are no part of a loan's payment. They are not kept when "
+            "the program ends; export the deal to keep them.")},
+        {m_editSafetyMargin, tr("The share of the rent held back, in percent"),
+         tr("The percentage of the rent held back for vacancies and repairs. The safety cash "
+            "flow is the cash flow less this share of the rent.")},
+        {m_editDownPayment, tr("What you pay up front for this loan, in your currency"),
+         tr("The down payment of the loan shown. The loan amount is the purchase price less "
+            "this down payment.")},
+        {m_editInterestRate, tr("The loan's yearly interest rate, in percent"),
+         tr("The annual interest rate of the loan shown, in percent.")},
+        {m_editTerm, tr("How long the loan runs, in whole years"),
+         tr("The term of the loan shown, in years. A loan without a term has no monthly figures "
+            "in the report.")},
+        {m_editPMI, tr("The loan's mortgage insurance each month, in your currency"),
+         tr("The monthly private mortgage insurance (PMI) of the loan shown. It is part of the "
+            "loan's total monthly payment.")},
+    };
+    for (const Description &description : descriptions) {
+        description.edit->setToolTip(description.toolTip);
+        description.edit->setWhatsThis(description.whatsThis);
+    }
+}
+
 void CZANTDlg::OnInitDialog()
 {
     m_ending = false;
+    m_recentFiles.Load(*m_app.Services().profile);
     UpdateControls();
     m_editDescription->setFocus(Qt::OtherFocusReason);
 }
@@ -257,11 +315,54 @@ void ReportOutOfMemory(IPrompt &prompt)
 
 void CZANTDlg::OnFileImport()
 {
-    IPrompt &prompt = *m_app.Services().prompt;
-    const QString path =
-        prompt.GetOpenFileName(ExchangeFile::Filter, ExchangeFile::DefaultExtension);
-    if (path.isEmpty())
+    const QString path = m_app.Services().prompt->GetOpenFileName(
+        tr("Import Deal"), tr("ZANT Files (*.zant)"), ExchangeFile::DefaultExtension);
+    if (!path.isEmpty() && ImportFile(path))
+        RememberFile(path);
+}
+
+void CZANTDlg::OpenFile(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString shown = QDir::toNativeSeparators(path);
+    if (info.isDir()) {
+        m_app.Services().prompt->MessageBox(tr("%1 is a folder, not a deal file.").arg(shown),
+                                            IPrompt::Buttons::Ok, IPrompt::Icon::Error);
+        m_recentFiles.Remove(path);
+    } else if (info.exists() && !info.isFile()) {
+        // Reading a pipe would wait for a writer with the window frozen.
+        m_app.Services().prompt->MessageBox(
+            tr("%1 is a pipe, socket or device, not a deal file.").arg(shown),
+            IPrompt::Buttons::Ok, IPrompt::Icon::Error);
+        m_recentFiles.Remove(path);
+    } else if (ImportFile(path)) {
+        RememberFile(path);
+    } else {
+        m_recentFiles.Remove(path);
+    }
+    m_recentFiles.Save(*m_app.Services().profile);
+}
+
+void CZANTDlg::OpenCommandLineFiles(const QStringList &paths)
+{
+    if (paths.isEmpty())
         return;
+    OpenFile(paths.constFirst());
+    if (paths.size() > 1) {
+        QStringList ignored = paths.mid(1);
+        for (QString &path : ignored)
+            path = QDir::toNativeSeparators(path);
+        m_app.Services().prompt->MessageBox(
+            tr("Zantoria opens one deal file at a time. These were not opened:\n%1")
+                .arg(ignored.join(QLatin1Char('\n'))),
+            IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
+    }
+}
+
+// True when the file could be read, even if a faulty line ended the import early.
+bool CZANTDlg::ImportFile(const QString &path)
+{
+    IPrompt &prompt = *m_app.Services().prompt;
     std::optional<CImportError> error;
     std::optional<CFileException> fileError;
     bool outOfMemory = false;
@@ -283,14 +384,15 @@ void CZANTDlg::OnFileImport()
         ReportOutOfMemory(prompt);
     // What was read before a faulty line stays, and the edits show it.
     UpdateControls();
+    return !fileError && !outOfMemory;
 }
 
 void CZANTDlg::OnFileExport()
 {
     UpdateRecord();
     IPrompt &prompt = *m_app.Services().prompt;
-    const QString path =
-        prompt.GetSaveFileName(ExchangeFile::Filter, ExchangeFile::DefaultExtension);
+    const QString path = prompt.GetSaveFileName(tr("Export Deal"), tr("ZANT Files (*.zant)"),
+                                                ExchangeFile::DefaultExtension);
     if (path.isEmpty())
         return;
     std::optional<CFileException> fileError;
@@ -310,6 +412,35 @@ void CZANTDlg::OnFileExport()
         fileError->ReportError(prompt);
     if (outOfMemory)
         ReportOutOfMemory(prompt);
+    if (!fileError && !outOfMemory)
+        RememberFile(path);
+}
+
+void CZANTDlg::RememberFile(const QString &path)
+{
+    m_recentFiles.Add(path);
+    m_recentFiles.Save(*m_app.Services().profile);
+}
+
+void CZANTDlg::FillRecentMenu()
+{
+    m_recentMenu->clear();
+    const QStringList files = m_recentFiles.Files();
+    for (int i = 0; i < files.size(); ++i) {
+        QString name = QDir::toNativeSeparators(files.at(i));
+        name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
+        connect(action, &QAction::triggered, this, [this, path = files.at(i)] {
+            OpenFile(path);
+        });
+    }
+    if (!files.isEmpty())
+        m_recentMenu->addSeparator();
+    QAction *clear = m_recentMenu->addAction(tr("&Clear List"), this, [this] {
+        m_recentFiles.Clear();
+        m_recentFiles.Save(*m_app.Services().profile);
+    });
+    clear->setEnabled(!files.isEmpty());
 }
 
 void CZANTDlg::OnFileExit()

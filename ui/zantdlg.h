@@ -8,6 +8,7 @@
 // IAppHost) supplies the data folder, the calculator, the help and the platform services.
 
 #include "dealrecord.h"
+#include "recentfiles.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -55,6 +56,12 @@ public:
     void OnPrevious();
     void OnNext();
 
+    // Imports a deal file as Import Data does, for a file named on the command line or picked
+    // from the recently used files.
+    void OpenFile(const QString &path);
+    // The files named on the command line: the first is opened, any others are named in a message.
+    void OpenCommandLineFiles(const QStringList &paths);
+
 signals:
     // The record's figures may have changed: a value edit was left, or the record was copied
     // from or to the edits.
@@ -73,6 +80,10 @@ private:
     void StoreLoan();
     void OnKillFocusValue(QLineEdit *edit);
     [[nodiscard]] CValue &FieldOf(QLineEdit *edit);
+    bool ImportFile(const QString &path);
+    void RememberFile(const QString &path);
+    void FillRecentMenu();
+    void DescribeValueEdits();
     void CreateMenu();
     QAction *AddCommand(QMenu *menu, const QString &text, const QKeySequence &key,
                         void (CZANTDlg::*handler)());
@@ -81,6 +92,8 @@ private:
     QPointer<CLoanAnalysisDlg> m_analysis;
     std::unique_ptr<Ui::CZANTDlg> m_ui;
     QMenuBar *m_menuBar = nullptr;
+    QMenu *m_recentMenu = nullptr;
+    CRecentFiles m_recentFiles;
     QLineEdit *m_editDescription = nullptr;
     QLineEdit *m_editPurchasePrice = nullptr;
     QLineEdit *m_editRentalIncome = nullptr;

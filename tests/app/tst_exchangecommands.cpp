@@ -49,6 +49,7 @@ void TestExchangeCommands::importKeepsWhatCameBeforeAFaultyLine()
         Edit(dlg, "editLender")->setText(QStringLiteral("typed, never stored"));
         Trigger(dlg, "actionImport");
         QCOMPARE(fixture.m_prompt.m_fileFilters, QStringList(QStringLiteral("ZANT Files (*.zant)")));
+        QCOMPARE(fixture.m_prompt.m_fileTitles, QStringList(QStringLiteral("Import Deal")));
         QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
         const auto &message = fixture.m_prompt.m_messages.constFirst();
         QCOMPARE(message.text, QStringLiteral("Unable to import '%1' : Unrecognized label on line 4.").arg(path));
@@ -104,6 +105,7 @@ void TestExchangeCommands::exportCopiesTheEditsEvenWhenCancelled()
         QCOMPARE(Edit(dlg, "editPurchasePrice")->text(), QStringLiteral("$1,234.50"));
         QCOMPARE(dlg.m_strLender[0], QStringLiteral("Kept"));
         QCOMPARE(fixture.m_prompt.m_fileFilters, QStringList(QStringLiteral("ZANT Files (*.zant)")));
+        QCOMPARE(fixture.m_prompt.m_fileTitles, QStringList(QStringLiteral("Export Deal")));
         dlg.reject();
     });
     QCOMPARE(fixture.m_profile->GetProfileString("ZANT", "Lender1"), QStringLiteral("Kept"));

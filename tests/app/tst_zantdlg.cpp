@@ -111,10 +111,10 @@ void TestZantDlg::openingState()
                                                    + item->shortcut().toString());
         }
         QCOMPARE(menu, QStringList({"&File", "&Create Report\tF5", "-", "&Import Data...\t",
-                                    "&Export Data...\t", "-", "E&xit\t", "&Tools",
-                                    "&Calculator\tF11", "-", "&Settings...\tF12", "-",
-                                    "Loan &Analysis...\tCtrl+L", "&Help",
-                                    "&Help Topics\t", "-", "&About Zantoria\t"}));
+                                    "&Export Data...\t", "&Recent Files\t", "-", "E&xit\t",
+                                    "&Tools", "&Calculator\tF11", "-", "&Settings...\tF12", "-",
+                                    "Loan &Analysis...\tCtrl+L", "&Help", "&Help Topics\tF1",
+                                    "What's This?\tShift+F1", "-", "&About Zantoria\t"}));
 
         // Tab order follows the template: description, the property figures, then the loan.
         QStringList order;

@@ -41,14 +41,16 @@ int CScriptedPrompt::MessageBox(const QString &text, Buttons buttons, Icon icon)
     return buttons == Buttons::YesNo ? IDNO : IDOK;
 }
 
-QString CScriptedPrompt::GetSaveFileName(const QString &filter, const QString &)
+QString CScriptedPrompt::GetSaveFileName(const QString &title, const QString &filter, const QString &)
 {
+    m_fileTitles.append(title);
     m_fileFilters.append(filter);
     return m_fileNames.isEmpty() ? QString() : m_fileNames.dequeue();
 }
 
-QString CScriptedPrompt::GetOpenFileName(const QString &filter, const QString &)
+QString CScriptedPrompt::GetOpenFileName(const QString &title, const QString &filter, const QString &)
 {
+    m_fileTitles.append(title);
     m_fileFilters.append(filter);
     return m_fileNames.isEmpty() ? QString() : m_fileNames.dequeue();
 }

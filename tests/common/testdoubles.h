@@ -61,15 +61,16 @@ public:
     };
 
     int MessageBox(const QString &text, Buttons buttons, Icon icon) override;
-    [[nodiscard]] QString GetSaveFileName(const QString &filter,
+    [[nodiscard]] QString GetSaveFileName(const QString &title, const QString &filter,
                                           const QString &defaultExtension) override;
-    [[nodiscard]] QString GetOpenFileName(const QString &filter,
+    [[nodiscard]] QString GetOpenFileName(const QString &title, const QString &filter,
                                           const QString &defaultExtension) override;
 
     void SetNextAnswer(int answer) { m_answers.enqueue(answer); }
     void SetNextFileName(const QString &name) { m_fileNames.enqueue(name); }
 
     QList<Message> m_messages;
+    QStringList m_fileTitles;
     QStringList m_fileFilters;
 
 private:

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QLocale>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -67,6 +68,21 @@ QStringList HelpPages(const QString &folder)
     return QDir(folder).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
 }
 
+// The translations of the pages: subfolders named by a language code.
+QStringList HelpLanguages()
+{
+    return QDir(HelpFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// One row for the English pages and one for each translation.
+void AddFolderRows()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("en") << HelpFolder();
+    for (const QString &language : HelpLanguages())
+        QTest::newRow(qPrintable(language)) << QDir(HelpFolder()).filePath(language);
+}
+
 } // namespace
 
 class TestHelp : public QObject
@@ -74,6 +90,8 @@ class TestHelp : public QObject
     Q_OBJECT
 
 private slots:
+    // The English pages, whatever the language of the machine that runs the tests.
+    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
     void contextsAreThoseOfTheDialogs();
     void contextResolvesToPageAndAnchor_data();
     void contextResolvesToPageAndAnchor();
@@ -84,9 +102,15 @@ private slots:
     void urlKeepsAwkwardFolderNames();
     void helpFolderPrefersInstalledPages();
     void helpFolderFallsBackToSourcePages();
+    void pagesAreWellFormed_data() { AddFolderRows(); }
     void pagesAreWellFormed();
+    void localLinksResolve_data() { AddFolderRows(); }
     void localLinksResolve();
+    void everyPageIsReachableFromContents_data() { AddFolderRows(); }
     void everyPageIsReachableFromContents();
+    void translationsMatchTheEnglishPages();
+    void helpFollowsTheLanguage_data();
+    void helpFollowsTheLanguage();
 };
 
 void TestHelp::contextsAreThoseOfTheDialogs()
@@ -207,7 +231,7 @@ void TestHelp::helpFolderFallsBackToSourcePages()
 
 void TestHelp::pagesAreWellFormed()
 {
-    const QString folder = HelpFolder();
+    QFETCH(QString, folder);
     const QStringList pages = HelpPages(folder);
     QVERIFY(pages.contains(QStringLiteral("index.html")));
     QVERIFY(QFileInfo(QDir(folder).filePath(QStringLiteral("zantoria.css"))).isFile());
@@ -224,7 +248,7 @@ void TestHelp::pagesAreWellFormed()
 
 void TestHelp::localLinksResolve()
 {
-    const QString folder = HelpFolder();
+    QFETCH(QString, folder);
     QHash<QString, PageFacts> facts;
     for (const QString &page : HelpPages(folder))
         facts.insert(page, ReadPage(QDir(folder).filePath(page)));
@@ -256,7 +280,7 @@ void TestHelp::localLinksResolve()
 
 void TestHelp::everyPageIsReachableFromContents()
 {
-    const QString folder = HelpFolder();
+    QFETCH(QString, folder);
     QSet<QString> reached{QStringLiteral("index.html")};
     QStringList queue{QStringLiteral("index.html")};
     while (!queue.isEmpty()) {
@@ -274,6 +298,60 @@ void TestHelp::everyPageIsReachableFromContents()
     const QStringList pages = HelpPages(folder);
     for (const QString &page : pages)
         QVERIFY2(reached.contains(page), qPrintable(page));
+}
+
+// A translation has every page, with the same anchors and the same links, so that a topic, the
+// terms of use and every cross-reference land where they do in English.
+void TestHelp::translationsMatchTheEnglishPages()
+{
+    const QStringList languages = HelpLanguages();
+    QVERIFY(languages.contains(QStringLiteral("de")));
+    const QStringList pages = HelpPages(HelpFolder());
+    for (const QString &language : languages) {
+        const QString folder = QDir(HelpFolder()).filePath(language);
+        QCOMPARE(HelpPages(folder), pages);
+        QVERIFY(QFileInfo(QDir(folder).filePath(QStringLiteral("zantoria.css"))).isFile());
+        for (const QString &page : pages) {
+            const PageFacts english = ReadPage(QDir(HelpFolder()).filePath(page));
+            const PageFacts translated = ReadPage(QDir(folder).filePath(page));
+            const QString where = language + QLatin1Char('/') + page;
+            QVERIFY2(translated.ids == english.ids, qPrintable(where));
+            QStringList englishLinks = english.links;
+            QStringList translatedLinks = translated.links;
+            englishLinks.sort();
+            translatedLinks.sort();
+            QVERIFY2(translatedLinks == englishLinks, qPrintable(where));
+            QVERIFY2(translated.title != english.title, qPrintable(where));
+        }
+    }
+}
+
+void TestHelp::helpFollowsTheLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("subfolder");
+    QTest::newRow("German") << "de_DE" << "de";
+    QTest::newRow("Austrian German") << "de_AT" << "de";
+    QTest::newRow("English") << "en_US" << "";
+    QTest::newRow("no translation") << "fr_FR" << "";
+}
+
+void TestHelp::helpFollowsTheLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, subfolder);
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    for (const QString &language : {QStringLiteral("de"), QStringLiteral("fr")}) {
+        QVERIFY(QDir(root.path()).mkdir(language));
+        // Only a folder with a contents page counts.
+        if (language == QLatin1String("fr"))
+            continue;
+        QFile index(root.filePath(language + QStringLiteral("/index.html")));
+        QVERIFY(index.open(QIODevice::WriteOnly));
+    }
+    const QString expected = subfolder.isEmpty() ? root.path() : root.filePath(subfolder);
+    QCOMPARE(TranslatedHelpFolder(root.path(), QLocale(locale)), expected);
 }
 
 QTEST_GUILESS_MAIN(TestHelp)

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# Takes the screenshots that the AppStream metainfo lists, on a virtual X display (Xvfb), of the
+# program as built, with the figures of examples/five-loans.zant, into docs/screenshots/.
+# Usage: scripts/screenshots.sh [WINDOW...]   WINDOW: main, report, analysis (default: all)
+# The report is shown in Dillo, a small browser that xdg-open starts through $BROWSER. A window
+# whose command the program does not have yet is skipped with a note.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+build=${ZANT_BUILD_DIR:-build}
+out=docs/screenshots
+
+if [ "${1:-}" != --on-display ]; then
+    scripts/install-deps.sh screenshots
+    if [ ! -f "$build/CMakeCache.txt" ]; then
+        cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
+    fi
+    cmake --build "$build" --target zantoria
+    mkdir -p "$out"
+    exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" "$0" --on-display "$@"
+fi
+shift
+windows=("$@")
+[ ${#windows[@]} -gt 0 ] || windows=(main report analysis)
+
+# A home of its own: first-run settings, an empty data folder, the desktop's language English.
+home=$(mktemp -d)
+program=
+# Dillo leaves its plugin daemon running.
+trap '[ -z "$program" ] || kill "$program" 2>/dev/null; /usr/libexec/dillo/dpidc stop >/dev/null 2>&1; rm -rf "$home"' EXIT
+export HOME=$home
+export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
+export BROWSER=dillo
+unset QT_QPA_PLATFORM
+
+# The id of the first visible window whose name matches, waiting up to $2 seconds. xdotool
+# matches names regardless of case.
+find_window() {
+    local pattern=$1 seconds=$2 id
+    for ((i = 0; i < seconds * 10; i++)); do
+        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+shoot() {
+    sleep 1 # let the window finish drawing
+    import -window "$1" "$out/$2"
+    echo "saved $out/$2 ($(identify -format '%wx%h' "$out/$2"))"
+}
+
+# Keys go to the focused window; there is no window manager to give it the focus.
+press() {
+    xdotool windowfocus --sync "$1"
+    xdotool key --clearmodifiers "$2"
+}
+
+LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$root/$build/app/zantoria" "$root/examples/five-loans.zant" &
+program=$!
+main=$(find_window '^Zantoria$' 30) || { echo "zantoria did not show its window" >&2; exit 1; }
+
+for window in "${windows[@]}"; do
+    case $window in
+    main)
+        # The description field has the focus; show its text from the start.
+        press "$main" Home
+        shoot "$main" main-window.png ;;
+    report)
+        press "$main" F5
+        browser=$(find_window '^Dillo: ' 30) \
+            || { echo "no browser window showed the report" >&2; exit 1; }
+        xdotool windowsize --sync "$browser" 1100 600
+        shoot "$browser" report.png
+        kill "$(xdotool getwindowpid "$browser")" 2>/dev/null || true ;;
+    analysis)
+        press "$main" ctrl+l
+        if analysis=$(find_window 'Loan Analysis' 10); then
+            shoot "$analysis" analysis-window.png
+            press "$analysis" Escape
+        else
+            echo "note: this build has no Loan Analysis window (Ctrl+L); analysis-window.png not taken" >&2
+        fi ;;
+    *)
+        echo "unknown window: $window (main, report, analysis)" >&2
+        exit 2 ;;
+    esac
+done
+kill "$program"
+wait "$program" 2>/dev/null || true
+program=

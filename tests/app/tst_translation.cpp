@@ -1,0 +1,169 @@
+#include "apptestsupport.h"
+#include "translations.h"
+#include "zantdlg.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+// The program as a German user starts it: LANG=de_DE.UTF-8 and nothing else set, so that
+// LANGUAGE, LC_ALL and LC_MESSAGES do not decide first.
+class TestTranslation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InstallTranslations(*qApp); }
+    void windowSpeaksGerman();
+    void everyTextHasAGermanTranslation();
+    void commandLineHelpFollowsTheLanguage_data();
+    void commandLineHelpFollowsTheLanguage();
+    void reportFollowsTheLanguage_data();
+    void reportFollowsTheLanguage();
+
+private:
+    // The standard output of program, started with arguments, without a display, in LANG=language
+    // and a profile of its own.
+    static QByteArray Output(const QString &program, const QStringList &arguments,
+                             const QString &language);
+};
+
+void TestTranslation::windowSpeaksGerman()
+{
+    CAppFixture fixture;
+    fixture.Run([&fixture](CZANTDlg &dlg) {
+        QCOMPARE(dlg.findChild<QLabel *>(QStringLiteral("labelPurchasePrice"))->text(),
+                 QStringLiteral("&Kaufpreis:"));
+        QCOMPARE(dlg.findChild<QMenuBar *>()->actions().constFirst()->text(),
+                 QStringLiteral("&Datei"));
+        QCOMPARE(Button(dlg, "btnNext")->text(), QStringLiteral("&Weiter >>"));
+        // Qt's own catalogue: the What's This entry Qt provides.
+        QCOMPARE(dlg.findChild<QAction *>(QStringLiteral("actionWhatsThis"))->text(),
+                 QStringLiteral("Direkthilfe"));
+        // F1 opens the German help pages.
+        QVERIFY(ActivateAndWait(dlg));
+        QLineEdit *edit = Edit(dlg, "editPurchasePrice");
+        edit->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(edit->hasFocus());
+        QTest::keyClick(edit, Qt::Key_F1);
+        QCOMPARE(fixture.m_shell.m_urls.size(), 1);
+        QVERIFY2(fixture.m_shell.m_urls.constFirst().endsWith(
+                     QStringLiteral("/de/main-window.html#main-window")),
+                 qPrintable(fixture.m_shell.m_urls.constFirst()));
+        dlg.reject();
+    });
+}
+
+// Every text of the template, which holds all the program's texts, is in German.
+void TestTranslation::everyTextHasAGermanTranslation()
+{
+    QFile file(QStringLiteral(ZANT_TRANSLATION_TEMPLATE));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    // Texts that read the same in German.
+    const QStringList same = {"OK", "Zantoria", "Zantoria, Version 1.00", "Cyan", "Magenta", "; "};
+    QString context;
+    int texts = 0;
+    QStringList untranslated;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("source")) {
+            const QString source = xml.readElementText();
+            ++texts;
+            const QString german = QCoreApplication::translate(context.toUtf8(), source.toUtf8());
+            if (german == source && !same.contains(source))
+                untranslated << context + QLatin1String(": ") + source;
+        }
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(texts > 100);
+    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
+}
+
+void TestTranslation::commandLineHelpFollowsTheLanguage_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("expected");
+    const QString zantoria = QStringLiteral(ZANT_PROGRAM);
+    const QString report = QStringLiteral(ZANT_REPORT_PROGRAM);
+    QTest::newRow("zantoria, German") << zantoria << "de_DE.UTF-8" << "Hilft beim Kauf";
+    QTest::newRow("zantoria, English") << zantoria << "en_US.UTF-8" << "Weighs the purchase";
+    QTest::newRow("zantoria, no translation") << zantoria << "nl_NL.UTF-8" << "Weighs the purchase";
+    QTest::newRow("report, German") << report << "de_DE.UTF-8" << "Schreibt den Zantoria-Bericht";
+    QTest::newRow("report, English") << report << "en_US.UTF-8" << "Writes the Zantoria report";
+}
+
+QByteArray TestTranslation::Output(const QString &program, const QStringList &arguments,
+                                   const QString &language)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(variable));
+    environment.insert(QStringLiteral("LANG"), language);
+    // Nothing of the user's own profile.
+    const QTemporaryDir config;
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit
+        || process.exitCode() != 0)
+        return QByteArray("failed: ") + process.readAllStandardError();
+    return process.readAllStandardOutput();
+}
+
+// The real programs, with no display: --help answers on the terminal all the same.
+void TestTranslation::commandLineHelpFollowsTheLanguage()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, language);
+    QFETCH(QString, expected);
+    const QByteArray help = Output(program, {QStringLiteral("--help")}, language);
+    QVERIFY2(help.contains(expected.toUtf8()), help.constData());
+    QCOMPARE(Output(program, {QStringLiteral("--version")}, language),
+             QFileInfo(program).fileName().toUtf8() + " 1.00\n");
+}
+
+void TestTranslation::reportFollowsTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("German") << "de_DE.UTF-8" << "Monatliche Mieteinnahmen";
+    QTest::newRow("English") << "en_US.UTF-8" << "Monthly Rental Income";
+    QTest::newRow("no translation") << "nl_NL.UTF-8" << "Monthly Rental Income";
+}
+
+// The report that zantoria-report writes labels its figures in the user's language.
+void TestTranslation::reportFollowsTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, label);
+    const QByteArray page = Output(QStringLiteral(ZANT_REPORT_PROGRAM),
+                                   {QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"),
+                                    QStringLiteral("-o"), QStringLiteral("-")},
+                                   language);
+    QVERIFY2(page.contains("<td class=\"label\">" + label.toUtf8() + "</td>"), page.constData());
+}
+
+int main(int argc, char *argv[])
+{
+    for (const char *variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        qunsetenv(variable);
+    qputenv("LANG", "de_DE.UTF-8");
+    QApplication app(argc, argv);
+    TestTranslation test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_translation.moc"

@@ -1,0 +1,1041 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1">
+<context>
+    <name>Analysis</name>
+    <message>
+        <source>Measure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lender</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loan has no monthly payment: its term is 0 years.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment is more than the price: there is no loan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A term of more than 1,000 years is not scheduled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no down payment to earn a return on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is paid on a loan: there is no debt service to cover.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A safety margin of 100 % or more leaves no rent to break even with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rent does not cover the costs even without a loan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The purchase price is 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly rent is 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The purchase price less the down payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal and Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The level monthly payment that pays the loan back over its term.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Monthly Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal and interest plus escrow and PMI.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Cash Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rent less the other fees and the total monthly payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Safety Cash Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly cash flow less the safety margin&apos;s share of the rent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of Payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly payments over the term: 12 a year, the last one smaller when the term ends within a year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All payments of principal and interest over the loan&apos;s life.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The interest part of all payments: total paid less the loan amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payoff Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The month of the last payment, counted from the first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance after 1 Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is still owed after 12 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance after 5 Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is still owed after 60 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance after 10 Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is still owed after 120 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equity after 1 Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 12 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equity after 5 Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 60 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equity after 10 Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 120 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equity at the End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment plus the whole loan, once it is paid off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash-on-Cash Return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A year&apos;s cash flow (12 × monthly cash flow) as a share of the down payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debt Service Coverage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net operating income divided by principal and interest plus PMI; lenders look for 1.25 or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break-even Rent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly rent at which the safety cash flow is 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest Offer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The purchase price at which this loan&apos;s safety cash flow is 0, with its down payment, rate, term and PMI and the property&apos;s rent, escrow, fees and margin unchanged: the most to offer the seller.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net Operating Income (Month)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rent less escrow and other fees, before any loan payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net Operating Income (Year)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Twelve months of net operating income.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cap Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A year&apos;s net operating income as a share of the purchase price.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gross Rent Multiplier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The purchase price divided by a year&apos;s rent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rent-to-Price Ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly rent as a share of the purchase price; investors screen for 1 % (the &quot;1 % rule&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About Zantoria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zantoria, Version 1.00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CColorComboBox</name>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFileException</name>
+    <message>
+        <source>No error occurred.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 contains an incorrect path.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not open %1 because there are too many open files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An incorrect file handle was associated with %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not remove %1 because it is the current directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not create %1 because the directory is full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seek failed on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encountered a hardware I/O error while accessing %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encountered a sharing violation while accessing %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encountered a locking violation while accessing %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attempted to access %1 past its end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too large to be read: a deal file holds at most 16 MiB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CImportError</name>
+    <message>
+        <source>Unable to import &apos;%1&apos; : Unrecognized syntax on line %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to import &apos;%1&apos; : Missing label on line %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to import &apos;%1&apos; : Unrecognized label on line %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to import &apos;%1&apos; : Unrecognized locale on line %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CLoanAnalysisDlg</name>
+    <message>
+        <source>best of the five</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan Analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best offer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan of the schedule and the payment chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Loan:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Views of the analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comparison as &amp;CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schedule as C&amp;SV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comparison of the five loans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co&amp;mparison</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schedule by month or by year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sho&amp;w:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amortization schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance over time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart of the balance of each loan over the years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart of the chosen loan&apos;s principal and interest per year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;harts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best offer: none of the loans can be computed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best offer: the loans leave the same safety cash flow and pay the same interest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 leaves the most safety cash flow (%2 a month)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 pays the least interest (%2 in all)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best offer: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: principal and interest per year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Loan Analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Loan Analysis as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Comparison as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Schedule as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CReport</name>
+    <message>
+        <source>Out of memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purchase Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Rental Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Escrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Monthly Fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Safety Margin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lender</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Term (Years)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PMI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal and Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Monthly Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Cash Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Safety Cash Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CSettingsDlg</name>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Calculator command:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Font name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font &amp;size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background colors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Labels:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Even rows:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Odd rows:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Od&amp;d rows (calculated):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset settings back to their default values?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CZANTDlg</name>
+    <message>
+        <source>Zantoria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Property information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Purchase price:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Monthly rental income:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly &amp;escrow:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Other monthly fees:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Safety margin (percent):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Lender:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do&amp;wn payment:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest &amp;rate (percent):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Term (&amp;years):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PM&amp;I:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;&lt;&lt; Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next &amp;&gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Create Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import Data...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export Data...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Calculator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Zantoria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan information (%1 of %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About ZANT...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recent Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the property costs, in your currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The price you would pay for the property. Each loan borrows this price less its down payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rent the property brings in each month, in your currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly rent. The cash flow is this rent less the total monthly payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What you pay into escrow each month, in your currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly escrow payment for property taxes and insurance. It is part of every loan&apos;s total monthly payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other costs each month, in your currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The share of the rent held back, in percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The percentage of the rent held back for vacancies and repairs. The safety cash flow is the cash flow less this share of the rent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What you pay up front for this loan, in your currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment of the loan shown. The loan amount is the purchase price less this down payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loan&apos;s yearly interest rate, in percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The annual interest rate of the loan shown, in percent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How long the loan runs, in whole years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The term of the loan shown, in years. A loan without a term has no monthly figures in the report.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loan&apos;s mortgage insurance each month, in your currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly private mortgage insurance (PMI) of the loan shown. It is part of the loan&apos;s total monthly payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Deal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZANT Files (*.zant)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a deal file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zantoria opens one deal file at a time. These were not opened:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Deal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other monthly costs of the property, such as association fees or upkeep. They lower the cash flow but are no part of a loan&apos;s payment. They are not kept when the program ends; export the deal to keep them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, socket or device, not a deal file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan &amp;Analysis...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandFiles</name>
+    <message>
+        <source>%1 is a folder, not a deal file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the report to %1: it is a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the report to %1: it is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the report to %1: it is the deal file being read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Weighs the purchase of a rental property: one property&apos;s figures and up to five loan offers, compared side by side in a report.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A deal file to open, as Import Data would.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no display available; start it from a graphical desktop session (DISPLAY or WAYLAND_DISPLAY is not set).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown format &quot;%1&quot;: use html, csv or json.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No deal file given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-o names one report, but %1 deal files were given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the Zantoria report of each deal file (*.zant) as an HTML page beside it, or the
+figures and loan analysis of all of them as one CSV table or JSON document.
+
+Exit status: 0 when all was written; 1 for wrong arguments or a faulty line in a deal
+file (no &quot;=&quot;, a missing or unknown label, an unknown locale); 2 when a file cannot be
+read or written, or memory runs out. With several files the worst counts; CSV and JSON
+leave out the files that cannot be read. A figure that does not read as a number
+(&quot;abc&quot;) is no error: it counts as 0, as it does in the program&apos;s window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The deal files to read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>html (the report, the default), csv (a line per loan of each file, the file&apos;s name first) or json (one document; see docs/analysis-json.md).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write to OUTPUT: for html instead of the deal file&apos;s name with the extension .htm (one deal file only); for csv and json instead of standard output. - is standard output.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1051 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Analysis</name>
+    <message>
+        <source>Measure</source>
+        <translation>Kennzahl</translation>
+    </message>
+    <message>
+        <source>Lender</source>
+        <translation>Kreditgeber</translation>
+    </message>
+    <message>
+        <source>Loan %1</source>
+        <translation>Darlehen %1</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>Principal</source>
+        <translation>Tilgung</translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation>Zinsen</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Restschuld</translation>
+    </message>
+    <message>
+        <source>The loan has no monthly payment: its term is 0 years.</source>
+        <translation>Das Darlehen hat keine Monatsrate: Seine Laufzeit ist 0 Jahre.</translation>
+    </message>
+    <message>
+        <source>The down payment is more than the price: there is no loan.</source>
+        <translation>Das Eigenkapital ist höher als der Preis: Es gibt kein Darlehen.</translation>
+    </message>
+    <message>
+        <source>A term of more than 1,000 years is not scheduled.</source>
+        <translation>Für eine Laufzeit von mehr als 1.000 Jahren wird kein Tilgungsplan erstellt.</translation>
+    </message>
+    <message>
+        <source>There is no down payment to earn a return on.</source>
+        <translation>Es gibt kein Eigenkapital, auf das sich eine Rendite beziehen könnte.</translation>
+    </message>
+    <message>
+        <source>Nothing is paid on a loan: there is no debt service to cover.</source>
+        <translation>Auf kein Darlehen wird gezahlt: Es gibt keinen Schuldendienst zu decken.</translation>
+    </message>
+    <message>
+        <source>A safety margin of 100 % or more leaves no rent to break even with.</source>
+        <translation>Ein Sicherheitsabschlag von 100 % oder mehr lässt keine Miete übrig, mit der sich die Kosten decken ließen.</translation>
+    </message>
+    <message>
+        <source>The rent does not cover the costs even without a loan.</source>
+        <translation>Die Miete deckt die Kosten selbst ohne Darlehen nicht.</translation>
+    </message>
+    <message>
+        <source>The purchase price is 0.</source>
+        <translation>Der Kaufpreis ist 0.</translation>
+    </message>
+    <message>
+        <source>The monthly rent is 0.</source>
+        <translation>Die monatliche Miete ist 0.</translation>
+    </message>
+    <message>
+        <source>Loan Amount</source>
+        <translation>Darlehensbetrag</translation>
+    </message>
+    <message>
+        <source>The purchase price less the down payment.</source>
+        <translation>Der Kaufpreis abzüglich des Eigenkapitals.</translation>
+    </message>
+    <message>
+        <source>Principal and Interest</source>
+        <translation>Tilgung und Zinsen</translation>
+    </message>
+    <message>
+        <source>The level monthly payment that pays the loan back over its term.</source>
+        <translation>Die gleichbleibende Monatsrate, die das Darlehen über seine Laufzeit zurückzahlt.</translation>
+    </message>
+    <message>
+        <source>Total Monthly Payment</source>
+        <translation>Monatliche Gesamtrate</translation>
+    </message>
+    <message>
+        <source>Principal and interest plus escrow and PMI.</source>
+        <translation>Tilgung und Zinsen zuzüglich Rücklage und Kreditversicherung.</translation>
+    </message>
+    <message>
+        <source>Monthly Cash Flow</source>
+        <translation>Monatlicher Cashflow</translation>
+    </message>
+    <message>
+        <source>The rent less the other fees and the total monthly payment.</source>
+        <translation>Die Miete abzüglich der sonstigen Kosten und der monatlichen Gesamtrate.</translation>
+    </message>
+    <message>
+        <source>Safety Cash Flow</source>
+        <translation>Cashflow nach Sicherheitsabschlag</translation>
+    </message>
+    <message>
+        <source>The monthly cash flow less the safety margin&apos;s share of the rent.</source>
+        <translation>Der monatliche Cashflow abzüglich des Anteils der Miete, den der Sicherheitsabschlag zurückhält.</translation>
+    </message>
+    <message>
+        <source>Number of Payments</source>
+        <translation>Anzahl der Raten</translation>
+    </message>
+    <message>
+        <source>Monthly payments over the term: 12 a year, the last one smaller when the term ends within a year.</source>
+        <translation>Monatsraten über die Laufzeit: 12 im Jahr, die letzte kleiner, wenn die Laufzeit innerhalb eines Jahres endet.</translation>
+    </message>
+    <message>
+        <source>Total Paid</source>
+        <translation>Gesamtzahlung</translation>
+    </message>
+    <message>
+        <source>All payments of principal and interest over the loan&apos;s life.</source>
+        <translation>Alle Zahlungen für Tilgung und Zinsen über die Laufzeit des Darlehens.</translation>
+    </message>
+    <message>
+        <source>Total Interest</source>
+        <translation>Zinsen insgesamt</translation>
+    </message>
+    <message>
+        <source>The interest part of all payments: total paid less the loan amount.</source>
+        <translation>Der Zinsanteil aller Zahlungen: die Gesamtzahlung abzüglich des Darlehensbetrags.</translation>
+    </message>
+    <message>
+        <source>Payoff Month</source>
+        <translation>Monat der Tilgung</translation>
+    </message>
+    <message>
+        <source>The month of the last payment, counted from the first.</source>
+        <translation>Der Monat der letzten Rate, gezählt ab der ersten.</translation>
+    </message>
+    <message>
+        <source>Balance after 1 Year</source>
+        <translation>Restschuld nach 1 Jahr</translation>
+    </message>
+    <message>
+        <source>What is still owed after 12 payments.</source>
+        <translation>Was nach 12 Raten noch geschuldet wird.</translation>
+    </message>
+    <message>
+        <source>Balance after 5 Years</source>
+        <translation>Restschuld nach 5 Jahren</translation>
+    </message>
+    <message>
+        <source>What is still owed after 60 payments.</source>
+        <translation>Was nach 60 Raten noch geschuldet wird.</translation>
+    </message>
+    <message>
+        <source>Balance after 10 Years</source>
+        <translation>Restschuld nach 10 Jahren</translation>
+    </message>
+    <message>
+        <source>What is still owed after 120 payments.</source>
+        <translation>Was nach 120 Raten noch geschuldet wird.</translation>
+    </message>
+    <message>
+        <source>Equity after 1 Year</source>
+        <translation>Eigenkapital nach 1 Jahr</translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 12 payments.</source>
+        <translation>Das Eigenkapital zuzüglich der in 12 Raten getilgten Summe.</translation>
+    </message>
+    <message>
+        <source>Equity after 5 Years</source>
+        <translation>Eigenkapital nach 5 Jahren</translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 60 payments.</source>
+        <translation>Das Eigenkapital zuzüglich der in 60 Raten getilgten Summe.</translation>
+    </message>
+    <message>
+        <source>Equity after 10 Years</source>
+        <translation>Eigenkapital nach 10 Jahren</translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 120 payments.</source>
+        <translation>Das Eigenkapital zuzüglich der in 120 Raten getilgten Summe.</translation>
+    </message>
+    <message>
+        <source>Equity at the End</source>
+        <translation>Eigenkapital am Ende</translation>
+    </message>
+    <message>
+        <source>The down payment plus the whole loan, once it is paid off.</source>
+        <translation>Das Eigenkapital zuzüglich des ganzen Darlehens, sobald es abbezahlt ist.</translation>
+    </message>
+    <message>
+        <source>Cash-on-Cash Return</source>
+        <translation>Eigenkapitalrendite</translation>
+    </message>
+    <message>
+        <source>A year&apos;s cash flow (12 × monthly cash flow) as a share of the down payment.</source>
+        <translation>Der Cashflow eines Jahres (12 × monatlicher Cashflow) als Anteil am Eigenkapital.</translation>
+    </message>
+    <message>
+        <source>Debt Service Coverage</source>
+        <translation>Schuldendienstdeckung</translation>
+    </message>
+    <message>
+        <source>Net operating income divided by principal and interest plus PMI; lenders look for 1.25 or more.</source>
+        <translation>Der Nettobetriebsertrag geteilt durch Tilgung und Zinsen zuzüglich Kreditversicherung; Kreditgeber erwarten 1,25 oder mehr.</translation>
+    </message>
+    <message>
+        <source>Break-even Rent</source>
+        <translation>Kostendeckende Miete</translation>
+    </message>
+    <message>
+        <source>The monthly rent at which the safety cash flow is 0.</source>
+        <translation>Die monatliche Miete, bei der der Cashflow nach Sicherheitsabschlag 0 ist.</translation>
+    </message>
+    <message>
+        <source>Highest Offer</source>
+        <translation>Höchstes Angebot</translation>
+    </message>
+    <message>
+        <source>The purchase price at which this loan&apos;s safety cash flow is 0, with its down payment, rate, term and PMI and the property&apos;s rent, escrow, fees and margin unchanged: the most to offer the seller.</source>
+        <translation>Der Kaufpreis, bei dem der Cashflow nach Sicherheitsabschlag dieses Darlehens 0 ist, bei unverändertem Eigenkapital, Zinssatz, Laufzeit und Kreditversicherung und unveränderter Miete, Rücklage, sonstigen Kosten und Sicherheitsabschlag der Immobilie: das Höchste, was Sie dem Verkäufer bieten sollten.</translation>
+    </message>
+    <message>
+        <source>Net Operating Income (Month)</source>
+        <translation>Nettobetriebsertrag (Monat)</translation>
+    </message>
+    <message>
+        <source>The rent less escrow and other fees, before any loan payment.</source>
+        <translation>Die Miete abzüglich Rücklage und sonstiger Kosten, vor jeder Darlehensrate.</translation>
+    </message>
+    <message>
+        <source>Net Operating Income (Year)</source>
+        <translation>Nettobetriebsertrag (Jahr)</translation>
+    </message>
+    <message>
+        <source>Twelve months of net operating income.</source>
+        <translation>Zwölf Monate Nettobetriebsertrag.</translation>
+    </message>
+    <message>
+        <source>Cap Rate</source>
+        <translation>Kapitalisierungsrate</translation>
+    </message>
+    <message>
+        <source>A year&apos;s net operating income as a share of the purchase price.</source>
+        <translation>Der Nettobetriebsertrag eines Jahres als Anteil am Kaufpreis.</translation>
+    </message>
+    <message>
+        <source>Gross Rent Multiplier</source>
+        <translation>Bruttomietmultiplikator</translation>
+    </message>
+    <message>
+        <source>The purchase price divided by a year&apos;s rent.</source>
+        <translation>Der Kaufpreis geteilt durch die Miete eines Jahres.</translation>
+    </message>
+    <message>
+        <source>Rent-to-Price Ratio</source>
+        <translation>Verhältnis Miete zu Preis</translation>
+    </message>
+    <message>
+        <source>The monthly rent as a share of the purchase price; investors screen for 1 % (the &quot;1 % rule&quot;).</source>
+        <translation>Die monatliche Miete als Anteil am Kaufpreis; Anleger achten auf 1 % (die „1-%-Regel“).</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About Zantoria</source>
+        <translation>Über Zantoria</translation>
+    </message>
+    <message>
+        <source>Zantoria, Version 1.00</source>
+        <translation>Zantoria, Version 1.00</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CColorComboBox</name>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+</context>
+<context>
+    <name>CFileException</name>
+    <message>
+        <source>No error occurred.</source>
+        <translation>Es ist kein Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist ein unbekannter Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 contains an incorrect path.</source>
+        <translation>%1 enthält einen ungültigen Pfad.</translation>
+    </message>
+    <message>
+        <source>Could not open %1 because there are too many open files.</source>
+        <translation>%1 konnte nicht geöffnet werden, weil zu viele Dateien geöffnet sind.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Der Zugriff auf %1 wurde verweigert.</translation>
+    </message>
+    <message>
+        <source>An incorrect file handle was associated with %1.</source>
+        <translation>Mit %1 war ein ungültiges Datei-Handle verknüpft.</translation>
+    </message>
+    <message>
+        <source>Could not remove %1 because it is the current directory.</source>
+        <translation>%1 konnte nicht entfernt werden, weil es das aktuelle Verzeichnis ist.</translation>
+    </message>
+    <message>
+        <source>Could not create %1 because the directory is full.</source>
+        <translation>%1 konnte nicht erstellt werden, weil das Verzeichnis voll ist.</translation>
+    </message>
+    <message>
+        <source>Seek failed on %1</source>
+        <translation>Positionieren in %1 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Encountered a hardware I/O error while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist ein Hardware-E/A-Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Encountered a sharing violation while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist eine Freigabeverletzung aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Encountered a locking violation while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist eine Sperrverletzung aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 war der Datenträger voll.</translation>
+    </message>
+    <message>
+        <source>Attempted to access %1 past its end.</source>
+        <translation>Es wurde versucht, über das Ende von %1 hinaus zuzugreifen.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be read: a deal file holds at most 16 MiB.</source>
+        <translation>%1 ist zu groß zum Lesen: Eine Geschäftsdatei umfasst höchstens 16 MiB.</translation>
+    </message>
+</context>
+<context>
+    <name>CImportError</name>
+    <message>
+        <source>Unable to import &apos;%1&apos; : Unrecognized syntax on line %2.</source>
+        <translation>&apos;%1&apos; kann nicht importiert werden: Unbekannte Syntax in Zeile %2.</translation>
+    </message>
+    <message>
+        <source>Unable to import &apos;%1&apos; : Missing label on line %2.</source>
+        <translation>&apos;%1&apos; kann nicht importiert werden: Fehlende Bezeichnung in Zeile %2.</translation>
+    </message>
+    <message>
+        <source>Unable to import &apos;%1&apos; : Unrecognized label on line %2.</source>
+        <translation>&apos;%1&apos; kann nicht importiert werden: Unbekannte Bezeichnung in Zeile %2.</translation>
+    </message>
+    <message>
+        <source>Unable to import &apos;%1&apos; : Unrecognized locale on line %2.</source>
+        <translation>&apos;%1&apos; kann nicht importiert werden: Unbekanntes Gebietsschema in Zeile %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CLoanAnalysisDlg</name>
+    <message>
+        <source>best of the five</source>
+        <translation>das beste der fünf</translation>
+    </message>
+    <message>
+        <source>Loan Analysis</source>
+        <translation>Darlehensanalyse</translation>
+    </message>
+    <message>
+        <source>Best offer</source>
+        <translation>Bestes Angebot</translation>
+    </message>
+    <message>
+        <source>Loan of the schedule and the payment chart</source>
+        <translation>Darlehen des Tilgungsplans und des Ratendiagramms</translation>
+    </message>
+    <message>
+        <source>&amp;Loan:</source>
+        <translation>&amp;Darlehen:</translation>
+    </message>
+    <message>
+        <source>Views of the analysis</source>
+        <translation>Ansichten der Analyse</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Dr&amp;ucken...</translation>
+    </message>
+    <message>
+        <source>Save P&amp;DF...</source>
+        <translation>Als &amp;PDF speichern...</translation>
+    </message>
+    <message>
+        <source>Comparison as &amp;CSV...</source>
+        <translation>Vergleich als &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Schedule as C&amp;SV...</source>
+        <translation>Tilgungsplan als CS&amp;V...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Comparison of the five loans</source>
+        <translation>Vergleich der fünf Darlehen</translation>
+    </message>
+    <message>
+        <source>Co&amp;mparison</source>
+        <translation>Ver&amp;gleich</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Monatlich</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>Jährlich</translation>
+    </message>
+    <message>
+        <source>Schedule by month or by year</source>
+        <translation>Tilgungsplan nach Monaten oder nach Jahren</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w:</source>
+        <translation>&amp;Anzeigen:</translation>
+    </message>
+    <message>
+        <source>Amortization schedule</source>
+        <translation>Tilgungsplan</translation>
+    </message>
+    <message>
+        <source>&amp;Schedule</source>
+        <translation>&amp;Tilgungsplan</translation>
+    </message>
+    <message>
+        <source>Balance over time</source>
+        <translation>Restschuld im Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>Chart of the balance of each loan over the years</source>
+        <translation>Diagramm der Restschuld jedes Darlehens über die Jahre</translation>
+    </message>
+    <message>
+        <source>Chart of the chosen loan&apos;s principal and interest per year</source>
+        <translation>Diagramm von Tilgung und Zinsen des gewählten Darlehens je Jahr</translation>
+    </message>
+    <message>
+        <source>C&amp;harts</source>
+        <translation>D&amp;iagramme</translation>
+    </message>
+    <message>
+        <source>Loan %1</source>
+        <translation>Darlehen %1</translation>
+    </message>
+    <message>
+        <source>Loan %1: %2</source>
+        <translation>Darlehen %1: %2</translation>
+    </message>
+    <message>
+        <source>Best offer: none of the loans can be computed.</source>
+        <translation>Bestes Angebot: Keines der Darlehen lässt sich berechnen.</translation>
+    </message>
+    <message>
+        <source>Best offer: the loans leave the same safety cash flow and pay the same interest.</source>
+        <translation>Bestes Angebot: Die Darlehen lassen denselben Cashflow nach Sicherheitsabschlag übrig und kosten dieselben Zinsen.</translation>
+    </message>
+    <message>
+        <source>%1 leaves the most safety cash flow (%2 a month)</source>
+        <translation>%1 lässt den meisten Cashflow nach Sicherheitsabschlag übrig (%2 im Monat)</translation>
+    </message>
+    <message>
+        <source>%1 pays the least interest (%2 in all)</source>
+        <translation>%1 kostet die wenigsten Zinsen (%2 insgesamt)</translation>
+    </message>
+    <message>
+        <source>Best offer: %1.</source>
+        <translation>Bestes Angebot: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>Principal</source>
+        <translation>Tilgung</translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation>Zinsen</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Restschuld</translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation>Jahre</translation>
+    </message>
+    <message>
+        <source>%1: principal and interest per year</source>
+        <translation>%1: Tilgung und Zinsen je Jahr</translation>
+    </message>
+    <message>
+        <source>Print Loan Analysis</source>
+        <translation>Darlehensanalyse drucken</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save Loan Analysis as PDF</source>
+        <translation>Darlehensanalyse als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Save Comparison as CSV</source>
+        <translation>Vergleich als CSV speichern</translation>
+    </message>
+    <message>
+        <source>Save Schedule as CSV</source>
+        <translation>Tilgungsplan als CSV speichern</translation>
+    </message>
+</context>
+<context>
+    <name>CReport</name>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Nicht genügend Arbeitsspeicher.</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Purchase Price</source>
+        <translation>Kaufpreis</translation>
+    </message>
+    <message>
+        <source>Monthly Rental Income</source>
+        <translation>Monatliche Mieteinnahmen</translation>
+    </message>
+    <message>
+        <source>Monthly Escrow</source>
+        <translation>Monatliche Rücklage</translation>
+    </message>
+    <message>
+        <source>Other Monthly Fees</source>
+        <translation>Sonstige monatliche Kosten</translation>
+    </message>
+    <message>
+        <source>Safety Margin</source>
+        <translation>Sicherheitsabschlag</translation>
+    </message>
+    <message>
+        <source>Lender</source>
+        <translation>Kreditgeber</translation>
+    </message>
+    <message>
+        <source>Down Payment</source>
+        <translation>Eigenkapital</translation>
+    </message>
+    <message>
+        <source>Interest Rate</source>
+        <translation>Zinssatz</translation>
+    </message>
+    <message>
+        <source>Term (Years)</source>
+        <translation>Laufzeit (Jahre)</translation>
+    </message>
+    <message>
+        <source>PMI</source>
+        <translation>Kreditversicherung</translation>
+    </message>
+    <message>
+        <source>Loan Amount</source>
+        <translation>Darlehensbetrag</translation>
+    </message>
+    <message>
+        <source>Principal and Interest</source>
+        <translation>Tilgung und Zinsen</translation>
+    </message>
+    <message>
+        <source>Total Monthly Payment</source>
+        <translation>Monatliche Gesamtrate</translation>
+    </message>
+    <message>
+        <source>Monthly Cash Flow</source>
+        <translation>Monatlicher Cashflow</translation>
+    </message>
+    <message>
+        <source>Safety Cash Flow</source>
+        <translation>Cashflow nach Sicherheitsabschlag</translation>
+    </message>
+    <message>
+        <source>Loan %1</source>
+        <translation>Darlehen %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSettingsDlg</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Calculator command:</source>
+        <translation>&amp;Rechnerbefehl:</translation>
+    </message>
+    <message>
+        <source>Report settings</source>
+        <translation>Berichtseinstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Font name:</source>
+        <translation>Schrift&amp;name:</translation>
+    </message>
+    <message>
+        <source>Font &amp;size:</source>
+        <translation>Schriftgr&amp;öße:</translation>
+    </message>
+    <message>
+        <source>Background colors</source>
+        <translation>Hintergrundfarben</translation>
+    </message>
+    <message>
+        <source>&amp;Labels:</source>
+        <translation>&amp;Beschriftungen:</translation>
+    </message>
+    <message>
+        <source>&amp;Even rows:</source>
+        <translation>&amp;Gerade Zeilen:</translation>
+    </message>
+    <message>
+        <source>&amp;Odd rows:</source>
+        <translation>&amp;Ungerade Zeilen:</translation>
+    </message>
+    <message>
+        <source>Od&amp;d rows (calculated):</source>
+        <translation>Ungerade Zeilen (berechne&amp;t):</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>&amp;Zurücksetzen...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Reset settings back to their default values?</source>
+        <translation>Einstellungen auf ihre Standardwerte zurücksetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>CZANTDlg</name>
+    <message>
+        <source>Zantoria</source>
+        <translation>Zantoria</translation>
+    </message>
+    <message>
+        <source>Property information</source>
+        <translation>Angaben zur Immobilie</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Beschreibung:</translation>
+    </message>
+    <message>
+        <source>&amp;Purchase price:</source>
+        <translation>&amp;Kaufpreis:</translation>
+    </message>
+    <message>
+        <source>&amp;Monthly rental income:</source>
+        <translation>&amp;Monatliche Mieteinnahmen:</translation>
+    </message>
+    <message>
+        <source>Monthly &amp;escrow:</source>
+        <translation>Monatliche &amp;Rücklage:</translation>
+    </message>
+    <message>
+        <source>&amp;Other monthly fees:</source>
+        <translation>&amp;Sonstige monatliche Kosten:</translation>
+    </message>
+    <message>
+        <source>&amp;Safety margin (percent):</source>
+        <translation>Sicherheits&amp;abschlag (Prozent):</translation>
+    </message>
+    <message>
+        <source>Loan information</source>
+        <translation>Angaben zum Darlehen</translation>
+    </message>
+    <message>
+        <source>&amp;Lender:</source>
+        <translation>Kredit&amp;geber:</translation>
+    </message>
+    <message>
+        <source>Do&amp;wn payment:</source>
+        <translation>&amp;Eigenkapital:</translation>
+    </message>
+    <message>
+        <source>Interest &amp;rate (percent):</source>
+        <translation>&amp;Zinssatz (Prozent):</translation>
+    </message>
+    <message>
+        <source>Term (&amp;years):</source>
+        <translation>&amp;Laufzeit (Jahre):</translation>
+    </message>
+    <message>
+        <source>PM&amp;I:</source>
+        <translation>Kredit&amp;versicherung:</translation>
+    </message>
+    <message>
+        <source>&amp;&lt;&lt; Previous</source>
+        <translation>&amp;&lt;&lt; Zurück</translation>
+    </message>
+    <message>
+        <source>Next &amp;&gt;&gt;</source>
+        <translation>&amp;Weiter &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Create Report</source>
+        <translation>Bericht &amp;erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Import Data...</source>
+        <translation>Daten &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Data...</source>
+        <translation>Daten e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Files</source>
+        <translation>&amp;Zuletzt verwendete Dateien</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Calculator</source>
+        <translation>&amp;Rechner</translation>
+    </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Hilfethemen</translation>
+    </message>
+    <message>
+        <source>&amp;About Zantoria</source>
+        <translation>Ü&amp;ber Zantoria</translation>
+    </message>
+    <message>
+        <source>What the property costs, in your currency</source>
+        <translation>Was die Immobilie kostet, in Ihrer Währung</translation>
+    </message>
+    <message>
+        <source>The price you would pay for the property. Each loan borrows this price less its down payment.</source>
+        <translation>Der Preis, den Sie für die Immobilie zahlen würden. Jedes Darlehen finanziert diesen Preis abzüglich seines Eigenkapitals.</translation>
+    </message>
+    <message>
+        <source>The rent the property brings in each month, in your currency</source>
+        <translation>Die Miete, die die Immobilie monatlich einbringt, in Ihrer Währung</translation>
+    </message>
+    <message>
+        <source>The monthly rent. The cash flow is this rent less the total monthly payment.</source>
+        <translation>Die monatliche Miete. Der Cashflow ist diese Miete abzüglich der monatlichen Gesamtrate.</translation>
+    </message>
+    <message>
+        <source>What you pay into escrow each month, in your currency</source>
+        <translation>Was Sie monatlich als Rücklage zahlen, in Ihrer Währung</translation>
+    </message>
+    <message>
+        <source>The monthly escrow payment for property taxes and insurance. It is part of every loan&apos;s total monthly payment.</source>
+        <translation>Die monatliche Rücklage für Grundsteuer und Versicherungen. Sie ist Teil der monatlichen Gesamtrate jedes Darlehens.</translation>
+    </message>
+    <message>
+        <source>Other costs each month, in your currency</source>
+        <translation>Sonstige monatliche Kosten, in Ihrer Währung</translation>
+    </message>
+    <message>
+        <source>The share of the rent held back, in percent</source>
+        <translation>Der zurückgehaltene Anteil der Miete, in Prozent</translation>
+    </message>
+    <message>
+        <source>The percentage of the rent held back for vacancies and repairs. The safety cash flow is the cash flow less this share of the rent.</source>
+        <translation>Der Prozentsatz der Miete, der für Leerstand und Reparaturen zurückgehalten wird. Der Cashflow nach Sicherheitsabschlag ist der Cashflow abzüglich dieses Anteils der Miete.</translation>
+    </message>
+    <message>
+        <source>What you pay up front for this loan, in your currency</source>
+        <translation>Was Sie bei diesem Darlehen selbst aufbringen, in Ihrer Währung</translation>
+    </message>
+    <message>
+        <source>The down payment of the loan shown. The loan amount is the purchase price less this down payment.</source>
+        <translation>Das Eigenkapital beim angezeigten Darlehen. Der Darlehensbetrag ist der Kaufpreis abzüglich dieses Eigenkapitals.</translation>
+    </message>
+    <message>
+        <source>The loan&apos;s yearly interest rate, in percent</source>
+        <translation>Der jährliche Zinssatz des Darlehens, in Prozent</translation>
+    </message>
+    <message>
+        <source>The annual interest rate of the loan shown, in percent.</source>
+        <translation>Der jährliche Zinssatz des angezeigten Darlehens, in Prozent.</translation>
+    </message>
+    <message>
+        <source>How long the loan runs, in whole years</source>
+        <translation>Wie lange das Darlehen läuft, in ganzen Jahren</translation>
+    </message>
+    <message>
+        <source>The term of the loan shown, in years. A loan without a term has no monthly figures in the report.</source>
+        <translation>Die Laufzeit des angezeigten Darlehens, in Jahren. Ein Darlehen ohne Laufzeit hat im Bericht keine monatlichen Werte.</translation>
+    </message>
+    <message>
+        <source>The loan&apos;s mortgage insurance each month, in your currency</source>
+        <translation>Die monatliche Kreditversicherung des Darlehens, in Ihrer Währung</translation>
+    </message>
+    <message>
+        <source>The monthly private mortgage insurance (PMI) of the loan shown. It is part of the loan&apos;s total monthly payment.</source>
+        <translation>Die monatliche Kreditversicherung (PMI) des angezeigten Darlehens. Sie ist Teil der monatlichen Gesamtrate des Darlehens.</translation>
+    </message>
+    <message>
+        <source>Loan information (%1 of %2)</source>
+        <translation>Angaben zum Darlehen (%1 von %2)</translation>
+    </message>
+    <message>
+        <source>Import Deal</source>
+        <translation>Geschäft importieren</translation>
+    </message>
+    <message>
+        <source>ZANT Files (*.zant)</source>
+        <translation>ZANT-Dateien (*.zant)</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a deal file.</source>
+        <translation>%1 ist ein Ordner, keine Geschäftsdatei.</translation>
+    </message>
+    <message>
+        <source>Zantoria opens one deal file at a time. These were not opened:
+%1</source>
+        <translation>Zantoria öffnet jeweils nur eine Geschäftsdatei. Diese wurden nicht geöffnet:
+%1</translation>
+    </message>
+    <message>
+        <source>Export Deal</source>
+        <translation>Geschäft exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation>Liste &amp;leeren</translation>
+    </message>
+    <message>
+        <source>&amp;About ZANT...</source>
+        <translation>Ü&amp;ber ZANT...</translation>
+    </message>
+    <message>
+        <source>Other monthly costs of the property, such as association fees or upkeep. They lower the cash flow but are no part of a loan&apos;s payment. They are not kept when the program ends; export the deal to keep them.</source>
+        <translation>Sonstige monatliche Kosten der Immobilie, etwa Hausgeld oder Instandhaltung. Sie mindern den Cashflow, gehören aber nicht zur Rate eines Darlehens. Sie werden beim Beenden nicht gespeichert; exportieren Sie das Geschäft, um sie zu behalten.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Nicht genügend Arbeitsspeicher.</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, socket or device, not a deal file.</source>
+        <translation>%1 ist eine Pipe, ein Socket oder ein Gerät, keine Geschäftsdatei.</translation>
+    </message>
+    <message>
+        <source>Loan &amp;Analysis...</source>
+        <translation>Darlehens&amp;analyse...</translation>
+    </message>
+</context>
+<context>
+    <name>CommandFiles</name>
+    <message>
+        <source>%1 is a folder, not a deal file.</source>
+        <translation>%1 ist ein Ordner, keine Geschäftsdatei.</translation>
+    </message>
+    <message>
+        <source>Cannot write the report to %1: it is a folder.</source>
+        <translation>Der Bericht kann nicht nach %1 geschrieben werden: Das ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>Cannot write the report to %1: it is not a regular file.</source>
+        <translation>Der Bericht kann nicht nach %1 geschrieben werden: Das ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Cannot write the report to %1: it is the deal file being read.</source>
+        <translation>Der Bericht kann nicht nach %1 geschrieben werden: Das ist die gelesene Geschäftsdatei.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Weighs the purchase of a rental property: one property&apos;s figures and up to five loan offers, compared side by side in a report.</source>
+        <translation>Hilft beim Kauf einer vermieteten Immobilie: die Werte einer Immobilie und bis zu fünf Darlehensangebote, in einem Bericht nebeneinander verglichen.</translation>
+    </message>
+    <message>
+        <source>A deal file to open, as Import Data would.</source>
+        <translation>Eine Geschäftsdatei, die wie mit „Daten importieren“ geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>%1: no display available; start it from a graphical desktop session (DISPLAY or WAYLAND_DISPLAY is not set).</source>
+        <translation>%1: keine Anzeige verfügbar; starten Sie das Programm aus einer grafischen Sitzung (DISPLAY oder WAYLAND_DISPLAY ist nicht gesetzt).</translation>
+    </message>
+    <message>
+        <source>Unknown format &quot;%1&quot;: use html, csv or json.</source>
+        <translation>Unbekanntes Format „%1“: Verwenden Sie html, csv oder json.</translation>
+    </message>
+    <message>
+        <source>No deal file given.</source>
+        <translation>Keine Geschäftsdatei angegeben.</translation>
+    </message>
+    <message>
+        <source>-o names one report, but %1 deal files were given.</source>
+        <translation>-o nennt einen Bericht, aber es wurden %1 Geschäftsdateien angegeben.</translation>
+    </message>
+    <message>
+        <source>Writes the Zantoria report of each deal file (*.zant) as an HTML page beside it, or the
+figures and loan analysis of all of them as one CSV table or JSON document.
+
+Exit status: 0 when all was written; 1 for wrong arguments or a faulty line in a deal
+file (no &quot;=&quot;, a missing or unknown label, an unknown locale); 2 when a file cannot be
+read or written, or memory runs out. With several files the worst counts; CSV and JSON
+leave out the files that cannot be read. A figure that does not read as a number
+(&quot;abc&quot;) is no error: it counts as 0, as it does in the program&apos;s window.</source>
+        <translation>Schreibt den Zantoria-Bericht jeder Geschäftsdatei (*.zant) als HTML-Seite daneben, oder die
+Zahlen und die Darlehensanalyse aller Dateien als eine CSV-Tabelle oder ein JSON-Dokument.
+
+Rückgabewert: 0, wenn alles geschrieben wurde; 1 bei falschen Argumenten oder einer
+fehlerhaften Zeile in einer Geschäftsdatei (kein „=“, eine fehlende oder unbekannte
+Bezeichnung, ein unbekanntes Gebietsschema); 2, wenn eine Datei nicht gelesen oder
+geschrieben werden kann oder der Arbeitsspeicher nicht reicht. Bei mehreren Dateien zählt
+der schlimmste Fall; CSV und JSON lassen die Dateien weg, die sich nicht lesen lassen. Ein
+Wert, der sich nicht als Zahl lesen lässt („abc“), ist kein Fehler: Er zählt als 0, wie im
+Fenster des Programms.</translation>
+    </message>
+    <message>
+        <source>The deal files to read.</source>
+        <translation>Die zu lesenden Geschäftsdateien.</translation>
+    </message>
+    <message>
+        <source>html (the report, the default), csv (a line per loan of each file, the file&apos;s name first) or json (one document; see docs/analysis-json.md).</source>
+        <translation>html (der Bericht, die Voreinstellung), csv (eine Zeile je Darlehen jeder Datei, der Name der Datei zuerst) oder json (ein Dokument; siehe docs/analysis-json.md).</translation>
+    </message>
+    <message>
+        <source>Write to OUTPUT: for html instead of the deal file&apos;s name with the extension .htm (one deal file only); for csv and json instead of standard output. - is standard output.</source>
+        <translation>Nach OUTPUT schreiben: bei html statt unter dem Namen der Geschäftsdatei mit der Endung .htm (nur eine Geschäftsdatei); bei csv und json statt auf die Standardausgabe. - ist die Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Nicht genügend Arbeitsspeicher.</translation>
+    </message>
+</context>
+</TS>
