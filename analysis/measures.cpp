@@ -159,3 +159,27 @@ int BestLoan(const CDealAnalysis &deal, const CLoanMeasure &measure)
     }
     return known > 1 && same == known ? -1 : best;
 }
+
+std::vector<int> BestLoans(const CDealAnalysis &deal, const CLoanMeasure &measure)
+{
+    const int best = BestLoan(deal, measure);
+    std::vector<int> loans;
+    if (best < 0)
+        return loans;
+    const double value = measure.get(deal.loans[std::size_t(best)]).value;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        const CMeasure m = measure.get(deal.loans[std::size_t(k)]);
+        if (m.IsKnown() && m.value == value)
+            loans.push_back(k);
+    }
+    return loans;
+}
+
+const CLoanMeasure &LoanMeasure(const char *key)
+{
+    for (const CLoanMeasure &measure : LoanMeasures()) {
+        if (qstrcmp(measure.key, key) == 0)
+            return measure;
+    }
+    qFatal("no measure %s", key);
+}

@@ -527,18 +527,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 leaves the most safety cash flow (%2 a month)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 pays the least interest (%2 in all)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Best offer: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>; </source>
         <translation type="unfinished"></translation>
     </message>
@@ -596,6 +584,22 @@
     </message>
     <message>
         <source>Save Schedule as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>most safety cash flow: %1 (%2 a month)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>least interest: %1 (%2 in all)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best offer, %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

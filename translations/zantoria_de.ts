@@ -527,18 +527,6 @@
         <translation>Bestes Angebot: Die Darlehen lassen denselben Cashflow nach Sicherheitsabschlag übrig und kosten dieselben Zinsen.</translation>
     </message>
     <message>
-        <source>%1 leaves the most safety cash flow (%2 a month)</source>
-        <translation>%1 lässt den meisten Cashflow nach Sicherheitsabschlag übrig (%2 im Monat)</translation>
-    </message>
-    <message>
-        <source>%1 pays the least interest (%2 in all)</source>
-        <translation>%1 kostet die wenigsten Zinsen (%2 insgesamt)</translation>
-    </message>
-    <message>
-        <source>Best offer: %1.</source>
-        <translation>Bestes Angebot: %1.</translation>
-    </message>
-    <message>
         <source>; </source>
         <translation>; </translation>
     </message>
@@ -597,6 +585,22 @@
     <message>
         <source>Save Schedule as CSV</source>
         <translation>Tilgungsplan als CSV speichern</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>most safety cash flow: %1 (%2 a month)</source>
+        <translation>höchster Cashflow nach Sicherheitsabschlag: %1 (%2 im Monat)</translation>
+    </message>
+    <message>
+        <source>least interest: %1 (%2 in all)</source>
+        <translation>geringste Zinsen: %1 (%2 insgesamt)</translation>
+    </message>
+    <message>
+        <source>Best offer, %1.</source>
+        <translation>Bestes Angebot, %1.</translation>
     </message>
 </context>
 <context>

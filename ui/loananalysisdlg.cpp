@@ -264,28 +264,27 @@ void CLoanAnalysisDlg::Refresh()
 
 QString CLoanAnalysisDlg::BestOfferText() const
 {
-    const auto name = [this](int k) { return m_loan->itemText(k); };
-    const int safest = m_deal.mostSafetyCashFlow;
-    const int cheapest = m_deal.leastInterest;
-    if (safest < 0 && cheapest < 0)
+    const auto names = [this](const std::vector<int> &loans) {
+        QStringList texts;
+        for (int k : loans)
+            texts << m_loan->itemText(k);
+        return texts.join(tr(" and "));
+    };
+    const std::vector<int> safest = BestLoans(m_deal, LoanMeasure("safety_cash_flow"));
+    const std::vector<int> cheapest = BestLoans(m_deal, LoanMeasure("total_interest"));
+    if (m_deal.mostSafetyCashFlow < 0 && m_deal.leastInterest < 0)
         return tr("Best offer: none of the loans can be computed.");
     // Offers that leave and cost the same are no choice.
-    const auto measure = [](const char *key) {
-        for (const CLoanMeasure &m : LoanMeasures())
-            if (qstrcmp(m.key, key) == 0)
-                return m;
-        return LoanMeasures().front();
-    };
-    if (BestLoan(m_deal, measure("safety_cash_flow")) < 0 && BestLoan(m_deal, measure("total_interest")) < 0)
+    if (safest.empty() && cheapest.empty())
         return tr("Best offer: the loans leave the same safety cash flow and pay the same interest.");
     QStringList parts;
-    if (safest >= 0)
-        parts << tr("%1 leaves the most safety cash flow (%2 a month)")
-                     .arg(name(safest), FormatCurrency(m_deal.loans[std::size_t(safest)].safetyCashFlow.value));
-    if (cheapest >= 0)
-        parts << tr("%1 pays the least interest (%2 in all)")
-                     .arg(name(cheapest), FormatCurrency(m_deal.loans[std::size_t(cheapest)].totalInterest.value));
-    return tr("Best offer: %1.").arg(parts.join(tr("; ")));
+    if (!safest.empty())
+        parts << tr("most safety cash flow: %1 (%2 a month)")
+                     .arg(names(safest), FormatCurrency(m_deal.loans[std::size_t(safest.front())].safetyCashFlow.value));
+    if (!cheapest.empty())
+        parts << tr("least interest: %1 (%2 in all)")
+                     .arg(names(cheapest), FormatCurrency(m_deal.loans[std::size_t(cheapest.front())].totalInterest.value));
+    return tr("Best offer, %1.").arg(parts.join(tr("; ")));
 }
 
 void CLoanAnalysisDlg::FillComparison()
@@ -295,17 +294,23 @@ void CLoanAnalysisDlg::FillComparison()
     m_comparison->clear();
     m_comparison->setColumnCount(MAX_LOANS);
     m_comparison->setRowCount(int(loanRows.size() + propertyRows.size()));
-    for (int k = 0; k < MAX_LOANS; ++k)
-        m_comparison->setHorizontalHeaderItem(k, new QTableWidgetItem(m_loan->itemText(k)));
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        // The lender under the loan's number, so that a long name needs no wide column.
+        const QString lender = m_record.m_strLender[k].trimmed();
+        auto *header = new QTableWidgetItem(lender.isEmpty() ? tr("Loan %1").arg(k + 1)
+                                                             : tr("Loan %1").arg(k + 1) + QLatin1Char('\n') + lender);
+        header->setToolTip(m_loan->itemText(k));
+        m_comparison->setHorizontalHeaderItem(k, header);
+    }
     int row = 0;
     for (const CLoanMeasure &measure : loanRows) {
         auto *header = new QTableWidgetItem(MeasureText(measure.label));
         header->setToolTip(MeasureText(measure.definition));
         m_comparison->setVerticalHeaderItem(row, header);
-        const int best = BestLoan(m_deal, measure);
+        const std::vector<int> best = BestLoans(m_deal, measure);
         for (int k = 0; k < MAX_LOANS; ++k) {
             QTableWidgetItem *cell = Cell(measure.get(m_deal.loans[std::size_t(k)]), measure.unit);
-            if (k == best)
+            if (std::find(best.begin(), best.end(), k) != best.end())
                 MarkBest(cell);
             m_comparison->setItem(row, k, cell);
         }

@@ -68,9 +68,11 @@ private slots:
             QVERIFY(ItemOf(table, QStringLiteral("Safety Cash Flow"), 2)->font().bold());
             QVERIFY(!ItemOf(table, QStringLiteral("Safety Cash Flow"), 0)->font().bold());
             QCOMPARE(window->findChild<QLabel *>(QStringLiteral("bestOffer"))->text(),
-                     QStringLiteral("Best offer: Loan 3: Cash purchase leaves the most safety cash flow "
-                                    "($1,450.00 a month); Loan 3: Cash purchase pays the least interest "
-                                    "($0.00 in all)."));
+                     QStringLiteral("Best offer, most safety cash flow: Loan 3: Cash purchase "
+                                    "($1,450.00 a month); least interest: Loan 3: Cash purchase and "
+                                    "Loan 4: Family loan, no interest ($0.00 in all)."));
+            // Loans that share the best value are all marked.
+            QVERIFY(ItemOf(table, QStringLiteral("Total Interest"), 3)->font().bold());
 
             // A new rate typed into the main dialog shows once the field is left.
             QVERIFY(ActivateAndWait(dlg));
