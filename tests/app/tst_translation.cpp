@@ -26,6 +26,7 @@ private slots:
     void commandLineHelpFollowsTheLanguage();
     void reportFollowsTheLanguage_data();
     void reportFollowsTheLanguage();
+    void untranslatedStaysLeftToRight();
 
 private:
     // The standard output of program, started with arguments, without a display, in LANG=language
@@ -153,6 +154,16 @@ void TestTranslation::reportFollowsTheLanguage()
                                     QStringLiteral("-o"), QStringLiteral("-")},
                                    language);
     QVERIFY2(page.contains("<td class=\"label\">" + label.toUtf8() + "</td>"), page.constData());
+}
+
+// Qt has Arabic texts of its own, the program has none: its windows stay English and therefore
+// left to right, instead of English texts laid out right to left. Run last: it adds translators.
+void TestTranslation::untranslatedStaysLeftToRight()
+{
+    QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+    InstallTranslations(*qApp);
+    QCoreApplication::processEvents();
+    QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
 }
 
 int main(int argc, char *argv[])
