@@ -111,6 +111,16 @@ QString HtmlTable(const QAbstractItemModel &model, bool withRowHeaders)
     return html + QStringLiteral("</table>");
 }
 
+// Takes the series and axes off the chart and deletes them: a removed axis is the caller's.
+void ClearChart(QChart *chart)
+{
+    chart->removeAllSeries();
+    for (QAbstractAxis *axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+}
+
 QChartView *ChartView(QChart *chart, const QString &name)
 {
     auto *view = new QChartView(chart);
@@ -358,9 +368,7 @@ void CLoanAnalysisDlg::FillSchedule()
 
 void CLoanAnalysisDlg::FillBalanceChart()
 {
-    m_balanceChart->removeAllSeries();
-    for (QAbstractAxis *axis : m_balanceChart->axes())
-        m_balanceChart->removeAxis(axis);
+    ClearChart(m_balanceChart);
     auto *years = new QValueAxis;
     years->setTitleText(tr("Years"));
     years->setLabelFormat(QStringLiteral("%d"));
@@ -394,9 +402,7 @@ void CLoanAnalysisDlg::FillBalanceChart()
 
 void CLoanAnalysisDlg::FillSplitChart()
 {
-    m_splitChart->removeAllSeries();
-    for (QAbstractAxis *axis : m_splitChart->axes())
-        m_splitChart->removeAxis(axis);
+    ClearChart(m_splitChart);
     const int k = ChosenLoan();
     m_splitChart->setTitle(tr("%1: principal and interest per year").arg(m_loan->itemText(k)));
     auto *principal = new QBarSet(tr("Principal"));
