@@ -9,7 +9,7 @@ packages=(cmake g++ ninja-build pkg-config libicu-dev libgl-dev fonts-dejavu-cor
           qt6-qpa-plugins xdg-utils scdoc dpkg-dev)
 # scripts/screenshots.sh: a virtual display, keys sent to it, the pictures taken of it, and a
 # small browser to show the report in.
-screenshot_packages=(xvfb xauth xdotool x11-utils imagemagick dillo)
+screenshot_packages=(xvfb xauth xdotool x11-utils imagemagick dillo procps)
 case "${1:-build}" in
 test)
     packages+=(desktop-file-utils appstream shared-mime-info libxml2-utils man-db

@@ -26,8 +26,22 @@ windows=("$@")
 # A home of its own: first-run settings, an empty data folder, the desktop's language English.
 home=$(mktemp -d)
 program=
-# Dillo leaves its plugin daemon running.
-trap '[ -z "$program" ] || kill "$program" 2>/dev/null; /usr/libexec/dillo/dpidc stop >/dev/null 2>&1; rm -rf "$home"' EXIT
+# The plugin servers that Dillo starts for this home outlive its daemon; they are told apart
+# from any other user's by their HOME.
+stop_dillo_plugins() {
+    local pid
+    for pid in $(pgrep -f /dillo/dpi/ || true); do
+        if { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "HOME=$home"; then
+            kill "$pid" 2>/dev/null || true
+        fi
+    done
+}
+# Dillo leaves its daemon running. The trap runs under set -e too: nothing in it may fail before
+# the home is removed.
+trap '[ -z "$program" ] || kill "$program" 2>/dev/null || true
+      /usr/libexec/dillo/dpidc stop >/dev/null 2>&1 || true
+      stop_dillo_plugins
+      rm -rf "$home"' EXIT
 export HOME=$home
 export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
 export BROWSER=dillo
