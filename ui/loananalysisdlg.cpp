@@ -168,7 +168,6 @@ CLoanAnalysisDlg::CLoanAnalysisDlg(const CDealRecord &record, IPrompt &prompt, Q
     const auto addButton = [&](const QString &text, const char *name, void (CLoanAnalysisDlg::*slot)()) {
         auto *button = new QPushButton(text, this);
         button->setObjectName(QLatin1String(name));
-        button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, slot);
         buttons->addWidget(button);
     };

@@ -108,9 +108,14 @@ private slots:
             QCOMPARE(qRound(page.captured(1).toDouble()), 612);
             QCOMPARE(qRound(page.captured(2).toDouble()), 792);
 
+            // Enter presses the button that has the focus.
             const QString csv = fixture.m_documents.filePath(QStringLiteral("schedule.csv"));
             fixture.m_prompt.SetNextFileName(csv);
-            window->OnExportSchedule();
+            QVERIFY(ActivateAndWait(*window));
+            auto *exportSchedule = window->findChild<QPushButton *>(QStringLiteral("scheduleCsvButton"));
+            exportSchedule->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(exportSchedule, Qt::Key_Return);
+            QVERIFY(window->isVisible());
             const QList<QByteArray> lines = ReadAll(csv).split('\n');
             QCOMPARE(lines.size(), 1 + 15 + 1);
             QCOMPARE(lines.at(0), QByteArray("Year,Payment,Principal,Interest,Balance\r"));
