@@ -2,13 +2,11 @@
 
 #include "staletemporaries.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QLockFile>
 #include <QSettings>
 #include <QStringList>
 
-#include <atomic>
 #include <limits>
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
@@ -24,17 +22,6 @@ QString Key(const QString &section, const QString &entry)
 }
 
 #ifdef ZANT_PROFILE_IS_INI_FILE
-// A name beside path that no file of this process has had before.
-QByteArray FreshName(const QString &path, const char *purpose)
-{
-    static std::atomic<unsigned> counter{0};
-    return QFile::encodeName(path)
-        + QStringLiteral(".%1-%2-%3")
-              .arg(QLatin1String(purpose), QString::number(QCoreApplication::applicationPid()),
-                   QString::number(++counter))
-              .toLatin1();
-}
-
 bool SameValue(const QVariant &a, const QVariant &b)
 {
     if (a.userType() == QMetaType::QStringList || b.userType() == QMetaType::QStringList)
@@ -47,7 +34,7 @@ bool SameValue(const QVariant &a, const QVariant &b)
 // from the copy it keeps of every file it has read or written in this process.
 bool FileHolds(const QString &path, const QSettings &settings)
 {
-    const QByteArray link = FreshName(path, "check");
+    const QByteArray link = OwnTemporaryName(path, "check");
     if (::link(QFile::encodeName(path).constData(), link.constData()) != 0)
         return false;
     bool same = false;
@@ -130,7 +117,7 @@ void CSettingsProfile::Flush()
     }
     RemoveStaleTemporaries(path, {QStringLiteral("earlier"), QStringLiteral("check")});
     const QByteArray native = QFile::encodeName(path);
-    const QByteArray earlier = FreshName(path, "earlier");
+    const QByteArray earlier = OwnTemporaryName(path, "earlier");
     const bool kept = ::link(native.constData(), earlier.constData()) == 0;
     m_settings->sync();
     if (!kept)

@@ -1,25 +1,68 @@
 #include "staletemporaries.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
-void RemoveStaleTemporaries(const QString &path, const QStringList &tags)
+#include <atomic>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#include <sys/types.h>
+#endif
+
+namespace {
+
+const QString Tag = QStringLiteral("zantoria-");
+
+// True only when no process with this id runs: a process of another user, or one the system
+// will not tell about, counts as running.
+bool ProcessIsGone(qint64 pid)
 {
+#ifdef Q_OS_UNIX
+    if (pid <= 0 || pid != qint64(pid_t(pid)))
+        return false;
+    return ::kill(pid_t(pid), 0) == -1 && errno == ESRCH;
+#else
+    Q_UNUSED(pid);
+    return false;
+#endif
+}
+
+} // namespace
+
+QByteArray OwnTemporaryName(const QString &path, const char *purpose)
+{
+    static std::atomic<unsigned> counter{0};
+    return QFile::encodeName(path + QStringLiteral(".%1%2-%3-%4")
+                                        .arg(Tag, QLatin1String(purpose),
+                                             QString::number(QCoreApplication::applicationPid()),
+                                             QString::number(++counter)));
+}
+
+void RemoveStaleTemporaries(const QString &path, const QStringList &purposes)
+{
+    if (purposes.isEmpty())
+        return;
+    QStringList alternatives;
+    for (const QString &purpose : purposes)
+        alternatives << QRegularExpression::escape(purpose);
     const QFileInfo target(path);
-    QStringList alternatives = {QStringLiteral("[A-Za-z0-9]{6}")};
-    for (const QString &tag : tags)
-        alternatives << QRegularExpression::escape(tag) + QStringLiteral("-[0-9]+-[0-9]+");
-    const QRegularExpression leftover(QStringLiteral("^%1\\.(?:%2)$")
-                                          .arg(QRegularExpression::escape(target.fileName()),
-                                               alternatives.join(QLatin1Char('|'))));
+    const QRegularExpression leftover(
+        QStringLiteral("^%1\\.%2(?:%3)-([1-9][0-9]{0,9})-[1-9][0-9]{0,9}$")
+            .arg(QRegularExpression::escape(target.fileName()), QRegularExpression::escape(Tag),
+                 alternatives.join(QLatin1Char('|'))));
     const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-60);
     const QFileInfoList entries =
         target.dir().entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QFileInfo &entry : entries) {
-        if (leftover.match(entry.fileName()).hasMatch() && entry.lastModified().toUTC() < stale)
+        const QRegularExpressionMatch match = leftover.match(entry.fileName());
+        if (match.hasMatch() && !entry.isSymLink() && entry.lastModified().toUTC() < stale
+            && ProcessIsGone(match.captured(1).toLongLong()))
             QFile::remove(entry.filePath());
     }
 }

@@ -2,7 +2,6 @@
 
 #include "filediagnosis.h"
 #include "fileexception.h"
-#include "staletemporaries.h"
 
 #include <QSaveFile>
 
@@ -13,7 +12,6 @@ std::unique_ptr<QSaveFile> Open(const QString &path)
     const FileDiagnosis::Result name = FileDiagnosis::CheckName(path);
     if (name.cause != CFileException::none)
         throw CFileException(name.cause, path, name.osError);
-    RemoveStaleTemporaries(path);
     auto file = std::make_unique<QSaveFile>(path);
     if (!path.isEmpty() && file->open(QIODevice::WriteOnly))
         return file;

@@ -16,7 +16,9 @@ class QSaveFile;
 // (cancelWriting() before commit()) and disk full is reported. The earlier file stays as it was.
 namespace SaveFile {
 
-// Opens path for replacing, first removing what an earlier, killed save of it left behind.
+// Opens path for replacing. On Linux QSaveFile writes into an unnamed file (O_TMPFILE) that only
+// gets a name at the rename, so a killed save leaves nothing; where the file system cannot, it
+// may leave a "<name>.XXXXXX" that cannot be told from the user's own files and so stays.
 // Throws CFileException with the diagnosed cause on failure.
 [[nodiscard]] std::unique_ptr<QSaveFile> Open(const QString &path);
 

@@ -4,6 +4,7 @@
 #include "zantdlg.h"
 
 #include <QFileInfo>
+#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -32,6 +33,8 @@ private slots:
     void dataFolderRemovedWhileRunning();
     void reportNameTakenByAFolder();
     void readOnlyDataFolder();
+    void lookAlikesSurviveSaves_data();
+    void lookAlikesSurviveSaves();
     void leftoversOfKilledSavesGo();
 
 private:
@@ -266,39 +269,126 @@ void TestDataFolder::readOnlyDataFolder()
     QCOMPARE(ProfileEntries(fixture), 38);
 }
 
-// A killed save leaves its temporary file beside the report or the profile; the next save of
-// that file removes what is older than a minute and nothing else.
+namespace {
+
+// The id of a process that has ended.
+qint64 EndedProcessId()
+{
+    QProcess process;
+    process.start(QStringLiteral("true"), QStringList());
+    if (!process.waitForStarted())
+        return 0;
+    const qint64 pid = process.processId();
+    process.waitForFinished();
+    return pid;
+}
+
+// An hour-old file beside the one the program saves.
+bool PutOldFile(const QString &path)
+{
+    if (!WriteAll(path, "the user's own"))
+        return false;
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite)
+        && file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                            QFileDevice::FileModificationTime);
+}
+
+} // namespace
+
+// Files beside the report, an exported deal or the profile that only look like a temporary file
+// are the user's: however old, every save leaves them as they are.
+void TestDataFolder::lookAlikesSurviveSaves_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("suffix");
+    // DEAD and LIVE stand for the id of a process that has ended and of this one.
+    const QStringList suffixes = {
+        QStringLiteral(".backup"),
+        QStringLiteral(".draft1"),
+        QStringLiteral(".Ab12Cd"),
+        QStringLiteral(".XXXXXX"),
+        QStringLiteral(".earlier-DEAD-1"),
+        QStringLiteral(".check-DEAD-3"),
+        QStringLiteral(".zantoria-earlier-LIVE-1"),
+        QStringLiteral(".zantoria-check-LIVE-2"),
+        QStringLiteral(".zantoria-backup-DEAD-1"),
+        QStringLiteral(".zantoria-earlier-DEAD-1.old"),
+        QStringLiteral(".zantoria-earlier-xDEAD-1"),
+    };
+    for (const char *target : {"report", "export", "profile"}) {
+        for (const QString &suffix : suffixes)
+            QTest::addRow("%s%s", target, qPrintable(suffix)) << QString::fromLatin1(target) << suffix;
+    }
+}
+
+void TestDataFolder::lookAlikesSurviveSaves()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, suffix);
+    CAppFixture fixture;
+    const QString folder = fixture.m_documents.filePath(QStringLiteral("ZANT"));
+    const QString report = QDir(folder).filePath(QStringLiteral("ZANT.htm"));
+    const QString deal = fixture.m_documents.filePath(QStringLiteral("deal.zant"));
+    const QString profile = fixture.m_profile->FileName();
+    QVERIFY(QDir().mkpath(folder) && QDir().mkpath(QFileInfo(profile).path()));
+    const QString saved = target == QStringLiteral("report") ? report
+        : target == QStringLiteral("export")                 ? deal
+                                                             : profile;
+    // The saved file exists already, as on every save but the first.
+    QVERIFY(WriteAll(saved, "[ZANT]\n"));
+    const QString dead = QString::number(EndedProcessId());
+    QVERIFY(dead != QStringLiteral("0"));
+    const QString lookAlike =
+        saved
+        + QString(suffix)
+              .replace(QStringLiteral("DEAD"), dead)
+              .replace(QStringLiteral("LIVE"), QString::number(QCoreApplication::applicationPid()));
+    QVERIFY(PutOldFile(lookAlike));
+    fixture.m_prompt.SetNextFileName(deal);
+    fixture.Run([&](CZANTDlg &dlg) {
+        Edit(dlg, "editDescription")->setText(QStringLiteral("Saved"));
+        if (target == QStringLiteral("report"))
+            QVERIFY(Trigger(dlg, "actionCreateReport"));
+        else if (target == QStringLiteral("export"))
+            QVERIFY(Trigger(dlg, "actionExport"));
+        QVERIFY(Trigger(dlg, "actionExit"));
+    });
+    QVERIFY(fixture.m_prompt.m_messages.isEmpty());
+    QVERIFY(ReadAll(saved).contains("Saved"));
+    QCOMPARE(ReadAll(lookAlike), QByteArray("the user's own"));
+    QFile::remove(lookAlike);
+}
+
+// What a killed save of the profile left (its second names for the earlier file and for the
+// check read) goes with the next save; what a copy still running has is kept.
 void TestDataFolder::leftoversOfKilledSavesGo()
 {
     CAppFixture fixture;
-    const QString folder = fixture.m_documents.filePath(QStringLiteral("ZANT"));
     const QString profile = fixture.m_profile->FileName();
-    QVERIFY(QDir().mkpath(folder) && QDir().mkpath(QFileInfo(profile).path()));
-    const QString report = QDir(folder).filePath(QStringLiteral("ZANT.htm"));
-    const QStringList stale = {report + ".Ab12Cd", profile + ".Xy98Zz",
-                               profile + ".earlier-4242-1", profile + ".check-77-3"};
-    const QStringList kept = {report + ".Ab12C", report + ".notes", profile + ".earlier-x",
-                              QDir(folder).filePath(QStringLiteral("other.htm.Ab12Cd"))};
-    const QString fresh = report + ".Qw34Er";
-    for (const QString &path : stale + kept + QStringList(fresh)) {
-        QVERIFY(WriteAll(path, "left"));
-        if (path != fresh) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::ReadWrite));
-            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
-                                     QFileDevice::FileModificationTime));
-        }
-    }
+    QVERIFY(QDir().mkpath(QFileInfo(profile).path()));
+    const QString dead = QString::number(EndedProcessId());
+    const QString live = QString::number(QCoreApplication::applicationPid());
+    QVERIFY(dead != QStringLiteral("0"));
+    const QStringList stale = {profile + QStringLiteral(".zantoria-earlier-%1-1").arg(dead),
+                               profile + QStringLiteral(".zantoria-check-%1-12").arg(dead)};
+    const QStringList running = {profile + QStringLiteral(".zantoria-earlier-%1-7").arg(live),
+                                 profile + QStringLiteral(".zantoria-check-%1-8").arg(live)};
+    const QString fresh = profile + QStringLiteral(".zantoria-earlier-%1-2").arg(dead);
+    for (const QString &path : stale + running)
+        QVERIFY(PutOldFile(path));
+    QVERIFY(WriteAll(fresh, "just now"));
     fixture.Run([&](CZANTDlg &dlg) {
-        QVERIFY(Trigger(dlg, "actionCreateReport"));
-        QVERIFY(!QFile::exists(stale[0]));
-        QVERIFY(QFile::exists(stale[1])); // the profile's are cleared when it is saved
-        dlg.reject();
+        Edit(dlg, "editDescription")->setText(QStringLiteral("Saved"));
+        QVERIFY(Trigger(dlg, "actionExit"));
     });
+    QVERIFY(ReadAll(profile).contains("Description=Saved\n"));
     for (const QString &path : stale)
         QVERIFY2(!QFile::exists(path), qPrintable(path));
-    for (const QString &path : kept + QStringList(fresh))
+    for (const QString &path : running + QStringList(fresh)) {
         QVERIFY2(QFile::exists(path), qPrintable(path));
+        QFile::remove(path);
+    }
 }
 
 QTEST_MAIN(TestDataFolder)
