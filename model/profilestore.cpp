@@ -145,6 +145,14 @@ void ProfileStore::WriteRecord(IProfile &profile, const CDealRecord &record)
         WriteFigures(profile, LoanFigures(record, k));
     }
     profile.WriteProfileString(Section, LocaleEntry, CFigureLocales::User().ToText());
+    QStringList figureEntries;
+    for (const auto &figure : PropertyFigures(record))
+        figureEntries << figure.entry;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        for (const auto &figure : LoanFigures(record, k))
+            figureEntries << figure.entry;
+    }
+    profile.KeepTogether(Section, LocaleEntry, figureEntries);
 }
 
 namespace {

@@ -7,7 +7,10 @@
 #include <QSettings>
 #include <QStringList>
 
+#include <algorithm>
 #include <limits>
+#include <optional>
+#include <utility>
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
 #include <cstdio>
@@ -55,10 +58,55 @@ bool FileHolds(const QString &path, const QSettings &settings)
 
 } // namespace
 
+namespace {
+
+// The text an entry's value stands for: an INI line edited by hand as a, b reads back as a list.
+QString TextOf(const QVariant &value)
+{
+    if (value.userType() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
+}
+
+// A 32-bit value may have been written signed or unsigned.
+std::optional<std::int32_t> Int32Of(const QString &text)
+{
+    bool ok = false;
+    const qlonglong value = text.toLongLong(&ok);
+    if (!ok || value < std::numeric_limits<std::int32_t>::min()
+        || value > std::numeric_limits<std::uint32_t>::max())
+        return std::nullopt;
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+#ifdef ZANT_PROFILE_IS_INI_FILE
+// The text the file holds now for key (null when it holds none), read under a second name for
+// the same reason as in FileHolds.
+std::optional<QString> StoredText(const QString &path, const QString &key)
+{
+    const QByteArray link = OwnTemporaryName(path, "check");
+    if (::link(QFile::encodeName(path).constData(), link.constData()) != 0)
+        return std::nullopt;
+    std::optional<QString> text;
+    {
+        const QSettings stored(QFile::decodeName(link), QSettings::IniFormat);
+        const QVariant value = stored.value(key);
+        text = value.isValid() ? TextOf(value) : QString();
+    }
+    ::unlink(link.constData());
+    return text;
+}
+#endif
+
+} // namespace
+
 CSettingsProfile::CSettingsProfile(const QString &applicationName)
     : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                              QStringLiteral("Quenwick"), applicationName))
 {
+    const QStringList keys = m_settings->allKeys();
+    for (const QString &key : keys)
+        m_held.insert(key, TextOf(m_settings->value(key)));
 }
 
 CSettingsProfile::~CSettingsProfile() = default;
@@ -69,37 +117,104 @@ QString CSettingsProfile::GetProfileString(const QString &section, const QString
     const QVariant value = m_settings->value(Key(section, entry));
     if (!value.isValid())
         return defaultValue;
-    // An INI line edited by hand as a, b reads back as a list.
-    if (value.userType() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
+    return TextOf(value);
 }
 
 std::int32_t CSettingsProfile::GetProfileInt(const QString &section, const QString &entry,
                                              std::int32_t defaultValue)
 {
-    bool ok = false;
-    const qlonglong value = m_settings->value(Key(section, entry)).toString().toLongLong(&ok);
-    // A 32-bit value may have been written signed or unsigned.
-    if (!ok || value < std::numeric_limits<std::int32_t>::min()
-        || value > std::numeric_limits<std::uint32_t>::max())
-        return defaultValue;
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+    return Int32Of(m_settings->value(Key(section, entry)).toString()).value_or(defaultValue);
 }
 
 void CSettingsProfile::WriteProfileString(const QString &section, const QString &entry,
                                           const QString &value)
 {
-    m_settings->setValue(Key(section, entry), value);
+    const QString key = Key(section, entry);
+    const auto held = m_held.constFind(key);
+    if (held != m_held.cend() && *held == value)
+        return;
+    Store(key, value, value);
 }
 
 void CSettingsProfile::WriteProfileInt(const QString &section, const QString &entry,
                                        std::int32_t value)
 {
-    m_settings->setValue(Key(section, entry), value);
+    const QString key = Key(section, entry);
+    const auto held = m_held.constFind(key);
+    if (held != m_held.cend() && Int32Of(*held) == value)
+        return;
+    Store(key, QString::number(value), value);
+}
+
+void CSettingsProfile::Store(const QString &key, const QString &text, const QVariant &value)
+{
+    m_settings->setValue(key, value);
+    m_held.insert(key, text);
+    m_pending.insert(key);
+}
+
+void CSettingsProfile::KeepTogether(const QString &section, const QString &anchorEntry,
+                                    const QStringList &entries)
+{
+    Group group{Key(section, anchorEntry), {}};
+    for (const QString &entry : entries)
+        group.keys.append(Key(section, entry));
+    m_groups.append(group);
+}
+
+void CSettingsProfile::StoreWholeGroups()
+{
+#ifdef ZANT_PROFILE_IS_INI_FILE
+    const QString path = m_settings->fileName();
+    for (const Group &group : std::as_const(m_groups)) {
+        const bool changed = m_pending.contains(group.anchor)
+            || std::any_of(group.keys.cbegin(), group.keys.cend(),
+                           [this](const QString &key) { return m_pending.contains(key); });
+        if (!changed || !m_held.contains(group.anchor))
+            continue;
+        const std::optional<QString> stored = StoredText(path, group.anchor);
+        if (stored && *stored == m_held.value(group.anchor))
+            continue;
+        // Another copy stored its own anchor value meanwhile (or the file is gone): only this
+        // copy's whole group read right beside this copy's anchor.
+        for (const QString &key : group.keys + QStringList(group.anchor)) {
+            const auto held = m_held.constFind(key);
+            if (held != m_held.cend())
+                Store(key, *held, *held);
+        }
+    }
+#endif
 }
 
 void CSettingsProfile::Flush()
+{
+    // After a failed save QSettings may believe the file holds what it could not write: every
+    // entry still pending is set again, so that this save writes it.
+    for (const QString &key : std::as_const(m_pending))
+        m_settings->setValue(key, m_held.value(key));
+#ifdef ZANT_PROFILE_IS_INI_FILE
+    // Another copy of the program may save at the same moment: taking turns keeps either from
+    // renaming its earlier file back over what the other has just written. QSettings locks
+    // "<name>.lock" itself while it writes, so this guard has a name of its own.
+    const QString path = m_settings->fileName();
+    QLockFile guard(path + QStringLiteral(".save-lock"));
+    StoreWholeGroups();
+    bool saved = false;
+    if (guard.tryLock(10000)) {
+        RemoveStaleTemporaries(path, {QStringLiteral("earlier"), QStringLiteral("check")});
+        saved = Save();
+    } else {
+        m_settings->sync();
+        saved = FileHolds(path, *m_settings);
+    }
+#else
+    const bool saved = Save();
+#endif
+    if (saved)
+        m_pending.clear();
+}
+
+bool CSettingsProfile::Save()
 {
 #ifdef ZANT_PROFILE_IS_INI_FILE
     // QSettings replaces its file through QSaveFile, which on a full disk can put a truncated
@@ -107,28 +222,28 @@ void CSettingsProfile::Flush()
     // is kept under a second name, a hard link that needs no room on the disk, until the new one
     // has been read back whole; otherwise it is renamed back, as it was.
     const QString path = m_settings->fileName();
-    // Another copy of the program may save at the same moment: taking turns keeps either from
-    // renaming its earlier file back over what the other has just written. QSettings locks
-    // "<name>.lock" itself while it writes, so this guard has a name of its own.
-    QLockFile guard(path + QStringLiteral(".save-lock"));
-    if (!guard.tryLock(10000)) {
-        m_settings->sync();
-        return;
-    }
-    RemoveStaleTemporaries(path, {QStringLiteral("earlier"), QStringLiteral("check")});
     const QByteArray native = QFile::encodeName(path);
     const QByteArray earlier = OwnTemporaryName(path, "earlier");
-    const bool kept = ::link(native.constData(), earlier.constData()) == 0;
+    const bool existed = QFile::exists(path);
+    const bool kept = existed && ::link(native.constData(), earlier.constData()) == 0;
     m_settings->sync();
-    if (!kept)
-        return;
-    // When the file was not replaced at all, both names are links to the same file: rename()
-    // then does nothing, and the second name is removed below like after a success.
-    if (!FileHolds(path, *m_settings))
-        ::rename(earlier.constData(), native.constData());
-    ::unlink(earlier.constData());
+    // status() keeps a FormatError of the read and an AccessError of any earlier save, so only
+    // the file itself tells whether this save reached it.
+    const bool whole = FileHolds(path, *m_settings);
+    if (kept) {
+        // When the file was not replaced at all, both names are links to the same file: rename()
+        // then does nothing, and the second name is removed below like after a success.
+        if (!whole)
+            ::rename(earlier.constData(), native.constData());
+        ::unlink(earlier.constData());
+    } else if (!existed && !whole) {
+        // A first profile that did not fit: no half of it is left to be read next time.
+        ::unlink(native.constData());
+    }
+    return whole;
 #else
     m_settings->sync();
+    return m_settings->status() != QSettings::AccessError;
 #endif
 }
 

@@ -1,12 +1,149 @@
+#include "appsettings.h"
+#include "dealrecord.h"
+#include "localeservices.h"
 #include "profile.h"
+#include "profilestore.h"
+#include "testdoubles.h"
 
+#include <QCoreApplication>
 #include <QLockFile>
+#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 
 #include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <string>
 #include <thread>
+
+namespace {
+
+const QString Section = QStringLiteral("ZANT");
+
+// A profile that reads one entry as a user would have typed it and passes everything else on:
+// reading the record through it is the record with that one field edited.
+class CEditedProfile final : public IProfile
+{
+public:
+    CEditedProfile(IProfile &base, QString entry, QString text)
+        : m_base(base), m_entry(std::move(entry)), m_text(std::move(text))
+    {
+    }
+    QString GetProfileString(const QString &section, const QString &entry,
+                             const QString &defaultValue) override
+    {
+        return entry == m_entry ? m_text : m_base.GetProfileString(section, entry, defaultValue);
+    }
+    std::int32_t GetProfileInt(const QString &section, const QString &entry,
+                               std::int32_t defaultValue) override
+    {
+        return entry == m_entry ? m_text.toInt() : m_base.GetProfileInt(section, entry, defaultValue);
+    }
+    void WriteProfileString(const QString &, const QString &, const QString &) override {}
+    void WriteProfileInt(const QString &, const QString &, std::int32_t) override {}
+    void Flush() override {}
+
+private:
+    IProfile &m_base;
+    QString m_entry;
+    QString m_text;
+};
+
+struct CCopy
+{
+    CAppSettings settings;
+    CDealRecord record;
+};
+
+CCopy Read(IProfile &profile)
+{
+    CCopy copy;
+    ProfileStore::ReadSettings(profile, copy.settings);
+    ProfileStore::ReadRecord(profile, copy.record);
+    return copy;
+}
+
+void Write(IProfile &profile, const CCopy &copy);
+
+// What the user changed in the window while the copy ran: one field, the rest as the copy has it.
+void Edit(CCopy &copy, const QString &entry, const QString &text)
+{
+    CMemoryProfile own;
+    Write(own, copy);
+    CEditedProfile edited(own, entry, text);
+    copy = Read(edited);
+}
+
+void Write(IProfile &profile, const CCopy &copy)
+{
+    ProfileStore::WriteSettings(profile, copy.settings);
+    ProfileStore::WriteRecord(profile, copy.record);
+}
+
+// Everything a copy holds, each figure as en_US shows it.
+QStringList Described(const CCopy &copy)
+{
+    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    const CDealRecord &r = copy.record;
+    const CAppSettings &s = copy.settings;
+    QStringList lines = {s.m_strCalcCmd,
+                         s.m_strFontName,
+                         s.m_strFontSize,
+                         QString::number(s.m_crLabels),
+                         QString::number(s.m_crEvenRows),
+                         QString::number(s.m_crOddRows),
+                         QString::number(s.m_crOddRowsCalc),
+                         r.m_strDescription,
+                         r.m_purchasePrice.Format(),
+                         r.m_rentalIncome.Format(),
+                         r.m_escrow.Format(),
+                         r.m_safetyMargin.Format()};
+    for (int k = 0; k < MAX_LOANS; ++k)
+        lines << r.m_strLender[k] << r.m_downPayment[k].Format() << r.m_interestRate[k].Format()
+              << r.m_term[k].Format() << r.m_pmi[k].Format();
+    return lines;
+}
+
+// A profile as the program leaves it after a first run in en_US.
+QString FreshProfile(const QString &name)
+{
+    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quenwick"), name).clear();
+    CSettingsProfile profile(name);
+    QFile::remove(profile.FileName());
+    CCopy first;
+    first.settings = CAppSettings::Defaults();
+    first.record = ProfileStore::FirstRunRecord();
+    Write(profile, first);
+    profile.Flush();
+    return profile.FileName();
+}
+
+// One copy of the program in a process of its own: reads the profile, says so, waits for a line
+// on standard input, then stores its one edit and ends.
+int RunCopy(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    const QStringList args = app.arguments();
+    if (args.size() != 6)
+        return 2;
+    CLocaleServices::PinLocale(args.at(3));
+    CSettingsProfile profile(args.at(2));
+    CCopy copy = Read(profile);
+    std::cout << "read" << std::endl;
+    std::string go;
+    std::getline(std::cin, go);
+    CLocaleServices::PinLocale(args.at(3));
+    Edit(copy, args.at(4), args.at(5));
+    Write(profile, copy);
+    profile.Flush();
+    return 0;
+}
+
+} // namespace
 
 class TestProfile : public QObject
 {
@@ -45,7 +182,154 @@ private slots:
         QVERIFY(!QFile::exists(path + QStringLiteral(".save-lock")));
         QFile::remove(path);
     }
+
+    void copiesEndingTogether_data();
+    void copiesEndingTogether();
+    void copiesInTwoProcesses_data() { copiesEndingTogether_data(); }
+    void copiesInTwoProcesses();
 };
 
-QTEST_GUILESS_MAIN(TestProfile)
+// Two copies read the same profile, each changes one field, the second to start ends first.
+// Both edits are kept. Figures are the exception where the copies show them in different
+// locales: a copy whose locale is not the one the profile names stores all its figures in its
+// own, as does a copy that changed a figure while the other stored them in another locale. The
+// figures then read back as the copy that ended last had them, never as one copy's text read
+// in the other's locale.
+void TestProfile::copiesEndingTogether_data()
+{
+    QTest::addColumn<QString>("firstLocale");
+    QTest::addColumn<QString>("firstEntry");
+    QTest::addColumn<QString>("firstText");
+    QTest::addColumn<QString>("secondLocale");
+    QTest::addColumn<QString>("secondEntry");
+    QTest::addColumn<QString>("secondText");
+    QTest::addColumn<bool>("secondKept");
+
+    const QString us = QStringLiteral("en_US");
+    const QString de = QStringLiteral("de_DE");
+    QTest::newRow("two texts") << us << "Description" << "Duplex on Elm St" << us << "Lender2"
+                               << "Second Bank" << true;
+    QTest::newRow("two figures") << us << "PurchasePrice" << "312500" << us << "Term3" << "15"
+                                 << true;
+    QTest::newRow("a figure and a text") << us << "InterestRate4" << "6.5" << us << "Lender4"
+                                         << "Fourth Bank" << true;
+    QTest::newRow("a setting and a figure") << us << "FontName" << "DejaVu Sans" << us
+                                            << "RentalIncome" << "2750" << true;
+    QTest::newRow("two colours") << us << "LabelsColor" << "255" << us << "OddRowsColor"
+                                 << "65280" << true;
+    QTest::newRow("a figure beside a copy in another locale")
+        << us << "PurchasePrice" << "312500" << de << "Description" << "Zweifamilienhaus" << true;
+    QTest::newRow("texts in two locales") << de << "Description" << "Zweifamilienhaus" << us
+                                          << "Lender2" << "Second Bank" << true;
+    QTest::newRow("a text beside a figure in another locale")
+        << de << "Lender1" << "Sparkasse" << us << "DownPayment1" << "60000" << false;
+    QTest::newRow("figures in two locales") << us << "PurchasePrice" << "312500" << de
+                                            << "Escrow" << "410" << false;
+}
+
+void TestProfile::copiesEndingTogether()
+{
+    QFETCH(QString, firstLocale);
+    QFETCH(QString, firstEntry);
+    QFETCH(QString, firstText);
+    QFETCH(QString, secondLocale);
+    QFETCH(QString, secondEntry);
+    QFETCH(QString, secondText);
+    QFETCH(bool, secondKept);
+    const QString name = QStringLiteral("tst_profile_together");
+    FreshProfile(name);
+
+    CLocaleServices::PinLocale(firstLocale);
+    CSettingsProfile firstProfile(name);
+    CCopy first = Read(firstProfile);
+    CLocaleServices::PinLocale(secondLocale);
+    CSettingsProfile secondProfile(name);
+    CCopy second = Read(secondProfile);
+
+    CCopy expected;
+    {
+        CSettingsProfile stored(name);
+        CEditedProfile withFirst(stored, firstEntry, firstText);
+        CEditedProfile withBoth(withFirst, secondEntry, secondText);
+        expected = Read(secondKept ? static_cast<IProfile &>(withBoth) : withFirst);
+    }
+
+    CLocaleServices::PinLocale(secondLocale);
+    Edit(second, secondEntry, secondText);
+    Write(secondProfile, second);
+    secondProfile.Flush();
+    CLocaleServices::PinLocale(firstLocale);
+    Edit(first, firstEntry, firstText);
+    Write(firstProfile, first);
+    firstProfile.Flush();
+
+    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    CSettingsProfile reopened(name);
+    QCOMPARE(Described(Read(reopened)), Described(expected));
+    QFile::remove(reopened.FileName());
+}
+
+// The same with each copy in a process of its own, as when two windows of the program close.
+void TestProfile::copiesInTwoProcesses()
+{
+    QFETCH(QString, firstLocale);
+    QFETCH(QString, firstEntry);
+    QFETCH(QString, firstText);
+    QFETCH(QString, secondLocale);
+    QFETCH(QString, secondEntry);
+    QFETCH(QString, secondText);
+    QFETCH(bool, secondKept);
+    const QString name = QStringLiteral("tst_profile_processes");
+    const QString path = FreshProfile(name);
+
+    CCopy expected;
+    {
+        CSettingsProfile stored(name);
+        CEditedProfile withFirst(stored, firstEntry, firstText);
+        CEditedProfile withBoth(withFirst, secondEntry, secondText);
+        expected = Read(secondKept ? static_cast<IProfile &>(withBoth) : withFirst);
+    }
+
+    QProcess firstCopy;
+    QProcess secondCopy;
+    const QString program = QCoreApplication::applicationFilePath();
+    firstCopy.start(program, {QStringLiteral("--copy"), name, firstLocale, firstEntry, firstText});
+    secondCopy.start(program, {QStringLiteral("--copy"), name, secondLocale, secondEntry, secondText});
+    for (QProcess *copy : {&firstCopy, &secondCopy}) {
+        QVERIFY(copy->waitForStarted());
+        QVERIFY(copy->waitForReadyRead(30000));
+        QCOMPARE(copy->readLine(), QByteArray("read\n"));
+    }
+    for (QProcess *copy : {&secondCopy, &firstCopy}) {
+        copy->write("go\n");
+        copy->closeWriteChannel();
+        QVERIFY(copy->waitForFinished(30000));
+        QCOMPARE(copy->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(copy->exitCode(), 0);
+    }
+
+    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    // Read under a second name: this process has cached what it wrote itself.
+    const QString link = path + QStringLiteral(".read");
+    QFile::remove(link);
+    QVERIFY(QFile::link(path, link));
+    QSettings onDisk(link, QSettings::IniFormat);
+    QCOMPARE(onDisk.status(), QSettings::NoError);
+    QVERIFY(onDisk.contains(QStringLiteral("ZANT/Locale")));
+    CSettingsProfile reopened(name);
+    QCOMPARE(Described(Read(reopened)), Described(expected));
+    QFile::remove(link);
+    QFile::remove(path);
+}
+
+int main(int argc, char **argv)
+{
+    if (argc > 1 && qstrcmp(argv[1], "--copy") == 0)
+        return RunCopy(argc, argv);
+    QCoreApplication app(argc, argv);
+    TestProfile test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_profile.moc"
