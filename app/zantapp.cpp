@@ -1,10 +1,14 @@
 #include "zantapp.h"
 
+#include "exchangefile.h"
+#include "fileexception.h"
 #include "folders.h"
 #include "help.h"
 #include "profile.h"
 #include "profilestore.h"
+#include "prompt.h"
 #include "shell.h"
+#include "waitcursor.h"
 #include "zantdlg.h"
 
 #include <QApplication>
@@ -13,6 +17,8 @@
 #include <QKeyEvent>
 #include <QTimer>
 #include <QVariant>
+
+#include <new>
 
 CZANTApp::CZANTApp(const CPlatformServices &services) : m_services(services) {}
 
@@ -39,8 +45,47 @@ bool CZANTApp::InitInstance()
 
     ProfileStore::WriteSettings(*m_services.profile, *this);
     ProfileStore::WriteRecord(*m_services.profile, dlg);
-    m_services.profile->Flush();
+    SaveProfile(dlg);
     m_pMainWnd = nullptr;
+    return false;
+}
+
+void CZANTApp::SaveProfile(CZANTDlg &dlg)
+{
+    IPrompt &prompt = *m_services.prompt;
+    while (!m_services.profile->Flush()) {
+        const int answer = prompt.MessageBox(
+            tr("Your figures and settings could not be saved: the disk may be full, or the "
+               "settings folder may not be writable.\n\n"
+               "Make room and choose Retry, choose Export to keep the deal in a file of your "
+               "choice, or choose Discard to end without them."),
+            IPrompt::Buttons::RetryExportDiscard, IPrompt::Icon::Warning);
+        if (answer == IPrompt::IDRETRY)
+            continue;
+        if (answer != IPrompt::IDEXPORT || ExportDeal(dlg))
+            return;
+    }
+}
+
+bool CZANTApp::ExportDeal(CZANTDlg &dlg)
+{
+    IPrompt &prompt = *m_services.prompt;
+    const QString path =
+        prompt.GetSaveFileName(QCoreApplication::translate("CZANTDlg", "Export Deal"),
+                               QCoreApplication::translate("CZANTDlg", "ZANT Files (*.zant)"),
+                               ExchangeFile::DefaultExtension);
+    if (path.isEmpty())
+        return false;
+    try {
+        CWaitCursor wait;
+        ExchangeFile::Export(dlg, path);
+        return true;
+    } catch (const CFileException &exception) {
+        exception.ReportError(prompt);
+    } catch (const std::bad_alloc &) {
+        prompt.MessageBox(QCoreApplication::translate("CZANTDlg", "Out of memory."),
+                          IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
+    }
     return false;
 }
 

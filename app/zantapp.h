@@ -39,6 +39,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Flushes the profile; when that fails, says so and lets the user retry, export the deal
+    // or end without saving.
+    void SaveProfile(CZANTDlg &dlg);
+    // Export of the deal to a file the user picks; false when cancelled or failed (said why).
+    bool ExportDeal(CZANTDlg &dlg);
+
     CPlatformServices m_services;
     CZANTDlg *m_pMainWnd = nullptr;
     QStringList m_filesToOpen;

@@ -170,7 +170,7 @@ public:
     }
     void WriteProfileString(const QString &, const QString &, const QString &) override {}
     void WriteProfileInt(const QString &, const QString &, std::int32_t) override {}
-    void Flush() override {}
+    bool Flush() override { return true; }
 };
 } // namespace
 

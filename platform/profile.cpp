@@ -186,7 +186,7 @@ void CSettingsProfile::StoreWholeGroups()
 #endif
 }
 
-void CSettingsProfile::Flush()
+bool CSettingsProfile::Flush()
 {
     // After a failed save QSettings may believe the file holds what it could not write: every
     // entry still pending is set again, so that this save writes it.
@@ -212,6 +212,7 @@ void CSettingsProfile::Flush()
 #endif
     if (saved)
         m_pending.clear();
+    return saved;
 }
 
 bool CSettingsProfile::Save()

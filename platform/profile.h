@@ -11,7 +11,7 @@
 class QSettings;
 
 // The per-user profile: named values in sections. A missing or unreadable value yields the
-// default; writes are not checked by callers.
+// default; single writes are not checked by callers, Flush says whether all reached the store.
 class IProfile
 {
 public:
@@ -33,8 +33,9 @@ public:
         Q_UNUSED(anchorEntry);
         Q_UNUSED(entries);
     }
-    // Makes sure everything written has reached its store.
-    virtual void Flush() = 0;
+    // Makes sure everything written has reached its store. False when it could not (a full
+    // disk, a folder that became read-only); the writes are kept, so calling it again retries.
+    [[nodiscard]] virtual bool Flush() = 0;
 };
 
 // The profile on QSettings, organisation "Quenwick", application name the executable's base name:
@@ -58,7 +59,7 @@ public:
     void WriteProfileInt(const QString &section, const QString &entry, std::int32_t value) override;
     void KeepTogether(const QString &section, const QString &anchorEntry,
                       const QStringList &entries) override;
-    void Flush() override;
+    [[nodiscard]] bool Flush() override;
 
     [[nodiscard]] QString FileName() const;
 

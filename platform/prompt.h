@@ -8,8 +8,9 @@ class IPrompt
 {
 public:
     enum class Icon { None, Information, Warning, Error, Question };
-    enum class Buttons { Ok, YesNo };
-    enum Answer { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
+    // RetryExportDiscard: Retry, Export... and Discard; Discard answers IDCANCEL.
+    enum class Buttons { Ok, YesNo, RetryExportDiscard };
+    enum Answer { IDOK = 1, IDCANCEL = 2, IDRETRY = 4, IDYES = 6, IDNO = 7, IDEXPORT = 12 };
 
     virtual ~IPrompt() = default;
 

@@ -738,6 +738,22 @@
     </message>
 </context>
 <context>
+    <name>CWidgetPrompt</name>
+    <message>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CZANTApp</name>
+    <message>
+        <source>Your figures and settings could not be saved: the disk may be full, or the settings folder may not be writable.
+
+Make room and choose Retry, choose Export to keep the deal in a file of your choice, or choose Discard to end without them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CZANTDlg</name>
     <message>
         <source>Zantoria</source>

@@ -738,6 +738,24 @@
     </message>
 </context>
 <context>
+    <name>CWidgetPrompt</name>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+</context>
+<context>
+    <name>CZANTApp</name>
+    <message>
+        <source>Your figures and settings could not be saved: the disk may be full, or the settings folder may not be writable.
+
+Make room and choose Retry, choose Export to keep the deal in a file of your choice, or choose Discard to end without them.</source>
+        <translation>Ihre Werte und Einstellungen konnten nicht gespeichert werden: Vielleicht ist der Datenträger voll, oder in den Ordner der Einstellungen kann nicht geschrieben werden.
+
+Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren“, um das Geschäft in einer Datei Ihrer Wahl zu sichern, oder wählen Sie „Verwerfen“, um ohne sie zu beenden.</translation>
+    </message>
+</context>
+<context>
     <name>CZANTDlg</name>
     <message>
         <source>Zantoria</source>

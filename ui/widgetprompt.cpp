@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -50,9 +51,29 @@ QString RunFileDialog(QFileDialog::AcceptMode mode, const QString &title, const 
 int CWidgetPrompt::MessageBox(const QString &text, Buttons buttons, Icon icon)
 {
     QMessageBox box(ToMessageBoxIcon(icon), QCoreApplication::applicationName(), text,
-                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                              : QMessageBox::Ok,
-                    Owner());
+                    QMessageBox::NoButton, Owner());
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case Buttons::RetryExportDiscard: {
+        QPushButton *retry = box.addButton(QMessageBox::Retry);
+        QPushButton *exportButton = box.addButton(
+            QCoreApplication::translate("CWidgetPrompt", "&Export..."), QMessageBox::ActionRole);
+        QPushButton *discard = box.addButton(QMessageBox::Discard);
+        box.setDefaultButton(retry);
+        box.setEscapeButton(discard);
+        box.exec();
+        if (box.clickedButton() == retry)
+            return IDRETRY;
+        if (box.clickedButton() == exportButton)
+            return IDEXPORT;
+        return IDCANCEL;
+    }
+    }
     switch (box.exec()) {
     case QMessageBox::Yes:
         return IDYES;

@@ -36,9 +36,19 @@ void CMemoryProfile::WriteProfileInt(const QString &section, const QString &entr
 int CScriptedPrompt::MessageBox(const QString &text, Buttons buttons, Icon icon)
 {
     m_messages.append({text, buttons, icon});
+    if (m_onMessageBox)
+        m_onMessageBox();
     if (!m_answers.isEmpty())
         return m_answers.dequeue();
-    return buttons == Buttons::YesNo ? IDNO : IDOK;
+    switch (buttons) {
+    case Buttons::YesNo:
+        return IDNO;
+    case Buttons::RetryExportDiscard:
+        return IDCANCEL;
+    case Buttons::Ok:
+        break;
+    }
+    return IDOK;
 }
 
 QString CScriptedPrompt::GetSaveFileName(const QString &title, const QString &filter, const QString &)

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Records what would have been handed to the desktop.
 class CRecordingShell final : public IShell
 {
@@ -44,7 +46,7 @@ public:
     void WriteProfileString(const QString &section, const QString &entry,
                             const QString &value) override;
     void WriteProfileInt(const QString &section, const QString &entry, std::int32_t value) override;
-    void Flush() override {}
+    bool Flush() override { return true; }
 
     QMap<QString, QString> m_values;
 };
@@ -70,6 +72,8 @@ public:
     void SetNextFileName(const QString &name) { m_fileNames.enqueue(name); }
 
     QList<Message> m_messages;
+    // Runs while a message box is shown, before it is answered.
+    std::function<void()> m_onMessageBox;
     QStringList m_fileTitles;
     QStringList m_fileFilters;
 

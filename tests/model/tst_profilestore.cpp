@@ -137,7 +137,7 @@ void TestProfileStore::settingsProfileRoundTrip()
         profile.WriteProfileString("ZANT", "FontName", "Tahoma,Arial,sans-serif");
         profile.WriteProfileInt("ZANT", "EvenRowsColor", std::int32_t(0xFFFFFFFF));
         profile.WriteProfileString("ZANT", "Odd", "not a number");
-        profile.Flush();
+        QVERIFY(profile.Flush());
     }
     CSettingsProfile profile(name);
     QCOMPARE(profile.GetProfileString("ZANT", "FontName"), QStringLiteral("Tahoma,Arial,sans-serif"));

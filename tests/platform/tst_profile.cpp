@@ -43,7 +43,7 @@ public:
     }
     void WriteProfileString(const QString &, const QString &, const QString &) override {}
     void WriteProfileInt(const QString &, const QString &, std::int32_t) override {}
-    void Flush() override {}
+    bool Flush() override { return true; }
 
 private:
     IProfile &m_base;
@@ -117,7 +117,8 @@ QString FreshProfile(const QString &name)
     first.settings = CAppSettings::Defaults();
     first.record = ProfileStore::FirstRunRecord();
     Write(profile, first);
-    profile.Flush();
+    if (!profile.Flush())
+        qWarning("The first profile could not be saved.");
     return profile.FileName();
 }
 
@@ -139,8 +140,7 @@ int RunCopy(int argc, char **argv)
     CLocaleServices::PinLocale(args.at(3));
     Edit(copy, args.at(4), args.at(5));
     Write(profile, copy);
-    profile.Flush();
-    return 0;
+    return profile.Flush() ? 0 : 1;
 }
 
 } // namespace
@@ -165,7 +165,8 @@ private slots:
 
         mine.WriteProfileString(QStringLiteral("ZANT"), QStringLiteral("Description"),
                                 QStringLiteral("Mine"));
-        std::thread save([&mine] { mine.Flush(); });
+        bool saved = false;
+        std::thread save([&mine, &saved] { saved = mine.Flush(); });
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         const bool waited = !QFile::exists(path);
         {
@@ -175,6 +176,7 @@ private slots:
         otherCopy.unlock();
         save.join();
         QVERIFY(waited);
+        QVERIFY(saved);
 
         QSettings stored(path, QSettings::IniFormat);
         QCOMPARE(stored.value(QStringLiteral("ZANT/Description")).toString(), QStringLiteral("Mine"));
@@ -257,11 +259,11 @@ void TestProfile::copiesEndingTogether()
     CLocaleServices::PinLocale(secondLocale);
     Edit(second, secondEntry, secondText);
     Write(secondProfile, second);
-    secondProfile.Flush();
+    QVERIFY(secondProfile.Flush());
     CLocaleServices::PinLocale(firstLocale);
     Edit(first, firstEntry, firstText);
     Write(firstProfile, first);
-    firstProfile.Flush();
+    QVERIFY(firstProfile.Flush());
 
     CLocaleServices::PinLocale(QStringLiteral("en_US"));
     CSettingsProfile reopened(name);

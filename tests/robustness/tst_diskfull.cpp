@@ -29,6 +29,8 @@ private slots:
     void noFileDescriptorLeft();
     void profileOnAFullDisk_data() { reportOnAFullDisk_data(); }
     void profileOnAFullDisk();
+    void unsavedProfileAtExit_data();
+    void unsavedProfileAtExit();
 };
 
 namespace {
@@ -230,6 +232,112 @@ void TestDiskFull::profileOnAFullDisk()
     QVERIFY(last.endsWith("\nTerm5=30\n"));
     QCOMPARE(last.count('\n'), 39);
     QCOMPARE(entries(), before);
+}
+
+// The profile that does not fit at shut-down is not dropped without a word: the user is told and
+// may make room and retry, export the deal to a file (on another disk, say), or discard.
+void TestDiskFull::unsavedProfileAtExit_data()
+{
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<int>("roomAtMessage"); // the message box during which room is made; 0: never
+    QTest::addColumn<bool>("picksFile");    // the user names a file when asked where to export
+    QTest::addColumn<int>("warnings");      // the warnings about the profile
+    QTest::addColumn<bool>("exportFails");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<bool>("exported");
+
+    const int retry = IPrompt::IDRETRY;
+    const int exportDeal = IPrompt::IDEXPORT;
+    const int discard = IPrompt::IDCANCEL;
+    QTest::newRow("discard") << QList<int>{discard} << 0 << false << 1 << false << false << false;
+    QTest::newRow("retry once there is room")
+        << QList<int>{retry} << 1 << false << 1 << false << true << false;
+    QTest::newRow("retry while still full, then discard")
+        << QList<int>{retry, discard} << 0 << false << 2 << false << false << false;
+    QTest::newRow("retry twice, room made meanwhile")
+        << QList<int>{retry, retry} << 2 << false << 2 << false << true << false;
+    QTest::newRow("export to a disk with room")
+        << QList<int>{exportDeal} << 1 << true << 1 << false << false << true;
+    QTest::newRow("export on the full disk, then discard")
+        << QList<int>{exportDeal, discard} << 0 << true << 2 << true << false << false;
+    QTest::newRow("export cancelled, then retry with room")
+        << QList<int>{exportDeal, retry} << 2 << false << 2 << false << true << false;
+}
+
+void TestDiskFull::unsavedProfileAtExit()
+{
+    QFETCH(QList<int>, answers);
+    QFETCH(int, roomAtMessage);
+    QFETCH(bool, picksFile);
+    QFETCH(int, warnings);
+    QFETCH(bool, exportFails);
+    QFETCH(bool, saved);
+    QFETCH(bool, exported);
+    const QString unsaved = QStringLiteral(
+        "Your figures and settings could not be saved: the disk may be full, or the settings "
+        "folder may not be writable.\n\nMake room and choose Retry, choose Export to keep the "
+        "deal in a file of your choice, or choose Discard to end without them.");
+
+    CAppFixture fixture;
+    const QString name = fixture.m_profile->FileName();
+    const QString deal = fixture.m_documents.filePath(QStringLiteral("kept.zant"));
+    fixture.Run([&](CZANTDlg &dlg) {
+        Edit(dlg, "editLender")->setText(QStringLiteral("Earlier Bank"));
+        QVERIFY(Trigger(dlg, "actionExit"));
+    });
+    QVERIFY(fixture.m_prompt.m_messages.isEmpty());
+    const QByteArray earlier = ReadAll(name);
+    QVERIFY(earlier.contains("Lender1=Earlier Bank\n"));
+
+    fixture.ReopenProfile();
+    for (int answer : answers)
+        fixture.m_prompt.SetNextAnswer(answer);
+    if (picksFile)
+        fixture.m_prompt.SetNextFileName(deal);
+    std::optional<CFileSizeLimit> full;
+    int shown = 0;
+    fixture.m_prompt.m_onMessageBox = [&] {
+        if (++shown == roomAtMessage)
+            full.reset();
+    };
+    fixture.Run([&](CZANTDlg &dlg) {
+        Edit(dlg, "editLender")->setText(QStringLiteral("Later Bank"));
+        Edit(dlg, "editPurchasePrice")->setText(QStringLiteral("234567"));
+        full.emplace(0);
+        QVERIFY(full->IsSet());
+        QVERIFY(Trigger(dlg, "actionExit"));
+    });
+    full.reset();
+    fixture.m_prompt.m_onMessageBox = nullptr;
+
+    QStringList expected;
+    for (int i = 0; i < warnings; ++i)
+        expected << unsaved;
+    // A failed export says why between two warnings about the profile.
+    if (exportFails)
+        expected.insert(1, DiskFull(deal));
+    QStringList texts;
+    for (const CScriptedPrompt::Message &message : std::as_const(fixture.m_prompt.m_messages)) {
+        texts << message.text;
+        QCOMPARE(message.icon, IPrompt::Icon::Warning);
+        if (message.text == unsaved)
+            QCOMPARE(message.buttons, IPrompt::Buttons::RetryExportDiscard);
+    }
+    QCOMPARE(texts, expected);
+
+    const QByteArray written = ReadAll(name);
+    if (saved) {
+        QVERIFY(written.contains("\nLender1=Later Bank\n"));
+        QVERIFY(written.contains("\nPurchasePrice=\"$234,567.00\"\n"));
+    } else {
+        QCOMPARE(written, earlier);
+    }
+    QCOMPARE(QFile::exists(deal), exported);
+    if (exported) {
+        const QByteArray file = ReadAll(deal);
+        QVERIFY(file.contains("\r\nLender1 = Later Bank\r\n"));
+        QVERIFY(file.contains("\r\nPurchasePrice = $234,567.00\r\n"));
+    }
 }
 
 QTEST_MAIN(TestDiskFull)
