@@ -299,15 +299,16 @@ void TestProfile::copiesInTwoProcesses()
     secondCopy.start(program, {QStringLiteral("--copy"), name, secondLocale, secondEntry, secondText});
     for (QProcess *copy : {&firstCopy, &secondCopy}) {
         QVERIFY(copy->waitForStarted());
-        QVERIFY(copy->waitForReadyRead(30000));
+        QVERIFY2(copy->waitForReadyRead(30000), copy->readAllStandardError().constData());
         QCOMPARE(copy->readLine(), QByteArray("read\n"));
     }
     for (QProcess *copy : {&secondCopy, &firstCopy}) {
         copy->write("go\n");
         copy->closeWriteChannel();
         QVERIFY(copy->waitForFinished(30000));
-        QCOMPARE(copy->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(copy->exitCode(), 0);
+        const QByteArray errors = copy->readAllStandardError();
+        QVERIFY2(copy->exitStatus() == QProcess::NormalExit && copy->exitCode() == 0,
+                 errors.constData());
     }
 
     CLocaleServices::PinLocale(QStringLiteral("en_US"));

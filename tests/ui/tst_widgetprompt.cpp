@@ -1,0 +1,79 @@
+#include "widgetprompt.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+// The message boxes on Qt Widgets answer with the button the user pressed.
+class TestWidgetPrompt : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void retryExportDiscard_data();
+    void retryExportDiscard();
+};
+
+namespace {
+// Acts on the message box once it shows.
+void WhenShown(const std::function<void(QMessageBox &)> &act)
+{
+    QTimer::singleShot(0, [act] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box) {
+            WhenShown(act);
+            return;
+        }
+        act(*box);
+    });
+}
+} // namespace
+
+void TestWidgetPrompt::retryExportDiscard_data()
+{
+    QTest::addColumn<QString>("button"); // pressed by its text, or a key when it names none
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Retry") << "Retry" << 0 << int(IPrompt::IDRETRY);
+    QTest::newRow("Export") << "&Export..." << 0 << int(IPrompt::IDEXPORT);
+    QTest::newRow("Discard") << "Discard" << 0 << int(IPrompt::IDCANCEL);
+    QTest::newRow("Escape") << QString() << int(Qt::Key_Escape) << int(IPrompt::IDCANCEL);
+    QTest::newRow("Enter") << QString() << int(Qt::Key_Return) << int(IPrompt::IDRETRY);
+}
+
+void TestWidgetPrompt::retryExportDiscard()
+{
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(int, answer);
+    QStringList buttons;
+    WhenShown([&](QMessageBox &box) {
+        for (QAbstractButton *each : box.buttons())
+            buttons << each->text();
+        if (key != 0) {
+            QTest::keyClick(&box, Qt::Key(key));
+            return;
+        }
+        for (QAbstractButton *each : box.buttons()) {
+            if (each->text() == button) {
+                each->click();
+                return;
+            }
+        }
+        box.reject();
+    });
+    CWidgetPrompt prompt;
+    QCOMPARE(prompt.MessageBox(QStringLiteral("Not saved."), IPrompt::Buttons::RetryExportDiscard,
+                               IPrompt::Icon::Warning),
+             answer);
+    buttons.sort();
+    QCOMPARE(buttons, QStringList({QStringLiteral("&Export..."), QStringLiteral("Discard"),
+                                   QStringLiteral("Retry")}));
+}
+
+QTEST_MAIN(TestWidgetPrompt)
+#include "tst_widgetprompt.moc"
