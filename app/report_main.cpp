@@ -11,6 +11,7 @@
 #include "product.h"
 #include "profile.h"
 #include "profilestore.h"
+#include "readnotice.h"
 #include "report.h"
 #include "savefile.h"
 #include "translations.h"
@@ -85,7 +86,8 @@ struct CCommand
     CAppSettings settings;
 };
 
-// Reads one deal file into record; a faulty line or a file error is printed.
+// Reads one deal file into record; a faulty line or a file error is printed. So is a figure too
+// large to show: the file is refused, since a report with that figure left out would mislead.
 int ReadDeal(const CFileName &input, CDealRecord &record)
 {
     if (const auto problem = CommandFiles::InputProblem(input)) {
@@ -95,11 +97,18 @@ int ReadDeal(const CFileName &input, CDealRecord &record)
     record = ProfileStore::FirstRunRecord();
     try {
         std::optional<CImportError> error;
-        CommandFiles::ReadInput(input, [&](const QString &path) { error = ExchangeFile::Import(record, path); });
+        std::vector<CReadNotice> notices;
+        CommandFiles::ReadInput(input, [&](const QString &path) {
+            error = ExchangeFile::Import(record, path, &notices);
+        });
+        for (const CReadNotice &notice : notices)
+            PrintError(input.shown + QStringLiteral(": ") + notice.Message());
         if (error) {
             PrintError(error->Message(input.shown));
             return BadInput;
         }
+        if (!notices.empty())
+            return BadInput;
     } catch (const CFileException &exception) {
         PrintError(exception.Message());
         return FileError;

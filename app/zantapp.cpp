@@ -4,6 +4,7 @@
 #include "help.h"
 #include "profile.h"
 #include "profilestore.h"
+#include "prompt.h"
 #include "shell.h"
 #include "zantdlg.h"
 
@@ -28,7 +29,16 @@ bool CZANTApp::InitInstance()
         QDir::setCurrent(dataFolder);
 
     ProfileStore::ReadSettings(*m_services.profile, *this);
-    ProfileStore::ReadRecord(*m_services.profile, dlg);
+    std::vector<CReadNotice> refused;
+    ProfileStore::ReadRecord(*m_services.profile, dlg, &refused);
+    if (!refused.empty()) {
+        QStringList messages;
+        for (const CReadNotice &notice : refused)
+            messages.append(notice.Message());
+        QTimer::singleShot(0, &dlg, [prompt = m_services.prompt, text = messages.join(QStringLiteral("\n\n"))] {
+            prompt->MessageBox(text, IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
+        });
+    }
 
     // Opened from the dialog's own loop, so that messages about the files have it as their owner.
     if (!m_filesToOpen.isEmpty())
@@ -38,7 +48,7 @@ bool CZANTApp::InitInstance()
     qApp->removeEventFilter(this);
 
     ProfileStore::WriteSettings(*m_services.profile, *this);
-    ProfileStore::WriteRecord(*m_services.profile, dlg);
+    ProfileStore::WriteRecord(*m_services.profile, dlg, refused);
     m_services.profile->Flush();
     m_pMainWnd = nullptr;
     return false;

@@ -2,6 +2,7 @@
 
 #include "dealrecord.h"
 #include "figurelocales.h"
+#include "readnotice.h"
 #include "stdiofile.h"
 #include "textfile.h"
 #include "textformat.h"
@@ -48,25 +49,27 @@ struct Entry
     QString label;
     QString *text = nullptr;
     CValue *value = nullptr;
+    CReadNotice::Field field;
+    int loan = 0;
 };
 
 std::vector<Entry> Entries(CDealRecord &record)
 {
     std::vector<Entry> entries = {
-        {QStringLiteral("DESCRIPTION"), &record.m_strDescription, nullptr},
-        {QStringLiteral("PURCHASEPRICE"), nullptr, &record.m_purchasePrice},
-        {QStringLiteral("RENTALINCOME"), nullptr, &record.m_rentalIncome},
-        {QStringLiteral("ESCROW"), nullptr, &record.m_escrow},
-        {QStringLiteral("OTHERFEES"), nullptr, &record.m_otherFees},
-        {QStringLiteral("SAFETYMARGIN"), nullptr, &record.m_safetyMargin},
+        {QStringLiteral("DESCRIPTION"), &record.m_strDescription, nullptr, CReadNotice::Description, 0},
+        {QStringLiteral("PURCHASEPRICE"), nullptr, &record.m_purchasePrice, CReadNotice::PurchasePrice, 0},
+        {QStringLiteral("RENTALINCOME"), nullptr, &record.m_rentalIncome, CReadNotice::RentalIncome, 0},
+        {QStringLiteral("ESCROW"), nullptr, &record.m_escrow, CReadNotice::Escrow, 0},
+        {QStringLiteral("OTHERFEES"), nullptr, &record.m_otherFees, CReadNotice::OtherFees, 0},
+        {QStringLiteral("SAFETYMARGIN"), nullptr, &record.m_safetyMargin, CReadNotice::SafetyMargin, 0},
     };
     for (int k = 0; k < MAX_LOANS; ++k) {
         const QString n = QString::number(k + 1);
-        entries.push_back({QStringLiteral("LENDER") + n, &record.m_strLender[k], nullptr});
-        entries.push_back({QStringLiteral("DOWNPAYMENT") + n, nullptr, &record.m_downPayment[k]});
-        entries.push_back({QStringLiteral("INTERESTRATE") + n, nullptr, &record.m_interestRate[k]});
-        entries.push_back({QStringLiteral("TERM") + n, nullptr, &record.m_term[k]});
-        entries.push_back({QStringLiteral("PMI") + n, nullptr, &record.m_pmi[k]});
+        entries.push_back({QStringLiteral("LENDER") + n, &record.m_strLender[k], nullptr, CReadNotice::Lender, k + 1});
+        entries.push_back({QStringLiteral("DOWNPAYMENT") + n, nullptr, &record.m_downPayment[k], CReadNotice::DownPayment, k + 1});
+        entries.push_back({QStringLiteral("INTERESTRATE") + n, nullptr, &record.m_interestRate[k], CReadNotice::InterestRate, k + 1});
+        entries.push_back({QStringLiteral("TERM") + n, nullptr, &record.m_term[k], CReadNotice::Term, k + 1});
+        entries.push_back({QStringLiteral("PMI") + n, nullptr, &record.m_pmi[k], CReadNotice::Pmi, k + 1});
     }
     return entries;
 }
@@ -127,15 +130,17 @@ void ExchangeFile::Export(const CDealRecord &record, const QString &path)
     file.Close();
 }
 
-std::optional<CImportError> ExchangeFile::Import(CDealRecord &record, const QString &path)
+std::optional<CImportError> ExchangeFile::Import(CDealRecord &record, const QString &path,
+                                                 std::vector<CReadNotice> *notices)
 {
     CStdioFile file(path);
-    std::optional<CImportError> error = Import(record, file);
+    std::optional<CImportError> error = Import(record, file, notices);
     file.Close();
     return error;
 }
 
-std::optional<CImportError> ExchangeFile::Import(CDealRecord &record, CStdioFile &file)
+std::optional<CImportError> ExchangeFile::Import(CDealRecord &record, CStdioFile &file,
+                                                 std::vector<CReadNotice> *notices)
 {
     const std::vector<Entry> entries = Entries(record);
     // Labels are unique, so finding one by hash matches comparing them in order.
@@ -170,10 +175,12 @@ std::optional<CImportError> ExchangeFile::Import(CDealRecord &record, CStdioFile
         const Entry *entry = byLabel.value(label);
         if (!entry)
             return CImportError{CImportError::UnrecognizedLabel, lineNumber};
-        if (entry->text)
+        if (entry->text) {
             *entry->text = value;
-        else
-            entry->value->Parse(value, locales);
+        } else if (!entry->value->ReadStored(value, locales) && notices) {
+            notices->push_back({CReadNotice::FigureTooLarge, entry->field, entry->loan, lineNumber,
+                                value, QString(), QString()});
+        }
     }
     return std::nullopt;
 }

@@ -3,9 +3,11 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 class CStdioFile;
 struct CDealRecord;
+struct CReadNotice;
 
 // A data error of an imported file: what is wrong and on which line (the first line is 1).
 struct CImportError
@@ -30,7 +32,11 @@ inline const QString DefaultExtension = QStringLiteral("zant");
 void Export(const CDealRecord &record, const QString &path);
 
 // Reads entries into the record until the end or the first data error, which is returned. Fields
-// set before that line keep their new values.
-std::optional<CImportError> Import(CDealRecord &record, const QString &path);
-std::optional<CImportError> Import(CDealRecord &record, CStdioFile &file);
+// set before that line keep their new values. Each figure is taken as its field shows it. A
+// figure its field cannot show is not read: the field keeps what it held, and notices, when
+// given, gets what the user has to be told; the rest of the file is read as usual.
+std::optional<CImportError> Import(CDealRecord &record, const QString &path,
+                                   std::vector<CReadNotice> *notices = nullptr);
+std::optional<CImportError> Import(CDealRecord &record, CStdioFile &file,
+                                   std::vector<CReadNotice> *notices = nullptr);
 } // namespace ExchangeFile

@@ -132,6 +132,29 @@ void CValue::Parse(const QString &text, const CFigureLocales &locales)
     m_value = LeadingNumber(digits);
 }
 
+bool CValue::CanShow() const
+{
+    return !Format().isEmpty();
+}
+
+bool CPercentValue::CanShow() const
+{
+    // Format appends "%" even to an empty number.
+    return !CLocaleServices::FormatNumber(DoubleToText(m_value)).isEmpty();
+}
+
+bool CValue::ReadStored(const QString &text, const CFigureLocales &locales)
+{
+    const double before = m_value;
+    Parse(text, locales);
+    if (!CanShow()) {
+        m_value = before;
+        return false;
+    }
+    Parse(Format());
+    return true;
+}
+
 const CParseConventions &CValue::Conventions(const CFigureLocales &locales) const
 {
     return CLocaleServices::NumberConventions(locales.numbers);

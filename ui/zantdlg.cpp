@@ -9,6 +9,7 @@
 #include "loananalysisdlg.h"
 #include "profile.h"
 #include "prompt.h"
+#include "readnotice.h"
 #include "report.h"
 #include "settingsdlg.h"
 #include "shell.h"
@@ -364,17 +365,26 @@ bool CZANTDlg::ImportFile(const QString &path)
 {
     IPrompt &prompt = *m_app.Services().prompt;
     std::optional<CImportError> error;
+    std::vector<CReadNotice> notices;
     std::optional<CFileException> fileError;
     bool outOfMemory = false;
     {
         CWaitCursor wait;
         try {
-            error = ExchangeFile::Import(*this, path);
+            error = ExchangeFile::Import(*this, path, &notices);
         } catch (const CFileException &exception) {
             fileError = exception;
         } catch (const std::bad_alloc &) {
             outOfMemory = true;
         }
+    }
+    if (!notices.empty()) {
+        QStringList messages;
+        for (const CReadNotice &notice : notices)
+            messages.append(notice.Message());
+        prompt.MessageBox(tr("Some entries of '%1' were not read:\n\n%2")
+                              .arg(path, messages.join(QLatin1Char('\n'))),
+                          IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
     }
     if (error)
         prompt.MessageBox(error->Message(path), IPrompt::Buttons::Ok, IPrompt::Icon::Error);

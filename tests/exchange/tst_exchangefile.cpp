@@ -3,6 +3,7 @@
 #include "fileexception.h"
 #include "localeservices.h"
 #include "profilestore.h"
+#include "readnotice.h"
 #include "stdiofile.h"
 #include "testfiles.h"
 #include "testrecords.h"
@@ -14,10 +15,25 @@
 
 namespace {
 
-std::optional<CImportError> ImportBytes(CDealRecord &record, const QByteArray &bytes)
+std::optional<CImportError> ImportBytes(CDealRecord &record, const QByteArray &bytes,
+                                        std::vector<CReadNotice> *notices = nullptr)
 {
     CStdioFile file = CStdioFile::FromBytes(bytes, QStringLiteral("/deals/test.zant"));
-    return ExchangeFile::Import(record, file);
+    return ExchangeFile::Import(record, file, notices);
+}
+
+// The figure of a record that a test names, by its file label.
+CValue &FigureNamed(CDealRecord &record, const QByteArray &label)
+{
+    if (label == "PurchasePrice")
+        return record.m_purchasePrice;
+    if (label == "OtherFees")
+        return record.m_otherFees;
+    if (label == "InterestRate2")
+        return record.m_interestRate[1];
+    if (label == "Term1")
+        return record.m_term[0];
+    return record.m_pmi[4];
 }
 
 // Every figure with at most two decimals and none between 0 and 0.1, so the texts keep them.
@@ -55,6 +71,10 @@ private slots:
     void importStopsAtDataErrors_data();
     void importStopsAtDataErrors();
     void errorMessages();
+    void figuresAreUsedAsTheirFieldShowsThem_data();
+    void figuresAreUsedAsTheirFieldShowsThem();
+    void figuresTooLargeToShowAreRefused_data();
+    void figuresTooLargeToShowAreRefused();
     void roundTrip_data();
     void roundTrip();
     void textsSurviveTheFile_data();
@@ -167,6 +187,78 @@ void TestExchangeFile::importStopsAtDataErrors()
     QCOMPARE(partial.m_escrow.m_value, 300.0);
     QCOMPARE(partial.m_pmi[1].m_value, 45.0);
     QCOMPARE(partial.m_term[4].m_value, 20.0);
+}
+
+void TestExchangeFile::figuresAreUsedAsTheirFieldShowsThem_data()
+{
+    QTest::addColumn<QByteArray>("label");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<double>("used");
+    QTest::addColumn<QString>("shown");
+    // What the field shows, read back: the window and the command line must agree on it.
+    QTest::newRow("term of 15.5 years") << QByteArray("Term1") << QByteArray("15.5") << 15.0 << "15";
+    QTest::newRow("term of 15.999 years") << QByteArray("Term1") << QByteArray("15.999") << 16.0 << "16";
+    QTest::newRow("term of 0.01 years") << QByteArray("Term1") << QByteArray("0.01") << 0.0 << "0";
+    QTest::newRow("price of 100.125") << QByteArray("PurchasePrice") << QByteArray("100.125")
+                                      << 100.13 << "$100.13";
+    QTest::newRow("fees of 0.004") << QByteArray("OtherFees") << QByteArray("0.004") << 0.0 << "$0.00";
+    QTest::newRow("PMI of 12.3456") << QByteArray("PMI5") << QByteArray("$12.3456") << 12.35 << "$12.35";
+}
+
+void TestExchangeFile::figuresAreUsedAsTheirFieldShowsThem()
+{
+    QFETCH(QByteArray, label);
+    QFETCH(QByteArray, text);
+    QFETCH(double, used);
+    QFETCH(QString, shown);
+    CDealRecord record = ProfileStore::FirstRunRecord();
+    QVERIFY(!ImportBytes(record, label + " = " + text + "\r\n"));
+    const CValue &figure = FigureNamed(record, label);
+    QCOMPARE(figure.m_value, used);
+    QCOMPARE(figure.Format(), shown);
+}
+
+void TestExchangeFile::figuresTooLargeToShowAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("label");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("message");
+    const QByteArray huge = "1" + QByteArray(130, '0');
+    QTest::newRow("price of 10^130")
+        << QByteArray("PurchasePrice") << huge
+        << QStringLiteral("Line 2: the figure %1\u2026 for the purchase price is too large to "
+                          "show; it was not read.").arg(QString::fromLatin1(huge.left(39)));
+    QTest::newRow("price of 10^100, 171 characters shown")
+        << QByteArray("PurchasePrice") << "1" + QByteArray(100, '0')
+        << QStringLiteral("Line 2: the figure 1%1\u2026 for the purchase price is too large to "
+                          "show; it was not read.").arg(QString(38, QLatin1Char('0')));
+    QTest::newRow("term of 10^400") << QByteArray("Term1") << "1" + QByteArray(400, '0')
+                                    << QStringLiteral("Line 2: the figure 1%1\u2026 for the term of "
+                                                      "loan 1 is too large to show; it was not read.")
+                                           .arg(QString(38, QLatin1Char('0')));
+    QTest::newRow("rate in exponent form past 1e128")
+        << QByteArray("InterestRate2") << "9" + QByteArray(129, '9') + "%"
+        << QStringLiteral("Line 2: the figure %1\u2026 for the interest rate of loan 2 is too "
+                          "large to show; it was not read.").arg(QString(39, QLatin1Char('9')));
+}
+
+void TestExchangeFile::figuresTooLargeToShowAreRefused()
+{
+    QFETCH(QByteArray, label);
+    QFETCH(QByteArray, text);
+    QFETCH(QString, message);
+    CDealRecord record = ProfileStore::FirstRunRecord();
+    CValue &figure = FigureNamed(record, label);
+    figure.m_value = 42;
+    std::vector<CReadNotice> notices;
+    // Never read as 0, and the lines around it are read as usual.
+    QVERIFY(!ImportBytes(record, "Escrow = 10\r\n" + label + " = " + text + "\r\nRentalIncome = 900\r\n",
+                         &notices));
+    QCOMPARE(figure.m_value, 42.0);
+    QCOMPARE(record.m_escrow.m_value, 10.0);
+    QCOMPARE(record.m_rentalIncome.m_value, 900.0);
+    QCOMPARE(int(notices.size()), 1);
+    QCOMPARE(notices.front().Message(), message);
 }
 
 void TestExchangeFile::errorMessages()

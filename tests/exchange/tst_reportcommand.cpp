@@ -60,6 +60,7 @@ private slots:
     void examplesReadTheSameInEveryLocale_data();
     void examplesReadTheSameInEveryLocale();
     void badInputAndMissingFiles();
+    void figuresAsTheWindowShowsThem();
     void refusedOutputs_data();
     void refusedOutputs();
     void standardOutputAndNamesThatAreNoUtf8();
@@ -264,6 +265,34 @@ void TestReportCommand::badInputAndMissingFiles()
     result = Run({m_dir->path()});
     QCOMPARE(result.exitCode, 2);
     QCOMPARE(result.err, m_dir->path() + QStringLiteral(" is a folder, not a deal file.\n"));
+}
+
+void TestReportCommand::figuresAsTheWindowShowsThem()
+{
+    // The window shows a term of 15.5 years as 15 and computes 180 payments: so must the report.
+    const QString deal = m_dir->filePath(QStringLiteral("half.zant"));
+    QVERIFY(WriteAll(deal, "Term1 = 15.5\r\nTerm2 = 0.01\r\nInterestRate1 = 6%\r\n"));
+    Result result = Run({deal, QStringLiteral("--format=json")});
+    QCOMPARE(result.exitCode, 0);
+    const QJsonArray loans = QJsonDocument::fromJson(result.out.toUtf8())
+                                 .object()[QStringLiteral("deals")].toArray()[0]
+                                 .toObject()[QStringLiteral("loans")].toArray();
+    QCOMPARE(loans[0].toObject()[QStringLiteral("term_years")].toDouble(), 15.0);
+    QCOMPARE(loans[1].toObject()[QStringLiteral("term_years")].toDouble(), 0.0);
+
+    // A figure no field can show is refused with the file, never read as 0.
+    const QString huge = m_dir->filePath(QStringLiteral("huge.zant"));
+    QVERIFY(WriteAll(huge, "PurchasePrice = 1" + QByteArray(130, '0') + "\r\nEscrow = 5\r\n"));
+    result = Run({huge});
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.err, huge + QStringLiteral(": Line 1: the figure 1%1\u2026 for the purchase price "
+                                               "is too large to show; it was not read.\n")
+                                    .arg(QString(38, QLatin1Char('0'))));
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("huge.htm"))));
+    result = Run({huge, deal, QStringLiteral("--format=csv")});
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY(!result.out.contains(QStringLiteral("huge.zant")));
+    QVERIFY(result.out.contains(QStringLiteral("half.zant")));
 }
 
 void TestReportCommand::refusedOutputs_data()

@@ -25,7 +25,58 @@ private slots:
     void writesEntriesInDisplayForm();
     void storedValuesReadBackUnchanged();
     void settingsProfileRoundTrip();
+    void storedFiguresAreUsedAsShown_data();
+    void storedFiguresAreUsedAsShown();
+    void storedFigureTooLargeToShowIsKept();
 };
+
+void TestProfileStore::storedFiguresAreUsedAsShown_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<double>("used");
+    QTest::newRow("term of 15.5 years") << "Term1" << "15.5" << 15.0;
+    QTest::newRow("term of 0.01 years") << "Term1" << "0.01" << 0.0;
+    QTest::newRow("term of 29.995 years") << "Term1" << "29.995" << 30.0;
+    QTest::newRow("price with a tenth of a cent") << "PurchasePrice" << "$100.125" << 100.13;
+}
+
+void TestProfileStore::storedFiguresAreUsedAsShown()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, stored);
+    QFETCH(double, used);
+    CMemoryProfile profile;
+    profile.WriteProfileString(QStringLiteral("ZANT"), entry, stored);
+    CDealRecord record;
+    ProfileStore::ReadRecord(profile, record);
+    QCOMPARE(entry == QLatin1String("Term1") ? record.m_term[0].m_value : record.m_purchasePrice.m_value,
+             used);
+}
+
+void TestProfileStore::storedFigureTooLargeToShowIsKept()
+{
+    const QString section = QStringLiteral("ZANT");
+    const QString huge = QStringLiteral("$1") + QString(130, QLatin1Char('0')) + QStringLiteral(".00");
+    CMemoryProfile profile;
+    profile.WriteProfileString(section, QStringLiteral("PurchasePrice"), huge);
+    profile.WriteProfileString(section, QStringLiteral("PMI3"), huge);
+    CDealRecord record;
+    std::vector<CReadNotice> refused;
+    ProfileStore::ReadRecord(profile, record, &refused);
+    // The first-run figure stands in, never 0, and the user is told which field it was.
+    QCOMPARE(record.m_purchasePrice.m_value, 200000.0);
+    QCOMPARE(record.m_pmi[2].m_value, 0.0);
+    QCOMPARE(int(refused.size()), 2);
+    QVERIFY(refused[0].Message().contains(QStringLiteral("for the purchase price is too large to show")));
+    QVERIFY(refused[1].Message().contains(QStringLiteral("for the PMI of loan 3 is too large to show")));
+
+    // Left alone, the stored figure stays as it was; a figure the user typed replaces it.
+    record.m_pmi[2].m_value = 55;
+    ProfileStore::WriteRecord(profile, record, refused);
+    QCOMPARE(profile.GetProfileString(section, QStringLiteral("PurchasePrice")), huge);
+    QCOMPARE(profile.GetProfileString(section, QStringLiteral("PMI3")), QStringLiteral("$55.00"));
+}
 
 void TestProfileStore::emptyProfileGivesFirstRunValues()
 {
