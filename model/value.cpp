@@ -140,7 +140,7 @@ bool CValue::CanShow() const
 bool CPercentValue::CanShow() const
 {
     // Format appends "%" even to an empty number.
-    return !CLocaleServices::FormatNumber(DoubleToText(m_value)).isEmpty();
+    return !CLocaleServices::FormatPercent(DoubleToText(m_value)).isEmpty();
 }
 
 bool CValue::ReadStored(const QString &text, const CFigureLocales &locales)
@@ -183,7 +183,7 @@ QString CCurrencyValue::Format() const
 
 QString CPercentValue::Format() const
 {
-    return CLocaleServices::FormatNumber(DoubleToText(m_value)) + QLatin1Char('%');
+    return CLocaleServices::FormatPercent(DoubleToText(m_value)) + QLatin1Char('%');
 }
 
 QString CIntegerValue::Format() const

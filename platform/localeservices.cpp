@@ -132,6 +132,7 @@ struct Formatters
 {
     std::unique_ptr<icu::number::LocalizedNumberFormatter> money;
     std::unique_ptr<icu::number::LocalizedNumberFormatter> number;
+    std::unique_ptr<icu::number::LocalizedNumberFormatter> percent;
     CParseConventions moneyConventions;
     CParseConventions numberConventions;
 };
@@ -202,6 +203,8 @@ Formatters MakeFormatters(const QString &localeName)
     Formatters formatters;
     formatters.money = FormatterFor(money + latinHalfUp, locale);
     formatters.number = FormatterFor(QStringLiteral(".00") + latinHalfUp, locale);
+    // A lender's rate in eighths (6.875 %) is kept as quoted.
+    formatters.percent = FormatterFor(QStringLiteral(".00#") + latinHalfUp, locale);
     formatters.moneyConventions =
         ConventionsFrom(FormatterFor(money + QStringLiteral(" .00") + latinHalfUp, locale).get());
     formatters.numberConventions = ConventionsFrom(formatters.number.get());
@@ -257,6 +260,11 @@ QString CLocaleServices::FormatCurrency(const QString &numberText)
 QString CLocaleServices::FormatNumber(const QString &numberText)
 {
     return FormatWith(FormattersFor(LocaleName(Category::Numbers)).number.get(), numberText);
+}
+
+QString CLocaleServices::FormatPercent(const QString &numberText)
+{
+    return FormatWith(FormattersFor(LocaleName(Category::Numbers)).percent.get(), numberText);
 }
 
 QString CLocaleServices::FormatShortDate(const QDate &date)

@@ -37,6 +37,9 @@ public:
     [[nodiscard]] static QString FormatCurrency(const QString &numberText);
     // A number with exactly two fraction digits and the locale's grouping: en_US "1,234.50".
     [[nodiscard]] static QString FormatNumber(const QString &numberText);
+    // A percent figure's number: two fraction digits, or three where it has a third ("6.875"),
+    // rounded to three; otherwise as FormatNumber.
+    [[nodiscard]] static QString FormatPercent(const QString &numberText);
     // The user's short numeric date (LC_TIME).
     [[nodiscard]] static QString FormatShortDate(const QDate &date);
     // The decimal separator of the number locale (LC_NUMERIC), "." for en_US, "," for de_DE.

@@ -112,8 +112,8 @@ void TestApp::storedValuesReadBackUnchanged()
     QCOMPARE(file.value("Description").toString(), description);
     QCOMPARE(file.value("PurchasePrice").toString(), QStringLiteral("$315,500.25"));
     QCOMPARE(file.value("Lender3").toString(), QStringLiteral("Bank of Elm"));
-    // Stored as shown: the locale rounds to two places.
-    QCOMPARE(file.value("InterestRate3").toString(), QStringLiteral("6.13%"));
+    // Stored as shown: a rate in eighths keeps its third decimal.
+    QCOMPARE(file.value("InterestRate3").toString(), QStringLiteral("6.125%"));
     QCOMPARE(file.value("Term3").toString(), QStringLiteral("15"));
 }
 
@@ -135,13 +135,13 @@ void TestApp::figuresSurviveALocaleChangeBetweenRuns()
     };
     const Run runs[] = {
         {"en_US.UTF-8", "2,450.5", QStringLiteral("$315,500.25"), QStringLiteral("$2,450.50"),
-         QStringLiteral("6.13%")},
+         QStringLiteral("6.125%")},
         {"de_DE.UTF-8", "2.450,5", QStringLiteral("315.500,25\u00a0€"),
-         QStringLiteral("2.450,50\u00a0€"), QStringLiteral("6,13%")},
+         QStringLiteral("2.450,50\u00a0€"), QStringLiteral("6,125%")},
         {"fr_CH.UTF-8", "2450.50", QStringLiteral("315\u202f500.25\u00a0CHF"),
-         QStringLiteral("2\u202f450.50\u00a0CHF"), QStringLiteral("6,13%")},
+         QStringLiteral("2\u202f450.50\u00a0CHF"), QStringLiteral("6,125%")},
         {"ar_EG.UTF-8", "٢٤٥٠٫٥", QStringLiteral("\u061c315,500.25\u00a0ج.م.\u200f"),
-         QStringLiteral("\u061c2,450.50\u00a0ج.م.\u200f"), QStringLiteral("6.13%")},
+         QStringLiteral("\u061c2,450.50\u00a0ج.م.\u200f"), QStringLiteral("6.125%")},
     };
     bool first = true;
     for (const Run &run : runs) {
