@@ -29,6 +29,7 @@ namespace FirstRun {
 inline const QString PurchasePrice = QStringLiteral("200000");
 inline const QString RentalIncome = QStringLiteral("2000");
 inline const QString Escrow = QStringLiteral("0");
+inline const QString OtherFees = QStringLiteral("0");
 inline const QString SafetyMargin = QStringLiteral("0");
 inline const QString DownPayment = QStringLiteral("20000");
 inline const QString InterestRate = QStringLiteral("7");

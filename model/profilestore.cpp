@@ -59,6 +59,7 @@ std::vector<FigureOf<Record>> PropertyFigures(Record &record)
         {QStringLiteral("PurchasePrice"), FirstRun::PurchasePrice, record.m_purchasePrice, CReadNotice::PurchasePrice, 0},
         {QStringLiteral("RentalIncome"), FirstRun::RentalIncome, record.m_rentalIncome, CReadNotice::RentalIncome, 0},
         {QStringLiteral("Escrow"), FirstRun::Escrow, record.m_escrow, CReadNotice::Escrow, 0},
+        {QStringLiteral("OtherFees"), FirstRun::OtherFees, record.m_otherFees, CReadNotice::OtherFees, 0},
         {QStringLiteral("SafetyMargin"), FirstRun::SafetyMargin, record.m_safetyMargin, CReadNotice::SafetyMargin, 0},
     };
 }

@@ -1016,10 +1016,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Other monthly costs of the property, such as association fees or upkeep. They lower the cash flow but are no part of a loan&apos;s payment. They are not kept when the program ends; export the deal to keep them.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Out of memory.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1035,6 +1031,10 @@
         <source>Some entries of &apos;%1&apos; were not read:
 
 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other monthly costs of the property, such as association fees or upkeep. They lower the cash flow but are no part of a loan&apos;s payment.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1017,10 +1017,6 @@
         <translation>Ü&amp;ber ZANT...</translation>
     </message>
     <message>
-        <source>Other monthly costs of the property, such as association fees or upkeep. They lower the cash flow but are no part of a loan&apos;s payment. They are not kept when the program ends; export the deal to keep them.</source>
-        <translation>Sonstige monatliche Kosten der Immobilie, etwa Hausgeld oder Instandhaltung. Sie mindern den Cashflow, gehören aber nicht zur Rate eines Darlehens. Sie werden beim Beenden nicht gespeichert; exportieren Sie das Geschäft, um sie zu behalten.</translation>
-    </message>
-    <message>
         <source>Out of memory.</source>
         <translation>Nicht genügend Arbeitsspeicher.</translation>
     </message>
@@ -1039,6 +1035,10 @@
         <translation>Einige Einträge von „%1“ wurden nicht gelesen:
 
 %2</translation>
+    </message>
+    <message>
+        <source>Other monthly costs of the property, such as association fees or upkeep. They lower the cash flow but are no part of a loan&apos;s payment.</source>
+        <translation>Sonstige monatliche Kosten der Immobilie, etwa Hausgeld oder Instandhaltung. Sie mindern den Cashflow, gehören aber nicht zur Rate eines Darlehens.</translation>
     </message>
 </context>
 <context>

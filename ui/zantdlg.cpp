@@ -161,8 +161,7 @@ void CZANTDlg::DescribeValueEdits()
             "loan's total monthly payment.")},
         {m_editOtherFees, tr("Other costs each month, in your currency"),
          tr("Other monthly costs of the property, such as association fees or upkeep. They "
-            "lower the cash flow but are no part of a loan's payment. They are not kept when "
-            "the program ends; export the deal to keep them.")},
+            "lower the cash flow but are no part of a loan's payment.")},
         {m_editSafetyMargin, tr("The share of the rent held back, in percent"),
          tr("The percentage of the rent held back for vacancies and repairs. The safety cash "
             "flow is the cash flow less this share of the rent.")},

@@ -30,7 +30,7 @@ private slots:
     void figuresSurviveALocaleChangeBetweenRuns();
     void everyWayToEndWritesTheProfile_data();
     void everyWayToEndWritesTheProfile();
-    void otherFeesLastOnlyOneRun();
+    void otherFeesAreKeptBetweenRuns();
     void startsWithoutDataFolder();
     void dataFolderIsMadeCurrent();
     void saysSoWithoutADisplay();
@@ -51,7 +51,7 @@ void TestApp::firstRunWritesEveryEntry()
     QSettings file = ProfileFile(fixture);
     file.beginGroup(QStringLiteral("ZANT"));
     QStringList keys = file.childKeys();
-    QCOMPARE(keys.size(), 38);
+    QCOMPARE(keys.size(), 39);
     QCOMPARE(file.value("CalcCmd").toString(), CAppSettings::Defaults().m_strCalcCmd);
     QCOMPARE(file.value("FontName").toString(), QStringLiteral("Tahoma,Arial,sans-serif"));
     QCOMPARE(file.value("FontSize").toString(), QStringLiteral("small"));
@@ -71,7 +71,7 @@ void TestApp::firstRunWritesEveryEntry()
         QCOMPARE(file.value(QStringLiteral("Term%1").arg(n)).toString(), QStringLiteral("30"));
         QCOMPARE(file.value(QStringLiteral("PMI%1").arg(n)).toString(), QStringLiteral("$0.00"));
     }
-    QVERIFY(!keys.contains(QStringLiteral("OtherFees")));
+    QCOMPARE(file.value("OtherFees").toString(), QStringLiteral("$0.00"));
 }
 
 void TestApp::storedValuesReadBackUnchanged()
@@ -104,7 +104,7 @@ void TestApp::storedValuesReadBackUnchanged()
 
     QSettings file = ProfileFile(fixture);
     file.beginGroup(QStringLiteral("ZANT"));
-    QCOMPARE(file.childKeys().size(), 38);
+    QCOMPARE(file.childKeys().size(), 39);
     QCOMPARE(file.value("CalcCmd").toString(), QStringLiteral("xcalc"));
     QCOMPARE(file.value("FontSize").toString(), QStringLiteral("LARGE"));
     QCOMPARE(file.value("LabelsColor").toInt(), 0x00123456);
@@ -217,12 +217,12 @@ void TestApp::everyWayToEndWritesTheProfile()
     });
     QSettings file = ProfileFile(fixture);
     file.beginGroup(QStringLiteral("ZANT"));
-    QCOMPARE(file.childKeys().size(), 38);
+    QCOMPARE(file.childKeys().size(), 39);
     QCOMPARE(file.value("PurchasePrice").toString(), QStringLiteral("$123,456.00"));
     QCOMPARE(file.value("Lender1").toString(), expectedLender);
 }
 
-void TestApp::otherFeesLastOnlyOneRun()
+void TestApp::otherFeesAreKeptBetweenRuns()
 {
     CAppFixture fixture;
     fixture.Run([&](CZANTDlg &dlg) {
@@ -237,7 +237,7 @@ void TestApp::otherFeesLastOnlyOneRun()
         shownFees = Edit(dlg, "editOtherFees")->text();
         dlg.reject();
     });
-    QCOMPARE(shownFees, QStringLiteral("$0.00"));
+    QCOMPARE(shownFees, QStringLiteral("$150.00"));
 }
 
 void TestApp::startsWithoutDataFolder()
@@ -260,7 +260,7 @@ void TestApp::startsWithoutDataFolder()
     QCOMPARE(QDir::currentPath(), before);
     QSettings profile = ProfileFile(fixture);
     profile.beginGroup(QStringLiteral("ZANT"));
-    QCOMPARE(profile.childKeys().size(), 38);
+    QCOMPARE(profile.childKeys().size(), 39);
 
     // No documents folder at all behaves the same.
     fixture.m_folders.m_path.clear();

@@ -116,7 +116,7 @@ void TestProfileStore::writesEntriesInDisplayForm()
     ProfileStore::WriteSettings(profile, settings);
     ProfileStore::WriteRecord(profile, record);
 
-    QCOMPARE(profile.m_values.size(), 38);
+    QCOMPARE(profile.m_values.size(), 39);
     QCOMPARE(profile.m_values.value("ZANT/LabelsColor"), QStringLiteral("13434879"));
     QCOMPARE(profile.m_values.value("ZANT/OddRowsCalcColor"), QStringLiteral("16777164"));
     QCOMPARE(profile.m_values.value("ZANT/FontName"), QStringLiteral("Tahoma,Arial,sans-serif"));
@@ -127,7 +127,7 @@ void TestProfileStore::writesEntriesInDisplayForm()
     QCOMPARE(profile.m_values.value("ZANT/PMI1"), QStringLiteral("$0.00"));
     QCOMPARE(profile.m_values.value("ZANT/Locale"), QStringLiteral("LC_MONETARY=en_US LC_NUMERIC=en_US"));
     QVERIFY(profile.m_values.contains("ZANT/Lender5"));
-    QVERIFY(!profile.m_values.contains("ZANT/OtherFees"));
+    QCOMPARE(profile.m_values.value("ZANT/OtherFees"), QStringLiteral("$125.00"));
     QVERIFY(!profile.m_values.contains("ZANT/Lender6"));
 }
 
@@ -142,6 +142,7 @@ void TestProfileStore::storedValuesReadBackUnchanged()
     record.m_strDescription = QString::fromUtf8("Café – Ünïcode ☂, \"quoted\"");
     record.m_purchasePrice.m_value = 350000.5;
     record.m_rentalIncome.m_value = 2450.75;
+    record.m_otherFees.m_value = 149.99;
     record.m_safetyMargin.m_value = 12.5;
     for (int k = 0; k < MAX_LOANS; ++k) {
         record.m_strLender[k] = QStringLiteral("Lender #%1; a=b").arg(k);
