@@ -176,7 +176,11 @@ std::optional<CImportError> ExchangeFile::Import(CDealRecord &record, CStdioFile
         if (!entry)
             return CImportError{CImportError::UnrecognizedLabel, lineNumber};
         if (entry->text) {
-            *entry->text = value;
+            if (value.size() <= MaxTextLength)
+                *entry->text = value;
+            else if (notices)
+                notices->push_back({CReadNotice::TextTooLong, entry->field, entry->loan, lineNumber,
+                                    value, QString(), QString()});
         } else if (!entry->value->ReadStored(value, locales) && notices) {
             notices->push_back({CReadNotice::FigureTooLarge, entry->field, entry->loan, lineNumber,
                                 value, QString(), QString()});

@@ -33,8 +33,9 @@ void Export(const CDealRecord &record, const QString &path);
 
 // Reads entries into the record until the end or the first data error, which is returned. Fields
 // set before that line keep their new values. Each figure is taken as its field shows it. A
-// figure its field cannot show is not read: the field keeps what it held, and notices, when
-// given, gets what the user has to be told; the rest of the file is read as usual.
+// figure its field cannot show, or a text longer than MaxTextLength, is not read: the field keeps
+// what it held, and notices, when given, gets what the user has to be told; the rest of the file
+// is read as usual.
 std::optional<CImportError> Import(CDealRecord &record, const QString &path,
                                    std::vector<CReadNotice> *notices = nullptr);
 std::optional<CImportError> Import(CDealRecord &record, CStdioFile &file,

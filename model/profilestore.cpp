@@ -117,6 +117,22 @@ bool KeepsStoredText(const std::vector<CReadNotice> &refused, const QString &ent
     return false;
 }
 
+const QString DescriptionEntry = QStringLiteral("Description");
+
+// A description or lender; one longer than the edits take is left empty and named in notices.
+void ReadText(IProfile &profile, const QString &entry, QString &text, CReadNotice::Field field,
+              int loan, std::vector<CReadNotice> *notices)
+{
+    QString stored = profile.GetProfileString(Section, entry);
+    if (stored.size() <= MaxTextLength) {
+        text = std::move(stored);
+        return;
+    }
+    text.clear();
+    if (notices)
+        notices->push_back({CReadNotice::TextTooLong, field, loan, 0, stored, entry, text});
+}
+
 void WriteFigures(IProfile &profile, const std::vector<FigureOf<const CDealRecord>> &figures,
                   const std::vector<CReadNotice> &refused)
 {
@@ -154,10 +170,10 @@ void ProfileStore::ReadRecord(IProfile &profile, CDealRecord &record,
                               std::vector<CReadNotice> *notices)
 {
     const CFigureLocales locales = StoredLocales(profile);
-    record.m_strDescription = profile.GetProfileString(Section, QStringLiteral("Description"));
+    ReadText(profile, DescriptionEntry, record.m_strDescription, CReadNotice::Description, 0, notices);
     ReadFigures(profile, PropertyFigures(record), locales, notices);
     for (int k = 0; k < MAX_LOANS; ++k) {
-        record.m_strLender[k] = profile.GetProfileString(Section, LenderEntry(k));
+        ReadText(profile, LenderEntry(k), record.m_strLender[k], CReadNotice::Lender, k + 1, notices);
         ReadFigures(profile, LoanFigures(record, k), locales, notices);
     }
 }
@@ -165,10 +181,12 @@ void ProfileStore::ReadRecord(IProfile &profile, CDealRecord &record,
 void ProfileStore::WriteRecord(IProfile &profile, const CDealRecord &record,
                                const std::vector<CReadNotice> &refused)
 {
-    profile.WriteProfileString(Section, QStringLiteral("Description"), record.m_strDescription);
+    if (!KeepsStoredText(refused, DescriptionEntry, record.m_strDescription))
+        profile.WriteProfileString(Section, DescriptionEntry, record.m_strDescription);
     WriteFigures(profile, PropertyFigures(record), refused);
     for (int k = 0; k < MAX_LOANS; ++k) {
-        profile.WriteProfileString(Section, LenderEntry(k), record.m_strLender[k]);
+        if (!KeepsStoredText(refused, LenderEntry(k), record.m_strLender[k]))
+            profile.WriteProfileString(Section, LenderEntry(k), record.m_strLender[k]);
         WriteFigures(profile, LoanFigures(record, k), refused);
     }
     profile.WriteProfileString(Section, LocaleEntry, CFigureLocales::User().ToText());

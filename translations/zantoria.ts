@@ -1084,17 +1084,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Writes the Zantoria report of each deal file (*.zant) as an HTML page beside it, or the
-figures and loan analysis of all of them as one CSV table or JSON document.
-
-Exit status: 0 when all was written; 1 for wrong arguments or a faulty line in a deal
-file (no &quot;=&quot;, a missing or unknown label, an unknown locale); 2 when a file cannot be
-read or written, or memory runs out. With several files the worst counts; CSV and JSON
-leave out the files that cannot be read. A figure that does not read as a number
-(&quot;abc&quot;) is no error: it counts as 0, as it does in the program&apos;s window.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The deal files to read.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1108,6 +1097,18 @@ leave out the files that cannot be read. A figure that does not read as a number
     </message>
     <message>
         <source>Out of memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the Zantoria report of each deal file (*.zant) as an HTML page beside it, or the
+figures and loan analysis of all of them as one CSV table or JSON document.
+
+Exit status: 0 when all was written; 1 for wrong arguments or a faulty line in a deal
+file (no &quot;=&quot;, a missing or unknown label, an unknown locale, a figure too large to
+show, a text longer than 1,000 characters); 2 when a file cannot be read or written, or
+memory runs out. With several files the worst counts; CSV and JSON leave out the files
+that cannot be read. A figure that does not read as a number
+(&quot;abc&quot;) is no error: it counts as 0, as it does in the program&apos;s window.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1087,26 +1087,6 @@
         <translation>-o nennt einen Bericht, aber es wurden %1 Geschäftsdateien angegeben.</translation>
     </message>
     <message>
-        <source>Writes the Zantoria report of each deal file (*.zant) as an HTML page beside it, or the
-figures and loan analysis of all of them as one CSV table or JSON document.
-
-Exit status: 0 when all was written; 1 for wrong arguments or a faulty line in a deal
-file (no &quot;=&quot;, a missing or unknown label, an unknown locale); 2 when a file cannot be
-read or written, or memory runs out. With several files the worst counts; CSV and JSON
-leave out the files that cannot be read. A figure that does not read as a number
-(&quot;abc&quot;) is no error: it counts as 0, as it does in the program&apos;s window.</source>
-        <translation>Schreibt den Zantoria-Bericht jeder Geschäftsdatei (*.zant) als HTML-Seite daneben, oder die
-Zahlen und die Darlehensanalyse aller Dateien als eine CSV-Tabelle oder ein JSON-Dokument.
-
-Rückgabewert: 0, wenn alles geschrieben wurde; 1 bei falschen Argumenten oder einer
-fehlerhaften Zeile in einer Geschäftsdatei (kein „=“, eine fehlende oder unbekannte
-Bezeichnung, ein unbekanntes Gebietsschema); 2, wenn eine Datei nicht gelesen oder
-geschrieben werden kann oder der Arbeitsspeicher nicht reicht. Bei mehreren Dateien zählt
-der schlimmste Fall; CSV und JSON lassen die Dateien weg, die sich nicht lesen lassen. Ein
-Wert, der sich nicht als Zahl lesen lässt („abc“), ist kein Fehler: Er zählt als 0, wie im
-Fenster des Programms.</translation>
-    </message>
-    <message>
         <source>The deal files to read.</source>
         <translation>Die zu lesenden Geschäftsdateien.</translation>
     </message>
@@ -1121,6 +1101,27 @@ Fenster des Programms.</translation>
     <message>
         <source>Out of memory.</source>
         <translation>Nicht genügend Arbeitsspeicher.</translation>
+    </message>
+    <message>
+        <source>Writes the Zantoria report of each deal file (*.zant) as an HTML page beside it, or the
+figures and loan analysis of all of them as one CSV table or JSON document.
+
+Exit status: 0 when all was written; 1 for wrong arguments or a faulty line in a deal
+file (no &quot;=&quot;, a missing or unknown label, an unknown locale, a figure too large to
+show, a text longer than 1,000 characters); 2 when a file cannot be read or written, or
+memory runs out. With several files the worst counts; CSV and JSON leave out the files
+that cannot be read. A figure that does not read as a number
+(&quot;abc&quot;) is no error: it counts as 0, as it does in the program&apos;s window.</source>
+        <translation>Schreibt den Zantoria-Bericht jeder Geschäftsdatei (*.zant) als HTML-Seite daneben, oder die
+Zahlen und die Darlehensanalyse aller Dateien als eine CSV-Tabelle oder ein JSON-Dokument.
+
+Rückgabewert: 0, wenn alles geschrieben wurde; 1 bei falschen Argumenten oder einer
+fehlerhaften Zeile in einer Geschäftsdatei (kein „=“, eine fehlende oder unbekannte
+Bezeichnung, ein unbekanntes Gebietsschema, ein zu großer Wert, ein Text mit mehr als 1.000
+Zeichen); 2, wenn eine Datei nicht gelesen oder geschrieben werden kann oder der
+Arbeitsspeicher nicht reicht. Bei mehreren Dateien zählt der schlimmste Fall; CSV und JSON
+lassen die Dateien weg, die sich nicht lesen lassen. Ein Wert, der sich nicht als Zahl lesen
+lässt („abc“), ist kein Fehler: Er zählt als 0, wie im Fenster des Programms.</translation>
     </message>
 </context>
 </TS>

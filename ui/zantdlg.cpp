@@ -56,10 +56,12 @@ CZANTDlg::CZANTDlg(IAppHost &app, QWidget *parent)
     const int editWidth = DialogUnitsX(font(), 115);
     for (QLineEdit *edit : findChildren<QLineEdit *>()) {
         edit->setMinimumWidth(editWidth);
-        // A line edit keeps 32767 characters by default; an imported or stored description must
-        // come back whole.
+        // A line edit keeps 32767 characters by default; a figure pasted in is read whole.
         edit->setMaxLength(std::numeric_limits<int>::max());
     }
+    // Longer texts are refused where they are read, so nothing typed here is ever cut later.
+    m_editDescription->setMaxLength(MaxTextLength);
+    m_editLender->setMaxLength(MaxTextLength);
 
     CreateMenu();
     DescribeValueEdits();

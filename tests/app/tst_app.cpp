@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
@@ -31,6 +32,7 @@ private slots:
     void everyWayToEndWritesTheProfile_data();
     void everyWayToEndWritesTheProfile();
     void otherFeesAreKeptBetweenRuns();
+    void storedEntriesItCannotUseAreKept();
     void startsWithoutDataFolder();
     void dataFolderIsMadeCurrent();
     void saysSoWithoutADisplay();
@@ -72,6 +74,43 @@ void TestApp::firstRunWritesEveryEntry()
         QCOMPARE(file.value(QStringLiteral("PMI%1").arg(n)).toString(), QStringLiteral("$0.00"));
     }
     QCOMPARE(file.value("OtherFees").toString(), QStringLiteral("$0.00"));
+}
+
+// 20 MB of description and a price of 10^130 in the profile: the window opens at once, says
+// what it did not use, and the profile keeps both as they were.
+void TestApp::storedEntriesItCannotUseAreKept()
+{
+    CAppFixture fixture;
+    const QString description(20 * 1024 * 1024, QLatin1Char('x'));
+    const QString price = QStringLiteral("$1") + QString(130, QLatin1Char('0')) + QStringLiteral(".00");
+    {
+        QSettings file = ProfileFile(fixture);
+        file.beginGroup(QStringLiteral("ZANT"));
+        file.setValue("Description", description);
+        file.setValue("PurchasePrice", price);
+        file.setValue("Escrow", "$300.00");
+    }
+    fixture.ReopenProfile();
+    QElapsedTimer timer;
+    timer.start();
+    fixture.Run([&](CZANTDlg &dlg) {
+        QVERIFY(ActivateAndWait(dlg));
+        QTRY_COMPARE(fixture.m_prompt.m_messages.size(), 1);
+        QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+        const QString text = fixture.m_prompt.m_messages.constFirst().text;
+        QVERIFY2(text.startsWith(QStringLiteral("The saved text of the description is longer than "
+                                                "1,000 characters (20971520)")), qPrintable(text.left(200)));
+        QVERIFY(text.contains(QStringLiteral("for the purchase price is too large to show")));
+        QCOMPARE(Edit(dlg, "editDescription")->text(), QString());
+        QCOMPARE(Edit(dlg, "editPurchasePrice")->text(), QStringLiteral("$200,000.00"));
+        QCOMPARE(Edit(dlg, "editEscrow")->text(), QStringLiteral("$300.00"));
+        QVERIFY(Trigger(dlg, "actionExit"));
+    });
+    QSettings file = ProfileFile(fixture);
+    file.beginGroup(QStringLiteral("ZANT"));
+    QCOMPARE(file.value("Description").toString().size(), description.size());
+    QCOMPARE(file.value("PurchasePrice").toString(), price);
+    QCOMPARE(file.value("Escrow").toString(), QStringLiteral("$300.00"));
 }
 
 void TestApp::storedValuesReadBackUnchanged()

@@ -75,6 +75,8 @@ private slots:
     void figuresAreUsedAsTheirFieldShowsThem();
     void figuresTooLargeToShowAreRefused_data();
     void figuresTooLargeToShowAreRefused();
+    void textsLongerThanTheEditsAreRefused_data();
+    void textsLongerThanTheEditsAreRefused();
     void roundTrip_data();
     void roundTrip();
     void textsSurviveTheFile_data();
@@ -259,6 +261,45 @@ void TestExchangeFile::figuresTooLargeToShowAreRefused()
     QCOMPARE(record.m_rentalIncome.m_value, 900.0);
     QCOMPARE(int(notices.size()), 1);
     QCOMPARE(notices.front().Message(), message);
+}
+
+void TestExchangeFile::textsLongerThanTheEditsAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("label");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("description of 1,000") << QByteArray("Description") << 1000 << QString();
+    QTest::newRow("description of 1,001")
+        << QByteArray("Description") << 1001
+        << "Line 2: the description is longer than 1,000 characters (1001); it was not read.";
+    QTest::newRow("description of 4,000,000")
+        << QByteArray("Description") << 4000000
+        << "Line 2: the description is longer than 1,000 characters (4000000); it was not read.";
+    QTest::newRow("lender of 1,000") << QByteArray("Lender4") << 1000 << QString();
+    QTest::newRow("lender of 5,000")
+        << QByteArray("Lender4") << 5000
+        << "Line 2: the lender of loan 4 is longer than 1,000 characters (5000); it was not read.";
+}
+
+void TestExchangeFile::textsLongerThanTheEditsAreRefused()
+{
+    QFETCH(QByteArray, label);
+    QFETCH(int, length);
+    QFETCH(QString, message);
+    CDealRecord record = ProfileStore::FirstRunRecord();
+    QString &text = label == "Description" ? record.m_strDescription : record.m_strLender[3];
+    text = QStringLiteral("before");
+    const QByteArray stored(length, 'x');
+    std::vector<CReadNotice> notices;
+    QVERIFY(!ImportBytes(record, "Escrow = 10\r\n" + label + " = " + stored + "\r\nPMI1 = 7\r\n",
+                         &notices));
+    // Never cut: read whole or not at all; the rest of the file is read either way.
+    QCOMPARE(text, message.isEmpty() ? QString::fromLatin1(stored) : QStringLiteral("before"));
+    QCOMPARE(record.m_escrow.m_value, 10.0);
+    QCOMPARE(record.m_pmi[0].m_value, 7.0);
+    QCOMPARE(int(notices.size()), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QCOMPARE(notices.front().Message(), message);
 }
 
 void TestExchangeFile::errorMessages()

@@ -293,6 +293,15 @@ void TestReportCommand::figuresAsTheWindowShowsThem()
     QCOMPARE(result.exitCode, 1);
     QVERIFY(!result.out.contains(QStringLiteral("huge.zant")));
     QVERIFY(result.out.contains(QStringLiteral("half.zant")));
+
+    // A description no edit would take is never cut into a report either.
+    const QString wordy = m_dir->filePath(QStringLiteral("wordy.zant"));
+    QVERIFY(WriteAll(wordy, "Description = " + QByteArray(1001, 'w') + "\r\n"));
+    result = Run({wordy});
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.err, wordy + QStringLiteral(": Line 1: the description is longer than 1,000 "
+                                                "characters (1001); it was not read.\n"));
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("wordy.htm"))));
 }
 
 void TestReportCommand::refusedOutputs_data()
@@ -376,7 +385,7 @@ void TestReportCommand::outOfMemory()
     QSKIP("AddressSanitizer needs more address space than any limit here leaves");
 #endif
     const QString deal = m_dir->filePath(QStringLiteral("huge.zant"));
-    QVERIFY(WriteAll(deal, "Description = " + QByteArray(15 << 20, 'x')));
+    QVERIFY(WriteAll(deal, "; " + QByteArray(15 << 20, 'x') + "\r\nDescription = Huge\r\n"));
     const QString report = m_dir->filePath(QStringLiteral("huge.htm"));
     const QString script = QStringLiteral("ulimit -v \"$3\" && exec \"$0\" \"$1\" -o \"$2\"");
     for (int megabytes = 400; megabytes >= 100; megabytes -= 20) {

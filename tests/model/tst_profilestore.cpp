@@ -28,7 +28,37 @@ private slots:
     void storedFiguresAreUsedAsShown_data();
     void storedFiguresAreUsedAsShown();
     void storedFigureTooLargeToShowIsKept();
+    void storedTextLongerThanTheEditsIsKept();
 };
+
+void TestProfileStore::storedTextLongerThanTheEditsIsKept()
+{
+    const QString section = QStringLiteral("ZANT");
+    const QString longest(1000, QLatin1Char('d'));
+    const QString tooLong(20 * 1024 * 1024, QLatin1Char('x'));
+    CMemoryProfile profile;
+    profile.WriteProfileString(section, QStringLiteral("Description"), tooLong);
+    profile.WriteProfileString(section, QStringLiteral("Lender1"), longest);
+    profile.WriteProfileString(section, QStringLiteral("Lender2"), tooLong);
+    CDealRecord record;
+    std::vector<CReadNotice> refused;
+    ProfileStore::ReadRecord(profile, record, &refused);
+    QCOMPARE(record.m_strDescription, QString());
+    QCOMPARE(record.m_strLender[0], longest);
+    QCOMPARE(record.m_strLender[1], QString());
+    QCOMPARE(int(refused.size()), 2);
+    QCOMPARE(refused[0].Message(),
+             QStringLiteral("The saved text of the description is longer than 1,000 characters "
+                            "(20971520); it was not used, and stays saved as it was until you "
+                            "enter another."));
+    QVERIFY(refused[1].Message().startsWith(QStringLiteral("The saved text of the lender of loan 2 ")));
+
+    // Never cut nor lost: kept until the user enters another text.
+    record.m_strLender[1] = QStringLiteral("Typed");
+    ProfileStore::WriteRecord(profile, record, refused);
+    QCOMPARE(profile.GetProfileString(section, QStringLiteral("Description")), tooLong);
+    QCOMPARE(profile.GetProfileString(section, QStringLiteral("Lender2")), QStringLiteral("Typed"));
+}
 
 void TestProfileStore::storedFiguresAreUsedAsShown_data()
 {

@@ -33,7 +33,7 @@ private slots:
 
 namespace {
 // A description far longer than the first one, so the new file never fits where the old did.
-const QString LongDescription = QString(8000, QLatin1Char('L'));
+const QString LongDescription = QString(1000, QLatin1Char('L'));
 // Marks a limit of the earlier file's own size.
 constexpr qint64 EarlierSize = -1;
 
