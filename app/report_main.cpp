@@ -251,11 +251,11 @@ int main(int argc, char *argv[])
         "Writes the Zantoria report of each deal file (*.zant) as an HTML page beside it, or the\n"
         "figures and loan analysis of all of them as one CSV table or JSON document.\n\n"
         "Exit status: 0 when all was written; 1 for wrong arguments or a faulty line in a deal\n"
-        "file (no \"=\", a missing or unknown label, an unknown locale, a figure too large to\n"
-        "show, a text longer than 1,000 characters); 2 when a file cannot be read or written, or\n"
-        "memory runs out. With several files the worst counts; CSV and JSON leave out the files\n"
-        "that cannot be read. A figure that does not read as a number\n"
-        "(\"abc\") is no error: it counts as 0, as it does in the program's window.")));
+        "file (no \"=\", a missing or unknown label, an unknown locale or currency, a figure too\n"
+        "large to show, a text longer than 1,000 characters); 2 when a file cannot be read or\n"
+        "written, or memory runs out. With several files the worst counts; CSV and JSON leave\n"
+        "out the files that cannot be read. A figure that does not read as a number (\"abc\") is\n"
+        "no error: it counts as 0, as it does in the program's window.")));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("DEAL.zant"),

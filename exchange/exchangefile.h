@@ -12,7 +12,7 @@ struct CReadNotice;
 // A data error of an imported file: what is wrong and on which line (the first line is 1).
 struct CImportError
 {
-    enum Kind { UnrecognizedSyntax, MissingLabel, UnrecognizedLabel, UnrecognizedLocale };
+    enum Kind { UnrecognizedSyntax, MissingLabel, UnrecognizedLabel, UnrecognizedLocale, UnrecognizedCurrency };
 
     Kind kind;
     int line;
@@ -24,6 +24,8 @@ struct CImportError
 // The deal file: ";" comment lines, then one "Label = value" line per field, loans numbered 1 to 5.
 // The comment line "; Locale: LC_MONETARY=en_US LC_NUMERIC=en_US" names the locales its figures
 // were written in; they are read in those, or, in a file without the line, in the reader's own.
+// The next, "; Currency: USD", names the deal's currency; without it the deal is in that of the
+// money locale the figures are read in. Importing a field gives the deal the file's currency.
 // Control characters in texts are written as spaces. File errors arrive as CFileException.
 namespace ExchangeFile {
 inline const QString DefaultExtension = QStringLiteral("zant");

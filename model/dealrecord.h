@@ -10,6 +10,8 @@ constexpr int MAX_LOANS = 5;
 // parallel arrays. Loan k (0 to 4) is shown and stored as number k + 1.
 struct CDealRecord
 {
+    // The deal's currency, ISO 4217 ("USD"): money shows in it whatever the user's locale.
+    QString m_currency;
     QString m_strDescription;
     CCurrencyValue m_purchasePrice;
     CCurrencyValue m_rentalIncome;

@@ -3,6 +3,7 @@
 #include "appsettings.h"
 #include "dealrecord.h"
 #include "figurelocales.h"
+#include "localeservices.h"
 #include "profile.h"
 
 #include <type_traits>
@@ -84,6 +85,7 @@ QString LenderEntry(int k)
 // The locales the stored figures were written in; a profile of an earlier version names none,
 // and its figures are read in the user's own, as they were written.
 const QString LocaleEntry = QStringLiteral("Locale");
+const QString CurrencyEntry = QStringLiteral("Currency");
 
 CFigureLocales StoredLocales(IProfile &profile)
 {
@@ -169,7 +171,15 @@ void ProfileStore::WriteSettings(IProfile &profile, const CAppSettings &settings
 void ProfileStore::ReadRecord(IProfile &profile, CDealRecord &record,
                               std::vector<CReadNotice> *notices)
 {
-    const CFigureLocales locales = StoredLocales(profile);
+    CFigureLocales locales = StoredLocales(profile);
+    // A profile of an earlier version names no currency: its deal is in that of the locale its
+    // figures were written in. The record read is the deal now shown.
+    const QString currency = profile.GetProfileString(Section, CurrencyEntry);
+    locales.currency = CLocaleServices::IsKnownCurrency(currency)
+                           ? currency
+                           : CLocaleServices::LocaleCurrency(locales.money);
+    record.m_currency = locales.currency;
+    CLocaleServices::SetDealCurrency(locales.currency);
     ReadText(profile, DescriptionEntry, record.m_strDescription, CReadNotice::Description, 0, notices);
     ReadFigures(profile, PropertyFigures(record), locales, notices);
     for (int k = 0; k < MAX_LOANS; ++k) {
@@ -189,7 +199,9 @@ void ProfileStore::WriteRecord(IProfile &profile, const CDealRecord &record,
             profile.WriteProfileString(Section, LenderEntry(k), record.m_strLender[k]);
         WriteFigures(profile, LoanFigures(record, k), refused);
     }
-    profile.WriteProfileString(Section, LocaleEntry, CFigureLocales::User().ToText());
+    const CFigureLocales written = CFigureLocales::User();
+    profile.WriteProfileString(Section, LocaleEntry, written.ToText());
+    profile.WriteProfileString(Section, CurrencyEntry, written.currency);
 }
 
 namespace {

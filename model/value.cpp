@@ -162,7 +162,7 @@ const CParseConventions &CValue::Conventions(const CFigureLocales &locales) cons
 
 const CParseConventions &CCurrencyValue::Conventions(const CFigureLocales &locales) const
 {
-    return CLocaleServices::MoneyConventions(locales.money);
+    return CLocaleServices::MoneyConventions(locales.money, locales.currency);
 }
 
 void CValue::FromWindow(QObject *window)

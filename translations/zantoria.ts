@@ -415,6 +415,10 @@
         <source>Unable to import &apos;%1&apos; : Unrecognized locale on line %2.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Unable to import &apos;%1&apos; : Unrecognized currency on line %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CLoanAnalysisDlg</name>
@@ -1104,11 +1108,11 @@
 figures and loan analysis of all of them as one CSV table or JSON document.
 
 Exit status: 0 when all was written; 1 for wrong arguments or a faulty line in a deal
-file (no &quot;=&quot;, a missing or unknown label, an unknown locale, a figure too large to
-show, a text longer than 1,000 characters); 2 when a file cannot be read or written, or
-memory runs out. With several files the worst counts; CSV and JSON leave out the files
-that cannot be read. A figure that does not read as a number
-(&quot;abc&quot;) is no error: it counts as 0, as it does in the program&apos;s window.</source>
+file (no &quot;=&quot;, a missing or unknown label, an unknown locale or currency, a figure too
+large to show, a text longer than 1,000 characters); 2 when a file cannot be read or
+written, or memory runs out. With several files the worst counts; CSV and JSON leave
+out the files that cannot be read. A figure that does not read as a number (&quot;abc&quot;) is
+no error: it counts as 0, as it does in the program&apos;s window.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

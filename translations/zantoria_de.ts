@@ -415,6 +415,10 @@
         <source>Unable to import &apos;%1&apos; : Unrecognized locale on line %2.</source>
         <translation>&apos;%1&apos; kann nicht importiert werden: Unbekanntes Gebietsschema in Zeile %2.</translation>
     </message>
+    <message>
+        <source>Unable to import &apos;%1&apos; : Unrecognized currency on line %2.</source>
+        <translation>&apos;%1&apos; kann nicht importiert werden: Unbekannte Währung in Zeile %2.</translation>
+    </message>
 </context>
 <context>
     <name>CLoanAnalysisDlg</name>
@@ -1107,21 +1111,21 @@
 figures and loan analysis of all of them as one CSV table or JSON document.
 
 Exit status: 0 when all was written; 1 for wrong arguments or a faulty line in a deal
-file (no &quot;=&quot;, a missing or unknown label, an unknown locale, a figure too large to
-show, a text longer than 1,000 characters); 2 when a file cannot be read or written, or
-memory runs out. With several files the worst counts; CSV and JSON leave out the files
-that cannot be read. A figure that does not read as a number
-(&quot;abc&quot;) is no error: it counts as 0, as it does in the program&apos;s window.</source>
+file (no &quot;=&quot;, a missing or unknown label, an unknown locale or currency, a figure too
+large to show, a text longer than 1,000 characters); 2 when a file cannot be read or
+written, or memory runs out. With several files the worst counts; CSV and JSON leave
+out the files that cannot be read. A figure that does not read as a number (&quot;abc&quot;) is
+no error: it counts as 0, as it does in the program&apos;s window.</source>
         <translation>Schreibt den Zantoria-Bericht jeder Geschäftsdatei (*.zant) als HTML-Seite daneben, oder die
 Zahlen und die Darlehensanalyse aller Dateien als eine CSV-Tabelle oder ein JSON-Dokument.
 
 Rückgabewert: 0, wenn alles geschrieben wurde; 1 bei falschen Argumenten oder einer
 fehlerhaften Zeile in einer Geschäftsdatei (kein „=“, eine fehlende oder unbekannte
-Bezeichnung, ein unbekanntes Gebietsschema, ein zu großer Wert, ein Text mit mehr als 1.000
-Zeichen); 2, wenn eine Datei nicht gelesen oder geschrieben werden kann oder der
-Arbeitsspeicher nicht reicht. Bei mehreren Dateien zählt der schlimmste Fall; CSV und JSON
-lassen die Dateien weg, die sich nicht lesen lassen. Ein Wert, der sich nicht als Zahl lesen
-lässt („abc“), ist kein Fehler: Er zählt als 0, wie im Fenster des Programms.</translation>
+Bezeichnung, ein unbekanntes Gebietsschema oder eine unbekannte Währung, ein zu großer Wert,
+ein Text mit mehr als 1.000 Zeichen); 2, wenn eine Datei nicht gelesen oder geschrieben werden
+kann oder der Arbeitsspeicher nicht reicht. Bei mehreren Dateien zählt der schlimmste Fall;
+CSV und JSON lassen die Dateien weg, die sich nicht lesen lassen. Ein Wert, der sich nicht als
+Zahl lesen lässt („abc“), ist kein Fehler: Er zählt als 0, wie im Fenster des Programms.</translation>
     </message>
 </context>
 </TS>

@@ -77,6 +77,10 @@ private slots:
     void figuresTooLargeToShowAreRefused();
     void textsLongerThanTheEditsAreRefused_data();
     void textsLongerThanTheEditsAreRefused();
+    void dealKeepsItsCurrency_data();
+    void dealKeepsItsCurrency();
+    void currencyOfAFileThatNamesNone_data();
+    void currencyOfAFileThatNamesNone();
     void roundTrip_data();
     void roundTrip();
     void textsSurviveTheFile_data();
@@ -95,7 +99,8 @@ void TestExchangeFile::exportsTheFirstRunLayout()
     const QString path = m_dir.filePath(QStringLiteral("first.zant"));
     ExchangeFile::Export(ProfileStore::FirstRunRecord(), path);
     QByteArray expected = ";\r\n; Zantoria Import/Export file\r\n"
-                          "; Locale: LC_MONETARY=en_US LC_NUMERIC=en_US\r\n;\r\n\r\n"
+                          "; Locale: LC_MONETARY=en_US LC_NUMERIC=en_US\r\n; Currency: USD\r\n"
+                          ";\r\n\r\n"
                           "Description = \r\nPurchasePrice = $200,000.00\r\n"
                           "RentalIncome = $2,000.00\r\nEscrow = $0.00\r\nOtherFees = $0.00\r\n"
                           "SafetyMargin = 0.00%\r\n";
@@ -106,7 +111,7 @@ void TestExchangeFile::exportsTheFirstRunLayout()
                         .toLatin1();
     const QByteArray written = ReadAll(path);
     QCOMPARE(written, expected);
-    QCOMPARE(written.count("\r\n"), 41);
+    QCOMPARE(written.count("\r\n"), 42);
 }
 
 void TestExchangeFile::importReadsEntries()
@@ -302,6 +307,91 @@ void TestExchangeFile::textsLongerThanTheEditsAreRefused()
         QCOMPARE(notices.front().Message(), message);
 }
 
+void TestExchangeFile::dealKeepsItsCurrency_data()
+{
+    QTest::addColumn<QString>("writer");
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<QString>("reader");
+    QTest::addColumn<QString>("price");
+    QTest::newRow("dollars written in en_US, read in de_DE")
+        << "en_US" << "USD" << "de_DE" << QStringLiteral("412.345,67\u00a0$");
+    QTest::newRow("dollars written in de_DE, read in fr_CH")
+        << "de_DE" << "USD" << "fr_CH" << QStringLiteral("412\u202f345.67\u00a0$US");
+    QTest::newRow("dollars written in fr_CH, read in ar_EG")
+        << "fr_CH" << "USD" << "ar_EG" << QStringLiteral("\u061c412,345.67\u00a0US$");
+    QTest::newRow("francs written in fr_CH, read in de_DE")
+        << "fr_CH" << "CHF" << "de_DE" << QStringLiteral("412.345,67\u00a0CHF");
+    QTest::newRow("pounds written in ar_EG, read in en_US")
+        << "ar_EG" << "EGP" << "en_US" << QStringLiteral("EGP\u00a0412,345.67");
+    QTest::newRow("euros written in de_DE, read in ar_EG")
+        << "de_DE" << "EUR" << "ar_EG" << QStringLiteral("\u061c412,345.67\u20ac");
+    QTest::newRow("pounds written in en_US, read in fr_CH")
+        << "en_US" << "EGP" << "fr_CH" << QStringLiteral("412\u202f345.67\u00a0EGP");
+}
+
+// Exported in one locale and imported in another: the same figures, in the same currency, each
+// in the reader's own form.
+void TestExchangeFile::dealKeepsItsCurrency()
+{
+    QFETCH(QString, writer);
+    QFETCH(QString, currency);
+    QFETCH(QString, reader);
+    const QString path = m_dir.filePath(QStringLiteral("currency.zant"));
+    CLocaleServices::PinLocale(writer);
+    CLocaleServices::SetDealCurrency(currency);
+    const CDealRecord written = FilledRecord();
+    ExchangeFile::Export(written, path);
+    QVERIFY(ReadAll(path).contains("\r\n; Currency: " + currency.toLatin1() + "\r\n;\r\n"));
+
+    CLocaleServices::PinLocale(reader);
+    CDealRecord back = ProfileStore::FirstRunRecord();
+    QVERIFY(!ExchangeFile::Import(back, path));
+    QCOMPARE(back.m_currency, currency);
+    QCOMPARE(CLocaleServices::DealCurrency(), currency);
+    CompareRecords(back, written);
+    QTEST(back.m_purchasePrice.Format(), "price");
+    // What the reader's window shows reads back as the same figure.
+    CCurrencyValue shown;
+    shown.Parse(back.m_purchasePrice.Format());
+    QCOMPARE(shown.m_value, written.m_purchasePrice.m_value);
+}
+
+void TestExchangeFile::currencyOfAFileThatNamesNone_data()
+{
+    QTest::addColumn<QByteArray>("header");
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<double>("price");
+    // Older files: the currency of the locale the figures are read in.
+    QTest::newRow("written in de_DE") << QByteArray("; Locale: LC_MONETARY=de_DE LC_NUMERIC=de_DE\r\n")
+                                      << "EUR" << 1234.5;
+    QTest::newRow("written in ja_JP") << QByteArray("; Locale: LC_MONETARY=ja_JP LC_NUMERIC=ja_JP\r\n")
+                                      << "JPY" << 1235.0;
+    QTest::newRow("no locale: the reader's") << QByteArray() << "CHF" << 1234.5;
+    QTest::newRow("stated before the locale")
+        << QByteArray("; Currency: USD\r\n; Locale: LC_MONETARY=de_DE LC_NUMERIC=de_DE\r\n")
+        << "USD" << 1234.5;
+}
+
+void TestExchangeFile::currencyOfAFileThatNamesNone()
+{
+    QFETCH(QByteArray, header);
+    QFETCH(QString, currency);
+    QFETCH(double, price);
+    CLocaleServices::PinLocale(QStringLiteral("fr_CH"));
+    CDealRecord record = ProfileStore::FirstRunRecord();
+    const QByteArray figure = header.contains("de_DE") ? "1.234,50" : "1234.50";
+    QVERIFY(!ImportBytes(record, header + "PurchasePrice = " + figure + "\r\n"));
+    QCOMPARE(record.m_currency, currency);
+    // A yen deal shows whole yen, and is used so.
+    QCOMPARE(record.m_purchasePrice.m_value, price);
+
+    // A currency no one knows stops the import, as an unknown locale does.
+    const auto error = ImportBytes(record, "Escrow = 1\r\n; Currency: XYZ\r\nEscrow = 2\r\n");
+    QVERIFY(error.has_value());
+    QCOMPARE(int(error->kind), int(CImportError::UnrecognizedCurrency));
+    QCOMPARE(error->line, 2);
+}
+
 void TestExchangeFile::errorMessages()
 {
     const QString path = QStringLiteral("/home/ann/Deals/elm.zant");
@@ -313,6 +403,8 @@ void TestExchangeFile::errorMessages()
              QStringLiteral("Unable to import '/home/ann/Deals/elm.zant' : Unrecognized label on line 12."));
     QCOMPARE((CImportError{CImportError::UnrecognizedLocale, 3}.Message(path)),
              QStringLiteral("Unable to import '/home/ann/Deals/elm.zant' : Unrecognized locale on line 3."));
+    QCOMPARE((CImportError{CImportError::UnrecognizedCurrency, 4}.Message(path)),
+             QStringLiteral("Unable to import '/home/ann/Deals/elm.zant' : Unrecognized currency on line 4."));
     // The path is inserted as it is, whatever place markers it holds itself.
     const QString marked = QStringLiteral("/tmp/%1 %0 %L1 %2 %99.zant");
     QCOMPARE((CImportError{CImportError::MissingLabel, 4}.Message(marked)),

@@ -61,6 +61,8 @@ private slots:
     void examplesReadTheSameInEveryLocale();
     void badInputAndMissingFiles();
     void figuresAsTheWindowShowsThem();
+    void aDealKeepsItsCurrency_data();
+    void aDealKeepsItsCurrency();
     void refusedOutputs_data();
     void refusedOutputs();
     void standardOutputAndNamesThatAreNoUtf8();
@@ -193,8 +195,10 @@ void TestReportCommand::examplesReadTheSameInEveryLocale()
     CLocaleServices::PinLocale(QString());
     for (const QString &variable : variables)
         qputenv(qPrintable(variable.section(QLatin1Char('='), 0, 0)), variable.section(QLatin1Char('='), 1).toLatin1());
-    const CFigureLocales shown = CFigureLocales::User();
-    const CFigureLocales english_US{QStringLiteral("en_US"), QStringLiteral("en_US")};
+    // A dollar deal stays in dollars, in the locale's form.
+    CFigureLocales shown = CFigureLocales::User();
+    shown.currency = QStringLiteral("USD");
+    const CFigureLocales english_US{QStringLiteral("en_US"), QStringLiteral("en_US"), QStringLiteral("USD")};
     for (const QString &variable : variables)
         qunsetenv(qPrintable(variable.section(QLatin1Char('='), 0, 0)));
 
@@ -302,6 +306,31 @@ void TestReportCommand::figuresAsTheWindowShowsThem()
     QCOMPARE(result.err, wordy + QStringLiteral(": Line 1: the description is longer than 1,000 "
                                                 "characters (1001); it was not read.\n"));
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("wordy.htm"))));
+}
+
+void TestReportCommand::aDealKeepsItsCurrency_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("price");
+    QTest::newRow("de_DE") << "de_DE.UTF-8" << QStringLiteral("425.000,00\u00a0$");
+    QTest::newRow("fr_CH") << "fr_CH.UTF-8" << QStringLiteral("425\u202f000.00\u00a0$US");
+    QTest::newRow("ar_EG") << "ar_EG.UTF-8" << QStringLiteral("\u061c425,000.00\u00a0US$");
+    QTest::newRow("en_US") << "en_US.UTF-8" << QStringLiteral("$425,000.00");
+}
+
+// A dollar deal written in en_US shows in dollars in every report, in the user's own form.
+void TestReportCommand::aDealKeepsItsCurrency()
+{
+    QFETCH(QString, lang);
+    QFETCH(QString, price);
+    const QString deal = m_dir->filePath(QStringLiteral("dollars.zant"));
+    QVERIFY(WriteAll(deal, ";\r\n; Locale: LC_MONETARY=en_US LC_NUMERIC=en_US\r\n; Currency: USD\r\n"
+                           "PurchasePrice = $425,000.00\r\n"));
+    const QString report = m_dir->filePath(QStringLiteral("dollars.htm"));
+    const Result result = RunIn({deal, QStringLiteral("-o"), report}, {QStringLiteral("LANG=") + lang});
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(QString::fromUtf8(ReadAll(report)).contains(QStringLiteral(">") + price + QStringLiteral("<")));
 }
 
 void TestReportCommand::refusedOutputs_data()

@@ -29,7 +29,61 @@ private slots:
     void storedFiguresAreUsedAsShown();
     void storedFigureTooLargeToShowIsKept();
     void storedTextLongerThanTheEditsIsKept();
+    void profileKeepsTheDealsCurrency_data();
+    void profileKeepsTheDealsCurrency();
 };
+
+void TestProfileStore::profileKeepsTheDealsCurrency_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<QString>("reader");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("dollars in de_DE") << "LC_MONETARY=en_US LC_NUMERIC=en_US" << "USD" << "de_DE"
+                                      << "USD" << QStringLiteral("425.000,00\u00a0$");
+    QTest::newRow("francs in ar_EG") << "LC_MONETARY=fr_CH LC_NUMERIC=fr_CH" << "CHF" << "ar_EG"
+                                     << "CHF" << QStringLiteral("\u061c425,000.00\u00a0CHF");
+    // An earlier profile names none: the currency of the locale its figures were written in.
+    QTest::newRow("older, written in de_DE") << "LC_MONETARY=de_DE LC_NUMERIC=de_DE" << QString()
+                                             << "en_US" << "EUR" << QStringLiteral("\u20ac425,000.00");
+    QTest::newRow("older still, no locale") << QString() << QString() << "fr_CH" << "CHF"
+                                            << QStringLiteral("425\u202f000.00\u00a0CHF");
+    QTest::newRow("a code no one knows") << QString() << "ZZZ" << "de_DE" << "EUR"
+                                         << QStringLiteral("425.000,00\u00a0\u20ac");
+}
+
+void TestProfileStore::profileKeepsTheDealsCurrency()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, currency);
+    QFETCH(QString, reader);
+    QFETCH(QString, expected);
+    const QString section = QStringLiteral("ZANT");
+    CLocaleServices::PinLocale(locale.isEmpty() ? reader : locale.section(QLatin1Char('='), 1, 1).left(5));
+    CLocaleServices::SetDealCurrency(currency.isEmpty() || currency == QLatin1String("ZZZ") ? QString() : currency);
+    CDealRecord record;
+    record.m_purchasePrice.m_value = 425000;
+    CMemoryProfile profile;
+    ProfileStore::WriteRecord(profile, record);
+    for (const auto &[entry, text] : {std::pair{QStringLiteral("Locale"), locale},
+                                      std::pair{QStringLiteral("Currency"), currency}}) {
+        if (text.isEmpty())
+            profile.m_values.remove(section + QLatin1Char('/') + entry);
+        else
+            profile.WriteProfileString(section, entry, text);
+    }
+
+    CLocaleServices::PinLocale(reader);
+    CDealRecord back;
+    ProfileStore::ReadRecord(profile, back);
+    QCOMPARE(back.m_currency, expected);
+    QCOMPARE(back.m_purchasePrice.m_value, 425000.0);
+    QTEST(back.m_purchasePrice.Format(), "shown");
+    ProfileStore::WriteRecord(profile, back);
+    QCOMPARE(profile.GetProfileString(section, QStringLiteral("Currency")), expected);
+    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+}
 
 void TestProfileStore::storedTextLongerThanTheEditsIsKept()
 {
@@ -146,7 +200,8 @@ void TestProfileStore::writesEntriesInDisplayForm()
     ProfileStore::WriteSettings(profile, settings);
     ProfileStore::WriteRecord(profile, record);
 
-    QCOMPARE(profile.m_values.size(), 39);
+    QCOMPARE(profile.m_values.size(), 40);
+    QCOMPARE(profile.m_values.value("ZANT/Currency"), QStringLiteral("USD"));
     QCOMPARE(profile.m_values.value("ZANT/LabelsColor"), QStringLiteral("13434879"));
     QCOMPARE(profile.m_values.value("ZANT/OddRowsCalcColor"), QStringLiteral("16777164"));
     QCOMPARE(profile.m_values.value("ZANT/FontName"), QStringLiteral("Tahoma,Arial,sans-serif"));

@@ -108,7 +108,7 @@ void TestDataFolder::dataFolderIsAFile()
     QVERIFY(QFileInfo(blocker).isFile());
     QCOMPARE(ReadAll(blocker), content);
     QCOMPARE(Entries(fixture.m_documents.path()), QStringList(QStringLiteral("ZANT")));
-    QCOMPARE(ProfileEntries(fixture), 39);
+    QCOMPARE(ProfileEntries(fixture), 40);
     QCOMPARE(fixture.m_profile->GetProfileString(QStringLiteral("ZANT"), QStringLiteral("Description")),
              QStringLiteral("Kept"));
 }
@@ -152,7 +152,7 @@ void TestDataFolder::noUsableDocumentsFolder()
     QVERIFY(shown);
     QCOMPARE(ReadAll(file), QByteArray("x"));
     QVERIFY(!QFileInfo::exists(fixture.m_documents.filePath(QStringLiteral("gone"))));
-    QCOMPARE(ProfileEntries(fixture), 39);
+    QCOMPARE(ProfileEntries(fixture), 40);
     QCOMPARE(fixture.m_profile->GetProfileString(QStringLiteral("ZANT"), QStringLiteral("Lender1")),
              QStringLiteral("Elm Bank"));
 }
@@ -183,7 +183,7 @@ void TestDataFolder::documentsFolderFromTheSystem()
     });
     QVERIFY(shown);
     QCOMPARE(ReadAll(file), QByteArray("x"));
-    QCOMPARE(ProfileEntries(fixture), 39);
+    QCOMPARE(ProfileEntries(fixture), 40);
 
     // A home without a documents folder: it is made, with the data folder in it.
     const QString home = fixture.m_documents.filePath(QStringLiteral("home"));
@@ -223,7 +223,7 @@ void TestDataFolder::dataFolderRemovedWhileRunning()
         QCOMPARE(ReadAll(folder), QByteArray("file"));
         dlg.reject();
     });
-    QCOMPARE(ProfileEntries(fixture), 39);
+    QCOMPARE(ProfileEntries(fixture), 40);
 }
 
 void TestDataFolder::reportNameTakenByAFolder()
@@ -242,7 +242,7 @@ void TestDataFolder::reportNameTakenByAFolder()
     QCOMPARE(Entries(folder), QStringList(QStringLiteral("ZANT.htm")));
     QCOMPARE(Entries(report), QStringList(QStringLiteral("keep.txt")));
     QCOMPARE(ReadAll(inside), QByteArray("inside"));
-    QCOMPARE(ProfileEntries(fixture), 39);
+    QCOMPARE(ProfileEntries(fixture), 40);
 }
 
 void TestDataFolder::readOnlyDataFolder()
@@ -263,7 +263,7 @@ void TestDataFolder::readOnlyDataFolder()
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(ReadAll(report), earlier);
     QCOMPARE(Entries(folder), QStringList(QStringLiteral("ZANT.htm")));
-    QCOMPARE(ProfileEntries(fixture), 39);
+    QCOMPARE(ProfileEntries(fixture), 40);
 }
 
 // A killed save leaves its temporary file beside the report or the profile; the next save of

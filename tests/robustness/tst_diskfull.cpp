@@ -228,7 +228,7 @@ void TestDiskFull::profileOnAFullDisk()
     QVERIFY(last.startsWith("[ZANT]\n"));
     QVERIFY(last.contains("\nLender1=Last Bank\n"));
     QVERIFY(last.endsWith("\nTerm5=30\n"));
-    QCOMPARE(last.count('\n'), 40);
+    QCOMPARE(last.count('\n'), 41);
     QCOMPARE(entries(), before);
 }
 

@@ -103,7 +103,7 @@ void TestUnknownLocale::figuresAndProfile()
         QVERIFY(QFile::copy(fixture.m_profile->FileName(), copy));
         QSettings file(copy, QSettings::IniFormat);
         file.beginGroup(QStringLiteral("ZANT"));
-        QCOMPARE(file.childKeys().size(), 39);
+        QCOMPARE(file.childKeys().size(), 40);
         QCOMPARE(file.value("PurchasePrice").toString(), QStringLiteral("$315,500.25"));
         QCOMPARE(file.value("SafetyMargin").toString(), QStringLiteral("12.50%"));
         QCOMPARE(file.value("DownPayment1").toString(), QStringLiteral("$63,100.00"));
