@@ -39,11 +39,17 @@ QString FieldName(CReadNotice::Field field, int loan)
     return QString();
 }
 
-// A stored figure as quoted in a message: a few dozen characters say enough.
+// A stored figure as quoted in a message: a few dozen characters say enough, and control
+// characters, which a file may hold to play tricks on a terminal, show as replacement marks.
 QString Quoted(const QString &text)
 {
     constexpr int shown = 40;
-    return text.size() <= shown ? text : text.left(shown - 1) + QChar(0x2026);
+    QString quoted = text.size() <= shown ? text : text.left(shown - 1) + QChar(0x2026);
+    for (QChar &c : quoted) {
+        if (c.category() == QChar::Other_Control)
+            c = QChar::ReplacementCharacter;
+    }
+    return quoted;
 }
 
 } // namespace

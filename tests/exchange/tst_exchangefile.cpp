@@ -243,6 +243,10 @@ void TestExchangeFile::figuresTooLargeToShowAreRefused_data()
                                     << QStringLiteral("Line 2: the figure 1%1\u2026 for the term of "
                                                       "loan 1 is too large to show; it was not read.")
                                            .arg(QString(38, QLatin1Char('0')));
+    QTest::newRow("escape sequences are not passed on")
+        << QByteArray("PMI5") << "\x1b]2;T\x07" + QByteArray(200, '9')
+        << QStringLiteral("Line 2: the figure \ufffd]2;T\ufffd%1\u2026 for the PMI of loan 5 is "
+                          "too large to show; it was not read.").arg(QString(33, QLatin1Char('9')));
     QTest::newRow("rate in exponent form past 1e128")
         << QByteArray("InterestRate2") << "9" + QByteArray(129, '9') + "%"
         << QStringLiteral("Line 2: the figure %1\u2026 for the interest rate of loan 2 is too "
