@@ -167,7 +167,14 @@ const CParseConventions &CCurrencyValue::Conventions(const CFigureLocales &local
 
 void CValue::FromWindow(QObject *window)
 {
+    // Used as shown, like a stored figure: a typed term of 15.5 shows and counts as 15. A figure
+    // too large to show would show empty and read back as 0; the field keeps its figure instead.
+    const double before = m_value;
     Parse(window->property("text").toString());
+    if (CanShow())
+        Parse(Format());
+    else
+        m_value = before;
     ToWindow(window);
 }
 

@@ -34,7 +34,8 @@ public:
     // with the figure left as it was, when the field could not show it at all.
     [[nodiscard]] bool ReadStored(const QString &text, const CFigureLocales &locales);
 
-    // Reads the window's "text" property, parses it, and shows the figure as understood.
+    // Reads the window's "text" property, parses it, and shows the figure as understood; the
+    // figure is then the one shown. Text too large to show leaves the figure as it was.
     void FromWindow(QObject *window);
     // Shows the figure in the window's "text" property.
     void ToWindow(QObject *window) const;

@@ -371,6 +371,22 @@ void TestValue::windowTransfers()
     term.m_value = 15.999;
     term.ToWindow(&edit);
     QCOMPARE(edit.property("text").toString(), QStringLiteral("16"));
+    // What is typed is used as the edit then shows it.
+    edit.setProperty("text", QStringLiteral("15.5"));
+    term.FromWindow(&edit);
+    QCOMPARE(term.m_value, 15.0);
+    QCOMPARE(edit.property("text").toString(), QStringLiteral("15"));
+    edit.setProperty("text", QStringLiteral("0.01"));
+    term.FromWindow(&edit);
+    QCOMPARE(term.m_value, 0.0);
+    edit.setProperty("text", QStringLiteral("$1,234.565"));
+    price.FromWindow(&edit);
+    QCOMPARE(price.m_value, 1234.57);
+    // Too large to show: the figure stays, never 0.
+    edit.setProperty("text", QStringLiteral("1") + QString(130, QLatin1Char('0')));
+    price.FromWindow(&edit);
+    QCOMPARE(price.m_value, 1234.57);
+    QCOMPARE(edit.property("text").toString(), QStringLiteral("$1,234.57"));
 }
 
 // The program loads a locale's data on a second thread while its window may already show figures:
