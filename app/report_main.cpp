@@ -11,6 +11,7 @@
 #include "product.h"
 #include "profile.h"
 #include "profilestore.h"
+#include "readnotice.h"
 #include "report.h"
 #include "savefile.h"
 #include "translations.h"
@@ -85,7 +86,8 @@ struct CCommand
     CAppSettings settings;
 };
 
-// Reads one deal file into record; a faulty line or a file error is printed.
+// Reads one deal file into record; a faulty line or a file error is printed. So is a figure too
+// large to show: the file is refused, since a report with that figure left out would mislead.
 int ReadDeal(const CFileName &input, CDealRecord &record)
 {
     if (const auto problem = CommandFiles::InputProblem(input)) {
@@ -95,11 +97,18 @@ int ReadDeal(const CFileName &input, CDealRecord &record)
     record = ProfileStore::FirstRunRecord();
     try {
         std::optional<CImportError> error;
-        CommandFiles::ReadInput(input, [&](const QString &path) { error = ExchangeFile::Import(record, path); });
+        std::vector<CReadNotice> notices;
+        CommandFiles::ReadInput(input, [&](const QString &path) {
+            error = ExchangeFile::Import(record, path, &notices);
+        });
+        for (const CReadNotice &notice : notices)
+            PrintError(input.shown + QStringLiteral(": ") + notice.Message());
         if (error) {
             PrintError(error->Message(input.shown));
             return BadInput;
         }
+        if (!notices.empty())
+            return BadInput;
     } catch (const CFileException &exception) {
         PrintError(exception.Message());
         return FileError;
@@ -242,10 +251,11 @@ int main(int argc, char *argv[])
         "Writes the Zantoria report of each deal file (*.zant) as an HTML page beside it, or the\n"
         "figures and loan analysis of all of them as one CSV table or JSON document.\n\n"
         "Exit status: 0 when all was written; 1 for wrong arguments or a faulty line in a deal\n"
-        "file (no \"=\", a missing or unknown label, an unknown locale); 2 when a file cannot be\n"
-        "read or written, or memory runs out. With several files the worst counts; CSV and JSON\n"
-        "leave out the files that cannot be read. A figure that does not read as a number\n"
-        "(\"abc\") is no error: it counts as 0, as it does in the program's window.")));
+        "file (no \"=\", a missing or unknown label, an unknown locale or currency, a figure too\n"
+        "large to show, a text longer than 1,000 characters); 2 when a file cannot be read or\n"
+        "written, or memory runs out. With several files the worst counts; CSV and JSON leave\n"
+        "out the files that cannot be read. A figure that does not read as a number (\"abc\") is\n"
+        "no error: it counts as 0, as it does in the program's window.")));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("DEAL.zant"),

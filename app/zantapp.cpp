@@ -34,7 +34,16 @@ bool CZANTApp::InitInstance()
         QDir::setCurrent(dataFolder);
 
     ProfileStore::ReadSettings(*m_services.profile, *this);
-    ProfileStore::ReadRecord(*m_services.profile, dlg);
+    std::vector<CReadNotice> refused;
+    ProfileStore::ReadRecord(*m_services.profile, dlg, &refused);
+    if (!refused.empty()) {
+        QStringList messages;
+        for (const CReadNotice &notice : refused)
+            messages.append(notice.Message());
+        QTimer::singleShot(0, &dlg, [prompt = m_services.prompt, text = messages.join(QStringLiteral("\n\n"))] {
+            prompt->MessageBox(text, IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
+        });
+    }
 
     // Opened from the dialog's own loop, so that messages about the files have it as their owner.
     if (!m_filesToOpen.isEmpty())
@@ -44,7 +53,7 @@ bool CZANTApp::InitInstance()
     qApp->removeEventFilter(this);
 
     ProfileStore::WriteSettings(*m_services.profile, *this);
-    ProfileStore::WriteRecord(*m_services.profile, dlg);
+    ProfileStore::WriteRecord(*m_services.profile, dlg, refused);
     SaveProfile(dlg);
     m_pMainWnd = nullptr;
     return false;

@@ -3,14 +3,16 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 class CStdioFile;
 struct CDealRecord;
+struct CReadNotice;
 
 // A data error of an imported file: what is wrong and on which line (the first line is 1).
 struct CImportError
 {
-    enum Kind { UnrecognizedSyntax, MissingLabel, UnrecognizedLabel, UnrecognizedLocale };
+    enum Kind { UnrecognizedSyntax, MissingLabel, UnrecognizedLabel, UnrecognizedLocale, UnrecognizedCurrency };
 
     Kind kind;
     int line;
@@ -22,6 +24,8 @@ struct CImportError
 // The deal file: ";" comment lines, then one "Label = value" line per field, loans numbered 1 to 5.
 // The comment line "; Locale: LC_MONETARY=en_US LC_NUMERIC=en_US" names the locales its figures
 // were written in; they are read in those, or, in a file without the line, in the reader's own.
+// The next, "; Currency: USD", names the deal's currency; without it the deal is in that of the
+// money locale the figures are read in. Importing a field gives the deal the file's currency.
 // Control characters in texts are written as spaces. File errors arrive as CFileException.
 namespace ExchangeFile {
 inline const QString DefaultExtension = QStringLiteral("zant");
@@ -30,7 +34,12 @@ inline const QString DefaultExtension = QStringLiteral("zant");
 void Export(const CDealRecord &record, const QString &path);
 
 // Reads entries into the record until the end or the first data error, which is returned. Fields
-// set before that line keep their new values.
-std::optional<CImportError> Import(CDealRecord &record, const QString &path);
-std::optional<CImportError> Import(CDealRecord &record, CStdioFile &file);
+// set before that line keep their new values. Each figure is taken as its field shows it. A
+// figure its field cannot show, or a text longer than MaxTextLength, is not read: the field keeps
+// what it held, and notices, when given, gets what the user has to be told; the rest of the file
+// is read as usual.
+std::optional<CImportError> Import(CDealRecord &record, const QString &path,
+                                   std::vector<CReadNotice> *notices = nullptr);
+std::optional<CImportError> Import(CDealRecord &record, CStdioFile &file,
+                                   std::vector<CReadNotice> *notices = nullptr);
 } // namespace ExchangeFile

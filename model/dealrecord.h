@@ -10,6 +10,8 @@ constexpr int MAX_LOANS = 5;
 // parallel arrays. Loan k (0 to 4) is shown and stored as number k + 1.
 struct CDealRecord
 {
+    // The deal's currency, ISO 4217 ("USD"): money shows in it whatever the user's locale.
+    QString m_currency;
     QString m_strDescription;
     CCurrencyValue m_purchasePrice;
     CCurrencyValue m_rentalIncome;
@@ -29,6 +31,7 @@ namespace FirstRun {
 inline const QString PurchasePrice = QStringLiteral("200000");
 inline const QString RentalIncome = QStringLiteral("2000");
 inline const QString Escrow = QStringLiteral("0");
+inline const QString OtherFees = QStringLiteral("0");
 inline const QString SafetyMargin = QStringLiteral("0");
 inline const QString DownPayment = QStringLiteral("20000");
 inline const QString InterestRate = QStringLiteral("7");

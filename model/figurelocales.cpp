@@ -13,7 +13,8 @@ const QString NumbersKey = QStringLiteral("LC_NUMERIC");
 CFigureLocales CFigureLocales::User()
 {
     return {CLocaleServices::LocaleName(CLocaleServices::Category::Money),
-            CLocaleServices::LocaleName(CLocaleServices::Category::Numbers)};
+            CLocaleServices::LocaleName(CLocaleServices::Category::Numbers),
+            CLocaleServices::DealCurrency()};
 }
 
 QString CFigureLocales::ToText() const

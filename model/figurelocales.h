@@ -12,8 +12,11 @@ struct CFigureLocales
 {
     QString money;
     QString numbers;
+    // The currency the money was written in (ISO 4217); empty for the money locale's own. Files
+    // and the profile carry it on a line or entry of its own.
+    QString currency;
 
-    // The user's own locales, those Format writes in now.
+    // The user's own locales and the deal's currency, those Format writes in now.
     [[nodiscard]] static CFigureLocales User();
 
     // "LC_MONETARY=de_DE LC_NUMERIC=de_DE".

@@ -3,6 +3,7 @@
 #include "appsettings.h"
 #include "dealrecord.h"
 #include "figurelocales.h"
+#include "localeservices.h"
 #include "profile.h"
 
 #include <type_traits>
@@ -44,6 +45,8 @@ struct Figure
     QString entry;
     const QString &defaultText;
     Value &value;
+    CReadNotice::Field field;
+    int loan = 0;
 };
 
 // One table for reading (Record = CDealRecord) and writing (Record = const CDealRecord).
@@ -54,10 +57,11 @@ template <class Record>
 std::vector<FigureOf<Record>> PropertyFigures(Record &record)
 {
     return {
-        {QStringLiteral("PurchasePrice"), FirstRun::PurchasePrice, record.m_purchasePrice},
-        {QStringLiteral("RentalIncome"), FirstRun::RentalIncome, record.m_rentalIncome},
-        {QStringLiteral("Escrow"), FirstRun::Escrow, record.m_escrow},
-        {QStringLiteral("SafetyMargin"), FirstRun::SafetyMargin, record.m_safetyMargin},
+        {QStringLiteral("PurchasePrice"), FirstRun::PurchasePrice, record.m_purchasePrice, CReadNotice::PurchasePrice, 0},
+        {QStringLiteral("RentalIncome"), FirstRun::RentalIncome, record.m_rentalIncome, CReadNotice::RentalIncome, 0},
+        {QStringLiteral("Escrow"), FirstRun::Escrow, record.m_escrow, CReadNotice::Escrow, 0},
+        {QStringLiteral("OtherFees"), FirstRun::OtherFees, record.m_otherFees, CReadNotice::OtherFees, 0},
+        {QStringLiteral("SafetyMargin"), FirstRun::SafetyMargin, record.m_safetyMargin, CReadNotice::SafetyMargin, 0},
     };
 }
 
@@ -66,10 +70,10 @@ std::vector<FigureOf<Record>> LoanFigures(Record &record, int k)
 {
     const QString number = QString::number(k + 1);
     return {
-        {QStringLiteral("DownPayment") + number, FirstRun::DownPayment, record.m_downPayment[k]},
-        {QStringLiteral("InterestRate") + number, FirstRun::InterestRate, record.m_interestRate[k]},
-        {QStringLiteral("Term") + number, FirstRun::Term, record.m_term[k]},
-        {QStringLiteral("PMI") + number, FirstRun::Pmi, record.m_pmi[k]},
+        {QStringLiteral("DownPayment") + number, FirstRun::DownPayment, record.m_downPayment[k], CReadNotice::DownPayment, k + 1},
+        {QStringLiteral("InterestRate") + number, FirstRun::InterestRate, record.m_interestRate[k], CReadNotice::InterestRate, k + 1},
+        {QStringLiteral("Term") + number, FirstRun::Term, record.m_term[k], CReadNotice::Term, k + 1},
+        {QStringLiteral("PMI") + number, FirstRun::Pmi, record.m_pmi[k], CReadNotice::Pmi, k + 1},
     };
 }
 
@@ -81,6 +85,7 @@ QString LenderEntry(int k)
 // The locales the stored figures were written in; a profile of an earlier version names none,
 // and its figures are read in the user's own, as they were written.
 const QString LocaleEntry = QStringLiteral("Locale");
+const QString CurrencyEntry = QStringLiteral("Currency");
 
 CFigureLocales StoredLocales(IProfile &profile)
 {
@@ -89,17 +94,55 @@ CFigureLocales StoredLocales(IProfile &profile)
 }
 
 void ReadFigures(IProfile &profile, const std::vector<FigureOf<CDealRecord>> &figures,
-                 const CFigureLocales &locales)
+                 const CFigureLocales &locales, std::vector<CReadNotice> *notices)
 {
-    for (const auto &figure : figures)
-        figure.value.Parse(profile.GetProfileString(Section, figure.entry, figure.defaultText),
-                           locales);
+    for (const auto &figure : figures) {
+        const QString stored = profile.GetProfileString(Section, figure.entry, figure.defaultText);
+        if (figure.value.ReadStored(stored, locales))
+            continue;
+        // The first-run figure stands in; the stored one is kept for the user to see to.
+        (void)figure.value.ReadStored(figure.defaultText, locales);
+        if (notices)
+            notices->push_back({CReadNotice::FigureTooLarge, figure.field, figure.loan, 0, stored,
+                                figure.entry, figure.value.Format()});
+    }
 }
 
-void WriteFigures(IProfile &profile, const std::vector<FigureOf<const CDealRecord>> &figures)
+// True when the entry was refused at start-up and its field still holds the stand-in.
+bool KeepsStoredText(const std::vector<CReadNotice> &refused, const QString &entry,
+                     const QString &current)
 {
-    for (const auto &figure : figures)
-        profile.WriteProfileString(Section, figure.entry, figure.value.Format());
+    for (const CReadNotice &notice : refused) {
+        if (notice.entry == entry)
+            return notice.held == current;
+    }
+    return false;
+}
+
+const QString DescriptionEntry = QStringLiteral("Description");
+
+// A description or lender; one longer than the edits take is left empty and named in notices.
+void ReadText(IProfile &profile, const QString &entry, QString &text, CReadNotice::Field field,
+              int loan, std::vector<CReadNotice> *notices)
+{
+    QString stored = profile.GetProfileString(Section, entry);
+    if (stored.size() <= MaxTextLength) {
+        text = std::move(stored);
+        return;
+    }
+    text.clear();
+    if (notices)
+        notices->push_back({CReadNotice::TextTooLong, field, loan, 0, stored, entry, text});
+}
+
+void WriteFigures(IProfile &profile, const std::vector<FigureOf<const CDealRecord>> &figures,
+                  const std::vector<CReadNotice> &refused)
+{
+    for (const auto &figure : figures) {
+        const QString text = figure.value.Format();
+        if (!KeepsStoredText(refused, figure.entry, text))
+            profile.WriteProfileString(Section, figure.entry, text);
+    }
 }
 
 } // namespace
@@ -125,27 +168,42 @@ void ProfileStore::WriteSettings(IProfile &profile, const CAppSettings &settings
                                 std::int32_t(settings.*setting.member));
 }
 
-void ProfileStore::ReadRecord(IProfile &profile, CDealRecord &record)
+void ProfileStore::ReadRecord(IProfile &profile, CDealRecord &record,
+                              std::vector<CReadNotice> *notices)
 {
-    const CFigureLocales locales = StoredLocales(profile);
-    record.m_strDescription = profile.GetProfileString(Section, QStringLiteral("Description"));
-    ReadFigures(profile, PropertyFigures(record), locales);
+    CFigureLocales locales = StoredLocales(profile);
+    // A profile of an earlier version names no currency: its deal is in that of the locale its
+    // figures were written in. The record read is the deal now shown.
+    const QString currency = profile.GetProfileString(Section, CurrencyEntry);
+    locales.currency = CLocaleServices::IsKnownCurrency(currency)
+                           ? currency
+                           : CLocaleServices::LocaleCurrency(locales.money);
+    record.m_currency = locales.currency;
+    CLocaleServices::SetDealCurrency(locales.currency);
+    ReadText(profile, DescriptionEntry, record.m_strDescription, CReadNotice::Description, 0, notices);
+    ReadFigures(profile, PropertyFigures(record), locales, notices);
     for (int k = 0; k < MAX_LOANS; ++k) {
-        record.m_strLender[k] = profile.GetProfileString(Section, LenderEntry(k));
-        ReadFigures(profile, LoanFigures(record, k), locales);
+        ReadText(profile, LenderEntry(k), record.m_strLender[k], CReadNotice::Lender, k + 1, notices);
+        ReadFigures(profile, LoanFigures(record, k), locales, notices);
     }
 }
 
-void ProfileStore::WriteRecord(IProfile &profile, const CDealRecord &record)
+void ProfileStore::WriteRecord(IProfile &profile, const CDealRecord &record,
+                               const std::vector<CReadNotice> &refused)
 {
-    profile.WriteProfileString(Section, QStringLiteral("Description"), record.m_strDescription);
-    WriteFigures(profile, PropertyFigures(record));
+    if (!KeepsStoredText(refused, DescriptionEntry, record.m_strDescription))
+        profile.WriteProfileString(Section, DescriptionEntry, record.m_strDescription);
+    WriteFigures(profile, PropertyFigures(record), refused);
     for (int k = 0; k < MAX_LOANS; ++k) {
-        profile.WriteProfileString(Section, LenderEntry(k), record.m_strLender[k]);
-        WriteFigures(profile, LoanFigures(record, k));
+        if (!KeepsStoredText(refused, LenderEntry(k), record.m_strLender[k]))
+            profile.WriteProfileString(Section, LenderEntry(k), record.m_strLender[k]);
+        WriteFigures(profile, LoanFigures(record, k), refused);
     }
-    profile.WriteProfileString(Section, LocaleEntry, CFigureLocales::User().ToText());
-    QStringList figureEntries;
+    const CFigureLocales written = CFigureLocales::User();
+    profile.WriteProfileString(Section, LocaleEntry, written.ToText());
+    profile.WriteProfileString(Section, CurrencyEntry, written.currency);
+    // The figures read right only beside the locales and the currency they were written with.
+    QStringList figureEntries = {CurrencyEntry};
     for (const auto &figure : PropertyFigures(record))
         figureEntries << figure.entry;
     for (int k = 0; k < MAX_LOANS; ++k) {

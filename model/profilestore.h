@@ -1,17 +1,25 @@
 #pragma once
 
 #include "dealrecord.h"
+#include "readnotice.h"
+
+#include <vector>
 
 class IProfile;
 struct CAppSettings;
 
 // Reads and writes the settings and the deal record in the profile section "ZANT", in one fixed
-// order. Other fees and the loan on screen are never stored.
+// order. The loan on screen is never stored.
 namespace ProfileStore {
 void ReadSettings(IProfile &profile, CAppSettings &settings);
 void WriteSettings(IProfile &profile, const CAppSettings &settings);
-void ReadRecord(IProfile &profile, CDealRecord &record);
-void WriteRecord(IProfile &profile, const CDealRecord &record);
+// Each figure is taken as its field shows it. A stored field the program cannot use (a figure
+// too large to show) keeps its first-run value and is named in notices, when given.
+void ReadRecord(IProfile &profile, CDealRecord &record, std::vector<CReadNotice> *notices = nullptr);
+// Entries that ReadRecord refused (notices) keep their stored text while their field still holds
+// what ReadRecord put there: a figure the program could not use is never replaced by a default.
+void WriteRecord(IProfile &profile, const CDealRecord &record,
+                 const std::vector<CReadNotice> &refused = {});
 // The record of a first run, as read from an empty profile.
 [[nodiscard]] CDealRecord FirstRunRecord();
 } // namespace ProfileStore

@@ -132,6 +132,29 @@ void CValue::Parse(const QString &text, const CFigureLocales &locales)
     m_value = LeadingNumber(digits);
 }
 
+bool CValue::CanShow() const
+{
+    return !Format().isEmpty();
+}
+
+bool CPercentValue::CanShow() const
+{
+    // Format appends "%" even to an empty number.
+    return !CLocaleServices::FormatPercent(DoubleToText(m_value)).isEmpty();
+}
+
+bool CValue::ReadStored(const QString &text, const CFigureLocales &locales)
+{
+    const double before = m_value;
+    Parse(text, locales);
+    if (!CanShow()) {
+        m_value = before;
+        return false;
+    }
+    Parse(Format());
+    return true;
+}
+
 const CParseConventions &CValue::Conventions(const CFigureLocales &locales) const
 {
     return CLocaleServices::NumberConventions(locales.numbers);
@@ -139,12 +162,19 @@ const CParseConventions &CValue::Conventions(const CFigureLocales &locales) cons
 
 const CParseConventions &CCurrencyValue::Conventions(const CFigureLocales &locales) const
 {
-    return CLocaleServices::MoneyConventions(locales.money);
+    return CLocaleServices::MoneyConventions(locales.money, locales.currency);
 }
 
 void CValue::FromWindow(QObject *window)
 {
+    // Used as shown, like a stored figure: a typed term of 15.5 shows and counts as 15. A figure
+    // too large to show would show empty and read back as 0; the field keeps its figure instead.
+    const double before = m_value;
     Parse(window->property("text").toString());
+    if (CanShow())
+        Parse(Format());
+    else
+        m_value = before;
     ToWindow(window);
 }
 
@@ -160,7 +190,7 @@ QString CCurrencyValue::Format() const
 
 QString CPercentValue::Format() const
 {
-    return CLocaleServices::FormatNumber(DoubleToText(m_value)) + QLatin1Char('%');
+    return CLocaleServices::FormatPercent(DoubleToText(m_value)) + QLatin1Char('%');
 }
 
 QString CIntegerValue::Format() const

@@ -25,8 +25,17 @@ public:
     void Parse(const QString &text, const CFigureLocales &locales);
     // The number as text of the user's locale.
     [[nodiscard]] virtual QString Format() const = 0;
+    // True when Format gives the figure a text; false for a figure too large for its field.
+    [[nodiscard]] virtual bool CanShow() const;
 
-    // Reads the window's "text" property, parses it, and shows the figure as understood.
+    // Reads a stored figure (profile, deal file) as its field will show it: parsed in the
+    // locales it was written in, then taken as Parse(Format()), so that the window, the report and
+    // the command line all use the figure the field shows ("15.5" years is the 15 shown). False,
+    // with the figure left as it was, when the field could not show it at all.
+    [[nodiscard]] bool ReadStored(const QString &text, const CFigureLocales &locales);
+
+    // Reads the window's "text" property, parses it, and shows the figure as understood; the
+    // figure is then the one shown. Text too large to show leaves the figure as it was.
     void FromWindow(QObject *window);
     // Shows the figure in the window's "text" property.
     void ToWindow(QObject *window) const;
@@ -55,6 +64,7 @@ class CPercentValue final : public CValue
 {
 public:
     [[nodiscard]] QString Format() const override;
+    [[nodiscard]] bool CanShow() const override;
 };
 
 class CIntegerValue final : public CValue

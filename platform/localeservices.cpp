@@ -25,6 +25,7 @@ namespace {
 // Guards the pinned name and the resolved names: formatting may run on more than one thread.
 std::mutex g_resolveMutex;
 QString g_pinnedLocale;
+QString g_dealCurrency; // guarded by g_resolveMutex too
 
 const char *CategoryVariable(CLocaleServices::Category category)
 {
@@ -132,6 +133,7 @@ struct Formatters
 {
     std::unique_ptr<icu::number::LocalizedNumberFormatter> money;
     std::unique_ptr<icu::number::LocalizedNumberFormatter> number;
+    std::unique_ptr<icu::number::LocalizedNumberFormatter> percent;
     CParseConventions moneyConventions;
     CParseConventions numberConventions;
 };
@@ -194,28 +196,33 @@ CParseConventions ConventionsFrom(const icu::number::LocalizedNumberFormatter *p
     return conventions;
 }
 
-Formatters MakeFormatters(const QString &localeName)
+Formatters MakeFormatters(const QString &localeName, const QString &currency)
 {
     const icu::Locale locale = IcuLocale(localeName);
-    const QString money = QStringLiteral("currency/%1 sign-accounting").arg(CurrencyCode(locale));
+    const QString money = QStringLiteral("currency/%1 sign-accounting")
+                              .arg(currency.isEmpty() ? CurrencyCode(locale) : currency);
     const QString latinHalfUp = QStringLiteral(" numbering-system/latn rounding-mode-half-up");
     Formatters formatters;
     formatters.money = FormatterFor(money + latinHalfUp, locale);
     formatters.number = FormatterFor(QStringLiteral(".00") + latinHalfUp, locale);
+    // A lender's rate in eighths (6.875 %) is kept as quoted.
+    formatters.percent = FormatterFor(QStringLiteral(".00#") + latinHalfUp, locale);
     formatters.moneyConventions =
         ConventionsFrom(FormatterFor(money + QStringLiteral(" .00") + latinHalfUp, locale).get());
     formatters.numberConventions = ConventionsFrom(formatters.number.get());
     return formatters;
 }
 
-const Formatters &FormattersFor(const QString &localeName)
+// The formatters of a locale with a currency (empty: the locale's own), made once each.
+const Formatters &FormattersFor(const QString &localeName, const QString &currency = QString())
 {
-    static std::map<QString, Formatters> cache;
+    static std::map<std::pair<QString, QString>, Formatters> cache;
     std::lock_guard<std::mutex> lock(g_cacheMutex);
-    auto found = cache.find(localeName);
+    const auto key = std::make_pair(localeName, currency);
+    auto found = cache.find(key);
     if (found != cache.end())
         return found->second;
-    return cache.emplace(localeName, MakeFormatters(localeName)).first->second;
+    return cache.emplace(key, MakeFormatters(localeName, currency)).first->second;
 }
 
 QString FormatWith(const icu::number::LocalizedNumberFormatter *formatter, const QString &numberText)
@@ -251,12 +258,17 @@ bool CLocaleServices::IsPlainNumberText(const QString &text)
 
 QString CLocaleServices::FormatCurrency(const QString &numberText)
 {
-    return FormatWith(FormattersFor(LocaleName(Category::Money)).money.get(), numberText);
+    return FormatWith(FormattersFor(LocaleName(Category::Money), DealCurrency()).money.get(), numberText);
 }
 
 QString CLocaleServices::FormatNumber(const QString &numberText)
 {
     return FormatWith(FormattersFor(LocaleName(Category::Numbers)).number.get(), numberText);
+}
+
+QString CLocaleServices::FormatPercent(const QString &numberText)
+{
+    return FormatWith(FormattersFor(LocaleName(Category::Numbers)).percent.get(), numberText);
 }
 
 QString CLocaleServices::FormatShortDate(const QDate &date)
@@ -278,9 +290,11 @@ QString CLocaleServices::DecimalSeparator()
     return NumberConventions(LocaleName(Category::Numbers)).point;
 }
 
-const CParseConventions &CLocaleServices::MoneyConventions(const QString &localeName)
+const CParseConventions &CLocaleServices::MoneyConventions(const QString &localeName,
+                                                           const QString &currency)
 {
-    return FormattersFor(localeName).moneyConventions;
+    return FormattersFor(localeName, currency.isEmpty() ? LocaleCurrency(localeName) : currency)
+        .moneyConventions;
 }
 
 const CParseConventions &CLocaleServices::NumberConventions(const QString &localeName)
@@ -302,6 +316,40 @@ void CLocaleServices::PinLocale(const QString &name)
 {
     std::lock_guard<std::mutex> lock(g_resolveMutex);
     g_pinnedLocale = name;
+    g_dealCurrency.clear();
+}
+
+void CLocaleServices::SetDealCurrency(const QString &isoCode)
+{
+    std::lock_guard<std::mutex> lock(g_resolveMutex);
+    g_dealCurrency = isoCode;
+}
+
+QString CLocaleServices::DealCurrency()
+{
+    {
+        std::lock_guard<std::mutex> lock(g_resolveMutex);
+        if (!g_dealCurrency.isEmpty())
+            return g_dealCurrency;
+    }
+    return LocaleCurrency(LocaleName(Category::Money));
+}
+
+QString CLocaleServices::LocaleCurrency(const QString &localeName)
+{
+    return CurrencyCode(IcuLocale(localeName));
+}
+
+bool CLocaleServices::IsKnownCurrency(const QString &isoCode)
+{
+    static const QRegularExpression shape(QStringLiteral("^[A-Z]{3}$"));
+    if (!shape.match(isoCode).hasMatch())
+        return false;
+    const std::u16string code = isoCode.toStdU16String();
+    UErrorCode status = U_ZERO_ERROR;
+    const UBool available = ucurr_isAvailable(reinterpret_cast<const UChar *>(code.c_str()),
+                                              U_DATE_MIN, U_DATE_MAX, &status);
+    return U_SUCCESS(status) && available;
 }
 
 QString CLocaleServices::LocaleName(Category category)

@@ -415,6 +415,10 @@
         <source>Unable to import &apos;%1&apos; : Unrecognized locale on line %2.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Unable to import &apos;%1&apos; : Unrecognized currency on line %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CLoanAnalysisDlg</name>
@@ -600,6 +604,69 @@
     </message>
     <message>
         <source>Best offer, %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CReadNotice</name>
+    <message>
+        <source>the description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the purchase price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the monthly rental income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the monthly escrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the other monthly fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the safety margin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lender of loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the down payment of loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the interest rate of loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the term of loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the PMI of loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: the figure %2 for %3 is too large to show; it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is longer than 1,000 characters (%3); it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The saved figure %1 for %2 is too large to show; it was not used, and stays saved as it was until you enter another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The saved text of %1 is longer than 1,000 characters (%2); it was not used, and stays saved as it was until you enter another.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -969,10 +1036,6 @@ Make room and choose Retry, choose Export to keep the deal in a file of your cho
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Other monthly costs of the property, such as association fees or upkeep. They lower the cash flow but are no part of a loan&apos;s payment. They are not kept when the program ends; export the deal to keep them.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Out of memory.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -982,6 +1045,16 @@ Make room and choose Retry, choose Export to keep the deal in a file of your cho
     </message>
     <message>
         <source>Loan &amp;Analysis...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some entries of &apos;%1&apos; were not read:
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other monthly costs of the property, such as association fees or upkeep. They lower the cash flow but are no part of a loan&apos;s payment.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1031,17 +1104,6 @@ Make room and choose Retry, choose Export to keep the deal in a file of your cho
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Writes the Zantoria report of each deal file (*.zant) as an HTML page beside it, or the
-figures and loan analysis of all of them as one CSV table or JSON document.
-
-Exit status: 0 when all was written; 1 for wrong arguments or a faulty line in a deal
-file (no &quot;=&quot;, a missing or unknown label, an unknown locale); 2 when a file cannot be
-read or written, or memory runs out. With several files the worst counts; CSV and JSON
-leave out the files that cannot be read. A figure that does not read as a number
-(&quot;abc&quot;) is no error: it counts as 0, as it does in the program&apos;s window.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The deal files to read.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1055,6 +1117,18 @@ leave out the files that cannot be read. A figure that does not read as a number
     </message>
     <message>
         <source>Out of memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the Zantoria report of each deal file (*.zant) as an HTML page beside it, or the
+figures and loan analysis of all of them as one CSV table or JSON document.
+
+Exit status: 0 when all was written; 1 for wrong arguments or a faulty line in a deal
+file (no &quot;=&quot;, a missing or unknown label, an unknown locale or currency, a figure too
+large to show, a text longer than 1,000 characters); 2 when a file cannot be read or
+written, or memory runs out. With several files the worst counts; CSV and JSON leave
+out the files that cannot be read. A figure that does not read as a number (&quot;abc&quot;) is
+no error: it counts as 0, as it does in the program&apos;s window.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -415,6 +415,10 @@
         <source>Unable to import &apos;%1&apos; : Unrecognized locale on line %2.</source>
         <translation>&apos;%1&apos; kann nicht importiert werden: Unbekanntes Gebietsschema in Zeile %2.</translation>
     </message>
+    <message>
+        <source>Unable to import &apos;%1&apos; : Unrecognized currency on line %2.</source>
+        <translation>&apos;%1&apos; kann nicht importiert werden: Unbekannte Währung in Zeile %2.</translation>
+    </message>
 </context>
 <context>
     <name>CLoanAnalysisDlg</name>
@@ -601,6 +605,69 @@
     <message>
         <source>Best offer, %1.</source>
         <translation>Bestes Angebot, %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CReadNotice</name>
+    <message>
+        <source>the description</source>
+        <translation>die Beschreibung</translation>
+    </message>
+    <message>
+        <source>the purchase price</source>
+        <translation>den Kaufpreis</translation>
+    </message>
+    <message>
+        <source>the monthly rental income</source>
+        <translation>die monatlichen Mieteinnahmen</translation>
+    </message>
+    <message>
+        <source>the monthly escrow</source>
+        <translation>die monatliche Rücklage</translation>
+    </message>
+    <message>
+        <source>the other monthly fees</source>
+        <translation>die sonstigen monatlichen Kosten</translation>
+    </message>
+    <message>
+        <source>the safety margin</source>
+        <translation>den Sicherheitsabschlag</translation>
+    </message>
+    <message>
+        <source>the lender of loan %1</source>
+        <translation>den Kreditgeber von Darlehen %1</translation>
+    </message>
+    <message>
+        <source>the down payment of loan %1</source>
+        <translation>das Eigenkapital von Darlehen %1</translation>
+    </message>
+    <message>
+        <source>the interest rate of loan %1</source>
+        <translation>den Zinssatz von Darlehen %1</translation>
+    </message>
+    <message>
+        <source>the term of loan %1</source>
+        <translation>die Laufzeit von Darlehen %1</translation>
+    </message>
+    <message>
+        <source>the PMI of loan %1</source>
+        <translation>die Kreditversicherung von Darlehen %1</translation>
+    </message>
+    <message>
+        <source>Line %1: the figure %2 for %3 is too large to show; it was not read.</source>
+        <translation>Zeile %1: Der Wert %2 für %3 ist zu groß, um angezeigt zu werden; er wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is longer than 1,000 characters (%3); it was not read.</source>
+        <translation>Zeile %1: Der Text für %2 ist länger als 1.000 Zeichen (%3); er wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The saved figure %1 for %2 is too large to show; it was not used, and stays saved as it was until you enter another.</source>
+        <translation>Der gespeicherte Wert %1 für %2 ist zu groß, um angezeigt zu werden; er wurde nicht verwendet und bleibt unverändert gespeichert, bis Sie einen anderen eingeben.</translation>
+    </message>
+    <message>
+        <source>The saved text of %1 is longer than 1,000 characters (%2); it was not used, and stays saved as it was until you enter another.</source>
+        <translation>Der gespeicherte Text für %1 ist länger als 1.000 Zeichen (%2); er wurde nicht verwendet und bleibt unverändert gespeichert, bis Sie einen anderen eingeben.</translation>
     </message>
 </context>
 <context>
@@ -972,10 +1039,6 @@ Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren
         <translation>Ü&amp;ber ZANT...</translation>
     </message>
     <message>
-        <source>Other monthly costs of the property, such as association fees or upkeep. They lower the cash flow but are no part of a loan&apos;s payment. They are not kept when the program ends; export the deal to keep them.</source>
-        <translation>Sonstige monatliche Kosten der Immobilie, etwa Hausgeld oder Instandhaltung. Sie mindern den Cashflow, gehören aber nicht zur Rate eines Darlehens. Sie werden beim Beenden nicht gespeichert; exportieren Sie das Geschäft, um sie zu behalten.</translation>
-    </message>
-    <message>
         <source>Out of memory.</source>
         <translation>Nicht genügend Arbeitsspeicher.</translation>
     </message>
@@ -986,6 +1049,18 @@ Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren
     <message>
         <source>Loan &amp;Analysis...</source>
         <translation>Darlehens&amp;analyse...</translation>
+    </message>
+    <message>
+        <source>Some entries of &apos;%1&apos; were not read:
+
+%2</source>
+        <translation>Einige Einträge von „%1“ wurden nicht gelesen:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Other monthly costs of the property, such as association fees or upkeep. They lower the cash flow but are no part of a loan&apos;s payment.</source>
+        <translation>Sonstige monatliche Kosten der Immobilie, etwa Hausgeld oder Instandhaltung. Sie mindern den Cashflow, gehören aber nicht zur Rate eines Darlehens.</translation>
     </message>
 </context>
 <context>
@@ -1034,26 +1109,6 @@ Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren
         <translation>-o nennt einen Bericht, aber es wurden %1 Geschäftsdateien angegeben.</translation>
     </message>
     <message>
-        <source>Writes the Zantoria report of each deal file (*.zant) as an HTML page beside it, or the
-figures and loan analysis of all of them as one CSV table or JSON document.
-
-Exit status: 0 when all was written; 1 for wrong arguments or a faulty line in a deal
-file (no &quot;=&quot;, a missing or unknown label, an unknown locale); 2 when a file cannot be
-read or written, or memory runs out. With several files the worst counts; CSV and JSON
-leave out the files that cannot be read. A figure that does not read as a number
-(&quot;abc&quot;) is no error: it counts as 0, as it does in the program&apos;s window.</source>
-        <translation>Schreibt den Zantoria-Bericht jeder Geschäftsdatei (*.zant) als HTML-Seite daneben, oder die
-Zahlen und die Darlehensanalyse aller Dateien als eine CSV-Tabelle oder ein JSON-Dokument.
-
-Rückgabewert: 0, wenn alles geschrieben wurde; 1 bei falschen Argumenten oder einer
-fehlerhaften Zeile in einer Geschäftsdatei (kein „=“, eine fehlende oder unbekannte
-Bezeichnung, ein unbekanntes Gebietsschema); 2, wenn eine Datei nicht gelesen oder
-geschrieben werden kann oder der Arbeitsspeicher nicht reicht. Bei mehreren Dateien zählt
-der schlimmste Fall; CSV und JSON lassen die Dateien weg, die sich nicht lesen lassen. Ein
-Wert, der sich nicht als Zahl lesen lässt („abc“), ist kein Fehler: Er zählt als 0, wie im
-Fenster des Programms.</translation>
-    </message>
-    <message>
         <source>The deal files to read.</source>
         <translation>Die zu lesenden Geschäftsdateien.</translation>
     </message>
@@ -1068,6 +1123,27 @@ Fenster des Programms.</translation>
     <message>
         <source>Out of memory.</source>
         <translation>Nicht genügend Arbeitsspeicher.</translation>
+    </message>
+    <message>
+        <source>Writes the Zantoria report of each deal file (*.zant) as an HTML page beside it, or the
+figures and loan analysis of all of them as one CSV table or JSON document.
+
+Exit status: 0 when all was written; 1 for wrong arguments or a faulty line in a deal
+file (no &quot;=&quot;, a missing or unknown label, an unknown locale or currency, a figure too
+large to show, a text longer than 1,000 characters); 2 when a file cannot be read or
+written, or memory runs out. With several files the worst counts; CSV and JSON leave
+out the files that cannot be read. A figure that does not read as a number (&quot;abc&quot;) is
+no error: it counts as 0, as it does in the program&apos;s window.</source>
+        <translation>Schreibt den Zantoria-Bericht jeder Geschäftsdatei (*.zant) als HTML-Seite daneben, oder die
+Zahlen und die Darlehensanalyse aller Dateien als eine CSV-Tabelle oder ein JSON-Dokument.
+
+Rückgabewert: 0, wenn alles geschrieben wurde; 1 bei falschen Argumenten oder einer
+fehlerhaften Zeile in einer Geschäftsdatei (kein „=“, eine fehlende oder unbekannte
+Bezeichnung, ein unbekanntes Gebietsschema oder eine unbekannte Währung, ein zu großer Wert,
+ein Text mit mehr als 1.000 Zeichen); 2, wenn eine Datei nicht gelesen oder geschrieben werden
+kann oder der Arbeitsspeicher nicht reicht. Bei mehreren Dateien zählt der schlimmste Fall;
+CSV und JSON lassen die Dateien weg, die sich nicht lesen lassen. Ein Wert, der sich nicht als
+Zahl lesen lässt („abc“), ist kein Fehler: Er zählt als 0, wie im Fenster des Programms.</translation>
     </message>
 </context>
 </TS>

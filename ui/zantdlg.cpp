@@ -9,6 +9,7 @@
 #include "loananalysisdlg.h"
 #include "profile.h"
 #include "prompt.h"
+#include "readnotice.h"
 #include "report.h"
 #include "settingsdlg.h"
 #include "shell.h"
@@ -55,10 +56,12 @@ CZANTDlg::CZANTDlg(IAppHost &app, QWidget *parent)
     const int editWidth = DialogUnitsX(font(), 115);
     for (QLineEdit *edit : findChildren<QLineEdit *>()) {
         edit->setMinimumWidth(editWidth);
-        // A line edit keeps 32767 characters by default; an imported or stored description must
-        // come back whole.
+        // A line edit keeps 32767 characters by default; a figure pasted in is read whole.
         edit->setMaxLength(std::numeric_limits<int>::max());
     }
+    // Longer texts are refused where they are read, so nothing typed here is ever cut later.
+    m_editDescription->setMaxLength(MaxTextLength);
+    m_editLender->setMaxLength(MaxTextLength);
 
     CreateMenu();
     DescribeValueEdits();
@@ -160,8 +163,7 @@ void CZANTDlg::DescribeValueEdits()
             "loan's total monthly payment.")},
         {m_editOtherFees, tr("Other costs each month, in your currency"),
          tr("Other monthly costs of the property, such as association fees or upkeep. They "
-            "lower the cash flow but are no part of a loan's payment. They are not kept when "
-            "the program ends; export the deal to keep them.")},
+            "lower the cash flow but are no part of a loan's payment.")},
         {m_editSafetyMargin, tr("The share of the rent held back, in percent"),
          tr("The percentage of the rent held back for vacancies and repairs. The safety cash "
             "flow is the cash flow less this share of the rent.")},
@@ -364,17 +366,26 @@ bool CZANTDlg::ImportFile(const QString &path)
 {
     IPrompt &prompt = *m_app.Services().prompt;
     std::optional<CImportError> error;
+    std::vector<CReadNotice> notices;
     std::optional<CFileException> fileError;
     bool outOfMemory = false;
     {
         CWaitCursor wait;
         try {
-            error = ExchangeFile::Import(*this, path);
+            error = ExchangeFile::Import(*this, path, &notices);
         } catch (const CFileException &exception) {
             fileError = exception;
         } catch (const std::bad_alloc &) {
             outOfMemory = true;
         }
+    }
+    if (!notices.empty()) {
+        QStringList messages;
+        for (const CReadNotice &notice : notices)
+            messages.append(notice.Message());
+        prompt.MessageBox(tr("Some entries of '%1' were not read:\n\n%2")
+                              .arg(path, messages.join(QLatin1Char('\n'))),
+                          IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
     }
     if (error)
         prompt.MessageBox(error->Message(path), IPrompt::Buttons::Ok, IPrompt::Icon::Error);

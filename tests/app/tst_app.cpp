@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
@@ -30,7 +31,8 @@ private slots:
     void figuresSurviveALocaleChangeBetweenRuns();
     void everyWayToEndWritesTheProfile_data();
     void everyWayToEndWritesTheProfile();
-    void otherFeesLastOnlyOneRun();
+    void otherFeesAreKeptBetweenRuns();
+    void storedEntriesItCannotUseAreKept();
     void startsWithoutDataFolder();
     void dataFolderIsMadeCurrent();
     void saysSoWithoutADisplay();
@@ -51,7 +53,7 @@ void TestApp::firstRunWritesEveryEntry()
     QSettings file = ProfileFile(fixture);
     file.beginGroup(QStringLiteral("ZANT"));
     QStringList keys = file.childKeys();
-    QCOMPARE(keys.size(), 38);
+    QCOMPARE(keys.size(), 40);
     QCOMPARE(file.value("CalcCmd").toString(), CAppSettings::Defaults().m_strCalcCmd);
     QCOMPARE(file.value("FontName").toString(), QStringLiteral("Tahoma,Arial,sans-serif"));
     QCOMPARE(file.value("FontSize").toString(), QStringLiteral("small"));
@@ -71,7 +73,44 @@ void TestApp::firstRunWritesEveryEntry()
         QCOMPARE(file.value(QStringLiteral("Term%1").arg(n)).toString(), QStringLiteral("30"));
         QCOMPARE(file.value(QStringLiteral("PMI%1").arg(n)).toString(), QStringLiteral("$0.00"));
     }
-    QVERIFY(!keys.contains(QStringLiteral("OtherFees")));
+    QCOMPARE(file.value("OtherFees").toString(), QStringLiteral("$0.00"));
+}
+
+// 20 MB of description and a price of 10^130 in the profile: the window opens at once, says
+// what it did not use, and the profile keeps both as they were.
+void TestApp::storedEntriesItCannotUseAreKept()
+{
+    CAppFixture fixture;
+    const QString description(20 * 1024 * 1024, QLatin1Char('x'));
+    const QString price = QStringLiteral("$1") + QString(130, QLatin1Char('0')) + QStringLiteral(".00");
+    {
+        QSettings file = ProfileFile(fixture);
+        file.beginGroup(QStringLiteral("ZANT"));
+        file.setValue("Description", description);
+        file.setValue("PurchasePrice", price);
+        file.setValue("Escrow", "$300.00");
+    }
+    fixture.ReopenProfile();
+    QElapsedTimer timer;
+    timer.start();
+    fixture.Run([&](CZANTDlg &dlg) {
+        QVERIFY(ActivateAndWait(dlg));
+        QTRY_COMPARE(fixture.m_prompt.m_messages.size(), 1);
+        QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+        const QString text = fixture.m_prompt.m_messages.constFirst().text;
+        QVERIFY2(text.startsWith(QStringLiteral("The saved text of the description is longer than "
+                                                "1,000 characters (20971520)")), qPrintable(text.left(200)));
+        QVERIFY(text.contains(QStringLiteral("for the purchase price is too large to show")));
+        QCOMPARE(Edit(dlg, "editDescription")->text(), QString());
+        QCOMPARE(Edit(dlg, "editPurchasePrice")->text(), QStringLiteral("$200,000.00"));
+        QCOMPARE(Edit(dlg, "editEscrow")->text(), QStringLiteral("$300.00"));
+        QVERIFY(Trigger(dlg, "actionExit"));
+    });
+    QSettings file = ProfileFile(fixture);
+    file.beginGroup(QStringLiteral("ZANT"));
+    QCOMPARE(file.value("Description").toString().size(), description.size());
+    QCOMPARE(file.value("PurchasePrice").toString(), price);
+    QCOMPARE(file.value("Escrow").toString(), QStringLiteral("$300.00"));
 }
 
 void TestApp::storedValuesReadBackUnchanged()
@@ -104,7 +143,7 @@ void TestApp::storedValuesReadBackUnchanged()
 
     QSettings file = ProfileFile(fixture);
     file.beginGroup(QStringLiteral("ZANT"));
-    QCOMPARE(file.childKeys().size(), 38);
+    QCOMPARE(file.childKeys().size(), 40);
     QCOMPARE(file.value("CalcCmd").toString(), QStringLiteral("xcalc"));
     QCOMPARE(file.value("FontSize").toString(), QStringLiteral("LARGE"));
     QCOMPARE(file.value("LabelsColor").toInt(), 0x00123456);
@@ -112,8 +151,8 @@ void TestApp::storedValuesReadBackUnchanged()
     QCOMPARE(file.value("Description").toString(), description);
     QCOMPARE(file.value("PurchasePrice").toString(), QStringLiteral("$315,500.25"));
     QCOMPARE(file.value("Lender3").toString(), QStringLiteral("Bank of Elm"));
-    // Stored as shown: the locale rounds to two places.
-    QCOMPARE(file.value("InterestRate3").toString(), QStringLiteral("6.13%"));
+    // Stored as shown: a rate in eighths keeps its third decimal.
+    QCOMPARE(file.value("InterestRate3").toString(), QStringLiteral("6.125%"));
     QCOMPARE(file.value("Term3").toString(), QStringLiteral("15"));
 }
 
@@ -135,13 +174,14 @@ void TestApp::figuresSurviveALocaleChangeBetweenRuns()
     };
     const Run runs[] = {
         {"en_US.UTF-8", "2,450.5", QStringLiteral("$315,500.25"), QStringLiteral("$2,450.50"),
-         QStringLiteral("6.13%")},
-        {"de_DE.UTF-8", "2.450,5", QStringLiteral("315.500,25\u00a0€"),
-         QStringLiteral("2.450,50\u00a0€"), QStringLiteral("6,13%")},
-        {"fr_CH.UTF-8", "2450.50", QStringLiteral("315\u202f500.25\u00a0CHF"),
-         QStringLiteral("2\u202f450.50\u00a0CHF"), QStringLiteral("6,13%")},
-        {"ar_EG.UTF-8", "٢٤٥٠٫٥", QStringLiteral("\u061c315,500.25\u00a0ج.م.\u200f"),
-         QStringLiteral("\u061c2,450.50\u00a0ج.م.\u200f"), QStringLiteral("6.13%")},
+         QStringLiteral("6.125%")},
+        // The deal began in dollars and stays so, shown in each locale's own form.
+        {"de_DE.UTF-8", "2.450,5", QStringLiteral("315.500,25\u00a0$"),
+         QStringLiteral("2.450,50\u00a0$"), QStringLiteral("6,125%")},
+        {"fr_CH.UTF-8", "2450.50", QStringLiteral("315\u202f500.25\u00a0$US"),
+         QStringLiteral("2\u202f450.50\u00a0$US"), QStringLiteral("6,125%")},
+        {"ar_EG.UTF-8", "٢٤٥٠٫٥", QStringLiteral("\u061c315,500.25\u00a0US$"),
+         QStringLiteral("\u061c2,450.50\u00a0US$"), QStringLiteral("6.125%")},
     };
     bool first = true;
     for (const Run &run : runs) {
@@ -173,6 +213,7 @@ void TestApp::figuresSurviveALocaleChangeBetweenRuns()
         const QString name = QString::fromLatin1(run.lang).section(QLatin1Char('.'), 0, 0);
         QCOMPARE(file.value("Locale").toString(),
                  QStringLiteral("LC_MONETARY=%1 LC_NUMERIC=%1").arg(name));
+        QCOMPARE(file.value("Currency").toString(), QStringLiteral("USD"));
     }
     qunsetenv("LANG");
     qputenv("LC_ALL", all);
@@ -217,12 +258,12 @@ void TestApp::everyWayToEndWritesTheProfile()
     });
     QSettings file = ProfileFile(fixture);
     file.beginGroup(QStringLiteral("ZANT"));
-    QCOMPARE(file.childKeys().size(), 38);
+    QCOMPARE(file.childKeys().size(), 40);
     QCOMPARE(file.value("PurchasePrice").toString(), QStringLiteral("$123,456.00"));
     QCOMPARE(file.value("Lender1").toString(), expectedLender);
 }
 
-void TestApp::otherFeesLastOnlyOneRun()
+void TestApp::otherFeesAreKeptBetweenRuns()
 {
     CAppFixture fixture;
     fixture.Run([&](CZANTDlg &dlg) {
@@ -237,7 +278,7 @@ void TestApp::otherFeesLastOnlyOneRun()
         shownFees = Edit(dlg, "editOtherFees")->text();
         dlg.reject();
     });
-    QCOMPARE(shownFees, QStringLiteral("$0.00"));
+    QCOMPARE(shownFees, QStringLiteral("$150.00"));
 }
 
 void TestApp::startsWithoutDataFolder()
@@ -260,7 +301,7 @@ void TestApp::startsWithoutDataFolder()
     QCOMPARE(QDir::currentPath(), before);
     QSettings profile = ProfileFile(fixture);
     profile.beginGroup(QStringLiteral("ZANT"));
-    QCOMPARE(profile.childKeys().size(), 38);
+    QCOMPARE(profile.childKeys().size(), 40);
 
     // No documents folder at all behaves the same.
     fixture.m_folders.m_path.clear();

@@ -69,7 +69,7 @@ void TestProgram::startsShowsAndKeepsTheFigures()
                       QApplication::applicationName());
     QVERIFY(profile.fileName().startsWith(m_home.path()));
     profile.beginGroup(QStringLiteral("ZANT"));
-    QCOMPARE(profile.childKeys().size(), 38);
+    QCOMPARE(profile.childKeys().size(), 40);
     QCOMPARE(profile.value(QStringLiteral("PurchasePrice")).toString(),
              QStringLiteral("$200,000.00"));
 }

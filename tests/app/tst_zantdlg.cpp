@@ -183,15 +183,16 @@ void TestZantDlg::valueEditsAreReformattedOnLeaving()
         QCOMPARE(Edit(dlg, "editSafetyMargin")->text(), QStringLiteral("12.50%"));
         TypeAndTab(Edit(dlg, "editTerm"), QStringLiteral("15.999"));
         QCOMPARE(Edit(dlg, "editTerm")->text(), QStringLiteral("16"));
-        // Description and lender are taken as typed, spaces and all, and at any length.
+        // Description and lender are taken as typed, spaces and all, up to the 1,000 characters
+        // a deal keeps.
         TypeAndTab(Edit(dlg, "editDescription"), QStringLiteral("  12 Elm St.  "));
         QCOMPARE(Edit(dlg, "editDescription")->text(), QStringLiteral("  12 Elm St.  "));
-        dlg.m_strDescription = QString(40000, QLatin1Char('d'));
-        dlg.m_strLender[0] = QString(40000, QLatin1Char('l'));
+        dlg.m_strDescription = QString(1000, QLatin1Char('d'));
+        dlg.m_strLender[0] = QString(1000, QLatin1Char('l'));
         dlg.UpdateControls();
         dlg.UpdateRecord();
-        QCOMPARE(dlg.m_strDescription.size(), 40000);
-        QCOMPARE(dlg.m_strLender[0].size(), 40000);
+        QCOMPARE(dlg.m_strDescription.size(), 1000);
+        QCOMPARE(dlg.m_strLender[0].size(), 1000);
         dlg.reject();
     });
 }

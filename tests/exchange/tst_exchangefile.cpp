@@ -3,6 +3,7 @@
 #include "fileexception.h"
 #include "localeservices.h"
 #include "profilestore.h"
+#include "readnotice.h"
 #include "stdiofile.h"
 #include "testfiles.h"
 #include "testrecords.h"
@@ -14,10 +15,25 @@
 
 namespace {
 
-std::optional<CImportError> ImportBytes(CDealRecord &record, const QByteArray &bytes)
+std::optional<CImportError> ImportBytes(CDealRecord &record, const QByteArray &bytes,
+                                        std::vector<CReadNotice> *notices = nullptr)
 {
     CStdioFile file = CStdioFile::FromBytes(bytes, QStringLiteral("/deals/test.zant"));
-    return ExchangeFile::Import(record, file);
+    return ExchangeFile::Import(record, file, notices);
+}
+
+// The figure of a record that a test names, by its file label.
+CValue &FigureNamed(CDealRecord &record, const QByteArray &label)
+{
+    if (label == "PurchasePrice")
+        return record.m_purchasePrice;
+    if (label == "OtherFees")
+        return record.m_otherFees;
+    if (label == "InterestRate2")
+        return record.m_interestRate[1];
+    if (label == "Term1")
+        return record.m_term[0];
+    return record.m_pmi[4];
 }
 
 // Every figure with at most two decimals and none between 0 and 0.1, so the texts keep them.
@@ -55,6 +71,16 @@ private slots:
     void importStopsAtDataErrors_data();
     void importStopsAtDataErrors();
     void errorMessages();
+    void figuresAreUsedAsTheirFieldShowsThem_data();
+    void figuresAreUsedAsTheirFieldShowsThem();
+    void figuresTooLargeToShowAreRefused_data();
+    void figuresTooLargeToShowAreRefused();
+    void textsLongerThanTheEditsAreRefused_data();
+    void textsLongerThanTheEditsAreRefused();
+    void dealKeepsItsCurrency_data();
+    void dealKeepsItsCurrency();
+    void currencyOfAFileThatNamesNone_data();
+    void currencyOfAFileThatNamesNone();
     void roundTrip_data();
     void roundTrip();
     void textsSurviveTheFile_data();
@@ -73,7 +99,8 @@ void TestExchangeFile::exportsTheFirstRunLayout()
     const QString path = m_dir.filePath(QStringLiteral("first.zant"));
     ExchangeFile::Export(ProfileStore::FirstRunRecord(), path);
     QByteArray expected = ";\r\n; Zantoria Import/Export file\r\n"
-                          "; Locale: LC_MONETARY=en_US LC_NUMERIC=en_US\r\n;\r\n\r\n"
+                          "; Locale: LC_MONETARY=en_US LC_NUMERIC=en_US\r\n; Currency: USD\r\n"
+                          ";\r\n\r\n"
                           "Description = \r\nPurchasePrice = $200,000.00\r\n"
                           "RentalIncome = $2,000.00\r\nEscrow = $0.00\r\nOtherFees = $0.00\r\n"
                           "SafetyMargin = 0.00%\r\n";
@@ -84,7 +111,7 @@ void TestExchangeFile::exportsTheFirstRunLayout()
                         .toLatin1();
     const QByteArray written = ReadAll(path);
     QCOMPARE(written, expected);
-    QCOMPARE(written.count("\r\n"), 41);
+    QCOMPARE(written.count("\r\n"), 42);
 }
 
 void TestExchangeFile::importReadsEntries()
@@ -169,6 +196,206 @@ void TestExchangeFile::importStopsAtDataErrors()
     QCOMPARE(partial.m_term[4].m_value, 20.0);
 }
 
+void TestExchangeFile::figuresAreUsedAsTheirFieldShowsThem_data()
+{
+    QTest::addColumn<QByteArray>("label");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<double>("used");
+    QTest::addColumn<QString>("shown");
+    // What the field shows, read back: the window and the command line must agree on it.
+    QTest::newRow("term of 15.5 years") << QByteArray("Term1") << QByteArray("15.5") << 15.0 << "15";
+    QTest::newRow("term of 15.999 years") << QByteArray("Term1") << QByteArray("15.999") << 16.0 << "16";
+    QTest::newRow("term of 0.01 years") << QByteArray("Term1") << QByteArray("0.01") << 0.0 << "0";
+    QTest::newRow("price of 100.125") << QByteArray("PurchasePrice") << QByteArray("100.125")
+                                      << 100.13 << "$100.13";
+    QTest::newRow("fees of 0.004") << QByteArray("OtherFees") << QByteArray("0.004") << 0.0 << "$0.00";
+    QTest::newRow("PMI of 12.3456") << QByteArray("PMI5") << QByteArray("$12.3456") << 12.35 << "$12.35";
+}
+
+void TestExchangeFile::figuresAreUsedAsTheirFieldShowsThem()
+{
+    QFETCH(QByteArray, label);
+    QFETCH(QByteArray, text);
+    QFETCH(double, used);
+    QFETCH(QString, shown);
+    CDealRecord record = ProfileStore::FirstRunRecord();
+    QVERIFY(!ImportBytes(record, label + " = " + text + "\r\n"));
+    const CValue &figure = FigureNamed(record, label);
+    QCOMPARE(figure.m_value, used);
+    QCOMPARE(figure.Format(), shown);
+}
+
+void TestExchangeFile::figuresTooLargeToShowAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("label");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("message");
+    const QByteArray huge = "1" + QByteArray(130, '0');
+    QTest::newRow("price of 10^130")
+        << QByteArray("PurchasePrice") << huge
+        << QStringLiteral("Line 2: the figure %1\u2026 for the purchase price is too large to "
+                          "show; it was not read.").arg(QString::fromLatin1(huge.left(39)));
+    QTest::newRow("price of 10^100, 171 characters shown")
+        << QByteArray("PurchasePrice") << "1" + QByteArray(100, '0')
+        << QStringLiteral("Line 2: the figure 1%1\u2026 for the purchase price is too large to "
+                          "show; it was not read.").arg(QString(38, QLatin1Char('0')));
+    QTest::newRow("term of 10^400") << QByteArray("Term1") << "1" + QByteArray(400, '0')
+                                    << QStringLiteral("Line 2: the figure 1%1\u2026 for the term of "
+                                                      "loan 1 is too large to show; it was not read.")
+                                           .arg(QString(38, QLatin1Char('0')));
+    QTest::newRow("escape sequences are not passed on")
+        << QByteArray("PMI5") << "\x1b]2;T\x07" + QByteArray(200, '9')
+        << QStringLiteral("Line 2: the figure \ufffd]2;T\ufffd%1\u2026 for the PMI of loan 5 is "
+                          "too large to show; it was not read.").arg(QString(33, QLatin1Char('9')));
+    QTest::newRow("rate in exponent form past 1e128")
+        << QByteArray("InterestRate2") << "9" + QByteArray(129, '9') + "%"
+        << QStringLiteral("Line 2: the figure %1\u2026 for the interest rate of loan 2 is too "
+                          "large to show; it was not read.").arg(QString(39, QLatin1Char('9')));
+}
+
+void TestExchangeFile::figuresTooLargeToShowAreRefused()
+{
+    QFETCH(QByteArray, label);
+    QFETCH(QByteArray, text);
+    QFETCH(QString, message);
+    CDealRecord record = ProfileStore::FirstRunRecord();
+    CValue &figure = FigureNamed(record, label);
+    figure.m_value = 42;
+    std::vector<CReadNotice> notices;
+    // Never read as 0, and the lines around it are read as usual.
+    QVERIFY(!ImportBytes(record, "Escrow = 10\r\n" + label + " = " + text + "\r\nRentalIncome = 900\r\n",
+                         &notices));
+    QCOMPARE(figure.m_value, 42.0);
+    QCOMPARE(record.m_escrow.m_value, 10.0);
+    QCOMPARE(record.m_rentalIncome.m_value, 900.0);
+    QCOMPARE(int(notices.size()), 1);
+    QCOMPARE(notices.front().Message(), message);
+}
+
+void TestExchangeFile::textsLongerThanTheEditsAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("label");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("description of 1,000") << QByteArray("Description") << 1000 << QString();
+    QTest::newRow("description of 1,001")
+        << QByteArray("Description") << 1001
+        << "Line 2: the description is longer than 1,000 characters (1001); it was not read.";
+    QTest::newRow("description of 4,000,000")
+        << QByteArray("Description") << 4000000
+        << "Line 2: the description is longer than 1,000 characters (4000000); it was not read.";
+    QTest::newRow("lender of 1,000") << QByteArray("Lender4") << 1000 << QString();
+    QTest::newRow("lender of 5,000")
+        << QByteArray("Lender4") << 5000
+        << "Line 2: the lender of loan 4 is longer than 1,000 characters (5000); it was not read.";
+}
+
+void TestExchangeFile::textsLongerThanTheEditsAreRefused()
+{
+    QFETCH(QByteArray, label);
+    QFETCH(int, length);
+    QFETCH(QString, message);
+    CDealRecord record = ProfileStore::FirstRunRecord();
+    QString &text = label == "Description" ? record.m_strDescription : record.m_strLender[3];
+    text = QStringLiteral("before");
+    const QByteArray stored(length, 'x');
+    std::vector<CReadNotice> notices;
+    QVERIFY(!ImportBytes(record, "Escrow = 10\r\n" + label + " = " + stored + "\r\nPMI1 = 7\r\n",
+                         &notices));
+    // Never cut: read whole or not at all; the rest of the file is read either way.
+    QCOMPARE(text, message.isEmpty() ? QString::fromLatin1(stored) : QStringLiteral("before"));
+    QCOMPARE(record.m_escrow.m_value, 10.0);
+    QCOMPARE(record.m_pmi[0].m_value, 7.0);
+    QCOMPARE(int(notices.size()), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QCOMPARE(notices.front().Message(), message);
+}
+
+void TestExchangeFile::dealKeepsItsCurrency_data()
+{
+    QTest::addColumn<QString>("writer");
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<QString>("reader");
+    QTest::addColumn<QString>("price");
+    QTest::newRow("dollars written in en_US, read in de_DE")
+        << "en_US" << "USD" << "de_DE" << QStringLiteral("412.345,67\u00a0$");
+    QTest::newRow("dollars written in de_DE, read in fr_CH")
+        << "de_DE" << "USD" << "fr_CH" << QStringLiteral("412\u202f345.67\u00a0$US");
+    QTest::newRow("dollars written in fr_CH, read in ar_EG")
+        << "fr_CH" << "USD" << "ar_EG" << QStringLiteral("\u061c412,345.67\u00a0US$");
+    QTest::newRow("francs written in fr_CH, read in de_DE")
+        << "fr_CH" << "CHF" << "de_DE" << QStringLiteral("412.345,67\u00a0CHF");
+    QTest::newRow("pounds written in ar_EG, read in en_US")
+        << "ar_EG" << "EGP" << "en_US" << QStringLiteral("EGP\u00a0412,345.67");
+    QTest::newRow("euros written in de_DE, read in ar_EG")
+        << "de_DE" << "EUR" << "ar_EG" << QStringLiteral("\u061c412,345.67\u20ac");
+    QTest::newRow("pounds written in en_US, read in fr_CH")
+        << "en_US" << "EGP" << "fr_CH" << QStringLiteral("412\u202f345.67\u00a0EGP");
+}
+
+// Exported in one locale and imported in another: the same figures, in the same currency, each
+// in the reader's own form.
+void TestExchangeFile::dealKeepsItsCurrency()
+{
+    QFETCH(QString, writer);
+    QFETCH(QString, currency);
+    QFETCH(QString, reader);
+    const QString path = m_dir.filePath(QStringLiteral("currency.zant"));
+    CLocaleServices::PinLocale(writer);
+    CLocaleServices::SetDealCurrency(currency);
+    const CDealRecord written = FilledRecord();
+    ExchangeFile::Export(written, path);
+    QVERIFY(ReadAll(path).contains("\r\n; Currency: " + currency.toLatin1() + "\r\n;\r\n"));
+
+    CLocaleServices::PinLocale(reader);
+    CDealRecord back = ProfileStore::FirstRunRecord();
+    QVERIFY(!ExchangeFile::Import(back, path));
+    QCOMPARE(back.m_currency, currency);
+    QCOMPARE(CLocaleServices::DealCurrency(), currency);
+    CompareRecords(back, written);
+    QTEST(back.m_purchasePrice.Format(), "price");
+    // What the reader's window shows reads back as the same figure.
+    CCurrencyValue shown;
+    shown.Parse(back.m_purchasePrice.Format());
+    QCOMPARE(shown.m_value, written.m_purchasePrice.m_value);
+}
+
+void TestExchangeFile::currencyOfAFileThatNamesNone_data()
+{
+    QTest::addColumn<QByteArray>("header");
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<double>("price");
+    // Older files: the currency of the locale the figures are read in.
+    QTest::newRow("written in de_DE") << QByteArray("; Locale: LC_MONETARY=de_DE LC_NUMERIC=de_DE\r\n")
+                                      << "EUR" << 1234.5;
+    QTest::newRow("written in ja_JP") << QByteArray("; Locale: LC_MONETARY=ja_JP LC_NUMERIC=ja_JP\r\n")
+                                      << "JPY" << 1235.0;
+    QTest::newRow("no locale: the reader's") << QByteArray() << "CHF" << 1234.5;
+    QTest::newRow("stated before the locale")
+        << QByteArray("; Currency: USD\r\n; Locale: LC_MONETARY=de_DE LC_NUMERIC=de_DE\r\n")
+        << "USD" << 1234.5;
+}
+
+void TestExchangeFile::currencyOfAFileThatNamesNone()
+{
+    QFETCH(QByteArray, header);
+    QFETCH(QString, currency);
+    QFETCH(double, price);
+    CLocaleServices::PinLocale(QStringLiteral("fr_CH"));
+    CDealRecord record = ProfileStore::FirstRunRecord();
+    const QByteArray figure = header.contains("de_DE") ? "1.234,50" : "1234.50";
+    QVERIFY(!ImportBytes(record, header + "PurchasePrice = " + figure + "\r\n"));
+    QCOMPARE(record.m_currency, currency);
+    // A yen deal shows whole yen, and is used so.
+    QCOMPARE(record.m_purchasePrice.m_value, price);
+
+    // A currency no one knows stops the import, as an unknown locale does.
+    const auto error = ImportBytes(record, "Escrow = 1\r\n; Currency: XYZ\r\nEscrow = 2\r\n");
+    QVERIFY(error.has_value());
+    QCOMPARE(int(error->kind), int(CImportError::UnrecognizedCurrency));
+    QCOMPARE(error->line, 2);
+}
+
 void TestExchangeFile::errorMessages()
 {
     const QString path = QStringLiteral("/home/ann/Deals/elm.zant");
@@ -180,6 +407,8 @@ void TestExchangeFile::errorMessages()
              QStringLiteral("Unable to import '/home/ann/Deals/elm.zant' : Unrecognized label on line 12."));
     QCOMPARE((CImportError{CImportError::UnrecognizedLocale, 3}.Message(path)),
              QStringLiteral("Unable to import '/home/ann/Deals/elm.zant' : Unrecognized locale on line 3."));
+    QCOMPARE((CImportError{CImportError::UnrecognizedCurrency, 4}.Message(path)),
+             QStringLiteral("Unable to import '/home/ann/Deals/elm.zant' : Unrecognized currency on line 4."));
     // The path is inserted as it is, whatever place markers it holds itself.
     const QString marked = QStringLiteral("/tmp/%1 %0 %L1 %2 %99.zant");
     QCOMPARE((CImportError{CImportError::MissingLabel, 4}.Message(marked)),

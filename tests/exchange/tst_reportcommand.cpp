@@ -60,6 +60,9 @@ private slots:
     void examplesReadTheSameInEveryLocale_data();
     void examplesReadTheSameInEveryLocale();
     void badInputAndMissingFiles();
+    void figuresAsTheWindowShowsThem();
+    void aDealKeepsItsCurrency_data();
+    void aDealKeepsItsCurrency();
     void refusedOutputs_data();
     void refusedOutputs();
     void standardOutputAndNamesThatAreNoUtf8();
@@ -192,8 +195,10 @@ void TestReportCommand::examplesReadTheSameInEveryLocale()
     CLocaleServices::PinLocale(QString());
     for (const QString &variable : variables)
         qputenv(qPrintable(variable.section(QLatin1Char('='), 0, 0)), variable.section(QLatin1Char('='), 1).toLatin1());
-    const CFigureLocales shown = CFigureLocales::User();
-    const CFigureLocales english_US{QStringLiteral("en_US"), QStringLiteral("en_US")};
+    // A dollar deal stays in dollars, in the locale's form.
+    CFigureLocales shown = CFigureLocales::User();
+    shown.currency = QStringLiteral("USD");
+    const CFigureLocales english_US{QStringLiteral("en_US"), QStringLiteral("en_US"), QStringLiteral("USD")};
     for (const QString &variable : variables)
         qunsetenv(qPrintable(variable.section(QLatin1Char('='), 0, 0)));
 
@@ -264,6 +269,68 @@ void TestReportCommand::badInputAndMissingFiles()
     result = Run({m_dir->path()});
     QCOMPARE(result.exitCode, 2);
     QCOMPARE(result.err, m_dir->path() + QStringLiteral(" is a folder, not a deal file.\n"));
+}
+
+void TestReportCommand::figuresAsTheWindowShowsThem()
+{
+    // The window shows a term of 15.5 years as 15 and computes 180 payments: so must the report.
+    const QString deal = m_dir->filePath(QStringLiteral("half.zant"));
+    QVERIFY(WriteAll(deal, "Term1 = 15.5\r\nTerm2 = 0.01\r\nInterestRate1 = 6%\r\n"));
+    Result result = Run({deal, QStringLiteral("--format=json")});
+    QCOMPARE(result.exitCode, 0);
+    const QJsonArray loans = QJsonDocument::fromJson(result.out.toUtf8())
+                                 .object()[QStringLiteral("deals")].toArray()[0]
+                                 .toObject()[QStringLiteral("loans")].toArray();
+    QCOMPARE(loans[0].toObject()[QStringLiteral("term_years")].toDouble(), 15.0);
+    QCOMPARE(loans[1].toObject()[QStringLiteral("term_years")].toDouble(), 0.0);
+
+    // A figure no field can show is refused with the file, never read as 0.
+    const QString huge = m_dir->filePath(QStringLiteral("huge.zant"));
+    QVERIFY(WriteAll(huge, "PurchasePrice = 1" + QByteArray(130, '0') + "\r\nEscrow = 5\r\n"));
+    result = Run({huge});
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.err, huge + QStringLiteral(": Line 1: the figure 1%1\u2026 for the purchase price "
+                                               "is too large to show; it was not read.\n")
+                                    .arg(QString(38, QLatin1Char('0'))));
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("huge.htm"))));
+    result = Run({huge, deal, QStringLiteral("--format=csv")});
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY(!result.out.contains(QStringLiteral("huge.zant")));
+    QVERIFY(result.out.contains(QStringLiteral("half.zant")));
+
+    // A description no edit would take is never cut into a report either.
+    const QString wordy = m_dir->filePath(QStringLiteral("wordy.zant"));
+    QVERIFY(WriteAll(wordy, "Description = " + QByteArray(1001, 'w') + "\r\n"));
+    result = Run({wordy});
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.err, wordy + QStringLiteral(": Line 1: the description is longer than 1,000 "
+                                                "characters (1001); it was not read.\n"));
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("wordy.htm"))));
+}
+
+void TestReportCommand::aDealKeepsItsCurrency_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("price");
+    QTest::newRow("de_DE") << "de_DE.UTF-8" << QStringLiteral("425.000,00\u00a0$");
+    QTest::newRow("fr_CH") << "fr_CH.UTF-8" << QStringLiteral("425\u202f000.00\u00a0$US");
+    QTest::newRow("ar_EG") << "ar_EG.UTF-8" << QStringLiteral("\u061c425,000.00\u00a0US$");
+    QTest::newRow("en_US") << "en_US.UTF-8" << QStringLiteral("$425,000.00");
+}
+
+// A dollar deal written in en_US shows in dollars in every report, in the user's own form.
+void TestReportCommand::aDealKeepsItsCurrency()
+{
+    QFETCH(QString, lang);
+    QFETCH(QString, price);
+    const QString deal = m_dir->filePath(QStringLiteral("dollars.zant"));
+    QVERIFY(WriteAll(deal, ";\r\n; Locale: LC_MONETARY=en_US LC_NUMERIC=en_US\r\n; Currency: USD\r\n"
+                           "PurchasePrice = $425,000.00\r\n"));
+    const QString report = m_dir->filePath(QStringLiteral("dollars.htm"));
+    const Result result = RunIn({deal, QStringLiteral("-o"), report}, {QStringLiteral("LANG=") + lang});
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(QString::fromUtf8(ReadAll(report)).contains(QStringLiteral(">") + price + QStringLiteral("<")));
 }
 
 void TestReportCommand::refusedOutputs_data()
@@ -347,7 +414,7 @@ void TestReportCommand::outOfMemory()
     QSKIP("AddressSanitizer needs more address space than any limit here leaves");
 #endif
     const QString deal = m_dir->filePath(QStringLiteral("huge.zant"));
-    QVERIFY(WriteAll(deal, "Description = " + QByteArray(15 << 20, 'x')));
+    QVERIFY(WriteAll(deal, "; " + QByteArray(15 << 20, 'x') + "\r\nDescription = Huge\r\n"));
     const QString report = m_dir->filePath(QStringLiteral("huge.htm"));
     const QString script = QStringLiteral("ulimit -v \"$3\" && exec \"$0\" \"$1\" -o \"$2\"");
     for (int megabytes = 400; megabytes >= 100; megabytes -= 20) {

@@ -25,7 +25,142 @@ private slots:
     void writesEntriesInDisplayForm();
     void storedValuesReadBackUnchanged();
     void settingsProfileRoundTrip();
+    void storedFiguresAreUsedAsShown_data();
+    void storedFiguresAreUsedAsShown();
+    void storedFigureTooLargeToShowIsKept();
+    void storedTextLongerThanTheEditsIsKept();
+    void profileKeepsTheDealsCurrency_data();
+    void profileKeepsTheDealsCurrency();
 };
+
+void TestProfileStore::profileKeepsTheDealsCurrency_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<QString>("reader");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("dollars in de_DE") << "LC_MONETARY=en_US LC_NUMERIC=en_US" << "USD" << "de_DE"
+                                      << "USD" << QStringLiteral("425.000,00\u00a0$");
+    QTest::newRow("francs in ar_EG") << "LC_MONETARY=fr_CH LC_NUMERIC=fr_CH" << "CHF" << "ar_EG"
+                                     << "CHF" << QStringLiteral("\u061c425,000.00\u00a0CHF");
+    // An earlier profile names none: the currency of the locale its figures were written in.
+    QTest::newRow("older, written in de_DE") << "LC_MONETARY=de_DE LC_NUMERIC=de_DE" << QString()
+                                             << "en_US" << "EUR" << QStringLiteral("\u20ac425,000.00");
+    QTest::newRow("older still, no locale") << QString() << QString() << "fr_CH" << "CHF"
+                                            << QStringLiteral("425\u202f000.00\u00a0CHF");
+    QTest::newRow("a code no one knows") << QString() << "ZZZ" << "de_DE" << "EUR"
+                                         << QStringLiteral("425.000,00\u00a0\u20ac");
+}
+
+void TestProfileStore::profileKeepsTheDealsCurrency()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, currency);
+    QFETCH(QString, reader);
+    QFETCH(QString, expected);
+    const QString section = QStringLiteral("ZANT");
+    CLocaleServices::PinLocale(locale.isEmpty() ? reader : locale.section(QLatin1Char('='), 1, 1).left(5));
+    CLocaleServices::SetDealCurrency(currency.isEmpty() || currency == QLatin1String("ZZZ") ? QString() : currency);
+    CDealRecord record;
+    record.m_purchasePrice.m_value = 425000;
+    CMemoryProfile profile;
+    ProfileStore::WriteRecord(profile, record);
+    for (const auto &[entry, text] : {std::pair{QStringLiteral("Locale"), locale},
+                                      std::pair{QStringLiteral("Currency"), currency}}) {
+        if (text.isEmpty())
+            profile.m_values.remove(section + QLatin1Char('/') + entry);
+        else
+            profile.WriteProfileString(section, entry, text);
+    }
+
+    CLocaleServices::PinLocale(reader);
+    CDealRecord back;
+    ProfileStore::ReadRecord(profile, back);
+    QCOMPARE(back.m_currency, expected);
+    QCOMPARE(back.m_purchasePrice.m_value, 425000.0);
+    QTEST(back.m_purchasePrice.Format(), "shown");
+    ProfileStore::WriteRecord(profile, back);
+    QCOMPARE(profile.GetProfileString(section, QStringLiteral("Currency")), expected);
+    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+}
+
+void TestProfileStore::storedTextLongerThanTheEditsIsKept()
+{
+    const QString section = QStringLiteral("ZANT");
+    const QString longest(1000, QLatin1Char('d'));
+    const QString tooLong(20 * 1024 * 1024, QLatin1Char('x'));
+    CMemoryProfile profile;
+    profile.WriteProfileString(section, QStringLiteral("Description"), tooLong);
+    profile.WriteProfileString(section, QStringLiteral("Lender1"), longest);
+    profile.WriteProfileString(section, QStringLiteral("Lender2"), tooLong);
+    CDealRecord record;
+    std::vector<CReadNotice> refused;
+    ProfileStore::ReadRecord(profile, record, &refused);
+    QCOMPARE(record.m_strDescription, QString());
+    QCOMPARE(record.m_strLender[0], longest);
+    QCOMPARE(record.m_strLender[1], QString());
+    QCOMPARE(int(refused.size()), 2);
+    QCOMPARE(refused[0].Message(),
+             QStringLiteral("The saved text of the description is longer than 1,000 characters "
+                            "(20971520); it was not used, and stays saved as it was until you "
+                            "enter another."));
+    QVERIFY(refused[1].Message().startsWith(QStringLiteral("The saved text of the lender of loan 2 ")));
+
+    // Never cut nor lost: kept until the user enters another text.
+    record.m_strLender[1] = QStringLiteral("Typed");
+    ProfileStore::WriteRecord(profile, record, refused);
+    QCOMPARE(profile.GetProfileString(section, QStringLiteral("Description")), tooLong);
+    QCOMPARE(profile.GetProfileString(section, QStringLiteral("Lender2")), QStringLiteral("Typed"));
+}
+
+void TestProfileStore::storedFiguresAreUsedAsShown_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<double>("used");
+    QTest::newRow("term of 15.5 years") << "Term1" << "15.5" << 15.0;
+    QTest::newRow("term of 0.01 years") << "Term1" << "0.01" << 0.0;
+    QTest::newRow("term of 29.995 years") << "Term1" << "29.995" << 30.0;
+    QTest::newRow("price with a tenth of a cent") << "PurchasePrice" << "$100.125" << 100.13;
+}
+
+void TestProfileStore::storedFiguresAreUsedAsShown()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, stored);
+    QFETCH(double, used);
+    CMemoryProfile profile;
+    profile.WriteProfileString(QStringLiteral("ZANT"), entry, stored);
+    CDealRecord record;
+    ProfileStore::ReadRecord(profile, record);
+    QCOMPARE(entry == QLatin1String("Term1") ? record.m_term[0].m_value : record.m_purchasePrice.m_value,
+             used);
+}
+
+void TestProfileStore::storedFigureTooLargeToShowIsKept()
+{
+    const QString section = QStringLiteral("ZANT");
+    const QString huge = QStringLiteral("$1") + QString(130, QLatin1Char('0')) + QStringLiteral(".00");
+    CMemoryProfile profile;
+    profile.WriteProfileString(section, QStringLiteral("PurchasePrice"), huge);
+    profile.WriteProfileString(section, QStringLiteral("PMI3"), huge);
+    CDealRecord record;
+    std::vector<CReadNotice> refused;
+    ProfileStore::ReadRecord(profile, record, &refused);
+    // The first-run figure stands in, never 0, and the user is told which field it was.
+    QCOMPARE(record.m_purchasePrice.m_value, 200000.0);
+    QCOMPARE(record.m_pmi[2].m_value, 0.0);
+    QCOMPARE(int(refused.size()), 2);
+    QVERIFY(refused[0].Message().contains(QStringLiteral("for the purchase price is too large to show")));
+    QVERIFY(refused[1].Message().contains(QStringLiteral("for the PMI of loan 3 is too large to show")));
+
+    // Left alone, the stored figure stays as it was; a figure the user typed replaces it.
+    record.m_pmi[2].m_value = 55;
+    ProfileStore::WriteRecord(profile, record, refused);
+    QCOMPARE(profile.GetProfileString(section, QStringLiteral("PurchasePrice")), huge);
+    QCOMPARE(profile.GetProfileString(section, QStringLiteral("PMI3")), QStringLiteral("$55.00"));
+}
 
 void TestProfileStore::emptyProfileGivesFirstRunValues()
 {
@@ -65,7 +200,8 @@ void TestProfileStore::writesEntriesInDisplayForm()
     ProfileStore::WriteSettings(profile, settings);
     ProfileStore::WriteRecord(profile, record);
 
-    QCOMPARE(profile.m_values.size(), 38);
+    QCOMPARE(profile.m_values.size(), 40);
+    QCOMPARE(profile.m_values.value("ZANT/Currency"), QStringLiteral("USD"));
     QCOMPARE(profile.m_values.value("ZANT/LabelsColor"), QStringLiteral("13434879"));
     QCOMPARE(profile.m_values.value("ZANT/OddRowsCalcColor"), QStringLiteral("16777164"));
     QCOMPARE(profile.m_values.value("ZANT/FontName"), QStringLiteral("Tahoma,Arial,sans-serif"));
@@ -76,7 +212,7 @@ void TestProfileStore::writesEntriesInDisplayForm()
     QCOMPARE(profile.m_values.value("ZANT/PMI1"), QStringLiteral("$0.00"));
     QCOMPARE(profile.m_values.value("ZANT/Locale"), QStringLiteral("LC_MONETARY=en_US LC_NUMERIC=en_US"));
     QVERIFY(profile.m_values.contains("ZANT/Lender5"));
-    QVERIFY(!profile.m_values.contains("ZANT/OtherFees"));
+    QCOMPARE(profile.m_values.value("ZANT/OtherFees"), QStringLiteral("$125.00"));
     QVERIFY(!profile.m_values.contains("ZANT/Lender6"));
 }
 
@@ -91,6 +227,7 @@ void TestProfileStore::storedValuesReadBackUnchanged()
     record.m_strDescription = QString::fromUtf8("Café – Ünïcode ☂, \"quoted\"");
     record.m_purchasePrice.m_value = 350000.5;
     record.m_rentalIncome.m_value = 2450.75;
+    record.m_otherFees.m_value = 149.99;
     record.m_safetyMargin.m_value = 12.5;
     for (int k = 0; k < MAX_LOANS; ++k) {
         record.m_strLender[k] = QStringLiteral("Lender #%1; a=b").arg(k);

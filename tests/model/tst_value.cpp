@@ -98,6 +98,8 @@ private slots:
     void doubleToText();
     void formatEnglish();
     void formatRejectsNonPlainNumbers();
+    void percentKeepsAThirdDecimal_data();
+    void percentKeepsAThirdDecimal();
     void formatOtherLocales_data();
     void formatOtherLocales();
     void everyLocaleRoundTrip_data();
@@ -229,6 +231,40 @@ void TestValue::formatRejectsNonPlainNumbers()
     QCOMPARE(CLocaleServices::FormatNumber(QStringLiteral(".5")), QStringLiteral("0.50"));
 }
 
+void TestValue::percentKeepsAThirdDecimal_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("figure");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<double>("readBack");
+    QTest::newRow("whole") << "en_US" << 7.0 << "7.00%" << 7.0;
+    QTest::newRow("two decimals") << "en_US" << 7.25 << "7.25%" << 7.25;
+    QTest::newRow("eighths") << "en_US" << 6.875 << "6.875%" << 6.875;
+    QTest::newRow("a fourth decimal rounds") << "en_US" << 1.0049 << "1.005%" << 1.005;
+    QTest::newRow("a fourth decimal rounds half up") << "en_US" << 0.0625 << "0.063%" << 0.063;
+    QTest::newRow("a third decimal of 0") << "en_US" << 5.0004 << "5.00%" << 5.0;
+    QTest::newRow("small") << "en_US" << 0.125 << "0.125%" << 0.125;
+    QTest::newRow("grouped") << "en_US" << 1234.5678 << "1,234.568%" << 1234.568;
+    QTest::newRow("de_DE eighths") << "de_DE" << 6.875 << "6,875%" << 6.875;
+    QTest::newRow("fr_CH eighths") << "fr_CH" << 6.875 << "6,875%" << 6.875;
+    QTest::newRow("ar_EG eighths") << "ar_EG" << 6.875 << "6.875%" << 6.875;
+}
+
+void TestValue::percentKeepsAThirdDecimal()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, figure);
+    CLocaleServices::PinLocale(locale);
+    QTEST(Formatted<CPercentValue>(figure), "shown");
+    // Typed and left with Tab: the rate stays as typed.
+    QObject edit;
+    edit.setProperty("text", Formatted<CPercentValue>(figure));
+    CPercentValue rate;
+    rate.FromWindow(&edit);
+    QTEST(rate.m_value, "readBack");
+    QTEST(edit.property("text").toString(), "shown");
+}
+
 void TestValue::formatOtherLocales_data()
 {
     QTest::addColumn<QString>("locale");
@@ -312,7 +348,7 @@ void TestValue::everyLocaleRoundTrip()
         check(amount, Rounded(magnitude, currencyDigits));
         CPercentValue percent;
         percent.m_value = number;
-        check(percent, Rounded(magnitude, 2));
+        check(percent, Rounded(magnitude, 3));
         CIntegerValue whole;
         whole.m_value = number;
         check(whole, std::trunc(Rounded(magnitude, 2)));
@@ -335,6 +371,22 @@ void TestValue::windowTransfers()
     term.m_value = 15.999;
     term.ToWindow(&edit);
     QCOMPARE(edit.property("text").toString(), QStringLiteral("16"));
+    // What is typed is used as the edit then shows it.
+    edit.setProperty("text", QStringLiteral("15.5"));
+    term.FromWindow(&edit);
+    QCOMPARE(term.m_value, 15.0);
+    QCOMPARE(edit.property("text").toString(), QStringLiteral("15"));
+    edit.setProperty("text", QStringLiteral("0.01"));
+    term.FromWindow(&edit);
+    QCOMPARE(term.m_value, 0.0);
+    edit.setProperty("text", QStringLiteral("$1,234.565"));
+    price.FromWindow(&edit);
+    QCOMPARE(price.m_value, 1234.57);
+    // Too large to show: the figure stays, never 0.
+    edit.setProperty("text", QStringLiteral("1") + QString(130, QLatin1Char('0')));
+    price.FromWindow(&edit);
+    QCOMPARE(price.m_value, 1234.57);
+    QCOMPARE(edit.property("text").toString(), QStringLiteral("$1,234.57"));
 }
 
 // The program loads a locale's data on a second thread while its window may already show figures:

@@ -123,7 +123,7 @@ void VerifyWrittenProfile(const CAppFixture &fixture, const Started &started,
     for (const QString &name : ProgramEntries())
         QVERIFY2(keys.contains(name), qPrintable(name));
     if (!extraEntries)
-        QCOMPARE(keys.size(), 38);
+        QCOMPARE(keys.size(), 40);
     QCOMPARE(file.value("CalcCmd").toString(), started.calc);
     QCOMPARE(file.value("LabelsColor").toLongLong(), qint64(started.labels));
     QCOMPARE(file.value("Description").toString(), started.description);

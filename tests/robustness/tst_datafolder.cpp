@@ -111,7 +111,7 @@ void TestDataFolder::dataFolderIsAFile()
     QVERIFY(QFileInfo(blocker).isFile());
     QCOMPARE(ReadAll(blocker), content);
     QCOMPARE(Entries(fixture.m_documents.path()), QStringList(QStringLiteral("ZANT")));
-    QCOMPARE(ProfileEntries(fixture), 38);
+    QCOMPARE(ProfileEntries(fixture), 40);
     QCOMPARE(fixture.m_profile->GetProfileString(QStringLiteral("ZANT"), QStringLiteral("Description")),
              QStringLiteral("Kept"));
 }
@@ -155,7 +155,7 @@ void TestDataFolder::noUsableDocumentsFolder()
     QVERIFY(shown);
     QCOMPARE(ReadAll(file), QByteArray("x"));
     QVERIFY(!QFileInfo::exists(fixture.m_documents.filePath(QStringLiteral("gone"))));
-    QCOMPARE(ProfileEntries(fixture), 38);
+    QCOMPARE(ProfileEntries(fixture), 40);
     QCOMPARE(fixture.m_profile->GetProfileString(QStringLiteral("ZANT"), QStringLiteral("Lender1")),
              QStringLiteral("Elm Bank"));
 }
@@ -186,7 +186,7 @@ void TestDataFolder::documentsFolderFromTheSystem()
     });
     QVERIFY(shown);
     QCOMPARE(ReadAll(file), QByteArray("x"));
-    QCOMPARE(ProfileEntries(fixture), 38);
+    QCOMPARE(ProfileEntries(fixture), 40);
 
     // A home without a documents folder: it is made, with the data folder in it.
     const QString home = fixture.m_documents.filePath(QStringLiteral("home"));
@@ -226,7 +226,7 @@ void TestDataFolder::dataFolderRemovedWhileRunning()
         QCOMPARE(ReadAll(folder), QByteArray("file"));
         dlg.reject();
     });
-    QCOMPARE(ProfileEntries(fixture), 38);
+    QCOMPARE(ProfileEntries(fixture), 40);
 }
 
 void TestDataFolder::reportNameTakenByAFolder()
@@ -245,7 +245,7 @@ void TestDataFolder::reportNameTakenByAFolder()
     QCOMPARE(Entries(folder), QStringList(QStringLiteral("ZANT.htm")));
     QCOMPARE(Entries(report), QStringList(QStringLiteral("keep.txt")));
     QCOMPARE(ReadAll(inside), QByteArray("inside"));
-    QCOMPARE(ProfileEntries(fixture), 38);
+    QCOMPARE(ProfileEntries(fixture), 40);
 }
 
 void TestDataFolder::readOnlyDataFolder()
@@ -266,7 +266,7 @@ void TestDataFolder::readOnlyDataFolder()
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(ReadAll(report), earlier);
     QCOMPARE(Entries(folder), QStringList(QStringLiteral("ZANT.htm")));
-    QCOMPARE(ProfileEntries(fixture), 38);
+    QCOMPARE(ProfileEntries(fixture), 40);
 }
 
 namespace {

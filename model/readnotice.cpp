@@ -1,0 +1,81 @@
+#include "readnotice.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("CReadNotice", text);
+}
+
+QString FieldName(CReadNotice::Field field, int loan)
+{
+    const QString number = QString::number(loan);
+    switch (field) {
+    case CReadNotice::Description:
+        return Tr(QT_TRANSLATE_NOOP("CReadNotice", "the description"));
+    case CReadNotice::PurchasePrice:
+        return Tr(QT_TRANSLATE_NOOP("CReadNotice", "the purchase price"));
+    case CReadNotice::RentalIncome:
+        return Tr(QT_TRANSLATE_NOOP("CReadNotice", "the monthly rental income"));
+    case CReadNotice::Escrow:
+        return Tr(QT_TRANSLATE_NOOP("CReadNotice", "the monthly escrow"));
+    case CReadNotice::OtherFees:
+        return Tr(QT_TRANSLATE_NOOP("CReadNotice", "the other monthly fees"));
+    case CReadNotice::SafetyMargin:
+        return Tr(QT_TRANSLATE_NOOP("CReadNotice", "the safety margin"));
+    case CReadNotice::Lender:
+        return Tr(QT_TRANSLATE_NOOP("CReadNotice", "the lender of loan %1")).arg(number);
+    case CReadNotice::DownPayment:
+        return Tr(QT_TRANSLATE_NOOP("CReadNotice", "the down payment of loan %1")).arg(number);
+    case CReadNotice::InterestRate:
+        return Tr(QT_TRANSLATE_NOOP("CReadNotice", "the interest rate of loan %1")).arg(number);
+    case CReadNotice::Term:
+        return Tr(QT_TRANSLATE_NOOP("CReadNotice", "the term of loan %1")).arg(number);
+    case CReadNotice::Pmi:
+        return Tr(QT_TRANSLATE_NOOP("CReadNotice", "the PMI of loan %1")).arg(number);
+    }
+    return QString();
+}
+
+// A stored figure as quoted in a message: a few dozen characters say enough, and control
+// characters, which a file may hold to play tricks on a terminal, show as replacement marks.
+QString Quoted(const QString &text)
+{
+    constexpr int shown = 40;
+    QString quoted = text.size() <= shown ? text : text.left(shown - 1) + QChar(0x2026);
+    for (QChar &c : quoted) {
+        if (c.category() == QChar::Other_Control)
+            c = QChar::ReplacementCharacter;
+    }
+    return quoted;
+}
+
+} // namespace
+
+QString CReadNotice::Message() const
+{
+    const QString name = FieldName(field, loan);
+    const QString length = QString::number(text.size());
+    if (line > 0) {
+        if (kind == FigureTooLarge)
+            return Tr(QT_TRANSLATE_NOOP("CReadNotice",
+                                        "Line %1: the figure %2 for %3 is too large to show; it "
+                                        "was not read."))
+                .arg(QString::number(line), Quoted(text), name);
+        return Tr(QT_TRANSLATE_NOOP("CReadNotice",
+                                    "Line %1: %2 is longer than 1,000 characters (%3); it was not "
+                                    "read."))
+            .arg(QString::number(line), name, length);
+    }
+    if (kind == FigureTooLarge)
+        return Tr(QT_TRANSLATE_NOOP("CReadNotice",
+                                    "The saved figure %1 for %2 is too large to show; it was not "
+                                    "used, and stays saved as it was until you enter another."))
+            .arg(Quoted(text), name);
+    return Tr(QT_TRANSLATE_NOOP("CReadNotice",
+                                "The saved text of %1 is longer than 1,000 characters (%2); it was "
+                                "not used, and stays saved as it was until you enter another."))
+        .arg(name, length);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+// A stored field that was not read because the program could not use it as it stands: a figure
+// too large for its field to show, or a text longer than its edit takes. The field keeps what it
+// held before, and the user is told which one it was.
+struct CReadNotice
+{
+    enum Kind { FigureTooLarge, TextTooLong };
+    // The fields as the window names them.
+    enum Field {
+        Description,
+        PurchasePrice,
+        RentalIncome,
+        Escrow,
+        OtherFees,
+        SafetyMargin,
+        Lender,
+        DownPayment,
+        InterestRate,
+        Term,
+        Pmi
+    };
+
+    Kind kind;
+    Field field;
+    int loan = 0;   // the loan's number (1 to 5) for a loan field
+    int line = 0;   // the file's line (the first is 1); 0 for the profile
+    QString text;   // what was stored
+    QString entry;  // the profile entry, for the profile
+    QString held;   // what the field held instead, as shown; while it still does, the profile
+                    // keeps its stored text
+
+    // The message for the user, naming the field.
+    [[nodiscard]] QString Message() const;
+};
+
+// The longest description or lender name the program keeps: the edits take no more, and a
+// longer stored one is refused rather than cut.
+constexpr int MaxTextLength = 1000;
