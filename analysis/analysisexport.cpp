@@ -79,7 +79,23 @@ const CInput LoanInputs[] = {
 
 } // namespace
 
+QString AnalysisExport::CsvText(const QString &text)
+{
+    // A spreadsheet runs a cell that starts like a formula, even one that came from a lender's
+    // name or a file name; a leading apostrophe makes it plain text in every common one.
+    static const QRegularExpression formula(QStringLiteral("^(?:[=+\\-@\t\r]| +[=+\\-@])"));
+    return formula.match(text).hasMatch() ? QLatin1Char('\'') + text : text;
+}
+
 QByteArray AnalysisExport::CsvLine(const QStringList &fields)
+{
+    QStringList texts;
+    for (const QString &field : fields)
+        texts << CsvText(field);
+    return CsvFields(texts);
+}
+
+QByteArray AnalysisExport::CsvFields(const QStringList &fields)
 {
     QStringList quoted;
     for (const QString &field : fields) {
@@ -103,16 +119,16 @@ QByteArray AnalysisExport::ComparisonCsv(const CDealRecord &record, const CDealA
     }
     QByteArray csv = CsvLine(header) + CsvLine(lenders);
     for (const CLoanMeasure &measure : LoanMeasures()) {
-        QStringList line = {MeasureText(measure.label)};
+        QStringList line = {CsvText(MeasureText(measure.label))};
         for (const CLoanAnalysis &loan : deal.loans)
             line << CsvValue(measure.get(loan), measure.unit);
-        csv += CsvLine(line);
+        csv += CsvFields(line);
     }
     for (const CPropertyMeasure &measure : PropertyMeasures()) {
-        QStringList line = {MeasureText(measure.label)};
+        QStringList line = {CsvText(MeasureText(measure.label))};
         for (int k = 0; k < MAX_LOANS; ++k)
             line << CsvValue(measure.get(deal.property), measure.unit);
-        csv += CsvLine(line);
+        csv += CsvFields(line);
     }
     return csv;
 }
@@ -126,7 +142,7 @@ QByteArray AnalysisExport::ScheduleCsv(const std::vector<CScheduleRow> &rows, bo
                               Tr(QT_TRANSLATE_NOOP("Analysis", "Interest")),
                               Tr(QT_TRANSLATE_NOOP("Analysis", "Balance"))});
     for (const CScheduleRow &row : rows) {
-        csv += CsvLine({QString::number(row.month), Plain(row.payment, 2), Plain(row.principal, 2),
+        csv += CsvFields({QString::number(row.month), Plain(row.payment, 2), Plain(row.principal, 2),
                         Plain(row.interest, 2), Plain(row.balance, 2)});
     }
     return csv;
@@ -152,17 +168,17 @@ QByteArray AnalysisExport::DealCsvLines(const QString &file, const CDealRecord &
 {
     QByteArray csv;
     for (int k = 0; k < MAX_LOANS; ++k) {
-        QStringList line = {file, record.m_strDescription};
+        QStringList line = {CsvText(file), CsvText(record.m_strDescription)};
         for (const CInput &input : PropertyInputs)
             line << Plain(input.get(record, k), 2);
-        line << QString::number(k + 1) << record.m_strLender[k];
+        line << QString::number(k + 1) << CsvText(record.m_strLender[k]);
         for (const CInput &input : LoanInputs)
             line << Plain(input.get(record, k), 2);
         for (const CLoanMeasure &measure : LoanMeasures())
             line << CsvValue(measure.get(deal.loans[std::size_t(k)]), measure.unit);
         for (const CPropertyMeasure &measure : PropertyMeasures())
             line << CsvValue(measure.get(deal.property), measure.unit);
-        csv += CsvLine(line);
+        csv += CsvFields(line);
     }
     return csv;
 }

@@ -13,6 +13,13 @@
 // plain numbers and null for a figure that cannot be computed.
 namespace AnalysisExport {
 
+// A text for a cell: one that a spreadsheet would take for a formula (it begins with "=", "+",
+// "-", "@", a tab or a carriage return) gets a leading "'". Numbers the program writes are not
+// texts and keep their sign.
+[[nodiscard]] QString CsvText(const QString &text);
+// A line of cells as they are, quoted where needed.
+[[nodiscard]] QByteArray CsvFields(const QStringList &cells);
+// A line of texts (CsvText of each field).
 [[nodiscard]] QByteArray CsvLine(const QStringList &fields);
 
 // The comparison as the window shows it: a row per measure, a column per loan; labels in the

