@@ -1,6 +1,7 @@
 #include "analysisexport.h"
 
 #include "measures.h"
+#include "textformat.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -84,7 +85,14 @@ QString AnalysisExport::CsvText(const QString &text)
     // A spreadsheet runs a cell that starts like a formula, even one that came from a lender's
     // name or a file name; a leading apostrophe makes it plain text in every common one.
     static const QRegularExpression formula(QStringLiteral("^(?:[=+\\-@\t\r]| +[=+\\-@])"));
-    return formula.match(text).hasMatch() ? QLatin1Char('\'') + text : text;
+    // Control characters (a NUL, a terminal's escape, a line end) become spaces as in the deal
+    // file, and so do the other characters that end a line, so a cell stays on its line.
+    QString cell = WithoutControlCharacters(text);
+    for (QChar &c : cell) {
+        if (c == QChar(0x85) || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = QLatin1Char(' ');
+    }
+    return formula.match(text).hasMatch() ? QLatin1Char('\'') + cell : cell;
 }
 
 QByteArray AnalysisExport::CsvLine(const QStringList &fields)

