@@ -189,6 +189,18 @@ CDealAnalysis Analyze(const CDealRecord &record)
         loan.totalMonthlyPayment = figure(Profit::TotalMonthlyPayment);
         loan.monthlyCashFlow = figure(Profit::MonthlyCashFlow);
         loan.safetyCashFlow = figure(Profit::SafetyCashFlow);
+        if (loan.loanAmount.IsKnown() && loan.loanAmount.value < 0) {
+            // A down payment above the price borrows a negative amount: the report's figures
+            // follow from it as written, but nothing of a loan's life or returns does.
+            loan.notCompared = Tr(NoLoan);
+            for (CMeasure *m : {&loan.payments, &loan.totalPaid, &loan.totalInterest,
+                                &loan.payoffMonth, &loan.cashOnCash, &loan.debtServiceCoverage,
+                                &loan.breakEvenRent, &loan.highestOffer})
+                *m = CMeasure::Unknown(loan.notCompared);
+            loan.balance.fill(CMeasure::Unknown(loan.notCompared));
+            loan.equity.fill(CMeasure::Unknown(loan.notCompared));
+            continue;
+        }
         AnalyzeLife(loan, record, k, loan.loanAmount.value,
                     figures[Profit::PrincipalAndInterest][std::size_t(k)]);
         AnalyzeReturns(loan, record, k, deal.property.netOperatingIncome.value);

@@ -57,6 +57,10 @@ struct CLoanAnalysis
     CMeasure highestOffer;        // the price at which the safety cash flow is 0
 
     std::vector<CScheduleRow> schedule;
+
+    // Why the loan takes no part in the comparison (no loan is best that is not a loan), or
+    // empty when it does.
+    QString notCompared;
 };
 
 // The property's own measures, the same for every loan.

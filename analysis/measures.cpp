@@ -143,7 +143,7 @@ int BestLoan(const CDealAnalysis &deal, const CLoanMeasure &measure)
     int best = -1;
     for (int k = 0; k < MAX_LOANS; ++k) {
         const CMeasure m = measure.get(deal.loans[std::size_t(k)]);
-        if (!m.IsKnown())
+        if (!m.IsKnown() || !deal.loans[std::size_t(k)].notCompared.isEmpty())
             continue;
         const double b = best < 0 ? 0 : measure.get(deal.loans[std::size_t(best)]).value;
         if (best < 0 || (measure.better == Better::Higher ? m.value > b : m.value < b))
@@ -153,7 +153,7 @@ int BestLoan(const CDealAnalysis &deal, const CLoanMeasure &measure)
     int known = 0;
     int same = 0;
     for (const CLoanAnalysis &loan : deal.loans) {
-        const CMeasure m = measure.get(loan);
+        const CMeasure m = loan.notCompared.isEmpty() ? measure.get(loan) : CMeasure::Unknown(loan.notCompared);
         known += m.IsKnown();
         same += m.IsKnown() && m.value == measure.get(deal.loans[std::size_t(best < 0 ? 0 : best)]).value;
     }
@@ -169,7 +169,7 @@ std::vector<int> BestLoans(const CDealAnalysis &deal, const CLoanMeasure &measur
     const double value = measure.get(deal.loans[std::size_t(best)]).value;
     for (int k = 0; k < MAX_LOANS; ++k) {
         const CMeasure m = measure.get(deal.loans[std::size_t(k)]);
-        if (m.IsKnown() && m.value == value)
+        if (m.IsKnown() && m.value == value && deal.loans[std::size_t(k)].notCompared.isEmpty())
             loans.push_back(k);
     }
     return loans;

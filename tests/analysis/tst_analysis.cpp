@@ -2,6 +2,7 @@
 #include "localeservices.h"
 #include "loananalysis.h"
 #include "measures.h"
+#include "profit.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -241,6 +242,48 @@ private slots:
         QCOMPARE(deal.leastInterest, 2);
         QCOMPARE(FormatMeasure(deal.property.capRate, MeasureUnit::Fraction), QStringLiteral("9.90%"));
         QCOMPARE(FormatMeasure(one.debtServiceCoverage, MeasureUnit::Ratio), QStringLiteral("1.38"));
+    }
+
+    // A down payment above the price is no loan: its report figures stay as the report has
+    // them (a negative payment), but it has no other figure and is never the best offer.
+    void aDownPaymentAbovePriceIsNoLoan_data()
+    {
+        QTest::addColumn<double>("down");
+        QTest::newRow("a million on 200,000") << 1000000.0;
+        QTest::newRow("a cent above the price") << 200000.01;
+    }
+    void aDownPaymentAbovePriceIsNoLoan()
+    {
+        QFETCH(double, down);
+        CDealRecord record = FiveLoans();
+        record.m_downPayment[4].m_value = down;
+        record.m_term[4].m_value = 30;
+        const CDealAnalysis deal = Analyze(record);
+        const CLoanAnalysis &loan = deal.loans[4];
+
+        const auto figures = Profit::Calculate(record);
+        QCOMPARE(loan.loanAmount.value, figures[Profit::LoanAmount][4]);
+        QCOMPARE(loan.principalAndInterest.value, figures[Profit::PrincipalAndInterest][4]);
+        QCOMPARE(loan.safetyCashFlow.value, figures[Profit::SafetyCashFlow][4]);
+        QVERIFY(loan.principalAndInterest.value < 0);
+        const QSet<QByteArray> reportFigures = {"loan_amount", "principal_and_interest",
+                                                "total_monthly_payment", "monthly_cash_flow",
+                                                "safety_cash_flow"};
+        for (const CLoanMeasure &measure : LoanMeasures()) {
+            const CMeasure m = measure.get(loan);
+            QCOMPARE(m.IsKnown(), reportFigures.contains(measure.key));
+            if (!m.IsKnown())
+                QCOMPARE(m.reason, QStringLiteral("The down payment is more than the price: there is no loan."));
+            const std::vector<int> best = BestLoans(deal, measure);
+            QVERIFY2(std::find(best.begin(), best.end(), 4) == best.end(), measure.key);
+            QVERIFY2(BestLoan(deal, measure) != 4, measure.key);
+        }
+        QVERIFY(loan.schedule.empty());
+        QCOMPARE(deal.mostSafetyCashFlow, 2);
+        const QJsonObject json = AnalysisExport::DealJson("deal.zant", record, deal);
+        QCOMPARE(json["most_safety_cash_flow"].toInt(), 3);
+        QVERIFY(json["loans"][4]["cash_on_cash"].isNull());
+        QVERIFY(json["loans"][4]["debt_service_coverage"].isNull());
     }
 
     // A text of the deal that a spreadsheet would run as a formula comes out as plain text, in
