@@ -286,6 +286,52 @@ private slots:
         QVERIFY(json["loans"][4]["debt_service_coverage"].isNull());
     }
 
+    // A payment beyond the range of a double is not a term of 0: every figure that needs it is
+    // unknown with the true reason, and nothing unknown is written as a number.
+    void aPaymentTooLargeToComputeSaysWhy_data()
+    {
+        QTest::addColumn<double>("price");
+        QTest::addColumn<double>("rate");
+        QTest::addColumn<double>("term");
+        QTest::addColumn<QString>("reason");
+        const QString rate = "The interest rate is too high for this term: the payment is too large to compute.";
+        const QString amount = "The loan amount is too large: the payment is too large to compute.";
+        QTest::newRow("100 % over 1,000 years") << 200000.0 << 100.0 << 1000.0 << rate;
+        QTest::newRow("1,000,000 % over 30 years") << 200000.0 << 1e6 << 30.0 << rate;
+        QTest::newRow("a price of 1.7e308") << 1.7e308 << 7.0 << 30.0 << amount;
+        QTest::newRow("a price of 1.7e308 without interest") << 1.7e308 << 0.0 << 0.05 << amount;
+        QTest::newRow("a term of 0") << 200000.0 << 7.0 << 0.0
+                                     << "The loan has no monthly payment: its term is 0 years.";
+    }
+    void aPaymentTooLargeToComputeSaysWhy()
+    {
+        QFETCH(double, price);
+        QFETCH(double, rate);
+        QFETCH(double, term);
+        QFETCH(QString, reason);
+        CDealRecord record = FiveLoans();
+        record.m_purchasePrice.m_value = price;
+        record.m_interestRate[0].m_value = rate;
+        record.m_term[0].m_value = term;
+        const CDealAnalysis deal = Analyze(record);
+        const CLoanAnalysis &loan = deal.loans[0];
+        for (const char *key : {"principal_and_interest", "total_monthly_payment", "monthly_cash_flow",
+                                "safety_cash_flow", "total_interest", "balance_1_year",
+                                "cash_on_cash", "debt_service_coverage", "highest_offer"}) {
+            QVERIFY2(!LoanMeasure(key).get(loan).IsKnown(), key);
+            QCOMPARE(LoanMeasure(key).get(loan).reason, reason);
+        }
+        for (const CLoanMeasure &measure : LoanMeasures())
+            QVERIFY2(!measure.get(loan).IsKnown() || std::isfinite(measure.get(loan).value), measure.key);
+        const QByteArray json = AnalysisExport::DealsJson({AnalysisExport::DealJson("deal.zant", record, deal)});
+        QVERIFY(!QJsonDocument::fromJson(json).isNull());
+        const QByteArray csv = AnalysisExport::DealsCsvHeader() + AnalysisExport::DealCsvLines("deal.zant", record, deal);
+        for (const char *bad : {"nan", "inf"}) {
+            QVERIFY2(!json.toLower().contains(bad), json.constData());
+            QVERIFY(!csv.toLower().contains(bad));
+        }
+    }
+
     // A text of the deal that a spreadsheet would run as a formula comes out as plain text, in
     // every CSV and every column that carries one: the file's name, the description, the lender.
     void csvTextsNeverRunAsFormulas_data()
