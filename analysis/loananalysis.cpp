@@ -228,17 +228,35 @@ CDealAnalysis Analyze(const CDealRecord &record)
         AnalyzeLife(loan, record, k, loan.loanAmount.value,
                     figures[Profit::PrincipalAndInterest][std::size_t(k)]);
         AnalyzeReturns(loan, record, k, deal.property.netOperatingIncome.value);
-
-        const auto &most = deal.mostSafetyCashFlow;
-        if (loan.safetyCashFlow.IsKnown()
-            && (most < 0 || loan.safetyCashFlow.value > deal.loans[std::size_t(most)].safetyCashFlow.value))
-            deal.mostSafetyCashFlow = k;
-        const auto &least = deal.leastInterest;
-        if (loan.totalInterest.IsKnown()
-            && (least < 0 || loan.totalInterest.value < deal.loans[std::size_t(least)].totalInterest.value))
-            deal.leastInterest = k;
     }
+    deal.mostSafetyCashFlow = BestLoanOf(deal, [](const CLoanAnalysis &l) { return l.safetyCashFlow; }, true);
+    deal.leastInterest = BestLoanOf(deal, [](const CLoanAnalysis &l) { return l.totalInterest; }, false);
     return deal;
+}
+
+int BestLoanOf(const CDealAnalysis &deal, CMeasure (*get)(const CLoanAnalysis &), bool higherIsBetter)
+{
+    int best = -1;
+    int known = 0;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        const CLoanAnalysis &loan = deal.loans[std::size_t(k)];
+        const CMeasure m = get(loan);
+        if (!m.IsKnown() || !loan.notCompared.isEmpty())
+            continue;
+        ++known;
+        const double b = best < 0 ? 0 : get(deal.loans[std::size_t(best)]).value;
+        if (best < 0 || (higherIsBetter ? m.value > b : m.value < b))
+            best = k;
+    }
+    if (known < 2)
+        return best;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        const CLoanAnalysis &loan = deal.loans[std::size_t(k)];
+        const CMeasure m = get(loan);
+        if (m.IsKnown() && loan.notCompared.isEmpty() && m.value != get(deal.loans[std::size_t(best)]).value)
+            return best;
+    }
+    return -1;
 }
 
 std::vector<CScheduleRow> YearlySummary(const std::vector<CScheduleRow> &schedule)

@@ -77,9 +77,17 @@ struct CDealAnalysis
 {
     CPropertyAnalysis property;
     std::array<CLoanAnalysis, MAX_LOANS> loans;
-    int mostSafetyCashFlow = -1; // the loan that leaves the most each month, -1 when none
-    int leastInterest = -1;      // the loan that pays the least interest, -1 when none
+    // The best loans by BestLoanOf's rule: -1 where none stands out.
+    int mostSafetyCashFlow = -1; // the loan that leaves the most each month
+    int leastInterest = -1;      // the loan that pays the least interest
 };
+
+// The best loan by a figure, one rule for the window and the files: of the loans whose figure is
+// known (a down payment above the price takes no part), the lowest loan number among those that
+// share the best value; -1 where none is known, or where two or more are known and all share it
+// (then no offer stands out).
+[[nodiscard]] int BestLoanOf(const CDealAnalysis &deal, CMeasure (*get)(const CLoanAnalysis &),
+                             bool higherIsBetter);
 
 // A schedule is made for at most this many payments (a thousand years); a longer term is not
 // scheduled.

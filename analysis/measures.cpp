@@ -140,24 +140,7 @@ int BestLoan(const CDealAnalysis &deal, const CLoanMeasure &measure)
 {
     if (measure.better == Better::Neither)
         return -1;
-    int best = -1;
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        const CMeasure m = measure.get(deal.loans[std::size_t(k)]);
-        if (!m.IsKnown() || !deal.loans[std::size_t(k)].notCompared.isEmpty())
-            continue;
-        const double b = best < 0 ? 0 : measure.get(deal.loans[std::size_t(best)]).value;
-        if (best < 0 || (measure.better == Better::Higher ? m.value > b : m.value < b))
-            best = k;
-    }
-    // When every known loan shares the best value, none stands out.
-    int known = 0;
-    int same = 0;
-    for (const CLoanAnalysis &loan : deal.loans) {
-        const CMeasure m = loan.notCompared.isEmpty() ? measure.get(loan) : CMeasure::Unknown(loan.notCompared);
-        known += m.IsKnown();
-        same += m.IsKnown() && m.value == measure.get(deal.loans[std::size_t(best < 0 ? 0 : best)]).value;
-    }
-    return known > 1 && same == known ? -1 : best;
+    return BestLoanOf(deal, measure.get, measure.better == Better::Higher);
 }
 
 std::vector<int> BestLoans(const CDealAnalysis &deal, const CLoanMeasure &measure)

@@ -332,6 +332,49 @@ private slots:
         }
     }
 
+    // One rule for the best loan in the window and the files: none stands out where every loan
+    // that can be compared shares the best value; otherwise the lowest number of those that do.
+    void bestLoanRule_data()
+    {
+        QTest::addColumn<QList<double>>("downPayments"); // of loans 1 to 5; -1: a term of 0
+        QTest::addColumn<int>("mostSafetyCashFlow");     // 1 to 5, 0 for none
+        QTest::addColumn<int>("leastInterest");
+        QTest::newRow("five alike") << QList<double>{20000, 20000, 20000, 20000, 20000} << 0 << 0;
+        QTest::newRow("two share the best") << QList<double>{20000, 50000, 20000, 50000, 20000} << 2 << 2;
+        QTest::newRow("one stands out") << QList<double>{20000, 20000, 20000, 20000, 60000} << 5 << 5;
+        QTest::newRow("the others cannot be computed") << QList<double>{-1, -1, 20000, -1, -1} << 3 << 3;
+        QTest::newRow("alike but for one that is no loan")
+            << QList<double>{20000, 20000, 20000, 20000, 900000} << 0 << 0;
+        QTest::newRow("none can be computed") << QList<double>{-1, -1, -1, -1, -1} << 0 << 0;
+    }
+    void bestLoanRule()
+    {
+        QFETCH(QList<double>, downPayments);
+        QFETCH(int, mostSafetyCashFlow);
+        QFETCH(int, leastInterest);
+        CDealRecord record = FiveLoans();
+        for (int k = 0; k < MAX_LOANS; ++k) {
+            record.m_downPayment[k].m_value = downPayments[k] < 0 ? 20000 : downPayments[k];
+            record.m_interestRate[k].m_value = 7;
+            record.m_term[k].m_value = downPayments[k] < 0 ? 0 : 30;
+            record.m_pmi[k].m_value = 0;
+        }
+        const CDealAnalysis deal = Analyze(record);
+        QCOMPARE(deal.mostSafetyCashFlow + 1, mostSafetyCashFlow);
+        QCOMPARE(deal.leastInterest + 1, leastInterest);
+        QCOMPARE(BestLoan(deal, LoanMeasure("safety_cash_flow")) + 1, mostSafetyCashFlow);
+        QCOMPARE(BestLoan(deal, LoanMeasure("total_interest")) + 1, leastInterest);
+        // The window marks every loan that shares the best value, the first of them named in
+        // the files.
+        const std::vector<int> marked = BestLoans(deal, LoanMeasure("safety_cash_flow"));
+        QCOMPARE(marked.empty(), mostSafetyCashFlow == 0);
+        if (!marked.empty())
+            QCOMPARE(marked.front() + 1, mostSafetyCashFlow);
+        const QJsonObject json = AnalysisExport::DealJson("deal.zant", record, deal);
+        QCOMPARE(json["most_safety_cash_flow"].isNull(), mostSafetyCashFlow == 0);
+        QCOMPARE(json["least_interest"].toInt(), leastInterest);
+    }
+
     // A text of the deal that a spreadsheet would run as a formula comes out as plain text, in
     // every CSV and every column that carries one: the file's name, the description, the lender.
     void csvTextsNeverRunAsFormulas_data()

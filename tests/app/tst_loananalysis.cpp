@@ -136,6 +136,29 @@ private slots:
             dlg.reject();
         });
     }
+
+    // Five loans alike: the window says no offer stands out, as the JSON does for the same
+    // file, and marks none.
+    void fiveAlikeLoansNoneStandsOut()
+    {
+        CAppFixture fixture;
+        fixture.Run([&](CZANTDlg &dlg) {
+            fixture.m_prompt.SetNextFileName(QStringLiteral(ZANT_EXAMPLES "/first-run.zant"));
+            QVERIFY(Trigger(dlg, "actionImport"));
+            QVERIFY(ActivateAndWait(dlg));
+            QTest::keyClick(Edit(dlg, "editDescription"), Qt::Key_L, Qt::ControlModifier);
+            auto *window = dlg.findChild<CLoanAnalysisDlg *>();
+            QVERIFY(window);
+            QCOMPARE(window->findChild<QLabel *>(QStringLiteral("bestOffer"))->text(),
+                     QStringLiteral("Best offer: the loans leave the same safety cash flow and pay "
+                                    "the same interest."));
+            auto &table = *window->findChild<QTableWidget *>(QStringLiteral("comparison"));
+            for (int k = 0; k < 5; ++k)
+                QVERIFY(!ItemOf(table, QStringLiteral("Safety Cash Flow"), k)->font().bold());
+            window->close();
+            dlg.reject();
+        });
+    }
 };
 
 QTEST_MAIN(TestLoanAnalysis)

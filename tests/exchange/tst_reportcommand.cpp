@@ -403,6 +403,9 @@ void TestReportCommand::manyFilesInEachFormat()
              deals[1][QStringLiteral("loans")][0][QStringLiteral("principal_and_interest")].toDouble());
     QVERIFY(deals[0][QStringLiteral("loans")][4][QStringLiteral("total_interest")].isNull());
     QCOMPARE(deals[0][QStringLiteral("least_interest")].toInt(), 3);
+    // Five loans alike: none stands out, as the analysis window says.
+    QVERIFY(deals[1][QStringLiteral("most_safety_cash_flow")].isNull());
+    QVERIFY(deals[1][QStringLiteral("least_interest")].isNull());
 }
 
 void TestReportCommand::help()
