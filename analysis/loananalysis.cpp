@@ -98,7 +98,8 @@ void AnalyzeLife(CLoanAnalysis &loan, const CDealRecord &record, int k, double l
     const double count = PaymentCount(record.m_term[k].m_value);
     const QString problem = LifeProblem(record, k, payment, count);
     if (!problem.isEmpty()) {
-        for (CMeasure *m : {&loan.payments, &loan.totalPaid, &loan.totalInterest, &loan.payoffMonth})
+        for (CMeasure *m : {&loan.payments, &loan.totalPaid, &loan.totalCost, &loan.totalInterest,
+                            &loan.payoffMonth})
             *m = CMeasure::Unknown(problem);
         loan.balance.fill(CMeasure::Unknown(problem));
         loan.equity.fill(CMeasure::Unknown(problem));
@@ -114,6 +115,7 @@ void AnalyzeLife(CLoanAnalysis &loan, const CDealRecord &record, int k, double l
     }
     loan.payments = CMeasure::Of(double(loan.schedule.size()), {});
     loan.totalPaid = CMeasure::Of(paid, Tr(TooLarge));
+    loan.totalCost = CMeasure::Of(down + paid, Tr(TooLarge));
     loan.totalInterest = CMeasure::Of(interest, Tr(TooLarge));
     loan.payoffMonth = CMeasure::Of(double(loan.schedule.size()), {});
     for (int i = 0; i < MilestoneCount; ++i) {
@@ -160,7 +162,11 @@ void AnalyzeReturns(CLoanAnalysis &loan, const CDealRecord &record, int k, doubl
     // rent left after the other costs can carry.
     const double perUnit = Profit::Payment(1.0, record.m_interestRate[k].m_value, record.m_term[k].m_value);
     const double carried = rent * (1.0 - margin) - (record.m_otherFees.m_value + record.m_escrow.m_value + pmi);
-    if (!Finite(perUnit) || perUnit <= 0)
+    // Without a loan amount the purchase is in cash: a higher price would need a loan that no
+    // lender offered, at a rate no one quoted.
+    if (loan.loanAmount.value == 0)
+        loan.highestOffer = CMeasure::Unknown(Tr(QT_TRANSLATE_NOOP("Analysis", "There is no loan amount: a higher price would need a loan that no one offered.")));
+    else if (!Finite(perUnit) || perUnit <= 0)
         loan.highestOffer = CMeasure::Unknown(PaymentProblem(record, k));
     else if (carried < 0)
         loan.highestOffer = CMeasure::Unknown(Tr(QT_TRANSLATE_NOOP("Analysis", "The rent does not cover the costs even without a loan.")));
@@ -217,7 +223,7 @@ CDealAnalysis Analyze(const CDealRecord &record)
             // A down payment above the price borrows a negative amount: the report's figures
             // follow from it as written, but nothing of a loan's life or returns does.
             loan.notCompared = Tr(NoLoan);
-            for (CMeasure *m : {&loan.payments, &loan.totalPaid, &loan.totalInterest,
+            for (CMeasure *m : {&loan.payments, &loan.totalPaid, &loan.totalCost, &loan.totalInterest,
                                 &loan.payoffMonth, &loan.cashOnCash, &loan.debtServiceCoverage,
                                 &loan.breakEvenRent, &loan.highestOffer})
                 *m = CMeasure::Unknown(loan.notCompared);

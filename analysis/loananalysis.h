@@ -46,6 +46,7 @@ struct CLoanAnalysis
 
     CMeasure payments;    // number of monthly payments
     CMeasure totalPaid;   // principal and interest over the loan's life
+    CMeasure totalCost;   // the down payment and all payments of principal and interest
     CMeasure totalInterest;
     CMeasure payoffMonth; // the month of the last payment, counted from the start
     std::array<CMeasure, MilestoneCount> balance; // after 1, 5, 10 years and at the end
@@ -54,7 +55,8 @@ struct CLoanAnalysis
     CMeasure cashOnCash;          // 12 × monthly cash flow ÷ down payment, a fraction
     CMeasure debtServiceCoverage; // net operating income ÷ (principal and interest + PMI)
     CMeasure breakEvenRent;       // the rent at which the safety cash flow is 0
-    CMeasure highestOffer;        // the price at which the safety cash flow is 0
+    CMeasure highestOffer;        // the price at which the safety cash flow is 0; unknown for a
+                                  // purchase without a loan amount
 
     std::vector<CScheduleRow> schedule;
 

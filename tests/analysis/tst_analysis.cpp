@@ -375,6 +375,37 @@ private slots:
         QCOMPARE(json["least_interest"].toInt(), leastInterest);
     }
 
+    // Two different offers differ in every row that compares them; the totals that claim to be
+    // totals hold the down payment; a purchase in cash has no highest offer.
+    void rowsTellOffersApart()
+    {
+        const CDealRecord record = FiveLoans();
+        const CDealAnalysis deal = Analyze(record);
+        for (const CLoanMeasure &measure : LoanMeasures()) {
+            const CMeasure one = measure.get(deal.loans[0]);
+            const CMeasure two = measure.get(deal.loans[1]);
+            QVERIFY2(one.IsKnown() && two.IsKnown() && one.value != two.value, measure.key);
+        }
+        const auto row = [](const char *label) {
+            for (const CLoanMeasure &measure : LoanMeasures()) {
+                if (QByteArray(measure.label) == label)
+                    return &measure;
+            }
+            return static_cast<const CLoanMeasure *>(nullptr);
+        };
+        QVERIFY(row("Total of Payments"));
+        const CLoanMeasure *cost = row("Total Cost (Down Payment and Payments)");
+        QVERIFY(cost);
+        QCOMPARE(Cents(cost->get(deal.loans[0]).value), Cents(20000 + 360 * Pmt(180000, 7, 360)));
+        QCOMPARE(cost->get(deal.loans[2]).value, 200000.0);
+        QCOMPARE(BestLoan(deal, *cost), 2);
+
+        const CMeasure offer = LoanMeasure("highest_offer").get(deal.loans[2]);
+        QVERIFY(!offer.IsKnown());
+        QCOMPARE(offer.reason, QStringLiteral("There is no loan amount: a higher price would need a loan that no one offered."));
+        QVERIFY(LoanMeasure("highest_offer").get(deal.loans[0]).IsKnown());
+    }
+
     // A text of the deal that a spreadsheet would run as a formula comes out as plain text, in
     // every CSV and every column that carries one: the file's name, the description, the lender.
     void csvTextsNeverRunAsFormulas_data()

@@ -71,6 +71,11 @@ private slots:
                      QStringLiteral("Best offer, most safety cash flow: Loan 3: Cash purchase "
                                     "($1,450.00 a month); least interest: Loan 3: Cash purchase and "
                                     "Loan 4: Family loan, no interest ($0.00 in all)."));
+            // The cash purchase has no highest offer; its total cost is its price.
+            QCOMPARE(CellOf(table, QStringLiteral("Highest Offer"), 2), QStringLiteral("\u2014"));
+            QCOMPARE(CellOf(table, QStringLiteral("Total Cost (Down Payment and Payments)"), 2),
+                     QStringLiteral("$200,000.00"));
+            QCOMPARE(CellOf(table, QStringLiteral("Total of Payments"), 2), QStringLiteral("$0.00"));
             // Loans that share the best value are all marked.
             QVERIFY(ItemOf(table, QStringLiteral("Total Interest"), 3)->font().bold());
 
