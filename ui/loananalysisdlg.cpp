@@ -515,5 +515,6 @@ void CLoanAnalysisDlg::OnExportSchedule()
 {
     const std::vector<CScheduleRow> &months = m_deal.loans[std::size_t(ChosenLoan())].schedule;
     ExportCsv(tr("Save Schedule as CSV"),
-              AnalysisExport::ScheduleCsv(Yearly() ? YearlySummary(months) : months, Yearly()));
+              AnalysisExport::ScheduleCsv(m_record, ChosenLoan(), Yearly() ? YearlySummary(months) : months,
+                                          Yearly()));
 }

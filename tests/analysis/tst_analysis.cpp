@@ -55,10 +55,11 @@ CDealRecord FiveLoans()
     return r;
 }
 
-// RFC 4180 read back: fields split at commas outside quotes, "" inside quotes is one quote.
-QList<QStringList> ParseCsv(const QByteArray &bytes)
+// RFC 4180 read back: fields split at the separator outside quotes, "" inside quotes is one
+// quote; a byte-order mark before the first line is no part of it.
+QList<QStringList> ParseCsv(const QByteArray &bytes, QChar separator = QLatin1Char(','))
 {
-    const QString text = QString::fromUtf8(bytes);
+    const QString text = QString::fromUtf8(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
     QList<QStringList> lines(1);
     QString field;
     bool quoted = false;
@@ -73,7 +74,7 @@ QList<QStringList> ParseCsv(const QByteArray &bytes)
                 field += c;
         } else if (c == QLatin1Char('"')) {
             quoted = true;
-        } else if (c == QLatin1Char(',')) {
+        } else if (c == separator) {
             lines.last() << std::exchange(field, QString());
         } else if (c == QLatin1Char('\r') && text.mid(i + 1, 1) == QLatin1String("\n")) {
             lines.last() << std::exchange(field, QString());
@@ -466,38 +467,99 @@ private slots:
         QVERIFY(found);
     }
 
-    // The CSV read back by a CSV reader gives the texts and plain numbers, in any locale; the
-    // JSON read back gives numbers and null.
+    // The window's CSV for the user's spreadsheet: a byte-order mark, the locale's decimal
+    // separator and ";" between cells where that separator is ","; it carries what was typed,
+    // and the schedule says whose it is.
+    void spreadsheetCsvFollowsTheLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QString>("point");
+        QTest::newRow("en_US") << "en_US" << "," << ".";
+        QTest::newRow("de_DE") << "de_DE" << ";" << ",";
+        QTest::newRow("fr_FR") << "fr_FR" << ";" << ",";
+        QTest::newRow("de_CH") << "de_CH" << "," << ".";
+    }
+    void spreadsheetCsvFollowsTheLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, separator);
+        QFETCH(QString, point);
+        CLocaleServices::PinLocale(locale);
+        CDealRecord record = FiveLoans();
+        record.m_strDescription = QStringLiteral("Duplex; Elm St.");
+        record.m_interestRate[1].m_value = 6.875;
+        const CDealAnalysis deal = Analyze(record);
+        const auto decimal = [&point](const char *number) { return QString::fromLatin1(number).replace(".", point); };
+
+        const QByteArray bytes = AnalysisExport::ComparisonCsv(record, deal);
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        const QList<QStringList> comparison = ParseCsv(bytes, separator.at(0));
+        for (const QStringList &line : comparison)
+            QCOMPARE(line.size(), 1 + MAX_LOANS);
+        const auto row = [&](int at) {
+            QStringList line = comparison.at(at);
+            line.removeFirst();
+            return line;
+        };
+        const auto rowOf = [&](const char *label) {
+            for (int at = 0; at < comparison.size(); ++at) {
+                if (comparison.at(at).constFirst() == QCoreApplication::translate("Analysis", label))
+                    return row(at);
+            }
+            return QStringList();
+        };
+        QCOMPARE(row(1).constFirst(), QStringLiteral("First, \"Best\" Bank Branch 2"));
+        QCOMPARE(row(2), QStringList(5, record.m_strDescription));
+        QCOMPARE(row(3), QStringList(5, decimal("200000.00")));          // the price
+        QCOMPARE(row(7), QStringList(5, decimal("0.100000")));           // the safety margin
+        QCOMPARE(row(8), QStringList({decimal("20000.00"), decimal("40000.00"), decimal("200000.00"),
+                                      decimal("20000.00"), decimal("20000.00")}));
+        QCOMPARE(row(9), QStringList({decimal("0.070000"), decimal("0.068750"), decimal("0.070000"),
+                                      decimal("0.000000"), decimal("0.070000")}));
+        QCOMPARE(row(10), QStringList({"30", "15", "30", "30", "0"}));
+        QCOMPARE(rowOf("Total Interest").at(0), decimal("251116.02"));
+        QCOMPARE(rowOf("Total Interest").at(4), QString());
+        QCOMPARE(rowOf("Cap Rate").at(0), decimal("0.099000"));
+
+        const QByteArray scheduleBytes = AnalysisExport::ScheduleCsv(record, 1, deal.loans[1].schedule, false);
+        QVERIFY(scheduleBytes.startsWith("\xEF\xBB\xBF"));
+        const QList<QStringList> schedule = ParseCsv(scheduleBytes, separator.at(0));
+        QCOMPARE(schedule.size(), 2 + 180);
+        QCOMPARE(schedule.at(0).constFirst(), QCoreApplication::translate("Analysis", "Loan %1").arg(2));
+        record.m_strLender[1] = QStringLiteral("Harbor Bank");
+        const QList<QStringList> named = ParseCsv(AnalysisExport::ScheduleCsv(record, 1, YearlySummary(deal.loans[1].schedule), true),
+                                                  separator.at(0));
+        QCOMPARE(named.at(0).constFirst(), QCoreApplication::translate("Analysis", "Loan %1: %2").arg("2", "Harbor Bank"));
+        QCOMPARE(named.size(), 2 + 15);
+        for (const QStringList &line : named)
+            QCOMPARE(line.size(), 5);
+        const QString first = decimal(qPrintable(QString::number(deal.loans[1].schedule.front().payment, 'f', 2)));
+        QCOMPARE(schedule.at(2).at(1), first);
+        QCOMPARE(schedule.last().at(4), decimal("0.00"));
+        CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    }
+
+    // The command line's CSV is for scripts in any locale: "," and "." and one unit per kind
+    // (shares as fractions, terms as typed); the JSON read back gives numbers and null.
     void filesReadBack()
     {
         CLocaleServices::PinLocale(QStringLiteral("de_DE"));
         const CDealRecord record = FiveLoans();
         const CDealAnalysis deal = Analyze(record);
-        const QList<QStringList> comparison = ParseCsv(AnalysisExport::ComparisonCsv(record, deal));
-        QCOMPARE(comparison.size(), 2 + int(LoanMeasures().size() + PropertyMeasures().size()));
-        QCOMPARE(comparison.at(1).at(1), QStringLiteral("First, \"Best\" Bank Branch 2"));
-        for (const QStringList &line : comparison)
-            QCOMPARE(line.size(), 1 + MAX_LOANS);
-        const auto row = [&](const char *label) {
-            for (const QStringList &line : comparison)
-                if (line.constFirst() == QLatin1String(label))
-                    return line;
-            return QStringList();
-        };
-        QCOMPARE(row("Total Interest").mid(1),
-                 QStringList({"251116.02", "90878.92", "0.00", "0.00", ""}));
-        QCOMPARE(row("Cap Rate").at(1), QStringLiteral("0.099000"));
-
-        const QList<QStringList> schedule = ParseCsv(AnalysisExport::ScheduleCsv(deal.loans[0].schedule, false));
-        QCOMPARE(schedule.size(), 361);
-        QCOMPARE(schedule.at(1), QStringList({"1", "1197.54", "147.54", "1050.00", "179852.46"}));
-        QCOMPARE(schedule.last().at(4), QStringLiteral("0.00"));
-
         const QList<QStringList> many = ParseCsv(AnalysisExport::DealsCsvHeader()
                                                  + AnalysisExport::DealCsvLines(QStringLiteral("a, b.zant"), record, deal));
         QCOMPARE(many.size(), 1 + MAX_LOANS);
         QCOMPARE(many.at(1).at(0), QStringLiteral("a, b.zant"));
-        QCOMPARE(many.at(1).at(many.at(0).indexOf(QStringLiteral("total_interest"))), QStringLiteral("251116.02"));
+        const auto cell = [&many](int line, const char *key) { return many.at(line).at(many.at(0).indexOf(key)); };
+        QCOMPARE(cell(1, "total_interest"), QStringLiteral("251116.02"));
+        QCOMPARE(cell(1, "interest_rate"), QStringLiteral("0.070000"));
+        QCOMPARE(cell(1, "safety_margin"), QStringLiteral("0.100000"));
+        QCOMPARE(cell(1, "cap_rate"), QStringLiteral("0.099000"));
+        QCOMPARE(cell(2, "term_years"), QStringLiteral("15"));
+        QCOMPARE(cell(2, "down_payment"), QStringLiteral("40000.00"));
+        for (const QString &key : many.at(0))
+            QVERIFY2(!key.endsWith("_percent"), qPrintable(key));
 
         const QJsonDocument json = QJsonDocument::fromJson(
             AnalysisExport::DealsJson({AnalysisExport::DealJson(QStringLiteral("deal.zant"), record, deal)}));
@@ -507,6 +569,9 @@ private slots:
         QVERIFY(first[QStringLiteral("loans")][4][QStringLiteral("total_interest")].isNull());
         QCOMPARE(first[QStringLiteral("property")][QStringLiteral("cap_rate")].toDouble(), 0.099);
         QCOMPARE(first[QStringLiteral("most_safety_cash_flow")].toInt(), 3);
+        QCOMPARE(first["loans"][1]["interest_rate"].toDouble(), 0.065);
+        QCOMPARE(first["loans"][1]["interest_rate_percent"].toDouble(), 6.5);
+        QCOMPARE(first["property"]["safety_margin"].toDouble(), 0.1);
         CLocaleServices::PinLocale(QStringLiteral("en_US"));
     }
 };

@@ -122,8 +122,20 @@ private slots:
             QTest::keyClick(exportSchedule, Qt::Key_Return);
             QVERIFY(window->isVisible());
             const QList<QByteArray> lines = ReadAll(csv).split('\n');
-            QCOMPARE(lines.size(), 1 + 15 + 1);
-            QCOMPARE(lines.at(0), QByteArray("Year,Payment,Principal,Interest,Balance\r"));
+            QCOMPARE(lines.size(), 2 + 15 + 1);
+            QCOMPARE(lines.at(0), QByteArray("\xEF\xBB\xBFLoan 2: Elm Credit Union,,,,\r"));
+            QCOMPARE(lines.at(1), QByteArray("Year,Payment,Principal,Interest,Balance\r"));
+            QVERIFY(fixture.m_prompt.m_messages.isEmpty());
+
+            // The comparison carries what was typed beside the measures.
+            const QString comparison = fixture.m_documents.filePath(QStringLiteral("comparison.csv"));
+            fixture.m_prompt.SetNextFileName(comparison);
+            window->findChild<QPushButton *>(QStringLiteral("comparisonCsvButton"))->click();
+            const QByteArray compared = ReadAll(comparison);
+            QVERIFY(compared.startsWith("\xEF\xBB\xBFMeasure,Loan 1,Loan 2,"));
+            QVERIFY(compared.contains("\r\nDescription,\"Four-unit building, 12 Elm Street\","));
+            QVERIFY(compared.contains("\r\nTerm (Years),30,15,"));
+            QVERIFY(compared.contains("\r\nInterest Rate,0.060000,"));
             QVERIFY(fixture.m_prompt.m_messages.isEmpty());
 
             // Every control a screen reader reaches has a name.

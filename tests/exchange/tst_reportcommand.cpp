@@ -391,6 +391,13 @@ void TestReportCommand::manyFilesInEachFormat()
     QVERIFY(lines.at(1).startsWith(QLatin1Char('"') + five + QStringLiteral("\",")));
     QVERIFY(lines.at(1).contains(QStringLiteral(",251116.02,")));
     QVERIFY(lines.at(6).startsWith(first + QLatin1Char(',')));
+    // For scripts: shares as fractions only, terms as typed.
+    const QStringList keys = lines.constFirst().split(QLatin1Char(','));
+    const QStringList firstRun = lines.at(6).split(QLatin1Char(','));
+    QCOMPARE(keys.size(), firstRun.size());
+    QCOMPARE(firstRun.at(keys.indexOf(QStringLiteral("term_years"))), QStringLiteral("30"));
+    QCOMPARE(firstRun.at(keys.indexOf(QStringLiteral("interest_rate"))), QStringLiteral("0.070000"));
+    QCOMPARE(keys.filter(QStringLiteral("_percent")), QStringList());
 
     const QString json = m_dir->filePath(QStringLiteral("all.json"));
     result = Run({QStringLiteral("--format=json"), QStringLiteral("-o"), json, five, first});
