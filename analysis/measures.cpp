@@ -42,8 +42,9 @@ const std::vector<CLoanMeasure> &LoanMeasures()
          U::Count, Better::Neither, [](const CLoanAnalysis &l) { return l.payments; }},
         {"total_paid", QT_TRANSLATE_NOOP("Analysis", "Total of Payments"),
          QT_TRANSLATE_NOOP("Analysis", "All payments of principal and interest over the loan's life."),
-         U::Money, Better::Lower, [](const CLoanAnalysis &l) { return l.totalPaid; }},
-        // The payments alone favour a large down payment: only with it do offers compare.
+         U::Money, Better::Neither, [](const CLoanAnalysis &l) { return l.totalPaid; }},
+        // The payments alone favour a large down payment and mark no best: offers compare
+        // only with the down payment added.
         {"total_cost", QT_TRANSLATE_NOOP("Analysis", "Total Cost (Down Payment and Payments)"),
          QT_TRANSLATE_NOOP("Analysis", "The down payment plus all payments of principal and interest: what the purchase costs in all, before escrow, PMI and fees."),
          U::Money, Better::Lower, [](const CLoanAnalysis &l) { return l.totalCost; }},
