@@ -1,6 +1,8 @@
 #include "analysisexport.h"
 
+#include "localeservices.h"
 #include "measures.h"
+#include "textformat.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -37,9 +39,47 @@ QString Plain(double value, int decimals)
     return text;
 }
 
-QString CsvValue(const CMeasure &measure, MeasureUnit unit)
+// How a CSV writes its cells: for scripts "," between cells and "." in numbers whatever the
+// locale; for the user's spreadsheet the locale's decimal separator, and ";" between cells where
+// that separator is "," (as spreadsheets there expect).
+struct CCsvStyle
 {
-    return measure.IsKnown() ? Plain(measure.value, Decimals(unit)) : QString();
+    QChar separator;
+    QString point;
+};
+
+CCsvStyle ForScripts()
+{
+    return {QLatin1Char(','), QStringLiteral(".")};
+}
+
+CCsvStyle ForSpreadsheets()
+{
+    const QString point = CLocaleServices::DecimalSeparator();
+    return {point == QLatin1String(",") ? QLatin1Char(';') : QLatin1Char(','), point};
+}
+
+QString Number(double value, int decimals, const CCsvStyle &style)
+{
+    return Plain(value, decimals).replace(QLatin1Char('.'), style.point);
+}
+
+// A number as short as it is: 30 as "30", 15.5 as "15.5".
+QString Shortest(double value, const CCsvStyle &style)
+{
+    QString text = Plain(value, 6);
+    if (text.contains(QLatin1Char('.'))) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+    }
+    return text.replace(QLatin1Char('.'), style.point);
+}
+
+QString CsvValue(const CMeasure &measure, MeasureUnit unit, const CCsvStyle &style = ForScripts())
+{
+    return measure.IsKnown() ? Number(measure.value, Decimals(unit), style) : QString();
 }
 
 QJsonValue JsonValue(const CMeasure &measure)
@@ -57,77 +97,171 @@ QString Tr(const char *text)
     return QCoreApplication::translate("Analysis", text);
 }
 
-// The figures the user typed, under their keys, as plain numbers.
+const char ByteOrderMark[] = "\xEF\xBB\xBF";
+
+// The figures the user typed, under their keys, with the report's labels. One unit per kind:
+// money as typed, shares as fractions (a rate of 7 % is 0.07, like the cap rate), terms in
+// years as typed.
+enum class InputUnit { Money, Share, Years };
 struct CInput
 {
     const char *key;
-    double (*get)(const CDealRecord &, int loan);
+    const char *label; // in the report's context
+    InputUnit unit;
+    double (*get)(const CDealRecord &, int loan); // as typed: shares in per cent
 };
 const CInput PropertyInputs[] = {
-    {"purchase_price", [](const CDealRecord &r, int) { return r.m_purchasePrice.m_value; }},
-    {"monthly_rent", [](const CDealRecord &r, int) { return r.m_rentalIncome.m_value; }},
-    {"monthly_escrow", [](const CDealRecord &r, int) { return r.m_escrow.m_value; }},
-    {"other_monthly_fees", [](const CDealRecord &r, int) { return r.m_otherFees.m_value; }},
-    {"safety_margin_percent", [](const CDealRecord &r, int) { return r.m_safetyMargin.m_value; }},
+    {"purchase_price", QT_TRANSLATE_NOOP("CReport", "Purchase Price"), InputUnit::Money,
+     [](const CDealRecord &r, int) { return r.m_purchasePrice.m_value; }},
+    {"monthly_rent", QT_TRANSLATE_NOOP("CReport", "Monthly Rental Income"), InputUnit::Money,
+     [](const CDealRecord &r, int) { return r.m_rentalIncome.m_value; }},
+    {"monthly_escrow", QT_TRANSLATE_NOOP("CReport", "Monthly Escrow"), InputUnit::Money,
+     [](const CDealRecord &r, int) { return r.m_escrow.m_value; }},
+    {"other_monthly_fees", QT_TRANSLATE_NOOP("CReport", "Other Monthly Fees"), InputUnit::Money,
+     [](const CDealRecord &r, int) { return r.m_otherFees.m_value; }},
+    {"safety_margin", QT_TRANSLATE_NOOP("CReport", "Safety Margin"), InputUnit::Share,
+     [](const CDealRecord &r, int) { return r.m_safetyMargin.m_value; }},
 };
 const CInput LoanInputs[] = {
-    {"down_payment", [](const CDealRecord &r, int k) { return r.m_downPayment[k].m_value; }},
-    {"interest_rate_percent", [](const CDealRecord &r, int k) { return r.m_interestRate[k].m_value; }},
-    {"term_years", [](const CDealRecord &r, int k) { return r.m_term[k].m_value; }},
-    {"pmi", [](const CDealRecord &r, int k) { return r.m_pmi[k].m_value; }},
+    {"down_payment", QT_TRANSLATE_NOOP("CReport", "Down Payment"), InputUnit::Money,
+     [](const CDealRecord &r, int k) { return r.m_downPayment[k].m_value; }},
+    {"interest_rate", QT_TRANSLATE_NOOP("CReport", "Interest Rate"), InputUnit::Share,
+     [](const CDealRecord &r, int k) { return r.m_interestRate[k].m_value; }},
+    {"term_years", QT_TRANSLATE_NOOP("CReport", "Term (Years)"), InputUnit::Years,
+     [](const CDealRecord &r, int k) { return r.m_term[k].m_value; }},
+    {"pmi", QT_TRANSLATE_NOOP("CReport", "PMI"), InputUnit::Money,
+     [](const CDealRecord &r, int k) { return r.m_pmi[k].m_value; }},
 };
+
+double InputValue(const CInput &input, const CDealRecord &record, int k)
+{
+    const double typed = input.get(record, k);
+    return input.unit == InputUnit::Share ? typed / 100.0 : typed;
+}
+
+QString InputCell(const CInput &input, const CDealRecord &record, int k, const CCsvStyle &style)
+{
+    switch (input.unit) {
+    case InputUnit::Money:
+        return Number(InputValue(input, record, k), 2, style);
+    case InputUnit::Share:
+        return Number(InputValue(input, record, k), Decimals(MeasureUnit::Fraction), style);
+    case InputUnit::Years:
+        break;
+    }
+    return Shortest(InputValue(input, record, k), style);
+}
+
+QString InputLabel(const CInput &input)
+{
+    return QCoreApplication::translate("CReport", input.label);
+}
+
+QString LoanName(const CDealRecord &record, int k)
+{
+    const QString lender = record.m_strLender[k].trimmed();
+    return lender.isEmpty() ? Tr(QT_TRANSLATE_NOOP("Analysis", "Loan %1")).arg(k + 1)
+                            : Tr(QT_TRANSLATE_NOOP("Analysis", "Loan %1: %2")).arg(QString::number(k + 1), lender);
+}
 
 } // namespace
 
-QByteArray AnalysisExport::CsvLine(const QStringList &fields)
+QString AnalysisExport::CsvText(const QString &text)
+{
+    // A spreadsheet runs a cell that starts like a formula, even one that came from a lender's
+    // name or a file name; a leading apostrophe makes it plain text in every common one.
+    static const QRegularExpression formula(QStringLiteral("^(?:[=+\\-@\t\r]| +[=+\\-@])"));
+    // Control characters (a NUL, a terminal's escape, a line end) become spaces as in the deal
+    // file, and so do the other characters that end a line, so a cell stays on its line.
+    QString cell = WithoutControlCharacters(text);
+    for (QChar &c : cell) {
+        if (c == QChar(0x85) || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = QLatin1Char(' ');
+    }
+    return formula.match(text).hasMatch() ? QLatin1Char('\'') + cell : cell;
+}
+
+QByteArray AnalysisExport::CsvLine(const QStringList &fields, QChar separator)
+{
+    QStringList texts;
+    for (const QString &field : fields)
+        texts << CsvText(field);
+    return CsvFields(texts, separator);
+}
+
+QByteArray AnalysisExport::CsvFields(const QStringList &fields, QChar separator)
 {
     QStringList quoted;
     for (const QString &field : fields) {
-        const bool needsQuotes = field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"'))
+        const bool needsQuotes = field.contains(separator) || field.contains(QLatin1Char('"'))
             || field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r'));
         QString text = field;
         if (needsQuotes)
             text = QLatin1Char('"') + text.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
         quoted << text;
     }
-    return quoted.join(QLatin1Char(',')).toUtf8() + "\r\n";
+    return quoted.join(separator).toUtf8() + "\r\n";
 }
 
 QByteArray AnalysisExport::ComparisonCsv(const CDealRecord &record, const CDealAnalysis &deal)
 {
+    const CCsvStyle style = ForSpreadsheets();
     QStringList header = {Tr(QT_TRANSLATE_NOOP("Analysis", "Measure"))};
     QStringList lenders = {Tr(QT_TRANSLATE_NOOP("Analysis", "Lender"))};
+    QStringList description = {QCoreApplication::translate("CReport", QT_TRANSLATE_NOOP("CReport", "Description"))};
     for (int k = 0; k < MAX_LOANS; ++k) {
         header << Tr(QT_TRANSLATE_NOOP("Analysis", "Loan %1")).arg(k + 1);
         lenders << record.m_strLender[k];
+        description << record.m_strDescription;
     }
-    QByteArray csv = CsvLine(header) + CsvLine(lenders);
+    QByteArray csv = ByteOrderMark + CsvLine(header, style.separator) + CsvLine(lenders, style.separator)
+        + CsvLine(description, style.separator);
+    // What was typed, so that the file stands on its own: the property's figures (the same in
+    // each column, like the property's measures), then each loan's.
+    const auto inputs = [&](const auto &list) {
+        for (const CInput &input : list) {
+            QStringList line = {CsvText(InputLabel(input))};
+            for (int k = 0; k < MAX_LOANS; ++k)
+                line << InputCell(input, record, k, style);
+            csv += CsvFields(line, style.separator);
+        }
+    };
+    inputs(PropertyInputs);
+    inputs(LoanInputs);
     for (const CLoanMeasure &measure : LoanMeasures()) {
-        QStringList line = {MeasureText(measure.label)};
+        QStringList line = {CsvText(MeasureText(measure.label))};
         for (const CLoanAnalysis &loan : deal.loans)
-            line << CsvValue(measure.get(loan), measure.unit);
-        csv += CsvLine(line);
+            line << CsvValue(measure.get(loan), measure.unit, style);
+        csv += CsvFields(line, style.separator);
     }
     for (const CPropertyMeasure &measure : PropertyMeasures()) {
-        QStringList line = {MeasureText(measure.label)};
+        QStringList line = {CsvText(MeasureText(measure.label))};
         for (int k = 0; k < MAX_LOANS; ++k)
-            line << CsvValue(measure.get(deal.property), measure.unit);
-        csv += CsvLine(line);
+            line << CsvValue(measure.get(deal.property), measure.unit, style);
+        csv += CsvFields(line, style.separator);
     }
     return csv;
 }
 
-QByteArray AnalysisExport::ScheduleCsv(const std::vector<CScheduleRow> &rows, bool yearly)
+QByteArray AnalysisExport::ScheduleCsv(const CDealRecord &record, int loan,
+                                       const std::vector<CScheduleRow> &rows, bool yearly)
 {
-    QByteArray csv = CsvLine({yearly ? Tr(QT_TRANSLATE_NOOP("Analysis", "Year"))
-                                     : Tr(QT_TRANSLATE_NOOP("Analysis", "Month")),
-                              Tr(QT_TRANSLATE_NOOP("Analysis", "Payment")),
-                              Tr(QT_TRANSLATE_NOOP("Analysis", "Principal")),
-                              Tr(QT_TRANSLATE_NOOP("Analysis", "Interest")),
-                              Tr(QT_TRANSLATE_NOOP("Analysis", "Balance"))});
+    const CCsvStyle style = ForSpreadsheets();
+    // The loan first, on a line of its own with as many cells as the others.
+    QByteArray csv = ByteOrderMark
+        + CsvLine({LoanName(record, loan), QString(), QString(), QString(), QString()}, style.separator);
+    csv += CsvLine({yearly ? Tr(QT_TRANSLATE_NOOP("Analysis", "Year"))
+                           : Tr(QT_TRANSLATE_NOOP("Analysis", "Month")),
+                    Tr(QT_TRANSLATE_NOOP("Analysis", "Payment")),
+                    Tr(QT_TRANSLATE_NOOP("Analysis", "Principal")),
+                    Tr(QT_TRANSLATE_NOOP("Analysis", "Interest")),
+                    Tr(QT_TRANSLATE_NOOP("Analysis", "Balance"))},
+                   style.separator);
     for (const CScheduleRow &row : rows) {
-        csv += CsvLine({QString::number(row.month), Plain(row.payment, 2), Plain(row.principal, 2),
-                        Plain(row.interest, 2), Plain(row.balance, 2)});
+        csv += CsvFields({QString::number(row.month), Number(row.payment, 2, style),
+                          Number(row.principal, 2, style), Number(row.interest, 2, style),
+                          Number(row.balance, 2, style)},
+                         style.separator);
     }
     return csv;
 }
@@ -152,17 +286,17 @@ QByteArray AnalysisExport::DealCsvLines(const QString &file, const CDealRecord &
 {
     QByteArray csv;
     for (int k = 0; k < MAX_LOANS; ++k) {
-        QStringList line = {file, record.m_strDescription};
+        QStringList line = {CsvText(file), CsvText(record.m_strDescription)};
         for (const CInput &input : PropertyInputs)
-            line << Plain(input.get(record, k), 2);
-        line << QString::number(k + 1) << record.m_strLender[k];
+            line << InputCell(input, record, k, ForScripts());
+        line << QString::number(k + 1) << CsvText(record.m_strLender[k]);
         for (const CInput &input : LoanInputs)
-            line << Plain(input.get(record, k), 2);
+            line << InputCell(input, record, k, ForScripts());
         for (const CLoanMeasure &measure : LoanMeasures())
             line << CsvValue(measure.get(deal.loans[std::size_t(k)]), measure.unit);
         for (const CPropertyMeasure &measure : PropertyMeasures())
             line << CsvValue(measure.get(deal.property), measure.unit);
-        csv += CsvLine(line);
+        csv += CsvFields(line);
     }
     return csv;
 }
@@ -172,7 +306,9 @@ QJsonObject AnalysisExport::DealJson(const QString &file, const CDealRecord &rec
 {
     QJsonObject property;
     for (const CInput &input : PropertyInputs)
-        property.insert(QLatin1String(input.key), input.get(record, 0));
+        property.insert(QLatin1String(input.key), InputValue(input, record, 0));
+    // Kept for readers of the earlier output, which gave the shares typed in per cent.
+    property.insert(QStringLiteral("safety_margin_percent"), record.m_safetyMargin.m_value);
     for (const CPropertyMeasure &measure : PropertyMeasures())
         property.insert(QLatin1String(measure.key), JsonValue(measure.get(deal.property)));
     QJsonArray loans;
@@ -180,7 +316,8 @@ QJsonObject AnalysisExport::DealJson(const QString &file, const CDealRecord &rec
         QJsonObject loan{{QStringLiteral("loan"), k + 1},
                          {QStringLiteral("lender"), record.m_strLender[k]}};
         for (const CInput &input : LoanInputs)
-            loan.insert(QLatin1String(input.key), input.get(record, k));
+            loan.insert(QLatin1String(input.key), InputValue(input, record, k));
+        loan.insert(QStringLiteral("interest_rate_percent"), record.m_interestRate[k].m_value);
         for (const CLoanMeasure &measure : LoanMeasures())
             loan.insert(QLatin1String(measure.key), JsonValue(measure.get(deal.loans[std::size_t(k)])));
         loans.append(loan);

@@ -8,19 +8,32 @@
 #include <QStringList>
 
 // The analysis as files for spreadsheets and scripts. CSV follows RFC 4180 (UTF-8, fields with
-// a comma, quote or line end in quotes, quotes doubled, lines ending in CR LF); every number is
-// written with "." and no grouping, so that a spreadsheet reads it in any locale. JSON gives
-// plain numbers and null for a figure that cannot be computed.
+// the separator, a quote or a line end in quotes, quotes doubled, lines ending in CR LF). The
+// command line's CSV is for scripts: "," between cells, numbers with "." and no grouping in any
+// locale. The window's CSV is for the user's spreadsheet: a UTF-8 byte-order mark, numbers with
+// the locale's decimal separator and no grouping, ";" between cells where that separator is ",".
+// Shares are fractions everywhere (0.07 for 7 %). JSON gives plain numbers and null for a figure
+// that cannot be computed.
 namespace AnalysisExport {
 
-[[nodiscard]] QByteArray CsvLine(const QStringList &fields);
+// A text for a cell: one that a spreadsheet would take for a formula (it begins with "=", "+",
+// "-", "@", a tab or a carriage return) gets a leading "'". Numbers the program writes are not
+// texts and keep their sign. Control characters and line ends are written as spaces.
+[[nodiscard]] QString CsvText(const QString &text);
+// A line of cells as they are, quoted where needed.
+[[nodiscard]] QByteArray CsvFields(const QStringList &cells, QChar separator = QLatin1Char(','));
+// A line of texts (CsvText of each field).
+[[nodiscard]] QByteArray CsvLine(const QStringList &fields, QChar separator = QLatin1Char(','));
 
-// The comparison as the window shows it: a row per measure, a column per loan; labels in the
-// user's language, figures as plain numbers (fractions as fractions), empty where unknown.
+// The comparison as the window shows it, for the user's spreadsheet: a column per loan, a row
+// for the lender, the description and each figure typed, then one per measure; labels in the
+// user's language, empty where a figure is unknown.
 [[nodiscard]] QByteArray ComparisonCsv(const CDealRecord &record, const CDealAnalysis &deal);
 
-// A schedule, monthly or summed per year.
-[[nodiscard]] QByteArray ScheduleCsv(const std::vector<CScheduleRow> &rows, bool yearly);
+// A loan's schedule, monthly or summed per year, for the user's spreadsheet; the first line
+// names the loan and its lender.
+[[nodiscard]] QByteArray ScheduleCsv(const CDealRecord &record, int loan,
+                                     const std::vector<CScheduleRow> &rows, bool yearly);
 
 // Many deal files in one table: the header, then a line per loan of each file, the file's name
 // first.

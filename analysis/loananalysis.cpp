@@ -19,6 +19,11 @@ const char *const NoLoan =
     QT_TRANSLATE_NOOP("Analysis", "The down payment is more than the price: there is no loan.");
 const char *const TooLong =
     QT_TRANSLATE_NOOP("Analysis", "A term of more than 1,000 years is not scheduled.");
+const char *const RateTooHigh = QT_TRANSLATE_NOOP(
+    "Analysis", "The interest rate is too high for this term: the payment is too large to compute.");
+const char *const AmountTooLarge = QT_TRANSLATE_NOOP(
+    "Analysis", "The loan amount is too large: the payment is too large to compute.");
+const char *const TooLarge = QT_TRANSLATE_NOOP("Analysis", "The figure is too large to compute.");
 
 bool Finite(double x)
 {
@@ -58,13 +63,29 @@ std::vector<CScheduleRow> Schedule(double loanAmount, double monthlyRate, double
     return rows;
 }
 
-// Why the figures of a loan's life cannot be given, or an empty text when they can.
-QString LifeProblem(double loanAmount, double payment, double count)
+// Why the payment of a loan is not a number. Beside a term of 0, the rate's growth over the term
+// or the loan amount itself can leave the range of a double.
+QString PaymentProblem(const CDealRecord &record, int k)
 {
-    if (!Finite(payment) || !(count > 0))
+    const double term = record.m_term[k].m_value;
+    if (term == 0)
         return Tr(NoPayment);
-    if (loanAmount < 0)
-        return Tr(NoLoan);
+    const double r = Profit::MonthlyRate(record.m_interestRate[k].m_value);
+    if (!Finite(r) || (r != 0 && !Finite(std::pow(1.0 + r, 12.0 * term))))
+        return Tr(RateTooHigh);
+    return Tr(AmountTooLarge);
+}
+
+// Why the figures of a loan's life cannot be given, or an empty text when they can.
+QString LifeProblem(const CDealRecord &record, int k, double payment, double count)
+{
+    if (!Finite(payment))
+        return PaymentProblem(record, k);
+    if (!(count > 0)) {
+        return record.m_term[k].m_value < 0
+            ? Tr(QT_TRANSLATE_NOOP("Analysis", "The term is less than 0 years: the loan has no payments."))
+            : Tr(NoPayment);
+    }
     if (count > MaxScheduledPayments)
         return Tr(TooLong);
     return {};
@@ -75,9 +96,10 @@ void AnalyzeLife(CLoanAnalysis &loan, const CDealRecord &record, int k, double l
 {
     const double down = record.m_downPayment[k].m_value;
     const double count = PaymentCount(record.m_term[k].m_value);
-    const QString problem = LifeProblem(loanAmount, payment, count);
+    const QString problem = LifeProblem(record, k, payment, count);
     if (!problem.isEmpty()) {
-        for (CMeasure *m : {&loan.payments, &loan.totalPaid, &loan.totalInterest, &loan.payoffMonth})
+        for (CMeasure *m : {&loan.payments, &loan.totalPaid, &loan.totalCost, &loan.totalInterest,
+                            &loan.payoffMonth})
             *m = CMeasure::Unknown(problem);
         loan.balance.fill(CMeasure::Unknown(problem));
         loan.equity.fill(CMeasure::Unknown(problem));
@@ -92,8 +114,9 @@ void AnalyzeLife(CLoanAnalysis &loan, const CDealRecord &record, int k, double l
         interest += row.interest;
     }
     loan.payments = CMeasure::Of(double(loan.schedule.size()), {});
-    loan.totalPaid = CMeasure::Of(paid, Tr(NoPayment));
-    loan.totalInterest = CMeasure::Of(interest, Tr(NoPayment));
+    loan.totalPaid = CMeasure::Of(paid, Tr(TooLarge));
+    loan.totalCost = CMeasure::Of(down + paid, Tr(TooLarge));
+    loan.totalInterest = CMeasure::Of(interest, Tr(TooLarge));
     loan.payoffMonth = CMeasure::Of(double(loan.schedule.size()), {});
     for (int i = 0; i < MilestoneCount; ++i) {
         const std::size_t months =
@@ -102,8 +125,8 @@ void AnalyzeLife(CLoanAnalysis &loan, const CDealRecord &record, int k, double l
         const double balance = months == 0 ? loanAmount
             : months >= loan.schedule.size() ? 0.0
                                              : loan.schedule[months - 1].balance;
-        loan.balance[std::size_t(i)] = CMeasure::Of(balance, Tr(NoPayment));
-        loan.equity[std::size_t(i)] = CMeasure::Of(down + (loanAmount - balance), Tr(NoPayment));
+        loan.balance[std::size_t(i)] = CMeasure::Of(balance, Tr(TooLarge));
+        loan.equity[std::size_t(i)] = CMeasure::Of(down + (loanAmount - balance), Tr(TooLarge));
     }
 }
 
@@ -122,29 +145,33 @@ void AnalyzeReturns(CLoanAnalysis &loan, const CDealRecord &record, int k, doubl
     }
     loan.cashOnCash = down == 0
         ? CMeasure::Unknown(Tr(QT_TRANSLATE_NOOP("Analysis", "There is no down payment to earn a return on.")))
-        : CMeasure::Of(12.0 * loan.monthlyCashFlow.value / down, Tr(NoPayment));
+        : CMeasure::Of(12.0 * loan.monthlyCashFlow.value / down, Tr(TooLarge));
     const double debtService = payment + pmi;
     loan.debtServiceCoverage = debtService == 0
         ? CMeasure::Unknown(Tr(QT_TRANSLATE_NOOP("Analysis", "Nothing is paid on a loan: there is no debt service to cover.")))
-        : CMeasure::Of(noi / debtService, Tr(NoPayment));
+        : CMeasure::Of(noi / debtService, Tr(TooLarge));
 
     // Safety cash flow = rent × (1 − margin) − (other fees + escrow + payment + PMI).
     const double costs = record.m_otherFees.m_value + record.m_escrow.m_value + payment + pmi;
     loan.breakEvenRent = margin >= 1.0
         ? CMeasure::Unknown(Tr(QT_TRANSLATE_NOOP("Analysis", "A safety margin of 100 % or more leaves no rent to break even with.")))
-        : CMeasure::Of(costs / (1.0 - margin), Tr(NoPayment));
+        : CMeasure::Of(costs / (1.0 - margin), Tr(TooLarge));
 
     // The payment grows with the loan at the rate of this loan's payment per unit borrowed;
     // the price that leaves a safety cash flow of 0 is the down payment plus the loan that the
     // rent left after the other costs can carry.
     const double perUnit = Profit::Payment(1.0, record.m_interestRate[k].m_value, record.m_term[k].m_value);
     const double carried = rent * (1.0 - margin) - (record.m_otherFees.m_value + record.m_escrow.m_value + pmi);
-    if (!Finite(perUnit) || perUnit <= 0)
-        loan.highestOffer = CMeasure::Unknown(Tr(NoPayment));
+    // Without a loan amount the purchase is in cash: a higher price would need a loan that no
+    // lender offered, at a rate no one quoted.
+    if (loan.loanAmount.value == 0)
+        loan.highestOffer = CMeasure::Unknown(Tr(QT_TRANSLATE_NOOP("Analysis", "There is no loan amount: a higher price would need a loan that no one offered.")));
+    else if (!Finite(perUnit) || perUnit <= 0)
+        loan.highestOffer = CMeasure::Unknown(PaymentProblem(record, k));
     else if (carried < 0)
         loan.highestOffer = CMeasure::Unknown(Tr(QT_TRANSLATE_NOOP("Analysis", "The rent does not cover the costs even without a loan.")));
     else
-        loan.highestOffer = CMeasure::Of(down + carried / perUnit, Tr(NoPayment));
+        loan.highestOffer = CMeasure::Of(down + carried / perUnit, Tr(TooLarge));
 }
 
 CPropertyAnalysis AnalyzeProperty(const CDealRecord &record)
@@ -154,13 +181,14 @@ CPropertyAnalysis AnalyzeProperty(const CDealRecord &record)
     const double noi = rent - record.m_escrow.m_value - record.m_otherFees.m_value;
     const QString noPrice = Tr(QT_TRANSLATE_NOOP("Analysis", "The purchase price is 0."));
     CPropertyAnalysis p;
-    p.netOperatingIncome = CMeasure::Of(noi, {});
-    p.netOperatingIncomeYearly = CMeasure::Of(12.0 * noi, {});
-    p.capRate = price == 0 ? CMeasure::Unknown(noPrice) : CMeasure::Of(12.0 * noi / price, noPrice);
+    const QString tooLarge = Tr(TooLarge);
+    p.netOperatingIncome = CMeasure::Of(noi, tooLarge);
+    p.netOperatingIncomeYearly = CMeasure::Of(12.0 * noi, tooLarge);
+    p.capRate = price == 0 ? CMeasure::Unknown(noPrice) : CMeasure::Of(12.0 * noi / price, tooLarge);
     p.grossRentMultiplier = rent == 0
         ? CMeasure::Unknown(Tr(QT_TRANSLATE_NOOP("Analysis", "The monthly rent is 0.")))
-        : CMeasure::Of(price / (12.0 * rent), noPrice);
-    p.rentToPrice = price == 0 ? CMeasure::Unknown(noPrice) : CMeasure::Of(rent / price, noPrice);
+        : CMeasure::Of(price / (12.0 * rent), tooLarge);
+    p.rentToPrice = price == 0 ? CMeasure::Unknown(noPrice) : CMeasure::Of(rent / price, tooLarge);
     return p;
 }
 
@@ -170,7 +198,7 @@ CMeasure CMeasure::Of(double value, const QString &reasonIfNotFinite)
 {
     if (Finite(value))
         return {value, {}};
-    return Unknown(reasonIfNotFinite.isEmpty() ? Tr(NoPayment) : reasonIfNotFinite);
+    return Unknown(reasonIfNotFinite.isEmpty() ? Tr(TooLarge) : reasonIfNotFinite);
 }
 
 CDealAnalysis Analyze(const CDealRecord &record)
@@ -178,31 +206,63 @@ CDealAnalysis Analyze(const CDealRecord &record)
     CDealAnalysis deal;
     deal.property = AnalyzeProperty(record);
     const auto figures = Profit::Calculate(record);
-    const QString noPayment = Tr(NoPayment);
     for (int k = 0; k < MAX_LOANS; ++k) {
         CLoanAnalysis &loan = deal.loans[std::size_t(k)];
+        const double payment = figures[Profit::PrincipalAndInterest][std::size_t(k)];
+        const QString paymentProblem = Finite(payment) ? Tr(TooLarge) : PaymentProblem(record, k);
         auto figure = [&](Profit::Figure f) {
-            return CMeasure::Of(figures[std::size_t(f)][std::size_t(k)], noPayment);
+            return CMeasure::Of(figures[std::size_t(f)][std::size_t(k)],
+                                f == Profit::LoanAmount ? Tr(TooLarge) : paymentProblem);
         };
         loan.loanAmount = figure(Profit::LoanAmount);
         loan.principalAndInterest = figure(Profit::PrincipalAndInterest);
         loan.totalMonthlyPayment = figure(Profit::TotalMonthlyPayment);
         loan.monthlyCashFlow = figure(Profit::MonthlyCashFlow);
         loan.safetyCashFlow = figure(Profit::SafetyCashFlow);
+        if (loan.loanAmount.IsKnown() && loan.loanAmount.value < 0) {
+            // A down payment above the price borrows a negative amount: the report's figures
+            // follow from it as written, but nothing of a loan's life or returns does.
+            loan.notCompared = Tr(NoLoan);
+            for (CMeasure *m : {&loan.payments, &loan.totalPaid, &loan.totalCost, &loan.totalInterest,
+                                &loan.payoffMonth, &loan.cashOnCash, &loan.debtServiceCoverage,
+                                &loan.breakEvenRent, &loan.highestOffer})
+                *m = CMeasure::Unknown(loan.notCompared);
+            loan.balance.fill(CMeasure::Unknown(loan.notCompared));
+            loan.equity.fill(CMeasure::Unknown(loan.notCompared));
+            continue;
+        }
         AnalyzeLife(loan, record, k, loan.loanAmount.value,
                     figures[Profit::PrincipalAndInterest][std::size_t(k)]);
         AnalyzeReturns(loan, record, k, deal.property.netOperatingIncome.value);
-
-        const auto &most = deal.mostSafetyCashFlow;
-        if (loan.safetyCashFlow.IsKnown()
-            && (most < 0 || loan.safetyCashFlow.value > deal.loans[std::size_t(most)].safetyCashFlow.value))
-            deal.mostSafetyCashFlow = k;
-        const auto &least = deal.leastInterest;
-        if (loan.totalInterest.IsKnown()
-            && (least < 0 || loan.totalInterest.value < deal.loans[std::size_t(least)].totalInterest.value))
-            deal.leastInterest = k;
     }
+    deal.mostSafetyCashFlow = BestLoanOf(deal, [](const CLoanAnalysis &l) { return l.safetyCashFlow; }, true);
+    deal.leastInterest = BestLoanOf(deal, [](const CLoanAnalysis &l) { return l.totalInterest; }, false);
     return deal;
+}
+
+int BestLoanOf(const CDealAnalysis &deal, CMeasure (*get)(const CLoanAnalysis &), bool higherIsBetter)
+{
+    int best = -1;
+    int known = 0;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        const CLoanAnalysis &loan = deal.loans[std::size_t(k)];
+        const CMeasure m = get(loan);
+        if (!m.IsKnown() || !loan.notCompared.isEmpty())
+            continue;
+        ++known;
+        const double b = best < 0 ? 0 : get(deal.loans[std::size_t(best)]).value;
+        if (best < 0 || (higherIsBetter ? m.value > b : m.value < b))
+            best = k;
+    }
+    if (known < 2)
+        return best;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        const CLoanAnalysis &loan = deal.loans[std::size_t(k)];
+        const CMeasure m = get(loan);
+        if (m.IsKnown() && loan.notCompared.isEmpty() && m.value != get(deal.loans[std::size_t(best)]).value)
+            return best;
+    }
+    return -1;
 }
 
 std::vector<CScheduleRow> YearlySummary(const std::vector<CScheduleRow> &schedule)

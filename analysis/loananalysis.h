@@ -46,6 +46,7 @@ struct CLoanAnalysis
 
     CMeasure payments;    // number of monthly payments
     CMeasure totalPaid;   // principal and interest over the loan's life
+    CMeasure totalCost;   // the down payment and all payments of principal and interest
     CMeasure totalInterest;
     CMeasure payoffMonth; // the month of the last payment, counted from the start
     std::array<CMeasure, MilestoneCount> balance; // after 1, 5, 10 years and at the end
@@ -54,9 +55,14 @@ struct CLoanAnalysis
     CMeasure cashOnCash;          // 12 × monthly cash flow ÷ down payment, a fraction
     CMeasure debtServiceCoverage; // net operating income ÷ (principal and interest + PMI)
     CMeasure breakEvenRent;       // the rent at which the safety cash flow is 0
-    CMeasure highestOffer;        // the price at which the safety cash flow is 0
+    CMeasure highestOffer;        // the price at which the safety cash flow is 0; unknown for a
+                                  // purchase without a loan amount
 
     std::vector<CScheduleRow> schedule;
+
+    // Why the loan takes no part in the comparison (no loan is best that is not a loan), or
+    // empty when it does.
+    QString notCompared;
 };
 
 // The property's own measures, the same for every loan.
@@ -73,9 +79,17 @@ struct CDealAnalysis
 {
     CPropertyAnalysis property;
     std::array<CLoanAnalysis, MAX_LOANS> loans;
-    int mostSafetyCashFlow = -1; // the loan that leaves the most each month, -1 when none
-    int leastInterest = -1;      // the loan that pays the least interest, -1 when none
+    // The best loans by BestLoanOf's rule: -1 where none stands out.
+    int mostSafetyCashFlow = -1; // the loan that leaves the most each month
+    int leastInterest = -1;      // the loan that pays the least interest
 };
+
+// The best loan by a figure, one rule for the window and the files: of the loans whose figure is
+// known (a down payment above the price takes no part), the lowest loan number among those that
+// share the best value; -1 where none is known, or where two or more are known and all share it
+// (then no offer stands out).
+[[nodiscard]] int BestLoanOf(const CDealAnalysis &deal, CMeasure (*get)(const CLoanAnalysis &),
+                             bool higherIsBetter);
 
 // A schedule is made for at most this many payments (a thousand years); a longer term is not
 // scheduled.

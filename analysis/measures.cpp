@@ -40,11 +40,16 @@ const std::vector<CLoanMeasure> &LoanMeasures()
         {"payments", QT_TRANSLATE_NOOP("Analysis", "Number of Payments"),
          QT_TRANSLATE_NOOP("Analysis", "Monthly payments over the term: 12 a year, the last one smaller when the term ends within a year."),
          U::Count, Better::Neither, [](const CLoanAnalysis &l) { return l.payments; }},
-        {"total_paid", QT_TRANSLATE_NOOP("Analysis", "Total Paid"),
+        {"total_paid", QT_TRANSLATE_NOOP("Analysis", "Total of Payments"),
          QT_TRANSLATE_NOOP("Analysis", "All payments of principal and interest over the loan's life."),
-         U::Money, Better::Lower, [](const CLoanAnalysis &l) { return l.totalPaid; }},
+         U::Money, Better::Neither, [](const CLoanAnalysis &l) { return l.totalPaid; }},
+        // The payments alone favour a large down payment and mark no best: offers compare
+        // only with the down payment added.
+        {"total_cost", QT_TRANSLATE_NOOP("Analysis", "Total Cost (Down Payment and Payments)"),
+         QT_TRANSLATE_NOOP("Analysis", "The down payment plus all payments of principal and interest: what the purchase costs in all, before escrow, PMI and fees."),
+         U::Money, Better::Lower, [](const CLoanAnalysis &l) { return l.totalCost; }},
         {"total_interest", QT_TRANSLATE_NOOP("Analysis", "Total Interest"),
-         QT_TRANSLATE_NOOP("Analysis", "The interest part of all payments: total paid less the loan amount."),
+         QT_TRANSLATE_NOOP("Analysis", "The interest part of all payments: the total of payments less the loan amount."),
          U::Money, Better::Lower, [](const CLoanAnalysis &l) { return l.totalInterest; }},
         {"payoff_month", QT_TRANSLATE_NOOP("Analysis", "Payoff Month"),
          QT_TRANSLATE_NOOP("Analysis", "The month of the last payment, counted from the first."),
@@ -67,9 +72,6 @@ const std::vector<CLoanMeasure> &LoanMeasures()
         {"equity_10_years", QT_TRANSLATE_NOOP("Analysis", "Equity after 10 Years"),
          QT_TRANSLATE_NOOP("Analysis", "The down payment plus the principal repaid in 120 payments."),
          U::Money, Better::Higher, Equity<2>},
-        {"equity_at_end", QT_TRANSLATE_NOOP("Analysis", "Equity at the End"),
-         QT_TRANSLATE_NOOP("Analysis", "The down payment plus the whole loan, once it is paid off."),
-         U::Money, Better::Neither, Equity<3>},
         {"cash_on_cash", QT_TRANSLATE_NOOP("Analysis", "Cash-on-Cash Return"),
          QT_TRANSLATE_NOOP("Analysis", "A year's cash flow (12 × monthly cash flow) as a share of the down payment."),
          U::Fraction, Better::Higher, [](const CLoanAnalysis &l) { return l.cashOnCash; }},
@@ -140,24 +142,7 @@ int BestLoan(const CDealAnalysis &deal, const CLoanMeasure &measure)
 {
     if (measure.better == Better::Neither)
         return -1;
-    int best = -1;
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        const CMeasure m = measure.get(deal.loans[std::size_t(k)]);
-        if (!m.IsKnown())
-            continue;
-        const double b = best < 0 ? 0 : measure.get(deal.loans[std::size_t(best)]).value;
-        if (best < 0 || (measure.better == Better::Higher ? m.value > b : m.value < b))
-            best = k;
-    }
-    // When every known loan shares the best value, none stands out.
-    int known = 0;
-    int same = 0;
-    for (const CLoanAnalysis &loan : deal.loans) {
-        const CMeasure m = measure.get(loan);
-        known += m.IsKnown();
-        same += m.IsKnown() && m.value == measure.get(deal.loans[std::size_t(best < 0 ? 0 : best)]).value;
-    }
-    return known > 1 && same == known ? -1 : best;
+    return BestLoanOf(deal, measure.get, measure.better == Better::Higher);
 }
 
 std::vector<int> BestLoans(const CDealAnalysis &deal, const CLoanMeasure &measure)
@@ -169,7 +154,7 @@ std::vector<int> BestLoans(const CDealAnalysis &deal, const CLoanMeasure &measur
     const double value = measure.get(deal.loans[std::size_t(best)]).value;
     for (int k = 0; k < MAX_LOANS; ++k) {
         const CMeasure m = measure.get(deal.loans[std::size_t(k)]);
-        if (m.IsKnown() && m.value == value)
+        if (m.IsKnown() && m.value == value && deal.loans[std::size_t(k)].notCompared.isEmpty())
             loans.push_back(k);
     }
     return loans;

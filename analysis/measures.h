@@ -45,8 +45,8 @@ struct CPropertyMeasure
 // an unknown one.
 [[nodiscard]] QString FormatMeasure(const CMeasure &measure, MeasureUnit unit);
 
-// The loan of a row that is best (the first of those that share the best value), or -1 where no
-// loan is better than another or none is known.
+// The loan of a row that is best by BestLoanOf's rule, or -1 where the row has no better side,
+// no loan is better than another or none is known.
 [[nodiscard]] int BestLoan(const CDealAnalysis &deal, const CLoanMeasure &measure);
 // Every loan that shares the best value of a row; none where no loan is better than another.
 [[nodiscard]] std::vector<int> BestLoans(const CDealAnalysis &deal, const CLoanMeasure &measure);

@@ -124,19 +124,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Total Paid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>All payments of principal and interest over the loan&apos;s life.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Total Interest</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The interest part of all payments: total paid less the loan amount.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -193,14 +185,6 @@
     </message>
     <message>
         <source>The down payment plus the principal repaid in 120 payments.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Equity at the End</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The down payment plus the whole loan, once it is paid off.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -273,6 +257,46 @@
     </message>
     <message>
         <source>The monthly rent as a share of the purchase price; investors screen for 1 % (the &quot;1 % rule&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The interest rate is too high for this term: the payment is too large to compute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loan amount is too large: the payment is too large to compute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The figure is too large to compute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The term is less than 0 years: the loan has no payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no loan amount: a higher price would need a loan that no one offered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total of Payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Cost (Down Payment and Payments)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment plus all payments of principal and interest: what the purchase costs in all, before escrow, PMI and fees.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The interest part of all payments: the total of payments less the loan amount.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

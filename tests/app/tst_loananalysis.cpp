@@ -71,6 +71,11 @@ private slots:
                      QStringLiteral("Best offer, most safety cash flow: Loan 3: Cash purchase "
                                     "($1,450.00 a month); least interest: Loan 3: Cash purchase and "
                                     "Loan 4: Family loan, no interest ($0.00 in all)."));
+            // The cash purchase has no highest offer; its total cost is its price.
+            QCOMPARE(CellOf(table, QStringLiteral("Highest Offer"), 2), QStringLiteral("\u2014"));
+            QCOMPARE(CellOf(table, QStringLiteral("Total Cost (Down Payment and Payments)"), 2),
+                     QStringLiteral("$200,000.00"));
+            QCOMPARE(CellOf(table, QStringLiteral("Total of Payments"), 2), QStringLiteral("$0.00"));
             // Loans that share the best value are all marked.
             QVERIFY(ItemOf(table, QStringLiteral("Total Interest"), 3)->font().bold());
 
@@ -117,8 +122,20 @@ private slots:
             QTest::keyClick(exportSchedule, Qt::Key_Return);
             QVERIFY(window->isVisible());
             const QList<QByteArray> lines = ReadAll(csv).split('\n');
-            QCOMPARE(lines.size(), 1 + 15 + 1);
-            QCOMPARE(lines.at(0), QByteArray("Year,Payment,Principal,Interest,Balance\r"));
+            QCOMPARE(lines.size(), 2 + 15 + 1);
+            QCOMPARE(lines.at(0), QByteArray("\xEF\xBB\xBFLoan 2: Elm Credit Union,,,,\r"));
+            QCOMPARE(lines.at(1), QByteArray("Year,Payment,Principal,Interest,Balance\r"));
+            QVERIFY(fixture.m_prompt.m_messages.isEmpty());
+
+            // The comparison carries what was typed beside the measures.
+            const QString comparison = fixture.m_documents.filePath(QStringLiteral("comparison.csv"));
+            fixture.m_prompt.SetNextFileName(comparison);
+            window->findChild<QPushButton *>(QStringLiteral("comparisonCsvButton"))->click();
+            const QByteArray compared = ReadAll(comparison);
+            QVERIFY(compared.startsWith("\xEF\xBB\xBFMeasure,Loan 1,Loan 2,"));
+            QVERIFY(compared.contains("\r\nDescription,\"Four-unit building, 12 Elm Street\","));
+            QVERIFY(compared.contains("\r\nTerm (Years),30,15,"));
+            QVERIFY(compared.contains("\r\nInterest Rate,0.060000,"));
             QVERIFY(fixture.m_prompt.m_messages.isEmpty());
 
             // Every control a screen reader reaches has a name.
@@ -132,6 +149,29 @@ private slots:
                     labelled = labelled || label->buddy() == w;
                 QVERIFY2(named || labelled || !w->isVisible(), qPrintable(w->metaObject()->className()));
             }
+            window->close();
+            dlg.reject();
+        });
+    }
+
+    // Five loans alike: the window says no offer stands out, as the JSON does for the same
+    // file, and marks none.
+    void fiveAlikeLoansNoneStandsOut()
+    {
+        CAppFixture fixture;
+        fixture.Run([&](CZANTDlg &dlg) {
+            fixture.m_prompt.SetNextFileName(QStringLiteral(ZANT_EXAMPLES "/first-run.zant"));
+            QVERIFY(Trigger(dlg, "actionImport"));
+            QVERIFY(ActivateAndWait(dlg));
+            QTest::keyClick(Edit(dlg, "editDescription"), Qt::Key_L, Qt::ControlModifier);
+            auto *window = dlg.findChild<CLoanAnalysisDlg *>();
+            QVERIFY(window);
+            QCOMPARE(window->findChild<QLabel *>(QStringLiteral("bestOffer"))->text(),
+                     QStringLiteral("Best offer: the loans leave the same safety cash flow and pay "
+                                    "the same interest."));
+            auto &table = *window->findChild<QTableWidget *>(QStringLiteral("comparison"));
+            for (int k = 0; k < 5; ++k)
+                QVERIFY(!ItemOf(table, QStringLiteral("Safety Cash Flow"), k)->font().bold());
             window->close();
             dlg.reject();
         });

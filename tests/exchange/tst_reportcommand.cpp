@@ -458,6 +458,13 @@ void TestReportCommand::manyFilesInEachFormat()
     QVERIFY(lines.at(1).startsWith(QLatin1Char('"') + five + QStringLiteral("\",")));
     QVERIFY(lines.at(1).contains(QStringLiteral(",251116.02,")));
     QVERIFY(lines.at(6).startsWith(first + QLatin1Char(',')));
+    // For scripts: shares as fractions only, terms as typed.
+    const QStringList keys = lines.constFirst().split(QLatin1Char(','));
+    const QStringList firstRun = lines.at(6).split(QLatin1Char(','));
+    QCOMPARE(keys.size(), firstRun.size());
+    QCOMPARE(firstRun.at(keys.indexOf(QStringLiteral("term_years"))), QStringLiteral("30"));
+    QCOMPARE(firstRun.at(keys.indexOf(QStringLiteral("interest_rate"))), QStringLiteral("0.070000"));
+    QCOMPARE(keys.filter(QStringLiteral("_percent")), QStringList());
 
     const QString json = m_dir->filePath(QStringLiteral("all.json"));
     result = Run({QStringLiteral("--format=json"), QStringLiteral("-o"), json, five, first});
@@ -470,6 +477,9 @@ void TestReportCommand::manyFilesInEachFormat()
              deals[1][QStringLiteral("loans")][0][QStringLiteral("principal_and_interest")].toDouble());
     QVERIFY(deals[0][QStringLiteral("loans")][4][QStringLiteral("total_interest")].isNull());
     QCOMPARE(deals[0][QStringLiteral("least_interest")].toInt(), 3);
+    // Five loans alike: none stands out, as the analysis window says.
+    QVERIFY(deals[1][QStringLiteral("most_safety_cash_flow")].isNull());
+    QVERIFY(deals[1][QStringLiteral("least_interest")].isNull());
 }
 
 void TestReportCommand::help()
