@@ -18,7 +18,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QHash>
 #include <QJsonObject>
 #include <QSaveFile>
 #include <QTextStream>
@@ -43,34 +42,45 @@ void PrintError(const QString &message)
     QTextStream(stderr) << message << Qt::endl;
 }
 
-// The command line's own bytes of each argument as Qt reads it as text, so that a file name that
-// is no UTF-8 still names its file: the whole argument, and what follows "-o" or "--output=".
-class CArgumentBytes
+// The command line's own bytes of the deal files and of the output, found by their places in
+// argv as QCommandLineParser reads them, so that names that are no UTF-8 keep their bytes: two
+// names that differ only in such bytes read as the same text, yet name two files.
+struct CArgumentBytes
 {
-public:
+    QList<QByteArray> positional;
+    std::optional<QByteArray> output;
+
     CArgumentBytes(int argc, char *argv[])
     {
-        for (int i = argc - 1; i >= 1; --i) {
+        bool options = true;
+        for (int i = 1; i < argc; ++i) {
             const QByteArray argument(argv[i]);
-            for (const QByteArray &prefix : {QByteArray("--output="), QByteArray("-o"), QByteArray()}) {
-                if (argument.startsWith(prefix))
-                    m_bytes.insert(QFile::decodeName(argument.mid(prefix.size())), argument.mid(prefix.size()));
+            auto next = [&]() { return i + 1 < argc ? QByteArray(argv[++i]) : QByteArray(); };
+            if (!options || argument == "-" || !argument.startsWith('-')) {
+                positional.append(argument);
+            } else if (argument == "--") {
+                options = false;
+            } else if (argument.startsWith("--")) {
+                const qsizetype equals = argument.indexOf('=');
+                const QByteArray name = argument.mid(2, equals < 0 ? -1 : equals - 2);
+                const bool takesValue = name == "format" || name == "output";
+                const QByteArray value = equals >= 0 ? argument.mid(equals + 1)
+                                         : takesValue ? next() : QByteArray();
+                if (name == "output")
+                    output = value;
+            } else {
+                // Short options run together ("-vo"): -o takes the rest, or the next argument.
+                const qsizetype o = argument.indexOf('o');
+                if (o > 0)
+                    output = o + 1 < argument.size() ? argument.mid(o + 1) : next();
             }
         }
     }
-    [[nodiscard]] QByteArray Of(const QString &text) const
-    {
-        return m_bytes.value(text, QFile::encodeName(text));
-    }
-
-private:
-    QHash<QString, QByteArray> m_bytes;
 };
 
 // A deal file as named, made absolute so that messages say where it was looked for.
-CFileName InputName(const QString &text, const CArgumentBytes &arguments)
+CFileName InputName(QByteArray bytes)
 {
-    QByteArray bytes = arguments.Of(text);
     if (!bytes.startsWith('/'))
         bytes = QFile::encodeName(QDir::currentPath()) + '/' + bytes;
     return CFileName::FromArgument(bytes);
@@ -198,10 +208,18 @@ std::optional<QString> ReadArguments(const QCommandLineParser &parser, const QCo
     if (command.given.isEmpty())
         return Tr(QT_TRANSLATE_NOOP("main", "No deal file given."));
     const CArgumentBytes arguments(argc, argv);
-    for (const QString &text : std::as_const(command.given))
-        command.inputs.append(InputName(text, arguments));
-    if (parser.isSet(output))
-        command.output = CFileName::FromArgument(arguments.Of(parser.value(output)));
+    for (qsizetype i = 0; i < command.given.size(); ++i) {
+        // The bytes at the same place, unless the two readings disagree (they never should).
+        const QString &text = command.given.at(i);
+        const bool same = arguments.positional.size() == command.given.size()
+                          && QFile::decodeName(arguments.positional.at(i)) == text;
+        command.inputs.append(InputName(same ? arguments.positional.at(i) : QFile::encodeName(text)));
+    }
+    if (parser.isSet(output)) {
+        const QString text = parser.value(output);
+        const bool same = arguments.output && QFile::decodeName(*arguments.output) == text;
+        command.output = CFileName::FromArgument(same ? *arguments.output : QFile::encodeName(text));
+    }
     if (command.format == Format::Html && command.output && command.inputs.size() > 1)
         return Tr(QT_TRANSLATE_NOOP("main", "-o names one report, but %1 deal files were given."))
             .arg(command.inputs.size());

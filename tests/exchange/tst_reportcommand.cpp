@@ -15,8 +15,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstring>
+#include <vector>
+
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/resource.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -46,6 +53,25 @@ QString MaskDate(QString page)
     return page;
 }
 
+// A file by the bytes of its name, which need not be UTF-8.
+QByteArray ReadRaw(const QByteArray &path)
+{
+    QFile file;
+    const int fd = ::open(path.constData(), O_RDONLY);
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return QByteArray("(missing)");
+    return file.readAll();
+}
+
+bool CopyToRaw(const QString &from, const QByteArray &to)
+{
+    const QByteArray bytes = ReadAll(from);
+    QFile file;
+    const int fd = ::open(to.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    return fd >= 0 && file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)
+           && file.write(bytes) == bytes.size() && file.flush();
+}
+
 } // namespace
 
 class TestReportCommand : public QObject
@@ -54,6 +80,7 @@ class TestReportCommand : public QObject
 
 private slots:
     void init();
+    void cleanup();
     void writesNextToTheDealFile();
     void writesWhereAsked();
     void usesTheSavedSettingsAndTheLocale();
@@ -63,6 +90,8 @@ private slots:
     void refusedOutputs_data();
     void refusedOutputs();
     void standardOutputAndNamesThatAreNoUtf8();
+    void namesThatDifferOnlyInBytesThatAreNoUtf8_data();
+    void namesThatDifferOnlyInBytesThatAreNoUtf8();
     void outOfMemory();
     void manyFilesInEachFormat();
     void help();
@@ -72,6 +101,10 @@ private:
     // Runs the command with nothing but these locale variables ("LANG=de_DE.UTF-8").
     Result RunIn(const QStringList &arguments, const QStringList &localeVariables,
                  const QString &program = QStringLiteral(ZANT_REPORT_COMMAND));
+    // Runs the command through the shell, which makes the bytes of names that are no UTF-8
+    // (QProcess passes its arguments as UTF-8): script sees the command as "$0", the temporary
+    // folder as "$1", and then arguments.
+    Result RunScript(const QString &script, const QStringList &arguments = {});
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -80,6 +113,12 @@ void TestReportCommand::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
+}
+
+// QTemporaryDir cannot see, and so cannot remove, names that are no UTF-8.
+void TestReportCommand::cleanup()
+{
+    QProcess::execute(QStringLiteral("rm"), {QStringLiteral("-rf"), m_dir->path()});
 }
 
 Result TestReportCommand::Run(const QStringList &arguments, const QString &locale)
@@ -107,6 +146,13 @@ Result TestReportCommand::RunIn(const QStringList &arguments, const QStringList 
     result.out = QString::fromUtf8(process.readAllStandardOutput());
     result.err = QString::fromUtf8(process.readAllStandardError());
     return result;
+}
+
+Result TestReportCommand::RunScript(const QString &script, const QStringList &arguments)
+{
+    return RunIn(QStringList{QStringLiteral("-c"), script, QStringLiteral(ZANT_REPORT_COMMAND), m_dir->path()}
+                     + arguments,
+                 {QStringLiteral("LC_ALL=en_US.UTF-8")}, QStringLiteral("/bin/sh"));
 }
 
 void TestReportCommand::writesNextToTheDealFile()
@@ -324,15 +370,50 @@ void TestReportCommand::standardOutputAndNamesThatAreNoUtf8()
                    {QStringLiteral("LC_ALL=en_US.UTF-8")}, QStringLiteral("/bin/sh"));
     QCOMPARE(result.err, QString());
     QCOMPARE(result.exitCode, 0);
-    auto readRaw = [](const QByteArray &path) {
-        QFile file;
-        const int fd = ::open(path.constData(), O_RDONLY);
-        if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-            return QByteArray("(missing)");
-        return file.readAll();
-    };
-    QCOMPARE(readRaw(folder + "/caf\xe9.htm"), expected);
-    QCOMPARE(readRaw(folder + "/\xfc" "ber.htm"), expected);
+    QCOMPARE(ReadRaw(folder + "/caf\xe9.htm"), expected);
+    QCOMPARE(ReadRaw(folder + "/\xfc" "ber.htm"), expected);
+}
+
+void TestReportCommand::namesThatDifferOnlyInBytesThatAreNoUtf8_data()
+{
+    QTest::addColumn<QString>("options");
+    QTest::newRow("html") << "";
+    QTest::newRow("html, after --") << "--";
+    QTest::newRow("csv") << "--format=csv";
+    QTest::newRow("json to a file") << "--format json -o \"$1/all.json\"";
+}
+
+// d\xff.zant and d\xfe.zant read as the same text, but each is its own file.
+void TestReportCommand::namesThatDifferOnlyInBytesThatAreNoUtf8()
+{
+    QFETCH(QString, options);
+    const QByteArray folder = QFile::encodeName(m_dir->path());
+    QVERIFY(CopyToRaw(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"), folder + "/d\xff.zant"));
+    QVERIFY(CopyToRaw(QStringLiteral(ZANT_EXAMPLES "/first-run.zant"), folder + "/d\xfe.zant"));
+    const QString five = m_dir->filePath(QStringLiteral("five.htm"));
+    const QString first = m_dir->filePath(QStringLiteral("first.htm"));
+    QCOMPARE(Run({QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"), QStringLiteral("-o"), five}).exitCode, 0);
+    QCOMPARE(Run({QStringLiteral(ZANT_EXAMPLES "/first-run.zant"), QStringLiteral("-o"), first}).exitCode, 0);
+
+    const Result result = RunScript(QStringLiteral("\"$0\" %1 \"$1/$(printf 'd\\377.zant')\" "
+                                                   "\"$1/$(printf 'd\\376.zant')\"").arg(options));
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.exitCode, 0);
+    if (options.contains(QLatin1String("csv"))) {
+        const QStringList lines = result.out.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 1 + 2 * 5 + 1);
+        QVERIFY(lines.at(1).contains(QStringLiteral("Four-unit building")));
+        QVERIFY(!lines.at(6).contains(QStringLiteral("Four-unit building")));
+    } else if (options.contains(QLatin1String("json"))) {
+        const QJsonArray deals = QJsonDocument::fromJson(ReadAll(m_dir->filePath(QStringLiteral("all.json"))))
+                                     [QStringLiteral("deals")].toArray();
+        QCOMPARE(deals.size(), 2);
+        QCOMPARE(deals[0][QStringLiteral("description")].toString(), QStringLiteral("Four-unit building, 12 Elm Street"));
+        QCOMPARE(deals[1][QStringLiteral("description")].toString(), QString());
+    } else {
+        QCOMPARE(MaskDate(QString::fromUtf8(ReadRaw(folder + "/d\xff.htm"))), MaskDate(QString::fromUtf8(ReadAll(five))));
+        QCOMPARE(MaskDate(QString::fromUtf8(ReadRaw(folder + "/d\xfe.htm"))), MaskDate(QString::fromUtf8(ReadAll(first))));
+    }
 }
 
 // Beyond 16 MiB a file is refused unread, /dev/zero too. Within it, memory may still run out:
