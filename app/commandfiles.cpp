@@ -83,15 +83,6 @@ CFileName CommandFiles::ReportBeside(const CFileName &deal)
     return CFileName::FromArgument(stem + ".htm");
 }
 
-std::optional<QString> CommandFiles::InputProblem(const CFileName &input)
-{
-    struct stat info {};
-    if (::stat(input.bytes.constData(), &info) == 0 && S_ISDIR(info.st_mode))
-        return Tr(QT_TRANSLATE_NOOP("CommandFiles", "%1 is a folder, not a deal file."))
-            .arg(input.shown);
-    return std::nullopt;
-}
-
 std::optional<QString> CommandFiles::OutputProblem(const CFileName &output, const CFileName &input)
 {
     if (output.IsStandardOutput())
@@ -116,17 +107,28 @@ std::optional<QString> CommandFiles::OutputProblem(const CFileName &output, cons
     return std::nullopt;
 }
 
-void CommandFiles::ReadInput(const CFileName &input, const Reader &read)
+std::optional<QString> CommandFiles::ReadInput(const CFileName &input, const Reader &read)
 {
-    if (input.IsText()) {
-        read(input.shown);
-        return;
-    }
-    // The open file is reached again through its descriptor's name, which is plain text.
-    const CDescriptor file(::open(input.bytes.constData(), O_RDONLY | O_CLOEXEC));
-    if (file.Fd() < 0)
+    // Opening does not wait for a FIFO's writer; the checks then concern the file opened.
+    const CDescriptor file(::open(input.bytes.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (file.Fd() < 0) {
+        const int error = errno;
+        // A socket cannot be opened at all.
+        if (::stat(input.bytes.constData(), &info) != 0 || S_ISREG(info.st_mode) || S_ISDIR(info.st_mode))
+            CFileException::ThrowErrno(error, input.shown);
+    } else if (::fstat(file.Fd(), &info) != 0) {
         CFileException::ThrowErrno(errno, input.shown);
+    }
+    if (S_ISDIR(info.st_mode))
+        return Tr(QT_TRANSLATE_NOOP("CommandFiles", "%1 is a folder, not a deal file."))
+            .arg(input.shown);
+    if (!S_ISREG(info.st_mode))
+        return Tr(QT_TRANSLATE_NOOP("CommandFiles", "%1 is a pipe, socket or device, not a deal file."))
+            .arg(input.shown);
+    // The open file is reached again through its descriptor's name, which is plain text.
     read(file.Path());
+    return std::nullopt;
 }
 
 bool CommandFiles::WriteOutput(const CFileName &output, const Writer &write)

@@ -25,18 +25,16 @@ namespace CommandFiles {
 // The report beside the deal file: its name with the last extension replaced by ".htm".
 [[nodiscard]] CFileName ReportBeside(const CFileName &deal);
 
-// Why the deal file cannot be read, when it is a folder; nothing otherwise (other failures are
-// the import's to tell).
-[[nodiscard]] std::optional<QString> InputProblem(const CFileName &input);
-
 // Why the report may not be written to output: it is a folder, something else than a regular
 // file (a FIFO, a device), or the deal file itself under any name; nothing when it may.
 [[nodiscard]] std::optional<QString> OutputProblem(const CFileName &output, const CFileName &input);
 
-// Reads through a path that reaches input however its bytes read; throws CFileException like
-// the import.
+// Reads input through a path that reaches the very file checked, however its bytes read, and
+// nothing when; throws CFileException like the import. Returns why input is no deal file: a
+// folder, or not a regular file (a FIFO would wait for a writer for ever, a device reads as an
+// empty or an endless deal); nothing when it was read.
 using Reader = std::function<void(const QString &path)>;
-void ReadInput(const CFileName &input, const Reader &read);
+[[nodiscard]] std::optional<QString> ReadInput(const CFileName &input, const Reader &read);
 
 // Lets write create the output at a path that reaches output's folder however its bytes read,
 // then gives it output's own name; for "-" the file is copied to standard output. write returns

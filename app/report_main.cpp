@@ -98,20 +98,22 @@ struct CCommand
 // Reads one deal file into record; a faulty line or a file error is printed.
 int ReadDeal(const CFileName &input, CDealRecord &record)
 {
-    if (const auto problem = CommandFiles::InputProblem(input)) {
-        PrintError(*problem);
-        return FileError;
-    }
     record = ProfileStore::FirstRunRecord();
     try {
         std::optional<CImportError> error;
-        CommandFiles::ReadInput(input, [&](const QString &path) { error = ExchangeFile::Import(record, path); });
+        const auto problem = CommandFiles::ReadInput(
+            input, [&](const QString &path) { error = ExchangeFile::Import(record, path); });
+        if (problem) {
+            PrintError(*problem);
+            return FileError;
+        }
         if (error) {
             PrintError(error->Message(input.shown));
             return BadInput;
         }
     } catch (const CFileException &exception) {
-        PrintError(exception.Message());
+        // Told by the name given, not by the path the file was read through.
+        PrintError(CFileException(exception.m_cause, input.shown, exception.m_lOsError).Message());
         return FileError;
     }
     return Success;
@@ -267,7 +269,10 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("DEAL.zant"),
-                                 Tr(QT_TRANSLATE_NOOP("main", "The deal files to read.")),
+                                 Tr(QT_TRANSLATE_NOOP(
+                                     "main",
+                                     "The deal files to read: regular files only, no folders, FIFOs "
+                                     "or devices.")),
                                  QStringLiteral("DEAL.zant..."));
     const QCommandLineOption format(
         QStringLiteral("format"),

@@ -987,6 +987,10 @@
         <source>Cannot write the report to %1: it is the deal file being read.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 is a pipe, socket or device, not a deal file.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1026,10 +1030,6 @@ leave out the files that cannot be read. A figure that does not read as a number
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The deal files to read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>html (the report, the default), csv (a line per loan of each file, the file&apos;s name first) or json (one document; see docs/analysis-json.md).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1039,6 +1039,10 @@ leave out the files that cannot be read. A figure that does not read as a number
     </message>
     <message>
         <source>Out of memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The deal files to read: regular files only, no folders, FIFOs or devices.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

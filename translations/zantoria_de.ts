@@ -988,6 +988,10 @@
         <source>Cannot write the report to %1: it is the deal file being read.</source>
         <translation>Der Bericht kann nicht nach %1 geschrieben werden: Das ist die gelesene Geschäftsdatei.</translation>
     </message>
+    <message>
+        <source>%1 is a pipe, socket or device, not a deal file.</source>
+        <translation>%1 ist eine Pipe, ein Socket oder ein Gerät, keine Geschäftsdatei.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1036,10 +1040,6 @@ Wert, der sich nicht als Zahl lesen lässt („abc“), ist kein Fehler: Er zäh
 Fenster des Programms.</translation>
     </message>
     <message>
-        <source>The deal files to read.</source>
-        <translation>Die zu lesenden Geschäftsdateien.</translation>
-    </message>
-    <message>
         <source>html (the report, the default), csv (a line per loan of each file, the file&apos;s name first) or json (one document; see docs/analysis-json.md).</source>
         <translation>html (der Bericht, die Voreinstellung), csv (eine Zeile je Darlehen jeder Datei, der Name der Datei zuerst) oder json (ein Dokument; siehe docs/analysis-json.md).</translation>
     </message>
@@ -1050,6 +1050,10 @@ Fenster des Programms.</translation>
     <message>
         <source>Out of memory.</source>
         <translation>Nicht genügend Arbeitsspeicher.</translation>
+    </message>
+    <message>
+        <source>The deal files to read: regular files only, no folders, FIFOs or devices.</source>
+        <translation>Die zu lesenden Geschäftsdateien: nur gewöhnliche Dateien, keine Ordner, FIFOs oder Geräte.</translation>
     </message>
 </context>
 </TS>

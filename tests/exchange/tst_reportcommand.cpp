@@ -93,6 +93,8 @@ private slots:
     void namesThatDifferOnlyInBytesThatAreNoUtf8_data();
     void namesThatDifferOnlyInBytesThatAreNoUtf8();
     void outOfMemory();
+    void inputsThatAreNoRegularFiles_data();
+    void inputsThatAreNoRegularFiles();
     void manyFilesInEachFormat();
     void help();
 
@@ -416,14 +418,18 @@ void TestReportCommand::namesThatDifferOnlyInBytesThatAreNoUtf8()
     }
 }
 
-// Beyond 16 MiB a file is refused unread, /dev/zero too. Within it, memory may still run out:
+// Beyond 16 MiB a file is refused unread. Within it, memory may still run out:
 // then the command says so and exits 2, never aborting, and the report on disk stays as it was.
 // The limit is lowered step by step until the import no longer fits.
 void TestReportCommand::outOfMemory()
 {
-    Result result = Run({QStringLiteral("/dev/zero")});
+    const QString large = m_dir->filePath(QStringLiteral("large.zant"));
+    QFile largeFile(large);
+    QVERIFY(largeFile.open(QIODevice::WriteOnly) && largeFile.resize((16 << 20) + 1));
+    largeFile.close();
+    Result result = Run({large});
     QCOMPARE(result.exitCode, 2);
-    QCOMPARE(result.err, QStringLiteral("/dev/zero is too large to be read: a deal file holds at most 16 MiB.\n"));
+    QCOMPARE(result.err, large + QStringLiteral(" is too large to be read: a deal file holds at most 16 MiB.\n"));
 #if defined(__SANITIZE_ADDRESS__)
     QSKIP("AddressSanitizer needs more address space than any limit here leaves");
 #endif
@@ -444,6 +450,55 @@ void TestReportCommand::outOfMemory()
         return;
     }
     QFAIL("the import fitted in every limit tried");
+}
+
+void TestReportCommand::inputsThatAreNoRegularFiles_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("message");
+    const QString notADeal = QStringLiteral("%1 is a pipe, socket or device, not a deal file.");
+    for (const char *format : {"html", "json"}) {
+        QTest::addRow("a FIFO, %s", format) << "fifo.zant" << format << notADeal;
+        QTest::addRow("a socket, %s", format) << "socket.zant" << format << notADeal;
+        QTest::addRow("/dev/null, %s", format) << "/dev/null" << format << notADeal;
+        QTest::addRow("/dev/zero, %s", format) << "/dev/zero" << format << notADeal;
+        QTest::addRow("a folder, %s", format) << "folder" << format << "%1 is a folder, not a deal file.";
+    }
+}
+
+// A FIFO would hold the whole run waiting for a writer, a device reads as an empty or endless
+// deal: each is refused by its name, and the other files are written as ever.
+void TestReportCommand::inputsThatAreNoRegularFiles()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, format);
+    QFETCH(QString, message);
+    QCOMPARE(::mkfifo(QFile::encodeName(m_dir->filePath(QStringLiteral("fifo.zant"))).constData(), 0600), 0);
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder")));
+    const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    QVERIFY(listening >= 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray socketName = QFile::encodeName(m_dir->filePath(QStringLiteral("socket.zant")));
+    QVERIFY(size_t(socketName.size()) < sizeof address.sun_path);
+    std::memcpy(address.sun_path, socketName.constData(), size_t(socketName.size()));
+    QCOMPARE(::bind(listening, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    const QString deal = m_dir->filePath(QStringLiteral("deal.zant"));
+    QVERIFY(QFile::copy(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"), deal));
+    const QString path = input.startsWith(QLatin1Char('/')) ? input : m_dir->filePath(input);
+
+    const Result result = Run({QStringLiteral("--format=") + format, path, deal});
+    ::close(listening);
+    QCOMPARE(result.err, message.arg(path) + QLatin1Char('\n'));
+    QCOMPARE(result.exitCode, 2);
+    if (format == QLatin1String("json")) {
+        const QJsonArray deals = QJsonDocument::fromJson(result.out.toUtf8())[QStringLiteral("deals")].toArray();
+        QCOMPARE(deals.size(), 1);
+        QCOMPARE(deals[0][QStringLiteral("file")].toString(), deal);
+    } else {
+        QVERIFY(QFile::exists(m_dir->filePath(QStringLiteral("deal.htm"))));
+    }
 }
 
 // Several deal files in one run: HTML beside each, or one CSV or JSON of them all, with the
