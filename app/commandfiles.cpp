@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QHash>
 #include <QTemporaryDir>
 
 #include <cerrno>
@@ -62,6 +63,20 @@ bool CopyToStandardOutput(const QString &path)
         && std::fflush(stdout) == 0;
 }
 
+// What tells a file from any other, however it is named: its device and inode when it exists,
+// else its folder's with its own name, else the name as it is.
+QByteArray Identity(const QByteArray &path)
+{
+    struct stat info {};
+    if (::stat(path.constData(), &info) == 0)
+        return "file " + QByteArray::number(quint64(info.st_dev)) + ' ' + QByteArray::number(quint64(info.st_ino));
+    const QByteArray folder = FolderOf(path);
+    if (::stat(folder.isEmpty() ? "." : folder.constData(), &info) == 0)
+        return "name " + QByteArray::number(quint64(info.st_dev)) + ' ' + QByteArray::number(quint64(info.st_ino))
+               + '/' + BaseOf(path);
+    return "path " + path;
+}
+
 } // namespace
 
 CFileName CFileName::FromArgument(const QByteArray &argument)
@@ -81,6 +96,48 @@ CFileName CommandFiles::ReportBeside(const CFileName &deal)
     const QByteArray stem = deal.bytes.left(deal.bytes.size() - base.size()
                                             + (dot > 0 ? dot : base.size()));
     return CFileName::FromArgument(stem + ".htm");
+}
+
+std::optional<QString> CommandFiles::ReportsBeside(const QList<CFileName> &deals, QList<CFileName> &reports)
+{
+    reports.clear();
+    struct CTaken
+    {
+        qsizetype deal; // whose deal file or report it is
+        bool report;
+    };
+    QHash<QByteArray, CTaken> taken;
+    for (qsizetype i = 0; i < deals.size(); ++i) {
+        const QByteArray identity = Identity(deals.at(i).bytes);
+        if (taken.contains(identity)) {
+            return Tr(QT_TRANSLATE_NOOP("CommandFiles", "%1 is named twice: it would get two reports."))
+                .arg(deals.at(i).shown);
+        }
+        taken.insert(identity, {i, false});
+    }
+    for (qsizetype i = 0; i < deals.size(); ++i) {
+        CFileName report = ReportBeside(deals.at(i));
+        QByteArray identity = Identity(report.bytes);
+        if (taken.contains(identity)) {
+            report = CFileName::FromArgument(deals.at(i).bytes + ".htm");
+            identity = Identity(report.bytes);
+        }
+        if (const auto other = taken.constFind(identity); other != taken.cend()) {
+            reports.clear();
+            if (!other->report)
+                return Tr(QT_TRANSLATE_NOOP("CommandFiles",
+                                            "The report of %1 would replace the deal file %2: "
+                                            "write it elsewhere with -o."))
+                    .arg(deals.at(i).shown, deals.at(other->deal).shown);
+            return Tr(QT_TRANSLATE_NOOP("CommandFiles",
+                                        "The reports of %1 and %2 would both be %3: write them one "
+                                        "at a time with -o."))
+                .arg(deals.at(other->deal).shown, deals.at(i).shown, report.shown);
+        }
+        taken.insert(identity, {i, true});
+        reports.append(report);
+    }
+    return std::nullopt;
 }
 
 std::optional<QString> CommandFiles::OutputProblem(const CFileName &output, const CFileName &input)

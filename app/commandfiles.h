@@ -25,6 +25,13 @@ namespace CommandFiles {
 // The report beside the deal file: its name with the last extension replaced by ".htm".
 [[nodiscard]] CFileName ReportBeside(const CFileName &deal);
 
+// The report of each deal file, beside it: each its own file. The first of the deal files whose
+// reports would be the same file, or one of the deal files themselves, keeps ReportBeside; the
+// later ones keep their whole name and add ".htm" ("deal.v2" gives "deal.v2.htm"). Returns why
+// the run cannot be made when two would still write the same file, or a deal file is named
+// twice; reports are then empty.
+[[nodiscard]] std::optional<QString> ReportsBeside(const QList<CFileName> &deals, QList<CFileName> &reports);
+
 // Why the report may not be written to output: it is a folder, something else than a regular
 // file (a FIFO, a device), or the deal file itself under any name; nothing when it may.
 [[nodiscard]] std::optional<QString> OutputProblem(const CFileName &output, const CFileName &input);

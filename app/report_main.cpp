@@ -119,9 +119,8 @@ int ReadDeal(const CFileName &input, CDealRecord &record)
     return Success;
 }
 
-int WriteHtml(const CCommand &command, const CFileName &input)
+int WriteHtml(const CCommand &command, const CFileName &input, const CFileName &reportName)
 {
-    const CFileName reportName = command.output ? *command.output : CommandFiles::ReportBeside(input);
     if (const auto problem = CommandFiles::OutputProblem(reportName, input)) {
         PrintError(*problem);
         return FileError;
@@ -242,9 +241,16 @@ int Run(const QCommandLineParser &parser, const QCommandLineOption &format,
 
     if (command.format != Format::Html)
         return WriteTable(command);
+    QList<CFileName> reports;
+    if (command.output) {
+        reports.append(*command.output);
+    } else if (const auto problem = CommandFiles::ReportsBeside(command.inputs, reports)) {
+        PrintError(*problem);
+        return BadInput;
+    }
     int status = Success;
-    for (const CFileName &input : std::as_const(command.inputs))
-        status = std::max(status, WriteHtml(command, input));
+    for (qsizetype i = 0; i < command.inputs.size(); ++i)
+        status = std::max(status, WriteHtml(command, command.inputs.at(i), reports.at(i)));
     return status;
 }
 
@@ -288,7 +294,10 @@ int main(int argc, char *argv[])
             "main",
             "Write to OUTPUT: for html instead of the deal file's name with the extension .htm "
             "(one deal file only); for csv and json instead of standard output. - is standard "
-            "output.")),
+            "output. Without it each deal file gets its own report: of two whose reports would "
+            "have the same name, the later keeps its whole name (deal.v2 gives deal.v2.htm); a run "
+            "in which two would still write the same file, or that names a deal file twice, is "
+            "refused before anything is written.")),
         QStringLiteral("OUTPUT"));
     parser.addOption(output);
     parser.process(app);

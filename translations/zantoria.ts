@@ -991,6 +991,18 @@
         <source>%1 is a pipe, socket or device, not a deal file.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 is named twice: it would get two reports.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report of %1 would replace the deal file %2: write it elsewhere with -o.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reports of %1 and %2 would both be %3: write them one at a time with -o.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1034,15 +1046,15 @@ leave out the files that cannot be read. A figure that does not read as a number
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Write to OUTPUT: for html instead of the deal file&apos;s name with the extension .htm (one deal file only); for csv and json instead of standard output. - is standard output.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Out of memory.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The deal files to read: regular files only, no folders, FIFOs or devices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write to OUTPUT: for html instead of the deal file&apos;s name with the extension .htm (one deal file only); for csv and json instead of standard output. - is standard output. Without it each deal file gets its own report: of two whose reports would have the same name, the later keeps its whole name (deal.v2 gives deal.v2.htm); a run in which two would still write the same file, or that names a deal file twice, is refused before anything is written.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

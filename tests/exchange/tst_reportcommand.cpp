@@ -95,6 +95,8 @@ private slots:
     void outOfMemory();
     void inputsThatAreNoRegularFiles_data();
     void inputsThatAreNoRegularFiles();
+    void eachDealFileItsOwnReport_data();
+    void eachDealFileItsOwnReport();
     void manyFilesInEachFormat();
     void help();
 
@@ -499,6 +501,69 @@ void TestReportCommand::inputsThatAreNoRegularFiles()
     } else {
         QVERIFY(QFile::exists(m_dir->filePath(QStringLiteral("deal.htm"))));
     }
+}
+
+void TestReportCommand::eachDealFileItsOwnReport_data()
+{
+    QTest::addColumn<QStringList>("deals");
+    QTest::addColumn<QStringList>("reports"); // each deal's, in their order
+    QTest::addColumn<QString>("message");
+    QTest::newRow("one name, two extensions")
+        << QStringList{"deal.zant", "deal.v2"} << QStringList{"deal.htm", "deal.v2.htm"} << "";
+    QTest::newRow("three of a name")
+        << QStringList{"deal.v3", "deal.zant", "deal.v2"}
+        << QStringList{"deal.htm", "deal.zant.htm", "deal.v2.htm"} << "";
+    QTest::newRow("a deal file named as a report")
+        << QStringList{"a.htm"} << QStringList{"a.htm.htm"} << "";
+    QTest::newRow("the report of one, the deal file of another")
+        << QStringList{"b.zant", "b.htm"} << QStringList{"b.zant.htm", "b.htm.htm"} << "";
+    QTest::newRow("named twice")
+        << QStringList{"deal.zant", "./deal.zant"} << QStringList{}
+        << "%1/./deal.zant is named twice: it would get two reports.";
+    QTest::newRow("still the same report")
+        << QStringList{"a.c.zant", "a.zant", "a.c"} << QStringList{}
+        << "The reports of %1/a.c.zant and %1/a.c would both be %1/a.c.htm: write them one at a "
+           "time with -o.";
+    QTest::newRow("no extension")
+        << QStringList{"deal.zant", "deal"} << QStringList{}
+        << "The reports of %1/deal.zant and %1/deal would both be %1/deal.htm: write them one at a "
+           "time with -o.";
+    QTest::newRow("a report over a deal file")
+        << QStringList{"x.htm", "x"} << QStringList{}
+        << "The report of %1/x would replace the deal file %1/x.htm: write it elsewhere with -o.";
+}
+
+// Deal files whose reports would have the same name each get their own, and a run in which two
+// would still write the same file is refused before anything is written.
+void TestReportCommand::eachDealFileItsOwnReport()
+{
+    QFETCH(QStringList, deals);
+    QFETCH(QStringList, reports);
+    QFETCH(QString, message);
+    QStringList paths;
+    for (const QString &deal : std::as_const(deals)) {
+        paths << m_dir->filePath(deal);
+        QVERIFY(WriteAll(paths.constLast(), "Description = " + QFileInfo(deal).fileName().toUtf8() + "\r\n"));
+    }
+    const Result result = Run(paths);
+    QCOMPARE(result.err, message.isEmpty() ? QString() : message.arg(m_dir->path()) + QLatin1Char('\n'));
+    QCOMPARE(result.exitCode, message.isEmpty() ? 0 : 1);
+    for (qsizetype i = 0; i < reports.size(); ++i)
+        QVERIFY2(ReadAll(m_dir->filePath(reports.at(i))).contains("text-align:left\">" + deals.at(i).toUtf8() + "</td>"),
+                 qPrintable(reports.at(i)));
+    // Nothing else is written, and no deal file changed.
+    QStringList written = QDir(m_dir->path()).entryList(QDir::Files);
+    for (const QString &deal : std::as_const(deals))
+        written.removeAll(deal);
+    QStringList expected = reports;
+    expected.removeDuplicates();
+    for (const QString &deal : std::as_const(deals))
+        expected.removeAll(deal);
+    written.sort();
+    expected.sort();
+    QCOMPARE(written, expected);
+    for (const QString &deal : std::as_const(deals))
+        QCOMPARE(ReadAll(m_dir->filePath(deal)), "Description = " + QFileInfo(deal).fileName().toUtf8() + "\r\n");
 }
 
 // Several deal files in one run: HTML beside each, or one CSV or JSON of them all, with the
