@@ -58,9 +58,11 @@ bool CopyToStandardOutput(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = file.readAll();
-    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size())
-        && std::fflush(stdout) == 0;
+    while (!file.atEnd()) {
+        if (!CommandFiles::WriteStandardOutput(file.read(1 << 16)))
+            return false;
+    }
+    return true;
 }
 
 // What tells a file from any other, however it is named: its device and inode when it exists,
@@ -78,6 +80,24 @@ QByteArray Identity(const QByteArray &path)
 }
 
 } // namespace
+
+bool CommandFiles::WriteStandardOutput(const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t written = ::write(STDOUT_FILENO, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            const QString why = qt_error_string(written < 0 ? errno : EIO);
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(Tr(QT_TRANSLATE_NOOP("CommandFiles", "Cannot write to standard output: %1."))
+                                        .arg(why)));
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
 
 CFileName CFileName::FromArgument(const QByteArray &argument)
 {

@@ -49,4 +49,8 @@ using Reader = std::function<void(const QString &path)>;
 using Writer = std::function<bool(const QString &path)>;
 [[nodiscard]] bool WriteOutput(const CFileName &output, const Writer &write);
 
+// Writes bytes whole to standard output at once; says why when it cannot (a full disk, a closed
+// output).
+[[nodiscard]] bool WriteStandardOutput(const QByteArray &bytes);
+
 } // namespace CommandFiles

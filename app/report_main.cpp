@@ -23,8 +23,12 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <new>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -140,10 +144,8 @@ int WriteHtml(const CCommand &command, const CFileName &input, const CFileName &
 
 bool WriteBytes(const CFileName &output, const QByteArray &bytes)
 {
-    if (output.IsStandardOutput()) {
-        return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size())
-            && std::fflush(stdout) == 0;
-    }
+    if (output.IsStandardOutput())
+        return CommandFiles::WriteStandardOutput(bytes);
     return CommandFiles::WriteOutput(output, [&bytes](const QString &path) {
         try {
             const std::unique_ptr<QSaveFile> file = SaveFile::Open(path);
@@ -258,6 +260,18 @@ int Run(const QCommandLineParser &parser, const QCommandLineOption &format,
 
 int main(int argc, char *argv[])
 {
+    // A standard stream that was closed is held by /dev/null opened for reading only: a file
+    // opened later cannot take its number (and receive the messages or the table), and writing
+    // to it still fails, so that the failure is told.
+    for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(stream, F_GETFD) < 0 && errno == EBADF) {
+            const int held = ::open("/dev/null", O_RDONLY);
+            if (held >= 0 && held != stream) {
+                ::dup2(held, stream);
+                ::close(held);
+            }
+        }
+    }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(Product::Version);
     InstallTranslations(app);

@@ -1003,6 +1003,10 @@
         <source>The reports of %1 and %2 would both be %3: write them one at a time with -o.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Cannot write to standard output: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -1004,6 +1004,10 @@
         <source>The reports of %1 and %2 would both be %3: write them one at a time with -o.</source>
         <translation>Die Berichte von %1 und %2 wären beide %3: Schreiben Sie sie einzeln mit -o.</translation>
     </message>
+    <message>
+        <source>Cannot write to standard output: %1.</source>
+        <translation>Die Standardausgabe kann nicht geschrieben werden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -97,6 +97,8 @@ private slots:
     void inputsThatAreNoRegularFiles();
     void eachDealFileItsOwnReport_data();
     void eachDealFileItsOwnReport();
+    void failedWritesAreTold_data();
+    void failedWritesAreTold();
     void manyFilesInEachFormat();
     void help();
 
@@ -564,6 +566,33 @@ void TestReportCommand::eachDealFileItsOwnReport()
     QCOMPARE(written, expected);
     for (const QString &deal : std::as_const(deals))
         QCOMPARE(ReadAll(m_dir->filePath(deal)), "Description = " + QFileInfo(deal).fileName().toUtf8() + "\r\n");
+}
+
+void TestReportCommand::failedWritesAreTold_data()
+{
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<QString>("redirection");
+    QTest::addColumn<QString>("message");
+    const QString full = QStringLiteral("Cannot write to standard output: No space left on device.\n");
+    const QString closed = QStringLiteral("Cannot write to standard output: Bad file descriptor.\n");
+    QTest::newRow("json, a full disk") << "--format=json" << ">/dev/full" << full;
+    QTest::newRow("csv, a full disk") << "--format=csv" << ">/dev/full" << full;
+    QTest::newRow("html, a full disk") << "-o -" << ">/dev/full" << full;
+    QTest::newRow("json, closed") << "--format=json" << ">&-" << closed;
+    QTest::newRow("csv, closed") << "--format=csv" << ">&-" << closed;
+    QTest::newRow("html, closed") << "-o -" << ">&-" << closed;
+}
+
+// A table or report that cannot be written to standard output says so, and why.
+void TestReportCommand::failedWritesAreTold()
+{
+    QFETCH(QString, options);
+    QFETCH(QString, redirection);
+    QFETCH(QString, message);
+    const Result result = RunScript(QStringLiteral("\"$0\" %1 \"$2\" %2").arg(options, redirection),
+                                    {QStringLiteral(ZANT_EXAMPLES "/five-loans.zant")});
+    QCOMPARE(result.err, message);
+    QCOMPARE(result.exitCode, 2);
 }
 
 // Several deal files in one run: HTML beside each, or one CSV or JSON of them all, with the
