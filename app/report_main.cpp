@@ -18,6 +18,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
 #include <QTextStream>
@@ -25,6 +26,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <functional>
 #include <new>
 
 #include <fcntl.h>
@@ -142,24 +144,48 @@ int WriteHtml(const CCommand &command, const CFileName &input, const CFileName &
     return written ? Success : FileError;
 }
 
-bool WriteBytes(const CFileName &output, const QByteArray &bytes)
+// Where a table goes, piece by piece; false once a piece could not be written, after saying why.
+using Put = std::function<bool(const QByteArray &piece)>;
+
+// Writes the table through put into a save file at path, which replaces the output only once all
+// is written and on disk; false after saying why it was not. Each deal's piece is written as it
+// comes, so that memory holds one deal at a time however many there are.
+bool WriteTableFile(const QString &path, const CFileName &output, const std::function<bool(const Put &)> &table)
 {
-    if (output.IsStandardOutput())
-        return CommandFiles::WriteStandardOutput(bytes);
-    return CommandFiles::WriteOutput(output, [&bytes](const QString &path) {
-        try {
-            const std::unique_ptr<QSaveFile> file = SaveFile::Open(path);
-            SaveFile::WriteAndCommit(*file, bytes);
-            return true;
-        } catch (const CFileException &exception) {
-            PrintError(exception.Message());
-            return false;
+    try {
+        const std::unique_ptr<QSaveFile> file = SaveFile::Open(path);
+        qint64 total = 0;
+        bool ok = true;
+        const bool complete = table([&](const QByteArray &piece) {
+            for (qint64 done = 0; ok && done < piece.size();) {
+                const qint64 written = file->write(piece.constData() + done, piece.size() - done);
+                ok = written > 0;
+                done += std::max<qint64>(written, 0);
+            }
+            total += piece.size();
+            return ok;
+        });
+        // As SaveFile::WriteAndCommit: the size on disk must be all that was written.
+        if (!complete || !file->flush() || file->error() != QFileDevice::NoError || file->size() != total) {
+            file->cancelWriting();
+            file->commit();
+            throw CFileException(CFileException::diskFull, path);
         }
-    });
+        if (!file->commit())
+            throw CFileException(file->error() == QFileDevice::RenameError ? CFileException::accessDenied
+                                                                           : CFileException::diskFull,
+                                 path);
+        return true;
+    } catch (const CFileException &exception) {
+        // Told by the output's name, not by the path of its temporary file.
+        PrintError(CFileException(exception.m_cause, output.shown, exception.m_lOsError).Message());
+        return false;
+    }
 }
 
-// Every deal file read and analysed into one document; a file that cannot be read is left out
-// and named on standard error, and the exit status tells the worst that happened.
+// Every deal file read and analysed into one document, each deal written as soon as it is
+// analysed; a file that cannot be read is left out and named on standard error, and the exit
+// status tells the worst that happened.
 int WriteTable(const CCommand &command)
 {
     const CFileName output = command.output.value_or(CFileName::FromArgument("-"));
@@ -170,22 +196,49 @@ int WriteTable(const CCommand &command)
         }
     }
     int status = Success;
-    QByteArray csv = AnalysisExport::DealsCsvHeader();
-    QList<QJsonObject> deals;
-    for (qsizetype i = 0; i < command.inputs.size(); ++i) {
-        CDealRecord record;
-        if (const int read = ReadDeal(command.inputs.at(i), record); read != Success) {
-            status = std::max(status, read);
-            continue;
+    const bool csv = command.format == Format::Csv;
+    auto table = [&](const Put &put) {
+        // The JSON document's own text around its list of deals, so that the pieces add up to the
+        // document that the whole list would give.
+        const QByteArray empty = csv ? QByteArray() : AnalysisExport::DealsJson({});
+        const qsizetype list = empty.indexOf("[\n") + 2;
+        if (!put(csv ? AnalysisExport::DealsCsvHeader() : empty.left(list)))
+            return false;
+        bool first = true;
+        for (qsizetype i = 0; i < command.inputs.size(); ++i) {
+            CDealRecord record;
+            if (const int read = ReadDeal(command.inputs.at(i), record); read != Success) {
+                status = std::max(status, read);
+                continue;
+            }
+            const CDealAnalysis deal = Analyze(record);
+            QByteArray piece;
+            if (csv) {
+                piece = AnalysisExport::DealCsvLines(command.given.at(i), record, deal);
+            } else {
+                if (!first)
+                    piece = ",\n";
+                // An element of the list, two levels in.
+                QByteArray object =
+                    QJsonDocument(AnalysisExport::DealJson(command.given.at(i), record, deal))
+                        .toJson(QJsonDocument::Indented)
+                        .chopped(1);
+                piece += "        " + object.replace("\n", "\n        ");
+            }
+            first = false;
+            if (!put(piece))
+                return false;
         }
-        const CDealAnalysis deal = Analyze(record);
-        if (command.format == Format::Csv)
-            csv += AnalysisExport::DealCsvLines(command.given.at(i), record, deal);
-        else
-            deals.append(AnalysisExport::DealJson(command.given.at(i), record, deal));
+        return csv || put((first ? QByteArray() : QByteArray("\n")) + empty.mid(list));
+    };
+    bool written = false;
+    if (output.IsStandardOutput()) {
+        written = table(&CommandFiles::WriteStandardOutput);
+    } else {
+        written = CommandFiles::WriteOutput(
+            output, [&](const QString &path) { return WriteTableFile(path, output, table); });
     }
-    const QByteArray bytes = command.format == Format::Csv ? csv : AnalysisExport::DealsJson(deals);
-    return WriteBytes(output, bytes) ? status : FileError;
+    return written ? status : FileError;
 }
 
 void PrintUsageError(const QCommandLineParser &parser, const QString &problem)

@@ -99,6 +99,7 @@ private slots:
     void eachDealFileItsOwnReport();
     void failedWritesAreTold_data();
     void failedWritesAreTold();
+    void memoryStaysFlatWithManyFiles();
     void manyFilesInEachFormat();
     void help();
 
@@ -593,6 +594,62 @@ void TestReportCommand::failedWritesAreTold()
                                     {QStringLiteral(ZANT_EXAMPLES "/five-loans.zant")});
     QCOMPARE(result.err, message);
     QCOMPARE(result.exitCode, 2);
+}
+
+// Each deal is written as soon as it is analysed: a run over thousands of files takes no more
+// memory than one over a hundred, and the document is the same as a whole one.
+void TestReportCommand::memoryStaysFlatWithManyFiles()
+{
+    const QString deal = m_dir->filePath(QStringLiteral("deal.zant"));
+    QVERIFY(QFile::copy(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"), deal));
+    const QString out = m_dir->filePath(QStringLiteral("all.json"));
+    for (const int count : {0, 1, 2}) {
+        QStringList arguments{QStringLiteral("--format=json"), QStringLiteral("-o"), out, QStringLiteral("missing.zant")};
+        for (int i = 0; i < count; ++i)
+            arguments << deal;
+        QCOMPARE(Run(arguments).exitCode, 2);
+        const QByteArray document = ReadAll(out);
+        QCOMPARE(document, QJsonDocument::fromJson(document).toJson(QJsonDocument::Indented));
+        QCOMPARE(QJsonDocument::fromJson(document)[QStringLiteral("deals")].toArray().size(), count);
+    }
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("AddressSanitizer keeps freed memory aside");
+#endif
+    // The largest resident size of one run of the command with the deal file named count times.
+    auto peak = [&](int count) -> long {
+        QByteArrayList arguments{QByteArray(ZANT_REPORT_COMMAND), "--format=json", "-o", QFile::encodeName(out)};
+        for (int i = 0; i < count; ++i)
+            arguments << QFile::encodeName(deal);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir->filePath(QStringLiteral("config")));
+        QByteArrayList variables;
+        for (const QString &variable : environment.toStringList())
+            variables << variable.toLocal8Bit();
+        std::vector<char *> argv;
+        for (QByteArray &argument : arguments)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        std::vector<char *> envp;
+        for (QByteArray &variable : variables)
+            envp.push_back(variable.data());
+        envp.push_back(nullptr);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::execve(argv.front(), argv.data(), envp.data());
+            ::_exit(127);
+        }
+        int status = 0;
+        rusage usage{};
+        if (child < 0 || ::wait4(child, &status, 0, &usage) != child || !WIFEXITED(status)
+            || WEXITSTATUS(status) != 0)
+            return -1;
+        return usage.ru_maxrss; // KiB
+    };
+    const long few = peak(100);
+    const long many = peak(3000);
+    QVERIFY(few > 0);
+    QVERIFY(many > 0);
+    QVERIFY2(many - few < 16 * 1024, qPrintable(QStringLiteral("%1 KiB for 100 files, %2 KiB for 3000").arg(few).arg(many)));
 }
 
 // Several deal files in one run: HTML beside each, or one CSV or JSON of them all, with the
