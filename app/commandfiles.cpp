@@ -99,14 +99,46 @@ bool CommandFiles::WriteStandardOutput(const QByteArray &bytes)
     return true;
 }
 
+QString CommandFiles::Visible(const QByteArray &name)
+{
+    QString shown;
+    for (qsizetype i = 0; i < name.size();) {
+        const auto lead = uchar(name.at(i));
+        const qsizetype length = lead < 0x80 ? 1 : lead >= 0xc2 && lead <= 0xdf ? 2
+                                 : lead >= 0xe0 && lead <= 0xef            ? 3
+                                 : lead >= 0xf0 && lead <= 0xf4            ? 4
+                                                                           : 0;
+        // A sequence is whole and the shortest form of its character when it reads back as itself.
+        const QByteArray sequence = name.mid(i, length);
+        const QString character = QString::fromUtf8(sequence);
+        if (length == 0 || sequence.size() != length || character.toUtf8() != sequence) {
+            shown += QStringLiteral("\\x%1").arg(uint(lead), 2, 16, QLatin1Char('0'));
+            ++i;
+            continue;
+        }
+        i += length;
+        const char32_t code = character.toUcs4().constFirst();
+        if (code < 0x20 || code == 0x7f)
+            shown += QStringLiteral("\\x%1").arg(uint(code), 2, 16, QLatin1Char('0'));
+        else if ((code >= 0x80 && code <= 0x9f) || code == 0x200e || code == 0x200f
+                 || (code >= 0x2028 && code <= 0x202e) || (code >= 0x2066 && code <= 0x2069))
+            shown += QStringLiteral("\\u%1").arg(uint(code), 4, 16, QLatin1Char('0'));
+        else if (code == '\\')
+            shown += QStringLiteral("\\\\");
+        else
+            shown += character;
+    }
+    return shown;
+}
+
 CFileName CFileName::FromArgument(const QByteArray &argument)
 {
-    return {argument, QFile::decodeName(argument)};
+    return {argument, QFile::decodeName(argument), CommandFiles::Visible(argument)};
 }
 
 bool CFileName::IsText() const
 {
-    return QFile::encodeName(shown) == bytes;
+    return QFile::encodeName(text) == bytes;
 }
 
 CFileName CommandFiles::ReportBeside(const CFileName &deal)
@@ -216,12 +248,12 @@ bool CommandFiles::WriteOutput(const CFileName &output, const Writer &write)
         return folder.isValid() && write(path) && CopyToStandardOutput(path);
     }
     if (output.IsText())
-        return write(output.shown);
+        return write(output.text);
     const QByteArray folderName = FolderOf(output.bytes);
     const CDescriptor folder(::open(folderName.isEmpty() ? "." : folderName.constData(),
                                     O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.Fd() < 0)
-        return write(output.shown); // which then says why the folder cannot be reached
+        return write(output.text); // which then says why the folder cannot be reached
     const QByteArray temporary = ".zantoria-report-" + QByteArray::number(::getpid()) + ".htm";
     if (!write(folder.Path() + QLatin1Char('/') + QFile::decodeName(temporary)))
         return false;

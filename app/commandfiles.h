@@ -7,11 +7,12 @@
 #include <optional>
 
 // A file named on the command line. Its bytes are the file system's own and reach the file as
-// they are, also when they are no UTF-8 ("caf\xe9.zant"); the text is for messages only.
+// they are, also when they are no UTF-8 ("caf\xe9.zant"); the texts are for Qt and for messages.
 struct CFileName
 {
     QByteArray bytes;
-    QString shown;
+    QString text;  // the bytes read as text, for Qt's file functions where IsText()
+    QString shown; // for messages: Visible(bytes)
 
     [[nodiscard]] static CFileName FromArgument(const QByteArray &argument);
     // "-" stands for standard output.
@@ -21,6 +22,13 @@ struct CFileName
 };
 
 namespace CommandFiles {
+
+// A name as a message on a terminal shows it, never acting on the terminal: a byte that is no
+// UTF-8 and a control character (U+0000 to U+001F, U+007F) as \xHH, the other invisible
+// characters that move or hide text (U+0080 to U+009F, the marks of writing direction, the line
+// and paragraph separators) as \uHHHH, and the backslash itself as \\; the rest as it is.
+[[nodiscard]] QString Visible(const QByteArray &name);
+
 
 // The report beside the deal file: its name with the last extension replaced by ".htm".
 [[nodiscard]] CFileName ReportBeside(const CFileName &deal);

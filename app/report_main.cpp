@@ -138,7 +138,8 @@ int WriteHtml(const CCommand &command, const CFileName &input, const CFileName &
         CReport report(record, command.settings, nullptr);
         if (report.Create(path))
             return true;
-        PrintError(report.LastError());
+        // Told by the report's name, not by the path it was written through.
+        PrintError(report.LastError().replace(path, reportName.shown));
         return false;
     });
     return written ? Success : FileError;
@@ -259,7 +260,7 @@ std::optional<QString> ReadArguments(const QCommandLineParser &parser, const QCo
         command.format = Format::Json;
     else if (name != QLatin1String("html"))
         return Tr(QT_TRANSLATE_NOOP("main", "Unknown format \"%1\": use html, csv or json."))
-            .arg(parser.value(format));
+            .arg(CommandFiles::Visible(parser.value(format).toUtf8()));
     command.given = parser.positionalArguments();
     if (command.given.isEmpty())
         return Tr(QT_TRANSLATE_NOOP("main", "No deal file given."));
@@ -345,7 +346,8 @@ int main(int argc, char *argv[])
                                  Tr(QT_TRANSLATE_NOOP(
                                      "main",
                                      "The deal files to read: regular files only, no folders, FIFOs "
-                                     "or devices.")),
+                                     "or devices. Messages show a name's control characters and "
+                                     "bytes that are no UTF-8 as \\xHH, and a backslash as \\\\.")),
                                  QStringLiteral("DEAL.zant..."));
     const QCommandLineOption format(
         QStringLiteral("format"),
@@ -367,6 +369,12 @@ int main(int argc, char *argv[])
             "refused before anything is written.")),
         QStringLiteral("OUTPUT"));
     parser.addOption(output);
+    // A mistake is told as Qt tells it, but with what was typed shown harmless.
+    if (!parser.parse(QCoreApplication::arguments())) {
+        PrintError(QCoreApplication::applicationName() + QStringLiteral(": ")
+                   + CommandFiles::Visible(parser.errorText().toUtf8()));
+        return BadInput;
+    }
     parser.process(app);
 
     try {

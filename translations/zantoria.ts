@@ -1054,11 +1054,11 @@ leave out the files that cannot be read. A figure that does not read as a number
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The deal files to read: regular files only, no folders, FIFOs or devices.</source>
+        <source>Write to OUTPUT: for html instead of the deal file&apos;s name with the extension .htm (one deal file only); for csv and json instead of standard output. - is standard output. Without it each deal file gets its own report: of two whose reports would have the same name, the later keeps its whole name (deal.v2 gives deal.v2.htm); a run in which two would still write the same file, or that names a deal file twice, is refused before anything is written.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Write to OUTPUT: for html instead of the deal file&apos;s name with the extension .htm (one deal file only); for csv and json instead of standard output. - is standard output. Without it each deal file gets its own report: of two whose reports would have the same name, the later keeps its whole name (deal.v2 gives deal.v2.htm); a run in which two would still write the same file, or that names a deal file twice, is refused before anything is written.</source>
+        <source>The deal files to read: regular files only, no folders, FIFOs or devices. Messages show a name&apos;s control characters and bytes that are no UTF-8 as \xHH, and a backslash as \\.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1064,12 +1064,12 @@ Fenster des Programms.</translation>
         <translation>Nicht genügend Arbeitsspeicher.</translation>
     </message>
     <message>
-        <source>The deal files to read: regular files only, no folders, FIFOs or devices.</source>
-        <translation>Die zu lesenden Geschäftsdateien: nur gewöhnliche Dateien, keine Ordner, FIFOs oder Geräte.</translation>
-    </message>
-    <message>
         <source>Write to OUTPUT: for html instead of the deal file&apos;s name with the extension .htm (one deal file only); for csv and json instead of standard output. - is standard output. Without it each deal file gets its own report: of two whose reports would have the same name, the later keeps its whole name (deal.v2 gives deal.v2.htm); a run in which two would still write the same file, or that names a deal file twice, is refused before anything is written.</source>
         <translation>Nach OUTPUT schreiben: bei html statt unter dem Namen der Geschäftsdatei mit der Endung .htm (nur eine Geschäftsdatei); bei csv und json statt auf die Standardausgabe. - ist die Standardausgabe. Ohne diese Angabe erhält jede Geschäftsdatei ihren eigenen Bericht: Von zwei Dateien, deren Berichte gleich hießen, behält die spätere ihren ganzen Namen (aus deal.v2 wird deal.v2.htm); ein Aufruf, in dem zwei Berichte dennoch dieselbe Datei wären oder der eine Geschäftsdatei zweimal nennt, wird abgelehnt, bevor etwas geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>The deal files to read: regular files only, no folders, FIFOs or devices. Messages show a name&apos;s control characters and bytes that are no UTF-8 as \xHH, and a backslash as \\.</source>
+        <translation>Die zu lesenden Geschäftsdateien: nur gewöhnliche Dateien, keine Ordner, FIFOs oder Geräte. Meldungen zeigen Steuerzeichen eines Namens und Bytes, die kein UTF-8 sind, als \xHH, einen Backslash als \\.</translation>
     </message>
 </context>
 </TS>

@@ -100,6 +100,8 @@ private slots:
     void failedWritesAreTold_data();
     void failedWritesAreTold();
     void memoryStaysFlatWithManyFiles();
+    void namesShownHarmlessInMessages_data();
+    void namesShownHarmlessInMessages();
     void manyFilesInEachFormat();
     void help();
 
@@ -593,6 +595,32 @@ void TestReportCommand::failedWritesAreTold()
     const Result result = RunScript(QStringLiteral("\"$0\" %1 \"$2\" %2").arg(options, redirection),
                                     {QStringLiteral(ZANT_EXAMPLES "/five-loans.zant")});
     QCOMPARE(result.err, message);
+    QCOMPARE(result.exitCode, 2);
+}
+
+void TestReportCommand::namesShownHarmlessInMessages_data()
+{
+    QTest::addColumn<QString>("name");  // as printf makes it
+    QTest::addColumn<QString>("shown"); // as a message shows it
+    QTest::newRow("a title sequence") << "evil\\033]2;T\\007.zant" << "evil\\x1b]2;T\\x07.zant";
+    QTest::newRow("a line break") << "two\\nlines.zant" << "two\\x0alines.zant";
+    QTest::newRow("a carriage return") << "back\\rhere.zant" << "back\\x0dhere.zant";
+    QTest::newRow("a delete") << "del\\177.zant" << "del\\x7f.zant";
+    QTest::newRow("a C1 control") << "csi\\302\\233.zant" << "csi\\u009b.zant";
+    QTest::newRow("a right-to-left override") << "tnaz\\342\\200\\256.exe" << "tnaz\\u202e.exe";
+    QTest::newRow("no UTF-8") << "deal-\\377.zant" << "deal-\\xff.zant";
+    QTest::newRow("a backslash") << "back\\\\slash.zant" << "back\\\\slash.zant";
+    QTest::newRow("letters") << "Gr\\303\\274n.zant" << "Grün.zant";
+}
+
+// A file name can hold anything but "/" and NUL, escape sequences too: a message shows it without
+// letting the terminal act on it, the same name always the same way.
+void TestReportCommand::namesShownHarmlessInMessages()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    const Result result = RunScript(QStringLiteral("\"$0\" \"$1/$(printf '%1')\"").arg(name));
+    QCOMPARE(result.err, m_dir->path() + QLatin1Char('/') + shown + QStringLiteral(" was not found.\n"));
     QCOMPARE(result.exitCode, 2);
 }
 
