@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QHash>
 #include <QTemporaryDir>
 
 #include <cerrno>
@@ -57,21 +58,87 @@ bool CopyToStandardOutput(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = file.readAll();
-    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size())
-        && std::fflush(stdout) == 0;
+    while (!file.atEnd()) {
+        if (!CommandFiles::WriteStandardOutput(file.read(1 << 16)))
+            return false;
+    }
+    return true;
+}
+
+// What tells a file from any other, however it is named: its device and inode when it exists,
+// else its folder's with its own name, else the name as it is.
+QByteArray Identity(const QByteArray &path)
+{
+    struct stat info {};
+    if (::stat(path.constData(), &info) == 0)
+        return "file " + QByteArray::number(quint64(info.st_dev)) + ' ' + QByteArray::number(quint64(info.st_ino));
+    const QByteArray folder = FolderOf(path);
+    if (::stat(folder.isEmpty() ? "." : folder.constData(), &info) == 0)
+        return "name " + QByteArray::number(quint64(info.st_dev)) + ' ' + QByteArray::number(quint64(info.st_ino))
+               + '/' + BaseOf(path);
+    return "path " + path;
 }
 
 } // namespace
 
+bool CommandFiles::WriteStandardOutput(const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t written = ::write(STDOUT_FILENO, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            const QString why = qt_error_string(written < 0 ? errno : EIO);
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(Tr(QT_TRANSLATE_NOOP("CommandFiles", "Cannot write to standard output: %1."))
+                                        .arg(why)));
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+QString CommandFiles::Visible(const QByteArray &name)
+{
+    QString shown;
+    for (qsizetype i = 0; i < name.size();) {
+        const auto lead = uchar(name.at(i));
+        const qsizetype length = lead < 0x80 ? 1 : lead >= 0xc2 && lead <= 0xdf ? 2
+                                 : lead >= 0xe0 && lead <= 0xef            ? 3
+                                 : lead >= 0xf0 && lead <= 0xf4            ? 4
+                                                                           : 0;
+        // A sequence is whole and the shortest form of its character when it reads back as itself.
+        const QByteArray sequence = name.mid(i, length);
+        const QString character = QString::fromUtf8(sequence);
+        if (length == 0 || sequence.size() != length || character.toUtf8() != sequence) {
+            shown += QStringLiteral("\\x%1").arg(uint(lead), 2, 16, QLatin1Char('0'));
+            ++i;
+            continue;
+        }
+        i += length;
+        const char32_t code = character.toUcs4().constFirst();
+        if (code < 0x20 || code == 0x7f)
+            shown += QStringLiteral("\\x%1").arg(uint(code), 2, 16, QLatin1Char('0'));
+        else if ((code >= 0x80 && code <= 0x9f) || code == 0x200e || code == 0x200f
+                 || (code >= 0x2028 && code <= 0x202e) || (code >= 0x2066 && code <= 0x2069))
+            shown += QStringLiteral("\\u%1").arg(uint(code), 4, 16, QLatin1Char('0'));
+        else if (code == '\\')
+            shown += QStringLiteral("\\\\");
+        else
+            shown += character;
+    }
+    return shown;
+}
+
 CFileName CFileName::FromArgument(const QByteArray &argument)
 {
-    return {argument, QFile::decodeName(argument)};
+    return {argument, QFile::decodeName(argument), CommandFiles::Visible(argument)};
 }
 
 bool CFileName::IsText() const
 {
-    return QFile::encodeName(shown) == bytes;
+    return QFile::encodeName(text) == bytes;
 }
 
 CFileName CommandFiles::ReportBeside(const CFileName &deal)
@@ -83,12 +150,45 @@ CFileName CommandFiles::ReportBeside(const CFileName &deal)
     return CFileName::FromArgument(stem + ".htm");
 }
 
-std::optional<QString> CommandFiles::InputProblem(const CFileName &input)
+std::optional<QString> CommandFiles::ReportsBeside(const QList<CFileName> &deals, QList<CFileName> &reports)
 {
-    struct stat info {};
-    if (::stat(input.bytes.constData(), &info) == 0 && S_ISDIR(info.st_mode))
-        return Tr(QT_TRANSLATE_NOOP("CommandFiles", "%1 is a folder, not a deal file."))
-            .arg(input.shown);
+    reports.clear();
+    struct CTaken
+    {
+        qsizetype deal; // whose deal file or report it is
+        bool report;
+    };
+    QHash<QByteArray, CTaken> taken;
+    for (qsizetype i = 0; i < deals.size(); ++i) {
+        const QByteArray identity = Identity(deals.at(i).bytes);
+        if (taken.contains(identity)) {
+            return Tr(QT_TRANSLATE_NOOP("CommandFiles", "%1 is named twice: it would get two reports."))
+                .arg(deals.at(i).shown);
+        }
+        taken.insert(identity, {i, false});
+    }
+    for (qsizetype i = 0; i < deals.size(); ++i) {
+        CFileName report = ReportBeside(deals.at(i));
+        QByteArray identity = Identity(report.bytes);
+        if (taken.contains(identity)) {
+            report = CFileName::FromArgument(deals.at(i).bytes + ".htm");
+            identity = Identity(report.bytes);
+        }
+        if (const auto other = taken.constFind(identity); other != taken.cend()) {
+            reports.clear();
+            if (!other->report)
+                return Tr(QT_TRANSLATE_NOOP("CommandFiles",
+                                            "The report of %1 would replace the deal file %2: "
+                                            "write it elsewhere with -o."))
+                    .arg(deals.at(i).shown, deals.at(other->deal).shown);
+            return Tr(QT_TRANSLATE_NOOP("CommandFiles",
+                                        "The reports of %1 and %2 would both be %3: write them one "
+                                        "at a time with -o."))
+                .arg(deals.at(other->deal).shown, deals.at(i).shown, report.shown);
+        }
+        taken.insert(identity, {i, true});
+        reports.append(report);
+    }
     return std::nullopt;
 }
 
@@ -116,17 +216,28 @@ std::optional<QString> CommandFiles::OutputProblem(const CFileName &output, cons
     return std::nullopt;
 }
 
-void CommandFiles::ReadInput(const CFileName &input, const Reader &read)
+std::optional<QString> CommandFiles::ReadInput(const CFileName &input, const Reader &read)
 {
-    if (input.IsText()) {
-        read(input.shown);
-        return;
-    }
-    // The open file is reached again through its descriptor's name, which is plain text.
-    const CDescriptor file(::open(input.bytes.constData(), O_RDONLY | O_CLOEXEC));
-    if (file.Fd() < 0)
+    // Opening does not wait for a FIFO's writer; the checks then concern the file opened.
+    const CDescriptor file(::open(input.bytes.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (file.Fd() < 0) {
+        const int error = errno;
+        // A socket cannot be opened at all.
+        if (::stat(input.bytes.constData(), &info) != 0 || S_ISREG(info.st_mode) || S_ISDIR(info.st_mode))
+            CFileException::ThrowErrno(error, input.shown);
+    } else if (::fstat(file.Fd(), &info) != 0) {
         CFileException::ThrowErrno(errno, input.shown);
+    }
+    if (S_ISDIR(info.st_mode))
+        return Tr(QT_TRANSLATE_NOOP("CommandFiles", "%1 is a folder, not a deal file."))
+            .arg(input.shown);
+    if (!S_ISREG(info.st_mode))
+        return Tr(QT_TRANSLATE_NOOP("CommandFiles", "%1 is a pipe, socket or device, not a deal file."))
+            .arg(input.shown);
+    // The open file is reached again through its descriptor's name, which is plain text.
     read(file.Path());
+    return std::nullopt;
 }
 
 bool CommandFiles::WriteOutput(const CFileName &output, const Writer &write)
@@ -137,12 +248,12 @@ bool CommandFiles::WriteOutput(const CFileName &output, const Writer &write)
         return folder.isValid() && write(path) && CopyToStandardOutput(path);
     }
     if (output.IsText())
-        return write(output.shown);
+        return write(output.text);
     const QByteArray folderName = FolderOf(output.bytes);
     const CDescriptor folder(::open(folderName.isEmpty() ? "." : folderName.constData(),
                                     O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.Fd() < 0)
-        return write(output.shown); // which then says why the folder cannot be reached
+        return write(output.text); // which then says why the folder cannot be reached
     const QByteArray temporary = ".zantoria-report-" + QByteArray::number(::getpid()) + ".htm";
     if (!write(folder.Path() + QLatin1Char('/') + QFile::decodeName(temporary)))
         return false;

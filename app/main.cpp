@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFileInfo>
 
 #include <cstdio>
 #include <cstdlib>
@@ -66,18 +65,6 @@ int RefuseWithoutDisplay(int argc, char *argv[])
     return 1;
 }
 
-// The files named on the command line, with full paths: the program changes its current folder.
-QStringList FilesToOpen(const QApplication &app)
-{
-    QCommandLineParser parser;
-    Program::DescribeCommandLine(parser);
-    parser.process(app);
-    QStringList files = parser.positionalArguments();
-    for (QString &file : files)
-        file = QFileInfo(file).absoluteFilePath();
-    return files;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -89,6 +76,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     SetIdentity();
     Program::Prepare(app);
-    Program::Run(FilesToOpen(app));
+    // The arguments' own bytes, which QApplication left after taking out its own options: a
+    // name that is no UTF-8 would not survive QCoreApplication::arguments().
+    QByteArrayList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QByteArray(argv[i]);
+    Program::Run(Program::FilesToOpen(arguments));
     return 0;
 }

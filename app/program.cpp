@@ -11,6 +11,10 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+
+#include <fcntl.h>
 
 void Program::DescribeCommandLine(QCommandLineParser &parser)
 {
@@ -23,6 +27,31 @@ void Program::DescribeCommandLine(QCommandLineParser &parser)
         QStringLiteral("DEAL.zant"),
         QCoreApplication::translate("main", "A deal file to open, as Import Data would."),
         QStringLiteral("[DEAL.zant]"));
+}
+
+QStringList Program::FilesToOpen(const QByteArrayList &arguments)
+{
+    QStringList files;
+    bool options = true;
+    for (const QByteArray &argument : arguments) {
+        if (options && argument == "--") {
+            options = false;
+            continue;
+        }
+        if (options && argument.startsWith('-') && argument != "-")
+            continue; // --help and --version end the program before
+        const QString text = QFile::decodeName(argument);
+        if (QFile::encodeName(text) != argument) {
+            const int fd = ::open(argument.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+            if (fd >= 0) {
+                files << QStringLiteral("/proc/self/fd/%1").arg(fd);
+                continue;
+            }
+        }
+        // Else the window says why it cannot be opened.
+        files << QFileInfo(text).absoluteFilePath();
+    }
+    return files;
 }
 
 void Program::Prepare(QApplication &app)

@@ -19,14 +19,19 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QHash>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
 #include <QTextStream>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <functional>
 #include <new>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -44,34 +49,45 @@ void PrintError(const QString &message)
     QTextStream(stderr) << message << Qt::endl;
 }
 
-// The command line's own bytes of each argument as Qt reads it as text, so that a file name that
-// is no UTF-8 still names its file: the whole argument, and what follows "-o" or "--output=".
-class CArgumentBytes
+// The command line's own bytes of the deal files and of the output, found by their places in
+// argv as QCommandLineParser reads them, so that names that are no UTF-8 keep their bytes: two
+// names that differ only in such bytes read as the same text, yet name two files.
+struct CArgumentBytes
 {
-public:
+    QList<QByteArray> positional;
+    std::optional<QByteArray> output;
+
     CArgumentBytes(int argc, char *argv[])
     {
-        for (int i = argc - 1; i >= 1; --i) {
+        bool options = true;
+        for (int i = 1; i < argc; ++i) {
             const QByteArray argument(argv[i]);
-            for (const QByteArray &prefix : {QByteArray("--output="), QByteArray("-o"), QByteArray()}) {
-                if (argument.startsWith(prefix))
-                    m_bytes.insert(QFile::decodeName(argument.mid(prefix.size())), argument.mid(prefix.size()));
+            auto next = [&]() { return i + 1 < argc ? QByteArray(argv[++i]) : QByteArray(); };
+            if (!options || argument == "-" || !argument.startsWith('-')) {
+                positional.append(argument);
+            } else if (argument == "--") {
+                options = false;
+            } else if (argument.startsWith("--")) {
+                const qsizetype equals = argument.indexOf('=');
+                const QByteArray name = argument.mid(2, equals < 0 ? -1 : equals - 2);
+                const bool takesValue = name == "format" || name == "output";
+                const QByteArray value = equals >= 0 ? argument.mid(equals + 1)
+                                         : takesValue ? next() : QByteArray();
+                if (name == "output")
+                    output = value;
+            } else {
+                // Short options run together ("-vo"): -o takes the rest, or the next argument.
+                const qsizetype o = argument.indexOf('o');
+                if (o > 0)
+                    output = o + 1 < argument.size() ? argument.mid(o + 1) : next();
             }
         }
     }
-    [[nodiscard]] QByteArray Of(const QString &text) const
-    {
-        return m_bytes.value(text, QFile::encodeName(text));
-    }
-
-private:
-    QHash<QString, QByteArray> m_bytes;
 };
 
 // A deal file as named, made absolute so that messages say where it was looked for.
-CFileName InputName(const QString &text, const CArgumentBytes &arguments)
+CFileName InputName(QByteArray bytes)
 {
-    QByteArray bytes = arguments.Of(text);
     if (!bytes.startsWith('/'))
         bytes = QFile::encodeName(QDir::currentPath()) + '/' + bytes;
     return CFileName::FromArgument(bytes);
@@ -90,17 +106,17 @@ struct CCommand
 // large to show: the file is refused, since a report with that figure left out would mislead.
 int ReadDeal(const CFileName &input, CDealRecord &record)
 {
-    if (const auto problem = CommandFiles::InputProblem(input)) {
-        PrintError(*problem);
-        return FileError;
-    }
     record = ProfileStore::FirstRunRecord();
     try {
         std::optional<CImportError> error;
         std::vector<CReadNotice> notices;
-        CommandFiles::ReadInput(input, [&](const QString &path) {
+        const auto problem = CommandFiles::ReadInput(input, [&](const QString &path) {
             error = ExchangeFile::Import(record, path, &notices);
         });
+        if (problem) {
+            PrintError(*problem);
+            return FileError;
+        }
         for (const CReadNotice &notice : notices)
             PrintError(input.shown + QStringLiteral(": ") + notice.Message());
         if (error) {
@@ -110,15 +126,15 @@ int ReadDeal(const CFileName &input, CDealRecord &record)
         if (!notices.empty())
             return BadInput;
     } catch (const CFileException &exception) {
-        PrintError(exception.Message());
+        // Told by the name given, not by the path the file was read through.
+        PrintError(CFileException(exception.m_cause, input.shown, exception.m_lOsError).Message());
         return FileError;
     }
     return Success;
 }
 
-int WriteHtml(const CCommand &command, const CFileName &input)
+int WriteHtml(const CCommand &command, const CFileName &input, const CFileName &reportName)
 {
-    const CFileName reportName = command.output ? *command.output : CommandFiles::ReportBeside(input);
     if (const auto problem = CommandFiles::OutputProblem(reportName, input)) {
         PrintError(*problem);
         return FileError;
@@ -130,32 +146,55 @@ int WriteHtml(const CCommand &command, const CFileName &input)
         CReport report(record, command.settings, nullptr);
         if (report.Create(path))
             return true;
-        PrintError(report.LastError());
+        // Told by the report's name, not by the path it was written through.
+        PrintError(report.LastError().replace(path, reportName.shown));
         return false;
     });
     return written ? Success : FileError;
 }
 
-bool WriteBytes(const CFileName &output, const QByteArray &bytes)
+// Where a table goes, piece by piece; false once a piece could not be written, after saying why.
+using Put = std::function<bool(const QByteArray &piece)>;
+
+// Writes the table through put into a save file at path, which replaces the output only once all
+// is written and on disk; false after saying why it was not. Each deal's piece is written as it
+// comes, so that memory holds one deal at a time however many there are.
+bool WriteTableFile(const QString &path, const CFileName &output, const std::function<bool(const Put &)> &table)
 {
-    if (output.IsStandardOutput()) {
-        return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size())
-            && std::fflush(stdout) == 0;
-    }
-    return CommandFiles::WriteOutput(output, [&bytes](const QString &path) {
-        try {
-            const std::unique_ptr<QSaveFile> file = SaveFile::Open(path);
-            SaveFile::WriteAndCommit(*file, bytes);
-            return true;
-        } catch (const CFileException &exception) {
-            PrintError(exception.Message());
-            return false;
+    try {
+        const std::unique_ptr<QSaveFile> file = SaveFile::Open(path);
+        qint64 total = 0;
+        bool ok = true;
+        const bool complete = table([&](const QByteArray &piece) {
+            for (qint64 done = 0; ok && done < piece.size();) {
+                const qint64 written = file->write(piece.constData() + done, piece.size() - done);
+                ok = written > 0;
+                done += std::max<qint64>(written, 0);
+            }
+            total += piece.size();
+            return ok;
+        });
+        // As SaveFile::WriteAndCommit: the size on disk must be all that was written.
+        if (!complete || !file->flush() || file->error() != QFileDevice::NoError || file->size() != total) {
+            file->cancelWriting();
+            file->commit();
+            throw CFileException(CFileException::diskFull, path);
         }
-    });
+        if (!file->commit())
+            throw CFileException(file->error() == QFileDevice::RenameError ? CFileException::accessDenied
+                                                                           : CFileException::diskFull,
+                                 path);
+        return true;
+    } catch (const CFileException &exception) {
+        // Told by the output's name, not by the path of its temporary file.
+        PrintError(CFileException(exception.m_cause, output.shown, exception.m_lOsError).Message());
+        return false;
+    }
 }
 
-// Every deal file read and analysed into one document; a file that cannot be read is left out
-// and named on standard error, and the exit status tells the worst that happened.
+// Every deal file read and analysed into one document, each deal written as soon as it is
+// analysed; a file that cannot be read is left out and named on standard error, and the exit
+// status tells the worst that happened.
 int WriteTable(const CCommand &command)
 {
     const CFileName output = command.output.value_or(CFileName::FromArgument("-"));
@@ -166,22 +205,49 @@ int WriteTable(const CCommand &command)
         }
     }
     int status = Success;
-    QByteArray csv = AnalysisExport::DealsCsvHeader();
-    QList<QJsonObject> deals;
-    for (qsizetype i = 0; i < command.inputs.size(); ++i) {
-        CDealRecord record;
-        if (const int read = ReadDeal(command.inputs.at(i), record); read != Success) {
-            status = std::max(status, read);
-            continue;
+    const bool csv = command.format == Format::Csv;
+    auto table = [&](const Put &put) {
+        // The JSON document's own text around its list of deals, so that the pieces add up to the
+        // document that the whole list would give.
+        const QByteArray empty = csv ? QByteArray() : AnalysisExport::DealsJson({});
+        const qsizetype list = empty.indexOf("[\n") + 2;
+        if (!put(csv ? AnalysisExport::DealsCsvHeader() : empty.left(list)))
+            return false;
+        bool first = true;
+        for (qsizetype i = 0; i < command.inputs.size(); ++i) {
+            CDealRecord record;
+            if (const int read = ReadDeal(command.inputs.at(i), record); read != Success) {
+                status = std::max(status, read);
+                continue;
+            }
+            const CDealAnalysis deal = Analyze(record);
+            QByteArray piece;
+            if (csv) {
+                piece = AnalysisExport::DealCsvLines(command.given.at(i), record, deal);
+            } else {
+                if (!first)
+                    piece = ",\n";
+                // An element of the list, two levels in.
+                QByteArray object =
+                    QJsonDocument(AnalysisExport::DealJson(command.given.at(i), record, deal))
+                        .toJson(QJsonDocument::Indented)
+                        .chopped(1);
+                piece += "        " + object.replace("\n", "\n        ");
+            }
+            first = false;
+            if (!put(piece))
+                return false;
         }
-        const CDealAnalysis deal = Analyze(record);
-        if (command.format == Format::Csv)
-            csv += AnalysisExport::DealCsvLines(command.given.at(i), record, deal);
-        else
-            deals.append(AnalysisExport::DealJson(command.given.at(i), record, deal));
+        return csv || put((first ? QByteArray() : QByteArray("\n")) + empty.mid(list));
+    };
+    bool written = false;
+    if (output.IsStandardOutput()) {
+        written = table(&CommandFiles::WriteStandardOutput);
+    } else {
+        written = CommandFiles::WriteOutput(
+            output, [&](const QString &path) { return WriteTableFile(path, output, table); });
     }
-    const QByteArray bytes = command.format == Format::Csv ? csv : AnalysisExport::DealsJson(deals);
-    return WriteBytes(output, bytes) ? status : FileError;
+    return written ? status : FileError;
 }
 
 void PrintUsageError(const QCommandLineParser &parser, const QString &problem)
@@ -202,15 +268,23 @@ std::optional<QString> ReadArguments(const QCommandLineParser &parser, const QCo
         command.format = Format::Json;
     else if (name != QLatin1String("html"))
         return Tr(QT_TRANSLATE_NOOP("main", "Unknown format \"%1\": use html, csv or json."))
-            .arg(parser.value(format));
+            .arg(CommandFiles::Visible(parser.value(format).toUtf8()));
     command.given = parser.positionalArguments();
     if (command.given.isEmpty())
         return Tr(QT_TRANSLATE_NOOP("main", "No deal file given."));
     const CArgumentBytes arguments(argc, argv);
-    for (const QString &text : std::as_const(command.given))
-        command.inputs.append(InputName(text, arguments));
-    if (parser.isSet(output))
-        command.output = CFileName::FromArgument(arguments.Of(parser.value(output)));
+    for (qsizetype i = 0; i < command.given.size(); ++i) {
+        // The bytes at the same place, unless the two readings disagree (they never should).
+        const QString &text = command.given.at(i);
+        const bool same = arguments.positional.size() == command.given.size()
+                          && QFile::decodeName(arguments.positional.at(i)) == text;
+        command.inputs.append(InputName(same ? arguments.positional.at(i) : QFile::encodeName(text)));
+    }
+    if (parser.isSet(output)) {
+        const QString text = parser.value(output);
+        const bool same = arguments.output && QFile::decodeName(*arguments.output) == text;
+        command.output = CFileName::FromArgument(same ? *arguments.output : QFile::encodeName(text));
+    }
     if (command.format == Format::Html && command.output && command.inputs.size() > 1)
         return Tr(QT_TRANSLATE_NOOP("main", "-o names one report, but %1 deal files were given."))
             .arg(command.inputs.size());
@@ -231,9 +305,16 @@ int Run(const QCommandLineParser &parser, const QCommandLineOption &format,
 
     if (command.format != Format::Html)
         return WriteTable(command);
+    QList<CFileName> reports;
+    if (command.output) {
+        reports.append(*command.output);
+    } else if (const auto problem = CommandFiles::ReportsBeside(command.inputs, reports)) {
+        PrintError(*problem);
+        return BadInput;
+    }
     int status = Success;
-    for (const CFileName &input : std::as_const(command.inputs))
-        status = std::max(status, WriteHtml(command, input));
+    for (qsizetype i = 0; i < command.inputs.size(); ++i)
+        status = std::max(status, WriteHtml(command, command.inputs.at(i), reports.at(i)));
     return status;
 }
 
@@ -241,6 +322,18 @@ int Run(const QCommandLineParser &parser, const QCommandLineOption &format,
 
 int main(int argc, char *argv[])
 {
+    // A standard stream that was closed is held by /dev/null opened for reading only: a file
+    // opened later cannot take its number (and receive the messages or the table), and writing
+    // to it still fails, so that the failure is told.
+    for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(stream, F_GETFD) < 0 && errno == EBADF) {
+            const int held = ::open("/dev/null", O_RDONLY);
+            if (held >= 0 && held != stream) {
+                ::dup2(held, stream);
+                ::close(held);
+            }
+        }
+    }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(Product::Version);
     InstallTranslations(app);
@@ -259,7 +352,11 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("DEAL.zant"),
-                                 Tr(QT_TRANSLATE_NOOP("main", "The deal files to read.")),
+                                 Tr(QT_TRANSLATE_NOOP(
+                                     "main",
+                                     "The deal files to read: regular files only, no folders, FIFOs "
+                                     "or devices. Messages show a name's control characters and "
+                                     "bytes that are no UTF-8 as \\xHH, and a backslash as \\\\.")),
                                  QStringLiteral("DEAL.zant..."));
     const QCommandLineOption format(
         QStringLiteral("format"),
@@ -275,9 +372,18 @@ int main(int argc, char *argv[])
             "main",
             "Write to OUTPUT: for html instead of the deal file's name with the extension .htm "
             "(one deal file only); for csv and json instead of standard output. - is standard "
-            "output.")),
+            "output. Without it each deal file gets its own report: of two whose reports would "
+            "have the same name, the later keeps its whole name (deal.v2 gives deal.v2.htm); a run "
+            "in which two would still write the same file, or that names a deal file twice, is "
+            "refused before anything is written.")),
         QStringLiteral("OUTPUT"));
     parser.addOption(output);
+    // A mistake is told as Qt tells it, but with what was typed shown harmless.
+    if (!parser.parse(QCoreApplication::arguments())) {
+        PrintError(QCoreApplication::applicationName() + QStringLiteral(": ")
+                   + CommandFiles::Visible(parser.errorText().toUtf8()));
+        return BadInput;
+    }
     parser.process(app);
 
     try {

@@ -38,6 +38,9 @@ void CRecentFiles::Save(IProfile &profile) const
 void CRecentFiles::Add(const QString &path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
+    // Reached through an open descriptor, as a name that is no UTF-8 is: no later run could open it.
+    if (absolute.startsWith(QLatin1String("/proc/self/fd/")))
+        return;
     m_files.removeAll(absolute);
     m_files.prepend(absolute);
     while (m_files.size() > MaxFiles)

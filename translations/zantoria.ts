@@ -1100,6 +1100,26 @@ Make room and choose Retry, choose Export to keep the deal in a file of your cho
         <source>Cannot write the report to %1: it is the deal file being read.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 is a pipe, socket or device, not a deal file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is named twice: it would get two reports.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report of %1 would replace the deal file %2: write it elsewhere with -o.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reports of %1 and %2 would both be %3: write them one at a time with -o.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1128,19 +1148,19 @@ Make room and choose Retry, choose Export to keep the deal in a file of your cho
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The deal files to read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>html (the report, the default), csv (a line per loan of each file, the file&apos;s name first) or json (one document; see docs/analysis-json.md).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Write to OUTPUT: for html instead of the deal file&apos;s name with the extension .htm (one deal file only); for csv and json instead of standard output. - is standard output.</source>
+        <source>Out of memory.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Out of memory.</source>
+        <source>Write to OUTPUT: for html instead of the deal file&apos;s name with the extension .htm (one deal file only); for csv and json instead of standard output. - is standard output. Without it each deal file gets its own report: of two whose reports would have the same name, the later keeps its whole name (deal.v2 gives deal.v2.htm); a run in which two would still write the same file, or that names a deal file twice, is refused before anything is written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The deal files to read: regular files only, no folders, FIFOs or devices. Messages show a name&apos;s control characters and bytes that are no UTF-8 as \xHH, and a backslash as \\.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -1105,6 +1105,26 @@ Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren
         <source>Cannot write the report to %1: it is the deal file being read.</source>
         <translation>Der Bericht kann nicht nach %1 geschrieben werden: Das ist die gelesene Geschäftsdatei.</translation>
     </message>
+    <message>
+        <source>%1 is a pipe, socket or device, not a deal file.</source>
+        <translation>%1 ist eine Pipe, ein Socket oder ein Gerät, keine Geschäftsdatei.</translation>
+    </message>
+    <message>
+        <source>%1 is named twice: it would get two reports.</source>
+        <translation>%1 ist zweimal genannt: Die Datei bekäme zwei Berichte.</translation>
+    </message>
+    <message>
+        <source>The report of %1 would replace the deal file %2: write it elsewhere with -o.</source>
+        <translation>Der Bericht von %1 würde die Geschäftsdatei %2 ersetzen: Schreiben Sie ihn mit -o an einen anderen Ort.</translation>
+    </message>
+    <message>
+        <source>The reports of %1 and %2 would both be %3: write them one at a time with -o.</source>
+        <translation>Die Berichte von %1 und %2 wären beide %3: Schreiben Sie sie einzeln mit -o.</translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1.</source>
+        <translation>Die Standardausgabe kann nicht geschrieben werden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1133,20 +1153,20 @@ Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren
         <translation>-o nennt einen Bericht, aber es wurden %1 Geschäftsdateien angegeben.</translation>
     </message>
     <message>
-        <source>The deal files to read.</source>
-        <translation>Die zu lesenden Geschäftsdateien.</translation>
-    </message>
-    <message>
         <source>html (the report, the default), csv (a line per loan of each file, the file&apos;s name first) or json (one document; see docs/analysis-json.md).</source>
         <translation>html (der Bericht, die Voreinstellung), csv (eine Zeile je Darlehen jeder Datei, der Name der Datei zuerst) oder json (ein Dokument; siehe docs/analysis-json.md).</translation>
     </message>
     <message>
-        <source>Write to OUTPUT: for html instead of the deal file&apos;s name with the extension .htm (one deal file only); for csv and json instead of standard output. - is standard output.</source>
-        <translation>Nach OUTPUT schreiben: bei html statt unter dem Namen der Geschäftsdatei mit der Endung .htm (nur eine Geschäftsdatei); bei csv und json statt auf die Standardausgabe. - ist die Standardausgabe.</translation>
-    </message>
-    <message>
         <source>Out of memory.</source>
         <translation>Nicht genügend Arbeitsspeicher.</translation>
+    </message>
+    <message>
+        <source>Write to OUTPUT: for html instead of the deal file&apos;s name with the extension .htm (one deal file only); for csv and json instead of standard output. - is standard output. Without it each deal file gets its own report: of two whose reports would have the same name, the later keeps its whole name (deal.v2 gives deal.v2.htm); a run in which two would still write the same file, or that names a deal file twice, is refused before anything is written.</source>
+        <translation>Nach OUTPUT schreiben: bei html statt unter dem Namen der Geschäftsdatei mit der Endung .htm (nur eine Geschäftsdatei); bei csv und json statt auf die Standardausgabe. - ist die Standardausgabe. Ohne diese Angabe erhält jede Geschäftsdatei ihren eigenen Bericht: Von zwei Dateien, deren Berichte gleich hießen, behält die spätere ihren ganzen Namen (aus deal.v2 wird deal.v2.htm); ein Aufruf, in dem zwei Berichte dennoch dieselbe Datei wären oder der eine Geschäftsdatei zweimal nennt, wird abgelehnt, bevor etwas geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>The deal files to read: regular files only, no folders, FIFOs or devices. Messages show a name&apos;s control characters and bytes that are no UTF-8 as \xHH, and a backslash as \\.</source>
+        <translation>Die zu lesenden Geschäftsdateien: nur gewöhnliche Dateien, keine Ordner, FIFOs oder Geräte. Meldungen zeigen Steuerzeichen eines Namens und Bytes, die kein UTF-8 sind, als \xHH, einen Backslash als \\.</translation>
     </message>
     <message>
         <source>Writes the Zantoria report of each deal file (*.zant) as an HTML page beside it, or the

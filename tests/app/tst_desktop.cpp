@@ -1,5 +1,6 @@
 #include "apptestsupport.h"
 #include "localeservices.h"
+#include "program.h"
 #include "recentfiles.h"
 #include "testfiles.h"
 #include "zantdlg.h"
@@ -10,6 +11,8 @@
 #include <QSettings>
 #include <QTest>
 #include <QWhatsThis>
+
+#include <cstdio>
 
 #include <sys/stat.h>
 
@@ -24,6 +27,7 @@ private slots:
 
     void opensTheFilesOfItsCommandLine_data();
     void opensTheFilesOfItsCommandLine();
+    void opensANameThatIsNoUtf8();
     void recentFilesUnderFile();
     void valueEditsExplainThemselves_data();
     void valueEditsExplainThemselves();
@@ -103,6 +107,24 @@ void TestDesktop::opensTheFilesOfItsCommandLine()
     });
     QCOMPARE(fixture.m_profile->GetProfileString("Recent File List", "File1"),
              remembered ? paths.constFirst() : QString());
+}
+
+// "deal-\xff.zant" reads as text that names no file: the window still opens the file itself.
+void TestDesktop::opensANameThatIsNoUtf8()
+{
+    CAppFixture fixture;
+    const QString elm = DealFile(fixture.m_documents, QStringLiteral("elm.zant"), QStringLiteral("Elm"));
+    const QByteArray name = QFile::encodeName(fixture.m_documents.path()) + "/deal-\xff.zant";
+    QCOMPARE(::rename(QFile::encodeName(elm).constData(), name.constData()), 0);
+
+    fixture.m_app->SetFilesToOpen(Program::FilesToOpen({name}));
+    fixture.Run([&](CZANTDlg &dlg) {
+        QTRY_COMPARE(Edit(dlg, "editDescription")->text(), QStringLiteral("Elm"));
+        QCOMPARE(fixture.m_prompt.m_messages.size(), 0);
+        dlg.reject();
+    });
+    // No later run could reach it by the name it was opened through.
+    QCOMPARE(fixture.m_profile->GetProfileString("Recent File List", "File1"), QString());
 }
 
 void TestDesktop::recentFilesUnderFile()

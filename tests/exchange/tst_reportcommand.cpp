@@ -15,8 +15,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstring>
+#include <vector>
+
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/resource.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -46,6 +53,25 @@ QString MaskDate(QString page)
     return page;
 }
 
+// A file by the bytes of its name, which need not be UTF-8.
+QByteArray ReadRaw(const QByteArray &path)
+{
+    QFile file;
+    const int fd = ::open(path.constData(), O_RDONLY);
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return QByteArray("(missing)");
+    return file.readAll();
+}
+
+bool CopyToRaw(const QString &from, const QByteArray &to)
+{
+    const QByteArray bytes = ReadAll(from);
+    QFile file;
+    const int fd = ::open(to.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    return fd >= 0 && file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)
+           && file.write(bytes) == bytes.size() && file.flush();
+}
+
 } // namespace
 
 class TestReportCommand : public QObject
@@ -54,6 +80,7 @@ class TestReportCommand : public QObject
 
 private slots:
     void init();
+    void cleanup();
     void writesNextToTheDealFile();
     void writesWhereAsked();
     void usesTheSavedSettingsAndTheLocale();
@@ -66,7 +93,18 @@ private slots:
     void refusedOutputs_data();
     void refusedOutputs();
     void standardOutputAndNamesThatAreNoUtf8();
+    void namesThatDifferOnlyInBytesThatAreNoUtf8_data();
+    void namesThatDifferOnlyInBytesThatAreNoUtf8();
     void outOfMemory();
+    void inputsThatAreNoRegularFiles_data();
+    void inputsThatAreNoRegularFiles();
+    void eachDealFileItsOwnReport_data();
+    void eachDealFileItsOwnReport();
+    void failedWritesAreTold_data();
+    void failedWritesAreTold();
+    void memoryStaysFlatWithManyFiles();
+    void namesShownHarmlessInMessages_data();
+    void namesShownHarmlessInMessages();
     void manyFilesInEachFormat();
     void help();
 
@@ -75,6 +113,10 @@ private:
     // Runs the command with nothing but these locale variables ("LANG=de_DE.UTF-8").
     Result RunIn(const QStringList &arguments, const QStringList &localeVariables,
                  const QString &program = QStringLiteral(ZANT_REPORT_COMMAND));
+    // Runs the command through the shell, which makes the bytes of names that are no UTF-8
+    // (QProcess passes its arguments as UTF-8): script sees the command as "$0", the temporary
+    // folder as "$1", and then arguments.
+    Result RunScript(const QString &script, const QStringList &arguments = {});
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -83,6 +125,12 @@ void TestReportCommand::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
+}
+
+// QTemporaryDir cannot see, and so cannot remove, names that are no UTF-8.
+void TestReportCommand::cleanup()
+{
+    QProcess::execute(QStringLiteral("rm"), {QStringLiteral("-rf"), m_dir->path()});
 }
 
 Result TestReportCommand::Run(const QStringList &arguments, const QString &locale)
@@ -110,6 +158,13 @@ Result TestReportCommand::RunIn(const QStringList &arguments, const QStringList 
     result.out = QString::fromUtf8(process.readAllStandardOutput());
     result.err = QString::fromUtf8(process.readAllStandardError());
     return result;
+}
+
+Result TestReportCommand::RunScript(const QString &script, const QStringList &arguments)
+{
+    return RunIn(QStringList{QStringLiteral("-c"), script, QStringLiteral(ZANT_REPORT_COMMAND), m_dir->path()}
+                     + arguments,
+                 {QStringLiteral("LC_ALL=en_US.UTF-8")}, QStringLiteral("/bin/sh"));
 }
 
 void TestReportCommand::writesNextToTheDealFile()
@@ -391,25 +446,64 @@ void TestReportCommand::standardOutputAndNamesThatAreNoUtf8()
                    {QStringLiteral("LC_ALL=en_US.UTF-8")}, QStringLiteral("/bin/sh"));
     QCOMPARE(result.err, QString());
     QCOMPARE(result.exitCode, 0);
-    auto readRaw = [](const QByteArray &path) {
-        QFile file;
-        const int fd = ::open(path.constData(), O_RDONLY);
-        if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-            return QByteArray("(missing)");
-        return file.readAll();
-    };
-    QCOMPARE(readRaw(folder + "/caf\xe9.htm"), expected);
-    QCOMPARE(readRaw(folder + "/\xfc" "ber.htm"), expected);
+    QCOMPARE(ReadRaw(folder + "/caf\xe9.htm"), expected);
+    QCOMPARE(ReadRaw(folder + "/\xfc" "ber.htm"), expected);
 }
 
-// Beyond 16 MiB a file is refused unread, /dev/zero too. Within it, memory may still run out:
+void TestReportCommand::namesThatDifferOnlyInBytesThatAreNoUtf8_data()
+{
+    QTest::addColumn<QString>("options");
+    QTest::newRow("html") << "";
+    QTest::newRow("html, after --") << "--";
+    QTest::newRow("csv") << "--format=csv";
+    QTest::newRow("json to a file") << "--format json -o \"$1/all.json\"";
+}
+
+// d\xff.zant and d\xfe.zant read as the same text, but each is its own file.
+void TestReportCommand::namesThatDifferOnlyInBytesThatAreNoUtf8()
+{
+    QFETCH(QString, options);
+    const QByteArray folder = QFile::encodeName(m_dir->path());
+    QVERIFY(CopyToRaw(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"), folder + "/d\xff.zant"));
+    QVERIFY(CopyToRaw(QStringLiteral(ZANT_EXAMPLES "/first-run.zant"), folder + "/d\xfe.zant"));
+    const QString five = m_dir->filePath(QStringLiteral("five.htm"));
+    const QString first = m_dir->filePath(QStringLiteral("first.htm"));
+    QCOMPARE(Run({QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"), QStringLiteral("-o"), five}).exitCode, 0);
+    QCOMPARE(Run({QStringLiteral(ZANT_EXAMPLES "/first-run.zant"), QStringLiteral("-o"), first}).exitCode, 0);
+
+    const Result result = RunScript(QStringLiteral("\"$0\" %1 \"$1/$(printf 'd\\377.zant')\" "
+                                                   "\"$1/$(printf 'd\\376.zant')\"").arg(options));
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.exitCode, 0);
+    if (options.contains(QLatin1String("csv"))) {
+        const QStringList lines = result.out.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 1 + 2 * 5 + 1);
+        QVERIFY(lines.at(1).contains(QStringLiteral("Four-unit building")));
+        QVERIFY(!lines.at(6).contains(QStringLiteral("Four-unit building")));
+    } else if (options.contains(QLatin1String("json"))) {
+        const QJsonArray deals = QJsonDocument::fromJson(ReadAll(m_dir->filePath(QStringLiteral("all.json"))))
+                                     [QStringLiteral("deals")].toArray();
+        QCOMPARE(deals.size(), 2);
+        QCOMPARE(deals[0][QStringLiteral("description")].toString(), QStringLiteral("Four-unit building, 12 Elm Street"));
+        QCOMPARE(deals[1][QStringLiteral("description")].toString(), QString());
+    } else {
+        QCOMPARE(MaskDate(QString::fromUtf8(ReadRaw(folder + "/d\xff.htm"))), MaskDate(QString::fromUtf8(ReadAll(five))));
+        QCOMPARE(MaskDate(QString::fromUtf8(ReadRaw(folder + "/d\xfe.htm"))), MaskDate(QString::fromUtf8(ReadAll(first))));
+    }
+}
+
+// Beyond 16 MiB a file is refused unread. Within it, memory may still run out:
 // then the command says so and exits 2, never aborting, and the report on disk stays as it was.
 // The limit is lowered step by step until the import no longer fits.
 void TestReportCommand::outOfMemory()
 {
-    Result result = Run({QStringLiteral("/dev/zero")});
+    const QString large = m_dir->filePath(QStringLiteral("large.zant"));
+    QFile largeFile(large);
+    QVERIFY(largeFile.open(QIODevice::WriteOnly) && largeFile.resize((16 << 20) + 1));
+    largeFile.close();
+    Result result = Run({large});
     QCOMPARE(result.exitCode, 2);
-    QCOMPARE(result.err, QStringLiteral("/dev/zero is too large to be read: a deal file holds at most 16 MiB.\n"));
+    QCOMPARE(result.err, large + QStringLiteral(" is too large to be read: a deal file holds at most 16 MiB.\n"));
 #if defined(__SANITIZE_ADDRESS__)
     QSKIP("AddressSanitizer needs more address space than any limit here leaves");
 #endif
@@ -430,6 +524,227 @@ void TestReportCommand::outOfMemory()
         return;
     }
     QFAIL("the import fitted in every limit tried");
+}
+
+void TestReportCommand::inputsThatAreNoRegularFiles_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("message");
+    const QString notADeal = QStringLiteral("%1 is a pipe, socket or device, not a deal file.");
+    for (const char *format : {"html", "json"}) {
+        QTest::addRow("a FIFO, %s", format) << "fifo.zant" << format << notADeal;
+        QTest::addRow("a socket, %s", format) << "socket.zant" << format << notADeal;
+        QTest::addRow("/dev/null, %s", format) << "/dev/null" << format << notADeal;
+        QTest::addRow("/dev/zero, %s", format) << "/dev/zero" << format << notADeal;
+        QTest::addRow("a folder, %s", format) << "folder" << format << "%1 is a folder, not a deal file.";
+    }
+}
+
+// A FIFO would hold the whole run waiting for a writer, a device reads as an empty or endless
+// deal: each is refused by its name, and the other files are written as ever.
+void TestReportCommand::inputsThatAreNoRegularFiles()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, format);
+    QFETCH(QString, message);
+    QCOMPARE(::mkfifo(QFile::encodeName(m_dir->filePath(QStringLiteral("fifo.zant"))).constData(), 0600), 0);
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder")));
+    const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    QVERIFY(listening >= 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray socketName = QFile::encodeName(m_dir->filePath(QStringLiteral("socket.zant")));
+    QVERIFY(size_t(socketName.size()) < sizeof address.sun_path);
+    std::memcpy(address.sun_path, socketName.constData(), size_t(socketName.size()));
+    QCOMPARE(::bind(listening, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    const QString deal = m_dir->filePath(QStringLiteral("deal.zant"));
+    QVERIFY(QFile::copy(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"), deal));
+    const QString path = input.startsWith(QLatin1Char('/')) ? input : m_dir->filePath(input);
+
+    const Result result = Run({QStringLiteral("--format=") + format, path, deal});
+    ::close(listening);
+    QCOMPARE(result.err, message.arg(path) + QLatin1Char('\n'));
+    QCOMPARE(result.exitCode, 2);
+    if (format == QLatin1String("json")) {
+        const QJsonArray deals = QJsonDocument::fromJson(result.out.toUtf8())[QStringLiteral("deals")].toArray();
+        QCOMPARE(deals.size(), 1);
+        QCOMPARE(deals[0][QStringLiteral("file")].toString(), deal);
+    } else {
+        QVERIFY(QFile::exists(m_dir->filePath(QStringLiteral("deal.htm"))));
+    }
+}
+
+void TestReportCommand::eachDealFileItsOwnReport_data()
+{
+    QTest::addColumn<QStringList>("deals");
+    QTest::addColumn<QStringList>("reports"); // each deal's, in their order
+    QTest::addColumn<QString>("message");
+    QTest::newRow("one name, two extensions")
+        << QStringList{"deal.zant", "deal.v2"} << QStringList{"deal.htm", "deal.v2.htm"} << "";
+    QTest::newRow("three of a name")
+        << QStringList{"deal.v3", "deal.zant", "deal.v2"}
+        << QStringList{"deal.htm", "deal.zant.htm", "deal.v2.htm"} << "";
+    QTest::newRow("a deal file named as a report")
+        << QStringList{"a.htm"} << QStringList{"a.htm.htm"} << "";
+    QTest::newRow("the report of one, the deal file of another")
+        << QStringList{"b.zant", "b.htm"} << QStringList{"b.zant.htm", "b.htm.htm"} << "";
+    QTest::newRow("named twice")
+        << QStringList{"deal.zant", "./deal.zant"} << QStringList{}
+        << "%1/./deal.zant is named twice: it would get two reports.";
+    QTest::newRow("still the same report")
+        << QStringList{"a.c.zant", "a.zant", "a.c"} << QStringList{}
+        << "The reports of %1/a.c.zant and %1/a.c would both be %1/a.c.htm: write them one at a "
+           "time with -o.";
+    QTest::newRow("no extension")
+        << QStringList{"deal.zant", "deal"} << QStringList{}
+        << "The reports of %1/deal.zant and %1/deal would both be %1/deal.htm: write them one at a "
+           "time with -o.";
+    QTest::newRow("a report over a deal file")
+        << QStringList{"x.htm", "x"} << QStringList{}
+        << "The report of %1/x would replace the deal file %1/x.htm: write it elsewhere with -o.";
+}
+
+// Deal files whose reports would have the same name each get their own, and a run in which two
+// would still write the same file is refused before anything is written.
+void TestReportCommand::eachDealFileItsOwnReport()
+{
+    QFETCH(QStringList, deals);
+    QFETCH(QStringList, reports);
+    QFETCH(QString, message);
+    QStringList paths;
+    for (const QString &deal : std::as_const(deals)) {
+        paths << m_dir->filePath(deal);
+        QVERIFY(WriteAll(paths.constLast(), "Description = " + QFileInfo(deal).fileName().toUtf8() + "\r\n"));
+    }
+    const Result result = Run(paths);
+    QCOMPARE(result.err, message.isEmpty() ? QString() : message.arg(m_dir->path()) + QLatin1Char('\n'));
+    QCOMPARE(result.exitCode, message.isEmpty() ? 0 : 1);
+    for (qsizetype i = 0; i < reports.size(); ++i)
+        QVERIFY2(ReadAll(m_dir->filePath(reports.at(i))).contains("text-align:left\">" + deals.at(i).toUtf8() + "</td>"),
+                 qPrintable(reports.at(i)));
+    // Nothing else is written, and no deal file changed.
+    QStringList written = QDir(m_dir->path()).entryList(QDir::Files);
+    for (const QString &deal : std::as_const(deals))
+        written.removeAll(deal);
+    QStringList expected = reports;
+    expected.removeDuplicates();
+    for (const QString &deal : std::as_const(deals))
+        expected.removeAll(deal);
+    written.sort();
+    expected.sort();
+    QCOMPARE(written, expected);
+    for (const QString &deal : std::as_const(deals))
+        QCOMPARE(ReadAll(m_dir->filePath(deal)), "Description = " + QFileInfo(deal).fileName().toUtf8() + "\r\n");
+}
+
+void TestReportCommand::failedWritesAreTold_data()
+{
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<QString>("redirection");
+    QTest::addColumn<QString>("message");
+    const QString full = QStringLiteral("Cannot write to standard output: No space left on device.\n");
+    const QString closed = QStringLiteral("Cannot write to standard output: Bad file descriptor.\n");
+    QTest::newRow("json, a full disk") << "--format=json" << ">/dev/full" << full;
+    QTest::newRow("csv, a full disk") << "--format=csv" << ">/dev/full" << full;
+    QTest::newRow("html, a full disk") << "-o -" << ">/dev/full" << full;
+    QTest::newRow("json, closed") << "--format=json" << ">&-" << closed;
+    QTest::newRow("csv, closed") << "--format=csv" << ">&-" << closed;
+    QTest::newRow("html, closed") << "-o -" << ">&-" << closed;
+}
+
+// A table or report that cannot be written to standard output says so, and why.
+void TestReportCommand::failedWritesAreTold()
+{
+    QFETCH(QString, options);
+    QFETCH(QString, redirection);
+    QFETCH(QString, message);
+    const Result result = RunScript(QStringLiteral("\"$0\" %1 \"$2\" %2").arg(options, redirection),
+                                    {QStringLiteral(ZANT_EXAMPLES "/five-loans.zant")});
+    QCOMPARE(result.err, message);
+    QCOMPARE(result.exitCode, 2);
+}
+
+void TestReportCommand::namesShownHarmlessInMessages_data()
+{
+    QTest::addColumn<QString>("name");  // as printf makes it
+    QTest::addColumn<QString>("shown"); // as a message shows it
+    QTest::newRow("a title sequence") << "evil\\033]2;T\\007.zant" << "evil\\x1b]2;T\\x07.zant";
+    QTest::newRow("a line break") << "two\\nlines.zant" << "two\\x0alines.zant";
+    QTest::newRow("a carriage return") << "back\\rhere.zant" << "back\\x0dhere.zant";
+    QTest::newRow("a delete") << "del\\177.zant" << "del\\x7f.zant";
+    QTest::newRow("a C1 control") << "csi\\302\\233.zant" << "csi\\u009b.zant";
+    QTest::newRow("a right-to-left override") << "tnaz\\342\\200\\256.exe" << "tnaz\\u202e.exe";
+    QTest::newRow("no UTF-8") << "deal-\\377.zant" << "deal-\\xff.zant";
+    QTest::newRow("a backslash") << "back\\\\slash.zant" << "back\\\\slash.zant";
+    QTest::newRow("letters") << "Gr\\303\\274n.zant" << "Grün.zant";
+}
+
+// A file name can hold anything but "/" and NUL, escape sequences too: a message shows it without
+// letting the terminal act on it, the same name always the same way.
+void TestReportCommand::namesShownHarmlessInMessages()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    const Result result = RunScript(QStringLiteral("\"$0\" \"$1/$(printf '%1')\"").arg(name));
+    QCOMPARE(result.err, m_dir->path() + QLatin1Char('/') + shown + QStringLiteral(" was not found.\n"));
+    QCOMPARE(result.exitCode, 2);
+}
+
+// Each deal is written as soon as it is analysed: a run over thousands of files takes no more
+// memory than one over a hundred, and the document is the same as a whole one.
+void TestReportCommand::memoryStaysFlatWithManyFiles()
+{
+    const QString deal = m_dir->filePath(QStringLiteral("deal.zant"));
+    QVERIFY(QFile::copy(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"), deal));
+    const QString out = m_dir->filePath(QStringLiteral("all.json"));
+    for (const int count : {0, 1, 2}) {
+        QStringList arguments{QStringLiteral("--format=json"), QStringLiteral("-o"), out, QStringLiteral("missing.zant")};
+        for (int i = 0; i < count; ++i)
+            arguments << deal;
+        QCOMPARE(Run(arguments).exitCode, 2);
+        const QByteArray document = ReadAll(out);
+        QCOMPARE(document, QJsonDocument::fromJson(document).toJson(QJsonDocument::Indented));
+        QCOMPARE(QJsonDocument::fromJson(document)[QStringLiteral("deals")].toArray().size(), count);
+    }
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("AddressSanitizer keeps freed memory aside");
+#endif
+    // The largest resident size of one run of the command with the deal file named count times.
+    auto peak = [&](int count) -> long {
+        QByteArrayList arguments{QByteArray(ZANT_REPORT_COMMAND), "--format=json", "-o", QFile::encodeName(out)};
+        for (int i = 0; i < count; ++i)
+            arguments << QFile::encodeName(deal);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir->filePath(QStringLiteral("config")));
+        QByteArrayList variables;
+        for (const QString &variable : environment.toStringList())
+            variables << variable.toLocal8Bit();
+        std::vector<char *> argv;
+        for (QByteArray &argument : arguments)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        std::vector<char *> envp;
+        for (QByteArray &variable : variables)
+            envp.push_back(variable.data());
+        envp.push_back(nullptr);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::execve(argv.front(), argv.data(), envp.data());
+            ::_exit(127);
+        }
+        int status = 0;
+        rusage usage{};
+        if (child < 0 || ::wait4(child, &status, 0, &usage) != child || !WIFEXITED(status)
+            || WEXITSTATUS(status) != 0)
+            return -1;
+        return usage.ru_maxrss; // KiB
+    };
+    const long few = peak(100);
+    const long many = peak(3000);
+    QVERIFY(few > 0);
+    QVERIFY(many > 0);
+    QVERIFY2(many - few < 16 * 1024, qPrintable(QStringLiteral("%1 KiB for 100 files, %2 KiB for 3000").arg(few).arg(many)));
 }
 
 // Several deal files in one run: HTML beside each, or one CSV or JSON of them all, with the
