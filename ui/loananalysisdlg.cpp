@@ -257,11 +257,8 @@ void CLoanAnalysisDlg::Refresh()
     {
         const QSignalBlocker block(m_loan);
         m_loan->clear();
-        for (int k = 0; k < MAX_LOANS; ++k) {
-            const QString lender = m_record.m_strLender[k].trimmed();
-            m_loan->addItem(lender.isEmpty() ? tr("Loan %1").arg(k + 1)
-                                             : tr("Loan %1: %2").arg(QString::number(k + 1), lender));
-        }
+        for (int k = 0; k < MAX_LOANS; ++k)
+            m_loan->addItem(LoanName(k));
         m_loan->setCurrentIndex(chosen);
     }
     m_bestOffer->setText(BestOfferText());
@@ -271,12 +268,31 @@ void CLoanAnalysisDlg::Refresh()
     FillSplitChart();
 }
 
+void CLoanAnalysisDlg::ShowNames()
+{
+    for (int k = 0; k < MAX_LOANS; ++k)
+        m_loan->setItemText(k, LoanName(k));
+    m_bestOffer->setText(BestOfferText());
+    SetLoanHeaders();
+    const QList<QAbstractSeries *> balances = m_balanceChart->series();
+    for (int k = 0; k < MAX_LOANS && k < balances.size(); ++k)
+        balances.at(k)->setName(LoanName(k));
+    m_splitChart->setTitle(tr("%1: principal and interest per year").arg(LoanName(ChosenLoan())));
+}
+
+QString CLoanAnalysisDlg::LoanName(int loan) const
+{
+    const QString lender = m_record.m_strLender[loan].trimmed();
+    return lender.isEmpty() ? tr("Loan %1").arg(loan + 1)
+                            : tr("Loan %1: %2").arg(QString::number(loan + 1), lender);
+}
+
 QString CLoanAnalysisDlg::BestOfferText() const
 {
     const auto names = [this](const std::vector<int> &loans) {
         QStringList texts;
         for (int k : loans)
-            texts << m_loan->itemText(k);
+            texts << LoanName(k);
         return texts.join(tr(" and "));
     };
     const std::vector<int> safest = BestLoans(m_deal, LoanMeasure("safety_cash_flow"));
@@ -303,14 +319,7 @@ void CLoanAnalysisDlg::FillComparison()
     m_comparison->clear();
     m_comparison->setColumnCount(MAX_LOANS);
     m_comparison->setRowCount(int(loanRows.size() + propertyRows.size()));
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        // The lender under the loan's number, so that a long name needs no wide column.
-        const QString lender = m_record.m_strLender[k].trimmed();
-        auto *header = new QTableWidgetItem(lender.isEmpty() ? tr("Loan %1").arg(k + 1)
-                                                             : tr("Loan %1").arg(k + 1) + QLatin1Char('\n') + lender);
-        header->setToolTip(m_loan->itemText(k));
-        m_comparison->setHorizontalHeaderItem(k, header);
-    }
+    SetLoanHeaders();
     int row = 0;
     for (const CLoanMeasure &measure : loanRows) {
         auto *header = new QTableWidgetItem(MeasureText(measure.label));
@@ -335,6 +344,18 @@ void CLoanAnalysisDlg::FillComparison()
         m_comparison->setItem(row, 0, cell);
         m_comparison->setSpan(row, 0, 1, MAX_LOANS);
         ++row;
+    }
+}
+
+void CLoanAnalysisDlg::SetLoanHeaders()
+{
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        // The lender under the loan's number, so that a long name needs no wide column.
+        const QString lender = m_record.m_strLender[k].trimmed();
+        auto *header = new QTableWidgetItem(lender.isEmpty() ? tr("Loan %1").arg(k + 1)
+                                                             : tr("Loan %1").arg(k + 1) + QLatin1Char('\n') + lender);
+        header->setToolTip(LoanName(k));
+        m_comparison->setHorizontalHeaderItem(k, header);
     }
 }
 
@@ -380,7 +401,7 @@ void CLoanAnalysisDlg::FillBalanceChart()
     for (int k = 0; k < MAX_LOANS; ++k) {
         const CLoanAnalysis &loan = m_deal.loans[std::size_t(k)];
         auto *series = new QLineSeries;
-        series->setName(m_loan->itemText(k));
+        series->setName(LoanName(k));
         if (!loan.schedule.empty()) {
             series->append(0, loan.loanAmount.value);
             for (const CScheduleRow &year : YearlySummary(loan.schedule))
@@ -403,7 +424,7 @@ void CLoanAnalysisDlg::FillSplitChart()
 {
     ClearChart(m_splitChart);
     const int k = ChosenLoan();
-    m_splitChart->setTitle(tr("%1: principal and interest per year").arg(m_loan->itemText(k)));
+    m_splitChart->setTitle(tr("%1: principal and interest per year").arg(LoanName(k)));
     auto *principal = new QBarSet(tr("Principal"));
     auto *interest = new QBarSet(tr("Interest"));
     QStringList categories;

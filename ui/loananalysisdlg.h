@@ -29,6 +29,8 @@ public:
 
     // Computes everything anew from the record.
     void Refresh();
+    // Shows the record's lenders where the loans are named; the figures stay as they are.
+    void ShowNames();
 
     // Commands of the window's buttons.
     void OnPrint();
@@ -41,9 +43,11 @@ private:
     void BuildScheduleTab();
     void BuildChartsTab();
     void FillComparison();
+    void SetLoanHeaders();
     void FillSchedule();
     void FillBalanceChart();
     void FillSplitChart();
+    [[nodiscard]] QString LoanName(int loan) const;
     [[nodiscard]] int ChosenLoan() const;
     [[nodiscard]] bool Yearly() const;
     [[nodiscard]] QString BestOfferText() const;

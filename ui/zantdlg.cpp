@@ -66,6 +66,20 @@ CZANTDlg::CZANTDlg(IAppHost &app, QWidget *parent)
                             m_editSafetyMargin, m_editDownPayment, m_editInterestRate, m_editTerm,
                             m_editPMI})
         edit->installEventFilter(this);
+    // The texts reach the record as they are typed: nothing parses them, so the record holds
+    // what the window shows even when the program ends with Escape or Enter from the edit.
+    connect(m_editDescription, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (m_strDescription == text)
+            return;
+        m_strDescription = text;
+        emit TextsChanged();
+    });
+    connect(m_editLender, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (m_strLender[m_nLoan] == text)
+            return;
+        m_strLender[m_nLoan] = text;
+        emit TextsChanged();
+    });
     connect(m_btnPrevious, &QPushButton::clicked, this, &CZANTDlg::OnPrevious);
     connect(m_btnNext, &QPushButton::clicked, this, &CZANTDlg::OnNext);
 }
@@ -456,6 +470,7 @@ void CZANTDlg::OnToolsLoanAnalysis()
         m_analysis = new CLoanAnalysisDlg(*this, *m_app.Services().prompt, this);
         m_analysis->setAttribute(Qt::WA_DeleteOnClose);
         connect(this, &CZANTDlg::RecordChanged, m_analysis, &CLoanAnalysisDlg::Refresh);
+        connect(this, &CZANTDlg::TextsChanged, m_analysis, &CLoanAnalysisDlg::ShowNames);
     }
     m_analysis->show();
     m_analysis->raise();

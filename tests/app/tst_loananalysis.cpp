@@ -136,6 +136,45 @@ private slots:
             dlg.reject();
         });
     }
+
+    // A lender typed into the main dialog names its loan in the window at once, in the headers,
+    // the loan choice and the files, without leaving the edit.
+    void typedLenderReachesTheWindowAtOnce()
+    {
+        CAppFixture fixture;
+        fixture.Run([&](CZANTDlg &dlg) {
+            fixture.m_prompt.SetNextFileName(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
+            QVERIFY(Trigger(dlg, "actionImport"));
+            QVERIFY(ActivateAndWait(dlg));
+            QTest::keyClick(Edit(dlg, "editDescription"), Qt::Key_L, Qt::ControlModifier);
+            auto *window = dlg.findChild<CLoanAnalysisDlg *>();
+            QVERIFY(window);
+            auto &table = *window->findChild<QTableWidget *>(QStringLiteral("comparison"));
+            const QString figureBefore = table.item(0, 4)->text();
+
+            QVERIFY(ActivateAndWait(dlg));
+            for (int i = 0; i < 4; ++i)
+                QTest::mouseClick(Button(dlg, "btnNext"), Qt::LeftButton);
+            QLineEdit *lender = Edit(dlg, "editLender");
+            lender->setFocus(Qt::TabFocusReason);
+            QTRY_VERIFY(lender->hasFocus());
+            lender->selectAll();
+            QTest::keyClicks(lender, QStringLiteral("Alpha Lending"));
+
+            QCOMPARE(table.horizontalHeaderItem(4)->text(), QStringLiteral("Loan 5\nAlpha Lending"));
+            QCOMPARE(table.horizontalHeaderItem(4)->toolTip(), QStringLiteral("Loan 5: Alpha Lending"));
+            QCOMPARE(window->findChild<QComboBox *>(QStringLiteral("loanChoice"))->itemText(4),
+                     QStringLiteral("Loan 5: Alpha Lending"));
+            QCOMPARE(table.item(0, 4)->text(), figureBefore);
+
+            const QString csv = fixture.m_documents.filePath(QStringLiteral("comparison.csv"));
+            fixture.m_prompt.SetNextFileName(csv);
+            window->OnExportComparison();
+            QVERIFY(ReadAll(csv).contains("Alpha Lending"));
+            window->close();
+            dlg.reject();
+        });
+    }
 };
 
 QTEST_MAIN(TestLoanAnalysis)

@@ -74,6 +74,8 @@ private slots:
     void openingState();
     void pagingKeepsEachLoan();
     void valueEditsAreReformattedOnLeaving();
+    void typedTextsAreKeptWhenTheProgramEnds_data();
+    void typedTextsAreKeptWhenTheProgramEnds();
     void createReportWritesAndOpens();
     void createReportWithoutDataFolderDoesNothing();
     void keysWorkFromEveryEdit();
@@ -194,6 +196,35 @@ void TestZantDlg::valueEditsAreReformattedOnLeaving()
         QCOMPARE(dlg.m_strLender[0].size(), 40000);
         dlg.reject();
     });
+}
+
+void TestZantDlg::typedTextsAreKeptWhenTheProgramEnds_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+}
+
+// The program ends from the edit that was typed into, without leaving it: the next start shows
+// what the window showed, texts and figures alike.
+void TestZantDlg::typedTextsAreKeptWhenTheProgramEnds()
+{
+    QFETCH(int, key);
+    CAppFixture fixture;
+    fixture.Run([&](CZANTDlg &dlg) {
+        QVERIFY(ActivateAndWait(dlg));
+        QLineEdit *description = Edit(dlg, "editDescription");
+        FocusEdit(description);
+        QTest::keyClicks(description, QStringLiteral("12 Elm St."));
+        QLineEdit *lender = Edit(dlg, "editLender");
+        FocusEdit(lender);
+        QTest::keyClicks(lender, QStringLiteral("Harbor Bank"));
+        QTest::keyClick(lender, Qt::Key(key));
+        QVERIFY(!dlg.isVisible());
+    });
+    fixture.ReopenProfile();
+    QCOMPARE(fixture.m_profile->GetProfileString("ZANT", "Description"), QStringLiteral("12 Elm St."));
+    QCOMPARE(fixture.m_profile->GetProfileString("ZANT", "Lender1"), QStringLiteral("Harbor Bank"));
 }
 
 void TestZantDlg::createReportWritesAndOpens()
