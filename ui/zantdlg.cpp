@@ -107,9 +107,9 @@ void CZANTDlg::CreateMenu()
     AddCommand(file, tr("&Create Report"), QKeySequence(Qt::Key_F5), &CZANTDlg::OnCreateReport)
         ->setObjectName(QStringLiteral("actionCreateReport"));
     file->addSeparator();
-    AddCommand(file, tr("&Import Data..."), {}, &CZANTDlg::OnFileImport)
+    AddCommand(file, tr("&Import Data..."), QKeySequence::Open, &CZANTDlg::OnFileImport)
         ->setObjectName(QStringLiteral("actionImport"));
-    AddCommand(file, tr("&Export Data..."), {}, &CZANTDlg::OnFileExport)
+    AddCommand(file, tr("&Export Data..."), QKeySequence::Save, &CZANTDlg::OnFileExport)
         ->setObjectName(QStringLiteral("actionExport"));
     m_recentMenu = file->addMenu(tr("&Recent Files"));
     m_recentMenu->setObjectName(QStringLiteral("menuRecentFiles"));

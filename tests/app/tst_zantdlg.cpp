@@ -112,8 +112,8 @@ void TestZantDlg::openingState()
                                              : item->text() + QLatin1Char('\t')
                                                    + item->shortcut().toString());
         }
-        QCOMPARE(menu, QStringList({"&File", "&Create Report\tF5", "-", "&Import Data...\t",
-                                    "&Export Data...\t", "&Recent Files\t", "-", "E&xit\t",
+        QCOMPARE(menu, QStringList({"&File", "&Create Report\tF5", "-", "&Import Data...\tCtrl+O",
+                                    "&Export Data...\tCtrl+S", "&Recent Files\t", "-", "E&xit\t",
                                     "&Tools", "&Calculator\tF11", "-", "&Settings...\tF12", "-",
                                     "Loan &Analysis...\tCtrl+L", "&Help", "&Help Topics\tF1",
                                     "What's This?\tShift+F1", "-", "&About Zantoria\t"}));
@@ -291,6 +291,18 @@ void TestZantDlg::keysWorkFromEveryEdit()
             QVERIFY(ActivateAndWait(dlg));
         }
         QCOMPARE(settingsOpened, 11);
+        // Import and Export answer Ctrl+O and Ctrl+S from every edit; the file dialogs are
+        // cancelled here.
+        for (const char *name : edits) {
+            QLineEdit *edit = Edit(dlg, name);
+            FocusEdit(edit);
+            QTest::keyClick(edit, Qt::Key_O, Qt::ControlModifier);
+            QTest::keyClick(edit, Qt::Key_S, Qt::ControlModifier);
+        }
+        QStringList fileDialogs;
+        for (int i = 0; i < 11; ++i)
+            fileDialogs << QStringLiteral("Import Deal") << QStringLiteral("Export Deal");
+        QCOMPARE(fixture.m_prompt.m_fileTitles, fileDialogs);
         // The calculator command goes to the shell whole, as one item.
         QCOMPARE(fixture.m_shell.m_programs, QStringList(11, QStringLiteral("xcalc -rv")));
         QCOMPARE(fixture.m_shell.m_documents.size(), 11);
