@@ -738,6 +738,17 @@
     </message>
 </context>
 <context>
+    <name>CZANTApp</name>
+    <message>
+        <source>No calculator command is set. Name your calculator program in the settings (F12).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calculator &quot;%1&quot; could not be started. Name a calculator program installed on this computer, without arguments, in the settings (F12).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CZANTDlg</name>
     <message>
         <source>Zantoria</source>
@@ -966,6 +977,10 @@
     </message>
     <message>
         <source>Loan &amp;Analysis...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report was saved as %1, but no web browser could be started to show it. Open that file in your browser.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

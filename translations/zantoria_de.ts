@@ -738,6 +738,17 @@
     </message>
 </context>
 <context>
+    <name>CZANTApp</name>
+    <message>
+        <source>No calculator command is set. Name your calculator program in the settings (F12).</source>
+        <translation>Es ist kein Befehl für den Taschenrechner eingestellt. Geben Sie Ihr Rechnerprogramm in den Einstellungen (F12) an.</translation>
+    </message>
+    <message>
+        <source>The calculator &quot;%1&quot; could not be started. Name a calculator program installed on this computer, without arguments, in the settings (F12).</source>
+        <translation>Der Taschenrechner „%1“ konnte nicht gestartet werden. Geben Sie in den Einstellungen (F12) ein auf diesem Computer installiertes Rechnerprogramm an, ohne Argumente.</translation>
+    </message>
+</context>
+<context>
     <name>CZANTDlg</name>
     <message>
         <source>Zantoria</source>
@@ -968,6 +979,10 @@
     <message>
         <source>Loan &amp;Analysis...</source>
         <translation>Darlehens&amp;analyse...</translation>
+    </message>
+    <message>
+        <source>The report was saved as %1, but no web browser could be started to show it. Open that file in your browser.</source>
+        <translation>Der Bericht wurde als %1 gespeichert, aber es konnte kein Webbrowser gestartet werden, um ihn anzuzeigen. Öffnen Sie diese Datei in Ihrem Browser.</translation>
     </message>
 </context>
 <context>

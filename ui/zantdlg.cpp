@@ -315,8 +315,13 @@ void CZANTDlg::OnCreateReport()
         return;
     path = QDir(path).filePath(QStringLiteral("ZANT.htm"));
     CReport report(*this, m_app.Settings(), m_app.Services().prompt);
-    if (report.Create(path))
-        m_app.Services().shell->OpenDocument(path);
+    if (report.Create(path) && !m_app.Services().shell->OpenDocument(path)) {
+        m_app.Services().prompt->MessageBox(
+            tr("The report was saved as %1, but no web browser could be started to show it. "
+               "Open that file in your browser.")
+                .arg(QDir::toNativeSeparators(path)),
+            IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
+    }
 }
 
 namespace {

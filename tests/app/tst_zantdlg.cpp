@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,6 +80,7 @@ private slots:
     void createReportWritesAndOpens();
     void createReportWithoutDataFolderDoesNothing();
     void keysWorkFromEveryEdit();
+    void whatCannotBeStartedIsNamed();
     void settingsNeverOpenTwice();
     void settingsChangeTheNextReport();
     void helpOpensTheAskingDialogsTopic();
@@ -308,6 +310,41 @@ void TestZantDlg::keysWorkFromEveryEdit()
         QCOMPARE(fixture.m_shell.m_documents.size(), 11);
         dlg.reject();
     });
+}
+
+// A desktop without a browser, or without the calculator named in the settings: F5 and F11 say
+// so instead of doing nothing, and the report's message tells where the report is.
+void TestZantDlg::whatCannotBeStartedIsNamed()
+{
+    CAppFixture fixture;
+    fixture.m_shell.m_starts = false;
+    fixture.Run([&](CZANTDlg &dlg) {
+        QVERIFY(ActivateAndWait(dlg));
+        fixture.m_app->m_strCalcCmd = QStringLiteral("no-such-calculator");
+        QLineEdit *edit = Edit(dlg, "editRentalIncome");
+        FocusEdit(edit);
+        QTest::keyClick(edit, Qt::Key_F5);
+        QTest::keyClick(edit, Qt::Key_F11);
+        fixture.m_app->m_strCalcCmd.clear();
+        QTest::keyClick(edit, Qt::Key_F11);
+        dlg.reject();
+    });
+    const QList<CScriptedPrompt::Message> &messages = fixture.m_prompt.m_messages;
+    QCOMPARE(messages.size(), 3);
+    QVERIFY(QFileInfo::exists(ReportPath(fixture)));
+    QCOMPARE(messages.at(0).text,
+             QStringLiteral("The report was saved as %1, but no web browser could be started to "
+                            "show it. Open that file in your browser.")
+                 .arg(ReportPath(fixture)));
+    QCOMPARE(messages.at(1).text,
+             QStringLiteral("The calculator \"no-such-calculator\" could not be started. Name a "
+                            "calculator program installed on this computer, without arguments, "
+                            "in the settings (F12)."));
+    QCOMPARE(messages.at(2).text,
+             QStringLiteral("No calculator command is set. Name your calculator program in the "
+                            "settings (F12)."));
+    for (const CScriptedPrompt::Message &message : messages)
+        QCOMPARE(message.icon, IPrompt::Icon::Warning);
 }
 
 void TestZantDlg::settingsNeverOpenTwice()
