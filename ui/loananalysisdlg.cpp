@@ -9,31 +9,38 @@
 #include "savefile.h"
 #include "value.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGraphicsScene>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QScreen>
 #include <QStackedBarSeries>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTabWidget>
 #include <QTextDocument>
-#include <QValueAxis>
 #include <QVBoxLayout>
+
+#include <cmath>
+#include <functional>
 
 namespace {
 
@@ -123,12 +130,91 @@ void ClearChart(QChart *chart)
 
 QChartView *ChartView(QChart *chart, const QString &name)
 {
+    // The chart's own frame and rounded background would take the room its figures need.
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->setBackgroundRoundness(0);
     auto *view = new QChartView(chart);
     view->setRenderHint(QPainter::Antialiasing);
     view->setAccessibleName(name);
     view->setFocusPolicy(Qt::NoFocus);
-    view->setMinimumHeight(220);
+    view->setMinimumHeight(240);
     return view;
+}
+
+// A round step (1, 2, 2.5 or 5 times a power of ten; whole numbers only 1, 2 or 5 times) that cuts
+// span into at most parts pieces.
+double RoundStep(double span, int parts, bool whole)
+{
+    if (!(span > 0) || !std::isfinite(span))
+        return 1;
+    const double least = span / parts;
+    const double power = std::pow(10.0, std::floor(std::log10(least)));
+    for (double factor : {1.0, 2.0, 2.5, 5.0, 10.0}) {
+        if (whole && factor == 2.5 && power < 10)
+            continue;
+        if (factor * power >= least * (1 - 1e-9))
+            return whole ? std::max(1.0, std::round(factor * power)) : factor * power;
+    }
+    return 10 * power;
+}
+
+// A lender's name in lines of at most most pixels, broken between words; a word longer than a
+// line, and a fourth line, are cut short with an ellipsis (the tooltip has the whole name).
+QString WrapName(const QString &name, const QFontMetrics &metrics, int most)
+{
+    QStringList lines;
+    QString line;
+    for (const QString &word : name.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (line.isEmpty() || metrics.horizontalAdvance(longer) <= most) {
+            line = longer;
+        } else {
+            lines << line;
+            line = word;
+        }
+    }
+    if (!line.isEmpty())
+        lines << line;
+    const int shown = std::min<int>(int(lines.size()), 3);
+    for (int i = 0; i < shown; ++i) {
+        const QString text = i == shown - 1 && lines.size() > shown
+            ? lines.mid(i).join(QLatin1Char(' '))
+            : lines.at(i);
+        lines[i] = metrics.elidedText(text, Qt::ElideRight, most);
+    }
+    return lines.mid(0, shown).join(QLatin1Char('\n'));
+}
+
+// Money on an axis: the user's format and currency, without a fraction that is all zeros.
+QString AxisMoney(double value)
+{
+    const QString text = FormatCurrency(value);
+    const QString point = CLocaleServices::MoneyConventions(
+                              CLocaleServices::LocaleName(CLocaleServices::Category::Money))
+                              .point;
+    if (point.isEmpty())
+        return text;
+    static QHash<QString, QRegularExpression> zeros;
+    auto found = zeros.find(point);
+    if (found == zeros.end())
+        found = zeros.insert(point, QRegularExpression(QRegularExpression::escape(point)
+                                                       + QStringLiteral("0+(?![0-9])")));
+    return QString(text).remove(*found);
+}
+
+// An axis from 0 to at least top, labelled at round steps. The labels are the program's own texts
+// (Latin digits and the user's money format, as in the tables), which a value axis cannot give.
+QCategoryAxis *RoundAxis(double top, int parts, bool whole, const std::function<QString(double)> &label)
+{
+    auto *axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const double step = RoundStep(top, parts, whole);
+    const int steps = std::max(1, int(std::ceil(top / step - 1e-9)));
+    axis->setStartValue(0);
+    for (int i = 0; i <= steps; ++i)
+        axis->append(label(i * step), i * step);
+    axis->setRange(0, steps * step);
+    return axis;
 }
 
 } // namespace
@@ -186,7 +272,11 @@ CLoanAnalysisDlg::CLoanAnalysisDlg(const CDealRecord &record, IPrompt &prompt, Q
     layout->addLayout(loanRow);
     layout->addWidget(m_tabs, 1);
     layout->addLayout(buttons);
-    resize(980, 680);
+    // Room for the comparison's rows and two charts that can be read; never beyond the screen.
+    QSize size(1040, 780);
+    if (const QScreen *shown = parent ? parent->screen() : screen())
+        size = size.boundedTo(shown->availableSize());
+    resize(size);
 
     connect(m_loan, &QComboBox::currentIndexChanged, this, [this] {
         FillSchedule();
@@ -206,7 +296,10 @@ void CLoanAnalysisDlg::BuildComparisonTab()
     m_comparison->setAccessibleName(tr("Comparison of the five loans"));
     m_comparison->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_comparison->setTabKeyNavigation(false);
-    m_comparison->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The columns are as wide as their headers and figures, and share what room is left.
+    m_comparison->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_comparison->horizontalHeader()->setStretchLastSection(false);
+    m_comparison->installEventFilter(this);
     m_tabs->addTab(m_comparison, tr("Co&mparison"));
 }
 
@@ -243,7 +336,12 @@ void CLoanAnalysisDlg::BuildChartsTab()
     auto *page = new QWidget(this);
     m_balanceChart = new QChart;
     m_balanceChart->setTitle(tr("Balance over time"));
+    // Five loans' names fit beside the lines, not in one row above them; a name still too long
+    // shows whole as a tooltip.
+    m_balanceChart->legend()->setAlignment(Qt::AlignRight);
+    m_balanceChart->legend()->setShowToolTips(true);
     m_splitChart = new QChart;
+    m_splitChart->legend()->setShowToolTips(true);
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(ChartView(m_balanceChart, tr("Chart of the balance of each loan over the years")), 1);
     layout->addWidget(ChartView(m_splitChart, tr("Chart of the chosen loan's principal and interest per year")), 1);
@@ -319,7 +417,6 @@ void CLoanAnalysisDlg::FillComparison()
     m_comparison->clear();
     m_comparison->setColumnCount(MAX_LOANS);
     m_comparison->setRowCount(int(loanRows.size() + propertyRows.size()));
-    SetLoanHeaders();
     int row = 0;
     for (const CLoanMeasure &measure : loanRows) {
         auto *header = new QTableWidgetItem(MeasureText(measure.label));
@@ -345,6 +442,8 @@ void CLoanAnalysisDlg::FillComparison()
         m_comparison->setSpan(row, 0, 1, MAX_LOANS);
         ++row;
     }
+    // The headers are wrapped to the width of the figures below them.
+    SetLoanHeaders();
 }
 
 void CLoanAnalysisDlg::SetLoanHeaders()
@@ -352,11 +451,56 @@ void CLoanAnalysisDlg::SetLoanHeaders()
     for (int k = 0; k < MAX_LOANS; ++k) {
         // The lender under the loan's number, so that a long name needs no wide column.
         const QString lender = m_record.m_strLender[k].trimmed();
-        auto *header = new QTableWidgetItem(lender.isEmpty() ? tr("Loan %1").arg(k + 1)
-                                                             : tr("Loan %1").arg(k + 1) + QLatin1Char('\n') + lender);
+        const QString number = tr("Loan %1").arg(k + 1);
+        // As wide as the column's figures or its share of the table, whichever is wider.
+        const QFontMetrics metrics = m_comparison->horizontalHeader()->fontMetrics();
+        const int share = m_comparison->viewport()->width() / MAX_LOANS - 2 * metrics.averageCharWidth();
+        const int line = std::max({FiguresWidth(k), share, 12 * metrics.averageCharWidth()});
+        auto *header = new QTableWidgetItem(
+            lender.isEmpty() ? number : number + QLatin1Char('\n') + WrapName(lender, metrics, line));
         header->setToolTip(LoanName(k));
         m_comparison->setHorizontalHeaderItem(k, header);
     }
+    FitColumns();
+}
+
+int CLoanAnalysisDlg::FiguresWidth(int column) const
+{
+    // A property's figure spans the five columns and asks nothing of the first alone.
+    int widest = 0;
+    for (int row = 0; row < m_comparison->rowCount(); ++row) {
+        if (m_comparison->columnSpan(row, column) != 1)
+            continue;
+        if (const QTableWidgetItem *cell = m_comparison->item(row, column)) {
+            QFont font = m_comparison->font();
+            font.setBold(cell->font().bold());
+            widest = std::max(widest, QFontMetrics(font).horizontalAdvance(cell->text()));
+        }
+    }
+    return widest + 3 * m_comparison->fontMetrics().averageCharWidth();
+}
+
+void CLoanAnalysisDlg::FitColumns()
+{
+    QHeaderView *header = m_comparison->horizontalHeader();
+    QList<int> widths;
+    int total = 0;
+    for (int k = 0; k < m_comparison->columnCount(); ++k) {
+        const int width = std::max(header->sectionSizeHint(k), FiguresWidth(k));
+        widths << width;
+        total += width;
+    }
+    const int room = m_comparison->viewport()->width();
+    const int extra = widths.isEmpty() || total >= room ? 0 : (room - total) / int(widths.size());
+    for (int k = 0; k < widths.size(); ++k)
+        header->resizeSection(k, widths.at(k) + extra);
+}
+
+bool CLoanAnalysisDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_comparison && event->type() == QEvent::Resize)
+        SetLoanHeaders();
+    return QDialog::eventFilter(watched, event);
 }
 
 int CLoanAnalysisDlg::ChosenLoan() const
@@ -389,35 +533,33 @@ void CLoanAnalysisDlg::FillSchedule()
 void CLoanAnalysisDlg::FillBalanceChart()
 {
     ClearChart(m_balanceChart);
-    auto *years = new QValueAxis;
-    years->setTitleText(tr("Years"));
-    years->setLabelFormat(QStringLiteral("%d"));
-    auto *owed = new QValueAxis;
-    owed->setLabelFormat(QStringLiteral("%.0f"));
-    m_balanceChart->addAxis(years, Qt::AlignBottom);
-    m_balanceChart->addAxis(owed, Qt::AlignLeft);
     double top = 0;
     int longest = 1;
+    QList<QLineSeries *> balances;
     for (int k = 0; k < MAX_LOANS; ++k) {
         const CLoanAnalysis &loan = m_deal.loans[std::size_t(k)];
         auto *series = new QLineSeries;
         series->setName(LoanName(k));
         if (!loan.schedule.empty()) {
+            const std::vector<CScheduleRow> years = YearlySummary(loan.schedule);
             series->append(0, loan.loanAmount.value);
-            for (const CScheduleRow &year : YearlySummary(loan.schedule))
+            for (const CScheduleRow &year : years)
                 series->append(year.month, year.balance);
             top = std::max(top, loan.loanAmount.value);
-            longest = std::max(longest, int(YearlySummary(loan.schedule).size()));
+            longest = std::max(longest, int(years.size()));
         }
+        balances << series;
+    }
+    QCategoryAxis *years = RoundAxis(longest, 10, true, [](double year) { return QString::number(qRound(year)); });
+    years->setTitleText(tr("Years"));
+    QCategoryAxis *owed = RoundAxis(top > 0 ? top : 1, 5, false, AxisMoney);
+    m_balanceChart->addAxis(years, Qt::AlignBottom);
+    m_balanceChart->addAxis(owed, Qt::AlignLeft);
+    for (QLineSeries *series : balances) {
         m_balanceChart->addSeries(series);
         series->attachAxis(years);
         series->attachAxis(owed);
     }
-    years->setRange(0, longest);
-    years->setTickCount(std::min(longest, 10) + 1);
-    owed->setRange(0, top > 0 ? top : 1);
-    m_balanceChart->setLocalizeNumbers(true);
-    m_balanceChart->setLocale(QLocale(CLocaleServices::LocaleName(CLocaleServices::Category::Numbers)));
 }
 
 void CLoanAnalysisDlg::FillSplitChart()
@@ -427,27 +569,38 @@ void CLoanAnalysisDlg::FillSplitChart()
     m_splitChart->setTitle(tr("%1: principal and interest per year").arg(LoanName(k)));
     auto *principal = new QBarSet(tr("Principal"));
     auto *interest = new QBarSet(tr("Interest"));
-    QStringList categories;
-    for (const CScheduleRow &year : YearlySummary(m_deal.loans[std::size_t(k)].schedule)) {
+    double top = 0;
+    const std::vector<CScheduleRow> perYear = YearlySummary(m_deal.loans[std::size_t(k)].schedule);
+    for (const CScheduleRow &year : perYear) {
         *principal << year.principal;
         *interest << year.interest;
-        categories << QString::number(year.month);
+        top = std::max(top, year.principal + year.interest);
     }
     auto *series = new QStackedBarSeries;
     series->append(principal);
     series->append(interest);
+    // Fewer bars than pixels: a bar fills its year.
+    series->setBarWidth(perYear.size() > 60 ? 1.0 : 0.8);
     m_splitChart->addSeries(series);
-    auto *years = new QBarCategoryAxis;
-    years->append(categories);
+    // Bar i stands at i for year i + 1; the labels name round years, however many there are.
+    const int count = std::max<int>(1, int(perYear.size()));
+    auto *years = new QCategoryAxis;
+    years->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    years->setStartValue(-0.5);
+    const int step = int(RoundStep(count, 10, true));
+    if (step > 1 || count == 1)
+        years->append(QStringLiteral("1"), 0);
+    for (int year = step; year <= count; year += step) {
+        if (year > 1)
+            years->append(QString::number(year), year - 1);
+    }
+    years->setRange(-0.5, count - 0.5);
     years->setTitleText(tr("Year"));
-    auto *paid = new QValueAxis;
-    paid->setLabelFormat(QStringLiteral("%.0f"));
+    QCategoryAxis *paid = RoundAxis(top > 0 ? top : 1, 5, false, AxisMoney);
     m_splitChart->addAxis(years, Qt::AlignBottom);
     m_splitChart->addAxis(paid, Qt::AlignLeft);
     series->attachAxis(years);
     series->attachAxis(paid);
-    m_splitChart->setLocalizeNumbers(true);
-    m_splitChart->setLocale(QLocale(CLocaleServices::LocaleName(CLocaleServices::Category::Numbers)));
 }
 
 QString CLoanAnalysisDlg::PrintableHtml(QPrinter &printer) const

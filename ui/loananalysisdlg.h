@@ -38,12 +38,17 @@ public:
     void OnExportComparison();
     void OnExportSchedule();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void BuildComparisonTab();
     void BuildScheduleTab();
     void BuildChartsTab();
     void FillComparison();
     void SetLoanHeaders();
+    void FitColumns();
+    [[nodiscard]] int FiguresWidth(int column) const;
     void FillSchedule();
     void FillBalanceChart();
     void FillSplitChart();

@@ -2,15 +2,24 @@
 #include "loananalysisdlg.h"
 #include "localeservices.h"
 #include "testfiles.h"
+#include "translations.h"
 #include "zantdlg.h"
 
 #include <QApplication>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QHeaderView>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QDir>
 #include <QComboBox>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTabWidget>
 #include <QTest>
 
 #include <cmath>
@@ -33,6 +42,46 @@ QTableWidgetItem *ItemOf(QTableWidget &table, const QString &measure, int loan)
             return table.item(row, loan);
     }
     return nullptr;
+}
+
+// The figure of an axis label: its digits, with the en_US grouping and point.
+double LabelValue(QString label)
+{
+    label.remove(QLatin1Char('$')).remove(QLatin1Char(','));
+    bool ok = false;
+    const double value = label.toDouble(&ok);
+    return ok ? value : qQNaN();
+}
+
+// True when step is 1, 2, 2.5 or 5 times a power of ten.
+bool IsRoundStep(double step)
+{
+    if (!(step > 0))
+        return false;
+    const double mantissa = step / std::pow(10.0, std::floor(std::log10(step)));
+    for (double round : {1.0, 2.0, 2.5, 5.0}) {
+        if (std::abs(mantissa - round) < 1e-9)
+            return true;
+    }
+    return false;
+}
+
+// Checks that an axis is labelled 0, step, 2 step... at round steps up to at least top.
+void VerifyRoundAxis(QAbstractAxis *axis, double top, const QString &prefix)
+{
+    auto *labelled = qobject_cast<QCategoryAxis *>(axis);
+    QVERIFY(labelled);
+    const QStringList labels = labelled->categoriesLabels();
+    QVERIFY2(labels.size() >= 3 && labels.size() <= 12, qPrintable(labels.join(QLatin1Char('|'))));
+    const double step = LabelValue(labels.at(1));
+    QVERIFY2(IsRoundStep(step), qPrintable(labels.join(QLatin1Char('|'))));
+    for (int i = 0; i < labels.size(); ++i) {
+        QVERIFY2(labels.at(i).startsWith(prefix), qPrintable(labels.at(i)));
+        QCOMPARE(LabelValue(labels.at(i)), i * step);
+        QCOMPARE(labelled->endValue(labels.at(i)), i * step);
+    }
+    QVERIFY(LabelValue(labels.last()) >= top);
+    QVERIFY(LabelValue(labels.last()) - step < top);
 }
 
 } // namespace
@@ -171,6 +220,102 @@ private slots:
             fixture.m_prompt.SetNextFileName(csv);
             window->OnExportComparison();
             QVERIFY(ReadAll(csv).contains("Alpha Lending"));
+            window->close();
+            dlg.reject();
+        });
+    }
+
+    // At the window's first size every loan's header shows whole, with the whole name as its
+    // tooltip, and the charts are tall enough to read, with years and money on round steps and
+    // every loan's name beside the balances.
+    void headersAndChartsCanBeRead()
+    {
+        CAppFixture fixture;
+        fixture.Run([&](CZANTDlg &dlg) {
+            fixture.m_prompt.SetNextFileName(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
+            QVERIFY(Trigger(dlg, "actionImport"));
+            Edit(dlg, "editLender")->setText(QStringLiteral("Harbor Savings Bank (25% down)"));
+            QVERIFY(Trigger(dlg, "actionLoanAnalysis"));
+            auto *window = dlg.findChild<CLoanAnalysisDlg *>();
+            QVERIFY(window && QTest::qWaitForWindowExposed(window));
+
+            auto &table = *window->findChild<QTableWidget *>(QStringLiteral("comparison"));
+            QHeaderView *header = table.horizontalHeader();
+            const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+            for (int k = 0; k < table.columnCount(); ++k) {
+                const QString text = table.horizontalHeaderItem(k)->text();
+                for (const QString &line : text.split(QLatin1Char('\n')))
+                    QVERIFY2(header->fontMetrics().horizontalAdvance(line) + 2 * margin <= header->sectionSize(k),
+                             qPrintable(line));
+                QVERIFY(!text.contains(QChar(0x2026)));
+            }
+            QCOMPARE(table.horizontalHeaderItem(0)->toolTip(), QStringLiteral("Loan 1: Harbor Savings Bank (25% down)"));
+            QVERIFY(header->length() <= table.viewport()->width());
+
+            window->findChild<QTabWidget *>(QStringLiteral("tabs"))->setCurrentIndex(2);
+            const QList<QChartView *> views = window->findChildren<QChartView *>();
+            QCOMPARE(views.size(), 2);
+            QChart *balance = views.at(0)->chart();
+            QChart *split = views.at(1)->chart();
+            QTRY_VERIFY(balance->plotArea().height() >= 150);
+            QTRY_VERIFY(split->plotArea().height() >= 150);
+
+            VerifyRoundAxis(balance->axes(Qt::Horizontal).value(0), 30, QString());
+            VerifyRoundAxis(balance->axes(Qt::Vertical).value(0), 180000, QStringLiteral("$"));
+            // Loan 1 pays $14,370.48 a year.
+            VerifyRoundAxis(split->axes(Qt::Vertical).value(0), 14370.48, QStringLiteral("$"));
+
+            const QRectF legend = balance->legend()->geometry();
+            const QFontMetrics metrics(balance->legend()->font());
+            const QList<QLegendMarker *> markers = balance->legend()->markers();
+            QCOMPARE(markers.size(), 5);
+            for (QLegendMarker *marker : markers)
+                QVERIFY2(metrics.horizontalAdvance(marker->label()) < legend.width() - metrics.height(),
+                         qPrintable(marker->label()));
+
+            // A thousand years are labelled at round years, not every one of them.
+            Edit(dlg, "editTerm")->setText(QStringLiteral("1000"));
+            dlg.UpdateRecord();
+            auto *years = qobject_cast<QCategoryAxis *>(split->axes(Qt::Horizontal).value(0));
+            QVERIFY(years);
+            QVERIFY(years->categoriesLabels().size() <= 11);
+            QVERIFY(years->categoriesLabels().contains(QStringLiteral("1000")));
+            window->close();
+            dlg.reject();
+        });
+    }
+
+    // Pictures of the window's comparison and charts and the PDF it saves, in the locale named
+    // by ZANT_TEST_LOCALE (en_US by default), for a person to look at.
+    void screenshots()
+    {
+        const QString folder = qEnvironmentVariable("ZANT_TEST_ARTIFACTS");
+        if (folder.isEmpty())
+            QSKIP("ZANT_TEST_ARTIFACTS is not set");
+        QDir().mkpath(folder);
+        const QString locale = qEnvironmentVariable("ZANT_TEST_LOCALE", QStringLiteral("en_US"));
+        const QString deal = qEnvironmentVariable("ZANT_TEST_DEAL", QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
+        CLocaleServices::PinLocale(locale);
+        QLocale::setDefault(QLocale(locale));
+        InstallTranslations(*qApp);
+        CAppFixture fixture;
+        fixture.Run([&](CZANTDlg &dlg) {
+            fixture.m_prompt.SetNextFileName(deal);
+            QVERIFY(Trigger(dlg, "actionImport"));
+            QVERIFY(Trigger(dlg, "actionLoanAnalysis"));
+            auto *window = dlg.findChild<CLoanAnalysisDlg *>();
+            QVERIFY(window && QTest::qWaitForWindowExposed(window));
+            auto *tabs = window->findChild<QTabWidget *>(QStringLiteral("tabs"));
+            const QString suffix = QLatin1Char('-') + locale;
+            for (int tab : {0, 2}) {
+                tabs->setCurrentIndex(tab);
+                QTest::qWait(50);
+                QVERIFY(window->grab().save(QDir(folder).filePath(
+                    (tab == 0 ? QStringLiteral("analysis") : QStringLiteral("charts")) + suffix + QStringLiteral(".png"))));
+            }
+            fixture.m_prompt.SetNextFileName(QDir(folder).filePath(QStringLiteral("analysis") + suffix + QStringLiteral(".pdf")));
+            window->OnSavePdf();
+            QVERIFY(fixture.m_prompt.m_messages.isEmpty());
             window->close();
             dlg.reject();
         });
