@@ -602,6 +602,38 @@
         <source>Best offer, %1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Loan Analysis: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purchase Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Rental Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Escrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Monthly Fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Safety Margin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printed on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The schedule has %1 monthly payments and is printed per year. Save the schedule as CSV for every month.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CReport</name>

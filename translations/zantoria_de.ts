@@ -602,6 +602,38 @@
         <source>Best offer, %1.</source>
         <translation>Bestes Angebot, %1.</translation>
     </message>
+    <message>
+        <source>Loan Analysis: %1</source>
+        <translation>Darlehensanalyse: %1</translation>
+    </message>
+    <message>
+        <source>Purchase Price</source>
+        <translation>Kaufpreis</translation>
+    </message>
+    <message>
+        <source>Monthly Rental Income</source>
+        <translation>Monatliche Mieteinnahmen</translation>
+    </message>
+    <message>
+        <source>Monthly Escrow</source>
+        <translation>Monatliche Rücklage</translation>
+    </message>
+    <message>
+        <source>Other Monthly Fees</source>
+        <translation>Sonstige monatliche Kosten</translation>
+    </message>
+    <message>
+        <source>Safety Margin</source>
+        <translation>Sicherheitsabschlag</translation>
+    </message>
+    <message>
+        <source>Printed on %1</source>
+        <translation>Gedruckt am %1</translation>
+    </message>
+    <message>
+        <source>The schedule has %1 monthly payments and is printed per year. Save the schedule as CSV for every month.</source>
+        <translation>Der Tilgungsplan hat %1 Monatsraten und wird je Jahr gedruckt. Speichern Sie den Tilgungsplan als CSV, um jeden Monat zu sehen.</translation>
+    </message>
 </context>
 <context>
     <name>CReport</name>

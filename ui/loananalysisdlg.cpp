@@ -8,6 +8,7 @@
 #include "prompt.h"
 #include "savefile.h"
 #include "value.h"
+#include "waitcursor.h"
 
 #include <QBarSet>
 #include <QCategoryAxis>
@@ -15,6 +16,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDate>
 #include <QFile>
 #include <QGraphicsScene>
 #include <QHash>
@@ -37,6 +39,7 @@
 #include <QTableWidget>
 #include <QTabWidget>
 #include <QTextDocument>
+#include <QTextOption>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -515,18 +518,23 @@ bool CLoanAnalysisDlg::Yearly() const
 
 void CLoanAnalysisDlg::FillSchedule()
 {
+    FillScheduleModel(*m_scheduleModel, Yearly());
+}
+
+void CLoanAnalysisDlg::FillScheduleModel(QStandardItemModel &model, bool yearly) const
+{
     const std::vector<CScheduleRow> &months = m_deal.loans[std::size_t(ChosenLoan())].schedule;
-    const std::vector<CScheduleRow> rows = Yearly() ? YearlySummary(months) : months;
-    m_scheduleModel->clear();
-    m_scheduleModel->setHorizontalHeaderLabels(
-        {Yearly() ? tr("Year") : tr("Month"), tr("Payment"), tr("Principal"), tr("Interest"), tr("Balance")});
+    const std::vector<CScheduleRow> rows = yearly ? YearlySummary(months) : months;
+    model.clear();
+    model.setHorizontalHeaderLabels(
+        {yearly ? tr("Year") : tr("Month"), tr("Payment"), tr("Principal"), tr("Interest"), tr("Balance")});
     for (const CScheduleRow &r : rows) {
         QList<QStandardItem *> items = {new QStandardItem(QString::number(r.month))};
         for (double money : {r.payment, r.principal, r.interest, r.balance})
             items << new QStandardItem(FormatCurrency(money));
         for (QStandardItem *item : items)
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_scheduleModel->appendRow(items);
+        model.appendRow(items);
     }
 }
 
@@ -603,28 +611,81 @@ void CLoanAnalysisDlg::FillSplitChart()
     series->attachAxis(paid);
 }
 
-QString CLoanAnalysisDlg::PrintableHtml(QPrinter &printer) const
+QString CLoanAnalysisDlg::DocumentTitle() const
 {
-    Q_UNUSED(printer);
-    QString html = QStringLiteral("<h2>%1</h2><p>%2</p>")
-                       .arg(windowTitle().toHtmlEscaped(), m_bestOffer->text().toHtmlEscaped());
+    const QString description = m_record.m_strDescription.simplified();
+    return description.isEmpty() ? windowTitle() : tr("Loan Analysis: %1").arg(description);
+}
+
+QString CLoanAnalysisDlg::PrintableHtml() const
+{
+    const auto escaped = [](const QString &text) { return text.toHtmlEscaped(); };
+    // What the analysis is of: the property, the figures it was computed from, and when.
+    QString html = QStringLiteral("<h2>%1</h2>").arg(escaped(windowTitle()));
+    if (!m_record.m_strDescription.trimmed().isEmpty())
+        html += QStringLiteral("<h3>%1</h3>").arg(escaped(m_record.m_strDescription.simplified()));
+    const std::pair<QString, QString> inputs[] = {
+        {tr("Purchase Price"), m_record.m_purchasePrice.Format()},
+        {tr("Monthly Rental Income"), m_record.m_rentalIncome.Format()},
+        {tr("Monthly Escrow"), m_record.m_escrow.Format()},
+        {tr("Other Monthly Fees"), m_record.m_otherFees.Format()},
+        {tr("Safety Margin"), m_record.m_safetyMargin.Format()},
+    };
+    html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">");
+    for (const auto &[label, figure] : inputs)
+        html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>").arg(escaped(label), escaped(figure));
+    html += QStringLiteral("</table><p>%1</p>")
+                .arg(escaped(tr("Printed on %1").arg(CLocaleServices::FormatShortDate(QDate::currentDate()))));
+
+    html += QStringLiteral("<p>%1</p>").arg(escaped(m_bestOffer->text()));
     html += HtmlTable(*m_comparison->model(), true);
     html += QStringLiteral("<p><img src=\"chart:balance\" width=\"640\"/></p>"
                            "<p><img src=\"chart:split\" width=\"640\"/></p>");
-    html += QStringLiteral("<h3>%1</h3>").arg(m_loan->currentText().toHtmlEscaped());
-    html += HtmlTable(*m_scheduleModel, false);
+    html += QStringLiteral("<h3>%1</h3>").arg(escaped(m_loan->currentText()));
+    // A monthly schedule of more than thirty years would run to hundreds of pages (twelve
+    // thousand rows for a thousand years): it is printed per year, and the CSV has every month.
+    if (!Yearly() && m_scheduleModel->rowCount() > PrintedMonthsAtMost) {
+        html += QStringLiteral("<p>%1</p>").arg(escaped(
+            tr("The schedule has %1 monthly payments and is printed per year. Save the schedule as "
+               "CSV for every month.").arg(m_scheduleModel->rowCount())));
+        QStandardItemModel years;
+        FillScheduleModel(years, true);
+        html += HtmlTable(years, false);
+    } else {
+        html += HtmlTable(*m_scheduleModel, false);
+    }
     return html;
+}
+
+std::unique_ptr<QTextDocument> CLoanAnalysisDlg::PrintableDocument(const QPageLayout &page) const
+{
+    auto document = std::make_unique<QTextDocument>();
+    // Words are broken only where they may be: a column is never narrower than its longest word.
+    QTextOption option = document->defaultTextOption();
+    option.setWrapMode(QTextOption::WordWrap);
+    document->setDefaultTextOption(option);
+    QFont font = document->defaultFont();
+    font.setPointSizeF(9);
+    document->setDefaultFont(font);
+    // The page's printable width in the document's units (points at 96 per inch), so that the
+    // layout is the printed one and can be checked before anything is printed.
+    const QSizeF points = page.paintRect(QPageLayout::Point).size();
+    document->setPageSize(points * (96.0 / 72.0));
+    document->setDocumentMargin(0);
+    document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:balance")),
+                          Picture(m_balanceChart, QSize(1280, 640)));
+    document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:split")),
+                          Picture(m_splitChart, QSize(1280, 640)));
+    document->setHtml(PrintableHtml());
+    return document;
 }
 
 void CLoanAnalysisDlg::Print(QPrinter &printer) const
 {
-    QTextDocument document;
-    document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:balance")),
-                         Picture(m_balanceChart, QSize(1280, 640)));
-    document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:split")),
-                         Picture(m_splitChart, QSize(1280, 640)));
-    document.setHtml(PrintableHtml(printer));
-    document.print(&printer);
+    CWaitCursor wait;
+    printer.setDocName(DocumentTitle());
+    printer.setCreator(QCoreApplication::applicationName());
+    PrintableDocument(printer.pageLayout())->print(&printer);
 }
 
 void CLoanAnalysisDlg::OnPrint()

@@ -13,6 +13,8 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QDir>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QComboBox>
 #include <QLabel>
 #include <QRegularExpression>
@@ -21,6 +23,12 @@
 #include <QTableWidget>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTranslator>
+#include <QPageLayout>
+#include <QPageSize>
 
 #include <cmath>
 
@@ -280,6 +288,78 @@ private slots:
             QVERIFY(years);
             QVERIFY(years->categoriesLabels().size() <= 11);
             QVERIFY(years->categoriesLabels().contains(QStringLiteral("1000")));
+            window->close();
+            dlg.reject();
+        });
+    }
+
+    // The printout opens with the property, its figures and the date, carries a title, and
+    // breaks no German word where it has no hyphen; a thousand-year loan prints per year.
+    void printoutNamesThePropertyAndKeepsWordsWhole()
+    {
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/i18n/zantoria_de.qm")));
+        QCoreApplication::installTranslator(&german);
+        CLocaleServices::PinLocale(QStringLiteral("de_DE"));
+        const auto restore = qScopeGuard([&german] {
+            QCoreApplication::removeTranslator(&german);
+            CLocaleServices::PinLocale(QStringLiteral("en_US"));
+        });
+        CAppFixture fixture;
+        fixture.Run([&](CZANTDlg &dlg) {
+            fixture.m_prompt.SetNextFileName(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
+            QVERIFY(Trigger(dlg, "actionImport"));
+            QVERIFY(Trigger(dlg, "actionLoanAnalysis"));
+            auto *window = dlg.findChild<CLoanAnalysisDlg *>();
+            QVERIFY(window);
+            const QPageLayout page(QPageSize(QPageSize::A6), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                                 QPageLayout::Millimeter);
+            std::unique_ptr<QTextDocument> document = window->PrintableDocument(page);
+            const QString text = document->toPlainText();
+            const QString opening = text.left(text.indexOf(QStringLiteral("Bestes Angebot")));
+            for (const QString &expected :
+                 {QStringLiteral("Four-unit building, 12 Elm Street"), QStringLiteral("Kaufpreis"),
+                  QStringLiteral("200.000,00"), QStringLiteral("2.000,00"),
+                  QStringLiteral("250,00"), QStringLiteral("100,00"), QStringLiteral("10,00"),
+                  CLocaleServices::FormatShortDate(QDate::currentDate())})
+                QVERIFY2(opening.contains(expected), qPrintable(expected + QStringLiteral(" in ") + opening));
+            QCOMPARE(window->DocumentTitle(), QStringLiteral("Darlehensanalyse: Four-unit building, 12 Elm Street"));
+
+            // Every line that does not end its paragraph ends between words or at a hyphen.
+            QVERIFY(document->pageCount() > 1); // lays the document out
+            for (QTextBlock block = document->begin(); block != document->end(); block = block.next()) {
+                const QTextLayout *layout = block.layout();
+                const QString blockText = block.text();
+                for (int i = 0; i + 1 < layout->lineCount(); ++i) {
+                    const QTextLine line = layout->lineAt(i);
+                    const int end = line.textStart() + line.textLength();
+                    const QChar last = blockText.at(end - 1);
+                    QVERIFY2(last.isSpace() || last == QLatin1Char('-') || last == QChar(0x00AD)
+                                 || !blockText.at(end).isLetterOrNumber() || !last.isLetterOrNumber(),
+                             qPrintable(blockText.left(end) + QLatin1Char('|') + blockText.mid(end)));
+                }
+            }
+
+            const QString pdf = fixture.m_documents.filePath(QStringLiteral("analysis.pdf"));
+            fixture.m_prompt.SetNextFileName(pdf);
+            window->OnSavePdf();
+            QByteArray title("\xfe\xff");
+            for (QChar c : window->DocumentTitle())
+                title += char(c.unicode() >> 8), title += char(c.unicode() & 0xff);
+            QVERIFY(ReadAll(pdf).contains(title));
+
+            // A thousand years of months: one row a year, with a note, and a file of modest size.
+            QVERIFY(ActivateAndWait(dlg));
+            Edit(dlg, "editTerm")->setText(QStringLiteral("1000"));
+            dlg.UpdateRecord();
+            QCOMPARE(window->findChild<QTableView *>(QStringLiteral("schedule"))->model()->rowCount(), 12000);
+            const QString printed = window->PrintableDocument(page)->toPlainText();
+            QVERIFY(printed.contains(QStringLiteral("12000")));
+            QVERIFY(!printed.contains(QStringLiteral("\n1001\n")));
+            fixture.m_prompt.SetNextFileName(pdf);
+            window->OnSavePdf();
+            QVERIFY(QFileInfo(pdf).size() < 1500 * 1024);
+            QVERIFY(fixture.m_prompt.m_messages.isEmpty());
             window->close();
             dlg.reject();
         });
