@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>The down payment is more than the price: there is no loan.</source>
-        <translation>Das Eigenkapital ist höher als der Preis: Es gibt kein Darlehen.</translation>
+        <translation>Die Anzahlung ist höher als der Preis: Es gibt kein Darlehen.</translation>
     </message>
     <message>
         <source>A term of more than 1,000 years is not scheduled.</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>There is no down payment to earn a return on.</source>
-        <translation>Es gibt kein Eigenkapital, auf das sich eine Rendite beziehen könnte.</translation>
+        <translation>Es gibt keine Anzahlung, auf die sich eine Rendite beziehen könnte.</translation>
     </message>
     <message>
         <source>Nothing is paid on a loan: there is no debt service to cover.</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>The purchase price less the down payment.</source>
-        <translation>Der Kaufpreis abzüglich des Eigenkapitals.</translation>
+        <translation>Der Kaufpreis abzüglich der Anzahlung.</translation>
     </message>
     <message>
         <source>Principal and Interest</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Principal and interest plus escrow and PMI.</source>
-        <translation>Tilgung und Zinsen zuzüglich Rücklage und Kreditversicherung.</translation>
+        <translation>Tilgung und Zinsen zuzüglich Steuern und Versicherung sowie Kreditversicherung.</translation>
     </message>
     <message>
         <source>Monthly Cash Flow</source>
@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>The down payment plus the principal repaid in 12 payments.</source>
-        <translation>Das Eigenkapital zuzüglich der in 12 Raten getilgten Summe.</translation>
+        <translation>Die Anzahlung zuzüglich der in 12 Raten getilgten Summe.</translation>
     </message>
     <message>
         <source>Equity after 5 Years</source>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>The down payment plus the principal repaid in 60 payments.</source>
-        <translation>Das Eigenkapital zuzüglich der in 60 Raten getilgten Summe.</translation>
+        <translation>Die Anzahlung zuzüglich der in 60 Raten getilgten Summe.</translation>
     </message>
     <message>
         <source>Equity after 10 Years</source>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>The down payment plus the principal repaid in 120 payments.</source>
-        <translation>Das Eigenkapital zuzüglich der in 120 Raten getilgten Summe.</translation>
+        <translation>Die Anzahlung zuzüglich der in 120 Raten getilgten Summe.</translation>
     </message>
     <message>
         <source>Equity at the End</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>The down payment plus the whole loan, once it is paid off.</source>
-        <translation>Das Eigenkapital zuzüglich des ganzen Darlehens, sobald es abbezahlt ist.</translation>
+        <translation>Die Anzahlung zuzüglich des ganzen Darlehens, sobald es abbezahlt ist.</translation>
     </message>
     <message>
         <source>Cash-on-Cash Return</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>A year&apos;s cash flow (12 × monthly cash flow) as a share of the down payment.</source>
-        <translation>Der Cashflow eines Jahres (12 × monatlicher Cashflow) als Anteil am Eigenkapital.</translation>
+        <translation>Der Cashflow eines Jahres (12 × monatlicher Cashflow) als Anteil an der Anzahlung.</translation>
     </message>
     <message>
         <source>Debt Service Coverage</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>The purchase price at which this loan&apos;s safety cash flow is 0, with its down payment, rate, term and PMI and the property&apos;s rent, escrow, fees and margin unchanged: the most to offer the seller.</source>
-        <translation>Der Kaufpreis, bei dem der Cashflow nach Sicherheitsabschlag dieses Darlehens 0 ist, bei unverändertem Eigenkapital, Zinssatz, Laufzeit und Kreditversicherung und unveränderter Miete, Rücklage, sonstigen Kosten und Sicherheitsabschlag der Immobilie: das Höchste, was Sie dem Verkäufer bieten sollten.</translation>
+        <translation>Der Kaufpreis, bei dem der Cashflow nach Sicherheitsabschlag dieses Darlehens 0 ist, wenn Anzahlung, Zinssatz, Laufzeit und Kreditversicherung des Darlehens sowie Miete, Steuern und Versicherung, sonstige Kosten und Sicherheitsabschlag der Immobilie gleich bleiben: das Höchste, was Sie dem Verkäufer bieten sollten.</translation>
     </message>
     <message>
         <source>Net Operating Income (Month)</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>The rent less escrow and other fees, before any loan payment.</source>
-        <translation>Die Miete abzüglich Rücklage und sonstiger Kosten, vor jeder Darlehensrate.</translation>
+        <translation>Die Miete abzüglich Steuern und Versicherung und sonstiger Kosten, vor jeder Darlehensrate.</translation>
     </message>
     <message>
         <source>Net Operating Income (Year)</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Gross Rent Multiplier</source>
-        <translation>Bruttomietmultiplikator</translation>
+        <translation>Kaufpreisfaktor</translation>
     </message>
     <message>
         <source>The purchase price divided by a year&apos;s rent.</source>
@@ -616,7 +616,7 @@
     </message>
     <message>
         <source>Monthly Escrow</source>
-        <translation>Monatliche Rücklage</translation>
+        <translation>Steuern und Versicherung je Monat</translation>
     </message>
     <message>
         <source>Other Monthly Fees</source>
@@ -655,7 +655,7 @@
     </message>
     <message>
         <source>Monthly Escrow</source>
-        <translation>Monatliche Rücklage</translation>
+        <translation>Steuern und Versicherung je Monat</translation>
     </message>
     <message>
         <source>Other Monthly Fees</source>
@@ -671,7 +671,7 @@
     </message>
     <message>
         <source>Down Payment</source>
-        <translation>Eigenkapital</translation>
+        <translation>Anzahlung</translation>
     </message>
     <message>
         <source>Interest Rate</source>
@@ -804,7 +804,7 @@
     </message>
     <message>
         <source>Monthly &amp;escrow:</source>
-        <translation>Monatliche &amp;Rücklage:</translation>
+        <translation>Steue&amp;rn und Versicherung je Monat:</translation>
     </message>
     <message>
         <source>&amp;Other monthly fees:</source>
@@ -824,7 +824,7 @@
     </message>
     <message>
         <source>Do&amp;wn payment:</source>
-        <translation>&amp;Eigenkapital:</translation>
+        <translation>A&amp;nzahlung:</translation>
     </message>
     <message>
         <source>Interest &amp;rate (percent):</source>
@@ -900,7 +900,7 @@
     </message>
     <message>
         <source>The price you would pay for the property. Each loan borrows this price less its down payment.</source>
-        <translation>Der Preis, den Sie für die Immobilie zahlen würden. Jedes Darlehen finanziert diesen Preis abzüglich seines Eigenkapitals.</translation>
+        <translation>Der Preis, den Sie für die Immobilie zahlen würden. Jedes Darlehen finanziert diesen Preis abzüglich seiner Anzahlung.</translation>
     </message>
     <message>
         <source>The rent the property brings in each month, in your currency</source>
@@ -912,11 +912,11 @@
     </message>
     <message>
         <source>What you pay into escrow each month, in your currency</source>
-        <translation>Was Sie monatlich als Rücklage zahlen, in Ihrer Währung</translation>
+        <translation>Was Sie monatlich für Grundsteuer und Versicherung zahlen, in Ihrer Währung</translation>
     </message>
     <message>
         <source>The monthly escrow payment for property taxes and insurance. It is part of every loan&apos;s total monthly payment.</source>
-        <translation>Die monatliche Rücklage für Grundsteuer und Versicherungen. Sie ist Teil der monatlichen Gesamtrate jedes Darlehens.</translation>
+        <translation>Die monatliche Zahlung für Grundsteuer und Versicherungen (in den USA über das Treuhandkonto des Kreditgebers, „Escrow“). Sie ist Teil der monatlichen Gesamtrate jedes Darlehens.</translation>
     </message>
     <message>
         <source>Other costs each month, in your currency</source>
@@ -932,11 +932,11 @@
     </message>
     <message>
         <source>What you pay up front for this loan, in your currency</source>
-        <translation>Was Sie bei diesem Darlehen selbst aufbringen, in Ihrer Währung</translation>
+        <translation>Was Sie bei diesem Darlehen aus eigenen Mitteln anzahlen, in Ihrer Währung</translation>
     </message>
     <message>
         <source>The down payment of the loan shown. The loan amount is the purchase price less this down payment.</source>
-        <translation>Das Eigenkapital beim angezeigten Darlehen. Der Darlehensbetrag ist der Kaufpreis abzüglich dieses Eigenkapitals.</translation>
+        <translation>Die Anzahlung beim angezeigten Darlehen: was Sie aus eigenen Mitteln zahlen. Der Darlehensbetrag ist der Kaufpreis abzüglich dieser Anzahlung.</translation>
     </message>
     <message>
         <source>The loan&apos;s yearly interest rate, in percent</source>
