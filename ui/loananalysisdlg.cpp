@@ -188,6 +188,14 @@ QString WrapName(const QString &name, const QFontMetrics &metrics, int most)
     return lines.mid(0, shown).join(QLatin1Char('\n'));
 }
 
+// A figure set into a sentence: in a right-to-left locale it is isolated (U+2068 ... U+2069), so that
+// its marks do not reorder the words around it.
+QString InSentence(const QString &figure)
+{
+    const QLocale money(CLocaleServices::LocaleName(CLocaleServices::Category::Money));
+    return money.textDirection() == Qt::RightToLeft ? QChar(0x2068) + figure + QChar(0x2069) : figure;
+}
+
 // Money on an axis: the user's format and currency, without a fraction that is all zeros.
 QString AxisMoney(double value)
 {
@@ -406,10 +414,10 @@ QString CLoanAnalysisDlg::BestOfferText() const
     QStringList parts;
     if (!safest.empty())
         parts << tr("most safety cash flow: %1 (%2 a month)")
-                     .arg(names(safest), FormatCurrency(m_deal.loans[std::size_t(safest.front())].safetyCashFlow.value));
+                     .arg(names(safest), InSentence(FormatCurrency(m_deal.loans[std::size_t(safest.front())].safetyCashFlow.value)));
     if (!cheapest.empty())
         parts << tr("least interest: %1 (%2 in all)")
-                     .arg(names(cheapest), FormatCurrency(m_deal.loans[std::size_t(cheapest.front())].totalInterest.value));
+                     .arg(names(cheapest), InSentence(FormatCurrency(m_deal.loans[std::size_t(cheapest.front())].totalInterest.value)));
     return tr("Best offer, %1.").arg(parts.join(tr("; ")));
 }
 

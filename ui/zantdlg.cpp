@@ -64,8 +64,12 @@ CZANTDlg::CZANTDlg(IAppHost &app, QWidget *parent)
     DescribeValueEdits();
     for (QLineEdit *edit : {m_editPurchasePrice, m_editRentalIncome, m_editEscrow, m_editOtherFees,
                             m_editSafetyMargin, m_editDownPayment, m_editInterestRate, m_editTerm,
-                            m_editPMI})
+                            m_editPMI}) {
         edit->installEventFilter(this);
+        // A figure of a right-to-left locale ("؜200,000.00 ج.م.‏") would turn a plain right
+        // alignment into a left one; every figure stands at the right, whatever its text.
+        edit->setAlignment(edit->alignment() | Qt::AlignAbsolute);
+    }
     // The texts reach the record as they are typed: nothing parses them, so the record holds
     // what the window shows even when the program ends with Escape or Enter from the edit.
     connect(m_editDescription, &QLineEdit::textChanged, this, [this](const QString &text) {

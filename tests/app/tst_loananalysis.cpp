@@ -3,6 +3,7 @@
 #include "localeservices.h"
 #include "testfiles.h"
 #include "translations.h"
+#include "value.h"
 #include "zantdlg.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QScopeGuard>
+#include <QStyle>
 #include <QComboBox>
 #include <QLabel>
 #include <QRegularExpression>
@@ -360,6 +362,47 @@ private slots:
             window->OnSavePdf();
             QVERIFY(QFileInfo(pdf).size() < 1500 * 1024);
             QVERIFY(fixture.m_prompt.m_messages.isEmpty());
+            window->close();
+            dlg.reject();
+        });
+    }
+
+    // ar_EG writes money with right-to-left marks: every figure edit still stands at the right,
+    // a figure set into a sentence is isolated from the words around it, and the charts use the
+    // Latin digits of the tables.
+    void rightToLeftFiguresKeepTheirPlace()
+    {
+        CLocaleServices::PinLocale(QStringLiteral("ar_EG"));
+        const auto restore = qScopeGuard([] { CLocaleServices::PinLocale(QStringLiteral("en_US")); });
+        CAppFixture fixture;
+        fixture.Run([&](CZANTDlg &dlg) {
+            fixture.m_prompt.SetNextFileName(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
+            QVERIFY(Trigger(dlg, "actionImport"));
+            QVERIFY(Edit(dlg, "editPurchasePrice")->text().isRightToLeft());
+            for (const char *name : {"editPurchasePrice", "editRentalIncome", "editEscrow", "editOtherFees",
+                                     "editSafetyMargin", "editDownPayment", "editInterestRate", "editTerm",
+                                     "editPmi"}) {
+                // What the edit does with a right-to-left text's alignment.
+                QLineEdit *edit = Edit(dlg, name);
+                QCOMPARE(QStyle::visualAlignment(Qt::RightToLeft, edit->alignment()) & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute,
+                         Qt::AlignRight);
+            }
+            QVERIFY(Trigger(dlg, "actionLoanAnalysis"));
+            auto *window = dlg.findChild<CLoanAnalysisDlg *>();
+            QVERIFY(window);
+            const QString best = window->findChild<QLabel *>(QStringLiteral("bestOffer"))->text();
+            QVERIFY2(best.contains(QChar(0x2068) + FormatCurrency(1450) + QChar(0x2069)), qPrintable(best));
+            for (QChartView *view : window->findChildren<QChartView *>()) {
+                for (QAbstractAxis *axis : view->chart()->axes()) {
+                    auto *labelled = qobject_cast<QCategoryAxis *>(axis);
+                    QVERIFY(labelled);
+                    for (const QString &label : labelled->categoriesLabels()) {
+                        QVERIFY2(label.contains(QRegularExpression(QStringLiteral("[0-9]"))), qPrintable(label));
+                        for (QChar c : label)
+                            QVERIFY2(!c.isDigit() || c.unicode() < 0x80, qPrintable(label));
+                    }
+                }
+            }
             window->close();
             dlg.reject();
         });
