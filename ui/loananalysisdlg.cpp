@@ -48,6 +48,8 @@
 namespace {
 
 const QColor BestColor(198, 239, 206);
+// Room at the paper's edges that every printer can leave white.
+const QMarginsF PrintMargins(15, 15, 15, 15);
 
 // Letter where the user's numbers come from a country that prints on it, A4 elsewhere.
 QPageSize PaperOfTheLocale()
@@ -108,6 +110,16 @@ QString HtmlTable(const QAbstractItemModel &model, bool withRowHeaders)
         html += QStringLiteral("<tr>");
         if (withRowHeaders)
             html += QStringLiteral("<th align=\"left\">%1</th>").arg(model.headerData(r, Qt::Vertical).toString().toHtmlEscaped());
+        // A property's figure, alone in the first column, spans the five as it does on screen.
+        bool alone = withRowHeaders && model.columnCount() > 1;
+        for (int c = 1; alone && c < model.columnCount(); ++c)
+            alone = model.index(r, c).data().toString().isEmpty();
+        if (alone && !model.index(r, 0).data().toString().isEmpty()) {
+            html += QStringLiteral("<td align=\"center\" colspan=\"%1\">%2</td></tr>")
+                        .arg(model.columnCount())
+                        .arg(model.index(r, 0).data().toString().toHtmlEscaped());
+            continue;
+        }
         for (int c = 0; c < model.columnCount(); ++c) {
             const QModelIndex index = model.index(r, c);
             const bool best = index.data(Qt::BackgroundRole).value<QBrush>().color() == BestColor;
@@ -190,10 +202,11 @@ QString WrapName(const QString &name, const QFontMetrics &metrics, int most)
 
 // A figure set into a sentence: in a right-to-left locale it is isolated (U+2068 ... U+2069), so that
 // its marks do not reorder the words around it.
-QString InSentence(const QString &figure)
+QString InSentence(const QString &figure,
+                   CLocaleServices::Category category = CLocaleServices::Category::Money)
 {
-    const QLocale money(CLocaleServices::LocaleName(CLocaleServices::Category::Money));
-    return money.textDirection() == Qt::RightToLeft ? QChar(0x2068) + figure + QChar(0x2069) : figure;
+    const QLocale locale(CLocaleServices::LocaleName(category));
+    return locale.textDirection() == Qt::RightToLeft ? QChar(0x2068) + figure + QChar(0x2069) : figure;
 }
 
 // Money on an axis: the user's format and currency, without a fraction that is all zeros.
@@ -643,7 +656,9 @@ QString CLoanAnalysisDlg::PrintableHtml() const
     for (const auto &[label, figure] : inputs)
         html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>").arg(escaped(label), escaped(figure));
     html += QStringLiteral("</table><p>%1</p>")
-                .arg(escaped(tr("Printed on %1").arg(CLocaleServices::FormatShortDate(QDate::currentDate()))));
+                .arg(escaped(tr("Printed on %1")
+                                 .arg(InSentence(CLocaleServices::FormatShortDate(QDate::currentDate()),
+                                                 CLocaleServices::Category::Dates))));
 
     html += QStringLiteral("<p>%1</p>").arg(escaped(m_bestOffer->text()));
     html += HtmlTable(*m_comparison->model(), true);
@@ -700,6 +715,7 @@ void CLoanAnalysisDlg::OnPrint()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(PaperOfTheLocale());
+    printer.setPageMargins(PrintMargins, QPageLayout::Millimeter);
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(tr("Print Loan Analysis"));
     if (dialog.exec() == QDialog::Accepted)
@@ -717,6 +733,7 @@ void CLoanAnalysisDlg::OnSavePdf()
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageSize(PaperOfTheLocale());
+    printer.setPageMargins(PrintMargins, QPageLayout::Millimeter);
     bool written = false;
     if (file.open(QIODevice::WriteOnly)) {
         printer.setOutputFileName(file.fileName() + QStringLiteral(".part"));
