@@ -323,7 +323,7 @@ void CLoanAnalysisDlg::BuildComparisonTab()
     // The columns are as wide as their headers and figures, and share what room is left.
     m_comparison->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_comparison->horizontalHeader()->setStretchLastSection(false);
-    m_comparison->installEventFilter(this);
+    m_comparison->viewport()->installEventFilter(this);
     m_tabs->addTab(m_comparison, tr("Co&mparison"));
 }
 
@@ -522,7 +522,7 @@ void CLoanAnalysisDlg::FitColumns()
 
 bool CLoanAnalysisDlg::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_comparison && event->type() == QEvent::Resize)
+    if (watched == m_comparison->viewport() && event->type() == QEvent::Resize)
         SetLoanHeaders();
     return QDialog::eventFilter(watched, event);
 }
