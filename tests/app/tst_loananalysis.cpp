@@ -230,6 +230,19 @@ private slots:
             fixture.m_prompt.SetNextFileName(csv);
             window->OnExportComparison();
             QVERIFY(ReadAll(csv).contains("Alpha Lending"));
+
+            // The description typed names the printout and the PDF at once too.
+            QLineEdit *description = Edit(dlg, "editDescription");
+            description->setFocus(Qt::TabFocusReason);
+            QTRY_VERIFY(description->hasFocus());
+            description->selectAll();
+            QTest::keyClicks(description, QStringLiteral("7 Oak Lane"));
+            QCOMPARE(window->DocumentTitle(), QStringLiteral("Loan Analysis: 7 Oak Lane"));
+            const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                                     QPageLayout::Millimeter);
+            const QString printed = window->PrintableDocument(letter)->toPlainText();
+            QVERIFY(printed.startsWith(QStringLiteral("Loan Analysis\n7 Oak Lane\n")));
+            QVERIFY(printed.contains(QStringLiteral("Alpha Lending")));
             window->close();
             dlg.reject();
         });
