@@ -45,7 +45,7 @@ const std::vector<CLoanMeasure> &LoanMeasures()
          U::Money, Better::Neither, [](const CLoanAnalysis &l) { return l.totalPaid; }},
         // The payments alone favour a large down payment and mark no best: offers compare
         // only with the down payment added.
-        {"total_cost", QT_TRANSLATE_NOOP("Analysis", "Total Cost (Down Payment and Payments)"),
+        {"total_cost", QT_TRANSLATE_NOOP("Analysis", "Total Cost"),
          QT_TRANSLATE_NOOP("Analysis", "The down payment plus all payments of principal and interest: what the purchase costs in all, before escrow, PMI and fees."),
          U::Money, Better::Lower, [](const CLoanAnalysis &l) { return l.totalCost; }},
         {"total_interest", QT_TRANSLATE_NOOP("Analysis", "Total Interest"),

@@ -114,7 +114,14 @@ bool CZANTApp::GetDataFolder(QString &path)
 
 void CZANTApp::OnToolsCalculator()
 {
-    m_services.shell->StartProgram(m_strCalcCmd);
+    if (m_services.shell->StartProgram(m_strCalcCmd))
+        return;
+    const QString text = m_strCalcCmd.trimmed().isEmpty()
+        ? tr("No calculator command is set. Name your calculator program in the settings (F12).")
+        : tr("The calculator \"%1\" could not be started. Name a calculator program installed on "
+             "this computer, without arguments, in the settings (F12).")
+              .arg(m_strCalcCmd);
+    m_services.prompt->MessageBox(text, IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
 }
 
 void CZANTApp::OnHelp(std::uint32_t context)

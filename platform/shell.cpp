@@ -5,20 +5,20 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-void CDesktopShell::OpenDocument(const QString &path)
+bool CDesktopShell::OpenDocument(const QString &path)
 {
     // A plain path string would break on spaces, "#", "%" and non-ASCII names.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-void CDesktopShell::OpenUrl(const QString &url)
+bool CDesktopShell::OpenUrl(const QString &url)
 {
-    QDesktopServices::openUrl(QUrl(url));
+    return QDesktopServices::openUrl(QUrl(url));
 }
 
-void CDesktopShell::StartProgram(const QString &command)
+bool CDesktopShell::StartProgram(const QString &command)
 {
-    QProcess::startDetached(command, QStringList());
+    return !command.isEmpty() && QProcess::startDetached(command, QStringList());
 }
 
 QString DefaultCalculatorCommand()

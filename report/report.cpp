@@ -9,6 +9,7 @@
 #include "textfile.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <new>
@@ -154,19 +155,44 @@ QString LoanHeading(int number)
     return QCoreApplication::translate("CReport", "Loan %1").arg(number);
 }
 
+// A figure or date of a right-to-left locale ("؜200,000.00 ج.م.‏", "10‏/12‏/2026") carries marks
+// that only read right in a run of its own: in the page's left-to-right flow the date's parts come
+// out of order and a negative amount's currency moves to the other side. Such a figure gets its own
+// isolated run; left-to-right locales are written as they always were.
+bool RightToLeft(CLocaleServices::Category category)
+{
+    return QLocale(CLocaleServices::LocaleName(category)).textDirection() == Qt::RightToLeft;
+}
+
+QString Isolated(const QString &text, bool rightToLeft)
+{
+    return rightToLeft ? QStringLiteral("<bdi>") + text + QStringLiteral("</bdi>") : text;
+}
+
+// Money, percent figures and whole numbers alike.
+QString Figure(const QString &figure)
+{
+    return Isolated(figure, RightToLeft(CLocaleServices::Category::Money)
+                                || RightToLeft(CLocaleServices::Category::Numbers));
+}
+
 template <typename Field>
 void WriteValueRow(CTextFile &file, const char *rowClass, const char *label,
                    const Field (&fields)[MAX_LOANS])
 {
-    file.WriteLine(LoanRow, rowClass, Label(label), fields[0].Format(), fields[1].Format(),
-                   fields[2].Format(), fields[3].Format(), fields[4].Format());
+    const auto isolated = [](const Field &field) {
+        return Figure(field.Format());
+    };
+    file.WriteLine(LoanRow, rowClass, Label(label), isolated(fields[0]), isolated(fields[1]),
+                   isolated(fields[2]), isolated(fields[3]), isolated(fields[4]));
 }
 
 void WriteFigureRow(CTextFile &file, const char *rowClass, const char *label,
                     const Profit::Row &row)
 {
-    file.WriteLine(LoanRow, rowClass, Label(label), FormatCurrency(row[0]), FormatCurrency(row[1]),
-                   FormatCurrency(row[2]), FormatCurrency(row[3]), FormatCurrency(row[4]));
+    file.WriteLine(LoanRow, rowClass, Label(label), Figure(FormatCurrency(row[0])),
+                   Figure(FormatCurrency(row[1])), Figure(FormatCurrency(row[2])),
+                   Figure(FormatCurrency(row[3])), Figure(FormatCurrency(row[4])));
 }
 
 } // namespace
@@ -243,7 +269,8 @@ void CReport::WritePage(CTextFile &file) const
 
     // The date is read once, after the banner; the footer's year comes from that reading.
     const QDateTime now = m_clock.isValid() ? m_clock : QDateTime::currentDateTime();
-    const QString date = CLocaleServices::FormatShortDate(now.date());
+    const QString date = Isolated(CLocaleServices::FormatShortDate(now.date()),
+                                 RightToLeft(CLocaleServices::Category::Dates));
     const int year = now.date().year();
     file.WriteLine(QStringLiteral("<table class=\"header\">\n  <tr>\n    <td>%s</td>\n"
                                   "    <td style=\"text-align:right\">%s</td>\n  </tr>\n"
@@ -259,15 +286,15 @@ void CReport::WritePage(CTextFile &file) const
                    Label(QT_TRANSLATE_NOOP("CReport", "Description")), "odd",
                    HtmlEncode(r.m_strDescription));
     file.WriteLine(PropertyRow, Label(QT_TRANSLATE_NOOP("CReport", "Purchase Price")), "even",
-                   r.m_purchasePrice.Format());
+                   Figure(r.m_purchasePrice.Format()));
     file.WriteLine(PropertyRow, Label(QT_TRANSLATE_NOOP("CReport", "Monthly Rental Income")), "odd",
-                   r.m_rentalIncome.Format());
+                   Figure(r.m_rentalIncome.Format()));
     file.WriteLine(PropertyRow, Label(QT_TRANSLATE_NOOP("CReport", "Monthly Escrow")), "even",
-                   r.m_escrow.Format());
+                   Figure(r.m_escrow.Format()));
     file.WriteLine(PropertyRow, Label(QT_TRANSLATE_NOOP("CReport", "Other Monthly Fees")), "odd",
-                   r.m_otherFees.Format());
+                   Figure(r.m_otherFees.Format()));
     file.WriteLine(PropertyRow, Label(QT_TRANSLATE_NOOP("CReport", "Safety Margin")), "even",
-                   r.m_safetyMargin.Format());
+                   Figure(r.m_safetyMargin.Format()));
     file.WriteLine(QStringLiteral("</table>"));
     file.WriteLine(QStringLiteral("<br />\n"));
 

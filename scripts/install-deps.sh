@@ -8,8 +8,8 @@ packages=(cmake g++ ninja-build pkg-config libicu-dev libgl-dev fonts-dejavu-cor
           qt6-charts-dev libqt6opengl6-dev
           qt6-qpa-plugins xdg-utils scdoc dpkg-dev)
 # scripts/screenshots.sh: a virtual display, keys sent to it, the pictures taken of it, and a
-# small browser to show the report in.
-screenshot_packages=(xvfb xauth xdotool x11-utils imagemagick dillo procps)
+# small browser to show the report in, and pdftoppm for a page of the analysis's PDF.
+screenshot_packages=(xvfb xauth xdotool x11-utils imagemagick dillo procps poppler-utils)
 case "${1:-build}" in
 test)
     packages+=(desktop-file-utils appstream shared-mime-info libxml2-utils man-db

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Takes the screenshots that the AppStream metainfo lists, on a virtual X display (Xvfb), of the
 # program as built, with the figures of examples/five-loans.zant, into docs/screenshots/.
-# Usage: scripts/screenshots.sh [WINDOW...]   WINDOW: main, report, analysis (default: all)
+# Usage: scripts/screenshots.sh [WINDOW...]   WINDOW: main, report, analysis, pdf (default: all)
+# ZANT_SCREENSHOT_LOCALE=de_DE (or ar_EG...) takes them in that language and locale into
+# docs/screenshots/locales/, named with the locale (analysis-window-de_DE.png); the default is
+# en_US, named as the metainfo lists them.
 # The report is shown in Dillo, a small browser that xdg-open starts through $BROWSER. A window
 # whose command the program does not have yet is skipped with a note.
 set -euo pipefail
@@ -21,7 +24,19 @@ if [ "${1:-}" != --on-display ]; then
 fi
 shift
 windows=("$@")
-[ ${#windows[@]} -gt 0 ] || windows=(main report analysis)
+[ ${#windows[@]} -gt 0 ] || windows=(main report analysis pdf)
+locale=${ZANT_SCREENSHOT_LOCALE:-en_US}
+suffix=
+if [ "$locale" != en_US ]; then
+    suffix=-$locale
+    out=$out/locales
+    mkdir -p "$out"
+fi
+# The mnemonics of the Charts tab and of Save PDF in the program's languages.
+case $locale in
+de*) charts_key=alt+i pdf_key=alt+p ;;
+*) charts_key=alt+h pdf_key=alt+d ;;
+esac
 
 # A home of its own: first-run settings, an empty data folder, the desktop's language English.
 home=$(mktemp -d)
@@ -64,8 +79,9 @@ find_window() {
 
 shoot() {
     sleep 1 # let the window finish drawing
-    import -window "$1" "$out/$2"
-    echo "saved $out/$2 ($(identify -format '%wx%h' "$out/$2"))"
+    local name=${2%.png}$suffix.png
+    import -window "$1" "$out/$name"
+    echo "saved $out/$name ($(identify -format '%wx%h' "$out/$name"))"
 }
 
 # Keys go to the focused window; there is no window manager to give it the focus.
@@ -74,7 +90,7 @@ press() {
     xdotool key --clearmodifiers "$2"
 }
 
-LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$root/$build/app/zantoria" "$root/examples/five-loans.zant" &
+LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 "$root/$build/app/zantoria" "$root/examples/five-loans.zant" &
 program=$!
 main=$(find_window '^Zantoria$' 30) || { echo "zantoria did not show its window" >&2; exit 1; }
 
@@ -93,14 +109,32 @@ for window in "${windows[@]}"; do
         kill "$(xdotool getwindowpid "$browser")" 2>/dev/null || true ;;
     analysis)
         press "$main" ctrl+l
-        if analysis=$(find_window 'Loan Analysis' 10); then
+        if analysis=$(find_window 'Loan Analysis|Darlehensanalyse' 10); then
             shoot "$analysis" analysis-window.png
+            press "$analysis" "$charts_key"
+            shoot "$analysis" analysis-charts.png
             press "$analysis" Escape
         else
             echo "note: this build has no Loan Analysis window (Ctrl+L); analysis-window.png not taken" >&2
         fi ;;
+    pdf)
+        # The first page of the PDF the analysis window saves, through its file dialog.
+        pdf=$home/analysis.pdf
+        press "$main" ctrl+l
+        analysis=$(find_window 'Loan Analysis|Darlehensanalyse' 10) \
+            || { echo "no Loan Analysis window" >&2; exit 1; }
+        press "$analysis" "$pdf_key"
+        dialog=$(find_window 'PDF' 10) || { echo "no file dialog for the PDF" >&2; exit 1; }
+        xdotool windowfocus --sync "$dialog"
+        xdotool type --delay 20 "$pdf"
+        xdotool key --clearmodifiers Return
+        for ((i = 0; i < 100; i++)); do [ -s "$pdf" ] && break; sleep 0.1; done
+        [ -s "$pdf" ] || { echo "the PDF was not written" >&2; exit 1; }
+        pdftoppm -r 80 -f 1 -l 1 -singlefile -png "$pdf" "$out/analysis-pdf$suffix"
+        echo "saved $out/analysis-pdf$suffix.png"
+        press "$analysis" Escape ;;
     *)
-        echo "unknown window: $window (main, report, analysis)" >&2
+        echo "unknown window: $window (main, report, analysis, pdf)" >&2
         exit 2 ;;
     esac
 done

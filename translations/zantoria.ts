@@ -288,7 +288,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Total Cost (Down Payment and Payments)</source>
+        <source>Total Cost</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -630,6 +630,38 @@
         <source>Best offer, %1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Loan Analysis: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purchase Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Rental Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Escrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Monthly Fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Safety Margin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printed on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The schedule has %1 monthly payments and is printed per year. Save the schedule as CSV for every month.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CReadNotice</name>
@@ -841,6 +873,14 @@
         <source>Your figures and settings could not be saved: the disk may be full, or the settings folder may not be writable.
 
 Make room and choose Retry, choose Export to keep the deal in a file of your choice, or choose Discard to end without them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No calculator command is set. Name your calculator program in the settings (F12).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calculator &quot;%1&quot; could not be started. Name a calculator program installed on this computer, without arguments, in the settings (F12).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1075,6 +1115,10 @@ Make room and choose Retry, choose Export to keep the deal in a file of your cho
         <source>Some entries of &apos;%1&apos; were not read:
 
 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report was saved as %1, but no web browser could be started to show it. Open that file in your browser.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

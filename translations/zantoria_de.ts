@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>The down payment is more than the price: there is no loan.</source>
-        <translation>Das Eigenkapital ist höher als der Preis: Es gibt kein Darlehen.</translation>
+        <translation>Die Anzahlung ist höher als der Preis: Es gibt kein Darlehen.</translation>
     </message>
     <message>
         <source>A term of more than 1,000 years is not scheduled.</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>There is no down payment to earn a return on.</source>
-        <translation>Es gibt kein Eigenkapital, auf das sich eine Rendite beziehen könnte.</translation>
+        <translation>Es gibt keine Anzahlung, auf die sich eine Rendite beziehen könnte.</translation>
     </message>
     <message>
         <source>Nothing is paid on a loan: there is no debt service to cover.</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>The purchase price less the down payment.</source>
-        <translation>Der Kaufpreis abzüglich des Eigenkapitals.</translation>
+        <translation>Der Kaufpreis abzüglich der Anzahlung.</translation>
     </message>
     <message>
         <source>Principal and Interest</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Principal and interest plus escrow and PMI.</source>
-        <translation>Tilgung und Zinsen zuzüglich Rücklage und Kreditversicherung.</translation>
+        <translation>Tilgung und Zinsen zuzüglich Steuern und Versicherung sowie Kreditversicherung.</translation>
     </message>
     <message>
         <source>Monthly Cash Flow</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>The down payment plus the principal repaid in 12 payments.</source>
-        <translation>Das Eigenkapital zuzüglich der in 12 Raten getilgten Summe.</translation>
+        <translation>Die Anzahlung zuzüglich der in 12 Raten getilgten Summe.</translation>
     </message>
     <message>
         <source>Equity after 5 Years</source>
@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>The down payment plus the principal repaid in 60 payments.</source>
-        <translation>Das Eigenkapital zuzüglich der in 60 Raten getilgten Summe.</translation>
+        <translation>Die Anzahlung zuzüglich der in 60 Raten getilgten Summe.</translation>
     </message>
     <message>
         <source>Equity after 10 Years</source>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>The down payment plus the principal repaid in 120 payments.</source>
-        <translation>Das Eigenkapital zuzüglich der in 120 Raten getilgten Summe.</translation>
+        <translation>Die Anzahlung zuzüglich der in 120 Raten getilgten Summe.</translation>
     </message>
     <message>
         <source>Cash-on-Cash Return</source>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>A year&apos;s cash flow (12 × monthly cash flow) as a share of the down payment.</source>
-        <translation>Der Cashflow eines Jahres (12 × monatlicher Cashflow) als Anteil am Eigenkapital.</translation>
+        <translation>Der Cashflow eines Jahres (12 × monatlicher Cashflow) als Anteil an der Anzahlung.</translation>
     </message>
     <message>
         <source>Debt Service Coverage</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>The purchase price at which this loan&apos;s safety cash flow is 0, with its down payment, rate, term and PMI and the property&apos;s rent, escrow, fees and margin unchanged: the most to offer the seller.</source>
-        <translation>Der Kaufpreis, bei dem der Cashflow nach Sicherheitsabschlag dieses Darlehens 0 ist, bei unverändertem Eigenkapital, Zinssatz, Laufzeit und Kreditversicherung und unveränderter Miete, Rücklage, sonstigen Kosten und Sicherheitsabschlag der Immobilie: das Höchste, was Sie dem Verkäufer bieten sollten.</translation>
+        <translation>Der Kaufpreis, bei dem der Cashflow nach Sicherheitsabschlag dieses Darlehens 0 ist, wenn Anzahlung, Zinssatz, Laufzeit und Kreditversicherung des Darlehens sowie Miete, Steuern und Versicherung, sonstige Kosten und Sicherheitsabschlag der Immobilie gleich bleiben: das Höchste, was Sie dem Verkäufer bieten sollten.</translation>
     </message>
     <message>
         <source>Net Operating Income (Month)</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>The rent less escrow and other fees, before any loan payment.</source>
-        <translation>Die Miete abzüglich Rücklage und sonstiger Kosten, vor jeder Darlehensrate.</translation>
+        <translation>Die Miete abzüglich Steuern und Versicherung und sonstiger Kosten, vor jeder Darlehensrate.</translation>
     </message>
     <message>
         <source>Net Operating Income (Year)</source>
@@ -245,7 +245,7 @@
     </message>
     <message>
         <source>Gross Rent Multiplier</source>
-        <translation>Bruttomietmultiplikator</translation>
+        <translation>Kaufpreisfaktor</translation>
     </message>
     <message>
         <source>The purchase price divided by a year&apos;s rent.</source>
@@ -288,12 +288,12 @@
         <translation>Summe der Raten</translation>
     </message>
     <message>
-        <source>Total Cost (Down Payment and Payments)</source>
-        <translation>Gesamtkosten (Eigenkapital und Raten)</translation>
+        <source>Total Cost</source>
+        <translation>Gesamtkosten</translation>
     </message>
     <message>
         <source>The down payment plus all payments of principal and interest: what the purchase costs in all, before escrow, PMI and fees.</source>
-        <translation>Das Eigenkapital zuzüglich aller Zahlungen für Tilgung und Zinsen: was der Kauf insgesamt kostet, vor Rücklage, Kreditversicherung und sonstigen Kosten.</translation>
+        <translation>Die Anzahlung zuzüglich aller Zahlungen für Tilgung und Zinsen: was der Kauf insgesamt kostet, vor Steuern und Versicherung, Kreditversicherung und sonstigen Kosten.</translation>
     </message>
     <message>
         <source>The interest part of all payments: the total of payments less the loan amount.</source>
@@ -630,6 +630,38 @@
         <source>Best offer, %1.</source>
         <translation>Bestes Angebot, %1.</translation>
     </message>
+    <message>
+        <source>Loan Analysis: %1</source>
+        <translation>Darlehensanalyse: %1</translation>
+    </message>
+    <message>
+        <source>Purchase Price</source>
+        <translation>Kaufpreis</translation>
+    </message>
+    <message>
+        <source>Monthly Rental Income</source>
+        <translation>Monatliche Mieteinnahmen</translation>
+    </message>
+    <message>
+        <source>Monthly Escrow</source>
+        <translation>Steuern und Versicherung je Monat</translation>
+    </message>
+    <message>
+        <source>Other Monthly Fees</source>
+        <translation>Sonstige monatliche Kosten</translation>
+    </message>
+    <message>
+        <source>Safety Margin</source>
+        <translation>Sicherheitsabschlag</translation>
+    </message>
+    <message>
+        <source>Printed on %1</source>
+        <translation>Gedruckt am %1</translation>
+    </message>
+    <message>
+        <source>The schedule has %1 monthly payments and is printed per year. Save the schedule as CSV for every month.</source>
+        <translation>Der Tilgungsplan hat %1 Monatsraten und wird je Jahr gedruckt. Speichern Sie den Tilgungsplan als CSV, um jeden Monat zu sehen.</translation>
+    </message>
 </context>
 <context>
     <name>CReadNotice</name>
@@ -647,7 +679,7 @@
     </message>
     <message>
         <source>the monthly escrow</source>
-        <translation>die monatliche Rücklage</translation>
+        <translation>die monatlichen Steuern und Versicherung</translation>
     </message>
     <message>
         <source>the other monthly fees</source>
@@ -663,7 +695,7 @@
     </message>
     <message>
         <source>the down payment of loan %1</source>
-        <translation>das Eigenkapital von Darlehen %1</translation>
+        <translation>die Anzahlung von Darlehen %1</translation>
     </message>
     <message>
         <source>the interest rate of loan %1</source>
@@ -714,7 +746,7 @@
     </message>
     <message>
         <source>Monthly Escrow</source>
-        <translation>Monatliche Rücklage</translation>
+        <translation>Steuern und Versicherung je Monat</translation>
     </message>
     <message>
         <source>Other Monthly Fees</source>
@@ -730,7 +762,7 @@
     </message>
     <message>
         <source>Down Payment</source>
-        <translation>Eigenkapital</translation>
+        <translation>Anzahlung</translation>
     </message>
     <message>
         <source>Interest Rate</source>
@@ -845,6 +877,14 @@ Make room and choose Retry, choose Export to keep the deal in a file of your cho
 
 Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren“, um das Geschäft in einer Datei Ihrer Wahl zu sichern, oder wählen Sie „Verwerfen“, um ohne sie zu beenden.</translation>
     </message>
+    <message>
+        <source>No calculator command is set. Name your calculator program in the settings (F12).</source>
+        <translation>Es ist kein Befehl für den Taschenrechner eingestellt. Geben Sie Ihr Rechnerprogramm in den Einstellungen (F12) an.</translation>
+    </message>
+    <message>
+        <source>The calculator &quot;%1&quot; could not be started. Name a calculator program installed on this computer, without arguments, in the settings (F12).</source>
+        <translation>Der Taschenrechner „%1“ konnte nicht gestartet werden. Geben Sie in den Einstellungen (F12) ein auf diesem Computer installiertes Rechnerprogramm an, ohne Argumente.</translation>
+    </message>
 </context>
 <context>
     <name>CZANTDlg</name>
@@ -870,7 +910,7 @@ Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren
     </message>
     <message>
         <source>Monthly &amp;escrow:</source>
-        <translation>Monatliche &amp;Rücklage:</translation>
+        <translation>Steue&amp;rn und Versicherung je Monat:</translation>
     </message>
     <message>
         <source>&amp;Other monthly fees:</source>
@@ -890,7 +930,7 @@ Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren
     </message>
     <message>
         <source>Do&amp;wn payment:</source>
-        <translation>&amp;Eigenkapital:</translation>
+        <translation>A&amp;nzahlung:</translation>
     </message>
     <message>
         <source>Interest &amp;rate (percent):</source>
@@ -966,7 +1006,7 @@ Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren
     </message>
     <message>
         <source>The price you would pay for the property. Each loan borrows this price less its down payment.</source>
-        <translation>Der Preis, den Sie für die Immobilie zahlen würden. Jedes Darlehen finanziert diesen Preis abzüglich seines Eigenkapitals.</translation>
+        <translation>Der Preis, den Sie für die Immobilie zahlen würden. Jedes Darlehen finanziert diesen Preis abzüglich seiner Anzahlung.</translation>
     </message>
     <message>
         <source>The rent the property brings in each month, in your currency</source>
@@ -978,11 +1018,11 @@ Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren
     </message>
     <message>
         <source>What you pay into escrow each month, in your currency</source>
-        <translation>Was Sie monatlich als Rücklage zahlen, in Ihrer Währung</translation>
+        <translation>Was Sie monatlich für Grundsteuer und Versicherung zahlen, in Ihrer Währung</translation>
     </message>
     <message>
         <source>The monthly escrow payment for property taxes and insurance. It is part of every loan&apos;s total monthly payment.</source>
-        <translation>Die monatliche Rücklage für Grundsteuer und Versicherungen. Sie ist Teil der monatlichen Gesamtrate jedes Darlehens.</translation>
+        <translation>Die monatliche Zahlung für Grundsteuer und Versicherungen (in den USA über das Treuhandkonto des Kreditgebers, „Escrow“). Sie ist Teil der monatlichen Gesamtrate jedes Darlehens.</translation>
     </message>
     <message>
         <source>Other costs each month, in your currency</source>
@@ -998,11 +1038,11 @@ Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren
     </message>
     <message>
         <source>What you pay up front for this loan, in your currency</source>
-        <translation>Was Sie bei diesem Darlehen selbst aufbringen, in Ihrer Währung</translation>
+        <translation>Was Sie bei diesem Darlehen aus eigenen Mitteln anzahlen, in Ihrer Währung</translation>
     </message>
     <message>
         <source>The down payment of the loan shown. The loan amount is the purchase price less this down payment.</source>
-        <translation>Das Eigenkapital beim angezeigten Darlehen. Der Darlehensbetrag ist der Kaufpreis abzüglich dieses Eigenkapitals.</translation>
+        <translation>Die Anzahlung beim angezeigten Darlehen: was Sie aus eigenen Mitteln zahlen. Der Darlehensbetrag ist der Kaufpreis abzüglich dieser Anzahlung.</translation>
     </message>
     <message>
         <source>The loan&apos;s yearly interest rate, in percent</source>
@@ -1081,6 +1121,10 @@ Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren
         <translation>Einige Einträge von „%1“ wurden nicht gelesen:
 
 %2</translation>
+    </message>
+    <message>
+        <source>The report was saved as %1, but no web browser could be started to show it. Open that file in your browser.</source>
+        <translation>Der Bericht wurde als %1 gespeichert, aber es konnte kein Webbrowser gestartet werden, um ihn anzuzeigen. Öffnen Sie diese Datei in Ihrem Browser.</translation>
     </message>
     <message>
         <source>Other monthly costs of the property, such as association fees or upkeep. They lower the cash flow but are no part of a loan&apos;s payment.</source>

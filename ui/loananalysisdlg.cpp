@@ -8,36 +8,48 @@
 #include "prompt.h"
 #include "savefile.h"
 #include "value.h"
+#include "waitcursor.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDate>
 #include <QFile>
 #include <QGraphicsScene>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QScreen>
 #include <QStackedBarSeries>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTabWidget>
 #include <QTextDocument>
-#include <QValueAxis>
+#include <QTextOption>
 #include <QVBoxLayout>
+
+#include <cmath>
+#include <functional>
 
 namespace {
 
 const QColor BestColor(198, 239, 206);
+// Room at the paper's edges that every printer can leave white.
+const QMarginsF PrintMargins(15, 15, 15, 15);
 
 // Letter where the user's numbers come from a country that prints on it, A4 elsewhere.
 QPageSize PaperOfTheLocale()
@@ -98,6 +110,16 @@ QString HtmlTable(const QAbstractItemModel &model, bool withRowHeaders)
         html += QStringLiteral("<tr>");
         if (withRowHeaders)
             html += QStringLiteral("<th align=\"left\">%1</th>").arg(model.headerData(r, Qt::Vertical).toString().toHtmlEscaped());
+        // A property's figure, alone in the first column, spans the five as it does on screen.
+        bool alone = withRowHeaders && model.columnCount() > 1;
+        for (int c = 1; alone && c < model.columnCount(); ++c)
+            alone = model.index(r, c).data().toString().isEmpty();
+        if (alone && !model.index(r, 0).data().toString().isEmpty()) {
+            html += QStringLiteral("<td align=\"center\" colspan=\"%1\">%2</td></tr>")
+                        .arg(model.columnCount())
+                        .arg(model.index(r, 0).data().toString().toHtmlEscaped());
+            continue;
+        }
         for (int c = 0; c < model.columnCount(); ++c) {
             const QModelIndex index = model.index(r, c);
             const bool best = index.data(Qt::BackgroundRole).value<QBrush>().color() == BestColor;
@@ -123,12 +145,100 @@ void ClearChart(QChart *chart)
 
 QChartView *ChartView(QChart *chart, const QString &name)
 {
+    // The chart's own frame and rounded background would take the room its figures need.
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->setBackgroundRoundness(0);
     auto *view = new QChartView(chart);
     view->setRenderHint(QPainter::Antialiasing);
     view->setAccessibleName(name);
     view->setFocusPolicy(Qt::NoFocus);
-    view->setMinimumHeight(220);
+    view->setMinimumHeight(240);
     return view;
+}
+
+// A round step (1, 2, 2.5 or 5 times a power of ten; whole numbers only 1, 2 or 5 times) that cuts
+// span into at most parts pieces.
+double RoundStep(double span, int parts, bool whole)
+{
+    if (!(span > 0) || !std::isfinite(span))
+        return 1;
+    const double least = span / parts;
+    const double power = std::pow(10.0, std::floor(std::log10(least)));
+    for (double factor : {1.0, 2.0, 2.5, 5.0, 10.0}) {
+        if (whole && factor == 2.5 && power < 10)
+            continue;
+        if (factor * power >= least * (1 - 1e-9))
+            return whole ? std::max(1.0, std::round(factor * power)) : factor * power;
+    }
+    return 10 * power;
+}
+
+// A lender's name in lines of at most most pixels, broken between words; a word longer than a
+// line, and a fourth line, are cut short with an ellipsis (the tooltip has the whole name).
+QString WrapName(const QString &name, const QFontMetrics &metrics, int most)
+{
+    QStringList lines;
+    QString line;
+    for (const QString &word : name.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (line.isEmpty() || metrics.horizontalAdvance(longer) <= most) {
+            line = longer;
+        } else {
+            lines << line;
+            line = word;
+        }
+    }
+    if (!line.isEmpty())
+        lines << line;
+    const int shown = std::min<int>(int(lines.size()), 3);
+    for (int i = 0; i < shown; ++i) {
+        const QString text = i == shown - 1 && lines.size() > shown
+            ? lines.mid(i).join(QLatin1Char(' '))
+            : lines.at(i);
+        lines[i] = metrics.elidedText(text, Qt::ElideRight, most);
+    }
+    return lines.mid(0, shown).join(QLatin1Char('\n'));
+}
+
+// A figure set into a sentence: in a right-to-left locale it is isolated (U+2068 ... U+2069), so that
+// its marks do not reorder the words around it.
+QString InSentence(const QString &figure,
+                   CLocaleServices::Category category = CLocaleServices::Category::Money)
+{
+    const QLocale locale(CLocaleServices::LocaleName(category));
+    return locale.textDirection() == Qt::RightToLeft ? QChar(0x2068) + figure + QChar(0x2069) : figure;
+}
+
+// Money on an axis: the user's format and currency, without a fraction that is all zeros.
+QString AxisMoney(double value)
+{
+    const QString text = FormatCurrency(value);
+    const QString point = CLocaleServices::MoneyConventions(
+                              CLocaleServices::LocaleName(CLocaleServices::Category::Money))
+                              .point;
+    if (point.isEmpty())
+        return text;
+    static QHash<QString, QRegularExpression> zeros;
+    auto found = zeros.find(point);
+    if (found == zeros.end())
+        found = zeros.insert(point, QRegularExpression(QRegularExpression::escape(point)
+                                                       + QStringLiteral("0+(?![0-9])")));
+    return QString(text).remove(*found);
+}
+
+// An axis from 0 to at least top, labelled at round steps. The labels are the program's own texts
+// (Latin digits and the user's money format, as in the tables), which a value axis cannot give.
+QCategoryAxis *RoundAxis(double top, int parts, bool whole, const std::function<QString(double)> &label)
+{
+    auto *axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const double step = RoundStep(top, parts, whole);
+    const int steps = std::max(1, int(std::ceil(top / step - 1e-9)));
+    axis->setStartValue(0);
+    for (int i = 0; i <= steps; ++i)
+        axis->append(label(i * step), i * step);
+    axis->setRange(0, steps * step);
+    return axis;
 }
 
 } // namespace
@@ -186,7 +296,11 @@ CLoanAnalysisDlg::CLoanAnalysisDlg(const CDealRecord &record, IPrompt &prompt, Q
     layout->addLayout(loanRow);
     layout->addWidget(m_tabs, 1);
     layout->addLayout(buttons);
-    resize(980, 680);
+    // Room for the comparison's rows and two charts that can be read; never beyond the screen.
+    QSize size(1040, 780);
+    if (const QScreen *shown = parent ? parent->screen() : screen())
+        size = size.boundedTo(shown->availableSize());
+    resize(size);
 
     connect(m_loan, &QComboBox::currentIndexChanged, this, [this] {
         FillSchedule();
@@ -206,7 +320,10 @@ void CLoanAnalysisDlg::BuildComparisonTab()
     m_comparison->setAccessibleName(tr("Comparison of the five loans"));
     m_comparison->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_comparison->setTabKeyNavigation(false);
-    m_comparison->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The columns are as wide as their headers and figures, and share what room is left.
+    m_comparison->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_comparison->horizontalHeader()->setStretchLastSection(false);
+    m_comparison->viewport()->installEventFilter(this);
     m_tabs->addTab(m_comparison, tr("Co&mparison"));
 }
 
@@ -243,7 +360,12 @@ void CLoanAnalysisDlg::BuildChartsTab()
     auto *page = new QWidget(this);
     m_balanceChart = new QChart;
     m_balanceChart->setTitle(tr("Balance over time"));
+    // Five loans' names fit beside the lines, not in one row above them; a name still too long
+    // shows whole as a tooltip.
+    m_balanceChart->legend()->setAlignment(Qt::AlignRight);
+    m_balanceChart->legend()->setShowToolTips(true);
     m_splitChart = new QChart;
+    m_splitChart->legend()->setShowToolTips(true);
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(ChartView(m_balanceChart, tr("Chart of the balance of each loan over the years")), 1);
     layout->addWidget(ChartView(m_splitChart, tr("Chart of the chosen loan's principal and interest per year")), 1);
@@ -257,11 +379,8 @@ void CLoanAnalysisDlg::Refresh()
     {
         const QSignalBlocker block(m_loan);
         m_loan->clear();
-        for (int k = 0; k < MAX_LOANS; ++k) {
-            const QString lender = m_record.m_strLender[k].trimmed();
-            m_loan->addItem(lender.isEmpty() ? tr("Loan %1").arg(k + 1)
-                                             : tr("Loan %1: %2").arg(QString::number(k + 1), lender));
-        }
+        for (int k = 0; k < MAX_LOANS; ++k)
+            m_loan->addItem(LoanName(k));
         m_loan->setCurrentIndex(chosen);
     }
     m_bestOffer->setText(BestOfferText());
@@ -271,12 +390,31 @@ void CLoanAnalysisDlg::Refresh()
     FillSplitChart();
 }
 
+void CLoanAnalysisDlg::ShowNames()
+{
+    for (int k = 0; k < MAX_LOANS; ++k)
+        m_loan->setItemText(k, LoanName(k));
+    m_bestOffer->setText(BestOfferText());
+    SetLoanHeaders();
+    const QList<QAbstractSeries *> balances = m_balanceChart->series();
+    for (int k = 0; k < MAX_LOANS && k < balances.size(); ++k)
+        balances.at(k)->setName(LoanName(k));
+    m_splitChart->setTitle(tr("%1: principal and interest per year").arg(LoanName(ChosenLoan())));
+}
+
+QString CLoanAnalysisDlg::LoanName(int loan) const
+{
+    const QString lender = m_record.m_strLender[loan].trimmed();
+    return lender.isEmpty() ? tr("Loan %1").arg(loan + 1)
+                            : tr("Loan %1: %2").arg(QString::number(loan + 1), lender);
+}
+
 QString CLoanAnalysisDlg::BestOfferText() const
 {
     const auto names = [this](const std::vector<int> &loans) {
         QStringList texts;
         for (int k : loans)
-            texts << m_loan->itemText(k);
+            texts << LoanName(k);
         return texts.join(tr(" and "));
     };
     const std::vector<int> safest = BestLoans(m_deal, LoanMeasure("safety_cash_flow"));
@@ -294,10 +432,10 @@ QString CLoanAnalysisDlg::BestOfferText() const
     QStringList parts;
     if (!safest.empty())
         parts << tr("most safety cash flow: %1 (%2 a month)")
-                     .arg(names(safest), FormatCurrency(m_deal.loans[std::size_t(safest.front())].safetyCashFlow.value));
+                     .arg(names(safest), InSentence(FormatCurrency(m_deal.loans[std::size_t(safest.front())].safetyCashFlow.value)));
     if (!cheapest.empty())
         parts << tr("least interest: %1 (%2 in all)")
-                     .arg(names(cheapest), FormatCurrency(m_deal.loans[std::size_t(cheapest.front())].totalInterest.value));
+                     .arg(names(cheapest), InSentence(FormatCurrency(m_deal.loans[std::size_t(cheapest.front())].totalInterest.value)));
     return tr("Best offer, %1.").arg(parts.join(tr("; ")));
 }
 
@@ -308,14 +446,6 @@ void CLoanAnalysisDlg::FillComparison()
     m_comparison->clear();
     m_comparison->setColumnCount(MAX_LOANS);
     m_comparison->setRowCount(int(loanRows.size() + propertyRows.size()));
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        // The lender under the loan's number, so that a long name needs no wide column.
-        const QString lender = m_record.m_strLender[k].trimmed();
-        auto *header = new QTableWidgetItem(lender.isEmpty() ? tr("Loan %1").arg(k + 1)
-                                                             : tr("Loan %1").arg(k + 1) + QLatin1Char('\n') + lender);
-        header->setToolTip(m_loan->itemText(k));
-        m_comparison->setHorizontalHeaderItem(k, header);
-    }
     int row = 0;
     for (const CLoanMeasure &measure : loanRows) {
         auto *header = new QTableWidgetItem(MeasureText(measure.label));
@@ -341,6 +471,65 @@ void CLoanAnalysisDlg::FillComparison()
         m_comparison->setSpan(row, 0, 1, MAX_LOANS);
         ++row;
     }
+    // The headers are wrapped to the width of the figures below them.
+    SetLoanHeaders();
+}
+
+void CLoanAnalysisDlg::SetLoanHeaders()
+{
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        // The lender under the loan's number, so that a long name needs no wide column.
+        const QString lender = m_record.m_strLender[k].trimmed();
+        const QString number = tr("Loan %1").arg(k + 1);
+        // As wide as the column's figures or its share of the table, whichever is wider.
+        const QFontMetrics metrics = m_comparison->horizontalHeader()->fontMetrics();
+        const int share = m_comparison->viewport()->width() / MAX_LOANS - 2 * metrics.averageCharWidth();
+        const int line = std::max({FiguresWidth(k), share, 12 * metrics.averageCharWidth()});
+        auto *header = new QTableWidgetItem(
+            lender.isEmpty() ? number : number + QLatin1Char('\n') + WrapName(lender, metrics, line));
+        header->setToolTip(LoanName(k));
+        m_comparison->setHorizontalHeaderItem(k, header);
+    }
+    FitColumns();
+}
+
+int CLoanAnalysisDlg::FiguresWidth(int column) const
+{
+    // A property's figure spans the five columns and asks nothing of the first alone.
+    int widest = 0;
+    for (int row = 0; row < m_comparison->rowCount(); ++row) {
+        if (m_comparison->columnSpan(row, column) != 1)
+            continue;
+        if (const QTableWidgetItem *cell = m_comparison->item(row, column)) {
+            QFont font = m_comparison->font();
+            font.setBold(cell->font().bold());
+            widest = std::max(widest, QFontMetrics(font).horizontalAdvance(cell->text()));
+        }
+    }
+    return widest + 3 * m_comparison->fontMetrics().averageCharWidth();
+}
+
+void CLoanAnalysisDlg::FitColumns()
+{
+    QHeaderView *header = m_comparison->horizontalHeader();
+    QList<int> widths;
+    int total = 0;
+    for (int k = 0; k < m_comparison->columnCount(); ++k) {
+        const int width = std::max(header->sectionSizeHint(k), FiguresWidth(k));
+        widths << width;
+        total += width;
+    }
+    const int room = m_comparison->viewport()->width();
+    const int extra = widths.isEmpty() || total >= room ? 0 : (room - total) / int(widths.size());
+    for (int k = 0; k < widths.size(); ++k)
+        header->resizeSection(k, widths.at(k) + extra);
+}
+
+bool CLoanAnalysisDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_comparison->viewport() && event->type() == QEvent::Resize)
+        SetLoanHeaders();
+    return QDialog::eventFilter(watched, event);
 }
 
 int CLoanAnalysisDlg::ChosenLoan() const
@@ -355,113 +544,183 @@ bool CLoanAnalysisDlg::Yearly() const
 
 void CLoanAnalysisDlg::FillSchedule()
 {
+    FillScheduleModel(*m_scheduleModel, Yearly());
+}
+
+void CLoanAnalysisDlg::FillScheduleModel(QStandardItemModel &model, bool yearly) const
+{
     const std::vector<CScheduleRow> &months = m_deal.loans[std::size_t(ChosenLoan())].schedule;
-    const std::vector<CScheduleRow> rows = Yearly() ? YearlySummary(months) : months;
-    m_scheduleModel->clear();
-    m_scheduleModel->setHorizontalHeaderLabels(
-        {Yearly() ? tr("Year") : tr("Month"), tr("Payment"), tr("Principal"), tr("Interest"), tr("Balance")});
+    const std::vector<CScheduleRow> rows = yearly ? YearlySummary(months) : months;
+    model.clear();
+    model.setHorizontalHeaderLabels(
+        {yearly ? tr("Year") : tr("Month"), tr("Payment"), tr("Principal"), tr("Interest"), tr("Balance")});
     for (const CScheduleRow &r : rows) {
         QList<QStandardItem *> items = {new QStandardItem(QString::number(r.month))};
         for (double money : {r.payment, r.principal, r.interest, r.balance})
             items << new QStandardItem(FormatCurrency(money));
         for (QStandardItem *item : items)
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_scheduleModel->appendRow(items);
+        model.appendRow(items);
     }
 }
 
 void CLoanAnalysisDlg::FillBalanceChart()
 {
     ClearChart(m_balanceChart);
-    auto *years = new QValueAxis;
-    years->setTitleText(tr("Years"));
-    years->setLabelFormat(QStringLiteral("%d"));
-    auto *owed = new QValueAxis;
-    owed->setLabelFormat(QStringLiteral("%.0f"));
-    m_balanceChart->addAxis(years, Qt::AlignBottom);
-    m_balanceChart->addAxis(owed, Qt::AlignLeft);
     double top = 0;
     int longest = 1;
+    QList<QLineSeries *> balances;
     for (int k = 0; k < MAX_LOANS; ++k) {
         const CLoanAnalysis &loan = m_deal.loans[std::size_t(k)];
         auto *series = new QLineSeries;
-        series->setName(m_loan->itemText(k));
+        series->setName(LoanName(k));
         if (!loan.schedule.empty()) {
+            const std::vector<CScheduleRow> years = YearlySummary(loan.schedule);
             series->append(0, loan.loanAmount.value);
-            for (const CScheduleRow &year : YearlySummary(loan.schedule))
+            for (const CScheduleRow &year : years)
                 series->append(year.month, year.balance);
             top = std::max(top, loan.loanAmount.value);
-            longest = std::max(longest, int(YearlySummary(loan.schedule).size()));
+            longest = std::max(longest, int(years.size()));
         }
+        balances << series;
+    }
+    QCategoryAxis *years = RoundAxis(longest, 10, true, [](double year) { return QString::number(qRound(year)); });
+    years->setTitleText(tr("Years"));
+    QCategoryAxis *owed = RoundAxis(top > 0 ? top : 1, 5, false, AxisMoney);
+    m_balanceChart->addAxis(years, Qt::AlignBottom);
+    m_balanceChart->addAxis(owed, Qt::AlignLeft);
+    for (QLineSeries *series : balances) {
         m_balanceChart->addSeries(series);
         series->attachAxis(years);
         series->attachAxis(owed);
     }
-    years->setRange(0, longest);
-    years->setTickCount(std::min(longest, 10) + 1);
-    owed->setRange(0, top > 0 ? top : 1);
-    m_balanceChart->setLocalizeNumbers(true);
-    m_balanceChart->setLocale(QLocale(CLocaleServices::LocaleName(CLocaleServices::Category::Numbers)));
 }
 
 void CLoanAnalysisDlg::FillSplitChart()
 {
     ClearChart(m_splitChart);
     const int k = ChosenLoan();
-    m_splitChart->setTitle(tr("%1: principal and interest per year").arg(m_loan->itemText(k)));
+    m_splitChart->setTitle(tr("%1: principal and interest per year").arg(LoanName(k)));
     auto *principal = new QBarSet(tr("Principal"));
     auto *interest = new QBarSet(tr("Interest"));
-    QStringList categories;
-    for (const CScheduleRow &year : YearlySummary(m_deal.loans[std::size_t(k)].schedule)) {
+    double top = 0;
+    const std::vector<CScheduleRow> perYear = YearlySummary(m_deal.loans[std::size_t(k)].schedule);
+    for (const CScheduleRow &year : perYear) {
         *principal << year.principal;
         *interest << year.interest;
-        categories << QString::number(year.month);
+        top = std::max(top, year.principal + year.interest);
     }
     auto *series = new QStackedBarSeries;
     series->append(principal);
     series->append(interest);
+    // Fewer bars than pixels: a bar fills its year.
+    series->setBarWidth(perYear.size() > 60 ? 1.0 : 0.8);
     m_splitChart->addSeries(series);
-    auto *years = new QBarCategoryAxis;
-    years->append(categories);
+    // Bar i stands at i for year i + 1; the labels name round years, however many there are.
+    const int count = std::max<int>(1, int(perYear.size()));
+    auto *years = new QCategoryAxis;
+    years->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    years->setStartValue(-0.5);
+    const int step = int(RoundStep(count, 10, true));
+    if (step > 1 || count == 1)
+        years->append(QStringLiteral("1"), 0);
+    for (int year = step; year <= count; year += step) {
+        if (year > 1)
+            years->append(QString::number(year), year - 1);
+    }
+    years->setRange(-0.5, count - 0.5);
     years->setTitleText(tr("Year"));
-    auto *paid = new QValueAxis;
-    paid->setLabelFormat(QStringLiteral("%.0f"));
+    QCategoryAxis *paid = RoundAxis(top > 0 ? top : 1, 5, false, AxisMoney);
     m_splitChart->addAxis(years, Qt::AlignBottom);
     m_splitChart->addAxis(paid, Qt::AlignLeft);
     series->attachAxis(years);
     series->attachAxis(paid);
-    m_splitChart->setLocalizeNumbers(true);
-    m_splitChart->setLocale(QLocale(CLocaleServices::LocaleName(CLocaleServices::Category::Numbers)));
 }
 
-QString CLoanAnalysisDlg::PrintableHtml(QPrinter &printer) const
+QString CLoanAnalysisDlg::DocumentTitle() const
 {
-    Q_UNUSED(printer);
-    QString html = QStringLiteral("<h2>%1</h2><p>%2</p>")
-                       .arg(windowTitle().toHtmlEscaped(), m_bestOffer->text().toHtmlEscaped());
+    const QString description = m_record.m_strDescription.simplified();
+    return description.isEmpty() ? windowTitle() : tr("Loan Analysis: %1").arg(description);
+}
+
+QString CLoanAnalysisDlg::PrintableHtml() const
+{
+    const auto escaped = [](const QString &text) { return text.toHtmlEscaped(); };
+    // What the analysis is of: the property, the figures it was computed from, and when.
+    QString html = QStringLiteral("<h2>%1</h2>").arg(escaped(windowTitle()));
+    if (!m_record.m_strDescription.trimmed().isEmpty())
+        html += QStringLiteral("<h3>%1</h3>").arg(escaped(m_record.m_strDescription.simplified()));
+    const std::pair<QString, QString> inputs[] = {
+        {tr("Purchase Price"), m_record.m_purchasePrice.Format()},
+        {tr("Monthly Rental Income"), m_record.m_rentalIncome.Format()},
+        {tr("Monthly Escrow"), m_record.m_escrow.Format()},
+        {tr("Other Monthly Fees"), m_record.m_otherFees.Format()},
+        {tr("Safety Margin"), m_record.m_safetyMargin.Format()},
+    };
+    html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">");
+    for (const auto &[label, figure] : inputs)
+        html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>").arg(escaped(label), escaped(figure));
+    html += QStringLiteral("</table><p>%1</p>")
+                .arg(escaped(tr("Printed on %1")
+                                 .arg(InSentence(CLocaleServices::FormatShortDate(QDate::currentDate()),
+                                                 CLocaleServices::Category::Dates))));
+
+    html += QStringLiteral("<p>%1</p>").arg(escaped(m_bestOffer->text()));
     html += HtmlTable(*m_comparison->model(), true);
     html += QStringLiteral("<p><img src=\"chart:balance\" width=\"640\"/></p>"
                            "<p><img src=\"chart:split\" width=\"640\"/></p>");
-    html += QStringLiteral("<h3>%1</h3>").arg(m_loan->currentText().toHtmlEscaped());
-    html += HtmlTable(*m_scheduleModel, false);
+    html += QStringLiteral("<h3>%1</h3>").arg(escaped(m_loan->currentText()));
+    // A monthly schedule of more than thirty years would run to hundreds of pages (twelve
+    // thousand rows for a thousand years): it is printed per year, and the CSV has every month.
+    if (!Yearly() && m_scheduleModel->rowCount() > PrintedMonthsAtMost) {
+        html += QStringLiteral("<p>%1</p>").arg(escaped(
+            tr("The schedule has %1 monthly payments and is printed per year. Save the schedule as "
+               "CSV for every month.").arg(m_scheduleModel->rowCount())));
+        QStandardItemModel years;
+        FillScheduleModel(years, true);
+        html += HtmlTable(years, false);
+    } else {
+        html += HtmlTable(*m_scheduleModel, false);
+    }
     return html;
+}
+
+std::unique_ptr<QTextDocument> CLoanAnalysisDlg::PrintableDocument(const QPageLayout &page) const
+{
+    auto document = std::make_unique<QTextDocument>();
+    // Words are broken only where they may be: a column is never narrower than its longest word.
+    QTextOption option = document->defaultTextOption();
+    option.setWrapMode(QTextOption::WordWrap);
+    document->setDefaultTextOption(option);
+    QFont font = document->defaultFont();
+    font.setPointSizeF(9);
+    document->setDefaultFont(font);
+    // The page's printable width in the document's units (points at 96 per inch), so that the
+    // layout is the printed one and can be checked before anything is printed.
+    const QSizeF points = page.paintRect(QPageLayout::Point).size();
+    document->setPageSize(points * (96.0 / 72.0));
+    document->setDocumentMargin(0);
+    document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:balance")),
+                          Picture(m_balanceChart, QSize(1280, 640)));
+    document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:split")),
+                          Picture(m_splitChart, QSize(1280, 640)));
+    document->setHtml(PrintableHtml());
+    return document;
 }
 
 void CLoanAnalysisDlg::Print(QPrinter &printer) const
 {
-    QTextDocument document;
-    document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:balance")),
-                         Picture(m_balanceChart, QSize(1280, 640)));
-    document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:split")),
-                         Picture(m_splitChart, QSize(1280, 640)));
-    document.setHtml(PrintableHtml(printer));
-    document.print(&printer);
+    CWaitCursor wait;
+    printer.setDocName(DocumentTitle());
+    printer.setCreator(QCoreApplication::applicationName());
+    PrintableDocument(printer.pageLayout())->print(&printer);
 }
 
 void CLoanAnalysisDlg::OnPrint()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(PaperOfTheLocale());
+    printer.setPageMargins(PrintMargins, QPageLayout::Millimeter);
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(tr("Print Loan Analysis"));
     if (dialog.exec() == QDialog::Accepted)
@@ -479,6 +738,7 @@ void CLoanAnalysisDlg::OnSavePdf()
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageSize(PaperOfTheLocale());
+    printer.setPageMargins(PrintMargins, QPageLayout::Millimeter);
     bool written = false;
     if (file.open(QIODevice::WriteOnly)) {
         printer.setOutputFileName(file.fileName() + QStringLiteral(".part"));

@@ -4,10 +4,14 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class IPrompt;
 class QChart;
 class QComboBox;
 class QLabel;
+class QPageLayout;
+class QTextDocument;
 class QPrinter;
 class QStandardItemModel;
 class QTableView;
@@ -29,6 +33,8 @@ public:
 
     // Computes everything anew from the record.
     void Refresh();
+    // Shows the record's lenders where the loans are named; the figures stay as they are.
+    void ShowNames();
 
     // Commands of the window's buttons.
     void OnPrint();
@@ -36,18 +42,35 @@ public:
     void OnExportComparison();
     void OnExportSchedule();
 
+    // What Print and Save PDF lay out on pages of the given layout: the property, its figures
+    // and the date, then the comparison, the charts and the chosen loan's schedule.
+    [[nodiscard]] std::unique_ptr<QTextDocument> PrintableDocument(const QPageLayout &page) const;
+    // The printout's and the PDF's title: the window's, with the property's description.
+    [[nodiscard]] QString DocumentTitle() const;
+
+    // A monthly schedule longer than this is printed per year.
+    static constexpr int PrintedMonthsAtMost = 360;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void BuildComparisonTab();
     void BuildScheduleTab();
     void BuildChartsTab();
     void FillComparison();
+    void SetLoanHeaders();
+    void FitColumns();
+    [[nodiscard]] int FiguresWidth(int column) const;
     void FillSchedule();
     void FillBalanceChart();
     void FillSplitChart();
+    [[nodiscard]] QString LoanName(int loan) const;
     [[nodiscard]] int ChosenLoan() const;
     [[nodiscard]] bool Yearly() const;
     [[nodiscard]] QString BestOfferText() const;
-    [[nodiscard]] QString PrintableHtml(QPrinter &printer) const;
+    [[nodiscard]] QString PrintableHtml() const;
+    void FillScheduleModel(QStandardItemModel &model, bool yearly) const;
     void Print(QPrinter &printer) const;
     void ExportCsv(const QString &title, const QByteArray &csv);
 

@@ -67,8 +67,26 @@ CZANTDlg::CZANTDlg(IAppHost &app, QWidget *parent)
     DescribeValueEdits();
     for (QLineEdit *edit : {m_editPurchasePrice, m_editRentalIncome, m_editEscrow, m_editOtherFees,
                             m_editSafetyMargin, m_editDownPayment, m_editInterestRate, m_editTerm,
-                            m_editPMI})
+                            m_editPMI}) {
         edit->installEventFilter(this);
+        // A figure of a right-to-left locale ("؜200,000.00 ج.م.‏") would turn a plain right
+        // alignment into a left one; every figure stands at the right, whatever its text.
+        edit->setAlignment(edit->alignment() | Qt::AlignAbsolute);
+    }
+    // The texts reach the record as they are typed: nothing parses them, so the record holds
+    // what the window shows even when the program ends with Escape or Enter from the edit.
+    connect(m_editDescription, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (m_strDescription == text)
+            return;
+        m_strDescription = text;
+        emit TextsChanged();
+    });
+    connect(m_editLender, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (m_strLender[m_nLoan] == text)
+            return;
+        m_strLender[m_nLoan] = text;
+        emit TextsChanged();
+    });
     connect(m_btnPrevious, &QPushButton::clicked, this, &CZANTDlg::OnPrevious);
     connect(m_btnNext, &QPushButton::clicked, this, &CZANTDlg::OnNext);
 }
@@ -96,9 +114,9 @@ void CZANTDlg::CreateMenu()
     AddCommand(file, tr("&Create Report"), QKeySequence(Qt::Key_F5), &CZANTDlg::OnCreateReport)
         ->setObjectName(QStringLiteral("actionCreateReport"));
     file->addSeparator();
-    AddCommand(file, tr("&Import Data..."), {}, &CZANTDlg::OnFileImport)
+    AddCommand(file, tr("&Import Data..."), QKeySequence::Open, &CZANTDlg::OnFileImport)
         ->setObjectName(QStringLiteral("actionImport"));
-    AddCommand(file, tr("&Export Data..."), {}, &CZANTDlg::OnFileExport)
+    AddCommand(file, tr("&Export Data..."), QKeySequence::Save, &CZANTDlg::OnFileExport)
         ->setObjectName(QStringLiteral("actionExport"));
     m_recentMenu = file->addMenu(tr("&Recent Files"));
     m_recentMenu->setObjectName(QStringLiteral("menuRecentFiles"));
@@ -303,8 +321,13 @@ void CZANTDlg::OnCreateReport()
         return;
     path = QDir(path).filePath(QStringLiteral("ZANT.htm"));
     CReport report(*this, m_app.Settings(), m_app.Services().prompt);
-    if (report.Create(path))
-        m_app.Services().shell->OpenDocument(path);
+    if (report.Create(path) && !m_app.Services().shell->OpenDocument(path)) {
+        m_app.Services().prompt->MessageBox(
+            tr("The report was saved as %1, but no web browser could be started to show it. "
+               "Open that file in your browser.")
+                .arg(QDir::toNativeSeparators(path)),
+            IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
+    }
 }
 
 namespace {
@@ -467,6 +490,7 @@ void CZANTDlg::OnToolsLoanAnalysis()
         m_analysis = new CLoanAnalysisDlg(*this, *m_app.Services().prompt, this);
         m_analysis->setAttribute(Qt::WA_DeleteOnClose);
         connect(this, &CZANTDlg::RecordChanged, m_analysis, &CLoanAnalysisDlg::Refresh);
+        connect(this, &CZANTDlg::TextsChanged, m_analysis, &CLoanAnalysisDlg::ShowNames);
     }
     m_analysis->show();
     m_analysis->raise();

@@ -2,7 +2,8 @@
 
 // The main window. CZANTDlg owns the deal record (it is a CDealRecord) and moves it between the
 // record and the edits only through UpdateControls (out) and UpdateRecord (in), with ShowLoan and
-// StoreLoan for the loan on screen; a value edit is reformatted whenever it loses the focus.
+// StoreLoan for the loan on screen; a value edit is reformatted whenever it loses the focus, and
+// the description and lender edits reach the record as they change.
 // Commands dispatch to the other pieces: CReport writes the report, CExchangeFile reads and writes
 // deal files, CSettingsDlg edits the application's settings, and the application object (an
 // IAppHost) supplies the data folder, the calculator, the help and the platform services.
@@ -66,6 +67,8 @@ signals:
     // The record's figures may have changed: a value edit was left, or the record was copied
     // from or to the edits.
     void RecordChanged();
+    // The description or a lender was typed: the figures are as they were.
+    void TextsChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

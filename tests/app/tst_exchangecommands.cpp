@@ -128,8 +128,9 @@ void TestExchangeCommands::importOfAMissingFileReportsIt()
         QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
         QCOMPARE(fixture.m_prompt.m_messages.constFirst().text, path + QStringLiteral(" was not found."));
         QCOMPARE(fixture.m_prompt.m_messages.constFirst().icon, IPrompt::Icon::Warning);
-        // The edits show the record again, which never took the typed text.
-        QCOMPARE(Edit(dlg, "editDescription")->text(), QString());
+        // The edits show the record again, which took the text as it was typed.
+        QCOMPARE(Edit(dlg, "editDescription")->text(), QStringLiteral("typed"));
+        QCOMPARE(dlg.m_strDescription, QStringLiteral("typed"));
         dlg.reject();
     });
 }

@@ -2,16 +2,35 @@
 #include "loananalysisdlg.h"
 #include "localeservices.h"
 #include "testfiles.h"
+#include "translations.h"
+#include "value.h"
 #include "zantdlg.h"
 
 #include <QApplication>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QHeaderView>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QDir>
+#include <QFileInfo>
+#include <QScopeGuard>
+#include <QStyle>
 #include <QComboBox>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTranslator>
+#include <QPageLayout>
+#include <QPageSize>
 
 #include <cmath>
 
@@ -33,6 +52,46 @@ QTableWidgetItem *ItemOf(QTableWidget &table, const QString &measure, int loan)
             return table.item(row, loan);
     }
     return nullptr;
+}
+
+// The figure of an axis label: its digits, with the en_US grouping and point.
+double LabelValue(QString label)
+{
+    label.remove(QLatin1Char('$')).remove(QLatin1Char(','));
+    bool ok = false;
+    const double value = label.toDouble(&ok);
+    return ok ? value : qQNaN();
+}
+
+// True when step is 1, 2, 2.5 or 5 times a power of ten.
+bool IsRoundStep(double step)
+{
+    if (!(step > 0))
+        return false;
+    const double mantissa = step / std::pow(10.0, std::floor(std::log10(step)));
+    for (double round : {1.0, 2.0, 2.5, 5.0}) {
+        if (std::abs(mantissa - round) < 1e-9)
+            return true;
+    }
+    return false;
+}
+
+// Checks that an axis is labelled 0, step, 2 step... at round steps up to at least top.
+void VerifyRoundAxis(QAbstractAxis *axis, double top, const QString &prefix)
+{
+    auto *labelled = qobject_cast<QCategoryAxis *>(axis);
+    QVERIFY(labelled);
+    const QStringList labels = labelled->categoriesLabels();
+    QVERIFY2(labels.size() >= 3 && labels.size() <= 12, qPrintable(labels.join(QLatin1Char('|'))));
+    const double step = LabelValue(labels.at(1));
+    QVERIFY2(IsRoundStep(step), qPrintable(labels.join(QLatin1Char('|'))));
+    for (int i = 0; i < labels.size(); ++i) {
+        QVERIFY2(labels.at(i).startsWith(prefix), qPrintable(labels.at(i)));
+        QCOMPARE(LabelValue(labels.at(i)), i * step);
+        QCOMPARE(labelled->endValue(labels.at(i)), i * step);
+    }
+    QVERIFY(LabelValue(labels.last()) >= top);
+    QVERIFY(LabelValue(labels.last()) - step < top);
 }
 
 } // namespace
@@ -73,7 +132,7 @@ private slots:
                                     "Loan 4: Family loan, no interest ($0.00 in all)."));
             // The cash purchase has no highest offer; its total cost is its price.
             QCOMPARE(CellOf(table, QStringLiteral("Highest Offer"), 2), QStringLiteral("\u2014"));
-            QCOMPARE(CellOf(table, QStringLiteral("Total Cost (Down Payment and Payments)"), 2),
+            QCOMPARE(CellOf(table, QStringLiteral("Total Cost"), 2),
                      QStringLiteral("$200,000.00"));
             QCOMPARE(CellOf(table, QStringLiteral("Total of Payments"), 2), QStringLiteral("$0.00"));
             // Loans that share the best value are all marked.
@@ -149,6 +208,267 @@ private slots:
                     labelled = labelled || label->buddy() == w;
                 QVERIFY2(named || labelled || !w->isVisible(), qPrintable(w->metaObject()->className()));
             }
+            window->close();
+            dlg.reject();
+        });
+    }
+
+    // A lender typed into the main dialog names its loan in the window at once, in the headers,
+    // the loan choice and the files, without leaving the edit.
+    void typedLenderReachesTheWindowAtOnce()
+    {
+        CAppFixture fixture;
+        fixture.Run([&](CZANTDlg &dlg) {
+            fixture.m_prompt.SetNextFileName(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
+            QVERIFY(Trigger(dlg, "actionImport"));
+            QVERIFY(ActivateAndWait(dlg));
+            QTest::keyClick(Edit(dlg, "editDescription"), Qt::Key_L, Qt::ControlModifier);
+            auto *window = dlg.findChild<CLoanAnalysisDlg *>();
+            QVERIFY(window);
+            auto &table = *window->findChild<QTableWidget *>(QStringLiteral("comparison"));
+            const QString figureBefore = table.item(0, 4)->text();
+
+            QVERIFY(ActivateAndWait(dlg));
+            for (int i = 0; i < 4; ++i)
+                QTest::mouseClick(Button(dlg, "btnNext"), Qt::LeftButton);
+            QLineEdit *lender = Edit(dlg, "editLender");
+            lender->setFocus(Qt::TabFocusReason);
+            QTRY_VERIFY(lender->hasFocus());
+            lender->selectAll();
+            QTest::keyClicks(lender, QStringLiteral("Alpha Lending"));
+
+            QCOMPARE(table.horizontalHeaderItem(4)->text(), QStringLiteral("Loan 5\nAlpha Lending"));
+            QCOMPARE(table.horizontalHeaderItem(4)->toolTip(), QStringLiteral("Loan 5: Alpha Lending"));
+            QCOMPARE(window->findChild<QComboBox *>(QStringLiteral("loanChoice"))->itemText(4),
+                     QStringLiteral("Loan 5: Alpha Lending"));
+            QCOMPARE(table.item(0, 4)->text(), figureBefore);
+
+            const QString csv = fixture.m_documents.filePath(QStringLiteral("comparison.csv"));
+            fixture.m_prompt.SetNextFileName(csv);
+            window->OnExportComparison();
+            QVERIFY(ReadAll(csv).contains("Alpha Lending"));
+
+            // The description typed names the printout and the PDF at once too.
+            QLineEdit *description = Edit(dlg, "editDescription");
+            description->setFocus(Qt::TabFocusReason);
+            QTRY_VERIFY(description->hasFocus());
+            description->selectAll();
+            QTest::keyClicks(description, QStringLiteral("7 Oak Lane"));
+            QCOMPARE(window->DocumentTitle(), QStringLiteral("Loan Analysis: 7 Oak Lane"));
+            const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                                     QPageLayout::Millimeter);
+            const QString printed = window->PrintableDocument(letter)->toPlainText();
+            QVERIFY(printed.startsWith(QStringLiteral("Loan Analysis\n7 Oak Lane\n")));
+            QVERIFY(printed.contains(QStringLiteral("Alpha Lending")));
+            window->close();
+            dlg.reject();
+        });
+    }
+
+    // At the window's first size every loan's header shows whole, with the whole name as its
+    // tooltip, and the charts are tall enough to read, with years and money on round steps and
+    // every loan's name beside the balances.
+    void headersAndChartsCanBeRead()
+    {
+        CAppFixture fixture;
+        fixture.Run([&](CZANTDlg &dlg) {
+            fixture.m_prompt.SetNextFileName(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
+            QVERIFY(Trigger(dlg, "actionImport"));
+            Edit(dlg, "editLender")->setText(QStringLiteral("Harbor Savings Bank (25% down)"));
+            QVERIFY(Trigger(dlg, "actionLoanAnalysis"));
+            auto *window = dlg.findChild<CLoanAnalysisDlg *>();
+            QVERIFY(window && QTest::qWaitForWindowExposed(window));
+
+            auto &table = *window->findChild<QTableWidget *>(QStringLiteral("comparison"));
+            QHeaderView *header = table.horizontalHeader();
+            const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+            for (int k = 0; k < table.columnCount(); ++k) {
+                const QString text = table.horizontalHeaderItem(k)->text();
+                for (const QString &line : text.split(QLatin1Char('\n')))
+                    QVERIFY2(header->fontMetrics().horizontalAdvance(line) + 2 * margin <= header->sectionSize(k),
+                             qPrintable(line));
+                QVERIFY(!text.contains(QChar(0x2026)));
+            }
+            QCOMPARE(table.horizontalHeaderItem(0)->toolTip(), QStringLiteral("Loan 1: Harbor Savings Bank (25% down)"));
+            QVERIFY(header->length() <= table.viewport()->width());
+
+            window->findChild<QTabWidget *>(QStringLiteral("tabs"))->setCurrentIndex(2);
+            const QList<QChartView *> views = window->findChildren<QChartView *>();
+            QCOMPARE(views.size(), 2);
+            QChart *balance = views.at(0)->chart();
+            QChart *split = views.at(1)->chart();
+            QTRY_VERIFY(balance->plotArea().height() >= 150);
+            QTRY_VERIFY(split->plotArea().height() >= 150);
+
+            VerifyRoundAxis(balance->axes(Qt::Horizontal).value(0), 30, QString());
+            VerifyRoundAxis(balance->axes(Qt::Vertical).value(0), 180000, QStringLiteral("$"));
+            // Loan 1 pays $14,370.48 a year.
+            VerifyRoundAxis(split->axes(Qt::Vertical).value(0), 14370.48, QStringLiteral("$"));
+
+            const QRectF legend = balance->legend()->geometry();
+            const QFontMetrics metrics(balance->legend()->font());
+            const QList<QLegendMarker *> markers = balance->legend()->markers();
+            QCOMPARE(markers.size(), 5);
+            for (QLegendMarker *marker : markers)
+                QVERIFY2(metrics.horizontalAdvance(marker->label()) < legend.width() - metrics.height(),
+                         qPrintable(marker->label()));
+
+            // A thousand years are labelled at round years, not every one of them.
+            Edit(dlg, "editTerm")->setText(QStringLiteral("1000"));
+            dlg.UpdateRecord();
+            auto *years = qobject_cast<QCategoryAxis *>(split->axes(Qt::Horizontal).value(0));
+            QVERIFY(years);
+            QVERIFY(years->categoriesLabels().size() <= 11);
+            QVERIFY(years->categoriesLabels().contains(QStringLiteral("1000")));
+            window->close();
+            dlg.reject();
+        });
+    }
+
+    // The printout opens with the property, its figures and the date, carries a title, and
+    // breaks no German word where it has no hyphen; a thousand-year loan prints per year.
+    void printoutNamesThePropertyAndKeepsWordsWhole()
+    {
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/i18n/zantoria_de.qm")));
+        QCoreApplication::installTranslator(&german);
+        CLocaleServices::PinLocale(QStringLiteral("de_DE"));
+        const auto restore = qScopeGuard([&german] {
+            QCoreApplication::removeTranslator(&german);
+            CLocaleServices::PinLocale(QStringLiteral("en_US"));
+        });
+        CAppFixture fixture;
+        fixture.Run([&](CZANTDlg &dlg) {
+            fixture.m_prompt.SetNextFileName(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
+            QVERIFY(Trigger(dlg, "actionImport"));
+            QVERIFY(Trigger(dlg, "actionLoanAnalysis"));
+            auto *window = dlg.findChild<CLoanAnalysisDlg *>();
+            QVERIFY(window);
+            const QPageLayout page(QPageSize(QPageSize::A6), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                                 QPageLayout::Millimeter);
+            std::unique_ptr<QTextDocument> document = window->PrintableDocument(page);
+            const QString text = document->toPlainText();
+            const QString opening = text.left(text.indexOf(QStringLiteral("Bestes Angebot")));
+            for (const QString &expected :
+                 {QStringLiteral("Four-unit building, 12 Elm Street"), QStringLiteral("Kaufpreis"),
+                  QStringLiteral("200.000,00"), QStringLiteral("2.000,00"),
+                  QStringLiteral("250,00"), QStringLiteral("100,00"), QStringLiteral("10,00"),
+                  CLocaleServices::FormatShortDate(QDate::currentDate())})
+                QVERIFY2(opening.contains(expected), qPrintable(expected + QStringLiteral(" in ") + opening));
+            QCOMPARE(window->DocumentTitle(), QStringLiteral("Darlehensanalyse: Four-unit building, 12 Elm Street"));
+
+            // Every line that does not end its paragraph ends between words or at a hyphen.
+            QVERIFY(document->pageCount() > 1); // lays the document out
+            for (QTextBlock block = document->begin(); block != document->end(); block = block.next()) {
+                const QTextLayout *layout = block.layout();
+                const QString blockText = block.text();
+                for (int i = 0; i + 1 < layout->lineCount(); ++i) {
+                    const QTextLine line = layout->lineAt(i);
+                    const int end = line.textStart() + line.textLength();
+                    const QChar last = blockText.at(end - 1);
+                    QVERIFY2(last.isSpace() || last == QLatin1Char('-') || last == QChar(0x00AD)
+                                 || !blockText.at(end).isLetterOrNumber() || !last.isLetterOrNumber(),
+                             qPrintable(blockText.left(end) + QLatin1Char('|') + blockText.mid(end)));
+                }
+            }
+
+            const QString pdf = fixture.m_documents.filePath(QStringLiteral("analysis.pdf"));
+            fixture.m_prompt.SetNextFileName(pdf);
+            window->OnSavePdf();
+            QByteArray title("\xfe\xff");
+            for (QChar c : window->DocumentTitle())
+                title += char(c.unicode() >> 8), title += char(c.unicode() & 0xff);
+            QVERIFY(ReadAll(pdf).contains(title));
+
+            // A thousand years of months: one row a year, with a note, and a file of modest size.
+            QVERIFY(ActivateAndWait(dlg));
+            Edit(dlg, "editTerm")->setText(QStringLiteral("1000"));
+            dlg.UpdateRecord();
+            QCOMPARE(window->findChild<QTableView *>(QStringLiteral("schedule"))->model()->rowCount(), 12000);
+            const QString printed = window->PrintableDocument(page)->toPlainText();
+            QVERIFY(printed.contains(QStringLiteral("12000")));
+            QVERIFY(!printed.contains(QStringLiteral("\n1001\n")));
+            fixture.m_prompt.SetNextFileName(pdf);
+            window->OnSavePdf();
+            QVERIFY(QFileInfo(pdf).size() < 1500 * 1024);
+            QVERIFY(fixture.m_prompt.m_messages.isEmpty());
+            window->close();
+            dlg.reject();
+        });
+    }
+
+    // ar_EG writes money with right-to-left marks: every figure edit still stands at the right,
+    // a figure set into a sentence is isolated from the words around it, and the charts use the
+    // Latin digits of the tables.
+    void rightToLeftFiguresKeepTheirPlace()
+    {
+        CLocaleServices::PinLocale(QStringLiteral("ar_EG"));
+        const auto restore = qScopeGuard([] { CLocaleServices::PinLocale(QStringLiteral("en_US")); });
+        CAppFixture fixture;
+        fixture.Run([&](CZANTDlg &dlg) {
+            fixture.m_prompt.SetNextFileName(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
+            QVERIFY(Trigger(dlg, "actionImport"));
+            QVERIFY(Edit(dlg, "editPurchasePrice")->text().isRightToLeft());
+            for (const char *name : {"editPurchasePrice", "editRentalIncome", "editEscrow", "editOtherFees",
+                                     "editSafetyMargin", "editDownPayment", "editInterestRate", "editTerm",
+                                     "editPmi"}) {
+                // What the edit does with a right-to-left text's alignment.
+                QLineEdit *edit = Edit(dlg, name);
+                QCOMPARE(QStyle::visualAlignment(Qt::RightToLeft, edit->alignment()) & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute,
+                         Qt::AlignRight);
+            }
+            QVERIFY(Trigger(dlg, "actionLoanAnalysis"));
+            auto *window = dlg.findChild<CLoanAnalysisDlg *>();
+            QVERIFY(window);
+            const QString best = window->findChild<QLabel *>(QStringLiteral("bestOffer"))->text();
+            QVERIFY2(best.contains(QChar(0x2068) + FormatCurrency(1450) + QChar(0x2069)), qPrintable(best));
+            for (QChartView *view : window->findChildren<QChartView *>()) {
+                for (QAbstractAxis *axis : view->chart()->axes()) {
+                    auto *labelled = qobject_cast<QCategoryAxis *>(axis);
+                    QVERIFY(labelled);
+                    for (const QString &label : labelled->categoriesLabels()) {
+                        QVERIFY2(label.contains(QRegularExpression(QStringLiteral("[0-9]"))), qPrintable(label));
+                        for (QChar c : label)
+                            QVERIFY2(!c.isDigit() || c.unicode() < 0x80, qPrintable(label));
+                    }
+                }
+            }
+            window->close();
+            dlg.reject();
+        });
+    }
+
+    // Pictures of the window's comparison and charts and the PDF it saves, in the locale named
+    // by ZANT_TEST_LOCALE (en_US by default), for a person to look at.
+    void screenshots()
+    {
+        const QString folder = qEnvironmentVariable("ZANT_TEST_ARTIFACTS");
+        if (folder.isEmpty())
+            QSKIP("ZANT_TEST_ARTIFACTS is not set");
+        QDir().mkpath(folder);
+        const QString locale = qEnvironmentVariable("ZANT_TEST_LOCALE", QStringLiteral("en_US"));
+        const QString deal = qEnvironmentVariable("ZANT_TEST_DEAL", QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
+        CLocaleServices::PinLocale(locale);
+        QLocale::setDefault(QLocale(locale));
+        InstallTranslations(*qApp);
+        CAppFixture fixture;
+        fixture.Run([&](CZANTDlg &dlg) {
+            fixture.m_prompt.SetNextFileName(deal);
+            QVERIFY(Trigger(dlg, "actionImport"));
+            QVERIFY(Trigger(dlg, "actionLoanAnalysis"));
+            auto *window = dlg.findChild<CLoanAnalysisDlg *>();
+            QVERIFY(window && QTest::qWaitForWindowExposed(window));
+            auto *tabs = window->findChild<QTabWidget *>(QStringLiteral("tabs"));
+            const QString suffix = QLatin1Char('-') + locale;
+            for (int tab : {0, 2}) {
+                tabs->setCurrentIndex(tab);
+                QTest::qWait(50);
+                QVERIFY(window->grab().save(QDir(folder).filePath(
+                    (tab == 0 ? QStringLiteral("analysis") : QStringLiteral("charts")) + suffix + QStringLiteral(".png"))));
+            }
+            fixture.m_prompt.SetNextFileName(QDir(folder).filePath(QStringLiteral("analysis") + suffix + QStringLiteral(".pdf")));
+            window->OnSavePdf();
+            QVERIFY(fixture.m_prompt.m_messages.isEmpty());
             window->close();
             dlg.reject();
         });

@@ -3,6 +3,7 @@
 #include "zantdlg.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +27,9 @@ private slots:
     void commandLineHelpFollowsTheLanguage();
     void reportFollowsTheLanguage_data();
     void reportFollowsTheLanguage();
+    void germanNamesWhatAnInvestorCallsIt_data();
+    void germanNamesWhatAnInvestorCallsIt();
+    void germanHelpUsesTheSameNames();
     void untranslatedStaysLeftToRight();
 
 private:
@@ -164,6 +168,47 @@ void TestTranslation::untranslatedStaysLeftToRight()
     InstallTranslations(*qApp);
     QCoreApplication::processEvents();
     QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+}
+void TestTranslation::germanNamesWhatAnInvestorCallsIt_data()
+{
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("expected");
+    // The down payment is paid once, at the purchase; the equity ("Eigenkapital") grows with
+    // every payment, so the two need two names.
+    QTest::newRow("down payment label") << "CZANTDlg" << "Do&wn payment:" << "A&nzahlung:";
+    QTest::newRow("down payment in the report") << "CReport" << "Down Payment" << "Anzahlung";
+    // Escrow is the monthly payment for property taxes and insurance, not a reserve.
+    QTest::newRow("escrow label") << "CZANTDlg" << "Monthly &escrow:" << "Steue&rn und Versicherung je Monat:";
+    QTest::newRow("escrow in the report") << "CReport" << "Monthly Escrow" << "Steuern und Versicherung je Monat";
+    QTest::newRow("escrow in the printout") << "CLoanAnalysisDlg" << "Monthly Escrow"
+                                            << "Steuern und Versicherung je Monat";
+    QTest::newRow("gross rent multiplier") << "Analysis" << "Gross Rent Multiplier" << "Kaufpreisfaktor";
+}
+
+void TestTranslation::germanNamesWhatAnInvestorCallsIt()
+{
+    QFETCH(QString, context);
+    QFETCH(QString, source);
+    QFETCH(QString, expected);
+    QCOMPARE(QCoreApplication::translate(context.toLatin1().constData(), source.toLatin1().constData()),
+             expected);
+}
+
+// The help speaks of the fields by the names the window gives them.
+void TestTranslation::germanHelpUsesTheSameNames()
+{
+    const QDir help(QStringLiteral(ZANT_HELP_DIR "/de"));
+    const QStringList pages = help.entryList({QStringLiteral("*.html")});
+    QVERIFY(!pages.isEmpty());
+    for (const QString &page : pages) {
+        QFile file(help.filePath(page));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        for (const QString &misleading : {QStringLiteral("Rücklage"), QStringLiteral("Bruttomietmultiplikator"),
+                                          QStringLiteral("Eigenkapital:")})
+            QVERIFY2(!text.contains(misleading), qPrintable(page + QStringLiteral(": ") + misleading));
+    }
 }
 
 int main(int argc, char *argv[])

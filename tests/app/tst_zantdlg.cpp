@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,9 +75,12 @@ private slots:
     void openingState();
     void pagingKeepsEachLoan();
     void valueEditsAreReformattedOnLeaving();
+    void typedTextsAreKeptWhenTheProgramEnds_data();
+    void typedTextsAreKeptWhenTheProgramEnds();
     void createReportWritesAndOpens();
     void createReportWithoutDataFolderDoesNothing();
     void keysWorkFromEveryEdit();
+    void whatCannotBeStartedIsNamed();
     void settingsNeverOpenTwice();
     void settingsChangeTheNextReport();
     void helpOpensTheAskingDialogsTopic();
@@ -98,7 +102,8 @@ void TestZantDlg::openingState()
         QCOMPARE(Button(dlg, "btnNext")->text(), QStringLiteral("Next &>>"));
         QCOMPARE(dlg.findChildren<QPushButton *>().size(), 2); // no OK or Cancel
         QCOMPARE(Edit(dlg, "editDescription")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
-        QCOMPARE(Edit(dlg, "editTerm")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+        QCOMPARE(Edit(dlg, "editTerm")->alignment() & (Qt::AlignLeft | Qt::AlignRight | Qt::AlignHCenter),
+                 Qt::AlignRight);
         QCOMPARE(Edit(dlg, "editTerm")->text(), QStringLiteral("30"));
         QCOMPARE(Edit(dlg, "editInterestRate")->text(), QStringLiteral("7.00%"));
 
@@ -110,8 +115,8 @@ void TestZantDlg::openingState()
                                              : item->text() + QLatin1Char('\t')
                                                    + item->shortcut().toString());
         }
-        QCOMPARE(menu, QStringList({"&File", "&Create Report\tF5", "-", "&Import Data...\t",
-                                    "&Export Data...\t", "&Recent Files\t", "-", "E&xit\t",
+        QCOMPARE(menu, QStringList({"&File", "&Create Report\tF5", "-", "&Import Data...\tCtrl+O",
+                                    "&Export Data...\tCtrl+S", "&Recent Files\t", "-", "E&xit\t",
                                     "&Tools", "&Calculator\tF11", "-", "&Settings...\tF12", "-",
                                     "Loan &Analysis...\tCtrl+L", "&Help", "&Help Topics\tF1",
                                     "What's This?\tShift+F1", "-", "&About Zantoria\t"}));
@@ -197,6 +202,35 @@ void TestZantDlg::valueEditsAreReformattedOnLeaving()
     });
 }
 
+void TestZantDlg::typedTextsAreKeptWhenTheProgramEnds_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+}
+
+// The program ends from the edit that was typed into, without leaving it: the next start shows
+// what the window showed, texts and figures alike.
+void TestZantDlg::typedTextsAreKeptWhenTheProgramEnds()
+{
+    QFETCH(int, key);
+    CAppFixture fixture;
+    fixture.Run([&](CZANTDlg &dlg) {
+        QVERIFY(ActivateAndWait(dlg));
+        QLineEdit *description = Edit(dlg, "editDescription");
+        FocusEdit(description);
+        QTest::keyClicks(description, QStringLiteral("12 Elm St."));
+        QLineEdit *lender = Edit(dlg, "editLender");
+        FocusEdit(lender);
+        QTest::keyClicks(lender, QStringLiteral("Harbor Bank"));
+        QTest::keyClick(lender, Qt::Key(key));
+        QVERIFY(!dlg.isVisible());
+    });
+    fixture.ReopenProfile();
+    QCOMPARE(fixture.m_profile->GetProfileString("ZANT", "Description"), QStringLiteral("12 Elm St."));
+    QCOMPARE(fixture.m_profile->GetProfileString("ZANT", "Lender1"), QStringLiteral("Harbor Bank"));
+}
+
 void TestZantDlg::createReportWritesAndOpens()
 {
     CAppFixture fixture;
@@ -261,11 +295,58 @@ void TestZantDlg::keysWorkFromEveryEdit()
             QVERIFY(ActivateAndWait(dlg));
         }
         QCOMPARE(settingsOpened, 11);
+        // Import and Export answer Ctrl+O and Ctrl+S from every edit; the file dialogs are
+        // cancelled here.
+        for (const char *name : edits) {
+            QLineEdit *edit = Edit(dlg, name);
+            FocusEdit(edit);
+            QTest::keyClick(edit, Qt::Key_O, Qt::ControlModifier);
+            QTest::keyClick(edit, Qt::Key_S, Qt::ControlModifier);
+        }
+        QStringList fileDialogs;
+        for (int i = 0; i < 11; ++i)
+            fileDialogs << QStringLiteral("Import Deal") << QStringLiteral("Export Deal");
+        QCOMPARE(fixture.m_prompt.m_fileTitles, fileDialogs);
         // The calculator command goes to the shell whole, as one item.
         QCOMPARE(fixture.m_shell.m_programs, QStringList(11, QStringLiteral("xcalc -rv")));
         QCOMPARE(fixture.m_shell.m_documents.size(), 11);
         dlg.reject();
     });
+}
+
+// A desktop without a browser, or without the calculator named in the settings: F5 and F11 say
+// so instead of doing nothing, and the report's message tells where the report is.
+void TestZantDlg::whatCannotBeStartedIsNamed()
+{
+    CAppFixture fixture;
+    fixture.m_shell.m_starts = false;
+    fixture.Run([&](CZANTDlg &dlg) {
+        QVERIFY(ActivateAndWait(dlg));
+        fixture.m_app->m_strCalcCmd = QStringLiteral("no-such-calculator");
+        QLineEdit *edit = Edit(dlg, "editRentalIncome");
+        FocusEdit(edit);
+        QTest::keyClick(edit, Qt::Key_F5);
+        QTest::keyClick(edit, Qt::Key_F11);
+        fixture.m_app->m_strCalcCmd.clear();
+        QTest::keyClick(edit, Qt::Key_F11);
+        dlg.reject();
+    });
+    const QList<CScriptedPrompt::Message> &messages = fixture.m_prompt.m_messages;
+    QCOMPARE(messages.size(), 3);
+    QVERIFY(QFileInfo::exists(ReportPath(fixture)));
+    QCOMPARE(messages.at(0).text,
+             QStringLiteral("The report was saved as %1, but no web browser could be started to "
+                            "show it. Open that file in your browser.")
+                 .arg(ReportPath(fixture)));
+    QCOMPARE(messages.at(1).text,
+             QStringLiteral("The calculator \"no-such-calculator\" could not be started. Name a "
+                            "calculator program installed on this computer, without arguments, "
+                            "in the settings (F12)."));
+    QCOMPARE(messages.at(2).text,
+             QStringLiteral("No calculator command is set. Name your calculator program in the "
+                            "settings (F12)."));
+    for (const CScriptedPrompt::Message &message : messages)
+        QCOMPARE(message.icon, IPrompt::Icon::Warning);
 }
 
 void TestZantDlg::settingsNeverOpenTwice()

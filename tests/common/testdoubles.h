@@ -16,10 +16,24 @@
 class CRecordingShell final : public IShell
 {
 public:
-    void OpenDocument(const QString &path) override { m_documents.append(path); }
-    void OpenUrl(const QString &url) override { m_urls.append(url); }
-    void StartProgram(const QString &command) override { m_programs.append(command); }
+    bool OpenDocument(const QString &path) override
+    {
+        m_documents.append(path);
+        return m_starts;
+    }
+    bool OpenUrl(const QString &url) override
+    {
+        m_urls.append(url);
+        return m_starts;
+    }
+    bool StartProgram(const QString &command) override
+    {
+        m_programs.append(command);
+        return m_starts;
+    }
 
+    // False stands for a desktop without a browser or without the program asked for.
+    bool m_starts = true;
     QStringList m_documents;
     QStringList m_urls;
     QStringList m_programs;

@@ -258,7 +258,11 @@ void TestReportCommand::examplesReadTheSameInEveryLocale()
         qunsetenv(qPrintable(variable.section(QLatin1Char('='), 0, 0)));
 
     static const QRegularExpression cell(QStringLiteral("<td[^>]*>([^<]*)</td>"));
-    const QString localPage = MaskDate(QString::fromUtf8(ReadAll(local)));
+    // A right-to-left locale's figures stand in isolated runs of their own; the cells are compared
+    // by their text.
+    const QString localPage = MaskDate(QString::fromUtf8(ReadAll(local))
+                                           .remove(QLatin1String("<bdi>"))
+                                           .remove(QLatin1String("</bdi>")));
     QStringList localCells;
     for (const auto &match : cell.globalMatch(localPage))
         localCells << match.captured(1);

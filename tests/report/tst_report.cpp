@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QScopeGuard>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -63,6 +65,7 @@ private slots:
     void secondExampleFigures();
     void everyLineEndsInCrLf();
     void dateAndYearFromOneReading();
+    void rightToLeftFiguresAreIsolated();
 
     void htmlEncode_data();
     void htmlEncode();
@@ -224,6 +227,29 @@ void TestReport::dateAndYearFromOneReading()
     QVERIFY(livePage.contains(QStringLiteral("Copyright &copy; %1 ").arg(today.year()))
             || livePage.contains(QStringLiteral("Copyright &copy; %1 ").arg(today.year() + 1)));
     QVERIFY(prompt.m_messages.isEmpty());
+}
+
+// ar_EG writes its dates and money with right-to-left marks: each stands in a run of its own, so
+// that the date keeps its order and every amount its currency on the same side. en_US pages stay
+// byte for byte as they were (goldenFirstRunPage).
+void TestReport::rightToLeftFiguresAreIsolated()
+{
+    CLocaleServices::PinLocale(QStringLiteral("ar_EG"));
+    const auto restore = qScopeGuard([] { CLocaleServices::PinLocale(QStringLiteral("en_US")); });
+    CDealRecord record = ProfileStore::FirstRunRecord();
+    record.m_rentalIncome.m_value = 100; // negative cash flows
+    const QString page = Page(record, CAppSettings::Defaults());
+    QVERIFY(!page.isEmpty());
+    const QString date = CLocaleServices::FormatShortDate(FixedClock.date());
+    QVERIFY(date.contains(QChar(0x200F)));
+    QVERIFY(page.contains(QStringLiteral("<td style=\"text-align:right\"><bdi>") + date
+                          + QStringLiteral("</bdi></td>")));
+    QVERIFY(page.contains(QStringLiteral("<bdi>") + record.m_purchasePrice.Format() + QStringLiteral("</bdi>")));
+    QVERIFY(page.contains(QStringLiteral("<bdi>(")));
+    // No amount outside a run of its own.
+    static const QRegularExpression bare(QStringLiteral("<td[^>]*>(?!<bdi>)[^<]*\u062C"));
+    const QRegularExpressionMatch found = bare.match(page);
+    QVERIFY2(!found.hasMatch(), qPrintable(found.captured()));
 }
 
 void TestReport::htmlEncode_data()

@@ -68,8 +68,9 @@ bool PrepareRecord(CAppFixture &fixture, CZANTDlg &dlg)
     if (!Trigger(dlg, "actionImport") || !fixture.m_prompt.m_messages.isEmpty())
         return false;
     dlg.findChild<QPushButton *>(QStringLiteral("btnNext"))->click();
-    Edit(dlg, "editDescription")->setText(QStringLiteral("typed, never stored"));
-    return dlg.m_strDescription == QLatin1String("Elm") && dlg.m_nLoan == 1;
+    // The description reaches the record as it is typed; a failed import must keep it.
+    Edit(dlg, "editDescription")->setText(QStringLiteral("Elm, typed"));
+    return dlg.m_strDescription == QLatin1String("Elm, typed") && dlg.m_nLoan == 1;
 }
 
 // Runs the import command, which must end in linear time however long the lines.
@@ -138,12 +139,12 @@ void TestImportFaults::fileThatCannotBeRead()
         QCOMPARE(fixture.m_prompt.m_messages.constFirst().buttons, IPrompt::Buttons::Ok);
         QCOMPARE(Snapshot(dlg), before);
         VerifyEditsShowRecord(dlg);
-        QCOMPARE(Edit(dlg, "editDescription")->text(), QStringLiteral("Elm"));
+        QCOMPARE(Edit(dlg, "editDescription")->text(), QStringLiteral("Elm, typed"));
         QCOMPARE(Edit(dlg, "editLender")->text(), QStringLiteral("Second Bank"));
         dlg.reject();
     });
     QCOMPARE(fixture.m_profile->GetProfileString(QStringLiteral("ZANT"), QStringLiteral("Description")),
-             QStringLiteral("Elm"));
+             QStringLiteral("Elm, typed"));
 }
 
 void TestImportFaults::hugeValueLine()
