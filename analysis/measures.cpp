@@ -123,11 +123,9 @@ QString FormatMeasure(const CMeasure &measure, MeasureUnit unit)
     switch (unit) {
     case MeasureUnit::Money:
         return FormatCurrency(measure.value);
-    case MeasureUnit::Fraction: {
-        CPercentValue percent;
-        percent.m_value = measure.value * 100.0;
-        return percent.Format();
-    }
+    case MeasureUnit::Fraction:
+        // A computed share has no typed third decimal to keep: two, like every other figure.
+        return CLocaleServices::FormatNumber(DoubleToText(measure.value * 100.0)) + QLatin1Char('%');
     case MeasureUnit::Ratio:
         return CLocaleServices::FormatNumber(DoubleToText(measure.value));
     case MeasureUnit::Count:

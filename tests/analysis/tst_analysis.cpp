@@ -242,6 +242,9 @@ private slots:
         QCOMPARE(deal.mostSafetyCashFlow, 2);
         QCOMPARE(deal.leastInterest, 2);
         QCOMPARE(FormatMeasure(deal.property.capRate, MeasureUnit::Fraction), QStringLiteral("9.90%"));
+        // A computed share shows two decimals, also where a typed rate would keep a third:
+        // 12 × 452.46 ÷ 20,000 = 27.1476 %.
+        QCOMPARE(FormatMeasure(one.cashOnCash, MeasureUnit::Fraction), QStringLiteral("27.15%"));
         QCOMPARE(FormatMeasure(one.debtServiceCoverage, MeasureUnit::Ratio), QStringLiteral("1.38"));
     }
 
