@@ -37,8 +37,23 @@ double PaymentCount(double termYears)
     return std::ceil(12.0 * termYears - 1e-9);
 }
 
-std::vector<CScheduleRow> Schedule(double loanAmount, double monthlyRate, double payment, int count)
+// The balance after month of a level-payment loan of count months at monthly rate r > 0. Taken
+// from the closed form rather than by subtracting month after month: each month's rounding error
+// grows with the rate, and at high rates the running balance ran away to 10^30 while the payment
+// only just covered the interest.
+double LevelBalance(double loanAmount, double r, int count, int month)
 {
+    const double growth = std::log1p(r);
+    return loanAmount * std::expm1(double(month - count) * growth)
+         / std::expm1(-double(count) * growth);
+}
+
+// termMonths is the number of months the level payment was computed for; where it is the whole
+// number count, the balances follow the closed form.
+std::vector<CScheduleRow> Schedule(double loanAmount, double monthlyRate, double payment, int count,
+                                   double termMonths)
+{
+    const bool level = monthlyRate > 0 && termMonths == double(count);
     std::vector<CScheduleRow> rows;
     rows.reserve(std::size_t(count));
     double balance = loanAmount;
@@ -46,8 +61,9 @@ std::vector<CScheduleRow> Schedule(double loanAmount, double monthlyRate, double
         CScheduleRow row;
         row.month = month;
         row.interest = balance * monthlyRate;
-        row.principal = payment - row.interest;
-        row.payment = payment;
+        row.principal = level ? balance - LevelBalance(loanAmount, monthlyRate, count, month)
+                              : payment - row.interest;
+        row.payment = level ? row.principal + row.interest : payment;
         // The last payment clears what is left, a little less than the others after a fraction
         // of a year, and the balance ends at 0 whatever the rounding on the way.
         if (month == count || row.principal >= balance) {
@@ -106,7 +122,7 @@ void AnalyzeLife(CLoanAnalysis &loan, const CDealRecord &record, int k, double l
         return;
     }
     loan.schedule = Schedule(loanAmount, Profit::MonthlyRate(record.m_interestRate[k].m_value),
-                             payment, int(count));
+                             payment, int(count), 12.0 * record.m_term[k].m_value);
     double paid = 0;
     double interest = 0;
     for (const CScheduleRow &row : loan.schedule) {

@@ -248,6 +248,38 @@ private slots:
         QCOMPARE(FormatMeasure(one.debtServiceCoverage, MeasureUnit::Ratio), QStringLiteral("1.38"));
     }
 
+    // At a high rate the payment barely covers the interest; the balance still falls month by
+    // month to 0 as the closed form L (g^n - g^k) / (g^n - 1) has it, instead of running away.
+    void highRatesKeepTheBalance_data()
+    {
+        QTest::addColumn<double>("rate");
+        QTest::newRow("100 %") << 100.0;
+        QTest::newRow("1,000 %") << 1000.0;
+        QTest::newRow("6,875 %") << 6875.0;
+    }
+    void highRatesKeepTheBalance()
+    {
+        QFETCH(double, rate);
+        CDealRecord record = FiveLoans();
+        record.m_interestRate[0].m_value = rate;
+        const CLoanAnalysis loan = Analyze(record).loans[0];
+        const double amount = loan.loanAmount.value;
+        const double g = 1.0 + rate / 1200.0;
+        const double gn = std::pow(g, 360.0);
+        QCOMPARE(int(loan.schedule.size()), 360);
+        double before = amount;
+        for (const CScheduleRow &row : loan.schedule) {
+            QVERIFY(row.balance <= before);
+            before = row.balance;
+        }
+        for (int i : {0, 1, 2}) {
+            const int k = 12 * MilestoneYears[std::size_t(i)];
+            const double expected = amount * (gn - std::pow(g, k)) / (gn - 1.0);
+            QVERIFY2(std::abs(loan.balance[std::size_t(i)].value - expected) <= 1e-9 * amount,
+                     qPrintable(QString::number(loan.balance[std::size_t(i)].value, 'f', 2)));
+        }
+    }
+
     // A down payment above the price is no loan: its report figures stay as the report has
     // them (a negative payment), but it has no other figure and is never the best offer.
     void aDownPaymentAbovePriceIsNoLoan_data()
