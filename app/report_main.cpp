@@ -96,7 +96,7 @@ CFileName InputName(QByteArray bytes)
 struct CCommand
 {
     Format format = Format::Html;
-    QStringList given;       // the deal files as the command line names them
+    QStringList given;       // the deal files as the command line names them, for the files' column
     QList<CFileName> inputs; // the same, absolute
     std::optional<CFileName> output;
     CAppSettings settings;
@@ -278,7 +278,12 @@ std::optional<QString> ReadArguments(const QCommandLineParser &parser, const QCo
         const QString &text = command.given.at(i);
         const bool same = arguments.positional.size() == command.given.size()
                           && QFile::decodeName(arguments.positional.at(i)) == text;
-        command.inputs.append(InputName(same ? arguments.positional.at(i) : QFile::encodeName(text)));
+        const QByteArray bytes = same ? arguments.positional.at(i) : QFile::encodeName(text);
+        command.inputs.append(InputName(bytes));
+        // The file column of CSV and JSON keeps names that differ only in bytes that are no
+        // UTF-8 apart, as messages show them.
+        if (QFile::encodeName(text) != bytes)
+            command.given[i] = CommandFiles::Visible(bytes);
     }
     if (parser.isSet(output)) {
         const QString text = parser.value(output);
