@@ -42,30 +42,30 @@ QString Plain(double value, int decimals)
 // How a CSV writes its cells: for scripts "," between cells and "." in numbers whatever the
 // locale; for the user's spreadsheet the locale's decimal separator, and ";" between cells where
 // that separator is "," (as spreadsheets there expect).
-struct CCsvStyle
+struct CsvStyle
 {
     QChar separator;
     QString point;
 };
 
-CCsvStyle ForScripts()
+CsvStyle ForScripts()
 {
     return {QLatin1Char(','), QStringLiteral(".")};
 }
 
-CCsvStyle ForSpreadsheets()
+CsvStyle ForSpreadsheets()
 {
     const QString point = CLocaleServices::DecimalSeparator();
     return {point == QLatin1String(",") ? QLatin1Char(';') : QLatin1Char(','), point};
 }
 
-QString Number(double value, int decimals, const CCsvStyle &style)
+QString Number(double value, int decimals, const CsvStyle &style)
 {
     return Plain(value, decimals).replace(QLatin1Char('.'), style.point);
 }
 
 // A number as short as it is: 30 as "30", 15.5 as "15.5".
-QString Shortest(double value, const CCsvStyle &style)
+QString Shortest(double value, const CsvStyle &style)
 {
     QString text = Plain(value, 6);
     if (text.contains(QLatin1Char('.'))) {
@@ -77,7 +77,7 @@ QString Shortest(double value, const CCsvStyle &style)
     return text.replace(QLatin1Char('.'), style.point);
 }
 
-QString CsvValue(const CMeasure &measure, MeasureUnit unit, const CCsvStyle &style = ForScripts())
+QString CsvValue(const CMeasure &measure, MeasureUnit unit, const CsvStyle &style = ForScripts())
 {
     return measure.IsKnown() ? Number(measure.value, Decimals(unit), style) : QString();
 }
@@ -139,7 +139,7 @@ double InputValue(const CInput &input, const CDealRecord &record, int k)
     return input.unit == InputUnit::Share ? typed / 100.0 : typed;
 }
 
-QString InputCell(const CInput &input, const CDealRecord &record, int k, const CCsvStyle &style)
+QString InputCell(const CInput &input, const CDealRecord &record, int k, const CsvStyle &style)
 {
     switch (input.unit) {
     case InputUnit::Money:
@@ -205,7 +205,7 @@ QByteArray AnalysisExport::CsvFields(const QStringList &fields, QChar separator)
 
 QByteArray AnalysisExport::ComparisonCsv(const CDealRecord &record, const CDealAnalysis &deal)
 {
-    const CCsvStyle style = ForSpreadsheets();
+    const CsvStyle style = ForSpreadsheets();
     QStringList header = {Tr(QT_TRANSLATE_NOOP("Analysis", "Measure"))};
     QStringList lenders = {Tr(QT_TRANSLATE_NOOP("Analysis", "Lender"))};
     QStringList description = {QCoreApplication::translate("CReport", QT_TRANSLATE_NOOP("CReport", "Description"))};
@@ -246,7 +246,7 @@ QByteArray AnalysisExport::ComparisonCsv(const CDealRecord &record, const CDealA
 QByteArray AnalysisExport::ScheduleCsv(const CDealRecord &record, int loan,
                                        const std::vector<CScheduleRow> &rows, bool yearly)
 {
-    const CCsvStyle style = ForSpreadsheets();
+    const CsvStyle style = ForSpreadsheets();
     // The loan first, on a line of its own with as many cells as the others.
     QByteArray csv = ByteOrderMark
         + CsvLine({LoanName(record, loan), QString(), QString(), QString(), QString()}, style.separator);

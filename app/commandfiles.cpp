@@ -153,12 +153,12 @@ CFileName CommandFiles::ReportBeside(const CFileName &deal)
 std::optional<QString> CommandFiles::ReportsBeside(const QList<CFileName> &deals, QList<CFileName> &reports)
 {
     reports.clear();
-    struct CTaken
+    struct TakenName
     {
         qsizetype deal; // whose deal file or report it is
         bool report;
     };
-    QHash<QByteArray, CTaken> taken;
+    QHash<QByteArray, TakenName> taken;
     for (qsizetype i = 0; i < deals.size(); ++i) {
         const QByteArray identity = Identity(deals.at(i).bytes);
         if (taken.contains(identity)) {
