@@ -1,5 +1,6 @@
 #include "analysisexport.h"
 
+#include "dealfields.h"
 #include "localeservices.h"
 #include "measures.h"
 #include "textformat.h"
@@ -101,60 +102,43 @@ const char ByteOrderMark[] = "\xEF\xBB\xBF";
 
 // The figures the user typed, under their keys, with the report's labels. One unit per kind:
 // money as typed, shares as fractions (a rate of 7 % is 0.07, like the cap rate), terms in
-// years as typed.
-enum class InputUnit { Money, Share, Years };
-struct CInput
+// years as typed. The texts have places of their own.
+std::vector<const DealField *> Inputs(bool perLoan)
 {
-    const char *key;
-    const char *label; // in the report's context
-    InputUnit unit;
-    double (*get)(const CDealRecord &, int loan); // as typed: shares in per cent
-};
-const CInput PropertyInputs[] = {
-    {"purchase_price", QT_TRANSLATE_NOOP("CReport", "Purchase Price"), InputUnit::Money,
-     [](const CDealRecord &r, int) { return r.m_purchasePrice.m_value; }},
-    {"monthly_rent", QT_TRANSLATE_NOOP("CReport", "Monthly Rental Income"), InputUnit::Money,
-     [](const CDealRecord &r, int) { return r.m_rentalIncome.m_value; }},
-    {"monthly_escrow", QT_TRANSLATE_NOOP("CReport", "Monthly Escrow"), InputUnit::Money,
-     [](const CDealRecord &r, int) { return r.m_escrow.m_value; }},
-    {"other_monthly_fees", QT_TRANSLATE_NOOP("CReport", "Other Monthly Fees"), InputUnit::Money,
-     [](const CDealRecord &r, int) { return r.m_otherFees.m_value; }},
-    {"safety_margin", QT_TRANSLATE_NOOP("CReport", "Safety Margin"), InputUnit::Share,
-     [](const CDealRecord &r, int) { return r.m_safetyMargin.m_value; }},
-};
-const CInput LoanInputs[] = {
-    {"down_payment", QT_TRANSLATE_NOOP("CReport", "Down Payment"), InputUnit::Money,
-     [](const CDealRecord &r, int k) { return r.m_downPayment[k].m_value; }},
-    {"interest_rate", QT_TRANSLATE_NOOP("CReport", "Interest Rate"), InputUnit::Share,
-     [](const CDealRecord &r, int k) { return r.m_interestRate[k].m_value; }},
-    {"term_years", QT_TRANSLATE_NOOP("CReport", "Term (Years)"), InputUnit::Years,
-     [](const CDealRecord &r, int k) { return r.m_term[k].m_value; }},
-    {"pmi", QT_TRANSLATE_NOOP("CReport", "PMI"), InputUnit::Money,
-     [](const CDealRecord &r, int k) { return r.m_pmi[k].m_value; }},
-};
-
-double InputValue(const CInput &input, const CDealRecord &record, int k)
-{
-    const double typed = input.get(record, k);
-    return input.unit == InputUnit::Share ? typed / 100.0 : typed;
+    std::vector<const DealField *> inputs;
+    for (const DealField &field : dealFields()) {
+        if (!field.isText() && field.perLoan == perLoan)
+            inputs.push_back(&field);
+    }
+    return inputs;
 }
 
-QString InputCell(const CInput &input, const CDealRecord &record, int k, const CsvStyle &style)
+const std::vector<const DealField *> PropertyInputs = Inputs(false);
+const std::vector<const DealField *> LoanInputs = Inputs(true);
+
+double InputValue(const DealField *input, const CDealRecord &record, int k)
 {
-    switch (input.unit) {
-    case InputUnit::Money:
+    const double typed = input->figure(record, k).m_value;
+    return input->kind == FieldKind::Percent ? typed / 100.0 : typed;
+}
+
+QString InputCell(const DealField *input, const CDealRecord &record, int k, const CsvStyle &style)
+{
+    switch (input->kind) {
+    case FieldKind::Money:
         return Number(InputValue(input, record, k), 2, style);
-    case InputUnit::Share:
+    case FieldKind::Percent:
         return Number(InputValue(input, record, k), Decimals(MeasureUnit::Fraction), style);
-    case InputUnit::Years:
+    case FieldKind::WholeNumber:
+    case FieldKind::Text:
         break;
     }
     return Shortest(InputValue(input, record, k), style);
 }
 
-QString InputLabel(const CInput &input)
+QString InputLabel(const DealField *input)
 {
-    return QCoreApplication::translate("CReport", input.label);
+    return QCoreApplication::translate("CReport", input->exportLabel);
 }
 
 QString LoanName(const CDealRecord &record, int k)
@@ -219,7 +203,7 @@ QByteArray AnalysisExport::ComparisonCsv(const CDealRecord &record, const CDealA
     // What was typed, so that the file stands on its own: the property's figures (the same in
     // each column, like the property's measures), then each loan's.
     const auto inputs = [&](const auto &list) {
-        for (const CInput &input : list) {
+        for (const DealField *input : list) {
             QStringList line = {CsvText(InputLabel(input))};
             for (int k = 0; k < MAX_LOANS; ++k)
                 line << InputCell(input, record, k, style);
@@ -269,11 +253,11 @@ QByteArray AnalysisExport::ScheduleCsv(const CDealRecord &record, int loan,
 QByteArray AnalysisExport::DealsCsvHeader()
 {
     QStringList header = {QStringLiteral("file"), QStringLiteral("description")};
-    for (const CInput &input : PropertyInputs)
-        header << QLatin1String(input.key);
+    for (const DealField *input : PropertyInputs)
+        header << QLatin1String(input->key);
     header << QStringLiteral("loan") << QStringLiteral("lender");
-    for (const CInput &input : LoanInputs)
-        header << QLatin1String(input.key);
+    for (const DealField *input : LoanInputs)
+        header << QLatin1String(input->key);
     for (const CLoanMeasure &measure : LoanMeasures())
         header << QLatin1String(measure.key);
     for (const CPropertyMeasure &measure : PropertyMeasures())
@@ -287,10 +271,10 @@ QByteArray AnalysisExport::DealCsvLines(const QString &file, const CDealRecord &
     QByteArray csv;
     for (int k = 0; k < MAX_LOANS; ++k) {
         QStringList line = {CsvText(file), CsvText(record.m_strDescription)};
-        for (const CInput &input : PropertyInputs)
+        for (const DealField *input : PropertyInputs)
             line << InputCell(input, record, k, ForScripts());
         line << QString::number(k + 1) << CsvText(record.m_strLender[k]);
-        for (const CInput &input : LoanInputs)
+        for (const DealField *input : LoanInputs)
             line << InputCell(input, record, k, ForScripts());
         for (const CLoanMeasure &measure : LoanMeasures())
             line << CsvValue(measure.get(deal.loans[std::size_t(k)]), measure.unit);
@@ -305,8 +289,8 @@ QJsonObject AnalysisExport::DealJson(const QString &file, const CDealRecord &rec
                                      const CDealAnalysis &deal)
 {
     QJsonObject property;
-    for (const CInput &input : PropertyInputs)
-        property.insert(QLatin1String(input.key), InputValue(input, record, 0));
+    for (const DealField *input : PropertyInputs)
+        property.insert(QLatin1String(input->key), InputValue(input, record, 0));
     // Kept for readers of the earlier output, which gave the shares typed in per cent.
     property.insert(QStringLiteral("safety_margin_percent"), record.m_safetyMargin.m_value);
     for (const CPropertyMeasure &measure : PropertyMeasures())
@@ -315,8 +299,8 @@ QJsonObject AnalysisExport::DealJson(const QString &file, const CDealRecord &rec
     for (int k = 0; k < MAX_LOANS; ++k) {
         QJsonObject loan{{QStringLiteral("loan"), k + 1},
                          {QStringLiteral("lender"), record.m_strLender[k]}};
-        for (const CInput &input : LoanInputs)
-            loan.insert(QLatin1String(input.key), InputValue(input, record, k));
+        for (const DealField *input : LoanInputs)
+            loan.insert(QLatin1String(input->key), InputValue(input, record, k));
         loan.insert(QStringLiteral("interest_rate_percent"), record.m_interestRate[k].m_value);
         for (const CLoanMeasure &measure : LoanMeasures())
             loan.insert(QLatin1String(measure.key), JsonValue(measure.get(deal.loans[std::size_t(k)])));

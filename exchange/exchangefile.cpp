@@ -1,5 +1,6 @@
 #include "exchangefile.h"
 
+#include "dealfields.h"
 #include "dealrecord.h"
 #include "figurelocales.h"
 #include "localeservices.h"
@@ -44,35 +45,55 @@ QString UpperCasedLabel(QStringView label)
     return result;
 }
 
-// A field of the record with the label it carries in the file, in the order labels are compared.
+// A field of the record with the label it carries in the file, upper-cased as labels are
+// compared.
 struct Entry
 {
     QString label;
-    QString *text = nullptr;
-    CValue *value = nullptr;
-    CReadNotice::Field field;
-    int loan = 0;
+    const DealField *field;
+    int loan;
 };
 
-std::vector<Entry> Entries(CDealRecord &record)
+std::vector<Entry> Entries()
 {
-    std::vector<Entry> entries = {
-        {QStringLiteral("DESCRIPTION"), &record.m_strDescription, nullptr, CReadNotice::Description, 0},
-        {QStringLiteral("PURCHASEPRICE"), nullptr, &record.m_purchasePrice, CReadNotice::PurchasePrice, 0},
-        {QStringLiteral("RENTALINCOME"), nullptr, &record.m_rentalIncome, CReadNotice::RentalIncome, 0},
-        {QStringLiteral("ESCROW"), nullptr, &record.m_escrow, CReadNotice::Escrow, 0},
-        {QStringLiteral("OTHERFEES"), nullptr, &record.m_otherFees, CReadNotice::OtherFees, 0},
-        {QStringLiteral("SAFETYMARGIN"), nullptr, &record.m_safetyMargin, CReadNotice::SafetyMargin, 0},
-    };
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        const QString n = QString::number(k + 1);
-        entries.push_back({QStringLiteral("LENDER") + n, &record.m_strLender[k], nullptr, CReadNotice::Lender, k + 1});
-        entries.push_back({QStringLiteral("DOWNPAYMENT") + n, nullptr, &record.m_downPayment[k], CReadNotice::DownPayment, k + 1});
-        entries.push_back({QStringLiteral("INTERESTRATE") + n, nullptr, &record.m_interestRate[k], CReadNotice::InterestRate, k + 1});
-        entries.push_back({QStringLiteral("TERM") + n, nullptr, &record.m_term[k], CReadNotice::Term, k + 1});
-        entries.push_back({QStringLiteral("PMI") + n, nullptr, &record.m_pmi[k], CReadNotice::Pmi, k + 1});
-    }
+    std::vector<Entry> entries;
+    forEachStoredField([&entries](const DealField &field, int loan) {
+        entries.push_back({UpperCasedLabel(field.entry(loan)), &field, loan});
+    });
     return entries;
+}
+
+// A loan's fields stand apart from what comes before them.
+bool StartsLoan(const DealField &field)
+{
+    for (const DealField &each : dealFields()) {
+        if (each.perLoan)
+            return &each == &field;
+    }
+    return false;
+}
+
+QString ExportedText(const DealField &field, int loan, const CDealRecord &record)
+{
+    return field.isText() ? WithoutControlCharacters(field.text(record, loan))
+                          : field.figure(record, loan).Format();
+}
+
+void ReadValue(const Entry &entry, const QString &value, int lineNumber, CDealRecord &record,
+               const CFigureLocales &locales, std::vector<CReadNotice> *notices)
+{
+    const DealField &field = *entry.field;
+    const int number = field.perLoan ? entry.loan + 1 : 0;
+    if (field.isText()) {
+        if (value.size() <= MaxTextLength)
+            field.text(record, entry.loan) = value;
+        else if (notices)
+            notices->push_back({CReadNotice::TextTooLong, &field, number, lineNumber, value,
+                                QString(), QString()});
+    } else if (!field.figure(record, entry.loan).ReadStored(value, locales) && notices) {
+        notices->push_back({CReadNotice::FigureTooLarge, &field, number, lineNumber, value,
+                            QString(), QString()});
+    }
 }
 
 const QString LocaleComment = QStringLiteral("; Locale: ");
@@ -120,20 +141,11 @@ void ExchangeFile::Export(const CDealRecord &record, const QString &path)
     const CFigureLocales written = CFigureLocales::User();
     file.Write(QStringLiteral("%s%s\n"), LocaleComment, written.ToText());
     file.Write(QStringLiteral("%s%s\n;\n\n"), CurrencyComment, written.currency);
-    file.Write(QStringLiteral("Description = %s\n"), WithoutControlCharacters(record.m_strDescription));
-    file.Write(QStringLiteral("PurchasePrice = %s\n"), record.m_purchasePrice.Format());
-    file.Write(QStringLiteral("RentalIncome = %s\n"), record.m_rentalIncome.Format());
-    file.Write(QStringLiteral("Escrow = %s\n"), record.m_escrow.Format());
-    file.Write(QStringLiteral("OtherFees = %s\n"), record.m_otherFees.Format());
-    file.Write(QStringLiteral("SafetyMargin = %s\n"), record.m_safetyMargin.Format());
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        const int n = k + 1;
-        file.Write(QStringLiteral("\nLender%d = %s\n"), n, WithoutControlCharacters(record.m_strLender[k]));
-        file.Write(QStringLiteral("DownPayment%d = %s\n"), n, record.m_downPayment[k].Format());
-        file.Write(QStringLiteral("InterestRate%d = %s\n"), n, record.m_interestRate[k].Format());
-        file.Write(QStringLiteral("Term%d = %s\n"), n, record.m_term[k].Format());
-        file.Write(QStringLiteral("PMI%d = %s\n"), n, record.m_pmi[k].Format());
-    }
+    forEachStoredField([&](const DealField &field, int loan) {
+        file.Write(QStringLiteral("%s%s = %s\n"),
+                   StartsLoan(field) ? QStringLiteral("\n") : QString(), field.entry(loan),
+                   ExportedText(field, loan, record));
+    });
     file.Close();
 }
 
@@ -149,7 +161,7 @@ std::optional<CImportError> ExchangeFile::Import(CDealRecord &record, const QStr
 std::optional<CImportError> ExchangeFile::Import(CDealRecord &record, CStdioFile &file,
                                                  std::vector<CReadNotice> *notices)
 {
-    const std::vector<Entry> entries = Entries(record);
+    const std::vector<Entry> entries = Entries();
     // Labels are unique, so finding one by hash matches comparing them in order.
     QHash<QString, const Entry *> byLabel;
     for (const Entry &entry : entries)
@@ -198,16 +210,7 @@ std::optional<CImportError> ExchangeFile::Import(CDealRecord &record, CStdioFile
             record.m_currency = locales.currency;
             CLocaleServices::SetDealCurrency(locales.currency);
         }
-        if (entry->text) {
-            if (value.size() <= MaxTextLength)
-                *entry->text = value;
-            else if (notices)
-                notices->push_back({CReadNotice::TextTooLong, entry->field, entry->loan, lineNumber,
-                                    value, QString(), QString()});
-        } else if (!entry->value->ReadStored(value, locales) && notices) {
-            notices->push_back({CReadNotice::FigureTooLarge, entry->field, entry->loan, lineNumber,
-                                value, QString(), QString()});
-        }
+        ReadValue(*entry, value, lineNumber, record, locales, notices);
     }
     return std::nullopt;
 }

@@ -1,12 +1,12 @@
 #include "profilestore.h"
 
 #include "appsettings.h"
+#include "dealfields.h"
 #include "dealrecord.h"
 #include "figurelocales.h"
 #include "localeservices.h"
 #include "profile.h"
 
-#include <type_traits>
 #include <vector>
 
 namespace {
@@ -38,48 +38,10 @@ const ColorSetting ColorSettings[] = {
     {"OddRowsCalcColor", &CAppSettings::m_crOddRowsCalc},
 };
 
-// A figure of the record with its profile entry and first-run text.
-template <class Value>
-struct Figure
+// Notices name a loan by its number, and none for the property.
+int NoticeLoan(const DealField &field, int loan)
 {
-    QString entry;
-    const QString &defaultText;
-    Value &value;
-    CReadNotice::Field field;
-    int loan = 0;
-};
-
-// One table for reading (Record = CDealRecord) and writing (Record = const CDealRecord).
-template <class Record>
-using FigureOf = Figure<std::conditional_t<std::is_const_v<Record>, const CValue, CValue>>;
-
-template <class Record>
-std::vector<FigureOf<Record>> PropertyFigures(Record &record)
-{
-    return {
-        {QStringLiteral("PurchasePrice"), FirstRun::PurchasePrice, record.m_purchasePrice, CReadNotice::PurchasePrice, 0},
-        {QStringLiteral("RentalIncome"), FirstRun::RentalIncome, record.m_rentalIncome, CReadNotice::RentalIncome, 0},
-        {QStringLiteral("Escrow"), FirstRun::Escrow, record.m_escrow, CReadNotice::Escrow, 0},
-        {QStringLiteral("OtherFees"), FirstRun::OtherFees, record.m_otherFees, CReadNotice::OtherFees, 0},
-        {QStringLiteral("SafetyMargin"), FirstRun::SafetyMargin, record.m_safetyMargin, CReadNotice::SafetyMargin, 0},
-    };
-}
-
-template <class Record>
-std::vector<FigureOf<Record>> LoanFigures(Record &record, int k)
-{
-    const QString number = QString::number(k + 1);
-    return {
-        {QStringLiteral("DownPayment") + number, FirstRun::DownPayment, record.m_downPayment[k], CReadNotice::DownPayment, k + 1},
-        {QStringLiteral("InterestRate") + number, FirstRun::InterestRate, record.m_interestRate[k], CReadNotice::InterestRate, k + 1},
-        {QStringLiteral("Term") + number, FirstRun::Term, record.m_term[k], CReadNotice::Term, k + 1},
-        {QStringLiteral("PMI") + number, FirstRun::Pmi, record.m_pmi[k], CReadNotice::Pmi, k + 1},
-    };
-}
-
-QString LenderEntry(int k)
-{
-    return QStringLiteral("Lender") + QString::number(k + 1);
+    return field.perLoan ? loan + 1 : 0;
 }
 
 // The locales the stored figures were written in; a profile of an earlier version names none,
@@ -93,19 +55,20 @@ CFigureLocales StoredLocales(IProfile &profile)
     return CFigureLocales::FromText(profile.GetProfileString(Section, LocaleEntry), user).value_or(user);
 }
 
-void ReadFigures(IProfile &profile, const std::vector<FigureOf<CDealRecord>> &figures,
-                 const CFigureLocales &locales, std::vector<CReadNotice> *notices)
+// A figure the field cannot show leaves the first-run figure in its place; the stored one is
+// kept for the user to see to.
+void ReadFigure(IProfile &profile, const DealField &field, int loan, CDealRecord &record,
+                const CFigureLocales &locales, std::vector<CReadNotice> *notices)
 {
-    for (const auto &figure : figures) {
-        const QString stored = profile.GetProfileString(Section, figure.entry, figure.defaultText);
-        if (figure.value.ReadStored(stored, locales))
-            continue;
-        // The first-run figure stands in; the stored one is kept for the user to see to.
-        (void)figure.value.ReadStored(figure.defaultText, locales);
-        if (notices)
-            notices->push_back({CReadNotice::FigureTooLarge, figure.field, figure.loan, 0, stored,
-                                figure.entry, figure.value.Format()});
-    }
+    const QString entry = field.entry(loan);
+    CValue &value = field.figure(record, loan);
+    const QString stored = profile.GetProfileString(Section, entry, *field.firstRun);
+    if (value.ReadStored(stored, locales))
+        return;
+    (void)value.ReadStored(*field.firstRun, locales);
+    if (notices)
+        notices->push_back({CReadNotice::FigureTooLarge, &field, NoticeLoan(field, loan), 0,
+                            stored, entry, value.Format()});
 }
 
 // True when the entry was refused at start-up and its field still holds the stand-in.
@@ -119,12 +82,12 @@ bool KeepsStoredText(const std::vector<CReadNotice> &refused, const QString &ent
     return false;
 }
 
-const QString DescriptionEntry = QStringLiteral("Description");
-
 // A description or lender; one longer than the edits take is left empty and named in notices.
-void ReadText(IProfile &profile, const QString &entry, QString &text, CReadNotice::Field field,
-              int loan, std::vector<CReadNotice> *notices)
+void ReadText(IProfile &profile, const DealField &field, int loan, CDealRecord &record,
+              std::vector<CReadNotice> *notices)
 {
+    const QString entry = field.entry(loan);
+    QString &text = field.text(record, loan);
     QString stored = profile.GetProfileString(Section, entry);
     if (stored.size() <= MaxTextLength) {
         text = std::move(stored);
@@ -132,17 +95,13 @@ void ReadText(IProfile &profile, const QString &entry, QString &text, CReadNotic
     }
     text.clear();
     if (notices)
-        notices->push_back({CReadNotice::TextTooLong, field, loan, 0, stored, entry, text});
+        notices->push_back({CReadNotice::TextTooLong, &field, NoticeLoan(field, loan), 0, stored,
+                            entry, text});
 }
 
-void WriteFigures(IProfile &profile, const std::vector<FigureOf<const CDealRecord>> &figures,
-                  const std::vector<CReadNotice> &refused)
+QString StoredText(const DealField &field, int loan, const CDealRecord &record)
 {
-    for (const auto &figure : figures) {
-        const QString text = figure.value.Format();
-        if (!KeepsStoredText(refused, figure.entry, text))
-            profile.WriteProfileString(Section, figure.entry, text);
-    }
+    return field.isText() ? field.text(record, loan) : field.figure(record, loan).Format();
 }
 
 } // namespace
@@ -180,36 +139,32 @@ void ProfileStore::ReadRecord(IProfile &profile, CDealRecord &record,
                            : CLocaleServices::LocaleCurrency(locales.money);
     record.m_currency = locales.currency;
     CLocaleServices::SetDealCurrency(locales.currency);
-    ReadText(profile, DescriptionEntry, record.m_strDescription, CReadNotice::Description, 0, notices);
-    ReadFigures(profile, PropertyFigures(record), locales, notices);
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        ReadText(profile, LenderEntry(k), record.m_strLender[k], CReadNotice::Lender, k + 1, notices);
-        ReadFigures(profile, LoanFigures(record, k), locales, notices);
-    }
+    forEachStoredField([&](const DealField &field, int loan) {
+        if (field.isText())
+            ReadText(profile, field, loan, record, notices);
+        else
+            ReadFigure(profile, field, loan, record, locales, notices);
+    });
 }
 
 void ProfileStore::WriteRecord(IProfile &profile, const CDealRecord &record,
                                const std::vector<CReadNotice> &refused)
 {
-    if (!KeepsStoredText(refused, DescriptionEntry, record.m_strDescription))
-        profile.WriteProfileString(Section, DescriptionEntry, record.m_strDescription);
-    WriteFigures(profile, PropertyFigures(record), refused);
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        if (!KeepsStoredText(refused, LenderEntry(k), record.m_strLender[k]))
-            profile.WriteProfileString(Section, LenderEntry(k), record.m_strLender[k]);
-        WriteFigures(profile, LoanFigures(record, k), refused);
-    }
+    forEachStoredField([&](const DealField &field, int loan) {
+        const QString entry = field.entry(loan);
+        const QString text = StoredText(field, loan, record);
+        if (!KeepsStoredText(refused, entry, text))
+            profile.WriteProfileString(Section, entry, text);
+    });
     const CFigureLocales written = CFigureLocales::User();
     profile.WriteProfileString(Section, LocaleEntry, written.ToText());
     profile.WriteProfileString(Section, CurrencyEntry, written.currency);
     // The figures read right only beside the locales and the currency they were written with.
     QStringList figureEntries = {CurrencyEntry};
-    for (const auto &figure : PropertyFigures(record))
-        figureEntries << figure.entry;
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        for (const auto &figure : LoanFigures(record, k))
-            figureEntries << figure.entry;
-    }
+    forEachStoredField([&figureEntries](const DealField &field, int loan) {
+        if (!field.isText())
+            figureEntries << field.entry(loan);
+    });
     profile.KeepTogether(Section, LocaleEntry, figureEntries);
 }
 

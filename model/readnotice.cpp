@@ -1,5 +1,7 @@
 #include "readnotice.h"
 
+#include "dealfields.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -7,36 +9,6 @@ namespace {
 QString Tr(const char *text)
 {
     return QCoreApplication::translate("CReadNotice", text);
-}
-
-QString FieldName(CReadNotice::Field field, int loan)
-{
-    const QString number = QString::number(loan);
-    switch (field) {
-    case CReadNotice::Description:
-        return Tr(QT_TRANSLATE_NOOP("CReadNotice", "the description"));
-    case CReadNotice::PurchasePrice:
-        return Tr(QT_TRANSLATE_NOOP("CReadNotice", "the purchase price"));
-    case CReadNotice::RentalIncome:
-        return Tr(QT_TRANSLATE_NOOP("CReadNotice", "the monthly rental income"));
-    case CReadNotice::Escrow:
-        return Tr(QT_TRANSLATE_NOOP("CReadNotice", "the monthly escrow"));
-    case CReadNotice::OtherFees:
-        return Tr(QT_TRANSLATE_NOOP("CReadNotice", "the other monthly fees"));
-    case CReadNotice::SafetyMargin:
-        return Tr(QT_TRANSLATE_NOOP("CReadNotice", "the safety margin"));
-    case CReadNotice::Lender:
-        return Tr(QT_TRANSLATE_NOOP("CReadNotice", "the lender of loan %1")).arg(number);
-    case CReadNotice::DownPayment:
-        return Tr(QT_TRANSLATE_NOOP("CReadNotice", "the down payment of loan %1")).arg(number);
-    case CReadNotice::InterestRate:
-        return Tr(QT_TRANSLATE_NOOP("CReadNotice", "the interest rate of loan %1")).arg(number);
-    case CReadNotice::Term:
-        return Tr(QT_TRANSLATE_NOOP("CReadNotice", "the term of loan %1")).arg(number);
-    case CReadNotice::Pmi:
-        return Tr(QT_TRANSLATE_NOOP("CReadNotice", "the PMI of loan %1")).arg(number);
-    }
-    return QString();
 }
 
 // A stored figure as quoted in a message: a few dozen characters say enough, and control
@@ -56,7 +28,7 @@ QString Quoted(const QString &text)
 
 QString CReadNotice::Message() const
 {
-    const QString name = FieldName(field, loan);
+    const QString name = field->shownName(loan);
     const QString length = QString::number(text.size());
     if (line > 0) {
         if (kind == FigureTooLarge)

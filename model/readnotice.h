@@ -2,29 +2,16 @@
 
 #include <QString>
 
+struct DealField;
+
 // A stored field that was not read because the program could not use it as it stands: a figure
 // too large for its field to show, or a text longer than its edit takes. The field keeps what it
 // held before, and the user is told which one it was.
 struct CReadNotice
 {
     enum Kind { FigureTooLarge, TextTooLong };
-    // The fields as the window names them.
-    enum Field {
-        Description,
-        PurchasePrice,
-        RentalIncome,
-        Escrow,
-        OtherFees,
-        SafetyMargin,
-        Lender,
-        DownPayment,
-        InterestRate,
-        Term,
-        Pmi
-    };
-
     Kind kind;
-    Field field;
+    const DealField *field; // the field, as the deal's field table lists it
     int loan = 0;   // the loan's number (1 to 5) for a loan field
     int line = 0;   // the file's line (the first is 1); 0 for the profile
     QString text;   // what was stored

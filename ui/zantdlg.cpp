@@ -1,6 +1,7 @@
 #include "zantdlg.h"
 
 #include "aboutdlg.h"
+#include "dealfields.h"
 #include "apphost.h"
 #include "appsettings.h"
 #include "dialogunits.h"
@@ -26,6 +27,7 @@
 #include <QPushButton>
 #include <QWhatsThis>
 
+#include <algorithm>
 #include <limits>
 #include <new>
 #include <optional>
@@ -59,39 +61,80 @@ CZANTDlg::CZANTDlg(IAppHost &app, QWidget *parent)
         // A line edit keeps 32767 characters by default; a figure pasted in is read whole.
         edit->setMaxLength(std::numeric_limits<int>::max());
     }
-    // Longer texts are refused where they are read, so nothing typed here is ever cut later.
-    m_editDescription->setMaxLength(MaxTextLength);
-    m_editLender->setMaxLength(MaxTextLength);
-
     CreateMenu();
     DescribeValueEdits();
-    for (QLineEdit *edit : {m_editPurchasePrice, m_editRentalIncome, m_editEscrow, m_editOtherFees,
-                            m_editSafetyMargin, m_editDownPayment, m_editInterestRate, m_editTerm,
-                            m_editPMI}) {
-        edit->installEventFilter(this);
-        // A figure of a right-to-left locale ("؜200,000.00 ج.م.‏") would turn a plain right
-        // alignment into a left one; every figure stands at the right, whatever its text.
-        edit->setAlignment(edit->alignment() | Qt::AlignAbsolute);
-    }
-    // The texts reach the record as they are typed: nothing parses them, so the record holds
-    // what the window shows even when the program ends with Escape or Enter from the edit.
-    connect(m_editDescription, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (m_strDescription == text)
-            return;
-        m_strDescription = text;
-        emit TextsChanged();
-    });
-    connect(m_editLender, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (m_strLender[m_nLoan] == text)
-            return;
-        m_strLender[m_nLoan] = text;
-        emit TextsChanged();
-    });
+    bindFields();
     connect(m_btnPrevious, &QPushButton::clicked, this, &CZANTDlg::OnPrevious);
     connect(m_btnNext, &QPushButton::clicked, this, &CZANTDlg::OnNext);
 }
 
 CZANTDlg::~CZANTDlg() = default;
+
+// Each field of the deal has its edit, named "edit" and the field's name in any case ("editPmi").
+void CZANTDlg::bindFields()
+{
+    for (const DealField &field : dealFields()) {
+        const QString name = QStringLiteral("edit") + QLatin1String(field.name);
+        for (QLineEdit *edit : findChildren<QLineEdit *>()) {
+            if (edit->objectName().compare(name, Qt::CaseInsensitive) == 0)
+                m_fieldEdits.push_back({edit, &field});
+        }
+    }
+    for (const FieldEdit &bound : m_fieldEdits) {
+        if (bound.field->isText())
+            bindText(bound);
+        else
+            bindFigure(bound.edit);
+    }
+}
+
+// The texts reach the record as they are typed: nothing parses them, so the record holds what
+// the window shows even when the program ends with Escape or Enter from the edit. Longer texts
+// are refused where they are read, so nothing typed here is ever cut later.
+void CZANTDlg::bindText(const FieldEdit &bound)
+{
+    bound.edit->setMaxLength(MaxTextLength);
+    const DealField *field = bound.field;
+    connect(bound.edit, &QLineEdit::textChanged, this, [this, field](const QString &text) {
+        QString &held = field->text(*this, m_nLoan);
+        if (held == text)
+            return;
+        held = text;
+        emit TextsChanged();
+    });
+}
+
+void CZANTDlg::bindFigure(QLineEdit *edit)
+{
+    edit->installEventFilter(this);
+    // A figure of a right-to-left locale ("؜200,000.00 ج.م.‏") would turn a plain right
+    // alignment into a left one; every figure stands at the right, whatever its text.
+    edit->setAlignment(edit->alignment() | Qt::AlignAbsolute);
+}
+
+void CZANTDlg::showFields(bool perLoan)
+{
+    for (const FieldEdit &bound : m_fieldEdits) {
+        if (bound.field->perLoan != perLoan)
+            continue;
+        if (bound.field->isText())
+            bound.edit->setText(bound.field->text(*this, m_nLoan));
+        else
+            bound.field->figure(*this, m_nLoan).ToWindow(bound.edit);
+    }
+}
+
+void CZANTDlg::storeFields(bool perLoan)
+{
+    for (const FieldEdit &bound : m_fieldEdits) {
+        if (bound.field->perLoan != perLoan)
+            continue;
+        if (bound.field->isText())
+            bound.field->text(*this, m_nLoan) = bound.edit->text();
+        else
+            bound.field->figure(*this, m_nLoan).FromWindow(bound.edit);
+    }
+}
 
 QAction *CZANTDlg::AddCommand(QMenu *menu, const QString &text, const QKeySequence &key,
                               void (CZANTDlg::*handler)())
@@ -213,12 +256,7 @@ void CZANTDlg::OnInitDialog()
 
 void CZANTDlg::UpdateControls()
 {
-    m_editDescription->setText(m_strDescription);
-    m_purchasePrice.ToWindow(m_editPurchasePrice);
-    m_rentalIncome.ToWindow(m_editRentalIncome);
-    m_escrow.ToWindow(m_editEscrow);
-    m_otherFees.ToWindow(m_editOtherFees);
-    m_safetyMargin.ToWindow(m_editSafetyMargin);
+    showFields(false);
     ShowLoan();
     emit RecordChanged();
 }
@@ -226,11 +264,7 @@ void CZANTDlg::UpdateControls()
 void CZANTDlg::ShowLoan()
 {
     const int n = m_nLoan;
-    m_editLender->setText(m_strLender[n]);
-    m_downPayment[n].ToWindow(m_editDownPayment);
-    m_interestRate[n].ToWindow(m_editInterestRate);
-    m_term[n].ToWindow(m_editTerm);
-    m_pmi[n].ToWindow(m_editPMI);
+    showFields(true);
     m_ui->groupLoan->setTitle(tr("Loan information (%1 of %2)").arg(QString::number(n + 1), QString::number(MAX_LOANS)));
     m_btnPrevious->setEnabled(n > 0);
     m_btnNext->setEnabled(n < MAX_LOANS - 1);
@@ -238,24 +272,14 @@ void CZANTDlg::ShowLoan()
 
 void CZANTDlg::UpdateRecord()
 {
-    m_strDescription = m_editDescription->text();
-    m_purchasePrice.FromWindow(m_editPurchasePrice);
-    m_rentalIncome.FromWindow(m_editRentalIncome);
-    m_escrow.FromWindow(m_editEscrow);
-    m_otherFees.FromWindow(m_editOtherFees);
-    m_safetyMargin.FromWindow(m_editSafetyMargin);
+    storeFields(false);
     StoreLoan();
     emit RecordChanged();
 }
 
 void CZANTDlg::StoreLoan()
 {
-    const int n = m_nLoan;
-    m_strLender[n] = m_editLender->text();
-    m_downPayment[n].FromWindow(m_editDownPayment);
-    m_interestRate[n].FromWindow(m_editInterestRate);
-    m_term[n].FromWindow(m_editTerm);
-    m_pmi[n].FromWindow(m_editPMI);
+    storeFields(true);
 }
 
 void CZANTDlg::OnPrevious()
@@ -278,23 +302,10 @@ void CZANTDlg::OnNext()
 
 CValue &CZANTDlg::FieldOf(QLineEdit *edit)
 {
-    if (edit == m_editPurchasePrice)
-        return m_purchasePrice;
-    if (edit == m_editRentalIncome)
-        return m_rentalIncome;
-    if (edit == m_editEscrow)
-        return m_escrow;
-    if (edit == m_editOtherFees)
-        return m_otherFees;
-    if (edit == m_editSafetyMargin)
-        return m_safetyMargin;
-    if (edit == m_editDownPayment)
-        return m_downPayment[m_nLoan];
-    if (edit == m_editInterestRate)
-        return m_interestRate[m_nLoan];
-    if (edit == m_editTerm)
-        return m_term[m_nLoan];
-    return m_pmi[m_nLoan];
+    const auto bound = std::find_if(m_fieldEdits.cbegin(), m_fieldEdits.cend(),
+                                    [edit](const FieldEdit &each) { return each.edit == edit; });
+    Q_ASSERT(bound != m_fieldEdits.cend() && !bound->field->isText());
+    return bound->field->figure(*this, m_nLoan);
 }
 
 void CZANTDlg::OnKillFocusValue(QLineEdit *edit)

@@ -16,8 +16,10 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class CLoanAnalysisDlg;
+struct DealField;
 class IAppHost;
 class QAction;
 class QKeySequence;
@@ -83,6 +85,18 @@ private:
     void StoreLoan();
     void OnKillFocusValue(QLineEdit *edit);
     [[nodiscard]] CValue &FieldOf(QLineEdit *edit);
+
+    // An edit and the field of the deal it shows; a loan's field is that of the loan on screen.
+    struct FieldEdit
+    {
+        QLineEdit *edit;
+        const DealField *field;
+    };
+    void bindFields();
+    void bindText(const FieldEdit &bound);
+    void bindFigure(QLineEdit *edit);
+    void showFields(bool perLoan);
+    void storeFields(bool perLoan);
     bool ImportFile(const QString &path);
     void RememberFile(const QString &path);
     void FillRecentMenu();
@@ -110,5 +124,6 @@ private:
     QLineEdit *m_editPMI = nullptr;
     QPushButton *m_btnPrevious = nullptr;
     QPushButton *m_btnNext = nullptr;
+    std::vector<FieldEdit> m_fieldEdits;
     bool m_ending = false;
 };

@@ -1,0 +1,121 @@
+#include "dealfields.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+template <auto member>
+QString *textOf(CDealRecord &record, int)
+{
+    return &(record.*member);
+}
+
+template <auto member>
+QString *loanTextOf(CDealRecord &record, int loan)
+{
+    return &(record.*member)[loan];
+}
+
+template <auto member>
+CValue *figureOf(CDealRecord &record, int)
+{
+    return &(record.*member);
+}
+
+template <auto member>
+CValue *loanFigureOf(CDealRecord &record, int loan)
+{
+    return &(record.*member)[loan];
+}
+
+using R = CDealRecord;
+
+// Built on first use, so that the table is there for any static that walks it.
+std::vector<DealField> makeFields()
+{
+    return {
+    {"Description", FieldKind::Text, false,
+     QT_TRANSLATE_NOOP("CReadNotice", "the description"), "description", nullptr, nullptr,
+     &textOf<&R::m_strDescription>, nullptr},
+    {"PurchasePrice", FieldKind::Money, false,
+     QT_TRANSLATE_NOOP("CReadNotice", "the purchase price"), "purchase_price",
+     QT_TRANSLATE_NOOP("CReport", "Purchase Price"), &FirstRun::PurchasePrice, nullptr,
+     &figureOf<&R::m_purchasePrice>},
+    {"RentalIncome", FieldKind::Money, false,
+     QT_TRANSLATE_NOOP("CReadNotice", "the monthly rental income"), "monthly_rent",
+     QT_TRANSLATE_NOOP("CReport", "Monthly Rental Income"), &FirstRun::RentalIncome, nullptr,
+     &figureOf<&R::m_rentalIncome>},
+    {"Escrow", FieldKind::Money, false,
+     QT_TRANSLATE_NOOP("CReadNotice", "the monthly escrow"), "monthly_escrow",
+     QT_TRANSLATE_NOOP("CReport", "Monthly Escrow"), &FirstRun::Escrow, nullptr,
+     &figureOf<&R::m_escrow>},
+    {"OtherFees", FieldKind::Money, false,
+     QT_TRANSLATE_NOOP("CReadNotice", "the other monthly fees"), "other_monthly_fees",
+     QT_TRANSLATE_NOOP("CReport", "Other Monthly Fees"), &FirstRun::OtherFees, nullptr,
+     &figureOf<&R::m_otherFees>},
+    {"SafetyMargin", FieldKind::Percent, false,
+     QT_TRANSLATE_NOOP("CReadNotice", "the safety margin"), "safety_margin",
+     QT_TRANSLATE_NOOP("CReport", "Safety Margin"), &FirstRun::SafetyMargin, nullptr,
+     &figureOf<&R::m_safetyMargin>},
+    {"Lender", FieldKind::Text, true,
+     QT_TRANSLATE_NOOP("CReadNotice", "the lender of loan %1"), "lender", nullptr, nullptr,
+     &loanTextOf<&R::m_strLender>, nullptr},
+    {"DownPayment", FieldKind::Money, true,
+     QT_TRANSLATE_NOOP("CReadNotice", "the down payment of loan %1"), "down_payment",
+     QT_TRANSLATE_NOOP("CReport", "Down Payment"), &FirstRun::DownPayment, nullptr,
+     &loanFigureOf<&R::m_downPayment>},
+    {"InterestRate", FieldKind::Percent, true,
+     QT_TRANSLATE_NOOP("CReadNotice", "the interest rate of loan %1"), "interest_rate",
+     QT_TRANSLATE_NOOP("CReport", "Interest Rate"), &FirstRun::InterestRate, nullptr,
+     &loanFigureOf<&R::m_interestRate>},
+    {"Term", FieldKind::WholeNumber, true,
+     QT_TRANSLATE_NOOP("CReadNotice", "the term of loan %1"), "term_years",
+     QT_TRANSLATE_NOOP("CReport", "Term (Years)"), &FirstRun::Term, nullptr,
+     &loanFigureOf<&R::m_term>},
+    {"PMI", FieldKind::Money, true,
+     QT_TRANSLATE_NOOP("CReadNotice", "the PMI of loan %1"), "pmi",
+     QT_TRANSLATE_NOOP("CReport", "PMI"), &FirstRun::Pmi, nullptr,
+     &loanFigureOf<&R::m_pmi>},
+    };
+}
+
+} // namespace
+
+const std::vector<DealField> &dealFields()
+{
+    static const std::vector<DealField> fields = makeFields();
+    return fields;
+}
+
+QString DealField::entry(int loan) const
+{
+    const QString base = QLatin1String(name);
+    return perLoan ? base + QString::number(loan + 1) : base;
+}
+
+QString DealField::shownName(int number) const
+{
+    const QString shown = QCoreApplication::translate("CReadNotice", messageName);
+    return perLoan ? shown.arg(QString::number(number)) : shown;
+}
+
+QString &DealField::text(CDealRecord &record, int loan) const
+{
+    return *textIn(record, loan);
+}
+
+const QString &DealField::text(const CDealRecord &record, int loan) const
+{
+    // Only reads: the accessors are written once, for records that may change.
+    return *textIn(const_cast<CDealRecord &>(record), loan);
+}
+
+CValue &DealField::figure(CDealRecord &record, int loan) const
+{
+    return *figureIn(record, loan);
+}
+
+const CValue &DealField::figure(const CDealRecord &record, int loan) const
+{
+    return *figureIn(const_cast<CDealRecord &>(record), loan);
+}

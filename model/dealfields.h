@@ -1,0 +1,57 @@
+#pragma once
+
+#include "dealrecord.h"
+
+#include <QString>
+
+#include <vector>
+
+// What a field holds; it decides how the field is read, shown and exported.
+enum class FieldKind { Text, Money, Percent, WholeNumber };
+
+// One field of the deal, listed once for everything that reads or writes it: the profile, the
+// deal file, the window, the analysis export and the tests. A loan field exists once for each
+// loan; its profile entry and file label then end in the loan's number ("Term3").
+// Further groups of fields (the projection's assumptions) are tables of this same kind.
+struct DealField
+{
+    const char *name;        // profile entry and file label, without the loan's number
+    FieldKind kind;
+    bool perLoan;
+    const char *messageName; // for messages, in the CReadNotice context; "%1" is the loan
+    const char *key;         // JSON and CSV key
+    const char *exportLabel; // a figure's row in the comparison CSV, in the CReport context
+    const QString *firstRun; // a figure's first-run text; nullptr for a text
+    QString *(*textIn)(CDealRecord &record, int loan);  // a text's string; nullptr for a figure
+    CValue *(*figureIn)(CDealRecord &record, int loan); // a figure's value; nullptr for a text
+
+    [[nodiscard]] bool isText() const { return kind == FieldKind::Text; }
+    // The profile entry and file label of the field of loan (0 to 4; ignored for the property).
+    [[nodiscard]] QString entry(int loan) const;
+    // How messages name the field of loan number (1 to 5; ignored for the property).
+    [[nodiscard]] QString shownName(int number) const;
+    [[nodiscard]] QString &text(CDealRecord &record, int loan) const;
+    [[nodiscard]] const QString &text(const CDealRecord &record, int loan) const;
+    [[nodiscard]] CValue &figure(CDealRecord &record, int loan) const;
+    [[nodiscard]] const CValue &figure(const CDealRecord &record, int loan) const;
+};
+
+// The deal's fields: the property's, then a loan's, each group in the order they are stored.
+[[nodiscard]] const std::vector<DealField> &dealFields();
+
+// Calls visit(field, loan) for every stored field in the order of the profile and the deal file:
+// the property's fields (loan 0), then all fields of loan 0, of loan 1, and so on.
+template <class Visit>
+void forEachStoredField(Visit &&visit)
+{
+    for (const DealField &field : dealFields()) {
+        if (!field.perLoan)
+            visit(field, 0);
+    }
+    for (int loan = 0; loan < MAX_LOANS; ++loan) {
+        for (const DealField &field : dealFields()) {
+            if (field.perLoan)
+                visit(field, loan);
+        }
+    }
+}
