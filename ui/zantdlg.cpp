@@ -73,12 +73,15 @@ CZANTDlg::~CZANTDlg() = default;
 // Each field of the deal has its edit, named "edit" and the field's name in any case ("editPmi").
 void CZANTDlg::bindFields()
 {
+    const QList<QLineEdit *> edits = findChildren<QLineEdit *>();
     for (const DealField &field : dealFields()) {
         const QString name = QStringLiteral("edit") + QLatin1String(field.name);
-        for (QLineEdit *edit : findChildren<QLineEdit *>()) {
-            if (edit->objectName().compare(name, Qt::CaseInsensitive) == 0)
-                m_fieldEdits.push_back({edit, &field});
-        }
+        const auto edit = std::find_if(edits.cbegin(), edits.cend(), [&name](QLineEdit *each) {
+            return each->objectName().compare(name, Qt::CaseInsensitive) == 0;
+        });
+        Q_ASSERT_X(edit != edits.cend(), "CZANTDlg", "a field of the deal without its edit");
+        if (edit != edits.cend())
+            m_fieldEdits.push_back({*edit, &field});
     }
     for (const FieldEdit &bound : m_fieldEdits) {
         if (bound.field->isText())
