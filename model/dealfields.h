@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <utility>
 #include <vector>
 
 // What a field holds; it decides how the field is read, shown and exported.
@@ -39,19 +40,26 @@ struct DealField
 // The deal's fields: the property's, then a loan's, each group in the order they are stored.
 [[nodiscard]] const std::vector<DealField> &dealFields();
 
-// Calls visit(field, loan) for every stored field in the order of the profile and the deal file:
-// the property's fields (loan 0), then all fields of loan 0, of loan 1, and so on.
+// Calls visit(field, loan) for every stored field of table in the order of the profile and the
+// deal file: the property's fields (loan 0), then all fields of loan 0, of loan 1, and so on.
 template <class Visit>
-void forEachStoredField(Visit &&visit)
+void forEachStoredField(const std::vector<DealField> &table, Visit &&visit)
 {
-    for (const DealField &field : dealFields()) {
+    for (const DealField &field : table) {
         if (!field.perLoan)
             visit(field, 0);
     }
     for (int loan = 0; loan < MAX_LOANS; ++loan) {
-        for (const DealField &field : dealFields()) {
+        for (const DealField &field : table) {
             if (field.perLoan)
                 visit(field, loan);
         }
     }
+}
+
+// The same for the deal's own fields.
+template <class Visit>
+void forEachStoredField(Visit &&visit)
+{
+    forEachStoredField(dealFields(), std::forward<Visit>(visit));
 }

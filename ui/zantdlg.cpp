@@ -1,9 +1,9 @@
 #include "zantdlg.h"
 
 #include "aboutdlg.h"
-#include "dealfields.h"
 #include "apphost.h"
 #include "appsettings.h"
+#include "dealfields.h"
 #include "dialogunits.h"
 #include "exchangefile.h"
 #include "fileexception.h"
