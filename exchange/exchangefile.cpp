@@ -91,8 +91,8 @@ void ReadValue(const Entry &entry, const QString &value, int lineNumber, CDealRe
             notices->push_back({CReadNotice::TextTooLong, &field, number, lineNumber, value,
                                 QString(), QString()});
     } else if (!field.figure(record, entry.loan).ReadStored(value, locales) && notices) {
-        notices->push_back({CReadNotice::FigureTooLarge, &field, number, lineNumber, value,
-                            QString(), QString()});
+        notices->push_back(
+            {CReadNotice::FigureTooLarge, &field, number, lineNumber, value, QString(), QString()});
     }
 }
 

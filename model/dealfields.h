@@ -16,7 +16,7 @@ enum class FieldKind { Text, Money, Percent, WholeNumber };
 // Further groups of fields (the projection's assumptions) are tables of this same kind.
 struct DealField
 {
-    const char *name;        // profile entry and file label, without the loan's number
+    const char *name; // profile entry and file label, without the loan's number
     FieldKind kind;
     bool perLoan;
     const char *messageName; // for messages, in the CReadNotice context; "%1" is the loan

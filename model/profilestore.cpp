@@ -67,8 +67,8 @@ void ReadFigure(IProfile &profile, const DealField &field, int loan, CDealRecord
         return;
     (void)value.ReadStored(*field.firstRun, locales);
     if (notices)
-        notices->push_back({CReadNotice::FigureTooLarge, &field, NoticeLoan(field, loan), 0,
-                            stored, entry, value.Format()});
+        notices->push_back({CReadNotice::FigureTooLarge, &field, NoticeLoan(field, loan), 0, stored,
+                            entry, value.Format()});
 }
 
 // True when the entry was refused at start-up and its field still holds the stand-in.
@@ -95,8 +95,8 @@ void ReadText(IProfile &profile, const DealField &field, int loan, CDealRecord &
     }
     text.clear();
     if (notices)
-        notices->push_back({CReadNotice::TextTooLong, &field, NoticeLoan(field, loan), 0, stored,
-                            entry, text});
+        notices->push_back(
+            {CReadNotice::TextTooLong, &field, NoticeLoan(field, loan), 0, stored, entry, text});
 }
 
 QString StoredText(const DealField &field, int loan, const CDealRecord &record)
