@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QGraphicsScene>
 #include <QHash>
@@ -37,6 +38,7 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTemporaryFile>
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QTextOption>
@@ -733,23 +735,31 @@ void CLoanAnalysisDlg::OnSavePdf()
                                                   tr("PDF Files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
-    // The PDF is made beside the target and takes its place only once it is whole.
-    QSaveFile file(path);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setPageSize(PaperOfTheLocale());
-    printer.setPageMargins(PrintMargins, QPageLayout::Millimeter);
-    bool written = false;
-    if (file.open(QIODevice::WriteOnly)) {
-        printer.setOutputFileName(file.fileName() + QStringLiteral(".part"));
+    // The PDF is drawn into a temporary file of its own, away from the user's folder, and then
+    // saved like every other file: the target is replaced only once the whole PDF is written,
+    // and no file beside it is ever made or removed.
+    QTemporaryFile drawn(QDir(QDir::tempPath()).filePath(QStringLiteral("zantoria-XXXXXX.pdf")));
+    QByteArray pdf;
+    if (drawn.open()) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(PaperOfTheLocale());
+        printer.setPageMargins(PrintMargins, QPageLayout::Millimeter);
+        printer.setOutputFileName(drawn.fileName());
         Print(printer);
-        QFile part(printer.outputFileName());
-        written = printer.printerState() != QPrinter::Error && part.open(QIODevice::ReadOnly)
-            && file.write(part.readAll()) == part.size() && part.size() > 0 && file.commit();
-        part.remove();
+        if (printer.printerState() != QPrinter::Error)
+            pdf = drawn.readAll();
     }
-    if (!written)
-        CFileException(CFileException::accessDenied, path).ReportError(m_prompt);
+    if (pdf.isEmpty()) {
+        CFileException(CFileException::diskFull, drawn.fileName()).ReportError(m_prompt);
+        return;
+    }
+    try {
+        const std::unique_ptr<QSaveFile> file = SaveFile::Open(path);
+        SaveFile::WriteAndCommit(*file, pdf);
+    } catch (const CFileException &exception) {
+        exception.ReportError(m_prompt);
+    }
 }
 
 void CLoanAnalysisDlg::ExportCsv(const QString &title, const QByteArray &csv)

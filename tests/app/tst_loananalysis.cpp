@@ -161,8 +161,20 @@ private slots:
             QCOMPARE(schedule->index(14, 4).data().toString(), QStringLiteral("$0.00"));
 
             const QString pdf = fixture.m_documents.filePath(QStringLiteral("analysis.pdf"));
+            // A file of the user's beside the PDF, named as a half-written copy could be, stays.
+            const QString part = pdf + QStringLiteral(".part");
+            {
+                QFile own(part);
+                QVERIFY(own.open(QIODevice::WriteOnly) && own.write("mine") == 4);
+            }
+            const QStringList before = QDir(fixture.m_documents.path()).entryList(QDir::Files);
             fixture.m_prompt.SetNextFileName(pdf);
             window->OnSavePdf();
+            QVERIFY(fixture.m_prompt.m_messages.isEmpty());
+            QCOMPARE(ReadAll(part), QByteArray("mine"));
+            QStringList expected = QStringList(before) << QStringLiteral("analysis.pdf");
+            expected.sort();
+            QCOMPARE(QDir(fixture.m_documents.path()).entryList(QDir::Files), expected);
             const QByteArray bytes = ReadAll(pdf);
             QVERIFY(bytes.startsWith("%PDF-"));
             static const QRegularExpression mediaBox(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
