@@ -247,7 +247,7 @@ CLoanAnalysisDlg::CLoanAnalysisDlg(const CDealRecord &record, IPrompt &prompt, Q
     : QDialog(parent), m_record(record), m_prompt(prompt)
 {
     setObjectName(QStringLiteral("loanAnalysis"));
-    setProperty("helpContext", HelpContexts::LoanAnalysis);
+    setProperty("helpContext", QVariant::fromValue(HelpTopic::LoanAnalysis));
     setWindowTitle(tr("Loan Analysis"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
