@@ -22,66 +22,66 @@ const std::vector<CLoanMeasure> &LoanMeasures()
 {
     using U = MeasureUnit;
     static const std::vector<CLoanMeasure> rows = {
-        {"loan_amount", QT_TRANSLATE_NOOP("Analysis", "Loan Amount"),
+        {LoanMeasureId::LoanAmount, "loan_amount", QT_TRANSLATE_NOOP("Analysis", "Loan Amount"),
          QT_TRANSLATE_NOOP("Analysis", "The purchase price less the down payment."), U::Money,
          Better::Neither, [](const CLoanAnalysis &l) { return l.loanAmount; }},
-        {"principal_and_interest", QT_TRANSLATE_NOOP("Analysis", "Principal and Interest"),
+        {LoanMeasureId::PrincipalAndInterest, "principal_and_interest", QT_TRANSLATE_NOOP("Analysis", "Principal and Interest"),
          QT_TRANSLATE_NOOP("Analysis", "The level monthly payment that pays the loan back over its term."),
          U::Money, Better::Lower, [](const CLoanAnalysis &l) { return l.principalAndInterest; }},
-        {"total_monthly_payment", QT_TRANSLATE_NOOP("Analysis", "Total Monthly Payment"),
+        {LoanMeasureId::TotalMonthlyPayment, "total_monthly_payment", QT_TRANSLATE_NOOP("Analysis", "Total Monthly Payment"),
          QT_TRANSLATE_NOOP("Analysis", "Principal and interest plus escrow and PMI."), U::Money,
          Better::Lower, [](const CLoanAnalysis &l) { return l.totalMonthlyPayment; }},
-        {"monthly_cash_flow", QT_TRANSLATE_NOOP("Analysis", "Monthly Cash Flow"),
+        {LoanMeasureId::MonthlyCashFlow, "monthly_cash_flow", QT_TRANSLATE_NOOP("Analysis", "Monthly Cash Flow"),
          QT_TRANSLATE_NOOP("Analysis", "The rent less the other fees and the total monthly payment."),
          U::Money, Better::Higher, [](const CLoanAnalysis &l) { return l.monthlyCashFlow; }},
-        {"safety_cash_flow", QT_TRANSLATE_NOOP("Analysis", "Safety Cash Flow"),
+        {LoanMeasureId::SafetyCashFlow, "safety_cash_flow", QT_TRANSLATE_NOOP("Analysis", "Safety Cash Flow"),
          QT_TRANSLATE_NOOP("Analysis", "The monthly cash flow less the safety margin's share of the rent."),
          U::Money, Better::Higher, [](const CLoanAnalysis &l) { return l.safetyCashFlow; }},
-        {"payments", QT_TRANSLATE_NOOP("Analysis", "Number of Payments"),
+        {LoanMeasureId::Payments, "payments", QT_TRANSLATE_NOOP("Analysis", "Number of Payments"),
          QT_TRANSLATE_NOOP("Analysis", "Monthly payments over the term: 12 a year, the last one smaller when the term ends within a year."),
          U::Count, Better::Neither, [](const CLoanAnalysis &l) { return l.payments; }},
-        {"total_paid", QT_TRANSLATE_NOOP("Analysis", "Total of Payments"),
+        {LoanMeasureId::TotalPaid, "total_paid", QT_TRANSLATE_NOOP("Analysis", "Total of Payments"),
          QT_TRANSLATE_NOOP("Analysis", "All payments of principal and interest over the loan's life."),
          U::Money, Better::Neither, [](const CLoanAnalysis &l) { return l.totalPaid; }},
         // The payments alone favour a large down payment and mark no best: offers compare
         // only with the down payment added.
-        {"total_cost", QT_TRANSLATE_NOOP("Analysis", "Total Cost"),
+        {LoanMeasureId::TotalCost, "total_cost", QT_TRANSLATE_NOOP("Analysis", "Total Cost"),
          QT_TRANSLATE_NOOP("Analysis", "The down payment plus all payments of principal and interest: what the purchase costs in all, before escrow, PMI and fees."),
          U::Money, Better::Lower, [](const CLoanAnalysis &l) { return l.totalCost; }},
-        {"total_interest", QT_TRANSLATE_NOOP("Analysis", "Total Interest"),
+        {LoanMeasureId::TotalInterest, "total_interest", QT_TRANSLATE_NOOP("Analysis", "Total Interest"),
          QT_TRANSLATE_NOOP("Analysis", "The interest part of all payments: the total of payments less the loan amount."),
          U::Money, Better::Lower, [](const CLoanAnalysis &l) { return l.totalInterest; }},
-        {"payoff_month", QT_TRANSLATE_NOOP("Analysis", "Payoff Month"),
+        {LoanMeasureId::PayoffMonth, "payoff_month", QT_TRANSLATE_NOOP("Analysis", "Payoff Month"),
          QT_TRANSLATE_NOOP("Analysis", "The month of the last payment, counted from the first."),
          U::Count, Better::Neither, [](const CLoanAnalysis &l) { return l.payoffMonth; }},
-        {"balance_1_year", QT_TRANSLATE_NOOP("Analysis", "Balance after 1 Year"),
+        {LoanMeasureId::Balance1Year, "balance_1_year", QT_TRANSLATE_NOOP("Analysis", "Balance after 1 Year"),
          QT_TRANSLATE_NOOP("Analysis", "What is still owed after 12 payments."), U::Money,
          Better::Lower, Balance<0>},
-        {"balance_5_years", QT_TRANSLATE_NOOP("Analysis", "Balance after 5 Years"),
+        {LoanMeasureId::Balance5Years, "balance_5_years", QT_TRANSLATE_NOOP("Analysis", "Balance after 5 Years"),
          QT_TRANSLATE_NOOP("Analysis", "What is still owed after 60 payments."), U::Money,
          Better::Lower, Balance<1>},
-        {"balance_10_years", QT_TRANSLATE_NOOP("Analysis", "Balance after 10 Years"),
+        {LoanMeasureId::Balance10Years, "balance_10_years", QT_TRANSLATE_NOOP("Analysis", "Balance after 10 Years"),
          QT_TRANSLATE_NOOP("Analysis", "What is still owed after 120 payments."), U::Money,
          Better::Lower, Balance<2>},
-        {"equity_1_year", QT_TRANSLATE_NOOP("Analysis", "Equity after 1 Year"),
+        {LoanMeasureId::Equity1Year, "equity_1_year", QT_TRANSLATE_NOOP("Analysis", "Equity after 1 Year"),
          QT_TRANSLATE_NOOP("Analysis", "The down payment plus the principal repaid in 12 payments."),
          U::Money, Better::Higher, Equity<0>},
-        {"equity_5_years", QT_TRANSLATE_NOOP("Analysis", "Equity after 5 Years"),
+        {LoanMeasureId::Equity5Years, "equity_5_years", QT_TRANSLATE_NOOP("Analysis", "Equity after 5 Years"),
          QT_TRANSLATE_NOOP("Analysis", "The down payment plus the principal repaid in 60 payments."),
          U::Money, Better::Higher, Equity<1>},
-        {"equity_10_years", QT_TRANSLATE_NOOP("Analysis", "Equity after 10 Years"),
+        {LoanMeasureId::Equity10Years, "equity_10_years", QT_TRANSLATE_NOOP("Analysis", "Equity after 10 Years"),
          QT_TRANSLATE_NOOP("Analysis", "The down payment plus the principal repaid in 120 payments."),
          U::Money, Better::Higher, Equity<2>},
-        {"cash_on_cash", QT_TRANSLATE_NOOP("Analysis", "Cash-on-Cash Return"),
+        {LoanMeasureId::CashOnCash, "cash_on_cash", QT_TRANSLATE_NOOP("Analysis", "Cash-on-Cash Return"),
          QT_TRANSLATE_NOOP("Analysis", "A year's cash flow (12 × monthly cash flow) as a share of the down payment."),
          U::Fraction, Better::Higher, [](const CLoanAnalysis &l) { return l.cashOnCash; }},
-        {"debt_service_coverage", QT_TRANSLATE_NOOP("Analysis", "Debt Service Coverage"),
+        {LoanMeasureId::DebtServiceCoverage, "debt_service_coverage", QT_TRANSLATE_NOOP("Analysis", "Debt Service Coverage"),
          QT_TRANSLATE_NOOP("Analysis", "Net operating income divided by principal and interest plus PMI; lenders look for 1.25 or more."),
          U::Ratio, Better::Higher, [](const CLoanAnalysis &l) { return l.debtServiceCoverage; }},
-        {"break_even_rent", QT_TRANSLATE_NOOP("Analysis", "Break-even Rent"),
+        {LoanMeasureId::BreakEvenRent, "break_even_rent", QT_TRANSLATE_NOOP("Analysis", "Break-even Rent"),
          QT_TRANSLATE_NOOP("Analysis", "The monthly rent at which the safety cash flow is 0."),
          U::Money, Better::Lower, [](const CLoanAnalysis &l) { return l.breakEvenRent; }},
-        {"highest_offer", QT_TRANSLATE_NOOP("Analysis", "Highest Offer"),
+        {LoanMeasureId::HighestOffer, "highest_offer", QT_TRANSLATE_NOOP("Analysis", "Highest Offer"),
          QT_TRANSLATE_NOOP("Analysis", "The purchase price at which this loan's safety cash flow is 0, with its down payment, rate, term and PMI and the property's rent, escrow, fees and margin unchanged: the most to offer the seller."),
          U::Money, Better::Higher, [](const CLoanAnalysis &l) { return l.highestOffer; }},
     };
@@ -158,11 +158,8 @@ std::vector<int> BestLoans(const CDealAnalysis &deal, const CLoanMeasure &measur
     return loans;
 }
 
-const CLoanMeasure &LoanMeasure(const char *key)
+const CLoanMeasure &LoanMeasure(LoanMeasureId id)
 {
-    for (const CLoanMeasure &measure : LoanMeasures()) {
-        if (qstrcmp(measure.key, key) == 0)
-            return measure;
-    }
-    qFatal("no measure %s", key);
+    // Each row stands at the place of its id (a test holds the table to that).
+    return LoanMeasures()[static_cast<std::size_t>(id)];
 }

@@ -15,9 +15,33 @@ enum class MeasureUnit {
     Count     // a whole number
 };
 enum class Better { Higher, Lower, Neither };
+// The loan rows by name, in their order, for code that needs one particular row.
+enum class LoanMeasureId {
+    LoanAmount,
+    PrincipalAndInterest,
+    TotalMonthlyPayment,
+    MonthlyCashFlow,
+    SafetyCashFlow,
+    Payments,
+    TotalPaid,
+    TotalCost,
+    TotalInterest,
+    PayoffMonth,
+    Balance1Year,
+    Balance5Years,
+    Balance10Years,
+    Equity1Year,
+    Equity5Years,
+    Equity10Years,
+    CashOnCash,
+    DebtServiceCoverage,
+    BreakEvenRent,
+    HighestOffer,
+};
 
 struct CLoanMeasure
 {
+    LoanMeasureId id;
     const char *key;
     const char *label;
     const char *definition;
@@ -50,5 +74,5 @@ struct CPropertyMeasure
 [[nodiscard]] int BestLoan(const CDealAnalysis &deal, const CLoanMeasure &measure);
 // Every loan that shares the best value of a row; none where no loan is better than another.
 [[nodiscard]] std::vector<int> BestLoans(const CDealAnalysis &deal, const CLoanMeasure &measure);
-// The row of the measure with this key.
-[[nodiscard]] const CLoanMeasure &LoanMeasure(const char *key);
+// The row of a measure.
+[[nodiscard]] const CLoanMeasure &LoanMeasure(LoanMeasureId id);

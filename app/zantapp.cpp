@@ -124,9 +124,9 @@ void CZANTApp::OnToolsCalculator()
     m_services.prompt->MessageBox(text, IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
 }
 
-void CZANTApp::OnHelp(std::uint32_t context)
+void CZANTApp::OnHelp(HelpTopic topic)
 {
-    m_services.shell->OpenUrl(HelpTopicUrl(context));
+    m_services.shell->OpenUrl(HelpTopicUrl(topic));
 }
 
 bool CZANTApp::eventFilter(QObject *watched, QEvent *event)
@@ -138,9 +138,9 @@ bool CZANTApp::eventFilter(QObject *watched, QEvent *event)
             if (!widget)
                 widget = QApplication::activeWindow();
             for (; widget; widget = widget->parentWidget()) {
-                const QVariant context = widget->property("helpContext");
-                if (context.isValid()) {
-                    OnHelp(context.toUInt());
+                const QVariant topic = widget->property("helpContext");
+                if (topic.canConvert<HelpTopic>()) {
+                    OnHelp(topic.value<HelpTopic>());
                     return true;
                 }
             }

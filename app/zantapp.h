@@ -29,7 +29,7 @@ public:
     [[nodiscard]] const CPlatformServices &Services() const override { return m_services; }
     bool GetDataFolder(QString &path) override;
     void OnToolsCalculator() override;
-    void OnHelp(std::uint32_t context) override;
+    void OnHelp(HelpTopic topic) override;
 
     // The main dialog while InitInstance runs it; null otherwise.
     [[nodiscard]] CZANTDlg *MainWindow() const { return m_pMainWnd; }

@@ -78,6 +78,7 @@ public:
 [[nodiscard]] QString FormatCurrency(double number);
 
 // The plain decimal text handed to the locale service: 17 significant digits, fixed form below
-// 1e128 ("0.050000000000000003", "200000."), exponent form above ("1.e+128"), "1.#INF", "-1.#INF"
-// and "-1.#IND" for the special values.
+// 1e128 ("0.050000000000000003", "200000."), exponent form above ("1.e+128"), "1.#INF" and
+// "-1.#INF" for the infinities, and for not-a-number "-1.#IND" when its sign bit is set (as
+// 0/0 and inf - inf give it) or "1.#QNAN" when not.
 [[nodiscard]] QString DoubleToText(double number);

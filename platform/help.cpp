@@ -8,20 +8,27 @@
 
 namespace {
 
-struct HelpTopic
+struct TopicPage
 {
-    std::uint32_t context;
     const char *page;
     const char *anchor;
 };
 
-// The main dialog's topic comes first: it is the answer for every context not listed.
-constexpr HelpTopic helpTopics[] = {
-    {HelpContexts::MainDialog, "main-window.html", "main-window"},
-    {HelpContexts::AboutBox, "about.html", "about-box"},
-    {HelpContexts::SettingsDialog, "settings.html", "settings-dialog"},
-    {HelpContexts::LoanAnalysis, "analysis.html", "loan-analysis"},
-};
+TopicPage PageOf(HelpTopic topic)
+{
+    switch (topic) {
+    case HelpTopic::MainDialog:
+        break;
+    case HelpTopic::AboutBox:
+        return {"about.html", "about-box"};
+    case HelpTopic::SettingsDialog:
+        return {"settings.html", "settings-dialog"};
+    case HelpTopic::LoanAnalysis:
+        return {"analysis.html", "loan-analysis"};
+    }
+    // The main dialog's topic, and the answer for a value that names no topic.
+    return {"main-window.html", "main-window"};
+}
 
 QString PageUrl(const QString &helpFolder, const char *page, const char *anchor)
 {
@@ -50,14 +57,10 @@ QString HelpFolder()
                                     : HelpFolderFor(applicationDir);
 }
 
-QString HelpTopicUrl(const QString &helpFolder, std::uint32_t context)
+QString HelpTopicUrl(const QString &helpFolder, HelpTopic topic)
 {
-    const HelpTopic *found = &helpTopics[0];
-    for (const HelpTopic &topic : helpTopics) {
-        if (topic.context == context)
-            found = &topic;
-    }
-    return PageUrl(helpFolder, found->page, found->anchor);
+    const TopicPage page = PageOf(topic);
+    return PageUrl(helpFolder, page.page, page.anchor);
 }
 
 QString TranslatedHelpFolder(const QString &helpFolder, const QLocale &locale)
@@ -76,9 +79,9 @@ QString TranslatedHelpFolder(const QString &helpFolder, const QLocale &locale)
     return helpFolder;
 }
 
-QString HelpTopicUrl(std::uint32_t context)
+QString HelpTopicUrl(HelpTopic topic)
 {
-    return HelpTopicUrl(TranslatedHelpFolder(HelpFolder(), QLocale()), context);
+    return HelpTopicUrl(TranslatedHelpFolder(HelpFolder(), QLocale()), topic);
 }
 
 QString HelpTermsOfUseUrl()

@@ -1,19 +1,19 @@
 #pragma once
 
+#include <QMetaType>
 #include <QString>
-
-#include <cstdint>
 
 class QLocale;
 
 // The help manual: HTML pages installed with the program and opened in the browser at the topic of
-// the dialog that asks. A dialog's help context is 0x20000 plus its dialog template number.
-namespace HelpContexts {
-inline constexpr std::uint32_t AboutBox = 0x20000 + 100;
-inline constexpr std::uint32_t MainDialog = 0x20000 + 102;
-inline constexpr std::uint32_t SettingsDialog = 0x20000 + 130;
-inline constexpr std::uint32_t LoanAnalysis = 0x20000 + 140;
-} // namespace HelpContexts
+// the dialog that asks. A window answers F1 with the topic in its "helpContext" property.
+enum class HelpTopic {
+    MainDialog,
+    AboutBox,
+    SettingsDialog,
+    LoanAnalysis,
+};
+Q_DECLARE_METATYPE(HelpTopic)
 
 // The help folder of the running program: the installed one beside the executable, else the
 // pages in the source tree (a program run from its build folder).
@@ -25,11 +25,10 @@ inline constexpr std::uint32_t LoanAnalysis = 0x20000 + 140;
 // for the first language of the locale that has one, else helpFolder itself (English).
 [[nodiscard]] QString TranslatedHelpFolder(const QString &helpFolder, const QLocale &locale);
 
-// A file URL of the page and anchor for a help context, in the user's language where the pages
-// are translated, fully encoded; a context without a topic of its own gets the main dialog's
-// topic.
-[[nodiscard]] QString HelpTopicUrl(std::uint32_t context);
-[[nodiscard]] QString HelpTopicUrl(const QString &helpFolder, std::uint32_t context);
+// A file URL of the page and anchor for a help topic, in the user's language where the pages
+// are translated, fully encoded.
+[[nodiscard]] QString HelpTopicUrl(HelpTopic topic);
+[[nodiscard]] QString HelpTopicUrl(const QString &helpFolder, HelpTopic topic);
 
 // The terms of use, which the About box points to.
 [[nodiscard]] QString HelpTermsOfUseUrl();

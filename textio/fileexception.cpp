@@ -1,6 +1,7 @@
 #include "fileexception.h"
 
 #include "prompt.h"
+#include "stdiofile.h"
 
 #include <QCoreApplication>
 
@@ -28,10 +29,11 @@ constexpr const char *CauseTexts[] = {
     QT_TRANSLATE_NOOP("CFileException", "Disk full while accessing %1."),
     QT_TRANSLATE_NOOP("CFileException", "Attempted to access %1 past its end."),
     QT_TRANSLATE_NOOP("CFileException",
-                      "%1 is too large to be read: a deal file holds at most 16 MiB."),
+                      "%1 is too large to be read: a deal file holds at most %2 MiB."),
 };
 static_assert(std::size(CauseTexts) == CFileException::tooLarge + 1,
               "one text for every cause");
+static_assert(CStdioFile::MaxSize % (qint64(1) << 20) == 0, "the limit is told in whole MiB");
 } // namespace
 
 CFileException::CFileException(Cause cause, QString fileName, int osError)
@@ -43,7 +45,10 @@ CFileException::CFileException(Cause cause, QString fileName, int osError)
 QString CFileException::CauseText(Cause cause)
 {
     const int index = (cause >= none && cause <= tooLarge) ? cause : genericException;
-    return QCoreApplication::translate("CFileException", CauseTexts[index]);
+    QString text = QCoreApplication::translate("CFileException", CauseTexts[index]);
+    if (index == tooLarge)
+        text.replace(QLatin1String("%2"), QString::number(CStdioFile::MaxSize >> 20));
+    return text;
 }
 
 QString CFileException::Message() const

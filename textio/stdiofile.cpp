@@ -137,45 +137,22 @@ QString CStdioFile::Decode(QByteArray bytes)
 
 bool CStdioFile::IsValidUtf8(const QByteArray &bytes, bool *multiByte)
 {
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
-    const qsizetype size = bytes.size();
+    // Qt's decoder judges the bytes a piece at a time, so that a large file is not decoded whole
+    // only to be judged. A piece ends before an ASCII byte, which no sequence spans.
+    constexpr qsizetype Piece = 64 * 1024;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     bool anyMulti = false;
-    qsizetype i = 0;
-    while (i < size) {
-        const unsigned char lead = p[i];
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        int length;
-        unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            if (lead == 0xE0)
-                low = 0xA0; // no overlong forms
-            else if (lead == 0xED)
-                high = 0x9F; // no surrogates
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            if (lead == 0xF0)
-                low = 0x90; // no overlong forms
-            else if (lead == 0xF4)
-                high = 0x8F; // nothing beyond U+10FFFF
-        } else {
+    for (qsizetype start = 0; start < bytes.size();) {
+        qsizetype end = std::min(start + Piece, bytes.size());
+        while (end < bytes.size() && static_cast<unsigned char>(bytes.at(end)) >= 0x80)
+            ++end;
+        const QByteArrayView piece(bytes.constData() + start, end - start);
+        const QString text = decoder.decode(piece);
+        if (decoder.hasError())
             return false;
-        }
-        if (size - i < length)
-            return false;
-        if (p[i + 1] < low || p[i + 1] > high)
-            return false;
-        for (int k = 2; k < length; ++k) {
-            if (p[i + k] < 0x80 || p[i + k] > 0xBF)
-                return false;
-        }
-        anyMulti = true;
-        i += length;
+        // Well-formed sequences of two to four bytes give one or two UTF-16 units.
+        anyMulti = anyMulti || text.size() != piece.size();
+        start = end;
     }
     if (multiByte)
         *multiByte = anyMulti;

@@ -417,7 +417,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is too large to be read: a deal file holds at most 16 MiB.</source>
+        <source>%1 is too large to be read: a deal file holds at most %2 MiB.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

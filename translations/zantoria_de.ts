@@ -417,8 +417,8 @@
         <translation>Es wurde versucht, über das Ende von %1 hinaus zuzugreifen.</translation>
     </message>
     <message>
-        <source>%1 is too large to be read: a deal file holds at most 16 MiB.</source>
-        <translation>%1 ist zu groß zum Lesen: Eine Geschäftsdatei umfasst höchstens 16 MiB.</translation>
+        <source>%1 is too large to be read: a deal file holds at most %2 MiB.</source>
+        <translation>%1 ist zu groß zum Lesen: Eine Geschäftsdatei umfasst höchstens %2 MiB.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "appicon.h"
 #include "dialogunits.h"
+#include "help.h"
 #include "product.h"
 #include "shell.h"
 #include "ui_aboutdlg.h"
@@ -14,7 +15,7 @@ CAboutDlg::CAboutDlg(IShell &shell, QWidget *parent)
     : QDialog(parent), m_shell(shell), m_ui(std::make_unique<Ui::CAboutDlg>())
 {
     m_ui->setupUi(this);
-    setProperty("helpContext", HelpContext);
+    setProperty("helpContext", QVariant::fromValue(HelpTopic::AboutBox));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     m_ui->labelIcon->setPixmap(AppIcon().pixmap(32, 32));

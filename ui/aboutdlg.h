@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-#include <cstdint>
 #include <memory>
 
 class IShell;
@@ -17,8 +16,6 @@ class CAboutDlg : public QDialog
     Q_OBJECT
 
 public:
-    static constexpr std::uint32_t HelpContext = 0x20064;
-
     explicit CAboutDlg(IShell &shell, QWidget *parent = nullptr);
     ~CAboutDlg() override;
 

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "help.h"
+
 #include <QString>
-#include <cstdint>
 
 class IFolders;
 class IProfile;
@@ -30,6 +31,6 @@ public:
     virtual bool GetDataFolder(QString &path) = 0;
     // Tools, Calculator: starts the settings' calculator command.
     virtual void OnToolsCalculator() = 0;
-    // Help Topics: opens the help at the topic of a dialog's help context.
-    virtual void OnHelp(std::uint32_t context) = 0;
+    // Help Topics: opens the help at a dialog's topic.
+    virtual void OnHelp(HelpTopic topic) = 0;
 };

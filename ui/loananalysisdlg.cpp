@@ -50,6 +50,8 @@
 namespace {
 
 const QColor BestColor(198, 239, 206);
+// Marks a comparison cell that is best of its row, for the printed table to mark it as well.
+constexpr int BestRole = Qt::UserRole + 1;
 // Room at the paper's edges that every printer can leave white.
 const QMarginsF PrintMargins(15, 15, 15, 15);
 
@@ -79,6 +81,7 @@ void MarkBest(QTableWidgetItem *item)
     font.setBold(true);
     item->setFont(font);
     item->setBackground(BestColor);
+    item->setData(BestRole, true);
     const QString best = QCoreApplication::translate("CLoanAnalysisDlg", "best of the five");
     item->setToolTip(best);
     item->setData(Qt::AccessibleTextRole, item->text() + QStringLiteral(", ") + best);
@@ -124,7 +127,7 @@ QString HtmlTable(const QAbstractItemModel &model, bool withRowHeaders)
         }
         for (int c = 0; c < model.columnCount(); ++c) {
             const QModelIndex index = model.index(r, c);
-            const bool best = index.data(Qt::BackgroundRole).value<QBrush>().color() == BestColor;
+            const bool best = index.data(BestRole).toBool();
             html += QStringLiteral("<td align=\"right\"%1>%2</td>")
                         .arg(best ? QStringLiteral(" bgcolor=\"#c6efce\"") : QString(),
                              (best ? QStringLiteral("<b>%1</b>") : QStringLiteral("%1"))
@@ -249,7 +252,7 @@ CLoanAnalysisDlg::CLoanAnalysisDlg(const CDealRecord &record, IPrompt &prompt, Q
     : QDialog(parent), m_record(record), m_prompt(prompt)
 {
     setObjectName(QStringLiteral("loanAnalysis"));
-    setProperty("helpContext", HelpContexts::LoanAnalysis);
+    setProperty("helpContext", QVariant::fromValue(HelpTopic::LoanAnalysis));
     setWindowTitle(tr("Loan Analysis"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
@@ -419,14 +422,14 @@ QString CLoanAnalysisDlg::BestOfferText() const
             texts << LoanName(k);
         return texts.join(tr(" and "));
     };
-    const std::vector<int> safest = BestLoans(m_deal, LoanMeasure("safety_cash_flow"));
-    const std::vector<int> cheapest = BestLoans(m_deal, LoanMeasure("total_interest"));
-    const auto known = [this](const char *key) {
-        return std::any_of(m_deal.loans.begin(), m_deal.loans.end(), [key](const CLoanAnalysis &loan) {
-            return loan.notCompared.isEmpty() && LoanMeasure(key).get(loan).IsKnown();
+    const std::vector<int> safest = BestLoans(m_deal, LoanMeasure(LoanMeasureId::SafetyCashFlow));
+    const std::vector<int> cheapest = BestLoans(m_deal, LoanMeasure(LoanMeasureId::TotalInterest));
+    const auto known = [this](LoanMeasureId id) {
+        return std::any_of(m_deal.loans.begin(), m_deal.loans.end(), [id](const CLoanAnalysis &loan) {
+            return loan.notCompared.isEmpty() && LoanMeasure(id).get(loan).IsKnown();
         });
     };
-    if (!known("safety_cash_flow") && !known("total_interest"))
+    if (!known(LoanMeasureId::SafetyCashFlow) && !known(LoanMeasureId::TotalInterest))
         return tr("Best offer: none of the loans can be computed.");
     // Offers that leave and cost the same are no choice.
     if (safest.empty() && cheapest.empty())

@@ -2,6 +2,7 @@
 
 #include "colorcombobox.h"
 #include "dialogunits.h"
+#include "help.h"
 #include "prompt.h"
 #include "ui_settings.h"
 
@@ -24,6 +25,7 @@ CSettingsDlg::CSettingsDlg(IPrompt &prompt, QWidget *parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::CSettingsDlg>()), m_prompt(prompt)
 {
     m_ui->setupUi(this);
+    setProperty("helpContext", QVariant::fromValue(HelpTopic::SettingsDialog));
     m_cbLabels = m_ui->labelsColor;
     m_cbEvenRows = m_ui->evenColor;
     m_cbOddRows = m_ui->oddColor;

@@ -4,7 +4,6 @@
 
 #include <QDialog>
 #include <QString>
-#include <cstdint>
 #include <memory>
 
 class CColorComboBox;
@@ -22,8 +21,6 @@ class CSettingsDlg : public QDialog
     Q_OBJECT
 
 public:
-    static constexpr std::uint32_t HelpContext = 0x20082;
-
     explicit CSettingsDlg(IPrompt &prompt, QWidget *parent = nullptr);
     ~CSettingsDlg() override;
 

@@ -50,7 +50,7 @@ CZANTDlg::CZANTDlg(IAppHost &app, QWidget *parent)
     m_btnPrevious = m_ui->btnPrevious;
     m_btnNext = m_ui->btnNext;
 
-    setProperty("helpContext", HelpContext);
+    setProperty("helpContext", QVariant::fromValue(HelpTopic::MainDialog));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
@@ -193,7 +193,7 @@ void CZANTDlg::CreateMenu()
     // dialog that has the focus; here the key acts only while the menu is open.
     helpTopics->setShortcut(QKeySequence::HelpContents);
     helpTopics->setShortcutContext(Qt::WidgetShortcut);
-    connect(helpTopics, &QAction::triggered, this, [this] { m_app.OnHelp(HelpContext); });
+    connect(helpTopics, &QAction::triggered, this, [this] { m_app.OnHelp(HelpTopic::MainDialog); });
     QAction *whatsThis = QWhatsThis::createAction(this);
     whatsThis->setObjectName(QStringLiteral("actionWhatsThis"));
     help->addAction(whatsThis);
@@ -514,7 +514,6 @@ void CZANTDlg::OnToolsLoanAnalysis()
 void CZANTDlg::OnToolsSettings()
 {
     CSettingsDlg dlg(*m_app.Services().prompt, this);
-    dlg.setProperty("helpContext", CSettingsDlg::HelpContext);
     dlg.SetSettings(m_app.Settings());
     // Cancelled settings change nothing; confirmed ones apply from the next report.
     if (dlg.exec() == QDialog::Accepted)

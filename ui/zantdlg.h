@@ -14,7 +14,6 @@
 #include <QDialog>
 #include <QPointer>
 
-#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -37,8 +36,6 @@ class CZANTDlg : public QDialog, public CDealRecord
     Q_OBJECT
 
 public:
-    static constexpr std::uint32_t HelpContext = 0x20066;
-
     explicit CZANTDlg(IAppHost &app, QWidget *parent = nullptr);
     ~CZANTDlg() override;
 

@@ -178,6 +178,15 @@ private slots:
             QVERIFY2(defined(m.label, m.definition), m.label);
     }
 
+    void loanRowsStandAtTheirIds()
+    {
+        const std::vector<CLoanMeasure> &rows = LoanMeasures();
+        QCOMPARE(rows.size(), std::size_t(LoanMeasureId::HighestOffer) + 1);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            QVERIFY2(std::size_t(rows[i].id) == i, rows[i].key);
+            QCOMPARE(&LoanMeasure(rows[i].id), &rows[i]);
+        }
+    }
     void theExampleOracle()
     {
         CDealRecord record = FiveLoans();
@@ -351,11 +360,13 @@ private slots:
         record.m_term[0].m_value = term;
         const CDealAnalysis deal = Analyze(record);
         const CLoanAnalysis &loan = deal.loans[0];
-        for (const char *key : {"principal_and_interest", "total_monthly_payment", "monthly_cash_flow",
-                                "safety_cash_flow", "total_interest", "balance_1_year",
-                                "cash_on_cash", "debt_service_coverage", "highest_offer"}) {
-            QVERIFY2(!LoanMeasure(key).get(loan).IsKnown(), key);
-            QCOMPARE(LoanMeasure(key).get(loan).reason, reason);
+        using M = LoanMeasureId;
+        for (M id : {M::PrincipalAndInterest, M::TotalMonthlyPayment, M::MonthlyCashFlow,
+                     M::SafetyCashFlow, M::TotalInterest, M::Balance1Year, M::CashOnCash,
+                     M::DebtServiceCoverage, M::HighestOffer}) {
+            const CLoanMeasure &measure = LoanMeasure(id);
+            QVERIFY2(!measure.get(loan).IsKnown(), measure.key);
+            QCOMPARE(measure.get(loan).reason, reason);
         }
         for (const CLoanMeasure &measure : LoanMeasures())
             QVERIFY2(!measure.get(loan).IsKnown() || std::isfinite(measure.get(loan).value), measure.key);
@@ -398,11 +409,11 @@ private slots:
         const CDealAnalysis deal = Analyze(record);
         QCOMPARE(deal.mostSafetyCashFlow + 1, mostSafetyCashFlow);
         QCOMPARE(deal.leastInterest + 1, leastInterest);
-        QCOMPARE(BestLoan(deal, LoanMeasure("safety_cash_flow")) + 1, mostSafetyCashFlow);
-        QCOMPARE(BestLoan(deal, LoanMeasure("total_interest")) + 1, leastInterest);
+        QCOMPARE(BestLoan(deal, LoanMeasure(LoanMeasureId::SafetyCashFlow)) + 1, mostSafetyCashFlow);
+        QCOMPARE(BestLoan(deal, LoanMeasure(LoanMeasureId::TotalInterest)) + 1, leastInterest);
         // The window marks every loan that shares the best value, the first of them named in
         // the files.
-        const std::vector<int> marked = BestLoans(deal, LoanMeasure("safety_cash_flow"));
+        const std::vector<int> marked = BestLoans(deal, LoanMeasure(LoanMeasureId::SafetyCashFlow));
         QCOMPARE(marked.empty(), mostSafetyCashFlow == 0);
         if (!marked.empty())
             QCOMPARE(marked.front() + 1, mostSafetyCashFlow);
@@ -438,10 +449,10 @@ private slots:
         QCOMPARE(cost->get(deal.loans[2]).value, 200000.0);
         QCOMPARE(BestLoan(deal, *cost), 2);
 
-        const CMeasure offer = LoanMeasure("highest_offer").get(deal.loans[2]);
+        const CMeasure offer = LoanMeasure(LoanMeasureId::HighestOffer).get(deal.loans[2]);
         QVERIFY(!offer.IsKnown());
         QCOMPARE(offer.reason, QStringLiteral("There is no loan amount: a higher price would need a loan that no one offered."));
-        QVERIFY(LoanMeasure("highest_offer").get(deal.loans[0]).IsKnown());
+        QVERIFY(LoanMeasure(LoanMeasureId::HighestOffer).get(deal.loans[0]).IsKnown());
     }
 
     // A text of the deal that a spreadsheet would run as a formula comes out as plain text, in

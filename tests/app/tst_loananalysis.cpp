@@ -28,6 +28,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTextTable>
 #include <QTranslator>
 #include <QPageLayout>
 #include <QPageSize>
@@ -43,6 +44,30 @@ QString CellOf(QTableWidget &table, const QString &measure, int loan)
             return table.item(row, loan)->text();
     }
     return QStringLiteral("(no row %1)").arg(measure);
+}
+
+// The printed comparison: for the row of a measure, whether each loan's cell is in bold type.
+QList<bool> PrintedBold(const QTextDocument &document, const QString &measure)
+{
+    const auto textOf = [](const QTextTableCell &cell) {
+        QTextCursor cursor = cell.firstCursorPosition();
+        cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+        return cursor.selectedText();
+    };
+    for (QTextFrame *frame : document.rootFrame()->childFrames()) {
+        const auto *table = qobject_cast<QTextTable *>(frame);
+        for (int r = 0; table && r < table->rows(); ++r) {
+            if (textOf(table->cellAt(r, 0)) != measure)
+                continue;
+            QList<bool> bold;
+            for (int c = 1; c < table->columns(); ++c) {
+                const QTextBlock block = table->cellAt(r, c).firstCursorPosition().block();
+                bold << (block.begin().fragment().charFormat().fontWeight() >= QFont::Bold);
+            }
+            return bold;
+        }
+    }
+    return {};
 }
 
 QTableWidgetItem *ItemOf(QTableWidget &table, const QString &measure, int loan)
@@ -137,6 +162,20 @@ private slots:
             QCOMPARE(CellOf(table, QStringLiteral("Total of Payments"), 2), QStringLiteral("$0.00"));
             // Loans that share the best value are all marked.
             QVERIFY(ItemOf(table, QStringLiteral("Total Interest"), 3)->font().bold());
+            // The printed table marks the cells the window marks, and only those.
+            {
+                const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+                const std::unique_ptr<QTextDocument> printed = window->PrintableDocument(letter);
+                for (const QString &measure : {QStringLiteral("Safety Cash Flow"), QStringLiteral("Total Interest"),
+                                               QStringLiteral("Loan Amount")}) {
+                    QList<bool> shown;
+                    for (int k = 0; k < 5; ++k)
+                        shown << ItemOf(table, measure, k)->font().bold();
+                    QCOMPARE(PrintedBold(*printed, measure), shown);
+                }
+                QVERIFY(PrintedBold(*printed, QStringLiteral("Total Interest")).contains(true));
+            }
 
             // A new rate typed into the main dialog shows once the field is left.
             QVERIFY(ActivateAndWait(dlg));

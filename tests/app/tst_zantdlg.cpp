@@ -430,7 +430,7 @@ void TestZantDlg::helpOpensTheAskingDialogsTopic()
         QVERIFY(fixture.m_shell.m_urls.isEmpty());
         QTest::keyClick(edit, Qt::Key_F1);
         dlg.findChild<QAction *>(QStringLiteral("actionHelpTopics"))->trigger();
-        const QString mainTopic = HelpTopicUrl(HelpContexts::MainDialog);
+        const QString mainTopic = HelpTopicUrl(HelpTopic::MainDialog);
         QCOMPARE(fixture.m_shell.m_urls, QStringList({mainTopic, mainTopic}));
 
         WithModal([&dlg] { dlg.findChild<QAction *>(QStringLiteral("actionSettings"))->trigger(); },
@@ -439,7 +439,7 @@ void TestZantDlg::helpOpensTheAskingDialogsTopic()
                       QTest::keyClick(settings.focusWidget(), Qt::Key_F1);
                   });
         QCOMPARE(fixture.m_shell.m_urls.size(), 3);
-        QCOMPARE(fixture.m_shell.m_urls.last(), HelpTopicUrl(HelpContexts::SettingsDialog));
+        QCOMPARE(fixture.m_shell.m_urls.last(), HelpTopicUrl(HelpTopic::SettingsDialog));
         dlg.reject();
     });
 }

@@ -216,6 +216,8 @@ void TestValue::formatRejectsNonPlainNumbers()
     volatile double zero = 0.0;
     const double nan = zero / zero;
     QCOMPARE(DoubleToText(nan), QStringLiteral("-1.#IND"));
+    QCOMPARE(DoubleToText(std::copysign(nan, 1.0)), QStringLiteral("1.#QNAN"));
+    QCOMPARE(DoubleToText(std::copysign(nan, -1.0)), QStringLiteral("-1.#IND"));
     for (double number : {std::numeric_limits<double>::infinity(), nan, 1e200}) {
         QCOMPARE(Formatted<CCurrencyValue>(number), QString());
         QCOMPARE(Formatted<CIntegerValue>(number), QString());

@@ -92,7 +92,6 @@ class TestHelp : public QObject
 private slots:
     // The English pages, whatever the language of the machine that runs the tests.
     void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
-    void contextsAreThoseOfTheDialogs();
     void contextResolvesToPageAndAnchor_data();
     void contextResolvesToPageAndAnchor();
     void dialogsHaveTopicsOfTheirOwn();
@@ -113,30 +112,22 @@ private slots:
     void helpFollowsTheLanguage();
 };
 
-void TestHelp::contextsAreThoseOfTheDialogs()
-{
-    // 0x20000 plus the dialog template number: About box 100, main dialog 102, settings 130.
-    QCOMPARE(HelpContexts::AboutBox, std::uint32_t(0x20064));
-    QCOMPARE(HelpContexts::MainDialog, std::uint32_t(0x20066));
-    QCOMPARE(HelpContexts::SettingsDialog, std::uint32_t(0x20082));
-}
-
 void TestHelp::contextResolvesToPageAndAnchor_data()
 {
-    QTest::addColumn<std::uint32_t>("context");
+    QTest::addColumn<HelpTopic>("topic");
     QTest::addColumn<QString>("page");
-    QTest::newRow("main dialog") << HelpContexts::MainDialog << QStringLiteral("main-window.html");
-    QTest::newRow("About box") << HelpContexts::AboutBox << QStringLiteral("about.html");
-    QTest::newRow("settings") << HelpContexts::SettingsDialog << QStringLiteral("settings.html");
-    QTest::newRow("loan analysis") << HelpContexts::LoanAnalysis << QStringLiteral("analysis.html");
+    QTest::newRow("main dialog") << HelpTopic::MainDialog << QStringLiteral("main-window.html");
+    QTest::newRow("About box") << HelpTopic::AboutBox << QStringLiteral("about.html");
+    QTest::newRow("settings") << HelpTopic::SettingsDialog << QStringLiteral("settings.html");
+    QTest::newRow("loan analysis") << HelpTopic::LoanAnalysis << QStringLiteral("analysis.html");
 }
 
 void TestHelp::contextResolvesToPageAndAnchor()
 {
-    QFETCH(std::uint32_t, context);
+    QFETCH(HelpTopic, topic);
     QFETCH(QString, page);
 
-    const QUrl url(HelpTopicUrl(context), QUrl::StrictMode);
+    const QUrl url(HelpTopicUrl(topic), QUrl::StrictMode);
     QVERIFY2(url.isValid(), qPrintable(url.errorString()));
     QVERIFY(url.isLocalFile());
     const QString path = url.toLocalFile();
@@ -151,27 +142,25 @@ void TestHelp::contextResolvesToPageAndAnchor()
 
 void TestHelp::dialogsHaveTopicsOfTheirOwn()
 {
-    const QSet<QString> urls{HelpTopicUrl(HelpContexts::MainDialog),
-                             HelpTopicUrl(HelpContexts::AboutBox),
-                             HelpTopicUrl(HelpContexts::SettingsDialog)};
+    const QSet<QString> urls{HelpTopicUrl(HelpTopic::MainDialog),
+                             HelpTopicUrl(HelpTopic::AboutBox),
+                             HelpTopicUrl(HelpTopic::SettingsDialog)};
     QCOMPARE(urls.size(), 3);
 }
 
 void TestHelp::unknownContextGetsMainTopic_data()
 {
-    QTest::addColumn<std::uint32_t>("context");
-    QTest::newRow("zero") << std::uint32_t(0);
-    QTest::newRow("bare base") << std::uint32_t(0x20000);
-    QTest::newRow("next to About box") << std::uint32_t(0x20065);
-    QTest::newRow("next to main dialog") << std::uint32_t(0x20067);
-    QTest::newRow("template number alone") << std::uint32_t(102);
-    QTest::newRow("all bits") << std::uint32_t(0xffffffffu);
+    QTest::addColumn<int>("value");
+    QTest::newRow("past the last topic") << int(HelpTopic::LoanAnalysis) + 1;
+    QTest::newRow("negative") << -1;
+    QTest::newRow("large") << 0x20066;
 }
 
 void TestHelp::unknownContextGetsMainTopic()
 {
-    QFETCH(std::uint32_t, context);
-    QCOMPARE(HelpTopicUrl(context), HelpTopicUrl(HelpContexts::MainDialog));
+    // A value that names no topic (from a cast or a stray property) still opens a page.
+    QFETCH(int, value);
+    QCOMPARE(HelpTopicUrl(static_cast<HelpTopic>(value)), HelpTopicUrl(HelpTopic::MainDialog));
 }
 
 void TestHelp::termsOfUseResolve()
@@ -191,7 +180,7 @@ void TestHelp::urlKeepsAwkwardFolderNames()
 {
     // Spaces, "#", "%" and non-ASCII letters in the folder must survive the trip through a URL.
     const QString folder = QStringLiteral("/opt/Zant Apps/#1 100%/h\u00e9lp");
-    const QString text = HelpTopicUrl(folder, HelpContexts::SettingsDialog);
+    const QString text = HelpTopicUrl(folder, HelpTopic::SettingsDialog);
     QVERIFY2(!text.contains(QLatin1Char(' ')), qPrintable(text));
     const QUrl url(text, QUrl::StrictMode);
     QVERIFY2(url.isValid(), qPrintable(url.errorString()));
@@ -213,7 +202,7 @@ void TestHelp::helpFolderPrefersInstalledPages()
     index.close();
 
     QCOMPARE(HelpFolderFor(bin), installed);
-    QUrl url(HelpTopicUrl(HelpFolderFor(bin), HelpContexts::MainDialog));
+    QUrl url(HelpTopicUrl(HelpFolderFor(bin), HelpTopic::MainDialog));
     QCOMPARE(QFileInfo(url.toLocalFile()).absolutePath(), installed);
 }
 

@@ -174,6 +174,19 @@ void TestStdioFile::validUtf8_data()
     QTest::newRow("overlong four") << QByteArray("\xF0\x8F\xBF\xBF") << false << false;
     QTest::newRow("lone continuation") << QByteArray("\x80") << false << false;
     QTest::newRow("F5 lead") << QByteArray("\xF5\x80\x80\x80") << false << false;
+    QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << false << false;
+    QTest::newRow("cut short at the end") << QByteArray("ab\xE2\x82") << false << false;
+    QTest::newRow("cut short by ASCII") << QByteArray("\xE2\x82" "a") << false << false;
+    QTest::newRow("byte-order mark alone") << QByteArray("\xEF\xBB\xBF") << true << true;
+    QTest::newRow("four bytes") << QByteArray("\xF0\x9F\x8F\xA0") << true << true;
+    // Sequences that straddle 64 KiB, the size of the pieces the check reads at a time.
+    const QByteArray ascii(64 * 1024 - 1, 'a');
+    QTest::newRow("sequence across 64 KiB") << ascii + "\xC3\xA9" + ascii << true << true;
+    QTest::newRow("four bytes across 64 KiB") << ascii + "\xF0\x9F\x8F\xA0" << true << true;
+    QTest::newRow("cut short across 64 KiB") << ascii + "\xC3" + ascii << false << false;
+    QTest::newRow("cut short at 64 KiB") << ascii + "a\xC3" << false << false;
+    QTest::newRow("invalid after 64 KiB of ASCII") << ascii + "a\x80" << false << false;
+    QTest::newRow("ASCII only, over 64 KiB") << ascii + ascii + ascii << true << false;
 }
 
 void TestStdioFile::validUtf8()

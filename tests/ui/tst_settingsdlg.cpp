@@ -2,6 +2,7 @@
 
 #include "appsettings.h"
 #include "colorcombobox.h"
+#include "help.h"
 #include "testdoubles.h"
 
 #include <QAbstractItemView>
@@ -114,7 +115,7 @@ private slots:
 
     void defaultState()
     {
-        QCOMPARE(CSettingsDlg::HelpContext, std::uint32_t(0x20082));
+        QCOMPARE(m_dlg->property("helpContext").value<HelpTopic>(), HelpTopic::SettingsDialog);
         QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Settings"));
         QVERIFY(m_dlg->m_strCalcCmd.isEmpty());
         QVERIFY(m_dlg->m_strFontName.isEmpty());
