@@ -143,7 +143,7 @@ QString InputLabel(const DealField *input)
 
 QString LoanName(const CDealRecord &record, int k)
 {
-    const QString lender = record.m_strLender[k].trimmed();
+    const QString lender = record.m_lender[k].trimmed();
     return lender.isEmpty() ? Tr(QT_TRANSLATE_NOOP("Analysis", "Loan %1")).arg(k + 1)
                             : Tr(QT_TRANSLATE_NOOP("Analysis", "Loan %1: %2")).arg(QString::number(k + 1), lender);
 }
@@ -195,8 +195,8 @@ QByteArray AnalysisExport::ComparisonCsv(const CDealRecord &record, const CDealA
     QStringList description = {QCoreApplication::translate("CReport", QT_TRANSLATE_NOOP("CReport", "Description"))};
     for (int k = 0; k < MAX_LOANS; ++k) {
         header << Tr(QT_TRANSLATE_NOOP("Analysis", "Loan %1")).arg(k + 1);
-        lenders << record.m_strLender[k];
-        description << record.m_strDescription;
+        lenders << record.m_lender[k];
+        description << record.m_description;
     }
     QByteArray csv = ByteOrderMark + CsvLine(header, style.separator) + CsvLine(lenders, style.separator)
         + CsvLine(description, style.separator);
@@ -270,10 +270,10 @@ QByteArray AnalysisExport::DealCsvLines(const QString &file, const CDealRecord &
 {
     QByteArray csv;
     for (int k = 0; k < MAX_LOANS; ++k) {
-        QStringList line = {CsvText(file), CsvText(record.m_strDescription)};
+        QStringList line = {CsvText(file), CsvText(record.m_description)};
         for (const DealField *input : PropertyInputs)
             line << InputCell(input, record, k, ForScripts());
-        line << QString::number(k + 1) << CsvText(record.m_strLender[k]);
+        line << QString::number(k + 1) << CsvText(record.m_lender[k]);
         for (const DealField *input : LoanInputs)
             line << InputCell(input, record, k, ForScripts());
         for (const CLoanMeasure &measure : LoanMeasures())
@@ -298,7 +298,7 @@ QJsonObject AnalysisExport::DealJson(const QString &file, const CDealRecord &rec
     QJsonArray loans;
     for (int k = 0; k < MAX_LOANS; ++k) {
         QJsonObject loan{{QStringLiteral("loan"), k + 1},
-                         {QStringLiteral("lender"), record.m_strLender[k]}};
+                         {QStringLiteral("lender"), record.m_lender[k]}};
         for (const DealField *input : LoanInputs)
             loan.insert(QLatin1String(input->key), InputValue(input, record, k));
         loan.insert(QStringLiteral("interest_rate_percent"), record.m_interestRate[k].m_value);
@@ -307,7 +307,7 @@ QJsonObject AnalysisExport::DealJson(const QString &file, const CDealRecord &rec
         loans.append(loan);
     }
     return {{QStringLiteral("file"), file},
-            {QStringLiteral("description"), record.m_strDescription},
+            {QStringLiteral("description"), record.m_description},
             {QStringLiteral("property"), property},
             {QStringLiteral("loans"), loans},
             {QStringLiteral("most_safety_cash_flow"), LoanNumber(deal.mostSafetyCashFlow)},

@@ -127,7 +127,7 @@ int ReadDeal(const CFileName &input, CDealRecord &record)
             return BadInput;
     } catch (const CFileException &exception) {
         // Told by the name given, not by the path the file was read through.
-        PrintError(CFileException(exception.m_cause, input.shown, exception.m_lOsError).Message());
+        PrintError(CFileException(exception.m_cause, input.shown, exception.m_osError).Message());
         return FileError;
     }
     return Success;
@@ -187,7 +187,7 @@ bool WriteTableFile(const QString &path, const CFileName &output, const std::fun
         return true;
     } catch (const CFileException &exception) {
         // Told by the output's name, not by the path of its temporary file.
-        PrintError(CFileException(exception.m_cause, output.shown, exception.m_lOsError).Message());
+        PrintError(CFileException(exception.m_cause, output.shown, exception.m_osError).Message());
         return false;
     }
 }

@@ -27,7 +27,7 @@ CZANTApp::~CZANTApp() = default;
 bool CZANTApp::InitInstance()
 {
     CZANTDlg dlg(*this);
-    m_pMainWnd = &dlg;
+    m_mainWindow = &dlg;
 
     QString dataFolder;
     if (GetDataFolder(dataFolder))
@@ -55,7 +55,7 @@ bool CZANTApp::InitInstance()
     ProfileStore::WriteSettings(*m_services.profile, *this);
     ProfileStore::WriteRecord(*m_services.profile, dlg, refused);
     SaveProfile(dlg);
-    m_pMainWnd = nullptr;
+    m_mainWindow = nullptr;
     return false;
 }
 
@@ -114,13 +114,13 @@ bool CZANTApp::GetDataFolder(QString &path)
 
 void CZANTApp::OnToolsCalculator()
 {
-    if (m_services.shell->StartProgram(m_strCalcCmd))
+    if (m_services.shell->StartProgram(m_calculatorCommand))
         return;
-    const QString text = m_strCalcCmd.trimmed().isEmpty()
+    const QString text = m_calculatorCommand.trimmed().isEmpty()
         ? tr("No calculator command is set. Name your calculator program in the settings (F12).")
         : tr("The calculator \"%1\" could not be started. Name a calculator program installed on "
              "this computer, without arguments, in the settings (F12).")
-              .arg(m_strCalcCmd);
+              .arg(m_calculatorCommand);
     m_services.prompt->MessageBox(text, IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
 }
 

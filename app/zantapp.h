@@ -32,7 +32,7 @@ public:
     void OnHelp(HelpTopic topic) override;
 
     // The main dialog while InitInstance runs it; null otherwise.
-    [[nodiscard]] CZANTDlg *MainWindow() const { return m_pMainWnd; }
+    [[nodiscard]] CZANTDlg *MainWindow() const { return m_mainWindow; }
 
 protected:
     // F1 without modifiers asks the focus window and its parents for a help context.
@@ -46,6 +46,6 @@ private:
     bool ExportDeal(CZANTDlg &dlg);
 
     CPlatformServices m_services;
-    CZANTDlg *m_pMainWnd = nullptr;
+    CZANTDlg *m_mainWindow = nullptr;
     QStringList m_filesToOpen;
 };

@@ -8,13 +8,13 @@ using COLORREF = std::uint32_t; // 0x00BBGGRR, red in the lowest byte
 // The seven application settings: the calculator command and the report's font and colours.
 struct CAppSettings
 {
-    QString m_strCalcCmd;
-    QString m_strFontName;
-    QString m_strFontSize;
-    COLORREF m_crLabels = 0;
-    COLORREF m_crEvenRows = 0;
-    COLORREF m_crOddRows = 0;
-    COLORREF m_crOddRowsCalc = 0;
+    QString m_calculatorCommand;
+    QString m_fontName;
+    QString m_fontSize;
+    COLORREF m_labelsColor = 0;
+    COLORREF m_evenRowsColor = 0;
+    COLORREF m_oddRowsColor = 0;
+    COLORREF m_oddRowsCalcColor = 0;
 
     // The defaults of a first run and of the settings dialog's Reset.
     [[nodiscard]] static CAppSettings Defaults();

@@ -35,7 +35,7 @@ std::vector<DealField> makeFields()
 {
     return {
         {"Description", FieldKind::Text, false, QT_TRANSLATE_NOOP("CReadNotice", "the description"),
-         "description", nullptr, nullptr, &textOf<&R::m_strDescription>, nullptr},
+         "description", nullptr, nullptr, &textOf<&R::m_description>, nullptr},
         {"PurchasePrice", FieldKind::Money, false,
          QT_TRANSLATE_NOOP("CReadNotice", "the purchase price"), "purchase_price",
          QT_TRANSLATE_NOOP("CReport", "Purchase Price"), &FirstRun::PurchasePrice, nullptr,
@@ -56,7 +56,7 @@ std::vector<DealField> makeFields()
          QT_TRANSLATE_NOOP("CReport", "Safety Margin"), &FirstRun::SafetyMargin, nullptr,
          &figureOf<&R::m_safetyMargin>},
         {"Lender", FieldKind::Text, true, QT_TRANSLATE_NOOP("CReadNotice", "the lender of loan %1"),
-         "lender", nullptr, nullptr, &loanTextOf<&R::m_strLender>, nullptr},
+         "lender", nullptr, nullptr, &loanTextOf<&R::m_lender>, nullptr},
         {"DownPayment", FieldKind::Money, true,
          QT_TRANSLATE_NOOP("CReadNotice", "the down payment of loan %1"), "down_payment",
          QT_TRANSLATE_NOOP("CReport", "Down Payment"), &FirstRun::DownPayment, nullptr,

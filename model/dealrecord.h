@@ -12,18 +12,18 @@ struct CDealRecord
 {
     // The deal's currency, ISO 4217 ("USD"): money shows in it whatever the user's locale.
     QString m_currency;
-    QString m_strDescription;
+    QString m_description;
     CCurrencyValue m_purchasePrice;
     CCurrencyValue m_rentalIncome;
     CCurrencyValue m_escrow;
     CCurrencyValue m_otherFees;
     CPercentValue m_safetyMargin;
-    QString m_strLender[MAX_LOANS];
+    QString m_lender[MAX_LOANS];
     CCurrencyValue m_downPayment[MAX_LOANS];
     CPercentValue m_interestRate[MAX_LOANS];
     CIntegerValue m_term[MAX_LOANS];
     CCurrencyValue m_pmi[MAX_LOANS];
-    int m_nLoan = 0;
+    int m_shownLoan = 0;
 };
 
 // The first-run texts of the record, each read through Parse like a stored text.

@@ -26,16 +26,16 @@ struct ColorSetting
 };
 
 const TextSetting TextSettings[] = {
-    {"CalcCmd", &CAppSettings::m_strCalcCmd},
-    {"FontName", &CAppSettings::m_strFontName},
-    {"FontSize", &CAppSettings::m_strFontSize},
+    {"CalcCmd", &CAppSettings::m_calculatorCommand},
+    {"FontName", &CAppSettings::m_fontName},
+    {"FontSize", &CAppSettings::m_fontSize},
 };
 
 const ColorSetting ColorSettings[] = {
-    {"LabelsColor", &CAppSettings::m_crLabels},
-    {"EvenRowsColor", &CAppSettings::m_crEvenRows},
-    {"OddRowsColor", &CAppSettings::m_crOddRows},
-    {"OddRowsCalcColor", &CAppSettings::m_crOddRowsCalc},
+    {"LabelsColor", &CAppSettings::m_labelsColor},
+    {"EvenRowsColor", &CAppSettings::m_evenRowsColor},
+    {"OddRowsColor", &CAppSettings::m_oddRowsColor},
+    {"OddRowsCalcColor", &CAppSettings::m_oddRowsCalcColor},
 };
 
 // Notices name a loan by its number, and none for the property.

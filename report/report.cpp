@@ -101,12 +101,12 @@ QString Head(const CAppSettings &settings)
     // The settings are inserted into a format: their "%" are doubled so that they reach the
     // page as they are written. Each replacement scans once from the left; a later one sees
     // what an earlier one inserted.
-    head.replace(QLatin1String("{FontName}"), EscapeFormat(CssFontFamilies(settings.m_strFontName)));
-    head.replace(QLatin1String("{FontSize}"), EscapeFormat(CssFontSize(settings.m_strFontSize)));
-    head.replace(QLatin1String("{LabelColor}"), ColorToHtml(settings.m_crLabels));
-    head.replace(QLatin1String("{OddColor}"), ColorToHtml(settings.m_crOddRows));
-    head.replace(QLatin1String("{EvenColor}"), ColorToHtml(settings.m_crEvenRows));
-    head.replace(QLatin1String("{OddCalcColor}"), ColorToHtml(settings.m_crOddRowsCalc));
+    head.replace(QLatin1String("{FontName}"), EscapeFormat(CssFontFamilies(settings.m_fontName)));
+    head.replace(QLatin1String("{FontSize}"), EscapeFormat(CssFontSize(settings.m_fontSize)));
+    head.replace(QLatin1String("{LabelColor}"), ColorToHtml(settings.m_labelsColor));
+    head.replace(QLatin1String("{OddColor}"), ColorToHtml(settings.m_oddRowsColor));
+    head.replace(QLatin1String("{EvenColor}"), ColorToHtml(settings.m_evenRowsColor));
+    head.replace(QLatin1String("{OddCalcColor}"), ColorToHtml(settings.m_oddRowsCalcColor));
     return head;
 }
 
@@ -232,7 +232,7 @@ void CReport::SetClock(const QDateTime &localDateTime)
 
 bool CReport::Create(const QString &path)
 {
-    m_strLastError.clear();
+    m_lastError.clear();
     try {
         CTextFile file(path, CTextFile::Encoding::Utf8);
         WritePage(file);
@@ -248,7 +248,7 @@ bool CReport::Create(const QString &path)
 
 void CReport::Fail(const QString &message)
 {
-    m_strLastError = message;
+    m_lastError = message;
     if (m_prompt)
         m_prompt->MessageBox(message, IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
 }
@@ -284,7 +284,7 @@ void CReport::WritePage(CTextFile &file) const
                                   "    <td class=\"%s\" style=\"text-align:left\">%s</td>\n"
                                   "  </tr>"),
                    Label(QT_TRANSLATE_NOOP("CReport", "Description")), "odd",
-                   HtmlEncode(r.m_strDescription));
+                   HtmlEncode(r.m_description));
     file.WriteLine(PropertyRow, Label(QT_TRANSLATE_NOOP("CReport", "Purchase Price")), "even",
                    Figure(r.m_purchasePrice.Format()));
     file.WriteLine(PropertyRow, Label(QT_TRANSLATE_NOOP("CReport", "Monthly Rental Income")), "odd",
@@ -310,9 +310,9 @@ void CReport::WritePage(CTextFile &file) const
                                   "    <td>%s</td>\n    <td>%s</td>\n    <td>%s</td>\n"
                                   "    <td>%s</td>\n  </tr>"),
                    "odd", Label(QT_TRANSLATE_NOOP("CReport", "Lender")),
-                   HtmlEncode(r.m_strLender[0]), HtmlEncode(r.m_strLender[1]),
-                   HtmlEncode(r.m_strLender[2]), HtmlEncode(r.m_strLender[3]),
-                   HtmlEncode(r.m_strLender[4]));
+                   HtmlEncode(r.m_lender[0]), HtmlEncode(r.m_lender[1]),
+                   HtmlEncode(r.m_lender[2]), HtmlEncode(r.m_lender[3]),
+                   HtmlEncode(r.m_lender[4]));
     WriteValueRow(file, "even", QT_TRANSLATE_NOOP("CReport", "Down Payment"), r.m_downPayment);
     WriteValueRow(file, "odd", QT_TRANSLATE_NOOP("CReport", "Interest Rate"), r.m_interestRate);
     WriteValueRow(file, "even", QT_TRANSLATE_NOOP("CReport", "Term (Years)"), r.m_term);

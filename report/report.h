@@ -29,7 +29,7 @@ public:
     // Tests: the local date and time the report reads instead of the clock.
     void SetClock(const QDateTime &localDateTime);
     // The message of the last failure of Create, empty after a success.
-    [[nodiscard]] QString LastError() const { return m_strLastError; }
+    [[nodiscard]] QString LastError() const { return m_lastError; }
 
 private:
     void WritePage(CTextFile &file) const;
@@ -39,7 +39,7 @@ private:
     const CAppSettings &m_settings;
     IPrompt *m_prompt;
     QDateTime m_clock;
-    QString m_strLastError;
+    QString m_lastError;
 };
 
 // The text with '"', '&', '<' and '>' replaced by their entities; the apostrophe stays.

@@ -37,7 +37,7 @@ static_assert(CStdioFile::MaxSize % (qint64(1) << 20) == 0, "the limit is told i
 } // namespace
 
 CFileException::CFileException(Cause cause, QString fileName, int osError)
-    : m_cause(cause), m_strFileName(std::move(fileName)), m_lOsError(osError),
+    : m_cause(cause), m_fileName(std::move(fileName)), m_osError(osError),
       m_what(Message().toStdString())
 {
 }
@@ -54,7 +54,7 @@ QString CFileException::CauseText(Cause cause)
 QString CFileException::Message() const
 {
     // One pass from the left: a path that holds "%1" itself is not replaced again.
-    return CauseText(m_cause).replace(QLatin1String("%1"), m_strFileName);
+    return CauseText(m_cause).replace(QLatin1String("%1"), m_fileName);
 }
 
 void CFileException::ReportError(IPrompt &prompt) const

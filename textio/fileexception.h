@@ -35,7 +35,7 @@ public:
     // osError: the operating system's error number (errno), -1 when there is none.
     CFileException(Cause cause, QString fileName, int osError = -1);
 
-    // The cause's text, translated, with every "%1" replaced by m_strFileName.
+    // The cause's text, translated, with every "%1" replaced by m_fileName.
     [[nodiscard]] QString Message() const;
     // Shows Message() with an OK button and a warning icon.
     void ReportError(IPrompt &prompt) const;
@@ -50,8 +50,8 @@ public:
     [[nodiscard]] const char *what() const noexcept override;
 
     Cause m_cause;
-    QString m_strFileName;
-    int m_lOsError;
+    QString m_fileName;
+    int m_osError;
 
 private:
     std::string m_what;

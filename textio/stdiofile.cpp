@@ -33,7 +33,7 @@ qsizetype TextStart(const QByteArray &bytes)
 
 } // namespace
 
-CStdioFile::CStdioFile(const QString &path) : m_strPath(path)
+CStdioFile::CStdioFile(const QString &path) : m_path(path)
 {
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
@@ -43,7 +43,7 @@ CStdioFile::CStdioFile(const QString &path) : m_strPath(path)
     Load(file);
 }
 
-CStdioFile::CStdioFile(QIODevice &device, const QString &fileName) : m_strPath(fileName)
+CStdioFile::CStdioFile(QIODevice &device, const QString &fileName) : m_path(fileName)
 {
     if (!device.isOpen() && !device.open(QIODevice::ReadOnly))
         throw CFileException(CFileException::genericException, fileName);
@@ -53,7 +53,7 @@ CStdioFile::CStdioFile(QIODevice &device, const QString &fileName) : m_strPath(f
 CStdioFile CStdioFile::FromBytes(const QByteArray &bytes, const QString &fileName)
 {
     CStdioFile file;
-    file.m_strPath = fileName;
+    file.m_path = fileName;
     file.Take(bytes);
     return file;
 }
@@ -61,7 +61,7 @@ CStdioFile CStdioFile::FromBytes(const QByteArray &bytes, const QString &fileNam
 void CStdioFile::Load(QIODevice &device)
 {
     if (!device.isReadable())
-        throw CFileException(CFileException::accessDenied, m_strPath);
+        throw CFileException(CFileException::accessDenied, m_path);
     // Read in pieces, and one byte more than allowed at most, which tells a file at the limit
     // from one beyond it: a device without end (/dev/zero) costs no more than a large file.
     QByteArray bytes;
@@ -75,9 +75,9 @@ void CStdioFile::Load(QIODevice &device)
     }
     const auto *fileDevice = qobject_cast<const QFileDevice *>(&device);
     if (fileDevice && fileDevice->error() != QFileDevice::NoError)
-        throw CFileException(CFileException::genericException, m_strPath);
+        throw CFileException(CFileException::genericException, m_path);
     if (bytes.size() > MaxSize)
-        throw CFileException(CFileException::tooLarge, m_strPath);
+        throw CFileException(CFileException::tooLarge, m_path);
     Take(bytes);
 }
 

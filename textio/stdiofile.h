@@ -37,7 +37,7 @@ public:
     // Ends reading; ReadString then gives false.
     void Close();
 
-    [[nodiscard]] QString GetFilePath() const { return m_strPath; }
+    [[nodiscard]] QString GetFilePath() const { return m_path; }
 
     // The text that bytes stand for, by the rules above (0x1A, encoding), line ends untouched.
     [[nodiscard]] static QString Decode(QByteArray bytes);
@@ -51,7 +51,7 @@ private:
 
     void Take(QByteArray bytes);
 
-    QString m_strPath;
+    QString m_path;
     QByteArray m_bytes;
     bool m_utf8 = false;
     qsizetype m_pos = 0;

@@ -9,7 +9,7 @@
 #include <algorithm>
 
 CTextFile::CTextFile(const QString &path, Encoding encoding)
-    : m_strPath(path), m_encoding(encoding), m_file(SaveFile::Open(path))
+    : m_path(path), m_encoding(encoding), m_file(SaveFile::Open(path))
 {
 }
 
@@ -19,7 +19,7 @@ CTextFile::~CTextFile() = default;
 void CTextFile::Append(const QString &piece)
 {
     if (!m_file)
-        throw CFileException(CFileException::invalidFile, m_strPath);
+        throw CFileException(CFileException::invalidFile, m_path);
     m_text.append(piece);
 }
 

@@ -50,7 +50,7 @@ public:
     // cannot be written whole; the earlier file then stays. A second Close does nothing.
     void Close();
 
-    [[nodiscard]] QString GetFilePath() const { return m_strPath; }
+    [[nodiscard]] QString GetFilePath() const { return m_path; }
     [[nodiscard]] bool IsOpen() const { return m_file != nullptr; }
 
     // The bytes that Close writes for text: line ends CR LF, encoded as stated.
@@ -59,7 +59,7 @@ public:
 private:
     void Append(const QString &piece);
 
-    QString m_strPath;
+    QString m_path;
     Encoding m_encoding;
     std::unique_ptr<QSaveFile> m_file;
     QString m_text;

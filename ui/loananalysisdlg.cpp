@@ -409,7 +409,7 @@ void CLoanAnalysisDlg::ShowNames()
 
 QString CLoanAnalysisDlg::LoanName(int loan) const
 {
-    const QString lender = m_record.m_strLender[loan].trimmed();
+    const QString lender = m_record.m_lender[loan].trimmed();
     return lender.isEmpty() ? tr("Loan %1").arg(loan + 1)
                             : tr("Loan %1: %2").arg(QString::number(loan + 1), lender);
 }
@@ -484,7 +484,7 @@ void CLoanAnalysisDlg::SetLoanHeaders()
 {
     for (int k = 0; k < MAX_LOANS; ++k) {
         // The lender under the loan's number, so that a long name needs no wide column.
-        const QString lender = m_record.m_strLender[k].trimmed();
+        const QString lender = m_record.m_lender[k].trimmed();
         const QString number = tr("Loan %1").arg(k + 1);
         // As wide as the column's figures or its share of the table, whichever is wider.
         const QFontMetrics metrics = m_comparison->horizontalHeader()->fontMetrics();
@@ -644,7 +644,7 @@ void CLoanAnalysisDlg::FillSplitChart()
 
 QString CLoanAnalysisDlg::DocumentTitle() const
 {
-    const QString description = m_record.m_strDescription.simplified();
+    const QString description = m_record.m_description.simplified();
     return description.isEmpty() ? windowTitle() : tr("Loan Analysis: %1").arg(description);
 }
 
@@ -653,8 +653,8 @@ QString CLoanAnalysisDlg::PrintableHtml() const
     const auto escaped = [](const QString &text) { return text.toHtmlEscaped(); };
     // What the analysis is of: the property, the figures it was computed from, and when.
     QString html = QStringLiteral("<h2>%1</h2>").arg(escaped(windowTitle()));
-    if (!m_record.m_strDescription.trimmed().isEmpty())
-        html += QStringLiteral("<h3>%1</h3>").arg(escaped(m_record.m_strDescription.simplified()));
+    if (!m_record.m_description.trimmed().isEmpty())
+        html += QStringLiteral("<h3>%1</h3>").arg(escaped(m_record.m_description.simplified()));
     const std::pair<QString, QString> inputs[] = {
         {tr("Purchase Price"), m_record.m_purchasePrice.Format()},
         {tr("Monthly Rental Income"), m_record.m_rentalIncome.Format()},

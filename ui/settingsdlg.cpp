@@ -68,27 +68,27 @@ void CSettingsDlg::accept()
 void CSettingsDlg::DoDataExchange(bool save)
 {
     if (save) {
-        m_crLabels = m_cbLabels->GetSelectedColor();
-        m_crEvenRows = m_cbEvenRows->GetSelectedColor();
-        m_crOddRows = m_cbOddRows->GetSelectedColor();
-        m_crOddRowsCalc = m_cbOddRowsCalc->GetSelectedColor();
-        m_strFontName = m_ui->fontName->text();
-        m_strFontSize = m_ui->fontSize->currentIndex() < 0 ? QString()
+        m_labelsColor = m_cbLabels->GetSelectedColor();
+        m_evenRowsColor = m_cbEvenRows->GetSelectedColor();
+        m_oddRowsColor = m_cbOddRows->GetSelectedColor();
+        m_oddRowsCalcColor = m_cbOddRowsCalc->GetSelectedColor();
+        m_fontName = m_ui->fontName->text();
+        m_fontSize = m_ui->fontSize->currentIndex() < 0 ? QString()
                                                             : m_ui->fontSize->currentText();
-        m_strCalcCmd = m_ui->calcCmd->text();
+        m_calculatorCommand = m_ui->calcCmd->text();
         return;
     }
 
     if (m_cbLabels->count() == 0)
         FillLists();
-    m_cbLabels->SelectColor(m_crLabels);
-    m_cbEvenRows->SelectColor(m_crEvenRows);
-    m_cbOddRows->SelectColor(m_crOddRows);
-    m_cbOddRowsCalc->SelectColor(m_crOddRowsCalc);
-    m_ui->fontName->setText(m_strFontName);
+    m_cbLabels->SelectColor(m_labelsColor);
+    m_cbEvenRows->SelectColor(m_evenRowsColor);
+    m_cbOddRows->SelectColor(m_oddRowsColor);
+    m_cbOddRowsCalc->SelectColor(m_oddRowsCalcColor);
+    m_ui->fontName->setText(m_fontName);
     // The whole text, ignoring case; an unknown size leaves the list without selection.
-    m_ui->fontSize->setCurrentIndex(m_ui->fontSize->findText(m_strFontSize, Qt::MatchFixedString));
-    m_ui->calcCmd->setText(m_strCalcCmd);
+    m_ui->fontSize->setCurrentIndex(m_ui->fontSize->findText(m_fontSize, Qt::MatchFixedString));
+    m_ui->calcCmd->setText(m_calculatorCommand);
 }
 
 void CSettingsDlg::FillLists()
@@ -115,24 +115,24 @@ void CSettingsDlg::OnReset()
 
 void CSettingsDlg::SetSettings(const CAppSettings &settings)
 {
-    m_strCalcCmd = settings.m_strCalcCmd;
-    m_strFontName = settings.m_strFontName;
-    m_strFontSize = settings.m_strFontSize;
-    m_crLabels = settings.m_crLabels;
-    m_crEvenRows = settings.m_crEvenRows;
-    m_crOddRows = settings.m_crOddRows;
-    m_crOddRowsCalc = settings.m_crOddRowsCalc;
+    m_calculatorCommand = settings.m_calculatorCommand;
+    m_fontName = settings.m_fontName;
+    m_fontSize = settings.m_fontSize;
+    m_labelsColor = settings.m_labelsColor;
+    m_evenRowsColor = settings.m_evenRowsColor;
+    m_oddRowsColor = settings.m_oddRowsColor;
+    m_oddRowsCalcColor = settings.m_oddRowsCalcColor;
 }
 
 void CSettingsDlg::GetSettings(CAppSettings &settings) const
 {
-    settings.m_strCalcCmd = m_strCalcCmd;
-    settings.m_strFontName = m_strFontName;
-    settings.m_strFontSize = m_strFontSize;
-    settings.m_crLabels = m_crLabels;
-    settings.m_crEvenRows = m_crEvenRows;
-    settings.m_crOddRows = m_crOddRows;
-    settings.m_crOddRowsCalc = m_crOddRowsCalc;
+    settings.m_calculatorCommand = m_calculatorCommand;
+    settings.m_fontName = m_fontName;
+    settings.m_fontSize = m_fontSize;
+    settings.m_labelsColor = m_labelsColor;
+    settings.m_evenRowsColor = m_evenRowsColor;
+    settings.m_oddRowsColor = m_oddRowsColor;
+    settings.m_oddRowsCalcColor = m_oddRowsCalcColor;
 }
 
 void CSettingsDlg::OnMeasureItem()

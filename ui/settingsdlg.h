@@ -37,13 +37,13 @@ public:
     void setVisible(bool visible) override;
     void accept() override;
 
-    QString m_strFontName;
-    QString m_strFontSize;
-    COLORREF m_crLabels = 0;
-    QString m_strCalcCmd;
-    COLORREF m_crEvenRows = 0;
-    COLORREF m_crOddRows = 0;
-    COLORREF m_crOddRowsCalc = 0;
+    QString m_fontName;
+    QString m_fontSize;
+    COLORREF m_labelsColor = 0;
+    QString m_calculatorCommand;
+    COLORREF m_evenRowsColor = 0;
+    COLORREF m_oddRowsColor = 0;
+    COLORREF m_oddRowsCalcColor = 0;
 
 protected:
     void changeEvent(QEvent *event) override;

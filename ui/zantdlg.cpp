@@ -99,7 +99,7 @@ void CZANTDlg::bindText(const FieldEdit &bound)
     bound.edit->setMaxLength(MaxTextLength);
     const DealField *field = bound.field;
     connect(bound.edit, &QLineEdit::textChanged, this, [this, field](const QString &text) {
-        QString &held = field->text(*this, m_nLoan);
+        QString &held = field->text(*this, m_shownLoan);
         if (held == text)
             return;
         held = text;
@@ -121,9 +121,9 @@ void CZANTDlg::showFields(bool perLoan)
         if (bound.field->perLoan != perLoan)
             continue;
         if (bound.field->isText())
-            bound.edit->setText(bound.field->text(*this, m_nLoan));
+            bound.edit->setText(bound.field->text(*this, m_shownLoan));
         else
-            bound.field->figure(*this, m_nLoan).ToWindow(bound.edit);
+            bound.field->figure(*this, m_shownLoan).ToWindow(bound.edit);
     }
 }
 
@@ -133,9 +133,9 @@ void CZANTDlg::storeFields(bool perLoan)
         if (bound.field->perLoan != perLoan)
             continue;
         if (bound.field->isText())
-            bound.field->text(*this, m_nLoan) = bound.edit->text();
+            bound.field->text(*this, m_shownLoan) = bound.edit->text();
         else
-            bound.field->figure(*this, m_nLoan).FromWindow(bound.edit);
+            bound.field->figure(*this, m_shownLoan).FromWindow(bound.edit);
     }
 }
 
@@ -266,7 +266,7 @@ void CZANTDlg::UpdateControls()
 
 void CZANTDlg::ShowLoan()
 {
-    const int n = m_nLoan;
+    const int n = m_shownLoan;
     showFields(true);
     m_ui->groupLoan->setTitle(tr("Loan information (%1 of %2)").arg(QString::number(n + 1), QString::number(MAX_LOANS)));
     m_btnPrevious->setEnabled(n > 0);
@@ -287,18 +287,18 @@ void CZANTDlg::StoreLoan()
 
 void CZANTDlg::OnPrevious()
 {
-    if (m_nLoan > 0) {
+    if (m_shownLoan > 0) {
         StoreLoan();
-        --m_nLoan;
+        --m_shownLoan;
         ShowLoan();
     }
 }
 
 void CZANTDlg::OnNext()
 {
-    if (m_nLoan < MAX_LOANS - 1) {
+    if (m_shownLoan < MAX_LOANS - 1) {
         StoreLoan();
-        ++m_nLoan;
+        ++m_shownLoan;
         ShowLoan();
     }
 }
@@ -308,7 +308,7 @@ CValue &CZANTDlg::FieldOf(QLineEdit *edit)
     const auto bound = std::find_if(m_fieldEdits.cbegin(), m_fieldEdits.cend(),
                                     [edit](const FieldEdit &each) { return each.edit == edit; });
     Q_ASSERT(bound != m_fieldEdits.cend() && !bound->field->isText());
-    return bound->field->figure(*this, m_nLoan);
+    return bound->field->figure(*this, m_shownLoan);
 }
 
 void CZANTDlg::OnKillFocusValue(QLineEdit *edit)

@@ -51,7 +51,7 @@ CDealRecord FiveLoans()
         r.m_term[k].m_value = loans[k][2];
         r.m_pmi[k].m_value = loans[k][3];
     }
-    r.m_strLender[0] = QStringLiteral("First, \"Best\" Bank\nBranch 2");
+    r.m_lender[0] = QStringLiteral("First, \"Best\" Bank\nBranch 2");
     return r;
 }
 
@@ -483,8 +483,8 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, cell);
         CDealRecord record = FiveLoans();
-        record.m_strLender[1] = text;
-        record.m_strDescription = text;
+        record.m_lender[1] = text;
+        record.m_description = text;
         const CDealAnalysis deal = Analyze(record);
 
         const QList<QStringList> comparison = ParseCsv(AnalysisExport::ComparisonCsv(record, deal));
@@ -535,7 +535,7 @@ private slots:
         QFETCH(QString, point);
         CLocaleServices::PinLocale(locale);
         CDealRecord record = FiveLoans();
-        record.m_strDescription = QStringLiteral("Duplex; Elm St.");
+        record.m_description = QStringLiteral("Duplex; Elm St.");
         record.m_interestRate[1].m_value = 6.875;
         const CDealAnalysis deal = Analyze(record);
         const auto decimal = [&point](const char *number) { return QString::fromLatin1(number).replace(".", point); };
@@ -558,7 +558,7 @@ private slots:
             return QStringList();
         };
         QCOMPARE(row(1).constFirst(), QStringLiteral("First, \"Best\" Bank Branch 2"));
-        QCOMPARE(row(2), QStringList(5, record.m_strDescription));
+        QCOMPARE(row(2), QStringList(5, record.m_description));
         QCOMPARE(row(3), QStringList(5, decimal("200000.00")));          // the price
         QCOMPARE(row(7), QStringList(5, decimal("0.100000")));           // the safety margin
         QCOMPARE(row(8), QStringList({decimal("20000.00"), decimal("40000.00"), decimal("200000.00"),
@@ -575,7 +575,7 @@ private slots:
         const QList<QStringList> schedule = ParseCsv(scheduleBytes, separator.at(0));
         QCOMPARE(schedule.size(), 2 + 180);
         QCOMPARE(schedule.at(0).constFirst(), QCoreApplication::translate("Analysis", "Loan %1").arg(2));
-        record.m_strLender[1] = QStringLiteral("Harbor Bank");
+        record.m_lender[1] = QStringLiteral("Harbor Bank");
         const QList<QStringList> named = ParseCsv(AnalysisExport::ScheduleCsv(record, 1, YearlySummary(deal.loans[1].schedule), true),
                                                   separator.at(0));
         QCOMPARE(named.at(0).constFirst(), QCoreApplication::translate("Analysis", "Loan %1: %2").arg("2", "Harbor Bank"));

@@ -54,7 +54,7 @@ void TestApp::firstRunWritesEveryEntry()
     file.beginGroup(QStringLiteral("ZANT"));
     QStringList keys = file.childKeys();
     QCOMPARE(keys.size(), 40);
-    QCOMPARE(file.value("CalcCmd").toString(), CAppSettings::Defaults().m_strCalcCmd);
+    QCOMPARE(file.value("CalcCmd").toString(), CAppSettings::Defaults().m_calculatorCommand);
     QCOMPARE(file.value("FontName").toString(), QStringLiteral("Tahoma,Arial,sans-serif"));
     QCOMPARE(file.value("FontSize").toString(), QStringLiteral("small"));
     QCOMPARE(file.value("LabelsColor").toString(), QStringLiteral("13434879"));
@@ -138,8 +138,8 @@ void TestApp::storedValuesReadBackUnchanged()
         QTest::keyClick(&dlg, Qt::Key_Escape);
     });
     QCOMPARE(shownDescription, description);
-    QCOMPARE(fixture.m_app->m_strCalcCmd, QStringLiteral("xcalc"));
-    QCOMPARE(fixture.m_app->m_crEvenRows, COLORREF(0xFFFFFFFF));
+    QCOMPARE(fixture.m_app->m_calculatorCommand, QStringLiteral("xcalc"));
+    QCOMPARE(fixture.m_app->m_evenRowsColor, COLORREF(0xFFFFFFFF));
 
     QSettings file = ProfileFile(fixture);
     file.beginGroup(QStringLiteral("ZANT"));

@@ -163,7 +163,7 @@ void TestZantDlg::pagingKeepsEachLoan()
         QVERIFY(!Button(dlg, "btnNext")->isEnabled());
         QVERIFY(Button(dlg, "btnPrevious")->isEnabled());
         dlg.OnNext(); // bounds hold even when asked directly
-        QCOMPARE(dlg.m_nLoan, 4);
+        QCOMPARE(dlg.m_shownLoan, 4);
         dlg.reject();
     });
     QCOMPARE(fixture.m_profile->GetProfileString("ZANT", "Lender1"), QStringLiteral("First Bank"));
@@ -192,12 +192,12 @@ void TestZantDlg::valueEditsAreReformattedOnLeaving()
         // a deal keeps.
         TypeAndTab(Edit(dlg, "editDescription"), QStringLiteral("  12 Elm St.  "));
         QCOMPARE(Edit(dlg, "editDescription")->text(), QStringLiteral("  12 Elm St.  "));
-        dlg.m_strDescription = QString(1000, QLatin1Char('d'));
-        dlg.m_strLender[0] = QString(1000, QLatin1Char('l'));
+        dlg.m_description = QString(1000, QLatin1Char('d'));
+        dlg.m_lender[0] = QString(1000, QLatin1Char('l'));
         dlg.UpdateControls();
         dlg.UpdateRecord();
-        QCOMPARE(dlg.m_strDescription.size(), 1000);
-        QCOMPARE(dlg.m_strLender[0].size(), 1000);
+        QCOMPARE(dlg.m_description.size(), 1000);
+        QCOMPARE(dlg.m_lender[0].size(), 1000);
         dlg.reject();
     });
 }
@@ -278,7 +278,7 @@ void TestZantDlg::keysWorkFromEveryEdit()
     CAppFixture fixture;
     fixture.Run([&](CZANTDlg &dlg) {
         QVERIFY(ActivateAndWait(dlg));
-        fixture.m_app->m_strCalcCmd = QStringLiteral("xcalc -rv");
+        fixture.m_app->m_calculatorCommand = QStringLiteral("xcalc -rv");
         const char *edits[] = {"editDescription", "editPurchasePrice", "editRentalIncome",
                                "editEscrow", "editOtherFees", "editSafetyMargin", "editLender",
                                "editDownPayment", "editInterestRate", "editTerm", "editPmi"};
@@ -322,12 +322,12 @@ void TestZantDlg::whatCannotBeStartedIsNamed()
     fixture.m_shell.m_starts = false;
     fixture.Run([&](CZANTDlg &dlg) {
         QVERIFY(ActivateAndWait(dlg));
-        fixture.m_app->m_strCalcCmd = QStringLiteral("no-such-calculator");
+        fixture.m_app->m_calculatorCommand = QStringLiteral("no-such-calculator");
         QLineEdit *edit = Edit(dlg, "editRentalIncome");
         FocusEdit(edit);
         QTest::keyClick(edit, Qt::Key_F5);
         QTest::keyClick(edit, Qt::Key_F11);
-        fixture.m_app->m_strCalcCmd.clear();
+        fixture.m_app->m_calculatorCommand.clear();
         QTest::keyClick(edit, Qt::Key_F11);
         dlg.reject();
     });

@@ -40,14 +40,14 @@ CValue &FigureNamed(CDealRecord &record, const QByteArray &label)
 CDealRecord FilledRecord()
 {
     CDealRecord record;
-    record.m_strDescription = QStringLiteral("Duplex on Elm; \"corner\" = yes");
+    record.m_description = QStringLiteral("Duplex on Elm; \"corner\" = yes");
     record.m_purchasePrice.m_value = 412345.67;
     record.m_rentalIncome.m_value = 3150.5;
     record.m_escrow.m_value = 275.25;
     record.m_otherFees.m_value = 99.99;
     record.m_safetyMargin.m_value = 12.75;
     for (int k = 0; k < MAX_LOANS; ++k) {
-        record.m_strLender[k] = QStringLiteral("Lender %1 & Sons").arg(k + 1);
+        record.m_lender[k] = QStringLiteral("Lender %1 & Sons").arg(k + 1);
         record.m_downPayment[k].m_value = 20000.5 * (k + 1);
         record.m_interestRate[k].m_value = 4.25 + k;
         record.m_term[k].m_value = 10 + 5 * k;
@@ -132,23 +132,23 @@ void TestExchangeFile::importReadsEntries()
                             "SafetyMargin = 10"; // no line end on the last line
     QVERIFY(!ImportBytes(record, file));
     QCOMPARE(record.m_purchasePrice.m_value, 150000.0);
-    QCOMPARE(record.m_strDescription, QStringLiteral("a=b"));
-    QCOMPARE(record.m_strLender[2], QStringLiteral("X"));
-    QCOMPARE(record.m_strLender[0], QString::fromUtf8("First\u00a0Bank"));
+    QCOMPARE(record.m_description, QStringLiteral("a=b"));
+    QCOMPARE(record.m_lender[2], QStringLiteral("X"));
+    QCOMPARE(record.m_lender[0], QString::fromUtf8("First\u00a0Bank"));
     QCOMPARE(record.m_term[0].m_value, 0.0);
     QCOMPARE(record.m_otherFees.m_value, 1250.75);
     QCOMPARE(record.m_interestRate[1].m_value, 6.5); // the later entry wins
-    QCOMPARE(record.m_strLender[3], QStringLiteral(";not a comment"));
+    QCOMPARE(record.m_lender[3], QStringLiteral(";not a comment"));
     QCOMPARE(record.m_safetyMargin.m_value, 10.0);
     QCOMPARE(record.m_rentalIncome.m_value, 2000.0); // missing entries leave fields alone
-    QCOMPARE(record.m_nLoan, 0);
+    QCOMPARE(record.m_shownLoan, 0);
 
     CDealRecord blank = ProfileStore::FirstRunRecord();
-    blank.m_strDescription = QStringLiteral("kept");
+    blank.m_description = QStringLiteral("kept");
     QVERIFY(!ImportBytes(blank, ";\r\n; only comments\r\n\r\n  \r\n"));
-    QCOMPARE(blank.m_strDescription, QStringLiteral("kept"));
+    QCOMPARE(blank.m_description, QStringLiteral("kept"));
     QVERIFY(!ImportBytes(blank, "Description =\r\n"));
-    QCOMPARE(blank.m_strDescription, QString());
+    QCOMPARE(blank.m_description, QString());
 }
 
 void TestExchangeFile::importStopsAtDataErrors_data()
@@ -296,7 +296,7 @@ void TestExchangeFile::textsLongerThanTheEditsAreRefused()
     QFETCH(int, length);
     QFETCH(QString, message);
     CDealRecord record = ProfileStore::FirstRunRecord();
-    QString &text = label == "Description" ? record.m_strDescription : record.m_strLender[3];
+    QString &text = label == "Description" ? record.m_description : record.m_lender[3];
     text = QStringLiteral("before");
     const QByteArray stored(length, 'x');
     std::vector<CReadNotice> notices;
@@ -472,14 +472,14 @@ void TestExchangeFile::textsSurviveTheFile()
     QFETCH(QString, text);
     QFETCH(QString, back);
     CDealRecord record = FilledRecord();
-    record.m_strDescription = text;
-    record.m_strLender[4] = text;
+    record.m_description = text;
+    record.m_lender[4] = text;
     const QString path = m_dir.filePath(QStringLiteral("texts.zant"));
     ExchangeFile::Export(record, path);
     CDealRecord read;
     QVERIFY(!ExchangeFile::Import(read, path));
-    QCOMPARE(read.m_strDescription, back);
-    QCOMPARE(read.m_strLender[4], back);
+    QCOMPARE(read.m_description, back);
+    QCOMPARE(read.m_lender[4], back);
     QCOMPARE(read.m_pmi[4].m_value, record.m_pmi[4].m_value); // nothing after the text is lost
 }
 
@@ -487,18 +487,18 @@ void TestExchangeFile::widerCharactersAreWrittenAsUtf8()
 {
     // Characters up to U+00FF keep their one-byte form exactly.
     CDealRecord latin = ProfileStore::FirstRunRecord();
-    latin.m_strDescription = QString::fromUtf8("Café £5\u00a0000");
+    latin.m_description = QString::fromUtf8("Café £5\u00a0000");
     const QString latinPath = m_dir.filePath(QStringLiteral("latin.zant"));
     ExchangeFile::Export(latin, latinPath);
     QVERIFY(ReadAll(latinPath).contains("Description = Caf\xe9 \xa3" "5\xa0" "000\r\n"));
     CDealRecord latinBack;
     QVERIFY(!ExchangeFile::Import(latinBack, latinPath));
-    QCOMPARE(latinBack.m_strDescription, latin.m_strDescription);
+    QCOMPARE(latinBack.m_description, latin.m_description);
 
     CDealRecord wide = ProfileStore::FirstRunRecord();
-    wide.m_strLender[0] = QString::fromUtf8("Τράπεζα Πειραιώς");
-    wide.m_strLender[1] = QString::fromUtf8("中国银行");
-    wide.m_strDescription = QString::fromUtf8("Café");
+    wide.m_lender[0] = QString::fromUtf8("Τράπεζα Πειραιώς");
+    wide.m_lender[1] = QString::fromUtf8("中国银行");
+    wide.m_description = QString::fromUtf8("Café");
     const QString widePath = m_dir.filePath(QStringLiteral("wide.zant"));
     ExchangeFile::Export(wide, widePath);
     const QByteArray bytes = ReadAll(widePath);

@@ -97,9 +97,9 @@ void TestProfileStore::storedTextLongerThanTheEditsIsKept()
     CDealRecord record;
     std::vector<CReadNotice> refused;
     ProfileStore::ReadRecord(profile, record, &refused);
-    QCOMPARE(record.m_strDescription, QString());
-    QCOMPARE(record.m_strLender[0], longest);
-    QCOMPARE(record.m_strLender[1], QString());
+    QCOMPARE(record.m_description, QString());
+    QCOMPARE(record.m_lender[0], longest);
+    QCOMPARE(record.m_lender[1], QString());
     QCOMPARE(int(refused.size()), 2);
     QCOMPARE(refused[0].Message(),
              QStringLiteral("The saved text of the description is longer than 1,000 characters "
@@ -108,7 +108,7 @@ void TestProfileStore::storedTextLongerThanTheEditsIsKept()
     QVERIFY(refused[1].Message().startsWith(QStringLiteral("The saved text of the lender of loan 2 ")));
 
     // Never cut nor lost: kept until the user enters another text.
-    record.m_strLender[1] = QStringLiteral("Typed");
+    record.m_lender[1] = QStringLiteral("Typed");
     ProfileStore::WriteRecord(profile, record, refused);
     QCOMPARE(profile.GetProfileString(section, QStringLiteral("Description")), tooLong);
     QCOMPARE(profile.GetProfileString(section, QStringLiteral("Lender2")), QStringLiteral("Typed"));
@@ -171,22 +171,22 @@ void TestProfileStore::emptyProfileGivesFirstRunValues()
     ProfileStore::ReadRecord(profile, record);
 
     QCOMPARE(settings, CAppSettings::Defaults());
-    QCOMPARE(settings.m_crLabels, COLORREF(0xCCFFFF));
-    QCOMPARE(settings.m_crOddRowsCalc, COLORREF(0xFFFFCC));
-    QCOMPARE(record.m_strDescription, QString());
+    QCOMPARE(settings.m_labelsColor, COLORREF(0xCCFFFF));
+    QCOMPARE(settings.m_oddRowsCalcColor, COLORREF(0xFFFFCC));
+    QCOMPARE(record.m_description, QString());
     QCOMPARE(record.m_purchasePrice.m_value, 200000.0);
     QCOMPARE(record.m_rentalIncome.m_value, 2000.0);
     QCOMPARE(record.m_escrow.m_value, 0.0);
     QCOMPARE(record.m_otherFees.m_value, 0.0);
     QCOMPARE(record.m_safetyMargin.m_value, 0.0);
     for (int k = 0; k < MAX_LOANS; ++k) {
-        QCOMPARE(record.m_strLender[k], QString());
+        QCOMPARE(record.m_lender[k], QString());
         QCOMPARE(record.m_downPayment[k].m_value, 20000.0);
         QCOMPARE(record.m_interestRate[k].m_value, 7.0);
         QCOMPARE(record.m_term[k].m_value, 30.0);
         QCOMPARE(record.m_pmi[k].m_value, 0.0);
     }
-    QCOMPARE(record.m_nLoan, 0);
+    QCOMPARE(record.m_shownLoan, 0);
 }
 
 void TestProfileStore::writesEntriesInDisplayForm()
@@ -196,7 +196,7 @@ void TestProfileStore::writesEntriesInDisplayForm()
     CDealRecord record;
     ProfileStore::ReadRecord(profile, record);
     record.m_otherFees.m_value = 125;
-    record.m_nLoan = 3;
+    record.m_shownLoan = 3;
     ProfileStore::WriteSettings(profile, settings);
     ProfileStore::WriteRecord(profile, record);
 
@@ -224,13 +224,13 @@ void TestProfileStore::storedValuesReadBackUnchanged()
     CAppSettings settings{QStringLiteral("xcalc -x"), QStringLiteral("Georgia, serif"),
                           QStringLiteral("x-large"), 0x12345678, 0xFFFFFFFF, 0x80000005, 0};
     CDealRecord record;
-    record.m_strDescription = QString::fromUtf8("Café – Ünïcode ☂, \"quoted\"");
+    record.m_description = QString::fromUtf8("Café – Ünïcode ☂, \"quoted\"");
     record.m_purchasePrice.m_value = 350000.5;
     record.m_rentalIncome.m_value = 2450.75;
     record.m_otherFees.m_value = 149.99;
     record.m_safetyMargin.m_value = 12.5;
     for (int k = 0; k < MAX_LOANS; ++k) {
-        record.m_strLender[k] = QStringLiteral("Lender #%1; a=b").arg(k);
+        record.m_lender[k] = QStringLiteral("Lender #%1; a=b").arg(k);
         record.m_downPayment[k].m_value = 10000 * (k + 1) + 0.05;
         record.m_interestRate[k].m_value = 5.25 + k;
         record.m_term[k].m_value = 10 + 5 * k;

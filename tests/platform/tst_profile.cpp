@@ -88,20 +88,20 @@ QStringList Described(const CCopy &copy)
     CLocaleServices::PinLocale(QStringLiteral("en_US"));
     const CDealRecord &r = copy.record;
     const CAppSettings &s = copy.settings;
-    QStringList lines = {s.m_strCalcCmd,
-                         s.m_strFontName,
-                         s.m_strFontSize,
-                         QString::number(s.m_crLabels),
-                         QString::number(s.m_crEvenRows),
-                         QString::number(s.m_crOddRows),
-                         QString::number(s.m_crOddRowsCalc),
-                         r.m_strDescription,
+    QStringList lines = {s.m_calculatorCommand,
+                         s.m_fontName,
+                         s.m_fontSize,
+                         QString::number(s.m_labelsColor),
+                         QString::number(s.m_evenRowsColor),
+                         QString::number(s.m_oddRowsColor),
+                         QString::number(s.m_oddRowsCalcColor),
+                         r.m_description,
                          r.m_purchasePrice.Format(),
                          r.m_rentalIncome.Format(),
                          r.m_escrow.Format(),
                          r.m_safetyMargin.Format()};
     for (int k = 0; k < MAX_LOANS; ++k)
-        lines << r.m_strLender[k] << r.m_downPayment[k].Format() << r.m_interestRate[k].Format()
+        lines << r.m_lender[k] << r.m_downPayment[k].Format() << r.m_interestRate[k].Format()
               << r.m_term[k].Format() << r.m_pmi[k].Format();
     return lines;
 }

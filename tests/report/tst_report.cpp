@@ -192,7 +192,7 @@ void TestReport::secondExampleFigures()
 void TestReport::everyLineEndsInCrLf()
 {
     CDealRecord record = SecondExampleRecord();
-    record.m_strDescription = QStringLiteral("x");
+    record.m_description = QStringLiteral("x");
     const QString page = Page(record, CAppSettings::Defaults());
     QVERIFY(page.endsWith(QStringLiteral("</div>\r\n</body>\r\n</html>\r\n")));
     for (qsizetype i = 0; i < page.size(); ++i) {
@@ -277,10 +277,10 @@ void TestReport::htmlEncode()
 void TestReport::descriptionAndLendersAreEncoded()
 {
     CDealRecord record = ProfileStore::FirstRunRecord();
-    record.m_strDescription = QStringLiteral("My \"house\" & <yard>, Sam's");
-    record.m_strLender[0] = QStringLiteral("<b>Bank</b>");
-    record.m_strLender[2] = QStringLiteral("A & B \"Loans\" %s %d");
-    record.m_strLender[4] = QStringLiteral("O'Neil");
+    record.m_description = QStringLiteral("My \"house\" & <yard>, Sam's");
+    record.m_lender[0] = QStringLiteral("<b>Bank</b>");
+    record.m_lender[2] = QStringLiteral("A & B \"Loans\" %s %d");
+    record.m_lender[4] = QStringLiteral("O'Neil");
     const QString page = Page(record, CAppSettings::Defaults());
     QVERIFY(page.contains(QStringLiteral(
             "    <td class=\"odd\" style=\"text-align:left\">"
@@ -300,8 +300,8 @@ void TestReport::unicodeDescriptionIsUtf8()
 {
     // The page is UTF-8, as its head declares.
     CDealRecord record = ProfileStore::FirstRunRecord();
-    record.m_strDescription = QStringLiteral("Caf\u00e9 \u2013 \u00dcn\u00efcode \u2602");
-    record.m_strLender[1] = QStringLiteral("\u00c5se & S\u00f8n");
+    record.m_description = QStringLiteral("Caf\u00e9 \u2013 \u00dcn\u00efcode \u2602");
+    record.m_lender[1] = QStringLiteral("\u00c5se & S\u00f8n");
     CScriptedPrompt prompt;
     const CAppSettings settings = CAppSettings::Defaults();
     CReport report(record, settings, &prompt);
@@ -319,11 +319,11 @@ void TestReport::longTextsAreWrittenWhole()
 {
     // No piece is cut, however long.
     CDealRecord record = ProfileStore::FirstRunRecord();
-    record.m_strDescription = QString(3000, QLatin1Char('d')) + QStringLiteral("<end>");
+    record.m_description = QString(3000, QLatin1Char('d')) + QStringLiteral("<end>");
     for (int k = 0; k < MAX_LOANS; ++k)
-        record.m_strLender[k] = QString(1500, QLatin1Char('a' + k));
+        record.m_lender[k] = QString(1500, QLatin1Char('a' + k));
     CAppSettings settings = CAppSettings::Defaults();
-    settings.m_strFontName = QString(2000, QLatin1Char('f'));
+    settings.m_fontName = QString(2000, QLatin1Char('f'));
     const QString page = Page(record, settings);
     QVERIFY(page.contains(QString(3000, QLatin1Char('d')) + QStringLiteral("&lt;end&gt;</td>")));
     for (int k = 0; k < MAX_LOANS; ++k)
@@ -361,10 +361,10 @@ void TestReport::colorToHtml()
 void TestReport::colorsWithHighBitsInTheHead()
 {
     CAppSettings settings = CAppSettings::Defaults();
-    settings.m_crLabels = 0xFFFFFFFF;
-    settings.m_crOddRows = 0x80123456;
-    settings.m_crEvenRows = 0x00010203;
-    settings.m_crOddRowsCalc = 0x7FABCDEF;
+    settings.m_labelsColor = 0xFFFFFFFF;
+    settings.m_oddRowsColor = 0x80123456;
+    settings.m_evenRowsColor = 0x00010203;
+    settings.m_oddRowsCalcColor = 0x7FABCDEF;
     const QString page = Page(ProfileStore::FirstRunRecord(), settings);
     QVERIFY(page.contains(QStringLiteral(".label {\r\n  font-weight: bold;\r\n  text-align: left;"
                                          "\r\n  background-color: #ffffff;\r\n}")));
@@ -410,8 +410,8 @@ void TestReport::fontSettingsStayInsideTheStyle()
     QFETCH(QString, family);
     QFETCH(QString, size);
     CAppSettings settings = CAppSettings::Defaults();
-    settings.m_strFontName = fontName;
-    settings.m_strFontSize = fontSize;
+    settings.m_fontName = fontName;
+    settings.m_fontSize = fontSize;
     const QString page = Page(ProfileStore::FirstRunRecord(), settings);
     QVERIFY2(page.contains(QStringLiteral("body {\r\n  font-family: %1;\r\n  font-size: %2;\r\n}\r\n")
                                .arg(family, size)),

@@ -33,7 +33,7 @@ private slots:
 namespace {
 
 const QString Section = QStringLiteral("ZANT");
-const QString DefaultCalc = CAppSettings::Defaults().m_strCalcCmd;
+const QString DefaultCalc = CAppSettings::Defaults().m_calculatorCommand;
 const QString DefaultPrice = QStringLiteral("$200,000.00");
 constexpr std::uint32_t DefaultLabels = 13434879;
 
@@ -59,8 +59,8 @@ Started RunOnce(CAppFixture &fixture)
         started.term3 = dlg.m_term[2].Format();
         Trigger(dlg, "actionExit");
     });
-    started.calc = fixture.m_app->m_strCalcCmd;
-    started.labels = fixture.m_app->m_crLabels;
+    started.calc = fixture.m_app->m_calculatorCommand;
+    started.labels = fixture.m_app->m_labelsColor;
     return started;
 }
 
@@ -274,8 +274,8 @@ void TestCorruptProfile::profileIsAFolder()
         QVERIFY(Trigger(dlg, "actionExit"));
     });
     QCOMPARE(started.price, DefaultPrice);
-    QCOMPARE(fixture.m_app->m_strCalcCmd, DefaultCalc);
-    QCOMPARE(fixture.m_app->m_crLabels, COLORREF(DefaultLabels));
+    QCOMPARE(fixture.m_app->m_calculatorCommand, DefaultCalc);
+    QCOMPARE(fixture.m_app->m_labelsColor, COLORREF(DefaultLabels));
     QCOMPARE(fixture.m_shell.m_documents.size(), 1);
     QVERIFY(ReadAll(deal).contains("Description = Typed\r\n"));
     // Nothing was written over, into or beside the folder.
@@ -302,7 +302,7 @@ void TestCorruptProfile::unreadableProfile()
         QVERIFY(Trigger(dlg, "actionExit"));
     });
     QCOMPARE(started.price, DefaultPrice);
-    QCOMPARE(fixture.m_app->m_strCalcCmd, DefaultCalc);
+    QCOMPARE(fixture.m_app->m_calculatorCommand, DefaultCalc);
     QVERIFY(QFile::setPermissions(name, QFile::ReadOwner | QFile::WriteOwner));
     // What could not be read was not written over either.
     QCOMPARE(ReadAll(name), planted);

@@ -47,14 +47,14 @@ const QByteArray GoodFile("Description = Elm\r\nPurchasePrice = 123456\r\n"
 // Every field of the record as text, the loan on screen last.
 QStringList Snapshot(const CDealRecord &r)
 {
-    QStringList fields = {r.m_strDescription,      r.m_purchasePrice.Format(),
+    QStringList fields = {r.m_description,      r.m_purchasePrice.Format(),
                           r.m_rentalIncome.Format(), r.m_escrow.Format(),
                           r.m_otherFees.Format(),  r.m_safetyMargin.Format()};
     for (int k = 0; k < MAX_LOANS; ++k) {
-        fields << r.m_strLender[k] << r.m_downPayment[k].Format() << r.m_interestRate[k].Format()
+        fields << r.m_lender[k] << r.m_downPayment[k].Format() << r.m_interestRate[k].Format()
                << r.m_term[k].Format() << r.m_pmi[k].Format();
     }
-    fields << QString::number(r.m_nLoan);
+    fields << QString::number(r.m_shownLoan);
     return fields;
 }
 
@@ -70,7 +70,7 @@ bool PrepareRecord(CAppFixture &fixture, CZANTDlg &dlg)
     dlg.findChild<QPushButton *>(QStringLiteral("btnNext"))->click();
     // The description reaches the record as it is typed; a failed import must keep it.
     Edit(dlg, "editDescription")->setText(QStringLiteral("Elm, typed"));
-    return dlg.m_strDescription == QLatin1String("Elm, typed") && dlg.m_nLoan == 1;
+    return dlg.m_description == QLatin1String("Elm, typed") && dlg.m_shownLoan == 1;
 }
 
 // Runs the import command, which must end in linear time however long the lines.
@@ -86,10 +86,10 @@ void VerifyImportEndsInTime(CZANTDlg &dlg)
 // The edits show the record: the property and the loan on screen.
 void VerifyEditsShowRecord(CZANTDlg &dlg)
 {
-    const int k = dlg.m_nLoan;
-    QCOMPARE(Edit(dlg, "editDescription")->text(), dlg.m_strDescription);
+    const int k = dlg.m_shownLoan;
+    QCOMPARE(Edit(dlg, "editDescription")->text(), dlg.m_description);
     QCOMPARE(Edit(dlg, "editPurchasePrice")->text(), dlg.m_purchasePrice.Format());
-    QCOMPARE(Edit(dlg, "editLender")->text(), dlg.m_strLender[k]);
+    QCOMPARE(Edit(dlg, "editLender")->text(), dlg.m_lender[k]);
     QCOMPARE(Edit(dlg, "editTerm")->text(), dlg.m_term[k].Format());
 }
 
@@ -165,8 +165,8 @@ void TestImportFaults::hugeValueLine()
         QVERIFY(fixture.m_prompt.m_messages.constFirst().text.endsWith(
             QStringLiteral("Line 2: the description is longer than 1,000 characters (%1); it was "
                            "not read.").arg(HugeLength)));
-        QCOMPARE(dlg.m_strDescription, QString());
-        QCOMPARE(dlg.m_strLender[0], QStringLiteral("After The Long Line"));
+        QCOMPARE(dlg.m_description, QString());
+        QCOMPARE(dlg.m_lender[0], QStringLiteral("After The Long Line"));
         QCOMPARE(Edit(dlg, "editDescription")->text(), QString());
         QCOMPARE(Edit(dlg, "editLender")->text(), QStringLiteral("After The Long Line"));
         dlg.reject();
@@ -211,23 +211,23 @@ void TestImportFaults::nulAndEndOfTextBytes()
         QVERIFY(Trigger(dlg, "actionImport"));
         // 0x1A ends the text: nothing after it is read, so nothing after it can fail.
         QVERIFY(fixture.m_prompt.m_messages.isEmpty());
-        QCOMPARE(dlg.m_strDescription, description);
-        QCOMPARE(dlg.m_strLender[0], QStringLiteral("Bank") + QChar(0));
+        QCOMPARE(dlg.m_description, description);
+        QCOMPARE(dlg.m_lender[0], QStringLiteral("Bank") + QChar(0));
         QCOMPARE(dlg.m_term[0].Format(), QStringLiteral("15"));
-        QCOMPARE(dlg.m_strLender[1], QStringLiteral("Before the end"));
+        QCOMPARE(dlg.m_lender[1], QStringLiteral("Before the end"));
         QCOMPARE(dlg.m_term[1].Format(), QStringLiteral("30"));
         VerifyEditsShowRecord(dlg);
         // The characters travel on unchanged: into the report and back out at shut-down.
         QVERIFY(Trigger(dlg, "actionCreateReport"));
         QVERIFY(fixture.m_prompt.m_messages.isEmpty());
         QCOMPARE(fixture.m_shell.m_documents, QStringList(report));
-        QCOMPARE(dlg.m_strDescription, description);
+        QCOMPARE(dlg.m_description, description);
         QVERIFY(Trigger(dlg, "actionExit"));
     });
     fixture.ReopenProfile();
     fixture.Run([&](CZANTDlg &dlg) {
-        QCOMPARE(dlg.m_strDescription, description);
-        QCOMPARE(dlg.m_strLender[0], QStringLiteral("Bank") + QChar(0));
+        QCOMPARE(dlg.m_description, description);
+        QCOMPARE(dlg.m_lender[0], QStringLiteral("Bank") + QChar(0));
         dlg.reject();
     });
 }
@@ -272,7 +272,7 @@ void TestImportFaults::tooLargeOrOutOfMemory()
         // With memory enough, the same file reads.
         fixture.m_prompt.SetNextFileName(huge);
         QVERIFY(Trigger(dlg, "actionImport"));
-        QCOMPARE(dlg.m_strDescription, QStringLiteral("Huge"));
+        QCOMPARE(dlg.m_description, QStringLiteral("Huge"));
         dlg.reject();
     });
 }

@@ -60,7 +60,7 @@ void TestFileException::causeTexts()
     const CFileException e(static_cast<CFileException::Cause>(cause), QStringLiteral("/d/f.txt"));
     QCOMPARE(e.Message(), text);
     QCOMPARE(e.m_cause, static_cast<CFileException::Cause>(cause));
-    QCOMPARE(e.m_strFileName, QStringLiteral("/d/f.txt"));
+    QCOMPARE(e.m_fileName, QStringLiteral("/d/f.txt"));
 }
 
 void TestFileException::pathIsInsertedOnce()
@@ -132,8 +132,8 @@ void TestFileException::throwErrnoKeepsTheNumber()
         QFAIL("nothing thrown");
     } catch (const CFileException &e) {
         QCOMPARE(e.m_cause, CFileException::diskFull);
-        QCOMPARE(e.m_lOsError, ENOSPC);
-        QCOMPARE(e.m_strFileName, QStringLiteral("/a"));
+        QCOMPARE(e.m_osError, ENOSPC);
+        QCOMPARE(e.m_fileName, QStringLiteral("/a"));
     }
 }
 

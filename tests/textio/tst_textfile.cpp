@@ -282,7 +282,7 @@ void TestTextFile::closeTwiceAndWriteAfterClose()
         QFAIL("writing after Close must throw");
     } catch (const CFileException &e) {
         QCOMPARE(e.m_cause, CFileException::invalidFile);
-        QCOMPARE(e.m_strFileName, Path("a.txt"));
+        QCOMPARE(e.m_fileName, Path("a.txt"));
     }
     QCOMPARE(ReadAll(Path("a.txt")), QByteArray("x"));
 }

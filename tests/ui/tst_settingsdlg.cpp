@@ -28,38 +28,38 @@ const QStringList ColorNames = {"Gray", "Blue", "Green", "Cyan",
 CAppSettings SomeSettings()
 {
     CAppSettings s;
-    s.m_strCalcCmd = QStringLiteral("kcalc");
-    s.m_strFontName = QStringLiteral("Verdana,sans-serif");
-    s.m_strFontSize = QStringLiteral("medium");
-    s.m_crLabels = 0x00ffcccc;     // Blue
-    s.m_crEvenRows = 0x00ccffcc;   // Green
-    s.m_crOddRows = 0x00ccccff;    // Red
-    s.m_crOddRowsCalc = 0x00ffccff; // Magenta
+    s.m_calculatorCommand = QStringLiteral("kcalc");
+    s.m_fontName = QStringLiteral("Verdana,sans-serif");
+    s.m_fontSize = QStringLiteral("medium");
+    s.m_labelsColor = 0x00ffcccc;     // Blue
+    s.m_evenRowsColor = 0x00ccffcc;   // Green
+    s.m_oddRowsColor = 0x00ccccff;    // Red
+    s.m_oddRowsCalcColor = 0x00ffccff; // Magenta
     return s;
 }
 
 // What the main dialog does around the settings dialog.
 void CopyIn(CSettingsDlg &dlg, const CAppSettings &s)
 {
-    dlg.m_strCalcCmd = s.m_strCalcCmd;
-    dlg.m_strFontName = s.m_strFontName;
-    dlg.m_strFontSize = s.m_strFontSize;
-    dlg.m_crLabels = s.m_crLabels;
-    dlg.m_crEvenRows = s.m_crEvenRows;
-    dlg.m_crOddRows = s.m_crOddRows;
-    dlg.m_crOddRowsCalc = s.m_crOddRowsCalc;
+    dlg.m_calculatorCommand = s.m_calculatorCommand;
+    dlg.m_fontName = s.m_fontName;
+    dlg.m_fontSize = s.m_fontSize;
+    dlg.m_labelsColor = s.m_labelsColor;
+    dlg.m_evenRowsColor = s.m_evenRowsColor;
+    dlg.m_oddRowsColor = s.m_oddRowsColor;
+    dlg.m_oddRowsCalcColor = s.m_oddRowsCalcColor;
 }
 
 CAppSettings CopyOut(const CSettingsDlg &dlg)
 {
     CAppSettings s;
-    s.m_strCalcCmd = dlg.m_strCalcCmd;
-    s.m_strFontName = dlg.m_strFontName;
-    s.m_strFontSize = dlg.m_strFontSize;
-    s.m_crLabels = dlg.m_crLabels;
-    s.m_crEvenRows = dlg.m_crEvenRows;
-    s.m_crOddRows = dlg.m_crOddRows;
-    s.m_crOddRowsCalc = dlg.m_crOddRowsCalc;
+    s.m_calculatorCommand = dlg.m_calculatorCommand;
+    s.m_fontName = dlg.m_fontName;
+    s.m_fontSize = dlg.m_fontSize;
+    s.m_labelsColor = dlg.m_labelsColor;
+    s.m_evenRowsColor = dlg.m_evenRowsColor;
+    s.m_oddRowsColor = dlg.m_oddRowsColor;
+    s.m_oddRowsCalcColor = dlg.m_oddRowsCalcColor;
     return s;
 }
 
@@ -117,9 +117,9 @@ private slots:
     {
         QCOMPARE(m_dlg->property("helpContext").value<HelpTopic>(), HelpTopic::SettingsDialog);
         QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Settings"));
-        QVERIFY(m_dlg->m_strCalcCmd.isEmpty());
-        QVERIFY(m_dlg->m_strFontName.isEmpty());
-        QVERIFY(m_dlg->m_strFontSize.isEmpty());
+        QVERIFY(m_dlg->m_calculatorCommand.isEmpty());
+        QVERIFY(m_dlg->m_fontName.isEmpty());
+        QVERIFY(m_dlg->m_fontSize.isEmpty());
         QVERIFY(Child<QPushButton>("okButton")->isDefault());
         QVERIFY(!Child<QPushButton>("resetButton")->isDefault());
 
@@ -204,18 +204,18 @@ private slots:
         QFETCH(int, shown);
         QFETCH(QString, returned);
         CAppSettings settings = SomeSettings();
-        settings.m_strFontSize = given;
+        settings.m_fontSize = given;
         Open(settings);
         QCOMPARE(Child<QComboBox>("fontSize")->currentIndex(), shown);
         Click("okButton");
-        QCOMPARE(m_dlg->m_strFontSize, returned);
+        QCOMPARE(m_dlg->m_fontSize, returned);
     }
 
     void editsAndColoursComeBackOnOk()
     {
         CAppSettings settings = SomeSettings();
-        settings.m_crOddRows = 0x00123456; // not in the table
-        settings.m_crEvenRows = 0x05ffffff; // White with a stray top byte
+        settings.m_oddRowsColor = 0x00123456; // not in the table
+        settings.m_evenRowsColor = 0x05ffffff; // White with a stray top byte
         Open(settings);
 
         CColorComboBox *odd = Combo("oddColor");
@@ -231,10 +231,10 @@ private slots:
         QCOMPARE(m_dlg->result(), int(QDialog::Accepted));
 
         CAppSettings expected = settings;
-        expected.m_strCalcCmd.clear();
-        expected.m_strFontName.clear();
-        expected.m_crLabels = 0x00ccffff;
-        expected.m_crEvenRows = 0x00ffffff;
+        expected.m_calculatorCommand.clear();
+        expected.m_fontName.clear();
+        expected.m_labelsColor = 0x00ccffff;
+        expected.m_evenRowsColor = 0x00ffffff;
         QCOMPARE(CopyOut(*m_dlg), expected);
     }
 
@@ -243,7 +243,7 @@ private slots:
         Open(SomeSettings());
         Combo("oddCalcColor")->setCurrentIndex(-1);
         Click("okButton");
-        QCOMPARE(m_dlg->m_crOddRowsCalc, COLORREF(0xffffffff));
+        QCOMPARE(m_dlg->m_oddRowsCalcColor, COLORREF(0xffffffff));
     }
 
     void cancelAndEscapeReadNothing()
@@ -293,9 +293,9 @@ private slots:
         QTEST(int(m_prompt.m_messages.size()), "questions");
         if (!m_dlg->isVisible()) {
             QTEST(m_dlg->result(), "result");
-            QCOMPARE(Caller(SomeSettings()).m_strFontName,
+            QCOMPARE(Caller(SomeSettings()).m_fontName,
                      m_dlg->result() == QDialog::Accepted ? QStringLiteral("Typed")
-                                                          : SomeSettings().m_strFontName);
+                                                          : SomeSettings().m_fontName);
         }
     }
 
@@ -333,8 +333,8 @@ private slots:
     void resetYesThenOkGivesTheDefaults()
     {
         CAppSettings settings = SomeSettings();
-        settings.m_crLabels = 0x00abcdef; // a custom entry that must stay after Reset
-        settings.m_strFontSize = QStringLiteral("12pt");
+        settings.m_labelsColor = 0x00abcdef; // a custom entry that must stay after Reset
+        settings.m_fontSize = QStringLiteral("12pt");
         Open(settings);
         // The button's access key asks, too.
         m_prompt.SetNextAnswer(IPrompt::IDYES);
@@ -359,13 +359,13 @@ private slots:
         Click("okButton");
         const CAppSettings result = Caller(settings);
         QCOMPARE(result, CAppSettings::Defaults());
-        QVERIFY(!result.m_strCalcCmd.isEmpty());
-        QCOMPARE(result.m_strFontName, QStringLiteral("Tahoma,Arial,sans-serif"));
-        QCOMPARE(result.m_strFontSize, QStringLiteral("small"));
-        QCOMPARE(result.m_crLabels, COLORREF(0x00ccffff));
-        QCOMPARE(result.m_crEvenRows, COLORREF(0x00ffffff));
-        QCOMPARE(result.m_crOddRows, COLORREF(0x00eeeeee));
-        QCOMPARE(result.m_crOddRowsCalc, COLORREF(0x00ffffcc));
+        QVERIFY(!result.m_calculatorCommand.isEmpty());
+        QCOMPARE(result.m_fontName, QStringLiteral("Tahoma,Arial,sans-serif"));
+        QCOMPARE(result.m_fontSize, QStringLiteral("small"));
+        QCOMPARE(result.m_labelsColor, COLORREF(0x00ccffff));
+        QCOMPARE(result.m_evenRowsColor, COLORREF(0x00ffffff));
+        QCOMPARE(result.m_oddRowsColor, COLORREF(0x00eeeeee));
+        QCOMPARE(result.m_oddRowsCalcColor, COLORREF(0x00ffffcc));
     }
 
     void accessKeysMoveTheFocus_data()
