@@ -69,5 +69,5 @@ void Program::Run(const QStringList &filesToOpen)
     CWidgetPrompt prompt;
     CZANTApp theApp({&shell, &folders, &profile, &prompt});
     theApp.SetFilesToOpen(filesToOpen);
-    theApp.InitInstance();
+    theApp.run();
 }

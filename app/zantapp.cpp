@@ -24,7 +24,7 @@ CZANTApp::CZANTApp(const CPlatformServices &services) : m_services(services) {}
 
 CZANTApp::~CZANTApp() = default;
 
-bool CZANTApp::InitInstance()
+bool CZANTApp::run()
 {
     CZANTDlg dlg(*this);
     m_mainWindow = &dlg;
@@ -49,7 +49,7 @@ bool CZANTApp::InitInstance()
     if (!m_filesToOpen.isEmpty())
         QTimer::singleShot(0, &dlg, [&dlg, files = m_filesToOpen] { dlg.OpenCommandLineFiles(files); });
     qApp->installEventFilter(this);
-    dlg.DoModal();
+    dlg.run();
     qApp->removeEventFilter(this);
 
     ProfileStore::WriteSettings(*m_services.profile, *this);
@@ -69,9 +69,9 @@ void CZANTApp::SaveProfile(CZANTDlg &dlg)
                "Make room and choose Retry, choose Export to keep the deal in a file of your "
                "choice, or choose Discard to end without them."),
             IPrompt::Buttons::RetryExportDiscard, IPrompt::Icon::Warning);
-        if (answer == IPrompt::IDRETRY)
+        if (answer == IPrompt::Retry)
             continue;
-        if (answer != IPrompt::IDEXPORT || ExportDeal(dlg))
+        if (answer != IPrompt::Export || ExportDeal(dlg))
             return;
     }
 }

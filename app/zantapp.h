@@ -9,7 +9,7 @@
 class CZANTDlg;
 
 // The application object: holds the seven settings, runs the program's whole life in
-// InitInstance (profile in, main dialog, profile out) and carries out the commands the main
+// run() (profile in, main dialog, profile out) and carries out the commands the main
 // dialog passes on (Calculator, Help Topics, the data folder).
 class CZANTApp final : public QObject, public CAppSettings, public IAppHost
 {
@@ -21,7 +21,7 @@ public:
 
     // Reads settings and record, runs the main dialog modally and writes both back, however the
     // dialog ended. Always returns false: there is nothing left to run afterwards.
-    bool InitInstance();
+    bool run();
     // Deal files named on the command line, opened once the main dialog shows.
     void SetFilesToOpen(const QStringList &paths) { m_filesToOpen = paths; }
 
@@ -31,7 +31,7 @@ public:
     void OnToolsCalculator() override;
     void OnHelp(HelpTopic topic) override;
 
-    // The main dialog while InitInstance runs it; null otherwise.
+    // The main dialog while run() shows it; null otherwise.
     [[nodiscard]] CZANTDlg *MainWindow() const { return m_mainWindow; }
 
 protected:

@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 
-using COLORREF = std::uint32_t; // 0x00BBGGRR, red in the lowest byte
+using BgrColor = std::uint32_t; // 0x00BBGGRR, red in the lowest byte
 
 // The seven application settings: the calculator command and the report's font and colours.
 struct CAppSettings
@@ -11,10 +11,10 @@ struct CAppSettings
     QString m_calculatorCommand;
     QString m_fontName;
     QString m_fontSize;
-    COLORREF m_labelsColor = 0;
-    COLORREF m_evenRowsColor = 0;
-    COLORREF m_oddRowsColor = 0;
-    COLORREF m_oddRowsCalcColor = 0;
+    BgrColor m_labelsColor = 0;
+    BgrColor m_evenRowsColor = 0;
+    BgrColor m_oddRowsColor = 0;
+    BgrColor m_oddRowsCalcColor = 0;
 
     // The defaults of a first run and of the settings dialog's Reset.
     [[nodiscard]] static CAppSettings Defaults();

@@ -22,7 +22,7 @@ struct TextSetting
 struct ColorSetting
 {
     const char *entry;
-    COLORREF CAppSettings::*member;
+    BgrColor CAppSettings::*member;
 };
 
 const TextSetting TextSettings[] = {
@@ -113,7 +113,7 @@ void ProfileStore::ReadSettings(IProfile &profile, CAppSettings &settings)
         settings.*setting.member = profile.GetProfileString(
             Section, QString::fromLatin1(setting.entry), defaults.*setting.member);
     for (const ColorSetting &setting : ColorSettings)
-        settings.*setting.member = COLORREF(profile.GetProfileInt(
+        settings.*setting.member = BgrColor(profile.GetProfileInt(
             Section, QString::fromLatin1(setting.entry), std::int32_t(defaults.*setting.member)));
 }
 

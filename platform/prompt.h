@@ -8,9 +8,9 @@ class IPrompt
 {
 public:
     enum class Icon { None, Information, Warning, Error, Question };
-    // RetryExportDiscard: Retry, Export... and Discard; Discard answers IDCANCEL.
+    // RetryExportDiscard: Retry, Export... and Discard; Discard answers Cancel.
     enum class Buttons { Ok, YesNo, RetryExportDiscard };
-    enum Answer { IDOK = 1, IDCANCEL = 2, IDRETRY = 4, IDYES = 6, IDNO = 7, IDEXPORT = 12 };
+    enum Answer { Ok = 1, Cancel = 2, Retry = 4, Yes = 6, No = 7, Export = 12 };
 
     virtual ~IPrompt() = default;
 

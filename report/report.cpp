@@ -377,7 +377,7 @@ QString HtmlEncode(const QString &text)
     return encoded;
 }
 
-QString ColorToHtml(COLORREF color)
+QString ColorToHtml(BgrColor color)
 {
     return QString::asprintf("#%02x%02x%02x", static_cast<unsigned>(color & 0xFFu),
                              static_cast<unsigned>((color >> 8) & 0xFFu),

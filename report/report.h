@@ -44,8 +44,8 @@ private:
 
 // The text with '"', '&', '<' and '>' replaced by their entities; the apostrophe stays.
 [[nodiscard]] QString HtmlEncode(const QString &text);
-// "#rrggbb", lower-case, from a COLORREF 0x00BBGGRR; bits 24 to 31 play no part.
-[[nodiscard]] QString ColorToHtml(COLORREF color);
+// "#rrggbb", lower-case, from a BgrColor 0x00BBGGRR; bits 24 to 31 play no part.
+[[nodiscard]] QString ColorToHtml(BgrColor color);
 // The font name as the report's style can hold it: a comma-separated list of families, without
 // the characters that could end the style or open a string or comment ("</style>" is not left).
 [[nodiscard]] QString CssFontFamilies(const QString &fontName);

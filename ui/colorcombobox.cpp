@@ -10,7 +10,7 @@
 
 namespace {
 
-// Indices of GetSysColor, the numbering in which system colours are stored in item data.
+// The numbers under which system colours are stored in item data (a stored colour may name one).
 enum SysColorIndex : quint32 {
     COLOR_SCROLLBAR = 0,
     COLOR_BACKGROUND = 1,
@@ -106,7 +106,7 @@ CColorComboBox::CColorComboBox(QWidget *parent) : QComboBox(parent)
 
 CColorComboBox::~CColorComboBox() = default;
 
-int CColorComboBox::SelectColor(COLORREF color)
+int CColorComboBox::SelectColor(BgrColor color)
 {
     const int entries = count();
     for (int i = 0; i < entries; ++i) {
@@ -116,7 +116,7 @@ int CColorComboBox::SelectColor(COLORREF color)
         }
     }
 
-    int index = CB_ERR;
+    int index = NoEntry;
     if (entries > 0 && (itemData(entries - 1).toUInt() & CustomMarker) == CustomMarker) {
         index = entries - 1;
     } else {
@@ -125,26 +125,26 @@ int CColorComboBox::SelectColor(COLORREF color)
         if (count() > entries)
             index = count() - 1;
     }
-    if (index != CB_ERR)
+    if (index != NoEntry)
         setItemData(index, QVariant::fromValue<quint32>(color | CustomMarker));
     setCurrentIndex(index);
     return index;
 }
 
-COLORREF CColorComboBox::GetSelectedColor() const
+BgrColor CColorComboBox::GetSelectedColor() const
 {
     const int index = currentIndex();
-    if (index == CB_ERR)
-        return static_cast<COLORREF>(CB_ERR);
+    if (index == NoEntry)
+        return static_cast<BgrColor>(NoEntry);
     return itemData(index).toUInt() & ColorMask;
 }
 
-int CColorComboBox::AddColor(const QString &name, COLORREF color)
+int CColorComboBox::AddColor(const QString &name, BgrColor color)
 {
     const int entries = count();
     addItem(name);
     if (count() == entries)
-        return CB_ERR;
+        return NoEntry;
     setItemData(entries, QVariant::fromValue<quint32>(color));
     return entries;
 }
@@ -183,7 +183,7 @@ QString CColorComboBox::ColorName(const SNamedColor &row)
     return QCoreApplication::translate("CColorComboBox", row.name);
 }
 
-QColor CColorComboBox::FromColorRef(COLORREF color)
+QColor CColorComboBox::FromColorRef(BgrColor color)
 {
     return QColor(int(color & 0xff), int((color >> 8) & 0xff), int((color >> 16) & 0xff));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "appsettings.h" // COLORREF
+#include "appsettings.h" // BgrColor
 
 #include <QComboBox>
 #include <QFlags>
@@ -21,14 +21,14 @@ class CColorComboBox : public QComboBox
     Q_OBJECT
 
 public:
-    static constexpr int CB_ERR = -1;
+    static constexpr int NoEntry = -1;
     static constexpr quint32 CustomMarker = 0x7f000000u;
     static constexpr quint32 SystemColorBit = 0x80000000u;
     static constexpr quint32 ColorMask = 0x80ffffffu; // the item data without the marker bits
 
     struct SNamedColor
     {
-        COLORREF color;
+        BgrColor color;
         const char *name; // source text in the CColorComboBox translation context
     };
     static constexpr int NamedColorCount = 8;
@@ -45,13 +45,13 @@ public:
 
     // Selects the entry that carries color, compared with the entries' colours unmasked; a
     // colour no entry carries goes into the "Custom" entry, which is appended once and then
-    // reused. Returns the selected index, or CB_ERR when "Custom" could not be appended.
-    int SelectColor(COLORREF color);
-    // The colour of the selected entry, or CB_ERR (all bits set) when none is selected.
-    [[nodiscard]] COLORREF GetSelectedColor() const;
+    // reused. Returns the selected index, or NoEntry when "Custom" could not be appended.
+    int SelectColor(BgrColor color);
+    // The colour of the selected entry, or NoEntry (all bits set) when none is selected.
+    [[nodiscard]] BgrColor GetSelectedColor() const;
 
-    // Appends a named entry carrying color; returns its index, or CB_ERR when the list refused it.
-    int AddColor(const QString &name, COLORREF color);
+    // Appends a named entry carrying color; returns its index, or NoEntry when the list refused it.
+    int AddColor(const QString &name, BgrColor color);
 
     // The height of every entry and of the closed field's item.
     void SetItemHeight(int height);
@@ -66,9 +66,9 @@ public:
     // and gets only its background (and the focus frame). palette stands for the system colours.
     static void DrawItem(QPainter &painter, const QRect &rcItem, const QString &text,
                          quint32 itemData, int itemID, ItemState state, const QPalette &palette);
-    // The palette colour standing for the system colour with the given GetSysColor index.
+    // The palette colour standing for the system colour with the given index.
     [[nodiscard]] static QColor SysColor(quint32 index, const QPalette &palette);
-    [[nodiscard]] static QColor FromColorRef(COLORREF color);
+    [[nodiscard]] static QColor FromColorRef(BgrColor color);
 
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSizeHint() const override;

@@ -53,7 +53,7 @@ CSettingsDlg::~CSettingsDlg() = default;
 void CSettingsDlg::setVisible(bool visible)
 {
     if (visible && !isVisible()) {
-        DoDataExchange(false);
+        exchangeData(false);
         m_ui->calcCmd->setFocus(Qt::OtherFocusReason);
     }
     QDialog::setVisible(visible);
@@ -61,11 +61,11 @@ void CSettingsDlg::setVisible(bool visible)
 
 void CSettingsDlg::accept()
 {
-    DoDataExchange(true);
+    exchangeData(true);
     QDialog::accept();
 }
 
-void CSettingsDlg::DoDataExchange(bool save)
+void CSettingsDlg::exchangeData(bool save)
 {
     if (save) {
         m_labelsColor = m_cbLabels->GetSelectedColor();
@@ -106,11 +106,11 @@ void CSettingsDlg::OnReset()
 {
     if (m_prompt.MessageBox(tr("Reset settings back to their default values?"),
                             IPrompt::Buttons::YesNo, IPrompt::Icon::Question)
-        != IPrompt::IDYES)
+        != IPrompt::Yes)
         return;
 
     SetSettings(CAppSettings::Defaults());
-    DoDataExchange(false);
+    exchangeData(false);
 }
 
 void CSettingsDlg::SetSettings(const CAppSettings &settings)

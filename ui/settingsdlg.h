@@ -1,6 +1,6 @@
 #pragma once
 
-#include "appsettings.h" // COLORREF
+#include "appsettings.h" // BgrColor
 
 #include <QDialog>
 #include <QString>
@@ -26,7 +26,7 @@ public:
 
     // Moves the seven settings between the members and the controls: save true reads the
     // controls into the members, false shows the members (filling the lists the first time).
-    void DoDataExchange(bool save);
+    void exchangeData(bool save);
     // Adds the font-size keywords and the named colours to the lists.
     void FillLists();
 
@@ -39,11 +39,11 @@ public:
 
     QString m_fontName;
     QString m_fontSize;
-    COLORREF m_labelsColor = 0;
+    BgrColor m_labelsColor = 0;
     QString m_calculatorCommand;
-    COLORREF m_evenRowsColor = 0;
-    COLORREF m_oddRowsColor = 0;
-    COLORREF m_oddRowsCalcColor = 0;
+    BgrColor m_evenRowsColor = 0;
+    BgrColor m_oddRowsColor = 0;
+    BgrColor m_oddRowsCalcColor = 0;
 
 protected:
     void changeEvent(QEvent *event) override;

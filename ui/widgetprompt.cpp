@@ -68,21 +68,21 @@ int CWidgetPrompt::MessageBox(const QString &text, Buttons buttons, Icon icon)
         box.setEscapeButton(discard);
         box.exec();
         if (box.clickedButton() == retry)
-            return IDRETRY;
+            return Retry;
         if (box.clickedButton() == exportButton)
-            return IDEXPORT;
-        return IDCANCEL;
+            return Export;
+        return Cancel;
     }
     }
     switch (box.exec()) {
     case QMessageBox::Yes:
-        return IDYES;
+        return Yes;
     case QMessageBox::No:
-        return IDNO;
+        return No;
     case QMessageBox::Ok:
-        return IDOK;
+        return Ok;
     default:
-        return buttons == Buttons::YesNo ? IDNO : IDCANCEL;
+        return buttons == Buttons::YesNo ? No : Cancel;
     }
 }
 

@@ -202,9 +202,9 @@ void CZANTDlg::CreateMenu()
         ->setObjectName(QStringLiteral("actionAbout"));
 }
 
-int CZANTDlg::DoModal()
+int CZANTDlg::run()
 {
-    OnInitDialog();
+    prepare();
     return exec();
 }
 
@@ -249,7 +249,7 @@ void CZANTDlg::DescribeValueEdits()
     }
 }
 
-void CZANTDlg::OnInitDialog()
+void CZANTDlg::prepare()
 {
     m_ending = false;
     m_recentFiles.Load(*m_app.Services().profile);

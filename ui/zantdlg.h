@@ -40,7 +40,7 @@ public:
     ~CZANTDlg() override;
 
     // Shows the record and runs the dialog until it ends.
-    int DoModal();
+    int run();
 
     void UpdateControls();
     void UpdateRecord();
@@ -77,7 +77,7 @@ protected:
     void done(int result) override;
 
 private:
-    void OnInitDialog();
+    void prepare();
     void ShowLoan();
     void StoreLoan();
     void OnKillFocusValue(QLineEdit *edit);

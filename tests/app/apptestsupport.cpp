@@ -59,7 +59,7 @@ void CAppFixture::Run(const std::function<void(CZANTDlg &)> &script)
         if (dlg->isVisible())
             dlg->reject();
     });
-    m_app->InitInstance();
+    m_app->run();
 }
 
 bool ActivateAndWait(QWidget &window)

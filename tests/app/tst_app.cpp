@@ -139,7 +139,7 @@ void TestApp::storedValuesReadBackUnchanged()
     });
     QCOMPARE(shownDescription, description);
     QCOMPARE(fixture.m_app->m_calculatorCommand, QStringLiteral("xcalc"));
-    QCOMPARE(fixture.m_app->m_evenRowsColor, COLORREF(0xFFFFFFFF));
+    QCOMPARE(fixture.m_app->m_evenRowsColor, BgrColor(0xFFFFFFFF));
 
     QSettings file = ProfileFile(fixture);
     file.beginGroup(QStringLiteral("ZANT"));

@@ -42,13 +42,13 @@ int CScriptedPrompt::MessageBox(const QString &text, Buttons buttons, Icon icon)
         return m_answers.dequeue();
     switch (buttons) {
     case Buttons::YesNo:
-        return IDNO;
+        return No;
     case Buttons::RetryExportDiscard:
-        return IDCANCEL;
+        return Cancel;
     case Buttons::Ok:
         break;
     }
-    return IDOK;
+    return Ok;
 }
 
 QString CScriptedPrompt::GetSaveFileName(const QString &title, const QString &filter, const QString &)

@@ -171,8 +171,8 @@ void TestProfileStore::emptyProfileGivesFirstRunValues()
     ProfileStore::ReadRecord(profile, record);
 
     QCOMPARE(settings, CAppSettings::Defaults());
-    QCOMPARE(settings.m_labelsColor, COLORREF(0xCCFFFF));
-    QCOMPARE(settings.m_oddRowsCalcColor, COLORREF(0xFFFFCC));
+    QCOMPARE(settings.m_labelsColor, BgrColor(0xCCFFFF));
+    QCOMPARE(settings.m_oddRowsCalcColor, BgrColor(0xFFFFCC));
     QCOMPARE(record.m_description, QString());
     QCOMPARE(record.m_purchasePrice.m_value, 200000.0);
     QCOMPARE(record.m_rentalIncome.m_value, 2000.0);
@@ -278,7 +278,7 @@ void TestProfileStore::settingsProfileRoundTrip()
     }
     CSettingsProfile profile(name);
     QCOMPARE(profile.GetProfileString("ZANT", "FontName"), QStringLiteral("Tahoma,Arial,sans-serif"));
-    QCOMPARE(COLORREF(profile.GetProfileInt("ZANT", "EvenRowsColor", 0)), COLORREF(0xFFFFFFFF));
+    QCOMPARE(BgrColor(profile.GetProfileInt("ZANT", "EvenRowsColor", 0)), BgrColor(0xFFFFFFFF));
     QCOMPARE(profile.GetProfileInt("ZANT", "Odd", 7), 7);
 }
 

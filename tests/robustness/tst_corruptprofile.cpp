@@ -41,7 +41,7 @@ constexpr std::uint32_t DefaultLabels = 13434879;
 struct Started
 {
     QString calc;
-    COLORREF labels = 0;
+    BgrColor labels = 0;
     QString description;
     QString price;
     QString lender1;
@@ -189,7 +189,7 @@ void TestCorruptProfile::damagedProfile()
     QCOMPARE(started.price, price);
     QCOMPARE(started.lender1, lender1);
     QCOMPARE(started.term3, term3);
-    QCOMPARE(started.labels, COLORREF(labels));
+    QCOMPARE(started.labels, BgrColor(labels));
     VerifyWrittenProfile(fixture, started, extraEntries);
 
     // The next start reads back exactly what this one held.
@@ -232,7 +232,7 @@ void TestCorruptProfile::truncatedProfile()
 
     const Started started = RunOnce(fixture);
     QCOMPARE(started.calc, QStringLiteral("xcalc"));
-    QCOMPARE(started.labels, COLORREF(0x00123456));
+    QCOMPARE(started.labels, BgrColor(0x00123456));
     QCOMPARE(started.lender1, QStringLiteral("First Bank"));
     QCOMPARE(started.price, DefaultPrice);
     QCOMPARE(started.term3, QStringLiteral("30"));
@@ -275,7 +275,7 @@ void TestCorruptProfile::profileIsAFolder()
     });
     QCOMPARE(started.price, DefaultPrice);
     QCOMPARE(fixture.m_app->m_calculatorCommand, DefaultCalc);
-    QCOMPARE(fixture.m_app->m_labelsColor, COLORREF(DefaultLabels));
+    QCOMPARE(fixture.m_app->m_labelsColor, BgrColor(DefaultLabels));
     QCOMPARE(fixture.m_shell.m_documents.size(), 1);
     QVERIFY(ReadAll(deal).contains("Description = Typed\r\n"));
     // Nothing was written over, into or beside the folder.

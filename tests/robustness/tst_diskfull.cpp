@@ -246,9 +246,9 @@ void TestDiskFull::unsavedProfileAtExit_data()
     QTest::addColumn<bool>("saved");
     QTest::addColumn<bool>("exported");
 
-    const int retry = IPrompt::IDRETRY;
-    const int exportDeal = IPrompt::IDEXPORT;
-    const int discard = IPrompt::IDCANCEL;
+    const int retry = IPrompt::Retry;
+    const int exportDeal = IPrompt::Export;
+    const int discard = IPrompt::Cancel;
     QTest::newRow("discard") << QList<int>{discard} << 0 << false << 1 << false << false << false;
     QTest::newRow("retry once there is room")
         << QList<int>{retry} << 1 << false << 1 << false << true << false;

@@ -11,10 +11,10 @@
 namespace {
 
 constexpr quint32 Marker = 0x7f000000u;
-constexpr COLORREF Yellow = 0x00ccffff;
-constexpr COLORREF White = 0x00ffffff;
-constexpr COLORREF X = 0x00123456;
-constexpr COLORREF Y = 0x00654321;
+constexpr BgrColor Yellow = 0x00ccffff;
+constexpr BgrColor White = 0x00ffffff;
+constexpr BgrColor X = 0x00123456;
+constexpr BgrColor Y = 0x00654321;
 
 void Fill(CColorComboBox &combo)
 {
@@ -97,7 +97,7 @@ private slots:
         QCOMPARE(combo.currentText(), QStringLiteral("Yellow"));
         QCOMPARE(combo.GetSelectedColor(), Yellow);
         QCOMPARE(combo.SelectColor(0x00eeeeee), 0);
-        QCOMPARE(combo.GetSelectedColor(), COLORREF(0x00eeeeee));
+        QCOMPARE(combo.GetSelectedColor(), BgrColor(0x00eeeeee));
     }
 
     void customEntryIsAppendedOnceAndReused()
@@ -143,7 +143,7 @@ private slots:
     void emptyControlGetsCustomOnly()
     {
         CColorComboBox combo;
-        QCOMPARE(combo.GetSelectedColor(), COLORREF(0xffffffff));
+        QCOMPARE(combo.GetSelectedColor(), BgrColor(0xffffffff));
         QCOMPARE(combo.SelectColor(White), 0);
         QCOMPARE(combo.count(), 1);
         QCOMPARE(Data(combo, 0), White | Marker);
@@ -169,7 +169,7 @@ private slots:
     {
         CColorComboBox combo;
         Fill(combo);
-        const COLORREF buttonFace = 0x8000000f;
+        const BgrColor buttonFace = 0x8000000f;
         QCOMPARE(combo.SelectColor(buttonFace), 8);
         QCOMPARE(Data(combo, 8), quint32(0xff00000f));
         QCOMPARE(combo.GetSelectedColor(), buttonFace);
@@ -183,13 +183,13 @@ private slots:
         CColorComboBox combo;
         combo.setMaxCount(8);
         Fill(combo);
-        QCOMPARE(combo.AddColor(QStringLiteral("Ninth"), 0x00010101), CColorComboBox::CB_ERR);
+        QCOMPARE(combo.AddColor(QStringLiteral("Ninth"), 0x00010101), CColorComboBox::NoEntry);
         QCOMPARE(combo.SelectColor(Yellow), 6);
 
-        QCOMPARE(combo.SelectColor(X), CColorComboBox::CB_ERR);
+        QCOMPARE(combo.SelectColor(X), CColorComboBox::NoEntry);
         QCOMPARE(combo.count(), 8);
         QCOMPARE(combo.currentIndex(), -1);
-        QCOMPARE(combo.GetSelectedColor(), COLORREF(0xffffffff));
+        QCOMPARE(combo.GetSelectedColor(), BgrColor(0xffffffff));
         for (int i = 0; i < 8; ++i)
             QCOMPARE(Data(combo, i) & Marker, 0u);
 

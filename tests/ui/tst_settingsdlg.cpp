@@ -243,7 +243,7 @@ private slots:
         Open(SomeSettings());
         Combo("oddCalcColor")->setCurrentIndex(-1);
         Click("okButton");
-        QCOMPARE(m_dlg->m_oddRowsCalcColor, COLORREF(0xffffffff));
+        QCOMPARE(m_dlg->m_oddRowsCalcColor, BgrColor(0xffffffff));
     }
 
     void cancelAndEscapeReadNothing()
@@ -286,7 +286,7 @@ private slots:
         auto *target = Child<QWidget>(qPrintable(focus));
         target->setFocus(Qt::TabFocusReason);
         QCOMPARE(QApplication::focusWidget(), target);
-        m_prompt.SetNextAnswer(IPrompt::IDNO);
+        m_prompt.SetNextAnswer(IPrompt::No);
         QTest::keyClick(target, Qt::Key_Return);
 
         QTEST(m_dlg->isVisible(), "open");
@@ -303,7 +303,7 @@ private slots:
     {
         Open(SomeSettings());
         Child<QLineEdit>("fontName")->setText(QStringLiteral("Typed"));
-        m_prompt.SetNextAnswer(IPrompt::IDNO);
+        m_prompt.SetNextAnswer(IPrompt::No);
         Click("resetButton");
 
         QCOMPARE(m_prompt.m_messages.size(), 1);
@@ -320,7 +320,7 @@ private slots:
     void resetYesThenCancelKeepsTheApplicationsSettings()
     {
         Open(SomeSettings());
-        m_prompt.SetNextAnswer(IPrompt::IDYES);
+        m_prompt.SetNextAnswer(IPrompt::Yes);
         Click("resetButton");
         QCOMPARE(m_prompt.m_messages.size(), 1);
         // The controls show the defaults at once.
@@ -337,10 +337,10 @@ private slots:
         settings.m_fontSize = QStringLiteral("12pt");
         Open(settings);
         // The button's access key asks, too.
-        m_prompt.SetNextAnswer(IPrompt::IDYES);
+        m_prompt.SetNextAnswer(IPrompt::Yes);
         QTest::keyClick(m_dlg.get(), Qt::Key_R, Qt::AltModifier);
         QTRY_COMPARE(m_prompt.m_messages.size(), 1);
-        m_prompt.SetNextAnswer(IPrompt::IDYES);
+        m_prompt.SetNextAnswer(IPrompt::Yes);
         Click("resetButton");
         QCOMPARE(m_prompt.m_messages.size(), 2);
 
@@ -362,10 +362,10 @@ private slots:
         QVERIFY(!result.m_calculatorCommand.isEmpty());
         QCOMPARE(result.m_fontName, QStringLiteral("Tahoma,Arial,sans-serif"));
         QCOMPARE(result.m_fontSize, QStringLiteral("small"));
-        QCOMPARE(result.m_labelsColor, COLORREF(0x00ccffff));
-        QCOMPARE(result.m_evenRowsColor, COLORREF(0x00ffffff));
-        QCOMPARE(result.m_oddRowsColor, COLORREF(0x00eeeeee));
-        QCOMPARE(result.m_oddRowsCalcColor, COLORREF(0x00ffffcc));
+        QCOMPARE(result.m_labelsColor, BgrColor(0x00ccffff));
+        QCOMPARE(result.m_evenRowsColor, BgrColor(0x00ffffff));
+        QCOMPARE(result.m_oddRowsColor, BgrColor(0x00eeeeee));
+        QCOMPARE(result.m_oddRowsCalcColor, BgrColor(0x00ffffcc));
     }
 
     void accessKeysMoveTheFocus_data()

@@ -38,11 +38,11 @@ void TestWidgetPrompt::retryExportDiscard_data()
     QTest::addColumn<QString>("button"); // pressed by its text, or a key when it names none
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("answer");
-    QTest::newRow("Retry") << "Retry" << 0 << int(IPrompt::IDRETRY);
-    QTest::newRow("Export") << "&Export..." << 0 << int(IPrompt::IDEXPORT);
-    QTest::newRow("Discard") << "Discard" << 0 << int(IPrompt::IDCANCEL);
-    QTest::newRow("Escape") << QString() << int(Qt::Key_Escape) << int(IPrompt::IDCANCEL);
-    QTest::newRow("Enter") << QString() << int(Qt::Key_Return) << int(IPrompt::IDRETRY);
+    QTest::newRow("Retry") << "Retry" << 0 << int(IPrompt::Retry);
+    QTest::newRow("Export") << "&Export..." << 0 << int(IPrompt::Export);
+    QTest::newRow("Discard") << "Discard" << 0 << int(IPrompt::Cancel);
+    QTest::newRow("Escape") << QString() << int(Qt::Key_Escape) << int(IPrompt::Cancel);
+    QTest::newRow("Enter") << QString() << int(Qt::Key_Return) << int(IPrompt::Retry);
 }
 
 void TestWidgetPrompt::retryExportDiscard()
