@@ -4,7 +4,7 @@
 #include "dialogunits.h"
 #include "help.h"
 #include "prompt.h"
-#include "ui_settings.h"
+#include "ui_settingsdlg.h"
 
 #include <QEvent>
 #include <QFontMetrics>
