@@ -1,9 +1,9 @@
-#include "analysisexport.h"
+#include "analysis/analysisexport.h"
 
-#include "dealfields.h"
-#include "localeservices.h"
-#include "measures.h"
-#include "textformat.h"
+#include "model/dealfields.h"
+#include "platform/localeservices.h"
+#include "analysis/measures.h"
+#include "textio/textformat.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

@@ -1,6 +1,6 @@
-#include "loananalysis.h"
+#include "analysis/loananalysis.h"
 
-#include "profit.h"
+#include "report/profit.h"
 
 #include <QCoreApplication>
 

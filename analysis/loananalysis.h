@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dealrecord.h"
+#include "model/dealrecord.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "measures.h"
+#include "analysis/measures.h"
 
-#include "localeservices.h"
-#include "value.h"
+#include "platform/localeservices.h"
+#include "model/value.h"
 
 #include <QCoreApplication>
 

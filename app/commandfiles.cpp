@@ -1,6 +1,6 @@
-#include "commandfiles.h"
+#include "app/commandfiles.h"
 
-#include "fileexception.h"
+#include "textio/fileexception.h"
 
 #include <QCoreApplication>
 #include <QFile>

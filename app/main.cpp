@@ -1,6 +1,6 @@
-#include "product.h"
-#include "program.h"
-#include "translations.h"
+#include "model/product.h"
+#include "app/program.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,13 +1,13 @@
-#include "program.h"
+#include "app/program.h"
 
-#include "appicon.h"
-#include "folders.h"
-#include "product.h"
-#include "profile.h"
-#include "shell.h"
-#include "translations.h"
-#include "widgetprompt.h"
-#include "zantapp.h"
+#include "ui/appicon.h"
+#include "platform/folders.h"
+#include "model/product.h"
+#include "platform/profile.h"
+#include "platform/shell.h"
+#include "platform/translations.h"
+#include "ui/widgetprompt.h"
+#include "app/zantapp.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

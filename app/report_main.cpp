@@ -2,19 +2,19 @@
 // report settings and locale; or the figures and the loan analysis of many deal files as one CSV
 // or JSON document.
 
-#include "analysisexport.h"
-#include "appsettings.h"
-#include "commandfiles.h"
-#include "exchangefile.h"
-#include "fileexception.h"
-#include "loananalysis.h"
-#include "product.h"
-#include "profile.h"
-#include "profilestore.h"
-#include "readnotice.h"
-#include "report.h"
-#include "savefile.h"
-#include "translations.h"
+#include "analysis/analysisexport.h"
+#include "model/appsettings.h"
+#include "app/commandfiles.h"
+#include "exchange/exchangefile.h"
+#include "textio/fileexception.h"
+#include "analysis/loananalysis.h"
+#include "model/product.h"
+#include "platform/profile.h"
+#include "model/profilestore.h"
+#include "model/readnotice.h"
+#include "report/report.h"
+#include "textio/savefile.h"
+#include "platform/translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,15 +1,15 @@
-#include "zantapp.h"
+#include "app/zantapp.h"
 
-#include "exchangefile.h"
-#include "fileexception.h"
-#include "folders.h"
-#include "help.h"
-#include "profile.h"
-#include "profilestore.h"
-#include "prompt.h"
-#include "shell.h"
-#include "waitcursor.h"
-#include "zantdlg.h"
+#include "exchange/exchangefile.h"
+#include "textio/fileexception.h"
+#include "platform/folders.h"
+#include "platform/help.h"
+#include "platform/profile.h"
+#include "model/profilestore.h"
+#include "platform/prompt.h"
+#include "platform/shell.h"
+#include "ui/waitcursor.h"
+#include "ui/zantdlg.h"
 
 #include <QApplication>
 #include <QDir>

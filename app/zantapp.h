@@ -1,7 +1,7 @@
 #pragma once
 
-#include "appsettings.h"
-#include "apphost.h"
+#include "model/appsettings.h"
+#include "ui/apphost.h"
 
 #include <QObject>
 #include <QStringList>

@@ -1,11 +1,11 @@
 // The loan analysis of the five-loan example: every measure and the monthly schedule of all five
 // loans, as the Loan Analysis window and zantoria-report --format=json compute them.
 
-#include "dealrecord.h"
-#include "exchangefile.h"
-#include "loananalysis.h"
-#include "localeservices.h"
-#include "profilestore.h"
+#include "model/dealrecord.h"
+#include "exchange/exchangefile.h"
+#include "analysis/loananalysis.h"
+#include "platform/localeservices.h"
+#include "model/profilestore.h"
 
 #include <benchmark/benchmark.h>
 

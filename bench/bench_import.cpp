@@ -1,10 +1,10 @@
 // Import throughput: a generated deal file of about 15 MB (a deal file is read up to 16 MiB),
 // valid entries and comment lines, read from disk and imported into one record, as the Import command does.
 
-#include "dealrecord.h"
-#include "exchangefile.h"
-#include "localeservices.h"
-#include "profilestore.h"
+#include "model/dealrecord.h"
+#include "exchange/exchangefile.h"
+#include "platform/localeservices.h"
+#include "model/profilestore.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,12 +2,12 @@
 // The page is saved through QSaveFile, which syncs the file to its disk; the runs on /dev/shm
 // (tmpfs, where the sync costs nothing) show how much of the time that is.
 
-#include "appsettings.h"
-#include "dealrecord.h"
-#include "exchangefile.h"
-#include "localeservices.h"
-#include "profilestore.h"
-#include "report.h"
+#include "model/appsettings.h"
+#include "model/dealrecord.h"
+#include "exchange/exchangefile.h"
+#include "platform/localeservices.h"
+#include "model/profilestore.h"
+#include "report/report.h"
 
 #include <QDateTime>
 #include <QDir>

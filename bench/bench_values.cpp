@@ -1,7 +1,7 @@
 // Parse and Format of one figure of each kind, as leaving an edit does it, in en_US.
 
-#include "localeservices.h"
-#include "value.h"
+#include "platform/localeservices.h"
+#include "model/value.h"
 
 #include <benchmark/benchmark.h>
 

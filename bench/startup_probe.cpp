@@ -4,8 +4,8 @@
 
 #include "startupclock.h"
 
-#include "product.h"
-#include "program.h"
+#include "model/product.h"
+#include "app/program.h"
 
 #include <QApplication>
 

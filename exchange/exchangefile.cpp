@@ -1,13 +1,13 @@
-#include "exchangefile.h"
+#include "exchange/exchangefile.h"
 
-#include "dealfields.h"
-#include "dealrecord.h"
-#include "figurelocales.h"
-#include "localeservices.h"
-#include "readnotice.h"
-#include "stdiofile.h"
-#include "textfile.h"
-#include "textformat.h"
+#include "model/dealfields.h"
+#include "model/dealrecord.h"
+#include "model/figurelocales.h"
+#include "platform/localeservices.h"
+#include "model/readnotice.h"
+#include "textio/stdiofile.h"
+#include "textio/textfile.h"
+#include "textio/textformat.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,15 +1,15 @@
 // The deal-file import, on the same path as the Import command: any bytes, read into a record;
 // whatever was read must export to a file that imports again without an error.
 
-#include "dealfields.h"
-#include "dealrecord.h"
-#include "exchangefile.h"
-#include "fileexception.h"
+#include "model/dealfields.h"
+#include "model/dealrecord.h"
+#include "exchange/exchangefile.h"
+#include "textio/fileexception.h"
 #include "fuzzsupport.h"
-#include "localeservices.h"
-#include "profilestore.h"
-#include "stdiofile.h"
-#include "textformat.h"
+#include "platform/localeservices.h"
+#include "model/profilestore.h"
+#include "textio/stdiofile.h"
+#include "textio/textformat.h"
 
 #include <QTemporaryDir>
 

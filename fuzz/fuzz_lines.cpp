@@ -2,7 +2,7 @@
 // exactly the decoded text up to the first 0x1A.
 
 #include "fuzzsupport.h"
-#include "stdiofile.h"
+#include "textio/stdiofile.h"
 
 #include <QStringDecoder>
 

@@ -3,8 +3,8 @@
 // program relies on.
 
 #include "fuzzsupport.h"
-#include "localeservices.h"
-#include "value.h"
+#include "platform/localeservices.h"
+#include "model/value.h"
 
 #include <cmath>
 #include <cstdint>

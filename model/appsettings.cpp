@@ -1,6 +1,6 @@
-#include "appsettings.h"
+#include "model/appsettings.h"
 
-#include "shell.h"
+#include "platform/shell.h"
 
 CAppSettings CAppSettings::Defaults()
 {

@@ -1,4 +1,4 @@
-#include "dealfields.h"
+#include "model/dealfields.h"
 
 #include <QCoreApplication>
 

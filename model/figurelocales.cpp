@@ -1,6 +1,6 @@
-#include "figurelocales.h"
+#include "model/figurelocales.h"
 
-#include "localeservices.h"
+#include "platform/localeservices.h"
 
 #include <QRegularExpression>
 #include <QStringList>

@@ -1,11 +1,11 @@
-#include "profilestore.h"
+#include "model/profilestore.h"
 
-#include "appsettings.h"
-#include "dealfields.h"
-#include "dealrecord.h"
-#include "figurelocales.h"
-#include "localeservices.h"
-#include "profile.h"
+#include "model/appsettings.h"
+#include "model/dealfields.h"
+#include "model/dealrecord.h"
+#include "model/figurelocales.h"
+#include "platform/localeservices.h"
+#include "platform/profile.h"
 
 #include <vector>
 

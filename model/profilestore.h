@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dealrecord.h"
-#include "readnotice.h"
+#include "model/dealrecord.h"
+#include "model/readnotice.h"
 
 #include <vector>
 

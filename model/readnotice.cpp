@@ -1,6 +1,6 @@
-#include "readnotice.h"
+#include "model/readnotice.h"
 
-#include "dealfields.h"
+#include "model/dealfields.h"
 
 #include <QCoreApplication>
 

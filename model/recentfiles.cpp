@@ -1,6 +1,6 @@
-#include "recentfiles.h"
+#include "model/recentfiles.h"
 
-#include "profile.h"
+#include "platform/profile.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
-#include "value.h"
+#include "model/value.h"
 
-#include "figurelocales.h"
-#include "localeservices.h"
+#include "model/figurelocales.h"
+#include "platform/localeservices.h"
 
 #include <QObject>
 #include <QVariant>

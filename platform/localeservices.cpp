@@ -1,4 +1,4 @@
-#include "localeservices.h"
+#include "platform/localeservices.h"
 
 #include <QByteArray>
 #include <QDate>

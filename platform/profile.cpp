@@ -1,6 +1,6 @@
-#include "profile.h"
+#include "platform/profile.h"
 
-#include "staletemporaries.h"
+#include "platform/staletemporaries.h"
 
 #include <QFile>
 #include <QLockFile>

@@ -1,4 +1,4 @@
-#include "staletemporaries.h"
+#include "platform/staletemporaries.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

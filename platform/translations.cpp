@@ -1,4 +1,4 @@
-#include "translations.h"
+#include "platform/translations.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "profit.h"
+#include "report/profit.h"
 
 #include <cmath>
 

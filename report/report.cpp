@@ -1,12 +1,12 @@
-#include "report.h"
+#include "report/report.h"
 
-#include "dealrecord.h"
-#include "fileexception.h"
-#include "localeservices.h"
-#include "product.h"
-#include "profit.h"
-#include "prompt.h"
-#include "textfile.h"
+#include "model/dealrecord.h"
+#include "textio/fileexception.h"
+#include "platform/localeservices.h"
+#include "model/product.h"
+#include "report/profit.h"
+#include "platform/prompt.h"
+#include "textio/textfile.h"
 
 #include <QCoreApplication>
 #include <QLocale>

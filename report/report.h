@@ -1,6 +1,6 @@
 #pragma once
 
-#include "appsettings.h"
+#include "model/appsettings.h"
 
 #include <QDateTime>
 #include <QString>

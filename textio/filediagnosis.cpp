@@ -1,4 +1,4 @@
-#include "filediagnosis.h"
+#include "textio/filediagnosis.h"
 
 #include <QFile>
 #include <QFileInfo>

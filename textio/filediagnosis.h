@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fileexception.h"
+#include "textio/fileexception.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "fileexception.h"
+#include "textio/fileexception.h"
 
-#include "prompt.h"
-#include "stdiofile.h"
+#include "platform/prompt.h"
+#include "textio/stdiofile.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
-#include "savefile.h"
+#include "textio/savefile.h"
 
-#include "filediagnosis.h"
-#include "fileexception.h"
+#include "textio/filediagnosis.h"
+#include "textio/fileexception.h"
 
 #include <QSaveFile>
 

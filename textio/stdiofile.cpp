@@ -1,7 +1,7 @@
-#include "stdiofile.h"
+#include "textio/stdiofile.h"
 
-#include "filediagnosis.h"
-#include "fileexception.h"
+#include "textio/filediagnosis.h"
+#include "textio/fileexception.h"
 
 #include <QFile>
 #include <QStringDecoder>

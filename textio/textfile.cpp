@@ -1,8 +1,8 @@
-#include "textfile.h"
+#include "textio/textfile.h"
 
-#include "fileexception.h"
-#include "savefile.h"
-#include "stdiofile.h"
+#include "textio/fileexception.h"
+#include "textio/savefile.h"
+#include "textio/stdiofile.h"
 
 #include <QSaveFile>
 

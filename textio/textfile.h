@@ -1,6 +1,6 @@
 #pragma once
 
-#include "textformat.h"
+#include "textio/textformat.h"
 
 #include <QString>
 

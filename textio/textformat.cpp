@@ -1,4 +1,4 @@
-#include "textformat.h"
+#include "textio/textformat.h"
 
 QString CFormatArg::Text() const
 {

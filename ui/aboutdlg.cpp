@@ -1,10 +1,10 @@
-#include "aboutdlg.h"
+#include "ui/aboutdlg.h"
 
-#include "appicon.h"
-#include "dialogunits.h"
-#include "help.h"
-#include "product.h"
-#include "shell.h"
+#include "ui/appicon.h"
+#include "ui/dialogunits.h"
+#include "platform/help.h"
+#include "model/product.h"
+#include "platform/shell.h"
 #include "ui_aboutdlg.h"
 
 #include <QIcon>

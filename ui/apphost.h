@@ -1,6 +1,6 @@
 #pragma once
 
-#include "help.h"
+#include "platform/help.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "linklabel.h"
+#include "ui/linklabel.h"
 
 #include <QFocusEvent>
 

@@ -1,14 +1,14 @@
-#include "loananalysisdlg.h"
+#include "ui/loananalysisdlg.h"
 
-#include "analysisexport.h"
-#include "fileexception.h"
-#include "help.h"
-#include "localeservices.h"
-#include "measures.h"
-#include "prompt.h"
-#include "savefile.h"
-#include "value.h"
-#include "waitcursor.h"
+#include "analysis/analysisexport.h"
+#include "textio/fileexception.h"
+#include "platform/help.h"
+#include "platform/localeservices.h"
+#include "analysis/measures.h"
+#include "platform/prompt.h"
+#include "textio/savefile.h"
+#include "model/value.h"
+#include "ui/waitcursor.h"
 
 #include <QBarSet>
 #include <QCategoryAxis>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "loananalysis.h"
+#include "analysis/loananalysis.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
-#include "settingsdlg.h"
+#include "ui/settingsdlg.h"
 
-#include "colorcombobox.h"
-#include "dialogunits.h"
-#include "help.h"
-#include "prompt.h"
+#include "ui/colorcombobox.h"
+#include "ui/dialogunits.h"
+#include "platform/help.h"
+#include "platform/prompt.h"
 #include "ui_settingsdlg.h"
 
 #include <QEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "appsettings.h" // BgrColor
+#include "model/appsettings.h" // BgrColor
 
 #include <QDialog>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "analysisexport.h"
-#include "localeservices.h"
-#include "loananalysis.h"
-#include "measures.h"
-#include "profit.h"
+#include "analysis/analysisexport.h"
+#include "platform/localeservices.h"
+#include "analysis/loananalysis.h"
+#include "analysis/measures.h"
+#include "report/profit.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,6 +1,6 @@
 #include "apptestsupport.h"
 
-#include "zantdlg.h"
+#include "ui/zantdlg.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "profile.h"
+#include "platform/profile.h"
 #include "testdoubles.h"
-#include "zantapp.h"
+#include "app/zantapp.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "apptestsupport.h"
-#include "localeservices.h"
-#include "zantdlg.h"
+#include "platform/localeservices.h"
+#include "ui/zantdlg.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "apptestsupport.h"
-#include "localeservices.h"
-#include "program.h"
-#include "recentfiles.h"
+#include "platform/localeservices.h"
+#include "app/program.h"
+#include "model/recentfiles.h"
 #include "testfiles.h"
-#include "zantdlg.h"
+#include "ui/zantdlg.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "apptestsupport.h"
-#include "loananalysisdlg.h"
-#include "localeservices.h"
+#include "ui/loananalysisdlg.h"
+#include "platform/localeservices.h"
 #include "testfiles.h"
-#include "translations.h"
-#include "value.h"
-#include "zantdlg.h"
+#include "platform/translations.h"
+#include "model/value.h"
+#include "ui/zantdlg.h"
 
 #include <QApplication>
 #include <QCategoryAxis>

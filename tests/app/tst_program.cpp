@@ -1,7 +1,7 @@
 #include "apptestsupport.h"
-#include "localeservices.h"
-#include "program.h"
-#include "zantdlg.h"
+#include "platform/localeservices.h"
+#include "app/program.h"
+#include "ui/zantdlg.h"
 
 #include <QApplication>
 #include <QDir>

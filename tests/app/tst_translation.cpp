@@ -1,6 +1,6 @@
 #include "apptestsupport.h"
-#include "translations.h"
-#include "zantdlg.h"
+#include "platform/translations.h"
+#include "ui/zantdlg.h"
 
 #include <QApplication>
 #include <QDir>

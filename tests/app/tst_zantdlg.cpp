@@ -1,10 +1,10 @@
-#include "aboutdlg.h"
+#include "ui/aboutdlg.h"
 #include "apptestsupport.h"
-#include "dialogunits.h"
-#include "help.h"
-#include "localeservices.h"
-#include "settingsdlg.h"
-#include "zantdlg.h"
+#include "ui/dialogunits.h"
+#include "platform/help.h"
+#include "platform/localeservices.h"
+#include "ui/settingsdlg.h"
+#include "ui/zantdlg.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "folders.h"
-#include "profile.h"
-#include "prompt.h"
-#include "shell.h"
+#include "platform/folders.h"
+#include "platform/profile.h"
+#include "platform/prompt.h"
+#include "platform/shell.h"
 
 #include <QMap>
 #include <QQueue>

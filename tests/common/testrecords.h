@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dealfields.h"
-#include "dealrecord.h"
+#include "model/dealfields.h"
+#include "model/dealrecord.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
-#include "figurelocales.h"
-#include "localeservices.h"
+#include "model/figurelocales.h"
+#include "platform/localeservices.h"
 #include "testfiles.h"
-#include "value.h"
+#include "model/value.h"
 
 #include <QDate>
 #include <QDir>

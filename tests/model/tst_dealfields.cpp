@@ -1,6 +1,6 @@
-#include "dealfields.h"
-#include "figurelocales.h"
-#include "localeservices.h"
+#include "model/dealfields.h"
+#include "model/figurelocales.h"
+#include "platform/localeservices.h"
 
 #include <QRegularExpression>
 #include <QSet>

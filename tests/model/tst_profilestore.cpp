@@ -1,8 +1,8 @@
-#include "appsettings.h"
-#include "dealrecord.h"
-#include "localeservices.h"
-#include "profile.h"
-#include "profilestore.h"
+#include "model/appsettings.h"
+#include "model/dealrecord.h"
+#include "platform/localeservices.h"
+#include "platform/profile.h"
+#include "model/profilestore.h"
 #include "testdoubles.h"
 #include "testrecords.h"
 

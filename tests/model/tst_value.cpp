@@ -1,5 +1,5 @@
-#include "localeservices.h"
-#include "value.h"
+#include "platform/localeservices.h"
+#include "model/value.h"
 
 #include <QTest>
 

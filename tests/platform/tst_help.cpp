@@ -1,4 +1,4 @@
-#include "help.h"
+#include "platform/help.h"
 
 #include <QDir>
 #include <QFile>

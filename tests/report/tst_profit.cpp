@@ -1,5 +1,5 @@
-#include "dealrecord.h"
-#include "profit.h"
+#include "model/dealrecord.h"
+#include "report/profit.h"
 
 #include <QTest>
 

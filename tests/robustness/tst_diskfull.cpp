@@ -1,8 +1,8 @@
 #include "apptestsupport.h"
 #include "faulthelpers.h"
 #include "filelimits.h"
-#include "localeservices.h"
-#include "zantdlg.h"
+#include "platform/localeservices.h"
+#include "ui/zantdlg.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

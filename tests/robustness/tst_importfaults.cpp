@@ -1,9 +1,9 @@
 #include "apptestsupport.h"
 #include "faulthelpers.h"
 #include "filelimits.h"
-#include "localeservices.h"
-#include "stdiofile.h"
-#include "zantdlg.h"
+#include "platform/localeservices.h"
+#include "textio/stdiofile.h"
+#include "ui/zantdlg.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

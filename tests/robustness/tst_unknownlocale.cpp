@@ -1,7 +1,7 @@
 #include "apptestsupport.h"
 #include "faulthelpers.h"
-#include "localeservices.h"
-#include "zantdlg.h"
+#include "platform/localeservices.h"
+#include "ui/zantdlg.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

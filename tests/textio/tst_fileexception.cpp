@@ -1,4 +1,4 @@
-#include "fileexception.h"
+#include "textio/fileexception.h"
 #include "testdoubles.h"
 
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "fileexception.h"
-#include "stdiofile.h"
+#include "textio/fileexception.h"
+#include "textio/stdiofile.h"
 #include "testfiles.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
 #include "filelimits.h"
-#include "fileexception.h"
-#include "stdiofile.h"
-#include "textfile.h"
+#include "textio/fileexception.h"
+#include "textio/stdiofile.h"
+#include "textio/textfile.h"
 #include "testfiles.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "colorcombobox.h"
+#include "ui/colorcombobox.h"
 
 #include <QAbstractItemView>
 #include <QImage>

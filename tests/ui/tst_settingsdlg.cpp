@@ -1,8 +1,8 @@
-#include "settingsdlg.h"
+#include "ui/settingsdlg.h"
 
-#include "appsettings.h"
-#include "colorcombobox.h"
-#include "help.h"
+#include "model/appsettings.h"
+#include "ui/colorcombobox.h"
+#include "platform/help.h"
 #include "testdoubles.h"
 
 #include <QAbstractItemView>

@@ -1,4 +1,4 @@
-#include "widgetprompt.h"
+#include "ui/widgetprompt.h"
 
 #include <QApplication>
 #include <QMessageBox>
