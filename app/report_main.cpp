@@ -52,12 +52,12 @@ void PrintError(const QString &message)
 // The command line's own bytes of the deal files and of the output, found by their places in
 // argv as QCommandLineParser reads them, so that names that are no UTF-8 keep their bytes: two
 // names that differ only in such bytes read as the same text, yet name two files.
-struct CArgumentBytes
+struct ArgumentBytes
 {
     QList<QByteArray> positional;
     std::optional<QByteArray> output;
 
-    CArgumentBytes(int argc, char *argv[])
+    ArgumentBytes(int argc, char *argv[])
     {
         bool options = true;
         for (int i = 1; i < argc; ++i) {
@@ -109,7 +109,7 @@ int ReadDeal(const CFileName &input, CDealRecord &record)
     record = ProfileStore::FirstRunRecord();
     try {
         std::optional<CImportError> error;
-        std::vector<CReadNotice> notices;
+        std::vector<ReadNotice> notices;
         const auto problem = CommandFiles::ReadInput(input, [&](const QString &path) {
             error = ExchangeFile::Import(record, path, &notices);
         });
@@ -117,7 +117,7 @@ int ReadDeal(const CFileName &input, CDealRecord &record)
             PrintError(*problem);
             return FileError;
         }
-        for (const CReadNotice &notice : notices)
+        for (const ReadNotice &notice : notices)
             PrintError(input.shown + QStringLiteral(": ") + notice.Message());
         if (error) {
             PrintError(error->Message(input.shown));
@@ -272,7 +272,7 @@ std::optional<QString> ReadArguments(const QCommandLineParser &parser, const QCo
     command.given = parser.positionalArguments();
     if (command.given.isEmpty())
         return Tr(QT_TRANSLATE_NOOP("main", "No deal file given."));
-    const CArgumentBytes arguments(argc, argv);
+    const ArgumentBytes arguments(argc, argv);
     for (qsizetype i = 0; i < command.given.size(); ++i) {
         // The bytes at the same place, unless the two readings disagree (they never should).
         const QString &text = command.given.at(i);

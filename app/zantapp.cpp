@@ -34,11 +34,11 @@ bool CZANTApp::run()
         QDir::setCurrent(dataFolder);
 
     ProfileStore::ReadSettings(*m_services.profile, *this);
-    std::vector<CReadNotice> refused;
+    std::vector<ReadNotice> refused;
     ProfileStore::ReadRecord(*m_services.profile, dlg, &refused);
     if (!refused.empty()) {
         QStringList messages;
-        for (const CReadNotice &notice : refused)
+        for (const ReadNotice &notice : refused)
             messages.append(notice.Message());
         QTimer::singleShot(0, &dlg, [prompt = m_services.prompt, text = messages.join(QStringLiteral("\n\n"))] {
             prompt->MessageBox(text, IPrompt::Buttons::Ok, IPrompt::Icon::Warning);

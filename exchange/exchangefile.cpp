@@ -80,7 +80,7 @@ QString ExportedText(const DealField &field, int loan, const CDealRecord &record
 }
 
 void ReadValue(const Entry &entry, const QString &value, int lineNumber, CDealRecord &record,
-               const CFigureLocales &locales, std::vector<CReadNotice> *notices)
+               const CFigureLocales &locales, std::vector<ReadNotice> *notices)
 {
     const DealField &field = *entry.field;
     const int number = field.perLoan ? entry.loan + 1 : 0;
@@ -88,11 +88,11 @@ void ReadValue(const Entry &entry, const QString &value, int lineNumber, CDealRe
         if (value.size() <= MaxTextLength)
             field.text(record, entry.loan) = value;
         else if (notices)
-            notices->push_back({CReadNotice::TextTooLong, &field, number, lineNumber, value,
+            notices->push_back({ReadNotice::TextTooLong, &field, number, lineNumber, value,
                                 QString(), QString()});
     } else if (!field.figure(record, entry.loan).ReadStored(value, locales) && notices) {
         notices->push_back(
-            {CReadNotice::FigureTooLarge, &field, number, lineNumber, value, QString(), QString()});
+            {ReadNotice::FigureTooLarge, &field, number, lineNumber, value, QString(), QString()});
     }
 }
 
@@ -150,7 +150,7 @@ void ExchangeFile::Export(const CDealRecord &record, const QString &path)
 }
 
 std::optional<CImportError> ExchangeFile::Import(CDealRecord &record, const QString &path,
-                                                 std::vector<CReadNotice> *notices)
+                                                 std::vector<ReadNotice> *notices)
 {
     CStdioFile file(path);
     std::optional<CImportError> error = Import(record, file, notices);
@@ -159,7 +159,7 @@ std::optional<CImportError> ExchangeFile::Import(CDealRecord &record, const QStr
 }
 
 std::optional<CImportError> ExchangeFile::Import(CDealRecord &record, CStdioFile &file,
-                                                 std::vector<CReadNotice> *notices)
+                                                 std::vector<ReadNotice> *notices)
 {
     const std::vector<Entry> entries = Entries();
     // Labels are unique, so finding one by hash matches comparing them in order.

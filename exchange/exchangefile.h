@@ -7,7 +7,7 @@
 
 class CStdioFile;
 struct CDealRecord;
-struct CReadNotice;
+struct ReadNotice;
 
 // A data error of an imported file: what is wrong and on which line (the first line is 1).
 struct CImportError
@@ -39,7 +39,7 @@ void Export(const CDealRecord &record, const QString &path);
 // what it held, and notices, when given, gets what the user has to be told; the rest of the file
 // is read as usual.
 std::optional<CImportError> Import(CDealRecord &record, const QString &path,
-                                   std::vector<CReadNotice> *notices = nullptr);
+                                   std::vector<ReadNotice> *notices = nullptr);
 std::optional<CImportError> Import(CDealRecord &record, CStdioFile &file,
-                                   std::vector<CReadNotice> *notices = nullptr);
+                                   std::vector<ReadNotice> *notices = nullptr);
 } // namespace ExchangeFile

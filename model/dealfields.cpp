@@ -34,42 +34,42 @@ using R = CDealRecord;
 std::vector<DealField> makeFields()
 {
     return {
-        {"Description", FieldKind::Text, false, QT_TRANSLATE_NOOP("CReadNotice", "the description"),
+        {"Description", FieldKind::Text, false, QT_TRANSLATE_NOOP("ReadNotice", "the description"),
          "description", nullptr, nullptr, &textOf<&R::m_description>, nullptr},
         {"PurchasePrice", FieldKind::Money, false,
-         QT_TRANSLATE_NOOP("CReadNotice", "the purchase price"), "purchase_price",
+         QT_TRANSLATE_NOOP("ReadNotice", "the purchase price"), "purchase_price",
          QT_TRANSLATE_NOOP("CReport", "Purchase Price"), &FirstRun::PurchasePrice, nullptr,
          &figureOf<&R::m_purchasePrice>},
         {"RentalIncome", FieldKind::Money, false,
-         QT_TRANSLATE_NOOP("CReadNotice", "the monthly rental income"), "monthly_rent",
+         QT_TRANSLATE_NOOP("ReadNotice", "the monthly rental income"), "monthly_rent",
          QT_TRANSLATE_NOOP("CReport", "Monthly Rental Income"), &FirstRun::RentalIncome, nullptr,
          &figureOf<&R::m_rentalIncome>},
-        {"Escrow", FieldKind::Money, false, QT_TRANSLATE_NOOP("CReadNotice", "the monthly escrow"),
+        {"Escrow", FieldKind::Money, false, QT_TRANSLATE_NOOP("ReadNotice", "the monthly escrow"),
          "monthly_escrow", QT_TRANSLATE_NOOP("CReport", "Monthly Escrow"), &FirstRun::Escrow,
          nullptr, &figureOf<&R::m_escrow>},
         {"OtherFees", FieldKind::Money, false,
-         QT_TRANSLATE_NOOP("CReadNotice", "the other monthly fees"), "other_monthly_fees",
+         QT_TRANSLATE_NOOP("ReadNotice", "the other monthly fees"), "other_monthly_fees",
          QT_TRANSLATE_NOOP("CReport", "Other Monthly Fees"), &FirstRun::OtherFees, nullptr,
          &figureOf<&R::m_otherFees>},
         {"SafetyMargin", FieldKind::Percent, false,
-         QT_TRANSLATE_NOOP("CReadNotice", "the safety margin"), "safety_margin",
+         QT_TRANSLATE_NOOP("ReadNotice", "the safety margin"), "safety_margin",
          QT_TRANSLATE_NOOP("CReport", "Safety Margin"), &FirstRun::SafetyMargin, nullptr,
          &figureOf<&R::m_safetyMargin>},
-        {"Lender", FieldKind::Text, true, QT_TRANSLATE_NOOP("CReadNotice", "the lender of loan %1"),
+        {"Lender", FieldKind::Text, true, QT_TRANSLATE_NOOP("ReadNotice", "the lender of loan %1"),
          "lender", nullptr, nullptr, &loanTextOf<&R::m_lender>, nullptr},
         {"DownPayment", FieldKind::Money, true,
-         QT_TRANSLATE_NOOP("CReadNotice", "the down payment of loan %1"), "down_payment",
+         QT_TRANSLATE_NOOP("ReadNotice", "the down payment of loan %1"), "down_payment",
          QT_TRANSLATE_NOOP("CReport", "Down Payment"), &FirstRun::DownPayment, nullptr,
          &loanFigureOf<&R::m_downPayment>},
         {"InterestRate", FieldKind::Percent, true,
-         QT_TRANSLATE_NOOP("CReadNotice", "the interest rate of loan %1"), "interest_rate",
+         QT_TRANSLATE_NOOP("ReadNotice", "the interest rate of loan %1"), "interest_rate",
          QT_TRANSLATE_NOOP("CReport", "Interest Rate"), &FirstRun::InterestRate, nullptr,
          &loanFigureOf<&R::m_interestRate>},
         {"Term", FieldKind::WholeNumber, true,
-         QT_TRANSLATE_NOOP("CReadNotice", "the term of loan %1"), "term_years",
+         QT_TRANSLATE_NOOP("ReadNotice", "the term of loan %1"), "term_years",
          QT_TRANSLATE_NOOP("CReport", "Term (Years)"), &FirstRun::Term, nullptr,
          &loanFigureOf<&R::m_term>},
-        {"PMI", FieldKind::Money, true, QT_TRANSLATE_NOOP("CReadNotice", "the PMI of loan %1"),
+        {"PMI", FieldKind::Money, true, QT_TRANSLATE_NOOP("ReadNotice", "the PMI of loan %1"),
          "pmi", QT_TRANSLATE_NOOP("CReport", "PMI"), &FirstRun::Pmi, nullptr,
          &loanFigureOf<&R::m_pmi>},
     };
@@ -91,7 +91,7 @@ QString DealField::entry(int loan) const
 
 QString DealField::shownName(int number) const
 {
-    const QString shown = QCoreApplication::translate("CReadNotice", messageName);
+    const QString shown = QCoreApplication::translate("ReadNotice", messageName);
     return perLoan ? shown.arg(QString::number(number)) : shown;
 }
 

@@ -19,7 +19,7 @@ struct DealField
     const char *name; // profile entry and file label, without the loan's number
     FieldKind kind;
     bool perLoan;
-    const char *messageName; // for messages, in the CReadNotice context; "%1" is the loan
+    const char *messageName; // for messages, in the ReadNotice context; "%1" is the loan
     const char *key;         // JSON and CSV key
     const char *exportLabel; // a figure's row in the comparison CSV, in the CReport context
     const QString *firstRun; // a figure's first-run text; nullptr for a text

@@ -58,7 +58,7 @@ CFigureLocales StoredLocales(IProfile &profile)
 // A figure the field cannot show leaves the first-run figure in its place; the stored one is
 // kept for the user to see to.
 void ReadFigure(IProfile &profile, const DealField &field, int loan, CDealRecord &record,
-                const CFigureLocales &locales, std::vector<CReadNotice> *notices)
+                const CFigureLocales &locales, std::vector<ReadNotice> *notices)
 {
     const QString entry = field.entry(loan);
     CValue &value = field.figure(record, loan);
@@ -67,15 +67,15 @@ void ReadFigure(IProfile &profile, const DealField &field, int loan, CDealRecord
         return;
     (void)value.ReadStored(*field.firstRun, locales);
     if (notices)
-        notices->push_back({CReadNotice::FigureTooLarge, &field, NoticeLoan(field, loan), 0, stored,
+        notices->push_back({ReadNotice::FigureTooLarge, &field, NoticeLoan(field, loan), 0, stored,
                             entry, value.Format()});
 }
 
 // True when the entry was refused at start-up and its field still holds the stand-in.
-bool KeepsStoredText(const std::vector<CReadNotice> &refused, const QString &entry,
+bool KeepsStoredText(const std::vector<ReadNotice> &refused, const QString &entry,
                      const QString &current)
 {
-    for (const CReadNotice &notice : refused) {
+    for (const ReadNotice &notice : refused) {
         if (notice.entry == entry)
             return notice.held == current;
     }
@@ -84,7 +84,7 @@ bool KeepsStoredText(const std::vector<CReadNotice> &refused, const QString &ent
 
 // A description or lender; one longer than the edits take is left empty and named in notices.
 void ReadText(IProfile &profile, const DealField &field, int loan, CDealRecord &record,
-              std::vector<CReadNotice> *notices)
+              std::vector<ReadNotice> *notices)
 {
     const QString entry = field.entry(loan);
     QString &text = field.text(record, loan);
@@ -96,7 +96,7 @@ void ReadText(IProfile &profile, const DealField &field, int loan, CDealRecord &
     text.clear();
     if (notices)
         notices->push_back(
-            {CReadNotice::TextTooLong, &field, NoticeLoan(field, loan), 0, stored, entry, text});
+            {ReadNotice::TextTooLong, &field, NoticeLoan(field, loan), 0, stored, entry, text});
 }
 
 QString StoredText(const DealField &field, int loan, const CDealRecord &record)
@@ -128,7 +128,7 @@ void ProfileStore::WriteSettings(IProfile &profile, const CAppSettings &settings
 }
 
 void ProfileStore::ReadRecord(IProfile &profile, CDealRecord &record,
-                              std::vector<CReadNotice> *notices)
+                              std::vector<ReadNotice> *notices)
 {
     CFigureLocales locales = StoredLocales(profile);
     // A profile of an earlier version names no currency: its deal is in that of the locale its
@@ -148,7 +148,7 @@ void ProfileStore::ReadRecord(IProfile &profile, CDealRecord &record,
 }
 
 void ProfileStore::WriteRecord(IProfile &profile, const CDealRecord &record,
-                               const std::vector<CReadNotice> &refused)
+                               const std::vector<ReadNotice> &refused)
 {
     forEachStoredField([&](const DealField &field, int loan) {
         const QString entry = field.entry(loan);

@@ -15,11 +15,11 @@ void ReadSettings(IProfile &profile, CAppSettings &settings);
 void WriteSettings(IProfile &profile, const CAppSettings &settings);
 // Each figure is taken as its field shows it. A stored field the program cannot use (a figure
 // too large to show) keeps its first-run value and is named in notices, when given.
-void ReadRecord(IProfile &profile, CDealRecord &record, std::vector<CReadNotice> *notices = nullptr);
+void ReadRecord(IProfile &profile, CDealRecord &record, std::vector<ReadNotice> *notices = nullptr);
 // Entries that ReadRecord refused (notices) keep their stored text while their field still holds
 // what ReadRecord put there: a figure the program could not use is never replaced by a default.
 void WriteRecord(IProfile &profile, const CDealRecord &record,
-                 const std::vector<CReadNotice> &refused = {});
+                 const std::vector<ReadNotice> &refused = {});
 // The record of a first run, as read from an empty profile.
 [[nodiscard]] CDealRecord FirstRunRecord();
 } // namespace ProfileStore

@@ -7,7 +7,7 @@ struct DealField;
 // A stored field that was not read because the program could not use it as it stands: a figure
 // too large for its field to show, or a text longer than its edit takes. The field keeps what it
 // held before, and the user is told which one it was.
-struct CReadNotice
+struct ReadNotice
 {
     enum Kind { FigureTooLarge, TextTooLong };
     Kind kind;

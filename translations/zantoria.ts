@@ -664,69 +664,6 @@
     </message>
 </context>
 <context>
-    <name>CReadNotice</name>
-    <message>
-        <source>the description</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the purchase price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the monthly rental income</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the monthly escrow</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the other monthly fees</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the safety margin</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the lender of loan %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the down payment of loan %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the interest rate of loan %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the term of loan %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the PMI of loan %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Line %1: the figure %2 for %3 is too large to show; it was not read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Line %1: %2 is longer than 1,000 characters (%3); it was not read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The saved figure %1 for %2 is too large to show; it was not used, and stays saved as it was until you enter another.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The saved text of %1 is longer than 1,000 characters (%2); it was not used, and stays saved as it was until you enter another.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>CReport</name>
     <message>
         <source>Out of memory.</source>
@@ -1162,6 +1099,69 @@ Make room and choose Retry, choose Export to keep the deal in a file of your cho
     </message>
     <message>
         <source>Cannot write to standard output: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReadNotice</name>
+    <message>
+        <source>the description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the purchase price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the monthly rental income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the monthly escrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the other monthly fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the safety margin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lender of loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the down payment of loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the interest rate of loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the term of loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the PMI of loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: the figure %2 for %3 is too large to show; it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is longer than 1,000 characters (%3); it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The saved figure %1 for %2 is too large to show; it was not used, and stays saved as it was until you enter another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The saved text of %1 is longer than 1,000 characters (%2); it was not used, and stays saved as it was until you enter another.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

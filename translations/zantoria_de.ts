@@ -664,69 +664,6 @@
     </message>
 </context>
 <context>
-    <name>CReadNotice</name>
-    <message>
-        <source>the description</source>
-        <translation>die Beschreibung</translation>
-    </message>
-    <message>
-        <source>the purchase price</source>
-        <translation>den Kaufpreis</translation>
-    </message>
-    <message>
-        <source>the monthly rental income</source>
-        <translation>die monatlichen Mieteinnahmen</translation>
-    </message>
-    <message>
-        <source>the monthly escrow</source>
-        <translation>die monatlichen Steuern und Versicherung</translation>
-    </message>
-    <message>
-        <source>the other monthly fees</source>
-        <translation>die sonstigen monatlichen Kosten</translation>
-    </message>
-    <message>
-        <source>the safety margin</source>
-        <translation>den Sicherheitsabschlag</translation>
-    </message>
-    <message>
-        <source>the lender of loan %1</source>
-        <translation>den Kreditgeber von Darlehen %1</translation>
-    </message>
-    <message>
-        <source>the down payment of loan %1</source>
-        <translation>die Anzahlung von Darlehen %1</translation>
-    </message>
-    <message>
-        <source>the interest rate of loan %1</source>
-        <translation>den Zinssatz von Darlehen %1</translation>
-    </message>
-    <message>
-        <source>the term of loan %1</source>
-        <translation>die Laufzeit von Darlehen %1</translation>
-    </message>
-    <message>
-        <source>the PMI of loan %1</source>
-        <translation>die Kreditversicherung von Darlehen %1</translation>
-    </message>
-    <message>
-        <source>Line %1: the figure %2 for %3 is too large to show; it was not read.</source>
-        <translation>Zeile %1: Der Wert %2 für %3 ist zu groß, um angezeigt zu werden; er wurde nicht gelesen.</translation>
-    </message>
-    <message>
-        <source>Line %1: %2 is longer than 1,000 characters (%3); it was not read.</source>
-        <translation>Zeile %1: Der Text für %2 ist länger als 1.000 Zeichen (%3); er wurde nicht gelesen.</translation>
-    </message>
-    <message>
-        <source>The saved figure %1 for %2 is too large to show; it was not used, and stays saved as it was until you enter another.</source>
-        <translation>Der gespeicherte Wert %1 für %2 ist zu groß, um angezeigt zu werden; er wurde nicht verwendet und bleibt unverändert gespeichert, bis Sie einen anderen eingeben.</translation>
-    </message>
-    <message>
-        <source>The saved text of %1 is longer than 1,000 characters (%2); it was not used, and stays saved as it was until you enter another.</source>
-        <translation>Der gespeicherte Text für %1 ist länger als 1.000 Zeichen (%2); er wurde nicht verwendet und bleibt unverändert gespeichert, bis Sie einen anderen eingeben.</translation>
-    </message>
-</context>
-<context>
     <name>CReport</name>
     <message>
         <source>Out of memory.</source>
@@ -1168,6 +1105,69 @@ Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren
     <message>
         <source>Cannot write to standard output: %1.</source>
         <translation>Die Standardausgabe kann nicht geschrieben werden: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadNotice</name>
+    <message>
+        <source>the description</source>
+        <translation>die Beschreibung</translation>
+    </message>
+    <message>
+        <source>the purchase price</source>
+        <translation>den Kaufpreis</translation>
+    </message>
+    <message>
+        <source>the monthly rental income</source>
+        <translation>die monatlichen Mieteinnahmen</translation>
+    </message>
+    <message>
+        <source>the monthly escrow</source>
+        <translation>die monatlichen Steuern und Versicherung</translation>
+    </message>
+    <message>
+        <source>the other monthly fees</source>
+        <translation>die sonstigen monatlichen Kosten</translation>
+    </message>
+    <message>
+        <source>the safety margin</source>
+        <translation>den Sicherheitsabschlag</translation>
+    </message>
+    <message>
+        <source>the lender of loan %1</source>
+        <translation>den Kreditgeber von Darlehen %1</translation>
+    </message>
+    <message>
+        <source>the down payment of loan %1</source>
+        <translation>die Anzahlung von Darlehen %1</translation>
+    </message>
+    <message>
+        <source>the interest rate of loan %1</source>
+        <translation>den Zinssatz von Darlehen %1</translation>
+    </message>
+    <message>
+        <source>the term of loan %1</source>
+        <translation>die Laufzeit von Darlehen %1</translation>
+    </message>
+    <message>
+        <source>the PMI of loan %1</source>
+        <translation>die Kreditversicherung von Darlehen %1</translation>
+    </message>
+    <message>
+        <source>Line %1: the figure %2 for %3 is too large to show; it was not read.</source>
+        <translation>Zeile %1: Der Wert %2 für %3 ist zu groß, um angezeigt zu werden; er wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is longer than 1,000 characters (%3); it was not read.</source>
+        <translation>Zeile %1: Der Text für %2 ist länger als 1.000 Zeichen (%3); er wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The saved figure %1 for %2 is too large to show; it was not used, and stays saved as it was until you enter another.</source>
+        <translation>Der gespeicherte Wert %1 für %2 ist zu groß, um angezeigt zu werden; er wurde nicht verwendet und bleibt unverändert gespeichert, bis Sie einen anderen eingeben.</translation>
+    </message>
+    <message>
+        <source>The saved text of %1 is longer than 1,000 characters (%2); it was not used, and stays saved as it was until you enter another.</source>
+        <translation>Der gespeicherte Text für %1 ist länger als 1.000 Zeichen (%2); er wurde nicht verwendet und bleibt unverändert gespeichert, bis Sie einen anderen eingeben.</translation>
     </message>
 </context>
 <context>

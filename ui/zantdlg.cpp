@@ -403,7 +403,7 @@ bool CZANTDlg::ImportFile(const QString &path)
 {
     IPrompt &prompt = *m_app.Services().prompt;
     std::optional<CImportError> error;
-    std::vector<CReadNotice> notices;
+    std::vector<ReadNotice> notices;
     std::optional<CFileException> fileError;
     bool outOfMemory = false;
     {
@@ -418,7 +418,7 @@ bool CZANTDlg::ImportFile(const QString &path)
     }
     if (!notices.empty()) {
         QStringList messages;
-        for (const CReadNotice &notice : notices)
+        for (const ReadNotice &notice : notices)
             messages.append(notice.Message());
         prompt.MessageBox(tr("Some entries of '%1' were not read:\n\n%2")
                               .arg(path, messages.join(QLatin1Char('\n'))),

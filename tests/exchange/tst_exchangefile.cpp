@@ -16,7 +16,7 @@
 namespace {
 
 std::optional<CImportError> ImportBytes(CDealRecord &record, const QByteArray &bytes,
-                                        std::vector<CReadNotice> *notices = nullptr)
+                                        std::vector<ReadNotice> *notices = nullptr)
 {
     CStdioFile file = CStdioFile::FromBytes(bytes, QStringLiteral("/deals/test.zant"));
     return ExchangeFile::Import(record, file, notices);
@@ -261,7 +261,7 @@ void TestExchangeFile::figuresTooLargeToShowAreRefused()
     CDealRecord record = ProfileStore::FirstRunRecord();
     CValue &figure = FigureNamed(record, label);
     figure.m_value = 42;
-    std::vector<CReadNotice> notices;
+    std::vector<ReadNotice> notices;
     // Never read as 0, and the lines around it are read as usual.
     QVERIFY(!ImportBytes(record, "Escrow = 10\r\n" + label + " = " + text + "\r\nRentalIncome = 900\r\n",
                          &notices));
@@ -299,7 +299,7 @@ void TestExchangeFile::textsLongerThanTheEditsAreRefused()
     QString &text = label == "Description" ? record.m_description : record.m_lender[3];
     text = QStringLiteral("before");
     const QByteArray stored(length, 'x');
-    std::vector<CReadNotice> notices;
+    std::vector<ReadNotice> notices;
     QVERIFY(!ImportBytes(record, "Escrow = 10\r\n" + label + " = " + stored + "\r\nPMI1 = 7\r\n",
                          &notices));
     // Never cut: read whole or not at all; the rest of the file is read either way.

@@ -95,7 +95,7 @@ void TestProfileStore::storedTextLongerThanTheEditsIsKept()
     profile.WriteProfileString(section, QStringLiteral("Lender1"), longest);
     profile.WriteProfileString(section, QStringLiteral("Lender2"), tooLong);
     CDealRecord record;
-    std::vector<CReadNotice> refused;
+    std::vector<ReadNotice> refused;
     ProfileStore::ReadRecord(profile, record, &refused);
     QCOMPARE(record.m_description, QString());
     QCOMPARE(record.m_lender[0], longest);
@@ -146,7 +146,7 @@ void TestProfileStore::storedFigureTooLargeToShowIsKept()
     profile.WriteProfileString(section, QStringLiteral("PurchasePrice"), huge);
     profile.WriteProfileString(section, QStringLiteral("PMI3"), huge);
     CDealRecord record;
-    std::vector<CReadNotice> refused;
+    std::vector<ReadNotice> refused;
     ProfileStore::ReadRecord(profile, record, &refused);
     // The first-run figure stands in, never 0, and the user is told which field it was.
     QCOMPARE(record.m_purchasePrice.m_value, 200000.0);

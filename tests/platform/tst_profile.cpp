@@ -24,10 +24,10 @@ const QString Section = QStringLiteral("ZANT");
 
 // A profile that reads one entry as a user would have typed it and passes everything else on:
 // reading the record through it is the record with that one field edited.
-class CEditedProfile final : public IProfile
+class EditedProfile final : public IProfile
 {
 public:
-    CEditedProfile(IProfile &base, QString entry, QString text)
+    EditedProfile(IProfile &base, QString entry, QString text)
         : m_base(base), m_entry(std::move(entry)), m_text(std::move(text))
     {
     }
@@ -51,39 +51,39 @@ private:
     QString m_text;
 };
 
-struct CCopy
+struct ProfileCopy
 {
     CAppSettings settings;
     CDealRecord record;
 };
 
-CCopy Read(IProfile &profile)
+ProfileCopy Read(IProfile &profile)
 {
-    CCopy copy;
+    ProfileCopy copy;
     ProfileStore::ReadSettings(profile, copy.settings);
     ProfileStore::ReadRecord(profile, copy.record);
     return copy;
 }
 
-void Write(IProfile &profile, const CCopy &copy);
+void Write(IProfile &profile, const ProfileCopy &copy);
 
 // What the user changed in the window while the copy ran: one field, the rest as the copy has it.
-void Edit(CCopy &copy, const QString &entry, const QString &text)
+void Edit(ProfileCopy &copy, const QString &entry, const QString &text)
 {
     CMemoryProfile own;
     Write(own, copy);
-    CEditedProfile edited(own, entry, text);
+    EditedProfile edited(own, entry, text);
     copy = Read(edited);
 }
 
-void Write(IProfile &profile, const CCopy &copy)
+void Write(IProfile &profile, const ProfileCopy &copy)
 {
     ProfileStore::WriteSettings(profile, copy.settings);
     ProfileStore::WriteRecord(profile, copy.record);
 }
 
 // Everything a copy holds, each figure as en_US shows it.
-QStringList Described(const CCopy &copy)
+QStringList Described(const ProfileCopy &copy)
 {
     CLocaleServices::PinLocale(QStringLiteral("en_US"));
     const CDealRecord &r = copy.record;
@@ -113,7 +113,7 @@ QString FreshProfile(const QString &name)
     QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quenwick"), name).clear();
     CSettingsProfile profile(name);
     QFile::remove(profile.FileName());
-    CCopy first;
+    ProfileCopy first;
     first.settings = CAppSettings::Defaults();
     first.record = ProfileStore::FirstRunRecord();
     Write(profile, first);
@@ -133,7 +133,7 @@ int RunCopy(int argc, char **argv)
         return 2;
     CLocaleServices::PinLocale(args.at(3));
     CSettingsProfile profile(args.at(2));
-    CCopy copy = Read(profile);
+    ProfileCopy copy = Read(profile);
     std::cout << "read" << std::endl;
     std::string go;
     std::getline(std::cin, go);
@@ -243,16 +243,16 @@ void TestProfile::copiesEndingTogether()
 
     CLocaleServices::PinLocale(firstLocale);
     CSettingsProfile firstProfile(name);
-    CCopy first = Read(firstProfile);
+    ProfileCopy first = Read(firstProfile);
     CLocaleServices::PinLocale(secondLocale);
     CSettingsProfile secondProfile(name);
-    CCopy second = Read(secondProfile);
+    ProfileCopy second = Read(secondProfile);
 
-    CCopy expected;
+    ProfileCopy expected;
     {
         CSettingsProfile stored(name);
-        CEditedProfile withFirst(stored, firstEntry, firstText);
-        CEditedProfile withBoth(withFirst, secondEntry, secondText);
+        EditedProfile withFirst(stored, firstEntry, firstText);
+        EditedProfile withBoth(withFirst, secondEntry, secondText);
         expected = Read(secondKept ? static_cast<IProfile &>(withBoth) : withFirst);
     }
 
@@ -284,11 +284,11 @@ void TestProfile::copiesInTwoProcesses()
     const QString name = QStringLiteral("tst_profile_processes");
     const QString path = FreshProfile(name);
 
-    CCopy expected;
+    ProfileCopy expected;
     {
         CSettingsProfile stored(name);
-        CEditedProfile withFirst(stored, firstEntry, firstText);
-        CEditedProfile withBoth(withFirst, secondEntry, secondText);
+        EditedProfile withFirst(stored, firstEntry, firstText);
+        EditedProfile withBoth(withFirst, secondEntry, secondText);
         expected = Read(secondKept ? static_cast<IProfile &>(withBoth) : withFirst);
     }
 
