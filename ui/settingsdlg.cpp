@@ -68,27 +68,27 @@ void CSettingsDlg::accept()
 void CSettingsDlg::exchangeData(bool save)
 {
     if (save) {
-        m_labelsColor = m_cbLabels->GetSelectedColor();
-        m_evenRowsColor = m_cbEvenRows->GetSelectedColor();
-        m_oddRowsColor = m_cbOddRows->GetSelectedColor();
-        m_oddRowsCalcColor = m_cbOddRowsCalc->GetSelectedColor();
-        m_fontName = m_ui->fontName->text();
-        m_fontSize = m_ui->fontSize->currentIndex() < 0 ? QString()
+        m_settings.m_labelsColor = m_cbLabels->GetSelectedColor();
+        m_settings.m_evenRowsColor = m_cbEvenRows->GetSelectedColor();
+        m_settings.m_oddRowsColor = m_cbOddRows->GetSelectedColor();
+        m_settings.m_oddRowsCalcColor = m_cbOddRowsCalc->GetSelectedColor();
+        m_settings.m_fontName = m_ui->fontName->text();
+        m_settings.m_fontSize = m_ui->fontSize->currentIndex() < 0 ? QString()
                                                             : m_ui->fontSize->currentText();
-        m_calculatorCommand = m_ui->calcCmd->text();
+        m_settings.m_calculatorCommand = m_ui->calcCmd->text();
         return;
     }
 
     if (m_cbLabels->count() == 0)
         FillLists();
-    m_cbLabels->SelectColor(m_labelsColor);
-    m_cbEvenRows->SelectColor(m_evenRowsColor);
-    m_cbOddRows->SelectColor(m_oddRowsColor);
-    m_cbOddRowsCalc->SelectColor(m_oddRowsCalcColor);
-    m_ui->fontName->setText(m_fontName);
+    m_cbLabels->SelectColor(m_settings.m_labelsColor);
+    m_cbEvenRows->SelectColor(m_settings.m_evenRowsColor);
+    m_cbOddRows->SelectColor(m_settings.m_oddRowsColor);
+    m_cbOddRowsCalc->SelectColor(m_settings.m_oddRowsCalcColor);
+    m_ui->fontName->setText(m_settings.m_fontName);
     // The whole text, ignoring case; an unknown size leaves the list without selection.
-    m_ui->fontSize->setCurrentIndex(m_ui->fontSize->findText(m_fontSize, Qt::MatchFixedString));
-    m_ui->calcCmd->setText(m_calculatorCommand);
+    m_ui->fontSize->setCurrentIndex(m_ui->fontSize->findText(m_settings.m_fontSize, Qt::MatchFixedString));
+    m_ui->calcCmd->setText(m_settings.m_calculatorCommand);
 }
 
 void CSettingsDlg::FillLists()
@@ -111,28 +111,6 @@ void CSettingsDlg::OnReset()
 
     SetSettings(CAppSettings::Defaults());
     exchangeData(false);
-}
-
-void CSettingsDlg::SetSettings(const CAppSettings &settings)
-{
-    m_calculatorCommand = settings.m_calculatorCommand;
-    m_fontName = settings.m_fontName;
-    m_fontSize = settings.m_fontSize;
-    m_labelsColor = settings.m_labelsColor;
-    m_evenRowsColor = settings.m_evenRowsColor;
-    m_oddRowsColor = settings.m_oddRowsColor;
-    m_oddRowsCalcColor = settings.m_oddRowsCalcColor;
-}
-
-void CSettingsDlg::GetSettings(CAppSettings &settings) const
-{
-    settings.m_calculatorCommand = m_calculatorCommand;
-    settings.m_fontName = m_fontName;
-    settings.m_fontSize = m_fontSize;
-    settings.m_labelsColor = m_labelsColor;
-    settings.m_evenRowsColor = m_evenRowsColor;
-    settings.m_oddRowsColor = m_oddRowsColor;
-    settings.m_oddRowsCalcColor = m_oddRowsCalcColor;
 }
 
 void CSettingsDlg::OnMeasureItem()

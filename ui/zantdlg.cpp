@@ -517,7 +517,7 @@ void CZANTDlg::OnToolsSettings()
     dlg.SetSettings(m_app.Settings());
     // Cancelled settings change nothing; confirmed ones apply from the next report.
     if (dlg.exec() == QDialog::Accepted)
-        dlg.GetSettings(m_app.Settings());
+        m_app.Settings() = dlg.settings();
 }
 
 void CZANTDlg::OnHelpAbout()

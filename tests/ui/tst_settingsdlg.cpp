@@ -41,26 +41,12 @@ CAppSettings SomeSettings()
 // What the main dialog does around the settings dialog.
 void CopyIn(CSettingsDlg &dlg, const CAppSettings &s)
 {
-    dlg.m_calculatorCommand = s.m_calculatorCommand;
-    dlg.m_fontName = s.m_fontName;
-    dlg.m_fontSize = s.m_fontSize;
-    dlg.m_labelsColor = s.m_labelsColor;
-    dlg.m_evenRowsColor = s.m_evenRowsColor;
-    dlg.m_oddRowsColor = s.m_oddRowsColor;
-    dlg.m_oddRowsCalcColor = s.m_oddRowsCalcColor;
+    dlg.SetSettings(s);
 }
 
 CAppSettings CopyOut(const CSettingsDlg &dlg)
 {
-    CAppSettings s;
-    s.m_calculatorCommand = dlg.m_calculatorCommand;
-    s.m_fontName = dlg.m_fontName;
-    s.m_fontSize = dlg.m_fontSize;
-    s.m_labelsColor = dlg.m_labelsColor;
-    s.m_evenRowsColor = dlg.m_evenRowsColor;
-    s.m_oddRowsColor = dlg.m_oddRowsColor;
-    s.m_oddRowsCalcColor = dlg.m_oddRowsCalcColor;
-    return s;
+    return dlg.settings();
 }
 
 } // namespace
@@ -117,9 +103,9 @@ private slots:
     {
         QCOMPARE(m_dlg->property("helpContext").value<HelpTopic>(), HelpTopic::SettingsDialog);
         QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Settings"));
-        QVERIFY(m_dlg->m_calculatorCommand.isEmpty());
-        QVERIFY(m_dlg->m_fontName.isEmpty());
-        QVERIFY(m_dlg->m_fontSize.isEmpty());
+        QVERIFY(m_dlg->settings().m_calculatorCommand.isEmpty());
+        QVERIFY(m_dlg->settings().m_fontName.isEmpty());
+        QVERIFY(m_dlg->settings().m_fontSize.isEmpty());
         QVERIFY(Child<QPushButton>("okButton")->isDefault());
         QVERIFY(!Child<QPushButton>("resetButton")->isDefault());
 
@@ -208,7 +194,7 @@ private slots:
         Open(settings);
         QCOMPARE(Child<QComboBox>("fontSize")->currentIndex(), shown);
         Click("okButton");
-        QCOMPARE(m_dlg->m_fontSize, returned);
+        QCOMPARE(m_dlg->settings().m_fontSize, returned);
     }
 
     void editsAndColoursComeBackOnOk()
@@ -243,7 +229,7 @@ private slots:
         Open(SomeSettings());
         Combo("oddCalcColor")->setCurrentIndex(-1);
         Click("okButton");
-        QCOMPARE(m_dlg->m_oddRowsCalcColor, BgrColor(0xffffffff));
+        QCOMPARE(m_dlg->settings().m_oddRowsCalcColor, BgrColor(0xffffffff));
     }
 
     void cancelAndEscapeReadNothing()
