@@ -1,8 +1,8 @@
 #include "analysis/analysisexport.h"
 
-#include "model/dealfields.h"
-#include "platform/localeservices.h"
-#include "analysis/measures.h"
+#include "core/dealfields.h"
+#include "core/localeservices.h"
+#include "core/measures.h"
 #include "textio/textformat.h"
 
 #include <QCoreApplication>

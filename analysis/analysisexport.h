@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/loananalysis.h"
+#include "core/loananalysis.h"
 
 #include <QByteArray>
 #include <QJsonObject>

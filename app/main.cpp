@@ -1,4 +1,4 @@
-#include "model/product.h"
+#include "core/product.h"
 #include "app/program.h"
 #include "platform/translations.h"
 

@@ -2,7 +2,7 @@
 
 #include "ui/appicon.h"
 #include "platform/folders.h"
-#include "model/product.h"
+#include "core/product.h"
 #include "platform/profile.h"
 #include "platform/shell.h"
 #include "platform/translations.h"

@@ -3,15 +3,15 @@
 // or JSON document.
 
 #include "analysis/analysisexport.h"
-#include "model/appsettings.h"
+#include "core/appsettings.h"
 #include "app/commandfiles.h"
 #include "exchange/exchangefile.h"
 #include "textio/fileexception.h"
-#include "analysis/loananalysis.h"
-#include "model/product.h"
+#include "core/loananalysis.h"
+#include "core/product.h"
 #include "platform/profile.h"
-#include "model/profilestore.h"
-#include "model/readnotice.h"
+#include "platform/profilestore.h"
+#include "core/readnotice.h"
 #include "report/report.h"
 #include "textio/savefile.h"
 #include "platform/translations.h"
@@ -143,11 +143,12 @@ int WriteHtml(const CCommand &command, const CFileName &input, const CFileName &
     if (const int read = ReadDeal(input, record); read != Success)
         return read;
     const bool written = CommandFiles::WriteOutput(reportName, [&](const QString &path) {
-        CReport report(record, command.settings, nullptr);
-        if (report.Create(path))
+        CReport report(record, command.settings);
+        QString error;
+        if (report.Create(path, &error))
             return true;
         // Told by the report's name, not by the path it was written through.
-        PrintError(report.LastError().replace(path, reportName.shown));
+        PrintError(error.replace(path, reportName.shown));
         return false;
     });
     return written ? Success : FileError;

@@ -5,8 +5,8 @@
 #include "platform/folders.h"
 #include "platform/help.h"
 #include "platform/profile.h"
-#include "model/profilestore.h"
-#include "platform/prompt.h"
+#include "platform/profilestore.h"
+#include "ui/prompt.h"
 #include "platform/shell.h"
 #include "ui/waitcursor.h"
 #include "ui/zantdlg.h"
@@ -90,7 +90,7 @@ bool CZANTApp::ExportDeal(CZANTDlg &dlg)
         ExchangeFile::Export(dlg, path);
         return true;
     } catch (const CFileException &exception) {
-        exception.ReportError(prompt);
+        prompt.Warn(exception.Message());
     } catch (const std::bad_alloc &) {
         prompt.MessageBox(QCoreApplication::translate("CZANTDlg", "Out of memory."),
                           IPrompt::Buttons::Ok, IPrompt::Icon::Warning);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/appsettings.h"
+#include "core/appsettings.h"
 #include "ui/apphost.h"
 
 #include <QObject>

@@ -1,11 +1,11 @@
 // The loan analysis of the five-loan example: every measure and the monthly schedule of all five
 // loans, as the Loan Analysis window and zantoria-report --format=json compute them.
 
-#include "model/dealrecord.h"
+#include "core/dealrecord.h"
 #include "exchange/exchangefile.h"
-#include "analysis/loananalysis.h"
-#include "platform/localeservices.h"
-#include "model/profilestore.h"
+#include "core/loananalysis.h"
+#include "core/localeservices.h"
+#include "platform/profilestore.h"
 
 #include <benchmark/benchmark.h>
 

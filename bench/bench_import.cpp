@@ -1,10 +1,10 @@
 // Import throughput: a generated deal file of about 15 MB (a deal file is read up to 16 MiB),
 // valid entries and comment lines, read from disk and imported into one record, as the Import command does.
 
-#include "model/dealrecord.h"
+#include "core/dealrecord.h"
 #include "exchange/exchangefile.h"
-#include "platform/localeservices.h"
-#include "model/profilestore.h"
+#include "core/localeservices.h"
+#include "platform/profilestore.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,11 +2,11 @@
 // The page is saved through QSaveFile, which syncs the file to its disk; the runs on /dev/shm
 // (tmpfs, where the sync costs nothing) show how much of the time that is.
 
-#include "model/appsettings.h"
-#include "model/dealrecord.h"
+#include "core/appsettings.h"
+#include "core/dealrecord.h"
 #include "exchange/exchangefile.h"
-#include "platform/localeservices.h"
-#include "model/profilestore.h"
+#include "core/localeservices.h"
+#include "platform/profilestore.h"
 #include "report/report.h"
 
 #include <QDateTime>
@@ -41,7 +41,7 @@ void BM_ReportCreate(benchmark::State &state)
     const auto folder = tmpfs ? std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/zant-bench-XXXXXX"))
                               : std::make_unique<QTemporaryDir>();
     const QString path = folder->filePath(QStringLiteral("report.htm"));
-    CReport report(record, settings, nullptr);
+    CReport report(record, settings);
     report.SetClock(QDateTime(QDate(2024, 5, 1), QTime(12, 0)));
     for (auto _ : state) {
         if (!report.Create(path)) {

@@ -1,7 +1,7 @@
 // Parse and Format of one figure of each kind, as leaving an edit does it, in en_US.
 
-#include "platform/localeservices.h"
-#include "model/value.h"
+#include "core/localeservices.h"
+#include "core/value.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,7 @@
 
 #include "startupclock.h"
 
-#include "model/product.h"
+#include "core/product.h"
 #include "app/program.h"
 
 #include <QApplication>

@@ -1,13 +1,13 @@
 // The deal-file import, on the same path as the Import command: any bytes, read into a record;
 // whatever was read must export to a file that imports again without an error.
 
-#include "model/dealfields.h"
-#include "model/dealrecord.h"
+#include "core/dealfields.h"
+#include "core/dealrecord.h"
 #include "exchange/exchangefile.h"
 #include "textio/fileexception.h"
 #include "fuzzsupport.h"
-#include "platform/localeservices.h"
-#include "model/profilestore.h"
+#include "core/localeservices.h"
+#include "platform/profilestore.h"
 #include "textio/stdiofile.h"
 #include "textio/textformat.h"
 

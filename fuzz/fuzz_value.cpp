@@ -3,8 +3,8 @@
 // program relies on.
 
 #include "fuzzsupport.h"
-#include "platform/localeservices.h"
-#include "model/value.h"
+#include "core/localeservices.h"
+#include "core/value.h"
 
 #include <cmath>
 #include <cstdint>

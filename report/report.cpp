@@ -1,11 +1,10 @@
 #include "report/report.h"
 
-#include "model/dealrecord.h"
+#include "core/dealrecord.h"
 #include "textio/fileexception.h"
-#include "platform/localeservices.h"
-#include "model/product.h"
-#include "report/profit.h"
-#include "platform/prompt.h"
+#include "core/localeservices.h"
+#include "core/product.h"
+#include "core/profit.h"
 #include "textio/textfile.h"
 
 #include <QCoreApplication>
@@ -218,8 +217,8 @@ QString CssFontSize(const QString &fontSize)
     return safe;
 }
 
-CReport::CReport(const CDealRecord &record, const CAppSettings &settings, IPrompt *prompt)
-    : m_record(record), m_settings(settings), m_prompt(prompt)
+CReport::CReport(const CDealRecord &record, const CAppSettings &settings)
+    : m_record(record), m_settings(settings)
 {
 }
 
@@ -230,27 +229,22 @@ void CReport::SetClock(const QDateTime &localDateTime)
     m_clock = localDateTime;
 }
 
-bool CReport::Create(const QString &path)
+bool CReport::Create(const QString &path, QString *error)
 {
-    m_lastError.clear();
+    QString message;
     try {
         CTextFile file(path, CTextFile::Encoding::Utf8);
         WritePage(file);
         file.Close();
         return true;
     } catch (const CFileException &e) {
-        Fail(e.Message());
+        message = e.Message();
     } catch (const std::bad_alloc &) {
-        Fail(QCoreApplication::translate("CReport", "Out of memory."));
+        message = QCoreApplication::translate("CReport", "Out of memory.");
     }
+    if (error)
+        *error = message;
     return false;
-}
-
-void CReport::Fail(const QString &message)
-{
-    m_lastError = message;
-    if (m_prompt)
-        m_prompt->MessageBox(message, IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
 }
 
 void CReport::WritePage(CTextFile &file) const

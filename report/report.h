@@ -1,45 +1,37 @@
 #pragma once
 
-#include "model/appsettings.h"
+#include "core/appsettings.h"
 
 #include <QDateTime>
 #include <QString>
 
 struct CDealRecord;
 class CTextFile;
-class IPrompt;
-
 // Writes the profit report: one XHTML page with the property's figures, the five
 // loans side by side and the figures computed for each loan, styled with the report settings. The page is
 // UTF-8 with CR LF line ends and replaces an earlier report atomically.
 class CReport
 {
 public:
-    // prompt: where a failure is shown; nullptr shows nothing (LastError still tells).
-    CReport(const CDealRecord &record, const CAppSettings &settings, IPrompt *prompt);
+    CReport(const CDealRecord &record, const CAppSettings &settings);
     virtual ~CReport();
     CReport(const CReport &) = delete;
     CReport &operator=(const CReport &) = delete;
 
     // Writes the whole page to path. True when it was written and closed; false after a file
-    // error or lack of memory, whose message box has then been shown, and the earlier file at
-    // path is left as it was.
-    bool Create(const QString &path);
+    // error or lack of memory, with its message in *error, and the earlier file at path is left
+    // as it was.
+    bool Create(const QString &path, QString *error = nullptr);
 
     // Tests: the local date and time the report reads instead of the clock.
     void SetClock(const QDateTime &localDateTime);
-    // The message of the last failure of Create, empty after a success.
-    [[nodiscard]] QString LastError() const { return m_lastError; }
 
 private:
     void WritePage(CTextFile &file) const;
-    void Fail(const QString &message);
 
     const CDealRecord &m_record;
     const CAppSettings &m_settings;
-    IPrompt *m_prompt;
     QDateTime m_clock;
-    QString m_lastError;
 };
 
 // The text with '"', '&', '<' and '>' replaced by their entities; the apostrophe stays.

@@ -1,6 +1,5 @@
 #include "textio/fileexception.h"
 
-#include "platform/prompt.h"
 #include "textio/stdiofile.h"
 
 #include <QCoreApplication>
@@ -55,11 +54,6 @@ QString CFileException::Message() const
 {
     // One pass from the left: a path that holds "%1" itself is not replaced again.
     return CauseText(m_cause).replace(QLatin1String("%1"), m_fileName);
-}
-
-void CFileException::ReportError(IPrompt &prompt) const
-{
-    prompt.MessageBox(Message(), IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
 }
 
 const char *CFileException::what() const noexcept

@@ -5,7 +5,6 @@
 #include <exception>
 #include <string>
 
-class IPrompt;
 
 // A file error: what went wrong (the cause) and the file it concerns. Reporting it shows the
 // cause's text with "%1" replaced by the path, in a message box with an OK button and a warning
@@ -37,8 +36,6 @@ public:
 
     // The cause's text, translated, with every "%1" replaced by m_fileName.
     [[nodiscard]] QString Message() const;
-    // Shows Message() with an OK button and a warning icon.
-    void ReportError(IPrompt &prompt) const;
 
     // The cause's text with its "%1" placeholder, translated ("%1 was not found.").
     [[nodiscard]] static QString CauseText(Cause cause);

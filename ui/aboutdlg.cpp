@@ -3,7 +3,7 @@
 #include "ui/appicon.h"
 #include "ui/dialogunits.h"
 #include "platform/help.h"
-#include "model/product.h"
+#include "core/product.h"
 #include "platform/shell.h"
 #include "ui_aboutdlg.h"
 

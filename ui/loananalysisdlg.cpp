@@ -3,11 +3,11 @@
 #include "analysis/analysisexport.h"
 #include "textio/fileexception.h"
 #include "platform/help.h"
-#include "platform/localeservices.h"
-#include "analysis/measures.h"
-#include "platform/prompt.h"
+#include "core/localeservices.h"
+#include "core/measures.h"
+#include "ui/prompt.h"
 #include "textio/savefile.h"
-#include "model/value.h"
+#include "core/value.h"
 #include "ui/waitcursor.h"
 
 #include <QBarSet>
@@ -754,14 +754,14 @@ void CLoanAnalysisDlg::OnSavePdf()
             pdf = drawn.readAll();
     }
     if (pdf.isEmpty()) {
-        CFileException(CFileException::diskFull, drawn.fileName()).ReportError(m_prompt);
+        m_prompt.Warn(CFileException(CFileException::diskFull, drawn.fileName()).Message());
         return;
     }
     try {
         const std::unique_ptr<QSaveFile> file = SaveFile::Open(path);
         SaveFile::WriteAndCommit(*file, pdf);
     } catch (const CFileException &exception) {
-        exception.ReportError(m_prompt);
+        m_prompt.Warn(exception.Message());
     }
 }
 
@@ -775,7 +775,7 @@ void CLoanAnalysisDlg::ExportCsv(const QString &title, const QByteArray &csv)
         const std::unique_ptr<QSaveFile> file = SaveFile::Open(path);
         SaveFile::WriteAndCommit(*file, csv);
     } catch (const CFileException &exception) {
-        exception.ReportError(m_prompt);
+        m_prompt.Warn(exception.Message());
     }
 }
 

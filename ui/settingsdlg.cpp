@@ -1,9 +1,10 @@
 #include "ui/settingsdlg.h"
 
 #include "ui/colorcombobox.h"
+#include "platform/profilestore.h"
 #include "ui/dialogunits.h"
 #include "platform/help.h"
-#include "platform/prompt.h"
+#include "ui/prompt.h"
 #include "ui_settingsdlg.h"
 
 #include <QEvent>
@@ -109,7 +110,7 @@ void CSettingsDlg::OnReset()
         != IPrompt::Yes)
         return;
 
-    SetSettings(CAppSettings::Defaults());
+    SetSettings(ProfileStore::DefaultSettings());
     exchangeData(false);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/appsettings.h" // BgrColor
+#include "core/appsettings.h" // BgrColor
 
 #include <QDialog>
 #include <QString>

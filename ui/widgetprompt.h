@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/prompt.h"
+#include "ui/prompt.h"
 
 // Message boxes and file dialogs on Qt Widgets, owned by the window that is active when asked.
 class CWidgetPrompt final : public IPrompt

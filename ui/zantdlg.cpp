@@ -2,15 +2,15 @@
 
 #include "ui/aboutdlg.h"
 #include "ui/apphost.h"
-#include "model/appsettings.h"
-#include "model/dealfields.h"
+#include "core/appsettings.h"
+#include "core/dealfields.h"
 #include "ui/dialogunits.h"
 #include "exchange/exchangefile.h"
 #include "textio/fileexception.h"
 #include "ui/loananalysisdlg.h"
 #include "platform/profile.h"
-#include "platform/prompt.h"
-#include "model/readnotice.h"
+#include "ui/prompt.h"
+#include "core/readnotice.h"
 #include "report/report.h"
 #include "ui/settingsdlg.h"
 #include "platform/shell.h"
@@ -123,7 +123,7 @@ void CZANTDlg::showFields(bool perLoan)
         if (bound.field->isText())
             bound.edit->setText(bound.field->text(*this, m_shownLoan));
         else
-            bound.field->figure(*this, m_shownLoan).ToWindow(bound.edit);
+            bound.edit->setText(bound.field->figure(*this, m_shownLoan).Format());
     }
 }
 
@@ -135,7 +135,7 @@ void CZANTDlg::storeFields(bool perLoan)
         if (bound.field->isText())
             bound.field->text(*this, m_shownLoan) = bound.edit->text();
         else
-            bound.field->figure(*this, m_shownLoan).FromWindow(bound.edit);
+            bound.edit->setText(bound.field->figure(*this, m_shownLoan).TakeTyped(bound.edit->text()));
     }
 }
 
@@ -313,7 +313,7 @@ CValue &CZANTDlg::FieldOf(QLineEdit *edit)
 
 void CZANTDlg::OnKillFocusValue(QLineEdit *edit)
 {
-    FieldOf(edit).FromWindow(edit);
+    edit->setText(FieldOf(edit).TakeTyped(edit->text()));
     emit RecordChanged();
 }
 
@@ -334,8 +334,13 @@ void CZANTDlg::OnCreateReport()
     if (!m_app.GetDataFolder(path))
         return;
     path = QDir(path).filePath(QStringLiteral("ZANT.htm"));
-    CReport report(*this, m_app.Settings(), m_app.Services().prompt);
-    if (report.Create(path) && !m_app.Services().shell->OpenDocument(path)) {
+    CReport report(*this, m_app.Settings());
+    QString error;
+    if (!report.Create(path, &error)) {
+        m_app.Services().prompt->Warn(error);
+        return;
+    }
+    if (!m_app.Services().shell->OpenDocument(path)) {
         m_app.Services().prompt->MessageBox(
             tr("The report was saved as %1, but no web browser could be started to show it. "
                "Open that file in your browser.")
@@ -427,7 +432,7 @@ bool CZANTDlg::ImportFile(const QString &path)
     if (error)
         prompt.MessageBox(error->Message(path), IPrompt::Buttons::Ok, IPrompt::Icon::Error);
     if (fileError)
-        fileError->ReportError(prompt);
+        prompt.Warn(fileError->Message());
     if (outOfMemory)
         ReportOutOfMemory(prompt);
     // What was read before a faulty line stays, and the edits show it.
@@ -457,7 +462,7 @@ void CZANTDlg::OnFileExport()
         }
     }
     if (fileError)
-        fileError->ReportError(prompt);
+        prompt.Warn(fileError->Message());
     if (outOfMemory)
         ReportOutOfMemory(prompt);
     if (!fileError && !outOfMemory)

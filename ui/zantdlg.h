@@ -8,8 +8,8 @@
 // deal files, CSettingsDlg edits the application's settings, and the application object (an
 // IAppHost) supplies the data folder, the calculator, the help and the platform services.
 
-#include "model/dealrecord.h"
-#include "model/recentfiles.h"
+#include "core/dealrecord.h"
+#include "platform/recentfiles.h"
 
 #include <QDialog>
 #include <QPointer>

@@ -1,8 +1,8 @@
 #include "analysis/analysisexport.h"
-#include "platform/localeservices.h"
-#include "analysis/loananalysis.h"
-#include "analysis/measures.h"
-#include "report/profit.h"
+#include "core/localeservices.h"
+#include "core/loananalysis.h"
+#include "core/measures.h"
+#include "core/profit.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,5 +1,6 @@
 #include "apptestsupport.h"
-#include "platform/localeservices.h"
+#include "core/localeservices.h"
+#include "platform/profilestore.h"
 #include "ui/zantdlg.h"
 
 #include <QAction>
@@ -54,7 +55,7 @@ void TestApp::firstRunWritesEveryEntry()
     file.beginGroup(QStringLiteral("ZANT"));
     QStringList keys = file.childKeys();
     QCOMPARE(keys.size(), 40);
-    QCOMPARE(file.value("CalcCmd").toString(), CAppSettings::Defaults().m_calculatorCommand);
+    QCOMPARE(file.value("CalcCmd").toString(), ProfileStore::DefaultSettings().m_calculatorCommand);
     QCOMPARE(file.value("FontName").toString(), QStringLiteral("Tahoma,Arial,sans-serif"));
     QCOMPARE(file.value("FontSize").toString(), QStringLiteral("small"));
     QCOMPARE(file.value("LabelsColor").toString(), QStringLiteral("13434879"));

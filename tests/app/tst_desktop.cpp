@@ -1,7 +1,7 @@
 #include "apptestsupport.h"
-#include "platform/localeservices.h"
+#include "core/localeservices.h"
 #include "app/program.h"
-#include "model/recentfiles.h"
+#include "platform/recentfiles.h"
 #include "testfiles.h"
 #include "ui/zantdlg.h"
 

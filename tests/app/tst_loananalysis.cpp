@@ -1,9 +1,9 @@
 #include "apptestsupport.h"
 #include "ui/loananalysisdlg.h"
-#include "platform/localeservices.h"
+#include "core/localeservices.h"
 #include "testfiles.h"
 #include "platform/translations.h"
-#include "model/value.h"
+#include "core/value.h"
 #include "ui/zantdlg.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "apptestsupport.h"
-#include "platform/localeservices.h"
+#include "core/localeservices.h"
 #include "app/program.h"
 #include "ui/zantdlg.h"
 

@@ -2,7 +2,7 @@
 #include "apptestsupport.h"
 #include "ui/dialogunits.h"
 #include "platform/help.h"
-#include "platform/localeservices.h"
+#include "core/localeservices.h"
 #include "ui/settingsdlg.h"
 #include "ui/zantdlg.h"
 

@@ -1,24 +1,33 @@
-# Fails when a source file includes a folder its layer may not reach, or when a folder below the
-# user interface includes a widget header. Run as: cmake -DSOURCE_DIR=<tree> -P checklayers.cmake
+# Fails when a source file includes a folder its layer may not reach, when the engine (core/)
+# includes anything beyond Qt Core, ICU and the standard library, or when a folder below the user
+# interface includes a widget header. Run as: cmake -DSOURCE_DIR=<tree> -P checklayers.cmake
 cmake_minimum_required(VERSION 3.21)
-set(reaches_platform platform)
-set(reaches_model platform model)
-set(reaches_textio platform textio)
-set(reaches_report platform model textio report)
-set(reaches_exchange platform model textio exchange)
-set(reaches_analysis platform model textio report analysis)
-set(reaches_ui platform model textio report exchange analysis ui)
-set(reaches_app platform model textio report exchange analysis ui app)
-set(below_ui platform model textio report exchange analysis)
+set(reaches_core core)
+set(reaches_textio textio)
+set(reaches_platform core platform)
+set(reaches_report core textio report)
+set(reaches_exchange core textio exchange)
+set(reaches_analysis core textio analysis)
+set(reaches_ui core platform textio report exchange analysis ui)
+set(reaches_app core platform textio report exchange analysis ui app)
+set(below_ui core platform textio report exchange analysis)
+# Qt Core's own headers; anything else starting with Q (QtGui, QtWidgets…) is not the engine's.
+set(qt_core_headers QByteArray QChar QCoreApplication QDate QDateTime QDebug QDir QFile QFileInfo
+    QHash QList QLocale QMap QObject QRegularExpression QSaveFile QSet QString QStringDecoder
+    QStringList QStringView QTemporaryFile QTextStream QTime QVariant QVector QtGlobal QtMath)
 
 set(problems "")
-foreach(folder platform model textio report exchange analysis ui app)
+foreach(folder core textio platform report exchange analysis ui app)
     file(GLOB sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
     foreach(source IN LISTS sources)
         file(STRINGS ${source} includes REGEX "^#include ")
         foreach(line IN LISTS includes)
             if(line MATCHES "^#include \"([a-z]+)/" AND NOT CMAKE_MATCH_1 IN_LIST reaches_${folder})
                 string(APPEND problems "${source}: ${line} (${folder}/ may not reach ${CMAKE_MATCH_1}/)\n")
+            endif()
+            if(folder STREQUAL "core" AND line MATCHES "^#include <(Q[A-Za-z]*)>"
+               AND NOT CMAKE_MATCH_1 IN_LIST qt_core_headers)
+                string(APPEND problems "${source}: ${line} (the engine uses Qt Core only)\n")
             endif()
             if(folder IN_LIST below_ui AND line MATCHES "<Qt?Widgets|<Q(Widget|Dialog|MessageBox|FileDialog|LineEdit|PushButton|ComboBox|Label|Table|Chart|Printer|Application)")
                 string(APPEND problems "${source}: ${line} (only ui/ and app/ use widgets)\n")

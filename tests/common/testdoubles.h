@@ -2,7 +2,7 @@
 
 #include "platform/folders.h"
 #include "platform/profile.h"
-#include "platform/prompt.h"
+#include "ui/prompt.h"
 #include "platform/shell.h"
 
 #include <QMap>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/dealfields.h"
-#include "model/dealrecord.h"
+#include "core/dealfields.h"
+#include "core/dealrecord.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
-#include "model/figurelocales.h"
-#include "platform/localeservices.h"
+#include "core/figurelocales.h"
+#include "core/localeservices.h"
 #include "testfiles.h"
-#include "model/value.h"
+#include "core/value.h"
 
 #include <QDate>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "model/appsettings.h"
-#include "model/dealrecord.h"
-#include "platform/localeservices.h"
+#include "core/appsettings.h"
+#include "core/dealrecord.h"
+#include "core/localeservices.h"
 #include "platform/profile.h"
-#include "model/profilestore.h"
+#include "platform/profilestore.h"
 #include "testdoubles.h"
 
 #include <QCoreApplication>

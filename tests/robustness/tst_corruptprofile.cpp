@@ -1,6 +1,7 @@
 #include "apptestsupport.h"
 #include "faulthelpers.h"
-#include "platform/localeservices.h"
+#include "platform/profilestore.h"
+#include "core/localeservices.h"
 #include "ui/zantdlg.h"
 
 #include <QFileInfo>
@@ -33,7 +34,7 @@ private slots:
 namespace {
 
 const QString Section = QStringLiteral("ZANT");
-const QString DefaultCalc = CAppSettings::Defaults().m_calculatorCommand;
+const QString DefaultCalc = ProfileStore::DefaultSettings().m_calculatorCommand;
 const QString DefaultPrice = QStringLiteral("$200,000.00");
 constexpr std::uint32_t DefaultLabels = 13434879;
 

@@ -1,6 +1,6 @@
 #include "apptestsupport.h"
 #include "faulthelpers.h"
-#include "platform/localeservices.h"
+#include "core/localeservices.h"
 #include "ui/zantdlg.h"
 
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "apptestsupport.h"
 #include "faulthelpers.h"
 #include "filelimits.h"
-#include "platform/localeservices.h"
+#include "core/localeservices.h"
 #include "textio/stdiofile.h"
 #include "ui/zantdlg.h"
 

@@ -13,7 +13,6 @@ private slots:
     void causeTexts_data();
     void causeTexts();
     void pathIsInsertedOnce();
-    void reportErrorShowsWarningWithOk();
     void whatHoldsTheMessage();
     void errnoMapping_data();
     void errnoMapping();
@@ -68,17 +67,6 @@ void TestFileException::pathIsInsertedOnce()
     // A path that holds "%1" or "%2" itself is quoted as it is.
     const CFileException e(CFileException::fileNotFound, QStringLiteral("/tmp/100%1 %2 é.zant"));
     QCOMPARE(e.Message(), QStringLiteral("/tmp/100%1 %2 é.zant was not found."));
-}
-
-void TestFileException::reportErrorShowsWarningWithOk()
-{
-    CScriptedPrompt prompt;
-    const CFileException e(CFileException::accessDenied, QStringLiteral("/r/ZANT.htm"));
-    e.ReportError(prompt);
-    QCOMPARE(prompt.m_messages.size(), 1);
-    QCOMPARE(prompt.m_messages[0].text, QStringLiteral("Access to /r/ZANT.htm was denied."));
-    QCOMPARE(prompt.m_messages[0].buttons, IPrompt::Buttons::Ok);
-    QCOMPARE(prompt.m_messages[0].icon, IPrompt::Icon::Warning);
 }
 
 void TestFileException::whatHoldsTheMessage()

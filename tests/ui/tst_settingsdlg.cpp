@@ -1,6 +1,7 @@
 #include "ui/settingsdlg.h"
 
-#include "model/appsettings.h"
+#include "core/appsettings.h"
+#include "platform/profilestore.h"
 #include "ui/colorcombobox.h"
 #include "platform/help.h"
 #include "testdoubles.h"
@@ -344,7 +345,7 @@ private slots:
 
         Click("okButton");
         const CAppSettings result = Caller(settings);
-        QCOMPARE(result, CAppSettings::Defaults());
+        QCOMPARE(result, ProfileStore::DefaultSettings());
         QVERIFY(!result.m_calculatorCommand.isEmpty());
         QCOMPARE(result.m_fontName, QStringLiteral("Tahoma,Arial,sans-serif"));
         QCOMPARE(result.m_fontSize, QStringLiteral("small"));

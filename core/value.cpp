@@ -1,10 +1,8 @@
-#include "model/value.h"
+#include "core/value.h"
 
-#include "model/figurelocales.h"
-#include "platform/localeservices.h"
+#include "core/figurelocales.h"
+#include "core/localeservices.h"
 
-#include <QObject>
-#include <QVariant>
 
 #include <unicode/uchar.h>
 
@@ -165,22 +163,17 @@ const CParseConventions &CCurrencyValue::Conventions(const CFigureLocales &local
     return CLocaleServices::MoneyConventions(locales.money, locales.currency);
 }
 
-void CValue::FromWindow(QObject *window)
+QString CValue::TakeTyped(const QString &typed)
 {
     // Used as shown, like a stored figure: a typed term of 15.5 shows and counts as 15. A figure
     // too large to show would show empty and read back as 0; the field keeps its figure instead.
     const double before = m_value;
-    Parse(window->property("text").toString());
+    Parse(typed);
     if (CanShow())
         Parse(Format());
     else
         m_value = before;
-    ToWindow(window);
-}
-
-void CValue::ToWindow(QObject *window) const
-{
-    window->setProperty("text", Format());
+    return Format();
 }
 
 QString CCurrencyValue::Format() const

@@ -1,8 +1,8 @@
-#include "model/appsettings.h"
-#include "model/dealrecord.h"
-#include "platform/localeservices.h"
+#include "core/appsettings.h"
+#include "core/dealrecord.h"
+#include "core/localeservices.h"
 #include "platform/profile.h"
-#include "model/profilestore.h"
+#include "platform/profilestore.h"
 #include "testdoubles.h"
 #include "testrecords.h"
 
@@ -170,7 +170,7 @@ void TestProfileStore::emptyProfileGivesFirstRunValues()
     ProfileStore::ReadSettings(profile, settings);
     ProfileStore::ReadRecord(profile, record);
 
-    QCOMPARE(settings, CAppSettings::Defaults());
+    QCOMPARE(settings, ProfileStore::DefaultSettings());
     QCOMPARE(settings.m_labelsColor, BgrColor(0xCCFFFF));
     QCOMPARE(settings.m_oddRowsCalcColor, BgrColor(0xFFFFCC));
     QCOMPARE(record.m_description, QString());

@@ -1,5 +1,5 @@
-#include "model/dealrecord.h"
-#include "report/profit.h"
+#include "core/dealrecord.h"
+#include "core/profit.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/value.h"
+#include "core/value.h"
 
 #include <QString>
 

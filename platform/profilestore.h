@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/dealrecord.h"
-#include "model/readnotice.h"
+#include "core/dealrecord.h"
+#include "core/readnotice.h"
 
 #include <vector>
 
@@ -22,4 +22,6 @@ void WriteRecord(IProfile &profile, const CDealRecord &record,
                  const std::vector<ReadNotice> &refused = {});
 // The record of a first run, as read from an empty profile.
 [[nodiscard]] CDealRecord FirstRunRecord();
+// The settings of a first run: the report's defaults and the desktop's calculator.
+[[nodiscard]] CAppSettings DefaultSettings();
 } // namespace ProfileStore

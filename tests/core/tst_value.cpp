@@ -1,5 +1,5 @@
-#include "platform/localeservices.h"
-#include "model/value.h"
+#include "core/localeservices.h"
+#include "core/value.h"
 
 #include <QTest>
 
@@ -104,7 +104,7 @@ private slots:
     void formatOtherLocales();
     void everyLocaleRoundTrip_data();
     void everyLocaleRoundTrip();
-    void windowTransfers();
+    void typedFiguresAreUsedAsShown();
     void firstUseFromSeveralThreadsAtOnce();
 };
 
@@ -259,12 +259,10 @@ void TestValue::percentKeepsAThirdDecimal()
     CLocaleServices::PinLocale(locale);
     QTEST(Formatted<CPercentValue>(figure), "shown");
     // Typed and left with Tab: the rate stays as typed.
-    QObject edit;
-    edit.setProperty("text", Formatted<CPercentValue>(figure));
     CPercentValue rate;
-    rate.FromWindow(&edit);
+    const QString shown = rate.TakeTyped(Formatted<CPercentValue>(figure));
     QTEST(rate.m_value, "readBack");
-    QTEST(edit.property("text").toString(), "shown");
+    QTEST(shown, "shown");
 }
 
 void TestValue::formatOtherLocales_data()
@@ -357,38 +355,25 @@ void TestValue::everyLocaleRoundTrip()
     }
 }
 
-void TestValue::windowTransfers()
+void TestValue::typedFiguresAreUsedAsShown()
 {
-    // Any window with a "text" property will do; the dialog's edits are line edits.
-    QObject edit;
     CCurrencyValue price;
-    edit.setProperty("text", QStringLiteral("abc"));
-    price.FromWindow(&edit);
-    QCOMPARE(edit.property("text").toString(), QStringLiteral("$0.00"));
-    edit.setProperty("text", QStringLiteral("-500"));
-    price.FromWindow(&edit);
+    QCOMPARE(price.TakeTyped(QStringLiteral("abc")), QStringLiteral("$0.00"));
+    QCOMPARE(price.TakeTyped(QStringLiteral("-500")), QStringLiteral("$500.00"));
     QCOMPARE(price.m_value, 500.0);
-    QCOMPARE(edit.property("text").toString(), QStringLiteral("$500.00"));
     CIntegerValue term;
     term.m_value = 15.999;
-    term.ToWindow(&edit);
-    QCOMPARE(edit.property("text").toString(), QStringLiteral("16"));
-    // What is typed is used as the edit then shows it.
-    edit.setProperty("text", QStringLiteral("15.5"));
-    term.FromWindow(&edit);
+    QCOMPARE(term.Format(), QStringLiteral("16"));
+    QCOMPARE(term.TakeTyped(QStringLiteral("15.5")), QStringLiteral("15"));
     QCOMPARE(term.m_value, 15.0);
-    QCOMPARE(edit.property("text").toString(), QStringLiteral("15"));
-    edit.setProperty("text", QStringLiteral("0.01"));
-    term.FromWindow(&edit);
+    QCOMPARE(term.TakeTyped(QStringLiteral("0.01")), QStringLiteral("0"));
     QCOMPARE(term.m_value, 0.0);
-    edit.setProperty("text", QStringLiteral("$1,234.565"));
-    price.FromWindow(&edit);
+    QCOMPARE(price.TakeTyped(QStringLiteral("$1,234.565")), QStringLiteral("$1,234.57"));
     QCOMPARE(price.m_value, 1234.57);
     // Too large to show: the figure stays, never 0.
-    edit.setProperty("text", QStringLiteral("1") + QString(130, QLatin1Char('0')));
-    price.FromWindow(&edit);
+    QCOMPARE(price.TakeTyped(QStringLiteral("1") + QString(130, QLatin1Char('0'))),
+             QStringLiteral("$1,234.57"));
     QCOMPARE(price.m_value, 1234.57);
-    QCOMPARE(edit.property("text").toString(), QStringLiteral("$1,234.57"));
 }
 
 // The program loads a locale's data on a second thread while its window may already show figures:

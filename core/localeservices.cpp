@@ -1,4 +1,4 @@
-#include "platform/localeservices.h"
+#include "core/localeservices.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -1,6 +1,6 @@
-#include "analysis/loananalysis.h"
+#include "core/loananalysis.h"
 
-#include "report/profit.h"
+#include "core/profit.h"
 
 #include <QCoreApplication>
 

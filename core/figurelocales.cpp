@@ -1,6 +1,6 @@
-#include "model/figurelocales.h"
+#include "core/figurelocales.h"
 
-#include "platform/localeservices.h"
+#include "core/localeservices.h"
 
 #include <QRegularExpression>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "report/profit.h"
+#include "core/profit.h"
 
 #include <cmath>
 

@@ -16,8 +16,9 @@ struct CAppSettings
     BgrColor m_oddRowsColor = 0;
     BgrColor m_oddRowsCalcColor = 0;
 
-    // The defaults of a first run and of the settings dialog's Reset.
-    [[nodiscard]] static CAppSettings Defaults();
+    // The report's defaults, with calculatorCommand; a first run and the settings dialog's Reset
+    // take ProfileStore::DefaultSettings(), which finds the desktop's calculator.
+    [[nodiscard]] static CAppSettings Defaults(const QString &calculatorCommand = QString());
 };
 
 bool operator==(const CAppSettings &a, const CAppSettings &b);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/dealrecord.h"
+#include "core/dealrecord.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "model/dealfields.h"
+#include "core/dealfields.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
-#include "analysis/measures.h"
+#include "core/measures.h"
 
-#include "platform/localeservices.h"
-#include "model/value.h"
+#include "core/localeservices.h"
+#include "core/value.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "model/dealfields.h"
-#include "model/figurelocales.h"
-#include "platform/localeservices.h"
+#include "core/dealfields.h"
+#include "core/figurelocales.h"
+#include "core/localeservices.h"
 
 #include <QRegularExpression>
 #include <QSet>

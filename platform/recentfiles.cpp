@@ -1,4 +1,4 @@
-#include "model/recentfiles.h"
+#include "platform/recentfiles.h"
 
 #include "platform/profile.h"
 

@@ -1,11 +1,9 @@
-#include "model/appsettings.h"
+#include "core/appsettings.h"
 
-#include "platform/shell.h"
-
-CAppSettings CAppSettings::Defaults()
+CAppSettings CAppSettings::Defaults(const QString &calculatorCommand)
 {
     CAppSettings defaults;
-    defaults.m_calculatorCommand = DefaultCalculatorCommand();
+    defaults.m_calculatorCommand = calculatorCommand;
     defaults.m_fontName = QStringLiteral("Tahoma,Arial,sans-serif");
     defaults.m_fontSize = QStringLiteral("small");
     defaults.m_labelsColor = 0x00CCFFFF;

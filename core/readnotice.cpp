@@ -1,6 +1,6 @@
-#include "model/readnotice.h"
+#include "core/readnotice.h"
 
-#include "model/dealfields.h"
+#include "core/dealfields.h"
 
 #include <QCoreApplication>
 

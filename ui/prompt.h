@@ -3,7 +3,7 @@
 #include <QString>
 
 // Message boxes and file dialogs, behind one small interface so that tests answer them without a
-// person. The real implementation lives with the widgets; this side needs only QtCore.
+// person. Only the user interface shows messages; the layers below return theirs.
 class IPrompt
 {
 public:
@@ -16,6 +16,8 @@ public:
 
     // A message box with the application's name as caption. Returns the button pressed.
     virtual int MessageBox(const QString &text, Buttons buttons, Icon icon) = 0;
+    // A failure the user can only acknowledge: OK and a warning icon.
+    void Warn(const QString &text) { MessageBox(text, Buttons::Ok, Icon::Warning); }
     // Save As, titled with what is saved: asks before replacing an existing file; a name without
     // extension gets defaultExtension. Empty when cancelled.
     [[nodiscard]] virtual QString GetSaveFileName(const QString &title, const QString &filter,

@@ -2,7 +2,6 @@
 
 #include <QString>
 
-class QObject;
 struct CFigureLocales;
 struct CParseConventions;
 
@@ -34,11 +33,9 @@ public:
     // with the figure left as it was, when the field could not show it at all.
     [[nodiscard]] bool ReadStored(const QString &text, const CFigureLocales &locales);
 
-    // Reads the window's "text" property, parses it, and shows the figure as understood; the
-    // figure is then the one shown. Text too large to show leaves the figure as it was.
-    void FromWindow(QObject *window);
-    // Shows the figure in the window's "text" property.
-    void ToWindow(QObject *window) const;
+    // Takes what the user typed as the figure the edit will then show, and returns that text:
+    // the figure is the one shown. Text too large to show leaves the figure as it was.
+    [[nodiscard]] QString TakeTyped(const QString &typed);
 
     double m_value = 0.0;
 

@@ -1,10 +1,12 @@
-#include "model/profilestore.h"
+#include "platform/profilestore.h"
 
-#include "model/appsettings.h"
-#include "model/dealfields.h"
-#include "model/dealrecord.h"
-#include "model/figurelocales.h"
-#include "platform/localeservices.h"
+#include "platform/shell.h"
+
+#include "core/appsettings.h"
+#include "core/dealfields.h"
+#include "core/dealrecord.h"
+#include "core/figurelocales.h"
+#include "core/localeservices.h"
 #include "platform/profile.h"
 
 #include <vector>
@@ -108,7 +110,7 @@ QString StoredText(const DealField &field, int loan, const CDealRecord &record)
 
 void ProfileStore::ReadSettings(IProfile &profile, CAppSettings &settings)
 {
-    const CAppSettings defaults = CAppSettings::Defaults();
+    const CAppSettings defaults = DefaultSettings();
     for (const TextSetting &setting : TextSettings)
         settings.*setting.member = profile.GetProfileString(
             Section, QString::fromLatin1(setting.entry), defaults.*setting.member);
@@ -193,4 +195,9 @@ CDealRecord ProfileStore::FirstRunRecord()
     CDealRecord record;
     ReadRecord(empty, record);
     return record;
+}
+
+CAppSettings ProfileStore::DefaultSettings()
+{
+    return CAppSettings::Defaults(DefaultCalculatorCommand());
 }
