@@ -14,7 +14,7 @@
 
 namespace {
 
-int Decimals(MeasureUnit unit)
+int decimals(MeasureUnit unit)
 {
     switch (unit) {
     case MeasureUnit::Money:
@@ -30,7 +30,7 @@ int Decimals(MeasureUnit unit)
 }
 
 // A number for a spreadsheet: "." as the decimal point, no grouping, no exponent.
-QString Plain(double value, int decimals)
+QString plain(double value, int decimals)
 {
     // A tiny negative rounds to "-0.00": written without its sign.
     QString text = QString::number(value, 'f', decimals);
@@ -49,26 +49,26 @@ struct CsvStyle
     QString point;
 };
 
-CsvStyle ForScripts()
+CsvStyle forScripts()
 {
     return {QLatin1Char(','), QStringLiteral(".")};
 }
 
-CsvStyle ForSpreadsheets()
+CsvStyle forSpreadsheets()
 {
-    const QString point = CLocaleServices::DecimalSeparator();
+    const QString point = LocaleServices::decimalSeparator();
     return {point == QLatin1String(",") ? QLatin1Char(';') : QLatin1Char(','), point};
 }
 
-QString Number(double value, int decimals, const CsvStyle &style)
+QString number(double value, int decimals, const CsvStyle &style)
 {
-    return Plain(value, decimals).replace(QLatin1Char('.'), style.point);
+    return plain(value, decimals).replace(QLatin1Char('.'), style.point);
 }
 
 // A number as short as it is: 30 as "30", 15.5 as "15.5".
-QString Shortest(double value, const CsvStyle &style)
+QString shortest(double value, const CsvStyle &style)
 {
-    QString text = Plain(value, 6);
+    QString text = plain(value, 6);
     if (text.contains(QLatin1Char('.'))) {
         while (text.endsWith(QLatin1Char('0')))
             text.chop(1);
@@ -78,22 +78,22 @@ QString Shortest(double value, const CsvStyle &style)
     return text.replace(QLatin1Char('.'), style.point);
 }
 
-QString CsvValue(const CMeasure &measure, MeasureUnit unit, const CsvStyle &style = ForScripts())
+QString csvValue(const Measure &measure, MeasureUnit unit, const CsvStyle &style = forScripts())
 {
-    return measure.IsKnown() ? Number(measure.value, Decimals(unit), style) : QString();
+    return measure.isKnown() ? number(measure.value, decimals(unit), style) : QString();
 }
 
-QJsonValue JsonValue(const CMeasure &measure)
+QJsonValue jsonValue(const Measure &measure)
 {
-    return measure.IsKnown() ? QJsonValue(measure.value) : QJsonValue(QJsonValue::Null);
+    return measure.isKnown() ? QJsonValue(measure.value) : QJsonValue(QJsonValue::Null);
 }
 
-QJsonValue LoanNumber(int k)
+QJsonValue loanNumber(int k)
 {
     return k < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(k + 1);
 }
 
-QString Tr(const char *text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("Analysis", text);
 }
@@ -103,7 +103,7 @@ const char ByteOrderMark[] = "\xEF\xBB\xBF";
 // The figures the user typed, under their keys, with the report's labels. One unit per kind:
 // money as typed, shares as fractions (a rate of 7 % is 0.07, like the cap rate), terms in
 // years as typed. The texts have places of their own.
-std::vector<const DealField *> Inputs(bool perLoan)
+std::vector<const DealField *> inputs(bool perLoan)
 {
     std::vector<const DealField *> inputs;
     for (const DealField &field : dealFields()) {
@@ -113,51 +113,51 @@ std::vector<const DealField *> Inputs(bool perLoan)
     return inputs;
 }
 
-const std::vector<const DealField *> PropertyInputs = Inputs(false);
-const std::vector<const DealField *> LoanInputs = Inputs(true);
+const std::vector<const DealField *> PropertyInputs = inputs(false);
+const std::vector<const DealField *> LoanInputs = inputs(true);
 
-double InputValue(const DealField *input, const CDealRecord &record, int k)
+double inputValue(const DealField *input, const DealRecord &record, int k)
 {
     const double typed = input->figure(record, k).m_value;
     return input->kind == FieldKind::Percent ? typed / 100.0 : typed;
 }
 
-QString InputCell(const DealField *input, const CDealRecord &record, int k, const CsvStyle &style)
+QString inputCell(const DealField *input, const DealRecord &record, int k, const CsvStyle &style)
 {
     switch (input->kind) {
     case FieldKind::Money:
-        return Number(InputValue(input, record, k), 2, style);
+        return number(inputValue(input, record, k), 2, style);
     case FieldKind::Percent:
-        return Number(InputValue(input, record, k), Decimals(MeasureUnit::Fraction), style);
+        return number(inputValue(input, record, k), decimals(MeasureUnit::Fraction), style);
     case FieldKind::WholeNumber:
     case FieldKind::Text:
         break;
     }
-    return Shortest(InputValue(input, record, k), style);
+    return shortest(inputValue(input, record, k), style);
 }
 
-QString InputLabel(const DealField *input)
+QString inputLabel(const DealField *input)
 {
-    return QCoreApplication::translate("CReport", input->exportLabel);
+    return QCoreApplication::translate("Report", input->exportLabel);
 }
 
-QString LoanName(const CDealRecord &record, int k)
+QString loanName(const DealRecord &record, int k)
 {
     const QString lender = record.m_lender[k].trimmed();
-    return lender.isEmpty() ? Tr(QT_TRANSLATE_NOOP("Analysis", "Loan %1")).arg(k + 1)
-                            : Tr(QT_TRANSLATE_NOOP("Analysis", "Loan %1: %2")).arg(QString::number(k + 1), lender);
+    return lender.isEmpty() ? translated(QT_TRANSLATE_NOOP("Analysis", "Loan %1")).arg(k + 1)
+                            : translated(QT_TRANSLATE_NOOP("Analysis", "Loan %1: %2")).arg(QString::number(k + 1), lender);
 }
 
 } // namespace
 
-QString AnalysisExport::CsvText(const QString &text)
+QString AnalysisExport::csvText(const QString &text)
 {
     // A spreadsheet runs a cell that starts like a formula, even one that came from a lender's
     // name or a file name; a leading apostrophe makes it plain text in every common one.
     static const QRegularExpression formula(QStringLiteral("^(?:[=+\\-@\t\r]| +[=+\\-@])"));
     // Control characters (a NUL, a terminal's escape, a line end) become spaces as in the deal
     // file, and so do the other characters that end a line, so a cell stays on its line.
-    QString cell = WithoutControlCharacters(text);
+    QString cell = withoutControlCharacters(text);
     for (QChar &c : cell) {
         if (c == QChar(0x85) || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
             c = QLatin1Char(' ');
@@ -165,15 +165,15 @@ QString AnalysisExport::CsvText(const QString &text)
     return formula.match(text).hasMatch() ? QLatin1Char('\'') + cell : cell;
 }
 
-QByteArray AnalysisExport::CsvLine(const QStringList &fields, QChar separator)
+QByteArray AnalysisExport::csvLine(const QStringList &fields, QChar separator)
 {
     QStringList texts;
     for (const QString &field : fields)
-        texts << CsvText(field);
-    return CsvFields(texts, separator);
+        texts << csvText(field);
+    return csvFields(texts, separator);
 }
 
-QByteArray AnalysisExport::CsvFields(const QStringList &fields, QChar separator)
+QByteArray AnalysisExport::csvFields(const QStringList &fields, QChar separator)
 {
     QStringList quoted;
     for (const QString &field : fields) {
@@ -187,70 +187,70 @@ QByteArray AnalysisExport::CsvFields(const QStringList &fields, QChar separator)
     return quoted.join(separator).toUtf8() + "\r\n";
 }
 
-QByteArray AnalysisExport::ComparisonCsv(const CDealRecord &record, const CDealAnalysis &deal)
+QByteArray AnalysisExport::comparisonCsv(const DealRecord &record, const DealAnalysis &deal)
 {
-    const CsvStyle style = ForSpreadsheets();
-    QStringList header = {Tr(QT_TRANSLATE_NOOP("Analysis", "Measure"))};
-    QStringList lenders = {Tr(QT_TRANSLATE_NOOP("Analysis", "Lender"))};
-    QStringList description = {QCoreApplication::translate("CReport", QT_TRANSLATE_NOOP("CReport", "Description"))};
+    const CsvStyle style = forSpreadsheets();
+    QStringList header = {translated(QT_TRANSLATE_NOOP("Analysis", "Measure"))};
+    QStringList lenders = {translated(QT_TRANSLATE_NOOP("Analysis", "Lender"))};
+    QStringList description = {QCoreApplication::translate("Report", QT_TRANSLATE_NOOP("Report", "Description"))};
     for (int k = 0; k < MAX_LOANS; ++k) {
-        header << Tr(QT_TRANSLATE_NOOP("Analysis", "Loan %1")).arg(k + 1);
+        header << translated(QT_TRANSLATE_NOOP("Analysis", "Loan %1")).arg(k + 1);
         lenders << record.m_lender[k];
         description << record.m_description;
     }
-    QByteArray csv = ByteOrderMark + CsvLine(header, style.separator) + CsvLine(lenders, style.separator)
-        + CsvLine(description, style.separator);
+    QByteArray csv = ByteOrderMark + csvLine(header, style.separator) + csvLine(lenders, style.separator)
+        + csvLine(description, style.separator);
     // What was typed, so that the file stands on its own: the property's figures (the same in
     // each column, like the property's measures), then each loan's.
     const auto inputs = [&](const auto &list) {
         for (const DealField *input : list) {
-            QStringList line = {CsvText(InputLabel(input))};
+            QStringList line = {csvText(inputLabel(input))};
             for (int k = 0; k < MAX_LOANS; ++k)
-                line << InputCell(input, record, k, style);
-            csv += CsvFields(line, style.separator);
+                line << inputCell(input, record, k, style);
+            csv += csvFields(line, style.separator);
         }
     };
     inputs(PropertyInputs);
     inputs(LoanInputs);
-    for (const CLoanMeasure &measure : LoanMeasures()) {
-        QStringList line = {CsvText(MeasureText(measure.label))};
-        for (const CLoanAnalysis &loan : deal.loans)
-            line << CsvValue(measure.get(loan), measure.unit, style);
-        csv += CsvFields(line, style.separator);
+    for (const LoanMeasure &measure : loanMeasures()) {
+        QStringList line = {csvText(measureText(measure.label))};
+        for (const LoanAnalysis &loan : deal.loans)
+            line << csvValue(measure.get(loan), measure.unit, style);
+        csv += csvFields(line, style.separator);
     }
-    for (const CPropertyMeasure &measure : PropertyMeasures()) {
-        QStringList line = {CsvText(MeasureText(measure.label))};
+    for (const PropertyMeasure &measure : propertyMeasures()) {
+        QStringList line = {csvText(measureText(measure.label))};
         for (int k = 0; k < MAX_LOANS; ++k)
-            line << CsvValue(measure.get(deal.property), measure.unit, style);
-        csv += CsvFields(line, style.separator);
+            line << csvValue(measure.get(deal.property), measure.unit, style);
+        csv += csvFields(line, style.separator);
     }
     return csv;
 }
 
-QByteArray AnalysisExport::ScheduleCsv(const CDealRecord &record, int loan,
-                                       const std::vector<CScheduleRow> &rows, bool yearly)
+QByteArray AnalysisExport::scheduleCsv(const DealRecord &record, int loan,
+                                       const std::vector<ScheduleRow> &rows, bool yearly)
 {
-    const CsvStyle style = ForSpreadsheets();
+    const CsvStyle style = forSpreadsheets();
     // The loan first, on a line of its own with as many cells as the others.
     QByteArray csv = ByteOrderMark
-        + CsvLine({LoanName(record, loan), QString(), QString(), QString(), QString()}, style.separator);
-    csv += CsvLine({yearly ? Tr(QT_TRANSLATE_NOOP("Analysis", "Year"))
-                           : Tr(QT_TRANSLATE_NOOP("Analysis", "Month")),
-                    Tr(QT_TRANSLATE_NOOP("Analysis", "Payment")),
-                    Tr(QT_TRANSLATE_NOOP("Analysis", "Principal")),
-                    Tr(QT_TRANSLATE_NOOP("Analysis", "Interest")),
-                    Tr(QT_TRANSLATE_NOOP("Analysis", "Balance"))},
+        + csvLine({loanName(record, loan), QString(), QString(), QString(), QString()}, style.separator);
+    csv += csvLine({yearly ? translated(QT_TRANSLATE_NOOP("Analysis", "Year"))
+                           : translated(QT_TRANSLATE_NOOP("Analysis", "Month")),
+                    translated(QT_TRANSLATE_NOOP("Analysis", "Payment")),
+                    translated(QT_TRANSLATE_NOOP("Analysis", "Principal")),
+                    translated(QT_TRANSLATE_NOOP("Analysis", "Interest")),
+                    translated(QT_TRANSLATE_NOOP("Analysis", "Balance"))},
                    style.separator);
-    for (const CScheduleRow &row : rows) {
-        csv += CsvFields({QString::number(row.month), Number(row.payment, 2, style),
-                          Number(row.principal, 2, style), Number(row.interest, 2, style),
-                          Number(row.balance, 2, style)},
+    for (const ScheduleRow &row : rows) {
+        csv += csvFields({QString::number(row.month), number(row.payment, 2, style),
+                          number(row.principal, 2, style), number(row.interest, 2, style),
+                          number(row.balance, 2, style)},
                          style.separator);
     }
     return csv;
 }
 
-QByteArray AnalysisExport::DealsCsvHeader()
+QByteArray AnalysisExport::dealsCsvHeader()
 {
     QStringList header = {QStringLiteral("file"), QStringLiteral("description")};
     for (const DealField *input : PropertyInputs)
@@ -258,63 +258,63 @@ QByteArray AnalysisExport::DealsCsvHeader()
     header << QStringLiteral("loan") << QStringLiteral("lender");
     for (const DealField *input : LoanInputs)
         header << QLatin1String(input->key);
-    for (const CLoanMeasure &measure : LoanMeasures())
+    for (const LoanMeasure &measure : loanMeasures())
         header << QLatin1String(measure.key);
-    for (const CPropertyMeasure &measure : PropertyMeasures())
+    for (const PropertyMeasure &measure : propertyMeasures())
         header << QLatin1String(measure.key);
-    return CsvLine(header);
+    return csvLine(header);
 }
 
-QByteArray AnalysisExport::DealCsvLines(const QString &file, const CDealRecord &record,
-                                        const CDealAnalysis &deal)
+QByteArray AnalysisExport::dealCsvLines(const QString &file, const DealRecord &record,
+                                        const DealAnalysis &deal)
 {
     QByteArray csv;
     for (int k = 0; k < MAX_LOANS; ++k) {
-        QStringList line = {CsvText(file), CsvText(record.m_description)};
+        QStringList line = {csvText(file), csvText(record.m_description)};
         for (const DealField *input : PropertyInputs)
-            line << InputCell(input, record, k, ForScripts());
-        line << QString::number(k + 1) << CsvText(record.m_lender[k]);
+            line << inputCell(input, record, k, forScripts());
+        line << QString::number(k + 1) << csvText(record.m_lender[k]);
         for (const DealField *input : LoanInputs)
-            line << InputCell(input, record, k, ForScripts());
-        for (const CLoanMeasure &measure : LoanMeasures())
-            line << CsvValue(measure.get(deal.loans[std::size_t(k)]), measure.unit);
-        for (const CPropertyMeasure &measure : PropertyMeasures())
-            line << CsvValue(measure.get(deal.property), measure.unit);
-        csv += CsvFields(line);
+            line << inputCell(input, record, k, forScripts());
+        for (const LoanMeasure &measure : loanMeasures())
+            line << csvValue(measure.get(deal.loans[std::size_t(k)]), measure.unit);
+        for (const PropertyMeasure &measure : propertyMeasures())
+            line << csvValue(measure.get(deal.property), measure.unit);
+        csv += csvFields(line);
     }
     return csv;
 }
 
-QJsonObject AnalysisExport::DealJson(const QString &file, const CDealRecord &record,
-                                     const CDealAnalysis &deal)
+QJsonObject AnalysisExport::dealJson(const QString &file, const DealRecord &record,
+                                     const DealAnalysis &deal)
 {
     QJsonObject property;
     for (const DealField *input : PropertyInputs)
-        property.insert(QLatin1String(input->key), InputValue(input, record, 0));
+        property.insert(QLatin1String(input->key), inputValue(input, record, 0));
     // Kept for readers of the earlier output, which gave the shares typed in per cent.
     property.insert(QStringLiteral("safety_margin_percent"), record.m_safetyMargin.m_value);
-    for (const CPropertyMeasure &measure : PropertyMeasures())
-        property.insert(QLatin1String(measure.key), JsonValue(measure.get(deal.property)));
+    for (const PropertyMeasure &measure : propertyMeasures())
+        property.insert(QLatin1String(measure.key), jsonValue(measure.get(deal.property)));
     QJsonArray loans;
     for (int k = 0; k < MAX_LOANS; ++k) {
         QJsonObject loan{{QStringLiteral("loan"), k + 1},
                          {QStringLiteral("lender"), record.m_lender[k]}};
         for (const DealField *input : LoanInputs)
-            loan.insert(QLatin1String(input->key), InputValue(input, record, k));
+            loan.insert(QLatin1String(input->key), inputValue(input, record, k));
         loan.insert(QStringLiteral("interest_rate_percent"), record.m_interestRate[k].m_value);
-        for (const CLoanMeasure &measure : LoanMeasures())
-            loan.insert(QLatin1String(measure.key), JsonValue(measure.get(deal.loans[std::size_t(k)])));
+        for (const LoanMeasure &measure : loanMeasures())
+            loan.insert(QLatin1String(measure.key), jsonValue(measure.get(deal.loans[std::size_t(k)])));
         loans.append(loan);
     }
     return {{QStringLiteral("file"), file},
             {QStringLiteral("description"), record.m_description},
             {QStringLiteral("property"), property},
             {QStringLiteral("loans"), loans},
-            {QStringLiteral("most_safety_cash_flow"), LoanNumber(deal.mostSafetyCashFlow)},
-            {QStringLiteral("least_interest"), LoanNumber(deal.leastInterest)}};
+            {QStringLiteral("most_safety_cash_flow"), loanNumber(deal.mostSafetyCashFlow)},
+            {QStringLiteral("least_interest"), loanNumber(deal.leastInterest)}};
 }
 
-QByteArray AnalysisExport::DealsJson(const QList<QJsonObject> &deals)
+QByteArray AnalysisExport::dealsJson(const QList<QJsonObject> &deals)
 {
     QJsonArray array;
     for (const QJsonObject &deal : deals)

@@ -19,32 +19,32 @@ namespace AnalysisExport {
 // A text for a cell: one that a spreadsheet would take for a formula (it begins with "=", "+",
 // "-", "@", a tab or a carriage return) gets a leading "'". Numbers the program writes are not
 // texts and keep their sign. Control characters and line ends are written as spaces.
-[[nodiscard]] QString CsvText(const QString &text);
+[[nodiscard]] QString csvText(const QString &text);
 // A line of cells as they are, quoted where needed.
-[[nodiscard]] QByteArray CsvFields(const QStringList &cells, QChar separator = QLatin1Char(','));
+[[nodiscard]] QByteArray csvFields(const QStringList &cells, QChar separator = QLatin1Char(','));
 // A line of texts (CsvText of each field).
-[[nodiscard]] QByteArray CsvLine(const QStringList &fields, QChar separator = QLatin1Char(','));
+[[nodiscard]] QByteArray csvLine(const QStringList &fields, QChar separator = QLatin1Char(','));
 
 // The comparison as the window shows it, for the user's spreadsheet: a column per loan, a row
 // for the lender, the description and each figure typed, then one per measure; labels in the
 // user's language, empty where a figure is unknown.
-[[nodiscard]] QByteArray ComparisonCsv(const CDealRecord &record, const CDealAnalysis &deal);
+[[nodiscard]] QByteArray comparisonCsv(const DealRecord &record, const DealAnalysis &deal);
 
 // A loan's schedule, monthly or summed per year, for the user's spreadsheet; the first line
 // names the loan and its lender.
-[[nodiscard]] QByteArray ScheduleCsv(const CDealRecord &record, int loan,
-                                     const std::vector<CScheduleRow> &rows, bool yearly);
+[[nodiscard]] QByteArray scheduleCsv(const DealRecord &record, int loan,
+                                     const std::vector<ScheduleRow> &rows, bool yearly);
 
 // Many deal files in one table: the header, then a line per loan of each file, the file's name
 // first.
-[[nodiscard]] QByteArray DealsCsvHeader();
-[[nodiscard]] QByteArray DealCsvLines(const QString &file, const CDealRecord &record,
-                                      const CDealAnalysis &deal);
+[[nodiscard]] QByteArray dealsCsvHeader();
+[[nodiscard]] QByteArray dealCsvLines(const QString &file, const DealRecord &record,
+                                      const DealAnalysis &deal);
 
 // One deal file as a JSON object (see docs/analysis-json.md).
-[[nodiscard]] QJsonObject DealJson(const QString &file, const CDealRecord &record,
-                                   const CDealAnalysis &deal);
+[[nodiscard]] QJsonObject dealJson(const QString &file, const DealRecord &record,
+                                   const DealAnalysis &deal);
 // The document of many: {"format": "zantoria-analysis", "version": 1, "deals": [...]}.
-[[nodiscard]] QByteArray DealsJson(const QList<QJsonObject> &deals);
+[[nodiscard]] QByteArray dealsJson(const QList<QJsonObject> &deals);
 
 } // namespace AnalysisExport

@@ -17,49 +17,49 @@
 namespace {
 
 // A text marked with QT_TRANSLATE_NOOP("CommandFiles", ...), where lupdate finds it, translated.
-QString Tr(const char *text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("CommandFiles", text);
 }
 
 // An open file or folder, closed when it goes out of scope; -1 when it could not be opened.
-class CDescriptor
+class Descriptor
 {
 public:
-    explicit CDescriptor(int fd) : m_fd(fd) {}
-    ~CDescriptor()
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
     {
         if (m_fd >= 0)
             ::close(m_fd);
     }
-    CDescriptor(const CDescriptor &) = delete;
-    CDescriptor &operator=(const CDescriptor &) = delete;
-    [[nodiscard]] int Fd() const { return m_fd; }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    [[nodiscard]] int fd() const { return m_fd; }
     // A name for it that is plain text whatever its own name.
-    [[nodiscard]] QString Path() const { return QStringLiteral("/proc/self/fd/%1").arg(m_fd); }
+    [[nodiscard]] QString path() const { return QStringLiteral("/proc/self/fd/%1").arg(m_fd); }
 
 private:
     int m_fd;
 };
 
-QByteArray FolderOf(const QByteArray &path)
+QByteArray folderOf(const QByteArray &path)
 {
     const qsizetype slash = path.lastIndexOf('/');
     return slash < 0 ? QByteArray() : slash == 0 ? QByteArray("/") : path.left(slash);
 }
 
-QByteArray BaseOf(const QByteArray &path)
+QByteArray baseOf(const QByteArray &path)
 {
     return path.mid(path.lastIndexOf('/') + 1);
 }
 
-bool CopyToStandardOutput(const QString &path)
+bool copyToStandardOutput(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
     while (!file.atEnd()) {
-        if (!CommandFiles::WriteStandardOutput(file.read(1 << 16)))
+        if (!CommandFiles::writeStandardOutput(file.read(1 << 16)))
             return false;
     }
     return true;
@@ -67,21 +67,21 @@ bool CopyToStandardOutput(const QString &path)
 
 // What tells a file from any other, however it is named: its device and inode when it exists,
 // else its folder's with its own name, else the name as it is.
-QByteArray Identity(const QByteArray &path)
+QByteArray identityOf(const QByteArray &path)
 {
     struct stat info {};
     if (::stat(path.constData(), &info) == 0)
         return "file " + QByteArray::number(quint64(info.st_dev)) + ' ' + QByteArray::number(quint64(info.st_ino));
-    const QByteArray folder = FolderOf(path);
+    const QByteArray folder = folderOf(path);
     if (::stat(folder.isEmpty() ? "." : folder.constData(), &info) == 0)
         return "name " + QByteArray::number(quint64(info.st_dev)) + ' ' + QByteArray::number(quint64(info.st_ino))
-               + '/' + BaseOf(path);
+               + '/' + baseOf(path);
     return "path " + path;
 }
 
 } // namespace
 
-bool CommandFiles::WriteStandardOutput(const QByteArray &bytes)
+bool CommandFiles::writeStandardOutput(const QByteArray &bytes)
 {
     for (qsizetype done = 0; done < bytes.size();) {
         const ssize_t written = ::write(STDOUT_FILENO, bytes.constData() + done, size_t(bytes.size() - done));
@@ -90,7 +90,7 @@ bool CommandFiles::WriteStandardOutput(const QByteArray &bytes)
         if (written <= 0) {
             const QString why = qt_error_string(written < 0 ? errno : EIO);
             std::fprintf(stderr, "%s\n",
-                         qPrintable(Tr(QT_TRANSLATE_NOOP("CommandFiles", "Cannot write to standard output: %1."))
+                         qPrintable(translated(QT_TRANSLATE_NOOP("CommandFiles", "Cannot write to standard output: %1."))
                                         .arg(why)));
             return false;
         }
@@ -99,7 +99,7 @@ bool CommandFiles::WriteStandardOutput(const QByteArray &bytes)
     return true;
 }
 
-QString CommandFiles::Visible(const QByteArray &name)
+QString CommandFiles::visible(const QByteArray &name)
 {
     QString shown;
     for (qsizetype i = 0; i < name.size();) {
@@ -131,26 +131,26 @@ QString CommandFiles::Visible(const QByteArray &name)
     return shown;
 }
 
-CFileName CFileName::FromArgument(const QByteArray &argument)
+FileName FileName::fromArgument(const QByteArray &argument)
 {
-    return {argument, QFile::decodeName(argument), CommandFiles::Visible(argument)};
+    return {argument, QFile::decodeName(argument), CommandFiles::visible(argument)};
 }
 
-bool CFileName::IsText() const
+bool FileName::isText() const
 {
     return QFile::encodeName(text) == bytes;
 }
 
-CFileName CommandFiles::ReportBeside(const CFileName &deal)
+FileName CommandFiles::reportBeside(const FileName &deal)
 {
-    const QByteArray base = BaseOf(deal.bytes);
+    const QByteArray base = baseOf(deal.bytes);
     const qsizetype dot = base.lastIndexOf('.');
     const QByteArray stem = deal.bytes.left(deal.bytes.size() - base.size()
                                             + (dot > 0 ? dot : base.size()));
-    return CFileName::FromArgument(stem + ".htm");
+    return FileName::fromArgument(stem + ".htm");
 }
 
-std::optional<QString> CommandFiles::ReportsBeside(const QList<CFileName> &deals, QList<CFileName> &reports)
+std::optional<QString> CommandFiles::reportsBeside(const QList<FileName> &deals, QList<FileName> &reports)
 {
     reports.clear();
     struct TakenName
@@ -160,28 +160,28 @@ std::optional<QString> CommandFiles::ReportsBeside(const QList<CFileName> &deals
     };
     QHash<QByteArray, TakenName> taken;
     for (qsizetype i = 0; i < deals.size(); ++i) {
-        const QByteArray identity = Identity(deals.at(i).bytes);
+        const QByteArray identity = identityOf(deals.at(i).bytes);
         if (taken.contains(identity)) {
-            return Tr(QT_TRANSLATE_NOOP("CommandFiles", "%1 is named twice: it would get two reports."))
+            return translated(QT_TRANSLATE_NOOP("CommandFiles", "%1 is named twice: it would get two reports."))
                 .arg(deals.at(i).shown);
         }
         taken.insert(identity, {i, false});
     }
     for (qsizetype i = 0; i < deals.size(); ++i) {
-        CFileName report = ReportBeside(deals.at(i));
-        QByteArray identity = Identity(report.bytes);
+        FileName report = reportBeside(deals.at(i));
+        QByteArray identity = identityOf(report.bytes);
         if (taken.contains(identity)) {
-            report = CFileName::FromArgument(deals.at(i).bytes + ".htm");
-            identity = Identity(report.bytes);
+            report = FileName::fromArgument(deals.at(i).bytes + ".htm");
+            identity = identityOf(report.bytes);
         }
         if (const auto other = taken.constFind(identity); other != taken.cend()) {
             reports.clear();
             if (!other->report)
-                return Tr(QT_TRANSLATE_NOOP("CommandFiles",
+                return translated(QT_TRANSLATE_NOOP("CommandFiles",
                                             "The report of %1 would replace the deal file %2: "
                                             "write it elsewhere with -o."))
                     .arg(deals.at(i).shown, deals.at(other->deal).shown);
-            return Tr(QT_TRANSLATE_NOOP("CommandFiles",
+            return translated(QT_TRANSLATE_NOOP("CommandFiles",
                                         "The reports of %1 and %2 would both be %3: write them one "
                                         "at a time with -o."))
                 .arg(deals.at(other->deal).shown, deals.at(i).shown, report.shown);
@@ -192,78 +192,78 @@ std::optional<QString> CommandFiles::ReportsBeside(const QList<CFileName> &deals
     return std::nullopt;
 }
 
-std::optional<QString> CommandFiles::OutputProblem(const CFileName &output, const CFileName &input)
+std::optional<QString> CommandFiles::outputProblem(const FileName &output, const FileName &input)
 {
-    if (output.IsStandardOutput())
+    if (output.isStandardOutput())
         return std::nullopt;
     struct stat out {};
     if (::stat(output.bytes.constData(), &out) != 0)
         return std::nullopt; // a new file
     if (S_ISDIR(out.st_mode))
-        return Tr(QT_TRANSLATE_NOOP("CommandFiles",
+        return translated(QT_TRANSLATE_NOOP("CommandFiles",
                                     "Cannot write the report to %1: it is a folder."))
             .arg(output.shown);
     if (!S_ISREG(out.st_mode))
-        return Tr(QT_TRANSLATE_NOOP("CommandFiles",
+        return translated(QT_TRANSLATE_NOOP("CommandFiles",
                                     "Cannot write the report to %1: it is not a regular file."))
             .arg(output.shown);
     struct stat in {};
     if (::stat(input.bytes.constData(), &in) == 0 && in.st_dev == out.st_dev
         && in.st_ino == out.st_ino)
-        return Tr(QT_TRANSLATE_NOOP("CommandFiles",
+        return translated(QT_TRANSLATE_NOOP("CommandFiles",
                                     "Cannot write the report to %1: it is the deal file being read."))
             .arg(output.shown);
     return std::nullopt;
 }
 
-std::optional<QString> CommandFiles::ReadInput(const CFileName &input, const Reader &read)
+std::optional<QString> CommandFiles::readInput(const FileName &input, const Reader &read)
 {
     // Opening does not wait for a FIFO's writer; the checks then concern the file opened.
-    const CDescriptor file(::open(input.bytes.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    const Descriptor file(::open(input.bytes.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat info {};
-    if (file.Fd() < 0) {
+    if (file.fd() < 0) {
         const int error = errno;
         // A socket cannot be opened at all.
         if (::stat(input.bytes.constData(), &info) != 0 || S_ISREG(info.st_mode) || S_ISDIR(info.st_mode))
-            CFileException::ThrowErrno(error, input.shown);
-    } else if (::fstat(file.Fd(), &info) != 0) {
-        CFileException::ThrowErrno(errno, input.shown);
+            FileException::throwErrno(error, input.shown);
+    } else if (::fstat(file.fd(), &info) != 0) {
+        FileException::throwErrno(errno, input.shown);
     }
     if (S_ISDIR(info.st_mode))
-        return Tr(QT_TRANSLATE_NOOP("CommandFiles", "%1 is a folder, not a deal file."))
+        return translated(QT_TRANSLATE_NOOP("CommandFiles", "%1 is a folder, not a deal file."))
             .arg(input.shown);
     if (!S_ISREG(info.st_mode))
-        return Tr(QT_TRANSLATE_NOOP("CommandFiles", "%1 is a pipe, socket or device, not a deal file."))
+        return translated(QT_TRANSLATE_NOOP("CommandFiles", "%1 is a pipe, socket or device, not a deal file."))
             .arg(input.shown);
     // The open file is reached again through its descriptor's name, which is plain text.
-    read(file.Path());
+    read(file.path());
     return std::nullopt;
 }
 
-bool CommandFiles::WriteOutput(const CFileName &output, const Writer &write)
+bool CommandFiles::writeOutput(const FileName &output, const Writer &write)
 {
-    if (output.IsStandardOutput()) {
+    if (output.isStandardOutput()) {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("report.htm"));
-        return folder.isValid() && write(path) && CopyToStandardOutput(path);
+        return folder.isValid() && write(path) && copyToStandardOutput(path);
     }
-    if (output.IsText())
+    if (output.isText())
         return write(output.text);
-    const QByteArray folderName = FolderOf(output.bytes);
-    const CDescriptor folder(::open(folderName.isEmpty() ? "." : folderName.constData(),
+    const QByteArray folderName = folderOf(output.bytes);
+    const Descriptor folder(::open(folderName.isEmpty() ? "." : folderName.constData(),
                                     O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.Fd() < 0)
+    if (folder.fd() < 0)
         return write(output.text); // which then says why the folder cannot be reached
     const QByteArray temporary = ".zantoria-report-" + QByteArray::number(::getpid()) + ".htm";
-    if (!write(folder.Path() + QLatin1Char('/') + QFile::decodeName(temporary)))
+    if (!write(folder.path() + QLatin1Char('/') + QFile::decodeName(temporary)))
         return false;
-    if (::renameat(folder.Fd(), temporary.constData(), folder.Fd(), BaseOf(output.bytes).constData())
+    if (::renameat(folder.fd(), temporary.constData(), folder.fd(), baseOf(output.bytes).constData())
         == 0)
         return true;
     const int error = errno;
-    ::unlinkat(folder.Fd(), temporary.constData(), 0);
-    std::fprintf(stderr, "%s\n", CFileException(CFileException::CauseFromErrno(error), output.shown)
-                                     .Message()
+    ::unlinkat(folder.fd(), temporary.constData(), 0);
+    std::fprintf(stderr, "%s\n", FileException(FileException::causeFromErrno(error), output.shown)
+                                     .message()
                                      .toLocal8Bit()
                                      .constData());
     return false;

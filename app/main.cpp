@@ -11,7 +11,7 @@
 namespace {
 
 // Without a display Qt would print a stack of plugin warnings and abort.
-bool HasDisplay()
+bool hasDisplay()
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
@@ -23,41 +23,41 @@ bool HasDisplay()
 
 // True when the command line asks for an answer on the terminal (--help, --version, or a
 // mistake to point out) rather than for the window.
-bool AnswersOnTerminal(int argc, char *argv[])
+bool answersOnTerminal(int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser parser;
-    Program::DescribeCommandLine(parser);
+    Program::describeCommandLine(parser);
     return !parser.parse(arguments) || parser.isSet(QStringLiteral("help"))
         || parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("version"));
 }
 
-void SetIdentity()
+void setIdentity()
 {
     QCoreApplication::setApplicationName(Product::ApplicationName);
     QCoreApplication::setApplicationVersion(Product::Version);
 }
 
 // Answers on the terminal and ends there, with or without a display.
-[[noreturn]] void AnswerOnTerminal(int argc, char *argv[])
+[[noreturn]] void answerOnTerminal(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    SetIdentity();
-    InstallTranslations(app);
+    setIdentity();
+    installTranslations(app);
     QCommandLineParser parser;
-    Program::DescribeCommandLine(parser);
+    Program::describeCommandLine(parser);
     parser.process(app); // prints the help, the version or the mistake, and exits
     std::exit(1);
 }
 
 // Says so on the terminal, in the user's language, rather than let Qt abort.
-int RefuseWithoutDisplay(int argc, char *argv[])
+int refuseWithoutDisplay(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    SetIdentity();
-    InstallTranslations(app);
+    setIdentity();
+    installTranslations(app);
     const QString message = QCoreApplication::translate(
         "main", "%1: no display available; start it from a graphical desktop session (DISPLAY or "
                 "WAYLAND_DISPLAY is not set).");
@@ -69,18 +69,18 @@ int RefuseWithoutDisplay(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
-    if (AnswersOnTerminal(argc, argv))
-        AnswerOnTerminal(argc, argv);
-    if (!HasDisplay())
-        return RefuseWithoutDisplay(argc, argv);
+    if (answersOnTerminal(argc, argv))
+        answerOnTerminal(argc, argv);
+    if (!hasDisplay())
+        return refuseWithoutDisplay(argc, argv);
     QApplication app(argc, argv);
-    SetIdentity();
-    Program::Prepare(app);
+    setIdentity();
+    Program::prepare(app);
     // The arguments' own bytes, which QApplication left after taking out its own options: a
     // name that is no UTF-8 would not survive QCoreApplication::arguments().
     QByteArrayList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QByteArray(argv[i]);
-    Program::Run(Program::FilesToOpen(arguments));
+    Program::run(Program::filesToOpen(arguments));
     return 0;
 }

@@ -16,7 +16,7 @@
 
 #include <fcntl.h>
 
-void Program::DescribeCommandLine(QCommandLineParser &parser)
+void Program::describeCommandLine(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(QCoreApplication::translate(
         "main", "Weighs the purchase of a rental property: one property's figures and up to five "
@@ -29,7 +29,7 @@ void Program::DescribeCommandLine(QCommandLineParser &parser)
         QStringLiteral("[DEAL.zant]"));
 }
 
-QStringList Program::FilesToOpen(const QByteArrayList &arguments)
+QStringList Program::filesToOpen(const QByteArrayList &arguments)
 {
     QStringList files;
     bool options = true;
@@ -54,20 +54,20 @@ QStringList Program::FilesToOpen(const QByteArrayList &arguments)
     return files;
 }
 
-void Program::Prepare(QApplication &app)
+void Program::prepare(QApplication &app)
 {
     QGuiApplication::setDesktopFileName(Product::DesktopId);
-    QApplication::setWindowIcon(AppIcon(AppIconPictures()));
-    InstallTranslations(app);
+    QApplication::setWindowIcon(appIcon(appIconPictures()));
+    installTranslations(app);
 }
 
-void Program::Run(const QStringList &filesToOpen)
+void Program::run(const QStringList &filesToOpen)
 {
-    CDesktopShell shell;
-    CStandardFolders folders;
-    CSettingsProfile profile(QApplication::applicationName());
-    CWidgetPrompt prompt;
-    CZANTApp theApp({&shell, &folders, &profile, &prompt});
-    theApp.SetFilesToOpen(filesToOpen);
+    DesktopShell shell;
+    StandardFolders folders;
+    SettingsProfile profile(QApplication::applicationName());
+    WidgetPrompt prompt;
+    ZantoriaApp theApp({&shell, &folders, &profile, &prompt});
+    theApp.setFilesToOpen(filesToOpen);
     theApp.run();
 }

@@ -36,15 +36,15 @@
 namespace {
 
 enum ExitCode { Success = 0, BadInput = 1, FileError = 2 };
-enum class Format { Html, Csv, Json };
+enum class OutputFormat { Html, Csv, Json };
 
 // A text marked with QT_TRANSLATE_NOOP("main", ...), where lupdate finds it, translated.
-QString Tr(const char *text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("main", text);
 }
 
-void PrintError(const QString &message)
+void printError(const QString &message)
 {
     QTextStream(stderr) << message << Qt::endl;
 }
@@ -86,69 +86,69 @@ struct ArgumentBytes
 };
 
 // A deal file as named, made absolute so that messages say where it was looked for.
-CFileName InputName(QByteArray bytes)
+FileName inputName(QByteArray bytes)
 {
     if (!bytes.startsWith('/'))
         bytes = QFile::encodeName(QDir::currentPath()) + '/' + bytes;
-    return CFileName::FromArgument(bytes);
+    return FileName::fromArgument(bytes);
 }
 
-struct CCommand
+struct Command
 {
-    Format format = Format::Html;
+    OutputFormat format = OutputFormat::Html;
     QStringList given;       // the deal files as the command line names them, for the files' column
-    QList<CFileName> inputs; // the same, absolute
-    std::optional<CFileName> output;
-    CAppSettings settings;
+    QList<FileName> inputs; // the same, absolute
+    std::optional<FileName> output;
+    AppSettings settings;
 };
 
 // Reads one deal file into record; a faulty line or a file error is printed. So is a figure too
 // large to show: the file is refused, since a report with that figure left out would mislead.
-int ReadDeal(const CFileName &input, CDealRecord &record)
+int readDeal(const FileName &input, DealRecord &record)
 {
-    record = ProfileStore::FirstRunRecord();
+    record = ProfileStore::firstRunRecord();
     try {
-        std::optional<CImportError> error;
+        std::optional<ImportError> error;
         std::vector<ReadNotice> notices;
-        const auto problem = CommandFiles::ReadInput(input, [&](const QString &path) {
-            error = ExchangeFile::Import(record, path, &notices);
+        const auto problem = CommandFiles::readInput(input, [&](const QString &path) {
+            error = ExchangeFile::read(record, path, &notices);
         });
         if (problem) {
-            PrintError(*problem);
+            printError(*problem);
             return FileError;
         }
         for (const ReadNotice &notice : notices)
-            PrintError(input.shown + QStringLiteral(": ") + notice.Message());
+            printError(input.shown + QStringLiteral(": ") + notice.message());
         if (error) {
-            PrintError(error->Message(input.shown));
+            printError(error->message(input.shown));
             return BadInput;
         }
         if (!notices.empty())
             return BadInput;
-    } catch (const CFileException &exception) {
+    } catch (const FileException &exception) {
         // Told by the name given, not by the path the file was read through.
-        PrintError(CFileException(exception.m_cause, input.shown, exception.m_osError).Message());
+        printError(FileException(exception.m_cause, input.shown, exception.m_osError).message());
         return FileError;
     }
     return Success;
 }
 
-int WriteHtml(const CCommand &command, const CFileName &input, const CFileName &reportName)
+int writeHtml(const Command &command, const FileName &input, const FileName &reportName)
 {
-    if (const auto problem = CommandFiles::OutputProblem(reportName, input)) {
-        PrintError(*problem);
+    if (const auto problem = CommandFiles::outputProblem(reportName, input)) {
+        printError(*problem);
         return FileError;
     }
-    CDealRecord record;
-    if (const int read = ReadDeal(input, record); read != Success)
+    DealRecord record;
+    if (const int read = readDeal(input, record); read != Success)
         return read;
-    const bool written = CommandFiles::WriteOutput(reportName, [&](const QString &path) {
-        CReport report(record, command.settings);
+    const bool written = CommandFiles::writeOutput(reportName, [&](const QString &path) {
+        Report report(record, command.settings);
         QString error;
-        if (report.Create(path, &error))
+        if (report.create(path, &error))
             return true;
         // Told by the report's name, not by the path it was written through.
-        PrintError(error.replace(path, reportName.shown));
+        printError(error.replace(path, reportName.shown));
         return false;
     });
     return written ? Success : FileError;
@@ -160,10 +160,10 @@ using Put = std::function<bool(const QByteArray &piece)>;
 // Writes the table through put into a save file at path, which replaces the output only once all
 // is written and on disk; false after saying why it was not. Each deal's piece is written as it
 // comes, so that memory holds one deal at a time however many there are.
-bool WriteTableFile(const QString &path, const CFileName &output, const std::function<bool(const Put &)> &table)
+bool writeTableFile(const QString &path, const FileName &output, const std::function<bool(const Put &)> &table)
 {
     try {
-        const std::unique_ptr<QSaveFile> file = SaveFile::Open(path);
+        const std::unique_ptr<QSaveFile> file = SaveFile::open(path);
         qint64 total = 0;
         bool ok = true;
         const bool complete = table([&](const QByteArray &piece) {
@@ -179,16 +179,16 @@ bool WriteTableFile(const QString &path, const CFileName &output, const std::fun
         if (!complete || !file->flush() || file->error() != QFileDevice::NoError || file->size() != total) {
             file->cancelWriting();
             file->commit();
-            throw CFileException(CFileException::diskFull, path);
+            throw FileException(FileException::diskFull, path);
         }
         if (!file->commit())
-            throw CFileException(file->error() == QFileDevice::RenameError ? CFileException::accessDenied
-                                                                           : CFileException::diskFull,
+            throw FileException(file->error() == QFileDevice::RenameError ? FileException::accessDenied
+                                                                           : FileException::diskFull,
                                  path);
         return true;
-    } catch (const CFileException &exception) {
+    } catch (const FileException &exception) {
         // Told by the output's name, not by the path of its temporary file.
-        PrintError(CFileException(exception.m_cause, output.shown, exception.m_osError).Message());
+        printError(FileException(exception.m_cause, output.shown, exception.m_osError).message());
         return false;
     }
 }
@@ -196,41 +196,41 @@ bool WriteTableFile(const QString &path, const CFileName &output, const std::fun
 // Every deal file read and analysed into one document, each deal written as soon as it is
 // analysed; a file that cannot be read is left out and named on standard error, and the exit
 // status tells the worst that happened.
-int WriteTable(const CCommand &command)
+int writeTable(const Command &command)
 {
-    const CFileName output = command.output.value_or(CFileName::FromArgument("-"));
-    for (const CFileName &input : command.inputs) {
-        if (const auto problem = CommandFiles::OutputProblem(output, input)) {
-            PrintError(*problem);
+    const FileName output = command.output.value_or(FileName::fromArgument("-"));
+    for (const FileName &input : command.inputs) {
+        if (const auto problem = CommandFiles::outputProblem(output, input)) {
+            printError(*problem);
             return FileError;
         }
     }
     int status = Success;
-    const bool csv = command.format == Format::Csv;
+    const bool csv = command.format == OutputFormat::Csv;
     auto table = [&](const Put &put) {
         // The JSON document's own text around its list of deals, so that the pieces add up to the
         // document that the whole list would give.
-        const QByteArray empty = csv ? QByteArray() : AnalysisExport::DealsJson({});
+        const QByteArray empty = csv ? QByteArray() : AnalysisExport::dealsJson({});
         const qsizetype list = empty.indexOf("[\n") + 2;
-        if (!put(csv ? AnalysisExport::DealsCsvHeader() : empty.left(list)))
+        if (!put(csv ? AnalysisExport::dealsCsvHeader() : empty.left(list)))
             return false;
         bool first = true;
         for (qsizetype i = 0; i < command.inputs.size(); ++i) {
-            CDealRecord record;
-            if (const int read = ReadDeal(command.inputs.at(i), record); read != Success) {
+            DealRecord record;
+            if (const int read = readDeal(command.inputs.at(i), record); read != Success) {
                 status = std::max(status, read);
                 continue;
             }
-            const CDealAnalysis deal = Analyze(record);
+            const DealAnalysis deal = analyze(record);
             QByteArray piece;
             if (csv) {
-                piece = AnalysisExport::DealCsvLines(command.given.at(i), record, deal);
+                piece = AnalysisExport::dealCsvLines(command.given.at(i), record, deal);
             } else {
                 if (!first)
                     piece = ",\n";
                 // An element of the list, two levels in.
                 QByteArray object =
-                    QJsonDocument(AnalysisExport::DealJson(command.given.at(i), record, deal))
+                    QJsonDocument(AnalysisExport::dealJson(command.given.at(i), record, deal))
                         .toJson(QJsonDocument::Indented)
                         .chopped(1);
                 piece += "        " + object.replace("\n", "\n        ");
@@ -242,37 +242,37 @@ int WriteTable(const CCommand &command)
         return csv || put((first ? QByteArray() : QByteArray("\n")) + empty.mid(list));
     };
     bool written = false;
-    if (output.IsStandardOutput()) {
-        written = table(&CommandFiles::WriteStandardOutput);
+    if (output.isStandardOutput()) {
+        written = table(&CommandFiles::writeStandardOutput);
     } else {
-        written = CommandFiles::WriteOutput(
-            output, [&](const QString &path) { return WriteTableFile(path, output, table); });
+        written = CommandFiles::writeOutput(
+            output, [&](const QString &path) { return writeTableFile(path, output, table); });
     }
     return written ? status : FileError;
 }
 
-void PrintUsageError(const QCommandLineParser &parser, const QString &problem)
+void printUsageError(const QCommandLineParser &parser, const QString &problem)
 {
-    PrintError(QCoreApplication::applicationName() + QStringLiteral(": ") + problem);
+    printError(QCoreApplication::applicationName() + QStringLiteral(": ") + problem);
     QTextStream(stderr) << parser.helpText();
 }
 
 // The command as the arguments give it, or the problem with them.
-std::optional<QString> ReadArguments(const QCommandLineParser &parser, const QCommandLineOption &format,
+std::optional<QString> readArguments(const QCommandLineParser &parser, const QCommandLineOption &format,
                                      const QCommandLineOption &output, int argc, char *argv[],
-                                     CCommand &command)
+                                     Command &command)
 {
     const QString name = parser.value(format).toLower();
     if (name == QLatin1String("csv"))
-        command.format = Format::Csv;
+        command.format = OutputFormat::Csv;
     else if (name == QLatin1String("json"))
-        command.format = Format::Json;
+        command.format = OutputFormat::Json;
     else if (name != QLatin1String("html"))
-        return Tr(QT_TRANSLATE_NOOP("main", "Unknown format \"%1\": use html, csv or json."))
-            .arg(CommandFiles::Visible(parser.value(format).toUtf8()));
+        return translated(QT_TRANSLATE_NOOP("main", "Unknown format \"%1\": use html, csv or json."))
+            .arg(CommandFiles::visible(parser.value(format).toUtf8()));
     command.given = parser.positionalArguments();
     if (command.given.isEmpty())
-        return Tr(QT_TRANSLATE_NOOP("main", "No deal file given."));
+        return translated(QT_TRANSLATE_NOOP("main", "No deal file given."));
     const ArgumentBytes arguments(argc, argv);
     for (qsizetype i = 0; i < command.given.size(); ++i) {
         // The bytes at the same place, unless the two readings disagree (they never should).
@@ -280,47 +280,47 @@ std::optional<QString> ReadArguments(const QCommandLineParser &parser, const QCo
         const bool same = arguments.positional.size() == command.given.size()
                           && QFile::decodeName(arguments.positional.at(i)) == text;
         const QByteArray bytes = same ? arguments.positional.at(i) : QFile::encodeName(text);
-        command.inputs.append(InputName(bytes));
+        command.inputs.append(inputName(bytes));
         // The file column of CSV and JSON keeps names that differ only in bytes that are no
         // UTF-8 apart, as messages show them.
         if (QFile::encodeName(text) != bytes)
-            command.given[i] = CommandFiles::Visible(bytes);
+            command.given[i] = CommandFiles::visible(bytes);
     }
     if (parser.isSet(output)) {
         const QString text = parser.value(output);
         const bool same = arguments.output && QFile::decodeName(*arguments.output) == text;
-        command.output = CFileName::FromArgument(same ? *arguments.output : QFile::encodeName(text));
+        command.output = FileName::fromArgument(same ? *arguments.output : QFile::encodeName(text));
     }
-    if (command.format == Format::Html && command.output && command.inputs.size() > 1)
-        return Tr(QT_TRANSLATE_NOOP("main", "-o names one report, but %1 deal files were given."))
+    if (command.format == OutputFormat::Html && command.output && command.inputs.size() > 1)
+        return translated(QT_TRANSLATE_NOOP("main", "-o names one report, but %1 deal files were given."))
             .arg(command.inputs.size());
     return std::nullopt;
 }
 
-int Run(const QCommandLineParser &parser, const QCommandLineOption &format,
+int run(const QCommandLineParser &parser, const QCommandLineOption &format,
         const QCommandLineOption &output, int argc, char *argv[])
 {
-    CCommand command;
-    if (const auto problem = ReadArguments(parser, format, output, argc, argv, command)) {
-        PrintUsageError(parser, *problem);
+    Command command;
+    if (const auto problem = readArguments(parser, format, output, argc, argv, command)) {
+        printUsageError(parser, *problem);
         return BadInput;
     }
     // The settings the user saved in the program with the window.
-    CSettingsProfile profile(Product::ApplicationName);
-    ProfileStore::ReadSettings(profile, command.settings);
+    SettingsProfile profile(Product::ApplicationName);
+    ProfileStore::readSettings(profile, command.settings);
 
-    if (command.format != Format::Html)
-        return WriteTable(command);
-    QList<CFileName> reports;
+    if (command.format != OutputFormat::Html)
+        return writeTable(command);
+    QList<FileName> reports;
     if (command.output) {
         reports.append(*command.output);
-    } else if (const auto problem = CommandFiles::ReportsBeside(command.inputs, reports)) {
-        PrintError(*problem);
+    } else if (const auto problem = CommandFiles::reportsBeside(command.inputs, reports)) {
+        printError(*problem);
         return BadInput;
     }
     int status = Success;
     for (qsizetype i = 0; i < command.inputs.size(); ++i)
-        status = std::max(status, WriteHtml(command, command.inputs.at(i), reports.at(i)));
+        status = std::max(status, writeHtml(command, command.inputs.at(i), reports.at(i)));
     return status;
 }
 
@@ -342,10 +342,10 @@ int main(int argc, char *argv[])
     }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(Product::Version);
-    InstallTranslations(app);
+    installTranslations(app);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(Tr(QT_TRANSLATE_NOOP(
+    parser.setApplicationDescription(translated(QT_TRANSLATE_NOOP(
         "main",
         "Writes the Zantoria report of each deal file (*.zant) as an HTML page beside it, or the\n"
         "figures and loan analysis of all of them as one CSV table or JSON document.\n\n"
@@ -358,7 +358,7 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("DEAL.zant"),
-                                 Tr(QT_TRANSLATE_NOOP(
+                                 translated(QT_TRANSLATE_NOOP(
                                      "main",
                                      "The deal files to read: regular files only, no folders, FIFOs "
                                      "or devices. Messages show a name's control characters and "
@@ -366,7 +366,7 @@ int main(int argc, char *argv[])
                                  QStringLiteral("DEAL.zant..."));
     const QCommandLineOption format(
         QStringLiteral("format"),
-        Tr(QT_TRANSLATE_NOOP(
+        translated(QT_TRANSLATE_NOOP(
             "main",
             "html (the report, the default), csv (a line per loan of each file, the file's name "
             "first) or json (one document; see docs/analysis-json.md).")),
@@ -374,7 +374,7 @@ int main(int argc, char *argv[])
     parser.addOption(format);
     const QCommandLineOption output(
         {QStringLiteral("o"), QStringLiteral("output")},
-        Tr(QT_TRANSLATE_NOOP(
+        translated(QT_TRANSLATE_NOOP(
             "main",
             "Write to OUTPUT: for html instead of the deal file's name with the extension .htm "
             "(one deal file only); for csv and json instead of standard output. - is standard "
@@ -386,16 +386,16 @@ int main(int argc, char *argv[])
     parser.addOption(output);
     // A mistake is told as Qt tells it, but with what was typed shown harmless.
     if (!parser.parse(QCoreApplication::arguments())) {
-        PrintError(QCoreApplication::applicationName() + QStringLiteral(": ")
-                   + CommandFiles::Visible(parser.errorText().toUtf8()));
+        printError(QCoreApplication::applicationName() + QStringLiteral(": ")
+                   + CommandFiles::visible(parser.errorText().toUtf8()));
         return BadInput;
     }
     parser.process(app);
 
     try {
-        return Run(parser, format, output, argc, argv);
+        return run(parser, format, output, argc, argv);
     } catch (const std::bad_alloc &) {
-        PrintError(Tr(QT_TRANSLATE_NOOP("main", "Out of memory.")));
+        printError(translated(QT_TRANSLATE_NOOP("main", "Out of memory.")));
         return FileError;
     }
 }

@@ -20,50 +20,50 @@
 
 #include <new>
 
-CZANTApp::CZANTApp(const CPlatformServices &services) : m_services(services) {}
+ZantoriaApp::ZantoriaApp(const PlatformServices &services) : m_services(services) {}
 
-CZANTApp::~CZANTApp() = default;
+ZantoriaApp::~ZantoriaApp() = default;
 
-bool CZANTApp::run()
+bool ZantoriaApp::run()
 {
-    CZANTDlg dlg(*this);
+    MainDialog dlg(*this);
     m_mainWindow = &dlg;
 
     QString dataFolder;
-    if (GetDataFolder(dataFolder))
+    if (getDataFolder(dataFolder))
         QDir::setCurrent(dataFolder);
 
-    ProfileStore::ReadSettings(*m_services.profile, *this);
+    ProfileStore::readSettings(*m_services.profile, *this);
     std::vector<ReadNotice> refused;
-    ProfileStore::ReadRecord(*m_services.profile, dlg, &refused);
+    ProfileStore::readRecord(*m_services.profile, dlg, &refused);
     if (!refused.empty()) {
         QStringList messages;
         for (const ReadNotice &notice : refused)
-            messages.append(notice.Message());
+            messages.append(notice.message());
         QTimer::singleShot(0, &dlg, [prompt = m_services.prompt, text = messages.join(QStringLiteral("\n\n"))] {
-            prompt->MessageBox(text, IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
+            prompt->messageBox(text, IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
         });
     }
 
     // Opened from the dialog's own loop, so that messages about the files have it as their owner.
     if (!m_filesToOpen.isEmpty())
-        QTimer::singleShot(0, &dlg, [&dlg, files = m_filesToOpen] { dlg.OpenCommandLineFiles(files); });
+        QTimer::singleShot(0, &dlg, [&dlg, files = m_filesToOpen] { dlg.openCommandLineFiles(files); });
     qApp->installEventFilter(this);
     dlg.run();
     qApp->removeEventFilter(this);
 
-    ProfileStore::WriteSettings(*m_services.profile, *this);
-    ProfileStore::WriteRecord(*m_services.profile, dlg, refused);
-    SaveProfile(dlg);
+    ProfileStore::writeSettings(*m_services.profile, *this);
+    ProfileStore::writeRecord(*m_services.profile, dlg, refused);
+    saveProfile(dlg);
     m_mainWindow = nullptr;
     return false;
 }
 
-void CZANTApp::SaveProfile(CZANTDlg &dlg)
+void ZantoriaApp::saveProfile(MainDialog &dlg)
 {
     IPrompt &prompt = *m_services.prompt;
-    while (!m_services.profile->Flush()) {
-        const int answer = prompt.MessageBox(
+    while (!m_services.profile->flush()) {
+        const int answer = prompt.messageBox(
             tr("Your figures and settings could not be saved: the disk may be full, or the "
                "settings folder may not be writable.\n\n"
                "Make room and choose Retry, choose Export to keep the deal in a file of your "
@@ -71,36 +71,36 @@ void CZANTApp::SaveProfile(CZANTDlg &dlg)
             IPrompt::Buttons::RetryExportDiscard, IPrompt::Icon::Warning);
         if (answer == IPrompt::Retry)
             continue;
-        if (answer != IPrompt::Export || ExportDeal(dlg))
+        if (answer != IPrompt::Export || exportDeal(dlg))
             return;
     }
 }
 
-bool CZANTApp::ExportDeal(CZANTDlg &dlg)
+bool ZantoriaApp::exportDeal(MainDialog &dlg)
 {
     IPrompt &prompt = *m_services.prompt;
     const QString path =
-        prompt.GetSaveFileName(QCoreApplication::translate("CZANTDlg", "Export Deal"),
-                               QCoreApplication::translate("CZANTDlg", "ZANT Files (*.zant)"),
+        prompt.getSaveFileName(QCoreApplication::translate("MainDialog", "Export Deal"),
+                               QCoreApplication::translate("MainDialog", "ZANT Files (*.zant)"),
                                ExchangeFile::DefaultExtension);
     if (path.isEmpty())
         return false;
     try {
-        CWaitCursor wait;
-        ExchangeFile::Export(dlg, path);
+        WaitCursor wait;
+        ExchangeFile::write(dlg, path);
         return true;
-    } catch (const CFileException &exception) {
-        prompt.Warn(exception.Message());
+    } catch (const FileException &exception) {
+        prompt.warn(exception.message());
     } catch (const std::bad_alloc &) {
-        prompt.MessageBox(QCoreApplication::translate("CZANTDlg", "Out of memory."),
+        prompt.messageBox(QCoreApplication::translate("MainDialog", "Out of memory."),
                           IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
     }
     return false;
 }
 
-bool CZANTApp::GetDataFolder(QString &path)
+bool ZantoriaApp::getDataFolder(QString &path)
 {
-    const QString documents = m_services.folders->DocumentsFolder();
+    const QString documents = m_services.folders->documentsFolder();
     if (documents.isEmpty()) {
         path.clear();
         return false;
@@ -112,24 +112,24 @@ bool CZANTApp::GetDataFolder(QString &path)
     return existing.exists() || existing.isSymLink() || QDir(documents).mkdir(QStringLiteral("ZANT"));
 }
 
-void CZANTApp::OnToolsCalculator()
+void ZantoriaApp::onToolsCalculator()
 {
-    if (m_services.shell->StartProgram(m_calculatorCommand))
+    if (m_services.shell->startProgram(m_calculatorCommand))
         return;
     const QString text = m_calculatorCommand.trimmed().isEmpty()
         ? tr("No calculator command is set. Name your calculator program in the settings (F12).")
         : tr("The calculator \"%1\" could not be started. Name a calculator program installed on "
              "this computer, without arguments, in the settings (F12).")
               .arg(m_calculatorCommand);
-    m_services.prompt->MessageBox(text, IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
+    m_services.prompt->messageBox(text, IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
 }
 
-void CZANTApp::OnHelp(HelpTopic topic)
+void ZantoriaApp::onHelp(HelpTopic topic)
 {
-    m_services.shell->OpenUrl(HelpTopicUrl(topic));
+    m_services.shell->openUrl(helpTopicUrl(topic));
 }
 
-bool CZANTApp::eventFilter(QObject *watched, QEvent *event)
+bool ZantoriaApp::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
@@ -140,7 +140,7 @@ bool CZANTApp::eventFilter(QObject *watched, QEvent *event)
             for (; widget; widget = widget->parentWidget()) {
                 const QVariant topic = widget->property("helpContext");
                 if (topic.canConvert<HelpTopic>()) {
-                    OnHelp(topic.value<HelpTopic>());
+                    onHelp(topic.value<HelpTopic>());
                     return true;
                 }
             }

@@ -6,33 +6,33 @@
 #include <QObject>
 #include <QStringList>
 
-class CZANTDlg;
+class MainDialog;
 
 // The application object: holds the seven settings, runs the program's whole life in
 // run() (profile in, main dialog, profile out) and carries out the commands the main
 // dialog passes on (Calculator, Help Topics, the data folder).
-class CZANTApp final : public QObject, public CAppSettings, public IAppHost
+class ZantoriaApp final : public QObject, public AppSettings, public IAppHost
 {
     Q_OBJECT
 
 public:
-    explicit CZANTApp(const CPlatformServices &services);
-    ~CZANTApp() override;
+    explicit ZantoriaApp(const PlatformServices &services);
+    ~ZantoriaApp() override;
 
     // Reads settings and record, runs the main dialog modally and writes both back, however the
     // dialog ended. Always returns false: there is nothing left to run afterwards.
     bool run();
     // Deal files named on the command line, opened once the main dialog shows.
-    void SetFilesToOpen(const QStringList &paths) { m_filesToOpen = paths; }
+    void setFilesToOpen(const QStringList &paths) { m_filesToOpen = paths; }
 
-    [[nodiscard]] CAppSettings &Settings() override { return *this; }
-    [[nodiscard]] const CPlatformServices &Services() const override { return m_services; }
-    bool GetDataFolder(QString &path) override;
-    void OnToolsCalculator() override;
-    void OnHelp(HelpTopic topic) override;
+    [[nodiscard]] AppSettings &settings() override { return *this; }
+    [[nodiscard]] const PlatformServices &services() const override { return m_services; }
+    bool getDataFolder(QString &path) override;
+    void onToolsCalculator() override;
+    void onHelp(HelpTopic topic) override;
 
     // The main dialog while run() shows it; null otherwise.
-    [[nodiscard]] CZANTDlg *MainWindow() const { return m_mainWindow; }
+    [[nodiscard]] MainDialog *mainWindow() const { return m_mainWindow; }
 
 protected:
     // F1 without modifiers asks the focus window and its parents for a help context.
@@ -41,11 +41,11 @@ protected:
 private:
     // Flushes the profile; when that fails, says so and lets the user retry, export the deal
     // or end without saving.
-    void SaveProfile(CZANTDlg &dlg);
+    void saveProfile(MainDialog &dlg);
     // Export of the deal to a file the user picks; false when cancelled or failed (said why).
-    bool ExportDeal(CZANTDlg &dlg);
+    bool exportDeal(MainDialog &dlg);
 
-    CPlatformServices m_services;
-    CZANTDlg *m_mainWindow = nullptr;
+    PlatformServices m_services;
+    MainDialog *m_mainWindow = nullptr;
     QStringList m_filesToOpen;
 };

@@ -13,12 +13,12 @@ namespace {
 
 void BM_AnalyzeFiveLoans(benchmark::State &state)
 {
-    CLocaleServices::PinLocale(QStringLiteral("en_US"));
-    CDealRecord record = ProfileStore::FirstRunRecord();
-    if (ExchangeFile::Import(record, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant")))
+    LocaleServices::pinLocale(QStringLiteral("en_US"));
+    DealRecord record = ProfileStore::firstRunRecord();
+    if (ExchangeFile::read(record, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant")))
         qFatal("the five-loan example does not import");
     for (auto _ : state) {
-        CDealAnalysis deal = Analyze(record);
+        DealAnalysis deal = analyze(record);
         benchmark::DoNotOptimize(deal);
     }
 }

@@ -13,7 +13,7 @@
 
 namespace {
 
-QByteArray GeneratedDealFile(qsizetype targetSize)
+QByteArray generatedDealFile(qsizetype targetSize)
 {
     QByteArray block;
     block += ";\n; Zantoria Import/Export file, block %1\n;\n\n";
@@ -36,10 +36,10 @@ QByteArray GeneratedDealFile(qsizetype targetSize)
 
 void BM_ImportFile(benchmark::State &state)
 {
-    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    LocaleServices::pinLocale(QStringLiteral("en_US"));
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("large.zant"));
-    const QByteArray bytes = GeneratedDealFile(qsizetype(state.range(0)) << 20);
+    const QByteArray bytes = generatedDealFile(qsizetype(state.range(0)) << 20);
     {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
@@ -48,8 +48,8 @@ void BM_ImportFile(benchmark::State &state)
         }
     }
     for (auto _ : state) {
-        CDealRecord record = ProfileStore::FirstRunRecord();
-        if (ExchangeFile::Import(record, path)) {
+        DealRecord record = ProfileStore::firstRunRecord();
+        if (ExchangeFile::read(record, path)) {
             state.SkipWithError("the generated file does not import");
             break;
         }

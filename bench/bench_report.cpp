@@ -19,10 +19,10 @@
 
 namespace {
 
-CDealRecord FiveLoanRecord()
+DealRecord fiveLoanRecord()
 {
-    CDealRecord record = ProfileStore::FirstRunRecord();
-    if (ExchangeFile::Import(record, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant")))
+    DealRecord record = ProfileStore::firstRunRecord();
+    if (ExchangeFile::read(record, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant")))
         qFatal("the five-loan example does not import");
     return record;
 }
@@ -30,9 +30,9 @@ CDealRecord FiveLoanRecord()
 // range(0): 0 for the first-run record, 1 for the five-loan one; range(1): 1 on /dev/shm.
 void BM_ReportCreate(benchmark::State &state)
 {
-    CLocaleServices::PinLocale(QStringLiteral("en_US"));
-    const CDealRecord record = state.range(0) == 0 ? ProfileStore::FirstRunRecord() : FiveLoanRecord();
-    const CAppSettings settings = CAppSettings::Defaults();
+    LocaleServices::pinLocale(QStringLiteral("en_US"));
+    const DealRecord record = state.range(0) == 0 ? ProfileStore::firstRunRecord() : fiveLoanRecord();
+    const AppSettings settings = AppSettings::defaults();
     const bool tmpfs = state.range(1) == 1;
     if (tmpfs && !QDir(QStringLiteral("/dev/shm")).exists()) {
         state.SkipWithError("no /dev/shm");
@@ -41,11 +41,12 @@ void BM_ReportCreate(benchmark::State &state)
     const auto folder = tmpfs ? std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/zant-bench-XXXXXX"))
                               : std::make_unique<QTemporaryDir>();
     const QString path = folder->filePath(QStringLiteral("report.htm"));
-    CReport report(record, settings);
-    report.SetClock(QDateTime(QDate(2024, 5, 1), QTime(12, 0)));
+    Report report(record, settings);
+    report.setClock(QDateTime(QDate(2024, 5, 1), QTime(12, 0)));
     for (auto _ : state) {
-        if (!report.Create(path)) {
-            state.SkipWithError(report.LastError().toUtf8().constData());
+        QString error;
+        if (!report.create(path, &error)) {
+            state.SkipWithError(error.toUtf8().constData());
             break;
         }
     }

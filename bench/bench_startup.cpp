@@ -28,7 +28,7 @@ extern char **environ;
 
 namespace {
 
-long long Now()
+long long now()
 {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
@@ -41,7 +41,7 @@ struct Run
     double endedMs = 0;
 };
 
-std::vector<std::string> Environment(const QString &home)
+std::vector<std::string> environment(const QString &home)
 {
     std::vector<std::string> env;
     for (char **variable = environ; *variable; ++variable) {
@@ -63,7 +63,7 @@ std::vector<std::string> Environment(const QString &home)
 }
 
 // The child's standard error goes to errorLog, shown when a run fails.
-bool RunOnce(const char *program, const std::vector<std::string> &env, const std::string &errorLog,
+bool runOnce(const char *program, const std::vector<std::string> &env, const std::string &errorLog,
              Run &run)
 {
     int pipeFds[2];
@@ -81,7 +81,7 @@ bool RunOnce(const char *program, const std::vector<std::string> &env, const std
     envp.push_back(nullptr);
     char *argv[] = {const_cast<char *>(program), nullptr};
 
-    const long long start = Now();
+    const long long start = now();
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, program, &actions, nullptr, argv, envp.data());
     posix_spawn_file_actions_destroy(&actions);
@@ -103,7 +103,7 @@ bool RunOnce(const char *program, const std::vector<std::string> &env, const std
     int status = 0;
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
-    const long long ended = Now();
+    const long long ended = now();
     const std::size_t at = output.find("shown ");
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || at == std::string::npos)
         return false;
@@ -113,7 +113,7 @@ bool RunOnce(const char *program, const std::vector<std::string> &env, const std
     return true;
 }
 
-double Median(std::vector<double> values)
+double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     const std::size_t n = values.size();
@@ -133,7 +133,7 @@ int main(int argc, char *argv[])
     }
     QFile::setPermissions(home.filePath(QStringLiteral("runtime")),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    const std::vector<std::string> env = Environment(home.path());
+    const std::vector<std::string> env = environment(home.path());
     const std::string errorLog = home.filePath(QStringLiteral("stderr.log")).toStdString();
     const char *programs[] = {ZANT_MINIMAL_DIALOG, ZANT_STARTUP_PROBE};
     const char *names[] = {"minimal_dialog", "zantoria (startup_probe)"};
@@ -152,7 +152,7 @@ int main(int argc, char *argv[])
             for (int k = 0; k < 2; ++k) {
                 const int which = (round & 1) ? 1 - k : k; // alternate the order
                 Run run;
-                if (!RunOnce(programs[which], env, errorLog, run)) {
+                if (!runOnce(programs[which], env, errorLog, run)) {
                     std::fprintf(stderr, "bench_startup: %s failed or showed no window\n",
                                  programs[which]);
                     QFile log(QString::fromStdString(errorLog));
@@ -176,8 +176,8 @@ int main(int argc, char *argv[])
                 s.push_back(run.shownMs);
                 e.push_back(run.endedMs);
             }
-            shown[which] = Median(s);
-            ended[which] = Median(e);
+            shown[which] = median(s);
+            ended[which] = median(e);
             std::printf("%-26s %6d %18.1f %18.1f\n", names[which], runs, shown[which], ended[which]);
         }
         shownRatios.push_back(shown[1] / shown[0]);
@@ -188,7 +188,7 @@ int main(int argc, char *argv[])
     if (repetitions > 1) {
         const auto [lowest, highest] = std::minmax_element(shownRatios.begin(), shownRatios.end());
         std::printf("median of %d repetitions: shown %.2f (from %.2f to %.2f), ended %.2f\n",
-                    repetitions, Median(shownRatios), *lowest, *highest, Median(endedRatios));
+                    repetitions, median(shownRatios), *lowest, *highest, median(endedRatios));
     }
     return 0;
 }

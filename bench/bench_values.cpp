@@ -10,7 +10,7 @@
 namespace {
 
 // Figures as people type them: whole numbers, cents and rates, from 0 to a few million.
-std::vector<double> SampleFigures()
+std::vector<double> sampleFigures()
 {
     std::vector<double> figures;
     for (int i = 0; i < 1024; ++i)
@@ -21,19 +21,19 @@ std::vector<double> SampleFigures()
 template <typename Value>
 void BM_ParseFormat(benchmark::State &state)
 {
-    CLocaleServices::PinLocale(QStringLiteral("en_US"));
-    const std::vector<double> figures = SampleFigures();
+    LocaleServices::pinLocale(QStringLiteral("en_US"));
+    const std::vector<double> figures = sampleFigures();
     std::vector<QString> texts;
     for (const double figure : figures) {
         Value value;
         value.m_value = figure;
-        texts.push_back(value.Format());
+        texts.push_back(value.format());
     }
     std::size_t i = 0;
     Value value;
     for (auto _ : state) {
-        value.Parse(texts[i]);
-        QString shown = value.Format();
+        value.parse(texts[i]);
+        QString shown = value.format();
         benchmark::DoNotOptimize(shown);
         if (++i == texts.size())
             i = 0;
@@ -44,13 +44,13 @@ void BM_ParseFormat(benchmark::State &state)
 template <typename Value>
 void BM_Format(benchmark::State &state)
 {
-    CLocaleServices::PinLocale(QStringLiteral("en_US"));
-    const std::vector<double> figures = SampleFigures();
+    LocaleServices::pinLocale(QStringLiteral("en_US"));
+    const std::vector<double> figures = sampleFigures();
     std::size_t i = 0;
     Value value;
     for (auto _ : state) {
         value.m_value = figures[i];
-        QString shown = value.Format();
+        QString shown = value.format();
         benchmark::DoNotOptimize(shown);
         if (++i == figures.size())
             i = 0;
@@ -61,17 +61,17 @@ void BM_Format(benchmark::State &state)
 template <typename Value>
 void BM_Parse(benchmark::State &state)
 {
-    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    LocaleServices::pinLocale(QStringLiteral("en_US"));
     std::vector<QString> texts;
-    for (const double figure : SampleFigures()) {
+    for (const double figure : sampleFigures()) {
         Value value;
         value.m_value = figure;
-        texts.push_back(value.Format());
+        texts.push_back(value.format());
     }
     std::size_t i = 0;
     Value value;
     for (auto _ : state) {
-        value.Parse(texts[i]);
+        value.parse(texts[i]);
         benchmark::DoNotOptimize(value.m_value);
         if (++i == texts.size())
             i = 0;
@@ -81,12 +81,12 @@ void BM_Parse(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK_TEMPLATE(BM_ParseFormat, CCurrencyValue);
-BENCHMARK_TEMPLATE(BM_ParseFormat, CPercentValue);
-BENCHMARK_TEMPLATE(BM_ParseFormat, CIntegerValue);
-BENCHMARK_TEMPLATE(BM_Format, CCurrencyValue);
-BENCHMARK_TEMPLATE(BM_Format, CPercentValue);
-BENCHMARK_TEMPLATE(BM_Format, CIntegerValue);
-BENCHMARK_TEMPLATE(BM_Parse, CCurrencyValue);
-BENCHMARK_TEMPLATE(BM_Parse, CPercentValue);
-BENCHMARK_TEMPLATE(BM_Parse, CIntegerValue);
+BENCHMARK_TEMPLATE(BM_ParseFormat, CurrencyValue);
+BENCHMARK_TEMPLATE(BM_ParseFormat, PercentValue);
+BENCHMARK_TEMPLATE(BM_ParseFormat, IntegerValue);
+BENCHMARK_TEMPLATE(BM_Format, CurrencyValue);
+BENCHMARK_TEMPLATE(BM_Format, PercentValue);
+BENCHMARK_TEMPLATE(BM_Format, IntegerValue);
+BENCHMARK_TEMPLATE(BM_Parse, CurrencyValue);
+BENCHMARK_TEMPLATE(BM_Parse, PercentValue);
+BENCHMARK_TEMPLATE(BM_Parse, IntegerValue);

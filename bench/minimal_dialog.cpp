@@ -11,7 +11,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    new CShownProbe(app);
+    new ShownProbe(app);
     QDialog dialog;
     auto *layout = new QFormLayout(&dialog);
     for (const char *label : {"Purchase price", "Monthly rent", "Escrow", "Other fees", "Safety margin"})

@@ -14,8 +14,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // The real program's name, so it reads and writes the same settings file.
     QApplication::setApplicationName(Product::ApplicationName);
-    new CShownProbe(app);
-    Program::Prepare(app);
-    Program::Run();
+    new ShownProbe(app);
+    Program::prepare(app);
+    Program::run();
     return 0;
 }

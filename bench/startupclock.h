@@ -12,10 +12,10 @@
 // been handled, the probe prints the monotonic clock ("shown <nanoseconds>") on standard output
 // and rejects the dialog, so the program goes on to end as it would when the user closes it.
 // bench_startup reads the line; the clock is the same for every process of the machine.
-class CShownProbe final : public QObject
+class ShownProbe final : public QObject
 {
 public:
-    explicit CShownProbe(QApplication &app) : QObject(&app) { app.installEventFilter(this); }
+    explicit ShownProbe(QApplication &app) : QObject(&app) { app.installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override

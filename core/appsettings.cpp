@@ -1,8 +1,8 @@
 #include "core/appsettings.h"
 
-CAppSettings CAppSettings::Defaults(const QString &calculatorCommand)
+AppSettings AppSettings::defaults(const QString &calculatorCommand)
 {
-    CAppSettings defaults;
+    AppSettings defaults;
     defaults.m_calculatorCommand = calculatorCommand;
     defaults.m_fontName = QStringLiteral("Tahoma,Arial,sans-serif");
     defaults.m_fontSize = QStringLiteral("small");
@@ -13,7 +13,7 @@ CAppSettings CAppSettings::Defaults(const QString &calculatorCommand)
     return defaults;
 }
 
-bool operator==(const CAppSettings &a, const CAppSettings &b)
+bool operator==(const AppSettings &a, const AppSettings &b)
 {
     return a.m_calculatorCommand == b.m_calculatorCommand && a.m_fontName == b.m_fontName
         && a.m_fontSize == b.m_fontSize && a.m_labelsColor == b.m_labelsColor

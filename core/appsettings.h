@@ -6,7 +6,7 @@
 using BgrColor = std::uint32_t; // 0x00BBGGRR, red in the lowest byte
 
 // The seven application settings: the calculator command and the report's font and colours.
-struct CAppSettings
+struct AppSettings
 {
     QString m_calculatorCommand;
     QString m_fontName;
@@ -17,9 +17,9 @@ struct CAppSettings
     BgrColor m_oddRowsCalcColor = 0;
 
     // The report's defaults, with calculatorCommand; a first run and the settings dialog's Reset
-    // take ProfileStore::DefaultSettings(), which finds the desktop's calculator.
-    [[nodiscard]] static CAppSettings Defaults(const QString &calculatorCommand = QString());
+    // take ProfileStore::defaultSettings(), which finds the desktop's calculator.
+    [[nodiscard]] static AppSettings defaults(const QString &calculatorCommand = QString());
 };
 
-bool operator==(const CAppSettings &a, const CAppSettings &b);
-inline bool operator!=(const CAppSettings &a, const CAppSettings &b) { return !(a == b); }
+bool operator==(const AppSettings &a, const AppSettings &b);
+inline bool operator!=(const AppSettings &a, const AppSettings &b) { return !(a == b); }

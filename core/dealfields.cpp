@@ -5,30 +5,30 @@
 namespace {
 
 template <auto member>
-QString *textOf(CDealRecord &record, int)
+QString *textOf(DealRecord &record, int)
 {
     return &(record.*member);
 }
 
 template <auto member>
-QString *loanTextOf(CDealRecord &record, int loan)
+QString *loanTextOf(DealRecord &record, int loan)
 {
     return &(record.*member)[loan];
 }
 
 template <auto member>
-CValue *figureOf(CDealRecord &record, int)
+Value *figureOf(DealRecord &record, int)
 {
     return &(record.*member);
 }
 
 template <auto member>
-CValue *loanFigureOf(CDealRecord &record, int loan)
+Value *loanFigureOf(DealRecord &record, int loan)
 {
     return &(record.*member)[loan];
 }
 
-using R = CDealRecord;
+using R = DealRecord;
 
 // Built on first use, so that the table is there for any static that walks it.
 std::vector<DealField> makeFields()
@@ -38,39 +38,39 @@ std::vector<DealField> makeFields()
          "description", nullptr, nullptr, &textOf<&R::m_description>, nullptr},
         {"PurchasePrice", FieldKind::Money, false,
          QT_TRANSLATE_NOOP("ReadNotice", "the purchase price"), "purchase_price",
-         QT_TRANSLATE_NOOP("CReport", "Purchase Price"), &FirstRun::PurchasePrice, nullptr,
+         QT_TRANSLATE_NOOP("Report", "Purchase Price"), &FirstRun::PurchasePrice, nullptr,
          &figureOf<&R::m_purchasePrice>},
         {"RentalIncome", FieldKind::Money, false,
          QT_TRANSLATE_NOOP("ReadNotice", "the monthly rental income"), "monthly_rent",
-         QT_TRANSLATE_NOOP("CReport", "Monthly Rental Income"), &FirstRun::RentalIncome, nullptr,
+         QT_TRANSLATE_NOOP("Report", "Monthly Rental Income"), &FirstRun::RentalIncome, nullptr,
          &figureOf<&R::m_rentalIncome>},
         {"Escrow", FieldKind::Money, false, QT_TRANSLATE_NOOP("ReadNotice", "the monthly escrow"),
-         "monthly_escrow", QT_TRANSLATE_NOOP("CReport", "Monthly Escrow"), &FirstRun::Escrow,
+         "monthly_escrow", QT_TRANSLATE_NOOP("Report", "Monthly Escrow"), &FirstRun::Escrow,
          nullptr, &figureOf<&R::m_escrow>},
         {"OtherFees", FieldKind::Money, false,
          QT_TRANSLATE_NOOP("ReadNotice", "the other monthly fees"), "other_monthly_fees",
-         QT_TRANSLATE_NOOP("CReport", "Other Monthly Fees"), &FirstRun::OtherFees, nullptr,
+         QT_TRANSLATE_NOOP("Report", "Other Monthly Fees"), &FirstRun::OtherFees, nullptr,
          &figureOf<&R::m_otherFees>},
         {"SafetyMargin", FieldKind::Percent, false,
          QT_TRANSLATE_NOOP("ReadNotice", "the safety margin"), "safety_margin",
-         QT_TRANSLATE_NOOP("CReport", "Safety Margin"), &FirstRun::SafetyMargin, nullptr,
+         QT_TRANSLATE_NOOP("Report", "Safety Margin"), &FirstRun::SafetyMargin, nullptr,
          &figureOf<&R::m_safetyMargin>},
         {"Lender", FieldKind::Text, true, QT_TRANSLATE_NOOP("ReadNotice", "the lender of loan %1"),
          "lender", nullptr, nullptr, &loanTextOf<&R::m_lender>, nullptr},
         {"DownPayment", FieldKind::Money, true,
          QT_TRANSLATE_NOOP("ReadNotice", "the down payment of loan %1"), "down_payment",
-         QT_TRANSLATE_NOOP("CReport", "Down Payment"), &FirstRun::DownPayment, nullptr,
+         QT_TRANSLATE_NOOP("Report", "Down Payment"), &FirstRun::DownPayment, nullptr,
          &loanFigureOf<&R::m_downPayment>},
         {"InterestRate", FieldKind::Percent, true,
          QT_TRANSLATE_NOOP("ReadNotice", "the interest rate of loan %1"), "interest_rate",
-         QT_TRANSLATE_NOOP("CReport", "Interest Rate"), &FirstRun::InterestRate, nullptr,
+         QT_TRANSLATE_NOOP("Report", "Interest Rate"), &FirstRun::InterestRate, nullptr,
          &loanFigureOf<&R::m_interestRate>},
         {"Term", FieldKind::WholeNumber, true,
          QT_TRANSLATE_NOOP("ReadNotice", "the term of loan %1"), "term_years",
-         QT_TRANSLATE_NOOP("CReport", "Term (Years)"), &FirstRun::Term, nullptr,
+         QT_TRANSLATE_NOOP("Report", "Term (Years)"), &FirstRun::Term, nullptr,
          &loanFigureOf<&R::m_term>},
         {"PMI", FieldKind::Money, true, QT_TRANSLATE_NOOP("ReadNotice", "the PMI of loan %1"),
-         "pmi", QT_TRANSLATE_NOOP("CReport", "PMI"), &FirstRun::Pmi, nullptr,
+         "pmi", QT_TRANSLATE_NOOP("Report", "PMI"), &FirstRun::Pmi, nullptr,
          &loanFigureOf<&R::m_pmi>},
     };
 }
@@ -95,23 +95,23 @@ QString DealField::shownName(int number) const
     return perLoan ? shown.arg(QString::number(number)) : shown;
 }
 
-QString &DealField::text(CDealRecord &record, int loan) const
+QString &DealField::text(DealRecord &record, int loan) const
 {
     return *textIn(record, loan);
 }
 
-const QString &DealField::text(const CDealRecord &record, int loan) const
+const QString &DealField::text(const DealRecord &record, int loan) const
 {
     // Only reads: the accessors are written once, for records that may change.
-    return *textIn(const_cast<CDealRecord &>(record), loan);
+    return *textIn(const_cast<DealRecord &>(record), loan);
 }
 
-CValue &DealField::figure(CDealRecord &record, int loan) const
+Value &DealField::figure(DealRecord &record, int loan) const
 {
     return *figureIn(record, loan);
 }
 
-const CValue &DealField::figure(const CDealRecord &record, int loan) const
+const Value &DealField::figure(const DealRecord &record, int loan) const
 {
-    return *figureIn(const_cast<CDealRecord &>(record), loan);
+    return *figureIn(const_cast<DealRecord &>(record), loan);
 }

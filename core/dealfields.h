@@ -21,20 +21,20 @@ struct DealField
     bool perLoan;
     const char *messageName; // for messages, in the ReadNotice context; "%1" is the loan
     const char *key;         // JSON and CSV key
-    const char *exportLabel; // a figure's row in the comparison CSV, in the CReport context
+    const char *exportLabel; // a figure's row in the comparison CSV, in the Report context
     const QString *firstRun; // a figure's first-run text; nullptr for a text
-    QString *(*textIn)(CDealRecord &record, int loan);  // a text's string; nullptr for a figure
-    CValue *(*figureIn)(CDealRecord &record, int loan); // a figure's value; nullptr for a text
+    QString *(*textIn)(DealRecord &record, int loan);  // a text's string; nullptr for a figure
+    Value *(*figureIn)(DealRecord &record, int loan); // a figure's value; nullptr for a text
 
     [[nodiscard]] bool isText() const { return kind == FieldKind::Text; }
     // The profile entry and file label of the field of loan (0 to 4; ignored for the property).
     [[nodiscard]] QString entry(int loan) const;
     // How messages name the field of loan number (1 to 5; ignored for the property).
     [[nodiscard]] QString shownName(int number) const;
-    [[nodiscard]] QString &text(CDealRecord &record, int loan) const;
-    [[nodiscard]] const QString &text(const CDealRecord &record, int loan) const;
-    [[nodiscard]] CValue &figure(CDealRecord &record, int loan) const;
-    [[nodiscard]] const CValue &figure(const CDealRecord &record, int loan) const;
+    [[nodiscard]] QString &text(DealRecord &record, int loan) const;
+    [[nodiscard]] const QString &text(const DealRecord &record, int loan) const;
+    [[nodiscard]] Value &figure(DealRecord &record, int loan) const;
+    [[nodiscard]] const Value &figure(const DealRecord &record, int loan) const;
 };
 
 // The deal's fields: the property's, then a loan's, each group in the order they are stored.

@@ -8,21 +8,21 @@ constexpr int MAX_LOANS = 5;
 
 // Everything the user states about one purchase: the property's figures and five loans in
 // parallel arrays. Loan k (0 to 4) is shown and stored as number k + 1.
-struct CDealRecord
+struct DealRecord
 {
     // The deal's currency, ISO 4217 ("USD"): money shows in it whatever the user's locale.
     QString m_currency;
     QString m_description;
-    CCurrencyValue m_purchasePrice;
-    CCurrencyValue m_rentalIncome;
-    CCurrencyValue m_escrow;
-    CCurrencyValue m_otherFees;
-    CPercentValue m_safetyMargin;
+    CurrencyValue m_purchasePrice;
+    CurrencyValue m_rentalIncome;
+    CurrencyValue m_escrow;
+    CurrencyValue m_otherFees;
+    PercentValue m_safetyMargin;
     QString m_lender[MAX_LOANS];
-    CCurrencyValue m_downPayment[MAX_LOANS];
-    CPercentValue m_interestRate[MAX_LOANS];
-    CIntegerValue m_term[MAX_LOANS];
-    CCurrencyValue m_pmi[MAX_LOANS];
+    CurrencyValue m_downPayment[MAX_LOANS];
+    PercentValue m_interestRate[MAX_LOANS];
+    IntegerValue m_term[MAX_LOANS];
+    CurrencyValue m_pmi[MAX_LOANS];
     int m_shownLoan = 0;
 };
 

@@ -10,32 +10,32 @@ const QString MoneyKey = QStringLiteral("LC_MONETARY");
 const QString NumbersKey = QStringLiteral("LC_NUMERIC");
 } // namespace
 
-CFigureLocales CFigureLocales::User()
+FigureLocales FigureLocales::user()
 {
-    return {CLocaleServices::LocaleName(CLocaleServices::Category::Money),
-            CLocaleServices::LocaleName(CLocaleServices::Category::Numbers),
-            CLocaleServices::DealCurrency()};
+    return {LocaleServices::localeName(LocaleServices::Category::Money),
+            LocaleServices::localeName(LocaleServices::Category::Numbers),
+            LocaleServices::dealCurrency()};
 }
 
-QString CFigureLocales::ToText() const
+QString FigureLocales::toText() const
 {
     return MoneyKey + QLatin1Char('=') + money + QLatin1Char(' ') + NumbersKey + QLatin1Char('=')
            + numbers;
 }
 
-std::optional<CFigureLocales> CFigureLocales::FromText(const QString &text,
-                                                       const CFigureLocales &fallback)
+std::optional<FigureLocales> FigureLocales::fromText(const QString &text,
+                                                       const FigureLocales &fallback)
 {
     static const QRegularExpression spaces(QStringLiteral("\\s+"));
     const QStringList parts = text.split(spaces, Qt::SkipEmptyParts);
     if (parts.isEmpty())
         return std::nullopt;
-    CFigureLocales locales = fallback;
+    FigureLocales locales = fallback;
     for (const QString &part : parts) {
         const qsizetype equals = part.indexOf(QLatin1Char('='));
         const QString key = part.left(equals);
         const QString name = part.mid(equals + 1);
-        if (equals < 0 || !CLocaleServices::IsKnownLocale(name))
+        if (equals < 0 || !LocaleServices::isKnownLocale(name))
             return std::nullopt;
         if (key == MoneyKey)
             locales.money = name;

@@ -8,7 +8,7 @@
 // percent figures and whole numbers in the number locale (LC_NUMERIC). Deal files and the profile
 // carry them as "LC_MONETARY=en_US LC_NUMERIC=en_US", so that their figures read back the same
 // after the desktop's language has changed.
-struct CFigureLocales
+struct FigureLocales
 {
     QString money;
     QString numbers;
@@ -17,12 +17,12 @@ struct CFigureLocales
     QString currency;
 
     // The user's own locales and the deal's currency, those Format writes in now.
-    [[nodiscard]] static CFigureLocales User();
+    [[nodiscard]] static FigureLocales user();
 
     // "LC_MONETARY=de_DE LC_NUMERIC=de_DE".
-    [[nodiscard]] QString ToText() const;
+    [[nodiscard]] QString toText() const;
     // Reads ToText's form. A category the text leaves out stays as in fallback. Nothing for an
     // empty text, a part of another form, or a locale ICU does not know.
-    [[nodiscard]] static std::optional<CFigureLocales> FromText(const QString &text,
-                                                               const CFigureLocales &fallback);
+    [[nodiscard]] static std::optional<FigureLocales> fromText(const QString &text,
+                                                               const FigureLocales &fallback);
 };

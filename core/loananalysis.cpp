@@ -8,7 +8,7 @@
 
 namespace {
 
-QString Tr(const char *text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("Analysis", text);
 }
@@ -25,14 +25,14 @@ const char *const AmountTooLarge = QT_TRANSLATE_NOOP(
     "Analysis", "The loan amount is too large: the payment is too large to compute.");
 const char *const TooLarge = QT_TRANSLATE_NOOP("Analysis", "The figure is too large to compute.");
 
-bool Finite(double x)
+bool isFinite(double x)
 {
     return std::isfinite(x);
 }
 
 // The level payment's months: 12 × term, the last one smaller when the term has a fraction of a
 // month. The small allowance keeps 12 × 15.5 from becoming 187 through rounding.
-double PaymentCount(double termYears)
+double paymentCount(double termYears)
 {
     return std::ceil(12.0 * termYears - 1e-9);
 }
@@ -41,7 +41,7 @@ double PaymentCount(double termYears)
 // from the closed form rather than by subtracting month after month: each month's rounding error
 // grows with the rate, and at high rates the running balance ran away to 10^30 while the payment
 // only just covered the interest.
-double LevelBalance(double loanAmount, double r, int count, int month)
+double levelBalance(double loanAmount, double r, int count, int month)
 {
     const double growth = std::log1p(r);
     return loanAmount * std::expm1(double(month - count) * growth)
@@ -50,18 +50,18 @@ double LevelBalance(double loanAmount, double r, int count, int month)
 
 // termMonths is the number of months the level payment was computed for; where it is the whole
 // number count, the balances follow the closed form.
-std::vector<CScheduleRow> Schedule(double loanAmount, double monthlyRate, double payment, int count,
+std::vector<ScheduleRow> schedule(double loanAmount, double monthlyRate, double payment, int count,
                                    double termMonths)
 {
     const bool level = monthlyRate > 0 && termMonths == double(count);
-    std::vector<CScheduleRow> rows;
+    std::vector<ScheduleRow> rows;
     rows.reserve(std::size_t(count));
     double balance = loanAmount;
     for (int month = 1; month <= count && balance > 0; ++month) {
-        CScheduleRow row;
+        ScheduleRow row;
         row.month = month;
         row.interest = balance * monthlyRate;
-        row.principal = level ? balance - LevelBalance(loanAmount, monthlyRate, count, month)
+        row.principal = level ? balance - levelBalance(loanAmount, monthlyRate, count, month)
                               : payment - row.interest;
         row.payment = level ? row.principal + row.interest : payment;
         // The last payment clears what is left, a little less than the others after a fraction
@@ -81,59 +81,59 @@ std::vector<CScheduleRow> Schedule(double loanAmount, double monthlyRate, double
 
 // Why the payment of a loan is not a number. Beside a term of 0, the rate's growth over the term
 // or the loan amount itself can leave the range of a double.
-QString PaymentProblem(const CDealRecord &record, int k)
+QString paymentProblem(const DealRecord &record, int k)
 {
     const double term = record.m_term[k].m_value;
     if (term == 0)
-        return Tr(NoPayment);
-    const double r = Profit::MonthlyRate(record.m_interestRate[k].m_value);
-    if (!Finite(r) || (r != 0 && !Finite(std::pow(1.0 + r, 12.0 * term))))
-        return Tr(RateTooHigh);
-    return Tr(AmountTooLarge);
+        return translated(NoPayment);
+    const double r = Profit::monthlyRate(record.m_interestRate[k].m_value);
+    if (!isFinite(r) || (r != 0 && !isFinite(std::pow(1.0 + r, 12.0 * term))))
+        return translated(RateTooHigh);
+    return translated(AmountTooLarge);
 }
 
 // Why the figures of a loan's life cannot be given, or an empty text when they can.
-QString LifeProblem(const CDealRecord &record, int k, double payment, double count)
+QString lifeProblem(const DealRecord &record, int k, double payment, double count)
 {
-    if (!Finite(payment))
-        return PaymentProblem(record, k);
+    if (!isFinite(payment))
+        return paymentProblem(record, k);
     if (!(count > 0)) {
         return record.m_term[k].m_value < 0
-            ? Tr(QT_TRANSLATE_NOOP("Analysis", "The term is less than 0 years: the loan has no payments."))
-            : Tr(NoPayment);
+            ? translated(QT_TRANSLATE_NOOP("Analysis", "The term is less than 0 years: the loan has no payments."))
+            : translated(NoPayment);
     }
     if (count > MaxScheduledPayments)
-        return Tr(TooLong);
+        return translated(TooLong);
     return {};
 }
 
-void AnalyzeLife(CLoanAnalysis &loan, const CDealRecord &record, int k, double loanAmount,
+void analyzeLife(LoanAnalysis &loan, const DealRecord &record, int k, double loanAmount,
                  double payment)
 {
     const double down = record.m_downPayment[k].m_value;
-    const double count = PaymentCount(record.m_term[k].m_value);
-    const QString problem = LifeProblem(record, k, payment, count);
+    const double count = paymentCount(record.m_term[k].m_value);
+    const QString problem = lifeProblem(record, k, payment, count);
     if (!problem.isEmpty()) {
-        for (CMeasure *m : {&loan.payments, &loan.totalPaid, &loan.totalCost, &loan.totalInterest,
+        for (Measure *m : {&loan.payments, &loan.totalPaid, &loan.totalCost, &loan.totalInterest,
                             &loan.payoffMonth})
-            *m = CMeasure::Unknown(problem);
-        loan.balance.fill(CMeasure::Unknown(problem));
-        loan.equity.fill(CMeasure::Unknown(problem));
+            *m = Measure::unknown(problem);
+        loan.balance.fill(Measure::unknown(problem));
+        loan.equity.fill(Measure::unknown(problem));
         return;
     }
-    loan.schedule = Schedule(loanAmount, Profit::MonthlyRate(record.m_interestRate[k].m_value),
+    loan.schedule = schedule(loanAmount, Profit::monthlyRate(record.m_interestRate[k].m_value),
                              payment, int(count), 12.0 * record.m_term[k].m_value);
     double paid = 0;
     double interest = 0;
-    for (const CScheduleRow &row : loan.schedule) {
+    for (const ScheduleRow &row : loan.schedule) {
         paid += row.payment;
         interest += row.interest;
     }
-    loan.payments = CMeasure::Of(double(loan.schedule.size()), {});
-    loan.totalPaid = CMeasure::Of(paid, Tr(TooLarge));
-    loan.totalCost = CMeasure::Of(down + paid, Tr(TooLarge));
-    loan.totalInterest = CMeasure::Of(interest, Tr(TooLarge));
-    loan.payoffMonth = CMeasure::Of(double(loan.schedule.size()), {});
+    loan.payments = Measure::of(double(loan.schedule.size()), {});
+    loan.totalPaid = Measure::of(paid, translated(TooLarge));
+    loan.totalCost = Measure::of(down + paid, translated(TooLarge));
+    loan.totalInterest = Measure::of(interest, translated(TooLarge));
+    loan.payoffMonth = Measure::of(double(loan.schedule.size()), {});
     for (int i = 0; i < MilestoneCount; ++i) {
         const std::size_t months =
             i < int(MilestoneYears.size()) ? std::size_t(12 * MilestoneYears[std::size_t(i)])
@@ -141,129 +141,129 @@ void AnalyzeLife(CLoanAnalysis &loan, const CDealRecord &record, int k, double l
         const double balance = months == 0 ? loanAmount
             : months >= loan.schedule.size() ? 0.0
                                              : loan.schedule[months - 1].balance;
-        loan.balance[std::size_t(i)] = CMeasure::Of(balance, Tr(TooLarge));
-        loan.equity[std::size_t(i)] = CMeasure::Of(down + (loanAmount - balance), Tr(TooLarge));
+        loan.balance[std::size_t(i)] = Measure::of(balance, translated(TooLarge));
+        loan.equity[std::size_t(i)] = Measure::of(down + (loanAmount - balance), translated(TooLarge));
     }
 }
 
-void AnalyzeReturns(CLoanAnalysis &loan, const CDealRecord &record, int k, double noi)
+void analyzeReturns(LoanAnalysis &loan, const DealRecord &record, int k, double noi)
 {
     const double rent = record.m_rentalIncome.m_value;
     const double margin = record.m_safetyMargin.m_value / 100.0;
     const double down = record.m_downPayment[k].m_value;
     const double pmi = record.m_pmi[k].m_value;
     const double payment = loan.principalAndInterest.value;
-    if (!loan.principalAndInterest.IsKnown()) {
-        for (CMeasure *m : {&loan.cashOnCash, &loan.debtServiceCoverage, &loan.breakEvenRent,
+    if (!loan.principalAndInterest.isKnown()) {
+        for (Measure *m : {&loan.cashOnCash, &loan.debtServiceCoverage, &loan.breakEvenRent,
                             &loan.highestOffer})
-            *m = CMeasure::Unknown(loan.principalAndInterest.reason);
+            *m = Measure::unknown(loan.principalAndInterest.reason);
         return;
     }
     loan.cashOnCash = down == 0
-        ? CMeasure::Unknown(Tr(QT_TRANSLATE_NOOP("Analysis", "There is no down payment to earn a return on.")))
-        : CMeasure::Of(12.0 * loan.monthlyCashFlow.value / down, Tr(TooLarge));
+        ? Measure::unknown(translated(QT_TRANSLATE_NOOP("Analysis", "There is no down payment to earn a return on.")))
+        : Measure::of(12.0 * loan.monthlyCashFlow.value / down, translated(TooLarge));
     const double debtService = payment + pmi;
     loan.debtServiceCoverage = debtService == 0
-        ? CMeasure::Unknown(Tr(QT_TRANSLATE_NOOP("Analysis", "Nothing is paid on a loan: there is no debt service to cover.")))
-        : CMeasure::Of(noi / debtService, Tr(TooLarge));
+        ? Measure::unknown(translated(QT_TRANSLATE_NOOP("Analysis", "Nothing is paid on a loan: there is no debt service to cover.")))
+        : Measure::of(noi / debtService, translated(TooLarge));
 
     // Safety cash flow = rent × (1 − margin) − (other fees + escrow + payment + PMI).
     const double costs = record.m_otherFees.m_value + record.m_escrow.m_value + payment + pmi;
     loan.breakEvenRent = margin >= 1.0
-        ? CMeasure::Unknown(Tr(QT_TRANSLATE_NOOP("Analysis", "A safety margin of 100 % or more leaves no rent to break even with.")))
-        : CMeasure::Of(costs / (1.0 - margin), Tr(TooLarge));
+        ? Measure::unknown(translated(QT_TRANSLATE_NOOP("Analysis", "A safety margin of 100 % or more leaves no rent to break even with.")))
+        : Measure::of(costs / (1.0 - margin), translated(TooLarge));
 
     // The payment grows with the loan at the rate of this loan's payment per unit borrowed;
     // the price that leaves a safety cash flow of 0 is the down payment plus the loan that the
     // rent left after the other costs can carry.
-    const double perUnit = Profit::Payment(1.0, record.m_interestRate[k].m_value, record.m_term[k].m_value);
+    const double perUnit = Profit::payment(1.0, record.m_interestRate[k].m_value, record.m_term[k].m_value);
     const double carried = rent * (1.0 - margin) - (record.m_otherFees.m_value + record.m_escrow.m_value + pmi);
     // Without a loan amount the purchase is in cash: a higher price would need a loan that no
     // lender offered, at a rate no one quoted.
     if (loan.loanAmount.value == 0)
-        loan.highestOffer = CMeasure::Unknown(Tr(QT_TRANSLATE_NOOP("Analysis", "There is no loan amount: a higher price would need a loan that no one offered.")));
-    else if (!Finite(perUnit) || perUnit <= 0)
-        loan.highestOffer = CMeasure::Unknown(PaymentProblem(record, k));
+        loan.highestOffer = Measure::unknown(translated(QT_TRANSLATE_NOOP("Analysis", "There is no loan amount: a higher price would need a loan that no one offered.")));
+    else if (!isFinite(perUnit) || perUnit <= 0)
+        loan.highestOffer = Measure::unknown(paymentProblem(record, k));
     else if (carried < 0)
-        loan.highestOffer = CMeasure::Unknown(Tr(QT_TRANSLATE_NOOP("Analysis", "The rent does not cover the costs even without a loan.")));
+        loan.highestOffer = Measure::unknown(translated(QT_TRANSLATE_NOOP("Analysis", "The rent does not cover the costs even without a loan.")));
     else
-        loan.highestOffer = CMeasure::Of(down + carried / perUnit, Tr(TooLarge));
+        loan.highestOffer = Measure::of(down + carried / perUnit, translated(TooLarge));
 }
 
-CPropertyAnalysis AnalyzeProperty(const CDealRecord &record)
+PropertyAnalysis analyzeProperty(const DealRecord &record)
 {
     const double price = record.m_purchasePrice.m_value;
     const double rent = record.m_rentalIncome.m_value;
     const double noi = rent - record.m_escrow.m_value - record.m_otherFees.m_value;
-    const QString noPrice = Tr(QT_TRANSLATE_NOOP("Analysis", "The purchase price is 0."));
-    CPropertyAnalysis p;
-    const QString tooLarge = Tr(TooLarge);
-    p.netOperatingIncome = CMeasure::Of(noi, tooLarge);
-    p.netOperatingIncomeYearly = CMeasure::Of(12.0 * noi, tooLarge);
-    p.capRate = price == 0 ? CMeasure::Unknown(noPrice) : CMeasure::Of(12.0 * noi / price, tooLarge);
+    const QString noPrice = translated(QT_TRANSLATE_NOOP("Analysis", "The purchase price is 0."));
+    PropertyAnalysis p;
+    const QString tooLarge = translated(TooLarge);
+    p.netOperatingIncome = Measure::of(noi, tooLarge);
+    p.netOperatingIncomeYearly = Measure::of(12.0 * noi, tooLarge);
+    p.capRate = price == 0 ? Measure::unknown(noPrice) : Measure::of(12.0 * noi / price, tooLarge);
     p.grossRentMultiplier = rent == 0
-        ? CMeasure::Unknown(Tr(QT_TRANSLATE_NOOP("Analysis", "The monthly rent is 0.")))
-        : CMeasure::Of(price / (12.0 * rent), tooLarge);
-    p.rentToPrice = price == 0 ? CMeasure::Unknown(noPrice) : CMeasure::Of(rent / price, tooLarge);
+        ? Measure::unknown(translated(QT_TRANSLATE_NOOP("Analysis", "The monthly rent is 0.")))
+        : Measure::of(price / (12.0 * rent), tooLarge);
+    p.rentToPrice = price == 0 ? Measure::unknown(noPrice) : Measure::of(rent / price, tooLarge);
     return p;
 }
 
 } // namespace
 
-CMeasure CMeasure::Of(double value, const QString &reasonIfNotFinite)
+Measure Measure::of(double value, const QString &reasonIfNotFinite)
 {
-    if (Finite(value))
+    if (isFinite(value))
         return {value, {}};
-    return Unknown(reasonIfNotFinite.isEmpty() ? Tr(TooLarge) : reasonIfNotFinite);
+    return unknown(reasonIfNotFinite.isEmpty() ? translated(TooLarge) : reasonIfNotFinite);
 }
 
-CDealAnalysis Analyze(const CDealRecord &record)
+DealAnalysis analyze(const DealRecord &record)
 {
-    CDealAnalysis deal;
-    deal.property = AnalyzeProperty(record);
-    const auto figures = Profit::Calculate(record);
+    DealAnalysis deal;
+    deal.property = analyzeProperty(record);
+    const auto figures = Profit::calculate(record);
     for (int k = 0; k < MAX_LOANS; ++k) {
-        CLoanAnalysis &loan = deal.loans[std::size_t(k)];
+        LoanAnalysis &loan = deal.loans[std::size_t(k)];
         const double payment = figures[Profit::PrincipalAndInterest][std::size_t(k)];
-        const QString paymentProblem = Finite(payment) ? Tr(TooLarge) : PaymentProblem(record, k);
+        const QString problem = isFinite(payment) ? translated(TooLarge) : paymentProblem(record, k);
         auto figure = [&](Profit::Figure f) {
-            return CMeasure::Of(figures[std::size_t(f)][std::size_t(k)],
-                                f == Profit::LoanAmount ? Tr(TooLarge) : paymentProblem);
+            return Measure::of(figures[std::size_t(f)][std::size_t(k)],
+                                f == Profit::LoanAmount ? translated(TooLarge) : problem);
         };
         loan.loanAmount = figure(Profit::LoanAmount);
         loan.principalAndInterest = figure(Profit::PrincipalAndInterest);
         loan.totalMonthlyPayment = figure(Profit::TotalMonthlyPayment);
         loan.monthlyCashFlow = figure(Profit::MonthlyCashFlow);
         loan.safetyCashFlow = figure(Profit::SafetyCashFlow);
-        if (loan.loanAmount.IsKnown() && loan.loanAmount.value < 0) {
+        if (loan.loanAmount.isKnown() && loan.loanAmount.value < 0) {
             // A down payment above the price borrows a negative amount: the report's figures
             // follow from it as written, but nothing of a loan's life or returns does.
-            loan.notCompared = Tr(NoLoan);
-            for (CMeasure *m : {&loan.payments, &loan.totalPaid, &loan.totalCost, &loan.totalInterest,
+            loan.notCompared = translated(NoLoan);
+            for (Measure *m : {&loan.payments, &loan.totalPaid, &loan.totalCost, &loan.totalInterest,
                                 &loan.payoffMonth, &loan.cashOnCash, &loan.debtServiceCoverage,
                                 &loan.breakEvenRent, &loan.highestOffer})
-                *m = CMeasure::Unknown(loan.notCompared);
-            loan.balance.fill(CMeasure::Unknown(loan.notCompared));
-            loan.equity.fill(CMeasure::Unknown(loan.notCompared));
+                *m = Measure::unknown(loan.notCompared);
+            loan.balance.fill(Measure::unknown(loan.notCompared));
+            loan.equity.fill(Measure::unknown(loan.notCompared));
             continue;
         }
-        AnalyzeLife(loan, record, k, loan.loanAmount.value,
+        analyzeLife(loan, record, k, loan.loanAmount.value,
                     figures[Profit::PrincipalAndInterest][std::size_t(k)]);
-        AnalyzeReturns(loan, record, k, deal.property.netOperatingIncome.value);
+        analyzeReturns(loan, record, k, deal.property.netOperatingIncome.value);
     }
-    deal.mostSafetyCashFlow = BestLoanOf(deal, [](const CLoanAnalysis &l) { return l.safetyCashFlow; }, true);
-    deal.leastInterest = BestLoanOf(deal, [](const CLoanAnalysis &l) { return l.totalInterest; }, false);
+    deal.mostSafetyCashFlow = bestLoanOf(deal, [](const LoanAnalysis &l) { return l.safetyCashFlow; }, true);
+    deal.leastInterest = bestLoanOf(deal, [](const LoanAnalysis &l) { return l.totalInterest; }, false);
     return deal;
 }
 
-int BestLoanOf(const CDealAnalysis &deal, CMeasure (*get)(const CLoanAnalysis &), bool higherIsBetter)
+int bestLoanOf(const DealAnalysis &deal, Measure (*get)(const LoanAnalysis &), bool higherIsBetter)
 {
     int best = -1;
     int known = 0;
     for (int k = 0; k < MAX_LOANS; ++k) {
-        const CLoanAnalysis &loan = deal.loans[std::size_t(k)];
-        const CMeasure m = get(loan);
-        if (!m.IsKnown() || !loan.notCompared.isEmpty())
+        const LoanAnalysis &loan = deal.loans[std::size_t(k)];
+        const Measure m = get(loan);
+        if (!m.isKnown() || !loan.notCompared.isEmpty())
             continue;
         ++known;
         const double b = best < 0 ? 0 : get(deal.loans[std::size_t(best)]).value;
@@ -273,21 +273,21 @@ int BestLoanOf(const CDealAnalysis &deal, CMeasure (*get)(const CLoanAnalysis &)
     if (known < 2)
         return best;
     for (int k = 0; k < MAX_LOANS; ++k) {
-        const CLoanAnalysis &loan = deal.loans[std::size_t(k)];
-        const CMeasure m = get(loan);
-        if (m.IsKnown() && loan.notCompared.isEmpty() && m.value != get(deal.loans[std::size_t(best)]).value)
+        const LoanAnalysis &loan = deal.loans[std::size_t(k)];
+        const Measure m = get(loan);
+        if (m.isKnown() && loan.notCompared.isEmpty() && m.value != get(deal.loans[std::size_t(best)]).value)
             return best;
     }
     return -1;
 }
 
-std::vector<CScheduleRow> YearlySummary(const std::vector<CScheduleRow> &schedule)
+std::vector<ScheduleRow> yearlySummary(const std::vector<ScheduleRow> &schedule)
 {
-    std::vector<CScheduleRow> years;
-    for (const CScheduleRow &month : schedule) {
+    std::vector<ScheduleRow> years;
+    for (const ScheduleRow &month : schedule) {
         if ((month.month - 1) % 12 == 0)
             years.push_back({(month.month - 1) / 12 + 1, 0, 0, 0, 0});
-        CScheduleRow &year = years.back();
+        ScheduleRow &year = years.back();
         year.payment += month.payment;
         year.principal += month.principal;
         year.interest += month.interest;

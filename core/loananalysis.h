@@ -8,19 +8,19 @@
 #include <vector>
 
 // A figure of the analysis, or the reason why it cannot be computed (then shown as "—").
-struct CMeasure
+struct Measure
 {
     double value = 0;
     QString reason;
 
-    [[nodiscard]] bool IsKnown() const { return reason.isEmpty(); }
+    [[nodiscard]] bool isKnown() const { return reason.isEmpty(); }
     // value when it is a finite number; otherwise unknown for the reason given.
-    [[nodiscard]] static CMeasure Of(double value, const QString &reasonIfNotFinite);
-    [[nodiscard]] static CMeasure Unknown(const QString &reason) { return {0, reason}; }
+    [[nodiscard]] static Measure of(double value, const QString &reasonIfNotFinite);
+    [[nodiscard]] static Measure unknown(const QString &reason) { return {0, reason}; }
 };
 
 // One month of a loan's amortization schedule; month 1 is the first payment.
-struct CScheduleRow
+struct ScheduleRow
 {
     int month = 0;
     double payment = 0;
@@ -35,30 +35,30 @@ inline constexpr int MilestoneCount = int(MilestoneYears.size()) + 1;
 
 // One loan's figures: those of the report, then what the loan costs over its life and what an
 // investor measures by. Figures in the currency of the record, per month unless said otherwise.
-struct CLoanAnalysis
+struct LoanAnalysis
 {
     // The report's figures, the same doubles.
-    CMeasure loanAmount;
-    CMeasure principalAndInterest;
-    CMeasure totalMonthlyPayment;
-    CMeasure monthlyCashFlow;
-    CMeasure safetyCashFlow;
+    Measure loanAmount;
+    Measure principalAndInterest;
+    Measure totalMonthlyPayment;
+    Measure monthlyCashFlow;
+    Measure safetyCashFlow;
 
-    CMeasure payments;    // number of monthly payments
-    CMeasure totalPaid;   // principal and interest over the loan's life
-    CMeasure totalCost;   // the down payment and all payments of principal and interest
-    CMeasure totalInterest;
-    CMeasure payoffMonth; // the month of the last payment, counted from the start
-    std::array<CMeasure, MilestoneCount> balance; // after 1, 5, 10 years and at the end
-    std::array<CMeasure, MilestoneCount> equity;  // down payment + principal repaid by then
+    Measure payments;    // number of monthly payments
+    Measure totalPaid;   // principal and interest over the loan's life
+    Measure totalCost;   // the down payment and all payments of principal and interest
+    Measure totalInterest;
+    Measure payoffMonth; // the month of the last payment, counted from the start
+    std::array<Measure, MilestoneCount> balance; // after 1, 5, 10 years and at the end
+    std::array<Measure, MilestoneCount> equity;  // down payment + principal repaid by then
 
-    CMeasure cashOnCash;          // 12 × monthly cash flow ÷ down payment, a fraction
-    CMeasure debtServiceCoverage; // net operating income ÷ (principal and interest + PMI)
-    CMeasure breakEvenRent;       // the rent at which the safety cash flow is 0
-    CMeasure highestOffer;        // the price at which the safety cash flow is 0; unknown for a
+    Measure cashOnCash;          // 12 × monthly cash flow ÷ down payment, a fraction
+    Measure debtServiceCoverage; // net operating income ÷ (principal and interest + PMI)
+    Measure breakEvenRent;       // the rent at which the safety cash flow is 0
+    Measure highestOffer;        // the price at which the safety cash flow is 0; unknown for a
                                   // purchase without a loan amount
 
-    std::vector<CScheduleRow> schedule;
+    std::vector<ScheduleRow> schedule;
 
     // Why the loan takes no part in the comparison (no loan is best that is not a loan), or
     // empty when it does.
@@ -66,19 +66,19 @@ struct CLoanAnalysis
 };
 
 // The property's own measures, the same for every loan.
-struct CPropertyAnalysis
+struct PropertyAnalysis
 {
-    CMeasure netOperatingIncome;       // rent − escrow − other fees, per month
-    CMeasure netOperatingIncomeYearly; // the same, per year
-    CMeasure capRate;                  // 12 × net operating income ÷ price, a fraction
-    CMeasure grossRentMultiplier;      // price ÷ 12 × rent
-    CMeasure rentToPrice;              // rent ÷ price, a fraction (the "1 % rule")
+    Measure netOperatingIncome;       // rent − escrow − other fees, per month
+    Measure netOperatingIncomeYearly; // the same, per year
+    Measure capRate;                  // 12 × net operating income ÷ price, a fraction
+    Measure grossRentMultiplier;      // price ÷ 12 × rent
+    Measure rentToPrice;              // rent ÷ price, a fraction (the "1 % rule")
 };
 
-struct CDealAnalysis
+struct DealAnalysis
 {
-    CPropertyAnalysis property;
-    std::array<CLoanAnalysis, MAX_LOANS> loans;
+    PropertyAnalysis property;
+    std::array<LoanAnalysis, MAX_LOANS> loans;
     // The best loans by BestLoanOf's rule: -1 where none stands out.
     int mostSafetyCashFlow = -1; // the loan that leaves the most each month
     int leastInterest = -1;      // the loan that pays the least interest
@@ -88,15 +88,15 @@ struct CDealAnalysis
 // known (a down payment above the price takes no part), the lowest loan number among those that
 // share the best value; -1 where none is known, or where two or more are known and all share it
 // (then no offer stands out).
-[[nodiscard]] int BestLoanOf(const CDealAnalysis &deal, CMeasure (*get)(const CLoanAnalysis &),
+[[nodiscard]] int bestLoanOf(const DealAnalysis &deal, Measure (*get)(const LoanAnalysis &),
                              bool higherIsBetter);
 
 // A schedule is made for at most this many payments (a thousand years); a longer term is not
 // scheduled.
 inline constexpr int MaxScheduledPayments = 12000;
 
-[[nodiscard]] CDealAnalysis Analyze(const CDealRecord &record);
+[[nodiscard]] DealAnalysis analyze(const DealRecord &record);
 
 // The schedule summed per year: payment, principal and interest of its months, the balance
 // at its end; month holds the year (1, 2, ...).
-[[nodiscard]] std::vector<CScheduleRow> YearlySummary(const std::vector<CScheduleRow> &schedule);
+[[nodiscard]] std::vector<ScheduleRow> yearlySummary(const std::vector<ScheduleRow> &schedule);

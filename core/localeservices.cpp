@@ -27,21 +27,21 @@ std::mutex g_resolveMutex;
 QString g_pinnedLocale;
 QString g_dealCurrency; // guarded by g_resolveMutex too
 
-const char *CategoryVariable(CLocaleServices::Category category)
+const char *categoryVariable(LocaleServices::Category category)
 {
     switch (category) {
-    case CLocaleServices::Category::Money:
+    case LocaleServices::Category::Money:
         return "LC_MONETARY";
-    case CLocaleServices::Category::Numbers:
+    case LocaleServices::Category::Numbers:
         return "LC_NUMERIC";
-    case CLocaleServices::Category::Dates:
+    case LocaleServices::Category::Dates:
         return "LC_TIME";
     }
     return "LC_NUMERIC";
 }
 
 // "de_DE.UTF-8@euro" -> "de_DE"
-QString StripEncoding(QString name)
+QString stripEncoding(QString name)
 {
     for (const QChar mark : {QLatin1Char('.'), QLatin1Char('@')}) {
         const int cut = name.indexOf(mark);
@@ -52,7 +52,7 @@ QString StripEncoding(QString name)
 }
 
 // ICU falls back to its root data for a locale it has no data for; that one is unknown here.
-bool IcuKnowsLocale(const icu::Locale &locale)
+bool icuKnowsLocale(const icu::Locale &locale)
 {
     UErrorCode status = U_ZERO_ERROR;
     UResourceBundle *bundle = ures_open(nullptr, locale.getName(), &status);
@@ -60,18 +60,18 @@ bool IcuKnowsLocale(const icu::Locale &locale)
     return U_SUCCESS(status) && status != U_USING_DEFAULT_WARNING;
 }
 
-QString CheckedLocaleName(const QString &name);
+QString checkedLocaleName(const QString &name);
 
 // The environment is read on every call, so a changed locale counts at once; what a name
 // resolves to is remembered, since that takes ICU's data.
-QString ResolveLocaleName(CLocaleServices::Category category)
+QString resolveLocaleName(LocaleServices::Category category)
 {
     std::lock_guard<std::mutex> lock(g_resolveMutex);
     std::string raw;
     if (!g_pinnedLocale.isEmpty()) {
         raw = g_pinnedLocale.toStdString();
     } else {
-        for (const char *variable : {"LC_ALL", CategoryVariable(category), "LANG"}) {
+        for (const char *variable : {"LC_ALL", categoryVariable(category), "LANG"}) {
             const char *value = std::getenv(variable);
             if (value && *value) {
                 raw = value;
@@ -83,40 +83,40 @@ QString ResolveLocaleName(CLocaleServices::Category category)
     const auto found = resolved.find(raw);
     if (found != resolved.end())
         return found->second;
-    const QString name = StripEncoding(QString::fromLocal8Bit(raw.c_str()));
-    return resolved.emplace(raw, CheckedLocaleName(name)).first->second;
+    const QString name = stripEncoding(QString::fromLocal8Bit(raw.c_str()));
+    return resolved.emplace(raw, checkedLocaleName(name)).first->second;
 }
 
-QString CheckedLocaleName(const QString &name)
+QString checkedLocaleName(const QString &name)
 {
     if (name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX"))
         return QStringLiteral("en_US");
-    if (!CLocaleServices::IsKnownLocale(name))
+    if (!LocaleServices::isKnownLocale(name))
         return QStringLiteral("en_US");
     return name;
 }
 
-icu::Locale IcuLocale(const QString &name)
+icu::Locale icuLocale(const QString &name)
 {
     return icu::Locale(name.toLatin1().constData());
 }
 
 // The locale with the digits 0 to 9, for the date formatting, which takes no skeleton.
-icu::Locale LatinDigitsLocale(const QString &name)
+icu::Locale latinDigitsLocale(const QString &name)
 {
-    icu::Locale locale = IcuLocale(name);
+    icu::Locale locale = icuLocale(name);
     UErrorCode status = U_ZERO_ERROR;
     locale.setKeywordValue("numbers", "latn", status);
     return locale;
 }
 
-QString FromIcu(const icu::UnicodeString &text)
+QString fromIcu(const icu::UnicodeString &text)
 {
     return QString(reinterpret_cast<const QChar *>(text.getBuffer()), text.length());
 }
 
 // The ISO code of the locale's own currency; "en" alone has none until likely subtags are added.
-QString CurrencyCode(const icu::Locale &locale)
+QString currencyCode(const icu::Locale &locale)
 {
     icu::Locale full(locale);
     UErrorCode status = U_ZERO_ERROR;
@@ -134,14 +134,14 @@ struct Formatters
     std::unique_ptr<icu::number::LocalizedNumberFormatter> money;
     std::unique_ptr<icu::number::LocalizedNumberFormatter> number;
     std::unique_ptr<icu::number::LocalizedNumberFormatter> percent;
-    CParseConventions moneyConventions;
-    CParseConventions numberConventions;
+    ParseConventions moneyConventions;
+    ParseConventions numberConventions;
 };
 
 std::mutex g_cacheMutex;
 
 // A formatter for an ICU number skeleton; null when ICU refuses it.
-std::unique_ptr<icu::number::LocalizedNumberFormatter> FormatterFor(const QString &skeleton,
+std::unique_ptr<icu::number::LocalizedNumberFormatter> formatterFor(const QString &skeleton,
                                                                      const icu::Locale &locale)
 {
     UErrorCode status = U_ZERO_ERROR;
@@ -154,10 +154,10 @@ std::unique_ptr<icu::number::LocalizedNumberFormatter> FormatterFor(const QStrin
     return std::make_unique<icu::number::LocalizedNumberFormatter>(unlocalized.locale(locale));
 }
 
-QString FormatWith(const icu::number::LocalizedNumberFormatter *formatter, const QString &numberText);
+QString formatWith(const icu::number::LocalizedNumberFormatter *formatter, const QString &numberText);
 
 // The texts around the number in a formatted probe: before its first digit and after its last.
-void AddAffixes(const QString &formatted, CParseConventions &conventions)
+void addAffixes(const QString &formatted, ParseConventions &conventions)
 {
     const auto isDigit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
     qsizetype first = 0;
@@ -177,10 +177,10 @@ void AddAffixes(const QString &formatted, CParseConventions &conventions)
 // What the locale writes, read off a probe formatted with two fraction digits: the text between
 // the 7 and the 8 of 1234567.89 is the decimal separator. Currencies shown without fraction
 // digits (yen, won) get the separator their locale would use for them.
-CParseConventions ConventionsFrom(const icu::number::LocalizedNumberFormatter *probe)
+ParseConventions conventionsFrom(const icu::number::LocalizedNumberFormatter *probe)
 {
-    CParseConventions conventions;
-    const QString positive = FormatWith(probe, QStringLiteral("1234567.89"));
+    ParseConventions conventions;
+    const QString positive = formatWith(probe, QStringLiteral("1234567.89"));
     const qsizetype seven = positive.lastIndexOf(QLatin1Char('7'));
     const qsizetype eight = positive.indexOf(QLatin1Char('8'), seven);
     conventions.point = seven >= 0 && eight > seven + 1
@@ -188,33 +188,33 @@ CParseConventions ConventionsFrom(const icu::number::LocalizedNumberFormatter *p
                                 : QString();
     if (conventions.point.isEmpty())
         conventions.point = QStringLiteral(".");
-    AddAffixes(positive, conventions);
-    AddAffixes(FormatWith(probe, QStringLiteral("-1234567.89")), conventions);
+    addAffixes(positive, conventions);
+    addAffixes(formatWith(probe, QStringLiteral("-1234567.89")), conventions);
     const auto longestFirst = [](const QString &a, const QString &b) { return a.size() > b.size(); };
     std::sort(conventions.prefixes.begin(), conventions.prefixes.end(), longestFirst);
     std::sort(conventions.suffixes.begin(), conventions.suffixes.end(), longestFirst);
     return conventions;
 }
 
-Formatters MakeFormatters(const QString &localeName, const QString &currency)
+Formatters makeFormatters(const QString &localeName, const QString &currency)
 {
-    const icu::Locale locale = IcuLocale(localeName);
+    const icu::Locale locale = icuLocale(localeName);
     const QString money = QStringLiteral("currency/%1 sign-accounting")
-                              .arg(currency.isEmpty() ? CurrencyCode(locale) : currency);
+                              .arg(currency.isEmpty() ? currencyCode(locale) : currency);
     const QString latinHalfUp = QStringLiteral(" numbering-system/latn rounding-mode-half-up");
     Formatters formatters;
-    formatters.money = FormatterFor(money + latinHalfUp, locale);
-    formatters.number = FormatterFor(QStringLiteral(".00") + latinHalfUp, locale);
+    formatters.money = formatterFor(money + latinHalfUp, locale);
+    formatters.number = formatterFor(QStringLiteral(".00") + latinHalfUp, locale);
     // A lender's rate in eighths (6.875 %) is kept as quoted.
-    formatters.percent = FormatterFor(QStringLiteral(".00#") + latinHalfUp, locale);
+    formatters.percent = formatterFor(QStringLiteral(".00#") + latinHalfUp, locale);
     formatters.moneyConventions =
-        ConventionsFrom(FormatterFor(money + QStringLiteral(" .00") + latinHalfUp, locale).get());
-    formatters.numberConventions = ConventionsFrom(formatters.number.get());
+        conventionsFrom(formatterFor(money + QStringLiteral(" .00") + latinHalfUp, locale).get());
+    formatters.numberConventions = conventionsFrom(formatters.number.get());
     return formatters;
 }
 
 // The formatters of a locale with a currency (empty: the locale's own), made once each.
-const Formatters &FormattersFor(const QString &localeName, const QString &currency = QString())
+const Formatters &formattersFor(const QString &localeName, const QString &currency = QString())
 {
     static std::map<std::pair<QString, QString>, Formatters> cache;
     std::lock_guard<std::mutex> lock(g_cacheMutex);
@@ -222,12 +222,12 @@ const Formatters &FormattersFor(const QString &localeName, const QString &curren
     auto found = cache.find(key);
     if (found != cache.end())
         return found->second;
-    return cache.emplace(key, MakeFormatters(localeName, currency)).first->second;
+    return cache.emplace(key, makeFormatters(localeName, currency)).first->second;
 }
 
-QString FormatWith(const icu::number::LocalizedNumberFormatter *formatter, const QString &numberText)
+QString formatWith(const icu::number::LocalizedNumberFormatter *formatter, const QString &numberText)
 {
-    if (!formatter || !CLocaleServices::IsPlainNumberText(numberText))
+    if (!formatter || !LocaleServices::isPlainNumberText(numberText))
         return QString();
     // ICU's decimal reader wants a digit on each side of the point.
     QByteArray decimal = numberText.toLatin1();
@@ -243,37 +243,37 @@ QString FormatWith(const icu::number::LocalizedNumberFormatter *formatter, const
     if (U_FAILURE(status))
         return QString();
     const icu::UnicodeString text = formatted.toString(status);
-    if (U_FAILURE(status) || text.length() > CLocaleServices::MaxFormattedLength)
+    if (U_FAILURE(status) || text.length() > LocaleServices::MaxFormattedLength)
         return QString();
-    return FromIcu(text);
+    return fromIcu(text);
 }
 
 } // namespace
 
-bool CLocaleServices::IsPlainNumberText(const QString &text)
+bool LocaleServices::isPlainNumberText(const QString &text)
 {
     static const QRegularExpression plain(QStringLiteral("^-?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)$"));
     return plain.match(text).hasMatch();
 }
 
-QString CLocaleServices::FormatCurrency(const QString &numberText)
+QString LocaleServices::formatCurrency(const QString &numberText)
 {
-    return FormatWith(FormattersFor(LocaleName(Category::Money), DealCurrency()).money.get(), numberText);
+    return formatWith(formattersFor(localeName(Category::Money), dealCurrency()).money.get(), numberText);
 }
 
-QString CLocaleServices::FormatNumber(const QString &numberText)
+QString LocaleServices::formatNumber(const QString &numberText)
 {
-    return FormatWith(FormattersFor(LocaleName(Category::Numbers)).number.get(), numberText);
+    return formatWith(formattersFor(localeName(Category::Numbers)).number.get(), numberText);
 }
 
-QString CLocaleServices::FormatPercent(const QString &numberText)
+QString LocaleServices::formatPercent(const QString &numberText)
 {
-    return FormatWith(FormattersFor(LocaleName(Category::Numbers)).percent.get(), numberText);
+    return formatWith(formattersFor(localeName(Category::Numbers)).percent.get(), numberText);
 }
 
-QString CLocaleServices::FormatShortDate(const QDate &date)
+QString LocaleServices::formatShortDate(const QDate &date)
 {
-    const icu::Locale locale = LatinDigitsLocale(LocaleName(Category::Dates));
+    const icu::Locale locale = latinDigitsLocale(localeName(Category::Dates));
     std::unique_ptr<icu::DateFormat> format(
         icu::DateFormat::createDateInstance(icu::DateFormat::kShort, locale));
     if (!format)
@@ -282,65 +282,65 @@ QString CLocaleServices::FormatShortDate(const QDate &date)
     const UDate when = UDate(QDateTime(date, QTime(12, 0)).toMSecsSinceEpoch());
     icu::UnicodeString text;
     format->format(when, text);
-    return FromIcu(text);
+    return fromIcu(text);
 }
 
-QString CLocaleServices::DecimalSeparator()
+QString LocaleServices::decimalSeparator()
 {
-    return NumberConventions(LocaleName(Category::Numbers)).point;
+    return numberConventions(localeName(Category::Numbers)).point;
 }
 
-const CParseConventions &CLocaleServices::MoneyConventions(const QString &localeName,
+const ParseConventions &LocaleServices::moneyConventions(const QString &localeName,
                                                            const QString &currency)
 {
-    return FormattersFor(localeName, currency.isEmpty() ? LocaleCurrency(localeName) : currency)
+    return formattersFor(localeName, currency.isEmpty() ? localeCurrency(localeName) : currency)
         .moneyConventions;
 }
 
-const CParseConventions &CLocaleServices::NumberConventions(const QString &localeName)
+const ParseConventions &LocaleServices::numberConventions(const QString &localeName)
 {
-    return FormattersFor(localeName).numberConventions;
+    return formattersFor(localeName).numberConventions;
 }
 
-bool CLocaleServices::IsKnownLocale(const QString &localeName)
+bool LocaleServices::isKnownLocale(const QString &localeName)
 {
     // Language, then script, region or variant parts: nothing else reaches ICU from a file.
     static const QRegularExpression shape(QStringLiteral("^[A-Za-z]{2,8}(?:[_-][A-Za-z0-9]{1,8})*$"));
     if (!shape.match(localeName).hasMatch())
         return false;
     const icu::Locale locale(localeName.toLatin1().constData());
-    return !locale.isBogus() && IcuKnowsLocale(locale);
+    return !locale.isBogus() && icuKnowsLocale(locale);
 }
 
-void CLocaleServices::PinLocale(const QString &name)
+void LocaleServices::pinLocale(const QString &name)
 {
     std::lock_guard<std::mutex> lock(g_resolveMutex);
     g_pinnedLocale = name;
     g_dealCurrency.clear();
 }
 
-void CLocaleServices::SetDealCurrency(const QString &isoCode)
+void LocaleServices::setDealCurrency(const QString &isoCode)
 {
     std::lock_guard<std::mutex> lock(g_resolveMutex);
     g_dealCurrency = isoCode;
 }
 
-QString CLocaleServices::DealCurrency()
+QString LocaleServices::dealCurrency()
 {
     {
         std::lock_guard<std::mutex> lock(g_resolveMutex);
         if (!g_dealCurrency.isEmpty())
             return g_dealCurrency;
     }
-    return LocaleCurrency(LocaleName(Category::Money));
+    return localeCurrency(localeName(Category::Money));
 }
 
-QString CLocaleServices::LocaleCurrency(const QString &localeName)
+QString LocaleServices::localeCurrency(const QString &localeName)
 {
-    return CurrencyCode(IcuLocale(localeName));
+    return currencyCode(icuLocale(localeName));
 }
 
-bool CLocaleServices::IsKnownCurrency(const QString &isoCode)
+bool LocaleServices::isKnownCurrency(const QString &isoCode)
 {
     static const QRegularExpression shape(QStringLiteral("^[A-Z]{3}$"));
     if (!shape.match(isoCode).hasMatch())
@@ -352,7 +352,7 @@ bool CLocaleServices::IsKnownCurrency(const QString &isoCode)
     return U_SUCCESS(status) && available;
 }
 
-QString CLocaleServices::LocaleName(Category category)
+QString LocaleServices::localeName(Category category)
 {
-    return ResolveLocaleName(category);
+    return resolveLocaleName(category);
 }

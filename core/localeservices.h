@@ -21,60 +21,60 @@ class QDate;
 // its window is being built.
 // How a formatted figure of one locale reads back: the decimal separator it was written with and
 // the texts that stand around the number (currency symbol, sign, brackets), longest first.
-struct CParseConventions
+struct ParseConventions
 {
     QString point;
     QStringList prefixes;
     QStringList suffixes;
 };
 
-class CLocaleServices
+class LocaleServices
 {
 public:
     static constexpr int MaxFormattedLength = 127;
 
     // Money of the deal's currency in the money locale's accounting format: en_US gives
     // "$200,000.00", "($18.77)"; de_DE with a dollar deal "425.000,00 $".
-    [[nodiscard]] static QString FormatCurrency(const QString &numberText);
+    [[nodiscard]] static QString formatCurrency(const QString &numberText);
     // A number with exactly two fraction digits and the locale's grouping: en_US "1,234.50".
-    [[nodiscard]] static QString FormatNumber(const QString &numberText);
+    [[nodiscard]] static QString formatNumber(const QString &numberText);
     // A percent figure's number: two fraction digits, or three where it has a third ("6.875"),
     // rounded to three; otherwise as FormatNumber.
-    [[nodiscard]] static QString FormatPercent(const QString &numberText);
+    [[nodiscard]] static QString formatPercent(const QString &numberText);
     // The user's short numeric date (LC_TIME).
-    [[nodiscard]] static QString FormatShortDate(const QDate &date);
+    [[nodiscard]] static QString formatShortDate(const QDate &date);
     // The decimal separator of the number locale (LC_NUMERIC), "." for en_US, "," for de_DE.
-    [[nodiscard]] static QString DecimalSeparator();
+    [[nodiscard]] static QString decimalSeparator();
 
     // How money of a locale and currency reads back: the currency's decimal separator in that
     // locale, which is not always the number separator ("." for fr_CH money, "$" for pt_CV), and
     // the texts around the number. An empty currency stands for the locale's own.
-    [[nodiscard]] static const CParseConventions &MoneyConventions(const QString &localeName,
+    [[nodiscard]] static const ParseConventions &moneyConventions(const QString &localeName,
                                                                    const QString &currency = QString());
     // How percent figures and whole numbers of a locale read back.
-    [[nodiscard]] static const CParseConventions &NumberConventions(const QString &localeName);
+    [[nodiscard]] static const ParseConventions &numberConventions(const QString &localeName);
     // True when ICU has data of its own for the locale name ("de_DE", "en_001"), not only its
     // root fallback.
-    [[nodiscard]] static bool IsKnownLocale(const QString &localeName);
+    [[nodiscard]] static bool isKnownLocale(const QString &localeName);
 
     // Pins every category to one locale name such as "de_DE"; an empty name returns to the
     // environment. The deal's currency returns to the money locale's own.
-    static void PinLocale(const QString &name);
+    static void pinLocale(const QString &name);
 
     // The currency of the deal being shown (ISO 4217, "USD"): money formats in it whatever the
     // money locale. An empty code stands for the money locale's own currency, as at first run.
-    static void SetDealCurrency(const QString &isoCode);
+    static void setDealCurrency(const QString &isoCode);
     // The deal's currency in force: the one set, or the money locale's own.
-    [[nodiscard]] static QString DealCurrency();
+    [[nodiscard]] static QString dealCurrency();
     // The ISO code of a locale's own currency; "USD" where it has none ("en" gives USD too).
-    [[nodiscard]] static QString LocaleCurrency(const QString &localeName);
+    [[nodiscard]] static QString localeCurrency(const QString &localeName);
     // True for an ISO 4217 code ICU knows ("USD", "EUR"); stored codes are checked with it.
-    [[nodiscard]] static bool IsKnownCurrency(const QString &isoCode);
+    [[nodiscard]] static bool isKnownCurrency(const QString &isoCode);
 
     enum class Category { Money, Numbers, Dates };
     // The ICU locale name in force for a category, after fallbacks ("en_US" for "C").
-    [[nodiscard]] static QString LocaleName(Category category);
+    [[nodiscard]] static QString localeName(Category category);
 
     // True when text is a plain decimal number text the formatting accepts.
-    [[nodiscard]] static bool IsPlainNumberText(const QString &text);
+    [[nodiscard]] static bool isPlainNumberText(const QString &text);
 };

@@ -7,159 +7,159 @@
 
 namespace {
 
-template <std::size_t I> CMeasure Balance(const CLoanAnalysis &loan)
+template <std::size_t I> Measure balance(const LoanAnalysis &loan)
 {
     return loan.balance[I];
 }
-template <std::size_t I> CMeasure Equity(const CLoanAnalysis &loan)
+template <std::size_t I> Measure equity(const LoanAnalysis &loan)
 {
     return loan.equity[I];
 }
 
 } // namespace
 
-const std::vector<CLoanMeasure> &LoanMeasures()
+const std::vector<LoanMeasure> &loanMeasures()
 {
     using U = MeasureUnit;
-    static const std::vector<CLoanMeasure> rows = {
+    static const std::vector<LoanMeasure> rows = {
         {LoanMeasureId::LoanAmount, "loan_amount", QT_TRANSLATE_NOOP("Analysis", "Loan Amount"),
          QT_TRANSLATE_NOOP("Analysis", "The purchase price less the down payment."), U::Money,
-         Better::Neither, [](const CLoanAnalysis &l) { return l.loanAmount; }},
+         Better::Neither, [](const LoanAnalysis &l) { return l.loanAmount; }},
         {LoanMeasureId::PrincipalAndInterest, "principal_and_interest", QT_TRANSLATE_NOOP("Analysis", "Principal and Interest"),
          QT_TRANSLATE_NOOP("Analysis", "The level monthly payment that pays the loan back over its term."),
-         U::Money, Better::Lower, [](const CLoanAnalysis &l) { return l.principalAndInterest; }},
+         U::Money, Better::Lower, [](const LoanAnalysis &l) { return l.principalAndInterest; }},
         {LoanMeasureId::TotalMonthlyPayment, "total_monthly_payment", QT_TRANSLATE_NOOP("Analysis", "Total Monthly Payment"),
          QT_TRANSLATE_NOOP("Analysis", "Principal and interest plus escrow and PMI."), U::Money,
-         Better::Lower, [](const CLoanAnalysis &l) { return l.totalMonthlyPayment; }},
+         Better::Lower, [](const LoanAnalysis &l) { return l.totalMonthlyPayment; }},
         {LoanMeasureId::MonthlyCashFlow, "monthly_cash_flow", QT_TRANSLATE_NOOP("Analysis", "Monthly Cash Flow"),
          QT_TRANSLATE_NOOP("Analysis", "The rent less the other fees and the total monthly payment."),
-         U::Money, Better::Higher, [](const CLoanAnalysis &l) { return l.monthlyCashFlow; }},
+         U::Money, Better::Higher, [](const LoanAnalysis &l) { return l.monthlyCashFlow; }},
         {LoanMeasureId::SafetyCashFlow, "safety_cash_flow", QT_TRANSLATE_NOOP("Analysis", "Safety Cash Flow"),
          QT_TRANSLATE_NOOP("Analysis", "The monthly cash flow less the safety margin's share of the rent."),
-         U::Money, Better::Higher, [](const CLoanAnalysis &l) { return l.safetyCashFlow; }},
+         U::Money, Better::Higher, [](const LoanAnalysis &l) { return l.safetyCashFlow; }},
         {LoanMeasureId::Payments, "payments", QT_TRANSLATE_NOOP("Analysis", "Number of Payments"),
          QT_TRANSLATE_NOOP("Analysis", "Monthly payments over the term: 12 a year, the last one smaller when the term ends within a year."),
-         U::Count, Better::Neither, [](const CLoanAnalysis &l) { return l.payments; }},
+         U::Count, Better::Neither, [](const LoanAnalysis &l) { return l.payments; }},
         {LoanMeasureId::TotalPaid, "total_paid", QT_TRANSLATE_NOOP("Analysis", "Total of Payments"),
          QT_TRANSLATE_NOOP("Analysis", "All payments of principal and interest over the loan's life."),
-         U::Money, Better::Neither, [](const CLoanAnalysis &l) { return l.totalPaid; }},
+         U::Money, Better::Neither, [](const LoanAnalysis &l) { return l.totalPaid; }},
         // The payments alone favour a large down payment and mark no best: offers compare
         // only with the down payment added.
         {LoanMeasureId::TotalCost, "total_cost", QT_TRANSLATE_NOOP("Analysis", "Total Cost"),
          QT_TRANSLATE_NOOP("Analysis", "The down payment plus all payments of principal and interest: what the purchase costs in all, before escrow, PMI and fees."),
-         U::Money, Better::Lower, [](const CLoanAnalysis &l) { return l.totalCost; }},
+         U::Money, Better::Lower, [](const LoanAnalysis &l) { return l.totalCost; }},
         {LoanMeasureId::TotalInterest, "total_interest", QT_TRANSLATE_NOOP("Analysis", "Total Interest"),
          QT_TRANSLATE_NOOP("Analysis", "The interest part of all payments: the total of payments less the loan amount."),
-         U::Money, Better::Lower, [](const CLoanAnalysis &l) { return l.totalInterest; }},
+         U::Money, Better::Lower, [](const LoanAnalysis &l) { return l.totalInterest; }},
         {LoanMeasureId::PayoffMonth, "payoff_month", QT_TRANSLATE_NOOP("Analysis", "Payoff Month"),
          QT_TRANSLATE_NOOP("Analysis", "The month of the last payment, counted from the first."),
-         U::Count, Better::Neither, [](const CLoanAnalysis &l) { return l.payoffMonth; }},
+         U::Count, Better::Neither, [](const LoanAnalysis &l) { return l.payoffMonth; }},
         {LoanMeasureId::Balance1Year, "balance_1_year", QT_TRANSLATE_NOOP("Analysis", "Balance after 1 Year"),
          QT_TRANSLATE_NOOP("Analysis", "What is still owed after 12 payments."), U::Money,
-         Better::Lower, Balance<0>},
+         Better::Lower, balance<0>},
         {LoanMeasureId::Balance5Years, "balance_5_years", QT_TRANSLATE_NOOP("Analysis", "Balance after 5 Years"),
          QT_TRANSLATE_NOOP("Analysis", "What is still owed after 60 payments."), U::Money,
-         Better::Lower, Balance<1>},
+         Better::Lower, balance<1>},
         {LoanMeasureId::Balance10Years, "balance_10_years", QT_TRANSLATE_NOOP("Analysis", "Balance after 10 Years"),
          QT_TRANSLATE_NOOP("Analysis", "What is still owed after 120 payments."), U::Money,
-         Better::Lower, Balance<2>},
+         Better::Lower, balance<2>},
         {LoanMeasureId::Equity1Year, "equity_1_year", QT_TRANSLATE_NOOP("Analysis", "Equity after 1 Year"),
          QT_TRANSLATE_NOOP("Analysis", "The down payment plus the principal repaid in 12 payments."),
-         U::Money, Better::Higher, Equity<0>},
+         U::Money, Better::Higher, equity<0>},
         {LoanMeasureId::Equity5Years, "equity_5_years", QT_TRANSLATE_NOOP("Analysis", "Equity after 5 Years"),
          QT_TRANSLATE_NOOP("Analysis", "The down payment plus the principal repaid in 60 payments."),
-         U::Money, Better::Higher, Equity<1>},
+         U::Money, Better::Higher, equity<1>},
         {LoanMeasureId::Equity10Years, "equity_10_years", QT_TRANSLATE_NOOP("Analysis", "Equity after 10 Years"),
          QT_TRANSLATE_NOOP("Analysis", "The down payment plus the principal repaid in 120 payments."),
-         U::Money, Better::Higher, Equity<2>},
+         U::Money, Better::Higher, equity<2>},
         {LoanMeasureId::CashOnCash, "cash_on_cash", QT_TRANSLATE_NOOP("Analysis", "Cash-on-Cash Return"),
          QT_TRANSLATE_NOOP("Analysis", "A year's cash flow (12 × monthly cash flow) as a share of the down payment."),
-         U::Fraction, Better::Higher, [](const CLoanAnalysis &l) { return l.cashOnCash; }},
+         U::Fraction, Better::Higher, [](const LoanAnalysis &l) { return l.cashOnCash; }},
         {LoanMeasureId::DebtServiceCoverage, "debt_service_coverage", QT_TRANSLATE_NOOP("Analysis", "Debt Service Coverage"),
          QT_TRANSLATE_NOOP("Analysis", "Net operating income divided by principal and interest plus PMI; lenders look for 1.25 or more."),
-         U::Ratio, Better::Higher, [](const CLoanAnalysis &l) { return l.debtServiceCoverage; }},
+         U::Ratio, Better::Higher, [](const LoanAnalysis &l) { return l.debtServiceCoverage; }},
         {LoanMeasureId::BreakEvenRent, "break_even_rent", QT_TRANSLATE_NOOP("Analysis", "Break-even Rent"),
          QT_TRANSLATE_NOOP("Analysis", "The monthly rent at which the safety cash flow is 0."),
-         U::Money, Better::Lower, [](const CLoanAnalysis &l) { return l.breakEvenRent; }},
+         U::Money, Better::Lower, [](const LoanAnalysis &l) { return l.breakEvenRent; }},
         {LoanMeasureId::HighestOffer, "highest_offer", QT_TRANSLATE_NOOP("Analysis", "Highest Offer"),
          QT_TRANSLATE_NOOP("Analysis", "The purchase price at which this loan's safety cash flow is 0, with its down payment, rate, term and PMI and the property's rent, escrow, fees and margin unchanged: the most to offer the seller."),
-         U::Money, Better::Higher, [](const CLoanAnalysis &l) { return l.highestOffer; }},
+         U::Money, Better::Higher, [](const LoanAnalysis &l) { return l.highestOffer; }},
     };
     return rows;
 }
 
-const std::vector<CPropertyMeasure> &PropertyMeasures()
+const std::vector<PropertyMeasure> &propertyMeasures()
 {
     using U = MeasureUnit;
-    static const std::vector<CPropertyMeasure> rows = {
+    static const std::vector<PropertyMeasure> rows = {
         {"net_operating_income", QT_TRANSLATE_NOOP("Analysis", "Net Operating Income (Month)"),
          QT_TRANSLATE_NOOP("Analysis", "The rent less escrow and other fees, before any loan payment."),
-         U::Money, [](const CPropertyAnalysis &p) { return p.netOperatingIncome; }},
+         U::Money, [](const PropertyAnalysis &p) { return p.netOperatingIncome; }},
         {"net_operating_income_yearly", QT_TRANSLATE_NOOP("Analysis", "Net Operating Income (Year)"),
          QT_TRANSLATE_NOOP("Analysis", "Twelve months of net operating income."), U::Money,
-         [](const CPropertyAnalysis &p) { return p.netOperatingIncomeYearly; }},
+         [](const PropertyAnalysis &p) { return p.netOperatingIncomeYearly; }},
         {"cap_rate", QT_TRANSLATE_NOOP("Analysis", "Cap Rate"),
          QT_TRANSLATE_NOOP("Analysis", "A year's net operating income as a share of the purchase price."),
-         U::Fraction, [](const CPropertyAnalysis &p) { return p.capRate; }},
+         U::Fraction, [](const PropertyAnalysis &p) { return p.capRate; }},
         {"gross_rent_multiplier", QT_TRANSLATE_NOOP("Analysis", "Gross Rent Multiplier"),
          QT_TRANSLATE_NOOP("Analysis", "The purchase price divided by a year's rent."), U::Ratio,
-         [](const CPropertyAnalysis &p) { return p.grossRentMultiplier; }},
+         [](const PropertyAnalysis &p) { return p.grossRentMultiplier; }},
         {"rent_to_price", QT_TRANSLATE_NOOP("Analysis", "Rent-to-Price Ratio"),
          QT_TRANSLATE_NOOP("Analysis", "The monthly rent as a share of the purchase price; investors screen for 1 % (the \"1 % rule\")."),
-         U::Fraction, [](const CPropertyAnalysis &p) { return p.rentToPrice; }},
+         U::Fraction, [](const PropertyAnalysis &p) { return p.rentToPrice; }},
     };
     return rows;
 }
 
-QString MeasureText(const char *text)
+QString measureText(const char *text)
 {
     return QCoreApplication::translate("Analysis", text);
 }
 
-QString FormatMeasure(const CMeasure &measure, MeasureUnit unit)
+QString formatMeasure(const Measure &measure, MeasureUnit unit)
 {
-    if (!measure.IsKnown())
+    if (!measure.isKnown())
         return QStringLiteral("\u2014");
     switch (unit) {
     case MeasureUnit::Money:
-        return FormatCurrency(measure.value);
+        return formatCurrency(measure.value);
     case MeasureUnit::Fraction:
         // A computed share has no typed third decimal to keep: two, like every other figure.
-        return CLocaleServices::FormatNumber(DoubleToText(measure.value * 100.0)) + QLatin1Char('%');
+        return LocaleServices::formatNumber(doubleToText(measure.value * 100.0)) + QLatin1Char('%');
     case MeasureUnit::Ratio:
-        return CLocaleServices::FormatNumber(DoubleToText(measure.value));
+        return LocaleServices::formatNumber(doubleToText(measure.value));
     case MeasureUnit::Count:
         break;
     }
-    CIntegerValue whole;
+    IntegerValue whole;
     whole.m_value = measure.value;
-    return whole.Format();
+    return whole.format();
 }
 
-int BestLoan(const CDealAnalysis &deal, const CLoanMeasure &measure)
+int bestLoan(const DealAnalysis &deal, const LoanMeasure &measure)
 {
     if (measure.better == Better::Neither)
         return -1;
-    return BestLoanOf(deal, measure.get, measure.better == Better::Higher);
+    return bestLoanOf(deal, measure.get, measure.better == Better::Higher);
 }
 
-std::vector<int> BestLoans(const CDealAnalysis &deal, const CLoanMeasure &measure)
+std::vector<int> bestLoans(const DealAnalysis &deal, const LoanMeasure &measure)
 {
-    const int best = BestLoan(deal, measure);
+    const int best = bestLoan(deal, measure);
     std::vector<int> loans;
     if (best < 0)
         return loans;
     const double value = measure.get(deal.loans[std::size_t(best)]).value;
     for (int k = 0; k < MAX_LOANS; ++k) {
-        const CMeasure m = measure.get(deal.loans[std::size_t(k)]);
-        if (m.IsKnown() && m.value == value && deal.loans[std::size_t(k)].notCompared.isEmpty())
+        const Measure m = measure.get(deal.loans[std::size_t(k)]);
+        if (m.isKnown() && m.value == value && deal.loans[std::size_t(k)].notCompared.isEmpty())
             loans.push_back(k);
     }
     return loans;
 }
 
-const CLoanMeasure &LoanMeasure(LoanMeasureId id)
+const LoanMeasure &loanMeasure(LoanMeasureId id)
 {
     // Each row stands at the place of its id (a test holds the table to that).
-    return LoanMeasures()[static_cast<std::size_t>(id)];
+    return loanMeasures()[static_cast<std::size_t>(id)];
 }

@@ -39,7 +39,7 @@ enum class LoanMeasureId {
     HighestOffer,
 };
 
-struct CLoanMeasure
+struct LoanMeasure
 {
     LoanMeasureId id;
     const char *key;
@@ -47,32 +47,32 @@ struct CLoanMeasure
     const char *definition;
     MeasureUnit unit;
     Better better;
-    CMeasure (*get)(const CLoanAnalysis &);
+    Measure (*get)(const LoanAnalysis &);
 };
 
-struct CPropertyMeasure
+struct PropertyMeasure
 {
     const char *key;
     const char *label;
     const char *definition;
     MeasureUnit unit;
-    CMeasure (*get)(const CPropertyAnalysis &);
+    Measure (*get)(const PropertyAnalysis &);
 };
 
-[[nodiscard]] const std::vector<CLoanMeasure> &LoanMeasures();
-[[nodiscard]] const std::vector<CPropertyMeasure> &PropertyMeasures();
+[[nodiscard]] const std::vector<LoanMeasure> &loanMeasures();
+[[nodiscard]] const std::vector<PropertyMeasure> &propertyMeasures();
 
 // The label and definition, translated.
-[[nodiscard]] QString MeasureText(const char *text);
+[[nodiscard]] QString measureText(const char *text);
 
 // A known figure as the user's locale shows it ("$1,197.54", "5.70%", "1.25", "360"); "—" for
 // an unknown one.
-[[nodiscard]] QString FormatMeasure(const CMeasure &measure, MeasureUnit unit);
+[[nodiscard]] QString formatMeasure(const Measure &measure, MeasureUnit unit);
 
 // The loan of a row that is best by BestLoanOf's rule, or -1 where the row has no better side,
 // no loan is better than another or none is known.
-[[nodiscard]] int BestLoan(const CDealAnalysis &deal, const CLoanMeasure &measure);
+[[nodiscard]] int bestLoan(const DealAnalysis &deal, const LoanMeasure &measure);
 // Every loan that shares the best value of a row; none where no loan is better than another.
-[[nodiscard]] std::vector<int> BestLoans(const CDealAnalysis &deal, const CLoanMeasure &measure);
+[[nodiscard]] std::vector<int> bestLoans(const DealAnalysis &deal, const LoanMeasure &measure);
 // The row of a measure.
-[[nodiscard]] const CLoanMeasure &LoanMeasure(LoanMeasureId id);
+[[nodiscard]] const LoanMeasure &loanMeasure(LoanMeasureId id);

@@ -9,12 +9,12 @@
 
 namespace Profit {
 
-double MonthlyRate(double ratePercent)
+double monthlyRate(double ratePercent)
 {
     return (ratePercent / 100.0) / 12.0;
 }
 
-double PaymentWithPower(double loanAmount, double monthlyRate, double power)
+double paymentWithPower(double loanAmount, double monthlyRate, double power)
 {
     const double r = monthlyRate;
     const double P = power;
@@ -22,19 +22,19 @@ double PaymentWithPower(double loanAmount, double monthlyRate, double power)
     return (P * A + 0.0) / (((P - 1.0) * (r * 0.0 + 1.0)) / r);
 }
 
-double Payment(double loanAmount, double ratePercent, double termYears)
+double payment(double loanAmount, double ratePercent, double termYears)
 {
-    const double r = MonthlyRate(ratePercent);
+    const double r = monthlyRate(ratePercent);
     const double n = 12.0 * termYears;
     // Without interest the loan is paid back in equal parts; the general formula would divide
     // 0 by 0. A term of 0 still divides by 0 and leaves the figure empty.
     if (r == 0.0)
         return loanAmount / n;
     const double P = std::pow(1.0 + r, n);
-    return PaymentWithPower(loanAmount, r, P);
+    return paymentWithPower(loanAmount, r, P);
 }
 
-void Step(Figure figure, const CDealRecord &record, Row &row)
+void step(Figure figure, const DealRecord &record, Row &row)
 {
     const double price = record.m_purchasePrice.m_value;
     const double rent = record.m_rentalIncome.m_value;
@@ -49,7 +49,7 @@ void Step(Figure figure, const CDealRecord &record, Row &row)
             x = price - record.m_downPayment[k].m_value;
             break;
         case PrincipalAndInterest:
-            x = Payment(x, record.m_interestRate[k].m_value, record.m_term[k].m_value);
+            x = payment(x, record.m_interestRate[k].m_value, record.m_term[k].m_value);
             break;
         case TotalMonthlyPayment:
             x = (escrow + x) + record.m_pmi[k].m_value;
@@ -66,12 +66,12 @@ void Step(Figure figure, const CDealRecord &record, Row &row)
     }
 }
 
-std::array<Row, FigureCount> Calculate(const CDealRecord &record)
+std::array<Row, FigureCount> calculate(const DealRecord &record)
 {
     std::array<Row, FigureCount> figures{};
     Row row{};
     for (int f = 0; f < FigureCount; ++f) {
-        Step(static_cast<Figure>(f), record, row);
+        step(static_cast<Figure>(f), record, row);
         figures[static_cast<std::size_t>(f)] = row;
     }
     return figures;

@@ -25,17 +25,17 @@ using Row = std::array<double, MAX_LOANS>;
 
 // Replaces every element of row by the next figure computed from it: for LoanAmount row is only
 // written; for the later figures it must hold the figure before (as Calculate does).
-void Step(Figure figure, const CDealRecord &record, Row &row);
+void step(Figure figure, const DealRecord &record, Row &row);
 
 // All five figures, each row computed from the exact doubles of the row before.
-[[nodiscard]] std::array<Row, FigureCount> Calculate(const CDealRecord &record);
+[[nodiscard]] std::array<Row, FigureCount> calculate(const DealRecord &record);
 
 // The monthly payment (principal and interest) of one loan: r = (rate / 100) / 12, n = 12 * term,
 // P = pow(1 + r, n), M = (P * A + 0) / (((P - 1) * (r * 0 + 1)) / r); at r = 0, M = A / n.
-[[nodiscard]] double Payment(double loanAmount, double ratePercent, double termYears);
+[[nodiscard]] double payment(double loanAmount, double ratePercent, double termYears);
 // The same with P given, so that a test can tell what the power function's last place changes.
-[[nodiscard]] double PaymentWithPower(double loanAmount, double monthlyRate, double power);
+[[nodiscard]] double paymentWithPower(double loanAmount, double monthlyRate, double power);
 // The monthly rate r: (rate / 100) / 12.
-[[nodiscard]] double MonthlyRate(double ratePercent);
+[[nodiscard]] double monthlyRate(double ratePercent);
 
 } // namespace Profit

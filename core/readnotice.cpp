@@ -6,7 +6,7 @@
 
 namespace {
 
-QString Tr(const char *text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("ReadNotice", text);
 }
@@ -26,27 +26,27 @@ QString Quoted(const QString &text)
 
 } // namespace
 
-QString ReadNotice::Message() const
+QString ReadNotice::message() const
 {
     const QString name = field->shownName(loan);
     const QString length = QString::number(text.size());
     if (line > 0) {
         if (kind == FigureTooLarge)
-            return Tr(QT_TRANSLATE_NOOP("ReadNotice",
+            return translated(QT_TRANSLATE_NOOP("ReadNotice",
                                         "Line %1: the figure %2 for %3 is too large to show; it "
                                         "was not read."))
                 .arg(QString::number(line), Quoted(text), name);
-        return Tr(QT_TRANSLATE_NOOP("ReadNotice",
+        return translated(QT_TRANSLATE_NOOP("ReadNotice",
                                     "Line %1: %2 is longer than 1,000 characters (%3); it was not "
                                     "read."))
             .arg(QString::number(line), name, length);
     }
     if (kind == FigureTooLarge)
-        return Tr(QT_TRANSLATE_NOOP("ReadNotice",
+        return translated(QT_TRANSLATE_NOOP("ReadNotice",
                                     "The saved figure %1 for %2 is too large to show; it was not "
                                     "used, and stays saved as it was until you enter another."))
             .arg(Quoted(text), name);
-    return Tr(QT_TRANSLATE_NOOP("ReadNotice",
+    return translated(QT_TRANSLATE_NOOP("ReadNotice",
                                 "The saved text of %1 is longer than 1,000 characters (%2); it was "
                                 "not used, and stays saved as it was until you enter another."))
         .arg(name, length);

@@ -20,7 +20,7 @@ struct ReadNotice
                     // keeps its stored text
 
     // The message for the user, naming the field.
-    [[nodiscard]] QString Message() const;
+    [[nodiscard]] QString message() const;
 };
 
 // The longest description or lender name the program keeps: the edits take no more, and a

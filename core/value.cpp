@@ -15,7 +15,7 @@
 
 namespace {
 
-bool IsSuperscriptDigit(char32_t c)
+bool isSuperscriptDigit(char32_t c)
 {
     return c == U'\u00B9' || c == U'\u00B2' || c == U'\u00B3';
 }
@@ -25,7 +25,7 @@ constexpr char16_t ArabicDecimalSeparator = u'\u066B';
 
 // The text without the currency symbol, sign or brackets that Format puts around the number:
 // a symbol such as "B/." could otherwise hold the decimal point.
-QStringView WithoutAffixes(QStringView text, const CParseConventions &conventions)
+QStringView withoutAffixes(QStringView text, const ParseConventions &conventions)
 {
     text = text.trimmed();
     for (const QString &prefix : conventions.prefixes) {
@@ -44,7 +44,7 @@ QStringView WithoutAffixes(QStringView text, const CParseConventions &convention
 }
 
 // The value of the ASCII digits and "." that the collected digit string starts with.
-double LeadingNumber(const std::string &digits)
+double leadingNumber(const std::string &digits)
 {
     std::size_t length = 0;
     while (length < digits.size() && (digits[length] == '.' || (digits[length] >= '0' && digits[length] <= '9')))
@@ -58,7 +58,7 @@ double LeadingNumber(const std::string &digits)
     return result.ec == std::errc() ? value : 0.0;
 }
 
-QString ExponentForm(const std::string &mantissa, int exponent)
+QString exponentForm(const std::string &mantissa, int exponent)
 {
     std::string fraction = mantissa.substr(1);
     fraction.erase(fraction.find_last_not_of('0') + 1);
@@ -68,7 +68,7 @@ QString ExponentForm(const std::string &mantissa, int exponent)
     return QString::fromLatin1(mantissa.substr(0, 1) + "." + fraction + "e" + exponentText);
 }
 
-QString FixedForm(const std::string &mantissa, int exponent)
+QString fixedForm(const std::string &mantissa, int exponent)
 {
     std::string integer;
     std::string fraction;
@@ -90,20 +90,20 @@ QString FixedForm(const std::string &mantissa, int exponent)
 
 } // namespace
 
-void CValue::Parse(const QString &text)
+void Value::parse(const QString &text)
 {
-    Parse(text, CFigureLocales::User());
+    parse(text, FigureLocales::user());
 }
 
-void CValue::Parse(const QString &text, const CFigureLocales &locales)
+void Value::parse(const QString &text, const FigureLocales &locales)
 {
     if (text.isEmpty()) {
         m_value = 0.0;
         return;
     }
-    const CParseConventions &conventions = Conventions(locales);
-    const QStringView number = WithoutAffixes(text, conventions);
-    const QString &point = conventions.point;
+    const ParseConventions &rules = conventions(locales);
+    const QStringView number = withoutAffixes(text, rules);
+    const QString &point = rules.point;
     std::string digits;
     bool seenPoint = false;
     for (qsizetype i = 0; i < number.size(); ++i) {
@@ -122,87 +122,87 @@ void CValue::Parse(const QString &text, const CFigureLocales &locales)
             c = QChar::surrogateToUcs4(char16_t(c), number.at(++i).unicode());
         if (c >= U'0' && c <= U'9')
             digits += char(c);
-        else if (IsSuperscriptDigit(c))
+        else if (isSuperscriptDigit(c))
             digits += 'x'; // collected, but ends the number where it stands
         else if (u_charType(UChar32(c)) == U_DECIMAL_DIGIT_NUMBER)
             digits += char('0' + u_charDigitValue(UChar32(c)));
     }
-    m_value = LeadingNumber(digits);
+    m_value = leadingNumber(digits);
 }
 
-bool CValue::CanShow() const
+bool Value::canShow() const
 {
-    return !Format().isEmpty();
+    return !format().isEmpty();
 }
 
-bool CPercentValue::CanShow() const
+bool PercentValue::canShow() const
 {
     // Format appends "%" even to an empty number.
-    return !CLocaleServices::FormatPercent(DoubleToText(m_value)).isEmpty();
+    return !LocaleServices::formatPercent(doubleToText(m_value)).isEmpty();
 }
 
-bool CValue::ReadStored(const QString &text, const CFigureLocales &locales)
+bool Value::readStored(const QString &text, const FigureLocales &locales)
 {
     const double before = m_value;
-    Parse(text, locales);
-    if (!CanShow()) {
+    parse(text, locales);
+    if (!canShow()) {
         m_value = before;
         return false;
     }
-    Parse(Format());
+    parse(format());
     return true;
 }
 
-const CParseConventions &CValue::Conventions(const CFigureLocales &locales) const
+const ParseConventions &Value::conventions(const FigureLocales &locales) const
 {
-    return CLocaleServices::NumberConventions(locales.numbers);
+    return LocaleServices::numberConventions(locales.numbers);
 }
 
-const CParseConventions &CCurrencyValue::Conventions(const CFigureLocales &locales) const
+const ParseConventions &CurrencyValue::conventions(const FigureLocales &locales) const
 {
-    return CLocaleServices::MoneyConventions(locales.money, locales.currency);
+    return LocaleServices::moneyConventions(locales.money, locales.currency);
 }
 
-QString CValue::TakeTyped(const QString &typed)
+QString Value::takeTyped(const QString &typed)
 {
     // Used as shown, like a stored figure: a typed term of 15.5 shows and counts as 15. A figure
     // too large to show would show empty and read back as 0; the field keeps its figure instead.
     const double before = m_value;
-    Parse(typed);
-    if (CanShow())
-        Parse(Format());
+    parse(typed);
+    if (canShow())
+        parse(format());
     else
         m_value = before;
-    return Format();
+    return format();
 }
 
-QString CCurrencyValue::Format() const
+QString CurrencyValue::format() const
 {
-    return FormatCurrency(m_value);
+    return formatCurrency(m_value);
 }
 
-QString CPercentValue::Format() const
+QString PercentValue::format() const
 {
-    return CLocaleServices::FormatPercent(DoubleToText(m_value)) + QLatin1Char('%');
+    return LocaleServices::formatPercent(doubleToText(m_value)) + QLatin1Char('%');
 }
 
-QString CIntegerValue::Format() const
+QString IntegerValue::format() const
 {
-    QString text = CLocaleServices::FormatNumber(DoubleToText(m_value));
+    QString text = LocaleServices::formatNumber(doubleToText(m_value));
     // Cut at the locale's own decimal separator: cutting at "." in a locale that groups with "."
     // would show 1234 as "1".
-    const int cut = text.indexOf(CLocaleServices::DecimalSeparator());
+    const int cut = text.indexOf(LocaleServices::decimalSeparator());
     if (cut >= 0)
         text.truncate(cut);
     return text;
 }
 
-QString FormatCurrency(double number)
+QString formatCurrency(double number)
 {
-    return CLocaleServices::FormatCurrency(DoubleToText(number));
+    return LocaleServices::formatCurrency(doubleToText(number));
 }
 
-QString DoubleToText(double number)
+QString doubleToText(double number)
 {
     if (std::isnan(number))
         return std::signbit(number) ? QStringLiteral("-1.#IND") : QStringLiteral("1.#QNAN");
@@ -219,7 +219,7 @@ QString DoubleToText(double number)
     const int exponent = std::atoi(text.c_str() + text.find('e') + 1);
 
     // Small figures in fixed form too: "0.05" has to show as "$0.05", not vanish.
-    const QString body = exponent > 127 ? ExponentForm(mantissa, exponent)
-                                        : FixedForm(mantissa, exponent);
+    const QString body = exponent > 127 ? exponentForm(mantissa, exponent)
+                                        : fixedForm(mantissa, exponent);
     return number < 0 ? QLatin1Char('-') + body : body;
 }

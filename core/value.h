@@ -2,80 +2,80 @@
 
 #include <QString>
 
-struct CFigureLocales;
-struct CParseConventions;
+struct FigureLocales;
+struct ParseConventions;
 
 // A figure of the deal record: one double and the kind that decides how it is shown. Numbers
 // cross every boundary (edits, profile, exchange file) as text: Format writes it, Parse reads it
 // back, so the pair decides what survives a round trip.
-class CValue
+class Value
 {
 public:
-    virtual ~CValue() = default;
+    virtual ~Value() = default;
 
     // Turns any text into a number, tolerating the punctuation Format adds. Never negative,
     // never an error. The text is read in the user's own locales.
-    void Parse(const QString &text);
+    void parse(const QString &text);
     // The same for a text written in other locales (a stored figure that says where it came
     // from): the decimal separator is that of the locale the kind formats in (money: the
     // currency's; percent and whole numbers: the number locale's), "." where that is "." and
     // otherwise skipped like grouping. Any decimal digit reads by its value ("٢٠٠" is 200); the
     // superscripts end the number.
-    void Parse(const QString &text, const CFigureLocales &locales);
+    void parse(const QString &text, const FigureLocales &locales);
     // The number as text of the user's locale.
-    [[nodiscard]] virtual QString Format() const = 0;
+    [[nodiscard]] virtual QString format() const = 0;
     // True when Format gives the figure a text; false for a figure too large for its field.
-    [[nodiscard]] virtual bool CanShow() const;
+    [[nodiscard]] virtual bool canShow() const;
 
     // Reads a stored figure (profile, deal file) as its field will show it: parsed in the
-    // locales it was written in, then taken as Parse(Format()), so that the window, the report and
+    // locales it was written in, then taken as parse(format()), so that the window, the report and
     // the command line all use the figure the field shows ("15.5" years is the 15 shown). False,
     // with the figure left as it was, when the field could not show it at all.
-    [[nodiscard]] bool ReadStored(const QString &text, const CFigureLocales &locales);
+    [[nodiscard]] bool readStored(const QString &text, const FigureLocales &locales);
 
     // Takes what the user typed as the figure the edit will then show, and returns that text:
     // the figure is the one shown. Text too large to show leaves the figure as it was.
-    [[nodiscard]] QString TakeTyped(const QString &typed);
+    [[nodiscard]] QString takeTyped(const QString &typed);
 
     double m_value = 0.0;
 
 protected:
     // How texts of this kind read back in the given locales.
-    [[nodiscard]] virtual const CParseConventions &Conventions(const CFigureLocales &locales) const;
+    [[nodiscard]] virtual const ParseConventions &conventions(const FigureLocales &locales) const;
 
-    CValue() = default;
-    CValue(const CValue &) = default;
-    CValue &operator=(const CValue &) = default;
+    Value() = default;
+    Value(const Value &) = default;
+    Value &operator=(const Value &) = default;
 };
 
-class CCurrencyValue final : public CValue
+class CurrencyValue final : public Value
 {
 public:
-    [[nodiscard]] QString Format() const override;
+    [[nodiscard]] QString format() const override;
 
 protected:
-    [[nodiscard]] const CParseConventions &Conventions(const CFigureLocales &locales) const override;
+    [[nodiscard]] const ParseConventions &conventions(const FigureLocales &locales) const override;
 };
 
-class CPercentValue final : public CValue
+class PercentValue final : public Value
 {
 public:
-    [[nodiscard]] QString Format() const override;
-    [[nodiscard]] bool CanShow() const override;
+    [[nodiscard]] QString format() const override;
+    [[nodiscard]] bool canShow() const override;
 };
 
-class CIntegerValue final : public CValue
+class IntegerValue final : public Value
 {
 public:
-    [[nodiscard]] QString Format() const override;
+    [[nodiscard]] QString format() const override;
 };
 
 // Money formatting of any double; empty for infinities, not-a-number and magnitudes of 1e128
 // and more (their number text is in exponent form, which the locale service rejects).
-[[nodiscard]] QString FormatCurrency(double number);
+[[nodiscard]] QString formatCurrency(double number);
 
 // The plain decimal text handed to the locale service: 17 significant digits, fixed form below
 // 1e128 ("0.050000000000000003", "200000."), exponent form above ("1.e+128"), "1.#INF" and
 // "-1.#INF" for the infinities, and for not-a-number "-1.#IND" when its sign bit is set (as
 // 0/0 and inf - inf give it) or "1.#QNAN" when not.
-[[nodiscard]] QString DoubleToText(double number);
+[[nodiscard]] QString doubleToText(double number);

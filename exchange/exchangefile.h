@@ -5,12 +5,12 @@
 #include <optional>
 #include <vector>
 
-class CStdioFile;
-struct CDealRecord;
+class StdioFile;
+struct DealRecord;
 struct ReadNotice;
 
 // A data error of an imported file: what is wrong and on which line (the first line is 1).
-struct CImportError
+struct ImportError
 {
     enum Kind { UnrecognizedSyntax, MissingLabel, UnrecognizedLabel, UnrecognizedLocale, UnrecognizedCurrency };
 
@@ -18,7 +18,7 @@ struct CImportError
     int line;
 
     // The message shown to the user, quoting the file's full path.
-    [[nodiscard]] QString Message(const QString &path) const;
+    [[nodiscard]] QString message(const QString &path) const;
 };
 
 // The deal file: ";" comment lines, then one "Label = value" line per field, loans numbered 1 to 5.
@@ -26,20 +26,20 @@ struct CImportError
 // were written in; they are read in those, or, in a file without the line, in the reader's own.
 // The next, "; Currency: USD", names the deal's currency; without it the deal is in that of the
 // money locale the figures are read in. Importing a field gives the deal the file's currency.
-// Control characters in texts are written as spaces. File errors arrive as CFileException.
+// Control characters in texts are written as spaces. File errors arrive as FileException.
 namespace ExchangeFile {
 inline const QString DefaultExtension = QStringLiteral("zant");
 
 // Writes every field but the loan on screen; replaces an existing file only once all is written.
-void Export(const CDealRecord &record, const QString &path);
+void write(const DealRecord &record, const QString &path);
 
 // Reads entries into the record until the end or the first data error, which is returned. Fields
 // set before that line keep their new values. Each figure is taken as its field shows it. A
 // figure its field cannot show, or a text longer than MaxTextLength, is not read: the field keeps
 // what it held, and notices, when given, gets what the user has to be told; the rest of the file
 // is read as usual.
-std::optional<CImportError> Import(CDealRecord &record, const QString &path,
+std::optional<ImportError> read(DealRecord &record, const QString &path,
                                    std::vector<ReadNotice> *notices = nullptr);
-std::optional<CImportError> Import(CDealRecord &record, CStdioFile &file,
+std::optional<ImportError> read(DealRecord &record, StdioFile &file,
                                    std::vector<ReadNotice> *notices = nullptr);
 } // namespace ExchangeFile

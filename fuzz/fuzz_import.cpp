@@ -17,7 +17,7 @@
 
 namespace {
 
-QString ExportPath()
+QString exportPath()
 {
     static QTemporaryDir folder;
     ZANT_FUZZ_CHECK(folder.isValid(), folder.errorString());
@@ -25,9 +25,9 @@ QString ExportPath()
 }
 
 // A text as the file gives it back: control characters as spaces, white space off the ends.
-QString AsReadBack(const QString &text)
+QString asReadBack(const QString &text)
 {
-    QString back = WithoutControlCharacters(text);
+    QString back = withoutControlCharacters(text);
     const auto blank = [](QChar c) { return c == QLatin1Char(' ') || c == QChar(0xA0); };
     while (!back.isEmpty() && blank(back.front()))
         back.remove(0, 1);
@@ -40,31 +40,31 @@ QString AsReadBack(const QString &text)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    CLocaleServices::PinLocale(QStringLiteral("en_US"));
-    const QByteArray bytes = FuzzBytes(data, size);
+    LocaleServices::pinLocale(QStringLiteral("en_US"));
+    const QByteArray bytes = fuzzBytes(data, size);
 
-    CDealRecord record = ProfileStore::FirstRunRecord();
-    CStdioFile file = CStdioFile::FromBytes(bytes, QStringLiteral("/deals/fuzz.zant"));
-    if (const auto error = ExchangeFile::Import(record, file)) {
-        const QString text = CStdioFile::Decode(bytes);
+    DealRecord record = ProfileStore::firstRunRecord();
+    StdioFile file = StdioFile::fromBytes(bytes, QStringLiteral("/deals/fuzz.zant"));
+    if (const auto error = ExchangeFile::read(record, file)) {
+        const QString text = StdioFile::decode(bytes);
         const qsizetype lines = text.count(QLatin1Char('\n')) + 1;
-        ZANT_FUZZ_CHECK(error->line >= 1 && error->line <= lines, error->Message(file.GetFilePath()));
-        ZANT_FUZZ_CHECK(!error->Message(file.GetFilePath()).isEmpty(), QString());
+        ZANT_FUZZ_CHECK(error->line >= 1 && error->line <= lines, error->message(file.getFilePath()));
+        ZANT_FUZZ_CHECK(!error->message(file.getFilePath()).isEmpty(), QString());
     }
 
-    const QString path = ExportPath();
+    const QString path = exportPath();
     try {
-        ExchangeFile::Export(record, path);
-    } catch (const CFileException &exception) {
-        ZANT_FUZZ_CHECK(false, exception.Message());
+        ExchangeFile::write(record, path);
+    } catch (const FileException &exception) {
+        ZANT_FUZZ_CHECK(false, exception.message());
     }
 
-    CDealRecord again = ProfileStore::FirstRunRecord();
+    DealRecord again = ProfileStore::firstRunRecord();
     try {
-        const auto error = ExchangeFile::Import(again, path);
-        ZANT_FUZZ_CHECK(!error, error->Message(path));
-    } catch (const CFileException &exception) {
-        ZANT_FUZZ_CHECK(false, exception.Message());
+        const auto error = ExchangeFile::read(again, path);
+        ZANT_FUZZ_CHECK(!error, error->message(path));
+    } catch (const FileException &exception) {
+        ZANT_FUZZ_CHECK(false, exception.message());
     }
 
     // The texts come back as they were, but for control characters; a figure that is shown (huge
@@ -72,11 +72,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     forEachStoredField([&](const DealField &field, int loan) {
         if (field.isText()) {
             const QString &text = field.text(record, loan);
-            ZANT_FUZZ_CHECK(field.text(again, loan) == AsReadBack(text), text);
+            ZANT_FUZZ_CHECK(field.text(again, loan) == asReadBack(text), text);
             return;
         }
-        const QString shown = field.figure(record, loan).Format();
-        const QString back = field.figure(again, loan).Format();
+        const QString shown = field.figure(record, loan).format();
+        const QString back = field.figure(again, loan).format();
         if (!shown.isEmpty() && shown != QLatin1String("%"))
             ZANT_FUZZ_CHECK(back == shown, shown + QStringLiteral(" came back as ") + back);
     });

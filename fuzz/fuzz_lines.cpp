@@ -10,7 +10,7 @@
 
 namespace {
 
-void CheckDecoding(const QByteArray &bytes, const QString &text)
+void checkDecoding(const QByteArray &bytes, const QString &text)
 {
     QByteArray prefix = bytes;
     const qsizetype eof = prefix.indexOf('\x1A');
@@ -19,7 +19,7 @@ void CheckDecoding(const QByteArray &bytes, const QString &text)
     ZANT_FUZZ_CHECK(!text.contains(QChar(0x1A)), "0x1A survived decoding");
 
     bool multiByte = false;
-    const bool valid = CStdioFile::IsValidUtf8(prefix, &multiByte);
+    const bool valid = StdioFile::isValidUtf8(prefix, &multiByte);
     // Qt's own decoder must agree on which byte strings are well-formed UTF-8.
     QStringDecoder qtUtf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString qtText = qtUtf8(prefix);
@@ -44,15 +44,15 @@ void CheckDecoding(const QByteArray &bytes, const QString &text)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QByteArray bytes = FuzzBytes(data, size);
-    const QString text = CStdioFile::Decode(bytes);
-    CheckDecoding(bytes, text);
+    const QByteArray bytes = fuzzBytes(data, size);
+    const QString text = StdioFile::decode(bytes);
+    checkDecoding(bytes, text);
 
-    CStdioFile file = CStdioFile::FromBytes(bytes, QStringLiteral("fuzz.zant"));
+    StdioFile file = StdioFile::fromBytes(bytes, QStringLiteral("fuzz.zant"));
     qsizetype pos = 0;
     qsizetype lines = 0;
     QString line;
-    while (file.ReadString(line)) {
+    while (file.readString(line)) {
         ++lines;
         ZANT_FUZZ_CHECK(!line.contains(QLatin1Char('\n')), "a line holds a line feed");
         ZANT_FUZZ_CHECK(pos < text.size(), "a line after the end of the text");
@@ -77,8 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const bool tail = !text.isEmpty() && !text.endsWith(QLatin1Char('\n'));
     ZANT_FUZZ_CHECK(lines == lineFeeds + (tail ? 1 : 0), "wrong number of lines");
 
-    ZANT_FUZZ_CHECK(!file.ReadString(line) && line.isEmpty(), "reading went on after the end");
-    file.Close();
-    ZANT_FUZZ_CHECK(!file.ReadString(line), "reading went on after Close");
+    ZANT_FUZZ_CHECK(!file.readString(line) && line.isEmpty(), "reading went on after the end");
+    file.close();
+    ZANT_FUZZ_CHECK(!file.readString(line), "reading went on after Close");
     return 0;
 }

@@ -12,31 +12,31 @@
 
 namespace {
 
-void CheckDoubleToText(double x)
+void checkDoubleToText(double x)
 {
-    const QString text = DoubleToText(x);
+    const QString text = doubleToText(x);
     ZANT_FUZZ_CHECK(!text.isEmpty(), text);
     for (const QChar c : text)
         ZANT_FUZZ_CHECK(c.unicode() < 0x80, text);
     if (std::isfinite(x) && std::fabs(x) < 1e128)
-        ZANT_FUZZ_CHECK(CLocaleServices::IsPlainNumberText(text), text);
+        ZANT_FUZZ_CHECK(LocaleServices::isPlainNumberText(text), text);
 }
 
 // Every Format of x, and what must hold of it.
-void CheckFormats(double x, bool enUs)
+void checkFormats(double x, bool enUs)
 {
-    CheckDoubleToText(x);
-    CCurrencyValue money;
-    CPercentValue percent;
-    CIntegerValue integer;
+    checkDoubleToText(x);
+    CurrencyValue money;
+    PercentValue percent;
+    IntegerValue integer;
     money.m_value = percent.m_value = integer.m_value = x;
-    const QString moneyText = money.Format();
-    const QString percentText = percent.Format();
-    const QString integerText = integer.Format();
-    ZANT_FUZZ_CHECK(moneyText == FormatCurrency(x), moneyText);
+    const QString moneyText = money.format();
+    const QString percentText = percent.format();
+    const QString integerText = integer.format();
+    ZANT_FUZZ_CHECK(moneyText == formatCurrency(x), moneyText);
     ZANT_FUZZ_CHECK(percentText.endsWith(QLatin1Char('%')), percentText);
     for (const QString &text : {moneyText, percentText, integerText}) {
-        ZANT_FUZZ_CHECK(text.size() <= CLocaleServices::MaxFormattedLength + 1, text);
+        ZANT_FUZZ_CHECK(text.size() <= LocaleServices::MaxFormattedLength + 1, text);
         for (const QChar c : text)
             ZANT_FUZZ_CHECK(!c.isDigit() || c.unicode() <= '9', text); // Latin digits only
     }
@@ -46,49 +46,49 @@ void CheckFormats(double x, bool enUs)
     // Accounting negatives add two parentheses to the longest texts.
     const bool fits = x >= 0.0 || magnitude <= 1e90;
     if (enUs && inRange && fits) {
-        ZANT_FUZZ_CHECK(!moneyText.isEmpty(), DoubleToText(x));
-        ZANT_FUZZ_CHECK(percentText.size() > 1, DoubleToText(x));
-        ZANT_FUZZ_CHECK(!integerText.isEmpty(), DoubleToText(x));
+        ZANT_FUZZ_CHECK(!moneyText.isEmpty(), doubleToText(x));
+        ZANT_FUZZ_CHECK(percentText.size() > 1, doubleToText(x));
+        ZANT_FUZZ_CHECK(!integerText.isEmpty(), doubleToText(x));
     }
     if (!std::isfinite(x))
         ZANT_FUZZ_CHECK(moneyText.isEmpty() && percentText == QLatin1String("%"), moneyText);
 }
 
 // A non-negative figure with at most two decimals reads back from each of its texts.
-void CheckRoundTrip(double x)
+void checkRoundTrip(double x)
 {
     if (!std::isfinite(x) || x < 0.0 || x > 1e12)
         return;
     const double cents = std::round(x * 100.0) / 100.0;
-    CCurrencyValue money;
-    CPercentValue percent;
+    CurrencyValue money;
+    PercentValue percent;
     money.m_value = percent.m_value = cents;
-    CCurrencyValue moneyBack;
-    CPercentValue percentBack;
-    moneyBack.Parse(money.Format());
-    percentBack.Parse(percent.Format());
+    CurrencyValue moneyBack;
+    PercentValue percentBack;
+    moneyBack.parse(money.format());
+    percentBack.parse(percent.format());
     ZANT_FUZZ_CHECK(std::fabs(moneyBack.m_value - cents) <= 1e-9 * std::max(1.0, cents),
-                    money.Format() + QStringLiteral(" for ") + DoubleToText(cents));
+                    money.format() + QStringLiteral(" for ") + doubleToText(cents));
     ZANT_FUZZ_CHECK(std::fabs(percentBack.m_value - cents) <= 1e-9 * std::max(1.0, cents),
-                    percent.Format() + QStringLiteral(" for ") + DoubleToText(cents));
+                    percent.format() + QStringLiteral(" for ") + doubleToText(cents));
 
-    CIntegerValue integer;
-    CIntegerValue integerBack;
+    IntegerValue integer;
+    IntegerValue integerBack;
     integer.m_value = std::floor(cents);
-    integerBack.Parse(integer.Format());
+    integerBack.parse(integer.format());
     ZANT_FUZZ_CHECK(integerBack.m_value == integer.m_value,
-                    integer.Format() + QStringLiteral(" for ") + DoubleToText(integer.m_value));
+                    integer.format() + QStringLiteral(" for ") + doubleToText(integer.m_value));
 }
 
-void CheckText(const QString &text, bool enUs)
+void checkText(const QString &text, bool enUs)
 {
-    CCurrencyValue value;
+    CurrencyValue value;
     value.m_value = -1.0;
-    value.Parse(text);
+    value.parse(text);
     const double x = value.m_value;
-    ZANT_FUZZ_CHECK(!std::isnan(x) && x >= 0.0, DoubleToText(x));
-    CheckFormats(x, enUs);
-    CheckRoundTrip(x);
+    ZANT_FUZZ_CHECK(!std::isnan(x) && x >= 0.0, doubleToText(x));
+    checkFormats(x, enUs);
+    checkRoundTrip(x);
 }
 
 } // namespace
@@ -100,18 +100,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const QString others[] = {QStringLiteral("de_DE"), QStringLiteral("fr_CH"),
                                      QStringLiteral("ar_EG"), QStringLiteral("pt_CV")};
     const bool enUs = size == 0 || (data[size - 1] & 0x7) != 0;
-    CLocaleServices::PinLocale(enUs ? QStringLiteral("en_US") : others[(data[size - 1] >> 3) & 3]);
+    LocaleServices::pinLocale(enUs ? QStringLiteral("en_US") : others[(data[size - 1] >> 3) & 3]);
 
-    const QByteArray bytes = FuzzBytes(data, size);
-    CheckText(QString::fromUtf8(bytes), enUs);
-    CheckText(QString::fromLatin1(bytes), enUs);
+    const QByteArray bytes = fuzzBytes(data, size);
+    checkText(QString::fromUtf8(bytes), enUs);
+    checkText(QString::fromLatin1(bytes), enUs);
 
     if (size >= sizeof(double)) {
         double raw;
         std::memcpy(&raw, data, sizeof raw);
-        CheckFormats(raw, enUs);
-        CheckRoundTrip(raw);
-        CheckRoundTrip(std::fabs(raw));
+        checkFormats(raw, enUs);
+        checkRoundTrip(raw);
+        checkRoundTrip(std::fabs(raw));
     }
     return 0;
 }

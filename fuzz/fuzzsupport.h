@@ -17,7 +17,7 @@
         }                                                                                        \
     } while (false)
 
-inline QByteArray FuzzBytes(const uint8_t *data, size_t size)
+inline QByteArray fuzzBytes(const uint8_t *data, size_t size)
 {
     return QByteArray(reinterpret_cast<const char *>(data), qsizetype(size));
 }

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
-QString CStandardFolders::DocumentsFolder()
+QString StandardFolders::documentsFolder()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (documents.isEmpty() || !QDir().mkpath(documents))

@@ -8,11 +8,11 @@ class IFolders
 public:
     virtual ~IFolders() = default;
     // The documents folder, created when missing; empty when there is none.
-    [[nodiscard]] virtual QString DocumentsFolder() = 0;
+    [[nodiscard]] virtual QString documentsFolder() = 0;
 };
 
-class CStandardFolders final : public IFolders
+class StandardFolders final : public IFolders
 {
 public:
-    [[nodiscard]] QString DocumentsFolder() override;
+    [[nodiscard]] QString documentsFolder() override;
 };

@@ -14,7 +14,7 @@ struct TopicPage
     const char *anchor;
 };
 
-TopicPage PageOf(HelpTopic topic)
+TopicPage pageOf(HelpTopic topic)
 {
     switch (topic) {
     case HelpTopic::MainDialog:
@@ -30,7 +30,7 @@ TopicPage PageOf(HelpTopic topic)
     return {"main-window.html", "main-window"};
 }
 
-QString PageUrl(const QString &helpFolder, const char *page, const char *anchor)
+QString pageUrl(const QString &helpFolder, const char *page, const char *anchor)
 {
     QUrl url = QUrl::fromLocalFile(QDir(helpFolder).filePath(QString::fromLatin1(page)));
     url.setFragment(QString::fromLatin1(anchor));
@@ -39,7 +39,7 @@ QString PageUrl(const QString &helpFolder, const char *page, const char *anchor)
 
 } // namespace
 
-QString HelpFolderFor(const QString &applicationDir)
+QString helpFolderFor(const QString &applicationDir)
 {
     const QString installed =
         QDir::cleanPath(QDir(applicationDir).filePath(QStringLiteral(ZANT_HELP_FROM_BINDIR)));
@@ -48,22 +48,22 @@ QString HelpFolderFor(const QString &applicationDir)
     return QStringLiteral(ZANT_SOURCE_HELP_DIR);
 }
 
-QString HelpFolder()
+QString helpFolder()
 {
     // Without an application object there is no executable folder to start from.
     const QString applicationDir =
         QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
     return applicationDir.isEmpty() ? QStringLiteral(ZANT_SOURCE_HELP_DIR)
-                                    : HelpFolderFor(applicationDir);
+                                    : helpFolderFor(applicationDir);
 }
 
-QString HelpTopicUrl(const QString &helpFolder, HelpTopic topic)
+QString helpTopicUrl(const QString &helpFolder, HelpTopic topic)
 {
-    const TopicPage page = PageOf(topic);
-    return PageUrl(helpFolder, page.page, page.anchor);
+    const TopicPage page = pageOf(topic);
+    return pageUrl(helpFolder, page.page, page.anchor);
 }
 
-QString TranslatedHelpFolder(const QString &helpFolder, const QLocale &locale)
+QString translatedHelpFolder(const QString &helpFolder, const QLocale &locale)
 {
     for (const QString &language : locale.uiLanguages()) {
         const QString code = language.section(QLatin1Char('-'), 0, 0);
@@ -79,12 +79,12 @@ QString TranslatedHelpFolder(const QString &helpFolder, const QLocale &locale)
     return helpFolder;
 }
 
-QString HelpTopicUrl(HelpTopic topic)
+QString helpTopicUrl(HelpTopic topic)
 {
-    return HelpTopicUrl(TranslatedHelpFolder(HelpFolder(), QLocale()), topic);
+    return helpTopicUrl(translatedHelpFolder(helpFolder(), QLocale()), topic);
 }
 
-QString HelpTermsOfUseUrl()
+QString helpTermsOfUseUrl()
 {
-    return PageUrl(TranslatedHelpFolder(HelpFolder(), QLocale()), "terms.html", "terms-of-use");
+    return pageUrl(translatedHelpFolder(helpFolder(), QLocale()), "terms.html", "terms-of-use");
 }

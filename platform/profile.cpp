@@ -19,13 +19,13 @@
 #endif
 
 namespace {
-QString Key(const QString &section, const QString &entry)
+QString settingsKey(const QString &section, const QString &entry)
 {
     return section + QLatin1Char('/') + entry;
 }
 
 #ifdef ZANT_PROFILE_IS_INI_FILE
-bool SameValue(const QVariant &a, const QVariant &b)
+bool sameValue(const QVariant &a, const QVariant &b)
 {
     if (a.userType() == QMetaType::QStringList || b.userType() == QMetaType::QStringList)
         return a.toStringList() == b.toStringList();
@@ -35,9 +35,9 @@ bool SameValue(const QVariant &a, const QVariant &b)
 // True when the file at path holds every entry of settings and nothing else. It is read under a
 // second name (a hard link), so that QSettings parses the disk's bytes instead of answering
 // from the copy it keeps of every file it has read or written in this process.
-bool FileHolds(const QString &path, const QSettings &settings)
+bool fileHolds(const QString &path, const QSettings &settings)
 {
-    const QByteArray link = OwnTemporaryName(path, "check");
+    const QByteArray link = ownTemporaryName(path, "check");
     if (::link(QFile::encodeName(path).constData(), link.constData()) != 0)
         return false;
     bool same = false;
@@ -49,7 +49,7 @@ bool FileHolds(const QString &path, const QSettings &settings)
         writtenKeys.sort();
         same = written.status() == QSettings::NoError && keys == writtenKeys;
         for (qsizetype i = 0; same && i < keys.size(); ++i)
-            same = SameValue(settings.value(keys.at(i)), written.value(keys.at(i)));
+            same = sameValue(settings.value(keys.at(i)), written.value(keys.at(i)));
     }
     ::unlink(link.constData());
     return same;
@@ -61,7 +61,7 @@ bool FileHolds(const QString &path, const QSettings &settings)
 namespace {
 
 // The text an entry's value stands for: an INI line edited by hand as a, b reads back as a list.
-QString TextOf(const QVariant &value)
+QString textOf(const QVariant &value)
 {
     if (value.userType() == QMetaType::QStringList)
         return value.toStringList().join(QStringLiteral(", "));
@@ -69,7 +69,7 @@ QString TextOf(const QVariant &value)
 }
 
 // A 32-bit value may have been written signed or unsigned.
-std::optional<std::int32_t> Int32Of(const QString &text)
+std::optional<std::int32_t> int32Of(const QString &text)
 {
     bool ok = false;
     const qlonglong value = text.toLongLong(&ok);
@@ -82,16 +82,16 @@ std::optional<std::int32_t> Int32Of(const QString &text)
 #ifdef ZANT_PROFILE_IS_INI_FILE
 // The text the file holds now for key (null when it holds none), read under a second name for
 // the same reason as in FileHolds.
-std::optional<QString> StoredText(const QString &path, const QString &key)
+std::optional<QString> storedText(const QString &path, const QString &key)
 {
-    const QByteArray link = OwnTemporaryName(path, "check");
+    const QByteArray link = ownTemporaryName(path, "check");
     if (::link(QFile::encodeName(path).constData(), link.constData()) != 0)
         return std::nullopt;
     std::optional<QString> text;
     {
         const QSettings stored(QFile::decodeName(link), QSettings::IniFormat);
         const QVariant value = stored.value(key);
-        text = value.isValid() ? TextOf(value) : QString();
+        text = value.isValid() ? textOf(value) : QString();
     }
     ::unlink(link.constData());
     return text;
@@ -100,69 +100,69 @@ std::optional<QString> StoredText(const QString &path, const QString &key)
 
 } // namespace
 
-CSettingsProfile::CSettingsProfile(const QString &applicationName)
+SettingsProfile::SettingsProfile(const QString &applicationName)
     : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                              QStringLiteral("Quenwick"), applicationName))
 {
     const QStringList keys = m_settings->allKeys();
     for (const QString &key : keys)
-        m_held.insert(key, TextOf(m_settings->value(key)));
+        m_held.insert(key, textOf(m_settings->value(key)));
 }
 
-CSettingsProfile::~CSettingsProfile() = default;
+SettingsProfile::~SettingsProfile() = default;
 
-QString CSettingsProfile::GetProfileString(const QString &section, const QString &entry,
+QString SettingsProfile::getProfileString(const QString &section, const QString &entry,
                                            const QString &defaultValue)
 {
-    const QVariant value = m_settings->value(Key(section, entry));
+    const QVariant value = m_settings->value(settingsKey(section, entry));
     if (!value.isValid())
         return defaultValue;
-    return TextOf(value);
+    return textOf(value);
 }
 
-std::int32_t CSettingsProfile::GetProfileInt(const QString &section, const QString &entry,
+std::int32_t SettingsProfile::getProfileInt(const QString &section, const QString &entry,
                                              std::int32_t defaultValue)
 {
-    return Int32Of(m_settings->value(Key(section, entry)).toString()).value_or(defaultValue);
+    return int32Of(m_settings->value(settingsKey(section, entry)).toString()).value_or(defaultValue);
 }
 
-void CSettingsProfile::WriteProfileString(const QString &section, const QString &entry,
+void SettingsProfile::writeProfileString(const QString &section, const QString &entry,
                                           const QString &value)
 {
-    const QString key = Key(section, entry);
+    const QString key = settingsKey(section, entry);
     const auto held = m_held.constFind(key);
     if (held != m_held.cend() && *held == value)
         return;
-    Store(key, value, value);
+    store(key, value, value);
 }
 
-void CSettingsProfile::WriteProfileInt(const QString &section, const QString &entry,
+void SettingsProfile::writeProfileInt(const QString &section, const QString &entry,
                                        std::int32_t value)
 {
-    const QString key = Key(section, entry);
+    const QString key = settingsKey(section, entry);
     const auto held = m_held.constFind(key);
-    if (held != m_held.cend() && Int32Of(*held) == value)
+    if (held != m_held.cend() && int32Of(*held) == value)
         return;
-    Store(key, QString::number(value), value);
+    store(key, QString::number(value), value);
 }
 
-void CSettingsProfile::Store(const QString &key, const QString &text, const QVariant &value)
+void SettingsProfile::store(const QString &key, const QString &text, const QVariant &value)
 {
     m_settings->setValue(key, value);
     m_held.insert(key, text);
     m_pending.insert(key);
 }
 
-void CSettingsProfile::KeepTogether(const QString &section, const QString &anchorEntry,
+void SettingsProfile::keepTogether(const QString &section, const QString &anchorEntry,
                                     const QStringList &entries)
 {
-    Group group{Key(section, anchorEntry), {}};
+    Group group{settingsKey(section, anchorEntry), {}};
     for (const QString &entry : entries)
-        group.keys.append(Key(section, entry));
+        group.keys.append(settingsKey(section, entry));
     m_groups.append(group);
 }
 
-void CSettingsProfile::StoreWholeGroups()
+void SettingsProfile::storeWholeGroups()
 {
 #ifdef ZANT_PROFILE_IS_INI_FILE
     const QString path = m_settings->fileName();
@@ -172,7 +172,7 @@ void CSettingsProfile::StoreWholeGroups()
                            [this](const QString &key) { return m_pending.contains(key); });
         if (!changed || !m_held.contains(group.anchor))
             continue;
-        const std::optional<QString> stored = StoredText(path, group.anchor);
+        const std::optional<QString> stored = storedText(path, group.anchor);
         if (stored && *stored == m_held.value(group.anchor))
             continue;
         // Another copy stored its own anchor value meanwhile (or the file is gone): only this
@@ -180,13 +180,13 @@ void CSettingsProfile::StoreWholeGroups()
         for (const QString &key : group.keys + QStringList(group.anchor)) {
             const auto held = m_held.constFind(key);
             if (held != m_held.cend())
-                Store(key, *held, *held);
+                store(key, *held, *held);
         }
     }
 #endif
 }
 
-bool CSettingsProfile::Flush()
+bool SettingsProfile::flush()
 {
     // After a failed save QSettings may believe the file holds what it could not write: every
     // entry still pending is set again, so that this save writes it.
@@ -198,24 +198,24 @@ bool CSettingsProfile::Flush()
     // "<name>.lock" itself while it writes, so this guard has a name of its own.
     const QString path = m_settings->fileName();
     QLockFile guard(path + QStringLiteral(".save-lock"));
-    StoreWholeGroups();
+    storeWholeGroups();
     bool saved = false;
     if (guard.tryLock(10000)) {
-        RemoveStaleTemporaries(path, {QStringLiteral("earlier"), QStringLiteral("check")});
-        saved = Save();
+        removeStaleTemporaries(path, {QStringLiteral("earlier"), QStringLiteral("check")});
+        saved = save();
     } else {
         m_settings->sync();
-        saved = FileHolds(path, *m_settings);
+        saved = fileHolds(path, *m_settings);
     }
 #else
-    const bool saved = Save();
+    const bool saved = save();
 #endif
     if (saved)
         m_pending.clear();
     return saved;
 }
 
-bool CSettingsProfile::Save()
+bool SettingsProfile::save()
 {
 #ifdef ZANT_PROFILE_IS_INI_FILE
     // QSettings replaces its file through QSaveFile, which on a full disk can put a truncated
@@ -224,13 +224,13 @@ bool CSettingsProfile::Save()
     // has been read back whole; otherwise it is renamed back, as it was.
     const QString path = m_settings->fileName();
     const QByteArray native = QFile::encodeName(path);
-    const QByteArray earlier = OwnTemporaryName(path, "earlier");
+    const QByteArray earlier = ownTemporaryName(path, "earlier");
     const bool existed = QFile::exists(path);
     const bool kept = existed && ::link(native.constData(), earlier.constData()) == 0;
     m_settings->sync();
     // status() keeps a FormatError of the read and an AccessError of any earlier save, so only
     // the file itself tells whether this save reached it.
-    const bool whole = FileHolds(path, *m_settings);
+    const bool whole = fileHolds(path, *m_settings);
     if (kept) {
         // When the file was not replaced at all, both names are links to the same file: rename()
         // then does nothing, and the second name is removed below like after a success.
@@ -248,7 +248,7 @@ bool CSettingsProfile::Save()
 #endif
 }
 
-QString CSettingsProfile::FileName() const
+QString SettingsProfile::fileName() const
 {
     return m_settings->fileName();
 }

@@ -16,17 +16,17 @@ class IProfile
 {
 public:
     virtual ~IProfile() = default;
-    [[nodiscard]] virtual QString GetProfileString(const QString &section, const QString &entry,
+    [[nodiscard]] virtual QString getProfileString(const QString &section, const QString &entry,
                                                    const QString &defaultValue = QString()) = 0;
-    [[nodiscard]] virtual std::int32_t GetProfileInt(const QString &section, const QString &entry,
+    [[nodiscard]] virtual std::int32_t getProfileInt(const QString &section, const QString &entry,
                                                      std::int32_t defaultValue) = 0;
-    virtual void WriteProfileString(const QString &section, const QString &entry,
+    virtual void writeProfileString(const QString &section, const QString &entry,
                                     const QString &value) = 0;
-    virtual void WriteProfileInt(const QString &section, const QString &entry,
+    virtual void writeProfileInt(const QString &section, const QString &entry,
                                  std::int32_t value) = 0;
     // Entries whose stored text reads right only beside the value of anchorEntry (figures in
     // the locale it names): whenever they are stored, they are stored together.
-    virtual void KeepTogether(const QString &section, const QString &anchorEntry,
+    virtual void keepTogether(const QString &section, const QString &anchorEntry,
                               const QStringList &entries)
     {
         Q_UNUSED(section);
@@ -35,7 +35,7 @@ public:
     }
     // Makes sure everything written has reached its store. False when it could not (a full
     // disk, a folder that became read-only); the writes are kept, so calling it again retries.
-    [[nodiscard]] virtual bool Flush() = 0;
+    [[nodiscard]] virtual bool flush() = 0;
 };
 
 // The profile on QSettings, organisation "Quenwick", application name the executable's base name:
@@ -44,24 +44,24 @@ public:
 // Several copies of the program may share the profile and end in any order. Each stores only the
 // entries it changed since it read them (QSettings merges those into what the file holds when
 // it saves), so what another copy changed meanwhile survives.
-class CSettingsProfile final : public IProfile
+class SettingsProfile final : public IProfile
 {
 public:
-    explicit CSettingsProfile(const QString &applicationName);
-    ~CSettingsProfile() override;
+    explicit SettingsProfile(const QString &applicationName);
+    ~SettingsProfile() override;
 
-    [[nodiscard]] QString GetProfileString(const QString &section, const QString &entry,
+    [[nodiscard]] QString getProfileString(const QString &section, const QString &entry,
                                            const QString &defaultValue = QString()) override;
-    [[nodiscard]] std::int32_t GetProfileInt(const QString &section, const QString &entry,
+    [[nodiscard]] std::int32_t getProfileInt(const QString &section, const QString &entry,
                                              std::int32_t defaultValue) override;
-    void WriteProfileString(const QString &section, const QString &entry,
+    void writeProfileString(const QString &section, const QString &entry,
                             const QString &value) override;
-    void WriteProfileInt(const QString &section, const QString &entry, std::int32_t value) override;
-    void KeepTogether(const QString &section, const QString &anchorEntry,
+    void writeProfileInt(const QString &section, const QString &entry, std::int32_t value) override;
+    void keepTogether(const QString &section, const QString &anchorEntry,
                       const QStringList &entries) override;
-    [[nodiscard]] bool Flush() override;
+    [[nodiscard]] bool flush() override;
 
-    [[nodiscard]] QString FileName() const;
+    [[nodiscard]] QString fileName() const;
 
 private:
     struct Group
@@ -70,11 +70,11 @@ private:
         QStringList keys;
     };
 
-    void Store(const QString &key, const QString &text, const QVariant &value);
+    void store(const QString &key, const QString &text, const QVariant &value);
     // Stores every entry of a group this copy changed when the file holds another anchor value.
-    void StoreWholeGroups();
+    void storeWholeGroups();
     // Saves the pending entries, keeping the earlier file should the new one not be whole.
-    [[nodiscard]] bool Save();
+    [[nodiscard]] bool save();
 
     std::unique_ptr<QSettings> m_settings;
     // Each entry's text as this copy read it or last wrote it.

@@ -18,30 +18,30 @@ const QString Section = QStringLiteral("ZANT");
 struct TextSetting
 {
     const char *entry;
-    QString CAppSettings::*member;
+    QString AppSettings::*member;
 };
 
 struct ColorSetting
 {
     const char *entry;
-    BgrColor CAppSettings::*member;
+    BgrColor AppSettings::*member;
 };
 
 const TextSetting TextSettings[] = {
-    {"CalcCmd", &CAppSettings::m_calculatorCommand},
-    {"FontName", &CAppSettings::m_fontName},
-    {"FontSize", &CAppSettings::m_fontSize},
+    {"CalcCmd", &AppSettings::m_calculatorCommand},
+    {"FontName", &AppSettings::m_fontName},
+    {"FontSize", &AppSettings::m_fontSize},
 };
 
 const ColorSetting ColorSettings[] = {
-    {"LabelsColor", &CAppSettings::m_labelsColor},
-    {"EvenRowsColor", &CAppSettings::m_evenRowsColor},
-    {"OddRowsColor", &CAppSettings::m_oddRowsColor},
-    {"OddRowsCalcColor", &CAppSettings::m_oddRowsCalcColor},
+    {"LabelsColor", &AppSettings::m_labelsColor},
+    {"EvenRowsColor", &AppSettings::m_evenRowsColor},
+    {"OddRowsColor", &AppSettings::m_oddRowsColor},
+    {"OddRowsCalcColor", &AppSettings::m_oddRowsCalcColor},
 };
 
 // Notices name a loan by its number, and none for the property.
-int NoticeLoan(const DealField &field, int loan)
+int noticeLoan(const DealField &field, int loan)
 {
     return field.perLoan ? loan + 1 : 0;
 }
@@ -51,30 +51,30 @@ int NoticeLoan(const DealField &field, int loan)
 const QString LocaleEntry = QStringLiteral("Locale");
 const QString CurrencyEntry = QStringLiteral("Currency");
 
-CFigureLocales StoredLocales(IProfile &profile)
+FigureLocales storedLocales(IProfile &profile)
 {
-    const CFigureLocales user = CFigureLocales::User();
-    return CFigureLocales::FromText(profile.GetProfileString(Section, LocaleEntry), user).value_or(user);
+    const FigureLocales user = FigureLocales::user();
+    return FigureLocales::fromText(profile.getProfileString(Section, LocaleEntry), user).value_or(user);
 }
 
 // A figure the field cannot show leaves the first-run figure in its place; the stored one is
 // kept for the user to see to.
-void ReadFigure(IProfile &profile, const DealField &field, int loan, CDealRecord &record,
-                const CFigureLocales &locales, std::vector<ReadNotice> *notices)
+void readFigure(IProfile &profile, const DealField &field, int loan, DealRecord &record,
+                const FigureLocales &locales, std::vector<ReadNotice> *notices)
 {
     const QString entry = field.entry(loan);
-    CValue &value = field.figure(record, loan);
-    const QString stored = profile.GetProfileString(Section, entry, *field.firstRun);
-    if (value.ReadStored(stored, locales))
+    Value &value = field.figure(record, loan);
+    const QString stored = profile.getProfileString(Section, entry, *field.firstRun);
+    if (value.readStored(stored, locales))
         return;
-    (void)value.ReadStored(*field.firstRun, locales);
+    (void)value.readStored(*field.firstRun, locales);
     if (notices)
-        notices->push_back({ReadNotice::FigureTooLarge, &field, NoticeLoan(field, loan), 0, stored,
-                            entry, value.Format()});
+        notices->push_back({ReadNotice::FigureTooLarge, &field, noticeLoan(field, loan), 0, stored,
+                            entry, value.format()});
 }
 
 // True when the entry was refused at start-up and its field still holds the stand-in.
-bool KeepsStoredText(const std::vector<ReadNotice> &refused, const QString &entry,
+bool keepsStoredText(const std::vector<ReadNotice> &refused, const QString &entry,
                      const QString &current)
 {
     for (const ReadNotice &notice : refused) {
@@ -85,12 +85,12 @@ bool KeepsStoredText(const std::vector<ReadNotice> &refused, const QString &entr
 }
 
 // A description or lender; one longer than the edits take is left empty and named in notices.
-void ReadText(IProfile &profile, const DealField &field, int loan, CDealRecord &record,
+void readText(IProfile &profile, const DealField &field, int loan, DealRecord &record,
               std::vector<ReadNotice> *notices)
 {
     const QString entry = field.entry(loan);
     QString &text = field.text(record, loan);
-    QString stored = profile.GetProfileString(Section, entry);
+    QString stored = profile.getProfileString(Section, entry);
     if (stored.size() <= MaxTextLength) {
         text = std::move(stored);
         return;
@@ -98,106 +98,106 @@ void ReadText(IProfile &profile, const DealField &field, int loan, CDealRecord &
     text.clear();
     if (notices)
         notices->push_back(
-            {ReadNotice::TextTooLong, &field, NoticeLoan(field, loan), 0, stored, entry, text});
+            {ReadNotice::TextTooLong, &field, noticeLoan(field, loan), 0, stored, entry, text});
 }
 
-QString StoredText(const DealField &field, int loan, const CDealRecord &record)
+QString storedText(const DealField &field, int loan, const DealRecord &record)
 {
-    return field.isText() ? field.text(record, loan) : field.figure(record, loan).Format();
+    return field.isText() ? field.text(record, loan) : field.figure(record, loan).format();
 }
 
 } // namespace
 
-void ProfileStore::ReadSettings(IProfile &profile, CAppSettings &settings)
+void ProfileStore::readSettings(IProfile &profile, AppSettings &settings)
 {
-    const CAppSettings defaults = DefaultSettings();
+    const AppSettings defaults = defaultSettings();
     for (const TextSetting &setting : TextSettings)
-        settings.*setting.member = profile.GetProfileString(
+        settings.*setting.member = profile.getProfileString(
             Section, QString::fromLatin1(setting.entry), defaults.*setting.member);
     for (const ColorSetting &setting : ColorSettings)
-        settings.*setting.member = BgrColor(profile.GetProfileInt(
+        settings.*setting.member = BgrColor(profile.getProfileInt(
             Section, QString::fromLatin1(setting.entry), std::int32_t(defaults.*setting.member)));
 }
 
-void ProfileStore::WriteSettings(IProfile &profile, const CAppSettings &settings)
+void ProfileStore::writeSettings(IProfile &profile, const AppSettings &settings)
 {
     for (const TextSetting &setting : TextSettings)
-        profile.WriteProfileString(Section, QString::fromLatin1(setting.entry),
+        profile.writeProfileString(Section, QString::fromLatin1(setting.entry),
                                    settings.*setting.member);
     for (const ColorSetting &setting : ColorSettings)
-        profile.WriteProfileInt(Section, QString::fromLatin1(setting.entry),
+        profile.writeProfileInt(Section, QString::fromLatin1(setting.entry),
                                 std::int32_t(settings.*setting.member));
 }
 
-void ProfileStore::ReadRecord(IProfile &profile, CDealRecord &record,
+void ProfileStore::readRecord(IProfile &profile, DealRecord &record,
                               std::vector<ReadNotice> *notices)
 {
-    CFigureLocales locales = StoredLocales(profile);
+    FigureLocales locales = storedLocales(profile);
     // A profile of an earlier version names no currency: its deal is in that of the locale its
     // figures were written in. The record read is the deal now shown.
-    const QString currency = profile.GetProfileString(Section, CurrencyEntry);
-    locales.currency = CLocaleServices::IsKnownCurrency(currency)
+    const QString currency = profile.getProfileString(Section, CurrencyEntry);
+    locales.currency = LocaleServices::isKnownCurrency(currency)
                            ? currency
-                           : CLocaleServices::LocaleCurrency(locales.money);
+                           : LocaleServices::localeCurrency(locales.money);
     record.m_currency = locales.currency;
-    CLocaleServices::SetDealCurrency(locales.currency);
+    LocaleServices::setDealCurrency(locales.currency);
     forEachStoredField([&](const DealField &field, int loan) {
         if (field.isText())
-            ReadText(profile, field, loan, record, notices);
+            readText(profile, field, loan, record, notices);
         else
-            ReadFigure(profile, field, loan, record, locales, notices);
+            readFigure(profile, field, loan, record, locales, notices);
     });
 }
 
-void ProfileStore::WriteRecord(IProfile &profile, const CDealRecord &record,
+void ProfileStore::writeRecord(IProfile &profile, const DealRecord &record,
                                const std::vector<ReadNotice> &refused)
 {
     forEachStoredField([&](const DealField &field, int loan) {
         const QString entry = field.entry(loan);
-        const QString text = StoredText(field, loan, record);
-        if (!KeepsStoredText(refused, entry, text))
-            profile.WriteProfileString(Section, entry, text);
+        const QString text = storedText(field, loan, record);
+        if (!keepsStoredText(refused, entry, text))
+            profile.writeProfileString(Section, entry, text);
     });
-    const CFigureLocales written = CFigureLocales::User();
-    profile.WriteProfileString(Section, LocaleEntry, written.ToText());
-    profile.WriteProfileString(Section, CurrencyEntry, written.currency);
+    const FigureLocales written = FigureLocales::user();
+    profile.writeProfileString(Section, LocaleEntry, written.toText());
+    profile.writeProfileString(Section, CurrencyEntry, written.currency);
     // The figures read right only beside the locales and the currency they were written with.
     QStringList figureEntries = {CurrencyEntry};
     forEachStoredField([&figureEntries](const DealField &field, int loan) {
         if (!field.isText())
             figureEntries << field.entry(loan);
     });
-    profile.KeepTogether(Section, LocaleEntry, figureEntries);
+    profile.keepTogether(Section, LocaleEntry, figureEntries);
 }
 
 namespace {
 // A profile with nothing in it: every read yields its default.
-class CEmptyProfile final : public IProfile
+class EmptyProfile final : public IProfile
 {
 public:
-    QString GetProfileString(const QString &, const QString &, const QString &defaultValue) override
+    QString getProfileString(const QString &, const QString &, const QString &defaultValue) override
     {
         return defaultValue;
     }
-    std::int32_t GetProfileInt(const QString &, const QString &, std::int32_t defaultValue) override
+    std::int32_t getProfileInt(const QString &, const QString &, std::int32_t defaultValue) override
     {
         return defaultValue;
     }
-    void WriteProfileString(const QString &, const QString &, const QString &) override {}
-    void WriteProfileInt(const QString &, const QString &, std::int32_t) override {}
-    bool Flush() override { return true; }
+    void writeProfileString(const QString &, const QString &, const QString &) override {}
+    void writeProfileInt(const QString &, const QString &, std::int32_t) override {}
+    bool flush() override { return true; }
 };
 } // namespace
 
-CDealRecord ProfileStore::FirstRunRecord()
+DealRecord ProfileStore::firstRunRecord()
 {
-    CEmptyProfile empty;
-    CDealRecord record;
-    ReadRecord(empty, record);
+    EmptyProfile empty;
+    DealRecord record;
+    readRecord(empty, record);
     return record;
 }
 
-CAppSettings ProfileStore::DefaultSettings()
+AppSettings ProfileStore::defaultSettings()
 {
-    return CAppSettings::Defaults(DefaultCalculatorCommand());
+    return AppSettings::defaults(defaultCalculatorCommand());
 }

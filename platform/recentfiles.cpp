@@ -7,35 +7,35 @@
 namespace {
 const QString Section = QStringLiteral("Recent File List");
 
-QString Entry(int index)
+QString entryName(int index)
 {
     return QStringLiteral("File%1").arg(index + 1);
 }
 
-bool IsFile(const QString &path)
+bool isFile(const QString &path)
 {
     return QFileInfo(path).isFile();
 }
 } // namespace
 
-void CRecentFiles::Load(IProfile &profile)
+void RecentFiles::load(IProfile &profile)
 {
     m_files.clear();
     for (int i = 0; i < MaxFiles; ++i) {
-        const QString path = profile.GetProfileString(Section, Entry(i));
+        const QString path = profile.getProfileString(Section, entryName(i));
         if (!path.isEmpty() && !m_files.contains(path))
             m_files.append(path);
     }
-    m_files.removeIf([](const QString &path) { return !IsFile(path); });
+    m_files.removeIf([](const QString &path) { return !isFile(path); });
 }
 
-void CRecentFiles::Save(IProfile &profile) const
+void RecentFiles::save(IProfile &profile) const
 {
     for (int i = 0; i < MaxFiles; ++i)
-        profile.WriteProfileString(Section, Entry(i), m_files.value(i));
+        profile.writeProfileString(Section, entryName(i), m_files.value(i));
 }
 
-void CRecentFiles::Add(const QString &path)
+void RecentFiles::add(const QString &path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     // Reached through an open descriptor, as a name that is no UTF-8 is: no later run could open it.
@@ -47,13 +47,13 @@ void CRecentFiles::Add(const QString &path)
         m_files.removeLast();
 }
 
-void CRecentFiles::Remove(const QString &path)
+void RecentFiles::remove(const QString &path)
 {
     m_files.removeAll(QFileInfo(path).absoluteFilePath());
 }
 
-const QStringList &CRecentFiles::Files()
+const QStringList &RecentFiles::files()
 {
-    m_files.removeIf([](const QString &path) { return !IsFile(path); });
+    m_files.removeIf([](const QString &path) { return !isFile(path); });
     return m_files;
 }

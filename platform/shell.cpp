@@ -5,23 +5,23 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-bool CDesktopShell::OpenDocument(const QString &path)
+bool DesktopShell::openDocument(const QString &path)
 {
     // A plain path string would break on spaces, "#", "%" and non-ASCII names.
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-bool CDesktopShell::OpenUrl(const QString &url)
+bool DesktopShell::openUrl(const QString &url)
 {
     return QDesktopServices::openUrl(QUrl(url));
 }
 
-bool CDesktopShell::StartProgram(const QString &command)
+bool DesktopShell::startProgram(const QString &command)
 {
     return !command.isEmpty() && QProcess::startDetached(command, QStringList());
 }
 
-QString DefaultCalculatorCommand()
+QString defaultCalculatorCommand()
 {
 #ifdef Q_OS_WIN
     return QStringLiteral("calc.exe");

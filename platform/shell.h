@@ -10,21 +10,21 @@ class IShell
 public:
     virtual ~IShell() = default;
     // A local file, opened in the application associated with its type.
-    virtual bool OpenDocument(const QString &path) = 0;
+    virtual bool openDocument(const QString &path) = 0;
     // A web address, opened in the browser.
-    virtual bool OpenUrl(const QString &url) = 0;
+    virtual bool openUrl(const QString &url) = 0;
     // A program, started from the whole command text as one item: a text with arguments after
     // the program's name starts nothing.
-    virtual bool StartProgram(const QString &command) = 0;
+    virtual bool startProgram(const QString &command) = 0;
 };
 
-class CDesktopShell final : public IShell
+class DesktopShell final : public IShell
 {
 public:
-    bool OpenDocument(const QString &path) override;
-    bool OpenUrl(const QString &url) override;
-    bool StartProgram(const QString &command) override;
+    bool openDocument(const QString &path) override;
+    bool openUrl(const QString &url) override;
+    bool startProgram(const QString &command) override;
 };
 
 // The platform's desktop calculator: the first of the common Linux calculators found on PATH.
-[[nodiscard]] QString DefaultCalculatorCommand();
+[[nodiscard]] QString defaultCalculatorCommand();

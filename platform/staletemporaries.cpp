@@ -21,7 +21,7 @@ const QString Tag = QStringLiteral("zantoria-");
 
 // True only when no process with this id runs: a process of another user, or one the system
 // will not tell about, counts as running.
-bool ProcessIsGone(qint64 pid)
+bool processIsGone(qint64 pid)
 {
 #ifdef Q_OS_UNIX
     if (pid <= 0 || pid != qint64(pid_t(pid)))
@@ -35,7 +35,7 @@ bool ProcessIsGone(qint64 pid)
 
 } // namespace
 
-QByteArray OwnTemporaryName(const QString &path, const char *purpose)
+QByteArray ownTemporaryName(const QString &path, const char *purpose)
 {
     static std::atomic<unsigned> counter{0};
     return QFile::encodeName(path + QStringLiteral(".%1%2-%3-%4")
@@ -44,7 +44,7 @@ QByteArray OwnTemporaryName(const QString &path, const char *purpose)
                                              QString::number(++counter)));
 }
 
-void RemoveStaleTemporaries(const QString &path, const QStringList &purposes)
+void removeStaleTemporaries(const QString &path, const QStringList &purposes)
 {
     if (purposes.isEmpty())
         return;
@@ -62,7 +62,7 @@ void RemoveStaleTemporaries(const QString &path, const QStringList &purposes)
     for (const QFileInfo &entry : entries) {
         const QRegularExpressionMatch match = leftover.match(entry.fileName());
         if (match.hasMatch() && !entry.isSymLink() && entry.lastModified().toUTC() < stale
-            && ProcessIsGone(match.captured(1).toLongLong()))
+            && processIsGone(match.captured(1).toLongLong()))
             QFile::remove(entry.filePath());
     }
 }

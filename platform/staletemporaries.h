@@ -13,9 +13,9 @@
 // keep "zantoria.conf.backup" or "deal.zant.draft1" beside the originals.
 
 // A name beside path that no other file of this process has had (native encoding).
-[[nodiscard]] QByteArray OwnTemporaryName(const QString &path, const char *purpose);
+[[nodiscard]] QByteArray ownTemporaryName(const QString &path, const char *purpose);
 
 // Removes the files beside path that OwnTemporaryName gave for one of purposes in a process that
 // no longer runs. Only files older than a minute go, as a second safeguard: a process id says
 // little about a copy on another machine sharing the folder.
-void RemoveStaleTemporaries(const QString &path, const QStringList &purposes);
+void removeStaleTemporaries(const QString &path, const QStringList &purposes);

@@ -7,7 +7,7 @@
 #include <QTranslator>
 
 namespace {
-bool Install(QCoreApplication &app, const QString &name, const QString &folder)
+bool install(QCoreApplication &app, const QString &name, const QString &folder)
 {
     auto *translator = new QTranslator(&app);
     if (translator->load(QLocale(), name, QStringLiteral("_"), folder))
@@ -17,11 +17,11 @@ bool Install(QCoreApplication &app, const QString &name, const QString &folder)
 }
 } // namespace
 
-void InstallTranslations(QCoreApplication &app)
+void installTranslations(QCoreApplication &app)
 {
     // Qt's own texts: the buttons of message boxes, the file dialog, What's This.
-    Install(app, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    const bool ours = Install(app, QStringLiteral("zantoria"), QStringLiteral(":/i18n"));
+    install(app, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    const bool ours = install(app, QStringLiteral("zantoria"), QStringLiteral(":/i18n"));
     // Qt's translation turns the windows right to left for Arabic or Hebrew; without a
     // translation of the program's own texts they stay English, and English reads left to right.
     if (auto *gui = qobject_cast<QGuiApplication *>(&app); gui && !ours)

@@ -86,11 +86,11 @@ const QString DocumentType
 const QString PropertyRow = QStringLiteral("  <tr>\n    <td class=\"label\">%s</td>\n"
                                            "    <td class=\"%s\">%s</td>\n  </tr>");
 
-const QString LoanRow = QStringLiteral("  <tr class=\"%s\">\n    <td class=\"label\">%s</td>\n"
+const QString loanRow = QStringLiteral("  <tr class=\"%s\">\n    <td class=\"label\">%s</td>\n"
                                        "    <td>%s</td>\n    <td>%s</td>\n    <td>%s</td>\n"
                                        "    <td>%s</td>\n    <td>%s</td>\n  </tr>");
 
-QString Head(const CAppSettings &settings)
+QString head(const AppSettings &settings)
 {
     QString head;
     for (const char *line : HeadTemplate) {
@@ -100,18 +100,18 @@ QString Head(const CAppSettings &settings)
     // The settings are inserted into a format: their "%" are doubled so that they reach the
     // page as they are written. Each replacement scans once from the left; a later one sees
     // what an earlier one inserted.
-    head.replace(QLatin1String("{FontName}"), EscapeFormat(CssFontFamilies(settings.m_fontName)));
-    head.replace(QLatin1String("{FontSize}"), EscapeFormat(CssFontSize(settings.m_fontSize)));
-    head.replace(QLatin1String("{LabelColor}"), ColorToHtml(settings.m_labelsColor));
-    head.replace(QLatin1String("{OddColor}"), ColorToHtml(settings.m_oddRowsColor));
-    head.replace(QLatin1String("{EvenColor}"), ColorToHtml(settings.m_evenRowsColor));
-    head.replace(QLatin1String("{OddCalcColor}"), ColorToHtml(settings.m_oddRowsCalcColor));
+    head.replace(QLatin1String("{FontName}"), escapeFormat(cssFontFamilies(settings.m_fontName)));
+    head.replace(QLatin1String("{FontSize}"), escapeFormat(cssFontSize(settings.m_fontSize)));
+    head.replace(QLatin1String("{LabelColor}"), colorToHtml(settings.m_labelsColor));
+    head.replace(QLatin1String("{OddColor}"), colorToHtml(settings.m_oddRowsColor));
+    head.replace(QLatin1String("{EvenColor}"), colorToHtml(settings.m_evenRowsColor));
+    head.replace(QLatin1String("{OddCalcColor}"), colorToHtml(settings.m_oddRowsCalcColor));
     return head;
 }
 
 // A character that could end the declaration, the rule or the style element, or start a comment
 // or an escape. Line and paragraph separators go too: they are line ends to a browser.
-bool BreaksOutOfCss(QChar c)
+bool breaksOutOfCss(QChar c)
 {
     static const QString breaking = QStringLiteral("<>{};\\/*");
     const QChar::Category category = c.category();
@@ -119,92 +119,92 @@ bool BreaksOutOfCss(QChar c)
         || category == QChar::Separator_Line || category == QChar::Separator_Paragraph;
 }
 
-bool IsQuote(QChar c)
+bool isQuote(QChar c)
 {
     return c == QLatin1Char('"') || c == QLatin1Char('\'');
 }
 
 // One family of the list: a name in quotes stays quoted when nothing else in it is a quote;
 // any other quote is dropped, so that no string is left open.
-QString CssFontFamily(const QString &family)
+QString cssFontFamily(const QString &family)
 {
     QString safe;
     for (const QChar c : family) {
-        if (!BreaksOutOfCss(c))
+        if (!breaksOutOfCss(c))
             safe += c;
     }
     const QString name = safe.trimmed();
-    const bool quotedName = name.size() >= 2 && IsQuote(name.front()) && name.back() == name.front()
-        && std::none_of(name.begin() + 1, name.end() - 1, IsQuote);
+    const bool quotedName = name.size() >= 2 && isQuote(name.front()) && name.back() == name.front()
+        && std::none_of(name.begin() + 1, name.end() - 1, isQuote);
     if (quotedName)
         return safe;
-    safe.removeIf(IsQuote);
+    safe.removeIf(isQuote);
     return safe;
 }
 
 // The row labels are the report's own texts, which a translation may change.
-QString Label(const char *label)
+QString translatedLabel(const char *label)
 {
-    return QCoreApplication::translate("CReport", label);
+    return QCoreApplication::translate("Report", label);
 }
 
 // The heading of loan number's column.
-QString LoanHeading(int number)
+QString loanHeading(int number)
 {
-    return QCoreApplication::translate("CReport", "Loan %1").arg(number);
+    return QCoreApplication::translate("Report", "Loan %1").arg(number);
 }
 
 // A figure or date of a right-to-left locale ("؜200,000.00 ج.م.‏", "10‏/12‏/2026") carries marks
 // that only read right in a run of its own: in the page's left-to-right flow the date's parts come
 // out of order and a negative amount's currency moves to the other side. Such a figure gets its own
 // isolated run; left-to-right locales are written as they always were.
-bool RightToLeft(CLocaleServices::Category category)
+bool rightToLeft(LocaleServices::Category category)
 {
-    return QLocale(CLocaleServices::LocaleName(category)).textDirection() == Qt::RightToLeft;
+    return QLocale(LocaleServices::localeName(category)).textDirection() == Qt::RightToLeft;
 }
 
-QString Isolated(const QString &text, bool rightToLeft)
+QString isolated(const QString &text, bool rightToLeft)
 {
     return rightToLeft ? QStringLiteral("<bdi>") + text + QStringLiteral("</bdi>") : text;
 }
 
 // Money, percent figures and whole numbers alike.
-QString Figure(const QString &figure)
+QString isolatedFigure(const QString &figure)
 {
-    return Isolated(figure, RightToLeft(CLocaleServices::Category::Money)
-                                || RightToLeft(CLocaleServices::Category::Numbers));
+    return isolated(figure, rightToLeft(LocaleServices::Category::Money)
+                                || rightToLeft(LocaleServices::Category::Numbers));
 }
 
 template <typename Field>
-void WriteValueRow(CTextFile &file, const char *rowClass, const char *label,
+void writeValueRow(TextFile &file, const char *rowClass, const char *label,
                    const Field (&fields)[MAX_LOANS])
 {
     const auto isolated = [](const Field &field) {
-        return Figure(field.Format());
+        return isolatedFigure(field.format());
     };
-    file.WriteLine(LoanRow, rowClass, Label(label), isolated(fields[0]), isolated(fields[1]),
+    file.writeLine(loanRow, rowClass, translatedLabel(label), isolated(fields[0]), isolated(fields[1]),
                    isolated(fields[2]), isolated(fields[3]), isolated(fields[4]));
 }
 
-void WriteFigureRow(CTextFile &file, const char *rowClass, const char *label,
+void writeFigureRow(TextFile &file, const char *rowClass, const char *label,
                     const Profit::Row &row)
 {
-    file.WriteLine(LoanRow, rowClass, Label(label), Figure(FormatCurrency(row[0])),
-                   Figure(FormatCurrency(row[1])), Figure(FormatCurrency(row[2])),
-                   Figure(FormatCurrency(row[3])), Figure(FormatCurrency(row[4])));
+    file.writeLine(loanRow, rowClass, translatedLabel(label), isolatedFigure(formatCurrency(row[0])),
+                   isolatedFigure(formatCurrency(row[1])), isolatedFigure(formatCurrency(row[2])),
+                   isolatedFigure(formatCurrency(row[3])), isolatedFigure(formatCurrency(row[4])));
 }
 
 } // namespace
 
-QString CssFontFamilies(const QString &fontName)
+QString cssFontFamilies(const QString &fontName)
 {
     QStringList families = fontName.split(QLatin1Char(','));
     for (QString &family : families)
-        family = CssFontFamily(family);
+        family = cssFontFamily(family);
     return families.join(QLatin1Char(','));
 }
 
-QString CssFontSize(const QString &fontSize)
+QString cssFontSize(const QString &fontSize)
 {
     // A keyword (small, x-large...) or a length (12pt, 1.2em, 120%) is made of these alone.
     QString safe;
@@ -217,100 +217,100 @@ QString CssFontSize(const QString &fontSize)
     return safe;
 }
 
-CReport::CReport(const CDealRecord &record, const CAppSettings &settings)
+Report::Report(const DealRecord &record, const AppSettings &settings)
     : m_record(record), m_settings(settings)
 {
 }
 
-CReport::~CReport() = default;
+Report::~Report() = default;
 
-void CReport::SetClock(const QDateTime &localDateTime)
+void Report::setClock(const QDateTime &localDateTime)
 {
     m_clock = localDateTime;
 }
 
-bool CReport::Create(const QString &path, QString *error)
+bool Report::create(const QString &path, QString *error)
 {
     QString message;
     try {
-        CTextFile file(path, CTextFile::Encoding::Utf8);
-        WritePage(file);
-        file.Close();
+        TextFile file(path, TextFile::Encoding::Utf8);
+        writePage(file);
+        file.close();
         return true;
-    } catch (const CFileException &e) {
-        message = e.Message();
+    } catch (const FileException &e) {
+        message = e.message();
     } catch (const std::bad_alloc &) {
-        message = QCoreApplication::translate("CReport", "Out of memory.");
+        message = QCoreApplication::translate("Report", "Out of memory.");
     }
     if (error)
         *error = message;
     return false;
 }
 
-void CReport::WritePage(CTextFile &file) const
+void Report::writePage(TextFile &file) const
 {
-    const CDealRecord &r = m_record;
-    const QString webSite = EscapeFormat(Product::WebSite);
+    const DealRecord &r = m_record;
+    const QString webSite = escapeFormat(Product::WebSite);
 
-    file.WriteLine(DocumentType);
-    file.WriteLine(Head(m_settings), Product::Name);
+    file.writeLine(DocumentType);
+    file.writeLine(head(m_settings), Product::Name);
 
     // The body and the banner, whose paragraph has no end tag.
-    file.WriteLine(QStringLiteral("<body>\n<div class=\"main\">\n"));
-    file.WriteLine(QStringLiteral("<p style=\"text-align:center\"><a href=\"") + webSite
+    file.writeLine(QStringLiteral("<body>\n<div class=\"main\">\n"));
+    file.writeLine(QStringLiteral("<p style=\"text-align:center\"><a href=\"") + webSite
                    + QStringLiteral("/CustomSoftware.aspx\"><strong>Put Your Message Here"
                                     "</strong></a>\n"));
 
     // The date is read once, after the banner; the footer's year comes from that reading.
     const QDateTime now = m_clock.isValid() ? m_clock : QDateTime::currentDateTime();
-    const QString date = Isolated(CLocaleServices::FormatShortDate(now.date()),
-                                 RightToLeft(CLocaleServices::Category::Dates));
+    const QString date = isolated(LocaleServices::formatShortDate(now.date()),
+                                 rightToLeft(LocaleServices::Category::Dates));
     const int year = now.date().year();
-    file.WriteLine(QStringLiteral("<table class=\"header\">\n  <tr>\n    <td>%s</td>\n"
+    file.writeLine(QStringLiteral("<table class=\"header\">\n  <tr>\n    <td>%s</td>\n"
                                   "    <td style=\"text-align:right\">%s</td>\n  </tr>\n"
                                   "</table>\n"),
                    Product::Name, date);
-    file.WriteLine(QStringLiteral("<br />\n"));
+    file.writeLine(QStringLiteral("<br />\n"));
 
     // The property's figures.
-    file.WriteLine(QStringLiteral("<table>"));
-    file.WriteLine(QStringLiteral("  <tr>\n    <td class=\"label\">%s</td>\n"
+    file.writeLine(QStringLiteral("<table>"));
+    file.writeLine(QStringLiteral("  <tr>\n    <td class=\"label\">%s</td>\n"
                                   "    <td class=\"%s\" style=\"text-align:left\">%s</td>\n"
                                   "  </tr>"),
-                   Label(QT_TRANSLATE_NOOP("CReport", "Description")), "odd",
-                   HtmlEncode(r.m_description));
-    file.WriteLine(PropertyRow, Label(QT_TRANSLATE_NOOP("CReport", "Purchase Price")), "even",
-                   Figure(r.m_purchasePrice.Format()));
-    file.WriteLine(PropertyRow, Label(QT_TRANSLATE_NOOP("CReport", "Monthly Rental Income")), "odd",
-                   Figure(r.m_rentalIncome.Format()));
-    file.WriteLine(PropertyRow, Label(QT_TRANSLATE_NOOP("CReport", "Monthly Escrow")), "even",
-                   Figure(r.m_escrow.Format()));
-    file.WriteLine(PropertyRow, Label(QT_TRANSLATE_NOOP("CReport", "Other Monthly Fees")), "odd",
-                   Figure(r.m_otherFees.Format()));
-    file.WriteLine(PropertyRow, Label(QT_TRANSLATE_NOOP("CReport", "Safety Margin")), "even",
-                   Figure(r.m_safetyMargin.Format()));
-    file.WriteLine(QStringLiteral("</table>"));
-    file.WriteLine(QStringLiteral("<br />\n"));
+                   translatedLabel(QT_TRANSLATE_NOOP("Report", "Description")), "odd",
+                   htmlEncode(r.m_description));
+    file.writeLine(PropertyRow, translatedLabel(QT_TRANSLATE_NOOP("Report", "Purchase Price")), "even",
+                   isolatedFigure(r.m_purchasePrice.format()));
+    file.writeLine(PropertyRow, translatedLabel(QT_TRANSLATE_NOOP("Report", "Monthly Rental Income")), "odd",
+                   isolatedFigure(r.m_rentalIncome.format()));
+    file.writeLine(PropertyRow, translatedLabel(QT_TRANSLATE_NOOP("Report", "Monthly Escrow")), "even",
+                   isolatedFigure(r.m_escrow.format()));
+    file.writeLine(PropertyRow, translatedLabel(QT_TRANSLATE_NOOP("Report", "Other Monthly Fees")), "odd",
+                   isolatedFigure(r.m_otherFees.format()));
+    file.writeLine(PropertyRow, translatedLabel(QT_TRANSLATE_NOOP("Report", "Safety Margin")), "even",
+                   isolatedFigure(r.m_safetyMargin.format()));
+    file.writeLine(QStringLiteral("</table>"));
+    file.writeLine(QStringLiteral("<br />\n"));
 
     // The five loans side by side: what the user typed, then what follows from it.
-    file.WriteLine(QStringLiteral("<table>"));
-    file.WriteLine(QStringLiteral("  <tr class=\"label\" style=\"text-align:center\">\n"
+    file.writeLine(QStringLiteral("<table>"));
+    file.writeLine(QStringLiteral("  <tr class=\"label\" style=\"text-align:center\">\n"
                                   "    <td>&nbsp;</td>\n    <td>%s</td>\n"
                                   "    <td>%s</td>\n    <td>%s</td>\n"
                                   "    <td>%s</td>\n    <td>%s</td>\n  </tr>"),
-                   LoanHeading(1), LoanHeading(2), LoanHeading(3), LoanHeading(4), LoanHeading(5));
-    file.WriteLine(QStringLiteral("  <tr class=\"%s\" style=\"text-align:left\">\n"
+                   loanHeading(1), loanHeading(2), loanHeading(3), loanHeading(4), loanHeading(5));
+    file.writeLine(QStringLiteral("  <tr class=\"%s\" style=\"text-align:left\">\n"
                                   "    <td class=\"label\">%s</td>\n    <td>%s</td>\n"
                                   "    <td>%s</td>\n    <td>%s</td>\n    <td>%s</td>\n"
                                   "    <td>%s</td>\n  </tr>"),
-                   "odd", Label(QT_TRANSLATE_NOOP("CReport", "Lender")),
-                   HtmlEncode(r.m_lender[0]), HtmlEncode(r.m_lender[1]),
-                   HtmlEncode(r.m_lender[2]), HtmlEncode(r.m_lender[3]),
-                   HtmlEncode(r.m_lender[4]));
-    WriteValueRow(file, "even", QT_TRANSLATE_NOOP("CReport", "Down Payment"), r.m_downPayment);
-    WriteValueRow(file, "odd", QT_TRANSLATE_NOOP("CReport", "Interest Rate"), r.m_interestRate);
-    WriteValueRow(file, "even", QT_TRANSLATE_NOOP("CReport", "Term (Years)"), r.m_term);
-    WriteValueRow(file, "odd", QT_TRANSLATE_NOOP("CReport", "PMI"), r.m_pmi);
+                   "odd", translatedLabel(QT_TRANSLATE_NOOP("Report", "Lender")),
+                   htmlEncode(r.m_lender[0]), htmlEncode(r.m_lender[1]),
+                   htmlEncode(r.m_lender[2]), htmlEncode(r.m_lender[3]),
+                   htmlEncode(r.m_lender[4]));
+    writeValueRow(file, "even", QT_TRANSLATE_NOOP("Report", "Down Payment"), r.m_downPayment);
+    writeValueRow(file, "odd", QT_TRANSLATE_NOOP("Report", "Interest Rate"), r.m_interestRate);
+    writeValueRow(file, "even", QT_TRANSLATE_NOOP("Report", "Term (Years)"), r.m_term);
+    writeValueRow(file, "odd", QT_TRANSLATE_NOOP("Report", "PMI"), r.m_pmi);
 
     // Each figure is computed from the exact doubles of the one before, just before
     // its row is written.
@@ -321,31 +321,31 @@ void CReport::WritePage(CTextFile &file) const
         const char *label;
     };
     static constexpr FigureRow figureRows[] = {
-        {Profit::LoanAmount, "oddcalc", QT_TRANSLATE_NOOP("CReport", "Loan Amount")},
+        {Profit::LoanAmount, "oddcalc", QT_TRANSLATE_NOOP("Report", "Loan Amount")},
         {Profit::PrincipalAndInterest, "evencalc",
-         QT_TRANSLATE_NOOP("CReport", "Principal and Interest")},
+         QT_TRANSLATE_NOOP("Report", "Principal and Interest")},
         {Profit::TotalMonthlyPayment, "oddcalc",
-         QT_TRANSLATE_NOOP("CReport", "Total Monthly Payment")},
-        {Profit::MonthlyCashFlow, "evencalc", QT_TRANSLATE_NOOP("CReport", "Monthly Cash Flow")},
-        {Profit::SafetyCashFlow, "oddcalc", QT_TRANSLATE_NOOP("CReport", "Safety Cash Flow")},
+         QT_TRANSLATE_NOOP("Report", "Total Monthly Payment")},
+        {Profit::MonthlyCashFlow, "evencalc", QT_TRANSLATE_NOOP("Report", "Monthly Cash Flow")},
+        {Profit::SafetyCashFlow, "oddcalc", QT_TRANSLATE_NOOP("Report", "Safety Cash Flow")},
     };
     Profit::Row figures{};
     for (const FigureRow &row : figureRows) {
-        Profit::Step(row.figure, r, figures);
-        WriteFigureRow(file, row.rowClass, row.label, figures);
+        Profit::step(row.figure, r, figures);
+        writeFigureRow(file, row.rowClass, row.label, figures);
     }
-    file.WriteLine(QStringLiteral("</table>\n"));
+    file.writeLine(QStringLiteral("</table>\n"));
 
     // The footer and the end of the page.
-    file.WriteLine(QStringLiteral("<p class=\"footer\">Copyright &copy; %d Quenwick\n"
+    file.writeLine(QStringLiteral("<p class=\"footer\">Copyright &copy; %d Quenwick\n"
                                   "  <a href=\"")
-                       + webSite + QStringLiteral("\">") + EscapeFormat(Product::Name)
+                       + webSite + QStringLiteral("\">") + escapeFormat(Product::Name)
                        + QStringLiteral("</a><br />\n  All rights reserved.</p>\n"),
                    year);
-    file.WriteLine(QStringLiteral("</div>\n</body>\n</html>"));
+    file.writeLine(QStringLiteral("</div>\n</body>\n</html>"));
 }
 
-QString HtmlEncode(const QString &text)
+QString htmlEncode(const QString &text)
 {
     QString encoded;
     encoded.reserve(text.size());
@@ -364,14 +364,14 @@ QString HtmlEncode(const QString &text)
             encoded += QLatin1String("&gt;");
             break;
         default:
-            encoded += IsControlCharacter(c.unicode()) ? QLatin1Char(' ') : c;
+            encoded += isControlCharacter(c.unicode()) ? QLatin1Char(' ') : c;
             break;
         }
     }
     return encoded;
 }
 
-QString ColorToHtml(BgrColor color)
+QString colorToHtml(BgrColor color)
 {
     return QString::asprintf("#%02x%02x%02x", static_cast<unsigned>(color & 0xFFu),
                              static_cast<unsigned>((color >> 8) & 0xFFu),

@@ -8,60 +8,60 @@
 #include <iterator>
 
 namespace {
-// The texts of the causes, in the order of CFileException::Cause.
+// The texts of the causes, in the order of FileException::Cause.
 constexpr const char *CauseTexts[] = {
-    QT_TRANSLATE_NOOP("CFileException", "No error occurred."),
-    QT_TRANSLATE_NOOP("CFileException", "An unknown error occurred while accessing %1."),
-    QT_TRANSLATE_NOOP("CFileException", "%1 was not found."),
-    QT_TRANSLATE_NOOP("CFileException", "%1 contains an incorrect path."),
-    QT_TRANSLATE_NOOP("CFileException",
+    QT_TRANSLATE_NOOP("FileException", "No error occurred."),
+    QT_TRANSLATE_NOOP("FileException", "An unknown error occurred while accessing %1."),
+    QT_TRANSLATE_NOOP("FileException", "%1 was not found."),
+    QT_TRANSLATE_NOOP("FileException", "%1 contains an incorrect path."),
+    QT_TRANSLATE_NOOP("FileException",
                       "Could not open %1 because there are too many open files."),
-    QT_TRANSLATE_NOOP("CFileException", "Access to %1 was denied."),
-    QT_TRANSLATE_NOOP("CFileException", "An incorrect file handle was associated with %1."),
-    QT_TRANSLATE_NOOP("CFileException",
+    QT_TRANSLATE_NOOP("FileException", "Access to %1 was denied."),
+    QT_TRANSLATE_NOOP("FileException", "An incorrect file handle was associated with %1."),
+    QT_TRANSLATE_NOOP("FileException",
                       "Could not remove %1 because it is the current directory."),
-    QT_TRANSLATE_NOOP("CFileException", "Could not create %1 because the directory is full."),
-    QT_TRANSLATE_NOOP("CFileException", "Seek failed on %1"),
-    QT_TRANSLATE_NOOP("CFileException", "Encountered a hardware I/O error while accessing %1."),
-    QT_TRANSLATE_NOOP("CFileException", "Encountered a sharing violation while accessing %1."),
-    QT_TRANSLATE_NOOP("CFileException", "Encountered a locking violation while accessing %1."),
-    QT_TRANSLATE_NOOP("CFileException", "Disk full while accessing %1."),
-    QT_TRANSLATE_NOOP("CFileException", "Attempted to access %1 past its end."),
-    QT_TRANSLATE_NOOP("CFileException",
+    QT_TRANSLATE_NOOP("FileException", "Could not create %1 because the directory is full."),
+    QT_TRANSLATE_NOOP("FileException", "Seek failed on %1"),
+    QT_TRANSLATE_NOOP("FileException", "Encountered a hardware I/O error while accessing %1."),
+    QT_TRANSLATE_NOOP("FileException", "Encountered a sharing violation while accessing %1."),
+    QT_TRANSLATE_NOOP("FileException", "Encountered a locking violation while accessing %1."),
+    QT_TRANSLATE_NOOP("FileException", "Disk full while accessing %1."),
+    QT_TRANSLATE_NOOP("FileException", "Attempted to access %1 past its end."),
+    QT_TRANSLATE_NOOP("FileException",
                       "%1 is too large to be read: a deal file holds at most %2 MiB."),
 };
-static_assert(std::size(CauseTexts) == CFileException::tooLarge + 1,
+static_assert(std::size(CauseTexts) == FileException::tooLarge + 1,
               "one text for every cause");
-static_assert(CStdioFile::MaxSize % (qint64(1) << 20) == 0, "the limit is told in whole MiB");
+static_assert(StdioFile::MaxSize % (qint64(1) << 20) == 0, "the limit is told in whole MiB");
 } // namespace
 
-CFileException::CFileException(Cause cause, QString fileName, int osError)
+FileException::FileException(Cause cause, QString fileName, int osError)
     : m_cause(cause), m_fileName(std::move(fileName)), m_osError(osError),
-      m_what(Message().toStdString())
+      m_what(message().toStdString())
 {
 }
 
-QString CFileException::CauseText(Cause cause)
+QString FileException::causeText(Cause cause)
 {
     const int index = (cause >= none && cause <= tooLarge) ? cause : genericException;
-    QString text = QCoreApplication::translate("CFileException", CauseTexts[index]);
+    QString text = QCoreApplication::translate("FileException", CauseTexts[index]);
     if (index == tooLarge)
-        text.replace(QLatin1String("%2"), QString::number(CStdioFile::MaxSize >> 20));
+        text.replace(QLatin1String("%2"), QString::number(StdioFile::MaxSize >> 20));
     return text;
 }
 
-QString CFileException::Message() const
+QString FileException::message() const
 {
     // One pass from the left: a path that holds "%1" itself is not replaced again.
-    return CauseText(m_cause).replace(QLatin1String("%1"), m_fileName);
+    return causeText(m_cause).replace(QLatin1String("%1"), m_fileName);
 }
 
-const char *CFileException::what() const noexcept
+const char *FileException::what() const noexcept
 {
     return m_what.c_str();
 }
 
-CFileException::Cause CFileException::CauseFromErrno(int error)
+FileException::Cause FileException::causeFromErrno(int error)
 {
     switch (error) {
     case 0:
@@ -114,7 +114,7 @@ CFileException::Cause CFileException::CauseFromErrno(int error)
     }
 }
 
-void CFileException::ThrowErrno(int error, const QString &fileName)
+void FileException::throwErrno(int error, const QString &fileName)
 {
-    throw CFileException(CauseFromErrno(error), fileName, error);
+    throw FileException(causeFromErrno(error), fileName, error);
 }

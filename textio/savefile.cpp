@@ -7,20 +7,20 @@
 
 namespace SaveFile {
 
-std::unique_ptr<QSaveFile> Open(const QString &path)
+std::unique_ptr<QSaveFile> open(const QString &path)
 {
-    const FileDiagnosis::Result name = FileDiagnosis::CheckName(path);
-    if (name.cause != CFileException::none)
-        throw CFileException(name.cause, path, name.osError);
+    const FileDiagnosis::Result name = FileDiagnosis::checkName(path);
+    if (name.cause != FileException::none)
+        throw FileException(name.cause, path, name.osError);
     auto file = std::make_unique<QSaveFile>(path);
     if (!path.isEmpty() && file->open(QIODevice::WriteOnly))
         return file;
     file.reset();
-    const FileDiagnosis::Result why = FileDiagnosis::ForWriting(path);
-    throw CFileException(why.cause, path, why.osError);
+    const FileDiagnosis::Result why = FileDiagnosis::forWriting(path);
+    throw FileException(why.cause, path, why.osError);
 }
 
-void WriteAndCommit(QSaveFile &file, const QByteArray &bytes)
+void writeAndCommit(QSaveFile &file, const QByteArray &bytes)
 {
     const QString path = file.fileName();
     bool ok = file.isOpen() && file.error() == QFileDevice::NoError;
@@ -42,17 +42,17 @@ void WriteAndCommit(QSaveFile &file, const QByteArray &bytes)
         // Discards the temporary file: commit() then removes it and returns false.
         file.cancelWriting();
         file.commit();
-        throw CFileException(CFileException::diskFull, path);
+        throw FileException(FileException::diskFull, path);
     }
     if (!file.commit()) {
         // The data reached the disk, but closing failed (the data did not fit after all) or the
         // rename over the target was refused (the folder or the target changed meanwhile).
         if (file.error() != QFileDevice::RenameError)
-            throw CFileException(CFileException::diskFull, path);
-        FileDiagnosis::Result why = FileDiagnosis::ForWriting(path);
-        if (why.cause == CFileException::genericException)
-            why.cause = CFileException::accessDenied;
-        throw CFileException(why.cause, path, why.osError);
+            throw FileException(FileException::diskFull, path);
+        FileDiagnosis::Result why = FileDiagnosis::forWriting(path);
+        if (why.cause == FileException::genericException)
+            why.cause = FileException::accessDenied;
+        throw FileException(why.cause, path, why.osError);
     }
 }
 

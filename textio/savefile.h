@@ -19,12 +19,12 @@ namespace SaveFile {
 // Opens path for replacing. On Linux QSaveFile writes into an unnamed file (O_TMPFILE) that only
 // gets a name at the rename, so a killed save leaves nothing; where the file system cannot, it
 // may leave a "<name>.XXXXXX" that cannot be told from the user's own files and so stays.
-// Throws CFileException with the diagnosed cause on failure.
-[[nodiscard]] std::unique_ptr<QSaveFile> Open(const QString &path);
+// Throws FileException with the diagnosed cause on failure.
+[[nodiscard]] std::unique_ptr<QSaveFile> open(const QString &path);
 
-// Writes bytes whole to the file opened by Open and commits it. Throws CFileException
+// Writes bytes whole to the file opened by Open and commits it. Throws FileException
 // (diskFull, or accessDenied when the rename over the target is refused) on failure; the target
 // is then unchanged and the temporary file gone.
-void WriteAndCommit(QSaveFile &file, const QByteArray &bytes);
+void writeAndCommit(QSaveFile &file, const QByteArray &bytes);
 
 } // namespace SaveFile

@@ -12,7 +12,7 @@ namespace {
 
 // UTF-8 to text, keeping a byte-order mark inside the text: only those at the start of the file
 // are marks, and the caller has dropped them already.
-QString DecodeUtf8(QByteArrayView bytes)
+QString decodeUtf8(QByteArrayView bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless
                                                      | QStringDecoder::Flag::ConvertInitialBom);
@@ -23,7 +23,7 @@ const QByteArray Utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
 
 // Where the text of a UTF-8 file starts: after every byte-order mark at its start. An editor
 // that adds a mark to a file that has one already leaves two, and both are marks.
-qsizetype TextStart(const QByteArray &bytes)
+qsizetype textStart(const QByteArray &bytes)
 {
     qsizetype start = 0;
     while (bytes.mid(start, Utf8Bom.size()) == Utf8Bom)
@@ -33,35 +33,35 @@ qsizetype TextStart(const QByteArray &bytes)
 
 } // namespace
 
-CStdioFile::CStdioFile(const QString &path) : m_path(path)
+StdioFile::StdioFile(const QString &path) : m_path(path)
 {
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-        const FileDiagnosis::Result why = FileDiagnosis::ForReading(path);
-        throw CFileException(why.cause, path, why.osError);
+        const FileDiagnosis::Result why = FileDiagnosis::forReading(path);
+        throw FileException(why.cause, path, why.osError);
     }
-    Load(file);
+    load(file);
 }
 
-CStdioFile::CStdioFile(QIODevice &device, const QString &fileName) : m_path(fileName)
+StdioFile::StdioFile(QIODevice &device, const QString &fileName) : m_path(fileName)
 {
     if (!device.isOpen() && !device.open(QIODevice::ReadOnly))
-        throw CFileException(CFileException::genericException, fileName);
-    Load(device);
+        throw FileException(FileException::genericException, fileName);
+    load(device);
 }
 
-CStdioFile CStdioFile::FromBytes(const QByteArray &bytes, const QString &fileName)
+StdioFile StdioFile::fromBytes(const QByteArray &bytes, const QString &fileName)
 {
-    CStdioFile file;
+    StdioFile file;
     file.m_path = fileName;
-    file.Take(bytes);
+    file.take(bytes);
     return file;
 }
 
-void CStdioFile::Load(QIODevice &device)
+void StdioFile::load(QIODevice &device)
 {
     if (!device.isReadable())
-        throw CFileException(CFileException::accessDenied, m_path);
+        throw FileException(FileException::accessDenied, m_path);
     // Read in pieces, and one byte more than allowed at most, which tells a file at the limit
     // from one beyond it: a device without end (/dev/zero) costs no more than a large file.
     QByteArray bytes;
@@ -75,24 +75,24 @@ void CStdioFile::Load(QIODevice &device)
     }
     const auto *fileDevice = qobject_cast<const QFileDevice *>(&device);
     if (fileDevice && fileDevice->error() != QFileDevice::NoError)
-        throw CFileException(CFileException::genericException, m_path);
+        throw FileException(FileException::genericException, m_path);
     if (bytes.size() > MaxSize)
-        throw CFileException(CFileException::tooLarge, m_path);
-    Take(bytes);
+        throw FileException(FileException::tooLarge, m_path);
+    take(bytes);
 }
 
-void CStdioFile::Take(QByteArray bytes)
+void StdioFile::take(QByteArray bytes)
 {
     const qsizetype eof = bytes.indexOf('\x1A');
     if (eof >= 0)
         bytes.truncate(eof);
     bool multiByte = false;
-    m_utf8 = IsValidUtf8(bytes, &multiByte) && multiByte;
-    m_pos = m_utf8 ? TextStart(bytes) : 0;
+    m_utf8 = isValidUtf8(bytes, &multiByte) && multiByte;
+    m_pos = m_utf8 ? textStart(bytes) : 0;
     m_bytes = std::move(bytes);
 }
 
-bool CStdioFile::ReadString(QString &line)
+bool StdioFile::readString(QString &line)
 {
     line.clear();
     const qsizetype size = m_bytes.size();
@@ -105,7 +105,7 @@ bool CStdioFile::ReadString(QString &line)
         --end; // CR LF; a CR anywhere else stays in the line
     // CR and LF never occur inside a UTF-8 sequence, so each line decodes on its own.
     const char *start = m_bytes.constData() + m_pos;
-    line = m_utf8 ? DecodeUtf8(QByteArrayView(start, end - m_pos))
+    line = m_utf8 ? decodeUtf8(QByteArrayView(start, end - m_pos))
                   : QString::fromLatin1(start, end - m_pos);
     m_pos = next;
     if (m_pos >= size) {
@@ -116,26 +116,26 @@ bool CStdioFile::ReadString(QString &line)
     return true;
 }
 
-void CStdioFile::Close()
+void StdioFile::close()
 {
     m_bytes.clear();
     m_pos = 0;
 }
 
-QString CStdioFile::Decode(QByteArray bytes)
+QString StdioFile::decode(QByteArray bytes)
 {
     const qsizetype eof = bytes.indexOf('\x1A');
     if (eof >= 0)
         bytes.truncate(eof);
     bool multiByte = false;
-    if (IsValidUtf8(bytes, &multiByte) && multiByte) {
-        const qsizetype start = TextStart(bytes);
-        return DecodeUtf8(QByteArrayView(bytes.constData() + start, bytes.size() - start));
+    if (isValidUtf8(bytes, &multiByte) && multiByte) {
+        const qsizetype start = textStart(bytes);
+        return decodeUtf8(QByteArrayView(bytes.constData() + start, bytes.size() - start));
     }
     return QString::fromLatin1(bytes);
 }
 
-bool CStdioFile::IsValidUtf8(const QByteArray &bytes, bool *multiByte)
+bool StdioFile::isValidUtf8(const QByteArray &bytes, bool *multiByte)
 {
     // Qt's decoder judges the bytes a piece at a time, so that a large file is not decoded whole
     // only to be judged. A piece ends before an ASCII byte, which no sequence spans.

@@ -13,43 +13,43 @@ class QIODevice;
 // end. Decoding: UTF-8 when the bytes are valid UTF-8 and hold at least one
 // multi-byte sequence (a leading byte-order mark is then dropped), otherwise one byte per
 // character (ISO 8859-1).
-class CStdioFile
+class StdioFile
 {
 public:
     // A deal file takes under a kilobyte. Anything larger than this is refused (tooLarge)
     // unread, so that whatever file or device is opened, memory stays bounded.
     static constexpr qint64 MaxSize = qint64(16) << 20;
 
-    // Opens path for reading. Throws CFileException: fileNotFound, accessDenied (also for a
+    // Opens path for reading. Throws FileException: fileNotFound, accessDenied (also for a
     // directory), badPath, tooManyOpenFiles..., tooLarge beyond MaxSize, and genericException
     // when reading fails.
-    explicit CStdioFile(const QString &path);
+    explicit StdioFile(const QString &path);
     // Reads everything device holds (opening it for reading when it is not open), up to MaxSize.
     // fileName is the name errors quote.
-    CStdioFile(QIODevice &device, const QString &fileName);
+    StdioFile(QIODevice &device, const QString &fileName);
     // The text of bytes, as if read from a file called fileName.
-    [[nodiscard]] static CStdioFile FromBytes(const QByteArray &bytes,
+    [[nodiscard]] static StdioFile fromBytes(const QByteArray &bytes,
                                               const QString &fileName = QString());
 
     // The next line, without its line end, and true; the empty text and false when nothing is
     // left.
-    bool ReadString(QString &line);
+    bool readString(QString &line);
     // Ends reading; ReadString then gives false.
-    void Close();
+    void close();
 
-    [[nodiscard]] QString GetFilePath() const { return m_path; }
+    [[nodiscard]] QString getFilePath() const { return m_path; }
 
     // The text that bytes stand for, by the rules above (0x1A, encoding), line ends untouched.
-    [[nodiscard]] static QString Decode(QByteArray bytes);
+    [[nodiscard]] static QString decode(QByteArray bytes);
     // True when bytes are well-formed UTF-8 (no overlong forms, surrogates or values beyond
     // U+10FFFF); multiByte tells whether any sequence is longer than one byte.
-    [[nodiscard]] static bool IsValidUtf8(const QByteArray &bytes, bool *multiByte = nullptr);
+    [[nodiscard]] static bool isValidUtf8(const QByteArray &bytes, bool *multiByte = nullptr);
 
 private:
-    CStdioFile() = default;
-    void Load(QIODevice &device);
+    StdioFile() = default;
+    void load(QIODevice &device);
 
-    void Take(QByteArray bytes);
+    void take(QByteArray bytes);
 
     QString m_path;
     QByteArray m_bytes;

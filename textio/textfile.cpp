@@ -8,33 +8,33 @@
 
 #include <algorithm>
 
-CTextFile::CTextFile(const QString &path, Encoding encoding)
-    : m_path(path), m_encoding(encoding), m_file(SaveFile::Open(path))
+TextFile::TextFile(const QString &path, Encoding encoding)
+    : m_path(path), m_encoding(encoding), m_file(SaveFile::open(path))
 {
 }
 
 // QSaveFile's destructor discards the temporary file when it was not committed.
-CTextFile::~CTextFile() = default;
+TextFile::~TextFile() = default;
 
-void CTextFile::Append(const QString &piece)
+void TextFile::append(const QString &piece)
 {
     if (!m_file)
-        throw CFileException(CFileException::invalidFile, m_path);
+        throw FileException(FileException::invalidFile, m_path);
     m_text.append(piece);
 }
 
-void CTextFile::Close()
+void TextFile::close()
 {
     if (!m_file)
         return;
     // Whatever happens, the object is closed afterwards; a failed file is discarded.
     const std::unique_ptr<QSaveFile> file = std::move(m_file);
-    const QByteArray bytes = Encode(m_text, m_encoding);
+    const QByteArray bytes = encode(m_text, m_encoding);
     m_text.clear();
-    SaveFile::WriteAndCommit(*file, bytes);
+    SaveFile::writeAndCommit(*file, bytes);
 }
 
-QByteArray CTextFile::Encode(const QString &text, Encoding encoding)
+QByteArray TextFile::encode(const QString &text, Encoding encoding)
 {
     QString withLineEnds = text;
     withLineEnds.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
@@ -45,7 +45,7 @@ QByteArray CTextFile::Encode(const QString &text, Encoding encoding)
         // such a text is written as UTF-8, which reads back as it is.
         QByteArray latin1 = withLineEnds.toLatin1();
         bool multiByte = false;
-        if (!CStdioFile::IsValidUtf8(latin1, &multiByte) || !multiByte)
+        if (!StdioFile::isValidUtf8(latin1, &multiByte) || !multiByte)
             return latin1;
     }
     return withLineEnds.toUtf8();

@@ -13,9 +13,9 @@ class QSaveFile;
 // The file is opened (created in its folder) at construction and replaces any earlier file of
 // that name only at Close, atomically: an object destroyed without Close, or a failing Close,
 // leaves the earlier file as it was. Every "\n" of the text becomes CR LF; nothing else is added
-// or dropped. Pieces have no length limit. Failures throw CFileException: opening at
+// or dropped. Pieces have no length limit. Failures throw FileException: opening at
 // construction (with the diagnosed cause), writing at Close (diskFull).
-class CTextFile
+class TextFile
 {
 public:
     enum class Encoding {
@@ -27,37 +27,37 @@ public:
         Latin1UnlessWider
     };
 
-    CTextFile(const QString &path, Encoding encoding);
-    ~CTextFile();
-    CTextFile(const CTextFile &) = delete;
-    CTextFile &operator=(const CTextFile &) = delete;
+    TextFile(const QString &path, Encoding encoding);
+    ~TextFile();
+    TextFile(const TextFile &) = delete;
+    TextFile &operator=(const TextFile &) = delete;
 
     // Formats the arguments into format (see FormatText: "%s", "%d", "%%") and appends the result.
     template <typename... Args>
-    void Write(const QString &format, const Args &...args)
+    void write(const QString &format, const Args &...args)
     {
-        Append(FormatText(format, {CFormatArg(args)...}));
+        append(formatText(format, {FormatArg(args)...}));
     }
     // As Write, then a line end.
     template <typename... Args>
-    void WriteLine(const QString &format, const Args &...args)
+    void writeLine(const QString &format, const Args &...args)
     {
-        Append(FormatText(format, {CFormatArg(args)...}));
-        Append(QStringLiteral("\n"));
+        append(formatText(format, {FormatArg(args)...}));
+        append(QStringLiteral("\n"));
     }
 
-    // Writes everything and replaces the file of that name. Throws CFileException when the text
+    // Writes everything and replaces the file of that name. Throws FileException when the text
     // cannot be written whole; the earlier file then stays. A second Close does nothing.
-    void Close();
+    void close();
 
-    [[nodiscard]] QString GetFilePath() const { return m_path; }
-    [[nodiscard]] bool IsOpen() const { return m_file != nullptr; }
+    [[nodiscard]] QString getFilePath() const { return m_path; }
+    [[nodiscard]] bool isOpen() const { return m_file != nullptr; }
 
     // The bytes that Close writes for text: line ends CR LF, encoded as stated.
-    [[nodiscard]] static QByteArray Encode(const QString &text, Encoding encoding);
+    [[nodiscard]] static QByteArray encode(const QString &text, Encoding encoding);
 
 private:
-    void Append(const QString &piece);
+    void append(const QString &piece);
 
     QString m_path;
     Encoding m_encoding;

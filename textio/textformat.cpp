@@ -1,11 +1,11 @@
 #include "textio/textformat.h"
 
-QString CFormatArg::Text() const
+QString FormatArg::text() const
 {
     return m_isNumber ? QString::number(m_number) : m_text;
 }
 
-QString FormatText(const QString &format, std::initializer_list<CFormatArg> args)
+QString formatText(const QString &format, std::initializer_list<FormatArg> args)
 {
     QString result;
     result.reserve(format.size());
@@ -28,7 +28,7 @@ QString FormatText(const QString &format, std::initializer_list<CFormatArg> args
         if (kind == QLatin1Char('%')) {
             result.append(QLatin1Char('%'));
         } else if ((kind == QLatin1Char('s') || kind == QLatin1Char('d')) && next != args.end()) {
-            result.append(next->Text());
+            result.append(next->text());
             ++next;
         } else {
             // Not a directive we know, or no argument left for it: copied as it stands.
@@ -40,17 +40,17 @@ QString FormatText(const QString &format, std::initializer_list<CFormatArg> args
     return result;
 }
 
-QString EscapeFormat(const QString &text)
+QString escapeFormat(const QString &text)
 {
     QString escaped = text;
     escaped.replace(QLatin1Char('%'), QLatin1String("%%"));
     return escaped;
 }
 
-QString WithoutControlCharacters(QString text)
+QString withoutControlCharacters(QString text)
 {
     for (QChar &c : text) {
-        if (IsControlCharacter(c.unicode()))
+        if (isControlCharacter(c.unicode()))
             c = QLatin1Char(' ');
     }
     return text;

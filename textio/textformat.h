@@ -7,22 +7,22 @@
 
 // One argument of a formatted piece: a text or a whole number. Only these two exist, so a call
 // can never hand the formatter something it would misread.
-class CFormatArg
+class FormatArg
 {
 public:
-    CFormatArg(const QString &text) : m_text(text) {}
-    CFormatArg(QLatin1String text) : m_text(text) {}
+    FormatArg(const QString &text) : m_text(text) {}
+    FormatArg(QLatin1String text) : m_text(text) {}
     // UTF-8 text.
-    CFormatArg(const char *text) : m_text(QString::fromUtf8(text)) {}
-    CFormatArg(int number) : m_number(number), m_isNumber(true) {}
+    FormatArg(const char *text) : m_text(QString::fromUtf8(text)) {}
+    FormatArg(int number) : m_number(number), m_isNumber(true) {}
     // Anything else (long, double, bool, pointers...) is refused at compile time.
     template <typename T>
-    CFormatArg(T) = delete;
+    FormatArg(T) = delete;
 
-    [[nodiscard]] bool IsNumber() const { return m_isNumber; }
-    [[nodiscard]] int Number() const { return m_number; }
+    [[nodiscard]] bool isNumber() const { return m_isNumber; }
+    [[nodiscard]] int number() const { return m_number; }
     // The text, or the number in decimal.
-    [[nodiscard]] QString Text() const;
+    [[nodiscard]] QString text() const;
 
 private:
     QString m_text;
@@ -37,23 +37,23 @@ private:
 // A "%" that starts no such directive, and a directive for which no argument is left, is copied
 // literally; arguments beyond the directives are ignored. Nothing is ever read that was not
 // passed.
-[[nodiscard]] QString FormatText(const QString &format, std::initializer_list<CFormatArg> args);
+[[nodiscard]] QString formatText(const QString &format, std::initializer_list<FormatArg> args);
 
 template <typename... Args>
-[[nodiscard]] QString FormatTextV(const QString &format, const Args &...args)
+[[nodiscard]] QString formatTextV(const QString &format, const Args &...args)
 {
-    return FormatText(format, {CFormatArg(args)...});
+    return formatText(format, {FormatArg(args)...});
 }
 
 // The text with every "%" doubled, so that formatting gives it back unchanged.
-[[nodiscard]] QString EscapeFormat(const QString &text);
+[[nodiscard]] QString escapeFormat(const QString &text);
 
 // True for the control characters U+0000 to U+001F and U+007F, which no file of the program
 // keeps inside a text: a line end would split the line, U+001A ends a deal file.
-[[nodiscard]] constexpr bool IsControlCharacter(char16_t c)
+[[nodiscard]] constexpr bool isControlCharacter(char16_t c)
 {
     return c < 0x20 || c == 0x7F;
 }
 
 // The text with every control character written as a space.
-[[nodiscard]] QString WithoutControlCharacters(QString text);
+[[nodiscard]] QString withoutControlCharacters(QString text);

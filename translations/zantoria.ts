@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Zantoria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zantoria, Version 1.00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Analysis</name>
     <message>
         <source>Measure</source>
@@ -40,27 +55,268 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The loan has no monthly payment: its term is 0 years.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment is more than the price: there is no loan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A term of more than 1,000 years is not scheduled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no down payment to earn a return on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is paid on a loan: there is no debt service to cover.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A safety margin of 100 % or more leaves no rent to break even with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rent does not cover the costs even without a loan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The purchase price is 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly rent is 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The purchase price less the down payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal and Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The level monthly payment that pays the loan back over its term.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Monthly Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal and interest plus escrow and PMI.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Cash Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rent less the other fees and the total monthly payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Safety Cash Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly cash flow less the safety margin&apos;s share of the rent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of Payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly payments over the term: 12 a year, the last one smaller when the term ends within a year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All payments of principal and interest over the loan&apos;s life.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payoff Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The month of the last payment, counted from the first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance after 1 Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is still owed after 12 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance after 5 Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is still owed after 60 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance after 10 Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is still owed after 120 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equity after 1 Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 12 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equity after 5 Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 60 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equity after 10 Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 120 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash-on-Cash Return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A year&apos;s cash flow (12 × monthly cash flow) as a share of the down payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debt Service Coverage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net operating income divided by principal and interest plus PMI; lenders look for 1.25 or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break-even Rent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly rent at which the safety cash flow is 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest Offer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The purchase price at which this loan&apos;s safety cash flow is 0, with its down payment, rate, term and PMI and the property&apos;s rent, escrow, fees and margin unchanged: the most to offer the seller.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net Operating Income (Month)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rent less escrow and other fees, before any loan payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net Operating Income (Year)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Twelve months of net operating income.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cap Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A year&apos;s net operating income as a share of the purchase price.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gross Rent Multiplier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The purchase price divided by a year&apos;s rent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rent-to-Price Ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly rent as a share of the purchase price; investors screen for 1 % (the &quot;1 % rule&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Loan %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The interest rate is too high for this term: the payment is too large to compute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loan amount is too large: the payment is too large to compute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The figure is too large to compute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The term is less than 0 years: the loan has no payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no loan amount: a higher price would need a loan that no one offered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total of Payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Cost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment plus all payments of principal and interest: what the purchase costs in all, before escrow, PMI and fees.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The interest part of all payments: the total of payments less the loan amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
-    <name>CAboutDlg</name>
-    <message>
-        <source>About Zantoria</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zantoria, Version 1.00</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>CColorComboBox</name>
+    <name>ColorComboBox</name>
     <message>
         <source>Custom</source>
         <translation type="unfinished"></translation>
@@ -99,7 +355,46 @@
     </message>
 </context>
 <context>
-    <name>CFileException</name>
+    <name>CommandFiles</name>
+    <message>
+        <source>%1 is a folder, not a deal file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the report to %1: it is a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the report to %1: it is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the report to %1: it is the deal file being read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, socket or device, not a deal file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is named twice: it would get two reports.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report of %1 would replace the deal file %2: write it elsewhere with -o.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reports of %1 and %2 would both be %3: write them one at a time with -o.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileException</name>
     <message>
         <source>No error occurred.</source>
         <translation type="unfinished"></translation>
@@ -166,7 +461,7 @@
     </message>
 </context>
 <context>
-    <name>CImportError</name>
+    <name>ImportError</name>
     <message>
         <source>Unable to import &apos;%1&apos; : Unrecognized syntax on line %2.</source>
         <translation type="unfinished"></translation>
@@ -189,7 +484,7 @@
     </message>
 </context>
 <context>
-    <name>CLoanAnalysisDlg</name>
+    <name>LoanAnalysisDialog</name>
     <message>
         <source>best of the five</source>
         <translation type="unfinished"></translation>
@@ -408,165 +703,7 @@
     </message>
 </context>
 <context>
-    <name>CReport</name>
-    <message>
-        <source>Out of memory.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Purchase Price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Monthly Rental Income</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Monthly Escrow</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Other Monthly Fees</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Safety Margin</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lender</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Down Payment</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Interest Rate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Term (Years)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PMI</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Loan Amount</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Principal and Interest</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Total Monthly Payment</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Monthly Cash Flow</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Safety Cash Flow</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Loan %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>CSettingsDlg</name>
-    <message>
-        <source>Settings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Calculator command:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Report settings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Font name:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Font &amp;size:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Background colors</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Labels:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Even rows:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Odd rows:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Od&amp;d rows (calculated):</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Reset...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reset settings back to their default values?</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>CWidgetPrompt</name>
-    <message>
-        <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>CZANTApp</name>
-    <message>
-        <source>Your figures and settings could not be saved: the disk may be full, or the settings folder may not be writable.
-
-Make room and choose Retry, choose Export to keep the deal in a file of your choice, or choose Discard to end without them.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No calculator command is set. Name your calculator program in the settings (F12).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The calculator &quot;%1&quot; could not be started. Name a calculator program installed on this computer, without arguments, in the settings (F12).</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>CZANTDlg</name>
+    <name>MainDialog</name>
     <message>
         <source>Zantoria</source>
         <translation type="unfinished"></translation>
@@ -808,41 +945,223 @@ Make room and choose Retry, choose Export to keep the deal in a file of your cho
     </message>
 </context>
 <context>
-    <name>CommandFiles</name>
+    <name>ReadNotice</name>
     <message>
-        <source>%1 is a folder, not a deal file.</source>
+        <source>the description</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cannot write the report to %1: it is a folder.</source>
+        <source>the purchase price</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cannot write the report to %1: it is not a regular file.</source>
+        <source>the monthly rental income</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cannot write the report to %1: it is the deal file being read.</source>
+        <source>the monthly escrow</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is a pipe, socket or device, not a deal file.</source>
+        <source>the other monthly fees</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is named twice: it would get two reports.</source>
+        <source>the safety margin</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The report of %1 would replace the deal file %2: write it elsewhere with -o.</source>
+        <source>the lender of loan %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The reports of %1 and %2 would both be %3: write them one at a time with -o.</source>
+        <source>the down payment of loan %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cannot write to standard output: %1.</source>
+        <source>the interest rate of loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the term of loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the PMI of loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: the figure %2 for %3 is too large to show; it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is longer than 1,000 characters (%3); it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The saved figure %1 for %2 is too large to show; it was not used, and stays saved as it was until you enter another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The saved text of %1 is longer than 1,000 characters (%2); it was not used, and stays saved as it was until you enter another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Out of memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purchase Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Rental Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Escrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Monthly Fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Safety Margin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lender</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Term (Years)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PMI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal and Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Monthly Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Cash Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Safety Cash Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Calculator command:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Font name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font &amp;size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background colors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Labels:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Even rows:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Odd rows:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Od&amp;d rows (calculated):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset settings back to their default values?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WidgetPrompt</name>
+    <message>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZantoriaApp</name>
+    <message>
+        <source>Your figures and settings could not be saved: the disk may be full, or the settings folder may not be writable.
+
+Make room and choose Retry, choose Export to keep the deal in a file of your choice, or choose Discard to end without them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No calculator command is set. Name your calculator program in the settings (F12).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calculator &quot;%1&quot; could not be started. Name a calculator program installed on this computer, without arguments, in the settings (F12).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Zantoria</source>
+        <translation>Über Zantoria</translation>
+    </message>
+    <message>
+        <source>Zantoria, Version 1.00</source>
+        <translation>Zantoria, Version 1.00</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Analysis</name>
     <message>
         <source>Measure</source>
@@ -40,27 +55,268 @@
         <translation>Restschuld</translation>
     </message>
     <message>
+        <source>The loan has no monthly payment: its term is 0 years.</source>
+        <translation>Das Darlehen hat keine Monatsrate: Seine Laufzeit ist 0 Jahre.</translation>
+    </message>
+    <message>
+        <source>The down payment is more than the price: there is no loan.</source>
+        <translation>Die Anzahlung ist höher als der Preis: Es gibt kein Darlehen.</translation>
+    </message>
+    <message>
+        <source>A term of more than 1,000 years is not scheduled.</source>
+        <translation>Für eine Laufzeit von mehr als 1.000 Jahren wird kein Tilgungsplan erstellt.</translation>
+    </message>
+    <message>
+        <source>There is no down payment to earn a return on.</source>
+        <translation>Es gibt keine Anzahlung, auf die sich eine Rendite beziehen könnte.</translation>
+    </message>
+    <message>
+        <source>Nothing is paid on a loan: there is no debt service to cover.</source>
+        <translation>Auf kein Darlehen wird gezahlt: Es gibt keinen Schuldendienst zu decken.</translation>
+    </message>
+    <message>
+        <source>A safety margin of 100 % or more leaves no rent to break even with.</source>
+        <translation>Ein Sicherheitsabschlag von 100 % oder mehr lässt keine Miete übrig, mit der sich die Kosten decken ließen.</translation>
+    </message>
+    <message>
+        <source>The rent does not cover the costs even without a loan.</source>
+        <translation>Die Miete deckt die Kosten selbst ohne Darlehen nicht.</translation>
+    </message>
+    <message>
+        <source>The purchase price is 0.</source>
+        <translation>Der Kaufpreis ist 0.</translation>
+    </message>
+    <message>
+        <source>The monthly rent is 0.</source>
+        <translation>Die monatliche Miete ist 0.</translation>
+    </message>
+    <message>
+        <source>Loan Amount</source>
+        <translation>Darlehensbetrag</translation>
+    </message>
+    <message>
+        <source>The purchase price less the down payment.</source>
+        <translation>Der Kaufpreis abzüglich der Anzahlung.</translation>
+    </message>
+    <message>
+        <source>Principal and Interest</source>
+        <translation>Tilgung und Zinsen</translation>
+    </message>
+    <message>
+        <source>The level monthly payment that pays the loan back over its term.</source>
+        <translation>Die gleichbleibende Monatsrate, die das Darlehen über seine Laufzeit zurückzahlt.</translation>
+    </message>
+    <message>
+        <source>Total Monthly Payment</source>
+        <translation>Monatliche Gesamtrate</translation>
+    </message>
+    <message>
+        <source>Principal and interest plus escrow and PMI.</source>
+        <translation>Tilgung und Zinsen zuzüglich Steuern und Versicherung sowie Kreditversicherung.</translation>
+    </message>
+    <message>
+        <source>Monthly Cash Flow</source>
+        <translation>Monatlicher Cashflow</translation>
+    </message>
+    <message>
+        <source>The rent less the other fees and the total monthly payment.</source>
+        <translation>Die Miete abzüglich der sonstigen Kosten und der monatlichen Gesamtrate.</translation>
+    </message>
+    <message>
+        <source>Safety Cash Flow</source>
+        <translation>Cashflow nach Sicherheitsabschlag</translation>
+    </message>
+    <message>
+        <source>The monthly cash flow less the safety margin&apos;s share of the rent.</source>
+        <translation>Der monatliche Cashflow abzüglich des Anteils der Miete, den der Sicherheitsabschlag zurückhält.</translation>
+    </message>
+    <message>
+        <source>Number of Payments</source>
+        <translation>Anzahl der Raten</translation>
+    </message>
+    <message>
+        <source>Monthly payments over the term: 12 a year, the last one smaller when the term ends within a year.</source>
+        <translation>Monatsraten über die Laufzeit: 12 im Jahr, die letzte kleiner, wenn die Laufzeit innerhalb eines Jahres endet.</translation>
+    </message>
+    <message>
+        <source>All payments of principal and interest over the loan&apos;s life.</source>
+        <translation>Alle Zahlungen für Tilgung und Zinsen über die Laufzeit des Darlehens.</translation>
+    </message>
+    <message>
+        <source>Total Interest</source>
+        <translation>Zinsen insgesamt</translation>
+    </message>
+    <message>
+        <source>Payoff Month</source>
+        <translation>Monat der Tilgung</translation>
+    </message>
+    <message>
+        <source>The month of the last payment, counted from the first.</source>
+        <translation>Der Monat der letzten Rate, gezählt ab der ersten.</translation>
+    </message>
+    <message>
+        <source>Balance after 1 Year</source>
+        <translation>Restschuld nach 1 Jahr</translation>
+    </message>
+    <message>
+        <source>What is still owed after 12 payments.</source>
+        <translation>Was nach 12 Raten noch geschuldet wird.</translation>
+    </message>
+    <message>
+        <source>Balance after 5 Years</source>
+        <translation>Restschuld nach 5 Jahren</translation>
+    </message>
+    <message>
+        <source>What is still owed after 60 payments.</source>
+        <translation>Was nach 60 Raten noch geschuldet wird.</translation>
+    </message>
+    <message>
+        <source>Balance after 10 Years</source>
+        <translation>Restschuld nach 10 Jahren</translation>
+    </message>
+    <message>
+        <source>What is still owed after 120 payments.</source>
+        <translation>Was nach 120 Raten noch geschuldet wird.</translation>
+    </message>
+    <message>
+        <source>Equity after 1 Year</source>
+        <translation>Eigenkapital nach 1 Jahr</translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 12 payments.</source>
+        <translation>Die Anzahlung zuzüglich der in 12 Raten getilgten Summe.</translation>
+    </message>
+    <message>
+        <source>Equity after 5 Years</source>
+        <translation>Eigenkapital nach 5 Jahren</translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 60 payments.</source>
+        <translation>Die Anzahlung zuzüglich der in 60 Raten getilgten Summe.</translation>
+    </message>
+    <message>
+        <source>Equity after 10 Years</source>
+        <translation>Eigenkapital nach 10 Jahren</translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 120 payments.</source>
+        <translation>Die Anzahlung zuzüglich der in 120 Raten getilgten Summe.</translation>
+    </message>
+    <message>
+        <source>Cash-on-Cash Return</source>
+        <translation>Eigenkapitalrendite</translation>
+    </message>
+    <message>
+        <source>A year&apos;s cash flow (12 × monthly cash flow) as a share of the down payment.</source>
+        <translation>Der Cashflow eines Jahres (12 × monatlicher Cashflow) als Anteil an der Anzahlung.</translation>
+    </message>
+    <message>
+        <source>Debt Service Coverage</source>
+        <translation>Schuldendienstdeckung</translation>
+    </message>
+    <message>
+        <source>Net operating income divided by principal and interest plus PMI; lenders look for 1.25 or more.</source>
+        <translation>Der Nettobetriebsertrag geteilt durch Tilgung und Zinsen zuzüglich Kreditversicherung; Kreditgeber erwarten 1,25 oder mehr.</translation>
+    </message>
+    <message>
+        <source>Break-even Rent</source>
+        <translation>Kostendeckende Miete</translation>
+    </message>
+    <message>
+        <source>The monthly rent at which the safety cash flow is 0.</source>
+        <translation>Die monatliche Miete, bei der der Cashflow nach Sicherheitsabschlag 0 ist.</translation>
+    </message>
+    <message>
+        <source>Highest Offer</source>
+        <translation>Höchstes Angebot</translation>
+    </message>
+    <message>
+        <source>The purchase price at which this loan&apos;s safety cash flow is 0, with its down payment, rate, term and PMI and the property&apos;s rent, escrow, fees and margin unchanged: the most to offer the seller.</source>
+        <translation>Der Kaufpreis, bei dem der Cashflow nach Sicherheitsabschlag dieses Darlehens 0 ist, wenn Anzahlung, Zinssatz, Laufzeit und Kreditversicherung des Darlehens sowie Miete, Steuern und Versicherung, sonstige Kosten und Sicherheitsabschlag der Immobilie gleich bleiben: das Höchste, was Sie dem Verkäufer bieten sollten.</translation>
+    </message>
+    <message>
+        <source>Net Operating Income (Month)</source>
+        <translation>Nettobetriebsertrag (Monat)</translation>
+    </message>
+    <message>
+        <source>The rent less escrow and other fees, before any loan payment.</source>
+        <translation>Die Miete abzüglich Steuern und Versicherung und sonstiger Kosten, vor jeder Darlehensrate.</translation>
+    </message>
+    <message>
+        <source>Net Operating Income (Year)</source>
+        <translation>Nettobetriebsertrag (Jahr)</translation>
+    </message>
+    <message>
+        <source>Twelve months of net operating income.</source>
+        <translation>Zwölf Monate Nettobetriebsertrag.</translation>
+    </message>
+    <message>
+        <source>Cap Rate</source>
+        <translation>Kapitalisierungsrate</translation>
+    </message>
+    <message>
+        <source>A year&apos;s net operating income as a share of the purchase price.</source>
+        <translation>Der Nettobetriebsertrag eines Jahres als Anteil am Kaufpreis.</translation>
+    </message>
+    <message>
+        <source>Gross Rent Multiplier</source>
+        <translation>Kaufpreisfaktor</translation>
+    </message>
+    <message>
+        <source>The purchase price divided by a year&apos;s rent.</source>
+        <translation>Der Kaufpreis geteilt durch die Miete eines Jahres.</translation>
+    </message>
+    <message>
+        <source>Rent-to-Price Ratio</source>
+        <translation>Verhältnis Miete zu Preis</translation>
+    </message>
+    <message>
+        <source>The monthly rent as a share of the purchase price; investors screen for 1 % (the &quot;1 % rule&quot;).</source>
+        <translation>Die monatliche Miete als Anteil am Kaufpreis; Anleger achten auf 1 % (die „1-%-Regel“).</translation>
+    </message>
+    <message>
         <source>Loan %1: %2</source>
         <translation>Darlehen %1: %2</translation>
     </message>
+    <message>
+        <source>The interest rate is too high for this term: the payment is too large to compute.</source>
+        <translation>Der Zinssatz ist für diese Laufzeit zu hoch: Die Rate ist zu groß, um sie zu berechnen.</translation>
+    </message>
+    <message>
+        <source>The loan amount is too large: the payment is too large to compute.</source>
+        <translation>Der Darlehensbetrag ist zu groß: Die Rate ist zu groß, um sie zu berechnen.</translation>
+    </message>
+    <message>
+        <source>The figure is too large to compute.</source>
+        <translation>Die Zahl ist zu groß, um sie zu berechnen.</translation>
+    </message>
+    <message>
+        <source>The term is less than 0 years: the loan has no payments.</source>
+        <translation>Die Laufzeit ist kürzer als 0 Jahre: Das Darlehen hat keine Raten.</translation>
+    </message>
+    <message>
+        <source>There is no loan amount: a higher price would need a loan that no one offered.</source>
+        <translation>Es gibt keinen Darlehensbetrag: Ein höherer Preis bräuchte ein Darlehen, das niemand angeboten hat.</translation>
+    </message>
+    <message>
+        <source>Total of Payments</source>
+        <translation>Summe der Raten</translation>
+    </message>
+    <message>
+        <source>Total Cost</source>
+        <translation>Gesamtkosten</translation>
+    </message>
+    <message>
+        <source>The down payment plus all payments of principal and interest: what the purchase costs in all, before escrow, PMI and fees.</source>
+        <translation>Die Anzahlung zuzüglich aller Zahlungen für Tilgung und Zinsen: was der Kauf insgesamt kostet, vor Steuern und Versicherung, Kreditversicherung und sonstigen Kosten.</translation>
+    </message>
+    <message>
+        <source>The interest part of all payments: the total of payments less the loan amount.</source>
+        <translation>Der Zinsanteil aller Zahlungen: die Summe der Raten abzüglich des Darlehensbetrags.</translation>
+    </message>
 </context>
 <context>
-    <name>CAboutDlg</name>
-    <message>
-        <source>About Zantoria</source>
-        <translation>Über Zantoria</translation>
-    </message>
-    <message>
-        <source>Zantoria, Version 1.00</source>
-        <translation>Zantoria, Version 1.00</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>CColorComboBox</name>
+    <name>ColorComboBox</name>
     <message>
         <source>Custom</source>
         <translation>Benutzerdefiniert</translation>
@@ -99,7 +355,46 @@
     </message>
 </context>
 <context>
-    <name>CFileException</name>
+    <name>CommandFiles</name>
+    <message>
+        <source>%1 is a folder, not a deal file.</source>
+        <translation>%1 ist ein Ordner, keine Geschäftsdatei.</translation>
+    </message>
+    <message>
+        <source>Cannot write the report to %1: it is a folder.</source>
+        <translation>Der Bericht kann nicht nach %1 geschrieben werden: Das ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>Cannot write the report to %1: it is not a regular file.</source>
+        <translation>Der Bericht kann nicht nach %1 geschrieben werden: Das ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Cannot write the report to %1: it is the deal file being read.</source>
+        <translation>Der Bericht kann nicht nach %1 geschrieben werden: Das ist die gelesene Geschäftsdatei.</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, socket or device, not a deal file.</source>
+        <translation>%1 ist eine Pipe, ein Socket oder ein Gerät, keine Geschäftsdatei.</translation>
+    </message>
+    <message>
+        <source>%1 is named twice: it would get two reports.</source>
+        <translation>%1 ist zweimal genannt: Die Datei bekäme zwei Berichte.</translation>
+    </message>
+    <message>
+        <source>The report of %1 would replace the deal file %2: write it elsewhere with -o.</source>
+        <translation>Der Bericht von %1 würde die Geschäftsdatei %2 ersetzen: Schreiben Sie ihn mit -o an einen anderen Ort.</translation>
+    </message>
+    <message>
+        <source>The reports of %1 and %2 would both be %3: write them one at a time with -o.</source>
+        <translation>Die Berichte von %1 und %2 wären beide %3: Schreiben Sie sie einzeln mit -o.</translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1.</source>
+        <translation>Die Standardausgabe kann nicht geschrieben werden: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FileException</name>
     <message>
         <source>No error occurred.</source>
         <translation>Es ist kein Fehler aufgetreten.</translation>
@@ -166,7 +461,7 @@
     </message>
 </context>
 <context>
-    <name>CImportError</name>
+    <name>ImportError</name>
     <message>
         <source>Unable to import &apos;%1&apos; : Unrecognized syntax on line %2.</source>
         <translation>&apos;%1&apos; kann nicht importiert werden: Unbekannte Syntax in Zeile %2.</translation>
@@ -189,7 +484,7 @@
     </message>
 </context>
 <context>
-    <name>CLoanAnalysisDlg</name>
+    <name>LoanAnalysisDialog</name>
     <message>
         <source>best of the five</source>
         <translation>das beste der fünf</translation>
@@ -408,167 +703,7 @@
     </message>
 </context>
 <context>
-    <name>CReport</name>
-    <message>
-        <source>Out of memory.</source>
-        <translation>Nicht genügend Arbeitsspeicher.</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Beschreibung</translation>
-    </message>
-    <message>
-        <source>Purchase Price</source>
-        <translation>Kaufpreis</translation>
-    </message>
-    <message>
-        <source>Monthly Rental Income</source>
-        <translation>Monatliche Mieteinnahmen</translation>
-    </message>
-    <message>
-        <source>Monthly Escrow</source>
-        <translation>Steuern und Versicherung je Monat</translation>
-    </message>
-    <message>
-        <source>Other Monthly Fees</source>
-        <translation>Sonstige monatliche Kosten</translation>
-    </message>
-    <message>
-        <source>Safety Margin</source>
-        <translation>Sicherheitsabschlag</translation>
-    </message>
-    <message>
-        <source>Lender</source>
-        <translation>Kreditgeber</translation>
-    </message>
-    <message>
-        <source>Down Payment</source>
-        <translation>Anzahlung</translation>
-    </message>
-    <message>
-        <source>Interest Rate</source>
-        <translation>Zinssatz</translation>
-    </message>
-    <message>
-        <source>Term (Years)</source>
-        <translation>Laufzeit (Jahre)</translation>
-    </message>
-    <message>
-        <source>PMI</source>
-        <translation>Kreditversicherung</translation>
-    </message>
-    <message>
-        <source>Loan Amount</source>
-        <translation>Darlehensbetrag</translation>
-    </message>
-    <message>
-        <source>Principal and Interest</source>
-        <translation>Tilgung und Zinsen</translation>
-    </message>
-    <message>
-        <source>Total Monthly Payment</source>
-        <translation>Monatliche Gesamtrate</translation>
-    </message>
-    <message>
-        <source>Monthly Cash Flow</source>
-        <translation>Monatlicher Cashflow</translation>
-    </message>
-    <message>
-        <source>Safety Cash Flow</source>
-        <translation>Cashflow nach Sicherheitsabschlag</translation>
-    </message>
-    <message>
-        <source>Loan %1</source>
-        <translation>Darlehen %1</translation>
-    </message>
-</context>
-<context>
-    <name>CSettingsDlg</name>
-    <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>&amp;Calculator command:</source>
-        <translation>&amp;Rechnerbefehl:</translation>
-    </message>
-    <message>
-        <source>Report settings</source>
-        <translation>Berichtseinstellungen</translation>
-    </message>
-    <message>
-        <source>&amp;Font name:</source>
-        <translation>Schrift&amp;name:</translation>
-    </message>
-    <message>
-        <source>Font &amp;size:</source>
-        <translation>Schriftgr&amp;öße:</translation>
-    </message>
-    <message>
-        <source>Background colors</source>
-        <translation>Hintergrundfarben</translation>
-    </message>
-    <message>
-        <source>&amp;Labels:</source>
-        <translation>&amp;Beschriftungen:</translation>
-    </message>
-    <message>
-        <source>&amp;Even rows:</source>
-        <translation>&amp;Gerade Zeilen:</translation>
-    </message>
-    <message>
-        <source>&amp;Odd rows:</source>
-        <translation>&amp;Ungerade Zeilen:</translation>
-    </message>
-    <message>
-        <source>Od&amp;d rows (calculated):</source>
-        <translation>Ungerade Zeilen (berechne&amp;t):</translation>
-    </message>
-    <message>
-        <source>&amp;Reset...</source>
-        <translation>&amp;Zurücksetzen...</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Reset settings back to their default values?</source>
-        <translation>Einstellungen auf ihre Standardwerte zurücksetzen?</translation>
-    </message>
-</context>
-<context>
-    <name>CWidgetPrompt</name>
-    <message>
-        <source>&amp;Export...</source>
-        <translation>&amp;Exportieren...</translation>
-    </message>
-</context>
-<context>
-    <name>CZANTApp</name>
-    <message>
-        <source>Your figures and settings could not be saved: the disk may be full, or the settings folder may not be writable.
-
-Make room and choose Retry, choose Export to keep the deal in a file of your choice, or choose Discard to end without them.</source>
-        <translation>Ihre Werte und Einstellungen konnten nicht gespeichert werden: Vielleicht ist der Datenträger voll, oder in den Ordner der Einstellungen kann nicht geschrieben werden.
-
-Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren“, um das Geschäft in einer Datei Ihrer Wahl zu sichern, oder wählen Sie „Verwerfen“, um ohne sie zu beenden.</translation>
-    </message>
-    <message>
-        <source>No calculator command is set. Name your calculator program in the settings (F12).</source>
-        <translation>Es ist kein Befehl für den Taschenrechner eingestellt. Geben Sie Ihr Rechnerprogramm in den Einstellungen (F12) an.</translation>
-    </message>
-    <message>
-        <source>The calculator &quot;%1&quot; could not be started. Name a calculator program installed on this computer, without arguments, in the settings (F12).</source>
-        <translation>Der Taschenrechner „%1“ konnte nicht gestartet werden. Geben Sie in den Einstellungen (F12) ein auf diesem Computer installiertes Rechnerprogramm an, ohne Argumente.</translation>
-    </message>
-</context>
-<context>
-    <name>CZANTDlg</name>
+    <name>MainDialog</name>
     <message>
         <source>Zantoria</source>
         <translation>Zantoria</translation>
@@ -813,42 +948,226 @@ Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren
     </message>
 </context>
 <context>
-    <name>CommandFiles</name>
+    <name>ReadNotice</name>
     <message>
-        <source>%1 is a folder, not a deal file.</source>
-        <translation>%1 ist ein Ordner, keine Geschäftsdatei.</translation>
+        <source>the description</source>
+        <translation>die Beschreibung</translation>
     </message>
     <message>
-        <source>Cannot write the report to %1: it is a folder.</source>
-        <translation>Der Bericht kann nicht nach %1 geschrieben werden: Das ist ein Ordner.</translation>
+        <source>the purchase price</source>
+        <translation>den Kaufpreis</translation>
     </message>
     <message>
-        <source>Cannot write the report to %1: it is not a regular file.</source>
-        <translation>Der Bericht kann nicht nach %1 geschrieben werden: Das ist keine gewöhnliche Datei.</translation>
+        <source>the monthly rental income</source>
+        <translation>die monatlichen Mieteinnahmen</translation>
     </message>
     <message>
-        <source>Cannot write the report to %1: it is the deal file being read.</source>
-        <translation>Der Bericht kann nicht nach %1 geschrieben werden: Das ist die gelesene Geschäftsdatei.</translation>
+        <source>the monthly escrow</source>
+        <translation>die monatlichen Steuern und Versicherung</translation>
     </message>
     <message>
-        <source>%1 is a pipe, socket or device, not a deal file.</source>
-        <translation>%1 ist eine Pipe, ein Socket oder ein Gerät, keine Geschäftsdatei.</translation>
+        <source>the other monthly fees</source>
+        <translation>die sonstigen monatlichen Kosten</translation>
     </message>
     <message>
-        <source>%1 is named twice: it would get two reports.</source>
-        <translation>%1 ist zweimal genannt: Die Datei bekäme zwei Berichte.</translation>
+        <source>the safety margin</source>
+        <translation>den Sicherheitsabschlag</translation>
     </message>
     <message>
-        <source>The report of %1 would replace the deal file %2: write it elsewhere with -o.</source>
-        <translation>Der Bericht von %1 würde die Geschäftsdatei %2 ersetzen: Schreiben Sie ihn mit -o an einen anderen Ort.</translation>
+        <source>the lender of loan %1</source>
+        <translation>den Kreditgeber von Darlehen %1</translation>
     </message>
     <message>
-        <source>The reports of %1 and %2 would both be %3: write them one at a time with -o.</source>
-        <translation>Die Berichte von %1 und %2 wären beide %3: Schreiben Sie sie einzeln mit -o.</translation>
+        <source>the down payment of loan %1</source>
+        <translation>die Anzahlung von Darlehen %1</translation>
     </message>
     <message>
-        <source>Cannot write to standard output: %1.</source>
-        <translation>Die Standardausgabe kann nicht geschrieben werden: %1.</translation>
+        <source>the interest rate of loan %1</source>
+        <translation>den Zinssatz von Darlehen %1</translation>
+    </message>
+    <message>
+        <source>the term of loan %1</source>
+        <translation>die Laufzeit von Darlehen %1</translation>
+    </message>
+    <message>
+        <source>the PMI of loan %1</source>
+        <translation>die Kreditversicherung von Darlehen %1</translation>
+    </message>
+    <message>
+        <source>Line %1: the figure %2 for %3 is too large to show; it was not read.</source>
+        <translation>Zeile %1: Der Wert %2 für %3 ist zu groß, um angezeigt zu werden; er wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is longer than 1,000 characters (%3); it was not read.</source>
+        <translation>Zeile %1: Der Text für %2 ist länger als 1.000 Zeichen (%3); er wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The saved figure %1 for %2 is too large to show; it was not used, and stays saved as it was until you enter another.</source>
+        <translation>Der gespeicherte Wert %1 für %2 ist zu groß, um angezeigt zu werden; er wurde nicht verwendet und bleibt unverändert gespeichert, bis Sie einen anderen eingeben.</translation>
+    </message>
+    <message>
+        <source>The saved text of %1 is longer than 1,000 characters (%2); it was not used, and stays saved as it was until you enter another.</source>
+        <translation>Der gespeicherte Text für %1 ist länger als 1.000 Zeichen (%2); er wurde nicht verwendet und bleibt unverändert gespeichert, bis Sie einen anderen eingeben.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Nicht genügend Arbeitsspeicher.</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Purchase Price</source>
+        <translation>Kaufpreis</translation>
+    </message>
+    <message>
+        <source>Monthly Rental Income</source>
+        <translation>Monatliche Mieteinnahmen</translation>
+    </message>
+    <message>
+        <source>Monthly Escrow</source>
+        <translation>Steuern und Versicherung je Monat</translation>
+    </message>
+    <message>
+        <source>Other Monthly Fees</source>
+        <translation>Sonstige monatliche Kosten</translation>
+    </message>
+    <message>
+        <source>Safety Margin</source>
+        <translation>Sicherheitsabschlag</translation>
+    </message>
+    <message>
+        <source>Lender</source>
+        <translation>Kreditgeber</translation>
+    </message>
+    <message>
+        <source>Down Payment</source>
+        <translation>Anzahlung</translation>
+    </message>
+    <message>
+        <source>Interest Rate</source>
+        <translation>Zinssatz</translation>
+    </message>
+    <message>
+        <source>Term (Years)</source>
+        <translation>Laufzeit (Jahre)</translation>
+    </message>
+    <message>
+        <source>PMI</source>
+        <translation>Kreditversicherung</translation>
+    </message>
+    <message>
+        <source>Loan Amount</source>
+        <translation>Darlehensbetrag</translation>
+    </message>
+    <message>
+        <source>Principal and Interest</source>
+        <translation>Tilgung und Zinsen</translation>
+    </message>
+    <message>
+        <source>Total Monthly Payment</source>
+        <translation>Monatliche Gesamtrate</translation>
+    </message>
+    <message>
+        <source>Monthly Cash Flow</source>
+        <translation>Monatlicher Cashflow</translation>
+    </message>
+    <message>
+        <source>Safety Cash Flow</source>
+        <translation>Cashflow nach Sicherheitsabschlag</translation>
+    </message>
+    <message>
+        <source>Loan %1</source>
+        <translation>Darlehen %1</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Calculator command:</source>
+        <translation>&amp;Rechnerbefehl:</translation>
+    </message>
+    <message>
+        <source>Report settings</source>
+        <translation>Berichtseinstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Font name:</source>
+        <translation>Schrift&amp;name:</translation>
+    </message>
+    <message>
+        <source>Font &amp;size:</source>
+        <translation>Schriftgr&amp;öße:</translation>
+    </message>
+    <message>
+        <source>Background colors</source>
+        <translation>Hintergrundfarben</translation>
+    </message>
+    <message>
+        <source>&amp;Labels:</source>
+        <translation>&amp;Beschriftungen:</translation>
+    </message>
+    <message>
+        <source>&amp;Even rows:</source>
+        <translation>&amp;Gerade Zeilen:</translation>
+    </message>
+    <message>
+        <source>&amp;Odd rows:</source>
+        <translation>&amp;Ungerade Zeilen:</translation>
+    </message>
+    <message>
+        <source>Od&amp;d rows (calculated):</source>
+        <translation>Ungerade Zeilen (berechne&amp;t):</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>&amp;Zurücksetzen...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Reset settings back to their default values?</source>
+        <translation>Einstellungen auf ihre Standardwerte zurücksetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>WidgetPrompt</name>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+</context>
+<context>
+    <name>ZantoriaApp</name>
+    <message>
+        <source>Your figures and settings could not be saved: the disk may be full, or the settings folder may not be writable.
+
+Make room and choose Retry, choose Export to keep the deal in a file of your choice, or choose Discard to end without them.</source>
+        <translation>Ihre Werte und Einstellungen konnten nicht gespeichert werden: Vielleicht ist der Datenträger voll, oder in den Ordner der Einstellungen kann nicht geschrieben werden.
+
+Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren“, um das Geschäft in einer Datei Ihrer Wahl zu sichern, oder wählen Sie „Verwerfen“, um ohne sie zu beenden.</translation>
+    </message>
+    <message>
+        <source>No calculator command is set. Name your calculator program in the settings (F12).</source>
+        <translation>Es ist kein Befehl für den Taschenrechner eingestellt. Geben Sie Ihr Rechnerprogramm in den Einstellungen (F12) an.</translation>
+    </message>
+    <message>
+        <source>The calculator &quot;%1&quot; could not be started. Name a calculator program installed on this computer, without arguments, in the settings (F12).</source>
+        <translation>Der Taschenrechner „%1“ konnte nicht gestartet werden. Geben Sie in den Einstellungen (F12) ein auf diesem Computer installiertes Rechnerprogramm an, ohne Argumente.</translation>
     </message>
 </context>
 <context>

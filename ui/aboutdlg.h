@@ -7,21 +7,21 @@
 class IShell;
 
 namespace Ui {
-class CAboutDlg;
+class AboutDialog;
 }
 
 // The About box: icon, product and version, and a link to the product's web site.
-class CAboutDlg : public QDialog
+class AboutDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit CAboutDlg(IShell &shell, QWidget *parent = nullptr);
-    ~CAboutDlg() override;
+    explicit AboutDialog(IShell &shell, QWidget *parent = nullptr);
+    ~AboutDialog() override;
 
 private:
-    void OnClickWebsiteLink(const QString &url);
+    void onClickWebsiteLink(const QString &url);
 
     IShell &m_shell;
-    std::unique_ptr<Ui::CAboutDlg> m_ui;
+    std::unique_ptr<Ui::AboutDialog> m_ui;
 };

@@ -8,10 +8,10 @@ class IFolders;
 class IProfile;
 class IPrompt;
 class IShell;
-struct CAppSettings;
+struct AppSettings;
 
 // The platform services the program runs on: real ones in the program, doubles in tests.
-struct CPlatformServices
+struct PlatformServices
 {
     IShell *shell = nullptr;
     IFolders *folders = nullptr;
@@ -25,12 +25,12 @@ class IAppHost
 {
 public:
     virtual ~IAppHost() = default;
-    [[nodiscard]] virtual CAppSettings &Settings() = 0;
-    [[nodiscard]] virtual const CPlatformServices &Services() const = 0;
+    [[nodiscard]] virtual AppSettings &settings() = 0;
+    [[nodiscard]] virtual const PlatformServices &services() const = 0;
     // Fills path with the data folder (documents folder plus "ZANT"), created when missing.
-    virtual bool GetDataFolder(QString &path) = 0;
+    virtual bool getDataFolder(QString &path) = 0;
     // Tools, Calculator: starts the settings' calculator command.
-    virtual void OnToolsCalculator() = 0;
+    virtual void onToolsCalculator() = 0;
     // Help Topics: opens the help at a dialog's topic.
-    virtual void OnHelp(HelpTopic topic) = 0;
+    virtual void onHelp(HelpTopic topic) = 0;
 };

@@ -9,7 +9,7 @@
 // The window icon's drawn sizes, decoded. Launchers and task switchers take the large sizes from
 // the installed icon theme, so the window carries only the small ones. Images, unlike pixmaps,
 // may be decoded on any thread.
-[[nodiscard]] inline QList<QImage> AppIconPictures()
+[[nodiscard]] inline QList<QImage> appIconPictures()
 {
     QList<QImage> pictures;
     for (int size : {16, 32, 48})
@@ -18,7 +18,7 @@
 }
 
 // The window icon from its pictures; Qt scales the nearest one for any other size.
-[[nodiscard]] inline QIcon AppIcon(const QList<QImage> &pictures)
+[[nodiscard]] inline QIcon appIcon(const QList<QImage> &pictures)
 {
     QIcon icon;
     for (const QImage &picture : pictures)
@@ -27,9 +27,9 @@
 }
 
 // The application's window icon once it is set, else one decoded now.
-[[nodiscard]] inline QIcon AppIcon()
+[[nodiscard]] inline QIcon appIcon()
 {
     if (!QApplication::windowIcon().isNull())
         return QApplication::windowIcon();
-    return AppIcon(AppIconPictures());
+    return appIcon(appIconPictures());
 }

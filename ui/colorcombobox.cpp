@@ -44,42 +44,42 @@ enum SysColorIndex : quint32 {
     COLOR_MENUBAR = 30,
 };
 
-void StateColors(CColorComboBox::ItemState state, const QPalette &palette, QColor &background,
+void stateColors(ColorComboBox::itemState state, const QPalette &palette, QColor &background,
                  QColor &text)
 {
-    if (state & CColorComboBox::ItemDisabled) {
-        background = CColorComboBox::SysColor(COLOR_BTNFACE, palette);
+    if (state & ColorComboBox::ItemDisabled) {
+        background = ColorComboBox::sysColor(COLOR_BTNFACE, palette);
         text = palette.color(QPalette::Active, QPalette::WindowText);
-    } else if (state & CColorComboBox::ItemSelected) {
-        background = CColorComboBox::SysColor(COLOR_HIGHLIGHT, palette);
-        text = CColorComboBox::SysColor(COLOR_HIGHLIGHTTEXT, palette);
+    } else if (state & ColorComboBox::ItemSelected) {
+        background = ColorComboBox::sysColor(COLOR_HIGHLIGHT, palette);
+        text = ColorComboBox::sysColor(COLOR_HIGHLIGHTTEXT, palette);
     } else {
-        background = CColorComboBox::SysColor(COLOR_WINDOW, palette);
-        text = CColorComboBox::SysColor(COLOR_WINDOWTEXT, palette);
+        background = ColorComboBox::sysColor(COLOR_WINDOW, palette);
+        text = ColorComboBox::sysColor(COLOR_WINDOWTEXT, palette);
     }
 }
 
 // Draws the entries of the drop-down list with the control's own item drawing.
-class CColorItemDelegate final : public QStyledItemDelegate
+class ColorItemDelegate final : public QStyledItemDelegate
 {
 public:
-    explicit CColorItemDelegate(CColorComboBox *combo) : QStyledItemDelegate(combo), m_combo(combo)
+    explicit ColorItemDelegate(ColorComboBox *combo) : QStyledItemDelegate(combo), m_combo(combo)
     {
     }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override
     {
-        CColorComboBox::ItemState state;
+        ColorComboBox::itemState state;
         if (!(option.state & QStyle::State_Enabled))
-            state |= CColorComboBox::ItemDisabled;
+            state |= ColorComboBox::ItemDisabled;
         if (option.state & QStyle::State_Selected)
-            state |= CColorComboBox::ItemSelected;
+            state |= ColorComboBox::ItemSelected;
         if (option.state & QStyle::State_HasFocus)
-            state |= CColorComboBox::ItemFocus;
+            state |= ColorComboBox::ItemFocus;
         painter->save();
         painter->setFont(option.font);
-        CColorComboBox::DrawItem(*painter, option.rect, index.data(Qt::DisplayRole).toString(),
+        ColorComboBox::drawItem(*painter, option.rect, index.data(Qt::DisplayRole).toString(),
                                  index.data(Qt::UserRole).toUInt(), index.row(), state,
                                  m_combo->palette());
         painter->restore();
@@ -88,25 +88,25 @@ public:
     [[nodiscard]] QSize sizeHint(const QStyleOptionViewItem &option,
                                  const QModelIndex &index) const override
     {
-        const int height = m_combo->ItemHeight();
+        const int height = m_combo->itemHeight();
         const QString text = index.data(Qt::DisplayRole).toString();
         return {height + option.fontMetrics.horizontalAdvance(text) + height / 5, height};
     }
 
 private:
-    CColorComboBox *m_combo;
+    ColorComboBox *m_combo;
 };
 
 } // namespace
 
-CColorComboBox::CColorComboBox(QWidget *parent) : QComboBox(parent)
+ColorComboBox::ColorComboBox(QWidget *parent) : QComboBox(parent)
 {
-    setItemDelegate(new CColorItemDelegate(this));
+    setItemDelegate(new ColorItemDelegate(this));
 }
 
-CColorComboBox::~CColorComboBox() = default;
+ColorComboBox::~ColorComboBox() = default;
 
-int CColorComboBox::SelectColor(BgrColor color)
+int ColorComboBox::selectColor(BgrColor color)
 {
     const int entries = count();
     for (int i = 0; i < entries; ++i) {
@@ -131,7 +131,7 @@ int CColorComboBox::SelectColor(BgrColor color)
     return index;
 }
 
-BgrColor CColorComboBox::GetSelectedColor() const
+BgrColor ColorComboBox::getSelectedColor() const
 {
     const int index = currentIndex();
     if (index == NoEntry)
@@ -139,7 +139,7 @@ BgrColor CColorComboBox::GetSelectedColor() const
     return itemData(index).toUInt() & ColorMask;
 }
 
-int CColorComboBox::AddColor(const QString &name, BgrColor color)
+int ColorComboBox::addColor(const QString &name, BgrColor color)
 {
     const int entries = count();
     addItem(name);
@@ -149,7 +149,7 @@ int CColorComboBox::AddColor(const QString &name, BgrColor color)
     return entries;
 }
 
-void CColorComboBox::SetItemHeight(int height)
+void ColorComboBox::setItemHeight(int height)
 {
     m_itemHeight = height;
     updateGeometry();
@@ -157,38 +157,38 @@ void CColorComboBox::SetItemHeight(int height)
     update();
 }
 
-int CColorComboBox::ItemHeight() const
+int ColorComboBox::itemHeight() const
 {
     return m_itemHeight > 0 ? m_itemHeight : fontMetrics().height() + 2;
 }
 
-const std::array<CColorComboBox::SNamedColor, CColorComboBox::NamedColorCount> &
-CColorComboBox::ColorTable()
+const std::array<ColorComboBox::SNamedColor, ColorComboBox::NamedColorCount> &
+ColorComboBox::colorTable()
 {
     static const std::array<SNamedColor, NamedColorCount> table = {{
-        {0x00eeeeee, QT_TRANSLATE_NOOP("CColorComboBox", "Gray")},
-        {0x00ffcccc, QT_TRANSLATE_NOOP("CColorComboBox", "Blue")},
-        {0x00ccffcc, QT_TRANSLATE_NOOP("CColorComboBox", "Green")},
-        {0x00ffffcc, QT_TRANSLATE_NOOP("CColorComboBox", "Cyan")},
-        {0x00ccccff, QT_TRANSLATE_NOOP("CColorComboBox", "Red")},
-        {0x00ffccff, QT_TRANSLATE_NOOP("CColorComboBox", "Magenta")},
-        {0x00ccffff, QT_TRANSLATE_NOOP("CColorComboBox", "Yellow")},
-        {0x00ffffff, QT_TRANSLATE_NOOP("CColorComboBox", "White")},
+        {0x00eeeeee, QT_TRANSLATE_NOOP("ColorComboBox", "Gray")},
+        {0x00ffcccc, QT_TRANSLATE_NOOP("ColorComboBox", "Blue")},
+        {0x00ccffcc, QT_TRANSLATE_NOOP("ColorComboBox", "Green")},
+        {0x00ffffcc, QT_TRANSLATE_NOOP("ColorComboBox", "Cyan")},
+        {0x00ccccff, QT_TRANSLATE_NOOP("ColorComboBox", "Red")},
+        {0x00ffccff, QT_TRANSLATE_NOOP("ColorComboBox", "Magenta")},
+        {0x00ccffff, QT_TRANSLATE_NOOP("ColorComboBox", "Yellow")},
+        {0x00ffffff, QT_TRANSLATE_NOOP("ColorComboBox", "White")},
     }};
     return table;
 }
 
-QString CColorComboBox::ColorName(const SNamedColor &row)
+QString ColorComboBox::colorName(const SNamedColor &row)
 {
-    return QCoreApplication::translate("CColorComboBox", row.name);
+    return QCoreApplication::translate("ColorComboBox", row.name);
 }
 
-QColor CColorComboBox::FromColorRef(BgrColor color)
+QColor ColorComboBox::fromColorRef(BgrColor color)
 {
     return QColor(int(color & 0xff), int((color >> 8) & 0xff), int((color >> 16) & 0xff));
 }
 
-QColor CColorComboBox::SysColor(quint32 index, const QPalette &palette)
+QColor ColorComboBox::sysColor(quint32 index, const QPalette &palette)
 {
     const auto role = [&palette](QPalette::ColorRole r) {
         return palette.color(QPalette::Active, r);
@@ -246,13 +246,13 @@ QColor CColorComboBox::SysColor(quint32 index, const QPalette &palette)
     }
 }
 
-void CColorComboBox::DrawItem(QPainter &painter, const QRect &rcItem, const QString &text,
-                              quint32 itemData, int itemID, ItemState state,
+void ColorComboBox::drawItem(QPainter &painter, const QRect &rcItem, const QString &text,
+                              quint32 itemData, int itemID, itemState state,
                               const QPalette &palette)
 {
     QColor background;
     QColor textColor;
-    StateColors(state, palette, background, textColor);
+    stateColors(state, palette, background, textColor);
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -264,8 +264,8 @@ void CColorComboBox::DrawItem(QPainter &painter, const QRect &rcItem, const QStr
         const int side = h - 2 * m;
         if (side > 0) {
             const quint32 c = itemData & ColorMask;
-            const QColor fill = (c & SystemColorBit) ? SysColor(c & 0x00ffffffu, palette)
-                                                     : FromColorRef(c);
+            const QColor fill = (c & SystemColorBit) ? sysColor(c & 0x00ffffffu, palette)
+                                                     : fromColorRef(c);
             // An outlined square whose outline lies inside its side, as a 1-pixel black pen
             // draws it.
             const QRect swatch(rcItem.left() + m, rcItem.top() + m, side, side);
@@ -294,27 +294,27 @@ void CColorComboBox::DrawItem(QPainter &painter, const QRect &rcItem, const QStr
     painter.restore();
 }
 
-QSize CColorComboBox::FieldSize(QSize base) const
+QSize ColorComboBox::fieldSize(QSize base) const
 {
     QStyleOptionComboBox opt;
     initStyleOption(&opt);
     const QSize field =
-        style()->sizeFromContents(QStyle::CT_ComboBox, &opt, QSize(0, ItemHeight()), this);
+        style()->sizeFromContents(QStyle::CT_ComboBox, &opt, QSize(0, itemHeight()), this);
     // Room for the swatch in front of the text.
-    return {base.width() + ItemHeight(), qMax(base.height(), field.height())};
+    return {base.width() + itemHeight(), qMax(base.height(), field.height())};
 }
 
-QSize CColorComboBox::sizeHint() const
+QSize ColorComboBox::sizeHint() const
 {
-    return FieldSize(QComboBox::sizeHint());
+    return fieldSize(QComboBox::sizeHint());
 }
 
-QSize CColorComboBox::minimumSizeHint() const
+QSize ColorComboBox::minimumSizeHint() const
 {
-    return FieldSize(QComboBox::minimumSizeHint());
+    return fieldSize(QComboBox::minimumSizeHint());
 }
 
-void CColorComboBox::paintEvent(QPaintEvent *)
+void ColorComboBox::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
     QStyleOptionComboBox opt;
@@ -325,7 +325,7 @@ void CColorComboBox::paintEvent(QPaintEvent *)
 
     const QRect field =
         style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
-    ItemState state;
+    itemState state;
     if (!isEnabled())
         state |= ItemDisabled;
     else if (hasFocus() && !view()->isVisible())
@@ -333,13 +333,13 @@ void CColorComboBox::paintEvent(QPaintEvent *)
 
     QColor background;
     QColor textColor;
-    StateColors(state, palette(), background, textColor);
+    stateColors(state, palette(), background, textColor);
     painter.fillRect(field, background);
 
-    const int height = qMin(ItemHeight(), field.height());
+    const int height = qMin(itemHeight(), field.height());
     const QRect item(field.left(), field.top() + (field.height() - height) / 2, field.width(),
                      height);
     const int index = currentIndex();
-    DrawItem(painter, item, index >= 0 ? itemText(index) : QString(),
+    drawItem(painter, item, index >= 0 ? itemText(index) : QString(),
              index >= 0 ? itemData(index).toUInt() : 0u, index, state, palette());
 }

@@ -16,7 +16,7 @@ class QWidget;
 // bits 0 to 23 the colour 0x00BBGGRR (or, with bit 31 set, a system colour index), bits 24 to 30
 // all set only on the one "Custom" entry that shows a colour outside the list. The control draws
 // its entries itself, a swatch followed by the name, in the list and in the closed field alike.
-class CColorComboBox : public QComboBox
+class ColorComboBox : public QComboBox
 {
     Q_OBJECT
 
@@ -29,7 +29,7 @@ public:
     struct SNamedColor
     {
         BgrColor color;
-        const char *name; // source text in the CColorComboBox translation context
+        const char *name; // source text in the ColorComboBox translation context
     };
     static constexpr int NamedColorCount = 8;
 
@@ -38,37 +38,37 @@ public:
         ItemSelected = 0x2,
         ItemFocus = 0x4,
     };
-    Q_DECLARE_FLAGS(ItemState, ItemStateFlag)
+    Q_DECLARE_FLAGS(itemState, ItemStateFlag)
 
-    explicit CColorComboBox(QWidget *parent = nullptr);
-    ~CColorComboBox() override;
+    explicit ColorComboBox(QWidget *parent = nullptr);
+    ~ColorComboBox() override;
 
     // Selects the entry that carries color, compared with the entries' colours unmasked; a
     // colour no entry carries goes into the "Custom" entry, which is appended once and then
     // reused. Returns the selected index, or NoEntry when "Custom" could not be appended.
-    int SelectColor(BgrColor color);
+    int selectColor(BgrColor color);
     // The colour of the selected entry, or NoEntry (all bits set) when none is selected.
-    [[nodiscard]] BgrColor GetSelectedColor() const;
+    [[nodiscard]] BgrColor getSelectedColor() const;
 
     // Appends a named entry carrying color; returns its index, or NoEntry when the list refused it.
-    int AddColor(const QString &name, BgrColor color);
+    int addColor(const QString &name, BgrColor color);
 
     // The height of every entry and of the closed field's item.
-    void SetItemHeight(int height);
-    [[nodiscard]] int ItemHeight() const;
+    void setItemHeight(int height);
+    [[nodiscard]] int itemHeight() const;
 
     // The named colours in the order the owner adds them.
-    [[nodiscard]] static const std::array<SNamedColor, NamedColorCount> &ColorTable();
-    [[nodiscard]] static QString ColorName(const SNamedColor &row);
+    [[nodiscard]] static const std::array<SNamedColor, NamedColorCount> &colorTable();
+    [[nodiscard]] static QString colorName(const SNamedColor &row);
 
     // Draws one entry into rcItem: background by state, the outlined swatch, the text right of
     // it and the focus frame. itemID -1 stands for the closed field of a list without selection
     // and gets only its background (and the focus frame). palette stands for the system colours.
-    static void DrawItem(QPainter &painter, const QRect &rcItem, const QString &text,
-                         quint32 itemData, int itemID, ItemState state, const QPalette &palette);
+    static void drawItem(QPainter &painter, const QRect &rcItem, const QString &text,
+                         quint32 itemData, int itemID, itemState state, const QPalette &palette);
     // The palette colour standing for the system colour with the given index.
-    [[nodiscard]] static QColor SysColor(quint32 index, const QPalette &palette);
-    [[nodiscard]] static QColor FromColorRef(BgrColor color);
+    [[nodiscard]] static QColor sysColor(quint32 index, const QPalette &palette);
+    [[nodiscard]] static QColor fromColorRef(BgrColor color);
 
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSizeHint() const override;
@@ -77,9 +77,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    [[nodiscard]] QSize FieldSize(QSize base) const;
+    [[nodiscard]] QSize fieldSize(QSize base) const;
 
     int m_itemHeight = 0; // 0: from the font
 };
 
-Q_DECLARE_OPERATORS_FOR_FLAGS(CColorComboBox::ItemState)
+Q_DECLARE_OPERATORS_FOR_FLAGS(ColorComboBox::itemState)

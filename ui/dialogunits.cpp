@@ -5,7 +5,7 @@
 
 namespace {
 
-int AverageCharWidth(const QFontMetrics &metrics)
+int averageCharWidth(const QFontMetrics &metrics)
 {
     const int letters = metrics.horizontalAdvance(
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
@@ -13,7 +13,7 @@ int AverageCharWidth(const QFontMetrics &metrics)
 }
 
 // units * base / divisor, rounded to the nearest whole number.
-int Scale(int units, int base, int divisor)
+int scale(int units, int base, int divisor)
 {
     const long long product = static_cast<long long>(units) * base;
     const long long half = divisor / 2;
@@ -22,17 +22,17 @@ int Scale(int units, int base, int divisor)
 
 } // namespace
 
-int DialogUnitsX(const QFont &font, int units)
+int dialogUnitsX(const QFont &font, int units)
 {
-    return Scale(units, AverageCharWidth(QFontMetrics(font)), 4);
+    return scale(units, averageCharWidth(QFontMetrics(font)), 4);
 }
 
-int DialogUnitsY(const QFont &font, int units)
+int dialogUnitsY(const QFont &font, int units)
 {
-    return Scale(units, QFontMetrics(font).height(), 8);
+    return scale(units, QFontMetrics(font).height(), 8);
 }
 
-QSize DialogUnitsToPixels(const QFont &font, QSize units)
+QSize dialogUnitsToPixels(const QFont &font, QSize units)
 {
-    return {DialogUnitsX(font, units.width()), DialogUnitsY(font, units.height())};
+    return {dialogUnitsX(font, units.width()), dialogUnitsY(font, units.height())};
 }

@@ -2,14 +2,14 @@
 
 #include <QFocusEvent>
 
-CLinkLabel::CLinkLabel(QWidget *parent) : QLabel(parent)
+LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
 {
     setTextFormat(Qt::RichText);
     setFocusPolicy(Qt::StrongFocus);
     setTextInteractionFlags(Qt::LinksAccessibleByKeyboard | Qt::LinksAccessibleByMouse);
 }
 
-void CLinkLabel::focusInEvent(QFocusEvent *event)
+void LinkLabel::focusInEvent(QFocusEvent *event)
 {
     QLabel::focusInEvent(event);
     // A plain label takes the focus with no link selected and needs a second Tab for it.

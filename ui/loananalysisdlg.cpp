@@ -49,46 +49,46 @@
 
 namespace {
 
-const QColor BestColor(198, 239, 206);
+const QColor bestColor(198, 239, 206);
 // Marks a comparison cell that is best of its row, for the printed table to mark it as well.
 constexpr int BestRole = Qt::UserRole + 1;
 // Room at the paper's edges that every printer can leave white.
-const QMarginsF PrintMargins(15, 15, 15, 15);
+const QMarginsF printMargins(15, 15, 15, 15);
 
 // Letter where the user's numbers come from a country that prints on it, A4 elsewhere.
-QPageSize PaperOfTheLocale()
+QPageSize paperOfTheLocale()
 {
-    const QLocale locale(CLocaleServices::LocaleName(CLocaleServices::Category::Numbers));
+    const QLocale locale(LocaleServices::localeName(LocaleServices::Category::Numbers));
     static const QList<QLocale::Territory> letter = {
         QLocale::UnitedStates, QLocale::Canada,   QLocale::Mexico,    QLocale::Philippines,
         QLocale::Chile,        QLocale::Colombia, QLocale::Venezuela, QLocale::PuertoRico};
     return QPageSize(letter.contains(locale.territory()) ? QPageSize::Letter : QPageSize::A4);
 }
 
-QTableWidgetItem *Cell(const CMeasure &measure, MeasureUnit unit)
+QTableWidgetItem *measureCell(const Measure &measure, MeasureUnit unit)
 {
-    auto *item = new QTableWidgetItem(FormatMeasure(measure, unit));
+    auto *item = new QTableWidgetItem(formatMeasure(measure, unit));
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    if (!measure.IsKnown())
+    if (!measure.isKnown())
         item->setToolTip(measure.reason);
     return item;
 }
 
-void MarkBest(QTableWidgetItem *item)
+void markBest(QTableWidgetItem *item)
 {
     QFont font = item->font();
     font.setBold(true);
     item->setFont(font);
-    item->setBackground(BestColor);
+    item->setBackground(bestColor);
     item->setData(BestRole, true);
-    const QString best = QCoreApplication::translate("CLoanAnalysisDlg", "best of the five");
+    const QString best = QCoreApplication::translate("LoanAnalysisDialog", "best of the five");
     item->setToolTip(best);
     item->setData(Qt::AccessibleTextRole, item->text() + QStringLiteral(", ") + best);
 }
 
 // The chart as a picture, whether or not its view is on screen.
-QImage Picture(QChart *chart, QSize size)
+QImage picture(QChart *chart, QSize size)
 {
     QImage image(size, QImage::Format_ARGB32);
     image.fill(Qt::white);
@@ -103,7 +103,7 @@ QImage Picture(QChart *chart, QSize size)
     return image;
 }
 
-QString HtmlTable(const QAbstractItemModel &model, bool withRowHeaders)
+QString htmlTable(const QAbstractItemModel &model, bool withRowHeaders)
 {
     QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>");
     if (withRowHeaders)
@@ -139,7 +139,7 @@ QString HtmlTable(const QAbstractItemModel &model, bool withRowHeaders)
 }
 
 // Takes the series and axes off the chart and deletes them: a removed axis is the caller's.
-void ClearChart(QChart *chart)
+void clearChart(QChart *chart)
 {
     chart->removeAllSeries();
     for (QAbstractAxis *axis : chart->axes()) {
@@ -148,7 +148,7 @@ void ClearChart(QChart *chart)
     }
 }
 
-QChartView *ChartView(QChart *chart, const QString &name)
+QChartView *chartView(QChart *chart, const QString &name)
 {
     // The chart's own frame and rounded background would take the room its figures need.
     chart->setMargins(QMargins(4, 4, 4, 4));
@@ -163,7 +163,7 @@ QChartView *ChartView(QChart *chart, const QString &name)
 
 // A round step (1, 2, 2.5 or 5 times a power of ten; whole numbers only 1, 2 or 5 times) that cuts
 // span into at most parts pieces.
-double RoundStep(double span, int parts, bool whole)
+double roundStep(double span, int parts, bool whole)
 {
     if (!(span > 0) || !std::isfinite(span))
         return 1;
@@ -180,7 +180,7 @@ double RoundStep(double span, int parts, bool whole)
 
 // A lender's name in lines of at most most pixels, broken between words; a word longer than a
 // line, and a fourth line, are cut short with an ellipsis (the tooltip has the whole name).
-QString WrapName(const QString &name, const QFontMetrics &metrics, int most)
+QString wrapName(const QString &name, const QFontMetrics &metrics, int most)
 {
     QStringList lines;
     QString line;
@@ -207,19 +207,19 @@ QString WrapName(const QString &name, const QFontMetrics &metrics, int most)
 
 // A figure set into a sentence: in a right-to-left locale it is isolated (U+2068 ... U+2069), so that
 // its marks do not reorder the words around it.
-QString InSentence(const QString &figure,
-                   CLocaleServices::Category category = CLocaleServices::Category::Money)
+QString inSentence(const QString &figure,
+                   LocaleServices::Category category = LocaleServices::Category::Money)
 {
-    const QLocale locale(CLocaleServices::LocaleName(category));
+    const QLocale locale(LocaleServices::localeName(category));
     return locale.textDirection() == Qt::RightToLeft ? QChar(0x2068) + figure + QChar(0x2069) : figure;
 }
 
 // Money on an axis: the user's format and currency, without a fraction that is all zeros.
-QString AxisMoney(double value)
+QString axisMoney(double value)
 {
-    const QString text = FormatCurrency(value);
-    const QString point = CLocaleServices::MoneyConventions(
-                              CLocaleServices::LocaleName(CLocaleServices::Category::Money))
+    const QString text = formatCurrency(value);
+    const QString point = LocaleServices::moneyConventions(
+                              LocaleServices::localeName(LocaleServices::Category::Money))
                               .point;
     if (point.isEmpty())
         return text;
@@ -233,11 +233,11 @@ QString AxisMoney(double value)
 
 // An axis from 0 to at least top, labelled at round steps. The labels are the program's own texts
 // (Latin digits and the user's money format, as in the tables), which a value axis cannot give.
-QCategoryAxis *RoundAxis(double top, int parts, bool whole, const std::function<QString(double)> &label)
+QCategoryAxis *roundAxis(double top, int parts, bool whole, const std::function<QString(double)> &label)
 {
     auto *axis = new QCategoryAxis;
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    const double step = RoundStep(top, parts, whole);
+    const double step = roundStep(top, parts, whole);
     const int steps = std::max(1, int(std::ceil(top / step - 1e-9)));
     axis->setStartValue(0);
     for (int i = 0; i <= steps; ++i)
@@ -248,7 +248,7 @@ QCategoryAxis *RoundAxis(double top, int parts, bool whole, const std::function<
 
 } // namespace
 
-CLoanAnalysisDlg::CLoanAnalysisDlg(const CDealRecord &record, IPrompt &prompt, QWidget *parent)
+LoanAnalysisDialog::LoanAnalysisDialog(const DealRecord &record, IPrompt &prompt, QWidget *parent)
     : QDialog(parent), m_record(record), m_prompt(prompt)
 {
     setObjectName(QStringLiteral("loanAnalysis"));
@@ -275,21 +275,21 @@ CLoanAnalysisDlg::CLoanAnalysisDlg(const CDealRecord &record, IPrompt &prompt, Q
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
     m_tabs->setAccessibleName(tr("Views of the analysis"));
-    BuildComparisonTab();
-    BuildScheduleTab();
-    BuildChartsTab();
+    buildComparisonTab();
+    buildScheduleTab();
+    buildChartsTab();
 
     auto *buttons = new QHBoxLayout;
-    const auto addButton = [&](const QString &text, const char *name, void (CLoanAnalysisDlg::*slot)()) {
+    const auto addButton = [&](const QString &text, const char *name, void (LoanAnalysisDialog::*slot)()) {
         auto *button = new QPushButton(text, this);
         button->setObjectName(QLatin1String(name));
         connect(button, &QPushButton::clicked, this, slot);
         buttons->addWidget(button);
     };
-    addButton(tr("&Print..."), "printButton", &CLoanAnalysisDlg::OnPrint);
-    addButton(tr("Save P&DF..."), "pdfButton", &CLoanAnalysisDlg::OnSavePdf);
-    addButton(tr("Comparison as &CSV..."), "comparisonCsvButton", &CLoanAnalysisDlg::OnExportComparison);
-    addButton(tr("Schedule as C&SV..."), "scheduleCsvButton", &CLoanAnalysisDlg::OnExportSchedule);
+    addButton(tr("&Print..."), "printButton", &LoanAnalysisDialog::onPrint);
+    addButton(tr("Save P&DF..."), "pdfButton", &LoanAnalysisDialog::onSavePdf);
+    addButton(tr("Comparison as &CSV..."), "comparisonCsvButton", &LoanAnalysisDialog::onExportComparison);
+    addButton(tr("Schedule as C&SV..."), "scheduleCsvButton", &LoanAnalysisDialog::onExportSchedule);
     buttons->addStretch();
     auto *close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("closeButton"));
@@ -308,17 +308,17 @@ CLoanAnalysisDlg::CLoanAnalysisDlg(const CDealRecord &record, IPrompt &prompt, Q
     resize(size);
 
     connect(m_loan, &QComboBox::currentIndexChanged, this, [this] {
-        FillSchedule();
-        FillSplitChart();
+        fillSchedule();
+        fillSplitChart();
     });
-    connect(m_period, &QComboBox::currentIndexChanged, this, &CLoanAnalysisDlg::FillSchedule);
-    Refresh();
+    connect(m_period, &QComboBox::currentIndexChanged, this, &LoanAnalysisDialog::fillSchedule);
+    refresh();
     m_comparison->setFocus();
 }
 
-CLoanAnalysisDlg::~CLoanAnalysisDlg() = default;
+LoanAnalysisDialog::~LoanAnalysisDialog() = default;
 
-void CLoanAnalysisDlg::BuildComparisonTab()
+void LoanAnalysisDialog::buildComparisonTab()
 {
     m_comparison = new QTableWidget(this);
     m_comparison->setObjectName(QStringLiteral("comparison"));
@@ -332,7 +332,7 @@ void CLoanAnalysisDlg::BuildComparisonTab()
     m_tabs->addTab(m_comparison, tr("Co&mparison"));
 }
 
-void CLoanAnalysisDlg::BuildScheduleTab()
+void LoanAnalysisDialog::buildScheduleTab()
 {
     auto *page = new QWidget(this);
     m_period = new QComboBox(page);
@@ -360,7 +360,7 @@ void CLoanAnalysisDlg::BuildScheduleTab()
     m_tabs->addTab(page, tr("&Schedule"));
 }
 
-void CLoanAnalysisDlg::BuildChartsTab()
+void LoanAnalysisDialog::buildChartsTab()
 {
     auto *page = new QWidget(this);
     m_balanceChart = new QChart;
@@ -372,61 +372,61 @@ void CLoanAnalysisDlg::BuildChartsTab()
     m_splitChart = new QChart;
     m_splitChart->legend()->setShowToolTips(true);
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(ChartView(m_balanceChart, tr("Chart of the balance of each loan over the years")), 1);
-    layout->addWidget(ChartView(m_splitChart, tr("Chart of the chosen loan's principal and interest per year")), 1);
+    layout->addWidget(chartView(m_balanceChart, tr("Chart of the balance of each loan over the years")), 1);
+    layout->addWidget(chartView(m_splitChart, tr("Chart of the chosen loan's principal and interest per year")), 1);
     m_tabs->addTab(page, tr("C&harts"));
 }
 
-void CLoanAnalysisDlg::Refresh()
+void LoanAnalysisDialog::refresh()
 {
-    m_deal = Analyze(m_record);
+    m_deal = analyze(m_record);
     const int chosen = std::max(0, m_loan->currentIndex());
     {
         const QSignalBlocker block(m_loan);
         m_loan->clear();
         for (int k = 0; k < MAX_LOANS; ++k)
-            m_loan->addItem(LoanName(k));
+            m_loan->addItem(loanName(k));
         m_loan->setCurrentIndex(chosen);
     }
-    m_bestOffer->setText(BestOfferText());
-    FillComparison();
-    FillSchedule();
-    FillBalanceChart();
-    FillSplitChart();
+    m_bestOffer->setText(bestOfferText());
+    fillComparison();
+    fillSchedule();
+    fillBalanceChart();
+    fillSplitChart();
 }
 
-void CLoanAnalysisDlg::ShowNames()
+void LoanAnalysisDialog::showNames()
 {
     for (int k = 0; k < MAX_LOANS; ++k)
-        m_loan->setItemText(k, LoanName(k));
-    m_bestOffer->setText(BestOfferText());
-    SetLoanHeaders();
+        m_loan->setItemText(k, loanName(k));
+    m_bestOffer->setText(bestOfferText());
+    setLoanHeaders();
     const QList<QAbstractSeries *> balances = m_balanceChart->series();
     for (int k = 0; k < MAX_LOANS && k < balances.size(); ++k)
-        balances.at(k)->setName(LoanName(k));
-    m_splitChart->setTitle(tr("%1: principal and interest per year").arg(LoanName(ChosenLoan())));
+        balances.at(k)->setName(loanName(k));
+    m_splitChart->setTitle(tr("%1: principal and interest per year").arg(loanName(chosenLoan())));
 }
 
-QString CLoanAnalysisDlg::LoanName(int loan) const
+QString LoanAnalysisDialog::loanName(int loan) const
 {
     const QString lender = m_record.m_lender[loan].trimmed();
     return lender.isEmpty() ? tr("Loan %1").arg(loan + 1)
                             : tr("Loan %1: %2").arg(QString::number(loan + 1), lender);
 }
 
-QString CLoanAnalysisDlg::BestOfferText() const
+QString LoanAnalysisDialog::bestOfferText() const
 {
     const auto names = [this](const std::vector<int> &loans) {
         QStringList texts;
         for (int k : loans)
-            texts << LoanName(k);
+            texts << loanName(k);
         return texts.join(tr(" and "));
     };
-    const std::vector<int> safest = BestLoans(m_deal, LoanMeasure(LoanMeasureId::SafetyCashFlow));
-    const std::vector<int> cheapest = BestLoans(m_deal, LoanMeasure(LoanMeasureId::TotalInterest));
+    const std::vector<int> safest = bestLoans(m_deal, loanMeasure(LoanMeasureId::SafetyCashFlow));
+    const std::vector<int> cheapest = bestLoans(m_deal, loanMeasure(LoanMeasureId::TotalInterest));
     const auto known = [this](LoanMeasureId id) {
-        return std::any_of(m_deal.loans.begin(), m_deal.loans.end(), [id](const CLoanAnalysis &loan) {
-            return loan.notCompared.isEmpty() && LoanMeasure(id).get(loan).IsKnown();
+        return std::any_of(m_deal.loans.begin(), m_deal.loans.end(), [id](const LoanAnalysis &loan) {
+            return loan.notCompared.isEmpty() && loanMeasure(id).get(loan).isKnown();
         });
     };
     if (!known(LoanMeasureId::SafetyCashFlow) && !known(LoanMeasureId::TotalInterest))
@@ -437,50 +437,50 @@ QString CLoanAnalysisDlg::BestOfferText() const
     QStringList parts;
     if (!safest.empty())
         parts << tr("most safety cash flow: %1 (%2 a month)")
-                     .arg(names(safest), InSentence(FormatCurrency(m_deal.loans[std::size_t(safest.front())].safetyCashFlow.value)));
+                     .arg(names(safest), inSentence(formatCurrency(m_deal.loans[std::size_t(safest.front())].safetyCashFlow.value)));
     if (!cheapest.empty())
         parts << tr("least interest: %1 (%2 in all)")
-                     .arg(names(cheapest), InSentence(FormatCurrency(m_deal.loans[std::size_t(cheapest.front())].totalInterest.value)));
+                     .arg(names(cheapest), inSentence(formatCurrency(m_deal.loans[std::size_t(cheapest.front())].totalInterest.value)));
     return tr("Best offer, %1.").arg(parts.join(tr("; ")));
 }
 
-void CLoanAnalysisDlg::FillComparison()
+void LoanAnalysisDialog::fillComparison()
 {
-    const auto &loanRows = LoanMeasures();
-    const auto &propertyRows = PropertyMeasures();
+    const auto &loanRows = loanMeasures();
+    const auto &propertyRows = propertyMeasures();
     m_comparison->clear();
     m_comparison->setColumnCount(MAX_LOANS);
     m_comparison->setRowCount(int(loanRows.size() + propertyRows.size()));
     int row = 0;
-    for (const CLoanMeasure &measure : loanRows) {
-        auto *header = new QTableWidgetItem(MeasureText(measure.label));
-        header->setToolTip(MeasureText(measure.definition));
+    for (const LoanMeasure &measure : loanRows) {
+        auto *header = new QTableWidgetItem(measureText(measure.label));
+        header->setToolTip(measureText(measure.definition));
         m_comparison->setVerticalHeaderItem(row, header);
-        const std::vector<int> best = BestLoans(m_deal, measure);
+        const std::vector<int> best = bestLoans(m_deal, measure);
         for (int k = 0; k < MAX_LOANS; ++k) {
-            QTableWidgetItem *cell = Cell(measure.get(m_deal.loans[std::size_t(k)]), measure.unit);
+            QTableWidgetItem *cell = measureCell(measure.get(m_deal.loans[std::size_t(k)]), measure.unit);
             if (std::find(best.begin(), best.end(), k) != best.end())
-                MarkBest(cell);
+                markBest(cell);
             m_comparison->setItem(row, k, cell);
         }
         ++row;
     }
     // The property's measures are the same for every loan: one cell across the five.
-    for (const CPropertyMeasure &measure : propertyRows) {
-        auto *header = new QTableWidgetItem(MeasureText(measure.label));
-        header->setToolTip(MeasureText(measure.definition));
+    for (const PropertyMeasure &measure : propertyRows) {
+        auto *header = new QTableWidgetItem(measureText(measure.label));
+        header->setToolTip(measureText(measure.definition));
         m_comparison->setVerticalHeaderItem(row, header);
-        QTableWidgetItem *cell = Cell(measure.get(m_deal.property), measure.unit);
+        QTableWidgetItem *cell = measureCell(measure.get(m_deal.property), measure.unit);
         cell->setTextAlignment(Qt::AlignCenter);
         m_comparison->setItem(row, 0, cell);
         m_comparison->setSpan(row, 0, 1, MAX_LOANS);
         ++row;
     }
     // The headers are wrapped to the width of the figures below them.
-    SetLoanHeaders();
+    setLoanHeaders();
 }
 
-void CLoanAnalysisDlg::SetLoanHeaders()
+void LoanAnalysisDialog::setLoanHeaders()
 {
     for (int k = 0; k < MAX_LOANS; ++k) {
         // The lender under the loan's number, so that a long name needs no wide column.
@@ -489,16 +489,16 @@ void CLoanAnalysisDlg::SetLoanHeaders()
         // As wide as the column's figures or its share of the table, whichever is wider.
         const QFontMetrics metrics = m_comparison->horizontalHeader()->fontMetrics();
         const int share = m_comparison->viewport()->width() / MAX_LOANS - 2 * metrics.averageCharWidth();
-        const int line = std::max({FiguresWidth(k), share, 12 * metrics.averageCharWidth()});
+        const int line = std::max({figuresWidth(k), share, 12 * metrics.averageCharWidth()});
         auto *header = new QTableWidgetItem(
-            lender.isEmpty() ? number : number + QLatin1Char('\n') + WrapName(lender, metrics, line));
-        header->setToolTip(LoanName(k));
+            lender.isEmpty() ? number : number + QLatin1Char('\n') + wrapName(lender, metrics, line));
+        header->setToolTip(loanName(k));
         m_comparison->setHorizontalHeaderItem(k, header);
     }
-    FitColumns();
+    fitColumns();
 }
 
-int CLoanAnalysisDlg::FiguresWidth(int column) const
+int LoanAnalysisDialog::figuresWidth(int column) const
 {
     // A property's figure spans the five columns and asks nothing of the first alone.
     int widest = 0;
@@ -514,13 +514,13 @@ int CLoanAnalysisDlg::FiguresWidth(int column) const
     return widest + 3 * m_comparison->fontMetrics().averageCharWidth();
 }
 
-void CLoanAnalysisDlg::FitColumns()
+void LoanAnalysisDialog::fitColumns()
 {
     QHeaderView *header = m_comparison->horizontalHeader();
     QList<int> widths;
     int total = 0;
     for (int k = 0; k < m_comparison->columnCount(); ++k) {
-        const int width = std::max(header->sectionSizeHint(k), FiguresWidth(k));
+        const int width = std::max(header->sectionSizeHint(k), figuresWidth(k));
         widths << width;
         total += width;
     }
@@ -530,68 +530,68 @@ void CLoanAnalysisDlg::FitColumns()
         header->resizeSection(k, widths.at(k) + extra);
 }
 
-bool CLoanAnalysisDlg::eventFilter(QObject *watched, QEvent *event)
+bool LoanAnalysisDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_comparison->viewport() && event->type() == QEvent::Resize)
-        SetLoanHeaders();
+        setLoanHeaders();
     return QDialog::eventFilter(watched, event);
 }
 
-int CLoanAnalysisDlg::ChosenLoan() const
+int LoanAnalysisDialog::chosenLoan() const
 {
     return std::clamp(m_loan->currentIndex(), 0, MAX_LOANS - 1);
 }
 
-bool CLoanAnalysisDlg::Yearly() const
+bool LoanAnalysisDialog::yearly() const
 {
     return m_period->currentIndex() == 1;
 }
 
-void CLoanAnalysisDlg::FillSchedule()
+void LoanAnalysisDialog::fillSchedule()
 {
-    FillScheduleModel(*m_scheduleModel, Yearly());
+    fillScheduleModel(*m_scheduleModel, yearly());
 }
 
-void CLoanAnalysisDlg::FillScheduleModel(QStandardItemModel &model, bool yearly) const
+void LoanAnalysisDialog::fillScheduleModel(QStandardItemModel &model, bool yearly) const
 {
-    const std::vector<CScheduleRow> &months = m_deal.loans[std::size_t(ChosenLoan())].schedule;
-    const std::vector<CScheduleRow> rows = yearly ? YearlySummary(months) : months;
+    const std::vector<ScheduleRow> &months = m_deal.loans[std::size_t(chosenLoan())].schedule;
+    const std::vector<ScheduleRow> rows = yearly ? yearlySummary(months) : months;
     model.clear();
     model.setHorizontalHeaderLabels(
         {yearly ? tr("Year") : tr("Month"), tr("Payment"), tr("Principal"), tr("Interest"), tr("Balance")});
-    for (const CScheduleRow &r : rows) {
+    for (const ScheduleRow &r : rows) {
         QList<QStandardItem *> items = {new QStandardItem(QString::number(r.month))};
         for (double money : {r.payment, r.principal, r.interest, r.balance})
-            items << new QStandardItem(FormatCurrency(money));
+            items << new QStandardItem(formatCurrency(money));
         for (QStandardItem *item : items)
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         model.appendRow(items);
     }
 }
 
-void CLoanAnalysisDlg::FillBalanceChart()
+void LoanAnalysisDialog::fillBalanceChart()
 {
-    ClearChart(m_balanceChart);
+    clearChart(m_balanceChart);
     double top = 0;
     int longest = 1;
     QList<QLineSeries *> balances;
     for (int k = 0; k < MAX_LOANS; ++k) {
-        const CLoanAnalysis &loan = m_deal.loans[std::size_t(k)];
+        const LoanAnalysis &loan = m_deal.loans[std::size_t(k)];
         auto *series = new QLineSeries;
-        series->setName(LoanName(k));
+        series->setName(loanName(k));
         if (!loan.schedule.empty()) {
-            const std::vector<CScheduleRow> years = YearlySummary(loan.schedule);
+            const std::vector<ScheduleRow> years = yearlySummary(loan.schedule);
             series->append(0, loan.loanAmount.value);
-            for (const CScheduleRow &year : years)
+            for (const ScheduleRow &year : years)
                 series->append(year.month, year.balance);
             top = std::max(top, loan.loanAmount.value);
             longest = std::max(longest, int(years.size()));
         }
         balances << series;
     }
-    QCategoryAxis *years = RoundAxis(longest, 10, true, [](double year) { return QString::number(qRound(year)); });
+    QCategoryAxis *years = roundAxis(longest, 10, true, [](double year) { return QString::number(qRound(year)); });
     years->setTitleText(tr("Years"));
-    QCategoryAxis *owed = RoundAxis(top > 0 ? top : 1, 5, false, AxisMoney);
+    QCategoryAxis *owed = roundAxis(top > 0 ? top : 1, 5, false, axisMoney);
     m_balanceChart->addAxis(years, Qt::AlignBottom);
     m_balanceChart->addAxis(owed, Qt::AlignLeft);
     for (QLineSeries *series : balances) {
@@ -601,16 +601,16 @@ void CLoanAnalysisDlg::FillBalanceChart()
     }
 }
 
-void CLoanAnalysisDlg::FillSplitChart()
+void LoanAnalysisDialog::fillSplitChart()
 {
-    ClearChart(m_splitChart);
-    const int k = ChosenLoan();
-    m_splitChart->setTitle(tr("%1: principal and interest per year").arg(LoanName(k)));
+    clearChart(m_splitChart);
+    const int k = chosenLoan();
+    m_splitChart->setTitle(tr("%1: principal and interest per year").arg(loanName(k)));
     auto *principal = new QBarSet(tr("Principal"));
     auto *interest = new QBarSet(tr("Interest"));
     double top = 0;
-    const std::vector<CScheduleRow> perYear = YearlySummary(m_deal.loans[std::size_t(k)].schedule);
-    for (const CScheduleRow &year : perYear) {
+    const std::vector<ScheduleRow> perYear = yearlySummary(m_deal.loans[std::size_t(k)].schedule);
+    for (const ScheduleRow &year : perYear) {
         *principal << year.principal;
         *interest << year.interest;
         top = std::max(top, year.principal + year.interest);
@@ -626,7 +626,7 @@ void CLoanAnalysisDlg::FillSplitChart()
     auto *years = new QCategoryAxis;
     years->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     years->setStartValue(-0.5);
-    const int step = int(RoundStep(count, 10, true));
+    const int step = int(roundStep(count, 10, true));
     if (step > 1 || count == 1)
         years->append(QStringLiteral("1"), 0);
     for (int year = step; year <= count; year += step) {
@@ -635,20 +635,20 @@ void CLoanAnalysisDlg::FillSplitChart()
     }
     years->setRange(-0.5, count - 0.5);
     years->setTitleText(tr("Year"));
-    QCategoryAxis *paid = RoundAxis(top > 0 ? top : 1, 5, false, AxisMoney);
+    QCategoryAxis *paid = roundAxis(top > 0 ? top : 1, 5, false, axisMoney);
     m_splitChart->addAxis(years, Qt::AlignBottom);
     m_splitChart->addAxis(paid, Qt::AlignLeft);
     series->attachAxis(years);
     series->attachAxis(paid);
 }
 
-QString CLoanAnalysisDlg::DocumentTitle() const
+QString LoanAnalysisDialog::documentTitle() const
 {
     const QString description = m_record.m_description.simplified();
     return description.isEmpty() ? windowTitle() : tr("Loan Analysis: %1").arg(description);
 }
 
-QString CLoanAnalysisDlg::PrintableHtml() const
+QString LoanAnalysisDialog::printableHtml() const
 {
     const auto escaped = [](const QString &text) { return text.toHtmlEscaped(); };
     // What the analysis is of: the property, the figures it was computed from, and when.
@@ -656,41 +656,41 @@ QString CLoanAnalysisDlg::PrintableHtml() const
     if (!m_record.m_description.trimmed().isEmpty())
         html += QStringLiteral("<h3>%1</h3>").arg(escaped(m_record.m_description.simplified()));
     const std::pair<QString, QString> inputs[] = {
-        {tr("Purchase Price"), m_record.m_purchasePrice.Format()},
-        {tr("Monthly Rental Income"), m_record.m_rentalIncome.Format()},
-        {tr("Monthly Escrow"), m_record.m_escrow.Format()},
-        {tr("Other Monthly Fees"), m_record.m_otherFees.Format()},
-        {tr("Safety Margin"), m_record.m_safetyMargin.Format()},
+        {tr("Purchase Price"), m_record.m_purchasePrice.format()},
+        {tr("Monthly Rental Income"), m_record.m_rentalIncome.format()},
+        {tr("Monthly Escrow"), m_record.m_escrow.format()},
+        {tr("Other Monthly Fees"), m_record.m_otherFees.format()},
+        {tr("Safety Margin"), m_record.m_safetyMargin.format()},
     };
     html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">");
     for (const auto &[label, figure] : inputs)
         html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>").arg(escaped(label), escaped(figure));
     html += QStringLiteral("</table><p>%1</p>")
                 .arg(escaped(tr("Printed on %1")
-                                 .arg(InSentence(CLocaleServices::FormatShortDate(QDate::currentDate()),
-                                                 CLocaleServices::Category::Dates))));
+                                 .arg(inSentence(LocaleServices::formatShortDate(QDate::currentDate()),
+                                                 LocaleServices::Category::Dates))));
 
     html += QStringLiteral("<p>%1</p>").arg(escaped(m_bestOffer->text()));
-    html += HtmlTable(*m_comparison->model(), true);
+    html += htmlTable(*m_comparison->model(), true);
     html += QStringLiteral("<p><img src=\"chart:balance\" width=\"640\"/></p>"
                            "<p><img src=\"chart:split\" width=\"640\"/></p>");
     html += QStringLiteral("<h3>%1</h3>").arg(escaped(m_loan->currentText()));
     // A monthly schedule of more than thirty years would run to hundreds of pages (twelve
     // thousand rows for a thousand years): it is printed per year, and the CSV has every month.
-    if (!Yearly() && m_scheduleModel->rowCount() > PrintedMonthsAtMost) {
+    if (!yearly() && m_scheduleModel->rowCount() > PrintedMonthsAtMost) {
         html += QStringLiteral("<p>%1</p>").arg(escaped(
             tr("The schedule has %1 monthly payments and is printed per year. Save the schedule as "
                "CSV for every month.").arg(m_scheduleModel->rowCount())));
         QStandardItemModel years;
-        FillScheduleModel(years, true);
-        html += HtmlTable(years, false);
+        fillScheduleModel(years, true);
+        html += htmlTable(years, false);
     } else {
-        html += HtmlTable(*m_scheduleModel, false);
+        html += htmlTable(*m_scheduleModel, false);
     }
     return html;
 }
 
-std::unique_ptr<QTextDocument> CLoanAnalysisDlg::PrintableDocument(const QPageLayout &page) const
+std::unique_ptr<QTextDocument> LoanAnalysisDialog::printableDocument(const QPageLayout &page) const
 {
     auto document = std::make_unique<QTextDocument>();
     // Words are broken only where they may be: a column is never narrower than its longest word.
@@ -706,35 +706,35 @@ std::unique_ptr<QTextDocument> CLoanAnalysisDlg::PrintableDocument(const QPageLa
     document->setPageSize(points * (96.0 / 72.0));
     document->setDocumentMargin(0);
     document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:balance")),
-                          Picture(m_balanceChart, QSize(1280, 640)));
+                          picture(m_balanceChart, QSize(1280, 640)));
     document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:split")),
-                          Picture(m_splitChart, QSize(1280, 640)));
-    document->setHtml(PrintableHtml());
+                          picture(m_splitChart, QSize(1280, 640)));
+    document->setHtml(printableHtml());
     return document;
 }
 
-void CLoanAnalysisDlg::Print(QPrinter &printer) const
+void LoanAnalysisDialog::print(QPrinter &printer) const
 {
-    CWaitCursor wait;
-    printer.setDocName(DocumentTitle());
+    WaitCursor wait;
+    printer.setDocName(documentTitle());
     printer.setCreator(QCoreApplication::applicationName());
-    PrintableDocument(printer.pageLayout())->print(&printer);
+    printableDocument(printer.pageLayout())->print(&printer);
 }
 
-void CLoanAnalysisDlg::OnPrint()
+void LoanAnalysisDialog::onPrint()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(PaperOfTheLocale());
-    printer.setPageMargins(PrintMargins, QPageLayout::Millimeter);
+    printer.setPageSize(paperOfTheLocale());
+    printer.setPageMargins(printMargins, QPageLayout::Millimeter);
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(tr("Print Loan Analysis"));
     if (dialog.exec() == QDialog::Accepted)
-        Print(printer);
+        print(printer);
 }
 
-void CLoanAnalysisDlg::OnSavePdf()
+void LoanAnalysisDialog::onSavePdf()
 {
-    const QString path = m_prompt.GetSaveFileName(tr("Save Loan Analysis as PDF"),
+    const QString path = m_prompt.getSaveFileName(tr("Save Loan Analysis as PDF"),
                                                   tr("PDF Files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
@@ -746,48 +746,48 @@ void CLoanAnalysisDlg::OnSavePdf()
     if (drawn.open()) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setPageSize(PaperOfTheLocale());
-        printer.setPageMargins(PrintMargins, QPageLayout::Millimeter);
+        printer.setPageSize(paperOfTheLocale());
+        printer.setPageMargins(printMargins, QPageLayout::Millimeter);
         printer.setOutputFileName(drawn.fileName());
-        Print(printer);
+        print(printer);
         if (printer.printerState() != QPrinter::Error)
             pdf = drawn.readAll();
     }
     if (pdf.isEmpty()) {
-        m_prompt.Warn(CFileException(CFileException::diskFull, drawn.fileName()).Message());
+        m_prompt.warn(FileException(FileException::diskFull, drawn.fileName()).message());
         return;
     }
     try {
-        const std::unique_ptr<QSaveFile> file = SaveFile::Open(path);
-        SaveFile::WriteAndCommit(*file, pdf);
-    } catch (const CFileException &exception) {
-        m_prompt.Warn(exception.Message());
+        const std::unique_ptr<QSaveFile> file = SaveFile::open(path);
+        SaveFile::writeAndCommit(*file, pdf);
+    } catch (const FileException &exception) {
+        m_prompt.warn(exception.message());
     }
 }
 
-void CLoanAnalysisDlg::ExportCsv(const QString &title, const QByteArray &csv)
+void LoanAnalysisDialog::exportCsv(const QString &title, const QByteArray &csv)
 {
     const QString path =
-        m_prompt.GetSaveFileName(title, tr("CSV Files (*.csv)"), QStringLiteral("csv"));
+        m_prompt.getSaveFileName(title, tr("CSV Files (*.csv)"), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     try {
-        const std::unique_ptr<QSaveFile> file = SaveFile::Open(path);
-        SaveFile::WriteAndCommit(*file, csv);
-    } catch (const CFileException &exception) {
-        m_prompt.Warn(exception.Message());
+        const std::unique_ptr<QSaveFile> file = SaveFile::open(path);
+        SaveFile::writeAndCommit(*file, csv);
+    } catch (const FileException &exception) {
+        m_prompt.warn(exception.message());
     }
 }
 
-void CLoanAnalysisDlg::OnExportComparison()
+void LoanAnalysisDialog::onExportComparison()
 {
-    ExportCsv(tr("Save Comparison as CSV"), AnalysisExport::ComparisonCsv(m_record, m_deal));
+    exportCsv(tr("Save Comparison as CSV"), AnalysisExport::comparisonCsv(m_record, m_deal));
 }
 
-void CLoanAnalysisDlg::OnExportSchedule()
+void LoanAnalysisDialog::onExportSchedule()
 {
-    const std::vector<CScheduleRow> &months = m_deal.loans[std::size_t(ChosenLoan())].schedule;
-    ExportCsv(tr("Save Schedule as CSV"),
-              AnalysisExport::ScheduleCsv(m_record, ChosenLoan(), Yearly() ? YearlySummary(months) : months,
-                                          Yearly()));
+    const std::vector<ScheduleRow> &months = m_deal.loans[std::size_t(chosenLoan())].schedule;
+    exportCsv(tr("Save Schedule as CSV"),
+              AnalysisExport::scheduleCsv(m_record, chosenLoan(), yearly() ? yearlySummary(months) : months,
+                                          yearly()));
 }

@@ -22,31 +22,31 @@ class QTabWidget;
 // them by, the best of each row marked; the schedule of one loan, monthly or per year; a chart
 // of what is owed on each loan over time and one of a loan's payments split into principal and
 // interest per year. It prints, saves a PDF and exports CSV. Modeless: it shows the record it
-// was given and follows it on Refresh().
-class CLoanAnalysisDlg : public QDialog
+// was given and follows it on refresh().
+class LoanAnalysisDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    CLoanAnalysisDlg(const CDealRecord &record, IPrompt &prompt, QWidget *parent = nullptr);
-    ~CLoanAnalysisDlg() override;
+    LoanAnalysisDialog(const DealRecord &record, IPrompt &prompt, QWidget *parent = nullptr);
+    ~LoanAnalysisDialog() override;
 
     // Computes everything anew from the record.
-    void Refresh();
+    void refresh();
     // Shows the record's lenders where the loans are named; the figures stay as they are.
-    void ShowNames();
+    void showNames();
 
     // Commands of the window's buttons.
-    void OnPrint();
-    void OnSavePdf();
-    void OnExportComparison();
-    void OnExportSchedule();
+    void onPrint();
+    void onSavePdf();
+    void onExportComparison();
+    void onExportSchedule();
 
     // What Print and Save PDF lay out on pages of the given layout: the property, its figures
     // and the date, then the comparison, the charts and the chosen loan's schedule.
-    [[nodiscard]] std::unique_ptr<QTextDocument> PrintableDocument(const QPageLayout &page) const;
+    [[nodiscard]] std::unique_ptr<QTextDocument> printableDocument(const QPageLayout &page) const;
     // The printout's and the PDF's title: the window's, with the property's description.
-    [[nodiscard]] QString DocumentTitle() const;
+    [[nodiscard]] QString documentTitle() const;
 
     // A monthly schedule longer than this is printed per year.
     static constexpr int PrintedMonthsAtMost = 360;
@@ -55,28 +55,28 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void BuildComparisonTab();
-    void BuildScheduleTab();
-    void BuildChartsTab();
-    void FillComparison();
-    void SetLoanHeaders();
-    void FitColumns();
-    [[nodiscard]] int FiguresWidth(int column) const;
-    void FillSchedule();
-    void FillBalanceChart();
-    void FillSplitChart();
-    [[nodiscard]] QString LoanName(int loan) const;
-    [[nodiscard]] int ChosenLoan() const;
-    [[nodiscard]] bool Yearly() const;
-    [[nodiscard]] QString BestOfferText() const;
-    [[nodiscard]] QString PrintableHtml() const;
-    void FillScheduleModel(QStandardItemModel &model, bool yearly) const;
-    void Print(QPrinter &printer) const;
-    void ExportCsv(const QString &title, const QByteArray &csv);
+    void buildComparisonTab();
+    void buildScheduleTab();
+    void buildChartsTab();
+    void fillComparison();
+    void setLoanHeaders();
+    void fitColumns();
+    [[nodiscard]] int figuresWidth(int column) const;
+    void fillSchedule();
+    void fillBalanceChart();
+    void fillSplitChart();
+    [[nodiscard]] QString loanName(int loan) const;
+    [[nodiscard]] int chosenLoan() const;
+    [[nodiscard]] bool yearly() const;
+    [[nodiscard]] QString bestOfferText() const;
+    [[nodiscard]] QString printableHtml() const;
+    void fillScheduleModel(QStandardItemModel &model, bool yearly) const;
+    void print(QPrinter &printer) const;
+    void exportCsv(const QString &title, const QByteArray &csv);
 
-    const CDealRecord &m_record;
+    const DealRecord &m_record;
     IPrompt &m_prompt;
-    CDealAnalysis m_deal;
+    DealAnalysis m_deal;
 
     QLabel *m_bestOffer = nullptr;
     QComboBox *m_loan = nullptr;

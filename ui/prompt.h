@@ -15,14 +15,14 @@ public:
     virtual ~IPrompt() = default;
 
     // A message box with the application's name as caption. Returns the button pressed.
-    virtual int MessageBox(const QString &text, Buttons buttons, Icon icon) = 0;
+    virtual int messageBox(const QString &text, Buttons buttons, Icon icon) = 0;
     // A failure the user can only acknowledge: OK and a warning icon.
-    void Warn(const QString &text) { MessageBox(text, Buttons::Ok, Icon::Warning); }
+    void warn(const QString &text) { messageBox(text, Buttons::Ok, Icon::Warning); }
     // Save As, titled with what is saved: asks before replacing an existing file; a name without
     // extension gets defaultExtension. Empty when cancelled.
-    [[nodiscard]] virtual QString GetSaveFileName(const QString &title, const QString &filter,
+    [[nodiscard]] virtual QString getSaveFileName(const QString &title, const QString &filter,
                                                   const QString &defaultExtension) = 0;
     // Open, titled with what is opened: accepts only an existing file. Empty when cancelled.
-    [[nodiscard]] virtual QString GetOpenFileName(const QString &title, const QString &filter,
+    [[nodiscard]] virtual QString getOpenFileName(const QString &title, const QString &filter,
                                                   const QString &defaultExtension) = 0;
 };

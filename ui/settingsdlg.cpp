@@ -22,8 +22,8 @@ const std::array<const char *, 7> FontSizes = {"xx-small", "x-small", "small",  
 
 } // namespace
 
-CSettingsDlg::CSettingsDlg(IPrompt &prompt, QWidget *parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::CSettingsDlg>()), m_prompt(prompt)
+SettingsDialog::SettingsDialog(IPrompt &prompt, QWidget *parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::SettingsDialog>()), m_prompt(prompt)
 {
     m_ui->setupUi(this);
     setProperty("helpContext", QVariant::fromValue(HelpTopic::SettingsDialog));
@@ -37,21 +37,21 @@ CSettingsDlg::CSettingsDlg(IPrompt &prompt, QWidget *parent)
     m_ui->fontName->setMaxLength(std::numeric_limits<int>::max());
 
     // Keep the proportions of the edits and lists at any font size.
-    m_ui->calcCmd->setMinimumWidth(DialogUnitsX(font(), 100));
-    m_ui->fontName->setMinimumWidth(DialogUnitsX(font(), 115));
-    for (CColorComboBox *combo : {m_cbLabels, m_cbEvenRows, m_cbOddRows, m_cbOddRowsCalc})
-        combo->setMinimumWidth(DialogUnitsX(font(), 70));
+    m_ui->calcCmd->setMinimumWidth(dialogUnitsX(font(), 100));
+    m_ui->fontName->setMinimumWidth(dialogUnitsX(font(), 115));
+    for (ColorComboBox *combo : {m_cbLabels, m_cbEvenRows, m_cbOddRows, m_cbOddRowsCalc})
+        combo->setMinimumWidth(dialogUnitsX(font(), 70));
 
-    OnMeasureItem();
+    onMeasureItem();
 
-    connect(m_ui->resetButton, &QPushButton::clicked, this, &CSettingsDlg::OnReset);
-    connect(m_ui->okButton, &QPushButton::clicked, this, &CSettingsDlg::accept);
-    connect(m_ui->cancelButton, &QPushButton::clicked, this, &CSettingsDlg::reject);
+    connect(m_ui->resetButton, &QPushButton::clicked, this, &SettingsDialog::onReset);
+    connect(m_ui->okButton, &QPushButton::clicked, this, &SettingsDialog::accept);
+    connect(m_ui->cancelButton, &QPushButton::clicked, this, &SettingsDialog::reject);
 }
 
-CSettingsDlg::~CSettingsDlg() = default;
+SettingsDialog::~SettingsDialog() = default;
 
-void CSettingsDlg::setVisible(bool visible)
+void SettingsDialog::setVisible(bool visible)
 {
     if (visible && !isVisible()) {
         exchangeData(false);
@@ -60,19 +60,19 @@ void CSettingsDlg::setVisible(bool visible)
     QDialog::setVisible(visible);
 }
 
-void CSettingsDlg::accept()
+void SettingsDialog::accept()
 {
     exchangeData(true);
     QDialog::accept();
 }
 
-void CSettingsDlg::exchangeData(bool save)
+void SettingsDialog::exchangeData(bool save)
 {
     if (save) {
-        m_settings.m_labelsColor = m_cbLabels->GetSelectedColor();
-        m_settings.m_evenRowsColor = m_cbEvenRows->GetSelectedColor();
-        m_settings.m_oddRowsColor = m_cbOddRows->GetSelectedColor();
-        m_settings.m_oddRowsCalcColor = m_cbOddRowsCalc->GetSelectedColor();
+        m_settings.m_labelsColor = m_cbLabels->getSelectedColor();
+        m_settings.m_evenRowsColor = m_cbEvenRows->getSelectedColor();
+        m_settings.m_oddRowsColor = m_cbOddRows->getSelectedColor();
+        m_settings.m_oddRowsCalcColor = m_cbOddRowsCalc->getSelectedColor();
         m_settings.m_fontName = m_ui->fontName->text();
         m_settings.m_fontSize = m_ui->fontSize->currentIndex() < 0 ? QString()
                                                             : m_ui->fontSize->currentText();
@@ -81,51 +81,51 @@ void CSettingsDlg::exchangeData(bool save)
     }
 
     if (m_cbLabels->count() == 0)
-        FillLists();
-    m_cbLabels->SelectColor(m_settings.m_labelsColor);
-    m_cbEvenRows->SelectColor(m_settings.m_evenRowsColor);
-    m_cbOddRows->SelectColor(m_settings.m_oddRowsColor);
-    m_cbOddRowsCalc->SelectColor(m_settings.m_oddRowsCalcColor);
+        fillLists();
+    m_cbLabels->selectColor(m_settings.m_labelsColor);
+    m_cbEvenRows->selectColor(m_settings.m_evenRowsColor);
+    m_cbOddRows->selectColor(m_settings.m_oddRowsColor);
+    m_cbOddRowsCalc->selectColor(m_settings.m_oddRowsCalcColor);
     m_ui->fontName->setText(m_settings.m_fontName);
     // The whole text, ignoring case; an unknown size leaves the list without selection.
     m_ui->fontSize->setCurrentIndex(m_ui->fontSize->findText(m_settings.m_fontSize, Qt::MatchFixedString));
     m_ui->calcCmd->setText(m_settings.m_calculatorCommand);
 }
 
-void CSettingsDlg::FillLists()
+void SettingsDialog::fillLists()
 {
     for (const char *size : FontSizes)
         m_ui->fontSize->addItem(QString::fromLatin1(size));
 
-    for (const CColorComboBox::SNamedColor &row : CColorComboBox::ColorTable()) {
-        for (CColorComboBox *combo : {m_cbLabels, m_cbEvenRows, m_cbOddRows, m_cbOddRowsCalc})
-            combo->AddColor(CColorComboBox::ColorName(row), row.color);
+    for (const ColorComboBox::SNamedColor &row : ColorComboBox::colorTable()) {
+        for (ColorComboBox *combo : {m_cbLabels, m_cbEvenRows, m_cbOddRows, m_cbOddRowsCalc})
+            combo->addColor(ColorComboBox::colorName(row), row.color);
     }
 }
 
-void CSettingsDlg::OnReset()
+void SettingsDialog::onReset()
 {
-    if (m_prompt.MessageBox(tr("Reset settings back to their default values?"),
+    if (m_prompt.messageBox(tr("Reset settings back to their default values?"),
                             IPrompt::Buttons::YesNo, IPrompt::Icon::Question)
         != IPrompt::Yes)
         return;
 
-    SetSettings(ProfileStore::DefaultSettings());
+    setSettings(ProfileStore::defaultSettings());
     exchangeData(false);
 }
 
-void CSettingsDlg::OnMeasureItem()
+void SettingsDialog::onMeasureItem()
 {
     // The height of a "0" in the dialog's font plus a one-pixel border above and below.
     constexpr int border = 1;
     const int height = QFontMetrics(font()).size(Qt::TextSingleLine, QStringLiteral("0")).height();
-    for (CColorComboBox *combo : {m_cbLabels, m_cbEvenRows, m_cbOddRows, m_cbOddRowsCalc})
-        combo->SetItemHeight(height + 2 * border);
+    for (ColorComboBox *combo : {m_cbLabels, m_cbEvenRows, m_cbOddRows, m_cbOddRowsCalc})
+        combo->setItemHeight(height + 2 * border);
 }
 
-void CSettingsDlg::changeEvent(QEvent *event)
+void SettingsDialog::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::FontChange && m_cbLabels)
-        OnMeasureItem();
+        onMeasureItem();
     QDialog::changeEvent(event);
 }

@@ -6,33 +6,33 @@
 #include <QString>
 #include <memory>
 
-class CColorComboBox;
+class ColorComboBox;
 class IPrompt;
 
 namespace Ui {
-class CSettingsDlg;
+class SettingsDialog;
 }
 
 // The "Settings" dialog: the calculator command and the report's font and background colours.
 // It edits a settings value of its own: the caller sets it before exec() and takes it back after
 // Accepted. Showing the dialog loads it into the controls; OK reads them back.
-class CSettingsDlg : public QDialog
+class SettingsDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit CSettingsDlg(IPrompt &prompt, QWidget *parent = nullptr);
-    ~CSettingsDlg() override;
+    explicit SettingsDialog(IPrompt &prompt, QWidget *parent = nullptr);
+    ~SettingsDialog() override;
 
     // Moves the seven settings between the value and the controls: save true reads the
     // controls into the value, false shows the value (filling the lists the first time).
     void exchangeData(bool save);
     // Adds the font-size keywords and the named colours to the lists.
-    void FillLists();
+    void fillLists();
 
     // The settings the dialog edits: set before it is shown, taken back after OK.
-    void SetSettings(const CAppSettings &settings) { m_settings = settings; }
-    [[nodiscard]] const CAppSettings &settings() const { return m_settings; }
+    void setSettings(const AppSettings &settings) { m_settings = settings; }
+    [[nodiscard]] const AppSettings &settings() const { return m_settings; }
 
     void setVisible(bool visible) override;
     void accept() override;
@@ -41,14 +41,14 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void OnReset();
-    void OnMeasureItem();
+    void onReset();
+    void onMeasureItem();
 
-    CAppSettings m_settings;
-    std::unique_ptr<Ui::CSettingsDlg> m_ui;
+    AppSettings m_settings;
+    std::unique_ptr<Ui::SettingsDialog> m_ui;
     IPrompt &m_prompt;
-    CColorComboBox *m_cbLabels = nullptr;
-    CColorComboBox *m_cbEvenRows = nullptr;
-    CColorComboBox *m_cbOddRows = nullptr;
-    CColorComboBox *m_cbOddRowsCalc = nullptr;
+    ColorComboBox *m_cbLabels = nullptr;
+    ColorComboBox *m_cbEvenRows = nullptr;
+    ColorComboBox *m_cbOddRows = nullptr;
+    ColorComboBox *m_cbOddRowsCalc = nullptr;
 };

@@ -7,14 +7,14 @@
 
 namespace {
 
-QWidget *Owner()
+QWidget *owner()
 {
     if (QWidget *modal = QApplication::activeModalWidget())
         return modal;
     return QApplication::activeWindow();
 }
 
-QMessageBox::Icon ToMessageBoxIcon(IPrompt::Icon icon)
+QMessageBox::Icon toMessageBoxIcon(IPrompt::Icon icon)
 {
     switch (icon) {
     case IPrompt::Icon::Information:
@@ -31,10 +31,10 @@ QMessageBox::Icon ToMessageBoxIcon(IPrompt::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-QString RunFileDialog(QFileDialog::AcceptMode mode, const QString &title, const QString &filter,
+QString runFileDialog(QFileDialog::AcceptMode mode, const QString &title, const QString &filter,
                       const QString &defaultExtension)
 {
-    QFileDialog dialog(Owner(), title);
+    QFileDialog dialog(owner(), title);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                                                        : QFileDialog::ExistingFile);
@@ -48,10 +48,10 @@ QString RunFileDialog(QFileDialog::AcceptMode mode, const QString &title, const 
 
 } // namespace
 
-int CWidgetPrompt::MessageBox(const QString &text, Buttons buttons, Icon icon)
+int WidgetPrompt::messageBox(const QString &text, Buttons buttons, Icon icon)
 {
-    QMessageBox box(ToMessageBoxIcon(icon), QCoreApplication::applicationName(), text,
-                    QMessageBox::NoButton, Owner());
+    QMessageBox box(toMessageBoxIcon(icon), QCoreApplication::applicationName(), text,
+                    QMessageBox::NoButton, owner());
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -62,7 +62,7 @@ int CWidgetPrompt::MessageBox(const QString &text, Buttons buttons, Icon icon)
     case Buttons::RetryExportDiscard: {
         QPushButton *retry = box.addButton(QMessageBox::Retry);
         QPushButton *exportButton = box.addButton(
-            QCoreApplication::translate("CWidgetPrompt", "&Export..."), QMessageBox::ActionRole);
+            QCoreApplication::translate("WidgetPrompt", "&Export..."), QMessageBox::ActionRole);
         QPushButton *discard = box.addButton(QMessageBox::Discard);
         box.setDefaultButton(retry);
         box.setEscapeButton(discard);
@@ -86,14 +86,14 @@ int CWidgetPrompt::MessageBox(const QString &text, Buttons buttons, Icon icon)
     }
 }
 
-QString CWidgetPrompt::GetSaveFileName(const QString &title, const QString &filter,
+QString WidgetPrompt::getSaveFileName(const QString &title, const QString &filter,
                                        const QString &defaultExtension)
 {
-    return RunFileDialog(QFileDialog::AcceptSave, title, filter, defaultExtension);
+    return runFileDialog(QFileDialog::AcceptSave, title, filter, defaultExtension);
 }
 
-QString CWidgetPrompt::GetOpenFileName(const QString &title, const QString &filter,
+QString WidgetPrompt::getOpenFileName(const QString &title, const QString &filter,
                                        const QString &defaultExtension)
 {
-    return RunFileDialog(QFileDialog::AcceptOpen, title, filter, defaultExtension);
+    return runFileDialog(QFileDialog::AcceptOpen, title, filter, defaultExtension);
 }

@@ -32,8 +32,8 @@
 #include <new>
 #include <optional>
 
-CZANTDlg::CZANTDlg(IAppHost &app, QWidget *parent)
-    : QDialog(parent), m_app(app), m_ui(std::make_unique<Ui::CZANTDlg>())
+MainDialog::MainDialog(IAppHost &app, QWidget *parent)
+    : QDialog(parent), m_app(app), m_ui(std::make_unique<Ui::MainDialog>())
 {
     m_ui->setupUi(this);
     m_editDescription = m_ui->editDescription;
@@ -55,23 +55,23 @@ CZANTDlg::CZANTDlg(IAppHost &app, QWidget *parent)
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     // Every edit as wide as the template's 115 dialog units, so both columns line up.
-    const int editWidth = DialogUnitsX(font(), 115);
+    const int editWidth = dialogUnitsX(font(), 115);
     for (QLineEdit *edit : findChildren<QLineEdit *>()) {
         edit->setMinimumWidth(editWidth);
         // A line edit keeps 32767 characters by default; a figure pasted in is read whole.
         edit->setMaxLength(std::numeric_limits<int>::max());
     }
-    CreateMenu();
-    DescribeValueEdits();
+    createMenu();
+    describeValueEdits();
     bindFields();
-    connect(m_btnPrevious, &QPushButton::clicked, this, &CZANTDlg::OnPrevious);
-    connect(m_btnNext, &QPushButton::clicked, this, &CZANTDlg::OnNext);
+    connect(m_btnPrevious, &QPushButton::clicked, this, &MainDialog::onPrevious);
+    connect(m_btnNext, &QPushButton::clicked, this, &MainDialog::onNext);
 }
 
-CZANTDlg::~CZANTDlg() = default;
+MainDialog::~MainDialog() = default;
 
 // Each field of the deal has its edit, named "edit" and the field's name in any case ("editPmi").
-void CZANTDlg::bindFields()
+void MainDialog::bindFields()
 {
     const QList<QLineEdit *> edits = findChildren<QLineEdit *>();
     for (const DealField &field : dealFields()) {
@@ -79,7 +79,7 @@ void CZANTDlg::bindFields()
         const auto edit = std::find_if(edits.cbegin(), edits.cend(), [&name](QLineEdit *each) {
             return each->objectName().compare(name, Qt::CaseInsensitive) == 0;
         });
-        Q_ASSERT_X(edit != edits.cend(), "CZANTDlg", "a field of the deal without its edit");
+        Q_ASSERT_X(edit != edits.cend(), "MainDialog", "a field of the deal without its edit");
         if (edit != edits.cend())
             m_fieldEdits.push_back({*edit, &field});
     }
@@ -94,7 +94,7 @@ void CZANTDlg::bindFields()
 // The texts reach the record as they are typed: nothing parses them, so the record holds what
 // the window shows even when the program ends with Escape or Enter from the edit. Longer texts
 // are refused where they are read, so nothing typed here is ever cut later.
-void CZANTDlg::bindText(const FieldEdit &bound)
+void MainDialog::bindText(const FieldEdit &bound)
 {
     bound.edit->setMaxLength(MaxTextLength);
     const DealField *field = bound.field;
@@ -103,11 +103,11 @@ void CZANTDlg::bindText(const FieldEdit &bound)
         if (held == text)
             return;
         held = text;
-        emit TextsChanged();
+        emit textsChanged();
     });
 }
 
-void CZANTDlg::bindFigure(QLineEdit *edit)
+void MainDialog::bindFigure(QLineEdit *edit)
 {
     edit->installEventFilter(this);
     // A figure of a right-to-left locale ("؜200,000.00 ج.م.‏") would turn a plain right
@@ -115,7 +115,7 @@ void CZANTDlg::bindFigure(QLineEdit *edit)
     edit->setAlignment(edit->alignment() | Qt::AlignAbsolute);
 }
 
-void CZANTDlg::showFields(bool perLoan)
+void MainDialog::showFields(bool perLoan)
 {
     for (const FieldEdit &bound : m_fieldEdits) {
         if (bound.field->perLoan != perLoan)
@@ -123,11 +123,11 @@ void CZANTDlg::showFields(bool perLoan)
         if (bound.field->isText())
             bound.edit->setText(bound.field->text(*this, m_shownLoan));
         else
-            bound.edit->setText(bound.field->figure(*this, m_shownLoan).Format());
+            bound.edit->setText(bound.field->figure(*this, m_shownLoan).format());
     }
 }
 
-void CZANTDlg::storeFields(bool perLoan)
+void MainDialog::storeFields(bool perLoan)
 {
     for (const FieldEdit &bound : m_fieldEdits) {
         if (bound.field->perLoan != perLoan)
@@ -135,12 +135,12 @@ void CZANTDlg::storeFields(bool perLoan)
         if (bound.field->isText())
             bound.field->text(*this, m_shownLoan) = bound.edit->text();
         else
-            bound.edit->setText(bound.field->figure(*this, m_shownLoan).TakeTyped(bound.edit->text()));
+            bound.edit->setText(bound.field->figure(*this, m_shownLoan).takeTyped(bound.edit->text()));
     }
 }
 
-QAction *CZANTDlg::AddCommand(QMenu *menu, const QString &text, const QKeySequence &key,
-                              void (CZANTDlg::*handler)())
+QAction *MainDialog::addCommand(QMenu *menu, const QString &text, const QKeySequence &key,
+                              void (MainDialog::*handler)())
 {
     QAction *action = menu->addAction(text);
     action->setShortcut(key);
@@ -150,26 +150,26 @@ QAction *CZANTDlg::AddCommand(QMenu *menu, const QString &text, const QKeySequen
     return action;
 }
 
-void CZANTDlg::CreateMenu()
+void MainDialog::createMenu()
 {
     m_menuBar = new QMenuBar(this);
     m_menuBar->setObjectName(QStringLiteral("menuBar"));
     layout()->setMenuBar(m_menuBar);
 
     QMenu *file = m_menuBar->addMenu(tr("&File"));
-    AddCommand(file, tr("&Create Report"), QKeySequence(Qt::Key_F5), &CZANTDlg::OnCreateReport)
+    addCommand(file, tr("&Create Report"), QKeySequence(Qt::Key_F5), &MainDialog::onCreateReport)
         ->setObjectName(QStringLiteral("actionCreateReport"));
     file->addSeparator();
-    AddCommand(file, tr("&Import Data..."), QKeySequence::Open, &CZANTDlg::OnFileImport)
+    addCommand(file, tr("&Import Data..."), QKeySequence::Open, &MainDialog::onFileImport)
         ->setObjectName(QStringLiteral("actionImport"));
-    AddCommand(file, tr("&Export Data..."), QKeySequence::Save, &CZANTDlg::OnFileExport)
+    addCommand(file, tr("&Export Data..."), QKeySequence::Save, &MainDialog::onFileExport)
         ->setObjectName(QStringLiteral("actionExport"));
     m_recentMenu = file->addMenu(tr("&Recent Files"));
     m_recentMenu->setObjectName(QStringLiteral("menuRecentFiles"));
     // Files gone since they were used are left out whenever the menu opens.
-    connect(m_recentMenu, &QMenu::aboutToShow, this, &CZANTDlg::FillRecentMenu);
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &MainDialog::fillRecentMenu);
     file->addSeparator();
-    AddCommand(file, tr("E&xit"), {}, &CZANTDlg::OnFileExit)
+    addCommand(file, tr("E&xit"), {}, &MainDialog::onFileExit)
         ->setObjectName(QStringLiteral("actionExit"));
 
     QMenu *tools = m_menuBar->addMenu(tr("&Tools"));
@@ -177,13 +177,13 @@ void CZANTDlg::CreateMenu()
     calculator->setObjectName(QStringLiteral("actionCalculator"));
     calculator->setShortcut(QKeySequence(Qt::Key_F11));
     calculator->setShortcutContext(Qt::WindowShortcut);
-    connect(calculator, &QAction::triggered, this, [this] { m_app.OnToolsCalculator(); });
+    connect(calculator, &QAction::triggered, this, [this] { m_app.onToolsCalculator(); });
     tools->addSeparator();
-    AddCommand(tools, tr("&Settings..."), QKeySequence(Qt::Key_F12), &CZANTDlg::OnToolsSettings)
+    addCommand(tools, tr("&Settings..."), QKeySequence(Qt::Key_F12), &MainDialog::onToolsSettings)
         ->setObjectName(QStringLiteral("actionSettings"));
     tools->addSeparator();
-    AddCommand(tools, tr("Loan &Analysis..."), QKeySequence(Qt::CTRL | Qt::Key_L),
-               &CZANTDlg::OnToolsLoanAnalysis)
+    addCommand(tools, tr("Loan &Analysis..."), QKeySequence(Qt::CTRL | Qt::Key_L),
+               &MainDialog::onToolsLoanAnalysis)
         ->setObjectName(QStringLiteral("actionLoanAnalysis"));
 
     QMenu *help = m_menuBar->addMenu(tr("&Help"));
@@ -193,22 +193,22 @@ void CZANTDlg::CreateMenu()
     // dialog that has the focus; here the key acts only while the menu is open.
     helpTopics->setShortcut(QKeySequence::HelpContents);
     helpTopics->setShortcutContext(Qt::WidgetShortcut);
-    connect(helpTopics, &QAction::triggered, this, [this] { m_app.OnHelp(HelpTopic::MainDialog); });
+    connect(helpTopics, &QAction::triggered, this, [this] { m_app.onHelp(HelpTopic::MainDialog); });
     QAction *whatsThis = QWhatsThis::createAction(this);
     whatsThis->setObjectName(QStringLiteral("actionWhatsThis"));
     help->addAction(whatsThis);
     help->addSeparator();
-    AddCommand(help, tr("&About Zantoria"), {}, &CZANTDlg::OnHelpAbout)
+    addCommand(help, tr("&About Zantoria"), {}, &MainDialog::onHelpAbout)
         ->setObjectName(QStringLiteral("actionAbout"));
 }
 
-int CZANTDlg::run()
+int MainDialog::run()
 {
     prepare();
     return exec();
 }
 
-void CZANTDlg::DescribeValueEdits()
+void MainDialog::describeValueEdits()
 {
     struct Description
     {
@@ -249,22 +249,22 @@ void CZANTDlg::DescribeValueEdits()
     }
 }
 
-void CZANTDlg::prepare()
+void MainDialog::prepare()
 {
     m_ending = false;
-    m_recentFiles.Load(*m_app.Services().profile);
-    UpdateControls();
+    m_recentFiles.load(*m_app.services().profile);
+    updateControls();
     m_editDescription->setFocus(Qt::OtherFocusReason);
 }
 
-void CZANTDlg::UpdateControls()
+void MainDialog::updateControls()
 {
     showFields(false);
-    ShowLoan();
-    emit RecordChanged();
+    showLoan();
+    emit recordChanged();
 }
 
-void CZANTDlg::ShowLoan()
+void MainDialog::showLoan()
 {
     const int n = m_shownLoan;
     showFields(true);
@@ -273,37 +273,37 @@ void CZANTDlg::ShowLoan()
     m_btnNext->setEnabled(n < MAX_LOANS - 1);
 }
 
-void CZANTDlg::UpdateRecord()
+void MainDialog::updateRecord()
 {
     storeFields(false);
-    StoreLoan();
-    emit RecordChanged();
+    storeLoan();
+    emit recordChanged();
 }
 
-void CZANTDlg::StoreLoan()
+void MainDialog::storeLoan()
 {
     storeFields(true);
 }
 
-void CZANTDlg::OnPrevious()
+void MainDialog::onPrevious()
 {
     if (m_shownLoan > 0) {
-        StoreLoan();
+        storeLoan();
         --m_shownLoan;
-        ShowLoan();
+        showLoan();
     }
 }
 
-void CZANTDlg::OnNext()
+void MainDialog::onNext()
 {
     if (m_shownLoan < MAX_LOANS - 1) {
-        StoreLoan();
+        storeLoan();
         ++m_shownLoan;
-        ShowLoan();
+        showLoan();
     }
 }
 
-CValue &CZANTDlg::FieldOf(QLineEdit *edit)
+Value &MainDialog::fieldOf(QLineEdit *edit)
 {
     const auto bound = std::find_if(m_fieldEdits.cbegin(), m_fieldEdits.cend(),
                                     [edit](const FieldEdit &each) { return each.edit == edit; });
@@ -311,37 +311,37 @@ CValue &CZANTDlg::FieldOf(QLineEdit *edit)
     return bound->field->figure(*this, m_shownLoan);
 }
 
-void CZANTDlg::OnKillFocusValue(QLineEdit *edit)
+void MainDialog::onKillFocusValue(QLineEdit *edit)
 {
-    edit->setText(FieldOf(edit).TakeTyped(edit->text()));
-    emit RecordChanged();
+    edit->setText(fieldOf(edit).takeTyped(edit->text()));
+    emit recordChanged();
 }
 
-bool CZANTDlg::eventFilter(QObject *watched, QEvent *event)
+bool MainDialog::eventFilter(QObject *watched, QEvent *event)
 {
     // Only the nine value edits are watched. Once the dialog is ending, leaving an edit changes
     // nothing: Enter and Escape end with the record as it stood.
     if (event->type() == QEvent::FocusOut && !m_ending)
-        OnKillFocusValue(static_cast<QLineEdit *>(watched));
+        onKillFocusValue(static_cast<QLineEdit *>(watched));
     return QDialog::eventFilter(watched, event);
 }
 
-void CZANTDlg::OnCreateReport()
+void MainDialog::onCreateReport()
 {
-    CWaitCursor wait;
-    UpdateRecord();
+    WaitCursor wait;
+    updateRecord();
     QString path;
-    if (!m_app.GetDataFolder(path))
+    if (!m_app.getDataFolder(path))
         return;
     path = QDir(path).filePath(QStringLiteral("ZANT.htm"));
-    CReport report(*this, m_app.Settings());
+    Report report(*this, m_app.settings());
     QString error;
-    if (!report.Create(path, &error)) {
-        m_app.Services().prompt->Warn(error);
+    if (!report.create(path, &error)) {
+        m_app.services().prompt->warn(error);
         return;
     }
-    if (!m_app.Services().shell->OpenDocument(path)) {
-        m_app.Services().prompt->MessageBox(
+    if (!m_app.services().shell->openDocument(path)) {
+        m_app.services().prompt->messageBox(
             tr("The report was saved as %1, but no web browser could be started to show it. "
                "Open that file in your browser.")
                 .arg(QDir::toNativeSeparators(path)),
@@ -350,53 +350,53 @@ void CZANTDlg::OnCreateReport()
 }
 
 namespace {
-void ReportOutOfMemory(IPrompt &prompt)
+void reportOutOfMemory(IPrompt &prompt)
 {
-    prompt.MessageBox(QCoreApplication::translate("CZANTDlg", "Out of memory."),
+    prompt.messageBox(QCoreApplication::translate("MainDialog", "Out of memory."),
                       IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
 }
 } // namespace
 
-void CZANTDlg::OnFileImport()
+void MainDialog::onFileImport()
 {
-    const QString path = m_app.Services().prompt->GetOpenFileName(
+    const QString path = m_app.services().prompt->getOpenFileName(
         tr("Import Deal"), tr("ZANT Files (*.zant)"), ExchangeFile::DefaultExtension);
-    if (!path.isEmpty() && ImportFile(path))
-        RememberFile(path);
+    if (!path.isEmpty() && importFile(path))
+        rememberFile(path);
 }
 
-void CZANTDlg::OpenFile(const QString &path)
+void MainDialog::openFile(const QString &path)
 {
     const QFileInfo info(path);
     const QString shown = QDir::toNativeSeparators(path);
     if (info.isDir()) {
-        m_app.Services().prompt->MessageBox(tr("%1 is a folder, not a deal file.").arg(shown),
+        m_app.services().prompt->messageBox(tr("%1 is a folder, not a deal file.").arg(shown),
                                             IPrompt::Buttons::Ok, IPrompt::Icon::Error);
-        m_recentFiles.Remove(path);
+        m_recentFiles.remove(path);
     } else if (info.exists() && !info.isFile()) {
         // Reading a pipe would wait for a writer with the window frozen.
-        m_app.Services().prompt->MessageBox(
+        m_app.services().prompt->messageBox(
             tr("%1 is a pipe, socket or device, not a deal file.").arg(shown),
             IPrompt::Buttons::Ok, IPrompt::Icon::Error);
-        m_recentFiles.Remove(path);
-    } else if (ImportFile(path)) {
-        RememberFile(path);
+        m_recentFiles.remove(path);
+    } else if (importFile(path)) {
+        rememberFile(path);
     } else {
-        m_recentFiles.Remove(path);
+        m_recentFiles.remove(path);
     }
-    m_recentFiles.Save(*m_app.Services().profile);
+    m_recentFiles.save(*m_app.services().profile);
 }
 
-void CZANTDlg::OpenCommandLineFiles(const QStringList &paths)
+void MainDialog::openCommandLineFiles(const QStringList &paths)
 {
     if (paths.isEmpty())
         return;
-    OpenFile(paths.constFirst());
+    openFile(paths.constFirst());
     if (paths.size() > 1) {
         QStringList ignored = paths.mid(1);
         for (QString &path : ignored)
             path = QDir::toNativeSeparators(path);
-        m_app.Services().prompt->MessageBox(
+        m_app.services().prompt->messageBox(
             tr("Zantoria opens one deal file at a time. These were not opened:\n%1")
                 .arg(ignored.join(QLatin1Char('\n'))),
             IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
@@ -404,18 +404,18 @@ void CZANTDlg::OpenCommandLineFiles(const QStringList &paths)
 }
 
 // True when the file could be read, even if a faulty line ended the import early.
-bool CZANTDlg::ImportFile(const QString &path)
+bool MainDialog::importFile(const QString &path)
 {
-    IPrompt &prompt = *m_app.Services().prompt;
-    std::optional<CImportError> error;
+    IPrompt &prompt = *m_app.services().prompt;
+    std::optional<ImportError> error;
     std::vector<ReadNotice> notices;
-    std::optional<CFileException> fileError;
+    std::optional<FileException> fileError;
     bool outOfMemory = false;
     {
-        CWaitCursor wait;
+        WaitCursor wait;
         try {
-            error = ExchangeFile::Import(*this, path, &notices);
-        } catch (const CFileException &exception) {
+            error = ExchangeFile::read(*this, path, &notices);
+        } catch (const FileException &exception) {
             fileError = exception;
         } catch (const std::bad_alloc &) {
             outOfMemory = true;
@@ -424,37 +424,37 @@ bool CZANTDlg::ImportFile(const QString &path)
     if (!notices.empty()) {
         QStringList messages;
         for (const ReadNotice &notice : notices)
-            messages.append(notice.Message());
-        prompt.MessageBox(tr("Some entries of '%1' were not read:\n\n%2")
+            messages.append(notice.message());
+        prompt.messageBox(tr("Some entries of '%1' were not read:\n\n%2")
                               .arg(path, messages.join(QLatin1Char('\n'))),
                           IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
     }
     if (error)
-        prompt.MessageBox(error->Message(path), IPrompt::Buttons::Ok, IPrompt::Icon::Error);
+        prompt.messageBox(error->message(path), IPrompt::Buttons::Ok, IPrompt::Icon::Error);
     if (fileError)
-        prompt.Warn(fileError->Message());
+        prompt.warn(fileError->message());
     if (outOfMemory)
-        ReportOutOfMemory(prompt);
+        reportOutOfMemory(prompt);
     // What was read before a faulty line stays, and the edits show it.
-    UpdateControls();
+    updateControls();
     return !fileError && !outOfMemory;
 }
 
-void CZANTDlg::OnFileExport()
+void MainDialog::onFileExport()
 {
-    UpdateRecord();
-    IPrompt &prompt = *m_app.Services().prompt;
-    const QString path = prompt.GetSaveFileName(tr("Export Deal"), tr("ZANT Files (*.zant)"),
+    updateRecord();
+    IPrompt &prompt = *m_app.services().prompt;
+    const QString path = prompt.getSaveFileName(tr("Export Deal"), tr("ZANT Files (*.zant)"),
                                                 ExchangeFile::DefaultExtension);
     if (path.isEmpty())
         return;
-    std::optional<CFileException> fileError;
+    std::optional<FileException> fileError;
     bool outOfMemory = false;
     {
-        CWaitCursor wait;
+        WaitCursor wait;
         try {
-            ExchangeFile::Export(*this, path);
-        } catch (const CFileException &exception) {
+            ExchangeFile::write(*this, path);
+        } catch (const FileException &exception) {
             fileError = exception;
         } catch (const std::bad_alloc &) {
             // The earlier file stays: the export replaces it only once all is written.
@@ -462,82 +462,82 @@ void CZANTDlg::OnFileExport()
         }
     }
     if (fileError)
-        prompt.Warn(fileError->Message());
+        prompt.warn(fileError->message());
     if (outOfMemory)
-        ReportOutOfMemory(prompt);
+        reportOutOfMemory(prompt);
     if (!fileError && !outOfMemory)
-        RememberFile(path);
+        rememberFile(path);
 }
 
-void CZANTDlg::RememberFile(const QString &path)
+void MainDialog::rememberFile(const QString &path)
 {
-    m_recentFiles.Add(path);
-    m_recentFiles.Save(*m_app.Services().profile);
+    m_recentFiles.add(path);
+    m_recentFiles.save(*m_app.services().profile);
 }
 
-void CZANTDlg::FillRecentMenu()
+void MainDialog::fillRecentMenu()
 {
     m_recentMenu->clear();
-    const QStringList files = m_recentFiles.Files();
+    const QStringList files = m_recentFiles.files();
     for (int i = 0; i < files.size(); ++i) {
         QString name = QDir::toNativeSeparators(files.at(i));
         name.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction *action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
         connect(action, &QAction::triggered, this, [this, path = files.at(i)] {
-            OpenFile(path);
+            openFile(path);
         });
     }
     if (!files.isEmpty())
         m_recentMenu->addSeparator();
     QAction *clear = m_recentMenu->addAction(tr("&Clear List"), this, [this] {
-        m_recentFiles.Clear();
-        m_recentFiles.Save(*m_app.Services().profile);
+        m_recentFiles.clear();
+        m_recentFiles.save(*m_app.services().profile);
     });
     clear->setEnabled(!files.isEmpty());
 }
 
-void CZANTDlg::OnFileExit()
+void MainDialog::onFileExit()
 {
-    UpdateRecord();
+    updateRecord();
     accept();
 }
 
-void CZANTDlg::OnToolsLoanAnalysis()
+void MainDialog::onToolsLoanAnalysis()
 {
     // One window, kept up to date with the record; asked for again, it comes to the front.
     if (!m_analysis) {
-        m_analysis = new CLoanAnalysisDlg(*this, *m_app.Services().prompt, this);
+        m_analysis = new LoanAnalysisDialog(*this, *m_app.services().prompt, this);
         m_analysis->setAttribute(Qt::WA_DeleteOnClose);
-        connect(this, &CZANTDlg::RecordChanged, m_analysis, &CLoanAnalysisDlg::Refresh);
-        connect(this, &CZANTDlg::TextsChanged, m_analysis, &CLoanAnalysisDlg::ShowNames);
+        connect(this, &MainDialog::recordChanged, m_analysis, &LoanAnalysisDialog::refresh);
+        connect(this, &MainDialog::textsChanged, m_analysis, &LoanAnalysisDialog::showNames);
     }
     m_analysis->show();
     m_analysis->raise();
     m_analysis->activateWindow();
 }
 
-void CZANTDlg::OnToolsSettings()
+void MainDialog::onToolsSettings()
 {
-    CSettingsDlg dlg(*m_app.Services().prompt, this);
-    dlg.SetSettings(m_app.Settings());
+    SettingsDialog dlg(*m_app.services().prompt, this);
+    dlg.setSettings(m_app.settings());
     // Cancelled settings change nothing; confirmed ones apply from the next report.
     if (dlg.exec() == QDialog::Accepted)
-        m_app.Settings() = dlg.settings();
+        m_app.settings() = dlg.settings();
 }
 
-void CZANTDlg::OnHelpAbout()
+void MainDialog::onHelpAbout()
 {
-    CAboutDlg about(*m_app.Services().shell, this);
+    AboutDialog about(*m_app.services().shell, this);
     about.exec();
 }
 
-void CZANTDlg::closeEvent(QCloseEvent *event)
+void MainDialog::closeEvent(QCloseEvent *event)
 {
-    UpdateRecord();
+    updateRecord();
     QDialog::closeEvent(event);
 }
 
-void CZANTDlg::keyPressEvent(QKeyEvent *event)
+void MainDialog::keyPressEvent(QKeyEvent *event)
 {
     // Enter ends the dialog unless a push button has the focus, which it then presses.
     if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
@@ -552,15 +552,15 @@ void CZANTDlg::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-void CZANTDlg::contextMenuEvent(QContextMenuEvent *event)
+void MainDialog::contextMenuEvent(QContextMenuEvent *event)
 {
     // Linux window managers own the window menu; its About entry lives here instead.
     QMenu menu(this);
-    menu.addAction(tr("&About ZANT..."), this, &CZANTDlg::OnHelpAbout);
+    menu.addAction(tr("&About ZANT..."), this, &MainDialog::onHelpAbout);
     menu.exec(event->globalPos());
 }
 
-void CZANTDlg::done(int result)
+void MainDialog::done(int result)
 {
     m_ending = true;
     QDialog::done(result);

@@ -1,11 +1,11 @@
 #pragma once
 
-// The main window. CZANTDlg owns the deal record (it is a CDealRecord) and moves it between the
+// The main window. MainDialog owns the deal record (it is a DealRecord) and moves it between the
 // record and the edits only through UpdateControls (out) and UpdateRecord (in), with ShowLoan and
 // StoreLoan for the loan on screen; a value edit is reformatted whenever it loses the focus, and
 // the description and lender edits reach the record as they change.
-// Commands dispatch to the other pieces: CReport writes the report, CExchangeFile reads and writes
-// deal files, CSettingsDlg edits the application's settings, and the application object (an
+// Commands dispatch to the other pieces: Report writes the report, CExchangeFile reads and writes
+// deal files, SettingsDialog edits the application's settings, and the application object (an
 // IAppHost) supplies the data folder, the calculator, the help and the platform services.
 
 #include "core/dealrecord.h"
@@ -17,7 +17,7 @@
 #include <memory>
 #include <vector>
 
-class CLoanAnalysisDlg;
+class LoanAnalysisDialog;
 struct DealField;
 class IAppHost;
 class QAction;
@@ -28,46 +28,46 @@ class QMenuBar;
 class QPushButton;
 
 namespace Ui {
-class CZANTDlg;
+class MainDialog;
 }
 
-class CZANTDlg : public QDialog, public CDealRecord
+class MainDialog : public QDialog, public DealRecord
 {
     Q_OBJECT
 
 public:
-    explicit CZANTDlg(IAppHost &app, QWidget *parent = nullptr);
-    ~CZANTDlg() override;
+    explicit MainDialog(IAppHost &app, QWidget *parent = nullptr);
+    ~MainDialog() override;
 
     // Shows the record and runs the dialog until it ends.
     int run();
 
-    void UpdateControls();
-    void UpdateRecord();
+    void updateControls();
+    void updateRecord();
 
     // Commands, also reachable from the menu and keys.
-    void OnCreateReport();
-    void OnFileImport();
-    void OnFileExport();
-    void OnFileExit();
-    void OnToolsSettings();
-    void OnToolsLoanAnalysis();
-    void OnHelpAbout();
-    void OnPrevious();
-    void OnNext();
+    void onCreateReport();
+    void onFileImport();
+    void onFileExport();
+    void onFileExit();
+    void onToolsSettings();
+    void onToolsLoanAnalysis();
+    void onHelpAbout();
+    void onPrevious();
+    void onNext();
 
     // Imports a deal file as Import Data does, for a file named on the command line or picked
     // from the recently used files.
-    void OpenFile(const QString &path);
+    void openFile(const QString &path);
     // The files named on the command line: the first is opened, any others are named in a message.
-    void OpenCommandLineFiles(const QStringList &paths);
+    void openCommandLineFiles(const QStringList &paths);
 
 signals:
     // The record's figures may have changed: a value edit was left, or the record was copied
     // from or to the edits.
-    void RecordChanged();
+    void recordChanged();
     // The description or a lender was typed: the figures are as they were.
-    void TextsChanged();
+    void textsChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -78,10 +78,10 @@ protected:
 
 private:
     void prepare();
-    void ShowLoan();
-    void StoreLoan();
-    void OnKillFocusValue(QLineEdit *edit);
-    [[nodiscard]] CValue &FieldOf(QLineEdit *edit);
+    void showLoan();
+    void storeLoan();
+    void onKillFocusValue(QLineEdit *edit);
+    [[nodiscard]] Value &fieldOf(QLineEdit *edit);
 
     // An edit and the field of the deal it shows; a loan's field is that of the loan on screen.
     struct FieldEdit
@@ -94,20 +94,20 @@ private:
     void bindFigure(QLineEdit *edit);
     void showFields(bool perLoan);
     void storeFields(bool perLoan);
-    bool ImportFile(const QString &path);
-    void RememberFile(const QString &path);
-    void FillRecentMenu();
-    void DescribeValueEdits();
-    void CreateMenu();
-    QAction *AddCommand(QMenu *menu, const QString &text, const QKeySequence &key,
-                        void (CZANTDlg::*handler)());
+    bool importFile(const QString &path);
+    void rememberFile(const QString &path);
+    void fillRecentMenu();
+    void describeValueEdits();
+    void createMenu();
+    QAction *addCommand(QMenu *menu, const QString &text, const QKeySequence &key,
+                        void (MainDialog::*handler)());
 
     IAppHost &m_app;
-    QPointer<CLoanAnalysisDlg> m_analysis;
-    std::unique_ptr<Ui::CZANTDlg> m_ui;
+    QPointer<LoanAnalysisDialog> m_analysis;
+    std::unique_ptr<Ui::MainDialog> m_ui;
     QMenuBar *m_menuBar = nullptr;
     QMenu *m_recentMenu = nullptr;
-    CRecentFiles m_recentFiles;
+    RecentFiles m_recentFiles;
     QLineEdit *m_editDescription = nullptr;
     QLineEdit *m_editPurchasePrice = nullptr;
     QLineEdit *m_editRentalIncome = nullptr;

@@ -15,12 +15,12 @@
 namespace {
 
 // The payment of a spreadsheet's PMT and the balance after k payments, written out plainly.
-double Pmt(double amount, double yearlyPercent, double months)
+double spreadsheetPmt(double amount, double yearlyPercent, double months)
 {
     const double r = yearlyPercent / 1200.0;
     return r == 0 ? amount / months : amount * r / (1.0 - std::pow(1.0 + r, -months));
 }
-double BalanceAfter(double amount, double yearlyPercent, double payment, int k)
+double balanceAfter(double amount, double yearlyPercent, double payment, int k)
 {
     const double r = yearlyPercent / 1200.0;
     if (r == 0)
@@ -29,15 +29,15 @@ double BalanceAfter(double amount, double yearlyPercent, double payment, int k)
     return amount * growth - payment * (growth - 1.0) / r;
 }
 
-qint64 Cents(double x)
+qint64 cents(double x)
 {
     return qRound64(x * 100.0);
 }
 
 // The building of the examples: 200,000, rent 2,000, escrow 250, fees 100, margin 10 %.
-CDealRecord FiveLoans()
+DealRecord fiveLoans()
 {
-    CDealRecord r;
+    DealRecord r;
     r.m_purchasePrice.m_value = 200000;
     r.m_rentalIncome.m_value = 2000;
     r.m_escrow.m_value = 250;
@@ -57,7 +57,7 @@ CDealRecord FiveLoans()
 
 // RFC 4180 read back: fields split at the separator outside quotes, "" inside quotes is one
 // quote; a byte-order mark before the first line is no part of it.
-QList<QStringList> ParseCsv(const QByteArray &bytes, QChar separator = QLatin1Char(','))
+QList<QStringList> parseCsv(const QByteArray &bytes, QChar separator = QLatin1Char(','))
 {
     const QString text = QString::fromUtf8(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
     QList<QStringList> lines(1);
@@ -95,7 +95,7 @@ class TestAnalysis : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
+    void initTestCase() { LocaleServices::pinLocale(QStringLiteral("en_US")); }
 
     // A loan's life against the spreadsheet's formulas: the count of payments, the interest to
     // the cent, the balance after five years, and a schedule whose parts add up.
@@ -118,34 +118,34 @@ private slots:
         QFETCH(double, rate);
         QFETCH(double, term);
         QFETCH(int, payments);
-        CDealRecord record = FiveLoans();
+        DealRecord record = fiveLoans();
         record.m_downPayment[0].m_value = record.m_purchasePrice.m_value - amount;
         record.m_interestRate[0].m_value = rate;
         record.m_term[0].m_value = term;
-        const CLoanAnalysis loan = Analyze(record).loans[0];
+        const LoanAnalysis loan = analyze(record).loans[0];
 
         const double months = 12.0 * term;
-        const double pmt = Pmt(amount, rate, months);
+        const double pmt = spreadsheetPmt(amount, rate, months);
         QCOMPARE(loan.payments.value, double(payments));
         QCOMPARE(loan.payoffMonth.value, double(payments));
         QCOMPARE(int(loan.schedule.size()), payments);
         // Every payment but the last is the level one; the last clears what is left.
-        const double beforeLast = BalanceAfter(amount, rate, pmt, payments - 1);
+        const double beforeLast = balanceAfter(amount, rate, pmt, payments - 1);
         const double last = beforeLast * (1.0 + rate / 1200.0);
-        QCOMPARE(Cents(loan.schedule.back().payment), Cents(last));
+        QCOMPARE(cents(loan.schedule.back().payment), cents(last));
         QVERIFY(last <= pmt + 1e-6);
-        QCOMPARE(Cents(loan.totalInterest.value), Cents(pmt * (payments - 1) + last - amount));
-        QCOMPARE(Cents(loan.totalPaid.value), Cents(pmt * (payments - 1) + last));
+        QCOMPARE(cents(loan.totalInterest.value), cents(pmt * (payments - 1) + last - amount));
+        QCOMPARE(cents(loan.totalPaid.value), cents(pmt * (payments - 1) + last));
         if (payments >= 60) {
-            QCOMPARE(Cents(loan.balance[1].value), Cents(BalanceAfter(amount, rate, pmt, 60)));
-            QCOMPARE(Cents(loan.equity[1].value),
-                     Cents(record.m_downPayment[0].m_value + amount - BalanceAfter(amount, rate, pmt, 60)));
+            QCOMPARE(cents(loan.balance[1].value), cents(balanceAfter(amount, rate, pmt, 60)));
+            QCOMPARE(cents(loan.equity[1].value),
+                     cents(record.m_downPayment[0].m_value + amount - balanceAfter(amount, rate, pmt, 60)));
         }
         QCOMPARE(loan.balance[3].value, 0.0);
         QCOMPARE(loan.equity[3].value, record.m_purchasePrice.m_value);
 
         double principal = 0, interest = 0;
-        for (const CScheduleRow &row : loan.schedule) {
+        for (const ScheduleRow &row : loan.schedule) {
             QCOMPARE(row.payment, row.principal + row.interest);
             principal += row.principal;
             interest += row.interest;
@@ -154,10 +154,10 @@ private slots:
         QVERIFY(std::abs(principal - amount) < 1e-6);
         QCOMPARE(interest, loan.totalInterest.value);
         double yearly = 0;
-        for (const CScheduleRow &year : YearlySummary(loan.schedule))
+        for (const ScheduleRow &year : yearlySummary(loan.schedule))
             yearly += year.interest;
         QVERIFY(std::abs(yearly - interest) < 1e-6);
-        QCOMPARE(int(YearlySummary(loan.schedule).size()), (payments + 11) / 12);
+        QCOMPARE(int(yearlySummary(loan.schedule).size()), (payments + 11) / 12);
     }
 
     // The help defines every measure in the words of the window's tool tips.
@@ -172,37 +172,37 @@ private slots:
                                            QString::fromUtf8(definition).toHtmlEscaped().replace(QStringLiteral("&quot;"), QStringLiteral("\"")));
             return help.contains(entry);
         };
-        for (const CLoanMeasure &m : LoanMeasures())
+        for (const LoanMeasure &m : loanMeasures())
             QVERIFY2(defined(m.label, m.definition), m.label);
-        for (const CPropertyMeasure &m : PropertyMeasures())
+        for (const PropertyMeasure &m : propertyMeasures())
             QVERIFY2(defined(m.label, m.definition), m.label);
     }
 
     void loanRowsStandAtTheirIds()
     {
-        const std::vector<CLoanMeasure> &rows = LoanMeasures();
+        const std::vector<LoanMeasure> &rows = loanMeasures();
         QCOMPARE(rows.size(), std::size_t(LoanMeasureId::HighestOffer) + 1);
         for (std::size_t i = 0; i < rows.size(); ++i) {
             QVERIFY2(std::size_t(rows[i].id) == i, rows[i].key);
-            QCOMPARE(&LoanMeasure(rows[i].id), &rows[i]);
+            QCOMPARE(&loanMeasure(rows[i].id), &rows[i]);
         }
     }
     void theExampleOracle()
     {
-        CDealRecord record = FiveLoans();
-        QCOMPARE(Cents(Analyze(record).loans[0].totalInterest.value), Cents(251116.02));
+        DealRecord record = fiveLoans();
+        QCOMPARE(cents(analyze(record).loans[0].totalInterest.value), cents(251116.02));
     }
 
     // The investor's measures of the five offers against plain formulas, and the figures that
     // cannot be computed, each with its reason.
     void measures()
     {
-        const CDealRecord record = FiveLoans();
-        const CDealAnalysis deal = Analyze(record);
-        const double m1 = Pmt(180000, 7, 360);
-        const CLoanAnalysis &one = deal.loans[0];
-        QCOMPARE(Cents(one.principalAndInterest.value), Cents(1197.54));
-        QCOMPARE(Cents(one.safetyCashFlow.value), Cents(252.46));
+        const DealRecord record = fiveLoans();
+        const DealAnalysis deal = analyze(record);
+        const double m1 = spreadsheetPmt(180000, 7, 360);
+        const LoanAnalysis &one = deal.loans[0];
+        QCOMPARE(cents(one.principalAndInterest.value), cents(1197.54));
+        QCOMPARE(cents(one.safetyCashFlow.value), cents(252.46));
         const double noi = 2000 - 250 - 100;
         QCOMPARE(deal.property.netOperatingIncome.value, noi);
         QCOMPARE(deal.property.netOperatingIncomeYearly.value, 12 * noi);
@@ -214,47 +214,47 @@ private slots:
         QVERIFY(std::abs(one.breakEvenRent.value - (100 + 250 + m1) / 0.9) < 1e-9);
 
         // At the highest offer the safety cash flow is 0, and a dollar more makes it negative.
-        CDealRecord atOffer = record;
+        DealRecord atOffer = record;
         atOffer.m_purchasePrice.m_value = one.highestOffer.value;
-        QVERIFY(std::abs(Analyze(atOffer).loans[0].safetyCashFlow.value) < 1e-6);
+        QVERIFY(std::abs(analyze(atOffer).loans[0].safetyCashFlow.value) < 1e-6);
         atOffer.m_purchasePrice.m_value += 1;
-        QVERIFY(Analyze(atOffer).loans[0].safetyCashFlow.value < 0);
+        QVERIFY(analyze(atOffer).loans[0].safetyCashFlow.value < 0);
         // At the break-even rent likewise.
-        CDealRecord atRent = record;
+        DealRecord atRent = record;
         atRent.m_rentalIncome.m_value = one.breakEvenRent.value;
-        QVERIFY(std::abs(Analyze(atRent).loans[0].safetyCashFlow.value) < 1e-6);
+        QVERIFY(std::abs(analyze(atRent).loans[0].safetyCashFlow.value) < 1e-6);
 
         // Paid in cash: nothing borrowed, no interest, no debt service to cover.
-        const CLoanAnalysis &cash = deal.loans[2];
+        const LoanAnalysis &cash = deal.loans[2];
         QCOMPARE(cash.payments.value, 0.0);
         QCOMPARE(cash.totalInterest.value, 0.0);
         QCOMPARE(cash.equity[0].value, 200000.0);
-        QVERIFY(!cash.debtServiceCoverage.IsKnown());
+        QVERIFY(!cash.debtServiceCoverage.isKnown());
         QCOMPARE(cash.cashOnCash.value, 12 * noi / 200000);
         // Without interest: the loan over the months.
         QCOMPARE(deal.loans[3].principalAndInterest.value, 500.0);
         QCOMPARE(deal.loans[3].totalInterest.value, 0.0);
         // Without a term nothing of the loan can be computed, and nothing shows as a number.
-        const CLoanAnalysis &noTerm = deal.loans[4];
-        for (const CLoanMeasure &measure : LoanMeasures()) {
+        const LoanAnalysis &noTerm = deal.loans[4];
+        for (const LoanMeasure &measure : loanMeasures()) {
             if (QByteArray(measure.key) == "loan_amount")
                 continue;
-            QVERIFY2(!measure.get(noTerm).IsKnown(), measure.key);
-            QCOMPARE(FormatMeasure(measure.get(noTerm), measure.unit), QStringLiteral("\u2014"));
+            QVERIFY2(!measure.get(noTerm).isKnown(), measure.key);
+            QCOMPARE(formatMeasure(measure.get(noTerm), measure.unit), QStringLiteral("\u2014"));
             QVERIFY(!measure.get(noTerm).reason.isEmpty());
         }
-        CDealRecord noDown = record;
+        DealRecord noDown = record;
         noDown.m_downPayment[0].m_value = 0;
-        QCOMPARE(Analyze(noDown).loans[0].cashOnCash.reason,
+        QCOMPARE(analyze(noDown).loans[0].cashOnCash.reason,
                  QStringLiteral("There is no down payment to earn a return on."));
 
         QCOMPARE(deal.mostSafetyCashFlow, 2);
         QCOMPARE(deal.leastInterest, 2);
-        QCOMPARE(FormatMeasure(deal.property.capRate, MeasureUnit::Fraction), QStringLiteral("9.90%"));
+        QCOMPARE(formatMeasure(deal.property.capRate, MeasureUnit::Fraction), QStringLiteral("9.90%"));
         // A computed share shows two decimals, also where a typed rate would keep a third:
         // 12 × 452.46 ÷ 20,000 = 27.1476 %.
-        QCOMPARE(FormatMeasure(one.cashOnCash, MeasureUnit::Fraction), QStringLiteral("27.15%"));
-        QCOMPARE(FormatMeasure(one.debtServiceCoverage, MeasureUnit::Ratio), QStringLiteral("1.38"));
+        QCOMPARE(formatMeasure(one.cashOnCash, MeasureUnit::Fraction), QStringLiteral("27.15%"));
+        QCOMPARE(formatMeasure(one.debtServiceCoverage, MeasureUnit::Ratio), QStringLiteral("1.38"));
     }
 
     // At a high rate the payment barely covers the interest; the balance still falls month by
@@ -269,15 +269,15 @@ private slots:
     void highRatesKeepTheBalance()
     {
         QFETCH(double, rate);
-        CDealRecord record = FiveLoans();
+        DealRecord record = fiveLoans();
         record.m_interestRate[0].m_value = rate;
-        const CLoanAnalysis loan = Analyze(record).loans[0];
+        const LoanAnalysis loan = analyze(record).loans[0];
         const double amount = loan.loanAmount.value;
         const double g = 1.0 + rate / 1200.0;
         const double gn = std::pow(g, 360.0);
         QCOMPARE(int(loan.schedule.size()), 360);
         double before = amount;
-        for (const CScheduleRow &row : loan.schedule) {
+        for (const ScheduleRow &row : loan.schedule) {
             QVERIFY(row.balance <= before);
             before = row.balance;
         }
@@ -300,13 +300,13 @@ private slots:
     void aDownPaymentAbovePriceIsNoLoan()
     {
         QFETCH(double, down);
-        CDealRecord record = FiveLoans();
+        DealRecord record = fiveLoans();
         record.m_downPayment[4].m_value = down;
         record.m_term[4].m_value = 30;
-        const CDealAnalysis deal = Analyze(record);
-        const CLoanAnalysis &loan = deal.loans[4];
+        const DealAnalysis deal = analyze(record);
+        const LoanAnalysis &loan = deal.loans[4];
 
-        const auto figures = Profit::Calculate(record);
+        const auto figures = Profit::calculate(record);
         QCOMPARE(loan.loanAmount.value, figures[Profit::LoanAmount][4]);
         QCOMPARE(loan.principalAndInterest.value, figures[Profit::PrincipalAndInterest][4]);
         QCOMPARE(loan.safetyCashFlow.value, figures[Profit::SafetyCashFlow][4]);
@@ -314,18 +314,18 @@ private slots:
         const QSet<QByteArray> reportFigures = {"loan_amount", "principal_and_interest",
                                                 "total_monthly_payment", "monthly_cash_flow",
                                                 "safety_cash_flow"};
-        for (const CLoanMeasure &measure : LoanMeasures()) {
-            const CMeasure m = measure.get(loan);
-            QCOMPARE(m.IsKnown(), reportFigures.contains(measure.key));
-            if (!m.IsKnown())
+        for (const LoanMeasure &measure : loanMeasures()) {
+            const Measure m = measure.get(loan);
+            QCOMPARE(m.isKnown(), reportFigures.contains(measure.key));
+            if (!m.isKnown())
                 QCOMPARE(m.reason, QStringLiteral("The down payment is more than the price: there is no loan."));
-            const std::vector<int> best = BestLoans(deal, measure);
+            const std::vector<int> best = bestLoans(deal, measure);
             QVERIFY2(std::find(best.begin(), best.end(), 4) == best.end(), measure.key);
-            QVERIFY2(BestLoan(deal, measure) != 4, measure.key);
+            QVERIFY2(bestLoan(deal, measure) != 4, measure.key);
         }
         QVERIFY(loan.schedule.empty());
         QCOMPARE(deal.mostSafetyCashFlow, 2);
-        const QJsonObject json = AnalysisExport::DealJson("deal.zant", record, deal);
+        const QJsonObject json = AnalysisExport::dealJson("deal.zant", record, deal);
         QCOMPARE(json["most_safety_cash_flow"].toInt(), 3);
         QVERIFY(json["loans"][4]["cash_on_cash"].isNull());
         QVERIFY(json["loans"][4]["debt_service_coverage"].isNull());
@@ -354,25 +354,25 @@ private slots:
         QFETCH(double, rate);
         QFETCH(double, term);
         QFETCH(QString, reason);
-        CDealRecord record = FiveLoans();
+        DealRecord record = fiveLoans();
         record.m_purchasePrice.m_value = price;
         record.m_interestRate[0].m_value = rate;
         record.m_term[0].m_value = term;
-        const CDealAnalysis deal = Analyze(record);
-        const CLoanAnalysis &loan = deal.loans[0];
+        const DealAnalysis deal = analyze(record);
+        const LoanAnalysis &loan = deal.loans[0];
         using M = LoanMeasureId;
         for (M id : {M::PrincipalAndInterest, M::TotalMonthlyPayment, M::MonthlyCashFlow,
                      M::SafetyCashFlow, M::TotalInterest, M::Balance1Year, M::CashOnCash,
                      M::DebtServiceCoverage, M::HighestOffer}) {
-            const CLoanMeasure &measure = LoanMeasure(id);
-            QVERIFY2(!measure.get(loan).IsKnown(), measure.key);
+            const LoanMeasure &measure = loanMeasure(id);
+            QVERIFY2(!measure.get(loan).isKnown(), measure.key);
             QCOMPARE(measure.get(loan).reason, reason);
         }
-        for (const CLoanMeasure &measure : LoanMeasures())
-            QVERIFY2(!measure.get(loan).IsKnown() || std::isfinite(measure.get(loan).value), measure.key);
-        const QByteArray json = AnalysisExport::DealsJson({AnalysisExport::DealJson("deal.zant", record, deal)});
+        for (const LoanMeasure &measure : loanMeasures())
+            QVERIFY2(!measure.get(loan).isKnown() || std::isfinite(measure.get(loan).value), measure.key);
+        const QByteArray json = AnalysisExport::dealsJson({AnalysisExport::dealJson("deal.zant", record, deal)});
         QVERIFY(!QJsonDocument::fromJson(json).isNull());
-        const QByteArray csv = AnalysisExport::DealsCsvHeader() + AnalysisExport::DealCsvLines("deal.zant", record, deal);
+        const QByteArray csv = AnalysisExport::dealsCsvHeader() + AnalysisExport::dealCsvLines("deal.zant", record, deal);
         for (const char *bad : {"nan", "inf"}) {
             QVERIFY2(!json.toLower().contains(bad), json.constData());
             QVERIFY(!csv.toLower().contains(bad));
@@ -399,25 +399,25 @@ private slots:
         QFETCH(QList<double>, downPayments);
         QFETCH(int, mostSafetyCashFlow);
         QFETCH(int, leastInterest);
-        CDealRecord record = FiveLoans();
+        DealRecord record = fiveLoans();
         for (int k = 0; k < MAX_LOANS; ++k) {
             record.m_downPayment[k].m_value = downPayments[k] < 0 ? 20000 : downPayments[k];
             record.m_interestRate[k].m_value = 7;
             record.m_term[k].m_value = downPayments[k] < 0 ? 0 : 30;
             record.m_pmi[k].m_value = 0;
         }
-        const CDealAnalysis deal = Analyze(record);
+        const DealAnalysis deal = analyze(record);
         QCOMPARE(deal.mostSafetyCashFlow + 1, mostSafetyCashFlow);
         QCOMPARE(deal.leastInterest + 1, leastInterest);
-        QCOMPARE(BestLoan(deal, LoanMeasure(LoanMeasureId::SafetyCashFlow)) + 1, mostSafetyCashFlow);
-        QCOMPARE(BestLoan(deal, LoanMeasure(LoanMeasureId::TotalInterest)) + 1, leastInterest);
+        QCOMPARE(bestLoan(deal, loanMeasure(LoanMeasureId::SafetyCashFlow)) + 1, mostSafetyCashFlow);
+        QCOMPARE(bestLoan(deal, loanMeasure(LoanMeasureId::TotalInterest)) + 1, leastInterest);
         // The window marks every loan that shares the best value, the first of them named in
         // the files.
-        const std::vector<int> marked = BestLoans(deal, LoanMeasure(LoanMeasureId::SafetyCashFlow));
+        const std::vector<int> marked = bestLoans(deal, loanMeasure(LoanMeasureId::SafetyCashFlow));
         QCOMPARE(marked.empty(), mostSafetyCashFlow == 0);
         if (!marked.empty())
             QCOMPARE(marked.front() + 1, mostSafetyCashFlow);
-        const QJsonObject json = AnalysisExport::DealJson("deal.zant", record, deal);
+        const QJsonObject json = AnalysisExport::dealJson("deal.zant", record, deal);
         QCOMPARE(json["most_safety_cash_flow"].isNull(), mostSafetyCashFlow == 0);
         QCOMPARE(json["least_interest"].toInt(), leastInterest);
     }
@@ -426,33 +426,33 @@ private slots:
     // totals hold the down payment; a purchase in cash has no highest offer.
     void rowsTellOffersApart()
     {
-        const CDealRecord record = FiveLoans();
-        const CDealAnalysis deal = Analyze(record);
-        for (const CLoanMeasure &measure : LoanMeasures()) {
-            const CMeasure one = measure.get(deal.loans[0]);
-            const CMeasure two = measure.get(deal.loans[1]);
-            QVERIFY2(one.IsKnown() && two.IsKnown() && one.value != two.value, measure.key);
+        const DealRecord record = fiveLoans();
+        const DealAnalysis deal = analyze(record);
+        for (const LoanMeasure &measure : loanMeasures()) {
+            const Measure one = measure.get(deal.loans[0]);
+            const Measure two = measure.get(deal.loans[1]);
+            QVERIFY2(one.isKnown() && two.isKnown() && one.value != two.value, measure.key);
         }
         const auto row = [](const char *label) {
-            for (const CLoanMeasure &measure : LoanMeasures()) {
+            for (const LoanMeasure &measure : loanMeasures()) {
                 if (QByteArray(measure.label) == label)
                     return &measure;
             }
-            return static_cast<const CLoanMeasure *>(nullptr);
+            return static_cast<const LoanMeasure *>(nullptr);
         };
         QVERIFY(row("Total of Payments"));
         // The payments alone are no total: the cash purchase pays none and is not the best.
-        QCOMPARE(BestLoan(deal, *row("Total of Payments")), -1);
-        const CLoanMeasure *cost = row("Total Cost");
+        QCOMPARE(bestLoan(deal, *row("Total of Payments")), -1);
+        const LoanMeasure *cost = row("Total Cost");
         QVERIFY(cost);
-        QCOMPARE(Cents(cost->get(deal.loans[0]).value), Cents(20000 + 360 * Pmt(180000, 7, 360)));
+        QCOMPARE(cents(cost->get(deal.loans[0]).value), cents(20000 + 360 * spreadsheetPmt(180000, 7, 360)));
         QCOMPARE(cost->get(deal.loans[2]).value, 200000.0);
-        QCOMPARE(BestLoan(deal, *cost), 2);
+        QCOMPARE(bestLoan(deal, *cost), 2);
 
-        const CMeasure offer = LoanMeasure(LoanMeasureId::HighestOffer).get(deal.loans[2]);
-        QVERIFY(!offer.IsKnown());
+        const Measure offer = loanMeasure(LoanMeasureId::HighestOffer).get(deal.loans[2]);
+        QVERIFY(!offer.isKnown());
         QCOMPARE(offer.reason, QStringLiteral("There is no loan amount: a higher price would need a loan that no one offered."));
-        QVERIFY(LoanMeasure(LoanMeasureId::HighestOffer).get(deal.loans[0]).IsKnown());
+        QVERIFY(loanMeasure(LoanMeasureId::HighestOffer).get(deal.loans[0]).isKnown());
     }
 
     // A text of the deal that a spreadsheet would run as a formula comes out as plain text, in
@@ -482,15 +482,15 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QString, cell);
-        CDealRecord record = FiveLoans();
+        DealRecord record = fiveLoans();
         record.m_lender[1] = text;
         record.m_description = text;
-        const CDealAnalysis deal = Analyze(record);
+        const DealAnalysis deal = analyze(record);
 
-        const QList<QStringList> comparison = ParseCsv(AnalysisExport::ComparisonCsv(record, deal));
+        const QList<QStringList> comparison = parseCsv(AnalysisExport::comparisonCsv(record, deal));
         QCOMPARE(comparison.at(1).at(2), cell);
-        const QList<QStringList> many = ParseCsv(AnalysisExport::DealsCsvHeader()
-                                                 + AnalysisExport::DealCsvLines(text + ".zant", record, deal));
+        const QList<QStringList> many = parseCsv(AnalysisExport::dealsCsvHeader()
+                                                 + AnalysisExport::dealCsvLines(text + ".zant", record, deal));
         const QStringList &second = many.at(2);
         QCOMPARE(second.at(many.at(0).indexOf("file")), cell + ".zant");
         QCOMPARE(second.at(many.at(0).indexOf("description")), cell);
@@ -500,15 +500,15 @@ private slots:
     // Figures the program writes stay numbers, a loss with its minus sign.
     void csvNegativeFiguresStayNumbers()
     {
-        CDealRecord record = FiveLoans();
+        DealRecord record = fiveLoans();
         record.m_interestRate[1].m_value = 20;
-        const CDealAnalysis deal = Analyze(record);
+        const DealAnalysis deal = analyze(record);
         QVERIFY(deal.loans[1].safetyCashFlow.value < 0);
         const QString expected = QString::number(deal.loans[1].safetyCashFlow.value, 'f', 2);
-        const QList<QStringList> many = ParseCsv(AnalysisExport::DealsCsvHeader()
-                                                 + AnalysisExport::DealCsvLines("deal.zant", record, deal));
+        const QList<QStringList> many = parseCsv(AnalysisExport::dealsCsvHeader()
+                                                 + AnalysisExport::dealCsvLines("deal.zant", record, deal));
         QCOMPARE(many.at(2).at(many.at(0).indexOf("safety_cash_flow")), expected);
-        const QList<QStringList> comparison = ParseCsv(AnalysisExport::ComparisonCsv(record, deal));
+        const QList<QStringList> comparison = parseCsv(AnalysisExport::comparisonCsv(record, deal));
         bool found = false;
         for (const QStringList &line : comparison)
             found = found || (line.constFirst() == "Safety Cash Flow" && line.at(2) == expected);
@@ -533,16 +533,16 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, separator);
         QFETCH(QString, point);
-        CLocaleServices::PinLocale(locale);
-        CDealRecord record = FiveLoans();
+        LocaleServices::pinLocale(locale);
+        DealRecord record = fiveLoans();
         record.m_description = QStringLiteral("Duplex; Elm St.");
         record.m_interestRate[1].m_value = 6.875;
-        const CDealAnalysis deal = Analyze(record);
+        const DealAnalysis deal = analyze(record);
         const auto decimal = [&point](const char *number) { return QString::fromLatin1(number).replace(".", point); };
 
-        const QByteArray bytes = AnalysisExport::ComparisonCsv(record, deal);
+        const QByteArray bytes = AnalysisExport::comparisonCsv(record, deal);
         QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
-        const QList<QStringList> comparison = ParseCsv(bytes, separator.at(0));
+        const QList<QStringList> comparison = parseCsv(bytes, separator.at(0));
         for (const QStringList &line : comparison)
             QCOMPARE(line.size(), 1 + MAX_LOANS);
         const auto row = [&](int at) {
@@ -570,13 +570,13 @@ private slots:
         QCOMPARE(rowOf("Total Interest").at(4), QString());
         QCOMPARE(rowOf("Cap Rate").at(0), decimal("0.099000"));
 
-        const QByteArray scheduleBytes = AnalysisExport::ScheduleCsv(record, 1, deal.loans[1].schedule, false);
+        const QByteArray scheduleBytes = AnalysisExport::scheduleCsv(record, 1, deal.loans[1].schedule, false);
         QVERIFY(scheduleBytes.startsWith("\xEF\xBB\xBF"));
-        const QList<QStringList> schedule = ParseCsv(scheduleBytes, separator.at(0));
+        const QList<QStringList> schedule = parseCsv(scheduleBytes, separator.at(0));
         QCOMPARE(schedule.size(), 2 + 180);
         QCOMPARE(schedule.at(0).constFirst(), QCoreApplication::translate("Analysis", "Loan %1").arg(2));
         record.m_lender[1] = QStringLiteral("Harbor Bank");
-        const QList<QStringList> named = ParseCsv(AnalysisExport::ScheduleCsv(record, 1, YearlySummary(deal.loans[1].schedule), true),
+        const QList<QStringList> named = parseCsv(AnalysisExport::scheduleCsv(record, 1, yearlySummary(deal.loans[1].schedule), true),
                                                   separator.at(0));
         QCOMPARE(named.at(0).constFirst(), QCoreApplication::translate("Analysis", "Loan %1: %2").arg("2", "Harbor Bank"));
         QCOMPARE(named.size(), 2 + 15);
@@ -585,18 +585,18 @@ private slots:
         const QString first = decimal(qPrintable(QString::number(deal.loans[1].schedule.front().payment, 'f', 2)));
         QCOMPARE(schedule.at(2).at(1), first);
         QCOMPARE(schedule.last().at(4), decimal("0.00"));
-        CLocaleServices::PinLocale(QStringLiteral("en_US"));
+        LocaleServices::pinLocale(QStringLiteral("en_US"));
     }
 
     // The command line's CSV is for scripts in any locale: "," and "." and one unit per kind
     // (shares as fractions, terms as typed); the JSON read back gives numbers and null.
     void filesReadBack()
     {
-        CLocaleServices::PinLocale(QStringLiteral("de_DE"));
-        const CDealRecord record = FiveLoans();
-        const CDealAnalysis deal = Analyze(record);
-        const QList<QStringList> many = ParseCsv(AnalysisExport::DealsCsvHeader()
-                                                 + AnalysisExport::DealCsvLines(QStringLiteral("a, b.zant"), record, deal));
+        LocaleServices::pinLocale(QStringLiteral("de_DE"));
+        const DealRecord record = fiveLoans();
+        const DealAnalysis deal = analyze(record);
+        const QList<QStringList> many = parseCsv(AnalysisExport::dealsCsvHeader()
+                                                 + AnalysisExport::dealCsvLines(QStringLiteral("a, b.zant"), record, deal));
         QCOMPARE(many.size(), 1 + MAX_LOANS);
         QCOMPARE(many.at(1).at(0), QStringLiteral("a, b.zant"));
         const auto cell = [&many](int line, const char *key) { return many.at(line).at(many.at(0).indexOf(key)); };
@@ -610,17 +610,17 @@ private slots:
             QVERIFY2(!key.endsWith("_percent"), qPrintable(key));
 
         const QJsonDocument json = QJsonDocument::fromJson(
-            AnalysisExport::DealsJson({AnalysisExport::DealJson(QStringLiteral("deal.zant"), record, deal)}));
+            AnalysisExport::dealsJson({AnalysisExport::dealJson(QStringLiteral("deal.zant"), record, deal)}));
         const QJsonObject first = json[QStringLiteral("deals")][0].toObject();
         QCOMPARE(json[QStringLiteral("format")].toString(), QStringLiteral("zantoria-analysis"));
-        QCOMPARE(Cents(first[QStringLiteral("loans")][0][QStringLiteral("total_interest")].toDouble()), Cents(251116.02));
+        QCOMPARE(cents(first[QStringLiteral("loans")][0][QStringLiteral("total_interest")].toDouble()), cents(251116.02));
         QVERIFY(first[QStringLiteral("loans")][4][QStringLiteral("total_interest")].isNull());
         QCOMPARE(first[QStringLiteral("property")][QStringLiteral("cap_rate")].toDouble(), 0.099);
         QCOMPARE(first[QStringLiteral("most_safety_cash_flow")].toInt(), 3);
         QCOMPARE(first["loans"][1]["interest_rate"].toDouble(), 0.065);
         QCOMPARE(first["loans"][1]["interest_rate_percent"].toDouble(), 6.5);
         QCOMPARE(first["property"]["safety_margin"].toDouble(), 0.1);
-        CLocaleServices::PinLocale(QStringLiteral("en_US"));
+        LocaleServices::pinLocale(QStringLiteral("en_US"));
     }
 };
 

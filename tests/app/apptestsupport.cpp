@@ -16,7 +16,7 @@ namespace {
 int g_fixtureCount = 0;
 }
 
-CAppFixture::CAppFixture()
+AppFixture::AppFixture()
     : m_folders(QString()),
       m_profileName(QStringLiteral("zantoria-test-%1-%2")
                         .arg(QCoreApplication::applicationPid())
@@ -28,31 +28,31 @@ CAppFixture::CAppFixture()
     QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quenwick"),
               m_profileName)
         .clear();
-    ReopenProfile();
+    reopenProfile();
 }
 
-CAppFixture::~CAppFixture()
+AppFixture::~AppFixture()
 {
-    const QString file = m_profile->FileName();
+    const QString file = m_profile->fileName();
     m_app.reset();
     m_profile.reset();
     QFile::remove(file);
     QDir::setCurrent(m_startDir);
 }
 
-void CAppFixture::ReopenProfile()
+void AppFixture::reopenProfile()
 {
     m_app.reset();
     m_profile.reset();
-    m_profile = std::make_unique<CSettingsProfile>(m_profileName);
-    m_app = std::make_unique<CZANTApp>(
-        CPlatformServices{&m_shell, &m_folders, m_profile.get(), &m_prompt});
+    m_profile = std::make_unique<SettingsProfile>(m_profileName);
+    m_app = std::make_unique<ZantoriaApp>(
+        PlatformServices{&m_shell, &m_folders, m_profile.get(), &m_prompt});
 }
 
-void CAppFixture::Run(const std::function<void(CZANTDlg &)> &script)
+void AppFixture::run(const std::function<void(MainDialog &)> &script)
 {
     QTimer::singleShot(0, m_app.get(), [this, script] {
-        CZANTDlg *dlg = m_app->MainWindow();
+        MainDialog *dlg = m_app->mainWindow();
         if (!dlg)
             return;
         script(*dlg);
@@ -62,23 +62,23 @@ void CAppFixture::Run(const std::function<void(CZANTDlg &)> &script)
     m_app->run();
 }
 
-bool ActivateAndWait(QWidget &window)
+bool activateAndWait(QWidget &window)
 {
     window.activateWindow();
     return QTest::qWaitFor([&window] { return window.isActiveWindow(); });
 }
 
-QLineEdit *Edit(QWidget &dlg, const char *name)
+QLineEdit *editNamed(QWidget &dlg, const char *name)
 {
     return dlg.findChild<QLineEdit *>(QString::fromLatin1(name));
 }
 
-QPushButton *Button(QWidget &dlg, const char *name)
+QPushButton *button(QWidget &dlg, const char *name)
 {
     return dlg.findChild<QPushButton *>(QString::fromLatin1(name));
 }
 
-bool Trigger(QWidget &dlg, const char *action)
+bool trigger(QWidget &dlg, const char *action)
 {
     QAction *command = dlg.findChild<QAction *>(QString::fromLatin1(action));
     if (!command)

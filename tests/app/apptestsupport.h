@@ -11,28 +11,28 @@
 #include <functional>
 #include <memory>
 
-class CZANTDlg;
+class MainDialog;
 
 // An application object on doubles: a recording shell, a documents folder in a temporary
 // directory, a real profile file under Qt's test-mode settings folder and scripted prompts.
-class CAppFixture
+class AppFixture
 {
 public:
-    CAppFixture();
-    ~CAppFixture();
+    AppFixture();
+    ~AppFixture();
 
     // Runs the program's whole life; script acts on the shown main dialog and should end it
     // (the fixture ends it anyway afterwards, so a failed check cannot hang the test).
-    void Run(const std::function<void(CZANTDlg &)> &script);
+    void run(const std::function<void(MainDialog &)> &script);
     // Opens a fresh profile object on the same file, as the next run would.
-    void ReopenProfile();
+    void reopenProfile();
 
     QTemporaryDir m_documents;
-    CRecordingShell m_shell;
-    CFixedFolders m_folders;
-    std::unique_ptr<CSettingsProfile> m_profile;
-    CScriptedPrompt m_prompt;
-    std::unique_ptr<CZANTApp> m_app;
+    RecordingShell m_shell;
+    FixedFolders m_folders;
+    std::unique_ptr<SettingsProfile> m_profile;
+    ScriptedPrompt m_prompt;
+    std::unique_ptr<ZantoriaApp> m_app;
     QString m_profileName;
 
 private:
@@ -41,10 +41,10 @@ private:
 };
 
 // Shows the dialog, makes it active and waits until it has the keyboard.
-bool ActivateAndWait(QWidget &window);
+bool activateAndWait(QWidget &window);
 
 // The main dialog's edits and buttons by object name.
-QLineEdit *Edit(QWidget &dlg, const char *name);
-QPushButton *Button(QWidget &dlg, const char *name);
+QLineEdit *editNamed(QWidget &dlg, const char *name);
+QPushButton *button(QWidget &dlg, const char *name);
 // Runs a command of the main dialog through its action, as the menu and the keys do.
-bool Trigger(QWidget &dlg, const char *action);
+bool trigger(QWidget &dlg, const char *action);

@@ -13,9 +13,9 @@
 #include <QTest>
 
 namespace {
-QSettings ProfileFile(const CAppFixture &fixture)
+QSettings profileFile(const AppFixture &fixture)
 {
-    return QSettings(fixture.m_profile->FileName(), QSettings::IniFormat);
+    return QSettings(fixture.m_profile->fileName(), QSettings::IniFormat);
 }
 
 } // namespace
@@ -25,7 +25,7 @@ class TestApp : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
+    void initTestCase() { LocaleServices::pinLocale(QStringLiteral("en_US")); }
 
     void firstRunWritesEveryEntry();
     void storedValuesReadBackUnchanged();
@@ -41,21 +41,21 @@ private slots:
 
 void TestApp::firstRunWritesEveryEntry()
 {
-    CAppFixture fixture;
+    AppFixture fixture;
     QString shownPrice;
     QString loanTitle;
-    fixture.Run([&](CZANTDlg &dlg) {
-        QVERIFY(ActivateAndWait(dlg));
-        shownPrice = Edit(dlg, "editPurchasePrice")->text();
+    fixture.run([&](MainDialog &dlg) {
+        QVERIFY(activateAndWait(dlg));
+        shownPrice = editNamed(dlg, "editPurchasePrice")->text();
         QTest::keyClick(&dlg, Qt::Key_Escape);
     });
     QCOMPARE(shownPrice, QStringLiteral("$200,000.00"));
 
-    QSettings file = ProfileFile(fixture);
+    QSettings file = profileFile(fixture);
     file.beginGroup(QStringLiteral("ZANT"));
     QStringList keys = file.childKeys();
     QCOMPARE(keys.size(), 40);
-    QCOMPARE(file.value("CalcCmd").toString(), ProfileStore::DefaultSettings().m_calculatorCommand);
+    QCOMPARE(file.value("CalcCmd").toString(), ProfileStore::defaultSettings().m_calculatorCommand);
     QCOMPARE(file.value("FontName").toString(), QStringLiteral("Tahoma,Arial,sans-serif"));
     QCOMPARE(file.value("FontSize").toString(), QStringLiteral("small"));
     QCOMPARE(file.value("LabelsColor").toString(), QStringLiteral("13434879"));
@@ -81,33 +81,33 @@ void TestApp::firstRunWritesEveryEntry()
 // what it did not use, and the profile keeps both as they were.
 void TestApp::storedEntriesItCannotUseAreKept()
 {
-    CAppFixture fixture;
+    AppFixture fixture;
     const QString description(20 * 1024 * 1024, QLatin1Char('x'));
     const QString price = QStringLiteral("$1") + QString(130, QLatin1Char('0')) + QStringLiteral(".00");
     {
-        QSettings file = ProfileFile(fixture);
+        QSettings file = profileFile(fixture);
         file.beginGroup(QStringLiteral("ZANT"));
         file.setValue("Description", description);
         file.setValue("PurchasePrice", price);
         file.setValue("Escrow", "$300.00");
     }
-    fixture.ReopenProfile();
+    fixture.reopenProfile();
     QElapsedTimer timer;
     timer.start();
-    fixture.Run([&](CZANTDlg &dlg) {
-        QVERIFY(ActivateAndWait(dlg));
+    fixture.run([&](MainDialog &dlg) {
+        QVERIFY(activateAndWait(dlg));
         QTRY_COMPARE(fixture.m_prompt.m_messages.size(), 1);
         QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
         const QString text = fixture.m_prompt.m_messages.constFirst().text;
         QVERIFY2(text.startsWith(QStringLiteral("The saved text of the description is longer than "
                                                 "1,000 characters (20971520)")), qPrintable(text.left(200)));
         QVERIFY(text.contains(QStringLiteral("for the purchase price is too large to show")));
-        QCOMPARE(Edit(dlg, "editDescription")->text(), QString());
-        QCOMPARE(Edit(dlg, "editPurchasePrice")->text(), QStringLiteral("$200,000.00"));
-        QCOMPARE(Edit(dlg, "editEscrow")->text(), QStringLiteral("$300.00"));
-        QVERIFY(Trigger(dlg, "actionExit"));
+        QCOMPARE(editNamed(dlg, "editDescription")->text(), QString());
+        QCOMPARE(editNamed(dlg, "editPurchasePrice")->text(), QStringLiteral("$200,000.00"));
+        QCOMPARE(editNamed(dlg, "editEscrow")->text(), QStringLiteral("$300.00"));
+        QVERIFY(trigger(dlg, "actionExit"));
     });
-    QSettings file = ProfileFile(fixture);
+    QSettings file = profileFile(fixture);
     file.beginGroup(QStringLiteral("ZANT"));
     QCOMPARE(file.value("Description").toString().size(), description.size());
     QCOMPARE(file.value("PurchasePrice").toString(), price);
@@ -116,10 +116,10 @@ void TestApp::storedEntriesItCannotUseAreKept()
 
 void TestApp::storedValuesReadBackUnchanged()
 {
-    CAppFixture fixture;
+    AppFixture fixture;
     const QString description = QString::fromUtf8("Duplex, Elm St. – \"corner\" & yard");
     {
-        QSettings file = ProfileFile(fixture);
+        QSettings file = profileFile(fixture);
         file.beginGroup(QStringLiteral("ZANT"));
         file.setValue("CalcCmd", "xcalc");
         file.setValue("FontSize", "LARGE");
@@ -131,18 +131,18 @@ void TestApp::storedValuesReadBackUnchanged()
         file.setValue("InterestRate3", "6.125%");
         file.setValue("Term3", "15");
     }
-    fixture.ReopenProfile();
+    fixture.reopenProfile();
     QString shownDescription;
-    fixture.Run([&](CZANTDlg &dlg) {
-        QVERIFY(ActivateAndWait(dlg));
-        shownDescription = Edit(dlg, "editDescription")->text();
+    fixture.run([&](MainDialog &dlg) {
+        QVERIFY(activateAndWait(dlg));
+        shownDescription = editNamed(dlg, "editDescription")->text();
         QTest::keyClick(&dlg, Qt::Key_Escape);
     });
     QCOMPARE(shownDescription, description);
     QCOMPARE(fixture.m_app->m_calculatorCommand, QStringLiteral("xcalc"));
     QCOMPARE(fixture.m_app->m_evenRowsColor, BgrColor(0xFFFFFFFF));
 
-    QSettings file = ProfileFile(fixture);
+    QSettings file = profileFile(fixture);
     file.beginGroup(QStringLiteral("ZANT"));
     QCOMPARE(file.childKeys().size(), 40);
     QCOMPARE(file.value("CalcCmd").toString(), QStringLiteral("xcalc"));
@@ -161,8 +161,8 @@ void TestApp::storedValuesReadBackUnchanged()
 // environment: each run types a figure in its own form, and finds all figures as they were.
 void TestApp::figuresSurviveALocaleChangeBetweenRuns()
 {
-    CAppFixture fixture;
-    CLocaleServices::PinLocale(QString());
+    AppFixture fixture;
+    LocaleServices::pinLocale(QString());
     const QByteArray all = qgetenv("LC_ALL");
     qunsetenv("LC_ALL");
     struct Run
@@ -187,14 +187,14 @@ void TestApp::figuresSurviveALocaleChangeBetweenRuns()
     bool first = true;
     for (const Run &run : runs) {
         qputenv("LANG", run.lang);
-        fixture.ReopenProfile();
-        fixture.Run([&](CZANTDlg &dlg) {
-            QVERIFY(ActivateAndWait(dlg));
+        fixture.reopenProfile();
+        fixture.run([&](MainDialog &dlg) {
+            QVERIFY(activateAndWait(dlg));
             if (first) {
-                Edit(dlg, "editPurchasePrice")->setText(QStringLiteral("315500.25"));
-                Edit(dlg, "editInterestRate")->setText(QStringLiteral("6.125"));
+                editNamed(dlg, "editPurchasePrice")->setText(QStringLiteral("315500.25"));
+                editNamed(dlg, "editInterestRate")->setText(QStringLiteral("6.125"));
             }
-            QLineEdit *rent = Edit(dlg, "editRentalIncome");
+            QLineEdit *rent = editNamed(dlg, "editRentalIncome");
             rent->setFocus();
             QTRY_VERIFY(rent->hasFocus());
             rent->selectAll();
@@ -203,11 +203,11 @@ void TestApp::figuresSurviveALocaleChangeBetweenRuns()
                 QTest::sendKeyEvent(QTest::Click, rent, Qt::Key_unknown, QString(c), Qt::NoModifier);
             QTest::keyClick(rent, Qt::Key_Tab);
             QCOMPARE(rent->text(), run.rent);
-            QCOMPARE(Edit(dlg, "editPurchasePrice")->text(), first ? QStringLiteral("315500.25") : run.price);
-            QVERIFY(Trigger(dlg, "actionExit"));
+            QCOMPARE(editNamed(dlg, "editPurchasePrice")->text(), first ? QStringLiteral("315500.25") : run.price);
+            QVERIFY(trigger(dlg, "actionExit"));
         });
         first = false;
-        QSettings file = ProfileFile(fixture);
+        QSettings file = profileFile(fixture);
         file.beginGroup(QStringLiteral("ZANT"));
         QCOMPARE(file.value("PurchasePrice").toString(), run.price);
         QCOMPARE(file.value("InterestRate1").toString(), run.rate);
@@ -218,7 +218,7 @@ void TestApp::figuresSurviveALocaleChangeBetweenRuns()
     }
     qunsetenv("LANG");
     qputenv("LC_ALL", all);
-    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    LocaleServices::pinLocale(QStringLiteral("en_US"));
 }
 
 void TestApp::everyWayToEndWritesTheProfile_data()
@@ -236,27 +236,27 @@ void TestApp::everyWayToEndWritesTheProfile()
 {
     QFETCH(QString, how);
     QFETCH(QString, expectedLender);
-    CAppFixture fixture;
-    fixture.Run([&](CZANTDlg &dlg) {
-        QVERIFY(ActivateAndWait(dlg));
-        QLineEdit *price = Edit(dlg, "editPurchasePrice");
+    AppFixture fixture;
+    fixture.run([&](MainDialog &dlg) {
+        QVERIFY(activateAndWait(dlg));
+        QLineEdit *price = editNamed(dlg, "editPurchasePrice");
         price->setFocus();
         QTRY_VERIFY(price->hasFocus());
         price->selectAll();
         QTest::keyClicks(price, QStringLiteral("123456"));
         QTest::keyClick(price, Qt::Key_Tab); // leaving the field keeps the figure in every case
-        Edit(dlg, "editLender")->setText(QStringLiteral("Typed"));
+        editNamed(dlg, "editLender")->setText(QStringLiteral("Typed"));
         if (how == QLatin1String("exit"))
             dlg.findChild<QAction *>(QStringLiteral("actionExit"))->trigger();
         else if (how == QLatin1String("close"))
             dlg.close();
         else if (how == QLatin1String("enter"))
-            QTest::keyClick(Edit(dlg, "editRentalIncome"), Qt::Key_Return);
+            QTest::keyClick(editNamed(dlg, "editRentalIncome"), Qt::Key_Return);
         else
-            QTest::keyClick(Edit(dlg, "editRentalIncome"), Qt::Key_Escape);
+            QTest::keyClick(editNamed(dlg, "editRentalIncome"), Qt::Key_Escape);
         QVERIFY(!dlg.isVisible());
     });
-    QSettings file = ProfileFile(fixture);
+    QSettings file = profileFile(fixture);
     file.beginGroup(QStringLiteral("ZANT"));
     QCOMPARE(file.childKeys().size(), 40);
     QCOMPARE(file.value("PurchasePrice").toString(), QStringLiteral("$123,456.00"));
@@ -265,17 +265,17 @@ void TestApp::everyWayToEndWritesTheProfile()
 
 void TestApp::otherFeesAreKeptBetweenRuns()
 {
-    CAppFixture fixture;
-    fixture.Run([&](CZANTDlg &dlg) {
-        QVERIFY(ActivateAndWait(dlg));
-        Edit(dlg, "editOtherFees")->setText(QStringLiteral("150"));
+    AppFixture fixture;
+    fixture.run([&](MainDialog &dlg) {
+        QVERIFY(activateAndWait(dlg));
+        editNamed(dlg, "editOtherFees")->setText(QStringLiteral("150"));
         dlg.findChild<QAction *>(QStringLiteral("actionExit"))->trigger();
     });
-    QCOMPARE(fixture.m_app->MainWindow(), nullptr);
-    fixture.ReopenProfile();
+    QCOMPARE(fixture.m_app->mainWindow(), nullptr);
+    fixture.reopenProfile();
     QString shownFees;
-    fixture.Run([&](CZANTDlg &dlg) {
-        shownFees = Edit(dlg, "editOtherFees")->text();
+    fixture.run([&](MainDialog &dlg) {
+        shownFees = editNamed(dlg, "editOtherFees")->text();
         dlg.reject();
     });
     QCOMPARE(shownFees, QStringLiteral("$150.00"));
@@ -283,7 +283,7 @@ void TestApp::otherFeesAreKeptBetweenRuns()
 
 void TestApp::startsWithoutDataFolder()
 {
-    CAppFixture fixture;
+    AppFixture fixture;
     // A file where the documents folder should be: no ZANT folder can be made inside it.
     const QString blocker = fixture.m_documents.filePath(QStringLiteral("not-a-folder"));
     QFile file(blocker);
@@ -292,29 +292,29 @@ void TestApp::startsWithoutDataFolder()
     fixture.m_folders.m_path = blocker;
     const QString before = QDir::currentPath();
     bool ran = false;
-    fixture.Run([&](CZANTDlg &dlg) {
+    fixture.run([&](MainDialog &dlg) {
         ran = dlg.isVisible();
         QCOMPARE(QDir::currentPath(), before);
         dlg.reject();
     });
     QVERIFY(ran);
     QCOMPARE(QDir::currentPath(), before);
-    QSettings profile = ProfileFile(fixture);
+    QSettings profile = profileFile(fixture);
     profile.beginGroup(QStringLiteral("ZANT"));
     QCOMPARE(profile.childKeys().size(), 40);
 
     // No documents folder at all behaves the same.
     fixture.m_folders.m_path.clear();
     QString path = QStringLiteral("stale");
-    QVERIFY(!fixture.m_app->GetDataFolder(path));
+    QVERIFY(!fixture.m_app->getDataFolder(path));
     QVERIFY(path.isEmpty());
 }
 
 void TestApp::dataFolderIsMadeCurrent()
 {
-    CAppFixture fixture;
+    AppFixture fixture;
     QString current;
-    fixture.Run([&](CZANTDlg &dlg) {
+    fixture.run([&](MainDialog &dlg) {
         current = QDir::currentPath();
         dlg.reject();
     });

@@ -23,7 +23,7 @@ class TestDesktop : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
+    void initTestCase() { LocaleServices::pinLocale(QStringLiteral("en_US")); }
 
     void opensTheFilesOfItsCommandLine_data();
     void opensTheFilesOfItsCommandLine();
@@ -34,15 +34,15 @@ private slots:
 };
 
 namespace {
-QString DealFile(const QTemporaryDir &dir, const QString &name, const QString &description)
+QString dealFile(const QTemporaryDir &dir, const QString &name, const QString &description)
 {
     const QString path = dir.filePath(name);
-    WriteAll(path, "Description = " + description.toUtf8() + "\r\n");
+    writeAll(path, "Description = " + description.toUtf8() + "\r\n");
     return path;
 }
 
 // The entries of the Recent Files menu as it shows when opened.
-QStringList RecentMenu(CZANTDlg &dlg)
+QStringList recentMenu(MainDialog &dlg)
 {
     auto *menu = dlg.findChild<QMenu *>(QStringLiteral("menuRecentFiles"));
     menu->popup(QPoint());
@@ -53,7 +53,7 @@ QStringList RecentMenu(CZANTDlg &dlg)
     return texts;
 }
 
-QAction *RecentEntry(CZANTDlg &dlg, int index)
+QAction *recentEntry(MainDialog &dlg, int index)
 {
     return dlg.findChild<QMenu *>(QStringLiteral("menuRecentFiles"))->actions().value(index);
 }
@@ -82,9 +82,9 @@ void TestDesktop::opensTheFilesOfItsCommandLine()
     QFETCH(QString, description);
     QFETCH(QString, message);
     QFETCH(bool, remembered);
-    CAppFixture fixture;
-    DealFile(fixture.m_documents, QStringLiteral("elm.zant"), QStringLiteral("Elm"));
-    DealFile(fixture.m_documents, QStringLiteral("oak.zant"), QStringLiteral("Oak"));
+    AppFixture fixture;
+    dealFile(fixture.m_documents, QStringLiteral("elm.zant"), QStringLiteral("Elm"));
+    dealFile(fixture.m_documents, QStringLiteral("oak.zant"), QStringLiteral("Oak"));
     QVERIFY(QDir(fixture.m_documents.path()).mkdir(QStringLiteral("folder")));
     const QByteArray pipe =
         QFile::encodeName(fixture.m_documents.filePath(QStringLiteral("pipe.zant")));
@@ -95,76 +95,76 @@ void TestDesktop::opensTheFilesOfItsCommandLine()
     // The message names the file not opened: the only one, or the second.
     const QString expected = message.isEmpty() ? QString() : message.arg(paths.constLast());
 
-    fixture.m_app->SetFilesToOpen(paths);
-    fixture.Run([&](CZANTDlg &dlg) {
+    fixture.m_app->setFilesToOpen(paths);
+    fixture.run([&](MainDialog &dlg) {
         QTRY_COMPARE(fixture.m_prompt.m_messages.size(), expected.isEmpty() ? 0 : 1);
-        QTRY_COMPARE(Edit(dlg, "editDescription")->text(), description);
+        QTRY_COMPARE(editNamed(dlg, "editDescription")->text(), description);
         if (!expected.isEmpty())
             QCOMPARE(fixture.m_prompt.m_messages.constFirst().text, expected);
         // The window carries on: the next command works as ever.
         QVERIFY(dlg.isVisible());
         dlg.reject();
     });
-    QCOMPARE(fixture.m_profile->GetProfileString("Recent File List", "File1"),
+    QCOMPARE(fixture.m_profile->getProfileString("Recent File List", "File1"),
              remembered ? paths.constFirst() : QString());
 }
 
 // "deal-\xff.zant" reads as text that names no file: the window still opens the file itself.
 void TestDesktop::opensANameThatIsNoUtf8()
 {
-    CAppFixture fixture;
-    const QString elm = DealFile(fixture.m_documents, QStringLiteral("elm.zant"), QStringLiteral("Elm"));
+    AppFixture fixture;
+    const QString elm = dealFile(fixture.m_documents, QStringLiteral("elm.zant"), QStringLiteral("Elm"));
     const QByteArray name = QFile::encodeName(fixture.m_documents.path()) + "/deal-\xff.zant";
     QCOMPARE(::rename(QFile::encodeName(elm).constData(), name.constData()), 0);
 
-    fixture.m_app->SetFilesToOpen(Program::FilesToOpen({name}));
-    fixture.Run([&](CZANTDlg &dlg) {
-        QTRY_COMPARE(Edit(dlg, "editDescription")->text(), QStringLiteral("Elm"));
+    fixture.m_app->setFilesToOpen(Program::filesToOpen({name}));
+    fixture.run([&](MainDialog &dlg) {
+        QTRY_COMPARE(editNamed(dlg, "editDescription")->text(), QStringLiteral("Elm"));
         QCOMPARE(fixture.m_prompt.m_messages.size(), 0);
         dlg.reject();
     });
     // No later run could reach it by the name it was opened through.
-    QCOMPARE(fixture.m_profile->GetProfileString("Recent File List", "File1"), QString());
+    QCOMPARE(fixture.m_profile->getProfileString("Recent File List", "File1"), QString());
 }
 
 void TestDesktop::recentFilesUnderFile()
 {
-    CAppFixture fixture;
+    AppFixture fixture;
     QStringList paths;
-    for (int i = 1; i <= CRecentFiles::MaxFiles + 1; ++i)
-        paths << DealFile(fixture.m_documents, QStringLiteral("deal %1 & co.zant").arg(i),
+    for (int i = 1; i <= RecentFiles::MaxFiles + 1; ++i)
+        paths << dealFile(fixture.m_documents, QStringLiteral("deal %1 & co.zant").arg(i),
                           QStringLiteral("Deal %1").arg(i));
     const QString exported = fixture.m_documents.filePath(QStringLiteral("exported.zant"));
-    fixture.Run([&](CZANTDlg &dlg) {
-        QCOMPARE(RecentMenu(dlg), QStringList({"&Clear List"}));
-        QVERIFY(!RecentEntry(dlg, 0)->isEnabled());
+    fixture.run([&](MainDialog &dlg) {
+        QCOMPARE(recentMenu(dlg), QStringList({"&Clear List"}));
+        QVERIFY(!recentEntry(dlg, 0)->isEnabled());
         for (const QString &path : paths) {
-            fixture.m_prompt.SetNextFileName(path);
-            QVERIFY(Trigger(dlg, "actionImport"));
+            fixture.m_prompt.setNextFileName(path);
+            QVERIFY(trigger(dlg, "actionImport"));
         }
-        fixture.m_prompt.SetNextFileName(exported);
-        QVERIFY(Trigger(dlg, "actionExport"));
+        fixture.m_prompt.setNextFileName(exported);
+        QVERIFY(trigger(dlg, "actionExport"));
         // Newest first, at most eight, "&" shown as itself.
-        QStringList menu = RecentMenu(dlg);
-        QCOMPARE(menu.size(), CRecentFiles::MaxFiles + 2);
+        QStringList menu = recentMenu(dlg);
+        QCOMPARE(menu.size(), RecentFiles::MaxFiles + 2);
         QCOMPARE(menu.at(0), "&1 " + QDir::toNativeSeparators(exported));
         QCOMPARE(menu.at(1), "&2 " + QDir::toNativeSeparators(paths.at(8)).replace("&", "&&"));
         QCOMPARE(menu.at(7), "&8 " + QDir::toNativeSeparators(paths.at(2)).replace("&", "&&"));
 
         // A file gone since is left out; picking an entry imports it as Import Data does.
         QVERIFY(QFile::remove(paths.at(8)));
-        menu = RecentMenu(dlg);
-        QCOMPARE(menu.size(), CRecentFiles::MaxFiles + 1);
+        menu = recentMenu(dlg);
+        QCOMPARE(menu.size(), RecentFiles::MaxFiles + 1);
         QCOMPARE(menu.at(1), "&2 " + QDir::toNativeSeparators(paths.at(7)).replace("&", "&&"));
-        RecentEntry(dlg, 1)->trigger();
-        QCOMPARE(Edit(dlg, "editDescription")->text(), QStringLiteral("Deal 8"));
+        recentEntry(dlg, 1)->trigger();
+        QCOMPARE(editNamed(dlg, "editDescription")->text(), QStringLiteral("Deal 8"));
         QVERIFY(fixture.m_prompt.m_messages.isEmpty());
-        QCOMPARE(RecentMenu(dlg).at(0), "&1 " + QDir::toNativeSeparators(paths.at(7)).replace("&", "&&"));
+        QCOMPARE(recentMenu(dlg).at(0), "&1 " + QDir::toNativeSeparators(paths.at(7)).replace("&", "&&"));
         dlg.reject();
     });
 
     // Kept beside the record, outside its group, for the next run.
-    QSettings file(fixture.m_profile->FileName(), QSettings::IniFormat);
+    QSettings file(fixture.m_profile->fileName(), QSettings::IniFormat);
     QCOMPARE(file.value("Recent File List/File1").toString(), paths.at(7));
     QCOMPARE(file.value("Recent File List/File2").toString(), exported);
     file.beginGroup(QStringLiteral("ZANT"));
@@ -172,14 +172,14 @@ void TestDesktop::recentFilesUnderFile()
     QVERIFY(recordKeys.contains(QStringLiteral("PurchasePrice")));
     QVERIFY2(recordKeys.filter(QStringLiteral("File")).isEmpty(), qPrintable(recordKeys.join(' ')));
     file.endGroup();
-    fixture.ReopenProfile();
-    fixture.Run([&](CZANTDlg &dlg) {
-        QCOMPARE(RecentMenu(dlg).size(), CRecentFiles::MaxFiles - 1 + 2);
+    fixture.reopenProfile();
+    fixture.run([&](MainDialog &dlg) {
+        QCOMPARE(recentMenu(dlg).size(), RecentFiles::MaxFiles - 1 + 2);
         dlg.findChild<QMenu *>(QStringLiteral("menuRecentFiles"))->actions().constLast()->trigger();
-        QCOMPARE(RecentMenu(dlg), QStringList({"&Clear List"}));
+        QCOMPARE(recentMenu(dlg), QStringList({"&Clear List"}));
         dlg.reject();
     });
-    QCOMPARE(fixture.m_profile->GetProfileString("Recent File List", "File1"), QString());
+    QCOMPARE(fixture.m_profile->getProfileString("Recent File List", "File1"), QString());
 }
 
 void TestDesktop::valueEditsExplainThemselves_data()
@@ -198,10 +198,10 @@ void TestDesktop::valueEditsExplainThemselves()
 {
     QFETCH(QString, edit);
     QFETCH(QString, unit);
-    CAppFixture fixture;
-    fixture.Run([&](CZANTDlg &dlg) {
-        QVERIFY(ActivateAndWait(dlg));
-        QLineEdit *field = Edit(dlg, edit.toLatin1().constData());
+    AppFixture fixture;
+    fixture.run([&](MainDialog &dlg) {
+        QVERIFY(activateAndWait(dlg));
+        QLineEdit *field = editNamed(dlg, edit.toLatin1().constData());
         QVERIFY(field->toolTip().endsWith(unit));
         QVERIFY(field->whatsThis().size() > field->toolTip().size());
         // Shift+F1 from the edit enters What's This; Escape leaves it.

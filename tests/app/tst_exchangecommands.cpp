@@ -13,7 +13,7 @@
 
 namespace {
 
-QString WriteFile(const QTemporaryDir &dir, const char *name, const QByteArray &bytes)
+QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &bytes)
 {
     const QString path = dir.filePath(QString::fromLatin1(name));
     QFile file(path);
@@ -29,7 +29,7 @@ class TestExchangeCommands : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
+    void initTestCase() { LocaleServices::pinLocale(QStringLiteral("en_US")); }
 
     void importKeepsWhatCameBeforeAFaultyLine();
     void importCancelledChangesNothing();
@@ -43,17 +43,17 @@ private slots:
 // fields keep what they held, the rest is read, and the window stays quick.
 void TestExchangeCommands::importTellsWhatItCouldNotUse()
 {
-    CAppFixture fixture;
-    const QString path = WriteFile(fixture.m_documents, "odd.zant",
+    AppFixture fixture;
+    const QString path = writeFile(fixture.m_documents, "odd.zant",
                                    "Description = " + QByteArray(4000000, 'x') + "\r\n"
                                    "PurchasePrice = 1" + QByteArray(130, '0') + "\r\n"
                                    "Escrow = 250\r\nTerm1 = 15.5\r\n");
-    fixture.m_prompt.SetNextFileName(path);
-    fixture.Run([&](CZANTDlg &dlg) {
-        QVERIFY(ActivateAndWait(dlg));
+    fixture.m_prompt.setNextFileName(path);
+    fixture.run([&](MainDialog &dlg) {
+        QVERIFY(activateAndWait(dlg));
         QElapsedTimer timer;
         timer.start();
-        Trigger(dlg, "actionImport");
+        trigger(dlg, "actionImport");
         QCoreApplication::processEvents();
         QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
@@ -66,27 +66,27 @@ void TestExchangeCommands::importTellsWhatItCouldNotUse()
                                 "show; it was not read.")
                      .arg(path, QString(38, QLatin1Char('0'))));
         QCOMPARE(message.icon, IPrompt::Icon::Warning);
-        QCOMPARE(Edit(dlg, "editDescription")->text(), QString());
-        QCOMPARE(Edit(dlg, "editPurchasePrice")->text(), QStringLiteral("$200,000.00"));
-        QCOMPARE(Edit(dlg, "editEscrow")->text(), QStringLiteral("$250.00"));
-        QCOMPARE(Edit(dlg, "editTerm")->text(), QStringLiteral("15"));
-        QCOMPARE(Edit(dlg, "editDescription")->maxLength(), 1000);
-        QCOMPARE(Edit(dlg, "editLender")->maxLength(), 1000);
+        QCOMPARE(editNamed(dlg, "editDescription")->text(), QString());
+        QCOMPARE(editNamed(dlg, "editPurchasePrice")->text(), QStringLiteral("$200,000.00"));
+        QCOMPARE(editNamed(dlg, "editEscrow")->text(), QStringLiteral("$250.00"));
+        QCOMPARE(editNamed(dlg, "editTerm")->text(), QStringLiteral("15"));
+        QCOMPARE(editNamed(dlg, "editDescription")->maxLength(), 1000);
+        QCOMPARE(editNamed(dlg, "editLender")->maxLength(), 1000);
         dlg.reject();
     });
 }
 
 void TestExchangeCommands::importKeepsWhatCameBeforeAFaultyLine()
 {
-    CAppFixture fixture;
-    const QString path = WriteFile(fixture.m_documents, "faulty.zant",
+    AppFixture fixture;
+    const QString path = writeFile(fixture.m_documents, "faulty.zant",
                                    "Description = Elm\r\nLender2 = Second\r\nTerm2 = 15\r\n"
                                    "Colour = blue\r\nEscrow = 500\r\n");
-    fixture.m_prompt.SetNextFileName(path);
-    fixture.Run([&](CZANTDlg &dlg) {
+    fixture.m_prompt.setNextFileName(path);
+    fixture.run([&](MainDialog &dlg) {
         dlg.findChild<QPushButton *>(QStringLiteral("btnNext"))->click();
-        Edit(dlg, "editLender")->setText(QStringLiteral("typed, never stored"));
-        Trigger(dlg, "actionImport");
+        editNamed(dlg, "editLender")->setText(QStringLiteral("typed, never stored"));
+        trigger(dlg, "actionImport");
         QCOMPARE(fixture.m_prompt.m_fileFilters, QStringList(QStringLiteral("ZANT Files (*.zant)")));
         QCOMPARE(fixture.m_prompt.m_fileTitles, QStringList(QStringLiteral("Import Deal")));
         QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
@@ -95,10 +95,10 @@ void TestExchangeCommands::importKeepsWhatCameBeforeAFaultyLine()
         QCOMPARE(message.icon, IPrompt::Icon::Error);
         QCOMPARE(message.buttons, IPrompt::Buttons::Ok);
         // The dialog shows the record as far as it was read, still on loan 2.
-        QCOMPARE(Edit(dlg, "editDescription")->text(), QStringLiteral("Elm"));
-        QCOMPARE(Edit(dlg, "editLender")->text(), QStringLiteral("Second"));
-        QCOMPARE(Edit(dlg, "editTerm")->text(), QStringLiteral("15"));
-        QCOMPARE(Edit(dlg, "editEscrow")->text(), QStringLiteral("$0.00"));
+        QCOMPARE(editNamed(dlg, "editDescription")->text(), QStringLiteral("Elm"));
+        QCOMPARE(editNamed(dlg, "editLender")->text(), QStringLiteral("Second"));
+        QCOMPARE(editNamed(dlg, "editTerm")->text(), QStringLiteral("15"));
+        QCOMPARE(editNamed(dlg, "editEscrow")->text(), QStringLiteral("$0.00"));
         QCOMPARE(dlg.findChild<QGroupBox *>(QStringLiteral("groupLoan"))->title(),
                  QStringLiteral("Loan information (2 of 5)"));
         dlg.reject();
@@ -107,11 +107,11 @@ void TestExchangeCommands::importKeepsWhatCameBeforeAFaultyLine()
 
 void TestExchangeCommands::importCancelledChangesNothing()
 {
-    CAppFixture fixture;
-    fixture.Run([&](CZANTDlg &dlg) {
-        Edit(dlg, "editDescription")->setText(QStringLiteral("on screen only"));
-        Trigger(dlg, "actionImport"); // no file name queued: the dialog is cancelled
-        QCOMPARE(Edit(dlg, "editDescription")->text(), QStringLiteral("on screen only"));
+    AppFixture fixture;
+    fixture.run([&](MainDialog &dlg) {
+        editNamed(dlg, "editDescription")->setText(QStringLiteral("on screen only"));
+        trigger(dlg, "actionImport"); // no file name queued: the dialog is cancelled
+        QCOMPARE(editNamed(dlg, "editDescription")->text(), QStringLiteral("on screen only"));
         QVERIFY(fixture.m_prompt.m_messages.isEmpty());
         dlg.reject();
     });
@@ -119,17 +119,17 @@ void TestExchangeCommands::importCancelledChangesNothing()
 
 void TestExchangeCommands::importOfAMissingFileReportsIt()
 {
-    CAppFixture fixture;
+    AppFixture fixture;
     const QString path = fixture.m_documents.filePath(QStringLiteral("gone.zant"));
-    fixture.m_prompt.SetNextFileName(path);
-    fixture.Run([&](CZANTDlg &dlg) {
-        Edit(dlg, "editDescription")->setText(QStringLiteral("typed"));
-        Trigger(dlg, "actionImport");
+    fixture.m_prompt.setNextFileName(path);
+    fixture.run([&](MainDialog &dlg) {
+        editNamed(dlg, "editDescription")->setText(QStringLiteral("typed"));
+        trigger(dlg, "actionImport");
         QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
         QCOMPARE(fixture.m_prompt.m_messages.constFirst().text, path + QStringLiteral(" was not found."));
         QCOMPARE(fixture.m_prompt.m_messages.constFirst().icon, IPrompt::Icon::Warning);
         // The edits show the record again, which took the text as it was typed.
-        QCOMPARE(Edit(dlg, "editDescription")->text(), QStringLiteral("typed"));
+        QCOMPARE(editNamed(dlg, "editDescription")->text(), QStringLiteral("typed"));
         QCOMPARE(dlg.m_description, QStringLiteral("typed"));
         dlg.reject();
     });
@@ -137,49 +137,49 @@ void TestExchangeCommands::importOfAMissingFileReportsIt()
 
 void TestExchangeCommands::exportCopiesTheEditsEvenWhenCancelled()
 {
-    CAppFixture fixture;
-    fixture.Run([&](CZANTDlg &dlg) {
-        Edit(dlg, "editPurchasePrice")->setText(QStringLiteral("1234.5"));
-        Edit(dlg, "editLender")->setText(QStringLiteral("Kept"));
-        Trigger(dlg, "actionExport");
-        QCOMPARE(Edit(dlg, "editPurchasePrice")->text(), QStringLiteral("$1,234.50"));
+    AppFixture fixture;
+    fixture.run([&](MainDialog &dlg) {
+        editNamed(dlg, "editPurchasePrice")->setText(QStringLiteral("1234.5"));
+        editNamed(dlg, "editLender")->setText(QStringLiteral("Kept"));
+        trigger(dlg, "actionExport");
+        QCOMPARE(editNamed(dlg, "editPurchasePrice")->text(), QStringLiteral("$1,234.50"));
         QCOMPARE(dlg.m_lender[0], QStringLiteral("Kept"));
         QCOMPARE(fixture.m_prompt.m_fileFilters, QStringList(QStringLiteral("ZANT Files (*.zant)")));
         QCOMPARE(fixture.m_prompt.m_fileTitles, QStringList(QStringLiteral("Export Deal")));
         dlg.reject();
     });
-    QCOMPARE(fixture.m_profile->GetProfileString("ZANT", "Lender1"), QStringLiteral("Kept"));
+    QCOMPARE(fixture.m_profile->getProfileString("ZANT", "Lender1"), QStringLiteral("Kept"));
 }
 
 // Exported in en_US, imported by a user in de_DE: the same figures, in German form.
 void TestExchangeCommands::exportThenImportRestoresOtherFees()
 {
-    CAppFixture fixture;
+    AppFixture fixture;
     const QString path = fixture.m_documents.filePath(QStringLiteral("deal.zant"));
-    fixture.m_prompt.SetNextFileName(path);
-    fixture.Run([&](CZANTDlg &dlg) {
-        Edit(dlg, "editOtherFees")->setText(QStringLiteral("175"));
-        Edit(dlg, "editEscrow")->setText(QStringLiteral("0.05"));
-        Edit(dlg, "editDescription")->setText(QStringLiteral("Elm St\nUnit 4"));
-        Trigger(dlg, "actionExport");
+    fixture.m_prompt.setNextFileName(path);
+    fixture.run([&](MainDialog &dlg) {
+        editNamed(dlg, "editOtherFees")->setText(QStringLiteral("175"));
+        editNamed(dlg, "editEscrow")->setText(QStringLiteral("0.05"));
+        editNamed(dlg, "editDescription")->setText(QStringLiteral("Elm St\nUnit 4"));
+        trigger(dlg, "actionExport");
         dlg.reject();
     });
     QVERIFY(QFile::exists(path));
-    fixture.ReopenProfile();
-    fixture.m_prompt.SetNextFileName(path);
-    CLocaleServices::PinLocale(QStringLiteral("de_DE"));
-    fixture.Run([&](CZANTDlg &dlg) {
+    fixture.reopenProfile();
+    fixture.m_prompt.setNextFileName(path);
+    LocaleServices::pinLocale(QStringLiteral("de_DE"));
+    fixture.run([&](MainDialog &dlg) {
         // Kept from the run before, a dollar deal in German form; the file gives them again.
-        QCOMPARE(Edit(dlg, "editOtherFees")->text(), QString::fromUtf8("175,00\u00a0$"));
-        Trigger(dlg, "actionImport");
-        QCOMPARE(Edit(dlg, "editOtherFees")->text(), QString::fromUtf8("175,00\u00a0$"));
-        QCOMPARE(Edit(dlg, "editEscrow")->text(), QString::fromUtf8("0,05\u00a0$"));
-        QCOMPARE(Edit(dlg, "editPurchasePrice")->text(), QString::fromUtf8("200.000,00\u00a0$"));
-        QCOMPARE(Edit(dlg, "editDescription")->text(), QStringLiteral("Elm St Unit 4"));
+        QCOMPARE(editNamed(dlg, "editOtherFees")->text(), QString::fromUtf8("175,00\u00a0$"));
+        trigger(dlg, "actionImport");
+        QCOMPARE(editNamed(dlg, "editOtherFees")->text(), QString::fromUtf8("175,00\u00a0$"));
+        QCOMPARE(editNamed(dlg, "editEscrow")->text(), QString::fromUtf8("0,05\u00a0$"));
+        QCOMPARE(editNamed(dlg, "editPurchasePrice")->text(), QString::fromUtf8("200.000,00\u00a0$"));
+        QCOMPARE(editNamed(dlg, "editDescription")->text(), QStringLiteral("Elm St Unit 4"));
         QVERIFY(fixture.m_prompt.m_messages.isEmpty());
         dlg.reject();
     });
-    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    LocaleServices::pinLocale(QStringLiteral("en_US"));
 }
 
 QTEST_MAIN(TestExchangeCommands)

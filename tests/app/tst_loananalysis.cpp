@@ -37,7 +37,7 @@
 
 namespace {
 
-QString CellOf(QTableWidget &table, const QString &measure, int loan)
+QString cellOf(QTableWidget &table, const QString &measure, int loan)
 {
     for (int row = 0; row < table.rowCount(); ++row) {
         if (table.verticalHeaderItem(row)->text() == measure)
@@ -47,7 +47,7 @@ QString CellOf(QTableWidget &table, const QString &measure, int loan)
 }
 
 // The printed comparison: for the row of a measure, whether each loan's cell is in bold type.
-QList<bool> PrintedBold(const QTextDocument &document, const QString &measure)
+QList<bool> printedBold(const QTextDocument &document, const QString &measure)
 {
     const auto textOf = [](const QTextTableCell &cell) {
         QTextCursor cursor = cell.firstCursorPosition();
@@ -70,7 +70,7 @@ QList<bool> PrintedBold(const QTextDocument &document, const QString &measure)
     return {};
 }
 
-QTableWidgetItem *ItemOf(QTableWidget &table, const QString &measure, int loan)
+QTableWidgetItem *itemOf(QTableWidget &table, const QString &measure, int loan)
 {
     for (int row = 0; row < table.rowCount(); ++row) {
         if (table.verticalHeaderItem(row)->text() == measure)
@@ -80,7 +80,7 @@ QTableWidgetItem *ItemOf(QTableWidget &table, const QString &measure, int loan)
 }
 
 // The figure of an axis label: its digits, with the en_US grouping and point.
-double LabelValue(QString label)
+double labelValue(QString label)
 {
     label.remove(QLatin1Char('$')).remove(QLatin1Char(','));
     bool ok = false;
@@ -89,7 +89,7 @@ double LabelValue(QString label)
 }
 
 // True when step is 1, 2, 2.5 or 5 times a power of ten.
-bool IsRoundStep(double step)
+bool isRoundStep(double step)
 {
     if (!(step > 0))
         return false;
@@ -102,21 +102,21 @@ bool IsRoundStep(double step)
 }
 
 // Checks that an axis is labelled 0, step, 2 step... at round steps up to at least top.
-void VerifyRoundAxis(QAbstractAxis *axis, double top, const QString &prefix)
+void verifyRoundAxis(QAbstractAxis *axis, double top, const QString &prefix)
 {
     auto *labelled = qobject_cast<QCategoryAxis *>(axis);
     QVERIFY(labelled);
     const QStringList labels = labelled->categoriesLabels();
     QVERIFY2(labels.size() >= 3 && labels.size() <= 12, qPrintable(labels.join(QLatin1Char('|'))));
-    const double step = LabelValue(labels.at(1));
-    QVERIFY2(IsRoundStep(step), qPrintable(labels.join(QLatin1Char('|'))));
+    const double step = labelValue(labels.at(1));
+    QVERIFY2(isRoundStep(step), qPrintable(labels.join(QLatin1Char('|'))));
     for (int i = 0; i < labels.size(); ++i) {
         QVERIFY2(labels.at(i).startsWith(prefix), qPrintable(labels.at(i)));
-        QCOMPARE(LabelValue(labels.at(i)), i * step);
+        QCOMPARE(labelValue(labels.at(i)), i * step);
         QCOMPARE(labelled->endValue(labels.at(i)), i * step);
     }
-    QVERIFY(LabelValue(labels.last()) >= top);
-    QVERIFY(LabelValue(labels.last()) - step < top);
+    QVERIFY(labelValue(labels.last()) >= top);
+    QVERIFY(labelValue(labels.last()) - step < top);
 }
 
 } // namespace
@@ -126,70 +126,70 @@ class TestLoanAnalysis : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
+    void initTestCase() { LocaleServices::pinLocale(QStringLiteral("en_US")); }
 
     // Ctrl+L opens the window on the five offers; it follows the main dialog's figures as a
     // field is left, and its schedule, PDF and CSV come from the same figures.
     void followsTheDealAndWritesItsFiles()
     {
-        CAppFixture fixture;
-        fixture.Run([&](CZANTDlg &dlg) {
-            fixture.m_prompt.SetNextFileName(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
-            QVERIFY(Trigger(dlg, "actionImport"));
-            QVERIFY(ActivateAndWait(dlg));
-            QTest::keyClick(Edit(dlg, "editDescription"), Qt::Key_L, Qt::ControlModifier);
-            auto *window = dlg.findChild<CLoanAnalysisDlg *>();
+        AppFixture fixture;
+        fixture.run([&](MainDialog &dlg) {
+            fixture.m_prompt.setNextFileName(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
+            QVERIFY(trigger(dlg, "actionImport"));
+            QVERIFY(activateAndWait(dlg));
+            QTest::keyClick(editNamed(dlg, "editDescription"), Qt::Key_L, Qt::ControlModifier);
+            auto *window = dlg.findChild<LoanAnalysisDialog *>();
             QVERIFY(window && window->isVisible());
             QCOMPARE(window->windowTitle(), QStringLiteral("Loan Analysis"));
             auto &table = *window->findChild<QTableWidget *>(QStringLiteral("comparison"));
 
-            QCOMPARE(CellOf(table, QStringLiteral("Total Interest"), 0), QStringLiteral("$251,116.02"));
-            QCOMPARE(CellOf(table, QStringLiteral("Principal and Interest"), 3), QStringLiteral("$500.00"));
-            QCOMPARE(CellOf(table, QStringLiteral("Total Interest"), 4), QStringLiteral("\u2014"));
-            QCOMPARE(ItemOf(table, QStringLiteral("Total Interest"), 4)->toolTip(),
+            QCOMPARE(cellOf(table, QStringLiteral("Total Interest"), 0), QStringLiteral("$251,116.02"));
+            QCOMPARE(cellOf(table, QStringLiteral("Principal and Interest"), 3), QStringLiteral("$500.00"));
+            QCOMPARE(cellOf(table, QStringLiteral("Total Interest"), 4), QStringLiteral("\u2014"));
+            QCOMPARE(itemOf(table, QStringLiteral("Total Interest"), 4)->toolTip(),
                      QStringLiteral("The loan has no monthly payment: its term is 0 years."));
-            QCOMPARE(CellOf(table, QStringLiteral("Cap Rate"), 0), QStringLiteral("9.90%"));
-            QVERIFY(ItemOf(table, QStringLiteral("Safety Cash Flow"), 2)->font().bold());
-            QVERIFY(!ItemOf(table, QStringLiteral("Safety Cash Flow"), 0)->font().bold());
+            QCOMPARE(cellOf(table, QStringLiteral("Cap Rate"), 0), QStringLiteral("9.90%"));
+            QVERIFY(itemOf(table, QStringLiteral("Safety Cash Flow"), 2)->font().bold());
+            QVERIFY(!itemOf(table, QStringLiteral("Safety Cash Flow"), 0)->font().bold());
             QCOMPARE(window->findChild<QLabel *>(QStringLiteral("bestOffer"))->text(),
                      QStringLiteral("Best offer, most safety cash flow: Loan 3: Cash purchase "
                                     "($1,450.00 a month); least interest: Loan 3: Cash purchase and "
                                     "Loan 4: Family loan, no interest ($0.00 in all)."));
             // The cash purchase has no highest offer; its total cost is its price.
-            QCOMPARE(CellOf(table, QStringLiteral("Highest Offer"), 2), QStringLiteral("\u2014"));
-            QCOMPARE(CellOf(table, QStringLiteral("Total Cost"), 2),
+            QCOMPARE(cellOf(table, QStringLiteral("Highest Offer"), 2), QStringLiteral("\u2014"));
+            QCOMPARE(cellOf(table, QStringLiteral("Total Cost"), 2),
                      QStringLiteral("$200,000.00"));
-            QCOMPARE(CellOf(table, QStringLiteral("Total of Payments"), 2), QStringLiteral("$0.00"));
+            QCOMPARE(cellOf(table, QStringLiteral("Total of Payments"), 2), QStringLiteral("$0.00"));
             // Loans that share the best value are all marked.
-            QVERIFY(ItemOf(table, QStringLiteral("Total Interest"), 3)->font().bold());
+            QVERIFY(itemOf(table, QStringLiteral("Total Interest"), 3)->font().bold());
             // The printed table marks the cells the window marks, and only those.
             {
                 const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
                                          QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-                const std::unique_ptr<QTextDocument> printed = window->PrintableDocument(letter);
+                const std::unique_ptr<QTextDocument> printed = window->printableDocument(letter);
                 for (const QString &measure : {QStringLiteral("Safety Cash Flow"), QStringLiteral("Total Interest"),
                                                QStringLiteral("Loan Amount")}) {
                     QList<bool> shown;
                     for (int k = 0; k < 5; ++k)
-                        shown << ItemOf(table, measure, k)->font().bold();
-                    QCOMPARE(PrintedBold(*printed, measure), shown);
+                        shown << itemOf(table, measure, k)->font().bold();
+                    QCOMPARE(printedBold(*printed, measure), shown);
                 }
-                QVERIFY(PrintedBold(*printed, QStringLiteral("Total Interest")).contains(true));
+                QVERIFY(printedBold(*printed, QStringLiteral("Total Interest")).contains(true));
             }
 
             // A new rate typed into the main dialog shows once the field is left.
-            QVERIFY(ActivateAndWait(dlg));
-            QLineEdit *rate = Edit(dlg, "editInterestRate");
+            QVERIFY(activateAndWait(dlg));
+            QLineEdit *rate = editNamed(dlg, "editInterestRate");
             rate->setFocus(Qt::TabFocusReason);
             rate->selectAll();
             QTest::keyClicks(rate, QStringLiteral("6"));
-            QCOMPARE(CellOf(table, QStringLiteral("Principal and Interest"), 0), QStringLiteral("$1,197.54"));
+            QCOMPARE(cellOf(table, QStringLiteral("Principal and Interest"), 0), QStringLiteral("$1,197.54"));
             QTest::keyClick(rate, Qt::Key_Tab);
-            QCOMPARE(CellOf(table, QStringLiteral("Principal and Interest"), 0), QStringLiteral("$1,079.19"));
+            QCOMPARE(cellOf(table, QStringLiteral("Principal and Interest"), 0), QStringLiteral("$1,079.19"));
 
             // Ctrl+L again brings the same window forward.
-            QTest::keyClick(Edit(dlg, "editDescription"), Qt::Key_L, Qt::ControlModifier);
-            QCOMPARE(dlg.findChildren<CLoanAnalysisDlg *>().size(), 1);
+            QTest::keyClick(editNamed(dlg, "editDescription"), Qt::Key_L, Qt::ControlModifier);
+            QCOMPARE(dlg.findChildren<LoanAnalysisDialog *>().size(), 1);
 
             auto *loan = window->findChild<QComboBox *>(QStringLiteral("loanChoice"));
             auto *period = window->findChild<QComboBox *>(QStringLiteral("periodChoice"));
@@ -207,14 +207,14 @@ private slots:
                 QVERIFY(own.open(QIODevice::WriteOnly) && own.write("mine") == 4);
             }
             const QStringList before = QDir(fixture.m_documents.path()).entryList(QDir::Files);
-            fixture.m_prompt.SetNextFileName(pdf);
-            window->OnSavePdf();
+            fixture.m_prompt.setNextFileName(pdf);
+            window->onSavePdf();
             QVERIFY(fixture.m_prompt.m_messages.isEmpty());
-            QCOMPARE(ReadAll(part), QByteArray("mine"));
+            QCOMPARE(readAll(part), QByteArray("mine"));
             QStringList expected = QStringList(before) << QStringLiteral("analysis.pdf");
             expected.sort();
             QCOMPARE(QDir(fixture.m_documents.path()).entryList(QDir::Files), expected);
-            const QByteArray bytes = ReadAll(pdf);
+            const QByteArray bytes = readAll(pdf);
             QVERIFY(bytes.startsWith("%PDF-"));
             static const QRegularExpression mediaBox(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
             const QRegularExpressionMatch page = mediaBox.match(QString::fromLatin1(bytes));
@@ -225,13 +225,13 @@ private slots:
 
             // Enter presses the button that has the focus.
             const QString csv = fixture.m_documents.filePath(QStringLiteral("schedule.csv"));
-            fixture.m_prompt.SetNextFileName(csv);
-            QVERIFY(ActivateAndWait(*window));
+            fixture.m_prompt.setNextFileName(csv);
+            QVERIFY(activateAndWait(*window));
             auto *exportSchedule = window->findChild<QPushButton *>(QStringLiteral("scheduleCsvButton"));
             exportSchedule->setFocus(Qt::TabFocusReason);
             QTest::keyClick(exportSchedule, Qt::Key_Return);
             QVERIFY(window->isVisible());
-            const QList<QByteArray> lines = ReadAll(csv).split('\n');
+            const QList<QByteArray> lines = readAll(csv).split('\n');
             QCOMPARE(lines.size(), 2 + 15 + 1);
             QCOMPARE(lines.at(0), QByteArray("\xEF\xBB\xBFLoan 2: Elm Credit Union,,,,\r"));
             QCOMPARE(lines.at(1), QByteArray("Year,Payment,Principal,Interest,Balance\r"));
@@ -239,9 +239,9 @@ private slots:
 
             // The comparison carries what was typed beside the measures.
             const QString comparison = fixture.m_documents.filePath(QStringLiteral("comparison.csv"));
-            fixture.m_prompt.SetNextFileName(comparison);
+            fixture.m_prompt.setNextFileName(comparison);
             window->findChild<QPushButton *>(QStringLiteral("comparisonCsvButton"))->click();
-            const QByteArray compared = ReadAll(comparison);
+            const QByteArray compared = readAll(comparison);
             QVERIFY(compared.startsWith("\xEF\xBB\xBFMeasure,Loan 1,Loan 2,"));
             QVERIFY(compared.contains("\r\nDescription,\"Four-unit building, 12 Elm Street\","));
             QVERIFY(compared.contains("\r\nTerm (Years),30,15,"));
@@ -268,21 +268,21 @@ private slots:
     // the loan choice and the files, without leaving the edit.
     void typedLenderReachesTheWindowAtOnce()
     {
-        CAppFixture fixture;
-        fixture.Run([&](CZANTDlg &dlg) {
-            fixture.m_prompt.SetNextFileName(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
-            QVERIFY(Trigger(dlg, "actionImport"));
-            QVERIFY(ActivateAndWait(dlg));
-            QTest::keyClick(Edit(dlg, "editDescription"), Qt::Key_L, Qt::ControlModifier);
-            auto *window = dlg.findChild<CLoanAnalysisDlg *>();
+        AppFixture fixture;
+        fixture.run([&](MainDialog &dlg) {
+            fixture.m_prompt.setNextFileName(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
+            QVERIFY(trigger(dlg, "actionImport"));
+            QVERIFY(activateAndWait(dlg));
+            QTest::keyClick(editNamed(dlg, "editDescription"), Qt::Key_L, Qt::ControlModifier);
+            auto *window = dlg.findChild<LoanAnalysisDialog *>();
             QVERIFY(window);
             auto &table = *window->findChild<QTableWidget *>(QStringLiteral("comparison"));
             const QString figureBefore = table.item(0, 4)->text();
 
-            QVERIFY(ActivateAndWait(dlg));
+            QVERIFY(activateAndWait(dlg));
             for (int i = 0; i < 4; ++i)
-                QTest::mouseClick(Button(dlg, "btnNext"), Qt::LeftButton);
-            QLineEdit *lender = Edit(dlg, "editLender");
+                QTest::mouseClick(button(dlg, "btnNext"), Qt::LeftButton);
+            QLineEdit *lender = editNamed(dlg, "editLender");
             lender->setFocus(Qt::TabFocusReason);
             QTRY_VERIFY(lender->hasFocus());
             lender->selectAll();
@@ -295,20 +295,20 @@ private slots:
             QCOMPARE(table.item(0, 4)->text(), figureBefore);
 
             const QString csv = fixture.m_documents.filePath(QStringLiteral("comparison.csv"));
-            fixture.m_prompt.SetNextFileName(csv);
-            window->OnExportComparison();
-            QVERIFY(ReadAll(csv).contains("Alpha Lending"));
+            fixture.m_prompt.setNextFileName(csv);
+            window->onExportComparison();
+            QVERIFY(readAll(csv).contains("Alpha Lending"));
 
             // The description typed names the printout and the PDF at once too.
-            QLineEdit *description = Edit(dlg, "editDescription");
+            QLineEdit *description = editNamed(dlg, "editDescription");
             description->setFocus(Qt::TabFocusReason);
             QTRY_VERIFY(description->hasFocus());
             description->selectAll();
             QTest::keyClicks(description, QStringLiteral("7 Oak Lane"));
-            QCOMPARE(window->DocumentTitle(), QStringLiteral("Loan Analysis: 7 Oak Lane"));
+            QCOMPARE(window->documentTitle(), QStringLiteral("Loan Analysis: 7 Oak Lane"));
             const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
                                      QPageLayout::Millimeter);
-            const QString printed = window->PrintableDocument(letter)->toPlainText();
+            const QString printed = window->printableDocument(letter)->toPlainText();
             QVERIFY(printed.startsWith(QStringLiteral("Loan Analysis\n7 Oak Lane\n")));
             QVERIFY(printed.contains(QStringLiteral("Alpha Lending")));
             window->close();
@@ -321,13 +321,13 @@ private slots:
     // every loan's name beside the balances.
     void headersAndChartsCanBeRead()
     {
-        CAppFixture fixture;
-        fixture.Run([&](CZANTDlg &dlg) {
-            fixture.m_prompt.SetNextFileName(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
-            QVERIFY(Trigger(dlg, "actionImport"));
-            Edit(dlg, "editLender")->setText(QStringLiteral("Harbor Savings Bank (25% down)"));
-            QVERIFY(Trigger(dlg, "actionLoanAnalysis"));
-            auto *window = dlg.findChild<CLoanAnalysisDlg *>();
+        AppFixture fixture;
+        fixture.run([&](MainDialog &dlg) {
+            fixture.m_prompt.setNextFileName(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
+            QVERIFY(trigger(dlg, "actionImport"));
+            editNamed(dlg, "editLender")->setText(QStringLiteral("Harbor Savings Bank (25% down)"));
+            QVERIFY(trigger(dlg, "actionLoanAnalysis"));
+            auto *window = dlg.findChild<LoanAnalysisDialog *>();
             QVERIFY(window && QTest::qWaitForWindowExposed(window));
 
             auto &table = *window->findChild<QTableWidget *>(QStringLiteral("comparison"));
@@ -351,10 +351,10 @@ private slots:
             QTRY_VERIFY(balance->plotArea().height() >= 150);
             QTRY_VERIFY(split->plotArea().height() >= 150);
 
-            VerifyRoundAxis(balance->axes(Qt::Horizontal).value(0), 30, QString());
-            VerifyRoundAxis(balance->axes(Qt::Vertical).value(0), 180000, QStringLiteral("$"));
+            verifyRoundAxis(balance->axes(Qt::Horizontal).value(0), 30, QString());
+            verifyRoundAxis(balance->axes(Qt::Vertical).value(0), 180000, QStringLiteral("$"));
             // Loan 1 pays $14,370.48 a year.
-            VerifyRoundAxis(split->axes(Qt::Vertical).value(0), 14370.48, QStringLiteral("$"));
+            verifyRoundAxis(split->axes(Qt::Vertical).value(0), 14370.48, QStringLiteral("$"));
 
             const QRectF legend = balance->legend()->geometry();
             const QFontMetrics metrics(balance->legend()->font());
@@ -365,8 +365,8 @@ private slots:
                          qPrintable(marker->label()));
 
             // A thousand years are labelled at round years, not every one of them.
-            Edit(dlg, "editTerm")->setText(QStringLiteral("1000"));
-            dlg.UpdateRecord();
+            editNamed(dlg, "editTerm")->setText(QStringLiteral("1000"));
+            dlg.updateRecord();
             auto *years = qobject_cast<QCategoryAxis *>(split->axes(Qt::Horizontal).value(0));
             QVERIFY(years);
             QVERIFY(years->categoriesLabels().size() <= 11);
@@ -383,30 +383,30 @@ private slots:
         QTranslator german;
         QVERIFY(german.load(QStringLiteral(":/i18n/zantoria_de.qm")));
         QCoreApplication::installTranslator(&german);
-        CLocaleServices::PinLocale(QStringLiteral("de_DE"));
+        LocaleServices::pinLocale(QStringLiteral("de_DE"));
         const auto restore = qScopeGuard([&german] {
             QCoreApplication::removeTranslator(&german);
-            CLocaleServices::PinLocale(QStringLiteral("en_US"));
+            LocaleServices::pinLocale(QStringLiteral("en_US"));
         });
-        CAppFixture fixture;
-        fixture.Run([&](CZANTDlg &dlg) {
-            fixture.m_prompt.SetNextFileName(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
-            QVERIFY(Trigger(dlg, "actionImport"));
-            QVERIFY(Trigger(dlg, "actionLoanAnalysis"));
-            auto *window = dlg.findChild<CLoanAnalysisDlg *>();
+        AppFixture fixture;
+        fixture.run([&](MainDialog &dlg) {
+            fixture.m_prompt.setNextFileName(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
+            QVERIFY(trigger(dlg, "actionImport"));
+            QVERIFY(trigger(dlg, "actionLoanAnalysis"));
+            auto *window = dlg.findChild<LoanAnalysisDialog *>();
             QVERIFY(window);
             const QPageLayout page(QPageSize(QPageSize::A6), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
                                  QPageLayout::Millimeter);
-            std::unique_ptr<QTextDocument> document = window->PrintableDocument(page);
+            std::unique_ptr<QTextDocument> document = window->printableDocument(page);
             const QString text = document->toPlainText();
             const QString opening = text.left(text.indexOf(QStringLiteral("Bestes Angebot")));
             for (const QString &expected :
                  {QStringLiteral("Four-unit building, 12 Elm Street"), QStringLiteral("Kaufpreis"),
                   QStringLiteral("200.000,00"), QStringLiteral("2.000,00"),
                   QStringLiteral("250,00"), QStringLiteral("100,00"), QStringLiteral("10,00"),
-                  CLocaleServices::FormatShortDate(QDate::currentDate())})
+                  LocaleServices::formatShortDate(QDate::currentDate())})
                 QVERIFY2(opening.contains(expected), qPrintable(expected + QStringLiteral(" in ") + opening));
-            QCOMPARE(window->DocumentTitle(), QStringLiteral("Darlehensanalyse: Four-unit building, 12 Elm Street"));
+            QCOMPARE(window->documentTitle(), QStringLiteral("Darlehensanalyse: Four-unit building, 12 Elm Street"));
 
             // Every line that does not end its paragraph ends between words or at a hyphen.
             QVERIFY(document->pageCount() > 1); // lays the document out
@@ -424,23 +424,23 @@ private slots:
             }
 
             const QString pdf = fixture.m_documents.filePath(QStringLiteral("analysis.pdf"));
-            fixture.m_prompt.SetNextFileName(pdf);
-            window->OnSavePdf();
+            fixture.m_prompt.setNextFileName(pdf);
+            window->onSavePdf();
             QByteArray title("\xfe\xff");
-            for (QChar c : window->DocumentTitle())
+            for (QChar c : window->documentTitle())
                 title += char(c.unicode() >> 8), title += char(c.unicode() & 0xff);
-            QVERIFY(ReadAll(pdf).contains(title));
+            QVERIFY(readAll(pdf).contains(title));
 
             // A thousand years of months: one row a year, with a note, and a file of modest size.
-            QVERIFY(ActivateAndWait(dlg));
-            Edit(dlg, "editTerm")->setText(QStringLiteral("1000"));
-            dlg.UpdateRecord();
+            QVERIFY(activateAndWait(dlg));
+            editNamed(dlg, "editTerm")->setText(QStringLiteral("1000"));
+            dlg.updateRecord();
             QCOMPARE(window->findChild<QTableView *>(QStringLiteral("schedule"))->model()->rowCount(), 12000);
-            const QString printed = window->PrintableDocument(page)->toPlainText();
+            const QString printed = window->printableDocument(page)->toPlainText();
             QVERIFY(printed.contains(QStringLiteral("12000")));
             QVERIFY(!printed.contains(QStringLiteral("\n1001\n")));
-            fixture.m_prompt.SetNextFileName(pdf);
-            window->OnSavePdf();
+            fixture.m_prompt.setNextFileName(pdf);
+            window->onSavePdf();
             QVERIFY(QFileInfo(pdf).size() < 1500 * 1024);
             QVERIFY(fixture.m_prompt.m_messages.isEmpty());
             window->close();
@@ -453,26 +453,26 @@ private slots:
     // Latin digits of the tables.
     void rightToLeftFiguresKeepTheirPlace()
     {
-        CLocaleServices::PinLocale(QStringLiteral("ar_EG"));
-        const auto restore = qScopeGuard([] { CLocaleServices::PinLocale(QStringLiteral("en_US")); });
-        CAppFixture fixture;
-        fixture.Run([&](CZANTDlg &dlg) {
-            fixture.m_prompt.SetNextFileName(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
-            QVERIFY(Trigger(dlg, "actionImport"));
-            QVERIFY(Edit(dlg, "editPurchasePrice")->text().isRightToLeft());
+        LocaleServices::pinLocale(QStringLiteral("ar_EG"));
+        const auto restore = qScopeGuard([] { LocaleServices::pinLocale(QStringLiteral("en_US")); });
+        AppFixture fixture;
+        fixture.run([&](MainDialog &dlg) {
+            fixture.m_prompt.setNextFileName(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
+            QVERIFY(trigger(dlg, "actionImport"));
+            QVERIFY(editNamed(dlg, "editPurchasePrice")->text().isRightToLeft());
             for (const char *name : {"editPurchasePrice", "editRentalIncome", "editEscrow", "editOtherFees",
                                      "editSafetyMargin", "editDownPayment", "editInterestRate", "editTerm",
                                      "editPmi"}) {
                 // What the edit does with a right-to-left text's alignment.
-                QLineEdit *edit = Edit(dlg, name);
+                QLineEdit *edit = editNamed(dlg, name);
                 QCOMPARE(QStyle::visualAlignment(Qt::RightToLeft, edit->alignment()) & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute,
                          Qt::AlignRight);
             }
-            QVERIFY(Trigger(dlg, "actionLoanAnalysis"));
-            auto *window = dlg.findChild<CLoanAnalysisDlg *>();
+            QVERIFY(trigger(dlg, "actionLoanAnalysis"));
+            auto *window = dlg.findChild<LoanAnalysisDialog *>();
             QVERIFY(window);
             const QString best = window->findChild<QLabel *>(QStringLiteral("bestOffer"))->text();
-            QVERIFY2(best.contains(QChar(0x2068) + FormatCurrency(1450) + QChar(0x2069)), qPrintable(best));
+            QVERIFY2(best.contains(QChar(0x2068) + formatCurrency(1450) + QChar(0x2069)), qPrintable(best));
             for (QChartView *view : window->findChildren<QChartView *>()) {
                 for (QAbstractAxis *axis : view->chart()->axes()) {
                     auto *labelled = qobject_cast<QCategoryAxis *>(axis);
@@ -499,15 +499,15 @@ private slots:
         QDir().mkpath(folder);
         const QString locale = qEnvironmentVariable("ZANT_TEST_LOCALE", QStringLiteral("en_US"));
         const QString deal = qEnvironmentVariable("ZANT_TEST_DEAL", QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
-        CLocaleServices::PinLocale(locale);
+        LocaleServices::pinLocale(locale);
         QLocale::setDefault(QLocale(locale));
-        InstallTranslations(*qApp);
-        CAppFixture fixture;
-        fixture.Run([&](CZANTDlg &dlg) {
-            fixture.m_prompt.SetNextFileName(deal);
-            QVERIFY(Trigger(dlg, "actionImport"));
-            QVERIFY(Trigger(dlg, "actionLoanAnalysis"));
-            auto *window = dlg.findChild<CLoanAnalysisDlg *>();
+        installTranslations(*qApp);
+        AppFixture fixture;
+        fixture.run([&](MainDialog &dlg) {
+            fixture.m_prompt.setNextFileName(deal);
+            QVERIFY(trigger(dlg, "actionImport"));
+            QVERIFY(trigger(dlg, "actionLoanAnalysis"));
+            auto *window = dlg.findChild<LoanAnalysisDialog *>();
             QVERIFY(window && QTest::qWaitForWindowExposed(window));
             auto *tabs = window->findChild<QTabWidget *>(QStringLiteral("tabs"));
             const QString suffix = QLatin1Char('-') + locale;
@@ -517,8 +517,8 @@ private slots:
                 QVERIFY(window->grab().save(QDir(folder).filePath(
                     (tab == 0 ? QStringLiteral("analysis") : QStringLiteral("charts")) + suffix + QStringLiteral(".png"))));
             }
-            fixture.m_prompt.SetNextFileName(QDir(folder).filePath(QStringLiteral("analysis") + suffix + QStringLiteral(".pdf")));
-            window->OnSavePdf();
+            fixture.m_prompt.setNextFileName(QDir(folder).filePath(QStringLiteral("analysis") + suffix + QStringLiteral(".pdf")));
+            window->onSavePdf();
             QVERIFY(fixture.m_prompt.m_messages.isEmpty());
             window->close();
             dlg.reject();
@@ -529,20 +529,20 @@ private slots:
     // file, and marks none.
     void fiveAlikeLoansNoneStandsOut()
     {
-        CAppFixture fixture;
-        fixture.Run([&](CZANTDlg &dlg) {
-            fixture.m_prompt.SetNextFileName(QStringLiteral(ZANT_EXAMPLES "/first-run.zant"));
-            QVERIFY(Trigger(dlg, "actionImport"));
-            QVERIFY(ActivateAndWait(dlg));
-            QTest::keyClick(Edit(dlg, "editDescription"), Qt::Key_L, Qt::ControlModifier);
-            auto *window = dlg.findChild<CLoanAnalysisDlg *>();
+        AppFixture fixture;
+        fixture.run([&](MainDialog &dlg) {
+            fixture.m_prompt.setNextFileName(QStringLiteral(ZANT_EXAMPLES "/first-run.zant"));
+            QVERIFY(trigger(dlg, "actionImport"));
+            QVERIFY(activateAndWait(dlg));
+            QTest::keyClick(editNamed(dlg, "editDescription"), Qt::Key_L, Qt::ControlModifier);
+            auto *window = dlg.findChild<LoanAnalysisDialog *>();
             QVERIFY(window);
             QCOMPARE(window->findChild<QLabel *>(QStringLiteral("bestOffer"))->text(),
                      QStringLiteral("Best offer: the loans leave the same safety cash flow and pay "
                                     "the same interest."));
             auto &table = *window->findChild<QTableWidget *>(QStringLiteral("comparison"));
             for (int k = 0; k < 5; ++k)
-                QVERIFY(!ItemOf(table, QStringLiteral("Safety Cash Flow"), k)->font().bold());
+                QVERIFY(!itemOf(table, QStringLiteral("Safety Cash Flow"), k)->font().bold());
             window->close();
             dlg.reject();
         });

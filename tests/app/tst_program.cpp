@@ -31,7 +31,7 @@ void TestProgram::initTestCase()
     QVERIFY(m_home.isValid());
     qputenv("HOME", QFile::encodeName(m_home.path()));
     QStandardPaths::setTestModeEnabled(true);
-    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    LocaleServices::pinLocale(QStringLiteral("en_US"));
 }
 
 void TestProgram::startsShowsAndKeepsTheFigures()
@@ -48,18 +48,18 @@ void TestProgram::startsShowsAndKeepsTheFigures()
     });
     stop.start(20000);
     QTimer::singleShot(0, [&] {
-        auto *dlg = qobject_cast<CZANTDlg *>(QApplication::activeModalWidget());
+        auto *dlg = qobject_cast<MainDialog *>(QApplication::activeModalWidget());
         QVERIFY(dlg);
         QVERIFY(QTest::qWaitForWindowExposed(dlg));
-        shownPrice = Edit(*dlg, "editPurchasePrice")->text();
-        shownRate = Edit(*dlg, "editInterestRate")->text();
+        shownPrice = editNamed(*dlg, "editPurchasePrice")->text();
+        shownRate = editNamed(*dlg, "editInterestRate")->text();
         (void)QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); });
         iconSizes = QApplication::windowIcon().availableSizes();
         QTest::keyClick(dlg, Qt::Key_Escape);
     });
 
-    Program::Prepare(*qApp);
-    Program::Run();
+    Program::prepare(*qApp);
+    Program::run();
 
     QCOMPARE(shownPrice, QStringLiteral("$200,000.00"));
     QCOMPARE(shownRate, QStringLiteral("7.00%"));

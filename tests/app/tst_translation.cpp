@@ -20,7 +20,7 @@ class TestTranslation : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { InstallTranslations(*qApp); }
+    void initTestCase() { installTranslations(*qApp); }
     void windowSpeaksGerman();
     void everyTextHasAGermanTranslation();
     void commandLineHelpFollowsTheLanguage_data();
@@ -35,25 +35,25 @@ private slots:
 private:
     // The standard output of program, started with arguments, without a display, in LANG=language
     // and a profile of its own.
-    static QByteArray Output(const QString &program, const QStringList &arguments,
+    static QByteArray output(const QString &program, const QStringList &arguments,
                              const QString &language);
 };
 
 void TestTranslation::windowSpeaksGerman()
 {
-    CAppFixture fixture;
-    fixture.Run([&fixture](CZANTDlg &dlg) {
+    AppFixture fixture;
+    fixture.run([&fixture](MainDialog &dlg) {
         QCOMPARE(dlg.findChild<QLabel *>(QStringLiteral("labelPurchasePrice"))->text(),
                  QStringLiteral("&Kaufpreis:"));
         QCOMPARE(dlg.findChild<QMenuBar *>()->actions().constFirst()->text(),
                  QStringLiteral("&Datei"));
-        QCOMPARE(Button(dlg, "btnNext")->text(), QStringLiteral("&Weiter >>"));
+        QCOMPARE(button(dlg, "btnNext")->text(), QStringLiteral("&Weiter >>"));
         // Qt's own catalogue: the What's This entry Qt provides.
         QCOMPARE(dlg.findChild<QAction *>(QStringLiteral("actionWhatsThis"))->text(),
                  QStringLiteral("Direkthilfe"));
         // F1 opens the German help pages.
-        QVERIFY(ActivateAndWait(dlg));
-        QLineEdit *edit = Edit(dlg, "editPurchasePrice");
+        QVERIFY(activateAndWait(dlg));
+        QLineEdit *edit = editNamed(dlg, "editPurchasePrice");
         edit->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(edit->hasFocus());
         QTest::keyClick(edit, Qt::Key_F1);
@@ -108,7 +108,7 @@ void TestTranslation::commandLineHelpFollowsTheLanguage_data()
     QTest::newRow("report, English") << report << "en_US.UTF-8" << "Writes the Zantoria report";
 }
 
-QByteArray TestTranslation::Output(const QString &program, const QStringList &arguments,
+QByteArray TestTranslation::output(const QString &program, const QStringList &arguments,
                                    const QString &language)
 {
     QProcess process;
@@ -133,9 +133,9 @@ void TestTranslation::commandLineHelpFollowsTheLanguage()
     QFETCH(QString, program);
     QFETCH(QString, language);
     QFETCH(QString, expected);
-    const QByteArray help = Output(program, {QStringLiteral("--help")}, language);
+    const QByteArray help = output(program, {QStringLiteral("--help")}, language);
     QVERIFY2(help.contains(expected.toUtf8()), help.constData());
-    QCOMPARE(Output(program, {QStringLiteral("--version")}, language),
+    QCOMPARE(output(program, {QStringLiteral("--version")}, language),
              QFileInfo(program).fileName().toUtf8() + " 1.00\n");
 }
 
@@ -153,7 +153,7 @@ void TestTranslation::reportFollowsTheLanguage()
 {
     QFETCH(QString, language);
     QFETCH(QString, label);
-    const QByteArray page = Output(QStringLiteral(ZANT_REPORT_PROGRAM),
+    const QByteArray page = output(QStringLiteral(ZANT_REPORT_PROGRAM),
                                    {QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"),
                                     QStringLiteral("-o"), QStringLiteral("-")},
                                    language);
@@ -165,7 +165,7 @@ void TestTranslation::reportFollowsTheLanguage()
 void TestTranslation::untranslatedStaysLeftToRight()
 {
     QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
-    InstallTranslations(*qApp);
+    installTranslations(*qApp);
     QCoreApplication::processEvents();
     QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
 }
@@ -176,12 +176,12 @@ void TestTranslation::germanNamesWhatAnInvestorCallsIt_data()
     QTest::addColumn<QString>("expected");
     // The down payment is paid once, at the purchase; the equity ("Eigenkapital") grows with
     // every payment, so the two need two names.
-    QTest::newRow("down payment label") << "CZANTDlg" << "Do&wn payment:" << "A&nzahlung:";
-    QTest::newRow("down payment in the report") << "CReport" << "Down Payment" << "Anzahlung";
+    QTest::newRow("down payment label") << "MainDialog" << "Do&wn payment:" << "A&nzahlung:";
+    QTest::newRow("down payment in the report") << "Report" << "Down Payment" << "Anzahlung";
     // Escrow is the monthly payment for property taxes and insurance, not a reserve.
-    QTest::newRow("escrow label") << "CZANTDlg" << "Monthly &escrow:" << "Steue&rn und Versicherung je Monat:";
-    QTest::newRow("escrow in the report") << "CReport" << "Monthly Escrow" << "Steuern und Versicherung je Monat";
-    QTest::newRow("escrow in the printout") << "CLoanAnalysisDlg" << "Monthly Escrow"
+    QTest::newRow("escrow label") << "MainDialog" << "Monthly &escrow:" << "Steue&rn und Versicherung je Monat:";
+    QTest::newRow("escrow in the report") << "Report" << "Monthly Escrow" << "Steuern und Versicherung je Monat";
+    QTest::newRow("escrow in the printout") << "LoanAnalysisDialog" << "Monthly Escrow"
                                             << "Steuern und Versicherung je Monat";
     QTest::newRow("gross rent multiplier") << "Analysis" << "Gross Rent Multiplier" << "Kaufpreisfaktor";
 }

@@ -23,32 +23,32 @@
 
 namespace {
 
-QString LoanTitle(QWidget &dlg)
+QString loanTitle(QWidget &dlg)
 {
     return dlg.findChild<QGroupBox *>(QStringLiteral("groupLoan"))->title();
 }
 
-void FocusEdit(QLineEdit *edit)
+void focusEdit(QLineEdit *edit)
 {
     edit->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(edit->hasFocus());
 }
 
-void TypeAndTab(QLineEdit *edit, const QString &text)
+void typeAndTab(QLineEdit *edit, const QString &text)
 {
-    FocusEdit(edit);
+    focusEdit(edit);
     edit->selectAll();
     QTest::keyClicks(edit, text);
     QTest::keyClick(edit, Qt::Key_Tab);
 }
 
-QString ReportPath(const CAppFixture &fixture)
+QString reportPath(const AppFixture &fixture)
 {
     return QDir(fixture.m_documents.path()).filePath(QStringLiteral("ZANT/ZANT.htm"));
 }
 
 // Runs action, which opens a modal window, and hands that window to inspect once it is shown.
-void WithModal(const std::function<void()> &action, const std::function<void(QWidget &)> &inspect)
+void withModal(const std::function<void()> &action, const std::function<void(QWidget &)> &inspect)
 {
     QTimer::singleShot(0, [inspect] {
         QWidget *modal = nullptr;
@@ -70,7 +70,7 @@ class TestZantDlg : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
+    void initTestCase() { LocaleServices::pinLocale(QStringLiteral("en_US")); }
 
     void openingState();
     void pagingKeepsEachLoan();
@@ -90,22 +90,22 @@ private slots:
 
 void TestZantDlg::openingState()
 {
-    CAppFixture fixture;
-    fixture.Run([](CZANTDlg &dlg) {
-        QVERIFY(ActivateAndWait(dlg));
+    AppFixture fixture;
+    fixture.run([](MainDialog &dlg) {
+        QVERIFY(activateAndWait(dlg));
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Zantoria"));
-        QTRY_VERIFY(Edit(dlg, "editDescription")->hasFocus());
-        QCOMPARE(LoanTitle(dlg), QStringLiteral("Loan information (1 of 5)"));
-        QVERIFY(!Button(dlg, "btnPrevious")->isEnabled());
-        QVERIFY(Button(dlg, "btnNext")->isEnabled());
-        QCOMPARE(Button(dlg, "btnPrevious")->text(), QStringLiteral("&<< Previous"));
-        QCOMPARE(Button(dlg, "btnNext")->text(), QStringLiteral("Next &>>"));
+        QTRY_VERIFY(editNamed(dlg, "editDescription")->hasFocus());
+        QCOMPARE(loanTitle(dlg), QStringLiteral("Loan information (1 of 5)"));
+        QVERIFY(!button(dlg, "btnPrevious")->isEnabled());
+        QVERIFY(button(dlg, "btnNext")->isEnabled());
+        QCOMPARE(button(dlg, "btnPrevious")->text(), QStringLiteral("&<< Previous"));
+        QCOMPARE(button(dlg, "btnNext")->text(), QStringLiteral("Next &>>"));
         QCOMPARE(dlg.findChildren<QPushButton *>().size(), 2); // no OK or Cancel
-        QCOMPARE(Edit(dlg, "editDescription")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
-        QCOMPARE(Edit(dlg, "editTerm")->alignment() & (Qt::AlignLeft | Qt::AlignRight | Qt::AlignHCenter),
+        QCOMPARE(editNamed(dlg, "editDescription")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+        QCOMPARE(editNamed(dlg, "editTerm")->alignment() & (Qt::AlignLeft | Qt::AlignRight | Qt::AlignHCenter),
                  Qt::AlignRight);
-        QCOMPARE(Edit(dlg, "editTerm")->text(), QStringLiteral("30"));
-        QCOMPARE(Edit(dlg, "editInterestRate")->text(), QStringLiteral("7.00%"));
+        QCOMPARE(editNamed(dlg, "editTerm")->text(), QStringLiteral("30"));
+        QCOMPARE(editNamed(dlg, "editInterestRate")->text(), QStringLiteral("7.00%"));
 
         QStringList menu;
         for (QAction *top : dlg.findChild<QMenuBar *>()->actions()) {
@@ -123,7 +123,7 @@ void TestZantDlg::openingState()
 
         // Tab order follows the template: description, the property figures, then the loan.
         QStringList order;
-        QWidget *w = Edit(dlg, "editDescription");
+        QWidget *w = editNamed(dlg, "editDescription");
         for (int i = 0; i < 13; ++i, w = w->nextInFocusChain()) {
             while (!(w->focusPolicy() & Qt::TabFocus))
                 w = w->nextInFocusChain();
@@ -139,63 +139,63 @@ void TestZantDlg::openingState()
 
 void TestZantDlg::pagingKeepsEachLoan()
 {
-    CAppFixture fixture;
-    fixture.Run([](CZANTDlg &dlg) {
-        QVERIFY(ActivateAndWait(dlg));
-        Edit(dlg, "editLender")->setText(QStringLiteral("First Bank"));
-        Button(dlg, "btnNext")->click();
-        QCOMPARE(LoanTitle(dlg), QStringLiteral("Loan information (2 of 5)"));
-        QCOMPARE(Edit(dlg, "editLender")->text(), QString());
-        TypeAndTab(Edit(dlg, "editDownPayment"), QStringLiteral("45000"));
-        QCOMPARE(Edit(dlg, "editDownPayment")->text(), QStringLiteral("$45,000.00"));
-        Edit(dlg, "editDownPayment")->setText(QStringLiteral("47500.5")); // never left: paging reads it
-        Button(dlg, "btnNext")->click();
-        Button(dlg, "btnPrevious")->click();
-        QCOMPARE(Edit(dlg, "editDownPayment")->text(), QStringLiteral("$47,500.50"));
+    AppFixture fixture;
+    fixture.run([](MainDialog &dlg) {
+        QVERIFY(activateAndWait(dlg));
+        editNamed(dlg, "editLender")->setText(QStringLiteral("First Bank"));
+        button(dlg, "btnNext")->click();
+        QCOMPARE(loanTitle(dlg), QStringLiteral("Loan information (2 of 5)"));
+        QCOMPARE(editNamed(dlg, "editLender")->text(), QString());
+        typeAndTab(editNamed(dlg, "editDownPayment"), QStringLiteral("45000"));
+        QCOMPARE(editNamed(dlg, "editDownPayment")->text(), QStringLiteral("$45,000.00"));
+        editNamed(dlg, "editDownPayment")->setText(QStringLiteral("47500.5")); // never left: paging reads it
+        button(dlg, "btnNext")->click();
+        button(dlg, "btnPrevious")->click();
+        QCOMPARE(editNamed(dlg, "editDownPayment")->text(), QStringLiteral("$47,500.50"));
         QCOMPARE(dlg.m_downPayment[1].m_value, 47500.5);
-        Button(dlg, "btnPrevious")->click();
-        QCOMPARE(Edit(dlg, "editLender")->text(), QStringLiteral("First Bank"));
-        QVERIFY(!Button(dlg, "btnPrevious")->isEnabled());
+        button(dlg, "btnPrevious")->click();
+        QCOMPARE(editNamed(dlg, "editLender")->text(), QStringLiteral("First Bank"));
+        QVERIFY(!button(dlg, "btnPrevious")->isEnabled());
 
         for (int i = 0; i < 4; ++i)
-            Button(dlg, "btnNext")->click();
-        QCOMPARE(LoanTitle(dlg), QStringLiteral("Loan information (5 of 5)"));
-        QVERIFY(!Button(dlg, "btnNext")->isEnabled());
-        QVERIFY(Button(dlg, "btnPrevious")->isEnabled());
-        dlg.OnNext(); // bounds hold even when asked directly
+            button(dlg, "btnNext")->click();
+        QCOMPARE(loanTitle(dlg), QStringLiteral("Loan information (5 of 5)"));
+        QVERIFY(!button(dlg, "btnNext")->isEnabled());
+        QVERIFY(button(dlg, "btnPrevious")->isEnabled());
+        dlg.onNext(); // bounds hold even when asked directly
         QCOMPARE(dlg.m_shownLoan, 4);
         dlg.reject();
     });
-    QCOMPARE(fixture.m_profile->GetProfileString("ZANT", "Lender1"), QStringLiteral("First Bank"));
-    QCOMPARE(fixture.m_profile->GetProfileString("ZANT", "DownPayment2"), QStringLiteral("$47,500.50"));
+    QCOMPARE(fixture.m_profile->getProfileString("ZANT", "Lender1"), QStringLiteral("First Bank"));
+    QCOMPARE(fixture.m_profile->getProfileString("ZANT", "DownPayment2"), QStringLiteral("$47,500.50"));
 }
 
 void TestZantDlg::valueEditsAreReformattedOnLeaving()
 {
-    CAppFixture fixture;
-    fixture.Run([](CZANTDlg &dlg) {
-        QVERIFY(ActivateAndWait(dlg));
-        QLineEdit *price = Edit(dlg, "editPurchasePrice");
-        TypeAndTab(price, QStringLiteral("abc"));
+    AppFixture fixture;
+    fixture.run([](MainDialog &dlg) {
+        QVERIFY(activateAndWait(dlg));
+        QLineEdit *price = editNamed(dlg, "editPurchasePrice");
+        typeAndTab(price, QStringLiteral("abc"));
         QCOMPARE(price->text(), QStringLiteral("$0.00"));
-        QTRY_VERIFY(Edit(dlg, "editRentalIncome")->hasFocus());
-        TypeAndTab(price, QStringLiteral("1234.5"));
+        QTRY_VERIFY(editNamed(dlg, "editRentalIncome")->hasFocus());
+        typeAndTab(price, QStringLiteral("1234.5"));
         QCOMPARE(price->text(), QStringLiteral("$1,234.50"));
-        TypeAndTab(price, QStringLiteral("-500"));
+        typeAndTab(price, QStringLiteral("-500"));
         QCOMPARE(price->text(), QStringLiteral("$500.00"));
         QCOMPARE(dlg.m_purchasePrice.m_value, 500.0);
-        TypeAndTab(Edit(dlg, "editSafetyMargin"), QStringLiteral("12.5"));
-        QCOMPARE(Edit(dlg, "editSafetyMargin")->text(), QStringLiteral("12.50%"));
-        TypeAndTab(Edit(dlg, "editTerm"), QStringLiteral("15.999"));
-        QCOMPARE(Edit(dlg, "editTerm")->text(), QStringLiteral("16"));
+        typeAndTab(editNamed(dlg, "editSafetyMargin"), QStringLiteral("12.5"));
+        QCOMPARE(editNamed(dlg, "editSafetyMargin")->text(), QStringLiteral("12.50%"));
+        typeAndTab(editNamed(dlg, "editTerm"), QStringLiteral("15.999"));
+        QCOMPARE(editNamed(dlg, "editTerm")->text(), QStringLiteral("16"));
         // Description and lender are taken as typed, spaces and all, up to the 1,000 characters
         // a deal keeps.
-        TypeAndTab(Edit(dlg, "editDescription"), QStringLiteral("  12 Elm St.  "));
-        QCOMPARE(Edit(dlg, "editDescription")->text(), QStringLiteral("  12 Elm St.  "));
+        typeAndTab(editNamed(dlg, "editDescription"), QStringLiteral("  12 Elm St.  "));
+        QCOMPARE(editNamed(dlg, "editDescription")->text(), QStringLiteral("  12 Elm St.  "));
         dlg.m_description = QString(1000, QLatin1Char('d'));
         dlg.m_lender[0] = QString(1000, QLatin1Char('l'));
-        dlg.UpdateControls();
-        dlg.UpdateRecord();
+        dlg.updateControls();
+        dlg.updateRecord();
         QCOMPARE(dlg.m_description.size(), 1000);
         QCOMPARE(dlg.m_lender[0].size(), 1000);
         dlg.reject();
@@ -214,34 +214,34 @@ void TestZantDlg::typedTextsAreKeptWhenTheProgramEnds_data()
 void TestZantDlg::typedTextsAreKeptWhenTheProgramEnds()
 {
     QFETCH(int, key);
-    CAppFixture fixture;
-    fixture.Run([&](CZANTDlg &dlg) {
-        QVERIFY(ActivateAndWait(dlg));
-        QLineEdit *description = Edit(dlg, "editDescription");
-        FocusEdit(description);
+    AppFixture fixture;
+    fixture.run([&](MainDialog &dlg) {
+        QVERIFY(activateAndWait(dlg));
+        QLineEdit *description = editNamed(dlg, "editDescription");
+        focusEdit(description);
         QTest::keyClicks(description, QStringLiteral("12 Elm St."));
-        QLineEdit *lender = Edit(dlg, "editLender");
-        FocusEdit(lender);
+        QLineEdit *lender = editNamed(dlg, "editLender");
+        focusEdit(lender);
         QTest::keyClicks(lender, QStringLiteral("Harbor Bank"));
         QTest::keyClick(lender, Qt::Key(key));
         QVERIFY(!dlg.isVisible());
     });
-    fixture.ReopenProfile();
-    QCOMPARE(fixture.m_profile->GetProfileString("ZANT", "Description"), QStringLiteral("12 Elm St."));
-    QCOMPARE(fixture.m_profile->GetProfileString("ZANT", "Lender1"), QStringLiteral("Harbor Bank"));
+    fixture.reopenProfile();
+    QCOMPARE(fixture.m_profile->getProfileString("ZANT", "Description"), QStringLiteral("12 Elm St."));
+    QCOMPARE(fixture.m_profile->getProfileString("ZANT", "Lender1"), QStringLiteral("Harbor Bank"));
 }
 
 void TestZantDlg::createReportWritesAndOpens()
 {
-    CAppFixture fixture;
-    fixture.Run([&](CZANTDlg &dlg) {
-        QVERIFY(ActivateAndWait(dlg));
-        QLineEdit *description = Edit(dlg, "editDescription");
-        FocusEdit(description);
+    AppFixture fixture;
+    fixture.run([&](MainDialog &dlg) {
+        QVERIFY(activateAndWait(dlg));
+        QLineEdit *description = editNamed(dlg, "editDescription");
+        focusEdit(description);
         QTest::keyClicks(description, QStringLiteral("Elm & Oak"));
         QTest::keyClick(description, Qt::Key_F5);
-        QCOMPARE(fixture.m_shell.m_documents, QStringList(ReportPath(fixture)));
-        QFile report(ReportPath(fixture));
+        QCOMPARE(fixture.m_shell.m_documents, QStringList(reportPath(fixture)));
+        QFile report(reportPath(fixture));
         QVERIFY(report.open(QIODevice::ReadOnly));
         const QByteArray first = report.readAll();
         report.close();
@@ -256,17 +256,17 @@ void TestZantDlg::createReportWritesAndOpens()
         const QByteArray second = report.readAll();
         QVERIFY(second.contains("Second"));
         QVERIFY(!second.contains("Elm &amp; Oak"));
-        QCOMPARE(QDir(QFileInfo(ReportPath(fixture)).path()).entryList(QDir::Files).size(), 1);
+        QCOMPARE(QDir(QFileInfo(reportPath(fixture)).path()).entryList(QDir::Files).size(), 1);
         dlg.reject();
     });
 }
 
 void TestZantDlg::createReportWithoutDataFolderDoesNothing()
 {
-    CAppFixture fixture;
-    fixture.Run([&](CZANTDlg &dlg) {
+    AppFixture fixture;
+    fixture.run([&](MainDialog &dlg) {
         fixture.m_folders.m_path.clear();
-        dlg.OnCreateReport();
+        dlg.onCreateReport();
         QVERIFY(fixture.m_shell.m_documents.isEmpty());
         QVERIFY(fixture.m_prompt.m_messages.isEmpty());
         dlg.reject();
@@ -275,31 +275,31 @@ void TestZantDlg::createReportWithoutDataFolderDoesNothing()
 
 void TestZantDlg::keysWorkFromEveryEdit()
 {
-    CAppFixture fixture;
-    fixture.Run([&](CZANTDlg &dlg) {
-        QVERIFY(ActivateAndWait(dlg));
+    AppFixture fixture;
+    fixture.run([&](MainDialog &dlg) {
+        QVERIFY(activateAndWait(dlg));
         fixture.m_app->m_calculatorCommand = QStringLiteral("xcalc -rv");
         const char *edits[] = {"editDescription", "editPurchasePrice", "editRentalIncome",
                                "editEscrow", "editOtherFees", "editSafetyMargin", "editLender",
                                "editDownPayment", "editInterestRate", "editTerm", "editPmi"};
         int settingsOpened = 0;
         for (const char *name : edits) {
-            QLineEdit *edit = Edit(dlg, name);
-            FocusEdit(edit);
+            QLineEdit *edit = editNamed(dlg, name);
+            focusEdit(edit);
             QTest::keyClick(edit, Qt::Key_F11);
             QTest::keyClick(edit, Qt::Key_F5);
-            WithModal([edit] { QTest::keyClick(edit, Qt::Key_F12); },
+            withModal([edit] { QTest::keyClick(edit, Qt::Key_F12); },
                       [&settingsOpened](QWidget &modal) {
-                          settingsOpened += qobject_cast<CSettingsDlg *>(&modal) != nullptr;
+                          settingsOpened += qobject_cast<SettingsDialog *>(&modal) != nullptr;
                       });
-            QVERIFY(ActivateAndWait(dlg));
+            QVERIFY(activateAndWait(dlg));
         }
         QCOMPARE(settingsOpened, 11);
         // Import and Export answer Ctrl+O and Ctrl+S from every edit; the file dialogs are
         // cancelled here.
         for (const char *name : edits) {
-            QLineEdit *edit = Edit(dlg, name);
-            FocusEdit(edit);
+            QLineEdit *edit = editNamed(dlg, name);
+            focusEdit(edit);
             QTest::keyClick(edit, Qt::Key_O, Qt::ControlModifier);
             QTest::keyClick(edit, Qt::Key_S, Qt::ControlModifier);
         }
@@ -318,26 +318,26 @@ void TestZantDlg::keysWorkFromEveryEdit()
 // so instead of doing nothing, and the report's message tells where the report is.
 void TestZantDlg::whatCannotBeStartedIsNamed()
 {
-    CAppFixture fixture;
+    AppFixture fixture;
     fixture.m_shell.m_starts = false;
-    fixture.Run([&](CZANTDlg &dlg) {
-        QVERIFY(ActivateAndWait(dlg));
+    fixture.run([&](MainDialog &dlg) {
+        QVERIFY(activateAndWait(dlg));
         fixture.m_app->m_calculatorCommand = QStringLiteral("no-such-calculator");
-        QLineEdit *edit = Edit(dlg, "editRentalIncome");
-        FocusEdit(edit);
+        QLineEdit *edit = editNamed(dlg, "editRentalIncome");
+        focusEdit(edit);
         QTest::keyClick(edit, Qt::Key_F5);
         QTest::keyClick(edit, Qt::Key_F11);
         fixture.m_app->m_calculatorCommand.clear();
         QTest::keyClick(edit, Qt::Key_F11);
         dlg.reject();
     });
-    const QList<CScriptedPrompt::Message> &messages = fixture.m_prompt.m_messages;
+    const QList<ScriptedPrompt::ShownMessage> &messages = fixture.m_prompt.m_messages;
     QCOMPARE(messages.size(), 3);
-    QVERIFY(QFileInfo::exists(ReportPath(fixture)));
+    QVERIFY(QFileInfo::exists(reportPath(fixture)));
     QCOMPARE(messages.at(0).text,
              QStringLiteral("The report was saved as %1, but no web browser could be started to "
                             "show it. Open that file in your browser.")
-                 .arg(ReportPath(fixture)));
+                 .arg(reportPath(fixture)));
     QCOMPARE(messages.at(1).text,
              QStringLiteral("The calculator \"no-such-calculator\" could not be started. Name a "
                             "calculator program installed on this computer, without arguments, "
@@ -345,20 +345,20 @@ void TestZantDlg::whatCannotBeStartedIsNamed()
     QCOMPARE(messages.at(2).text,
              QStringLiteral("No calculator command is set. Name your calculator program in the "
                             "settings (F12)."));
-    for (const CScriptedPrompt::Message &message : messages)
+    for (const ScriptedPrompt::ShownMessage &message : messages)
         QCOMPARE(message.icon, IPrompt::Icon::Warning);
 }
 
 void TestZantDlg::settingsNeverOpenTwice()
 {
-    CAppFixture fixture;
-    fixture.Run([&](CZANTDlg &dlg) {
-        QVERIFY(ActivateAndWait(dlg));
+    AppFixture fixture;
+    fixture.run([&](MainDialog &dlg) {
+        QVERIFY(activateAndWait(dlg));
         int reportsBefore = fixture.m_shell.m_documents.size();
         bool nested = false;
-        WithModal([&dlg] { QTest::keyClick(Edit(dlg, "editTerm"), Qt::Key_F12); },
+        withModal([&dlg] { QTest::keyClick(editNamed(dlg, "editTerm"), Qt::Key_F12); },
                   [&](QWidget &settings) {
-                      QVERIFY(ActivateAndWait(settings));
+                      QVERIFY(activateAndWait(settings));
                       QTimer::singleShot(200, [&nested, &settings] {
                           nested = QApplication::activeModalWidget() != &settings;
                           if (nested)
@@ -376,13 +376,13 @@ void TestZantDlg::settingsNeverOpenTwice()
 
 void TestZantDlg::settingsChangeTheNextReport()
 {
-    CAppFixture fixture;
+    AppFixture fixture;
     const auto reportText = [&fixture] {
-        QFile report(ReportPath(fixture));
+        QFile report(reportPath(fixture));
         return report.open(QIODevice::ReadOnly) ? QString::fromUtf8(report.readAll()) : QString();
     };
     const auto changeSettings = [](QWidget &settings, bool confirm) {
-        QVERIFY(ActivateAndWait(settings));
+        QVERIFY(activateAndWait(settings));
         auto *labels = settings.findChild<QComboBox *>(QStringLiteral("labelsColor"));
         labels->setFocus();
         QTRY_VERIFY(labels->hasFocus());
@@ -394,68 +394,68 @@ void TestZantDlg::settingsChangeTheNextReport()
         else
             QTest::keyClick(&settings, Qt::Key_Escape);
     };
-    fixture.Run([&](CZANTDlg &dlg) {
-        QVERIFY(ActivateAndWait(dlg));
-        QLineEdit *edit = Edit(dlg, "editRentalIncome");
-        FocusEdit(edit);
-        WithModal([edit] { QTest::keyClick(edit, Qt::Key_F12); },
+    fixture.run([&](MainDialog &dlg) {
+        QVERIFY(activateAndWait(dlg));
+        QLineEdit *edit = editNamed(dlg, "editRentalIncome");
+        focusEdit(edit);
+        withModal([edit] { QTest::keyClick(edit, Qt::Key_F12); },
                   [&](QWidget &settings) { changeSettings(settings, false); });
-        QVERIFY(ActivateAndWait(dlg));
+        QVERIFY(activateAndWait(dlg));
         QTest::keyClick(edit, Qt::Key_F5);
         QVERIFY(reportText().contains(QStringLiteral(".label {\r\n  font-weight: bold;\r\n  text-align: left;\r\n  background-color: #ffffcc;")));
         QVERIFY(reportText().contains(QStringLiteral("  font-size: small;\r\n")));
 
-        WithModal([edit] { QTest::keyClick(edit, Qt::Key_F12); },
+        withModal([edit] { QTest::keyClick(edit, Qt::Key_F12); },
                   [&](QWidget &settings) { changeSettings(settings, true); });
-        QVERIFY(ActivateAndWait(dlg));
+        QVERIFY(activateAndWait(dlg));
         QTest::keyClick(edit, Qt::Key_F5);
         QVERIFY(reportText().contains(QStringLiteral(".label {\r\n  font-weight: bold;\r\n  text-align: left;\r\n  background-color: #ccffcc;")));
         QVERIFY(reportText().contains(QStringLiteral("  font-size: x-large;\r\n")));
         dlg.reject();
     });
-    QCOMPARE(fixture.m_profile->GetProfileInt("ZANT", "LabelsColor", 0), 0x00CCFFCC);
-    QCOMPARE(fixture.m_profile->GetProfileString("ZANT", "FontSize"), QStringLiteral("x-large"));
+    QCOMPARE(fixture.m_profile->getProfileInt("ZANT", "LabelsColor", 0), 0x00CCFFCC);
+    QCOMPARE(fixture.m_profile->getProfileString("ZANT", "FontSize"), QStringLiteral("x-large"));
 }
 
 void TestZantDlg::helpOpensTheAskingDialogsTopic()
 {
-    CAppFixture fixture;
-    fixture.Run([&](CZANTDlg &dlg) {
-        QVERIFY(ActivateAndWait(dlg));
-        QLineEdit *edit = Edit(dlg, "editEscrow");
-        FocusEdit(edit);
+    AppFixture fixture;
+    fixture.run([&](MainDialog &dlg) {
+        QVERIFY(activateAndWait(dlg));
+        QLineEdit *edit = editNamed(dlg, "editEscrow");
+        focusEdit(edit);
         QTest::keyClick(edit, Qt::Key_F1, Qt::ShiftModifier);
         QTest::keyClick(edit, Qt::Key_F1, Qt::ControlModifier);
         QTest::keyClick(edit, Qt::Key_F1, Qt::AltModifier);
         QVERIFY(fixture.m_shell.m_urls.isEmpty());
         QTest::keyClick(edit, Qt::Key_F1);
         dlg.findChild<QAction *>(QStringLiteral("actionHelpTopics"))->trigger();
-        const QString mainTopic = HelpTopicUrl(HelpTopic::MainDialog);
+        const QString mainTopic = helpTopicUrl(HelpTopic::MainDialog);
         QCOMPARE(fixture.m_shell.m_urls, QStringList({mainTopic, mainTopic}));
 
-        WithModal([&dlg] { dlg.findChild<QAction *>(QStringLiteral("actionSettings"))->trigger(); },
+        withModal([&dlg] { dlg.findChild<QAction *>(QStringLiteral("actionSettings"))->trigger(); },
                   [](QWidget &settings) {
-                      QVERIFY(ActivateAndWait(settings));
+                      QVERIFY(activateAndWait(settings));
                       QTest::keyClick(settings.focusWidget(), Qt::Key_F1);
                   });
         QCOMPARE(fixture.m_shell.m_urls.size(), 3);
-        QCOMPARE(fixture.m_shell.m_urls.last(), HelpTopicUrl(HelpTopic::SettingsDialog));
+        QCOMPARE(fixture.m_shell.m_urls.last(), helpTopicUrl(HelpTopic::SettingsDialog));
         dlg.reject();
     });
 }
 
 void TestZantDlg::aboutBox()
 {
-    CAppFixture fixture;
-    fixture.Run([&](CZANTDlg &dlg) {
+    AppFixture fixture;
+    fixture.run([&](MainDialog &dlg) {
         // The main dialog's edits measure the template's 115 dialog units by the same rule.
         for (QLineEdit *edit : dlg.findChildren<QLineEdit *>())
-            QCOMPARE(edit->minimumWidth(), DialogUnitsX(dlg.font(), 115));
+            QCOMPARE(edit->minimumWidth(), dialogUnitsX(dlg.font(), 115));
         for (int opening = 0; opening < 2; ++opening) {
-            WithModal([&dlg] { dlg.findChild<QAction *>(QStringLiteral("actionAbout"))->trigger(); },
+            withModal([&dlg] { dlg.findChild<QAction *>(QStringLiteral("actionAbout"))->trigger(); },
                       [&](QWidget &about) {
                           QCOMPARE(about.windowTitle(), QStringLiteral("About Zantoria"));
-                          QVERIFY(qobject_cast<CAboutDlg *>(&about));
+                          QVERIFY(qobject_cast<AboutDialog *>(&about));
                           QStringList texts;
                           for (QLabel *label : about.findChildren<QLabel *>())
                               texts << label->text();
@@ -463,9 +463,9 @@ void TestZantDlg::aboutBox()
                           QLabel *link = about.findChild<QLabel *>(QStringLiteral("labelWebsite"));
                           QVERIFY(link->text().contains(QStringLiteral("href=\"https://www.quenwick.com\"")));
                           QVERIFY(!about.findChild<QLabel *>(QStringLiteral("labelIcon"))->pixmap().isNull());
-                          QCOMPARE(about.size(), DialogUnitsToPixels(about.font(), QSize(232, 115)));
+                          QCOMPARE(about.size(), dialogUnitsToPixels(about.font(), QSize(232, 115)));
                           // One Tab from OK reaches the link, Enter opens it.
-                          QVERIFY(ActivateAndWait(about));
+                          QVERIFY(activateAndWait(about));
                           QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                           QCOMPARE(QApplication::focusWidget(), link);
                           QTest::keyClick(link, Qt::Key_Return);
@@ -508,13 +508,13 @@ void TestZantDlg::screenshot()
     if (folder.isEmpty())
         QSKIP("ZANT_TEST_ARTIFACTS is not set");
     QDir().mkpath(folder);
-    CAppFixture fixture;
-    fixture.Run([&](CZANTDlg &dlg) {
-        QVERIFY(ActivateAndWait(dlg));
+    AppFixture fixture;
+    fixture.run([&](MainDialog &dlg) {
+        QVERIFY(activateAndWait(dlg));
         const QPixmap shot = dlg.grab();
         QVERIFY(shot.save(QDir(folder).filePath(QStringLiteral("main-dialog.png"))));
         QVERIFY(shot.width() >= 300 && shot.height() >= 250);
-        WithModal([&dlg] { dlg.OnHelpAbout(); }, [&folder](QWidget &about) {
+        withModal([&dlg] { dlg.onHelpAbout(); }, [&folder](QWidget &about) {
             QVERIFY(about.grab().save(QDir(folder).filePath(QStringLiteral("about-box.png"))));
         });
         dlg.reject();

@@ -14,10 +14,10 @@
 
 // No file of this process may grow beyond limit bytes: writes beyond it fail with EFBIG, as on
 // a full disk. SIGXFSZ, which would end the process, is ignored meanwhile.
-class CFileSizeLimit
+class FileSizeLimit
 {
 public:
-    explicit CFileSizeLimit(rlim_t limit)
+    explicit FileSizeLimit(rlim_t limit)
     {
         m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         ::getrlimit(RLIMIT_FSIZE, &m_old);
@@ -25,14 +25,14 @@ public:
         lowered.rlim_cur = limit;
         m_ok = ::setrlimit(RLIMIT_FSIZE, &lowered) == 0;
     }
-    ~CFileSizeLimit()
+    ~FileSizeLimit()
     {
         ::setrlimit(RLIMIT_FSIZE, &m_old);
         std::signal(SIGXFSZ, m_oldHandler);
     }
-    CFileSizeLimit(const CFileSizeLimit &) = delete;
-    CFileSizeLimit &operator=(const CFileSizeLimit &) = delete;
-    [[nodiscard]] bool IsSet() const { return m_ok; }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+    [[nodiscard]] bool isSet() const { return m_ok; }
 
 private:
     rlimit m_old{};
@@ -43,16 +43,16 @@ private:
 // The process may map at most extra bytes beyond what it has mapped now, so that a larger
 // allocation fails as on a machine out of memory. AddressSanitizer maps far more than it uses:
 // under it the limit is not set.
-class CMemoryLimit
+class MemoryLimit
 {
 public:
-    explicit CMemoryLimit(qint64 extra)
+    explicit MemoryLimit(qint64 extra)
     {
 #if defined(__SANITIZE_ADDRESS__)
         Q_UNUSED(extra);
 #else
         ::getrlimit(RLIMIT_AS, &m_old);
-        const qint64 mapped = MappedBytes();
+        const qint64 mapped = mappedBytes();
         if (mapped <= 0)
             return;
         rlimit lowered = m_old;
@@ -60,18 +60,18 @@ public:
         m_ok = ::setrlimit(RLIMIT_AS, &lowered) == 0;
 #endif
     }
-    ~CMemoryLimit()
+    ~MemoryLimit()
     {
         if (m_ok)
             ::setrlimit(RLIMIT_AS, &m_old);
     }
-    CMemoryLimit(const CMemoryLimit &) = delete;
-    CMemoryLimit &operator=(const CMemoryLimit &) = delete;
-    [[nodiscard]] bool IsSet() const { return m_ok; }
+    MemoryLimit(const MemoryLimit &) = delete;
+    MemoryLimit &operator=(const MemoryLimit &) = delete;
+    [[nodiscard]] bool isSet() const { return m_ok; }
 
 private:
     // The size of the process's address space: the first figure of /proc/self/statm, in pages.
-    static qint64 MappedBytes()
+    static qint64 mappedBytes()
     {
         QFile statm(QStringLiteral("/proc/self/statm"));
         if (!statm.open(QIODevice::ReadOnly))
@@ -84,10 +84,10 @@ private:
 };
 
 // The process can open no further file: every descriptor below the limit is in use.
-class CNoMoreFiles
+class NoMoreFiles
 {
 public:
-    CNoMoreFiles()
+    NoMoreFiles()
     {
         ::getrlimit(RLIMIT_NOFILE, &m_old);
         const int lowestFree = ::dup(0);
@@ -98,10 +98,10 @@ public:
         lowered.rlim_cur = static_cast<rlim_t>(lowestFree);
         m_ok = ::setrlimit(RLIMIT_NOFILE, &lowered) == 0;
     }
-    ~CNoMoreFiles() { ::setrlimit(RLIMIT_NOFILE, &m_old); }
-    CNoMoreFiles(const CNoMoreFiles &) = delete;
-    CNoMoreFiles &operator=(const CNoMoreFiles &) = delete;
-    [[nodiscard]] bool IsSet() const { return m_ok; }
+    ~NoMoreFiles() { ::setrlimit(RLIMIT_NOFILE, &m_old); }
+    NoMoreFiles(const NoMoreFiles &) = delete;
+    NoMoreFiles &operator=(const NoMoreFiles &) = delete;
+    [[nodiscard]] bool isSet() const { return m_ok; }
 
 private:
     rlimit m_old{};

@@ -1,39 +1,39 @@
 #include "testdoubles.h"
 
 namespace {
-QString Key(const QString &section, const QString &entry)
+QString key(const QString &section, const QString &entry)
 {
     return section + QLatin1Char('/') + entry;
 }
 } // namespace
 
-QString CMemoryProfile::GetProfileString(const QString &section, const QString &entry,
+QString MemoryProfile::getProfileString(const QString &section, const QString &entry,
                                          const QString &defaultValue)
 {
-    return m_values.value(Key(section, entry), defaultValue);
+    return m_values.value(key(section, entry), defaultValue);
 }
 
-std::int32_t CMemoryProfile::GetProfileInt(const QString &section, const QString &entry,
+std::int32_t MemoryProfile::getProfileInt(const QString &section, const QString &entry,
                                            std::int32_t defaultValue)
 {
     bool ok = false;
-    const int value = m_values.value(Key(section, entry)).toInt(&ok);
+    const int value = m_values.value(key(section, entry)).toInt(&ok);
     return ok ? value : defaultValue;
 }
 
-void CMemoryProfile::WriteProfileString(const QString &section, const QString &entry,
+void MemoryProfile::writeProfileString(const QString &section, const QString &entry,
                                         const QString &value)
 {
-    m_values.insert(Key(section, entry), value);
+    m_values.insert(key(section, entry), value);
 }
 
-void CMemoryProfile::WriteProfileInt(const QString &section, const QString &entry,
+void MemoryProfile::writeProfileInt(const QString &section, const QString &entry,
                                      std::int32_t value)
 {
-    m_values.insert(Key(section, entry), QString::number(value));
+    m_values.insert(key(section, entry), QString::number(value));
 }
 
-int CScriptedPrompt::MessageBox(const QString &text, Buttons buttons, Icon icon)
+int ScriptedPrompt::messageBox(const QString &text, Buttons buttons, Icon icon)
 {
     m_messages.append({text, buttons, icon});
     if (m_onMessageBox)
@@ -51,14 +51,14 @@ int CScriptedPrompt::MessageBox(const QString &text, Buttons buttons, Icon icon)
     return Ok;
 }
 
-QString CScriptedPrompt::GetSaveFileName(const QString &title, const QString &filter, const QString &)
+QString ScriptedPrompt::getSaveFileName(const QString &title, const QString &filter, const QString &)
 {
     m_fileTitles.append(title);
     m_fileFilters.append(filter);
     return m_fileNames.isEmpty() ? QString() : m_fileNames.dequeue();
 }
 
-QString CScriptedPrompt::GetOpenFileName(const QString &title, const QString &filter, const QString &)
+QString ScriptedPrompt::getOpenFileName(const QString &title, const QString &filter, const QString &)
 {
     m_fileTitles.append(title);
     m_fileFilters.append(filter);

@@ -13,20 +13,20 @@
 #include <functional>
 
 // Records what would have been handed to the desktop.
-class CRecordingShell final : public IShell
+class RecordingShell final : public IShell
 {
 public:
-    bool OpenDocument(const QString &path) override
+    bool openDocument(const QString &path) override
     {
         m_documents.append(path);
         return m_starts;
     }
-    bool OpenUrl(const QString &url) override
+    bool openUrl(const QString &url) override
     {
         m_urls.append(url);
         return m_starts;
     }
-    bool StartProgram(const QString &command) override
+    bool startProgram(const QString &command) override
     {
         m_programs.append(command);
         return m_starts;
@@ -40,52 +40,52 @@ public:
 };
 
 // A documents folder of the test's choosing; an empty path means "there is none".
-class CFixedFolders final : public IFolders
+class FixedFolders final : public IFolders
 {
 public:
-    explicit CFixedFolders(QString path) : m_path(std::move(path)) {}
-    [[nodiscard]] QString DocumentsFolder() override { return m_path; }
+    explicit FixedFolders(QString path) : m_path(std::move(path)) {}
+    [[nodiscard]] QString documentsFolder() override { return m_path; }
 
     QString m_path;
 };
 
 // A profile in memory, keyed "section/entry".
-class CMemoryProfile final : public IProfile
+class MemoryProfile final : public IProfile
 {
 public:
-    [[nodiscard]] QString GetProfileString(const QString &section, const QString &entry,
+    [[nodiscard]] QString getProfileString(const QString &section, const QString &entry,
                                            const QString &defaultValue = QString()) override;
-    [[nodiscard]] std::int32_t GetProfileInt(const QString &section, const QString &entry,
+    [[nodiscard]] std::int32_t getProfileInt(const QString &section, const QString &entry,
                                              std::int32_t defaultValue) override;
-    void WriteProfileString(const QString &section, const QString &entry,
+    void writeProfileString(const QString &section, const QString &entry,
                             const QString &value) override;
-    void WriteProfileInt(const QString &section, const QString &entry, std::int32_t value) override;
-    bool Flush() override { return true; }
+    void writeProfileInt(const QString &section, const QString &entry, std::int32_t value) override;
+    bool flush() override { return true; }
 
     QMap<QString, QString> m_values;
 };
 
 // Answers message boxes and file dialogs from queues the test fills, and keeps what was asked.
-class CScriptedPrompt final : public IPrompt
+class ScriptedPrompt final : public IPrompt
 {
 public:
-    struct Message
+    struct ShownMessage
     {
         QString text;
         Buttons buttons;
         Icon icon;
     };
 
-    int MessageBox(const QString &text, Buttons buttons, Icon icon) override;
-    [[nodiscard]] QString GetSaveFileName(const QString &title, const QString &filter,
+    int messageBox(const QString &text, Buttons buttons, Icon icon) override;
+    [[nodiscard]] QString getSaveFileName(const QString &title, const QString &filter,
                                           const QString &defaultExtension) override;
-    [[nodiscard]] QString GetOpenFileName(const QString &title, const QString &filter,
+    [[nodiscard]] QString getOpenFileName(const QString &title, const QString &filter,
                                           const QString &defaultExtension) override;
 
-    void SetNextAnswer(int answer) { m_answers.enqueue(answer); }
-    void SetNextFileName(const QString &name) { m_fileNames.enqueue(name); }
+    void setNextAnswer(int answer) { m_answers.enqueue(answer); }
+    void setNextFileName(const QString &name) { m_fileNames.enqueue(name); }
 
-    QList<Message> m_messages;
+    QList<ShownMessage> m_messages;
     // Runs while a message box is shown, before it is answered.
     std::function<void()> m_onMessageBox;
     QStringList m_fileTitles;

@@ -6,7 +6,7 @@
 
 // The bytes of a file; a marker no file of the tests holds when it cannot be read, so that an
 // unreadable file never passes for an empty one.
-inline QByteArray ReadAll(const QString &path)
+inline QByteArray readAll(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -14,7 +14,7 @@ inline QByteArray ReadAll(const QString &path)
     return file.readAll();
 }
 
-inline bool WriteAll(const QString &path, const QByteArray &bytes)
+inline bool writeAll(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();

@@ -6,7 +6,7 @@
 #include <QTest>
 
 // Every field of two records, figure by figure; the loan on screen aside.
-inline void CompareRecords(const CDealRecord &actual, const CDealRecord &expected)
+inline void compareRecords(const DealRecord &actual, const DealRecord &expected)
 {
     forEachStoredField([&](const DealField &field, int loan) {
         if (field.isText())

@@ -13,7 +13,7 @@ class TestDealFields : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
+    void initTestCase() { LocaleServices::pinLocale(QStringLiteral("en_US")); }
     void eachFieldHasAPlaceOfItsOwn();
     void labelsTellFieldsApart();
     void rowsAreComplete_data();
@@ -23,7 +23,7 @@ private slots:
 // Two rows reaching the same member would store one figure twice and lose the other.
 void TestDealFields::eachFieldHasAPlaceOfItsOwn()
 {
-    CDealRecord record;
+    DealRecord record;
     int mark = 0;
     forEachStoredField([&](const DealField &field, int loan) {
         ++mark;
@@ -79,8 +79,8 @@ void TestDealFields::rowsAreComplete()
     QVERIFY(field.figureIn && !field.textIn && field.exportLabel);
     QVERIFY(field.firstRun);
     // The first-run text is read like any stored one, and must be one the field can show.
-    CDealRecord record;
-    QVERIFY(field.figure(record, 0).ReadStored(*field.firstRun, CFigureLocales::User()));
+    DealRecord record;
+    QVERIFY(field.figure(record, 0).readStored(*field.firstRun, FigureLocales::user()));
 }
 
 QTEST_GUILESS_MAIN(TestDealFields)

@@ -14,28 +14,28 @@
 #include <vector>
 
 namespace {
-double Parsed(const QString &text)
+double parsedText(const QString &text)
 {
-    CCurrencyValue value;
-    value.Parse(text);
+    CurrencyValue value;
+    value.parse(text);
     return value.m_value;
 }
 
-double Parsed(CValue &value, const QString &text)
+double parsedText(Value &value, const QString &text)
 {
-    value.Parse(text);
+    value.parse(text);
     return value.m_value;
 }
 
 // x rounded half away from zero to the given fraction digits.
-double Rounded(double x, int digits)
+double rounded(double x, int digits)
 {
     const double scale = std::pow(10.0, digits);
     return std::round(x * scale) / scale;
 }
 
 // The fraction digits money of the locale shows, asked of ICU's currency data directly.
-int CurrencyDigits(const QString &localeName)
+int currencyDigitsOf(const QString &localeName)
 {
     icu::Locale locale(localeName.toLatin1().constData());
     UErrorCode status = U_ZERO_ERROR;
@@ -75,11 +75,11 @@ private:
 };
 
 template <class Value>
-QString Formatted(double number)
+QString formatted(double number)
 {
     Value value;
     value.m_value = number;
-    return value.Format();
+    return value.format();
 }
 } // namespace
 
@@ -88,8 +88,8 @@ class TestValue : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
-    void cleanupTestCase() { CLocaleServices::PinLocale(QString()); }
+    void init() { LocaleServices::pinLocale(QStringLiteral("en_US")); }
+    void cleanupTestCase() { LocaleServices::pinLocale(QString()); }
 
     void parse_data();
     void parse();
@@ -138,21 +138,21 @@ void TestValue::parse()
 {
     QFETCH(QString, text);
     QFETCH(double, expected);
-    QCOMPARE(Parsed(text), expected);
-    CPercentValue percent;
+    QCOMPARE(parsedText(text), expected);
+    PercentValue percent;
     percent.m_value = 99;
-    percent.Parse(text);
+    percent.parse(text);
     QCOMPARE(percent.m_value, expected);
 }
 
 void TestValue::parseFollowsDecimalCommaLocale()
 {
-    CLocaleServices::PinLocale(QStringLiteral("de_DE"));
-    QCOMPARE(Parsed(QString::fromUtf8("200.000,00\u00a0€")), 200000.0);
-    QCOMPARE(Parsed(QStringLiteral("1.234,56")), 1234.56);
-    QCOMPARE(Parsed(QStringLiteral("7,25%")), 7.25);
-    QCOMPARE(Parsed(QStringLiteral("1,2,3")), 1.2);
-    QCOMPARE(Parsed(QStringLiteral("-3,5")), 3.5);
+    LocaleServices::pinLocale(QStringLiteral("de_DE"));
+    QCOMPARE(parsedText(QString::fromUtf8("200.000,00\u00a0€")), 200000.0);
+    QCOMPARE(parsedText(QStringLiteral("1.234,56")), 1234.56);
+    QCOMPARE(parsedText(QStringLiteral("7,25%")), 7.25);
+    QCOMPARE(parsedText(QStringLiteral("1,2,3")), 1.2);
+    QCOMPARE(parsedText(QStringLiteral("-3,5")), 3.5);
 }
 
 void TestValue::doubleToText_data()
@@ -181,56 +181,56 @@ void TestValue::doubleToText()
 {
     QFETCH(double, number);
     QFETCH(QString, text);
-    QCOMPARE(DoubleToText(number), text);
+    QCOMPARE(::doubleToText(number), text);
 }
 
 void TestValue::formatEnglish()
 {
-    QCOMPARE(Formatted<CCurrencyValue>(200000), QStringLiteral("$200,000.00"));
-    QCOMPARE(Formatted<CPercentValue>(7), QStringLiteral("7.00%"));
-    QCOMPARE(Formatted<CIntegerValue>(30), QStringLiteral("30"));
-    QCOMPARE(FormatCurrency(-18.7718), QStringLiteral("($18.77)"));
-    QCOMPARE(FormatCurrency(0.125), QStringLiteral("$0.13"));
-    QCOMPARE(FormatCurrency(0.1), QStringLiteral("$0.10"));
+    QCOMPARE(formatted<CurrencyValue>(200000), QStringLiteral("$200,000.00"));
+    QCOMPARE(formatted<PercentValue>(7), QStringLiteral("7.00%"));
+    QCOMPARE(formatted<IntegerValue>(30), QStringLiteral("30"));
+    QCOMPARE(formatCurrency(-18.7718), QStringLiteral("($18.77)"));
+    QCOMPARE(formatCurrency(0.125), QStringLiteral("$0.13"));
+    QCOMPARE(formatCurrency(0.1), QStringLiteral("$0.10"));
     // The 17-digit text is what gets rounded: 2.675 is 2.6749999999999998.
-    QCOMPARE(FormatCurrency(2.675), QStringLiteral("$2.67"));
-    QCOMPARE(FormatCurrency(0.005 + 1), QStringLiteral("$1.00"));
-    QCOMPARE(CLocaleServices::FormatCurrency(QStringLiteral("1.005")), QStringLiteral("$1.01"));
-    QCOMPARE(CLocaleServices::FormatCurrency(QStringLiteral("-1.005")), QStringLiteral("($1.01)"));
-    QCOMPARE(Formatted<CIntegerValue>(15.999), QStringLiteral("16"));
-    QCOMPARE(Formatted<CIntegerValue>(15.5), QStringLiteral("15"));
-    QCOMPARE(Formatted<CIntegerValue>(1234), QStringLiteral("1,234"));
-    QCOMPARE(Formatted<CCurrencyValue>(0), QStringLiteral("$0.00"));
-    QCOMPARE(Formatted<CPercentValue>(0), QStringLiteral("0.00%"));
-    QCOMPARE(Formatted<CIntegerValue>(0), QStringLiteral("0"));
+    QCOMPARE(formatCurrency(2.675), QStringLiteral("$2.67"));
+    QCOMPARE(formatCurrency(0.005 + 1), QStringLiteral("$1.00"));
+    QCOMPARE(LocaleServices::formatCurrency(QStringLiteral("1.005")), QStringLiteral("$1.01"));
+    QCOMPARE(LocaleServices::formatCurrency(QStringLiteral("-1.005")), QStringLiteral("($1.01)"));
+    QCOMPARE(formatted<IntegerValue>(15.999), QStringLiteral("16"));
+    QCOMPARE(formatted<IntegerValue>(15.5), QStringLiteral("15"));
+    QCOMPARE(formatted<IntegerValue>(1234), QStringLiteral("1,234"));
+    QCOMPARE(formatted<CurrencyValue>(0), QStringLiteral("$0.00"));
+    QCOMPARE(formatted<PercentValue>(0), QStringLiteral("0.00%"));
+    QCOMPARE(formatted<IntegerValue>(0), QStringLiteral("0"));
     // Small figures show like any other, so they survive their next round trip.
-    QCOMPARE(FormatCurrency(0.05), QStringLiteral("$0.05"));
-    QCOMPARE(FormatCurrency(0.099), QStringLiteral("$0.10"));
-    QCOMPARE(FormatCurrency(-0.05), QStringLiteral("($0.05)"));
-    QCOMPARE(Formatted<CPercentValue>(0.05), QStringLiteral("0.05%"));
-    QCOMPARE(Formatted<CIntegerValue>(0.05), QStringLiteral("0"));
+    QCOMPARE(formatCurrency(0.05), QStringLiteral("$0.05"));
+    QCOMPARE(formatCurrency(0.099), QStringLiteral("$0.10"));
+    QCOMPARE(formatCurrency(-0.05), QStringLiteral("($0.05)"));
+    QCOMPARE(formatted<PercentValue>(0.05), QStringLiteral("0.05%"));
+    QCOMPARE(formatted<IntegerValue>(0.05), QStringLiteral("0"));
 }
 
 void TestValue::formatRejectsNonPlainNumbers()
 {
     volatile double zero = 0.0;
     const double nan = zero / zero;
-    QCOMPARE(DoubleToText(nan), QStringLiteral("-1.#IND"));
-    QCOMPARE(DoubleToText(std::copysign(nan, 1.0)), QStringLiteral("1.#QNAN"));
-    QCOMPARE(DoubleToText(std::copysign(nan, -1.0)), QStringLiteral("-1.#IND"));
+    QCOMPARE(::doubleToText(nan), QStringLiteral("-1.#IND"));
+    QCOMPARE(::doubleToText(std::copysign(nan, 1.0)), QStringLiteral("1.#QNAN"));
+    QCOMPARE(::doubleToText(std::copysign(nan, -1.0)), QStringLiteral("-1.#IND"));
     for (double number : {std::numeric_limits<double>::infinity(), nan, 1e200}) {
-        QCOMPARE(Formatted<CCurrencyValue>(number), QString());
-        QCOMPARE(Formatted<CIntegerValue>(number), QString());
-        QCOMPARE(Formatted<CPercentValue>(number), QStringLiteral("%"));
+        QCOMPARE(formatted<CurrencyValue>(number), QString());
+        QCOMPARE(formatted<IntegerValue>(number), QString());
+        QCOMPARE(formatted<PercentValue>(number), QStringLiteral("%"));
     }
     // 1e93 has a plain text, but its money form would take 129 characters; 1e92 takes 127.
-    QCOMPARE(FormatCurrency(1e93), QString());
-    QCOMPARE(FormatCurrency(1e92).size(), 127);
-    QCOMPARE(CLocaleServices::FormatCurrency(QStringLiteral("1e3")), QString());
-    QCOMPARE(CLocaleServices::FormatNumber(QStringLiteral("")), QString());
-    QCOMPARE(CLocaleServices::FormatNumber(QStringLiteral("1.2.3")), QString());
-    QCOMPARE(CLocaleServices::FormatNumber(QStringLiteral("+5")), QString());
-    QCOMPARE(CLocaleServices::FormatNumber(QStringLiteral(".5")), QStringLiteral("0.50"));
+    QCOMPARE(formatCurrency(1e93), QString());
+    QCOMPARE(formatCurrency(1e92).size(), 127);
+    QCOMPARE(LocaleServices::formatCurrency(QStringLiteral("1e3")), QString());
+    QCOMPARE(LocaleServices::formatNumber(QStringLiteral("")), QString());
+    QCOMPARE(LocaleServices::formatNumber(QStringLiteral("1.2.3")), QString());
+    QCOMPARE(LocaleServices::formatNumber(QStringLiteral("+5")), QString());
+    QCOMPARE(LocaleServices::formatNumber(QStringLiteral(".5")), QStringLiteral("0.50"));
 }
 
 void TestValue::percentKeepsAThirdDecimal_data()
@@ -256,11 +256,11 @@ void TestValue::percentKeepsAThirdDecimal()
 {
     QFETCH(QString, locale);
     QFETCH(double, figure);
-    CLocaleServices::PinLocale(locale);
-    QTEST(Formatted<CPercentValue>(figure), "shown");
+    LocaleServices::pinLocale(locale);
+    QTEST(formatted<PercentValue>(figure), "shown");
     // Typed and left with Tab: the rate stays as typed.
-    CPercentValue rate;
-    const QString shown = rate.TakeTyped(Formatted<CPercentValue>(figure));
+    PercentValue rate;
+    const QString shown = rate.takeTyped(formatted<PercentValue>(figure));
     QTEST(rate.m_value, "readBack");
     QTEST(shown, "shown");
 }
@@ -296,11 +296,11 @@ void TestValue::formatOtherLocales_data()
 void TestValue::formatOtherLocales()
 {
     QFETCH(QString, locale);
-    CLocaleServices::PinLocale(locale);
-    QTEST(FormatCurrency(1234567.885), "money");
-    QTEST(FormatCurrency(-18.7718), "negative");
-    QTEST(Formatted<CPercentValue>(7.25), "percent");
-    QTEST(Formatted<CIntegerValue>(1234.4), "whole");
+    LocaleServices::pinLocale(locale);
+    QTEST(formatCurrency(1234567.885), "money");
+    QTEST(formatCurrency(-18.7718), "negative");
+    QTEST(formatted<PercentValue>(7.25), "percent");
+    QTEST(formatted<IntegerValue>(1234.4), "whole");
 }
 
 // Every locale ICU has, and pairs whose money and number locales differ, set as a user would:
@@ -328,50 +328,50 @@ void TestValue::everyLocaleRoundTrip()
 {
     QFETCH(QString, money);
     QFETCH(QString, numbers);
-    CLocaleServices::PinLocale(QString());
+    LocaleServices::pinLocale(QString());
     const ScopedLocaleEnvironment environment(money, numbers);
-    const int currencyDigits = CurrencyDigits(CLocaleServices::LocaleName(CLocaleServices::Category::Money));
+    const int currencyDigits = currencyDigitsOf(LocaleServices::localeName(LocaleServices::Category::Money));
     for (double number : {0.0, 0.05, 0.1, 7.0, 1234.567, 200000.0, 1e9, -18.7718}) {
         const double magnitude = std::fabs(number);
-        const auto check = [&](CValue &value, double expected) {
-            const QString shown = value.Format();
+        const auto check = [&](Value &value, double expected) {
+            const QString shown = value.format();
             QVERIFY2(std::none_of(shown.cbegin(), shown.cend(),
                                   [](QChar c) { return c.isDigit() && c.unicode() > '9'; }),
                      qPrintable(shown));
-            const double parsed = Parsed(value, shown);
+            const double parsed = parsedText(value, shown);
             QVERIFY2(parsed == expected, qPrintable(QStringLiteral("%1 shown as \"%2\" read back as %3")
                                                         .arg(number, 0, 'g', 17).arg(shown)
                                                         .arg(parsed, 0, 'g', 17)));
         };
-        CCurrencyValue amount;
+        CurrencyValue amount;
         amount.m_value = number;
-        check(amount, Rounded(magnitude, currencyDigits));
-        CPercentValue percent;
+        check(amount, rounded(magnitude, currencyDigits));
+        PercentValue percent;
         percent.m_value = number;
-        check(percent, Rounded(magnitude, 3));
-        CIntegerValue whole;
+        check(percent, rounded(magnitude, 3));
+        IntegerValue whole;
         whole.m_value = number;
-        check(whole, std::trunc(Rounded(magnitude, 2)));
+        check(whole, std::trunc(rounded(magnitude, 2)));
     }
 }
 
 void TestValue::typedFiguresAreUsedAsShown()
 {
-    CCurrencyValue price;
-    QCOMPARE(price.TakeTyped(QStringLiteral("abc")), QStringLiteral("$0.00"));
-    QCOMPARE(price.TakeTyped(QStringLiteral("-500")), QStringLiteral("$500.00"));
+    CurrencyValue price;
+    QCOMPARE(price.takeTyped(QStringLiteral("abc")), QStringLiteral("$0.00"));
+    QCOMPARE(price.takeTyped(QStringLiteral("-500")), QStringLiteral("$500.00"));
     QCOMPARE(price.m_value, 500.0);
-    CIntegerValue term;
+    IntegerValue term;
     term.m_value = 15.999;
-    QCOMPARE(term.Format(), QStringLiteral("16"));
-    QCOMPARE(term.TakeTyped(QStringLiteral("15.5")), QStringLiteral("15"));
+    QCOMPARE(term.format(), QStringLiteral("16"));
+    QCOMPARE(term.takeTyped(QStringLiteral("15.5")), QStringLiteral("15"));
     QCOMPARE(term.m_value, 15.0);
-    QCOMPARE(term.TakeTyped(QStringLiteral("0.01")), QStringLiteral("0"));
+    QCOMPARE(term.takeTyped(QStringLiteral("0.01")), QStringLiteral("0"));
     QCOMPARE(term.m_value, 0.0);
-    QCOMPARE(price.TakeTyped(QStringLiteral("$1,234.565")), QStringLiteral("$1,234.57"));
+    QCOMPARE(price.takeTyped(QStringLiteral("$1,234.565")), QStringLiteral("$1,234.57"));
     QCOMPARE(price.m_value, 1234.57);
     // Too large to show: the figure stays, never 0.
-    QCOMPARE(price.TakeTyped(QStringLiteral("1") + QString(130, QLatin1Char('0'))),
+    QCOMPARE(price.takeTyped(QStringLiteral("1") + QString(130, QLatin1Char('0'))),
              QStringLiteral("$1,234.57"));
     QCOMPARE(price.m_value, 1234.57);
 }
@@ -380,7 +380,7 @@ void TestValue::typedFiguresAreUsedAsShown()
 // threads that use a locale for the first time together all get the same texts.
 void TestValue::firstUseFromSeveralThreadsAtOnce()
 {
-    CLocaleServices::PinLocale(QStringLiteral("nl_NL")); // used nowhere else in this program
+    LocaleServices::pinLocale(QStringLiteral("nl_NL")); // used nowhere else in this program
     constexpr int threadCount = 4;
     std::atomic<int> notStarted{threadCount};
     std::vector<QStringList> seen(threadCount);
@@ -391,9 +391,9 @@ void TestValue::firstUseFromSeveralThreadsAtOnce()
             while (notStarted.load() > 0)
                 std::this_thread::yield();
             for (int round = 0; round < 20; ++round) {
-                seen[t] = {FormatCurrency(1234567.885), FormatCurrency(-18.7718),
-                           Formatted<CPercentValue>(7.25), Formatted<CIntegerValue>(1234.4),
-                           QString::number(Parsed(QStringLiteral("1234,5")))};
+                seen[t] = {formatCurrency(1234567.885), formatCurrency(-18.7718),
+                           formatted<PercentValue>(7.25), formatted<IntegerValue>(1234.4),
+                           QString::number(parsedText(QStringLiteral("1234,5")))};
             }
         });
     }

@@ -15,15 +15,15 @@
 
 namespace {
 
-std::optional<CImportError> ImportBytes(CDealRecord &record, const QByteArray &bytes,
+std::optional<ImportError> importBytes(DealRecord &record, const QByteArray &bytes,
                                         std::vector<ReadNotice> *notices = nullptr)
 {
-    CStdioFile file = CStdioFile::FromBytes(bytes, QStringLiteral("/deals/test.zant"));
-    return ExchangeFile::Import(record, file, notices);
+    StdioFile file = StdioFile::fromBytes(bytes, QStringLiteral("/deals/test.zant"));
+    return ExchangeFile::read(record, file, notices);
 }
 
 // The figure of a record that a test names, by its file label.
-CValue &FigureNamed(CDealRecord &record, const QByteArray &label)
+Value &figureNamed(DealRecord &record, const QByteArray &label)
 {
     if (label == "PurchasePrice")
         return record.m_purchasePrice;
@@ -37,9 +37,9 @@ CValue &FigureNamed(CDealRecord &record, const QByteArray &label)
 }
 
 // Every figure with at most two decimals and none between 0 and 0.1, so the texts keep them.
-CDealRecord FilledRecord()
+DealRecord filledRecord()
 {
-    CDealRecord record;
+    DealRecord record;
     record.m_description = QStringLiteral("Duplex on Elm; \"corner\" = yes");
     record.m_purchasePrice.m_value = 412345.67;
     record.m_rentalIncome.m_value = 3150.5;
@@ -63,8 +63,8 @@ class TestExchangeFile : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
-    void cleanupTestCase() { CLocaleServices::PinLocale(QString()); }
+    void init() { LocaleServices::pinLocale(QStringLiteral("en_US")); }
+    void cleanupTestCase() { LocaleServices::pinLocale(QString()); }
 
     void exportsTheFirstRunLayout();
     void importReadsEntries();
@@ -97,7 +97,7 @@ private:
 void TestExchangeFile::exportsTheFirstRunLayout()
 {
     const QString path = m_dir.filePath(QStringLiteral("first.zant"));
-    ExchangeFile::Export(ProfileStore::FirstRunRecord(), path);
+    ExchangeFile::write(ProfileStore::firstRunRecord(), path);
     QByteArray expected = ";\r\n; Zantoria Import/Export file\r\n"
                           "; Locale: LC_MONETARY=en_US LC_NUMERIC=en_US\r\n; Currency: USD\r\n"
                           ";\r\n\r\n"
@@ -109,14 +109,14 @@ void TestExchangeFile::exportsTheFirstRunLayout()
                                    "InterestRate%1 = 7.00%\r\nTerm%1 = 30\r\nPMI%1 = $0.00\r\n")
                         .arg(n)
                         .toLatin1();
-    const QByteArray written = ReadAll(path);
+    const QByteArray written = readAll(path);
     QCOMPARE(written, expected);
     QCOMPARE(written.count("\r\n"), 42);
 }
 
 void TestExchangeFile::importReadsEntries()
 {
-    CDealRecord record = ProfileStore::FirstRunRecord();
+    DealRecord record = ProfileStore::firstRunRecord();
     const QByteArray file = "; comment\r\n"
                             "\r\n"
                             "   ;indented comment\n"
@@ -130,7 +130,7 @@ void TestExchangeFile::importReadsEntries()
                             "interestrate2 = 6.5%\r\n"
                             "Lender4 = ;not a comment\r\n"
                             "SafetyMargin = 10"; // no line end on the last line
-    QVERIFY(!ImportBytes(record, file));
+    QVERIFY(!importBytes(record, file));
     QCOMPARE(record.m_purchasePrice.m_value, 150000.0);
     QCOMPARE(record.m_description, QStringLiteral("a=b"));
     QCOMPARE(record.m_lender[2], QStringLiteral("X"));
@@ -143,11 +143,11 @@ void TestExchangeFile::importReadsEntries()
     QCOMPARE(record.m_rentalIncome.m_value, 2000.0); // missing entries leave fields alone
     QCOMPARE(record.m_shownLoan, 0);
 
-    CDealRecord blank = ProfileStore::FirstRunRecord();
+    DealRecord blank = ProfileStore::firstRunRecord();
     blank.m_description = QStringLiteral("kept");
-    QVERIFY(!ImportBytes(blank, ";\r\n; only comments\r\n\r\n  \r\n"));
+    QVERIFY(!importBytes(blank, ";\r\n; only comments\r\n\r\n  \r\n"));
     QCOMPARE(blank.m_description, QStringLiteral("kept"));
-    QVERIFY(!ImportBytes(blank, "Description =\r\n"));
+    QVERIFY(!importBytes(blank, "Description =\r\n"));
     QCOMPARE(blank.m_description, QString());
 }
 
@@ -156,22 +156,22 @@ void TestExchangeFile::importStopsAtDataErrors_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("line");
-    QTest::newRow("Lender01") << QByteArray("Lender01 = X") << int(CImportError::UnrecognizedLabel) << 1;
-    QTest::newRow("Lender0") << QByteArray(";\nLender0 = X") << int(CImportError::UnrecognizedLabel) << 2;
-    QTest::newRow("Lender6") << QByteArray("Lender6 = X\n") << int(CImportError::UnrecognizedLabel) << 1;
+    QTest::newRow("Lender01") << QByteArray("Lender01 = X") << int(ImportError::UnrecognizedLabel) << 1;
+    QTest::newRow("Lender0") << QByteArray(";\nLender0 = X") << int(ImportError::UnrecognizedLabel) << 2;
+    QTest::newRow("Lender6") << QByteArray("Lender6 = X\n") << int(ImportError::UnrecognizedLabel) << 1;
     QTest::newRow("missing label on line 7")
         << QByteArray(";\n;\n;\n\nDescription = x\nEscrow = 1\n= 5\nEscrow = 2\n")
-        << int(CImportError::MissingLabel) << 7;
-    QTest::newRow("no equals") << QByteArray("Hello") << int(CImportError::UnrecognizedSyntax) << 1;
+        << int(ImportError::MissingLabel) << 7;
+    QTest::newRow("no equals") << QByteArray("Hello") << int(ImportError::UnrecognizedSyntax) << 1;
     QTest::newRow("unknown locale")
         << QByteArray(";\r\n; Locale: LC_MONETARY=xx_YY LC_NUMERIC=en_US\r\nPMI1 = 1\r\n")
-        << int(CImportError::UnrecognizedLocale) << 2;
+        << int(ImportError::UnrecognizedLocale) << 2;
     QTest::newRow("locale line of another form")
         << QByteArray("Escrow = 1\r\n; Locale: de_DE\r\nEscrow = 2\r\n")
-        << int(CImportError::UnrecognizedLocale) << 2;
+        << int(ImportError::UnrecognizedLocale) << 2;
     QTest::newRow("label not upper-cased beyond a-z")
         << QByteArray("Description = x\r\nDescr\xc4\xb1ption = y\r\n")
-        << int(CImportError::UnrecognizedLabel) << 2;
+        << int(ImportError::UnrecognizedLabel) << 2;
 }
 
 void TestExchangeFile::importStopsAtDataErrors()
@@ -179,16 +179,16 @@ void TestExchangeFile::importStopsAtDataErrors()
     QFETCH(QByteArray, file);
     QFETCH(int, kind);
     QFETCH(int, line);
-    CDealRecord record = ProfileStore::FirstRunRecord();
-    const std::optional<CImportError> error = ImportBytes(record, file);
+    DealRecord record = ProfileStore::firstRunRecord();
+    const std::optional<ImportError> error = importBytes(record, file);
     QVERIFY(error.has_value());
     QCOMPARE(int(error->kind), kind);
     QCOMPARE(error->line, line);
     QCOMPARE(record.m_escrow.m_value, file.contains("Escrow = 1") ? 1.0 : 0.0);
 
     // What came before the faulty line stays; nothing after it is read.
-    CDealRecord partial = ProfileStore::FirstRunRecord();
-    const auto stop = ImportBytes(partial, "Escrow = 300\r\nPMI2 = 45\r\nTerm5 = 20\r\n"
+    DealRecord partial = ProfileStore::firstRunRecord();
+    const auto stop = importBytes(partial, "Escrow = 300\r\nPMI2 = 45\r\nTerm5 = 20\r\n"
                                            "Bogus = 1\r\nEscrow = 999\r\n");
     QCOMPARE(stop->line, 4);
     QCOMPARE(partial.m_escrow.m_value, 300.0);
@@ -218,11 +218,11 @@ void TestExchangeFile::figuresAreUsedAsTheirFieldShowsThem()
     QFETCH(QByteArray, text);
     QFETCH(double, used);
     QFETCH(QString, shown);
-    CDealRecord record = ProfileStore::FirstRunRecord();
-    QVERIFY(!ImportBytes(record, label + " = " + text + "\r\n"));
-    const CValue &figure = FigureNamed(record, label);
+    DealRecord record = ProfileStore::firstRunRecord();
+    QVERIFY(!importBytes(record, label + " = " + text + "\r\n"));
+    const Value &figure = figureNamed(record, label);
     QCOMPARE(figure.m_value, used);
-    QCOMPARE(figure.Format(), shown);
+    QCOMPARE(figure.format(), shown);
 }
 
 void TestExchangeFile::figuresTooLargeToShowAreRefused_data()
@@ -258,18 +258,18 @@ void TestExchangeFile::figuresTooLargeToShowAreRefused()
     QFETCH(QByteArray, label);
     QFETCH(QByteArray, text);
     QFETCH(QString, message);
-    CDealRecord record = ProfileStore::FirstRunRecord();
-    CValue &figure = FigureNamed(record, label);
+    DealRecord record = ProfileStore::firstRunRecord();
+    Value &figure = figureNamed(record, label);
     figure.m_value = 42;
     std::vector<ReadNotice> notices;
     // Never read as 0, and the lines around it are read as usual.
-    QVERIFY(!ImportBytes(record, "Escrow = 10\r\n" + label + " = " + text + "\r\nRentalIncome = 900\r\n",
+    QVERIFY(!importBytes(record, "Escrow = 10\r\n" + label + " = " + text + "\r\nRentalIncome = 900\r\n",
                          &notices));
     QCOMPARE(figure.m_value, 42.0);
     QCOMPARE(record.m_escrow.m_value, 10.0);
     QCOMPARE(record.m_rentalIncome.m_value, 900.0);
     QCOMPARE(int(notices.size()), 1);
-    QCOMPARE(notices.front().Message(), message);
+    QCOMPARE(notices.front().message(), message);
 }
 
 void TestExchangeFile::textsLongerThanTheEditsAreRefused_data()
@@ -295,12 +295,12 @@ void TestExchangeFile::textsLongerThanTheEditsAreRefused()
     QFETCH(QByteArray, label);
     QFETCH(int, length);
     QFETCH(QString, message);
-    CDealRecord record = ProfileStore::FirstRunRecord();
+    DealRecord record = ProfileStore::firstRunRecord();
     QString &text = label == "Description" ? record.m_description : record.m_lender[3];
     text = QStringLiteral("before");
     const QByteArray stored(length, 'x');
     std::vector<ReadNotice> notices;
-    QVERIFY(!ImportBytes(record, "Escrow = 10\r\n" + label + " = " + stored + "\r\nPMI1 = 7\r\n",
+    QVERIFY(!importBytes(record, "Escrow = 10\r\n" + label + " = " + stored + "\r\nPMI1 = 7\r\n",
                          &notices));
     // Never cut: read whole or not at all; the rest of the file is read either way.
     QCOMPARE(text, message.isEmpty() ? QString::fromLatin1(stored) : QStringLiteral("before"));
@@ -308,7 +308,7 @@ void TestExchangeFile::textsLongerThanTheEditsAreRefused()
     QCOMPARE(record.m_pmi[0].m_value, 7.0);
     QCOMPARE(int(notices.size()), message.isEmpty() ? 0 : 1);
     if (!message.isEmpty())
-        QCOMPARE(notices.front().Message(), message);
+        QCOMPARE(notices.front().message(), message);
 }
 
 void TestExchangeFile::dealKeepsItsCurrency_data()
@@ -341,22 +341,22 @@ void TestExchangeFile::dealKeepsItsCurrency()
     QFETCH(QString, currency);
     QFETCH(QString, reader);
     const QString path = m_dir.filePath(QStringLiteral("currency.zant"));
-    CLocaleServices::PinLocale(writer);
-    CLocaleServices::SetDealCurrency(currency);
-    const CDealRecord written = FilledRecord();
-    ExchangeFile::Export(written, path);
-    QVERIFY(ReadAll(path).contains("\r\n; Currency: " + currency.toLatin1() + "\r\n;\r\n"));
+    LocaleServices::pinLocale(writer);
+    LocaleServices::setDealCurrency(currency);
+    const DealRecord written = filledRecord();
+    ExchangeFile::write(written, path);
+    QVERIFY(readAll(path).contains("\r\n; Currency: " + currency.toLatin1() + "\r\n;\r\n"));
 
-    CLocaleServices::PinLocale(reader);
-    CDealRecord back = ProfileStore::FirstRunRecord();
-    QVERIFY(!ExchangeFile::Import(back, path));
+    LocaleServices::pinLocale(reader);
+    DealRecord back = ProfileStore::firstRunRecord();
+    QVERIFY(!ExchangeFile::read(back, path));
     QCOMPARE(back.m_currency, currency);
-    QCOMPARE(CLocaleServices::DealCurrency(), currency);
-    CompareRecords(back, written);
-    QTEST(back.m_purchasePrice.Format(), "price");
+    QCOMPARE(LocaleServices::dealCurrency(), currency);
+    compareRecords(back, written);
+    QTEST(back.m_purchasePrice.format(), "price");
     // What the reader's window shows reads back as the same figure.
-    CCurrencyValue shown;
-    shown.Parse(back.m_purchasePrice.Format());
+    CurrencyValue shown;
+    shown.parse(back.m_purchasePrice.format());
     QCOMPARE(shown.m_value, written.m_purchasePrice.m_value);
 }
 
@@ -381,37 +381,37 @@ void TestExchangeFile::currencyOfAFileThatNamesNone()
     QFETCH(QByteArray, header);
     QFETCH(QString, currency);
     QFETCH(double, price);
-    CLocaleServices::PinLocale(QStringLiteral("fr_CH"));
-    CDealRecord record = ProfileStore::FirstRunRecord();
+    LocaleServices::pinLocale(QStringLiteral("fr_CH"));
+    DealRecord record = ProfileStore::firstRunRecord();
     const QByteArray figure = header.contains("de_DE") ? "1.234,50" : "1234.50";
-    QVERIFY(!ImportBytes(record, header + "PurchasePrice = " + figure + "\r\n"));
+    QVERIFY(!importBytes(record, header + "PurchasePrice = " + figure + "\r\n"));
     QCOMPARE(record.m_currency, currency);
     // A yen deal shows whole yen, and is used so.
     QCOMPARE(record.m_purchasePrice.m_value, price);
 
     // A currency no one knows stops the import, as an unknown locale does.
-    const auto error = ImportBytes(record, "Escrow = 1\r\n; Currency: XYZ\r\nEscrow = 2\r\n");
+    const auto error = importBytes(record, "Escrow = 1\r\n; Currency: XYZ\r\nEscrow = 2\r\n");
     QVERIFY(error.has_value());
-    QCOMPARE(int(error->kind), int(CImportError::UnrecognizedCurrency));
+    QCOMPARE(int(error->kind), int(ImportError::UnrecognizedCurrency));
     QCOMPARE(error->line, 2);
 }
 
 void TestExchangeFile::errorMessages()
 {
     const QString path = QStringLiteral("/home/ann/Deals/elm.zant");
-    QCOMPARE((CImportError{CImportError::UnrecognizedSyntax, 3}.Message(path)),
+    QCOMPARE((ImportError{ImportError::UnrecognizedSyntax, 3}.message(path)),
              QStringLiteral("Unable to import '/home/ann/Deals/elm.zant' : Unrecognized syntax on line 3."));
-    QCOMPARE((CImportError{CImportError::MissingLabel, 7}.Message(path)),
+    QCOMPARE((ImportError{ImportError::MissingLabel, 7}.message(path)),
              QStringLiteral("Unable to import '/home/ann/Deals/elm.zant' : Missing label on line 7."));
-    QCOMPARE((CImportError{CImportError::UnrecognizedLabel, 12}.Message(path)),
+    QCOMPARE((ImportError{ImportError::UnrecognizedLabel, 12}.message(path)),
              QStringLiteral("Unable to import '/home/ann/Deals/elm.zant' : Unrecognized label on line 12."));
-    QCOMPARE((CImportError{CImportError::UnrecognizedLocale, 3}.Message(path)),
+    QCOMPARE((ImportError{ImportError::UnrecognizedLocale, 3}.message(path)),
              QStringLiteral("Unable to import '/home/ann/Deals/elm.zant' : Unrecognized locale on line 3."));
-    QCOMPARE((CImportError{CImportError::UnrecognizedCurrency, 4}.Message(path)),
+    QCOMPARE((ImportError{ImportError::UnrecognizedCurrency, 4}.message(path)),
              QStringLiteral("Unable to import '/home/ann/Deals/elm.zant' : Unrecognized currency on line 4."));
     // The path is inserted as it is, whatever place markers it holds itself.
     const QString marked = QStringLiteral("/tmp/%1 %0 %L1 %2 %99.zant");
-    QCOMPARE((CImportError{CImportError::MissingLabel, 4}.Message(marked)),
+    QCOMPARE((ImportError{ImportError::MissingLabel, 4}.message(marked)),
              QStringLiteral("Unable to import '/tmp/%1 %0 %L1 %2 %99.zant' : Missing label on line 4."));
 }
 
@@ -432,25 +432,25 @@ void TestExchangeFile::roundTrip()
 {
     QFETCH(QString, writer);
     QFETCH(QString, reader);
-    CLocaleServices::PinLocale(writer);
+    LocaleServices::pinLocale(writer);
     const QString path = m_dir.filePath(writer + QStringLiteral(".zant"));
-    const CDealRecord original = FilledRecord();
-    ExchangeFile::Export(original, path);
-    CLocaleServices::PinLocale(reader);
-    CDealRecord back;
-    QVERIFY(!ExchangeFile::Import(back, path));
-    CompareRecords(back, original);
+    const DealRecord original = filledRecord();
+    ExchangeFile::write(original, path);
+    LocaleServices::pinLocale(reader);
+    DealRecord back;
+    QVERIFY(!ExchangeFile::read(back, path));
+    compareRecords(back, original);
     if (writer == QLatin1String("de_DE")) // the euro sign makes it a UTF-8 file
-        QVERIFY(ReadAll(path).contains("PurchasePrice = 412.345,67\xc2\xa0\xe2\x82\xac\r\n"));
+        QVERIFY(readAll(path).contains("PurchasePrice = 412.345,67\xc2\xa0\xe2\x82\xac\r\n"));
 
     // Without its locale line the file is read in the reader's own locale, as before.
-    QByteArray bytes = ReadAll(path);
+    QByteArray bytes = readAll(path);
     bytes.replace("; Locale:", ";");
-    CDealRecord own;
-    QVERIFY(!ImportBytes(own, bytes));
+    DealRecord own;
+    QVERIFY(!importBytes(own, bytes));
     QCOMPARE(own.m_rentalIncome.m_value == original.m_rentalIncome.m_value,
-             CLocaleServices::MoneyConventions(writer).point
-                 == CLocaleServices::MoneyConventions(reader).point);
+             LocaleServices::moneyConventions(writer).point
+                 == LocaleServices::moneyConventions(reader).point);
 }
 
 // Whatever a user types or pastes into a text comes back, but for control characters, which
@@ -471,13 +471,13 @@ void TestExchangeFile::textsSurviveTheFile()
 {
     QFETCH(QString, text);
     QFETCH(QString, back);
-    CDealRecord record = FilledRecord();
+    DealRecord record = filledRecord();
     record.m_description = text;
     record.m_lender[4] = text;
     const QString path = m_dir.filePath(QStringLiteral("texts.zant"));
-    ExchangeFile::Export(record, path);
-    CDealRecord read;
-    QVERIFY(!ExchangeFile::Import(read, path));
+    ExchangeFile::write(record, path);
+    DealRecord read;
+    QVERIFY(!ExchangeFile::read(read, path));
     QCOMPARE(read.m_description, back);
     QCOMPARE(read.m_lender[4], back);
     QCOMPARE(read.m_pmi[4].m_value, record.m_pmi[4].m_value); // nothing after the text is lost
@@ -486,60 +486,60 @@ void TestExchangeFile::textsSurviveTheFile()
 void TestExchangeFile::widerCharactersAreWrittenAsUtf8()
 {
     // Characters up to U+00FF keep their one-byte form exactly.
-    CDealRecord latin = ProfileStore::FirstRunRecord();
+    DealRecord latin = ProfileStore::firstRunRecord();
     latin.m_description = QString::fromUtf8("Café £5\u00a0000");
     const QString latinPath = m_dir.filePath(QStringLiteral("latin.zant"));
-    ExchangeFile::Export(latin, latinPath);
-    QVERIFY(ReadAll(latinPath).contains("Description = Caf\xe9 \xa3" "5\xa0" "000\r\n"));
-    CDealRecord latinBack;
-    QVERIFY(!ExchangeFile::Import(latinBack, latinPath));
+    ExchangeFile::write(latin, latinPath);
+    QVERIFY(readAll(latinPath).contains("Description = Caf\xe9 \xa3" "5\xa0" "000\r\n"));
+    DealRecord latinBack;
+    QVERIFY(!ExchangeFile::read(latinBack, latinPath));
     QCOMPARE(latinBack.m_description, latin.m_description);
 
-    CDealRecord wide = ProfileStore::FirstRunRecord();
+    DealRecord wide = ProfileStore::firstRunRecord();
     wide.m_lender[0] = QString::fromUtf8("Τράπεζα Πειραιώς");
     wide.m_lender[1] = QString::fromUtf8("中国银行");
     wide.m_description = QString::fromUtf8("Café");
     const QString widePath = m_dir.filePath(QStringLiteral("wide.zant"));
-    ExchangeFile::Export(wide, widePath);
-    const QByteArray bytes = ReadAll(widePath);
+    ExchangeFile::write(wide, widePath);
+    const QByteArray bytes = readAll(widePath);
     QVERIFY(!bytes.startsWith("\xef\xbb\xbf"));
     QVERIFY(bytes.contains("Lender2 = \xe4\xb8\xad\xe5\x9b\xbd\xe9\x93\xb6\xe8\xa1\x8c\r\n"));
     QVERIFY(bytes.contains("Description = Caf\xc3\xa9\r\n"));
-    CDealRecord back;
-    QVERIFY(!ExchangeFile::Import(back, widePath));
-    CompareRecords(back, wide);
+    DealRecord back;
+    QVERIFY(!ExchangeFile::read(back, widePath));
+    compareRecords(back, wide);
 }
 
 void TestExchangeFile::exportReplacesAtomically()
 {
     const QString path = m_dir.filePath(QStringLiteral("replace.zant"));
-    QVERIFY(WriteAll(path, "old contents\r\n"));
-    ExchangeFile::Export(FilledRecord(), path);
-    QVERIFY(ReadAll(path).startsWith(";\r\n; Zantoria Import/Export file"));
+    QVERIFY(writeAll(path, "old contents\r\n"));
+    ExchangeFile::write(filledRecord(), path);
+    QVERIFY(readAll(path).startsWith(";\r\n; Zantoria Import/Export file"));
 
     // A folder of that name cannot be replaced: a file error, and the folder stays.
     const QString folder = m_dir.filePath(QStringLiteral("a-folder.zant"));
     QVERIFY(QDir().mkdir(folder));
-    QVERIFY_THROWS_EXCEPTION(CFileException, ExchangeFile::Export(FilledRecord(), folder));
+    QVERIFY_THROWS_EXCEPTION(FileException, ExchangeFile::write(filledRecord(), folder));
     QVERIFY(QFileInfo(folder).isDir());
 }
 
 void TestExchangeFile::missingFileIsAFileError()
 {
-    CDealRecord record;
+    DealRecord record;
     const QString path = m_dir.filePath(QStringLiteral("missing.zant"));
     try {
-        (void)ExchangeFile::Import(record, path);
+        (void)ExchangeFile::read(record, path);
         QFAIL("no exception");
-    } catch (const CFileException &exception) {
-        QCOMPARE(exception.m_cause, CFileException::fileNotFound);
-        QCOMPARE(exception.Message(), path + QStringLiteral(" was not found."));
+    } catch (const FileException &exception) {
+        QCOMPARE(exception.m_cause, FileException::fileNotFound);
+        QCOMPARE(exception.message(), path + QStringLiteral(" was not found."));
     }
     try {
-        (void)ExchangeFile::Import(record, m_dir.path());
+        (void)ExchangeFile::read(record, m_dir.path());
         QFAIL("no exception for a folder");
-    } catch (const CFileException &exception) {
-        QVERIFY(exception.Message().contains(m_dir.path()));
+    } catch (const FileException &exception) {
+        QVERIFY(exception.message().contains(m_dir.path()));
     }
 }
 
@@ -548,8 +548,8 @@ void TestExchangeFile::randomFilesNeverCrash()
     // Fuzz-style: mutations of a real export and random bytes all import without a crash, and
     // each either succeeds or names a line that exists.
     const QString path = m_dir.filePath(QStringLiteral("seed.zant"));
-    ExchangeFile::Export(FilledRecord(), path);
-    const QByteArray seed = ReadAll(path);
+    ExchangeFile::write(filledRecord(), path);
+    const QByteArray seed = readAll(path);
     QRandomGenerator random(20261209);
     const QByteArray alphabet("=;\r\n\t \xa0\x1a\xc3\xa9\xe2\x82\xac" "0123456789.,$%-()abcLENDER");
     for (int round = 0; round < 3000; ++round) {
@@ -572,8 +572,8 @@ void TestExchangeFile::randomFilesNeverCrash()
                     bytes[at] = c;
             }
         }
-        CDealRecord record;
-        const auto error = ImportBytes(record, bytes);
+        DealRecord record;
+        const auto error = importBytes(record, bytes);
         if (error)
             QVERIFY2(error->line >= 1 && error->line <= bytes.count('\n') + 1, bytes.constData());
     }

@@ -36,15 +36,15 @@ struct Result
 };
 
 // The golden pages hold {DATE} and {YEAR} where a report carries the day it was written.
-QString ExpectedPage(const char *golden, const QString &locale)
+QString expectedPage(const char *golden, const QString &locale)
 {
-    CLocaleServices::PinLocale(locale);
-    QString page = QString::fromUtf8(ReadAll(QString::fromUtf8(golden)));
+    LocaleServices::pinLocale(locale);
+    QString page = QString::fromUtf8(readAll(QString::fromUtf8(golden)));
     page.replace(QLatin1String("\n"), QLatin1String("\r\n"));
     return page;
 }
 
-QString MaskDate(QString page)
+QString maskDate(QString page)
 {
     page.replace(QRegularExpression(QStringLiteral("<td style=\"text-align:right\">[^<]*</td>")),
                  QStringLiteral("<td style=\"text-align:right\">{DATE}</td>"));
@@ -54,7 +54,7 @@ QString MaskDate(QString page)
 }
 
 // A file by the bytes of its name, which need not be UTF-8.
-QByteArray ReadRaw(const QByteArray &path)
+QByteArray readRaw(const QByteArray &path)
 {
     QFile file;
     const int fd = ::open(path.constData(), O_RDONLY);
@@ -63,9 +63,9 @@ QByteArray ReadRaw(const QByteArray &path)
     return file.readAll();
 }
 
-bool CopyToRaw(const QString &from, const QByteArray &to)
+bool copyToRaw(const QString &from, const QByteArray &to)
 {
-    const QByteArray bytes = ReadAll(from);
+    const QByteArray bytes = readAll(from);
     QFile file;
     const int fd = ::open(to.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     return fd >= 0 && file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)
@@ -111,12 +111,12 @@ private slots:
 private:
     Result Run(const QStringList &arguments, const QString &locale = QStringLiteral("en_US.UTF-8"));
     // Runs the command with nothing but these locale variables ("LANG=de_DE.UTF-8").
-    Result RunIn(const QStringList &arguments, const QStringList &localeVariables,
+    Result runIn(const QStringList &arguments, const QStringList &localeVariables,
                  const QString &program = QStringLiteral(ZANT_REPORT_COMMAND));
     // Runs the command through the shell, which makes the bytes of names that are no UTF-8
     // (QProcess passes its arguments as UTF-8): script sees the command as "$0", the temporary
     // folder as "$1", and then arguments.
-    Result RunScript(const QString &script, const QStringList &arguments = {});
+    Result runScript(const QString &script, const QStringList &arguments = {});
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -135,10 +135,10 @@ void TestReportCommand::cleanup()
 
 Result TestReportCommand::Run(const QStringList &arguments, const QString &locale)
 {
-    return RunIn(arguments, {QStringLiteral("LC_ALL=") + locale});
+    return runIn(arguments, {QStringLiteral("LC_ALL=") + locale});
 }
 
-Result TestReportCommand::RunIn(const QStringList &arguments, const QStringList &localeVariables,
+Result TestReportCommand::runIn(const QStringList &arguments, const QStringList &localeVariables,
                                 const QString &program)
 {
     QProcess process;
@@ -160,9 +160,9 @@ Result TestReportCommand::RunIn(const QStringList &arguments, const QStringList 
     return result;
 }
 
-Result TestReportCommand::RunScript(const QString &script, const QStringList &arguments)
+Result TestReportCommand::runScript(const QString &script, const QStringList &arguments)
 {
-    return RunIn(QStringList{QStringLiteral("-c"), script, QStringLiteral(ZANT_REPORT_COMMAND), m_dir->path()}
+    return runIn(QStringList{QStringLiteral("-c"), script, QStringLiteral(ZANT_REPORT_COMMAND), m_dir->path()}
                      + arguments,
                  {QStringLiteral("LC_ALL=en_US.UTF-8")}, QStringLiteral("/bin/sh"));
 }
@@ -174,8 +174,8 @@ void TestReportCommand::writesNextToTheDealFile()
     const Result result = Run({deal});
     QCOMPARE(result.err, QString());
     QCOMPARE(result.exitCode, 0);
-    const QString page = QString::fromUtf8(ReadAll(m_dir->filePath(QStringLiteral("my deal.htm"))));
-    QCOMPARE(MaskDate(page), ExpectedPage(ZANT_GOLDEN_FIRST_RUN, QStringLiteral("en_US")));
+    const QString page = QString::fromUtf8(readAll(m_dir->filePath(QStringLiteral("my deal.htm"))));
+    QCOMPARE(maskDate(page), expectedPage(ZANT_GOLDEN_FIRST_RUN, QStringLiteral("en_US")));
 }
 
 void TestReportCommand::writesWhereAsked()
@@ -183,12 +183,12 @@ void TestReportCommand::writesWhereAsked()
     const QString report = m_dir->filePath(QStringLiteral("five.htm"));
     const Result result = Run({QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"), QStringLiteral("-o"), report});
     QCOMPARE(result.exitCode, 0);
-    const QString page = QString::fromUtf8(ReadAll(report));
-    QCOMPARE(MaskDate(page), ExpectedPage(ZANT_GOLDEN_FIVE_LOANS, QStringLiteral("en_US")));
+    const QString page = QString::fromUtf8(readAll(report));
+    QCOMPARE(maskDate(page), expectedPage(ZANT_GOLDEN_FIVE_LOANS, QStringLiteral("en_US")));
     QVERIFY(page.contains(QStringLiteral("<td>($18.77)</td>")));
     // The date is today's, in the user's short form.
-    QVERIFY(page.contains(QStringLiteral(">%1</td>").arg(CLocaleServices::FormatShortDate(QDate::currentDate())))
-            || page.contains(QStringLiteral(">%1</td>").arg(CLocaleServices::FormatShortDate(QDate::currentDate().addDays(-1)))));
+    QVERIFY(page.contains(QStringLiteral(">%1</td>").arg(LocaleServices::formatShortDate(QDate::currentDate())))
+            || page.contains(QStringLiteral(">%1</td>").arg(LocaleServices::formatShortDate(QDate::currentDate().addDays(-1)))));
 }
 
 void TestReportCommand::usesTheSavedSettingsAndTheLocale()
@@ -210,7 +210,7 @@ void TestReportCommand::usesTheSavedSettingsAndTheLocale()
     const QString report = m_dir->filePath(QStringLiteral("de.htm"));
     const Result result = Run({deal, QStringLiteral("--output"), report}, QStringLiteral("de_DE.UTF-8"));
     QCOMPARE(result.exitCode, 0);
-    const QString page = QString::fromUtf8(ReadAll(report));
+    const QString page = QString::fromUtf8(readAll(report));
     QVERIFY(page.contains(QStringLiteral("  font-size: large;\r\n")));
     QVERIFY(page.contains(QStringLiteral("  background-color: #ccffcc;\r\n")));
     QVERIFY(page.contains(QStringLiteral("  font-family: Tahoma,Arial,sans-serif;\r\n")));
@@ -242,35 +242,35 @@ void TestReportCommand::examplesReadTheSameInEveryLocale()
     const QString local = m_dir->filePath(QStringLiteral("local.htm"));
     QCOMPARE(Run({deal, QStringLiteral("-o"), english}).exitCode, 0);
     // Its texts stay in English, so that every cell that is not a figure reads as it was.
-    const Result result = RunIn({deal, QStringLiteral("-o"), local},
+    const Result result = runIn({deal, QStringLiteral("-o"), local},
                                 variables + QStringList{QStringLiteral("LANGUAGE=en")});
     QCOMPARE(result.err, QString());
     QCOMPARE(result.exitCode, 0);
 
-    CLocaleServices::PinLocale(QString());
+    LocaleServices::pinLocale(QString());
     for (const QString &variable : variables)
         qputenv(qPrintable(variable.section(QLatin1Char('='), 0, 0)), variable.section(QLatin1Char('='), 1).toLatin1());
     // A dollar deal stays in dollars, in the locale's form.
-    CFigureLocales shown = CFigureLocales::User();
+    FigureLocales shown = FigureLocales::user();
     shown.currency = QStringLiteral("USD");
-    const CFigureLocales english_US{QStringLiteral("en_US"), QStringLiteral("en_US"), QStringLiteral("USD")};
+    const FigureLocales english_US{QStringLiteral("en_US"), QStringLiteral("en_US"), QStringLiteral("USD")};
     for (const QString &variable : variables)
         qunsetenv(qPrintable(variable.section(QLatin1Char('='), 0, 0)));
 
     static const QRegularExpression cell(QStringLiteral("<td[^>]*>([^<]*)</td>"));
     // A right-to-left locale's figures stand in isolated runs of their own; the cells are compared
     // by their text.
-    const QString localPage = MaskDate(QString::fromUtf8(ReadAll(local))
+    const QString localPage = maskDate(QString::fromUtf8(readAll(local))
                                            .remove(QLatin1String("<bdi>"))
                                            .remove(QLatin1String("</bdi>")));
     QStringList localCells;
     for (const auto &match : cell.globalMatch(localPage))
         localCells << match.captured(1);
     QStringList englishCells;
-    for (const auto &match : cell.globalMatch(MaskDate(QString::fromUtf8(ReadAll(english)))))
+    for (const auto &match : cell.globalMatch(maskDate(QString::fromUtf8(readAll(english)))))
         englishCells << match.captured(1);
     QCOMPARE(localCells.size(), englishCells.size());
-    QVERIFY(localPage != MaskDate(QString::fromUtf8(ReadAll(english))));
+    QVERIFY(localPage != maskDate(QString::fromUtf8(readAll(english))));
     static const QRegularExpression figure(QStringLiteral("^[$(]|%$|^[0-9,]+$"));
     for (qsizetype i = 0; i < englishCells.size(); ++i) {
         const QString &was = englishCells.at(i);
@@ -278,14 +278,14 @@ void TestReportCommand::examplesReadTheSameInEveryLocale()
             QCOMPARE(localCells.at(i), was);
             continue;
         }
-        CCurrencyValue money;
-        CPercentValue number;
-        CValue &value = was.endsWith(QLatin1Char('%')) || !was.contains(QLatin1Char('$'))
-                                ? static_cast<CValue &>(number)
+        CurrencyValue money;
+        PercentValue number;
+        Value &value = was.endsWith(QLatin1Char('%')) || !was.contains(QLatin1Char('$'))
+                                ? static_cast<Value &>(number)
                                 : money;
-        value.Parse(was, english_US);
+        value.parse(was, english_US);
         const double expected = value.m_value;
-        value.Parse(localCells.at(i), shown);
+        value.parse(localCells.at(i), shown);
         QVERIFY2(value.m_value == expected, qPrintable(was + QStringLiteral(" became ") + localCells.at(i)));
     }
 }
@@ -334,7 +334,7 @@ void TestReportCommand::figuresAsTheWindowShowsThem()
 {
     // The window shows a term of 15.5 years as 15 and computes 180 payments: so must the report.
     const QString deal = m_dir->filePath(QStringLiteral("half.zant"));
-    QVERIFY(WriteAll(deal, "Term1 = 15.5\r\nTerm2 = 0.01\r\nInterestRate1 = 6%\r\n"));
+    QVERIFY(writeAll(deal, "Term1 = 15.5\r\nTerm2 = 0.01\r\nInterestRate1 = 6%\r\n"));
     Result result = Run({deal, QStringLiteral("--format=json")});
     QCOMPARE(result.exitCode, 0);
     const QJsonArray loans = QJsonDocument::fromJson(result.out.toUtf8())
@@ -345,7 +345,7 @@ void TestReportCommand::figuresAsTheWindowShowsThem()
 
     // A figure no field can show is refused with the file, never read as 0.
     const QString huge = m_dir->filePath(QStringLiteral("huge.zant"));
-    QVERIFY(WriteAll(huge, "PurchasePrice = 1" + QByteArray(130, '0') + "\r\nEscrow = 5\r\n"));
+    QVERIFY(writeAll(huge, "PurchasePrice = 1" + QByteArray(130, '0') + "\r\nEscrow = 5\r\n"));
     result = Run({huge});
     QCOMPARE(result.exitCode, 1);
     QCOMPARE(result.err, huge + QStringLiteral(": Line 1: the figure 1%1\u2026 for the purchase price "
@@ -359,7 +359,7 @@ void TestReportCommand::figuresAsTheWindowShowsThem()
 
     // A description no edit would take is never cut into a report either.
     const QString wordy = m_dir->filePath(QStringLiteral("wordy.zant"));
-    QVERIFY(WriteAll(wordy, "Description = " + QByteArray(1001, 'w') + "\r\n"));
+    QVERIFY(writeAll(wordy, "Description = " + QByteArray(1001, 'w') + "\r\n"));
     result = Run({wordy});
     QCOMPARE(result.exitCode, 1);
     QCOMPARE(result.err, wordy + QStringLiteral(": Line 1: the description is longer than 1,000 "
@@ -383,13 +383,13 @@ void TestReportCommand::aDealKeepsItsCurrency()
     QFETCH(QString, lang);
     QFETCH(QString, price);
     const QString deal = m_dir->filePath(QStringLiteral("dollars.zant"));
-    QVERIFY(WriteAll(deal, ";\r\n; Locale: LC_MONETARY=en_US LC_NUMERIC=en_US\r\n; Currency: USD\r\n"
+    QVERIFY(writeAll(deal, ";\r\n; Locale: LC_MONETARY=en_US LC_NUMERIC=en_US\r\n; Currency: USD\r\n"
                            "PurchasePrice = $425,000.00\r\n"));
     const QString report = m_dir->filePath(QStringLiteral("dollars.htm"));
-    const Result result = RunIn({deal, QStringLiteral("-o"), report}, {QStringLiteral("LANG=") + lang});
+    const Result result = runIn({deal, QStringLiteral("-o"), report}, {QStringLiteral("LANG=") + lang});
     QCOMPARE(result.err, QString());
     QCOMPARE(result.exitCode, 0);
-    QVERIFY(QString::fromUtf8(ReadAll(report)).contains(QStringLiteral(">") + price + QStringLiteral("<")));
+    QVERIFY(QString::fromUtf8(readAll(report)).contains(QStringLiteral(">") + price + QStringLiteral("<")));
 }
 
 void TestReportCommand::refusedOutputs_data()
@@ -416,12 +416,12 @@ void TestReportCommand::refusedOutputs()
     QVERIFY(QFile::link(deal, m_dir->filePath(QStringLiteral("link.zant"))));
     QCOMPARE(::mkfifo(QFile::encodeName(m_dir->filePath(QStringLiteral("fifo"))).constData(), 0600), 0);
     const QString target = output.startsWith(QLatin1Char('/')) ? output : m_dir->filePath(output);
-    const QByteArray before = ReadAll(deal);
+    const QByteArray before = readAll(deal);
 
     const Result result = Run({deal, QStringLiteral("-o"), target});
     QCOMPARE(result.exitCode, 2);
     QCOMPARE(result.err, message.arg(target) + QLatin1Char('\n'));
-    QCOMPARE(ReadAll(deal), before);
+    QCOMPARE(readAll(deal), before);
     QVERIFY(QFileInfo(m_dir->filePath(QStringLiteral("fifo"))).isFile() == false);
 }
 
@@ -432,7 +432,7 @@ void TestReportCommand::standardOutputAndNamesThatAreNoUtf8()
     const QString deal = m_dir->filePath(QStringLiteral("deal.zant"));
     QVERIFY(QFile::copy(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"), deal));
     QCOMPARE(Run({deal, QStringLiteral("-o"), m_dir->filePath(QStringLiteral("deal.htm"))}).exitCode, 0);
-    const QByteArray expected = ReadAll(m_dir->filePath(QStringLiteral("deal.htm")));
+    const QByteArray expected = readAll(m_dir->filePath(QStringLiteral("deal.htm")));
     Result result = Run({deal, QStringLiteral("-o"), QStringLiteral("-")});
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.out.toUtf8(), expected);
@@ -446,12 +446,12 @@ void TestReportCommand::standardOutputAndNamesThatAreNoUtf8()
     const QString script = QStringLiteral(
         "deal=\"$1/$(printf 'caf\\351.zant')\"; \"$0\" \"$deal\" && "
         "\"$0\" \"$deal\" -o \"$1/$(printf '\\374ber.htm')\"");
-    result = RunIn({QStringLiteral("-c"), script, QStringLiteral(ZANT_REPORT_COMMAND), m_dir->path()},
+    result = runIn({QStringLiteral("-c"), script, QStringLiteral(ZANT_REPORT_COMMAND), m_dir->path()},
                    {QStringLiteral("LC_ALL=en_US.UTF-8")}, QStringLiteral("/bin/sh"));
     QCOMPARE(result.err, QString());
     QCOMPARE(result.exitCode, 0);
-    QCOMPARE(ReadRaw(folder + "/caf\xe9.htm"), expected);
-    QCOMPARE(ReadRaw(folder + "/\xfc" "ber.htm"), expected);
+    QCOMPARE(readRaw(folder + "/caf\xe9.htm"), expected);
+    QCOMPARE(readRaw(folder + "/\xfc" "ber.htm"), expected);
 }
 
 void TestReportCommand::namesThatDifferOnlyInBytesThatAreNoUtf8_data()
@@ -468,14 +468,14 @@ void TestReportCommand::namesThatDifferOnlyInBytesThatAreNoUtf8()
 {
     QFETCH(QString, options);
     const QByteArray folder = QFile::encodeName(m_dir->path());
-    QVERIFY(CopyToRaw(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"), folder + "/d\xff.zant"));
-    QVERIFY(CopyToRaw(QStringLiteral(ZANT_EXAMPLES "/first-run.zant"), folder + "/d\xfe.zant"));
+    QVERIFY(copyToRaw(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"), folder + "/d\xff.zant"));
+    QVERIFY(copyToRaw(QStringLiteral(ZANT_EXAMPLES "/first-run.zant"), folder + "/d\xfe.zant"));
     const QString five = m_dir->filePath(QStringLiteral("five.htm"));
     const QString first = m_dir->filePath(QStringLiteral("first.htm"));
     QCOMPARE(Run({QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"), QStringLiteral("-o"), five}).exitCode, 0);
     QCOMPARE(Run({QStringLiteral(ZANT_EXAMPLES "/first-run.zant"), QStringLiteral("-o"), first}).exitCode, 0);
 
-    const Result result = RunScript(QStringLiteral("\"$0\" %1 \"$1/$(printf 'd\\377.zant')\" "
+    const Result result = runScript(QStringLiteral("\"$0\" %1 \"$1/$(printf 'd\\377.zant')\" "
                                                    "\"$1/$(printf 'd\\376.zant')\"").arg(options));
     QCOMPARE(result.err, QString());
     QCOMPARE(result.exitCode, 0);
@@ -488,15 +488,15 @@ void TestReportCommand::namesThatDifferOnlyInBytesThatAreNoUtf8()
         QVERIFY(lines.at(1).contains(QStringLiteral("/d\\xff.zant,")));
         QVERIFY(lines.at(6).contains(QStringLiteral("/d\\xfe.zant,")));
     } else if (options.contains(QLatin1String("json"))) {
-        const QJsonArray deals = QJsonDocument::fromJson(ReadAll(m_dir->filePath(QStringLiteral("all.json"))))
+        const QJsonArray deals = QJsonDocument::fromJson(readAll(m_dir->filePath(QStringLiteral("all.json"))))
                                      [QStringLiteral("deals")].toArray();
         QCOMPARE(deals.size(), 2);
         QCOMPARE(deals[0][QStringLiteral("description")].toString(), QStringLiteral("Four-unit building, 12 Elm Street"));
         QCOMPARE(deals[1][QStringLiteral("description")].toString(), QString());
         QVERIFY(deals[1][QStringLiteral("file")].toString().endsWith(QStringLiteral("/d\\xfe.zant")));
     } else {
-        QCOMPARE(MaskDate(QString::fromUtf8(ReadRaw(folder + "/d\xff.htm"))), MaskDate(QString::fromUtf8(ReadAll(five))));
-        QCOMPARE(MaskDate(QString::fromUtf8(ReadRaw(folder + "/d\xfe.htm"))), MaskDate(QString::fromUtf8(ReadAll(first))));
+        QCOMPARE(maskDate(QString::fromUtf8(readRaw(folder + "/d\xff.htm"))), maskDate(QString::fromUtf8(readAll(five))));
+        QCOMPARE(maskDate(QString::fromUtf8(readRaw(folder + "/d\xfe.htm"))), maskDate(QString::fromUtf8(readAll(first))));
     }
 }
 
@@ -516,19 +516,19 @@ void TestReportCommand::outOfMemory()
     QSKIP("AddressSanitizer needs more address space than any limit here leaves");
 #endif
     const QString deal = m_dir->filePath(QStringLiteral("huge.zant"));
-    QVERIFY(WriteAll(deal, "; " + QByteArray(15 << 20, 'x') + "\r\nDescription = Huge\r\n"));
+    QVERIFY(writeAll(deal, "; " + QByteArray(15 << 20, 'x') + "\r\nDescription = Huge\r\n"));
     const QString report = m_dir->filePath(QStringLiteral("huge.htm"));
     const QString script = QStringLiteral("ulimit -v \"$3\" && exec \"$0\" \"$1\" -o \"$2\"");
     for (int megabytes = 400; megabytes >= 100; megabytes -= 20) {
-        QVERIFY(WriteAll(report, "earlier"));
-        result = RunIn({QStringLiteral("-c"), script, QStringLiteral(ZANT_REPORT_COMMAND), deal, report,
+        QVERIFY(writeAll(report, "earlier"));
+        result = runIn({QStringLiteral("-c"), script, QStringLiteral(ZANT_REPORT_COMMAND), deal, report,
                         QString::number(megabytes * 1024)},
                        {QStringLiteral("LC_ALL=en_US.UTF-8")}, QStringLiteral("/bin/sh"));
         if (result.exitCode == 0)
             continue;
         QCOMPARE(result.err, QStringLiteral("Out of memory.\n"));
         QCOMPARE(result.exitCode, 2);
-        QCOMPARE(ReadAll(report), QByteArray("earlier"));
+        QCOMPARE(readAll(report), QByteArray("earlier"));
         return;
     }
     QFAIL("the import fitted in every limit tried");
@@ -623,13 +623,13 @@ void TestReportCommand::eachDealFileItsOwnReport()
     QStringList paths;
     for (const QString &deal : std::as_const(deals)) {
         paths << m_dir->filePath(deal);
-        QVERIFY(WriteAll(paths.constLast(), "Description = " + QFileInfo(deal).fileName().toUtf8() + "\r\n"));
+        QVERIFY(writeAll(paths.constLast(), "Description = " + QFileInfo(deal).fileName().toUtf8() + "\r\n"));
     }
     const Result result = Run(paths);
     QCOMPARE(result.err, message.isEmpty() ? QString() : message.arg(m_dir->path()) + QLatin1Char('\n'));
     QCOMPARE(result.exitCode, message.isEmpty() ? 0 : 1);
     for (qsizetype i = 0; i < reports.size(); ++i)
-        QVERIFY2(ReadAll(m_dir->filePath(reports.at(i))).contains("text-align:left\">" + deals.at(i).toUtf8() + "</td>"),
+        QVERIFY2(readAll(m_dir->filePath(reports.at(i))).contains("text-align:left\">" + deals.at(i).toUtf8() + "</td>"),
                  qPrintable(reports.at(i)));
     // Nothing else is written, and no deal file changed.
     QStringList written = QDir(m_dir->path()).entryList(QDir::Files);
@@ -643,7 +643,7 @@ void TestReportCommand::eachDealFileItsOwnReport()
     expected.sort();
     QCOMPARE(written, expected);
     for (const QString &deal : std::as_const(deals))
-        QCOMPARE(ReadAll(m_dir->filePath(deal)), "Description = " + QFileInfo(deal).fileName().toUtf8() + "\r\n");
+        QCOMPARE(readAll(m_dir->filePath(deal)), "Description = " + QFileInfo(deal).fileName().toUtf8() + "\r\n");
 }
 
 void TestReportCommand::failedWritesAreTold_data()
@@ -667,7 +667,7 @@ void TestReportCommand::failedWritesAreTold()
     QFETCH(QString, options);
     QFETCH(QString, redirection);
     QFETCH(QString, message);
-    const Result result = RunScript(QStringLiteral("\"$0\" %1 \"$2\" %2").arg(options, redirection),
+    const Result result = runScript(QStringLiteral("\"$0\" %1 \"$2\" %2").arg(options, redirection),
                                     {QStringLiteral(ZANT_EXAMPLES "/five-loans.zant")});
     QCOMPARE(result.err, message);
     QCOMPARE(result.exitCode, 2);
@@ -694,7 +694,7 @@ void TestReportCommand::namesShownHarmlessInMessages()
 {
     QFETCH(QString, name);
     QFETCH(QString, shown);
-    const Result result = RunScript(QStringLiteral("\"$0\" \"$1/$(printf '%1')\"").arg(name));
+    const Result result = runScript(QStringLiteral("\"$0\" \"$1/$(printf '%1')\"").arg(name));
     QCOMPARE(result.err, m_dir->path() + QLatin1Char('/') + shown + QStringLiteral(" was not found.\n"));
     QCOMPARE(result.exitCode, 2);
 }
@@ -711,7 +711,7 @@ void TestReportCommand::memoryStaysFlatWithManyFiles()
         for (int i = 0; i < count; ++i)
             arguments << deal;
         QCOMPARE(Run(arguments).exitCode, 2);
-        const QByteArray document = ReadAll(out);
+        const QByteArray document = readAll(out);
         QCOMPARE(document, QJsonDocument::fromJson(document).toJson(QJsonDocument::Indented));
         QCOMPARE(QJsonDocument::fromJson(document)[QStringLiteral("deals")].toArray().size(), count);
     }
@@ -764,14 +764,14 @@ void TestReportCommand::manyFilesInEachFormat()
     const QString bad = m_dir->filePath(QStringLiteral("bad.zant"));
     QVERIFY(QFile::copy(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"), five));
     QVERIFY(QFile::copy(QStringLiteral(ZANT_EXAMPLES "/first-run.zant"), first));
-    QVERIFY(WriteAll(bad, "Hello\r\n"));
+    QVERIFY(writeAll(bad, "Hello\r\n"));
 
     QCOMPARE(Run({five, first}).exitCode, 0);
     QVERIFY(QFile::exists(m_dir->filePath(QStringLiteral("five, loans.htm"))));
     QVERIFY(QFile::exists(m_dir->filePath(QStringLiteral("first.htm"))));
 
     // German figures, English messages.
-    Result result = RunIn({QStringLiteral("--format=csv"), five, bad, first},
+    Result result = runIn({QStringLiteral("--format=csv"), five, bad, first},
                           {QStringLiteral("LC_ALL=de_DE.UTF-8"), QStringLiteral("LANGUAGE=en")});
     QCOMPARE(result.exitCode, 1);
     QCOMPARE(result.err, QStringLiteral("Unable to import '%1' : Unrecognized syntax on line 1.\n").arg(bad));
@@ -792,7 +792,7 @@ void TestReportCommand::manyFilesInEachFormat()
     const QString json = m_dir->filePath(QStringLiteral("all.json"));
     result = Run({QStringLiteral("--format=json"), QStringLiteral("-o"), json, five, first});
     QCOMPARE(result.exitCode, 0);
-    const QJsonDocument document = QJsonDocument::fromJson(ReadAll(json));
+    const QJsonDocument document = QJsonDocument::fromJson(readAll(json));
     const QJsonArray deals = document[QStringLiteral("deals")].toArray();
     QCOMPARE(deals.size(), 2);
     QCOMPARE(deals[0][QStringLiteral("file")].toString(), five);

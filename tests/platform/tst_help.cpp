@@ -25,7 +25,7 @@ struct PageFacts
     bool styled = false;
 };
 
-PageFacts ReadPage(const QString &path)
+PageFacts readPage(const QString &path)
 {
     PageFacts facts;
     QFile file(path);
@@ -63,24 +63,24 @@ PageFacts ReadPage(const QString &path)
     return facts;
 }
 
-QStringList HelpPages(const QString &folder)
+QStringList helpPages(const QString &folder)
 {
     return QDir(folder).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
 }
 
 // The translations of the pages: subfolders named by a language code.
-QStringList HelpLanguages()
+QStringList helpLanguages()
 {
-    return QDir(HelpFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    return QDir(helpFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 // One row for the English pages and one for each translation.
-void AddFolderRows()
+void addFolderRows()
 {
     QTest::addColumn<QString>("folder");
-    QTest::newRow("en") << HelpFolder();
-    for (const QString &language : HelpLanguages())
-        QTest::newRow(qPrintable(language)) << QDir(HelpFolder()).filePath(language);
+    QTest::newRow("en") << helpFolder();
+    for (const QString &language : helpLanguages())
+        QTest::newRow(qPrintable(language)) << QDir(helpFolder()).filePath(language);
 }
 
 } // namespace
@@ -101,11 +101,11 @@ private slots:
     void urlKeepsAwkwardFolderNames();
     void helpFolderPrefersInstalledPages();
     void helpFolderFallsBackToSourcePages();
-    void pagesAreWellFormed_data() { AddFolderRows(); }
+    void pagesAreWellFormed_data() { addFolderRows(); }
     void pagesAreWellFormed();
-    void localLinksResolve_data() { AddFolderRows(); }
+    void localLinksResolve_data() { addFolderRows(); }
     void localLinksResolve();
-    void everyPageIsReachableFromContents_data() { AddFolderRows(); }
+    void everyPageIsReachableFromContents_data() { addFolderRows(); }
     void everyPageIsReachableFromContents();
     void translationsMatchTheEnglishPages();
     void helpFollowsTheLanguage_data();
@@ -127,24 +127,24 @@ void TestHelp::contextResolvesToPageAndAnchor()
     QFETCH(HelpTopic, topic);
     QFETCH(QString, page);
 
-    const QUrl url(HelpTopicUrl(topic), QUrl::StrictMode);
+    const QUrl url(helpTopicUrl(topic), QUrl::StrictMode);
     QVERIFY2(url.isValid(), qPrintable(url.errorString()));
     QVERIFY(url.isLocalFile());
     const QString path = url.toLocalFile();
     QCOMPARE(QFileInfo(path).fileName(), page);
-    QCOMPARE(QFileInfo(path).absolutePath(), QFileInfo(HelpFolder()).absoluteFilePath());
+    QCOMPARE(QFileInfo(path).absolutePath(), QFileInfo(helpFolder()).absoluteFilePath());
     QVERIFY2(QFileInfo(path).isFile(), qPrintable(path));
     QVERIFY(!url.fragment().isEmpty());
-    const PageFacts facts = ReadPage(path);
+    const PageFacts facts = readPage(path);
     QVERIFY2(facts.error.isEmpty(), qPrintable(facts.error));
     QVERIFY2(facts.ids.contains(url.fragment()), qPrintable(url.fragment()));
 }
 
 void TestHelp::dialogsHaveTopicsOfTheirOwn()
 {
-    const QSet<QString> urls{HelpTopicUrl(HelpTopic::MainDialog),
-                             HelpTopicUrl(HelpTopic::AboutBox),
-                             HelpTopicUrl(HelpTopic::SettingsDialog)};
+    const QSet<QString> urls{helpTopicUrl(HelpTopic::MainDialog),
+                             helpTopicUrl(HelpTopic::AboutBox),
+                             helpTopicUrl(HelpTopic::SettingsDialog)};
     QCOMPARE(urls.size(), 3);
 }
 
@@ -160,18 +160,18 @@ void TestHelp::unknownContextGetsMainTopic()
 {
     // A value that names no topic (from a cast or a stray property) still opens a page.
     QFETCH(int, value);
-    QCOMPARE(HelpTopicUrl(static_cast<HelpTopic>(value)), HelpTopicUrl(HelpTopic::MainDialog));
+    QCOMPARE(helpTopicUrl(static_cast<HelpTopic>(value)), helpTopicUrl(HelpTopic::MainDialog));
 }
 
 void TestHelp::termsOfUseResolve()
 {
-    const QUrl url(HelpTermsOfUseUrl(), QUrl::StrictMode);
+    const QUrl url(helpTermsOfUseUrl(), QUrl::StrictMode);
     QVERIFY(url.isLocalFile());
     QVERIFY2(QFileInfo(url.toLocalFile()).isFile(), qPrintable(url.toLocalFile()));
-    const PageFacts facts = ReadPage(url.toLocalFile());
+    const PageFacts facts = readPage(url.toLocalFile());
     QVERIFY2(facts.ids.contains(url.fragment()), qPrintable(url.fragment()));
     // The About box sends the user there; the About page must point there too.
-    const PageFacts about = ReadPage(QDir(HelpFolder()).filePath(QStringLiteral("about.html")));
+    const PageFacts about = readPage(QDir(helpFolder()).filePath(QStringLiteral("about.html")));
     QVERIFY(about.links.contains(QFileInfo(url.toLocalFile()).fileName() + QLatin1Char('#')
                                  + url.fragment()));
 }
@@ -180,7 +180,7 @@ void TestHelp::urlKeepsAwkwardFolderNames()
 {
     // Spaces, "#", "%" and non-ASCII letters in the folder must survive the trip through a URL.
     const QString folder = QStringLiteral("/opt/Zant Apps/#1 100%/h\u00e9lp");
-    const QString text = HelpTopicUrl(folder, HelpTopic::SettingsDialog);
+    const QString text = helpTopicUrl(folder, HelpTopic::SettingsDialog);
     QVERIFY2(!text.contains(QLatin1Char(' ')), qPrintable(text));
     const QUrl url(text, QUrl::StrictMode);
     QVERIFY2(url.isValid(), qPrintable(url.errorString()));
@@ -201,8 +201,8 @@ void TestHelp::helpFolderPrefersInstalledPages()
     QVERIFY(index.open(QIODevice::WriteOnly));
     index.close();
 
-    QCOMPARE(HelpFolderFor(bin), installed);
-    QUrl url(HelpTopicUrl(HelpFolderFor(bin), HelpTopic::MainDialog));
+    QCOMPARE(helpFolderFor(bin), installed);
+    QUrl url(helpTopicUrl(helpFolderFor(bin), HelpTopic::MainDialog));
     QCOMPARE(QFileInfo(url.toLocalFile()).absolutePath(), installed);
 }
 
@@ -210,22 +210,22 @@ void TestHelp::helpFolderFallsBackToSourcePages()
 {
     QTemporaryDir root;
     QVERIFY(root.isValid());
-    const QString folder = HelpFolderFor(root.path());
+    const QString folder = helpFolderFor(root.path());
     QVERIFY(!folder.startsWith(root.path()));
     QVERIFY2(QFileInfo(QDir(folder).filePath(QStringLiteral("index.html"))).isFile(),
              qPrintable(folder));
     // A test runs from the build folder, where nothing is installed.
-    QCOMPARE(HelpFolder(), folder);
+    QCOMPARE(helpFolder(), folder);
 }
 
 void TestHelp::pagesAreWellFormed()
 {
     QFETCH(QString, folder);
-    const QStringList pages = HelpPages(folder);
+    const QStringList pages = helpPages(folder);
     QVERIFY(pages.contains(QStringLiteral("index.html")));
     QVERIFY(QFileInfo(QDir(folder).filePath(QStringLiteral("zantoria.css"))).isFile());
     for (const QString &page : pages) {
-        const PageFacts facts = ReadPage(QDir(folder).filePath(page));
+        const PageFacts facts = readPage(QDir(folder).filePath(page));
         QVERIFY2(facts.error.isEmpty(), qPrintable(page + QLatin1String(": ") + facts.error));
         QVERIFY2(facts.duplicateIds.isEmpty(),
                  qPrintable(page + QLatin1String(": ") + facts.duplicateIds.join(QLatin1Char(' '))));
@@ -239,8 +239,8 @@ void TestHelp::localLinksResolve()
 {
     QFETCH(QString, folder);
     QHash<QString, PageFacts> facts;
-    for (const QString &page : HelpPages(folder))
-        facts.insert(page, ReadPage(QDir(folder).filePath(page)));
+    for (const QString &page : helpPages(folder))
+        facts.insert(page, readPage(QDir(folder).filePath(page)));
 
     int checked = 0;
     for (auto it = facts.cbegin(); it != facts.cend(); ++it) {
@@ -273,7 +273,7 @@ void TestHelp::everyPageIsReachableFromContents()
     QSet<QString> reached{QStringLiteral("index.html")};
     QStringList queue{QStringLiteral("index.html")};
     while (!queue.isEmpty()) {
-        const PageFacts facts = ReadPage(QDir(folder).filePath(queue.takeFirst()));
+        const PageFacts facts = readPage(QDir(folder).filePath(queue.takeFirst()));
         for (const QString &link : facts.links) {
             const QUrl url(link);
             if (!url.scheme().isEmpty() || !url.path().endsWith(QLatin1String(".html")))
@@ -284,7 +284,7 @@ void TestHelp::everyPageIsReachableFromContents()
             }
         }
     }
-    const QStringList pages = HelpPages(folder);
+    const QStringList pages = helpPages(folder);
     for (const QString &page : pages)
         QVERIFY2(reached.contains(page), qPrintable(page));
 }
@@ -293,16 +293,16 @@ void TestHelp::everyPageIsReachableFromContents()
 // terms of use and every cross-reference land where they do in English.
 void TestHelp::translationsMatchTheEnglishPages()
 {
-    const QStringList languages = HelpLanguages();
+    const QStringList languages = helpLanguages();
     QVERIFY(languages.contains(QStringLiteral("de")));
-    const QStringList pages = HelpPages(HelpFolder());
+    const QStringList pages = helpPages(helpFolder());
     for (const QString &language : languages) {
-        const QString folder = QDir(HelpFolder()).filePath(language);
-        QCOMPARE(HelpPages(folder), pages);
+        const QString folder = QDir(helpFolder()).filePath(language);
+        QCOMPARE(helpPages(folder), pages);
         QVERIFY(QFileInfo(QDir(folder).filePath(QStringLiteral("zantoria.css"))).isFile());
         for (const QString &page : pages) {
-            const PageFacts english = ReadPage(QDir(HelpFolder()).filePath(page));
-            const PageFacts translated = ReadPage(QDir(folder).filePath(page));
+            const PageFacts english = readPage(QDir(helpFolder()).filePath(page));
+            const PageFacts translated = readPage(QDir(folder).filePath(page));
             const QString where = language + QLatin1Char('/') + page;
             QVERIFY2(translated.ids == english.ids, qPrintable(where));
             QStringList englishLinks = english.links;
@@ -340,7 +340,7 @@ void TestHelp::helpFollowsTheLanguage()
         QVERIFY(index.open(QIODevice::WriteOnly));
     }
     const QString expected = subfolder.isEmpty() ? root.path() : root.filePath(subfolder);
-    QCOMPARE(TranslatedHelpFolder(root.path(), QLocale(locale)), expected);
+    QCOMPARE(translatedHelpFolder(root.path(), QLocale(locale)), expected);
 }
 
 QTEST_GUILESS_MAIN(TestHelp)

@@ -31,19 +31,19 @@ public:
         : m_base(base), m_entry(std::move(entry)), m_text(std::move(text))
     {
     }
-    QString GetProfileString(const QString &section, const QString &entry,
+    QString getProfileString(const QString &section, const QString &entry,
                              const QString &defaultValue) override
     {
-        return entry == m_entry ? m_text : m_base.GetProfileString(section, entry, defaultValue);
+        return entry == m_entry ? m_text : m_base.getProfileString(section, entry, defaultValue);
     }
-    std::int32_t GetProfileInt(const QString &section, const QString &entry,
+    std::int32_t getProfileInt(const QString &section, const QString &entry,
                                std::int32_t defaultValue) override
     {
-        return entry == m_entry ? m_text.toInt() : m_base.GetProfileInt(section, entry, defaultValue);
+        return entry == m_entry ? m_text.toInt() : m_base.getProfileInt(section, entry, defaultValue);
     }
-    void WriteProfileString(const QString &, const QString &, const QString &) override {}
-    void WriteProfileInt(const QString &, const QString &, std::int32_t) override {}
-    bool Flush() override { return true; }
+    void writeProfileString(const QString &, const QString &, const QString &) override {}
+    void writeProfileInt(const QString &, const QString &, std::int32_t) override {}
+    bool flush() override { return true; }
 
 private:
     IProfile &m_base;
@@ -53,41 +53,41 @@ private:
 
 struct ProfileCopy
 {
-    CAppSettings settings;
-    CDealRecord record;
+    AppSettings settings;
+    DealRecord record;
 };
 
-ProfileCopy Read(IProfile &profile)
+ProfileCopy read(IProfile &profile)
 {
     ProfileCopy copy;
-    ProfileStore::ReadSettings(profile, copy.settings);
-    ProfileStore::ReadRecord(profile, copy.record);
+    ProfileStore::readSettings(profile, copy.settings);
+    ProfileStore::readRecord(profile, copy.record);
     return copy;
 }
 
-void Write(IProfile &profile, const ProfileCopy &copy);
+void write(IProfile &profile, const ProfileCopy &copy);
 
 // What the user changed in the window while the copy ran: one field, the rest as the copy has it.
-void Edit(ProfileCopy &copy, const QString &entry, const QString &text)
+void edit(ProfileCopy &copy, const QString &entry, const QString &text)
 {
-    CMemoryProfile own;
-    Write(own, copy);
+    MemoryProfile own;
+    write(own, copy);
     EditedProfile edited(own, entry, text);
-    copy = Read(edited);
+    copy = read(edited);
 }
 
-void Write(IProfile &profile, const ProfileCopy &copy)
+void write(IProfile &profile, const ProfileCopy &copy)
 {
-    ProfileStore::WriteSettings(profile, copy.settings);
-    ProfileStore::WriteRecord(profile, copy.record);
+    ProfileStore::writeSettings(profile, copy.settings);
+    ProfileStore::writeRecord(profile, copy.record);
 }
 
 // Everything a copy holds, each figure as en_US shows it.
-QStringList Described(const ProfileCopy &copy)
+QStringList described(const ProfileCopy &copy)
 {
-    CLocaleServices::PinLocale(QStringLiteral("en_US"));
-    const CDealRecord &r = copy.record;
-    const CAppSettings &s = copy.settings;
+    LocaleServices::pinLocale(QStringLiteral("en_US"));
+    const DealRecord &r = copy.record;
+    const AppSettings &s = copy.settings;
     QStringList lines = {s.m_calculatorCommand,
                          s.m_fontName,
                          s.m_fontSize,
@@ -96,51 +96,51 @@ QStringList Described(const ProfileCopy &copy)
                          QString::number(s.m_oddRowsColor),
                          QString::number(s.m_oddRowsCalcColor),
                          r.m_description,
-                         r.m_purchasePrice.Format(),
-                         r.m_rentalIncome.Format(),
-                         r.m_escrow.Format(),
-                         r.m_safetyMargin.Format()};
+                         r.m_purchasePrice.format(),
+                         r.m_rentalIncome.format(),
+                         r.m_escrow.format(),
+                         r.m_safetyMargin.format()};
     for (int k = 0; k < MAX_LOANS; ++k)
-        lines << r.m_lender[k] << r.m_downPayment[k].Format() << r.m_interestRate[k].Format()
-              << r.m_term[k].Format() << r.m_pmi[k].Format();
+        lines << r.m_lender[k] << r.m_downPayment[k].format() << r.m_interestRate[k].format()
+              << r.m_term[k].format() << r.m_pmi[k].format();
     return lines;
 }
 
 // A profile as the program leaves it after a first run in en_US.
-QString FreshProfile(const QString &name)
+QString freshProfile(const QString &name)
 {
-    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    LocaleServices::pinLocale(QStringLiteral("en_US"));
     QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quenwick"), name).clear();
-    CSettingsProfile profile(name);
-    QFile::remove(profile.FileName());
+    SettingsProfile profile(name);
+    QFile::remove(profile.fileName());
     ProfileCopy first;
-    first.settings = CAppSettings::Defaults();
-    first.record = ProfileStore::FirstRunRecord();
-    Write(profile, first);
-    if (!profile.Flush())
+    first.settings = AppSettings::defaults();
+    first.record = ProfileStore::firstRunRecord();
+    write(profile, first);
+    if (!profile.flush())
         qWarning("The first profile could not be saved.");
-    return profile.FileName();
+    return profile.fileName();
 }
 
 // One copy of the program in a process of its own: reads the profile, says so, waits for a line
 // on standard input, then stores its one edit and ends.
-int RunCopy(int argc, char **argv)
+int runCopy(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     const QStringList args = app.arguments();
     if (args.size() != 6)
         return 2;
-    CLocaleServices::PinLocale(args.at(3));
-    CSettingsProfile profile(args.at(2));
-    ProfileCopy copy = Read(profile);
+    LocaleServices::pinLocale(args.at(3));
+    SettingsProfile profile(args.at(2));
+    ProfileCopy copy = read(profile);
     std::cout << "read" << std::endl;
     std::string go;
     std::getline(std::cin, go);
-    CLocaleServices::PinLocale(args.at(3));
-    Edit(copy, args.at(4), args.at(5));
-    Write(profile, copy);
-    return profile.Flush() ? 0 : 1;
+    LocaleServices::pinLocale(args.at(3));
+    edit(copy, args.at(4), args.at(5));
+    write(profile, copy);
+    return profile.flush() ? 0 : 1;
 }
 
 } // namespace
@@ -157,16 +157,16 @@ private slots:
     void savesTakeTurns()
     {
         const QString name = QStringLiteral("tst_profile_turns");
-        CSettingsProfile mine(name);
-        const QString path = mine.FileName();
+        SettingsProfile mine(name);
+        const QString path = mine.fileName();
         QFile::remove(path);
         QLockFile otherCopy(path + QStringLiteral(".save-lock"));
         QVERIFY(otherCopy.tryLock(0));
 
-        mine.WriteProfileString(QStringLiteral("ZANT"), QStringLiteral("Description"),
+        mine.writeProfileString(QStringLiteral("ZANT"), QStringLiteral("Description"),
                                 QStringLiteral("Mine"));
         bool saved = false;
-        std::thread save([&mine, &saved] { saved = mine.Flush(); });
+        std::thread save([&mine, &saved] { saved = mine.flush(); });
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         const bool waited = !QFile::exists(path);
         {
@@ -239,36 +239,36 @@ void TestProfile::copiesEndingTogether()
     QFETCH(QString, secondText);
     QFETCH(bool, secondKept);
     const QString name = QStringLiteral("tst_profile_together");
-    FreshProfile(name);
+    freshProfile(name);
 
-    CLocaleServices::PinLocale(firstLocale);
-    CSettingsProfile firstProfile(name);
-    ProfileCopy first = Read(firstProfile);
-    CLocaleServices::PinLocale(secondLocale);
-    CSettingsProfile secondProfile(name);
-    ProfileCopy second = Read(secondProfile);
+    LocaleServices::pinLocale(firstLocale);
+    SettingsProfile firstProfile(name);
+    ProfileCopy first = read(firstProfile);
+    LocaleServices::pinLocale(secondLocale);
+    SettingsProfile secondProfile(name);
+    ProfileCopy second = read(secondProfile);
 
     ProfileCopy expected;
     {
-        CSettingsProfile stored(name);
+        SettingsProfile stored(name);
         EditedProfile withFirst(stored, firstEntry, firstText);
         EditedProfile withBoth(withFirst, secondEntry, secondText);
-        expected = Read(secondKept ? static_cast<IProfile &>(withBoth) : withFirst);
+        expected = read(secondKept ? static_cast<IProfile &>(withBoth) : withFirst);
     }
 
-    CLocaleServices::PinLocale(secondLocale);
-    Edit(second, secondEntry, secondText);
-    Write(secondProfile, second);
-    QVERIFY(secondProfile.Flush());
-    CLocaleServices::PinLocale(firstLocale);
-    Edit(first, firstEntry, firstText);
-    Write(firstProfile, first);
-    QVERIFY(firstProfile.Flush());
+    LocaleServices::pinLocale(secondLocale);
+    edit(second, secondEntry, secondText);
+    write(secondProfile, second);
+    QVERIFY(secondProfile.flush());
+    LocaleServices::pinLocale(firstLocale);
+    edit(first, firstEntry, firstText);
+    write(firstProfile, first);
+    QVERIFY(firstProfile.flush());
 
-    CLocaleServices::PinLocale(QStringLiteral("en_US"));
-    CSettingsProfile reopened(name);
-    QCOMPARE(Described(Read(reopened)), Described(expected));
-    QFile::remove(reopened.FileName());
+    LocaleServices::pinLocale(QStringLiteral("en_US"));
+    SettingsProfile reopened(name);
+    QCOMPARE(described(read(reopened)), described(expected));
+    QFile::remove(reopened.fileName());
 }
 
 // The same with each copy in a process of its own, as when two windows of the program close.
@@ -282,14 +282,14 @@ void TestProfile::copiesInTwoProcesses()
     QFETCH(QString, secondText);
     QFETCH(bool, secondKept);
     const QString name = QStringLiteral("tst_profile_processes");
-    const QString path = FreshProfile(name);
+    const QString path = freshProfile(name);
 
     ProfileCopy expected;
     {
-        CSettingsProfile stored(name);
+        SettingsProfile stored(name);
         EditedProfile withFirst(stored, firstEntry, firstText);
         EditedProfile withBoth(withFirst, secondEntry, secondText);
-        expected = Read(secondKept ? static_cast<IProfile &>(withBoth) : withFirst);
+        expected = read(secondKept ? static_cast<IProfile &>(withBoth) : withFirst);
     }
 
     QProcess firstCopy;
@@ -311,7 +311,7 @@ void TestProfile::copiesInTwoProcesses()
                  errors.constData());
     }
 
-    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    LocaleServices::pinLocale(QStringLiteral("en_US"));
     // Read under a second name: this process has cached what it wrote itself.
     const QString link = path + QStringLiteral(".read");
     QFile::remove(link);
@@ -319,8 +319,8 @@ void TestProfile::copiesInTwoProcesses()
     QSettings onDisk(link, QSettings::IniFormat);
     QCOMPARE(onDisk.status(), QSettings::NoError);
     QVERIFY(onDisk.contains(QStringLiteral("ZANT/Locale")));
-    CSettingsProfile reopened(name);
-    QCOMPARE(Described(Read(reopened)), Described(expected));
+    SettingsProfile reopened(name);
+    QCOMPARE(described(read(reopened)), described(expected));
     QFile::remove(link);
     QFile::remove(path);
 }
@@ -328,7 +328,7 @@ void TestProfile::copiesInTwoProcesses()
 int main(int argc, char **argv)
 {
     if (argc > 1 && qstrcmp(argv[1], "--copy") == 0)
-        return RunCopy(argc, argv);
+        return runCopy(argc, argv);
     QCoreApplication app(argc, argv);
     TestProfile test;
     QTEST_SET_MAIN_SOURCE_PATH

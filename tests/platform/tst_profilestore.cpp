@@ -18,7 +18,7 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        CLocaleServices::PinLocale(QStringLiteral("en_US"));
+        LocaleServices::pinLocale(QStringLiteral("en_US"));
     }
 
     void emptyProfileGivesFirstRunValues();
@@ -60,29 +60,29 @@ void TestProfileStore::profileKeepsTheDealsCurrency()
     QFETCH(QString, reader);
     QFETCH(QString, expected);
     const QString section = QStringLiteral("ZANT");
-    CLocaleServices::PinLocale(locale.isEmpty() ? reader : locale.section(QLatin1Char('='), 1, 1).left(5));
-    CLocaleServices::SetDealCurrency(currency.isEmpty() || currency == QLatin1String("ZZZ") ? QString() : currency);
-    CDealRecord record;
+    LocaleServices::pinLocale(locale.isEmpty() ? reader : locale.section(QLatin1Char('='), 1, 1).left(5));
+    LocaleServices::setDealCurrency(currency.isEmpty() || currency == QLatin1String("ZZZ") ? QString() : currency);
+    DealRecord record;
     record.m_purchasePrice.m_value = 425000;
-    CMemoryProfile profile;
-    ProfileStore::WriteRecord(profile, record);
+    MemoryProfile profile;
+    ProfileStore::writeRecord(profile, record);
     for (const auto &[entry, text] : {std::pair{QStringLiteral("Locale"), locale},
                                       std::pair{QStringLiteral("Currency"), currency}}) {
         if (text.isEmpty())
             profile.m_values.remove(section + QLatin1Char('/') + entry);
         else
-            profile.WriteProfileString(section, entry, text);
+            profile.writeProfileString(section, entry, text);
     }
 
-    CLocaleServices::PinLocale(reader);
-    CDealRecord back;
-    ProfileStore::ReadRecord(profile, back);
+    LocaleServices::pinLocale(reader);
+    DealRecord back;
+    ProfileStore::readRecord(profile, back);
     QCOMPARE(back.m_currency, expected);
     QCOMPARE(back.m_purchasePrice.m_value, 425000.0);
-    QTEST(back.m_purchasePrice.Format(), "shown");
-    ProfileStore::WriteRecord(profile, back);
-    QCOMPARE(profile.GetProfileString(section, QStringLiteral("Currency")), expected);
-    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    QTEST(back.m_purchasePrice.format(), "shown");
+    ProfileStore::writeRecord(profile, back);
+    QCOMPARE(profile.getProfileString(section, QStringLiteral("Currency")), expected);
+    LocaleServices::pinLocale(QStringLiteral("en_US"));
 }
 
 void TestProfileStore::storedTextLongerThanTheEditsIsKept()
@@ -90,28 +90,28 @@ void TestProfileStore::storedTextLongerThanTheEditsIsKept()
     const QString section = QStringLiteral("ZANT");
     const QString longest(1000, QLatin1Char('d'));
     const QString tooLong(20 * 1024 * 1024, QLatin1Char('x'));
-    CMemoryProfile profile;
-    profile.WriteProfileString(section, QStringLiteral("Description"), tooLong);
-    profile.WriteProfileString(section, QStringLiteral("Lender1"), longest);
-    profile.WriteProfileString(section, QStringLiteral("Lender2"), tooLong);
-    CDealRecord record;
+    MemoryProfile profile;
+    profile.writeProfileString(section, QStringLiteral("Description"), tooLong);
+    profile.writeProfileString(section, QStringLiteral("Lender1"), longest);
+    profile.writeProfileString(section, QStringLiteral("Lender2"), tooLong);
+    DealRecord record;
     std::vector<ReadNotice> refused;
-    ProfileStore::ReadRecord(profile, record, &refused);
+    ProfileStore::readRecord(profile, record, &refused);
     QCOMPARE(record.m_description, QString());
     QCOMPARE(record.m_lender[0], longest);
     QCOMPARE(record.m_lender[1], QString());
     QCOMPARE(int(refused.size()), 2);
-    QCOMPARE(refused[0].Message(),
+    QCOMPARE(refused[0].message(),
              QStringLiteral("The saved text of the description is longer than 1,000 characters "
                             "(20971520); it was not used, and stays saved as it was until you "
                             "enter another."));
-    QVERIFY(refused[1].Message().startsWith(QStringLiteral("The saved text of the lender of loan 2 ")));
+    QVERIFY(refused[1].message().startsWith(QStringLiteral("The saved text of the lender of loan 2 ")));
 
     // Never cut nor lost: kept until the user enters another text.
     record.m_lender[1] = QStringLiteral("Typed");
-    ProfileStore::WriteRecord(profile, record, refused);
-    QCOMPARE(profile.GetProfileString(section, QStringLiteral("Description")), tooLong);
-    QCOMPARE(profile.GetProfileString(section, QStringLiteral("Lender2")), QStringLiteral("Typed"));
+    ProfileStore::writeRecord(profile, record, refused);
+    QCOMPARE(profile.getProfileString(section, QStringLiteral("Description")), tooLong);
+    QCOMPARE(profile.getProfileString(section, QStringLiteral("Lender2")), QStringLiteral("Typed"));
 }
 
 void TestProfileStore::storedFiguresAreUsedAsShown_data()
@@ -130,10 +130,10 @@ void TestProfileStore::storedFiguresAreUsedAsShown()
     QFETCH(QString, entry);
     QFETCH(QString, stored);
     QFETCH(double, used);
-    CMemoryProfile profile;
-    profile.WriteProfileString(QStringLiteral("ZANT"), entry, stored);
-    CDealRecord record;
-    ProfileStore::ReadRecord(profile, record);
+    MemoryProfile profile;
+    profile.writeProfileString(QStringLiteral("ZANT"), entry, stored);
+    DealRecord record;
+    ProfileStore::readRecord(profile, record);
     QCOMPARE(entry == QLatin1String("Term1") ? record.m_term[0].m_value : record.m_purchasePrice.m_value,
              used);
 }
@@ -142,35 +142,35 @@ void TestProfileStore::storedFigureTooLargeToShowIsKept()
 {
     const QString section = QStringLiteral("ZANT");
     const QString huge = QStringLiteral("$1") + QString(130, QLatin1Char('0')) + QStringLiteral(".00");
-    CMemoryProfile profile;
-    profile.WriteProfileString(section, QStringLiteral("PurchasePrice"), huge);
-    profile.WriteProfileString(section, QStringLiteral("PMI3"), huge);
-    CDealRecord record;
+    MemoryProfile profile;
+    profile.writeProfileString(section, QStringLiteral("PurchasePrice"), huge);
+    profile.writeProfileString(section, QStringLiteral("PMI3"), huge);
+    DealRecord record;
     std::vector<ReadNotice> refused;
-    ProfileStore::ReadRecord(profile, record, &refused);
+    ProfileStore::readRecord(profile, record, &refused);
     // The first-run figure stands in, never 0, and the user is told which field it was.
     QCOMPARE(record.m_purchasePrice.m_value, 200000.0);
     QCOMPARE(record.m_pmi[2].m_value, 0.0);
     QCOMPARE(int(refused.size()), 2);
-    QVERIFY(refused[0].Message().contains(QStringLiteral("for the purchase price is too large to show")));
-    QVERIFY(refused[1].Message().contains(QStringLiteral("for the PMI of loan 3 is too large to show")));
+    QVERIFY(refused[0].message().contains(QStringLiteral("for the purchase price is too large to show")));
+    QVERIFY(refused[1].message().contains(QStringLiteral("for the PMI of loan 3 is too large to show")));
 
     // Left alone, the stored figure stays as it was; a figure the user typed replaces it.
     record.m_pmi[2].m_value = 55;
-    ProfileStore::WriteRecord(profile, record, refused);
-    QCOMPARE(profile.GetProfileString(section, QStringLiteral("PurchasePrice")), huge);
-    QCOMPARE(profile.GetProfileString(section, QStringLiteral("PMI3")), QStringLiteral("$55.00"));
+    ProfileStore::writeRecord(profile, record, refused);
+    QCOMPARE(profile.getProfileString(section, QStringLiteral("PurchasePrice")), huge);
+    QCOMPARE(profile.getProfileString(section, QStringLiteral("PMI3")), QStringLiteral("$55.00"));
 }
 
 void TestProfileStore::emptyProfileGivesFirstRunValues()
 {
-    CMemoryProfile profile;
-    CAppSettings settings;
-    CDealRecord record;
-    ProfileStore::ReadSettings(profile, settings);
-    ProfileStore::ReadRecord(profile, record);
+    MemoryProfile profile;
+    AppSettings settings;
+    DealRecord record;
+    ProfileStore::readSettings(profile, settings);
+    ProfileStore::readRecord(profile, record);
 
-    QCOMPARE(settings, ProfileStore::DefaultSettings());
+    QCOMPARE(settings, ProfileStore::defaultSettings());
     QCOMPARE(settings.m_labelsColor, BgrColor(0xCCFFFF));
     QCOMPARE(settings.m_oddRowsCalcColor, BgrColor(0xFFFFCC));
     QCOMPARE(record.m_description, QString());
@@ -191,14 +191,14 @@ void TestProfileStore::emptyProfileGivesFirstRunValues()
 
 void TestProfileStore::writesEntriesInDisplayForm()
 {
-    CMemoryProfile profile;
-    CAppSettings settings = CAppSettings::Defaults();
-    CDealRecord record;
-    ProfileStore::ReadRecord(profile, record);
+    MemoryProfile profile;
+    AppSettings settings = AppSettings::defaults();
+    DealRecord record;
+    ProfileStore::readRecord(profile, record);
     record.m_otherFees.m_value = 125;
     record.m_shownLoan = 3;
-    ProfileStore::WriteSettings(profile, settings);
-    ProfileStore::WriteRecord(profile, record);
+    ProfileStore::writeSettings(profile, settings);
+    ProfileStore::writeRecord(profile, record);
 
     QCOMPARE(profile.m_values.size(), 40);
     QCOMPARE(profile.m_values.value("ZANT/Currency"), QStringLiteral("USD"));
@@ -220,10 +220,10 @@ void TestProfileStore::writesEntriesInDisplayForm()
 // stay what they were.
 void TestProfileStore::storedValuesReadBackUnchanged()
 {
-    CMemoryProfile profile;
-    CAppSettings settings{QStringLiteral("xcalc -x"), QStringLiteral("Georgia, serif"),
+    MemoryProfile profile;
+    AppSettings settings{QStringLiteral("xcalc -x"), QStringLiteral("Georgia, serif"),
                           QStringLiteral("x-large"), 0x12345678, 0xFFFFFFFF, 0x80000005, 0};
-    CDealRecord record;
+    DealRecord record;
     record.m_description = QString::fromUtf8("Café – Ünïcode ☂, \"quoted\"");
     record.m_purchasePrice.m_value = 350000.5;
     record.m_rentalIncome.m_value = 2450.75;
@@ -236,30 +236,30 @@ void TestProfileStore::storedValuesReadBackUnchanged()
         record.m_term[k].m_value = 10 + 5 * k;
         record.m_pmi[k].m_value = 12.34 * k;
     }
-    CLocaleServices::PinLocale(QStringLiteral("en_US"));
-    ProfileStore::WriteSettings(profile, settings);
-    ProfileStore::WriteRecord(profile, record);
+    LocaleServices::pinLocale(QStringLiteral("en_US"));
+    ProfileStore::writeSettings(profile, settings);
+    ProfileStore::writeRecord(profile, record);
     for (const char *locale : {"de_DE", "fr_CH", "ar_EG", "de_CH", "en_US"}) {
-        CLocaleServices::PinLocale(QString::fromLatin1(locale));
-        CAppSettings settingsBack;
-        CDealRecord recordBack;
-        ProfileStore::ReadSettings(profile, settingsBack);
-        ProfileStore::ReadRecord(profile, recordBack);
+        LocaleServices::pinLocale(QString::fromLatin1(locale));
+        AppSettings settingsBack;
+        DealRecord recordBack;
+        ProfileStore::readSettings(profile, settingsBack);
+        ProfileStore::readRecord(profile, recordBack);
         QCOMPARE(settingsBack, settings);
-        CompareRecords(recordBack, record);
-        ProfileStore::WriteRecord(profile, recordBack);
+        compareRecords(recordBack, record);
+        ProfileStore::writeRecord(profile, recordBack);
     }
 
     // A profile that names no locale, or one ICU does not know, is read in the user's own.
-    CLocaleServices::PinLocale(QStringLiteral("de_DE"));
-    ProfileStore::WriteRecord(profile, record);
+    LocaleServices::pinLocale(QStringLiteral("de_DE"));
+    ProfileStore::writeRecord(profile, record);
     for (const QString &stored : {QString(), QStringLiteral("LC_MONETARY=xx_YY LC_NUMERIC=en_US")}) {
-        profile.WriteProfileString(QStringLiteral("ZANT"), QStringLiteral("Locale"), stored);
-        CDealRecord recordBack;
-        ProfileStore::ReadRecord(profile, recordBack);
-        CompareRecords(recordBack, record);
+        profile.writeProfileString(QStringLiteral("ZANT"), QStringLiteral("Locale"), stored);
+        DealRecord recordBack;
+        ProfileStore::readRecord(profile, recordBack);
+        compareRecords(recordBack, record);
     }
-    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    LocaleServices::pinLocale(QStringLiteral("en_US"));
 }
 
 void TestProfileStore::settingsProfileRoundTrip()
@@ -267,19 +267,19 @@ void TestProfileStore::settingsProfileRoundTrip()
     const QString name = QStringLiteral("zantoria-profile-test");
     {
         QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quenwick", name).clear();
-        CSettingsProfile profile(name);
-        QVERIFY(profile.FileName().endsWith(QStringLiteral("Quenwick/") + name + ".conf"));
-        QCOMPARE(profile.GetProfileString("ZANT", "Missing", "fallback"), QStringLiteral("fallback"));
-        QCOMPARE(profile.GetProfileInt("ZANT", "Missing", 42), 42);
-        profile.WriteProfileString("ZANT", "FontName", "Tahoma,Arial,sans-serif");
-        profile.WriteProfileInt("ZANT", "EvenRowsColor", std::int32_t(0xFFFFFFFF));
-        profile.WriteProfileString("ZANT", "Odd", "not a number");
-        QVERIFY(profile.Flush());
+        SettingsProfile profile(name);
+        QVERIFY(profile.fileName().endsWith(QStringLiteral("Quenwick/") + name + ".conf"));
+        QCOMPARE(profile.getProfileString("ZANT", "Missing", "fallback"), QStringLiteral("fallback"));
+        QCOMPARE(profile.getProfileInt("ZANT", "Missing", 42), 42);
+        profile.writeProfileString("ZANT", "FontName", "Tahoma,Arial,sans-serif");
+        profile.writeProfileInt("ZANT", "EvenRowsColor", std::int32_t(0xFFFFFFFF));
+        profile.writeProfileString("ZANT", "Odd", "not a number");
+        QVERIFY(profile.flush());
     }
-    CSettingsProfile profile(name);
-    QCOMPARE(profile.GetProfileString("ZANT", "FontName"), QStringLiteral("Tahoma,Arial,sans-serif"));
-    QCOMPARE(BgrColor(profile.GetProfileInt("ZANT", "EvenRowsColor", 0)), BgrColor(0xFFFFFFFF));
-    QCOMPARE(profile.GetProfileInt("ZANT", "Odd", 7), 7);
+    SettingsProfile profile(name);
+    QCOMPARE(profile.getProfileString("ZANT", "FontName"), QStringLiteral("Tahoma,Arial,sans-serif"));
+    QCOMPARE(BgrColor(profile.getProfileInt("ZANT", "EvenRowsColor", 0)), BgrColor(0xFFFFFFFF));
+    QCOMPARE(profile.getProfileInt("ZANT", "Odd", 7), 7);
 }
 
 QTEST_GUILESS_MAIN(TestProfileStore)

@@ -17,32 +17,32 @@
 
 namespace {
 
-const QDateTime FixedClock(QDate(2024, 3, 5), QTime(14, 30, 0));
+const QDateTime fixedClock(QDate(2024, 3, 5), QTime(14, 30, 0));
 
 // A deal with escrow, other fees, a margin and five different loans, among them a rate and a term of 0.
-CDealRecord SecondExampleRecord()
+DealRecord secondExampleRecord()
 {
-    CDealRecord r;
-    r.m_purchasePrice.Parse(QStringLiteral("200000"));
-    r.m_rentalIncome.Parse(QStringLiteral("2000"));
-    r.m_escrow.Parse(QStringLiteral("250"));
-    r.m_otherFees.Parse(QStringLiteral("100"));
-    r.m_safetyMargin.Parse(QStringLiteral("10"));
+    DealRecord r;
+    r.m_purchasePrice.parse(QStringLiteral("200000"));
+    r.m_rentalIncome.parse(QStringLiteral("2000"));
+    r.m_escrow.parse(QStringLiteral("250"));
+    r.m_otherFees.parse(QStringLiteral("100"));
+    r.m_safetyMargin.parse(QStringLiteral("10"));
     const char *loans[MAX_LOANS][4] = {{"20000", "7", "30", "0"},
                                        {"40000", "6.5", "15", "75"},
                                        {"200000", "7", "30", "0"},
                                        {"20000", "0", "30", "0"},
                                        {"20000", "7", "0", "0"}};
     for (int k = 0; k < MAX_LOANS; ++k) {
-        r.m_downPayment[k].Parse(QString::fromLatin1(loans[k][0]));
-        r.m_interestRate[k].Parse(QString::fromLatin1(loans[k][1]));
-        r.m_term[k].Parse(QString::fromLatin1(loans[k][2]));
-        r.m_pmi[k].Parse(QString::fromLatin1(loans[k][3]));
+        r.m_downPayment[k].parse(QString::fromLatin1(loans[k][0]));
+        r.m_interestRate[k].parse(QString::fromLatin1(loans[k][1]));
+        r.m_term[k].parse(QString::fromLatin1(loans[k][2]));
+        r.m_pmi[k].parse(QString::fromLatin1(loans[k][3]));
     }
     return r;
 }
 
-QString LoanRow(const QString &rowClass, const QString &label, const QStringList &cells)
+QString loanRow(const QString &rowClass, const QString &label, const QStringList &cells)
 {
     QString row = QStringLiteral("  <tr class=\"%1\">\r\n    <td class=\"label\">%2</td>\r\n")
                           .arg(rowClass, label);
@@ -84,9 +84,9 @@ private slots:
 
 private:
     // Writes the page for record and settings and gives its text; empty on failure.
-    QString Page(const CDealRecord &record, const CAppSettings &settings);
-    QString Path(const QString &name) const { return m_dir->filePath(name); }
-    QStringList Entries() const
+    QString pageOf(const DealRecord &record, const AppSettings &settings);
+    QString tempPath(const QString &name) const { return m_dir->filePath(name); }
+    QStringList entries() const
     {
         return QDir(m_dir->path())
                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
@@ -97,7 +97,7 @@ private:
 
 void TestReport::initTestCase()
 {
-    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    LocaleServices::pinLocale(QStringLiteral("en_US"));
 }
 
 void TestReport::init()
@@ -106,36 +106,36 @@ void TestReport::init()
     QVERIFY(m_dir->isValid());
 }
 
-QString TestReport::Page(const CDealRecord &record, const CAppSettings &settings)
+QString TestReport::pageOf(const DealRecord &record, const AppSettings &settings)
 {
-    CReport report(record, settings);
-    report.SetClock(FixedClock);
-    const QString path = Path(QStringLiteral("ZANT.htm"));
+    Report report(record, settings);
+    report.setClock(fixedClock);
+    const QString path = tempPath(QStringLiteral("ZANT.htm"));
     QString error;
-    if (!report.Create(path, &error)) {
+    if (!report.create(path, &error)) {
         qWarning() << "Create failed:" << error;
         return QString();
     }
-    return QString::fromUtf8(ReadAll(path));
+    return QString::fromUtf8(readAll(path));
 }
 
 void TestReport::goldenFirstRunPage()
 {
-    const CDealRecord record = ProfileStore::FirstRunRecord();
-    const CAppSettings settings = CAppSettings::Defaults();
-    CReport report(record, settings);
-    report.SetClock(FixedClock);
-    const QString path = Path(QStringLiteral("ZANT.htm"));
+    const DealRecord record = ProfileStore::firstRunRecord();
+    const AppSettings settings = AppSettings::defaults();
+    Report report(record, settings);
+    report.setClock(fixedClock);
+    const QString path = tempPath(QStringLiteral("ZANT.htm"));
     QString error;
-    QVERIFY(report.Create(path, &error));
+    QVERIFY(report.create(path, &error));
     QVERIFY(error.isEmpty());
-    const QByteArray actual = ReadAll(path);
+    const QByteArray actual = readAll(path);
 
     QFile golden(QStringLiteral(ZANT_REPORT_TEST_DATA "/firstrun.htm"));
     QVERIFY(golden.open(QIODevice::ReadOnly));
     QString expectedText = QString::fromUtf8(golden.readAll());
     QVERIFY(!expectedText.contains(QLatin1Char('\r')));
-    const QString date = CLocaleServices::FormatShortDate(FixedClock.date());
+    const QString date = LocaleServices::formatShortDate(fixedClock.date());
     QVERIFY(!date.isEmpty());
     expectedText.replace(QLatin1String("{DATE}"), date);
     expectedText.replace(QLatin1String("{YEAR}"), QLatin1String("2024"));
@@ -145,7 +145,7 @@ void TestReport::goldenFirstRunPage()
     if (actual != expected) {
         const QByteArray artifacts = qgetenv("ZANT_TEST_ARTIFACTS");
         if (!artifacts.isEmpty() && QDir().mkpath(QString::fromLocal8Bit(artifacts)))
-            WriteAll(QString::fromLocal8Bit(artifacts) + QStringLiteral("/firstrun-actual.htm"),
+            writeAll(QString::fromLocal8Bit(artifacts) + QStringLiteral("/firstrun-actual.htm"),
                      actual);
         const QList<QByteArray> a = actual.split('\n');
         const QList<QByteArray> e = expected.split('\n');
@@ -158,24 +158,24 @@ void TestReport::goldenFirstRunPage()
 
 void TestReport::secondExampleFigures()
 {
-    const QString page = Page(SecondExampleRecord(), CAppSettings::Defaults());
+    const QString page = pageOf(secondExampleRecord(), AppSettings::defaults());
     QVERIFY(!page.isEmpty());
-    QVERIFY(page.contains(LoanRow("oddcalc", "Loan Amount",
+    QVERIFY(page.contains(loanRow("oddcalc", "Loan Amount",
                                   {"$180,000.00", "$160,000.00", "$0.00", "$180,000.00",
                                    "$180,000.00"})));
-    QVERIFY(page.contains(LoanRow("evencalc", "Principal and Interest",
+    QVERIFY(page.contains(loanRow("evencalc", "Principal and Interest",
                                   {"$1,197.54", "$1,393.77", "$0.00", "$500.00", ""})));
-    QVERIFY(page.contains(LoanRow("oddcalc", "Total Monthly Payment",
+    QVERIFY(page.contains(loanRow("oddcalc", "Total Monthly Payment",
                                   {"$1,447.54", "$1,718.77", "$250.00", "$750.00", ""})));
-    QVERIFY(page.contains(LoanRow("evencalc", "Monthly Cash Flow",
+    QVERIFY(page.contains(loanRow("evencalc", "Monthly Cash Flow",
                                   {"$452.46", "$181.23", "$1,650.00", "$1,150.00", ""})));
-    QVERIFY(page.contains(LoanRow("oddcalc", "Safety Cash Flow",
+    QVERIFY(page.contains(loanRow("oddcalc", "Safety Cash Flow",
                                   {"$252.46", "($18.77)", "$1,450.00", "$950.00", ""})));
     // The inputs as the value fields show them.
-    QVERIFY(page.contains(LoanRow("odd", "Interest Rate",
+    QVERIFY(page.contains(loanRow("odd", "Interest Rate",
                                   {"7.00%", "6.50%", "7.00%", "0.00%", "7.00%"})));
-    QVERIFY(page.contains(LoanRow("even", "Term (Years)", {"30", "15", "30", "30", "0"})));
-    QVERIFY(page.contains(LoanRow("odd", "PMI", {"$0.00", "$75.00", "$0.00", "$0.00", "$0.00"})));
+    QVERIFY(page.contains(loanRow("even", "Term (Years)", {"30", "15", "30", "30", "0"})));
+    QVERIFY(page.contains(loanRow("odd", "PMI", {"$0.00", "$75.00", "$0.00", "$0.00", "$0.00"})));
     QVERIFY(page.contains(QStringLiteral("<td class=\"label\">Other Monthly Fees</td>\r\n"
                                          "    <td class=\"odd\">$100.00</td>")));
     QVERIFY(page.contains(QStringLiteral("<td class=\"label\">Safety Margin</td>\r\n"
@@ -184,9 +184,9 @@ void TestReport::secondExampleFigures()
 
 void TestReport::everyLineEndsInCrLf()
 {
-    CDealRecord record = SecondExampleRecord();
+    DealRecord record = secondExampleRecord();
     record.m_description = QStringLiteral("x");
-    const QString page = Page(record, CAppSettings::Defaults());
+    const QString page = pageOf(record, AppSettings::defaults());
     QVERIFY(page.endsWith(QStringLiteral("</div>\r\n</body>\r\n</html>\r\n")));
     for (qsizetype i = 0; i < page.size(); ++i) {
         if (page.at(i) == QLatin1Char('\n'))
@@ -199,22 +199,22 @@ void TestReport::everyLineEndsInCrLf()
 void TestReport::dateAndYearFromOneReading()
 {
     const QDateTime newYearsEve(QDate(1999, 12, 31), QTime(23, 59, 59));
-    const CDealRecord record = ProfileStore::FirstRunRecord();
-    const CAppSettings settings = CAppSettings::Defaults();
-    CReport report(record, settings);
-    report.SetClock(newYearsEve);
-    QVERIFY(report.Create(Path("ZANT.htm")));
-    const QString page = QString::fromUtf8(ReadAll(Path("ZANT.htm")));
-    const QString date = CLocaleServices::FormatShortDate(newYearsEve.date());
+    const DealRecord record = ProfileStore::firstRunRecord();
+    const AppSettings settings = AppSettings::defaults();
+    Report report(record, settings);
+    report.setClock(newYearsEve);
+    QVERIFY(report.create(tempPath("ZANT.htm")));
+    const QString page = QString::fromUtf8(readAll(tempPath("ZANT.htm")));
+    const QString date = LocaleServices::formatShortDate(newYearsEve.date());
     QVERIFY(!date.isEmpty());
     QVERIFY(page.contains(QStringLiteral("    <td style=\"text-align:right\">") + date
                           + QStringLiteral("</td>\r\n")));
     QVERIFY(page.contains(QStringLiteral("<p class=\"footer\">Copyright &copy; 1999 Quenwick\r\n")));
 
     // Without a clock set, today's date and year.
-    CReport live(record, settings);
-    QVERIFY(live.Create(Path("live.htm")));
-    const QString livePage = QString::fromUtf8(ReadAll(Path("live.htm")));
+    Report live(record, settings);
+    QVERIFY(live.create(tempPath("live.htm")));
+    const QString livePage = QString::fromUtf8(readAll(tempPath("live.htm")));
     const QDate today = QDate::currentDate();
     QVERIFY(livePage.contains(QStringLiteral("Copyright &copy; %1 ").arg(today.year()))
             || livePage.contains(QStringLiteral("Copyright &copy; %1 ").arg(today.year() + 1)));
@@ -225,17 +225,17 @@ void TestReport::dateAndYearFromOneReading()
 // byte for byte as they were (goldenFirstRunPage).
 void TestReport::rightToLeftFiguresAreIsolated()
 {
-    CLocaleServices::PinLocale(QStringLiteral("ar_EG"));
-    const auto restore = qScopeGuard([] { CLocaleServices::PinLocale(QStringLiteral("en_US")); });
-    CDealRecord record = ProfileStore::FirstRunRecord();
+    LocaleServices::pinLocale(QStringLiteral("ar_EG"));
+    const auto restore = qScopeGuard([] { LocaleServices::pinLocale(QStringLiteral("en_US")); });
+    DealRecord record = ProfileStore::firstRunRecord();
     record.m_rentalIncome.m_value = 100; // negative cash flows
-    const QString page = Page(record, CAppSettings::Defaults());
+    const QString page = pageOf(record, AppSettings::defaults());
     QVERIFY(!page.isEmpty());
-    const QString date = CLocaleServices::FormatShortDate(FixedClock.date());
+    const QString date = LocaleServices::formatShortDate(fixedClock.date());
     QVERIFY(date.contains(QChar(0x200F)));
     QVERIFY(page.contains(QStringLiteral("<td style=\"text-align:right\"><bdi>") + date
                           + QStringLiteral("</bdi></td>")));
-    QVERIFY(page.contains(QStringLiteral("<bdi>") + record.m_purchasePrice.Format() + QStringLiteral("</bdi>")));
+    QVERIFY(page.contains(QStringLiteral("<bdi>") + record.m_purchasePrice.format() + QStringLiteral("</bdi>")));
     QVERIFY(page.contains(QStringLiteral("<bdi>(")));
     // No amount outside a run of its own.
     static const QRegularExpression bare(QStringLiteral("<td[^>]*>(?!<bdi>)[^<]*\u062C"));
@@ -262,17 +262,17 @@ void TestReport::htmlEncode()
 {
     QFETCH(QString, text);
     QFETCH(QString, encoded);
-    QCOMPARE(HtmlEncode(text), encoded);
+    QCOMPARE(::htmlEncode(text), encoded);
 }
 
 void TestReport::descriptionAndLendersAreEncoded()
 {
-    CDealRecord record = ProfileStore::FirstRunRecord();
+    DealRecord record = ProfileStore::firstRunRecord();
     record.m_description = QStringLiteral("My \"house\" & <yard>, Sam's");
     record.m_lender[0] = QStringLiteral("<b>Bank</b>");
     record.m_lender[2] = QStringLiteral("A & B \"Loans\" %s %d");
     record.m_lender[4] = QStringLiteral("O'Neil");
-    const QString page = Page(record, CAppSettings::Defaults());
+    const QString page = pageOf(record, AppSettings::defaults());
     QVERIFY(page.contains(QStringLiteral(
             "    <td class=\"odd\" style=\"text-align:left\">"
             "My &quot;house&quot; &amp; &lt;yard&gt;, Sam's</td>\r\n")));
@@ -290,14 +290,14 @@ void TestReport::descriptionAndLendersAreEncoded()
 void TestReport::unicodeDescriptionIsUtf8()
 {
     // The page is UTF-8, as its head declares.
-    CDealRecord record = ProfileStore::FirstRunRecord();
+    DealRecord record = ProfileStore::firstRunRecord();
     record.m_description = QStringLiteral("Caf\u00e9 \u2013 \u00dcn\u00efcode \u2602");
     record.m_lender[1] = QStringLiteral("\u00c5se & S\u00f8n");
-    const CAppSettings settings = CAppSettings::Defaults();
-    CReport report(record, settings);
-    report.SetClock(FixedClock);
-    QVERIFY(report.Create(Path("ZANT.htm")));
-    const QByteArray bytes = ReadAll(Path("ZANT.htm"));
+    const AppSettings settings = AppSettings::defaults();
+    Report report(record, settings);
+    report.setClock(fixedClock);
+    QVERIFY(report.create(tempPath("ZANT.htm")));
+    const QByteArray bytes = readAll(tempPath("ZANT.htm"));
     QVERIFY(bytes.contains("charset=utf-8"));
     QVERIFY(bytes.contains("text-align:left\">Caf\xC3\xA9 \xE2\x80\x93 \xC3\x9Cn\xC3\xAF"
                            "code \xE2\x98\x82</td>\r\n"));
@@ -308,13 +308,13 @@ void TestReport::unicodeDescriptionIsUtf8()
 void TestReport::longTextsAreWrittenWhole()
 {
     // No piece is cut, however long.
-    CDealRecord record = ProfileStore::FirstRunRecord();
+    DealRecord record = ProfileStore::firstRunRecord();
     record.m_description = QString(3000, QLatin1Char('d')) + QStringLiteral("<end>");
     for (int k = 0; k < MAX_LOANS; ++k)
         record.m_lender[k] = QString(1500, QLatin1Char('a' + k));
-    CAppSettings settings = CAppSettings::Defaults();
+    AppSettings settings = AppSettings::defaults();
     settings.m_fontName = QString(2000, QLatin1Char('f'));
-    const QString page = Page(record, settings);
+    const QString page = pageOf(record, settings);
     QVERIFY(page.contains(QString(3000, QLatin1Char('d')) + QStringLiteral("&lt;end&gt;</td>")));
     for (int k = 0; k < MAX_LOANS; ++k)
         QVERIFY(page.contains(QStringLiteral("<td>") + QString(1500, QLatin1Char('a' + k))
@@ -345,17 +345,17 @@ void TestReport::colorToHtml()
 {
     QFETCH(quint32, color);
     QFETCH(QString, html);
-    QCOMPARE(ColorToHtml(color), html);
+    QCOMPARE(::colorToHtml(color), html);
 }
 
 void TestReport::colorsWithHighBitsInTheHead()
 {
-    CAppSettings settings = CAppSettings::Defaults();
+    AppSettings settings = AppSettings::defaults();
     settings.m_labelsColor = 0xFFFFFFFF;
     settings.m_oddRowsColor = 0x80123456;
     settings.m_evenRowsColor = 0x00010203;
     settings.m_oddRowsCalcColor = 0x7FABCDEF;
-    const QString page = Page(ProfileStore::FirstRunRecord(), settings);
+    const QString page = pageOf(ProfileStore::firstRunRecord(), settings);
     QVERIFY(page.contains(QStringLiteral(".label {\r\n  font-weight: bold;\r\n  text-align: left;"
                                          "\r\n  background-color: #ffffff;\r\n}")));
     QVERIFY(page.contains(QStringLiteral(".odd {\r\n  text-align: right;\r\n"
@@ -399,10 +399,10 @@ void TestReport::fontSettingsStayInsideTheStyle()
     QFETCH(QString, fontSize);
     QFETCH(QString, family);
     QFETCH(QString, size);
-    CAppSettings settings = CAppSettings::Defaults();
+    AppSettings settings = AppSettings::defaults();
     settings.m_fontName = fontName;
     settings.m_fontSize = fontSize;
-    const QString page = Page(ProfileStore::FirstRunRecord(), settings);
+    const QString page = pageOf(ProfileStore::firstRunRecord(), settings);
     QVERIFY2(page.contains(QStringLiteral("body {\r\n  font-family: %1;\r\n  font-size: %2;\r\n}\r\n")
                                .arg(family, size)),
              qPrintable(page.left(600)));
@@ -415,36 +415,36 @@ void TestReport::fontSettingsStayInsideTheStyle()
 
 void TestReport::replacesAnEarlierReport()
 {
-    QVERIFY(WriteAll(Path("ZANT.htm"), "an earlier report"));
-    const QString page = Page(ProfileStore::FirstRunRecord(), CAppSettings::Defaults());
+    QVERIFY(writeAll(tempPath("ZANT.htm"), "an earlier report"));
+    const QString page = pageOf(ProfileStore::firstRunRecord(), AppSettings::defaults());
     QVERIFY(page.startsWith(QStringLiteral("<!DOCTYPE html")));
-    QCOMPARE(Entries(), QStringList{QStringLiteral("ZANT.htm")});
+    QCOMPARE(entries(), QStringList{QStringLiteral("ZANT.htm")});
 }
 
 void TestReport::diskFullKeepsTheEarlierReport()
 {
-    const QString path = Path("ZANT.htm");
-    QVERIFY(WriteAll(path, "the earlier report"));
-    const CDealRecord record = ProfileStore::FirstRunRecord();
-    const CAppSettings settings = CAppSettings::Defaults();
-    CReport report(record, settings);
-    report.SetClock(FixedClock);
+    const QString path = tempPath("ZANT.htm");
+    QVERIFY(writeAll(path, "the earlier report"));
+    const DealRecord record = ProfileStore::firstRunRecord();
+    const AppSettings settings = AppSettings::defaults();
+    Report report(record, settings);
+    report.setClock(fixedClock);
     bool created = true;
     QString error;
     {
         // The page is about 4 KB; no file may grow beyond 1 KB.
-        CFileSizeLimit limit(1024);
-        QVERIFY(limit.IsSet());
-        created = report.Create(path, &error);
+        FileSizeLimit limit(1024);
+        QVERIFY(limit.isSet());
+        created = report.create(path, &error);
     }
     QVERIFY(!created);
     QCOMPARE(error, QStringLiteral("Disk full while accessing ") + path + QStringLiteral("."));
-    QCOMPARE(ReadAll(path), QByteArray("the earlier report"));
-    QCOMPARE(Entries(), QStringList{QStringLiteral("ZANT.htm")});
+    QCOMPARE(readAll(path), QByteArray("the earlier report"));
+    QCOMPARE(entries(), QStringList{QStringLiteral("ZANT.htm")});
 
     // With room again the same object succeeds.
-    QVERIFY(report.Create(path));
-    QVERIFY(ReadAll(path).startsWith("<!DOCTYPE html"));
+    QVERIFY(report.create(path));
+    QVERIFY(readAll(path).startsWith("<!DOCTYPE html"));
 }
 
 QTEST_GUILESS_MAIN(TestReport)

@@ -13,7 +13,7 @@
 namespace FaultTest {
 
 // Every entry of a folder, hidden ones included: a temporary file left behind shows up here.
-inline QStringList Entries(const QString &folder)
+inline QStringList entriesOf(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
                                       | QDir::NoDotAndDotDot,

@@ -22,7 +22,7 @@ class TestCorruptProfile : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
+    void initTestCase() { LocaleServices::pinLocale(QStringLiteral("en_US")); }
 
     void damagedProfile_data();
     void damagedProfile();
@@ -34,7 +34,7 @@ private slots:
 namespace {
 
 const QString Section = QStringLiteral("ZANT");
-const QString DefaultCalc = ProfileStore::DefaultSettings().m_calculatorCommand;
+const QString DefaultCalc = ProfileStore::defaultSettings().m_calculatorCommand;
 const QString DefaultPrice = QStringLiteral("$200,000.00");
 constexpr std::uint32_t DefaultLabels = 13434879;
 
@@ -50,15 +50,15 @@ struct Started
 };
 
 // Runs the program once, records what it started with and ends it with Exit.
-Started RunOnce(CAppFixture &fixture)
+Started runOnce(AppFixture &fixture)
 {
     Started started;
-    fixture.Run([&](CZANTDlg &dlg) {
-        started.description = Edit(dlg, "editDescription")->text();
-        started.price = Edit(dlg, "editPurchasePrice")->text();
-        started.lender1 = Edit(dlg, "editLender")->text();
-        started.term3 = dlg.m_term[2].Format();
-        Trigger(dlg, "actionExit");
+    fixture.run([&](MainDialog &dlg) {
+        started.description = editNamed(dlg, "editDescription")->text();
+        started.price = editNamed(dlg, "editPurchasePrice")->text();
+        started.lender1 = editNamed(dlg, "editLender")->text();
+        started.term3 = dlg.m_term[2].format();
+        trigger(dlg, "actionExit");
     });
     started.calc = fixture.m_app->m_calculatorCommand;
     started.labels = fixture.m_app->m_labelsColor;
@@ -66,24 +66,24 @@ Started RunOnce(CAppFixture &fixture)
 }
 
 // Puts bytes where the profile file lives and opens it afresh, as the next start would.
-bool PlantProfile(CAppFixture &fixture, const QByteArray &bytes)
+bool plantProfile(AppFixture &fixture, const QByteArray &bytes)
 {
-    const QString name = fixture.m_profile->FileName();
-    if (!QDir().mkpath(QFileInfo(name).absolutePath()) || !WriteAll(name, bytes))
+    const QString name = fixture.m_profile->fileName();
+    if (!QDir().mkpath(QFileInfo(name).absolutePath()) || !writeAll(name, bytes))
         return false;
-    fixture.ReopenProfile();
+    fixture.reopenProfile();
     return true;
 }
 
 // The bytes of a literal, NUL bytes included.
 template <std::size_t N>
-QByteArray Bytes(const char (&literal)[N])
+QByteArray bytes(const char (&literal)[N])
 {
     return QByteArray(literal, qsizetype(N - 1));
 }
 
 // Bytes of no format at all, the same in every run: NUL, control characters, brackets, "=".
-QByteArray Garbage(int size)
+QByteArray garbage(int size)
 {
     QByteArray bytes(size, '\0');
     std::uint32_t state = 12345;
@@ -95,7 +95,7 @@ QByteArray Garbage(int size)
 }
 
 // The 38 entries the program keeps in its group.
-QStringList ProgramEntries()
+QStringList programEntries()
 {
     QStringList names = {"CalcCmd",       "FontName",      "FontSize",     "LabelsColor",
                          "EvenRowsColor", "OddRowsColor",  "OddRowsCalcColor", "Description",
@@ -109,19 +109,19 @@ QStringList ProgramEntries()
 
 // The file as written at shut-down: a sound INI file with the 38 entries in its group. Lines
 // of a damaged file that read as entries of the group stay beside them (extraEntries).
-void VerifyWrittenProfile(const CAppFixture &fixture, const Started &started,
+void verifyWrittenProfile(const AppFixture &fixture, const Started &started,
                           bool extraEntries = false)
 {
     // A copy under another name, so that what is checked comes from the disk and not from
     // QSettings' cache of the file in this process.
     QTemporaryDir copyDir;
     const QString copy = copyDir.filePath(QStringLiteral("written.conf"));
-    QVERIFY(QFile::copy(fixture.m_profile->FileName(), copy));
+    QVERIFY(QFile::copy(fixture.m_profile->fileName(), copy));
     QSettings file(copy, QSettings::IniFormat);
     QCOMPARE(file.status(), QSettings::NoError);
     file.beginGroup(Section);
     const QStringList keys = file.childKeys();
-    for (const QString &name : ProgramEntries())
+    for (const QString &name : programEntries())
         QVERIFY2(keys.contains(name), qPrintable(name));
     if (!extraEntries)
         QCOMPARE(keys.size(), 40);
@@ -146,9 +146,9 @@ void TestCorruptProfile::damagedProfile_data()
     QTest::addColumn<bool>("extraEntries");
 
     QTest::newRow("binary garbage")
-        << Garbage(4096) << DefaultCalc << DefaultPrice << QString() << "30" << uint(DefaultLabels) << false;
+        << garbage(4096) << DefaultCalc << DefaultPrice << QString() << "30" << uint(DefaultLabels) << false;
     QTest::newRow("garbage after the group")
-        << QByteArray("[ZANT]\nCalcCmd=xcalc\nPurchasePrice=\"$315,500.25\"\n") + Garbage(2048)
+        << QByteArray("[ZANT]\nCalcCmd=xcalc\nPurchasePrice=\"$315,500.25\"\n") + garbage(2048)
         << "xcalc" << "$315,500.25" << QString() << "30" << uint(DefaultLabels) << true;
     QTest::newRow("invalid UTF-8")
         << QByteArray("[ZANT]\nCalcCmd=xcalc\nDescription=Caf\xE9 \xFF\xFE\xC3\n"
@@ -163,10 +163,10 @@ void TestCorruptProfile::damagedProfile_data()
         // The orphan value reads as an entry without a name.
         << "xcalc" << "$315,500.25" << "Elm Bank" << "15" << uint(DefaultLabels) << true;
     QTest::newRow("NUL inside the group")
-        << Bytes("[ZANT]\nCalcCmd=xcalc\nDescription=a\0b\nTerm3=15\n")
+        << bytes("[ZANT]\nCalcCmd=xcalc\nDescription=a\0b\nTerm3=15\n")
         << "xcalc" << DefaultPrice << QString() << "15" << uint(DefaultLabels) << false;
     QTest::newRow("saved as UTF-16")
-        << Bytes("\xFF\xFE[\0Z\0A\0N\0T\0]\0\n\0C\0a\0l\0c\0C\0m\0d\0=\0x\0\n\0")
+        << bytes("\xFF\xFE[\0Z\0A\0N\0T\0]\0\n\0C\0a\0l\0c\0C\0m\0d\0=\0x\0\n\0")
         << DefaultCalc << DefaultPrice << QString() << "30" << uint(DefaultLabels) << false;
     QTest::newRow("only a cut group title")
         << QByteArray("[ZA") << DefaultCalc << DefaultPrice << QString() << "30"
@@ -182,20 +182,20 @@ void TestCorruptProfile::damagedProfile()
     QFETCH(QString, term3);
     QFETCH(uint, labels);
     QFETCH(bool, extraEntries);
-    CAppFixture fixture;
-    QVERIFY(PlantProfile(fixture, bytes));
+    AppFixture fixture;
+    QVERIFY(plantProfile(fixture, bytes));
 
-    const Started started = RunOnce(fixture);
+    const Started started = runOnce(fixture);
     QCOMPARE(started.calc, calc);
     QCOMPARE(started.price, price);
     QCOMPARE(started.lender1, lender1);
     QCOMPARE(started.term3, term3);
     QCOMPARE(started.labels, BgrColor(labels));
-    VerifyWrittenProfile(fixture, started, extraEntries);
+    verifyWrittenProfile(fixture, started, extraEntries);
 
     // The next start reads back exactly what this one held.
-    fixture.ReopenProfile();
-    const Started again = RunOnce(fixture);
+    fixture.reopenProfile();
+    const Started again = runOnce(fixture);
     QCOMPARE(again.calc, started.calc);
     QCOMPARE(again.labels, started.labels);
     QCOMPARE(again.description, started.description);
@@ -206,9 +206,9 @@ void TestCorruptProfile::damagedProfile()
 
 void TestCorruptProfile::truncatedProfile()
 {
-    CAppFixture fixture;
+    AppFixture fixture;
     {
-        QSettings file(fixture.m_profile->FileName(), QSettings::IniFormat);
+        QSettings file(fixture.m_profile->fileName(), QSettings::IniFormat);
         file.beginGroup(Section);
         file.setValue("CalcCmd", "xcalc");
         file.setValue("LabelsColor", 0x00123456);
@@ -217,9 +217,9 @@ void TestCorruptProfile::truncatedProfile()
         file.setValue("PurchasePrice", "$315,500.25");
         file.setValue("Term3", "15");
     }
-    fixture.ReopenProfile();
-    RunOnce(fixture);
-    QByteArray bytes = ReadAll(fixture.m_profile->FileName());
+    fixture.reopenProfile();
+    runOnce(fixture);
+    QByteArray bytes = readAll(fixture.m_profile->fileName());
     // Cut in the middle of the third lender: entries before it are whole, those after are gone.
     const qsizetype cut = bytes.indexOf("Lender3=Bank");
     QVERIFY(cut > 0);
@@ -229,22 +229,22 @@ void TestCorruptProfile::truncatedProfile()
     QVERIFY(bytes.indexOf("PurchasePrice=") > cut);
     QVERIFY(bytes.indexOf("Term3=") > cut);
     bytes.truncate(cut + int(qstrlen("Lender3=Bank")));
-    QVERIFY(PlantProfile(fixture, bytes));
+    QVERIFY(plantProfile(fixture, bytes));
 
-    const Started started = RunOnce(fixture);
+    const Started started = runOnce(fixture);
     QCOMPARE(started.calc, QStringLiteral("xcalc"));
     QCOMPARE(started.labels, BgrColor(0x00123456));
     QCOMPARE(started.lender1, QStringLiteral("First Bank"));
     QCOMPARE(started.price, DefaultPrice);
     QCOMPARE(started.term3, QStringLiteral("30"));
-    VerifyWrittenProfile(fixture, started);
-    QVERIFY(ReadAll(fixture.m_profile->FileName()).contains("\nLender3=Bank\n"));
+    verifyWrittenProfile(fixture, started);
+    QVERIFY(readAll(fixture.m_profile->fileName()).contains("\nLender3=Bank\n"));
 }
 
 void TestCorruptProfile::profileIsAFolder()
 {
-    CAppFixture fixture;
-    const QString name = fixture.m_profile->FileName();
+    AppFixture fixture;
+    const QString name = fixture.m_profile->fileName();
     const QString inside = QDir(name).filePath(QStringLiteral("keep.txt"));
     struct RemoveFolder
     {
@@ -252,37 +252,37 @@ void TestCorruptProfile::profileIsAFolder()
         ~RemoveFolder() { QDir(path).removeRecursively(); }
     } removeFolder{name};
     QVERIFY(QDir().mkpath(name));
-    QVERIFY(WriteAll(inside, "inside"));
+    QVERIFY(writeAll(inside, "inside"));
     // Other tests keep their profiles in the same folder: only this one's names count.
     const auto besideFolder = [&name] {
-        return Entries(QFileInfo(name).absolutePath())
+        return entriesOf(QFileInfo(name).absolutePath())
             .filter(QRegularExpression(
                 QLatin1Char('^') + QRegularExpression::escape(QFileInfo(name).fileName())));
     };
     QCOMPARE(besideFolder(), QStringList(QFileInfo(name).fileName()));
-    fixture.ReopenProfile();
+    fixture.reopenProfile();
 
     const QString deal = fixture.m_documents.filePath(QStringLiteral("deal.zant"));
     Started started;
-    fixture.Run([&](CZANTDlg &dlg) {
-        started.price = Edit(dlg, "editPurchasePrice")->text();
+    fixture.run([&](MainDialog &dlg) {
+        started.price = editNamed(dlg, "editPurchasePrice")->text();
         // The program works as usual.
-        Edit(dlg, "editDescription")->setText(QStringLiteral("Typed"));
-        QVERIFY(Trigger(dlg, "actionCreateReport"));
-        fixture.m_prompt.SetNextFileName(deal);
-        QVERIFY(Trigger(dlg, "actionExport"));
+        editNamed(dlg, "editDescription")->setText(QStringLiteral("Typed"));
+        QVERIFY(trigger(dlg, "actionCreateReport"));
+        fixture.m_prompt.setNextFileName(deal);
+        QVERIFY(trigger(dlg, "actionExport"));
         QVERIFY(fixture.m_prompt.m_messages.isEmpty());
-        QVERIFY(Trigger(dlg, "actionExit"));
+        QVERIFY(trigger(dlg, "actionExit"));
     });
     QCOMPARE(started.price, DefaultPrice);
     QCOMPARE(fixture.m_app->m_calculatorCommand, DefaultCalc);
     QCOMPARE(fixture.m_app->m_labelsColor, BgrColor(DefaultLabels));
     QCOMPARE(fixture.m_shell.m_documents.size(), 1);
-    QVERIFY(ReadAll(deal).contains("Description = Typed\r\n"));
+    QVERIFY(readAll(deal).contains("Description = Typed\r\n"));
     // Nothing was written over, into or beside the folder.
     QVERIFY(QFileInfo(name).isDir());
-    QCOMPARE(Entries(name), QStringList(QStringLiteral("keep.txt")));
-    QCOMPARE(ReadAll(inside), QByteArray("inside"));
+    QCOMPARE(entriesOf(name), QStringList(QStringLiteral("keep.txt")));
+    QCOMPARE(readAll(inside), QByteArray("inside"));
     QCOMPARE(besideFolder(), QStringList(QFileInfo(name).fileName()));
 }
 
@@ -290,23 +290,23 @@ void TestCorruptProfile::unreadableProfile()
 {
     if (::geteuid() == 0)
         QSKIP("root reads any file; profileIsAFolder covers a profile that cannot be read");
-    CAppFixture fixture;
-    const QString name = fixture.m_profile->FileName();
+    AppFixture fixture;
+    const QString name = fixture.m_profile->fileName();
     QVERIFY(QDir().mkpath(QFileInfo(name).absolutePath()));
     const QByteArray planted("[ZANT]\nCalcCmd=xcalc\n");
-    QVERIFY(WriteAll(name, planted));
+    QVERIFY(writeAll(name, planted));
     QVERIFY(QFile::setPermissions(name, QFileDevice::Permissions()));
-    fixture.ReopenProfile();
+    fixture.reopenProfile();
     Started started;
-    fixture.Run([&](CZANTDlg &dlg) {
-        started.price = Edit(dlg, "editPurchasePrice")->text();
-        QVERIFY(Trigger(dlg, "actionExit"));
+    fixture.run([&](MainDialog &dlg) {
+        started.price = editNamed(dlg, "editPurchasePrice")->text();
+        QVERIFY(trigger(dlg, "actionExit"));
     });
     QCOMPARE(started.price, DefaultPrice);
     QCOMPARE(fixture.m_app->m_calculatorCommand, DefaultCalc);
     QVERIFY(QFile::setPermissions(name, QFile::ReadOwner | QFile::WriteOwner));
     // What could not be read was not written over either.
-    QCOMPARE(ReadAll(name), planted);
+    QCOMPARE(readAll(name), planted);
 }
 
 QTEST_MAIN(TestCorruptProfile)

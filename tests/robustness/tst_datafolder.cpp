@@ -22,7 +22,7 @@ class TestDataFolder : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
+    void initTestCase() { LocaleServices::pinLocale(QStringLiteral("en_US")); }
     void init() { m_startDir = QDir::currentPath(); }
     void cleanup() { QDir::setCurrent(m_startDir); }
 
@@ -43,17 +43,17 @@ private:
 
 namespace {
 
-int ProfileEntries(const CAppFixture &fixture)
+int profileEntries(const AppFixture &fixture)
 {
-    QSettings file(fixture.m_profile->FileName(), QSettings::IniFormat);
+    QSettings file(fixture.m_profile->fileName(), QSettings::IniFormat);
     file.beginGroup(QStringLiteral("ZANT"));
     return int(file.childKeys().size());
 }
 
 // F5 refuses to write the report: one warning that access was denied, and nothing opened.
-void VerifyReportDenied(CAppFixture &fixture, CZANTDlg &dlg, const QString &report)
+void verifyReportDenied(AppFixture &fixture, MainDialog &dlg, const QString &report)
 {
-    QVERIFY(Trigger(dlg, "actionCreateReport"));
+    QVERIFY(trigger(dlg, "actionCreateReport"));
     QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
     QCOMPARE(fixture.m_prompt.m_messages.constFirst().text,
              QStringLiteral("Access to %1 was denied.").arg(report));
@@ -62,22 +62,22 @@ void VerifyReportDenied(CAppFixture &fixture, CZANTDlg &dlg, const QString &repo
 }
 
 // Restores an environment variable when it goes out of scope.
-class CEnvironmentGuard
+class EnvironmentGuard
 {
 public:
-    explicit CEnvironmentGuard(const char *name)
+    explicit EnvironmentGuard(const char *name)
         : m_name(name), m_wasSet(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
     {
     }
-    ~CEnvironmentGuard()
+    ~EnvironmentGuard()
     {
         if (m_wasSet)
             qputenv(m_name, m_old);
         else
             qunsetenv(m_name);
     }
-    CEnvironmentGuard(const CEnvironmentGuard &) = delete;
-    CEnvironmentGuard &operator=(const CEnvironmentGuard &) = delete;
+    EnvironmentGuard(const EnvironmentGuard &) = delete;
+    EnvironmentGuard &operator=(const EnvironmentGuard &) = delete;
 
 private:
     const char *m_name;
@@ -89,30 +89,30 @@ private:
 
 void TestDataFolder::dataFolderIsAFile()
 {
-    CAppFixture fixture;
+    AppFixture fixture;
     const QString blocker = fixture.m_documents.filePath(QStringLiteral("ZANT"));
     const QByteArray content("a file where the data folder belongs\n");
-    QVERIFY(WriteAll(blocker, content));
+    QVERIFY(writeAll(blocker, content));
     bool shown = false;
-    fixture.Run([&](CZANTDlg &dlg) {
+    fixture.run([&](MainDialog &dlg) {
         shown = dlg.isVisible();
         QCOMPARE(QDir::currentPath(), m_startDir);
-        Edit(dlg, "editDescription")->setText(QStringLiteral("Kept"));
+        editNamed(dlg, "editDescription")->setText(QStringLiteral("Kept"));
         // The report cannot be written into a file: one warning names the path, nothing opens.
-        QVERIFY(Trigger(dlg, "actionCreateReport"));
+        QVERIFY(trigger(dlg, "actionCreateReport"));
         QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
         QCOMPARE(fixture.m_prompt.m_messages.constFirst().text,
                  QStringLiteral("%1 contains an incorrect path.").arg(QDir(blocker).filePath(QStringLiteral("ZANT.htm"))));
         QCOMPARE(fixture.m_prompt.m_messages.constFirst().icon, IPrompt::Icon::Warning);
         QVERIFY(fixture.m_shell.m_documents.isEmpty());
-        QVERIFY(Trigger(dlg, "actionExit"));
+        QVERIFY(trigger(dlg, "actionExit"));
     });
     QVERIFY(shown);
     QVERIFY(QFileInfo(blocker).isFile());
-    QCOMPARE(ReadAll(blocker), content);
-    QCOMPARE(Entries(fixture.m_documents.path()), QStringList(QStringLiteral("ZANT")));
-    QCOMPARE(ProfileEntries(fixture), 40);
-    QCOMPARE(fixture.m_profile->GetProfileString(QStringLiteral("ZANT"), QStringLiteral("Description")),
+    QCOMPARE(readAll(blocker), content);
+    QCOMPARE(entriesOf(fixture.m_documents.path()), QStringList(QStringLiteral("ZANT")));
+    QCOMPARE(profileEntries(fixture), 40);
+    QCOMPARE(fixture.m_profile->getProfileString(QStringLiteral("ZANT"), QStringLiteral("Description")),
              QStringLiteral("Kept"));
 }
 
@@ -129,72 +129,72 @@ void TestDataFolder::noUsableDocumentsFolder_data()
 void TestDataFolder::noUsableDocumentsFolder()
 {
     QFETCH(QString, documents);
-    CAppFixture fixture;
+    AppFixture fixture;
     const QString file = fixture.m_documents.filePath(QStringLiteral("file"));
-    QVERIFY(WriteAll(file, "x"));
+    QVERIFY(writeAll(file, "x"));
     fixture.m_folders.m_path =
         documents.isEmpty() ? QString() : fixture.m_documents.filePath(documents);
     bool shown = false;
-    fixture.Run([&](CZANTDlg &dlg) {
+    fixture.run([&](MainDialog &dlg) {
         shown = dlg.isVisible();
         QCOMPARE(QDir::currentPath(), m_startDir);
         QString path = QStringLiteral("stale");
-        QVERIFY(!fixture.m_app->GetDataFolder(path));
-        QVERIFY(Trigger(dlg, "actionCreateReport"));
+        QVERIFY(!fixture.m_app->getDataFolder(path));
+        QVERIFY(trigger(dlg, "actionCreateReport"));
         QVERIFY(fixture.m_prompt.m_messages.isEmpty());
         QVERIFY(fixture.m_shell.m_documents.isEmpty());
         // Export and import do not depend on the data folder.
         const QString deal = fixture.m_documents.filePath(QStringLiteral("deal.zant"));
-        Edit(dlg, "editLender")->setText(QStringLiteral("Elm Bank"));
-        fixture.m_prompt.SetNextFileName(deal);
-        QVERIFY(Trigger(dlg, "actionExport"));
-        QVERIFY(ReadAll(deal).contains("Lender1 = Elm Bank\r\n"));
+        editNamed(dlg, "editLender")->setText(QStringLiteral("Elm Bank"));
+        fixture.m_prompt.setNextFileName(deal);
+        QVERIFY(trigger(dlg, "actionExport"));
+        QVERIFY(readAll(deal).contains("Lender1 = Elm Bank\r\n"));
         QVERIFY(fixture.m_prompt.m_messages.isEmpty());
-        QVERIFY(Trigger(dlg, "actionExit"));
+        QVERIFY(trigger(dlg, "actionExit"));
     });
     QVERIFY(shown);
-    QCOMPARE(ReadAll(file), QByteArray("x"));
+    QCOMPARE(readAll(file), QByteArray("x"));
     QVERIFY(!QFileInfo::exists(fixture.m_documents.filePath(QStringLiteral("gone"))));
-    QCOMPARE(ProfileEntries(fixture), 40);
-    QCOMPARE(fixture.m_profile->GetProfileString(QStringLiteral("ZANT"), QStringLiteral("Lender1")),
+    QCOMPARE(profileEntries(fixture), 40);
+    QCOMPARE(fixture.m_profile->getProfileString(QStringLiteral("ZANT"), QStringLiteral("Lender1")),
              QStringLiteral("Elm Bank"));
 }
 
 void TestDataFolder::documentsFolderFromTheSystem()
 {
-    CAppFixture fixture;
-    CStandardFolders system;
-    fixture.m_app = std::make_unique<CZANTApp>(
-        CPlatformServices{&fixture.m_shell, &system, fixture.m_profile.get(), &fixture.m_prompt});
+    AppFixture fixture;
+    StandardFolders system;
+    fixture.m_app = std::make_unique<ZantoriaApp>(
+        PlatformServices{&fixture.m_shell, &system, fixture.m_profile.get(), &fixture.m_prompt});
     QStandardPaths::setTestModeEnabled(true);
-    CEnvironmentGuard restoreHome("HOME");
+    EnvironmentGuard restoreHome("HOME");
 
     // A home that is a regular file: no documents folder can be made, and the program starts all
     // the same, without a data folder.
     const QString file = fixture.m_documents.filePath(QStringLiteral("home-file"));
-    QVERIFY(WriteAll(file, "x"));
+    QVERIFY(writeAll(file, "x"));
     qputenv("HOME", QFile::encodeName(file));
-    QVERIFY(system.DocumentsFolder().isEmpty());
+    QVERIFY(system.documentsFolder().isEmpty());
     bool shown = false;
-    fixture.Run([&](CZANTDlg &dlg) {
+    fixture.run([&](MainDialog &dlg) {
         shown = dlg.isVisible();
         QCOMPARE(QDir::currentPath(), m_startDir);
-        QVERIFY(Trigger(dlg, "actionCreateReport"));
+        QVERIFY(trigger(dlg, "actionCreateReport"));
         QVERIFY(fixture.m_prompt.m_messages.isEmpty());
         QVERIFY(fixture.m_shell.m_documents.isEmpty());
         dlg.reject();
     });
     QVERIFY(shown);
-    QCOMPARE(ReadAll(file), QByteArray("x"));
-    QCOMPARE(ProfileEntries(fixture), 40);
+    QCOMPARE(readAll(file), QByteArray("x"));
+    QCOMPARE(profileEntries(fixture), 40);
 
     // A home without a documents folder: it is made, with the data folder in it.
     const QString home = fixture.m_documents.filePath(QStringLiteral("home"));
     QVERIFY(QDir().mkpath(home));
     qputenv("HOME", QFile::encodeName(home));
     const QString expected = QDir(home).filePath(QStringLiteral("Documents/ZANT/ZANT.htm"));
-    fixture.Run([&](CZANTDlg &dlg) {
-        QVERIFY(Trigger(dlg, "actionCreateReport"));
+    fixture.run([&](MainDialog &dlg) {
+        QVERIFY(trigger(dlg, "actionCreateReport"));
         QVERIFY(fixture.m_prompt.m_messages.isEmpty());
         QCOMPARE(fixture.m_shell.m_documents, QStringList(expected));
         dlg.reject();
@@ -204,75 +204,75 @@ void TestDataFolder::documentsFolderFromTheSystem()
 
 void TestDataFolder::dataFolderRemovedWhileRunning()
 {
-    CAppFixture fixture;
+    AppFixture fixture;
     const QString folder = fixture.m_documents.filePath(QStringLiteral("ZANT"));
     const QString report = QDir(folder).filePath(QStringLiteral("ZANT.htm"));
-    fixture.Run([&](CZANTDlg &dlg) {
+    fixture.run([&](MainDialog &dlg) {
         QVERIFY(QFileInfo(folder).isDir());
         QDir::setCurrent(m_startDir);
         QVERIFY(QDir(folder).removeRecursively());
-        QVERIFY(Trigger(dlg, "actionCreateReport"));
+        QVERIFY(trigger(dlg, "actionCreateReport"));
         QVERIFY(fixture.m_prompt.m_messages.isEmpty());
         QCOMPARE(fixture.m_shell.m_documents, QStringList(report));
         QVERIFY(QFileInfo(report).isFile());
 
         // Replaced by a file meanwhile: the report cannot go there, and a warning says where.
         QVERIFY(QDir(folder).removeRecursively());
-        QVERIFY(WriteAll(folder, "file"));
-        QVERIFY(Trigger(dlg, "actionCreateReport"));
+        QVERIFY(writeAll(folder, "file"));
+        QVERIFY(trigger(dlg, "actionCreateReport"));
         QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
         QVERIFY(fixture.m_prompt.m_messages.constFirst().text.startsWith(report));
         QCOMPARE(fixture.m_shell.m_documents.size(), 1);
-        QCOMPARE(ReadAll(folder), QByteArray("file"));
+        QCOMPARE(readAll(folder), QByteArray("file"));
         dlg.reject();
     });
-    QCOMPARE(ProfileEntries(fixture), 40);
+    QCOMPARE(profileEntries(fixture), 40);
 }
 
 void TestDataFolder::reportNameTakenByAFolder()
 {
-    CAppFixture fixture;
+    AppFixture fixture;
     const QString folder = fixture.m_documents.filePath(QStringLiteral("ZANT"));
     const QString report = QDir(folder).filePath(QStringLiteral("ZANT.htm"));
     const QString inside = QDir(report).filePath(QStringLiteral("keep.txt"));
     QVERIFY(QDir().mkpath(report));
-    QVERIFY(WriteAll(inside, "inside"));
-    fixture.Run([&](CZANTDlg &dlg) {
-        VerifyReportDenied(fixture, dlg, report);
+    QVERIFY(writeAll(inside, "inside"));
+    fixture.run([&](MainDialog &dlg) {
+        verifyReportDenied(fixture, dlg, report);
         dlg.reject();
     });
     QVERIFY(QFileInfo(report).isDir());
-    QCOMPARE(Entries(folder), QStringList(QStringLiteral("ZANT.htm")));
-    QCOMPARE(Entries(report), QStringList(QStringLiteral("keep.txt")));
-    QCOMPARE(ReadAll(inside), QByteArray("inside"));
-    QCOMPARE(ProfileEntries(fixture), 40);
+    QCOMPARE(entriesOf(folder), QStringList(QStringLiteral("ZANT.htm")));
+    QCOMPARE(entriesOf(report), QStringList(QStringLiteral("keep.txt")));
+    QCOMPARE(readAll(inside), QByteArray("inside"));
+    QCOMPARE(profileEntries(fixture), 40);
 }
 
 void TestDataFolder::readOnlyDataFolder()
 {
     if (::geteuid() == 0)
         QSKIP("root writes into a read-only folder; reportNameTakenByAFolder covers refusal");
-    CAppFixture fixture;
+    AppFixture fixture;
     const QString folder = fixture.m_documents.filePath(QStringLiteral("ZANT"));
     const QString report = QDir(folder).filePath(QStringLiteral("ZANT.htm"));
     QVERIFY(QDir().mkpath(folder));
     const QByteArray earlier("<html>earlier</html>\r\n");
-    QVERIFY(WriteAll(report, earlier));
+    QVERIFY(writeAll(report, earlier));
     QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-    fixture.Run([&](CZANTDlg &dlg) {
-        VerifyReportDenied(fixture, dlg, report);
+    fixture.run([&](MainDialog &dlg) {
+        verifyReportDenied(fixture, dlg, report);
         dlg.reject();
     });
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QCOMPARE(ReadAll(report), earlier);
-    QCOMPARE(Entries(folder), QStringList(QStringLiteral("ZANT.htm")));
-    QCOMPARE(ProfileEntries(fixture), 40);
+    QCOMPARE(readAll(report), earlier);
+    QCOMPARE(entriesOf(folder), QStringList(QStringLiteral("ZANT.htm")));
+    QCOMPARE(profileEntries(fixture), 40);
 }
 
 namespace {
 
 // The id of a process that has ended.
-qint64 EndedProcessId()
+qint64 endedProcessId()
 {
     QProcess process;
     process.start(QStringLiteral("true"), QStringList());
@@ -284,9 +284,9 @@ qint64 EndedProcessId()
 }
 
 // An hour-old file beside the one the program saves.
-bool PutOldFile(const QString &path)
+bool putOldFile(const QString &path)
 {
-    if (!WriteAll(path, "the user's own"))
+    if (!writeAll(path, "the user's own"))
         return false;
     QFile file(path);
     return file.open(QIODevice::ReadWrite)
@@ -326,37 +326,37 @@ void TestDataFolder::lookAlikesSurviveSaves()
 {
     QFETCH(QString, target);
     QFETCH(QString, suffix);
-    CAppFixture fixture;
+    AppFixture fixture;
     const QString folder = fixture.m_documents.filePath(QStringLiteral("ZANT"));
     const QString report = QDir(folder).filePath(QStringLiteral("ZANT.htm"));
     const QString deal = fixture.m_documents.filePath(QStringLiteral("deal.zant"));
-    const QString profile = fixture.m_profile->FileName();
+    const QString profile = fixture.m_profile->fileName();
     QVERIFY(QDir().mkpath(folder) && QDir().mkpath(QFileInfo(profile).path()));
     const QString saved = target == QStringLiteral("report") ? report
         : target == QStringLiteral("export")                 ? deal
                                                              : profile;
     // The saved file exists already, as on every save but the first.
-    QVERIFY(WriteAll(saved, "[ZANT]\n"));
-    const QString dead = QString::number(EndedProcessId());
+    QVERIFY(writeAll(saved, "[ZANT]\n"));
+    const QString dead = QString::number(endedProcessId());
     QVERIFY(dead != QStringLiteral("0"));
     const QString lookAlike =
         saved
         + QString(suffix)
               .replace(QStringLiteral("DEAD"), dead)
               .replace(QStringLiteral("LIVE"), QString::number(QCoreApplication::applicationPid()));
-    QVERIFY(PutOldFile(lookAlike));
-    fixture.m_prompt.SetNextFileName(deal);
-    fixture.Run([&](CZANTDlg &dlg) {
-        Edit(dlg, "editDescription")->setText(QStringLiteral("Saved"));
+    QVERIFY(putOldFile(lookAlike));
+    fixture.m_prompt.setNextFileName(deal);
+    fixture.run([&](MainDialog &dlg) {
+        editNamed(dlg, "editDescription")->setText(QStringLiteral("Saved"));
         if (target == QStringLiteral("report"))
-            QVERIFY(Trigger(dlg, "actionCreateReport"));
+            QVERIFY(trigger(dlg, "actionCreateReport"));
         else if (target == QStringLiteral("export"))
-            QVERIFY(Trigger(dlg, "actionExport"));
-        QVERIFY(Trigger(dlg, "actionExit"));
+            QVERIFY(trigger(dlg, "actionExport"));
+        QVERIFY(trigger(dlg, "actionExit"));
     });
     QVERIFY(fixture.m_prompt.m_messages.isEmpty());
-    QVERIFY(ReadAll(saved).contains("Saved"));
-    QCOMPARE(ReadAll(lookAlike), QByteArray("the user's own"));
+    QVERIFY(readAll(saved).contains("Saved"));
+    QCOMPARE(readAll(lookAlike), QByteArray("the user's own"));
     QFile::remove(lookAlike);
 }
 
@@ -364,10 +364,10 @@ void TestDataFolder::lookAlikesSurviveSaves()
 // check read) goes with the next save; what a copy still running has is kept.
 void TestDataFolder::leftoversOfKilledSavesGo()
 {
-    CAppFixture fixture;
-    const QString profile = fixture.m_profile->FileName();
+    AppFixture fixture;
+    const QString profile = fixture.m_profile->fileName();
     QVERIFY(QDir().mkpath(QFileInfo(profile).path()));
-    const QString dead = QString::number(EndedProcessId());
+    const QString dead = QString::number(endedProcessId());
     const QString live = QString::number(QCoreApplication::applicationPid());
     QVERIFY(dead != QStringLiteral("0"));
     const QStringList stale = {profile + QStringLiteral(".zantoria-earlier-%1-1").arg(dead),
@@ -376,13 +376,13 @@ void TestDataFolder::leftoversOfKilledSavesGo()
                                  profile + QStringLiteral(".zantoria-check-%1-8").arg(live)};
     const QString fresh = profile + QStringLiteral(".zantoria-earlier-%1-2").arg(dead);
     for (const QString &path : stale + running)
-        QVERIFY(PutOldFile(path));
-    QVERIFY(WriteAll(fresh, "just now"));
-    fixture.Run([&](CZANTDlg &dlg) {
-        Edit(dlg, "editDescription")->setText(QStringLiteral("Saved"));
-        QVERIFY(Trigger(dlg, "actionExit"));
+        QVERIFY(putOldFile(path));
+    QVERIFY(writeAll(fresh, "just now"));
+    fixture.run([&](MainDialog &dlg) {
+        editNamed(dlg, "editDescription")->setText(QStringLiteral("Saved"));
+        QVERIFY(trigger(dlg, "actionExit"));
     });
-    QVERIFY(ReadAll(profile).contains("Description=Saved\n"));
+    QVERIFY(readAll(profile).contains("Description=Saved\n"));
     for (const QString &path : stale)
         QVERIFY2(!QFile::exists(path), qPrintable(path));
     for (const QString &path : running + QStringList(fresh)) {

@@ -20,7 +20,7 @@ class TestDiskFull : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
+    void initTestCase() { LocaleServices::pinLocale(QStringLiteral("en_US")); }
 
     void reportOnAFullDisk_data();
     void reportOnAFullDisk();
@@ -39,7 +39,7 @@ const QString LongDescription = QString(1000, QLatin1Char('L'));
 // Marks a limit of the earlier file's own size.
 constexpr qint64 EarlierSize = -1;
 
-QString DiskFull(const QString &path)
+QString diskFull(const QString &path)
 {
     return QStringLiteral("Disk full while accessing %1.").arg(path);
 }
@@ -57,30 +57,30 @@ void TestDiskFull::reportOnAFullDisk_data()
 void TestDiskFull::reportOnAFullDisk()
 {
     QFETCH(qint64, limit);
-    CAppFixture fixture;
+    AppFixture fixture;
     const QString folder = fixture.m_documents.filePath(QStringLiteral("ZANT"));
     const QString report = QDir(folder).filePath(QStringLiteral("ZANT.htm"));
-    fixture.Run([&](CZANTDlg &dlg) {
-        Edit(dlg, "editDescription")->setText(QStringLiteral("Earlier"));
-        QVERIFY(Trigger(dlg, "actionCreateReport"));
+    fixture.run([&](MainDialog &dlg) {
+        editNamed(dlg, "editDescription")->setText(QStringLiteral("Earlier"));
+        QVERIFY(trigger(dlg, "actionCreateReport"));
         QCOMPARE(fixture.m_shell.m_documents, QStringList(report));
         QVERIFY(fixture.m_prompt.m_messages.isEmpty());
-        const QByteArray earlier = ReadAll(report);
+        const QByteArray earlier = readAll(report);
         QVERIFY(earlier.contains("Earlier"));
-        const QStringList entries = Entries(folder);
+        const QStringList entries = entriesOf(folder);
         QCOMPARE(entries, QStringList(QStringLiteral("ZANT.htm")));
 
-        Edit(dlg, "editDescription")->setText(LongDescription);
+        editNamed(dlg, "editDescription")->setText(LongDescription);
         {
-            CFileSizeLimit full(rlim_t(limit == EarlierSize ? earlier.size() : limit));
-            QVERIFY(full.IsSet());
-            QVERIFY(Trigger(dlg, "actionCreateReport"));
+            FileSizeLimit full(rlim_t(limit == EarlierSize ? earlier.size() : limit));
+            QVERIFY(full.isSet());
+            QVERIFY(trigger(dlg, "actionCreateReport"));
         }
-        QCOMPARE(ReadAll(report), earlier);
-        QCOMPARE(Entries(folder), entries);
+        QCOMPARE(readAll(report), earlier);
+        QCOMPARE(entriesOf(folder), entries);
         QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
-        const CScriptedPrompt::Message &message = fixture.m_prompt.m_messages.constFirst();
-        QCOMPARE(message.text, DiskFull(report));
+        const ScriptedPrompt::ShownMessage &message = fixture.m_prompt.m_messages.constFirst();
+        QCOMPARE(message.text, diskFull(report));
         QCOMPARE(message.icon, IPrompt::Icon::Warning);
         QCOMPARE(message.buttons, IPrompt::Buttons::Ok);
         QCOMPARE(fixture.m_shell.m_documents.size(), 1);
@@ -88,11 +88,11 @@ void TestDiskFull::reportOnAFullDisk()
         QCOMPARE(dlg.m_description, LongDescription);
 
         // With room again the same command writes the new report and opens it.
-        QVERIFY(Trigger(dlg, "actionCreateReport"));
+        QVERIFY(trigger(dlg, "actionCreateReport"));
         QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
         QCOMPARE(fixture.m_shell.m_documents, QStringList({report, report}));
-        QVERIFY(ReadAll(report).contains(LongDescription.toLatin1()));
-        QCOMPARE(Entries(folder), entries);
+        QVERIFY(readAll(report).contains(LongDescription.toLatin1()));
+        QCOMPARE(entriesOf(folder), entries);
         dlg.reject();
     });
 }
@@ -100,73 +100,73 @@ void TestDiskFull::reportOnAFullDisk()
 void TestDiskFull::exportOnAFullDisk()
 {
     QFETCH(qint64, limit);
-    CAppFixture fixture;
+    AppFixture fixture;
     const QString folder = fixture.m_documents.path();
     const QString path = fixture.m_documents.filePath(QStringLiteral("deal.zant"));
-    fixture.Run([&](CZANTDlg &dlg) {
-        Edit(dlg, "editDescription")->setText(QStringLiteral("Earlier"));
-        Edit(dlg, "editPurchasePrice")->setText(QStringLiteral("123456"));
-        fixture.m_prompt.SetNextFileName(path);
-        QVERIFY(Trigger(dlg, "actionExport"));
+    fixture.run([&](MainDialog &dlg) {
+        editNamed(dlg, "editDescription")->setText(QStringLiteral("Earlier"));
+        editNamed(dlg, "editPurchasePrice")->setText(QStringLiteral("123456"));
+        fixture.m_prompt.setNextFileName(path);
+        QVERIFY(trigger(dlg, "actionExport"));
         QVERIFY(fixture.m_prompt.m_messages.isEmpty());
-        const QByteArray earlier = ReadAll(path);
+        const QByteArray earlier = readAll(path);
         QVERIFY(earlier.contains("Description = Earlier\r\n"));
         QVERIFY(earlier.contains("PurchasePrice = $123,456.00\r\n"));
-        const QStringList entries = Entries(folder);
+        const QStringList entries = entriesOf(folder);
 
-        Edit(dlg, "editDescription")->setText(LongDescription);
-        Edit(dlg, "editPurchasePrice")->setText(QStringLiteral("99"));
-        fixture.m_prompt.SetNextFileName(path);
+        editNamed(dlg, "editDescription")->setText(LongDescription);
+        editNamed(dlg, "editPurchasePrice")->setText(QStringLiteral("99"));
+        fixture.m_prompt.setNextFileName(path);
         {
-            CFileSizeLimit full(rlim_t(limit == EarlierSize ? earlier.size() : limit));
-            QVERIFY(full.IsSet());
-            QVERIFY(Trigger(dlg, "actionExport"));
+            FileSizeLimit full(rlim_t(limit == EarlierSize ? earlier.size() : limit));
+            QVERIFY(full.isSet());
+            QVERIFY(trigger(dlg, "actionExport"));
         }
-        QCOMPARE(ReadAll(path), earlier);
-        QCOMPARE(Entries(folder), entries);
+        QCOMPARE(readAll(path), earlier);
+        QCOMPARE(entriesOf(folder), entries);
         QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
-        const CScriptedPrompt::Message &message = fixture.m_prompt.m_messages.constFirst();
-        QCOMPARE(message.text, DiskFull(path));
+        const ScriptedPrompt::ShownMessage &message = fixture.m_prompt.m_messages.constFirst();
+        QCOMPARE(message.text, diskFull(path));
         QCOMPARE(message.icon, IPrompt::Icon::Warning);
         QCOMPARE(message.buttons, IPrompt::Buttons::Ok);
         QVERIFY(fixture.m_shell.m_documents.isEmpty());
         // The edits still hold what the user typed, now formatted.
-        QCOMPARE(Edit(dlg, "editPurchasePrice")->text(), QStringLiteral("$99.00"));
+        QCOMPARE(editNamed(dlg, "editPurchasePrice")->text(), QStringLiteral("$99.00"));
 
-        fixture.m_prompt.SetNextFileName(path);
-        QVERIFY(Trigger(dlg, "actionExport"));
+        fixture.m_prompt.setNextFileName(path);
+        QVERIFY(trigger(dlg, "actionExport"));
         QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
-        const QByteArray later = ReadAll(path);
+        const QByteArray later = readAll(path);
         QVERIFY(later.contains("Description = " + LongDescription.toLatin1() + "\r\n"));
         QVERIFY(later.contains("PurchasePrice = $99.00\r\n"));
-        QCOMPARE(Entries(folder), entries);
+        QCOMPARE(entriesOf(folder), entries);
         dlg.reject();
     });
 }
 
 void TestDiskFull::noFileDescriptorLeft()
 {
-    CAppFixture fixture;
+    AppFixture fixture;
     const QString folder = fixture.m_documents.filePath(QStringLiteral("ZANT"));
     const QString report = QDir(folder).filePath(QStringLiteral("ZANT.htm"));
     const QString deal = fixture.m_documents.filePath(QStringLiteral("deal.zant"));
-    fixture.Run([&](CZANTDlg &dlg) {
-        QVERIFY(Trigger(dlg, "actionCreateReport"));
-        fixture.m_prompt.SetNextFileName(deal);
-        QVERIFY(Trigger(dlg, "actionExport"));
+    fixture.run([&](MainDialog &dlg) {
+        QVERIFY(trigger(dlg, "actionCreateReport"));
+        fixture.m_prompt.setNextFileName(deal);
+        QVERIFY(trigger(dlg, "actionExport"));
         QVERIFY(fixture.m_prompt.m_messages.isEmpty());
-        const QByteArray earlierReport = ReadAll(report);
-        const QByteArray earlierDeal = ReadAll(deal);
+        const QByteArray earlierReport = readAll(report);
+        const QByteArray earlierDeal = readAll(deal);
         QVERIFY(!earlierReport.isEmpty());
         QVERIFY(!earlierDeal.isEmpty());
 
-        Edit(dlg, "editDescription")->setText(QStringLiteral("Later"));
-        fixture.m_prompt.SetNextFileName(deal);
+        editNamed(dlg, "editDescription")->setText(QStringLiteral("Later"));
+        fixture.m_prompt.setNextFileName(deal);
         {
-            CNoMoreFiles exhausted;
-            QVERIFY(exhausted.IsSet());
-            QVERIFY(Trigger(dlg, "actionCreateReport"));
-            QVERIFY(Trigger(dlg, "actionExport"));
+            NoMoreFiles exhausted;
+            QVERIFY(exhausted.isSet());
+            QVERIFY(trigger(dlg, "actionCreateReport"));
+            QVERIFY(trigger(dlg, "actionExport"));
         }
         const QString tooMany =
             QStringLiteral("Could not open %1 because there are too many open files.");
@@ -175,9 +175,9 @@ void TestDiskFull::noFileDescriptorLeft()
         QCOMPARE(fixture.m_prompt.m_messages.at(0).icon, IPrompt::Icon::Warning);
         QCOMPARE(fixture.m_prompt.m_messages.at(1).text, tooMany.arg(deal));
         QCOMPARE(fixture.m_prompt.m_messages.at(1).icon, IPrompt::Icon::Warning);
-        QCOMPARE(ReadAll(report), earlierReport);
-        QCOMPARE(ReadAll(deal), earlierDeal);
-        QCOMPARE(Entries(folder), QStringList(QStringLiteral("ZANT.htm")));
+        QCOMPARE(readAll(report), earlierReport);
+        QCOMPARE(readAll(deal), earlierDeal);
+        QCOMPARE(entriesOf(folder), QStringList(QStringLiteral("ZANT.htm")));
         QCOMPARE(fixture.m_shell.m_documents, QStringList(report));
         dlg.reject();
     });
@@ -186,47 +186,47 @@ void TestDiskFull::noFileDescriptorLeft()
 void TestDiskFull::profileOnAFullDisk()
 {
     QFETCH(qint64, limit);
-    CAppFixture fixture;
-    const QString name = fixture.m_profile->FileName();
+    AppFixture fixture;
+    const QString name = fixture.m_profile->fileName();
     // Other tests keep their profiles in the same folder: only this one's files count.
     const auto entries = [&name] {
-        return Entries(QFileInfo(name).absolutePath())
+        return entriesOf(QFileInfo(name).absolutePath())
             .filter(QRegularExpression(
                 QLatin1Char('^') + QRegularExpression::escape(QFileInfo(name).fileName())));
     };
-    fixture.Run([&](CZANTDlg &dlg) {
-        Edit(dlg, "editDescription")->setText(QStringLiteral("Earlier"));
-        Edit(dlg, "editLender")->setText(QStringLiteral("Earlier Bank"));
-        QVERIFY(Trigger(dlg, "actionExit"));
+    fixture.run([&](MainDialog &dlg) {
+        editNamed(dlg, "editDescription")->setText(QStringLiteral("Earlier"));
+        editNamed(dlg, "editLender")->setText(QStringLiteral("Earlier Bank"));
+        QVERIFY(trigger(dlg, "actionExit"));
     });
-    const QByteArray earlier = ReadAll(name);
+    const QByteArray earlier = readAll(name);
     QVERIFY(earlier.contains("Description=Earlier\n"));
     QVERIFY(earlier.contains("Lender1=Earlier Bank\n"));
     const QStringList before = entries();
     QCOMPARE(before.size(), 1);
 
     // The disk fills up while the program runs: the profile written at shut-down does not fit.
-    fixture.ReopenProfile();
-    std::optional<CFileSizeLimit> full;
-    fixture.Run([&](CZANTDlg &dlg) {
-        Edit(dlg, "editDescription")->setText(LongDescription);
-        Edit(dlg, "editLender")->setText(QStringLiteral("Later Bank"));
+    fixture.reopenProfile();
+    std::optional<FileSizeLimit> full;
+    fixture.run([&](MainDialog &dlg) {
+        editNamed(dlg, "editDescription")->setText(LongDescription);
+        editNamed(dlg, "editLender")->setText(QStringLiteral("Later Bank"));
         full.emplace(rlim_t(limit == EarlierSize ? earlier.size() : limit));
-        QVERIFY(full->IsSet());
-        QVERIFY(Trigger(dlg, "actionExit"));
+        QVERIFY(full->isSet());
+        QVERIFY(trigger(dlg, "actionExit"));
     });
     full.reset();
-    QCOMPARE(ReadAll(name), earlier);
+    QCOMPARE(readAll(name), earlier);
     QCOMPARE(entries(), before);
 
     // With room again, the next shut-down writes the profile whole. (What this process shows
     // meanwhile comes partly from QSettings' cache of the file, so only the disk is checked.)
-    fixture.ReopenProfile();
-    fixture.Run([&](CZANTDlg &dlg) {
-        Edit(dlg, "editLender")->setText(QStringLiteral("Last Bank"));
-        QVERIFY(Trigger(dlg, "actionExit"));
+    fixture.reopenProfile();
+    fixture.run([&](MainDialog &dlg) {
+        editNamed(dlg, "editLender")->setText(QStringLiteral("Last Bank"));
+        QVERIFY(trigger(dlg, "actionExit"));
     });
-    const QByteArray last = ReadAll(name);
+    const QByteArray last = readAll(name);
     QVERIFY(last.startsWith("[ZANT]\n"));
     QVERIFY(last.contains("\nLender1=Last Bank\n"));
     QVERIFY(last.endsWith("\nTerm5=30\n"));
@@ -278,34 +278,34 @@ void TestDiskFull::unsavedProfileAtExit()
         "folder may not be writable.\n\nMake room and choose Retry, choose Export to keep the "
         "deal in a file of your choice, or choose Discard to end without them.");
 
-    CAppFixture fixture;
-    const QString name = fixture.m_profile->FileName();
+    AppFixture fixture;
+    const QString name = fixture.m_profile->fileName();
     const QString deal = fixture.m_documents.filePath(QStringLiteral("kept.zant"));
-    fixture.Run([&](CZANTDlg &dlg) {
-        Edit(dlg, "editLender")->setText(QStringLiteral("Earlier Bank"));
-        QVERIFY(Trigger(dlg, "actionExit"));
+    fixture.run([&](MainDialog &dlg) {
+        editNamed(dlg, "editLender")->setText(QStringLiteral("Earlier Bank"));
+        QVERIFY(trigger(dlg, "actionExit"));
     });
     QVERIFY(fixture.m_prompt.m_messages.isEmpty());
-    const QByteArray earlier = ReadAll(name);
+    const QByteArray earlier = readAll(name);
     QVERIFY(earlier.contains("Lender1=Earlier Bank\n"));
 
-    fixture.ReopenProfile();
+    fixture.reopenProfile();
     for (int answer : answers)
-        fixture.m_prompt.SetNextAnswer(answer);
+        fixture.m_prompt.setNextAnswer(answer);
     if (picksFile)
-        fixture.m_prompt.SetNextFileName(deal);
-    std::optional<CFileSizeLimit> full;
+        fixture.m_prompt.setNextFileName(deal);
+    std::optional<FileSizeLimit> full;
     int shown = 0;
     fixture.m_prompt.m_onMessageBox = [&] {
         if (++shown == roomAtMessage)
             full.reset();
     };
-    fixture.Run([&](CZANTDlg &dlg) {
-        Edit(dlg, "editLender")->setText(QStringLiteral("Later Bank"));
-        Edit(dlg, "editPurchasePrice")->setText(QStringLiteral("234567"));
+    fixture.run([&](MainDialog &dlg) {
+        editNamed(dlg, "editLender")->setText(QStringLiteral("Later Bank"));
+        editNamed(dlg, "editPurchasePrice")->setText(QStringLiteral("234567"));
         full.emplace(0);
-        QVERIFY(full->IsSet());
-        QVERIFY(Trigger(dlg, "actionExit"));
+        QVERIFY(full->isSet());
+        QVERIFY(trigger(dlg, "actionExit"));
     });
     full.reset();
     fixture.m_prompt.m_onMessageBox = nullptr;
@@ -315,9 +315,9 @@ void TestDiskFull::unsavedProfileAtExit()
         expected << unsaved;
     // A failed export says why between two warnings about the profile.
     if (exportFails)
-        expected.insert(1, DiskFull(deal));
+        expected.insert(1, diskFull(deal));
     QStringList texts;
-    for (const CScriptedPrompt::Message &message : std::as_const(fixture.m_prompt.m_messages)) {
+    for (const ScriptedPrompt::ShownMessage &message : std::as_const(fixture.m_prompt.m_messages)) {
         texts << message.text;
         QCOMPARE(message.icon, IPrompt::Icon::Warning);
         if (message.text == unsaved)
@@ -325,7 +325,7 @@ void TestDiskFull::unsavedProfileAtExit()
     }
     QCOMPARE(texts, expected);
 
-    const QByteArray written = ReadAll(name);
+    const QByteArray written = readAll(name);
     if (saved) {
         QVERIFY(written.contains("\nLender1=Later Bank\n"));
         QVERIFY(written.contains("\nPurchasePrice=\"$234,567.00\"\n"));
@@ -334,7 +334,7 @@ void TestDiskFull::unsavedProfileAtExit()
     }
     QCOMPARE(QFile::exists(deal), exported);
     if (exported) {
-        const QByteArray file = ReadAll(deal);
+        const QByteArray file = readAll(deal);
         QVERIFY(file.contains("\r\nLender1 = Later Bank\r\n"));
         QVERIFY(file.contains("\r\nPurchasePrice = $234,567.00\r\n"));
     }

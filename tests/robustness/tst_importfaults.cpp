@@ -24,7 +24,7 @@ class TestImportFaults : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { CLocaleServices::PinLocale(QStringLiteral("en_US")); }
+    void initTestCase() { LocaleServices::pinLocale(QStringLiteral("en_US")); }
 
     void fileThatCannotBeRead_data();
     void fileThatCannotBeRead();
@@ -41,56 +41,56 @@ constexpr qsizetype HugeLength = 15 * 1024 * 1024;
 // Generous enough for a sanitizer build on a busy machine; the work is linear.
 constexpr qint64 ReasonableMilliseconds = 60000;
 
-const QByteArray GoodFile("Description = Elm\r\nPurchasePrice = 123456\r\n"
+const QByteArray goodFile("Description = Elm\r\nPurchasePrice = 123456\r\n"
                           "Lender2 = Second Bank\r\nTerm2 = 15\r\n");
 
 // Every field of the record as text, the loan on screen last.
-QStringList Snapshot(const CDealRecord &r)
+QStringList snapshot(const DealRecord &r)
 {
-    QStringList fields = {r.m_description,      r.m_purchasePrice.Format(),
-                          r.m_rentalIncome.Format(), r.m_escrow.Format(),
-                          r.m_otherFees.Format(),  r.m_safetyMargin.Format()};
+    QStringList fields = {r.m_description,      r.m_purchasePrice.format(),
+                          r.m_rentalIncome.format(), r.m_escrow.format(),
+                          r.m_otherFees.format(),  r.m_safetyMargin.format()};
     for (int k = 0; k < MAX_LOANS; ++k) {
-        fields << r.m_lender[k] << r.m_downPayment[k].Format() << r.m_interestRate[k].Format()
-               << r.m_term[k].Format() << r.m_pmi[k].Format();
+        fields << r.m_lender[k] << r.m_downPayment[k].format() << r.m_interestRate[k].format()
+               << r.m_term[k].format() << r.m_pmi[k].format();
     }
     fields << QString::number(r.m_shownLoan);
     return fields;
 }
 
 // Imports the good file, moves to loan 2 and types over the description without storing it.
-bool PrepareRecord(CAppFixture &fixture, CZANTDlg &dlg)
+bool prepareRecord(AppFixture &fixture, MainDialog &dlg)
 {
     const QString good = fixture.m_documents.filePath(QStringLiteral("good.zant"));
-    if (!WriteAll(good, GoodFile))
+    if (!writeAll(good, goodFile))
         return false;
-    fixture.m_prompt.SetNextFileName(good);
-    if (!Trigger(dlg, "actionImport") || !fixture.m_prompt.m_messages.isEmpty())
+    fixture.m_prompt.setNextFileName(good);
+    if (!trigger(dlg, "actionImport") || !fixture.m_prompt.m_messages.isEmpty())
         return false;
     dlg.findChild<QPushButton *>(QStringLiteral("btnNext"))->click();
     // The description reaches the record as it is typed; a failed import must keep it.
-    Edit(dlg, "editDescription")->setText(QStringLiteral("Elm, typed"));
+    editNamed(dlg, "editDescription")->setText(QStringLiteral("Elm, typed"));
     return dlg.m_description == QLatin1String("Elm, typed") && dlg.m_shownLoan == 1;
 }
 
 // Runs the import command, which must end in linear time however long the lines.
-void VerifyImportEndsInTime(CZANTDlg &dlg)
+void verifyImportEndsInTime(MainDialog &dlg)
 {
     QElapsedTimer timer;
     timer.start();
-    QVERIFY(Trigger(dlg, "actionImport"));
+    QVERIFY(trigger(dlg, "actionImport"));
     const qint64 elapsed = timer.elapsed();
     QVERIFY2(elapsed < ReasonableMilliseconds, qPrintable(QString::number(elapsed)));
 }
 
 // The edits show the record: the property and the loan on screen.
-void VerifyEditsShowRecord(CZANTDlg &dlg)
+void verifyEditsShowRecord(MainDialog &dlg)
 {
     const int k = dlg.m_shownLoan;
-    QCOMPARE(Edit(dlg, "editDescription")->text(), dlg.m_description);
-    QCOMPARE(Edit(dlg, "editPurchasePrice")->text(), dlg.m_purchasePrice.Format());
-    QCOMPARE(Edit(dlg, "editLender")->text(), dlg.m_lender[k]);
-    QCOMPARE(Edit(dlg, "editTerm")->text(), dlg.m_term[k].Format());
+    QCOMPARE(editNamed(dlg, "editDescription")->text(), dlg.m_description);
+    QCOMPARE(editNamed(dlg, "editPurchasePrice")->text(), dlg.m_purchasePrice.format());
+    QCOMPARE(editNamed(dlg, "editLender")->text(), dlg.m_lender[k]);
+    QCOMPARE(editNamed(dlg, "editTerm")->text(), dlg.m_term[k].format());
 }
 
 } // namespace
@@ -110,56 +110,56 @@ void TestImportFaults::fileThatCannotBeRead()
 {
     QFETCH(QString, how);
     QFETCH(QString, message);
-    CAppFixture fixture;
+    AppFixture fixture;
     QString path = fixture.m_documents.filePath(QStringLiteral("deal.zant"));
-    fixture.Run([&](CZANTDlg &dlg) {
-        QVERIFY(PrepareRecord(fixture, dlg));
-        const QStringList before = Snapshot(dlg);
+    fixture.run([&](MainDialog &dlg) {
+        QVERIFY(prepareRecord(fixture, dlg));
+        const QStringList before = snapshot(dlg);
         if (how == QLatin1String("vanished")) {
-            QVERIFY(WriteAll(path, GoodFile));
+            QVERIFY(writeAll(path, goodFile));
             QVERIFY(QFile::remove(path));
         } else if (how == QLatin1String("folder")) {
             QVERIFY(QDir().mkpath(path));
         } else if (how == QLatin1String("through file")) {
             path = fixture.m_documents.filePath(QStringLiteral("good.zant/deal.zant"));
         } else {
-            QVERIFY(WriteAll(path, GoodFile));
+            QVERIFY(writeAll(path, goodFile));
         }
-        fixture.m_prompt.SetNextFileName(path);
+        fixture.m_prompt.setNextFileName(path);
         if (how == QLatin1String("descriptors")) {
-            CNoMoreFiles exhausted;
-            QVERIFY(exhausted.IsSet());
-            QVERIFY(Trigger(dlg, "actionImport"));
+            NoMoreFiles exhausted;
+            QVERIFY(exhausted.isSet());
+            QVERIFY(trigger(dlg, "actionImport"));
         } else {
-            QVERIFY(Trigger(dlg, "actionImport"));
+            QVERIFY(trigger(dlg, "actionImport"));
         }
         QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
         QCOMPARE(fixture.m_prompt.m_messages.constFirst().text, message.arg(path));
         QCOMPARE(fixture.m_prompt.m_messages.constFirst().icon, IPrompt::Icon::Warning);
         QCOMPARE(fixture.m_prompt.m_messages.constFirst().buttons, IPrompt::Buttons::Ok);
-        QCOMPARE(Snapshot(dlg), before);
-        VerifyEditsShowRecord(dlg);
-        QCOMPARE(Edit(dlg, "editDescription")->text(), QStringLiteral("Elm, typed"));
-        QCOMPARE(Edit(dlg, "editLender")->text(), QStringLiteral("Second Bank"));
+        QCOMPARE(snapshot(dlg), before);
+        verifyEditsShowRecord(dlg);
+        QCOMPARE(editNamed(dlg, "editDescription")->text(), QStringLiteral("Elm, typed"));
+        QCOMPARE(editNamed(dlg, "editLender")->text(), QStringLiteral("Second Bank"));
         dlg.reject();
     });
-    QCOMPARE(fixture.m_profile->GetProfileString(QStringLiteral("ZANT"), QStringLiteral("Description")),
+    QCOMPARE(fixture.m_profile->getProfileString(QStringLiteral("ZANT"), QStringLiteral("Description")),
              QStringLiteral("Elm, typed"));
 }
 
 void TestImportFaults::hugeValueLine()
 {
-    CAppFixture fixture;
+    AppFixture fixture;
     const QString path = fixture.m_documents.filePath(QStringLiteral("huge.zant"));
     {
         QByteArray bytes = "; a very long description\r\nDescription = ";
         bytes.append(QByteArray(HugeLength, 'x'));
         bytes.append("\r\nLender1 = After The Long Line\r\n");
-        QVERIFY(WriteAll(path, bytes));
+        QVERIFY(writeAll(path, bytes));
     }
-    fixture.Run([&](CZANTDlg &dlg) {
-        fixture.m_prompt.SetNextFileName(path);
-        VerifyImportEndsInTime(dlg);
+    fixture.run([&](MainDialog &dlg) {
+        fixture.m_prompt.setNextFileName(path);
+        verifyImportEndsInTime(dlg);
         // Far longer than any edit takes: named and not read, never cut; the next line is read.
         QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
         QVERIFY(fixture.m_prompt.m_messages.constFirst().text.endsWith(
@@ -167,35 +167,35 @@ void TestImportFaults::hugeValueLine()
                            "not read.").arg(HugeLength)));
         QCOMPARE(dlg.m_description, QString());
         QCOMPARE(dlg.m_lender[0], QStringLiteral("After The Long Line"));
-        QCOMPARE(Edit(dlg, "editDescription")->text(), QString());
-        QCOMPARE(Edit(dlg, "editLender")->text(), QStringLiteral("After The Long Line"));
+        QCOMPARE(editNamed(dlg, "editDescription")->text(), QString());
+        QCOMPARE(editNamed(dlg, "editLender")->text(), QStringLiteral("After The Long Line"));
         dlg.reject();
     });
 }
 
 void TestImportFaults::hugeLineWithoutEquals()
 {
-    CAppFixture fixture;
+    AppFixture fixture;
     const QString path = fixture.m_documents.filePath(QStringLiteral("huge.zant"));
-    QVERIFY(WriteAll(path, QByteArray(HugeLength, 'x') + "\r\nDescription = Never read\r\n"));
-    fixture.Run([&](CZANTDlg &dlg) {
-        QVERIFY(PrepareRecord(fixture, dlg));
-        const QStringList before = Snapshot(dlg);
-        fixture.m_prompt.SetNextFileName(path);
-        VerifyImportEndsInTime(dlg);
+    QVERIFY(writeAll(path, QByteArray(HugeLength, 'x') + "\r\nDescription = Never read\r\n"));
+    fixture.run([&](MainDialog &dlg) {
+        QVERIFY(prepareRecord(fixture, dlg));
+        const QStringList before = snapshot(dlg);
+        fixture.m_prompt.setNextFileName(path);
+        verifyImportEndsInTime(dlg);
         QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
         QCOMPARE(fixture.m_prompt.m_messages.constFirst().text,
                  QStringLiteral("Unable to import '%1' : Unrecognized syntax on line 1.").arg(path));
         QCOMPARE(fixture.m_prompt.m_messages.constFirst().icon, IPrompt::Icon::Error);
-        QCOMPARE(Snapshot(dlg), before);
-        VerifyEditsShowRecord(dlg);
+        QCOMPARE(snapshot(dlg), before);
+        verifyEditsShowRecord(dlg);
         dlg.reject();
     });
 }
 
 void TestImportFaults::nulAndEndOfTextBytes()
 {
-    CAppFixture fixture;
+    AppFixture fixture;
     const QString path = fixture.m_documents.filePath(QStringLiteral("odd.zant"));
     const char bytes[] = "Description = Elm\0Street\r\n"
                          "Lender1 = Bank\0\r\n"
@@ -203,29 +203,29 @@ void TestImportFaults::nulAndEndOfTextBytes()
                          "Lender2 = Before the end\x1A" "After the end\r\n"
                          "Term2 = 20\r\n"
                          "a line that is not an entry\r\n";
-    QVERIFY(WriteAll(path, QByteArray(bytes, sizeof bytes - 1)));
+    QVERIFY(writeAll(path, QByteArray(bytes, sizeof bytes - 1)));
     const QString description = QStringLiteral("Elm") + QChar(0) + QStringLiteral("Street");
     const QString report = fixture.m_documents.filePath(QStringLiteral("ZANT/ZANT.htm"));
-    fixture.Run([&](CZANTDlg &dlg) {
-        fixture.m_prompt.SetNextFileName(path);
-        QVERIFY(Trigger(dlg, "actionImport"));
+    fixture.run([&](MainDialog &dlg) {
+        fixture.m_prompt.setNextFileName(path);
+        QVERIFY(trigger(dlg, "actionImport"));
         // 0x1A ends the text: nothing after it is read, so nothing after it can fail.
         QVERIFY(fixture.m_prompt.m_messages.isEmpty());
         QCOMPARE(dlg.m_description, description);
         QCOMPARE(dlg.m_lender[0], QStringLiteral("Bank") + QChar(0));
-        QCOMPARE(dlg.m_term[0].Format(), QStringLiteral("15"));
+        QCOMPARE(dlg.m_term[0].format(), QStringLiteral("15"));
         QCOMPARE(dlg.m_lender[1], QStringLiteral("Before the end"));
-        QCOMPARE(dlg.m_term[1].Format(), QStringLiteral("30"));
-        VerifyEditsShowRecord(dlg);
+        QCOMPARE(dlg.m_term[1].format(), QStringLiteral("30"));
+        verifyEditsShowRecord(dlg);
         // The characters travel on unchanged: into the report and back out at shut-down.
-        QVERIFY(Trigger(dlg, "actionCreateReport"));
+        QVERIFY(trigger(dlg, "actionCreateReport"));
         QVERIFY(fixture.m_prompt.m_messages.isEmpty());
         QCOMPARE(fixture.m_shell.m_documents, QStringList(report));
         QCOMPARE(dlg.m_description, description);
-        QVERIFY(Trigger(dlg, "actionExit"));
+        QVERIFY(trigger(dlg, "actionExit"));
     });
-    fixture.ReopenProfile();
-    fixture.Run([&](CZANTDlg &dlg) {
+    fixture.reopenProfile();
+    fixture.run([&](MainDialog &dlg) {
         QCOMPARE(dlg.m_description, description);
         QCOMPARE(dlg.m_lender[0], QStringLiteral("Bank") + QChar(0));
         dlg.reject();
@@ -237,41 +237,41 @@ void TestImportFaults::nulAndEndOfTextBytes()
 // going on and the file on disk left as it was.
 void TestImportFaults::tooLargeOrOutOfMemory()
 {
-    CAppFixture fixture;
+    AppFixture fixture;
     const QString tooLarge = fixture.m_documents.filePath(QStringLiteral("too-large.zant"));
-    QVERIFY(WriteAll(tooLarge, "Description = " + QByteArray(CStdioFile::MaxSize, 'x')));
+    QVERIFY(writeAll(tooLarge, "Description = " + QByteArray(StdioFile::MaxSize, 'x')));
     const QString huge = fixture.m_documents.filePath(QStringLiteral("huge.zant"));
     // A long comment: read into memory whole, and skipped.
-    QVERIFY(WriteAll(huge, "; " + QByteArray(HugeLength, 'x') + "\r\nDescription = Huge\r\n"));
+    QVERIFY(writeAll(huge, "; " + QByteArray(HugeLength, 'x') + "\r\nDescription = Huge\r\n"));
     const QString earlier = fixture.m_documents.filePath(QStringLiteral("earlier.zant"));
-    QVERIFY(WriteAll(earlier, GoodFile));
-    fixture.Run([&](CZANTDlg &dlg) {
-        QVERIFY(PrepareRecord(fixture, dlg));
-        const QStringList before = Snapshot(dlg);
+    QVERIFY(writeAll(earlier, goodFile));
+    fixture.run([&](MainDialog &dlg) {
+        QVERIFY(prepareRecord(fixture, dlg));
+        const QStringList before = snapshot(dlg);
         for (const QString &path : {tooLarge, QStringLiteral("/dev/zero")}) {
-            fixture.m_prompt.SetNextFileName(path);
-            VerifyImportEndsInTime(dlg);
+            fixture.m_prompt.setNextFileName(path);
+            verifyImportEndsInTime(dlg);
             QCOMPARE(fixture.m_prompt.m_messages.takeFirst().text,
                      path + QStringLiteral(" is too large to be read: a deal file holds at most 16 MiB."));
-            QCOMPARE(Snapshot(dlg), before);
+            QCOMPARE(snapshot(dlg), before);
         }
 
         // Memory freed by the reads above goes back to the system first, or the import would fit
         // in it whatever the limit.
-        fixture.m_prompt.SetNextFileName(huge);
+        fixture.m_prompt.setNextFileName(huge);
         {
             ::malloc_trim(0);
-            CMemoryLimit limit(8 << 20);
-            if (!limit.IsSet())
+            MemoryLimit limit(8 << 20);
+            if (!limit.isSet())
                 QSKIP("no memory limit can be set here (AddressSanitizer)");
-            QVERIFY(Trigger(dlg, "actionImport"));
+            QVERIFY(trigger(dlg, "actionImport"));
         }
         QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
         QCOMPARE(fixture.m_prompt.m_messages.takeFirst().text, QStringLiteral("Out of memory."));
-        QCOMPARE(ReadAll(earlier), GoodFile);
+        QCOMPARE(readAll(earlier), goodFile);
         // With memory enough, the same file reads.
-        fixture.m_prompt.SetNextFileName(huge);
-        QVERIFY(Trigger(dlg, "actionImport"));
+        fixture.m_prompt.setNextFileName(huge);
+        QVERIFY(trigger(dlg, "actionImport"));
         QCOMPARE(dlg.m_description, QStringLiteral("Huge"));
         dlg.reject();
     });

@@ -43,7 +43,7 @@ void TestUnknownLocale::cleanup()
         qputenv("LC_ALL", m_lcAll);
     else
         qunsetenv("LC_ALL");
-    CLocaleServices::PinLocale(QStringLiteral("en_US"));
+    LocaleServices::pinLocale(QStringLiteral("en_US"));
 }
 
 void TestUnknownLocale::cleanupTestCase()
@@ -67,40 +67,40 @@ void TestUnknownLocale::figuresAndProfile()
     QFETCH(QByteArray, lcAll);
     qputenv("LC_ALL", lcAll);
     // The environment decides, as it does for the user.
-    CLocaleServices::PinLocale(QString());
-    QCOMPARE(CLocaleServices::LocaleName(CLocaleServices::Category::Money), QStringLiteral("en_US"));
-    QCOMPARE(CLocaleServices::FormatCurrency(QStringLiteral("200000")), QStringLiteral("$200,000.00"));
-    QCOMPARE(CLocaleServices::FormatCurrency(QStringLiteral("-18.77")), QStringLiteral("($18.77)"));
-    QCOMPARE(CLocaleServices::FormatNumber(QStringLiteral("1234.5")), QStringLiteral("1,234.50"));
-    QCOMPARE(CLocaleServices::DecimalSeparator(), QStringLiteral("."));
+    LocaleServices::pinLocale(QString());
+    QCOMPARE(LocaleServices::localeName(LocaleServices::Category::Money), QStringLiteral("en_US"));
+    QCOMPARE(LocaleServices::formatCurrency(QStringLiteral("200000")), QStringLiteral("$200,000.00"));
+    QCOMPARE(LocaleServices::formatCurrency(QStringLiteral("-18.77")), QStringLiteral("($18.77)"));
+    QCOMPARE(LocaleServices::formatNumber(QStringLiteral("1234.5")), QStringLiteral("1,234.50"));
+    QCOMPARE(LocaleServices::decimalSeparator(), QStringLiteral("."));
 
-    CAppFixture fixture;
+    AppFixture fixture;
     const QString report = fixture.m_documents.filePath(QStringLiteral("ZANT/ZANT.htm"));
-    fixture.Run([&](CZANTDlg &dlg) {
-        QCOMPARE(Edit(dlg, "editPurchasePrice")->text(), QStringLiteral("$200,000.00"));
-        QCOMPARE(Edit(dlg, "editInterestRate")->text(), QStringLiteral("7.00%"));
-        Edit(dlg, "editDescription")->setText(QStringLiteral("Elm St."));
-        Edit(dlg, "editPurchasePrice")->setText(QStringLiteral("315500.25"));
-        Edit(dlg, "editSafetyMargin")->setText(QStringLiteral("12.5"));
-        Edit(dlg, "editDownPayment")->setText(QStringLiteral("63,100"));
-        Edit(dlg, "editInterestRate")->setText(QStringLiteral("6.125"));
-        Edit(dlg, "editTerm")->setText(QStringLiteral("15"));
-        QVERIFY(Trigger(dlg, "actionCreateReport"));
+    fixture.run([&](MainDialog &dlg) {
+        QCOMPARE(editNamed(dlg, "editPurchasePrice")->text(), QStringLiteral("$200,000.00"));
+        QCOMPARE(editNamed(dlg, "editInterestRate")->text(), QStringLiteral("7.00%"));
+        editNamed(dlg, "editDescription")->setText(QStringLiteral("Elm St."));
+        editNamed(dlg, "editPurchasePrice")->setText(QStringLiteral("315500.25"));
+        editNamed(dlg, "editSafetyMargin")->setText(QStringLiteral("12.5"));
+        editNamed(dlg, "editDownPayment")->setText(QStringLiteral("63,100"));
+        editNamed(dlg, "editInterestRate")->setText(QStringLiteral("6.125"));
+        editNamed(dlg, "editTerm")->setText(QStringLiteral("15"));
+        QVERIFY(trigger(dlg, "actionCreateReport"));
         QVERIFY(fixture.m_prompt.m_messages.isEmpty());
         QCOMPARE(fixture.m_shell.m_documents, QStringList(report));
-        const QByteArray page = ReadAll(report);
+        const QByteArray page = readAll(report);
         QVERIFY(page.contains("$315,500.25"));
         QVERIFY(page.contains("$63,100.00"));
         QVERIFY(page.contains("6.125%"));
         QVERIFY(page.contains("12.50%"));
-        QVERIFY(Trigger(dlg, "actionExit"));
+        QVERIFY(trigger(dlg, "actionExit"));
     });
-    const QByteArray written = ReadAll(fixture.m_profile->FileName());
+    const QByteArray written = readAll(fixture.m_profile->fileName());
     {
         // From a copy, so that the values come from the disk and not from QSettings' cache.
         QTemporaryDir copyDir;
         const QString copy = copyDir.filePath(QStringLiteral("profile.conf"));
-        QVERIFY(QFile::copy(fixture.m_profile->FileName(), copy));
+        QVERIFY(QFile::copy(fixture.m_profile->fileName(), copy));
         QSettings file(copy, QSettings::IniFormat);
         file.beginGroup(QStringLiteral("ZANT"));
         QCOMPARE(file.childKeys().size(), 40);
@@ -112,17 +112,17 @@ void TestUnknownLocale::figuresAndProfile()
     }
 
     // The next start under the same locale shows the same figures and writes the same file.
-    fixture.ReopenProfile();
-    fixture.Run([&](CZANTDlg &dlg) {
-        QCOMPARE(Edit(dlg, "editDescription")->text(), QStringLiteral("Elm St."));
-        QCOMPARE(Edit(dlg, "editPurchasePrice")->text(), QStringLiteral("$315,500.25"));
-        QCOMPARE(Edit(dlg, "editSafetyMargin")->text(), QStringLiteral("12.50%"));
-        QCOMPARE(Edit(dlg, "editDownPayment")->text(), QStringLiteral("$63,100.00"));
-        QCOMPARE(Edit(dlg, "editInterestRate")->text(), QStringLiteral("6.125%"));
-        QCOMPARE(Edit(dlg, "editTerm")->text(), QStringLiteral("15"));
-        QVERIFY(Trigger(dlg, "actionExit"));
+    fixture.reopenProfile();
+    fixture.run([&](MainDialog &dlg) {
+        QCOMPARE(editNamed(dlg, "editDescription")->text(), QStringLiteral("Elm St."));
+        QCOMPARE(editNamed(dlg, "editPurchasePrice")->text(), QStringLiteral("$315,500.25"));
+        QCOMPARE(editNamed(dlg, "editSafetyMargin")->text(), QStringLiteral("12.50%"));
+        QCOMPARE(editNamed(dlg, "editDownPayment")->text(), QStringLiteral("$63,100.00"));
+        QCOMPARE(editNamed(dlg, "editInterestRate")->text(), QStringLiteral("6.125%"));
+        QCOMPARE(editNamed(dlg, "editTerm")->text(), QStringLiteral("15"));
+        QVERIFY(trigger(dlg, "actionExit"));
     });
-    QCOMPARE(ReadAll(fixture.m_profile->FileName()), written);
+    QCOMPARE(readAll(fixture.m_profile->fileName()), written);
 }
 
 QTEST_MAIN(TestUnknownLocale)

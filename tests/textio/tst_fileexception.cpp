@@ -23,7 +23,7 @@ void TestFileException::causeTexts_data()
 {
     QTest::addColumn<int>("cause");
     QTest::addColumn<QString>("text");
-    using E = CFileException;
+    using E = FileException;
     QTest::newRow("none") << int(E::none) << "No error occurred.";
     QTest::newRow("genericException")
             << int(E::genericException) << "An unknown error occurred while accessing /d/f.txt.";
@@ -56,32 +56,32 @@ void TestFileException::causeTexts()
 {
     QFETCH(int, cause);
     QFETCH(QString, text);
-    const CFileException e(static_cast<CFileException::Cause>(cause), QStringLiteral("/d/f.txt"));
-    QCOMPARE(e.Message(), text);
-    QCOMPARE(e.m_cause, static_cast<CFileException::Cause>(cause));
+    const FileException e(static_cast<FileException::Cause>(cause), QStringLiteral("/d/f.txt"));
+    QCOMPARE(e.message(), text);
+    QCOMPARE(e.m_cause, static_cast<FileException::Cause>(cause));
     QCOMPARE(e.m_fileName, QStringLiteral("/d/f.txt"));
 }
 
 void TestFileException::pathIsInsertedOnce()
 {
     // A path that holds "%1" or "%2" itself is quoted as it is.
-    const CFileException e(CFileException::fileNotFound, QStringLiteral("/tmp/100%1 %2 é.zant"));
-    QCOMPARE(e.Message(), QStringLiteral("/tmp/100%1 %2 é.zant was not found."));
+    const FileException e(FileException::fileNotFound, QStringLiteral("/tmp/100%1 %2 é.zant"));
+    QCOMPARE(e.message(), QStringLiteral("/tmp/100%1 %2 é.zant was not found."));
 }
 
 void TestFileException::whatHoldsTheMessage()
 {
-    const CFileException e(CFileException::diskFull, QStringLiteral("/x/Café.htm"));
+    const FileException e(FileException::diskFull, QStringLiteral("/x/Café.htm"));
     QCOMPARE(QString::fromUtf8(e.what()), QStringLiteral("Disk full while accessing /x/Café.htm."));
     const std::exception &base = e;
-    QCOMPARE(QString::fromUtf8(base.what()), e.Message());
+    QCOMPARE(QString::fromUtf8(base.what()), e.message());
 }
 
 void TestFileException::errnoMapping_data()
 {
     QTest::addColumn<int>("error");
     QTest::addColumn<int>("cause");
-    using E = CFileException;
+    using E = FileException;
     QTest::newRow("ENOENT") << ENOENT << int(E::fileNotFound);
     QTest::newRow("ENOTDIR") << ENOTDIR << int(E::badPath);
     QTest::newRow("ENAMETOOLONG") << ENAMETOOLONG << int(E::badPath);
@@ -110,16 +110,16 @@ void TestFileException::errnoMapping()
 {
     QFETCH(int, error);
     QFETCH(int, cause);
-    QCOMPARE(int(CFileException::CauseFromErrno(error)), cause);
+    QCOMPARE(int(FileException::causeFromErrno(error)), cause);
 }
 
 void TestFileException::throwErrnoKeepsTheNumber()
 {
     try {
-        CFileException::ThrowErrno(ENOSPC, QStringLiteral("/a"));
+        FileException::throwErrno(ENOSPC, QStringLiteral("/a"));
         QFAIL("nothing thrown");
-    } catch (const CFileException &e) {
-        QCOMPARE(e.m_cause, CFileException::diskFull);
+    } catch (const FileException &e) {
+        QCOMPARE(e.m_cause, FileException::diskFull);
         QCOMPARE(e.m_osError, ENOSPC);
         QCOMPARE(e.m_fileName, QStringLiteral("/a"));
     }

@@ -13,34 +13,34 @@
 
 namespace {
 
-QStringList ReadLines(CStdioFile &file)
+QStringList readLines(StdioFile &file)
 {
     QStringList lines;
     QString line;
-    while (file.ReadString(line))
+    while (file.readString(line))
         lines.append(line);
     // Nothing is left: the line is empty and false stays false.
-    if (!line.isEmpty() || file.ReadString(line))
+    if (!line.isEmpty() || file.readString(line))
         lines.append(QStringLiteral("<read past the end>"));
     return lines;
 }
 
-QStringList ReadLines(const QByteArray &bytes)
+QStringList readLines(const QByteArray &bytes)
 {
-    CStdioFile file = CStdioFile::FromBytes(bytes);
-    return ReadLines(file);
+    StdioFile file = StdioFile::fromBytes(bytes);
+    return readLines(file);
 }
 
-CFileException::Cause OpenCause(const QString &path, QString *message = nullptr)
+FileException::Cause openCause(const QString &path, QString *message = nullptr)
 {
     try {
-        CStdioFile file(path);
-    } catch (const CFileException &e) {
+        StdioFile file(path);
+    } catch (const FileException &e) {
         if (message)
-            *message = e.Message();
+            *message = e.message();
         return e.m_cause;
     }
-    return CFileException::none;
+    return FileException::none;
 }
 
 } // namespace
@@ -112,7 +112,7 @@ void TestStdioFile::lines()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
-    QCOMPARE(ReadLines(bytes), lines);
+    QCOMPARE(readLines(bytes), lines);
 }
 
 void TestStdioFile::decoding_data()
@@ -148,12 +148,12 @@ void TestStdioFile::decoding()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
-    QCOMPARE(CStdioFile::Decode(bytes), text);
+    QCOMPARE(StdioFile::decode(bytes), text);
     // Read line by line, the lines are the same text.
-    CStdioFile file = CStdioFile::FromBytes(bytes);
+    StdioFile file = StdioFile::fromBytes(bytes);
     QStringList lines;
     QString line;
-    while (file.ReadString(line))
+    while (file.readString(line))
         lines << line;
     QCOMPARE(lines.join(QLatin1Char('\n')), text);
 }
@@ -195,7 +195,7 @@ void TestStdioFile::validUtf8()
     QFETCH(bool, valid);
     QFETCH(bool, multiByte);
     bool multi = false;
-    QCOMPARE(CStdioFile::IsValidUtf8(bytes, &multi), valid);
+    QCOMPARE(StdioFile::isValidUtf8(bytes, &multi), valid);
     if (valid)
         QCOMPARE(multi, multiByte);
 }
@@ -203,41 +203,41 @@ void TestStdioFile::validUtf8()
 void TestStdioFile::readsAFile()
 {
     const QString path = m_dir->filePath(QStringLiteral("a.zant"));
-    QVERIFY(WriteAll(path, ";\r\nDescription = Caf\xE9\r\nTerm1 = 30"));
-    CStdioFile file(path);
-    QCOMPARE(file.GetFilePath(), path);
-    QCOMPARE(ReadLines(file),
+    QVERIFY(writeAll(path, ";\r\nDescription = Caf\xE9\r\nTerm1 = 30"));
+    StdioFile file(path);
+    QCOMPARE(file.getFilePath(), path);
+    QCOMPARE(readLines(file),
              (QStringList{";", QStringLiteral("Description = Caf\u00e9"), "Term1 = 30"}));
-    file.Close();
+    file.close();
 }
 
 void TestStdioFile::readsADevice()
 {
     QByteArray bytes("one\r\ntwo");
     QBuffer buffer(&bytes);
-    CStdioFile file(buffer, QStringLiteral("buffer"));
-    QCOMPARE(ReadLines(file), (QStringList{"one", "two"}));
+    StdioFile file(buffer, QStringLiteral("buffer"));
+    QCOMPARE(readLines(file), (QStringList{"one", "two"}));
 }
 
 void TestStdioFile::closeEndsReading()
 {
-    CStdioFile file = CStdioFile::FromBytes("a\r\nb\r\n");
+    StdioFile file = StdioFile::fromBytes("a\r\nb\r\n");
     QString line;
-    QVERIFY(file.ReadString(line));
+    QVERIFY(file.readString(line));
     QCOMPARE(line, QStringLiteral("a"));
-    file.Close();
-    QVERIFY(!file.ReadString(line));
+    file.close();
+    QVERIFY(!file.readString(line));
     QVERIFY(line.isEmpty());
 }
 
 void TestStdioFile::blankLineThenEnd()
 {
-    CStdioFile file = CStdioFile::FromBytes("\r\n");
+    StdioFile file = StdioFile::fromBytes("\r\n");
     QString line = QStringLiteral("junk");
-    QVERIFY(file.ReadString(line));
+    QVERIFY(file.readString(line));
     QVERIFY(line.isEmpty());
     line = QStringLiteral("junk");
-    QVERIFY(!file.ReadString(line));
+    QVERIFY(!file.readString(line));
     QVERIFY(line.isEmpty());
 }
 
@@ -245,24 +245,24 @@ void TestStdioFile::blankLineThenEnd()
 // never ends, is refused unread.
 void TestStdioFile::largestFileInOneLine()
 {
-    constexpr qsizetype size = CStdioFile::MaxSize - 6;
+    constexpr qsizetype size = StdioFile::MaxSize - 6;
     const QString path = m_dir->filePath(QStringLiteral("big.zant"));
     {
         QByteArray bytes(size, 'x');
         bytes.append("\r\nlast");
-        QVERIFY(WriteAll(path, bytes));
+        QVERIFY(writeAll(path, bytes));
     }
     QElapsedTimer timer;
     timer.start();
     {
-        CStdioFile file(path);
+        StdioFile file(path);
         QString line;
-        QVERIFY(file.ReadString(line));
+        QVERIFY(file.readString(line));
         QCOMPARE(line.size(), size);
         QVERIFY(line.at(0) == QLatin1Char('x') && line.at(size - 1) == QLatin1Char('x'));
-        QVERIFY(file.ReadString(line));
+        QVERIFY(file.readString(line));
         QCOMPARE(line, QStringLiteral("last"));
-        QVERIFY(!file.ReadString(line));
+        QVERIFY(!file.readString(line));
     }
     // A linear read: a few seconds at most even under the sanitizers.
     QVERIFY2(timer.elapsed() < 30000, qPrintable(QString::number(timer.elapsed())));
@@ -272,10 +272,10 @@ void TestStdioFile::largestFileInOneLine()
     grown.close();
     const QString tooLarge = QStringLiteral(" is too large to be read: a deal file holds at most 16 MiB.");
     QString message;
-    QCOMPARE(OpenCause(path, &message), CFileException::tooLarge);
+    QCOMPARE(openCause(path, &message), FileException::tooLarge);
     QCOMPARE(message, path + tooLarge);
     QFile::remove(path);
-    QCOMPARE(OpenCause(QStringLiteral("/dev/zero"), &message), CFileException::tooLarge);
+    QCOMPARE(openCause(QStringLiteral("/dev/zero"), &message), FileException::tooLarge);
     QCOMPARE(message, QStringLiteral("/dev/zero") + tooLarge);
 }
 
@@ -283,29 +283,29 @@ void TestStdioFile::missingFileIsFileNotFound()
 {
     const QString path = m_dir->filePath(QStringLiteral("none.zant"));
     QString message;
-    QCOMPARE(OpenCause(path, &message), CFileException::fileNotFound);
+    QCOMPARE(openCause(path, &message), FileException::fileNotFound);
     QCOMPARE(message, path + QStringLiteral(" was not found."));
 }
 
 void TestStdioFile::missingFolderIsFileNotFound()
 {
-    QCOMPARE(OpenCause(m_dir->filePath(QStringLiteral("no/none.zant"))),
-             CFileException::fileNotFound);
-    QCOMPARE(OpenCause(QString()), CFileException::fileNotFound);
+    QCOMPARE(openCause(m_dir->filePath(QStringLiteral("no/none.zant"))),
+             FileException::fileNotFound);
+    QCOMPARE(openCause(QString()), FileException::fileNotFound);
 }
 
 void TestStdioFile::directoryIsAccessDenied()
 {
     QString message;
-    QCOMPARE(OpenCause(m_dir->path(), &message), CFileException::accessDenied);
+    QCOMPARE(openCause(m_dir->path(), &message), FileException::accessDenied);
     QCOMPARE(message, QStringLiteral("Access to ") + m_dir->path() + QStringLiteral(" was denied."));
 }
 
 void TestStdioFile::pathThroughAFileIsBadPath()
 {
     const QString path = m_dir->filePath(QStringLiteral("plain"));
-    QVERIFY(WriteAll(path, "x"));
-    QCOMPARE(OpenCause(path + QStringLiteral("/a.zant")), CFileException::badPath);
+    QVERIFY(writeAll(path, "x"));
+    QCOMPARE(openCause(path + QStringLiteral("/a.zant")), FileException::badPath);
 }
 
 void TestStdioFile::unreadableFileIsAccessDenied()
@@ -313,9 +313,9 @@ void TestStdioFile::unreadableFileIsAccessDenied()
     if (::geteuid() == 0)
         QSKIP("root reads unreadable files");
     const QString path = m_dir->filePath(QStringLiteral("secret.zant"));
-    QVERIFY(WriteAll(path, "x"));
+    QVERIFY(writeAll(path, "x"));
     QVERIFY(QFile::setPermissions(path, QFile::WriteOwner));
-    QCOMPARE(OpenCause(path), CFileException::accessDenied);
+    QCOMPARE(openCause(path), FileException::accessDenied);
 }
 
 QTEST_GUILESS_MAIN(TestStdioFile)

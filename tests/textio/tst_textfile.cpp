@@ -13,17 +13,17 @@
 
 namespace {
 
-// The cause CTextFile's constructor throws for path, or none.
-CFileException::Cause OpenCause(const QString &path, QString *message = nullptr)
+// The cause TextFile's constructor throws for path, or none.
+FileException::Cause openCause(const QString &path, QString *message = nullptr)
 {
     try {
-        CTextFile file(path, CTextFile::Encoding::Utf8);
-    } catch (const CFileException &e) {
+        TextFile file(path, TextFile::Encoding::Utf8);
+    } catch (const FileException &e) {
         if (message)
-            *message = e.Message();
+            *message = e.message();
         return e.m_cause;
     }
-    return CFileException::none;
+    return FileException::none;
 }
 
 } // namespace
@@ -74,8 +74,8 @@ private slots:
     void smallFileFitsUnderTheLimit();
 
 private:
-    QString Path(const QString &name) const { return m_dir->filePath(name); }
-    QStringList Entries() const
+    QString tempPath(const QString &name) const { return m_dir->filePath(name); }
+    QStringList entries() const
     {
         return QDir(m_dir->path())
                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
@@ -118,74 +118,74 @@ void TestTextFile::format()
 {
     QFETCH(QString, format);
     QFETCH(QString, expected);
-    QCOMPARE(FormatTextV(format, QStringLiteral("abc"), -7, QStringLiteral("%d%s")), expected);
+    QCOMPARE(formatTextV(format, QStringLiteral("abc"), -7, QStringLiteral("%d%s")), expected);
 }
 
 void TestTextFile::formatWithoutArguments()
 {
-    QCOMPARE(FormatTextV(QStringLiteral("%s%d%%%")), QStringLiteral("%s%d%%"));
-    QCOMPARE(FormatText(QStringLiteral("a%sb"), {}), QStringLiteral("a%sb"));
+    QCOMPARE(formatTextV(QStringLiteral("%s%d%%%")), QStringLiteral("%s%d%%"));
+    QCOMPARE(formatText(QStringLiteral("a%sb"), {}), QStringLiteral("a%sb"));
 }
 
 void TestTextFile::formatNumbers()
 {
-    QCOMPARE(FormatTextV(QStringLiteral("%d"), INT_MIN), QStringLiteral("-2147483648"));
-    QCOMPARE(FormatTextV(QStringLiteral("%d"), INT_MAX), QStringLiteral("2147483647"));
-    QCOMPARE(FormatTextV(QStringLiteral("Lender%d = %s"), 3, "Bank"),
+    QCOMPARE(formatTextV(QStringLiteral("%d"), INT_MIN), QStringLiteral("-2147483648"));
+    QCOMPARE(formatTextV(QStringLiteral("%d"), INT_MAX), QStringLiteral("2147483647"));
+    QCOMPARE(formatTextV(QStringLiteral("Lender%d = %s"), 3, "Bank"),
              QStringLiteral("Lender3 = Bank"));
-    QCOMPARE(EscapeFormat(QStringLiteral("a%b%%")), QStringLiteral("a%%b%%%%"));
+    QCOMPARE(escapeFormat(QStringLiteral("a%b%%")), QStringLiteral("a%%b%%%%"));
 }
 
 void TestTextFile::emptyLineIsCrLf()
 {
-    CTextFile file(Path("a.txt"), CTextFile::Encoding::Latin1UnlessWider);
-    file.WriteLine(QString());
-    file.Close();
-    QCOMPARE(ReadAll(Path("a.txt")), QByteArray("\r\n"));
+    TextFile file(tempPath("a.txt"), TextFile::Encoding::Latin1UnlessWider);
+    file.writeLine(QString());
+    file.close();
+    QCOMPARE(readAll(tempPath("a.txt")), QByteArray("\r\n"));
 }
 
 void TestTextFile::lineFeedBecomesCrLf()
 {
-    CTextFile file(Path("a.txt"), CTextFile::Encoding::Latin1UnlessWider);
-    file.Write(QStringLiteral("a\nb"));
-    file.Close();
-    QCOMPARE(ReadAll(Path("a.txt")), QByteArray("\x61\x0D\x0A\x62"));
+    TextFile file(tempPath("a.txt"), TextFile::Encoding::Latin1UnlessWider);
+    file.write(QStringLiteral("a\nb"));
+    file.close();
+    QCOMPARE(readAll(tempPath("a.txt")), QByteArray("\x61\x0D\x0A\x62"));
 }
 
 void TestTextFile::nothingElseIsDropped()
 {
     // A CR of the text stays; only "\n" gains its CR.
-    CTextFile file(Path("a.txt"), CTextFile::Encoding::Utf8);
-    file.Write(QStringLiteral("a\r\nb\rc"));
-    file.Close();
-    QCOMPARE(ReadAll(Path("a.txt")), QByteArray("a\r\r\nb\rc"));
+    TextFile file(tempPath("a.txt"), TextFile::Encoding::Utf8);
+    file.write(QStringLiteral("a\r\nb\rc"));
+    file.close();
+    QCOMPARE(readAll(tempPath("a.txt")), QByteArray("a\r\r\nb\rc"));
 }
 
 void TestTextFile::latin1Bytes()
 {
-    CTextFile file(Path("a.zant"), CTextFile::Encoding::Latin1UnlessWider);
-    file.Write(QStringLiteral("%s"), QString(QChar(0xE9)) + QChar(0xA0) + QChar(0xA3) + QChar(0xFF));
-    file.Close();
-    QCOMPARE(ReadAll(Path("a.zant")), QByteArray("\xE9\xA0\xA3\xFF"));
+    TextFile file(tempPath("a.zant"), TextFile::Encoding::Latin1UnlessWider);
+    file.write(QStringLiteral("%s"), QString(QChar(0xE9)) + QChar(0xA0) + QChar(0xA3) + QChar(0xFF));
+    file.close();
+    QCOMPARE(readAll(tempPath("a.zant")), QByteArray("\xE9\xA0\xA3\xFF"));
 }
 
 void TestTextFile::utf8Report()
 {
-    CTextFile file(Path("a.htm"), CTextFile::Encoding::Utf8);
-    file.WriteLine(QStringLiteral("Caf\u00e9 \u2013 \u00dcn\u00efcode \u2602"));
-    file.Close();
-    QCOMPARE(ReadAll(Path("a.htm")),
+    TextFile file(tempPath("a.htm"), TextFile::Encoding::Utf8);
+    file.writeLine(QStringLiteral("Caf\u00e9 \u2013 \u00dcn\u00efcode \u2602"));
+    file.close();
+    QCOMPARE(readAll(tempPath("a.htm")),
              QByteArray("Caf\xC3\xA9 \xE2\x80\x93 \xC3\x9Cn\xC3\xAF" "code \xE2\x98\x82\r\n"));
 }
 
 void TestTextFile::widerCharacterMakesTheWholeFileUtf8()
 {
-    CTextFile file(Path("a.zant"), CTextFile::Encoding::Latin1UnlessWider);
-    file.Write(QStringLiteral("Description = %s\n"), QStringLiteral("\u00e9"));
-    file.Write(QStringLiteral("Lender1 = %s\n"), QStringLiteral("\u2602"));
-    file.Close();
+    TextFile file(tempPath("a.zant"), TextFile::Encoding::Latin1UnlessWider);
+    file.write(QStringLiteral("Description = %s\n"), QStringLiteral("\u00e9"));
+    file.write(QStringLiteral("Lender1 = %s\n"), QStringLiteral("\u2602"));
+    file.close();
     // No byte-order mark; the earlier é too is UTF-8 now.
-    QCOMPARE(ReadAll(Path("a.zant")),
+    QCOMPARE(readAll(tempPath("a.zant")),
              QByteArray("Description = \xC3\xA9\r\nLender1 = \xE2\x98\x82\r\n"));
 }
 
@@ -210,18 +210,18 @@ void TestTextFile::encode()
     QFETCH(QString, text);
     QFETCH(bool, latin1UnlessWider);
     QFETCH(QByteArray, bytes);
-    QCOMPARE(CTextFile::Encode(text, latin1UnlessWider ? CTextFile::Encoding::Latin1UnlessWider
-                                                       : CTextFile::Encoding::Utf8),
+    QCOMPARE(TextFile::encode(text, latin1UnlessWider ? TextFile::Encoding::Latin1UnlessWider
+                                                       : TextFile::Encoding::Utf8),
              bytes);
 }
 
 void TestTextFile::pieceOf1023CharactersIsWhole()
 {
     const QString piece(1023, QLatin1Char('x'));
-    CTextFile file(Path("a.txt"), CTextFile::Encoding::Latin1UnlessWider);
-    file.Write(piece);
-    file.Close();
-    QCOMPARE(ReadAll(Path("a.txt")), QByteArray(1023, 'x'));
+    TextFile file(tempPath("a.txt"), TextFile::Encoding::Latin1UnlessWider);
+    file.write(piece);
+    file.close();
+    QCOMPARE(readAll(tempPath("a.txt")), QByteArray(1023, 'x'));
 }
 
 void TestTextFile::longPiecesAreWhole()
@@ -229,71 +229,71 @@ void TestTextFile::longPiecesAreWhole()
     // A piece of any length, as format or as argument, is written whole.
     const QString longFormat = QString(5000, QLatin1Char('f')) + QStringLiteral("%s");
     const QString longArgument = QString(100000, QChar(0xE9));
-    CTextFile file(Path("a.txt"), CTextFile::Encoding::Latin1UnlessWider);
-    file.WriteLine(longFormat, longArgument);
-    file.Close();
-    QCOMPARE(ReadAll(Path("a.txt")),
+    TextFile file(tempPath("a.txt"), TextFile::Encoding::Latin1UnlessWider);
+    file.writeLine(longFormat, longArgument);
+    file.close();
+    QCOMPARE(readAll(tempPath("a.txt")),
              QByteArray(5000, 'f') + QByteArray(100000, '\xE9') + QByteArray("\r\n"));
 }
 
 void TestTextFile::writeAndWriteLine()
 {
-    CTextFile file(Path("a.zant"), CTextFile::Encoding::Latin1UnlessWider);
-    file.Write(QStringLiteral(";\n; Zantoria Import/Export file\n;\n\n"));
-    file.Write(QStringLiteral("Term%d = %s\n"), 1, QStringLiteral("30"));
-    file.WriteLine(QStringLiteral("<title>%s</title>"), QStringLiteral("Zantoria"));
-    file.Close();
-    QCOMPARE(ReadAll(Path("a.zant")),
+    TextFile file(tempPath("a.zant"), TextFile::Encoding::Latin1UnlessWider);
+    file.write(QStringLiteral(";\n; Zantoria Import/Export file\n;\n\n"));
+    file.write(QStringLiteral("Term%d = %s\n"), 1, QStringLiteral("30"));
+    file.writeLine(QStringLiteral("<title>%s</title>"), QStringLiteral("Zantoria"));
+    file.close();
+    QCOMPARE(readAll(tempPath("a.zant")),
              QByteArray(";\r\n; Zantoria Import/Export file\r\n;\r\n\r\nTerm1 = 30\r\n"
                         "<title>Zantoria</title>\r\n"));
 }
 
 void TestTextFile::existingFileIsEmptiedByClose()
 {
-    QVERIFY(WriteAll(Path("old.txt"), "earlier text"));
-    CTextFile file(Path("old.txt"), CTextFile::Encoding::Utf8);
-    file.Close();
-    QCOMPARE(ReadAll(Path("old.txt")), QByteArray());
+    QVERIFY(writeAll(tempPath("old.txt"), "earlier text"));
+    TextFile file(tempPath("old.txt"), TextFile::Encoding::Utf8);
+    file.close();
+    QCOMPARE(readAll(tempPath("old.txt")), QByteArray());
 }
 
 void TestTextFile::destroyingWithoutCloseKeepsTheEarlierFile()
 {
     // The file is replaced only by a successful Close.
-    QVERIFY(WriteAll(Path("old.txt"), "earlier text"));
+    QVERIFY(writeAll(tempPath("old.txt"), "earlier text"));
     {
-        CTextFile file(Path("old.txt"), CTextFile::Encoding::Utf8);
-        file.WriteLine(QStringLiteral("new text"));
+        TextFile file(tempPath("old.txt"), TextFile::Encoding::Utf8);
+        file.writeLine(QStringLiteral("new text"));
     }
-    QCOMPARE(ReadAll(Path("old.txt")), QByteArray("earlier text"));
-    QCOMPARE(Entries(), QStringList{QStringLiteral("old.txt")});
+    QCOMPARE(readAll(tempPath("old.txt")), QByteArray("earlier text"));
+    QCOMPARE(entries(), QStringList{QStringLiteral("old.txt")});
 }
 
 void TestTextFile::closeTwiceAndWriteAfterClose()
 {
-    CTextFile file(Path("a.txt"), CTextFile::Encoding::Utf8);
-    QVERIFY(file.IsOpen());
-    QCOMPARE(file.GetFilePath(), Path("a.txt"));
-    file.Write(QStringLiteral("x"));
-    file.Close();
-    QVERIFY(!file.IsOpen());
-    file.Close();
+    TextFile file(tempPath("a.txt"), TextFile::Encoding::Utf8);
+    QVERIFY(file.isOpen());
+    QCOMPARE(file.getFilePath(), tempPath("a.txt"));
+    file.write(QStringLiteral("x"));
+    file.close();
+    QVERIFY(!file.isOpen());
+    file.close();
     try {
-        file.Write(QStringLiteral("y"));
+        file.write(QStringLiteral("y"));
         QFAIL("writing after Close must throw");
-    } catch (const CFileException &e) {
-        QCOMPARE(e.m_cause, CFileException::invalidFile);
-        QCOMPARE(e.m_fileName, Path("a.txt"));
+    } catch (const FileException &e) {
+        QCOMPARE(e.m_cause, FileException::invalidFile);
+        QCOMPARE(e.m_fileName, tempPath("a.txt"));
     }
-    QCOMPARE(ReadAll(Path("a.txt")), QByteArray("x"));
+    QCOMPARE(readAll(tempPath("a.txt")), QByteArray("x"));
 }
 
 void TestTextFile::newFileAppearsOnlyAtClose()
 {
-    CTextFile file(Path("new.txt"), CTextFile::Encoding::Utf8);
-    file.WriteLine(QStringLiteral("x"));
-    QVERIFY(!QFile::exists(Path("new.txt")));
-    file.Close();
-    QCOMPARE(Entries(), QStringList{QStringLiteral("new.txt")});
+    TextFile file(tempPath("new.txt"), TextFile::Encoding::Utf8);
+    file.writeLine(QStringLiteral("x"));
+    QVERIFY(!QFile::exists(tempPath("new.txt")));
+    file.close();
+    QCOMPARE(entries(), QStringList{QStringLiteral("new.txt")});
 }
 
 void TestTextFile::roundTripThroughTheReader()
@@ -302,51 +302,51 @@ void TestTextFile::roundTripThroughTheReader()
                                QString(), QStringLiteral("Lender1 = 100%")};
     for (const QString &wider : {QString(), QStringLiteral(" \u2602")}) {
         {
-            CTextFile file(Path("r.zant"), CTextFile::Encoding::Latin1UnlessWider);
+            TextFile file(tempPath("r.zant"), TextFile::Encoding::Latin1UnlessWider);
             for (const QString &line : lines)
-                file.WriteLine(QStringLiteral("%s"), line + wider);
-            file.Close();
+                file.writeLine(QStringLiteral("%s"), line + wider);
+            file.close();
         }
-        CStdioFile reader(Path("r.zant"));
+        StdioFile reader(tempPath("r.zant"));
         QString line;
         for (const QString &expected : lines) {
-            QVERIFY(reader.ReadString(line));
+            QVERIFY(reader.readString(line));
             QCOMPARE(line, expected + wider);
         }
-        QVERIFY(!reader.ReadString(line));
+        QVERIFY(!reader.readString(line));
     }
 }
 
 void TestTextFile::missingFolderIsBadPath()
 {
-    const QString path = Path("missing/ZANT.htm");
+    const QString path = tempPath("missing/ZANT.htm");
     QString message;
-    QCOMPARE(OpenCause(path, &message), CFileException::badPath);
+    QCOMPARE(openCause(path, &message), FileException::badPath);
     QCOMPARE(message, path + QStringLiteral(" contains an incorrect path."));
 }
 
 void TestTextFile::pathThroughAFileIsBadPath()
 {
-    QVERIFY(WriteAll(Path("plain"), "x"));
-    QCOMPARE(OpenCause(Path("plain/ZANT.htm")), CFileException::badPath);
+    QVERIFY(writeAll(tempPath("plain"), "x"));
+    QCOMPARE(openCause(tempPath("plain/ZANT.htm")), FileException::badPath);
 }
 
 void TestTextFile::emptyPathIsBadPath()
 {
-    QCOMPARE(OpenCause(QString()), CFileException::badPath);
+    QCOMPARE(openCause(QString()), FileException::badPath);
 }
 
 void TestTextFile::nameTooLongIsBadPath()
 {
-    QCOMPARE(OpenCause(Path(QString(300, QLatin1Char('n')))), CFileException::badPath);
+    QCOMPARE(openCause(tempPath(QString(300, QLatin1Char('n')))), FileException::badPath);
 }
 
 void TestTextFile::directoryIsAccessDenied()
 {
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("ZANT.htm")));
-    const QString path = Path("ZANT.htm");
+    const QString path = tempPath("ZANT.htm");
     QString message;
-    QCOMPARE(OpenCause(path, &message), CFileException::accessDenied);
+    QCOMPARE(openCause(path, &message), FileException::accessDenied);
     QCOMPARE(message, QStringLiteral("Access to ") + path + QStringLiteral(" was denied."));
 }
 
@@ -354,69 +354,69 @@ void TestTextFile::readOnlyFolderIsAccessDenied()
 {
     if (::geteuid() == 0)
         QSKIP("root writes into read-only folders");
-    const QString folder = Path("ro");
+    const QString folder = tempPath("ro");
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("ro")));
     QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-    const CFileException::Cause cause = OpenCause(folder + QStringLiteral("/a.txt"));
+    const FileException::Cause cause = openCause(folder + QStringLiteral("/a.txt"));
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QCOMPARE(cause, CFileException::accessDenied);
+    QCOMPARE(cause, FileException::accessDenied);
 }
 
 void TestTextFile::readOnlyTargetIsAccessDenied()
 {
     if (::geteuid() == 0)
         QSKIP("root replaces read-only files");
-    QVERIFY(WriteAll(Path("ro.txt"), "keep"));
-    QVERIFY(QFile::setPermissions(Path("ro.txt"), QFile::ReadOwner));
-    QCOMPARE(OpenCause(Path("ro.txt")), CFileException::accessDenied);
-    QCOMPARE(ReadAll(Path("ro.txt")), QByteArray("keep"));
+    QVERIFY(writeAll(tempPath("ro.txt"), "keep"));
+    QVERIFY(QFile::setPermissions(tempPath("ro.txt"), QFile::ReadOwner));
+    QCOMPARE(openCause(tempPath("ro.txt")), FileException::accessDenied);
+    QCOMPARE(readAll(tempPath("ro.txt")), QByteArray("keep"));
 }
 
 void TestTextFile::tooManyOpenFiles()
 {
-    CFileException::Cause cause;
+    FileException::Cause cause;
     {
-        CNoMoreFiles limit;
-        if (!limit.IsSet())
+        NoMoreFiles limit;
+        if (!limit.isSet())
             QSKIP("cannot lower the limit of open files");
-        cause = OpenCause(Path("a.txt"));
+        cause = openCause(tempPath("a.txt"));
     }
-    QCOMPARE(cause, CFileException::tooManyOpenFiles);
-    QCOMPARE(OpenCause(Path("a.txt")), CFileException::none);
+    QCOMPARE(cause, FileException::tooManyOpenFiles);
+    QCOMPARE(openCause(tempPath("a.txt")), FileException::none);
 }
 
 void TestTextFile::diskFullAtClose()
 {
-    QVERIFY(WriteAll(Path("old.txt"), "earlier text"));
+    QVERIFY(writeAll(tempPath("old.txt"), "earlier text"));
     QString message;
-    CFileException::Cause cause = CFileException::none;
+    FileException::Cause cause = FileException::none;
     {
-        CFileSizeLimit limit(1000);
-        QVERIFY(limit.IsSet());
-        CTextFile file(Path("old.txt"), CTextFile::Encoding::Utf8);
-        file.Write(QString(5000, QLatin1Char('x')));
+        FileSizeLimit limit(1000);
+        QVERIFY(limit.isSet());
+        TextFile file(tempPath("old.txt"), TextFile::Encoding::Utf8);
+        file.write(QString(5000, QLatin1Char('x')));
         try {
-            file.Close();
-        } catch (const CFileException &e) {
+            file.close();
+        } catch (const FileException &e) {
             cause = e.m_cause;
-            message = e.Message();
+            message = e.message();
         }
     }
-    QCOMPARE(cause, CFileException::diskFull);
-    QCOMPARE(message, QStringLiteral("Disk full while accessing ") + Path("old.txt")
+    QCOMPARE(cause, FileException::diskFull);
+    QCOMPARE(message, QStringLiteral("Disk full while accessing ") + tempPath("old.txt")
                               + QStringLiteral("."));
-    QCOMPARE(ReadAll(Path("old.txt")), QByteArray("earlier text"));
-    QCOMPARE(Entries(), QStringList{QStringLiteral("old.txt")});
+    QCOMPARE(readAll(tempPath("old.txt")), QByteArray("earlier text"));
+    QCOMPARE(entries(), QStringList{QStringLiteral("old.txt")});
 }
 
 void TestTextFile::smallFileFitsUnderTheLimit()
 {
-    CFileSizeLimit limit(1000);
-    QVERIFY(limit.IsSet());
-    CTextFile file(Path("small.txt"), CTextFile::Encoding::Utf8);
-    file.Write(QString(999, QLatin1Char('x')));
-    file.Close();
-    QCOMPARE(ReadAll(Path("small.txt")).size(), 999);
+    FileSizeLimit limit(1000);
+    QVERIFY(limit.isSet());
+    TextFile file(tempPath("small.txt"), TextFile::Encoding::Utf8);
+    file.write(QString(999, QLatin1Char('x')));
+    file.close();
+    QCOMPARE(readAll(tempPath("small.txt")).size(), 999);
 }
 
 QTEST_GUILESS_MAIN(TestTextFile)

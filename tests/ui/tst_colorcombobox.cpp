@@ -16,19 +16,19 @@ constexpr BgrColor White = 0x00ffffff;
 constexpr BgrColor X = 0x00123456;
 constexpr BgrColor Y = 0x00654321;
 
-void Fill(CColorComboBox &combo)
+void fill(ColorComboBox &combo)
 {
-    for (const auto &row : CColorComboBox::ColorTable())
-        QCOMPARE(combo.AddColor(CColorComboBox::ColorName(row), row.color) >= 0, true);
+    for (const auto &row : ColorComboBox::colorTable())
+        QCOMPARE(combo.addColor(ColorComboBox::colorName(row), row.color) >= 0, true);
 }
 
-quint32 Data(const CColorComboBox &combo, int index)
+quint32 itemData(const ColorComboBox &combo, int index)
 {
     return combo.itemData(index).toUInt();
 }
 
 // Distinct colours for every role the drawing uses, so a wrong choice shows in the pixels.
-QPalette TestPalette()
+QPalette testPalette()
 {
     QPalette palette;
     palette.setColor(QPalette::Base, QColor(0x10, 0x20, 0x30));
@@ -41,39 +41,39 @@ QPalette TestPalette()
 }
 
 // An image of the given size filled with a colour the drawing never uses.
-QImage Canvas(int width, int height)
+QImage blankCanvas(int width, int height)
 {
     QImage image(width, height, QImage::Format_ARGB32);
     image.fill(QColor(0x12, 0x34, 0x56));
     return image;
 }
 
-QImage Render(QSize canvas, const QRect &rcItem, const QString &text, quint32 data, int itemID,
-              CColorComboBox::ItemState state, const QPalette &palette = TestPalette())
+QImage render(QSize canvas, const QRect &rcItem, const QString &text, quint32 data, int itemID,
+              ColorComboBox::itemState state, const QPalette &palette = testPalette())
 {
-    QImage image = Canvas(canvas.width(), canvas.height());
+    QImage image = blankCanvas(canvas.width(), canvas.height());
     QPainter painter(&image);
     QFont font = painter.font();
     font.setPixelSize(12);
     painter.setFont(font);
-    CColorComboBox::DrawItem(painter, rcItem, text, data, itemID, state, palette);
+    ColorComboBox::drawItem(painter, rcItem, text, data, itemID, state, palette);
     return image;
 }
 
-int Distance(QColor a, QColor b)
+int distance(QColor a, QColor b)
 {
     return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green())
            + std::abs(a.blue() - b.blue());
 }
 
 // The pixel of the area that differs most from the background: the core of the text's strokes.
-QColor StrongestInk(const QImage &image, const QRect &area, QColor background)
+QColor strongestInk(const QImage &image, const QRect &area, QColor background)
 {
     QColor strongest = background;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x) {
             const QColor c = image.pixelColor(x, y);
-            if (Distance(c, background) > Distance(strongest, background))
+            if (distance(c, background) > distance(strongest, background))
                 strongest = c;
         }
     return strongest;
@@ -90,126 +90,126 @@ private slots:
 
     void selectsNamedColour()
     {
-        CColorComboBox combo;
-        Fill(combo);
-        QCOMPARE(combo.SelectColor(Yellow), 6);
+        ColorComboBox combo;
+        fill(combo);
+        QCOMPARE(combo.selectColor(Yellow), 6);
         QCOMPARE(combo.count(), 8);
         QCOMPARE(combo.currentText(), QStringLiteral("Yellow"));
-        QCOMPARE(combo.GetSelectedColor(), Yellow);
-        QCOMPARE(combo.SelectColor(0x00eeeeee), 0);
-        QCOMPARE(combo.GetSelectedColor(), BgrColor(0x00eeeeee));
+        QCOMPARE(combo.getSelectedColor(), Yellow);
+        QCOMPARE(combo.selectColor(0x00eeeeee), 0);
+        QCOMPARE(combo.getSelectedColor(), BgrColor(0x00eeeeee));
     }
 
     void customEntryIsAppendedOnceAndReused()
     {
-        CColorComboBox combo;
-        Fill(combo);
+        ColorComboBox combo;
+        fill(combo);
 
-        QCOMPARE(combo.SelectColor(X), 8);
+        QCOMPARE(combo.selectColor(X), 8);
         QCOMPARE(combo.count(), 9);
         QCOMPARE(combo.itemText(8), QStringLiteral("Custom"));
-        QCOMPARE(Data(combo, 8), X | Marker);
-        QCOMPARE(combo.GetSelectedColor(), X);
+        QCOMPARE(itemData(combo, 8), X | Marker);
+        QCOMPARE(combo.getSelectedColor(), X);
 
-        QCOMPARE(combo.SelectColor(Y), 8);
+        QCOMPARE(combo.selectColor(Y), 8);
         QCOMPARE(combo.count(), 9);
-        QCOMPARE(Data(combo, 8), Y | Marker);
-        QCOMPARE(combo.GetSelectedColor(), Y);
+        QCOMPARE(itemData(combo, 8), Y | Marker);
+        QCOMPARE(combo.getSelectedColor(), Y);
 
         // A named colour wins; the custom entry stays with its colour for the user to pick.
-        QCOMPARE(combo.SelectColor(White), 7);
+        QCOMPARE(combo.selectColor(White), 7);
         QCOMPARE(combo.count(), 9);
-        QCOMPARE(Data(combo, 8), Y | Marker);
-        QCOMPARE(combo.GetSelectedColor(), White);
+        QCOMPARE(itemData(combo, 8), Y | Marker);
+        QCOMPARE(combo.getSelectedColor(), White);
 
         // The custom entry's own colour is found by the search.
-        QCOMPARE(combo.SelectColor(Y), 8);
+        QCOMPARE(combo.selectColor(Y), 8);
         QCOMPARE(combo.count(), 9);
-        QCOMPARE(Data(combo, 8), Y | Marker);
+        QCOMPARE(itemData(combo, 8), Y | Marker);
     }
 
     void onlyTheLastEntryIsTakenForCustom()
     {
-        CColorComboBox combo;
-        Fill(combo);
-        QCOMPARE(combo.SelectColor(X), 8);
-        QCOMPARE(combo.AddColor(QStringLiteral("Extra"), 0x00010203), 9);
-        QCOMPARE(combo.SelectColor(Y), 10);
+        ColorComboBox combo;
+        fill(combo);
+        QCOMPARE(combo.selectColor(X), 8);
+        QCOMPARE(combo.addColor(QStringLiteral("Extra"), 0x00010203), 9);
+        QCOMPARE(combo.selectColor(Y), 10);
         QCOMPARE(combo.itemText(10), QStringLiteral("Custom"));
-        QCOMPARE(Data(combo, 8), X | Marker);
-        QCOMPARE(Data(combo, 10), Y | Marker);
+        QCOMPARE(itemData(combo, 8), X | Marker);
+        QCOMPARE(itemData(combo, 10), Y | Marker);
     }
 
     void emptyControlGetsCustomOnly()
     {
-        CColorComboBox combo;
-        QCOMPARE(combo.GetSelectedColor(), BgrColor(0xffffffff));
-        QCOMPARE(combo.SelectColor(White), 0);
+        ColorComboBox combo;
+        QCOMPARE(combo.getSelectedColor(), BgrColor(0xffffffff));
+        QCOMPARE(combo.selectColor(White), 0);
         QCOMPARE(combo.count(), 1);
-        QCOMPARE(Data(combo, 0), White | Marker);
-        QCOMPARE(combo.GetSelectedColor(), White);
+        QCOMPARE(itemData(combo, 0), White | Marker);
+        QCOMPARE(combo.getSelectedColor(), White);
     }
 
     void markerBitsAreComparedUnmasked()
     {
-        CColorComboBox combo;
-        Fill(combo);
+        ColorComboBox combo;
+        fill(combo);
         // White with a non-zero top byte matches no named entry.
-        QCOMPARE(combo.SelectColor(0x05ffffff), 8);
+        QCOMPARE(combo.selectColor(0x05ffffff), 8);
         QCOMPARE(combo.currentText(), QStringLiteral("Custom"));
-        QCOMPARE(Data(combo, 8), quint32(0x7fffffff));
-        QCOMPARE(combo.GetSelectedColor(), White);
+        QCOMPARE(itemData(combo, 8), quint32(0x7fffffff));
+        QCOMPARE(combo.getSelectedColor(), White);
 
-        QCOMPARE(combo.SelectColor(0x7fccffff), 8);
+        QCOMPARE(combo.selectColor(0x7fccffff), 8);
         QCOMPARE(combo.count(), 9);
-        QCOMPARE(combo.GetSelectedColor(), Yellow);
+        QCOMPARE(combo.getSelectedColor(), Yellow);
     }
 
     void systemColourGoesIntoCustom()
     {
-        CColorComboBox combo;
-        Fill(combo);
+        ColorComboBox combo;
+        fill(combo);
         const BgrColor buttonFace = 0x8000000f;
-        QCOMPARE(combo.SelectColor(buttonFace), 8);
-        QCOMPARE(Data(combo, 8), quint32(0xff00000f));
-        QCOMPARE(combo.GetSelectedColor(), buttonFace);
+        QCOMPARE(combo.selectColor(buttonFace), 8);
+        QCOMPARE(itemData(combo, 8), quint32(0xff00000f));
+        QCOMPARE(combo.getSelectedColor(), buttonFace);
         // Searching again finds it, bit 31 included.
-        QCOMPARE(combo.SelectColor(buttonFace), 8);
+        QCOMPARE(combo.selectColor(buttonFace), 8);
         QCOMPARE(combo.count(), 9);
     }
 
     void refusedAppendClearsTheSelection()
     {
-        CColorComboBox combo;
+        ColorComboBox combo;
         combo.setMaxCount(8);
-        Fill(combo);
-        QCOMPARE(combo.AddColor(QStringLiteral("Ninth"), 0x00010101), CColorComboBox::NoEntry);
-        QCOMPARE(combo.SelectColor(Yellow), 6);
+        fill(combo);
+        QCOMPARE(combo.addColor(QStringLiteral("Ninth"), 0x00010101), ColorComboBox::NoEntry);
+        QCOMPARE(combo.selectColor(Yellow), 6);
 
-        QCOMPARE(combo.SelectColor(X), CColorComboBox::NoEntry);
+        QCOMPARE(combo.selectColor(X), ColorComboBox::NoEntry);
         QCOMPARE(combo.count(), 8);
         QCOMPARE(combo.currentIndex(), -1);
-        QCOMPARE(combo.GetSelectedColor(), BgrColor(0xffffffff));
+        QCOMPARE(combo.getSelectedColor(), BgrColor(0xffffffff));
         for (int i = 0; i < 8; ++i)
-            QCOMPARE(Data(combo, i) & Marker, 0u);
+            QCOMPARE(itemData(combo, i) & Marker, 0u);
 
         // An existing custom entry is reused even when the list is full.
-        CColorComboBox full;
+        ColorComboBox full;
         full.setMaxCount(9);
-        Fill(full);
-        QCOMPARE(full.SelectColor(X), 8);
-        QCOMPARE(full.SelectColor(Y), 8);
-        QCOMPARE(full.GetSelectedColor(), Y);
+        fill(full);
+        QCOMPARE(full.selectColor(X), 8);
+        QCOMPARE(full.selectColor(Y), 8);
+        QCOMPARE(full.getSelectedColor(), Y);
     }
 
     void swatchGeometryAndTextStart()
     {
         // An item 15 pixels high at (5, 7): margin 3, a 9 by 9 swatch from 3 to 12, text at 15.
-        const QPalette palette = TestPalette();
+        const QPalette palette = testPalette();
         const QColor background = palette.color(QPalette::Base);
         const QColor red(255, 0, 0);
         const QRect item(5, 7, 100, 15);
-        const QImage image = Render({120, 30}, item, QStringLiteral("HWHWHW"), 0x000000ff, 0, {});
+        const QImage image = render({120, 30}, item, QStringLiteral("HWHWHW"), 0x000000ff, 0, {});
 
         for (int y = 0; y < 15; ++y) {
             for (int x = 0; x < 15; ++x) {
@@ -226,10 +226,10 @@ private slots:
         }
         // The text lies right of the swatch, inside the item, in the text colour.
         const QRect textArea(item.left() + 15, item.top(), item.width() - 15, item.height());
-        QVERIFY(Distance(StrongestInk(image, textArea, background), palette.color(QPalette::Text))
+        QVERIFY(distance(strongestInk(image, textArea, background), palette.color(QPalette::Text))
                 < 90);
         // Nothing outside the item.
-        const QColor untouched = Canvas(1, 1).pixelColor(0, 0);
+        const QColor untouched = blankCanvas(1, 1).pixelColor(0, 0);
         for (int x = 0; x < image.width(); ++x) {
             QCOMPARE(image.pixelColor(x, item.top() - 1), untouched);
             QCOMPARE(image.pixelColor(x, item.bottom() + 1), untouched);
@@ -242,23 +242,23 @@ private slots:
     {
         // 22 pixels: margin 4 (remainder dropped), swatch from 4 to 18.
         const QImage image =
-            Render({60, 22}, QRect(0, 0, 60, 22), QString(), 0x00ff0000, 0, {});
-        QCOMPARE(image.pixelColor(3, 10), TestPalette().color(QPalette::Base));
+            render({60, 22}, QRect(0, 0, 60, 22), QString(), 0x00ff0000, 0, {});
+        QCOMPARE(image.pixelColor(3, 10), testPalette().color(QPalette::Base));
         QCOMPARE(image.pixelColor(4, 10), QColor(Qt::black));
         QCOMPARE(image.pixelColor(17, 10), QColor(Qt::black));
         QCOMPARE(image.pixelColor(16, 10), QColor(0, 0, 255));
-        QCOMPARE(image.pixelColor(18, 10), TestPalette().color(QPalette::Base));
+        QCOMPARE(image.pixelColor(18, 10), testPalette().color(QPalette::Base));
         QCOMPARE(image.pixelColor(10, 17), QColor(Qt::black));
-        QCOMPARE(image.pixelColor(10, 18), TestPalette().color(QPalette::Base));
+        QCOMPARE(image.pixelColor(10, 18), testPalette().color(QPalette::Base));
     }
 
     void itemNoWiderThanHighHasNoText()
     {
-        const QColor untouched = Canvas(1, 1).pixelColor(0, 0);
-        const QColor background = TestPalette().color(QPalette::Base);
+        const QColor untouched = blankCanvas(1, 1).pixelColor(0, 0);
+        const QColor background = testPalette().color(QPalette::Base);
         // The painter may not draw past the item: a text there would show right of it.
         const QImage image =
-            Render({60, 15}, QRect(0, 0, 15, 15), QStringLiteral("WWWWWW & a\nsecond line"),
+            render({60, 15}, QRect(0, 0, 15, 15), QStringLiteral("WWWWWW & a\nsecond line"),
                    0x000000ff, 0, {});
         for (int y = 0; y < 15; ++y) {
             for (int x = 15; x < 60; ++x)
@@ -272,9 +272,9 @@ private slots:
 
     void textIsCentredVertically()
     {
-        const QColor background = TestPalette().color(QPalette::Base);
+        const QColor background = testPalette().color(QPalette::Base);
         const QImage image =
-            Render({120, 60}, QRect(0, 0, 120, 60), QStringLiteral("HHHH"), 0x000000ff, 0, {});
+            render({120, 60}, QRect(0, 0, 120, 60), QStringLiteral("HHHH"), 0x000000ff, 0, {});
         int top = -1;
         int bottom = -1;
         for (int y = 0; y < 60; ++y)
@@ -293,15 +293,15 @@ private slots:
         QTest::addColumn<int>("state");
         QTest::addColumn<QColor>("background");
         QTest::addColumn<QColor>("text");
-        const QPalette p = TestPalette();
+        const QPalette p = testPalette();
         QTest::newRow("normal") << 0 << p.color(QPalette::Base) << p.color(QPalette::Text);
-        QTest::newRow("selected") << int(CColorComboBox::ItemSelected)
+        QTest::newRow("selected") << int(ColorComboBox::ItemSelected)
                                   << p.color(QPalette::Highlight)
                                   << p.color(QPalette::HighlightedText);
-        QTest::newRow("disabled") << int(CColorComboBox::ItemDisabled) << p.color(QPalette::Button)
+        QTest::newRow("disabled") << int(ColorComboBox::ItemDisabled) << p.color(QPalette::Button)
                                   << p.color(QPalette::WindowText);
         QTest::newRow("disabled and selected")
-            << int(CColorComboBox::ItemDisabled | CColorComboBox::ItemSelected)
+            << int(ColorComboBox::ItemDisabled | ColorComboBox::ItemSelected)
             << p.color(QPalette::Button) << p.color(QPalette::WindowText);
     }
 
@@ -311,28 +311,28 @@ private slots:
         QFETCH(QColor, background);
         QFETCH(QColor, text);
         const QImage image =
-            Render({100, 15}, QRect(0, 0, 100, 15), QStringLiteral("HHHHHH"), 0x000000ff, 3,
-                   CColorComboBox::ItemState(state));
+            render({100, 15}, QRect(0, 0, 100, 15), QStringLiteral("HHHHHH"), 0x000000ff, 3,
+                   ColorComboBox::itemState(state));
         QCOMPARE(image.pixelColor(0, 0), background);
         QCOMPARE(image.pixelColor(14, 14), background);
         QCOMPARE(image.pixelColor(99, 7), background);
         QCOMPARE(image.pixelColor(6, 6), QColor(255, 0, 0));
-        const QColor ink = StrongestInk(image, QRect(15, 0, 85, 15), background);
-        QVERIFY2(Distance(ink, text) < 90, qPrintable(ink.name() + " vs " + text.name()));
+        const QColor ink = strongestInk(image, QRect(15, 0, 85, 15), background);
+        QVERIFY2(distance(ink, text) < 90, qPrintable(ink.name() + " vs " + text.name()));
     }
 
     void emptySelectionDrawsOnlyBackground()
     {
-        const QColor background = TestPalette().color(QPalette::Base);
-        QImage image = Render({50, 15}, QRect(0, 0, 50, 15), QStringLiteral("HHHH"), 0x000000ff,
+        const QColor background = testPalette().color(QPalette::Base);
+        QImage image = render({50, 15}, QRect(0, 0, 50, 15), QStringLiteral("HHHH"), 0x000000ff,
                               -1, {});
         for (int y = 0; y < 15; ++y)
             for (int x = 0; x < 50; ++x)
                 QCOMPARE(image.pixelColor(x, y), background);
 
         // With the focus the frame is added around the edge and the inside stays empty.
-        image = Render({50, 15}, QRect(0, 0, 50, 15), QStringLiteral("HHHH"), 0x000000ff, -1,
-                       CColorComboBox::ItemFocus);
+        image = render({50, 15}, QRect(0, 0, 50, 15), QStringLiteral("HHHH"), 0x000000ff, -1,
+                       ColorComboBox::ItemFocus);
         bool frame = false;
         for (int x = 0; x < 50; ++x)
             frame = frame || image.pixelColor(x, 0) != background;
@@ -344,34 +344,34 @@ private slots:
 
     void systemColourSwatchUsesThePalette()
     {
-        const QPalette palette = TestPalette();
+        const QPalette palette = testPalette();
         // Bit 31 with index 15 (button face), as the custom entry stores it.
-        QImage image = Render({40, 15}, QRect(0, 0, 40, 15), QString(), 0xff00000f, 8, {});
+        QImage image = render({40, 15}, QRect(0, 0, 40, 15), QString(), 0xff00000f, 8, {});
         QCOMPARE(image.pixelColor(6, 6), palette.color(QPalette::Button));
-        image = Render({40, 15}, QRect(0, 0, 40, 15), QString(), 0x8000000d, 8, {});
+        image = render({40, 15}, QRect(0, 0, 40, 15), QString(), 0x8000000d, 8, {});
         QCOMPARE(image.pixelColor(6, 6), palette.color(QPalette::Highlight));
-        image = Render({40, 15}, QRect(0, 0, 40, 15), QString(), 0x80000005, 8, {});
+        image = render({40, 15}, QRect(0, 0, 40, 15), QString(), 0x80000005, 8, {});
         QCOMPARE(image.pixelColor(6, 6), palette.color(QPalette::Base));
         // Red is the lowest byte.
-        image = Render({40, 15}, QRect(0, 0, 40, 15), QString(), 0x00ffcccc, 8, {});
+        image = render({40, 15}, QRect(0, 0, 40, 15), QString(), 0x00ffcccc, 8, {});
         QCOMPARE(image.pixelColor(6, 6), QColor(204, 204, 255));
         // The marker bits never reach the colour: 0x7f0000ff is plain red.
-        image = Render({40, 15}, QRect(0, 0, 40, 15), QString(), 0x7f0000ff, 8, {});
+        image = render({40, 15}, QRect(0, 0, 40, 15), QString(), 0x7f0000ff, 8, {});
         QCOMPARE(image.pixelColor(6, 6), QColor(255, 0, 0));
     }
 
     void fieldAndListUseTheItemDrawing()
     {
-        CColorComboBox combo;
-        combo.setPalette(TestPalette());
-        Fill(combo);
-        combo.SetItemHeight(15);
+        ColorComboBox combo;
+        combo.setPalette(testPalette());
+        fill(combo);
+        combo.setItemHeight(15);
         combo.resize(combo.sizeHint());
-        QCOMPARE(combo.ItemHeight(), 15);
+        QCOMPARE(combo.itemHeight(), 15);
         combo.show();
         QVERIFY(QTest::qWaitForWindowExposed(&combo));
 
-        const QColor yellow = CColorComboBox::FromColorRef(Yellow);
+        const QColor yellow = ColorComboBox::fromColorRef(Yellow);
         const auto contains = [](const QImage &image, QColor color) {
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x)
@@ -395,7 +395,7 @@ private slots:
         combo.hidePopup();
 
         // The item height is settable afterwards.
-        combo.SetItemHeight(20);
+        combo.setItemHeight(20);
         QCOMPARE(combo.view()->sizeHintForIndex(index).height(), 20);
     }
 };

@@ -26,9 +26,9 @@ const QStringList FontSizes = {"xx-small", "x-small", "small",   "medium",
 const QStringList ColorNames = {"Gray", "Blue", "Green", "Cyan",
                                 "Red",  "Magenta", "Yellow", "White"};
 
-CAppSettings SomeSettings()
+AppSettings someSettings()
 {
-    CAppSettings s;
+    AppSettings s;
     s.m_calculatorCommand = QStringLiteral("kcalc");
     s.m_fontName = QStringLiteral("Verdana,sans-serif");
     s.m_fontSize = QStringLiteral("medium");
@@ -40,12 +40,12 @@ CAppSettings SomeSettings()
 }
 
 // What the main dialog does around the settings dialog.
-void CopyIn(CSettingsDlg &dlg, const CAppSettings &s)
+void copyIn(SettingsDialog &dlg, const AppSettings &s)
 {
-    dlg.SetSettings(s);
+    dlg.setSettings(s);
 }
 
-CAppSettings CopyOut(const CSettingsDlg &dlg)
+AppSettings copyOut(const SettingsDialog &dlg)
 {
     return dlg.settings();
 }
@@ -57,36 +57,36 @@ class TestSettingsDlg : public QObject
     Q_OBJECT
 
 private:
-    CScriptedPrompt m_prompt;
-    std::unique_ptr<CSettingsDlg> m_dlg;
+    ScriptedPrompt m_prompt;
+    std::unique_ptr<SettingsDialog> m_dlg;
 
-    template <typename T> T *Child(const char *name)
+    template <typename T> T *child(const char *name)
     {
         auto *child = m_dlg->findChild<T *>(QLatin1String(name));
         if (!child)
             qFatal("no child %s", name);
         return child;
     }
-    CColorComboBox *Combo(const char *name) { return Child<CColorComboBox>(name); }
+    ColorComboBox *comboNamed(const char *name) { return child<ColorComboBox>(name); }
 
     // Shows the dialog as exec() would and waits until it has the focus.
-    void Open(const CAppSettings &settings)
+    void open(const AppSettings &settings)
     {
-        CopyIn(*m_dlg, settings);
+        copyIn(*m_dlg, settings);
         m_dlg->show();
         m_dlg->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_dlg.get()));
     }
 
-    void Click(const char *button)
+    void click(const char *button)
     {
-        QTest::mouseClick(Child<QPushButton>(button), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
     }
 
     // The application's settings after the dialog closed: copied back only after OK.
-    CAppSettings Caller(const CAppSettings &before)
+    AppSettings caller(const AppSettings &before)
     {
-        return m_dlg->result() == QDialog::Accepted ? CopyOut(*m_dlg) : before;
+        return m_dlg->result() == QDialog::Accepted ? copyOut(*m_dlg) : before;
     }
 
 private slots:
@@ -94,8 +94,8 @@ private slots:
 
     void init()
     {
-        m_prompt = CScriptedPrompt();
-        m_dlg = std::make_unique<CSettingsDlg>(m_prompt, nullptr);
+        m_prompt = ScriptedPrompt();
+        m_dlg = std::make_unique<SettingsDialog>(m_prompt, nullptr);
     }
 
     void cleanup() { m_dlg.reset(); }
@@ -107,8 +107,8 @@ private slots:
         QVERIFY(m_dlg->settings().m_calculatorCommand.isEmpty());
         QVERIFY(m_dlg->settings().m_fontName.isEmpty());
         QVERIFY(m_dlg->settings().m_fontSize.isEmpty());
-        QVERIFY(Child<QPushButton>("okButton")->isDefault());
-        QVERIFY(!Child<QPushButton>("resetButton")->isDefault());
+        QVERIFY(child<QPushButton>("okButton")->isDefault());
+        QVERIFY(!child<QPushButton>("resetButton")->isDefault());
 
         const QList<std::pair<const char *, QString>> labels = {
             {"calcCmdLabel", "&Calculator command:"}, {"fontNameLabel", "&Font name:"},
@@ -116,27 +116,27 @@ private slots:
             {"evenColorLabel", "&Even rows:"},        {"oddColorLabel", "&Odd rows:"},
             {"oddCalcColorLabel", "Od&d rows (calculated):"}};
         for (const auto &[name, text] : labels)
-            QCOMPARE(Child<QLabel>(name)->text(), text);
-        QCOMPARE(Child<QGroupBox>("reportGroup")->title(), QStringLiteral("Report settings"));
-        QCOMPARE(Child<QGroupBox>("colorsGroup")->title(), QStringLiteral("Background colors"));
-        QCOMPARE(Child<QGroupBox>("colorsGroup")->parentWidget(), Child<QGroupBox>("reportGroup"));
-        QCOMPARE(Child<QPushButton>("resetButton")->text(), QStringLiteral("&Reset..."));
-        QCOMPARE(Child<QPushButton>("okButton")->text(), QStringLiteral("OK"));
-        QCOMPARE(Child<QPushButton>("cancelButton")->text(), QStringLiteral("Cancel"));
+            QCOMPARE(child<QLabel>(name)->text(), text);
+        QCOMPARE(child<QGroupBox>("reportGroup")->title(), QStringLiteral("Report settings"));
+        QCOMPARE(child<QGroupBox>("colorsGroup")->title(), QStringLiteral("Background colors"));
+        QCOMPARE(child<QGroupBox>("colorsGroup")->parentWidget(), child<QGroupBox>("reportGroup"));
+        QCOMPARE(child<QPushButton>("resetButton")->text(), QStringLiteral("&Reset..."));
+        QCOMPARE(child<QPushButton>("okButton")->text(), QStringLiteral("OK"));
+        QCOMPARE(child<QPushButton>("cancelButton")->text(), QStringLiteral("Cancel"));
 
         // The lists are filled when the dialog opens, not before.
-        QCOMPARE(Child<QComboBox>("fontSize")->count(), 0);
+        QCOMPARE(child<QComboBox>("fontSize")->count(), 0);
 
-        Open(SomeSettings());
-        QTRY_VERIFY(Child<QLineEdit>("calcCmd")->hasFocus());
+        open(someSettings());
+        QTRY_VERIFY(child<QLineEdit>("calcCmd")->hasFocus());
 
-        auto *fontSize = Child<QComboBox>("fontSize");
+        auto *fontSize = child<QComboBox>("fontSize");
         QCOMPARE(fontSize->count(), FontSizes.size());
         for (int i = 0; i < FontSizes.size(); ++i)
             QCOMPARE(fontSize->itemText(i), FontSizes[i]);
         QCOMPARE(fontSize->currentText(), QStringLiteral("medium"));
-        QCOMPARE(Child<QLineEdit>("calcCmd")->text(), QStringLiteral("kcalc"));
-        QCOMPARE(Child<QLineEdit>("fontName")->text(), QStringLiteral("Verdana,sans-serif"));
+        QCOMPARE(child<QLineEdit>("calcCmd")->text(), QStringLiteral("kcalc"));
+        QCOMPARE(child<QLineEdit>("fontName")->text(), QStringLiteral("Verdana,sans-serif"));
 
         const QList<std::pair<const char *, QString>> combos = {{"labelsColor", "Blue"},
                                                                 {"evenColor", "Green"},
@@ -145,15 +145,15 @@ private slots:
         // Item height: the dialog font's height plus a pixel above and below.
         const int itemHeight = QFontMetrics(m_dlg->font()).height() + 2;
         for (const auto &[name, selected] : combos) {
-            CColorComboBox *combo = Combo(name);
+            ColorComboBox *combo = comboNamed(name);
             QCOMPARE(combo->count(), 8);
             for (int i = 0; i < 8; ++i) {
                 QCOMPARE(combo->itemText(i), ColorNames[i]);
                 QCOMPARE(combo->itemData(i).toUInt(),
-                         CColorComboBox::ColorTable()[size_t(i)].color);
+                         ColorComboBox::colorTable()[size_t(i)].color);
             }
             QCOMPARE(combo->currentText(), selected);
-            QCOMPARE(combo->ItemHeight(), itemHeight);
+            QCOMPARE(combo->itemHeight(), itemHeight);
         }
 
         // The keyboard order of the template.
@@ -167,9 +167,9 @@ private slots:
         }
 
         // OK without changes gives back what came in.
-        Click("okButton");
+        click("okButton");
         QCOMPARE(m_dlg->result(), int(QDialog::Accepted));
-        QCOMPARE(CopyOut(*m_dlg), SomeSettings());
+        QCOMPARE(copyOut(*m_dlg), someSettings());
     }
 
     void fontSizeOnOk_data()
@@ -190,65 +190,65 @@ private slots:
         QFETCH(QString, given);
         QFETCH(int, shown);
         QFETCH(QString, returned);
-        CAppSettings settings = SomeSettings();
+        AppSettings settings = someSettings();
         settings.m_fontSize = given;
-        Open(settings);
-        QCOMPARE(Child<QComboBox>("fontSize")->currentIndex(), shown);
-        Click("okButton");
+        open(settings);
+        QCOMPARE(child<QComboBox>("fontSize")->currentIndex(), shown);
+        click("okButton");
         QCOMPARE(m_dlg->settings().m_fontSize, returned);
     }
 
     void editsAndColoursComeBackOnOk()
     {
-        CAppSettings settings = SomeSettings();
+        AppSettings settings = someSettings();
         settings.m_oddRowsColor = 0x00123456; // not in the table
         settings.m_evenRowsColor = 0x05ffffff; // White with a stray top byte
-        Open(settings);
+        open(settings);
 
-        CColorComboBox *odd = Combo("oddColor");
+        ColorComboBox *odd = comboNamed("oddColor");
         QCOMPARE(odd->count(), 9);
         QCOMPARE(odd->currentText(), QStringLiteral("Custom"));
-        QCOMPARE(Combo("evenColor")->currentText(), QStringLiteral("Custom"));
+        QCOMPARE(comboNamed("evenColor")->currentText(), QStringLiteral("Custom"));
 
         // The user empties both edits, picks Yellow for labels and leaves with Enter.
-        Child<QLineEdit>("calcCmd")->clear();
-        Child<QLineEdit>("fontName")->clear();
-        Combo("labelsColor")->setCurrentIndex(6);
-        QTest::keyClick(Child<QLineEdit>("calcCmd"), Qt::Key_Return);
+        child<QLineEdit>("calcCmd")->clear();
+        child<QLineEdit>("fontName")->clear();
+        comboNamed("labelsColor")->setCurrentIndex(6);
+        QTest::keyClick(child<QLineEdit>("calcCmd"), Qt::Key_Return);
         QCOMPARE(m_dlg->result(), int(QDialog::Accepted));
 
-        CAppSettings expected = settings;
+        AppSettings expected = settings;
         expected.m_calculatorCommand.clear();
         expected.m_fontName.clear();
         expected.m_labelsColor = 0x00ccffff;
         expected.m_evenRowsColor = 0x00ffffff;
-        QCOMPARE(CopyOut(*m_dlg), expected);
+        QCOMPARE(copyOut(*m_dlg), expected);
     }
 
     void colourWithoutSelectionGivesAllBits()
     {
-        Open(SomeSettings());
-        Combo("oddCalcColor")->setCurrentIndex(-1);
-        Click("okButton");
+        open(someSettings());
+        comboNamed("oddCalcColor")->setCurrentIndex(-1);
+        click("okButton");
         QCOMPARE(m_dlg->settings().m_oddRowsCalcColor, BgrColor(0xffffffff));
     }
 
     void cancelAndEscapeReadNothing()
     {
-        Open(SomeSettings());
-        Child<QLineEdit>("fontName")->setText(QStringLiteral("Changed"));
-        Combo("labelsColor")->setCurrentIndex(0);
-        Click("cancelButton");
+        open(someSettings());
+        child<QLineEdit>("fontName")->setText(QStringLiteral("Changed"));
+        comboNamed("labelsColor")->setCurrentIndex(0);
+        click("cancelButton");
         QCOMPARE(m_dlg->result(), int(QDialog::Rejected));
-        QCOMPARE(CopyOut(*m_dlg), SomeSettings());
+        QCOMPARE(copyOut(*m_dlg), someSettings());
 
-        m_dlg = std::make_unique<CSettingsDlg>(m_prompt, nullptr);
-        Open(SomeSettings());
-        Child<QLineEdit>("calcCmd")->setText(QStringLiteral("Changed"));
-        QTest::keyClick(Child<QLineEdit>("calcCmd"), Qt::Key_Escape);
+        m_dlg = std::make_unique<SettingsDialog>(m_prompt, nullptr);
+        open(someSettings());
+        child<QLineEdit>("calcCmd")->setText(QStringLiteral("Changed"));
+        QTest::keyClick(child<QLineEdit>("calcCmd"), Qt::Key_Escape);
         QCOMPARE(m_dlg->result(), int(QDialog::Rejected));
         QVERIFY(!m_dlg->isVisible());
-        QCOMPARE(CopyOut(*m_dlg), SomeSettings());
+        QCOMPARE(copyOut(*m_dlg), someSettings());
     }
 
     // Enter presses the button that has the focus; elsewhere it presses OK.
@@ -268,84 +268,84 @@ private slots:
     void enterPressesTheFocusedButton()
     {
         QFETCH(QString, focus);
-        Open(SomeSettings());
-        Child<QLineEdit>("fontName")->setText(QStringLiteral("Typed"));
-        auto *target = Child<QWidget>(qPrintable(focus));
+        open(someSettings());
+        child<QLineEdit>("fontName")->setText(QStringLiteral("Typed"));
+        auto *target = child<QWidget>(qPrintable(focus));
         target->setFocus(Qt::TabFocusReason);
         QCOMPARE(QApplication::focusWidget(), target);
-        m_prompt.SetNextAnswer(IPrompt::No);
+        m_prompt.setNextAnswer(IPrompt::No);
         QTest::keyClick(target, Qt::Key_Return);
 
         QTEST(m_dlg->isVisible(), "open");
         QTEST(int(m_prompt.m_messages.size()), "questions");
         if (!m_dlg->isVisible()) {
             QTEST(m_dlg->result(), "result");
-            QCOMPARE(Caller(SomeSettings()).m_fontName,
+            QCOMPARE(caller(someSettings()).m_fontName,
                      m_dlg->result() == QDialog::Accepted ? QStringLiteral("Typed")
-                                                          : SomeSettings().m_fontName);
+                                                          : someSettings().m_fontName);
         }
     }
 
     void resetAnsweredNoChangesNothing()
     {
-        Open(SomeSettings());
-        Child<QLineEdit>("fontName")->setText(QStringLiteral("Typed"));
-        m_prompt.SetNextAnswer(IPrompt::No);
-        Click("resetButton");
+        open(someSettings());
+        child<QLineEdit>("fontName")->setText(QStringLiteral("Typed"));
+        m_prompt.setNextAnswer(IPrompt::No);
+        click("resetButton");
 
         QCOMPARE(m_prompt.m_messages.size(), 1);
         QCOMPARE(m_prompt.m_messages[0].text,
                  QStringLiteral("Reset settings back to their default values?"));
         QCOMPARE(m_prompt.m_messages[0].buttons, IPrompt::Buttons::YesNo);
         QCOMPARE(m_prompt.m_messages[0].icon, IPrompt::Icon::Question);
-        QCOMPARE(CopyOut(*m_dlg), SomeSettings());
-        QCOMPARE(Child<QLineEdit>("fontName")->text(), QStringLiteral("Typed"));
-        QCOMPARE(Combo("labelsColor")->currentText(), QStringLiteral("Blue"));
-        QCOMPARE(Child<QComboBox>("fontSize")->currentText(), QStringLiteral("medium"));
+        QCOMPARE(copyOut(*m_dlg), someSettings());
+        QCOMPARE(child<QLineEdit>("fontName")->text(), QStringLiteral("Typed"));
+        QCOMPARE(comboNamed("labelsColor")->currentText(), QStringLiteral("Blue"));
+        QCOMPARE(child<QComboBox>("fontSize")->currentText(), QStringLiteral("medium"));
     }
 
     void resetYesThenCancelKeepsTheApplicationsSettings()
     {
-        Open(SomeSettings());
-        m_prompt.SetNextAnswer(IPrompt::Yes);
-        Click("resetButton");
+        open(someSettings());
+        m_prompt.setNextAnswer(IPrompt::Yes);
+        click("resetButton");
         QCOMPARE(m_prompt.m_messages.size(), 1);
         // The controls show the defaults at once.
-        QCOMPARE(Combo("labelsColor")->currentText(), QStringLiteral("Yellow"));
-        Click("cancelButton");
+        QCOMPARE(comboNamed("labelsColor")->currentText(), QStringLiteral("Yellow"));
+        click("cancelButton");
         QCOMPARE(m_dlg->result(), int(QDialog::Rejected));
-        QCOMPARE(Caller(SomeSettings()), SomeSettings());
+        QCOMPARE(caller(someSettings()), someSettings());
     }
 
     void resetYesThenOkGivesTheDefaults()
     {
-        CAppSettings settings = SomeSettings();
+        AppSettings settings = someSettings();
         settings.m_labelsColor = 0x00abcdef; // a custom entry that must stay after Reset
         settings.m_fontSize = QStringLiteral("12pt");
-        Open(settings);
+        open(settings);
         // The button's access key asks, too.
-        m_prompt.SetNextAnswer(IPrompt::Yes);
+        m_prompt.setNextAnswer(IPrompt::Yes);
         QTest::keyClick(m_dlg.get(), Qt::Key_R, Qt::AltModifier);
         QTRY_COMPARE(m_prompt.m_messages.size(), 1);
-        m_prompt.SetNextAnswer(IPrompt::Yes);
-        Click("resetButton");
+        m_prompt.setNextAnswer(IPrompt::Yes);
+        click("resetButton");
         QCOMPARE(m_prompt.m_messages.size(), 2);
 
-        QCOMPARE(Combo("labelsColor")->currentText(), QStringLiteral("Yellow"));
-        QCOMPARE(Combo("evenColor")->currentText(), QStringLiteral("White"));
-        QCOMPARE(Combo("oddColor")->currentText(), QStringLiteral("Gray"));
-        QCOMPARE(Combo("oddCalcColor")->currentText(), QStringLiteral("Cyan"));
-        QCOMPARE(Child<QComboBox>("fontSize")->currentText(), QStringLiteral("small"));
+        QCOMPARE(comboNamed("labelsColor")->currentText(), QStringLiteral("Yellow"));
+        QCOMPARE(comboNamed("evenColor")->currentText(), QStringLiteral("White"));
+        QCOMPARE(comboNamed("oddColor")->currentText(), QStringLiteral("Gray"));
+        QCOMPARE(comboNamed("oddCalcColor")->currentText(), QStringLiteral("Cyan"));
+        QCOMPARE(child<QComboBox>("fontSize")->currentText(), QStringLiteral("small"));
         // No entry is added twice; the custom entry keeps its place and colour.
-        QCOMPARE(Child<QComboBox>("fontSize")->count(), 7);
-        QCOMPARE(Combo("labelsColor")->count(), 9);
-        QCOMPARE(Combo("labelsColor")->itemData(8).toUInt(), 0x7fabcdefu);
+        QCOMPARE(child<QComboBox>("fontSize")->count(), 7);
+        QCOMPARE(comboNamed("labelsColor")->count(), 9);
+        QCOMPARE(comboNamed("labelsColor")->itemData(8).toUInt(), 0x7fabcdefu);
         for (const char *name : {"evenColor", "oddColor", "oddCalcColor"})
-            QCOMPARE(Combo(name)->count(), 8);
+            QCOMPARE(comboNamed(name)->count(), 8);
 
-        Click("okButton");
-        const CAppSettings result = Caller(settings);
-        QCOMPARE(result, ProfileStore::DefaultSettings());
+        click("okButton");
+        const AppSettings result = caller(settings);
+        QCOMPARE(result, ProfileStore::defaultSettings());
         QVERIFY(!result.m_calculatorCommand.isEmpty());
         QCOMPARE(result.m_fontName, QStringLiteral("Tahoma,Arial,sans-serif"));
         QCOMPARE(result.m_fontSize, QStringLiteral("small"));
@@ -372,9 +372,9 @@ private slots:
     {
         QFETCH(int, key);
         QFETCH(QString, target);
-        Open(SomeSettings());
+        open(someSettings());
         // Start away from the target so that the move is seen.
-        QWidget *start = Child<QWidget>("okButton");
+        QWidget *start = child<QWidget>("okButton");
         start->setFocus();
         QTRY_VERIFY(start->hasFocus());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
@@ -385,9 +385,9 @@ private slots:
 
     void screenshot()
     {
-        Open(SomeSettings());
-        Combo("oddCalcColor")->SelectColor(0x00123456);
-        CColorComboBox *combo = Combo("evenColor");
+        open(someSettings());
+        comboNamed("oddCalcColor")->selectColor(0x00123456);
+        ColorComboBox *combo = comboNamed("evenColor");
         combo->setFocus();
         QTRY_VERIFY(combo->hasFocus());
 

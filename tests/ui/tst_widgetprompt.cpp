@@ -20,12 +20,12 @@ private slots:
 
 namespace {
 // Acts on the message box once it shows.
-void WhenShown(const std::function<void(QMessageBox &)> &act)
+void whenShown(const std::function<void(QMessageBox &)> &act)
 {
     QTimer::singleShot(0, [act] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box) {
-            WhenShown(act);
+            whenShown(act);
             return;
         }
         act(*box);
@@ -51,7 +51,7 @@ void TestWidgetPrompt::retryExportDiscard()
     QFETCH(int, key);
     QFETCH(int, answer);
     QStringList buttons;
-    WhenShown([&](QMessageBox &box) {
+    whenShown([&](QMessageBox &box) {
         for (QAbstractButton *each : box.buttons())
             buttons << each->text();
         if (key != 0) {
@@ -66,8 +66,8 @@ void TestWidgetPrompt::retryExportDiscard()
         }
         box.reject();
     });
-    CWidgetPrompt prompt;
-    QCOMPARE(prompt.MessageBox(QStringLiteral("Not saved."), IPrompt::Buttons::RetryExportDiscard,
+    WidgetPrompt prompt;
+    QCOMPARE(prompt.messageBox(QStringLiteral("Not saved."), IPrompt::Buttons::RetryExportDiscard,
                                IPrompt::Icon::Warning),
              answer);
     buttons.sort();
