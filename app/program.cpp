@@ -7,7 +7,7 @@
 #include "platform/shell.h"
 #include "platform/translations.h"
 #include "ui/widgetprompt.h"
-#include "app/zantapp.h"
+#include "app/zantoriaapp.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

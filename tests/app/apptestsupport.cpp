@@ -1,6 +1,6 @@
 #include "apptestsupport.h"
 
-#include "ui/zantdlg.h"
+#include "ui/maindialog.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,7 +2,7 @@
 
 #include "platform/profile.h"
 #include "testdoubles.h"
-#include "app/zantapp.h"
+#include "app/zantoriaapp.h"
 
 #include <QLineEdit>
 #include <QPushButton>

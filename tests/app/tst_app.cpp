@@ -1,7 +1,7 @@
 #include "apptestsupport.h"
 #include "core/localeservices.h"
 #include "platform/profilestore.h"
-#include "ui/zantdlg.h"
+#include "ui/maindialog.h"
 
 #include <QAction>
 #include <QDir>

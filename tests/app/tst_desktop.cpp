@@ -3,7 +3,7 @@
 #include "app/program.h"
 #include "platform/recentfiles.h"
 #include "testfiles.h"
-#include "ui/zantdlg.h"
+#include "ui/maindialog.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "apptestsupport.h"
-#include "ui/loananalysisdlg.h"
+#include "ui/loananalysisdialog.h"
 #include "core/localeservices.h"
 #include "testfiles.h"
 #include "platform/translations.h"
 #include "core/value.h"
-#include "ui/zantdlg.h"
+#include "ui/maindialog.h"
 
 #include <QApplication>
 #include <QCategoryAxis>

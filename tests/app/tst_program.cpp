@@ -1,7 +1,7 @@
 #include "apptestsupport.h"
 #include "core/localeservices.h"
 #include "app/program.h"
-#include "ui/zantdlg.h"
+#include "ui/maindialog.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "apptestsupport.h"
 #include "platform/translations.h"
-#include "ui/zantdlg.h"
+#include "ui/maindialog.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 #include "faulthelpers.h"
 #include "platform/profilestore.h"
 #include "core/localeservices.h"
-#include "ui/zantdlg.h"
+#include "ui/maindialog.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

@@ -3,7 +3,7 @@
 #include "filelimits.h"
 #include "core/localeservices.h"
 #include "textio/stdiofile.h"
-#include "ui/zantdlg.h"
+#include "ui/maindialog.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "apptestsupport.h"
 #include "faulthelpers.h"
 #include "core/localeservices.h"
-#include "ui/zantdlg.h"
+#include "ui/maindialog.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

@@ -1,11 +1,11 @@
-#include "ui/settingsdlg.h"
+#include "ui/settingsdialog.h"
 
 #include "ui/colorcombobox.h"
 #include "platform/profilestore.h"
 #include "ui/dialogunits.h"
 #include "platform/help.h"
 #include "ui/prompt.h"
-#include "ui_settingsdlg.h"
+#include "ui_settingsdialog.h"
 
 #include <QEvent>
 #include <QFontMetrics>

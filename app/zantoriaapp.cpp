@@ -1,4 +1,4 @@
-#include "app/zantapp.h"
+#include "app/zantoriaapp.h"
 
 #include "exchange/exchangefile.h"
 #include "textio/fileexception.h"
@@ -9,7 +9,7 @@
 #include "ui/prompt.h"
 #include "platform/shell.h"
 #include "ui/waitcursor.h"
-#include "ui/zantdlg.h"
+#include "ui/maindialog.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
-#include "ui/aboutdlg.h"
+#include "ui/aboutdialog.h"
 #include "apptestsupport.h"
 #include "ui/dialogunits.h"
 #include "platform/help.h"
 #include "core/localeservices.h"
-#include "ui/settingsdlg.h"
-#include "ui/zantdlg.h"
+#include "ui/settingsdialog.h"
+#include "ui/maindialog.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -65,7 +65,7 @@ void withModal(const std::function<void()> &action, const std::function<void(QWi
 
 } // namespace
 
-class TestZantDlg : public QObject
+class TestMainDialog : public QObject
 {
     Q_OBJECT
 
@@ -88,7 +88,7 @@ private slots:
     void screenshot();
 };
 
-void TestZantDlg::openingState()
+void TestMainDialog::openingState()
 {
     AppFixture fixture;
     fixture.run([](MainDialog &dlg) {
@@ -137,7 +137,7 @@ void TestZantDlg::openingState()
     });
 }
 
-void TestZantDlg::pagingKeepsEachLoan()
+void TestMainDialog::pagingKeepsEachLoan()
 {
     AppFixture fixture;
     fixture.run([](MainDialog &dlg) {
@@ -170,7 +170,7 @@ void TestZantDlg::pagingKeepsEachLoan()
     QCOMPARE(fixture.m_profile->getProfileString("ZANT", "DownPayment2"), QStringLiteral("$47,500.50"));
 }
 
-void TestZantDlg::valueEditsAreReformattedOnLeaving()
+void TestMainDialog::valueEditsAreReformattedOnLeaving()
 {
     AppFixture fixture;
     fixture.run([](MainDialog &dlg) {
@@ -202,7 +202,7 @@ void TestZantDlg::valueEditsAreReformattedOnLeaving()
     });
 }
 
-void TestZantDlg::typedTextsAreKeptWhenTheProgramEnds_data()
+void TestMainDialog::typedTextsAreKeptWhenTheProgramEnds_data()
 {
     QTest::addColumn<int>("key");
     QTest::newRow("Escape") << int(Qt::Key_Escape);
@@ -211,7 +211,7 @@ void TestZantDlg::typedTextsAreKeptWhenTheProgramEnds_data()
 
 // The program ends from the edit that was typed into, without leaving it: the next start shows
 // what the window showed, texts and figures alike.
-void TestZantDlg::typedTextsAreKeptWhenTheProgramEnds()
+void TestMainDialog::typedTextsAreKeptWhenTheProgramEnds()
 {
     QFETCH(int, key);
     AppFixture fixture;
@@ -231,7 +231,7 @@ void TestZantDlg::typedTextsAreKeptWhenTheProgramEnds()
     QCOMPARE(fixture.m_profile->getProfileString("ZANT", "Lender1"), QStringLiteral("Harbor Bank"));
 }
 
-void TestZantDlg::createReportWritesAndOpens()
+void TestMainDialog::createReportWritesAndOpens()
 {
     AppFixture fixture;
     fixture.run([&](MainDialog &dlg) {
@@ -261,7 +261,7 @@ void TestZantDlg::createReportWritesAndOpens()
     });
 }
 
-void TestZantDlg::createReportWithoutDataFolderDoesNothing()
+void TestMainDialog::createReportWithoutDataFolderDoesNothing()
 {
     AppFixture fixture;
     fixture.run([&](MainDialog &dlg) {
@@ -273,7 +273,7 @@ void TestZantDlg::createReportWithoutDataFolderDoesNothing()
     });
 }
 
-void TestZantDlg::keysWorkFromEveryEdit()
+void TestMainDialog::keysWorkFromEveryEdit()
 {
     AppFixture fixture;
     fixture.run([&](MainDialog &dlg) {
@@ -316,7 +316,7 @@ void TestZantDlg::keysWorkFromEveryEdit()
 
 // A desktop without a browser, or without the calculator named in the settings: F5 and F11 say
 // so instead of doing nothing, and the report's message tells where the report is.
-void TestZantDlg::whatCannotBeStartedIsNamed()
+void TestMainDialog::whatCannotBeStartedIsNamed()
 {
     AppFixture fixture;
     fixture.m_shell.m_starts = false;
@@ -349,7 +349,7 @@ void TestZantDlg::whatCannotBeStartedIsNamed()
         QCOMPARE(message.icon, IPrompt::Icon::Warning);
 }
 
-void TestZantDlg::settingsNeverOpenTwice()
+void TestMainDialog::settingsNeverOpenTwice()
 {
     AppFixture fixture;
     fixture.run([&](MainDialog &dlg) {
@@ -374,7 +374,7 @@ void TestZantDlg::settingsNeverOpenTwice()
     });
 }
 
-void TestZantDlg::settingsChangeTheNextReport()
+void TestMainDialog::settingsChangeTheNextReport()
 {
     AppFixture fixture;
     const auto reportText = [&fixture] {
@@ -417,7 +417,7 @@ void TestZantDlg::settingsChangeTheNextReport()
     QCOMPARE(fixture.m_profile->getProfileString("ZANT", "FontSize"), QStringLiteral("x-large"));
 }
 
-void TestZantDlg::helpOpensTheAskingDialogsTopic()
+void TestMainDialog::helpOpensTheAskingDialogsTopic()
 {
     AppFixture fixture;
     fixture.run([&](MainDialog &dlg) {
@@ -444,7 +444,7 @@ void TestZantDlg::helpOpensTheAskingDialogsTopic()
     });
 }
 
-void TestZantDlg::aboutBox()
+void TestMainDialog::aboutBox()
 {
     AppFixture fixture;
     fixture.run([&](MainDialog &dlg) {
@@ -502,7 +502,7 @@ void TestZantDlg::aboutBox()
     });
 }
 
-void TestZantDlg::screenshot()
+void TestMainDialog::screenshot()
 {
     const QString folder = qEnvironmentVariable("ZANT_TEST_ARTIFACTS");
     if (folder.isEmpty())
@@ -521,5 +521,5 @@ void TestZantDlg::screenshot()
     });
 }
 
-QTEST_MAIN(TestZantDlg)
-#include "tst_zantdlg.moc"
+QTEST_MAIN(TestMainDialog)
+#include "tst_maindialog.moc"

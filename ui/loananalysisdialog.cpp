@@ -1,4 +1,4 @@
-#include "ui/loananalysisdlg.h"
+#include "ui/loananalysisdialog.h"
 
 #include "analysis/analysisexport.h"
 #include "textio/fileexception.h"

@@ -1,4 +1,4 @@
-#include "ui/settingsdlg.h"
+#include "ui/settingsdialog.h"
 
 #include "core/appsettings.h"
 #include "platform/profilestore.h"
@@ -52,7 +52,7 @@ AppSettings copyOut(const SettingsDialog &dlg)
 
 } // namespace
 
-class TestSettingsDlg : public QObject
+class TestSettingsDialog : public QObject
 {
     Q_OBJECT
 
@@ -423,5 +423,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSettingsDlg)
-#include "tst_settingsdlg.moc"
+QTEST_MAIN(TestSettingsDialog)
+#include "tst_settingsdialog.moc"

@@ -1,11 +1,11 @@
-#include "ui/aboutdlg.h"
+#include "ui/aboutdialog.h"
 
 #include "ui/appicon.h"
 #include "ui/dialogunits.h"
 #include "platform/help.h"
 #include "core/product.h"
 #include "platform/shell.h"
-#include "ui_aboutdlg.h"
+#include "ui_aboutdialog.h"
 
 #include <QIcon>
 #include <QLayout>
