@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <array>
+
 namespace {
 
 template <auto member>
@@ -28,7 +30,21 @@ Value *loanFigureOf(DealRecord &record, int loan)
     return &(record.*member)[loan];
 }
 
+template <auto member>
+Value *projectionOf(DealRecord &record, int)
+{
+    return &(record.m_projection.*member);
+}
+
+template <auto market, auto member>
+Value *marketOf(DealRecord &record, int)
+{
+    return &(record.m_projection.*market.*member);
+}
+
 using R = DealRecord;
+using P = ProjectionFigures;
+using M = MarketFigures;
 
 // Built on first use, so that the table is there for any static that walks it.
 std::vector<DealField> makeFields()
@@ -75,6 +91,135 @@ std::vector<DealField> makeFields()
     };
 }
 
+using Reach = Value *(*)(DealRecord &record, int loan);
+
+DealField assumption(const char *name, FieldKind kind, const char *messageName, const char *key,
+                     const QString &firstRun, Reach in, const char *label,
+                     const char *definition, const char *scenario = nullptr)
+{
+    return {name,   kind,  false, messageName, key,       nullptr, &firstRun,
+            nullptr, in,   label, definition,  scenario};
+}
+
+// The four figures of a bear or bull market, each defined as its base figure is.
+std::vector<DealField> marketFields(const std::vector<DealField> &base, const char *scenario,
+                                    const std::array<const char *, 4> &names,
+                                    const std::array<const char *, 4> &messageNames,
+                                    const std::array<const QString *, 4> &firstRuns,
+                                    const std::array<Reach, 4> &reaches)
+{
+    std::vector<DealField> fields;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const DealField &like = base[i + 1]; // after the holding period
+        fields.push_back(assumption(names[i], like.kind, messageNames[i], like.key, *firstRuns[i],
+                                    reaches[i], like.label, like.definition, scenario));
+    }
+    return fields;
+}
+
+std::vector<DealField> makeProjectionFields()
+{
+    std::vector<DealField> fields = {
+        assumption("HoldYears", FieldKind::WholeNumber, QT_TRANSLATE_NOOP("ReadNotice", "the holding period"),
+                   "hold_years", FirstRun::HoldYears, &projectionOf<&P::m_holdYears>,
+                   QT_TRANSLATE_NOOP("Projection", "Holding period (years)"),
+                   QT_TRANSLATE_NOOP("Projection",
+                                     "How many years the property is held before it is sold (1 to 50).")),
+        assumption("Appreciation", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the appreciation"),
+                   "appreciation_percent", FirstRun::Appreciation, &marketOf<&P::m_market, &M::m_appreciation>,
+                   QT_TRANSLATE_NOOP("Projection", "Appreciation"),
+                   QT_TRANSLATE_NOOP("Projection",
+                                     "How much the property's value grows each year, from the price paid.")),
+        assumption("RentGrowth", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the rent growth"),
+                   "rent_growth_percent", FirstRun::RentGrowth, &marketOf<&P::m_market, &M::m_rentGrowth>,
+                   QT_TRANSLATE_NOOP("Projection", "Rent growth"),
+                   QT_TRANSLATE_NOOP("Projection",
+                                     "How much the rent grows each year, from the second year on.")),
+        assumption("ExpenseGrowth", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the expense growth"),
+                   "expense_growth_percent", FirstRun::ExpenseGrowth, &marketOf<&P::m_market, &M::m_expenseGrowth>,
+                   QT_TRANSLATE_NOOP("Projection", "Expense growth"),
+                   QT_TRANSLATE_NOOP("Projection",
+                                     "How much escrow and other fees grow each year, from the second year on.")),
+        assumption("Vacancy", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the vacancy"),
+                   "vacancy_percent", FirstRun::Vacancy, &marketOf<&P::m_market, &M::m_vacancy>,
+                   QT_TRANSLATE_NOOP("Projection", "Vacancy"),
+                   QT_TRANSLATE_NOOP("Projection",
+                                     "The share of the year's rent lost to empty months and unpaid rent.")),
+        assumption("Maintenance", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the maintenance"),
+                   "maintenance_percent", FirstRun::Maintenance, &projectionOf<&P::m_maintenance>,
+                   QT_TRANSLATE_NOOP("Projection", "Maintenance"),
+                   QT_TRANSLATE_NOOP("Projection",
+                                     "Repairs and upkeep, as a share of the year's rent.")),
+        assumption("CapitalReserve", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the capital reserve"),
+                   "capital_reserve_percent", FirstRun::CapitalReserve, &projectionOf<&P::m_capitalReserve>,
+                   QT_TRANSLATE_NOOP("Projection", "Capital reserve"),
+                   QT_TRANSLATE_NOOP("Projection",
+                                     "Money put aside for large replacements (roof, heating), as a share of the year's rent.")),
+        assumption("Management", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the management fee"),
+                   "management_percent", FirstRun::Management, &projectionOf<&P::m_management>,
+                   QT_TRANSLATE_NOOP("Projection", "Management"),
+                   QT_TRANSLATE_NOOP("Projection",
+                                     "A property manager's fee, as a share of the year's rent.")),
+        assumption("ClosingCosts", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the closing costs"),
+                   "closing_costs_percent", FirstRun::ClosingCosts, &projectionOf<&P::m_closingCosts>,
+                   QT_TRANSLATE_NOOP("Projection", "Closing costs"),
+                   QT_TRANSLATE_NOOP("Projection",
+                                     "The costs of buying, as a share of the price, paid in cash with the down payment.")),
+        assumption("SellingCosts", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the selling costs"),
+                   "selling_costs_percent", FirstRun::SellingCosts, &projectionOf<&P::m_sellingCosts>,
+                   QT_TRANSLATE_NOOP("Projection", "Selling costs"),
+                   QT_TRANSLATE_NOOP("Projection",
+                                     "The costs of selling, as a share of the sale price.")),
+        assumption("DiscountRate", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the discount rate"),
+                   "discount_rate_percent", FirstRun::DiscountRate, &projectionOf<&P::m_discountRate>,
+                   QT_TRANSLATE_NOOP("Projection", "Discount rate"),
+                   QT_TRANSLATE_NOOP("Projection",
+                                     "The yearly return the cash could earn elsewhere; the net present value discounts each year's flow at it.")),
+        assumption("PmiEndLtv", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the loan-to-value at which PMI ends"),
+                   "pmi_end_ltv_percent", FirstRun::PmiEndLtv, &projectionOf<&P::m_pmiEndLtv>,
+                   QT_TRANSLATE_NOOP("Projection", "PMI ends at loan-to-value"),
+                   QT_TRANSLATE_NOOP("Projection",
+                                     "PMI is paid while the balance owed is above this share of the price; 0 keeps it for the whole loan.")),
+        assumption("TargetIrr", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the target IRR"),
+                   "target_irr_percent", FirstRun::TargetIrr, &projectionOf<&P::m_targetIrr>,
+                   QT_TRANSLATE_NOOP("Projection", "Target IRR"),
+                   QT_TRANSLATE_NOOP("Projection",
+                                     "The return on the cash invested that the purchase must reach; the price to offer is the highest that still reaches it.")),
+    };
+    const auto add = [&fields](std::vector<DealField> more) {
+        fields.insert(fields.end(), more.begin(), more.end());
+    };
+    add(marketFields(fields, "bear",
+                     {"BearAppreciation", "BearRentGrowth", "BearExpenseGrowth", "BearVacancy"},
+                     {QT_TRANSLATE_NOOP("ReadNotice", "the appreciation of the bear market"),
+                      QT_TRANSLATE_NOOP("ReadNotice", "the rent growth of the bear market"),
+                      QT_TRANSLATE_NOOP("ReadNotice", "the expense growth of the bear market"),
+                      QT_TRANSLATE_NOOP("ReadNotice", "the vacancy of the bear market")},
+                     {&FirstRun::BearAppreciation, &FirstRun::BearRentGrowth,
+                      &FirstRun::BearExpenseGrowth, &FirstRun::BearVacancy},
+                     {&marketOf<&P::m_bear, &M::m_appreciation>, &marketOf<&P::m_bear, &M::m_rentGrowth>,
+                      &marketOf<&P::m_bear, &M::m_expenseGrowth>, &marketOf<&P::m_bear, &M::m_vacancy>}));
+    add(marketFields(fields, "bull",
+                     {"BullAppreciation", "BullRentGrowth", "BullExpenseGrowth", "BullVacancy"},
+                     {QT_TRANSLATE_NOOP("ReadNotice", "the appreciation of the bull market"),
+                      QT_TRANSLATE_NOOP("ReadNotice", "the rent growth of the bull market"),
+                      QT_TRANSLATE_NOOP("ReadNotice", "the expense growth of the bull market"),
+                      QT_TRANSLATE_NOOP("ReadNotice", "the vacancy of the bull market")},
+                     {&FirstRun::BullAppreciation, &FirstRun::BullRentGrowth,
+                      &FirstRun::BullExpenseGrowth, &FirstRun::BullVacancy},
+                     {&marketOf<&P::m_bull, &M::m_appreciation>, &marketOf<&P::m_bull, &M::m_rentGrowth>,
+                      &marketOf<&P::m_bull, &M::m_expenseGrowth>, &marketOf<&P::m_bull, &M::m_vacancy>}));
+    fields.push_back({"ExtraPayment", FieldKind::Money, true,
+                      QT_TRANSLATE_NOOP("ReadNotice", "the extra payment of loan %1"),
+                      "extra_payment", nullptr, &FirstRun::ExtraPayment, nullptr,
+                      &loanFigureOf<&R::m_extraPayment>, QT_TRANSLATE_NOOP("Projection", "Extra payment"),
+                      QT_TRANSLATE_NOOP("Projection", "Paid each month on top of the payment, "
+                                                      "straight into the principal: the loan ends "
+                                                      "sooner and costs less interest."),
+                      nullptr});
+    return fields;
+}
+
 } // namespace
 
 const std::vector<DealField> &dealFields()
@@ -114,4 +259,10 @@ Value &DealField::figure(DealRecord &record, int loan) const
 const Value &DealField::figure(const DealRecord &record, int loan) const
 {
     return *figureIn(const_cast<DealRecord &>(record), loan);
+}
+
+const std::vector<DealField> &projectionFields()
+{
+    static const std::vector<DealField> fields = makeProjectionFields();
+    return fields;
 }

@@ -25,6 +25,12 @@ struct DealField
     const QString *firstRun; // a figure's first-run text; nullptr for a text
     QString *(*textIn)(DealRecord &record, int loan);  // a text's string; nullptr for a figure
     Value *(*figureIn)(DealRecord &record, int loan); // a figure's value; nullptr for a text
+    // The projection's assumptions only, in the Projection context: the edit's label, what the
+    // figure means (its tooltip and help), and the JSON object of "assumptions" it belongs to
+    // ("bear", "bull"; nullptr for the base).
+    const char *label = nullptr;
+    const char *definition = nullptr;
+    const char *scenario = nullptr;
 
     [[nodiscard]] bool isText() const { return kind == FieldKind::Text; }
     // The profile entry and file label of the field of loan (0 to 4; ignored for the property).
@@ -39,6 +45,9 @@ struct DealField
 
 // The deal's fields: the property's, then a loan's, each group in the order they are stored.
 [[nodiscard]] const std::vector<DealField> &dealFields();
+// The holding-period assumptions, stored after the deal's fields in this order: the property's
+// (hold, market, costs, rates, then the bear and bull markets), then each loan's extra payment.
+[[nodiscard]] const std::vector<DealField> &projectionFields();
 
 // Calls visit(field, loan) for every stored field of table in the order of the profile and the
 // deal file: the property's fields (loan 0), then all fields of loan 0, of loan 1, and so on.

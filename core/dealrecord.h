@@ -6,6 +6,34 @@
 
 constexpr int MAX_LOANS = 5;
 
+// What a market does to a property held for years, in per cent a year: one set for each
+// scenario the projection compares.
+struct MarketFigures
+{
+    SignedPercentValue m_appreciation;
+    SignedPercentValue m_rentGrowth;
+    SignedPercentValue m_expenseGrowth;
+    SignedPercentValue m_vacancy; // a share of the gross scheduled rent
+};
+
+// What the buyer assumes about the years the property is held, as typed (per cent where a share
+// or rate). The base market is the one typed; bear and bull replace its four figures.
+struct ProjectionFigures
+{
+    SignedIntegerValue m_holdYears;
+    MarketFigures m_market;
+    SignedPercentValue m_maintenance;
+    SignedPercentValue m_capitalReserve;
+    SignedPercentValue m_management;
+    SignedPercentValue m_closingCosts; // of the price
+    SignedPercentValue m_sellingCosts; // of the sale price
+    SignedPercentValue m_discountRate;
+    SignedPercentValue m_pmiEndLtv;    // loan-to-value at which mortgage insurance ends
+    SignedPercentValue m_targetIrr;
+    MarketFigures m_bear;
+    MarketFigures m_bull;
+};
+
 // Everything the user states about one purchase: the property's figures and five loans in
 // parallel arrays. Loan k (0 to 4) is shown and stored as number k + 1.
 struct DealRecord
@@ -23,6 +51,9 @@ struct DealRecord
     PercentValue m_interestRate[MAX_LOANS];
     IntegerValue m_term[MAX_LOANS];
     CurrencyValue m_pmi[MAX_LOANS];
+    // Paid on top of every payment of the loan, straight into its principal.
+    CurrencyValue m_extraPayment[MAX_LOANS];
+    ProjectionFigures m_projection;
     int m_shownLoan = 0;
 };
 
@@ -37,4 +68,26 @@ inline const QString DownPayment = QStringLiteral("20000");
 inline const QString InterestRate = QStringLiteral("7");
 inline const QString Term = QStringLiteral("30");
 inline const QString Pmi = QStringLiteral("0");
+inline const QString HoldYears = QStringLiteral("10");
+inline const QString Appreciation = QStringLiteral("3");
+inline const QString RentGrowth = QStringLiteral("2");
+inline const QString ExpenseGrowth = QStringLiteral("2");
+inline const QString Vacancy = QStringLiteral("5");
+inline const QString Maintenance = QStringLiteral("5");
+inline const QString CapitalReserve = QStringLiteral("5");
+inline const QString Management = QStringLiteral("0");
+inline const QString ClosingCosts = QStringLiteral("3");
+inline const QString SellingCosts = QStringLiteral("6");
+inline const QString DiscountRate = QStringLiteral("8");
+inline const QString PmiEndLtv = QStringLiteral("78");
+inline const QString TargetIrr = QStringLiteral("10");
+inline const QString BearAppreciation = QStringLiteral("0");
+inline const QString BearRentGrowth = QStringLiteral("1");
+inline const QString BearExpenseGrowth = QStringLiteral("4");
+inline const QString BearVacancy = QStringLiteral("10");
+inline const QString BullAppreciation = QStringLiteral("5");
+inline const QString BullRentGrowth = QStringLiteral("4");
+inline const QString BullExpenseGrowth = QStringLiteral("2");
+inline const QString BullVacancy = QStringLiteral("3");
+inline const QString ExtraPayment = QStringLiteral("0");
 } // namespace FirstRun

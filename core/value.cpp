@@ -88,6 +88,18 @@ QString fixedForm(const std::string &mantissa, int exponent)
     return QString::fromLatin1(integer + "." + fraction);
 }
 
+// A minus sign (the ASCII one or U+2212, which some locales write) before the first digit.
+bool startsWithMinus(QStringView number)
+{
+    for (const QChar c : number) {
+        if (c == QLatin1Char('-') || c == QChar(0x2212))
+            return true;
+        if (c.isDigit())
+            return false;
+    }
+    return false;
+}
+
 } // namespace
 
 void Value::parse(const QString &text)
@@ -128,6 +140,8 @@ void Value::parse(const QString &text, const FigureLocales &locales)
             digits += char('0' + u_charDigitValue(UChar32(c)));
     }
     m_value = leadingNumber(digits);
+    if (keepsSign() && startsWithMinus(text))
+        m_value = -m_value;
 }
 
 bool Value::canShow() const

@@ -42,6 +42,9 @@ public:
 protected:
     // How texts of this kind read back in the given locales.
     [[nodiscard]] virtual const ParseConventions &conventions(const FigureLocales &locales) const;
+    // The deal's own figures are never negative, whatever is typed; an assumption about the
+    // market may be ("-2%" a year), and a minus before its digits is kept.
+    [[nodiscard]] virtual bool keepsSign() const { return false; }
 
     Value() = default;
     Value(const Value &) = default;
@@ -57,17 +60,31 @@ protected:
     [[nodiscard]] const ParseConventions &conventions(const FigureLocales &locales) const override;
 };
 
-class PercentValue final : public Value
+class PercentValue : public Value
 {
 public:
     [[nodiscard]] QString format() const override;
     [[nodiscard]] bool canShow() const override;
 };
 
-class IntegerValue final : public Value
+class IntegerValue : public Value
 {
 public:
     [[nodiscard]] QString format() const override;
+};
+
+// Assumptions that may fall below zero: a growth rate, or a share typed out of range, which the
+// projection then names instead of reading "-5%" as 5 %.
+class SignedPercentValue final : public PercentValue
+{
+protected:
+    [[nodiscard]] bool keepsSign() const override { return true; }
+};
+
+class SignedIntegerValue final : public IntegerValue
+{
+protected:
+    [[nodiscard]] bool keepsSign() const override { return true; }
 };
 
 // Money formatting of any double; empty for infinities, not-a-number and magnitudes of 1e128
