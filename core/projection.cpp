@@ -35,6 +35,10 @@ QString discountRateProblem()
     return Tr(QT_TRANSLATE_NOOP("Projection", "The discount rate must be more than -100 %."));
 }
 
+// The rate of return of flows; where hint is a number, the search starts there (the return of
+// selling a year earlier is close to this year's).
+CMeasure irrFrom(const std::vector<double> &flows, double hint);
+
 // An assumption, the text that names it when it is out of range, and its kind of range: a share
 // lies in 0 to 100 %; a rate of growth, of return or of discount lies above −100 %, where the
 // money would be gone.
@@ -168,12 +172,14 @@ void addReturns(Projection &p, const ProjectionAssumptions &a)
 {
     std::vector<double> flows{-p.cashInvested};
     double cashFlows = 0;
+    double hint = std::numeric_limits<double>::quiet_NaN();
     for (ProjectionYear &y : p.years) {
         flows.push_back(y.cashFlow);
         cashFlows += y.cashFlow;
         std::vector<double> sold = flows;
         sold.back() += y.saleProceeds;
-        y.irrIfSold = irr(sold);
+        y.irrIfSold = irrFrom(sold, hint);
+        hint = y.irrIfSold.IsKnown() ? y.irrIfSold.value : std::numeric_limits<double>::quiet_NaN();
         y.npvIfSold = npv(a.discountRate, sold);
         y.equityMultipleIfSold = p.cashInvested > 0
             ? CMeasure::Of((cashFlows + y.saleProceeds) / p.cashInvested, tooLarge())
@@ -281,56 +287,76 @@ bool opposite(double a, double b)
     return (a < 0 && b > 0) || (a > 0 && b < 0);
 }
 
-// Brent's method on [a, b] where the signs at the ends differ: inverse quadratic interpolation
-// or the secant where they shrink the bracket fast enough, bisection where they do not, so it
-// ends within a tolerance far below 1e-9 whatever the shape.
+// Brent's method on a bracket [a, b] (the signs at its ends differ): inverse quadratic
+// interpolation or the secant where they shrink the bracket fast enough, bisection where they do
+// not, and never a step outside the bracket, so it ends within a tolerance far below 1e-9
+// whatever the shape of the flows.
 double brent(const std::vector<double> &flows, double a, double fa, double b, double fb)
 {
-    if (std::fabs(fa) < std::fabs(fb)) {
-        std::swap(a, b);
-        std::swap(fa, fb);
-    }
-    double c = a, fc = fa, d = b - a;
-    bool bisected = true;
-    for (int i = 0; i < 200 && fb != 0; ++i) {
-        const double tol = 4 * std::numeric_limits<double>::epsilon() * std::fabs(b) + 1e-15;
-        if (std::fabs(b - a) <= tol)
-            break;
-        double s = (fa != fc && fb != fc)
-            ? a * fb * fc / ((fa - fb) * (fa - fc)) + b * fa * fc / ((fb - fa) * (fb - fc))
-                + c * fa * fb / ((fc - fa) * (fc - fb))
-            : b - fb * (b - a) / (fb - fa);
-        const double lo = std::min((3 * a + b) / 4, b), hi = std::max((3 * a + b) / 4, b);
-        const bool bisect = !(s > lo && s < hi)
-            || (bisected && std::fabs(s - b) >= std::fabs(b - c) / 2)
-            || (!bisected && std::fabs(s - b) >= std::fabs(c - d) / 2)
-            || (bisected && std::fabs(b - c) < tol) || (!bisected && std::fabs(c - d) < tol);
-        if (bisect)
-            s = (a + b) / 2;
-        bisected = bisect;
-        const double fs = signedValue(flows, s);
-        d = c;
-        c = b;
-        fc = fb;
-        if (opposite(fa, fs) || fs == 0) {
-            b = s;
-            fb = fs;
-        } else {
-            a = s;
-            fa = fs;
+    double c = a, fc = fa, d = b - a, e = d;
+    for (int i = 0; i < 300; ++i) {
+        if (std::fabs(fc) < std::fabs(fb)) { // b is the best estimate, c the other end
+            a = b;
+            b = c;
+            c = a;
+            fa = fb;
+            fb = fc;
+            fc = fa;
         }
-        if (std::fabs(fa) < std::fabs(fb)) {
-            std::swap(a, b);
-            std::swap(fa, fb);
+        const double tol = 2 * std::numeric_limits<double>::epsilon() * std::fabs(b) + 1e-15;
+        const double half = (c - b) / 2;
+        if (std::fabs(half) <= tol || fb == 0)
+            break;
+        if (std::fabs(e) >= tol && std::fabs(fa) > std::fabs(fb)) {
+            const double s = fb / fa;
+            double p, q;
+            if (a == c) {
+                p = 2 * half * s;
+                q = 1 - s;
+            } else {
+                const double qa = fa / fc, rb = fb / fc;
+                p = s * (2 * half * qa * (qa - rb) - (b - a) * (rb - 1));
+                q = (qa - 1) * (rb - 1) * (s - 1);
+            }
+            if (p > 0)
+                q = -q;
+            else
+                p = -p;
+            if (2 * p < std::min(3 * half * q - std::fabs(tol * q), std::fabs(e * q))) {
+                e = d;
+                d = p / q;
+            } else {
+                d = half;
+                e = d;
+            }
+        } else {
+            d = half;
+            e = d;
+        }
+        a = b;
+        fa = fb;
+        b += std::fabs(d) > tol ? d : std::copysign(tol, half);
+        fb = signedValue(flows, b);
+        if (!opposite(fb, fc)) { // keep the root between b and c
+            c = a;
+            fc = fa;
+            d = e = b - a;
         }
     }
     return b;
 }
 
 // With one change of sign there is exactly one root (Descartes' rule in 1 / (1 + r)), above 0
-// when the flows sum to a gain and below when to a loss: widen a bracket from 0 towards it.
-CMeasure uniqueRoot(const std::vector<double> &flows, double atZero)
+// when the flows sum to a gain and below when to a loss, so any bracket holds the one root.
+// First a narrow bracket around the hint, then one widened from 0 towards the root.
+CMeasure uniqueRoot(const std::vector<double> &flows, double atZero, double hint)
 {
+    if (hint > -1 && std::isfinite(hint)) {
+        const double lo = hint - 0.01 * (1 + hint), hi = hint + 0.01 * (1 + hint);
+        const double loValue = signedValue(flows, lo), hiValue = signedValue(flows, hi);
+        if (opposite(loValue, hiValue))
+            return {brent(flows, lo, loValue, hi, hiValue), {}};
+    }
     double near = 0, nearValue = atZero;
     for (int i = 0; i < 200; ++i) {
         // 1 + r grows or shrinks fourfold a step: 1e±120 is reached within 200 steps.
@@ -376,9 +402,8 @@ CMeasure nearestRoot(const std::vector<double> &flows, double atZero)
         const double toValue = signedValue(flows, to);
         ++k[side];
         if (toValue == 0 || opposite(value[side], toValue)) {
-            const double root = toValue == 0 ? to : brent(flows, from, value[side], to, toValue);
-            if (std::fabs(root) < std::fabs(best))
-                best = root;
+            // Nearer than any root found before: this side was only walked while nearer.
+            best = toValue == 0 ? to : brent(flows, from, value[side], to, toValue);
             found[side] = true;
         }
         value[side] = toValue;
@@ -388,9 +413,7 @@ CMeasure nearestRoot(const std::vector<double> &flows, double atZero)
     return {best, {}};
 }
 
-} // namespace
-
-CMeasure irr(const std::vector<double> &flows)
+CMeasure irrFrom(const std::vector<double> &flows, double hint)
 {
     if (flows.empty() || !(flows.front() < 0))
         return CMeasure::Unknown(noCash());
@@ -404,7 +427,14 @@ CMeasure irr(const std::vector<double> &flows)
     const double atZero = signedValue(flows, 0);
     if (atZero == 0)
         return {0, {}};
-    return changes == 1 ? uniqueRoot(flows, atZero) : nearestRoot(flows, atZero);
+    return changes == 1 ? uniqueRoot(flows, atZero, hint) : nearestRoot(flows, atZero);
+}
+
+} // namespace
+
+CMeasure irr(const std::vector<double> &flows)
+{
+    return irrFrom(flows, std::numeric_limits<double>::quiet_NaN());
 }
 
 CMeasure npv(double rate, const std::vector<double> &flows)
