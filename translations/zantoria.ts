@@ -43,6 +43,262 @@
         <source>Loan %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The loan has no monthly payment: its term is 0 years.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment is more than the price: there is no loan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A term of more than 1,000 years is not scheduled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The interest rate is too high for this term: the payment is too large to compute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loan amount is too large: the payment is too large to compute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The figure is too large to compute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The term is less than 0 years: the loan has no payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no down payment to earn a return on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is paid on a loan: there is no debt service to cover.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A safety margin of 100 % or more leaves no rent to break even with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no loan amount: a higher price would need a loan that no one offered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rent does not cover the costs even without a loan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The purchase price is 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly rent is 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The purchase price less the down payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal and Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The level monthly payment that pays the loan back over its term.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Monthly Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal and interest plus escrow and PMI.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Cash Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rent less the other fees and the total monthly payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Safety Cash Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly cash flow less the safety margin&apos;s share of the rent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of Payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly payments over the term: 12 a year, the last one smaller when the term ends within a year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total of Payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All payments of principal and interest over the loan&apos;s life.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Cost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment plus all payments of principal and interest: what the purchase costs in all, before escrow, PMI and fees.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The interest part of all payments: the total of payments less the loan amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payoff Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The month of the last payment, counted from the first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance after 1 Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is still owed after 12 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance after 5 Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is still owed after 60 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance after 10 Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is still owed after 120 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equity after 1 Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 12 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equity after 5 Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 60 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equity after 10 Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 120 payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash-on-Cash Return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A year&apos;s cash flow (12 × monthly cash flow) as a share of the down payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debt Service Coverage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net operating income divided by principal and interest plus PMI; lenders look for 1.25 or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break-even Rent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly rent at which the safety cash flow is 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest Offer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The purchase price at which this loan&apos;s safety cash flow is 0, with its down payment, rate, term and PMI and the property&apos;s rent, escrow, fees and margin unchanged: the most to offer the seller.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net Operating Income (Month)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rent less escrow and other fees, before any loan payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net Operating Income (Year)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Twelve months of net operating income.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cap Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A year&apos;s net operating income as a share of the purchase price.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gross Rent Multiplier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The purchase price divided by a year&apos;s rent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rent-to-Price Ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly rent as a share of the purchase price; investors screen for 1 % (the &quot;1 % rule&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>
@@ -843,6 +1099,176 @@ Make room and choose Retry, choose Export to keep the deal in a file of your cho
     </message>
     <message>
         <source>Cannot write to standard output: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Projection</name>
+    <message>
+        <source>No cash is invested: there is no return to measure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The discount rate must be more than -100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The holding period must be 1 to 50 years.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The appreciation must be more than -100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rent growth must be more than -100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The expense growth must be more than -100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The vacancy must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The maintenance must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The capital reserve must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The management must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The closing costs must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selling costs must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loan-to-value at which mortgage insurance ends must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target IRR must be more than -100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bear case&apos;s appreciation must be more than -100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bear case&apos;s rent growth must be more than -100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bear case&apos;s expense growth must be more than -100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bear case&apos;s vacancy must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bull case&apos;s appreciation must be more than -100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bull case&apos;s rent growth must be more than -100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bull case&apos;s expense growth must be more than -100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bull case&apos;s vacancy must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The extra payment must be 0 or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everything invested is lost: there is no annualized return.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No rate of return makes the cash flows worth 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cash flows never change sign: there is no rate of return.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReadNotice</name>
+    <message>
+        <source>the description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the purchase price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the monthly rental income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the monthly escrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the other monthly fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the safety margin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lender of loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the down payment of loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the interest rate of loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the term of loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the PMI of loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: the figure %2 for %3 is too large to show; it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is longer than 1,000 characters (%3); it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The saved figure %1 for %2 is too large to show; it was not used, and stays saved as it was until you enter another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The saved text of %1 is longer than 1,000 characters (%2); it was not used, and stays saved as it was until you enter another.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -43,6 +43,262 @@
         <source>Loan %1: %2</source>
         <translation>Darlehen %1: %2</translation>
     </message>
+    <message>
+        <source>The loan has no monthly payment: its term is 0 years.</source>
+        <translation>Das Darlehen hat keine Monatsrate: Seine Laufzeit ist 0 Jahre.</translation>
+    </message>
+    <message>
+        <source>The down payment is more than the price: there is no loan.</source>
+        <translation>Die Anzahlung ist höher als der Preis: Es gibt kein Darlehen.</translation>
+    </message>
+    <message>
+        <source>A term of more than 1,000 years is not scheduled.</source>
+        <translation>Für eine Laufzeit von mehr als 1.000 Jahren wird kein Tilgungsplan erstellt.</translation>
+    </message>
+    <message>
+        <source>The interest rate is too high for this term: the payment is too large to compute.</source>
+        <translation>Der Zinssatz ist für diese Laufzeit zu hoch: Die Rate ist zu groß, um sie zu berechnen.</translation>
+    </message>
+    <message>
+        <source>The loan amount is too large: the payment is too large to compute.</source>
+        <translation>Der Darlehensbetrag ist zu groß: Die Rate ist zu groß, um sie zu berechnen.</translation>
+    </message>
+    <message>
+        <source>The figure is too large to compute.</source>
+        <translation>Die Zahl ist zu groß, um sie zu berechnen.</translation>
+    </message>
+    <message>
+        <source>The term is less than 0 years: the loan has no payments.</source>
+        <translation>Die Laufzeit ist kürzer als 0 Jahre: Das Darlehen hat keine Raten.</translation>
+    </message>
+    <message>
+        <source>There is no down payment to earn a return on.</source>
+        <translation>Es gibt keine Anzahlung, auf die sich eine Rendite beziehen könnte.</translation>
+    </message>
+    <message>
+        <source>Nothing is paid on a loan: there is no debt service to cover.</source>
+        <translation>Auf kein Darlehen wird gezahlt: Es gibt keinen Schuldendienst zu decken.</translation>
+    </message>
+    <message>
+        <source>A safety margin of 100 % or more leaves no rent to break even with.</source>
+        <translation>Ein Sicherheitsabschlag von 100 % oder mehr lässt keine Miete übrig, mit der sich die Kosten decken ließen.</translation>
+    </message>
+    <message>
+        <source>There is no loan amount: a higher price would need a loan that no one offered.</source>
+        <translation>Es gibt keinen Darlehensbetrag: Ein höherer Preis bräuchte ein Darlehen, das niemand angeboten hat.</translation>
+    </message>
+    <message>
+        <source>The rent does not cover the costs even without a loan.</source>
+        <translation>Die Miete deckt die Kosten selbst ohne Darlehen nicht.</translation>
+    </message>
+    <message>
+        <source>The purchase price is 0.</source>
+        <translation>Der Kaufpreis ist 0.</translation>
+    </message>
+    <message>
+        <source>The monthly rent is 0.</source>
+        <translation>Die monatliche Miete ist 0.</translation>
+    </message>
+    <message>
+        <source>Loan Amount</source>
+        <translation>Darlehensbetrag</translation>
+    </message>
+    <message>
+        <source>The purchase price less the down payment.</source>
+        <translation>Der Kaufpreis abzüglich der Anzahlung.</translation>
+    </message>
+    <message>
+        <source>Principal and Interest</source>
+        <translation>Tilgung und Zinsen</translation>
+    </message>
+    <message>
+        <source>The level monthly payment that pays the loan back over its term.</source>
+        <translation>Die gleichbleibende Monatsrate, die das Darlehen über seine Laufzeit zurückzahlt.</translation>
+    </message>
+    <message>
+        <source>Total Monthly Payment</source>
+        <translation>Monatliche Gesamtrate</translation>
+    </message>
+    <message>
+        <source>Principal and interest plus escrow and PMI.</source>
+        <translation>Tilgung und Zinsen zuzüglich Steuern und Versicherung sowie Kreditversicherung.</translation>
+    </message>
+    <message>
+        <source>Monthly Cash Flow</source>
+        <translation>Monatlicher Cashflow</translation>
+    </message>
+    <message>
+        <source>The rent less the other fees and the total monthly payment.</source>
+        <translation>Die Miete abzüglich der sonstigen Kosten und der monatlichen Gesamtrate.</translation>
+    </message>
+    <message>
+        <source>Safety Cash Flow</source>
+        <translation>Cashflow nach Sicherheitsabschlag</translation>
+    </message>
+    <message>
+        <source>The monthly cash flow less the safety margin&apos;s share of the rent.</source>
+        <translation>Der monatliche Cashflow abzüglich des Anteils der Miete, den der Sicherheitsabschlag zurückhält.</translation>
+    </message>
+    <message>
+        <source>Number of Payments</source>
+        <translation>Anzahl der Raten</translation>
+    </message>
+    <message>
+        <source>Monthly payments over the term: 12 a year, the last one smaller when the term ends within a year.</source>
+        <translation>Monatsraten über die Laufzeit: 12 im Jahr, die letzte kleiner, wenn die Laufzeit innerhalb eines Jahres endet.</translation>
+    </message>
+    <message>
+        <source>Total of Payments</source>
+        <translation>Summe der Raten</translation>
+    </message>
+    <message>
+        <source>All payments of principal and interest over the loan&apos;s life.</source>
+        <translation>Alle Zahlungen für Tilgung und Zinsen über die Laufzeit des Darlehens.</translation>
+    </message>
+    <message>
+        <source>Total Cost</source>
+        <translation>Gesamtkosten</translation>
+    </message>
+    <message>
+        <source>The down payment plus all payments of principal and interest: what the purchase costs in all, before escrow, PMI and fees.</source>
+        <translation>Die Anzahlung zuzüglich aller Zahlungen für Tilgung und Zinsen: was der Kauf insgesamt kostet, vor Steuern und Versicherung, Kreditversicherung und sonstigen Kosten.</translation>
+    </message>
+    <message>
+        <source>Total Interest</source>
+        <translation>Zinsen insgesamt</translation>
+    </message>
+    <message>
+        <source>The interest part of all payments: the total of payments less the loan amount.</source>
+        <translation>Der Zinsanteil aller Zahlungen: die Summe der Raten abzüglich des Darlehensbetrags.</translation>
+    </message>
+    <message>
+        <source>Payoff Month</source>
+        <translation>Monat der Tilgung</translation>
+    </message>
+    <message>
+        <source>The month of the last payment, counted from the first.</source>
+        <translation>Der Monat der letzten Rate, gezählt ab der ersten.</translation>
+    </message>
+    <message>
+        <source>Balance after 1 Year</source>
+        <translation>Restschuld nach 1 Jahr</translation>
+    </message>
+    <message>
+        <source>What is still owed after 12 payments.</source>
+        <translation>Was nach 12 Raten noch geschuldet wird.</translation>
+    </message>
+    <message>
+        <source>Balance after 5 Years</source>
+        <translation>Restschuld nach 5 Jahren</translation>
+    </message>
+    <message>
+        <source>What is still owed after 60 payments.</source>
+        <translation>Was nach 60 Raten noch geschuldet wird.</translation>
+    </message>
+    <message>
+        <source>Balance after 10 Years</source>
+        <translation>Restschuld nach 10 Jahren</translation>
+    </message>
+    <message>
+        <source>What is still owed after 120 payments.</source>
+        <translation>Was nach 120 Raten noch geschuldet wird.</translation>
+    </message>
+    <message>
+        <source>Equity after 1 Year</source>
+        <translation>Eigenkapital nach 1 Jahr</translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 12 payments.</source>
+        <translation>Die Anzahlung zuzüglich der in 12 Raten getilgten Summe.</translation>
+    </message>
+    <message>
+        <source>Equity after 5 Years</source>
+        <translation>Eigenkapital nach 5 Jahren</translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 60 payments.</source>
+        <translation>Die Anzahlung zuzüglich der in 60 Raten getilgten Summe.</translation>
+    </message>
+    <message>
+        <source>Equity after 10 Years</source>
+        <translation>Eigenkapital nach 10 Jahren</translation>
+    </message>
+    <message>
+        <source>The down payment plus the principal repaid in 120 payments.</source>
+        <translation>Die Anzahlung zuzüglich der in 120 Raten getilgten Summe.</translation>
+    </message>
+    <message>
+        <source>Cash-on-Cash Return</source>
+        <translation>Eigenkapitalrendite</translation>
+    </message>
+    <message>
+        <source>A year&apos;s cash flow (12 × monthly cash flow) as a share of the down payment.</source>
+        <translation>Der Cashflow eines Jahres (12 × monatlicher Cashflow) als Anteil an der Anzahlung.</translation>
+    </message>
+    <message>
+        <source>Debt Service Coverage</source>
+        <translation>Schuldendienstdeckung</translation>
+    </message>
+    <message>
+        <source>Net operating income divided by principal and interest plus PMI; lenders look for 1.25 or more.</source>
+        <translation>Der Nettobetriebsertrag geteilt durch Tilgung und Zinsen zuzüglich Kreditversicherung; Kreditgeber erwarten 1,25 oder mehr.</translation>
+    </message>
+    <message>
+        <source>Break-even Rent</source>
+        <translation>Kostendeckende Miete</translation>
+    </message>
+    <message>
+        <source>The monthly rent at which the safety cash flow is 0.</source>
+        <translation>Die monatliche Miete, bei der der Cashflow nach Sicherheitsabschlag 0 ist.</translation>
+    </message>
+    <message>
+        <source>Highest Offer</source>
+        <translation>Höchstes Angebot</translation>
+    </message>
+    <message>
+        <source>The purchase price at which this loan&apos;s safety cash flow is 0, with its down payment, rate, term and PMI and the property&apos;s rent, escrow, fees and margin unchanged: the most to offer the seller.</source>
+        <translation>Der Kaufpreis, bei dem der Cashflow nach Sicherheitsabschlag dieses Darlehens 0 ist, wenn Anzahlung, Zinssatz, Laufzeit und Kreditversicherung des Darlehens sowie Miete, Steuern und Versicherung, sonstige Kosten und Sicherheitsabschlag der Immobilie gleich bleiben: das Höchste, was Sie dem Verkäufer bieten sollten.</translation>
+    </message>
+    <message>
+        <source>Net Operating Income (Month)</source>
+        <translation>Nettobetriebsertrag (Monat)</translation>
+    </message>
+    <message>
+        <source>The rent less escrow and other fees, before any loan payment.</source>
+        <translation>Die Miete abzüglich Steuern und Versicherung und sonstiger Kosten, vor jeder Darlehensrate.</translation>
+    </message>
+    <message>
+        <source>Net Operating Income (Year)</source>
+        <translation>Nettobetriebsertrag (Jahr)</translation>
+    </message>
+    <message>
+        <source>Twelve months of net operating income.</source>
+        <translation>Zwölf Monate Nettobetriebsertrag.</translation>
+    </message>
+    <message>
+        <source>Cap Rate</source>
+        <translation>Kapitalisierungsrate</translation>
+    </message>
+    <message>
+        <source>A year&apos;s net operating income as a share of the purchase price.</source>
+        <translation>Der Nettobetriebsertrag eines Jahres als Anteil am Kaufpreis.</translation>
+    </message>
+    <message>
+        <source>Gross Rent Multiplier</source>
+        <translation>Kaufpreisfaktor</translation>
+    </message>
+    <message>
+        <source>The purchase price divided by a year&apos;s rent.</source>
+        <translation>Der Kaufpreis geteilt durch die Miete eines Jahres.</translation>
+    </message>
+    <message>
+        <source>Rent-to-Price Ratio</source>
+        <translation>Verhältnis Miete zu Preis</translation>
+    </message>
+    <message>
+        <source>The monthly rent as a share of the purchase price; investors screen for 1 % (the &quot;1 % rule&quot;).</source>
+        <translation>Die monatliche Miete als Anteil am Kaufpreis; Anleger achten auf 1 % (die „1-%-Regel“).</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>
@@ -849,6 +1105,176 @@ Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren
     <message>
         <source>Cannot write to standard output: %1.</source>
         <translation>Die Standardausgabe kann nicht geschrieben werden: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Projection</name>
+    <message>
+        <source>No cash is invested: there is no return to measure.</source>
+        <translation>Es wird kein Kapital eingesetzt: Es gibt keine Rendite zu messen.</translation>
+    </message>
+    <message>
+        <source>The discount rate must be more than -100 %.</source>
+        <translation>Der Diskontierungszins muss über -100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The holding period must be 1 to 50 years.</source>
+        <translation>Die Haltedauer muss 1 bis 50 Jahre betragen.</translation>
+    </message>
+    <message>
+        <source>The appreciation must be more than -100 %.</source>
+        <translation>Die Wertsteigerung muss über -100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The rent growth must be more than -100 %.</source>
+        <translation>Die Mietsteigerung muss über -100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The expense growth must be more than -100 %.</source>
+        <translation>Die Kostensteigerung muss über -100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The vacancy must be 0 % to 100 %.</source>
+        <translation>Der Leerstand muss zwischen 0 % und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The maintenance must be 0 % to 100 %.</source>
+        <translation>Die Instandhaltung muss zwischen 0 % und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The capital reserve must be 0 % to 100 %.</source>
+        <translation>Die Rücklage für Ersatzinvestitionen muss zwischen 0 % und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The management must be 0 % to 100 %.</source>
+        <translation>Die Verwaltungskosten müssen zwischen 0 % und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The closing costs must be 0 % to 100 %.</source>
+        <translation>Die Kaufnebenkosten müssen zwischen 0 % und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The selling costs must be 0 % to 100 %.</source>
+        <translation>Die Verkaufskosten müssen zwischen 0 % und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The loan-to-value at which mortgage insurance ends must be 0 % to 100 %.</source>
+        <translation>Der Beleihungsauslauf, bei dem die Kreditausfallversicherung endet, muss zwischen 0 % und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The target IRR must be more than -100 %.</source>
+        <translation>Der angestrebte interne Zinsfuß muss über -100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The bear case&apos;s appreciation must be more than -100 %.</source>
+        <translation>Im pessimistischen Szenario muss die Wertsteigerung über -100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The bear case&apos;s rent growth must be more than -100 %.</source>
+        <translation>Im pessimistischen Szenario muss die Mietsteigerung über -100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The bear case&apos;s expense growth must be more than -100 %.</source>
+        <translation>Im pessimistischen Szenario muss die Kostensteigerung über -100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The bear case&apos;s vacancy must be 0 % to 100 %.</source>
+        <translation>Im pessimistischen Szenario muss der Leerstand zwischen 0 % und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The bull case&apos;s appreciation must be more than -100 %.</source>
+        <translation>Im optimistischen Szenario muss die Wertsteigerung über -100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The bull case&apos;s rent growth must be more than -100 %.</source>
+        <translation>Im optimistischen Szenario muss die Mietsteigerung über -100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The bull case&apos;s expense growth must be more than -100 %.</source>
+        <translation>Im optimistischen Szenario muss die Kostensteigerung über -100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The bull case&apos;s vacancy must be 0 % to 100 %.</source>
+        <translation>Im optimistischen Szenario muss der Leerstand zwischen 0 % und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The extra payment must be 0 or more.</source>
+        <translation>Die Sondertilgung muss 0 oder mehr betragen.</translation>
+    </message>
+    <message>
+        <source>Everything invested is lost: there is no annualized return.</source>
+        <translation>Das eingesetzte Kapital ist vollständig verloren: Es gibt keine jährliche Rendite.</translation>
+    </message>
+    <message>
+        <source>No rate of return makes the cash flows worth 0.</source>
+        <translation>Kein Zinssatz bringt den Barwert der Zahlungsströme auf 0.</translation>
+    </message>
+    <message>
+        <source>The cash flows never change sign: there is no rate of return.</source>
+        <translation>Die Zahlungsströme wechseln nie das Vorzeichen: Es gibt keinen internen Zinsfuß.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadNotice</name>
+    <message>
+        <source>the description</source>
+        <translation>die Beschreibung</translation>
+    </message>
+    <message>
+        <source>the purchase price</source>
+        <translation>den Kaufpreis</translation>
+    </message>
+    <message>
+        <source>the monthly rental income</source>
+        <translation>die monatlichen Mieteinnahmen</translation>
+    </message>
+    <message>
+        <source>the monthly escrow</source>
+        <translation>die monatlichen Steuern und Versicherung</translation>
+    </message>
+    <message>
+        <source>the other monthly fees</source>
+        <translation>die sonstigen monatlichen Kosten</translation>
+    </message>
+    <message>
+        <source>the safety margin</source>
+        <translation>den Sicherheitsabschlag</translation>
+    </message>
+    <message>
+        <source>the lender of loan %1</source>
+        <translation>den Kreditgeber von Darlehen %1</translation>
+    </message>
+    <message>
+        <source>the down payment of loan %1</source>
+        <translation>die Anzahlung von Darlehen %1</translation>
+    </message>
+    <message>
+        <source>the interest rate of loan %1</source>
+        <translation>den Zinssatz von Darlehen %1</translation>
+    </message>
+    <message>
+        <source>the term of loan %1</source>
+        <translation>die Laufzeit von Darlehen %1</translation>
+    </message>
+    <message>
+        <source>the PMI of loan %1</source>
+        <translation>die Kreditversicherung von Darlehen %1</translation>
+    </message>
+    <message>
+        <source>Line %1: the figure %2 for %3 is too large to show; it was not read.</source>
+        <translation>Zeile %1: Der Wert %2 für %3 ist zu groß, um angezeigt zu werden; er wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is longer than 1,000 characters (%3); it was not read.</source>
+        <translation>Zeile %1: Der Text für %2 ist länger als 1.000 Zeichen (%3); er wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The saved figure %1 for %2 is too large to show; it was not used, and stays saved as it was until you enter another.</source>
+        <translation>Der gespeicherte Wert %1 für %2 ist zu groß, um angezeigt zu werden; er wurde nicht verwendet und bleibt unverändert gespeichert, bis Sie einen anderen eingeben.</translation>
+    </message>
+    <message>
+        <source>The saved text of %1 is longer than 1,000 characters (%2); it was not used, and stays saved as it was until you enter another.</source>
+        <translation>Der gespeicherte Text für %1 ist länger als 1.000 Zeichen (%2); er wurde nicht verwendet und bleibt unverändert gespeichert, bis Sie einen anderen eingeben.</translation>
     </message>
 </context>
 <context>
