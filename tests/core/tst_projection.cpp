@@ -8,7 +8,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QScopeGuard>
 #include <QTest>
+#include <QTranslator>
 
 #include <cmath>
 #include <cstring>
@@ -31,6 +33,8 @@ private slots:
     void scheduleIsTheAnalysis();
     void refusesWhatItCannotProject_data();
     void refusesWhatItCannotProject();
+    void reasonsReadInGerman_data();
+    void reasonsReadInGerman();
 
 private:
     QJsonObject m_reference;
@@ -298,6 +302,37 @@ void TestProjection::refusesWhatItCannotProject()
     QVERIFY(p.years.empty());
     for (const CMeasure &m : {p.irr, p.npv, p.equityMultiple, p.totalProfit, p.annualizedReturn, p.saleProceeds})
         QCOMPARE(m.reason, p.reason);
+}
+
+void TestProjection::reasonsReadInGerman_data()
+{
+    QTest::addColumn<ProjectionInputs>("inputs");
+    QTest::addColumn<ProjectionAssumptions>("assumptions");
+    const ProjectionInputs in{200000, 2000, 250, 100, 40000, 6.5, 30, 0, 0};
+    ProjectionAssumptions longHold;
+    longHold.holdYears = 60;
+    QTest::newRow("an assumption") << in << longHold;
+    ProjectionInputs termZero = in;
+    termZero.termYears = 0;
+    QTest::newRow("the loan's schedule, as the analysis says it") << termZero << ProjectionAssumptions();
+    ProjectionInputs above = in;
+    above.downPayment = 250000;
+    QTest::newRow("no loan") << above << ProjectionAssumptions();
+}
+
+// The reasons reach a German investor in German, those the projection shares with the analysis
+// included.
+void TestProjection::reasonsReadInGerman()
+{
+    QFETCH(ProjectionInputs, inputs);
+    QFETCH(ProjectionAssumptions, assumptions);
+    const QString english = project(inputs, assumptions).reason;
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral(":/i18n/zantoria_de.qm")));
+    QCoreApplication::installTranslator(&german);
+    const auto restore = qScopeGuard([&german] { QCoreApplication::removeTranslator(&german); });
+    const QString translated = project(inputs, assumptions).reason;
+    QVERIFY2(!translated.isEmpty() && translated != english, qPrintable(translated));
 }
 
 Q_DECLARE_METATYPE(ProjectionInputs)
