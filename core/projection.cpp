@@ -380,20 +380,40 @@ double gridLog(int k)
 }
 constexpr int GridSteps = 4800;
 
+// Whether no root lies beyond r, further from 0: above 0 when the first flow outweighs all the
+// others discounted at r, below 0 when the last one outweighs all the others grown at r; the
+// present value then keeps that flow's sign out to +infinity or down to −100 %. Spares the grid
+// its far end, which is all it would walk where the flows have no root at all.
+bool nothingBeyond(const std::vector<double> &flows, double r)
+{
+    double rest = 0;
+    if (r >= 0) {
+        const double v = 1.0 / (1.0 + r);
+        for (auto f = flows.rbegin(); f + 1 != flows.rend(); ++f)
+            rest = (rest + std::fabs(*f)) * v;
+        return std::fabs(flows.front()) > rest;
+    }
+    const double q = 1.0 + r;
+    for (auto f = flows.begin(); f + 1 != flows.end(); ++f)
+        rest = (rest + std::fabs(*f)) * q;
+    return std::fabs(flows.back()) > rest;
+}
+
 // With several changes of sign the present value can have several roots; the one nearest 0 is
 // the return a spreadsheet user expects. Walk the grid outwards from 0 on both sides, always the
-// nearer side first, and narrow each bracket found; stop when no nearer root can remain.
+// nearer side first, and narrow the first bracket found; the other side goes on only while it is
+// nearer than that root. The last flow must not be 0 (it would hide the end below 0).
 CMeasure nearestRoot(const std::vector<double> &flows, double atZero)
 {
     double best = std::numeric_limits<double>::infinity();
-    int k[2] = {0, 0};            // steps taken above and below 0
+    int k[2] = {0, 0}; // steps taken above and below 0
     double value[2] = {atZero, atZero};
-    bool found[2] = {false, false};
+    bool done[2] = {false, false};
     for (;;) {
         // How far from 0 the next point on each side lies; a side that is done lies at the best.
         const double bound = std::fabs(best);
-        const double up = k[0] < GridSteps && !found[0] ? std::expm1(gridLog(k[0] + 1)) : bound;
-        const double down = k[1] < GridSteps && !found[1] ? -std::expm1(-gridLog(k[1] + 1)) : bound;
+        const double up = k[0] < GridSteps && !done[0] ? std::expm1(gridLog(k[0] + 1)) : bound;
+        const double down = k[1] < GridSteps && !done[1] ? -std::expm1(-gridLog(k[1] + 1)) : bound;
         if (std::min(up, down) >= bound)
             break;
         const int side = up <= down ? 0 : 1;
@@ -404,7 +424,9 @@ CMeasure nearestRoot(const std::vector<double> &flows, double atZero)
         if (toValue == 0 || opposite(value[side], toValue)) {
             // Nearer than any root found before: this side was only walked while nearer.
             best = toValue == 0 ? to : brent(flows, from, value[side], to, toValue);
-            found[side] = true;
+            done[side] = true;
+        } else if (k[side] % 64 == 0 && nothingBeyond(flows, to)) {
+            done[side] = true;
         }
         value[side] = toValue;
     }
@@ -415,12 +437,14 @@ CMeasure nearestRoot(const std::vector<double> &flows, double atZero)
 
 CMeasure irrFrom(const std::vector<double> &flows, double hint)
 {
-    if (flows.empty() || !(flows.front() < 0))
-        return CMeasure::Unknown(noCash());
     for (double f : flows) {
         if (!std::isfinite(f))
             return CMeasure::Unknown(tooLarge());
     }
+    if (flows.empty() || !(flows.front() < 0))
+        return CMeasure::Unknown(noCash());
+    if (flows.back() == 0) // a last year of nothing changes no root
+        return irrFrom(std::vector<double>(flows.begin(), flows.end() - 1), hint);
     const int changes = signChanges(flows);
     if (changes == 0)
         return CMeasure::Unknown(Tr(QT_TRANSLATE_NOOP("Projection", "The cash flows never change sign: there is no rate of return.")));

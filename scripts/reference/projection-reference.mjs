@@ -193,6 +193,9 @@ const IRR_CASES = [
   { name: 'ten-fold in a year', flows: [-100, 1000], irr: 9 },
   { name: 'exactly 0', flows: [-100, 50, 50], irr: 0 },
   { name: 'ten percent', flows: [-1000, 100, 100, 1100], irr: 0.1 },
+  { name: 'ten percent and a last year of nothing', flows: [-1000, 100, 1100, 0], irr: 0.1 },
+  // −100 + 250x − 200x² (x = 1 / (1 + r)) has no real root: 250² < 4 · 100 · 200.
+  { name: 'two changes of sign, no root', flows: [-100, 250, -200], irr: null },
 ];
 
 // The known roots must agree with the library: the spreadsheet IRR from a guess next to each.
