@@ -16,6 +16,9 @@
 #include <cstring>
 #include <limits>
 
+Q_DECLARE_METATYPE(ProjectionInputs)
+Q_DECLARE_METATYPE(ProjectionAssumptions)
+
 // The holding-period projection against figures computed apart from this code: a spreadsheet
 // formula library's PMT, FV, IRR and NPV on the same definitions
 // (scripts/reference/projection-reference.mjs wrote data/projection-reference.json).
@@ -33,6 +36,8 @@ private slots:
     void scheduleIsTheAnalysis();
     void refusesWhatItCannotProject_data();
     void refusesWhatItCannotProject();
+    void scenarioFiguresAreCheckedApart_data();
+    void scenarioFiguresAreCheckedApart();
     void reasonsReadInGerman_data();
     void reasonsReadInGerman();
 
@@ -304,6 +309,37 @@ void TestProjection::refusesWhatItCannotProject()
         QCOMPARE(m.reason, p.reason);
 }
 
+void TestProjection::scenarioFiguresAreCheckedApart_data()
+{
+    QTest::addColumn<ProjectionAssumptions>("assumptions");
+    QTest::addColumn<QString>("named");
+    ProjectionAssumptions a;
+    a.bear.vacancy = 1.5;
+    QTest::newRow("bear vacancy") << a << "bear case's vacancy";
+    a = {};
+    a.bull.appreciation = -1;
+    QTest::newRow("bull appreciation") << a << "bull case's appreciation";
+    a = {};
+    a.bull.expenseGrowth = -2;
+    QTest::newRow("bull expense growth") << a << "bull case's expense growth";
+    a = {};
+    a.targetIrr = -1;
+    QTest::newRow("target IRR") << a << "target IRR";
+}
+
+// A figure of a scenario not in use, or the target, is reported where the assumptions are
+// checked, but does not stop the projection of the case in use.
+void TestProjection::scenarioFiguresAreCheckedApart()
+{
+    QFETCH(ProjectionAssumptions, assumptions);
+    QFETCH(QString, named);
+    QVERIFY2(assumptions.problem().contains(named), qPrintable(assumptions.problem()));
+    QVERIFY(ProjectionAssumptions().problem().isEmpty());
+    const Projection p = project({200000, 2000, 250, 100, 40000, 6.5, 30, 0, 0}, assumptions);
+    QVERIFY2(p.isKnown(), qPrintable(p.reason));
+    QCOMPARE(p.years.size(), std::size_t(assumptions.holdYears));
+}
+
 void TestProjection::reasonsReadInGerman_data()
 {
     QTest::addColumn<ProjectionInputs>("inputs");
@@ -334,9 +370,6 @@ void TestProjection::reasonsReadInGerman()
     const QString translated = project(inputs, assumptions).reason;
     QVERIFY2(!translated.isEmpty() && translated != english, qPrintable(translated));
 }
-
-Q_DECLARE_METATYPE(ProjectionInputs)
-Q_DECLARE_METATYPE(ProjectionAssumptions)
 
 QTEST_GUILESS_MAIN(TestProjection)
 #include "tst_projection.moc"
