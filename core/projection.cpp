@@ -9,30 +9,30 @@
 
 namespace {
 
-QString Tr(const char *text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("Projection", text);
 }
 
 // The analysis says these of the same loans and figures: one text, one translation.
-QString TrAnalysis(const char *text)
+QString translatedAnalysis(const char *text)
 {
     return QCoreApplication::translate("Analysis", text);
 }
 
 QString tooLarge()
 {
-    return TrAnalysis(QT_TRANSLATE_NOOP("Analysis", "The figure is too large to compute."));
+    return translatedAnalysis(QT_TRANSLATE_NOOP("Analysis", "The figure is too large to compute."));
 }
 
 QString noCash()
 {
-    return Tr(QT_TRANSLATE_NOOP("Projection", "No cash is invested: there is no return to measure."));
+    return translated(QT_TRANSLATE_NOOP("Projection", "No cash is invested: there is no return to measure."));
 }
 
 QString discountRateProblem()
 {
-    return Tr(QT_TRANSLATE_NOOP("Projection", "The discount rate must be more than -100 %."));
+    return translated(QT_TRANSLATE_NOOP("Projection", "The discount rate must be more than -100 %."));
 }
 
 // The rate of return of flows; where hint is a number, the search starts there (the return of
@@ -54,7 +54,7 @@ QString firstProblem(std::initializer_list<Check> checks)
     for (const Check &c : checks) {
         const bool inRange = c.share ? c.value >= 0 && c.value <= 1 : c.value > -1;
         if (!inRange) // a not-a-number is out of every range
-            return Tr(c.text);
+            return translated(c.text);
     }
     return {};
 }
@@ -63,7 +63,7 @@ QString firstProblem(std::initializer_list<Check> checks)
 QString usedProblem(const ProjectionAssumptions &a)
 {
     if (a.holdYears < 1 || a.holdYears > 50)
-        return Tr(QT_TRANSLATE_NOOP("Projection", "The holding period must be 1 to 50 years."));
+        return translated(QT_TRANSLATE_NOOP("Projection", "The holding period must be 1 to 50 years."));
     return firstProblem({
         {a.appreciation, QT_TRANSLATE_NOOP("Projection", "The appreciation must be more than -100 %."), false},
         {a.rentGrowth, QT_TRANSLATE_NOOP("Projection", "The rent growth must be more than -100 %."), false},
@@ -102,9 +102,9 @@ QString inputsProblem(const ProjectionInputs &in)
             return tooLarge();
     }
     if (in.extraPayment < 0)
-        return Tr(QT_TRANSLATE_NOOP("Projection", "The extra payment must be 0 or more."));
+        return translated(QT_TRANSLATE_NOOP("Projection", "The extra payment must be 0 or more."));
     if (in.price - in.downPayment < 0)
-        return TrAnalysis(QT_TRANSLATE_NOOP("Analysis", "The down payment is more than the price: there is no loan."));
+        return translatedAnalysis(QT_TRANSLATE_NOOP("Analysis", "The down payment is more than the price: there is no loan."));
     return scheduleProblem(in.price - in.downPayment, in.ratePercent, in.termYears);
 }
 
@@ -196,7 +196,7 @@ void addReturns(Projection &p, const ProjectionAssumptions &a)
     if (!(p.cashInvested > 0))
         p.annualizedReturn = CMeasure::Unknown(noCash());
     else if (!(base > 0))
-        p.annualizedReturn = CMeasure::Unknown(Tr(QT_TRANSLATE_NOOP("Projection", "Everything invested is lost: there is no annualized return.")));
+        p.annualizedReturn = CMeasure::Unknown(translated(QT_TRANSLATE_NOOP("Projection", "Everything invested is lost: there is no annualized return.")));
     else
         p.annualizedReturn = CMeasure::Of(std::pow(base, 1.0 / p.years.size()) - 1.0, tooLarge());
 }
@@ -369,7 +369,7 @@ CMeasure uniqueRoot(const std::vector<double> &flows, double atZero, double hint
         near = far;
         nearValue = farValue;
     }
-    return CMeasure::Unknown(Tr(QT_TRANSLATE_NOOP("Projection", "No rate of return makes the cash flows worth 0.")));
+    return CMeasure::Unknown(translated(QT_TRANSLATE_NOOP("Projection", "No rate of return makes the cash flows worth 0.")));
 }
 
 // The grid of log(1 + r): steps of 0.001 out to ±2 (r from −86 % to +639 %), then 0.01 out to
@@ -431,7 +431,7 @@ CMeasure nearestRoot(const std::vector<double> &flows, double atZero)
         value[side] = toValue;
     }
     if (std::isinf(best))
-        return CMeasure::Unknown(Tr(QT_TRANSLATE_NOOP("Projection", "No rate of return makes the cash flows worth 0.")));
+        return CMeasure::Unknown(translated(QT_TRANSLATE_NOOP("Projection", "No rate of return makes the cash flows worth 0.")));
     return {best, {}};
 }
 
@@ -447,7 +447,7 @@ CMeasure irrFrom(const std::vector<double> &flows, double hint)
         return irrFrom(std::vector<double>(flows.begin(), flows.end() - 1), hint);
     const int changes = signChanges(flows);
     if (changes == 0)
-        return CMeasure::Unknown(Tr(QT_TRANSLATE_NOOP("Projection", "The cash flows never change sign: there is no rate of return.")));
+        return CMeasure::Unknown(translated(QT_TRANSLATE_NOOP("Projection", "The cash flows never change sign: there is no rate of return.")));
     const double atZero = signedValue(flows, 0);
     if (atZero == 0)
         return {0, {}};

@@ -10,7 +10,7 @@
 namespace {
 
 // The analysis says the same of the same loans: one text, one translation.
-QString Tr(const char *text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("Analysis", text);
 }
@@ -47,17 +47,17 @@ QString scheduleProblem(double loanAmount, double ratePercent, double termYears)
     const double payment = Profit::Payment(loanAmount, ratePercent, termYears);
     if (!std::isfinite(payment)) {
         if (termYears == 0)
-            return Tr(QT_TRANSLATE_NOOP("Analysis", "The loan has no monthly payment: its term is 0 years."));
+            return translated(QT_TRANSLATE_NOOP("Analysis", "The loan has no monthly payment: its term is 0 years."));
         const double r = Profit::MonthlyRate(ratePercent);
         if (!std::isfinite(r) || (r != 0 && !std::isfinite(std::pow(1.0 + r, 12.0 * termYears))))
-            return Tr(QT_TRANSLATE_NOOP("Analysis", "The interest rate is too high for this term: the payment is too large to compute."));
-        return Tr(QT_TRANSLATE_NOOP("Analysis", "The loan amount is too large: the payment is too large to compute."));
+            return translated(QT_TRANSLATE_NOOP("Analysis", "The interest rate is too high for this term: the payment is too large to compute."));
+        return translated(QT_TRANSLATE_NOOP("Analysis", "The loan amount is too large: the payment is too large to compute."));
     }
     const double count = paymentCount(termYears);
     if (!(count > 0))
-        return Tr(QT_TRANSLATE_NOOP("Analysis", "The term is less than 0 years: the loan has no payments."));
+        return translated(QT_TRANSLATE_NOOP("Analysis", "The term is less than 0 years: the loan has no payments."));
     if (count > MaxScheduledPayments)
-        return Tr(QT_TRANSLATE_NOOP("Analysis", "A term of more than 1,000 years is not scheduled."));
+        return translated(QT_TRANSLATE_NOOP("Analysis", "A term of more than 1,000 years is not scheduled."));
     return {};
 }
 
