@@ -1,6 +1,6 @@
 // Expected figures of the holding-period projection, computed with the spreadsheet functions of
-// @formulajs/formulajs (PMT, FV, IRR, NPV) straight from the table of definitions in the
-// program's design notes, independently of the C++ engine. Writes
+// @formulajs/formulajs (PMT, FV, IRR, NPV) straight from what each figure means (one line of
+// code per figure in project() below), independently of the C++ engine. Writes
 // tests/core/data/projection-reference.json, which tst_projection compares figure by figure.
 //
 //   cd scripts/reference && npm ci && node projection-reference.mjs
