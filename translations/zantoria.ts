@@ -945,6 +945,225 @@
     </message>
 </context>
 <context>
+    <name>Projection</name>
+    <message>
+        <source>Holding period (years)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many years the property is held before it is sold (1 to 50).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Appreciation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much the property&apos;s value grows each year, from the price paid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rent growth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much the rent grows each year, from the second year on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expense growth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much escrow and other fees grow each year, from the second year on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vacancy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The share of the year&apos;s rent lost to empty months and unpaid rent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maintenance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repairs and upkeep, as a share of the year&apos;s rent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capital reserve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Money put aside for large replacements (roof, heating), as a share of the year&apos;s rent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A property manager&apos;s fee, as a share of the year&apos;s rent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closing costs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The costs of buying, as a share of the price, paid in cash with the down payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selling costs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The costs of selling, as a share of the sale price.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The yearly return the cash could earn elsewhere; the net present value discounts each year&apos;s flow at it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PMI ends at loan-to-value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PMI is paid while the balance owed is above this share of the price; 0 keeps it for the whole loan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target IRR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The return on the cash invested that the purchase must reach; the price to offer is the highest that still reaches it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extra payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paid each month on top of the payment, straight into the principal: the loan ends sooner and costs less interest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No cash is invested: there is no return to measure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The discount rate must be more than -100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The holding period must be 1 to 50 years.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The appreciation must be more than -100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rent growth must be more than -100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The expense growth must be more than -100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The vacancy must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The maintenance must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The capital reserve must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The management must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The closing costs must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selling costs must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loan-to-value at which mortgage insurance ends must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target IRR must be more than -100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bear case&apos;s appreciation must be more than -100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bear case&apos;s rent growth must be more than -100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bear case&apos;s expense growth must be more than -100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bear case&apos;s vacancy must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bull case&apos;s appreciation must be more than -100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bull case&apos;s rent growth must be more than -100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bull case&apos;s expense growth must be more than -100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bull case&apos;s vacancy must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The extra payment must be 0 or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everything invested is lost: there is no annualized return.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No rate of return makes the cash flows worth 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cash flows never change sign: there is no rate of return.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReadNotice</name>
     <message>
         <source>the description</source>
@@ -1004,6 +1223,94 @@
     </message>
     <message>
         <source>The saved text of %1 is longer than 1,000 characters (%2); it was not used, and stays saved as it was until you enter another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the holding period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the appreciation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the rent growth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the expense growth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the vacancy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the maintenance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the capital reserve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the management fee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the closing costs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the selling costs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the discount rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the loan-to-value at which PMI ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the target IRR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the appreciation of the bear market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the rent growth of the bear market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the expense growth of the bear market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the vacancy of the bear market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the appreciation of the bull market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the rent growth of the bull market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the expense growth of the bull market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the vacancy of the bull market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the extra payment of loan %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -948,6 +948,225 @@
     </message>
 </context>
 <context>
+    <name>Projection</name>
+    <message>
+        <source>Holding period (years)</source>
+        <translation>Haltedauer (Jahre)</translation>
+    </message>
+    <message>
+        <source>How many years the property is held before it is sold (1 to 50).</source>
+        <translation>Wie viele Jahre die Immobilie gehalten wird, bevor sie verkauft wird (1 bis 50).</translation>
+    </message>
+    <message>
+        <source>Appreciation</source>
+        <translation>Wertsteigerung</translation>
+    </message>
+    <message>
+        <source>How much the property&apos;s value grows each year, from the price paid.</source>
+        <translation>Um wie viel der Wert der Immobilie jedes Jahr steigt, ausgehend vom Kaufpreis.</translation>
+    </message>
+    <message>
+        <source>Rent growth</source>
+        <translation>Mietsteigerung</translation>
+    </message>
+    <message>
+        <source>How much the rent grows each year, from the second year on.</source>
+        <translation>Um wie viel die Miete jedes Jahr steigt, ab dem zweiten Jahr.</translation>
+    </message>
+    <message>
+        <source>Expense growth</source>
+        <translation>Kostensteigerung</translation>
+    </message>
+    <message>
+        <source>How much escrow and other fees grow each year, from the second year on.</source>
+        <translation>Um wie viel Steuern, Versicherung und sonstige Gebühren jedes Jahr steigen, ab dem zweiten Jahr.</translation>
+    </message>
+    <message>
+        <source>Vacancy</source>
+        <translation>Leerstand</translation>
+    </message>
+    <message>
+        <source>The share of the year&apos;s rent lost to empty months and unpaid rent.</source>
+        <translation>Der Anteil der Jahresmiete, der durch leere Monate und ausbleibende Zahlungen verloren geht.</translation>
+    </message>
+    <message>
+        <source>Maintenance</source>
+        <translation>Instandhaltung</translation>
+    </message>
+    <message>
+        <source>Repairs and upkeep, as a share of the year&apos;s rent.</source>
+        <translation>Reparaturen und Pflege, als Anteil der Jahresmiete.</translation>
+    </message>
+    <message>
+        <source>Capital reserve</source>
+        <translation>Rücklage</translation>
+    </message>
+    <message>
+        <source>Money put aside for large replacements (roof, heating), as a share of the year&apos;s rent.</source>
+        <translation>Geld für große Erneuerungen (Dach, Heizung), als Anteil der Jahresmiete zurückgelegt.</translation>
+    </message>
+    <message>
+        <source>Management</source>
+        <translation>Verwaltung</translation>
+    </message>
+    <message>
+        <source>A property manager&apos;s fee, as a share of the year&apos;s rent.</source>
+        <translation>Die Gebühr einer Hausverwaltung, als Anteil der Jahresmiete.</translation>
+    </message>
+    <message>
+        <source>Closing costs</source>
+        <translation>Kaufnebenkosten</translation>
+    </message>
+    <message>
+        <source>The costs of buying, as a share of the price, paid in cash with the down payment.</source>
+        <translation>Die Kosten des Kaufs, als Anteil des Kaufpreises, mit der Anzahlung aus Eigenmitteln bezahlt.</translation>
+    </message>
+    <message>
+        <source>Selling costs</source>
+        <translation>Verkaufskosten</translation>
+    </message>
+    <message>
+        <source>The costs of selling, as a share of the sale price.</source>
+        <translation>Die Kosten des Verkaufs, als Anteil des Verkaufspreises.</translation>
+    </message>
+    <message>
+        <source>Discount rate</source>
+        <translation>Kalkulationszins</translation>
+    </message>
+    <message>
+        <source>The yearly return the cash could earn elsewhere; the net present value discounts each year&apos;s flow at it.</source>
+        <translation>Die jährliche Rendite, die das Geld anderswo erzielen könnte; der Kapitalwert zinst den Zahlungsstrom jedes Jahres damit ab.</translation>
+    </message>
+    <message>
+        <source>PMI ends at loan-to-value</source>
+        <translation>Kreditversicherung endet bei Beleihung</translation>
+    </message>
+    <message>
+        <source>PMI is paid while the balance owed is above this share of the price; 0 keeps it for the whole loan.</source>
+        <translation>Die Kreditversicherung wird gezahlt, solange die Restschuld über diesem Anteil des Kaufpreises liegt; 0 behält sie für die ganze Laufzeit.</translation>
+    </message>
+    <message>
+        <source>Target IRR</source>
+        <translation>Zielrendite (IRR)</translation>
+    </message>
+    <message>
+        <source>The return on the cash invested that the purchase must reach; the price to offer is the highest that still reaches it.</source>
+        <translation>Die Rendite auf das eingesetzte Kapital, die der Kauf erreichen muss; der Angebotspreis ist der höchste, der sie noch erreicht.</translation>
+    </message>
+    <message>
+        <source>Extra payment</source>
+        <translation>Sondertilgung</translation>
+    </message>
+    <message>
+        <source>Paid each month on top of the payment, straight into the principal: the loan ends sooner and costs less interest.</source>
+        <translation>Jeden Monat zusätzlich zur Rate gezahlt, direkt in die Tilgung: das Darlehen endet früher und kostet weniger Zinsen.</translation>
+    </message>
+    <message>
+        <source>No cash is invested: there is no return to measure.</source>
+        <translation>Es wird kein Kapital eingesetzt: Es gibt keine Rendite zu messen.</translation>
+    </message>
+    <message>
+        <source>The discount rate must be more than -100 %.</source>
+        <translation>Der Diskontierungszins muss über -100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The holding period must be 1 to 50 years.</source>
+        <translation>Die Haltedauer muss 1 bis 50 Jahre betragen.</translation>
+    </message>
+    <message>
+        <source>The appreciation must be more than -100 %.</source>
+        <translation>Die Wertsteigerung muss über -100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The rent growth must be more than -100 %.</source>
+        <translation>Die Mietsteigerung muss über -100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The expense growth must be more than -100 %.</source>
+        <translation>Die Kostensteigerung muss über -100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The vacancy must be 0 % to 100 %.</source>
+        <translation>Der Leerstand muss zwischen 0 % und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The maintenance must be 0 % to 100 %.</source>
+        <translation>Die Instandhaltung muss zwischen 0 % und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The capital reserve must be 0 % to 100 %.</source>
+        <translation>Die Rücklage für Ersatzinvestitionen muss zwischen 0 % und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The management must be 0 % to 100 %.</source>
+        <translation>Die Verwaltungskosten müssen zwischen 0 % und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The closing costs must be 0 % to 100 %.</source>
+        <translation>Die Kaufnebenkosten müssen zwischen 0 % und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The selling costs must be 0 % to 100 %.</source>
+        <translation>Die Verkaufskosten müssen zwischen 0 % und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The loan-to-value at which mortgage insurance ends must be 0 % to 100 %.</source>
+        <translation>Der Beleihungsauslauf, bei dem die Kreditausfallversicherung endet, muss zwischen 0 % und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The target IRR must be more than -100 %.</source>
+        <translation>Der angestrebte interne Zinsfuß muss über -100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The bear case&apos;s appreciation must be more than -100 %.</source>
+        <translation>Im pessimistischen Szenario muss die Wertsteigerung über -100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The bear case&apos;s rent growth must be more than -100 %.</source>
+        <translation>Im pessimistischen Szenario muss die Mietsteigerung über -100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The bear case&apos;s expense growth must be more than -100 %.</source>
+        <translation>Im pessimistischen Szenario muss die Kostensteigerung über -100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The bear case&apos;s vacancy must be 0 % to 100 %.</source>
+        <translation>Im pessimistischen Szenario muss der Leerstand zwischen 0 % und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The bull case&apos;s appreciation must be more than -100 %.</source>
+        <translation>Im optimistischen Szenario muss die Wertsteigerung über -100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The bull case&apos;s rent growth must be more than -100 %.</source>
+        <translation>Im optimistischen Szenario muss die Mietsteigerung über -100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The bull case&apos;s expense growth must be more than -100 %.</source>
+        <translation>Im optimistischen Szenario muss die Kostensteigerung über -100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The bull case&apos;s vacancy must be 0 % to 100 %.</source>
+        <translation>Im optimistischen Szenario muss der Leerstand zwischen 0 % und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The extra payment must be 0 or more.</source>
+        <translation>Die Sondertilgung muss 0 oder mehr betragen.</translation>
+    </message>
+    <message>
+        <source>Everything invested is lost: there is no annualized return.</source>
+        <translation>Das eingesetzte Kapital ist vollständig verloren: Es gibt keine jährliche Rendite.</translation>
+    </message>
+    <message>
+        <source>No rate of return makes the cash flows worth 0.</source>
+        <translation>Kein Zinssatz bringt den Barwert der Zahlungsströme auf 0.</translation>
+    </message>
+    <message>
+        <source>The cash flows never change sign: there is no rate of return.</source>
+        <translation>Die Zahlungsströme wechseln nie das Vorzeichen: Es gibt keinen internen Zinsfuß.</translation>
+    </message>
+</context>
+<context>
     <name>ReadNotice</name>
     <message>
         <source>the description</source>
@@ -1008,6 +1227,94 @@
     <message>
         <source>The saved text of %1 is longer than 1,000 characters (%2); it was not used, and stays saved as it was until you enter another.</source>
         <translation>Der gespeicherte Text für %1 ist länger als 1.000 Zeichen (%2); er wurde nicht verwendet und bleibt unverändert gespeichert, bis Sie einen anderen eingeben.</translation>
+    </message>
+    <message>
+        <source>the holding period</source>
+        <translation>die Haltedauer</translation>
+    </message>
+    <message>
+        <source>the appreciation</source>
+        <translation>die Wertsteigerung</translation>
+    </message>
+    <message>
+        <source>the rent growth</source>
+        <translation>die Mietsteigerung</translation>
+    </message>
+    <message>
+        <source>the expense growth</source>
+        <translation>die Kostensteigerung</translation>
+    </message>
+    <message>
+        <source>the vacancy</source>
+        <translation>den Leerstand</translation>
+    </message>
+    <message>
+        <source>the maintenance</source>
+        <translation>die Instandhaltung</translation>
+    </message>
+    <message>
+        <source>the capital reserve</source>
+        <translation>die Rücklage</translation>
+    </message>
+    <message>
+        <source>the management fee</source>
+        <translation>die Verwaltungsgebühr</translation>
+    </message>
+    <message>
+        <source>the closing costs</source>
+        <translation>die Kaufnebenkosten</translation>
+    </message>
+    <message>
+        <source>the selling costs</source>
+        <translation>die Verkaufskosten</translation>
+    </message>
+    <message>
+        <source>the discount rate</source>
+        <translation>den Kalkulationszins</translation>
+    </message>
+    <message>
+        <source>the loan-to-value at which PMI ends</source>
+        <translation>die Beleihung, bei der die Kreditversicherung endet</translation>
+    </message>
+    <message>
+        <source>the target IRR</source>
+        <translation>die Zielrendite</translation>
+    </message>
+    <message>
+        <source>the appreciation of the bear market</source>
+        <translation>die Wertsteigerung im Bärenmarkt</translation>
+    </message>
+    <message>
+        <source>the rent growth of the bear market</source>
+        <translation>die Mietsteigerung im Bärenmarkt</translation>
+    </message>
+    <message>
+        <source>the expense growth of the bear market</source>
+        <translation>die Kostensteigerung im Bärenmarkt</translation>
+    </message>
+    <message>
+        <source>the vacancy of the bear market</source>
+        <translation>den Leerstand im Bärenmarkt</translation>
+    </message>
+    <message>
+        <source>the appreciation of the bull market</source>
+        <translation>die Wertsteigerung im Bullenmarkt</translation>
+    </message>
+    <message>
+        <source>the rent growth of the bull market</source>
+        <translation>die Mietsteigerung im Bullenmarkt</translation>
+    </message>
+    <message>
+        <source>the expense growth of the bull market</source>
+        <translation>die Kostensteigerung im Bullenmarkt</translation>
+    </message>
+    <message>
+        <source>the vacancy of the bull market</source>
+        <translation>den Leerstand im Bullenmarkt</translation>
+    </message>
+    <message>
+        <source>the extra payment of loan %1</source>
+        <translation>die Sondertilgung von Darlehen %1</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,473 @@
+#include "core/projection.h"
+
+#include "core/schedule.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("Projection", text);
+}
+
+// The analysis says these of the same loans and figures: one text, one translation.
+QString translatedAnalysis(const char *text)
+{
+    return QCoreApplication::translate("Analysis", text);
+}
+
+QString tooLarge()
+{
+    return translatedAnalysis(QT_TRANSLATE_NOOP("Analysis", "The figure is too large to compute."));
+}
+
+QString noCash()
+{
+    return translated(QT_TRANSLATE_NOOP("Projection", "No cash is invested: there is no return to measure."));
+}
+
+QString discountRateProblem()
+{
+    return translated(QT_TRANSLATE_NOOP("Projection", "The discount rate must be more than -100 %."));
+}
+
+// The rate of return of flows; where hint is a number, the search starts there (the return of
+// selling a year earlier is close to this year's).
+Measure irrFrom(const std::vector<double> &flows, double hint);
+
+// An assumption, the text that names it when it is out of range, and its kind of range: a share
+// lies in 0 to 100 %; a rate of growth, of return or of discount lies above −100 %, where the
+// money would be gone.
+struct Check
+{
+    double value;
+    const char *text;
+    bool share;
+};
+
+QString firstProblem(std::initializer_list<Check> checks)
+{
+    for (const Check &c : checks) {
+        const bool inRange = c.share ? c.value >= 0 && c.value <= 1 : c.value > -1;
+        if (!inRange) // a not-a-number is out of every range
+            return translated(c.text);
+    }
+    return {};
+}
+
+// The assumptions a projection of the base case uses, in the order a user meets them.
+QString usedProblem(const ProjectionAssumptions &a)
+{
+    if (a.holdYears < 1 || a.holdYears > 50)
+        return translated(QT_TRANSLATE_NOOP("Projection", "The holding period must be 1 to 50 years."));
+    return firstProblem({
+        {a.appreciation, QT_TRANSLATE_NOOP("Projection", "The appreciation must be more than -100 %."), false},
+        {a.rentGrowth, QT_TRANSLATE_NOOP("Projection", "The rent growth must be more than -100 %."), false},
+        {a.expenseGrowth, QT_TRANSLATE_NOOP("Projection", "The expense growth must be more than -100 %."), false},
+        {a.vacancy, QT_TRANSLATE_NOOP("Projection", "The vacancy must be 0 % to 100 %."), true},
+        {a.maintenance, QT_TRANSLATE_NOOP("Projection", "The maintenance must be 0 % to 100 %."), true},
+        {a.capitalReserve, QT_TRANSLATE_NOOP("Projection", "The capital reserve must be 0 % to 100 %."), true},
+        {a.management, QT_TRANSLATE_NOOP("Projection", "The management must be 0 % to 100 %."), true},
+        {a.closingCosts, QT_TRANSLATE_NOOP("Projection", "The closing costs must be 0 % to 100 %."), true},
+        {a.sellingCosts, QT_TRANSLATE_NOOP("Projection", "The selling costs must be 0 % to 100 %."), true},
+        {a.discountRate, QT_TRANSLATE_NOOP("Projection", "The discount rate must be more than -100 %."), false},
+        {a.pmiEndLtv, QT_TRANSLATE_NOOP("Projection", "The loan-to-value at which mortgage insurance ends must be 0 % to 100 %."), true},
+    });
+}
+
+QString scenarioProblem(const ProjectionAssumptions &a)
+{
+    return firstProblem({
+        {a.targetIrr, QT_TRANSLATE_NOOP("Projection", "The target IRR must be more than -100 %."), false},
+        {a.bear.appreciation, QT_TRANSLATE_NOOP("Projection", "The bear case's appreciation must be more than -100 %."), false},
+        {a.bear.rentGrowth, QT_TRANSLATE_NOOP("Projection", "The bear case's rent growth must be more than -100 %."), false},
+        {a.bear.expenseGrowth, QT_TRANSLATE_NOOP("Projection", "The bear case's expense growth must be more than -100 %."), false},
+        {a.bear.vacancy, QT_TRANSLATE_NOOP("Projection", "The bear case's vacancy must be 0 % to 100 %."), true},
+        {a.bull.appreciation, QT_TRANSLATE_NOOP("Projection", "The bull case's appreciation must be more than -100 %."), false},
+        {a.bull.rentGrowth, QT_TRANSLATE_NOOP("Projection", "The bull case's rent growth must be more than -100 %."), false},
+        {a.bull.expenseGrowth, QT_TRANSLATE_NOOP("Projection", "The bull case's expense growth must be more than -100 %."), false},
+        {a.bull.vacancy, QT_TRANSLATE_NOOP("Projection", "The bull case's vacancy must be 0 % to 100 %."), true},
+    });
+}
+
+QString inputsProblem(const ProjectionInputs &in)
+{
+    for (double x : {in.price, in.rent, in.escrow, in.otherFees, in.downPayment, in.ratePercent,
+                     in.termYears, in.pmi, in.extraPayment}) {
+        if (!std::isfinite(x))
+            return tooLarge();
+    }
+    if (in.extraPayment < 0)
+        return translated(QT_TRANSLATE_NOOP("Projection", "The extra payment must be 0 or more."));
+    if (in.price - in.downPayment < 0)
+        return translatedAnalysis(QT_TRANSLATE_NOOP("Analysis", "The down payment is more than the price: there is no loan."));
+    return scheduleProblem(in.price - in.downPayment, in.ratePercent, in.termYears);
+}
+
+// The year's months t·12 − 11 … t·12 of the schedule: their payments, and how many of them
+// carry mortgage insurance (the balance owed before the payment above the end loan-to-value;
+// at an end of 0 that is every month until the payoff).
+void addLoanYear(ProjectionYear &y, const std::vector<ScheduleRow> &schedule, double loanAmount,
+                 const ProjectionInputs &in, double pmiEnd)
+{
+    const std::size_t first = std::size_t(12 * (y.year - 1));
+    const std::size_t last = std::min(schedule.size(), std::size_t(12 * y.year));
+    int insured = 0;
+    for (std::size_t i = first; i < last; ++i) {
+        y.debtService += schedule[i].payment;
+        const double owed = i == 0 ? loanAmount : schedule[i - 1].balance;
+        if (owed > pmiEnd)
+            ++insured;
+    }
+    y.pmi = in.pmi * insured;
+    y.loanBalance = std::size_t(12 * y.year) <= schedule.size() ? schedule[std::size_t(12 * y.year) - 1].balance
+                                                                 : 0.0;
+}
+
+ProjectionYear makeYear(int t, const ProjectionInputs &in, const ProjectionAssumptions &a,
+                        const std::vector<ScheduleRow> &schedule)
+{
+    ProjectionYear y;
+    y.year = t;
+    y.rent = 12.0 * in.rent * std::pow(1.0 + a.rentGrowth, t - 1);
+    y.vacancyLoss = y.rent * a.vacancy;
+    y.operatingCosts = 12.0 * (in.escrow + in.otherFees) * std::pow(1.0 + a.expenseGrowth, t - 1)
+                     + y.rent * (a.maintenance + a.capitalReserve + a.management);
+    y.netOperatingIncome = y.rent - y.vacancyLoss - y.operatingCosts;
+    addLoanYear(y, schedule, in.price - in.downPayment, in, a.pmiEndLtv * in.price);
+    y.cashFlow = y.netOperatingIncome - y.debtService - y.pmi;
+    y.propertyValue = in.price * std::pow(1.0 + a.appreciation, t);
+    y.equity = y.propertyValue - y.loanBalance;
+    y.saleProceeds = y.propertyValue * (1.0 - a.sellingCosts) - y.loanBalance;
+    return y;
+}
+
+bool allFinite(const ProjectionYear &y)
+{
+    for (double x : {y.rent, y.vacancyLoss, y.operatingCosts, y.netOperatingIncome, y.debtService,
+                     y.pmi, y.cashFlow, y.propertyValue, y.loanBalance, y.equity, y.saleProceeds}) {
+        if (!std::isfinite(x))
+            return false;
+    }
+    return true;
+}
+
+Projection unknown(const QString &reason)
+{
+    Projection p;
+    p.reason = reason;
+    for (Measure *m : {&p.irr, &p.npv, &p.equityMultiple, &p.totalProfit, &p.annualizedReturn,
+                        &p.saleProceeds})
+        *m = Measure::unknown(reason);
+    return p;
+}
+
+// The returns of selling after every year: the flows are −cash invested, the cash flows, and the
+// sale proceeds added to the last year's.
+void addReturns(Projection &p, const ProjectionAssumptions &a)
+{
+    std::vector<double> flows{-p.cashInvested};
+    double cashFlows = 0;
+    double hint = std::numeric_limits<double>::quiet_NaN();
+    for (ProjectionYear &y : p.years) {
+        flows.push_back(y.cashFlow);
+        cashFlows += y.cashFlow;
+        std::vector<double> sold = flows;
+        sold.back() += y.saleProceeds;
+        y.irrIfSold = irrFrom(sold, hint);
+        hint = y.irrIfSold.isKnown() ? y.irrIfSold.value : std::numeric_limits<double>::quiet_NaN();
+        y.npvIfSold = npv(a.discountRate, sold);
+        y.equityMultipleIfSold = p.cashInvested > 0
+            ? Measure::of((cashFlows + y.saleProceeds) / p.cashInvested, tooLarge())
+            : Measure::unknown(noCash());
+    }
+    const ProjectionYear &end = p.years.back();
+    p.irr = end.irrIfSold;
+    p.npv = end.npvIfSold;
+    p.equityMultiple = end.equityMultipleIfSold;
+    p.saleProceeds = Measure::of(end.saleProceeds, tooLarge());
+    const double profit = cashFlows + end.saleProceeds - p.cashInvested;
+    p.totalProfit = Measure::of(profit, tooLarge());
+    const double base = 1.0 + profit / p.cashInvested;
+    if (!(p.cashInvested > 0))
+        p.annualizedReturn = Measure::unknown(noCash());
+    else if (!(base > 0))
+        p.annualizedReturn = Measure::unknown(translated(QT_TRANSLATE_NOOP("Projection", "Everything invested is lost: there is no annualized return.")));
+    else
+        p.annualizedReturn = Measure::of(std::pow(base, 1.0 / p.years.size()) - 1.0, tooLarge());
+}
+
+} // namespace
+
+MarketAssumptions ProjectionAssumptions::market() const
+{
+    return {appreciation, rentGrowth, expenseGrowth, vacancy};
+}
+
+ProjectionAssumptions ProjectionAssumptions::withMarket(const MarketAssumptions &scenario) const
+{
+    ProjectionAssumptions a = *this;
+    a.appreciation = scenario.appreciation;
+    a.rentGrowth = scenario.rentGrowth;
+    a.expenseGrowth = scenario.expenseGrowth;
+    a.vacancy = scenario.vacancy;
+    return a;
+}
+
+QString ProjectionAssumptions::problem() const
+{
+    const QString used = usedProblem(*this);
+    return used.isEmpty() ? scenarioProblem(*this) : used;
+}
+
+Projection project(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions)
+{
+    QString reason = usedProblem(assumptions);
+    if (reason.isEmpty())
+        reason = inputsProblem(inputs);
+    if (!reason.isEmpty())
+        return unknown(reason);
+    const std::vector<ScheduleRow> schedule = amortize(
+        inputs.price - inputs.downPayment, inputs.ratePercent, inputs.termYears, inputs.extraPayment);
+    Projection p;
+    p.cashInvested = inputs.downPayment + assumptions.closingCosts * inputs.price;
+    for (int t = 1; t <= assumptions.holdYears; ++t) {
+        p.years.push_back(makeYear(t, inputs, assumptions, schedule));
+        if (!allFinite(p.years.back()) || !std::isfinite(p.cashInvested))
+            return unknown(tooLarge());
+    }
+    addReturns(p, assumptions);
+    return p;
+}
+
+// The rate of return. The flows' present value, as a function of the rate, is continuous on
+// r > −1 and is a polynomial in 1 / (1 + r); the solver only brackets and narrows, so it cannot
+// run away the way Newton's method does from a poor first guess.
+namespace {
+
+// A function of the rate with the sign of the flows' present value and the same roots: the
+// present value itself for r ≥ 0, and (1 + r)^n times it below 0, where the plain discount
+// factors would overflow near −100 %. Both forms meet at r = 0 (the sum of the flows).
+double signedValue(const std::vector<double> &flows, double r)
+{
+    if (r >= 0) {
+        const double v = 1.0 / (1.0 + r);
+        double acc = 0;
+        for (auto f = flows.rbegin(); f != flows.rend(); ++f)
+            acc = acc * v + *f;
+        return acc;
+    }
+    const double q = 1.0 + r;
+    double acc = 0;
+    for (double f : flows)
+        acc = acc * q + f;
+    return acc;
+}
+
+int signChanges(const std::vector<double> &flows)
+{
+    int changes = 0;
+    int last = 0;
+    for (double f : flows) {
+        const int sign = (f > 0) - (f < 0);
+        if (sign != 0 && last != 0 && sign != last)
+            ++changes;
+        if (sign != 0)
+            last = sign;
+    }
+    return changes;
+}
+
+bool opposite(double a, double b)
+{
+    return (a < 0 && b > 0) || (a > 0 && b < 0);
+}
+
+// Brent's method on a bracket [a, b] (the signs at its ends differ): inverse quadratic
+// interpolation or the secant where they shrink the bracket fast enough, bisection where they do
+// not, and never a step outside the bracket, so it ends within a tolerance far below 1e-9
+// whatever the shape of the flows.
+double brent(const std::vector<double> &flows, double a, double fa, double b, double fb)
+{
+    double c = a, fc = fa, d = b - a, e = d;
+    for (int i = 0; i < 300; ++i) {
+        if (std::fabs(fc) < std::fabs(fb)) { // b is the best estimate, c the other end
+            a = b;
+            b = c;
+            c = a;
+            fa = fb;
+            fb = fc;
+            fc = fa;
+        }
+        const double tol = 2 * std::numeric_limits<double>::epsilon() * std::fabs(b) + 1e-15;
+        const double half = (c - b) / 2;
+        if (std::fabs(half) <= tol || fb == 0)
+            break;
+        if (std::fabs(e) >= tol && std::fabs(fa) > std::fabs(fb)) {
+            const double s = fb / fa;
+            double p, q;
+            if (a == c) {
+                p = 2 * half * s;
+                q = 1 - s;
+            } else {
+                const double qa = fa / fc, rb = fb / fc;
+                p = s * (2 * half * qa * (qa - rb) - (b - a) * (rb - 1));
+                q = (qa - 1) * (rb - 1) * (s - 1);
+            }
+            if (p > 0)
+                q = -q;
+            else
+                p = -p;
+            if (2 * p < std::min(3 * half * q - std::fabs(tol * q), std::fabs(e * q))) {
+                e = d;
+                d = p / q;
+            } else {
+                d = half;
+                e = d;
+            }
+        } else {
+            d = half;
+            e = d;
+        }
+        a = b;
+        fa = fb;
+        b += std::fabs(d) > tol ? d : std::copysign(tol, half);
+        fb = signedValue(flows, b);
+        if (!opposite(fb, fc)) { // keep the root between b and c
+            c = a;
+            fc = fa;
+            d = e = b - a;
+        }
+    }
+    return b;
+}
+
+// With one change of sign there is exactly one root (Descartes' rule in 1 / (1 + r)), above 0
+// when the flows sum to a gain and below when to a loss, so any bracket holds the one root.
+// First a narrow bracket around the hint, then one widened from 0 towards the root.
+Measure uniqueRoot(const std::vector<double> &flows, double atZero, double hint)
+{
+    if (hint > -1 && std::isfinite(hint)) {
+        const double lo = hint - 0.01 * (1 + hint), hi = hint + 0.01 * (1 + hint);
+        const double loValue = signedValue(flows, lo), hiValue = signedValue(flows, hi);
+        if (opposite(loValue, hiValue))
+            return {brent(flows, lo, loValue, hi, hiValue), {}};
+    }
+    double near = 0, nearValue = atZero;
+    for (int i = 0; i < 200; ++i) {
+        // 1 + r grows or shrinks fourfold a step: 1e±120 is reached within 200 steps.
+        const double far = atZero > 0 ? 4.0 * (1.0 + near) - 1.0 : (1.0 + near) / 4.0 - 1.0;
+        const double farValue = signedValue(flows, far);
+        if (farValue == 0)
+            return {far, {}};
+        if (opposite(nearValue, farValue))
+            return {brent(flows, near, nearValue, far, farValue), {}};
+        near = far;
+        nearValue = farValue;
+    }
+    return Measure::unknown(translated(QT_TRANSLATE_NOOP("Projection", "No rate of return makes the cash flows worth 0.")));
+}
+
+// The grid of log(1 + r): steps of 0.001 out to ±2 (r from −86 % to +639 %), then 0.01 out to
+// ±30 (r within 1e-13 of −100 %, or up to 1e13). Two roots closer than a step can hide from it.
+double gridLog(int k)
+{
+    return k <= 2000 ? k * 1e-3 : 2.0 + (k - 2000) * 1e-2;
+}
+constexpr int GridSteps = 4800;
+
+// Whether no root lies beyond r, further from 0: above 0 when the first flow outweighs all the
+// others discounted at r, below 0 when the last one outweighs all the others grown at r; the
+// present value then keeps that flow's sign out to +infinity or down to −100 %. Spares the grid
+// its far end, which is all it would walk where the flows have no root at all.
+bool nothingBeyond(const std::vector<double> &flows, double r)
+{
+    double rest = 0;
+    if (r >= 0) {
+        const double v = 1.0 / (1.0 + r);
+        for (auto f = flows.rbegin(); f + 1 != flows.rend(); ++f)
+            rest = (rest + std::fabs(*f)) * v;
+        return std::fabs(flows.front()) > rest;
+    }
+    const double q = 1.0 + r;
+    for (auto f = flows.begin(); f + 1 != flows.end(); ++f)
+        rest = (rest + std::fabs(*f)) * q;
+    return std::fabs(flows.back()) > rest;
+}
+
+// With several changes of sign the present value can have several roots; the one nearest 0 is
+// the return a spreadsheet user expects. Walk the grid outwards from 0 on both sides, always the
+// nearer side first, and narrow the first bracket found; the other side goes on only while it is
+// nearer than that root. The last flow must not be 0 (it would hide the end below 0).
+Measure nearestRoot(const std::vector<double> &flows, double atZero)
+{
+    double best = std::numeric_limits<double>::infinity();
+    int k[2] = {0, 0}; // steps taken above and below 0
+    double value[2] = {atZero, atZero};
+    bool done[2] = {false, false};
+    for (;;) {
+        // How far from 0 the next point on each side lies; a side that is done lies at the best.
+        const double bound = std::fabs(best);
+        const double up = k[0] < GridSteps && !done[0] ? std::expm1(gridLog(k[0] + 1)) : bound;
+        const double down = k[1] < GridSteps && !done[1] ? -std::expm1(-gridLog(k[1] + 1)) : bound;
+        if (std::min(up, down) >= bound)
+            break;
+        const int side = up <= down ? 0 : 1;
+        const double from = side == 0 ? std::expm1(gridLog(k[side])) : std::expm1(-gridLog(k[side]));
+        const double to = side == 0 ? up : -down;
+        const double toValue = signedValue(flows, to);
+        ++k[side];
+        if (toValue == 0 || opposite(value[side], toValue)) {
+            // Nearer than any root found before: this side was only walked while nearer.
+            best = toValue == 0 ? to : brent(flows, from, value[side], to, toValue);
+            done[side] = true;
+        } else if (k[side] % 64 == 0 && nothingBeyond(flows, to)) {
+            done[side] = true;
+        }
+        value[side] = toValue;
+    }
+    if (std::isinf(best))
+        return Measure::unknown(translated(QT_TRANSLATE_NOOP("Projection", "No rate of return makes the cash flows worth 0.")));
+    return {best, {}};
+}
+
+Measure irrFrom(const std::vector<double> &flows, double hint)
+{
+    for (double f : flows) {
+        if (!std::isfinite(f))
+            return Measure::unknown(tooLarge());
+    }
+    if (flows.empty() || !(flows.front() < 0))
+        return Measure::unknown(noCash());
+    if (flows.back() == 0) // a last year of nothing changes no root
+        return irrFrom(std::vector<double>(flows.begin(), flows.end() - 1), hint);
+    const int changes = signChanges(flows);
+    if (changes == 0)
+        return Measure::unknown(translated(QT_TRANSLATE_NOOP("Projection", "The cash flows never change sign: there is no rate of return.")));
+    const double atZero = signedValue(flows, 0);
+    if (atZero == 0)
+        return {0, {}};
+    return changes == 1 ? uniqueRoot(flows, atZero, hint) : nearestRoot(flows, atZero);
+}
+
+} // namespace
+
+Measure irr(const std::vector<double> &flows)
+{
+    return irrFrom(flows, std::numeric_limits<double>::quiet_NaN());
+}
+
+Measure npv(double rate, const std::vector<double> &flows)
+{
+    if (!(rate > -1))
+        return Measure::unknown(discountRateProblem());
+    const double v = 1.0 / (1.0 + rate);
+    double acc = 0;
+    for (auto f = flows.rbegin(); f != flows.rend(); ++f)
+        acc = acc * v + *f;
+    return Measure::of(acc, tooLarge());
+}

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "core/loananalysis.h"
+
+#include <QString>
+
+#include <vector>
+
+// What one loan offer earns when the property is held for some years and then sold: a table of
+// yearly figures over the loan's monthly schedule (core/schedule.h) and the returns of selling
+// after each year. Qt Core only; the window, the report and the command line show what it gives.
+//
+// Every assumption is a fraction (0.03 for 3 %); shares are of the year's gross scheduled rent
+// unless their name says otherwise. Growth starts in year 2.
+
+// The four figures a market scenario (bear, base, bull) replaces.
+struct MarketAssumptions
+{
+    double appreciation = 0.03;
+    double rentGrowth = 0.02;
+    double expenseGrowth = 0.02;
+    double vacancy = 0.05;
+};
+
+struct ProjectionAssumptions
+{
+    int holdYears = 10;
+    double appreciation = 0.03;
+    double rentGrowth = 0.02;
+    double expenseGrowth = 0.02;
+    double vacancy = 0.05;
+    double maintenance = 0.05;
+    double capitalReserve = 0.05;
+    double management = 0;
+    double closingCosts = 0.03; // of the price
+    double sellingCosts = 0.06; // of the sale price
+    double discountRate = 0.08;
+    double pmiEndLtv = 0.78;    // mortgage insurance is paid while the balance is above this × price
+    double targetIrr = 0.10;
+    MarketAssumptions bear{0.0, 0.01, 0.04, 0.10};
+    MarketAssumptions bull{0.05, 0.04, 0.02, 0.03};
+
+    // The base case's four market figures.
+    [[nodiscard]] MarketAssumptions market() const;
+    // These assumptions with the four market figures of a scenario; everything else kept.
+    [[nodiscard]] ProjectionAssumptions withMarket(const MarketAssumptions &scenario) const;
+    // Why these assumptions cannot be used, naming the first out of range, bear, bull and target
+    // included; empty when every one is in range.
+    [[nodiscard]] QString problem() const;
+};
+
+// One loan offer on the deal, monthly figures as typed.
+struct ProjectionInputs
+{
+    double price = 0;
+    double rent = 0;
+    double escrow = 0;
+    double otherFees = 0;
+    double downPayment = 0;
+    double ratePercent = 0; // 7 for 7 %, as the record holds it
+    double termYears = 0;
+    double pmi = 0;
+    double extraPayment = 0;
+};
+
+// One year t of the holding period; money per year, values and balances at the year's end.
+struct ProjectionYear
+{
+    int year = 0;
+    double rent = 0; // gross scheduled rent
+    double vacancyLoss = 0;
+    double operatingCosts = 0;
+    double netOperatingIncome = 0;
+    double debtService = 0; // payments of the year's months, extra payments included
+    double pmi = 0;
+    double cashFlow = 0;
+    double propertyValue = 0;
+    double loanBalance = 0;
+    double equity = 0;
+    double saleProceeds = 0; // after selling costs and the loan's payoff
+    // The returns had the property been sold at the end of this year.
+    Measure irrIfSold;
+    Measure npvIfSold;
+    Measure equityMultipleIfSold;
+};
+
+struct Projection
+{
+    QString reason; // why there is no projection; empty when it is computed
+    double cashInvested = 0; // down payment and closing costs, year 0
+    std::vector<ProjectionYear> years; // 1 to the holding period
+    // The sale at the end of the holding period.
+    Measure irr;
+    Measure npv;
+    Measure equityMultiple;
+    Measure totalProfit;
+    Measure annualizedReturn;
+    Measure saleProceeds;
+
+    [[nodiscard]] bool isKnown() const { return reason.isEmpty(); }
+};
+
+[[nodiscard]] Projection project(const ProjectionInputs &inputs,
+                                 const ProjectionAssumptions &assumptions);
+
+// The yearly rate r > −1 at which flows (year 0 first) are worth 0 today, as a spreadsheet's IRR.
+// Unknown when nothing is invested in year 0 or the flows never change sign; with several changes
+// of sign, the root nearest 0. Exact to 1e-9 in the rate.
+[[nodiscard]] Measure irr(const std::vector<double> &flows);
+
+// The flows discounted at rate, year 0 undiscounted (a spreadsheet's NPV discounts its first
+// value: this is flows[0] + NPV(rate, flows[1..])).
+[[nodiscard]] Measure npv(double rate, const std::vector<double> &flows);

@@ -1,0 +1,106 @@
+#include "core/schedule.h"
+
+#include "core/profit.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The analysis says the same of the same loans: one text, one translation.
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("Analysis", text);
+}
+
+// The level payment's months: 12 × term, the last one smaller when the term has a fraction of a
+// month. The small allowance keeps 12 × 15.5 from becoming 187 through rounding.
+double paymentCount(double termYears)
+{
+    return std::ceil(12.0 * termYears - 1e-9);
+}
+
+// The balance after month of a level-payment loan of count months at monthly rate r > 0, from
+// the closed form: subtracting month after month lets each month's rounding grow with the rate,
+// and at high rates the running balance ran away while the payment only just covered the
+// interest.
+double levelBalance(double loanAmount, double r, int count, int month)
+{
+    const double growth = std::log1p(r);
+    return loanAmount * std::expm1(double(month - count) * growth)
+         / std::expm1(-double(count) * growth);
+}
+
+// What extra payments of extra a month have taken off the balance after month at rate r > 0:
+// each one keeps earning the loan's interest for the borrower, extra × ((1 + r)^month − 1) / r.
+double extraRepaid(double extra, double r, int month)
+{
+    return extra * std::expm1(double(month) * std::log1p(r)) / r;
+}
+
+} // namespace
+
+QString scheduleProblem(double loanAmount, double ratePercent, double termYears)
+{
+    const double payment = Profit::payment(loanAmount, ratePercent, termYears);
+    if (!std::isfinite(payment)) {
+        if (termYears == 0)
+            return translated(QT_TRANSLATE_NOOP("Analysis", "The loan has no monthly payment: its term is 0 years."));
+        const double r = Profit::monthlyRate(ratePercent);
+        if (!std::isfinite(r) || (r != 0 && !std::isfinite(std::pow(1.0 + r, 12.0 * termYears))))
+            return translated(QT_TRANSLATE_NOOP("Analysis", "The interest rate is too high for this term: the payment is too large to compute."));
+        return translated(QT_TRANSLATE_NOOP("Analysis", "The loan amount is too large: the payment is too large to compute."));
+    }
+    const double count = paymentCount(termYears);
+    if (!(count > 0))
+        return translated(QT_TRANSLATE_NOOP("Analysis", "The term is less than 0 years: the loan has no payments."));
+    if (count > MaxScheduledPayments)
+        return translated(QT_TRANSLATE_NOOP("Analysis", "A term of more than 1,000 years is not scheduled."));
+    return {};
+}
+
+std::vector<ScheduleRow> amortize(double loanAmount, double ratePercent, double termYears,
+                                   double extraPayment)
+{
+    if (!scheduleProblem(loanAmount, ratePercent, termYears).isEmpty())
+        return {};
+    const double r = Profit::monthlyRate(ratePercent);
+    const double payment = Profit::payment(loanAmount, ratePercent, termYears);
+    const double extra = std::max(0.0, extraPayment);
+    const int count = int(paymentCount(termYears));
+    // Where the level payment was computed for the whole number of months, the balances follow
+    // the closed form; a fraction of a month, or no interest, leaves the running balance.
+    const bool level = r > 0 && 12.0 * termYears == double(count);
+    std::vector<ScheduleRow> rows;
+    rows.reserve(std::size_t(count));
+    double balance = loanAmount;
+    for (int month = 1; month <= count && balance > 0; ++month) {
+        ScheduleRow row;
+        row.month = month;
+        row.interest = balance * r;
+        if (level) {
+            const double after = extra > 0
+                ? levelBalance(loanAmount, r, count, month) - extraRepaid(extra, r, month)
+                : levelBalance(loanAmount, r, count, month);
+            row.principal = balance - after;
+            row.payment = row.principal + row.interest;
+        } else {
+            row.payment = extra > 0 ? payment + extra : payment;
+            row.principal = row.payment - row.interest;
+        }
+        // The last payment clears what is left, a little less than the others after a fraction
+        // of a year or extra payments, and the balance ends at 0 whatever the rounding.
+        if (month == count || row.principal >= balance) {
+            row.principal = balance;
+            row.payment = balance + row.interest;
+        }
+        balance -= row.principal;
+        if (month == count || balance <= 0)
+            balance = 0;
+        row.balance = balance;
+        rows.push_back(row);
+    }
+    return rows;
+}

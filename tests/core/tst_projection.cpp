@@ -1,0 +1,375 @@
+#include "core/dealrecord.h"
+#include "core/loananalysis.h"
+#include "core/localeservices.h"
+#include "core/projection.h"
+#include "core/schedule.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QScopeGuard>
+#include <QTest>
+#include <QTranslator>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+Q_DECLARE_METATYPE(ProjectionInputs)
+Q_DECLARE_METATYPE(ProjectionAssumptions)
+
+// The holding-period projection against figures computed apart from this code: a spreadsheet
+// formula library's PMT, FV, IRR and NPV on the same definitions
+// (scripts/reference/projection-reference.mjs wrote data/projection-reference.json).
+class TestProjection : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void matchesReference_data();
+    void matchesReference();
+    void irrOfKnownFlows_data();
+    void irrOfKnownFlows();
+    void scheduleIsTheAnalysis_data();
+    void scheduleIsTheAnalysis();
+    void refusesWhatItCannotProject_data();
+    void refusesWhatItCannotProject();
+    void scenarioFiguresAreCheckedApart_data();
+    void scenarioFiguresAreCheckedApart();
+    void reasonsReadInGerman_data();
+    void reasonsReadInGerman();
+
+private:
+    QJsonObject m_reference;
+};
+
+namespace {
+
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+
+// A money figure agrees to 1e-6 of its size (of 1 near 0); a rate to 1e-9.
+bool moneyAgrees(double actual, double expected)
+{
+    return std::fabs(actual - expected) <= 1e-6 * std::max(1.0, std::fabs(expected));
+}
+
+bool rateAgrees(double actual, double expected)
+{
+    return std::fabs(actual - expected) <= 1e-9;
+}
+
+// Expected null: unknown with a reason. Otherwise known and within tolerance.
+QString measureMismatch(const Measure &m, const QJsonValue &expected, bool isRate)
+{
+    if (expected.isNull())
+        return m.isKnown() ? QStringLiteral("%1, expected none").arg(m.value, 0, 'g', 17) : QString();
+    if (!m.isKnown())
+        return QStringLiteral("none (%1), expected %2").arg(m.reason).arg(expected.toDouble(), 0, 'g', 17);
+    const bool ok = isRate ? rateAgrees(m.value, expected.toDouble()) : moneyAgrees(m.value, expected.toDouble());
+    return ok ? QString()
+              : QStringLiteral("%1, expected %2").arg(m.value, 0, 'g', 17).arg(expected.toDouble(), 0, 'g', 17);
+}
+
+ProjectionInputs inputsOf(const QJsonObject &o)
+{
+    ProjectionInputs in;
+    in.price = o[u"price"].toDouble();
+    in.rent = o[u"rent"].toDouble();
+    in.escrow = o[u"escrow"].toDouble();
+    in.otherFees = o[u"otherFees"].toDouble();
+    in.downPayment = o[u"downPayment"].toDouble();
+    in.ratePercent = o[u"ratePercent"].toDouble();
+    in.termYears = o[u"termYears"].toDouble();
+    in.pmi = o[u"pmi"].toDouble();
+    in.extraPayment = o[u"extraPayment"].toDouble();
+    return in;
+}
+
+// The assumptions a deal names, on top of the program's own defaults: a wrong default shows as
+// a wrong figure in every deal that does not override it.
+ProjectionAssumptions assumptionsOf(const QJsonObject &deal)
+{
+    ProjectionAssumptions a;
+    const QJsonObject o = deal[u"overrides"].toObject();
+    const std::pair<const char *, double ProjectionAssumptions::*> fields[] = {
+        {"appreciation", &ProjectionAssumptions::appreciation},
+        {"rentGrowth", &ProjectionAssumptions::rentGrowth},
+        {"expenseGrowth", &ProjectionAssumptions::expenseGrowth},
+        {"vacancy", &ProjectionAssumptions::vacancy},
+        {"maintenance", &ProjectionAssumptions::maintenance},
+        {"capitalReserve", &ProjectionAssumptions::capitalReserve},
+        {"management", &ProjectionAssumptions::management},
+        {"closingCosts", &ProjectionAssumptions::closingCosts},
+        {"sellingCosts", &ProjectionAssumptions::sellingCosts},
+        {"discountRate", &ProjectionAssumptions::discountRate},
+        {"pmiEndLtv", &ProjectionAssumptions::pmiEndLtv},
+    };
+    for (const auto &[key, member] : fields) {
+        if (o.contains(QLatin1String(key)))
+            a.*member = o[QLatin1String(key)].toDouble();
+    }
+    if (o.contains(u"holdYears"))
+        a.holdYears = o[u"holdYears"].toInt();
+    const QString scenario = deal[u"scenario"].toString();
+    if (scenario == u"bear")
+        a = a.withMarket(a.bear);
+    else if (scenario == u"bull")
+        a = a.withMarket(a.bull);
+    return a;
+}
+
+} // namespace
+
+void TestProjection::initTestCase()
+{
+    LocaleServices::pinLocale(QStringLiteral("en_US"));
+    QFile file(QStringLiteral(ZANT_PROJECTION_REFERENCE));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+    QJsonParseError error;
+    m_reference = QJsonDocument::fromJson(file.readAll(), &error).object();
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+}
+
+void TestProjection::matchesReference_data()
+{
+    QTest::addColumn<QJsonObject>("deal");
+    for (const QJsonValue &deal : m_reference[u"deals"].toArray())
+        QTest::newRow(qPrintable(deal[u"name"].toString())) << deal.toObject();
+}
+
+// Every yearly figure and every return of every year, and the summary at the end of the hold.
+void TestProjection::matchesReference()
+{
+    QFETCH(QJsonObject, deal);
+    const Projection p = project(inputsOf(deal[u"inputs"].toObject()), assumptionsOf(deal));
+    QVERIFY2(p.isKnown(), qPrintable(p.reason));
+    const QJsonObject expected = deal[u"expected"].toObject();
+    QVERIFY(moneyAgrees(p.cashInvested, expected[u"cashInvested"].toDouble()));
+    const QJsonArray years = expected[u"years"].toArray();
+    QCOMPARE(p.years.size(), std::size_t(years.size()));
+    const std::pair<const char *, double ProjectionYear::*> money[] = {
+        {"rent", &ProjectionYear::rent}, {"vacancyLoss", &ProjectionYear::vacancyLoss},
+        {"operatingCosts", &ProjectionYear::operatingCosts},
+        {"netOperatingIncome", &ProjectionYear::netOperatingIncome},
+        {"debtService", &ProjectionYear::debtService}, {"pmi", &ProjectionYear::pmi},
+        {"cashFlow", &ProjectionYear::cashFlow}, {"propertyValue", &ProjectionYear::propertyValue},
+        {"loanBalance", &ProjectionYear::loanBalance}, {"equity", &ProjectionYear::equity},
+        {"saleProceeds", &ProjectionYear::saleProceeds},
+    };
+    const std::tuple<const char *, Measure ProjectionYear::*, bool> returns[] = {
+        {"irrIfSold", &ProjectionYear::irrIfSold, true},
+        {"npvIfSold", &ProjectionYear::npvIfSold, false},
+        {"equityMultipleIfSold", &ProjectionYear::equityMultipleIfSold, false},
+    };
+    for (std::size_t i = 0; i < p.years.size(); ++i) {
+        const ProjectionYear &y = p.years[i];
+        const QJsonObject e = years[int(i)].toObject();
+        QCOMPARE(y.year, int(i) + 1);
+        for (const auto &[key, member] : money) {
+            const double want = e[QLatin1String(key)].toDouble();
+            QVERIFY2(moneyAgrees(y.*member, want),
+                     qPrintable(QStringLiteral("year %1 %2: %3, expected %4").arg(y.year).arg(QLatin1String(key))
+                                    .arg(y.*member, 0, 'g', 17).arg(want, 0, 'g', 17)));
+        }
+        for (const auto &[key, member, isRate] : returns) {
+            const QString bad = measureMismatch(y.*member, e[QLatin1String(key)], isRate);
+            QVERIFY2(bad.isEmpty(), qPrintable(QStringLiteral("year %1 %2: %3").arg(y.year).arg(QLatin1String(key), bad)));
+        }
+    }
+    const std::tuple<const char *, Measure Projection::*, bool> summary[] = {
+        {"irr", &Projection::irr, true}, {"npv", &Projection::npv, false},
+        {"equityMultiple", &Projection::equityMultiple, false},
+        {"totalProfit", &Projection::totalProfit, false},
+        {"annualizedReturn", &Projection::annualizedReturn, true},
+        {"saleProceeds", &Projection::saleProceeds, false},
+    };
+    for (const auto &[key, member, isRate] : summary) {
+        const QString bad = measureMismatch(p.*member, expected[QLatin1String(key)], isRate);
+        QVERIFY2(bad.isEmpty(), qPrintable(QLatin1String(key) + QStringLiteral(": ") + bad));
+    }
+}
+
+void TestProjection::irrOfKnownFlows_data()
+{
+    QTest::addColumn<QJsonObject>("c");
+    for (const QJsonValue &c : m_reference[u"irrCases"].toArray())
+        QTest::newRow(qPrintable(c[u"name"].toString())) << c.toObject();
+}
+
+// Flows built from known roots: none where no rate can be, and the root nearest 0 of several.
+void TestProjection::irrOfKnownFlows()
+{
+    QFETCH(QJsonObject, c);
+    std::vector<double> flows;
+    for (const QJsonValue &f : c[u"flows"].toArray())
+        flows.push_back(f.toDouble());
+    const QString bad = measureMismatch(irr(flows), c[u"irr"], true);
+    QVERIFY2(bad.isEmpty(), qPrintable(bad));
+}
+
+void TestProjection::scheduleIsTheAnalysis_data()
+{
+    QTest::addColumn<double>("price");
+    QTest::addColumn<double>("down");
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<double>("term");
+    QTest::newRow("first run") << 200000.0 << 20000.0 << 7.0 << 30.0;
+    QTest::newRow("eighths") << 350000.0 << 70000.0 << 6.875 << 15.0;
+    QTest::newRow("no interest") << 200000.0 << 20000.0 << 0.0 << 30.0;
+    QTest::newRow("half a year") << 200000.0 << 20000.0 << 7.0 << 15.5;
+    QTest::newRow("a fraction of a month") << 200000.0 << 20000.0 << 7.0 << 15.3;
+    QTest::newRow("very high rate") << 200000.0 << 20000.0 << 95.0 << 40.0;
+    QTest::newRow("cash") << 200000.0 << 200000.0 << 7.0 << 30.0;
+    QTest::newRow("term 0") << 200000.0 << 20000.0 << 7.0 << 0.0;
+    QTest::newRow("down above price") << 200000.0 << 250000.0 << 7.0 << 30.0;
+    QTest::newRow("a thousand years and more") << 200000.0 << 20000.0 << 7.0 << 1000.5;
+}
+
+// Without extra payments the schedule is the analysis's, row for row and bit for bit, so the
+// analysis and the projection never disagree about a month.
+void TestProjection::scheduleIsTheAnalysis()
+{
+    QFETCH(double, price);
+    QFETCH(double, down);
+    QFETCH(double, rate);
+    QFETCH(double, term);
+    DealRecord record;
+    record.m_purchasePrice.m_value = price;
+    record.m_downPayment[0].m_value = down;
+    record.m_interestRate[0].m_value = rate;
+    record.m_term[0].m_value = term;
+    const std::vector<ScheduleRow> expected = analyze(record).loans[0].schedule;
+    const std::vector<ScheduleRow> rows = amortize(price - down, rate, term, 0);
+    QCOMPARE(rows.size(), expected.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ScheduleRow &a = rows[i], &e = expected[i];
+        QVERIFY2(a.month == e.month && std::memcmp(&a.payment, &e.payment, sizeof(double)) == 0
+                     && std::memcmp(&a.principal, &e.principal, sizeof(double)) == 0
+                     && std::memcmp(&a.interest, &e.interest, sizeof(double)) == 0
+                     && std::memcmp(&a.balance, &e.balance, sizeof(double)) == 0,
+                 qPrintable(QStringLiteral("month %1 differs").arg(i + 1)));
+    }
+}
+
+void TestProjection::refusesWhatItCannotProject_data()
+{
+    QTest::addColumn<ProjectionInputs>("inputs");
+    QTest::addColumn<ProjectionAssumptions>("assumptions");
+    QTest::addColumn<QString>("named"); // what the reason must name
+
+    const ProjectionInputs in{200000, 2000, 250, 100, 40000, 6.5, 30, 0, 0};
+    const ProjectionAssumptions a;
+    auto with = [&a](auto change) { ProjectionAssumptions b = a; change(b); return b; };
+    QTest::newRow("hold 0") << in << with([](auto &b) { b.holdYears = 0; }) << "holding period";
+    QTest::newRow("hold 51") << in << with([](auto &b) { b.holdYears = 51; }) << "holding period";
+    QTest::newRow("appreciation -100 %") << in << with([](auto &b) { b.appreciation = -1; }) << "appreciation";
+    QTest::newRow("rent growth not a number") << in << with([](auto &b) { b.rentGrowth = NaN; }) << "rent growth";
+    QTest::newRow("expense growth -150 %") << in << with([](auto &b) { b.expenseGrowth = -1.5; }) << "expense growth";
+    QTest::newRow("vacancy below 0") << in << with([](auto &b) { b.vacancy = -0.01; }) << "vacancy";
+    QTest::newRow("maintenance above 100 %") << in << with([](auto &b) { b.maintenance = 1.01; }) << "maintenance";
+    QTest::newRow("capital reserve below 0") << in << with([](auto &b) { b.capitalReserve = -0.5; }) << "capital reserve";
+    QTest::newRow("management above 100 %") << in << with([](auto &b) { b.management = 2; }) << "management";
+    QTest::newRow("closing costs below 0") << in << with([](auto &b) { b.closingCosts = -0.03; }) << "closing costs";
+    QTest::newRow("selling costs above 100 %") << in << with([](auto &b) { b.sellingCosts = 1.5; }) << "selling costs";
+    QTest::newRow("discount rate -100 %") << in << with([](auto &b) { b.discountRate = -1; }) << "discount rate";
+    QTest::newRow("insurance end above 100 %") << in << with([](auto &b) { b.pmiEndLtv = 1.2; }) << "mortgage insurance";
+    QTest::newRow("bear vacancy of the scenario used") << in << a.withMarket({0, 0.01, 0.04, 1.1}) << "vacancy";
+
+    ProjectionInputs termZero = in;
+    termZero.termYears = 0;
+    QTest::newRow("term 0") << termZero << a << "term is 0";
+    ProjectionInputs cashTermZero = termZero;
+    cashTermZero.downPayment = cashTermZero.price;
+    QTest::newRow("cash, term 0") << cashTermZero << a << "term is 0";
+    ProjectionInputs above = in;
+    above.downPayment = 250000;
+    QTest::newRow("down payment above the price") << above << a << "down payment";
+    ProjectionInputs negativeExtra = in;
+    negativeExtra.extraPayment = -100;
+    QTest::newRow("extra payment below 0") << negativeExtra << a << "extra payment";
+    ProjectionInputs huge = in;
+    huge.price = 1e306;
+    huge.downPayment = 1e305;
+    QTest::newRow("beyond a double") << huge << with([](auto &b) { b.appreciation = 1e3; }) << "too large";
+}
+
+// A projection it cannot make says why, naming the figure, and holds no number that could be
+// shown as one: no years, every summary figure unknown.
+void TestProjection::refusesWhatItCannotProject()
+{
+    QFETCH(ProjectionInputs, inputs);
+    QFETCH(ProjectionAssumptions, assumptions);
+    QFETCH(QString, named);
+    const Projection p = project(inputs, assumptions);
+    QVERIFY2(p.reason.contains(named, Qt::CaseInsensitive), qPrintable(p.reason));
+    QVERIFY(p.years.empty());
+    for (const Measure &m : {p.irr, p.npv, p.equityMultiple, p.totalProfit, p.annualizedReturn, p.saleProceeds})
+        QCOMPARE(m.reason, p.reason);
+}
+
+void TestProjection::scenarioFiguresAreCheckedApart_data()
+{
+    QTest::addColumn<ProjectionAssumptions>("assumptions");
+    QTest::addColumn<QString>("named");
+    ProjectionAssumptions a;
+    a.bear.vacancy = 1.5;
+    QTest::newRow("bear vacancy") << a << "bear case's vacancy";
+    a = {};
+    a.bull.appreciation = -1;
+    QTest::newRow("bull appreciation") << a << "bull case's appreciation";
+    a = {};
+    a.bull.expenseGrowth = -2;
+    QTest::newRow("bull expense growth") << a << "bull case's expense growth";
+    a = {};
+    a.targetIrr = -1;
+    QTest::newRow("target IRR") << a << "target IRR";
+}
+
+// A figure of a scenario not in use, or the target, is reported where the assumptions are
+// checked, but does not stop the projection of the case in use.
+void TestProjection::scenarioFiguresAreCheckedApart()
+{
+    QFETCH(ProjectionAssumptions, assumptions);
+    QFETCH(QString, named);
+    QVERIFY2(assumptions.problem().contains(named), qPrintable(assumptions.problem()));
+    QVERIFY(ProjectionAssumptions().problem().isEmpty());
+    const Projection p = project({200000, 2000, 250, 100, 40000, 6.5, 30, 0, 0}, assumptions);
+    QVERIFY2(p.isKnown(), qPrintable(p.reason));
+    QCOMPARE(p.years.size(), std::size_t(assumptions.holdYears));
+}
+
+void TestProjection::reasonsReadInGerman_data()
+{
+    QTest::addColumn<ProjectionInputs>("inputs");
+    QTest::addColumn<ProjectionAssumptions>("assumptions");
+    const ProjectionInputs in{200000, 2000, 250, 100, 40000, 6.5, 30, 0, 0};
+    ProjectionAssumptions longHold;
+    longHold.holdYears = 60;
+    QTest::newRow("an assumption") << in << longHold;
+    ProjectionInputs termZero = in;
+    termZero.termYears = 0;
+    QTest::newRow("the loan's schedule, as the analysis says it") << termZero << ProjectionAssumptions();
+    ProjectionInputs above = in;
+    above.downPayment = 250000;
+    QTest::newRow("no loan") << above << ProjectionAssumptions();
+}
+
+// The reasons reach a German investor in German, those the projection shares with the analysis
+// included.
+void TestProjection::reasonsReadInGerman()
+{
+    QFETCH(ProjectionInputs, inputs);
+    QFETCH(ProjectionAssumptions, assumptions);
+    const QString english = project(inputs, assumptions).reason;
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral(":/i18n/zantoria_de.qm")));
+    QCoreApplication::installTranslator(&german);
+    const auto restore = qScopeGuard([&german] { QCoreApplication::removeTranslator(&german); });
+    const QString translated = project(inputs, assumptions).reason;
+    QVERIFY2(!translated.isEmpty() && translated != english, qPrintable(translated));
+}
+
+QTEST_GUILESS_MAIN(TestProjection)
+#include "tst_projection.moc"
