@@ -1,6 +1,7 @@
 #include "core/loananalysis.h"
 
 #include "core/profit.h"
+#include "core/schedule.h"
 
 #include <QCoreApplication>
 
@@ -37,48 +38,6 @@ double paymentCount(double termYears)
     return std::ceil(12.0 * termYears - 1e-9);
 }
 
-// The balance after month of a level-payment loan of count months at monthly rate r > 0. Taken
-// from the closed form rather than by subtracting month after month: each month's rounding error
-// grows with the rate, and at high rates the running balance ran away to 10^30 while the payment
-// only just covered the interest.
-double levelBalance(double loanAmount, double r, int count, int month)
-{
-    const double growth = std::log1p(r);
-    return loanAmount * std::expm1(double(month - count) * growth)
-         / std::expm1(-double(count) * growth);
-}
-
-// termMonths is the number of months the level payment was computed for; where it is the whole
-// number count, the balances follow the closed form.
-std::vector<ScheduleRow> schedule(double loanAmount, double monthlyRate, double payment, int count,
-                                   double termMonths)
-{
-    const bool level = monthlyRate > 0 && termMonths == double(count);
-    std::vector<ScheduleRow> rows;
-    rows.reserve(std::size_t(count));
-    double balance = loanAmount;
-    for (int month = 1; month <= count && balance > 0; ++month) {
-        ScheduleRow row;
-        row.month = month;
-        row.interest = balance * monthlyRate;
-        row.principal = level ? balance - levelBalance(loanAmount, monthlyRate, count, month)
-                              : payment - row.interest;
-        row.payment = level ? row.principal + row.interest : payment;
-        // The last payment clears what is left, a little less than the others after a fraction
-        // of a year, and the balance ends at 0 whatever the rounding on the way.
-        if (month == count || row.principal >= balance) {
-            row.principal = balance;
-            row.payment = balance + row.interest;
-        }
-        balance -= row.principal;
-        if (month == count || balance <= 0)
-            balance = 0;
-        row.balance = balance;
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 // Why the payment of a loan is not a number. Beside a term of 0, the rate's growth over the term
 // or the loan amount itself can leave the range of a double.
 QString paymentProblem(const DealRecord &record, int k)
@@ -107,6 +66,14 @@ QString lifeProblem(const DealRecord &record, int k, double payment, double coun
     return {};
 }
 
+double totalInterest(const std::vector<ScheduleRow> &schedule)
+{
+    double interest = 0;
+    for (const ScheduleRow &row : schedule)
+        interest += row.interest;
+    return interest;
+}
+
 void analyzeLife(LoanAnalysis &loan, const DealRecord &record, int k, double loanAmount,
                  double payment)
 {
@@ -115,20 +82,22 @@ void analyzeLife(LoanAnalysis &loan, const DealRecord &record, int k, double loa
     const QString problem = lifeProblem(record, k, payment, count);
     if (!problem.isEmpty()) {
         for (Measure *m : {&loan.payments, &loan.totalPaid, &loan.totalCost, &loan.totalInterest,
-                            &loan.payoffMonth})
+                            &loan.payoffMonth, &loan.interestSaved})
             *m = Measure::unknown(problem);
         loan.balance.fill(Measure::unknown(problem));
         loan.equity.fill(Measure::unknown(problem));
         return;
     }
-    loan.schedule = schedule(loanAmount, Profit::monthlyRate(record.m_interestRate[k].m_value),
-                             payment, int(count), 12.0 * record.m_term[k].m_value);
+    const double rate = record.m_interestRate[k].m_value;
+    const double term = record.m_term[k].m_value;
+    const double extra = record.m_extraPayment[k].m_value;
+    loan.schedule = amortize(loanAmount, rate, term, extra);
     double paid = 0;
-    double interest = 0;
-    for (const ScheduleRow &row : loan.schedule) {
+    const double interest = totalInterest(loan.schedule);
+    for (const ScheduleRow &row : loan.schedule)
         paid += row.payment;
-        interest += row.interest;
-    }
+    const double withoutExtra = extra > 0 ? totalInterest(amortize(loanAmount, rate, term, 0)) : interest;
+    loan.interestSaved = Measure::of(withoutExtra - interest, translated(TooLarge));
     loan.payments = Measure::of(double(loan.schedule.size()), {});
     loan.totalPaid = Measure::of(paid, translated(TooLarge));
     loan.totalCost = Measure::of(down + paid, translated(TooLarge));
@@ -240,7 +209,8 @@ DealAnalysis analyze(const DealRecord &record)
             // follow from it as written, but nothing of a loan's life or returns does.
             loan.notCompared = translated(NoLoan);
             for (Measure *m : {&loan.payments, &loan.totalPaid, &loan.totalCost, &loan.totalInterest,
-                                &loan.payoffMonth, &loan.cashOnCash, &loan.debtServiceCoverage,
+                                &loan.payoffMonth, &loan.interestSaved, &loan.cashOnCash,
+                                &loan.debtServiceCoverage,
                                 &loan.breakEvenRent, &loan.highestOffer})
                 *m = Measure::unknown(loan.notCompared);
             loan.balance.fill(Measure::unknown(loan.notCompared));
@@ -251,6 +221,14 @@ DealAnalysis analyze(const DealRecord &record)
                     figures[Profit::PrincipalAndInterest][std::size_t(k)]);
         analyzeReturns(loan, record, k, deal.property.netOperatingIncome.value);
     }
+    deal.assumptions = assumptionsOf(record.m_projection);
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        LoanAnalysis &loan = deal.loans[std::size_t(k)];
+        loan.projection = loan.notCompared.isEmpty()
+            ? project(inputsOf(record, k), deal.assumptions)
+            : unprojected(loan.notCompared);
+    }
+    deal.bestIrr = bestLoanByIrr(deal);
     deal.mostSafetyCashFlow = bestLoanOf(deal, [](const LoanAnalysis &l) { return l.safetyCashFlow; }, true);
     deal.leastInterest = bestLoanOf(deal, [](const LoanAnalysis &l) { return l.totalInterest; }, false);
     return deal;
@@ -294,4 +272,62 @@ std::vector<ScheduleRow> yearlySummary(const std::vector<ScheduleRow> &schedule)
         year.balance = month.balance;
     }
     return years;
+}
+
+ProjectionAssumptions assumptionsOf(const ProjectionFigures &figures)
+{
+    const auto fraction = [](const Value &percent) { return percent.m_value / 100.0; };
+    const auto market = [&fraction](const MarketFigures &m) {
+        return MarketAssumptions{fraction(m.m_appreciation), fraction(m.m_rentGrowth),
+                                 fraction(m.m_expenseGrowth), fraction(m.m_vacancy)};
+    };
+    ProjectionAssumptions a;
+    // A hold beyond any int is as far out of range as it can be; the projection says so.
+    const double years = figures.m_holdYears.m_value;
+    a.holdYears = std::isfinite(years) && std::abs(years) < 1e6 ? int(years) : -1;
+    a = a.withMarket(market(figures.m_market));
+    a.maintenance = fraction(figures.m_maintenance);
+    a.capitalReserve = fraction(figures.m_capitalReserve);
+    a.management = fraction(figures.m_management);
+    a.closingCosts = fraction(figures.m_closingCosts);
+    a.sellingCosts = fraction(figures.m_sellingCosts);
+    a.discountRate = fraction(figures.m_discountRate);
+    a.pmiEndLtv = fraction(figures.m_pmiEndLtv);
+    a.targetIrr = fraction(figures.m_targetIrr);
+    a.bear = market(figures.m_bear);
+    a.bull = market(figures.m_bull);
+    return a;
+}
+
+ProjectionInputs inputsOf(const DealRecord &record, int loan)
+{
+    const auto k = std::size_t(loan);
+    return {record.m_purchasePrice.m_value, record.m_rentalIncome.m_value,
+            record.m_escrow.m_value,        record.m_otherFees.m_value,
+            record.m_downPayment[k].m_value, record.m_interestRate[k].m_value,
+            record.m_term[k].m_value,        record.m_pmi[k].m_value,
+            record.m_extraPayment[k].m_value};
+}
+
+Projection unprojected(const QString &reason)
+{
+    Projection none;
+    none.reason = reason;
+    for (Measure *m : {&none.irr, &none.npv, &none.equityMultiple, &none.totalProfit,
+                        &none.annualizedReturn, &none.saleProceeds})
+        *m = Measure::unknown(reason);
+    return none;
+}
+
+int bestLoanByIrr(const DealAnalysis &deal)
+{
+    int best = -1;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        const LoanAnalysis &loan = deal.loans[std::size_t(k)];
+        if (!loan.notCompared.isEmpty() || !loan.projection.irr.isKnown())
+            continue;
+        if (best < 0 || loan.projection.irr.value > deal.loans[std::size_t(best)].projection.irr.value)
+            best = k;
+    }
+    return best;
 }

@@ -1,33 +1,13 @@
 #pragma once
 
 #include "core/dealrecord.h"
+#include "core/measure.h"
+#include "core/projection.h"
 
 #include <QString>
 
 #include <array>
 #include <vector>
-
-// A figure of the analysis, or the reason why it cannot be computed (then shown as "—").
-struct Measure
-{
-    double value = 0;
-    QString reason;
-
-    [[nodiscard]] bool isKnown() const { return reason.isEmpty(); }
-    // value when it is a finite number; otherwise unknown for the reason given.
-    [[nodiscard]] static Measure of(double value, const QString &reasonIfNotFinite);
-    [[nodiscard]] static Measure unknown(const QString &reason) { return {0, reason}; }
-};
-
-// One month of a loan's amortization schedule; month 1 is the first payment.
-struct ScheduleRow
-{
-    int month = 0;
-    double payment = 0;
-    double principal = 0;
-    double interest = 0;
-    double balance = 0; // after this payment
-};
 
 // The years after which balance and equity are shown; the last column is the loan's end.
 inline constexpr std::array<int, 3> MilestoneYears = {1, 5, 10};
@@ -49,6 +29,7 @@ struct LoanAnalysis
     Measure totalCost;   // the down payment and all payments of principal and interest
     Measure totalInterest;
     Measure payoffMonth; // the month of the last payment, counted from the start
+    Measure interestSaved; // by the extra payments, against the same loan without them
     std::array<Measure, MilestoneCount> balance; // after 1, 5, 10 years and at the end
     std::array<Measure, MilestoneCount> equity;  // down payment + principal repaid by then
 
@@ -58,7 +39,10 @@ struct LoanAnalysis
     Measure highestOffer;        // the price at which the safety cash flow is 0; unknown for a
                                   // purchase without a loan amount
 
-    std::vector<ScheduleRow> schedule;
+    std::vector<ScheduleRow> schedule; // extra payments included
+
+    // What the offer earns over the holding period, sold at its end.
+    Projection projection;
 
     // Why the loan takes no part in the comparison (no loan is best that is not a loan), or
     // empty when it does.
@@ -82,6 +66,10 @@ struct DealAnalysis
     // The best loans by BestLoanOf's rule: -1 where none stands out.
     int mostSafetyCashFlow = -1; // the loan that leaves the most each month
     int leastInterest = -1;      // the loan that pays the least interest
+    // The holding period's assumptions as fractions, and the loan with the highest IRR at the
+    // hold (the lowest number on a tie; -1 where none has one).
+    ProjectionAssumptions assumptions;
+    int bestIrr = -1;
 };
 
 // The best loan by a figure, one rule for the window and the files: of the loans whose figure is
@@ -91,11 +79,16 @@ struct DealAnalysis
 [[nodiscard]] int bestLoanOf(const DealAnalysis &deal, Measure (*get)(const LoanAnalysis &),
                              bool higherIsBetter);
 
-// A schedule is made for at most this many payments (a thousand years); a longer term is not
-// scheduled.
-inline constexpr int MaxScheduledPayments = 12000;
-
 [[nodiscard]] DealAnalysis analyze(const DealRecord &record);
+
+// The record's assumptions as the projection takes them: fractions, the hold in whole years.
+[[nodiscard]] ProjectionAssumptions assumptionsOf(const ProjectionFigures &figures);
+// One loan of the record as the projection takes it.
+[[nodiscard]] ProjectionInputs inputsOf(const DealRecord &record, int loan);
+// A projection that was not made, every figure unknown for reason.
+[[nodiscard]] Projection unprojected(const QString &reason);
+// The compared loan with the highest IRR at the hold, the lowest number on a tie; -1 if none.
+[[nodiscard]] int bestLoanByIrr(const DealAnalysis &deal);
 
 // The schedule summed per year: payment, principal and interest of its months, the balance
 // at its end; month holds the year (1, 2, ...).

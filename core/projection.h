@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/loananalysis.h"
+#include "core/measure.h"
 
 #include <QString>
 

@@ -9,6 +9,9 @@
 #include "core/localeservices.h"
 #include "platform/profile.h"
 
+#include <QLocale>
+
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -106,6 +109,39 @@ QString storedText(const DealField &field, int loan, const DealRecord &record)
     return field.isText() ? field.text(record, loan) : field.figure(record, loan).format();
 }
 
+// The holding-period assumptions keep a group of their own, so that the deal's group holds only
+// the deal. Their figures are plain numbers ("3.5"), which read the same in every locale.
+const QString ProjectionSection = QStringLiteral("Projection");
+
+QString plainNumber(double number)
+{
+    return QString::number(number, 'g', QLocale::FloatingPointShortest);
+}
+
+// An entry that is not a number keeps the first-run figure; a figure is used as its field shows
+// it, like every stored figure.
+void readAssumptions(IProfile &profile, DealRecord &record)
+{
+    forEachStoredField(projectionFields(), [&](const DealField &field, int loan) {
+        Value &value = field.figure(record, loan);
+        bool ok = false;
+        const double stored = profile.getProfileString(ProjectionSection, field.entry(loan),
+                                                       *field.firstRun)
+                                  .toDouble(&ok);
+        value.m_value = ok && std::isfinite(stored) ? stored : field.firstRun->toDouble();
+        if (value.canShow())
+            value.parse(value.format());
+    });
+}
+
+void writeAssumptions(IProfile &profile, const DealRecord &record)
+{
+    forEachStoredField(projectionFields(), [&](const DealField &field, int loan) {
+        profile.writeProfileString(ProjectionSection, field.entry(loan),
+                                   plainNumber(field.figure(record, loan).m_value));
+    });
+}
+
 } // namespace
 
 void ProfileStore::readSettings(IProfile &profile, AppSettings &settings)
@@ -147,6 +183,7 @@ void ProfileStore::readRecord(IProfile &profile, DealRecord &record,
         else
             readFigure(profile, field, loan, record, locales, notices);
     });
+    readAssumptions(profile, record);
 }
 
 void ProfileStore::writeRecord(IProfile &profile, const DealRecord &record,
@@ -168,6 +205,7 @@ void ProfileStore::writeRecord(IProfile &profile, const DealRecord &record,
             figureEntries << field.entry(loan);
     });
     profile.keepTogether(Section, LocaleEntry, figureEntries);
+    writeAssumptions(profile, record);
 }
 
 namespace {

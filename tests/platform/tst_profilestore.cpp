@@ -1,4 +1,5 @@
 #include "core/appsettings.h"
+#include "core/dealfields.h"
 #include "core/dealrecord.h"
 #include "core/localeservices.h"
 #include "platform/profile.h"
@@ -31,7 +32,56 @@ private slots:
     void storedTextLongerThanTheEditsIsKept();
     void profileKeepsTheDealsCurrency_data();
     void profileKeepsTheDealsCurrency();
+    void assumptionsArePlainNumbersInEveryLocale_data();
+    void assumptionsArePlainNumbersInEveryLocale();
 };
+
+void TestProfileStore::assumptionsArePlainNumbersInEveryLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<double>("read");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("falling market") << "en_US" << "Appreciation" << "-1.5" << -1.5 << "-1.5";
+    QTest::newRow("point in de_DE") << "de_DE" << "RentGrowth" << "2.5" << 2.5 << "2.5";
+    QTest::newRow("rate in eighths") << "fr_CH" << "TargetIrr" << "6.875" << 6.875 << "6.875";
+    QTest::newRow("used as shown") << "en_US" << "Vacancy" << "4.12345" << 4.123 << "4.123";
+    QTest::newRow("whole years") << "de_DE" << "HoldYears" << "20" << 20.0 << "20";
+    QTest::newRow("extra payment") << "ar_EG" << "ExtraPayment3" << "250.5" << 250.5 << "250.5";
+    QTest::newRow("not a number") << "en_US" << "Maintenance" << "five" << 5.0 << "5";
+    QTest::newRow("comma is no point") << "de_DE" << "BearVacancy" << "3,5" << 10.0 << "10";
+    QTest::newRow("beyond a double") << "en_US" << "DiscountRate" << "1e999" << 8.0 << "8";
+    QTest::newRow("missing") << "en_US" << "" << "" << 0.0 << "";
+}
+
+void TestProfileStore::assumptionsArePlainNumbersInEveryLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, entry);
+    QFETCH(QString, stored);
+    LocaleServices::pinLocale(locale);
+    MemoryProfile profile;
+    if (!entry.isEmpty())
+        profile.m_values.insert(QStringLiteral("Projection/") + entry, stored);
+    DealRecord record;
+    ProfileStore::readRecord(profile, record);
+    MemoryProfile written;
+    ProfileStore::writeRecord(written, record);
+    LocaleServices::pinLocale(QStringLiteral("en_US"));
+    // Every other assumption has its first-run figure.
+    forEachStoredField(projectionFields(), [&](const DealField &field, int loan) {
+        const double figure = field.figure(record, loan).m_value;
+        const QString text = written.m_values.value(QStringLiteral("Projection/") + field.entry(loan));
+        if (field.entry(loan) == entry) {
+            QTEST(figure, "read");
+            QTEST(text, "written");
+        } else {
+            QCOMPARE(figure, field.firstRun->toDouble());
+            QCOMPARE(text, *field.firstRun);
+        }
+    });
+}
 
 void TestProfileStore::profileKeepsTheDealsCurrency_data()
 {
@@ -200,7 +250,12 @@ void TestProfileStore::writesEntriesInDisplayForm()
     ProfileStore::writeSettings(profile, settings);
     ProfileStore::writeRecord(profile, record);
 
-    QCOMPARE(profile.m_values.size(), 40);
+    // The deal's 40 entries and the holding period's 26, in a group of their own as plain numbers.
+    QCOMPARE(profile.m_values.size(), 66);
+    QCOMPARE(profile.m_values.value("Projection/HoldYears"), QStringLiteral("10"));
+    QCOMPARE(profile.m_values.value("Projection/PmiEndLtv"), QStringLiteral("78"));
+    QCOMPARE(profile.m_values.value("Projection/BearVacancy"), QStringLiteral("10"));
+    QCOMPARE(profile.m_values.value("Projection/ExtraPayment5"), QStringLiteral("0"));
     QCOMPARE(profile.m_values.value("ZANT/Currency"), QStringLiteral("USD"));
     QCOMPARE(profile.m_values.value("ZANT/LabelsColor"), QStringLiteral("13434879"));
     QCOMPARE(profile.m_values.value("ZANT/OddRowsCalcColor"), QStringLiteral("16777164"));
