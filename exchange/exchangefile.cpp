@@ -57,9 +57,11 @@ struct Entry
 std::vector<Entry> fileEntries()
 {
     std::vector<Entry> entries;
-    forEachStoredField([&entries](const DealField &field, int loan) {
+    const auto add = [&entries](const DealField &field, int loan) {
         entries.push_back({upperCasedLabel(field.entry(loan)), &field, loan});
-    });
+    };
+    forEachStoredField(add);
+    forEachStoredField(projectionFields(), add);
     return entries;
 }
 
@@ -145,6 +147,12 @@ void ExchangeFile::write(const DealRecord &record, const QString &path)
         file.write(QStringLiteral("%s%s = %s\n"),
                    startsLoan(field) ? QStringLiteral("\n") : QString(), field.entry(loan),
                    exportedText(field, loan, record));
+    });
+    // The holding period's assumptions come last, where a reader that does not know them stops
+    // only after every field of the deal is read.
+    file.write(QStringLiteral("\n; Projection\n"));
+    forEachStoredField(projectionFields(), [&](const DealField &field, int loan) {
+        file.write(QStringLiteral("%s = %s\n"), field.entry(loan), exportedText(field, loan, record));
     });
     file.close();
 }

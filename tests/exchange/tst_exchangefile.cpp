@@ -53,6 +53,15 @@ DealRecord filledRecord()
         record.m_term[k].m_value = 10 + 5 * k;
         record.m_pmi[k].m_value = k == 0 ? 0 : 35.1 * k;
     }
+    // Assumptions of every sign, some with a third decimal.
+    int i = 0;
+    forEachStoredField(projectionFields(), [&](const DealField &field, int loan) {
+        Value &figure = field.figure(record, loan);
+        figure.m_value = field.kind == FieldKind::WholeNumber ? 17
+                       : field.kind == FieldKind::Money   ? 125.5 * loan
+                       : (i % 3 == 0 ? -1 : 1) * (0.125 + i);
+        ++i;
+    });
     return record;
 }
 
@@ -89,6 +98,8 @@ private slots:
     void exportReplacesAtomically();
     void missingFileIsAFileError();
     void randomFilesNeverCrash();
+    void projectionBlock_data();
+    void projectionBlock();
 
 private:
     QTemporaryDir m_dir;
@@ -109,9 +120,20 @@ void TestExchangeFile::exportsTheFirstRunLayout()
                                    "InterestRate%1 = 7.00%\r\nTerm%1 = 30\r\nPMI%1 = $0.00\r\n")
                         .arg(n)
                         .toLatin1();
+    expected += "\r\n; Projection\r\n"
+                "HoldYears = 10\r\nAppreciation = 3.00%\r\nRentGrowth = 2.00%\r\n"
+                "ExpenseGrowth = 2.00%\r\nVacancy = 5.00%\r\nMaintenance = 5.00%\r\n"
+                "CapitalReserve = 5.00%\r\nManagement = 0.00%\r\nClosingCosts = 3.00%\r\n"
+                "SellingCosts = 6.00%\r\nDiscountRate = 8.00%\r\nPmiEndLtv = 78.00%\r\n"
+                "TargetIrr = 10.00%\r\nBearAppreciation = 0.00%\r\nBearRentGrowth = 1.00%\r\n"
+                "BearExpenseGrowth = 4.00%\r\nBearVacancy = 10.00%\r\n"
+                "BullAppreciation = 5.00%\r\nBullRentGrowth = 4.00%\r\n"
+                "BullExpenseGrowth = 2.00%\r\nBullVacancy = 3.00%\r\n";
+    for (int n = 1; n <= 5; ++n)
+        expected += QStringLiteral("ExtraPayment%1 = $0.00\r\n").arg(n).toLatin1();
     const QByteArray written = readAll(path);
     QCOMPARE(written, expected);
-    QCOMPARE(written.count("\r\n"), 42);
+    QCOMPARE(written.count("\r\n"), 70);
 }
 
 void TestExchangeFile::importReadsEntries()
@@ -577,6 +599,43 @@ void TestExchangeFile::randomFilesNeverCrash()
         if (error)
             QVERIFY2(error->line >= 1 && error->line <= bytes.count('\n') + 1, bytes.constData());
     }
+}
+
+void TestExchangeFile::projectionBlock_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<double>("appreciation");
+    QTest::addColumn<double>("holdYears");
+    QTest::addColumn<double>("extraPayment2");
+    // A file of an earlier version has no block: the assumptions stay as they were.
+    QTest::newRow("earlier file") << "en_US" << QByteArray() << 7.5 << 12.0 << 40.0;
+    QTest::newRow("falling market") << "en_US" << QByteArray("Appreciation = -1.25%\r\n") << -1.25 << 12.0 << 40.0;
+    QTest::newRow("de_DE") << "de_DE"
+                           << QByteArray("Appreciation = \xe2\x88\x92" "2,5 %\r\nHoldYears = 30\r\n"
+                                         "ExtraPayment2 = 1.250,50 \xe2\x82\xac\r\n")
+                           << -2.5 << 30.0 << 1250.5;
+    QTest::newRow("labels in any case") << "en_US" << QByteArray("holdyears = 5\r\nEXTRAPAYMENT2 = $9.99\r\n")
+                                        << 7.5 << 5.0 << 9.99;
+    // A figure that does not parse reads as every figure does.
+    QTest::newRow("not a number") << "en_US" << QByteArray("Appreciation = n/a\r\n") << 0.0 << 12.0 << 40.0;
+}
+
+void TestExchangeFile::projectionBlock()
+{
+    QFETCH(QString, locale);
+    QFETCH(QByteArray, lines);
+    LocaleServices::pinLocale(locale);
+    DealRecord record = ProfileStore::firstRunRecord();
+    record.m_projection.m_market.m_appreciation.m_value = 7.5;
+    record.m_projection.m_holdYears.m_value = 12;
+    record.m_extraPayment[1].m_value = 40;
+    const QByteArray file = "; Zantoria Import/Export file\r\nPurchasePrice = 1\r\n\r\n; Projection\r\n" + lines;
+    QVERIFY(!importBytes(record, file));
+    QTEST(record.m_projection.m_market.m_appreciation.m_value, "appreciation");
+    QTEST(record.m_projection.m_holdYears.m_value, "holdYears");
+    QTEST(record.m_extraPayment[1].m_value, "extraPayment2");
+    QCOMPARE(record.m_projection.m_bear.m_vacancy.m_value, 10.0);
 }
 
 QTEST_GUILESS_MAIN(TestExchangeFile)
