@@ -141,6 +141,110 @@ QString inputLabel(const DealField *input)
     return QCoreApplication::translate("Report", input->exportLabel);
 }
 
+// The figures of the holding period, in the order of the yearly CSV and under the JSON keys.
+struct YearFigure
+{
+    const char *key;
+    double ProjectionYear::*member;
+};
+
+const YearFigure YearFigures[] = {
+    {"rent", &ProjectionYear::rent},
+    {"vacancy_loss", &ProjectionYear::vacancyLoss},
+    {"operating_costs", &ProjectionYear::operatingCosts},
+    {"net_operating_income", &ProjectionYear::netOperatingIncome},
+    {"debt_service", &ProjectionYear::debtService},
+    {"pmi", &ProjectionYear::pmi},
+    {"cash_flow", &ProjectionYear::cashFlow},
+    {"property_value", &ProjectionYear::propertyValue},
+    {"loan_balance", &ProjectionYear::loanBalance},
+    {"equity", &ProjectionYear::equity},
+    {"sale_proceeds", &ProjectionYear::saleProceeds},
+};
+
+struct YearReturn
+{
+    const char *key;
+    Measure ProjectionYear::*member;
+};
+
+const YearReturn YearReturns[] = {
+    {"irr_if_sold", &ProjectionYear::irrIfSold},
+    {"npv_if_sold", &ProjectionYear::npvIfSold},
+    {"equity_multiple_if_sold", &ProjectionYear::equityMultipleIfSold},
+};
+
+struct SummaryFigure
+{
+    const char *key;
+    Measure Projection::*member;
+    MeasureUnit unit;
+};
+
+const SummaryFigure SummaryFigures[] = {
+    {"irr", &Projection::irr, MeasureUnit::Fraction},
+    {"npv", &Projection::npv, MeasureUnit::Money},
+    {"equity_multiple", &Projection::equityMultiple, MeasureUnit::Ratio},
+    {"total_profit", &Projection::totalProfit, MeasureUnit::Money},
+    {"annualized_return", &Projection::annualizedReturn, MeasureUnit::Fraction},
+    {"sale_proceeds", &Projection::saleProceeds, MeasureUnit::Money},
+};
+
+// Cash invested is a plain figure of a projection that was made, unknown with the projection.
+Measure cashInvested(const Projection &projection)
+{
+    return projection.isKnown() ? Measure::of(projection.cashInvested, projection.reason)
+                                : Measure::unknown(projection.reason);
+}
+
+QJsonObject projectionJson(const Projection &projection)
+{
+    QJsonObject object{{QStringLiteral("cash_invested"), jsonValue(cashInvested(projection))}};
+    for (const SummaryFigure &figure : SummaryFigures)
+        object.insert(QLatin1String(figure.key), jsonValue(projection.*figure.member));
+    QJsonArray years;
+    for (const ProjectionYear &year : projection.years) {
+        QJsonObject line{{QStringLiteral("year"), year.year}};
+        for (const YearFigure &figure : YearFigures)
+            line.insert(QLatin1String(figure.key), year.*figure.member);
+        for (const YearReturn &figure : YearReturns)
+            line.insert(QLatin1String(figure.key), jsonValue(year.*figure.member));
+        years.append(line);
+    }
+    object.insert(QStringLiteral("years"), years);
+    return object;
+}
+
+// The assumptions as typed: the base ones at the top, the bear and bull markets in objects of
+// their own; shares and rates in per cent, as the keys say.
+QJsonObject assumptionsJson(const DealRecord &record)
+{
+    QJsonObject assumptions;
+    QJsonObject scenarios;
+    for (const DealField &field : projectionFields()) {
+        if (field.perLoan)
+            continue;
+        const double typed = field.figure(record, 0).m_value;
+        if (!field.scenario) {
+            assumptions.insert(QLatin1String(field.key), typed);
+            continue;
+        }
+        QJsonObject scenario = scenarios.value(QLatin1String(field.scenario)).toObject();
+        scenario.insert(QLatin1String(field.key), typed);
+        scenarios.insert(QLatin1String(field.scenario), scenario);
+    }
+    for (auto it = scenarios.begin(); it != scenarios.end(); ++it)
+        assumptions.insert(it.key(), it.value());
+    return assumptions;
+}
+
+// Columns that came with the holding period stand after those of earlier versions, so that a
+// script reading columns by their place keeps working.
+bool isLaterColumn(const LoanMeasure &measure)
+{
+    return measure.id == LoanMeasureId::InterestSaved;
+}
+
 QString loanName(const DealRecord &record, int k)
 {
     const QString lender = record.m_lender[k].trimmed();
@@ -258,10 +362,16 @@ QByteArray AnalysisExport::dealsCsvHeader()
     header << QStringLiteral("loan") << QStringLiteral("lender");
     for (const DealField *input : LoanInputs)
         header << QLatin1String(input->key);
-    for (const LoanMeasure &measure : loanMeasures())
-        header << QLatin1String(measure.key);
+    for (const LoanMeasure &measure : loanMeasures()) {
+        if (!isLaterColumn(measure))
+            header << QLatin1String(measure.key);
+    }
     for (const PropertyMeasure &measure : propertyMeasures())
         header << QLatin1String(measure.key);
+    header << QStringLiteral("extra_payment") << QStringLiteral("interest_saved")
+           << QStringLiteral("cash_invested");
+    for (const SummaryFigure &figure : SummaryFigures)
+        header << QLatin1String(figure.key);
     return csvLine(header);
 }
 
@@ -276,10 +386,18 @@ QByteArray AnalysisExport::dealCsvLines(const QString &file, const DealRecord &r
         line << QString::number(k + 1) << csvText(record.m_lender[k]);
         for (const DealField *input : LoanInputs)
             line << inputCell(input, record, k, forScripts());
-        for (const LoanMeasure &measure : loanMeasures())
-            line << csvValue(measure.get(deal.loans[std::size_t(k)]), measure.unit);
+        const LoanAnalysis &loan = deal.loans[std::size_t(k)];
+        for (const LoanMeasure &measure : loanMeasures()) {
+            if (!isLaterColumn(measure))
+                line << csvValue(measure.get(loan), measure.unit);
+        }
         for (const PropertyMeasure &measure : propertyMeasures())
             line << csvValue(measure.get(deal.property), measure.unit);
+        line << number(record.m_extraPayment[k].m_value, 2, forScripts())
+             << csvValue(loan.interestSaved, MeasureUnit::Money)
+             << csvValue(cashInvested(loan.projection), MeasureUnit::Money);
+        for (const SummaryFigure &figure : SummaryFigures)
+            line << csvValue(loan.projection.*figure.member, figure.unit);
         csv += csvFields(line);
     }
     return csv;
@@ -302,8 +420,10 @@ QJsonObject AnalysisExport::dealJson(const QString &file, const DealRecord &reco
         for (const DealField *input : LoanInputs)
             loan.insert(QLatin1String(input->key), inputValue(input, record, k));
         loan.insert(QStringLiteral("interest_rate_percent"), record.m_interestRate[k].m_value);
+        loan.insert(QStringLiteral("extra_payment"), record.m_extraPayment[k].m_value);
         for (const LoanMeasure &measure : loanMeasures())
             loan.insert(QLatin1String(measure.key), jsonValue(measure.get(deal.loans[std::size_t(k)])));
+        loan.insert(QStringLiteral("projection"), projectionJson(deal.loans[std::size_t(k)].projection));
         loans.append(loan);
     }
     return {{QStringLiteral("file"), file},
@@ -311,7 +431,9 @@ QJsonObject AnalysisExport::dealJson(const QString &file, const DealRecord &reco
             {QStringLiteral("property"), property},
             {QStringLiteral("loans"), loans},
             {QStringLiteral("most_safety_cash_flow"), loanNumber(deal.mostSafetyCashFlow)},
-            {QStringLiteral("least_interest"), loanNumber(deal.leastInterest)}};
+            {QStringLiteral("least_interest"), loanNumber(deal.leastInterest)},
+            {QStringLiteral("assumptions"), assumptionsJson(record)},
+            {QStringLiteral("best_irr"), loanNumber(deal.bestIrr)}};
 }
 
 QByteArray AnalysisExport::dealsJson(const QList<QJsonObject> &deals)
@@ -323,4 +445,31 @@ QByteArray AnalysisExport::dealsJson(const QList<QJsonObject> &deals)
                                {QStringLiteral("version"), 1},
                                {QStringLiteral("deals"), array}};
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
+}
+
+QByteArray AnalysisExport::yearlyCsvHeader()
+{
+    QStringList header = {QStringLiteral("file"), QStringLiteral("loan"), QStringLiteral("year")};
+    for (const YearFigure &figure : YearFigures)
+        header << QLatin1String(figure.key);
+    for (const YearReturn &figure : YearReturns)
+        header << QLatin1String(figure.key);
+    return csvLine(header);
+}
+
+QByteArray AnalysisExport::yearlyCsvLines(const QString &file, const DealAnalysis &deal)
+{
+    const MeasureUnit units[] = {MeasureUnit::Fraction, MeasureUnit::Money, MeasureUnit::Ratio};
+    QByteArray csv;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        for (const ProjectionYear &year : deal.loans[std::size_t(k)].projection.years) {
+            QStringList line = {csvText(file), QString::number(k + 1), QString::number(year.year)};
+            for (const YearFigure &figure : YearFigures)
+                line << number(year.*figure.member, 2, forScripts());
+            for (std::size_t i = 0; i < std::size(YearReturns); ++i)
+                line << csvValue(year.*YearReturns[i].member, units[i]);
+            csv += csvFields(line);
+        }
+    }
+    return csv;
 }

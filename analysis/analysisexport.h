@@ -41,6 +41,11 @@ namespace AnalysisExport {
 [[nodiscard]] QByteArray dealCsvLines(const QString &file, const DealRecord &record,
                                       const DealAnalysis &deal);
 
+// The holding period year by year: the header, then a line per loan and year of each file
+// (a loan without a projection has none).
+[[nodiscard]] QByteArray yearlyCsvHeader();
+[[nodiscard]] QByteArray yearlyCsvLines(const QString &file, const DealAnalysis &deal);
+
 // One deal file as a JSON object (see docs/analysis-json.md).
 [[nodiscard]] QJsonObject dealJson(const QString &file, const DealRecord &record,
                                    const DealAnalysis &deal);

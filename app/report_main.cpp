@@ -7,6 +7,7 @@
 #include "app/commandfiles.h"
 #include "exchange/exchangefile.h"
 #include "textio/fileexception.h"
+#include "core/dealfields.h"
 #include "core/loananalysis.h"
 #include "core/product.h"
 #include "platform/profile.h"
@@ -21,11 +22,13 @@
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QSaveFile>
 #include <QTextStream>
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <new>
@@ -70,7 +73,7 @@ struct ArgumentBytes
             } else if (argument.startsWith("--")) {
                 const qsizetype equals = argument.indexOf('=');
                 const QByteArray name = argument.mid(2, equals < 0 ? -1 : equals - 2);
-                const bool takesValue = name == "format" || name == "output";
+                const bool takesValue = name == "format" || name == "output" || name == "assume";
                 const QByteArray value = equals >= 0 ? argument.mid(equals + 1)
                                          : takesValue ? next() : QByteArray();
                 if (name == "output")
@@ -93,9 +96,19 @@ FileName inputName(QByteArray bytes)
     return FileName::fromArgument(bytes);
 }
 
+// A figure of the holding period given on the command line, which overrides the deal file's.
+struct Assumption
+{
+    const DealField *field;
+    int loan;
+    double number;
+};
+
 struct Command
 {
     OutputFormat format = OutputFormat::Html;
+    bool yearly = false; // csv: the holding period year by year
+    std::vector<Assumption> assumptions;
     QStringList given;       // the deal files as the command line names them, for the files' column
     QList<FileName> inputs; // the same, absolute
     std::optional<FileName> output;
@@ -212,7 +225,9 @@ int writeTable(const Command &command)
         // document that the whole list would give.
         const QByteArray empty = csv ? QByteArray() : AnalysisExport::dealsJson({});
         const qsizetype list = empty.indexOf("[\n") + 2;
-        if (!put(csv ? AnalysisExport::dealsCsvHeader() : empty.left(list)))
+        const QByteArray header = command.yearly ? AnalysisExport::yearlyCsvHeader()
+                                                 : AnalysisExport::dealsCsvHeader();
+        if (!put(csv ? header : empty.left(list)))
             return false;
         bool first = true;
         for (qsizetype i = 0; i < command.inputs.size(); ++i) {
@@ -221,9 +236,13 @@ int writeTable(const Command &command)
                 status = std::max(status, read);
                 continue;
             }
+            for (const Assumption &assumption : command.assumptions)
+                takePlainNumber(assumption.field->figure(record, assumption.loan), assumption.number);
             const DealAnalysis deal = analyze(record);
             QByteArray piece;
-            if (csv) {
+            if (csv && command.yearly) {
+                piece = AnalysisExport::yearlyCsvLines(command.given.at(i), deal);
+            } else if (csv) {
                 piece = AnalysisExport::dealCsvLines(command.given.at(i), record, deal);
             } else {
                 if (!first)
@@ -251,17 +270,51 @@ int writeTable(const Command &command)
     return written ? status : FileError;
 }
 
+struct Options
+{
+    const QCommandLineOption &format;
+    const QCommandLineOption &output;
+    const QCommandLineOption &assume;
+    const QCommandLineOption &yearly;
+};
+
 void printUsageError(const QCommandLineParser &parser, const QString &problem)
 {
     printError(QCoreApplication::applicationName() + QStringLiteral(": ") + problem);
     QTextStream(stderr) << parser.helpText();
 }
 
-// The command as the arguments give it, or the problem with them.
-std::optional<QString> readArguments(const QCommandLineParser &parser, const QCommandLineOption &format,
-                                     const QCommandLineOption &output, int argc, char *argv[],
-                                     Command &command)
+// "LABEL=NUMBER": a label of the deal file's projection block, in any case, and a plain number
+// with "." as its point, in per cent where the figure is a share or a rate.
+std::optional<QString> readAssumption(const QString &given, Command &command)
 {
+    const qsizetype equals = given.indexOf(QLatin1Char('='));
+    const QString label = given.left(equals).trimmed();
+    std::optional<Assumption> found;
+    forEachStoredField(projectionFields(), [&](const DealField &field, int loan) {
+        if (equals > 0 && field.entry(loan).compare(label, Qt::CaseInsensitive) == 0)
+            found = Assumption{&field, loan, 0};
+    });
+    if (!found) {
+        return translated(QT_TRANSLATE_NOOP("main", "--assume %1: unknown label; use LABEL=NUMBER with a label of the deal file's projection block, such as HoldYears or Appreciation."))
+            .arg(CommandFiles::visible(given.toUtf8()));
+    }
+    bool ok = false;
+    found->number = QLocale::c().toDouble(given.mid(equals + 1).trimmed(), &ok);
+    if (!ok || !std::isfinite(found->number)) {
+        return translated(QT_TRANSLATE_NOOP("main", "--assume %1: \"%2\" is not a number; write it with \".\" as the decimal point (Appreciation=4.5)."))
+            .arg(label, CommandFiles::visible(given.mid(equals + 1).toUtf8()));
+    }
+    command.assumptions.push_back(*found);
+    return std::nullopt;
+}
+
+// The command as the arguments give it, or the problem with them.
+std::optional<QString> readArguments(const QCommandLineParser &parser, const Options &options,
+                                     int argc, char *argv[], Command &command)
+{
+    const QCommandLineOption &format = options.format;
+    const QCommandLineOption &output = options.output;
     const QString name = parser.value(format).toLower();
     if (name == QLatin1String("csv"))
         command.format = OutputFormat::Csv;
@@ -291,18 +344,28 @@ std::optional<QString> readArguments(const QCommandLineParser &parser, const QCo
         const bool same = arguments.output && QFile::decodeName(*arguments.output) == text;
         command.output = FileName::fromArgument(same ? *arguments.output : QFile::encodeName(text));
     }
+    for (const QString &given : parser.values(options.assume)) {
+        if (auto problem = readAssumption(given, command))
+            return problem;
+    }
+    command.yearly = parser.isSet(options.yearly);
+    if (command.yearly && command.format != OutputFormat::Csv)
+        return translated(QT_TRANSLATE_NOOP("main", "--yearly goes with --format=csv."));
     if (command.format == OutputFormat::Html && command.output && command.inputs.size() > 1)
         return translated(QT_TRANSLATE_NOOP("main", "-o names one report, but %1 deal files were given."))
             .arg(command.inputs.size());
     return std::nullopt;
 }
 
-int run(const QCommandLineParser &parser, const QCommandLineOption &format,
-        const QCommandLineOption &output, int argc, char *argv[])
+int run(const QCommandLineParser &parser, const Options &options, int argc, char *argv[])
 {
     Command command;
-    if (const auto problem = readArguments(parser, format, output, argc, argv, command)) {
-        printUsageError(parser, *problem);
+    if (const auto problem = readArguments(parser, options, argc, argv, command)) {
+        // A figure the user typed wrong is told in one line; the rest with the usage.
+        if (problem->startsWith(QLatin1String("--assume")))
+            printError(QCoreApplication::applicationName() + QStringLiteral(": ") + *problem);
+        else
+            printUsageError(parser, *problem);
         return BadInput;
     }
     // The settings the user saved in the program with the window.
@@ -384,6 +447,26 @@ int main(int argc, char *argv[])
             "refused before anything is written.")),
         QStringLiteral("OUTPUT"));
     parser.addOption(output);
+    const QCommandLineOption assume(
+        QStringLiteral("assume"),
+        translated(QT_TRANSLATE_NOOP(
+            "main",
+            "Use NUMBER for an assumption of the holding period instead of the deal file's, for "
+            "csv and json: LABEL is a label of the file's projection block (HoldYears, "
+            "Appreciation, RentGrowth, ExpenseGrowth, Vacancy, Maintenance, CapitalReserve, "
+            "Management, ClosingCosts, SellingCosts, DiscountRate, PmiEndLtv, TargetIrr, "
+            "BearAppreciation... BullVacancy, ExtraPayment1 to ExtraPayment5), NUMBER a plain "
+            "number with \".\" as its point, in per cent for shares and rates: --assume "
+            "Appreciation=4.5 --assume HoldYears=20. May be given many times.")),
+        QStringLiteral("LABEL=NUMBER"));
+    parser.addOption(assume);
+    const QCommandLineOption yearly(
+        QStringLiteral("yearly"),
+        translated(QT_TRANSLATE_NOOP(
+            "main",
+            "With --format=csv: the holding period year by year, a line per file, loan and year, "
+            "instead of a line per loan.")));
+    parser.addOption(yearly);
     // A mistake is told as Qt tells it, but with what was typed shown harmless.
     if (!parser.parse(QCoreApplication::arguments())) {
         printError(QCoreApplication::applicationName() + QStringLiteral(": ")
@@ -393,7 +476,7 @@ int main(int argc, char *argv[])
     parser.process(app);
 
     try {
-        return run(parser, format, output, argc, argv);
+        return run(parser, Options{format, output, assume, yearly}, argc, argv);
     } catch (const std::bad_alloc &) {
         printError(translated(QT_TRANSLATE_NOOP("main", "Out of memory.")));
         return FileError;

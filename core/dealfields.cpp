@@ -266,3 +266,10 @@ const std::vector<DealField> &projectionFields()
     static const std::vector<DealField> fields = makeProjectionFields();
     return fields;
 }
+
+void takePlainNumber(Value &value, double number)
+{
+    value.m_value = number;
+    if (value.canShow())
+        value.parse(value.format());
+}

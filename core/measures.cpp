@@ -84,6 +84,9 @@ const std::vector<LoanMeasure> &loanMeasures()
         {LoanMeasureId::HighestOffer, "highest_offer", QT_TRANSLATE_NOOP("Analysis", "Highest Offer"),
          QT_TRANSLATE_NOOP("Analysis", "The purchase price at which this loan's safety cash flow is 0, with its down payment, rate, term and PMI and the property's rent, escrow, fees and margin unchanged: the most to offer the seller."),
          U::Money, Better::Higher, [](const LoanAnalysis &l) { return l.highestOffer; }},
+        {LoanMeasureId::InterestSaved, "interest_saved", QT_TRANSLATE_NOOP("Analysis", "Interest Saved"),
+         QT_TRANSLATE_NOOP("Analysis", "The interest the extra payments save: the total interest of the same loan without them, less this loan's."),
+         U::Money, Better::Higher, [](const LoanAnalysis &l) { return l.interestSaved; }},
     };
     return rows;
 }

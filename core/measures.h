@@ -37,6 +37,7 @@ enum class LoanMeasureId {
     DebtServiceCoverage,
     BreakEvenRent,
     HighestOffer,
+    InterestSaved,
 };
 
 struct LoanMeasure

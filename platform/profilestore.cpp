@@ -128,9 +128,7 @@ void readAssumptions(IProfile &profile, DealRecord &record)
         const double stored = profile.getProfileString(ProjectionSection, field.entry(loan),
                                                        *field.firstRun)
                                   .toDouble(&ok);
-        value.m_value = ok && std::isfinite(stored) ? stored : field.firstRun->toDouble();
-        if (value.canShow())
-            value.parse(value.format());
+        takePlainNumber(value, ok && std::isfinite(stored) ? stored : field.firstRun->toDouble());
     });
 }
 

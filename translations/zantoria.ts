@@ -314,6 +314,14 @@
         <source>The interest part of all payments: the total of payments less the loan amount.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Interest Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The interest the extra payments save: the total interest of the same loan without them, less this loan&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ColorComboBox</name>
@@ -1524,6 +1532,26 @@ large to show, a text longer than 1,000 characters); 2 when a file cannot be rea
 written, or memory runs out. With several files the worst counts; CSV and JSON leave
 out the files that cannot be read. A figure that does not read as a number (&quot;abc&quot;) is
 no error: it counts as 0, as it does in the program&apos;s window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--assume %1: unknown label; use LABEL=NUMBER with a label of the deal file&apos;s projection block, such as HoldYears or Appreciation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--assume %1: &quot;%2&quot; is not a number; write it with &quot;.&quot; as the decimal point (Appreciation=4.5).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--yearly goes with --format=csv.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use NUMBER for an assumption of the holding period instead of the deal file&apos;s, for csv and json: LABEL is a label of the file&apos;s projection block (HoldYears, Appreciation, RentGrowth, ExpenseGrowth, Vacancy, Maintenance, CapitalReserve, Management, ClosingCosts, SellingCosts, DiscountRate, PmiEndLtv, TargetIrr, BearAppreciation... BullVacancy, ExtraPayment1 to ExtraPayment5), NUMBER a plain number with &quot;.&quot; as its point, in per cent for shares and rates: --assume Appreciation=4.5 --assume HoldYears=20. May be given many times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --format=csv: the holding period year by year, a line per file, loan and year, instead of a line per loan.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

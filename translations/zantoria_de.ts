@@ -314,6 +314,14 @@
         <source>The interest part of all payments: the total of payments less the loan amount.</source>
         <translation>Der Zinsanteil aller Zahlungen: die Summe der Raten abzüglich des Darlehensbetrags.</translation>
     </message>
+    <message>
+        <source>Interest Saved</source>
+        <translation>Ersparte Zinsen</translation>
+    </message>
+    <message>
+        <source>The interest the extra payments save: the total interest of the same loan without them, less this loan&apos;s.</source>
+        <translation>Die Zinsen, die die Sondertilgungen sparen: die Zinsen desselben Darlehens ohne sie, abzüglich derer dieses Darlehens.</translation>
+    </message>
 </context>
 <context>
     <name>ColorComboBox</name>
@@ -1539,6 +1547,26 @@ ein Text mit mehr als 1.000 Zeichen); 2, wenn eine Datei nicht gelesen oder gesc
 kann oder der Arbeitsspeicher nicht reicht. Bei mehreren Dateien zählt der schlimmste Fall;
 CSV und JSON lassen die Dateien weg, die sich nicht lesen lassen. Ein Wert, der sich nicht als
 Zahl lesen lässt („abc“), ist kein Fehler: Er zählt als 0, wie im Fenster des Programms.</translation>
+    </message>
+    <message>
+        <source>--assume %1: unknown label; use LABEL=NUMBER with a label of the deal file&apos;s projection block, such as HoldYears or Appreciation.</source>
+        <translation>--assume %1: unbekannte Bezeichnung; verwenden Sie LABEL=NUMBER mit einer Bezeichnung aus dem Projektionsteil der Datei, etwa HoldYears oder Appreciation.</translation>
+    </message>
+    <message>
+        <source>--assume %1: &quot;%2&quot; is not a number; write it with &quot;.&quot; as the decimal point (Appreciation=4.5).</source>
+        <translation>--assume %1: &quot;%2&quot; ist keine Zahl; schreiben Sie sie mit &quot;.&quot; als Dezimalpunkt (Appreciation=4.5).</translation>
+    </message>
+    <message>
+        <source>--yearly goes with --format=csv.</source>
+        <translation>--yearly gehört zu --format=csv.</translation>
+    </message>
+    <message>
+        <source>Use NUMBER for an assumption of the holding period instead of the deal file&apos;s, for csv and json: LABEL is a label of the file&apos;s projection block (HoldYears, Appreciation, RentGrowth, ExpenseGrowth, Vacancy, Maintenance, CapitalReserve, Management, ClosingCosts, SellingCosts, DiscountRate, PmiEndLtv, TargetIrr, BearAppreciation... BullVacancy, ExtraPayment1 to ExtraPayment5), NUMBER a plain number with &quot;.&quot; as its point, in per cent for shares and rates: --assume Appreciation=4.5 --assume HoldYears=20. May be given many times.</source>
+        <translation>NUMBER statt des Werts der Datei für eine Annahme der Haltedauer verwenden, für csv und json: LABEL ist eine Bezeichnung aus dem Projektionsteil der Datei (HoldYears, Appreciation, RentGrowth, ExpenseGrowth, Vacancy, Maintenance, CapitalReserve, Management, ClosingCosts, SellingCosts, DiscountRate, PmiEndLtv, TargetIrr, BearAppreciation... BullVacancy, ExtraPayment1 bis ExtraPayment5), NUMBER eine einfache Zahl mit &quot;.&quot; als Dezimalpunkt, in Prozent für Anteile und Raten: --assume Appreciation=4.5 --assume HoldYears=20. Darf mehrfach angegeben werden.</translation>
+    </message>
+    <message>
+        <source>With --format=csv: the holding period year by year, a line per file, loan and year, instead of a line per loan.</source>
+        <translation>Mit --format=csv: die Haltedauer Jahr für Jahr, eine Zeile je Datei, Darlehen und Jahr, statt einer Zeile je Darlehen.</translation>
     </message>
 </context>
 </TS>

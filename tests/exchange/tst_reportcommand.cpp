@@ -1,4 +1,8 @@
+#include "core/dealfields.h"
 #include "core/figurelocales.h"
+#include "core/loananalysis.h"
+#include "exchange/exchangefile.h"
+#include "platform/profilestore.h"
 #include "core/localeservices.h"
 #include "testfiles.h"
 #include "core/value.h"
@@ -107,6 +111,10 @@ private slots:
     void namesShownHarmlessInMessages();
     void manyFilesInEachFormat();
     void help();
+    void projectionFollowsTheFileAndAssume_data();
+    void projectionFollowsTheFileAndAssume();
+    void badAssumptionsAreOneLine_data();
+    void badAssumptionsAreOneLine();
 
 private:
     Result Run(const QStringList &arguments, const QString &locale = QStringLiteral("en_US.UTF-8"));
@@ -813,6 +821,102 @@ void TestReportCommand::help()
     QVERIFY(result.out.contains(QStringLiteral("DEAL.zant")));
     QVERIFY(result.out.contains(QStringLiteral("-o, --output <OUTPUT>")));
     QVERIFY(result.out.contains(QStringLiteral("--format <FORMAT>")));
+}
+
+void TestReportCommand::projectionFollowsTheFileAndAssume_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("assume");
+    QTest::newRow("as the file says") << "en_US.UTF-8" << QStringList();
+    QTest::newRow("overridden in de_DE")
+        << "de_DE.UTF-8"
+        << QStringList{"--assume", "HoldYears=20", "--assume=appreciation=-1.5", "--assume",
+                       "ExtraPayment2=300", "--assume", "Vacancy=7.25"};
+    QTest::newRow("a hold out of range") << "ar_EG.UTF-8" << QStringList{"--assume", "HoldYears=0"};
+}
+
+// The command line gives the figures of the projection the engine computes for the file as read
+// and the assumptions as given; the engine itself is checked against a spreadsheet library.
+void TestReportCommand::projectionFollowsTheFileAndAssume()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, assume);
+    const QString deal = QStringLiteral(ZANT_EXAMPLES "/five-loans.zant");
+    const Result json = Run(QStringList{deal, QStringLiteral("--format=json")} + assume, locale);
+    QCOMPARE(json.exitCode, 0);
+    const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object()["deals"].toArray()[0].toObject();
+
+    LocaleServices::pinLocale(QStringLiteral("en_US"));
+    DealRecord record = ProfileStore::firstRunRecord();
+    QVERIFY(!ExchangeFile::read(record, deal));
+    for (QString given : assume) {
+        given.remove(QStringLiteral("--assume="));
+        forEachStoredField(projectionFields(), [&](const DealField &field, int loan) {
+            if (given.section(QLatin1Char('='), 0, 0).compare(field.entry(loan), Qt::CaseInsensitive) == 0)
+                takePlainNumber(field.figure(record, loan), given.section(QLatin1Char('='), 1).toDouble());
+        });
+    }
+    const DealAnalysis expected = analyze(record);
+    QCOMPARE(object["assumptions"].toObject()["hold_years"].toDouble(), record.m_projection.m_holdYears.m_value);
+    QCOMPARE(object["best_irr"].isNull() ? -1 : object["best_irr"].toInt() - 1, expected.bestIrr);
+    const auto same = [](const QJsonValue &value, const Measure &measure) {
+        return measure.isKnown() ? value.toDouble() == measure.value : value.isNull();
+    };
+    int years = 0;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        const Projection &p = expected.loans[std::size_t(k)].projection;
+        const QJsonObject loan = object["loans"].toArray()[k].toObject();
+        const QJsonObject projection = loan["projection"].toObject();
+        QCOMPARE(loan["extra_payment"].toDouble(), record.m_extraPayment[k].m_value);
+        QVERIFY(same(loan["interest_saved"], expected.loans[std::size_t(k)].interestSaved));
+        QVERIFY(same(projection["irr"], p.irr));
+        QVERIFY(same(projection["npv"], p.npv));
+        QVERIFY(same(projection["equity_multiple"], p.equityMultiple));
+        QVERIFY(same(projection["total_profit"], p.totalProfit));
+        QVERIFY(same(projection["annualized_return"], p.annualizedReturn));
+        QVERIFY(same(projection["sale_proceeds"], p.saleProceeds));
+        const QJsonArray yearly = projection["years"].toArray();
+        QCOMPARE(yearly.size(), qsizetype(p.years.size()));
+        for (std::size_t t = 0; t < p.years.size(); ++t) {
+            const QJsonObject year = yearly[qsizetype(t)].toObject();
+            QCOMPARE(year["year"].toInt(), int(t) + 1);
+            QCOMPARE(year["cash_flow"].toDouble(), p.years[t].cashFlow);
+            QCOMPARE(year["loan_balance"].toDouble(), p.years[t].loanBalance);
+            QVERIFY(same(year["irr_if_sold"], p.years[t].irrIfSold));
+        }
+        years += int(p.years.size());
+    }
+    // The yearly CSV has a line for each of those years, in any locale with "." as the point.
+    const Result csv = Run(QStringList{deal, QStringLiteral("--format=csv"), QStringLiteral("--yearly")} + assume, locale);
+    QCOMPARE(csv.exitCode, 0);
+    const QStringList lines = csv.out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1 + years);
+    QVERIFY(lines.first().startsWith(QStringLiteral("file,loan,year,rent,vacancy_loss,")));
+    if (years > 0)
+        QVERIFY(lines.at(1).contains(QStringLiteral(",1,1,24000.00,")));
+}
+
+void TestReportCommand::badAssumptionsAreOneLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unknown label") << QStringList{"--assume", "Appreciaton=4"} << "--assume Appreciaton=4: unknown label";
+    QTest::newRow("no label") << QStringList{"--assume", "=4"} << "--assume =4: unknown label";
+    QTest::newRow("decimal comma") << QStringList{"--assume", "Vacancy=4,5"} << "--assume Vacancy: \"4,5\" is not a number";
+    QTest::newRow("no number") << QStringList{"--assume", "HoldYears="} << "--assume HoldYears: \"\" is not a number";
+    QTest::newRow("infinite") << QStringList{"--assume", "HoldYears=1e999"} << "--assume HoldYears: \"1e999\" is not a number";
+}
+
+void TestReportCommand::badAssumptionsAreOneLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const Result result = Run(QStringList{QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"),
+                                          QStringLiteral("--format=json")} + arguments);
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY2(result.err.startsWith(QStringLiteral("zantoria-report: ") + message), qPrintable(result.err));
+    QCOMPARE(result.err.count(QLatin1Char('\n')), 1);
+    QVERIFY(result.out.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestReportCommand)
