@@ -215,6 +215,20 @@ QJsonObject projectionJson(const Projection &projection)
     return object;
 }
 
+QJsonObject scenariosJson(const LoanAnalysis &loan)
+{
+    QJsonObject scenarios;
+    for (std::size_t s = 0; s < Scenarios.size(); ++s) {
+        const ScenarioResult &result = loan.scenarios[s];
+        scenarios.insert(QLatin1String(scenarioKey(Scenarios[s])),
+                         QJsonObject{{QStringLiteral("irr"), jsonValue(result.irr)},
+                                     {QStringLiteral("npv"), jsonValue(result.npv)},
+                                     {QStringLiteral("equity_multiple"), jsonValue(result.equityMultiple)},
+                                     {QStringLiteral("total_profit"), jsonValue(result.totalProfit)}});
+    }
+    return scenarios;
+}
+
 // The assumptions as typed: the base ones at the top, the bear and bull markets in objects of
 // their own; shares and rates in per cent, as the keys say.
 QJsonObject assumptionsJson(const DealRecord &record)
@@ -372,6 +386,9 @@ QByteArray AnalysisExport::dealsCsvHeader()
            << QStringLiteral("cash_invested");
     for (const SummaryFigure &figure : SummaryFigures)
         header << QLatin1String(figure.key);
+    for (Scenario scenario : Scenarios)
+        header << QStringLiteral("irr_") + QLatin1String(scenarioKey(scenario));
+    header << QStringLiteral("highest_offer_for_target_irr");
     return csvLine(header);
 }
 
@@ -398,6 +415,9 @@ QByteArray AnalysisExport::dealCsvLines(const QString &file, const DealRecord &r
              << csvValue(cashInvested(loan.projection), MeasureUnit::Money);
         for (const SummaryFigure &figure : SummaryFigures)
             line << csvValue(loan.projection.*figure.member, figure.unit);
+        for (const ScenarioResult &scenario : loan.scenarios)
+            line << csvValue(scenario.irr, MeasureUnit::Fraction);
+        line << csvValue(loan.priceToOffer, MeasureUnit::Money);
         csv += csvFields(line);
     }
     return csv;
@@ -423,7 +443,10 @@ QJsonObject AnalysisExport::dealJson(const QString &file, const DealRecord &reco
         loan.insert(QStringLiteral("extra_payment"), record.m_extraPayment[k].m_value);
         for (const LoanMeasure &measure : loanMeasures())
             loan.insert(QLatin1String(measure.key), jsonValue(measure.get(deal.loans[std::size_t(k)])));
-        loan.insert(QStringLiteral("projection"), projectionJson(deal.loans[std::size_t(k)].projection));
+        const LoanAnalysis &analysis = deal.loans[std::size_t(k)];
+        loan.insert(QStringLiteral("projection"), projectionJson(analysis.projection));
+        loan.insert(QStringLiteral("scenarios"), scenariosJson(analysis));
+        loan.insert(QStringLiteral("highest_offer_for_target_irr"), jsonValue(analysis.priceToOffer));
         loans.append(loan);
     }
     return {{QStringLiteral("file"), file},
@@ -433,7 +456,11 @@ QJsonObject AnalysisExport::dealJson(const QString &file, const DealRecord &reco
             {QStringLiteral("most_safety_cash_flow"), loanNumber(deal.mostSafetyCashFlow)},
             {QStringLiteral("least_interest"), loanNumber(deal.leastInterest)},
             {QStringLiteral("assumptions"), assumptionsJson(record)},
-            {QStringLiteral("best_irr"), loanNumber(deal.bestIrr)}};
+            {QStringLiteral("best_irr"), loanNumber(deal.bestIrr)},
+            {QStringLiteral("best_irr_by_scenario"),
+             QJsonObject{{QStringLiteral("bear"), loanNumber(deal.bestIrrByScenario[0])},
+                         {QStringLiteral("base"), loanNumber(deal.bestIrrByScenario[1])},
+                         {QStringLiteral("bull"), loanNumber(deal.bestIrrByScenario[2])}}}};
 }
 
 QByteArray AnalysisExport::dealsJson(const QList<QJsonObject> &deals)

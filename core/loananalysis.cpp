@@ -224,11 +224,24 @@ DealAnalysis analyze(const DealRecord &record)
     deal.assumptions = assumptionsOf(record.m_projection);
     for (int k = 0; k < MAX_LOANS; ++k) {
         LoanAnalysis &loan = deal.loans[std::size_t(k)];
-        loan.projection = loan.notCompared.isEmpty()
-            ? project(inputsOf(record, k), deal.assumptions)
-            : unprojected(loan.notCompared);
+        if (!loan.notCompared.isEmpty()) {
+            loan.projection = unprojected(loan.notCompared);
+            loan.scenarios.fill({loan.projection.irr, loan.projection.npv,
+                                 loan.projection.equityMultiple, loan.projection.totalProfit});
+            loan.priceToOffer = Measure::unknown(loan.notCompared);
+            continue;
+        }
+        const ProjectionInputs inputs = inputsOf(record, k);
+        loan.projection = project(inputs, deal.assumptions);
+        for (std::size_t s = 0; s < Scenarios.size(); ++s)
+            loan.scenarios[s] = projectScenario(inputs, deal.assumptions, Scenarios[s]);
+        loan.priceToOffer = priceToOffer(inputs, deal.assumptions);
     }
     deal.bestIrr = bestLoanByIrr(deal);
+    deal.bestIrrByScenario = {
+        bestLoanByIrr(deal, [](const LoanAnalysis &l) { return l.scenarios[0].irr; }),
+        bestLoanByIrr(deal, [](const LoanAnalysis &l) { return l.scenarios[1].irr; }),
+        bestLoanByIrr(deal, [](const LoanAnalysis &l) { return l.scenarios[2].irr; })};
     deal.mostSafetyCashFlow = bestLoanOf(deal, [](const LoanAnalysis &l) { return l.safetyCashFlow; }, true);
     deal.leastInterest = bestLoanOf(deal, [](const LoanAnalysis &l) { return l.totalInterest; }, false);
     return deal;
@@ -319,14 +332,17 @@ Projection unprojected(const QString &reason)
     return none;
 }
 
-int bestLoanByIrr(const DealAnalysis &deal)
+int bestLoanByIrr(const DealAnalysis &deal, Measure (*irrOf)(const LoanAnalysis &))
 {
+    const auto irr = [irrOf](const LoanAnalysis &loan) {
+        return irrOf ? irrOf(loan) : loan.projection.irr;
+    };
     int best = -1;
     for (int k = 0; k < MAX_LOANS; ++k) {
         const LoanAnalysis &loan = deal.loans[std::size_t(k)];
-        if (!loan.notCompared.isEmpty() || !loan.projection.irr.isKnown())
+        if (!loan.notCompared.isEmpty() || !irr(loan).isKnown())
             continue;
-        if (best < 0 || loan.projection.irr.value > deal.loans[std::size_t(best)].projection.irr.value)
+        if (best < 0 || irr(loan).value > irr(deal.loans[std::size_t(best)]).value)
             best = k;
     }
     return best;

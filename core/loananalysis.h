@@ -3,6 +3,7 @@
 #include "core/dealrecord.h"
 #include "core/measure.h"
 #include "core/projection.h"
+#include "core/scenarios.h"
 
 #include <QString>
 
@@ -41,8 +42,12 @@ struct LoanAnalysis
 
     std::vector<ScheduleRow> schedule; // extra payments included
 
-    // What the offer earns over the holding period, sold at its end.
+    // What the offer earns over the holding period, sold at its end; the same at the hold in a
+    // bear, the base and a bull market (in the order of Scenarios); the highest price at which
+    // it still earns the target IRR.
     Projection projection;
+    std::array<ScenarioResult, 3> scenarios;
+    Measure priceToOffer;
 
     // Why the loan takes no part in the comparison (no loan is best that is not a loan), or
     // empty when it does.
@@ -70,6 +75,7 @@ struct DealAnalysis
     // hold (the lowest number on a tie; -1 where none has one).
     ProjectionAssumptions assumptions;
     int bestIrr = -1;
+    std::array<int, 3> bestIrrByScenario = {-1, -1, -1}; // in the order of Scenarios
 };
 
 // The best loan by a figure, one rule for the window and the files: of the loans whose figure is
@@ -87,8 +93,10 @@ struct DealAnalysis
 [[nodiscard]] ProjectionInputs inputsOf(const DealRecord &record, int loan);
 // A projection that was not made, every figure unknown for reason.
 [[nodiscard]] Projection unprojected(const QString &reason);
-// The compared loan with the highest IRR at the hold, the lowest number on a tie; -1 if none.
-[[nodiscard]] int bestLoanByIrr(const DealAnalysis &deal);
+// The compared loan with the highest IRR, the lowest number on a tie; -1 if none. irrOf picks
+// the IRR: the projection's, or a scenario's.
+[[nodiscard]] int bestLoanByIrr(const DealAnalysis &deal,
+                                Measure (*irrOf)(const LoanAnalysis &) = nullptr);
 
 // The schedule summed per year: payment, principal and interest of its months, the balance
 // at its end; month holds the year (1, 2, ...).

@@ -25,6 +25,12 @@ QString tooLarge()
     return translatedAnalysis(QT_TRANSLATE_NOOP("Analysis", "The figure is too large to compute."));
 }
 
+// The returns of the years before the hold, where only the hold's were asked for.
+QString notComputed()
+{
+    return translated(QT_TRANSLATE_NOOP("Projection", "Not computed."));
+}
+
 QString noCash()
 {
     return translated(QT_TRANSLATE_NOOP("Projection", "No cash is invested: there is no return to measure."));
@@ -168,7 +174,7 @@ Projection unknown(const QString &reason)
 
 // The returns of selling after every year: the flows are −cash invested, the cash flows, and the
 // sale proceeds added to the last year's.
-void addReturns(Projection &p, const ProjectionAssumptions &a)
+void addReturns(Projection &p, const ProjectionAssumptions &a, YearlyReturns yearly)
 {
     std::vector<double> flows{-p.cashInvested};
     double cashFlows = 0;
@@ -178,9 +184,13 @@ void addReturns(Projection &p, const ProjectionAssumptions &a)
         cashFlows += y.cashFlow;
         std::vector<double> sold = flows;
         sold.back() += y.saleProceeds;
-        y.irrIfSold = irrFrom(sold, hint);
-        hint = y.irrIfSold.isKnown() ? y.irrIfSold.value : std::numeric_limits<double>::quiet_NaN();
-        y.npvIfSold = npv(a.discountRate, sold);
+        if (yearly == YearlyReturns::EveryYear || &y == &p.years.back()) {
+            y.irrIfSold = irrFrom(sold, hint);
+            hint = y.irrIfSold.isKnown() ? y.irrIfSold.value : std::numeric_limits<double>::quiet_NaN();
+            y.npvIfSold = npv(a.discountRate, sold);
+        } else {
+            y.irrIfSold = y.npvIfSold = Measure::unknown(notComputed());
+        }
         y.equityMultipleIfSold = p.cashInvested > 0
             ? Measure::of((cashFlows + y.saleProceeds) / p.cashInvested, tooLarge())
             : Measure::unknown(noCash());
@@ -224,7 +234,8 @@ QString ProjectionAssumptions::problem() const
     return used.isEmpty() ? scenarioProblem(*this) : used;
 }
 
-Projection project(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions)
+Projection project(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions,
+                   YearlyReturns yearly)
 {
     QString reason = usedProblem(assumptions);
     if (reason.isEmpty())
@@ -240,7 +251,7 @@ Projection project(const ProjectionInputs &inputs, const ProjectionAssumptions &
         if (!allFinite(p.years.back()) || !std::isfinite(p.cashInvested))
             return unknown(tooLarge());
     }
-    addReturns(p, assumptions);
+    addReturns(p, assumptions, yearly);
     return p;
 }
 

@@ -100,8 +100,13 @@ struct Projection
     [[nodiscard]] bool isKnown() const { return reason.isEmpty(); }
 };
 
+// Whether the returns of selling are computed for every year, or for the hold only (what a
+// scenario or a search over prices needs; the earlier years' IRR and NPV are then unknown).
+enum class YearlyReturns { EveryYear, AtHoldOnly };
+
 [[nodiscard]] Projection project(const ProjectionInputs &inputs,
-                                 const ProjectionAssumptions &assumptions);
+                                 const ProjectionAssumptions &assumptions,
+                                 YearlyReturns yearly = YearlyReturns::EveryYear);
 
 // The yearly rate r > −1 at which flows (year 0 first) are worth 0 today, as a spreadsheet's IRR.
 // Unknown when nothing is invested in year 0 or the flows never change sign; with several changes

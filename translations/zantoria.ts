@@ -1170,6 +1170,22 @@
         <source>The cash flows never change sign: there is no rate of return.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Not computed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no price to search: the down payment is more than ten times the price.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Even a price equal to the down payment misses the target IRR.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An interest rate below 0 % is not tried.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReadNotice</name>

@@ -1173,6 +1173,22 @@
         <source>The cash flows never change sign: there is no rate of return.</source>
         <translation>Die Zahlungsströme wechseln nie das Vorzeichen: Es gibt keinen internen Zinsfuß.</translation>
     </message>
+    <message>
+        <source>Not computed.</source>
+        <translation>Nicht berechnet.</translation>
+    </message>
+    <message>
+        <source>There is no price to search: the down payment is more than ten times the price.</source>
+        <translation>Es gibt keinen Preis zu suchen: die Anzahlung ist mehr als das Zehnfache des Kaufpreises.</translation>
+    </message>
+    <message>
+        <source>Even a price equal to the down payment misses the target IRR.</source>
+        <translation>Selbst ein Preis in Höhe der Anzahlung verfehlt die Zielrendite.</translation>
+    </message>
+    <message>
+        <source>An interest rate below 0 % is not tried.</source>
+        <translation>Ein Zinssatz unter 0 % wird nicht berechnet.</translation>
+    </message>
 </context>
 <context>
     <name>ReadNotice</name>
