@@ -164,27 +164,10 @@ bool writeTableFile(const QString &path, const FileName &output, const std::func
 {
     try {
         const std::unique_ptr<QSaveFile> file = SaveFile::open(path);
-        qint64 total = 0;
-        bool ok = true;
-        const bool complete = table([&](const QByteArray &piece) {
-            for (qint64 done = 0; ok && done < piece.size();) {
-                const qint64 written = file->write(piece.constData() + done, piece.size() - done);
-                ok = written > 0;
-                done += std::max<qint64>(written, 0);
-            }
-            total += piece.size();
-            return ok;
-        });
-        // As SaveFile::WriteAndCommit: the size on disk must be all that was written.
-        if (!complete || !file->flush() || file->error() != QFileDevice::NoError || file->size() != total) {
+        // A piece that cannot be written ends the table; commit() then tells the full disk.
+        if (!table([&](const QByteArray &piece) { return SaveFile::write(*file, piece); }))
             file->cancelWriting();
-            file->commit();
-            throw FileException(FileException::diskFull, path);
-        }
-        if (!file->commit())
-            throw FileException(file->error() == QFileDevice::RenameError ? FileException::accessDenied
-                                                                           : FileException::diskFull,
-                                 path);
+        SaveFile::commit(*file);
         return true;
     } catch (const FileException &exception) {
         // Told by the output's name, not by the path of its temporary file.
