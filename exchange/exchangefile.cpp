@@ -7,7 +7,6 @@
 #include "core/readnotice.h"
 #include "textio/stdiofile.h"
 #include "textio/textfile.h"
-#include "textio/textformat.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -139,12 +138,13 @@ void ExchangeFile::write(const DealRecord &record, const QString &path)
     TextFile file(path, TextFile::Encoding::Latin1UnlessWider);
     file.write(QStringLiteral(";\n; Zantoria Import/Export file\n"));
     const FigureLocales written = FigureLocales::user();
-    file.write(QStringLiteral("%s%s\n"), LocaleComment, written.toText());
-    file.write(QStringLiteral("%s%s\n;\n\n"), CurrencyComment, written.currency);
+    file.write(LocaleComment + written.toText() + QLatin1Char('\n'));
+    file.write(CurrencyComment + written.currency + QStringLiteral("\n;\n\n"));
     forEachStoredField([&](const DealField &field, int loan) {
-        file.write(QStringLiteral("%s%s = %s\n"),
-                   startsLoan(field) ? QStringLiteral("\n") : QString(), field.entry(loan),
-                   exportedText(field, loan, record));
+        if (startsLoan(field))
+            file.write(QStringLiteral("\n"));
+        file.write(field.entry(loan) + QStringLiteral(" = ") + exportedText(field, loan, record)
+                   + QLatin1Char('\n'));
     });
     file.close();
 }

@@ -9,7 +9,7 @@
 #include "core/localeservices.h"
 #include "platform/profilestore.h"
 #include "textio/stdiofile.h"
-#include "textio/textformat.h"
+#include "textio/textfile.h"
 
 #include <QTemporaryDir>
 
