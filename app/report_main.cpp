@@ -108,10 +108,14 @@ int readDeal(const FileName &input, DealRecord &record)
 {
     record = ProfileStore::firstRunRecord();
     try {
-        std::optional<ImportError> error;
+        QString error;
+        bool read = true;
+        bool faultyLine = false;
         std::vector<ReadNotice> notices;
         const auto problem = CommandFiles::readInput(input, [&](const QString &path) {
-            error = ExchangeFile::read(record, path, &notices);
+            read = ExchangeFile::read(record, path, &error, &notices, &faultyLine);
+            // Told by the name given, not by the path the file was read through.
+            error.replace(path, input.shown);
         });
         if (problem) {
             printError(*problem);
@@ -119,9 +123,9 @@ int readDeal(const FileName &input, DealRecord &record)
         }
         for (const ReadNotice &notice : notices)
             printError(input.shown + QStringLiteral(": ") + notice.message());
-        if (error) {
-            printError(error->message(input.shown));
-            return BadInput;
+        if (!read) {
+            printError(error);
+            return faultyLine ? BadInput : FileError;
         }
         if (!notices.empty())
             return BadInput;

@@ -5,6 +5,7 @@
 #include "core/figurelocales.h"
 #include "core/localeservices.h"
 #include "core/readnotice.h"
+#include "textio/fileexception.h"
 #include "textio/stdiofile.h"
 #include "textio/textfile.h"
 
@@ -98,6 +99,8 @@ void readValue(const Entry &entry, const QString &value, int lineNumber, DealRec
 const QString LocaleComment = QStringLiteral("; Locale: ");
 const QString CurrencyComment = QStringLiteral("; Currency: ");
 
+void writeFile(const DealRecord &record, const QString &path);
+
 // The text after the key ("Locale:", "Currency:") of a comment line that starts with it, or
 // nothing.
 std::optional<QStringView> commentEntry(QStringView trimmed, QLatin1String key)
@@ -133,7 +136,21 @@ QString ImportError::message(const QString &path) const
     return QCoreApplication::translate("ImportError", text).arg(path, QString::number(line));
 }
 
-void ExchangeFile::write(const DealRecord &record, const QString &path)
+bool ExchangeFile::write(const DealRecord &record, const QString &path, QString *error)
+{
+    try {
+        writeFile(record, path);
+        return true;
+    } catch (const FileException &exception) {
+        if (error)
+            *error = exception.message();
+    }
+    return false;
+}
+
+namespace {
+
+void writeFile(const DealRecord &record, const QString &path)
 {
     TextFile file(path, TextFile::Encoding::Latin1UnlessWider);
     file.write(QStringLiteral(";\n; Zantoria Import/Export file\n"));
@@ -149,13 +166,30 @@ void ExchangeFile::write(const DealRecord &record, const QString &path)
     file.close();
 }
 
-std::optional<ImportError> ExchangeFile::read(DealRecord &record, const QString &path,
-                                                 std::vector<ReadNotice> *notices)
+} // namespace
+
+bool ExchangeFile::read(DealRecord &record, const QString &path, QString *error,
+                        std::vector<ReadNotice> *notices, bool *faultyLine)
 {
-    StdioFile file(path);
-    std::optional<ImportError> error = read(record, file, notices);
-    file.close();
-    return error;
+    if (faultyLine)
+        *faultyLine = false;
+    std::optional<ImportError> faulty;
+    try {
+        StdioFile file(path);
+        faulty = read(record, file, notices);
+        file.close();
+    } catch (const FileException &exception) {
+        if (error)
+            *error = exception.message();
+        return false;
+    }
+    if (!faulty)
+        return true;
+    if (error)
+        *error = faulty->message(path);
+    if (faultyLine)
+        *faultyLine = true;
+    return false;
 }
 
 std::optional<ImportError> ExchangeFile::read(DealRecord &record, StdioFile &file,
