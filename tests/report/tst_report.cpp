@@ -80,7 +80,6 @@ private slots:
     void fontSettingsStayInsideTheStyle();
 
     void replacesAnEarlierReport();
-    void diskFullKeepsTheEarlierReport();
 
 private:
     // Writes the page for record and settings and gives its text; empty on failure.
@@ -421,32 +420,6 @@ void TestReport::replacesAnEarlierReport()
     const QString page = pageOf(ProfileStore::firstRunRecord(), AppSettings::defaults());
     QVERIFY(page.startsWith(QStringLiteral("<!DOCTYPE html")));
     QCOMPARE(entries(), QStringList{QStringLiteral("ZANT.htm")});
-}
-
-void TestReport::diskFullKeepsTheEarlierReport()
-{
-    const QString path = tempPath("ZANT.htm");
-    QVERIFY(writeAll(path, "the earlier report"));
-    const DealRecord record = ProfileStore::firstRunRecord();
-    const AppSettings settings = AppSettings::defaults();
-    Report report(record, settings);
-    report.setClock(fixedClock);
-    bool created = true;
-    QString error;
-    {
-        // The page is about 4 KB; no file may grow beyond 1 KB.
-        FileSizeLimit limit(1024);
-        QVERIFY(limit.isSet());
-        created = report.create(path, &error);
-    }
-    QVERIFY(!created);
-    QCOMPARE(error, QStringLiteral("Disk full while accessing ") + path + QStringLiteral("."));
-    QCOMPARE(readAll(path), QByteArray("the earlier report"));
-    QCOMPARE(entries(), QStringList{QStringLiteral("ZANT.htm")});
-
-    // With room again the same object succeeds.
-    QVERIFY(report.create(path));
-    QVERIFY(readAll(path).startsWith("<!DOCTYPE html"));
 }
 
 QTEST_GUILESS_MAIN(TestReport)

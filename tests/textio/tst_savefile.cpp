@@ -15,6 +15,25 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+enum class Setup {
+    Nothing,
+    MissingFolder,
+    PathThroughAFile,
+    EmptyPath,
+    NameTooLong,
+    FolderAsTarget,
+    ReadOnlyFolder,
+    ReadOnlyTarget,
+    TooManyOpenFiles,
+    DiskFull,
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Setup)
+
 class TestSaveFile : public QObject
 {
     Q_OBJECT
@@ -22,6 +41,10 @@ class TestSaveFile : public QObject
 private slots:
     void init();
     void cleanup();
+
+    // Every way saving a file can fail, tested once here for every command that saves.
+    void failures_data();
+    void failures();
 
     void piecesMakeOneFile();
     void pieceBeyondTheDiskIsDiskFull();
@@ -79,6 +102,125 @@ void TestSaveFile::cleanup()
 {
     std::error_code ignored;
     std::filesystem::remove_all(QFile::encodeName(m_dir->path()).toStdString(), ignored);
+}
+
+void TestSaveFile::failures_data()
+{
+    QTest::addColumn<Setup>("setup");
+    QTest::addColumn<QString>("name");          // in the test's folder
+    QTest::addColumn<bool>("asUser");           // root may write anything: skipped as root
+    QTest::addColumn<int>("cause");
+    QTest::addColumn<QString>("message");       // "%1" is the path
+    QTest::addColumn<qint64>("limit");          // on a file's size, for disk full
+    using E = FileException;
+    QTest::newRow("missing folder") << Setup::MissingFolder << "missing/ZANT.htm" << false
+                                    << int(E::badPath) << "%1 contains an incorrect path." << qint64(0);
+    QTest::newRow("path through a file") << Setup::PathThroughAFile << "plain/ZANT.htm" << false
+                                         << int(E::badPath) << "%1 contains an incorrect path." << qint64(0);
+    QTest::newRow("empty path") << Setup::EmptyPath << "" << false << int(E::badPath)
+                                << "%1 contains an incorrect path." << qint64(0);
+    QTest::newRow("name too long") << Setup::NameTooLong << QString(300, QLatin1Char('n')) << false
+                                   << int(E::badPath) << "%1 contains an incorrect path." << qint64(0);
+    QTest::newRow("folder as target") << Setup::FolderAsTarget << "ZANT.htm" << false
+                                      << int(E::accessDenied) << "Access to %1 was denied." << qint64(0);
+    QTest::newRow("read-only folder") << Setup::ReadOnlyFolder << "ro/ZANT.htm" << true
+                                      << int(E::accessDenied) << "Access to %1 was denied." << qint64(0);
+    QTest::newRow("read-only target") << Setup::ReadOnlyTarget << "ZANT.htm" << true
+                                      << int(E::accessDenied) << "Access to %1 was denied." << qint64(0);
+    QTest::newRow("too many open files")
+        << Setup::TooManyOpenFiles << "ZANT.htm" << false << int(E::tooManyOpenFiles)
+        << "Could not open %1 because there are too many open files." << qint64(0);
+    // A full disk where QSaveFile may see none (QTBUG-75077): at every size the new file
+    // cannot reach, down to the earlier file's own.
+    const QByteArray earlier = "the earlier file";
+    for (const qint64 limit : {qint64(0), qint64(1), qint64(512), qint64(earlier.size())}) {
+        QTest::addRow("disk full, %lld bytes fit", static_cast<long long>(limit))
+            << Setup::DiskFull << "ZANT.htm" << false << int(E::diskFull)
+            << "Disk full while accessing %1." << limit;
+    }
+    QTest::newRow("no failure") << Setup::Nothing << "ZANT.htm" << false << int(E::none) << "" << qint64(0);
+}
+
+// The save fails with the cause and message given, and leaves the folder as it was: an earlier
+// file keeps its bytes and no temporary file stays. With the cause removed it succeeds.
+void TestSaveFile::failures()
+{
+    QFETCH(Setup, setup);
+    QFETCH(QString, name);
+    QFETCH(bool, asUser);
+    QFETCH(int, cause);
+    QFETCH(QString, message);
+    QFETCH(qint64, limit);
+    if (asUser && ::geteuid() == 0)
+        QSKIP("root writes read-only files and folders");
+    const QString path = name.isEmpty() ? QString() : tempPath(name);
+    const QByteArray earlier = "the earlier file";
+    switch (setup) {
+    case Setup::PathThroughAFile:
+        QVERIFY(writeAll(tempPath("plain"), "x"));
+        break;
+    case Setup::FolderAsTarget:
+        QVERIFY(QDir(m_dir->path()).mkdir(name));
+        break;
+    case Setup::ReadOnlyFolder:
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("ro")));
+        QVERIFY(QFile::setPermissions(tempPath("ro"), QFile::ReadOwner | QFile::ExeOwner));
+        break;
+    case Setup::ReadOnlyTarget:
+        QVERIFY(writeAll(path, earlier));
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+        break;
+    case Setup::TooManyOpenFiles:
+    case Setup::DiskFull:
+    case Setup::Nothing:
+        QVERIFY(writeAll(path, earlier));
+        break;
+    default:
+        break;
+    }
+    const QList<QByteArray> before = entries();
+
+    QString error;
+    bool saved = false;
+    {
+        const QByteArray bytes(5000, 'x');
+        std::unique_ptr<NoMoreFiles> noMoreFiles;
+        std::unique_ptr<FileSizeLimit> sizeLimit;
+        if (setup == Setup::TooManyOpenFiles) {
+            noMoreFiles = std::make_unique<NoMoreFiles>();
+            if (!noMoreFiles->isSet())
+                QSKIP("cannot lower the limit of open files");
+        } else if (setup == Setup::DiskFull) {
+            sizeLimit = std::make_unique<FileSizeLimit>(rlim_t(limit));
+            QVERIFY(sizeLimit->isSet());
+        }
+        try {
+            const std::unique_ptr<QSaveFile> file = SaveFile::open(path);
+            SaveFile::writeAndCommit(*file, bytes);
+            saved = true;
+        } catch (const FileException &e) {
+            QCOMPARE(int(e.m_cause), cause);
+            error = e.message();
+        }
+    }
+    if (setup == Setup::ReadOnlyFolder)
+        QFile::setPermissions(tempPath("ro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (setup == Setup::ReadOnlyTarget)
+        QCOMPARE(readAll(path), earlier);
+
+    QCOMPARE(saved, cause == int(FileException::none));
+    QCOMPARE(error, message.isEmpty() ? QString() : QString(message).replace(QLatin1String("%1"), path));
+    if (setup == Setup::TooManyOpenFiles || setup == Setup::DiskFull)
+        QCOMPARE(readAll(path), earlier);
+    if (setup == Setup::FolderAsTarget)
+        QVERIFY(QFileInfo(path).isDir());
+    QCOMPARE(entries(), before);
+
+    // Once the cause is gone (limits lifted, the plain way to the same folder), it saves.
+    if (setup == Setup::TooManyOpenFiles || setup == Setup::DiskFull || setup == Setup::Nothing) {
+        QVERIFY(SaveFile::save(path, "saved", &error));
+        QCOMPARE(readAll(path), QByteArray("saved"));
+    }
 }
 
 void TestSaveFile::piecesMakeOneFile()
