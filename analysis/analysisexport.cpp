@@ -3,7 +3,7 @@
 #include "core/dealfields.h"
 #include "core/localeservices.h"
 #include "core/measures.h"
-#include "textio/textformat.h"
+#include "textio/textfile.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

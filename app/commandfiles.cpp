@@ -1,6 +1,7 @@
 #include "app/commandfiles.h"
 
 #include "textio/fileexception.h"
+#include "textio/savefile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -249,22 +250,14 @@ bool CommandFiles::writeOutput(const FileName &output, const Writer &write)
     }
     if (output.isText())
         return write(output.text);
-    const QByteArray folderName = folderOf(output.bytes);
-    const Descriptor folder(::open(folderName.isEmpty() ? "." : folderName.constData(),
-                                    O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.fd() < 0)
-        return write(output.text); // which then says why the folder cannot be reached
-    const QByteArray temporary = ".zantoria-report-" + QByteArray::number(::getpid()) + ".htm";
-    if (!write(folder.path() + QLatin1Char('/') + QFile::decodeName(temporary)))
-        return false;
-    if (::renameat(folder.fd(), temporary.constData(), folder.fd(), baseOf(output.bytes).constData())
-        == 0)
-        return true;
-    const int error = errno;
-    ::unlinkat(folder.fd(), temporary.constData(), 0);
-    std::fprintf(stderr, "%s\n", FileException(FileException::causeFromErrno(error), output.shown)
-                                     .message()
-                                     .toLocal8Bit()
-                                     .constData());
+    try {
+        return SaveFile::saveAs(output.bytes, write);
+    } catch (const FileException &exception) {
+        std::fprintf(stderr, "%s\n",
+                     FileException(exception.m_cause, output.shown, exception.m_osError)
+                         .message()
+                         .toLocal8Bit()
+                         .constData());
+    }
     return false;
 }

@@ -51,9 +51,10 @@ namespace CommandFiles {
 using Reader = std::function<void(const QString &path)>;
 [[nodiscard]] std::optional<QString> readInput(const FileName &input, const Reader &read);
 
-// Lets write create the output at a path that reaches output's folder however its bytes read,
-// then gives it output's own name; for "-" the file is copied to standard output. write returns
-// false after it has said why it failed. True when the output is in place.
+// Lets write save the output through SaveFile at a path Qt can reach: the output's own name, or,
+// when its bytes do not read as text, one in its folder that SaveFile::saveAs then gives the
+// output's name; for "-" the file is copied to standard output. write returns false after it has
+// said why it failed. True when the output is in place.
 using Writer = std::function<bool(const QString &path)>;
 [[nodiscard]] bool writeOutput(const FileName &output, const Writer &write);
 

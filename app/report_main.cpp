@@ -121,10 +121,14 @@ int readDeal(const FileName &input, DealRecord &record)
 {
     record = ProfileStore::firstRunRecord();
     try {
-        std::optional<ImportError> error;
+        QString error;
+        bool read = true;
+        bool faultyLine = false;
         std::vector<ReadNotice> notices;
         const auto problem = CommandFiles::readInput(input, [&](const QString &path) {
-            error = ExchangeFile::read(record, path, &notices);
+            read = ExchangeFile::read(record, path, &error, &notices, &faultyLine);
+            // Told by the name given, not by the path the file was read through.
+            error.replace(path, input.shown);
         });
         if (problem) {
             printError(*problem);
@@ -132,9 +136,9 @@ int readDeal(const FileName &input, DealRecord &record)
         }
         for (const ReadNotice &notice : notices)
             printError(input.shown + QStringLiteral(": ") + notice.message());
-        if (error) {
-            printError(error->message(input.shown));
-            return BadInput;
+        if (!read) {
+            printError(error);
+            return faultyLine ? BadInput : FileError;
         }
         if (!notices.empty())
             return BadInput;
@@ -177,27 +181,10 @@ bool writeTableFile(const QString &path, const FileName &output, const std::func
 {
     try {
         const std::unique_ptr<QSaveFile> file = SaveFile::open(path);
-        qint64 total = 0;
-        bool ok = true;
-        const bool complete = table([&](const QByteArray &piece) {
-            for (qint64 done = 0; ok && done < piece.size();) {
-                const qint64 written = file->write(piece.constData() + done, piece.size() - done);
-                ok = written > 0;
-                done += std::max<qint64>(written, 0);
-            }
-            total += piece.size();
-            return ok;
-        });
-        // As SaveFile::WriteAndCommit: the size on disk must be all that was written.
-        if (!complete || !file->flush() || file->error() != QFileDevice::NoError || file->size() != total) {
+        // A piece that cannot be written ends the table; commit() then tells the full disk.
+        if (!table([&](const QByteArray &piece) { return SaveFile::write(*file, piece); }))
             file->cancelWriting();
-            file->commit();
-            throw FileException(FileException::diskFull, path);
-        }
-        if (!file->commit())
-            throw FileException(file->error() == QFileDevice::RenameError ? FileException::accessDenied
-                                                                           : FileException::diskFull,
-                                 path);
+        SaveFile::commit(*file);
         return true;
     } catch (const FileException &exception) {
         // Told by the output's name, not by the path of its temporary file.

@@ -1,7 +1,6 @@
 #include "app/zantoriaapp.h"
 
 #include "exchange/exchangefile.h"
-#include "textio/fileexception.h"
 #include "platform/folders.h"
 #include "platform/help.h"
 #include "platform/profile.h"
@@ -30,7 +29,7 @@ bool ZantoriaApp::run()
     m_mainWindow = &dlg;
 
     QString dataFolder;
-    if (getDataFolder(dataFolder))
+    if (getDataFolder(&dataFolder))
         QDir::setCurrent(dataFolder);
 
     ProfileStore::readSettings(*m_services.profile, *this);
@@ -87,10 +86,10 @@ bool ZantoriaApp::exportDeal(MainDialog &dlg)
         return false;
     try {
         WaitCursor wait;
-        ExchangeFile::write(dlg, path);
-        return true;
-    } catch (const FileException &exception) {
-        prompt.warn(exception.message());
+        QString error;
+        if (ExchangeFile::write(dlg, path, &error))
+            return true;
+        prompt.warn(error);
     } catch (const std::bad_alloc &) {
         prompt.messageBox(QCoreApplication::translate("MainDialog", "Out of memory."),
                           IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
@@ -98,17 +97,17 @@ bool ZantoriaApp::exportDeal(MainDialog &dlg)
     return false;
 }
 
-bool ZantoriaApp::getDataFolder(QString &path)
+bool ZantoriaApp::getDataFolder(QString *path)
 {
     const QString documents = m_services.folders->documentsFolder();
     if (documents.isEmpty()) {
-        path.clear();
+        path->clear();
         return false;
     }
-    path = QDir(documents).filePath(QStringLiteral("ZANT"));
+    *path = QDir(documents).filePath(QStringLiteral("ZANT"));
     // Whatever already bears the name counts as the folder: should it be a file, writing into
     // it fails, and that failure names the path, which tells the user what is in the way.
-    const QFileInfo existing(path);
+    const QFileInfo existing(*path);
     return existing.exists() || existing.isSymLink() || QDir(documents).mkdir(QStringLiteral("ZANT"));
 }
 

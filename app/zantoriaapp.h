@@ -27,7 +27,7 @@ public:
 
     [[nodiscard]] AppSettings &settings() override { return *this; }
     [[nodiscard]] const PlatformServices &services() const override { return m_services; }
-    bool getDataFolder(QString &path) override;
+    bool getDataFolder(QString *path) override;
     void onToolsCalculator() override;
     void onHelp(HelpTopic topic) override;
 

@@ -15,7 +15,7 @@ void BM_AnalyzeFiveLoans(benchmark::State &state)
 {
     LocaleServices::pinLocale(QStringLiteral("en_US"));
     DealRecord record = ProfileStore::firstRunRecord();
-    if (ExchangeFile::read(record, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant")))
+    if (!ExchangeFile::read(record, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"), nullptr))
         qFatal("the five-loan example does not import");
     for (auto _ : state) {
         DealAnalysis deal = analyze(record);

@@ -49,7 +49,7 @@ void BM_ImportFile(benchmark::State &state)
     }
     for (auto _ : state) {
         DealRecord record = ProfileStore::firstRunRecord();
-        if (ExchangeFile::read(record, path)) {
+        if (!ExchangeFile::read(record, path, nullptr)) {
             state.SkipWithError("the generated file does not import");
             break;
         }

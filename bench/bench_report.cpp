@@ -22,7 +22,7 @@ namespace {
 DealRecord fiveLoanRecord()
 {
     DealRecord record = ProfileStore::firstRunRecord();
-    if (ExchangeFile::read(record, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant")))
+    if (!ExchangeFile::read(record, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"), nullptr))
         qFatal("the five-loan example does not import");
     return record;
 }

@@ -5,9 +5,9 @@
 #include "core/figurelocales.h"
 #include "core/localeservices.h"
 #include "core/readnotice.h"
+#include "textio/fileexception.h"
 #include "textio/stdiofile.h"
 #include "textio/textfile.h"
-#include "textio/textformat.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -101,6 +101,8 @@ void readValue(const Entry &entry, const QString &value, int lineNumber, DealRec
 const QString LocaleComment = QStringLiteral("; Locale: ");
 const QString CurrencyComment = QStringLiteral("; Currency: ");
 
+void writeFile(const DealRecord &record, const QString &path);
+
 // The text after the key ("Locale:", "Currency:") of a comment line that starts with it, or
 // nothing.
 std::optional<QStringView> commentEntry(QStringView trimmed, QLatin1String key)
@@ -136,34 +138,67 @@ QString ImportError::message(const QString &path) const
     return QCoreApplication::translate("ImportError", text).arg(path, QString::number(line));
 }
 
-void ExchangeFile::write(const DealRecord &record, const QString &path)
+bool ExchangeFile::write(const DealRecord &record, const QString &path, QString *error)
+{
+    try {
+        writeFile(record, path);
+        return true;
+    } catch (const FileException &exception) {
+        if (error)
+            *error = exception.message();
+    }
+    return false;
+}
+
+namespace {
+
+void writeFile(const DealRecord &record, const QString &path)
 {
     TextFile file(path, TextFile::Encoding::Latin1UnlessWider);
     file.write(QStringLiteral(";\n; Zantoria Import/Export file\n"));
     const FigureLocales written = FigureLocales::user();
-    file.write(QStringLiteral("%s%s\n"), LocaleComment, written.toText());
-    file.write(QStringLiteral("%s%s\n;\n\n"), CurrencyComment, written.currency);
+    file.write(LocaleComment + written.toText() + QLatin1Char('\n'));
+    file.write(CurrencyComment + written.currency + QStringLiteral("\n;\n\n"));
     forEachStoredField([&](const DealField &field, int loan) {
-        file.write(QStringLiteral("%s%s = %s\n"),
-                   startsLoan(field) ? QStringLiteral("\n") : QString(), field.entry(loan),
-                   exportedText(field, loan, record));
+        if (startsLoan(field))
+            file.write(QStringLiteral("\n"));
+        file.write(field.entry(loan) + QStringLiteral(" = ") + exportedText(field, loan, record)
+                   + QLatin1Char('\n'));
     });
     // The holding period's assumptions come last, where a reader that does not know them stops
     // only after every field of the deal is read.
     file.write(QStringLiteral("\n; Projection\n"));
     forEachStoredField(projectionFields(), [&](const DealField &field, int loan) {
-        file.write(QStringLiteral("%s = %s\n"), field.entry(loan), exportedText(field, loan, record));
+        file.write(field.entry(loan) + QStringLiteral(" = ") + exportedText(field, loan, record)
+                   + QLatin1Char('\n'));
     });
     file.close();
 }
 
-std::optional<ImportError> ExchangeFile::read(DealRecord &record, const QString &path,
-                                                 std::vector<ReadNotice> *notices)
+} // namespace
+
+bool ExchangeFile::read(DealRecord &record, const QString &path, QString *error,
+                        std::vector<ReadNotice> *notices, bool *faultyLine)
 {
-    StdioFile file(path);
-    std::optional<ImportError> error = read(record, file, notices);
-    file.close();
-    return error;
+    if (faultyLine)
+        *faultyLine = false;
+    std::optional<ImportError> faulty;
+    try {
+        StdioFile file(path);
+        faulty = read(record, file, notices);
+        file.close();
+    } catch (const FileException &exception) {
+        if (error)
+            *error = exception.message();
+        return false;
+    }
+    if (!faulty)
+        return true;
+    if (error)
+        *error = faulty->message(path);
+    if (faultyLine)
+        *faultyLine = true;
+    return false;
 }
 
 std::optional<ImportError> ExchangeFile::read(DealRecord &record, StdioFile &file,

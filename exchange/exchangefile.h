@@ -26,20 +26,25 @@ struct ImportError
 // were written in; they are read in those, or, in a file without the line, in the reader's own.
 // The next, "; Currency: USD", names the deal's currency; without it the deal is in that of the
 // money locale the figures are read in. Importing a field gives the deal the file's currency.
-// Control characters in texts are written as spaces. File errors arrive as FileException.
+// Control characters in texts are written as spaces. A file that cannot be read or written is
+// told as a message in *error, as is the first faulty line of a file read.
 namespace ExchangeFile {
 inline const QString DefaultExtension = QStringLiteral("zant");
 
 // Writes every field but the loan on screen; replaces an existing file only once all is written.
-void write(const DealRecord &record, const QString &path);
+// True when it was written; false with the message in *error, the earlier file left as it was.
+bool write(const DealRecord &record, const QString &path, QString *error = nullptr);
 
-// Reads entries into the record until the end or the first data error, which is returned. Fields
-// set before that line keep their new values. Each figure is taken as its field shows it. A
-// figure its field cannot show, or a text longer than MaxTextLength, is not read: the field keeps
-// what it held, and notices, when given, gets what the user has to be told; the rest of the file
-// is read as usual.
-std::optional<ImportError> read(DealRecord &record, const QString &path,
-                                   std::vector<ReadNotice> *notices = nullptr);
+// Reads entries into the record until the end or the first data error. Fields set before that
+// line keep their new values. Each figure is taken as its field shows it. A figure its field
+// cannot show, or a text longer than MaxTextLength, is not read: the field keeps what it held,
+// and notices, when given, gets what the user has to be told; the rest of the file is read as
+// usual. True when the whole file was read. False with the message, quoting path, in *error when
+// the file cannot be read (nothing was read) or at a faulty line; *faultyLine, when given, tells
+// which of the two it was.
+bool read(DealRecord &record, const QString &path, QString *error,
+          std::vector<ReadNotice> *notices = nullptr, bool *faultyLine = nullptr);
+// The same for text already read: the first faulty line is returned.
 std::optional<ImportError> read(DealRecord &record, StdioFile &file,
                                    std::vector<ReadNotice> *notices = nullptr);
 } // namespace ExchangeFile

@@ -4,12 +4,11 @@
 #include "core/dealfields.h"
 #include "core/dealrecord.h"
 #include "exchange/exchangefile.h"
-#include "textio/fileexception.h"
 #include "fuzzsupport.h"
 #include "core/localeservices.h"
 #include "platform/profilestore.h"
 #include "textio/stdiofile.h"
-#include "textio/textformat.h"
+#include "textio/textfile.h"
 
 #include <QTemporaryDir>
 
@@ -53,19 +52,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     const QString path = exportPath();
-    try {
-        ExchangeFile::write(record, path);
-    } catch (const FileException &exception) {
-        ZANT_FUZZ_CHECK(false, exception.message());
-    }
+    QString error;
+    ZANT_FUZZ_CHECK(ExchangeFile::write(record, path, &error), error);
 
     DealRecord again = ProfileStore::firstRunRecord();
-    try {
-        const auto error = ExchangeFile::read(again, path);
-        ZANT_FUZZ_CHECK(!error, error->message(path));
-    } catch (const FileException &exception) {
-        ZANT_FUZZ_CHECK(false, exception.message());
-    }
+    ZANT_FUZZ_CHECK(ExchangeFile::read(again, path, &error), error);
 
     // The texts come back as they were, but for control characters; a figure that is shown (huge
     // ones have no text) comes back as it is shown.

@@ -218,6 +218,8 @@ bool SettingsProfile::flush()
 bool SettingsProfile::save()
 {
 #ifdef ZANT_PROFILE_IS_INI_FILE
+    // The one file the program does not write through SaveFile: QSettings writes its own file,
+    // and no other writer may come between it and the file it reads back.
     // QSettings replaces its file through QSaveFile, which on a full disk can put a truncated
     // file in place of the earlier one and still report success (QTBUG-75077). The earlier file
     // is kept under a second name, a hard link that needs no room on the disk, until the new one

@@ -15,19 +15,18 @@
 
 namespace {
 
-// The head template, 57 lines. It is a format: "%s" takes the product name and
-// "%%" gives "%". The placeholders in braces are replaced before it is used.
+// The head template, 57 lines: "%1" takes the product name, "%2" to "%7" the report settings.
 constexpr const char *HeadTemplate[] = {
     "<head>",
     "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\" />",
-    "<title>%s</title>",
+    "<title>%1</title>",
     "<style type=\"text/css\">",
     "body {",
-    "  font-family: {FontName};",
-    "  font-size: {FontSize};",
+    "  font-family: %2;",
+    "  font-size: %3;",
     "}",
     "table {",
-    "  width: 100%%;",
+    "  width: 100%;",
     "  color: black;",
     "  border: 2px #111 solid;",
     "  border-collapse: collapse;",
@@ -48,25 +47,25 @@ constexpr const char *HeadTemplate[] = {
     ".label {",
     "  font-weight: bold;",
     "  text-align: left;",
-    "  background-color: {LabelColor};",
+    "  background-color: %4;",
     "}",
     ".odd {",
     "  text-align: right;",
-    "  background-color: {OddColor};",
+    "  background-color: %5;",
     "}",
     ".even {",
     "  text-align: right;",
-    "  background-color: {EvenColor};",
+    "  background-color: %6;",
     "}",
     ".oddcalc {",
     "  font-weight: bold;",
     "  text-align: right;",
-    "  background-color: {OddCalcColor};",
+    "  background-color: %7;",
     "}",
     ".evencalc {",
     "  font-weight: bold;",
     "  text-align: right;",
-    "  background-color: {EvenColor};",
+    "  background-color: %6;",
     "}",
     ".footer {",
     "  font-size: x-small;",
@@ -83,12 +82,14 @@ const QString DocumentType
                      "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-transitional.dtd\">\n"
                      "<html xmlns=\"http://www.w3.org/1999/xhtml\">\n");
 
-const QString PropertyRow = QStringLiteral("  <tr>\n    <td class=\"label\">%s</td>\n"
-                                           "    <td class=\"%s\">%s</td>\n  </tr>");
+// The rows are filled with QString::arg's one pass over all arguments, so that a "%1" in a
+// label or a figure reaches the page as it is.
+const QString PropertyRow = QStringLiteral("  <tr>\n    <td class=\"label\">%1</td>\n"
+                                           "    <td class=\"%2\">%3</td>\n  </tr>");
 
-const QString loanRow = QStringLiteral("  <tr class=\"%s\">\n    <td class=\"label\">%s</td>\n"
-                                       "    <td>%s</td>\n    <td>%s</td>\n    <td>%s</td>\n"
-                                       "    <td>%s</td>\n    <td>%s</td>\n  </tr>");
+const QString loanRow = QStringLiteral("  <tr class=\"%1\">\n    <td class=\"label\">%2</td>\n"
+                                       "    <td>%3</td>\n    <td>%4</td>\n    <td>%5</td>\n"
+                                       "    <td>%6</td>\n    <td>%7</td>\n  </tr>");
 
 QString head(const AppSettings &settings)
 {
@@ -97,16 +98,11 @@ QString head(const AppSettings &settings)
         head += QLatin1String(line);
         head += QLatin1Char('\n');
     }
-    // The settings are inserted into a format: their "%" are doubled so that they reach the
-    // page as they are written. Each replacement scans once from the left; a later one sees
-    // what an earlier one inserted.
-    head.replace(QLatin1String("{FontName}"), escapeFormat(cssFontFamilies(settings.m_fontName)));
-    head.replace(QLatin1String("{FontSize}"), escapeFormat(cssFontSize(settings.m_fontSize)));
-    head.replace(QLatin1String("{LabelColor}"), colorToHtml(settings.m_labelsColor));
-    head.replace(QLatin1String("{OddColor}"), colorToHtml(settings.m_oddRowsColor));
-    head.replace(QLatin1String("{EvenColor}"), colorToHtml(settings.m_evenRowsColor));
-    head.replace(QLatin1String("{OddCalcColor}"), colorToHtml(settings.m_oddRowsCalcColor));
-    return head;
+    // One pass: a "%1" in the font name is the user's own text and stays as it is.
+    return head.arg(Product::Name, cssFontFamilies(settings.m_fontName),
+                    cssFontSize(settings.m_fontSize), colorToHtml(settings.m_labelsColor),
+                    colorToHtml(settings.m_oddRowsColor), colorToHtml(settings.m_evenRowsColor),
+                    colorToHtml(settings.m_oddRowsCalcColor));
 }
 
 // A character that could end the declaration, the rule or the style element, or start a comment
@@ -182,16 +178,18 @@ void writeValueRow(TextFile &file, const char *rowClass, const char *label,
     const auto isolated = [](const Field &field) {
         return isolatedFigure(field.format());
     };
-    file.writeLine(loanRow, rowClass, translatedLabel(label), isolated(fields[0]), isolated(fields[1]),
-                   isolated(fields[2]), isolated(fields[3]), isolated(fields[4]));
+    file.writeLine(loanRow.arg(QLatin1String(rowClass), translatedLabel(label), isolated(fields[0]),
+                               isolated(fields[1]), isolated(fields[2]), isolated(fields[3]),
+                               isolated(fields[4])));
 }
 
 void writeFigureRow(TextFile &file, const char *rowClass, const char *label,
                     const Profit::Row &row)
 {
-    file.writeLine(loanRow, rowClass, translatedLabel(label), isolatedFigure(formatCurrency(row[0])),
-                   isolatedFigure(formatCurrency(row[1])), isolatedFigure(formatCurrency(row[2])),
-                   isolatedFigure(formatCurrency(row[3])), isolatedFigure(formatCurrency(row[4])));
+    file.writeLine(loanRow.arg(QLatin1String(rowClass), translatedLabel(label),
+                               isolatedFigure(formatCurrency(row[0])), isolatedFigure(formatCurrency(row[1])),
+                               isolatedFigure(formatCurrency(row[2])), isolatedFigure(formatCurrency(row[3])),
+                               isolatedFigure(formatCurrency(row[4]))));
 }
 
 } // namespace
@@ -250,10 +248,10 @@ bool Report::create(const QString &path, QString *error)
 void Report::writePage(TextFile &file) const
 {
     const DealRecord &r = m_record;
-    const QString webSite = escapeFormat(Product::WebSite);
+    const QString webSite = Product::WebSite;
 
     file.writeLine(DocumentType);
-    file.writeLine(head(m_settings), Product::Name);
+    file.writeLine(head(m_settings));
 
     // The body and the banner, whose paragraph has no end tag.
     file.writeLine(QStringLiteral("<body>\n<div class=\"main\">\n"));
@@ -266,47 +264,48 @@ void Report::writePage(TextFile &file) const
     const QString date = isolated(LocaleServices::formatShortDate(now.date()),
                                  rightToLeft(LocaleServices::Category::Dates));
     const int year = now.date().year();
-    file.writeLine(QStringLiteral("<table class=\"header\">\n  <tr>\n    <td>%s</td>\n"
-                                  "    <td style=\"text-align:right\">%s</td>\n  </tr>\n"
-                                  "</table>\n"),
-                   Product::Name, date);
+    file.writeLine(QStringLiteral("<table class=\"header\">\n  <tr>\n    <td>%1</td>\n"
+                                  "    <td style=\"text-align:right\">%2</td>\n  </tr>\n"
+                                  "</table>\n")
+                       .arg(Product::Name, date));
     file.writeLine(QStringLiteral("<br />\n"));
 
     // The property's figures.
     file.writeLine(QStringLiteral("<table>"));
-    file.writeLine(QStringLiteral("  <tr>\n    <td class=\"label\">%s</td>\n"
-                                  "    <td class=\"%s\" style=\"text-align:left\">%s</td>\n"
-                                  "  </tr>"),
-                   translatedLabel(QT_TRANSLATE_NOOP("Report", "Description")), "odd",
-                   htmlEncode(r.m_description));
-    file.writeLine(PropertyRow, translatedLabel(QT_TRANSLATE_NOOP("Report", "Purchase Price")), "even",
-                   isolatedFigure(r.m_purchasePrice.format()));
-    file.writeLine(PropertyRow, translatedLabel(QT_TRANSLATE_NOOP("Report", "Monthly Rental Income")), "odd",
-                   isolatedFigure(r.m_rentalIncome.format()));
-    file.writeLine(PropertyRow, translatedLabel(QT_TRANSLATE_NOOP("Report", "Monthly Escrow")), "even",
-                   isolatedFigure(r.m_escrow.format()));
-    file.writeLine(PropertyRow, translatedLabel(QT_TRANSLATE_NOOP("Report", "Other Monthly Fees")), "odd",
-                   isolatedFigure(r.m_otherFees.format()));
-    file.writeLine(PropertyRow, translatedLabel(QT_TRANSLATE_NOOP("Report", "Safety Margin")), "even",
-                   isolatedFigure(r.m_safetyMargin.format()));
+    file.writeLine(QStringLiteral("  <tr>\n    <td class=\"label\">%1</td>\n"
+                                  "    <td class=\"odd\" style=\"text-align:left\">%2</td>\n"
+                                  "  </tr>")
+                       .arg(translatedLabel(QT_TRANSLATE_NOOP("Report", "Description")),
+                            htmlEncode(r.m_description)));
+    file.writeLine(PropertyRow.arg(translatedLabel(QT_TRANSLATE_NOOP("Report", "Purchase Price")), QStringLiteral("even"),
+                                   isolatedFigure(r.m_purchasePrice.format())));
+    file.writeLine(PropertyRow.arg(translatedLabel(QT_TRANSLATE_NOOP("Report", "Monthly Rental Income")), QStringLiteral("odd"),
+                                   isolatedFigure(r.m_rentalIncome.format())));
+    file.writeLine(PropertyRow.arg(translatedLabel(QT_TRANSLATE_NOOP("Report", "Monthly Escrow")), QStringLiteral("even"),
+                                   isolatedFigure(r.m_escrow.format())));
+    file.writeLine(PropertyRow.arg(translatedLabel(QT_TRANSLATE_NOOP("Report", "Other Monthly Fees")), QStringLiteral("odd"),
+                                   isolatedFigure(r.m_otherFees.format())));
+    file.writeLine(PropertyRow.arg(translatedLabel(QT_TRANSLATE_NOOP("Report", "Safety Margin")), QStringLiteral("even"),
+                                   isolatedFigure(r.m_safetyMargin.format())));
     file.writeLine(QStringLiteral("</table>"));
     file.writeLine(QStringLiteral("<br />\n"));
 
     // The five loans side by side: what the user typed, then what follows from it.
     file.writeLine(QStringLiteral("<table>"));
     file.writeLine(QStringLiteral("  <tr class=\"label\" style=\"text-align:center\">\n"
-                                  "    <td>&nbsp;</td>\n    <td>%s</td>\n"
-                                  "    <td>%s</td>\n    <td>%s</td>\n"
-                                  "    <td>%s</td>\n    <td>%s</td>\n  </tr>"),
-                   loanHeading(1), loanHeading(2), loanHeading(3), loanHeading(4), loanHeading(5));
-    file.writeLine(QStringLiteral("  <tr class=\"%s\" style=\"text-align:left\">\n"
-                                  "    <td class=\"label\">%s</td>\n    <td>%s</td>\n"
-                                  "    <td>%s</td>\n    <td>%s</td>\n    <td>%s</td>\n"
-                                  "    <td>%s</td>\n  </tr>"),
-                   "odd", translatedLabel(QT_TRANSLATE_NOOP("Report", "Lender")),
-                   htmlEncode(r.m_lender[0]), htmlEncode(r.m_lender[1]),
-                   htmlEncode(r.m_lender[2]), htmlEncode(r.m_lender[3]),
-                   htmlEncode(r.m_lender[4]));
+                                  "    <td>&nbsp;</td>\n    <td>%1</td>\n"
+                                  "    <td>%2</td>\n    <td>%3</td>\n"
+                                  "    <td>%4</td>\n    <td>%5</td>\n  </tr>")
+                       .arg(loanHeading(1), loanHeading(2), loanHeading(3), loanHeading(4),
+                            loanHeading(5)));
+    file.writeLine(QStringLiteral("  <tr class=\"odd\" style=\"text-align:left\">\n"
+                                  "    <td class=\"label\">%1</td>\n    <td>%2</td>\n"
+                                  "    <td>%3</td>\n    <td>%4</td>\n    <td>%5</td>\n"
+                                  "    <td>%6</td>\n  </tr>")
+                       .arg(translatedLabel(QT_TRANSLATE_NOOP("Report", "Lender")),
+                            htmlEncode(r.m_lender[0]), htmlEncode(r.m_lender[1]),
+                            htmlEncode(r.m_lender[2]), htmlEncode(r.m_lender[3]),
+                            htmlEncode(r.m_lender[4])));
     writeValueRow(file, "even", QT_TRANSLATE_NOOP("Report", "Down Payment"), r.m_downPayment);
     writeValueRow(file, "odd", QT_TRANSLATE_NOOP("Report", "Interest Rate"), r.m_interestRate);
     writeValueRow(file, "even", QT_TRANSLATE_NOOP("Report", "Term (Years)"), r.m_term);
@@ -337,11 +336,9 @@ void Report::writePage(TextFile &file) const
     file.writeLine(QStringLiteral("</table>\n"));
 
     // The footer and the end of the page.
-    file.writeLine(QStringLiteral("<p class=\"footer\">Copyright &copy; %d Quenwick\n"
-                                  "  <a href=\"")
-                       + webSite + QStringLiteral("\">") + escapeFormat(Product::Name)
-                       + QStringLiteral("</a><br />\n  All rights reserved.</p>\n"),
-                   year);
+    file.writeLine(QStringLiteral("<p class=\"footer\">Copyright &copy; %1 Quenwick\n"
+                                  "  <a href=\"%2\">%3</a><br />\n  All rights reserved.</p>\n")
+                       .arg(QString::number(year), webSite, Product::Name));
     file.writeLine(QStringLiteral("</div>\n</body>\n</html>"));
 }
 

@@ -12,29 +12,28 @@ cmake --build build-test -j "$jobs"
 ctest --test-dir build-test --output-on-failure -j "$jobs"
 
 # Root reads and writes any file, so the tests of unreadable files and read-only folders skip
-# when run as root. As root, run those once more as the unprivileged user nobody, from a copy
-# of the test programs in a folder it can reach.
+# when run as root. As root, run the test programs labelled "permissions" once more as the
+# unprivileged user nobody, from a copy in a folder it can reach.
 as_nobody=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null && "${as_nobody[@]}" true 2>/dev/null; then
     echo "== Tests of unreadable and read-only files, as the user nobody =="
-    declare -A permission_tests=(
-        [tst_textfile]="readOnlyFolderIsAccessDenied readOnlyTargetIsAccessDenied"
-        [tst_report]="readOnlyFolderIsAccessDenied"
-        [tst_stdiofile]="unreadableFileIsAccessDenied"
-        [tst_corruptprofile]="unreadableProfile"
-        [tst_datafolder]="readOnlyDataFolder")
+    mapfile -t permission_tests < <(ctest --test-dir build-test -N -L permissions \
+        | sed -n 's/^ *Test *#[0-9]*: *//p')
+    if [ "${#permission_tests[@]}" -eq 0 ]; then
+        echo "no test carries the label permissions" >&2
+        exit 1
+    fi
     unprivileged=$(mktemp -d)
     trap 'rm -rf "$unprivileged"' EXIT
     mkdir -m 700 "$unprivileged/home" "$unprivileged/runtime"
-    for name in "${!permission_tests[@]}"; do
+    for name in "${permission_tests[@]}"; do
         cp "$(find build-test/tests -name "$name" -type f -perm -u+x | head -n 1)" "$unprivileged/"
     done
     chown -R 65534:65534 "$unprivileged"
     chmod 755 "$unprivileged"
-    for name in "${!permission_tests[@]}"; do
-        # shellcheck disable=SC2086 # one argument per test function
+    for name in "${permission_tests[@]}"; do
         (cd "$unprivileged" && "${as_nobody[@]}" env HOME="$unprivileged/home" \
-            XDG_RUNTIME_DIR="$unprivileged/runtime" "./$name" ${permission_tests[$name]})
+            XDG_RUNTIME_DIR="$unprivileged/runtime" LC_ALL=en_US.UTF-8 "./$name")
     done
 fi
 

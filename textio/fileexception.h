@@ -20,14 +20,11 @@ public:
         tooManyOpenFiles,
         accessDenied,
         invalidFile,
-        removeCurrentDir,
-        directoryFull,
         badSeek,
         hardIO,
         sharingViolation,
         lockViolation,
         diskFull,
-        endOfFile,
         tooLarge
     };
 

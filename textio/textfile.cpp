@@ -16,11 +16,17 @@ TextFile::TextFile(const QString &path, Encoding encoding)
 // QSaveFile's destructor discards the temporary file when it was not committed.
 TextFile::~TextFile() = default;
 
-void TextFile::append(const QString &piece)
+void TextFile::write(const QString &text)
 {
     if (!m_file)
         throw FileException(FileException::invalidFile, m_path);
-    m_text.append(piece);
+    m_text.append(text);
+}
+
+void TextFile::writeLine(const QString &text)
+{
+    write(text);
+    m_text.append(QLatin1Char('\n'));
 }
 
 void TextFile::close()
@@ -49,4 +55,13 @@ QByteArray TextFile::encode(const QString &text, Encoding encoding)
             return latin1;
     }
     return withLineEnds.toUtf8();
+}
+
+QString withoutControlCharacters(QString text)
+{
+    for (QChar &c : text) {
+        if (isControlCharacter(c.unicode()))
+            c = QLatin1Char(' ');
+    }
+    return text;
 }

@@ -1,14 +1,12 @@
 #pragma once
 
-#include "textio/textformat.h"
-
 #include <QString>
 
 #include <memory>
 
 class QSaveFile;
 
-// Writes generated text into a new file, printf-style piece by piece.
+// Writes generated text into a new file, piece by piece.
 //
 // The file is opened (created in its folder) at construction and replaces any earlier file of
 // that name only at Close, atomically: an object destroyed without Close, or a failing Close,
@@ -32,19 +30,10 @@ public:
     TextFile(const TextFile &) = delete;
     TextFile &operator=(const TextFile &) = delete;
 
-    // Formats the arguments into format (see FormatText: "%s", "%d", "%%") and appends the result.
-    template <typename... Args>
-    void write(const QString &format, const Args &...args)
-    {
-        append(formatText(format, {FormatArg(args)...}));
-    }
-    // As Write, then a line end.
-    template <typename... Args>
-    void writeLine(const QString &format, const Args &...args)
-    {
-        append(formatText(format, {FormatArg(args)...}));
-        append(QStringLiteral("\n"));
-    }
+    // Appends text as it is. Throws FileException (invalidFile) once the file is closed.
+    void write(const QString &text);
+    // As write, then a line end.
+    void writeLine(const QString &text);
 
     // Writes everything and replaces the file of that name. Throws FileException when the text
     // cannot be written whole; the earlier file then stays. A second Close does nothing.
@@ -57,10 +46,18 @@ public:
     [[nodiscard]] static QByteArray encode(const QString &text, Encoding encoding);
 
 private:
-    void append(const QString &piece);
-
     QString m_path;
     Encoding m_encoding;
     std::unique_ptr<QSaveFile> m_file;
     QString m_text;
 };
+
+// True for the control characters U+0000 to U+001F and U+007F, which no file of the program
+// keeps inside a text: a line end would split the line, U+001A ends a deal file.
+[[nodiscard]] constexpr bool isControlCharacter(char16_t c)
+{
+    return c < 0x20 || c == 0x7F;
+}
+
+// The text with every control character written as a space.
+[[nodiscard]] QString withoutControlCharacters(QString text);

@@ -432,14 +432,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Could not remove %1 because it is the current directory.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Could not create %1 because the directory is full.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Seek failed on %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -457,10 +449,6 @@
     </message>
     <message>
         <source>Disk full while accessing %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Attempted to access %1 past its end.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -432,14 +432,6 @@
         <translation>Mit %1 war ein ungültiges Datei-Handle verknüpft.</translation>
     </message>
     <message>
-        <source>Could not remove %1 because it is the current directory.</source>
-        <translation>%1 konnte nicht entfernt werden, weil es das aktuelle Verzeichnis ist.</translation>
-    </message>
-    <message>
-        <source>Could not create %1 because the directory is full.</source>
-        <translation>%1 konnte nicht erstellt werden, weil das Verzeichnis voll ist.</translation>
-    </message>
-    <message>
         <source>Seek failed on %1</source>
         <translation>Positionieren in %1 fehlgeschlagen</translation>
     </message>
@@ -458,10 +450,6 @@
     <message>
         <source>Disk full while accessing %1.</source>
         <translation>Beim Zugriff auf %1 war der Datenträger voll.</translation>
-    </message>
-    <message>
-        <source>Attempted to access %1 past its end.</source>
-        <translation>Es wurde versucht, über das Ende von %1 hinaus zuzugreifen.</translation>
     </message>
     <message>
         <source>%1 is too large to be read: a deal file holds at most %2 MiB.</source>

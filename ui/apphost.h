@@ -27,8 +27,9 @@ public:
     virtual ~IAppHost() = default;
     [[nodiscard]] virtual AppSettings &settings() = 0;
     [[nodiscard]] virtual const PlatformServices &services() const = 0;
-    // Fills path with the data folder (documents folder plus "ZANT"), created when missing.
-    virtual bool getDataFolder(QString &path) = 0;
+    // Sets *path to the data folder (documents folder plus "ZANT"), created when missing. False
+    // when no documents folder is known or the folder cannot be made.
+    virtual bool getDataFolder(QString *path) = 0;
     // Tools, Calculator: starts the settings' calculator command.
     virtual void onToolsCalculator() = 0;
     // Help Topics: opens the help at a dialog's topic.

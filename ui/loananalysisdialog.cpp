@@ -32,7 +32,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStackedBarSeries>
 #include <QStandardItemModel>
@@ -757,12 +756,9 @@ void LoanAnalysisDialog::onSavePdf()
         m_prompt.warn(FileException(FileException::diskFull, drawn.fileName()).message());
         return;
     }
-    try {
-        const std::unique_ptr<QSaveFile> file = SaveFile::open(path);
-        SaveFile::writeAndCommit(*file, pdf);
-    } catch (const FileException &exception) {
-        m_prompt.warn(exception.message());
-    }
+    QString error;
+    if (!SaveFile::save(path, pdf, &error))
+        m_prompt.warn(error);
 }
 
 void LoanAnalysisDialog::exportCsv(const QString &title, const QByteArray &csv)
@@ -771,12 +767,9 @@ void LoanAnalysisDialog::exportCsv(const QString &title, const QByteArray &csv)
         m_prompt.getSaveFileName(title, tr("CSV Files (*.csv)"), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
-    try {
-        const std::unique_ptr<QSaveFile> file = SaveFile::open(path);
-        SaveFile::writeAndCommit(*file, csv);
-    } catch (const FileException &exception) {
-        m_prompt.warn(exception.message());
-    }
+    QString error;
+    if (!SaveFile::save(path, csv, &error))
+        m_prompt.warn(error);
 }
 
 void LoanAnalysisDialog::onExportComparison()

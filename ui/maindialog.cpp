@@ -6,7 +6,6 @@
 #include "core/dealfields.h"
 #include "ui/dialogunits.h"
 #include "exchange/exchangefile.h"
-#include "textio/fileexception.h"
 #include "ui/loananalysisdialog.h"
 #include "platform/profile.h"
 #include "ui/prompt.h"
@@ -331,7 +330,7 @@ void MainDialog::onCreateReport()
     WaitCursor wait;
     updateRecord();
     QString path;
-    if (!m_app.getDataFolder(path))
+    if (!m_app.getDataFolder(&path))
         return;
     path = QDir(path).filePath(QStringLiteral("ZANT.htm"));
     Report report(*this, m_app.settings());
@@ -407,20 +406,20 @@ void MainDialog::openCommandLineFiles(const QStringList &paths)
 bool MainDialog::importFile(const QString &path)
 {
     IPrompt &prompt = *m_app.services().prompt;
-    std::optional<ImportError> error;
+    QString error;
+    bool faultyLine = false;
+    bool read = false;
     std::vector<ReadNotice> notices;
-    std::optional<FileException> fileError;
     bool outOfMemory = false;
     {
         WaitCursor wait;
         try {
-            error = ExchangeFile::read(*this, path, &notices);
-        } catch (const FileException &exception) {
-            fileError = exception;
+            read = ExchangeFile::read(*this, path, &error, &notices, &faultyLine);
         } catch (const std::bad_alloc &) {
             outOfMemory = true;
         }
     }
+    const bool fileError = !read && !faultyLine && !outOfMemory;
     if (!notices.empty()) {
         QStringList messages;
         for (const ReadNotice &notice : notices)
@@ -429,10 +428,10 @@ bool MainDialog::importFile(const QString &path)
                               .arg(path, messages.join(QLatin1Char('\n'))),
                           IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
     }
-    if (error)
-        prompt.messageBox(error->message(path), IPrompt::Buttons::Ok, IPrompt::Icon::Error);
+    if (faultyLine)
+        prompt.messageBox(error, IPrompt::Buttons::Ok, IPrompt::Icon::Error);
     if (fileError)
-        prompt.warn(fileError->message());
+        prompt.warn(error);
     if (outOfMemory)
         reportOutOfMemory(prompt);
     // What was read before a faulty line stays, and the edits show it.
@@ -448,24 +447,23 @@ void MainDialog::onFileExport()
                                                 ExchangeFile::DefaultExtension);
     if (path.isEmpty())
         return;
-    std::optional<FileException> fileError;
+    QString error;
+    bool written = false;
     bool outOfMemory = false;
     {
         WaitCursor wait;
         try {
-            ExchangeFile::write(*this, path);
-        } catch (const FileException &exception) {
-            fileError = exception;
+            written = ExchangeFile::write(*this, path, &error);
         } catch (const std::bad_alloc &) {
             // The earlier file stays: the export replaces it only once all is written.
             outOfMemory = true;
         }
     }
-    if (fileError)
-        prompt.warn(fileError->message());
     if (outOfMemory)
         reportOutOfMemory(prompt);
-    if (!fileError && !outOfMemory)
+    else if (!written)
+        prompt.warn(error);
+    else
         rememberFile(path);
 }
 

@@ -306,7 +306,7 @@ void TestApp::startsWithoutDataFolder()
     // No documents folder at all behaves the same.
     fixture.m_folders.m_path.clear();
     QString path = QStringLiteral("stale");
-    QVERIFY(!fixture.m_app->getDataFolder(path));
+    QVERIFY(!fixture.m_app->getDataFolder(&path));
     QVERIFY(path.isEmpty());
 }
 

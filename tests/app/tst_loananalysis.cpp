@@ -248,6 +248,24 @@ private slots:
             QVERIFY(compared.contains("\r\nInterest Rate,0.060000,"));
             QVERIFY(fixture.m_prompt.m_messages.isEmpty());
 
+            // A file that cannot be saved is told once, as every file of the program is.
+            const QString taken = fixture.m_documents.filePath(QStringLiteral("taken.csv"));
+            QVERIFY(QDir().mkdir(taken));
+            fixture.m_prompt.setNextFileName(taken);
+            window->findChild<QPushButton *>(QStringLiteral("comparisonCsvButton"))->click();
+            QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
+            QCOMPARE(fixture.m_prompt.m_messages.constLast().text,
+                     QStringLiteral("Access to %1 was denied.").arg(taken));
+            QCOMPARE(fixture.m_prompt.m_messages.constLast().icon, IPrompt::Icon::Warning);
+            QVERIFY(QFileInfo(taken).isDir());
+            const QString nowhere = fixture.m_documents.filePath(QStringLiteral("no/such/analysis.pdf"));
+            fixture.m_prompt.setNextFileName(nowhere);
+            window->onSavePdf();
+            QCOMPARE(fixture.m_prompt.m_messages.size(), 2);
+            QCOMPARE(fixture.m_prompt.m_messages.constLast().text,
+                     nowhere + QStringLiteral(" contains an incorrect path."));
+            fixture.m_prompt.m_messages.clear();
+
             // Every control a screen reader reaches has a name.
             for (QWidget *w : window->findChildren<QWidget *>()) {
                 if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(window)

@@ -108,7 +108,7 @@ private:
 void TestExchangeFile::exportsTheFirstRunLayout()
 {
     const QString path = m_dir.filePath(QStringLiteral("first.zant"));
-    ExchangeFile::write(ProfileStore::firstRunRecord(), path);
+    QVERIFY(ExchangeFile::write(ProfileStore::firstRunRecord(), path));
     QByteArray expected = ";\r\n; Zantoria Import/Export file\r\n"
                           "; Locale: LC_MONETARY=en_US LC_NUMERIC=en_US\r\n; Currency: USD\r\n"
                           ";\r\n\r\n"
@@ -366,12 +366,12 @@ void TestExchangeFile::dealKeepsItsCurrency()
     LocaleServices::pinLocale(writer);
     LocaleServices::setDealCurrency(currency);
     const DealRecord written = filledRecord();
-    ExchangeFile::write(written, path);
+    QVERIFY(ExchangeFile::write(written, path));
     QVERIFY(readAll(path).contains("\r\n; Currency: " + currency.toLatin1() + "\r\n;\r\n"));
 
     LocaleServices::pinLocale(reader);
     DealRecord back = ProfileStore::firstRunRecord();
-    QVERIFY(!ExchangeFile::read(back, path));
+    QVERIFY(ExchangeFile::read(back, path, nullptr));
     QCOMPARE(back.m_currency, currency);
     QCOMPARE(LocaleServices::dealCurrency(), currency);
     compareRecords(back, written);
@@ -457,10 +457,10 @@ void TestExchangeFile::roundTrip()
     LocaleServices::pinLocale(writer);
     const QString path = m_dir.filePath(writer + QStringLiteral(".zant"));
     const DealRecord original = filledRecord();
-    ExchangeFile::write(original, path);
+    QVERIFY(ExchangeFile::write(original, path));
     LocaleServices::pinLocale(reader);
     DealRecord back;
-    QVERIFY(!ExchangeFile::read(back, path));
+    QVERIFY(ExchangeFile::read(back, path, nullptr));
     compareRecords(back, original);
     if (writer == QLatin1String("de_DE")) // the euro sign makes it a UTF-8 file
         QVERIFY(readAll(path).contains("PurchasePrice = 412.345,67\xc2\xa0\xe2\x82\xac\r\n"));
@@ -497,9 +497,9 @@ void TestExchangeFile::textsSurviveTheFile()
     record.m_description = text;
     record.m_lender[4] = text;
     const QString path = m_dir.filePath(QStringLiteral("texts.zant"));
-    ExchangeFile::write(record, path);
+    QVERIFY(ExchangeFile::write(record, path));
     DealRecord read;
-    QVERIFY(!ExchangeFile::read(read, path));
+    QVERIFY(ExchangeFile::read(read, path, nullptr));
     QCOMPARE(read.m_description, back);
     QCOMPARE(read.m_lender[4], back);
     QCOMPARE(read.m_pmi[4].m_value, record.m_pmi[4].m_value); // nothing after the text is lost
@@ -511,10 +511,10 @@ void TestExchangeFile::widerCharactersAreWrittenAsUtf8()
     DealRecord latin = ProfileStore::firstRunRecord();
     latin.m_description = QString::fromUtf8("Café £5\u00a0000");
     const QString latinPath = m_dir.filePath(QStringLiteral("latin.zant"));
-    ExchangeFile::write(latin, latinPath);
+    QVERIFY(ExchangeFile::write(latin, latinPath));
     QVERIFY(readAll(latinPath).contains("Description = Caf\xe9 \xa3" "5\xa0" "000\r\n"));
     DealRecord latinBack;
-    QVERIFY(!ExchangeFile::read(latinBack, latinPath));
+    QVERIFY(ExchangeFile::read(latinBack, latinPath, nullptr));
     QCOMPARE(latinBack.m_description, latin.m_description);
 
     DealRecord wide = ProfileStore::firstRunRecord();
@@ -522,13 +522,13 @@ void TestExchangeFile::widerCharactersAreWrittenAsUtf8()
     wide.m_lender[1] = QString::fromUtf8("中国银行");
     wide.m_description = QString::fromUtf8("Café");
     const QString widePath = m_dir.filePath(QStringLiteral("wide.zant"));
-    ExchangeFile::write(wide, widePath);
+    QVERIFY(ExchangeFile::write(wide, widePath));
     const QByteArray bytes = readAll(widePath);
     QVERIFY(!bytes.startsWith("\xef\xbb\xbf"));
     QVERIFY(bytes.contains("Lender2 = \xe4\xb8\xad\xe5\x9b\xbd\xe9\x93\xb6\xe8\xa1\x8c\r\n"));
     QVERIFY(bytes.contains("Description = Caf\xc3\xa9\r\n"));
     DealRecord back;
-    QVERIFY(!ExchangeFile::read(back, widePath));
+    QVERIFY(ExchangeFile::read(back, widePath, nullptr));
     compareRecords(back, wide);
 }
 
@@ -536,33 +536,41 @@ void TestExchangeFile::exportReplacesAtomically()
 {
     const QString path = m_dir.filePath(QStringLiteral("replace.zant"));
     QVERIFY(writeAll(path, "old contents\r\n"));
-    ExchangeFile::write(filledRecord(), path);
+    QVERIFY(ExchangeFile::write(filledRecord(), path));
     QVERIFY(readAll(path).startsWith(";\r\n; Zantoria Import/Export file"));
 
     // A folder of that name cannot be replaced: a file error, and the folder stays.
     const QString folder = m_dir.filePath(QStringLiteral("a-folder.zant"));
     QVERIFY(QDir().mkdir(folder));
-    QVERIFY_THROWS_EXCEPTION(FileException, ExchangeFile::write(filledRecord(), folder));
+    QString error;
+    QVERIFY(!ExchangeFile::write(filledRecord(), folder, &error));
+    QCOMPARE(error, QStringLiteral("Access to %1 was denied.").arg(folder));
     QVERIFY(QFileInfo(folder).isDir());
 }
 
+// A file that cannot be read and a faulty line are both told by a message that quotes the path;
+// only the faulty line leaves what was read before it.
 void TestExchangeFile::missingFileIsAFileError()
 {
-    DealRecord record;
+    DealRecord record = ProfileStore::firstRunRecord();
     const QString path = m_dir.filePath(QStringLiteral("missing.zant"));
-    try {
-        (void)ExchangeFile::read(record, path);
-        QFAIL("no exception");
-    } catch (const FileException &exception) {
-        QCOMPARE(exception.m_cause, FileException::fileNotFound);
-        QCOMPARE(exception.message(), path + QStringLiteral(" was not found."));
-    }
-    try {
-        (void)ExchangeFile::read(record, m_dir.path());
-        QFAIL("no exception for a folder");
-    } catch (const FileException &exception) {
-        QVERIFY(exception.message().contains(m_dir.path()));
-    }
+    QString error;
+    bool faultyLine = true;
+    QVERIFY(!ExchangeFile::read(record, path, &error, nullptr, &faultyLine));
+    QCOMPARE(error, path + QStringLiteral(" was not found."));
+    QVERIFY(!faultyLine);
+
+    faultyLine = true;
+    QVERIFY(!ExchangeFile::read(record, m_dir.path(), &error, nullptr, &faultyLine));
+    QCOMPARE(error, QStringLiteral("Access to %1 was denied.").arg(m_dir.path()));
+    QVERIFY(!faultyLine);
+
+    const QString faulty = m_dir.filePath(QStringLiteral("faulty.zant"));
+    QVERIFY(writeAll(faulty, "Lender1 = Elm Bank\r\nno equals sign\r\n"));
+    QVERIFY(!ExchangeFile::read(record, faulty, &error, nullptr, &faultyLine));
+    QCOMPARE(error, QStringLiteral("Unable to import '%1' : Unrecognized syntax on line 2.").arg(faulty));
+    QVERIFY(faultyLine);
+    QCOMPARE(record.m_lender[0], QStringLiteral("Elm Bank"));
 }
 
 void TestExchangeFile::randomFilesNeverCrash()
@@ -570,7 +578,7 @@ void TestExchangeFile::randomFilesNeverCrash()
     // Fuzz-style: mutations of a real export and random bytes all import without a crash, and
     // each either succeeds or names a line that exists.
     const QString path = m_dir.filePath(QStringLiteral("seed.zant"));
-    ExchangeFile::write(filledRecord(), path);
+    QVERIFY(ExchangeFile::write(filledRecord(), path));
     const QByteArray seed = readAll(path);
     QRandomGenerator random(20261209);
     const QByteArray alphabet("=;\r\n\t \xa0\x1a\xc3\xa9\xe2\x82\xac" "0123456789.,$%-()abcLENDER");

@@ -139,7 +139,7 @@ void TestDataFolder::noUsableDocumentsFolder()
         shown = dlg.isVisible();
         QCOMPARE(QDir::currentPath(), m_startDir);
         QString path = QStringLiteral("stale");
-        QVERIFY(!fixture.m_app->getDataFolder(path));
+        QVERIFY(!fixture.m_app->getDataFolder(&path));
         QVERIFY(trigger(dlg, "actionCreateReport"));
         QVERIFY(fixture.m_prompt.m_messages.isEmpty());
         QVERIFY(fixture.m_shell.m_documents.isEmpty());

@@ -35,11 +35,6 @@ void TestFileException::causeTexts_data()
     QTest::newRow("accessDenied") << int(E::accessDenied) << "Access to /d/f.txt was denied.";
     QTest::newRow("invalidFile")
             << int(E::invalidFile) << "An incorrect file handle was associated with /d/f.txt.";
-    QTest::newRow("removeCurrentDir")
-            << int(E::removeCurrentDir)
-            << "Could not remove /d/f.txt because it is the current directory.";
-    QTest::newRow("directoryFull")
-            << int(E::directoryFull) << "Could not create /d/f.txt because the directory is full.";
     QTest::newRow("badSeek") << int(E::badSeek) << "Seek failed on /d/f.txt";
     QTest::newRow("hardIO") << int(E::hardIO)
                             << "Encountered a hardware I/O error while accessing /d/f.txt.";
@@ -49,7 +44,6 @@ void TestFileException::causeTexts_data()
     QTest::newRow("lockViolation")
             << int(E::lockViolation) << "Encountered a locking violation while accessing /d/f.txt.";
     QTest::newRow("diskFull") << int(E::diskFull) << "Disk full while accessing /d/f.txt.";
-    QTest::newRow("endOfFile") << int(E::endOfFile) << "Attempted to access /d/f.txt past its end.";
 }
 
 void TestFileException::causeTexts()
