@@ -99,7 +99,7 @@ void MainDialog::bindText(const FieldEdit &bound)
     bound.edit->setMaxLength(MaxTextLength);
     const DealField *field = bound.field;
     connect(bound.edit, &QLineEdit::textChanged, this, [this, field](const QString &text) {
-        QString &held = field->text(*this, m_shownLoan);
+        QString &held = field->text(m_record, m_record.m_shownLoan);
         if (held == text)
             return;
         held = text;
@@ -121,9 +121,9 @@ void MainDialog::showFields(bool perLoan)
         if (bound.field->perLoan != perLoan)
             continue;
         if (bound.field->isText())
-            bound.edit->setText(bound.field->text(*this, m_shownLoan));
+            bound.edit->setText(bound.field->text(m_record, m_record.m_shownLoan));
         else
-            bound.edit->setText(bound.field->figure(*this, m_shownLoan).format());
+            bound.edit->setText(bound.field->figure(m_record, m_record.m_shownLoan).format());
     }
 }
 
@@ -133,9 +133,9 @@ void MainDialog::storeFields(bool perLoan)
         if (bound.field->perLoan != perLoan)
             continue;
         if (bound.field->isText())
-            bound.field->text(*this, m_shownLoan) = bound.edit->text();
+            bound.field->text(m_record, m_record.m_shownLoan) = bound.edit->text();
         else
-            bound.edit->setText(bound.field->figure(*this, m_shownLoan).takeTyped(bound.edit->text()));
+            bound.edit->setText(bound.field->figure(m_record, m_record.m_shownLoan).takeTyped(bound.edit->text()));
     }
 }
 
@@ -208,6 +208,12 @@ int MainDialog::run()
     return exec();
 }
 
+void MainDialog::setRecord(const DealRecord &record)
+{
+    m_record = record;
+    updateControls();
+}
+
 void MainDialog::describeValueEdits()
 {
     struct Description
@@ -266,7 +272,7 @@ void MainDialog::updateControls()
 
 void MainDialog::showLoan()
 {
-    const int n = m_shownLoan;
+    const int n = m_record.m_shownLoan;
     showFields(true);
     m_ui->groupLoan->setTitle(tr("Loan information (%1 of %2)").arg(QString::number(n + 1), QString::number(MAX_LOANS)));
     m_btnPrevious->setEnabled(n > 0);
@@ -287,18 +293,18 @@ void MainDialog::storeLoan()
 
 void MainDialog::onPrevious()
 {
-    if (m_shownLoan > 0) {
+    if (m_record.m_shownLoan > 0) {
         storeLoan();
-        --m_shownLoan;
+        --m_record.m_shownLoan;
         showLoan();
     }
 }
 
 void MainDialog::onNext()
 {
-    if (m_shownLoan < MAX_LOANS - 1) {
+    if (m_record.m_shownLoan < MAX_LOANS - 1) {
         storeLoan();
-        ++m_shownLoan;
+        ++m_record.m_shownLoan;
         showLoan();
     }
 }
@@ -308,7 +314,7 @@ Value &MainDialog::fieldOf(QLineEdit *edit)
     const auto bound = std::find_if(m_fieldEdits.cbegin(), m_fieldEdits.cend(),
                                     [edit](const FieldEdit &each) { return each.edit == edit; });
     Q_ASSERT(bound != m_fieldEdits.cend() && !bound->field->isText());
-    return bound->field->figure(*this, m_shownLoan);
+    return bound->field->figure(m_record, m_record.m_shownLoan);
 }
 
 void MainDialog::onKillFocusValue(QLineEdit *edit)
@@ -334,7 +340,7 @@ void MainDialog::onCreateReport()
     if (!m_app.getDataFolder(path))
         return;
     path = QDir(path).filePath(QStringLiteral("ZANT.htm"));
-    Report report(*this, m_app.settings());
+    Report report(m_record, m_app.settings());
     QString error;
     if (!report.create(path, &error)) {
         m_app.services().prompt->warn(error);
@@ -414,7 +420,7 @@ bool MainDialog::importFile(const QString &path)
     {
         WaitCursor wait;
         try {
-            error = ExchangeFile::read(*this, path, &notices);
+            error = ExchangeFile::read(m_record, path, &notices);
         } catch (const FileException &exception) {
             fileError = exception;
         } catch (const std::bad_alloc &) {
@@ -453,7 +459,7 @@ void MainDialog::onFileExport()
     {
         WaitCursor wait;
         try {
-            ExchangeFile::write(*this, path);
+            ExchangeFile::write(m_record, path);
         } catch (const FileException &exception) {
             fileError = exception;
         } catch (const std::bad_alloc &) {
@@ -506,7 +512,7 @@ void MainDialog::onToolsLoanAnalysis()
 {
     // One window, kept up to date with the record; asked for again, it comes to the front.
     if (!m_analysis) {
-        m_analysis = new LoanAnalysisDialog(*this, *m_app.services().prompt, this);
+        m_analysis = new LoanAnalysisDialog(m_record, *m_app.services().prompt, this);
         m_analysis->setAttribute(Qt::WA_DeleteOnClose);
         connect(this, &MainDialog::recordChanged, m_analysis, &LoanAnalysisDialog::refresh);
         connect(this, &MainDialog::textsChanged, m_analysis, &LoanAnalysisDialog::showNames);
