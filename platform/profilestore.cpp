@@ -53,7 +53,7 @@ const QString CurrencyEntry = QStringLiteral("Currency");
 
 FigureLocales storedLocales(IProfile &profile)
 {
-    const FigureLocales user = FigureLocales::user();
+    const FigureLocales user = FigureLocales::user(QString());
     return FigureLocales::fromText(profile.getProfileString(Section, LocaleEntry), user).value_or(user);
 }
 
@@ -70,7 +70,7 @@ void readFigure(IProfile &profile, const DealField &field, int loan, DealRecord 
     (void)value.readStored(*field.firstRun, locales);
     if (notices)
         notices->push_back({ReadNotice::FigureTooLarge, &field, noticeLoan(field, loan), 0, stored,
-                            entry, value.format()});
+                            entry, value.format(record.m_currency)});
 }
 
 // True when the entry was refused at start-up and its field still holds the stand-in.
@@ -103,7 +103,7 @@ void readText(IProfile &profile, const DealField &field, int loan, DealRecord &r
 
 QString storedText(const DealField &field, int loan, const DealRecord &record)
 {
-    return field.isText() ? field.text(record, loan) : field.figure(record, loan).format();
+    return field.isText() ? field.text(record, loan) : field.figure(record, loan).format(record.m_currency);
 }
 
 } // namespace
@@ -134,13 +134,12 @@ void ProfileStore::readRecord(IProfile &profile, DealRecord &record,
 {
     FigureLocales locales = storedLocales(profile);
     // A profile of an earlier version names no currency: its deal is in that of the locale its
-    // figures were written in. The record read is the deal now shown.
+    // figures were written in.
     const QString currency = profile.getProfileString(Section, CurrencyEntry);
     locales.currency = LocaleServices::isKnownCurrency(currency)
                            ? currency
                            : LocaleServices::localeCurrency(locales.money);
     record.m_currency = locales.currency;
-    LocaleServices::setDealCurrency(locales.currency);
     forEachStoredField([&](const DealField &field, int loan) {
         if (field.isText())
             readText(profile, field, loan, record, notices);
@@ -158,7 +157,7 @@ void ProfileStore::writeRecord(IProfile &profile, const DealRecord &record,
         if (!keepsStoredText(refused, entry, text))
             profile.writeProfileString(Section, entry, text);
     });
-    const FigureLocales written = FigureLocales::user();
+    const FigureLocales written = FigureLocales::user(record.m_currency);
     profile.writeProfileString(Section, LocaleEntry, written.toText());
     profile.writeProfileString(Section, CurrencyEntry, written.currency);
     // The figures read right only beside the locales and the currency they were written with.

@@ -123,7 +123,7 @@ void MainDialog::showFields(bool perLoan)
         if (bound.field->isText())
             bound.edit->setText(bound.field->text(m_record, m_record.m_shownLoan));
         else
-            bound.edit->setText(bound.field->figure(m_record, m_record.m_shownLoan).format());
+            bound.edit->setText(bound.field->figure(m_record, m_record.m_shownLoan).format(m_record.m_currency));
     }
 }
 
@@ -135,7 +135,8 @@ void MainDialog::storeFields(bool perLoan)
         if (bound.field->isText())
             bound.field->text(m_record, m_record.m_shownLoan) = bound.edit->text();
         else
-            bound.edit->setText(bound.field->figure(m_record, m_record.m_shownLoan).takeTyped(bound.edit->text()));
+            bound.edit->setText(bound.field->figure(m_record, m_record.m_shownLoan)
+                                    .takeTyped(bound.edit->text(), m_record.m_currency));
     }
 }
 
@@ -319,7 +320,7 @@ Value &MainDialog::fieldOf(QLineEdit *edit)
 
 void MainDialog::onKillFocusValue(QLineEdit *edit)
 {
-    edit->setText(fieldOf(edit).takeTyped(edit->text()));
+    edit->setText(fieldOf(edit).takeTyped(edit->text(), m_record.m_currency));
     emit recordChanged();
 }
 

@@ -251,8 +251,7 @@ void TestReportCommand::examplesReadTheSameInEveryLocale()
     for (const QString &variable : variables)
         qputenv(qPrintable(variable.section(QLatin1Char('='), 0, 0)), variable.section(QLatin1Char('='), 1).toLatin1());
     // A dollar deal stays in dollars, in the locale's form.
-    FigureLocales shown = FigureLocales::user();
-    shown.currency = QStringLiteral("USD");
+    const FigureLocales shown = FigureLocales::user(QStringLiteral("USD"));
     const FigureLocales english_US{QStringLiteral("en_US"), QStringLiteral("en_US"), QStringLiteral("USD")};
     for (const QString &variable : variables)
         qunsetenv(qPrintable(variable.section(QLatin1Char('='), 0, 0)));

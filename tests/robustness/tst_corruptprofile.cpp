@@ -57,7 +57,7 @@ Started runOnce(AppFixture &fixture)
         started.description = editNamed(dlg, "editDescription")->text();
         started.price = editNamed(dlg, "editPurchasePrice")->text();
         started.lender1 = editNamed(dlg, "editLender")->text();
-        started.term3 = dlg.record().m_term[2].format();
+        started.term3 = dlg.record().m_term[2].format(dlg.record().m_currency);
         trigger(dlg, "actionExit");
     });
     started.calc = fixture.m_app->settings().m_calculatorCommand;

@@ -47,12 +47,12 @@ const QByteArray goodFile("Description = Elm\r\nPurchasePrice = 123456\r\n"
 // Every field of the record as text, the loan on screen last.
 QStringList snapshot(const DealRecord &r)
 {
-    QStringList fields = {r.m_description,      r.m_purchasePrice.format(),
-                          r.m_rentalIncome.format(), r.m_escrow.format(),
-                          r.m_otherFees.format(),  r.m_safetyMargin.format()};
+    QStringList fields = {r.m_description,      r.m_purchasePrice.format(r.m_currency),
+                          r.m_rentalIncome.format(r.m_currency), r.m_escrow.format(r.m_currency),
+                          r.m_otherFees.format(r.m_currency),  r.m_safetyMargin.format(r.m_currency)};
     for (int k = 0; k < MAX_LOANS; ++k) {
-        fields << r.m_lender[k] << r.m_downPayment[k].format() << r.m_interestRate[k].format()
-               << r.m_term[k].format() << r.m_pmi[k].format();
+        fields << r.m_lender[k] << r.m_downPayment[k].format(r.m_currency) << r.m_interestRate[k].format(r.m_currency)
+               << r.m_term[k].format(r.m_currency) << r.m_pmi[k].format(r.m_currency);
     }
     fields << QString::number(r.m_shownLoan);
     return fields;
@@ -88,9 +88,9 @@ void verifyEditsShowRecord(MainDialog &dlg)
 {
     const int k = dlg.record().m_shownLoan;
     QCOMPARE(editNamed(dlg, "editDescription")->text(), dlg.record().m_description);
-    QCOMPARE(editNamed(dlg, "editPurchasePrice")->text(), dlg.record().m_purchasePrice.format());
+    QCOMPARE(editNamed(dlg, "editPurchasePrice")->text(), dlg.record().m_purchasePrice.format(dlg.record().m_currency));
     QCOMPARE(editNamed(dlg, "editLender")->text(), dlg.record().m_lender[k]);
-    QCOMPARE(editNamed(dlg, "editTerm")->text(), dlg.record().m_term[k].format());
+    QCOMPARE(editNamed(dlg, "editTerm")->text(), dlg.record().m_term[k].format(dlg.record().m_currency));
 }
 
 } // namespace
@@ -213,9 +213,9 @@ void TestImportFaults::nulAndEndOfTextBytes()
         QVERIFY(fixture.m_prompt.m_messages.isEmpty());
         QCOMPARE(dlg.record().m_description, description);
         QCOMPARE(dlg.record().m_lender[0], QStringLiteral("Bank") + QChar(0));
-        QCOMPARE(dlg.record().m_term[0].format(), QStringLiteral("15"));
+        QCOMPARE(dlg.record().m_term[0].format(dlg.record().m_currency), QStringLiteral("15"));
         QCOMPARE(dlg.record().m_lender[1], QStringLiteral("Before the end"));
-        QCOMPARE(dlg.record().m_term[1].format(), QStringLiteral("30"));
+        QCOMPARE(dlg.record().m_term[1].format(dlg.record().m_currency), QStringLiteral("30"));
         verifyEditsShowRecord(dlg);
         // The characters travel on unchanged: into the report and back out at shut-down.
         QVERIFY(trigger(dlg, "actionCreateReport"));
