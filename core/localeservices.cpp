@@ -258,8 +258,8 @@ bool LocaleServices::isPlainNumberText(const QString &text)
 QString LocaleServices::formatCurrency(const QString &numberText, const QString &currency)
 {
     const QString locale = localeName(Category::Money);
-    return formatWith(formattersFor(locale, currency.isEmpty() ? localeCurrency(locale) : currency).money.get(),
-                      numberText);
+    const QString code = currency.isEmpty() ? localeCurrency(locale) : currency;
+    return formatWith(formattersFor(locale, code).money.get(), numberText);
 }
 
 QString LocaleServices::formatNumber(const QString &numberText)

@@ -77,7 +77,8 @@ void checkRoundTrip(double x)
     integer.m_value = std::floor(cents);
     integerBack.parse(integer.format(QString()));
     ZANT_FUZZ_CHECK(integerBack.m_value == integer.m_value,
-                    integer.format(QString()) + QStringLiteral(" for ") + doubleToText(integer.m_value));
+                    integer.format(QString()) + QStringLiteral(" for ")
+                        + doubleToText(integer.m_value));
 }
 
 void checkText(const QString &text, bool enUs)

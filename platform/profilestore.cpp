@@ -103,7 +103,8 @@ void readText(IProfile &profile, const DealField &field, int loan, DealRecord &r
 
 QString storedText(const DealField &field, int loan, const DealRecord &record)
 {
-    return field.isText() ? field.text(record, loan) : field.figure(record, loan).format(record.m_currency);
+    return field.isText() ? field.text(record, loan)
+                          : field.figure(record, loan).format(record.m_currency);
 }
 
 } // namespace

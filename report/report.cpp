@@ -309,9 +309,12 @@ void Report::writePage(TextFile &file) const
                    htmlEncode(r.m_lender[0]), htmlEncode(r.m_lender[1]),
                    htmlEncode(r.m_lender[2]), htmlEncode(r.m_lender[3]),
                    htmlEncode(r.m_lender[4]));
-    writeValueRow(file, "even", QT_TRANSLATE_NOOP("Report", "Down Payment"), r.m_downPayment, r.m_currency);
-    writeValueRow(file, "odd", QT_TRANSLATE_NOOP("Report", "Interest Rate"), r.m_interestRate, r.m_currency);
-    writeValueRow(file, "even", QT_TRANSLATE_NOOP("Report", "Term (Years)"), r.m_term, r.m_currency);
+    writeValueRow(file, "even", QT_TRANSLATE_NOOP("Report", "Down Payment"), r.m_downPayment,
+                  r.m_currency);
+    writeValueRow(file, "odd", QT_TRANSLATE_NOOP("Report", "Interest Rate"), r.m_interestRate,
+                  r.m_currency);
+    writeValueRow(file, "even", QT_TRANSLATE_NOOP("Report", "Term (Years)"), r.m_term,
+                  r.m_currency);
     writeValueRow(file, "odd", QT_TRANSLATE_NOOP("Report", "PMI"), r.m_pmi, r.m_currency);
 
     // Each figure is computed from the exact doubles of the one before, just before

@@ -436,12 +436,15 @@ QString LoanAnalysisDialog::bestOfferText() const
     if (safest.empty() && cheapest.empty())
         return tr("Best offer: the loans leave the same safety cash flow and pay the same interest.");
     QStringList parts;
+    const auto money = [this](double amount) {
+        return inSentence(formatCurrency(amount, m_record.m_currency));
+    };
     if (!safest.empty())
         parts << tr("most safety cash flow: %1 (%2 a month)")
-                     .arg(names(safest), inSentence(formatCurrency(m_deal.loans[std::size_t(safest.front())].safetyCashFlow.value, m_record.m_currency)));
+                     .arg(names(safest), money(m_deal.loans[std::size_t(safest.front())].safetyCashFlow.value));
     if (!cheapest.empty())
         parts << tr("least interest: %1 (%2 in all)")
-                     .arg(names(cheapest), inSentence(formatCurrency(m_deal.loans[std::size_t(cheapest.front())].totalInterest.value, m_record.m_currency)));
+                     .arg(names(cheapest), money(m_deal.loans[std::size_t(cheapest.front())].totalInterest.value));
     return tr("Best offer, %1.").arg(parts.join(tr("; ")));
 }
 
@@ -459,7 +462,8 @@ void LoanAnalysisDialog::fillComparison()
         m_comparison->setVerticalHeaderItem(row, header);
         const std::vector<int> best = bestLoans(m_deal, measure);
         for (int k = 0; k < MAX_LOANS; ++k) {
-            QTableWidgetItem *cell = measureCell(measure.get(m_deal.loans[std::size_t(k)]), measure.unit, m_record.m_currency);
+            QTableWidgetItem *cell = measureCell(measure.get(m_deal.loans[std::size_t(k)]),
+                                                 measure.unit, m_record.m_currency);
             if (std::find(best.begin(), best.end(), k) != best.end())
                 markBest(cell);
             m_comparison->setItem(row, k, cell);
@@ -471,7 +475,8 @@ void LoanAnalysisDialog::fillComparison()
         auto *header = new QTableWidgetItem(measureText(measure.label));
         header->setToolTip(measureText(measure.definition));
         m_comparison->setVerticalHeaderItem(row, header);
-        QTableWidgetItem *cell = measureCell(measure.get(m_deal.property), measure.unit, m_record.m_currency);
+        QTableWidgetItem *cell =
+            measureCell(measure.get(m_deal.property), measure.unit, m_record.m_currency);
         cell->setTextAlignment(Qt::AlignCenter);
         m_comparison->setItem(row, 0, cell);
         m_comparison->setSpan(row, 0, 1, MAX_LOANS);
@@ -592,7 +597,9 @@ void LoanAnalysisDialog::fillBalanceChart()
     }
     QCategoryAxis *years = roundAxis(longest, 10, true, [](double year) { return QString::number(qRound(year)); });
     years->setTitleText(tr("Years"));
-    QCategoryAxis *owed = roundAxis(top > 0 ? top : 1, 5, false, [this](double money) { return axisMoney(money, m_record.m_currency); });
+    QCategoryAxis *owed = roundAxis(top > 0 ? top : 1, 5, false, [this](double money) {
+        return axisMoney(money, m_record.m_currency);
+    });
     m_balanceChart->addAxis(years, Qt::AlignBottom);
     m_balanceChart->addAxis(owed, Qt::AlignLeft);
     for (QLineSeries *series : balances) {
@@ -636,7 +643,9 @@ void LoanAnalysisDialog::fillSplitChart()
     }
     years->setRange(-0.5, count - 0.5);
     years->setTitleText(tr("Year"));
-    QCategoryAxis *paid = roundAxis(top > 0 ? top : 1, 5, false, [this](double money) { return axisMoney(money, m_record.m_currency); });
+    QCategoryAxis *paid = roundAxis(top > 0 ? top : 1, 5, false, [this](double money) {
+        return axisMoney(money, m_record.m_currency);
+    });
     m_splitChart->addAxis(years, Qt::AlignBottom);
     m_splitChart->addAxis(paid, Qt::AlignLeft);
     series->attachAxis(years);

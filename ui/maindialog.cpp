@@ -123,7 +123,8 @@ void MainDialog::showFields(bool perLoan)
         if (bound.field->isText())
             bound.edit->setText(bound.field->text(m_record, m_record.m_shownLoan));
         else
-            bound.edit->setText(bound.field->figure(m_record, m_record.m_shownLoan).format(m_record.m_currency));
+            bound.edit->setText(
+                bound.field->figure(m_record, m_record.m_shownLoan).format(m_record.m_currency));
     }
 }
 

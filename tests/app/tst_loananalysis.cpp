@@ -473,7 +473,8 @@ private slots:
             auto *window = dlg.findChild<LoanAnalysisDialog *>();
             QVERIFY(window);
             const QString best = window->findChild<QLabel *>(QStringLiteral("bestOffer"))->text();
-            QVERIFY2(best.contains(QChar(0x2068) + formatCurrency(1450, dlg.record().m_currency) + QChar(0x2069)), qPrintable(best));
+            const QString cashFlow = formatCurrency(1450, dlg.record().m_currency);
+            QVERIFY2(best.contains(QChar(0x2068) + cashFlow + QChar(0x2069)), qPrintable(best));
             for (QChartView *view : window->findChildren<QChartView *>()) {
                 for (QAbstractAxis *axis : view->chart()->axes()) {
                     auto *labelled = qobject_cast<QCategoryAxis *>(axis);
@@ -496,7 +497,8 @@ private slots:
     void twoDealsInTwoCurrenciesSideBySide()
     {
         LocaleServices::pinLocale(QStringLiteral("de_DE"));
-        const auto restore = qScopeGuard([] { LocaleServices::pinLocale(QStringLiteral("en_US")); });
+        const auto restore =
+            qScopeGuard([] { LocaleServices::pinLocale(QStringLiteral("en_US")); });
         DealRecord dollars = ProfileStore::firstRunRecord();
         dollars.m_currency = QStringLiteral("USD");
         DealRecord euros = dollars;
@@ -505,24 +507,27 @@ private slots:
         LoanAnalysisDialog dollarWindow(dollars, prompt);
         LoanAnalysisDialog euroWindow(euros, prompt);
         dollarWindow.refresh();
-        const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                             QPageLayout::Millimeter);
+        const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                             QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         const struct
         {
             LoanAnalysisDialog &window;
             QString loanAmount; // the first-run price of 200,000 less the down payment of 20,000
             QString price;
             QString otherSign;
-        } shown[] = {{dollarWindow, QStringLiteral("180.000,00\u00a0$"), QStringLiteral("200.000,00\u00a0$"),
-                      QStringLiteral("\u20ac")},
+        } shown[] = {{dollarWindow, QStringLiteral("180.000,00\u00a0$"),
+                      QStringLiteral("200.000,00\u00a0$"), QStringLiteral("\u20ac")},
                      {euroWindow, QStringLiteral("180.000,00\u00a0\u20ac"),
                       QStringLiteral("200.000,00\u00a0\u20ac"), QStringLiteral("$")}};
         for (const auto &each : shown) {
             auto &table = *each.window.findChild<QTableWidget *>(QStringLiteral("comparison"));
             QCOMPARE(cellOf(table, QStringLiteral("Loan Amount"), 0), each.loanAmount);
+            // The first month's balance, in the deal's currency.
             const auto &schedule = *each.window.findChild<QTableView *>(QStringLiteral("schedule"));
-            QVERIFY(schedule.model()->index(0, 4).data().toString().endsWith(each.loanAmount.right(2)));
-            const QString best = each.window.findChild<QLabel *>(QStringLiteral("bestOffer"))->text();
+            const QString balance = schedule.model()->index(0, 4).data().toString();
+            QVERIFY2(balance.endsWith(each.loanAmount.right(2)), qPrintable(balance));
+            const QString best =
+                each.window.findChild<QLabel *>(QStringLiteral("bestOffer"))->text();
             // The plain text of a document gives a no-break space as a space.
             const QString printed = each.window.printableDocument(a4)->toPlainText();
             QVERIFY2(printed.contains(QString(each.price).replace(QChar(0xA0), QLatin1Char(' '))),

@@ -201,8 +201,10 @@ void TestValue::formatEnglish()
     // The 17-digit text is what gets rounded: 2.675 is 2.6749999999999998.
     QCOMPARE(formatCurrency(2.675, LocalCurrency), QStringLiteral("$2.67"));
     QCOMPARE(formatCurrency(0.005 + 1, LocalCurrency), QStringLiteral("$1.00"));
-    QCOMPARE(LocaleServices::formatCurrency(QStringLiteral("1.005"), LocalCurrency), QStringLiteral("$1.01"));
-    QCOMPARE(LocaleServices::formatCurrency(QStringLiteral("-1.005"), LocalCurrency), QStringLiteral("($1.01)"));
+    QCOMPARE(LocaleServices::formatCurrency(QStringLiteral("1.005"), LocalCurrency),
+             QStringLiteral("$1.01"));
+    QCOMPARE(LocaleServices::formatCurrency(QStringLiteral("-1.005"), LocalCurrency),
+             QStringLiteral("($1.01)"));
     QCOMPARE(formatted<IntegerValue>(15.999), QStringLiteral("16"));
     QCOMPARE(formatted<IntegerValue>(15.5), QStringLiteral("15"));
     QCOMPARE(formatted<IntegerValue>(1234), QStringLiteral("1,234"));
@@ -374,7 +376,8 @@ void TestValue::typedFiguresAreUsedAsShown()
     QCOMPARE(term.m_value, 15.0);
     QCOMPARE(term.takeTyped(QStringLiteral("0.01"), LocalCurrency), QStringLiteral("0"));
     QCOMPARE(term.m_value, 0.0);
-    QCOMPARE(price.takeTyped(QStringLiteral("$1,234.565"), LocalCurrency), QStringLiteral("$1,234.57"));
+    QCOMPARE(price.takeTyped(QStringLiteral("$1,234.565"), LocalCurrency),
+             QStringLiteral("$1,234.57"));
     QCOMPARE(price.m_value, 1234.57);
     // Too large to show: the figure stays, never 0.
     QCOMPARE(price.takeTyped(QStringLiteral("1") + QString(130, QLatin1Char('0')), LocalCurrency),
@@ -431,7 +434,8 @@ void TestValue::firstUseFromSeveralThreadsAtOnce()
             while (notStarted.load() > 0)
                 std::this_thread::yield();
             for (int round = 0; round < 20; ++round) {
-                seen[t] = {formatCurrency(1234567.885, LocalCurrency), formatCurrency(-18.7718, LocalCurrency),
+                seen[t] = {formatCurrency(1234567.885, LocalCurrency),
+                           formatCurrency(-18.7718, LocalCurrency),
                            formatted<PercentValue>(7.25), formatted<IntegerValue>(1234.4),
                            QString::number(parsedText(QStringLiteral("1234,5")))};
             }

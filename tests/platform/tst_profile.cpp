@@ -101,8 +101,9 @@ QStringList described(const ProfileCopy &copy)
                          r.m_escrow.format(r.m_currency),
                          r.m_safetyMargin.format(r.m_currency)};
     for (int k = 0; k < MAX_LOANS; ++k)
-        lines << r.m_lender[k] << r.m_downPayment[k].format(r.m_currency) << r.m_interestRate[k].format(r.m_currency)
-              << r.m_term[k].format(r.m_currency) << r.m_pmi[k].format(r.m_currency);
+        lines << r.m_lender[k] << r.m_downPayment[k].format(r.m_currency)
+              << r.m_interestRate[k].format(r.m_currency) << r.m_term[k].format(r.m_currency)
+              << r.m_pmi[k].format(r.m_currency);
     return lines;
 }
 

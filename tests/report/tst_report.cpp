@@ -288,7 +288,8 @@ void TestReport::rightToLeftFiguresAreIsolated()
     QVERIFY(date.contains(QChar(0x200F)));
     QVERIFY(page.contains(QStringLiteral("<td style=\"text-align:right\"><bdi>") + date
                           + QStringLiteral("</bdi></td>")));
-    QVERIFY(page.contains(QStringLiteral("<bdi>") + record.m_purchasePrice.format(record.m_currency) + QStringLiteral("</bdi>")));
+    QVERIFY(page.contains(QStringLiteral("<bdi>") + record.m_purchasePrice.format(record.m_currency)
+                          + QStringLiteral("</bdi>")));
     QVERIFY(page.contains(QStringLiteral("<bdi>(")));
     // No amount outside a run of its own.
     static const QRegularExpression bare(QStringLiteral("<td[^>]*>(?!<bdi>)[^<]*\u062C"));

@@ -47,12 +47,13 @@ const QByteArray goodFile("Description = Elm\r\nPurchasePrice = 123456\r\n"
 // Every field of the record as text, the loan on screen last.
 QStringList snapshot(const DealRecord &r)
 {
-    QStringList fields = {r.m_description,      r.m_purchasePrice.format(r.m_currency),
-                          r.m_rentalIncome.format(r.m_currency), r.m_escrow.format(r.m_currency),
-                          r.m_otherFees.format(r.m_currency),  r.m_safetyMargin.format(r.m_currency)};
+    const QString &in = r.m_currency;
+    QStringList fields = {r.m_description,          r.m_purchasePrice.format(in),
+                          r.m_rentalIncome.format(in), r.m_escrow.format(in),
+                          r.m_otherFees.format(in),    r.m_safetyMargin.format(in)};
     for (int k = 0; k < MAX_LOANS; ++k) {
-        fields << r.m_lender[k] << r.m_downPayment[k].format(r.m_currency) << r.m_interestRate[k].format(r.m_currency)
-               << r.m_term[k].format(r.m_currency) << r.m_pmi[k].format(r.m_currency);
+        fields << r.m_lender[k] << r.m_downPayment[k].format(in) << r.m_interestRate[k].format(in)
+               << r.m_term[k].format(in) << r.m_pmi[k].format(in);
     }
     fields << QString::number(r.m_shownLoan);
     return fields;
@@ -86,11 +87,12 @@ void verifyImportEndsInTime(MainDialog &dlg)
 // The edits show the record: the property and the loan on screen.
 void verifyEditsShowRecord(MainDialog &dlg)
 {
-    const int k = dlg.record().m_shownLoan;
-    QCOMPARE(editNamed(dlg, "editDescription")->text(), dlg.record().m_description);
-    QCOMPARE(editNamed(dlg, "editPurchasePrice")->text(), dlg.record().m_purchasePrice.format(dlg.record().m_currency));
-    QCOMPARE(editNamed(dlg, "editLender")->text(), dlg.record().m_lender[k]);
-    QCOMPARE(editNamed(dlg, "editTerm")->text(), dlg.record().m_term[k].format(dlg.record().m_currency));
+    const DealRecord &r = dlg.record();
+    const int k = r.m_shownLoan;
+    QCOMPARE(editNamed(dlg, "editDescription")->text(), r.m_description);
+    QCOMPARE(editNamed(dlg, "editPurchasePrice")->text(), r.m_purchasePrice.format(r.m_currency));
+    QCOMPARE(editNamed(dlg, "editLender")->text(), r.m_lender[k]);
+    QCOMPARE(editNamed(dlg, "editTerm")->text(), r.m_term[k].format(r.m_currency));
 }
 
 } // namespace
