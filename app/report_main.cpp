@@ -224,7 +224,8 @@ int writeTable(const Command &command)
                 continue;
             }
             for (const Assumption &assumption : command.assumptions)
-                takePlainNumber(assumption.field->figure(record, assumption.loan), assumption.number);
+                takePlainNumber(assumption.field->figure(record, assumption.loan), assumption.number,
+                                record.m_currency);
             const DealAnalysis deal = analyze(record);
             QByteArray piece;
             if (csv && command.yearly) {

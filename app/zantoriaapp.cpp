@@ -32,9 +32,11 @@ bool ZantoriaApp::run()
     if (getDataFolder(&dataFolder))
         QDir::setCurrent(dataFolder);
 
-    ProfileStore::readSettings(*m_services.profile, *this);
+    ProfileStore::readSettings(*m_services.profile, m_settings);
     std::vector<ReadNotice> refused;
-    ProfileStore::readRecord(*m_services.profile, dlg, &refused);
+    DealRecord record;
+    ProfileStore::readRecord(*m_services.profile, record, &refused);
+    dlg.setRecord(record);
     if (!refused.empty()) {
         QStringList messages;
         for (const ReadNotice &notice : refused)
@@ -51,8 +53,8 @@ bool ZantoriaApp::run()
     dlg.run();
     qApp->removeEventFilter(this);
 
-    ProfileStore::writeSettings(*m_services.profile, *this);
-    ProfileStore::writeRecord(*m_services.profile, dlg, refused);
+    ProfileStore::writeSettings(*m_services.profile, m_settings);
+    ProfileStore::writeRecord(*m_services.profile, dlg.record(), refused);
     saveProfile(dlg);
     m_mainWindow = nullptr;
     return false;
@@ -87,7 +89,7 @@ bool ZantoriaApp::exportDeal(MainDialog &dlg)
     try {
         WaitCursor wait;
         QString error;
-        if (ExchangeFile::write(dlg, path, &error))
+        if (ExchangeFile::write(dlg.record(), path, &error))
             return true;
         prompt.warn(error);
     } catch (const std::bad_alloc &) {
@@ -113,13 +115,13 @@ bool ZantoriaApp::getDataFolder(QString *path)
 
 void ZantoriaApp::onToolsCalculator()
 {
-    if (m_services.shell->startProgram(m_calculatorCommand))
+    if (m_services.shell->startProgram(m_settings.m_calculatorCommand))
         return;
-    const QString text = m_calculatorCommand.trimmed().isEmpty()
+    const QString text = m_settings.m_calculatorCommand.trimmed().isEmpty()
         ? tr("No calculator command is set. Name your calculator program in the settings (F12).")
         : tr("The calculator \"%1\" could not be started. Name a calculator program installed on "
              "this computer, without arguments, in the settings (F12).")
-              .arg(m_calculatorCommand);
+              .arg(m_settings.m_calculatorCommand);
     m_services.prompt->messageBox(text, IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
 }
 

@@ -8,10 +8,10 @@
 
 class MainDialog;
 
-// The application object: holds the seven settings, runs the program's whole life in
+// The application object: owns the seven settings, runs the program's whole life in
 // run() (profile in, main dialog, profile out) and carries out the commands the main
 // dialog passes on (Calculator, Help Topics, the data folder).
-class ZantoriaApp final : public QObject, public AppSettings, public IAppHost
+class ZantoriaApp final : public QObject, public IAppHost
 {
     Q_OBJECT
 
@@ -25,7 +25,7 @@ public:
     // Deal files named on the command line, opened once the main dialog shows.
     void setFilesToOpen(const QStringList &paths) { m_filesToOpen = paths; }
 
-    [[nodiscard]] AppSettings &settings() override { return *this; }
+    [[nodiscard]] AppSettings &settings() override { return m_settings; }
     [[nodiscard]] const PlatformServices &services() const override { return m_services; }
     bool getDataFolder(QString *path) override;
     void onToolsCalculator() override;
@@ -46,6 +46,7 @@ private:
     bool exportDeal(MainDialog &dlg);
 
     PlatformServices m_services;
+    AppSettings m_settings;
     MainDialog *m_mainWindow = nullptr;
     QStringList m_filesToOpen;
 };

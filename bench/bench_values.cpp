@@ -27,13 +27,13 @@ void BM_ParseFormat(benchmark::State &state)
     for (const double figure : figures) {
         Value value;
         value.m_value = figure;
-        texts.push_back(value.format());
+        texts.push_back(value.format(QString()));
     }
     std::size_t i = 0;
     Value value;
     for (auto _ : state) {
         value.parse(texts[i]);
-        QString shown = value.format();
+        QString shown = value.format(QString());
         benchmark::DoNotOptimize(shown);
         if (++i == texts.size())
             i = 0;
@@ -50,7 +50,7 @@ void BM_Format(benchmark::State &state)
     Value value;
     for (auto _ : state) {
         value.m_value = figures[i];
-        QString shown = value.format();
+        QString shown = value.format(QString());
         benchmark::DoNotOptimize(shown);
         if (++i == figures.size())
             i = 0;
@@ -66,7 +66,7 @@ void BM_Parse(benchmark::State &state)
     for (const double figure : sampleFigures()) {
         Value value;
         value.m_value = figure;
-        texts.push_back(value.format());
+        texts.push_back(value.format(QString()));
     }
     std::size_t i = 0;
     Value value;

@@ -1,5 +1,7 @@
 #include "core/dealfields.h"
 
+#include "core/figurelocales.h"
+
 #include <QCoreApplication>
 
 #include <array>
@@ -267,9 +269,9 @@ const std::vector<DealField> &projectionFields()
     return fields;
 }
 
-void takePlainNumber(Value &value, double number)
+void takePlainNumber(Value &value, double number, const QString &currency)
 {
     value.m_value = number;
-    if (value.canShow())
-        value.parse(value.format());
+    if (value.canShow(currency))
+        value.parse(value.format(currency), FigureLocales::user(currency));
 }

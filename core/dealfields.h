@@ -51,7 +51,7 @@ struct DealField
 
 // Takes a plain number (a profile entry, a command-line figure) as the field would show it, like
 // a figure read from a file; a figure too large to show is kept as it is.
-void takePlainNumber(Value &value, double number);
+void takePlainNumber(Value &value, double number, const QString &currency);
 
 // Calls visit(field, loan) for every stored field of table in the order of the profile and the
 // deal file: the property's fields (loan 0), then all fields of loan 0, of loan 1, and so on.

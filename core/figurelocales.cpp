@@ -10,11 +10,11 @@ const QString MoneyKey = QStringLiteral("LC_MONETARY");
 const QString NumbersKey = QStringLiteral("LC_NUMERIC");
 } // namespace
 
-FigureLocales FigureLocales::user()
+FigureLocales FigureLocales::user(const QString &currency)
 {
-    return {LocaleServices::localeName(LocaleServices::Category::Money),
-            LocaleServices::localeName(LocaleServices::Category::Numbers),
-            LocaleServices::dealCurrency()};
+    const QString money = LocaleServices::localeName(LocaleServices::Category::Money);
+    return {money, LocaleServices::localeName(LocaleServices::Category::Numbers),
+            currency.isEmpty() ? LocaleServices::localeCurrency(money) : currency};
 }
 
 QString FigureLocales::toText() const

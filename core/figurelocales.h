@@ -16,8 +16,9 @@ struct FigureLocales
     // and the profile carry it on a line or entry of its own.
     QString currency;
 
-    // The user's own locales and the deal's currency, those Format writes in now.
-    [[nodiscard]] static FigureLocales user();
+    // The user's own locales, those format writes in, with money in currency (ISO 4217; empty
+    // for the money locale's own, which currency then names).
+    [[nodiscard]] static FigureLocales user(const QString &currency);
 
     // "LC_MONETARY=de_DE LC_NUMERIC=de_DE".
     [[nodiscard]] QString toText() const;

@@ -25,7 +25,6 @@ namespace {
 // Guards the pinned name and the resolved names: formatting may run on more than one thread.
 std::mutex g_resolveMutex;
 QString g_pinnedLocale;
-QString g_dealCurrency; // guarded by g_resolveMutex too
 
 const char *categoryVariable(LocaleServices::Category category)
 {
@@ -256,9 +255,11 @@ bool LocaleServices::isPlainNumberText(const QString &text)
     return plain.match(text).hasMatch();
 }
 
-QString LocaleServices::formatCurrency(const QString &numberText)
+QString LocaleServices::formatCurrency(const QString &numberText, const QString &currency)
 {
-    return formatWith(formattersFor(localeName(Category::Money), dealCurrency()).money.get(), numberText);
+    const QString locale = localeName(Category::Money);
+    const QString code = currency.isEmpty() ? localeCurrency(locale) : currency;
+    return formatWith(formattersFor(locale, code).money.get(), numberText);
 }
 
 QString LocaleServices::formatNumber(const QString &numberText)
@@ -316,23 +317,6 @@ void LocaleServices::pinLocale(const QString &name)
 {
     std::lock_guard<std::mutex> lock(g_resolveMutex);
     g_pinnedLocale = name;
-    g_dealCurrency.clear();
-}
-
-void LocaleServices::setDealCurrency(const QString &isoCode)
-{
-    std::lock_guard<std::mutex> lock(g_resolveMutex);
-    g_dealCurrency = isoCode;
-}
-
-QString LocaleServices::dealCurrency()
-{
-    {
-        std::lock_guard<std::mutex> lock(g_resolveMutex);
-        if (!g_dealCurrency.isEmpty())
-            return g_dealCurrency;
-    }
-    return localeCurrency(localeName(Category::Money));
 }
 
 QString LocaleServices::localeCurrency(const QString &localeName)

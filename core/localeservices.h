@@ -33,9 +33,11 @@ class LocaleServices
 public:
     static constexpr int MaxFormattedLength = 127;
 
-    // Money of the deal's currency in the money locale's accounting format: en_US gives
-    // "$200,000.00", "($18.77)"; de_DE with a dollar deal "425.000,00 $".
-    [[nodiscard]] static QString formatCurrency(const QString &numberText);
+    // Money of a currency (ISO 4217, "USD"; empty for the money locale's own) in the money
+    // locale's accounting format: en_US gives "$200,000.00", "($18.77)"; de_DE with dollars
+    // "425.000,00 $". The currency is that of the deal the money belongs to, so that deals in
+    // different currencies show side by side.
+    [[nodiscard]] static QString formatCurrency(const QString &numberText, const QString &currency);
     // A number with exactly two fraction digits and the locale's grouping: en_US "1,234.50".
     [[nodiscard]] static QString formatNumber(const QString &numberText);
     // A percent figure's number: two fraction digits, or three where it has a third ("6.875"),
@@ -58,14 +60,9 @@ public:
     [[nodiscard]] static bool isKnownLocale(const QString &localeName);
 
     // Pins every category to one locale name such as "de_DE"; an empty name returns to the
-    // environment. The deal's currency returns to the money locale's own.
+    // environment.
     static void pinLocale(const QString &name);
 
-    // The currency of the deal being shown (ISO 4217, "USD"): money formats in it whatever the
-    // money locale. An empty code stands for the money locale's own currency, as at first run.
-    static void setDealCurrency(const QString &isoCode);
-    // The deal's currency in force: the one set, or the money locale's own.
-    [[nodiscard]] static QString dealCurrency();
     // The ISO code of a locale's own currency; "USD" where it has none ("en" gives USD too).
     [[nodiscard]] static QString localeCurrency(const QString &localeName);
     // True for an ISO 4217 code ICU knows ("USD", "EUR"); stored codes are checked with it.

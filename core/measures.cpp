@@ -119,13 +119,13 @@ QString measureText(const char *text)
     return QCoreApplication::translate("Analysis", text);
 }
 
-QString formatMeasure(const Measure &measure, MeasureUnit unit)
+QString formatMeasure(const Measure &measure, MeasureUnit unit, const QString &currency)
 {
     if (!measure.isKnown())
         return QStringLiteral("\u2014");
     switch (unit) {
     case MeasureUnit::Money:
-        return formatCurrency(measure.value);
+        return formatCurrency(measure.value, currency);
     case MeasureUnit::Fraction:
         // A computed share has no typed third decimal to keep: two, like every other figure.
         return LocaleServices::formatNumber(doubleToText(measure.value * 100.0)) + QLatin1Char('%');
@@ -136,7 +136,7 @@ QString formatMeasure(const Measure &measure, MeasureUnit unit)
     }
     IntegerValue whole;
     whole.m_value = measure.value;
-    return whole.format();
+    return whole.format(currency);
 }
 
 int bestLoan(const DealAnalysis &deal, const LoanMeasure &measure)

@@ -66,9 +66,10 @@ struct PropertyMeasure
 // The label and definition, translated.
 [[nodiscard]] QString measureText(const char *text);
 
-// A known figure as the user's locale shows it ("$1,197.54", "5.70%", "1.25", "360"); "—" for
-// an unknown one.
-[[nodiscard]] QString formatMeasure(const Measure &measure, MeasureUnit unit);
+// A known figure as the user's locale shows it ("$1,197.54", "5.70%", "1.25", "360"), money in
+// the record's currency (empty: the money locale's own); "—" for an unknown one.
+[[nodiscard]] QString formatMeasure(const Measure &measure, MeasureUnit unit,
+                                    const QString &currency);
 
 // The loan of a row that is best by BestLoanOf's rule, or -1 where the row has no better side,
 // no loan is better than another or none is known.

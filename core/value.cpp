@@ -104,7 +104,7 @@ bool startsWithMinus(QStringView number)
 
 void Value::parse(const QString &text)
 {
-    parse(text, FigureLocales::user());
+    parse(text, FigureLocales::user(QString()));
 }
 
 void Value::parse(const QString &text, const FigureLocales &locales)
@@ -144,12 +144,12 @@ void Value::parse(const QString &text, const FigureLocales &locales)
         m_value = -m_value;
 }
 
-bool Value::canShow() const
+bool Value::canShow(const QString &currency) const
 {
-    return !format().isEmpty();
+    return !format(currency).isEmpty();
 }
 
-bool PercentValue::canShow() const
+bool PercentValue::canShow(const QString &) const
 {
     // Format appends "%" even to an empty number.
     return !LocaleServices::formatPercent(doubleToText(m_value)).isEmpty();
@@ -159,11 +159,11 @@ bool Value::readStored(const QString &text, const FigureLocales &locales)
 {
     const double before = m_value;
     parse(text, locales);
-    if (!canShow()) {
+    if (!canShow(locales.currency)) {
         m_value = before;
         return false;
     }
-    parse(format());
+    parse(format(locales.currency), FigureLocales::user(locales.currency));
     return true;
 }
 
@@ -177,30 +177,31 @@ const ParseConventions &CurrencyValue::conventions(const FigureLocales &locales)
     return LocaleServices::moneyConventions(locales.money, locales.currency);
 }
 
-QString Value::takeTyped(const QString &typed)
+QString Value::takeTyped(const QString &typed, const QString &currency)
 {
     // Used as shown, like a stored figure: a typed term of 15.5 shows and counts as 15. A figure
     // too large to show would show empty and read back as 0; the field keeps its figure instead.
     const double before = m_value;
-    parse(typed);
-    if (canShow())
-        parse(format());
+    const FigureLocales shown = FigureLocales::user(currency);
+    parse(typed, shown);
+    if (canShow(currency))
+        parse(format(currency), shown);
     else
         m_value = before;
-    return format();
+    return format(currency);
 }
 
-QString CurrencyValue::format() const
+QString CurrencyValue::format(const QString &currency) const
 {
-    return formatCurrency(m_value);
+    return formatCurrency(m_value, currency);
 }
 
-QString PercentValue::format() const
+QString PercentValue::format(const QString &) const
 {
     return LocaleServices::formatPercent(doubleToText(m_value)) + QLatin1Char('%');
 }
 
-QString IntegerValue::format() const
+QString IntegerValue::format(const QString &) const
 {
     QString text = LocaleServices::formatNumber(doubleToText(m_value));
     // Cut at the locale's own decimal separator: cutting at "." in a locale that groups with "."
@@ -211,9 +212,9 @@ QString IntegerValue::format() const
     return text;
 }
 
-QString formatCurrency(double number)
+QString formatCurrency(double number, const QString &currency)
 {
-    return LocaleServices::formatCurrency(doubleToText(number));
+    return LocaleServices::formatCurrency(doubleToText(number), currency);
 }
 
 QString doubleToText(double number)

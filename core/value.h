@@ -14,7 +14,8 @@ public:
     virtual ~Value() = default;
 
     // Turns any text into a number, tolerating the punctuation Format adds. Never negative,
-    // never an error. The text is read in the user's own locales.
+    // never an error. The text is read in the user's own locales, money as written in the money
+    // locale's own currency.
     void parse(const QString &text);
     // The same for a text written in other locales (a stored figure that says where it came
     // from): the decimal separator is that of the locale the kind formats in (money: the
@@ -22,20 +23,24 @@ public:
     // otherwise skipped like grouping. Any decimal digit reads by its value ("٢٠٠" is 200); the
     // superscripts end the number.
     void parse(const QString &text, const FigureLocales &locales);
-    // The number as text of the user's locale.
-    [[nodiscard]] virtual QString format() const = 0;
+    // The number as text of the user's locale. Money shows in currency, that of the deal the
+    // figure belongs to (ISO 4217, "USD"; empty for the money locale's own); the other kinds
+    // have no currency and pass it by.
+    [[nodiscard]] virtual QString format(const QString &currency) const = 0;
     // True when Format gives the figure a text; false for a figure too large for its field.
-    [[nodiscard]] virtual bool canShow() const;
+    [[nodiscard]] virtual bool canShow(const QString &currency) const;
 
     // Reads a stored figure (profile, deal file) as its field will show it: parsed in the
-    // locales it was written in, then taken as parse(format()), so that the window, the report and
-    // the command line all use the figure the field shows ("15.5" years is the 15 shown). False,
-    // with the figure left as it was, when the field could not show it at all.
+    // locales it was written in, then taken as what format shows, so that the window, the report
+    // and the command line all use the figure the field shows ("15.5" years is the 15 shown).
+    // locales.currency is the deal's, the one money shows in. False, with the figure left as it
+    // was, when the field could not show it at all.
     [[nodiscard]] bool readStored(const QString &text, const FigureLocales &locales);
 
     // Takes what the user typed as the figure the edit will then show, and returns that text:
-    // the figure is the one shown. Text too large to show leaves the figure as it was.
-    [[nodiscard]] QString takeTyped(const QString &typed);
+    // the figure is the one shown, money in the deal's currency. Text too large to show leaves
+    // the figure as it was.
+    [[nodiscard]] QString takeTyped(const QString &typed, const QString &currency);
 
     double m_value = 0.0;
 
@@ -54,7 +59,7 @@ protected:
 class CurrencyValue final : public Value
 {
 public:
-    [[nodiscard]] QString format() const override;
+    [[nodiscard]] QString format(const QString &currency) const override;
 
 protected:
     [[nodiscard]] const ParseConventions &conventions(const FigureLocales &locales) const override;
@@ -63,14 +68,14 @@ protected:
 class PercentValue : public Value
 {
 public:
-    [[nodiscard]] QString format() const override;
-    [[nodiscard]] bool canShow() const override;
+    [[nodiscard]] QString format(const QString &currency) const override;
+    [[nodiscard]] bool canShow(const QString &currency) const override;
 };
 
 class IntegerValue : public Value
 {
 public:
-    [[nodiscard]] QString format() const override;
+    [[nodiscard]] QString format(const QString &currency) const override;
 };
 
 // Assumptions that may fall below zero: a growth rate, or a share typed out of range, which the
@@ -87,9 +92,10 @@ protected:
     [[nodiscard]] bool keepsSign() const override { return true; }
 };
 
-// Money formatting of any double; empty for infinities, not-a-number and magnitudes of 1e128
-// and more (their number text is in exponent form, which the locale service rejects).
-[[nodiscard]] QString formatCurrency(double number);
+// Money formatting of any double in a currency (empty: the money locale's own); empty for
+// infinities, not-a-number and magnitudes of 1e128 and more (their number text is in exponent
+// form, which the locale service rejects).
+[[nodiscard]] QString formatCurrency(double number, const QString &currency);
 
 // The plain decimal text handed to the locale service: 17 significant digits, fixed form below
 // 1e128 ("0.050000000000000003", "200000."), exponent form above ("1.e+128"), "1.#INF" and

@@ -78,7 +78,7 @@ bool startsLoan(const DealField &field)
 QString exportedText(const DealField &field, int loan, const DealRecord &record)
 {
     return field.isText() ? withoutControlCharacters(field.text(record, loan))
-                          : field.figure(record, loan).format();
+                          : field.figure(record, loan).format(record.m_currency);
 }
 
 void readValue(const Entry &entry, const QString &value, int lineNumber, DealRecord &record,
@@ -156,7 +156,7 @@ void writeFile(const DealRecord &record, const QString &path)
 {
     TextFile file(path, TextFile::Encoding::Latin1UnlessWider);
     file.write(QStringLiteral(";\n; Zantoria Import/Export file\n"));
-    const FigureLocales written = FigureLocales::user();
+    const FigureLocales written = FigureLocales::user(record.m_currency);
     file.write(LocaleComment + written.toText() + QLatin1Char('\n'));
     file.write(CurrencyComment + written.currency + QStringLiteral("\n;\n\n"));
     forEachStoredField([&](const DealField &field, int loan) {
@@ -209,7 +209,7 @@ std::optional<ImportError> ExchangeFile::read(DealRecord &record, StdioFile &fil
     QHash<QString, const Entry *> byLabel;
     for (const Entry &entry : entries)
         byLabel.insert(entry.label, &entry);
-    const FigureLocales user = FigureLocales::user();
+    const FigureLocales user = FigureLocales::user(record.m_currency);
     // A file that names no currency is in that of the locale its figures were written in.
     FigureLocales locales = user;
     std::optional<QString> statedCurrency;
@@ -249,10 +249,7 @@ std::optional<ImportError> ExchangeFile::read(DealRecord &record, StdioFile &fil
             return ImportError{ImportError::UnrecognizedLabel, lineNumber};
         // The deal takes the file's currency with its first field, so that a file with nothing
         // to read leaves the deal as it was; its figures then show in that currency.
-        if (record.m_currency != locales.currency) {
-            record.m_currency = locales.currency;
-            LocaleServices::setDealCurrency(locales.currency);
-        }
+        record.m_currency = locales.currency;
         readValue(*entry, value, lineNumber, record, locales, notices);
     }
     return std::nullopt;

@@ -66,8 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             ZANT_FUZZ_CHECK(field.text(again, loan) == asReadBack(text), text);
             return;
         }
-        const QString shown = field.figure(record, loan).format();
-        const QString back = field.figure(again, loan).format();
+        const QString shown = field.figure(record, loan).format(record.m_currency);
+        const QString back = field.figure(again, loan).format(again.m_currency);
         if (!shown.isEmpty() && shown != QLatin1String("%"))
             ZANT_FUZZ_CHECK(back == shown, shown + QStringLiteral(" came back as ") + back);
     });

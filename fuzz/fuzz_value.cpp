@@ -30,10 +30,10 @@ void checkFormats(double x, bool enUs)
     PercentValue percent;
     IntegerValue integer;
     money.m_value = percent.m_value = integer.m_value = x;
-    const QString moneyText = money.format();
-    const QString percentText = percent.format();
-    const QString integerText = integer.format();
-    ZANT_FUZZ_CHECK(moneyText == formatCurrency(x), moneyText);
+    const QString moneyText = money.format(QString());
+    const QString percentText = percent.format(QString());
+    const QString integerText = integer.format(QString());
+    ZANT_FUZZ_CHECK(moneyText == formatCurrency(x, QString()), moneyText);
     ZANT_FUZZ_CHECK(percentText.endsWith(QLatin1Char('%')), percentText);
     for (const QString &text : {moneyText, percentText, integerText}) {
         ZANT_FUZZ_CHECK(text.size() <= LocaleServices::MaxFormattedLength + 1, text);
@@ -65,19 +65,20 @@ void checkRoundTrip(double x)
     money.m_value = percent.m_value = cents;
     CurrencyValue moneyBack;
     PercentValue percentBack;
-    moneyBack.parse(money.format());
-    percentBack.parse(percent.format());
+    moneyBack.parse(money.format(QString()));
+    percentBack.parse(percent.format(QString()));
     ZANT_FUZZ_CHECK(std::fabs(moneyBack.m_value - cents) <= 1e-9 * std::max(1.0, cents),
-                    money.format() + QStringLiteral(" for ") + doubleToText(cents));
+                    money.format(QString()) + QStringLiteral(" for ") + doubleToText(cents));
     ZANT_FUZZ_CHECK(std::fabs(percentBack.m_value - cents) <= 1e-9 * std::max(1.0, cents),
-                    percent.format() + QStringLiteral(" for ") + doubleToText(cents));
+                    percent.format(QString()) + QStringLiteral(" for ") + doubleToText(cents));
 
     IntegerValue integer;
     IntegerValue integerBack;
     integer.m_value = std::floor(cents);
-    integerBack.parse(integer.format());
+    integerBack.parse(integer.format(QString()));
     ZANT_FUZZ_CHECK(integerBack.m_value == integer.m_value,
-                    integer.format() + QStringLiteral(" for ") + doubleToText(integer.m_value));
+                    integer.format(QString()) + QStringLiteral(" for ")
+                        + doubleToText(integer.m_value));
 }
 
 void checkText(const QString &text, bool enUs)

@@ -56,7 +56,7 @@ const QString CurrencyEntry = QStringLiteral("Currency");
 
 FigureLocales storedLocales(IProfile &profile)
 {
-    const FigureLocales user = FigureLocales::user();
+    const FigureLocales user = FigureLocales::user(QString());
     return FigureLocales::fromText(profile.getProfileString(Section, LocaleEntry), user).value_or(user);
 }
 
@@ -73,7 +73,7 @@ void readFigure(IProfile &profile, const DealField &field, int loan, DealRecord 
     (void)value.readStored(*field.firstRun, locales);
     if (notices)
         notices->push_back({ReadNotice::FigureTooLarge, &field, noticeLoan(field, loan), 0, stored,
-                            entry, value.format()});
+                            entry, value.format(record.m_currency)});
 }
 
 // True when the entry was refused at start-up and its field still holds the stand-in.
@@ -106,7 +106,8 @@ void readText(IProfile &profile, const DealField &field, int loan, DealRecord &r
 
 QString storedText(const DealField &field, int loan, const DealRecord &record)
 {
-    return field.isText() ? field.text(record, loan) : field.figure(record, loan).format();
+    return field.isText() ? field.text(record, loan)
+                          : field.figure(record, loan).format(record.m_currency);
 }
 
 // The holding-period assumptions keep a group of their own, so that the deal's group holds only
@@ -128,7 +129,8 @@ void readAssumptions(IProfile &profile, DealRecord &record)
         const double stored = profile.getProfileString(ProjectionSection, field.entry(loan),
                                                        *field.firstRun)
                                   .toDouble(&ok);
-        takePlainNumber(value, ok && std::isfinite(stored) ? stored : field.firstRun->toDouble());
+        takePlainNumber(value, ok && std::isfinite(stored) ? stored : field.firstRun->toDouble(),
+                        record.m_currency);
     });
 }
 
@@ -168,13 +170,12 @@ void ProfileStore::readRecord(IProfile &profile, DealRecord &record,
 {
     FigureLocales locales = storedLocales(profile);
     // A profile of an earlier version names no currency: its deal is in that of the locale its
-    // figures were written in. The record read is the deal now shown.
+    // figures were written in.
     const QString currency = profile.getProfileString(Section, CurrencyEntry);
     locales.currency = LocaleServices::isKnownCurrency(currency)
                            ? currency
                            : LocaleServices::localeCurrency(locales.money);
     record.m_currency = locales.currency;
-    LocaleServices::setDealCurrency(locales.currency);
     forEachStoredField([&](const DealField &field, int loan) {
         if (field.isText())
             readText(profile, field, loan, record, notices);
@@ -193,7 +194,7 @@ void ProfileStore::writeRecord(IProfile &profile, const DealRecord &record,
         if (!keepsStoredText(refused, entry, text))
             profile.writeProfileString(Section, entry, text);
     });
-    const FigureLocales written = FigureLocales::user();
+    const FigureLocales written = FigureLocales::user(record.m_currency);
     profile.writeProfileString(Section, LocaleEntry, written.toText());
     profile.writeProfileString(Section, CurrencyEntry, written.currency);
     // The figures read right only beside the locales and the currency they were written with.

@@ -173,10 +173,10 @@ QString isolatedFigure(const QString &figure)
 
 template <typename Field>
 void writeValueRow(TextFile &file, const char *rowClass, const char *label,
-                   const Field (&fields)[MAX_LOANS])
+                   const Field (&fields)[MAX_LOANS], const QString &currency)
 {
-    const auto isolated = [](const Field &field) {
-        return isolatedFigure(field.format());
+    const auto isolated = [&currency](const Field &field) {
+        return isolatedFigure(field.format(currency));
     };
     file.writeLine(loanRow.arg(QLatin1String(rowClass), translatedLabel(label), isolated(fields[0]),
                                isolated(fields[1]), isolated(fields[2]), isolated(fields[3]),
@@ -184,12 +184,14 @@ void writeValueRow(TextFile &file, const char *rowClass, const char *label,
 }
 
 void writeFigureRow(TextFile &file, const char *rowClass, const char *label,
-                    const Profit::Row &row)
+                    const Profit::Row &row, const QString &currency)
 {
-    file.writeLine(loanRow.arg(QLatin1String(rowClass), translatedLabel(label),
-                               isolatedFigure(formatCurrency(row[0])), isolatedFigure(formatCurrency(row[1])),
-                               isolatedFigure(formatCurrency(row[2])), isolatedFigure(formatCurrency(row[3])),
-                               isolatedFigure(formatCurrency(row[4]))));
+    const auto isolated = [&currency](double money) {
+        return isolatedFigure(formatCurrency(money, currency));
+    };
+    file.writeLine(loanRow.arg(QLatin1String(rowClass), translatedLabel(label), isolated(row[0]),
+                               isolated(row[1]), isolated(row[2]), isolated(row[3]),
+                               isolated(row[4])));
 }
 
 } // namespace
@@ -278,15 +280,15 @@ void Report::writePage(TextFile &file) const
                        .arg(translatedLabel(QT_TRANSLATE_NOOP("Report", "Description")),
                             htmlEncode(r.m_description)));
     file.writeLine(PropertyRow.arg(translatedLabel(QT_TRANSLATE_NOOP("Report", "Purchase Price")), QStringLiteral("even"),
-                                   isolatedFigure(r.m_purchasePrice.format())));
+                                   isolatedFigure(r.m_purchasePrice.format(r.m_currency))));
     file.writeLine(PropertyRow.arg(translatedLabel(QT_TRANSLATE_NOOP("Report", "Monthly Rental Income")), QStringLiteral("odd"),
-                                   isolatedFigure(r.m_rentalIncome.format())));
+                                   isolatedFigure(r.m_rentalIncome.format(r.m_currency))));
     file.writeLine(PropertyRow.arg(translatedLabel(QT_TRANSLATE_NOOP("Report", "Monthly Escrow")), QStringLiteral("even"),
-                                   isolatedFigure(r.m_escrow.format())));
+                                   isolatedFigure(r.m_escrow.format(r.m_currency))));
     file.writeLine(PropertyRow.arg(translatedLabel(QT_TRANSLATE_NOOP("Report", "Other Monthly Fees")), QStringLiteral("odd"),
-                                   isolatedFigure(r.m_otherFees.format())));
+                                   isolatedFigure(r.m_otherFees.format(r.m_currency))));
     file.writeLine(PropertyRow.arg(translatedLabel(QT_TRANSLATE_NOOP("Report", "Safety Margin")), QStringLiteral("even"),
-                                   isolatedFigure(r.m_safetyMargin.format())));
+                                   isolatedFigure(r.m_safetyMargin.format(r.m_currency))));
     file.writeLine(QStringLiteral("</table>"));
     file.writeLine(QStringLiteral("<br />\n"));
 
@@ -306,10 +308,13 @@ void Report::writePage(TextFile &file) const
                             htmlEncode(r.m_lender[0]), htmlEncode(r.m_lender[1]),
                             htmlEncode(r.m_lender[2]), htmlEncode(r.m_lender[3]),
                             htmlEncode(r.m_lender[4])));
-    writeValueRow(file, "even", QT_TRANSLATE_NOOP("Report", "Down Payment"), r.m_downPayment);
-    writeValueRow(file, "odd", QT_TRANSLATE_NOOP("Report", "Interest Rate"), r.m_interestRate);
-    writeValueRow(file, "even", QT_TRANSLATE_NOOP("Report", "Term (Years)"), r.m_term);
-    writeValueRow(file, "odd", QT_TRANSLATE_NOOP("Report", "PMI"), r.m_pmi);
+    writeValueRow(file, "even", QT_TRANSLATE_NOOP("Report", "Down Payment"), r.m_downPayment,
+                  r.m_currency);
+    writeValueRow(file, "odd", QT_TRANSLATE_NOOP("Report", "Interest Rate"), r.m_interestRate,
+                  r.m_currency);
+    writeValueRow(file, "even", QT_TRANSLATE_NOOP("Report", "Term (Years)"), r.m_term,
+                  r.m_currency);
+    writeValueRow(file, "odd", QT_TRANSLATE_NOOP("Report", "PMI"), r.m_pmi, r.m_currency);
 
     // Each figure is computed from the exact doubles of the one before, just before
     // its row is written.
@@ -331,7 +336,7 @@ void Report::writePage(TextFile &file) const
     Profit::Row figures{};
     for (const FigureRow &row : figureRows) {
         Profit::step(row.figure, r, figures);
-        writeFigureRow(file, row.rowClass, row.label, figures);
+        writeFigureRow(file, row.rowClass, row.label, figures, r.m_currency);
     }
     file.writeLine(QStringLiteral("</table>\n"));
 

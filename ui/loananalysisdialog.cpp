@@ -64,9 +64,9 @@ QPageSize paperOfTheLocale()
     return QPageSize(letter.contains(locale.territory()) ? QPageSize::Letter : QPageSize::A4);
 }
 
-QTableWidgetItem *measureCell(const Measure &measure, MeasureUnit unit)
+QTableWidgetItem *measureCell(const Measure &measure, MeasureUnit unit, const QString &currency)
 {
-    auto *item = new QTableWidgetItem(formatMeasure(measure, unit));
+    auto *item = new QTableWidgetItem(formatMeasure(measure, unit, currency));
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     if (!measure.isKnown())
@@ -213,12 +213,13 @@ QString inSentence(const QString &figure,
     return locale.textDirection() == Qt::RightToLeft ? QChar(0x2068) + figure + QChar(0x2069) : figure;
 }
 
-// Money on an axis: the user's format and currency, without a fraction that is all zeros.
-QString axisMoney(double value)
+// Money on an axis: the user's format and the deal's currency, without a fraction that is all
+// zeros.
+QString axisMoney(double value, const QString &currency)
 {
-    const QString text = formatCurrency(value);
+    const QString text = formatCurrency(value, currency);
     const QString point = LocaleServices::moneyConventions(
-                              LocaleServices::localeName(LocaleServices::Category::Money))
+                              LocaleServices::localeName(LocaleServices::Category::Money), currency)
                               .point;
     if (point.isEmpty())
         return text;
@@ -434,12 +435,15 @@ QString LoanAnalysisDialog::bestOfferText() const
     if (safest.empty() && cheapest.empty())
         return tr("Best offer: the loans leave the same safety cash flow and pay the same interest.");
     QStringList parts;
+    const auto money = [this](double amount) {
+        return inSentence(formatCurrency(amount, m_record.m_currency));
+    };
     if (!safest.empty())
         parts << tr("most safety cash flow: %1 (%2 a month)")
-                     .arg(names(safest), inSentence(formatCurrency(m_deal.loans[std::size_t(safest.front())].safetyCashFlow.value)));
+                     .arg(names(safest), money(m_deal.loans[std::size_t(safest.front())].safetyCashFlow.value));
     if (!cheapest.empty())
         parts << tr("least interest: %1 (%2 in all)")
-                     .arg(names(cheapest), inSentence(formatCurrency(m_deal.loans[std::size_t(cheapest.front())].totalInterest.value)));
+                     .arg(names(cheapest), money(m_deal.loans[std::size_t(cheapest.front())].totalInterest.value));
     return tr("Best offer, %1.").arg(parts.join(tr("; ")));
 }
 
@@ -457,7 +461,8 @@ void LoanAnalysisDialog::fillComparison()
         m_comparison->setVerticalHeaderItem(row, header);
         const std::vector<int> best = bestLoans(m_deal, measure);
         for (int k = 0; k < MAX_LOANS; ++k) {
-            QTableWidgetItem *cell = measureCell(measure.get(m_deal.loans[std::size_t(k)]), measure.unit);
+            QTableWidgetItem *cell = measureCell(measure.get(m_deal.loans[std::size_t(k)]),
+                                                 measure.unit, m_record.m_currency);
             if (std::find(best.begin(), best.end(), k) != best.end())
                 markBest(cell);
             m_comparison->setItem(row, k, cell);
@@ -469,7 +474,8 @@ void LoanAnalysisDialog::fillComparison()
         auto *header = new QTableWidgetItem(measureText(measure.label));
         header->setToolTip(measureText(measure.definition));
         m_comparison->setVerticalHeaderItem(row, header);
-        QTableWidgetItem *cell = measureCell(measure.get(m_deal.property), measure.unit);
+        QTableWidgetItem *cell =
+            measureCell(measure.get(m_deal.property), measure.unit, m_record.m_currency);
         cell->setTextAlignment(Qt::AlignCenter);
         m_comparison->setItem(row, 0, cell);
         m_comparison->setSpan(row, 0, 1, MAX_LOANS);
@@ -561,7 +567,7 @@ void LoanAnalysisDialog::fillScheduleModel(QStandardItemModel &model, bool yearl
     for (const ScheduleRow &r : rows) {
         QList<QStandardItem *> items = {new QStandardItem(QString::number(r.month))};
         for (double money : {r.payment, r.principal, r.interest, r.balance})
-            items << new QStandardItem(formatCurrency(money));
+            items << new QStandardItem(formatCurrency(money, m_record.m_currency));
         for (QStandardItem *item : items)
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         model.appendRow(items);
@@ -590,7 +596,9 @@ void LoanAnalysisDialog::fillBalanceChart()
     }
     QCategoryAxis *years = roundAxis(longest, 10, true, [](double year) { return QString::number(qRound(year)); });
     years->setTitleText(tr("Years"));
-    QCategoryAxis *owed = roundAxis(top > 0 ? top : 1, 5, false, axisMoney);
+    QCategoryAxis *owed = roundAxis(top > 0 ? top : 1, 5, false, [this](double money) {
+        return axisMoney(money, m_record.m_currency);
+    });
     m_balanceChart->addAxis(years, Qt::AlignBottom);
     m_balanceChart->addAxis(owed, Qt::AlignLeft);
     for (QLineSeries *series : balances) {
@@ -634,7 +642,9 @@ void LoanAnalysisDialog::fillSplitChart()
     }
     years->setRange(-0.5, count - 0.5);
     years->setTitleText(tr("Year"));
-    QCategoryAxis *paid = roundAxis(top > 0 ? top : 1, 5, false, axisMoney);
+    QCategoryAxis *paid = roundAxis(top > 0 ? top : 1, 5, false, [this](double money) {
+        return axisMoney(money, m_record.m_currency);
+    });
     m_splitChart->addAxis(years, Qt::AlignBottom);
     m_splitChart->addAxis(paid, Qt::AlignLeft);
     series->attachAxis(years);
@@ -655,11 +665,11 @@ QString LoanAnalysisDialog::printableHtml() const
     if (!m_record.m_description.trimmed().isEmpty())
         html += QStringLiteral("<h3>%1</h3>").arg(escaped(m_record.m_description.simplified()));
     const std::pair<QString, QString> inputs[] = {
-        {tr("Purchase Price"), m_record.m_purchasePrice.format()},
-        {tr("Monthly Rental Income"), m_record.m_rentalIncome.format()},
-        {tr("Monthly Escrow"), m_record.m_escrow.format()},
-        {tr("Other Monthly Fees"), m_record.m_otherFees.format()},
-        {tr("Safety Margin"), m_record.m_safetyMargin.format()},
+        {tr("Purchase Price"), m_record.m_purchasePrice.format(m_record.m_currency)},
+        {tr("Monthly Rental Income"), m_record.m_rentalIncome.format(m_record.m_currency)},
+        {tr("Monthly Escrow"), m_record.m_escrow.format(m_record.m_currency)},
+        {tr("Other Monthly Fees"), m_record.m_otherFees.format(m_record.m_currency)},
+        {tr("Safety Margin"), m_record.m_safetyMargin.format(m_record.m_currency)},
     };
     html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">");
     for (const auto &[label, figure] : inputs)

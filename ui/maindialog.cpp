@@ -98,7 +98,7 @@ void MainDialog::bindText(const FieldEdit &bound)
     bound.edit->setMaxLength(MaxTextLength);
     const DealField *field = bound.field;
     connect(bound.edit, &QLineEdit::textChanged, this, [this, field](const QString &text) {
-        QString &held = field->text(*this, m_shownLoan);
+        QString &held = field->text(m_record, m_record.m_shownLoan);
         if (held == text)
             return;
         held = text;
@@ -120,9 +120,10 @@ void MainDialog::showFields(bool perLoan)
         if (bound.field->perLoan != perLoan)
             continue;
         if (bound.field->isText())
-            bound.edit->setText(bound.field->text(*this, m_shownLoan));
+            bound.edit->setText(bound.field->text(m_record, m_record.m_shownLoan));
         else
-            bound.edit->setText(bound.field->figure(*this, m_shownLoan).format());
+            bound.edit->setText(
+                bound.field->figure(m_record, m_record.m_shownLoan).format(m_record.m_currency));
     }
 }
 
@@ -132,9 +133,10 @@ void MainDialog::storeFields(bool perLoan)
         if (bound.field->perLoan != perLoan)
             continue;
         if (bound.field->isText())
-            bound.field->text(*this, m_shownLoan) = bound.edit->text();
+            bound.field->text(m_record, m_record.m_shownLoan) = bound.edit->text();
         else
-            bound.edit->setText(bound.field->figure(*this, m_shownLoan).takeTyped(bound.edit->text()));
+            bound.edit->setText(bound.field->figure(m_record, m_record.m_shownLoan)
+                                    .takeTyped(bound.edit->text(), m_record.m_currency));
     }
 }
 
@@ -207,6 +209,12 @@ int MainDialog::run()
     return exec();
 }
 
+void MainDialog::setRecord(const DealRecord &record)
+{
+    m_record = record;
+    updateControls();
+}
+
 void MainDialog::describeValueEdits()
 {
     struct Description
@@ -265,7 +273,7 @@ void MainDialog::updateControls()
 
 void MainDialog::showLoan()
 {
-    const int n = m_shownLoan;
+    const int n = m_record.m_shownLoan;
     showFields(true);
     m_ui->groupLoan->setTitle(tr("Loan information (%1 of %2)").arg(QString::number(n + 1), QString::number(MAX_LOANS)));
     m_btnPrevious->setEnabled(n > 0);
@@ -286,18 +294,18 @@ void MainDialog::storeLoan()
 
 void MainDialog::onPrevious()
 {
-    if (m_shownLoan > 0) {
+    if (m_record.m_shownLoan > 0) {
         storeLoan();
-        --m_shownLoan;
+        --m_record.m_shownLoan;
         showLoan();
     }
 }
 
 void MainDialog::onNext()
 {
-    if (m_shownLoan < MAX_LOANS - 1) {
+    if (m_record.m_shownLoan < MAX_LOANS - 1) {
         storeLoan();
-        ++m_shownLoan;
+        ++m_record.m_shownLoan;
         showLoan();
     }
 }
@@ -307,12 +315,12 @@ Value &MainDialog::fieldOf(QLineEdit *edit)
     const auto bound = std::find_if(m_fieldEdits.cbegin(), m_fieldEdits.cend(),
                                     [edit](const FieldEdit &each) { return each.edit == edit; });
     Q_ASSERT(bound != m_fieldEdits.cend() && !bound->field->isText());
-    return bound->field->figure(*this, m_shownLoan);
+    return bound->field->figure(m_record, m_record.m_shownLoan);
 }
 
 void MainDialog::onKillFocusValue(QLineEdit *edit)
 {
-    edit->setText(fieldOf(edit).takeTyped(edit->text()));
+    edit->setText(fieldOf(edit).takeTyped(edit->text(), m_record.m_currency));
     emit recordChanged();
 }
 
@@ -333,7 +341,7 @@ void MainDialog::onCreateReport()
     if (!m_app.getDataFolder(&path))
         return;
     path = QDir(path).filePath(QStringLiteral("ZANT.htm"));
-    Report report(*this, m_app.settings());
+    Report report(m_record, m_app.settings());
     QString error;
     if (!report.create(path, &error)) {
         m_app.services().prompt->warn(error);
@@ -414,7 +422,7 @@ bool MainDialog::importFile(const QString &path)
     {
         WaitCursor wait;
         try {
-            read = ExchangeFile::read(*this, path, &error, &notices, &faultyLine);
+            read = ExchangeFile::read(m_record, path, &error, &notices, &faultyLine);
         } catch (const std::bad_alloc &) {
             outOfMemory = true;
         }
@@ -453,7 +461,7 @@ void MainDialog::onFileExport()
     {
         WaitCursor wait;
         try {
-            written = ExchangeFile::write(*this, path, &error);
+            written = ExchangeFile::write(m_record, path, &error);
         } catch (const std::bad_alloc &) {
             // The earlier file stays: the export replaces it only once all is written.
             outOfMemory = true;
@@ -504,7 +512,7 @@ void MainDialog::onToolsLoanAnalysis()
 {
     // One window, kept up to date with the record; asked for again, it comes to the front.
     if (!m_analysis) {
-        m_analysis = new LoanAnalysisDialog(*this, *m_app.services().prompt, this);
+        m_analysis = new LoanAnalysisDialog(m_record, *m_app.services().prompt, this);
         m_analysis->setAttribute(Qt::WA_DeleteOnClose);
         connect(this, &MainDialog::recordChanged, m_analysis, &LoanAnalysisDialog::refresh);
         connect(this, &MainDialog::textsChanged, m_analysis, &LoanAnalysisDialog::showNames);

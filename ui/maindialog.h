@@ -1,8 +1,8 @@
 #pragma once
 
-// The main window. MainDialog owns the deal record (it is a DealRecord) and moves it between the
-// record and the edits only through UpdateControls (out) and UpdateRecord (in), with ShowLoan and
-// StoreLoan for the loan on screen; a value edit is reformatted whenever it loses the focus, and
+// The main window. MainDialog owns the deal record and moves it between the record and the edits
+// only through updateControls (out) and updateRecord (in), with showLoan and storeLoan for the
+// loan on screen; a value edit is reformatted whenever it loses the focus, and
 // the description and lender edits reach the record as they change.
 // Commands dispatch to the other pieces: Report writes the report, CExchangeFile reads and writes
 // deal files, SettingsDialog edits the application's settings, and the application object (an
@@ -31,7 +31,7 @@ namespace Ui {
 class MainDialog;
 }
 
-class MainDialog : public QDialog, public DealRecord
+class MainDialog : public QDialog
 {
     Q_OBJECT
 
@@ -41,6 +41,11 @@ public:
 
     // Shows the record and runs the dialog until it ends.
     int run();
+
+    // The deal as the window holds it; what is typed reaches it through updateRecord().
+    [[nodiscard]] const DealRecord &record() const { return m_record; }
+    // Replaces the deal and shows it in the edits.
+    void setRecord(const DealRecord &record);
 
     void updateControls();
     void updateRecord();
@@ -103,6 +108,7 @@ private:
                         void (MainDialog::*handler)());
 
     IAppHost &m_app;
+    DealRecord m_record;
     QPointer<LoanAnalysisDialog> m_analysis;
     std::unique_ptr<Ui::MainDialog> m_ui;
     QMenuBar *m_menuBar = nullptr;

@@ -288,7 +288,8 @@ private slots:
             if (QByteArray(measure.key) == "loan_amount")
                 continue;
             QVERIFY2(!measure.get(noTerm).isKnown(), measure.key);
-            QCOMPARE(formatMeasure(measure.get(noTerm), measure.unit), QStringLiteral("\u2014"));
+            QCOMPARE(formatMeasure(measure.get(noTerm), measure.unit, QString()),
+                     QStringLiteral("\u2014"));
             QVERIFY(!measure.get(noTerm).reason.isEmpty());
         }
         DealRecord noDown = record;
@@ -298,11 +299,14 @@ private slots:
 
         QCOMPARE(deal.mostSafetyCashFlow, 2);
         QCOMPARE(deal.leastInterest, 2);
-        QCOMPARE(formatMeasure(deal.property.capRate, MeasureUnit::Fraction), QStringLiteral("9.90%"));
+        QCOMPARE(formatMeasure(deal.property.capRate, MeasureUnit::Fraction, QString()),
+                 QStringLiteral("9.90%"));
         // A computed share shows two decimals, also where a typed rate would keep a third:
         // 12 × 452.46 ÷ 20,000 = 27.1476 %.
-        QCOMPARE(formatMeasure(one.cashOnCash, MeasureUnit::Fraction), QStringLiteral("27.15%"));
-        QCOMPARE(formatMeasure(one.debtServiceCoverage, MeasureUnit::Ratio), QStringLiteral("1.38"));
+        QCOMPARE(formatMeasure(one.cashOnCash, MeasureUnit::Fraction, QString()),
+                 QStringLiteral("27.15%"));
+        QCOMPARE(formatMeasure(one.debtServiceCoverage, MeasureUnit::Ratio, QString()),
+                 QStringLiteral("1.38"));
     }
 
     // At a high rate the payment barely covers the interest; the balance still falls month by

@@ -139,8 +139,8 @@ void TestApp::storedValuesReadBackUnchanged()
         QTest::keyClick(&dlg, Qt::Key_Escape);
     });
     QCOMPARE(shownDescription, description);
-    QCOMPARE(fixture.m_app->m_calculatorCommand, QStringLiteral("xcalc"));
-    QCOMPARE(fixture.m_app->m_evenRowsColor, BgrColor(0xFFFFFFFF));
+    QCOMPARE(fixture.m_app->settings().m_calculatorCommand, QStringLiteral("xcalc"));
+    QCOMPARE(fixture.m_app->settings().m_evenRowsColor, BgrColor(0xFFFFFFFF));
 
     QSettings file = profileFile(fixture);
     file.beginGroup(QStringLiteral("ZANT"));

@@ -130,7 +130,7 @@ void TestExchangeCommands::importOfAMissingFileReportsIt()
         QCOMPARE(fixture.m_prompt.m_messages.constFirst().icon, IPrompt::Icon::Warning);
         // The edits show the record again, which took the text as it was typed.
         QCOMPARE(editNamed(dlg, "editDescription")->text(), QStringLiteral("typed"));
-        QCOMPARE(dlg.m_description, QStringLiteral("typed"));
+        QCOMPARE(dlg.record().m_description, QStringLiteral("typed"));
         dlg.reject();
     });
 }
@@ -143,7 +143,7 @@ void TestExchangeCommands::exportCopiesTheEditsEvenWhenCancelled()
         editNamed(dlg, "editLender")->setText(QStringLiteral("Kept"));
         trigger(dlg, "actionExport");
         QCOMPARE(editNamed(dlg, "editPurchasePrice")->text(), QStringLiteral("$1,234.50"));
-        QCOMPARE(dlg.m_lender[0], QStringLiteral("Kept"));
+        QCOMPARE(dlg.record().m_lender[0], QStringLiteral("Kept"));
         QCOMPARE(fixture.m_prompt.m_fileFilters, QStringList(QStringLiteral("ZANT Files (*.zant)")));
         QCOMPARE(fixture.m_prompt.m_fileTitles, QStringList(QStringLiteral("Export Deal")));
         dlg.reject();

@@ -1,6 +1,7 @@
 #include "apptestsupport.h"
 #include "ui/loananalysisdialog.h"
 #include "core/localeservices.h"
+#include "platform/profilestore.h"
 #include "testfiles.h"
 #include "platform/translations.h"
 #include "core/value.h"
@@ -490,7 +491,8 @@ private slots:
             auto *window = dlg.findChild<LoanAnalysisDialog *>();
             QVERIFY(window);
             const QString best = window->findChild<QLabel *>(QStringLiteral("bestOffer"))->text();
-            QVERIFY2(best.contains(QChar(0x2068) + formatCurrency(1450) + QChar(0x2069)), qPrintable(best));
+            const QString cashFlow = formatCurrency(1450, dlg.record().m_currency);
+            QVERIFY2(best.contains(QChar(0x2068) + cashFlow + QChar(0x2069)), qPrintable(best));
             for (QChartView *view : window->findChildren<QChartView *>()) {
                 for (QAbstractAxis *axis : view->chart()->axes()) {
                     auto *labelled = qobject_cast<QCategoryAxis *>(axis);
@@ -505,6 +507,52 @@ private slots:
             window->close();
             dlg.reject();
         });
+    }
+
+    // Two deals of different currencies, each in a window of its own at the same time: every
+    // amount of a window, in its table, schedule, sentence and printout, is in its own deal's
+    // currency.
+    void twoDealsInTwoCurrenciesSideBySide()
+    {
+        LocaleServices::pinLocale(QStringLiteral("de_DE"));
+        const auto restore =
+            qScopeGuard([] { LocaleServices::pinLocale(QStringLiteral("en_US")); });
+        DealRecord dollars = ProfileStore::firstRunRecord();
+        dollars.m_currency = QStringLiteral("USD");
+        DealRecord euros = dollars;
+        euros.m_currency = QStringLiteral("EUR");
+        ScriptedPrompt prompt;
+        LoanAnalysisDialog dollarWindow(dollars, prompt);
+        LoanAnalysisDialog euroWindow(euros, prompt);
+        dollarWindow.refresh();
+        const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                             QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        const struct
+        {
+            LoanAnalysisDialog &window;
+            QString loanAmount; // the first-run price of 200,000 less the down payment of 20,000
+            QString price;
+            QString otherSign;
+        } shown[] = {{dollarWindow, QStringLiteral("180.000,00\u00a0$"),
+                      QStringLiteral("200.000,00\u00a0$"), QStringLiteral("\u20ac")},
+                     {euroWindow, QStringLiteral("180.000,00\u00a0\u20ac"),
+                      QStringLiteral("200.000,00\u00a0\u20ac"), QStringLiteral("$")}};
+        for (const auto &each : shown) {
+            auto &table = *each.window.findChild<QTableWidget *>(QStringLiteral("comparison"));
+            QCOMPARE(cellOf(table, QStringLiteral("Loan Amount"), 0), each.loanAmount);
+            // The first month's balance, in the deal's currency.
+            const auto &schedule = *each.window.findChild<QTableView *>(QStringLiteral("schedule"));
+            const QString balance = schedule.model()->index(0, 4).data().toString();
+            QVERIFY2(balance.endsWith(each.loanAmount.right(2)), qPrintable(balance));
+            const QString best =
+                each.window.findChild<QLabel *>(QStringLiteral("bestOffer"))->text();
+            // The plain text of a document gives a no-break space as a space.
+            const QString printed = each.window.printableDocument(a4)->toPlainText();
+            QVERIFY2(printed.contains(QString(each.price).replace(QChar(0xA0), QLatin1Char(' '))),
+                     qPrintable(printed));
+            for (const QString &text : {best, printed})
+                QVERIFY2(!text.contains(each.otherSign), qPrintable(text));
+        }
     }
 
     // Pictures of the window's comparison and charts and the PDF it saves, in the locale named

@@ -152,7 +152,7 @@ void TestMainDialog::pagingKeepsEachLoan()
         button(dlg, "btnNext")->click();
         button(dlg, "btnPrevious")->click();
         QCOMPARE(editNamed(dlg, "editDownPayment")->text(), QStringLiteral("$47,500.50"));
-        QCOMPARE(dlg.m_downPayment[1].m_value, 47500.5);
+        QCOMPARE(dlg.record().m_downPayment[1].m_value, 47500.5);
         button(dlg, "btnPrevious")->click();
         QCOMPARE(editNamed(dlg, "editLender")->text(), QStringLiteral("First Bank"));
         QVERIFY(!button(dlg, "btnPrevious")->isEnabled());
@@ -163,7 +163,7 @@ void TestMainDialog::pagingKeepsEachLoan()
         QVERIFY(!button(dlg, "btnNext")->isEnabled());
         QVERIFY(button(dlg, "btnPrevious")->isEnabled());
         dlg.onNext(); // bounds hold even when asked directly
-        QCOMPARE(dlg.m_shownLoan, 4);
+        QCOMPARE(dlg.record().m_shownLoan, 4);
         dlg.reject();
     });
     QCOMPARE(fixture.m_profile->getProfileString("ZANT", "Lender1"), QStringLiteral("First Bank"));
@@ -183,7 +183,7 @@ void TestMainDialog::valueEditsAreReformattedOnLeaving()
         QCOMPARE(price->text(), QStringLiteral("$1,234.50"));
         typeAndTab(price, QStringLiteral("-500"));
         QCOMPARE(price->text(), QStringLiteral("$500.00"));
-        QCOMPARE(dlg.m_purchasePrice.m_value, 500.0);
+        QCOMPARE(dlg.record().m_purchasePrice.m_value, 500.0);
         typeAndTab(editNamed(dlg, "editSafetyMargin"), QStringLiteral("12.5"));
         QCOMPARE(editNamed(dlg, "editSafetyMargin")->text(), QStringLiteral("12.50%"));
         typeAndTab(editNamed(dlg, "editTerm"), QStringLiteral("15.999"));
@@ -192,12 +192,13 @@ void TestMainDialog::valueEditsAreReformattedOnLeaving()
         // a deal keeps.
         typeAndTab(editNamed(dlg, "editDescription"), QStringLiteral("  12 Elm St.  "));
         QCOMPARE(editNamed(dlg, "editDescription")->text(), QStringLiteral("  12 Elm St.  "));
-        dlg.m_description = QString(1000, QLatin1Char('d'));
-        dlg.m_lender[0] = QString(1000, QLatin1Char('l'));
-        dlg.updateControls();
+        DealRecord longTexts = dlg.record();
+        longTexts.m_description = QString(1000, QLatin1Char('d'));
+        longTexts.m_lender[0] = QString(1000, QLatin1Char('l'));
+        dlg.setRecord(longTexts);
         dlg.updateRecord();
-        QCOMPARE(dlg.m_description.size(), 1000);
-        QCOMPARE(dlg.m_lender[0].size(), 1000);
+        QCOMPARE(dlg.record().m_description.size(), 1000);
+        QCOMPARE(dlg.record().m_lender[0].size(), 1000);
         dlg.reject();
     });
 }
@@ -278,7 +279,7 @@ void TestMainDialog::keysWorkFromEveryEdit()
     AppFixture fixture;
     fixture.run([&](MainDialog &dlg) {
         QVERIFY(activateAndWait(dlg));
-        fixture.m_app->m_calculatorCommand = QStringLiteral("xcalc -rv");
+        fixture.m_app->settings().m_calculatorCommand = QStringLiteral("xcalc -rv");
         const char *edits[] = {"editDescription", "editPurchasePrice", "editRentalIncome",
                                "editEscrow", "editOtherFees", "editSafetyMargin", "editLender",
                                "editDownPayment", "editInterestRate", "editTerm", "editPmi"};
@@ -322,12 +323,12 @@ void TestMainDialog::whatCannotBeStartedIsNamed()
     fixture.m_shell.m_starts = false;
     fixture.run([&](MainDialog &dlg) {
         QVERIFY(activateAndWait(dlg));
-        fixture.m_app->m_calculatorCommand = QStringLiteral("no-such-calculator");
+        fixture.m_app->settings().m_calculatorCommand = QStringLiteral("no-such-calculator");
         QLineEdit *edit = editNamed(dlg, "editRentalIncome");
         focusEdit(edit);
         QTest::keyClick(edit, Qt::Key_F5);
         QTest::keyClick(edit, Qt::Key_F11);
-        fixture.m_app->m_calculatorCommand.clear();
+        fixture.m_app->settings().m_calculatorCommand.clear();
         QTest::keyClick(edit, Qt::Key_F11);
         dlg.reject();
     });

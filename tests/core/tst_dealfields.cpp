@@ -80,7 +80,8 @@ void TestDealFields::rowsAreComplete()
     QVERIFY(field.firstRun);
     // The first-run text is read like any stored one, and must be one the field can show.
     DealRecord record;
-    QVERIFY(field.figure(record, 0).readStored(*field.firstRun, FigureLocales::user()));
+    QVERIFY(field.figure(record, 0).readStored(*field.firstRun,
+                                               FigureLocales::user(record.m_currency)));
 }
 
 QTEST_GUILESS_MAIN(TestDealFields)

@@ -1,3 +1,4 @@
+#include "core/figurelocales.h"
 #include "core/localeservices.h"
 #include "core/value.h"
 
@@ -14,6 +15,9 @@
 #include <vector>
 
 namespace {
+// Figures of no deal in particular: money in the money locale's own currency.
+const QString LocalCurrency;
+
 double parsedText(const QString &text)
 {
     CurrencyValue value;
@@ -79,7 +83,7 @@ QString formatted(double number)
 {
     Value value;
     value.m_value = number;
-    return value.format();
+    return value.format(LocalCurrency);
 }
 } // namespace
 
@@ -105,6 +109,8 @@ private slots:
     void everyLocaleRoundTrip_data();
     void everyLocaleRoundTrip();
     void typedFiguresAreUsedAsShown();
+    void moneyInTheDealsCurrency_data();
+    void moneyInTheDealsCurrency();
     void firstUseFromSeveralThreadsAtOnce();
 };
 
@@ -189,14 +195,16 @@ void TestValue::formatEnglish()
     QCOMPARE(formatted<CurrencyValue>(200000), QStringLiteral("$200,000.00"));
     QCOMPARE(formatted<PercentValue>(7), QStringLiteral("7.00%"));
     QCOMPARE(formatted<IntegerValue>(30), QStringLiteral("30"));
-    QCOMPARE(formatCurrency(-18.7718), QStringLiteral("($18.77)"));
-    QCOMPARE(formatCurrency(0.125), QStringLiteral("$0.13"));
-    QCOMPARE(formatCurrency(0.1), QStringLiteral("$0.10"));
+    QCOMPARE(formatCurrency(-18.7718, LocalCurrency), QStringLiteral("($18.77)"));
+    QCOMPARE(formatCurrency(0.125, LocalCurrency), QStringLiteral("$0.13"));
+    QCOMPARE(formatCurrency(0.1, LocalCurrency), QStringLiteral("$0.10"));
     // The 17-digit text is what gets rounded: 2.675 is 2.6749999999999998.
-    QCOMPARE(formatCurrency(2.675), QStringLiteral("$2.67"));
-    QCOMPARE(formatCurrency(0.005 + 1), QStringLiteral("$1.00"));
-    QCOMPARE(LocaleServices::formatCurrency(QStringLiteral("1.005")), QStringLiteral("$1.01"));
-    QCOMPARE(LocaleServices::formatCurrency(QStringLiteral("-1.005")), QStringLiteral("($1.01)"));
+    QCOMPARE(formatCurrency(2.675, LocalCurrency), QStringLiteral("$2.67"));
+    QCOMPARE(formatCurrency(0.005 + 1, LocalCurrency), QStringLiteral("$1.00"));
+    QCOMPARE(LocaleServices::formatCurrency(QStringLiteral("1.005"), LocalCurrency),
+             QStringLiteral("$1.01"));
+    QCOMPARE(LocaleServices::formatCurrency(QStringLiteral("-1.005"), LocalCurrency),
+             QStringLiteral("($1.01)"));
     QCOMPARE(formatted<IntegerValue>(15.999), QStringLiteral("16"));
     QCOMPARE(formatted<IntegerValue>(15.5), QStringLiteral("15"));
     QCOMPARE(formatted<IntegerValue>(1234), QStringLiteral("1,234"));
@@ -204,9 +212,9 @@ void TestValue::formatEnglish()
     QCOMPARE(formatted<PercentValue>(0), QStringLiteral("0.00%"));
     QCOMPARE(formatted<IntegerValue>(0), QStringLiteral("0"));
     // Small figures show like any other, so they survive their next round trip.
-    QCOMPARE(formatCurrency(0.05), QStringLiteral("$0.05"));
-    QCOMPARE(formatCurrency(0.099), QStringLiteral("$0.10"));
-    QCOMPARE(formatCurrency(-0.05), QStringLiteral("($0.05)"));
+    QCOMPARE(formatCurrency(0.05, LocalCurrency), QStringLiteral("$0.05"));
+    QCOMPARE(formatCurrency(0.099, LocalCurrency), QStringLiteral("$0.10"));
+    QCOMPARE(formatCurrency(-0.05, LocalCurrency), QStringLiteral("($0.05)"));
     QCOMPARE(formatted<PercentValue>(0.05), QStringLiteral("0.05%"));
     QCOMPARE(formatted<IntegerValue>(0.05), QStringLiteral("0"));
 }
@@ -224,9 +232,9 @@ void TestValue::formatRejectsNonPlainNumbers()
         QCOMPARE(formatted<PercentValue>(number), QStringLiteral("%"));
     }
     // 1e93 has a plain text, but its money form would take 129 characters; 1e92 takes 127.
-    QCOMPARE(formatCurrency(1e93), QString());
-    QCOMPARE(formatCurrency(1e92).size(), 127);
-    QCOMPARE(LocaleServices::formatCurrency(QStringLiteral("1e3")), QString());
+    QCOMPARE(formatCurrency(1e93, LocalCurrency), QString());
+    QCOMPARE(formatCurrency(1e92, LocalCurrency).size(), 127);
+    QCOMPARE(LocaleServices::formatCurrency(QStringLiteral("1e3"), LocalCurrency), QString());
     QCOMPARE(LocaleServices::formatNumber(QStringLiteral("")), QString());
     QCOMPARE(LocaleServices::formatNumber(QStringLiteral("1.2.3")), QString());
     QCOMPARE(LocaleServices::formatNumber(QStringLiteral("+5")), QString());
@@ -260,7 +268,7 @@ void TestValue::percentKeepsAThirdDecimal()
     QTEST(formatted<PercentValue>(figure), "shown");
     // Typed and left with Tab: the rate stays as typed.
     PercentValue rate;
-    const QString shown = rate.takeTyped(formatted<PercentValue>(figure));
+    const QString shown = rate.takeTyped(formatted<PercentValue>(figure), LocalCurrency);
     QTEST(rate.m_value, "readBack");
     QTEST(shown, "shown");
 }
@@ -297,8 +305,8 @@ void TestValue::formatOtherLocales()
 {
     QFETCH(QString, locale);
     LocaleServices::pinLocale(locale);
-    QTEST(formatCurrency(1234567.885), "money");
-    QTEST(formatCurrency(-18.7718), "negative");
+    QTEST(formatCurrency(1234567.885, LocalCurrency), "money");
+    QTEST(formatCurrency(-18.7718, LocalCurrency), "negative");
     QTEST(formatted<PercentValue>(7.25), "percent");
     QTEST(formatted<IntegerValue>(1234.4), "whole");
 }
@@ -334,7 +342,7 @@ void TestValue::everyLocaleRoundTrip()
     for (double number : {0.0, 0.05, 0.1, 7.0, 1234.567, 200000.0, 1e9, -18.7718}) {
         const double magnitude = std::fabs(number);
         const auto check = [&](Value &value, double expected) {
-            const QString shown = value.format();
+            const QString shown = value.format(LocalCurrency);
             QVERIFY2(std::none_of(shown.cbegin(), shown.cend(),
                                   [](QChar c) { return c.isDigit() && c.unicode() > '9'; }),
                      qPrintable(shown));
@@ -358,22 +366,57 @@ void TestValue::everyLocaleRoundTrip()
 void TestValue::typedFiguresAreUsedAsShown()
 {
     CurrencyValue price;
-    QCOMPARE(price.takeTyped(QStringLiteral("abc")), QStringLiteral("$0.00"));
-    QCOMPARE(price.takeTyped(QStringLiteral("-500")), QStringLiteral("$500.00"));
+    QCOMPARE(price.takeTyped(QStringLiteral("abc"), LocalCurrency), QStringLiteral("$0.00"));
+    QCOMPARE(price.takeTyped(QStringLiteral("-500"), LocalCurrency), QStringLiteral("$500.00"));
     QCOMPARE(price.m_value, 500.0);
     IntegerValue term;
     term.m_value = 15.999;
-    QCOMPARE(term.format(), QStringLiteral("16"));
-    QCOMPARE(term.takeTyped(QStringLiteral("15.5")), QStringLiteral("15"));
+    QCOMPARE(term.format(LocalCurrency), QStringLiteral("16"));
+    QCOMPARE(term.takeTyped(QStringLiteral("15.5"), LocalCurrency), QStringLiteral("15"));
     QCOMPARE(term.m_value, 15.0);
-    QCOMPARE(term.takeTyped(QStringLiteral("0.01")), QStringLiteral("0"));
+    QCOMPARE(term.takeTyped(QStringLiteral("0.01"), LocalCurrency), QStringLiteral("0"));
     QCOMPARE(term.m_value, 0.0);
-    QCOMPARE(price.takeTyped(QStringLiteral("$1,234.565")), QStringLiteral("$1,234.57"));
-    QCOMPARE(price.m_value, 1234.57);
-    // Too large to show: the figure stays, never 0.
-    QCOMPARE(price.takeTyped(QStringLiteral("1") + QString(130, QLatin1Char('0'))),
+    QCOMPARE(price.takeTyped(QStringLiteral("$1,234.565"), LocalCurrency),
              QStringLiteral("$1,234.57"));
     QCOMPARE(price.m_value, 1234.57);
+    // Too large to show: the figure stays, never 0.
+    QCOMPARE(price.takeTyped(QStringLiteral("1") + QString(130, QLatin1Char('0')), LocalCurrency),
+             QStringLiteral("$1,234.57"));
+    QCOMPARE(price.m_value, 1234.57);
+}
+
+void TestValue::moneyInTheDealsCurrency_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<double>("used");
+    QTest::newRow("dollars in de_DE") << "de_DE" << "USD" << "1234,565"
+                                      << QStringLiteral("1.234,57\u00a0$") << 1234.57;
+    QTest::newRow("yen in de_DE: whole yen") << "de_DE" << "JPY" << "1234,5"
+                                             << QStringLiteral("1.235\u00a0\u00a5") << 1235.0;
+    QTest::newRow("euros in en_US") << "en_US" << "EUR" << "1,234.565"
+                                    << QStringLiteral("\u20ac1,234.57") << 1234.57;
+    QTest::newRow("none: the locale's own") << "de_DE" << QString() << "1234,565"
+                                            << QStringLiteral("1.234,57\u00a0\u20ac") << 1234.57;
+}
+
+// Money shows in the currency of its deal, whatever the locale's own, and what is shown reads
+// back in it.
+void TestValue::moneyInTheDealsCurrency()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, currency);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    LocaleServices::pinLocale(locale);
+    CurrencyValue price;
+    QCOMPARE(price.takeTyped(typed, currency), shown);
+    QTEST(price.m_value, "used");
+    CurrencyValue back;
+    back.parse(shown, FigureLocales::user(currency));
+    QCOMPARE(back.m_value, price.m_value);
 }
 
 // The program loads a locale's data on a second thread while its window may already show figures:
@@ -391,7 +434,8 @@ void TestValue::firstUseFromSeveralThreadsAtOnce()
             while (notStarted.load() > 0)
                 std::this_thread::yield();
             for (int round = 0; round < 20; ++round) {
-                seen[t] = {formatCurrency(1234567.885), formatCurrency(-18.7718),
+                seen[t] = {formatCurrency(1234567.885, LocalCurrency),
+                           formatCurrency(-18.7718, LocalCurrency),
                            formatted<PercentValue>(7.25), formatted<IntegerValue>(1234.4),
                            QString::number(parsedText(QStringLiteral("1234,5")))};
             }

@@ -1,4 +1,5 @@
 #include "core/dealrecord.h"
+#include "core/figurelocales.h"
 #include "exchange/exchangefile.h"
 #include "textio/fileexception.h"
 #include "core/localeservices.h"
@@ -244,7 +245,7 @@ void TestExchangeFile::figuresAreUsedAsTheirFieldShowsThem()
     QVERIFY(!importBytes(record, label + " = " + text + "\r\n"));
     const Value &figure = figureNamed(record, label);
     QCOMPARE(figure.m_value, used);
-    QCOMPARE(figure.format(), shown);
+    QCOMPARE(figure.format(record.m_currency), shown);
 }
 
 void TestExchangeFile::figuresTooLargeToShowAreRefused_data()
@@ -364,8 +365,8 @@ void TestExchangeFile::dealKeepsItsCurrency()
     QFETCH(QString, reader);
     const QString path = m_dir.filePath(QStringLiteral("currency.zant"));
     LocaleServices::pinLocale(writer);
-    LocaleServices::setDealCurrency(currency);
-    const DealRecord written = filledRecord();
+    DealRecord written = filledRecord();
+    written.m_currency = currency;
     QVERIFY(ExchangeFile::write(written, path));
     QVERIFY(readAll(path).contains("\r\n; Currency: " + currency.toLatin1() + "\r\n;\r\n"));
 
@@ -373,12 +374,11 @@ void TestExchangeFile::dealKeepsItsCurrency()
     DealRecord back = ProfileStore::firstRunRecord();
     QVERIFY(ExchangeFile::read(back, path, nullptr));
     QCOMPARE(back.m_currency, currency);
-    QCOMPARE(LocaleServices::dealCurrency(), currency);
     compareRecords(back, written);
-    QTEST(back.m_purchasePrice.format(), "price");
+    QTEST(back.m_purchasePrice.format(back.m_currency), "price");
     // What the reader's window shows reads back as the same figure.
     CurrencyValue shown;
-    shown.parse(back.m_purchasePrice.format());
+    shown.parse(back.m_purchasePrice.format(back.m_currency), FigureLocales::user(back.m_currency));
     QCOMPARE(shown.m_value, written.m_purchasePrice.m_value);
 }
 

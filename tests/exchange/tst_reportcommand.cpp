@@ -259,8 +259,7 @@ void TestReportCommand::examplesReadTheSameInEveryLocale()
     for (const QString &variable : variables)
         qputenv(qPrintable(variable.section(QLatin1Char('='), 0, 0)), variable.section(QLatin1Char('='), 1).toLatin1());
     // A dollar deal stays in dollars, in the locale's form.
-    FigureLocales shown = FigureLocales::user();
-    shown.currency = QStringLiteral("USD");
+    const FigureLocales shown = FigureLocales::user(QStringLiteral("USD"));
     const FigureLocales english_US{QStringLiteral("en_US"), QStringLiteral("en_US"), QStringLiteral("USD")};
     for (const QString &variable : variables)
         qunsetenv(qPrintable(variable.section(QLatin1Char('='), 0, 0)));
@@ -853,7 +852,7 @@ void TestReportCommand::projectionFollowsTheFileAndAssume()
         given.remove(QStringLiteral("--assume="));
         forEachStoredField(projectionFields(), [&](const DealField &field, int loan) {
             if (given.section(QLatin1Char('='), 0, 0).compare(field.entry(loan), Qt::CaseInsensitive) == 0)
-                takePlainNumber(field.figure(record, loan), given.section(QLatin1Char('='), 1).toDouble());
+                takePlainNumber(field.figure(record, loan), given.section(QLatin1Char('='), 1).toDouble(), record.m_currency);
         });
     }
     const DealAnalysis expected = analyze(record);

@@ -96,13 +96,14 @@ QStringList described(const ProfileCopy &copy)
                          QString::number(s.m_oddRowsColor),
                          QString::number(s.m_oddRowsCalcColor),
                          r.m_description,
-                         r.m_purchasePrice.format(),
-                         r.m_rentalIncome.format(),
-                         r.m_escrow.format(),
-                         r.m_safetyMargin.format()};
+                         r.m_purchasePrice.format(r.m_currency),
+                         r.m_rentalIncome.format(r.m_currency),
+                         r.m_escrow.format(r.m_currency),
+                         r.m_safetyMargin.format(r.m_currency)};
     for (int k = 0; k < MAX_LOANS; ++k)
-        lines << r.m_lender[k] << r.m_downPayment[k].format() << r.m_interestRate[k].format()
-              << r.m_term[k].format() << r.m_pmi[k].format();
+        lines << r.m_lender[k] << r.m_downPayment[k].format(r.m_currency)
+              << r.m_interestRate[k].format(r.m_currency) << r.m_term[k].format(r.m_currency)
+              << r.m_pmi[k].format(r.m_currency);
     return lines;
 }
 

@@ -111,8 +111,8 @@ void TestProfileStore::profileKeepsTheDealsCurrency()
     QFETCH(QString, expected);
     const QString section = QStringLiteral("ZANT");
     LocaleServices::pinLocale(locale.isEmpty() ? reader : locale.section(QLatin1Char('='), 1, 1).left(5));
-    LocaleServices::setDealCurrency(currency.isEmpty() || currency == QLatin1String("ZZZ") ? QString() : currency);
     DealRecord record;
+    record.m_currency = currency.isEmpty() || currency == QLatin1String("ZZZ") ? QString() : currency;
     record.m_purchasePrice.m_value = 425000;
     MemoryProfile profile;
     ProfileStore::writeRecord(profile, record);
@@ -129,7 +129,7 @@ void TestProfileStore::profileKeepsTheDealsCurrency()
     ProfileStore::readRecord(profile, back);
     QCOMPARE(back.m_currency, expected);
     QCOMPARE(back.m_purchasePrice.m_value, 425000.0);
-    QTEST(back.m_purchasePrice.format(), "shown");
+    QTEST(back.m_purchasePrice.format(back.m_currency), "shown");
     ProfileStore::writeRecord(profile, back);
     QCOMPARE(profile.getProfileString(section, QStringLiteral("Currency")), expected);
     LocaleServices::pinLocale(QStringLiteral("en_US"));

@@ -42,6 +42,10 @@ DealRecord secondExampleRecord()
     return r;
 }
 
+// The purchase price's row of the property's table; %1 is the figure.
+const QString PropertyPrice = QStringLiteral("<td class=\"label\">Purchase Price</td>\r\n"
+                                             "    <td class=\"even\">%1</td>");
+
 QString loanRow(const QString &rowClass, const QString &label, const QStringList &cells)
 {
     QString row = QStringLiteral("  <tr class=\"%1\">\r\n    <td class=\"label\">%2</td>\r\n")
@@ -66,6 +70,8 @@ private slots:
     void everyLineEndsInCrLf();
     void dateAndYearFromOneReading();
     void rightToLeftFiguresAreIsolated();
+    void eachDealInItsOwnCurrency_data();
+    void eachDealInItsOwnCurrency();
 
     void htmlEncode_data();
     void htmlEncode();
@@ -219,6 +225,53 @@ void TestReport::dateAndYearFromOneReading()
             || livePage.contains(QStringLiteral("Copyright &copy; %1 ").arg(today.year() + 1)));
 }
 
+void TestReport::eachDealInItsOwnCurrency_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("firstPrice");
+    QTest::addColumn<QString>("firstSign");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("secondPrice");
+    QTest::addColumn<QString>("secondSign");
+    QTest::newRow("dollars and euros in de_DE")
+        << "de_DE" << "USD" << QStringLiteral("425.000,00\u00a0$") << "$"
+        << "EUR" << QStringLiteral("425.000,00\u00a0\u20ac") << QStringLiteral("\u20ac");
+    QTest::newRow("pounds and francs in en_US")
+        << "en_US" << "EGP" << QStringLiteral("EGP\u00a0425,000.00") << "EGP"
+        << "CHF" << QStringLiteral("CHF\u00a0425,000.00") << "CHF";
+}
+
+// Two deals of different currencies in one program: each report shows every amount in its own
+// deal's currency, whichever deal was written last.
+void TestReport::eachDealInItsOwnCurrency()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, first);
+    QFETCH(QString, firstPrice);
+    QFETCH(QString, firstSign);
+    QFETCH(QString, second);
+    QFETCH(QString, secondPrice);
+    QFETCH(QString, secondSign);
+    LocaleServices::pinLocale(locale);
+    const auto restore = qScopeGuard([] { LocaleServices::pinLocale(QStringLiteral("en_US")); });
+    DealRecord firstDeal = ProfileStore::firstRunRecord();
+    firstDeal.m_currency = first;
+    firstDeal.m_purchasePrice.m_value = 425000;
+    DealRecord secondDeal = firstDeal;
+    secondDeal.m_currency = second;
+    const AppSettings settings = AppSettings::defaults();
+
+    const QString firstPage = pageOf(firstDeal, settings);
+    const QString secondPage = pageOf(secondDeal, settings);
+    QVERIFY2(firstPage.contains(PropertyPrice.arg(firstPrice)), qPrintable(firstPage));
+    QVERIFY2(secondPage.contains(PropertyPrice.arg(secondPrice)), qPrintable(secondPage));
+    // Not one amount of a deal, typed or computed, in the other's currency.
+    QVERIFY(firstPage.contains(firstSign) && !firstPage.contains(secondSign));
+    QVERIFY(secondPage.contains(secondSign) && !secondPage.contains(firstSign));
+    QCOMPARE(pageOf(firstDeal, settings), firstPage);
+}
+
 // ar_EG writes its dates and money with right-to-left marks: each stands in a run of its own, so
 // that the date keeps its order and every amount its currency on the same side. en_US pages stay
 // byte for byte as they were (goldenFirstRunPage).
@@ -234,7 +287,8 @@ void TestReport::rightToLeftFiguresAreIsolated()
     QVERIFY(date.contains(QChar(0x200F)));
     QVERIFY(page.contains(QStringLiteral("<td style=\"text-align:right\"><bdi>") + date
                           + QStringLiteral("</bdi></td>")));
-    QVERIFY(page.contains(QStringLiteral("<bdi>") + record.m_purchasePrice.format() + QStringLiteral("</bdi>")));
+    QVERIFY(page.contains(QStringLiteral("<bdi>") + record.m_purchasePrice.format(record.m_currency)
+                          + QStringLiteral("</bdi>")));
     QVERIFY(page.contains(QStringLiteral("<bdi>(")));
     // No amount outside a run of its own.
     static const QRegularExpression bare(QStringLiteral("<td[^>]*>(?!<bdi>)[^<]*\u062C"));

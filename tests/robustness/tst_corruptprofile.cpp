@@ -57,11 +57,11 @@ Started runOnce(AppFixture &fixture)
         started.description = editNamed(dlg, "editDescription")->text();
         started.price = editNamed(dlg, "editPurchasePrice")->text();
         started.lender1 = editNamed(dlg, "editLender")->text();
-        started.term3 = dlg.m_term[2].format();
+        started.term3 = dlg.record().m_term[2].format(dlg.record().m_currency);
         trigger(dlg, "actionExit");
     });
-    started.calc = fixture.m_app->m_calculatorCommand;
-    started.labels = fixture.m_app->m_labelsColor;
+    started.calc = fixture.m_app->settings().m_calculatorCommand;
+    started.labels = fixture.m_app->settings().m_labelsColor;
     return started;
 }
 
@@ -275,8 +275,8 @@ void TestCorruptProfile::profileIsAFolder()
         QVERIFY(trigger(dlg, "actionExit"));
     });
     QCOMPARE(started.price, DefaultPrice);
-    QCOMPARE(fixture.m_app->m_calculatorCommand, DefaultCalc);
-    QCOMPARE(fixture.m_app->m_labelsColor, BgrColor(DefaultLabels));
+    QCOMPARE(fixture.m_app->settings().m_calculatorCommand, DefaultCalc);
+    QCOMPARE(fixture.m_app->settings().m_labelsColor, BgrColor(DefaultLabels));
     QCOMPARE(fixture.m_shell.m_documents.size(), 1);
     QVERIFY(readAll(deal).contains("Description = Typed\r\n"));
     // Nothing was written over, into or beside the folder.
@@ -303,7 +303,7 @@ void TestCorruptProfile::unreadableProfile()
         QVERIFY(trigger(dlg, "actionExit"));
     });
     QCOMPARE(started.price, DefaultPrice);
-    QCOMPARE(fixture.m_app->m_calculatorCommand, DefaultCalc);
+    QCOMPARE(fixture.m_app->settings().m_calculatorCommand, DefaultCalc);
     QVERIFY(QFile::setPermissions(name, QFile::ReadOwner | QFile::WriteOwner));
     // What could not be read was not written over either.
     QCOMPARE(readAll(name), planted);

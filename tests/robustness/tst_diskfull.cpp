@@ -92,7 +92,7 @@ void TestDiskFull::reportOnAFullDisk()
         QCOMPARE(message.buttons, IPrompt::Buttons::Ok);
         QCOMPARE(fixture.m_shell.m_documents.size(), 1);
         // The record was copied from the edits before the failure and is still there.
-        QCOMPARE(dlg.m_description, LongDescription);
+        QCOMPARE(dlg.record().m_description, LongDescription);
 
         // With room again the same command writes the new report and opens it.
         QVERIFY(trigger(dlg, "actionCreateReport"));

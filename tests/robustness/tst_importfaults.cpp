@@ -47,12 +47,13 @@ const QByteArray goodFile("Description = Elm\r\nPurchasePrice = 123456\r\n"
 // Every field of the record as text, the loan on screen last.
 QStringList snapshot(const DealRecord &r)
 {
-    QStringList fields = {r.m_description,      r.m_purchasePrice.format(),
-                          r.m_rentalIncome.format(), r.m_escrow.format(),
-                          r.m_otherFees.format(),  r.m_safetyMargin.format()};
+    const QString &in = r.m_currency;
+    QStringList fields = {r.m_description,          r.m_purchasePrice.format(in),
+                          r.m_rentalIncome.format(in), r.m_escrow.format(in),
+                          r.m_otherFees.format(in),    r.m_safetyMargin.format(in)};
     for (int k = 0; k < MAX_LOANS; ++k) {
-        fields << r.m_lender[k] << r.m_downPayment[k].format() << r.m_interestRate[k].format()
-               << r.m_term[k].format() << r.m_pmi[k].format();
+        fields << r.m_lender[k] << r.m_downPayment[k].format(in) << r.m_interestRate[k].format(in)
+               << r.m_term[k].format(in) << r.m_pmi[k].format(in);
     }
     fields << QString::number(r.m_shownLoan);
     return fields;
@@ -70,7 +71,7 @@ bool prepareRecord(AppFixture &fixture, MainDialog &dlg)
     dlg.findChild<QPushButton *>(QStringLiteral("btnNext"))->click();
     // The description reaches the record as it is typed; a failed import must keep it.
     editNamed(dlg, "editDescription")->setText(QStringLiteral("Elm, typed"));
-    return dlg.m_description == QLatin1String("Elm, typed") && dlg.m_shownLoan == 1;
+    return dlg.record().m_description == QLatin1String("Elm, typed") && dlg.record().m_shownLoan == 1;
 }
 
 // Runs the import command, which must end in linear time however long the lines.
@@ -86,11 +87,12 @@ void verifyImportEndsInTime(MainDialog &dlg)
 // The edits show the record: the property and the loan on screen.
 void verifyEditsShowRecord(MainDialog &dlg)
 {
-    const int k = dlg.m_shownLoan;
-    QCOMPARE(editNamed(dlg, "editDescription")->text(), dlg.m_description);
-    QCOMPARE(editNamed(dlg, "editPurchasePrice")->text(), dlg.m_purchasePrice.format());
-    QCOMPARE(editNamed(dlg, "editLender")->text(), dlg.m_lender[k]);
-    QCOMPARE(editNamed(dlg, "editTerm")->text(), dlg.m_term[k].format());
+    const DealRecord &r = dlg.record();
+    const int k = r.m_shownLoan;
+    QCOMPARE(editNamed(dlg, "editDescription")->text(), r.m_description);
+    QCOMPARE(editNamed(dlg, "editPurchasePrice")->text(), r.m_purchasePrice.format(r.m_currency));
+    QCOMPARE(editNamed(dlg, "editLender")->text(), r.m_lender[k]);
+    QCOMPARE(editNamed(dlg, "editTerm")->text(), r.m_term[k].format(r.m_currency));
 }
 
 } // namespace
@@ -114,7 +116,7 @@ void TestImportFaults::fileThatCannotBeRead()
     QString path = fixture.m_documents.filePath(QStringLiteral("deal.zant"));
     fixture.run([&](MainDialog &dlg) {
         QVERIFY(prepareRecord(fixture, dlg));
-        const QStringList before = snapshot(dlg);
+        const QStringList before = snapshot(dlg.record());
         if (how == QLatin1String("vanished")) {
             QVERIFY(writeAll(path, goodFile));
             QVERIFY(QFile::remove(path));
@@ -137,7 +139,7 @@ void TestImportFaults::fileThatCannotBeRead()
         QCOMPARE(fixture.m_prompt.m_messages.constFirst().text, message.arg(path));
         QCOMPARE(fixture.m_prompt.m_messages.constFirst().icon, IPrompt::Icon::Warning);
         QCOMPARE(fixture.m_prompt.m_messages.constFirst().buttons, IPrompt::Buttons::Ok);
-        QCOMPARE(snapshot(dlg), before);
+        QCOMPARE(snapshot(dlg.record()), before);
         verifyEditsShowRecord(dlg);
         QCOMPARE(editNamed(dlg, "editDescription")->text(), QStringLiteral("Elm, typed"));
         QCOMPARE(editNamed(dlg, "editLender")->text(), QStringLiteral("Second Bank"));
@@ -165,8 +167,8 @@ void TestImportFaults::hugeValueLine()
         QVERIFY(fixture.m_prompt.m_messages.constFirst().text.endsWith(
             QStringLiteral("Line 2: the description is longer than 1,000 characters (%1); it was "
                            "not read.").arg(HugeLength)));
-        QCOMPARE(dlg.m_description, QString());
-        QCOMPARE(dlg.m_lender[0], QStringLiteral("After The Long Line"));
+        QCOMPARE(dlg.record().m_description, QString());
+        QCOMPARE(dlg.record().m_lender[0], QStringLiteral("After The Long Line"));
         QCOMPARE(editNamed(dlg, "editDescription")->text(), QString());
         QCOMPARE(editNamed(dlg, "editLender")->text(), QStringLiteral("After The Long Line"));
         dlg.reject();
@@ -180,14 +182,14 @@ void TestImportFaults::hugeLineWithoutEquals()
     QVERIFY(writeAll(path, QByteArray(HugeLength, 'x') + "\r\nDescription = Never read\r\n"));
     fixture.run([&](MainDialog &dlg) {
         QVERIFY(prepareRecord(fixture, dlg));
-        const QStringList before = snapshot(dlg);
+        const QStringList before = snapshot(dlg.record());
         fixture.m_prompt.setNextFileName(path);
         verifyImportEndsInTime(dlg);
         QCOMPARE(fixture.m_prompt.m_messages.size(), 1);
         QCOMPARE(fixture.m_prompt.m_messages.constFirst().text,
                  QStringLiteral("Unable to import '%1' : Unrecognized syntax on line 1.").arg(path));
         QCOMPARE(fixture.m_prompt.m_messages.constFirst().icon, IPrompt::Icon::Error);
-        QCOMPARE(snapshot(dlg), before);
+        QCOMPARE(snapshot(dlg.record()), before);
         verifyEditsShowRecord(dlg);
         dlg.reject();
     });
@@ -211,23 +213,23 @@ void TestImportFaults::nulAndEndOfTextBytes()
         QVERIFY(trigger(dlg, "actionImport"));
         // 0x1A ends the text: nothing after it is read, so nothing after it can fail.
         QVERIFY(fixture.m_prompt.m_messages.isEmpty());
-        QCOMPARE(dlg.m_description, description);
-        QCOMPARE(dlg.m_lender[0], QStringLiteral("Bank") + QChar(0));
-        QCOMPARE(dlg.m_term[0].format(), QStringLiteral("15"));
-        QCOMPARE(dlg.m_lender[1], QStringLiteral("Before the end"));
-        QCOMPARE(dlg.m_term[1].format(), QStringLiteral("30"));
+        QCOMPARE(dlg.record().m_description, description);
+        QCOMPARE(dlg.record().m_lender[0], QStringLiteral("Bank") + QChar(0));
+        QCOMPARE(dlg.record().m_term[0].format(dlg.record().m_currency), QStringLiteral("15"));
+        QCOMPARE(dlg.record().m_lender[1], QStringLiteral("Before the end"));
+        QCOMPARE(dlg.record().m_term[1].format(dlg.record().m_currency), QStringLiteral("30"));
         verifyEditsShowRecord(dlg);
         // The characters travel on unchanged: into the report and back out at shut-down.
         QVERIFY(trigger(dlg, "actionCreateReport"));
         QVERIFY(fixture.m_prompt.m_messages.isEmpty());
         QCOMPARE(fixture.m_shell.m_documents, QStringList(report));
-        QCOMPARE(dlg.m_description, description);
+        QCOMPARE(dlg.record().m_description, description);
         QVERIFY(trigger(dlg, "actionExit"));
     });
     fixture.reopenProfile();
     fixture.run([&](MainDialog &dlg) {
-        QCOMPARE(dlg.m_description, description);
-        QCOMPARE(dlg.m_lender[0], QStringLiteral("Bank") + QChar(0));
+        QCOMPARE(dlg.record().m_description, description);
+        QCOMPARE(dlg.record().m_lender[0], QStringLiteral("Bank") + QChar(0));
         dlg.reject();
     });
 }
@@ -247,13 +249,13 @@ void TestImportFaults::tooLargeOrOutOfMemory()
     QVERIFY(writeAll(earlier, goodFile));
     fixture.run([&](MainDialog &dlg) {
         QVERIFY(prepareRecord(fixture, dlg));
-        const QStringList before = snapshot(dlg);
+        const QStringList before = snapshot(dlg.record());
         for (const QString &path : {tooLarge, QStringLiteral("/dev/zero")}) {
             fixture.m_prompt.setNextFileName(path);
             verifyImportEndsInTime(dlg);
             QCOMPARE(fixture.m_prompt.m_messages.takeFirst().text,
                      path + QStringLiteral(" is too large to be read: a deal file holds at most 16 MiB."));
-            QCOMPARE(snapshot(dlg), before);
+            QCOMPARE(snapshot(dlg.record()), before);
         }
 
         // Memory freed by the reads above goes back to the system first, or the import would fit
@@ -272,7 +274,7 @@ void TestImportFaults::tooLargeOrOutOfMemory()
         // With memory enough, the same file reads.
         fixture.m_prompt.setNextFileName(huge);
         QVERIFY(trigger(dlg, "actionImport"));
-        QCOMPARE(dlg.m_description, QStringLiteral("Huge"));
+        QCOMPARE(dlg.record().m_description, QStringLiteral("Huge"));
         dlg.reject();
     });
 }
