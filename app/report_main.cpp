@@ -47,6 +47,18 @@ QString translated(const char *text)
     return QCoreApplication::translate("main", text);
 }
 
+// A deal's JSON object as an element of the document's list, two levels in.
+QByteArray indented(const QByteArray &object)
+{
+    const QByteArray indent(8, ' ');
+    QByteArray text;
+    text.reserve(object.size() + object.size() / 2);
+    qsizetype from = 0;
+    for (qsizetype end = object.indexOf('\n'); end >= 0; from = end + 1, end = object.indexOf('\n', from))
+        text.append(indent).append(object.constData() + from, end + 1 - from);
+    return text.append(indent).append(object.constData() + from, object.size() - from);
+}
+
 void printError(const QString &message)
 {
     QTextStream(stderr) << message << Qt::endl;
@@ -119,7 +131,9 @@ struct Command
 // large to show: the file is refused, since a report with that figure left out would mislead.
 int readDeal(const FileName &input, DealRecord &record)
 {
-    record = ProfileStore::firstRunRecord();
+    // What a file leaves out has its first-run figure; read once, it is the same for every file.
+    static const DealRecord firstRun = ProfileStore::firstRunRecord();
+    record = firstRun;
     try {
         QString error;
         bool read = true;
@@ -226,7 +240,10 @@ int writeTable(const Command &command)
             for (const Assumption &assumption : command.assumptions)
                 takePlainNumber(assumption.field->figure(record, assumption.loan), assumption.number,
                                 record.m_currency);
-            const DealAnalysis deal = analyze(record);
+            // The CSV of a line per loan gives the returns at the hold only.
+            const bool everyYear = !csv || command.yearly;
+            const DealAnalysis deal =
+                analyze(record, everyYear ? YearlyReturns::EveryYear : YearlyReturns::AtHoldOnly);
             QByteArray piece;
             if (csv && command.yearly) {
                 piece = AnalysisExport::yearlyCsvLines(command.given.at(i), deal);
@@ -240,7 +257,7 @@ int writeTable(const Command &command)
                     QJsonDocument(AnalysisExport::dealJson(command.given.at(i), record, deal))
                         .toJson(QJsonDocument::Indented)
                         .chopped(1);
-                piece += "        " + object.replace("\n", "\n        ");
+                piece += indented(object);
             }
             first = false;
             if (!put(piece))

@@ -186,7 +186,7 @@ Measure Measure::of(double value, const QString &reasonIfNotFinite)
     return unknown(reasonIfNotFinite.isEmpty() ? translated(TooLarge) : reasonIfNotFinite);
 }
 
-DealAnalysis analyze(const DealRecord &record)
+DealAnalysis analyze(const DealRecord &record, YearlyReturns yearly)
 {
     DealAnalysis deal;
     deal.property = analyzeProperty(record);
@@ -232,9 +232,14 @@ DealAnalysis analyze(const DealRecord &record)
             continue;
         }
         const ProjectionInputs inputs = inputsOf(record, k);
-        loan.projection = project(inputs, deal.assumptions);
-        for (std::size_t s = 0; s < Scenarios.size(); ++s)
-            loan.scenarios[s] = projectScenario(inputs, deal.assumptions, Scenarios[s]);
+        loan.projection = project(inputs, deal.assumptions, yearly);
+        // The base case is the projection itself.
+        for (std::size_t s = 0; s < Scenarios.size(); ++s) {
+            loan.scenarios[s] = Scenarios[s] == Scenario::Base
+                ? ScenarioResult{loan.projection.irr, loan.projection.npv,
+                                 loan.projection.equityMultiple, loan.projection.totalProfit}
+                : projectScenario(inputs, deal.assumptions, Scenarios[s]);
+        }
         loan.priceToOffer = priceToOffer(inputs, deal.assumptions);
     }
     deal.bestIrr = bestLoanByIrr(deal);

@@ -85,7 +85,10 @@ struct DealAnalysis
 [[nodiscard]] int bestLoanOf(const DealAnalysis &deal, Measure (*get)(const LoanAnalysis &),
                              bool higherIsBetter);
 
-[[nodiscard]] DealAnalysis analyze(const DealRecord &record);
+// yearly: whether the returns of selling are wanted for every year of the projection, or (for
+// a table of many deals) at the hold only.
+[[nodiscard]] DealAnalysis analyze(const DealRecord &record,
+                                   YearlyReturns yearly = YearlyReturns::EveryYear);
 
 // The record's assumptions as the projection takes them: fractions, the hold in whole years.
 [[nodiscard]] ProjectionAssumptions assumptionsOf(const ProjectionFigures &figures);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -52,6 +53,47 @@ std::vector<double> around(double centre, double halfWidth)
     return steps;
 }
 
+// The price (in cents) known to reach the target and the one known to miss it, with how far
+// their IRRs are from it (not a number where the IRR is unknown).
+struct Bracket
+{
+    double low;
+    double gapLow;
+    double high;
+    double gapHigh;
+};
+
+// Narrows the bracket to two neighbouring cents and gives the lower. The IRR falls smoothly
+// with the price: false position (Illinois) needs few steps; where an IRR is unknown, halving.
+template <class IrrAt>
+double narrowed(Bracket b, double target, IrrAt irrAt)
+{
+    int lastSide = 0;
+    while (b.high - b.low > 1) {
+        double next = std::floor((b.low + b.high) / 2);
+        if (std::isfinite(b.gapHigh) && b.gapLow > b.gapHigh) {
+            next = std::round(b.low + (b.high - b.low) * b.gapLow / (b.gapLow - b.gapHigh));
+            next = std::clamp(next, b.low + 1, b.high - 1);
+        }
+        const Measure irr = irrAt(next);
+        const double gap = irr.isKnown() ? irr.value - target : std::nan("");
+        if (reaches(irr, target)) {
+            b.low = next;
+            b.gapLow = gap;
+            if (lastSide == 1)
+                b.gapHigh /= 2;
+            lastSide = 1;
+        } else {
+            b.high = next;
+            b.gapHigh = gap;
+            if (lastSide == -1)
+                b.gapLow /= 2;
+            lastSide = -1;
+        }
+    }
+    return b.low;
+}
+
 } // namespace
 
 const char *scenarioKey(Scenario scenario)
@@ -94,26 +136,44 @@ Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions
     if (!(target > -1))
         return Measure::unknown(translated(QT_TRANSLATE_NOOP("Projection", "The target IRR must be more than -100 %.")));
     // Whole cents: the search ends on two neighbouring cents, the lower reaching the target.
-    double low = std::ceil(inputs.downPayment * 100.0);
-    double high = std::floor(10.0 * inputs.price * 100.0);
-    if (!(low <= high) || !std::isfinite(high))
+    const double least = std::ceil(inputs.downPayment * 100.0);
+    const double most = std::floor(10.0 * inputs.price * 100.0);
+    if (!(least <= most) || !std::isfinite(most))
         return Measure::unknown(translated(QT_TRANSLATE_NOOP("Projection", "There is no price to search: the down payment is more than ten times the price.")));
-    const Measure atLow = irrAtHold(atPrice(inputs, low / 100.0), assumptions);
-    if (!reaches(atLow, target)) {
-        return Measure::unknown(atLow.isKnown()
+    const auto irrAtCents = [&](double cents) {
+        return irrAtHold(atPrice(inputs, cents / 100.0), assumptions);
+    };
+    const Measure atLeast = irrAtCents(least);
+    if (!reaches(atLeast, target)) {
+        return Measure::unknown(atLeast.isKnown()
             ? translated(QT_TRANSLATE_NOOP("Projection", "Even a price equal to the down payment misses the target IRR."))
-            : atLow.reason);
+            : atLeast.reason);
     }
-    if (reaches(irrAtHold(atPrice(inputs, high / 100.0), assumptions), target))
-        return Measure::of(high / 100.0, {});
-    while (high - low > 1) {
-        const double middle = std::floor((low + high) / 2);
-        if (reaches(irrAtHold(atPrice(inputs, middle / 100.0), assumptions), target))
-            low = middle;
-        else
-            high = middle;
+    // The answer is most often near the price asked: the bracket starts there and widens by
+    // half the distance to the ends until it holds the last price that reaches the target.
+    Bracket bracket{least, atLeast.value - target, most, std::nan("")};
+    double probe = std::clamp(std::round(inputs.price * 100.0), least, most);
+    for (int i = 0; i < 60; ++i) {
+        const Measure irr = irrAtCents(probe);
+        if (reaches(irr, target)) {
+            bracket.low = probe;
+            bracket.gapLow = irr.value - target;
+            if (probe == most)
+                return Measure::of(most / 100.0, {});
+            probe = std::min(most, std::ceil(probe + std::max(1.0, (most - probe) / 2 < probe ? probe / 4 : (most - probe) / 2)));
+        } else {
+            bracket.high = probe;
+            bracket.gapHigh = irr.isKnown() ? irr.value - target : std::nan("");
+            break;
+        }
     }
-    return Measure::of(low / 100.0, {});
+    if (bracket.high == most && !std::isfinite(bracket.gapHigh)) {
+        const Measure irr = irrAtCents(most);
+        if (reaches(irr, target))
+            return Measure::of(most / 100.0, {});
+        bracket.gapHigh = irr.isKnown() ? irr.value - target : std::nan("");
+    }
+    return Measure::of(narrowed(bracket, target, irrAtCents) / 100.0, {});
 }
 
 Sensitivity sensitivity(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions)

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -26,18 +27,46 @@ double paymentCount(double termYears)
 // the closed form: subtracting month after month lets each month's rounding grow with the rate,
 // and at high rates the running balance ran away while the payment only just covered the
 // interest.
-double levelBalance(double loanAmount, double r, int count, int month)
+//
+// The powers depend only on the rate and the number of months, not on the amount: a projection
+// asks for the same loan at many prices (the price to offer, the scenarios), so they are kept
+// for the last rate and count asked, and every balance is the same double as if computed afresh.
+struct Powers
 {
-    const double growth = std::log1p(r);
-    return loanAmount * std::expm1(double(month - count) * growth)
-         / std::expm1(-double(count) * growth);
-}
+    double r = 0;
+    int count = 0;
+    double whole = 0;               // expm1(−count × log1p(r))
+    std::vector<double> remaining;  // expm1((month − count) × log1p(r)), month 1 to count
+    std::vector<double> grown;      // expm1(month × log1p(r))
 
-// What extra payments of extra a month have taken off the balance after month at rate r > 0:
-// each one keeps earning the loan's interest for the borrower, extra × ((1 + r)^month − 1) / r.
-double extraRepaid(double extra, double r, int month)
+    double level(double loanAmount, int month) const
+    {
+        return loanAmount * remaining[std::size_t(month - 1)] / whole;
+    }
+    // What extra payments of extra a month have taken off the balance after month: each one
+    // keeps earning the loan's interest for the borrower, extra × ((1 + r)^month − 1) / r.
+    double extraRepaid(double extra, int month) const
+    {
+        return extra * grown[std::size_t(month - 1)] / r;
+    }
+};
+
+const Powers &powersFor(double r, int count)
 {
-    return extra * std::expm1(double(month) * std::log1p(r)) / r;
+    thread_local Powers powers;
+    if (powers.r != r || powers.count != count) {
+        const double growth = std::log1p(r);
+        powers.r = r;
+        powers.count = count;
+        powers.whole = std::expm1(-double(count) * growth);
+        powers.remaining.resize(std::size_t(count));
+        powers.grown.resize(std::size_t(count));
+        for (int month = 1; month <= count; ++month) {
+            powers.remaining[std::size_t(month - 1)] = std::expm1(double(month - count) * growth);
+            powers.grown[std::size_t(month - 1)] = std::expm1(double(month) * growth);
+        }
+    }
+    return powers;
 }
 
 } // namespace
@@ -62,7 +91,7 @@ QString scheduleProblem(double loanAmount, double ratePercent, double termYears)
 }
 
 std::vector<ScheduleRow> amortize(double loanAmount, double ratePercent, double termYears,
-                                   double extraPayment)
+                                   double extraPayment, int monthsAtMost)
 {
     if (!scheduleProblem(loanAmount, ratePercent, termYears).isEmpty())
         return {};
@@ -74,16 +103,17 @@ std::vector<ScheduleRow> amortize(double loanAmount, double ratePercent, double 
     // the closed form; a fraction of a month, or no interest, leaves the running balance.
     const bool level = r > 0 && 12.0 * termYears == double(count);
     std::vector<ScheduleRow> rows;
-    rows.reserve(std::size_t(count));
+    rows.reserve(std::size_t(std::min(count, monthsAtMost)));
     double balance = loanAmount;
-    for (int month = 1; month <= count && balance > 0; ++month) {
+    const Powers *powers = level ? &powersFor(r, count) : nullptr;
+    for (int month = 1; month <= count && month <= monthsAtMost && balance > 0; ++month) {
         ScheduleRow row;
         row.month = month;
         row.interest = balance * r;
         if (level) {
             const double after = extra > 0
-                ? levelBalance(loanAmount, r, count, month) - extraRepaid(extra, r, month)
-                : levelBalance(loanAmount, r, count, month);
+                ? powers->level(loanAmount, month) - powers->extraRepaid(extra, month)
+                : powers->level(loanAmount, month);
             row.principal = balance - after;
             row.payment = row.principal + row.interest;
         } else {
