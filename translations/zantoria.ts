@@ -730,10 +730,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Save Projection as CSV</source>
         <translation type="unfinished"></translation>
     </message>
@@ -771,10 +767,6 @@
     </message>
     <message>
         <source>Pro&amp;jection</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -730,10 +730,6 @@
         <translation>Aus dem Vergleich ausgelassen: %1.</translation>
     </message>
     <message>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
-    <message>
         <source>Save Projection as CSV</source>
         <translation>Projektion als CSV speichern</translation>
     </message>
@@ -772,10 +768,6 @@
     <message>
         <source>Pro&amp;jection</source>
         <translation>Pro&amp;jektion</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, year by year</source>
