@@ -707,7 +707,7 @@
     </message>
     <message>
         <source>Projection as CS&amp;V...</source>
-        <translation>Pro&amp;jektion als CSV...</translation>
+        <translation>Projektion als C&amp;SV...</translation>
     </message>
     <message>
         <source>Best offer: no offer is compared. Check &quot;Compare&quot; above an offer on the Projection page.</source>

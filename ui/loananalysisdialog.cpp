@@ -942,7 +942,8 @@ QLineEdit *LoanAnalysisDialog::figureEdit(const DealField &field, int loan, QWid
 {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(QStringLiteral("edit") + field.entry(loan));
-    edit->setAlignment(Qt::AlignRight | Qt::AlignTrailing | Qt::AlignVCenter);
+    // Every figure stands at the right, even a money text of a right-to-left locale.
+    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter | Qt::AlignAbsolute);
     const QString definition = projectionText(field.definition);
     edit->setToolTip(definition);
     edit->setWhatsThis(definition + QLatin1Char(' ') + projectionText(whereItEnters(QLatin1String(field.name))));
@@ -971,14 +972,15 @@ void LoanAnalysisDialog::buildProjectionTab()
     warning.setColor(QPalette::WindowText, QColor(0xa0, 0x10, 0x10));
     m_projectionProblems->setPalette(warning);
 
-    // The assumptions in two columns of label and figure.
+    // The assumptions in three columns of label and figure, above the summary.
     auto *assumptions = new QGridLayout;
     std::vector<const DealField *> base;
     for (const DealField &field : projectionFields()) {
         if (!field.scenario && !field.perLoan)
             base.push_back(&field);
     }
-    const int perColumn = int(base.size() + 1) / 2;
+    constexpr int Columns = 3;
+    const int perColumn = int(base.size() + Columns - 1) / Columns;
     for (int i = 0; i < int(base.size()); ++i) {
         const DealField &field = *base[std::size_t(i)];
         auto *label = new QLabel(projectionText(field.label) + QLatin1Char(':'), page);
@@ -989,8 +991,9 @@ void LoanAnalysisDialog::buildProjectionTab()
         assumptions->addWidget(label, i % perColumn, column);
         assumptions->addWidget(edit, i % perColumn, column + 1);
     }
-    assumptions->setColumnMinimumWidth(2, fontMetrics().averageCharWidth() * 3);
-    assumptions->setRowStretch(perColumn, 1);
+    for (int gap = 1; gap < Columns; ++gap)
+        assumptions->setColumnMinimumWidth(3 * gap - 1, fontMetrics().averageCharWidth() * 4);
+    assumptions->setColumnStretch(3 * Columns - 1, 1);
 
     // The summary, a column per offer; above the figures, whether the offer is compared and its
     // extra payment.
@@ -1058,12 +1061,10 @@ void LoanAnalysisDialog::buildProjectionTab()
     QChartView *equity = chartView(m_equityChart, tr("Chart of the equity of each compared offer by year"));
     equity->setMinimumHeight(320);
 
-    auto *top = new QHBoxLayout;
-    top->addLayout(assumptions);
-    top->addWidget(m_summary, 1);
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(m_projectionProblems);
-    layout->addLayout(top);
+    layout->addLayout(assumptions);
+    layout->addWidget(m_summary);
     layout->addWidget(m_yearlyTitle);
     layout->addWidget(m_yearly);
     layout->addWidget(equity);
