@@ -807,7 +807,22 @@ QString LoanAnalysisDialog::printableHtml() const
     html += htmlTable(*m_summary->model(), true, ExtraPaymentRow);
     html += QStringLiteral("<p><img src=\"chart:equity\" width=\"640\"/></p>");
     html += QStringLiteral("<h3>%1</h3>").arg(escaped(m_yearlyTitle->text()));
-    html += htmlTable(*m_yearlyModel, false);
+    // Fifteen columns do not fit a page's width: the year's flows, then what the property is
+    // worth and what a sale would bring, each under the year.
+    const auto columns = [this](int first, int last) {
+        QList<int> shown = {0};
+        for (int c = first; c <= last; ++c)
+            shown << c;
+        QStandardItemModel part(m_yearlyModel->rowCount(), int(shown.size()));
+        for (int to = 0; to < shown.size(); ++to) {
+            part.setHorizontalHeaderItem(to, m_yearlyModel->horizontalHeaderItem(shown.at(to))->clone());
+            for (int r = 0; r < m_yearlyModel->rowCount(); ++r)
+                part.setItem(r, to, m_yearlyModel->item(r, shown.at(to))->clone());
+        }
+        return htmlTable(part, false);
+    };
+    const int lastFlow = 7; // the cash flow
+    html += columns(1, lastFlow) + QStringLiteral("<p></p>") + columns(lastFlow + 1, m_yearlyModel->columnCount() - 1);
     return html;
 }
 

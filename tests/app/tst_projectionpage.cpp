@@ -1,4 +1,5 @@
 #include "apptestsupport.h"
+#include "testfiles.h"
 #include "core/dealfields.h"
 #include "core/loananalysis.h"
 #include "core/localeservices.h"
@@ -19,6 +20,10 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextDocument>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPushButton>
 
 namespace {
 
@@ -330,6 +335,55 @@ private slots:
             QTest::keyClick(box, Qt::Key_Space);
             QVERIFY(markedIn(summary) > 0);
             QVERIFY(seriesNames(equityChart).contains(name));
+            window->close();
+            dlg.reject();
+        });
+    }
+
+    // The printout carries the assumptions, the summary and the chosen loan's years; the CSV the
+    // summary and the years, with the engine's figures.
+    void printAndCsvCarryTheProjection()
+    {
+        AppFixture fixture;
+        fixture.run([&](MainDialog &dlg) {
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg);
+            QVERIFY(window);
+            window->findChild<QComboBox *>(QStringLiteral("loanChoice"))->setCurrentIndex(1);
+            const Projection engine = engineProjection(window->record(), 1);
+            QCOMPARE(int(engine.years.size()), 10);
+
+            const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+            const QString printed = window->printableDocument(letter)->toPlainText();
+            const QString projection = printed.mid(printed.indexOf(QStringLiteral("\nProjection\n")));
+            for (const QString &expected :
+                 {QStringLiteral("Holding period (years)"), QStringLiteral("Equity Multiple"),
+                  formatMeasure(engine.irr, MeasureUnit::Fraction), formatCurrency(engine.npv.value),
+                  QStringLiteral("Loan 2: Elm Credit Union, year by year"),
+                  formatCurrency(engine.years.back().equity), formatCurrency(engine.years.front().rent),
+                  formatMeasure(engine.years.back().irrIfSold, MeasureUnit::Fraction)})
+                QVERIFY2(projection.contains(expected), qPrintable(expected));
+
+            const QString csv = fixture.m_documents.filePath(QStringLiteral("projection.csv"));
+            fixture.m_prompt.setNextFileName(csv);
+            window->findChild<QPushButton *>(QStringLiteral("projectionCsvButton"))->click();
+            QVERIFY(fixture.m_prompt.m_messages.isEmpty());
+            const QList<QByteArray> lines = readAll(csv).split('\n');
+            QVERIFY(lines.at(0).startsWith("\xEF\xBB\xBFMeasure,Loan 1: First Savings Bank,Loan 2: Elm Credit Union,"));
+            const auto lineOf = [&lines](const QByteArray &start) {
+                for (const QByteArray &line : lines) {
+                    if (line.startsWith(start))
+                        return line.trimmed();
+                }
+                return QByteArray();
+            };
+            QCOMPARE(lineOf("IRR,").split(',').value(2), QByteArray::number(engine.irr.value, 'f', 6));
+            // Loan 5 has no term: an empty cell.
+            QCOMPARE(lineOf("IRR,").split(',').value(5), QByteArray());
+            const QList<QByteArray> last = lineOf("10,").split(',');
+            QCOMPARE(last.size(), 15);
+            QCOMPARE(last.at(10), QByteArray::number(engine.years.back().equity, 'f', 2));
+            QCOMPARE(last.at(14), QByteArray::number(engine.years.back().equityMultipleIfSold.value, 'f', 4));
             window->close();
             dlg.reject();
         });
