@@ -50,6 +50,7 @@
 #include <QTextDocument>
 #include <QTextOption>
 #include <QVBoxLayout>
+#include <QWhatsThis>
 
 #include <cmath>
 #include <functional>
@@ -317,6 +318,8 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
     buildScheduleTab();
     buildChartsTab();
     buildProjectionTab();
+    // Shift+F1 explains the assumptions here as it explains the main window's figures there.
+    addAction(QWhatsThis::createAction(this));
     // F1 opens the help of the page shown.
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
         setProperty("helpContext", QVariant::fromValue(tab == ProjectionTab ? HelpTopic::Projection
@@ -431,7 +434,8 @@ void LoanAnalysisDialog::buildChartsTab()
 void LoanAnalysisDialog::refresh()
 {
     m_deal = analyze(m_record);
-    leaveOut(m_deal, comparedOffers());
+    m_compared = comparedOffers();
+    leaveOut(m_deal, m_compared);
     const int chosen = std::max(0, m_loan->currentIndex());
     {
         const QSignalBlocker block(m_loan);
@@ -451,6 +455,11 @@ void LoanAnalysisDialog::refresh()
 
 void LoanAnalysisDialog::showNames()
 {
+    // A lender typed into an offer nobody had filled in brings it into the comparison.
+    if (comparedOffers() != m_compared) {
+        refresh();
+        return;
+    }
     for (int k = 0; k < MAX_LOANS; ++k)
         m_loan->setItemText(k, loanName(k));
     m_bestOffer->setText(bestOfferText());

@@ -105,6 +105,7 @@ private:
     DealAnalysis m_deal;
     // What the user chose for each offer's "Compare"; unset follows defaultComparedOffers().
     std::array<std::optional<bool>, MAX_LOANS> m_compareChosen;
+    ComparedOffers m_compared{}; // those the analysis shown was ranked with
 
     QLabel *m_bestOffer = nullptr;
     QComboBox *m_loan = nullptr;

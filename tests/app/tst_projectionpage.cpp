@@ -20,6 +20,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QWhatsThis>
 #include <QTextDocument>
 #include <QPageLayout>
 #include <QPageSize>
@@ -389,6 +390,45 @@ private slots:
         });
     }
 
+    // Five first-run offers are all compared; a lender typed on one makes it the only one
+    // filled in, and the four untouched ones are left out, unchecked and not charted.
+    void untouchedOffersAreLeftOut()
+    {
+        AppFixture fixture;
+        fixture.run([&](MainDialog &dlg) {
+            fixture.m_prompt.setNextFileName(QStringLiteral(ZANT_EXAMPLES "/first-run.zant"));
+            QVERIFY(trigger(dlg, "actionImport"));
+            QVERIFY(activateAndWait(dlg));
+            QTest::keyClick(editNamed(dlg, "editDescription"), Qt::Key_L, Qt::ControlModifier);
+            auto *window = dlg.findChild<LoanAnalysisDialog *>();
+            QVERIFY(window);
+            const auto checked = [window] {
+                QList<bool> boxes;
+                for (int k = 1; k <= MAX_LOANS; ++k)
+                    boxes << window->findChild<QCheckBox *>(QStringLiteral("compare%1").arg(k))->isChecked();
+                return boxes;
+            };
+            QCOMPARE(checked(), QList<bool>(MAX_LOANS, true));
+
+            QVERIFY(activateAndWait(dlg));
+            QLineEdit *lender = editNamed(dlg, "editLender");
+            lender->setFocus(Qt::TabFocusReason);
+            QTRY_VERIFY(lender->hasFocus());
+            QTest::keyClicks(lender, QStringLiteral("Harbor Bank"));
+            QCOMPARE(checked(), (QList<bool>{true, false, false, false, false}));
+            QStringList charted;
+            for (QChartView *view : window->findChildren<QChartView *>()) {
+                if (view->accessibleName() == QStringLiteral("Chart of the equity of each compared offer by year")) {
+                    for (QAbstractSeries *series : view->chart()->series())
+                        charted << series->name();
+                }
+            }
+            QCOMPARE(charted, QStringList{QStringLiteral("Loan 1: Harbor Bank")});
+            window->close();
+            dlg.reject();
+        });
+    }
+
     // F1 opens the help of the page shown: the Projection section on its tab.
     void helpOfThePageShown()
     {
@@ -405,6 +445,12 @@ private slots:
             QTest::keyClick(hold, Qt::Key_F1);
             QVERIFY2(fixture.m_shell.m_urls.last().endsWith(QStringLiteral("analysis.html#projection")),
                      qPrintable(fixture.m_shell.m_urls.last()));
+            // Shift+F1 enters What's This here too; Escape leaves it and the window stays.
+            QTest::keyClick(hold, Qt::Key_F1, Qt::ShiftModifier);
+            QVERIFY(QWhatsThis::inWhatsThisMode());
+            QTest::keyClick(hold, Qt::Key_Escape);
+            QVERIFY(!QWhatsThis::inWhatsThisMode());
+            QVERIFY(window->isVisible());
             window->close();
             dlg.reject();
         });
