@@ -481,8 +481,7 @@ QString LoanAnalysisDialog::loanName(int loan) const
 
 QString LoanAnalysisDialog::bestOfferText() const
 {
-    const ComparedOffers compared = comparedOffers();
-    if (std::none_of(compared.begin(), compared.end(), [](bool on) { return on; }))
+    if (std::none_of(m_compared.begin(), m_compared.end(), [](bool on) { return on; }))
         return tr("Best offer: no offer is compared. Check \"Compare\" above an offer on the Projection page.");
     const auto names = [this](const std::vector<int> &loans) {
         QStringList texts;
@@ -676,10 +675,9 @@ void LoanAnalysisDialog::fillBalanceChart()
     double top = 0;
     int longest = 1;
     QList<QLineSeries *> balances;
-    const ComparedOffers compared = comparedOffers();
     for (int k = 0; k < MAX_LOANS; ++k) {
         const LoanAnalysis &loan = m_deal.loans[std::size_t(k)];
-        if (!compared[std::size_t(k)])
+        if (!m_compared[std::size_t(k)])
             continue;
         auto *series = new QLineSeries;
         series->setName(loanName(k));
@@ -806,9 +804,8 @@ QString LoanAnalysisDialog::printableHtml() const
     if (!m_projectionProblems->text().isEmpty())
         html += QStringLiteral("<p>%1</p>").arg(escaped(m_projectionProblems->text()).replace(QLatin1Char('\n'), QStringLiteral("<br/>")));
     QStringList leftOut;
-    const ComparedOffers compared = comparedOffers();
     for (int k = 0; k < MAX_LOANS; ++k) {
-        if (!compared[std::size_t(k)])
+        if (!m_compared[std::size_t(k)])
             leftOut << loanName(k);
     }
     if (!leftOut.isEmpty())
@@ -955,7 +952,7 @@ ComparedOffers LoanAnalysisDialog::comparedOffers() const
 
 void LoanAnalysisDialog::greyLeftOut(QTableWidgetItem *item, int loan) const
 {
-    if (!comparedOffers()[std::size_t(loan)]) {
+    if (!m_compared[std::size_t(loan)]) {
         item->setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
         if (item->toolTip().isEmpty() || item->data(BestRole).toBool())
             item->setToolTip(m_deal.loans[std::size_t(loan)].notCompared);
@@ -1117,10 +1114,9 @@ void LoanAnalysisDialog::showFigures()
         if (!bound.edit->hasFocus())
             bound.edit->setText(bound.field->figure(m_record, bound.loan).format());
     }
-    const ComparedOffers compared = comparedOffers();
     for (int k = 0; k < MAX_LOANS; ++k) {
         const QSignalBlocker block(m_compare[std::size_t(k)]);
-        m_compare[std::size_t(k)]->setChecked(compared[std::size_t(k)]);
+        m_compare[std::size_t(k)]->setChecked(m_compared[std::size_t(k)]);
     }
 }
 
@@ -1230,10 +1226,9 @@ void LoanAnalysisDialog::fillEquityChart()
     double bottom = 0;
     int longest = 1;
     QList<QLineSeries *> equities;
-    const ComparedOffers compared = comparedOffers();
     for (int k = 0; k < MAX_LOANS; ++k) {
         const Projection &projection = m_deal.loans[std::size_t(k)].projection;
-        if (!compared[std::size_t(k)] || !projection.isKnown())
+        if (!m_compared[std::size_t(k)] || !projection.isKnown())
             continue;
         auto *series = new QLineSeries;
         series->setName(loanName(k));
