@@ -10,6 +10,7 @@
 
 #include <QAbstractItemModel>
 #include <QChart>
+#include <QCategoryAxis>
 #include <QChartView>
 #include <QComboBox>
 #include <QCheckBox>
@@ -25,6 +26,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace {
 
@@ -424,6 +426,46 @@ private slots:
                 }
             }
             QCOMPARE(charted, QStringList{QStringLiteral("Loan 1: Harbor Bank")});
+            window->close();
+            dlg.reject();
+        });
+    }
+
+    // A falling market puts the equity under water: the chart's money axis reaches below 0 to
+    // the lowest equity of the compared offers, and every offer's line has a point a year.
+    void equityUnderWaterIsCharted()
+    {
+        AppFixture fixture;
+        fixture.run([&](MainDialog &dlg) {
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg);
+            QVERIFY(window);
+            QVERIFY(showProjection(*window));
+            typeInto(window->findChild<QLineEdit *>(QStringLiteral("editAppreciation")), QStringLiteral("-10"), Qt::Key_Return);
+            double lowest = 0;
+            for (int k = 0; k < MAX_LOANS; ++k) {
+                for (const ProjectionYear &year : engineProjection(window->record(), k).years)
+                    lowest = std::min(lowest, year.equity);
+            }
+            QVERIFY(lowest < 0);
+            QChart *chart = nullptr;
+            for (QChartView *view : window->findChildren<QChartView *>()) {
+                if (view->accessibleName() == QStringLiteral("Chart of the equity of each compared offer by year"))
+                    chart = view->chart();
+            }
+            QVERIFY(chart);
+            auto *money = qobject_cast<QCategoryAxis *>(chart->axes(Qt::Vertical).value(0));
+            QVERIFY(money);
+            // Accounting money: "($50,000)" is -50,000.
+            QString first = money->categoriesLabels().first();
+            const bool negative = first.startsWith(QLatin1Char('('));
+            first.remove(QRegularExpression(QStringLiteral("[$,()]")));
+            bool ok = false;
+            const double bottom = (negative ? -1 : 1) * first.toDouble(&ok);
+            QVERIFY2(ok, qPrintable(money->categoriesLabels().first()));
+            QVERIFY2(bottom <= lowest, qPrintable(money->categoriesLabels().join(QLatin1Char('|'))));
+            QCOMPARE(money->min(), bottom);
+            for (QAbstractSeries *series : chart->series())
+                QCOMPARE(static_cast<QLineSeries *>(series)->count(), 10);
             window->close();
             dlg.reject();
         });
