@@ -1,5 +1,7 @@
 #include "core/loananalysis.h"
 
+#include "core/dealfields.h"
+#include "core/figurelocales.h"
 #include "core/profit.h"
 #include "core/schedule.h"
 
@@ -159,6 +161,17 @@ void analyzeReturns(LoanAnalysis &loan, const DealRecord &record, int k, double 
         loan.highestOffer = Measure::of(down + carried / perUnit, translated(TooLarge));
 }
 
+void rankLoans(DealAnalysis &deal)
+{
+    deal.bestIrr = bestLoanByIrr(deal);
+    deal.bestIrrByScenario = {
+        bestLoanByIrr(deal, [](const LoanAnalysis &l) { return l.scenarios[0].irr; }),
+        bestLoanByIrr(deal, [](const LoanAnalysis &l) { return l.scenarios[1].irr; }),
+        bestLoanByIrr(deal, [](const LoanAnalysis &l) { return l.scenarios[2].irr; })};
+    deal.mostSafetyCashFlow = bestLoanOf(deal, [](const LoanAnalysis &l) { return l.safetyCashFlow; }, true);
+    deal.leastInterest = bestLoanOf(deal, [](const LoanAnalysis &l) { return l.totalInterest; }, false);
+}
+
 PropertyAnalysis analyzeProperty(const DealRecord &record)
 {
     const double price = record.m_purchasePrice.m_value;
@@ -242,13 +255,7 @@ DealAnalysis analyze(const DealRecord &record, YearlyReturns yearly)
         }
         loan.priceToOffer = priceToOffer(inputs, deal.assumptions);
     }
-    deal.bestIrr = bestLoanByIrr(deal);
-    deal.bestIrrByScenario = {
-        bestLoanByIrr(deal, [](const LoanAnalysis &l) { return l.scenarios[0].irr; }),
-        bestLoanByIrr(deal, [](const LoanAnalysis &l) { return l.scenarios[1].irr; }),
-        bestLoanByIrr(deal, [](const LoanAnalysis &l) { return l.scenarios[2].irr; })};
-    deal.mostSafetyCashFlow = bestLoanOf(deal, [](const LoanAnalysis &l) { return l.safetyCashFlow; }, true);
-    deal.leastInterest = bestLoanOf(deal, [](const LoanAnalysis &l) { return l.totalInterest; }, false);
+    rankLoans(deal);
     return deal;
 }
 
@@ -351,4 +358,49 @@ int bestLoanByIrr(const DealAnalysis &deal, Measure (*irrOf)(const LoanAnalysis 
             best = k;
     }
     return best;
+}
+
+bool isUntouchedLoan(const DealRecord &record, int loan)
+{
+    if (!record.m_lender[loan].trimmed().isEmpty())
+        return false;
+    // Each first-run text read as the profile reads it, so that the figure compared is the one a
+    // fresh start would hold.
+    DealRecord fresh = record;
+    const FigureLocales locales = FigureLocales::user(record.m_currency);
+    bool untouched = true;
+    const auto compare = [&](const DealField &field, int k) {
+        if (!field.perLoan || field.isText() || !field.firstRun || k != loan || !untouched)
+            return;
+        Value &first = field.figure(fresh, k);
+        if (!first.readStored(*field.firstRun, locales))
+            first.m_value = field.firstRun->toDouble();
+        untouched = first.m_value == field.figure(record, k).m_value;
+    };
+    forEachStoredField(dealFields(), compare);
+    forEachStoredField(projectionFields(), compare);
+    return untouched;
+}
+
+ComparedOffers defaultComparedOffers(const DealRecord &record)
+{
+    ComparedOffers compared{};
+    bool any = false;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        compared[std::size_t(k)] = !isUntouchedLoan(record, k);
+        any = any || compared[std::size_t(k)];
+    }
+    if (!any)
+        compared.fill(true);
+    return compared;
+}
+
+void leaveOut(DealAnalysis &deal, const ComparedOffers &compared)
+{
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        LoanAnalysis &loan = deal.loans[std::size_t(k)];
+        if (!compared[std::size_t(k)] && loan.notCompared.isEmpty())
+            loan.notCompared = translated(QT_TRANSLATE_NOOP("Analysis", "Left out of the comparison."));
+    }
+    rankLoans(deal);
 }

@@ -101,6 +101,18 @@ struct DealAnalysis
 [[nodiscard]] int bestLoanByIrr(const DealAnalysis &deal,
                                 Measure (*irrOf)(const LoanAnalysis &) = nullptr);
 
+// Which offers the user compares: true for an offer that takes part.
+using ComparedOffers = std::array<bool, MAX_LOANS>;
+// True for a loan nobody has filled in: no lender, and every figure as on the first run.
+[[nodiscard]] bool isUntouchedLoan(const DealRecord &record, int loan);
+// The offers compared unless the user says otherwise: every loan someone filled in, or all five
+// when none was (five first-run loans are still five offers to look at).
+[[nodiscard]] ComparedOffers defaultComparedOffers(const DealRecord &record);
+// Leaves the offers that are not compared out of every ranking: each gets the reason "Left out
+// of the comparison." (one that already had a reason keeps it), and the best loans are chosen
+// anew among the others. Their figures stay, for the user to see what was left out.
+void leaveOut(DealAnalysis &deal, const ComparedOffers &compared);
+
 // The schedule summed per year: payment, principal and interest of its months, the balance
 // at its end; month holds the year (1, 2, ...).
 [[nodiscard]] std::vector<ScheduleRow> yearlySummary(const std::vector<ScheduleRow> &schedule);

@@ -148,13 +148,20 @@ int bestLoan(const DealAnalysis &deal, const LoanMeasure &measure)
 
 std::vector<int> bestLoans(const DealAnalysis &deal, const LoanMeasure &measure)
 {
-    const int best = bestLoan(deal, measure);
+    return bestLoans(deal, measure.get, measure.better);
+}
+
+std::vector<int> bestLoans(const DealAnalysis &deal, Measure (*get)(const LoanAnalysis &), Better better)
+{
     std::vector<int> loans;
+    if (better == Better::Neither)
+        return loans;
+    const int best = bestLoanOf(deal, get, better == Better::Higher);
     if (best < 0)
         return loans;
-    const double value = measure.get(deal.loans[std::size_t(best)]).value;
+    const double value = get(deal.loans[std::size_t(best)]).value;
     for (int k = 0; k < MAX_LOANS; ++k) {
-        const Measure m = measure.get(deal.loans[std::size_t(k)]);
+        const Measure m = get(deal.loans[std::size_t(k)]);
         if (m.isKnown() && m.value == value && deal.loans[std::size_t(k)].notCompared.isEmpty())
             loans.push_back(k);
     }
@@ -165,4 +172,134 @@ const LoanMeasure &loanMeasure(LoanMeasureId id)
 {
     // Each row stands at the place of its id (a test holds the table to that).
     return loanMeasures()[static_cast<std::size_t>(id)];
+}
+
+namespace {
+
+// A figure of the projection, unknown for the projection's reason where there is none.
+Measure projected(const Projection &projection, double value)
+{
+    return projection.isKnown() ? Measure::of(value, {}) : Measure::unknown(projection.reason);
+}
+
+} // namespace
+
+const std::vector<ProjectionMeasure> &projectionMeasures()
+{
+    using U = MeasureUnit;
+    static const std::vector<ProjectionMeasure> rows = {
+        // More cash in is no better or worse in itself: like the loan amount, it marks no best.
+        {"cash_invested", QT_TRANSLATE_NOOP("Projection", "Cash Invested"),
+         QT_TRANSLATE_NOOP("Projection", "The down payment plus the closing costs, paid in year 0."),
+         U::Money, false, Better::Neither,
+         [](const LoanAnalysis &l) { return projected(l.projection, l.projection.cashInvested); }},
+        {"year_1_cash_flow", QT_TRANSLATE_NOOP("Projection", "Year-1 Cash Flow"),
+         QT_TRANSLATE_NOOP("Projection", "The first year's net operating income less its debt service and mortgage insurance."),
+         U::Money, false, Better::Higher,
+         [](const LoanAnalysis &l) {
+             return l.projection.years.empty() ? projected(l.projection, 0)
+                                               : projected(l.projection, l.projection.years.front().cashFlow);
+         }},
+        {"irr", QT_TRANSLATE_NOOP("Projection", "IRR"),
+         QT_TRANSLATE_NOOP("Projection", "Internal rate of return: the yearly rate at which the cash invested, the yearly cash flows and the sale proceeds at the end of the holding period are worth 0 today."),
+         U::Fraction, false, Better::Higher, [](const LoanAnalysis &l) { return l.projection.irr; }},
+        {"npv", QT_TRANSLATE_NOOP("Projection", "NPV"),
+         QT_TRANSLATE_NOOP("Projection", "Net present value: the same flows discounted at the discount rate, year 0 undiscounted."),
+         U::Money, false, Better::Higher, [](const LoanAnalysis &l) { return l.projection.npv; }},
+        {"equity_multiple", QT_TRANSLATE_NOOP("Projection", "Equity Multiple"),
+         QT_TRANSLATE_NOOP("Projection", "The yearly cash flows plus the sale proceeds, divided by the cash invested."),
+         U::Ratio, true, Better::Higher, [](const LoanAnalysis &l) { return l.projection.equityMultiple; }},
+        {"total_profit", QT_TRANSLATE_NOOP("Projection", "Total Profit"),
+         QT_TRANSLATE_NOOP("Projection", "The yearly cash flows plus the sale proceeds, less the cash invested."),
+         U::Money, false, Better::Higher, [](const LoanAnalysis &l) { return l.projection.totalProfit; }},
+        {"annualized_return", QT_TRANSLATE_NOOP("Projection", "Annualized Return"),
+         QT_TRANSLATE_NOOP("Projection", "The yearly rate that grows the cash invested into the cash invested plus the total profit over the holding period."),
+         U::Fraction, false, Better::Higher, [](const LoanAnalysis &l) { return l.projection.annualizedReturn; }},
+        {"sale_proceeds", QT_TRANSLATE_NOOP("Projection", "Sale Proceeds"),
+         QT_TRANSLATE_NOOP("Projection", "The property's value at the end of the holding period, less the selling costs and the loan balance."),
+         U::Money, false, Better::Higher, [](const LoanAnalysis &l) { return l.projection.saleProceeds; }},
+        {"interest_saved", QT_TRANSLATE_NOOP("Projection", "Interest Saved"),
+         QT_TRANSLATE_NOOP("Projection", "The interest the extra payments save over the loan's life, against the same loan without them."),
+         U::Money, false, Better::Higher, [](const LoanAnalysis &l) { return l.interestSaved; }},
+    };
+    return rows;
+}
+
+QString projectionText(const char *text)
+{
+    return QCoreApplication::translate("Projection", text);
+}
+
+QString formatProjectionMeasure(const Measure &measure, const ProjectionMeasure &row,
+                                const QString &currency)
+{
+    return formatProjectionFigure(measure, row.unit, row.multiple, currency);
+}
+
+QString formatProjectionFigure(const Measure &measure, MeasureUnit unit, bool multiple,
+                               const QString &currency)
+{
+    const QString text = formatMeasure(measure, unit, currency);
+    return multiple && measure.isKnown() ? text + QChar(0x00D7) : text;
+}
+
+namespace {
+
+template <double ProjectionYear::*member> Measure money(const ProjectionYear &year)
+{
+    return Measure::of(year.*member, {});
+}
+
+} // namespace
+
+const std::vector<ProjectionYearColumn> &projectionYearColumns()
+{
+    using U = MeasureUnit;
+    using Y = ProjectionYear;
+    static const std::vector<ProjectionYearColumn> columns = {
+        {QT_TRANSLATE_NOOP("Projection", "Year"),
+         QT_TRANSLATE_NOOP("Projection", "The year of the holding period, counted from the purchase."), U::Count, false,
+         [](const Y &y) { return Measure::of(double(y.year), {}); }},
+        {QT_TRANSLATE_NOOP("Projection", "Rent"),
+         QT_TRANSLATE_NOOP("Projection", "The year's gross scheduled rent: twelve months of rent, grown by the rent growth from the second year on."),
+         U::Money, false, money<&Y::rent>},
+        {QT_TRANSLATE_NOOP("Projection", "Vacancy Loss"),
+         QT_TRANSLATE_NOOP("Projection", "The rent times the vacancy."), U::Money, false, money<&Y::vacancyLoss>},
+        {QT_TRANSLATE_NOOP("Projection", "Operating Costs"),
+         QT_TRANSLATE_NOOP("Projection", "Twelve months of escrow and other fees, grown by the expense growth from the second year on, plus the rent times maintenance, capital reserve and management."),
+         U::Money, false, money<&Y::operatingCosts>},
+        {QT_TRANSLATE_NOOP("Projection", "Net Operating Income"),
+         QT_TRANSLATE_NOOP("Projection", "The rent less the vacancy loss and the operating costs."), U::Money, false,
+         money<&Y::netOperatingIncome>},
+        {QT_TRANSLATE_NOOP("Projection", "Debt Service"),
+         QT_TRANSLATE_NOOP("Projection", "The payments of the year's twelve months, extra payments included; 0 after the payoff."),
+         U::Money, false, money<&Y::debtService>},
+        {QT_TRANSLATE_NOOP("Projection", "PMI"),
+         QT_TRANSLATE_NOOP("Projection", "The monthly PMI for each month of the year in which the balance owed is above the loan-to-value at which PMI ends."),
+         U::Money, false, money<&Y::pmi>},
+        {QT_TRANSLATE_NOOP("Projection", "Cash Flow"),
+         QT_TRANSLATE_NOOP("Projection", "The net operating income less the debt service and the PMI."), U::Money, false,
+         money<&Y::cashFlow>},
+        {QT_TRANSLATE_NOOP("Projection", "Property Value"),
+         QT_TRANSLATE_NOOP("Projection", "The price, grown by the appreciation each year."), U::Money, false,
+         money<&Y::propertyValue>},
+        {QT_TRANSLATE_NOOP("Projection", "Loan Balance"),
+         QT_TRANSLATE_NOOP("Projection", "What is still owed at the end of the year."), U::Money, false,
+         money<&Y::loanBalance>},
+        {QT_TRANSLATE_NOOP("Projection", "Equity"),
+         QT_TRANSLATE_NOOP("Projection", "The property value less the loan balance."), U::Money, false, money<&Y::equity>},
+        {QT_TRANSLATE_NOOP("Projection", "Sale Proceeds"),
+         QT_TRANSLATE_NOOP("Projection", "What a sale at the end of the year leaves: the property value less the selling costs and the loan balance."),
+         U::Money, false, money<&Y::saleProceeds>},
+        {QT_TRANSLATE_NOOP("Projection", "IRR if Sold"),
+         QT_TRANSLATE_NOOP("Projection", "The IRR had the property been sold at the end of this year."), U::Fraction, false,
+         [](const Y &y) { return y.irrIfSold; }},
+        {QT_TRANSLATE_NOOP("Projection", "NPV if Sold"),
+         QT_TRANSLATE_NOOP("Projection", "The NPV had the property been sold at the end of this year."), U::Money, false,
+         [](const Y &y) { return y.npvIfSold; }},
+        {QT_TRANSLATE_NOOP("Projection", "Equity Multiple if Sold"),
+         QT_TRANSLATE_NOOP("Projection", "The equity multiple had the property been sold at the end of this year."),
+         U::Ratio, true, [](const Y &y) { return y.equityMultipleIfSold; }},
+    };
+    return columns;
 }

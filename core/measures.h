@@ -78,3 +78,42 @@ struct PropertyMeasure
 [[nodiscard]] std::vector<int> bestLoans(const DealAnalysis &deal, const LoanMeasure &measure);
 // The row of a measure.
 [[nodiscard]] const LoanMeasure &loanMeasure(LoanMeasureId id);
+
+// The summary of the holding-period projection: one row a figure, the sale at the end of the
+// hold. Label and definition are in the Projection context.
+struct ProjectionMeasure
+{
+    const char *key;
+    const char *label;
+    const char *definition;
+    MeasureUnit unit;
+    bool multiple; // a ratio read as "times the cash invested" ("1.85×")
+    Better better;
+    Measure (*get)(const LoanAnalysis &);
+};
+
+[[nodiscard]] const std::vector<ProjectionMeasure> &projectionMeasures();
+// A label or definition of the projection, translated.
+[[nodiscard]] QString projectionText(const char *text);
+// A figure of the projection's summary as the user's locale shows it; "—" for an unknown one.
+[[nodiscard]] QString formatProjectionMeasure(const Measure &measure, const ProjectionMeasure &row,
+                                                    const QString &currency);
+// Every compared loan that shares the best value of a figure, by BestLoanOf's rule; none where
+// the figure has no better side or no loan is better than another.
+[[nodiscard]] std::vector<int> bestLoans(const DealAnalysis &deal, Measure (*get)(const LoanAnalysis &),
+                                         Better better);
+
+// The columns of a loan's projection year by year, in the Projection context.
+struct ProjectionYearColumn
+{
+    const char *label;
+    const char *definition;
+    MeasureUnit unit;
+    bool multiple;
+    Measure (*get)(const ProjectionYear &);
+};
+
+[[nodiscard]] const std::vector<ProjectionYearColumn> &projectionYearColumns();
+// A figure of a year as the user's locale shows it.
+[[nodiscard]] QString formatProjectionFigure(const Measure &measure, MeasureUnit unit, bool multiple,
+                                                   const QString &currency);

@@ -25,6 +25,8 @@ TopicPage pageOf(HelpTopic topic)
         return {"settings.html", "settings-dialog"};
     case HelpTopic::LoanAnalysis:
         return {"analysis.html", "loan-analysis"};
+    case HelpTopic::Projection:
+        return {"analysis.html", "projection"};
     }
     // The main dialog's topic, and the answer for a value that names no topic.
     return {"main-window.html", "main-window"};

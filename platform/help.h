@@ -12,6 +12,7 @@ enum class HelpTopic {
     AboutBox,
     SettingsDialog,
     LoanAnalysis,
+    Projection,
 };
 Q_DECLARE_METATYPE(HelpTopic)
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the screenshots that the AppStream metainfo lists, on a virtual X display (Xvfb), of the
 # program as built, with the figures of examples/five-loans.zant, into docs/screenshots/.
-# Usage: scripts/screenshots.sh [WINDOW...]   WINDOW: main, report, analysis, pdf (default: all)
+# Usage: scripts/screenshots.sh [WINDOW...]   WINDOW: main, report, analysis, projection, pdf
+# (default: all)
 # ZANT_SCREENSHOT_LOCALE=de_DE (or ar_EG...) takes them in that language and locale into
 # docs/screenshots/locales/, named with the locale (analysis-window-de_DE.png); the default is
 # en_US, named as the metainfo lists them.
@@ -24,7 +25,7 @@ if [ "${1:-}" != --on-display ]; then
 fi
 shift
 windows=("$@")
-[ ${#windows[@]} -gt 0 ] || windows=(main report analysis pdf)
+[ ${#windows[@]} -gt 0 ] || windows=(main report analysis projection pdf)
 locale=${ZANT_SCREENSHOT_LOCALE:-en_US}
 suffix=
 if [ "$locale" != en_US ]; then
@@ -117,6 +118,20 @@ for window in "${windows[@]}"; do
         else
             echo "note: this build has no Loan Analysis window (Ctrl+L); analysis-window.png not taken" >&2
         fi ;;
+    projection)
+        # The Projection page by its mnemonic (Alt+J in both languages), a holding period of 7
+        # years typed into its first field and taken with Enter.
+        press "$main" ctrl+l
+        analysis=$(find_window 'Loan Analysis|Darlehensanalyse' 10) \
+            || { echo "no Loan Analysis window" >&2; exit 1; }
+        press "$analysis" alt+j
+        xdotool key --clearmodifiers ctrl+a 7 Return
+        shoot "$analysis" analysis-projection.png
+        # The page scrolled down (the wheel over its scroll bar) to the chosen loan's years and
+        # the equity chart.
+        xdotool mousemove --window "$analysis" 1020 400 click --repeat 12 --delay 30 5
+        shoot "$analysis" analysis-projection-years.png
+        press "$analysis" Escape ;;
     pdf)
         # The first page of the PDF the analysis window saves, through its file dialog.
         pdf=$home/analysis.pdf
@@ -134,7 +149,7 @@ for window in "${windows[@]}"; do
         echo "saved $out/analysis-pdf$suffix.png"
         press "$analysis" Escape ;;
     *)
-        echo "unknown window: $window (main, report, analysis, pdf)" >&2
+        echo "unknown window: $window (main, report, analysis, projection, pdf)" >&2
         exit 2 ;;
     esac
 done

@@ -319,6 +319,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Left out of the comparison.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The interest the extra payments save: the total interest of the same loan without them, less this loan&apos;s.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -695,6 +699,82 @@
     </message>
     <message>
         <source>The schedule has %1 monthly payments and is printed per year. Save the schedule as CSV for every month.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Projection as CS&amp;V...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best offer: no offer is compared. Check &quot;Compare&quot; above an offer on the Projection page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest IRR over 1 year: %1, %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest IRR over %1 years: %2, %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out of the comparison: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Projection as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What each offer earns over the holding period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An offer left out is greyed, marked best nowhere and not charted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extra payment of loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chosen loan&apos;s projection year by year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equity by year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart of the equity of each compared offer by year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pro&amp;jection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, year by year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, year by year: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equity</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1168,6 +1248,258 @@
     </message>
     <message>
         <source>Even a price equal to the down payment misses the target IRR.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It sets how many years the table runs and the year of the sale.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It enters the property value of every year, and so the equity and the sale proceeds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It enters the rent of every year after the first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It enters the operating costs of every year after the first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It enters the vacancy loss, and so the net operating income.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It enters the operating costs of every year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It enters the cash invested in year 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It enters the sale proceeds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It enters the NPV.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It decides in which months the PMI is paid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is kept with the deal; no figure of this page depends on it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It enters the schedule, the debt service, the loan balance and the interest saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash Invested</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment plus the closing costs, paid in year 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year-1 Cash Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first year&apos;s net operating income less its debt service and mortgage insurance.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IRR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internal rate of return: the yearly rate at which the cash invested, the yearly cash flows and the sale proceeds at the end of the holding period are worth 0 today.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NPV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net present value: the same flows discounted at the discount rate, year 0 undiscounted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equity Multiple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The yearly cash flows plus the sale proceeds, divided by the cash invested.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Profit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The yearly cash flows plus the sale proceeds, less the cash invested.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annualized Return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The yearly rate that grows the cash invested into the cash invested plus the total profit over the holding period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sale Proceeds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The property&apos;s value at the end of the holding period, less the selling costs and the loan balance.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The interest the extra payments save over the loan&apos;s life, against the same loan without them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The year of the holding period, counted from the purchase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The year&apos;s gross scheduled rent: twelve months of rent, grown by the rent growth from the second year on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vacancy Loss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rent times the vacancy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operating Costs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Twelve months of escrow and other fees, grown by the expense growth from the second year on, plus the rent times maintenance, capital reserve and management.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net Operating Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rent less the vacancy loss and the operating costs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debt Service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The payments of the year&apos;s twelve months, extra payments included; 0 after the payoff.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PMI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly PMI for each month of the year in which the balance owed is above the loan-to-value at which PMI ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The net operating income less the debt service and the PMI.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Property Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The price, grown by the appreciation each year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is still owed at the end of the year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The property value less the loan balance.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What a sale at the end of the year leaves: the property value less the selling costs and the loan balance.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IRR if Sold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The IRR had the property been sold at the end of this year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NPV if Sold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The NPV had the property been sold at the end of this year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equity Multiple if Sold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The equity multiple had the property been sold at the end of this year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -319,6 +319,10 @@
         <translation>Ersparte Zinsen</translation>
     </message>
     <message>
+        <source>Left out of the comparison.</source>
+        <translation>Aus dem Vergleich ausgelassen.</translation>
+    </message>
+    <message>
         <source>The interest the extra payments save: the total interest of the same loan without them, less this loan&apos;s.</source>
         <translation>Die Zinsen, die die Sondertilgungen sparen: die Zinsen desselben Darlehens ohne sie, abzüglich derer dieses Darlehens.</translation>
     </message>
@@ -697,6 +701,82 @@
         <source>The schedule has %1 monthly payments and is printed per year. Save the schedule as CSV for every month.</source>
         <translation>Der Tilgungsplan hat %1 Monatsraten und wird je Jahr gedruckt. Speichern Sie den Tilgungsplan als CSV, um jeden Monat zu sehen.</translation>
     </message>
+    <message>
+        <source>Projection as CS&amp;V...</source>
+        <translation>Projektion als C&amp;SV...</translation>
+    </message>
+    <message>
+        <source>Best offer: no offer is compared. Check &quot;Compare&quot; above an offer on the Projection page.</source>
+        <translation>Bestes Angebot: Kein Angebot wird verglichen. Haken Sie auf der Seite „Projektion“ über einem Angebot „Vergleichen“ an.</translation>
+    </message>
+    <message>
+        <source>Highest IRR over 1 year: %1, %2.</source>
+        <translation>Höchster interner Zinsfuß über 1 Jahr: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Highest IRR over %1 years: %2, %3.</source>
+        <translation>Höchster interner Zinsfuß über %1 Jahre: %2, %3.</translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation>Projektion</translation>
+    </message>
+    <message>
+        <source>Left out of the comparison: %1.</source>
+        <translation>Aus dem Vergleich ausgelassen: %1.</translation>
+    </message>
+    <message>
+        <source>Save Projection as CSV</source>
+        <translation>Projektion als CSV speichern</translation>
+    </message>
+    <message>
+        <source>What each offer earns over the holding period</source>
+        <translation>Was jedes Angebot über die Haltedauer einbringt</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>An offer left out is greyed, marked best nowhere and not charted.</source>
+        <translation>Ein ausgelassenes Angebot ist ausgegraut, wird nirgends als bestes markiert und erscheint in keinem Diagramm.</translation>
+    </message>
+    <message>
+        <source>Compare loan %1</source>
+        <translation>Darlehen %1 vergleichen</translation>
+    </message>
+    <message>
+        <source>Extra payment of loan %1</source>
+        <translation>Sondertilgung von Darlehen %1</translation>
+    </message>
+    <message>
+        <source>The chosen loan&apos;s projection year by year</source>
+        <translation>Die Projektion des gewählten Darlehens Jahr für Jahr</translation>
+    </message>
+    <message>
+        <source>Equity by year</source>
+        <translation>Eigenkapital je Jahr</translation>
+    </message>
+    <message>
+        <source>Chart of the equity of each compared offer by year</source>
+        <translation>Diagramm des Eigenkapitals jedes verglichenen Angebots je Jahr</translation>
+    </message>
+    <message>
+        <source>Pro&amp;jection</source>
+        <translation>Pro&amp;jektion</translation>
+    </message>
+    <message>
+        <source>%1, year by year</source>
+        <translation>%1, Jahr für Jahr</translation>
+    </message>
+    <message>
+        <source>%1, year by year: %2</source>
+        <translation>%1, Jahr für Jahr: %2</translation>
+    </message>
+    <message>
+        <source>Equity</source>
+        <translation>Eigenkapital</translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>
@@ -995,7 +1075,7 @@
     </message>
     <message>
         <source>Capital reserve</source>
-        <translation>Rücklage</translation>
+        <translation>Erneuerungsrücklage</translation>
     </message>
     <message>
         <source>Money put aside for large replacements (roof, heating), as a share of the year&apos;s rent.</source>
@@ -1091,7 +1171,7 @@
     </message>
     <message>
         <source>The capital reserve must be 0 % to 100 %.</source>
-        <translation>Die Rücklage für Ersatzinvestitionen muss zwischen 0 % und 100 % liegen.</translation>
+        <translation>Die Erneuerungsrücklage muss zwischen 0 % und 100 % liegen.</translation>
     </message>
     <message>
         <source>The management must be 0 % to 100 %.</source>
@@ -1172,6 +1252,258 @@
     <message>
         <source>Even a price equal to the down payment misses the target IRR.</source>
         <translation>Selbst ein Preis in Höhe der Anzahlung verfehlt die Zielrendite.</translation>
+    </message>
+    <message>
+        <source>It sets how many years the table runs and the year of the sale.</source>
+        <translation>Sie bestimmt, wie viele Jahre die Tabelle umfasst und in welchem Jahr verkauft wird.</translation>
+    </message>
+    <message>
+        <source>It enters the property value of every year, and so the equity and the sale proceeds.</source>
+        <translation>Sie geht in den Immobilienwert jedes Jahres ein und damit in Eigenkapital und Verkaufserlös.</translation>
+    </message>
+    <message>
+        <source>It enters the rent of every year after the first.</source>
+        <translation>Sie geht in die Miete jedes Jahres nach dem ersten ein.</translation>
+    </message>
+    <message>
+        <source>It enters the operating costs of every year after the first.</source>
+        <translation>Sie geht in die Betriebskosten jedes Jahres nach dem ersten ein.</translation>
+    </message>
+    <message>
+        <source>It enters the vacancy loss, and so the net operating income.</source>
+        <translation>Er geht in den Mietausfall ein und damit in den Nettobetriebsertrag.</translation>
+    </message>
+    <message>
+        <source>It enters the operating costs of every year.</source>
+        <translation>Geht in die Betriebskosten jedes Jahres ein.</translation>
+    </message>
+    <message>
+        <source>It enters the cash invested in year 0.</source>
+        <translation>Sie gehen in das eingesetzte Kapital im Jahr 0 ein.</translation>
+    </message>
+    <message>
+        <source>It enters the sale proceeds.</source>
+        <translation>Sie gehen in den Verkaufserlös ein.</translation>
+    </message>
+    <message>
+        <source>It enters the NPV.</source>
+        <translation>Er geht in den Kapitalwert ein.</translation>
+    </message>
+    <message>
+        <source>It decides in which months the PMI is paid.</source>
+        <translation>Sie entscheidet, in welchen Monaten die Kreditversicherung gezahlt wird.</translation>
+    </message>
+    <message>
+        <source>It is kept with the deal; no figure of this page depends on it.</source>
+        <translation>Sie wird mit dem Geschäft gespeichert; keine Zahl dieser Seite hängt von ihr ab.</translation>
+    </message>
+    <message>
+        <source>It enters the schedule, the debt service, the loan balance and the interest saved.</source>
+        <translation>Sie geht in den Tilgungsplan, den Schuldendienst, die Restschuld und die gesparten Zinsen ein.</translation>
+    </message>
+    <message>
+        <source>Cash Invested</source>
+        <translation>Eingesetztes Kapital</translation>
+    </message>
+    <message>
+        <source>The down payment plus the closing costs, paid in year 0.</source>
+        <translation>Die Anzahlung plus die Kaufnebenkosten, gezahlt im Jahr 0.</translation>
+    </message>
+    <message>
+        <source>Year-1 Cash Flow</source>
+        <translation>Cashflow im 1. Jahr</translation>
+    </message>
+    <message>
+        <source>The first year&apos;s net operating income less its debt service and mortgage insurance.</source>
+        <translation>Der Nettobetriebsertrag des ersten Jahres abzüglich Schuldendienst und Kreditversicherung.</translation>
+    </message>
+    <message>
+        <source>IRR</source>
+        <translation>Interner Zinsfuß (IRR)</translation>
+    </message>
+    <message>
+        <source>Internal rate of return: the yearly rate at which the cash invested, the yearly cash flows and the sale proceeds at the end of the holding period are worth 0 today.</source>
+        <translation>Interner Zinsfuß: der jährliche Zinssatz, zu dem das eingesetzte Kapital, die jährlichen Cashflows und der Verkaufserlös am Ende der Haltedauer heute zusammen 0 wert sind.</translation>
+    </message>
+    <message>
+        <source>NPV</source>
+        <translation>Kapitalwert</translation>
+    </message>
+    <message>
+        <source>Net present value: the same flows discounted at the discount rate, year 0 undiscounted.</source>
+        <translation>Dieselben Zahlungen, mit dem Kalkulationszins abgezinst; das Jahr 0 wird nicht abgezinst.</translation>
+    </message>
+    <message>
+        <source>Equity Multiple</source>
+        <translation>Eigenkapitalvervielfacher</translation>
+    </message>
+    <message>
+        <source>The yearly cash flows plus the sale proceeds, divided by the cash invested.</source>
+        <translation>Die jährlichen Cashflows plus der Verkaufserlös, geteilt durch das eingesetzte Kapital.</translation>
+    </message>
+    <message>
+        <source>Total Profit</source>
+        <translation>Gesamtgewinn</translation>
+    </message>
+    <message>
+        <source>The yearly cash flows plus the sale proceeds, less the cash invested.</source>
+        <translation>Die jährlichen Cashflows plus der Verkaufserlös, abzüglich des eingesetzten Kapitals.</translation>
+    </message>
+    <message>
+        <source>Annualized Return</source>
+        <translation>Jährliche Rendite</translation>
+    </message>
+    <message>
+        <source>The yearly rate that grows the cash invested into the cash invested plus the total profit over the holding period.</source>
+        <translation>Der jährliche Satz, der das eingesetzte Kapital über die Haltedauer auf das eingesetzte Kapital plus den Gesamtgewinn wachsen lässt.</translation>
+    </message>
+    <message>
+        <source>Sale Proceeds</source>
+        <translation>Verkaufserlös</translation>
+    </message>
+    <message>
+        <source>The property&apos;s value at the end of the holding period, less the selling costs and the loan balance.</source>
+        <translation>Der Wert der Immobilie am Ende der Haltedauer, abzüglich der Verkaufskosten und der Restschuld.</translation>
+    </message>
+    <message>
+        <source>Interest Saved</source>
+        <translation>Gesparte Zinsen</translation>
+    </message>
+    <message>
+        <source>The interest the extra payments save over the loan&apos;s life, against the same loan without them.</source>
+        <translation>Die Zinsen, die die Sondertilgungen über die Laufzeit sparen, verglichen mit demselben Darlehen ohne sie.</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>The year of the holding period, counted from the purchase.</source>
+        <translation>Das Jahr der Haltedauer, gezählt ab dem Kauf.</translation>
+    </message>
+    <message>
+        <source>Rent</source>
+        <translation>Miete</translation>
+    </message>
+    <message>
+        <source>The year&apos;s gross scheduled rent: twelve months of rent, grown by the rent growth from the second year on.</source>
+        <translation>Die Soll-Jahresmiete: zwölf Monatsmieten, ab dem zweiten Jahr um die Mietsteigerung erhöht.</translation>
+    </message>
+    <message>
+        <source>Vacancy Loss</source>
+        <translation>Mietausfall</translation>
+    </message>
+    <message>
+        <source>The rent times the vacancy.</source>
+        <translation>Die Miete mal dem Leerstand.</translation>
+    </message>
+    <message>
+        <source>Operating Costs</source>
+        <translation>Betriebskosten</translation>
+    </message>
+    <message>
+        <source>Twelve months of escrow and other fees, grown by the expense growth from the second year on, plus the rent times maintenance, capital reserve and management.</source>
+        <translation>Zwölf Monate Steuern, Versicherung und sonstige Kosten, ab dem zweiten Jahr um die Kostensteigerung erhöht, plus die Miete mal Instandhaltung, Erneuerungsrücklage und Verwaltung.</translation>
+    </message>
+    <message>
+        <source>Net Operating Income</source>
+        <translation>Nettobetriebsertrag</translation>
+    </message>
+    <message>
+        <source>The rent less the vacancy loss and the operating costs.</source>
+        <translation>Die Miete abzüglich Mietausfall und Betriebskosten.</translation>
+    </message>
+    <message>
+        <source>Debt Service</source>
+        <translation>Schuldendienst</translation>
+    </message>
+    <message>
+        <source>The payments of the year&apos;s twelve months, extra payments included; 0 after the payoff.</source>
+        <translation>Die Zahlungen der zwölf Monate des Jahres, Sondertilgungen eingeschlossen; 0 nach der Rückzahlung.</translation>
+    </message>
+    <message>
+        <source>PMI</source>
+        <translation>Kreditversicherung</translation>
+    </message>
+    <message>
+        <source>The monthly PMI for each month of the year in which the balance owed is above the loan-to-value at which PMI ends.</source>
+        <translation>Der monatliche Beitrag für jeden Monat des Jahres, in dem die Restschuld über der Beleihung liegt, bei der die Kreditversicherung endet.</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>Cashflow</translation>
+    </message>
+    <message>
+        <source>The net operating income less the debt service and the PMI.</source>
+        <translation>Der Nettobetriebsertrag abzüglich Schuldendienst und Kreditversicherung.</translation>
+    </message>
+    <message>
+        <source>Property Value</source>
+        <translation>Immobilienwert</translation>
+    </message>
+    <message>
+        <source>The price, grown by the appreciation each year.</source>
+        <translation>Der Kaufpreis, jedes Jahr um die Wertsteigerung erhöht.</translation>
+    </message>
+    <message>
+        <source>Loan Balance</source>
+        <translation>Restschuld</translation>
+    </message>
+    <message>
+        <source>What is still owed at the end of the year.</source>
+        <translation>Was am Ende des Jahres noch geschuldet wird.</translation>
+    </message>
+    <message>
+        <source>Equity</source>
+        <translation>Eigenkapital</translation>
+    </message>
+    <message>
+        <source>The property value less the loan balance.</source>
+        <translation>Der Immobilienwert abzüglich der Restschuld.</translation>
+    </message>
+    <message>
+        <source>What a sale at the end of the year leaves: the property value less the selling costs and the loan balance.</source>
+        <translation>Was ein Verkauf am Ende des Jahres übrig lässt: der Immobilienwert abzüglich der Verkaufskosten und der Restschuld.</translation>
+    </message>
+    <message>
+        <source>IRR if Sold</source>
+        <translation>IRR bei Verkauf</translation>
+    </message>
+    <message>
+        <source>The IRR had the property been sold at the end of this year.</source>
+        <translation>Der interne Zinsfuß, wäre die Immobilie am Ende dieses Jahres verkauft worden.</translation>
+    </message>
+    <message>
+        <source>NPV if Sold</source>
+        <translation>Kapitalwert bei Verkauf</translation>
+    </message>
+    <message>
+        <source>The NPV had the property been sold at the end of this year.</source>
+        <translation>Der Kapitalwert, wäre die Immobilie am Ende dieses Jahres verkauft worden.</translation>
+    </message>
+    <message>
+        <source>Equity Multiple if Sold</source>
+        <translation>Vervielfacher bei Verkauf</translation>
+    </message>
+    <message>
+        <source>The equity multiple had the property been sold at the end of this year.</source>
+        <translation>Der Eigenkapitalvervielfacher, wäre die Immobilie am Ende dieses Jahres verkauft worden.</translation>
+    </message>
+    <message>
+        <source>Measure</source>
+        <translation>Kennzahl</translation>
+    </message>
+    <message>
+        <source>Compared</source>
+        <translation>Verglichen</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
     </message>
     <message>
         <source>An interest rate below 0 % is not tried.</source>
@@ -1266,7 +1598,7 @@
     </message>
     <message>
         <source>the capital reserve</source>
-        <translation>die Rücklage</translation>
+        <translation>die Erneuerungsrücklage</translation>
     </message>
     <message>
         <source>the management fee</source>

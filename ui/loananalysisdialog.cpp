@@ -1,6 +1,8 @@
 #include "ui/loananalysisdialog.h"
 
 #include "analysis/analysisexport.h"
+#include "analysis/projectionexport.h"
+#include "core/dealfields.h"
 #include "textio/fileexception.h"
 #include "platform/help.h"
 #include "core/localeservices.h"
@@ -11,6 +13,7 @@
 #include "ui/waitcursor.h"
 
 #include <QBarSet>
+#include <QCheckBox>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
@@ -20,12 +23,15 @@
 #include <QDir>
 #include <QFile>
 #include <QGraphicsScene>
+#include <QGridLayout>
 #include <QHash>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLegend>
+#include <QKeyEvent>
 #include <QLegendMarker>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QPainter>
 #include <QPrintDialog>
@@ -33,6 +39,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStackedBarSeries>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -42,6 +49,7 @@
 #include <QTextDocument>
 #include <QTextOption>
 #include <QVBoxLayout>
+#include <QWhatsThis>
 
 #include <cmath>
 #include <functional>
@@ -49,6 +57,34 @@
 namespace {
 
 const QColor bestColor(198, 239, 206);
+// The summary of the projection: the offers' "Compare" boxes and extra payments, then the figures.
+constexpr int CompareRow = 0;
+constexpr int ExtraPaymentRow = 1;
+constexpr int FirstFigureRow = 2;
+// Index of the Projection tab.
+constexpr int ProjectionTab = 3;
+
+// Where an assumption enters the figures, for its What's This.
+const char *whereItEnters(const QString &name)
+{
+    static const QHash<QString, const char *> sentences = {
+        {QStringLiteral("HoldYears"), QT_TRANSLATE_NOOP("Projection", "It sets how many years the table runs and the year of the sale.")},
+        {QStringLiteral("Appreciation"), QT_TRANSLATE_NOOP("Projection", "It enters the property value of every year, and so the equity and the sale proceeds.")},
+        {QStringLiteral("RentGrowth"), QT_TRANSLATE_NOOP("Projection", "It enters the rent of every year after the first.")},
+        {QStringLiteral("ExpenseGrowth"), QT_TRANSLATE_NOOP("Projection", "It enters the operating costs of every year after the first.")},
+        {QStringLiteral("Vacancy"), QT_TRANSLATE_NOOP("Projection", "It enters the vacancy loss, and so the net operating income.")},
+        {QStringLiteral("Maintenance"), QT_TRANSLATE_NOOP("Projection", "It enters the operating costs of every year.")},
+        {QStringLiteral("CapitalReserve"), QT_TRANSLATE_NOOP("Projection", "It enters the operating costs of every year.")},
+        {QStringLiteral("Management"), QT_TRANSLATE_NOOP("Projection", "It enters the operating costs of every year.")},
+        {QStringLiteral("ClosingCosts"), QT_TRANSLATE_NOOP("Projection", "It enters the cash invested in year 0.")},
+        {QStringLiteral("SellingCosts"), QT_TRANSLATE_NOOP("Projection", "It enters the sale proceeds.")},
+        {QStringLiteral("DiscountRate"), QT_TRANSLATE_NOOP("Projection", "It enters the NPV.")},
+        {QStringLiteral("PmiEndLtv"), QT_TRANSLATE_NOOP("Projection", "It decides in which months the PMI is paid.")},
+        {QStringLiteral("TargetIrr"), QT_TRANSLATE_NOOP("Projection", "It is kept with the deal; no figure of this page depends on it.")},
+        {QStringLiteral("ExtraPayment"), QT_TRANSLATE_NOOP("Projection", "It enters the schedule, the debt service, the loan balance and the interest saved.")},
+    };
+    return sentences.value(name, "");
+}
 // Marks a comparison cell that is best of its row, for the printed table to mark it as well.
 constexpr int BestRole = Qt::UserRole + 1;
 // Room at the paper's edges that every printer can leave white.
@@ -102,7 +138,7 @@ QImage picture(QChart *chart, QSize size)
     return image;
 }
 
-QString htmlTable(const QAbstractItemModel &model, bool withRowHeaders)
+QString htmlTable(const QAbstractItemModel &model, bool withRowHeaders, int firstRow = 0)
 {
     QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>");
     if (withRowHeaders)
@@ -110,7 +146,7 @@ QString htmlTable(const QAbstractItemModel &model, bool withRowHeaders)
     for (int c = 0; c < model.columnCount(); ++c)
         html += QStringLiteral("<th>%1</th>").arg(model.headerData(c, Qt::Horizontal).toString().toHtmlEscaped());
     html += QStringLiteral("</tr>");
-    for (int r = 0; r < model.rowCount(); ++r) {
+    for (int r = firstRow; r < model.rowCount(); ++r) {
         html += QStringLiteral("<tr>");
         if (withRowHeaders)
             html += QStringLiteral("<th align=\"left\">%1</th>").arg(model.headerData(r, Qt::Vertical).toString().toHtmlEscaped());
@@ -233,22 +269,25 @@ QString axisMoney(double value, const QString &currency)
 
 // An axis from 0 to at least top, labelled at round steps. The labels are the program's own texts
 // (Latin digits and the user's money format, as in the tables), which a value axis cannot give.
-QCategoryAxis *roundAxis(double top, int parts, bool whole, const std::function<QString(double)> &label)
+QCategoryAxis *roundAxis(double top, int parts, bool whole, const std::function<QString(double)> &label,
+                         double bottom = 0)
 {
     auto *axis = new QCategoryAxis;
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    const double step = roundStep(top, parts, whole);
-    const int steps = std::max(1, int(std::ceil(top / step - 1e-9)));
-    axis->setStartValue(0);
-    for (int i = 0; i <= steps; ++i)
+    // Below 0 (equity under water) the axis reaches down to the round step under bottom.
+    const double step = roundStep(top - std::min(bottom, 0.0), parts, whole);
+    const int first = bottom < 0 ? int(std::floor(bottom / step + 1e-9)) : 0;
+    const int steps = std::max(first + 1, int(std::ceil(top / step - 1e-9)));
+    axis->setStartValue(first * step);
+    for (int i = first; i <= steps; ++i)
         axis->append(label(i * step), i * step);
-    axis->setRange(0, steps * step);
+    axis->setRange(first * step, steps * step);
     return axis;
 }
 
 } // namespace
 
-LoanAnalysisDialog::LoanAnalysisDialog(const DealRecord &record, IPrompt &prompt, QWidget *parent)
+LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWidget *parent)
     : QDialog(parent), m_record(record), m_prompt(prompt)
 {
     setObjectName(QStringLiteral("loanAnalysis"));
@@ -278,6 +317,14 @@ LoanAnalysisDialog::LoanAnalysisDialog(const DealRecord &record, IPrompt &prompt
     buildComparisonTab();
     buildScheduleTab();
     buildChartsTab();
+    buildProjectionTab();
+    // Shift+F1 explains the assumptions here as it explains the main window's figures there.
+    addAction(QWhatsThis::createAction(this));
+    // F1 opens the help of the page shown.
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        setProperty("helpContext", QVariant::fromValue(tab == ProjectionTab ? HelpTopic::Projection
+                                                                            : HelpTopic::LoanAnalysis));
+    });
 
     auto *buttons = new QHBoxLayout;
     const auto addButton = [&](const QString &text, const char *name, void (LoanAnalysisDialog::*slot)()) {
@@ -290,6 +337,7 @@ LoanAnalysisDialog::LoanAnalysisDialog(const DealRecord &record, IPrompt &prompt
     addButton(tr("Save P&DF..."), "pdfButton", &LoanAnalysisDialog::onSavePdf);
     addButton(tr("Comparison as &CSV..."), "comparisonCsvButton", &LoanAnalysisDialog::onExportComparison);
     addButton(tr("Schedule as C&SV..."), "scheduleCsvButton", &LoanAnalysisDialog::onExportSchedule);
+    addButton(tr("Projection as CS&V..."), "projectionCsvButton", &LoanAnalysisDialog::onExportProjection);
     buttons->addStretch();
     auto *close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("closeButton"));
@@ -310,13 +358,19 @@ LoanAnalysisDialog::LoanAnalysisDialog(const DealRecord &record, IPrompt &prompt
     connect(m_loan, &QComboBox::currentIndexChanged, this, [this] {
         fillSchedule();
         fillSplitChart();
+        fillYearly();
     });
     connect(m_period, &QComboBox::currentIndexChanged, this, &LoanAnalysisDialog::fillSchedule);
     refresh();
     m_comparison->setFocus();
 }
 
-LoanAnalysisDialog::~LoanAnalysisDialog() = default;
+LoanAnalysisDialog::~LoanAnalysisDialog()
+{
+    // An edit that loses the focus as the window goes takes nothing into a record half gone.
+    for (const BoundEdit &bound : m_figureEdits)
+        bound.edit->removeEventFilter(this);
+}
 
 void LoanAnalysisDialog::buildComparisonTab()
 {
@@ -380,6 +434,8 @@ void LoanAnalysisDialog::buildChartsTab()
 void LoanAnalysisDialog::refresh()
 {
     m_deal = analyze(m_record);
+    m_compared = comparedOffers();
+    leaveOut(m_deal, m_compared);
     const int chosen = std::max(0, m_loan->currentIndex());
     {
         const QSignalBlocker block(m_loan);
@@ -393,18 +449,27 @@ void LoanAnalysisDialog::refresh()
     fillSchedule();
     fillBalanceChart();
     fillSplitChart();
+    showFigures();
+    fillProjection();
 }
 
 void LoanAnalysisDialog::showNames()
 {
+    // A lender typed into an offer nobody had filled in brings it into the comparison.
+    if (comparedOffers() != m_compared) {
+        refresh();
+        return;
+    }
     for (int k = 0; k < MAX_LOANS; ++k)
         m_loan->setItemText(k, loanName(k));
     m_bestOffer->setText(bestOfferText());
     setLoanHeaders();
-    const QList<QAbstractSeries *> balances = m_balanceChart->series();
-    for (int k = 0; k < MAX_LOANS && k < balances.size(); ++k)
-        balances.at(k)->setName(loanName(k));
+    for (QChart *chart : {m_balanceChart, m_equityChart}) {
+        for (QAbstractSeries *series : chart->series())
+            series->setName(loanName(series->property("loan").toInt()));
+    }
     m_splitChart->setTitle(tr("%1: principal and interest per year").arg(loanName(chosenLoan())));
+    fillYearly();
 }
 
 QString LoanAnalysisDialog::loanName(int loan) const
@@ -416,6 +481,8 @@ QString LoanAnalysisDialog::loanName(int loan) const
 
 QString LoanAnalysisDialog::bestOfferText() const
 {
+    if (std::none_of(m_compared.begin(), m_compared.end(), [](bool on) { return on; }))
+        return tr("Best offer: no offer is compared. Check \"Compare\" above an offer on the Projection page.");
     const auto names = [this](const std::vector<int> &loans) {
         QStringList texts;
         for (int k : loans)
@@ -429,11 +496,25 @@ QString LoanAnalysisDialog::bestOfferText() const
             return loan.notCompared.isEmpty() && loanMeasure(id).get(loan).isKnown();
         });
     };
+    // The offer that earns most over the holding period, by the comparison's rule: none where
+    // all compared offers earn alike.
+    QString byIrr;
+    const std::vector<int> highest =
+        bestLoans(m_deal, [](const LoanAnalysis &l) { return l.projection.irr; }, Better::Higher);
+    if (!highest.empty()) {
+        const QString irr = inSentence(
+            formatMeasure(m_deal.loans[std::size_t(highest.front())].projection.irr, MeasureUnit::Fraction, m_record.m_currency),
+            LocaleServices::Category::Numbers);
+        const int hold = m_deal.assumptions.holdYears;
+        byIrr = QLatin1Char(' ')
+            + (hold == 1 ? tr("Highest IRR over 1 year: %1, %2.").arg(names(highest), irr)
+                         : tr("Highest IRR over %1 years: %2, %3.").arg(QString::number(hold), names(highest), irr));
+    }
     if (!known(LoanMeasureId::SafetyCashFlow) && !known(LoanMeasureId::TotalInterest))
-        return tr("Best offer: none of the loans can be computed.");
+        return tr("Best offer: none of the loans can be computed.") + byIrr;
     // Offers that leave and cost the same are no choice.
     if (safest.empty() && cheapest.empty())
-        return tr("Best offer: the loans leave the same safety cash flow and pay the same interest.");
+        return tr("Best offer: the loans leave the same safety cash flow and pay the same interest.") + byIrr;
     QStringList parts;
     const auto money = [this](double amount) {
         return inSentence(formatCurrency(amount, m_record.m_currency));
@@ -444,7 +525,7 @@ QString LoanAnalysisDialog::bestOfferText() const
     if (!cheapest.empty())
         parts << tr("least interest: %1 (%2 in all)")
                      .arg(names(cheapest), money(m_deal.loans[std::size_t(cheapest.front())].totalInterest.value));
-    return tr("Best offer, %1.").arg(parts.join(tr("; ")));
+    return tr("Best offer, %1.").arg(parts.join(tr("; "))) + byIrr;
 }
 
 void LoanAnalysisDialog::fillComparison()
@@ -465,6 +546,7 @@ void LoanAnalysisDialog::fillComparison()
                                                  measure.unit, m_record.m_currency);
             if (std::find(best.begin(), best.end(), k) != best.end())
                 markBest(cell);
+            greyLeftOut(cell, k);
             m_comparison->setItem(row, k, cell);
         }
         ++row;
@@ -498,7 +580,10 @@ void LoanAnalysisDialog::setLoanHeaders()
         auto *header = new QTableWidgetItem(
             lender.isEmpty() ? number : number + QLatin1Char('\n') + wrapName(lender, metrics, line));
         header->setToolTip(loanName(k));
+        greyLeftOut(header, k);
         m_comparison->setHorizontalHeaderItem(k, header);
+        if (m_summary)
+            m_summary->setHorizontalHeaderItem(k, header->clone());
     }
     fitColumns();
 }
@@ -537,6 +622,21 @@ void LoanAnalysisDialog::fitColumns()
 
 bool LoanAnalysisDialog::eventFilter(QObject *watched, QEvent *event)
 {
+    // An assumption is taken as the main window takes its figures: when its edit loses the
+    // focus, or on Enter, which here takes the figure and presses no button.
+    const bool enter = event->type() == QEvent::KeyPress
+        && (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Return
+            || static_cast<QKeyEvent *>(event)->key() == Qt::Key_Enter);
+    if (enter || event->type() == QEvent::FocusOut) {
+        for (const BoundEdit &bound : m_figureEdits) {
+            if (bound.edit == watched) {
+                takeEdit(bound.edit);
+                if (enter)
+                    return true;
+                break;
+            }
+        }
+    }
     if (watched == m_comparison->viewport() && event->type() == QEvent::Resize)
         setLoanHeaders();
     return QDialog::eventFilter(watched, event);
@@ -582,8 +682,11 @@ void LoanAnalysisDialog::fillBalanceChart()
     QList<QLineSeries *> balances;
     for (int k = 0; k < MAX_LOANS; ++k) {
         const LoanAnalysis &loan = m_deal.loans[std::size_t(k)];
+        if (!m_compared[std::size_t(k)])
+            continue;
         auto *series = new QLineSeries;
         series->setName(loanName(k));
+        series->setProperty("loan", k);
         if (!loan.schedule.empty()) {
             const std::vector<ScheduleRow> years = yearlySummary(loan.schedule);
             series->append(0, loan.loanAmount.value);
@@ -696,6 +799,45 @@ QString LoanAnalysisDialog::printableHtml() const
     } else {
         html += htmlTable(*m_scheduleModel, false);
     }
+
+    // The projection: its assumptions, what each offer earns, and the chosen loan year by year.
+    html += QStringLiteral("<h3>%1</h3><table cellspacing=\"0\" cellpadding=\"2\">").arg(escaped(tr("Projection")));
+    for (const BoundEdit &bound : m_figureEdits) {
+        if (bound.field->perLoan)
+            continue;
+        html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>")
+                    .arg(escaped(projectionText(bound.field->label)),
+                         escaped(bound.field->figure(m_record, 0).format(m_record.m_currency)));
+    }
+    html += QStringLiteral("</table>");
+    if (!m_projectionProblems->text().isEmpty())
+        html += QStringLiteral("<p>%1</p>").arg(escaped(m_projectionProblems->text()).replace(QLatin1Char('\n'), QStringLiteral("<br/>")));
+    QStringList leftOut;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        if (!m_compared[std::size_t(k)])
+            leftOut << loanName(k);
+    }
+    if (!leftOut.isEmpty())
+        html += QStringLiteral("<p>%1</p>").arg(escaped(tr("Left out of the comparison: %1.").arg(leftOut.join(tr(" and ")))));
+    html += htmlTable(*m_summary->model(), true, ExtraPaymentRow);
+    html += QStringLiteral("<p><img src=\"chart:equity\" width=\"640\"/></p>");
+    html += QStringLiteral("<h3>%1</h3>").arg(escaped(m_yearlyTitle->text()));
+    // Fifteen columns do not fit a page's width: the year's flows, then what the property is
+    // worth and what a sale would bring, each under the year.
+    const auto columns = [this](int first, int last) {
+        QList<int> shown = {0};
+        for (int c = first; c <= last; ++c)
+            shown << c;
+        QStandardItemModel part(m_yearlyModel->rowCount(), int(shown.size()));
+        for (int to = 0; to < shown.size(); ++to) {
+            part.setHorizontalHeaderItem(to, m_yearlyModel->horizontalHeaderItem(shown.at(to))->clone());
+            for (int r = 0; r < m_yearlyModel->rowCount(); ++r)
+                part.setItem(r, to, m_yearlyModel->item(r, shown.at(to))->clone());
+        }
+        return htmlTable(part, false);
+    };
+    const int lastFlow = 7; // the cash flow
+    html += columns(1, lastFlow) + QStringLiteral("<p></p>") + columns(lastFlow + 1, m_yearlyModel->columnCount() - 1);
     return html;
 }
 
@@ -718,6 +860,8 @@ std::unique_ptr<QTextDocument> LoanAnalysisDialog::printableDocument(const QPage
                           picture(m_balanceChart, QSize(1280, 640)));
     document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:split")),
                           picture(m_splitChart, QSize(1280, 640)));
+    document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:equity")),
+                          picture(m_equityChart, QSize(1280, 640)));
     document->setHtml(printableHtml());
     return document;
 }
@@ -793,4 +937,324 @@ void LoanAnalysisDialog::onExportSchedule()
     exportCsv(tr("Save Schedule as CSV"),
               AnalysisExport::scheduleCsv(m_record, chosenLoan(), yearly() ? yearlySummary(months) : months,
                                           yearly()));
+}
+
+void LoanAnalysisDialog::onExportProjection()
+{
+    exportCsv(tr("Save Projection as CSV"), ProjectionExport::projectionCsv(m_record, m_deal, chosenLoan()));
+}
+
+ComparedOffers LoanAnalysisDialog::comparedOffers() const
+{
+    const ComparedOffers defaults = defaultComparedOffers(m_record);
+    ComparedOffers compared{};
+    for (std::size_t k = 0; k < compared.size(); ++k)
+        compared[k] = m_compareChosen[k].value_or(defaults[k]);
+    return compared;
+}
+
+void LoanAnalysisDialog::greyLeftOut(QTableWidgetItem *item, int loan) const
+{
+    if (!m_compared[std::size_t(loan)]) {
+        item->setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
+        if (item->toolTip().isEmpty() || item->data(BestRole).toBool())
+            item->setToolTip(m_deal.loans[std::size_t(loan)].notCompared);
+    }
+}
+
+QLineEdit *LoanAnalysisDialog::figureEdit(const DealField &field, int loan, QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QStringLiteral("edit") + field.entry(loan));
+    // Every figure stands at the right, even a money text of a right-to-left locale.
+    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter | Qt::AlignAbsolute);
+    const QString definition = projectionText(field.definition);
+    edit->setToolTip(definition);
+    edit->setWhatsThis(definition + QLatin1Char(' ') + projectionText(whereItEnters(QLatin1String(field.name))));
+    edit->installEventFilter(this);
+    m_figureEdits.push_back({&field, loan, edit});
+    return edit;
+}
+
+void LoanAnalysisDialog::buildProjectionTab()
+{
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("projectionPage"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    // The keys move between the page's controls, and the page scrolls to the one they reach.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    auto *page = new QWidget(scroll);
+    m_projectionPage = page;
+    page->setProperty("helpContext", QVariant::fromValue(HelpTopic::Projection));
+
+    m_projectionProblems = new QLabel(page);
+    m_projectionProblems->setObjectName(QStringLiteral("projectionProblems"));
+    m_projectionProblems->setWordWrap(true);
+    m_projectionProblems->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPalette warning = m_projectionProblems->palette();
+    warning.setColor(QPalette::WindowText, QColor(0xa0, 0x10, 0x10));
+    m_projectionProblems->setPalette(warning);
+
+    // The assumptions in three columns of label and figure, above the summary.
+    auto *assumptions = new QGridLayout;
+    std::vector<const DealField *> base;
+    for (const DealField &field : projectionFields()) {
+        if (!field.scenario && !field.perLoan)
+            base.push_back(&field);
+    }
+    constexpr int Columns = 3;
+    const int perColumn = int(base.size() + Columns - 1) / Columns;
+    for (int i = 0; i < int(base.size()); ++i) {
+        const DealField &field = *base[std::size_t(i)];
+        auto *label = new QLabel(projectionText(field.label) + QLatin1Char(':'), page);
+        QLineEdit *edit = figureEdit(field, 0, page);
+        label->setBuddy(edit);
+        edit->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-100.00%")) * 3 / 2);
+        const int column = 3 * (i / perColumn);
+        assumptions->addWidget(label, i % perColumn, column);
+        assumptions->addWidget(edit, i % perColumn, column + 1);
+    }
+    for (int gap = 1; gap < Columns; ++gap)
+        assumptions->setColumnMinimumWidth(3 * gap - 1, fontMetrics().averageCharWidth() * 4);
+    assumptions->setColumnStretch(3 * Columns - 1, 1);
+
+    // The summary, a column per offer; above the figures, whether the offer is compared and its
+    // extra payment.
+    m_summary = new QTableWidget(FirstFigureRow + int(projectionMeasures().size()),
+                                 MAX_LOANS, page);
+    m_summary->setObjectName(QStringLiteral("projectionSummary"));
+    m_summary->setAccessibleName(tr("What each offer earns over the holding period"));
+    m_summary->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_summary->setTabKeyNavigation(false);
+    m_summary->setFocusPolicy(Qt::NoFocus);
+    m_summary->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_summary->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_summary->horizontalHeader()->setMinimumSectionSize(fontMetrics().horizontalAdvance(QStringLiteral("$000,000.00")) + 16);
+    m_summary->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    auto *compareHeader = new QTableWidgetItem(tr("Compare"));
+    compareHeader->setToolTip(tr("An offer left out is greyed, marked best nowhere and not charted."));
+    m_summary->setVerticalHeaderItem(CompareRow, compareHeader);
+    const DealField &extra = projectionFields().back();
+    auto *extraHeader = new QTableWidgetItem(projectionText(extra.label));
+    extraHeader->setToolTip(projectionText(extra.definition));
+    m_summary->setVerticalHeaderItem(ExtraPaymentRow, extraHeader);
+    QWidget *previous = nullptr;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        auto *box = new QCheckBox(tr("Compare"));
+        box->setObjectName(QStringLiteral("compare%1").arg(k + 1));
+        box->setAccessibleName(tr("Compare loan %1").arg(k + 1));
+        box->setToolTip(compareHeader->toolTip());
+        connect(box, &QCheckBox::toggled, this, [this, k](bool on) {
+            m_compareChosen[std::size_t(k)] = on;
+            refresh();
+        });
+        auto *holder = new QWidget;
+        auto *centred = new QHBoxLayout(holder);
+        centred->setContentsMargins(4, 0, 4, 0);
+        centred->addWidget(box, 0, Qt::AlignCenter);
+        m_summary->setCellWidget(CompareRow, k, holder);
+        m_compare[std::size_t(k)] = box;
+        QLineEdit *edit = figureEdit(extra, k, nullptr);
+        edit->setAccessibleName(tr("Extra payment of loan %1").arg(k + 1));
+        m_summary->setCellWidget(ExtraPaymentRow, k, edit);
+        // Across the offers, each one's box and then its extra payment.
+        if (previous)
+            QWidget::setTabOrder(previous, box);
+        QWidget::setTabOrder(box, edit);
+        previous = edit;
+    }
+
+    m_yearlyTitle = new QLabel(page);
+    m_yearlyTitle->setObjectName(QStringLiteral("yearlyTitle"));
+    m_yearlyModel = new QStandardItemModel(this);
+    m_yearly = new QTableView(page);
+    m_yearly->setObjectName(QStringLiteral("projectionYears"));
+    m_yearly->setAccessibleName(tr("The chosen loan's projection year by year"));
+    m_yearly->setModel(m_yearlyModel);
+    m_yearly->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_yearly->setTabKeyNavigation(false);
+    m_yearly->verticalHeader()->hide();
+    m_yearly->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_yearly->setMinimumHeight(fontMetrics().height() * 16);
+
+    m_equityChart = new QChart;
+    m_equityChart->setTitle(tr("Equity by year"));
+    m_equityChart->legend()->setAlignment(Qt::AlignRight);
+    m_equityChart->legend()->setShowToolTips(true);
+    QChartView *equity = chartView(m_equityChart, tr("Chart of the equity of each compared offer by year"));
+    equity->setMinimumHeight(320);
+
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(m_projectionProblems);
+    layout->addLayout(assumptions);
+    layout->addWidget(m_summary);
+    layout->addWidget(m_yearlyTitle);
+    layout->addWidget(m_yearly);
+    layout->addWidget(equity);
+    scroll->setWidget(page);
+    m_tabs->addTab(scroll, tr("Pro&jection"));
+}
+
+void LoanAnalysisDialog::takeEdit(QLineEdit *edit)
+{
+    const auto bound = std::find_if(m_figureEdits.cbegin(), m_figureEdits.cend(),
+                                    [edit](const BoundEdit &each) { return each.edit == edit; });
+    if (bound == m_figureEdits.cend())
+        return;
+    Value &figure = bound->field->figure(m_record, bound->loan);
+    const double before = figure.m_value;
+    edit->setText(figure.takeTyped(edit->text(), m_record.m_currency));
+    // The analysis takes a millisecond: it is done once the figure is taken, never per key.
+    if (!(figure.m_value == before))
+        refresh();
+}
+
+void LoanAnalysisDialog::showFigures()
+{
+    for (const BoundEdit &bound : m_figureEdits) {
+        // What the user is typing stays until the edit is left.
+        if (!bound.edit->hasFocus())
+            bound.edit->setText(bound.field->figure(m_record, bound.loan).format(m_record.m_currency));
+    }
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        const QSignalBlocker block(m_compare[std::size_t(k)]);
+        m_compare[std::size_t(k)]->setChecked(m_compared[std::size_t(k)]);
+    }
+}
+
+QString LoanAnalysisDialog::projectionProblems() const
+{
+    QStringList reasons;
+    bool alike = true;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        const QString &reason = m_deal.loans[std::size_t(k)].projection.reason;
+        reasons << reason;
+        alike = alike && reason == reasons.front();
+    }
+    // An assumption out of range stops every offer alike: said once.
+    if (alike)
+        return reasons.front();
+    QStringList lines;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        if (!reasons.at(k).isEmpty())
+            lines << loanName(k) + QStringLiteral(": ") + reasons.at(k);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+void LoanAnalysisDialog::fillProjection()
+{
+    const QString problems = projectionProblems();
+    m_projectionProblems->setText(problems);
+    m_projectionProblems->setVisible(!problems.isEmpty());
+    fillSummary();
+    fillYearly();
+    fillEquityChart();
+}
+
+void LoanAnalysisDialog::fillSummary()
+{
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        // Behind the edit, for the printout.
+        auto *extra = new QTableWidgetItem(m_record.m_extraPayment[k].format(m_record.m_currency));
+        extra->setFlags(Qt::ItemIsEnabled);
+        extra->setForeground(Qt::transparent);
+        m_summary->setItem(ExtraPaymentRow, k, extra);
+    }
+    int row = FirstFigureRow;
+    for (const ProjectionMeasure &measure : projectionMeasures()) {
+        auto *header = new QTableWidgetItem(projectionText(measure.label));
+        header->setToolTip(projectionText(measure.definition));
+        m_summary->setVerticalHeaderItem(row, header);
+        const std::vector<int> best = bestLoans(m_deal, measure.get, measure.better);
+        for (int k = 0; k < MAX_LOANS; ++k) {
+            const Measure figure = measure.get(m_deal.loans[std::size_t(k)]);
+            QTableWidgetItem *cell = measureCell(figure, measure.unit, m_record.m_currency);
+            cell->setText(formatProjectionMeasure(figure, measure, m_record.m_currency));
+            if (std::find(best.begin(), best.end(), k) != best.end())
+                markBest(cell);
+            greyLeftOut(cell, k);
+            m_summary->setItem(row, k, cell);
+        }
+        ++row;
+    }
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        if (QTableWidgetItem *header = m_comparison->horizontalHeaderItem(k))
+            m_summary->setHorizontalHeaderItem(k, header->clone());
+    }
+    // Tall enough for every row: the page scrolls, not the table.
+    m_summary->resizeRowsToContents();
+    m_summary->setFixedHeight(m_summary->horizontalHeader()->sizeHint().height()
+                              + m_summary->verticalHeader()->length() + 2 * m_summary->frameWidth() + 2);
+}
+
+void LoanAnalysisDialog::fillYearlyModel(QStandardItemModel &model) const
+{
+    model.clear();
+    const auto &columns = projectionYearColumns();
+    for (int c = 0; c < int(columns.size()); ++c) {
+        const ProjectionYearColumn &column = columns[std::size_t(c)];
+        auto *header = new QStandardItem(projectionText(column.label));
+        header->setToolTip(projectionText(column.definition));
+        model.setHorizontalHeaderItem(c, header);
+    }
+    for (const ProjectionYear &year : m_deal.loans[std::size_t(chosenLoan())].projection.years) {
+        QList<QStandardItem *> items;
+        for (const ProjectionYearColumn &column : columns) {
+            const Measure figure = column.get(year);
+            auto *item = new QStandardItem(formatProjectionFigure(figure, column.unit, column.multiple, m_record.m_currency));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (!figure.isKnown())
+                item->setToolTip(figure.reason);
+            items << item;
+        }
+        model.appendRow(items);
+    }
+}
+
+void LoanAnalysisDialog::fillYearly()
+{
+    const int k = chosenLoan();
+    const Projection &projection = m_deal.loans[std::size_t(k)].projection;
+    m_yearlyTitle->setText(projection.isKnown() ? tr("%1, year by year").arg(loanName(k))
+                                                : tr("%1, year by year: %2").arg(loanName(k), projection.reason));
+    fillYearlyModel(*m_yearlyModel);
+}
+
+void LoanAnalysisDialog::fillEquityChart()
+{
+    clearChart(m_equityChart);
+    double top = 0;
+    double bottom = 0;
+    int longest = 1;
+    QList<QLineSeries *> equities;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        const Projection &projection = m_deal.loans[std::size_t(k)].projection;
+        if (!m_compared[std::size_t(k)] || !projection.isKnown())
+            continue;
+        auto *series = new QLineSeries;
+        series->setName(loanName(k));
+        series->setProperty("loan", k);
+        for (const ProjectionYear &year : projection.years) {
+            series->append(year.year, year.equity);
+            top = std::max(top, year.equity);
+            bottom = std::min(bottom, year.equity);
+        }
+        longest = std::max(longest, int(projection.years.size()));
+        equities << series;
+    }
+    QCategoryAxis *years = roundAxis(longest, 10, true, [](double year) { return QString::number(qRound(year)); });
+    years->setTitleText(tr("Year"));
+    const QString currency = m_record.m_currency;
+    QCategoryAxis *equity = roundAxis(top > 0 ? top : 1, 5, false,
+                                      [currency](double money) { return axisMoney(money, currency); }, bottom);
+    equity->setTitleText(tr("Equity"));
+    m_equityChart->addAxis(years, Qt::AlignBottom);
+    m_equityChart->addAxis(equity, Qt::AlignLeft);
+    for (QLineSeries *series : equities) {
+        m_equityChart->addSeries(series);
+        series->attachAxis(years);
+        series->attachAxis(equity);
+    }
 }

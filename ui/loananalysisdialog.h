@@ -4,31 +4,40 @@
 
 #include <QDialog>
 
+#include <array>
 #include <memory>
+#include <optional>
+#include <vector>
 
+struct DealField;
 class IPrompt;
 class QChart;
+class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPageLayout;
 class QTextDocument;
 class QPrinter;
 class QStandardItemModel;
 class QTableView;
 class QTableWidget;
+class QTableWidgetItem;
 class QTabWidget;
 
 // The Loan Analysis window: the five offers side by side on the measures an investor compares
 // them by, the best of each row marked; the schedule of one loan, monthly or per year; a chart
 // of what is owed on each loan over time and one of a loan's payments split into principal and
-// interest per year. It prints, saves a PDF and exports CSV. Modeless: it shows the record it
-// was given and follows it on refresh().
+// interest per year; what each offer earns over a holding period, from assumptions edited here
+// into the record. It prints, saves a PDF and exports CSV. Modeless: it shows the record it was
+// given and follows it on refresh(). The user may leave offers out of the comparison: they are
+// greyed, ranked nowhere and not charted.
 class LoanAnalysisDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    LoanAnalysisDialog(const DealRecord &record, IPrompt &prompt, QWidget *parent = nullptr);
+    LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWidget *parent = nullptr);
     ~LoanAnalysisDialog() override;
 
     // Computes everything anew from the record.
@@ -41,6 +50,12 @@ public:
     void onSavePdf();
     void onExportComparison();
     void onExportSchedule();
+    void onExportProjection();
+
+    // The record shown, whose assumptions the Projection page edits.
+    [[nodiscard]] const DealRecord &record() const { return m_record; }
+    // The offers that take part in the comparison now.
+    [[nodiscard]] ComparedOffers comparedOffers() const;
 
     // What Print and Save PDF lay out on pages of the given layout: the property, its figures
     // and the date, then the comparison, the charts and the chosen loan's schedule.
@@ -58,6 +73,17 @@ private:
     void buildComparisonTab();
     void buildScheduleTab();
     void buildChartsTab();
+    void buildProjectionTab();
+    [[nodiscard]] QLineEdit *figureEdit(const DealField &field, int loan, QWidget *parent);
+    void takeEdit(QLineEdit *edit);
+    void showFigures();
+    void fillProjection();
+    void fillSummary();
+    void fillYearly();
+    void fillEquityChart();
+    void fillYearlyModel(QStandardItemModel &model) const;
+    [[nodiscard]] QString projectionProblems() const;
+    void greyLeftOut(QTableWidgetItem *item, int loan) const;
     void fillComparison();
     void setLoanHeaders();
     void fitColumns();
@@ -74,9 +100,12 @@ private:
     void print(QPrinter &printer) const;
     void exportCsv(const QString &title, const QByteArray &csv);
 
-    const DealRecord &m_record;
+    DealRecord &m_record;
     IPrompt &m_prompt;
     DealAnalysis m_deal;
+    // What the user chose for each offer's "Compare"; unset follows defaultComparedOffers().
+    std::array<std::optional<bool>, MAX_LOANS> m_compareChosen;
+    ComparedOffers m_compared{}; // those the analysis shown was ranked with
 
     QLabel *m_bestOffer = nullptr;
     QComboBox *m_loan = nullptr;
@@ -87,4 +116,20 @@ private:
     QStandardItemModel *m_scheduleModel = nullptr;
     QChart *m_balanceChart = nullptr;
     QChart *m_splitChart = nullptr;
+
+    struct BoundEdit
+    {
+        const DealField *field;
+        int loan;
+        QLineEdit *edit;
+    };
+    std::vector<BoundEdit> m_figureEdits; // the assumptions, then the extra payments
+    std::array<QCheckBox *, MAX_LOANS> m_compare{};
+    QWidget *m_projectionPage = nullptr;
+    QLabel *m_projectionProblems = nullptr;
+    QTableWidget *m_summary = nullptr;
+    QLabel *m_yearlyTitle = nullptr;
+    QTableView *m_yearly = nullptr;
+    QStandardItemModel *m_yearlyModel = nullptr;
+    QChart *m_equityChart = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "platform/profilestore.h"
 #include "testfiles.h"
 #include "platform/translations.h"
+#include "core/measures.h"
 #include "core/value.h"
 #include "ui/maindialog.h"
 
@@ -152,10 +153,15 @@ private slots:
             QCOMPARE(cellOf(table, QStringLiteral("Cap Rate"), 0), QStringLiteral("9.90%"));
             QVERIFY(itemOf(table, QStringLiteral("Safety Cash Flow"), 2)->font().bold());
             QVERIFY(!itemOf(table, QStringLiteral("Safety Cash Flow"), 0)->font().bold());
+            // The offer with the highest IRR is the engine's, named with its IRR.
+            const DealAnalysis engine = analyze(window->record());
+            QCOMPARE(engine.bestIrr, 3);
             QCOMPARE(window->findChild<QLabel *>(QStringLiteral("bestOffer"))->text(),
                      QStringLiteral("Best offer, most safety cash flow: Loan 3: Cash purchase "
                                     "($1,450.00 a month); least interest: Loan 3: Cash purchase and "
-                                    "Loan 4: Family loan, no interest ($0.00 in all)."));
+                                    "Loan 4: Family loan, no interest ($0.00 in all). Highest IRR over "
+                                    "10 years: Loan 4: Family loan, no interest, %1.")
+                         .arg(formatMeasure(engine.loans[3].projection.irr, MeasureUnit::Fraction, QString())));
             // The cash purchase has no highest offer; its total cost is its price.
             QCOMPARE(cellOf(table, QStringLiteral("Highest Offer"), 2), QStringLiteral("\u2014"));
             QCOMPARE(cellOf(table, QStringLiteral("Total Cost"), 2),
@@ -363,10 +369,19 @@ private slots:
             QVERIFY(header->length() <= table.viewport()->width());
 
             window->findChild<QTabWidget *>(QStringLiteral("tabs"))->setCurrentIndex(2);
+            // The balances and the split, beside the Projection page's equity.
             const QList<QChartView *> views = window->findChildren<QChartView *>();
-            QCOMPARE(views.size(), 2);
-            QChart *balance = views.at(0)->chart();
-            QChart *split = views.at(1)->chart();
+            QCOMPARE(views.size(), 3);
+            const auto chartNamed = [&views](const QString &name) -> QChart * {
+                for (QChartView *view : views) {
+                    if (view->accessibleName() == name)
+                        return view->chart();
+                }
+                return nullptr;
+            };
+            QChart *balance = chartNamed(QStringLiteral("Chart of the balance of each loan over the years"));
+            QChart *split = chartNamed(QStringLiteral("Chart of the chosen loan's principal and interest per year"));
+            QVERIFY(balance && split);
             QTRY_VERIFY(balance->plotArea().height() >= 150);
             QTRY_VERIFY(split->plotArea().height() >= 150);
 

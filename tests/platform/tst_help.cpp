@@ -120,6 +120,7 @@ void TestHelp::contextResolvesToPageAndAnchor_data()
     QTest::newRow("About box") << HelpTopic::AboutBox << QStringLiteral("about.html");
     QTest::newRow("settings") << HelpTopic::SettingsDialog << QStringLiteral("settings.html");
     QTest::newRow("loan analysis") << HelpTopic::LoanAnalysis << QStringLiteral("analysis.html");
+    QTest::newRow("projection") << HelpTopic::Projection << QStringLiteral("analysis.html");
 }
 
 void TestHelp::contextResolvesToPageAndAnchor()
@@ -151,7 +152,7 @@ void TestHelp::dialogsHaveTopicsOfTheirOwn()
 void TestHelp::unknownContextGetsMainTopic_data()
 {
     QTest::addColumn<int>("value");
-    QTest::newRow("past the last topic") << int(HelpTopic::LoanAnalysis) + 1;
+    QTest::newRow("past the last topic") << int(HelpTopic::Projection) + 1;
     QTest::newRow("negative") << -1;
     QTest::newRow("large") << 0x20066;
 }

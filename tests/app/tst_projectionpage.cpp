@@ -1,0 +1,503 @@
+#include "apptestsupport.h"
+#include "testfiles.h"
+#include "core/dealfields.h"
+#include "core/loananalysis.h"
+#include "core/localeservices.h"
+#include "core/measures.h"
+#include "core/projection.h"
+#include "ui/loananalysisdialog.h"
+#include "ui/maindialog.h"
+
+#include <QAbstractItemModel>
+#include <QChart>
+#include <QCategoryAxis>
+#include <QChartView>
+#include <QComboBox>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineSeries>
+#include <QScopeGuard>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+#include <QWhatsThis>
+#include <QTextDocument>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPushButton>
+#include <QRegularExpression>
+
+namespace {
+
+// The summary's cell of a figure for a loan.
+QTableWidgetItem *summaryCell(LoanAnalysisDialog &window, const ProjectionMeasure &measure, int loan)
+{
+    auto *table = window.findChild<QTableWidget *>(QStringLiteral("projectionSummary"));
+    for (int row = 0; table && row < table->rowCount(); ++row) {
+        if (table->verticalHeaderItem(row) && table->verticalHeaderItem(row)->text() == projectionText(measure.label))
+            return table->item(row, loan);
+    }
+    return nullptr;
+}
+
+const ProjectionMeasure &measureKeyed(const char *key)
+{
+    for (const ProjectionMeasure &measure : projectionMeasures()) {
+        if (qstrcmp(measure.key, key) == 0)
+            return measure;
+    }
+    qFatal("no projection measure %s", key);
+}
+
+// The engine's projection of a loan of the record, made apart from the window.
+Projection engineProjection(const DealRecord &record, int loan)
+{
+    return project(inputsOf(record, loan), assumptionsOf(record.m_projection));
+}
+
+LoanAnalysisDialog *openAnalysis(AppFixture &fixture, MainDialog &dlg)
+{
+    fixture.m_prompt.setNextFileName(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
+    if (!trigger(dlg, "actionImport") || !activateAndWait(dlg))
+        return nullptr;
+    QTest::keyClick(editNamed(dlg, "editDescription"), Qt::Key_L, Qt::ControlModifier);
+    auto *window = dlg.findChild<LoanAnalysisDialog *>();
+    if (!window || !activateAndWait(*window))
+        return nullptr;
+    return window;
+}
+
+// Reaches the Projection tab with the keys, as a user would: its mnemonic, Alt+J.
+bool showProjection(LoanAnalysisDialog &window)
+{
+    auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabs"));
+    QTest::keyClick(window.focusWidget(), Qt::Key_J, Qt::AltModifier);
+    return tabs->currentIndex() == 3;
+}
+
+void typeInto(QLineEdit *edit, const QString &text, Qt::Key end)
+{
+    edit->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(edit->hasFocus());
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, end);
+}
+
+} // namespace
+
+class TestProjectionPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { LocaleServices::pinLocale(QStringLiteral("en_US")); }
+
+    // An assumption typed with the keys reaches the record as the edit shows it, the summary
+    // follows at once with the engine's figures, and the next run starts with it.
+    void typedAssumptionChangesTheRecordAndTheSummary_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("enter"); // Enter instead of Tab
+        QTest::addColumn<double>("expected");
+        QTest::newRow("hold, en_US") << "en_US" << "editHoldYears" << "7" << false << 7.0;
+        QTest::newRow("appreciation, en_US, Enter") << "en_US" << "editAppreciation" << "4.5" << true << 4.5;
+        QTest::newRow("appreciation, de_DE") << "de_DE" << "editAppreciation" << "4,5" << false << 4.5;
+        QTest::newRow("falling market, de_DE") << "de_DE" << "editAppreciation" << "-1,25" << false << -1.25;
+        QTest::newRow("vacancy, de_DE, Enter") << "de_DE" << "editVacancy" << "8" << true << 8.0;
+        QTest::newRow("extra payment, en_US") << "en_US" << "editExtraPayment1" << "$250" << false << 250.0;
+        QTest::newRow("extra payment, de_DE") << "de_DE" << "editExtraPayment2" << "1.000,50" << true << 1000.5;
+    }
+
+    void typedAssumptionChangesTheRecordAndTheSummary()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, edit);
+        QFETCH(QString, typed);
+        QFETCH(bool, enter);
+        QFETCH(double, expected);
+        LocaleServices::pinLocale(locale);
+        const auto restore = qScopeGuard([] { LocaleServices::pinLocale(QStringLiteral("en_US")); });
+        AppFixture fixture;
+        fixture.run([&](MainDialog &dlg) {
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg);
+            QVERIFY(window);
+            QVERIFY(showProjection(*window));
+            auto *field = window->findChild<QLineEdit *>(edit);
+            QVERIFY(field);
+            QVERIFY(!field->toolTip().isEmpty());
+            QVERIFY(field->whatsThis().startsWith(field->toolTip()));
+            const QString irrBefore = summaryCell(*window, measureKeyed("irr"), 0)->text();
+
+            typeInto(field, typed, enter ? Qt::Key_Return : Qt::Key_Tab);
+            QVERIFY(window->isVisible());
+            const DealRecord &record = window->record();
+            const DealField *bound = nullptr;
+            for (const DealField &each : projectionFields()) {
+                for (int k = 0; k < (each.perLoan ? MAX_LOANS : 1); ++k) {
+                    if (QStringLiteral("edit") + each.entry(k) == edit)
+                        bound = &each;
+                }
+            }
+            QVERIFY(bound);
+            const int loan = bound->perLoan ? edit.right(1).toInt() - 1 : 0;
+            QCOMPARE(bound->figure(record, loan).m_value, expected);
+            QCOMPARE(field->text(), bound->figure(record, loan).format(record.m_currency));
+
+            // Every summary figure of every loan is the engine's on the same inputs.
+            for (int k = 0; k < MAX_LOANS; ++k) {
+                const Projection engine = engineProjection(record, k);
+                for (const char *key : {"irr", "npv", "equity_multiple", "total_profit", "sale_proceeds"}) {
+                    const ProjectionMeasure &measure = measureKeyed(key);
+                    LoanAnalysis shown;
+                    shown.projection = engine;
+                    QCOMPARE(summaryCell(*window, measure, k)->text(),
+                             formatProjectionMeasure(measure.get(shown), measure, record.m_currency));
+                }
+            }
+            QVERIFY(summaryCell(*window, measureKeyed("irr"), loan)->text() != irrBefore);
+            window->close();
+            dlg.reject();
+        });
+        // The main window kept the figure in the profile: the next run starts with it.
+        fixture.reopenProfile();
+        fixture.run([&](MainDialog &dlg) {
+            QVERIFY(trigger(dlg, "actionLoanAnalysis"));
+            auto *window = dlg.findChild<LoanAnalysisDialog *>();
+            QVERIFY(window);
+            bool found = false;
+            for (const DealField &each : projectionFields()) {
+                for (int k = 0; k < (each.perLoan ? MAX_LOANS : 1); ++k) {
+                    if (QStringLiteral("edit") + each.entry(k) == edit) {
+                        QCOMPARE(each.figure(window->record(), k).m_value, expected);
+                        QCOMPARE(window->findChild<QLineEdit *>(edit)->text(), each.figure(window->record(), k).format(window->record().m_currency));
+                        found = true;
+                    }
+                }
+            }
+            QVERIFY(found);
+            window->close();
+            dlg.reject();
+        });
+    }
+
+    // A hold of 0 years cannot be projected: the page says why, the figures are unknown with
+    // that reason, and a valid hold brings everything back.
+    void badAssumptionShowsItsReason()
+    {
+        AppFixture fixture;
+        fixture.run([&](MainDialog &dlg) {
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg);
+            QVERIFY(window);
+            QVERIFY(showProjection(*window));
+            auto *problems = window->findChild<QLabel *>(QStringLiteral("projectionProblems"));
+            QVERIFY(problems->isHidden() || problems->text().isEmpty()
+                    || !problems->text().contains(QStringLiteral("holding period")));
+            typeInto(window->findChild<QLineEdit *>(QStringLiteral("editHoldYears")), QStringLiteral("0"), Qt::Key_Tab);
+
+            const QString reason = engineProjection(window->record(), 0).reason;
+            QVERIFY(!reason.isEmpty());
+            QVERIFY(problems->isVisible());
+            QCOMPARE(problems->text(), reason);
+            QTableWidgetItem *irr = summaryCell(*window, measureKeyed("irr"), 0);
+            QCOMPARE(irr->text(), QStringLiteral("\u2014"));
+            QCOMPARE(irr->toolTip(), reason);
+            QCOMPARE(window->findChild<QTableView *>(QStringLiteral("projectionYears"))->model()->rowCount(), 0);
+            QVERIFY(window->findChild<QLabel *>(QStringLiteral("yearlyTitle"))->text().contains(reason));
+            // The rest of the window keeps working.
+            QVERIFY(window->findChild<QTableWidget *>(QStringLiteral("comparison"))->item(0, 0)->text() != QStringLiteral("\u2014"));
+
+            typeInto(window->findChild<QLineEdit *>(QStringLiteral("editHoldYears")), QStringLiteral("12"), Qt::Key_Return);
+            QVERIFY(problems->isHidden() || !problems->text().contains(reason));
+            QCOMPARE(window->findChild<QTableView *>(QStringLiteral("projectionYears"))->model()->rowCount(), 12);
+            window->close();
+            dlg.reject();
+        });
+    }
+
+    // Each row of the summary marks the compared offers with the best value, as the comparison
+    // marks its rows: none where every offer shares it or the row has no better side.
+    void bestMarks()
+    {
+        AppFixture fixture;
+        fixture.run([&](MainDialog &dlg) {
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg);
+            QVERIFY(window);
+            // Extra payments on two loans, so that interest saved has a best.
+            QVERIFY(showProjection(*window));
+            typeInto(window->findChild<QLineEdit *>(QStringLiteral("editExtraPayment1")), QStringLiteral("100"), Qt::Key_Tab);
+            typeInto(window->findChild<QLineEdit *>(QStringLiteral("editExtraPayment2")), QStringLiteral("300"), Qt::Key_Tab);
+            int marked = 0;
+            for (const ProjectionMeasure &measure : projectionMeasures()) {
+                QList<double> known;
+                QList<int> loans;
+                for (int k = 0; k < MAX_LOANS; ++k) {
+                    LoanAnalysis shown;
+                    shown.projection = engineProjection(window->record(), k);
+                    shown.interestSaved = analyze(window->record()).loans[std::size_t(k)].interestSaved;
+                    const Measure figure = measure.get(shown);
+                    if (figure.isKnown() && analyze(window->record()).loans[std::size_t(k)].notCompared.isEmpty()) {
+                        known << figure.value;
+                        loans << k;
+                    }
+                }
+                QList<bool> expected(MAX_LOANS, false);
+                if (measure.better == Better::Higher && !known.isEmpty()) {
+                    const double top = *std::max_element(known.begin(), known.end());
+                    const bool allShare = known.size() > 1 && std::all_of(known.begin(), known.end(), [top](double v) { return v == top; });
+                    for (int i = 0; i < loans.size() && !allShare; ++i)
+                        expected[loans.at(i)] = known.at(i) == top;
+                }
+                for (int k = 0; k < MAX_LOANS; ++k) {
+                    QTableWidgetItem *cell = summaryCell(*window, measure, k);
+                    QCOMPARE(cell->font().bold(), bool(expected.at(k)));
+                    QCOMPARE(cell->background() != QBrush(), bool(expected.at(k)));
+                    marked += expected.at(k);
+                }
+            }
+            QVERIFY(marked >= 7);
+            // The best-offer line names the engine's best offer by IRR.
+            const DealAnalysis engine = analyze(window->record());
+            QVERIFY(engine.bestIrr >= 0);
+            QVERIFY2(window->findChild<QLabel *>(QStringLiteral("bestOffer"))->text().contains(
+                         QStringLiteral("Highest IRR over 10 years: %1").arg(window->findChild<QComboBox *>(QStringLiteral("loanChoice"))->itemText(engine.bestIrr))),
+                     qPrintable(window->findChild<QLabel *>(QStringLiteral("bestOffer"))->text()));
+            window->close();
+            dlg.reject();
+        });
+    }
+
+    // Leaving the offer with the best IRR out, with the keys: it loses its marks, its place in
+    // the best-offer line and its lines in the charts; checked again, it has them back.
+    void leavingAnOfferOut()
+    {
+        AppFixture fixture;
+        fixture.run([&](MainDialog &dlg) {
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg);
+            QVERIFY(window);
+            QVERIFY(showProjection(*window));
+            const int best = analyze(window->record()).bestIrr;
+            QVERIFY(best >= 0);
+            const QString name = window->findChild<QComboBox *>(QStringLiteral("loanChoice"))->itemText(best);
+            auto *comparison = window->findChild<QTableWidget *>(QStringLiteral("comparison"));
+            const auto markedIn = [best](QTableWidget *table) {
+                int count = 0;
+                for (int row = 0; row < table->rowCount(); ++row)
+                    count += table->item(row, best) && table->item(row, best)->font().bold();
+                return count;
+            };
+            auto *summary = window->findChild<QTableWidget *>(QStringLiteral("projectionSummary"));
+            QVERIFY(markedIn(summary) > 0);
+            QVERIFY(markedIn(comparison) > 0);
+            const auto seriesNames = [window](const QString &chartName) {
+                QStringList names;
+                for (QChartView *view : window->findChildren<QChartView *>()) {
+                    if (view->accessibleName() == chartName) {
+                        for (QAbstractSeries *series : view->chart()->series())
+                            names << series->name();
+                    }
+                }
+                return names;
+            };
+            const QString equityChart = QStringLiteral("Chart of the equity of each compared offer by year");
+            const QString balanceChart = QStringLiteral("Chart of the balance of each loan over the years");
+            QVERIFY(seriesNames(equityChart).contains(name));
+            QVERIFY(seriesNames(balanceChart).contains(name));
+            auto *bestOffer = window->findChild<QLabel *>(QStringLiteral("bestOffer"));
+            QVERIFY(bestOffer->text().contains(QStringLiteral("Highest IRR over 10 years: ") + name));
+
+            auto *box = window->findChild<QCheckBox *>(QStringLiteral("compare%1").arg(best + 1));
+            QVERIFY(box && box->isChecked());
+            box->setFocus(Qt::TabFocusReason);
+            QTRY_VERIFY(box->hasFocus());
+            QTest::keyClick(box, Qt::Key_Space);
+            QVERIFY(!box->isChecked());
+            QVERIFY(!window->comparedOffers()[std::size_t(best)]);
+
+            QCOMPARE(markedIn(summary), 0);
+            QCOMPARE(markedIn(comparison), 0);
+            QVERIFY(!seriesNames(equityChart).contains(name));
+            QVERIFY(!seriesNames(balanceChart).contains(name));
+            QCOMPARE(seriesNames(equityChart).size(), 3); // loan 5 has no term: no projection
+            QVERIFY(!bestOffer->text().contains(QStringLiteral("Highest IRR over 10 years: ") + name));
+            // The next best by the engine takes its place.
+            DealAnalysis engine = analyze(window->record());
+            leaveOut(engine, window->comparedOffers());
+            QVERIFY(engine.bestIrr >= 0 && engine.bestIrr != best);
+            QVERIFY(bestOffer->text().contains(
+                QStringLiteral("Highest IRR over 10 years: ")
+                + window->findChild<QComboBox *>(QStringLiteral("loanChoice"))->itemText(engine.bestIrr)));
+            // Its figures stay to be seen, greyed.
+            QVERIFY(summaryCell(*window, measureKeyed("irr"), best)->text() != QStringLiteral("\u2014"));
+            QVERIFY(summaryCell(*window, measureKeyed("irr"), best)->foreground().color()
+                    != summaryCell(*window, measureKeyed("irr"), engine.bestIrr)->foreground().color());
+
+            QTest::keyClick(box, Qt::Key_Space);
+            QVERIFY(markedIn(summary) > 0);
+            QVERIFY(seriesNames(equityChart).contains(name));
+            window->close();
+            dlg.reject();
+        });
+    }
+
+    // The printout carries the assumptions, the summary and the chosen loan's years; the CSV the
+    // summary and the years, with the engine's figures.
+    void printAndCsvCarryTheProjection()
+    {
+        AppFixture fixture;
+        fixture.run([&](MainDialog &dlg) {
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg);
+            QVERIFY(window);
+            window->findChild<QComboBox *>(QStringLiteral("loanChoice"))->setCurrentIndex(1);
+            const Projection engine = engineProjection(window->record(), 1);
+            QCOMPARE(int(engine.years.size()), 10);
+
+            const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+            const QString printed = window->printableDocument(letter)->toPlainText();
+            const QString projection = printed.mid(printed.indexOf(QStringLiteral("\nProjection\n")));
+            for (const QString &expected :
+                 {QStringLiteral("Holding period (years)"), QStringLiteral("Equity Multiple"),
+                  formatMeasure(engine.irr, MeasureUnit::Fraction, QString()), formatCurrency(engine.npv.value, QString()),
+                  QStringLiteral("Loan 2: Elm Credit Union, year by year"),
+                  formatCurrency(engine.years.back().equity, QString()), formatCurrency(engine.years.front().rent, QString()),
+                  formatMeasure(engine.years.back().irrIfSold, MeasureUnit::Fraction, QString())})
+                QVERIFY2(projection.contains(expected), qPrintable(expected));
+
+            const QString csv = fixture.m_documents.filePath(QStringLiteral("projection.csv"));
+            fixture.m_prompt.setNextFileName(csv);
+            window->findChild<QPushButton *>(QStringLiteral("projectionCsvButton"))->click();
+            QVERIFY(fixture.m_prompt.m_messages.isEmpty());
+            const QList<QByteArray> lines = readAll(csv).split('\n');
+            QVERIFY(lines.at(0).startsWith("\xEF\xBB\xBFMeasure,Loan 1: First Savings Bank,Loan 2: Elm Credit Union,"));
+            const auto lineOf = [&lines](const QByteArray &start) {
+                for (const QByteArray &line : lines) {
+                    if (line.startsWith(start))
+                        return line.trimmed();
+                }
+                return QByteArray();
+            };
+            QCOMPARE(lineOf("IRR,").split(',').value(2), QByteArray::number(engine.irr.value, 'f', 6));
+            // Loan 5 has no term: an empty cell.
+            QCOMPARE(lineOf("IRR,").split(',').value(5), QByteArray());
+            const QList<QByteArray> last = lineOf("10,").split(',');
+            QCOMPARE(last.size(), 15);
+            QCOMPARE(last.at(10), QByteArray::number(engine.years.back().equity, 'f', 2));
+            QCOMPARE(last.at(14), QByteArray::number(engine.years.back().equityMultipleIfSold.value, 'f', 4));
+            window->close();
+            dlg.reject();
+        });
+    }
+
+    // Five first-run offers are all compared; a lender typed on one makes it the only one
+    // filled in, and the four untouched ones are left out, unchecked and not charted.
+    void untouchedOffersAreLeftOut()
+    {
+        AppFixture fixture;
+        fixture.run([&](MainDialog &dlg) {
+            fixture.m_prompt.setNextFileName(QStringLiteral(ZANT_EXAMPLES "/first-run.zant"));
+            QVERIFY(trigger(dlg, "actionImport"));
+            QVERIFY(activateAndWait(dlg));
+            QTest::keyClick(editNamed(dlg, "editDescription"), Qt::Key_L, Qt::ControlModifier);
+            auto *window = dlg.findChild<LoanAnalysisDialog *>();
+            QVERIFY(window);
+            const auto checked = [window] {
+                QList<bool> boxes;
+                for (int k = 1; k <= MAX_LOANS; ++k)
+                    boxes << window->findChild<QCheckBox *>(QStringLiteral("compare%1").arg(k))->isChecked();
+                return boxes;
+            };
+            QCOMPARE(checked(), QList<bool>(MAX_LOANS, true));
+
+            QVERIFY(activateAndWait(dlg));
+            QLineEdit *lender = editNamed(dlg, "editLender");
+            lender->setFocus(Qt::TabFocusReason);
+            QTRY_VERIFY(lender->hasFocus());
+            QTest::keyClicks(lender, QStringLiteral("Harbor Bank"));
+            QCOMPARE(checked(), (QList<bool>{true, false, false, false, false}));
+            QStringList charted;
+            for (QChartView *view : window->findChildren<QChartView *>()) {
+                if (view->accessibleName() == QStringLiteral("Chart of the equity of each compared offer by year")) {
+                    for (QAbstractSeries *series : view->chart()->series())
+                        charted << series->name();
+                }
+            }
+            QCOMPARE(charted, QStringList{QStringLiteral("Loan 1: Harbor Bank")});
+            window->close();
+            dlg.reject();
+        });
+    }
+
+    // A falling market puts the equity under water: the chart's money axis reaches below 0 to
+    // the lowest equity of the compared offers, and every offer's line has a point a year.
+    void equityUnderWaterIsCharted()
+    {
+        AppFixture fixture;
+        fixture.run([&](MainDialog &dlg) {
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg);
+            QVERIFY(window);
+            QVERIFY(showProjection(*window));
+            typeInto(window->findChild<QLineEdit *>(QStringLiteral("editAppreciation")), QStringLiteral("-10"), Qt::Key_Return);
+            double lowest = 0;
+            for (int k = 0; k < MAX_LOANS; ++k) {
+                for (const ProjectionYear &year : engineProjection(window->record(), k).years)
+                    lowest = std::min(lowest, year.equity);
+            }
+            QVERIFY(lowest < 0);
+            QChart *chart = nullptr;
+            for (QChartView *view : window->findChildren<QChartView *>()) {
+                if (view->accessibleName() == QStringLiteral("Chart of the equity of each compared offer by year"))
+                    chart = view->chart();
+            }
+            QVERIFY(chart);
+            auto *money = qobject_cast<QCategoryAxis *>(chart->axes(Qt::Vertical).value(0));
+            QVERIFY(money);
+            // Accounting money: "($50,000)" is -50,000.
+            QString first = money->categoriesLabels().first();
+            const bool negative = first.startsWith(QLatin1Char('('));
+            first.remove(QRegularExpression(QStringLiteral("[$,()]")));
+            bool ok = false;
+            const double bottom = (negative ? -1 : 1) * first.toDouble(&ok);
+            QVERIFY2(ok, qPrintable(money->categoriesLabels().first()));
+            QVERIFY2(bottom <= lowest, qPrintable(money->categoriesLabels().join(QLatin1Char('|'))));
+            QCOMPARE(money->min(), bottom);
+            for (QAbstractSeries *series : chart->series())
+                QCOMPARE(static_cast<QLineSeries *>(series)->count(), 10);
+            window->close();
+            dlg.reject();
+        });
+    }
+
+    // F1 opens the help of the page shown: the Projection section on its tab.
+    void helpOfThePageShown()
+    {
+        AppFixture fixture;
+        fixture.run([&](MainDialog &dlg) {
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg);
+            QVERIFY(window);
+            QTest::keyClick(window->focusWidget(), Qt::Key_F1);
+            QVERIFY(fixture.m_shell.m_urls.last().endsWith(QStringLiteral("analysis.html#loan-analysis")));
+            QVERIFY(showProjection(*window));
+            QLineEdit *hold = window->findChild<QLineEdit *>(QStringLiteral("editHoldYears"));
+            hold->setFocus(Qt::TabFocusReason);
+            QTRY_VERIFY(hold->hasFocus());
+            QTest::keyClick(hold, Qt::Key_F1);
+            QVERIFY2(fixture.m_shell.m_urls.last().endsWith(QStringLiteral("analysis.html#projection")),
+                     qPrintable(fixture.m_shell.m_urls.last()));
+            // Shift+F1 enters What's This here too; Escape leaves it and the window stays.
+            QTest::keyClick(hold, Qt::Key_F1, Qt::ShiftModifier);
+            QVERIFY(QWhatsThis::inWhatsThisMode());
+            QTest::keyClick(hold, Qt::Key_Escape);
+            QVERIFY(!QWhatsThis::inWhatsThisMode());
+            QVERIFY(window->isVisible());
+            window->close();
+            dlg.reject();
+        });
+    }
+};
+
+QTEST_MAIN(TestProjectionPage)
+#include "tst_projectionpage.moc"
