@@ -7,9 +7,11 @@
 
 #include <QCoreApplication>
 #include <QJsonArray>
+#include <QLocale>
 #include <QJsonDocument>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -197,11 +199,90 @@ Measure cashInvested(const Projection &projection)
                                 : Measure::unknown(projection.reason);
 }
 
-QJsonObject projectionJson(const Projection &projection)
+QJsonObject dealObject(const QString &file, const DealRecord &record, const DealAnalysis &deal,
+                       bool yearsLater);
+
+// JSON's text of a number as Qt writes it: a whole number below 2^53 in digits, otherwise the
+// shortest digits that read back the same.
+QByteArray jsonNumber(double value)
+{
+    constexpr double SafeInteger = 9007199254740992.0; // 2^53
+    if (std::abs(value) < SafeInteger && value == std::trunc(value))
+        return QByteArray::number(qint64(value));
+    return QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+QByteArray jsonText(const Measure &measure)
+{
+    return measure.isKnown() && std::isfinite(measure.value) ? jsonNumber(measure.value) : QByteArrayLiteral("null");
+}
+
+// A year's members in the sorted order of a JSON object's keys.
+struct YearMember
+{
+    QByteArray key;
+    const YearFigure *figure;
+    const YearReturn *yearReturn; // neither: the year's number
+};
+
+const std::vector<YearMember> &yearMembers()
+{
+    static const std::vector<YearMember> members = [] {
+        std::vector<YearMember> all{{"year", nullptr, nullptr}};
+        for (const YearFigure &figure : YearFigures)
+            all.push_back({figure.key, &figure, nullptr});
+        for (const YearReturn &figure : YearReturns)
+            all.push_back({figure.key, nullptr, &figure});
+        std::sort(all.begin(), all.end(),
+                  [](const YearMember &a, const YearMember &b) { return a.key < b.key; });
+        return all;
+    }();
+    return members;
+}
+
+// A projection's years as the array QJsonDocument's indented text holds them, for a member whose
+// key stands indent spaces in.
+QByteArray yearsText(const Projection &projection, int indent)
+{
+    const QByteArray closing(indent, ' ');
+    if (projection.years.empty())
+        return "[\n" + closing + "]";
+    const QByteArray object(indent + 4, ' ');
+    const QByteArray member(indent + 8, ' ');
+    QByteArray text("[\n");
+    text.reserve(qsizetype(projection.years.size()) * 800);
+    for (const ProjectionYear &year : projection.years) {
+        if (&year != &projection.years.front())
+            text.append(",\n");
+        text.append(object).append("{\n");
+        for (const YearMember &m : yearMembers()) {
+            if (&m != &yearMembers().front())
+                text.append(",\n");
+            text.append(member).append('"').append(m.key).append("\": ");
+            text.append(m.figure       ? jsonNumber(year.*m.figure->member)
+                        : m.yearReturn ? jsonText(year.*m.yearReturn->member)
+                                       : QByteArray::number(year.year));
+        }
+        text.append('\n').append(object).append('}');
+    }
+    return text.append('\n').append(closing).append(']');
+}
+
+// A deal's years stand in its JSON object as a text that names the loan, until the document's
+// text is made: QJsonObject's sorted inserts and its writer are most of the time a JSON of many
+// deals takes, and years are most of what it holds. Written by yearsText as Qt's own writer
+// would write them.
+const QString YearsPlaceholder = QStringLiteral("\u0001years of loan ");
+
+QJsonObject projectionJson(const Projection &projection, int loan, bool placeholder)
 {
     QJsonObject object{{QStringLiteral("cash_invested"), jsonValue(cashInvested(projection))}};
     for (const SummaryFigure &figure : SummaryFigures)
         object.insert(QLatin1String(figure.key), jsonValue(projection.*figure.member));
+    if (placeholder) {
+        object.insert(QStringLiteral("years"), YearsPlaceholder + QString::number(loan));
+        return object;
+    }
     QJsonArray years;
     for (const ProjectionYear &year : projection.years) {
         QJsonObject line{{QStringLiteral("year"), year.year}};
@@ -426,6 +507,40 @@ QByteArray AnalysisExport::dealCsvLines(const QString &file, const DealRecord &r
 QJsonObject AnalysisExport::dealJson(const QString &file, const DealRecord &record,
                                      const DealAnalysis &deal)
 {
+    return dealObject(file, record, deal, false);
+}
+
+QByteArray AnalysisExport::dealJsonText(const QString &file, const DealRecord &record,
+                                        const DealAnalysis &deal)
+{
+    const QByteArray withPlaceholders =
+        QJsonDocument(dealObject(file, record, deal, true)).toJson(QJsonDocument::Indented).chopped(1);
+    QByteArray text;
+    text.reserve(withPlaceholders.size() + 200000);
+    qsizetype from = 0;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        // The placeholder as the writer escapes it.
+        const QByteArray placeholder = QJsonDocument(QJsonArray{YearsPlaceholder + QString::number(k)})
+                                           .toJson(QJsonDocument::Compact)
+                                           .mid(1)
+                                           .chopped(1);
+        const qsizetype at = withPlaceholders.indexOf(placeholder, from);
+        if (at < 0)
+            continue;
+        const qsizetype lineStart = withPlaceholders.lastIndexOf('\n', at) + 1;
+        const qsizetype indent = withPlaceholders.indexOf('"', lineStart) - lineStart;
+        text.append(withPlaceholders.constData() + from, at - from);
+        text.append(yearsText(deal.loans[std::size_t(k)].projection, int(indent)));
+        from = at + placeholder.size();
+    }
+    return text.append(withPlaceholders.constData() + from, withPlaceholders.size() - from);
+}
+
+namespace {
+
+QJsonObject dealObject(const QString &file, const DealRecord &record, const DealAnalysis &deal,
+                       bool yearsLater)
+{
     QJsonObject property;
     for (const DealField *input : PropertyInputs)
         property.insert(QLatin1String(input->key), inputValue(input, record, 0));
@@ -444,7 +559,7 @@ QJsonObject AnalysisExport::dealJson(const QString &file, const DealRecord &reco
         for (const LoanMeasure &measure : loanMeasures())
             loan.insert(QLatin1String(measure.key), jsonValue(measure.get(deal.loans[std::size_t(k)])));
         const LoanAnalysis &analysis = deal.loans[std::size_t(k)];
-        loan.insert(QStringLiteral("projection"), projectionJson(analysis.projection));
+        loan.insert(QStringLiteral("projection"), projectionJson(analysis.projection, k, yearsLater));
         loan.insert(QStringLiteral("scenarios"), scenariosJson(analysis));
         loan.insert(QStringLiteral("highest_offer_for_target_irr"), jsonValue(analysis.priceToOffer));
         loans.append(loan);
@@ -462,6 +577,8 @@ QJsonObject AnalysisExport::dealJson(const QString &file, const DealRecord &reco
                          {QStringLiteral("base"), loanNumber(deal.bestIrrByScenario[1])},
                          {QStringLiteral("bull"), loanNumber(deal.bestIrrByScenario[2])}}}};
 }
+
+} // namespace
 
 QByteArray AnalysisExport::dealsJson(const QList<QJsonObject> &deals)
 {

@@ -253,10 +253,7 @@ int writeTable(const Command &command)
                 if (!first)
                     piece = ",\n";
                 // An element of the list, two levels in.
-                QByteArray object =
-                    QJsonDocument(AnalysisExport::dealJson(command.given.at(i), record, deal))
-                        .toJson(QJsonDocument::Indented)
-                        .chopped(1);
+                const QByteArray object = AnalysisExport::dealJsonText(command.given.at(i), record, deal);
                 piece += indented(object);
             }
             first = false;

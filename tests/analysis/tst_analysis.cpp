@@ -235,6 +235,36 @@ private slots:
         QVERIFY(std::abs(loan.principalAndInterest.value - level) < 1e-9 * amount);
     }
 
+    // The command line's JSON text of a deal is the text Qt writes for the deal's JSON object.
+    void jsonTextIsQtsOwn_data()
+    {
+        QTest::addColumn<int>("holdYears");
+        QTest::addColumn<double>("term5");
+        QTest::addColumn<double>("price");
+        QTest::newRow("ten years") << 10 << 0.0 << 200000.0;
+        QTest::newRow("thirty years, every loan") << 30 << 15.0 << 412345.67;
+        QTest::newRow("no projection at all") << 0 << 30.0 << 200000.0;
+        QTest::newRow("beyond whole doubles") << 12 << 30.0 << 9.5e15;
+    }
+
+    void jsonTextIsQtsOwn()
+    {
+        QFETCH(int, holdYears);
+        QFETCH(double, term5);
+        QFETCH(double, price);
+        DealRecord record = fiveLoans();
+        record.m_purchasePrice.m_value = price;
+        record.m_projection.m_holdYears.m_value = holdYears;
+        record.m_projection.m_market.m_appreciation.m_value = 3.5;
+        record.m_term[4].m_value = term5;
+        record.m_lender[1] = QStringLiteral("\"Quoted\" \u0001 Bank é");
+        const DealAnalysis deal = analyze(record);
+        QCOMPARE(AnalysisExport::dealJsonText(QStringLiteral("a \"b\".zant"), record, deal),
+                 QJsonDocument(AnalysisExport::dealJson(QStringLiteral("a \"b\".zant"), record, deal))
+                     .toJson(QJsonDocument::Indented)
+                     .chopped(1));
+    }
+
     void theExampleOracle()
     {
         DealRecord record = fiveLoans();
