@@ -434,7 +434,9 @@ int main(int argc, char *argv[])
         translated(QT_TRANSLATE_NOOP(
             "main",
             "html (the report, the default), csv (a line per loan of each file, the file's name "
-            "first) or json (one document; see docs/analysis-json.md).")),
+            "first) or json (one document; see docs/analysis-json.md). csv and json give each "
+            "loan's projection over the holding period, its IRR in a bear, the base and a bull "
+            "market, and the highest price at which it still reaches the target IRR.")),
         QStringLiteral("FORMAT"), QStringLiteral("html"));
     parser.addOption(format);
     const QCommandLineOption output(

@@ -1843,10 +1843,6 @@ Make room and choose Retry, choose Export to keep the deal in a file of your cho
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>html (the report, the default), csv (a line per loan of each file, the file&apos;s name first) or json (one document; see docs/analysis-json.md).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Out of memory.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1888,6 +1884,10 @@ no error: it counts as 0, as it does in the program&apos;s window.</source>
     </message>
     <message>
         <source>With --format=csv: the holding period year by year, a line per file, loan and year, instead of a line per loan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>html (the report, the default), csv (a line per loan of each file, the file&apos;s name first) or json (one document; see docs/analysis-json.md). csv and json give each loan&apos;s projection over the holding period, its IRR in a bear, the base and a bull market, and the highest price at which it still reaches the target IRR.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

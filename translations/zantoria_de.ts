@@ -1848,10 +1848,6 @@ Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren
         <translation>-o nennt einen Bericht, aber es wurden %1 Geschäftsdateien angegeben.</translation>
     </message>
     <message>
-        <source>html (the report, the default), csv (a line per loan of each file, the file&apos;s name first) or json (one document; see docs/analysis-json.md).</source>
-        <translation>html (der Bericht, die Voreinstellung), csv (eine Zeile je Darlehen jeder Datei, der Name der Datei zuerst) oder json (ein Dokument; siehe docs/analysis-json.md).</translation>
-    </message>
-    <message>
         <source>Out of memory.</source>
         <translation>Nicht genügend Arbeitsspeicher.</translation>
     </message>
@@ -1903,6 +1899,10 @@ Zahl lesen lässt („abc“), ist kein Fehler: Er zählt als 0, wie im Fenster 
     <message>
         <source>With --format=csv: the holding period year by year, a line per file, loan and year, instead of a line per loan.</source>
         <translation>Mit --format=csv: die Haltedauer Jahr für Jahr, eine Zeile je Datei, Darlehen und Jahr, statt einer Zeile je Darlehen.</translation>
+    </message>
+    <message>
+        <source>html (the report, the default), csv (a line per loan of each file, the file&apos;s name first) or json (one document; see docs/analysis-json.md). csv and json give each loan&apos;s projection over the holding period, its IRR in a bear, the base and a bull market, and the highest price at which it still reaches the target IRR.</source>
+        <translation>html (der Bericht, die Voreinstellung), csv (eine Zeile je Darlehen jeder Datei, der Name der Datei zuerst) oder json (ein Dokument; siehe docs/analysis-json.md). csv und json geben für jedes Darlehen die Projektion über die Haltedauer, seinen internen Zinsfuß in einem Bären-, dem Basis- und einem Bullenmarkt und den höchsten Preis, bei dem es die Zielrendite noch erreicht.</translation>
     </message>
 </context>
 </TS>
