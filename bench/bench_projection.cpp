@@ -2,6 +2,7 @@
 // return of selling after every year: what a window shows when any figure of the deal changes.
 
 #include "core/projection.h"
+#include "core/scenarios.h"
 
 #include <benchmark/benchmark.h>
 
@@ -44,7 +45,37 @@ void BM_ProjectSeveralSignChanges(benchmark::State &state)
     }
 }
 
+// The Sensitivity page of one loan: IRR by appreciation (9 steps) and hold (1 to 30 years), and
+// the four one-way tables; it follows every keystroke.
+void BM_SensitivityOneLoan(benchmark::State &state)
+{
+    const ProjectionAssumptions assumptions;
+    for (auto _ : state) {
+        Sensitivity s = sensitivity(fiveLoans[1], assumptions);
+        benchmark::DoNotOptimize(s);
+    }
+}
+
+// The Scenarios page and the command line: bear and bull projections and the price to offer of
+// five loans.
+void BM_ScenariosAndPricesFiveLoans(benchmark::State &state)
+{
+    const ProjectionAssumptions assumptions;
+    for (auto _ : state) {
+        for (const ProjectionInputs &loan : fiveLoans) {
+            for (Scenario scenario : Scenarios) {
+                ScenarioResult r = projectScenario(loan, assumptions, scenario);
+                benchmark::DoNotOptimize(r);
+            }
+            Measure price = priceToOffer(loan, assumptions);
+            benchmark::DoNotOptimize(price);
+        }
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_SensitivityOneLoan)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScenariosAndPricesFiveLoans)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ProjectFiveLoansFiftyYears)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ProjectSeveralSignChanges)->Unit(benchmark::kMicrosecond);

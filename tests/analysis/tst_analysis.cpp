@@ -245,6 +245,7 @@ private slots:
         QTest::newRow("thirty years, every loan") << 30 << 15.0 << 412345.67;
         QTest::newRow("no projection at all") << 0 << 30.0 << 200000.0;
         QTest::newRow("beyond whole doubles") << 12 << 30.0 << 9.5e15;
+        QTest::newRow("a few dollars") << 50 << 30.0 << 1234.56;
     }
 
     void jsonTextIsQtsOwn()
