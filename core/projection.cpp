@@ -31,6 +31,13 @@ QString notComputed()
     return translated(QT_TRANSLATE_NOOP("Projection", "Not computed."));
 }
 
+// A figure, or unknown because it is too large: the reason is translated only when needed, since
+// a search over prices makes thousands of figures.
+Measure finiteOrTooLarge(double value)
+{
+    return std::isfinite(value) ? Measure{value, {}} : Measure::unknown(tooLarge());
+}
+
 QString noCash()
 {
     return translated(QT_TRANSLATE_NOOP("Projection", "No cash is invested: there is no return to measure."));
@@ -212,23 +219,23 @@ void addReturns(Projection &p, const ProjectionAssumptions &a, YearlyReturns yea
             y.irrIfSold = y.npvIfSold = Measure::unknown(notComputed());
         }
         y.equityMultipleIfSold = p.cashInvested > 0
-            ? Measure::of((cashFlows + y.saleProceeds) / p.cashInvested, tooLarge())
+            ? finiteOrTooLarge((cashFlows + y.saleProceeds) / p.cashInvested)
             : Measure::unknown(noCash());
     }
     const ProjectionYear &end = p.years.back();
     p.irr = end.irrIfSold;
     p.npv = end.npvIfSold;
     p.equityMultiple = end.equityMultipleIfSold;
-    p.saleProceeds = Measure::of(end.saleProceeds, tooLarge());
+    p.saleProceeds = finiteOrTooLarge(end.saleProceeds);
     const double profit = cashFlows + end.saleProceeds - p.cashInvested;
-    p.totalProfit = Measure::of(profit, tooLarge());
+    p.totalProfit = finiteOrTooLarge(profit);
     const double base = 1.0 + profit / p.cashInvested;
     if (!(p.cashInvested > 0))
         p.annualizedReturn = Measure::unknown(noCash());
     else if (!(base > 0))
         p.annualizedReturn = Measure::unknown(translated(QT_TRANSLATE_NOOP("Projection", "Everything invested is lost: there is no annualized return.")));
     else
-        p.annualizedReturn = Measure::of(std::pow(base, 1.0 / p.years.size()) - 1.0, tooLarge());
+        p.annualizedReturn = finiteOrTooLarge(std::pow(base, 1.0 / p.years.size()) - 1.0);
 }
 
 } // namespace
@@ -504,5 +511,5 @@ Measure npv(double rate, const std::vector<double> &flows)
     double acc = 0;
     for (auto f = flows.rbegin(); f != flows.rend(); ++f)
         acc = acc * v + *f;
-    return Measure::of(acc, tooLarge());
+    return finiteOrTooLarge(acc);
 }
