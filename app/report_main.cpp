@@ -158,7 +158,7 @@ int readDeal(const FileName &input, DealRecord &record)
             return BadInput;
     } catch (const FileException &exception) {
         // Told by the name given, not by the path the file was read through.
-        printError(FileException(exception.m_cause, input.shown, exception.m_osError).message());
+        printError(ExchangeFile::fileErrorMessage(exception, input.shown));
         return FileError;
     }
     return Success;

@@ -189,7 +189,7 @@ bool ExchangeFile::read(DealRecord &record, const QString &path, QString *error,
         file.close();
     } catch (const FileException &exception) {
         if (error)
-            *error = exception.message();
+            *error = fileErrorMessage(exception, path);
         return false;
     }
     if (!faulty)
@@ -253,4 +253,13 @@ std::optional<ImportError> ExchangeFile::read(DealRecord &record, StdioFile &fil
         readValue(*entry, value, lineNumber, record, locales, notices);
     }
     return std::nullopt;
+}
+
+QString ExchangeFile::fileErrorMessage(const FileException &exception, const QString &shownName)
+{
+    const FileException named(exception.m_cause, shownName, exception.m_osError);
+    if (exception.m_cause != FileException::tooLarge)
+        return named.message();
+    return QCoreApplication::translate("ImportError", "%1 is too large to be read: a deal file holds at most %2 MiB.")
+        .arg(shownName, QString::number(StdioFile::MaxSize >> 20));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "textio/fileexception.h"
+
 #include <QString>
 
 #include <optional>
@@ -47,4 +49,7 @@ bool read(DealRecord &record, const QString &path, QString *error,
 // The same for text already read: the first faulty line is returned.
 std::optional<ImportError> read(DealRecord &record, StdioFile &file,
                                    std::vector<ReadNotice> *notices = nullptr);
+// The message of a file error met reading a deal file, naming the file shownName: the text
+// layer's own, but for a file too large, which is told as a deal file's limit.
+[[nodiscard]] QString fileErrorMessage(const FileException &exception, const QString &shownName);
 } // namespace ExchangeFile

@@ -23,8 +23,7 @@ constexpr const char *CauseTexts[] = {
     QT_TRANSLATE_NOOP("FileException", "Encountered a sharing violation while accessing %1."),
     QT_TRANSLATE_NOOP("FileException", "Encountered a locking violation while accessing %1."),
     QT_TRANSLATE_NOOP("FileException", "Disk full while accessing %1."),
-    QT_TRANSLATE_NOOP("FileException",
-                      "%1 is too large to be read: a deal file holds at most %2 MiB."),
+    QT_TRANSLATE_NOOP("FileException", "%1 is too large to be read: at most %2 MiB are read."),
 };
 static_assert(std::size(CauseTexts) == FileException::tooLarge + 1,
               "one text for every cause");

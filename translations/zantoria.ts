@@ -456,7 +456,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is too large to be read: a deal file holds at most %2 MiB.</source>
+        <source>%1 is too large to be read: at most %2 MiB are read.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -480,6 +480,10 @@
     </message>
     <message>
         <source>Unable to import &apos;%1&apos; : Unrecognized currency on line %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too large to be read: a deal file holds at most %2 MiB.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -456,8 +456,8 @@
         <translation>Beim Zugriff auf %1 war der Datenträger voll.</translation>
     </message>
     <message>
-        <source>%1 is too large to be read: a deal file holds at most %2 MiB.</source>
-        <translation>%1 ist zu groß zum Lesen: Eine Geschäftsdatei umfasst höchstens %2 MiB.</translation>
+        <source>%1 is too large to be read: at most %2 MiB are read.</source>
+        <translation>%1 ist zu groß zum Lesen: Gelesen werden höchstens %2 MiB.</translation>
     </message>
 </context>
 <context>
@@ -481,6 +481,10 @@
     <message>
         <source>Unable to import &apos;%1&apos; : Unrecognized currency on line %2.</source>
         <translation>&apos;%1&apos; kann nicht importiert werden: Unbekannte Währung in Zeile %2.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be read: a deal file holds at most %2 MiB.</source>
+        <translation>%1 ist zu groß zum Lesen: Eine Geschäftsdatei umfasst höchstens %2 MiB.</translation>
     </message>
 </context>
 <context>

@@ -270,7 +270,7 @@ void TestStdioFile::largestFileInOneLine()
     QFile grown(path);
     QVERIFY(grown.open(QIODevice::Append) && grown.write("!") == 1);
     grown.close();
-    const QString tooLarge = QStringLiteral(" is too large to be read: a deal file holds at most 16 MiB.");
+    const QString tooLarge = QStringLiteral(" is too large to be read: at most 16 MiB are read.");
     QString message;
     QCOMPARE(openCause(path, &message), FileException::tooLarge);
     QCOMPARE(message, path + tooLarge);
