@@ -902,10 +902,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 grey: no IRR; the cell&apos;s tooltip says why. Bold: the current appreciation and holding period.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>as it is now</source>
         <translation type="unfinished"></translation>
     </message>
@@ -919,6 +915,10 @@
     </message>
     <message>
         <source>Colours by rank: red, the lowest IRR; yellow, the middle one; green, the highest; grey, no IRR. Bold: the current appreciation and holding period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Grey: no IRR; the cell&apos;s tooltip says why. Bold: the current appreciation and holding period.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -902,10 +902,6 @@
         <translation>Farben: %1 von Rot, dem niedrigsten IRR (%2), über Gelb, den mittleren (%3), bis Grün, den höchsten (%4).</translation>
     </message>
     <message>
-        <source>%1 grey: no IRR; the cell&apos;s tooltip says why. Bold: the current appreciation and holding period.</source>
-        <translation>%1 Grau: kein IRR; der Tooltip der Zelle sagt, warum. Fett: die aktuelle Wertsteigerung und Haltedauer.</translation>
-    </message>
-    <message>
         <source>as it is now</source>
         <translation>wie jetzt</translation>
     </message>
@@ -920,6 +916,10 @@
     <message>
         <source>Colours by rank: red, the lowest IRR; yellow, the middle one; green, the highest; grey, no IRR. Bold: the current appreciation and holding period.</source>
         <translation>Farben nach Rang: Rot, der niedrigste IRR; Gelb, der mittlere; Grün, der höchste; Grau, kein IRR. Fett: die aktuelle Wertsteigerung und Haltedauer.</translation>
+    </message>
+    <message>
+        <source>%1 Grey: no IRR; the cell&apos;s tooltip says why. Bold: the current appreciation and holding period.</source>
+        <translation>%1 Grau: kein IRR; der Tooltip der Zelle sagt, warum. Fett: die aktuelle Wertsteigerung und Haltedauer.</translation>
     </message>
 </context>
 <context>

@@ -1807,7 +1807,7 @@ void LoanAnalysisDialog::fillSensitivity()
                      .arg(swatches, shown(scale.sorted.front()), shown(scale.sorted[scale.sorted.size() / 2]),
                           shown(scale.sorted.back()));
     }
-    legend += QLatin1Char(' ') + tr("%1 grey: no IRR; the cell's tooltip says why. Bold: the current appreciation and holding period.")
+    legend += QLatin1Char(' ') + tr("%1 Grey: no IRR; the cell's tooltip says why. Bold: the current appreciation and holding period.")
                                      .arg(swatch(unknownColor));
     m_sensitivityLegend->setText(legend.trimmed());
 
