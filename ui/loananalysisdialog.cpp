@@ -1893,10 +1893,10 @@ QString LoanAnalysisDialog::sensitivityHtml() const
     QString html = QStringLiteral("<h3>%1</h3><p>%2</p>")
                        .arg(escaped(tr("Sensitivity")),
                             escaped(tr("%1: IRR by appreciation (rows) and holding period in years (columns)").arg(loanName(chosenLoan()))));
-    // Thirty years do not fit a page's width: two tables of fifteen.
+    // Thirty years do not fit a page's width: three tables of ten.
     const int currentRow = currentStep(s.appreciationPercent, 100 * m_deal.assumptions.appreciation);
-    for (int first = 0; first < int(s.holdYears.size()); first += 15) {
-        const int last = std::min(int(s.holdYears.size()), first + 15);
+    for (int first = 0; first < int(s.holdYears.size()); first += 10) {
+        const int last = std::min(int(s.holdYears.size()), first + 10);
         html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr><th></th>");
         for (int c = first; c < last; ++c) {
             const QString year = QString::number(s.holdYears[std::size_t(c)]);
