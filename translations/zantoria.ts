@@ -921,6 +921,10 @@
         <source>%1 Grey: no IRR; the cell&apos;s tooltip says why. Bold: the current appreciation and holding period.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The search stops at ten times the purchase price; a higher price would reach the target IRR too.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>

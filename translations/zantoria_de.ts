@@ -921,6 +921,10 @@
         <source>%1 Grey: no IRR; the cell&apos;s tooltip says why. Bold: the current appreciation and holding period.</source>
         <translation>%1 Grau: kein IRR; der Tooltip der Zelle sagt, warum. Fett: die aktuelle Wertsteigerung und Haltedauer.</translation>
     </message>
+    <message>
+        <source>The search stops at ten times the purchase price; a higher price would reach the target IRR too.</source>
+        <translation>Die Suche endet beim Zehnfachen des Kaufpreises; ein höherer Preis erreichte die Zielrendite ebenfalls.</translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>

@@ -1541,7 +1541,11 @@ void LoanAnalysisDialog::fillScenarios()
         "none where even a price equal to the down payment misses the target.")));
     m_scenarioTable->setVerticalHeaderItem(0, priceHeader);
     for (int k = 0; k < MAX_LOANS; ++k) {
-        QTableWidgetItem *cell = measureCell(m_deal.loans[std::size_t(k)].priceToOffer, MeasureUnit::Money, m_record.m_currency);
+        const Measure &price = m_deal.loans[std::size_t(k)].priceToOffer;
+        QTableWidgetItem *cell = measureCell(price, MeasureUnit::Money, m_record.m_currency);
+        // The search ends at ten times the price: a price there may be far from the highest.
+        if (price.isKnown() && price.value >= 10 * inputsOf(m_record, k).price - 0.005)
+            cell->setToolTip(tr("The search stops at ten times the purchase price; a higher price would reach the target IRR too."));
         greyLeftOut(cell, k);
         m_scenarioTable->setItem(0, k, cell);
     }
