@@ -1524,13 +1524,12 @@ void LoanAnalysisDialog::buildScenariosTab()
 
 void LoanAnalysisDialog::fillScenarios()
 {
-    const Measure percentOf[] = {Measure::of(m_deal.assumptions.appreciation, {}),
-                                 Measure::of(m_deal.assumptions.rentGrowth, {}),
-                                 Measure::of(m_deal.assumptions.expenseGrowth, {}),
-                                 Measure::of(m_deal.assumptions.vacancy, {})};
-    for (std::size_t i = 0; i < m_baseMarket.size(); ++i) {
-        if (m_baseMarket[i])
-            m_baseMarket[i]->setText(formatMeasure(percentOf[i], MeasureUnit::Fraction, m_record.m_currency));
+    // The base figures as the Projection page's edits show them.
+    for (QLabel *shown : m_baseMarket) {
+        for (const DealField &field : projectionFields()) {
+            if (shown && shown->objectName() == QStringLiteral("base") + QLatin1String(field.name))
+                shown->setText(field.figure(m_record, 0).format(m_record.m_currency));
+        }
     }
 
     auto *priceHeader = new QTableWidgetItem(projectionText(QT_TRANSLATE_NOOP("Projection", "Price to Offer")));

@@ -15,6 +15,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPageSize>
@@ -202,6 +203,12 @@ private slots:
             const DealField &bound = fieldNamed(field.toLatin1().constData());
             QCOMPARE(bound.figure(record, 0).m_value, expected);
             QCOMPARE(edit->text(), bound.figure(record, 0).format(record.m_currency));
+            // The base column shows the Projection page's figures, untouched.
+            for (const char *base : {"Appreciation", "RentGrowth", "ExpenseGrowth", "Vacancy"}) {
+                auto *shown = window->findChild<QLabel *>(QStringLiteral("base") + QLatin1String(base));
+                QVERIFY(shown);
+                QCOMPARE(shown->text(), window->findChild<QLineEdit *>(QStringLiteral("edit") + QLatin1String(base))->text());
+            }
 
             const ProjectionAssumptions assumptions = assumptionsOf(record.m_projection);
             int capped = 0;
