@@ -1,6 +1,7 @@
 #include "analysis/projectionexport.h"
 
 #include "analysis/analysisexport.h"
+#include "core/dealfields.h"
 #include "core/localeservices.h"
 #include "core/measures.h"
 
@@ -45,6 +46,30 @@ QString loanName(const DealRecord &record, int loan)
     return lender.isEmpty() ? number : number + QStringLiteral(": ") + lender;
 }
 
+QChar separatorOfTheLocale()
+{
+    return LocaleServices::decimalSeparator() == QLatin1String(",") ? QLatin1Char(';') : QLatin1Char(',');
+}
+
+QString scenarioName(Scenario scenario)
+{
+    switch (scenario) {
+    case Scenario::Bear:
+        return translated(QT_TRANSLATE_NOOP("Projection", "Bear"));
+    case Scenario::Base:
+        break;
+    case Scenario::Bull:
+        return translated(QT_TRANSLATE_NOOP("Projection", "Bull"));
+    }
+    return translated(QT_TRANSLATE_NOOP("Projection", "Base"));
+}
+
+// A percent as the record holds it (7.5 for 7.5 %) as a share, like every other share here.
+QString share(double percent)
+{
+    return number(percent / 100, decimals(MeasureUnit::Fraction));
+}
+
 } // namespace
 
 QByteArray ProjectionExport::projectionCsv(const DealRecord &record, const DealAnalysis &deal, int loan)
@@ -82,6 +107,115 @@ QByteArray ProjectionExport::projectionCsv(const DealRecord &record, const DealA
             cells << (column.unit == MeasureUnit::Count ? QString::number(year.year)
                                                         : cell(column.get(year), column.unit));
         csv += csvFields(cells, separator);
+    }
+    return csv;
+}
+
+QByteArray ProjectionExport::scenariosCsv(const DealRecord &record, const DealAnalysis &deal)
+{
+    using AnalysisExport::csvFields;
+    using AnalysisExport::csvLine;
+    const QChar separator = separatorOfTheLocale();
+    // The four market figures of each scenario, as shares.
+    QStringList titles = {translated(QT_TRANSLATE_NOOP("Projection", "Assumption"))};
+    for (Scenario scenario : Scenarios)
+        titles << scenarioName(scenario);
+    QByteArray csv = ByteOrderMark + csvLine(titles, separator);
+    for (std::size_t i = 0; i < 4; ++i) {
+        QStringList cells;
+        for (Scenario scenario : Scenarios) {
+            const MarketAssumptions market = marketOf(deal.assumptions, scenario);
+            const double figures[] = {market.appreciation, market.rentGrowth, market.expenseGrowth, market.vacancy};
+            cells << number(figures[i], decimals(MeasureUnit::Fraction));
+        }
+        const char *labels[] = {QT_TRANSLATE_NOOP("Projection", "Appreciation"), QT_TRANSLATE_NOOP("Projection", "Rent growth"),
+                                QT_TRANSLATE_NOOP("Projection", "Expense growth"), QT_TRANSLATE_NOOP("Projection", "Vacancy")};
+        cells.prepend(AnalysisExport::csvText(translated(labels[i])));
+        csv += csvFields(cells, separator);
+    }
+    csv += csvFields({AnalysisExport::csvText(translated(QT_TRANSLATE_NOOP("Projection", "Target IRR"))),
+                      number(deal.assumptions.targetIrr, decimals(MeasureUnit::Fraction))},
+                     separator);
+
+    csv += QByteArrayLiteral("\r\n");
+    QStringList header = {translated(QT_TRANSLATE_NOOP("Projection", "Measure"))};
+    QStringList compared = {translated(QT_TRANSLATE_NOOP("Projection", "Compared"))};
+    QStringList prices = {AnalysisExport::csvText(translated(QT_TRANSLATE_NOOP("Projection", "Price to Offer")))};
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        const LoanAnalysis &loan = deal.loans[std::size_t(k)];
+        header << loanName(record, k);
+        compared << (loan.notCompared.isEmpty() ? translated(QT_TRANSLATE_NOOP("Projection", "yes"))
+                                                : translated(QT_TRANSLATE_NOOP("Projection", "no")));
+        prices << cell(loan.priceToOffer, MeasureUnit::Money);
+    }
+    csv += csvLine(header, separator) + csvLine(compared, separator) + csvFields(prices, separator);
+    const struct
+    {
+        const char *key;
+        Measure (*get)(const ScenarioResult &);
+    } rows[] = {
+        {"irr", [](const ScenarioResult &r) { return r.irr; }},
+        {"npv", [](const ScenarioResult &r) { return r.npv; }},
+        {"equity_multiple", [](const ScenarioResult &r) { return r.equityMultiple; }},
+        {"total_profit", [](const ScenarioResult &r) { return r.totalProfit; }},
+    };
+    for (Scenario scenario : Scenarios) {
+        for (const auto &row : rows) {
+            const ProjectionMeasure *measure = nullptr;
+            for (const ProjectionMeasure &each : projectionMeasures()) {
+                if (qstrcmp(each.key, row.key) == 0)
+                    measure = &each;
+            }
+            if (!measure)
+                continue;
+            QStringList cells = {AnalysisExport::csvText(
+                QCoreApplication::translate("LoanAnalysisDialog", "%1: %2").arg(scenarioName(scenario), projectionText(measure->label)))};
+            for (int k = 0; k < MAX_LOANS; ++k)
+                cells << cell(row.get(deal.loans[std::size_t(k)].scenarios[std::size_t(scenario)]), measure->unit);
+            csv += csvFields(cells, separator);
+        }
+    }
+    return csv;
+}
+
+QByteArray ProjectionExport::sensitivityCsv(const DealRecord &record, int loan, const Sensitivity &sensitivity)
+{
+    using AnalysisExport::csvFields;
+    using AnalysisExport::csvLine;
+    const QChar separator = separatorOfTheLocale();
+    QByteArray csv = ByteOrderMark + csvLine({loanName(record, loan)}, separator);
+    // The appreciation down the first column, the holding periods across.
+    QStringList header = {translated(QT_TRANSLATE_NOOP("Projection", "Appreciation"))};
+    for (int years : sensitivity.holdYears)
+        header << QString::number(years);
+    csv += csvLine(header, separator);
+    for (std::size_t r = 0; r < sensitivity.grid.size(); ++r) {
+        QStringList cells = {share(sensitivity.appreciationPercent[r])};
+        for (const Measure &irr : sensitivity.grid[r])
+            cells << cell(irr, MeasureUnit::Fraction);
+        csv += csvFields(cells, separator);
+    }
+    const struct
+    {
+        const char *title;
+        const OneWaySensitivity Sensitivity::*table;
+        bool money;
+    } tables[] = {
+        {QT_TRANSLATE_NOOP("LoanAnalysisDialog", "Interest rate"), &Sensitivity::interestRate, false},
+        {QT_TRANSLATE_NOOP("LoanAnalysisDialog", "Monthly rent"), &Sensitivity::rent, true},
+        {QT_TRANSLATE_NOOP("LoanAnalysisDialog", "Vacancy"), &Sensitivity::vacancy, false},
+        {QT_TRANSLATE_NOOP("LoanAnalysisDialog", "Purchase price"), &Sensitivity::price, true},
+    };
+    for (const auto &each : tables) {
+        const OneWaySensitivity &table = sensitivity.*(each.table);
+        csv += QByteArrayLiteral("\r\n");
+        csv += csvLine({QCoreApplication::translate("LoanAnalysisDialog", each.title),
+                        QCoreApplication::translate("LoanAnalysisDialog", "IRR")},
+                       separator);
+        for (std::size_t i = 0; i < table.steps.size(); ++i)
+            csv += csvFields({each.money ? number(table.steps[i], 2) : share(table.steps[i]),
+                              cell(table.irr[i], MeasureUnit::Fraction)},
+                             separator);
     }
     return csv;
 }

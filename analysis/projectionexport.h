@@ -11,4 +11,12 @@ namespace ProjectionExport {
 
 [[nodiscard]] QByteArray projectionCsv(const DealRecord &record, const DealAnalysis &deal, int loan);
 
+// The offers in a bear, the base and a bull market: the market figures of each, then a column
+// per loan with the price to offer and each scenario's figures at the hold.
+[[nodiscard]] QByteArray scenariosCsv(const DealRecord &record, const DealAnalysis &deal);
+
+// One loan's sensitivity: the IRR by appreciation (a row each) and holding period (a column
+// each), then the four tables of one figure changed.
+[[nodiscard]] QByteArray sensitivityCsv(const DealRecord &record, int loan, const Sensitivity &sensitivity);
+
 } // namespace ProjectionExport

@@ -27,6 +27,10 @@ TopicPage pageOf(HelpTopic topic)
         return {"analysis.html", "loan-analysis"};
     case HelpTopic::Projection:
         return {"analysis.html", "projection"};
+    case HelpTopic::Scenarios:
+        return {"analysis.html", "scenarios"};
+    case HelpTopic::Sensitivity:
+        return {"analysis.html", "sensitivity"};
     }
     // The main dialog's topic, and the answer for a value that names no topic.
     return {"main-window.html", "main-window"};

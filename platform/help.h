@@ -13,6 +13,8 @@ enum class HelpTopic {
     SettingsDialog,
     LoanAnalysis,
     Projection,
+    Scenarios,
+    Sensitivity,
 };
 Q_DECLARE_METATYPE(HelpTopic)
 

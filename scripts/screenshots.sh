@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the screenshots that the AppStream metainfo lists, on a virtual X display (Xvfb), of the
 # program as built, with the figures of examples/five-loans.zant, into docs/screenshots/.
-# Usage: scripts/screenshots.sh [WINDOW...]   WINDOW: main, report, analysis, projection, pdf
+# Usage: scripts/screenshots.sh [WINDOW...]   WINDOW: main, report, analysis, projection,
+# scenarios, sensitivity, pdf
 # (default: all)
 # ZANT_SCREENSHOT_LOCALE=de_DE (or ar_EG...) takes them in that language and locale into
 # docs/screenshots/locales/, named with the locale (analysis-window-de_DE.png); the default is
@@ -25,7 +26,7 @@ if [ "${1:-}" != --on-display ]; then
 fi
 shift
 windows=("$@")
-[ ${#windows[@]} -gt 0 ] || windows=(main report analysis projection pdf)
+[ ${#windows[@]} -gt 0 ] || windows=(main report analysis projection scenarios sensitivity pdf)
 locale=${ZANT_SCREENSHOT_LOCALE:-en_US}
 suffix=
 if [ "$locale" != en_US ]; then
@@ -33,10 +34,11 @@ if [ "$locale" != en_US ]; then
     out=$out/locales
     mkdir -p "$out"
 fi
-# The mnemonics of the Charts tab and of Save PDF in the program's languages.
+# The mnemonics of the Charts, Scenarios and Sensitivity tabs and of Save PDF in the program's
+# languages.
 case $locale in
-de*) charts_key=alt+i pdf_key=alt+p ;;
-*) charts_key=alt+h pdf_key=alt+d ;;
+de*) charts_key=alt+i scenarios_key=alt+n sensitivity_key=alt+e loan_key=alt+d pdf_key=alt+p ;;
+*) charts_key=alt+h scenarios_key=alt+n sensitivity_key=alt+t loan_key=alt+l pdf_key=alt+d ;;
 esac
 
 # A home of its own: first-run settings, an empty data folder, the desktop's language English.
@@ -132,6 +134,26 @@ for window in "${windows[@]}"; do
         xdotool mousemove --window "$analysis" 1020 400 click --repeat 12 --delay 30 5
         shoot "$analysis" analysis-projection-years.png
         press "$analysis" Escape ;;
+    scenarios)
+        # The Scenarios page by its mnemonic, and scrolled down to its chart.
+        press "$main" ctrl+l
+        analysis=$(find_window 'Loan Analysis|Darlehensanalyse' 10) \
+            || { echo "no Loan Analysis window" >&2; exit 1; }
+        press "$analysis" "$scenarios_key"
+        shoot "$analysis" analysis-scenarios.png
+        xdotool mousemove --window "$analysis" 1020 400 click --repeat 12 --delay 30 5
+        shoot "$analysis" analysis-scenarios-chart.png
+        press "$analysis" Escape ;;
+    sensitivity)
+        # The Sensitivity page of the second loan, chosen with the keys (the Loan chooser's mnemonic, then Down).
+        press "$main" ctrl+l
+        analysis=$(find_window 'Loan Analysis|Darlehensanalyse' 10) \
+            || { echo "no Loan Analysis window" >&2; exit 1; }
+        press "$analysis" "$sensitivity_key"
+        press "$analysis" "$loan_key"
+        xdotool key --clearmodifiers Down
+        shoot "$analysis" analysis-sensitivity.png
+        press "$analysis" Escape ;;
     pdf)
         # The first page of the PDF the analysis window saves, through its file dialog.
         pdf=$home/analysis.pdf
@@ -149,7 +171,7 @@ for window in "${windows[@]}"; do
         echo "saved $out/analysis-pdf$suffix.png"
         press "$analysis" Escape ;;
     *)
-        echo "unknown window: $window (main, report, analysis, projection, pdf)" >&2
+        echo "unknown window: $window (main, report, analysis, projection, scenarios, sensitivity, pdf)" >&2
         exit 2 ;;
     esac
 done

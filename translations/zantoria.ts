@@ -781,6 +781,154 @@
         <source>Equity</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Sc&amp;enarios as CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensitivit&amp;y as CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Scenarios as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Sensitivity as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The base case is the Projection page&apos;s assumption; edit it there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, bear market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, bull market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table&apos;s first row is the highest price at which each offer still reaches it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What each offer earns in a bear, the base and a bull market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IRR by offer and market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart of the IRR of each compared offer in a bear, the base and a bull market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sce&amp;narios</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not charted, without an IRR: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IRR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loan&apos;s interest rate, from 2 points below to 2 points above in half points; a rate below 0 % is not tried.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly rent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly rent, from 20 % below to 20 % above in steps of 5 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vacancy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The vacancy, from 0 % to 20 % in steps of 2.5 points.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purchase price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The purchase price, from 20 % below to 20 % above in steps of 5 %, the down payment kept as an amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IRR of the chosen loan by appreciation and holding period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IRR by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The IRR at the hold with one figure changed, the others as they are:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensi&amp;tivity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: IRR by appreciation (rows) and holding period in years (columns)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Appreciation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colours: %1 from red, the lowest IRR (%2), through yellow, the middle one (%3), to green, the highest (%4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>as it is now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scenarios</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colours by rank: red, the lowest IRR; yellow, the middle one; green, the highest; grey, no IRR. Bold: the current appreciation and holding period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Grey: no IRR; the cell&apos;s tooltip says why. Bold: the current appreciation and holding period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The search stops at ten times the purchase price; a higher price would reach the target IRR too.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>
@@ -1295,10 +1443,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>It is kept with the deal; no figure of this page depends on it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>It enters the schedule, the debt service, the loan balance and the interest saved.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1508,6 +1652,54 @@
     </message>
     <message>
         <source>An interest rate below 0 % is not tried.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It sets the price to offer of each loan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It replaces the base figure in the bear market&apos;s projection; every other assumption is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It replaces the base figure in the bull market&apos;s projection; every other assumption is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bull</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Base</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A falling market: its appreciation, rent growth, expense growth and vacancy replace the base case&apos;s; every other assumption is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A rising market: its appreciation, rent growth, expense growth and vacancy replace the base case&apos;s; every other assumption is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The assumptions of the Projection page as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price to Offer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The highest purchase price at which the IRR at the hold still reaches the target IRR, everything else as typed: the down payment as an amount, the closing costs a share of the new price, the value growing from it, PMI&apos;s end loan-to-value of it. Searched between the down payment and ten times the price, to the cent; none where even a price equal to the down payment misses the target.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assumption</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

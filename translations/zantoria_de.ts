@@ -781,6 +781,154 @@
         <source>Equity</source>
         <translation>Eigenkapital</translation>
     </message>
+    <message>
+        <source>Sc&amp;enarios as CSV...</source>
+        <translation>Szenarien &amp;als CSV...</translation>
+    </message>
+    <message>
+        <source>Sensitivit&amp;y as CSV...</source>
+        <translation>Sensitivität a&amp;ls CSV...</translation>
+    </message>
+    <message>
+        <source>Save Scenarios as CSV</source>
+        <translation>Szenarien als CSV speichern</translation>
+    </message>
+    <message>
+        <source>Save Sensitivity as CSV</source>
+        <translation>Sensitivität als CSV speichern</translation>
+    </message>
+    <message>
+        <source>The base case is the Projection page&apos;s assumption; edit it there.</source>
+        <translation>Der Basisfall ist die Annahme der Seite Projektion; ändern Sie sie dort.</translation>
+    </message>
+    <message>
+        <source>%1, bear market</source>
+        <translation>%1, Bärenmarkt</translation>
+    </message>
+    <message>
+        <source>%1, bull market</source>
+        <translation>%1, Bullenmarkt</translation>
+    </message>
+    <message>
+        <source>The table&apos;s first row is the highest price at which each offer still reaches it.</source>
+        <translation>Die erste Zeile der Tabelle ist der höchste Preis, zu dem jedes Angebot sie noch erreicht.</translation>
+    </message>
+    <message>
+        <source>What each offer earns in a bear, the base and a bull market</source>
+        <translation>Was jedes Angebot im Bärenmarkt, im Basisfall und im Bullenmarkt einbringt</translation>
+    </message>
+    <message>
+        <source>IRR by offer and market</source>
+        <translation>IRR nach Angebot und Markt</translation>
+    </message>
+    <message>
+        <source>Chart of the IRR of each compared offer in a bear, the base and a bull market</source>
+        <translation>Diagramm des IRR jedes verglichenen Angebots im Bärenmarkt, im Basisfall und im Bullenmarkt</translation>
+    </message>
+    <message>
+        <source>Sce&amp;narios</source>
+        <translation>Sze&amp;narien</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Not charted, without an IRR: %1.</source>
+        <translation>Nicht im Diagramm, ohne IRR: %1.</translation>
+    </message>
+    <message>
+        <source>IRR</source>
+        <translation>IRR</translation>
+    </message>
+    <message>
+        <source>Interest rate</source>
+        <translation>Zinssatz</translation>
+    </message>
+    <message>
+        <source>The loan&apos;s interest rate, from 2 points below to 2 points above in half points; a rate below 0 % is not tried.</source>
+        <translation>Der Zinssatz des Darlehens, von 2 Punkten darunter bis 2 Punkte darüber in halben Punkten; ein Zinssatz unter 0 % wird nicht versucht.</translation>
+    </message>
+    <message>
+        <source>Monthly rent</source>
+        <translation>Monatsmiete</translation>
+    </message>
+    <message>
+        <source>The monthly rent, from 20 % below to 20 % above in steps of 5 %.</source>
+        <translation>Die Monatsmiete, von 20 % darunter bis 20 % darüber in Schritten von 5 %.</translation>
+    </message>
+    <message>
+        <source>Vacancy</source>
+        <translation>Leerstand</translation>
+    </message>
+    <message>
+        <source>The vacancy, from 0 % to 20 % in steps of 2.5 points.</source>
+        <translation>Der Leerstand, von 0 % bis 20 % in Schritten von 2,5 Punkten.</translation>
+    </message>
+    <message>
+        <source>Purchase price</source>
+        <translation>Kaufpreis</translation>
+    </message>
+    <message>
+        <source>The purchase price, from 20 % below to 20 % above in steps of 5 %, the down payment kept as an amount.</source>
+        <translation>Der Kaufpreis, von 20 % darunter bis 20 % darüber in Schritten von 5 %, die Anzahlung als Betrag beibehalten.</translation>
+    </message>
+    <message>
+        <source>IRR of the chosen loan by appreciation and holding period</source>
+        <translation>IRR des gewählten Darlehens nach Wertsteigerung und Haltedauer</translation>
+    </message>
+    <message>
+        <source>IRR by %1</source>
+        <translation>IRR nach %1</translation>
+    </message>
+    <message>
+        <source>The IRR at the hold with one figure changed, the others as they are:</source>
+        <translation>Der IRR am Ende der Haltedauer, wenn sich eine Zahl ändert und die anderen bleiben:</translation>
+    </message>
+    <message>
+        <source>Sensi&amp;tivity</source>
+        <translation>S&amp;ensitivität</translation>
+    </message>
+    <message>
+        <source>%1: IRR by appreciation (rows) and holding period in years (columns)</source>
+        <translation>%1: IRR nach Wertsteigerung (Zeilen) und Haltedauer in Jahren (Spalten)</translation>
+    </message>
+    <message>
+        <source>Appreciation</source>
+        <translation>Wertsteigerung</translation>
+    </message>
+    <message>
+        <source>Colours: %1 from red, the lowest IRR (%2), through yellow, the middle one (%3), to green, the highest (%4).</source>
+        <translation>Farben: %1 von Rot, dem niedrigsten IRR (%2), über Gelb, den mittleren (%3), bis Grün, den höchsten (%4).</translation>
+    </message>
+    <message>
+        <source>as it is now</source>
+        <translation>wie jetzt</translation>
+    </message>
+    <message>
+        <source>Scenarios</source>
+        <translation>Szenarien</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Sensitivität</translation>
+    </message>
+    <message>
+        <source>Colours by rank: red, the lowest IRR; yellow, the middle one; green, the highest; grey, no IRR. Bold: the current appreciation and holding period.</source>
+        <translation>Farben nach Rang: Rot, der niedrigste IRR; Gelb, der mittlere; Grün, der höchste; Grau, kein IRR. Fett: die aktuelle Wertsteigerung und Haltedauer.</translation>
+    </message>
+    <message>
+        <source>%1 Grey: no IRR; the cell&apos;s tooltip says why. Bold: the current appreciation and holding period.</source>
+        <translation>%1 Grau: kein IRR; der Tooltip der Zelle sagt, warum. Fett: die aktuelle Wertsteigerung und Haltedauer.</translation>
+    </message>
+    <message>
+        <source>The search stops at ten times the purchase price; a higher price would reach the target IRR too.</source>
+        <translation>Die Suche endet beim Zehnfachen des Kaufpreises; ein höherer Preis erreichte die Zielrendite ebenfalls.</translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>
@@ -1298,10 +1446,6 @@
         <translation>Sie entscheidet, in welchen Monaten die Kreditversicherung gezahlt wird.</translation>
     </message>
     <message>
-        <source>It is kept with the deal; no figure of this page depends on it.</source>
-        <translation>Sie wird mit dem Geschäft gespeichert; keine Zahl dieser Seite hängt von ihr ab.</translation>
-    </message>
-    <message>
         <source>It enters the schedule, the debt service, the loan balance and the interest saved.</source>
         <translation>Sie geht in den Tilgungsplan, den Schuldendienst, die Restschuld und die gesparten Zinsen ein.</translation>
     </message>
@@ -1512,6 +1656,54 @@
     <message>
         <source>An interest rate below 0 % is not tried.</source>
         <translation>Ein Zinssatz unter 0 % wird nicht berechnet.</translation>
+    </message>
+    <message>
+        <source>It sets the price to offer of each loan.</source>
+        <translation>Sie bestimmt den Angebotspreis jedes Darlehens.</translation>
+    </message>
+    <message>
+        <source>It replaces the base figure in the bear market&apos;s projection; every other assumption is kept.</source>
+        <translation>Sie ersetzt die Zahl des Basisfalls in der Projektion des Bärenmarkts; jede andere Annahme bleibt.</translation>
+    </message>
+    <message>
+        <source>It replaces the base figure in the bull market&apos;s projection; every other assumption is kept.</source>
+        <translation>Sie ersetzt die Zahl des Basisfalls in der Projektion des Bullenmarkts; jede andere Annahme bleibt.</translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation>Bärenmarkt</translation>
+    </message>
+    <message>
+        <source>Bull</source>
+        <translation>Bullenmarkt</translation>
+    </message>
+    <message>
+        <source>Base</source>
+        <translation>Basisfall</translation>
+    </message>
+    <message>
+        <source>A falling market: its appreciation, rent growth, expense growth and vacancy replace the base case&apos;s; every other assumption is kept.</source>
+        <translation>Ein fallender Markt: Seine Wertsteigerung, Mietsteigerung, Kostensteigerung und sein Leerstand ersetzen die des Basisfalls; jede andere Annahme bleibt.</translation>
+    </message>
+    <message>
+        <source>A rising market: its appreciation, rent growth, expense growth and vacancy replace the base case&apos;s; every other assumption is kept.</source>
+        <translation>Ein steigender Markt: Seine Wertsteigerung, Mietsteigerung, Kostensteigerung und sein Leerstand ersetzen die des Basisfalls; jede andere Annahme bleibt.</translation>
+    </message>
+    <message>
+        <source>The assumptions of the Projection page as they are.</source>
+        <translation>Die Annahmen der Seite Projektion, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>Price to Offer</source>
+        <translation>Angebotspreis</translation>
+    </message>
+    <message>
+        <source>The highest purchase price at which the IRR at the hold still reaches the target IRR, everything else as typed: the down payment as an amount, the closing costs a share of the new price, the value growing from it, PMI&apos;s end loan-to-value of it. Searched between the down payment and ten times the price, to the cent; none where even a price equal to the down payment misses the target.</source>
+        <translation>Der höchste Kaufpreis, zu dem der IRR am Ende der Haltedauer die Zielrendite noch erreicht, alles andere wie eingegeben: die Anzahlung als Betrag, die Kaufnebenkosten als Anteil des neuen Preises, der Wert von ihm aus steigend, die Beleihung, bei der die Kreditversicherung endet, auf ihn bezogen. Gesucht zwischen der Anzahlung und dem Zehnfachen des Kaufpreises, auf den Cent genau; keiner, wo selbst ein Preis in Höhe der Anzahlung das Ziel verfehlt.</translation>
+    </message>
+    <message>
+        <source>Assumption</source>
+        <translation>Annahme</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,8 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStackedBarSeries>
+#include <QBarSeries>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTableWidget>
@@ -61,8 +63,10 @@ const QColor bestColor(198, 239, 206);
 constexpr int CompareRow = 0;
 constexpr int ExtraPaymentRow = 1;
 constexpr int FirstFigureRow = 2;
-// Index of the Projection tab.
+// Indexes of the Projection, Scenarios and Sensitivity tabs.
 constexpr int ProjectionTab = 3;
+constexpr int ScenariosTab = 4;
+constexpr int SensitivityTab = 5;
 
 // Where an assumption enters the figures, for its What's This.
 const char *whereItEnters(const QString &name)
@@ -80,11 +84,117 @@ const char *whereItEnters(const QString &name)
         {QStringLiteral("SellingCosts"), QT_TRANSLATE_NOOP("Projection", "It enters the sale proceeds.")},
         {QStringLiteral("DiscountRate"), QT_TRANSLATE_NOOP("Projection", "It enters the NPV.")},
         {QStringLiteral("PmiEndLtv"), QT_TRANSLATE_NOOP("Projection", "It decides in which months the PMI is paid.")},
-        {QStringLiteral("TargetIrr"), QT_TRANSLATE_NOOP("Projection", "It is kept with the deal; no figure of this page depends on it.")},
+        {QStringLiteral("TargetIrr"), QT_TRANSLATE_NOOP("Projection", "It sets the price to offer of each loan.")},
         {QStringLiteral("ExtraPayment"), QT_TRANSLATE_NOOP("Projection", "It enters the schedule, the debt service, the loan balance and the interest saved.")},
     };
     return sentences.value(name, "");
 }
+
+// The same for a figure of the bear or the bull market.
+const char *whereItEntersScenario(const char *scenario)
+{
+    return qstrcmp(scenario, "bear") == 0
+        ? QT_TRANSLATE_NOOP("Projection", "It replaces the base figure in the bear market's projection; every other assumption is kept.")
+        : QT_TRANSLATE_NOOP("Projection", "It replaces the base figure in the bull market's projection; every other assumption is kept.");
+}
+
+// The scenarios' names, in the order of Scenarios.
+QString scenarioName(Scenario scenario)
+{
+    switch (scenario) {
+    case Scenario::Bear:
+        return QCoreApplication::translate("Projection", "Bear");
+    case Scenario::Base:
+        break;
+    case Scenario::Bull:
+        return QCoreApplication::translate("Projection", "Bull");
+    }
+    return QCoreApplication::translate("Projection", "Base");
+}
+
+QString scenarioDefinition(Scenario scenario)
+{
+    switch (scenario) {
+    case Scenario::Bear:
+        return QCoreApplication::translate("Projection", "A falling market: its appreciation, rent growth, expense growth and vacancy replace the base case's; every other assumption is kept.");
+    case Scenario::Base:
+        break;
+    case Scenario::Bull:
+        return QCoreApplication::translate("Projection", "A rising market: its appreciation, rent growth, expense growth and vacancy replace the base case's; every other assumption is kept.");
+    }
+    return QCoreApplication::translate("Projection", "The assumptions of the Projection page as they are.");
+}
+
+// The figures of a scenario's result, as the summary names and shows them.
+struct ScenarioRow
+{
+    const char *key; // the summary's row of the same figure
+    Measure (*get)(const ScenarioResult &);
+};
+const std::array<ScenarioRow, 4> scenarioRows = {{
+    {"irr", [](const ScenarioResult &r) { return r.irr; }},
+    {"npv", [](const ScenarioResult &r) { return r.npv; }},
+    {"equity_multiple", [](const ScenarioResult &r) { return r.equityMultiple; }},
+    {"total_profit", [](const ScenarioResult &r) { return r.totalProfit; }},
+}};
+
+const ProjectionMeasure &summaryRow(const char *key)
+{
+    for (const ProjectionMeasure &measure : projectionMeasures()) {
+        if (qstrcmp(measure.key, key) == 0)
+            return measure;
+    }
+    return projectionMeasures().front();
+}
+
+// The colour of a place on the scale from 0 (the worst) to 1 (the best): red, yellow, green.
+QColor scaleColor(double t)
+{
+    t = std::clamp(t, 0.0, 1.0);
+    const QColor red(0xf8, 0x69, 0x6b), yellow(0xff, 0xeb, 0x84), green(0x63, 0xbe, 0x7b);
+    const QColor &from = t < 0.5 ? red : yellow;
+    const QColor &to = t < 0.5 ? yellow : green;
+    const double u = t < 0.5 ? 2 * t : 2 * t - 1;
+    return QColor::fromRgbF(float(from.redF() + u * (to.redF() - from.redF())),
+                            float(from.greenF() + u * (to.greenF() - from.greenF())),
+                            float(from.blueF() + u * (to.blueF() - from.blueF())));
+}
+const QColor unknownColor(0xd9, 0xd9, 0xd9);
+
+// The grid's IRRs coloured by their rank among the known ones, not by their distance: a short
+// hold's far worse IRR would leave every other cell the same green.
+struct IrrScale
+{
+    std::vector<double> sorted;
+
+    explicit IrrScale(const Sensitivity &s)
+    {
+        for (const auto &row : s.grid) {
+            for (const Measure &irr : row) {
+                if (irr.isKnown())
+                    sorted.push_back(irr.value);
+            }
+        }
+        std::sort(sorted.begin(), sorted.end());
+    }
+
+    [[nodiscard]] QColor colour(const Measure &irr) const
+    {
+        if (!irr.isKnown())
+            return unknownColor;
+        if (sorted.size() < 2 || sorted.front() == sorted.back())
+            return scaleColor(0.5);
+        // Equal IRRs share a colour: the middle of their ranks.
+        const auto low = std::lower_bound(sorted.begin(), sorted.end(), irr.value);
+        const auto high = std::upper_bound(sorted.begin(), sorted.end(), irr.value);
+        const double rank = (double(low - sorted.begin()) + double(high - sorted.begin()) - 1) / 2;
+        return scaleColor(rank / double(sorted.size() - 1));
+    }
+};
+// Marks a cell of the current assumption, for the printout to mark it as well.
+constexpr int CurrentRole = Qt::UserRole + 2;
+// A cell's colour on the sensitivity scale, for the printout.
+constexpr int ScaleRole = Qt::UserRole + 3;
 // Marks a comparison cell that is best of its row, for the printed table to mark it as well.
 constexpr int BestRole = Qt::UserRole + 1;
 // Room at the paper's edges that every printer can leave white.
@@ -318,12 +428,19 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
     buildScheduleTab();
     buildChartsTab();
     buildProjectionTab();
+    buildScenariosTab();
+    buildSensitivityTab();
     // Shift+F1 explains the assumptions here as it explains the main window's figures there.
     addAction(QWhatsThis::createAction(this));
     // F1 opens the help of the page shown.
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
-        setProperty("helpContext", QVariant::fromValue(tab == ProjectionTab ? HelpTopic::Projection
-                                                                            : HelpTopic::LoanAnalysis));
+        const HelpTopic topic = tab == ProjectionTab    ? HelpTopic::Projection
+                                : tab == ScenariosTab   ? HelpTopic::Scenarios
+                                : tab == SensitivityTab ? HelpTopic::Sensitivity
+                                                        : HelpTopic::LoanAnalysis;
+        setProperty("helpContext", QVariant::fromValue(topic));
+        if (tab == SensitivityTab && m_sensitivityStale)
+            fillSensitivity();
     });
 
     auto *buttons = new QHBoxLayout;
@@ -338,6 +455,8 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
     addButton(tr("Comparison as &CSV..."), "comparisonCsvButton", &LoanAnalysisDialog::onExportComparison);
     addButton(tr("Schedule as C&SV..."), "scheduleCsvButton", &LoanAnalysisDialog::onExportSchedule);
     addButton(tr("Projection as CS&V..."), "projectionCsvButton", &LoanAnalysisDialog::onExportProjection);
+    addButton(tr("Sc&enarios as CSV..."), "scenariosCsvButton", &LoanAnalysisDialog::onExportScenarios);
+    addButton(tr("Sensitivit&y as CSV..."), "sensitivityCsvButton", &LoanAnalysisDialog::onExportSensitivity);
     buttons->addStretch();
     auto *close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("closeButton"));
@@ -359,6 +478,9 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
         fillSchedule();
         fillSplitChart();
         fillYearly();
+        m_sensitivityStale = true;
+        if (m_tabs->currentIndex() == SensitivityTab)
+            fillSensitivity();
     });
     connect(m_period, &QComboBox::currentIndexChanged, this, &LoanAnalysisDialog::fillSchedule);
     refresh();
@@ -451,6 +573,11 @@ void LoanAnalysisDialog::refresh()
     fillSplitChart();
     showFigures();
     fillProjection();
+    fillScenarios();
+    // The sensitivity is worked out for its page only, when it shows.
+    m_sensitivityStale = true;
+    if (m_tabs->currentIndex() == SensitivityTab)
+        fillSensitivity();
 }
 
 void LoanAnalysisDialog::showNames()
@@ -803,7 +930,7 @@ QString LoanAnalysisDialog::printableHtml() const
     // The projection: its assumptions, what each offer earns, and the chosen loan year by year.
     html += QStringLiteral("<h3>%1</h3><table cellspacing=\"0\" cellpadding=\"2\">").arg(escaped(tr("Projection")));
     for (const BoundEdit &bound : m_figureEdits) {
-        if (bound.field->perLoan)
+        if (bound.field->perLoan || bound.field->scenario || qstrcmp(bound.field->name, "TargetIrr") == 0)
             continue;
         html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>")
                     .arg(escaped(projectionText(bound.field->label)),
@@ -838,7 +965,7 @@ QString LoanAnalysisDialog::printableHtml() const
     };
     const int lastFlow = 7; // the cash flow
     html += columns(1, lastFlow) + QStringLiteral("<p></p>") + columns(lastFlow + 1, m_yearlyModel->columnCount() - 1);
-    return html;
+    return html + scenariosHtml() + sensitivityHtml();
 }
 
 std::unique_ptr<QTextDocument> LoanAnalysisDialog::printableDocument(const QPageLayout &page) const
@@ -862,6 +989,8 @@ std::unique_ptr<QTextDocument> LoanAnalysisDialog::printableDocument(const QPage
                           picture(m_splitChart, QSize(1280, 640)));
     document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:equity")),
                           picture(m_equityChart, QSize(1280, 640)));
+    document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:scenarios")),
+                          picture(m_scenarioChart, QSize(1280, 640)));
     document->setHtml(printableHtml());
     return document;
 }
@@ -944,6 +1073,17 @@ void LoanAnalysisDialog::onExportProjection()
     exportCsv(tr("Save Projection as CSV"), ProjectionExport::projectionCsv(m_record, m_deal, chosenLoan()));
 }
 
+void LoanAnalysisDialog::onExportScenarios()
+{
+    exportCsv(tr("Save Scenarios as CSV"), ProjectionExport::scenariosCsv(m_record, m_deal));
+}
+
+void LoanAnalysisDialog::onExportSensitivity()
+{
+    exportCsv(tr("Save Sensitivity as CSV"),
+              ProjectionExport::sensitivityCsv(m_record, chosenLoan(), chosenSensitivity()));
+}
+
 ComparedOffers LoanAnalysisDialog::comparedOffers() const
 {
     const ComparedOffers defaults = defaultComparedOffers(m_record);
@@ -970,7 +1110,9 @@ QLineEdit *LoanAnalysisDialog::figureEdit(const DealField &field, int loan, QWid
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter | Qt::AlignAbsolute);
     const QString definition = projectionText(field.definition);
     edit->setToolTip(definition);
-    edit->setWhatsThis(definition + QLatin1Char(' ') + projectionText(whereItEnters(QLatin1String(field.name))));
+    edit->setWhatsThis(definition + QLatin1Char(' ')
+                       + projectionText(field.scenario ? whereItEntersScenario(field.scenario)
+                                                       : whereItEnters(QLatin1String(field.name))));
     edit->installEventFilter(this);
     m_figureEdits.push_back({&field, loan, edit});
     return edit;
@@ -999,8 +1141,9 @@ void LoanAnalysisDialog::buildProjectionTab()
     // The assumptions in three columns of label and figure, above the summary.
     auto *assumptions = new QGridLayout;
     std::vector<const DealField *> base;
+    // The target IRR is set on the Scenarios page, beside the prices it gives.
     for (const DealField &field : projectionFields()) {
-        if (!field.scenario && !field.perLoan)
+        if (!field.scenario && !field.perLoan && qstrcmp(field.name, "TargetIrr") != 0)
             base.push_back(&field);
     }
     constexpr int Columns = 3;
@@ -1257,4 +1400,547 @@ void LoanAnalysisDialog::fillEquityChart()
         series->attachAxis(years);
         series->attachAxis(equity);
     }
+}
+
+void LoanAnalysisDialog::buildScenariosTab()
+{
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scenariosPage"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    auto *page = new QWidget(scroll);
+    m_scenariosPage = page;
+    page->setProperty("helpContext", QVariant::fromValue(HelpTopic::Scenarios));
+
+    // The four market figures of each scenario: the base case's as the Projection page has
+    // them, the bear's and the bull's edited here.
+    auto *markets = new QGridLayout;
+    const int columnOf[] = {1, 2, 3};
+    for (Scenario scenario : Scenarios) {
+        auto *title = new QLabel(QStringLiteral("<b>%1</b>").arg(scenarioName(scenario).toHtmlEscaped()), page);
+        title->setAlignment(Qt::AlignRight | Qt::AlignVCenter | Qt::AlignAbsolute);
+        title->setToolTip(scenarioDefinition(scenario));
+        markets->addWidget(title, 0, columnOf[int(scenario)]);
+    }
+    std::vector<const DealField *> base, bear, bull;
+    for (const DealField &field : projectionFields()) {
+        if (field.perLoan)
+            continue;
+        if (!field.scenario && (qstrcmp(field.name, "Appreciation") == 0 || qstrcmp(field.name, "RentGrowth") == 0
+                                || qstrcmp(field.name, "ExpenseGrowth") == 0 || qstrcmp(field.name, "Vacancy") == 0))
+            base.push_back(&field);
+        else if (field.scenario && qstrcmp(field.scenario, "bear") == 0)
+            bear.push_back(&field);
+        else if (field.scenario && qstrcmp(field.scenario, "bull") == 0)
+            bull.push_back(&field);
+    }
+    const int editWidth = fontMetrics().horizontalAdvance(QStringLiteral("-100.00%")) * 3 / 2;
+    for (std::size_t i = 0; i < base.size() && i < bear.size() && i < bull.size(); ++i) {
+        const int row = int(i) + 1;
+        auto *label = new QLabel(projectionText(base[i]->label) + QLatin1Char(':'), page);
+        label->setToolTip(projectionText(base[i]->definition));
+        markets->addWidget(label, row, 0);
+        auto *shown = new QLabel(page);
+        shown->setObjectName(QStringLiteral("base") + QLatin1String(base[i]->name));
+        shown->setAlignment(Qt::AlignRight | Qt::AlignVCenter | Qt::AlignAbsolute);
+        shown->setToolTip(tr("The base case is the Projection page's assumption; edit it there."));
+        shown->setMinimumWidth(editWidth);
+        m_baseMarket[i] = shown;
+        markets->addWidget(shown, row, columnOf[int(Scenario::Base)]);
+        QLineEdit *bearEdit = figureEdit(*bear[i], 0, page);
+        bearEdit->setAccessibleName(tr("%1, bear market").arg(projectionText(bear[i]->label)));
+        bearEdit->setMinimumWidth(editWidth);
+        markets->addWidget(bearEdit, row, columnOf[int(Scenario::Bear)]);
+        QLineEdit *bullEdit = figureEdit(*bull[i], 0, page);
+        bullEdit->setAccessibleName(tr("%1, bull market").arg(projectionText(bull[i]->label)));
+        bullEdit->setMinimumWidth(editWidth);
+        markets->addWidget(bullEdit, row, columnOf[int(Scenario::Bull)]);
+        label->setBuddy(bearEdit);
+    }
+    // Bear, then bull, each from top to bottom.
+    QWidget *previous = nullptr;
+    for (const BoundEdit &bound : m_figureEdits) {
+        if (!bound.field->scenario)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, bound.edit);
+        previous = bound.edit;
+    }
+
+    // The target IRR and, in the table, the price each offer may cost to reach it.
+    auto *target = new QGridLayout;
+    for (const DealField &field : projectionFields()) {
+        if (qstrcmp(field.name, "TargetIrr") != 0)
+            continue;
+        auto *label = new QLabel(projectionText(field.label) + QLatin1Char(':'), page);
+        QLineEdit *edit = figureEdit(field, 0, page);
+        edit->setMinimumWidth(editWidth);
+        label->setBuddy(edit);
+        target->addWidget(label, 0, 0);
+        target->addWidget(edit, 0, 1);
+        if (previous)
+            QWidget::setTabOrder(previous, edit);
+    }
+    auto *targetNote = new QLabel(tr("The table's first row is the highest price at which each offer still reaches it."), page);
+    targetNote->setWordWrap(true);
+    target->addWidget(targetNote, 1, 0, 1, 3);
+    target->setRowStretch(2, 1);
+    target->setColumnStretch(2, 1);
+
+    auto *top = new QHBoxLayout;
+    top->addLayout(markets);
+    top->addSpacing(fontMetrics().averageCharWidth() * 6);
+    top->addLayout(target, 1);
+
+    m_scenarioTable = new QTableWidget(1 + int(Scenarios.size() * scenarioRows.size()), MAX_LOANS, page);
+    m_scenarioTable->setObjectName(QStringLiteral("scenarioTable"));
+    m_scenarioTable->setAccessibleName(tr("What each offer earns in a bear, the base and a bull market"));
+    m_scenarioTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_scenarioTable->setTabKeyNavigation(false);
+    m_scenarioTable->setFocusPolicy(Qt::NoFocus);
+    m_scenarioTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scenarioTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_scenarioTable->horizontalHeader()->setMinimumSectionSize(fontMetrics().horizontalAdvance(QStringLiteral("$000,000.00")) + 16);
+    m_scenarioTable->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+    m_scenarioChart = new QChart;
+    m_scenarioChart->setTitle(tr("IRR by offer and market"));
+    m_scenarioChart->legend()->setAlignment(Qt::AlignBottom);
+    QChartView *chart = chartView(m_scenarioChart, tr("Chart of the IRR of each compared offer in a bear, the base and a bull market"));
+    chart->setMinimumHeight(320);
+    m_notCharted = new QLabel(page);
+    m_notCharted->setObjectName(QStringLiteral("notCharted"));
+    m_notCharted->setWordWrap(true);
+
+    auto *layout = new QVBoxLayout(page);
+    layout->addLayout(top);
+    layout->addWidget(m_scenarioTable);
+    layout->addWidget(chart);
+    layout->addWidget(m_notCharted);
+    scroll->setWidget(page);
+    m_tabs->addTab(scroll, tr("Sce&narios"));
+}
+
+void LoanAnalysisDialog::fillScenarios()
+{
+    // The base figures as the Projection page's edits show them.
+    for (QLabel *shown : m_baseMarket) {
+        for (const DealField &field : projectionFields()) {
+            if (shown && shown->objectName() == QStringLiteral("base") + QLatin1String(field.name))
+                shown->setText(field.figure(m_record, 0).format(m_record.m_currency));
+        }
+    }
+
+    auto *priceHeader = new QTableWidgetItem(projectionText(QT_TRANSLATE_NOOP("Projection", "Price to Offer")));
+    priceHeader->setToolTip(projectionText(QT_TRANSLATE_NOOP("Projection",
+        "The highest purchase price at which the IRR at the hold still reaches the target IRR, everything else as typed: "
+        "the down payment as an amount, the closing costs a share of the new price, the value growing from it, "
+        "PMI's end loan-to-value of it. Searched between the down payment and ten times the price, to the cent; "
+        "none where even a price equal to the down payment misses the target.")));
+    m_scenarioTable->setVerticalHeaderItem(0, priceHeader);
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        const Measure &price = m_deal.loans[std::size_t(k)].priceToOffer;
+        QTableWidgetItem *cell = measureCell(price, MeasureUnit::Money, m_record.m_currency);
+        // The search ends at ten times the price: a price there may be far from the highest.
+        if (price.isKnown() && price.value >= 10 * inputsOf(m_record, k).price - 0.005)
+            cell->setToolTip(tr("The search stops at ten times the purchase price; a higher price would reach the target IRR too."));
+        greyLeftOut(cell, k);
+        m_scenarioTable->setItem(0, k, cell);
+    }
+    int row = 1;
+    for (Scenario scenario : Scenarios) {
+        const std::size_t s = std::size_t(scenario);
+        for (const ScenarioRow &figure : scenarioRows) {
+            const ProjectionMeasure &measure = summaryRow(figure.key);
+            auto *header = new QTableWidgetItem(tr("%1: %2").arg(scenarioName(scenario), projectionText(measure.label)));
+            header->setToolTip(projectionText(measure.definition));
+            m_scenarioTable->setVerticalHeaderItem(row, header);
+            for (int k = 0; k < MAX_LOANS; ++k) {
+                const Measure value = figure.get(m_deal.loans[std::size_t(k)].scenarios[s]);
+                QTableWidgetItem *cell = measureCell(value, measure.unit, m_record.m_currency);
+                cell->setText(formatProjectionMeasure(value, measure, m_record.m_currency));
+                // The scenario's winner is the compared offer with the highest IRR in it.
+                if (qstrcmp(figure.key, "irr") == 0 && m_deal.bestIrrByScenario[s] == k)
+                    markBest(cell);
+                greyLeftOut(cell, k);
+                m_scenarioTable->setItem(row, k, cell);
+            }
+            ++row;
+        }
+    }
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        if (QTableWidgetItem *header = m_comparison->horizontalHeaderItem(k))
+            m_scenarioTable->setHorizontalHeaderItem(k, header->clone());
+    }
+    m_scenarioTable->resizeRowsToContents();
+    m_scenarioTable->setFixedHeight(m_scenarioTable->horizontalHeader()->sizeHint().height()
+                                    + m_scenarioTable->verticalHeader()->length()
+                                    + 2 * m_scenarioTable->frameWidth() + 2);
+    fillScenarioChart();
+}
+
+void LoanAnalysisDialog::fillScenarioChart()
+{
+    clearChart(m_scenarioChart);
+    std::array<QBarSet *, 3> sets{};
+    for (Scenario scenario : Scenarios)
+        sets[std::size_t(scenario)] = new QBarSet(scenarioName(scenario));
+    sets[std::size_t(Scenario::Bear)]->setColor(QColor(0xc0, 0x50, 0x4d));
+    sets[std::size_t(Scenario::Base)]->setColor(QColor(0x4f, 0x81, 0xbd));
+    sets[std::size_t(Scenario::Bull)]->setColor(QColor(0x9b, 0xbb, 0x59));
+    QStringList offers;
+    QStringList missing;
+    double top = 0;
+    double bottom = 0;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        if (!m_compared[std::size_t(k)])
+            continue;
+        const LoanAnalysis &loan = m_deal.loans[std::size_t(k)];
+        QString reason;
+        for (const ScenarioResult &result : loan.scenarios) {
+            if (!result.irr.isKnown() && reason.isEmpty())
+                reason = result.irr.reason;
+        }
+        if (!reason.isEmpty()) {
+            missing << tr("%1 (%2)").arg(loanName(k), reason);
+            continue;
+        }
+        offers << loanName(k);
+        for (Scenario scenario : Scenarios) {
+            const double percent = 100 * loan.scenarios[std::size_t(scenario)].irr.value;
+            *sets[std::size_t(scenario)] << percent;
+            top = std::max(top, percent);
+            bottom = std::min(bottom, percent);
+        }
+    }
+    m_notCharted->setText(missing.isEmpty() ? QString() : tr("Not charted, without an IRR: %1.").arg(missing.join(tr("; "))));
+    m_notCharted->setVisible(!missing.isEmpty());
+    auto *series = new QBarSeries;
+    for (QBarSet *set : sets)
+        series->append(set);
+    m_scenarioChart->addSeries(series);
+    // Offer i's bars stand around i; the labels are the program's own texts, as on the other
+    // charts.
+    auto *categories = new QCategoryAxis;
+    categories->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
+    categories->setStartValue(-0.5);
+    for (int i = 0; i < int(offers.size()); ++i)
+        categories->append(offers.at(i), i + 0.5);
+    categories->setRange(-0.5, std::max<int>(1, int(offers.size())) - 0.5);
+    const QString currency = m_record.m_currency;
+    QCategoryAxis *irr = roundAxis(top > 0 ? top : 1, 5, false, [currency](double percent) {
+        return formatMeasure(Measure::of(percent / 100, {}), MeasureUnit::Fraction, currency);
+    }, bottom);
+    irr->setTitleText(tr("IRR"));
+    m_scenarioChart->addAxis(categories, Qt::AlignBottom);
+    m_scenarioChart->addAxis(irr, Qt::AlignLeft);
+    series->attachAxis(categories);
+    series->attachAxis(irr);
+}
+
+namespace {
+
+// The sensitivity's one-way tables: what is tried, and how a step is shown.
+struct OneWayTable
+{
+    const char *title;
+    const char *definition;
+    const OneWaySensitivity Sensitivity::*table;
+    MeasureUnit unit; // Money, or Fraction for a step in percent
+};
+const std::array<OneWayTable, 4> oneWayTables = {{
+    {QT_TRANSLATE_NOOP("LoanAnalysisDialog", "Interest rate"),
+     QT_TRANSLATE_NOOP("LoanAnalysisDialog", "The loan's interest rate, from 2 points below to 2 points above in half points; a rate below 0 % is not tried."),
+     &Sensitivity::interestRate, MeasureUnit::Fraction},
+    {QT_TRANSLATE_NOOP("LoanAnalysisDialog", "Monthly rent"),
+     QT_TRANSLATE_NOOP("LoanAnalysisDialog", "The monthly rent, from 20 % below to 20 % above in steps of 5 %."),
+     &Sensitivity::rent, MeasureUnit::Money},
+    {QT_TRANSLATE_NOOP("LoanAnalysisDialog", "Vacancy"),
+     QT_TRANSLATE_NOOP("LoanAnalysisDialog", "The vacancy, from 0 % to 20 % in steps of 2.5 points."),
+     &Sensitivity::vacancy, MeasureUnit::Fraction},
+    {QT_TRANSLATE_NOOP("LoanAnalysisDialog", "Purchase price"),
+     QT_TRANSLATE_NOOP("LoanAnalysisDialog", "The purchase price, from 20 % below to 20 % above in steps of 5 %, the down payment kept as an amount."),
+     &Sensitivity::price, MeasureUnit::Money},
+}};
+
+QString stepText(double step, MeasureUnit unit, const QString &currency)
+{
+    return unit == MeasureUnit::Money ? formatCurrency(step, currency)
+                                      : formatMeasure(Measure::of(step / 100, {}), MeasureUnit::Fraction, currency);
+}
+
+// The step that is the figure as it stands now, or -1.
+int currentStep(const std::vector<double> &steps, double now)
+{
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        if (std::abs(steps[i] - now) <= 1e-9 * std::max(1.0, std::abs(now)))
+            return int(i);
+    }
+    return -1;
+}
+
+void setBold(QTableWidgetItem *item)
+{
+    QFont font = item->font();
+    font.setBold(true);
+    item->setFont(font);
+    item->setData(CurrentRole, true);
+}
+
+} // namespace
+
+void LoanAnalysisDialog::buildSensitivityTab()
+{
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("sensitivityPage"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    auto *page = new QWidget(scroll);
+    m_sensitivityPage = page;
+    page->setProperty("helpContext", QVariant::fromValue(HelpTopic::Sensitivity));
+
+    m_sensitivityTitle = new QLabel(page);
+    m_sensitivityTitle->setObjectName(QStringLiteral("sensitivityTitle"));
+    m_sensitivityTitle->setWordWrap(true);
+    m_sensitivityGrid = new QTableWidget(page);
+    m_sensitivityGrid->setObjectName(QStringLiteral("sensitivityGrid"));
+    m_sensitivityGrid->setAccessibleName(tr("IRR of the chosen loan by appreciation and holding period"));
+    m_sensitivityGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_sensitivityGrid->setTabKeyNavigation(false);
+    m_sensitivityGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_sensitivityGrid->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_sensitivityGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_sensitivityLegend = new QLabel(page);
+    m_sensitivityLegend->setObjectName(QStringLiteral("sensitivityLegend"));
+    m_sensitivityLegend->setWordWrap(true);
+
+    auto *tables = new QHBoxLayout;
+    for (std::size_t i = 0; i < oneWayTables.size(); ++i) {
+        auto *table = new QTableWidget(0, 2, page);
+        table->setObjectName(QStringLiteral("oneWay%1").arg(i + 1));
+        table->setAccessibleName(tr("IRR by %1").arg(tr(oneWayTables[i].title)));
+        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        table->setTabKeyNavigation(false);
+        table->setFocusPolicy(Qt::NoFocus);
+        table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        table->verticalHeader()->hide();
+        table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        m_oneWay[i] = table;
+        tables->addWidget(table);
+    }
+
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(m_sensitivityTitle);
+    layout->addWidget(m_sensitivityGrid);
+    layout->addWidget(m_sensitivityLegend);
+    auto *oneWayTitle = new QLabel(tr("The IRR at the hold with one figure changed, the others as they are:"), page);
+    oneWayTitle->setWordWrap(true);
+    layout->addWidget(oneWayTitle);
+    layout->addLayout(tables);
+    layout->addStretch();
+    scroll->setWidget(page);
+    m_tabs->addTab(scroll, tr("Sensi&tivity"));
+}
+
+Sensitivity LoanAnalysisDialog::chosenSensitivity() const
+{
+    return sensitivity(inputsOf(m_record, chosenLoan()), m_deal.assumptions);
+}
+
+void LoanAnalysisDialog::fillSensitivity()
+{
+    m_sensitivityStale = false;
+    const int loan = chosenLoan();
+    const Sensitivity s = chosenSensitivity();
+    const QString currency = m_record.m_currency;
+    const int hold = m_deal.assumptions.holdYears;
+    m_sensitivityTitle->setText(tr("%1: IRR by appreciation (rows) and holding period in years (columns)").arg(loanName(loan)));
+
+    const IrrScale scale(s);
+    m_sensitivityGrid->clear();
+    m_sensitivityGrid->setRowCount(int(s.grid.size()));
+    m_sensitivityGrid->setColumnCount(int(s.holdYears.size()));
+    const int currentRow = currentStep(s.appreciationPercent, 100 * m_deal.assumptions.appreciation);
+    for (int c = 0; c < int(s.holdYears.size()); ++c) {
+        auto *header = new QTableWidgetItem(QString::number(s.holdYears[std::size_t(c)]));
+        if (s.holdYears[std::size_t(c)] == hold)
+            setBold(header);
+        m_sensitivityGrid->setHorizontalHeaderItem(c, header);
+    }
+    for (int r = 0; r < int(s.grid.size()); ++r) {
+        auto *header = new QTableWidgetItem(stepText(s.appreciationPercent[std::size_t(r)], MeasureUnit::Fraction, currency));
+        header->setToolTip(tr("Appreciation"));
+        if (r == currentRow)
+            setBold(header);
+        m_sensitivityGrid->setVerticalHeaderItem(r, header);
+        for (int c = 0; c < int(s.holdYears.size()); ++c) {
+            const Measure &irr = s.grid[std::size_t(r)][std::size_t(c)];
+            QTableWidgetItem *cell = measureCell(irr, MeasureUnit::Fraction, currency);
+            const QColor colour = scale.colour(irr);
+            cell->setBackground(colour);
+            cell->setData(ScaleRole, colour);
+            // Dark text on the light scale in every theme.
+            cell->setForeground(QColor(Qt::black));
+            if (r == currentRow || s.holdYears[std::size_t(c)] == hold)
+                setBold(cell);
+            m_sensitivityGrid->setItem(r, c, cell);
+        }
+    }
+    m_sensitivityGrid->resizeColumnsToContents();
+    m_sensitivityGrid->setFixedHeight(m_sensitivityGrid->horizontalHeader()->sizeHint().height()
+                                      + m_sensitivityGrid->verticalHeader()->length()
+                                      + 2 * m_sensitivityGrid->frameWidth()
+                                      + m_sensitivityGrid->horizontalScrollBar()->sizeHint().height() + 2);
+
+    // The legend: the scale with its ends, and what grey means.
+    const auto swatch = [](const QColor &colour) {
+        return QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>").arg(colour.name());
+    };
+    QString legend;
+    if (!scale.sorted.empty()) {
+        const auto shown = [&currency](double irr) {
+            return formatMeasure(Measure::of(irr, {}), MeasureUnit::Fraction, currency).toHtmlEscaped();
+        };
+        QString swatches;
+        for (int i = 0; i <= 8; ++i)
+            swatches += swatch(scaleColor(i / 8.0));
+        legend = tr("Colours: %1 from red, the lowest IRR (%2), through yellow, the middle one (%3), to green, the highest (%4).")
+                     .arg(swatches, shown(scale.sorted.front()), shown(scale.sorted[scale.sorted.size() / 2]),
+                          shown(scale.sorted.back()));
+    }
+    legend += QLatin1Char(' ') + tr("%1 Grey: no IRR; the cell's tooltip says why. Bold: the current appreciation and holding period.")
+                                     .arg(swatch(unknownColor));
+    m_sensitivityLegend->setText(legend.trimmed());
+
+    const double now[] = {inputsOf(m_record, loan).ratePercent, inputsOf(m_record, loan).rent,
+                          100 * m_deal.assumptions.vacancy, inputsOf(m_record, loan).price};
+    for (std::size_t i = 0; i < oneWayTables.size(); ++i) {
+        const OneWaySensitivity &table = s.*(oneWayTables[i].table);
+        QTableWidget *shown = m_oneWay[i];
+        shown->clear();
+        shown->setRowCount(int(table.steps.size()));
+        auto *title = new QTableWidgetItem(tr(oneWayTables[i].title));
+        title->setToolTip(tr(oneWayTables[i].definition));
+        shown->setHorizontalHeaderItem(0, title);
+        shown->setHorizontalHeaderItem(1, new QTableWidgetItem(tr("IRR")));
+        const int current = currentStep(table.steps, now[i]);
+        for (int r = 0; r < int(table.steps.size()); ++r) {
+            auto *step = new QTableWidgetItem(stepText(table.steps[std::size_t(r)], oneWayTables[i].unit, currency));
+            step->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            step->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            QTableWidgetItem *irr = measureCell(table.irr[std::size_t(r)], MeasureUnit::Fraction, currency);
+            if (r == current) {
+                setBold(step);
+                setBold(irr);
+                const QString now = tr("as it is now");
+                step->setToolTip(now);
+                if (irr->toolTip().isEmpty())
+                    irr->setToolTip(now);
+            }
+            shown->setItem(r, 0, step);
+            shown->setItem(r, 1, irr);
+        }
+        shown->resizeRowsToContents();
+        shown->setFixedHeight(shown->horizontalHeader()->sizeHint().height() + shown->verticalHeader()->length()
+                              + 2 * shown->frameWidth() + 2);
+    }
+}
+
+QString LoanAnalysisDialog::scenariosHtml() const
+{
+    const auto escaped = [](const QString &text) { return text.toHtmlEscaped(); };
+    QString html = QStringLiteral("<h3>%1</h3><table cellspacing=\"0\" cellpadding=\"2\"><tr><td></td>").arg(escaped(tr("Scenarios")));
+    for (Scenario scenario : Scenarios)
+        html += QStringLiteral("<th align=\"right\">%1</th>").arg(escaped(scenarioName(scenario)));
+    html += QStringLiteral("</tr>");
+    std::vector<const DealField *> base;
+    for (const DealField &field : projectionFields()) {
+        if (!field.scenario && !field.perLoan)
+            base.push_back(&field);
+    }
+    for (std::size_t i = 1; i <= 4 && i < base.size(); ++i) {
+        html += QStringLiteral("<tr><td>%1</td>").arg(escaped(projectionText(base[i]->label)));
+        for (Scenario scenario : Scenarios) {
+            QString figure = base[i]->figure(m_record, 0).format(m_record.m_currency);
+            for (const DealField &field : projectionFields()) {
+                if (field.scenario && qstrcmp(field.scenario, scenarioKey(scenario)) == 0 && qstrcmp(field.label, base[i]->label) == 0)
+                    figure = field.figure(m_record, 0).format(m_record.m_currency);
+            }
+            html += QStringLiteral("<td align=\"right\">%1</td>").arg(escaped(figure));
+        }
+        html += QStringLiteral("</tr>");
+    }
+    for (const DealField *field : base) {
+        if (qstrcmp(field->name, "TargetIrr") == 0)
+            html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>")
+                        .arg(escaped(projectionText(field->label)), escaped(field->figure(m_record, 0).format(m_record.m_currency)));
+    }
+    html += QStringLiteral("</table>");
+    html += htmlTable(*m_scenarioTable->model(), true);
+    html += QStringLiteral("<p><img src=\"chart:scenarios\" width=\"640\"/></p>");
+    if (!m_notCharted->text().isEmpty())
+        html += QStringLiteral("<p>%1</p>").arg(escaped(m_notCharted->text()));
+    return html;
+}
+
+QString LoanAnalysisDialog::sensitivityHtml() const
+{
+    const auto escaped = [](const QString &text) { return text.toHtmlEscaped(); };
+    // The page shown may be of an older record: the printout works it out anew.
+    const Sensitivity s = chosenSensitivity();
+    const QString currency = m_record.m_currency;
+    const int hold = m_deal.assumptions.holdYears;
+    const IrrScale scale(s);
+    QString html = QStringLiteral("<h3>%1</h3><p>%2</p>")
+                       .arg(escaped(tr("Sensitivity")),
+                            escaped(tr("%1: IRR by appreciation (rows) and holding period in years (columns)").arg(loanName(chosenLoan()))));
+    // Thirty years do not fit a page's width: three tables of ten.
+    const int currentRow = currentStep(s.appreciationPercent, 100 * m_deal.assumptions.appreciation);
+    for (int first = 0; first < int(s.holdYears.size()); first += 10) {
+        const int last = std::min(int(s.holdYears.size()), first + 10);
+        html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr><th></th>");
+        for (int c = first; c < last; ++c) {
+            const QString year = QString::number(s.holdYears[std::size_t(c)]);
+            html += QStringLiteral("<th>%1</th>").arg(s.holdYears[std::size_t(c)] == hold ? QStringLiteral("<b>%1</b>").arg(year) : year);
+        }
+        html += QStringLiteral("</tr>");
+        for (int r = 0; r < int(s.grid.size()); ++r) {
+            const QString appreciation = escaped(stepText(s.appreciationPercent[std::size_t(r)], MeasureUnit::Fraction, currency));
+            html += QStringLiteral("<tr><th align=\"right\">%1</th>").arg(r == currentRow ? QStringLiteral("<b>%1</b>").arg(appreciation) : appreciation);
+            for (int c = first; c < last; ++c) {
+                const Measure &irr = s.grid[std::size_t(r)][std::size_t(c)];
+                const QColor colour = scale.colour(irr);
+                const QString text = escaped(formatMeasure(irr, MeasureUnit::Fraction, currency));
+                const bool bold = r == currentRow || s.holdYears[std::size_t(c)] == hold;
+                html += QStringLiteral("<td align=\"right\" bgcolor=\"%1\">%2</td>")
+                            .arg(colour.name(), bold ? QStringLiteral("<b>%1</b>").arg(text) : text);
+            }
+            html += QStringLiteral("</tr>");
+        }
+        html += QStringLiteral("</table><p></p>");
+    }
+    html += QStringLiteral("<p>%1</p>").arg(escaped(
+        tr("Colours by rank: red, the lowest IRR; yellow, the middle one; green, the highest; grey, no IRR. Bold: the current appreciation and holding period.")));
+    const double now[] = {inputsOf(m_record, chosenLoan()).ratePercent, inputsOf(m_record, chosenLoan()).rent,
+                          100 * m_deal.assumptions.vacancy, inputsOf(m_record, chosenLoan()).price};
+    html += QStringLiteral("<table cellspacing=\"8\"><tr>");
+    for (std::size_t i = 0; i < oneWayTables.size(); ++i) {
+        const OneWaySensitivity &table = s.*(oneWayTables[i].table);
+        const int current = currentStep(table.steps, now[i]);
+        html += QStringLiteral("<td valign=\"top\"><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr><th>%1</th><th>%2</th></tr>")
+                    .arg(escaped(tr(oneWayTables[i].title)), escaped(tr("IRR")));
+        for (int r = 0; r < int(table.steps.size()); ++r) {
+            QString step = escaped(stepText(table.steps[std::size_t(r)], oneWayTables[i].unit, currency));
+            QString irr = escaped(formatMeasure(table.irr[std::size_t(r)], MeasureUnit::Fraction, currency));
+            if (r == current) {
+                step = QStringLiteral("<b>%1</b>").arg(step);
+                irr = QStringLiteral("<b>%1</b>").arg(irr);
+            }
+            html += QStringLiteral("<tr><td align=\"right\">%1</td><td align=\"right\">%2</td></tr>").arg(step, irr);
+        }
+        html += QStringLiteral("</table></td>");
+    }
+    return html + QStringLiteral("</tr></table>");
 }

@@ -31,7 +31,8 @@ class QTabWidget;
 // interest per year; what each offer earns over a holding period, from assumptions edited here
 // into the record. It prints, saves a PDF and exports CSV. Modeless: it shows the record it was
 // given and follows it on refresh(). The user may leave offers out of the comparison: they are
-// greyed, ranked nowhere and not charted.
+// greyed, ranked nowhere and not charted. The offers in a bear, the base and a bull market and
+// the price to offer for a target IRR; how the chosen loan's IRR moves with the assumptions.
 class LoanAnalysisDialog : public QDialog
 {
     Q_OBJECT
@@ -51,6 +52,8 @@ public:
     void onExportComparison();
     void onExportSchedule();
     void onExportProjection();
+    void onExportScenarios();
+    void onExportSensitivity();
 
     // The record shown, whose assumptions the Projection page edits.
     [[nodiscard]] const DealRecord &record() const { return m_record; }
@@ -74,6 +77,15 @@ private:
     void buildScheduleTab();
     void buildChartsTab();
     void buildProjectionTab();
+    void buildScenariosTab();
+    void buildSensitivityTab();
+    void fillScenarios();
+    void fillScenarioChart();
+    void fillSensitivity();
+    // The chosen loan's sensitivity, computed now: the engine's grid takes a few milliseconds.
+    [[nodiscard]] Sensitivity chosenSensitivity() const;
+    [[nodiscard]] QString scenariosHtml() const;
+    [[nodiscard]] QString sensitivityHtml() const;
     [[nodiscard]] QLineEdit *figureEdit(const DealField &field, int loan, QWidget *parent);
     void takeEdit(QLineEdit *edit);
     void showFigures();
@@ -132,4 +144,18 @@ private:
     QTableView *m_yearly = nullptr;
     QStandardItemModel *m_yearlyModel = nullptr;
     QChart *m_equityChart = nullptr;
+
+    QWidget *m_scenariosPage = nullptr;
+    QTableWidget *m_scenarioTable = nullptr;
+    std::array<QLabel *, 4> m_baseMarket{}; // the base case's four market figures, read only
+    QChart *m_scenarioChart = nullptr;
+    QLabel *m_notCharted = nullptr;
+
+    QWidget *m_sensitivityPage = nullptr;
+    QLabel *m_sensitivityTitle = nullptr;
+    QTableWidget *m_sensitivityGrid = nullptr;
+    QLabel *m_sensitivityLegend = nullptr;
+    std::array<QTableWidget *, 4> m_oneWay{};
+    // The sensitivity shown is of an older record or loan: worked out again when its page shows.
+    bool m_sensitivityStale = true;
 };

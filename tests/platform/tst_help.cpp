@@ -121,6 +121,8 @@ void TestHelp::contextResolvesToPageAndAnchor_data()
     QTest::newRow("settings") << HelpTopic::SettingsDialog << QStringLiteral("settings.html");
     QTest::newRow("loan analysis") << HelpTopic::LoanAnalysis << QStringLiteral("analysis.html");
     QTest::newRow("projection") << HelpTopic::Projection << QStringLiteral("analysis.html");
+    QTest::newRow("scenarios") << HelpTopic::Scenarios << QStringLiteral("analysis.html");
+    QTest::newRow("sensitivity") << HelpTopic::Sensitivity << QStringLiteral("analysis.html");
 }
 
 void TestHelp::contextResolvesToPageAndAnchor()
@@ -152,7 +154,7 @@ void TestHelp::dialogsHaveTopicsOfTheirOwn()
 void TestHelp::unknownContextGetsMainTopic_data()
 {
     QTest::addColumn<int>("value");
-    QTest::newRow("past the last topic") << int(HelpTopic::Projection) + 1;
+    QTest::newRow("past the last topic") << int(HelpTopic::Sensitivity) + 1;
     QTest::newRow("negative") << -1;
     QTest::newRow("large") << 0x20066;
 }
