@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -203,11 +204,11 @@ Measure cashInvested(const Projection &projection)
 QJsonObject dealObject(const QString &file, const DealRecord &record, const DealAnalysis &deal,
                        bool yearsLater);
 
-// The text of QByteArray::number(value, 'g', QLocale::FloatingPointShortest) for a finite value
-// other than 0: the shortest digits that read back the same, in fixed or exponent form,
+// Appends the text of QByteArray::number(value, 'g', QLocale::FloatingPointShortest) for a finite
+// value other than 0: the shortest digits that read back the same, in fixed or exponent form,
 // whichever is shorter (the fixed one on a tie). Built on std::to_chars, which is several times
 // faster: a JSON of many deals over many years is mostly such numbers.
-QByteArray shortestNumber(double value)
+void appendShortest(std::string &out_, double value)
 {
     char scientific[32];
     const char *end = std::to_chars(scientific, scientific + sizeof scientific, std::abs(value),
@@ -256,28 +257,34 @@ QByteArray shortestNumber(double value)
         out = std::fill_n(out, -exponent - 1, '0');
         out = std::copy(digits, digits + count, out);
     }
-    return QByteArray(text, out - text);
+    out_.append(text, std::size_t(out - text));
 }
 
 // JSON's text of a number as Qt writes it: a whole number below 2^53 in digits, otherwise the
 // shortest digits that read back the same.
-QByteArray jsonNumber(double value)
+void appendJsonNumber(std::string &out, double value)
 {
     constexpr double SafeInteger = 9007199254740992.0; // 2^53
-    if (std::abs(value) < SafeInteger && value == std::trunc(value))
-        return QByteArray::number(qint64(value));
-    return shortestNumber(value);
+    if (std::abs(value) < SafeInteger && value == std::trunc(value)) {
+        char digits[24];
+        out.append(digits, std::size_t(std::to_chars(digits, digits + sizeof digits, qint64(value)).ptr - digits));
+        return;
+    }
+    appendShortest(out, value);
 }
 
-QByteArray jsonText(const Measure &measure)
+void appendJsonText(std::string &out, const Measure &measure)
 {
-    return measure.isKnown() && std::isfinite(measure.value) ? jsonNumber(measure.value) : QByteArrayLiteral("null");
+    if (measure.isKnown() && std::isfinite(measure.value))
+        appendJsonNumber(out, measure.value);
+    else
+        out += "null";
 }
 
 // A year's members in the sorted order of a JSON object's keys.
 struct YearMember
 {
-    QByteArray key;
+    std::string key;
     const YearFigure *figure;
     const YearReturn *yearReturn; // neither: the year's number
 };
@@ -301,28 +308,40 @@ const std::vector<YearMember> &yearMembers()
 // key stands indent spaces in.
 QByteArray yearsText(const Projection &projection, int indent)
 {
-    const QByteArray closing(indent, ' ');
+    const std::string closing(std::size_t(indent), ' ');
+    std::string text = "[\n";
     if (projection.years.empty())
-        return "[\n" + closing + "]";
-    const QByteArray object(indent + 4, ' ');
-    const QByteArray member(indent + 8, ' ');
-    QByteArray text("[\n");
-    text.reserve(qsizetype(projection.years.size()) * 800);
+        return QByteArray::fromStdString(text + closing + "]");
+    const std::string object(std::size_t(indent + 4), ' ');
+    const std::string member(std::size_t(indent + 8), ' ');
+    text.reserve(projection.years.size() * 800);
     for (const ProjectionYear &year : projection.years) {
         if (&year != &projection.years.front())
-            text.append(",\n");
-        text.append(object).append("{\n");
+            text += ",\n";
+        text += object;
+        text += "{\n";
         for (const YearMember &m : yearMembers()) {
             if (&m != &yearMembers().front())
-                text.append(",\n");
-            text.append(member).append('"').append(m.key).append("\": ");
-            text.append(m.figure       ? jsonNumber(year.*m.figure->member)
-                        : m.yearReturn ? jsonText(year.*m.yearReturn->member)
-                                       : QByteArray::number(year.year));
+                text += ",\n";
+            text += member;
+            text += '"';
+            text += m.key;
+            text += "\": ";
+            if (m.figure)
+                appendJsonNumber(text, year.*m.figure->member);
+            else if (m.yearReturn)
+                appendJsonText(text, year.*m.yearReturn->member);
+            else
+                appendJsonNumber(text, year.year);
         }
-        text.append('\n').append(object).append('}');
+        text += '\n';
+        text += object;
+        text += '}';
     }
-    return text.append('\n').append(closing).append(']');
+    text += '\n';
+    text += closing;
+    text += ']';
+    return QByteArray::fromStdString(text);
 }
 
 // A deal's years stand in its JSON object as a text that names the loan, until the document's

@@ -203,6 +203,8 @@ Projection unknown(const QString &reason)
 // sale proceeds added to the last year's.
 void addReturns(Projection &p, const ProjectionAssumptions &a, YearlyReturns yearly)
 {
+    const Measure skipped =
+        yearly == YearlyReturns::EveryYear ? Measure{} : Measure::unknown(notComputed());
     std::vector<double> flows{-p.cashInvested};
     double cashFlows = 0;
     double hint = std::numeric_limits<double>::quiet_NaN();
@@ -216,7 +218,7 @@ void addReturns(Projection &p, const ProjectionAssumptions &a, YearlyReturns yea
             hint = y.irrIfSold.isKnown() ? y.irrIfSold.value : std::numeric_limits<double>::quiet_NaN();
             y.npvIfSold = npv(a.discountRate, sold);
         } else {
-            y.irrIfSold = y.npvIfSold = Measure::unknown(notComputed());
+            y.irrIfSold = y.npvIfSold = skipped;
         }
         y.equityMultipleIfSold = p.cashInvested > 0
             ? finiteOrTooLarge((cashFlows + y.saleProceeds) / p.cashInvested)
