@@ -1,0 +1,216 @@
+#include "ui/analysisviews.h"
+
+#include "core/value.h"
+
+#include <QAbstractItemModel>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QGraphicsScene>
+#include <QHash>
+#include <QLocale>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QTableWidgetItem>
+
+#include <algorithm>
+#include <cmath>
+
+namespace AnalysisViews {
+
+QColor scaleColor(double t)
+{
+    t = std::clamp(t, 0.0, 1.0);
+    const QColor red(0xf8, 0x69, 0x6b), yellow(0xff, 0xeb, 0x84), green(0x63, 0xbe, 0x7b);
+    const QColor &from = t < 0.5 ? red : yellow;
+    const QColor &to = t < 0.5 ? yellow : green;
+    const double u = t < 0.5 ? 2 * t : 2 * t - 1;
+    return QColor::fromRgbF(float(from.redF() + u * (to.redF() - from.redF())),
+                            float(from.greenF() + u * (to.greenF() - from.greenF())),
+                            float(from.blueF() + u * (to.blueF() - from.blueF())));
+}
+
+QPageSize paperOfTheLocale()
+{
+    const QLocale locale(LocaleServices::localeName(LocaleServices::Category::Numbers));
+    static const QList<QLocale::Territory> letter = {
+        QLocale::UnitedStates, QLocale::Canada,   QLocale::Mexico,    QLocale::Philippines,
+        QLocale::Chile,        QLocale::Colombia, QLocale::Venezuela, QLocale::PuertoRico};
+    return QPageSize(letter.contains(locale.territory()) ? QPageSize::Letter : QPageSize::A4);
+}
+
+QTableWidgetItem *measureCell(const Measure &measure, MeasureUnit unit, const QString &currency)
+{
+    auto *item = new QTableWidgetItem(formatMeasure(measure, unit, currency));
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    if (!measure.isKnown())
+        item->setToolTip(measure.reason);
+    return item;
+}
+
+void markBest(QTableWidgetItem *item)
+{
+    QFont font = item->font();
+    font.setBold(true);
+    item->setFont(font);
+    item->setBackground(bestColor);
+    item->setData(BestRole, true);
+    const QString best = QCoreApplication::translate("LoanAnalysisDialog", "best of the five");
+    item->setToolTip(best);
+    item->setData(Qt::AccessibleTextRole, item->text() + QStringLiteral(", ") + best);
+}
+
+QImage picture(QChart *chart, QSize size)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    const QSizeF shown = chart->size();
+    chart->resize(size);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        chart->scene()->render(&painter, QRectF(QPointF(0, 0), size), chart->sceneBoundingRect());
+    }
+    chart->resize(shown);
+    return image;
+}
+
+QString htmlTable(const QAbstractItemModel &model, bool withRowHeaders, int firstRow)
+{
+    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>");
+    if (withRowHeaders)
+        html += QStringLiteral("<th></th>");
+    for (int c = 0; c < model.columnCount(); ++c)
+        html += QStringLiteral("<th>%1</th>").arg(model.headerData(c, Qt::Horizontal).toString().toHtmlEscaped());
+    html += QStringLiteral("</tr>");
+    for (int r = firstRow; r < model.rowCount(); ++r) {
+        html += QStringLiteral("<tr>");
+        if (withRowHeaders)
+            html += QStringLiteral("<th align=\"left\">%1</th>").arg(model.headerData(r, Qt::Vertical).toString().toHtmlEscaped());
+        // A property's figure, alone in the first column, spans the five as it does on screen.
+        bool alone = withRowHeaders && model.columnCount() > 1;
+        for (int c = 1; alone && c < model.columnCount(); ++c)
+            alone = model.index(r, c).data().toString().isEmpty();
+        if (alone && !model.index(r, 0).data().toString().isEmpty()) {
+            html += QStringLiteral("<td align=\"center\" colspan=\"%1\">%2</td></tr>")
+                        .arg(model.columnCount())
+                        .arg(model.index(r, 0).data().toString().toHtmlEscaped());
+            continue;
+        }
+        for (int c = 0; c < model.columnCount(); ++c) {
+            const QModelIndex index = model.index(r, c);
+            const bool best = index.data(BestRole).toBool();
+            html += QStringLiteral("<td align=\"right\"%1>%2</td>")
+                        .arg(best ? QStringLiteral(" bgcolor=\"#c6efce\"") : QString(),
+                             (best ? QStringLiteral("<b>%1</b>") : QStringLiteral("%1"))
+                                 .arg(index.data().toString().toHtmlEscaped()));
+        }
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+void clearChart(QChart *chart)
+{
+    chart->removeAllSeries();
+    for (QAbstractAxis *axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+}
+
+QChartView *chartView(QChart *chart, const QString &name)
+{
+    // The chart's own frame and rounded background would take the room its figures need.
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->setBackgroundRoundness(0);
+    auto *view = new QChartView(chart);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setAccessibleName(name);
+    view->setFocusPolicy(Qt::NoFocus);
+    view->setMinimumHeight(240);
+    return view;
+}
+
+double roundStep(double span, int parts, bool whole)
+{
+    if (!(span > 0) || !std::isfinite(span))
+        return 1;
+    const double least = span / parts;
+    const double power = std::pow(10.0, std::floor(std::log10(least)));
+    for (double factor : {1.0, 2.0, 2.5, 5.0, 10.0}) {
+        if (whole && factor == 2.5 && power < 10)
+            continue;
+        if (factor * power >= least * (1 - 1e-9))
+            return whole ? std::max(1.0, std::round(factor * power)) : factor * power;
+    }
+    return 10 * power;
+}
+
+QString wrapName(const QString &name, const QFontMetrics &metrics, int most)
+{
+    QStringList lines;
+    QString line;
+    for (const QString &word : name.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (line.isEmpty() || metrics.horizontalAdvance(longer) <= most) {
+            line = longer;
+        } else {
+            lines << line;
+            line = word;
+        }
+    }
+    if (!line.isEmpty())
+        lines << line;
+    const int shown = std::min<int>(int(lines.size()), 3);
+    for (int i = 0; i < shown; ++i) {
+        const QString text = i == shown - 1 && lines.size() > shown
+            ? lines.mid(i).join(QLatin1Char(' '))
+            : lines.at(i);
+        lines[i] = metrics.elidedText(text, Qt::ElideRight, most);
+    }
+    return lines.mid(0, shown).join(QLatin1Char('\n'));
+}
+
+QString inSentence(const QString &figure, LocaleServices::Category category)
+{
+    const QLocale locale(LocaleServices::localeName(category));
+    return locale.textDirection() == Qt::RightToLeft ? QChar(0x2068) + figure + QChar(0x2069) : figure;
+}
+
+QString axisMoney(double value, const QString &currency)
+{
+    const QString text = formatCurrency(value, currency);
+    const QString point = LocaleServices::moneyConventions(
+                              LocaleServices::localeName(LocaleServices::Category::Money), currency)
+                              .point;
+    if (point.isEmpty())
+        return text;
+    static QHash<QString, QRegularExpression> zeros;
+    auto found = zeros.find(point);
+    if (found == zeros.end())
+        found = zeros.insert(point, QRegularExpression(QRegularExpression::escape(point)
+                                                       + QStringLiteral("0+(?![0-9])")));
+    return QString(text).remove(*found);
+}
+
+QCategoryAxis *roundAxis(double top, int parts, bool whole, const std::function<QString(double)> &label,
+                         double bottom)
+{
+    auto *axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    // Below 0 (equity under water) the axis reaches down to the round step under bottom.
+    const double step = roundStep(top - std::min(bottom, 0.0), parts, whole);
+    const int first = bottom < 0 ? int(std::floor(bottom / step + 1e-9)) : 0;
+    const int steps = std::max(first + 1, int(std::ceil(top / step - 1e-9)));
+    axis->setStartValue(first * step);
+    for (int i = first; i <= steps; ++i)
+        axis->append(label(i * step), i * step);
+    axis->setRange(first * step, steps * step);
+    return axis;
+}
+
+} // namespace AnalysisViews
