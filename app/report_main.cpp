@@ -244,6 +244,9 @@ int writeTable(const Command &command)
             const bool everyYear = !csv || command.yearly;
             const DealAnalysis deal =
                 analyze(record, everyYear ? YearlyReturns::EveryYear : YearlyReturns::AtHoldOnly);
+            // Figures left empty for an assumption out of range are told, not left to guess.
+            if (const QString problem = deal.assumptions.problem(); !problem.isEmpty())
+                printError(command.given.at(i) + QStringLiteral(": ") + problem);
             QByteArray piece;
             if (csv && command.yearly) {
                 piece = AnalysisExport::yearlyCsvLines(command.given.at(i), deal);

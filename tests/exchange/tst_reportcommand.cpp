@@ -856,6 +856,9 @@ void TestReportCommand::projectionFollowsTheFileAndAssume()
         });
     }
     const DealAnalysis expected = analyze(record);
+    // An assumption out of range leaves its figures empty and is told on standard error.
+    const QString problem = expected.assumptions.problem();
+    QCOMPARE(json.err, problem.isEmpty() ? QString() : deal + QStringLiteral(": ") + problem + QLatin1Char('\n'));
     QCOMPARE(object["assumptions"].toObject()["hold_years"].toDouble(), record.m_projection.m_holdYears.m_value);
     QCOMPARE(object["best_irr"].isNull() ? -1 : object["best_irr"].toInt() - 1, expected.bestIrr);
     const auto same = [](const QJsonValue &value, const Measure &measure) {
