@@ -1,6 +1,7 @@
 #include "ui/loananalysisdialog.h"
 
 #include "ui/analysisviews.h"
+#include "ui/sensitivitypage.h"
 
 #include "analysis/analysisexport.h"
 #include "analysis/projectionexport.h"
@@ -184,7 +185,14 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
     buildChartsTab();
     buildProjectionTab();
     buildScenariosTab();
-    buildSensitivityTab();
+    auto *sensitivityScroll = new QScrollArea(this);
+    sensitivityScroll->setObjectName(QStringLiteral("sensitivityPage"));
+    sensitivityScroll->setWidgetResizable(true);
+    sensitivityScroll->setFrameShape(QFrame::NoFrame);
+    sensitivityScroll->setFocusPolicy(Qt::NoFocus);
+    m_sensitivity = new SensitivityPage(*this, sensitivityScroll);
+    sensitivityScroll->setWidget(m_sensitivity);
+    m_tabs->addTab(sensitivityScroll, tr("Sensi&tivity"));
     // Shift+F1 explains the assumptions here as it explains the main window's figures there.
     addAction(QWhatsThis::createAction(this));
     // F1 opens the help of the page shown.
@@ -194,8 +202,8 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
                                 : tab == SensitivityTab ? HelpTopic::Sensitivity
                                                         : HelpTopic::LoanAnalysis;
         setProperty("helpContext", QVariant::fromValue(topic));
-        if (tab == SensitivityTab && m_sensitivityStale)
-            fillSensitivity();
+        if (tab == SensitivityTab && m_sensitivity->isOutdated())
+            m_sensitivity->refresh();
     });
 
     auto *buttons = new QHBoxLayout;
@@ -233,9 +241,9 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
         fillSchedule();
         fillSplitChart();
         fillYearly();
-        m_sensitivityStale = true;
+        m_sensitivity->outdate();
         if (m_tabs->currentIndex() == SensitivityTab)
-            fillSensitivity();
+            m_sensitivity->refresh();
     });
     connect(m_period, &QComboBox::currentIndexChanged, this, &LoanAnalysisDialog::fillSchedule);
     refresh();
@@ -330,9 +338,9 @@ void LoanAnalysisDialog::refresh()
     fillProjection();
     fillScenarios();
     // The sensitivity is worked out for its page only, when it shows.
-    m_sensitivityStale = true;
+    m_sensitivity->outdate();
     if (m_tabs->currentIndex() == SensitivityTab)
-        fillSensitivity();
+        m_sensitivity->refresh();
 }
 
 void LoanAnalysisDialog::showNames()
@@ -720,7 +728,7 @@ QString LoanAnalysisDialog::printableHtml() const
     };
     const int lastFlow = 7; // the cash flow
     html += columns(1, lastFlow) + QStringLiteral("<p></p>") + columns(lastFlow + 1, m_yearlyModel->columnCount() - 1);
-    return html + scenariosHtml() + sensitivityHtml();
+    return html + scenariosHtml() + m_sensitivity->printableHtml();
 }
 
 std::unique_ptr<QTextDocument> LoanAnalysisDialog::printableDocument(const QPageLayout &page) const
@@ -835,8 +843,7 @@ void LoanAnalysisDialog::onExportScenarios()
 
 void LoanAnalysisDialog::onExportSensitivity()
 {
-    exportCsv(tr("Save Sensitivity as CSV"),
-              ProjectionExport::sensitivityCsv(m_record, chosenLoan(), chosenSensitivity()));
+    exportCsv(tr("Save Sensitivity as CSV"), m_sensitivity->csv());
 }
 
 ComparedOffers LoanAnalysisDialog::comparedOffers() const
@@ -1394,215 +1401,6 @@ void LoanAnalysisDialog::fillScenarioChart()
     series->attachAxis(irr);
 }
 
-namespace {
-
-// The sensitivity's one-way tables: what is tried, and how a step is shown.
-struct OneWayTable
-{
-    const char *title;
-    const char *definition;
-    const OneWaySensitivity Sensitivity::*table;
-    MeasureUnit unit; // Money, or Fraction for a step in percent
-};
-const std::array<OneWayTable, 4> oneWayTables = {{
-    {QT_TRANSLATE_NOOP("LoanAnalysisDialog", "Interest rate"),
-     QT_TRANSLATE_NOOP("LoanAnalysisDialog", "The loan's interest rate, from 2 points below to 2 points above in half points; a rate below 0 % is not tried."),
-     &Sensitivity::interestRate, MeasureUnit::Fraction},
-    {QT_TRANSLATE_NOOP("LoanAnalysisDialog", "Monthly rent"),
-     QT_TRANSLATE_NOOP("LoanAnalysisDialog", "The monthly rent, from 20 % below to 20 % above in steps of 5 %."),
-     &Sensitivity::rent, MeasureUnit::Money},
-    {QT_TRANSLATE_NOOP("LoanAnalysisDialog", "Vacancy"),
-     QT_TRANSLATE_NOOP("LoanAnalysisDialog", "The vacancy, from 0 % to 20 % in steps of 2.5 points."),
-     &Sensitivity::vacancy, MeasureUnit::Fraction},
-    {QT_TRANSLATE_NOOP("LoanAnalysisDialog", "Purchase price"),
-     QT_TRANSLATE_NOOP("LoanAnalysisDialog", "The purchase price, from 20 % below to 20 % above in steps of 5 %, the down payment kept as an amount."),
-     &Sensitivity::price, MeasureUnit::Money},
-}};
-
-QString stepText(double step, MeasureUnit unit, const QString &currency)
-{
-    return unit == MeasureUnit::Money ? formatCurrency(step, currency)
-                                      : formatMeasure(Measure::of(step / 100, {}), MeasureUnit::Fraction, currency);
-}
-
-// The step that is the figure as it stands now, or -1.
-int currentStep(const std::vector<double> &steps, double now)
-{
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        if (std::abs(steps[i] - now) <= 1e-9 * std::max(1.0, std::abs(now)))
-            return int(i);
-    }
-    return -1;
-}
-
-void setBold(QTableWidgetItem *item)
-{
-    QFont font = item->font();
-    font.setBold(true);
-    item->setFont(font);
-    item->setData(CurrentRole, true);
-}
-
-} // namespace
-
-void LoanAnalysisDialog::buildSensitivityTab()
-{
-    auto *scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("sensitivityPage"));
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus);
-    auto *page = new QWidget(scroll);
-    m_sensitivityPage = page;
-    page->setProperty("helpContext", QVariant::fromValue(HelpTopic::Sensitivity));
-
-    m_sensitivityTitle = new QLabel(page);
-    m_sensitivityTitle->setObjectName(QStringLiteral("sensitivityTitle"));
-    m_sensitivityTitle->setWordWrap(true);
-    m_sensitivityGrid = new QTableWidget(page);
-    m_sensitivityGrid->setObjectName(QStringLiteral("sensitivityGrid"));
-    m_sensitivityGrid->setAccessibleName(tr("IRR of the chosen loan by appreciation and holding period"));
-    m_sensitivityGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_sensitivityGrid->setTabKeyNavigation(false);
-    m_sensitivityGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_sensitivityGrid->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_sensitivityGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_sensitivityLegend = new QLabel(page);
-    m_sensitivityLegend->setObjectName(QStringLiteral("sensitivityLegend"));
-    m_sensitivityLegend->setWordWrap(true);
-
-    auto *tables = new QHBoxLayout;
-    for (std::size_t i = 0; i < oneWayTables.size(); ++i) {
-        auto *table = new QTableWidget(0, 2, page);
-        table->setObjectName(QStringLiteral("oneWay%1").arg(i + 1));
-        table->setAccessibleName(tr("IRR by %1").arg(tr(oneWayTables[i].title)));
-        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        table->setTabKeyNavigation(false);
-        table->setFocusPolicy(Qt::NoFocus);
-        table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        table->verticalHeader()->hide();
-        table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-        m_oneWay[i] = table;
-        tables->addWidget(table);
-    }
-
-    auto *layout = new QVBoxLayout(page);
-    layout->addWidget(m_sensitivityTitle);
-    layout->addWidget(m_sensitivityGrid);
-    layout->addWidget(m_sensitivityLegend);
-    auto *oneWayTitle = new QLabel(tr("The IRR at the hold with one figure changed, the others as they are:"), page);
-    oneWayTitle->setWordWrap(true);
-    layout->addWidget(oneWayTitle);
-    layout->addLayout(tables);
-    layout->addStretch();
-    scroll->setWidget(page);
-    m_tabs->addTab(scroll, tr("Sensi&tivity"));
-}
-
-Sensitivity LoanAnalysisDialog::chosenSensitivity() const
-{
-    return sensitivity(inputsOf(m_record, chosenLoan()), m_deal.assumptions);
-}
-
-void LoanAnalysisDialog::fillSensitivity()
-{
-    m_sensitivityStale = false;
-    const int loan = chosenLoan();
-    const Sensitivity s = chosenSensitivity();
-    const QString currency = m_record.m_currency;
-    const int hold = m_deal.assumptions.holdYears;
-    m_sensitivityTitle->setText(tr("%1: IRR by appreciation (rows) and holding period in years (columns)").arg(loanName(loan)));
-
-    const IrrScale scale(s);
-    m_sensitivityGrid->clear();
-    m_sensitivityGrid->setRowCount(int(s.grid.size()));
-    m_sensitivityGrid->setColumnCount(int(s.holdYears.size()));
-    const int currentRow = currentStep(s.appreciationPercent, 100 * m_deal.assumptions.appreciation);
-    for (int c = 0; c < int(s.holdYears.size()); ++c) {
-        auto *header = new QTableWidgetItem(QString::number(s.holdYears[std::size_t(c)]));
-        if (s.holdYears[std::size_t(c)] == hold)
-            setBold(header);
-        m_sensitivityGrid->setHorizontalHeaderItem(c, header);
-    }
-    for (int r = 0; r < int(s.grid.size()); ++r) {
-        auto *header = new QTableWidgetItem(stepText(s.appreciationPercent[std::size_t(r)], MeasureUnit::Fraction, currency));
-        header->setToolTip(tr("Appreciation"));
-        if (r == currentRow)
-            setBold(header);
-        m_sensitivityGrid->setVerticalHeaderItem(r, header);
-        for (int c = 0; c < int(s.holdYears.size()); ++c) {
-            const Measure &irr = s.grid[std::size_t(r)][std::size_t(c)];
-            QTableWidgetItem *cell = measureCell(irr, MeasureUnit::Fraction, currency);
-            const QColor colour = scale.colour(irr);
-            cell->setBackground(colour);
-            cell->setData(ScaleRole, colour);
-            // Dark text on the light scale in every theme.
-            cell->setForeground(QColor(Qt::black));
-            if (r == currentRow || s.holdYears[std::size_t(c)] == hold)
-                setBold(cell);
-            m_sensitivityGrid->setItem(r, c, cell);
-        }
-    }
-    m_sensitivityGrid->resizeColumnsToContents();
-    m_sensitivityGrid->setFixedHeight(m_sensitivityGrid->horizontalHeader()->sizeHint().height()
-                                      + m_sensitivityGrid->verticalHeader()->length()
-                                      + 2 * m_sensitivityGrid->frameWidth()
-                                      + m_sensitivityGrid->horizontalScrollBar()->sizeHint().height() + 2);
-
-    // The legend: the scale with its ends, and what grey means.
-    const auto swatch = [](const QColor &colour) {
-        return QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>").arg(colour.name());
-    };
-    QString legend;
-    if (!scale.sorted.empty()) {
-        const auto shown = [&currency](double irr) {
-            return formatMeasure(Measure::of(irr, {}), MeasureUnit::Fraction, currency).toHtmlEscaped();
-        };
-        QString swatches;
-        for (int i = 0; i <= 8; ++i)
-            swatches += swatch(scaleColor(i / 8.0));
-        legend = tr("Colours: %1 from red, the lowest IRR (%2), through yellow, the middle one (%3), to green, the highest (%4).")
-                     .arg(swatches, shown(scale.sorted.front()), shown(scale.sorted[scale.sorted.size() / 2]),
-                          shown(scale.sorted.back()));
-    }
-    legend += QLatin1Char(' ') + tr("%1 Grey: no IRR; the cell's tooltip says why. Bold: the current appreciation and holding period.")
-                                     .arg(swatch(unknownColor));
-    m_sensitivityLegend->setText(legend.trimmed());
-
-    const double now[] = {inputsOf(m_record, loan).ratePercent, inputsOf(m_record, loan).rent,
-                          100 * m_deal.assumptions.vacancy, inputsOf(m_record, loan).price};
-    for (std::size_t i = 0; i < oneWayTables.size(); ++i) {
-        const OneWaySensitivity &table = s.*(oneWayTables[i].table);
-        QTableWidget *shown = m_oneWay[i];
-        shown->clear();
-        shown->setRowCount(int(table.steps.size()));
-        auto *title = new QTableWidgetItem(tr(oneWayTables[i].title));
-        title->setToolTip(tr(oneWayTables[i].definition));
-        shown->setHorizontalHeaderItem(0, title);
-        shown->setHorizontalHeaderItem(1, new QTableWidgetItem(tr("IRR")));
-        const int current = currentStep(table.steps, now[i]);
-        for (int r = 0; r < int(table.steps.size()); ++r) {
-            auto *step = new QTableWidgetItem(stepText(table.steps[std::size_t(r)], oneWayTables[i].unit, currency));
-            step->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            step->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            QTableWidgetItem *irr = measureCell(table.irr[std::size_t(r)], MeasureUnit::Fraction, currency);
-            if (r == current) {
-                setBold(step);
-                setBold(irr);
-                const QString now = tr("as it is now");
-                step->setToolTip(now);
-                if (irr->toolTip().isEmpty())
-                    irr->setToolTip(now);
-            }
-            shown->setItem(r, 0, step);
-            shown->setItem(r, 1, irr);
-        }
-        shown->resizeRowsToContents();
-        shown->setFixedHeight(shown->horizontalHeader()->sizeHint().height() + shown->verticalHeader()->length()
-                              + 2 * shown->frameWidth() + 2);
-    }
-}
-
 QString LoanAnalysisDialog::scenariosHtml() const
 {
     const auto escaped = [](const QString &text) { return text.toHtmlEscaped(); };
@@ -1638,64 +1436,4 @@ QString LoanAnalysisDialog::scenariosHtml() const
     if (!m_notCharted->text().isEmpty())
         html += QStringLiteral("<p>%1</p>").arg(escaped(m_notCharted->text()));
     return html;
-}
-
-QString LoanAnalysisDialog::sensitivityHtml() const
-{
-    const auto escaped = [](const QString &text) { return text.toHtmlEscaped(); };
-    // The page shown may be of an older record: the printout works it out anew.
-    const Sensitivity s = chosenSensitivity();
-    const QString currency = m_record.m_currency;
-    const int hold = m_deal.assumptions.holdYears;
-    const IrrScale scale(s);
-    QString html = QStringLiteral("<h3>%1</h3><p>%2</p>")
-                       .arg(escaped(tr("Sensitivity")),
-                            escaped(tr("%1: IRR by appreciation (rows) and holding period in years (columns)").arg(loanName(chosenLoan()))));
-    // Thirty years do not fit a page's width: three tables of ten.
-    const int currentRow = currentStep(s.appreciationPercent, 100 * m_deal.assumptions.appreciation);
-    for (int first = 0; first < int(s.holdYears.size()); first += 10) {
-        const int last = std::min(int(s.holdYears.size()), first + 10);
-        html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr><th></th>");
-        for (int c = first; c < last; ++c) {
-            const QString year = QString::number(s.holdYears[std::size_t(c)]);
-            html += QStringLiteral("<th>%1</th>").arg(s.holdYears[std::size_t(c)] == hold ? QStringLiteral("<b>%1</b>").arg(year) : year);
-        }
-        html += QStringLiteral("</tr>");
-        for (int r = 0; r < int(s.grid.size()); ++r) {
-            const QString appreciation = escaped(stepText(s.appreciationPercent[std::size_t(r)], MeasureUnit::Fraction, currency));
-            html += QStringLiteral("<tr><th align=\"right\">%1</th>").arg(r == currentRow ? QStringLiteral("<b>%1</b>").arg(appreciation) : appreciation);
-            for (int c = first; c < last; ++c) {
-                const Measure &irr = s.grid[std::size_t(r)][std::size_t(c)];
-                const QColor colour = scale.colour(irr);
-                const QString text = escaped(formatMeasure(irr, MeasureUnit::Fraction, currency));
-                const bool bold = r == currentRow || s.holdYears[std::size_t(c)] == hold;
-                html += QStringLiteral("<td align=\"right\" bgcolor=\"%1\">%2</td>")
-                            .arg(colour.name(), bold ? QStringLiteral("<b>%1</b>").arg(text) : text);
-            }
-            html += QStringLiteral("</tr>");
-        }
-        html += QStringLiteral("</table><p></p>");
-    }
-    html += QStringLiteral("<p>%1</p>").arg(escaped(
-        tr("Colours by rank: red, the lowest IRR; yellow, the middle one; green, the highest; grey, no IRR. Bold: the current appreciation and holding period.")));
-    const double now[] = {inputsOf(m_record, chosenLoan()).ratePercent, inputsOf(m_record, chosenLoan()).rent,
-                          100 * m_deal.assumptions.vacancy, inputsOf(m_record, chosenLoan()).price};
-    html += QStringLiteral("<table cellspacing=\"8\"><tr>");
-    for (std::size_t i = 0; i < oneWayTables.size(); ++i) {
-        const OneWaySensitivity &table = s.*(oneWayTables[i].table);
-        const int current = currentStep(table.steps, now[i]);
-        html += QStringLiteral("<td valign=\"top\"><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr><th>%1</th><th>%2</th></tr>")
-                    .arg(escaped(tr(oneWayTables[i].title)), escaped(tr("IRR")));
-        for (int r = 0; r < int(table.steps.size()); ++r) {
-            QString step = escaped(stepText(table.steps[std::size_t(r)], oneWayTables[i].unit, currency));
-            QString irr = escaped(formatMeasure(table.irr[std::size_t(r)], MeasureUnit::Fraction, currency));
-            if (r == current) {
-                step = QStringLiteral("<b>%1</b>").arg(step);
-                irr = QStringLiteral("<b>%1</b>").arg(irr);
-            }
-            html += QStringLiteral("<tr><td align=\"right\">%1</td><td align=\"right\">%2</td></tr>").arg(step, irr);
-        }
-        html += QStringLiteral("</table></td>");
-    }
-    return html + QStringLiteral("</tr></table>");
 }

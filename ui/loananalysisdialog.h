@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/loananalysis.h"
+#include "ui/analysisshown.h"
 
 #include <QDialog>
 
@@ -24,6 +25,7 @@ class QTableView;
 class QTableWidget;
 class QTableWidgetItem;
 class QTabWidget;
+class SensitivityPage;
 
 // The Loan Analysis window: the five offers side by side on the measures an investor compares
 // them by, the best of each row marked; the schedule of one loan, monthly or per year; a chart
@@ -33,7 +35,7 @@ class QTabWidget;
 // given and follows it on refresh(). The user may leave offers out of the comparison: they are
 // greyed, ranked nowhere and not charted. The offers in a bear, the base and a bull market and
 // the price to offer for a target IRR; how the chosen loan's IRR moves with the assumptions.
-class LoanAnalysisDialog : public QDialog
+class LoanAnalysisDialog : public QDialog, private AnalysisShown
 {
     Q_OBJECT
 
@@ -56,7 +58,7 @@ public:
     void onExportSensitivity();
 
     // The record shown, whose assumptions the Projection page edits.
-    [[nodiscard]] const DealRecord &record() const { return m_record; }
+    [[nodiscard]] const DealRecord &record() const override { return m_record; }
     // The offers that take part in the comparison now.
     [[nodiscard]] ComparedOffers comparedOffers() const;
 
@@ -78,14 +80,9 @@ private:
     void buildChartsTab();
     void buildProjectionTab();
     void buildScenariosTab();
-    void buildSensitivityTab();
     void fillScenarios();
     void fillScenarioChart();
-    void fillSensitivity();
-    // The chosen loan's sensitivity, computed now: the engine's grid takes a few milliseconds.
-    [[nodiscard]] Sensitivity chosenSensitivity() const;
     [[nodiscard]] QString scenariosHtml() const;
-    [[nodiscard]] QString sensitivityHtml() const;
     [[nodiscard]] QLineEdit *figureEdit(const DealField &field, int loan, QWidget *parent);
     void takeEdit(QLineEdit *edit);
     void showFigures();
@@ -103,8 +100,10 @@ private:
     void fillSchedule();
     void fillBalanceChart();
     void fillSplitChart();
-    [[nodiscard]] QString loanName(int loan) const;
-    [[nodiscard]] int chosenLoan() const;
+    [[nodiscard]] const DealAnalysis &analysis() const override { return m_deal; }
+    [[nodiscard]] const ComparedOffers &compared() const override { return m_compared; }
+    [[nodiscard]] QString loanName(int loan) const override;
+    [[nodiscard]] int chosenLoan() const override;
     [[nodiscard]] bool yearly() const;
     [[nodiscard]] QString bestOfferText() const;
     [[nodiscard]] QString printableHtml() const;
@@ -151,11 +150,5 @@ private:
     QChart *m_scenarioChart = nullptr;
     QLabel *m_notCharted = nullptr;
 
-    QWidget *m_sensitivityPage = nullptr;
-    QLabel *m_sensitivityTitle = nullptr;
-    QTableWidget *m_sensitivityGrid = nullptr;
-    QLabel *m_sensitivityLegend = nullptr;
-    std::array<QTableWidget *, 4> m_oneWay{};
-    // The sensitivity shown is of an older record or loan: worked out again when its page shows.
-    bool m_sensitivityStale = true;
+    SensitivityPage *m_sensitivity = nullptr;
 };
