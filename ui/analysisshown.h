@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QTableWidgetItem;
+
 // What the Loan Analysis window's pages show, kept by the window: the record, its analysis,
 // the offers compared and the loan chosen above the pages.
 class AnalysisShown
@@ -20,6 +22,9 @@ public:
     [[nodiscard]] virtual int chosenLoan() const = 0;
     // "Loan 2" or "Loan 2: Lender", as every page names it.
     [[nodiscard]] virtual QString loanName(int loan) const = 0;
+    // The comparison's header of the offer's column, which the pages' tables of offers repeat;
+    // null before the comparison is filled.
+    [[nodiscard]] virtual const QTableWidgetItem *offerHeader(int loan) const = 0;
 
 protected:
     AnalysisShown() = default;

@@ -1,6 +1,8 @@
 #include "ui/loananalysisdialog.h"
 
 #include "ui/analysisviews.h"
+#include "ui/figureedits.h"
+#include "ui/scenariospage.h"
 #include "ui/sensitivitypage.h"
 
 #include "analysis/analysisexport.h"
@@ -72,85 +74,6 @@ constexpr int ProjectionTab = 3;
 constexpr int ScenariosTab = 4;
 constexpr int SensitivityTab = 5;
 
-// Where an assumption enters the figures, for its What's This.
-const char *whereItEnters(const QString &name)
-{
-    static const QHash<QString, const char *> sentences = {
-        {QStringLiteral("HoldYears"), QT_TRANSLATE_NOOP("Projection", "It sets how many years the table runs and the year of the sale.")},
-        {QStringLiteral("Appreciation"), QT_TRANSLATE_NOOP("Projection", "It enters the property value of every year, and so the equity and the sale proceeds.")},
-        {QStringLiteral("RentGrowth"), QT_TRANSLATE_NOOP("Projection", "It enters the rent of every year after the first.")},
-        {QStringLiteral("ExpenseGrowth"), QT_TRANSLATE_NOOP("Projection", "It enters the operating costs of every year after the first.")},
-        {QStringLiteral("Vacancy"), QT_TRANSLATE_NOOP("Projection", "It enters the vacancy loss, and so the net operating income.")},
-        {QStringLiteral("Maintenance"), QT_TRANSLATE_NOOP("Projection", "It enters the operating costs of every year.")},
-        {QStringLiteral("CapitalReserve"), QT_TRANSLATE_NOOP("Projection", "It enters the operating costs of every year.")},
-        {QStringLiteral("Management"), QT_TRANSLATE_NOOP("Projection", "It enters the operating costs of every year.")},
-        {QStringLiteral("ClosingCosts"), QT_TRANSLATE_NOOP("Projection", "It enters the cash invested in year 0.")},
-        {QStringLiteral("SellingCosts"), QT_TRANSLATE_NOOP("Projection", "It enters the sale proceeds.")},
-        {QStringLiteral("DiscountRate"), QT_TRANSLATE_NOOP("Projection", "It enters the NPV.")},
-        {QStringLiteral("PmiEndLtv"), QT_TRANSLATE_NOOP("Projection", "It decides in which months the PMI is paid.")},
-        {QStringLiteral("TargetIrr"), QT_TRANSLATE_NOOP("Projection", "It sets the price to offer of each loan.")},
-        {QStringLiteral("ExtraPayment"), QT_TRANSLATE_NOOP("Projection", "It enters the schedule, the debt service, the loan balance and the interest saved.")},
-    };
-    return sentences.value(name, "");
-}
-
-// The same for a figure of the bear or the bull market.
-const char *whereItEntersScenario(const char *scenario)
-{
-    return qstrcmp(scenario, "bear") == 0
-        ? QT_TRANSLATE_NOOP("Projection", "It replaces the base figure in the bear market's projection; every other assumption is kept.")
-        : QT_TRANSLATE_NOOP("Projection", "It replaces the base figure in the bull market's projection; every other assumption is kept.");
-}
-
-// The scenarios' names, in the order of Scenarios.
-QString scenarioName(Scenario scenario)
-{
-    switch (scenario) {
-    case Scenario::Bear:
-        return QCoreApplication::translate("Projection", "Bear");
-    case Scenario::Base:
-        break;
-    case Scenario::Bull:
-        return QCoreApplication::translate("Projection", "Bull");
-    }
-    return QCoreApplication::translate("Projection", "Base");
-}
-
-QString scenarioDefinition(Scenario scenario)
-{
-    switch (scenario) {
-    case Scenario::Bear:
-        return QCoreApplication::translate("Projection", "A falling market: its appreciation, rent growth, expense growth and vacancy replace the base case's; every other assumption is kept.");
-    case Scenario::Base:
-        break;
-    case Scenario::Bull:
-        return QCoreApplication::translate("Projection", "A rising market: its appreciation, rent growth, expense growth and vacancy replace the base case's; every other assumption is kept.");
-    }
-    return QCoreApplication::translate("Projection", "The assumptions of the Projection page as they are.");
-}
-
-// The figures of a scenario's result, as the summary names and shows them.
-struct ScenarioRow
-{
-    const char *key; // the summary's row of the same figure
-    Measure (*get)(const ScenarioResult &);
-};
-const std::array<ScenarioRow, 4> scenarioRows = {{
-    {"irr", [](const ScenarioResult &r) { return r.irr; }},
-    {"npv", [](const ScenarioResult &r) { return r.npv; }},
-    {"equity_multiple", [](const ScenarioResult &r) { return r.equityMultiple; }},
-    {"total_profit", [](const ScenarioResult &r) { return r.totalProfit; }},
-}};
-
-const ProjectionMeasure &summaryRow(const char *key)
-{
-    for (const ProjectionMeasure &measure : projectionMeasures()) {
-        if (qstrcmp(measure.key, key) == 0)
-            return measure;
-    }
-    return projectionMeasures().front();
-}
-
 } // namespace
 
 LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWidget *parent)
@@ -177,6 +100,9 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
     loanRow->addWidget(loanLabel);
     loanRow->addWidget(m_loan, 1);
 
+    m_figureEdits = new FigureEdits(m_record, this);
+    connect(m_figureEdits, &FigureEdits::changed, this, &LoanAnalysisDialog::refresh);
+
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
     m_tabs->setAccessibleName(tr("Views of the analysis"));
@@ -184,7 +110,14 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
     buildScheduleTab();
     buildChartsTab();
     buildProjectionTab();
-    buildScenariosTab();
+    auto *scenariosScroll = new QScrollArea(this);
+    scenariosScroll->setObjectName(QStringLiteral("scenariosPage"));
+    scenariosScroll->setWidgetResizable(true);
+    scenariosScroll->setFrameShape(QFrame::NoFrame);
+    scenariosScroll->setFocusPolicy(Qt::NoFocus);
+    m_scenarios = new ScenariosPage(*this, *m_figureEdits, scenariosScroll);
+    scenariosScroll->setWidget(m_scenarios);
+    m_tabs->addTab(scenariosScroll, tr("Sce&narios"));
     auto *sensitivityScroll = new QScrollArea(this);
     sensitivityScroll->setObjectName(QStringLiteral("sensitivityPage"));
     sensitivityScroll->setWidgetResizable(true);
@@ -253,8 +186,7 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
 LoanAnalysisDialog::~LoanAnalysisDialog()
 {
     // An edit that loses the focus as the window goes takes nothing into a record half gone.
-    for (const BoundEdit &bound : m_figureEdits)
-        bound.edit->removeEventFilter(this);
+    delete m_figureEdits;
 }
 
 void LoanAnalysisDialog::buildComparisonTab()
@@ -336,7 +268,7 @@ void LoanAnalysisDialog::refresh()
     fillSplitChart();
     showFigures();
     fillProjection();
-    fillScenarios();
+    m_scenarios->refresh();
     // The sensitivity is worked out for its page only, when it shows.
     m_sensitivity->outdate();
     if (m_tabs->currentIndex() == SensitivityTab)
@@ -360,6 +292,11 @@ void LoanAnalysisDialog::showNames()
     }
     m_splitChart->setTitle(tr("%1: principal and interest per year").arg(loanName(chosenLoan())));
     fillYearly();
+}
+
+const QTableWidgetItem *LoanAnalysisDialog::offerHeader(int loan) const
+{
+    return m_comparison->horizontalHeaderItem(loan);
 }
 
 QString LoanAnalysisDialog::loanName(int loan) const
@@ -512,21 +449,6 @@ void LoanAnalysisDialog::fitColumns()
 
 bool LoanAnalysisDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    // An assumption is taken as the main window takes its figures: when its edit loses the
-    // focus, or on Enter, which here takes the figure and presses no button.
-    const bool enter = event->type() == QEvent::KeyPress
-        && (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Return
-            || static_cast<QKeyEvent *>(event)->key() == Qt::Key_Enter);
-    if (enter || event->type() == QEvent::FocusOut) {
-        for (const BoundEdit &bound : m_figureEdits) {
-            if (bound.edit == watched) {
-                takeEdit(bound.edit);
-                if (enter)
-                    return true;
-                break;
-            }
-        }
-    }
     if (watched == m_comparison->viewport() && event->type() == QEvent::Resize)
         setLoanHeaders();
     return QDialog::eventFilter(watched, event);
@@ -692,7 +614,7 @@ QString LoanAnalysisDialog::printableHtml() const
 
     // The projection: its assumptions, what each offer earns, and the chosen loan year by year.
     html += QStringLiteral("<h3>%1</h3><table cellspacing=\"0\" cellpadding=\"2\">").arg(escaped(tr("Projection")));
-    for (const BoundEdit &bound : m_figureEdits) {
+    for (const FigureEdits::Bound &bound : m_figureEdits->all()) {
         if (bound.field->perLoan || bound.field->scenario || qstrcmp(bound.field->name, "TargetIrr") == 0)
             continue;
         html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>")
@@ -728,7 +650,7 @@ QString LoanAnalysisDialog::printableHtml() const
     };
     const int lastFlow = 7; // the cash flow
     html += columns(1, lastFlow) + QStringLiteral("<p></p>") + columns(lastFlow + 1, m_yearlyModel->columnCount() - 1);
-    return html + scenariosHtml() + m_sensitivity->printableHtml();
+    return html + m_scenarios->printableHtml() + m_sensitivity->printableHtml();
 }
 
 std::unique_ptr<QTextDocument> LoanAnalysisDialog::printableDocument(const QPageLayout &page) const
@@ -753,7 +675,7 @@ std::unique_ptr<QTextDocument> LoanAnalysisDialog::printableDocument(const QPage
     document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:equity")),
                           picture(m_equityChart, QSize(1280, 640)));
     document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:scenarios")),
-                          picture(m_scenarioChart, QSize(1280, 640)));
+                          picture(m_scenarios->chart(), QSize(1280, 640)));
     document->setHtml(printableHtml());
     return document;
 }
@@ -838,7 +760,7 @@ void LoanAnalysisDialog::onExportProjection()
 
 void LoanAnalysisDialog::onExportScenarios()
 {
-    exportCsv(tr("Save Scenarios as CSV"), ProjectionExport::scenariosCsv(m_record, m_deal));
+    exportCsv(tr("Save Scenarios as CSV"), m_scenarios->csv());
 }
 
 void LoanAnalysisDialog::onExportSensitivity()
@@ -857,27 +779,7 @@ ComparedOffers LoanAnalysisDialog::comparedOffers() const
 
 void LoanAnalysisDialog::greyLeftOut(QTableWidgetItem *item, int loan) const
 {
-    if (!m_compared[std::size_t(loan)]) {
-        item->setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
-        if (item->toolTip().isEmpty() || item->data(BestRole).toBool())
-            item->setToolTip(m_deal.loans[std::size_t(loan)].notCompared);
-    }
-}
-
-QLineEdit *LoanAnalysisDialog::figureEdit(const DealField &field, int loan, QWidget *parent)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(QStringLiteral("edit") + field.entry(loan));
-    // Every figure stands at the right, even a money text of a right-to-left locale.
-    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter | Qt::AlignAbsolute);
-    const QString definition = projectionText(field.definition);
-    edit->setToolTip(definition);
-    edit->setWhatsThis(definition + QLatin1Char(' ')
-                       + projectionText(field.scenario ? whereItEntersScenario(field.scenario)
-                                                       : whereItEnters(QLatin1String(field.name))));
-    edit->installEventFilter(this);
-    m_figureEdits.push_back({&field, loan, edit});
-    return edit;
+    AnalysisViews::greyLeftOut(item, loan, *this, palette());
 }
 
 void LoanAnalysisDialog::buildProjectionTab()
@@ -913,7 +815,7 @@ void LoanAnalysisDialog::buildProjectionTab()
     for (int i = 0; i < int(base.size()); ++i) {
         const DealField &field = *base[std::size_t(i)];
         auto *label = new QLabel(projectionText(field.label) + QLatin1Char(':'), page);
-        QLineEdit *edit = figureEdit(field, 0, page);
+        QLineEdit *edit = m_figureEdits->add(field, 0, page);
         label->setBuddy(edit);
         edit->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-100.00%")) * 3 / 2);
         const int column = 3 * (i / perColumn);
@@ -960,7 +862,7 @@ void LoanAnalysisDialog::buildProjectionTab()
         centred->addWidget(box, 0, Qt::AlignCenter);
         m_summary->setCellWidget(CompareRow, k, holder);
         m_compare[std::size_t(k)] = box;
-        QLineEdit *edit = figureEdit(extra, k, nullptr);
+        QLineEdit *edit = m_figureEdits->add(extra, k, nullptr);
         edit->setAccessibleName(tr("Extra payment of loan %1").arg(k + 1));
         m_summary->setCellWidget(ExtraPaymentRow, k, edit);
         // Across the offers, each one's box and then its extra payment.
@@ -1001,27 +903,9 @@ void LoanAnalysisDialog::buildProjectionTab()
     m_tabs->addTab(scroll, tr("Pro&jection"));
 }
 
-void LoanAnalysisDialog::takeEdit(QLineEdit *edit)
-{
-    const auto bound = std::find_if(m_figureEdits.cbegin(), m_figureEdits.cend(),
-                                    [edit](const BoundEdit &each) { return each.edit == edit; });
-    if (bound == m_figureEdits.cend())
-        return;
-    Value &figure = bound->field->figure(m_record, bound->loan);
-    const double before = figure.m_value;
-    edit->setText(figure.takeTyped(edit->text(), m_record.m_currency));
-    // The analysis takes a millisecond: it is done once the figure is taken, never per key.
-    if (!(figure.m_value == before))
-        refresh();
-}
-
 void LoanAnalysisDialog::showFigures()
 {
-    for (const BoundEdit &bound : m_figureEdits) {
-        // What the user is typing stays until the edit is left.
-        if (!bound.edit->hasFocus())
-            bound.edit->setText(bound.field->figure(m_record, bound.loan).format(m_record.m_currency));
-    }
+    m_figureEdits->show();
     for (int k = 0; k < MAX_LOANS; ++k) {
         const QSignalBlocker block(m_compare[std::size_t(k)]);
         m_compare[std::size_t(k)]->setChecked(m_compared[std::size_t(k)]);
@@ -1164,276 +1048,3 @@ void LoanAnalysisDialog::fillEquityChart()
     }
 }
 
-void LoanAnalysisDialog::buildScenariosTab()
-{
-    auto *scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("scenariosPage"));
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus);
-    auto *page = new QWidget(scroll);
-    m_scenariosPage = page;
-    page->setProperty("helpContext", QVariant::fromValue(HelpTopic::Scenarios));
-
-    // The four market figures of each scenario: the base case's as the Projection page has
-    // them, the bear's and the bull's edited here.
-    auto *markets = new QGridLayout;
-    const int columnOf[] = {1, 2, 3};
-    for (Scenario scenario : Scenarios) {
-        auto *title = new QLabel(QStringLiteral("<b>%1</b>").arg(scenarioName(scenario).toHtmlEscaped()), page);
-        title->setAlignment(Qt::AlignRight | Qt::AlignVCenter | Qt::AlignAbsolute);
-        title->setToolTip(scenarioDefinition(scenario));
-        markets->addWidget(title, 0, columnOf[int(scenario)]);
-    }
-    std::vector<const DealField *> base, bear, bull;
-    for (const DealField &field : projectionFields()) {
-        if (field.perLoan)
-            continue;
-        if (!field.scenario && (qstrcmp(field.name, "Appreciation") == 0 || qstrcmp(field.name, "RentGrowth") == 0
-                                || qstrcmp(field.name, "ExpenseGrowth") == 0 || qstrcmp(field.name, "Vacancy") == 0))
-            base.push_back(&field);
-        else if (field.scenario && qstrcmp(field.scenario, "bear") == 0)
-            bear.push_back(&field);
-        else if (field.scenario && qstrcmp(field.scenario, "bull") == 0)
-            bull.push_back(&field);
-    }
-    const int editWidth = fontMetrics().horizontalAdvance(QStringLiteral("-100.00%")) * 3 / 2;
-    for (std::size_t i = 0; i < base.size() && i < bear.size() && i < bull.size(); ++i) {
-        const int row = int(i) + 1;
-        auto *label = new QLabel(projectionText(base[i]->label) + QLatin1Char(':'), page);
-        label->setToolTip(projectionText(base[i]->definition));
-        markets->addWidget(label, row, 0);
-        auto *shown = new QLabel(page);
-        shown->setObjectName(QStringLiteral("base") + QLatin1String(base[i]->name));
-        shown->setAlignment(Qt::AlignRight | Qt::AlignVCenter | Qt::AlignAbsolute);
-        shown->setToolTip(tr("The base case is the Projection page's assumption; edit it there."));
-        shown->setMinimumWidth(editWidth);
-        m_baseMarket[i] = shown;
-        markets->addWidget(shown, row, columnOf[int(Scenario::Base)]);
-        QLineEdit *bearEdit = figureEdit(*bear[i], 0, page);
-        bearEdit->setAccessibleName(tr("%1, bear market").arg(projectionText(bear[i]->label)));
-        bearEdit->setMinimumWidth(editWidth);
-        markets->addWidget(bearEdit, row, columnOf[int(Scenario::Bear)]);
-        QLineEdit *bullEdit = figureEdit(*bull[i], 0, page);
-        bullEdit->setAccessibleName(tr("%1, bull market").arg(projectionText(bull[i]->label)));
-        bullEdit->setMinimumWidth(editWidth);
-        markets->addWidget(bullEdit, row, columnOf[int(Scenario::Bull)]);
-        label->setBuddy(bearEdit);
-    }
-    // Bear, then bull, each from top to bottom.
-    QWidget *previous = nullptr;
-    for (const BoundEdit &bound : m_figureEdits) {
-        if (!bound.field->scenario)
-            continue;
-        if (previous)
-            QWidget::setTabOrder(previous, bound.edit);
-        previous = bound.edit;
-    }
-
-    // The target IRR and, in the table, the price each offer may cost to reach it.
-    auto *target = new QGridLayout;
-    for (const DealField &field : projectionFields()) {
-        if (qstrcmp(field.name, "TargetIrr") != 0)
-            continue;
-        auto *label = new QLabel(projectionText(field.label) + QLatin1Char(':'), page);
-        QLineEdit *edit = figureEdit(field, 0, page);
-        edit->setMinimumWidth(editWidth);
-        label->setBuddy(edit);
-        target->addWidget(label, 0, 0);
-        target->addWidget(edit, 0, 1);
-        if (previous)
-            QWidget::setTabOrder(previous, edit);
-    }
-    auto *targetNote = new QLabel(tr("The table's first row is the highest price at which each offer still reaches it."), page);
-    targetNote->setWordWrap(true);
-    target->addWidget(targetNote, 1, 0, 1, 3);
-    target->setRowStretch(2, 1);
-    target->setColumnStretch(2, 1);
-
-    auto *top = new QHBoxLayout;
-    top->addLayout(markets);
-    top->addSpacing(fontMetrics().averageCharWidth() * 6);
-    top->addLayout(target, 1);
-
-    m_scenarioTable = new QTableWidget(1 + int(Scenarios.size() * scenarioRows.size()), MAX_LOANS, page);
-    m_scenarioTable->setObjectName(QStringLiteral("scenarioTable"));
-    m_scenarioTable->setAccessibleName(tr("What each offer earns in a bear, the base and a bull market"));
-    m_scenarioTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_scenarioTable->setTabKeyNavigation(false);
-    m_scenarioTable->setFocusPolicy(Qt::NoFocus);
-    m_scenarioTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_scenarioTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    m_scenarioTable->horizontalHeader()->setMinimumSectionSize(fontMetrics().horizontalAdvance(QStringLiteral("$000,000.00")) + 16);
-    m_scenarioTable->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-
-    m_scenarioChart = new QChart;
-    m_scenarioChart->setTitle(tr("IRR by offer and market"));
-    m_scenarioChart->legend()->setAlignment(Qt::AlignBottom);
-    QChartView *chart = chartView(m_scenarioChart, tr("Chart of the IRR of each compared offer in a bear, the base and a bull market"));
-    chart->setMinimumHeight(320);
-    m_notCharted = new QLabel(page);
-    m_notCharted->setObjectName(QStringLiteral("notCharted"));
-    m_notCharted->setWordWrap(true);
-
-    auto *layout = new QVBoxLayout(page);
-    layout->addLayout(top);
-    layout->addWidget(m_scenarioTable);
-    layout->addWidget(chart);
-    layout->addWidget(m_notCharted);
-    scroll->setWidget(page);
-    m_tabs->addTab(scroll, tr("Sce&narios"));
-}
-
-void LoanAnalysisDialog::fillScenarios()
-{
-    // The base figures as the Projection page's edits show them.
-    for (QLabel *shown : m_baseMarket) {
-        for (const DealField &field : projectionFields()) {
-            if (shown && shown->objectName() == QStringLiteral("base") + QLatin1String(field.name))
-                shown->setText(field.figure(m_record, 0).format(m_record.m_currency));
-        }
-    }
-
-    auto *priceHeader = new QTableWidgetItem(projectionText(QT_TRANSLATE_NOOP("Projection", "Price to Offer")));
-    priceHeader->setToolTip(projectionText(QT_TRANSLATE_NOOP("Projection",
-        "The highest purchase price at which the IRR at the hold still reaches the target IRR, everything else as typed: "
-        "the down payment as an amount, the closing costs a share of the new price, the value growing from it, "
-        "PMI's end loan-to-value of it. Searched between the down payment and ten times the price, to the cent; "
-        "none where even a price equal to the down payment misses the target.")));
-    m_scenarioTable->setVerticalHeaderItem(0, priceHeader);
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        const Measure &price = m_deal.loans[std::size_t(k)].priceToOffer;
-        QTableWidgetItem *cell = measureCell(price, MeasureUnit::Money, m_record.m_currency);
-        // The search ends at ten times the price: a price there may be far from the highest.
-        if (price.isKnown() && price.value >= 10 * inputsOf(m_record, k).price - 0.005)
-            cell->setToolTip(tr("The search stops at ten times the purchase price; a higher price would reach the target IRR too."));
-        greyLeftOut(cell, k);
-        m_scenarioTable->setItem(0, k, cell);
-    }
-    int row = 1;
-    for (Scenario scenario : Scenarios) {
-        const std::size_t s = std::size_t(scenario);
-        for (const ScenarioRow &figure : scenarioRows) {
-            const ProjectionMeasure &measure = summaryRow(figure.key);
-            auto *header = new QTableWidgetItem(tr("%1: %2").arg(scenarioName(scenario), projectionText(measure.label)));
-            header->setToolTip(projectionText(measure.definition));
-            m_scenarioTable->setVerticalHeaderItem(row, header);
-            for (int k = 0; k < MAX_LOANS; ++k) {
-                const Measure value = figure.get(m_deal.loans[std::size_t(k)].scenarios[s]);
-                QTableWidgetItem *cell = measureCell(value, measure.unit, m_record.m_currency);
-                cell->setText(formatProjectionMeasure(value, measure, m_record.m_currency));
-                // The scenario's winner is the compared offer with the highest IRR in it.
-                if (qstrcmp(figure.key, "irr") == 0 && m_deal.bestIrrByScenario[s] == k)
-                    markBest(cell);
-                greyLeftOut(cell, k);
-                m_scenarioTable->setItem(row, k, cell);
-            }
-            ++row;
-        }
-    }
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        if (QTableWidgetItem *header = m_comparison->horizontalHeaderItem(k))
-            m_scenarioTable->setHorizontalHeaderItem(k, header->clone());
-    }
-    m_scenarioTable->resizeRowsToContents();
-    m_scenarioTable->setFixedHeight(m_scenarioTable->horizontalHeader()->sizeHint().height()
-                                    + m_scenarioTable->verticalHeader()->length()
-                                    + 2 * m_scenarioTable->frameWidth() + 2);
-    fillScenarioChart();
-}
-
-void LoanAnalysisDialog::fillScenarioChart()
-{
-    clearChart(m_scenarioChart);
-    std::array<QBarSet *, 3> sets{};
-    for (Scenario scenario : Scenarios)
-        sets[std::size_t(scenario)] = new QBarSet(scenarioName(scenario));
-    sets[std::size_t(Scenario::Bear)]->setColor(QColor(0xc0, 0x50, 0x4d));
-    sets[std::size_t(Scenario::Base)]->setColor(QColor(0x4f, 0x81, 0xbd));
-    sets[std::size_t(Scenario::Bull)]->setColor(QColor(0x9b, 0xbb, 0x59));
-    QStringList offers;
-    QStringList missing;
-    double top = 0;
-    double bottom = 0;
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        if (!m_compared[std::size_t(k)])
-            continue;
-        const LoanAnalysis &loan = m_deal.loans[std::size_t(k)];
-        QString reason;
-        for (const ScenarioResult &result : loan.scenarios) {
-            if (!result.irr.isKnown() && reason.isEmpty())
-                reason = result.irr.reason;
-        }
-        if (!reason.isEmpty()) {
-            missing << tr("%1 (%2)").arg(loanName(k), reason);
-            continue;
-        }
-        offers << loanName(k);
-        for (Scenario scenario : Scenarios) {
-            const double percent = 100 * loan.scenarios[std::size_t(scenario)].irr.value;
-            *sets[std::size_t(scenario)] << percent;
-            top = std::max(top, percent);
-            bottom = std::min(bottom, percent);
-        }
-    }
-    m_notCharted->setText(missing.isEmpty() ? QString() : tr("Not charted, without an IRR: %1.").arg(missing.join(tr("; "))));
-    m_notCharted->setVisible(!missing.isEmpty());
-    auto *series = new QBarSeries;
-    for (QBarSet *set : sets)
-        series->append(set);
-    m_scenarioChart->addSeries(series);
-    // Offer i's bars stand around i; the labels are the program's own texts, as on the other
-    // charts.
-    auto *categories = new QCategoryAxis;
-    categories->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
-    categories->setStartValue(-0.5);
-    for (int i = 0; i < int(offers.size()); ++i)
-        categories->append(offers.at(i), i + 0.5);
-    categories->setRange(-0.5, std::max<int>(1, int(offers.size())) - 0.5);
-    const QString currency = m_record.m_currency;
-    QCategoryAxis *irr = roundAxis(top > 0 ? top : 1, 5, false, [currency](double percent) {
-        return formatMeasure(Measure::of(percent / 100, {}), MeasureUnit::Fraction, currency);
-    }, bottom);
-    irr->setTitleText(tr("IRR"));
-    m_scenarioChart->addAxis(categories, Qt::AlignBottom);
-    m_scenarioChart->addAxis(irr, Qt::AlignLeft);
-    series->attachAxis(categories);
-    series->attachAxis(irr);
-}
-
-QString LoanAnalysisDialog::scenariosHtml() const
-{
-    const auto escaped = [](const QString &text) { return text.toHtmlEscaped(); };
-    QString html = QStringLiteral("<h3>%1</h3><table cellspacing=\"0\" cellpadding=\"2\"><tr><td></td>").arg(escaped(tr("Scenarios")));
-    for (Scenario scenario : Scenarios)
-        html += QStringLiteral("<th align=\"right\">%1</th>").arg(escaped(scenarioName(scenario)));
-    html += QStringLiteral("</tr>");
-    std::vector<const DealField *> base;
-    for (const DealField &field : projectionFields()) {
-        if (!field.scenario && !field.perLoan)
-            base.push_back(&field);
-    }
-    for (std::size_t i = 1; i <= 4 && i < base.size(); ++i) {
-        html += QStringLiteral("<tr><td>%1</td>").arg(escaped(projectionText(base[i]->label)));
-        for (Scenario scenario : Scenarios) {
-            QString figure = base[i]->figure(m_record, 0).format(m_record.m_currency);
-            for (const DealField &field : projectionFields()) {
-                if (field.scenario && qstrcmp(field.scenario, scenarioKey(scenario)) == 0 && qstrcmp(field.label, base[i]->label) == 0)
-                    figure = field.figure(m_record, 0).format(m_record.m_currency);
-            }
-            html += QStringLiteral("<td align=\"right\">%1</td>").arg(escaped(figure));
-        }
-        html += QStringLiteral("</tr>");
-    }
-    for (const DealField *field : base) {
-        if (qstrcmp(field->name, "TargetIrr") == 0)
-            html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>")
-                        .arg(escaped(projectionText(field->label)), escaped(field->figure(m_record, 0).format(m_record.m_currency)));
-    }
-    html += QStringLiteral("</table>");
-    html += htmlTable(*m_scenarioTable->model(), true);
-    html += QStringLiteral("<p><img src=\"chart:scenarios\" width=\"640\"/></p>");
-    if (!m_notCharted->text().isEmpty())
-        html += QStringLiteral("<p>%1</p>").arg(escaped(m_notCharted->text()));
-    return html;
-}

@@ -13,6 +13,7 @@
 struct DealField;
 class IPrompt;
 class QChart;
+class FigureEdits;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -25,6 +26,7 @@ class QTableView;
 class QTableWidget;
 class QTableWidgetItem;
 class QTabWidget;
+class ScenariosPage;
 class SensitivityPage;
 
 // The Loan Analysis window: the five offers side by side on the measures an investor compares
@@ -79,12 +81,6 @@ private:
     void buildScheduleTab();
     void buildChartsTab();
     void buildProjectionTab();
-    void buildScenariosTab();
-    void fillScenarios();
-    void fillScenarioChart();
-    [[nodiscard]] QString scenariosHtml() const;
-    [[nodiscard]] QLineEdit *figureEdit(const DealField &field, int loan, QWidget *parent);
-    void takeEdit(QLineEdit *edit);
     void showFigures();
     void fillProjection();
     void fillSummary();
@@ -102,6 +98,7 @@ private:
     void fillSplitChart();
     [[nodiscard]] const DealAnalysis &analysis() const override { return m_deal; }
     [[nodiscard]] const ComparedOffers &compared() const override { return m_compared; }
+    [[nodiscard]] const QTableWidgetItem *offerHeader(int loan) const override;
     [[nodiscard]] QString loanName(int loan) const override;
     [[nodiscard]] int chosenLoan() const override;
     [[nodiscard]] bool yearly() const;
@@ -128,13 +125,7 @@ private:
     QChart *m_balanceChart = nullptr;
     QChart *m_splitChart = nullptr;
 
-    struct BoundEdit
-    {
-        const DealField *field;
-        int loan;
-        QLineEdit *edit;
-    };
-    std::vector<BoundEdit> m_figureEdits; // the assumptions, then the extra payments
+    FigureEdits *m_figureEdits = nullptr; // the assumptions, then the extra payments
     std::array<QCheckBox *, MAX_LOANS> m_compare{};
     QWidget *m_projectionPage = nullptr;
     QLabel *m_projectionProblems = nullptr;
@@ -144,11 +135,6 @@ private:
     QStandardItemModel *m_yearlyModel = nullptr;
     QChart *m_equityChart = nullptr;
 
-    QWidget *m_scenariosPage = nullptr;
-    QTableWidget *m_scenarioTable = nullptr;
-    std::array<QLabel *, 4> m_baseMarket{}; // the base case's four market figures, read only
-    QChart *m_scenarioChart = nullptr;
-    QLabel *m_notCharted = nullptr;
-
+    ScenariosPage *m_scenarios = nullptr;
     SensitivityPage *m_sensitivity = nullptr;
 };
