@@ -2,6 +2,7 @@
 
 #include "ui/analysisviews.h"
 #include "ui/figureedits.h"
+#include "ui/projectionpage.h"
 #include "ui/scenariospage.h"
 #include "ui/sensitivitypage.h"
 
@@ -65,10 +66,6 @@ using namespace AnalysisViews;
 
 namespace {
 
-// The summary of the projection: the offers' "Compare" boxes and extra payments, then the figures.
-constexpr int CompareRow = 0;
-constexpr int ExtraPaymentRow = 1;
-constexpr int FirstFigureRow = 2;
 // Indexes of the Projection, Scenarios and Sensitivity tabs.
 constexpr int ProjectionTab = 3;
 constexpr int ScenariosTab = 4;
@@ -109,7 +106,19 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
     buildComparisonTab();
     buildScheduleTab();
     buildChartsTab();
-    buildProjectionTab();
+    auto *projectionScroll = new QScrollArea(this);
+    projectionScroll->setObjectName(QStringLiteral("projectionPage"));
+    projectionScroll->setWidgetResizable(true);
+    projectionScroll->setFrameShape(QFrame::NoFrame);
+    // The keys move between the page's controls, and the page scrolls to the one they reach.
+    projectionScroll->setFocusPolicy(Qt::NoFocus);
+    m_projection = new ProjectionPage(*this, *m_figureEdits, projectionScroll);
+    projectionScroll->setWidget(m_projection);
+    m_tabs->addTab(projectionScroll, tr("Pro&jection"));
+    connect(m_projection, &ProjectionPage::compareChosen, this, [this](int loan, bool on) {
+        m_compareChosen[std::size_t(loan)] = on;
+        refresh();
+    });
     auto *scenariosScroll = new QScrollArea(this);
     scenariosScroll->setObjectName(QStringLiteral("scenariosPage"));
     scenariosScroll->setWidgetResizable(true);
@@ -173,7 +182,7 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
     connect(m_loan, &QComboBox::currentIndexChanged, this, [this] {
         fillSchedule();
         fillSplitChart();
-        fillYearly();
+        m_projection->showChosenLoan();
         m_sensitivity->outdate();
         if (m_tabs->currentIndex() == SensitivityTab)
             m_sensitivity->refresh();
@@ -267,7 +276,7 @@ void LoanAnalysisDialog::refresh()
     fillBalanceChart();
     fillSplitChart();
     showFigures();
-    fillProjection();
+    m_projection->refresh();
     m_scenarios->refresh();
     // The sensitivity is worked out for its page only, when it shows.
     m_sensitivity->outdate();
@@ -286,12 +295,10 @@ void LoanAnalysisDialog::showNames()
         m_loan->setItemText(k, loanName(k));
     m_bestOffer->setText(bestOfferText());
     setLoanHeaders();
-    for (QChart *chart : {m_balanceChart, m_equityChart}) {
-        for (QAbstractSeries *series : chart->series())
-            series->setName(loanName(series->property("loan").toInt()));
-    }
+    for (QAbstractSeries *series : m_balanceChart->series())
+        series->setName(loanName(series->property("loan").toInt()));
     m_splitChart->setTitle(tr("%1: principal and interest per year").arg(loanName(chosenLoan())));
-    fillYearly();
+    m_projection->showNames();
 }
 
 const QTableWidgetItem *LoanAnalysisDialog::offerHeader(int loan) const
@@ -409,9 +416,9 @@ void LoanAnalysisDialog::setLoanHeaders()
         header->setToolTip(loanName(k));
         greyLeftOut(header, k);
         m_comparison->setHorizontalHeaderItem(k, header);
-        if (m_summary)
-            m_summary->setHorizontalHeaderItem(k, header->clone());
     }
+    if (m_projection)
+        m_projection->showOfferHeaders();
     fitColumns();
 }
 
@@ -612,44 +619,7 @@ QString LoanAnalysisDialog::printableHtml() const
         html += htmlTable(*m_scheduleModel, false);
     }
 
-    // The projection: its assumptions, what each offer earns, and the chosen loan year by year.
-    html += QStringLiteral("<h3>%1</h3><table cellspacing=\"0\" cellpadding=\"2\">").arg(escaped(tr("Projection")));
-    for (const FigureEdits::Bound &bound : m_figureEdits->all()) {
-        if (bound.field->perLoan || bound.field->scenario || qstrcmp(bound.field->name, "TargetIrr") == 0)
-            continue;
-        html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>")
-                    .arg(escaped(projectionText(bound.field->label)),
-                         escaped(bound.field->figure(m_record, 0).format(m_record.m_currency)));
-    }
-    html += QStringLiteral("</table>");
-    if (!m_projectionProblems->text().isEmpty())
-        html += QStringLiteral("<p>%1</p>").arg(escaped(m_projectionProblems->text()).replace(QLatin1Char('\n'), QStringLiteral("<br/>")));
-    QStringList leftOut;
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        if (!m_compared[std::size_t(k)])
-            leftOut << loanName(k);
-    }
-    if (!leftOut.isEmpty())
-        html += QStringLiteral("<p>%1</p>").arg(escaped(tr("Left out of the comparison: %1.").arg(leftOut.join(tr(" and ")))));
-    html += htmlTable(*m_summary->model(), true, ExtraPaymentRow);
-    html += QStringLiteral("<p><img src=\"chart:equity\" width=\"640\"/></p>");
-    html += QStringLiteral("<h3>%1</h3>").arg(escaped(m_yearlyTitle->text()));
-    // Fifteen columns do not fit a page's width: the year's flows, then what the property is
-    // worth and what a sale would bring, each under the year.
-    const auto columns = [this](int first, int last) {
-        QList<int> shown = {0};
-        for (int c = first; c <= last; ++c)
-            shown << c;
-        QStandardItemModel part(m_yearlyModel->rowCount(), int(shown.size()));
-        for (int to = 0; to < shown.size(); ++to) {
-            part.setHorizontalHeaderItem(to, m_yearlyModel->horizontalHeaderItem(shown.at(to))->clone());
-            for (int r = 0; r < m_yearlyModel->rowCount(); ++r)
-                part.setItem(r, to, m_yearlyModel->item(r, shown.at(to))->clone());
-        }
-        return htmlTable(part, false);
-    };
-    const int lastFlow = 7; // the cash flow
-    html += columns(1, lastFlow) + QStringLiteral("<p></p>") + columns(lastFlow + 1, m_yearlyModel->columnCount() - 1);
+    html += m_projection->printableHtml();
     return html + m_scenarios->printableHtml() + m_sensitivity->printableHtml();
 }
 
@@ -673,7 +643,7 @@ std::unique_ptr<QTextDocument> LoanAnalysisDialog::printableDocument(const QPage
     document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:split")),
                           picture(m_splitChart, QSize(1280, 640)));
     document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:equity")),
-                          picture(m_equityChart, QSize(1280, 640)));
+                          picture(m_projection->chart(), QSize(1280, 640)));
     document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:scenarios")),
                           picture(m_scenarios->chart(), QSize(1280, 640)));
     document->setHtml(printableHtml());
@@ -755,7 +725,7 @@ void LoanAnalysisDialog::onExportSchedule()
 
 void LoanAnalysisDialog::onExportProjection()
 {
-    exportCsv(tr("Save Projection as CSV"), ProjectionExport::projectionCsv(m_record, m_deal, chosenLoan()));
+    exportCsv(tr("Save Projection as CSV"), m_projection->csv());
 }
 
 void LoanAnalysisDialog::onExportScenarios()
@@ -782,269 +752,9 @@ void LoanAnalysisDialog::greyLeftOut(QTableWidgetItem *item, int loan) const
     AnalysisViews::greyLeftOut(item, loan, *this, palette());
 }
 
-void LoanAnalysisDialog::buildProjectionTab()
-{
-    auto *scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("projectionPage"));
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    // The keys move between the page's controls, and the page scrolls to the one they reach.
-    scroll->setFocusPolicy(Qt::NoFocus);
-    auto *page = new QWidget(scroll);
-    m_projectionPage = page;
-    page->setProperty("helpContext", QVariant::fromValue(HelpTopic::Projection));
-
-    m_projectionProblems = new QLabel(page);
-    m_projectionProblems->setObjectName(QStringLiteral("projectionProblems"));
-    m_projectionProblems->setWordWrap(true);
-    m_projectionProblems->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QPalette warning = m_projectionProblems->palette();
-    warning.setColor(QPalette::WindowText, QColor(0xa0, 0x10, 0x10));
-    m_projectionProblems->setPalette(warning);
-
-    // The assumptions in three columns of label and figure, above the summary.
-    auto *assumptions = new QGridLayout;
-    std::vector<const DealField *> base;
-    // The target IRR is set on the Scenarios page, beside the prices it gives.
-    for (const DealField &field : projectionFields()) {
-        if (!field.scenario && !field.perLoan && qstrcmp(field.name, "TargetIrr") != 0)
-            base.push_back(&field);
-    }
-    constexpr int Columns = 3;
-    const int perColumn = int(base.size() + Columns - 1) / Columns;
-    for (int i = 0; i < int(base.size()); ++i) {
-        const DealField &field = *base[std::size_t(i)];
-        auto *label = new QLabel(projectionText(field.label) + QLatin1Char(':'), page);
-        QLineEdit *edit = m_figureEdits->add(field, 0, page);
-        label->setBuddy(edit);
-        edit->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-100.00%")) * 3 / 2);
-        const int column = 3 * (i / perColumn);
-        assumptions->addWidget(label, i % perColumn, column);
-        assumptions->addWidget(edit, i % perColumn, column + 1);
-    }
-    for (int gap = 1; gap < Columns; ++gap)
-        assumptions->setColumnMinimumWidth(3 * gap - 1, fontMetrics().averageCharWidth() * 4);
-    assumptions->setColumnStretch(3 * Columns - 1, 1);
-
-    // The summary, a column per offer; above the figures, whether the offer is compared and its
-    // extra payment.
-    m_summary = new QTableWidget(FirstFigureRow + int(projectionMeasures().size()),
-                                 MAX_LOANS, page);
-    m_summary->setObjectName(QStringLiteral("projectionSummary"));
-    m_summary->setAccessibleName(tr("What each offer earns over the holding period"));
-    m_summary->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_summary->setTabKeyNavigation(false);
-    m_summary->setFocusPolicy(Qt::NoFocus);
-    m_summary->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_summary->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    m_summary->horizontalHeader()->setMinimumSectionSize(fontMetrics().horizontalAdvance(QStringLiteral("$000,000.00")) + 16);
-    m_summary->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    auto *compareHeader = new QTableWidgetItem(tr("Compare"));
-    compareHeader->setToolTip(tr("An offer left out is greyed, marked best nowhere and not charted."));
-    m_summary->setVerticalHeaderItem(CompareRow, compareHeader);
-    const DealField &extra = projectionFields().back();
-    auto *extraHeader = new QTableWidgetItem(projectionText(extra.label));
-    extraHeader->setToolTip(projectionText(extra.definition));
-    m_summary->setVerticalHeaderItem(ExtraPaymentRow, extraHeader);
-    QWidget *previous = nullptr;
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        auto *box = new QCheckBox(tr("Compare"));
-        box->setObjectName(QStringLiteral("compare%1").arg(k + 1));
-        box->setAccessibleName(tr("Compare loan %1").arg(k + 1));
-        box->setToolTip(compareHeader->toolTip());
-        connect(box, &QCheckBox::toggled, this, [this, k](bool on) {
-            m_compareChosen[std::size_t(k)] = on;
-            refresh();
-        });
-        auto *holder = new QWidget;
-        auto *centred = new QHBoxLayout(holder);
-        centred->setContentsMargins(4, 0, 4, 0);
-        centred->addWidget(box, 0, Qt::AlignCenter);
-        m_summary->setCellWidget(CompareRow, k, holder);
-        m_compare[std::size_t(k)] = box;
-        QLineEdit *edit = m_figureEdits->add(extra, k, nullptr);
-        edit->setAccessibleName(tr("Extra payment of loan %1").arg(k + 1));
-        m_summary->setCellWidget(ExtraPaymentRow, k, edit);
-        // Across the offers, each one's box and then its extra payment.
-        if (previous)
-            QWidget::setTabOrder(previous, box);
-        QWidget::setTabOrder(box, edit);
-        previous = edit;
-    }
-
-    m_yearlyTitle = new QLabel(page);
-    m_yearlyTitle->setObjectName(QStringLiteral("yearlyTitle"));
-    m_yearlyModel = new QStandardItemModel(this);
-    m_yearly = new QTableView(page);
-    m_yearly->setObjectName(QStringLiteral("projectionYears"));
-    m_yearly->setAccessibleName(tr("The chosen loan's projection year by year"));
-    m_yearly->setModel(m_yearlyModel);
-    m_yearly->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_yearly->setTabKeyNavigation(false);
-    m_yearly->verticalHeader()->hide();
-    m_yearly->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_yearly->setMinimumHeight(fontMetrics().height() * 16);
-
-    m_equityChart = new QChart;
-    m_equityChart->setTitle(tr("Equity by year"));
-    m_equityChart->legend()->setAlignment(Qt::AlignRight);
-    m_equityChart->legend()->setShowToolTips(true);
-    QChartView *equity = chartView(m_equityChart, tr("Chart of the equity of each compared offer by year"));
-    equity->setMinimumHeight(320);
-
-    auto *layout = new QVBoxLayout(page);
-    layout->addWidget(m_projectionProblems);
-    layout->addLayout(assumptions);
-    layout->addWidget(m_summary);
-    layout->addWidget(m_yearlyTitle);
-    layout->addWidget(m_yearly);
-    layout->addWidget(equity);
-    scroll->setWidget(page);
-    m_tabs->addTab(scroll, tr("Pro&jection"));
-}
-
 void LoanAnalysisDialog::showFigures()
 {
     m_figureEdits->show();
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        const QSignalBlocker block(m_compare[std::size_t(k)]);
-        m_compare[std::size_t(k)]->setChecked(m_compared[std::size_t(k)]);
-    }
-}
-
-QString LoanAnalysisDialog::projectionProblems() const
-{
-    QStringList reasons;
-    bool alike = true;
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        const QString &reason = m_deal.loans[std::size_t(k)].projection.reason;
-        reasons << reason;
-        alike = alike && reason == reasons.front();
-    }
-    // An assumption out of range stops every offer alike: said once.
-    if (alike)
-        return reasons.front();
-    QStringList lines;
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        if (!reasons.at(k).isEmpty())
-            lines << loanName(k) + QStringLiteral(": ") + reasons.at(k);
-    }
-    return lines.join(QLatin1Char('\n'));
-}
-
-void LoanAnalysisDialog::fillProjection()
-{
-    const QString problems = projectionProblems();
-    m_projectionProblems->setText(problems);
-    m_projectionProblems->setVisible(!problems.isEmpty());
-    fillSummary();
-    fillYearly();
-    fillEquityChart();
-}
-
-void LoanAnalysisDialog::fillSummary()
-{
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        // Behind the edit, for the printout.
-        auto *extra = new QTableWidgetItem(m_record.m_extraPayment[k].format(m_record.m_currency));
-        extra->setFlags(Qt::ItemIsEnabled);
-        extra->setForeground(Qt::transparent);
-        m_summary->setItem(ExtraPaymentRow, k, extra);
-    }
-    int row = FirstFigureRow;
-    for (const ProjectionMeasure &measure : projectionMeasures()) {
-        auto *header = new QTableWidgetItem(projectionText(measure.label));
-        header->setToolTip(projectionText(measure.definition));
-        m_summary->setVerticalHeaderItem(row, header);
-        const std::vector<int> best = bestLoans(m_deal, measure.get, measure.better);
-        for (int k = 0; k < MAX_LOANS; ++k) {
-            const Measure figure = measure.get(m_deal.loans[std::size_t(k)]);
-            QTableWidgetItem *cell = measureCell(figure, measure.unit, m_record.m_currency);
-            cell->setText(formatProjectionMeasure(figure, measure, m_record.m_currency));
-            if (std::find(best.begin(), best.end(), k) != best.end())
-                markBest(cell);
-            greyLeftOut(cell, k);
-            m_summary->setItem(row, k, cell);
-        }
-        ++row;
-    }
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        if (QTableWidgetItem *header = m_comparison->horizontalHeaderItem(k))
-            m_summary->setHorizontalHeaderItem(k, header->clone());
-    }
-    // Tall enough for every row: the page scrolls, not the table.
-    m_summary->resizeRowsToContents();
-    m_summary->setFixedHeight(m_summary->horizontalHeader()->sizeHint().height()
-                              + m_summary->verticalHeader()->length() + 2 * m_summary->frameWidth() + 2);
-}
-
-void LoanAnalysisDialog::fillYearlyModel(QStandardItemModel &model) const
-{
-    model.clear();
-    const auto &columns = projectionYearColumns();
-    for (int c = 0; c < int(columns.size()); ++c) {
-        const ProjectionYearColumn &column = columns[std::size_t(c)];
-        auto *header = new QStandardItem(projectionText(column.label));
-        header->setToolTip(projectionText(column.definition));
-        model.setHorizontalHeaderItem(c, header);
-    }
-    for (const ProjectionYear &year : m_deal.loans[std::size_t(chosenLoan())].projection.years) {
-        QList<QStandardItem *> items;
-        for (const ProjectionYearColumn &column : columns) {
-            const Measure figure = column.get(year);
-            auto *item = new QStandardItem(formatProjectionFigure(figure, column.unit, column.multiple, m_record.m_currency));
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (!figure.isKnown())
-                item->setToolTip(figure.reason);
-            items << item;
-        }
-        model.appendRow(items);
-    }
-}
-
-void LoanAnalysisDialog::fillYearly()
-{
-    const int k = chosenLoan();
-    const Projection &projection = m_deal.loans[std::size_t(k)].projection;
-    m_yearlyTitle->setText(projection.isKnown() ? tr("%1, year by year").arg(loanName(k))
-                                                : tr("%1, year by year: %2").arg(loanName(k), projection.reason));
-    fillYearlyModel(*m_yearlyModel);
-}
-
-void LoanAnalysisDialog::fillEquityChart()
-{
-    clearChart(m_equityChart);
-    double top = 0;
-    double bottom = 0;
-    int longest = 1;
-    QList<QLineSeries *> equities;
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        const Projection &projection = m_deal.loans[std::size_t(k)].projection;
-        if (!m_compared[std::size_t(k)] || !projection.isKnown())
-            continue;
-        auto *series = new QLineSeries;
-        series->setName(loanName(k));
-        series->setProperty("loan", k);
-        for (const ProjectionYear &year : projection.years) {
-            series->append(year.year, year.equity);
-            top = std::max(top, year.equity);
-            bottom = std::min(bottom, year.equity);
-        }
-        longest = std::max(longest, int(projection.years.size()));
-        equities << series;
-    }
-    QCategoryAxis *years = roundAxis(longest, 10, true, [](double year) { return QString::number(qRound(year)); });
-    years->setTitleText(tr("Year"));
-    const QString currency = m_record.m_currency;
-    QCategoryAxis *equity = roundAxis(top > 0 ? top : 1, 5, false,
-                                      [currency](double money) { return axisMoney(money, currency); }, bottom);
-    equity->setTitleText(tr("Equity"));
-    m_equityChart->addAxis(years, Qt::AlignBottom);
-    m_equityChart->addAxis(equity, Qt::AlignLeft);
-    for (QLineSeries *series : equities) {
-        m_equityChart->addSeries(series);
-        series->attachAxis(years);
-        series->attachAxis(equity);
-    }
+    m_projection->showCompared();
 }
 

@@ -26,6 +26,7 @@ class QTableView;
 class QTableWidget;
 class QTableWidgetItem;
 class QTabWidget;
+class ProjectionPage;
 class ScenariosPage;
 class SensitivityPage;
 
@@ -80,14 +81,7 @@ private:
     void buildComparisonTab();
     void buildScheduleTab();
     void buildChartsTab();
-    void buildProjectionTab();
     void showFigures();
-    void fillProjection();
-    void fillSummary();
-    void fillYearly();
-    void fillEquityChart();
-    void fillYearlyModel(QStandardItemModel &model) const;
-    [[nodiscard]] QString projectionProblems() const;
     void greyLeftOut(QTableWidgetItem *item, int loan) const;
     void fillComparison();
     void setLoanHeaders();
@@ -125,16 +119,8 @@ private:
     QChart *m_balanceChart = nullptr;
     QChart *m_splitChart = nullptr;
 
-    FigureEdits *m_figureEdits = nullptr; // the assumptions, then the extra payments
-    std::array<QCheckBox *, MAX_LOANS> m_compare{};
-    QWidget *m_projectionPage = nullptr;
-    QLabel *m_projectionProblems = nullptr;
-    QTableWidget *m_summary = nullptr;
-    QLabel *m_yearlyTitle = nullptr;
-    QTableView *m_yearly = nullptr;
-    QStandardItemModel *m_yearlyModel = nullptr;
-    QChart *m_equityChart = nullptr;
-
+    FigureEdits *m_figureEdits = nullptr; // the Projection and the Scenarios pages' figures
+    ProjectionPage *m_projection = nullptr;
     ScenariosPage *m_scenarios = nullptr;
     SensitivityPage *m_sensitivity = nullptr;
 };
