@@ -3,6 +3,7 @@
 #include "ui/analysisviews.h"
 #include "ui/figureedits.h"
 #include "ui/projectionpage.h"
+#include "ui/schedulepage.h"
 #include "ui/scenariospage.h"
 #include "ui/sensitivitypage.h"
 
@@ -104,7 +105,8 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
     m_tabs->setObjectName(QStringLiteral("tabs"));
     m_tabs->setAccessibleName(tr("Views of the analysis"));
     buildComparisonTab();
-    buildScheduleTab();
+    m_schedule = new SchedulePage(*this, this);
+    m_tabs->addTab(m_schedule, tr("&Schedule"));
     buildChartsTab();
     auto *projectionScroll = new QScrollArea(this);
     projectionScroll->setObjectName(QStringLiteral("projectionPage"));
@@ -180,14 +182,13 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
     resize(size);
 
     connect(m_loan, &QComboBox::currentIndexChanged, this, [this] {
-        fillSchedule();
+        m_schedule->refresh();
         fillSplitChart();
         m_projection->showChosenLoan();
         m_sensitivity->outdate();
         if (m_tabs->currentIndex() == SensitivityTab)
             m_sensitivity->refresh();
     });
-    connect(m_period, &QComboBox::currentIndexChanged, this, &LoanAnalysisDialog::fillSchedule);
     refresh();
     m_comparison->setFocus();
 }
@@ -210,34 +211,6 @@ void LoanAnalysisDialog::buildComparisonTab()
     m_comparison->horizontalHeader()->setStretchLastSection(false);
     m_comparison->viewport()->installEventFilter(this);
     m_tabs->addTab(m_comparison, tr("Co&mparison"));
-}
-
-void LoanAnalysisDialog::buildScheduleTab()
-{
-    auto *page = new QWidget(this);
-    m_period = new QComboBox(page);
-    m_period->setObjectName(QStringLiteral("periodChoice"));
-    m_period->addItems({tr("Monthly"), tr("Yearly")});
-    m_period->setAccessibleName(tr("Schedule by month or by year"));
-    auto *periodLabel = new QLabel(tr("Sho&w:"), page);
-    periodLabel->setBuddy(m_period);
-    m_scheduleModel = new QStandardItemModel(this);
-    m_schedule = new QTableView(page);
-    m_schedule->setObjectName(QStringLiteral("schedule"));
-    m_schedule->setAccessibleName(tr("Amortization schedule"));
-    m_schedule->setModel(m_scheduleModel);
-    m_schedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_schedule->setTabKeyNavigation(false);
-    m_schedule->verticalHeader()->hide();
-    m_schedule->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    auto *row = new QHBoxLayout;
-    row->addWidget(periodLabel);
-    row->addWidget(m_period);
-    row->addStretch();
-    auto *layout = new QVBoxLayout(page);
-    layout->addLayout(row);
-    layout->addWidget(m_schedule, 1);
-    m_tabs->addTab(page, tr("&Schedule"));
 }
 
 void LoanAnalysisDialog::buildChartsTab()
@@ -272,7 +245,7 @@ void LoanAnalysisDialog::refresh()
     }
     m_bestOffer->setText(bestOfferText());
     fillComparison();
-    fillSchedule();
+    m_schedule->refresh();
     fillBalanceChart();
     fillSplitChart();
     showFigures();
@@ -466,33 +439,6 @@ int LoanAnalysisDialog::chosenLoan() const
     return std::clamp(m_loan->currentIndex(), 0, MAX_LOANS - 1);
 }
 
-bool LoanAnalysisDialog::yearly() const
-{
-    return m_period->currentIndex() == 1;
-}
-
-void LoanAnalysisDialog::fillSchedule()
-{
-    fillScheduleModel(*m_scheduleModel, yearly());
-}
-
-void LoanAnalysisDialog::fillScheduleModel(QStandardItemModel &model, bool yearly) const
-{
-    const std::vector<ScheduleRow> &months = m_deal.loans[std::size_t(chosenLoan())].schedule;
-    const std::vector<ScheduleRow> rows = yearly ? yearlySummary(months) : months;
-    model.clear();
-    model.setHorizontalHeaderLabels(
-        {yearly ? tr("Year") : tr("Month"), tr("Payment"), tr("Principal"), tr("Interest"), tr("Balance")});
-    for (const ScheduleRow &r : rows) {
-        QList<QStandardItem *> items = {new QStandardItem(QString::number(r.month))};
-        for (double money : {r.payment, r.principal, r.interest, r.balance})
-            items << new QStandardItem(formatCurrency(money, m_record.m_currency));
-        for (QStandardItem *item : items)
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        model.appendRow(items);
-    }
-}
-
 void LoanAnalysisDialog::fillBalanceChart()
 {
     clearChart(m_balanceChart);
@@ -606,18 +552,7 @@ QString LoanAnalysisDialog::printableHtml() const
     html += QStringLiteral("<p><img src=\"chart:balance\" width=\"640\"/></p>"
                            "<p><img src=\"chart:split\" width=\"640\"/></p>");
     html += QStringLiteral("<h3>%1</h3>").arg(escaped(m_loan->currentText()));
-    // A monthly schedule of more than thirty years would run to hundreds of pages (twelve
-    // thousand rows for a thousand years): it is printed per year, and the CSV has every month.
-    if (!yearly() && m_scheduleModel->rowCount() > PrintedMonthsAtMost) {
-        html += QStringLiteral("<p>%1</p>").arg(escaped(
-            tr("The schedule has %1 monthly payments and is printed per year. Save the schedule as "
-               "CSV for every month.").arg(m_scheduleModel->rowCount())));
-        QStandardItemModel years;
-        fillScheduleModel(years, true);
-        html += htmlTable(years, false);
-    } else {
-        html += htmlTable(*m_scheduleModel, false);
-    }
+    html += m_schedule->printableHtml(PrintedMonthsAtMost);
 
     html += m_projection->printableHtml();
     return html + m_scenarios->printableHtml() + m_sensitivity->printableHtml();
@@ -717,10 +652,7 @@ void LoanAnalysisDialog::onExportComparison()
 
 void LoanAnalysisDialog::onExportSchedule()
 {
-    const std::vector<ScheduleRow> &months = m_deal.loans[std::size_t(chosenLoan())].schedule;
-    exportCsv(tr("Save Schedule as CSV"),
-              AnalysisExport::scheduleCsv(m_record, chosenLoan(), yearly() ? yearlySummary(months) : months,
-                                          yearly()));
+    exportCsv(tr("Save Schedule as CSV"), m_schedule->csv());
 }
 
 void LoanAnalysisDialog::onExportProjection()

@@ -27,6 +27,7 @@ class QTableWidget;
 class QTableWidgetItem;
 class QTabWidget;
 class ProjectionPage;
+class SchedulePage;
 class ScenariosPage;
 class SensitivityPage;
 
@@ -79,7 +80,6 @@ protected:
 
 private:
     void buildComparisonTab();
-    void buildScheduleTab();
     void buildChartsTab();
     void showFigures();
     void greyLeftOut(QTableWidgetItem *item, int loan) const;
@@ -87,7 +87,6 @@ private:
     void setLoanHeaders();
     void fitColumns();
     [[nodiscard]] int figuresWidth(int column) const;
-    void fillSchedule();
     void fillBalanceChart();
     void fillSplitChart();
     [[nodiscard]] const DealAnalysis &analysis() const override { return m_deal; }
@@ -95,10 +94,8 @@ private:
     [[nodiscard]] const QTableWidgetItem *offerHeader(int loan) const override;
     [[nodiscard]] QString loanName(int loan) const override;
     [[nodiscard]] int chosenLoan() const override;
-    [[nodiscard]] bool yearly() const;
     [[nodiscard]] QString bestOfferText() const;
     [[nodiscard]] QString printableHtml() const;
-    void fillScheduleModel(QStandardItemModel &model, bool yearly) const;
     void print(QPrinter &printer) const;
     void exportCsv(const QString &title, const QByteArray &csv);
 
@@ -113,9 +110,7 @@ private:
     QComboBox *m_loan = nullptr;
     QTabWidget *m_tabs = nullptr;
     QTableWidget *m_comparison = nullptr;
-    QComboBox *m_period = nullptr;
-    QTableView *m_schedule = nullptr;
-    QStandardItemModel *m_scheduleModel = nullptr;
+    SchedulePage *m_schedule = nullptr;
     QChart *m_balanceChart = nullptr;
     QChart *m_splitChart = nullptr;
 
