@@ -1,6 +1,7 @@
 #include "ui/loananalysisdialog.h"
 
 #include "ui/analysisviews.h"
+#include "ui/chartspage.h"
 #include "ui/figureedits.h"
 #include "ui/projectionpage.h"
 #include "ui/schedulepage.h"
@@ -107,7 +108,8 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
     buildComparisonTab();
     m_schedule = new SchedulePage(*this, this);
     m_tabs->addTab(m_schedule, tr("&Schedule"));
-    buildChartsTab();
+    m_charts = new ChartsPage(*this, this);
+    m_tabs->addTab(m_charts, tr("C&harts"));
     auto *projectionScroll = new QScrollArea(this);
     projectionScroll->setObjectName(QStringLiteral("projectionPage"));
     projectionScroll->setWidgetResizable(true);
@@ -183,7 +185,7 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
 
     connect(m_loan, &QComboBox::currentIndexChanged, this, [this] {
         m_schedule->refresh();
-        fillSplitChart();
+        m_charts->showChosenLoan();
         m_projection->showChosenLoan();
         m_sensitivity->outdate();
         if (m_tabs->currentIndex() == SensitivityTab)
@@ -213,23 +215,6 @@ void LoanAnalysisDialog::buildComparisonTab()
     m_tabs->addTab(m_comparison, tr("Co&mparison"));
 }
 
-void LoanAnalysisDialog::buildChartsTab()
-{
-    auto *page = new QWidget(this);
-    m_balanceChart = new QChart;
-    m_balanceChart->setTitle(tr("Balance over time"));
-    // Five loans' names fit beside the lines, not in one row above them; a name still too long
-    // shows whole as a tooltip.
-    m_balanceChart->legend()->setAlignment(Qt::AlignRight);
-    m_balanceChart->legend()->setShowToolTips(true);
-    m_splitChart = new QChart;
-    m_splitChart->legend()->setShowToolTips(true);
-    auto *layout = new QVBoxLayout(page);
-    layout->addWidget(chartView(m_balanceChart, tr("Chart of the balance of each loan over the years")), 1);
-    layout->addWidget(chartView(m_splitChart, tr("Chart of the chosen loan's principal and interest per year")), 1);
-    m_tabs->addTab(page, tr("C&harts"));
-}
-
 void LoanAnalysisDialog::refresh()
 {
     m_deal = analyze(m_record);
@@ -246,8 +231,7 @@ void LoanAnalysisDialog::refresh()
     m_bestOffer->setText(bestOfferText());
     fillComparison();
     m_schedule->refresh();
-    fillBalanceChart();
-    fillSplitChart();
+    m_charts->refresh();
     showFigures();
     m_projection->refresh();
     m_scenarios->refresh();
@@ -268,9 +252,7 @@ void LoanAnalysisDialog::showNames()
         m_loan->setItemText(k, loanName(k));
     m_bestOffer->setText(bestOfferText());
     setLoanHeaders();
-    for (QAbstractSeries *series : m_balanceChart->series())
-        series->setName(loanName(series->property("loan").toInt()));
-    m_splitChart->setTitle(tr("%1: principal and interest per year").arg(loanName(chosenLoan())));
+    m_charts->showNames();
     m_projection->showNames();
 }
 
@@ -439,86 +421,6 @@ int LoanAnalysisDialog::chosenLoan() const
     return std::clamp(m_loan->currentIndex(), 0, MAX_LOANS - 1);
 }
 
-void LoanAnalysisDialog::fillBalanceChart()
-{
-    clearChart(m_balanceChart);
-    double top = 0;
-    int longest = 1;
-    QList<QLineSeries *> balances;
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        const LoanAnalysis &loan = m_deal.loans[std::size_t(k)];
-        if (!m_compared[std::size_t(k)])
-            continue;
-        auto *series = new QLineSeries;
-        series->setName(loanName(k));
-        series->setProperty("loan", k);
-        if (!loan.schedule.empty()) {
-            const std::vector<ScheduleRow> years = yearlySummary(loan.schedule);
-            series->append(0, loan.loanAmount.value);
-            for (const ScheduleRow &year : years)
-                series->append(year.month, year.balance);
-            top = std::max(top, loan.loanAmount.value);
-            longest = std::max(longest, int(years.size()));
-        }
-        balances << series;
-    }
-    QCategoryAxis *years = roundAxis(longest, 10, true, [](double year) { return QString::number(qRound(year)); });
-    years->setTitleText(tr("Years"));
-    QCategoryAxis *owed = roundAxis(top > 0 ? top : 1, 5, false, [this](double money) {
-        return axisMoney(money, m_record.m_currency);
-    });
-    m_balanceChart->addAxis(years, Qt::AlignBottom);
-    m_balanceChart->addAxis(owed, Qt::AlignLeft);
-    for (QLineSeries *series : balances) {
-        m_balanceChart->addSeries(series);
-        series->attachAxis(years);
-        series->attachAxis(owed);
-    }
-}
-
-void LoanAnalysisDialog::fillSplitChart()
-{
-    clearChart(m_splitChart);
-    const int k = chosenLoan();
-    m_splitChart->setTitle(tr("%1: principal and interest per year").arg(loanName(k)));
-    auto *principal = new QBarSet(tr("Principal"));
-    auto *interest = new QBarSet(tr("Interest"));
-    double top = 0;
-    const std::vector<ScheduleRow> perYear = yearlySummary(m_deal.loans[std::size_t(k)].schedule);
-    for (const ScheduleRow &year : perYear) {
-        *principal << year.principal;
-        *interest << year.interest;
-        top = std::max(top, year.principal + year.interest);
-    }
-    auto *series = new QStackedBarSeries;
-    series->append(principal);
-    series->append(interest);
-    // Fewer bars than pixels: a bar fills its year.
-    series->setBarWidth(perYear.size() > 60 ? 1.0 : 0.8);
-    m_splitChart->addSeries(series);
-    // Bar i stands at i for year i + 1; the labels name round years, however many there are.
-    const int count = std::max<int>(1, int(perYear.size()));
-    auto *years = new QCategoryAxis;
-    years->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    years->setStartValue(-0.5);
-    const int step = int(roundStep(count, 10, true));
-    if (step > 1 || count == 1)
-        years->append(QStringLiteral("1"), 0);
-    for (int year = step; year <= count; year += step) {
-        if (year > 1)
-            years->append(QString::number(year), year - 1);
-    }
-    years->setRange(-0.5, count - 0.5);
-    years->setTitleText(tr("Year"));
-    QCategoryAxis *paid = roundAxis(top > 0 ? top : 1, 5, false, [this](double money) {
-        return axisMoney(money, m_record.m_currency);
-    });
-    m_splitChart->addAxis(years, Qt::AlignBottom);
-    m_splitChart->addAxis(paid, Qt::AlignLeft);
-    series->attachAxis(years);
-    series->attachAxis(paid);
-}
-
 QString LoanAnalysisDialog::documentTitle() const
 {
     const QString description = m_record.m_description.simplified();
@@ -574,9 +476,9 @@ std::unique_ptr<QTextDocument> LoanAnalysisDialog::printableDocument(const QPage
     document->setPageSize(points * (96.0 / 72.0));
     document->setDocumentMargin(0);
     document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:balance")),
-                          picture(m_balanceChart, QSize(1280, 640)));
+                          picture(m_charts->balanceChart(), QSize(1280, 640)));
     document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:split")),
-                          picture(m_splitChart, QSize(1280, 640)));
+                          picture(m_charts->splitChart(), QSize(1280, 640)));
     document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:equity")),
                           picture(m_projection->chart(), QSize(1280, 640)));
     document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:scenarios")),

@@ -13,6 +13,7 @@
 struct DealField;
 class IPrompt;
 class QChart;
+class ChartsPage;
 class FigureEdits;
 class QCheckBox;
 class QComboBox;
@@ -80,15 +81,12 @@ protected:
 
 private:
     void buildComparisonTab();
-    void buildChartsTab();
     void showFigures();
     void greyLeftOut(QTableWidgetItem *item, int loan) const;
     void fillComparison();
     void setLoanHeaders();
     void fitColumns();
     [[nodiscard]] int figuresWidth(int column) const;
-    void fillBalanceChart();
-    void fillSplitChart();
     [[nodiscard]] const DealAnalysis &analysis() const override { return m_deal; }
     [[nodiscard]] const ComparedOffers &compared() const override { return m_compared; }
     [[nodiscard]] const QTableWidgetItem *offerHeader(int loan) const override;
@@ -111,8 +109,7 @@ private:
     QTabWidget *m_tabs = nullptr;
     QTableWidget *m_comparison = nullptr;
     SchedulePage *m_schedule = nullptr;
-    QChart *m_balanceChart = nullptr;
-    QChart *m_splitChart = nullptr;
+    ChartsPage *m_charts = nullptr;
 
     FigureEdits *m_figureEdits = nullptr; // the Projection and the Scenarios pages' figures
     ProjectionPage *m_projection = nullptr;
