@@ -2,6 +2,7 @@
 
 #include "ui/analysisviews.h"
 #include "ui/chartspage.h"
+#include "ui/comparisonpage.h"
 #include "ui/figureedits.h"
 #include "ui/projectionpage.h"
 #include "ui/schedulepage.h"
@@ -105,7 +106,8 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
     m_tabs->setAccessibleName(tr("Views of the analysis"));
-    buildComparisonTab();
+    m_comparison = new ComparisonPage(*this, this);
+    m_tabs->addTab(m_comparison, tr("Co&mparison"));
     m_schedule = new SchedulePage(*this, this);
     m_tabs->addTab(m_schedule, tr("&Schedule"));
     m_charts = new ChartsPage(*this, this);
@@ -117,6 +119,7 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
     // The keys move between the page's controls, and the page scrolls to the one they reach.
     projectionScroll->setFocusPolicy(Qt::NoFocus);
     m_projection = new ProjectionPage(*this, *m_figureEdits, projectionScroll);
+    connect(m_comparison, &ComparisonPage::headersChanged, m_projection, &ProjectionPage::showOfferHeaders);
     projectionScroll->setWidget(m_projection);
     m_tabs->addTab(projectionScroll, tr("Pro&jection"));
     connect(m_projection, &ProjectionPage::compareChosen, this, [this](int loan, bool on) {
@@ -201,20 +204,6 @@ LoanAnalysisDialog::~LoanAnalysisDialog()
     delete m_figureEdits;
 }
 
-void LoanAnalysisDialog::buildComparisonTab()
-{
-    m_comparison = new QTableWidget(this);
-    m_comparison->setObjectName(QStringLiteral("comparison"));
-    m_comparison->setAccessibleName(tr("Comparison of the five loans"));
-    m_comparison->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_comparison->setTabKeyNavigation(false);
-    // The columns are as wide as their headers and figures, and share what room is left.
-    m_comparison->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    m_comparison->horizontalHeader()->setStretchLastSection(false);
-    m_comparison->viewport()->installEventFilter(this);
-    m_tabs->addTab(m_comparison, tr("Co&mparison"));
-}
-
 void LoanAnalysisDialog::refresh()
 {
     m_deal = analyze(m_record);
@@ -229,7 +218,7 @@ void LoanAnalysisDialog::refresh()
         m_loan->setCurrentIndex(chosen);
     }
     m_bestOffer->setText(bestOfferText());
-    fillComparison();
+    m_comparison->refresh();
     m_schedule->refresh();
     m_charts->refresh();
     showFigures();
@@ -251,7 +240,7 @@ void LoanAnalysisDialog::showNames()
     for (int k = 0; k < MAX_LOANS; ++k)
         m_loan->setItemText(k, loanName(k));
     m_bestOffer->setText(bestOfferText());
-    setLoanHeaders();
+    m_comparison->showNames();
     m_charts->showNames();
     m_projection->showNames();
 }
@@ -317,105 +306,6 @@ QString LoanAnalysisDialog::bestOfferText() const
     return tr("Best offer, %1.").arg(parts.join(tr("; "))) + byIrr;
 }
 
-void LoanAnalysisDialog::fillComparison()
-{
-    const auto &loanRows = loanMeasures();
-    const auto &propertyRows = propertyMeasures();
-    m_comparison->clear();
-    m_comparison->setColumnCount(MAX_LOANS);
-    m_comparison->setRowCount(int(loanRows.size() + propertyRows.size()));
-    int row = 0;
-    for (const LoanMeasure &measure : loanRows) {
-        auto *header = new QTableWidgetItem(measureText(measure.label));
-        header->setToolTip(measureText(measure.definition));
-        m_comparison->setVerticalHeaderItem(row, header);
-        const std::vector<int> best = bestLoans(m_deal, measure);
-        for (int k = 0; k < MAX_LOANS; ++k) {
-            QTableWidgetItem *cell = measureCell(measure.get(m_deal.loans[std::size_t(k)]),
-                                                 measure.unit, m_record.m_currency);
-            if (std::find(best.begin(), best.end(), k) != best.end())
-                markBest(cell);
-            greyLeftOut(cell, k);
-            m_comparison->setItem(row, k, cell);
-        }
-        ++row;
-    }
-    // The property's measures are the same for every loan: one cell across the five.
-    for (const PropertyMeasure &measure : propertyRows) {
-        auto *header = new QTableWidgetItem(measureText(measure.label));
-        header->setToolTip(measureText(measure.definition));
-        m_comparison->setVerticalHeaderItem(row, header);
-        QTableWidgetItem *cell =
-            measureCell(measure.get(m_deal.property), measure.unit, m_record.m_currency);
-        cell->setTextAlignment(Qt::AlignCenter);
-        m_comparison->setItem(row, 0, cell);
-        m_comparison->setSpan(row, 0, 1, MAX_LOANS);
-        ++row;
-    }
-    // The headers are wrapped to the width of the figures below them.
-    setLoanHeaders();
-}
-
-void LoanAnalysisDialog::setLoanHeaders()
-{
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        // The lender under the loan's number, so that a long name needs no wide column.
-        const QString lender = m_record.m_lender[k].trimmed();
-        const QString number = tr("Loan %1").arg(k + 1);
-        // As wide as the column's figures or its share of the table, whichever is wider.
-        const QFontMetrics metrics = m_comparison->horizontalHeader()->fontMetrics();
-        const int share = m_comparison->viewport()->width() / MAX_LOANS - 2 * metrics.averageCharWidth();
-        const int line = std::max({figuresWidth(k), share, 12 * metrics.averageCharWidth()});
-        auto *header = new QTableWidgetItem(
-            lender.isEmpty() ? number : number + QLatin1Char('\n') + wrapName(lender, metrics, line));
-        header->setToolTip(loanName(k));
-        greyLeftOut(header, k);
-        m_comparison->setHorizontalHeaderItem(k, header);
-    }
-    if (m_projection)
-        m_projection->showOfferHeaders();
-    fitColumns();
-}
-
-int LoanAnalysisDialog::figuresWidth(int column) const
-{
-    // A property's figure spans the five columns and asks nothing of the first alone.
-    int widest = 0;
-    for (int row = 0; row < m_comparison->rowCount(); ++row) {
-        if (m_comparison->columnSpan(row, column) != 1)
-            continue;
-        if (const QTableWidgetItem *cell = m_comparison->item(row, column)) {
-            QFont font = m_comparison->font();
-            font.setBold(cell->font().bold());
-            widest = std::max(widest, QFontMetrics(font).horizontalAdvance(cell->text()));
-        }
-    }
-    return widest + 3 * m_comparison->fontMetrics().averageCharWidth();
-}
-
-void LoanAnalysisDialog::fitColumns()
-{
-    QHeaderView *header = m_comparison->horizontalHeader();
-    QList<int> widths;
-    int total = 0;
-    for (int k = 0; k < m_comparison->columnCount(); ++k) {
-        const int width = std::max(header->sectionSizeHint(k), figuresWidth(k));
-        widths << width;
-        total += width;
-    }
-    const int room = m_comparison->viewport()->width();
-    const int extra = widths.isEmpty() || total >= room ? 0 : (room - total) / int(widths.size());
-    for (int k = 0; k < widths.size(); ++k)
-        header->resizeSection(k, widths.at(k) + extra);
-}
-
-bool LoanAnalysisDialog::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_comparison->viewport() && event->type() == QEvent::Resize)
-        setLoanHeaders();
-    return QDialog::eventFilter(watched, event);
-}
-
 int LoanAnalysisDialog::chosenLoan() const
 {
     return std::clamp(m_loan->currentIndex(), 0, MAX_LOANS - 1);
@@ -450,7 +340,7 @@ QString LoanAnalysisDialog::printableHtml() const
                                                  LocaleServices::Category::Dates))));
 
     html += QStringLiteral("<p>%1</p>").arg(escaped(m_bestOffer->text()));
-    html += htmlTable(*m_comparison->model(), true);
+    html += m_comparison->printableHtml();
     html += QStringLiteral("<p><img src=\"chart:balance\" width=\"640\"/></p>"
                            "<p><img src=\"chart:split\" width=\"640\"/></p>");
     html += QStringLiteral("<h3>%1</h3>").arg(escaped(m_loan->currentText()));
@@ -549,7 +439,7 @@ void LoanAnalysisDialog::exportCsv(const QString &title, const QByteArray &csv)
 
 void LoanAnalysisDialog::onExportComparison()
 {
-    exportCsv(tr("Save Comparison as CSV"), AnalysisExport::comparisonCsv(m_record, m_deal));
+    exportCsv(tr("Save Comparison as CSV"), m_comparison->csv());
 }
 
 void LoanAnalysisDialog::onExportSchedule()
@@ -579,11 +469,6 @@ ComparedOffers LoanAnalysisDialog::comparedOffers() const
     for (std::size_t k = 0; k < compared.size(); ++k)
         compared[k] = m_compareChosen[k].value_or(defaults[k]);
     return compared;
-}
-
-void LoanAnalysisDialog::greyLeftOut(QTableWidgetItem *item, int loan) const
-{
-    AnalysisViews::greyLeftOut(item, loan, *this, palette());
 }
 
 void LoanAnalysisDialog::showFigures()

@@ -14,6 +14,7 @@ struct DealField;
 class IPrompt;
 class QChart;
 class ChartsPage;
+class ComparisonPage;
 class FigureEdits;
 class QCheckBox;
 class QComboBox;
@@ -76,17 +77,8 @@ public:
     // A monthly schedule longer than this is printed per year.
     static constexpr int PrintedMonthsAtMost = 360;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-    void buildComparisonTab();
     void showFigures();
-    void greyLeftOut(QTableWidgetItem *item, int loan) const;
-    void fillComparison();
-    void setLoanHeaders();
-    void fitColumns();
-    [[nodiscard]] int figuresWidth(int column) const;
     [[nodiscard]] const DealAnalysis &analysis() const override { return m_deal; }
     [[nodiscard]] const ComparedOffers &compared() const override { return m_compared; }
     [[nodiscard]] const QTableWidgetItem *offerHeader(int loan) const override;
@@ -107,7 +99,7 @@ private:
     QLabel *m_bestOffer = nullptr;
     QComboBox *m_loan = nullptr;
     QTabWidget *m_tabs = nullptr;
-    QTableWidget *m_comparison = nullptr;
+    ComparisonPage *m_comparison = nullptr;
     SchedulePage *m_schedule = nullptr;
     ChartsPage *m_charts = nullptr;
 
