@@ -9,9 +9,6 @@
 #include "ui/scenariospage.h"
 #include "ui/sensitivitypage.h"
 
-#include "analysis/analysisexport.h"
-#include "analysis/projectionexport.h"
-#include "core/dealfields.h"
 #include "textio/fileexception.h"
 #include "platform/help.h"
 #include "core/localeservices.h"
@@ -21,49 +18,25 @@
 #include "core/value.h"
 #include "ui/waitcursor.h"
 
-#include <QBarSet>
-#include <QCheckBox>
-#include <QCategoryAxis>
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
-#include <QFile>
-#include <QGraphicsScene>
-#include <QGridLayout>
-#include <QHash>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLegend>
-#include <QKeyEvent>
-#include <QLegendMarker>
-#include <QLineEdit>
-#include <QLineSeries>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
-#include <QStackedBarSeries>
-#include <QBarSeries>
-#include <QScrollBar>
-#include <QStandardItemModel>
-#include <QTableView>
-#include <QTableWidget>
-#include <QTemporaryFile>
 #include <QTabWidget>
+#include <QTemporaryFile>
 #include <QTextDocument>
 #include <QTextOption>
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
-#include <cmath>
-#include <functional>
+#include <algorithm>
 
 using namespace AnalysisViews;
 
@@ -112,36 +85,33 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
     m_tabs->addTab(m_schedule, tr("&Schedule"));
     m_charts = new ChartsPage(*this, this);
     m_tabs->addTab(m_charts, tr("C&harts"));
-    auto *projectionScroll = new QScrollArea(this);
-    projectionScroll->setObjectName(QStringLiteral("projectionPage"));
-    projectionScroll->setWidgetResizable(true);
-    projectionScroll->setFrameShape(QFrame::NoFrame);
-    // The keys move between the page's controls, and the page scrolls to the one they reach.
-    projectionScroll->setFocusPolicy(Qt::NoFocus);
-    m_projection = new ProjectionPage(*this, *m_figureEdits, projectionScroll);
+    // The long pages scroll. The keys move between a page's controls, and the page scrolls to the
+    // one they reach.
+    const auto scrolled = [this](const char *name) {
+        auto *scroll = new QScrollArea(this);
+        scroll->setObjectName(QLatin1String(name));
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setFocusPolicy(Qt::NoFocus);
+        return scroll;
+    };
+    QScrollArea *scroll = scrolled("projectionPage");
+    m_projection = new ProjectionPage(*this, *m_figureEdits, scroll);
+    scroll->setWidget(m_projection);
+    m_tabs->addTab(scroll, tr("Pro&jection"));
     connect(m_comparison, &ComparisonPage::headersChanged, m_projection, &ProjectionPage::showOfferHeaders);
-    projectionScroll->setWidget(m_projection);
-    m_tabs->addTab(projectionScroll, tr("Pro&jection"));
     connect(m_projection, &ProjectionPage::compareChosen, this, [this](int loan, bool on) {
         m_compareChosen[std::size_t(loan)] = on;
         refresh();
     });
-    auto *scenariosScroll = new QScrollArea(this);
-    scenariosScroll->setObjectName(QStringLiteral("scenariosPage"));
-    scenariosScroll->setWidgetResizable(true);
-    scenariosScroll->setFrameShape(QFrame::NoFrame);
-    scenariosScroll->setFocusPolicy(Qt::NoFocus);
-    m_scenarios = new ScenariosPage(*this, *m_figureEdits, scenariosScroll);
-    scenariosScroll->setWidget(m_scenarios);
-    m_tabs->addTab(scenariosScroll, tr("Sce&narios"));
-    auto *sensitivityScroll = new QScrollArea(this);
-    sensitivityScroll->setObjectName(QStringLiteral("sensitivityPage"));
-    sensitivityScroll->setWidgetResizable(true);
-    sensitivityScroll->setFrameShape(QFrame::NoFrame);
-    sensitivityScroll->setFocusPolicy(Qt::NoFocus);
-    m_sensitivity = new SensitivityPage(*this, sensitivityScroll);
-    sensitivityScroll->setWidget(m_sensitivity);
-    m_tabs->addTab(sensitivityScroll, tr("Sensi&tivity"));
+    scroll = scrolled("scenariosPage");
+    m_scenarios = new ScenariosPage(*this, *m_figureEdits, scroll);
+    scroll->setWidget(m_scenarios);
+    m_tabs->addTab(scroll, tr("Sce&narios"));
+    scroll = scrolled("sensitivityPage");
+    m_sensitivity = new SensitivityPage(*this, scroll);
+    scroll->setWidget(m_sensitivity);
+    m_tabs->addTab(scroll, tr("Sensi&tivity"));
     // Shift+F1 explains the assumptions here as it explains the main window's figures there.
     addAction(QWhatsThis::createAction(this));
     // F1 opens the help of the page shown.

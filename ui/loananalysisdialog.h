@@ -8,27 +8,19 @@
 #include <array>
 #include <memory>
 #include <optional>
-#include <vector>
 
-struct DealField;
-class IPrompt;
-class QChart;
 class ChartsPage;
 class ComparisonPage;
 class FigureEdits;
-class QCheckBox;
+class IPrompt;
+class ProjectionPage;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QPageLayout;
-class QTextDocument;
 class QPrinter;
-class QStandardItemModel;
-class QTableView;
-class QTableWidget;
-class QTableWidgetItem;
 class QTabWidget;
-class ProjectionPage;
+class QTableWidgetItem;
+class QTextDocument;
 class SchedulePage;
 class ScenariosPage;
 class SensitivityPage;
@@ -41,6 +33,8 @@ class SensitivityPage;
 // given and follows it on refresh(). The user may leave offers out of the comparison: they are
 // greyed, ranked nowhere and not charted. The offers in a bear, the base and a bull market and
 // the price to offer for a target IRR; how the chosen loan's IRR moves with the assumptions.
+// Each page is a widget of its own; the window keeps the record's analysis, the offers compared
+// and the loan chosen, shows them to the pages, and prints and exports what they show.
 class LoanAnalysisDialog : public QDialog, private AnalysisShown
 {
     Q_OBJECT
