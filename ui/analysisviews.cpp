@@ -1,5 +1,7 @@
 #include "ui/analysisviews.h"
 
+#include "ui/analysisshown.h"
+
 #include "core/value.h"
 
 #include <QAbstractItemModel>
@@ -12,6 +14,7 @@
 #include <QHash>
 #include <QLocale>
 #include <QPainter>
+#include <QPalette>
 #include <QRegularExpression>
 #include <QTableWidgetItem>
 
@@ -214,3 +217,13 @@ QCategoryAxis *roundAxis(double top, int parts, bool whole, const std::function<
 }
 
 } // namespace AnalysisViews
+
+void AnalysisViews::greyLeftOut(QTableWidgetItem *item, int loan, const AnalysisShown &shown,
+                                const QPalette &palette)
+{
+    if (!shown.compared()[std::size_t(loan)]) {
+        item->setForeground(palette.brush(QPalette::Disabled, QPalette::Text));
+        if (item->toolTip().isEmpty() || item->data(BestRole).toBool())
+            item->setToolTip(shown.analysis().loans[std::size_t(loan)].notCompared);
+    }
+}

@@ -15,7 +15,9 @@
 #include <functional>
 #include <vector>
 
+class AnalysisShown;
 class QAbstractItemModel;
+class QPalette;
 class QCategoryAxis;
 class QChart;
 class QChartView;
@@ -79,6 +81,8 @@ struct IrrScale
                                             const QString &currency);
 // Marks the cell best of its row, on screen and for the printout.
 void markBest(QTableWidgetItem *item);
+// Greys the cell of an offer left out of the comparison, its tooltip saying why.
+void greyLeftOut(QTableWidgetItem *item, int loan, const AnalysisShown &shown, const QPalette &palette);
 // The chart as a picture, whether or not its view is on screen.
 [[nodiscard]] QImage picture(QChart *chart, QSize size);
 // A model as an HTML table for the printout, from firstRow on.

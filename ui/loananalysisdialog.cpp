@@ -1,10 +1,14 @@
 #include "ui/loananalysisdialog.h"
 
 #include "ui/analysisviews.h"
+#include "ui/chartspage.h"
+#include "ui/comparisonpage.h"
+#include "ui/figureedits.h"
+#include "ui/projectionpage.h"
+#include "ui/schedulepage.h"
+#include "ui/scenariospage.h"
+#include "ui/sensitivitypage.h"
 
-#include "analysis/analysisexport.h"
-#include "analysis/projectionexport.h"
-#include "core/dealfields.h"
 #include "textio/fileexception.h"
 #include "platform/help.h"
 #include "core/localeservices.h"
@@ -14,141 +18,34 @@
 #include "core/value.h"
 #include "ui/waitcursor.h"
 
-#include <QBarSet>
-#include <QCheckBox>
-#include <QCategoryAxis>
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
-#include <QFile>
-#include <QGraphicsScene>
-#include <QGridLayout>
-#include <QHash>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLegend>
-#include <QKeyEvent>
-#include <QLegendMarker>
-#include <QLineEdit>
-#include <QLineSeries>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
-#include <QStackedBarSeries>
-#include <QBarSeries>
-#include <QScrollBar>
-#include <QStandardItemModel>
-#include <QTableView>
-#include <QTableWidget>
-#include <QTemporaryFile>
 #include <QTabWidget>
+#include <QTemporaryFile>
 #include <QTextDocument>
 #include <QTextOption>
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
-#include <cmath>
-#include <functional>
+#include <algorithm>
 
 using namespace AnalysisViews;
 
 namespace {
 
-// The summary of the projection: the offers' "Compare" boxes and extra payments, then the figures.
-constexpr int CompareRow = 0;
-constexpr int ExtraPaymentRow = 1;
-constexpr int FirstFigureRow = 2;
 // Indexes of the Projection, Scenarios and Sensitivity tabs.
 constexpr int ProjectionTab = 3;
 constexpr int ScenariosTab = 4;
 constexpr int SensitivityTab = 5;
-
-// Where an assumption enters the figures, for its What's This.
-const char *whereItEnters(const QString &name)
-{
-    static const QHash<QString, const char *> sentences = {
-        {QStringLiteral("HoldYears"), QT_TRANSLATE_NOOP("Projection", "It sets how many years the table runs and the year of the sale.")},
-        {QStringLiteral("Appreciation"), QT_TRANSLATE_NOOP("Projection", "It enters the property value of every year, and so the equity and the sale proceeds.")},
-        {QStringLiteral("RentGrowth"), QT_TRANSLATE_NOOP("Projection", "It enters the rent of every year after the first.")},
-        {QStringLiteral("ExpenseGrowth"), QT_TRANSLATE_NOOP("Projection", "It enters the operating costs of every year after the first.")},
-        {QStringLiteral("Vacancy"), QT_TRANSLATE_NOOP("Projection", "It enters the vacancy loss, and so the net operating income.")},
-        {QStringLiteral("Maintenance"), QT_TRANSLATE_NOOP("Projection", "It enters the operating costs of every year.")},
-        {QStringLiteral("CapitalReserve"), QT_TRANSLATE_NOOP("Projection", "It enters the operating costs of every year.")},
-        {QStringLiteral("Management"), QT_TRANSLATE_NOOP("Projection", "It enters the operating costs of every year.")},
-        {QStringLiteral("ClosingCosts"), QT_TRANSLATE_NOOP("Projection", "It enters the cash invested in year 0.")},
-        {QStringLiteral("SellingCosts"), QT_TRANSLATE_NOOP("Projection", "It enters the sale proceeds.")},
-        {QStringLiteral("DiscountRate"), QT_TRANSLATE_NOOP("Projection", "It enters the NPV.")},
-        {QStringLiteral("PmiEndLtv"), QT_TRANSLATE_NOOP("Projection", "It decides in which months the PMI is paid.")},
-        {QStringLiteral("TargetIrr"), QT_TRANSLATE_NOOP("Projection", "It sets the price to offer of each loan.")},
-        {QStringLiteral("ExtraPayment"), QT_TRANSLATE_NOOP("Projection", "It enters the schedule, the debt service, the loan balance and the interest saved.")},
-    };
-    return sentences.value(name, "");
-}
-
-// The same for a figure of the bear or the bull market.
-const char *whereItEntersScenario(const char *scenario)
-{
-    return qstrcmp(scenario, "bear") == 0
-        ? QT_TRANSLATE_NOOP("Projection", "It replaces the base figure in the bear market's projection; every other assumption is kept.")
-        : QT_TRANSLATE_NOOP("Projection", "It replaces the base figure in the bull market's projection; every other assumption is kept.");
-}
-
-// The scenarios' names, in the order of Scenarios.
-QString scenarioName(Scenario scenario)
-{
-    switch (scenario) {
-    case Scenario::Bear:
-        return QCoreApplication::translate("Projection", "Bear");
-    case Scenario::Base:
-        break;
-    case Scenario::Bull:
-        return QCoreApplication::translate("Projection", "Bull");
-    }
-    return QCoreApplication::translate("Projection", "Base");
-}
-
-QString scenarioDefinition(Scenario scenario)
-{
-    switch (scenario) {
-    case Scenario::Bear:
-        return QCoreApplication::translate("Projection", "A falling market: its appreciation, rent growth, expense growth and vacancy replace the base case's; every other assumption is kept.");
-    case Scenario::Base:
-        break;
-    case Scenario::Bull:
-        return QCoreApplication::translate("Projection", "A rising market: its appreciation, rent growth, expense growth and vacancy replace the base case's; every other assumption is kept.");
-    }
-    return QCoreApplication::translate("Projection", "The assumptions of the Projection page as they are.");
-}
-
-// The figures of a scenario's result, as the summary names and shows them.
-struct ScenarioRow
-{
-    const char *key; // the summary's row of the same figure
-    Measure (*get)(const ScenarioResult &);
-};
-const std::array<ScenarioRow, 4> scenarioRows = {{
-    {"irr", [](const ScenarioResult &r) { return r.irr; }},
-    {"npv", [](const ScenarioResult &r) { return r.npv; }},
-    {"equity_multiple", [](const ScenarioResult &r) { return r.equityMultiple; }},
-    {"total_profit", [](const ScenarioResult &r) { return r.totalProfit; }},
-}};
-
-const ProjectionMeasure &summaryRow(const char *key)
-{
-    for (const ProjectionMeasure &measure : projectionMeasures()) {
-        if (qstrcmp(measure.key, key) == 0)
-            return measure;
-    }
-    return projectionMeasures().front();
-}
 
 } // namespace
 
@@ -176,15 +73,45 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
     loanRow->addWidget(loanLabel);
     loanRow->addWidget(m_loan, 1);
 
+    m_figureEdits = new FigureEdits(m_record, this);
+    connect(m_figureEdits, &FigureEdits::changed, this, &LoanAnalysisDialog::refresh);
+
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
     m_tabs->setAccessibleName(tr("Views of the analysis"));
-    buildComparisonTab();
-    buildScheduleTab();
-    buildChartsTab();
-    buildProjectionTab();
-    buildScenariosTab();
-    buildSensitivityTab();
+    m_comparison = new ComparisonPage(*this, this);
+    m_tabs->addTab(m_comparison, tr("Co&mparison"));
+    m_schedule = new SchedulePage(*this, this);
+    m_tabs->addTab(m_schedule, tr("&Schedule"));
+    m_charts = new ChartsPage(*this, this);
+    m_tabs->addTab(m_charts, tr("C&harts"));
+    // The long pages scroll. The keys move between a page's controls, and the page scrolls to the
+    // one they reach.
+    const auto scrolled = [this](const char *name) {
+        auto *scroll = new QScrollArea(this);
+        scroll->setObjectName(QLatin1String(name));
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setFocusPolicy(Qt::NoFocus);
+        return scroll;
+    };
+    QScrollArea *scroll = scrolled("projectionPage");
+    m_projection = new ProjectionPage(*this, *m_figureEdits, scroll);
+    scroll->setWidget(m_projection);
+    m_tabs->addTab(scroll, tr("Pro&jection"));
+    connect(m_comparison, &ComparisonPage::headersChanged, m_projection, &ProjectionPage::showOfferHeaders);
+    connect(m_projection, &ProjectionPage::compareChosen, this, [this](int loan, bool on) {
+        m_compareChosen[std::size_t(loan)] = on;
+        refresh();
+    });
+    scroll = scrolled("scenariosPage");
+    m_scenarios = new ScenariosPage(*this, *m_figureEdits, scroll);
+    scroll->setWidget(m_scenarios);
+    m_tabs->addTab(scroll, tr("Sce&narios"));
+    scroll = scrolled("sensitivityPage");
+    m_sensitivity = new SensitivityPage(*this, scroll);
+    scroll->setWidget(m_sensitivity);
+    m_tabs->addTab(scroll, tr("Sensi&tivity"));
     // Shift+F1 explains the assumptions here as it explains the main window's figures there.
     addAction(QWhatsThis::createAction(this));
     // F1 opens the help of the page shown.
@@ -194,8 +121,8 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
                                 : tab == SensitivityTab ? HelpTopic::Sensitivity
                                                         : HelpTopic::LoanAnalysis;
         setProperty("helpContext", QVariant::fromValue(topic));
-        if (tab == SensitivityTab && m_sensitivityStale)
-            fillSensitivity();
+        if (tab == SensitivityTab && m_sensitivity->isOutdated())
+            m_sensitivity->refresh();
     });
 
     auto *buttons = new QHBoxLayout;
@@ -230,14 +157,13 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
     resize(size);
 
     connect(m_loan, &QComboBox::currentIndexChanged, this, [this] {
-        fillSchedule();
-        fillSplitChart();
-        fillYearly();
-        m_sensitivityStale = true;
+        m_schedule->refresh();
+        m_charts->showChosenLoan();
+        m_projection->showChosenLoan();
+        m_sensitivity->outdate();
         if (m_tabs->currentIndex() == SensitivityTab)
-            fillSensitivity();
+            m_sensitivity->refresh();
     });
-    connect(m_period, &QComboBox::currentIndexChanged, this, &LoanAnalysisDialog::fillSchedule);
     refresh();
     m_comparison->setFocus();
 }
@@ -245,67 +171,7 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
 LoanAnalysisDialog::~LoanAnalysisDialog()
 {
     // An edit that loses the focus as the window goes takes nothing into a record half gone.
-    for (const BoundEdit &bound : m_figureEdits)
-        bound.edit->removeEventFilter(this);
-}
-
-void LoanAnalysisDialog::buildComparisonTab()
-{
-    m_comparison = new QTableWidget(this);
-    m_comparison->setObjectName(QStringLiteral("comparison"));
-    m_comparison->setAccessibleName(tr("Comparison of the five loans"));
-    m_comparison->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_comparison->setTabKeyNavigation(false);
-    // The columns are as wide as their headers and figures, and share what room is left.
-    m_comparison->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    m_comparison->horizontalHeader()->setStretchLastSection(false);
-    m_comparison->viewport()->installEventFilter(this);
-    m_tabs->addTab(m_comparison, tr("Co&mparison"));
-}
-
-void LoanAnalysisDialog::buildScheduleTab()
-{
-    auto *page = new QWidget(this);
-    m_period = new QComboBox(page);
-    m_period->setObjectName(QStringLiteral("periodChoice"));
-    m_period->addItems({tr("Monthly"), tr("Yearly")});
-    m_period->setAccessibleName(tr("Schedule by month or by year"));
-    auto *periodLabel = new QLabel(tr("Sho&w:"), page);
-    periodLabel->setBuddy(m_period);
-    m_scheduleModel = new QStandardItemModel(this);
-    m_schedule = new QTableView(page);
-    m_schedule->setObjectName(QStringLiteral("schedule"));
-    m_schedule->setAccessibleName(tr("Amortization schedule"));
-    m_schedule->setModel(m_scheduleModel);
-    m_schedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_schedule->setTabKeyNavigation(false);
-    m_schedule->verticalHeader()->hide();
-    m_schedule->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    auto *row = new QHBoxLayout;
-    row->addWidget(periodLabel);
-    row->addWidget(m_period);
-    row->addStretch();
-    auto *layout = new QVBoxLayout(page);
-    layout->addLayout(row);
-    layout->addWidget(m_schedule, 1);
-    m_tabs->addTab(page, tr("&Schedule"));
-}
-
-void LoanAnalysisDialog::buildChartsTab()
-{
-    auto *page = new QWidget(this);
-    m_balanceChart = new QChart;
-    m_balanceChart->setTitle(tr("Balance over time"));
-    // Five loans' names fit beside the lines, not in one row above them; a name still too long
-    // shows whole as a tooltip.
-    m_balanceChart->legend()->setAlignment(Qt::AlignRight);
-    m_balanceChart->legend()->setShowToolTips(true);
-    m_splitChart = new QChart;
-    m_splitChart->legend()->setShowToolTips(true);
-    auto *layout = new QVBoxLayout(page);
-    layout->addWidget(chartView(m_balanceChart, tr("Chart of the balance of each loan over the years")), 1);
-    layout->addWidget(chartView(m_splitChart, tr("Chart of the chosen loan's principal and interest per year")), 1);
-    m_tabs->addTab(page, tr("C&harts"));
+    delete m_figureEdits;
 }
 
 void LoanAnalysisDialog::refresh()
@@ -322,17 +188,16 @@ void LoanAnalysisDialog::refresh()
         m_loan->setCurrentIndex(chosen);
     }
     m_bestOffer->setText(bestOfferText());
-    fillComparison();
-    fillSchedule();
-    fillBalanceChart();
-    fillSplitChart();
+    m_comparison->refresh();
+    m_schedule->refresh();
+    m_charts->refresh();
     showFigures();
-    fillProjection();
-    fillScenarios();
+    m_projection->refresh();
+    m_scenarios->refresh();
     // The sensitivity is worked out for its page only, when it shows.
-    m_sensitivityStale = true;
+    m_sensitivity->outdate();
     if (m_tabs->currentIndex() == SensitivityTab)
-        fillSensitivity();
+        m_sensitivity->refresh();
 }
 
 void LoanAnalysisDialog::showNames()
@@ -345,13 +210,14 @@ void LoanAnalysisDialog::showNames()
     for (int k = 0; k < MAX_LOANS; ++k)
         m_loan->setItemText(k, loanName(k));
     m_bestOffer->setText(bestOfferText());
-    setLoanHeaders();
-    for (QChart *chart : {m_balanceChart, m_equityChart}) {
-        for (QAbstractSeries *series : chart->series())
-            series->setName(loanName(series->property("loan").toInt()));
-    }
-    m_splitChart->setTitle(tr("%1: principal and interest per year").arg(loanName(chosenLoan())));
-    fillYearly();
+    m_comparison->showNames();
+    m_charts->showNames();
+    m_projection->showNames();
+}
+
+const QTableWidgetItem *LoanAnalysisDialog::offerHeader(int loan) const
+{
+    return m_comparison->horizontalHeaderItem(loan);
 }
 
 QString LoanAnalysisDialog::loanName(int loan) const
@@ -410,230 +276,9 @@ QString LoanAnalysisDialog::bestOfferText() const
     return tr("Best offer, %1.").arg(parts.join(tr("; "))) + byIrr;
 }
 
-void LoanAnalysisDialog::fillComparison()
-{
-    const auto &loanRows = loanMeasures();
-    const auto &propertyRows = propertyMeasures();
-    m_comparison->clear();
-    m_comparison->setColumnCount(MAX_LOANS);
-    m_comparison->setRowCount(int(loanRows.size() + propertyRows.size()));
-    int row = 0;
-    for (const LoanMeasure &measure : loanRows) {
-        auto *header = new QTableWidgetItem(measureText(measure.label));
-        header->setToolTip(measureText(measure.definition));
-        m_comparison->setVerticalHeaderItem(row, header);
-        const std::vector<int> best = bestLoans(m_deal, measure);
-        for (int k = 0; k < MAX_LOANS; ++k) {
-            QTableWidgetItem *cell = measureCell(measure.get(m_deal.loans[std::size_t(k)]),
-                                                 measure.unit, m_record.m_currency);
-            if (std::find(best.begin(), best.end(), k) != best.end())
-                markBest(cell);
-            greyLeftOut(cell, k);
-            m_comparison->setItem(row, k, cell);
-        }
-        ++row;
-    }
-    // The property's measures are the same for every loan: one cell across the five.
-    for (const PropertyMeasure &measure : propertyRows) {
-        auto *header = new QTableWidgetItem(measureText(measure.label));
-        header->setToolTip(measureText(measure.definition));
-        m_comparison->setVerticalHeaderItem(row, header);
-        QTableWidgetItem *cell =
-            measureCell(measure.get(m_deal.property), measure.unit, m_record.m_currency);
-        cell->setTextAlignment(Qt::AlignCenter);
-        m_comparison->setItem(row, 0, cell);
-        m_comparison->setSpan(row, 0, 1, MAX_LOANS);
-        ++row;
-    }
-    // The headers are wrapped to the width of the figures below them.
-    setLoanHeaders();
-}
-
-void LoanAnalysisDialog::setLoanHeaders()
-{
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        // The lender under the loan's number, so that a long name needs no wide column.
-        const QString lender = m_record.m_lender[k].trimmed();
-        const QString number = tr("Loan %1").arg(k + 1);
-        // As wide as the column's figures or its share of the table, whichever is wider.
-        const QFontMetrics metrics = m_comparison->horizontalHeader()->fontMetrics();
-        const int share = m_comparison->viewport()->width() / MAX_LOANS - 2 * metrics.averageCharWidth();
-        const int line = std::max({figuresWidth(k), share, 12 * metrics.averageCharWidth()});
-        auto *header = new QTableWidgetItem(
-            lender.isEmpty() ? number : number + QLatin1Char('\n') + wrapName(lender, metrics, line));
-        header->setToolTip(loanName(k));
-        greyLeftOut(header, k);
-        m_comparison->setHorizontalHeaderItem(k, header);
-        if (m_summary)
-            m_summary->setHorizontalHeaderItem(k, header->clone());
-    }
-    fitColumns();
-}
-
-int LoanAnalysisDialog::figuresWidth(int column) const
-{
-    // A property's figure spans the five columns and asks nothing of the first alone.
-    int widest = 0;
-    for (int row = 0; row < m_comparison->rowCount(); ++row) {
-        if (m_comparison->columnSpan(row, column) != 1)
-            continue;
-        if (const QTableWidgetItem *cell = m_comparison->item(row, column)) {
-            QFont font = m_comparison->font();
-            font.setBold(cell->font().bold());
-            widest = std::max(widest, QFontMetrics(font).horizontalAdvance(cell->text()));
-        }
-    }
-    return widest + 3 * m_comparison->fontMetrics().averageCharWidth();
-}
-
-void LoanAnalysisDialog::fitColumns()
-{
-    QHeaderView *header = m_comparison->horizontalHeader();
-    QList<int> widths;
-    int total = 0;
-    for (int k = 0; k < m_comparison->columnCount(); ++k) {
-        const int width = std::max(header->sectionSizeHint(k), figuresWidth(k));
-        widths << width;
-        total += width;
-    }
-    const int room = m_comparison->viewport()->width();
-    const int extra = widths.isEmpty() || total >= room ? 0 : (room - total) / int(widths.size());
-    for (int k = 0; k < widths.size(); ++k)
-        header->resizeSection(k, widths.at(k) + extra);
-}
-
-bool LoanAnalysisDialog::eventFilter(QObject *watched, QEvent *event)
-{
-    // An assumption is taken as the main window takes its figures: when its edit loses the
-    // focus, or on Enter, which here takes the figure and presses no button.
-    const bool enter = event->type() == QEvent::KeyPress
-        && (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Return
-            || static_cast<QKeyEvent *>(event)->key() == Qt::Key_Enter);
-    if (enter || event->type() == QEvent::FocusOut) {
-        for (const BoundEdit &bound : m_figureEdits) {
-            if (bound.edit == watched) {
-                takeEdit(bound.edit);
-                if (enter)
-                    return true;
-                break;
-            }
-        }
-    }
-    if (watched == m_comparison->viewport() && event->type() == QEvent::Resize)
-        setLoanHeaders();
-    return QDialog::eventFilter(watched, event);
-}
-
 int LoanAnalysisDialog::chosenLoan() const
 {
     return std::clamp(m_loan->currentIndex(), 0, MAX_LOANS - 1);
-}
-
-bool LoanAnalysisDialog::yearly() const
-{
-    return m_period->currentIndex() == 1;
-}
-
-void LoanAnalysisDialog::fillSchedule()
-{
-    fillScheduleModel(*m_scheduleModel, yearly());
-}
-
-void LoanAnalysisDialog::fillScheduleModel(QStandardItemModel &model, bool yearly) const
-{
-    const std::vector<ScheduleRow> &months = m_deal.loans[std::size_t(chosenLoan())].schedule;
-    const std::vector<ScheduleRow> rows = yearly ? yearlySummary(months) : months;
-    model.clear();
-    model.setHorizontalHeaderLabels(
-        {yearly ? tr("Year") : tr("Month"), tr("Payment"), tr("Principal"), tr("Interest"), tr("Balance")});
-    for (const ScheduleRow &r : rows) {
-        QList<QStandardItem *> items = {new QStandardItem(QString::number(r.month))};
-        for (double money : {r.payment, r.principal, r.interest, r.balance})
-            items << new QStandardItem(formatCurrency(money, m_record.m_currency));
-        for (QStandardItem *item : items)
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        model.appendRow(items);
-    }
-}
-
-void LoanAnalysisDialog::fillBalanceChart()
-{
-    clearChart(m_balanceChart);
-    double top = 0;
-    int longest = 1;
-    QList<QLineSeries *> balances;
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        const LoanAnalysis &loan = m_deal.loans[std::size_t(k)];
-        if (!m_compared[std::size_t(k)])
-            continue;
-        auto *series = new QLineSeries;
-        series->setName(loanName(k));
-        series->setProperty("loan", k);
-        if (!loan.schedule.empty()) {
-            const std::vector<ScheduleRow> years = yearlySummary(loan.schedule);
-            series->append(0, loan.loanAmount.value);
-            for (const ScheduleRow &year : years)
-                series->append(year.month, year.balance);
-            top = std::max(top, loan.loanAmount.value);
-            longest = std::max(longest, int(years.size()));
-        }
-        balances << series;
-    }
-    QCategoryAxis *years = roundAxis(longest, 10, true, [](double year) { return QString::number(qRound(year)); });
-    years->setTitleText(tr("Years"));
-    QCategoryAxis *owed = roundAxis(top > 0 ? top : 1, 5, false, [this](double money) {
-        return axisMoney(money, m_record.m_currency);
-    });
-    m_balanceChart->addAxis(years, Qt::AlignBottom);
-    m_balanceChart->addAxis(owed, Qt::AlignLeft);
-    for (QLineSeries *series : balances) {
-        m_balanceChart->addSeries(series);
-        series->attachAxis(years);
-        series->attachAxis(owed);
-    }
-}
-
-void LoanAnalysisDialog::fillSplitChart()
-{
-    clearChart(m_splitChart);
-    const int k = chosenLoan();
-    m_splitChart->setTitle(tr("%1: principal and interest per year").arg(loanName(k)));
-    auto *principal = new QBarSet(tr("Principal"));
-    auto *interest = new QBarSet(tr("Interest"));
-    double top = 0;
-    const std::vector<ScheduleRow> perYear = yearlySummary(m_deal.loans[std::size_t(k)].schedule);
-    for (const ScheduleRow &year : perYear) {
-        *principal << year.principal;
-        *interest << year.interest;
-        top = std::max(top, year.principal + year.interest);
-    }
-    auto *series = new QStackedBarSeries;
-    series->append(principal);
-    series->append(interest);
-    // Fewer bars than pixels: a bar fills its year.
-    series->setBarWidth(perYear.size() > 60 ? 1.0 : 0.8);
-    m_splitChart->addSeries(series);
-    // Bar i stands at i for year i + 1; the labels name round years, however many there are.
-    const int count = std::max<int>(1, int(perYear.size()));
-    auto *years = new QCategoryAxis;
-    years->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    years->setStartValue(-0.5);
-    const int step = int(roundStep(count, 10, true));
-    if (step > 1 || count == 1)
-        years->append(QStringLiteral("1"), 0);
-    for (int year = step; year <= count; year += step) {
-        if (year > 1)
-            years->append(QString::number(year), year - 1);
-    }
-    years->setRange(-0.5, count - 0.5);
-    years->setTitleText(tr("Year"));
-    QCategoryAxis *paid = roundAxis(top > 0 ? top : 1, 5, false, [this](double money) {
-        return axisMoney(money, m_record.m_currency);
-    });
-    m_splitChart->addAxis(years, Qt::AlignBottom);
-    m_splitChart->addAxis(paid, Qt::AlignLeft);
-    series->attachAxis(years);
-    series->attachAxis(paid);
 }
 
 QString LoanAnalysisDialog::documentTitle() const
@@ -665,62 +310,14 @@ QString LoanAnalysisDialog::printableHtml() const
                                                  LocaleServices::Category::Dates))));
 
     html += QStringLiteral("<p>%1</p>").arg(escaped(m_bestOffer->text()));
-    html += htmlTable(*m_comparison->model(), true);
+    html += m_comparison->printableHtml();
     html += QStringLiteral("<p><img src=\"chart:balance\" width=\"640\"/></p>"
                            "<p><img src=\"chart:split\" width=\"640\"/></p>");
     html += QStringLiteral("<h3>%1</h3>").arg(escaped(m_loan->currentText()));
-    // A monthly schedule of more than thirty years would run to hundreds of pages (twelve
-    // thousand rows for a thousand years): it is printed per year, and the CSV has every month.
-    if (!yearly() && m_scheduleModel->rowCount() > PrintedMonthsAtMost) {
-        html += QStringLiteral("<p>%1</p>").arg(escaped(
-            tr("The schedule has %1 monthly payments and is printed per year. Save the schedule as "
-               "CSV for every month.").arg(m_scheduleModel->rowCount())));
-        QStandardItemModel years;
-        fillScheduleModel(years, true);
-        html += htmlTable(years, false);
-    } else {
-        html += htmlTable(*m_scheduleModel, false);
-    }
+    html += m_schedule->printableHtml(PrintedMonthsAtMost);
 
-    // The projection: its assumptions, what each offer earns, and the chosen loan year by year.
-    html += QStringLiteral("<h3>%1</h3><table cellspacing=\"0\" cellpadding=\"2\">").arg(escaped(tr("Projection")));
-    for (const BoundEdit &bound : m_figureEdits) {
-        if (bound.field->perLoan || bound.field->scenario || qstrcmp(bound.field->name, "TargetIrr") == 0)
-            continue;
-        html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>")
-                    .arg(escaped(projectionText(bound.field->label)),
-                         escaped(bound.field->figure(m_record, 0).format(m_record.m_currency)));
-    }
-    html += QStringLiteral("</table>");
-    if (!m_projectionProblems->text().isEmpty())
-        html += QStringLiteral("<p>%1</p>").arg(escaped(m_projectionProblems->text()).replace(QLatin1Char('\n'), QStringLiteral("<br/>")));
-    QStringList leftOut;
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        if (!m_compared[std::size_t(k)])
-            leftOut << loanName(k);
-    }
-    if (!leftOut.isEmpty())
-        html += QStringLiteral("<p>%1</p>").arg(escaped(tr("Left out of the comparison: %1.").arg(leftOut.join(tr(" and ")))));
-    html += htmlTable(*m_summary->model(), true, ExtraPaymentRow);
-    html += QStringLiteral("<p><img src=\"chart:equity\" width=\"640\"/></p>");
-    html += QStringLiteral("<h3>%1</h3>").arg(escaped(m_yearlyTitle->text()));
-    // Fifteen columns do not fit a page's width: the year's flows, then what the property is
-    // worth and what a sale would bring, each under the year.
-    const auto columns = [this](int first, int last) {
-        QList<int> shown = {0};
-        for (int c = first; c <= last; ++c)
-            shown << c;
-        QStandardItemModel part(m_yearlyModel->rowCount(), int(shown.size()));
-        for (int to = 0; to < shown.size(); ++to) {
-            part.setHorizontalHeaderItem(to, m_yearlyModel->horizontalHeaderItem(shown.at(to))->clone());
-            for (int r = 0; r < m_yearlyModel->rowCount(); ++r)
-                part.setItem(r, to, m_yearlyModel->item(r, shown.at(to))->clone());
-        }
-        return htmlTable(part, false);
-    };
-    const int lastFlow = 7; // the cash flow
-    html += columns(1, lastFlow) + QStringLiteral("<p></p>") + columns(lastFlow + 1, m_yearlyModel->columnCount() - 1);
-    return html + scenariosHtml() + sensitivityHtml();
+    html += m_projection->printableHtml();
+    return html + m_scenarios->printableHtml() + m_sensitivity->printableHtml();
 }
 
 std::unique_ptr<QTextDocument> LoanAnalysisDialog::printableDocument(const QPageLayout &page) const
@@ -739,13 +336,13 @@ std::unique_ptr<QTextDocument> LoanAnalysisDialog::printableDocument(const QPage
     document->setPageSize(points * (96.0 / 72.0));
     document->setDocumentMargin(0);
     document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:balance")),
-                          picture(m_balanceChart, QSize(1280, 640)));
+                          picture(m_charts->balanceChart(), QSize(1280, 640)));
     document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:split")),
-                          picture(m_splitChart, QSize(1280, 640)));
+                          picture(m_charts->splitChart(), QSize(1280, 640)));
     document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:equity")),
-                          picture(m_equityChart, QSize(1280, 640)));
+                          picture(m_projection->chart(), QSize(1280, 640)));
     document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:scenarios")),
-                          picture(m_scenarioChart, QSize(1280, 640)));
+                          picture(m_scenarios->chart(), QSize(1280, 640)));
     document->setHtml(printableHtml());
     return document;
 }
@@ -812,31 +409,27 @@ void LoanAnalysisDialog::exportCsv(const QString &title, const QByteArray &csv)
 
 void LoanAnalysisDialog::onExportComparison()
 {
-    exportCsv(tr("Save Comparison as CSV"), AnalysisExport::comparisonCsv(m_record, m_deal));
+    exportCsv(tr("Save Comparison as CSV"), m_comparison->csv());
 }
 
 void LoanAnalysisDialog::onExportSchedule()
 {
-    const std::vector<ScheduleRow> &months = m_deal.loans[std::size_t(chosenLoan())].schedule;
-    exportCsv(tr("Save Schedule as CSV"),
-              AnalysisExport::scheduleCsv(m_record, chosenLoan(), yearly() ? yearlySummary(months) : months,
-                                          yearly()));
+    exportCsv(tr("Save Schedule as CSV"), m_schedule->csv());
 }
 
 void LoanAnalysisDialog::onExportProjection()
 {
-    exportCsv(tr("Save Projection as CSV"), ProjectionExport::projectionCsv(m_record, m_deal, chosenLoan()));
+    exportCsv(tr("Save Projection as CSV"), m_projection->csv());
 }
 
 void LoanAnalysisDialog::onExportScenarios()
 {
-    exportCsv(tr("Save Scenarios as CSV"), ProjectionExport::scenariosCsv(m_record, m_deal));
+    exportCsv(tr("Save Scenarios as CSV"), m_scenarios->csv());
 }
 
 void LoanAnalysisDialog::onExportSensitivity()
 {
-    exportCsv(tr("Save Sensitivity as CSV"),
-              ProjectionExport::sensitivityCsv(m_record, chosenLoan(), chosenSensitivity()));
+    exportCsv(tr("Save Sensitivity as CSV"), m_sensitivity->csv());
 }
 
 ComparedOffers LoanAnalysisDialog::comparedOffers() const
@@ -848,854 +441,9 @@ ComparedOffers LoanAnalysisDialog::comparedOffers() const
     return compared;
 }
 
-void LoanAnalysisDialog::greyLeftOut(QTableWidgetItem *item, int loan) const
-{
-    if (!m_compared[std::size_t(loan)]) {
-        item->setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
-        if (item->toolTip().isEmpty() || item->data(BestRole).toBool())
-            item->setToolTip(m_deal.loans[std::size_t(loan)].notCompared);
-    }
-}
-
-QLineEdit *LoanAnalysisDialog::figureEdit(const DealField &field, int loan, QWidget *parent)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(QStringLiteral("edit") + field.entry(loan));
-    // Every figure stands at the right, even a money text of a right-to-left locale.
-    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter | Qt::AlignAbsolute);
-    const QString definition = projectionText(field.definition);
-    edit->setToolTip(definition);
-    edit->setWhatsThis(definition + QLatin1Char(' ')
-                       + projectionText(field.scenario ? whereItEntersScenario(field.scenario)
-                                                       : whereItEnters(QLatin1String(field.name))));
-    edit->installEventFilter(this);
-    m_figureEdits.push_back({&field, loan, edit});
-    return edit;
-}
-
-void LoanAnalysisDialog::buildProjectionTab()
-{
-    auto *scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("projectionPage"));
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    // The keys move between the page's controls, and the page scrolls to the one they reach.
-    scroll->setFocusPolicy(Qt::NoFocus);
-    auto *page = new QWidget(scroll);
-    m_projectionPage = page;
-    page->setProperty("helpContext", QVariant::fromValue(HelpTopic::Projection));
-
-    m_projectionProblems = new QLabel(page);
-    m_projectionProblems->setObjectName(QStringLiteral("projectionProblems"));
-    m_projectionProblems->setWordWrap(true);
-    m_projectionProblems->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QPalette warning = m_projectionProblems->palette();
-    warning.setColor(QPalette::WindowText, QColor(0xa0, 0x10, 0x10));
-    m_projectionProblems->setPalette(warning);
-
-    // The assumptions in three columns of label and figure, above the summary.
-    auto *assumptions = new QGridLayout;
-    std::vector<const DealField *> base;
-    // The target IRR is set on the Scenarios page, beside the prices it gives.
-    for (const DealField &field : projectionFields()) {
-        if (!field.scenario && !field.perLoan && qstrcmp(field.name, "TargetIrr") != 0)
-            base.push_back(&field);
-    }
-    constexpr int Columns = 3;
-    const int perColumn = int(base.size() + Columns - 1) / Columns;
-    for (int i = 0; i < int(base.size()); ++i) {
-        const DealField &field = *base[std::size_t(i)];
-        auto *label = new QLabel(projectionText(field.label) + QLatin1Char(':'), page);
-        QLineEdit *edit = figureEdit(field, 0, page);
-        label->setBuddy(edit);
-        edit->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-100.00%")) * 3 / 2);
-        const int column = 3 * (i / perColumn);
-        assumptions->addWidget(label, i % perColumn, column);
-        assumptions->addWidget(edit, i % perColumn, column + 1);
-    }
-    for (int gap = 1; gap < Columns; ++gap)
-        assumptions->setColumnMinimumWidth(3 * gap - 1, fontMetrics().averageCharWidth() * 4);
-    assumptions->setColumnStretch(3 * Columns - 1, 1);
-
-    // The summary, a column per offer; above the figures, whether the offer is compared and its
-    // extra payment.
-    m_summary = new QTableWidget(FirstFigureRow + int(projectionMeasures().size()),
-                                 MAX_LOANS, page);
-    m_summary->setObjectName(QStringLiteral("projectionSummary"));
-    m_summary->setAccessibleName(tr("What each offer earns over the holding period"));
-    m_summary->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_summary->setTabKeyNavigation(false);
-    m_summary->setFocusPolicy(Qt::NoFocus);
-    m_summary->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_summary->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    m_summary->horizontalHeader()->setMinimumSectionSize(fontMetrics().horizontalAdvance(QStringLiteral("$000,000.00")) + 16);
-    m_summary->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    auto *compareHeader = new QTableWidgetItem(tr("Compare"));
-    compareHeader->setToolTip(tr("An offer left out is greyed, marked best nowhere and not charted."));
-    m_summary->setVerticalHeaderItem(CompareRow, compareHeader);
-    const DealField &extra = projectionFields().back();
-    auto *extraHeader = new QTableWidgetItem(projectionText(extra.label));
-    extraHeader->setToolTip(projectionText(extra.definition));
-    m_summary->setVerticalHeaderItem(ExtraPaymentRow, extraHeader);
-    QWidget *previous = nullptr;
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        auto *box = new QCheckBox(tr("Compare"));
-        box->setObjectName(QStringLiteral("compare%1").arg(k + 1));
-        box->setAccessibleName(tr("Compare loan %1").arg(k + 1));
-        box->setToolTip(compareHeader->toolTip());
-        connect(box, &QCheckBox::toggled, this, [this, k](bool on) {
-            m_compareChosen[std::size_t(k)] = on;
-            refresh();
-        });
-        auto *holder = new QWidget;
-        auto *centred = new QHBoxLayout(holder);
-        centred->setContentsMargins(4, 0, 4, 0);
-        centred->addWidget(box, 0, Qt::AlignCenter);
-        m_summary->setCellWidget(CompareRow, k, holder);
-        m_compare[std::size_t(k)] = box;
-        QLineEdit *edit = figureEdit(extra, k, nullptr);
-        edit->setAccessibleName(tr("Extra payment of loan %1").arg(k + 1));
-        m_summary->setCellWidget(ExtraPaymentRow, k, edit);
-        // Across the offers, each one's box and then its extra payment.
-        if (previous)
-            QWidget::setTabOrder(previous, box);
-        QWidget::setTabOrder(box, edit);
-        previous = edit;
-    }
-
-    m_yearlyTitle = new QLabel(page);
-    m_yearlyTitle->setObjectName(QStringLiteral("yearlyTitle"));
-    m_yearlyModel = new QStandardItemModel(this);
-    m_yearly = new QTableView(page);
-    m_yearly->setObjectName(QStringLiteral("projectionYears"));
-    m_yearly->setAccessibleName(tr("The chosen loan's projection year by year"));
-    m_yearly->setModel(m_yearlyModel);
-    m_yearly->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_yearly->setTabKeyNavigation(false);
-    m_yearly->verticalHeader()->hide();
-    m_yearly->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_yearly->setMinimumHeight(fontMetrics().height() * 16);
-
-    m_equityChart = new QChart;
-    m_equityChart->setTitle(tr("Equity by year"));
-    m_equityChart->legend()->setAlignment(Qt::AlignRight);
-    m_equityChart->legend()->setShowToolTips(true);
-    QChartView *equity = chartView(m_equityChart, tr("Chart of the equity of each compared offer by year"));
-    equity->setMinimumHeight(320);
-
-    auto *layout = new QVBoxLayout(page);
-    layout->addWidget(m_projectionProblems);
-    layout->addLayout(assumptions);
-    layout->addWidget(m_summary);
-    layout->addWidget(m_yearlyTitle);
-    layout->addWidget(m_yearly);
-    layout->addWidget(equity);
-    scroll->setWidget(page);
-    m_tabs->addTab(scroll, tr("Pro&jection"));
-}
-
-void LoanAnalysisDialog::takeEdit(QLineEdit *edit)
-{
-    const auto bound = std::find_if(m_figureEdits.cbegin(), m_figureEdits.cend(),
-                                    [edit](const BoundEdit &each) { return each.edit == edit; });
-    if (bound == m_figureEdits.cend())
-        return;
-    Value &figure = bound->field->figure(m_record, bound->loan);
-    const double before = figure.m_value;
-    edit->setText(figure.takeTyped(edit->text(), m_record.m_currency));
-    // The analysis takes a millisecond: it is done once the figure is taken, never per key.
-    if (!(figure.m_value == before))
-        refresh();
-}
-
 void LoanAnalysisDialog::showFigures()
 {
-    for (const BoundEdit &bound : m_figureEdits) {
-        // What the user is typing stays until the edit is left.
-        if (!bound.edit->hasFocus())
-            bound.edit->setText(bound.field->figure(m_record, bound.loan).format(m_record.m_currency));
-    }
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        const QSignalBlocker block(m_compare[std::size_t(k)]);
-        m_compare[std::size_t(k)]->setChecked(m_compared[std::size_t(k)]);
-    }
+    m_figureEdits->show();
+    m_projection->showCompared();
 }
 
-QString LoanAnalysisDialog::projectionProblems() const
-{
-    QStringList reasons;
-    bool alike = true;
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        const QString &reason = m_deal.loans[std::size_t(k)].projection.reason;
-        reasons << reason;
-        alike = alike && reason == reasons.front();
-    }
-    // An assumption out of range stops every offer alike: said once.
-    if (alike)
-        return reasons.front();
-    QStringList lines;
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        if (!reasons.at(k).isEmpty())
-            lines << loanName(k) + QStringLiteral(": ") + reasons.at(k);
-    }
-    return lines.join(QLatin1Char('\n'));
-}
-
-void LoanAnalysisDialog::fillProjection()
-{
-    const QString problems = projectionProblems();
-    m_projectionProblems->setText(problems);
-    m_projectionProblems->setVisible(!problems.isEmpty());
-    fillSummary();
-    fillYearly();
-    fillEquityChart();
-}
-
-void LoanAnalysisDialog::fillSummary()
-{
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        // Behind the edit, for the printout.
-        auto *extra = new QTableWidgetItem(m_record.m_extraPayment[k].format(m_record.m_currency));
-        extra->setFlags(Qt::ItemIsEnabled);
-        extra->setForeground(Qt::transparent);
-        m_summary->setItem(ExtraPaymentRow, k, extra);
-    }
-    int row = FirstFigureRow;
-    for (const ProjectionMeasure &measure : projectionMeasures()) {
-        auto *header = new QTableWidgetItem(projectionText(measure.label));
-        header->setToolTip(projectionText(measure.definition));
-        m_summary->setVerticalHeaderItem(row, header);
-        const std::vector<int> best = bestLoans(m_deal, measure.get, measure.better);
-        for (int k = 0; k < MAX_LOANS; ++k) {
-            const Measure figure = measure.get(m_deal.loans[std::size_t(k)]);
-            QTableWidgetItem *cell = measureCell(figure, measure.unit, m_record.m_currency);
-            cell->setText(formatProjectionMeasure(figure, measure, m_record.m_currency));
-            if (std::find(best.begin(), best.end(), k) != best.end())
-                markBest(cell);
-            greyLeftOut(cell, k);
-            m_summary->setItem(row, k, cell);
-        }
-        ++row;
-    }
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        if (QTableWidgetItem *header = m_comparison->horizontalHeaderItem(k))
-            m_summary->setHorizontalHeaderItem(k, header->clone());
-    }
-    // Tall enough for every row: the page scrolls, not the table.
-    m_summary->resizeRowsToContents();
-    m_summary->setFixedHeight(m_summary->horizontalHeader()->sizeHint().height()
-                              + m_summary->verticalHeader()->length() + 2 * m_summary->frameWidth() + 2);
-}
-
-void LoanAnalysisDialog::fillYearlyModel(QStandardItemModel &model) const
-{
-    model.clear();
-    const auto &columns = projectionYearColumns();
-    for (int c = 0; c < int(columns.size()); ++c) {
-        const ProjectionYearColumn &column = columns[std::size_t(c)];
-        auto *header = new QStandardItem(projectionText(column.label));
-        header->setToolTip(projectionText(column.definition));
-        model.setHorizontalHeaderItem(c, header);
-    }
-    for (const ProjectionYear &year : m_deal.loans[std::size_t(chosenLoan())].projection.years) {
-        QList<QStandardItem *> items;
-        for (const ProjectionYearColumn &column : columns) {
-            const Measure figure = column.get(year);
-            auto *item = new QStandardItem(formatProjectionFigure(figure, column.unit, column.multiple, m_record.m_currency));
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (!figure.isKnown())
-                item->setToolTip(figure.reason);
-            items << item;
-        }
-        model.appendRow(items);
-    }
-}
-
-void LoanAnalysisDialog::fillYearly()
-{
-    const int k = chosenLoan();
-    const Projection &projection = m_deal.loans[std::size_t(k)].projection;
-    m_yearlyTitle->setText(projection.isKnown() ? tr("%1, year by year").arg(loanName(k))
-                                                : tr("%1, year by year: %2").arg(loanName(k), projection.reason));
-    fillYearlyModel(*m_yearlyModel);
-}
-
-void LoanAnalysisDialog::fillEquityChart()
-{
-    clearChart(m_equityChart);
-    double top = 0;
-    double bottom = 0;
-    int longest = 1;
-    QList<QLineSeries *> equities;
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        const Projection &projection = m_deal.loans[std::size_t(k)].projection;
-        if (!m_compared[std::size_t(k)] || !projection.isKnown())
-            continue;
-        auto *series = new QLineSeries;
-        series->setName(loanName(k));
-        series->setProperty("loan", k);
-        for (const ProjectionYear &year : projection.years) {
-            series->append(year.year, year.equity);
-            top = std::max(top, year.equity);
-            bottom = std::min(bottom, year.equity);
-        }
-        longest = std::max(longest, int(projection.years.size()));
-        equities << series;
-    }
-    QCategoryAxis *years = roundAxis(longest, 10, true, [](double year) { return QString::number(qRound(year)); });
-    years->setTitleText(tr("Year"));
-    const QString currency = m_record.m_currency;
-    QCategoryAxis *equity = roundAxis(top > 0 ? top : 1, 5, false,
-                                      [currency](double money) { return axisMoney(money, currency); }, bottom);
-    equity->setTitleText(tr("Equity"));
-    m_equityChart->addAxis(years, Qt::AlignBottom);
-    m_equityChart->addAxis(equity, Qt::AlignLeft);
-    for (QLineSeries *series : equities) {
-        m_equityChart->addSeries(series);
-        series->attachAxis(years);
-        series->attachAxis(equity);
-    }
-}
-
-void LoanAnalysisDialog::buildScenariosTab()
-{
-    auto *scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("scenariosPage"));
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus);
-    auto *page = new QWidget(scroll);
-    m_scenariosPage = page;
-    page->setProperty("helpContext", QVariant::fromValue(HelpTopic::Scenarios));
-
-    // The four market figures of each scenario: the base case's as the Projection page has
-    // them, the bear's and the bull's edited here.
-    auto *markets = new QGridLayout;
-    const int columnOf[] = {1, 2, 3};
-    for (Scenario scenario : Scenarios) {
-        auto *title = new QLabel(QStringLiteral("<b>%1</b>").arg(scenarioName(scenario).toHtmlEscaped()), page);
-        title->setAlignment(Qt::AlignRight | Qt::AlignVCenter | Qt::AlignAbsolute);
-        title->setToolTip(scenarioDefinition(scenario));
-        markets->addWidget(title, 0, columnOf[int(scenario)]);
-    }
-    std::vector<const DealField *> base, bear, bull;
-    for (const DealField &field : projectionFields()) {
-        if (field.perLoan)
-            continue;
-        if (!field.scenario && (qstrcmp(field.name, "Appreciation") == 0 || qstrcmp(field.name, "RentGrowth") == 0
-                                || qstrcmp(field.name, "ExpenseGrowth") == 0 || qstrcmp(field.name, "Vacancy") == 0))
-            base.push_back(&field);
-        else if (field.scenario && qstrcmp(field.scenario, "bear") == 0)
-            bear.push_back(&field);
-        else if (field.scenario && qstrcmp(field.scenario, "bull") == 0)
-            bull.push_back(&field);
-    }
-    const int editWidth = fontMetrics().horizontalAdvance(QStringLiteral("-100.00%")) * 3 / 2;
-    for (std::size_t i = 0; i < base.size() && i < bear.size() && i < bull.size(); ++i) {
-        const int row = int(i) + 1;
-        auto *label = new QLabel(projectionText(base[i]->label) + QLatin1Char(':'), page);
-        label->setToolTip(projectionText(base[i]->definition));
-        markets->addWidget(label, row, 0);
-        auto *shown = new QLabel(page);
-        shown->setObjectName(QStringLiteral("base") + QLatin1String(base[i]->name));
-        shown->setAlignment(Qt::AlignRight | Qt::AlignVCenter | Qt::AlignAbsolute);
-        shown->setToolTip(tr("The base case is the Projection page's assumption; edit it there."));
-        shown->setMinimumWidth(editWidth);
-        m_baseMarket[i] = shown;
-        markets->addWidget(shown, row, columnOf[int(Scenario::Base)]);
-        QLineEdit *bearEdit = figureEdit(*bear[i], 0, page);
-        bearEdit->setAccessibleName(tr("%1, bear market").arg(projectionText(bear[i]->label)));
-        bearEdit->setMinimumWidth(editWidth);
-        markets->addWidget(bearEdit, row, columnOf[int(Scenario::Bear)]);
-        QLineEdit *bullEdit = figureEdit(*bull[i], 0, page);
-        bullEdit->setAccessibleName(tr("%1, bull market").arg(projectionText(bull[i]->label)));
-        bullEdit->setMinimumWidth(editWidth);
-        markets->addWidget(bullEdit, row, columnOf[int(Scenario::Bull)]);
-        label->setBuddy(bearEdit);
-    }
-    // Bear, then bull, each from top to bottom.
-    QWidget *previous = nullptr;
-    for (const BoundEdit &bound : m_figureEdits) {
-        if (!bound.field->scenario)
-            continue;
-        if (previous)
-            QWidget::setTabOrder(previous, bound.edit);
-        previous = bound.edit;
-    }
-
-    // The target IRR and, in the table, the price each offer may cost to reach it.
-    auto *target = new QGridLayout;
-    for (const DealField &field : projectionFields()) {
-        if (qstrcmp(field.name, "TargetIrr") != 0)
-            continue;
-        auto *label = new QLabel(projectionText(field.label) + QLatin1Char(':'), page);
-        QLineEdit *edit = figureEdit(field, 0, page);
-        edit->setMinimumWidth(editWidth);
-        label->setBuddy(edit);
-        target->addWidget(label, 0, 0);
-        target->addWidget(edit, 0, 1);
-        if (previous)
-            QWidget::setTabOrder(previous, edit);
-    }
-    auto *targetNote = new QLabel(tr("The table's first row is the highest price at which each offer still reaches it."), page);
-    targetNote->setWordWrap(true);
-    target->addWidget(targetNote, 1, 0, 1, 3);
-    target->setRowStretch(2, 1);
-    target->setColumnStretch(2, 1);
-
-    auto *top = new QHBoxLayout;
-    top->addLayout(markets);
-    top->addSpacing(fontMetrics().averageCharWidth() * 6);
-    top->addLayout(target, 1);
-
-    m_scenarioTable = new QTableWidget(1 + int(Scenarios.size() * scenarioRows.size()), MAX_LOANS, page);
-    m_scenarioTable->setObjectName(QStringLiteral("scenarioTable"));
-    m_scenarioTable->setAccessibleName(tr("What each offer earns in a bear, the base and a bull market"));
-    m_scenarioTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_scenarioTable->setTabKeyNavigation(false);
-    m_scenarioTable->setFocusPolicy(Qt::NoFocus);
-    m_scenarioTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_scenarioTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    m_scenarioTable->horizontalHeader()->setMinimumSectionSize(fontMetrics().horizontalAdvance(QStringLiteral("$000,000.00")) + 16);
-    m_scenarioTable->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-
-    m_scenarioChart = new QChart;
-    m_scenarioChart->setTitle(tr("IRR by offer and market"));
-    m_scenarioChart->legend()->setAlignment(Qt::AlignBottom);
-    QChartView *chart = chartView(m_scenarioChart, tr("Chart of the IRR of each compared offer in a bear, the base and a bull market"));
-    chart->setMinimumHeight(320);
-    m_notCharted = new QLabel(page);
-    m_notCharted->setObjectName(QStringLiteral("notCharted"));
-    m_notCharted->setWordWrap(true);
-
-    auto *layout = new QVBoxLayout(page);
-    layout->addLayout(top);
-    layout->addWidget(m_scenarioTable);
-    layout->addWidget(chart);
-    layout->addWidget(m_notCharted);
-    scroll->setWidget(page);
-    m_tabs->addTab(scroll, tr("Sce&narios"));
-}
-
-void LoanAnalysisDialog::fillScenarios()
-{
-    // The base figures as the Projection page's edits show them.
-    for (QLabel *shown : m_baseMarket) {
-        for (const DealField &field : projectionFields()) {
-            if (shown && shown->objectName() == QStringLiteral("base") + QLatin1String(field.name))
-                shown->setText(field.figure(m_record, 0).format(m_record.m_currency));
-        }
-    }
-
-    auto *priceHeader = new QTableWidgetItem(projectionText(QT_TRANSLATE_NOOP("Projection", "Price to Offer")));
-    priceHeader->setToolTip(projectionText(QT_TRANSLATE_NOOP("Projection",
-        "The highest purchase price at which the IRR at the hold still reaches the target IRR, everything else as typed: "
-        "the down payment as an amount, the closing costs a share of the new price, the value growing from it, "
-        "PMI's end loan-to-value of it. Searched between the down payment and ten times the price, to the cent; "
-        "none where even a price equal to the down payment misses the target.")));
-    m_scenarioTable->setVerticalHeaderItem(0, priceHeader);
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        const Measure &price = m_deal.loans[std::size_t(k)].priceToOffer;
-        QTableWidgetItem *cell = measureCell(price, MeasureUnit::Money, m_record.m_currency);
-        // The search ends at ten times the price: a price there may be far from the highest.
-        if (price.isKnown() && price.value >= 10 * inputsOf(m_record, k).price - 0.005)
-            cell->setToolTip(tr("The search stops at ten times the purchase price; a higher price would reach the target IRR too."));
-        greyLeftOut(cell, k);
-        m_scenarioTable->setItem(0, k, cell);
-    }
-    int row = 1;
-    for (Scenario scenario : Scenarios) {
-        const std::size_t s = std::size_t(scenario);
-        for (const ScenarioRow &figure : scenarioRows) {
-            const ProjectionMeasure &measure = summaryRow(figure.key);
-            auto *header = new QTableWidgetItem(tr("%1: %2").arg(scenarioName(scenario), projectionText(measure.label)));
-            header->setToolTip(projectionText(measure.definition));
-            m_scenarioTable->setVerticalHeaderItem(row, header);
-            for (int k = 0; k < MAX_LOANS; ++k) {
-                const Measure value = figure.get(m_deal.loans[std::size_t(k)].scenarios[s]);
-                QTableWidgetItem *cell = measureCell(value, measure.unit, m_record.m_currency);
-                cell->setText(formatProjectionMeasure(value, measure, m_record.m_currency));
-                // The scenario's winner is the compared offer with the highest IRR in it.
-                if (qstrcmp(figure.key, "irr") == 0 && m_deal.bestIrrByScenario[s] == k)
-                    markBest(cell);
-                greyLeftOut(cell, k);
-                m_scenarioTable->setItem(row, k, cell);
-            }
-            ++row;
-        }
-    }
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        if (QTableWidgetItem *header = m_comparison->horizontalHeaderItem(k))
-            m_scenarioTable->setHorizontalHeaderItem(k, header->clone());
-    }
-    m_scenarioTable->resizeRowsToContents();
-    m_scenarioTable->setFixedHeight(m_scenarioTable->horizontalHeader()->sizeHint().height()
-                                    + m_scenarioTable->verticalHeader()->length()
-                                    + 2 * m_scenarioTable->frameWidth() + 2);
-    fillScenarioChart();
-}
-
-void LoanAnalysisDialog::fillScenarioChart()
-{
-    clearChart(m_scenarioChart);
-    std::array<QBarSet *, 3> sets{};
-    for (Scenario scenario : Scenarios)
-        sets[std::size_t(scenario)] = new QBarSet(scenarioName(scenario));
-    sets[std::size_t(Scenario::Bear)]->setColor(QColor(0xc0, 0x50, 0x4d));
-    sets[std::size_t(Scenario::Base)]->setColor(QColor(0x4f, 0x81, 0xbd));
-    sets[std::size_t(Scenario::Bull)]->setColor(QColor(0x9b, 0xbb, 0x59));
-    QStringList offers;
-    QStringList missing;
-    double top = 0;
-    double bottom = 0;
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        if (!m_compared[std::size_t(k)])
-            continue;
-        const LoanAnalysis &loan = m_deal.loans[std::size_t(k)];
-        QString reason;
-        for (const ScenarioResult &result : loan.scenarios) {
-            if (!result.irr.isKnown() && reason.isEmpty())
-                reason = result.irr.reason;
-        }
-        if (!reason.isEmpty()) {
-            missing << tr("%1 (%2)").arg(loanName(k), reason);
-            continue;
-        }
-        offers << loanName(k);
-        for (Scenario scenario : Scenarios) {
-            const double percent = 100 * loan.scenarios[std::size_t(scenario)].irr.value;
-            *sets[std::size_t(scenario)] << percent;
-            top = std::max(top, percent);
-            bottom = std::min(bottom, percent);
-        }
-    }
-    m_notCharted->setText(missing.isEmpty() ? QString() : tr("Not charted, without an IRR: %1.").arg(missing.join(tr("; "))));
-    m_notCharted->setVisible(!missing.isEmpty());
-    auto *series = new QBarSeries;
-    for (QBarSet *set : sets)
-        series->append(set);
-    m_scenarioChart->addSeries(series);
-    // Offer i's bars stand around i; the labels are the program's own texts, as on the other
-    // charts.
-    auto *categories = new QCategoryAxis;
-    categories->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
-    categories->setStartValue(-0.5);
-    for (int i = 0; i < int(offers.size()); ++i)
-        categories->append(offers.at(i), i + 0.5);
-    categories->setRange(-0.5, std::max<int>(1, int(offers.size())) - 0.5);
-    const QString currency = m_record.m_currency;
-    QCategoryAxis *irr = roundAxis(top > 0 ? top : 1, 5, false, [currency](double percent) {
-        return formatMeasure(Measure::of(percent / 100, {}), MeasureUnit::Fraction, currency);
-    }, bottom);
-    irr->setTitleText(tr("IRR"));
-    m_scenarioChart->addAxis(categories, Qt::AlignBottom);
-    m_scenarioChart->addAxis(irr, Qt::AlignLeft);
-    series->attachAxis(categories);
-    series->attachAxis(irr);
-}
-
-namespace {
-
-// The sensitivity's one-way tables: what is tried, and how a step is shown.
-struct OneWayTable
-{
-    const char *title;
-    const char *definition;
-    const OneWaySensitivity Sensitivity::*table;
-    MeasureUnit unit; // Money, or Fraction for a step in percent
-};
-const std::array<OneWayTable, 4> oneWayTables = {{
-    {QT_TRANSLATE_NOOP("LoanAnalysisDialog", "Interest rate"),
-     QT_TRANSLATE_NOOP("LoanAnalysisDialog", "The loan's interest rate, from 2 points below to 2 points above in half points; a rate below 0 % is not tried."),
-     &Sensitivity::interestRate, MeasureUnit::Fraction},
-    {QT_TRANSLATE_NOOP("LoanAnalysisDialog", "Monthly rent"),
-     QT_TRANSLATE_NOOP("LoanAnalysisDialog", "The monthly rent, from 20 % below to 20 % above in steps of 5 %."),
-     &Sensitivity::rent, MeasureUnit::Money},
-    {QT_TRANSLATE_NOOP("LoanAnalysisDialog", "Vacancy"),
-     QT_TRANSLATE_NOOP("LoanAnalysisDialog", "The vacancy, from 0 % to 20 % in steps of 2.5 points."),
-     &Sensitivity::vacancy, MeasureUnit::Fraction},
-    {QT_TRANSLATE_NOOP("LoanAnalysisDialog", "Purchase price"),
-     QT_TRANSLATE_NOOP("LoanAnalysisDialog", "The purchase price, from 20 % below to 20 % above in steps of 5 %, the down payment kept as an amount."),
-     &Sensitivity::price, MeasureUnit::Money},
-}};
-
-QString stepText(double step, MeasureUnit unit, const QString &currency)
-{
-    return unit == MeasureUnit::Money ? formatCurrency(step, currency)
-                                      : formatMeasure(Measure::of(step / 100, {}), MeasureUnit::Fraction, currency);
-}
-
-// The step that is the figure as it stands now, or -1.
-int currentStep(const std::vector<double> &steps, double now)
-{
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        if (std::abs(steps[i] - now) <= 1e-9 * std::max(1.0, std::abs(now)))
-            return int(i);
-    }
-    return -1;
-}
-
-void setBold(QTableWidgetItem *item)
-{
-    QFont font = item->font();
-    font.setBold(true);
-    item->setFont(font);
-    item->setData(CurrentRole, true);
-}
-
-} // namespace
-
-void LoanAnalysisDialog::buildSensitivityTab()
-{
-    auto *scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("sensitivityPage"));
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus);
-    auto *page = new QWidget(scroll);
-    m_sensitivityPage = page;
-    page->setProperty("helpContext", QVariant::fromValue(HelpTopic::Sensitivity));
-
-    m_sensitivityTitle = new QLabel(page);
-    m_sensitivityTitle->setObjectName(QStringLiteral("sensitivityTitle"));
-    m_sensitivityTitle->setWordWrap(true);
-    m_sensitivityGrid = new QTableWidget(page);
-    m_sensitivityGrid->setObjectName(QStringLiteral("sensitivityGrid"));
-    m_sensitivityGrid->setAccessibleName(tr("IRR of the chosen loan by appreciation and holding period"));
-    m_sensitivityGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_sensitivityGrid->setTabKeyNavigation(false);
-    m_sensitivityGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_sensitivityGrid->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_sensitivityGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_sensitivityLegend = new QLabel(page);
-    m_sensitivityLegend->setObjectName(QStringLiteral("sensitivityLegend"));
-    m_sensitivityLegend->setWordWrap(true);
-
-    auto *tables = new QHBoxLayout;
-    for (std::size_t i = 0; i < oneWayTables.size(); ++i) {
-        auto *table = new QTableWidget(0, 2, page);
-        table->setObjectName(QStringLiteral("oneWay%1").arg(i + 1));
-        table->setAccessibleName(tr("IRR by %1").arg(tr(oneWayTables[i].title)));
-        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        table->setTabKeyNavigation(false);
-        table->setFocusPolicy(Qt::NoFocus);
-        table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        table->verticalHeader()->hide();
-        table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-        m_oneWay[i] = table;
-        tables->addWidget(table);
-    }
-
-    auto *layout = new QVBoxLayout(page);
-    layout->addWidget(m_sensitivityTitle);
-    layout->addWidget(m_sensitivityGrid);
-    layout->addWidget(m_sensitivityLegend);
-    auto *oneWayTitle = new QLabel(tr("The IRR at the hold with one figure changed, the others as they are:"), page);
-    oneWayTitle->setWordWrap(true);
-    layout->addWidget(oneWayTitle);
-    layout->addLayout(tables);
-    layout->addStretch();
-    scroll->setWidget(page);
-    m_tabs->addTab(scroll, tr("Sensi&tivity"));
-}
-
-Sensitivity LoanAnalysisDialog::chosenSensitivity() const
-{
-    return sensitivity(inputsOf(m_record, chosenLoan()), m_deal.assumptions);
-}
-
-void LoanAnalysisDialog::fillSensitivity()
-{
-    m_sensitivityStale = false;
-    const int loan = chosenLoan();
-    const Sensitivity s = chosenSensitivity();
-    const QString currency = m_record.m_currency;
-    const int hold = m_deal.assumptions.holdYears;
-    m_sensitivityTitle->setText(tr("%1: IRR by appreciation (rows) and holding period in years (columns)").arg(loanName(loan)));
-
-    const IrrScale scale(s);
-    m_sensitivityGrid->clear();
-    m_sensitivityGrid->setRowCount(int(s.grid.size()));
-    m_sensitivityGrid->setColumnCount(int(s.holdYears.size()));
-    const int currentRow = currentStep(s.appreciationPercent, 100 * m_deal.assumptions.appreciation);
-    for (int c = 0; c < int(s.holdYears.size()); ++c) {
-        auto *header = new QTableWidgetItem(QString::number(s.holdYears[std::size_t(c)]));
-        if (s.holdYears[std::size_t(c)] == hold)
-            setBold(header);
-        m_sensitivityGrid->setHorizontalHeaderItem(c, header);
-    }
-    for (int r = 0; r < int(s.grid.size()); ++r) {
-        auto *header = new QTableWidgetItem(stepText(s.appreciationPercent[std::size_t(r)], MeasureUnit::Fraction, currency));
-        header->setToolTip(tr("Appreciation"));
-        if (r == currentRow)
-            setBold(header);
-        m_sensitivityGrid->setVerticalHeaderItem(r, header);
-        for (int c = 0; c < int(s.holdYears.size()); ++c) {
-            const Measure &irr = s.grid[std::size_t(r)][std::size_t(c)];
-            QTableWidgetItem *cell = measureCell(irr, MeasureUnit::Fraction, currency);
-            const QColor colour = scale.colour(irr);
-            cell->setBackground(colour);
-            cell->setData(ScaleRole, colour);
-            // Dark text on the light scale in every theme.
-            cell->setForeground(QColor(Qt::black));
-            if (r == currentRow || s.holdYears[std::size_t(c)] == hold)
-                setBold(cell);
-            m_sensitivityGrid->setItem(r, c, cell);
-        }
-    }
-    m_sensitivityGrid->resizeColumnsToContents();
-    m_sensitivityGrid->setFixedHeight(m_sensitivityGrid->horizontalHeader()->sizeHint().height()
-                                      + m_sensitivityGrid->verticalHeader()->length()
-                                      + 2 * m_sensitivityGrid->frameWidth()
-                                      + m_sensitivityGrid->horizontalScrollBar()->sizeHint().height() + 2);
-
-    // The legend: the scale with its ends, and what grey means.
-    const auto swatch = [](const QColor &colour) {
-        return QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>").arg(colour.name());
-    };
-    QString legend;
-    if (!scale.sorted.empty()) {
-        const auto shown = [&currency](double irr) {
-            return formatMeasure(Measure::of(irr, {}), MeasureUnit::Fraction, currency).toHtmlEscaped();
-        };
-        QString swatches;
-        for (int i = 0; i <= 8; ++i)
-            swatches += swatch(scaleColor(i / 8.0));
-        legend = tr("Colours: %1 from red, the lowest IRR (%2), through yellow, the middle one (%3), to green, the highest (%4).")
-                     .arg(swatches, shown(scale.sorted.front()), shown(scale.sorted[scale.sorted.size() / 2]),
-                          shown(scale.sorted.back()));
-    }
-    legend += QLatin1Char(' ') + tr("%1 Grey: no IRR; the cell's tooltip says why. Bold: the current appreciation and holding period.")
-                                     .arg(swatch(unknownColor));
-    m_sensitivityLegend->setText(legend.trimmed());
-
-    const double now[] = {inputsOf(m_record, loan).ratePercent, inputsOf(m_record, loan).rent,
-                          100 * m_deal.assumptions.vacancy, inputsOf(m_record, loan).price};
-    for (std::size_t i = 0; i < oneWayTables.size(); ++i) {
-        const OneWaySensitivity &table = s.*(oneWayTables[i].table);
-        QTableWidget *shown = m_oneWay[i];
-        shown->clear();
-        shown->setRowCount(int(table.steps.size()));
-        auto *title = new QTableWidgetItem(tr(oneWayTables[i].title));
-        title->setToolTip(tr(oneWayTables[i].definition));
-        shown->setHorizontalHeaderItem(0, title);
-        shown->setHorizontalHeaderItem(1, new QTableWidgetItem(tr("IRR")));
-        const int current = currentStep(table.steps, now[i]);
-        for (int r = 0; r < int(table.steps.size()); ++r) {
-            auto *step = new QTableWidgetItem(stepText(table.steps[std::size_t(r)], oneWayTables[i].unit, currency));
-            step->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            step->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            QTableWidgetItem *irr = measureCell(table.irr[std::size_t(r)], MeasureUnit::Fraction, currency);
-            if (r == current) {
-                setBold(step);
-                setBold(irr);
-                const QString now = tr("as it is now");
-                step->setToolTip(now);
-                if (irr->toolTip().isEmpty())
-                    irr->setToolTip(now);
-            }
-            shown->setItem(r, 0, step);
-            shown->setItem(r, 1, irr);
-        }
-        shown->resizeRowsToContents();
-        shown->setFixedHeight(shown->horizontalHeader()->sizeHint().height() + shown->verticalHeader()->length()
-                              + 2 * shown->frameWidth() + 2);
-    }
-}
-
-QString LoanAnalysisDialog::scenariosHtml() const
-{
-    const auto escaped = [](const QString &text) { return text.toHtmlEscaped(); };
-    QString html = QStringLiteral("<h3>%1</h3><table cellspacing=\"0\" cellpadding=\"2\"><tr><td></td>").arg(escaped(tr("Scenarios")));
-    for (Scenario scenario : Scenarios)
-        html += QStringLiteral("<th align=\"right\">%1</th>").arg(escaped(scenarioName(scenario)));
-    html += QStringLiteral("</tr>");
-    std::vector<const DealField *> base;
-    for (const DealField &field : projectionFields()) {
-        if (!field.scenario && !field.perLoan)
-            base.push_back(&field);
-    }
-    for (std::size_t i = 1; i <= 4 && i < base.size(); ++i) {
-        html += QStringLiteral("<tr><td>%1</td>").arg(escaped(projectionText(base[i]->label)));
-        for (Scenario scenario : Scenarios) {
-            QString figure = base[i]->figure(m_record, 0).format(m_record.m_currency);
-            for (const DealField &field : projectionFields()) {
-                if (field.scenario && qstrcmp(field.scenario, scenarioKey(scenario)) == 0 && qstrcmp(field.label, base[i]->label) == 0)
-                    figure = field.figure(m_record, 0).format(m_record.m_currency);
-            }
-            html += QStringLiteral("<td align=\"right\">%1</td>").arg(escaped(figure));
-        }
-        html += QStringLiteral("</tr>");
-    }
-    for (const DealField *field : base) {
-        if (qstrcmp(field->name, "TargetIrr") == 0)
-            html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>")
-                        .arg(escaped(projectionText(field->label)), escaped(field->figure(m_record, 0).format(m_record.m_currency)));
-    }
-    html += QStringLiteral("</table>");
-    html += htmlTable(*m_scenarioTable->model(), true);
-    html += QStringLiteral("<p><img src=\"chart:scenarios\" width=\"640\"/></p>");
-    if (!m_notCharted->text().isEmpty())
-        html += QStringLiteral("<p>%1</p>").arg(escaped(m_notCharted->text()));
-    return html;
-}
-
-QString LoanAnalysisDialog::sensitivityHtml() const
-{
-    const auto escaped = [](const QString &text) { return text.toHtmlEscaped(); };
-    // The page shown may be of an older record: the printout works it out anew.
-    const Sensitivity s = chosenSensitivity();
-    const QString currency = m_record.m_currency;
-    const int hold = m_deal.assumptions.holdYears;
-    const IrrScale scale(s);
-    QString html = QStringLiteral("<h3>%1</h3><p>%2</p>")
-                       .arg(escaped(tr("Sensitivity")),
-                            escaped(tr("%1: IRR by appreciation (rows) and holding period in years (columns)").arg(loanName(chosenLoan()))));
-    // Thirty years do not fit a page's width: three tables of ten.
-    const int currentRow = currentStep(s.appreciationPercent, 100 * m_deal.assumptions.appreciation);
-    for (int first = 0; first < int(s.holdYears.size()); first += 10) {
-        const int last = std::min(int(s.holdYears.size()), first + 10);
-        html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr><th></th>");
-        for (int c = first; c < last; ++c) {
-            const QString year = QString::number(s.holdYears[std::size_t(c)]);
-            html += QStringLiteral("<th>%1</th>").arg(s.holdYears[std::size_t(c)] == hold ? QStringLiteral("<b>%1</b>").arg(year) : year);
-        }
-        html += QStringLiteral("</tr>");
-        for (int r = 0; r < int(s.grid.size()); ++r) {
-            const QString appreciation = escaped(stepText(s.appreciationPercent[std::size_t(r)], MeasureUnit::Fraction, currency));
-            html += QStringLiteral("<tr><th align=\"right\">%1</th>").arg(r == currentRow ? QStringLiteral("<b>%1</b>").arg(appreciation) : appreciation);
-            for (int c = first; c < last; ++c) {
-                const Measure &irr = s.grid[std::size_t(r)][std::size_t(c)];
-                const QColor colour = scale.colour(irr);
-                const QString text = escaped(formatMeasure(irr, MeasureUnit::Fraction, currency));
-                const bool bold = r == currentRow || s.holdYears[std::size_t(c)] == hold;
-                html += QStringLiteral("<td align=\"right\" bgcolor=\"%1\">%2</td>")
-                            .arg(colour.name(), bold ? QStringLiteral("<b>%1</b>").arg(text) : text);
-            }
-            html += QStringLiteral("</tr>");
-        }
-        html += QStringLiteral("</table><p></p>");
-    }
-    html += QStringLiteral("<p>%1</p>").arg(escaped(
-        tr("Colours by rank: red, the lowest IRR; yellow, the middle one; green, the highest; grey, no IRR. Bold: the current appreciation and holding period.")));
-    const double now[] = {inputsOf(m_record, chosenLoan()).ratePercent, inputsOf(m_record, chosenLoan()).rent,
-                          100 * m_deal.assumptions.vacancy, inputsOf(m_record, chosenLoan()).price};
-    html += QStringLiteral("<table cellspacing=\"8\"><tr>");
-    for (std::size_t i = 0; i < oneWayTables.size(); ++i) {
-        const OneWaySensitivity &table = s.*(oneWayTables[i].table);
-        const int current = currentStep(table.steps, now[i]);
-        html += QStringLiteral("<td valign=\"top\"><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr><th>%1</th><th>%2</th></tr>")
-                    .arg(escaped(tr(oneWayTables[i].title)), escaped(tr("IRR")));
-        for (int r = 0; r < int(table.steps.size()); ++r) {
-            QString step = escaped(stepText(table.steps[std::size_t(r)], oneWayTables[i].unit, currency));
-            QString irr = escaped(formatMeasure(table.irr[std::size_t(r)], MeasureUnit::Fraction, currency));
-            if (r == current) {
-                step = QStringLiteral("<b>%1</b>").arg(step);
-                irr = QStringLiteral("<b>%1</b>").arg(irr);
-            }
-            html += QStringLiteral("<tr><td align=\"right\">%1</td><td align=\"right\">%2</td></tr>").arg(step, irr);
-        }
-        html += QStringLiteral("</table></td>");
-    }
-    return html + QStringLiteral("</tr></table>");
-}

@@ -1,29 +1,29 @@
 #pragma once
 
 #include "core/loananalysis.h"
+#include "ui/analysisshown.h"
 
 #include <QDialog>
 
 #include <array>
 #include <memory>
 #include <optional>
-#include <vector>
 
-struct DealField;
+class ChartsPage;
+class ComparisonPage;
+class FigureEdits;
 class IPrompt;
-class QChart;
-class QCheckBox;
+class ProjectionPage;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QPageLayout;
-class QTextDocument;
 class QPrinter;
-class QStandardItemModel;
-class QTableView;
-class QTableWidget;
-class QTableWidgetItem;
 class QTabWidget;
+class QTableWidgetItem;
+class QTextDocument;
+class SchedulePage;
+class ScenariosPage;
+class SensitivityPage;
 
 // The Loan Analysis window: the five offers side by side on the measures an investor compares
 // them by, the best of each row marked; the schedule of one loan, monthly or per year; a chart
@@ -33,7 +33,9 @@ class QTabWidget;
 // given and follows it on refresh(). The user may leave offers out of the comparison: they are
 // greyed, ranked nowhere and not charted. The offers in a bear, the base and a bull market and
 // the price to offer for a target IRR; how the chosen loan's IRR moves with the assumptions.
-class LoanAnalysisDialog : public QDialog
+// Each page is a widget of its own; the window keeps the record's analysis, the offers compared
+// and the loan chosen, shows them to the pages, and prints and exports what they show.
+class LoanAnalysisDialog : public QDialog, private AnalysisShown
 {
     Q_OBJECT
 
@@ -56,7 +58,7 @@ public:
     void onExportSensitivity();
 
     // The record shown, whose assumptions the Projection page edits.
-    [[nodiscard]] const DealRecord &record() const { return m_record; }
+    [[nodiscard]] const DealRecord &record() const override { return m_record; }
     // The offers that take part in the comparison now.
     [[nodiscard]] ComparedOffers comparedOffers() const;
 
@@ -69,46 +71,15 @@ public:
     // A monthly schedule longer than this is printed per year.
     static constexpr int PrintedMonthsAtMost = 360;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-    void buildComparisonTab();
-    void buildScheduleTab();
-    void buildChartsTab();
-    void buildProjectionTab();
-    void buildScenariosTab();
-    void buildSensitivityTab();
-    void fillScenarios();
-    void fillScenarioChart();
-    void fillSensitivity();
-    // The chosen loan's sensitivity, computed now: the engine's grid takes a few milliseconds.
-    [[nodiscard]] Sensitivity chosenSensitivity() const;
-    [[nodiscard]] QString scenariosHtml() const;
-    [[nodiscard]] QString sensitivityHtml() const;
-    [[nodiscard]] QLineEdit *figureEdit(const DealField &field, int loan, QWidget *parent);
-    void takeEdit(QLineEdit *edit);
     void showFigures();
-    void fillProjection();
-    void fillSummary();
-    void fillYearly();
-    void fillEquityChart();
-    void fillYearlyModel(QStandardItemModel &model) const;
-    [[nodiscard]] QString projectionProblems() const;
-    void greyLeftOut(QTableWidgetItem *item, int loan) const;
-    void fillComparison();
-    void setLoanHeaders();
-    void fitColumns();
-    [[nodiscard]] int figuresWidth(int column) const;
-    void fillSchedule();
-    void fillBalanceChart();
-    void fillSplitChart();
-    [[nodiscard]] QString loanName(int loan) const;
-    [[nodiscard]] int chosenLoan() const;
-    [[nodiscard]] bool yearly() const;
+    [[nodiscard]] const DealAnalysis &analysis() const override { return m_deal; }
+    [[nodiscard]] const ComparedOffers &compared() const override { return m_compared; }
+    [[nodiscard]] const QTableWidgetItem *offerHeader(int loan) const override;
+    [[nodiscard]] QString loanName(int loan) const override;
+    [[nodiscard]] int chosenLoan() const override;
     [[nodiscard]] QString bestOfferText() const;
     [[nodiscard]] QString printableHtml() const;
-    void fillScheduleModel(QStandardItemModel &model, bool yearly) const;
     void print(QPrinter &printer) const;
     void exportCsv(const QString &title, const QByteArray &csv);
 
@@ -122,40 +93,12 @@ private:
     QLabel *m_bestOffer = nullptr;
     QComboBox *m_loan = nullptr;
     QTabWidget *m_tabs = nullptr;
-    QTableWidget *m_comparison = nullptr;
-    QComboBox *m_period = nullptr;
-    QTableView *m_schedule = nullptr;
-    QStandardItemModel *m_scheduleModel = nullptr;
-    QChart *m_balanceChart = nullptr;
-    QChart *m_splitChart = nullptr;
+    ComparisonPage *m_comparison = nullptr;
+    SchedulePage *m_schedule = nullptr;
+    ChartsPage *m_charts = nullptr;
 
-    struct BoundEdit
-    {
-        const DealField *field;
-        int loan;
-        QLineEdit *edit;
-    };
-    std::vector<BoundEdit> m_figureEdits; // the assumptions, then the extra payments
-    std::array<QCheckBox *, MAX_LOANS> m_compare{};
-    QWidget *m_projectionPage = nullptr;
-    QLabel *m_projectionProblems = nullptr;
-    QTableWidget *m_summary = nullptr;
-    QLabel *m_yearlyTitle = nullptr;
-    QTableView *m_yearly = nullptr;
-    QStandardItemModel *m_yearlyModel = nullptr;
-    QChart *m_equityChart = nullptr;
-
-    QWidget *m_scenariosPage = nullptr;
-    QTableWidget *m_scenarioTable = nullptr;
-    std::array<QLabel *, 4> m_baseMarket{}; // the base case's four market figures, read only
-    QChart *m_scenarioChart = nullptr;
-    QLabel *m_notCharted = nullptr;
-
-    QWidget *m_sensitivityPage = nullptr;
-    QLabel *m_sensitivityTitle = nullptr;
-    QTableWidget *m_sensitivityGrid = nullptr;
-    QLabel *m_sensitivityLegend = nullptr;
-    std::array<QTableWidget *, 4> m_oneWay{};
-    // The sensitivity shown is of an older record or loan: worked out again when its page shows.
-    bool m_sensitivityStale = true;
+    FigureEdits *m_figureEdits = nullptr; // the Projection and the Scenarios pages' figures
+    ProjectionPage *m_projection = nullptr;
+    ScenariosPage *m_scenarios = nullptr;
+    SensitivityPage *m_sensitivity = nullptr;
 };

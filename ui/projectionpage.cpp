@@ -1,0 +1,364 @@
+#include "ui/projectionpage.h"
+
+#include "ui/analysisshown.h"
+#include "ui/analysisviews.h"
+#include "ui/figureedits.h"
+
+#include "analysis/projectionexport.h"
+#include "core/dealfields.h"
+#include "core/measures.h"
+#include "platform/help.h"
+
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLegend>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace AnalysisViews;
+
+// The page's texts are the Loan Analysis window's and keep its translation context.
+
+namespace {
+
+// The summary of the projection: the offers' "Compare" boxes and extra payments, then the figures.
+constexpr int CompareRow = 0;
+constexpr int ExtraPaymentRow = 1;
+constexpr int FirstFigureRow = 2;
+
+} // namespace
+
+ProjectionPage::ProjectionPage(const AnalysisShown &shown, FigureEdits &edits, QWidget *parent)
+    : QWidget(parent), m_shown(shown), m_edits(edits)
+{
+    setProperty("helpContext", QVariant::fromValue(HelpTopic::Projection));
+
+    m_problems = new QLabel(this);
+    m_problems->setObjectName(QStringLiteral("projectionProblems"));
+    m_problems->setWordWrap(true);
+    m_problems->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPalette warning = m_problems->palette();
+    warning.setColor(QPalette::WindowText, QColor(0xa0, 0x10, 0x10));
+    m_problems->setPalette(warning);
+
+    // The assumptions in three columns of label and figure, above the summary.
+    auto *assumptions = new QGridLayout;
+    std::vector<const DealField *> base;
+    // The target IRR is set on the Scenarios page, beside the prices it gives.
+    for (const DealField &field : projectionFields()) {
+        if (!field.scenario && !field.perLoan && qstrcmp(field.name, "TargetIrr") != 0)
+            base.push_back(&field);
+    }
+    constexpr int Columns = 3;
+    const int perColumn = int(base.size() + Columns - 1) / Columns;
+    for (int i = 0; i < int(base.size()); ++i) {
+        const DealField &field = *base[std::size_t(i)];
+        auto *label = new QLabel(projectionText(field.label) + QLatin1Char(':'), this);
+        QLineEdit *edit = m_edits.add(field, 0, this);
+        label->setBuddy(edit);
+        edit->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-100.00%")) * 3 / 2);
+        const int column = 3 * (i / perColumn);
+        assumptions->addWidget(label, i % perColumn, column);
+        assumptions->addWidget(edit, i % perColumn, column + 1);
+    }
+    for (int gap = 1; gap < Columns; ++gap)
+        assumptions->setColumnMinimumWidth(3 * gap - 1, fontMetrics().averageCharWidth() * 4);
+    assumptions->setColumnStretch(3 * Columns - 1, 1);
+
+    // The summary, a column per offer; above the figures, whether the offer is compared and its
+    // extra payment.
+    m_summary = new QTableWidget(FirstFigureRow + int(projectionMeasures().size()),
+                                 MAX_LOANS, this);
+    m_summary->setObjectName(QStringLiteral("projectionSummary"));
+    m_summary->setAccessibleName(QCoreApplication::translate("LoanAnalysisDialog", "What each offer earns over the holding period"));
+    m_summary->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_summary->setTabKeyNavigation(false);
+    m_summary->setFocusPolicy(Qt::NoFocus);
+    m_summary->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_summary->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_summary->horizontalHeader()->setMinimumSectionSize(fontMetrics().horizontalAdvance(QStringLiteral("$000,000.00")) + 16);
+    m_summary->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    auto *compareHeader = new QTableWidgetItem(QCoreApplication::translate("LoanAnalysisDialog", "Compare"));
+    compareHeader->setToolTip(QCoreApplication::translate("LoanAnalysisDialog", "An offer left out is greyed, marked best nowhere and not charted."));
+    m_summary->setVerticalHeaderItem(CompareRow, compareHeader);
+    const DealField &extra = projectionFields().back();
+    auto *extraHeader = new QTableWidgetItem(projectionText(extra.label));
+    extraHeader->setToolTip(projectionText(extra.definition));
+    m_summary->setVerticalHeaderItem(ExtraPaymentRow, extraHeader);
+    QWidget *previous = nullptr;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        auto *box = new QCheckBox(QCoreApplication::translate("LoanAnalysisDialog", "Compare"));
+        box->setObjectName(QStringLiteral("compare%1").arg(k + 1));
+        box->setAccessibleName(QCoreApplication::translate("LoanAnalysisDialog", "Compare loan %1").arg(k + 1));
+        box->setToolTip(compareHeader->toolTip());
+        connect(box, &QCheckBox::toggled, this, [this, k](bool on) { emit compareChosen(k, on); });
+        auto *holder = new QWidget;
+        auto *centred = new QHBoxLayout(holder);
+        centred->setContentsMargins(4, 0, 4, 0);
+        centred->addWidget(box, 0, Qt::AlignCenter);
+        m_summary->setCellWidget(CompareRow, k, holder);
+        m_compare[std::size_t(k)] = box;
+        QLineEdit *edit = m_edits.add(extra, k, nullptr);
+        edit->setAccessibleName(QCoreApplication::translate("LoanAnalysisDialog", "Extra payment of loan %1").arg(k + 1));
+        m_summary->setCellWidget(ExtraPaymentRow, k, edit);
+        // Across the offers, each one's box and then its extra payment.
+        if (previous)
+            QWidget::setTabOrder(previous, box);
+        QWidget::setTabOrder(box, edit);
+        previous = edit;
+    }
+
+    m_yearlyTitle = new QLabel(this);
+    m_yearlyTitle->setObjectName(QStringLiteral("yearlyTitle"));
+    m_yearlyModel = new QStandardItemModel(this);
+    m_yearly = new QTableView(this);
+    m_yearly->setObjectName(QStringLiteral("projectionYears"));
+    m_yearly->setAccessibleName(QCoreApplication::translate("LoanAnalysisDialog", "The chosen loan's projection year by year"));
+    m_yearly->setModel(m_yearlyModel);
+    m_yearly->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_yearly->setTabKeyNavigation(false);
+    m_yearly->verticalHeader()->hide();
+    m_yearly->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_yearly->setMinimumHeight(fontMetrics().height() * 16);
+
+    m_chart = new QChart;
+    m_chart->setTitle(QCoreApplication::translate("LoanAnalysisDialog", "Equity by year"));
+    m_chart->legend()->setAlignment(Qt::AlignRight);
+    m_chart->legend()->setShowToolTips(true);
+    QChartView *equity = chartView(m_chart, QCoreApplication::translate("LoanAnalysisDialog", "Chart of the equity of each compared offer by year"));
+    equity->setMinimumHeight(320);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_problems);
+    layout->addLayout(assumptions);
+    layout->addWidget(m_summary);
+    layout->addWidget(m_yearlyTitle);
+    layout->addWidget(m_yearly);
+    layout->addWidget(equity);
+}
+
+QString ProjectionPage::problems() const
+{
+    QStringList reasons;
+    bool alike = true;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        const QString &reason = m_shown.analysis().loans[std::size_t(k)].projection.reason;
+        reasons << reason;
+        alike = alike && reason == reasons.front();
+    }
+    // An assumption out of range stops every offer alike: said once.
+    if (alike)
+        return reasons.front();
+    QStringList lines;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        if (!reasons.at(k).isEmpty())
+            lines << m_shown.loanName(k) + QStringLiteral(": ") + reasons.at(k);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+void ProjectionPage::refresh()
+{
+    const QString problems = this->problems();
+    m_problems->setText(problems);
+    m_problems->setVisible(!problems.isEmpty());
+    fillSummary();
+    showChosenLoan();
+    fillEquityChart();
+}
+
+void ProjectionPage::fillSummary()
+{
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        // Behind the edit, for the printout.
+        auto *extra = new QTableWidgetItem(m_shown.record().m_extraPayment[k].format(m_shown.record().m_currency));
+        extra->setFlags(Qt::ItemIsEnabled);
+        extra->setForeground(Qt::transparent);
+        m_summary->setItem(ExtraPaymentRow, k, extra);
+    }
+    int row = FirstFigureRow;
+    for (const ProjectionMeasure &measure : projectionMeasures()) {
+        auto *header = new QTableWidgetItem(projectionText(measure.label));
+        header->setToolTip(projectionText(measure.definition));
+        m_summary->setVerticalHeaderItem(row, header);
+        const std::vector<int> best = bestLoans(m_shown.analysis(), measure.get, measure.better);
+        for (int k = 0; k < MAX_LOANS; ++k) {
+            const Measure figure = measure.get(m_shown.analysis().loans[std::size_t(k)]);
+            QTableWidgetItem *cell = measureCell(figure, measure.unit, m_shown.record().m_currency);
+            cell->setText(formatProjectionMeasure(figure, measure, m_shown.record().m_currency));
+            if (std::find(best.begin(), best.end(), k) != best.end())
+                markBest(cell);
+            greyLeftOut(cell, k, m_shown, palette());
+            m_summary->setItem(row, k, cell);
+        }
+        ++row;
+    }
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        if (const QTableWidgetItem *header = m_shown.offerHeader(k))
+            m_summary->setHorizontalHeaderItem(k, header->clone());
+    }
+    // Tall enough for every row: the page scrolls, not the table.
+    m_summary->resizeRowsToContents();
+    m_summary->setFixedHeight(m_summary->horizontalHeader()->sizeHint().height()
+                              + m_summary->verticalHeader()->length() + 2 * m_summary->frameWidth() + 2);
+}
+
+void ProjectionPage::fillYearlyModel(QStandardItemModel &model) const
+{
+    model.clear();
+    const auto &columns = projectionYearColumns();
+    for (int c = 0; c < int(columns.size()); ++c) {
+        const ProjectionYearColumn &column = columns[std::size_t(c)];
+        auto *header = new QStandardItem(projectionText(column.label));
+        header->setToolTip(projectionText(column.definition));
+        model.setHorizontalHeaderItem(c, header);
+    }
+    for (const ProjectionYear &year : m_shown.analysis().loans[std::size_t(m_shown.chosenLoan())].projection.years) {
+        QList<QStandardItem *> items;
+        for (const ProjectionYearColumn &column : columns) {
+            const Measure figure = column.get(year);
+            auto *item = new QStandardItem(formatProjectionFigure(figure, column.unit, column.multiple, m_shown.record().m_currency));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (!figure.isKnown())
+                item->setToolTip(figure.reason);
+            items << item;
+        }
+        model.appendRow(items);
+    }
+}
+
+void ProjectionPage::showChosenLoan()
+{
+    const int k = m_shown.chosenLoan();
+    const Projection &projection = m_shown.analysis().loans[std::size_t(k)].projection;
+    m_yearlyTitle->setText(projection.isKnown() ? QCoreApplication::translate("LoanAnalysisDialog", "%1, year by year").arg(m_shown.loanName(k))
+                                                : QCoreApplication::translate("LoanAnalysisDialog", "%1, year by year: %2").arg(m_shown.loanName(k), projection.reason));
+    fillYearlyModel(*m_yearlyModel);
+}
+
+void ProjectionPage::fillEquityChart()
+{
+    clearChart(m_chart);
+    double top = 0;
+    double bottom = 0;
+    int longest = 1;
+    QList<QLineSeries *> equities;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        const Projection &projection = m_shown.analysis().loans[std::size_t(k)].projection;
+        if (!m_shown.compared()[std::size_t(k)] || !projection.isKnown())
+            continue;
+        auto *series = new QLineSeries;
+        series->setName(m_shown.loanName(k));
+        series->setProperty("loan", k);
+        for (const ProjectionYear &year : projection.years) {
+            series->append(year.year, year.equity);
+            top = std::max(top, year.equity);
+            bottom = std::min(bottom, year.equity);
+        }
+        longest = std::max(longest, int(projection.years.size()));
+        equities << series;
+    }
+    QCategoryAxis *years = roundAxis(longest, 10, true, [](double year) { return QString::number(qRound(year)); });
+    years->setTitleText(QCoreApplication::translate("LoanAnalysisDialog", "Year"));
+    const QString currency = m_shown.record().m_currency;
+    QCategoryAxis *equity = roundAxis(top > 0 ? top : 1, 5, false,
+                                      [currency](double money) { return axisMoney(money, currency); }, bottom);
+    equity->setTitleText(QCoreApplication::translate("LoanAnalysisDialog", "Equity"));
+    m_chart->addAxis(years, Qt::AlignBottom);
+    m_chart->addAxis(equity, Qt::AlignLeft);
+    for (QLineSeries *series : equities) {
+        m_chart->addSeries(series);
+        series->attachAxis(years);
+        series->attachAxis(equity);
+    }
+}
+
+QString ProjectionPage::printableHtml() const
+{
+    const auto escaped = [](const QString &text) { return text.toHtmlEscaped(); };
+    // The assumptions, what each offer earns, and the chosen loan year by year.
+    QString html = QStringLiteral("<h3>%1</h3><table cellspacing=\"0\" cellpadding=\"2\">").arg(escaped(QCoreApplication::translate("LoanAnalysisDialog", "Projection")));
+    for (const FigureEdits::Bound &bound : m_edits.all()) {
+        if (bound.field->perLoan || bound.field->scenario || qstrcmp(bound.field->name, "TargetIrr") == 0)
+            continue;
+        html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>")
+                    .arg(escaped(projectionText(bound.field->label)),
+                         escaped(bound.field->figure(m_shown.record(), 0).format(m_shown.record().m_currency)));
+    }
+    html += QStringLiteral("</table>");
+    if (!m_problems->text().isEmpty())
+        html += QStringLiteral("<p>%1</p>").arg(escaped(m_problems->text()).replace(QLatin1Char('\n'), QStringLiteral("<br/>")));
+    QStringList leftOut;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        if (!m_shown.compared()[std::size_t(k)])
+            leftOut << m_shown.loanName(k);
+    }
+    if (!leftOut.isEmpty())
+        html += QStringLiteral("<p>%1</p>").arg(escaped(QCoreApplication::translate("LoanAnalysisDialog", "Left out of the comparison: %1.").arg(leftOut.join(QCoreApplication::translate("LoanAnalysisDialog", " and ")))));
+    html += htmlTable(*m_summary->model(), true, ExtraPaymentRow);
+    html += QStringLiteral("<p><img src=\"chart:equity\" width=\"640\"/></p>");
+    html += QStringLiteral("<h3>%1</h3>").arg(escaped(m_yearlyTitle->text()));
+    // Fifteen columns do not fit a page's width: the year's flows, then what the property is
+    // worth and what a sale would bring, each under the year.
+    const auto columns = [this](int first, int last) {
+        QList<int> shown = {0};
+        for (int c = first; c <= last; ++c)
+            shown << c;
+        QStandardItemModel part(m_yearlyModel->rowCount(), int(shown.size()));
+        for (int to = 0; to < shown.size(); ++to) {
+            part.setHorizontalHeaderItem(to, m_yearlyModel->horizontalHeaderItem(shown.at(to))->clone());
+            for (int r = 0; r < m_yearlyModel->rowCount(); ++r)
+                part.setItem(r, to, m_yearlyModel->item(r, shown.at(to))->clone());
+        }
+        return htmlTable(part, false);
+    };
+    const int lastFlow = 7; // the cash flow
+    html += columns(1, lastFlow) + QStringLiteral("<p></p>") + columns(lastFlow + 1, m_yearlyModel->columnCount() - 1);
+    return html;
+}
+
+void ProjectionPage::showCompared()
+{
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        const QSignalBlocker block(m_compare[std::size_t(k)]);
+        m_compare[std::size_t(k)]->setChecked(m_shown.compared()[std::size_t(k)]);
+    }
+}
+
+void ProjectionPage::showNames()
+{
+    for (QAbstractSeries *series : m_chart->series())
+        series->setName(m_shown.loanName(series->property("loan").toInt()));
+    showChosenLoan();
+}
+
+void ProjectionPage::showOfferHeaders()
+{
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        if (const QTableWidgetItem *header = m_shown.offerHeader(k))
+            m_summary->setHorizontalHeaderItem(k, header->clone());
+    }
+}
+
+QChart *ProjectionPage::chart() const
+{
+    return m_chart;
+}
+
+QByteArray ProjectionPage::csv() const
+{
+    return ProjectionExport::projectionCsv(m_shown.record(), m_shown.analysis(), m_shown.chosenLoan());
+}
