@@ -239,8 +239,7 @@ DealAnalysis analyze(const DealRecord &record, YearlyReturns yearly)
         LoanAnalysis &loan = deal.loans[std::size_t(k)];
         if (!loan.notCompared.isEmpty()) {
             loan.projection = unprojected(loan.notCompared);
-            loan.scenarios.fill({loan.projection.irr, loan.projection.npv,
-                                 loan.projection.equityMultiple, loan.projection.totalProfit});
+            loan.scenarios.fill(resultOf(loan.projection));
             loan.priceToOffer = Measure::unknown(loan.notCompared);
             continue;
         }
@@ -249,8 +248,7 @@ DealAnalysis analyze(const DealRecord &record, YearlyReturns yearly)
         // The base case is the projection itself.
         for (std::size_t s = 0; s < Scenarios.size(); ++s) {
             loan.scenarios[s] = Scenarios[s] == Scenario::Base
-                ? ScenarioResult{loan.projection.irr, loan.projection.npv,
-                                 loan.projection.equityMultiple, loan.projection.totalProfit}
+                ? resultOf(loan.projection)
                 : projectScenario(inputs, deal.assumptions, Scenarios[s]);
         }
         loan.priceToOffer = priceToOffer(inputs, deal.assumptions);
@@ -332,16 +330,6 @@ ProjectionInputs inputsOf(const DealRecord &record, int loan)
             record.m_downPayment[k].m_value, record.m_interestRate[k].m_value,
             record.m_term[k].m_value,        record.m_pmi[k].m_value,
             record.m_extraPayment[k].m_value};
-}
-
-Projection unprojected(const QString &reason)
-{
-    Projection none;
-    none.reason = reason;
-    for (Measure *m : {&none.irr, &none.npv, &none.equityMultiple, &none.totalProfit,
-                        &none.annualizedReturn, &none.saleProceeds})
-        *m = Measure::unknown(reason);
-    return none;
 }
 
 int bestLoanByIrr(const DealAnalysis &deal, Measure (*irrOf)(const LoanAnalysis &))

@@ -94,8 +94,6 @@ struct DealAnalysis
 [[nodiscard]] ProjectionAssumptions assumptionsOf(const ProjectionFigures &figures);
 // One loan of the record as the projection takes it.
 [[nodiscard]] ProjectionInputs inputsOf(const DealRecord &record, int loan);
-// A projection that was not made, every figure unknown for reason.
-[[nodiscard]] Projection unprojected(const QString &reason);
 // The compared loan with the highest IRR, the lowest number on a tie; -1 if none. irrOf picks
 // the IRR: the projection's, or a scenario's.
 [[nodiscard]] int bestLoanByIrr(const DealAnalysis &deal,

@@ -189,15 +189,6 @@ bool allFinite(const ProjectionYear &y)
     return true;
 }
 
-Projection unknown(const QString &reason)
-{
-    Projection p;
-    p.reason = reason;
-    for (Measure *m : {&p.irr, &p.npv, &p.equityMultiple, &p.totalProfit, &p.annualizedReturn,
-                        &p.saleProceeds})
-        *m = Measure::unknown(reason);
-    return p;
-}
 
 // The returns of selling after every year: the flows are −cash invested, the cash flows, and the
 // sale proceeds added to the last year's.
@@ -270,7 +261,7 @@ Projection project(const ProjectionInputs &inputs, const ProjectionAssumptions &
     if (reason.isEmpty())
         reason = inputsProblem(inputs);
     if (!reason.isEmpty())
-        return unknown(reason);
+        return unprojected(reason);
     const std::vector<ScheduleRow> schedule =
         amortize(inputs.price - inputs.downPayment, inputs.ratePercent, inputs.termYears,
                  inputs.extraPayment, 12 * assumptions.holdYears);
@@ -282,7 +273,7 @@ Projection project(const ProjectionInputs &inputs, const ProjectionAssumptions &
         growth.nextYear(assumptions, t);
         p.years.push_back(makeYear(t, inputs, assumptions, schedule, growth));
         if (!allFinite(p.years.back()) || !std::isfinite(p.cashInvested))
-            return unknown(tooLarge());
+            return unprojected(tooLarge());
     }
     addReturns(p, assumptions, yearly);
     return p;
@@ -514,4 +505,14 @@ Measure npv(double rate, const std::vector<double> &flows)
     for (auto f = flows.rbegin(); f != flows.rend(); ++f)
         acc = acc * v + *f;
     return finiteOrTooLarge(acc);
+}
+
+Projection unprojected(const QString &reason)
+{
+    Projection p;
+    p.reason = reason;
+    for (Measure *m : {&p.irr, &p.npv, &p.equityMultiple, &p.totalProfit, &p.annualizedReturn,
+                        &p.saleProceeds})
+        *m = Measure::unknown(reason);
+    return p;
 }

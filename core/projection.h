@@ -108,6 +108,9 @@ enum class YearlyReturns { EveryYear, AtHoldOnly };
                                  const ProjectionAssumptions &assumptions,
                                  YearlyReturns yearly = YearlyReturns::EveryYear);
 
+// A projection that was not made, every figure unknown for reason.
+[[nodiscard]] Projection unprojected(const QString &reason);
+
 // The yearly rate r > −1 at which flows (year 0 first) are worth 0 today, as a spreadsheet's IRR.
 // Unknown when nothing is invested in year 0 or the flows never change sign; with several changes
 // of sign, the root nearest 0. Exact to 1e-9 in the rate.

@@ -125,9 +125,13 @@ MarketAssumptions marketOf(const ProjectionAssumptions &assumptions, Scenario sc
 ScenarioResult projectScenario(const ProjectionInputs &inputs,
                                const ProjectionAssumptions &assumptions, Scenario scenario)
 {
-    const Projection p = project(inputs, assumptions.withMarket(marketOf(assumptions, scenario)),
-                                 YearlyReturns::AtHoldOnly);
-    return {p.irr, p.npv, p.equityMultiple, p.totalProfit};
+    return resultOf(project(inputs, assumptions.withMarket(marketOf(assumptions, scenario)),
+                            YearlyReturns::AtHoldOnly));
+}
+
+ScenarioResult resultOf(const Projection &projection)
+{
+    return {projection.irr, projection.npv, projection.equityMultiple, projection.totalProfit};
 }
 
 Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions)
@@ -149,8 +153,8 @@ Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions
             ? translated(QT_TRANSLATE_NOOP("Projection", "Even a price equal to the down payment misses the target IRR."))
             : atLeast.reason);
     }
-    // The answer is most often near the price asked: the bracket starts there and widens by
-    // half the distance to the ends until it holds the last price that reaches the target.
+    // The answer is most often near the price asked: the bracket starts there and, while the price
+    // still reaches the target, grows by a quarter until it holds the last price that does.
     Bracket bracket{least, atLeast.value - target, most, std::nan("")};
     double probe = std::clamp(std::round(inputs.price * 100.0), least, most);
     for (int i = 0; i < 60; ++i) {
@@ -160,7 +164,7 @@ Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions
             bracket.gapLow = irr.value - target;
             if (probe == most)
                 return Measure::of(most / 100.0, {});
-            probe = std::min(most, std::ceil(probe + std::max(1.0, (most - probe) / 2 < probe ? probe / 4 : (most - probe) / 2)));
+            probe = std::min(most, probe + std::max(1.0, std::ceil(probe / 4)));
         } else {
             bracket.high = probe;
             bracket.gapHigh = irr.isKnown() ? irr.value - target : std::nan("");

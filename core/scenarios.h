@@ -28,6 +28,9 @@ struct ScenarioResult
     Measure totalProfit;
 };
 
+// What a projection gives at the hold, as a scenario's result.
+[[nodiscard]] ScenarioResult resultOf(const Projection &projection);
+
 // The projection of a scenario: the assumptions with the scenario's four market figures, every
 // other one kept.
 [[nodiscard]] ScenarioResult projectScenario(const ProjectionInputs &inputs,
