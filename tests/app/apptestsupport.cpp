@@ -1,5 +1,6 @@
 #include "apptestsupport.h"
 
+#include "ui/loananalysisdialog.h"
 #include "ui/maindialog.h"
 
 #include <QAction>
@@ -85,4 +86,16 @@ bool trigger(QWidget &dlg, const char *action)
         return false;
     command->trigger();
     return true;
+}
+
+LoanAnalysisDialog *openAnalysis(AppFixture &fixture, MainDialog &dlg, const QString &dealFile)
+{
+    fixture.m_prompt.setNextFileName(dealFile);
+    if (!trigger(dlg, "actionImport") || !activateAndWait(dlg))
+        return nullptr;
+    QTest::keyClick(editNamed(dlg, "editDescription"), Qt::Key_L, Qt::ControlModifier);
+    auto *window = dlg.findChild<LoanAnalysisDialog *>();
+    if (!window || !activateAndWait(*window))
+        return nullptr;
+    return window;
 }

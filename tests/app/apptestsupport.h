@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class LoanAnalysisDialog;
 class MainDialog;
 
 // An application object on doubles: a recording shell, a documents folder in a temporary
@@ -45,6 +46,9 @@ bool activateAndWait(QWidget &window);
 
 // The main dialog's edits and buttons by object name.
 QLineEdit *editNamed(QWidget &dlg, const char *name);
+// Imports dealFile with the keys' command, opens the Loan Analysis window with Ctrl+L and waits
+// until it is active; nullptr if any step fails.
+LoanAnalysisDialog *openAnalysis(AppFixture &fixture, MainDialog &dlg, const QString &dealFile);
 QPushButton *button(QWidget &dlg, const char *name);
 // Runs a command of the main dialog through its action, as the menu and the keys do.
 bool trigger(QWidget &dlg, const char *action);

@@ -295,11 +295,7 @@ private slots:
     {
         AppFixture fixture;
         fixture.run([&](MainDialog &dlg) {
-            fixture.m_prompt.setNextFileName(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
-            QVERIFY(trigger(dlg, "actionImport"));
-            QVERIFY(activateAndWait(dlg));
-            QTest::keyClick(editNamed(dlg, "editDescription"), Qt::Key_L, Qt::ControlModifier);
-            auto *window = dlg.findChild<LoanAnalysisDialog *>();
+            auto *window = openAnalysis(fixture, dlg, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
             QVERIFY(window);
             auto &table = *window->findChild<QTableWidget *>(QStringLiteral("comparison"));
             const QString figureBefore = table.item(0, 4)->text();
@@ -613,11 +609,7 @@ private slots:
     {
         AppFixture fixture;
         fixture.run([&](MainDialog &dlg) {
-            fixture.m_prompt.setNextFileName(QStringLiteral(ZANT_EXAMPLES "/first-run.zant"));
-            QVERIFY(trigger(dlg, "actionImport"));
-            QVERIFY(activateAndWait(dlg));
-            QTest::keyClick(editNamed(dlg, "editDescription"), Qt::Key_L, Qt::ControlModifier);
-            auto *window = dlg.findChild<LoanAnalysisDialog *>();
+            auto *window = openAnalysis(fixture, dlg, QStringLiteral(ZANT_EXAMPLES "/first-run.zant"));
             QVERIFY(window);
             QCOMPARE(window->findChild<QLabel *>(QStringLiteral("bestOffer"))->text(),
                      QStringLiteral("Best offer: the loans leave the same safety cash flow and pay "

@@ -56,18 +56,6 @@ Projection engineProjection(const DealRecord &record, int loan)
     return project(inputsOf(record, loan), assumptionsOf(record.m_projection));
 }
 
-LoanAnalysisDialog *openAnalysis(AppFixture &fixture, MainDialog &dlg)
-{
-    fixture.m_prompt.setNextFileName(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
-    if (!trigger(dlg, "actionImport") || !activateAndWait(dlg))
-        return nullptr;
-    QTest::keyClick(editNamed(dlg, "editDescription"), Qt::Key_L, Qt::ControlModifier);
-    auto *window = dlg.findChild<LoanAnalysisDialog *>();
-    if (!window || !activateAndWait(*window))
-        return nullptr;
-    return window;
-}
-
 // Reaches the Projection tab with the keys, as a user would: its mnemonic, Alt+J.
 bool showProjection(LoanAnalysisDialog &window)
 {
@@ -123,7 +111,7 @@ private slots:
         const auto restore = qScopeGuard([] { LocaleServices::pinLocale(QStringLiteral("en_US")); });
         AppFixture fixture;
         fixture.run([&](MainDialog &dlg) {
-            LoanAnalysisDialog *window = openAnalysis(fixture, dlg);
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
             QVERIFY(window);
             QVERIFY(showProjection(*window));
             auto *field = window->findChild<QLineEdit *>(edit);
@@ -190,7 +178,7 @@ private slots:
     {
         AppFixture fixture;
         fixture.run([&](MainDialog &dlg) {
-            LoanAnalysisDialog *window = openAnalysis(fixture, dlg);
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
             QVERIFY(window);
             QVERIFY(showProjection(*window));
             auto *problems = window->findChild<QLabel *>(QStringLiteral("projectionProblems"));
@@ -224,7 +212,7 @@ private slots:
     {
         AppFixture fixture;
         fixture.run([&](MainDialog &dlg) {
-            LoanAnalysisDialog *window = openAnalysis(fixture, dlg);
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
             QVERIFY(window);
             // Extra payments on two loans, so that interest saved has a best.
             QVERIFY(showProjection(*window));
@@ -276,7 +264,7 @@ private slots:
     {
         AppFixture fixture;
         fixture.run([&](MainDialog &dlg) {
-            LoanAnalysisDialog *window = openAnalysis(fixture, dlg);
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
             QVERIFY(window);
             QVERIFY(showProjection(*window));
             const int best = analyze(window->record()).bestIrr;
@@ -349,7 +337,7 @@ private slots:
     {
         AppFixture fixture;
         fixture.run([&](MainDialog &dlg) {
-            LoanAnalysisDialog *window = openAnalysis(fixture, dlg);
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
             QVERIFY(window);
             window->findChild<QComboBox *>(QStringLiteral("loanChoice"))->setCurrentIndex(1);
             const Projection engine = engineProjection(window->record(), 1);
@@ -437,7 +425,7 @@ private slots:
     {
         AppFixture fixture;
         fixture.run([&](MainDialog &dlg) {
-            LoanAnalysisDialog *window = openAnalysis(fixture, dlg);
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
             QVERIFY(window);
             QVERIFY(showProjection(*window));
             typeInto(window->findChild<QLineEdit *>(QStringLiteral("editAppreciation")), QStringLiteral("-10"), Qt::Key_Return);
@@ -476,7 +464,7 @@ private slots:
     {
         AppFixture fixture;
         fixture.run([&](MainDialog &dlg) {
-            LoanAnalysisDialog *window = openAnalysis(fixture, dlg);
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
             QVERIFY(window);
             QTest::keyClick(window->focusWidget(), Qt::Key_F1);
             QVERIFY(fixture.m_shell.m_urls.last().endsWith(QStringLiteral("analysis.html#loan-analysis")));

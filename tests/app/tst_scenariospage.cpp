@@ -31,18 +31,6 @@ namespace {
 constexpr int ScenariosTab = 4;
 constexpr int SensitivityTab = 5;
 
-LoanAnalysisDialog *openAnalysis(AppFixture &fixture, MainDialog &dlg)
-{
-    fixture.m_prompt.setNextFileName(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
-    if (!trigger(dlg, "actionImport") || !activateAndWait(dlg))
-        return nullptr;
-    QTest::keyClick(editNamed(dlg, "editDescription"), Qt::Key_L, Qt::ControlModifier);
-    auto *window = dlg.findChild<LoanAnalysisDialog *>();
-    if (!window || !activateAndWait(*window))
-        return nullptr;
-    return window;
-}
-
 // Reaches a tab with the keys, as a user would: its mnemonic in the language shown.
 bool showTab(LoanAnalysisDialog &window, int tab)
 {
@@ -185,7 +173,7 @@ private slots:
         const auto restore = qScopeGuard([] { LocaleServices::pinLocale(QStringLiteral("en_US")); });
         AppFixture fixture;
         fixture.run([&](MainDialog &dlg) {
-            LoanAnalysisDialog *window = openAnalysis(fixture, dlg);
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
             QVERIFY(window);
             QVERIFY(showTab(*window, ScenariosTab));
             auto *edit = window->findChild<QLineEdit *>(QStringLiteral("edit") + field);
@@ -254,7 +242,7 @@ private slots:
     {
         AppFixture fixture;
         fixture.run([&](MainDialog &dlg) {
-            LoanAnalysisDialog *window = openAnalysis(fixture, dlg);
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
             QVERIFY(window);
             QVERIFY(showTab(*window, ScenariosTab));
             QComboBox *loans = window->findChild<QComboBox *>(QStringLiteral("loanChoice"));
@@ -334,7 +322,7 @@ private slots:
         QFETCH(QString, appreciation);
         AppFixture fixture;
         fixture.run([&](MainDialog &dlg) {
-            LoanAnalysisDialog *window = openAnalysis(fixture, dlg);
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
             QVERIFY(window);
             auto *grid = window->findChild<QTableWidget *>(QStringLiteral("sensitivityGrid"));
             QVERIFY(grid);
@@ -428,7 +416,7 @@ private slots:
     {
         AppFixture fixture;
         fixture.run([&](MainDialog &dlg) {
-            LoanAnalysisDialog *window = openAnalysis(fixture, dlg);
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
             QVERIFY(window);
             auto *grid = window->findChild<QTableWidget *>(QStringLiteral("sensitivityGrid"));
             QCOMPARE(grid->rowCount(), 0);
@@ -451,7 +439,7 @@ private slots:
     {
         AppFixture fixture;
         fixture.run([&](MainDialog &dlg) {
-            LoanAnalysisDialog *window = openAnalysis(fixture, dlg);
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
             QVERIFY(window);
             window->findChild<QComboBox *>(QStringLiteral("loanChoice"))->setCurrentIndex(1);
             const DealRecord &record = window->record();
@@ -522,7 +510,7 @@ private slots:
         QFETCH(QString, anchor);
         AppFixture fixture;
         fixture.run([&](MainDialog &dlg) {
-            LoanAnalysisDialog *window = openAnalysis(fixture, dlg);
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
             QVERIFY(window);
             QVERIFY(showTab(*window, tab));
             QTest::keyClick(window->focusWidget(), Qt::Key_F1);
