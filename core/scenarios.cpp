@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <optional>
 
 namespace {
 
@@ -134,6 +136,34 @@ ScenarioResult resultOf(const Projection &projection)
     return {projection.irr, projection.npv, projection.equityMultiple, projection.totalProfit};
 }
 
+namespace {
+
+// The highest price of an even grid from least to most (in cents) that reaches the target, with
+// the grid's next price above it, which misses; nothing when none of them reaches it. Used where
+// the price asked misses: the IRR need not fall as the price rises (a loan without a down payment
+// earns on leverage), so the prices that reach the target may lie on either side of it.
+std::optional<Bracket> searchedGrid(double least, double most, double target,
+                                    const std::function<Measure(double)> &irrAtCents)
+{
+    constexpr int Steps = 64;
+    double above = most;
+    double gapAbove = std::nan("");
+    for (int i = Steps; i >= 0; --i) {
+        const double cents = std::round(least + (most - least) * i / Steps);
+        const Measure irr = irrAtCents(cents);
+        if (reaches(irr, target)) {
+            if (cents == most)
+                return Bracket{most, irr.value - target, most, 0};
+            return Bracket{cents, irr.value - target, above, gapAbove};
+        }
+        above = cents;
+        gapAbove = irr.isKnown() ? irr.value - target : std::nan("");
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions)
 {
     const double target = assumptions.targetIrr;
@@ -144,32 +174,35 @@ Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions
     const double most = std::floor(10.0 * inputs.price * 100.0);
     if (!(least <= most) || !std::isfinite(most))
         return Measure::unknown(translated(QT_TRANSLATE_NOOP("Projection", "There is no price to search: the down payment is more than ten times the price.")));
-    const auto irrAtCents = [&](double cents) {
+    const std::function<Measure(double)> irrAtCents = [&](double cents) {
         return irrAtHold(atPrice(inputs, cents / 100.0), assumptions);
     };
-    const Measure atLeast = irrAtCents(least);
-    if (!reaches(atLeast, target)) {
-        return Measure::unknown(atLeast.isKnown()
-            ? translated(QT_TRANSLATE_NOOP("Projection", "Even a price equal to the down payment misses the target IRR."))
-            : atLeast.reason);
-    }
     // The answer is most often near the price asked: the bracket starts there and, while the price
     // still reaches the target, grows by a quarter until it holds the last price that does.
-    Bracket bracket{least, atLeast.value - target, most, std::nan("")};
     double probe = std::clamp(std::round(inputs.price * 100.0), least, most);
-    for (int i = 0; i < 60; ++i) {
-        const Measure irr = irrAtCents(probe);
-        if (reaches(irr, target)) {
-            bracket.low = probe;
-            bracket.gapLow = irr.value - target;
+    const Measure asked = irrAtCents(probe);
+    Bracket bracket{probe, 0, most, std::nan("")};
+    if (reaches(asked, target)) {
+        bracket.gapLow = asked.value - target;
+        for (int i = 0; i < 60; ++i) {
             if (probe == most)
                 return Measure::of(most / 100.0, {});
             probe = std::min(most, probe + std::max(1.0, std::ceil(probe / 4)));
-        } else {
-            bracket.high = probe;
-            bracket.gapHigh = irr.isKnown() ? irr.value - target : std::nan("");
-            break;
+            const Measure irr = irrAtCents(probe);
+            if (!reaches(irr, target)) {
+                bracket.high = probe;
+                bracket.gapHigh = irr.isKnown() ? irr.value - target : std::nan("");
+                break;
+            }
+            bracket.low = probe;
+            bracket.gapLow = irr.value - target;
         }
+    } else if (const auto found = searchedGrid(least, most, target, irrAtCents)) {
+        if (found->low == most)
+            return Measure::of(most / 100.0, {});
+        bracket = *found;
+    } else {
+        return Measure::unknown(translated(QT_TRANSLATE_NOOP("Projection", "No price from the down payment to ten times the price asked reaches the target IRR.")));
     }
     if (bracket.high == most && !std::isfinite(bracket.gapHigh)) {
         const Measure irr = irrAtCents(most);

@@ -40,9 +40,10 @@ struct ScenarioResult
 // The highest purchase price, to the cent, at which the IRR at the hold still reaches the target
 // IRR, everything else as typed: the down payment as an amount, the closing costs a share of the
 // new price, the value growing from it, PMI ending at the end loan-to-value of it. Searched
-// between the down payment and ten times the price; unknown with a reason where even a price
-// equal to the down payment misses the target (and at ten times the price, that price: no more
-// is searched).
+// between the down payment and ten times the price: up from the price asked when that reaches
+// the target, otherwise over the whole range, since the IRR may rise with the price as well as
+// fall. At the price found the target is reached and one cent more misses it (or it is ten times
+// the price: no more is searched); unknown, with a reason, when no price tried reaches it.
 [[nodiscard]] Measure priceToOffer(const ProjectionInputs &inputs,
                                    const ProjectionAssumptions &assumptions);
 

@@ -114,16 +114,32 @@ SettingsProfile::~SettingsProfile() = default;
 QString SettingsProfile::getProfileString(const QString &section, const QString &entry,
                                            const QString &defaultValue)
 {
-    const QVariant value = m_settings->value(settingsKey(section, entry));
-    if (!value.isValid())
+    const QString key = settingsKey(section, entry);
+    const QVariant value = m_settings->value(key);
+    if (!value.isValid()) {
+        readDefault(key, defaultValue);
         return defaultValue;
+    }
     return textOf(value);
 }
 
 std::int32_t SettingsProfile::getProfileInt(const QString &section, const QString &entry,
                                              std::int32_t defaultValue)
 {
-    return int32Of(m_settings->value(settingsKey(section, entry)).toString()).value_or(defaultValue);
+    const QString key = settingsKey(section, entry);
+    const QVariant value = m_settings->value(key);
+    if (!value.isValid())
+        readDefault(key, QString::number(defaultValue));
+    return int32Of(value.toString()).value_or(defaultValue);
+}
+
+void SettingsProfile::readDefault(const QString &key, const QString &text)
+{
+    // A missing entry reads as its default, which is then what this copy holds: writing the same
+    // back is no change, so a first run stores only what the user changed, and a second copy's
+    // edits of the same first profile survive.
+    if (!m_held.contains(key))
+        m_held.insert(key, text);
 }
 
 void SettingsProfile::writeProfileString(const QString &section, const QString &entry,
@@ -131,8 +147,12 @@ void SettingsProfile::writeProfileString(const QString &section, const QString &
 {
     const QString key = settingsKey(section, entry);
     const auto held = m_held.constFind(key);
-    if (held != m_held.cend() && *held == value)
+    if (held != m_held.cend() && *held == value) {
+        if (!m_settings->contains(key))
+            m_missingDefaults.insert(key);
         return;
+    }
+    m_missingDefaults.remove(key);
     store(key, value, value);
 }
 
@@ -141,8 +161,12 @@ void SettingsProfile::writeProfileInt(const QString &section, const QString &ent
 {
     const QString key = settingsKey(section, entry);
     const auto held = m_held.constFind(key);
-    if (held != m_held.cend() && int32Of(*held) == value)
+    if (held != m_held.cend() && int32Of(*held) == value) {
+        if (!m_settings->contains(key))
+            m_missingDefaults.insert(key);
         return;
+    }
+    m_missingDefaults.remove(key);
     store(key, QString::number(value), value);
 }
 
@@ -186,6 +210,29 @@ void SettingsProfile::storeWholeGroups()
 #endif
 }
 
+void SettingsProfile::storeMissingDefaults()
+{
+    if (m_missingDefaults.isEmpty())
+        return;
+#ifdef ZANT_PROFILE_IS_INI_FILE
+    // Read under a second name for the same reason as in FileHolds.
+    const QString path = m_settings->fileName();
+    const QByteArray link = ownTemporaryName(path, "check");
+    QStringList stored;
+    if (::link(QFile::encodeName(path).constData(), link.constData()) == 0) {
+        stored = QSettings(QFile::decodeName(link), QSettings::IniFormat).allKeys();
+        ::unlink(link.constData());
+    }
+#else
+    const QStringList stored;
+#endif
+    for (const QString &key : std::as_const(m_missingDefaults)) {
+        if (!stored.contains(key))
+            store(key, m_held.value(key), m_held.value(key));
+    }
+    m_missingDefaults.clear();
+}
+
 bool SettingsProfile::flush()
 {
     // After a failed save QSettings may believe the file holds what it could not write: every
@@ -202,12 +249,15 @@ bool SettingsProfile::flush()
     bool saved = false;
     if (guard.tryLock(10000)) {
         removeStaleTemporaries(path, {QStringLiteral("earlier"), QStringLiteral("check")});
+        storeMissingDefaults();
         saved = save();
     } else {
+        storeMissingDefaults();
         m_settings->sync();
         saved = fileHolds(path, *m_settings);
     }
 #else
+    storeMissingDefaults();
     const bool saved = save();
 #endif
     if (saved)

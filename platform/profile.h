@@ -71,6 +71,9 @@ private:
     };
 
     void store(const QString &key, const QString &text, const QVariant &value);
+    void readDefault(const QString &key, const QString &text);
+    // Stores the defaults written back unchanged that the file still lacks.
+    void storeMissingDefaults();
     // Stores every entry of a group this copy changed when the file holds another anchor value.
     void storeWholeGroups();
     // Saves the pending entries, keeping the earlier file should the new one not be whole.
@@ -81,5 +84,9 @@ private:
     QHash<QString, QString> m_held;
     // The entries written since the last successful Flush.
     QSet<QString> m_pending;
+    // Entries missing when read, written back as their default: stored only where the file still
+    // lacks them at the save, so that a first run fills the profile in without overwriting what
+    // another copy stored meanwhile.
+    QSet<QString> m_missingDefaults;
     QList<Group> m_groups;
 };

@@ -67,10 +67,13 @@ void readFigure(IProfile &profile, const DealField &field, int loan, DealRecord 
 {
     const QString entry = field.entry(loan);
     Value &value = field.figure(record, loan);
-    const QString stored = profile.getProfileString(Section, entry, *field.firstRun);
-    if (value.readStored(stored, locales))
-        return;
     (void)value.readStored(*field.firstRun, locales);
+    // A missing entry reads as the first-run figure as it is stored, so that storing it unchanged
+    // is no change.
+    const QString firstRun = value.format(record.m_currency);
+    const QString stored = profile.getProfileString(Section, entry, firstRun);
+    if (stored == firstRun || value.readStored(stored, locales))
+        return;
     if (notices)
         notices->push_back({ReadNotice::FigureTooLarge, &field, noticeLoan(field, loan), 0, stored,
                             entry, value.format(record.m_currency)});

@@ -98,11 +98,15 @@ bool StdioFile::readString(QString &line)
     const qsizetype size = m_bytes.size();
     if (m_pos >= size)
         return false;
-    const qsizetype lf = m_bytes.indexOf('\n', m_pos);
-    qsizetype end = lf < 0 ? size : lf;
-    const qsizetype next = lf < 0 ? size : lf + 1;
-    if (lf >= 0 && end > m_pos && m_bytes.at(end - 1) == '\r')
-        --end; // CR LF; a CR anywhere else stays in the line
+    // A line ends at LF, CR LF or a lone CR (a file saved by an old Mac editor): one line end of
+    // any of them, never two.
+    const char *bytes = m_bytes.constData();
+    qsizetype end = m_pos;
+    while (end < size && bytes[end] != '\n' && bytes[end] != '\r')
+        ++end;
+    qsizetype next = end < size ? end + 1 : size;
+    if (end < size && bytes[end] == '\r' && next < size && bytes[next] == '\n')
+        ++next;
     // CR and LF never occur inside a UTF-8 sequence, so each line decodes on its own.
     const char *start = m_bytes.constData() + m_pos;
     line = m_utf8 ? decodeUtf8(QByteArrayView(start, end - m_pos))

@@ -56,11 +56,11 @@
     </message>
     <message>
         <source>The loan has no monthly payment: its term is 0 years.</source>
-        <translation>Das Darlehen hat keine Monatsrate: Seine Laufzeit ist 0 Jahre.</translation>
+        <translation>Das Darlehen hat keine Monatsrate: Seine Laufzeit beträgt 0 Jahre.</translation>
     </message>
     <message>
         <source>The down payment is more than the price: there is no loan.</source>
-        <translation>Die Anzahlung ist höher als der Preis: Es gibt kein Darlehen.</translation>
+        <translation>Die Anzahlung ist höher als der Kaufpreis: Es gibt kein Darlehen.</translation>
     </message>
     <message>
         <source>A term of more than 1,000 years is not scheduled.</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Nothing is paid on a loan: there is no debt service to cover.</source>
-        <translation>Auf kein Darlehen wird gezahlt: Es gibt keinen Schuldendienst zu decken.</translation>
+        <translation>Auf das Darlehen wird nichts gezahlt: Es gibt keinen Schuldendienst, der zu decken wäre.</translation>
     </message>
     <message>
         <source>A safety margin of 100 % or more leaves no rent to break even with.</source>
@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>Principal and Interest</source>
-        <translation>Tilgung und Zinsen</translation>
+        <translation>Zins und Tilgung</translation>
     </message>
     <message>
         <source>The level monthly payment that pays the loan back over its term.</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>Principal and interest plus escrow and PMI.</source>
-        <translation>Tilgung und Zinsen zuzüglich Steuern und Versicherung sowie Kreditversicherung.</translation>
+        <translation>Zins und Tilgung zuzüglich Steuern und Versicherung sowie Hypothekenversicherung.</translation>
     </message>
     <message>
         <source>Monthly Cash Flow</source>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>All payments of principal and interest over the loan&apos;s life.</source>
-        <translation>Alle Zahlungen für Tilgung und Zinsen über die Laufzeit des Darlehens.</translation>
+        <translation>Alle Zahlungen für Zins und Tilgung über die Laufzeit des Darlehens.</translation>
     </message>
     <message>
         <source>Total Interest</source>
@@ -148,7 +148,7 @@
     </message>
     <message>
         <source>Payoff Month</source>
-        <translation>Monat der Tilgung</translation>
+        <translation>Monat der Volltilgung</translation>
     </message>
     <message>
         <source>The month of the last payment, counted from the first.</source>
@@ -204,19 +204,19 @@
     </message>
     <message>
         <source>Cash-on-Cash Return</source>
-        <translation>Eigenkapitalrendite</translation>
+        <translation>Eigenkapitalrendite (Cash-on-Cash)</translation>
     </message>
     <message>
         <source>A year&apos;s cash flow (12 × monthly cash flow) as a share of the down payment.</source>
-        <translation>Der Cashflow eines Jahres (12 × monatlicher Cashflow) als Anteil an der Anzahlung.</translation>
+        <translation>Der Cashflow eines Jahres (12 × monatlicher Cashflow) im Verhältnis zur Anzahlung.</translation>
     </message>
     <message>
         <source>Debt Service Coverage</source>
-        <translation>Schuldendienstdeckung</translation>
+        <translation>Schuldendienstdeckungsgrad (DSCR)</translation>
     </message>
     <message>
         <source>Net operating income divided by principal and interest plus PMI; lenders look for 1.25 or more.</source>
-        <translation>Der Nettobetriebsertrag geteilt durch Tilgung und Zinsen zuzüglich Kreditversicherung; Kreditgeber erwarten 1,25 oder mehr.</translation>
+        <translation>Der Reinertrag geteilt durch Zins und Tilgung zuzüglich Hypothekenversicherung; Kreditgeber erwarten 1,25 oder mehr.</translation>
     </message>
     <message>
         <source>Break-even Rent</source>
@@ -228,35 +228,35 @@
     </message>
     <message>
         <source>Highest Offer</source>
-        <translation>Höchstes Angebot</translation>
+        <translation>Höchster tragbarer Kaufpreis</translation>
     </message>
     <message>
         <source>The purchase price at which this loan&apos;s safety cash flow is 0, with its down payment, rate, term and PMI and the property&apos;s rent, escrow, fees and margin unchanged: the most to offer the seller.</source>
-        <translation>Der Kaufpreis, bei dem der Cashflow nach Sicherheitsabschlag dieses Darlehens 0 ist, wenn Anzahlung, Zinssatz, Laufzeit und Kreditversicherung des Darlehens sowie Miete, Steuern und Versicherung, sonstige Kosten und Sicherheitsabschlag der Immobilie gleich bleiben: das Höchste, was Sie dem Verkäufer bieten sollten.</translation>
+        <translation>Der Kaufpreis, bei dem der Cashflow nach Sicherheitsabschlag dieses Darlehens 0 ist, wenn Anzahlung, Zinssatz, Laufzeit und Hypothekenversicherung des Darlehens sowie Miete, Steuern und Versicherung, sonstige Kosten und Sicherheitsabschlag der Immobilie gleich bleiben: das Höchste, was Sie dem Verkäufer bieten sollten.</translation>
     </message>
     <message>
         <source>Net Operating Income (Month)</source>
-        <translation>Nettobetriebsertrag (Monat)</translation>
+        <translation>Reinertrag (NOI) je Monat</translation>
     </message>
     <message>
         <source>The rent less escrow and other fees, before any loan payment.</source>
-        <translation>Die Miete abzüglich Steuern und Versicherung und sonstiger Kosten, vor jeder Darlehensrate.</translation>
+        <translation>Die Miete abzüglich Steuern und Versicherung sowie sonstiger Kosten, vor jeder Darlehensrate.</translation>
     </message>
     <message>
         <source>Net Operating Income (Year)</source>
-        <translation>Nettobetriebsertrag (Jahr)</translation>
+        <translation>Reinertrag (NOI) je Jahr</translation>
     </message>
     <message>
         <source>Twelve months of net operating income.</source>
-        <translation>Zwölf Monate Nettobetriebsertrag.</translation>
+        <translation>Zwölf Monate Reinertrag.</translation>
     </message>
     <message>
         <source>Cap Rate</source>
-        <translation>Kapitalisierungsrate</translation>
+        <translation>Kapitalisierungsrate (Cap Rate)</translation>
     </message>
     <message>
         <source>A year&apos;s net operating income as a share of the purchase price.</source>
-        <translation>Der Nettobetriebsertrag eines Jahres als Anteil am Kaufpreis.</translation>
+        <translation>Der Reinertrag eines Jahres als Anteil am Kaufpreis.</translation>
     </message>
     <message>
         <source>Gross Rent Multiplier</source>
@@ -268,7 +268,7 @@
     </message>
     <message>
         <source>Rent-to-Price Ratio</source>
-        <translation>Verhältnis Miete zu Preis</translation>
+        <translation>Verhältnis Miete zu Kaufpreis</translation>
     </message>
     <message>
         <source>The monthly rent as a share of the purchase price; investors screen for 1 % (the &quot;1 % rule&quot;).</source>
@@ -308,7 +308,7 @@
     </message>
     <message>
         <source>The down payment plus all payments of principal and interest: what the purchase costs in all, before escrow, PMI and fees.</source>
-        <translation>Die Anzahlung zuzüglich aller Zahlungen für Tilgung und Zinsen: was der Kauf insgesamt kostet, vor Steuern und Versicherung, Kreditversicherung und sonstigen Kosten.</translation>
+        <translation>Die Anzahlung zuzüglich aller Zahlungen für Zins und Tilgung: was der Kauf insgesamt kostet, vor Steuern und Versicherung, Hypothekenversicherung und sonstigen Kosten.</translation>
     </message>
     <message>
         <source>The interest part of all payments: the total of payments less the loan amount.</source>
@@ -324,7 +324,7 @@
     </message>
     <message>
         <source>The interest the extra payments save: the total interest of the same loan without them, less this loan&apos;s.</source>
-        <translation>Die Zinsen, die die Sondertilgungen sparen: die Zinsen desselben Darlehens ohne sie, abzüglich derer dieses Darlehens.</translation>
+        <translation>Die Zinsen, die die Sondertilgungen ersparen: die Zinsen insgesamt desselben Darlehens ohne sie, abzüglich derer dieses Darlehens.</translation>
     </message>
 </context>
 <context>
@@ -370,7 +370,7 @@
     <name>CommandFiles</name>
     <message>
         <source>%1 is a folder, not a deal file.</source>
-        <translation>%1 ist ein Ordner, keine Geschäftsdatei.</translation>
+        <translation>%1 ist ein Ordner, keine Datendatei.</translation>
     </message>
     <message>
         <source>Cannot write the report to %1: it is a folder.</source>
@@ -382,11 +382,11 @@
     </message>
     <message>
         <source>Cannot write the report to %1: it is the deal file being read.</source>
-        <translation>Der Bericht kann nicht nach %1 geschrieben werden: Das ist die gelesene Geschäftsdatei.</translation>
+        <translation>Der Bericht kann nicht nach %1 geschrieben werden: Das ist die gelesene Datendatei.</translation>
     </message>
     <message>
         <source>%1 is a pipe, socket or device, not a deal file.</source>
-        <translation>%1 ist eine Pipe, ein Socket oder ein Gerät, keine Geschäftsdatei.</translation>
+        <translation>%1 ist eine Pipe, ein Socket oder ein Gerät, keine Datendatei.</translation>
     </message>
     <message>
         <source>%1 is named twice: it would get two reports.</source>
@@ -394,7 +394,7 @@
     </message>
     <message>
         <source>The report of %1 would replace the deal file %2: write it elsewhere with -o.</source>
-        <translation>Der Bericht von %1 würde die Geschäftsdatei %2 ersetzen: Schreiben Sie ihn mit -o an einen anderen Ort.</translation>
+        <translation>Der Bericht von %1 würde die Datendatei %2 ersetzen: Schreiben Sie ihn mit -o an einen anderen Ort.</translation>
     </message>
     <message>
         <source>The reports of %1 and %2 would both be %3: write them one at a time with -o.</source>
@@ -484,7 +484,7 @@
     </message>
     <message>
         <source>%1 is too large to be read: a deal file holds at most %2 MiB.</source>
-        <translation>%1 ist zu groß zum Lesen: Eine Geschäftsdatei umfasst höchstens %2 MiB.</translation>
+        <translation>%1 ist zu groß zum Lesen: Eine Datendatei umfasst höchstens %2 MiB.</translation>
     </message>
 </context>
 <context>
@@ -575,7 +575,7 @@
     </message>
     <message>
         <source>Chart of the chosen loan&apos;s principal and interest per year</source>
-        <translation>Diagramm von Tilgung und Zinsen des gewählten Darlehens je Jahr</translation>
+        <translation>Diagramm von Zins und Tilgung des gewählten Darlehens je Jahr</translation>
     </message>
     <message>
         <source>C&amp;harts</source>
@@ -631,7 +631,7 @@
     </message>
     <message>
         <source>%1: principal and interest per year</source>
-        <translation>%1: Tilgung und Zinsen je Jahr</translation>
+        <translation>%1: Zins und Tilgung je Jahr</translation>
     </message>
     <message>
         <source>Print Loan Analysis</source>
@@ -715,11 +715,11 @@
     </message>
     <message>
         <source>Highest IRR over 1 year: %1, %2.</source>
-        <translation>Höchster interner Zinsfuß über 1 Jahr: %1, %2.</translation>
+        <translation>Höchster IRR über 1 Jahr: %1, %2.</translation>
     </message>
     <message>
         <source>Highest IRR over %1 years: %2, %3.</source>
-        <translation>Höchster interner Zinsfuß über %1 Jahre: %2, %3.</translation>
+        <translation>Höchster IRR über %1 Jahre: %2, %3.</translation>
     </message>
     <message>
         <source>Projection</source>
@@ -783,7 +783,7 @@
     </message>
     <message>
         <source>Sc&amp;enarios as CSV...</source>
-        <translation>Szenarien &amp;als CSV...</translation>
+        <translation>S&amp;zenarien als CSV...</translation>
     </message>
     <message>
         <source>Sensitivit&amp;y as CSV...</source>
@@ -799,23 +799,23 @@
     </message>
     <message>
         <source>The base case is the Projection page&apos;s assumption; edit it there.</source>
-        <translation>Der Basisfall ist die Annahme der Seite Projektion; ändern Sie sie dort.</translation>
+        <translation>Der Basisfall ist die Annahme der Seite „Projektion“; ändern Sie sie dort.</translation>
     </message>
     <message>
         <source>%1, bear market</source>
-        <translation>%1, Bärenmarkt</translation>
+        <translation>%1, ungünstiger Markt</translation>
     </message>
     <message>
         <source>%1, bull market</source>
-        <translation>%1, Bullenmarkt</translation>
+        <translation>%1, günstiger Markt</translation>
     </message>
     <message>
         <source>The table&apos;s first row is the highest price at which each offer still reaches it.</source>
-        <translation>Die erste Zeile der Tabelle ist der höchste Preis, zu dem jedes Angebot sie noch erreicht.</translation>
+        <translation>Die erste Zeile der Tabelle ist der höchste Kaufpreis, zu dem jedes Angebot sie noch erreicht.</translation>
     </message>
     <message>
         <source>What each offer earns in a bear, the base and a bull market</source>
-        <translation>Was jedes Angebot im Bärenmarkt, im Basisfall und im Bullenmarkt einbringt</translation>
+        <translation>Was jedes Angebot im ungünstigen Markt, im Basisfall und im günstigen Markt einbringt</translation>
     </message>
     <message>
         <source>IRR by offer and market</source>
@@ -823,7 +823,7 @@
     </message>
     <message>
         <source>Chart of the IRR of each compared offer in a bear, the base and a bull market</source>
-        <translation>Diagramm des IRR jedes verglichenen Angebots im Bärenmarkt, im Basisfall und im Bullenmarkt</translation>
+        <translation>Diagramm des IRR jedes verglichenen Angebots im ungünstigen Markt, im Basisfall und im günstigen Markt</translation>
     </message>
     <message>
         <source>Sce&amp;narios</source>
@@ -843,7 +843,7 @@
     </message>
     <message>
         <source>IRR</source>
-        <translation>IRR</translation>
+        <translation>Interner Zinsfuß (IRR)</translation>
     </message>
     <message>
         <source>Interest rate</source>
@@ -851,7 +851,7 @@
     </message>
     <message>
         <source>The loan&apos;s interest rate, from 2 points below to 2 points above in half points; a rate below 0 % is not tried.</source>
-        <translation>Der Zinssatz des Darlehens, von 2 Punkten darunter bis 2 Punkte darüber in halben Punkten; ein Zinssatz unter 0 % wird nicht versucht.</translation>
+        <translation>Der Zinssatz des Darlehens, von 2 Prozentpunkten darunter bis 2 Prozentpunkte darüber in Schritten von 0,5 Prozentpunkten; ein Zinssatz unter 0 % wird nicht berechnet.</translation>
     </message>
     <message>
         <source>Monthly rent</source>
@@ -867,7 +867,7 @@
     </message>
     <message>
         <source>The vacancy, from 0 % to 20 % in steps of 2.5 points.</source>
-        <translation>Der Leerstand, von 0 % bis 20 % in Schritten von 2,5 Punkten.</translation>
+        <translation>Der Leerstand, von 0 % bis 20 % in Schritten von 2,5 Prozentpunkten.</translation>
     </message>
     <message>
         <source>Purchase price</source>
@@ -923,11 +923,11 @@
     </message>
     <message>
         <source>%1 Grey: no IRR; the cell&apos;s tooltip says why. Bold: the current appreciation and holding period.</source>
-        <translation>%1 Grau: kein IRR; der Tooltip der Zelle sagt, warum. Fett: die aktuelle Wertsteigerung und Haltedauer.</translation>
+        <translation>%1 Grau: kein IRR; der Tooltip der Zelle nennt den Grund. Fett: die aktuelle Wertsteigerung und Haltedauer.</translation>
     </message>
     <message>
         <source>The search stops at ten times the purchase price; a higher price would reach the target IRR too.</source>
-        <translation>Die Suche endet beim Zehnfachen des Kaufpreises; ein höherer Preis erreichte die Zielrendite ebenfalls.</translation>
+        <translation>Die Suche endet beim Zehnfachen des Kaufpreises; ein höherer Preis würde die Zielrendite ebenfalls erreichen.</translation>
     </message>
 </context>
 <context>
@@ -986,7 +986,7 @@
     </message>
     <message>
         <source>PM&amp;I:</source>
-        <translation>Kredit&amp;versicherung:</translation>
+        <translation>Hypotheken&amp;versicherung (PMI):</translation>
     </message>
     <message>
         <source>&amp;&lt;&lt; Previous</source>
@@ -1062,7 +1062,7 @@
     </message>
     <message>
         <source>What you pay into escrow each month, in your currency</source>
-        <translation>Was Sie monatlich für Grundsteuer und Versicherung zahlen, in Ihrer Währung</translation>
+        <translation>Was Sie monatlich für Steuern und Versicherung (Escrow) zahlen, in Ihrer Währung</translation>
     </message>
     <message>
         <source>The monthly escrow payment for property taxes and insurance. It is part of every loan&apos;s total monthly payment.</source>
@@ -1082,11 +1082,11 @@
     </message>
     <message>
         <source>What you pay up front for this loan, in your currency</source>
-        <translation>Was Sie bei diesem Darlehen aus eigenen Mitteln anzahlen, in Ihrer Währung</translation>
+        <translation>Was Sie bei diesem Darlehen aus Eigenkapital anzahlen, in Ihrer Währung</translation>
     </message>
     <message>
         <source>The down payment of the loan shown. The loan amount is the purchase price less this down payment.</source>
-        <translation>Die Anzahlung beim angezeigten Darlehen: was Sie aus eigenen Mitteln zahlen. Der Darlehensbetrag ist der Kaufpreis abzüglich dieser Anzahlung.</translation>
+        <translation>Die Anzahlung (Eigenkapital) des angezeigten Darlehens: der Teil des Kaufpreises, den Sie selbst zahlen. Der Darlehensbetrag ist der Kaufpreis abzüglich dieser Anzahlung.</translation>
     </message>
     <message>
         <source>The loan&apos;s yearly interest rate, in percent</source>
@@ -1106,11 +1106,11 @@
     </message>
     <message>
         <source>The loan&apos;s mortgage insurance each month, in your currency</source>
-        <translation>Die monatliche Kreditversicherung des Darlehens, in Ihrer Währung</translation>
+        <translation>Die monatliche Hypothekenversicherung des Darlehens, in Ihrer Währung</translation>
     </message>
     <message>
         <source>The monthly private mortgage insurance (PMI) of the loan shown. It is part of the loan&apos;s total monthly payment.</source>
-        <translation>Die monatliche Kreditversicherung (PMI) des angezeigten Darlehens. Sie ist Teil der monatlichen Gesamtrate des Darlehens.</translation>
+        <translation>Die monatliche private Hypothekenversicherung (PMI) des angezeigten Darlehens. Sie ist Teil der monatlichen Gesamtrate des Darlehens.</translation>
     </message>
     <message>
         <source>Loan information (%1 of %2)</source>
@@ -1118,7 +1118,7 @@
     </message>
     <message>
         <source>Import Deal</source>
-        <translation>Geschäft importieren</translation>
+        <translation>Daten importieren</translation>
     </message>
     <message>
         <source>ZANT Files (*.zant)</source>
@@ -1126,17 +1126,17 @@
     </message>
     <message>
         <source>%1 is a folder, not a deal file.</source>
-        <translation>%1 ist ein Ordner, keine Geschäftsdatei.</translation>
+        <translation>%1 ist ein Ordner, keine Datendatei.</translation>
     </message>
     <message>
         <source>Zantoria opens one deal file at a time. These were not opened:
 %1</source>
-        <translation>Zantoria öffnet jeweils nur eine Geschäftsdatei. Diese wurden nicht geöffnet:
+        <translation>Zantoria öffnet jeweils nur eine Datendatei. Diese wurden nicht geöffnet:
 %1</translation>
     </message>
     <message>
         <source>Export Deal</source>
-        <translation>Geschäft exportieren</translation>
+        <translation>Daten exportieren</translation>
     </message>
     <message>
         <source>&amp;Clear List</source>
@@ -1152,7 +1152,7 @@
     </message>
     <message>
         <source>%1 is a pipe, socket or device, not a deal file.</source>
-        <translation>%1 ist eine Pipe, ein Socket oder ein Gerät, keine Geschäftsdatei.</translation>
+        <translation>%1 ist eine Pipe, ein Socket oder ein Gerät, keine Datendatei.</translation>
     </message>
     <message>
         <source>Loan &amp;Analysis...</source>
@@ -1207,7 +1207,7 @@
     </message>
     <message>
         <source>How much escrow and other fees grow each year, from the second year on.</source>
-        <translation>Um wie viel Steuern, Versicherung und sonstige Gebühren jedes Jahr steigen, ab dem zweiten Jahr.</translation>
+        <translation>Um wie viel Steuern und Versicherung sowie sonstige Kosten jedes Jahr steigen, ab dem zweiten Jahr.</translation>
     </message>
     <message>
         <source>Vacancy</source>
@@ -1215,7 +1215,7 @@
     </message>
     <message>
         <source>The share of the year&apos;s rent lost to empty months and unpaid rent.</source>
-        <translation>Der Anteil der Jahresmiete, der durch leere Monate und ausbleibende Zahlungen verloren geht.</translation>
+        <translation>Der Anteil der Jahresmiete, der durch Leerstandsmonate und ausbleibende Mietzahlungen verloren geht.</translation>
     </message>
     <message>
         <source>Maintenance</source>
@@ -1223,7 +1223,7 @@
     </message>
     <message>
         <source>Repairs and upkeep, as a share of the year&apos;s rent.</source>
-        <translation>Reparaturen und Pflege, als Anteil der Jahresmiete.</translation>
+        <translation>Reparaturen und Wartung, als Anteil der Jahresmiete.</translation>
     </message>
     <message>
         <source>Capital reserve</source>
@@ -1235,11 +1235,11 @@
     </message>
     <message>
         <source>Management</source>
-        <translation>Verwaltung</translation>
+        <translation>Verwaltungskosten</translation>
     </message>
     <message>
         <source>A property manager&apos;s fee, as a share of the year&apos;s rent.</source>
-        <translation>Die Gebühr einer Hausverwaltung, als Anteil der Jahresmiete.</translation>
+        <translation>Die Vergütung der Hausverwaltung, als Anteil der Jahresmiete.</translation>
     </message>
     <message>
         <source>Closing costs</source>
@@ -1247,7 +1247,7 @@
     </message>
     <message>
         <source>The costs of buying, as a share of the price, paid in cash with the down payment.</source>
-        <translation>Die Kosten des Kaufs, als Anteil des Kaufpreises, mit der Anzahlung aus Eigenmitteln bezahlt.</translation>
+        <translation>Die Kosten des Kaufs, als Anteil des Kaufpreises, mit der Anzahlung aus Eigenkapital bezahlt.</translation>
     </message>
     <message>
         <source>Selling costs</source>
@@ -1267,11 +1267,11 @@
     </message>
     <message>
         <source>PMI ends at loan-to-value</source>
-        <translation>Kreditversicherung endet bei Beleihung</translation>
+        <translation>PMI endet bei Beleihungsauslauf</translation>
     </message>
     <message>
         <source>PMI is paid while the balance owed is above this share of the price; 0 keeps it for the whole loan.</source>
-        <translation>Die Kreditversicherung wird gezahlt, solange die Restschuld über diesem Anteil des Kaufpreises liegt; 0 behält sie für die ganze Laufzeit.</translation>
+        <translation>Die Hypothekenversicherung (PMI) wird gezahlt, solange die Restschuld über diesem Anteil des Kaufpreises liegt; bei 0 läuft sie über die ganze Laufzeit.</translation>
     </message>
     <message>
         <source>Target IRR</source>
@@ -1279,7 +1279,7 @@
     </message>
     <message>
         <source>The return on the cash invested that the purchase must reach; the price to offer is the highest that still reaches it.</source>
-        <translation>Die Rendite auf das eingesetzte Kapital, die der Kauf erreichen muss; der Angebotspreis ist der höchste, der sie noch erreicht.</translation>
+        <translation>Die Rendite auf das eingesetzte Kapital, die der Kauf erreichen muss; der höchste Kaufpreis für die Zielrendite ist der Preis, bei dem sie gerade noch erreicht wird.</translation>
     </message>
     <message>
         <source>Extra payment</source>
@@ -1287,15 +1287,15 @@
     </message>
     <message>
         <source>Paid each month on top of the payment, straight into the principal: the loan ends sooner and costs less interest.</source>
-        <translation>Jeden Monat zusätzlich zur Rate gezahlt, direkt in die Tilgung: das Darlehen endet früher und kostet weniger Zinsen.</translation>
+        <translation>Jeden Monat zusätzlich zur Rate gezahlt, direkt in die Tilgung: Das Darlehen ist früher getilgt und kostet weniger Zinsen.</translation>
     </message>
     <message>
         <source>No cash is invested: there is no return to measure.</source>
-        <translation>Es wird kein Kapital eingesetzt: Es gibt keine Rendite zu messen.</translation>
+        <translation>Es wird kein Kapital eingesetzt: Es gibt keine Rendite, die sich messen ließe.</translation>
     </message>
     <message>
         <source>The discount rate must be more than -100 %.</source>
-        <translation>Der Diskontierungszins muss über -100 % liegen.</translation>
+        <translation>Der Kalkulationszins muss über -100 % liegen.</translation>
     </message>
     <message>
         <source>The holding period must be 1 to 50 years.</source>
@@ -1339,43 +1339,43 @@
     </message>
     <message>
         <source>The loan-to-value at which mortgage insurance ends must be 0 % to 100 %.</source>
-        <translation>Der Beleihungsauslauf, bei dem die Kreditausfallversicherung endet, muss zwischen 0 % und 100 % liegen.</translation>
+        <translation>Der Beleihungsauslauf, bei dem die Hypothekenversicherung endet, muss zwischen 0 % und 100 % liegen.</translation>
     </message>
     <message>
         <source>The target IRR must be more than -100 %.</source>
-        <translation>Der angestrebte interne Zinsfuß muss über -100 % liegen.</translation>
+        <translation>Die Zielrendite muss über -100 % liegen.</translation>
     </message>
     <message>
         <source>The bear case&apos;s appreciation must be more than -100 %.</source>
-        <translation>Im pessimistischen Szenario muss die Wertsteigerung über -100 % liegen.</translation>
+        <translation>Im ungünstigen Markt muss die Wertsteigerung über -100 % liegen.</translation>
     </message>
     <message>
         <source>The bear case&apos;s rent growth must be more than -100 %.</source>
-        <translation>Im pessimistischen Szenario muss die Mietsteigerung über -100 % liegen.</translation>
+        <translation>Im ungünstigen Markt muss die Mietsteigerung über -100 % liegen.</translation>
     </message>
     <message>
         <source>The bear case&apos;s expense growth must be more than -100 %.</source>
-        <translation>Im pessimistischen Szenario muss die Kostensteigerung über -100 % liegen.</translation>
+        <translation>Im ungünstigen Markt muss die Kostensteigerung über -100 % liegen.</translation>
     </message>
     <message>
         <source>The bear case&apos;s vacancy must be 0 % to 100 %.</source>
-        <translation>Im pessimistischen Szenario muss der Leerstand zwischen 0 % und 100 % liegen.</translation>
+        <translation>Im ungünstigen Markt muss der Leerstand zwischen 0 % und 100 % liegen.</translation>
     </message>
     <message>
         <source>The bull case&apos;s appreciation must be more than -100 %.</source>
-        <translation>Im optimistischen Szenario muss die Wertsteigerung über -100 % liegen.</translation>
+        <translation>Im günstigen Markt muss die Wertsteigerung über -100 % liegen.</translation>
     </message>
     <message>
         <source>The bull case&apos;s rent growth must be more than -100 %.</source>
-        <translation>Im optimistischen Szenario muss die Mietsteigerung über -100 % liegen.</translation>
+        <translation>Im günstigen Markt muss die Mietsteigerung über -100 % liegen.</translation>
     </message>
     <message>
         <source>The bull case&apos;s expense growth must be more than -100 %.</source>
-        <translation>Im optimistischen Szenario muss die Kostensteigerung über -100 % liegen.</translation>
+        <translation>Im günstigen Markt muss die Kostensteigerung über -100 % liegen.</translation>
     </message>
     <message>
         <source>The bull case&apos;s vacancy must be 0 % to 100 %.</source>
-        <translation>Im optimistischen Szenario muss der Leerstand zwischen 0 % und 100 % liegen.</translation>
+        <translation>Im günstigen Markt muss der Leerstand zwischen 0 % und 100 % liegen.</translation>
     </message>
     <message>
         <source>The extra payment must be 0 or more.</source>
@@ -1399,7 +1399,7 @@
     </message>
     <message>
         <source>There is no price to search: the down payment is more than ten times the price.</source>
-        <translation>Es gibt keinen Preis zu suchen: die Anzahlung ist mehr als das Zehnfache des Kaufpreises.</translation>
+        <translation>Es gibt keinen Preis zu suchen: Die Anzahlung ist mehr als das Zehnfache des Kaufpreises.</translation>
     </message>
     <message>
         <source>Even a price equal to the down payment misses the target IRR.</source>
@@ -1419,15 +1419,15 @@
     </message>
     <message>
         <source>It enters the operating costs of every year after the first.</source>
-        <translation>Sie geht in die Betriebskosten jedes Jahres nach dem ersten ein.</translation>
+        <translation>Sie geht in die Bewirtschaftungskosten jedes Jahres nach dem ersten ein.</translation>
     </message>
     <message>
         <source>It enters the vacancy loss, and so the net operating income.</source>
-        <translation>Er geht in den Mietausfall ein und damit in den Nettobetriebsertrag.</translation>
+        <translation>Er geht in den Mietausfall ein und damit in den Reinertrag.</translation>
     </message>
     <message>
         <source>It enters the operating costs of every year.</source>
-        <translation>Geht in die Betriebskosten jedes Jahres ein.</translation>
+        <translation>Dieser Anteil geht in die Bewirtschaftungskosten jedes Jahres ein.</translation>
     </message>
     <message>
         <source>It enters the cash invested in year 0.</source>
@@ -1443,11 +1443,11 @@
     </message>
     <message>
         <source>It decides in which months the PMI is paid.</source>
-        <translation>Sie entscheidet, in welchen Monaten die Kreditversicherung gezahlt wird.</translation>
+        <translation>Dieser Wert entscheidet, in welchen Monaten die Hypothekenversicherung gezahlt wird.</translation>
     </message>
     <message>
         <source>It enters the schedule, the debt service, the loan balance and the interest saved.</source>
-        <translation>Sie geht in den Tilgungsplan, den Schuldendienst, die Restschuld und die gesparten Zinsen ein.</translation>
+        <translation>Sie geht in den Tilgungsplan, den Schuldendienst, die Restschuld und die ersparten Zinsen ein.</translation>
     </message>
     <message>
         <source>Cash Invested</source>
@@ -1463,7 +1463,7 @@
     </message>
     <message>
         <source>The first year&apos;s net operating income less its debt service and mortgage insurance.</source>
-        <translation>Der Nettobetriebsertrag des ersten Jahres abzüglich Schuldendienst und Kreditversicherung.</translation>
+        <translation>Der Reinertrag des ersten Jahres abzüglich Schuldendienst und Hypothekenversicherung.</translation>
     </message>
     <message>
         <source>IRR</source>
@@ -1475,15 +1475,15 @@
     </message>
     <message>
         <source>NPV</source>
-        <translation>Kapitalwert</translation>
+        <translation>Kapitalwert (NPV)</translation>
     </message>
     <message>
         <source>Net present value: the same flows discounted at the discount rate, year 0 undiscounted.</source>
-        <translation>Dieselben Zahlungen, mit dem Kalkulationszins abgezinst; das Jahr 0 wird nicht abgezinst.</translation>
+        <translation>Kapitalwert: dieselben Zahlungen, mit dem Kalkulationszins auf heute abgezinst; das Jahr 0 wird nicht abgezinst.</translation>
     </message>
     <message>
         <source>Equity Multiple</source>
-        <translation>Eigenkapitalvervielfacher</translation>
+        <translation>Eigenkapitalmultiplikator</translation>
     </message>
     <message>
         <source>The yearly cash flows plus the sale proceeds, divided by the cash invested.</source>
@@ -1515,7 +1515,7 @@
     </message>
     <message>
         <source>Interest Saved</source>
-        <translation>Gesparte Zinsen</translation>
+        <translation>Ersparte Zinsen</translation>
     </message>
     <message>
         <source>The interest the extra payments save over the loan&apos;s life, against the same loan without them.</source>
@@ -1543,23 +1543,23 @@
     </message>
     <message>
         <source>The rent times the vacancy.</source>
-        <translation>Die Miete mal dem Leerstand.</translation>
+        <translation>Die Miete multipliziert mit dem Leerstand.</translation>
     </message>
     <message>
         <source>Operating Costs</source>
-        <translation>Betriebskosten</translation>
+        <translation>Bewirtschaftungskosten</translation>
     </message>
     <message>
         <source>Twelve months of escrow and other fees, grown by the expense growth from the second year on, plus the rent times maintenance, capital reserve and management.</source>
-        <translation>Zwölf Monate Steuern, Versicherung und sonstige Kosten, ab dem zweiten Jahr um die Kostensteigerung erhöht, plus die Miete mal Instandhaltung, Erneuerungsrücklage und Verwaltung.</translation>
+        <translation>Zwölf Monate Steuern und Versicherung sowie sonstige Kosten, ab dem zweiten Jahr um die Kostensteigerung erhöht, plus die Miete multipliziert mit Instandhaltung, Erneuerungsrücklage und Verwaltungskosten.</translation>
     </message>
     <message>
         <source>Net Operating Income</source>
-        <translation>Nettobetriebsertrag</translation>
+        <translation>Reinertrag (NOI)</translation>
     </message>
     <message>
         <source>The rent less the vacancy loss and the operating costs.</source>
-        <translation>Die Miete abzüglich Mietausfall und Betriebskosten.</translation>
+        <translation>Die Miete abzüglich Mietausfall und Bewirtschaftungskosten.</translation>
     </message>
     <message>
         <source>Debt Service</source>
@@ -1567,15 +1567,15 @@
     </message>
     <message>
         <source>The payments of the year&apos;s twelve months, extra payments included; 0 after the payoff.</source>
-        <translation>Die Zahlungen der zwölf Monate des Jahres, Sondertilgungen eingeschlossen; 0 nach der Rückzahlung.</translation>
+        <translation>Die Raten der zwölf Monate des Jahres, Sondertilgungen eingeschlossen; 0 nach der Volltilgung.</translation>
     </message>
     <message>
         <source>PMI</source>
-        <translation>Kreditversicherung</translation>
+        <translation>Hypothekenversicherung (PMI)</translation>
     </message>
     <message>
         <source>The monthly PMI for each month of the year in which the balance owed is above the loan-to-value at which PMI ends.</source>
-        <translation>Der monatliche Beitrag für jeden Monat des Jahres, in dem die Restschuld über der Beleihung liegt, bei der die Kreditversicherung endet.</translation>
+        <translation>Die monatliche Hypothekenversicherung für jeden Monat des Jahres, in dem die Restschuld über dem Beleihungsauslauf liegt, bei dem die Hypothekenversicherung endet.</translation>
     </message>
     <message>
         <source>Cash Flow</source>
@@ -1583,7 +1583,7 @@
     </message>
     <message>
         <source>The net operating income less the debt service and the PMI.</source>
-        <translation>Der Nettobetriebsertrag abzüglich Schuldendienst und Kreditversicherung.</translation>
+        <translation>Der Reinertrag abzüglich Schuldendienst und Hypothekenversicherung.</translation>
     </message>
     <message>
         <source>Property Value</source>
@@ -1619,7 +1619,7 @@
     </message>
     <message>
         <source>The IRR had the property been sold at the end of this year.</source>
-        <translation>Der interne Zinsfuß, wäre die Immobilie am Ende dieses Jahres verkauft worden.</translation>
+        <translation>Der IRR, wäre die Immobilie am Ende dieses Jahres verkauft worden.</translation>
     </message>
     <message>
         <source>NPV if Sold</source>
@@ -1631,11 +1631,11 @@
     </message>
     <message>
         <source>Equity Multiple if Sold</source>
-        <translation>Vervielfacher bei Verkauf</translation>
+        <translation>Eigenkapitalmultiplikator bei Verkauf</translation>
     </message>
     <message>
         <source>The equity multiple had the property been sold at the end of this year.</source>
-        <translation>Der Eigenkapitalvervielfacher, wäre die Immobilie am Ende dieses Jahres verkauft worden.</translation>
+        <translation>Der Eigenkapitalmultiplikator, wäre die Immobilie am Ende dieses Jahres verkauft worden.</translation>
     </message>
     <message>
         <source>Measure</source>
@@ -1659,23 +1659,23 @@
     </message>
     <message>
         <source>It sets the price to offer of each loan.</source>
-        <translation>Sie bestimmt den Angebotspreis jedes Darlehens.</translation>
+        <translation>Sie bestimmt für jedes Darlehen den höchsten Kaufpreis für die Zielrendite.</translation>
     </message>
     <message>
         <source>It replaces the base figure in the bear market&apos;s projection; every other assumption is kept.</source>
-        <translation>Sie ersetzt die Zahl des Basisfalls in der Projektion des Bärenmarkts; jede andere Annahme bleibt.</translation>
+        <translation>Dieser Wert ersetzt den des Basisfalls in der Projektion des ungünstigen Markts; jede andere Annahme bleibt.</translation>
     </message>
     <message>
         <source>It replaces the base figure in the bull market&apos;s projection; every other assumption is kept.</source>
-        <translation>Sie ersetzt die Zahl des Basisfalls in der Projektion des Bullenmarkts; jede andere Annahme bleibt.</translation>
+        <translation>Dieser Wert ersetzt den des Basisfalls in der Projektion des günstigen Markts; jede andere Annahme bleibt.</translation>
     </message>
     <message>
         <source>Bear</source>
-        <translation>Bärenmarkt</translation>
+        <translation>Ungünstiger Markt</translation>
     </message>
     <message>
         <source>Bull</source>
-        <translation>Bullenmarkt</translation>
+        <translation>Günstiger Markt</translation>
     </message>
     <message>
         <source>Base</source>
@@ -1691,15 +1691,15 @@
     </message>
     <message>
         <source>The assumptions of the Projection page as they are.</source>
-        <translation>Die Annahmen der Seite Projektion, wie sie sind.</translation>
+        <translation>Die Annahmen der Seite „Projektion“, unverändert.</translation>
     </message>
     <message>
         <source>Price to Offer</source>
-        <translation>Angebotspreis</translation>
+        <translation>Höchster Kaufpreis für die Zielrendite</translation>
     </message>
     <message>
         <source>The highest purchase price at which the IRR at the hold still reaches the target IRR, everything else as typed: the down payment as an amount, the closing costs a share of the new price, the value growing from it, PMI&apos;s end loan-to-value of it. Searched between the down payment and ten times the price, to the cent; none where even a price equal to the down payment misses the target.</source>
-        <translation>Der höchste Kaufpreis, zu dem der IRR am Ende der Haltedauer die Zielrendite noch erreicht, alles andere wie eingegeben: die Anzahlung als Betrag, die Kaufnebenkosten als Anteil des neuen Preises, der Wert von ihm aus steigend, die Beleihung, bei der die Kreditversicherung endet, auf ihn bezogen. Gesucht zwischen der Anzahlung und dem Zehnfachen des Kaufpreises, auf den Cent genau; keiner, wo selbst ein Preis in Höhe der Anzahlung das Ziel verfehlt.</translation>
+        <translation>Der höchste Kaufpreis, zu dem der IRR am Ende der Haltedauer die Zielrendite noch erreicht, alles andere wie eingegeben: die Anzahlung als Betrag, die Kaufnebenkosten als Anteil des neuen Preises, der Wert von ihm aus steigend, der Beleihungsauslauf, bei dem die Hypothekenversicherung endet, auf ihn bezogen. Gesucht zwischen der Anzahlung und dem Zehnfachen des Kaufpreises, auf den Cent genau; keiner, wenn selbst ein Preis in Höhe der Anzahlung das Ziel verfehlt.</translation>
     </message>
     <message>
         <source>Assumption</source>
@@ -1750,7 +1750,7 @@
     </message>
     <message>
         <source>the PMI of loan %1</source>
-        <translation>die Kreditversicherung von Darlehen %1</translation>
+        <translation>die Hypothekenversicherung von Darlehen %1</translation>
     </message>
     <message>
         <source>Line %1: the figure %2 for %3 is too large to show; it was not read.</source>
@@ -1798,7 +1798,7 @@
     </message>
     <message>
         <source>the management fee</source>
-        <translation>die Verwaltungsgebühr</translation>
+        <translation>die Verwaltungskosten</translation>
     </message>
     <message>
         <source>the closing costs</source>
@@ -1814,7 +1814,7 @@
     </message>
     <message>
         <source>the loan-to-value at which PMI ends</source>
-        <translation>die Beleihung, bei der die Kreditversicherung endet</translation>
+        <translation>den Beleihungsauslauf, bei dem die Hypothekenversicherung endet</translation>
     </message>
     <message>
         <source>the target IRR</source>
@@ -1822,35 +1822,35 @@
     </message>
     <message>
         <source>the appreciation of the bear market</source>
-        <translation>die Wertsteigerung im Bärenmarkt</translation>
+        <translation>die Wertsteigerung im ungünstigen Markt</translation>
     </message>
     <message>
         <source>the rent growth of the bear market</source>
-        <translation>die Mietsteigerung im Bärenmarkt</translation>
+        <translation>die Mietsteigerung im ungünstigen Markt</translation>
     </message>
     <message>
         <source>the expense growth of the bear market</source>
-        <translation>die Kostensteigerung im Bärenmarkt</translation>
+        <translation>die Kostensteigerung im ungünstigen Markt</translation>
     </message>
     <message>
         <source>the vacancy of the bear market</source>
-        <translation>den Leerstand im Bärenmarkt</translation>
+        <translation>den Leerstand im ungünstigen Markt</translation>
     </message>
     <message>
         <source>the appreciation of the bull market</source>
-        <translation>die Wertsteigerung im Bullenmarkt</translation>
+        <translation>die Wertsteigerung im günstigen Markt</translation>
     </message>
     <message>
         <source>the rent growth of the bull market</source>
-        <translation>die Mietsteigerung im Bullenmarkt</translation>
+        <translation>die Mietsteigerung im günstigen Markt</translation>
     </message>
     <message>
         <source>the expense growth of the bull market</source>
-        <translation>die Kostensteigerung im Bullenmarkt</translation>
+        <translation>die Kostensteigerung im günstigen Markt</translation>
     </message>
     <message>
         <source>the vacancy of the bull market</source>
-        <translation>den Leerstand im Bullenmarkt</translation>
+        <translation>den Leerstand im günstigen Markt</translation>
     </message>
     <message>
         <source>the extra payment of loan %1</source>
@@ -1905,7 +1905,7 @@
     </message>
     <message>
         <source>PMI</source>
-        <translation>Kreditversicherung</translation>
+        <translation>Hypothekenversicherung (PMI)</translation>
     </message>
     <message>
         <source>Loan Amount</source>
@@ -1913,7 +1913,7 @@
     </message>
     <message>
         <source>Principal and Interest</source>
-        <translation>Tilgung und Zinsen</translation>
+        <translation>Zins und Tilgung</translation>
     </message>
     <message>
         <source>Total Monthly Payment</source>
@@ -2006,7 +2006,7 @@
 Make room and choose Retry, choose Export to keep the deal in a file of your choice, or choose Discard to end without them.</source>
         <translation>Ihre Werte und Einstellungen konnten nicht gespeichert werden: Vielleicht ist der Datenträger voll, oder in den Ordner der Einstellungen kann nicht geschrieben werden.
 
-Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren“, um das Geschäft in einer Datei Ihrer Wahl zu sichern, oder wählen Sie „Verwerfen“, um ohne sie zu beenden.</translation>
+Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren“, um das Objekt in einer Datei Ihrer Wahl zu sichern, oder wählen Sie „Verwerfen“, um ohne sie zu beenden.</translation>
     </message>
     <message>
         <source>No calculator command is set. Name your calculator program in the settings (F12).</source>
@@ -2025,7 +2025,7 @@ Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren
     </message>
     <message>
         <source>A deal file to open, as Import Data would.</source>
-        <translation>Eine Geschäftsdatei, die wie mit „Daten importieren“ geöffnet wird.</translation>
+        <translation>Eine Datendatei, die wie mit „Daten importieren“ geöffnet wird.</translation>
     </message>
     <message>
         <source>%1: no display available; start it from a graphical desktop session (DISPLAY or WAYLAND_DISPLAY is not set).</source>
@@ -2037,11 +2037,11 @@ Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren
     </message>
     <message>
         <source>No deal file given.</source>
-        <translation>Keine Geschäftsdatei angegeben.</translation>
+        <translation>Keine Datendatei angegeben.</translation>
     </message>
     <message>
         <source>-o names one report, but %1 deal files were given.</source>
-        <translation>-o nennt einen Bericht, aber es wurden %1 Geschäftsdateien angegeben.</translation>
+        <translation>-o nennt einen Bericht, aber es wurden %1 Datendateien angegeben.</translation>
     </message>
     <message>
         <source>Out of memory.</source>
@@ -2049,11 +2049,11 @@ Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren
     </message>
     <message>
         <source>Write to OUTPUT: for html instead of the deal file&apos;s name with the extension .htm (one deal file only); for csv and json instead of standard output. - is standard output. Without it each deal file gets its own report: of two whose reports would have the same name, the later keeps its whole name (deal.v2 gives deal.v2.htm); a run in which two would still write the same file, or that names a deal file twice, is refused before anything is written.</source>
-        <translation>Nach OUTPUT schreiben: bei html statt unter dem Namen der Geschäftsdatei mit der Endung .htm (nur eine Geschäftsdatei); bei csv und json statt auf die Standardausgabe. - ist die Standardausgabe. Ohne diese Angabe erhält jede Geschäftsdatei ihren eigenen Bericht: Von zwei Dateien, deren Berichte gleich hießen, behält die spätere ihren ganzen Namen (aus deal.v2 wird deal.v2.htm); ein Aufruf, in dem zwei Berichte dennoch dieselbe Datei wären oder der eine Geschäftsdatei zweimal nennt, wird abgelehnt, bevor etwas geschrieben wird.</translation>
+        <translation>Nach OUTPUT schreiben: bei html statt unter dem Namen der Datendatei mit der Endung .htm (nur eine Datendatei); bei csv und json statt auf die Standardausgabe. - ist die Standardausgabe. Ohne diese Angabe erhält jede Datendatei ihren eigenen Bericht: Von zwei Dateien, deren Berichte gleich hießen, behält die spätere ihren ganzen Namen (aus deal.v2 wird deal.v2.htm); ein Aufruf, in dem zwei Berichte dennoch dieselbe Datei wären oder der eine Datendatei zweimal nennt, wird abgelehnt, bevor etwas geschrieben wird.</translation>
     </message>
     <message>
         <source>The deal files to read: regular files only, no folders, FIFOs or devices. Messages show a name&apos;s control characters and bytes that are no UTF-8 as \xHH, and a backslash as \\.</source>
-        <translation>Die zu lesenden Geschäftsdateien: nur gewöhnliche Dateien, keine Ordner, FIFOs oder Geräte. Meldungen zeigen Steuerzeichen eines Namens und Bytes, die kein UTF-8 sind, als \xHH, einen Backslash als \\.</translation>
+        <translation>Die zu lesenden Datendateien: nur gewöhnliche Dateien, keine Ordner, FIFOs oder Geräte. Meldungen zeigen Steuerzeichen eines Namens und Bytes, die kein UTF-8 sind, als \xHH, einen Backslash als \\.</translation>
     </message>
     <message>
         <source>Writes the Zantoria report of each deal file (*.zant) as an HTML page beside it, or the
@@ -2065,11 +2065,11 @@ large to show, a text longer than 1,000 characters); 2 when a file cannot be rea
 written, or memory runs out. With several files the worst counts; CSV and JSON leave
 out the files that cannot be read. A figure that does not read as a number (&quot;abc&quot;) is
 no error: it counts as 0, as it does in the program&apos;s window.</source>
-        <translation>Schreibt den Zantoria-Bericht jeder Geschäftsdatei (*.zant) als HTML-Seite daneben, oder die
+        <translation>Schreibt den Zantoria-Bericht jeder Datendatei (*.zant) als HTML-Seite daneben, oder die
 Zahlen und die Darlehensanalyse aller Dateien als eine CSV-Tabelle oder ein JSON-Dokument.
 
 Rückgabewert: 0, wenn alles geschrieben wurde; 1 bei falschen Argumenten oder einer
-fehlerhaften Zeile in einer Geschäftsdatei (kein „=“, eine fehlende oder unbekannte
+fehlerhaften Zeile in einer Datendatei (kein „=“, eine fehlende oder unbekannte
 Bezeichnung, ein unbekanntes Gebietsschema oder eine unbekannte Währung, ein zu großer Wert,
 ein Text mit mehr als 1.000 Zeichen); 2, wenn eine Datei nicht gelesen oder geschrieben werden
 kann oder der Arbeitsspeicher nicht reicht. Bei mehreren Dateien zählt der schlimmste Fall;
@@ -2090,7 +2090,7 @@ Zahl lesen lässt („abc“), ist kein Fehler: Er zählt als 0, wie im Fenster 
     </message>
     <message>
         <source>Use NUMBER for an assumption of the holding period instead of the deal file&apos;s, for csv and json: LABEL is a label of the file&apos;s projection block (HoldYears, Appreciation, RentGrowth, ExpenseGrowth, Vacancy, Maintenance, CapitalReserve, Management, ClosingCosts, SellingCosts, DiscountRate, PmiEndLtv, TargetIrr, BearAppreciation... BullVacancy, ExtraPayment1 to ExtraPayment5), NUMBER a plain number with &quot;.&quot; as its point, in per cent for shares and rates: --assume Appreciation=4.5 --assume HoldYears=20. May be given many times.</source>
-        <translation>NUMBER statt des Werts der Datei für eine Annahme der Haltedauer verwenden, für csv und json: LABEL ist eine Bezeichnung aus dem Projektionsteil der Datei (HoldYears, Appreciation, RentGrowth, ExpenseGrowth, Vacancy, Maintenance, CapitalReserve, Management, ClosingCosts, SellingCosts, DiscountRate, PmiEndLtv, TargetIrr, BearAppreciation... BullVacancy, ExtraPayment1 bis ExtraPayment5), NUMBER eine einfache Zahl mit &quot;.&quot; als Dezimalpunkt, in Prozent für Anteile und Raten: --assume Appreciation=4.5 --assume HoldYears=20. Darf mehrfach angegeben werden.</translation>
+        <translation>NUMBER statt des Werts der Datei für eine Annahme der Projektion verwenden, für csv und json: LABEL ist eine Bezeichnung aus dem Projektionsteil der Datei (HoldYears, Appreciation, RentGrowth, ExpenseGrowth, Vacancy, Maintenance, CapitalReserve, Management, ClosingCosts, SellingCosts, DiscountRate, PmiEndLtv, TargetIrr, BearAppreciation... BullVacancy, ExtraPayment1 bis ExtraPayment5), NUMBER eine einfache Zahl mit &quot;.&quot; als Dezimalpunkt, in Prozent für Anteile und Sätze: --assume Appreciation=4.5 --assume HoldYears=20. Darf mehrfach angegeben werden.</translation>
     </message>
     <message>
         <source>With --format=csv: the holding period year by year, a line per file, loan and year, instead of a line per loan.</source>
@@ -2098,7 +2098,7 @@ Zahl lesen lässt („abc“), ist kein Fehler: Er zählt als 0, wie im Fenster 
     </message>
     <message>
         <source>html (the report, the default), csv (a line per loan of each file, the file&apos;s name first) or json (one document; see docs/analysis-json.md). csv and json give each loan&apos;s projection over the holding period, its IRR in a bear, the base and a bull market, and the highest price at which it still reaches the target IRR.</source>
-        <translation>html (der Bericht, die Voreinstellung), csv (eine Zeile je Darlehen jeder Datei, der Name der Datei zuerst) oder json (ein Dokument; siehe docs/analysis-json.md). csv und json geben für jedes Darlehen die Projektion über die Haltedauer, seinen internen Zinsfuß in einem Bären-, dem Basis- und einem Bullenmarkt und den höchsten Preis, bei dem es die Zielrendite noch erreicht.</translation>
+        <translation>html (der Bericht, die Voreinstellung), csv (eine Zeile je Darlehen jeder Datei, der Name der Datei zuerst) oder json (ein Dokument; siehe docs/analysis-json.md). csv und json geben für jedes Darlehen die Projektion über die Haltedauer, seinen IRR im ungünstigen Markt, im Basisfall und im günstigen Markt und den höchsten Kaufpreis, bei dem es die Zielrendite noch erreicht.</translation>
     </message>
 </context>
 </TS>

@@ -568,6 +568,16 @@ void MainDialog::contextMenuEvent(QContextMenuEvent *event)
 
 void MainDialog::done(int result)
 {
+    // A figure typed into the edit that still has the focus is kept, as if the edit had lost it
+    // first; after this, leaving an edit changes nothing.
+    if (!m_ending) {
+        const auto typing = std::find_if(m_fieldEdits.cbegin(), m_fieldEdits.cend(),
+                                         [this](const FieldEdit &each) {
+                                             return !each.field->isText() && each.edit->hasFocus();
+                                         });
+        if (typing != m_fieldEdits.cend())
+            onKillFocusValue(typing->edit);
+    }
     m_ending = true;
     QDialog::done(result);
 }

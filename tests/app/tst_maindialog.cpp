@@ -208,6 +208,7 @@ void TestMainDialog::typedTextsAreKeptWhenTheProgramEnds_data()
     QTest::addColumn<int>("key");
     QTest::newRow("Escape") << int(Qt::Key_Escape);
     QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("close box") << 0;
 }
 
 // The program ends from the edit that was typed into, without leaving it: the next start shows
@@ -224,12 +225,21 @@ void TestMainDialog::typedTextsAreKeptWhenTheProgramEnds()
         QLineEdit *lender = editNamed(dlg, "editLender");
         focusEdit(lender);
         QTest::keyClicks(lender, QStringLiteral("Harbor Bank"));
-        QTest::keyClick(lender, Qt::Key(key));
+        // A figure typed last and never left.
+        QLineEdit *rent = editNamed(dlg, "editRentalIncome");
+        focusEdit(rent);
+        rent->selectAll();
+        QTest::keyClicks(rent, QStringLiteral("3500"));
+        if (key)
+            QTest::keyClick(rent, Qt::Key(key));
+        else
+            dlg.close();
         QVERIFY(!dlg.isVisible());
     });
     fixture.reopenProfile();
     QCOMPARE(fixture.m_profile->getProfileString("ZANT", "Description"), QStringLiteral("12 Elm St."));
     QCOMPARE(fixture.m_profile->getProfileString("ZANT", "Lender1"), QStringLiteral("Harbor Bank"));
+    QCOMPARE(fixture.m_profile->getProfileString("ZANT", "RentalIncome"), QStringLiteral("$3,500.00"));
 }
 
 void TestMainDialog::createReportWritesAndOpens()

@@ -23,12 +23,13 @@ private slots:
 
 namespace {
 
-ProjectionInputs deal(double price, double rent, double down, double rate, double term, double pmi = 0)
+ProjectionInputs deal(double price, double rent, double down, double rate, double term, double pmi = 0,
+                      double escrow = -1)
 {
     ProjectionInputs in;
     in.price = price;
     in.rent = rent;
-    in.escrow = 0.015 * price / 12;
+    in.escrow = escrow < 0 ? 0.015 * price / 12 : escrow;
     in.otherFees = 45;
     in.downPayment = down;
     in.ratePercent = rate;
@@ -46,11 +47,17 @@ void addDeals()
     QTest::addColumn<double>("term");
     QTest::addColumn<double>("pmi");
     QTest::addColumn<int>("hold");
-    QTest::newRow("duplex, 20 % down") << 315000.0 << 2650.0 << 63000.0 << 6.5 << 30.0 << 0.0 << 10;
-    QTest::newRow("condo, 5 % down with PMI") << 189000.0 << 1525.0 << 9450.0 << 7.125 << 30.0 << 95.0 << 7;
-    QTest::newRow("fourplex over 15 years") << 612000.0 << 5900.0 << 153000.0 << 5.875 << 15.0 << 0.0 << 20;
-    QTest::newRow("cash purchase") << 145000.0 << 1190.0 << 145000.0 << 0.0 << 30.0 << 0.0 << 12;
-    QTest::newRow("thin margins, one year") << 250000.0 << 1700.0 << 50000.0 << 8.0 << 30.0 << 0.0 << 1;
+    QTest::addColumn<double>("escrow");       // -1: 1.5 % of the price a year
+    QTest::addColumn<double>("appreciation"); // a year
+    QTest::newRow("duplex, 20 % down") << 315000.0 << 2650.0 << 63000.0 << 6.5 << 30.0 << 0.0 << 10 << -1.0 << 0.03;
+    QTest::newRow("condo, 5 % down with PMI") << 189000.0 << 1525.0 << 9450.0 << 7.125 << 30.0 << 95.0 << 7 << -1.0 << 0.03;
+    QTest::newRow("fourplex over 15 years") << 612000.0 << 5900.0 << 153000.0 << 5.875 << 15.0 << 0.0 << 20 << -1.0 << 0.03;
+    QTest::newRow("cash purchase") << 145000.0 << 1190.0 << 145000.0 << 0.0 << 30.0 << 0.0 << 12 << -1.0 << 0.03;
+    QTest::newRow("thin margins, one year") << 250000.0 << 1700.0 << 50000.0 << 8.0 << 30.0 << 0.0 << 1 << -1.0 << 0.03;
+    // Cheap money and fast appreciation: the IRR rises with the price, since the down payment
+    // stays and the gain grows.
+    QTest::newRow("leverage, 20 % down") << 200000.0 << 500.0 << 40000.0 << 3.0 << 30.0 << 0.0 << 10 << 350.0 << 0.08;
+    QTest::newRow("leverage, nothing down") << 200000.0 << 500.0 << 0.0 << 3.0 << 30.0 << 0.0 << 10 << 350.0 << 0.08;
 }
 
 ProjectionInputs fetchedDeal()
@@ -61,7 +68,8 @@ ProjectionInputs fetchedDeal()
     QFETCH(double, rate);
     QFETCH(double, term);
     QFETCH(double, pmi);
-    return deal(price, rent, down, rate, term, pmi);
+    QFETCH(double, escrow);
+    return deal(price, rent, down, rate, term, pmi, escrow);
 }
 
 // The IRR solver is exact to 1e-9 however its search starts (from the year before, or not).
@@ -120,25 +128,38 @@ void TestScenarios::priceToOfferIsTheLastCentThatReachesTheTarget()
 {
     const ProjectionInputs in = fetchedDeal();
     QFETCH(int, hold);
-    for (double target : {0.04, 0.08, 0.12, 0.25}) {
+    QFETCH(double, appreciation);
+    for (double target : {0.04, 0.08, 0.10, 0.12, 0.25}) {
         ProjectionAssumptions a;
         a.holdYears = hold;
+        a.appreciation = appreciation;
         a.targetIrr = target;
         const Measure price = priceToOffer(in, a);
-        const auto irrAt = [&](double p) {
+        const auto reaches = [&](double p) {
             ProjectionInputs at = in;
             at.price = p;
-            return project(at, a).irr;
+            const Measure irr = project(at, a).irr;
+            return irr.isKnown() && irr.value >= target;
         };
-        const auto reaches = [&](double p) { return irrAt(p).isKnown() && irrAt(p).value >= target; };
+        // Every price the search may answer, on a grid of its own.
+        std::vector<double> reaching;
+        for (int i = 0; i <= 100; ++i) {
+            const double p = std::round(in.downPayment + (10 * in.price - in.downPayment) * i / 100);
+            if (reaches(p))
+                reaching.push_back(p);
+        }
+        const QByteArray context = QByteArray::number(target) + ": " + price.reason.toUtf8();
         if (!price.isKnown()) {
-            // Even the least price there is, the down payment itself, misses the target.
-            QVERIFY2(!reaches(in.downPayment), qPrintable(price.reason));
+            QVERIFY2(!reaches(in.price) && reaching.empty(), context.constData());
             QVERIFY(!price.reason.isEmpty());
             continue;
         }
         QCOMPARE(std::round(price.value * 100) / 100, price.value);
-        QVERIFY(reaches(price.value));
+        QVERIFY2(reaches(price.value), context.constData());
+        if (reaches(in.price))
+            QVERIFY(price.value >= in.price);
+        if (!reaching.empty())
+            QVERIFY2(price.value >= reaching.back() - 0.5 * in.price / 10, context.constData());
         if (price.value < 10 * in.price) {
             QVERIFY(!reaches(price.value + 0.01));
             QVERIFY(!reaches(price.value + 1));

@@ -6,6 +6,8 @@
 #include "testdoubles.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
 #include <QSettings>
@@ -161,6 +163,8 @@ private slots:
         SettingsProfile mine(name);
         const QString path = mine.fileName();
         QFile::remove(path);
+        // On a home folder where no profile was ever saved the lock's folder is not there yet.
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
         QLockFile otherCopy(path + QStringLiteral(".save-lock"));
         QVERIFY(otherCopy.tryLock(0));
 
@@ -207,27 +211,34 @@ void TestProfile::copiesEndingTogether_data()
     QTest::addColumn<QString>("secondEntry");
     QTest::addColumn<QString>("secondText");
     QTest::addColumn<bool>("secondKept");
+    QTest::addColumn<bool>("firstRun"); // no profile yet when both copies start
 
     const QString us = QStringLiteral("en_US");
     const QString de = QStringLiteral("de_DE");
     QTest::newRow("two texts") << us << "Description" << "Duplex on Elm St" << us << "Lender2"
-                               << "Second Bank" << true;
+                               << "Second Bank" << true << false;
     QTest::newRow("two figures") << us << "PurchasePrice" << "312500" << us << "Term3" << "15"
-                                 << true;
+                                 << true << false;
     QTest::newRow("a figure and a text") << us << "InterestRate4" << "6.5" << us << "Lender4"
-                                         << "Fourth Bank" << true;
+                                         << "Fourth Bank" << true << false;
     QTest::newRow("a setting and a figure") << us << "FontName" << "DejaVu Sans" << us
-                                            << "RentalIncome" << "2750" << true;
+                                            << "RentalIncome" << "2750" << true << false;
     QTest::newRow("two colours") << us << "LabelsColor" << "255" << us << "OddRowsColor"
-                                 << "65280" << true;
+                                 << "65280" << true << false;
     QTest::newRow("a figure beside a copy in another locale")
-        << us << "PurchasePrice" << "312500" << de << "Description" << "Zweifamilienhaus" << true;
+        << us << "PurchasePrice" << "312500" << de << "Description" << "Zweifamilienhaus" << true << false;
     QTest::newRow("texts in two locales") << de << "Description" << "Zweifamilienhaus" << us
-                                          << "Lender2" << "Second Bank" << true;
+                                          << "Lender2" << "Second Bank" << true << false;
     QTest::newRow("a text beside a figure in another locale")
-        << de << "Lender1" << "Sparkasse" << us << "DownPayment1" << "60000" << false;
+        << de << "Lender1" << "Sparkasse" << us << "DownPayment1" << "60000" << false << false;
     QTest::newRow("figures in two locales") << us << "PurchasePrice" << "312500" << de
-                                            << "Escrow" << "410" << false;
+                                            << "Escrow" << "410" << false << false;
+    QTest::newRow("first run: two texts") << us << "Description" << "Duplex on Elm St" << us
+                                          << "Lender2" << "Second Bank" << true << true;
+    QTest::newRow("first run: a text and a figure") << us << "Description" << "Duplex" << us
+                                                    << "PurchasePrice" << "312500" << true << true;
+    QTest::newRow("first run: a setting and a figure") << us << "FontName" << "DejaVu Sans" << us
+                                                       << "RentalIncome" << "2750" << true << true;
 }
 
 void TestProfile::copiesEndingTogether()
@@ -239,8 +250,11 @@ void TestProfile::copiesEndingTogether()
     QFETCH(QString, secondEntry);
     QFETCH(QString, secondText);
     QFETCH(bool, secondKept);
+    QFETCH(bool, firstRun);
     const QString name = QStringLiteral("tst_profile_together");
-    freshProfile(name);
+    const QString path = freshProfile(name);
+    if (firstRun)
+        QVERIFY(QFile::remove(path));
 
     LocaleServices::pinLocale(firstLocale);
     SettingsProfile firstProfile(name);
@@ -282,8 +296,11 @@ void TestProfile::copiesInTwoProcesses()
     QFETCH(QString, secondEntry);
     QFETCH(QString, secondText);
     QFETCH(bool, secondKept);
+    QFETCH(bool, firstRun);
     const QString name = QStringLiteral("tst_profile_processes");
     const QString path = freshProfile(name);
+    if (firstRun)
+        QVERIFY(QFile::remove(path));
 
     ProfileCopy expected;
     {

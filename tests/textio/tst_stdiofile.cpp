@@ -88,18 +88,19 @@ void TestStdioFile::lines_data()
     QTest::newRow("empty file") << QByteArray() << QStringList();
     QTest::newRow("A CR LF CR LF B") << QByteArray("A\r\n\r\nB")
                                      << QStringList{"A", "", "B"};
-    QTest::newRow("lone CR kept") << QByteArray("A\rB\r\n")
-                                  << QStringList{QStringLiteral("A\rB")};
+    QTest::newRow("lone CR ends a line") << QByteArray("A\rB\r\n") << QStringList{"A", "B"};
+    QTest::newRow("CR only, as an old Mac editor saves")
+        << QByteArray("; Zantoria\rDescription = x\r") << QStringList{"; Zantoria", "Description = x"};
     QTest::newRow("lone LF ends a line") << QByteArray("A\nB\n") << QStringList{"A", "B"};
     QTest::newRow("mixed line ends") << QByteArray("A\r\nB\nC\r\rD")
-                                     << QStringList{"A", "B", QStringLiteral("C\r\rD")};
-    QTest::newRow("CR CR LF keeps one CR") << QByteArray("A\r\r\nB")
-                                           << QStringList{QStringLiteral("A\r"), "B"};
+                                     << QStringList{"A", "B", "C", "", "D"};
+    QTest::newRow("CR CR LF is two line ends") << QByteArray("A\r\r\nB")
+                                               << QStringList{"A", "", "B"};
     QTest::newRow("last line without line end") << QByteArray("A\r\nlast")
                                                 << QStringList{"A", "last"};
     QTest::newRow("only CR LF") << QByteArray("\r\n") << QStringList{""};
     QTest::newRow("only LF LF") << QByteArray("\n\n") << QStringList{"", ""};
-    QTest::newRow("trailing lone CR") << QByteArray("A\r") << QStringList{QStringLiteral("A\r")};
+    QTest::newRow("trailing lone CR") << QByteArray("A\r") << QStringList{"A"};
     QTest::newRow("0x1A ends the text") << QByteArray("A\r\nB\x1A\r\nC\r\nD\r\n")
                                         << QStringList{"A", "B"};
     QTest::newRow("0x1A first") << QByteArray("\x1A" "A\r\n") << QStringList();
