@@ -247,6 +247,10 @@ int writeTable(const Command &command)
             // Figures left empty for an assumption out of range are told, not left to guess.
             if (const QString problem = deal.assumptions.problem(); !problem.isEmpty())
                 printError(command.given.at(i) + QStringLiteral(": ") + problem);
+            for (int k = 0; k < MAX_LOANS; ++k) {
+                if (const QString problem = extraPaymentProblem(record, k); !problem.isEmpty())
+                    printError(command.given.at(i) + QStringLiteral(": ") + problem);
+            }
             QByteArray piece;
             if (csv && command.yearly) {
                 piece = AnalysisExport::yearlyCsvLines(command.given.at(i), deal);
@@ -289,8 +293,26 @@ void printUsageError(const QCommandLineParser &parser, const QString &problem)
     QTextStream(stderr) << parser.helpText();
 }
 
+// Why a figure given on the command line cannot be used, as the projection would tell it
+// beside the empty figures it leaves; nothing when it can. Each figure is tried alone on the
+// first-run deal, whose other figures are all in range.
+std::optional<QString> assumptionProblem(const Assumption &assumption)
+{
+    DealRecord record = ProfileStore::firstRunRecord();
+    Value &value = assumption.field->figure(record, assumption.loan);
+    takePlainNumber(value, assumption.number, record.m_currency);
+    if (!value.canShow(record.m_currency))
+        return translated(QT_TRANSLATE_NOOP("main", "The figure is too large to show."));
+    if (const QString problem = assumptionsOf(record.m_projection).problem(); !problem.isEmpty())
+        return problem;
+    if (const QString problem = extraPaymentProblem(record, assumption.loan); !problem.isEmpty())
+        return problem;
+    return std::nullopt;
+}
+
 // "LABEL=NUMBER": a label of the deal file's projection block, in any case, and a plain number
-// with "." as its point, in per cent where the figure is a share or a rate.
+// with "." as its point (no grouping), in per cent where the figure is a share or a rate, where
+// a "%" may follow it. A figure out of its range is refused like a faulty one.
 std::optional<QString> readAssumption(const QString &given, Command &command)
 {
     const qsizetype equals = given.indexOf(QLatin1Char('='));
@@ -304,11 +326,15 @@ std::optional<QString> readAssumption(const QString &given, Command &command)
         return translated(QT_TRANSLATE_NOOP("main", "--assume %1: unknown label; use LABEL=NUMBER with a label of the deal file's projection block, such as HoldYears or Appreciation."))
             .arg(CommandFiles::visible(given.toUtf8()));
     }
-    bool ok = false;
-    found->number = QLocale::c().toDouble(given.mid(equals + 1).trimmed(), &ok);
-    if (!ok || !std::isfinite(found->number)) {
+    const std::optional<double> number = readPlainNumber(given.mid(equals + 1), found->field->kind);
+    if (!number) {
         return translated(QT_TRANSLATE_NOOP("main", "--assume %1: \"%2\" is not a number; write it with \".\" as the decimal point (Appreciation=4.5)."))
             .arg(label, CommandFiles::visible(given.mid(equals + 1).toUtf8()));
+    }
+    found->number = *number;
+    if (const auto problem = assumptionProblem(*found)) {
+        return translated(QT_TRANSLATE_NOOP("main", "--assume %1: %2"))
+            .arg(CommandFiles::visible(given.toUtf8()), *problem);
     }
     command.assumptions.push_back(*found);
     return std::nullopt;
@@ -356,6 +382,9 @@ std::optional<QString> readArguments(const QCommandLineParser &parser, const Opt
     command.yearly = parser.isSet(options.yearly);
     if (command.yearly && command.format != OutputFormat::Csv)
         return translated(QT_TRANSLATE_NOOP("main", "--yearly goes with --format=csv."));
+    // The report shows the five figures of each loan, which no assumption changes.
+    if (!command.assumptions.empty() && command.format == OutputFormat::Html)
+        return translated(QT_TRANSLATE_NOOP("main", "--assume goes with --format=csv or --format=json."));
     if (command.format == OutputFormat::Html && command.output && command.inputs.size() > 1)
         return translated(QT_TRANSLATE_NOOP("main", "-o names one report, but %1 deal files were given."))
             .arg(command.inputs.size());

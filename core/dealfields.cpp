@@ -3,8 +3,10 @@
 #include "core/figurelocales.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -267,6 +269,20 @@ const std::vector<DealField> &projectionFields()
 {
     static const std::vector<DealField> fields = makeProjectionFields();
     return fields;
+}
+
+std::optional<double> readPlainNumber(const QString &text, FieldKind kind)
+{
+    QString number = text.trimmed();
+    if (kind == FieldKind::Percent && number.endsWith(QLatin1Char('%')))
+        number = number.chopped(1).trimmed();
+    QLocale plain = QLocale::c();
+    plain.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double value = plain.toDouble(number, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
 void takePlainNumber(Value &value, double number, const QString &currency)

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -52,6 +53,10 @@ struct DealField
 // Takes a plain number (a profile entry, a command-line figure) as the field would show it, like
 // a figure read from a file; a figure too large to show is kept as it is.
 void takePlainNumber(Value &value, double number, const QString &currency);
+// A plain number as the profile and the command line write it: "." as its point, an optional
+// sign and exponent, a "%" after it for a percent figure; no grouping ("2,125" is refused, not
+// read as 2125), nothing else around it. Nothing for any other text or an infinite figure.
+[[nodiscard]] std::optional<double> readPlainNumber(const QString &text, FieldKind kind);
 
 // Calls visit(field, loan) for every stored field of table in the order of the profile and the
 // deal file: the property's fields (loan 0), then all fields of loan 0, of loan 1, and so on.

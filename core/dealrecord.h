@@ -52,7 +52,7 @@ struct DealRecord
     IntegerValue m_term[MAX_LOANS];
     CurrencyValue m_pmi[MAX_LOANS];
     // Paid on top of every payment of the loan, straight into its principal.
-    CurrencyValue m_extraPayment[MAX_LOANS];
+    SignedCurrencyValue m_extraPayment[MAX_LOANS];
     ProjectionFigures m_projection;
     int m_shownLoan = 0;
 };

@@ -322,6 +322,14 @@ ProjectionAssumptions assumptionsOf(const ProjectionFigures &figures)
     return a;
 }
 
+QString extraPaymentProblem(const DealRecord &record, int loan)
+{
+    if (!(record.m_extraPayment[std::size_t(loan)].m_value < 0))
+        return {};
+    return QCoreApplication::translate("Projection", QT_TRANSLATE_NOOP("Projection", "The extra payment of loan %1 must be 0 or more."))
+        .arg(loan + 1);
+}
+
 ProjectionInputs inputsOf(const DealRecord &record, int loan)
 {
     const auto k = std::size_t(loan);

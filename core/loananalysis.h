@@ -94,6 +94,9 @@ struct DealAnalysis
 [[nodiscard]] ProjectionAssumptions assumptionsOf(const ProjectionFigures &figures);
 // One loan of the record as the projection takes it.
 [[nodiscard]] ProjectionInputs inputsOf(const DealRecord &record, int loan);
+// Why loan's extra payment leaves its projection empty (one below 0), naming the loan; empty when
+// it does not.
+[[nodiscard]] QString extraPaymentProblem(const DealRecord &record, int loan);
 // The compared loan with the highest IRR, the lowest number on a tie; -1 if none. irrOf picks
 // the IRR: the projection's, or a scenario's.
 [[nodiscard]] int bestLoanByIrr(const DealAnalysis &deal,

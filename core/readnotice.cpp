@@ -46,6 +46,12 @@ QString ReadNotice::message() const
                                     "The saved figure %1 for %2 is too large to show; it was not "
                                     "used, and stays saved as it was until you enter another."))
             .arg(Quoted(text), name);
+    if (kind == NotANumber)
+        return translated(QT_TRANSLATE_NOOP("ReadNotice",
+                                    "The saved entry %1 for %2 is not a number (such as 3.5); it "
+                                    "was not used, and stays saved as it was until you enter "
+                                    "another."))
+            .arg(Quoted(entry + QLatin1Char('=') + text), name);
     return translated(QT_TRANSLATE_NOOP("ReadNotice",
                                 "The saved text of %1 is longer than 1,000 characters (%2); it was "
                                 "not used, and stays saved as it was until you enter another."))

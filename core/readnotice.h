@@ -5,11 +5,12 @@
 struct DealField;
 
 // A stored field that was not read because the program could not use it as it stands: a figure
-// too large for its field to show, or a text longer than its edit takes. The field keeps what it
+// too large for its field to show, a text longer than its edit takes, or an entry of the
+// profile's plain numbers that is no number. The field keeps what it
 // held before, and the user is told which one it was.
 struct ReadNotice
 {
-    enum Kind { FigureTooLarge, TextTooLong };
+    enum Kind { FigureTooLarge, TextTooLong, NotANumber };
     Kind kind;
     const DealField *field; // the field, as the deal's field table lists it
     int loan = 0;   // the loan's number (1 to 5) for a loan field

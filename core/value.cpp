@@ -88,11 +88,12 @@ QString fixedForm(const std::string &mantissa, int exponent)
     return QString::fromLatin1(integer + "." + fraction);
 }
 
-// A minus sign (the ASCII one or U+2212, which some locales write) before the first digit.
+// A minus sign (the ASCII one or U+2212, which some locales write) or the opening bracket of
+// the accounting form ("($250.00)") before the first digit.
 bool startsWithMinus(QStringView number)
 {
     for (const QChar c : number) {
-        if (c == QLatin1Char('-') || c == QChar(0x2212))
+        if (c == QLatin1Char('-') || c == QChar(0x2212) || c == QLatin1Char('('))
             return true;
         if (c.isDigit())
             return false;

@@ -56,7 +56,7 @@ protected:
     Value &operator=(const Value &) = default;
 };
 
-class CurrencyValue final : public Value
+class CurrencyValue : public Value
 {
 public:
     [[nodiscard]] QString format(const QString &currency) const override;
@@ -81,6 +81,13 @@ public:
 // Assumptions that may fall below zero: a growth rate, or a share typed out of range, which the
 // projection then names instead of reading "-5%" as 5 %.
 class SignedPercentValue final : public PercentValue
+{
+protected:
+    [[nodiscard]] bool keepsSign() const override { return true; }
+};
+
+// An extra payment typed below zero: the projection names it instead of paying its opposite.
+class SignedCurrencyValue final : public CurrencyValue
 {
 protected:
     [[nodiscard]] bool keepsSign() const override { return true; }

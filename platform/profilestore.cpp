@@ -122,26 +122,38 @@ QString plainNumber(double number)
     return QString::number(number, 'g', QLocale::FloatingPointShortest);
 }
 
-// An entry that is not a number keeps the first-run figure; a figure is used as its field shows
-// it, like every stored figure.
-void readAssumptions(IProfile &profile, DealRecord &record)
+// A figure is used as its field shows it, like every stored figure. An entry that is no plain
+// number, or one too large to show, keeps the first-run figure and is named in notices; the
+// stored text is kept for the user to see to.
+void readAssumptions(IProfile &profile, DealRecord &record, std::vector<ReadNotice> *notices)
 {
     forEachStoredField(projectionFields(), [&](const DealField &field, int loan) {
         Value &value = field.figure(record, loan);
-        bool ok = false;
-        const double stored = profile.getProfileString(ProjectionSection, field.entry(loan),
-                                                       *field.firstRun)
-                                  .toDouble(&ok);
-        takePlainNumber(value, ok && std::isfinite(stored) ? stored : field.firstRun->toDouble(),
-                        record.m_currency);
+        takePlainNumber(value, field.firstRun->toDouble(), record.m_currency);
+        const QString firstRun = plainNumber(value.m_value);
+        const QString entry = field.entry(loan);
+        const QString stored = profile.getProfileString(ProjectionSection, entry, firstRun);
+        const std::optional<double> number = readPlainNumber(stored, field.kind);
+        if (number) {
+            takePlainNumber(value, *number, record.m_currency);
+            if (value.canShow(record.m_currency))
+                return;
+            takePlainNumber(value, field.firstRun->toDouble(), record.m_currency);
+        }
+        if (notices)
+            notices->push_back({number ? ReadNotice::FigureTooLarge : ReadNotice::NotANumber,
+                                &field, noticeLoan(field, loan), 0, stored, entry, firstRun});
     });
 }
 
-void writeAssumptions(IProfile &profile, const DealRecord &record)
+void writeAssumptions(IProfile &profile, const DealRecord &record,
+                      const std::vector<ReadNotice> &refused)
 {
     forEachStoredField(projectionFields(), [&](const DealField &field, int loan) {
-        profile.writeProfileString(ProjectionSection, field.entry(loan),
-                                   plainNumber(field.figure(record, loan).m_value));
+        const QString entry = field.entry(loan);
+        const QString text = plainNumber(field.figure(record, loan).m_value);
+        if (!keepsStoredText(refused, entry, text))
+            profile.writeProfileString(ProjectionSection, entry, text);
     });
 }
 
@@ -185,7 +197,7 @@ void ProfileStore::readRecord(IProfile &profile, DealRecord &record,
         else
             readFigure(profile, field, loan, record, locales, notices);
     });
-    readAssumptions(profile, record);
+    readAssumptions(profile, record, notices);
 }
 
 void ProfileStore::writeRecord(IProfile &profile, const DealRecord &record,
@@ -207,7 +219,7 @@ void ProfileStore::writeRecord(IProfile &profile, const DealRecord &record,
             figureEntries << field.entry(loan);
     });
     profile.keepTogether(Section, LocaleEntry, figureEntries);
-    writeAssumptions(profile, record);
+    writeAssumptions(profile, record, refused);
 }
 
 namespace {

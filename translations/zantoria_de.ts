@@ -1519,7 +1519,7 @@
     </message>
     <message>
         <source>The interest the extra payments save over the loan&apos;s life, against the same loan without them.</source>
-        <translation>Die Zinsen, die die Sondertilgungen über die Laufzeit sparen, verglichen mit demselben Darlehen ohne sie.</translation>
+        <translation>Die Zinsen, die die Sondertilgungen über die Laufzeit ersparen, verglichen mit demselben Darlehen ohne sie.</translation>
     </message>
     <message>
         <source>Year</source>

@@ -2,6 +2,7 @@
 #include "core/figurelocales.h"
 #include "exchange/exchangefile.h"
 #include "textio/fileexception.h"
+#include "core/loananalysis.h"
 #include "core/localeservices.h"
 #include "platform/profilestore.h"
 #include "core/readnotice.h"
@@ -629,6 +630,11 @@ void TestExchangeFile::projectionBlock_data()
                                         << 7.5 << 5.0 << 9.99;
     // A figure that does not parse reads as every figure does.
     QTest::newRow("not a number") << "en_US" << QByteArray("Appreciation = n/a\r\n") << 0.0 << 12.0 << 40.0;
+    // A negative extra payment stays negative, so that the projection names it.
+    QTest::newRow("negative extra payment") << "en_US" << QByteArray("ExtraPayment2 = -$250.00\r\n")
+                                            << 7.5 << 12.0 << -250.0;
+    QTest::newRow("CR line ends only") << "en_US" << QByteArray("HoldYears = 5\rExtraPayment2 = 7\r")
+                                       << 7.5 << 5.0 << 7.0;
 }
 
 void TestExchangeFile::projectionBlock()
@@ -646,6 +652,10 @@ void TestExchangeFile::projectionBlock()
     QTEST(record.m_projection.m_holdYears.m_value, "holdYears");
     QTEST(record.m_extraPayment[1].m_value, "extraPayment2");
     QCOMPARE(record.m_projection.m_bear.m_vacancy.m_value, 10.0);
+    const QString problem = extraPaymentProblem(record, 1);
+    QCOMPARE(problem.isEmpty(), record.m_extraPayment[1].m_value >= 0);
+    if (!problem.isEmpty())
+        QVERIFY(analyze(record).loans[1].projection.years.empty());
 }
 
 QTEST_GUILESS_MAIN(TestExchangeFile)

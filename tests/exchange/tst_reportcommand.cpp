@@ -831,7 +831,7 @@ void TestReportCommand::projectionFollowsTheFileAndAssume_data()
         << "de_DE.UTF-8"
         << QStringList{"--assume", "HoldYears=20", "--assume=appreciation=-1.5", "--assume",
                        "ExtraPayment2=300", "--assume", "Vacancy=7.25"};
-    QTest::newRow("a hold out of range") << "ar_EG.UTF-8" << QStringList{"--assume", "HoldYears=0"};
+    QTest::newRow("a share with its per cent sign") << "ar_EG.UTF-8" << QStringList{"--assume", "Appreciation=3.5%"};
 }
 
 // The command line gives the figures of the projection the engine computes for the file as read
@@ -850,6 +850,7 @@ void TestReportCommand::projectionFollowsTheFileAndAssume()
     QVERIFY(ExchangeFile::read(record, deal, nullptr));
     for (QString given : assume) {
         given.remove(QStringLiteral("--assume="));
+        given.remove(QLatin1Char('%'));
         forEachStoredField(projectionFields(), [&](const DealField &field, int loan) {
             if (given.section(QLatin1Char('='), 0, 0).compare(field.entry(loan), Qt::CaseInsensitive) == 0)
                 takePlainNumber(field.figure(record, loan), given.section(QLatin1Char('='), 1).toDouble(), record.m_currency);
@@ -907,6 +908,17 @@ void TestReportCommand::badAssumptionsAreOneLine_data()
     QTest::newRow("decimal comma") << QStringList{"--assume", "Vacancy=4,5"} << "--assume Vacancy: \"4,5\" is not a number";
     QTest::newRow("no number") << QStringList{"--assume", "HoldYears="} << "--assume HoldYears: \"\" is not a number";
     QTest::newRow("infinite") << QStringList{"--assume", "HoldYears=1e999"} << "--assume HoldYears: \"1e999\" is not a number";
+    QTest::newRow("grouping comma") << QStringList{"--assume", "Appreciation=2,125"} << "--assume Appreciation: \"2,125\" is not a number";
+    QTest::newRow("too large to show") << QStringList{"--assume", "DiscountRate=1e300"}
+                                       << "--assume DiscountRate=1e300: The figure is too large to show.";
+    QTest::newRow("hold out of range") << QStringList{"--assume", "HoldYears=60"}
+                                       << "--assume HoldYears=60: The holding period must be 1 to 50 years.";
+    QTest::newRow("share out of range") << QStringList{"--assume", "vacancy=101%"}
+                                        << "--assume vacancy=101%: The vacancy must be 0 % to 100 %.";
+    QTest::newRow("negative extra payment") << QStringList{"--assume", "ExtraPayment2=-250"}
+                                            << "--assume ExtraPayment2=-250: The extra payment of loan 2 must be 0 or more.";
+    QTest::newRow("with the HTML report") << QStringList{"--format=html", "--assume", "HoldYears=20"}
+                                          << "--assume goes with --format=csv or --format=json.";
 }
 
 void TestReportCommand::badAssumptionsAreOneLine()

@@ -43,16 +43,20 @@ void TestProfileStore::assumptionsArePlainNumbersInEveryLocale_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<double>("read");
     QTest::addColumn<QString>("written");
-    QTest::newRow("falling market") << "en_US" << "Appreciation" << "-1.5" << -1.5 << "-1.5";
-    QTest::newRow("point in de_DE") << "de_DE" << "RentGrowth" << "2.5" << 2.5 << "2.5";
-    QTest::newRow("rate in eighths") << "fr_CH" << "TargetIrr" << "6.875" << 6.875 << "6.875";
-    QTest::newRow("used as shown") << "en_US" << "Vacancy" << "4.12345" << 4.123 << "4.123";
-    QTest::newRow("whole years") << "de_DE" << "HoldYears" << "20" << 20.0 << "20";
-    QTest::newRow("extra payment") << "ar_EG" << "ExtraPayment3" << "250.5" << 250.5 << "250.5";
-    QTest::newRow("not a number") << "en_US" << "Maintenance" << "five" << 5.0 << "5";
-    QTest::newRow("comma is no point") << "de_DE" << "BearVacancy" << "3,5" << 10.0 << "10";
-    QTest::newRow("beyond a double") << "en_US" << "DiscountRate" << "1e999" << 8.0 << "8";
-    QTest::newRow("missing") << "en_US" << "" << "" << 0.0 << "";
+    QTest::addColumn<bool>("told"); // the user is told the entry was not used
+    QTest::newRow("falling market") << "en_US" << "Appreciation" << "-1.5" << -1.5 << "-1.5" << false;
+    QTest::newRow("point in de_DE") << "de_DE" << "RentGrowth" << "2.5" << 2.5 << "2.5" << false;
+    QTest::newRow("rate in eighths") << "fr_CH" << "TargetIrr" << "6.875" << 6.875 << "6.875" << false;
+    QTest::newRow("used as shown") << "en_US" << "Vacancy" << "4.12345" << 4.123 << "4.123" << false;
+    QTest::newRow("whole years") << "de_DE" << "HoldYears" << "20" << 20.0 << "20" << false;
+    QTest::newRow("extra payment") << "ar_EG" << "ExtraPayment3" << "250.5" << 250.5 << "250.5" << false;
+    QTest::newRow("negative extra payment") << "en_US" << "ExtraPayment1" << "-100" << -100.0 << "-100" << false;
+    // An entry the program cannot use keeps the first-run figure and its stored text, and is told.
+    QTest::newRow("not a number") << "en_US" << "HoldYears" << "ten" << 10.0 << "ten" << true;
+    QTest::newRow("comma is no point") << "de_DE" << "RentGrowth" << "3,5" << 2.0 << "3,5" << true;
+    QTest::newRow("beyond a double") << "en_US" << "DiscountRate" << "1e999" << 8.0 << "1e999" << true;
+    QTest::newRow("too large to show") << "en_US" << "DiscountRate" << "1e200" << 8.0 << "1e200" << true;
+    QTest::newRow("missing") << "en_US" << "" << "" << 0.0 << "" << false;
 }
 
 void TestProfileStore::assumptionsArePlainNumbersInEveryLocale()
@@ -60,14 +64,20 @@ void TestProfileStore::assumptionsArePlainNumbersInEveryLocale()
     QFETCH(QString, locale);
     QFETCH(QString, entry);
     QFETCH(QString, stored);
+    QFETCH(bool, told);
     LocaleServices::pinLocale(locale);
     MemoryProfile profile;
     if (!entry.isEmpty())
         profile.m_values.insert(QStringLiteral("Projection/") + entry, stored);
     DealRecord record;
-    ProfileStore::readRecord(profile, record);
+    std::vector<ReadNotice> refused;
+    ProfileStore::readRecord(profile, record, &refused);
+    QCOMPARE(refused.size(), std::size_t(told));
+    if (told)
+        QVERIFY2(refused[0].message().contains(stored), qPrintable(refused[0].message()));
     MemoryProfile written;
-    ProfileStore::writeRecord(written, record);
+    written.m_values = profile.m_values;
+    ProfileStore::writeRecord(written, record, refused);
     LocaleServices::pinLocale(QStringLiteral("en_US"));
     // Every other assumption has its first-run figure.
     forEachStoredField(projectionFields(), [&](const DealField &field, int loan) {
