@@ -429,7 +429,8 @@ QString AnalysisExport::csvText(const QString &text)
 {
     // A spreadsheet runs a cell that starts like a formula, even one that came from a lender's
     // name or a file name; a leading apostrophe makes it plain text in every common one.
-    static const QRegularExpression formula(QStringLiteral("^(?:[=+\\-@\t\r]| +[=+\\-@])"));
+    static const QRegularExpression formula(QStringLiteral("^(?:[=+\\-@\t\r]|\\s+[=+\\-@])"),
+                                            QRegularExpression::UseUnicodePropertiesOption);
     // Control characters (a NUL, a terminal's escape, a line end) become spaces as in the deal
     // file, and so do the other characters that end a line, so a cell stays on its line.
     QString cell = withoutControlCharacters(text);
@@ -437,7 +438,9 @@ QString AnalysisExport::csvText(const QString &text)
         if (c == QChar(0x85) || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
             c = QLatin1Char(' ');
     }
-    return formula.match(text).hasMatch() ? QLatin1Char('\'') + cell : cell;
+    // Guarded as written, after those spaces, as well as as given.
+    const bool runs = formula.match(text).hasMatch() || formula.match(cell).hasMatch();
+    return runs ? QLatin1Char('\'') + cell : cell;
 }
 
 QByteArray AnalysisExport::csvLine(const QStringList &fields, QChar separator)
@@ -545,7 +548,8 @@ QByteArray AnalysisExport::dealsCsvHeader()
         header << QLatin1String(figure.key);
     for (Scenario scenario : Scenarios)
         header << QStringLiteral("irr_") + QLatin1String(scenarioKey(scenario));
-    header << QStringLiteral("highest_offer_for_target_irr");
+    header << QStringLiteral("highest_offer_for_target_irr") << QStringLiteral("hold_years")
+           << QStringLiteral("year_1_cash_flow");
     return csvLine(header);
 }
 
@@ -574,7 +578,11 @@ QByteArray AnalysisExport::dealCsvLines(const QString &file, const DealRecord &r
             line << csvValue(loan.projection.*figure.member, figure.unit);
         for (const ScenarioResult &scenario : loan.scenarios)
             line << csvValue(scenario.irr, MeasureUnit::Fraction);
-        line << csvValue(loan.priceToOffer, MeasureUnit::Money);
+        line << csvValue(loan.priceToOffer, MeasureUnit::Money)
+             << shortest(record.m_projection.m_holdYears.m_value, forScripts())
+             << (loan.projection.years.empty()
+                     ? QString()
+                     : number(loan.projection.years.front().cashFlow, 2, forScripts()));
         csv += csvFields(line);
     }
     return csv;
@@ -595,14 +603,18 @@ QByteArray AnalysisExport::dealJsonText(const QString &file, const DealRecord &r
     text.reserve(withPlaceholders.size() + 200000);
     qsizetype from = 0;
     for (int k = 0; k < MAX_LOANS; ++k) {
-        // The placeholder as the writer escapes it.
+        // The placeholder as the writer escapes it, found only as the value of a "years" key:
+        // inside a text of the user's every quote is escaped, so no description, lender or file
+        // name can hold the key and the opening quote of its value.
         const QByteArray placeholder = QJsonDocument(QJsonArray{YearsPlaceholder + QString::number(k)})
                                            .toJson(QJsonDocument::Compact)
                                            .mid(1)
                                            .chopped(1);
-        const qsizetype at = withPlaceholders.indexOf(placeholder, from);
-        if (at < 0)
+        const QByteArray key = "\"years\": ";
+        const qsizetype keyAt = withPlaceholders.indexOf(key + placeholder, from);
+        if (keyAt < 0)
             continue;
+        const qsizetype at = keyAt + key.size();
         const qsizetype lineStart = withPlaceholders.lastIndexOf('\n', at) + 1;
         const qsizetype indent = withPlaceholders.indexOf('"', lineStart) - lineStart;
         text.append(withPlaceholders.constData() + from, at - from);
@@ -674,10 +686,12 @@ QByteArray AnalysisExport::yearlyCsvHeader()
         header << QLatin1String(figure.key);
     for (const YearReturn &figure : YearReturns)
         header << QLatin1String(figure.key);
+    header << QStringLiteral("lender");
     return csvLine(header);
 }
 
-QByteArray AnalysisExport::yearlyCsvLines(const QString &file, const DealAnalysis &deal)
+QByteArray AnalysisExport::yearlyCsvLines(const QString &file, const DealRecord &record,
+                                          const DealAnalysis &deal)
 {
     const MeasureUnit units[] = {MeasureUnit::Fraction, MeasureUnit::Money, MeasureUnit::Ratio};
     QByteArray csv;
@@ -688,6 +702,7 @@ QByteArray AnalysisExport::yearlyCsvLines(const QString &file, const DealAnalysi
                 line << number(year.*figure.member, 2, forScripts());
             for (std::size_t i = 0; i < std::size(YearReturns); ++i)
                 line << csvValue(year.*YearReturns[i].member, units[i]);
+            line << csvText(record.m_lender[k]);
             csv += csvFields(line);
         }
     }

@@ -44,7 +44,8 @@ namespace AnalysisExport {
 // The holding period year by year: the header, then a line per loan and year of each file
 // (a loan without a projection has none).
 [[nodiscard]] QByteArray yearlyCsvHeader();
-[[nodiscard]] QByteArray yearlyCsvLines(const QString &file, const DealAnalysis &deal);
+[[nodiscard]] QByteArray yearlyCsvLines(const QString &file, const DealRecord &record,
+                                        const DealAnalysis &deal);
 
 // One deal file as a JSON object (see docs/analysis-json.md).
 [[nodiscard]] QJsonObject dealJson(const QString &file, const DealRecord &record,

@@ -253,7 +253,7 @@ int writeTable(const Command &command)
             }
             QByteArray piece;
             if (csv && command.yearly) {
-                piece = AnalysisExport::yearlyCsvLines(command.given.at(i), deal);
+                piece = AnalysisExport::yearlyCsvLines(command.given.at(i), record, deal);
             } else if (csv) {
                 piece = AnalysisExport::dealCsvLines(command.given.at(i), record, deal);
             } else {

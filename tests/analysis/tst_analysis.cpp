@@ -259,9 +259,13 @@ private slots:
         record.m_projection.m_market.m_appreciation.m_value = 3.5;
         record.m_term[4].m_value = term5;
         record.m_lender[1] = QStringLiteral("\"Quoted\" \u0001 Bank é");
+        // Texts that look like what the writer puts where the years go change nothing.
+        record.m_description = QStringLiteral("\u0001years of loan 0");
+        record.m_lender[2] = QStringLiteral("\"years\": \"\u0001years of loan 2");
+        const QString file = QStringLiteral("\u0001years of loan 1");
         const DealAnalysis deal = analyze(record);
-        QCOMPARE(AnalysisExport::dealJsonText(QStringLiteral("a \"b\".zant"), record, deal),
-                 QJsonDocument(AnalysisExport::dealJson(QStringLiteral("a \"b\".zant"), record, deal))
+        QCOMPARE(AnalysisExport::dealJsonText(file, record, deal),
+                 QJsonDocument(AnalysisExport::dealJson(file, record, deal))
                      .toJson(QJsonDocument::Indented)
                      .chopped(1));
     }
@@ -558,6 +562,12 @@ private slots:
         // Control characters reach no terminal or spreadsheet; a cell stays on its line.
         QTest::newRow("tab") << "\t=1+1" << "' =1+1";
         QTest::newRow("carriage return") << "\rX" << "' X";
+        // A character that becomes a space before a formula is guarded as written.
+        QTest::newRow("control character, then a link") << "\x01=HYPERLINK(\"http://evil.example\")"
+                                                         << "' =HYPERLINK(\"http://evil.example\")";
+        QTest::newRow("next line, then plus") << "\u0085+1" << "' +1";
+        QTest::newRow("line separator, then at") << "\u2028@SUM(A1)" << "' @SUM(A1)";
+        QTest::newRow("no-break space, then minus") << "\u00a0-1" << "'\u00a0-1";
         QTest::newRow("NUL and escape") << QString::fromUtf8("A\0B\x1b]2;T\x07" "C", 10) << "A B ]2;T C";
         QTest::newRow("delete") << "A\x7f" "B" << "A B";
         QTest::newRow("line ends") << QString::fromUtf8("First\nSecond\r\nThird\u2028Fourth")

@@ -895,8 +895,22 @@ void TestReportCommand::projectionFollowsTheFileAndAssume()
     const QStringList lines = csv.out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 1 + years);
     QVERIFY(lines.first().startsWith(QStringLiteral("file,loan,year,rent,vacancy_loss,")));
-    if (years > 0)
+    if (years > 0) {
         QVERIFY(lines.at(1).contains(QStringLiteral(",1,1,24000.00,")));
+        QVERIFY(lines.at(1).endsWith(QLatin1Char(',') + record.m_lender[0]));
+    }
+    QVERIFY(lines.first().endsWith(QStringLiteral(",lender")));
+    // A line per loan tells the hold and the first year's cash flow apart.
+    const Result summary = Run(QStringList{deal, QStringLiteral("--format=csv")} + assume, locale);
+    QCOMPARE(summary.exitCode, 0);
+    const QStringList summaryLines = summary.out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QVERIFY(summaryLines.first().endsWith(QStringLiteral(",hold_years,year_1_cash_flow")));
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        const Projection &p = expected.loans[std::size_t(k)].projection;
+        const QString cashFlow = p.years.empty() ? QString() : QString::number(p.years.front().cashFlow, 'f', 2);
+        QVERIFY2(summaryLines.at(k + 1).endsWith(QStringLiteral(",%1,%2").arg(record.m_projection.m_holdYears.m_value).arg(cashFlow)),
+                 qPrintable(summaryLines.at(k + 1).right(40)));
+    }
 }
 
 void TestReportCommand::badAssumptionsAreOneLine_data()
