@@ -1,6 +1,7 @@
 #include "ui/analysisviews.h"
 
 #include "ui/analysisshown.h"
+#include "ui/figuretext.h"
 
 #include "core/value.h"
 
@@ -181,12 +182,13 @@ QString wrapName(const QString &name, const QFontMetrics &metrics, int most)
 QString inSentence(const QString &figure, LocaleServices::Category category)
 {
     const QLocale locale(LocaleServices::localeName(category));
-    return locale.textDirection() == Qt::RightToLeft ? QChar(0x2068) + figure + QChar(0x2069) : figure;
+    // Isolated left to right, as the tables lay it out: money one way in every place.
+    return locale.textDirection() == Qt::RightToLeft ? QChar(0x2066) + figure + QChar(0x2069) : figure;
 }
 
 QString axisMoney(double value, const QString &currency)
 {
-    const QString text = formatCurrency(value, currency);
+    const QString text = shownFigure(formatCurrency(value, currency));
     const QString point = LocaleServices::moneyConventions(
                               LocaleServices::localeName(LocaleServices::Category::Money), currency)
                               .point;

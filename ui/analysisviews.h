@@ -98,8 +98,8 @@ void clearChart(QChart *chart);
 // A lender's name in lines of at most most pixels, broken between words; a word longer than a
 // line, and a fourth line, are cut short with an ellipsis (the tooltip has the whole name).
 [[nodiscard]] QString wrapName(const QString &name, const QFontMetrics &metrics, int most);
-// A figure set into a sentence: in a right-to-left locale it is isolated (U+2068 ... U+2069), so that
-// its marks do not reorder the words around it.
+// A figure set into a sentence: in a right-to-left locale it is isolated left to right (U+2066 ...
+// U+2069), as a table cell shows it, so that its marks do not reorder the words around it.
 [[nodiscard]] QString inSentence(const QString &figure,
                                  LocaleServices::Category category = LocaleServices::Category::Money);
 // Money on an axis: the user's format and the deal's currency, without a fraction that is all

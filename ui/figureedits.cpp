@@ -1,4 +1,5 @@
 #include "ui/figureedits.h"
+#include "ui/figuretext.h"
 
 #include "core/dealfields.h"
 #include "core/measures.h"
@@ -76,7 +77,7 @@ void FigureEdits::show()
 {
     for (const Bound &bound : m_edits) {
         if (!bound.edit->hasFocus())
-            bound.edit->setText(bound.field->figure(m_record, bound.loan).format(m_record.m_currency));
+            bound.edit->setText(shownFigure(bound.field->figure(m_record, bound.loan).format(m_record.m_currency)));
     }
 }
 
@@ -106,7 +107,7 @@ void FigureEdits::take(QLineEdit *edit)
         return;
     Value &figure = bound->field->figure(m_record, bound->loan);
     const double before = figure.m_value;
-    edit->setText(figure.takeTyped(edit->text(), m_record.m_currency));
+    edit->setText(shownFigure(figure.takeTyped(edit->text(), m_record.m_currency)));
     // The analysis takes a millisecond: it is done once the figure is taken, never per key.
     if (!(figure.m_value == before))
         emit changed();

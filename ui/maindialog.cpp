@@ -6,6 +6,7 @@
 #include "core/dealfields.h"
 #include "ui/dialogunits.h"
 #include "exchange/exchangefile.h"
+#include "ui/figuretext.h"
 #include "ui/loananalysisdialog.h"
 #include "platform/profile.h"
 #include "ui/prompt.h"
@@ -122,8 +123,8 @@ void MainDialog::showFields(bool perLoan)
         if (bound.field->isText())
             bound.edit->setText(bound.field->text(m_record, m_record.m_shownLoan));
         else
-            bound.edit->setText(
-                bound.field->figure(m_record, m_record.m_shownLoan).format(m_record.m_currency));
+            bound.edit->setText(shownFigure(
+                bound.field->figure(m_record, m_record.m_shownLoan).format(m_record.m_currency)));
     }
 }
 
@@ -135,8 +136,8 @@ void MainDialog::storeFields(bool perLoan)
         if (bound.field->isText())
             bound.field->text(m_record, m_record.m_shownLoan) = bound.edit->text();
         else
-            bound.edit->setText(bound.field->figure(m_record, m_record.m_shownLoan)
-                                    .takeTyped(bound.edit->text(), m_record.m_currency));
+            bound.edit->setText(shownFigure(bound.field->figure(m_record, m_record.m_shownLoan)
+                                                .takeTyped(bound.edit->text(), m_record.m_currency)));
     }
 }
 
@@ -320,7 +321,7 @@ Value &MainDialog::fieldOf(QLineEdit *edit)
 
 void MainDialog::onKillFocusValue(QLineEdit *edit)
 {
-    edit->setText(fieldOf(edit).takeTyped(edit->text(), m_record.m_currency));
+    edit->setText(shownFigure(fieldOf(edit).takeTyped(edit->text(), m_record.m_currency)));
     emit recordChanged();
 }
 

@@ -3,6 +3,7 @@
 #include "ui/analysisshown.h"
 #include "ui/analysisviews.h"
 #include "ui/figureedits.h"
+#include "ui/figuretext.h"
 
 #include "analysis/projectionexport.h"
 #include "core/dealfields.h"
@@ -201,7 +202,7 @@ void ScenariosPage::refresh()
     for (QLabel *shown : m_baseMarket) {
         for (const DealField &field : projectionFields()) {
             if (shown && shown->objectName() == QStringLiteral("base") + QLatin1String(field.name))
-                shown->setText(field.figure(m_shown.record(), 0).format(m_shown.record().m_currency));
+                shown->setText(shownFigure(field.figure(m_shown.record(), 0).format(m_shown.record().m_currency)));
         }
     }
 

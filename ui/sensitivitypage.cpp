@@ -48,10 +48,15 @@ const std::array<OneWayTable, 4> oneWayTables = {{
      &Sensitivity::price, MeasureUnit::Money},
 }};
 
+// A step shows as the figure would in its edit: a rate in eighths keeps its third decimal
+// (6.875 %), as the rate typed does.
 QString stepText(double step, MeasureUnit unit, const QString &currency)
 {
-    return unit == MeasureUnit::Money ? formatCurrency(step, currency)
-                                      : formatMeasure(Measure::of(step / 100, {}), MeasureUnit::Fraction, currency);
+    if (unit == MeasureUnit::Money)
+        return formatCurrency(step, currency);
+    PercentValue percent;
+    percent.m_value = step;
+    return percent.format(currency);
 }
 
 // The step that is the figure as it stands now, or -1.

@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPushButton>
@@ -25,6 +26,8 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTextDocument>
+
+#include <cmath>
 
 namespace {
 
@@ -136,6 +139,16 @@ QChart *chartNamed(LoanAnalysisDialog &window, const QString &name)
 
 const char *const scenarioChart = "Chart of the IRR of each compared offer in a bear, the base and a bull market";
 
+} // namespace
+
+namespace {
+// A percent step as en_US shows a typed rate: two decimals, three where it has a third.
+QString typedPercent(double percent)
+{
+    const double thousandths = percent * 1000;
+    const bool third = std::abs(thousandths - 10 * std::round(thousandths / 10)) > 1e-6;
+    return QLocale(QLocale::English, QLocale::UnitedStates).toString(percent, 'f', third ? 3 : 2) + QLatin1Char('%');
+}
 } // namespace
 
 class TestScenariosPage : public QObject
@@ -312,7 +325,8 @@ private slots:
         QTest::addColumn<int>("loan");
         QTest::addColumn<QString>("appreciation"); // typed on the Projection page first; empty: none
         QTest::newRow("loan 1") << 0 << QString();
-        QTest::newRow("loan 2, appreciation typed") << 1 << QStringLiteral("1.5");
+        // In eighths: every step keeps its third decimal, as the edit does.
+        QTest::newRow("loan 2, appreciation typed") << 1 << QStringLiteral("1.625");
         QTest::newRow("loan 5, no term: no IRR") << 4 << QString();
     }
 
@@ -344,6 +358,7 @@ private slots:
             for (int r = 0; r < grid->rowCount(); ++r) {
                 const bool currentRow = qAbs(engine.appreciationPercent[std::size_t(r)] - 100 * assumptions.appreciation) < 1e-9;
                 QCOMPARE(grid->verticalHeaderItem(r)->font().bold(), currentRow);
+                QCOMPARE(grid->verticalHeaderItem(r)->text(), typedPercent(engine.appreciationPercent[std::size_t(r)]));
                 for (int c = 0; c < grid->columnCount(); ++c) {
                     const Measure &irr = engine.grid[std::size_t(r)][std::size_t(c)];
                     QTableWidgetItem *cell = grid->item(r, c);
@@ -399,7 +414,7 @@ private slots:
                     QCOMPARE(table->item(r, 0)->text(),
                              tables[i].second == MeasureUnit::Money
                                  ? formatCurrency(step, record.m_currency)
-                                 : formatMeasure(Measure::of(step / 100, {}), MeasureUnit::Fraction, record.m_currency));
+                                 : typedPercent(step));
                     QCOMPARE(table->item(r, 1)->text(), formatMeasure(expected.irr[std::size_t(r)], MeasureUnit::Fraction, record.m_currency));
                     bold += table->item(r, 1)->font().bold();
                 }
