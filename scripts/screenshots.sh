@@ -93,7 +93,7 @@ press() {
     xdotool key --clearmodifiers "$2"
 }
 
-LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 "$root/$build/app/zantoria" "$root/examples/five-loans.zant" &
+LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 "$root/$build/app/zantoria" "${ZANT_SCREENSHOT_DEAL:-$root/examples/five-loans.zant}" &
 program=$!
 main=$(find_window '^Zantoria$' 30) || { echo "zantoria did not show its window" >&2; exit 1; }
 

@@ -21,6 +21,8 @@
 #include <QLegend>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QScrollBar>
+#include <QStyle>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTableWidget>
@@ -131,8 +133,12 @@ ProjectionPage::ProjectionPage(const AnalysisShown &shown, FigureEdits &edits, Q
     m_yearly->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_yearly->setTabKeyNavigation(false);
     m_yearly->verticalHeader()->hide();
-    m_yearly->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_yearly->setMinimumHeight(fontMetrics().height() * 16);
+    // Every year shows at once, in rows as close as the summary's: the page scrolls, the table
+    // never does up and down, and the chart below it is one scroll away, not two.
+    m_yearly->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_yearly->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    m_yearly->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_yearly->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
 
     m_chart = new QChart;
     m_chart->setTitle(QCoreApplication::translate("LoanAnalysisDialog", "Equity by year"));
@@ -220,9 +226,16 @@ void ProjectionPage::fillYearlyModel(QStandardItemModel &model) const
 {
     model.clear();
     const auto &columns = projectionYearColumns();
+    // Headers in lines no wider than a figure, so that the columns fit the window's width.
+    const QFontMetrics metrics = m_yearly->horizontalHeader()->fontMetrics();
+    const int figureWidth = metrics.horizontalAdvance(QStringLiteral("$000,000.00"));
     for (int c = 0; c < int(columns.size()); ++c) {
         const ProjectionYearColumn &column = columns[std::size_t(c)];
-        auto *header = new QStandardItem(projectionText(column.label));
+        const QString label = projectionText(column.label);
+        int widestWord = 0;
+        for (const QString &word : label.split(QLatin1Char(' ')))
+            widestWord = std::max(widestWord, metrics.horizontalAdvance(word));
+        auto *header = new QStandardItem(wrapName(label, metrics, std::max(figureWidth, widestWord + 2)));
         header->setToolTip(projectionText(column.definition));
         model.setHorizontalHeaderItem(c, header);
     }
@@ -247,6 +260,22 @@ void ProjectionPage::showChosenLoan()
     m_yearlyTitle->setText(projection.isKnown() ? QCoreApplication::translate("LoanAnalysisDialog", "%1, year by year").arg(m_shown.loanName(k))
                                                 : QCoreApplication::translate("LoanAnalysisDialog", "%1, year by year: %2").arg(m_shown.loanName(k), projection.reason));
     fillYearlyModel(*m_yearlyModel);
+    // Each column as wide as its figures and every line of its header, which the header's own
+    // sizing elides by a few pixels.
+    m_yearly->resizeColumnsToContents();
+    QHeaderView *header = m_yearly->horizontalHeader();
+    const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 8;
+    for (int c = 0; c < m_yearlyModel->columnCount(); ++c) {
+        int widest = 0;
+        for (const QString &line : m_yearlyModel->horizontalHeaderItem(c)->text().split(QLatin1Char('\n')))
+            widest = std::max(widest, header->fontMetrics().horizontalAdvance(line));
+        header->resizeSection(c, std::max(header->sectionSize(c), widest + margins));
+    }
+    // Room for a scroll bar across, which a narrow window needs.
+    m_yearly->setFixedHeight(m_yearly->horizontalHeader()->sizeHint().height()
+                             + m_yearly->verticalHeader()->defaultSectionSize() * m_yearlyModel->rowCount()
+                             + m_yearly->horizontalScrollBar()->sizeHint().height()
+                             + 2 * m_yearly->frameWidth() + 2);
 }
 
 void ProjectionPage::fillEquityChart()
