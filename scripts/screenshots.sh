@@ -168,6 +168,8 @@ for window in "${windows[@]}"; do
         for ((i = 0; i < 100; i++)); do [ -s "$pdf" ] && break; sleep 0.1; done
         [ -s "$pdf" ] || { echo "the PDF was not written" >&2; exit 1; }
         pdftoppm -r 80 -f 1 -l 1 -singlefile -png "$pdf" "$out/analysis-pdf$suffix"
+        # ZANT_SCREENSHOT_PDF=FILE keeps the whole PDF for a look at every page.
+        [ -z "${ZANT_SCREENSHOT_PDF:-}" ] || cp "$pdf" "$ZANT_SCREENSHOT_PDF"
         echo "saved $out/analysis-pdf$suffix.png"
         press "$analysis" Escape ;;
     *)

@@ -67,29 +67,43 @@ void markBest(QTableWidgetItem *item)
     item->setData(Qt::AccessibleTextRole, item->text() + QStringLiteral(", ") + best);
 }
 
-QImage picture(QChart *chart, QSize size)
+QImage picture(QChart *chart, QSize printed)
 {
-    QImage image(size, QImage::Format_ARGB32);
+    // Laid out at the size it is printed, so that its text prints at the size it has on screen,
+    // and drawn at three times as many pixels, so that it prints sharp.
+    constexpr int Sharpness = 3;
+    QImage image(printed * Sharpness, QImage::Format_ARGB32);
     image.fill(Qt::white);
     const QSizeF shown = chart->size();
-    chart->resize(size);
+    chart->resize(printed);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        chart->scene()->render(&painter, QRectF(QPointF(0, 0), size), chart->sceneBoundingRect());
+        chart->scene()->render(&painter, QRectF(QPointF(0, 0), image.size()), chart->sceneBoundingRect());
     }
     chart->resize(shown);
+    image.setDevicePixelRatio(Sharpness);
     return image;
+}
+
+QString printedChart(const QString &name)
+{
+    return QStringLiteral("<p><img src=\"chart:%1\" width=\"%2\" height=\"%3\"/></p>")
+        .arg(name)
+        .arg(PrintedChart.width())
+        .arg(PrintedChart.height());
 }
 
 QString htmlTable(const QAbstractItemModel &model, bool withRowHeaders, int firstRow)
 {
-    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>");
+    // The header row repeats on every page the table runs to.
+    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><thead><tr>");
     if (withRowHeaders)
         html += QStringLiteral("<th></th>");
     for (int c = 0; c < model.columnCount(); ++c)
-        html += QStringLiteral("<th>%1</th>").arg(model.headerData(c, Qt::Horizontal).toString().toHtmlEscaped());
-    html += QStringLiteral("</tr>");
+        html += QStringLiteral("<th>%1</th>").arg(model.headerData(c, Qt::Horizontal).toString().toHtmlEscaped()
+                                                      .replace(QLatin1Char('\n'), QStringLiteral("<br/>")));
+    html += QStringLiteral("</tr></thead>");
     for (int r = firstRow; r < model.rowCount(); ++r) {
         html += QStringLiteral("<tr>");
         if (withRowHeaders)

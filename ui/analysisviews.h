@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QMarginsF>
 #include <QPageSize>
+#include <QSize>
 #include <QString>
 
 #include <algorithm>
@@ -83,8 +84,13 @@ struct IrrScale
 void markBest(QTableWidgetItem *item);
 // Greys the cell of an offer left out of the comparison, its tooltip saying why.
 void greyLeftOut(QTableWidgetItem *item, int loan, const AnalysisShown &shown, const QPalette &palette);
-// The chart as a picture, whether or not its view is on screen.
-[[nodiscard]] QImage picture(QChart *chart, QSize size);
+// The chart as a picture, whether or not its view is on screen, laid out at the size it is printed
+// (in the printout's pixels, 96 an inch) and sharp at a printer's resolution.
+[[nodiscard]] QImage picture(QChart *chart, QSize printed);
+// The size a chart is printed at: within a page's width, its text as large as on screen.
+inline const QSize PrintedChart(640, 360);
+// The printout's paragraph showing the picture added to the document as "chart:name".
+[[nodiscard]] QString printedChart(const QString &name);
 // A model as an HTML table for the printout, from firstRow on.
 [[nodiscard]] QString htmlTable(const QAbstractItemModel &model, bool withRowHeaders,
                                 int firstRow = 0);

@@ -13,6 +13,7 @@
 #include "platform/help.h"
 #include "core/localeservices.h"
 #include "core/measures.h"
+#include "ui/printlayout.h"
 #include "ui/prompt.h"
 #include "textio/savefile.h"
 #include "core/value.h"
@@ -311,8 +312,7 @@ QString LoanAnalysisDialog::printableHtml() const
 
     html += QStringLiteral("<p>%1</p>").arg(escaped(m_bestOffer->text()));
     html += m_comparison->printableHtml();
-    html += QStringLiteral("<p><img src=\"chart:balance\" width=\"640\"/></p>"
-                           "<p><img src=\"chart:split\" width=\"640\"/></p>");
+    html += printedChart(QStringLiteral("balance")) + printedChart(QStringLiteral("split"));
     html += QStringLiteral("<h3>%1</h3>").arg(escaped(m_loan->currentText()));
     html += m_schedule->printableHtml(PrintedMonthsAtMost);
 
@@ -336,14 +336,15 @@ std::unique_ptr<QTextDocument> LoanAnalysisDialog::printableDocument(const QPage
     document->setPageSize(points * (96.0 / 72.0));
     document->setDocumentMargin(0);
     document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:balance")),
-                          picture(m_charts->balanceChart(), QSize(1280, 640)));
+                          picture(m_charts->balanceChart(), PrintedChart));
     document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:split")),
-                          picture(m_charts->splitChart(), QSize(1280, 640)));
+                          picture(m_charts->splitChart(), PrintedChart));
     document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:equity")),
-                          picture(m_projection->chart(), QSize(1280, 640)));
+                          picture(m_projection->chart(), PrintedChart));
     document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:scenarios")),
-                          picture(m_scenarios->chart(), QSize(1280, 640)));
+                          picture(m_scenarios->chart(), PrintedChart));
     document->setHtml(printableHtml());
+    fitToPages(*document);
     return document;
 }
 

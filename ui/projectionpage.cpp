@@ -338,10 +338,11 @@ QString ProjectionPage::printableHtml() const
     if (!leftOut.isEmpty())
         html += QStringLiteral("<p>%1</p>").arg(escaped(QCoreApplication::translate("LoanAnalysisDialog", "Left out of the comparison: %1.").arg(leftOut.join(QCoreApplication::translate("LoanAnalysisDialog", " and ")))));
     html += htmlTable(*m_summary->model(), true, ExtraPaymentRow);
-    html += QStringLiteral("<p><img src=\"chart:equity\" width=\"640\"/></p>");
+    html += printedChart(QStringLiteral("equity"));
     html += QStringLiteral("<h3>%1</h3>").arg(escaped(m_yearlyTitle->text()));
-    // Fifteen columns do not fit a page's width: the year's flows, then what the property is
-    // worth and what a sale would bring, each under the year.
+    // Fifteen columns do not fit a page's width, in German least of all: the year's income and
+    // debt service, its cash flow and what the property is worth, then what a sale would bring,
+    // each under the year.
     const auto columns = [this](int first, int last) {
         QList<int> shown = {0};
         for (int c = first; c <= last; ++c)
@@ -354,8 +355,11 @@ QString ProjectionPage::printableHtml() const
         }
         return htmlTable(part, false);
     };
-    const int lastFlow = 7; // the cash flow
-    html += columns(1, lastFlow) + QStringLiteral("<p></p>") + columns(lastFlow + 1, m_yearlyModel->columnCount() - 1);
+    const int lastCount = m_yearlyModel->columnCount() - 1;
+    const int groups = 3;
+    const int perGroup = (lastCount + groups - 1) / groups;
+    for (int first = 1; first <= lastCount; first += perGroup)
+        html += columns(first, std::min(lastCount, first + perGroup - 1)) + QStringLiteral("<p></p>");
     return html;
 }
 

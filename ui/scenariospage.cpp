@@ -316,10 +316,10 @@ void ScenariosPage::fillChart()
 QString ScenariosPage::printableHtml() const
 {
     const auto escaped = [](const QString &text) { return text.toHtmlEscaped(); };
-    QString html = QStringLiteral("<h3>%1</h3><table cellspacing=\"0\" cellpadding=\"2\"><tr><td></td>").arg(escaped(QCoreApplication::translate("LoanAnalysisDialog", "Scenarios")));
+    QString html = QStringLiteral("<h3>%1</h3><table cellspacing=\"0\" cellpadding=\"2\"><thead><tr><td></td>").arg(escaped(QCoreApplication::translate("LoanAnalysisDialog", "Scenarios")));
     for (Scenario scenario : Scenarios)
         html += QStringLiteral("<th align=\"right\">%1</th>").arg(escaped(scenarioName(scenario)));
-    html += QStringLiteral("</tr>");
+    html += QStringLiteral("</tr></thead>");
     std::vector<const DealField *> base;
     for (const DealField &field : projectionFields()) {
         if (!field.scenario && !field.perLoan)
@@ -344,7 +344,7 @@ QString ScenariosPage::printableHtml() const
     }
     html += QStringLiteral("</table>");
     html += htmlTable(*m_table->model(), true);
-    html += QStringLiteral("<p><img src=\"chart:scenarios\" width=\"640\"/></p>");
+    html += printedChart(QStringLiteral("scenarios"));
     if (!m_notCharted->text().isEmpty())
         html += QStringLiteral("<p>%1</p>").arg(escaped(m_notCharted->text()));
     return html;

@@ -244,12 +244,12 @@ QString SensitivityPage::printableHtml() const
     const int currentRow = currentStep(s.appreciationPercent, 100 * m_shown.analysis().assumptions.appreciation);
     for (int first = 0; first < int(s.holdYears.size()); first += 10) {
         const int last = std::min(int(s.holdYears.size()), first + 10);
-        html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr><th></th>");
+        html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><thead><tr><th></th>");
         for (int c = first; c < last; ++c) {
             const QString year = QString::number(s.holdYears[std::size_t(c)]);
             html += QStringLiteral("<th>%1</th>").arg(s.holdYears[std::size_t(c)] == hold ? QStringLiteral("<b>%1</b>").arg(year) : year);
         }
-        html += QStringLiteral("</tr>");
+        html += QStringLiteral("</tr></thead>");
         for (int r = 0; r < int(s.grid.size()); ++r) {
             const QString appreciation = escaped(stepText(s.appreciationPercent[std::size_t(r)], MeasureUnit::Fraction, currency));
             html += QStringLiteral("<tr><th align=\"right\">%1</th>").arg(r == currentRow ? QStringLiteral("<b>%1</b>").arg(appreciation) : appreciation);
@@ -273,7 +273,7 @@ QString SensitivityPage::printableHtml() const
     for (std::size_t i = 0; i < oneWayTables.size(); ++i) {
         const OneWaySensitivity &table = s.*(oneWayTables[i].table);
         const int current = currentStep(table.steps, now[i]);
-        html += QStringLiteral("<td valign=\"top\"><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr><th>%1</th><th>%2</th></tr>")
+        html += QStringLiteral("<td valign=\"top\"><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><thead><tr><th>%1</th><th>%2</th></tr></thead>")
                     .arg(escaped(QCoreApplication::translate("LoanAnalysisDialog", oneWayTables[i].title)), escaped(QCoreApplication::translate("LoanAnalysisDialog", "IRR")));
         for (int r = 0; r < int(table.steps.size()); ++r) {
             QString step = escaped(stepText(table.steps[std::size_t(r)], oneWayTables[i].unit, currency));

@@ -6,8 +6,10 @@
 #include "platform/translations.h"
 #include "core/measures.h"
 #include "core/value.h"
+#include "exchange/exchangefile.h"
 #include "ui/maindialog.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QCategoryAxis>
 #include <QChart>
@@ -31,6 +33,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QTextTable>
+#include <QTextFrame>
 #include <QTranslator>
 #include <QPageLayout>
 #include <QPageSize>
@@ -405,6 +408,82 @@ private slots:
             window->close();
             dlg.reject();
         });
+    }
+
+    // Every printed table fits the page's width (in a smaller type where it must), repeats its
+    // header on each page it runs to; no heading, and no table's first rows, stand alone at the
+    // bottom of a page; charts are laid out at their printed size, their text as on screen.
+    void printoutFitsItsPages_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("paper");
+        QTest::newRow("German on A4") << "de_DE" << int(QPageSize::A4);
+        QTest::newRow("English on Letter") << "en_US" << int(QPageSize::Letter);
+    }
+
+    void printoutFitsItsPages()
+    {
+        QFETCH(QString, locale);
+        QFETCH(int, paper);
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/i18n/zantoria_de.qm")));
+        if (locale.startsWith(QLatin1String("de")))
+            QCoreApplication::installTranslator(&german);
+        LocaleServices::pinLocale(locale);
+        const auto restore = qScopeGuard([&german] {
+            QCoreApplication::removeTranslator(&german);
+            LocaleServices::pinLocale(QStringLiteral("en_US"));
+        });
+        DealRecord record = ProfileStore::firstRunRecord();
+        QVERIFY(ExchangeFile::read(record, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"), nullptr));
+        record.m_lender[0] = QStringLiteral("Midwest Community Credit Union");
+        record.m_lender[1] = QStringLiteral("First Coastal Bank of the Carolinas");
+        record.m_projection.m_holdYears.m_value = 30;
+        ScriptedPrompt prompt;
+        LoanAnalysisDialog window(record, prompt);
+        window.refresh();
+        const QPageLayout page(QPageSize(QPageSize::PageSizeId(paper)), QPageLayout::Portrait,
+                               QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        const std::unique_ptr<QTextDocument> document = window.printableDocument(page);
+        QVERIFY(document->pageCount() > 3);
+        QAbstractTextDocumentLayout *layout = document->documentLayout();
+        const QSizeF pageSize = document->pageSize();
+        const auto pageOf = [&pageSize](double y) { return int(y / pageSize.height()); };
+        int tables = 0;
+        QTextFrame *root = document->rootFrame();
+        for (QTextFrame::iterator it = root->begin(); !it.atEnd(); ++it) {
+            QTextFrame::iterator next = it;
+            ++next;
+            if (auto *table = qobject_cast<QTextTable *>(it.currentFrame())) {
+                ++tables;
+                const QRectF rect = layout->frameBoundingRect(table);
+                QVERIFY2(rect.width() <= pageSize.width() + 0.5,
+                         qPrintable(QStringLiteral("table %1: %2 wide on a page of %3").arg(tables).arg(rect.width()).arg(pageSize.width())));
+                if (pageOf(rect.top()) != pageOf(rect.bottom()) && table->rows() > 2)
+                    QVERIFY2(table->format().headerRowCount() >= 1, qPrintable(QString::number(tables)));
+                // Its first row begins on the page the table begins on.
+                const QRectF first = layout->blockBoundingRect(document->findBlock(table->cellAt(0, 0).firstPosition()));
+                QCOMPARE(pageOf(rect.top()), pageOf(rect.top() + first.height()));
+            }
+            const QTextBlock block = it.currentBlock();
+            if (block.isValid() && block.blockFormat().headingLevel() > 0 && !next.atEnd()) {
+                const QRectF heading = layout->blockBoundingRect(block);
+                const QRectF following = next.currentFrame() ? layout->frameBoundingRect(next.currentFrame())
+                                                             : layout->blockBoundingRect(next.currentBlock());
+                QVERIFY2(pageOf(heading.top()) == pageOf(following.top() + std::min(following.height(), 30.0)),
+                         qPrintable(block.text()));
+            }
+        }
+        QVERIFY(tables >= 8);
+        for (const char *name : {"balance", "split", "equity", "scenarios"}) {
+            const QImage chart = document->resource(QTextDocument::ImageResource,
+                                                    QUrl(QStringLiteral("chart:") + QLatin1String(name))).value<QImage>();
+            QCOMPARE(chart.deviceIndependentSize().toSize(), QSize(640, 360));
+        }
+        for (QChartView *view : window.findChildren<QChartView *>()) {
+            for (QAbstractAxis *axis : view->chart()->axes())
+                QVERIFY2(axis->labelsFont().pointSizeF() >= 8, qPrintable(view->accessibleName()));
+        }
     }
 
     // The printout opens with the property, its figures and the date, carries a title, and
