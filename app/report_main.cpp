@@ -333,8 +333,7 @@ std::optional<QString> readAssumption(const QString &given, Command &command)
     }
     found->number = *number;
     if (const auto problem = assumptionProblem(*found)) {
-        return translated(QT_TRANSLATE_NOOP("main", "--assume %1: %2"))
-            .arg(CommandFiles::visible(given.toUtf8()), *problem);
+        return QStringLiteral("--assume %1: %2").arg(CommandFiles::visible(given.toUtf8()), *problem);
     }
     command.assumptions.push_back(*found);
     return std::nullopt;

@@ -326,8 +326,7 @@ QString extraPaymentProblem(const DealRecord &record, int loan)
 {
     if (!(record.m_extraPayment[std::size_t(loan)].m_value < 0))
         return {};
-    return QCoreApplication::translate("Projection", QT_TRANSLATE_NOOP("Projection", "The extra payment of loan %1 must be 0 or more."))
-        .arg(loan + 1);
+    return translated(QT_TRANSLATE_NOOP("Analysis", "The extra payment of loan %1 must be 0 or more.")).arg(loan + 1);
 }
 
 ProjectionInputs inputsOf(const DealRecord &record, int loan)

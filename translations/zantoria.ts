@@ -326,6 +326,10 @@
         <source>The interest the extra payments save: the total interest of the same loan without them, less this loan&apos;s.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The extra payment of loan %1 must be 0 or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ColorComboBox</name>
@@ -1399,10 +1403,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Even a price equal to the down payment misses the target IRR.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>It sets how many years the table runs and the year of the sale.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1695,11 +1695,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The highest purchase price at which the IRR at the hold still reaches the target IRR, everything else as typed: the down payment as an amount, the closing costs a share of the new price, the value growing from it, PMI&apos;s end loan-to-value of it. Searched between the down payment and ten times the price, to the cent; none where even a price equal to the down payment misses the target.</source>
+        <source>The highest purchase price at which the IRR at the hold still reaches the target IRR, everything else as typed: the down payment as an amount, the closing costs a share of the new price, the value growing from it, PMI&apos;s end loan-to-value of it. Searched between the down payment and ten times the price, to the cent; none where no price in that range reaches the target (the IRR may rise with the price as well as fall).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Assumption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No price from the down payment to ten times the price asked reaches the target IRR.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1851,6 +1855,10 @@
     </message>
     <message>
         <source>the extra payment of loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The saved entry %1 for %2 is not a number (such as 3.5); it was not used, and stays saved as it was until you enter another.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2084,6 +2092,14 @@ no error: it counts as 0, as it does in the program&apos;s window.</source>
     </message>
     <message>
         <source>html (the report, the default), csv (a line per loan of each file, the file&apos;s name first) or json (one document; see docs/analysis-json.md). csv and json give each loan&apos;s projection over the holding period, its IRR in a bear, the base and a bull market, and the highest price at which it still reaches the target IRR.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The figure is too large to show.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--assume goes with --format=csv or --format=json.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

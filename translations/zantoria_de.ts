@@ -326,6 +326,10 @@
         <source>The interest the extra payments save: the total interest of the same loan without them, less this loan&apos;s.</source>
         <translation>Die Zinsen, die die Sondertilgungen ersparen: die Zinsen insgesamt desselben Darlehens ohne sie, abzüglich derer dieses Darlehens.</translation>
     </message>
+    <message>
+        <source>The extra payment of loan %1 must be 0 or more.</source>
+        <translation>Die Sondertilgung von Darlehen %1 muss 0 oder mehr betragen.</translation>
+    </message>
 </context>
 <context>
     <name>ColorComboBox</name>
@@ -1402,10 +1406,6 @@
         <translation>Es gibt keinen Preis zu suchen: Die Anzahlung ist mehr als das Zehnfache des Kaufpreises.</translation>
     </message>
     <message>
-        <source>Even a price equal to the down payment misses the target IRR.</source>
-        <translation>Selbst ein Preis in Höhe der Anzahlung verfehlt die Zielrendite.</translation>
-    </message>
-    <message>
         <source>It sets how many years the table runs and the year of the sale.</source>
         <translation>Sie bestimmt, wie viele Jahre die Tabelle umfasst und in welchem Jahr verkauft wird.</translation>
     </message>
@@ -1698,12 +1698,16 @@
         <translation>Höchster Kaufpreis für die Zielrendite</translation>
     </message>
     <message>
-        <source>The highest purchase price at which the IRR at the hold still reaches the target IRR, everything else as typed: the down payment as an amount, the closing costs a share of the new price, the value growing from it, PMI&apos;s end loan-to-value of it. Searched between the down payment and ten times the price, to the cent; none where even a price equal to the down payment misses the target.</source>
-        <translation>Der höchste Kaufpreis, zu dem der IRR am Ende der Haltedauer die Zielrendite noch erreicht, alles andere wie eingegeben: die Anzahlung als Betrag, die Kaufnebenkosten als Anteil des neuen Preises, der Wert von ihm aus steigend, der Beleihungsauslauf, bei dem die Hypothekenversicherung endet, auf ihn bezogen. Gesucht zwischen der Anzahlung und dem Zehnfachen des Kaufpreises, auf den Cent genau; keiner, wenn selbst ein Preis in Höhe der Anzahlung das Ziel verfehlt.</translation>
+        <source>The highest purchase price at which the IRR at the hold still reaches the target IRR, everything else as typed: the down payment as an amount, the closing costs a share of the new price, the value growing from it, PMI&apos;s end loan-to-value of it. Searched between the down payment and ten times the price, to the cent; none where no price in that range reaches the target (the IRR may rise with the price as well as fall).</source>
+        <translation>Der höchste Kaufpreis, zu dem der IRR am Ende der Haltedauer die Zielrendite noch erreicht, alles andere wie eingegeben: die Anzahlung als Betrag, die Kaufnebenkosten als Anteil des neuen Preises, der Wert von ihm aus steigend, der Beleihungsauslauf, bei dem die Hypothekenversicherung endet, auf ihn bezogen. Gesucht zwischen der Anzahlung und dem Zehnfachen des Kaufpreises, auf den Cent genau; keiner, wenn kein Preis in diesem Bereich die Zielrendite erreicht (der IRR kann mit dem Preis steigen wie fallen).</translation>
     </message>
     <message>
         <source>Assumption</source>
         <translation>Annahme</translation>
+    </message>
+    <message>
+        <source>No price from the down payment to ten times the price asked reaches the target IRR.</source>
+        <translation>Kein Kaufpreis zwischen der Anzahlung und dem Zehnfachen des geforderten Preises erreicht die Zielrendite.</translation>
     </message>
 </context>
 <context>
@@ -1855,6 +1859,10 @@
     <message>
         <source>the extra payment of loan %1</source>
         <translation>die Sondertilgung von Darlehen %1</translation>
+    </message>
+    <message>
+        <source>The saved entry %1 for %2 is not a number (such as 3.5); it was not used, and stays saved as it was until you enter another.</source>
+        <translation>Der gespeicherte Eintrag %1 für %2 ist keine Zahl (wie 3.5); er wurde nicht verwendet und bleibt gespeichert, bis Sie einen anderen Wert eingeben.</translation>
     </message>
 </context>
 <context>
@@ -2099,6 +2107,14 @@ Zahl lesen lässt („abc“), ist kein Fehler: Er zählt als 0, wie im Fenster 
     <message>
         <source>html (the report, the default), csv (a line per loan of each file, the file&apos;s name first) or json (one document; see docs/analysis-json.md). csv and json give each loan&apos;s projection over the holding period, its IRR in a bear, the base and a bull market, and the highest price at which it still reaches the target IRR.</source>
         <translation>html (der Bericht, die Voreinstellung), csv (eine Zeile je Darlehen jeder Datei, der Name der Datei zuerst) oder json (ein Dokument; siehe docs/analysis-json.md). csv und json geben für jedes Darlehen die Projektion über die Haltedauer, seinen IRR im ungünstigen Markt, im Basisfall und im günstigen Markt und den höchsten Kaufpreis, bei dem es die Zielrendite noch erreicht.</translation>
+    </message>
+    <message>
+        <source>The figure is too large to show.</source>
+        <translation>Der Wert ist zu groß für die Anzeige.</translation>
+    </message>
+    <message>
+        <source>--assume goes with --format=csv or --format=json.</source>
+        <translation>--assume gilt nur mit --format=csv oder --format=json.</translation>
     </message>
 </context>
 </TS>

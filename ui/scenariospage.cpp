@@ -211,7 +211,7 @@ void ScenariosPage::refresh()
         "The highest purchase price at which the IRR at the hold still reaches the target IRR, everything else as typed: "
         "the down payment as an amount, the closing costs a share of the new price, the value growing from it, "
         "PMI's end loan-to-value of it. Searched between the down payment and ten times the price, to the cent; "
-        "none where even a price equal to the down payment misses the target.")));
+        "none where no price in that range reaches the target (the IRR may rise with the price as well as fall).")));
     m_table->setVerticalHeaderItem(0, priceHeader);
     for (int k = 0; k < MAX_LOANS; ++k) {
         const Measure &price = m_shown.analysis().loans[std::size_t(k)].priceToOffer;
