@@ -413,7 +413,7 @@ QJsonObject assumptionsJson(const DealRecord &record)
 // script reading columns by their place keeps working.
 bool isLaterColumn(const LoanMeasure &measure)
 {
-    return measure.id == LoanMeasureId::InterestSaved;
+    return measure.id == LoanMeasureId::InterestSaved || measure.id == LoanMeasureId::BreakEvenOccupancy;
 }
 
 QString loanName(const DealRecord &record, int k)
@@ -549,7 +549,8 @@ QByteArray AnalysisExport::dealsCsvHeader()
     for (Scenario scenario : Scenarios)
         header << QStringLiteral("irr_") + QLatin1String(scenarioKey(scenario));
     header << QStringLiteral("highest_offer_for_target_irr") << QStringLiteral("hold_years")
-           << QStringLiteral("year_1_cash_flow");
+           << QStringLiteral("year_1_cash_flow") << QStringLiteral("break_even_occupancy")
+           << QStringLiteral("compared");
     return csvLine(header);
 }
 
@@ -582,7 +583,9 @@ QByteArray AnalysisExport::dealCsvLines(const QString &file, const DealRecord &r
              << shortest(record.m_projection.m_holdYears.m_value, forScripts())
              << (loan.projection.years.empty()
                      ? QString()
-                     : number(loan.projection.years.front().cashFlow, 2, forScripts()));
+                     : number(loan.projection.years.front().cashFlow, 2, forScripts()))
+             << csvValue(loan.breakEvenOccupancy, MeasureUnit::Fraction)
+             << (comparedOffers(record)[std::size_t(k)] ? QStringLiteral("1") : QStringLiteral("0"));
         csv += csvFields(line);
     }
     return csv;
@@ -639,7 +642,8 @@ QJsonObject dealObject(const QString &file, const DealRecord &record, const Deal
     QJsonArray loans;
     for (int k = 0; k < MAX_LOANS; ++k) {
         QJsonObject loan{{QStringLiteral("loan"), k + 1},
-                         {QStringLiteral("lender"), record.m_lender[k]}};
+                         {QStringLiteral("lender"), record.m_lender[k]},
+                         {QStringLiteral("compared"), comparedOffers(record)[std::size_t(k)]}};
         for (const DealField *input : LoanInputs)
             loan.insert(QLatin1String(input->key), inputValue(input, record, k));
         loan.insert(QStringLiteral("interest_rate_percent"), record.m_interestRate[k].m_value);
@@ -674,7 +678,7 @@ QByteArray AnalysisExport::dealsJson(const QList<QJsonObject> &deals)
     for (const QJsonObject &deal : deals)
         array.append(deal);
     const QJsonObject document{{QStringLiteral("format"), QStringLiteral("zantoria-analysis")},
-                               {QStringLiteral("version"), 1},
+                               {QStringLiteral("version"), 2},
                                {QStringLiteral("deals"), array}};
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -269,6 +270,22 @@ const std::vector<DealField> &projectionFields()
 {
     static const std::vector<DealField> fields = makeProjectionFields();
     return fields;
+}
+
+QString compareEntry(int loan)
+{
+    return QStringLiteral("Compare%1").arg(loan + 1);
+}
+
+std::array<std::optional<bool>, MAX_LOANS>
+choiceOfEntries(const std::array<std::optional<double>, MAX_LOANS> &entries)
+{
+    std::array<std::optional<bool>, MAX_LOANS> choice{};
+    if (std::none_of(entries.begin(), entries.end(), [](const auto &e) { return e.has_value(); }))
+        return choice;
+    for (std::size_t k = 0; k < choice.size(); ++k)
+        choice[k] = entries[k].value_or(0) != 0;
+    return choice;
 }
 
 std::optional<double> readPlainNumber(const QString &text, FieldKind kind)

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -57,6 +58,16 @@ void takePlainNumber(Value &value, double number, const QString &currency);
 // sign and exponent, a "%" after it for a percent figure; no grouping ("2,125" is refused, not
 // read as 2125), nothing else around it. Nothing for any other text or an infinite figure.
 [[nodiscard]] std::optional<double> readPlainNumber(const QString &text, FieldKind kind);
+
+// The user's choice of the offers compared is stored after the assumptions, and only once it is
+// made: the entries Compare1 to Compare5, 1 for an offer compared and 0 for one left out. Where
+// none is stored the offers someone filled in are compared.
+[[nodiscard]] QString compareEntry(int loan);
+// The choice as the entries give it: an entry that reads as 0 leaves its offer out, any other
+// number compares it, and a missing one (nothing) leaves it out where others are given. Nothing
+// at all where no entry is given.
+[[nodiscard]] std::array<std::optional<bool>, MAX_LOANS>
+choiceOfEntries(const std::array<std::optional<double>, MAX_LOANS> &entries);
 
 // Calls visit(field, loan) for every stored field of table in the order of the profile and the
 // deal file: the property's fields (loan 0), then all fields of loan 0, of loan 1, and so on.

@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <array>
+#include <optional>
+
 constexpr int MAX_LOANS = 5;
 
 // What a market does to a property held for years, in per cent a year: one set for each
@@ -54,6 +57,9 @@ struct DealRecord
     // Paid on top of every payment of the loan, straight into its principal.
     SignedCurrencyValue m_extraPayment[MAX_LOANS];
     ProjectionFigures m_projection;
+    // Whether each offer takes part in the comparison, as the user chose it; where no choice is
+    // made, the offers someone filled in take part (defaultComparedOffers()).
+    std::array<std::optional<bool>, MAX_LOANS> m_compare{};
     int m_shownLoan = 0;
 };
 

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -117,48 +118,118 @@ void analyzeLife(LoanAnalysis &loan, const DealRecord &record, int k, double loa
     }
 }
 
-void analyzeReturns(LoanAnalysis &loan, const DealRecord &record, int k, double noi)
+// Every underwriting figure unknown, for reason.
+void noUnderwriting(LoanAnalysis &loan, const QString &reason)
 {
-    const double rent = record.m_rentalIncome.m_value;
-    const double margin = record.m_safetyMargin.m_value / 100.0;
-    const double down = record.m_downPayment[k].m_value;
-    const double pmi = record.m_pmi[k].m_value;
-    const double payment = loan.principalAndInterest.value;
-    if (!loan.principalAndInterest.isKnown()) {
-        for (Measure *m : {&loan.cashOnCash, &loan.debtServiceCoverage, &loan.breakEvenRent,
-                            &loan.highestOffer})
-            *m = Measure::unknown(loan.principalAndInterest.reason);
-        return;
-    }
-    loan.cashOnCash = down == 0
-        ? Measure::unknown(translated(QT_TRANSLATE_NOOP("Analysis", "There is no down payment to earn a return on.")))
-        : Measure::of(12.0 * loan.monthlyCashFlow.value / down, translated(TooLarge));
-    const double debtService = payment + pmi;
-    loan.debtServiceCoverage = debtService == 0
-        ? Measure::unknown(translated(QT_TRANSLATE_NOOP("Analysis", "Nothing is paid on a loan: there is no debt service to cover.")))
-        : Measure::of(noi / debtService, translated(TooLarge));
+    for (Measure *m : {&loan.cashOnCash, &loan.debtServiceCoverage, &loan.breakEvenOccupancy,
+                        &loan.breakEvenRent, &loan.highestOffer})
+        *m = Measure::unknown(reason);
+}
 
-    // Safety cash flow = rent × (1 − margin) − (other fees + escrow + payment + PMI).
-    const double costs = record.m_otherFees.m_value + record.m_escrow.m_value + payment + pmi;
-    loan.breakEvenRent = margin >= 1.0
-        ? Measure::unknown(translated(QT_TRANSLATE_NOOP("Analysis", "A safety margin of 100 % or more leaves no rent to break even with.")))
-        : Measure::of(costs / (1.0 - margin), translated(TooLarge));
+// Year 1 alone: what the underwriting figures need, whatever the holding period.
+ProjectionAssumptions yearOneOf(ProjectionAssumptions assumptions)
+{
+    assumptions.holdYears = 1;
+    return assumptions;
+}
 
-    // The payment grows with the loan at the rate of this loan's payment per unit borrowed;
-    // the price that leaves a safety cash flow of 0 is the down payment plus the loan that the
-    // rent left after the other costs can carry.
-    const double perUnit = Profit::payment(1.0, record.m_interestRate[k].m_value, record.m_term[k].m_value);
-    const double carried = rent * (1.0 - margin) - (record.m_otherFees.m_value + record.m_escrow.m_value + pmi);
+// The year-1 cash flow at another price, everything else as typed.
+double cashFlowAtPrice(ProjectionInputs inputs, const ProjectionAssumptions &yearOne, double price)
+{
+    inputs.price = price;
+    const Projection p = project(inputs, yearOne, YearlyReturns::AtHoldOnly);
+    return p.isKnown() ? p.years.front().cashFlow : std::nan("");
+}
+
+// The highest price, in whole cents, at which the year-1 cash flow is still 0 or more. The cash
+// flow falls as the price rises (a larger loan, longer mortgage insurance) and is linear between
+// the months mortgage insurance ends, so false position (Illinois) closes in within a few steps.
+Measure highestOfferOf(const LoanAnalysis &loan, const DealRecord &record, int k,
+                       const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions)
+{
     // Without a loan amount the purchase is in cash: a higher price would need a loan that no
     // lender offered, at a rate no one quoted.
     if (loan.loanAmount.value == 0)
-        loan.highestOffer = Measure::unknown(translated(QT_TRANSLATE_NOOP("Analysis", "There is no loan amount: a higher price would need a loan that no one offered.")));
-    else if (!isFinite(perUnit) || perUnit <= 0)
-        loan.highestOffer = Measure::unknown(paymentProblem(record, k));
-    else if (carried < 0)
-        loan.highestOffer = Measure::unknown(translated(QT_TRANSLATE_NOOP("Analysis", "The rent does not cover the costs even without a loan.")));
-    else
-        loan.highestOffer = Measure::of(down + carried / perUnit, translated(TooLarge));
+        return Measure::unknown(translated(QT_TRANSLATE_NOOP("Analysis", "There is no loan amount: a higher price would need a loan that no one offered.")));
+    const ProjectionAssumptions yearOne = yearOneOf(assumptions);
+    const auto at = [&](double cents) { return cashFlowAtPrice(inputs, yearOne, cents / 100.0); };
+    double low = std::ceil(inputs.downPayment * 100.0);
+    double lowFlow = at(low);
+    if (!(lowFlow >= 0))
+        return Measure::unknown(std::isnan(lowFlow) ? paymentProblem(record, k)
+                                                    : translated(QT_TRANSLATE_NOOP("Analysis", "The rent does not cover the costs even without a loan.")));
+    double high = std::max(low + 1, std::round(inputs.price * 100.0));
+    double highFlow = at(high);
+    for (int i = 0; i < 64 && highFlow >= 0; ++i) {
+        low = high;
+        lowFlow = highFlow;
+        high *= 2;
+        highFlow = at(high);
+    }
+    if (!(highFlow < 0))
+        return Measure::unknown(translated(TooLarge));
+    int lastSide = 0;
+    while (high - low > 1) {
+        double next = std::round(low + (high - low) * lowFlow / (lowFlow - highFlow));
+        next = std::clamp(next, low + 1, high - 1);
+        const double flow = at(next);
+        if (flow >= 0) {
+            low = next;
+            lowFlow = flow;
+            if (lastSide == 1)
+                highFlow /= 2;
+            lastSide = 1;
+        } else {
+            high = next;
+            highFlow = std::isnan(flow) ? highFlow : flow;
+            if (lastSide == -1)
+                lowFlow /= 2;
+            lastSide = -1;
+        }
+    }
+    return Measure::of(low / 100.0, translated(TooLarge));
+}
+
+// The underwriting figures of one loan, all from year 1 of its projection under the base
+// assumptions.
+void underwrite(LoanAnalysis &loan, const DealRecord &record, int k, const ProjectionInputs &inputs,
+                const ProjectionAssumptions &assumptions)
+{
+    if (!loan.principalAndInterest.isKnown())
+        return noUnderwriting(loan, loan.principalAndInterest.reason);
+    if (!loan.projection.isKnown())
+        return noUnderwriting(loan, loan.projection.reason);
+    const ProjectionYear &year = loan.projection.years.front();
+    // The year's required payments: those of the same loan without extra payments.
+    double required = year.debtService + year.pmi;
+    if (inputs.extraPayment != 0) {
+        ProjectionInputs plain = inputs;
+        plain.extraPayment = 0;
+        const Projection p = project(plain, yearOneOf(assumptions), YearlyReturns::AtHoldOnly);
+        required = p.isKnown() ? p.years.front().debtService + p.years.front().pmi : std::nan("");
+    }
+    const QString tooLarge = translated(TooLarge);
+    const double invested = loan.projection.cashInvested;
+    loan.cashOnCash = invested > 0
+        ? Measure::of(year.cashFlow / invested, tooLarge)
+        : Measure::unknown(translated(QT_TRANSLATE_NOOP("Analysis", "No cash is invested to earn a return on.")));
+    loan.debtServiceCoverage = required == 0
+        ? Measure::unknown(translated(QT_TRANSLATE_NOOP("Analysis", "Nothing is paid on a loan: there is no debt service to cover.")))
+        : Measure::of(year.netOperatingIncome / required, tooLarge);
+    loan.breakEvenOccupancy = year.rent == 0
+        ? Measure::unknown(translated(QT_TRANSLATE_NOOP("Analysis", "The monthly rent is 0.")))
+        : Measure::of((year.operatingCosts + required) / year.rent, tooLarge);
+    // The year's net operating income is linear in the rent: its value at a rent of 0 and what
+    // each unit of rent adds give the rent at which the cash flow is 0.
+    ProjectionInputs at = inputs;
+    at.rent = 0;
+    const double withoutRent = operatingYearOne(at, assumptions).netOperatingIncome;
+    at.rent = 1;
+    const double perUnit = operatingYearOne(at, assumptions).netOperatingIncome - withoutRent;
+    loan.breakEvenRent = perUnit > 0
+        ? Measure::of((year.debtService + year.pmi - withoutRent) / perUnit, tooLarge)
+        : Measure::unknown(translated(QT_TRANSLATE_NOOP("Analysis", "Vacancy, upkeep, reserve and management take all of the rent: no rent breaks even.")));
+    loan.highestOffer = highestOfferOf(loan, record, k, inputs, assumptions);
 }
 
 void rankLoans(DealAnalysis &deal)
@@ -172,17 +243,22 @@ void rankLoans(DealAnalysis &deal)
     deal.leastInterest = bestLoanOf(deal, [](const LoanAnalysis &l) { return l.totalInterest; }, false);
 }
 
-PropertyAnalysis analyzeProperty(const DealRecord &record)
+PropertyAnalysis analyzeProperty(const DealRecord &record, const ProjectionAssumptions &assumptions)
 {
     const double price = record.m_purchasePrice.m_value;
     const double rent = record.m_rentalIncome.m_value;
-    const double noi = rent - record.m_escrow.m_value - record.m_otherFees.m_value;
     const QString noPrice = translated(QT_TRANSLATE_NOOP("Analysis", "The purchase price is 0."));
     PropertyAnalysis p;
     const QString tooLarge = translated(TooLarge);
-    p.netOperatingIncome = Measure::of(noi, tooLarge);
-    p.netOperatingIncomeYearly = Measure::of(12.0 * noi, tooLarge);
-    p.capRate = price == 0 ? Measure::unknown(noPrice) : Measure::of(12.0 * noi / price, tooLarge);
+    // The income of year 1 of the projection: vacancy, upkeep, reserve and management counted.
+    if (const QString problem = assumptions.baseProblem(); !problem.isEmpty()) {
+        p.netOperatingIncome = p.netOperatingIncomeYearly = p.capRate = Measure::unknown(problem);
+    } else {
+        const double noi = operatingYearOne(inputsOf(record, 0), assumptions).netOperatingIncome;
+        p.netOperatingIncome = Measure::of(noi / 12.0, tooLarge);
+        p.netOperatingIncomeYearly = Measure::of(noi, tooLarge);
+        p.capRate = price == 0 ? Measure::unknown(noPrice) : Measure::of(noi / price, tooLarge);
+    }
     p.grossRentMultiplier = rent == 0
         ? Measure::unknown(translated(QT_TRANSLATE_NOOP("Analysis", "The monthly rent is 0.")))
         : Measure::of(price / (12.0 * rent), tooLarge);
@@ -202,7 +278,8 @@ Measure Measure::of(double value, const QString &reasonIfNotFinite)
 DealAnalysis analyze(const DealRecord &record, YearlyReturns yearly)
 {
     DealAnalysis deal;
-    deal.property = analyzeProperty(record);
+    deal.assumptions = assumptionsOf(record.m_projection);
+    deal.property = analyzeProperty(record, deal.assumptions);
     const auto figures = Profit::calculate(record);
     for (int k = 0; k < MAX_LOANS; ++k) {
         LoanAnalysis &loan = deal.loans[std::size_t(k)];
@@ -222,27 +299,17 @@ DealAnalysis analyze(const DealRecord &record, YearlyReturns yearly)
             // follow from it as written, but nothing of a loan's life or returns does.
             loan.notCompared = translated(NoLoan);
             for (Measure *m : {&loan.payments, &loan.totalPaid, &loan.totalCost, &loan.totalInterest,
-                                &loan.payoffMonth, &loan.interestSaved, &loan.cashOnCash,
-                                &loan.debtServiceCoverage,
-                                &loan.breakEvenRent, &loan.highestOffer})
+                                &loan.payoffMonth, &loan.interestSaved})
                 *m = Measure::unknown(loan.notCompared);
+            noUnderwriting(loan, loan.notCompared);
             loan.balance.fill(Measure::unknown(loan.notCompared));
             loan.equity.fill(Measure::unknown(loan.notCompared));
-            continue;
-        }
-        analyzeLife(loan, record, k, loan.loanAmount.value,
-                    figures[Profit::PrincipalAndInterest][std::size_t(k)]);
-        analyzeReturns(loan, record, k, deal.property.netOperatingIncome.value);
-    }
-    deal.assumptions = assumptionsOf(record.m_projection);
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        LoanAnalysis &loan = deal.loans[std::size_t(k)];
-        if (!loan.notCompared.isEmpty()) {
             loan.projection = unprojected(loan.notCompared);
             loan.scenarios.fill(resultOf(loan.projection));
             loan.priceToOffer = Measure::unknown(loan.notCompared);
             continue;
         }
+        analyzeLife(loan, record, k, loan.loanAmount.value, payment);
         const ProjectionInputs inputs = inputsOf(record, k);
         loan.projection = project(inputs, deal.assumptions, yearly);
         // The base case is the projection itself.
@@ -252,8 +319,9 @@ DealAnalysis analyze(const DealRecord &record, YearlyReturns yearly)
                 : projectScenario(inputs, deal.assumptions, Scenarios[s]);
         }
         loan.priceToOffer = priceToOffer(inputs, deal.assumptions);
+        underwrite(loan, record, k, inputs, deal.assumptions);
     }
-    rankLoans(deal);
+    leaveOut(deal, comparedOffers(record));
     return deal;
 }
 
@@ -387,6 +455,15 @@ ComparedOffers defaultComparedOffers(const DealRecord &record)
     }
     if (!any)
         compared.fill(true);
+    return compared;
+}
+
+ComparedOffers comparedOffers(const DealRecord &record)
+{
+    const ComparedOffers defaults = defaultComparedOffers(record);
+    ComparedOffers compared{};
+    for (std::size_t k = 0; k < compared.size(); ++k)
+        compared[k] = record.m_compare[k].value_or(defaults[k]);
     return compared;
 }
 

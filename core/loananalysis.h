@@ -34,11 +34,15 @@ struct LoanAnalysis
     std::array<Measure, MilestoneCount> balance; // after 1, 5, 10 years and at the end
     std::array<Measure, MilestoneCount> equity;  // down payment + principal repaid by then
 
-    Measure cashOnCash;          // 12 × monthly cash flow ÷ down payment, a fraction
-    Measure debtServiceCoverage; // net operating income ÷ (principal and interest + PMI)
-    Measure breakEvenRent;       // the rent at which the safety cash flow is 0
-    Measure highestOffer;        // the price at which the safety cash flow is 0; unknown for a
-                                  // purchase without a loan amount
+    // What an investor underwrites by, all from year 1 of the projection under the base
+    // assumptions: the year's income weighed against its costs and required payments
+    // (principal, interest and PMI; extra payments left out).
+    Measure cashOnCash;          // year-1 cash flow ÷ cash invested, a fraction
+    Measure debtServiceCoverage; // year-1 net operating income ÷ the year's required payments
+    Measure breakEvenOccupancy;  // (year-1 operating costs + required payments) ÷ year-1 rent
+    Measure breakEvenRent;       // the monthly rent at which the year-1 cash flow is 0
+    Measure highestOffer;        // the highest price, to the cent, at which the year-1 cash flow
+                                 // is still 0 or more; unknown for a purchase without a loan
 
     std::vector<ScheduleRow> schedule; // extra payments included
 
@@ -57,9 +61,9 @@ struct LoanAnalysis
 // The property's own measures, the same for every loan.
 struct PropertyAnalysis
 {
-    Measure netOperatingIncome;       // rent − escrow − other fees, per month
-    Measure netOperatingIncomeYearly; // the same, per year
-    Measure capRate;                  // 12 × net operating income ÷ price, a fraction
+    Measure netOperatingIncome;       // year 1's net operating income of the projection, ÷ 12
+    Measure netOperatingIncomeYearly; // the same for the whole year
+    Measure capRate;                  // year-1 net operating income ÷ price, a fraction
     Measure grossRentMultiplier;      // price ÷ 12 × rent
     Measure rentToPrice;              // rent ÷ price, a fraction (the "1 % rule")
 };
@@ -68,7 +72,7 @@ struct DealAnalysis
 {
     PropertyAnalysis property;
     std::array<LoanAnalysis, MAX_LOANS> loans;
-    // The best loans by BestLoanOf's rule: -1 where none stands out.
+    // The best compared loans by BestLoanOf's rule: -1 where none stands out.
     int mostSafetyCashFlow = -1; // the loan that leaves the most each month
     int leastInterest = -1;      // the loan that pays the least interest
     // The holding period's assumptions as fractions, and the loan with the highest IRR at the
@@ -86,7 +90,8 @@ struct DealAnalysis
                              bool higherIsBetter);
 
 // yearly: whether the returns of selling are wanted for every year of the projection, or (for
-// a table of many deals) at the hold only.
+// a table of many deals) at the hold only. The offers the record leaves out of the comparison
+// are left out of every ranking (see leaveOut).
 [[nodiscard]] DealAnalysis analyze(const DealRecord &record,
                                    YearlyReturns yearly = YearlyReturns::EveryYear);
 
@@ -109,6 +114,8 @@ using ComparedOffers = std::array<bool, MAX_LOANS>;
 // The offers compared unless the user says otherwise: every loan someone filled in, or all five
 // when none was (five first-run loans are still five offers to look at).
 [[nodiscard]] ComparedOffers defaultComparedOffers(const DealRecord &record);
+// The offers compared: the user's choice (record.m_compare), the default rule where none is made.
+[[nodiscard]] ComparedOffers comparedOffers(const DealRecord &record);
 // Leaves the offers that are not compared out of every ranking: each gets the reason "Left out
 // of the comparison." (one that already had a reason keeps it), and the best loans are chosen
 // anew among the others. Their figures stay, for the user to see what was left out.

@@ -35,6 +35,7 @@ enum class LoanMeasureId {
     Equity10Years,
     CashOnCash,
     DebtServiceCoverage,
+    BreakEvenOccupancy,
     BreakEvenRent,
     HighestOffer,
     InterestSaved,

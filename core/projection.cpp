@@ -161,16 +161,23 @@ struct Growth
     }
 };
 
-ProjectionYear makeYear(int t, const ProjectionInputs &in, const ProjectionAssumptions &a,
-                        const std::vector<ScheduleRow> &schedule, const Growth &growth)
+// The property's own figures of year t, the same whatever the loan.
+void addOperating(ProjectionYear &y, const ProjectionInputs &in, const ProjectionAssumptions &a,
+                  const Growth &growth)
 {
-    ProjectionYear y;
-    y.year = t;
     y.rent = 12.0 * in.rent * growth.rent;
     y.vacancyLoss = y.rent * a.vacancy;
     y.operatingCosts = 12.0 * (in.escrow + in.otherFees) * growth.costs
                      + y.rent * (a.maintenance + a.capitalReserve + a.management);
     y.netOperatingIncome = y.rent - y.vacancyLoss - y.operatingCosts;
+}
+
+ProjectionYear makeYear(int t, const ProjectionInputs &in, const ProjectionAssumptions &a,
+                        const std::vector<ScheduleRow> &schedule, const Growth &growth)
+{
+    ProjectionYear y;
+    y.year = t;
+    addOperating(y, in, a, growth);
     addLoanYear(y, schedule, in.price - in.downPayment, in, a.pmiEndLtv * in.price);
     y.cashFlow = y.netOperatingIncome - y.debtService - y.pmi;
     y.propertyValue = in.price * growth.value;
@@ -198,6 +205,10 @@ void addReturns(Projection &p, const ProjectionAssumptions &a, YearlyReturns yea
         yearly == YearlyReturns::EveryYear ? Measure{} : Measure::unknown(notComputed());
     std::vector<double> flows{-p.cashInvested};
     double cashFlows = 0;
+    // What the years before paid in (the cash invested, and the cash that covered a year's
+    // shortfall) and paid out: a year that needs cash is no return of the cash invested.
+    double contributed = p.cashInvested;
+    double distributed = 0;
     double hint = std::numeric_limits<double>::quiet_NaN();
     for (ProjectionYear &y : p.years) {
         flows.push_back(y.cashFlow);
@@ -211,9 +222,13 @@ void addReturns(Projection &p, const ProjectionAssumptions &a, YearlyReturns yea
         } else {
             y.irrIfSold = y.npvIfSold = skipped;
         }
-        y.equityMultipleIfSold = p.cashInvested > 0
-            ? finiteOrTooLarge((cashFlows + y.saleProceeds) / p.cashInvested)
+        const double soldFlow = sold.back();
+        const double contributions = contributed + std::max(0.0, -soldFlow);
+        y.equityMultipleIfSold = contributions > 0
+            ? finiteOrTooLarge((distributed + std::max(0.0, soldFlow)) / contributions)
             : Measure::unknown(noCash());
+        contributed += std::max(0.0, -y.cashFlow);
+        distributed += std::max(0.0, y.cashFlow);
     }
     const ProjectionYear &end = p.years.back();
     p.irr = end.irrIfSold;
@@ -222,13 +237,10 @@ void addReturns(Projection &p, const ProjectionAssumptions &a, YearlyReturns yea
     p.saleProceeds = finiteOrTooLarge(end.saleProceeds);
     const double profit = cashFlows + end.saleProceeds - p.cashInvested;
     p.totalProfit = finiteOrTooLarge(profit);
-    const double base = 1.0 + profit / p.cashInvested;
-    if (!(p.cashInvested > 0))
-        p.annualizedReturn = Measure::unknown(noCash());
-    else if (!(base > 0))
-        p.annualizedReturn = Measure::unknown(translated(QT_TRANSLATE_NOOP("Projection", "Everything invested is lost: there is no annualized return.")));
-    else
-        p.annualizedReturn = finiteOrTooLarge(std::pow(base, 1.0 / p.years.size()) - 1.0);
+    // The multiple's yearly rate: never below −100 %, since the multiple is never negative.
+    p.annualizedReturn = p.equityMultiple.isKnown()
+        ? finiteOrTooLarge(std::pow(p.equityMultiple.value, 1.0 / double(p.years.size())) - 1.0)
+        : p.equityMultiple;
 }
 
 } // namespace
@@ -248,10 +260,23 @@ ProjectionAssumptions ProjectionAssumptions::withMarket(const MarketAssumptions 
     return a;
 }
 
+QString ProjectionAssumptions::baseProblem() const
+{
+    return usedProblem(*this);
+}
+
 QString ProjectionAssumptions::problem() const
 {
     const QString used = usedProblem(*this);
     return used.isEmpty() ? scenarioProblem(*this) : used;
+}
+
+ProjectionYear operatingYearOne(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions)
+{
+    ProjectionYear y;
+    y.year = 1;
+    addOperating(y, inputs, assumptions, Growth{});
+    return y;
 }
 
 Projection project(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions,

@@ -47,6 +47,8 @@ struct ProjectionAssumptions
     // Why these assumptions cannot be used, naming the first out of range, bear, bull and target
     // included; empty when every one is in range.
     [[nodiscard]] QString problem() const;
+    // The same for the assumptions the base case's projection uses.
+    [[nodiscard]] QString baseProblem() const;
 };
 
 // One loan offer on the deal, monthly figures as typed.
@@ -107,6 +109,11 @@ enum class YearlyReturns { EveryYear, AtHoldOnly };
 [[nodiscard]] Projection project(const ProjectionInputs &inputs,
                                  const ProjectionAssumptions &assumptions,
                                  YearlyReturns yearly = YearlyReturns::EveryYear);
+
+// The property's figures of year 1 (rent, vacancy loss, operating costs, net operating income),
+// the same for every loan; the loan's figures are 0. The assumptions are taken as they are.
+[[nodiscard]] ProjectionYear operatingYearOne(const ProjectionInputs &inputs,
+                                              const ProjectionAssumptions &assumptions);
 
 // A projection that was not made, every figure unknown for reason.
 [[nodiscard]] Projection unprojected(const QString &reason);

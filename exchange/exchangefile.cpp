@@ -3,6 +3,7 @@
 #include "core/dealfields.h"
 #include "core/dealrecord.h"
 #include "core/figurelocales.h"
+#include "core/loananalysis.h"
 #include "core/localeservices.h"
 #include "core/readnotice.h"
 #include "textio/fileexception.h"
@@ -12,6 +13,7 @@
 #include <QCoreApplication>
 #include <QHash>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -172,6 +174,12 @@ void writeFile(const DealRecord &record, const QString &path)
         file.write(field.entry(loan) + QStringLiteral(" = ") + exportedText(field, loan, record)
                    + QLatin1Char('\n'));
     });
+    if (std::any_of(record.m_compare.begin(), record.m_compare.end(), [](const auto &c) { return c.has_value(); })) {
+        const ComparedOffers compared = comparedOffers(record);
+        for (int k = 0; k < MAX_LOANS; ++k)
+            file.write(compareEntry(k) + QStringLiteral(" = ") + QLatin1Char(compared[std::size_t(k)] ? '1' : '0')
+                       + QLatin1Char('\n'));
+    }
     file.close();
 }
 
@@ -214,6 +222,10 @@ std::optional<ImportError> ExchangeFile::read(DealRecord &record, StdioFile &fil
     FigureLocales locales = user;
     std::optional<QString> statedCurrency;
     locales.currency = LocaleServices::localeCurrency(locales.money);
+    std::array<std::optional<double>, MAX_LOANS> compare{};
+    QHash<QString, int> compareLabels;
+    for (int k = 0; k < MAX_LOANS; ++k)
+        compareLabels.insert(upperCasedLabel(compareEntry(k)), k);
     int lineNumber = 0;
     QString line;
     while (file.readString(line)) {
@@ -244,6 +256,12 @@ std::optional<ImportError> ExchangeFile::read(DealRecord &record, StdioFile &fil
         if (label.isEmpty())
             return ImportError{ImportError::MissingLabel, lineNumber};
         const QString value = trimSpaces(trimmed.mid(equals + 1)).toString();
+        if (const auto loan = compareLabels.constFind(label); loan != compareLabels.cend()) {
+            IntegerValue number;
+            number.parse(value, locales);
+            compare[std::size_t(*loan)] = number.m_value;
+            continue;
+        }
         const Entry *entry = byLabel.value(label);
         if (!entry)
             return ImportError{ImportError::UnrecognizedLabel, lineNumber};
@@ -252,6 +270,8 @@ std::optional<ImportError> ExchangeFile::read(DealRecord &record, StdioFile &fil
         record.m_currency = locales.currency;
         readValue(*entry, value, lineNumber, record, locales, notices);
     }
+    // A file without the choice compares the offers someone filled in.
+    record.m_compare = choiceOfEntries(compare);
     return std::nullopt;
 }
 

@@ -6,11 +6,14 @@
 #include "core/dealfields.h"
 #include "core/dealrecord.h"
 #include "core/figurelocales.h"
+#include "core/loananalysis.h"
 #include "core/localeservices.h"
 #include "platform/profile.h"
 
 #include <QLocale>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -146,6 +149,34 @@ void readAssumptions(IProfile &profile, DealRecord &record, std::vector<ReadNoti
     });
 }
 
+// The offers compared, once the user has chosen them.
+void readChoice(IProfile &profile, DealRecord &record)
+{
+    std::array<std::optional<double>, MAX_LOANS> entries{};
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        bool ok = false;
+        const double number = profile.getProfileString(ProjectionSection, compareEntry(k)).toDouble(&ok);
+        if (ok)
+            entries[std::size_t(k)] = number;
+    }
+    record.m_compare = choiceOfEntries(entries);
+}
+
+// Where no choice is made, an earlier one stored is emptied, so that it does not come back.
+void writeChoice(IProfile &profile, const DealRecord &record)
+{
+    const bool chosen = std::any_of(record.m_compare.begin(), record.m_compare.end(),
+                                    [](const auto &c) { return c.has_value(); });
+    const ComparedOffers compared = comparedOffers(record);
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        const QString entry = compareEntry(k);
+        if (chosen)
+            profile.writeProfileString(ProjectionSection, entry, QString::number(int(compared[std::size_t(k)])));
+        else if (!profile.getProfileString(ProjectionSection, entry).isEmpty())
+            profile.writeProfileString(ProjectionSection, entry, QString());
+    }
+}
+
 void writeAssumptions(IProfile &profile, const DealRecord &record,
                       const std::vector<ReadNotice> &refused)
 {
@@ -198,6 +229,7 @@ void ProfileStore::readRecord(IProfile &profile, DealRecord &record,
             readFigure(profile, field, loan, record, locales, notices);
     });
     readAssumptions(profile, record, notices);
+    readChoice(profile, record);
 }
 
 void ProfileStore::writeRecord(IProfile &profile, const DealRecord &record,
@@ -220,6 +252,7 @@ void ProfileStore::writeRecord(IProfile &profile, const DealRecord &record,
     });
     profile.keepTogether(Section, LocaleEntry, figureEntries);
     writeAssumptions(profile, record, refused);
+    writeChoice(profile, record);
 }
 
 namespace {

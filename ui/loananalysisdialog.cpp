@@ -102,7 +102,7 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
     m_tabs->addTab(scroll, tr("Pro&jection"));
     connect(m_comparison, &ComparisonPage::headersChanged, m_projection, &ProjectionPage::showOfferHeaders);
     connect(m_projection, &ProjectionPage::compareChosen, this, [this](int loan, bool on) {
-        m_compareChosen[std::size_t(loan)] = on;
+        m_record.m_compare[std::size_t(loan)] = on;
         refresh();
     });
     scroll = scrolled("scenariosPage");
@@ -178,8 +178,7 @@ LoanAnalysisDialog::~LoanAnalysisDialog()
 void LoanAnalysisDialog::refresh()
 {
     m_deal = analyze(m_record);
-    m_compared = comparedOffers();
-    leaveOut(m_deal, m_compared);
+    m_compared = ::comparedOffers(m_record);
     const int chosen = std::max(0, m_loan->currentIndex());
     {
         const QSignalBlocker block(m_loan);
@@ -204,7 +203,7 @@ void LoanAnalysisDialog::refresh()
 void LoanAnalysisDialog::showNames()
 {
     // A lender typed into an offer nobody had filled in brings it into the comparison.
-    if (comparedOffers() != m_compared) {
+    if (::comparedOffers(m_record) != m_compared) {
         refresh();
         return;
     }
@@ -238,43 +237,31 @@ QString LoanAnalysisDialog::bestOfferText() const
             texts << loanName(k);
         return texts.join(tr(" and "));
     };
-    const std::vector<int> safest = bestLoans(m_deal, loanMeasure(LoanMeasureId::SafetyCashFlow));
-    const std::vector<int> cheapest = bestLoans(m_deal, loanMeasure(LoanMeasureId::TotalInterest));
-    const auto known = [this](LoanMeasureId id) {
-        return std::any_of(m_deal.loans.begin(), m_deal.loans.end(), [id](const LoanAnalysis &loan) {
-            return loan.notCompared.isEmpty() && loanMeasure(id).get(loan).isKnown();
-        });
-    };
-    // The offer that earns most over the holding period, by the comparison's rule: none where
-    // all compared offers earn alike.
-    QString byIrr;
-    const std::vector<int> highest =
-        bestLoans(m_deal, [](const LoanAnalysis &l) { return l.projection.irr; }, Better::Higher);
-    if (!highest.empty()) {
-        const QString irr = inSentence(
-            formatMeasure(m_deal.loans[std::size_t(highest.front())].projection.irr, MeasureUnit::Fraction, m_record.m_currency),
-            LocaleServices::Category::Numbers);
-        const int hold = m_deal.assumptions.holdYears;
-        byIrr = QLatin1Char(' ')
-            + (hold == 1 ? tr("Highest IRR over 1 year: %1, %2.").arg(names(highest), irr)
-                         : tr("Highest IRR over %1 years: %2, %3.").arg(QString::number(hold), names(highest), irr));
-    }
-    if (!known(LoanMeasureId::SafetyCashFlow) && !known(LoanMeasureId::TotalInterest))
-        return tr("Best offer: none of the loans can be computed.") + byIrr;
-    // Offers that leave and cost the same are no choice.
-    if (safest.empty() && cheapest.empty())
-        return tr("Best offer: the loans leave the same safety cash flow and pay the same interest.") + byIrr;
-    QStringList parts;
     const auto money = [this](double amount) {
         return inSentence(formatCurrency(amount, m_record.m_currency));
     };
-    if (!safest.empty())
-        parts << tr("most safety cash flow: %1 (%2 a month)")
-                     .arg(names(safest), money(m_deal.loans[std::size_t(safest.front())].safetyCashFlow.value));
+    // The offer that earns most over the holding period, by the comparison's rule: none where
+    // all compared offers earn alike. Beside it, what its first year brings in.
+    QStringList parts;
+    const std::vector<int> highest =
+        bestLoans(m_deal, [](const LoanAnalysis &l) { return l.projection.irr; }, Better::Higher);
+    if (highest.empty()) {
+        parts << tr("Best offer by IRR: none stands out (no compared offer has an IRR, or all earn alike)");
+    } else {
+        const Projection &best = m_deal.loans[std::size_t(highest.front())].projection;
+        const QString irr = inSentence(formatMeasure(best.irr, MeasureUnit::Fraction, m_record.m_currency),
+                                       LocaleServices::Category::Numbers);
+        const QString cashFlow = money(best.years.front().cashFlow);
+        const int hold = m_deal.assumptions.holdYears;
+        parts << (hold == 1 ? tr("Best offer by IRR over 1 year: %1 (IRR %2, year-1 cash flow %3)").arg(names(highest), irr, cashFlow)
+                            : tr("Best offer by IRR over %1 years: %2 (IRR %3, year-1 cash flow %4)")
+                                  .arg(QString::number(hold), names(highest), irr, cashFlow));
+    }
+    const std::vector<int> cheapest = bestLoans(m_deal, loanMeasure(LoanMeasureId::TotalInterest));
     if (!cheapest.empty())
         parts << tr("least interest: %1 (%2 in all)")
                      .arg(names(cheapest), money(m_deal.loans[std::size_t(cheapest.front())].totalInterest.value));
-    return tr("Best offer, %1.").arg(parts.join(tr("; "))) + byIrr;
+    return parts.join(tr("; ")) + QLatin1Char('.');
 }
 
 int LoanAnalysisDialog::chosenLoan() const
@@ -431,15 +418,6 @@ void LoanAnalysisDialog::onExportScenarios()
 void LoanAnalysisDialog::onExportSensitivity()
 {
     exportCsv(tr("Save Sensitivity as CSV"), m_sensitivity->csv());
-}
-
-ComparedOffers LoanAnalysisDialog::comparedOffers() const
-{
-    const ComparedOffers defaults = defaultComparedOffers(m_record);
-    ComparedOffers compared{};
-    for (std::size_t k = 0; k < compared.size(); ++k)
-        compared[k] = m_compareChosen[k].value_or(defaults[k]);
-    return compared;
 }
 
 void LoanAnalysisDialog::showFigures()

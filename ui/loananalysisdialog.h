@@ -59,8 +59,6 @@ public:
 
     // The record shown, whose assumptions the Projection page edits.
     [[nodiscard]] const DealRecord &record() const override { return m_record; }
-    // The offers that take part in the comparison now.
-    [[nodiscard]] ComparedOffers comparedOffers() const;
 
     // What Print and Save PDF lay out on pages of the given layout: the property, its figures
     // and the date, then the comparison, the charts and the chosen loan's schedule.
@@ -86,8 +84,6 @@ private:
     DealRecord &m_record;
     IPrompt &m_prompt;
     DealAnalysis m_deal;
-    // What the user chose for each offer's "Compare"; unset follows defaultComparedOffers().
-    std::array<std::optional<bool>, MAX_LOANS> m_compareChosen;
     ComparedOffers m_compared{}; // those the analysis shown was ranked with
 
     QLabel *m_bestOffer = nullptr;

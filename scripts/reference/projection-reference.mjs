@@ -111,9 +111,13 @@ function rateOfReturn(flows) {
       if (step * 1e-4 > Math.abs(rate)) break;
     }
   }
-  const below = presentValue(rate - 1e-10, flows);
-  const above = presentValue(rate + 1e-10, flows);
-  if (!(typeof rate === 'number' && Math.sign(below) !== Math.sign(above)))
+  const isRoot = (r) => typeof r === 'number' && r > -1
+    && Math.sign(presentValue(r - 1e-10, flows)) !== Math.sign(presentValue(r + 1e-10, flows));
+  // From its default guess the library may miss a root far below 0 (a deal that loses most of
+  // what was put in): it is asked again from guesses nearer that root.
+  if (!isRoot(rate) && signChanges(flows) === 1)
+    rate = [-0.5, -0.9, -0.99].map((guess) => IRR(flows, guess)).find(isRoot) ?? rate;
+  if (!isRoot(rate))
     throw new Error(`IRR ${rate} of ${flows} is not a root to 1e-10`);
   return rate;
 }
@@ -132,6 +136,10 @@ function project(deal) {
   const years = [];
   const flows = [-cashInvested];
   let cashFlows = 0;
+  // Contributions: the cash invested and each year's shortfall; distributions: the years that
+  // pay out (the year of the sale with its proceeds).
+  let contributed = cashInvested;
+  let distributed = 0;
   for (let t = 1; t <= a.holdYears; t++) {
     const rent = 12 * R * (1 + a.rentGrowth) ** (t - 1);
     const vacancyLoss = rent * a.vacancy;
@@ -150,24 +158,83 @@ function project(deal) {
     cashFlows += cashFlow;
     const sold = [...flows];
     sold[t] += saleProceeds;
+    const contributions = contributed + Math.max(0, -sold[t]);
+    const distributions = distributed + Math.max(0, sold[t]);
+    contributed += Math.max(0, -cashFlow);
+    distributed += Math.max(0, cashFlow);
     years.push({
       year: t, rent, vacancyLoss, operatingCosts, netOperatingIncome, debtService,
       pmi: mortgageInsurance, cashFlow, propertyValue, loanBalance,
       equity: propertyValue - loanBalance, saleProceeds,
       irrIfSold: rateOfReturn(sold),
       npvIfSold: presentValue(a.discountRate, sold),
-      equityMultipleIfSold: cashInvested > 0 ? (cashFlows + saleProceeds) / cashInvested : null,
+      equityMultipleIfSold: contributions > 0 ? distributions / contributions : null,
     });
   }
   const end = years[years.length - 1];
   const totalProfit = cashFlows + end.saleProceeds - cashInvested;
-  const base = 1 + totalProfit / cashInvested;
+  const multiple = end.equityMultipleIfSold;
   return {
     cashInvested, years,
-    irr: end.irrIfSold, npv: end.npvIfSold, equityMultiple: end.equityMultipleIfSold,
+    irr: end.irrIfSold, npv: end.npvIfSold, equityMultiple: multiple,
     totalProfit,
-    annualizedReturn: cashInvested > 0 && base > 0 ? base ** (1 / a.holdYears) - 1 : null,
+    annualizedReturn: multiple === null ? null : multiple ** (1 / a.holdYears) - 1,
     saleProceeds: end.saleProceeds,
+    underwriting: underwrite(inputs, a, years[0], cashInvested),
+  };
+}
+
+// ---- One underwriting model: year 1 of the projection ----------------------------------------
+
+// The year's required payments: principal and interest of months 1 to 12 without any extra
+// payment, and mortgage insurance for those months of that schedule above the end loan-to-value.
+function requiredPayments(inputs, a) {
+  const months = closedFormSchedule(inputs.price - inputs.downPayment, inputs.ratePercent, inputs.termYears).slice(0, 12);
+  const insured = months.filter((m) => a.pmiEndLtv === 0 || m.before > a.pmiEndLtv * inputs.price).length;
+  return months.reduce((s, m) => s + m.paid, 0) + inputs.pmi * insured;
+}
+
+// Year 1's cash flow at another price, everything else as given.
+function yearOneCashFlow(inputs, a, price) {
+  const loan = price - inputs.downPayment;
+  const months = (inputs.extraPayment > 0
+    ? extraPaymentSchedule(loan, inputs.ratePercent, inputs.termYears, inputs.extraPayment)
+    : closedFormSchedule(loan, inputs.ratePercent, inputs.termYears)).slice(0, 12);
+  const insured = months.filter((m) => a.pmiEndLtv === 0 || m.before > a.pmiEndLtv * price).length;
+  const rent = 12 * inputs.rent;
+  const noi = rent * (1 - a.vacancy - a.maintenance - a.capitalReserve - a.management)
+    - 12 * (inputs.escrow + inputs.otherFees);
+  return noi - months.reduce((s, m) => s + m.paid, 0) - inputs.pmi * insured;
+}
+
+// The highest price to the cent at which year 1's cash flow is still 0 or more: halving, which
+// needs nothing but that the cash flow falls as the price rises.
+function highestOffer(inputs, a) {
+  if (inputs.price - inputs.downPayment === 0) return null;
+  let low = Math.ceil(inputs.downPayment * 100);
+  if (yearOneCashFlow(inputs, a, low / 100) < 0) return null;
+  let high = Math.max(low + 1, Math.round(inputs.price * 100));
+  while (yearOneCashFlow(inputs, a, high / 100) >= 0) { low = high; high *= 2; }
+  while (high - low > 1) {
+    const middle = Math.floor((low + high) / 2);
+    if (yearOneCashFlow(inputs, a, middle / 100) >= 0) low = middle; else high = middle;
+  }
+  return low / 100;
+}
+
+function underwrite(inputs, a, y, cashInvested) {
+  const required = requiredPayments(inputs, a);
+  const shares = a.vacancy + a.maintenance + a.capitalReserve + a.management;
+  return {
+    netOperatingIncome: y.netOperatingIncome,
+    capRate: y.netOperatingIncome / inputs.price,
+    cashOnCash: cashInvested > 0 ? y.cashFlow / cashInvested : null,
+    debtServiceCoverage: required > 0 ? y.netOperatingIncome / required : null,
+    breakEvenOccupancy: y.rent > 0 ? (y.operatingCosts + required) / y.rent : null,
+    // 12 R (1 − shares) − 12 (E + F) − debt service − PMI = 0, solved for R.
+    breakEvenRent: shares < 1
+      ? (12 * (inputs.escrow + inputs.otherFees) + y.debtService + y.pmi) / (12 * (1 - shares)) : null,
+    highestOffer: highestOffer(inputs, a),
   };
 }
 
@@ -205,14 +272,86 @@ for (const c of IRR_CASES) {
   if (!(Math.abs(fromLibrary - c.irr) < 1e-9)) throw new Error(`${c.name}: IRR gives ${fromLibrary}`);
 }
 
+// ---- Deals of five offers, drawn at random ------------------------------------------------------
+// Thirty deals with random figures, shares, holds, growth and choices of the offers compared, for
+// the command line's JSON to be checked against. Every figure is one a deal file holds exactly:
+// money in cents, shares in tenths of a per cent, rates in eighths.
+
+function seeded(seed) {
+  // mulberry32: the same deals on every run.
+  return () => {
+    seed = (seed + 0x6D2B79F5) | 0;
+    let t = Math.imul(seed ^ (seed >>> 15), 1 | seed);
+    t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
+    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+  };
+}
+
+function randomDeals(count) {
+  const random = seeded(20261210);
+  const between = (low, high, step) => low + step * Math.floor(random() * (Math.round((high - low) / step) + 1));
+  const cents = (x) => Math.round(x * 100) / 100;
+  const pick = (list) => list[Math.floor(random() * list.length)];
+  const deals = [];
+  for (let d = 0; d < count; d++) {
+    const price = between(80000, 900000, 500);
+    const property = {
+      price, rent: cents(price * between(0.004, 0.012, 0.0001)), escrow: cents(price * between(0.001, 0.003, 0.0001)),
+      otherFees: between(0, 300, 5),
+    };
+    const assumptions = {
+      holdYears: between(1, 30, 1), appreciation: between(-0.02, 0.06, 0.001), rentGrowth: between(-0.01, 0.05, 0.001),
+      expenseGrowth: between(0, 0.05, 0.001), vacancy: between(0, 0.15, 0.001), maintenance: between(0, 0.1, 0.001),
+      capitalReserve: between(0, 0.08, 0.001), management: between(0, 0.1, 0.001), closingCosts: between(0, 0.05, 0.001),
+      sellingCosts: between(0.03, 0.08, 0.001), discountRate: between(0.04, 0.12, 0.001), pmiEndLtv: pick([0, 0.78, 0.8]),
+      targetIrr: between(0.06, 0.15, 0.001),
+    };
+    const chosen = random() < 0.6;
+    const loans = [];
+    for (let k = 0; k < 5; k++) {
+      const cash = random() < 0.1;
+      const downPayment = cash ? price : cents(price * between(0, 0.4, 0.01));
+      loans.push({
+        lender: `Lender ${d + 1}.${k + 1}`, downPayment, ratePercent: between(0, 9, 0.125),
+        termYears: pick([10, 15, 20, 25, 30, 40]), pmi: downPayment < 0.2 * price ? between(0, 200, 5) : 0,
+        extraPayment: random() < 0.3 ? between(100, 500, 25) : 0,
+        compare: chosen ? random() < 0.7 : null,
+      });
+    }
+    deals.push({ property, assumptions, loans });
+  }
+  return deals;
+}
+
+// What the command line must give for each offer of a random deal, and which offer earns most:
+// of the compared offers with an IRR, the highest, the lowest number on a tie; none where two or
+// more have one and all share it.
+function expectedDeal(deal) {
+  const a = { ...DEFAULTS, ...deal.assumptions };
+  const loans = deal.loans.map((loan) => {
+    const inputs = { ...LOAN, ...deal.property, ...loan };
+    const p = project({ inputs, overrides: deal.assumptions });
+    return {
+      compared: loan.compare ?? true, cashInvested: p.cashInvested, irr: p.irr, npv: p.npv,
+      equityMultiple: p.equityMultiple, annualizedReturn: p.annualizedReturn, totalProfit: p.totalProfit,
+      yearOneCashFlow: p.years[0].cashFlow, ...p.underwriting,
+    };
+  });
+  const ranked = loans.map((l, k) => ({ k, irr: l.irr })).filter((l) => loans[l.k].compared && l.irr !== null);
+  const best = ranked.reduce((b, l) => (b === null || l.irr > b.irr ? l : b), null);
+  const alike = ranked.length >= 2 && ranked.every((l) => l.irr === ranked[0].irr);
+  return { assumptions: a, loans, bestIrr: best && !alike ? best.k + 1 : null };
+}
+
 const here = dirname(fileURLToPath(import.meta.url));
 const out = join(here, '..', '..', 'tests', 'core', 'data', 'projection-reference.json');
 const deals = DEALS.map((d) => ({
   name: d.name, scenario: d.scenario ?? 'base', inputs: { ...LOAN, ...d.inputs },
   overrides: d.overrides ?? {}, expected: project(d),
 }));
+const fiveOffers = randomDeals(30).map((deal) => ({ ...deal, expected: expectedDeal(deal) }));
 writeFileSync(out, JSON.stringify({
   generator: 'scripts/reference/projection-reference.mjs with @formulajs/formulajs 4.6.1',
-  defaults: DEFAULTS, scenarios: SCENARIOS, deals, irrCases: IRR_CASES,
+  defaults: DEFAULTS, scenarios: SCENARIOS, deals, irrCases: IRR_CASES, fiveOffers,
 }, null, 1) + '\n');
 console.log(`wrote ${deals.length} deals and ${IRR_CASES.length} IRR cases to ${out}`);

@@ -153,20 +153,20 @@ private slots:
             QCOMPARE(cellOf(table, QStringLiteral("Total Interest"), 4), QStringLiteral("\u2014"));
             QCOMPARE(itemOf(table, QStringLiteral("Total Interest"), 4)->toolTip(),
                      QStringLiteral("The loan has no monthly payment: its term is 0 years."));
-            QCOMPARE(cellOf(table, QStringLiteral("Cap Rate"), 0), QStringLiteral("9.90%"));
+            QCOMPARE(cellOf(table, QStringLiteral("Cap Rate (Year 1)"), 0), QStringLiteral("8.10%"));
             QVERIFY(itemOf(table, QStringLiteral("Safety Cash Flow"), 2)->font().bold());
             QVERIFY(!itemOf(table, QStringLiteral("Safety Cash Flow"), 0)->font().bold());
             // The offer with the highest IRR is the engine's, named with its IRR.
             const DealAnalysis engine = analyze(window->record());
             QCOMPARE(engine.bestIrr, 3);
+            // Year 1 of loan 4: 16,200 of net operating income less 12 × 500 of payments.
             QCOMPARE(window->findChild<QLabel *>(QStringLiteral("bestOffer"))->text(),
-                     QStringLiteral("Best offer, most safety cash flow: Loan 3: Cash purchase "
-                                    "($1,450.00 a month); least interest: Loan 3: Cash purchase and "
-                                    "Loan 4: Family loan, no interest ($0.00 in all). Highest IRR over "
-                                    "10 years: Loan 4: Family loan, no interest, %1.")
+                     QStringLiteral("Best offer by IRR over 10 years: Loan 4: Family loan, no interest "
+                                    "(IRR %1, year-1 cash flow $10,200.00); least interest: Loan 3: "
+                                    "Cash purchase and Loan 4: Family loan, no interest ($0.00 in all).")
                          .arg(formatMeasure(engine.loans[3].projection.irr, MeasureUnit::Fraction, QString())));
             // The cash purchase has no highest offer; its total cost is its price.
-            QCOMPARE(cellOf(table, QStringLiteral("Highest Offer"), 2), QStringLiteral("\u2014"));
+            QCOMPARE(cellOf(table, QStringLiteral("Highest Offer (Year 1)"), 2), QStringLiteral("\u2014"));
             QCOMPARE(cellOf(table, QStringLiteral("Total Cost"), 2),
                      QStringLiteral("$200,000.00"));
             QCOMPARE(cellOf(table, QStringLiteral("Total of Payments"), 2), QStringLiteral("$0.00"));
@@ -584,7 +584,7 @@ private slots:
             auto *window = dlg.findChild<LoanAnalysisDialog *>();
             QVERIFY(window);
             const QString best = window->findChild<QLabel *>(QStringLiteral("bestOffer"))->text();
-            const QString cashFlow = formatCurrency(1450, dlg.record().m_currency);
+            const QString cashFlow = formatCurrency(10200, dlg.record().m_currency);
             QVERIFY2(best.contains(QChar(0x2066) + cashFlow + QChar(0x2069)), qPrintable(best));
             for (QChartView *view : window->findChildren<QChartView *>()) {
                 for (QAbstractAxis *axis : view->chart()->axes()) {
@@ -694,8 +694,8 @@ private slots:
             auto *window = openAnalysis(fixture, dlg, QStringLiteral(ZANT_EXAMPLES "/first-run.zant"));
             QVERIFY(window);
             QCOMPARE(window->findChild<QLabel *>(QStringLiteral("bestOffer"))->text(),
-                     QStringLiteral("Best offer: the loans leave the same safety cash flow and pay "
-                                    "the same interest."));
+                     QStringLiteral("Best offer by IRR: none stands out (no compared offer has an "
+                                    "IRR, or all earn alike)."));
             auto &table = *window->findChild<QTableWidget *>(QStringLiteral("comparison"));
             for (int k = 0; k < 5; ++k)
                 QVERIFY(!itemOf(table, QStringLiteral("Safety Cash Flow"), k)->font().bold());

@@ -222,7 +222,7 @@ private slots:
                 } else if (price.value >= 10 * inputsOf(record, k).price - 0.005) {
                     QVERIFY(table->item(0, k)->toolTip().contains(QStringLiteral("ten times")));
                     ++capped;
-                } else if (window->comparedOffers()[std::size_t(k)]) {
+                } else if (comparedOffers(window->record())[std::size_t(k)]) {
                     QCOMPARE(table->item(0, k)->toolTip(), QString());
                 }
                 for (Scenario scenario : Scenarios) {
@@ -260,7 +260,7 @@ private slots:
             QVERIFY(showTab(*window, ScenariosTab));
             QComboBox *loans = window->findChild<QComboBox *>(QStringLiteral("loanChoice"));
             const auto verifyMarks = [&] {
-                const ComparedOffers compared = window->comparedOffers();
+                const ComparedOffers compared = comparedOffers(window->record());
                 int winners = 0;
                 for (Scenario scenario : Scenarios) {
                     const int winner = engineWinner(window->record(), compared, scenario);
@@ -296,7 +296,7 @@ private slots:
                 }
             };
             verifyMarks();
-            const int winner = engineWinner(window->record(), window->comparedOffers(), Scenario::Base);
+            const int winner = engineWinner(window->record(), comparedOffers(window->record()), Scenario::Base);
             QVERIFY(winner >= 0);
 
             // Left out on the Projection page, with the keys.
@@ -306,8 +306,8 @@ private slots:
             box->setFocus(Qt::TabFocusReason);
             QTRY_VERIFY(box->hasFocus());
             QTest::keyClick(box, Qt::Key_Space);
-            QVERIFY(!window->comparedOffers()[std::size_t(winner)]);
-            QVERIFY(engineWinner(window->record(), window->comparedOffers(), Scenario::Base) != winner);
+            QVERIFY(!comparedOffers(window->record())[std::size_t(winner)]);
+            QVERIFY(engineWinner(window->record(), comparedOffers(window->record()), Scenario::Base) != winner);
             verifyMarks();
             // Its figures stay to be seen, greyed.
             QTableWidgetItem *left = scenarioCell(*window, Scenario::Base, "irr", winner);

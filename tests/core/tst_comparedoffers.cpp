@@ -77,11 +77,11 @@ private slots:
         DealRecord record = ProfileStore::firstRunRecord();
         for (int k = 0; k < MAX_LOANS; ++k)
             record.m_interestRate[k].m_value -= 0.1 * k;
-        DealAnalysis deal = analyze(record);
-        QCOMPARE(deal.bestIrr, 4);
-        ComparedOffers offers{};
-        std::copy(compared.begin(), compared.end(), offers.begin());
-        leaveOut(deal, offers);
+        // Without a choice the untouched first loan stays out; the user's choice is the record's.
+        QCOMPARE(analyze(record).loans[0].notCompared, QStringLiteral("Left out of the comparison."));
+        for (int k = 0; k < MAX_LOANS; ++k)
+            record.m_compare[std::size_t(k)] = compared.at(k);
+        const DealAnalysis deal = analyze(record);
         QCOMPARE(deal.bestIrr, best);
         QCOMPARE(deal.mostSafetyCashFlow, best);
         QCOMPARE(deal.leastInterest, best);

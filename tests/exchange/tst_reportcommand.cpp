@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -115,6 +116,7 @@ private slots:
     void projectionFollowsTheFileAndAssume();
     void badAssumptionsAreOneLine_data();
     void badAssumptionsAreOneLine();
+    void oneUnderwritingModel();
 
 private:
     Result Run(const QStringList &arguments, const QString &locale = QStringLiteral("en_US.UTF-8"));
@@ -904,11 +906,14 @@ void TestReportCommand::projectionFollowsTheFileAndAssume()
     const Result summary = Run(QStringList{deal, QStringLiteral("--format=csv")} + assume, locale);
     QCOMPARE(summary.exitCode, 0);
     const QStringList summaryLines = summary.out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    QVERIFY(summaryLines.first().endsWith(QStringLiteral(",hold_years,year_1_cash_flow")));
+    QVERIFY(summaryLines.first().endsWith(QStringLiteral(",hold_years,year_1_cash_flow,break_even_occupancy,compared")));
     for (int k = 0; k < MAX_LOANS; ++k) {
         const Projection &p = expected.loans[std::size_t(k)].projection;
         const QString cashFlow = p.years.empty() ? QString() : QString::number(p.years.front().cashFlow, 'f', 2);
-        QVERIFY2(summaryLines.at(k + 1).endsWith(QStringLiteral(",%1,%2").arg(record.m_projection.m_holdYears.m_value).arg(cashFlow)),
+        const Measure &occupancy = expected.loans[std::size_t(k)].breakEvenOccupancy;
+        QVERIFY2(summaryLines.at(k + 1).endsWith(QStringLiteral(",%1,%2,%3,1")
+                                                     .arg(record.m_projection.m_holdYears.m_value)
+                                                     .arg(cashFlow, occupancy.isKnown() ? QString::number(occupancy.value, 'f', 6) : QString())),
                  qPrintable(summaryLines.at(k + 1).right(40)));
     }
 }
@@ -945,6 +950,120 @@ void TestReportCommand::badAssumptionsAreOneLine()
     QVERIFY2(result.err.startsWith(QStringLiteral("zantoria-report: ") + message), qPrintable(result.err));
     QCOMPARE(result.err.count(QLatin1Char('\n')), 1);
     QVERIFY(result.out.isEmpty());
+}
+
+namespace {
+
+// A deal of the reference as a user's deal file: plain figures in en_US, each assumption in per
+// cent, and the choice of the offers compared where the deal makes one.
+QByteArray dealFile(const QJsonObject &deal)
+{
+    QByteArray text = "; Zantoria Import/Export file\n; Locale: LC_MONETARY=en_US LC_NUMERIC=en_US\n";
+    const auto line = [&text](const QString &label, double number, const char *unit = "") {
+        text += label.toUtf8() + " = " + QByteArray::number(number, 'f', 6) + unit + '\n';
+    };
+    const QJsonObject property = deal[u"property"].toObject();
+    line(QStringLiteral("PurchasePrice"), property[u"price"].toDouble());
+    line(QStringLiteral("RentalIncome"), property[u"rent"].toDouble());
+    line(QStringLiteral("Escrow"), property[u"escrow"].toDouble());
+    line(QStringLiteral("OtherFees"), property[u"otherFees"].toDouble());
+    const QJsonArray loans = deal[u"loans"].toArray();
+    for (int k = 0; k < loans.size(); ++k) {
+        const QJsonObject loan = loans[k].toObject();
+        const QString n = QString::number(k + 1);
+        text += "Lender" + n.toUtf8() + " = " + loan[u"lender"].toString().toUtf8() + '\n';
+        line(QStringLiteral("DownPayment") + n, loan[u"downPayment"].toDouble());
+        line(QStringLiteral("InterestRate") + n, loan[u"ratePercent"].toDouble(), "%");
+        line(QStringLiteral("Term") + n, loan[u"termYears"].toDouble());
+        line(QStringLiteral("PMI") + n, loan[u"pmi"].toDouble());
+        line(QStringLiteral("ExtraPayment") + n, loan[u"extraPayment"].toDouble());
+        if (!loan[u"compare"].isNull())
+            line(QStringLiteral("Compare") + n, loan[u"compare"].toBool() ? 1 : 0);
+    }
+    const QJsonObject a = deal[u"assumptions"].toObject();
+    for (auto it = a.begin(); it != a.end(); ++it) {
+        QString label = it.key();
+        label[0] = label[0].toUpper();
+        if (label == u"HoldYears")
+            line(label, it.value().toDouble());
+        else
+            line(label == u"PmiEndLtv" ? QStringLiteral("PmiEndLtv") : label, 100 * it.value().toDouble(), "%");
+    }
+    return text;
+}
+
+// Equal to 1e-6 of its size (of 1 near 0); null where the reference has none.
+QString mismatch(const QJsonValue &actual, const QJsonValue &expected)
+{
+    if (expected.isNull() || actual.isNull())
+        return actual.isNull() == expected.isNull() ? QString() : QStringLiteral("%1, expected %2").arg(actual.toDouble()).arg(expected.toDouble());
+    const double a = actual.toDouble(), e = expected.toDouble();
+    return std::fabs(a - e) <= 1e-6 * std::max(1.0, std::fabs(e)) ? QString()
+        : QStringLiteral("%1, expected %2").arg(a, 0, 'g', 12).arg(e, 0, 'g', 12);
+}
+
+} // namespace
+
+// Thirty deals of five offers drawn at random (shares, holds, growth, the offers compared):
+// every underwriting figure, the returns and the best offer the command line gives equal a
+// computation of their definitions apart from the program (scripts/reference), and no offer left
+// out is ever named best.
+void TestReportCommand::oneUnderwritingModel()
+{
+    QFile file(QStringLiteral(ZANT_PROJECTION_REFERENCE));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QJsonArray deals = QJsonDocument::fromJson(file.readAll()).object()[u"fiveOffers"].toArray();
+    QCOMPARE(deals.size(), 30);
+    QStringList files;
+    for (int i = 0; i < deals.size(); ++i) {
+        files << m_dir->filePath(QStringLiteral("deal%1.zant").arg(i + 1));
+        QFile deal(files.last());
+        QVERIFY(deal.open(QIODevice::WriteOnly));
+        deal.write(dealFile(deals[i].toObject()));
+    }
+    const Result result = Run(files + QStringList{QStringLiteral("--format=json")});
+    QCOMPARE(result.err, QString());
+    const QJsonObject document = QJsonDocument::fromJson(result.out.toUtf8()).object();
+    QCOMPARE(document[u"version"].toInt(), 2);
+    const QJsonArray written = document[u"deals"].toArray();
+    QCOMPARE(written.size(), deals.size());
+    for (int i = 0; i < deals.size(); ++i) {
+        const QJsonObject expected = deals[i][u"expected"].toObject();
+        const QJsonObject deal = written[i].toObject();
+        const auto check = [i](const QString &what, const QJsonValue &actual, const QJsonValue &wanted) {
+            const QString bad = mismatch(actual, wanted);
+            QVERIFY2(bad.isEmpty(), qPrintable(QStringLiteral("deal %1, %2: %3").arg(i + 1).arg(what, bad)));
+        };
+        QCOMPARE(deal[u"best_irr"], expected[u"bestIrr"]);
+        const QJsonObject property = deal[u"property"].toObject();
+        const QJsonObject first = expected[u"loans"][0].toObject();
+        check(QStringLiteral("net operating income"), property[u"net_operating_income_yearly"], first[u"netOperatingIncome"]);
+        check(QStringLiteral("cap rate"), property[u"cap_rate"], first[u"capRate"]);
+        for (int k = 0; k < MAX_LOANS; ++k) {
+            const QJsonObject loan = deal[u"loans"][k].toObject();
+            const QJsonObject projection = loan[u"projection"].toObject();
+            const QJsonObject want = expected[u"loans"][k].toObject();
+            QCOMPARE(loan[u"compared"].toBool(), want[u"compared"].toBool());
+            if (!want[u"compared"].toBool()) {
+                for (const char *best : {"best_irr", "most_safety_cash_flow", "least_interest"})
+                    QVERIFY(deal[QLatin1String(best)].toInt() != k + 1);
+            }
+            const std::pair<const char *, const char *> loanFigures[] = {
+                {"cash_on_cash", "cashOnCash"}, {"debt_service_coverage", "debtServiceCoverage"},
+                {"break_even_occupancy", "breakEvenOccupancy"}, {"break_even_rent", "breakEvenRent"},
+                {"highest_offer", "highestOffer"}};
+            for (const auto &[key, name] : loanFigures)
+                check(QLatin1String(key), loan[QLatin1String(key)], want[QLatin1String(name)]);
+            const std::pair<const char *, const char *> returns[] = {
+                {"cash_invested", "cashInvested"}, {"irr", "irr"}, {"npv", "npv"},
+                {"equity_multiple", "equityMultiple"}, {"annualized_return", "annualizedReturn"},
+                {"total_profit", "totalProfit"}};
+            for (const auto &[key, name] : returns)
+                check(QLatin1String(key), projection[QLatin1String(key)], want[QLatin1String(name)]);
+            check(QStringLiteral("year-1 cash flow"), projection[u"years"][0][u"cash_flow"], want[u"yearOneCashFlow"]);
+            QVERIFY(projection[u"equity_multiple"].isNull() || projection[u"equity_multiple"].toDouble() >= 0);
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestReportCommand)
