@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QLocale>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -281,10 +280,10 @@ std::array<std::optional<bool>, MAX_LOANS>
 choiceOfEntries(const std::array<std::optional<double>, MAX_LOANS> &entries)
 {
     std::array<std::optional<bool>, MAX_LOANS> choice{};
-    if (std::none_of(entries.begin(), entries.end(), [](const auto &e) { return e.has_value(); }))
-        return choice;
-    for (std::size_t k = 0; k < choice.size(); ++k)
-        choice[k] = entries[k].value_or(0) != 0;
+    for (std::size_t k = 0; k < choice.size(); ++k) {
+        if (entries[k])
+            choice[k] = *entries[k] != 0;
+    }
     return choice;
 }
 

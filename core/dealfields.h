@@ -64,8 +64,8 @@ void takePlainNumber(Value &value, double number, const QString &currency);
 // none is stored the offers someone filled in are compared.
 [[nodiscard]] QString compareEntry(int loan);
 // The choice as the entries give it: an entry that reads as 0 leaves its offer out, any other
-// number compares it, and a missing one (nothing) leaves it out where others are given. Nothing
-// at all where no entry is given.
+// number compares it; an offer without an entry (nothing) follows the rule. The program writes
+// all five or none.
 [[nodiscard]] std::array<std::optional<bool>, MAX_LOANS>
 choiceOfEntries(const std::array<std::optional<double>, MAX_LOANS> &entries);
 

@@ -67,15 +67,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>There is no down payment to earn a return on.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Nothing is paid on a loan: there is no debt service to cover.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A safety margin of 100 % or more leaves no rent to break even with.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -203,62 +195,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cash-on-Cash Return</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A year&apos;s cash flow (12 × monthly cash flow) as a share of the down payment.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Debt Service Coverage</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Net operating income divided by principal and interest plus PMI; lenders look for 1.25 or more.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Break-even Rent</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The monthly rent at which the safety cash flow is 0.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Highest Offer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The purchase price at which this loan&apos;s safety cash flow is 0, with its down payment, rate, term and PMI and the property&apos;s rent, escrow, fees and margin unchanged: the most to offer the seller.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Net Operating Income (Month)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The rent less escrow and other fees, before any loan payment.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Net Operating Income (Year)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Twelve months of net operating income.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cap Rate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A year&apos;s net operating income as a share of the purchase price.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Gross Rent Multiplier</source>
         <translation type="unfinished"></translation>
     </message>
@@ -328,6 +264,78 @@
     </message>
     <message>
         <source>The extra payment of loan %1 must be 0 or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No cash is invested to earn a return on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vacancy, upkeep, reserve and management take all of the rent: no rent breaks even.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash-on-Cash (Year 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year 1&apos;s cash flow of the projection (the rent less vacancy, escrow, other fees, maintenance, capital reserve, management and every payment) as a share of the cash invested: the down payment and the closing costs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debt Service Coverage (Year 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year 1&apos;s net operating income divided by the year&apos;s required payments (principal, interest and PMI; extra payments left out); lenders look for 1.25 or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break-even Occupancy (Year 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The share of year 1&apos;s rent that must come in to pay its operating costs and required payments; the rest may stand empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break-even Rent (Year 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly rent at which year 1&apos;s cash flow is 0, with vacancy, upkeep, reserve and management as assumed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest Offer (Year 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The highest purchase price, to the cent, at which year 1&apos;s cash flow is still 0 or more, with this loan&apos;s down payment, rate, term and PMI and the assumptions unchanged: the most to offer the seller on the year&apos;s income.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net Operating Income (Month, Year 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A twelfth of year 1&apos;s net operating income of the projection: the rent less vacancy, escrow, other fees, maintenance, capital reserve and management, before any loan payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net Operating Income (Year 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year 1&apos;s net operating income of the projection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cap Rate (Year 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year 1&apos;s net operating income as a share of the purchase price.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -594,14 +602,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Best offer: none of the loans can be computed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Best offer: the loans leave the same safety cash flow and pay the same interest.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>; </source>
         <translation type="unfinished"></translation>
     </message>
@@ -666,15 +666,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>most safety cash flow: %1 (%2 a month)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>least interest: %1 (%2 in all)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Best offer, %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -715,14 +707,6 @@
     </message>
     <message>
         <source>Best offer: no offer is compared. Check &quot;Compare&quot; above an offer on the Projection page.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Highest IRR over 1 year: %1, %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Highest IRR over %1 years: %2, %3.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -931,6 +915,18 @@
     </message>
     <message>
         <source>The search stops at ten times the purchase price; a higher price would reach the target IRR too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best offer by IRR: none stands out (no compared offer has an IRR, or all earn alike)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best offer by IRR over 1 year: %1 (IRR %2, year-1 cash flow %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best offer by IRR over %1 years: %2 (IRR %3, year-1 cash flow %4)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1383,10 +1379,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Everything invested is lost: there is no annualized return.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>No rate of return makes the cash flows worth 0.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1483,10 +1475,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The yearly cash flows plus the sale proceeds, divided by the cash invested.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Total Profit</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1496,10 +1484,6 @@
     </message>
     <message>
         <source>Annualized Return</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The yearly rate that grows the cash invested into the cash invested plus the total profit over the holding period.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1704,6 +1688,14 @@
     </message>
     <message>
         <source>No price from the down payment to ten times the price asked reaches the target IRR.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the deal pays out (the years that bring cash in, the sale included) divided by what is put into it (the cash invested and the cash that covers a year&apos;s shortfall); never below 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The yearly rate at which the equity multiple builds up over the holding period: the multiple to the power of 1 over the years, less 1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -67,16 +67,8 @@
         <translation>Für eine Laufzeit von mehr als 1.000 Jahren wird kein Tilgungsplan erstellt.</translation>
     </message>
     <message>
-        <source>There is no down payment to earn a return on.</source>
-        <translation>Es gibt keine Anzahlung, auf die sich eine Rendite beziehen könnte.</translation>
-    </message>
-    <message>
         <source>Nothing is paid on a loan: there is no debt service to cover.</source>
         <translation>Auf das Darlehen wird nichts gezahlt: Es gibt keinen Schuldendienst, der zu decken wäre.</translation>
-    </message>
-    <message>
-        <source>A safety margin of 100 % or more leaves no rent to break even with.</source>
-        <translation>Ein Sicherheitsabschlag von 100 % oder mehr lässt keine Miete übrig, mit der sich die Kosten decken ließen.</translation>
     </message>
     <message>
         <source>The rent does not cover the costs even without a loan.</source>
@@ -203,62 +195,6 @@
         <translation>Die Anzahlung zuzüglich der in 120 Raten getilgten Summe.</translation>
     </message>
     <message>
-        <source>Cash-on-Cash Return</source>
-        <translation>Eigenkapitalrendite (Cash-on-Cash)</translation>
-    </message>
-    <message>
-        <source>A year&apos;s cash flow (12 × monthly cash flow) as a share of the down payment.</source>
-        <translation>Der Cashflow eines Jahres (12 × monatlicher Cashflow) im Verhältnis zur Anzahlung.</translation>
-    </message>
-    <message>
-        <source>Debt Service Coverage</source>
-        <translation>Schuldendienstdeckungsgrad (DSCR)</translation>
-    </message>
-    <message>
-        <source>Net operating income divided by principal and interest plus PMI; lenders look for 1.25 or more.</source>
-        <translation>Der Reinertrag geteilt durch Zins und Tilgung zuzüglich Hypothekenversicherung; Kreditgeber erwarten 1,25 oder mehr.</translation>
-    </message>
-    <message>
-        <source>Break-even Rent</source>
-        <translation>Kostendeckende Miete</translation>
-    </message>
-    <message>
-        <source>The monthly rent at which the safety cash flow is 0.</source>
-        <translation>Die monatliche Miete, bei der der Cashflow nach Sicherheitsabschlag 0 ist.</translation>
-    </message>
-    <message>
-        <source>Highest Offer</source>
-        <translation>Höchster tragbarer Kaufpreis</translation>
-    </message>
-    <message>
-        <source>The purchase price at which this loan&apos;s safety cash flow is 0, with its down payment, rate, term and PMI and the property&apos;s rent, escrow, fees and margin unchanged: the most to offer the seller.</source>
-        <translation>Der Kaufpreis, bei dem der Cashflow nach Sicherheitsabschlag dieses Darlehens 0 ist, wenn Anzahlung, Zinssatz, Laufzeit und Hypothekenversicherung des Darlehens sowie Miete, Steuern und Versicherung, sonstige Kosten und Sicherheitsabschlag der Immobilie gleich bleiben: das Höchste, was Sie dem Verkäufer bieten sollten.</translation>
-    </message>
-    <message>
-        <source>Net Operating Income (Month)</source>
-        <translation>Reinertrag (NOI) je Monat</translation>
-    </message>
-    <message>
-        <source>The rent less escrow and other fees, before any loan payment.</source>
-        <translation>Die Miete abzüglich Steuern und Versicherung sowie sonstiger Kosten, vor jeder Darlehensrate.</translation>
-    </message>
-    <message>
-        <source>Net Operating Income (Year)</source>
-        <translation>Reinertrag (NOI) je Jahr</translation>
-    </message>
-    <message>
-        <source>Twelve months of net operating income.</source>
-        <translation>Zwölf Monate Reinertrag.</translation>
-    </message>
-    <message>
-        <source>Cap Rate</source>
-        <translation>Kapitalisierungsrate (Cap Rate)</translation>
-    </message>
-    <message>
-        <source>A year&apos;s net operating income as a share of the purchase price.</source>
-        <translation>Der Reinertrag eines Jahres als Anteil am Kaufpreis.</translation>
-    </message>
-    <message>
         <source>Gross Rent Multiplier</source>
         <translation>Kaufpreisfaktor</translation>
     </message>
@@ -329,6 +265,78 @@
     <message>
         <source>The extra payment of loan %1 must be 0 or more.</source>
         <translation>Die Sondertilgung von Darlehen %1 muss 0 oder mehr betragen.</translation>
+    </message>
+    <message>
+        <source>No cash is invested to earn a return on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vacancy, upkeep, reserve and management take all of the rent: no rent breaks even.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash-on-Cash (Year 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year 1&apos;s cash flow of the projection (the rent less vacancy, escrow, other fees, maintenance, capital reserve, management and every payment) as a share of the cash invested: the down payment and the closing costs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debt Service Coverage (Year 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year 1&apos;s net operating income divided by the year&apos;s required payments (principal, interest and PMI; extra payments left out); lenders look for 1.25 or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break-even Occupancy (Year 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The share of year 1&apos;s rent that must come in to pay its operating costs and required payments; the rest may stand empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break-even Rent (Year 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly rent at which year 1&apos;s cash flow is 0, with vacancy, upkeep, reserve and management as assumed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest Offer (Year 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The highest purchase price, to the cent, at which year 1&apos;s cash flow is still 0 or more, with this loan&apos;s down payment, rate, term and PMI and the assumptions unchanged: the most to offer the seller on the year&apos;s income.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net Operating Income (Month, Year 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A twelfth of year 1&apos;s net operating income of the projection: the rent less vacancy, escrow, other fees, maintenance, capital reserve and management, before any loan payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net Operating Income (Year 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year 1&apos;s net operating income of the projection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cap Rate (Year 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year 1&apos;s net operating income as a share of the purchase price.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -594,14 +602,6 @@
         <translation>Darlehen %1: %2</translation>
     </message>
     <message>
-        <source>Best offer: none of the loans can be computed.</source>
-        <translation>Bestes Angebot: Keines der Darlehen lässt sich berechnen.</translation>
-    </message>
-    <message>
-        <source>Best offer: the loans leave the same safety cash flow and pay the same interest.</source>
-        <translation>Bestes Angebot: Die Darlehen lassen denselben Cashflow nach Sicherheitsabschlag übrig und kosten dieselben Zinsen.</translation>
-    </message>
-    <message>
         <source>; </source>
         <translation>; </translation>
     </message>
@@ -666,16 +666,8 @@
         <translation> und </translation>
     </message>
     <message>
-        <source>most safety cash flow: %1 (%2 a month)</source>
-        <translation>höchster Cashflow nach Sicherheitsabschlag: %1 (%2 im Monat)</translation>
-    </message>
-    <message>
         <source>least interest: %1 (%2 in all)</source>
         <translation>geringste Zinsen: %1 (%2 insgesamt)</translation>
-    </message>
-    <message>
-        <source>Best offer, %1.</source>
-        <translation>Bestes Angebot, %1.</translation>
     </message>
     <message>
         <source>Loan Analysis: %1</source>
@@ -716,14 +708,6 @@
     <message>
         <source>Best offer: no offer is compared. Check &quot;Compare&quot; above an offer on the Projection page.</source>
         <translation>Bestes Angebot: Kein Angebot wird verglichen. Haken Sie auf der Seite „Projektion“ über einem Angebot „Vergleichen“ an.</translation>
-    </message>
-    <message>
-        <source>Highest IRR over 1 year: %1, %2.</source>
-        <translation>Höchster IRR über 1 Jahr: %1, %2.</translation>
-    </message>
-    <message>
-        <source>Highest IRR over %1 years: %2, %3.</source>
-        <translation>Höchster IRR über %1 Jahre: %2, %3.</translation>
     </message>
     <message>
         <source>Projection</source>
@@ -932,6 +916,18 @@
     <message>
         <source>The search stops at ten times the purchase price; a higher price would reach the target IRR too.</source>
         <translation>Die Suche endet beim Zehnfachen des Kaufpreises; ein höherer Preis würde die Zielrendite ebenfalls erreichen.</translation>
+    </message>
+    <message>
+        <source>Best offer by IRR: none stands out (no compared offer has an IRR, or all earn alike)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best offer by IRR over 1 year: %1 (IRR %2, year-1 cash flow %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best offer by IRR over %1 years: %2 (IRR %3, year-1 cash flow %4)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1386,10 +1382,6 @@
         <translation>Die Sondertilgung muss 0 oder mehr betragen.</translation>
     </message>
     <message>
-        <source>Everything invested is lost: there is no annualized return.</source>
-        <translation>Das eingesetzte Kapital ist vollständig verloren: Es gibt keine jährliche Rendite.</translation>
-    </message>
-    <message>
         <source>No rate of return makes the cash flows worth 0.</source>
         <translation>Kein Zinssatz bringt den Barwert der Zahlungsströme auf 0.</translation>
     </message>
@@ -1486,10 +1478,6 @@
         <translation>Eigenkapitalmultiplikator</translation>
     </message>
     <message>
-        <source>The yearly cash flows plus the sale proceeds, divided by the cash invested.</source>
-        <translation>Die jährlichen Cashflows plus der Verkaufserlös, geteilt durch das eingesetzte Kapital.</translation>
-    </message>
-    <message>
         <source>Total Profit</source>
         <translation>Gesamtgewinn</translation>
     </message>
@@ -1500,10 +1488,6 @@
     <message>
         <source>Annualized Return</source>
         <translation>Jährliche Rendite</translation>
-    </message>
-    <message>
-        <source>The yearly rate that grows the cash invested into the cash invested plus the total profit over the holding period.</source>
-        <translation>Der jährliche Satz, der das eingesetzte Kapital über die Haltedauer auf das eingesetzte Kapital plus den Gesamtgewinn wachsen lässt.</translation>
     </message>
     <message>
         <source>Sale Proceeds</source>
@@ -1708,6 +1692,14 @@
     <message>
         <source>No price from the down payment to ten times the price asked reaches the target IRR.</source>
         <translation>Kein Kaufpreis zwischen der Anzahlung und dem Zehnfachen des geforderten Preises erreicht die Zielrendite.</translation>
+    </message>
+    <message>
+        <source>What the deal pays out (the years that bring cash in, the sale included) divided by what is put into it (the cash invested and the cash that covers a year&apos;s shortfall); never below 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The yearly rate at which the equity multiple builds up over the holding period: the multiple to the power of 1 over the years, less 1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

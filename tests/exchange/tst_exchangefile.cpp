@@ -102,6 +102,8 @@ private slots:
     void randomFilesNeverCrash();
     void projectionBlock_data();
     void projectionBlock();
+    void comparedOffersAreKept_data();
+    void comparedOffersAreKept();
 
 private:
     QTemporaryDir m_dir;
@@ -656,6 +658,43 @@ void TestExchangeFile::projectionBlock()
     QCOMPARE(problem.isEmpty(), record.m_extraPayment[1].m_value >= 0);
     if (!problem.isEmpty())
         QVERIFY(analyze(record).loans[1].projection.years.empty());
+}
+
+// The offers compared: the program writes the user's choice as all five entries, or none while no
+// choice is made; an entry read leaves its offer in or out, an offer without one follows the rule.
+void TestExchangeFile::comparedOffersAreKept_data()
+{
+    QTest::addColumn<QByteArray>("lines");      // read after five offers someone filled in
+    QTest::addColumn<QList<int>>("choice");      // -1: none, 0: left out, 1: compared
+    QTest::newRow("no choice") << QByteArray() << QList<int>{-1, -1, -1, -1, -1};
+    QTest::newRow("loan 2 left out") << QByteArray("Compare2 = 0\r\n") << QList<int>{-1, 0, -1, -1, -1};
+    QTest::newRow("all five") << QByteArray("Compare1 = 1\r\nCompare2 = 0\r\nCompare3 = 1\r\ncompare4 = 0\r\nCOMPARE5 = 1\r\n")
+                              << QList<int>{1, 0, 1, 0, 1};
+}
+
+void TestExchangeFile::comparedOffersAreKept()
+{
+    QFETCH(QByteArray, lines);
+    QFETCH(QList<int>, choice);
+    LocaleServices::pinLocale(QStringLiteral("de_DE"));
+    DealRecord record = ProfileStore::firstRunRecord();
+    for (int k = 0; k < MAX_LOANS; ++k)
+        record.m_lender[k] = QStringLiteral("Bank %1").arg(k + 1);
+    record.m_compare = {true, true, true, true, true}; // what the file does not say goes
+    QVERIFY(!importBytes(record, "; Zantoria Import/Export file\r\n\r\n; Projection\r\n" + lines));
+    for (int k = 0; k < MAX_LOANS; ++k)
+        QCOMPARE(record.m_compare[std::size_t(k)].has_value() ? int(*record.m_compare[std::size_t(k)]) : -1, choice.at(k));
+    // Written and read back, in another locale, as the user chose them.
+    const QString path = m_dir.filePath(QStringLiteral("compared.zant"));
+    QVERIFY(ExchangeFile::write(record, path, nullptr));
+    LocaleServices::pinLocale(QStringLiteral("ar_EG"));
+    DealRecord back = ProfileStore::firstRunRecord();
+    QVERIFY(ExchangeFile::read(back, path, nullptr));
+    LocaleServices::pinLocale(QStringLiteral("en_US"));
+    QCOMPARE(comparedOffers(back), comparedOffers(record));
+    const bool chosen = choice != QList<int>(MAX_LOANS, -1);
+    for (const auto &each : back.m_compare)
+        QCOMPARE(each.has_value(), chosen);
 }
 
 QTEST_GUILESS_MAIN(TestExchangeFile)
