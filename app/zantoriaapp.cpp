@@ -1,13 +1,11 @@
 #include "app/zantoriaapp.h"
 
-#include "exchange/exchangefile.h"
 #include "platform/folders.h"
 #include "platform/help.h"
 #include "platform/profile.h"
 #include "platform/profilestore.h"
 #include "ui/prompt.h"
 #include "platform/shell.h"
-#include "ui/waitcursor.h"
 #include "ui/maindialog.h"
 
 #include <QApplication>
@@ -64,39 +62,17 @@ void ZantoriaApp::saveProfile(MainDialog &dlg)
 {
     IPrompt &prompt = *m_services.prompt;
     while (!m_services.profile->flush()) {
-        const int answer = prompt.messageBox(
+        const IPrompt::Answer answer = prompt.messageBox(
             tr("Your figures and settings could not be saved: the disk may be full, or the "
                "settings folder may not be writable.\n\n"
                "Make room and choose Retry, choose Export to keep the deal in a file of your "
                "choice, or choose Discard to end without them."),
             IPrompt::Buttons::RetryExportDiscard, IPrompt::Icon::Warning);
-        if (answer == IPrompt::Retry)
+        if (answer == IPrompt::Answer::Retry)
             continue;
-        if (answer != IPrompt::Export || exportDeal(dlg))
+        if (answer != IPrompt::Answer::Export || dlg.exportDeal())
             return;
     }
-}
-
-bool ZantoriaApp::exportDeal(MainDialog &dlg)
-{
-    IPrompt &prompt = *m_services.prompt;
-    const QString path =
-        prompt.getSaveFileName(QCoreApplication::translate("MainDialog", "Export Deal"),
-                               QCoreApplication::translate("MainDialog", "ZANT Files (*.zant)"),
-                               ExchangeFile::DefaultExtension);
-    if (path.isEmpty())
-        return false;
-    try {
-        WaitCursor wait;
-        QString error;
-        if (ExchangeFile::write(dlg.record(), path, &error))
-            return true;
-        prompt.warn(error);
-    } catch (const std::bad_alloc &) {
-        prompt.messageBox(QCoreApplication::translate("MainDialog", "Out of memory."),
-                          IPrompt::Buttons::Ok, IPrompt::Icon::Warning);
-    }
-    return false;
 }
 
 bool ZantoriaApp::getDataFolder(QString *path)

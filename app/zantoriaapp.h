@@ -42,8 +42,6 @@ private:
     // Flushes the profile; when that fails, says so and lets the user retry, export the deal
     // or end without saving.
     void saveProfile(MainDialog &dlg);
-    // Export of the deal to a file the user picks; false when cancelled or failed (said why).
-    bool exportDeal(MainDialog &dlg);
 
     PlatformServices m_services;
     AppSettings m_settings;

@@ -111,7 +111,7 @@ SettingsProfile::SettingsProfile(const QString &applicationName)
 
 SettingsProfile::~SettingsProfile() = default;
 
-QString SettingsProfile::getProfileString(const QString &section, const QString &entry,
+QString SettingsProfile::readString(const QString &section, const QString &entry,
                                            const QString &defaultValue)
 {
     const QString key = settingsKey(section, entry);
@@ -123,7 +123,7 @@ QString SettingsProfile::getProfileString(const QString &section, const QString 
     return textOf(value);
 }
 
-std::int32_t SettingsProfile::getProfileInt(const QString &section, const QString &entry,
+std::int32_t SettingsProfile::readInt(const QString &section, const QString &entry,
                                              std::int32_t defaultValue)
 {
     const QString key = settingsKey(section, entry);
@@ -142,7 +142,7 @@ void SettingsProfile::readDefault(const QString &key, const QString &text)
         m_held.insert(key, text);
 }
 
-void SettingsProfile::writeProfileString(const QString &section, const QString &entry,
+void SettingsProfile::writeString(const QString &section, const QString &entry,
                                           const QString &value)
 {
     const QString key = settingsKey(section, entry);
@@ -156,7 +156,7 @@ void SettingsProfile::writeProfileString(const QString &section, const QString &
     store(key, value, value);
 }
 
-void SettingsProfile::writeProfileInt(const QString &section, const QString &entry,
+void SettingsProfile::writeInt(const QString &section, const QString &entry,
                                        std::int32_t value)
 {
     const QString key = settingsKey(section, entry);

@@ -16,13 +16,13 @@ class IProfile
 {
 public:
     virtual ~IProfile() = default;
-    [[nodiscard]] virtual QString getProfileString(const QString &section, const QString &entry,
+    [[nodiscard]] virtual QString readString(const QString &section, const QString &entry,
                                                    const QString &defaultValue = QString()) = 0;
-    [[nodiscard]] virtual std::int32_t getProfileInt(const QString &section, const QString &entry,
+    [[nodiscard]] virtual std::int32_t readInt(const QString &section, const QString &entry,
                                                      std::int32_t defaultValue) = 0;
-    virtual void writeProfileString(const QString &section, const QString &entry,
+    virtual void writeString(const QString &section, const QString &entry,
                                     const QString &value) = 0;
-    virtual void writeProfileInt(const QString &section, const QString &entry,
+    virtual void writeInt(const QString &section, const QString &entry,
                                  std::int32_t value) = 0;
     // Entries whose stored text reads right only beside the value of anchorEntry (figures in
     // the locale it names): whenever they are stored, they are stored together.
@@ -50,13 +50,13 @@ public:
     explicit SettingsProfile(const QString &applicationName);
     ~SettingsProfile() override;
 
-    [[nodiscard]] QString getProfileString(const QString &section, const QString &entry,
+    [[nodiscard]] QString readString(const QString &section, const QString &entry,
                                            const QString &defaultValue = QString()) override;
-    [[nodiscard]] std::int32_t getProfileInt(const QString &section, const QString &entry,
+    [[nodiscard]] std::int32_t readInt(const QString &section, const QString &entry,
                                              std::int32_t defaultValue) override;
-    void writeProfileString(const QString &section, const QString &entry,
+    void writeString(const QString &section, const QString &entry,
                             const QString &value) override;
-    void writeProfileInt(const QString &section, const QString &entry, std::int32_t value) override;
+    void writeInt(const QString &section, const QString &entry, std::int32_t value) override;
     void keepTogether(const QString &section, const QString &anchorEntry,
                       const QStringList &entries) override;
     [[nodiscard]] bool flush() override;

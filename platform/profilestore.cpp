@@ -60,7 +60,7 @@ const QString CurrencyEntry = QStringLiteral("Currency");
 FigureLocales storedLocales(IProfile &profile)
 {
     const FigureLocales user = FigureLocales::user(QString());
-    return FigureLocales::fromText(profile.getProfileString(Section, LocaleEntry), user).value_or(user);
+    return FigureLocales::fromText(profile.readString(Section, LocaleEntry), user).value_or(user);
 }
 
 // A figure the field cannot show leaves the first-run figure in its place; the stored one is
@@ -74,7 +74,7 @@ void readFigure(IProfile &profile, const DealField &field, int loan, DealRecord 
     // A missing entry reads as the first-run figure as it is stored, so that storing it unchanged
     // is no change.
     const QString firstRun = value.format(record.m_currency);
-    const QString stored = profile.getProfileString(Section, entry, firstRun);
+    const QString stored = profile.readString(Section, entry, firstRun);
     if (stored == firstRun || value.readStored(stored, locales))
         return;
     if (notices)
@@ -99,7 +99,7 @@ void readText(IProfile &profile, const DealField &field, int loan, DealRecord &r
 {
     const QString entry = field.entry(loan);
     QString &text = field.text(record, loan);
-    QString stored = profile.getProfileString(Section, entry);
+    QString stored = profile.readString(Section, entry);
     if (stored.size() <= MaxTextLength) {
         text = std::move(stored);
         return;
@@ -135,7 +135,7 @@ void readAssumptions(IProfile &profile, DealRecord &record, std::vector<ReadNoti
         takePlainNumber(value, field.firstRun->toDouble(), record.m_currency);
         const QString firstRun = plainNumber(value.m_value);
         const QString entry = field.entry(loan);
-        const QString stored = profile.getProfileString(ProjectionSection, entry, firstRun);
+        const QString stored = profile.readString(ProjectionSection, entry, firstRun);
         const std::optional<double> number = readPlainNumber(stored, field.kind);
         if (number) {
             takePlainNumber(value, *number, record.m_currency);
@@ -155,7 +155,7 @@ void readChoice(IProfile &profile, DealRecord &record)
     std::array<std::optional<double>, MAX_LOANS> entries{};
     for (int k = 0; k < MAX_LOANS; ++k) {
         bool ok = false;
-        const double number = profile.getProfileString(ProjectionSection, compareEntry(k)).toDouble(&ok);
+        const double number = profile.readString(ProjectionSection, compareEntry(k)).toDouble(&ok);
         if (ok)
             entries[std::size_t(k)] = number;
     }
@@ -171,9 +171,9 @@ void writeChoice(IProfile &profile, const DealRecord &record)
     for (int k = 0; k < MAX_LOANS; ++k) {
         const QString entry = compareEntry(k);
         if (chosen)
-            profile.writeProfileString(ProjectionSection, entry, QString::number(int(compared[std::size_t(k)])));
-        else if (!profile.getProfileString(ProjectionSection, entry).isEmpty())
-            profile.writeProfileString(ProjectionSection, entry, QString());
+            profile.writeString(ProjectionSection, entry, QString::number(int(compared[std::size_t(k)])));
+        else if (!profile.readString(ProjectionSection, entry).isEmpty())
+            profile.writeString(ProjectionSection, entry, QString());
     }
 }
 
@@ -184,7 +184,7 @@ void writeAssumptions(IProfile &profile, const DealRecord &record,
         const QString entry = field.entry(loan);
         const QString text = plainNumber(field.figure(record, loan).m_value);
         if (!keepsStoredText(refused, entry, text))
-            profile.writeProfileString(ProjectionSection, entry, text);
+            profile.writeString(ProjectionSection, entry, text);
     });
 }
 
@@ -194,20 +194,20 @@ void ProfileStore::readSettings(IProfile &profile, AppSettings &settings)
 {
     const AppSettings defaults = defaultSettings();
     for (const TextSetting &setting : TextSettings)
-        settings.*setting.member = profile.getProfileString(
+        settings.*setting.member = profile.readString(
             Section, QString::fromLatin1(setting.entry), defaults.*setting.member);
     for (const ColorSetting &setting : ColorSettings)
-        settings.*setting.member = BgrColor(profile.getProfileInt(
+        settings.*setting.member = BgrColor(profile.readInt(
             Section, QString::fromLatin1(setting.entry), std::int32_t(defaults.*setting.member)));
 }
 
 void ProfileStore::writeSettings(IProfile &profile, const AppSettings &settings)
 {
     for (const TextSetting &setting : TextSettings)
-        profile.writeProfileString(Section, QString::fromLatin1(setting.entry),
+        profile.writeString(Section, QString::fromLatin1(setting.entry),
                                    settings.*setting.member);
     for (const ColorSetting &setting : ColorSettings)
-        profile.writeProfileInt(Section, QString::fromLatin1(setting.entry),
+        profile.writeInt(Section, QString::fromLatin1(setting.entry),
                                 std::int32_t(settings.*setting.member));
 }
 
@@ -217,7 +217,7 @@ void ProfileStore::readRecord(IProfile &profile, DealRecord &record,
     FigureLocales locales = storedLocales(profile);
     // A profile of an earlier version names no currency: its deal is in that of the locale its
     // figures were written in.
-    const QString currency = profile.getProfileString(Section, CurrencyEntry);
+    const QString currency = profile.readString(Section, CurrencyEntry);
     locales.currency = LocaleServices::isKnownCurrency(currency)
                            ? currency
                            : LocaleServices::localeCurrency(locales.money);
@@ -239,11 +239,11 @@ void ProfileStore::writeRecord(IProfile &profile, const DealRecord &record,
         const QString entry = field.entry(loan);
         const QString text = storedText(field, loan, record);
         if (!keepsStoredText(refused, entry, text))
-            profile.writeProfileString(Section, entry, text);
+            profile.writeString(Section, entry, text);
     });
     const FigureLocales written = FigureLocales::user(record.m_currency);
-    profile.writeProfileString(Section, LocaleEntry, written.toText());
-    profile.writeProfileString(Section, CurrencyEntry, written.currency);
+    profile.writeString(Section, LocaleEntry, written.toText());
+    profile.writeString(Section, CurrencyEntry, written.currency);
     // The figures read right only beside the locales and the currency they were written with.
     QStringList figureEntries = {CurrencyEntry};
     forEachStoredField([&figureEntries](const DealField &field, int loan) {
@@ -260,16 +260,16 @@ namespace {
 class EmptyProfile final : public IProfile
 {
 public:
-    QString getProfileString(const QString &, const QString &, const QString &defaultValue) override
+    QString readString(const QString &, const QString &, const QString &defaultValue) override
     {
         return defaultValue;
     }
-    std::int32_t getProfileInt(const QString &, const QString &, std::int32_t defaultValue) override
+    std::int32_t readInt(const QString &, const QString &, std::int32_t defaultValue) override
     {
         return defaultValue;
     }
-    void writeProfileString(const QString &, const QString &, const QString &) override {}
-    void writeProfileInt(const QString &, const QString &, std::int32_t) override {}
+    void writeString(const QString &, const QString &, const QString &) override {}
+    void writeInt(const QString &, const QString &, std::int32_t) override {}
     bool flush() override { return true; }
 };
 } // namespace

@@ -22,7 +22,7 @@ void RecentFiles::load(IProfile &profile)
 {
     m_files.clear();
     for (int i = 0; i < MaxFiles; ++i) {
-        const QString path = profile.getProfileString(Section, entryName(i));
+        const QString path = profile.readString(Section, entryName(i));
         if (!path.isEmpty() && !m_files.contains(path))
             m_files.append(path);
     }
@@ -32,7 +32,7 @@ void RecentFiles::load(IProfile &profile)
 void RecentFiles::save(IProfile &profile) const
 {
     for (int i = 0; i < MaxFiles; ++i)
-        profile.writeProfileString(Section, entryName(i), m_files.value(i));
+        profile.writeString(Section, entryName(i), m_files.value(i));
 }
 
 void RecentFiles::add(const QString &path)

@@ -89,7 +89,7 @@ FileException::Cause FileException::causeFromErrno(int error)
     case EBADF:
         return invalidFile;
     case ESPIPE:
-        return badSeek;
+        return notSeekable;
     case EIO:
     case ENXIO:
     case ENODEV:
@@ -98,12 +98,12 @@ FileException::Cause FileException::causeFromErrno(int error)
 #ifdef ETXTBSY
     case ETXTBSY:
 #endif
-        return sharingViolation;
+        return busy;
     case EDEADLK:
 #ifdef ENOLCK
     case ENOLCK:
 #endif
-        return lockViolation;
+        return lockFailed;
     default:
         return genericException;
     }

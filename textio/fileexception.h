@@ -20,10 +20,10 @@ public:
         tooManyOpenFiles,
         accessDenied,
         invalidFile,
-        badSeek,
+        notSeekable,
         hardIO,
-        sharingViolation,
-        lockViolation,
+        busy,
+        lockFailed,
         diskFull,
         tooLarge
     };

@@ -1,5 +1,6 @@
 #include "textio/savefile.h"
 
+#include "textio/descriptor.h"
 #include "textio/filediagnosis.h"
 #include "textio/fileexception.h"
 
@@ -90,39 +91,13 @@ bool save(const QString &path, const QByteArray &bytes, QString *error)
 
 #ifdef Q_OS_UNIX
 
-namespace {
-
-// An open folder, closed when it goes out of scope; -1 when it could not be opened.
-class Folder
-{
-public:
-    explicit Folder(const QByteArray &path)
-        : m_fd(::open(path.isEmpty() ? "." : path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
-    {
-    }
-    ~Folder()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Folder(const Folder &) = delete;
-    Folder &operator=(const Folder &) = delete;
-    [[nodiscard]] int fd() const { return m_fd; }
-    // A name for it that is plain text whatever its own name.
-    [[nodiscard]] QString path() const { return QStringLiteral("/proc/self/fd/%1").arg(m_fd); }
-
-private:
-    int m_fd;
-};
-
-} // namespace
-
 bool saveAs(const QByteArray &path, const Saver &save)
 {
     const qsizetype slash = path.lastIndexOf('/');
     const QByteArray folderName = slash < 0 ? QByteArray() : slash == 0 ? QByteArray("/") : path.left(slash);
     const QByteArray base = path.mid(slash + 1);
-    const Folder folder(folderName);
+    const Descriptor folder(
+        ::open(folderName.isEmpty() ? "." : folderName.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.fd() < 0)
         return save(QFile::decodeName(path)); // which then says why the folder cannot be reached
     // The whole file is saved under a name of this process's own first, so that the rename to

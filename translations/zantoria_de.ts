@@ -268,75 +268,75 @@
     </message>
     <message>
         <source>No cash is invested to earn a return on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird kein Kapital eingesetzt, auf das sich eine Rendite beziehen könnte.</translation>
     </message>
     <message>
         <source>Vacancy, upkeep, reserve and management take all of the rent: no rent breaks even.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerstand, Instandhaltung, Erneuerungsrücklage und Verwaltungskosten zehren die ganze Miete auf: Keine Miete deckt die Kosten.</translation>
     </message>
     <message>
         <source>Cash-on-Cash (Year 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenkapitalrendite (Cash-on-Cash) (1. Jahr)</translation>
     </message>
     <message>
         <source>Year 1&apos;s cash flow of the projection (the rent less vacancy, escrow, other fees, maintenance, capital reserve, management and every payment) as a share of the cash invested: the down payment and the closing costs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Cashflow im 1. Jahr der Projektion (die Miete abzüglich Leerstand, Steuern und Versicherung, sonstiger Kosten, Instandhaltung, Erneuerungsrücklage, Verwaltungskosten und aller Zahlungen für das Darlehen) im Verhältnis zum eingesetzten Kapital: der Anzahlung plus den Kaufnebenkosten.</translation>
     </message>
     <message>
         <source>Debt Service Coverage (Year 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schuldendienstdeckungsgrad (DSCR) (1. Jahr)</translation>
     </message>
     <message>
         <source>Year 1&apos;s net operating income divided by the year&apos;s required payments (principal, interest and PMI; extra payments left out); lenders look for 1.25 or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Reinertrag im 1. Jahr geteilt durch die planmäßigen Zahlungen des Jahres (Zins und Tilgung sowie Hypothekenversicherung; ohne Sondertilgungen); Kreditgeber erwarten 1,25 oder mehr.</translation>
     </message>
     <message>
         <source>Break-even Occupancy (Year 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Break-even-Vermietungsquote (1. Jahr)</translation>
     </message>
     <message>
         <source>The share of year 1&apos;s rent that must come in to pay its operating costs and required payments; the rest may stand empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anteil der Miete im 1. Jahr, der eingehen muss, um die Bewirtschaftungskosten und die planmäßigen Zahlungen dieses Jahres zu decken; der Rest darf durch Leerstand ausfallen.</translation>
     </message>
     <message>
         <source>Break-even Rent (Year 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostendeckende Miete (1. Jahr)</translation>
     </message>
     <message>
         <source>The monthly rent at which year 1&apos;s cash flow is 0, with vacancy, upkeep, reserve and management as assumed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die monatliche Miete, bei der der Cashflow im 1. Jahr 0 ist, mit Leerstand, Instandhaltung, Erneuerungsrücklage und Verwaltungskosten wie angenommen.</translation>
     </message>
     <message>
         <source>Highest Offer (Year 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchster tragbarer Kaufpreis (1. Jahr)</translation>
     </message>
     <message>
         <source>The highest purchase price, to the cent, at which year 1&apos;s cash flow is still 0 or more, with this loan&apos;s down payment, rate, term and PMI and the assumptions unchanged: the most to offer the seller on the year&apos;s income.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der höchste Kaufpreis, auf den Cent genau, bei dem der Cashflow im 1. Jahr noch 0 oder mehr beträgt, wenn Anzahlung, Zinssatz, Laufzeit und Hypothekenversicherung dieses Darlehens sowie die Annahmen gleich bleiben: das Höchste, was Sie dem Verkäufer gemessen an den Einnahmen dieses Jahres bieten sollten.</translation>
     </message>
     <message>
         <source>Net Operating Income (Month, Year 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinertrag (NOI) (Monat, 1. Jahr)</translation>
     </message>
     <message>
         <source>A twelfth of year 1&apos;s net operating income of the projection: the rent less vacancy, escrow, other fees, maintenance, capital reserve and management, before any loan payment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Zwölftel des Reinertrags im 1. Jahr der Projektion: die Miete abzüglich Leerstand, Steuern und Versicherung, sonstiger Kosten, Instandhaltung, Erneuerungsrücklage und Verwaltungskosten, vor jeder Darlehensrate.</translation>
     </message>
     <message>
         <source>Net Operating Income (Year 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinertrag (NOI) (1. Jahr)</translation>
     </message>
     <message>
         <source>Year 1&apos;s net operating income of the projection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Reinertrag im 1. Jahr der Projektion.</translation>
     </message>
     <message>
         <source>Cap Rate (Year 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitalisierungsrate (Cap Rate) (1. Jahr)</translation>
     </message>
     <message>
         <source>Year 1&apos;s net operating income as a share of the purchase price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Reinertrag im 1. Jahr als Anteil am Kaufpreis.</translation>
     </message>
 </context>
 <context>
@@ -919,15 +919,15 @@
     </message>
     <message>
         <source>Best offer by IRR: none stands out (no compared offer has an IRR, or all earn alike)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestes Angebot nach IRR: Keines sticht hervor (kein verglichenes Angebot hat einen IRR, oder alle bringen gleich viel ein)</translation>
     </message>
     <message>
         <source>Best offer by IRR over 1 year: %1 (IRR %2, year-1 cash flow %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestes Angebot nach IRR über 1 Jahr: %1 (IRR %2, Cashflow im 1. Jahr %3)</translation>
     </message>
     <message>
         <source>Best offer by IRR over %1 years: %2 (IRR %3, year-1 cash flow %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestes Angebot nach IRR über %1 Jahre: %2 (IRR %3, Cashflow im 1. Jahr %4)</translation>
     </message>
 </context>
 <context>
@@ -1695,11 +1695,11 @@
     </message>
     <message>
         <source>What the deal pays out (the years that bring cash in, the sale included) divided by what is put into it (the cash invested and the cash that covers a year&apos;s shortfall); never below 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was das Objekt ausschüttet (die Jahre, die Geld einbringen, den Verkauf eingeschlossen), geteilt durch das, was hineingesteckt wird (das eingesetzte Kapital und das Geld, das den Fehlbetrag eines Jahres deckt); nie unter 0.</translation>
     </message>
     <message>
         <source>The yearly rate at which the equity multiple builds up over the holding period: the multiple to the power of 1 over the years, less 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der jährliche Satz, zu dem der Eigenkapitalmultiplikator über die Haltedauer anwächst: der Multiplikator hoch 1 durch die Zahl der Jahre, minus 1.</translation>
     </message>
 </context>
 <context>

@@ -10,52 +10,54 @@
 
 namespace {
 
-// The numbers under which system colours are stored in item data (a stored colour may name one).
-enum SysColorIndex : quint32 {
-    COLOR_SCROLLBAR = 0,
-    COLOR_BACKGROUND = 1,
-    COLOR_ACTIVECAPTION = 2,
-    COLOR_INACTIVECAPTION = 3,
-    COLOR_MENU = 4,
-    COLOR_WINDOW = 5,
-    COLOR_WINDOWFRAME = 6,
-    COLOR_MENUTEXT = 7,
-    COLOR_WINDOWTEXT = 8,
-    COLOR_CAPTIONTEXT = 9,
-    COLOR_ACTIVEBORDER = 10,
-    COLOR_INACTIVEBORDER = 11,
-    COLOR_APPWORKSPACE = 12,
-    COLOR_HIGHLIGHT = 13,
-    COLOR_HIGHLIGHTTEXT = 14,
-    COLOR_BTNFACE = 15,
-    COLOR_BTNSHADOW = 16,
-    COLOR_GRAYTEXT = 17,
-    COLOR_BTNTEXT = 18,
-    COLOR_INACTIVECAPTIONTEXT = 19,
-    COLOR_BTNHIGHLIGHT = 20,
-    COLOR_3DDKSHADOW = 21,
-    COLOR_3DLIGHT = 22,
-    COLOR_INFOTEXT = 23,
-    COLOR_INFOBK = 24,
-    COLOR_HOTLIGHT = 26,
-    COLOR_GRADIENTACTIVECAPTION = 27,
-    COLOR_GRADIENTINACTIVECAPTION = 28,
-    COLOR_MENUHILIGHT = 29,
-    COLOR_MENUBAR = 30,
+// A stored colour may name a colour of the desktop's palette by a number instead of giving its
+// red, green and blue; profiles hold those numbers, so they stay as they are. Each maps to the
+// palette role that plays its part.
+struct PaletteNumber
+{
+    quint32 number;
+    QPalette::ColorGroup group;
+    QPalette::ColorRole role;
 };
 
-void stateColors(ColorComboBox::itemState state, const QPalette &palette, QColor &background,
+constexpr QPalette::ColorGroup Active = QPalette::Active;
+constexpr PaletteNumber PaletteNumbers[] = {
+    {0, Active, QPalette::Window},         {1, Active, QPalette::Window},
+    {2, Active, QPalette::Highlight},      {3, Active, QPalette::Mid},
+    {4, Active, QPalette::Window},         {5, Active, QPalette::Base},
+    {6, Active, QPalette::Shadow},         {7, Active, QPalette::WindowText},
+    {8, Active, QPalette::Text},           {9, Active, QPalette::HighlightedText},
+    {10, Active, QPalette::Window},        {11, Active, QPalette::Window},
+    {12, Active, QPalette::Mid},           {13, Active, QPalette::Highlight},
+    {14, Active, QPalette::HighlightedText}, {15, Active, QPalette::Button},
+    {16, Active, QPalette::Dark},          {17, QPalette::Disabled, QPalette::Text},
+    {18, Active, QPalette::ButtonText},    {19, Active, QPalette::WindowText},
+    {20, Active, QPalette::Light},         {21, Active, QPalette::Shadow},
+    {22, Active, QPalette::Midlight},      {23, Active, QPalette::ToolTipText},
+    {24, Active, QPalette::ToolTipBase},   {26, Active, QPalette::Link},
+    {27, Active, QPalette::Highlight},     {28, Active, QPalette::Mid},
+    {29, Active, QPalette::Highlight},     {30, Active, QPalette::Window},
+};
+
+// The numbers of the roles an entry of the list is drawn with.
+constexpr quint32 BaseNumber = 5;
+constexpr quint32 TextNumber = 8;
+constexpr quint32 HighlightNumber = 13;
+constexpr quint32 HighlightedTextNumber = 14;
+constexpr quint32 ButtonNumber = 15;
+
+void stateColors(ColorComboBox::ItemState state, const QPalette &palette, QColor &background,
                  QColor &text)
 {
     if (state & ColorComboBox::ItemDisabled) {
-        background = ColorComboBox::sysColor(COLOR_BTNFACE, palette);
+        background = ColorComboBox::paletteColor(ButtonNumber, palette);
         text = palette.color(QPalette::Active, QPalette::WindowText);
     } else if (state & ColorComboBox::ItemSelected) {
-        background = ColorComboBox::sysColor(COLOR_HIGHLIGHT, palette);
-        text = ColorComboBox::sysColor(COLOR_HIGHLIGHTTEXT, palette);
+        background = ColorComboBox::paletteColor(HighlightNumber, palette);
+        text = ColorComboBox::paletteColor(HighlightedTextNumber, palette);
     } else {
-        background = ColorComboBox::sysColor(COLOR_WINDOW, palette);
-        text = ColorComboBox::sysColor(COLOR_WINDOWTEXT, palette);
+        background = ColorComboBox::paletteColor(BaseNumber, palette);
+        text = ColorComboBox::paletteColor(TextNumber, palette);
     }
 }
 
@@ -70,7 +72,7 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override
     {
-        ColorComboBox::itemState state;
+        ColorComboBox::ItemState state;
         if (!(option.state & QStyle::State_Enabled))
             state |= ColorComboBox::ItemDisabled;
         if (option.state & QStyle::State_Selected)
@@ -162,10 +164,10 @@ int ColorComboBox::itemHeight() const
     return m_itemHeight > 0 ? m_itemHeight : fontMetrics().height() + 2;
 }
 
-const std::array<ColorComboBox::SNamedColor, ColorComboBox::NamedColorCount> &
+const std::array<ColorComboBox::NamedColor, ColorComboBox::NamedColorCount> &
 ColorComboBox::colorTable()
 {
-    static const std::array<SNamedColor, NamedColorCount> table = {{
+    static const std::array<NamedColor, NamedColorCount> table = {{
         {0x00eeeeee, QT_TRANSLATE_NOOP("ColorComboBox", "Gray")},
         {0x00ffcccc, QT_TRANSLATE_NOOP("ColorComboBox", "Blue")},
         {0x00ccffcc, QT_TRANSLATE_NOOP("ColorComboBox", "Green")},
@@ -178,76 +180,27 @@ ColorComboBox::colorTable()
     return table;
 }
 
-QString ColorComboBox::colorName(const SNamedColor &row)
+QString ColorComboBox::colorName(const NamedColor &row)
 {
     return QCoreApplication::translate("ColorComboBox", row.name);
 }
 
-QColor ColorComboBox::fromColorRef(BgrColor color)
+QColor ColorComboBox::colorOf(BgrColor color)
 {
     return QColor(int(color & 0xff), int((color >> 8) & 0xff), int((color >> 16) & 0xff));
 }
 
-QColor ColorComboBox::sysColor(quint32 index, const QPalette &palette)
+QColor ColorComboBox::paletteColor(quint32 number, const QPalette &palette)
 {
-    const auto role = [&palette](QPalette::ColorRole r) {
-        return palette.color(QPalette::Active, r);
-    };
-    switch (index) {
-    case COLOR_WINDOW:
-        return role(QPalette::Base);
-    case COLOR_WINDOWTEXT:
-        return role(QPalette::Text);
-    case COLOR_HIGHLIGHT:
-    case COLOR_ACTIVECAPTION:
-    case COLOR_GRADIENTACTIVECAPTION:
-    case COLOR_MENUHILIGHT:
-        return role(QPalette::Highlight);
-    case COLOR_HIGHLIGHTTEXT:
-    case COLOR_CAPTIONTEXT:
-        return role(QPalette::HighlightedText);
-    case COLOR_BTNFACE:
-        return role(QPalette::Button);
-    case COLOR_BTNTEXT:
-        return role(QPalette::ButtonText);
-    case COLOR_SCROLLBAR:
-    case COLOR_BACKGROUND:
-    case COLOR_MENU:
-    case COLOR_ACTIVEBORDER:
-    case COLOR_INACTIVEBORDER:
-    case COLOR_MENUBAR:
-        return role(QPalette::Window);
-    case COLOR_MENUTEXT:
-    case COLOR_INACTIVECAPTIONTEXT:
-        return role(QPalette::WindowText);
-    case COLOR_INACTIVECAPTION:
-    case COLOR_APPWORKSPACE:
-    case COLOR_GRADIENTINACTIVECAPTION:
-        return role(QPalette::Mid);
-    case COLOR_BTNSHADOW:
-        return role(QPalette::Dark);
-    case COLOR_GRAYTEXT:
-        return palette.color(QPalette::Disabled, QPalette::Text);
-    case COLOR_BTNHIGHLIGHT:
-        return role(QPalette::Light);
-    case COLOR_3DLIGHT:
-        return role(QPalette::Midlight);
-    case COLOR_WINDOWFRAME:
-    case COLOR_3DDKSHADOW:
-        return role(QPalette::Shadow);
-    case COLOR_INFOTEXT:
-        return role(QPalette::ToolTipText);
-    case COLOR_INFOBK:
-        return role(QPalette::ToolTipBase);
-    case COLOR_HOTLIGHT:
-        return role(QPalette::Link);
-    default:
-        return QColor(Qt::black); // an index the system does not know
+    for (const PaletteNumber &each : PaletteNumbers) {
+        if (each.number == number)
+            return palette.color(each.group, each.role);
     }
+    return QColor(Qt::black); // a number the palette has no role for
 }
 
-void ColorComboBox::drawItem(QPainter &painter, const QRect &rcItem, const QString &text,
-                              quint32 itemData, int itemID, itemState state,
+void ColorComboBox::drawItem(QPainter &painter, const QRect &itemRect, const QString &text,
+                              quint32 data, int row, ItemState state,
                               const QPalette &palette)
 {
     QColor background;
@@ -256,25 +209,25 @@ void ColorComboBox::drawItem(QPainter &painter, const QRect &rcItem, const QStri
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(rcItem, background);
+    painter.fillRect(itemRect, background);
 
-    if (itemID != -1) {
-        const int h = rcItem.height();
+    if (row != -1) {
+        const int h = itemRect.height();
         const int m = h / 5;
         const int side = h - 2 * m;
         if (side > 0) {
-            const quint32 c = itemData & ColorMask;
-            const QColor fill = (c & SystemColorBit) ? sysColor(c & 0x00ffffffu, palette)
-                                                     : fromColorRef(c);
+            const quint32 c = data & ColorMask;
+            const QColor fill = (c & SystemColorBit) ? paletteColor(c & 0x00ffffffu, palette)
+                                                     : colorOf(c);
             // An outlined square whose outline lies inside its side, as a 1-pixel black pen
             // draws it.
-            const QRect swatch(rcItem.left() + m, rcItem.top() + m, side, side);
+            const QRect swatch(itemRect.left() + m, itemRect.top() + m, side, side);
             painter.fillRect(swatch, Qt::black);
             if (side > 2)
                 painter.fillRect(swatch.adjusted(1, 1, -1, -1), fill);
         }
 
-        const QRect textRect(rcItem.left() + h, rcItem.top(), rcItem.width() - h, h);
+        const QRect textRect(itemRect.left() + h, itemRect.top(), itemRect.width() - h, h);
         if (textRect.width() > 0) {
             painter.setPen(textColor);
             painter.setClipRect(textRect, Qt::IntersectClip);
@@ -289,7 +242,7 @@ void ColorComboBox::drawItem(QPainter &painter, const QRect &rcItem, const QStri
         painter.setClipping(false);
         painter.setPen(QPen(textColor, 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rcItem.adjusted(0, 0, -1, -1));
+        painter.drawRect(itemRect.adjusted(0, 0, -1, -1));
     }
     painter.restore();
 }
@@ -325,7 +278,7 @@ void ColorComboBox::paintEvent(QPaintEvent *)
 
     const QRect field =
         style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
-    itemState state;
+    ItemState state;
     if (!isEnabled())
         state |= ItemDisabled;
     else if (hasFocus() && !view()->isVisible())

@@ -26,7 +26,7 @@ public:
     static constexpr quint32 SystemColorBit = 0x80000000u;
     static constexpr quint32 ColorMask = 0x80ffffffu; // the item data without the marker bits
 
-    struct SNamedColor
+    struct NamedColor
     {
         BgrColor color;
         const char *name; // source text in the ColorComboBox translation context
@@ -38,7 +38,7 @@ public:
         ItemSelected = 0x2,
         ItemFocus = 0x4,
     };
-    Q_DECLARE_FLAGS(itemState, ItemStateFlag)
+    Q_DECLARE_FLAGS(ItemState, ItemStateFlag)
 
     explicit ColorComboBox(QWidget *parent = nullptr);
     ~ColorComboBox() override;
@@ -58,17 +58,18 @@ public:
     [[nodiscard]] int itemHeight() const;
 
     // The named colours in the order the owner adds them.
-    [[nodiscard]] static const std::array<SNamedColor, NamedColorCount> &colorTable();
-    [[nodiscard]] static QString colorName(const SNamedColor &row);
+    [[nodiscard]] static const std::array<NamedColor, NamedColorCount> &colorTable();
+    [[nodiscard]] static QString colorName(const NamedColor &row);
 
-    // Draws one entry into rcItem: background by state, the outlined swatch, the text right of
-    // it and the focus frame. itemID -1 stands for the closed field of a list without selection
-    // and gets only its background (and the focus frame). palette stands for the system colours.
-    static void drawItem(QPainter &painter, const QRect &rcItem, const QString &text,
-                         quint32 itemData, int itemID, itemState state, const QPalette &palette);
-    // The palette colour standing for the system colour with the given index.
-    [[nodiscard]] static QColor sysColor(quint32 index, const QPalette &palette);
-    [[nodiscard]] static QColor fromColorRef(BgrColor color);
+    // Draws one entry into itemRect: background by state, the outlined swatch of the entry's
+    // colour (data), the text right of it and the focus frame. Row -1 stands for the closed field
+    // of a list without selection and gets only its background (and the focus frame). palette
+    // gives the desktop's colours.
+    static void drawItem(QPainter &painter, const QRect &itemRect, const QString &text,
+                         quint32 data, int row, ItemState state, const QPalette &palette);
+    // The palette colour of the desktop's colour a stored colour names by its number.
+    [[nodiscard]] static QColor paletteColor(quint32 number, const QPalette &palette);
+    [[nodiscard]] static QColor colorOf(BgrColor color);
 
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSizeHint() const override;
@@ -82,4 +83,4 @@ private:
     int m_itemHeight = 0; // 0: from the font
 };
 
-Q_DECLARE_OPERATORS_FOR_FLAGS(ColorComboBox::itemState)
+Q_DECLARE_OPERATORS_FOR_FLAGS(ColorComboBox::ItemState)

@@ -47,8 +47,8 @@ MainDialog::MainDialog(IAppHost &app, QWidget *parent)
     m_editInterestRate = m_ui->editInterestRate;
     m_editTerm = m_ui->editTerm;
     m_editPMI = m_ui->editPmi;
-    m_btnPrevious = m_ui->btnPrevious;
-    m_btnNext = m_ui->btnNext;
+    m_previous = m_ui->btnPrevious;
+    m_next = m_ui->btnNext;
 
     setProperty("helpContext", QVariant::fromValue(HelpTopic::MainDialog));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -64,8 +64,8 @@ MainDialog::MainDialog(IAppHost &app, QWidget *parent)
     createMenu();
     describeValueEdits();
     bindFields();
-    connect(m_btnPrevious, &QPushButton::clicked, this, &MainDialog::onPrevious);
-    connect(m_btnNext, &QPushButton::clicked, this, &MainDialog::onNext);
+    connect(m_previous, &QPushButton::clicked, this, &MainDialog::onPrevious);
+    connect(m_next, &QPushButton::clicked, this, &MainDialog::onNext);
 }
 
 MainDialog::~MainDialog() = default;
@@ -277,8 +277,8 @@ void MainDialog::showLoan()
     const int n = m_record.m_shownLoan;
     showFields(true);
     m_ui->groupLoan->setTitle(tr("Loan information (%1 of %2)").arg(QString::number(n + 1), QString::number(MAX_LOANS)));
-    m_btnPrevious->setEnabled(n > 0);
-    m_btnNext->setEnabled(n < MAX_LOANS - 1);
+    m_previous->setEnabled(n > 0);
+    m_next->setEnabled(n < MAX_LOANS - 1);
 }
 
 void MainDialog::updateRecord()
@@ -319,7 +319,7 @@ Value &MainDialog::fieldOf(QLineEdit *edit)
     return bound->field->figure(m_record, m_record.m_shownLoan);
 }
 
-void MainDialog::onKillFocusValue(QLineEdit *edit)
+void MainDialog::commitTypedFigure(QLineEdit *edit)
 {
     edit->setText(shownFigure(fieldOf(edit).takeTyped(edit->text(), m_record.m_currency)));
     emit recordChanged();
@@ -330,7 +330,7 @@ bool MainDialog::eventFilter(QObject *watched, QEvent *event)
     // Only the nine value edits are watched. Once the dialog is ending, leaving an edit changes
     // nothing: Enter and Escape end with the record as it stood.
     if (event->type() == QEvent::FocusOut && !m_ending)
-        onKillFocusValue(static_cast<QLineEdit *>(watched));
+        commitTypedFigure(static_cast<QLineEdit *>(watched));
     return QDialog::eventFilter(watched, event);
 }
 
@@ -450,12 +450,17 @@ bool MainDialog::importFile(const QString &path)
 
 void MainDialog::onFileExport()
 {
+    (void)exportDeal();
+}
+
+bool MainDialog::exportDeal()
+{
     updateRecord();
     IPrompt &prompt = *m_app.services().prompt;
     const QString path = prompt.getSaveFileName(tr("Export Deal"), tr("ZANT Files (*.zant)"),
                                                 ExchangeFile::DefaultExtension);
     if (path.isEmpty())
-        return;
+        return false;
     QString error;
     bool written = false;
     bool outOfMemory = false;
@@ -474,6 +479,7 @@ void MainDialog::onFileExport()
         prompt.warn(error);
     else
         rememberFile(path);
+    return written;
 }
 
 void MainDialog::rememberFile(const QString &path)
@@ -577,7 +583,7 @@ void MainDialog::done(int result)
                                              return !each.field->isText() && each.edit->hasFocus();
                                          });
         if (typing != m_fieldEdits.cend())
-            onKillFocusValue(typing->edit);
+            commitTypedFigure(typing->edit);
     }
     m_ending = true;
     QDialog::done(result);

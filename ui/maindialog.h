@@ -54,6 +54,8 @@ public:
     void onCreateReport();
     void onFileImport();
     void onFileExport();
+    // Asks where to and exports the deal; true once it is written.
+    bool exportDeal();
     void onFileExit();
     void onToolsSettings();
     void onToolsLoanAnalysis();
@@ -85,7 +87,7 @@ private:
     void prepare();
     void showLoan();
     void storeLoan();
-    void onKillFocusValue(QLineEdit *edit);
+    void commitTypedFigure(QLineEdit *edit);
     [[nodiscard]] Value &fieldOf(QLineEdit *edit);
 
     // An edit and the field of the deal it shows; a loan's field is that of the loan on screen.
@@ -125,8 +127,8 @@ private:
     QLineEdit *m_editInterestRate = nullptr;
     QLineEdit *m_editTerm = nullptr;
     QLineEdit *m_editPMI = nullptr;
-    QPushButton *m_btnPrevious = nullptr;
-    QPushButton *m_btnNext = nullptr;
+    QPushButton *m_previous = nullptr;
+    QPushButton *m_next = nullptr;
     std::vector<FieldEdit> m_fieldEdits;
     bool m_ending = false;
 };

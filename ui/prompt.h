@@ -10,12 +10,13 @@ public:
     enum class Icon { None, Information, Warning, Error, Question };
     // RetryExportDiscard: Retry, Export... and Discard; Discard answers Cancel.
     enum class Buttons { Ok, YesNo, RetryExportDiscard };
-    enum Answer { Ok = 1, Cancel = 2, Retry = 4, Yes = 6, No = 7, Export = 12 };
+    // The button the user pressed; closing the box without one answers Cancel (No for Yes/No).
+    enum class Answer { Ok, Cancel, Retry, Yes, No, Export };
 
     virtual ~IPrompt() = default;
 
     // A message box with the application's name as caption. Returns the button pressed.
-    virtual int messageBox(const QString &text, Buttons buttons, Icon icon) = 0;
+    virtual Answer messageBox(const QString &text, Buttons buttons, Icon icon) = 0;
     // A failure the user can only acknowledge: OK and a warning icon.
     void warn(const QString &text) { messageBox(text, Buttons::Ok, Icon::Warning); }
     // Save As, titled with what is saved: asks before replacing an existing file; a name without

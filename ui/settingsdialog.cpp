@@ -27,10 +27,10 @@ SettingsDialog::SettingsDialog(IPrompt &prompt, QWidget *parent)
 {
     m_ui->setupUi(this);
     setProperty("helpContext", QVariant::fromValue(HelpTopic::SettingsDialog));
-    m_cbLabels = m_ui->labelsColor;
-    m_cbEvenRows = m_ui->evenColor;
-    m_cbOddRows = m_ui->oddColor;
-    m_cbOddRowsCalc = m_ui->oddCalcColor;
+    m_labelsColor = m_ui->labelsColor;
+    m_evenRowsColor = m_ui->evenColor;
+    m_oddRowsColor = m_ui->oddColor;
+    m_oddRowsCalcColor = m_ui->oddCalcColor;
 
     // Settings come from the profile and go back unchanged, whatever their length.
     m_ui->calcCmd->setMaxLength(std::numeric_limits<int>::max());
@@ -39,10 +39,10 @@ SettingsDialog::SettingsDialog(IPrompt &prompt, QWidget *parent)
     // Keep the proportions of the edits and lists at any font size.
     m_ui->calcCmd->setMinimumWidth(dialogUnitsX(font(), 100));
     m_ui->fontName->setMinimumWidth(dialogUnitsX(font(), 115));
-    for (ColorComboBox *combo : {m_cbLabels, m_cbEvenRows, m_cbOddRows, m_cbOddRowsCalc})
+    for (ColorComboBox *combo : {m_labelsColor, m_evenRowsColor, m_oddRowsColor, m_oddRowsCalcColor})
         combo->setMinimumWidth(dialogUnitsX(font(), 70));
 
-    onMeasureItem();
+    fitItemHeights();
 
     connect(m_ui->resetButton, &QPushButton::clicked, this, &SettingsDialog::onReset);
     connect(m_ui->okButton, &QPushButton::clicked, this, &SettingsDialog::accept);
@@ -54,7 +54,7 @@ SettingsDialog::~SettingsDialog() = default;
 void SettingsDialog::setVisible(bool visible)
 {
     if (visible && !isVisible()) {
-        exchangeData(false);
+        loadFields();
         m_ui->calcCmd->setFocus(Qt::OtherFocusReason);
     }
     QDialog::setVisible(visible);
@@ -62,30 +62,30 @@ void SettingsDialog::setVisible(bool visible)
 
 void SettingsDialog::accept()
 {
-    exchangeData(true);
+    storeFields();
     QDialog::accept();
 }
 
-void SettingsDialog::exchangeData(bool save)
+void SettingsDialog::storeFields()
 {
-    if (save) {
-        m_settings.m_labelsColor = m_cbLabels->getSelectedColor();
-        m_settings.m_evenRowsColor = m_cbEvenRows->getSelectedColor();
-        m_settings.m_oddRowsColor = m_cbOddRows->getSelectedColor();
-        m_settings.m_oddRowsCalcColor = m_cbOddRowsCalc->getSelectedColor();
-        m_settings.m_fontName = m_ui->fontName->text();
-        m_settings.m_fontSize = m_ui->fontSize->currentIndex() < 0 ? QString()
-                                                            : m_ui->fontSize->currentText();
-        m_settings.m_calculatorCommand = m_ui->calcCmd->text();
-        return;
-    }
+    m_settings.m_labelsColor = m_labelsColor->getSelectedColor();
+    m_settings.m_evenRowsColor = m_evenRowsColor->getSelectedColor();
+    m_settings.m_oddRowsColor = m_oddRowsColor->getSelectedColor();
+    m_settings.m_oddRowsCalcColor = m_oddRowsCalcColor->getSelectedColor();
+    m_settings.m_fontName = m_ui->fontName->text();
+    m_settings.m_fontSize = m_ui->fontSize->currentIndex() < 0 ? QString()
+                                                        : m_ui->fontSize->currentText();
+    m_settings.m_calculatorCommand = m_ui->calcCmd->text();
+}
 
-    if (m_cbLabels->count() == 0)
+void SettingsDialog::loadFields()
+{
+    if (m_labelsColor->count() == 0)
         fillLists();
-    m_cbLabels->selectColor(m_settings.m_labelsColor);
-    m_cbEvenRows->selectColor(m_settings.m_evenRowsColor);
-    m_cbOddRows->selectColor(m_settings.m_oddRowsColor);
-    m_cbOddRowsCalc->selectColor(m_settings.m_oddRowsCalcColor);
+    m_labelsColor->selectColor(m_settings.m_labelsColor);
+    m_evenRowsColor->selectColor(m_settings.m_evenRowsColor);
+    m_oddRowsColor->selectColor(m_settings.m_oddRowsColor);
+    m_oddRowsCalcColor->selectColor(m_settings.m_oddRowsCalcColor);
     m_ui->fontName->setText(m_settings.m_fontName);
     // The whole text, ignoring case; an unknown size leaves the list without selection.
     m_ui->fontSize->setCurrentIndex(m_ui->fontSize->findText(m_settings.m_fontSize, Qt::MatchFixedString));
@@ -97,8 +97,8 @@ void SettingsDialog::fillLists()
     for (const char *size : FontSizes)
         m_ui->fontSize->addItem(QString::fromLatin1(size));
 
-    for (const ColorComboBox::SNamedColor &row : ColorComboBox::colorTable()) {
-        for (ColorComboBox *combo : {m_cbLabels, m_cbEvenRows, m_cbOddRows, m_cbOddRowsCalc})
+    for (const ColorComboBox::NamedColor &row : ColorComboBox::colorTable()) {
+        for (ColorComboBox *combo : {m_labelsColor, m_evenRowsColor, m_oddRowsColor, m_oddRowsCalcColor})
             combo->addColor(ColorComboBox::colorName(row), row.color);
     }
 }
@@ -107,25 +107,25 @@ void SettingsDialog::onReset()
 {
     if (m_prompt.messageBox(tr("Reset settings back to their default values?"),
                             IPrompt::Buttons::YesNo, IPrompt::Icon::Question)
-        != IPrompt::Yes)
+        != IPrompt::Answer::Yes)
         return;
 
     setSettings(ProfileStore::defaultSettings());
-    exchangeData(false);
+    loadFields();
 }
 
-void SettingsDialog::onMeasureItem()
+void SettingsDialog::fitItemHeights()
 {
     // The height of a "0" in the dialog's font plus a one-pixel border above and below.
     constexpr int border = 1;
     const int height = QFontMetrics(font()).size(Qt::TextSingleLine, QStringLiteral("0")).height();
-    for (ColorComboBox *combo : {m_cbLabels, m_cbEvenRows, m_cbOddRows, m_cbOddRowsCalc})
+    for (ColorComboBox *combo : {m_labelsColor, m_evenRowsColor, m_oddRowsColor, m_oddRowsCalcColor})
         combo->setItemHeight(height + 2 * border);
 }
 
 void SettingsDialog::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::FontChange && m_cbLabels)
-        onMeasureItem();
+    if (event->type() == QEvent::FontChange && m_labelsColor)
+        fitItemHeights();
     QDialog::changeEvent(event);
 }

@@ -24,9 +24,10 @@ public:
     explicit SettingsDialog(IPrompt &prompt, QWidget *parent = nullptr);
     ~SettingsDialog() override;
 
-    // Moves the seven settings between the value and the controls: save true reads the
-    // controls into the value, false shows the value (filling the lists the first time).
-    void exchangeData(bool save);
+    // Shows the seven settings of the value in the controls, filling the lists the first time.
+    void loadFields();
+    // Reads the controls into the value.
+    void storeFields();
     // Adds the font-size keywords and the named colours to the lists.
     void fillLists();
 
@@ -42,13 +43,13 @@ protected:
 
 private:
     void onReset();
-    void onMeasureItem();
+    void fitItemHeights();
 
     AppSettings m_settings;
     std::unique_ptr<Ui::SettingsDialog> m_ui;
     IPrompt &m_prompt;
-    ColorComboBox *m_cbLabels = nullptr;
-    ColorComboBox *m_cbEvenRows = nullptr;
-    ColorComboBox *m_cbOddRows = nullptr;
-    ColorComboBox *m_cbOddRowsCalc = nullptr;
+    ColorComboBox *m_labelsColor = nullptr;
+    ColorComboBox *m_evenRowsColor = nullptr;
+    ColorComboBox *m_oddRowsColor = nullptr;
+    ColorComboBox *m_oddRowsCalcColor = nullptr;
 };

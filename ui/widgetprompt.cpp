@@ -48,7 +48,7 @@ QString runFileDialog(QFileDialog::AcceptMode mode, const QString &title, const 
 
 } // namespace
 
-int WidgetPrompt::messageBox(const QString &text, Buttons buttons, Icon icon)
+IPrompt::Answer WidgetPrompt::messageBox(const QString &text, Buttons buttons, Icon icon)
 {
     QMessageBox box(toMessageBoxIcon(icon), QCoreApplication::applicationName(), text,
                     QMessageBox::NoButton, owner());
@@ -68,21 +68,21 @@ int WidgetPrompt::messageBox(const QString &text, Buttons buttons, Icon icon)
         box.setEscapeButton(discard);
         box.exec();
         if (box.clickedButton() == retry)
-            return Retry;
+            return Answer::Retry;
         if (box.clickedButton() == exportButton)
-            return Export;
-        return Cancel;
+            return Answer::Export;
+        return Answer::Cancel;
     }
     }
     switch (box.exec()) {
     case QMessageBox::Yes:
-        return Yes;
+        return Answer::Yes;
     case QMessageBox::No:
-        return No;
+        return Answer::No;
     case QMessageBox::Ok:
-        return Ok;
+        return Answer::Ok;
     default:
-        return buttons == Buttons::YesNo ? No : Cancel;
+        return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
     }
 }
 

@@ -6,7 +6,7 @@
 class WidgetPrompt final : public IPrompt
 {
 public:
-    int messageBox(const QString &text, Buttons buttons, Icon icon) override;
+    Answer messageBox(const QString &text, Buttons buttons, Icon icon) override;
     [[nodiscard]] QString getSaveFileName(const QString &title, const QString &filter,
                                           const QString &defaultExtension) override;
     [[nodiscard]] QString getOpenFileName(const QString &title, const QString &filter,

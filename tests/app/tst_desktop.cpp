@@ -105,7 +105,7 @@ void TestDesktop::opensTheFilesOfItsCommandLine()
         QVERIFY(dlg.isVisible());
         dlg.reject();
     });
-    QCOMPARE(fixture.m_profile->getProfileString("Recent File List", "File1"),
+    QCOMPARE(fixture.m_profile->readString("Recent File List", "File1"),
              remembered ? paths.constFirst() : QString());
 }
 
@@ -124,7 +124,7 @@ void TestDesktop::opensANameThatIsNoUtf8()
         dlg.reject();
     });
     // No later run could reach it by the name it was opened through.
-    QCOMPARE(fixture.m_profile->getProfileString("Recent File List", "File1"), QString());
+    QCOMPARE(fixture.m_profile->readString("Recent File List", "File1"), QString());
 }
 
 void TestDesktop::recentFilesUnderFile()
@@ -179,7 +179,7 @@ void TestDesktop::recentFilesUnderFile()
         QCOMPARE(recentMenu(dlg), QStringList({"&Clear List"}));
         dlg.reject();
     });
-    QCOMPARE(fixture.m_profile->getProfileString("Recent File List", "File1"), QString());
+    QCOMPARE(fixture.m_profile->readString("Recent File List", "File1"), QString());
 }
 
 void TestDesktop::valueEditsExplainThemselves_data()

@@ -148,7 +148,7 @@ void TestExchangeCommands::exportCopiesTheEditsEvenWhenCancelled()
         QCOMPARE(fixture.m_prompt.m_fileTitles, QStringList(QStringLiteral("Export Deal")));
         dlg.reject();
     });
-    QCOMPARE(fixture.m_profile->getProfileString("ZANT", "Lender1"), QStringLiteral("Kept"));
+    QCOMPARE(fixture.m_profile->readString("ZANT", "Lender1"), QStringLiteral("Kept"));
 }
 
 // Exported in en_US, imported by a user in de_DE: the same figures, in German form.

@@ -166,8 +166,8 @@ void TestMainDialog::pagingKeepsEachLoan()
         QCOMPARE(dlg.record().m_shownLoan, 4);
         dlg.reject();
     });
-    QCOMPARE(fixture.m_profile->getProfileString("ZANT", "Lender1"), QStringLiteral("First Bank"));
-    QCOMPARE(fixture.m_profile->getProfileString("ZANT", "DownPayment2"), QStringLiteral("$47,500.50"));
+    QCOMPARE(fixture.m_profile->readString("ZANT", "Lender1"), QStringLiteral("First Bank"));
+    QCOMPARE(fixture.m_profile->readString("ZANT", "DownPayment2"), QStringLiteral("$47,500.50"));
 }
 
 void TestMainDialog::valueEditsAreReformattedOnLeaving()
@@ -237,9 +237,9 @@ void TestMainDialog::typedTextsAreKeptWhenTheProgramEnds()
         QVERIFY(!dlg.isVisible());
     });
     fixture.reopenProfile();
-    QCOMPARE(fixture.m_profile->getProfileString("ZANT", "Description"), QStringLiteral("12 Elm St."));
-    QCOMPARE(fixture.m_profile->getProfileString("ZANT", "Lender1"), QStringLiteral("Harbor Bank"));
-    QCOMPARE(fixture.m_profile->getProfileString("ZANT", "RentalIncome"), QStringLiteral("$3,500.00"));
+    QCOMPARE(fixture.m_profile->readString("ZANT", "Description"), QStringLiteral("12 Elm St."));
+    QCOMPARE(fixture.m_profile->readString("ZANT", "Lender1"), QStringLiteral("Harbor Bank"));
+    QCOMPARE(fixture.m_profile->readString("ZANT", "RentalIncome"), QStringLiteral("$3,500.00"));
 }
 
 void TestMainDialog::createReportWritesAndOpens()
@@ -424,8 +424,8 @@ void TestMainDialog::settingsChangeTheNextReport()
         QVERIFY(reportText().contains(QStringLiteral("  font-size: x-large;\r\n")));
         dlg.reject();
     });
-    QCOMPARE(fixture.m_profile->getProfileInt("ZANT", "LabelsColor", 0), 0x00CCFFCC);
-    QCOMPARE(fixture.m_profile->getProfileString("ZANT", "FontSize"), QStringLiteral("x-large"));
+    QCOMPARE(fixture.m_profile->readInt("ZANT", "LabelsColor", 0), 0x00CCFFCC);
+    QCOMPARE(fixture.m_profile->readString("ZANT", "FontSize"), QStringLiteral("x-large"));
 }
 
 void TestMainDialog::helpOpensTheAskingDialogsTopic()

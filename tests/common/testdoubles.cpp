@@ -7,13 +7,13 @@ QString key(const QString &section, const QString &entry)
 }
 } // namespace
 
-QString MemoryProfile::getProfileString(const QString &section, const QString &entry,
+QString MemoryProfile::readString(const QString &section, const QString &entry,
                                          const QString &defaultValue)
 {
     return m_values.value(key(section, entry), defaultValue);
 }
 
-std::int32_t MemoryProfile::getProfileInt(const QString &section, const QString &entry,
+std::int32_t MemoryProfile::readInt(const QString &section, const QString &entry,
                                            std::int32_t defaultValue)
 {
     bool ok = false;
@@ -21,19 +21,19 @@ std::int32_t MemoryProfile::getProfileInt(const QString &section, const QString 
     return ok ? value : defaultValue;
 }
 
-void MemoryProfile::writeProfileString(const QString &section, const QString &entry,
+void MemoryProfile::writeString(const QString &section, const QString &entry,
                                         const QString &value)
 {
     m_values.insert(key(section, entry), value);
 }
 
-void MemoryProfile::writeProfileInt(const QString &section, const QString &entry,
+void MemoryProfile::writeInt(const QString &section, const QString &entry,
                                      std::int32_t value)
 {
     m_values.insert(key(section, entry), QString::number(value));
 }
 
-int ScriptedPrompt::messageBox(const QString &text, Buttons buttons, Icon icon)
+IPrompt::Answer ScriptedPrompt::messageBox(const QString &text, Buttons buttons, Icon icon)
 {
     m_messages.append({text, buttons, icon});
     if (m_onMessageBox)
@@ -42,13 +42,13 @@ int ScriptedPrompt::messageBox(const QString &text, Buttons buttons, Icon icon)
         return m_answers.dequeue();
     switch (buttons) {
     case Buttons::YesNo:
-        return No;
+        return Answer::No;
     case Buttons::RetryExportDiscard:
-        return Cancel;
+        return Answer::Cancel;
     case Buttons::Ok:
         break;
     }
-    return Ok;
+    return Answer::Ok;
 }
 
 QString ScriptedPrompt::getSaveFileName(const QString &title, const QString &filter, const QString &)

@@ -53,13 +53,13 @@ public:
 class MemoryProfile final : public IProfile
 {
 public:
-    [[nodiscard]] QString getProfileString(const QString &section, const QString &entry,
+    [[nodiscard]] QString readString(const QString &section, const QString &entry,
                                            const QString &defaultValue = QString()) override;
-    [[nodiscard]] std::int32_t getProfileInt(const QString &section, const QString &entry,
+    [[nodiscard]] std::int32_t readInt(const QString &section, const QString &entry,
                                              std::int32_t defaultValue) override;
-    void writeProfileString(const QString &section, const QString &entry,
+    void writeString(const QString &section, const QString &entry,
                             const QString &value) override;
-    void writeProfileInt(const QString &section, const QString &entry, std::int32_t value) override;
+    void writeInt(const QString &section, const QString &entry, std::int32_t value) override;
     bool flush() override { return true; }
 
     QMap<QString, QString> m_values;
@@ -76,13 +76,13 @@ public:
         Icon icon;
     };
 
-    int messageBox(const QString &text, Buttons buttons, Icon icon) override;
+    Answer messageBox(const QString &text, Buttons buttons, Icon icon) override;
     [[nodiscard]] QString getSaveFileName(const QString &title, const QString &filter,
                                           const QString &defaultExtension) override;
     [[nodiscard]] QString getOpenFileName(const QString &title, const QString &filter,
                                           const QString &defaultExtension) override;
 
-    void setNextAnswer(int answer) { m_answers.enqueue(answer); }
+    void setNextAnswer(Answer answer) { m_answers.enqueue(answer); }
     void setNextFileName(const QString &name) { m_fileNames.enqueue(name); }
 
     QList<ShownMessage> m_messages;
@@ -92,6 +92,6 @@ public:
     QStringList m_fileFilters;
 
 private:
-    QQueue<int> m_answers;
+    QQueue<Answer> m_answers;
     QQueue<QString> m_fileNames;
 };

@@ -33,18 +33,18 @@ public:
         : m_base(base), m_entry(std::move(entry)), m_text(std::move(text))
     {
     }
-    QString getProfileString(const QString &section, const QString &entry,
+    QString readString(const QString &section, const QString &entry,
                              const QString &defaultValue) override
     {
-        return entry == m_entry ? m_text : m_base.getProfileString(section, entry, defaultValue);
+        return entry == m_entry ? m_text : m_base.readString(section, entry, defaultValue);
     }
-    std::int32_t getProfileInt(const QString &section, const QString &entry,
+    std::int32_t readInt(const QString &section, const QString &entry,
                                std::int32_t defaultValue) override
     {
-        return entry == m_entry ? m_text.toInt() : m_base.getProfileInt(section, entry, defaultValue);
+        return entry == m_entry ? m_text.toInt() : m_base.readInt(section, entry, defaultValue);
     }
-    void writeProfileString(const QString &, const QString &, const QString &) override {}
-    void writeProfileInt(const QString &, const QString &, std::int32_t) override {}
+    void writeString(const QString &, const QString &, const QString &) override {}
+    void writeInt(const QString &, const QString &, std::int32_t) override {}
     bool flush() override { return true; }
 
 private:
@@ -168,7 +168,7 @@ private slots:
         QLockFile otherCopy(path + QStringLiteral(".save-lock"));
         QVERIFY(otherCopy.tryLock(0));
 
-        mine.writeProfileString(QStringLiteral("ZANT"), QStringLiteral("Description"),
+        mine.writeString(QStringLiteral("ZANT"), QStringLiteral("Description"),
                                 QStringLiteral("Mine"));
         bool saved = false;
         std::thread save([&mine, &saved] { saved = mine.flush(); });

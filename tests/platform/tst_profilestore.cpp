@@ -131,7 +131,7 @@ void TestProfileStore::profileKeepsTheDealsCurrency()
         if (text.isEmpty())
             profile.m_values.remove(section + QLatin1Char('/') + entry);
         else
-            profile.writeProfileString(section, entry, text);
+            profile.writeString(section, entry, text);
     }
 
     LocaleServices::pinLocale(reader);
@@ -141,7 +141,7 @@ void TestProfileStore::profileKeepsTheDealsCurrency()
     QCOMPARE(back.m_purchasePrice.m_value, 425000.0);
     QTEST(back.m_purchasePrice.format(back.m_currency), "shown");
     ProfileStore::writeRecord(profile, back);
-    QCOMPARE(profile.getProfileString(section, QStringLiteral("Currency")), expected);
+    QCOMPARE(profile.readString(section, QStringLiteral("Currency")), expected);
     LocaleServices::pinLocale(QStringLiteral("en_US"));
 }
 
@@ -151,9 +151,9 @@ void TestProfileStore::storedTextLongerThanTheEditsIsKept()
     const QString longest(1000, QLatin1Char('d'));
     const QString tooLong(20 * 1024 * 1024, QLatin1Char('x'));
     MemoryProfile profile;
-    profile.writeProfileString(section, QStringLiteral("Description"), tooLong);
-    profile.writeProfileString(section, QStringLiteral("Lender1"), longest);
-    profile.writeProfileString(section, QStringLiteral("Lender2"), tooLong);
+    profile.writeString(section, QStringLiteral("Description"), tooLong);
+    profile.writeString(section, QStringLiteral("Lender1"), longest);
+    profile.writeString(section, QStringLiteral("Lender2"), tooLong);
     DealRecord record;
     std::vector<ReadNotice> refused;
     ProfileStore::readRecord(profile, record, &refused);
@@ -170,8 +170,8 @@ void TestProfileStore::storedTextLongerThanTheEditsIsKept()
     // Never cut nor lost: kept until the user enters another text.
     record.m_lender[1] = QStringLiteral("Typed");
     ProfileStore::writeRecord(profile, record, refused);
-    QCOMPARE(profile.getProfileString(section, QStringLiteral("Description")), tooLong);
-    QCOMPARE(profile.getProfileString(section, QStringLiteral("Lender2")), QStringLiteral("Typed"));
+    QCOMPARE(profile.readString(section, QStringLiteral("Description")), tooLong);
+    QCOMPARE(profile.readString(section, QStringLiteral("Lender2")), QStringLiteral("Typed"));
 }
 
 void TestProfileStore::storedFiguresAreUsedAsShown_data()
@@ -191,7 +191,7 @@ void TestProfileStore::storedFiguresAreUsedAsShown()
     QFETCH(QString, stored);
     QFETCH(double, used);
     MemoryProfile profile;
-    profile.writeProfileString(QStringLiteral("ZANT"), entry, stored);
+    profile.writeString(QStringLiteral("ZANT"), entry, stored);
     DealRecord record;
     ProfileStore::readRecord(profile, record);
     QCOMPARE(entry == QLatin1String("Term1") ? record.m_term[0].m_value : record.m_purchasePrice.m_value,
@@ -203,8 +203,8 @@ void TestProfileStore::storedFigureTooLargeToShowIsKept()
     const QString section = QStringLiteral("ZANT");
     const QString huge = QStringLiteral("$1") + QString(130, QLatin1Char('0')) + QStringLiteral(".00");
     MemoryProfile profile;
-    profile.writeProfileString(section, QStringLiteral("PurchasePrice"), huge);
-    profile.writeProfileString(section, QStringLiteral("PMI3"), huge);
+    profile.writeString(section, QStringLiteral("PurchasePrice"), huge);
+    profile.writeString(section, QStringLiteral("PMI3"), huge);
     DealRecord record;
     std::vector<ReadNotice> refused;
     ProfileStore::readRecord(profile, record, &refused);
@@ -218,8 +218,8 @@ void TestProfileStore::storedFigureTooLargeToShowIsKept()
     // Left alone, the stored figure stays as it was; a figure the user typed replaces it.
     record.m_pmi[2].m_value = 55;
     ProfileStore::writeRecord(profile, record, refused);
-    QCOMPARE(profile.getProfileString(section, QStringLiteral("PurchasePrice")), huge);
-    QCOMPARE(profile.getProfileString(section, QStringLiteral("PMI3")), QStringLiteral("$55.00"));
+    QCOMPARE(profile.readString(section, QStringLiteral("PurchasePrice")), huge);
+    QCOMPARE(profile.readString(section, QStringLiteral("PMI3")), QStringLiteral("$55.00"));
 }
 
 void TestProfileStore::emptyProfileGivesFirstRunValues()
@@ -319,7 +319,7 @@ void TestProfileStore::storedValuesReadBackUnchanged()
     LocaleServices::pinLocale(QStringLiteral("de_DE"));
     ProfileStore::writeRecord(profile, record);
     for (const QString &stored : {QString(), QStringLiteral("LC_MONETARY=xx_YY LC_NUMERIC=en_US")}) {
-        profile.writeProfileString(QStringLiteral("ZANT"), QStringLiteral("Locale"), stored);
+        profile.writeString(QStringLiteral("ZANT"), QStringLiteral("Locale"), stored);
         DealRecord recordBack;
         ProfileStore::readRecord(profile, recordBack);
         compareRecords(recordBack, record);
@@ -334,17 +334,17 @@ void TestProfileStore::settingsProfileRoundTrip()
         QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quenwick", name).clear();
         SettingsProfile profile(name);
         QVERIFY(profile.fileName().endsWith(QStringLiteral("Quenwick/") + name + ".conf"));
-        QCOMPARE(profile.getProfileString("ZANT", "Missing", "fallback"), QStringLiteral("fallback"));
-        QCOMPARE(profile.getProfileInt("ZANT", "Missing", 42), 42);
-        profile.writeProfileString("ZANT", "FontName", "Tahoma,Arial,sans-serif");
-        profile.writeProfileInt("ZANT", "EvenRowsColor", std::int32_t(0xFFFFFFFF));
-        profile.writeProfileString("ZANT", "Odd", "not a number");
+        QCOMPARE(profile.readString("ZANT", "Missing", "fallback"), QStringLiteral("fallback"));
+        QCOMPARE(profile.readInt("ZANT", "Missing", 42), 42);
+        profile.writeString("ZANT", "FontName", "Tahoma,Arial,sans-serif");
+        profile.writeInt("ZANT", "EvenRowsColor", std::int32_t(0xFFFFFFFF));
+        profile.writeString("ZANT", "Odd", "not a number");
         QVERIFY(profile.flush());
     }
     SettingsProfile profile(name);
-    QCOMPARE(profile.getProfileString("ZANT", "FontName"), QStringLiteral("Tahoma,Arial,sans-serif"));
-    QCOMPARE(BgrColor(profile.getProfileInt("ZANT", "EvenRowsColor", 0)), BgrColor(0xFFFFFFFF));
-    QCOMPARE(profile.getProfileInt("ZANT", "Odd", 7), 7);
+    QCOMPARE(profile.readString("ZANT", "FontName"), QStringLiteral("Tahoma,Arial,sans-serif"));
+    QCOMPARE(BgrColor(profile.readInt("ZANT", "EvenRowsColor", 0)), BgrColor(0xFFFFFFFF));
+    QCOMPARE(profile.readInt("ZANT", "Odd", 7), 7);
 }
 
 QTEST_GUILESS_MAIN(TestProfileStore)

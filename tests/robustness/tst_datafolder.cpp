@@ -112,7 +112,7 @@ void TestDataFolder::dataFolderIsAFile()
     QCOMPARE(readAll(blocker), content);
     QCOMPARE(entriesOf(fixture.m_documents.path()), QStringList(QStringLiteral("ZANT")));
     QCOMPARE(profileEntries(fixture), 40);
-    QCOMPARE(fixture.m_profile->getProfileString(QStringLiteral("ZANT"), QStringLiteral("Description")),
+    QCOMPARE(fixture.m_profile->readString(QStringLiteral("ZANT"), QStringLiteral("Description")),
              QStringLiteral("Kept"));
 }
 
@@ -156,7 +156,7 @@ void TestDataFolder::noUsableDocumentsFolder()
     QCOMPARE(readAll(file), QByteArray("x"));
     QVERIFY(!QFileInfo::exists(fixture.m_documents.filePath(QStringLiteral("gone"))));
     QCOMPARE(profileEntries(fixture), 40);
-    QCOMPARE(fixture.m_profile->getProfileString(QStringLiteral("ZANT"), QStringLiteral("Lender1")),
+    QCOMPARE(fixture.m_profile->readString(QStringLiteral("ZANT"), QStringLiteral("Lender1")),
              QStringLiteral("Elm Bank"));
 }
 

@@ -256,9 +256,9 @@ void TestDiskFull::unsavedProfileAtExit_data()
     QTest::addColumn<bool>("saved");
     QTest::addColumn<bool>("exported");
 
-    const int retry = IPrompt::Retry;
-    const int exportDeal = IPrompt::Export;
-    const int discard = IPrompt::Cancel;
+    const int retry = int(IPrompt::Answer::Retry);
+    const int exportDeal = int(IPrompt::Answer::Export);
+    const int discard = int(IPrompt::Answer::Cancel);
     QTest::newRow("discard") << QList<int>{discard} << 0 << false << 1 << false << false << false;
     QTest::newRow("retry once there is room")
         << QList<int>{retry} << 1 << false << 1 << false << true << false;
@@ -301,7 +301,7 @@ void TestDiskFull::unsavedProfileAtExit()
 
     fixture.reopenProfile();
     for (int answer : answers)
-        fixture.m_prompt.setNextAnswer(answer);
+        fixture.m_prompt.setNextAnswer(IPrompt::Answer(answer));
     if (picksFile)
         fixture.m_prompt.setNextFileName(deal);
     std::optional<FileSizeLimit> full;

@@ -145,7 +145,7 @@ void TestImportFaults::fileThatCannotBeRead()
         QCOMPARE(editNamed(dlg, "editLender")->text(), QStringLiteral("Second Bank"));
         dlg.reject();
     });
-    QCOMPARE(fixture.m_profile->getProfileString(QStringLiteral("ZANT"), QStringLiteral("Description")),
+    QCOMPARE(fixture.m_profile->readString(QStringLiteral("ZANT"), QStringLiteral("Description")),
              QStringLiteral("Elm, typed"));
 }
 

@@ -35,14 +35,14 @@ void TestFileException::causeTexts_data()
     QTest::newRow("accessDenied") << int(E::accessDenied) << "Access to /d/f.txt was denied.";
     QTest::newRow("invalidFile")
             << int(E::invalidFile) << "An incorrect file handle was associated with /d/f.txt.";
-    QTest::newRow("badSeek") << int(E::badSeek) << "Seek failed on /d/f.txt";
+    QTest::newRow("notSeekable") << int(E::notSeekable) << "Seek failed on /d/f.txt";
     QTest::newRow("hardIO") << int(E::hardIO)
                             << "Encountered a hardware I/O error while accessing /d/f.txt.";
-    QTest::newRow("sharingViolation")
-            << int(E::sharingViolation)
+    QTest::newRow("busy")
+            << int(E::busy)
             << "Encountered a sharing violation while accessing /d/f.txt.";
-    QTest::newRow("lockViolation")
-            << int(E::lockViolation) << "Encountered a locking violation while accessing /d/f.txt.";
+    QTest::newRow("lockFailed")
+            << int(E::lockFailed) << "Encountered a locking violation while accessing /d/f.txt.";
     QTest::newRow("diskFull") << int(E::diskFull) << "Disk full while accessing /d/f.txt.";
 }
 
@@ -91,11 +91,11 @@ void TestFileException::errnoMapping_data()
     QTest::newRow("EFBIG") << EFBIG << int(E::diskFull);
     QTest::newRow("EIO") << EIO << int(E::hardIO);
     QTest::newRow("EBADF") << EBADF << int(E::invalidFile);
-    QTest::newRow("ESPIPE") << ESPIPE << int(E::badSeek);
-    QTest::newRow("EBUSY") << EBUSY << int(E::sharingViolation);
-    QTest::newRow("ETXTBSY") << ETXTBSY << int(E::sharingViolation);
-    QTest::newRow("ENOLCK") << ENOLCK << int(E::lockViolation);
-    QTest::newRow("EDEADLK") << EDEADLK << int(E::lockViolation);
+    QTest::newRow("ESPIPE") << ESPIPE << int(E::notSeekable);
+    QTest::newRow("EBUSY") << EBUSY << int(E::busy);
+    QTest::newRow("ETXTBSY") << ETXTBSY << int(E::busy);
+    QTest::newRow("ENOLCK") << ENOLCK << int(E::lockFailed);
+    QTest::newRow("EDEADLK") << EDEADLK << int(E::lockFailed);
     QTest::newRow("ENOMEM") << ENOMEM << int(E::genericException);
     QTest::newRow("0") << 0 << int(E::none);
 }

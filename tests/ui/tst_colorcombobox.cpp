@@ -48,15 +48,15 @@ QImage blankCanvas(int width, int height)
     return image;
 }
 
-QImage render(QSize canvas, const QRect &rcItem, const QString &text, quint32 data, int itemID,
-              ColorComboBox::itemState state, const QPalette &palette = testPalette())
+QImage render(QSize canvas, const QRect &itemRect, const QString &text, quint32 data, int itemID,
+              ColorComboBox::ItemState state, const QPalette &palette = testPalette())
 {
     QImage image = blankCanvas(canvas.width(), canvas.height());
     QPainter painter(&image);
     QFont font = painter.font();
     font.setPixelSize(12);
     painter.setFont(font);
-    ColorComboBox::drawItem(painter, rcItem, text, data, itemID, state, palette);
+    ColorComboBox::drawItem(painter, itemRect, text, data, itemID, state, palette);
     return image;
 }
 
@@ -312,7 +312,7 @@ private slots:
         QFETCH(QColor, text);
         const QImage image =
             render({100, 15}, QRect(0, 0, 100, 15), QStringLiteral("HHHHHH"), 0x000000ff, 3,
-                   ColorComboBox::itemState(state));
+                   ColorComboBox::ItemState(state));
         QCOMPARE(image.pixelColor(0, 0), background);
         QCOMPARE(image.pixelColor(14, 14), background);
         QCOMPARE(image.pixelColor(99, 7), background);
@@ -371,7 +371,7 @@ private slots:
         combo.show();
         QVERIFY(QTest::qWaitForWindowExposed(&combo));
 
-        const QColor yellow = ColorComboBox::fromColorRef(Yellow);
+        const QColor yellow = ColorComboBox::colorOf(Yellow);
         const auto contains = [](const QImage &image, QColor color) {
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x)

@@ -273,7 +273,7 @@ private slots:
         auto *target = child<QWidget>(qPrintable(focus));
         target->setFocus(Qt::TabFocusReason);
         QCOMPARE(QApplication::focusWidget(), target);
-        m_prompt.setNextAnswer(IPrompt::No);
+        m_prompt.setNextAnswer(IPrompt::Answer::No);
         QTest::keyClick(target, Qt::Key_Return);
 
         QTEST(m_dlg->isVisible(), "open");
@@ -290,7 +290,7 @@ private slots:
     {
         open(someSettings());
         child<QLineEdit>("fontName")->setText(QStringLiteral("Typed"));
-        m_prompt.setNextAnswer(IPrompt::No);
+        m_prompt.setNextAnswer(IPrompt::Answer::No);
         click("resetButton");
 
         QCOMPARE(m_prompt.m_messages.size(), 1);
@@ -307,7 +307,7 @@ private slots:
     void resetYesThenCancelKeepsTheApplicationsSettings()
     {
         open(someSettings());
-        m_prompt.setNextAnswer(IPrompt::Yes);
+        m_prompt.setNextAnswer(IPrompt::Answer::Yes);
         click("resetButton");
         QCOMPARE(m_prompt.m_messages.size(), 1);
         // The controls show the defaults at once.
@@ -324,10 +324,10 @@ private slots:
         settings.m_fontSize = QStringLiteral("12pt");
         open(settings);
         // The button's access key asks, too.
-        m_prompt.setNextAnswer(IPrompt::Yes);
+        m_prompt.setNextAnswer(IPrompt::Answer::Yes);
         QTest::keyClick(m_dlg.get(), Qt::Key_R, Qt::AltModifier);
         QTRY_COMPARE(m_prompt.m_messages.size(), 1);
-        m_prompt.setNextAnswer(IPrompt::Yes);
+        m_prompt.setNextAnswer(IPrompt::Answer::Yes);
         click("resetButton");
         QCOMPARE(m_prompt.m_messages.size(), 2);
 

@@ -38,11 +38,11 @@ void TestWidgetPrompt::retryExportDiscard_data()
     QTest::addColumn<QString>("button"); // pressed by its text, or a key when it names none
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("answer");
-    QTest::newRow("Retry") << "Retry" << 0 << int(IPrompt::Retry);
-    QTest::newRow("Export") << "&Export..." << 0 << int(IPrompt::Export);
-    QTest::newRow("Discard") << "Discard" << 0 << int(IPrompt::Cancel);
-    QTest::newRow("Escape") << QString() << int(Qt::Key_Escape) << int(IPrompt::Cancel);
-    QTest::newRow("Enter") << QString() << int(Qt::Key_Return) << int(IPrompt::Retry);
+    QTest::newRow("Retry") << "Retry" << 0 << int(IPrompt::Answer::Retry);
+    QTest::newRow("Export") << "&Export..." << 0 << int(IPrompt::Answer::Export);
+    QTest::newRow("Discard") << "Discard" << 0 << int(IPrompt::Answer::Cancel);
+    QTest::newRow("Escape") << QString() << int(Qt::Key_Escape) << int(IPrompt::Answer::Cancel);
+    QTest::newRow("Enter") << QString() << int(Qt::Key_Return) << int(IPrompt::Answer::Retry);
 }
 
 void TestWidgetPrompt::retryExportDiscard()
@@ -69,7 +69,7 @@ void TestWidgetPrompt::retryExportDiscard()
     WidgetPrompt prompt;
     QCOMPARE(prompt.messageBox(QStringLiteral("Not saved."), IPrompt::Buttons::RetryExportDiscard,
                                IPrompt::Icon::Warning),
-             answer);
+             IPrompt::Answer(answer));
     buttons.sort();
     QCOMPARE(buttons, QStringList({QStringLiteral("&Export..."), QStringLiteral("Discard"),
                                    QStringLiteral("Retry")}));
