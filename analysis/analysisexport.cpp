@@ -1,5 +1,6 @@
 #include "analysis/analysisexport.h"
 
+#include "core/texts.h"
 #include "core/dealfields.h"
 #include "core/localeservices.h"
 #include "core/measures.h"
@@ -95,11 +96,6 @@ QJsonValue jsonValue(const Measure &measure)
 QJsonValue loanNumber(int k)
 {
     return k < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(k + 1);
-}
-
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("Analysis", text);
 }
 
 const char ByteOrderMark[] = "\xEF\xBB\xBF";
@@ -419,8 +415,8 @@ bool isLaterColumn(const LoanMeasure &measure)
 QString loanName(const DealRecord &record, int k)
 {
     const QString lender = record.m_lender[k].trimmed();
-    return lender.isEmpty() ? translated(QT_TRANSLATE_NOOP("Analysis", "Loan %1")).arg(k + 1)
-                            : translated(QT_TRANSLATE_NOOP("Analysis", "Loan %1: %2")).arg(QString::number(k + 1), lender);
+    return lender.isEmpty() ? AnalysisText::tr("Loan %1").arg(k + 1)
+                            : AnalysisText::tr("Loan %1: %2").arg(QString::number(k + 1), lender);
 }
 
 } // namespace
@@ -468,11 +464,11 @@ QByteArray AnalysisExport::csvFields(const QStringList &fields, QChar separator)
 QByteArray AnalysisExport::comparisonCsv(const DealRecord &record, const DealAnalysis &deal)
 {
     const CsvStyle style = forSpreadsheets();
-    QStringList header = {translated(QT_TRANSLATE_NOOP("Analysis", "Measure"))};
-    QStringList lenders = {translated(QT_TRANSLATE_NOOP("Analysis", "Lender"))};
+    QStringList header = {AnalysisText::tr("Measure")};
+    QStringList lenders = {AnalysisText::tr("Lender")};
     QStringList description = {QCoreApplication::translate("Report", QT_TRANSLATE_NOOP("Report", "Description"))};
     for (int k = 0; k < MAX_LOANS; ++k) {
-        header << translated(QT_TRANSLATE_NOOP("Analysis", "Loan %1")).arg(k + 1);
+        header << AnalysisText::tr("Loan %1").arg(k + 1);
         lenders << record.m_lender[k];
         description << record.m_description;
     }
@@ -512,12 +508,12 @@ QByteArray AnalysisExport::scheduleCsv(const DealRecord &record, int loan,
     // The loan first, on a line of its own with as many cells as the others.
     QByteArray csv = ByteOrderMark
         + csvLine({loanName(record, loan), QString(), QString(), QString(), QString()}, style.separator);
-    csv += csvLine({yearly ? translated(QT_TRANSLATE_NOOP("Analysis", "Year"))
-                           : translated(QT_TRANSLATE_NOOP("Analysis", "Month")),
-                    translated(QT_TRANSLATE_NOOP("Analysis", "Payment")),
-                    translated(QT_TRANSLATE_NOOP("Analysis", "Principal")),
-                    translated(QT_TRANSLATE_NOOP("Analysis", "Interest")),
-                    translated(QT_TRANSLATE_NOOP("Analysis", "Balance"))},
+    csv += csvLine({yearly ? AnalysisText::tr("Year")
+                           : AnalysisText::tr("Month"),
+                    AnalysisText::tr("Payment"),
+                    AnalysisText::tr("Principal"),
+                    AnalysisText::tr("Interest"),
+                    AnalysisText::tr("Balance")},
                    style.separator);
     for (const ScheduleRow &row : rows) {
         csv += csvFields({QString::number(row.month), number(row.payment, 2, style),

@@ -1,5 +1,6 @@
 #include "analysis/projectionexport.h"
 
+#include "core/texts.h"
 #include "analysis/analysisexport.h"
 #include "core/dealfields.h"
 #include "core/localeservices.h"
@@ -11,11 +12,6 @@
 namespace {
 
 const char ByteOrderMark[] = "\xEF\xBB\xBF";
-
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("Projection", text);
-}
 
 // A number for the user's spreadsheet: the locale's decimal separator, no grouping, no exponent;
 // a tiny negative that rounds to zero is written without its sign.
@@ -55,13 +51,13 @@ QString scenarioName(Scenario scenario)
 {
     switch (scenario) {
     case Scenario::Bear:
-        return translated(QT_TRANSLATE_NOOP("Projection", "Bear"));
+        return ProjectionText::tr("Bear");
     case Scenario::Base:
         break;
     case Scenario::Bull:
-        return translated(QT_TRANSLATE_NOOP("Projection", "Bull"));
+        return ProjectionText::tr("Bull");
     }
-    return translated(QT_TRANSLATE_NOOP("Projection", "Base"));
+    return ProjectionText::tr("Base");
 }
 
 // A percent as the record holds it (7.5 for 7.5 %) as a share, like every other share here.
@@ -78,13 +74,13 @@ QByteArray ProjectionExport::projectionCsv(const DealRecord &record, const DealA
     using AnalysisExport::csvLine;
     const QChar separator = LocaleServices::decimalSeparator() == QLatin1String(",") ? QLatin1Char(';')
                                                                                      : QLatin1Char(',');
-    QStringList header = {translated(QT_TRANSLATE_NOOP("Projection", "Measure"))};
-    QStringList compared = {translated(QT_TRANSLATE_NOOP("Projection", "Compared"))};
+    QStringList header = {ProjectionText::tr("Measure")};
+    QStringList compared = {ProjectionText::tr("Compared")};
     for (int k = 0; k < MAX_LOANS; ++k) {
         header << loanName(record, k);
         compared << (deal.loans[std::size_t(k)].notCompared.isEmpty()
-                         ? translated(QT_TRANSLATE_NOOP("Projection", "yes"))
-                         : translated(QT_TRANSLATE_NOOP("Projection", "no")));
+                         ? ProjectionText::tr("yes")
+                         : ProjectionText::tr("no"));
     }
     QByteArray csv = ByteOrderMark + csvLine(header, separator) + csvLine(compared, separator);
     for (const ProjectionMeasure &row : projectionMeasures()) {
@@ -117,7 +113,7 @@ QByteArray ProjectionExport::scenariosCsv(const DealRecord &record, const DealAn
     using AnalysisExport::csvLine;
     const QChar separator = separatorOfTheLocale();
     // The four market figures of each scenario, as shares.
-    QStringList titles = {translated(QT_TRANSLATE_NOOP("Projection", "Assumption"))};
+    QStringList titles = {ProjectionText::tr("Assumption")};
     for (Scenario scenario : Scenarios)
         titles << scenarioName(scenario);
     QByteArray csv = ByteOrderMark + csvLine(titles, separator);
@@ -130,22 +126,22 @@ QByteArray ProjectionExport::scenariosCsv(const DealRecord &record, const DealAn
         }
         const char *labels[] = {QT_TRANSLATE_NOOP("Projection", "Appreciation"), QT_TRANSLATE_NOOP("Projection", "Rent growth"),
                                 QT_TRANSLATE_NOOP("Projection", "Expense growth"), QT_TRANSLATE_NOOP("Projection", "Vacancy")};
-        cells.prepend(AnalysisExport::csvText(translated(labels[i])));
+        cells.prepend(AnalysisExport::csvText(ProjectionText::tr(labels[i])));
         csv += csvFields(cells, separator);
     }
-    csv += csvFields({AnalysisExport::csvText(translated(QT_TRANSLATE_NOOP("Projection", "Target IRR"))),
+    csv += csvFields({AnalysisExport::csvText(ProjectionText::tr("Target IRR")),
                       number(deal.assumptions.targetIrr, decimals(MeasureUnit::Fraction))},
                      separator);
 
     csv += QByteArrayLiteral("\r\n");
-    QStringList header = {translated(QT_TRANSLATE_NOOP("Projection", "Measure"))};
-    QStringList compared = {translated(QT_TRANSLATE_NOOP("Projection", "Compared"))};
-    QStringList prices = {AnalysisExport::csvText(translated(QT_TRANSLATE_NOOP("Projection", "Price to Offer")))};
+    QStringList header = {ProjectionText::tr("Measure")};
+    QStringList compared = {ProjectionText::tr("Compared")};
+    QStringList prices = {AnalysisExport::csvText(ProjectionText::tr("Price to Offer"))};
     for (int k = 0; k < MAX_LOANS; ++k) {
         const LoanAnalysis &loan = deal.loans[std::size_t(k)];
         header << loanName(record, k);
-        compared << (loan.notCompared.isEmpty() ? translated(QT_TRANSLATE_NOOP("Projection", "yes"))
-                                                : translated(QT_TRANSLATE_NOOP("Projection", "no")));
+        compared << (loan.notCompared.isEmpty() ? ProjectionText::tr("yes")
+                                                : ProjectionText::tr("no"));
         prices << cell(loan.priceToOffer, MeasureUnit::Money);
     }
     csv += csvLine(header, separator) + csvLine(compared, separator) + csvFields(prices, separator);
@@ -185,7 +181,7 @@ QByteArray ProjectionExport::sensitivityCsv(const DealRecord &record, int loan, 
     const QChar separator = separatorOfTheLocale();
     QByteArray csv = ByteOrderMark + csvLine({loanName(record, loan)}, separator);
     // The appreciation down the first column, the holding periods across.
-    QStringList header = {translated(QT_TRANSLATE_NOOP("Projection", "Appreciation"))};
+    QStringList header = {ProjectionText::tr("Appreciation")};
     for (int years : sensitivity.holdYears)
         header << QString::number(years);
     csv += csvLine(header, separator);

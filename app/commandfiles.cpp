@@ -1,5 +1,6 @@
 #include "app/commandfiles.h"
 
+#include "core/texts.h"
 #include "textio/descriptor.h"
 #include "textio/fileexception.h"
 #include "textio/savefile.h"
@@ -17,12 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-// A text marked with QT_TRANSLATE_NOOP("CommandFiles", ...), where lupdate finds it, translated.
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("CommandFiles", text);
-}
 
 QByteArray folderOf(const QByteArray &path)
 {
@@ -72,7 +67,7 @@ bool CommandFiles::writeStandardOutput(const QByteArray &bytes)
         if (written <= 0) {
             const QString why = qt_error_string(written < 0 ? errno : EIO);
             std::fprintf(stderr, "%s\n",
-                         qPrintable(translated(QT_TRANSLATE_NOOP("CommandFiles", "Cannot write to standard output: %1."))
+                         qPrintable(CommandFilesText::tr("Cannot write to standard output: %1.")
                                         .arg(why)));
             return false;
         }
@@ -144,7 +139,7 @@ std::optional<QString> CommandFiles::reportsBeside(const QList<FileName> &deals,
     for (qsizetype i = 0; i < deals.size(); ++i) {
         const QByteArray identity = identityOf(deals.at(i).bytes);
         if (taken.contains(identity)) {
-            return translated(QT_TRANSLATE_NOOP("CommandFiles", "%1 is named twice: it would get two reports."))
+            return CommandFilesText::tr("%1 is named twice: it would get two reports.")
                 .arg(deals.at(i).shown);
         }
         taken.insert(identity, {i, false});
@@ -159,13 +154,11 @@ std::optional<QString> CommandFiles::reportsBeside(const QList<FileName> &deals,
         if (const auto other = taken.constFind(identity); other != taken.cend()) {
             reports.clear();
             if (!other->report)
-                return translated(QT_TRANSLATE_NOOP("CommandFiles",
-                                            "The report of %1 would replace the deal file %2: "
-                                            "write it elsewhere with -o."))
+                return CommandFilesText::tr("The report of %1 would replace the deal file %2: "
+                                            "write it elsewhere with -o.")
                     .arg(deals.at(i).shown, deals.at(other->deal).shown);
-            return translated(QT_TRANSLATE_NOOP("CommandFiles",
-                                        "The reports of %1 and %2 would both be %3: write them one "
-                                        "at a time with -o."))
+            return CommandFilesText::tr("The reports of %1 and %2 would both be %3: write them one "
+                                        "at a time with -o.")
                 .arg(deals.at(other->deal).shown, deals.at(i).shown, report.shown);
         }
         taken.insert(identity, {i, true});
@@ -182,18 +175,15 @@ std::optional<QString> CommandFiles::outputProblem(const FileName &output, const
     if (::stat(output.bytes.constData(), &out) != 0)
         return std::nullopt; // a new file
     if (S_ISDIR(out.st_mode))
-        return translated(QT_TRANSLATE_NOOP("CommandFiles",
-                                    "Cannot write the report to %1: it is a folder."))
+        return CommandFilesText::tr("Cannot write the report to %1: it is a folder.")
             .arg(output.shown);
     if (!S_ISREG(out.st_mode))
-        return translated(QT_TRANSLATE_NOOP("CommandFiles",
-                                    "Cannot write the report to %1: it is not a regular file."))
+        return CommandFilesText::tr("Cannot write the report to %1: it is not a regular file.")
             .arg(output.shown);
     struct stat in {};
     if (::stat(input.bytes.constData(), &in) == 0 && in.st_dev == out.st_dev
         && in.st_ino == out.st_ino)
-        return translated(QT_TRANSLATE_NOOP("CommandFiles",
-                                    "Cannot write the report to %1: it is the deal file being read."))
+        return CommandFilesText::tr("Cannot write the report to %1: it is the deal file being read.")
             .arg(output.shown);
     return std::nullopt;
 }
@@ -212,10 +202,10 @@ std::optional<QString> CommandFiles::readInput(const FileName &input, const Read
         FileException::throwErrno(errno, input.shown);
     }
     if (S_ISDIR(info.st_mode))
-        return translated(QT_TRANSLATE_NOOP("CommandFiles", "%1 is a folder, not a deal file."))
+        return CommandFilesText::tr("%1 is a folder, not a deal file.")
             .arg(input.shown);
     if (!S_ISREG(info.st_mode))
-        return translated(QT_TRANSLATE_NOOP("CommandFiles", "%1 is a pipe, socket or device, not a deal file."))
+        return CommandFilesText::tr("%1 is a pipe, socket or device, not a deal file.")
             .arg(input.shown);
     // The open file is reached again through its descriptor's name, which is plain text.
     read(file.path());

@@ -3,6 +3,8 @@
 // or JSON document.
 
 #include "analysis/analysisexport.h"
+
+#include "core/texts.h"
 #include "core/appsettings.h"
 #include "app/commandfiles.h"
 #include "exchange/exchangefile.h"
@@ -40,12 +42,6 @@ namespace {
 
 enum ExitCode { Success = 0, BadInput = 1, FileError = 2 };
 enum class OutputFormat { Html, Csv, Json };
-
-// A text marked with QT_TRANSLATE_NOOP("main", ...), where lupdate finds it, translated.
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("main", text);
-}
 
 // A deal's JSON object as an element of the document's list, two levels in.
 QByteArray indented(const QByteArray &object)
@@ -302,7 +298,7 @@ std::optional<QString> assumptionProblem(const Assumption &assumption)
     Value &value = assumption.field->figure(record, assumption.loan);
     takePlainNumber(value, assumption.number, record.m_currency);
     if (!value.canShow(record.m_currency))
-        return translated(QT_TRANSLATE_NOOP("main", "The figure is too large to show."));
+        return CommandText::tr("The figure is too large to show.");
     if (const QString problem = assumptionsOf(record.m_projection).problem(); !problem.isEmpty())
         return problem;
     if (const QString problem = extraPaymentProblem(record, assumption.loan); !problem.isEmpty())
@@ -323,12 +319,12 @@ std::optional<QString> readAssumption(const QString &given, Command &command)
             found = Assumption{&field, loan, 0};
     });
     if (!found) {
-        return translated(QT_TRANSLATE_NOOP("main", "--assume %1: unknown label; use LABEL=NUMBER with a label of the deal file's projection block, such as HoldYears or Appreciation."))
+        return CommandText::tr("--assume %1: unknown label; use LABEL=NUMBER with a label of the deal file's projection block, such as HoldYears or Appreciation.")
             .arg(CommandFiles::visible(given.toUtf8()));
     }
     const std::optional<double> number = readPlainNumber(given.mid(equals + 1), found->field->kind);
     if (!number) {
-        return translated(QT_TRANSLATE_NOOP("main", "--assume %1: \"%2\" is not a number; write it with \".\" as the decimal point (Appreciation=4.5)."))
+        return CommandText::tr("--assume %1: \"%2\" is not a number; write it with \".\" as the decimal point (Appreciation=4.5).")
             .arg(label, CommandFiles::visible(given.mid(equals + 1).toUtf8()));
     }
     found->number = *number;
@@ -351,11 +347,11 @@ std::optional<QString> readArguments(const QCommandLineParser &parser, const Opt
     else if (name == QLatin1String("json"))
         command.format = OutputFormat::Json;
     else if (name != QLatin1String("html"))
-        return translated(QT_TRANSLATE_NOOP("main", "Unknown format \"%1\": use html, csv or json."))
+        return CommandText::tr("Unknown format \"%1\": use html, csv or json.")
             .arg(CommandFiles::visible(parser.value(format).toUtf8()));
     command.given = parser.positionalArguments();
     if (command.given.isEmpty())
-        return translated(QT_TRANSLATE_NOOP("main", "No deal file given."));
+        return CommandText::tr("No deal file given.");
     const ArgumentBytes arguments(argc, argv);
     for (qsizetype i = 0; i < command.given.size(); ++i) {
         // The bytes at the same place, unless the two readings disagree (they never should).
@@ -380,12 +376,12 @@ std::optional<QString> readArguments(const QCommandLineParser &parser, const Opt
     }
     command.yearly = parser.isSet(options.yearly);
     if (command.yearly && command.format != OutputFormat::Csv)
-        return translated(QT_TRANSLATE_NOOP("main", "--yearly goes with --format=csv."));
+        return CommandText::tr("--yearly goes with --format=csv.");
     // The report shows the five figures of each loan, which no assumption changes.
     if (!command.assumptions.empty() && command.format == OutputFormat::Html)
-        return translated(QT_TRANSLATE_NOOP("main", "--assume goes with --format=csv or --format=json."));
+        return CommandText::tr("--assume goes with --format=csv or --format=json.");
     if (command.format == OutputFormat::Html && command.output && command.inputs.size() > 1)
-        return translated(QT_TRANSLATE_NOOP("main", "-o names one report, but %1 deal files were given."))
+        return CommandText::tr("-o names one report, but %1 deal files were given.")
             .arg(command.inputs.size());
     return std::nullopt;
 }
@@ -441,66 +437,54 @@ int main(int argc, char *argv[])
     installTranslations(app);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(translated(QT_TRANSLATE_NOOP(
-        "main",
-        "Writes the Zantoria report of each deal file (*.zant) as an HTML page beside it, or the\n"
+    parser.setApplicationDescription(CommandText::tr("Writes the Zantoria report of each deal file (*.zant) as an HTML page beside it, or the\n"
         "figures and loan analysis of all of them as one CSV table or JSON document.\n\n"
         "Exit status: 0 when all was written; 1 for wrong arguments or a faulty line in a deal\n"
         "file (no \"=\", a missing or unknown label, an unknown locale or currency, a figure too\n"
         "large to show, a text longer than 1,000 characters); 2 when a file cannot be read or\n"
         "written, or memory runs out. With several files the worst counts; CSV and JSON leave\n"
         "out the files that cannot be read. A figure that does not read as a number (\"abc\") is\n"
-        "no error: it counts as 0, as it does in the program's window.")));
+        "no error: it counts as 0, as it does in the program's window."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("DEAL.zant"),
-                                 translated(QT_TRANSLATE_NOOP(
-                                     "main",
-                                     "The deal files to read: regular files only, no folders, FIFOs "
+                                 CommandText::tr("The deal files to read: regular files only, no folders, FIFOs "
                                      "or devices. Messages show a name's control characters and "
-                                     "bytes that are no UTF-8 as \\xHH, and a backslash as \\\\.")),
+                                     "bytes that are no UTF-8 as \\xHH, and a backslash as \\\\."),
                                  QStringLiteral("DEAL.zant..."));
     const QCommandLineOption format(
         QStringLiteral("format"),
-        translated(QT_TRANSLATE_NOOP(
-            "main",
-            "html (the report, the default), csv (a line per loan of each file, the file's name "
+        CommandText::tr("html (the report, the default), csv (a line per loan of each file, the file's name "
             "first) or json (one document; see docs/analysis-json.md). csv and json give each "
             "loan's projection over the holding period, its IRR in a bear, the base and a bull "
-            "market, and the highest price at which it still reaches the target IRR.")),
+            "market, and the highest price at which it still reaches the target IRR."),
         QStringLiteral("FORMAT"), QStringLiteral("html"));
     parser.addOption(format);
     const QCommandLineOption output(
         {QStringLiteral("o"), QStringLiteral("output")},
-        translated(QT_TRANSLATE_NOOP(
-            "main",
-            "Write to OUTPUT: for html instead of the deal file's name with the extension .htm "
+        CommandText::tr("Write to OUTPUT: for html instead of the deal file's name with the extension .htm "
             "(one deal file only); for csv and json instead of standard output. - is standard "
             "output. Without it each deal file gets its own report: of two whose reports would "
             "have the same name, the later keeps its whole name (deal.v2 gives deal.v2.htm); a run "
             "in which two would still write the same file, or that names a deal file twice, is "
-            "refused before anything is written.")),
+            "refused before anything is written."),
         QStringLiteral("OUTPUT"));
     parser.addOption(output);
     const QCommandLineOption assume(
         QStringLiteral("assume"),
-        translated(QT_TRANSLATE_NOOP(
-            "main",
-            "Use NUMBER for an assumption of the holding period instead of the deal file's, for "
+        CommandText::tr("Use NUMBER for an assumption of the holding period instead of the deal file's, for "
             "csv and json: LABEL is a label of the file's projection block (HoldYears, "
             "Appreciation, RentGrowth, ExpenseGrowth, Vacancy, Maintenance, CapitalReserve, "
             "Management, ClosingCosts, SellingCosts, DiscountRate, PmiEndLtv, TargetIrr, "
             "BearAppreciation... BullVacancy, ExtraPayment1 to ExtraPayment5), NUMBER a plain "
             "number with \".\" as its point, in per cent for shares and rates: --assume "
-            "Appreciation=4.5 --assume HoldYears=20. May be given many times.")),
+            "Appreciation=4.5 --assume HoldYears=20. May be given many times."),
         QStringLiteral("LABEL=NUMBER"));
     parser.addOption(assume);
     const QCommandLineOption yearly(
         QStringLiteral("yearly"),
-        translated(QT_TRANSLATE_NOOP(
-            "main",
-            "With --format=csv: the holding period year by year, a line per file, loan and year, "
-            "instead of a line per loan.")));
+        CommandText::tr("With --format=csv: the holding period year by year, a line per file, loan and year, "
+            "instead of a line per loan."));
     parser.addOption(yearly);
     // A mistake is told as Qt tells it, but with what was typed shown harmless.
     if (!parser.parse(QCoreApplication::arguments())) {
@@ -513,7 +497,7 @@ int main(int argc, char *argv[])
     try {
         return run(parser, Options{format, output, assume, yearly}, argc, argv);
     } catch (const std::bad_alloc &) {
-        printError(translated(QT_TRANSLATE_NOOP("main", "Out of memory.")));
+        printError(CommandText::tr("Out of memory."));
         return FileError;
     }
 }

@@ -1,5 +1,6 @@
 #include "core/loananalysis.h"
 
+#include "core/texts.h"
 #include "core/dealfields.h"
 #include "core/figurelocales.h"
 #include "core/profit.h"
@@ -11,11 +12,6 @@
 #include <cmath>
 
 namespace {
-
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("Analysis", text);
-}
 
 const char *const NoPayment =
     QT_TRANSLATE_NOOP("Analysis", "The loan has no monthly payment: its term is 0 years.");
@@ -47,11 +43,11 @@ QString paymentProblem(const DealRecord &record, int k)
 {
     const double term = record.m_term[k].m_value;
     if (term == 0)
-        return translated(NoPayment);
+        return AnalysisText::tr(NoPayment);
     const double r = Profit::monthlyRate(record.m_interestRate[k].m_value);
     if (!isFinite(r) || (r != 0 && !isFinite(std::pow(1.0 + r, 12.0 * term))))
-        return translated(RateTooHigh);
-    return translated(AmountTooLarge);
+        return AnalysisText::tr(RateTooHigh);
+    return AnalysisText::tr(AmountTooLarge);
 }
 
 // Why the figures of a loan's life cannot be given, or an empty text when they can.
@@ -61,11 +57,11 @@ QString lifeProblem(const DealRecord &record, int k, double payment, double coun
         return paymentProblem(record, k);
     if (!(count > 0)) {
         return record.m_term[k].m_value < 0
-            ? translated(QT_TRANSLATE_NOOP("Analysis", "The term is less than 0 years: the loan has no payments."))
-            : translated(NoPayment);
+            ? AnalysisText::tr("The term is less than 0 years: the loan has no payments.")
+            : AnalysisText::tr(NoPayment);
     }
     if (count > MaxScheduledPayments)
-        return translated(TooLong);
+        return AnalysisText::tr(TooLong);
     return {};
 }
 
@@ -100,11 +96,11 @@ void analyzeLife(LoanAnalysis &loan, const DealRecord &record, int k, double loa
     for (const ScheduleRow &row : loan.schedule)
         paid += row.payment;
     const double withoutExtra = extra > 0 ? totalInterest(amortize(loanAmount, rate, term, 0)) : interest;
-    loan.interestSaved = Measure::of(withoutExtra - interest, translated(TooLarge));
+    loan.interestSaved = Measure::of(withoutExtra - interest, AnalysisText::tr(TooLarge));
     loan.payments = Measure::of(double(loan.schedule.size()), {});
-    loan.totalPaid = Measure::of(paid, translated(TooLarge));
-    loan.totalCost = Measure::of(down + paid, translated(TooLarge));
-    loan.totalInterest = Measure::of(interest, translated(TooLarge));
+    loan.totalPaid = Measure::of(paid, AnalysisText::tr(TooLarge));
+    loan.totalCost = Measure::of(down + paid, AnalysisText::tr(TooLarge));
+    loan.totalInterest = Measure::of(interest, AnalysisText::tr(TooLarge));
     loan.payoffMonth = Measure::of(double(loan.schedule.size()), {});
     for (int i = 0; i < MilestoneCount; ++i) {
         const std::size_t months =
@@ -113,8 +109,8 @@ void analyzeLife(LoanAnalysis &loan, const DealRecord &record, int k, double loa
         const double balance = months == 0 ? loanAmount
             : months >= loan.schedule.size() ? 0.0
                                              : loan.schedule[months - 1].balance;
-        loan.balance[std::size_t(i)] = Measure::of(balance, translated(TooLarge));
-        loan.equity[std::size_t(i)] = Measure::of(down + (loanAmount - balance), translated(TooLarge));
+        loan.balance[std::size_t(i)] = Measure::of(balance, AnalysisText::tr(TooLarge));
+        loan.equity[std::size_t(i)] = Measure::of(down + (loanAmount - balance), AnalysisText::tr(TooLarge));
     }
 }
 
@@ -150,14 +146,14 @@ Measure highestOfferOf(const LoanAnalysis &loan, const DealRecord &record, int k
     // Without a loan amount the purchase is in cash: a higher price would need a loan that no
     // lender offered, at a rate no one quoted.
     if (loan.loanAmount.value == 0)
-        return Measure::unknown(translated(QT_TRANSLATE_NOOP("Analysis", "There is no loan amount: a higher price would need a loan that no one offered.")));
+        return Measure::unknown(AnalysisText::tr("There is no loan amount: a higher price would need a loan that no one offered."));
     const ProjectionAssumptions yearOne = yearOneOf(assumptions);
     const auto at = [&](double cents) { return cashFlowAtPrice(inputs, yearOne, cents / 100.0); };
     double low = std::ceil(inputs.downPayment * 100.0);
     double lowFlow = at(low);
     if (!(lowFlow >= 0))
         return Measure::unknown(std::isnan(lowFlow) ? paymentProblem(record, k)
-                                                    : translated(QT_TRANSLATE_NOOP("Analysis", "The rent does not cover the costs even without a loan.")));
+                                                    : AnalysisText::tr("The rent does not cover the costs even without a loan."));
     double high = std::max(low + 1, std::round(inputs.price * 100.0));
     double highFlow = at(high);
     for (int i = 0; i < 64 && highFlow >= 0; ++i) {
@@ -167,7 +163,7 @@ Measure highestOfferOf(const LoanAnalysis &loan, const DealRecord &record, int k
         highFlow = at(high);
     }
     if (!(highFlow < 0))
-        return Measure::unknown(translated(TooLarge));
+        return Measure::unknown(AnalysisText::tr(TooLarge));
     int lastSide = 0;
     while (high - low > 1) {
         double next = std::round(low + (high - low) * lowFlow / (lowFlow - highFlow));
@@ -187,7 +183,7 @@ Measure highestOfferOf(const LoanAnalysis &loan, const DealRecord &record, int k
             lastSide = -1;
         }
     }
-    return Measure::of(low / 100.0, translated(TooLarge));
+    return Measure::of(low / 100.0, AnalysisText::tr(TooLarge));
 }
 
 // The underwriting figures of one loan, all from year 1 of its projection under the base
@@ -208,16 +204,16 @@ void underwrite(LoanAnalysis &loan, const DealRecord &record, int k, const Proje
         const Projection p = project(plain, yearOneOf(assumptions), YearlyReturns::AtHoldOnly);
         required = p.isKnown() ? p.years.front().debtService + p.years.front().pmi : std::nan("");
     }
-    const QString tooLarge = translated(TooLarge);
+    const QString tooLarge = AnalysisText::tr(TooLarge);
     const double invested = loan.projection.cashInvested;
     loan.cashOnCash = invested > 0
         ? Measure::of(year.cashFlow / invested, tooLarge)
-        : Measure::unknown(translated(QT_TRANSLATE_NOOP("Analysis", "No cash is invested to earn a return on.")));
+        : Measure::unknown(AnalysisText::tr("No cash is invested to earn a return on."));
     loan.debtServiceCoverage = required == 0
-        ? Measure::unknown(translated(QT_TRANSLATE_NOOP("Analysis", "Nothing is paid on a loan: there is no debt service to cover.")))
+        ? Measure::unknown(AnalysisText::tr("Nothing is paid on a loan: there is no debt service to cover."))
         : Measure::of(year.netOperatingIncome / required, tooLarge);
     loan.breakEvenOccupancy = year.rent == 0
-        ? Measure::unknown(translated(QT_TRANSLATE_NOOP("Analysis", "The monthly rent is 0.")))
+        ? Measure::unknown(AnalysisText::tr("The monthly rent is 0."))
         : Measure::of((year.operatingCosts + required) / year.rent, tooLarge);
     // The year's net operating income is linear in the rent: its value at a rent of 0 and what
     // each unit of rent adds give the rent at which the cash flow is 0.
@@ -228,7 +224,7 @@ void underwrite(LoanAnalysis &loan, const DealRecord &record, int k, const Proje
     const double perUnit = operatingYearOne(at, assumptions).netOperatingIncome - withoutRent;
     loan.breakEvenRent = perUnit > 0
         ? Measure::of((year.debtService + year.pmi - withoutRent) / perUnit, tooLarge)
-        : Measure::unknown(translated(QT_TRANSLATE_NOOP("Analysis", "Vacancy, upkeep, reserve and management take all of the rent: no rent breaks even.")));
+        : Measure::unknown(AnalysisText::tr("Vacancy, upkeep, reserve and management take all of the rent: no rent breaks even."));
     loan.highestOffer = highestOfferOf(loan, record, k, inputs, assumptions);
 }
 
@@ -247,9 +243,9 @@ PropertyAnalysis analyzeProperty(const DealRecord &record, const ProjectionAssum
 {
     const double price = record.m_purchasePrice.m_value;
     const double rent = record.m_rentalIncome.m_value;
-    const QString noPrice = translated(QT_TRANSLATE_NOOP("Analysis", "The purchase price is 0."));
+    const QString noPrice = AnalysisText::tr("The purchase price is 0.");
     PropertyAnalysis p;
-    const QString tooLarge = translated(TooLarge);
+    const QString tooLarge = AnalysisText::tr(TooLarge);
     // The income of year 1 of the projection: vacancy, upkeep, reserve and management counted.
     if (const QString problem = assumptions.baseProblem(); !problem.isEmpty()) {
         p.netOperatingIncome = p.netOperatingIncomeYearly = p.capRate = Measure::unknown(problem);
@@ -260,7 +256,7 @@ PropertyAnalysis analyzeProperty(const DealRecord &record, const ProjectionAssum
         p.capRate = price == 0 ? Measure::unknown(noPrice) : Measure::of(noi / price, tooLarge);
     }
     p.grossRentMultiplier = rent == 0
-        ? Measure::unknown(translated(QT_TRANSLATE_NOOP("Analysis", "The monthly rent is 0.")))
+        ? Measure::unknown(AnalysisText::tr("The monthly rent is 0."))
         : Measure::of(price / (12.0 * rent), tooLarge);
     p.rentToPrice = price == 0 ? Measure::unknown(noPrice) : Measure::of(rent / price, tooLarge);
     return p;
@@ -272,7 +268,7 @@ Measure Measure::of(double value, const QString &reasonIfNotFinite)
 {
     if (isFinite(value))
         return {value, {}};
-    return unknown(reasonIfNotFinite.isEmpty() ? translated(TooLarge) : reasonIfNotFinite);
+    return unknown(reasonIfNotFinite.isEmpty() ? AnalysisText::tr(TooLarge) : reasonIfNotFinite);
 }
 
 DealAnalysis analyze(const DealRecord &record, YearlyReturns yearly)
@@ -284,10 +280,10 @@ DealAnalysis analyze(const DealRecord &record, YearlyReturns yearly)
     for (int k = 0; k < MAX_LOANS; ++k) {
         LoanAnalysis &loan = deal.loans[std::size_t(k)];
         const double payment = figures[Profit::PrincipalAndInterest][std::size_t(k)];
-        const QString problem = isFinite(payment) ? translated(TooLarge) : paymentProblem(record, k);
+        const QString problem = isFinite(payment) ? AnalysisText::tr(TooLarge) : paymentProblem(record, k);
         auto figure = [&](Profit::Figure f) {
             return Measure::of(figures[std::size_t(f)][std::size_t(k)],
-                                f == Profit::LoanAmount ? translated(TooLarge) : problem);
+                                f == Profit::LoanAmount ? AnalysisText::tr(TooLarge) : problem);
         };
         loan.loanAmount = figure(Profit::LoanAmount);
         loan.principalAndInterest = figure(Profit::PrincipalAndInterest);
@@ -297,7 +293,7 @@ DealAnalysis analyze(const DealRecord &record, YearlyReturns yearly)
         if (loan.loanAmount.isKnown() && loan.loanAmount.value < 0) {
             // A down payment above the price borrows a negative amount: the report's figures
             // follow from it as written, but nothing of a loan's life or returns does.
-            loan.notCompared = translated(NoLoan);
+            loan.notCompared = AnalysisText::tr(NoLoan);
             for (Measure *m : {&loan.payments, &loan.totalPaid, &loan.totalCost, &loan.totalInterest,
                                 &loan.payoffMonth, &loan.interestSaved})
                 *m = Measure::unknown(loan.notCompared);
@@ -394,7 +390,7 @@ QString extraPaymentProblem(const DealRecord &record, int loan)
 {
     if (!(record.m_extraPayment[std::size_t(loan)].m_value < 0))
         return {};
-    return translated(QT_TRANSLATE_NOOP("Analysis", "The extra payment of loan %1 must be 0 or more.")).arg(loan + 1);
+    return AnalysisText::tr("The extra payment of loan %1 must be 0 or more.").arg(loan + 1);
 }
 
 ProjectionInputs inputsOf(const DealRecord &record, int loan)
@@ -472,7 +468,7 @@ void leaveOut(DealAnalysis &deal, const ComparedOffers &compared)
     for (int k = 0; k < MAX_LOANS; ++k) {
         LoanAnalysis &loan = deal.loans[std::size_t(k)];
         if (!compared[std::size_t(k)] && loan.notCompared.isEmpty())
-            loan.notCompared = translated(QT_TRANSLATE_NOOP("Analysis", "Left out of the comparison."));
+            loan.notCompared = AnalysisText::tr("Left out of the comparison.");
     }
     rankLoans(deal);
 }

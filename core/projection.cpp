@@ -1,5 +1,6 @@
 #include "core/projection.h"
 
+#include "core/texts.h"
 #include "core/schedule.h"
 
 #include <QCoreApplication>
@@ -9,26 +10,15 @@
 
 namespace {
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("Projection", text);
-}
-
-// The analysis says these of the same loans and figures: one text, one translation.
-QString translatedAnalysis(const char *text)
-{
-    return QCoreApplication::translate("Analysis", text);
-}
-
 QString tooLarge()
 {
-    return translatedAnalysis(QT_TRANSLATE_NOOP("Analysis", "The figure is too large to compute."));
+    return AnalysisText::tr("The figure is too large to compute.");
 }
 
 // The returns of the years before the hold, where only the hold's were asked for.
 QString notComputed()
 {
-    return translated(QT_TRANSLATE_NOOP("Projection", "Not computed."));
+    return ProjectionText::tr("Not computed.");
 }
 
 // A figure, or unknown because it is too large: the reason is translated only when needed, since
@@ -40,12 +30,12 @@ Measure finiteOrTooLarge(double value)
 
 QString noCash()
 {
-    return translated(QT_TRANSLATE_NOOP("Projection", "No cash is invested: there is no return to measure."));
+    return ProjectionText::tr("No cash is invested: there is no return to measure.");
 }
 
 QString discountRateProblem()
 {
-    return translated(QT_TRANSLATE_NOOP("Projection", "The discount rate must be more than -100 %."));
+    return ProjectionText::tr("The discount rate must be more than -100 %.");
 }
 
 // The rate of return of flows; where hint is a number, the search starts there (the return of
@@ -67,7 +57,7 @@ QString firstProblem(std::initializer_list<Check> checks)
     for (const Check &c : checks) {
         const bool inRange = c.share ? c.value >= 0 && c.value <= 1 : c.value > -1;
         if (!inRange) // a not-a-number is out of every range
-            return translated(c.text);
+            return ProjectionText::tr(c.text);
     }
     return {};
 }
@@ -76,7 +66,7 @@ QString firstProblem(std::initializer_list<Check> checks)
 QString usedProblem(const ProjectionAssumptions &a)
 {
     if (a.holdYears < 1 || a.holdYears > 50)
-        return translated(QT_TRANSLATE_NOOP("Projection", "The holding period must be 1 to 50 years."));
+        return ProjectionText::tr("The holding period must be 1 to 50 years.");
     return firstProblem({
         {a.appreciation, QT_TRANSLATE_NOOP("Projection", "The appreciation must be more than -100 %."), false},
         {a.rentGrowth, QT_TRANSLATE_NOOP("Projection", "The rent growth must be more than -100 %."), false},
@@ -115,9 +105,9 @@ QString inputsProblem(const ProjectionInputs &in)
             return tooLarge();
     }
     if (in.extraPayment < 0)
-        return translated(QT_TRANSLATE_NOOP("Projection", "The extra payment must be 0 or more."));
+        return ProjectionText::tr("The extra payment must be 0 or more.");
     if (in.price - in.downPayment < 0)
-        return translatedAnalysis(QT_TRANSLATE_NOOP("Analysis", "The down payment is more than the price: there is no loan."));
+        return AnalysisText::tr("The down payment is more than the price: there is no loan.");
     return scheduleProblem(in.price - in.downPayment, in.ratePercent, in.termYears);
 }
 
@@ -195,7 +185,6 @@ bool allFinite(const ProjectionYear &y)
     }
     return true;
 }
-
 
 // The returns of selling after every year: the flows are −cash invested, the cash flows, and the
 // sale proceeds added to the last year's.
@@ -429,7 +418,7 @@ Measure uniqueRoot(const std::vector<double> &flows, double atZero, double hint)
         near = far;
         nearValue = farValue;
     }
-    return Measure::unknown(translated(QT_TRANSLATE_NOOP("Projection", "No rate of return makes the cash flows worth 0.")));
+    return Measure::unknown(ProjectionText::tr("No rate of return makes the cash flows worth 0."));
 }
 
 // The grid of log(1 + r): steps of 0.001 out to ±2 (r from −86 % to +639 %), then 0.01 out to
@@ -491,7 +480,7 @@ Measure nearestRoot(const std::vector<double> &flows, double atZero)
         value[side] = toValue;
     }
     if (std::isinf(best))
-        return Measure::unknown(translated(QT_TRANSLATE_NOOP("Projection", "No rate of return makes the cash flows worth 0.")));
+        return Measure::unknown(ProjectionText::tr("No rate of return makes the cash flows worth 0."));
     return {best, {}};
 }
 
@@ -507,7 +496,7 @@ Measure irrFrom(const std::vector<double> &flows, double hint)
         return irrFrom(std::vector<double>(flows.begin(), flows.end() - 1), hint);
     const int changes = signChanges(flows);
     if (changes == 0)
-        return Measure::unknown(translated(QT_TRANSLATE_NOOP("Projection", "The cash flows never change sign: there is no rate of return.")));
+        return Measure::unknown(ProjectionText::tr("The cash flows never change sign: there is no rate of return."));
     const double atZero = signedValue(flows, 0);
     if (atZero == 0)
         return {0, {}};

@@ -1,15 +1,11 @@
 #include "core/readnotice.h"
 
+#include "core/texts.h"
 #include "core/dealfields.h"
 
 #include <QCoreApplication>
 
 namespace {
-
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("ReadNotice", text);
-}
 
 // A stored figure as quoted in a message: a few dozen characters say enough, and control
 // characters, which a file may hold to play tricks on a terminal, show as replacement marks.
@@ -32,28 +28,23 @@ QString ReadNotice::message() const
     const QString length = QString::number(text.size());
     if (line > 0) {
         if (kind == FigureTooLarge)
-            return translated(QT_TRANSLATE_NOOP("ReadNotice",
-                                        "Line %1: the figure %2 for %3 is too large to show; it "
-                                        "was not read."))
+            return ReadNoticeText::tr("Line %1: the figure %2 for %3 is too large to show; it "
+                                        "was not read.")
                 .arg(QString::number(line), Quoted(text), name);
-        return translated(QT_TRANSLATE_NOOP("ReadNotice",
-                                    "Line %1: %2 is longer than 1,000 characters (%3); it was not "
-                                    "read."))
+        return ReadNoticeText::tr("Line %1: %2 is longer than 1,000 characters (%3); it was not "
+                                    "read.")
             .arg(QString::number(line), name, length);
     }
     if (kind == FigureTooLarge)
-        return translated(QT_TRANSLATE_NOOP("ReadNotice",
-                                    "The saved figure %1 for %2 is too large to show; it was not "
-                                    "used, and stays saved as it was until you enter another."))
+        return ReadNoticeText::tr("The saved figure %1 for %2 is too large to show; it was not "
+                                    "used, and stays saved as it was until you enter another.")
             .arg(Quoted(text), name);
     if (kind == NotANumber)
-        return translated(QT_TRANSLATE_NOOP("ReadNotice",
-                                    "The saved entry %1 for %2 is not a number (such as 3.5); it "
+        return ReadNoticeText::tr("The saved entry %1 for %2 is not a number (such as 3.5); it "
                                     "was not used, and stays saved as it was until you enter "
-                                    "another."))
+                                    "another.")
             .arg(Quoted(entry + QLatin1Char('=') + text), name);
-    return translated(QT_TRANSLATE_NOOP("ReadNotice",
-                                "The saved text of %1 is longer than 1,000 characters (%2); it was "
-                                "not used, and stays saved as it was until you enter another."))
+    return ReadNoticeText::tr("The saved text of %1 is longer than 1,000 characters (%2); it was "
+                                "not used, and stays saved as it was until you enter another.")
         .arg(name, length);
 }

@@ -1,5 +1,7 @@
 #include "core/scenarios.h"
 
+#include "core/texts.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -8,11 +10,6 @@
 #include <optional>
 
 namespace {
-
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("Projection", text);
-}
 
 Measure irrAtHold(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions)
 {
@@ -168,12 +165,12 @@ Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions
 {
     const double target = assumptions.targetIrr;
     if (!(target > -1))
-        return Measure::unknown(translated(QT_TRANSLATE_NOOP("Projection", "The target IRR must be more than -100 %.")));
+        return Measure::unknown(ProjectionText::tr("The target IRR must be more than -100 %."));
     // Whole cents: the search ends on two neighbouring cents, the lower reaching the target.
     const double least = std::ceil(inputs.downPayment * 100.0);
     const double most = std::floor(10.0 * inputs.price * 100.0);
     if (!(least <= most) || !std::isfinite(most))
-        return Measure::unknown(translated(QT_TRANSLATE_NOOP("Projection", "There is no price to search: the down payment is more than ten times the price.")));
+        return Measure::unknown(ProjectionText::tr("There is no price to search: the down payment is more than ten times the price."));
     const std::function<Measure(double)> irrAtCents = [&](double cents) {
         return irrAtHold(atPrice(inputs, cents / 100.0), assumptions);
     };
@@ -202,7 +199,7 @@ Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions
             return Measure::of(most / 100.0, {});
         bracket = *found;
     } else {
-        return Measure::unknown(translated(QT_TRANSLATE_NOOP("Projection", "No price from the down payment to ten times the price asked reaches the target IRR.")));
+        return Measure::unknown(ProjectionText::tr("No price from the down payment to ten times the price asked reaches the target IRR."));
     }
     if (bracket.high == most && !std::isfinite(bracket.gapHigh)) {
         const Measure irr = irrAtCents(most);
@@ -237,7 +234,7 @@ Sensitivity sensitivity(const ProjectionInputs &inputs, const ProjectionAssumpti
     // A rate below 0 is no offer any lender makes.
     for (std::size_t i = 0; i < s.interestRate.steps.size(); ++i) {
         if (s.interestRate.steps[i] < 0)
-            s.interestRate.irr[i] = Measure::unknown(translated(QT_TRANSLATE_NOOP("Projection", "An interest rate below 0 % is not tried.")));
+            s.interestRate.irr[i] = Measure::unknown(ProjectionText::tr("An interest rate below 0 % is not tried."));
     }
     s.rent = oneWay(inputs, assumptions, around(inputs.rent, 0.2 * inputs.rent),
                     [](ProjectionInputs &in, ProjectionAssumptions &, double rent) { in.rent = rent; });
