@@ -24,7 +24,7 @@ struct DealField
     const char *messageName; // for messages, in the ReadNotice context; "%1" is the loan
     const char *key;         // JSON and CSV key
     const char *exportLabel; // a figure's row in the comparison CSV, in the Report context
-    const QString *firstRun; // a figure's first-run text; nullptr for a text
+    const char *firstRun; // a figure's first-run text, read like a stored one; nullptr for a text
     QString *(*textIn)(DealRecord &record, int loan);  // a text's string; nullptr for a figure
     Value *(*figureIn)(DealRecord &record, int loan); // a figure's value; nullptr for a text
     // The projection's assumptions only, in the Projection context: the edit's label, what the
@@ -35,6 +35,7 @@ struct DealField
     const char *scenario = nullptr;
 
     [[nodiscard]] bool isText() const { return kind == FieldKind::Text; }
+    [[nodiscard]] QString firstRunText() const { return QString::fromLatin1(firstRun); }
     // The profile entry and file label of the field of loan (0 to 4; ignored for the property).
     [[nodiscard]] QString entry(int loan) const;
     // How messages name the field of loan number (1 to 5; ignored for the property).

@@ -63,37 +63,3 @@ struct DealRecord
     int m_shownLoan = 0;
 };
 
-// The first-run texts of the record, each read through Parse like a stored text.
-namespace FirstRun {
-inline const QString PurchasePrice = QStringLiteral("200000");
-inline const QString RentalIncome = QStringLiteral("2000");
-inline const QString Escrow = QStringLiteral("0");
-inline const QString OtherFees = QStringLiteral("0");
-inline const QString SafetyMargin = QStringLiteral("0");
-inline const QString DownPayment = QStringLiteral("20000");
-inline const QString InterestRate = QStringLiteral("7");
-inline const QString Term = QStringLiteral("30");
-inline const QString Pmi = QStringLiteral("0");
-inline const QString HoldYears = QStringLiteral("10");
-inline const QString Appreciation = QStringLiteral("3");
-inline const QString RentGrowth = QStringLiteral("2");
-inline const QString ExpenseGrowth = QStringLiteral("2");
-inline const QString Vacancy = QStringLiteral("5");
-inline const QString Maintenance = QStringLiteral("5");
-inline const QString CapitalReserve = QStringLiteral("5");
-inline const QString Management = QStringLiteral("0");
-inline const QString ClosingCosts = QStringLiteral("3");
-inline const QString SellingCosts = QStringLiteral("6");
-inline const QString DiscountRate = QStringLiteral("8");
-inline const QString PmiEndLtv = QStringLiteral("78");
-inline const QString TargetIrr = QStringLiteral("10");
-inline const QString BearAppreciation = QStringLiteral("0");
-inline const QString BearRentGrowth = QStringLiteral("1");
-inline const QString BearExpenseGrowth = QStringLiteral("4");
-inline const QString BearVacancy = QStringLiteral("10");
-inline const QString BullAppreciation = QStringLiteral("5");
-inline const QString BullRentGrowth = QStringLiteral("4");
-inline const QString BullExpenseGrowth = QStringLiteral("2");
-inline const QString BullVacancy = QStringLiteral("3");
-inline const QString ExtraPayment = QStringLiteral("0");
-} // namespace FirstRun

@@ -432,8 +432,8 @@ bool isUntouchedLoan(const DealRecord &record, int loan)
         if (!field.perLoan || field.isText() || !field.firstRun || k != loan || !untouched)
             return;
         Value &first = field.figure(fresh, k);
-        if (!first.readStored(*field.firstRun, locales))
-            first.m_value = field.firstRun->toDouble();
+        if (!first.readStored(field.firstRunText(), locales))
+            first.m_value = field.firstRunText().toDouble();
         untouched = first.m_value == field.figure(record, k).m_value;
     };
     forEachStoredField(dealFields(), compare);

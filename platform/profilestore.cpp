@@ -70,7 +70,7 @@ void readFigure(IProfile &profile, const DealField &field, int loan, DealRecord 
 {
     const QString entry = field.entry(loan);
     Value &value = field.figure(record, loan);
-    (void)value.readStored(*field.firstRun, locales);
+    (void)value.readStored(field.firstRunText(), locales);
     // A missing entry reads as the first-run figure as it is stored, so that storing it unchanged
     // is no change.
     const QString firstRun = value.format(record.m_currency);
@@ -132,7 +132,7 @@ void readAssumptions(IProfile &profile, DealRecord &record, std::vector<ReadNoti
 {
     forEachStoredField(projectionFields(), [&](const DealField &field, int loan) {
         Value &value = field.figure(record, loan);
-        takePlainNumber(value, field.firstRun->toDouble(), record.m_currency);
+        takePlainNumber(value, field.firstRunText().toDouble(), record.m_currency);
         const QString firstRun = plainNumber(value.m_value);
         const QString entry = field.entry(loan);
         const QString stored = profile.readString(ProjectionSection, entry, firstRun);
@@ -141,7 +141,7 @@ void readAssumptions(IProfile &profile, DealRecord &record, std::vector<ReadNoti
             takePlainNumber(value, *number, record.m_currency);
             if (value.canShow(record.m_currency))
                 return;
-            takePlainNumber(value, field.firstRun->toDouble(), record.m_currency);
+            takePlainNumber(value, field.firstRunText().toDouble(), record.m_currency);
         }
         if (notices)
             notices->push_back({number ? ReadNotice::FigureTooLarge : ReadNotice::NotANumber,

@@ -80,7 +80,7 @@ void TestDealFields::rowsAreComplete()
     QVERIFY(field.firstRun);
     // The first-run text is read like any stored one, and must be one the field can show.
     DealRecord record;
-    QVERIFY(field.figure(record, 0).readStored(*field.firstRun,
+    QVERIFY(field.figure(record, 0).readStored(field.firstRunText(),
                                                FigureLocales::user(record.m_currency)));
 }
 

@@ -87,8 +87,8 @@ void TestProfileStore::assumptionsArePlainNumbersInEveryLocale()
             QTEST(figure, "read");
             QTEST(text, "written");
         } else {
-            QCOMPARE(figure, field.firstRun->toDouble());
-            QCOMPARE(text, *field.firstRun);
+            QCOMPARE(figure, field.firstRunText().toDouble());
+            QCOMPARE(text, field.firstRunText());
         }
     });
 }
