@@ -33,6 +33,10 @@ struct DealField
     const char *label = nullptr;
     const char *definition = nullptr;
     const char *scenario = nullptr;
+    // The main window's figures only, in the MainDialog context: the edit's tooltip and its
+    // What's This.
+    const char *toolTip = nullptr;
+    const char *whatsThis = nullptr;
 
     [[nodiscard]] bool isText() const { return kind == FieldKind::Text; }
     [[nodiscard]] QString firstRunText() const { return QString::fromLatin1(firstRun); }

@@ -36,17 +36,6 @@ MainDialog::MainDialog(IAppHost &app, QWidget *parent)
     : QDialog(parent), m_app(app), m_ui(std::make_unique<Ui::MainDialog>())
 {
     m_ui->setupUi(this);
-    m_editDescription = m_ui->editDescription;
-    m_editPurchasePrice = m_ui->editPurchasePrice;
-    m_editRentalIncome = m_ui->editRentalIncome;
-    m_editEscrow = m_ui->editEscrow;
-    m_editOtherFees = m_ui->editOtherFees;
-    m_editSafetyMargin = m_ui->editSafetyMargin;
-    m_editLender = m_ui->editLender;
-    m_editDownPayment = m_ui->editDownPayment;
-    m_editInterestRate = m_ui->editInterestRate;
-    m_editTerm = m_ui->editTerm;
-    m_editPMI = m_ui->editPmi;
     m_previous = m_ui->btnPrevious;
     m_next = m_ui->btnNext;
 
@@ -62,8 +51,8 @@ MainDialog::MainDialog(IAppHost &app, QWidget *parent)
         edit->setMaxLength(std::numeric_limits<int>::max());
     }
     createMenu();
-    describeValueEdits();
     bindFields();
+    describeValueEdits();
     connect(m_previous, &QPushButton::clicked, this, &MainDialog::onPrevious);
     connect(m_next, &QPushButton::clicked, this, &MainDialog::onNext);
 }
@@ -218,42 +207,11 @@ void MainDialog::setRecord(const DealRecord &record)
 
 void MainDialog::describeValueEdits()
 {
-    struct Description
-    {
-        QLineEdit *edit;
-        QString toolTip;
-        QString whatsThis;
-    };
-    const Description descriptions[] = {
-        {m_editPurchasePrice, tr("What the property costs, in your currency"),
-         tr("The price you would pay for the property. Each loan borrows this price less its "
-            "down payment.")},
-        {m_editRentalIncome, tr("The rent the property brings in each month, in your currency"),
-         tr("The monthly rent. The cash flow is this rent less the total monthly payment.")},
-        {m_editEscrow, tr("What you pay into escrow each month, in your currency"),
-         tr("The monthly escrow payment for property taxes and insurance. It is part of every "
-            "loan's total monthly payment.")},
-        {m_editOtherFees, tr("Other costs each month, in your currency"),
-         tr("Other monthly costs of the property, such as association fees or upkeep. They "
-            "lower the cash flow but are no part of a loan's payment.")},
-        {m_editSafetyMargin, tr("The share of the rent held back, in percent"),
-         tr("The percentage of the rent held back for vacancies and repairs. The safety cash "
-            "flow is the cash flow less this share of the rent.")},
-        {m_editDownPayment, tr("What you pay up front for this loan, in your currency"),
-         tr("The down payment of the loan shown. The loan amount is the purchase price less "
-            "this down payment.")},
-        {m_editInterestRate, tr("The loan's yearly interest rate, in percent"),
-         tr("The annual interest rate of the loan shown, in percent.")},
-        {m_editTerm, tr("How long the loan runs, in whole years"),
-         tr("The term of the loan shown, in years. A loan without a term has no monthly figures "
-            "in the report.")},
-        {m_editPMI, tr("The loan's mortgage insurance each month, in your currency"),
-         tr("The monthly private mortgage insurance (PMI) of the loan shown. It is part of the "
-            "loan's total monthly payment.")},
-    };
-    for (const Description &description : descriptions) {
-        description.edit->setToolTip(description.toolTip);
-        description.edit->setWhatsThis(description.whatsThis);
+    for (const FieldEdit &bound : m_fieldEdits) {
+        if (bound.field->toolTip)
+            bound.edit->setToolTip(QCoreApplication::translate("MainDialog", bound.field->toolTip));
+        if (bound.field->whatsThis)
+            bound.edit->setWhatsThis(QCoreApplication::translate("MainDialog", bound.field->whatsThis));
     }
 }
 
@@ -262,7 +220,7 @@ void MainDialog::prepare()
     m_ending = false;
     m_recentFiles.load(*m_app.services().profile);
     updateControls();
-    m_editDescription->setFocus(Qt::OtherFocusReason);
+    m_ui->editDescription->setFocus(Qt::OtherFocusReason);
 }
 
 void MainDialog::updateControls()

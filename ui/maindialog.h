@@ -116,17 +116,6 @@ private:
     QMenuBar *m_menuBar = nullptr;
     QMenu *m_recentMenu = nullptr;
     RecentFiles m_recentFiles;
-    QLineEdit *m_editDescription = nullptr;
-    QLineEdit *m_editPurchasePrice = nullptr;
-    QLineEdit *m_editRentalIncome = nullptr;
-    QLineEdit *m_editEscrow = nullptr;
-    QLineEdit *m_editOtherFees = nullptr;
-    QLineEdit *m_editSafetyMargin = nullptr;
-    QLineEdit *m_editLender = nullptr;
-    QLineEdit *m_editDownPayment = nullptr;
-    QLineEdit *m_editInterestRate = nullptr;
-    QLineEdit *m_editTerm = nullptr;
-    QLineEdit *m_editPMI = nullptr;
     QPushButton *m_previous = nullptr;
     QPushButton *m_next = nullptr;
     std::vector<FieldEdit> m_fieldEdits;
