@@ -392,13 +392,14 @@ QJsonObject assumptionsJson(const DealRecord &record)
         if (field.perLoan)
             continue;
         const double typed = field.figure(record, 0).m_value;
-        if (!field.scenario) {
+        if (field.scenario == Scenario::Base) {
             assumptions.insert(QLatin1String(field.key), typed);
             continue;
         }
-        QJsonObject scenario = scenarios.value(QLatin1String(field.scenario)).toObject();
+        const QString key = QLatin1String(scenarioKey(field.scenario));
+        QJsonObject scenario = scenarios.value(key).toObject();
         scenario.insert(QLatin1String(field.key), typed);
-        scenarios.insert(QLatin1String(field.scenario), scenario);
+        scenarios.insert(key, scenario);
     }
     for (auto it = scenarios.begin(); it != scenarios.end(); ++it)
         assumptions.insert(it.key(), it.value());

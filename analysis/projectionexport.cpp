@@ -117,21 +117,25 @@ QByteArray ProjectionExport::scenariosCsv(const DealRecord &record, const DealAn
     for (Scenario scenario : Scenarios)
         titles << scenarioName(scenario);
     QByteArray csv = ByteOrderMark + csvLine(titles, separator);
-    for (std::size_t i = 0; i < 4; ++i) {
-        QStringList cells;
+    // A line per market figure, its bear, base and bull figures across; then the target IRR.
+    for (const DealField &base : projectionFields()) {
+        if (base.market == MarketFigure::None || base.scenario != Scenario::Base)
+            continue;
+        QStringList cells = {AnalysisExport::csvText(ProjectionText::tr(base.label))};
         for (Scenario scenario : Scenarios) {
-            const MarketAssumptions market = marketOf(deal.assumptions, scenario);
-            const double figures[] = {market.appreciation, market.rentGrowth, market.expenseGrowth, market.vacancy};
-            cells << number(figures[i], decimals(MeasureUnit::Fraction));
+            for (const DealField &field : projectionFields()) {
+                if (field.market == base.market && field.scenario == scenario)
+                    cells << number(field.figure(record, 0).m_value / 100.0, decimals(MeasureUnit::Fraction));
+            }
         }
-        const char *labels[] = {QT_TRANSLATE_NOOP("Projection", "Appreciation"), QT_TRANSLATE_NOOP("Projection", "Rent growth"),
-                                QT_TRANSLATE_NOOP("Projection", "Expense growth"), QT_TRANSLATE_NOOP("Projection", "Vacancy")};
-        cells.prepend(AnalysisExport::csvText(ProjectionText::tr(labels[i])));
         csv += csvFields(cells, separator);
     }
-    csv += csvFields({AnalysisExport::csvText(ProjectionText::tr("Target IRR")),
-                      number(deal.assumptions.targetIrr, decimals(MeasureUnit::Fraction))},
-                     separator);
+    for (const DealField &field : projectionFields()) {
+        if (field.editedOn == EditedOn::ScenariosPage && field.scenario == Scenario::Base)
+            csv += csvFields({AnalysisExport::csvText(ProjectionText::tr(field.label)),
+                              number(field.figure(record, 0).m_value / 100.0, decimals(MeasureUnit::Fraction))},
+                             separator);
+    }
 
     csv += QByteArrayLiteral("\r\n");
     QStringList header = {ProjectionText::tr("Measure")};

@@ -60,7 +60,6 @@ std::vector<DealField> makeFields()
          QT_TRANSLATE_NOOP("ReadNotice", "the purchase price"), "purchase_price",
          QT_TRANSLATE_NOOP("Report", "Purchase Price"), "200000", nullptr,
          &figureOf<&R::m_purchasePrice>,
-         nullptr, nullptr, nullptr,
          QT_TRANSLATE_NOOP("MainDialog", "What the property costs, in your currency"),
          QT_TRANSLATE_NOOP("MainDialog", "The price you would pay for the property. Each loan borrows this price less its "
             "down payment.")},
@@ -68,13 +67,11 @@ std::vector<DealField> makeFields()
          QT_TRANSLATE_NOOP("ReadNotice", "the monthly rental income"), "monthly_rent",
          QT_TRANSLATE_NOOP("Report", "Monthly Rental Income"), "2000", nullptr,
          &figureOf<&R::m_rentalIncome>,
-         nullptr, nullptr, nullptr,
          QT_TRANSLATE_NOOP("MainDialog", "The rent the property brings in each month, in your currency"),
          QT_TRANSLATE_NOOP("MainDialog", "The monthly rent. The cash flow is this rent less the total monthly payment.")},
         {"Escrow", FieldKind::Money, false, QT_TRANSLATE_NOOP("ReadNotice", "the monthly escrow"),
          "monthly_escrow", QT_TRANSLATE_NOOP("Report", "Monthly Escrow"), "0",
          nullptr, &figureOf<&R::m_escrow>,
-         nullptr, nullptr, nullptr,
          QT_TRANSLATE_NOOP("MainDialog", "What you pay into escrow each month, in your currency"),
          QT_TRANSLATE_NOOP("MainDialog", "The monthly escrow payment for property taxes and insurance. It is part of every "
             "loan's total monthly payment.")},
@@ -82,7 +79,6 @@ std::vector<DealField> makeFields()
          QT_TRANSLATE_NOOP("ReadNotice", "the other monthly fees"), "other_monthly_fees",
          QT_TRANSLATE_NOOP("Report", "Other Monthly Fees"), "0", nullptr,
          &figureOf<&R::m_otherFees>,
-         nullptr, nullptr, nullptr,
          QT_TRANSLATE_NOOP("MainDialog", "Other costs each month, in your currency"),
          QT_TRANSLATE_NOOP("MainDialog", "Other monthly costs of the property, such as association fees or upkeep. They "
             "lower the cash flow but are no part of a loan's payment.")},
@@ -90,7 +86,6 @@ std::vector<DealField> makeFields()
          QT_TRANSLATE_NOOP("ReadNotice", "the safety margin"), "safety_margin",
          QT_TRANSLATE_NOOP("Report", "Safety Margin"), "0", nullptr,
          &figureOf<&R::m_safetyMargin>,
-         nullptr, nullptr, nullptr,
          QT_TRANSLATE_NOOP("MainDialog", "The share of the rent held back, in percent"),
          QT_TRANSLATE_NOOP("MainDialog", "The percentage of the rent held back for vacancies and repairs. The safety cash "
             "flow is the cash flow less this share of the rent.")},
@@ -100,7 +95,6 @@ std::vector<DealField> makeFields()
          QT_TRANSLATE_NOOP("ReadNotice", "the down payment of loan %1"), "down_payment",
          QT_TRANSLATE_NOOP("Report", "Down Payment"), "20000", nullptr,
          &loanFigureOf<&R::m_downPayment>,
-         nullptr, nullptr, nullptr,
          QT_TRANSLATE_NOOP("MainDialog", "What you pay up front for this loan, in your currency"),
          QT_TRANSLATE_NOOP("MainDialog", "The down payment of the loan shown. The loan amount is the purchase price less "
             "this down payment.")},
@@ -108,21 +102,18 @@ std::vector<DealField> makeFields()
          QT_TRANSLATE_NOOP("ReadNotice", "the interest rate of loan %1"), "interest_rate",
          QT_TRANSLATE_NOOP("Report", "Interest Rate"), "7", nullptr,
          &loanFigureOf<&R::m_interestRate>,
-         nullptr, nullptr, nullptr,
          QT_TRANSLATE_NOOP("MainDialog", "The loan's yearly interest rate, in percent"),
          QT_TRANSLATE_NOOP("MainDialog", "The annual interest rate of the loan shown, in percent.")},
         {"Term", FieldKind::WholeNumber, true,
          QT_TRANSLATE_NOOP("ReadNotice", "the term of loan %1"), "term_years",
          QT_TRANSLATE_NOOP("Report", "Term (Years)"), "30", nullptr,
          &loanFigureOf<&R::m_term>,
-         nullptr, nullptr, nullptr,
          QT_TRANSLATE_NOOP("MainDialog", "How long the loan runs, in whole years"),
          QT_TRANSLATE_NOOP("MainDialog", "The term of the loan shown, in years. A loan without a term has no monthly figures "
             "in the report.")},
         {"PMI", FieldKind::Money, true, QT_TRANSLATE_NOOP("ReadNotice", "the PMI of loan %1"),
          "pmi", QT_TRANSLATE_NOOP("Report", "PMI"), "0", nullptr,
          &loanFigureOf<&R::m_pmi>,
-         nullptr, nullptr, nullptr,
          QT_TRANSLATE_NOOP("MainDialog", "The loan's mortgage insurance each month, in your currency"),
          QT_TRANSLATE_NOOP("MainDialog", "The monthly private mortgage insurance (PMI) of the loan shown. It is part of the "
             "loan's total monthly payment.")},
@@ -132,25 +123,38 @@ std::vector<DealField> makeFields()
 using Reach = Value *(*)(DealRecord &record, int loan);
 
 DealField assumption(const char *name, FieldKind kind, const char *messageName, const char *key,
-                     const char *firstRun, Reach in, const char *label,
-                     const char *definition, const char *scenario = nullptr)
+                     const char *firstRun, Reach in, const char *label, const char *definition,
+                     const char *consequence, MarketFigure market = MarketFigure::None,
+                     EditedOn editedOn = EditedOn::ProjectionPage)
 {
-    return {name,   kind,  false, messageName, key,       nullptr, firstRun,
-            nullptr, in,   label, definition,  scenario};
+    DealField field{name, kind, false, messageName, key, nullptr, firstRun, nullptr, in};
+    field.label = label;
+    field.definition = definition;
+    field.consequence = consequence;
+    field.market = market;
+    field.editedOn = editedOn;
+    return field;
 }
 
-// The four figures of a bear or bull market, each defined as its base figure is.
-std::vector<DealField> marketFields(const std::vector<DealField> &base, const char *scenario,
+// The four figures of a bear or bull market, each defined as its base figure is; they are typed
+// on the Scenarios page.
+std::vector<DealField> marketFields(const std::vector<DealField> &base, Scenario scenario,
                                     const std::array<const char *, 4> &names,
                                     const std::array<const char *, 4> &messageNames,
                                     const std::array<const char *, 4> &firstRuns,
                                     const std::array<Reach, 4> &reaches)
 {
+    const char *consequence = scenario == Scenario::Bear
+        ? QT_TRANSLATE_NOOP("Projection", "It replaces the base figure in the bear market's projection; every other assumption is kept.")
+        : QT_TRANSLATE_NOOP("Projection", "It replaces the base figure in the bull market's projection; every other assumption is kept.");
     std::vector<DealField> fields;
     for (std::size_t i = 0; i < names.size(); ++i) {
         const DealField &like = base[i + 1]; // after the holding period
-        fields.push_back(assumption(names[i], like.kind, messageNames[i], like.key, firstRuns[i],
-                                    reaches[i], like.label, like.definition, scenario));
+        DealField field = assumption(names[i], like.kind, messageNames[i], like.key, firstRuns[i],
+                                     reaches[i], like.label, like.definition, consequence,
+                                     like.market, EditedOn::ScenariosPage);
+        field.scenario = scenario;
+        fields.push_back(field);
     }
     return fields;
 }
@@ -162,72 +166,85 @@ std::vector<DealField> makeProjectionFields()
                    "hold_years", "10", &projectionOf<&P::m_holdYears>,
                    QT_TRANSLATE_NOOP("Projection", "Holding period (years)"),
                    QT_TRANSLATE_NOOP("Projection",
-                                     "How many years the property is held before it is sold (1 to 50).")),
+                                     "How many years the property is held before it is sold (1 to 50)."),
+                   QT_TRANSLATE_NOOP("Projection", "It sets how many years the table runs and the year of the sale.")),
         assumption("Appreciation", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the appreciation"),
                    "appreciation_percent", "3", &marketOf<&P::m_market, &M::m_appreciation>,
                    QT_TRANSLATE_NOOP("Projection", "Appreciation"),
                    QT_TRANSLATE_NOOP("Projection",
-                                     "How much the property's value grows each year, from the price paid.")),
+                                     "How much the property's value grows each year, from the price paid."),
+                   QT_TRANSLATE_NOOP("Projection", "It enters the property value of every year, and so the equity and the sale proceeds."), MarketFigure::Appreciation),
         assumption("RentGrowth", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the rent growth"),
                    "rent_growth_percent", "2", &marketOf<&P::m_market, &M::m_rentGrowth>,
                    QT_TRANSLATE_NOOP("Projection", "Rent growth"),
                    QT_TRANSLATE_NOOP("Projection",
-                                     "How much the rent grows each year, from the second year on.")),
+                                     "How much the rent grows each year, from the second year on."),
+                   QT_TRANSLATE_NOOP("Projection", "It enters the rent of every year after the first."), MarketFigure::RentGrowth),
         assumption("ExpenseGrowth", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the expense growth"),
                    "expense_growth_percent", "2", &marketOf<&P::m_market, &M::m_expenseGrowth>,
                    QT_TRANSLATE_NOOP("Projection", "Expense growth"),
                    QT_TRANSLATE_NOOP("Projection",
-                                     "How much escrow and other fees grow each year, from the second year on.")),
+                                     "How much escrow and other fees grow each year, from the second year on."),
+                   QT_TRANSLATE_NOOP("Projection", "It enters the operating costs of every year after the first."), MarketFigure::ExpenseGrowth),
         assumption("Vacancy", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the vacancy"),
                    "vacancy_percent", "5", &marketOf<&P::m_market, &M::m_vacancy>,
                    QT_TRANSLATE_NOOP("Projection", "Vacancy"),
                    QT_TRANSLATE_NOOP("Projection",
-                                     "The share of the year's rent lost to empty months and unpaid rent.")),
+                                     "The share of the year's rent lost to empty months and unpaid rent."),
+                   QT_TRANSLATE_NOOP("Projection", "It enters the vacancy loss, and so the net operating income."), MarketFigure::Vacancy),
         assumption("Maintenance", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the maintenance"),
                    "maintenance_percent", "5", &projectionOf<&P::m_maintenance>,
                    QT_TRANSLATE_NOOP("Projection", "Maintenance"),
                    QT_TRANSLATE_NOOP("Projection",
-                                     "Repairs and upkeep, as a share of the year's rent.")),
+                                     "Repairs and upkeep, as a share of the year's rent."),
+                   QT_TRANSLATE_NOOP("Projection", "It enters the operating costs of every year.")),
         assumption("CapitalReserve", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the capital reserve"),
                    "capital_reserve_percent", "5", &projectionOf<&P::m_capitalReserve>,
                    QT_TRANSLATE_NOOP("Projection", "Capital reserve"),
                    QT_TRANSLATE_NOOP("Projection",
-                                     "Money put aside for large replacements (roof, heating), as a share of the year's rent.")),
+                                     "Money put aside for large replacements (roof, heating), as a share of the year's rent."),
+                   QT_TRANSLATE_NOOP("Projection", "It enters the operating costs of every year.")),
         assumption("Management", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the management fee"),
                    "management_percent", "0", &projectionOf<&P::m_management>,
                    QT_TRANSLATE_NOOP("Projection", "Management"),
                    QT_TRANSLATE_NOOP("Projection",
-                                     "A property manager's fee, as a share of the year's rent.")),
+                                     "A property manager's fee, as a share of the year's rent."),
+                   QT_TRANSLATE_NOOP("Projection", "It enters the operating costs of every year.")),
         assumption("ClosingCosts", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the closing costs"),
                    "closing_costs_percent", "3", &projectionOf<&P::m_closingCosts>,
                    QT_TRANSLATE_NOOP("Projection", "Closing costs"),
                    QT_TRANSLATE_NOOP("Projection",
-                                     "The costs of buying, as a share of the price, paid in cash with the down payment.")),
+                                     "The costs of buying, as a share of the price, paid in cash with the down payment."),
+                   QT_TRANSLATE_NOOP("Projection", "It enters the cash invested in year 0.")),
         assumption("SellingCosts", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the selling costs"),
                    "selling_costs_percent", "6", &projectionOf<&P::m_sellingCosts>,
                    QT_TRANSLATE_NOOP("Projection", "Selling costs"),
                    QT_TRANSLATE_NOOP("Projection",
-                                     "The costs of selling, as a share of the sale price.")),
+                                     "The costs of selling, as a share of the sale price."),
+                   QT_TRANSLATE_NOOP("Projection", "It enters the sale proceeds.")),
         assumption("DiscountRate", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the discount rate"),
                    "discount_rate_percent", "8", &projectionOf<&P::m_discountRate>,
                    QT_TRANSLATE_NOOP("Projection", "Discount rate"),
                    QT_TRANSLATE_NOOP("Projection",
-                                     "The yearly return the cash could earn elsewhere; the net present value discounts each year's flow at it.")),
+                                     "The yearly return the cash could earn elsewhere; the net present value discounts each year's flow at it."),
+                   QT_TRANSLATE_NOOP("Projection", "It enters the NPV.")),
         assumption("PmiEndLtv", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the loan-to-value at which PMI ends"),
                    "pmi_end_ltv_percent", "78", &projectionOf<&P::m_pmiEndLtv>,
                    QT_TRANSLATE_NOOP("Projection", "PMI ends at loan-to-value"),
                    QT_TRANSLATE_NOOP("Projection",
-                                     "PMI is paid while the balance owed is above this share of the price; 0 keeps it for the whole loan.")),
+                                     "PMI is paid while the balance owed is above this share of the price; 0 keeps it for the whole loan."),
+                   QT_TRANSLATE_NOOP("Projection", "It decides in which months the PMI is paid.")),
         assumption("TargetIrr", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the target IRR"),
                    "target_irr_percent", "10", &projectionOf<&P::m_targetIrr>,
                    QT_TRANSLATE_NOOP("Projection", "Target IRR"),
                    QT_TRANSLATE_NOOP("Projection",
-                                     "The return on the cash invested that the purchase must reach; the price to offer is the highest that still reaches it.")),
+                                     "The return on the cash invested that the purchase must reach; the price to offer is the highest that still reaches it."),
+                   QT_TRANSLATE_NOOP("Projection", "It sets the price to offer of each loan."), MarketFigure::None, EditedOn::ScenariosPage),
     };
     const auto add = [&fields](std::vector<DealField> more) {
         fields.insert(fields.end(), more.begin(), more.end());
     };
-    add(marketFields(fields, "bear",
+    add(marketFields(fields, Scenario::Bear,
                      {"BearAppreciation", "BearRentGrowth", "BearExpenseGrowth", "BearVacancy"},
                      {QT_TRANSLATE_NOOP("ReadNotice", "the appreciation of the bear market"),
                       QT_TRANSLATE_NOOP("ReadNotice", "the rent growth of the bear market"),
@@ -237,7 +254,7 @@ std::vector<DealField> makeProjectionFields()
                       "4", "10"},
                      {&marketOf<&P::m_bear, &M::m_appreciation>, &marketOf<&P::m_bear, &M::m_rentGrowth>,
                       &marketOf<&P::m_bear, &M::m_expenseGrowth>, &marketOf<&P::m_bear, &M::m_vacancy>}));
-    add(marketFields(fields, "bull",
+    add(marketFields(fields, Scenario::Bull,
                      {"BullAppreciation", "BullRentGrowth", "BullExpenseGrowth", "BullVacancy"},
                      {QT_TRANSLATE_NOOP("ReadNotice", "the appreciation of the bull market"),
                       QT_TRANSLATE_NOOP("ReadNotice", "the rent growth of the bull market"),
@@ -247,14 +264,17 @@ std::vector<DealField> makeProjectionFields()
                       "2", "3"},
                      {&marketOf<&P::m_bull, &M::m_appreciation>, &marketOf<&P::m_bull, &M::m_rentGrowth>,
                       &marketOf<&P::m_bull, &M::m_expenseGrowth>, &marketOf<&P::m_bull, &M::m_vacancy>}));
-    fields.push_back({"ExtraPayment", FieldKind::Money, true,
-                      QT_TRANSLATE_NOOP("ReadNotice", "the extra payment of loan %1"),
-                      "extra_payment", nullptr, "0", nullptr,
-                      &loanFigureOf<&R::m_extraPayment>, QT_TRANSLATE_NOOP("Projection", "Extra payment"),
-                      QT_TRANSLATE_NOOP("Projection", "Paid each month on top of the payment, "
-                                                      "straight into the principal: the loan ends "
-                                                      "sooner and costs less interest."),
-                      nullptr});
+    DealField extra = assumption("ExtraPayment", FieldKind::Money,
+                                 QT_TRANSLATE_NOOP("ReadNotice", "the extra payment of loan %1"),
+                                 "extra_payment", "0", &loanFigureOf<&R::m_extraPayment>,
+                                 QT_TRANSLATE_NOOP("Projection", "Extra payment"),
+                                 QT_TRANSLATE_NOOP("Projection", "Paid each month on top of the payment, "
+                                                                 "straight into the principal: the loan ends "
+                                                                 "sooner and costs less interest."),
+                                 QT_TRANSLATE_NOOP("Projection", "It enters the schedule, the debt service, the loan balance and the interest saved."),
+                                 MarketFigure::None, EditedOn::OfferSummary);
+    extra.perLoan = true;
+    fields.push_back(extra);
     return fields;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/dealrecord.h"
+#include "core/scenarios.h"
 
 #include <QString>
 
@@ -11,6 +12,10 @@
 
 // What a field holds; it decides how the field is read, shown and exported.
 enum class FieldKind { Text, Money, Percent, WholeNumber };
+// Where a field is typed: the main window's deal, or an assumption of the Loan Analysis window.
+enum class EditedOn { MainWindow, ProjectionPage, ScenariosPage, OfferSummary };
+// The market figures a scenario (bear, base, bull) replaces; None for every other field.
+enum class MarketFigure { None, Appreciation, RentGrowth, ExpenseGrowth, Vacancy };
 
 // One field of the deal, listed once for everything that reads or writes it: the profile, the
 // deal file, the window, the analysis export and the tests. A loan field exists once for each
@@ -27,16 +32,19 @@ struct DealField
     const char *firstRun; // a figure's first-run text, read like a stored one; nullptr for a text
     QString *(*textIn)(DealRecord &record, int loan);  // a text's string; nullptr for a figure
     Value *(*figureIn)(DealRecord &record, int loan); // a figure's value; nullptr for a text
-    // The projection's assumptions only, in the Projection context: the edit's label, what the
-    // figure means (its tooltip and help), and the JSON object of "assumptions" it belongs to
-    // ("bear", "bull"; nullptr for the base).
-    const char *label = nullptr;
-    const char *definition = nullptr;
-    const char *scenario = nullptr;
     // The main window's figures only, in the MainDialog context: the edit's tooltip and its
     // What's This.
     const char *toolTip = nullptr;
     const char *whatsThis = nullptr;
+    // The projection's assumptions only, in the Projection context: the edit's label, what the
+    // figure means (its tooltip and help) and where it enters the figures (its What's This).
+    const char *label = nullptr;
+    const char *definition = nullptr;
+    const char *consequence = nullptr;
+    Scenario scenario = Scenario::Base; // the market it belongs to; bear and bull have objects
+                                        // of their own in the JSON's "assumptions"
+    MarketFigure market = MarketFigure::None;
+    EditedOn editedOn = EditedOn::MainWindow;
 
     [[nodiscard]] bool isText() const { return kind == FieldKind::Text; }
     [[nodiscard]] QString firstRunText() const { return QString::fromLatin1(firstRun); }

@@ -61,7 +61,7 @@ ProjectionPage::ProjectionPage(const AnalysisShown &shown, FigureEdits &edits, Q
     std::vector<const DealField *> base;
     // The target IRR is set on the Scenarios page, beside the prices it gives.
     for (const DealField &field : projectionFields()) {
-        if (!field.scenario && !field.perLoan && qstrcmp(field.name, "TargetIrr") != 0)
+        if (field.editedOn == EditedOn::ProjectionPage)
             base.push_back(&field);
     }
     constexpr int Columns = 3;
@@ -96,7 +96,8 @@ ProjectionPage::ProjectionPage(const AnalysisShown &shown, FigureEdits &edits, Q
     auto *compareHeader = new QTableWidgetItem(QCoreApplication::translate("LoanAnalysisDialog", "Compare"));
     compareHeader->setToolTip(QCoreApplication::translate("LoanAnalysisDialog", "An offer left out is greyed, marked best nowhere and not charted."));
     m_summary->setVerticalHeaderItem(CompareRow, compareHeader);
-    const DealField &extra = projectionFields().back();
+    const DealField &extra = *std::find_if(projectionFields().cbegin(), projectionFields().cend(),
+                                           [](const DealField &f) { return f.editedOn == EditedOn::OfferSummary; });
     auto *extraHeader = new QTableWidgetItem(projectionText(extra.label));
     extraHeader->setToolTip(projectionText(extra.definition));
     m_summary->setVerticalHeaderItem(ExtraPaymentRow, extraHeader);
@@ -321,7 +322,7 @@ QString ProjectionPage::printableHtml() const
     // The assumptions, what each offer earns, and the chosen loan year by year.
     QString html = QStringLiteral("<h3>%1</h3><table cellspacing=\"0\" cellpadding=\"2\">").arg(escaped(QCoreApplication::translate("LoanAnalysisDialog", "Projection")));
     for (const FigureEdits::Bound &bound : m_edits.all()) {
-        if (bound.field->perLoan || bound.field->scenario || qstrcmp(bound.field->name, "TargetIrr") == 0)
+        if (bound.field->editedOn != EditedOn::ProjectionPage)
             continue;
         html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>")
                     .arg(escaped(projectionText(bound.field->label)),

@@ -103,13 +103,19 @@ ScenariosPage::ScenariosPage(const AnalysisShown &shown, FigureEdits &edits, QWi
     for (const DealField &field : projectionFields()) {
         if (field.perLoan)
             continue;
-        if (!field.scenario && (qstrcmp(field.name, "Appreciation") == 0 || qstrcmp(field.name, "RentGrowth") == 0
-                                || qstrcmp(field.name, "ExpenseGrowth") == 0 || qstrcmp(field.name, "Vacancy") == 0))
+        if (field.market == MarketFigure::None)
+            continue;
+        switch (field.scenario) {
+        case Scenario::Base:
             base.push_back(&field);
-        else if (field.scenario && qstrcmp(field.scenario, "bear") == 0)
+            break;
+        case Scenario::Bear:
             bear.push_back(&field);
-        else if (field.scenario && qstrcmp(field.scenario, "bull") == 0)
+            break;
+        case Scenario::Bull:
             bull.push_back(&field);
+            break;
+        }
     }
     const int editWidth = fontMetrics().horizontalAdvance(QStringLiteral("-100.00%")) * 3 / 2;
     for (std::size_t i = 0; i < base.size() && i < bear.size() && i < bull.size(); ++i) {
@@ -137,7 +143,7 @@ ScenariosPage::ScenariosPage(const AnalysisShown &shown, FigureEdits &edits, QWi
     // Bear, then bull, each from top to bottom.
     QWidget *previous = nullptr;
     for (const FigureEdits::Bound &bound : m_edits.all()) {
-        if (!bound.field->scenario)
+        if (bound.field->scenario == Scenario::Base)
             continue;
         if (previous)
             QWidget::setTabOrder(previous, bound.edit);
@@ -147,7 +153,7 @@ ScenariosPage::ScenariosPage(const AnalysisShown &shown, FigureEdits &edits, QWi
     // The target IRR and, in the table, the price each offer may cost to reach it.
     auto *target = new QGridLayout;
     for (const DealField &field : projectionFields()) {
-        if (qstrcmp(field.name, "TargetIrr") != 0)
+        if (field.editedOn != EditedOn::ScenariosPage || field.scenario != Scenario::Base)
             continue;
         auto *label = new QLabel(projectionText(field.label) + QLatin1Char(':'), this);
         QLineEdit *edit = m_edits.add(field, 0, this);
@@ -320,27 +326,26 @@ QString ScenariosPage::printableHtml() const
     for (Scenario scenario : Scenarios)
         html += QStringLiteral("<th align=\"right\">%1</th>").arg(escaped(scenarioName(scenario)));
     html += QStringLiteral("</tr></thead>");
-    std::vector<const DealField *> base;
-    for (const DealField &field : projectionFields()) {
-        if (!field.scenario && !field.perLoan)
-            base.push_back(&field);
-    }
-    for (std::size_t i = 1; i <= 4 && i < base.size(); ++i) {
-        html += QStringLiteral("<tr><td>%1</td>").arg(escaped(projectionText(base[i]->label)));
+    // A row per market figure, its bear, base and bull figures across.
+    const auto shown = [this](const DealField &field) {
+        return field.figure(m_shown.record(), 0).format(m_shown.record().m_currency);
+    };
+    for (const DealField &base : projectionFields()) {
+        if (base.market == MarketFigure::None || base.scenario != Scenario::Base)
+            continue;
+        html += QStringLiteral("<tr><td>%1</td>").arg(escaped(projectionText(base.label)));
         for (Scenario scenario : Scenarios) {
-            QString figure = base[i]->figure(m_shown.record(), 0).format(m_shown.record().m_currency);
             for (const DealField &field : projectionFields()) {
-                if (field.scenario && qstrcmp(field.scenario, scenarioKey(scenario)) == 0 && qstrcmp(field.label, base[i]->label) == 0)
-                    figure = field.figure(m_shown.record(), 0).format(m_shown.record().m_currency);
+                if (field.market == base.market && field.scenario == scenario)
+                    html += QStringLiteral("<td align=\"right\">%1</td>").arg(escaped(shown(field)));
             }
-            html += QStringLiteral("<td align=\"right\">%1</td>").arg(escaped(figure));
         }
         html += QStringLiteral("</tr>");
     }
-    for (const DealField *field : base) {
-        if (qstrcmp(field->name, "TargetIrr") == 0)
+    for (const DealField &field : projectionFields()) {
+        if (field.editedOn == EditedOn::ScenariosPage && field.scenario == Scenario::Base)
             html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>")
-                        .arg(escaped(projectionText(field->label)), escaped(field->figure(m_shown.record(), 0).format(m_shown.record().m_currency)));
+                        .arg(escaped(projectionText(field.label)), escaped(shown(field)));
     }
     html += QStringLiteral("</table>");
     html += htmlTable(*m_table->model(), true);
