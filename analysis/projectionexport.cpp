@@ -149,29 +149,14 @@ QByteArray ProjectionExport::scenariosCsv(const DealRecord &record, const DealAn
         prices << cell(loan.priceToOffer, MeasureUnit::Money);
     }
     csv += csvLine(header, separator) + csvLine(compared, separator) + csvFields(prices, separator);
-    const struct
-    {
-        const char *key;
-        Measure (*get)(const ScenarioResult &);
-    } rows[] = {
-        {"irr", [](const ScenarioResult &r) { return r.irr; }},
-        {"npv", [](const ScenarioResult &r) { return r.npv; }},
-        {"equity_multiple", [](const ScenarioResult &r) { return r.equityMultiple; }},
-        {"total_profit", [](const ScenarioResult &r) { return r.totalProfit; }},
-    };
     for (Scenario scenario : Scenarios) {
-        for (const auto &row : rows) {
-            const ProjectionMeasure *measure = nullptr;
-            for (const ProjectionMeasure &each : projectionMeasures()) {
-                if (qstrcmp(each.key, row.key) == 0)
-                    measure = &each;
-            }
-            if (!measure)
+        for (const ProjectionMeasure &measure : projectionMeasures()) {
+            if (!measure.ofScenario)
                 continue;
             QStringList cells = {AnalysisExport::csvText(
-                QCoreApplication::translate("LoanAnalysisDialog", "%1: %2").arg(scenarioName(scenario), projectionText(measure->label)))};
+                QCoreApplication::translate("LoanAnalysisDialog", "%1: %2").arg(scenarioName(scenario), projectionText(measure.label)))};
             for (int k = 0; k < MAX_LOANS; ++k)
-                cells << cell(row.get(deal.loans[std::size_t(k)].scenarios[std::size_t(scenario)]), measure->unit);
+                cells << cell(measure.ofScenario(deal.loans[std::size_t(k)].scenarios[std::size_t(scenario)]), measure.unit);
             csv += csvFields(cells, separator);
         }
     }

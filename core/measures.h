@@ -91,6 +91,10 @@ struct ProjectionMeasure
     bool multiple; // a ratio read as "times the cash invested" ("1.85×")
     Better better;
     Measure (*get)(const LoanAnalysis &);
+    // The same figure of a scenario (bear, base, bull); nullptr where scenarios give none.
+    Measure (*ofScenario)(const ScenarioResult &) = nullptr;
+    // The figure by which each scenario's best offer is named (bestIrrByScenario): the IRR.
+    bool namesScenarioWinner = false;
 };
 
 [[nodiscard]] const std::vector<ProjectionMeasure> &projectionMeasures();

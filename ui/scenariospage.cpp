@@ -60,27 +60,6 @@ QString scenarioDefinition(Scenario scenario)
     return QCoreApplication::translate("Projection", "The assumptions of the Projection page as they are.");
 }
 
-// The figures of a scenario's result, as the summary names and shows them.
-struct ScenarioRow
-{
-    const char *key; // the summary's row of the same figure
-    Measure (*get)(const ScenarioResult &);
-};
-const std::array<ScenarioRow, 4> scenarioRows = {{
-    {"irr", [](const ScenarioResult &r) { return r.irr; }},
-    {"npv", [](const ScenarioResult &r) { return r.npv; }},
-    {"equity_multiple", [](const ScenarioResult &r) { return r.equityMultiple; }},
-    {"total_profit", [](const ScenarioResult &r) { return r.totalProfit; }},
-}};
-
-const ProjectionMeasure &summaryRow(const char *key)
-{
-    for (const ProjectionMeasure &measure : projectionMeasures()) {
-        if (qstrcmp(measure.key, key) == 0)
-            return measure;
-    }
-    return projectionMeasures().front();
-}
 
 } // namespace
 
@@ -175,7 +154,9 @@ ScenariosPage::ScenariosPage(const AnalysisShown &shown, FigureEdits &edits, QWi
     top->addSpacing(fontMetrics().averageCharWidth() * 6);
     top->addLayout(target, 1);
 
-    m_table = new QTableWidget(1 + int(Scenarios.size() * scenarioRows.size()), MAX_LOANS, this);
+    const auto scenarioFigures = std::count_if(projectionMeasures().cbegin(), projectionMeasures().cend(),
+                                               [](const ProjectionMeasure &m) { return m.ofScenario != nullptr; });
+    m_table = new QTableWidget(1 + int(Scenarios.size()) * int(scenarioFigures), MAX_LOANS, this);
     m_table->setObjectName(QStringLiteral("scenarioTable"));
     m_table->setAccessibleName(QCoreApplication::translate("LoanAnalysisDialog", "What each offer earns in a bear, the base and a bull market"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -231,17 +212,18 @@ void ScenariosPage::refresh()
     int row = 1;
     for (Scenario scenario : Scenarios) {
         const std::size_t s = std::size_t(scenario);
-        for (const ScenarioRow &figure : scenarioRows) {
-            const ProjectionMeasure &measure = summaryRow(figure.key);
+        for (const ProjectionMeasure &measure : projectionMeasures()) {
+            if (!measure.ofScenario)
+                continue;
             auto *header = new QTableWidgetItem(QCoreApplication::translate("LoanAnalysisDialog", "%1: %2").arg(scenarioName(scenario), projectionText(measure.label)));
             header->setToolTip(projectionText(measure.definition));
             m_table->setVerticalHeaderItem(row, header);
             for (int k = 0; k < MAX_LOANS; ++k) {
-                const Measure value = figure.get(m_shown.analysis().loans[std::size_t(k)].scenarios[s]);
+                const Measure value = measure.ofScenario(m_shown.analysis().loans[std::size_t(k)].scenarios[s]);
                 QTableWidgetItem *cell = measureCell(value, measure.unit, m_shown.record().m_currency);
                 cell->setText(formatProjectionMeasure(value, measure, m_shown.record().m_currency));
                 // The scenario's winner is the compared offer with the highest IRR in it.
-                if (qstrcmp(figure.key, "irr") == 0 && m_shown.analysis().bestIrrByScenario[s] == k)
+                if (measure.namesScenarioWinner && m_shown.analysis().bestIrrByScenario[s] == k)
                     markBest(cell);
                 greyLeftOut(cell, k, m_shown, palette());
                 m_table->setItem(row, k, cell);
