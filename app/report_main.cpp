@@ -306,6 +306,18 @@ std::optional<QString> assumptionProblem(const Assumption &assumption)
     return std::nullopt;
 }
 
+// The labels --assume takes, in the order of the deal file's projection block: a loan's figure
+// as its first and last label ("ExtraPayment1 to ExtraPayment5").
+QStringList assumptionLabels()
+{
+    QStringList labels;
+    for (const DealField &field : projectionFields()) {
+        labels << (field.perLoan ? CommandText::tr("%1 to %2").arg(field.entry(0), field.entry(MAX_LOANS - 1))
+                                 : field.entry(0));
+    }
+    return labels;
+}
+
 // "LABEL=NUMBER": a label of the deal file's projection block, in any case, and a plain number
 // with "." as its point (no grouping), in per cent where the figure is a share or a rate, where
 // a "%" may follow it. A figure out of its range is refused like a faulty one.
@@ -473,12 +485,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption assume(
         QStringLiteral("assume"),
         CommandText::tr("Use NUMBER for an assumption of the holding period instead of the deal file's, for "
-            "csv and json: LABEL is a label of the file's projection block (HoldYears, "
-            "Appreciation, RentGrowth, ExpenseGrowth, Vacancy, Maintenance, CapitalReserve, "
-            "Management, ClosingCosts, SellingCosts, DiscountRate, PmiEndLtv, TargetIrr, "
-            "BearAppreciation... BullVacancy, ExtraPayment1 to ExtraPayment5), NUMBER a plain "
+            "csv and json: LABEL is a label of the file's projection block (%1), NUMBER a plain "
             "number with \".\" as its point, in per cent for shares and rates: --assume "
-            "Appreciation=4.5 --assume HoldYears=20. May be given many times."),
+            "Appreciation=4.5 --assume HoldYears=20. May be given many times.")
+            .arg(assumptionLabels().join(QStringLiteral(", "))),
         QStringLiteral("LABEL=NUMBER"));
     parser.addOption(assume);
     const QCommandLineOption yearly(

@@ -2075,10 +2075,6 @@ no error: it counts as 0, as it does in the program&apos;s window.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Use NUMBER for an assumption of the holding period instead of the deal file&apos;s, for csv and json: LABEL is a label of the file&apos;s projection block (HoldYears, Appreciation, RentGrowth, ExpenseGrowth, Vacancy, Maintenance, CapitalReserve, Management, ClosingCosts, SellingCosts, DiscountRate, PmiEndLtv, TargetIrr, BearAppreciation... BullVacancy, ExtraPayment1 to ExtraPayment5), NUMBER a plain number with &quot;.&quot; as its point, in per cent for shares and rates: --assume Appreciation=4.5 --assume HoldYears=20. May be given many times.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>With --format=csv: the holding period year by year, a line per file, loan and year, instead of a line per loan.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2092,6 +2088,14 @@ no error: it counts as 0, as it does in the program&apos;s window.</source>
     </message>
     <message>
         <source>--assume goes with --format=csv or --format=json.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use NUMBER for an assumption of the holding period instead of the deal file&apos;s, for csv and json: LABEL is a label of the file&apos;s projection block (%1), NUMBER a plain number with &quot;.&quot; as its point, in per cent for shares and rates: --assume Appreciation=4.5 --assume HoldYears=20. May be given many times.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2089,10 +2089,6 @@ Zahl lesen lässt („abc“), ist kein Fehler: Er zählt als 0, wie im Fenster 
         <translation>--yearly gehört zu --format=csv.</translation>
     </message>
     <message>
-        <source>Use NUMBER for an assumption of the holding period instead of the deal file&apos;s, for csv and json: LABEL is a label of the file&apos;s projection block (HoldYears, Appreciation, RentGrowth, ExpenseGrowth, Vacancy, Maintenance, CapitalReserve, Management, ClosingCosts, SellingCosts, DiscountRate, PmiEndLtv, TargetIrr, BearAppreciation... BullVacancy, ExtraPayment1 to ExtraPayment5), NUMBER a plain number with &quot;.&quot; as its point, in per cent for shares and rates: --assume Appreciation=4.5 --assume HoldYears=20. May be given many times.</source>
-        <translation>NUMBER statt des Werts der Datei für eine Annahme der Projektion verwenden, für csv und json: LABEL ist eine Bezeichnung aus dem Projektionsteil der Datei (HoldYears, Appreciation, RentGrowth, ExpenseGrowth, Vacancy, Maintenance, CapitalReserve, Management, ClosingCosts, SellingCosts, DiscountRate, PmiEndLtv, TargetIrr, BearAppreciation... BullVacancy, ExtraPayment1 bis ExtraPayment5), NUMBER eine einfache Zahl mit &quot;.&quot; als Dezimalpunkt, in Prozent für Anteile und Sätze: --assume Appreciation=4.5 --assume HoldYears=20. Darf mehrfach angegeben werden.</translation>
-    </message>
-    <message>
         <source>With --format=csv: the holding period year by year, a line per file, loan and year, instead of a line per loan.</source>
         <translation>Mit --format=csv: die Haltedauer Jahr für Jahr, eine Zeile je Datei, Darlehen und Jahr, statt einer Zeile je Darlehen.</translation>
     </message>
@@ -2107,6 +2103,14 @@ Zahl lesen lässt („abc“), ist kein Fehler: Er zählt als 0, wie im Fenster 
     <message>
         <source>--assume goes with --format=csv or --format=json.</source>
         <translation>--assume gilt nur mit --format=csv oder --format=json.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>Use NUMBER for an assumption of the holding period instead of the deal file&apos;s, for csv and json: LABEL is a label of the file&apos;s projection block (%1), NUMBER a plain number with &quot;.&quot; as its point, in per cent for shares and rates: --assume Appreciation=4.5 --assume HoldYears=20. May be given many times.</source>
+        <translation>NUMBER statt des Werts der Datei für eine Annahme der Projektion verwenden, für csv und json: LABEL ist eine Bezeichnung aus dem Projektionsteil der Datei (%1), NUMBER eine einfache Zahl mit &quot;.&quot; als Dezimalpunkt, in Prozent für Anteile und Sätze: --assume Appreciation=4.5 --assume HoldYears=20. Darf mehrfach angegeben werden.</translation>
     </message>
 </context>
 </TS>

@@ -1,10 +1,15 @@
 #include "core/dealfields.h"
 #include "core/figurelocales.h"
+#include "core/loananalysis.h"
 #include "core/localeservices.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <QTranslator>
+
+Q_DECLARE_METATYPE(const DealField *)
 
 // The table every reader and writer of a deal walks: a row that is wrong here is wrong in the
 // profile, the deal file, the window and the exports at once.
@@ -18,6 +23,7 @@ private slots:
     void labelsTellFieldsApart();
     void rowsAreComplete_data();
     void rowsAreComplete();
+    void keysAreUniqueAndDefaultsInRange();
 };
 
 // Two rows reaching the same member would store one figure twice and lose the other.
@@ -59,29 +65,74 @@ void TestDealFields::labelsTellFieldsApart()
 
 void TestDealFields::rowsAreComplete_data()
 {
-    QTest::addColumn<int>("row");
-    for (int row = 0; row < int(dealFields().size()); ++row)
-        QTest::newRow(dealFields()[std::size_t(row)].name) << row;
+    QTest::addColumn<const DealField *>("field");
+    for (const std::vector<DealField> *table : {&dealFields(), &projectionFields()}) {
+        for (const DealField &field : *table)
+            QTest::newRow(field.scenario == Scenario::Base ? field.name : qPrintable(QStringLiteral("%1 (%2)").arg(QLatin1String(field.name), QLatin1String(scenarioKey(field.scenario)))))
+                << &field;
+    }
 }
 
+// Every row of both tables carries what its readers, writers and windows take from it: a key, a
+// name for messages, a first-run figure its field can show, the texts of its edit in English and
+// German, and, for an assumption, its place in the command line's manual.
 void TestDealFields::rowsAreComplete()
 {
-    QFETCH(int, row);
-    const DealField &field = dealFields()[std::size_t(row)];
-    QVERIFY(field.key && *field.key);
-    QVERIFY(field.messageName && *field.messageName);
+    QFETCH(const DealField *, field);
+    QVERIFY(field->key && *field->key);
+    QVERIFY(field->messageName && *field->messageName);
     // A loan's name in messages says which loan it is.
-    QCOMPARE(QString::fromLatin1(field.messageName).contains(QLatin1String("%1")), field.perLoan);
-    if (field.isText()) {
-        QVERIFY(field.textIn && !field.figureIn && !field.firstRun);
+    QCOMPARE(QString::fromLatin1(field->messageName).contains(QLatin1String("%1")), field->perLoan);
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral(":/i18n/zantoria_de.qm")));
+    const auto translated = [&german](const char *context, const char *text) {
+        const QString done = german.translate(context, text);
+        return text && *text && !done.isEmpty() && done != QLatin1String(text);
+    };
+    QVERIFY(translated("ReadNotice", field->messageName));
+    if (field->isText()) {
+        QVERIFY(field->textIn && !field->figureIn && !field->firstRun);
         return;
     }
-    QVERIFY(field.figureIn && !field.textIn && field.exportLabel);
-    QVERIFY(field.firstRun);
+    QVERIFY(field->figureIn && !field->textIn && field->firstRun);
     // The first-run text is read like any stored one, and must be one the field can show.
     DealRecord record;
-    QVERIFY(field.figure(record, 0).readStored(field.firstRunText(),
-                                               FigureLocales::user(record.m_currency)));
+    QVERIFY(field->figure(record, 0).readStored(field->firstRunText(),
+                                                FigureLocales::user(record.m_currency)));
+    if (field->editedOn == EditedOn::MainWindow) {
+        QVERIFY(field->exportLabel && translated("Report", field->exportLabel));
+        QVERIFY(translated("MainDialog", field->toolTip));
+        QVERIFY(translated("MainDialog", field->whatsThis));
+        return;
+    }
+    QVERIFY(translated("Projection", field->label));
+    QVERIFY(translated("Projection", field->definition));
+    QVERIFY(translated("Projection", field->consequence));
+    // A bear or bull figure replaces one of the market's.
+    if (field->scenario != Scenario::Base)
+        QVERIFY(field->market != MarketFigure::None);
+    QFile manual(QStringLiteral(ZANT_REPORT_MANUAL));
+    QVERIFY(manual.open(QIODevice::ReadOnly));
+    QVERIFY2(manual.readAll().contains('*' + field->entry(0).toLatin1() + '*'), field->name);
+}
+
+// Keys name one figure each: in the JSON's objects (the property, a loan, the assumptions and
+// each scenario's) and in the CSV; the first-run assumptions are all in range.
+void TestDealFields::keysAreUniqueAndDefaultsInRange()
+{
+    QSet<QString> keys;
+    for (const std::vector<DealField> *table : {&dealFields(), &projectionFields()}) {
+        for (const DealField &field : *table) {
+            const QString key = QLatin1String(scenarioKey(field.scenario)) + QLatin1Char('/') + QLatin1String(field.key);
+            QVERIFY2(!keys.contains(key), qPrintable(key));
+            keys.insert(key);
+        }
+    }
+    DealRecord record;
+    forEachStoredField(projectionFields(), [&record](const DealField &field, int loan) {
+        takePlainNumber(field.figure(record, loan), field.firstRunText().toDouble(), QString());
+    });
+    QCOMPARE(assumptionsOf(record.m_projection).problem(), QString());
 }
 
 QTEST_GUILESS_MAIN(TestDealFields)
