@@ -7,9 +7,10 @@
 #include "textio/textfile.h"
 
 #include <QCoreApplication>
-#include <QJsonArray>
 #include <QLocale>
 #include <QJsonDocument>
+
+#include "analysis/jsonwriter.h"
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -86,16 +87,6 @@ QString shortest(double value, const CsvStyle &style)
 QString csvValue(const Measure &measure, MeasureUnit unit, const CsvStyle &style = forScripts())
 {
     return measure.isKnown() ? number(measure.value, decimals(unit), style) : QString();
-}
-
-QJsonValue jsonValue(const Measure &measure)
-{
-    return measure.isKnown() ? QJsonValue(measure.value) : QJsonValue(QJsonValue::Null);
-}
-
-QJsonValue loanNumber(int k)
-{
-    return k < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(k + 1);
 }
 
 const char ByteOrderMark[] = "\xEF\xBB\xBF";
@@ -197,213 +188,82 @@ Measure cashInvested(const Projection &projection)
                                 : Measure::unknown(projection.reason);
 }
 
-QJsonObject dealObject(const QString &file, const DealRecord &record, const DealAnalysis &deal,
-                       bool yearsLater);
-
-// Appends the text of QByteArray::number(value, 'g', QLocale::FloatingPointShortest) for a finite
-// value other than 0: the shortest digits that read back the same, in fixed or exponent form,
-// whichever is shorter (the fixed one on a tie). Built on std::to_chars, which is several times
-// faster: a JSON of many deals over many years is mostly such numbers.
-void appendShortest(std::string &out_, double value)
+// A projection: its summary and its years, each year's members in the order of the CSV.
+void writeProjection(JsonWriter &json, const Projection &projection)
 {
-    char scientific[32];
-    const char *end = std::to_chars(scientific, scientific + sizeof scientific, std::abs(value),
-                                    std::chars_format::scientific).ptr;
-    const char *e = std::find(static_cast<const char *>(scientific), end, 'e');
-    char digits[24];
-    int count = 0;
-    for (const char *c = scientific; c != e; ++c) {
-        if (*c != '.')
-            digits[count++] = *c;
+    json.beginObject();
+    json.key("cash_invested");
+    json.value(cashInvested(projection));
+    for (const SummaryFigure &figure : SummaryFigures) {
+        json.key(figure.key);
+        json.value(projection.*figure.member);
     }
-    int exponent = 0;
-    std::from_chars(e + 1 + (e[1] == '+'), end, exponent);
-    const int magnitude = std::abs(exponent);
-    // d.ddde±XX (at least two digits in the exponent) against the digits with a point.
-    const int exponentDigits = magnitude >= 100 ? 3 : 2;
-    const int exponentialLength = count + (count > 1) + 2 + exponentDigits;
-    const int fixedLength = exponent >= 0 ? std::max(count, exponent + 1) + (count > exponent + 1)
-                                          : 2 + (-exponent - 1) + count;
-    char text[400];
-    char *out = text;
-    if (value < 0)
-        *out++ = '-';
-    if (exponentialLength < fixedLength) {
-        *out++ = digits[0];
-        if (count > 1) {
-            *out++ = '.';
-            out = std::copy(digits + 1, digits + count, out);
-        }
-        *out++ = 'e';
-        *out++ = exponent < 0 ? '-' : '+';
-        if (magnitude < 10)
-            *out++ = '0';
-        out = std::to_chars(out, text + sizeof text, magnitude).ptr;
-    } else if (exponent >= 0) {
-        const int whole = exponent + 1;
-        out = std::copy(digits, digits + std::min(count, whole), out);
-        out = std::fill_n(out, std::max(0, whole - count), '0');
-        if (count > whole) {
-            *out++ = '.';
-            out = std::copy(digits + whole, digits + count, out);
-        }
-    } else {
-        *out++ = '0';
-        *out++ = '.';
-        out = std::fill_n(out, -exponent - 1, '0');
-        out = std::copy(digits, digits + count, out);
-    }
-    out_.append(text, std::size_t(out - text));
-}
-
-// JSON's text of a number as Qt writes it: a whole number below 2^53 in digits, otherwise the
-// shortest digits that read back the same.
-void appendJsonNumber(std::string &out, double value)
-{
-    constexpr double SafeInteger = 9007199254740992.0; // 2^53
-    if (std::abs(value) < SafeInteger && value == std::trunc(value)) {
-        char digits[24];
-        out.append(digits, std::size_t(std::to_chars(digits, digits + sizeof digits, qint64(value)).ptr - digits));
-        return;
-    }
-    appendShortest(out, value);
-}
-
-void appendJsonText(std::string &out, const Measure &measure)
-{
-    if (measure.isKnown() && std::isfinite(measure.value))
-        appendJsonNumber(out, measure.value);
-    else
-        out += "null";
-}
-
-// A year's members in the sorted order of a JSON object's keys.
-struct YearMember
-{
-    std::string key;
-    const YearFigure *figure;
-    const YearReturn *yearReturn; // neither: the year's number
-};
-
-const std::vector<YearMember> &yearMembers()
-{
-    static const std::vector<YearMember> members = [] {
-        std::vector<YearMember> all{{"year", nullptr, nullptr}};
-        for (const YearFigure &figure : YearFigures)
-            all.push_back({figure.key, &figure, nullptr});
-        for (const YearReturn &figure : YearReturns)
-            all.push_back({figure.key, nullptr, &figure});
-        std::sort(all.begin(), all.end(),
-                  [](const YearMember &a, const YearMember &b) { return a.key < b.key; });
-        return all;
-    }();
-    return members;
-}
-
-// A projection's years as the array QJsonDocument's indented text holds them, for a member whose
-// key stands indent spaces in.
-QByteArray yearsText(const Projection &projection, int indent)
-{
-    const std::string closing(std::size_t(indent), ' ');
-    std::string text = "[\n";
-    if (projection.years.empty())
-        return QByteArray::fromStdString(text + closing + "]");
-    const std::string object(std::size_t(indent + 4), ' ');
-    const std::string member(std::size_t(indent + 8), ' ');
-    text.reserve(projection.years.size() * 800);
+    json.key("years");
+    json.beginArray();
     for (const ProjectionYear &year : projection.years) {
-        if (&year != &projection.years.front())
-            text += ",\n";
-        text += object;
-        text += "{\n";
-        for (const YearMember &m : yearMembers()) {
-            if (&m != &yearMembers().front())
-                text += ",\n";
-            text += member;
-            text += '"';
-            text += m.key;
-            text += "\": ";
-            if (m.figure)
-                appendJsonNumber(text, year.*m.figure->member);
-            else if (m.yearReturn)
-                appendJsonText(text, year.*m.yearReturn->member);
-            else
-                appendJsonNumber(text, year.year);
+        json.beginObject();
+        json.key("year");
+        json.value(year.year);
+        for (const YearFigure &figure : YearFigures) {
+            json.key(figure.key);
+            json.value(year.*figure.member);
         }
-        text += '\n';
-        text += object;
-        text += '}';
+        for (const YearReturn &figure : YearReturns) {
+            json.key(figure.key);
+            json.value(year.*figure.member);
+        }
+        json.endObject();
     }
-    text += '\n';
-    text += closing;
-    text += ']';
-    return QByteArray::fromStdString(text);
+    json.endArray();
+    json.endObject();
 }
 
-// A deal's years stand in its JSON object as a text that names the loan, until the document's
-// text is made: QJsonObject's sorted inserts and its writer are most of the time a JSON of many
-// deals takes, and years are most of what it holds. Written by yearsText as Qt's own writer
-// would write them.
-const QString YearsPlaceholder = QStringLiteral("\u0001years of loan ");
-
-QJsonObject projectionJson(const Projection &projection, int loan, bool placeholder)
+void writeScenarios(JsonWriter &json, const LoanAnalysis &loan)
 {
-    QJsonObject object{{QStringLiteral("cash_invested"), jsonValue(cashInvested(projection))}};
-    for (const SummaryFigure &figure : SummaryFigures)
-        object.insert(QLatin1String(figure.key), jsonValue(projection.*figure.member));
-    if (placeholder) {
-        object.insert(QStringLiteral("years"), YearsPlaceholder + QString::number(loan));
-        return object;
+    json.beginObject();
+    for (Scenario scenario : Scenarios) {
+        json.key(scenarioKey(scenario));
+        json.beginObject();
+        for (const ProjectionMeasure &measure : projectionMeasures()) {
+            if (!measure.ofScenario)
+                continue;
+            json.key(measure.key);
+            json.value(measure.ofScenario(loan.scenarios[std::size_t(scenario)]));
+        }
+        json.endObject();
     }
-    QJsonArray years;
-    for (const ProjectionYear &year : projection.years) {
-        QJsonObject line{{QStringLiteral("year"), year.year}};
-        for (const YearFigure &figure : YearFigures)
-            line.insert(QLatin1String(figure.key), year.*figure.member);
-        for (const YearReturn &figure : YearReturns)
-            line.insert(QLatin1String(figure.key), jsonValue(year.*figure.member));
-        years.append(line);
-    }
-    object.insert(QStringLiteral("years"), years);
-    return object;
-}
-
-QJsonObject scenariosJson(const LoanAnalysis &loan)
-{
-    QJsonObject scenarios;
-    for (std::size_t s = 0; s < Scenarios.size(); ++s) {
-        const ScenarioResult &result = loan.scenarios[s];
-        scenarios.insert(QLatin1String(scenarioKey(Scenarios[s])),
-                         QJsonObject{{QStringLiteral("irr"), jsonValue(result.irr)},
-                                     {QStringLiteral("npv"), jsonValue(result.npv)},
-                                     {QStringLiteral("equity_multiple"), jsonValue(result.equityMultiple)},
-                                     {QStringLiteral("total_profit"), jsonValue(result.totalProfit)}});
-    }
-    return scenarios;
+    json.endObject();
 }
 
 // The assumptions as typed: the base ones at the top, the bear and bull markets in objects of
 // their own; shares and rates in per cent, as the keys say.
-QJsonObject assumptionsJson(const DealRecord &record)
+void writeAssumptions(JsonWriter &json, const DealRecord &record)
 {
-    QJsonObject assumptions;
-    QJsonObject scenarios;
-    for (const DealField &field : projectionFields()) {
-        if (field.perLoan)
-            continue;
-        const double typed = field.figure(record, 0).m_value;
-        if (field.scenario == Scenario::Base) {
-            assumptions.insert(QLatin1String(field.key), typed);
-            continue;
+    json.beginObject();
+    for (Scenario scenario : Scenarios) {
+        if (scenario != Scenario::Base) {
+            json.key(scenarioKey(scenario));
+            json.beginObject();
         }
-        const QString key = QLatin1String(scenarioKey(field.scenario));
-        QJsonObject scenario = scenarios.value(key).toObject();
-        scenario.insert(QLatin1String(field.key), typed);
-        scenarios.insert(key, scenario);
+        for (const DealField &field : projectionFields()) {
+            if (field.perLoan || field.scenario != scenario)
+                continue;
+            json.key(field.key);
+            json.value(field.figure(record, 0).m_value);
+        }
+        if (scenario != Scenario::Base)
+            json.endObject();
     }
-    for (auto it = scenarios.begin(); it != scenarios.end(); ++it)
-        assumptions.insert(it.key(), it.value());
-    return assumptions;
+    json.endObject();
+}
+
+// A loan's number (1 to 5), or null for none.
+void writeLoanNumber(JsonWriter &json, int k)
+{
+    if (k < 0)
+        json.null();
+    else
+        json.value(k + 1);
 }
 
 // Columns that came with the holding period stand after those of earlier versions, so that a
@@ -591,93 +451,100 @@ QByteArray AnalysisExport::dealCsvLines(const QString &file, const DealRecord &r
 QJsonObject AnalysisExport::dealJson(const QString &file, const DealRecord &record,
                                      const DealAnalysis &deal)
 {
-    return dealObject(file, record, deal, false);
+    return QJsonDocument::fromJson(dealJsonText(file, record, deal)).object();
 }
 
 QByteArray AnalysisExport::dealJsonText(const QString &file, const DealRecord &record,
-                                        const DealAnalysis &deal)
+                                        const DealAnalysis &deal, int level)
 {
-    const QByteArray withPlaceholders =
-        QJsonDocument(dealObject(file, record, deal, true)).toJson(QJsonDocument::Indented).chopped(1);
-    QByteArray text;
-    text.reserve(withPlaceholders.size() + 200000);
-    qsizetype from = 0;
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        // The placeholder as the writer escapes it, found only as the value of a "years" key:
-        // inside a text of the user's every quote is escaped, so no description, lender or file
-        // name can hold the key and the opening quote of its value.
-        const QByteArray placeholder = QJsonDocument(QJsonArray{YearsPlaceholder + QString::number(k)})
-                                           .toJson(QJsonDocument::Compact)
-                                           .mid(1)
-                                           .chopped(1);
-        const QByteArray key = "\"years\": ";
-        const qsizetype keyAt = withPlaceholders.indexOf(key + placeholder, from);
-        if (keyAt < 0)
-            continue;
-        const qsizetype at = keyAt + key.size();
-        const qsizetype lineStart = withPlaceholders.lastIndexOf('\n', at) + 1;
-        const qsizetype indent = withPlaceholders.indexOf('"', lineStart) - lineStart;
-        text.append(withPlaceholders.constData() + from, at - from);
-        text.append(yearsText(deal.loans[std::size_t(k)].projection, int(indent)));
-        from = at + placeholder.size();
+    JsonWriter json(level);
+    json.beginObject();
+    json.key("file");
+    json.value(file);
+    json.key("description");
+    json.value(record.m_description);
+    json.key("property");
+    json.beginObject();
+    for (const DealField *input : PropertyInputs) {
+        json.key(input->key);
+        json.value(inputValue(input, record, 0));
     }
-    return text.append(withPlaceholders.constData() + from, withPlaceholders.size() - from);
-}
-
-namespace {
-
-QJsonObject dealObject(const QString &file, const DealRecord &record, const DealAnalysis &deal,
-                       bool yearsLater)
-{
-    QJsonObject property;
-    for (const DealField *input : PropertyInputs)
-        property.insert(QLatin1String(input->key), inputValue(input, record, 0));
     // Kept for readers of the earlier output, which gave the shares typed in per cent.
-    property.insert(QStringLiteral("safety_margin_percent"), record.m_safetyMargin.m_value);
-    for (const PropertyMeasure &measure : propertyMeasures())
-        property.insert(QLatin1String(measure.key), jsonValue(measure.get(deal.property)));
-    QJsonArray loans;
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        QJsonObject loan{{QStringLiteral("loan"), k + 1},
-                         {QStringLiteral("lender"), record.m_lender[k]},
-                         {QStringLiteral("compared"), comparedOffers(record)[std::size_t(k)]}};
-        for (const DealField *input : LoanInputs)
-            loan.insert(QLatin1String(input->key), inputValue(input, record, k));
-        loan.insert(QStringLiteral("interest_rate_percent"), record.m_interestRate[k].m_value);
-        loan.insert(QStringLiteral("extra_payment"), record.m_extraPayment[k].m_value);
-        for (const LoanMeasure &measure : loanMeasures())
-            loan.insert(QLatin1String(measure.key), jsonValue(measure.get(deal.loans[std::size_t(k)])));
-        const LoanAnalysis &analysis = deal.loans[std::size_t(k)];
-        loan.insert(QStringLiteral("projection"), projectionJson(analysis.projection, k, yearsLater));
-        loan.insert(QStringLiteral("scenarios"), scenariosJson(analysis));
-        loan.insert(QStringLiteral("highest_offer_for_target_irr"), jsonValue(analysis.priceToOffer));
-        loans.append(loan);
+    json.key("safety_margin_percent");
+    json.value(record.m_safetyMargin.m_value);
+    for (const PropertyMeasure &measure : propertyMeasures()) {
+        json.key(measure.key);
+        json.value(measure.get(deal.property));
     }
-    return {{QStringLiteral("file"), file},
-            {QStringLiteral("description"), record.m_description},
-            {QStringLiteral("property"), property},
-            {QStringLiteral("loans"), loans},
-            {QStringLiteral("most_safety_cash_flow"), loanNumber(deal.mostSafetyCashFlow)},
-            {QStringLiteral("least_interest"), loanNumber(deal.leastInterest)},
-            {QStringLiteral("assumptions"), assumptionsJson(record)},
-            {QStringLiteral("best_irr"), loanNumber(deal.bestIrr)},
-            {QStringLiteral("best_irr_by_scenario"),
-             QJsonObject{{QStringLiteral("bear"), loanNumber(deal.bestIrrByScenario[0])},
-                         {QStringLiteral("base"), loanNumber(deal.bestIrrByScenario[1])},
-                         {QStringLiteral("bull"), loanNumber(deal.bestIrrByScenario[2])}}}};
+    json.endObject();
+    json.key("loans");
+    json.beginArray();
+    const ComparedOffers compared = comparedOffers(record);
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        const LoanAnalysis &loan = deal.loans[std::size_t(k)];
+        json.beginObject();
+        json.key("loan");
+        json.value(k + 1);
+        json.key("lender");
+        json.value(record.m_lender[k]);
+        json.key("compared");
+        json.value(bool(compared[std::size_t(k)]));
+        for (const DealField *input : LoanInputs) {
+            json.key(input->key);
+            json.value(inputValue(input, record, k));
+        }
+        json.key("interest_rate_percent");
+        json.value(record.m_interestRate[k].m_value);
+        json.key("extra_payment");
+        json.value(record.m_extraPayment[k].m_value);
+        for (const LoanMeasure &measure : loanMeasures()) {
+            json.key(measure.key);
+            json.value(measure.get(loan));
+        }
+        json.key("projection");
+        writeProjection(json, loan.projection);
+        json.key("scenarios");
+        writeScenarios(json, loan);
+        json.key("highest_offer_for_target_irr");
+        json.value(loan.priceToOffer);
+        json.endObject();
+    }
+    json.endArray();
+    json.key("most_safety_cash_flow");
+    writeLoanNumber(json, deal.mostSafetyCashFlow);
+    json.key("least_interest");
+    writeLoanNumber(json, deal.leastInterest);
+    json.key("assumptions");
+    writeAssumptions(json, record);
+    json.key("best_irr");
+    writeLoanNumber(json, deal.bestIrr);
+    json.key("best_irr_by_scenario");
+    json.beginObject();
+    for (Scenario scenario : Scenarios) {
+        json.key(scenarioKey(scenario));
+        writeLoanNumber(json, deal.bestIrrByScenario[std::size_t(scenario)]);
+    }
+    json.endObject();
+    json.endObject();
+    return json.text();
 }
 
-} // namespace
-
-QByteArray AnalysisExport::dealsJson(const QList<QJsonObject> &deals)
+QByteArray AnalysisExport::jsonDocumentHead()
 {
-    QJsonArray array;
-    for (const QJsonObject &deal : deals)
-        array.append(deal);
-    const QJsonObject document{{QStringLiteral("format"), QStringLiteral("zantoria-analysis")},
-                               {QStringLiteral("version"), 2},
-                               {QStringLiteral("deals"), array}};
-    return QJsonDocument(document).toJson(QJsonDocument::Indented);
+    return QByteArrayLiteral("{\n    \"format\": \"zantoria-analysis\",\n    \"version\": 2,\n    \"deals\": [");
+}
+
+QByteArray AnalysisExport::jsonDocumentTail()
+{
+    return QByteArrayLiteral("\n    ]\n}\n");
+}
+
+QByteArray AnalysisExport::dealsJson(const QList<QByteArray> &deals)
+{
+    QByteArray document = jsonDocumentHead();
+    for (const QByteArray &deal : deals)
+        document += (&deal == &deals.front() ? "\n        " : ",\n        ") + deal;
+    return document + jsonDocumentTail();
 }
 
 QByteArray AnalysisExport::yearlyCsvHeader()

@@ -47,14 +47,19 @@ namespace AnalysisExport {
 [[nodiscard]] QByteArray yearlyCsvLines(const QString &file, const DealRecord &record,
                                         const DealAnalysis &deal);
 
-// One deal file as a JSON object (see docs/analysis-json.md).
+// One deal file as the text of a JSON object (see docs/analysis-json.md), indented as it stands
+// level levels deep in a document; its first line is not indented.
+[[nodiscard]] QByteArray dealJsonText(const QString &file, const DealRecord &record,
+                                      const DealAnalysis &deal, int level = 0);
+// The same object, read back.
 [[nodiscard]] QJsonObject dealJson(const QString &file, const DealRecord &record,
                                    const DealAnalysis &deal);
-// The same object as the text of an indented JSON document, without its last line end; the same
-// text QJsonDocument would write for dealJson, made faster for many deals.
-[[nodiscard]] QByteArray dealJsonText(const QString &file, const DealRecord &record,
-                                      const DealAnalysis &deal);
-// The document of many: {"format": "zantoria-analysis", "version": 1, "deals": [...]}.
-[[nodiscard]] QByteArray dealsJson(const QList<QJsonObject> &deals);
+// The document of many, {"format": "zantoria-analysis", "version": 2, "deals": [...]}, written
+// piece by piece: the head, each deal's text two levels deep (after a line end and eight spaces,
+// and a comma before all but the first), then the tail.
+[[nodiscard]] QByteArray jsonDocumentHead();
+[[nodiscard]] QByteArray jsonDocumentTail();
+// The whole document of deals written with dealJsonText(..., 2).
+[[nodiscard]] QByteArray dealsJson(const QList<QByteArray> &deals);
 
 } // namespace AnalysisExport

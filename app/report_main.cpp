@@ -43,18 +43,6 @@ namespace {
 enum ExitCode { Success = 0, BadInput = 1, FileError = 2 };
 enum class OutputFormat { Html, Csv, Json };
 
-// A deal's JSON object as an element of the document's list, two levels in.
-QByteArray indented(const QByteArray &object)
-{
-    const QByteArray indent(8, ' ');
-    QByteArray text;
-    text.reserve(object.size() + object.size() / 2);
-    qsizetype from = 0;
-    for (qsizetype end = object.indexOf('\n'); end >= 0; from = end + 1, end = object.indexOf('\n', from))
-        text.append(indent).append(object.constData() + from, end + 1 - from);
-    return text.append(indent).append(object.constData() + from, object.size() - from);
-}
-
 void printError(const QString &message)
 {
     QTextStream(stderr) << message << Qt::endl;
@@ -218,13 +206,10 @@ int writeTable(const Command &command)
     int status = Success;
     const bool csv = command.format == OutputFormat::Csv;
     auto table = [&](const Put &put) {
-        // The JSON document's own text around its list of deals, so that the pieces add up to the
-        // document that the whole list would give.
-        const QByteArray empty = csv ? QByteArray() : AnalysisExport::dealsJson({});
-        const qsizetype list = empty.indexOf("[\n") + 2;
-        const QByteArray header = command.yearly ? AnalysisExport::yearlyCsvHeader()
-                                                 : AnalysisExport::dealsCsvHeader();
-        if (!put(csv ? header : empty.left(list)))
+        const QByteArray header = csv ? command.yearly ? AnalysisExport::yearlyCsvHeader()
+                                                       : AnalysisExport::dealsCsvHeader()
+                                      : AnalysisExport::jsonDocumentHead();
+        if (!put(header))
             return false;
         bool first = true;
         for (qsizetype i = 0; i < command.inputs.size(); ++i) {
@@ -253,17 +238,15 @@ int writeTable(const Command &command)
             } else if (csv) {
                 piece = AnalysisExport::dealCsvLines(command.given.at(i), record, deal);
             } else {
-                if (!first)
-                    piece = ",\n";
                 // An element of the list, two levels in.
-                const QByteArray object = AnalysisExport::dealJsonText(command.given.at(i), record, deal);
-                piece += indented(object);
+                piece = (first ? "\n        " : ",\n        ")
+                        + AnalysisExport::dealJsonText(command.given.at(i), record, deal, 2);
             }
             first = false;
             if (!put(piece))
                 return false;
         }
-        return csv || put((first ? QByteArray() : QByteArray("\n")) + empty.mid(list));
+        return csv || put(AnalysisExport::jsonDocumentTail());
     };
     bool written = false;
     if (output.isStandardOutput()) {

@@ -241,7 +241,7 @@ private slots:
     }
 
     // The command line's JSON text of a deal is the text Qt writes for the deal's JSON object.
-    void jsonTextIsQtsOwn_data()
+    void jsonTextReadsBackExactly_data()
     {
         QTest::addColumn<int>("holdYears");
         QTest::addColumn<double>("term5");
@@ -253,7 +253,9 @@ private slots:
         QTest::newRow("a few dollars") << 50 << 30.0 << 1234.56;
     }
 
-    void jsonTextIsQtsOwn()
+    // The JSON text is valid, holds every text a user typed as typed (also one that looks like
+    // JSON), and every figure reads back as the very double the engine computed.
+    void jsonTextReadsBackExactly()
     {
         QFETCH(int, holdYears);
         QFETCH(double, term5);
@@ -263,16 +265,39 @@ private slots:
         record.m_projection.m_holdYears.m_value = holdYears;
         record.m_projection.m_market.m_appreciation.m_value = 3.5;
         record.m_term[4].m_value = term5;
-        record.m_lender[1] = QStringLiteral("\"Quoted\" \u0001 Bank é");
-        // Texts that look like what the writer puts where the years go change nothing.
-        record.m_description = QStringLiteral("\u0001years of loan 0");
-        record.m_lender[2] = QStringLiteral("\"years\": \"\u0001years of loan 2");
-        const QString file = QStringLiteral("\u0001years of loan 1");
+        record.m_lender[1] = QStringLiteral("\"Quoted\" \u0001 Bank é\\");
+        record.m_description = QStringLiteral("\u0001years of loan 0\n\t\u001f");
+        record.m_lender[2] = QStringLiteral("\"years\": [], \"irr\": 1}");
+        const QString file = QStringLiteral("deal \"\u007f\".zant");
         const DealAnalysis deal = analyze(record);
-        QCOMPARE(AnalysisExport::dealJsonText(file, record, deal),
-                 QJsonDocument(AnalysisExport::dealJson(file, record, deal))
-                     .toJson(QJsonDocument::Indented)
-                     .chopped(1));
+        QJsonParseError error;
+        const QJsonObject json = QJsonDocument::fromJson(AnalysisExport::dealJsonText(file, record, deal, 2), &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(json["file"].toString(), file);
+        QCOMPARE(json["description"].toString(), record.m_description);
+        const QJsonArray loans = json["loans"].toArray();
+        QCOMPARE(loans.size(), MAX_LOANS);
+        const auto same = [](const QJsonValue &value, const Measure &measure) {
+            return measure.isKnown() ? value.isDouble() && value.toDouble() == measure.value : value.isNull();
+        };
+        for (int k = 0; k < MAX_LOANS; ++k) {
+            const QJsonObject loan = loans[k].toObject();
+            const LoanAnalysis &engine = deal.loans[std::size_t(k)];
+            QCOMPARE(loan["lender"].toString(), record.m_lender[k]);
+            for (const LoanMeasure &measure : loanMeasures())
+                QVERIFY2(same(loan[QLatin1String(measure.key)], measure.get(engine)), measure.key);
+            const QJsonArray years = loan["projection"]["years"].toArray();
+            QCOMPARE(years.size(), qsizetype(engine.projection.years.size()));
+            for (int t = 0; t < years.size(); ++t) {
+                const ProjectionYear &year = engine.projection.years[std::size_t(t)];
+                for (const auto &[key, value] : {std::pair{"cash_flow", year.cashFlow}, {"loan_balance", year.loanBalance},
+                                                 {"sale_proceeds", year.saleProceeds}, {"property_value", year.propertyValue}})
+                    QCOMPARE(years[t][QLatin1String(key)].toDouble(), value);
+                QVERIFY(same(years[t]["irr_if_sold"], year.irrIfSold));
+            }
+            QVERIFY(same(loan["projection"]["irr"], engine.projection.irr));
+            QVERIFY(same(loan["scenarios"]["bear"]["npv"], engine.scenarios[0].npv));
+        }
     }
 
     void theExampleOracle()
@@ -469,7 +494,7 @@ private slots:
         }
         for (const LoanMeasure &measure : loanMeasures())
             QVERIFY2(!measure.get(loan).isKnown() || std::isfinite(measure.get(loan).value), measure.key);
-        const QByteArray json = AnalysisExport::dealsJson({AnalysisExport::dealJson("deal.zant", record, deal)});
+        const QByteArray json = AnalysisExport::dealsJson({AnalysisExport::dealJsonText("deal.zant", record, deal, 2)});
         QVERIFY(!QJsonDocument::fromJson(json).isNull());
         const QByteArray csv = AnalysisExport::dealsCsvHeader() + AnalysisExport::dealCsvLines("deal.zant", record, deal);
         // As a word: "maintenance" holds the letters of one.
@@ -719,7 +744,7 @@ private slots:
             QVERIFY2(!key.endsWith("_percent"), qPrintable(key));
 
         const QJsonDocument json = QJsonDocument::fromJson(
-            AnalysisExport::dealsJson({AnalysisExport::dealJson(QStringLiteral("deal.zant"), record, deal)}));
+            AnalysisExport::dealsJson({AnalysisExport::dealJsonText(QStringLiteral("deal.zant"), record, deal, 2)}));
         const QJsonObject first = json[QStringLiteral("deals")][0].toObject();
         QCOMPARE(json[QStringLiteral("format")].toString(), QStringLiteral("zantoria-analysis"));
         QCOMPARE(cents(first[QStringLiteral("loans")][0][QStringLiteral("total_interest")].toDouble()), cents(251116.02));

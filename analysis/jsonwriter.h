@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/measure.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Writes a JSON document piece by piece, as QJsonDocument's indented text lays it out (four
+// spaces a level), the members in the order they are written. Numbers read back exactly: the
+// shortest digits that do, a whole number below 2^53 in digits; a value that is not finite, or an
+// unknown figure, is null. Strings are UTF-8 with quotes, backslashes and control characters
+// escaped, so that no text a user typed can end a string or begin another member.
+class JsonWriter
+{
+public:
+    // level: how deep the first value stands, for a piece of a larger document.
+    explicit JsonWriter(int level = 0);
+
+    void beginObject();
+    void endObject();
+    void beginArray();
+    void endArray();
+    // The key of the next member of the object being written.
+    void key(std::string_view name);
+
+    void value(double number);
+    void value(const Measure &measure);
+    void value(int number);
+    void value(bool yes);
+    void value(const QString &text);
+    void null();
+
+    [[nodiscard]] QByteArray text() const { return QByteArray::fromStdString(m_out); }
+
+private:
+    // Before a value or a key: a comma after the earlier member, a line and the indentation.
+    void nextItem();
+    void indent(int level);
+    void appendNumber(double number);
+
+    struct Container
+    {
+        bool isObject;
+        bool empty;
+    };
+    std::string m_out;
+    std::vector<Container> m_open;
+    int m_level;
+    bool m_afterKey = false;
+};
