@@ -674,26 +674,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Purchase Price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Monthly Rental Income</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Monthly Escrow</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Other Monthly Fees</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Safety Margin</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Printed on %1</source>
         <translation type="unfinished"></translation>
     </message>

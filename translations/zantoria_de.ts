@@ -674,26 +674,6 @@
         <translation>Darlehensanalyse: %1</translation>
     </message>
     <message>
-        <source>Purchase Price</source>
-        <translation>Kaufpreis</translation>
-    </message>
-    <message>
-        <source>Monthly Rental Income</source>
-        <translation>Monatliche Mieteinnahmen</translation>
-    </message>
-    <message>
-        <source>Monthly Escrow</source>
-        <translation>Steuern und Versicherung je Monat</translation>
-    </message>
-    <message>
-        <source>Other Monthly Fees</source>
-        <translation>Sonstige monatliche Kosten</translation>
-    </message>
-    <message>
-        <source>Safety Margin</source>
-        <translation>Sicherheitsabschlag</translation>
-    </message>
-    <message>
         <source>Printed on %1</source>
         <translation>Gedruckt am %1</translation>
     </message>

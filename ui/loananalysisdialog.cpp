@@ -11,6 +11,7 @@
 
 #include "textio/fileexception.h"
 #include "platform/help.h"
+#include "core/dealfields.h"
 #include "core/localeservices.h"
 #include "core/measures.h"
 #include "ui/printlayout.h"
@@ -282,16 +283,15 @@ QString LoanAnalysisDialog::printableHtml() const
     QString html = QStringLiteral("<h2>%1</h2>").arg(escaped(windowTitle()));
     if (!m_record.m_description.trimmed().isEmpty())
         html += QStringLiteral("<h3>%1</h3>").arg(escaped(m_record.m_description.simplified()));
-    const std::pair<QString, QString> inputs[] = {
-        {tr("Purchase Price"), m_record.m_purchasePrice.format(m_record.m_currency)},
-        {tr("Monthly Rental Income"), m_record.m_rentalIncome.format(m_record.m_currency)},
-        {tr("Monthly Escrow"), m_record.m_escrow.format(m_record.m_currency)},
-        {tr("Other Monthly Fees"), m_record.m_otherFees.format(m_record.m_currency)},
-        {tr("Safety Margin"), m_record.m_safetyMargin.format(m_record.m_currency)},
-    };
+    // The property's figures, as the deal's field table names them.
     html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">");
-    for (const auto &[label, figure] : inputs)
-        html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>").arg(escaped(label), escaped(figure));
+    for (const DealField &field : dealFields()) {
+        if (field.perLoan || field.isText())
+            continue;
+        html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>")
+                    .arg(escaped(QCoreApplication::translate("Report", field.exportLabel)),
+                         escaped(field.figure(m_record, 0).format(m_record.m_currency)));
+    }
     html += QStringLiteral("</table><p>%1</p>")
                 .arg(escaped(tr("Printed on %1")
                                  .arg(inSentence(LocaleServices::formatShortDate(QDate::currentDate()),

@@ -182,8 +182,6 @@ void TestTranslation::germanNamesWhatAnInvestorCallsIt_data()
     // Escrow is the monthly payment for property taxes and insurance, not a reserve.
     QTest::newRow("escrow label") << "MainDialog" << "Monthly &escrow:" << "Steue&rn und Versicherung je Monat:";
     QTest::newRow("escrow in the report") << "Report" << "Monthly Escrow" << "Steuern und Versicherung je Monat";
-    QTest::newRow("escrow in the printout") << "LoanAnalysisDialog" << "Monthly Escrow"
-                                            << "Steuern und Versicherung je Monat";
     QTest::newRow("gross rent multiplier") << "Analysis" << "Gross Rent Multiplier" << "Kaufpreisfaktor";
 }
 
