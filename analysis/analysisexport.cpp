@@ -133,38 +133,6 @@ QString inputLabel(const DealField *input)
 }
 
 // The figures of the holding period, in the order of the yearly CSV and under the JSON keys.
-struct YearFigure
-{
-    const char *key;
-    double ProjectionYear::*member;
-};
-
-const YearFigure YearFigures[] = {
-    {"rent", &ProjectionYear::rent},
-    {"vacancy_loss", &ProjectionYear::vacancyLoss},
-    {"operating_costs", &ProjectionYear::operatingCosts},
-    {"net_operating_income", &ProjectionYear::netOperatingIncome},
-    {"debt_service", &ProjectionYear::debtService},
-    {"pmi", &ProjectionYear::pmi},
-    {"cash_flow", &ProjectionYear::cashFlow},
-    {"property_value", &ProjectionYear::propertyValue},
-    {"loan_balance", &ProjectionYear::loanBalance},
-    {"equity", &ProjectionYear::equity},
-    {"sale_proceeds", &ProjectionYear::saleProceeds},
-};
-
-struct YearReturn
-{
-    const char *key;
-    Measure ProjectionYear::*member;
-};
-
-const YearReturn YearReturns[] = {
-    {"irr_if_sold", &ProjectionYear::irrIfSold},
-    {"npv_if_sold", &ProjectionYear::npvIfSold},
-    {"equity_multiple_if_sold", &ProjectionYear::equityMultipleIfSold},
-};
-
 struct SummaryFigure
 {
     const char *key;
@@ -202,15 +170,9 @@ void writeProjection(JsonWriter &json, const Projection &projection)
     json.beginArray();
     for (const ProjectionYear &year : projection.years) {
         json.beginObject();
-        json.key("year");
-        json.value(year.year);
-        for (const YearFigure &figure : YearFigures) {
-            json.key(figure.key);
-            json.value(year.*figure.member);
-        }
-        for (const YearReturn &figure : YearReturns) {
-            json.key(figure.key);
-            json.value(year.*figure.member);
+        for (const ProjectionYearColumn &column : projectionYearColumns()) {
+            json.key(column.key);
+            json.value(column.get(year));
         }
         json.endObject();
     }
@@ -549,11 +511,9 @@ QByteArray AnalysisExport::dealsJson(const QList<QByteArray> &deals)
 
 QByteArray AnalysisExport::yearlyCsvHeader()
 {
-    QStringList header = {QStringLiteral("file"), QStringLiteral("loan"), QStringLiteral("year")};
-    for (const YearFigure &figure : YearFigures)
-        header << QLatin1String(figure.key);
-    for (const YearReturn &figure : YearReturns)
-        header << QLatin1String(figure.key);
+    QStringList header = {QStringLiteral("file"), QStringLiteral("loan")};
+    for (const ProjectionYearColumn &column : projectionYearColumns())
+        header << QLatin1String(column.key);
     header << QStringLiteral("lender");
     return csvLine(header);
 }
@@ -561,15 +521,12 @@ QByteArray AnalysisExport::yearlyCsvHeader()
 QByteArray AnalysisExport::yearlyCsvLines(const QString &file, const DealRecord &record,
                                           const DealAnalysis &deal)
 {
-    const MeasureUnit units[] = {MeasureUnit::Fraction, MeasureUnit::Money, MeasureUnit::Ratio};
     QByteArray csv;
     for (int k = 0; k < MAX_LOANS; ++k) {
         for (const ProjectionYear &year : deal.loans[std::size_t(k)].projection.years) {
-            QStringList line = {csvText(file), QString::number(k + 1), QString::number(year.year)};
-            for (const YearFigure &figure : YearFigures)
-                line << number(year.*figure.member, 2, forScripts());
-            for (std::size_t i = 0; i < std::size(YearReturns); ++i)
-                line << csvValue(year.*YearReturns[i].member, units[i]);
+            QStringList line = {csvText(file), QString::number(k + 1)};
+            for (const ProjectionYearColumn &column : projectionYearColumns())
+                line << csvValue(column.get(year), column.unit);
             line << csvText(record.m_lender[k]);
             csv += csvFields(line);
         }

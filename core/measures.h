@@ -111,6 +111,7 @@ struct ProjectionMeasure
 // The columns of a loan's projection year by year, in the Projection context.
 struct ProjectionYearColumn
 {
+    const char *key; // JSON and CSV key
     const char *label;
     const char *definition;
     MeasureUnit unit;
