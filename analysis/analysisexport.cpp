@@ -133,38 +133,16 @@ QString inputLabel(const DealField *input)
 }
 
 // The figures of the holding period, in the order of the yearly CSV and under the JSON keys.
-struct SummaryFigure
-{
-    const char *key;
-    Measure Projection::*member;
-    MeasureUnit unit;
-};
-
-const SummaryFigure SummaryFigures[] = {
-    {"irr", &Projection::irr, MeasureUnit::Fraction},
-    {"npv", &Projection::npv, MeasureUnit::Money},
-    {"equity_multiple", &Projection::equityMultiple, MeasureUnit::Ratio},
-    {"total_profit", &Projection::totalProfit, MeasureUnit::Money},
-    {"annualized_return", &Projection::annualizedReturn, MeasureUnit::Fraction},
-    {"sale_proceeds", &Projection::saleProceeds, MeasureUnit::Money},
-};
-
-// Cash invested is a plain figure of a projection that was made, unknown with the projection.
-Measure cashInvested(const Projection &projection)
-{
-    return projection.isKnown() ? Measure::of(projection.cashInvested, projection.reason)
-                                : Measure::unknown(projection.reason);
-}
-
 // A projection: its summary and its years, each year's members in the order of the CSV.
-void writeProjection(JsonWriter &json, const Projection &projection)
+void writeProjection(JsonWriter &json, const LoanAnalysis &loan)
 {
+    const Projection &projection = loan.projection;
     json.beginObject();
-    json.key("cash_invested");
-    json.value(cashInvested(projection));
-    for (const SummaryFigure &figure : SummaryFigures) {
-        json.key(figure.key);
-        json.value(projection.*figure.member);
+    for (const ProjectionMeasure &measure : projectionMeasures()) {
+        if (!measure.ofTheHold)
+            continue;
+        json.key(measure.key);
+        json.value(measure.get(loan));
     }
     json.key("years");
     json.beginArray();
@@ -361,10 +339,11 @@ QByteArray AnalysisExport::dealsCsvHeader()
     }
     for (const PropertyMeasure &measure : propertyMeasures())
         header << QLatin1String(measure.key);
-    header << QStringLiteral("extra_payment") << QStringLiteral("interest_saved")
-           << QStringLiteral("cash_invested");
-    for (const SummaryFigure &figure : SummaryFigures)
-        header << QLatin1String(figure.key);
+    header << QStringLiteral("extra_payment") << QStringLiteral("interest_saved");
+    for (const ProjectionMeasure &measure : projectionMeasures()) {
+        if (measure.ofTheHold)
+            header << QLatin1String(measure.key);
+    }
     for (Scenario scenario : Scenarios)
         header << QStringLiteral("irr_") + QLatin1String(scenarioKey(scenario));
     header << QStringLiteral("highest_offer_for_target_irr") << QStringLiteral("hold_years")
@@ -392,10 +371,11 @@ QByteArray AnalysisExport::dealCsvLines(const QString &file, const DealRecord &r
         for (const PropertyMeasure &measure : propertyMeasures())
             line << csvValue(measure.get(deal.property), measure.unit);
         line << number(record.m_extraPayment[k].m_value, 2, forScripts())
-             << csvValue(loan.interestSaved, MeasureUnit::Money)
-             << csvValue(cashInvested(loan.projection), MeasureUnit::Money);
-        for (const SummaryFigure &figure : SummaryFigures)
-            line << csvValue(loan.projection.*figure.member, figure.unit);
+             << csvValue(loan.interestSaved, MeasureUnit::Money);
+        for (const ProjectionMeasure &measure : projectionMeasures()) {
+            if (measure.ofTheHold)
+                line << csvValue(measure.get(loan), measure.unit);
+        }
         for (const ScenarioResult &scenario : loan.scenarios)
             line << csvValue(scenario.irr, MeasureUnit::Fraction);
         line << csvValue(loan.priceToOffer, MeasureUnit::Money)
@@ -464,7 +444,7 @@ QByteArray AnalysisExport::dealJsonText(const QString &file, const DealRecord &r
             json.value(measure.get(loan));
         }
         json.key("projection");
-        writeProjection(json, loan.projection);
+        writeProjection(json, loan);
         json.key("scenarios");
         writeScenarios(json, loan);
         json.key("highest_offer_for_target_irr");

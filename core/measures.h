@@ -90,6 +90,9 @@ struct ProjectionMeasure
     MeasureUnit unit;
     bool multiple; // a ratio read as "times the cash invested" ("1.85×")
     Better better;
+    // A figure of the sale at the end of the hold (or the cash put in at its start): a member of
+    // the JSON's "projection" object and a column of the command line's CSV, in this order.
+    bool ofTheHold;
     Measure (*get)(const LoanAnalysis &);
     // The same figure of a scenario (bear, base, bull); nullptr where scenarios give none.
     Measure (*ofScenario)(const ScenarioResult &) = nullptr;
