@@ -94,13 +94,19 @@ QString printedChart(const QString &name)
         .arg(PrintedChart.height());
 }
 
-QString htmlTable(const QAbstractItemModel &model, bool withRowHeaders, int firstRow)
+QString htmlTable(const QAbstractItemModel &model, bool withRowHeaders, int firstRow,
+                  const QList<int> &columns)
 {
+    QList<int> shown = columns;
+    if (shown.isEmpty()) {
+        for (int c = 0; c < model.columnCount(); ++c)
+            shown << c;
+    }
     // The header row repeats on every page the table runs to.
     QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><thead><tr>");
     if (withRowHeaders)
         html += QStringLiteral("<th></th>");
-    for (int c = 0; c < model.columnCount(); ++c)
+    for (int c : shown)
         html += QStringLiteral("<th>%1</th>").arg(model.headerData(c, Qt::Horizontal).toString().toHtmlEscaped()
                                                       .replace(QLatin1Char('\n'), QStringLiteral("<br/>")));
     html += QStringLiteral("</tr></thead>");
@@ -118,7 +124,7 @@ QString htmlTable(const QAbstractItemModel &model, bool withRowHeaders, int firs
                         .arg(model.index(r, 0).data().toString().toHtmlEscaped());
             continue;
         }
-        for (int c = 0; c < model.columnCount(); ++c) {
+        for (int c : shown) {
             const QModelIndex index = model.index(r, c);
             const bool best = index.data(BestRole).toBool();
             html += QStringLiteral("<td align=\"right\"%1>%2</td>")

@@ -91,9 +91,10 @@ void greyLeftOut(QTableWidgetItem *item, int loan, const AnalysisShown &shown, c
 inline const QSize PrintedChart(640, 360);
 // The printout's paragraph showing the picture added to the document as "chart:name".
 [[nodiscard]] QString printedChart(const QString &name);
-// A model as an HTML table for the printout, from firstRow on.
+// A model as an HTML table for the printout, from firstRow on; only the given columns, in their
+// order, where columns names any.
 [[nodiscard]] QString htmlTable(const QAbstractItemModel &model, bool withRowHeaders,
-                                int firstRow = 0);
+                                int firstRow = 0, const QList<int> &columns = {});
 // Takes the series and axes off the chart and deletes them: a removed axis is the caller's.
 void clearChart(QChart *chart);
 // A view of chart, named for tests and accessibility.

@@ -3,6 +3,7 @@
 #include "ui/analysisshown.h"
 #include "ui/analysisviews.h"
 #include "ui/figureedits.h"
+#include "ui/projectionyearsmodel.h"
 
 #include "analysis/projectionexport.h"
 #include "core/dealfields.h"
@@ -23,7 +24,6 @@
 #include <QLineSeries>
 #include <QScrollBar>
 #include <QStyle>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -126,7 +126,7 @@ ProjectionPage::ProjectionPage(const AnalysisShown &shown, FigureEdits &edits, Q
 
     m_yearlyTitle = new QLabel(this);
     m_yearlyTitle->setObjectName(QStringLiteral("yearlyTitle"));
-    m_yearlyModel = new QStandardItemModel(this);
+    m_yearlyModel = new ProjectionYearsModel(this);
     m_yearly = new QTableView(this);
     m_yearly->setObjectName(QStringLiteral("projectionYears"));
     m_yearly->setAccessibleName(QCoreApplication::translate("LoanAnalysisDialog", "The chosen loan's projection year by year"));
@@ -223,35 +223,21 @@ void ProjectionPage::fillSummary()
                               + m_summary->verticalHeader()->length() + 2 * m_summary->frameWidth() + 2);
 }
 
-void ProjectionPage::fillYearlyModel(QStandardItemModel &model) const
+QStringList ProjectionPage::yearlyHeaders() const
 {
-    model.clear();
-    const auto &columns = projectionYearColumns();
-    // Headers in lines no wider than a figure, so that the columns fit the window's width.
+    // Headers in lines no wider than a figure, so that the columns fit the window's width; a word
+    // longer than that sets the line's width.
     const QFontMetrics metrics = m_yearly->horizontalHeader()->fontMetrics();
     const int figureWidth = metrics.horizontalAdvance(QStringLiteral("$000,000.00"));
-    for (int c = 0; c < int(columns.size()); ++c) {
-        const ProjectionYearColumn &column = columns[std::size_t(c)];
+    QStringList headers;
+    for (const ProjectionYearColumn &column : projectionYearColumns()) {
         const QString label = projectionText(column.label);
         int widestWord = 0;
         for (const QString &word : label.split(QLatin1Char(' ')))
             widestWord = std::max(widestWord, metrics.horizontalAdvance(word));
-        auto *header = new QStandardItem(wrapName(label, metrics, std::max(figureWidth, widestWord + 2)));
-        header->setToolTip(projectionText(column.definition));
-        model.setHorizontalHeaderItem(c, header);
+        headers << wrapName(label, metrics, std::max(figureWidth, widestWord + 2));
     }
-    for (const ProjectionYear &year : m_shown.analysis().loans[std::size_t(m_shown.chosenLoan())].projection.years) {
-        QList<QStandardItem *> items;
-        for (const ProjectionYearColumn &column : columns) {
-            const Measure figure = column.get(year);
-            auto *item = new QStandardItem(formatProjectionFigure(figure, column.unit, column.multiple, m_shown.record().m_currency));
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (!figure.isKnown())
-                item->setToolTip(figure.reason);
-            items << item;
-        }
-        model.appendRow(items);
-    }
+    return headers;
 }
 
 void ProjectionPage::showChosenLoan()
@@ -260,7 +246,8 @@ void ProjectionPage::showChosenLoan()
     const Projection &projection = m_shown.analysis().loans[std::size_t(k)].projection;
     m_yearlyTitle->setText(projection.isKnown() ? QCoreApplication::translate("LoanAnalysisDialog", "%1, year by year").arg(m_shown.loanName(k))
                                                 : QCoreApplication::translate("LoanAnalysisDialog", "%1, year by year: %2").arg(m_shown.loanName(k), projection.reason));
-    fillYearlyModel(*m_yearlyModel);
+    m_yearlyModel->show(projection.years, m_shown.record().m_currency);
+    m_yearlyModel->setHeaderTexts(yearlyHeaders());
     // Each column as wide as its figures and every line of its header, which the header's own
     // sizing elides by a few pixels.
     m_yearly->resizeColumnsToContents();
@@ -268,7 +255,7 @@ void ProjectionPage::showChosenLoan()
     const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 8;
     for (int c = 0; c < m_yearlyModel->columnCount(); ++c) {
         int widest = 0;
-        for (const QString &line : m_yearlyModel->horizontalHeaderItem(c)->text().split(QLatin1Char('\n')))
+        for (const QString &line : m_yearlyModel->headerData(c, Qt::Horizontal).toString().split(QLatin1Char('\n')))
             widest = std::max(widest, header->fontMetrics().horizontalAdvance(line));
         header->resizeSection(c, std::max(header->sectionSize(c), widest + margins));
     }
@@ -348,13 +335,7 @@ QString ProjectionPage::printableHtml() const
         QList<int> shown = {0};
         for (int c = first; c <= last; ++c)
             shown << c;
-        QStandardItemModel part(m_yearlyModel->rowCount(), int(shown.size()));
-        for (int to = 0; to < shown.size(); ++to) {
-            part.setHorizontalHeaderItem(to, m_yearlyModel->horizontalHeaderItem(shown.at(to))->clone());
-            for (int r = 0; r < m_yearlyModel->rowCount(); ++r)
-                part.setItem(r, to, m_yearlyModel->item(r, shown.at(to))->clone());
-        }
-        return htmlTable(part, false);
+        return htmlTable(*m_yearlyModel, false, 0, shown);
     };
     const int lastCount = m_yearlyModel->columnCount() - 1;
     const int groups = 3;

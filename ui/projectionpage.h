@@ -9,10 +9,10 @@
 
 class AnalysisShown;
 class FigureEdits;
+class ProjectionYearsModel;
 class QChart;
 class QCheckBox;
 class QLabel;
-class QStandardItemModel;
 class QTableView;
 class QTableWidget;
 
@@ -50,7 +50,8 @@ signals:
 private:
     [[nodiscard]] QString problems() const;
     void fillSummary();
-    void fillYearlyModel(QStandardItemModel &model) const;
+    // The year table's headers, wrapped to the width of a figure.
+    [[nodiscard]] QStringList yearlyHeaders() const;
     void fillEquityChart();
 
     const AnalysisShown &m_shown;
@@ -60,6 +61,6 @@ private:
     QTableWidget *m_summary = nullptr;
     QLabel *m_yearlyTitle = nullptr;
     QTableView *m_yearly = nullptr;
-    QStandardItemModel *m_yearlyModel = nullptr;
+    ProjectionYearsModel *m_yearlyModel = nullptr;
     QChart *m_chart = nullptr;
 };
