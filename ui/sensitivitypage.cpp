@@ -2,6 +2,7 @@
 
 #include "ui/analysisshown.h"
 #include "ui/analysisviews.h"
+#include "ui/sensitivitymodels.h"
 
 #include "analysis/projectionexport.h"
 #include "core/localeservices.h"
@@ -13,7 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -48,16 +49,6 @@ const std::array<OneWayTable, 4> oneWayTables = {{
      &Sensitivity::price, MeasureUnit::Money},
 }};
 
-// A step shows as the figure would in its edit: a rate in eighths keeps its third decimal
-// (6.875 %), as the rate typed does.
-QString stepText(double step, MeasureUnit unit, const QString &currency)
-{
-    if (unit == MeasureUnit::Money)
-        return formatCurrency(step, currency);
-    PercentValue percent;
-    percent.m_value = step;
-    return percent.format(currency);
-}
 
 // The step that is the figure as it stands now, or -1.
 int currentStep(const std::vector<double> &steps, double now)
@@ -67,14 +58,6 @@ int currentStep(const std::vector<double> &steps, double now)
             return int(i);
     }
     return -1;
-}
-
-void setBold(QTableWidgetItem *item)
-{
-    QFont font = item->font();
-    font.setBold(true);
-    item->setFont(font);
-    item->setData(CurrentRole, true);
 }
 
 } // namespace
@@ -87,7 +70,9 @@ SensitivityPage::SensitivityPage(const AnalysisShown &shown, QWidget *parent)
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("sensitivityTitle"));
     m_title->setWordWrap(true);
-    m_grid = new QTableWidget(this);
+    m_gridModel = new SensitivityGridModel(this);
+    m_grid = new QTableView(this);
+    m_grid->setModel(m_gridModel);
     m_grid->setObjectName(QStringLiteral("sensitivityGrid"));
     m_grid->setAccessibleName(QCoreApplication::translate("LoanAnalysisDialog", "IRR of the chosen loan by appreciation and holding period"));
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -101,7 +86,9 @@ SensitivityPage::SensitivityPage(const AnalysisShown &shown, QWidget *parent)
 
     auto *tables = new QHBoxLayout;
     for (std::size_t i = 0; i < oneWayTables.size(); ++i) {
-        auto *table = new QTableWidget(0, 2, this);
+        m_oneWayModels[i] = new OneWayModel(this);
+        auto *table = new QTableView(this);
+        table->setModel(m_oneWayModels[i]);
         table->setObjectName(QStringLiteral("oneWay%1").arg(i + 1));
         table->setAccessibleName(QCoreApplication::translate("LoanAnalysisDialog", "IRR by %1").arg(QCoreApplication::translate("LoanAnalysisDialog", oneWayTables[i].title)));
         table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -140,35 +127,8 @@ void SensitivityPage::refresh()
     m_title->setText(QCoreApplication::translate("LoanAnalysisDialog", "%1: IRR by appreciation (rows) and holding period in years (columns)").arg(m_shown.loanName(loan)));
 
     const IrrScale scale(s);
-    m_grid->clear();
-    m_grid->setRowCount(int(s.grid.size()));
-    m_grid->setColumnCount(int(s.holdYears.size()));
     const int currentRow = currentStep(s.appreciationPercent, 100 * m_shown.analysis().assumptions.appreciation);
-    for (int c = 0; c < int(s.holdYears.size()); ++c) {
-        auto *header = new QTableWidgetItem(QString::number(s.holdYears[std::size_t(c)]));
-        if (s.holdYears[std::size_t(c)] == hold)
-            setBold(header);
-        m_grid->setHorizontalHeaderItem(c, header);
-    }
-    for (int r = 0; r < int(s.grid.size()); ++r) {
-        auto *header = new QTableWidgetItem(stepText(s.appreciationPercent[std::size_t(r)], MeasureUnit::Fraction, currency));
-        header->setToolTip(QCoreApplication::translate("LoanAnalysisDialog", "Appreciation"));
-        if (r == currentRow)
-            setBold(header);
-        m_grid->setVerticalHeaderItem(r, header);
-        for (int c = 0; c < int(s.holdYears.size()); ++c) {
-            const Measure &irr = s.grid[std::size_t(r)][std::size_t(c)];
-            QTableWidgetItem *cell = measureCell(irr, MeasureUnit::Fraction, currency);
-            const QColor colour = scale.colour(irr);
-            cell->setBackground(colour);
-            cell->setData(ScaleRole, colour);
-            // Dark text on the light scale in every theme.
-            cell->setForeground(QColor(Qt::black));
-            if (r == currentRow || s.holdYears[std::size_t(c)] == hold)
-                setBold(cell);
-            m_grid->setItem(r, c, cell);
-        }
-    }
+    m_gridModel->show(s, currentRow, hold, currency);
     m_grid->resizeColumnsToContents();
     m_grid->setFixedHeight(m_grid->horizontalHeader()->sizeHint().height()
                                       + m_grid->verticalHeader()->length()
@@ -199,30 +159,11 @@ void SensitivityPage::refresh()
                           100 * m_shown.analysis().assumptions.vacancy, inputsOf(m_shown.record(), loan).price};
     for (std::size_t i = 0; i < oneWayTables.size(); ++i) {
         const OneWaySensitivity &table = s.*(oneWayTables[i].table);
-        QTableWidget *shown = m_oneWay[i];
-        shown->clear();
-        shown->setRowCount(int(table.steps.size()));
-        auto *title = new QTableWidgetItem(QCoreApplication::translate("LoanAnalysisDialog", oneWayTables[i].title));
-        title->setToolTip(QCoreApplication::translate("LoanAnalysisDialog", oneWayTables[i].definition));
-        shown->setHorizontalHeaderItem(0, title);
-        shown->setHorizontalHeaderItem(1, new QTableWidgetItem(QCoreApplication::translate("LoanAnalysisDialog", "IRR")));
-        const int current = currentStep(table.steps, now[i]);
-        for (int r = 0; r < int(table.steps.size()); ++r) {
-            auto *step = new QTableWidgetItem(stepText(table.steps[std::size_t(r)], oneWayTables[i].unit, currency));
-            step->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            step->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            QTableWidgetItem *irr = measureCell(table.irr[std::size_t(r)], MeasureUnit::Fraction, currency);
-            if (r == current) {
-                setBold(step);
-                setBold(irr);
-                const QString now = QCoreApplication::translate("LoanAnalysisDialog", "as it is now");
-                step->setToolTip(now);
-                if (irr->toolTip().isEmpty())
-                    irr->setToolTip(now);
-            }
-            shown->setItem(r, 0, step);
-            shown->setItem(r, 1, irr);
-        }
+        QTableView *shown = m_oneWay[i];
+        m_oneWayModels[i]->show(table, oneWayTables[i].unit, currentStep(table.steps, now[i]),
+                                QCoreApplication::translate("LoanAnalysisDialog", oneWayTables[i].title),
+                                QCoreApplication::translate("LoanAnalysisDialog", oneWayTables[i].definition),
+                                currency);
         shown->resizeRowsToContents();
         shown->setFixedHeight(shown->horizontalHeader()->sizeHint().height() + shown->verticalHeader()->length()
                               + 2 * shown->frameWidth() + 2);

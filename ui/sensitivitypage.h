@@ -8,8 +8,10 @@
 #include <array>
 
 class AnalysisShown;
+class OneWayModel;
 class QLabel;
-class QTableWidget;
+class QTableView;
+class SensitivityGridModel;
 
 // The Loan Analysis window's Sensitivity page: how the chosen loan's IRR moves with the
 // appreciation and the holding period, and with one figure at a time. The grid takes a few
@@ -36,8 +38,10 @@ public:
 private:
     const AnalysisShown &m_shown;
     QLabel *m_title = nullptr;
-    QTableWidget *m_grid = nullptr;
+    QTableView *m_grid = nullptr;
+    SensitivityGridModel *m_gridModel = nullptr;
     QLabel *m_legend = nullptr;
-    std::array<QTableWidget *, 4> m_oneWay{};
+    std::array<QTableView *, 4> m_oneWay{};
+    std::array<OneWayModel *, 4> m_oneWayModels{};
     bool m_outdated = true;
 };

@@ -15,6 +15,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextDocument>
@@ -338,10 +340,11 @@ private slots:
         fixture.run([&](MainDialog &dlg) {
             LoanAnalysisDialog *window = openAnalysis(fixture, dlg, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
             QVERIFY(window);
-            auto *grid = window->findChild<QTableWidget *>(QStringLiteral("sensitivityGrid"));
-            QVERIFY(grid);
+            auto *view = window->findChild<QTableView *>(QStringLiteral("sensitivityGrid"));
+            QVERIFY(view);
+            const QAbstractItemModel &grid = *view->model();
             QVERIFY(showTab(*window, SensitivityTab));
-            QCOMPARE(grid->rowCount(), 9);
+            QCOMPARE(grid.rowCount(), 9);
             window->findChild<QComboBox *>(QStringLiteral("loanChoice"))->setCurrentIndex(loan);
             if (!appreciation.isEmpty()) {
                 window->findChild<QTabWidget *>(QStringLiteral("tabs"))->setCurrentIndex(3);
@@ -351,24 +354,26 @@ private slots:
             const DealRecord &record = window->record();
             const ProjectionAssumptions assumptions = assumptionsOf(record.m_projection);
             const Sensitivity engine = sensitivity(inputsOf(record, loan), assumptions);
-            QCOMPARE(grid->rowCount(), int(engine.grid.size()));
-            QCOMPARE(grid->columnCount(), 30);
+            QCOMPARE(grid.rowCount(), int(engine.grid.size()));
+            QCOMPARE(grid.columnCount(), 30);
+            const auto bold = [](const QVariant &font) { return font.value<QFont>().bold(); };
+            const auto colour = [&grid](int r, int c) { return grid.index(r, c).data(Qt::BackgroundRole).value<QColor>(); };
             int unknown = 0;
             QSet<QRgb> colours;
-            for (int r = 0; r < grid->rowCount(); ++r) {
+            for (int r = 0; r < grid.rowCount(); ++r) {
                 const bool currentRow = qAbs(engine.appreciationPercent[std::size_t(r)] - 100 * assumptions.appreciation) < 1e-9;
-                QCOMPARE(grid->verticalHeaderItem(r)->font().bold(), currentRow);
-                QCOMPARE(grid->verticalHeaderItem(r)->text(), typedPercent(engine.appreciationPercent[std::size_t(r)]));
-                for (int c = 0; c < grid->columnCount(); ++c) {
+                QCOMPARE(bold(grid.headerData(r, Qt::Vertical, Qt::FontRole)), currentRow);
+                QCOMPARE(grid.headerData(r, Qt::Vertical).toString(), typedPercent(engine.appreciationPercent[std::size_t(r)]));
+                for (int c = 0; c < grid.columnCount(); ++c) {
                     const Measure &irr = engine.grid[std::size_t(r)][std::size_t(c)];
-                    QTableWidgetItem *cell = grid->item(r, c);
-                    QCOMPARE(cell->text(), formatMeasure(irr, MeasureUnit::Fraction, record.m_currency));
-                    QCOMPARE(cell->font().bold(), currentRow || c + 1 == assumptions.holdYears);
+                    const QModelIndex cell = grid.index(r, c);
+                    QCOMPARE(cell.data().toString(), formatMeasure(irr, MeasureUnit::Fraction, record.m_currency));
+                    QCOMPARE(bold(cell.data(Qt::FontRole)), currentRow || c + 1 == assumptions.holdYears);
                     if (!irr.isKnown()) {
-                        QCOMPARE(cell->toolTip(), irr.reason);
+                        QCOMPARE(cell.data(Qt::ToolTipRole).toString(), irr.reason);
                         ++unknown;
                     }
-                    colours << cell->background().color().rgb();
+                    colours << colour(r, c).rgb();
                 }
             }
             if (loan == 4) {
@@ -379,22 +384,20 @@ private slots:
                 QVERIFY(colours.size() > 20);
                 // The worst cell red, the best green.
                 double worst = 1e9, best = -1e9;
-                QTableWidgetItem *worstCell = nullptr, *bestCell = nullptr;
-                for (int r = 0; r < grid->rowCount(); ++r) {
-                    for (int c = 0; c < grid->columnCount(); ++c) {
+                QColor red, green;
+                for (int r = 0; r < grid.rowCount(); ++r) {
+                    for (int c = 0; c < grid.columnCount(); ++c) {
                         const Measure &irr = engine.grid[std::size_t(r)][std::size_t(c)];
                         if (irr.isKnown() && irr.value < worst) {
                             worst = irr.value;
-                            worstCell = grid->item(r, c);
+                            red = colour(r, c);
                         }
                         if (irr.isKnown() && irr.value > best) {
                             best = irr.value;
-                            bestCell = grid->item(r, c);
+                            green = colour(r, c);
                         }
                     }
                 }
-                QVERIFY(worstCell && bestCell);
-                const QColor red = worstCell->background().color(), green = bestCell->background().color();
                 QVERIFY(red.red() > red.green());
                 QVERIFY(green.green() > green.red());
             }
@@ -404,21 +407,22 @@ private slots:
                 {&engine.interestRate, MeasureUnit::Fraction}, {&engine.rent, MeasureUnit::Money},
                 {&engine.vacancy, MeasureUnit::Fraction}, {&engine.price, MeasureUnit::Money}};
             for (int i = 0; i < 4; ++i) {
-                auto *table = window->findChild<QTableWidget *>(QStringLiteral("oneWay%1").arg(i + 1));
+                auto *table = window->findChild<QTableView *>(QStringLiteral("oneWay%1").arg(i + 1));
                 QVERIFY(table);
+                const QAbstractItemModel &model = *table->model();
                 const OneWaySensitivity &expected = *tables[i].first;
-                QCOMPARE(table->rowCount(), int(expected.steps.size()));
-                int bold = 0;
-                for (int r = 0; r < table->rowCount(); ++r) {
+                QCOMPARE(model.rowCount(), int(expected.steps.size()));
+                int marked = 0;
+                for (int r = 0; r < model.rowCount(); ++r) {
                     const double step = expected.steps[std::size_t(r)];
-                    QCOMPARE(table->item(r, 0)->text(),
+                    QCOMPARE(model.index(r, 0).data().toString(),
                              tables[i].second == MeasureUnit::Money
                                  ? formatCurrency(step, record.m_currency)
                                  : typedPercent(step));
-                    QCOMPARE(table->item(r, 1)->text(), formatMeasure(expected.irr[std::size_t(r)], MeasureUnit::Fraction, record.m_currency));
-                    bold += table->item(r, 1)->font().bold();
+                    QCOMPARE(model.index(r, 1).data().toString(), formatMeasure(expected.irr[std::size_t(r)], MeasureUnit::Fraction, record.m_currency));
+                    marked += bold(model.index(r, 1).data(Qt::FontRole));
                 }
-                QCOMPARE(bold, 1);
+                QCOMPARE(marked, 1);
             }
             window->close();
             dlg.reject();
@@ -433,17 +437,17 @@ private slots:
         fixture.run([&](MainDialog &dlg) {
             LoanAnalysisDialog *window = openAnalysis(fixture, dlg, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
             QVERIFY(window);
-            auto *grid = window->findChild<QTableWidget *>(QStringLiteral("sensitivityGrid"));
-            QCOMPARE(grid->rowCount(), 0);
+            const QAbstractItemModel &grid = *window->findChild<QTableView *>(QStringLiteral("sensitivityGrid"))->model();
+            QCOMPARE(grid.rowCount(), 0);
             QVERIFY(showTab(*window, SensitivityTab));
-            const QString before = grid->item(4, 9)->text();
+            const QString before = grid.index(4, 9).data().toString();
             window->findChild<QTabWidget *>(QStringLiteral("tabs"))->setCurrentIndex(3);
             typeInto(window->findChild<QLineEdit *>(QStringLiteral("editVacancy")), QStringLiteral("15"), Qt::Key_Return);
-            QCOMPARE(grid->item(4, 9)->text(), before);
+            QCOMPARE(grid.index(4, 9).data().toString(), before);
             QVERIFY(showTab(*window, SensitivityTab));
             const Sensitivity engine = sensitivity(inputsOf(window->record(), 0), assumptionsOf(window->record().m_projection));
-            QCOMPARE(grid->item(4, 9)->text(), formatMeasure(engine.grid[4][9], MeasureUnit::Fraction, window->record().m_currency));
-            QVERIFY(grid->item(4, 9)->text() != before);
+            QCOMPARE(grid.index(4, 9).data().toString(), formatMeasure(engine.grid[4][9], MeasureUnit::Fraction, window->record().m_currency));
+            QVERIFY(grid.index(4, 9).data().toString() != before);
             window->close();
             dlg.reject();
         });
