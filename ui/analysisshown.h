@@ -4,7 +4,7 @@
 
 #include <QString>
 
-class QTableWidgetItem;
+class OffersModel;
 
 // What the Loan Analysis window's pages show, kept by the window: the record, its analysis,
 // the offers compared and the loan chosen above the pages.
@@ -22,9 +22,8 @@ public:
     [[nodiscard]] virtual int chosenLoan() const = 0;
     // "Loan 2" or "Loan 2: Lender", as every page names it.
     [[nodiscard]] virtual QString loanName(int loan) const = 0;
-    // The comparison's header of the offer's column, which the pages' tables of offers repeat;
-    // null before the comparison is filled.
-    [[nodiscard]] virtual const QTableWidgetItem *offerHeader(int loan) const = 0;
+    // The comparison's table of offers, whose headers the pages' tables of offers repeat.
+    [[nodiscard]] virtual const OffersModel &offers() const = 0;
 
 protected:
     AnalysisShown() = default;

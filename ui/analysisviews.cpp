@@ -17,7 +17,6 @@
 #include <QPainter>
 #include <QPalette>
 #include <QRegularExpression>
-#include <QTableWidgetItem>
 
 #include <algorithm>
 #include <cmath>
@@ -43,28 +42,6 @@ QPageSize paperOfTheLocale()
         QLocale::UnitedStates, QLocale::Canada,   QLocale::Mexico,    QLocale::Philippines,
         QLocale::Chile,        QLocale::Colombia, QLocale::Venezuela, QLocale::PuertoRico};
     return QPageSize(letter.contains(locale.territory()) ? QPageSize::Letter : QPageSize::A4);
-}
-
-QTableWidgetItem *measureCell(const Measure &measure, MeasureUnit unit, const QString &currency)
-{
-    auto *item = new QTableWidgetItem(formatMeasure(measure, unit, currency));
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    if (!measure.isKnown())
-        item->setToolTip(measure.reason);
-    return item;
-}
-
-void markBest(QTableWidgetItem *item)
-{
-    QFont font = item->font();
-    font.setBold(true);
-    item->setFont(font);
-    item->setBackground(bestColor);
-    item->setData(BestRole, true);
-    const QString best = QCoreApplication::translate("LoanAnalysisDialog", "best of the five");
-    item->setToolTip(best);
-    item->setData(Qt::AccessibleTextRole, item->text() + QStringLiteral(", ") + best);
 }
 
 QImage picture(QChart *chart, QSize printed)
@@ -240,12 +217,3 @@ QCategoryAxis *roundAxis(double top, int parts, bool whole, const std::function<
 
 } // namespace AnalysisViews
 
-void AnalysisViews::greyLeftOut(QTableWidgetItem *item, int loan, const AnalysisShown &shown,
-                                const QPalette &palette)
-{
-    if (!shown.compared()[std::size_t(loan)]) {
-        item->setForeground(palette.brush(QPalette::Disabled, QPalette::Text));
-        if (item->toolTip().isEmpty() || item->data(BestRole).toBool())
-            item->setToolTip(shown.analysis().loans[std::size_t(loan)].notCompared);
-    }
-}

@@ -23,7 +23,6 @@ class QCategoryAxis;
 class QChart;
 class QChartView;
 class QFontMetrics;
-class QTableWidgetItem;
 
 // The pieces the Loan Analysis window's pages share: table cells of figures and their marks,
 // charts and their axes, and the HTML of a printed table.
@@ -77,13 +76,6 @@ struct IrrScale
 
 // Letter where the user's numbers come from a country that prints on it, A4 elsewhere.
 [[nodiscard]] QPageSize paperOfTheLocale();
-// A figure's cell: right-aligned, "—" with the reason as tooltip where it is unknown.
-[[nodiscard]] QTableWidgetItem *measureCell(const Measure &measure, MeasureUnit unit,
-                                            const QString &currency);
-// Marks the cell best of its row, on screen and for the printout.
-void markBest(QTableWidgetItem *item);
-// Greys the cell of an offer left out of the comparison, its tooltip saying why.
-void greyLeftOut(QTableWidgetItem *item, int loan, const AnalysisShown &shown, const QPalette &palette);
 // The chart as a picture, whether or not its view is on screen, laid out at the size it is printed
 // (in the printout's pixels, 96 an inch) and sharp at a printer's resolution.
 [[nodiscard]] QImage picture(QChart *chart, QSize printed);

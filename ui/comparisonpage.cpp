@@ -2,6 +2,7 @@
 
 #include "ui/analysisshown.h"
 #include "ui/analysisviews.h"
+#include "ui/offersmodel.h"
 
 #include "analysis/analysisexport.h"
 #include "core/measures.h"
@@ -9,6 +10,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
+#include <QPalette>
 
 #include <algorithm>
 
@@ -17,10 +19,11 @@ using namespace AnalysisViews;
 // The page's texts are the Loan Analysis window's and keep its translation context.
 
 ComparisonPage::ComparisonPage(const AnalysisShown &shown, QWidget *parent)
-    : QTableWidget(parent), m_shown(shown)
+    : QTableView(parent), m_shown(shown), m_model(new OffersModel(this))
 {
     setObjectName(QStringLiteral("comparison"));
     setAccessibleName(QCoreApplication::translate("LoanAnalysisDialog", "Comparison of the five loans"));
+    setModel(m_model);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setTabKeyNavigation(false);
     // The columns are as wide as their headers and figures, and share what room is left.
@@ -30,38 +33,28 @@ ComparisonPage::ComparisonPage(const AnalysisShown &shown, QWidget *parent)
 
 void ComparisonPage::refresh()
 {
-    const auto &loanRows = loanMeasures();
-    const auto &propertyRows = propertyMeasures();
-    clear();
-    setColumnCount(MAX_LOANS);
-    setRowCount(int(loanRows.size() + propertyRows.size()));
-    int row = 0;
-    for (const LoanMeasure &measure : loanRows) {
-        auto *header = new QTableWidgetItem(measureText(measure.label));
-        header->setToolTip(measureText(measure.definition));
-        setVerticalHeaderItem(row, header);
-        const std::vector<int> best = bestLoans(m_shown.analysis(), measure);
-        for (int k = 0; k < MAX_LOANS; ++k) {
-            QTableWidgetItem *cell = measureCell(measure.get(m_shown.analysis().loans[std::size_t(k)]),
-                                                 measure.unit, m_shown.record().m_currency);
-            if (std::find(best.begin(), best.end(), k) != best.end())
-                markBest(cell);
-            greyLeftOut(cell, k, m_shown, window()->palette());
-            setItem(row, k, cell);
-        }
-        ++row;
+    const DealAnalysis &analysis = m_shown.analysis();
+    std::vector<OfferRow> rows;
+    for (const LoanMeasure &measure : loanMeasures()) {
+        OfferRow row{measureText(measure.label), measureText(measure.definition), {}, measure.unit};
+        for (int k = 0; k < MAX_LOANS; ++k)
+            row.values[std::size_t(k)] = measure.get(analysis.loans[std::size_t(k)]);
+        row.best = bestLoans(analysis, measure);
+        rows.push_back(row);
     }
     // The property's measures are the same for every loan: one cell across the five.
-    for (const PropertyMeasure &measure : propertyRows) {
-        auto *header = new QTableWidgetItem(measureText(measure.label));
-        header->setToolTip(measureText(measure.definition));
-        setVerticalHeaderItem(row, header);
-        QTableWidgetItem *cell =
-            measureCell(measure.get(m_shown.analysis().property), measure.unit, m_shown.record().m_currency);
-        cell->setTextAlignment(Qt::AlignCenter);
-        setItem(row, 0, cell);
-        setSpan(row, 0, 1, MAX_LOANS);
-        ++row;
+    for (const PropertyMeasure &measure : propertyMeasures()) {
+        OfferRow row{measureText(measure.label), measureText(measure.definition), {}, measure.unit};
+        row.values[0] = measure.get(analysis.property);
+        row.acrossOffers = true;
+        rows.push_back(row);
+    }
+    m_model->setRows(rows, analysis, m_shown.compared(), m_shown.record().m_currency,
+                     window()->palette().brush(QPalette::Disabled, QPalette::Text));
+    clearSpans();
+    for (int r = 0; r < m_model->rowCount(); ++r) {
+        if (m_model->row(r).acrossOffers)
+            setSpan(r, 0, 1, MAX_LOANS);
     }
     // The headers are wrapped to the width of the figures below them.
     showNames();
@@ -69,6 +62,8 @@ void ComparisonPage::refresh()
 
 void ComparisonPage::showNames()
 {
+    std::array<QString, MAX_LOANS> texts;
+    std::array<QString, MAX_LOANS> toolTips;
     for (int k = 0; k < MAX_LOANS; ++k) {
         // The lender under the loan's number, so that a long name needs no wide column.
         const QString lender = m_shown.record().m_lender[k].trimmed();
@@ -77,12 +72,10 @@ void ComparisonPage::showNames()
         const QFontMetrics metrics = horizontalHeader()->fontMetrics();
         const int share = viewport()->width() / MAX_LOANS - 2 * metrics.averageCharWidth();
         const int line = std::max({figuresWidth(k), share, 12 * metrics.averageCharWidth()});
-        auto *header = new QTableWidgetItem(
-            lender.isEmpty() ? number : number + QLatin1Char('\n') + wrapName(lender, metrics, line));
-        header->setToolTip(m_shown.loanName(k));
-        greyLeftOut(header, k, m_shown, window()->palette());
-        setHorizontalHeaderItem(k, header);
+        texts[std::size_t(k)] = lender.isEmpty() ? number : number + QLatin1Char('\n') + wrapName(lender, metrics, line);
+        toolTips[std::size_t(k)] = m_shown.loanName(k);
     }
+    m_model->setOfferHeaders(texts, toolTips);
     emit headersChanged();
     fitColumns();
 }
@@ -91,14 +84,13 @@ int ComparisonPage::figuresWidth(int column) const
 {
     // A property's figure spans the five columns and asks nothing of the first alone.
     int widest = 0;
-    for (int row = 0; row < rowCount(); ++row) {
-        if (columnSpan(row, column) != 1)
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (m_model->row(row).acrossOffers)
             continue;
-        if (const QTableWidgetItem *cell = item(row, column)) {
-            QFont font = this->font();
-            font.setBold(cell->font().bold());
-            widest = std::max(widest, QFontMetrics(font).horizontalAdvance(cell->text()));
-        }
+        const QModelIndex cell = m_model->index(row, column);
+        QFont font = this->font();
+        font.setBold(cell.data(Qt::FontRole).value<QFont>().bold());
+        widest = std::max(widest, QFontMetrics(font).horizontalAdvance(cell.data().toString()));
     }
     return widest + 3 * fontMetrics().averageCharWidth();
 }
@@ -108,7 +100,7 @@ void ComparisonPage::fitColumns()
     QHeaderView *header = horizontalHeader();
     QList<int> widths;
     int total = 0;
-    for (int k = 0; k < columnCount(); ++k) {
+    for (int k = 0; k < m_model->columnCount(); ++k) {
         const int width = std::max(header->sectionSizeHint(k), figuresWidth(k));
         widths << width;
         total += width;
@@ -123,7 +115,7 @@ bool ComparisonPage::viewportEvent(QEvent *event)
 {
     if (event->type() == QEvent::Resize)
         showNames();
-    return QTableWidget::viewportEvent(event);
+    return QTableView::viewportEvent(event);
 }
 
 QString ComparisonPage::printableHtml() const

@@ -1,14 +1,15 @@
 #pragma once
 
 #include <QByteArray>
-#include <QTableWidget>
+#include <QTableView>
 
 class AnalysisShown;
+class OffersModel;
 
 // The Loan Analysis window's Comparison page: the offers side by side on the measures an investor
 // compares them by, the best of each row marked, an offer left out greyed. Its column headers
 // name the offers, which the other pages' tables of offers repeat.
-class ComparisonPage : public QTableWidget
+class ComparisonPage : public QTableView
 {
     Q_OBJECT
 
@@ -19,6 +20,7 @@ public:
     void refresh();
     // Names the offers in the headers as the record now names them; the figures stay as they are.
     void showNames();
+    [[nodiscard]] const OffersModel &offers() const { return *m_model; }
 
     [[nodiscard]] QString printableHtml() const;
     [[nodiscard]] QByteArray csv() const;
@@ -36,4 +38,5 @@ private:
     void fitColumns();
 
     const AnalysisShown &m_shown;
+    OffersModel *m_model = nullptr;
 };

@@ -108,6 +108,7 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
     });
     scroll = scrolled("scenariosPage");
     m_scenarios = new ScenariosPage(*this, *m_figureEdits, scroll);
+    connect(m_comparison, &ComparisonPage::headersChanged, m_scenarios, &ScenariosPage::showOfferHeaders);
     scroll->setWidget(m_scenarios);
     m_tabs->addTab(scroll, tr("Sce&narios"));
     scroll = scrolled("sensitivityPage");
@@ -216,9 +217,9 @@ void LoanAnalysisDialog::showNames()
     m_projection->showNames();
 }
 
-const QTableWidgetItem *LoanAnalysisDialog::offerHeader(int loan) const
+const OffersModel &LoanAnalysisDialog::offers() const
 {
-    return m_comparison->horizontalHeaderItem(loan);
+    return m_comparison->offers();
 }
 
 QString LoanAnalysisDialog::loanName(int loan) const

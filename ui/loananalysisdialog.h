@@ -19,7 +19,6 @@ class QLabel;
 class QPageLayout;
 class QPrinter;
 class QTabWidget;
-class QTableWidgetItem;
 class QTextDocument;
 class SchedulePage;
 class ScenariosPage;
@@ -73,7 +72,7 @@ private:
     void showFigures();
     [[nodiscard]] const DealAnalysis &analysis() const override { return m_deal; }
     [[nodiscard]] const ComparedOffers &compared() const override { return m_compared; }
-    [[nodiscard]] const QTableWidgetItem *offerHeader(int loan) const override;
+    [[nodiscard]] const OffersModel &offers() const override;
     [[nodiscard]] QString loanName(int loan) const override;
     [[nodiscard]] int chosenLoan() const override;
     [[nodiscard]] QString bestOfferText() const;

@@ -3,6 +3,7 @@
 #include "ui/analysisshown.h"
 #include "ui/analysisviews.h"
 #include "ui/figureedits.h"
+#include "ui/offersmodel.h"
 #include "ui/projectionyearsmodel.h"
 
 #include "analysis/projectionexport.h"
@@ -25,7 +26,6 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -40,6 +40,17 @@ namespace {
 constexpr int CompareRow = 0;
 constexpr int ExtraPaymentRow = 1;
 constexpr int FirstFigureRow = 2;
+
+const DealField &extraPaymentField()
+{
+    return *std::find_if(projectionFields().cbegin(), projectionFields().cend(),
+                         [](const DealField &f) { return f.editedOn == EditedOn::OfferSummary; });
+}
+
+QString compareDefinition()
+{
+    return QCoreApplication::translate("LoanAnalysisDialog", "An offer left out is greyed, marked best nowhere and not charted.");
+}
 
 } // namespace
 
@@ -82,8 +93,11 @@ ProjectionPage::ProjectionPage(const AnalysisShown &shown, FigureEdits &edits, Q
 
     // The summary, a column per offer; above the figures, whether the offer is compared and its
     // extra payment.
-    m_summary = new QTableWidget(FirstFigureRow + int(projectionMeasures().size()),
-                                 MAX_LOANS, this);
+    m_summaryModel = new OffersModel(this);
+    m_summaryModel->setRows(summaryRows(), m_shown.analysis(), m_shown.compared(),
+                            m_shown.record().m_currency, QBrush());
+    m_summary = new QTableView(this);
+    m_summary->setModel(m_summaryModel);
     m_summary->setObjectName(QStringLiteral("projectionSummary"));
     m_summary->setAccessibleName(QCoreApplication::translate("LoanAnalysisDialog", "What each offer earns over the holding period"));
     m_summary->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -93,30 +107,23 @@ ProjectionPage::ProjectionPage(const AnalysisShown &shown, FigureEdits &edits, Q
     m_summary->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_summary->horizontalHeader()->setMinimumSectionSize(fontMetrics().horizontalAdvance(QStringLiteral("$000,000.00")) + 16);
     m_summary->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    auto *compareHeader = new QTableWidgetItem(QCoreApplication::translate("LoanAnalysisDialog", "Compare"));
-    compareHeader->setToolTip(QCoreApplication::translate("LoanAnalysisDialog", "An offer left out is greyed, marked best nowhere and not charted."));
-    m_summary->setVerticalHeaderItem(CompareRow, compareHeader);
-    const DealField &extra = *std::find_if(projectionFields().cbegin(), projectionFields().cend(),
-                                           [](const DealField &f) { return f.editedOn == EditedOn::OfferSummary; });
-    auto *extraHeader = new QTableWidgetItem(projectionText(extra.label));
-    extraHeader->setToolTip(projectionText(extra.definition));
-    m_summary->setVerticalHeaderItem(ExtraPaymentRow, extraHeader);
+    const DealField &extra = extraPaymentField();
     QWidget *previous = nullptr;
     for (int k = 0; k < MAX_LOANS; ++k) {
         auto *box = new QCheckBox(QCoreApplication::translate("LoanAnalysisDialog", "Compare"));
         box->setObjectName(QStringLiteral("compare%1").arg(k + 1));
         box->setAccessibleName(QCoreApplication::translate("LoanAnalysisDialog", "Compare loan %1").arg(k + 1));
-        box->setToolTip(compareHeader->toolTip());
+        box->setToolTip(compareDefinition());
         connect(box, &QCheckBox::toggled, this, [this, k](bool on) { emit compareChosen(k, on); });
         auto *holder = new QWidget;
         auto *centred = new QHBoxLayout(holder);
         centred->setContentsMargins(4, 0, 4, 0);
         centred->addWidget(box, 0, Qt::AlignCenter);
-        m_summary->setCellWidget(CompareRow, k, holder);
+        m_summary->setIndexWidget(m_summaryModel->index(CompareRow, k), holder);
         m_compare[std::size_t(k)] = box;
         QLineEdit *edit = m_edits.add(extra, k, nullptr);
         edit->setAccessibleName(QCoreApplication::translate("LoanAnalysisDialog", "Extra payment of loan %1").arg(k + 1));
-        m_summary->setCellWidget(ExtraPaymentRow, k, edit);
+        m_summary->setIndexWidget(m_summaryModel->index(ExtraPaymentRow, k), edit);
         // Across the offers, each one's box and then its extra payment.
         if (previous)
             QWidget::setTabOrder(previous, box);
@@ -187,36 +194,37 @@ void ProjectionPage::refresh()
     fillEquityChart();
 }
 
+std::vector<OfferRow> ProjectionPage::summaryRows() const
+{
+    const DealAnalysis &analysis = m_shown.analysis();
+    const DealField &extra = extraPaymentField();
+    std::vector<OfferRow> rows(FirstFigureRow);
+    rows[CompareRow].label = QCoreApplication::translate("LoanAnalysisDialog", "Compare");
+    rows[CompareRow].definition = compareDefinition();
+    rows[CompareRow].forWidgets = true;
+    // The extra payments lie under their edits, for the printout.
+    OfferRow &payments = rows[ExtraPaymentRow];
+    payments.label = projectionText(extra.label);
+    payments.definition = projectionText(extra.definition);
+    payments.underWidgets = true;
+    for (int k = 0; k < MAX_LOANS; ++k)
+        payments.values[std::size_t(k)] = Measure::of(m_shown.record().m_extraPayment[k].m_value, {});
+    for (const ProjectionMeasure &measure : projectionMeasures()) {
+        OfferRow row{projectionText(measure.label), projectionText(measure.definition), {}, measure.unit,
+                     measure.multiple};
+        for (int k = 0; k < MAX_LOANS; ++k)
+            row.values[std::size_t(k)] = measure.get(analysis.loans[std::size_t(k)]);
+        row.best = bestLoans(analysis, measure.get, measure.better);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 void ProjectionPage::fillSummary()
 {
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        // Behind the edit, for the printout.
-        auto *extra = new QTableWidgetItem(m_shown.record().m_extraPayment[k].format(m_shown.record().m_currency));
-        extra->setFlags(Qt::ItemIsEnabled);
-        extra->setForeground(Qt::transparent);
-        m_summary->setItem(ExtraPaymentRow, k, extra);
-    }
-    int row = FirstFigureRow;
-    for (const ProjectionMeasure &measure : projectionMeasures()) {
-        auto *header = new QTableWidgetItem(projectionText(measure.label));
-        header->setToolTip(projectionText(measure.definition));
-        m_summary->setVerticalHeaderItem(row, header);
-        const std::vector<int> best = bestLoans(m_shown.analysis(), measure.get, measure.better);
-        for (int k = 0; k < MAX_LOANS; ++k) {
-            const Measure figure = measure.get(m_shown.analysis().loans[std::size_t(k)]);
-            QTableWidgetItem *cell = measureCell(figure, measure.unit, m_shown.record().m_currency);
-            cell->setText(formatProjectionMeasure(figure, measure, m_shown.record().m_currency));
-            if (std::find(best.begin(), best.end(), k) != best.end())
-                markBest(cell);
-            greyLeftOut(cell, k, m_shown, palette());
-            m_summary->setItem(row, k, cell);
-        }
-        ++row;
-    }
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        if (const QTableWidgetItem *header = m_shown.offerHeader(k))
-            m_summary->setHorizontalHeaderItem(k, header->clone());
-    }
+    m_summaryModel->setRows(summaryRows(), m_shown.analysis(), m_shown.compared(),
+                            m_shown.record().m_currency, palette().brush(QPalette::Disabled, QPalette::Text));
+    showOfferHeaders();
     // Tall enough for every row: the page scrolls, not the table.
     m_summary->resizeRowsToContents();
     m_summary->setFixedHeight(m_summary->horizontalHeader()->sizeHint().height()
@@ -362,10 +370,7 @@ void ProjectionPage::showNames()
 
 void ProjectionPage::showOfferHeaders()
 {
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        if (const QTableWidgetItem *header = m_shown.offerHeader(k))
-            m_summary->setHorizontalHeaderItem(k, header->clone());
-    }
+    m_summaryModel->setOfferHeaders(m_shown.offers().offerHeaders(), m_shown.offers().offerHeaderToolTips());
 }
 
 QChart *ProjectionPage::chart() const

@@ -6,15 +6,17 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class AnalysisShown;
 class FigureEdits;
+class OffersModel;
+struct OfferRow;
 class ProjectionYearsModel;
 class QChart;
 class QCheckBox;
 class QLabel;
 class QTableView;
-class QTableWidget;
 
 // The Loan Analysis window's Projection page: the assumptions, edited here into the record; what
 // each offer earns over the holding period, with whether it is compared and its extra payment;
@@ -50,6 +52,8 @@ signals:
 private:
     [[nodiscard]] QString problems() const;
     void fillSummary();
+    // The summary's rows: the offers' boxes and extra payments, then the projection's figures.
+    [[nodiscard]] std::vector<OfferRow> summaryRows() const;
     // The year table's headers, wrapped to the width of a figure.
     [[nodiscard]] QStringList yearlyHeaders() const;
     void fillEquityChart();
@@ -58,7 +62,8 @@ private:
     FigureEdits &m_edits;
     std::array<QCheckBox *, MAX_LOANS> m_compare{};
     QLabel *m_problems = nullptr;
-    QTableWidget *m_summary = nullptr;
+    QTableView *m_summary = nullptr;
+    OffersModel *m_summaryModel = nullptr;
     QLabel *m_yearlyTitle = nullptr;
     QTableView *m_yearly = nullptr;
     ProjectionYearsModel *m_yearlyModel = nullptr;

@@ -3,6 +3,7 @@
 #include "ui/analysisshown.h"
 #include "ui/analysisviews.h"
 #include "ui/figureedits.h"
+#include "ui/offersmodel.h"
 #include "ui/figuretext.h"
 
 #include "analysis/projectionexport.h"
@@ -22,7 +23,7 @@
 #include <QLabel>
 #include <QLegend>
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -154,9 +155,9 @@ ScenariosPage::ScenariosPage(const AnalysisShown &shown, FigureEdits &edits, QWi
     top->addSpacing(fontMetrics().averageCharWidth() * 6);
     top->addLayout(target, 1);
 
-    const auto scenarioFigures = std::count_if(projectionMeasures().cbegin(), projectionMeasures().cend(),
-                                               [](const ProjectionMeasure &m) { return m.ofScenario != nullptr; });
-    m_table = new QTableWidget(1 + int(Scenarios.size()) * int(scenarioFigures), MAX_LOANS, this);
+    m_model = new OffersModel(this);
+    m_table = new QTableView(this);
+    m_table->setModel(m_model);
     m_table->setObjectName(QStringLiteral("scenarioTable"));
     m_table->setAccessibleName(QCoreApplication::translate("LoanAnalysisDialog", "What each offer earns in a bear, the base and a bull market"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -193,53 +194,50 @@ void ScenariosPage::refresh()
         }
     }
 
-    auto *priceHeader = new QTableWidgetItem(projectionText(QT_TRANSLATE_NOOP("Projection", "Price to Offer")));
-    priceHeader->setToolTip(projectionText(QT_TRANSLATE_NOOP("Projection",
+    std::vector<OfferRow> rows;
+    OfferRow price{projectionText(QT_TRANSLATE_NOOP("Projection", "Price to Offer")),
+                   projectionText(QT_TRANSLATE_NOOP("Projection",
         "The highest purchase price at which the IRR at the hold still reaches the target IRR, everything else as typed: "
         "the down payment as an amount, the closing costs a share of the new price, the value growing from it, "
         "PMI's end loan-to-value of it. Searched between the down payment and ten times the price, to the cent; "
-        "none where no price in that range reaches the target (the IRR may rise with the price as well as fall).")));
-    m_table->setVerticalHeaderItem(0, priceHeader);
+        "none where no price in that range reaches the target (the IRR may rise with the price as well as fall).")),
+                   {}, MeasureUnit::Money};
     for (int k = 0; k < MAX_LOANS; ++k) {
-        const Measure &price = m_shown.analysis().loans[std::size_t(k)].priceToOffer;
-        QTableWidgetItem *cell = measureCell(price, MeasureUnit::Money, m_shown.record().m_currency);
+        const Measure &offer = m_shown.analysis().loans[std::size_t(k)].priceToOffer;
+        price.values[std::size_t(k)] = offer;
         // The search ends at ten times the price: a price there may be far from the highest.
-        if (price.isKnown() && price.value >= 10 * inputsOf(m_shown.record(), k).price - 0.005)
-            cell->setToolTip(QCoreApplication::translate("LoanAnalysisDialog", "The search stops at ten times the purchase price; a higher price would reach the target IRR too."));
-        greyLeftOut(cell, k, m_shown, palette());
-        m_table->setItem(0, k, cell);
+        if (offer.isKnown() && offer.value >= 10 * inputsOf(m_shown.record(), k).price - 0.005)
+            price.notes[std::size_t(k)] = QCoreApplication::translate("LoanAnalysisDialog", "The search stops at ten times the purchase price; a higher price would reach the target IRR too.");
     }
-    int row = 1;
+    rows.push_back(price);
     for (Scenario scenario : Scenarios) {
         const std::size_t s = std::size_t(scenario);
         for (const ProjectionMeasure &measure : projectionMeasures()) {
             if (!measure.ofScenario)
                 continue;
-            auto *header = new QTableWidgetItem(QCoreApplication::translate("LoanAnalysisDialog", "%1: %2").arg(scenarioName(scenario), projectionText(measure.label)));
-            header->setToolTip(projectionText(measure.definition));
-            m_table->setVerticalHeaderItem(row, header);
-            for (int k = 0; k < MAX_LOANS; ++k) {
-                const Measure value = measure.ofScenario(m_shown.analysis().loans[std::size_t(k)].scenarios[s]);
-                QTableWidgetItem *cell = measureCell(value, measure.unit, m_shown.record().m_currency);
-                cell->setText(formatProjectionMeasure(value, measure, m_shown.record().m_currency));
-                // The scenario's winner is the compared offer with the highest IRR in it.
-                if (measure.namesScenarioWinner && m_shown.analysis().bestIrrByScenario[s] == k)
-                    markBest(cell);
-                greyLeftOut(cell, k, m_shown, palette());
-                m_table->setItem(row, k, cell);
-            }
-            ++row;
+            OfferRow row{QCoreApplication::translate("LoanAnalysisDialog", "%1: %2").arg(scenarioName(scenario), projectionText(measure.label)),
+                         projectionText(measure.definition), {}, measure.unit, measure.multiple};
+            for (int k = 0; k < MAX_LOANS; ++k)
+                row.values[std::size_t(k)] = measure.ofScenario(m_shown.analysis().loans[std::size_t(k)].scenarios[s]);
+            // The scenario's winner is the compared offer with the highest IRR in it.
+            if (measure.namesScenarioWinner && m_shown.analysis().bestIrrByScenario[s] >= 0)
+                row.best = {m_shown.analysis().bestIrrByScenario[s]};
+            rows.push_back(row);
         }
     }
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        if (const QTableWidgetItem *header = m_shown.offerHeader(k))
-            m_table->setHorizontalHeaderItem(k, header->clone());
-    }
+    m_model->setRows(rows, m_shown.analysis(), m_shown.compared(), m_shown.record().m_currency,
+                     palette().brush(QPalette::Disabled, QPalette::Text));
+    showOfferHeaders();
     m_table->resizeRowsToContents();
     m_table->setFixedHeight(m_table->horizontalHeader()->sizeHint().height()
                                     + m_table->verticalHeader()->length()
                                     + 2 * m_table->frameWidth() + 2);
     fillChart();
+}
+
+void ScenariosPage::showOfferHeaders()
+{
+    m_model->setOfferHeaders(m_shown.offers().offerHeaders(), m_shown.offers().offerHeaderToolTips());
 }
 
 void ScenariosPage::fillChart()

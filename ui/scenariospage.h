@@ -9,7 +9,8 @@ class AnalysisShown;
 class FigureEdits;
 class QChart;
 class QLabel;
-class QTableWidget;
+class OffersModel;
+class QTableView;
 
 // The Loan Analysis window's Scenarios page: the bear and the bull market's figures edited beside
 // the base case's, the target IRR, and what each offer earns in each market with the price it may
@@ -24,6 +25,8 @@ public:
 
     // Shows the analysis as it stands.
     void refresh();
+    // Names the offers as the comparison's headers do.
+    void showOfferHeaders();
 
     [[nodiscard]] QString printableHtml() const;
     // The chart the printout pictures where printableHtml() names "chart:scenarios".
@@ -35,7 +38,8 @@ private:
 
     const AnalysisShown &m_shown;
     FigureEdits &m_edits;
-    QTableWidget *m_table = nullptr;
+    QTableView *m_table = nullptr;
+    OffersModel *m_model = nullptr;
     std::array<QLabel *, 4> m_baseMarket{}; // the base case's four market figures, read only
     QChart *m_chart = nullptr;
     QLabel *m_notCharted = nullptr;

@@ -1,5 +1,7 @@
 #include "apptestsupport.h"
 
+#include <QTableView>
+
 #include "ui/loananalysisdialog.h"
 #include "ui/maindialog.h"
 
@@ -98,4 +100,19 @@ LoanAnalysisDialog *openAnalysis(AppFixture &fixture, MainDialog &dlg, const QSt
     if (!window || !activateAndWait(*window))
         return nullptr;
     return window;
+}
+
+ShownCell cellIn(const QTableView &view, const QString &rowLabel, int column)
+{
+    const QAbstractItemModel &model = *view.model();
+    for (int row = 0; row < model.rowCount(); ++row) {
+        if (model.headerData(row, Qt::Vertical).toString() == rowLabel)
+            return {model.index(row, column)};
+    }
+    return {};
+}
+
+QString columnHeader(const QTableView &view, int column, int role)
+{
+    return view.model()->headerData(column, Qt::Horizontal, role).toString();
 }

@@ -4,7 +4,10 @@
 #include "testdoubles.h"
 #include "app/zantoriaapp.h"
 
+#include <QBrush>
+#include <QFont>
 #include <QLineEdit>
+#include <QModelIndex>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -12,6 +15,7 @@
 #include <memory>
 
 class LoanAnalysisDialog;
+class QTableView;
 class MainDialog;
 
 // An application object on doubles: a recording shell, a documents folder in a temporary
@@ -52,3 +56,29 @@ LoanAnalysisDialog *openAnalysis(AppFixture &fixture, MainDialog &dlg, const QSt
 QPushButton *button(QWidget &dlg, const char *name);
 // Runs a command of the main dialog through its action, as the menu and the keys do.
 bool trigger(QWidget &dlg, const char *action);
+
+// A cell of a table view's model, read as the user sees it.
+struct ShownCell
+{
+    QModelIndex index;
+
+    [[nodiscard]] QString text() const { return index.data().toString(); }
+    [[nodiscard]] QString toolTip() const { return index.data(Qt::ToolTipRole).toString(); }
+    [[nodiscard]] QFont font() const { return index.data(Qt::FontRole).value<QFont>(); }
+    [[nodiscard]] QBrush background() const { return brushOf(index.data(Qt::BackgroundRole)); }
+    [[nodiscard]] QBrush foreground() const { return brushOf(index.data(Qt::ForegroundRole)); }
+
+private:
+    static QBrush brushOf(const QVariant &value)
+    {
+        if (!value.isValid())
+            return {};
+        return value.canConvert<QBrush>() && value.userType() == QMetaType::QBrush ? value.value<QBrush>()
+                                                                                   : QBrush(value.value<QColor>());
+    }
+};
+
+// The cell in column of the row whose header reads rowLabel; an invalid one where no row does.
+ShownCell cellIn(const QTableView &view, const QString &rowLabel, int column);
+// A column's header text (or another role of it).
+QString columnHeader(const QTableView &view, int column, int role = Qt::DisplayRole);

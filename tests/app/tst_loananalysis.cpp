@@ -26,7 +26,6 @@
 #include <QRegularExpression>
 #include <QStandardItemModel>
 #include <QTableView>
-#include <QTableWidget>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
@@ -42,13 +41,10 @@
 
 namespace {
 
-QString cellOf(QTableWidget &table, const QString &measure, int loan)
+QString cellOf(const QTableView &table, const QString &measure, int loan)
 {
-    for (int row = 0; row < table.rowCount(); ++row) {
-        if (table.verticalHeaderItem(row)->text() == measure)
-            return table.item(row, loan)->text();
-    }
-    return QStringLiteral("(no row %1)").arg(measure);
+    const ShownCell cell = cellIn(table, measure, loan);
+    return cell.index.isValid() ? cell.text() : QStringLiteral("(no row %1)").arg(measure);
 }
 
 // The printed comparison: for the row of a measure, whether each loan's cell is in bold type.
@@ -75,13 +71,9 @@ QList<bool> printedBold(const QTextDocument &document, const QString &measure)
     return {};
 }
 
-QTableWidgetItem *itemOf(QTableWidget &table, const QString &measure, int loan)
+ShownCell itemOf(const QTableView &table, const QString &measure, int loan)
 {
-    for (int row = 0; row < table.rowCount(); ++row) {
-        if (table.verticalHeaderItem(row)->text() == measure)
-            return table.item(row, loan);
-    }
-    return nullptr;
+    return cellIn(table, measure, loan);
 }
 
 // The figure of an axis label: its digits, with the en_US grouping and point.
@@ -146,16 +138,16 @@ private slots:
             auto *window = dlg.findChild<LoanAnalysisDialog *>();
             QVERIFY(window && window->isVisible());
             QCOMPARE(window->windowTitle(), QStringLiteral("Loan Analysis"));
-            auto &table = *window->findChild<QTableWidget *>(QStringLiteral("comparison"));
+            auto &table = *window->findChild<QTableView *>(QStringLiteral("comparison"));
 
             QCOMPARE(cellOf(table, QStringLiteral("Total Interest"), 0), QStringLiteral("$251,116.02"));
             QCOMPARE(cellOf(table, QStringLiteral("Principal and Interest"), 3), QStringLiteral("$500.00"));
             QCOMPARE(cellOf(table, QStringLiteral("Total Interest"), 4), QStringLiteral("\u2014"));
-            QCOMPARE(itemOf(table, QStringLiteral("Total Interest"), 4)->toolTip(),
+            QCOMPARE(itemOf(table, QStringLiteral("Total Interest"), 4).toolTip(),
                      QStringLiteral("The loan has no monthly payment: its term is 0 years."));
             QCOMPARE(cellOf(table, QStringLiteral("Cap Rate (Year 1)"), 0), QStringLiteral("8.10%"));
-            QVERIFY(itemOf(table, QStringLiteral("Safety Cash Flow"), 2)->font().bold());
-            QVERIFY(!itemOf(table, QStringLiteral("Safety Cash Flow"), 0)->font().bold());
+            QVERIFY(itemOf(table, QStringLiteral("Safety Cash Flow"), 2).font().bold());
+            QVERIFY(!itemOf(table, QStringLiteral("Safety Cash Flow"), 0).font().bold());
             // The offer with the highest IRR is the engine's, named with its IRR.
             const DealAnalysis engine = analyze(window->record());
             QCOMPARE(engine.bestIrr, 3);
@@ -171,7 +163,7 @@ private slots:
                      QStringLiteral("$200,000.00"));
             QCOMPARE(cellOf(table, QStringLiteral("Total of Payments"), 2), QStringLiteral("$0.00"));
             // Loans that share the best value are all marked.
-            QVERIFY(itemOf(table, QStringLiteral("Total Interest"), 3)->font().bold());
+            QVERIFY(itemOf(table, QStringLiteral("Total Interest"), 3).font().bold());
             // The printed table marks the cells the window marks, and only those.
             {
                 const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
@@ -181,7 +173,7 @@ private slots:
                                                QStringLiteral("Loan Amount")}) {
                     QList<bool> shown;
                     for (int k = 0; k < 5; ++k)
-                        shown << itemOf(table, measure, k)->font().bold();
+                        shown << itemOf(table, measure, k).font().bold();
                     QCOMPARE(printedBold(*printed, measure), shown);
                 }
                 QVERIFY(printedBold(*printed, QStringLiteral("Total Interest")).contains(true));
@@ -300,8 +292,8 @@ private slots:
         fixture.run([&](MainDialog &dlg) {
             auto *window = openAnalysis(fixture, dlg, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
             QVERIFY(window);
-            auto &table = *window->findChild<QTableWidget *>(QStringLiteral("comparison"));
-            const QString figureBefore = table.item(0, 4)->text();
+            auto &table = *window->findChild<QTableView *>(QStringLiteral("comparison"));
+            const QString figureBefore = table.model()->index(0, 4).data().toString();
 
             QVERIFY(activateAndWait(dlg));
             for (int i = 0; i < 4; ++i)
@@ -312,11 +304,11 @@ private slots:
             lender->selectAll();
             QTest::keyClicks(lender, QStringLiteral("Alpha Lending"));
 
-            QCOMPARE(table.horizontalHeaderItem(4)->text(), QStringLiteral("Loan 5\nAlpha Lending"));
-            QCOMPARE(table.horizontalHeaderItem(4)->toolTip(), QStringLiteral("Loan 5: Alpha Lending"));
+            QCOMPARE(columnHeader(table, 4), QStringLiteral("Loan 5\nAlpha Lending"));
+            QCOMPARE(columnHeader(table, 4, Qt::ToolTipRole), QStringLiteral("Loan 5: Alpha Lending"));
             QCOMPARE(window->findChild<QComboBox *>(QStringLiteral("loanChoice"))->itemText(4),
                      QStringLiteral("Loan 5: Alpha Lending"));
-            QCOMPARE(table.item(0, 4)->text(), figureBefore);
+            QCOMPARE(table.model()->index(0, 4).data().toString(), figureBefore);
 
             const QString csv = fixture.m_documents.filePath(QStringLiteral("comparison.csv"));
             fixture.m_prompt.setNextFileName(csv);
@@ -354,17 +346,17 @@ private slots:
             auto *window = dlg.findChild<LoanAnalysisDialog *>();
             QVERIFY(window && QTest::qWaitForWindowExposed(window));
 
-            auto &table = *window->findChild<QTableWidget *>(QStringLiteral("comparison"));
+            auto &table = *window->findChild<QTableView *>(QStringLiteral("comparison"));
             QHeaderView *header = table.horizontalHeader();
             const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
-            for (int k = 0; k < table.columnCount(); ++k) {
-                const QString text = table.horizontalHeaderItem(k)->text();
+            for (int k = 0; k < table.model()->columnCount(); ++k) {
+                const QString text = columnHeader(table, k);
                 for (const QString &line : text.split(QLatin1Char('\n')))
                     QVERIFY2(header->fontMetrics().horizontalAdvance(line) + 2 * margin <= header->sectionSize(k),
                              qPrintable(line));
                 QVERIFY(!text.contains(QChar(0x2026)));
             }
-            QCOMPARE(table.horizontalHeaderItem(0)->toolTip(), QStringLiteral("Loan 1: Harbor Savings Bank (25% down)"));
+            QCOMPARE(columnHeader(table, 0, Qt::ToolTipRole), QStringLiteral("Loan 1: Harbor Savings Bank (25% down)"));
             QVERIFY(header->length() <= table.viewport()->width());
 
             window->findChild<QTabWidget *>(QStringLiteral("tabs"))->setCurrentIndex(2);
@@ -632,7 +624,7 @@ private slots:
                      {euroWindow, QStringLiteral("180.000,00\u00a0\u20ac"),
                       QStringLiteral("200.000,00\u00a0\u20ac"), QStringLiteral("$")}};
         for (const auto &each : shown) {
-            auto &table = *each.window.findChild<QTableWidget *>(QStringLiteral("comparison"));
+            auto &table = *each.window.findChild<QTableView *>(QStringLiteral("comparison"));
             QCOMPARE(cellOf(table, QStringLiteral("Loan Amount"), 0), each.loanAmount);
             // The first month's balance, in the deal's currency.
             const auto &schedule = *each.window.findChild<QTableView *>(QStringLiteral("schedule"));
@@ -696,9 +688,9 @@ private slots:
             QCOMPARE(window->findChild<QLabel *>(QStringLiteral("bestOffer"))->text(),
                      QStringLiteral("Best offer by IRR: none stands out (no compared offer has an "
                                     "IRR, or all earn alike)."));
-            auto &table = *window->findChild<QTableWidget *>(QStringLiteral("comparison"));
+            auto &table = *window->findChild<QTableView *>(QStringLiteral("comparison"));
             for (int k = 0; k < 5; ++k)
-                QVERIFY(!itemOf(table, QStringLiteral("Safety Cash Flow"), k)->font().bold());
+                QVERIFY(!itemOf(table, QStringLiteral("Safety Cash Flow"), k).font().bold());
             window->close();
             dlg.reject();
         });

@@ -14,12 +14,12 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QCheckBox>
+#include <QFont>
 #include <QLabel>
 #include <QLineSeries>
 #include <QScopeGuard>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTableWidget>
 #include <QTest>
 #include <QWhatsThis>
 #include <QTextDocument>
@@ -36,14 +36,9 @@
 namespace {
 
 // The summary's cell of a figure for a loan.
-QTableWidgetItem *summaryCell(LoanAnalysisDialog &window, const ProjectionMeasure &measure, int loan)
+ShownCell summaryCell(LoanAnalysisDialog &window, const ProjectionMeasure &measure, int loan)
 {
-    auto *table = window.findChild<QTableWidget *>(QStringLiteral("projectionSummary"));
-    for (int row = 0; table && row < table->rowCount(); ++row) {
-        if (table->verticalHeaderItem(row) && table->verticalHeaderItem(row)->text() == projectionText(measure.label))
-            return table->item(row, loan);
-    }
-    return nullptr;
+    return cellIn(*window.findChild<QTableView *>(QStringLiteral("projectionSummary")), projectionText(measure.label), loan);
 }
 
 const ProjectionMeasure &measureKeyed(const char *key)
@@ -92,12 +87,8 @@ const char DuplexFile[] = "; Zantoria Import/Export file\n; Locale: LC_MONETARY=
 // A row's cell of the comparison.
 QString comparisonCell(LoanAnalysisDialog &window, const QString &row, int loan)
 {
-    auto *table = window.findChild<QTableWidget *>(QStringLiteral("comparison"));
-    for (int r = 0; table && r < table->rowCount(); ++r) {
-        if (table->verticalHeaderItem(r)->text() == row)
-            return table->item(r, loan)->text();
-    }
-    return QStringLiteral("(no row %1)").arg(row);
+    const ShownCell cell = cellIn(*window.findChild<QTableView *>(QStringLiteral("comparison")), row, loan);
+    return cell.index.isValid() ? cell.text() : QStringLiteral("(no row %1)").arg(row);
 }
 
 class TestProjectionPage : public QObject
@@ -200,7 +191,7 @@ private slots:
             QVERIFY(field);
             QVERIFY(!field->toolTip().isEmpty());
             QVERIFY(field->whatsThis().startsWith(field->toolTip()));
-            const QString irrBefore = summaryCell(*window, measureKeyed("irr"), 0)->text();
+            const QString irrBefore = summaryCell(*window, measureKeyed("irr"), 0).text();
 
             typeInto(field, typed, enter ? Qt::Key_Return : Qt::Key_Tab);
             QVERIFY(window->isVisible());
@@ -224,11 +215,11 @@ private slots:
                     const ProjectionMeasure &measure = measureKeyed(key);
                     LoanAnalysis shown;
                     shown.projection = engine;
-                    QCOMPARE(summaryCell(*window, measure, k)->text(),
+                    QCOMPARE(summaryCell(*window, measure, k).text(),
                              formatProjectionMeasure(measure.get(shown), measure, record.m_currency));
                 }
             }
-            QVERIFY(summaryCell(*window, measureKeyed("irr"), loan)->text() != irrBefore);
+            QVERIFY(summaryCell(*window, measureKeyed("irr"), loan).text() != irrBefore);
             window->close();
             dlg.reject();
         });
@@ -272,13 +263,13 @@ private slots:
             QVERIFY(!reason.isEmpty());
             QVERIFY(problems->isVisible());
             QCOMPARE(problems->text(), reason);
-            QTableWidgetItem *irr = summaryCell(*window, measureKeyed("irr"), 0);
-            QCOMPARE(irr->text(), QStringLiteral("\u2014"));
-            QCOMPARE(irr->toolTip(), reason);
+            const ShownCell irr = summaryCell(*window, measureKeyed("irr"), 0);
+            QCOMPARE(irr.text(), QStringLiteral("\u2014"));
+            QCOMPARE(irr.toolTip(), reason);
             QCOMPARE(window->findChild<QTableView *>(QStringLiteral("projectionYears"))->model()->rowCount(), 0);
             QVERIFY(window->findChild<QLabel *>(QStringLiteral("yearlyTitle"))->text().contains(reason));
             // The rest of the window keeps working.
-            QVERIFY(window->findChild<QTableWidget *>(QStringLiteral("comparison"))->item(0, 0)->text() != QStringLiteral("\u2014"));
+            QVERIFY(window->findChild<QTableView *>(QStringLiteral("comparison"))->model()->index(0, 0).data().toString() != QStringLiteral("\u2014"));
 
             typeInto(window->findChild<QLineEdit *>(QStringLiteral("editHoldYears")), QStringLiteral("12"), Qt::Key_Return);
             QVERIFY(problems->isHidden() || !problems->text().contains(reason));
@@ -322,9 +313,9 @@ private slots:
                         expected[loans.at(i)] = known.at(i) == top;
                 }
                 for (int k = 0; k < MAX_LOANS; ++k) {
-                    QTableWidgetItem *cell = summaryCell(*window, measure, k);
-                    QCOMPARE(cell->font().bold(), bool(expected.at(k)));
-                    QCOMPARE(cell->background() != QBrush(), bool(expected.at(k)));
+                    const ShownCell cell = summaryCell(*window, measure, k);
+                    QCOMPARE(cell.font().bold(), bool(expected.at(k)));
+                    QCOMPARE(cell.background() != QBrush(), bool(expected.at(k)));
                     marked += expected.at(k);
                 }
             }
@@ -352,14 +343,14 @@ private slots:
             const int best = analyze(window->record()).bestIrr;
             QVERIFY(best >= 0);
             const QString name = window->findChild<QComboBox *>(QStringLiteral("loanChoice"))->itemText(best);
-            auto *comparison = window->findChild<QTableWidget *>(QStringLiteral("comparison"));
-            const auto markedIn = [best](QTableWidget *table) {
+            auto *comparison = window->findChild<QTableView *>(QStringLiteral("comparison"));
+            const auto markedIn = [best](QTableView *table) {
                 int count = 0;
-                for (int row = 0; row < table->rowCount(); ++row)
-                    count += table->item(row, best) && table->item(row, best)->font().bold();
+                for (int row = 0; row < table->model()->rowCount(); ++row)
+                    count += table->model()->index(row, best).data(Qt::FontRole).value<QFont>().bold();
                 return count;
             };
-            auto *summary = window->findChild<QTableWidget *>(QStringLiteral("projectionSummary"));
+            auto *summary = window->findChild<QTableView *>(QStringLiteral("projectionSummary"));
             QVERIFY(markedIn(summary) > 0);
             QVERIFY(markedIn(comparison) > 0);
             const auto seriesNames = [window](const QString &chartName) {
@@ -400,9 +391,9 @@ private slots:
                 QStringLiteral("Best offer by IRR over 10 years: ")
                 + window->findChild<QComboBox *>(QStringLiteral("loanChoice"))->itemText(engine.bestIrr)));
             // Its figures stay to be seen, greyed.
-            QVERIFY(summaryCell(*window, measureKeyed("irr"), best)->text() != QStringLiteral("\u2014"));
-            QVERIFY(summaryCell(*window, measureKeyed("irr"), best)->foreground().color()
-                    != summaryCell(*window, measureKeyed("irr"), engine.bestIrr)->foreground().color());
+            QVERIFY(summaryCell(*window, measureKeyed("irr"), best).text() != QStringLiteral("\u2014"));
+            QVERIFY(summaryCell(*window, measureKeyed("irr"), best).foreground().color()
+                    != summaryCell(*window, measureKeyed("irr"), engine.bestIrr).foreground().color());
 
             QTest::keyClick(box, Qt::Key_Space);
             QVERIFY(markedIn(summary) > 0);

@@ -25,7 +25,6 @@
 #include <QScopeGuard>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTableWidget>
 #include <QTest>
 #include <QTextDocument>
 
@@ -75,24 +74,19 @@ const ProjectionMeasure &measureKeyed(const char *key)
     qFatal("no projection measure %s", key);
 }
 
-QTableWidget *scenarioTable(LoanAnalysisDialog &window)
+QTableView *scenarioTable(LoanAnalysisDialog &window)
 {
-    return window.findChild<QTableWidget *>(QStringLiteral("scenarioTable"));
+    return window.findChild<QTableView *>(QStringLiteral("scenarioTable"));
 }
 
 // The table's cell of a figure in a scenario, found by its row's title.
-QTableWidgetItem *scenarioCell(LoanAnalysisDialog &window, Scenario scenario, const char *key, int loan)
+ShownCell scenarioCell(LoanAnalysisDialog &window, Scenario scenario, const char *key, int loan)
 {
     const QString scenarioTitle = QCoreApplication::translate("Projection", scenario == Scenario::Bear ? "Bear"
                                                                             : scenario == Scenario::Bull ? "Bull"
                                                                                                          : "Base");
     const QString title = scenarioTitle + QStringLiteral(": ") + projectionText(measureKeyed(key).label);
-    QTableWidget *table = scenarioTable(window);
-    for (int row = 0; table && row < table->rowCount(); ++row) {
-        if (table->verticalHeaderItem(row) && table->verticalHeaderItem(row)->text() == title)
-            return table->item(row, loan);
-    }
-    return nullptr;
+    return cellIn(*scenarioTable(window), title, loan);
 }
 
 // The engine's figure of a scenario for a loan of the record, worked out apart from the window.
@@ -125,9 +119,9 @@ int engineWinner(const DealRecord &record, const ComparedOffers &compared, Scena
     return winner;
 }
 
-bool marked(const QTableWidgetItem *cell)
+bool marked(const ShownCell &cell)
 {
-    return cell->font().bold() && cell->background() != QBrush();
+    return cell.font().bold() && cell.background() != QBrush();
 }
 
 QChart *chartNamed(LoanAnalysisDialog &window, const QString &name)
@@ -195,10 +189,10 @@ private slots:
             QVERIFY(edit);
             QVERIFY(!edit->toolTip().isEmpty());
             QVERIFY(edit->whatsThis().startsWith(edit->toolTip()));
-            QTableWidget *table = scenarioTable(*window);
+            const QAbstractItemModel &table = *scenarioTable(*window)->model();
             QStringList before;
-            for (int row = 0; row < table->rowCount(); ++row)
-                before << table->item(row, 0)->text();
+            for (int row = 0; row < table.rowCount(); ++row)
+                before << table.index(row, 0).data().toString();
 
             typeInto(edit, typed, enter ? Qt::Key_Return : Qt::Key_Tab);
             QVERIFY(window->isVisible());
@@ -217,21 +211,21 @@ private slots:
             int capped = 0;
             for (int k = 0; k < MAX_LOANS; ++k) {
                 const Measure price = priceToOffer(inputsOf(record, k), assumptions);
-                QCOMPARE(table->item(0, k)->text(), formatMeasure(price, MeasureUnit::Money, record.m_currency));
+                QCOMPARE(table.index(0, k).data().toString(), formatMeasure(price, MeasureUnit::Money, record.m_currency));
                 // "—" says why; a price where the search ends says so; any other has no note.
                 if (!price.isKnown()) {
-                    QCOMPARE(table->item(0, k)->toolTip(), price.reason);
+                    QCOMPARE(table.index(0, k).data(Qt::ToolTipRole).toString(), price.reason);
                 } else if (price.value >= 10 * inputsOf(record, k).price - 0.005) {
-                    QVERIFY(table->item(0, k)->toolTip().contains(QStringLiteral("ten times")));
+                    QVERIFY(table.index(0, k).data(Qt::ToolTipRole).toString().contains(QStringLiteral("ten times")));
                     ++capped;
                 } else if (comparedOffers(window->record())[std::size_t(k)]) {
-                    QCOMPARE(table->item(0, k)->toolTip(), QString());
+                    QCOMPARE(table.index(0, k).data(Qt::ToolTipRole).toString(), QString());
                 }
                 for (Scenario scenario : Scenarios) {
                     for (const char *key : {"irr", "npv", "equity_multiple", "total_profit"}) {
-                        QTableWidgetItem *cell = scenarioCell(*window, scenario, key, k);
-                        QVERIFY2(cell, key);
-                        QCOMPARE(cell->text(), formatProjectionMeasure(engineFigure(record, k, scenario, key),
+                        const ShownCell cell = scenarioCell(*window, scenario, key, k);
+                        QVERIFY2(cell.index.isValid(), key);
+                        QCOMPARE(cell.text(), formatProjectionMeasure(engineFigure(record, k, scenario, key),
                                                                        measureKeyed(key), record.m_currency));
                     }
                 }
@@ -241,8 +235,8 @@ private slots:
                 QCOMPARE(capped, 1);
             // Loan 1's figures moved: its price to offer with the target, a market's with the market.
             QStringList after;
-            for (int row = 0; row < table->rowCount(); ++row)
-                after << table->item(row, 0)->text();
+            for (int row = 0; row < table.rowCount(); ++row)
+                after << table.index(row, 0).data().toString();
             QVERIFY(after != before);
             if (field == QLatin1String("TargetIrr"))
                 QVERIFY(after.front() != before.front());
@@ -312,9 +306,9 @@ private slots:
             QVERIFY(engineWinner(window->record(), comparedOffers(window->record()), Scenario::Base) != winner);
             verifyMarks();
             // Its figures stay to be seen, greyed.
-            QTableWidgetItem *left = scenarioCell(*window, Scenario::Base, "irr", winner);
-            QVERIFY(left->text() != QStringLiteral("\u2014"));
-            QCOMPARE(left->foreground(), window->palette().brush(QPalette::Disabled, QPalette::Text));
+            const ShownCell left = scenarioCell(*window, Scenario::Base, "irr", winner);
+            QVERIFY(left.text() != QStringLiteral("\u2014"));
+            QCOMPARE(left.foreground(), window->palette().brush(QPalette::Disabled, QPalette::Text));
             window->close();
             dlg.reject();
         });
