@@ -20,6 +20,9 @@
 
 namespace {
 
+// Whether an offer takes part in the comparison: a loan's member of the JSON, a CSV column.
+constexpr char ComparedKey[] = "compared";
+
 int decimals(MeasureUnit unit)
 {
     switch (unit) {
@@ -339,16 +342,16 @@ QByteArray AnalysisExport::dealsCsvHeader()
     }
     for (const PropertyMeasure &measure : propertyMeasures())
         header << QLatin1String(measure.key);
-    header << QStringLiteral("extra_payment") << QStringLiteral("interest_saved");
+    header << QLatin1String(extraPaymentField().key) << QLatin1String(loanMeasure(LoanMeasureId::InterestSaved).key);
     for (const ProjectionMeasure &measure : projectionMeasures()) {
         if (measure.ofTheHold)
             header << QLatin1String(measure.key);
     }
     for (Scenario scenario : Scenarios)
         header << QStringLiteral("irr_") + QLatin1String(scenarioKey(scenario));
-    header << QStringLiteral("highest_offer_for_target_irr") << QStringLiteral("hold_years")
-           << QStringLiteral("year_1_cash_flow") << QStringLiteral("break_even_occupancy")
-           << QStringLiteral("compared");
+    header << QStringLiteral("highest_offer_for_target_irr") << QLatin1String(holdingPeriodField().key)
+           << QLatin1String(projectionMeasure(ProjectionMeasureId::YearOneCashFlow).key)
+           << QLatin1String(loanMeasure(LoanMeasureId::BreakEvenOccupancy).key) << QLatin1String(ComparedKey);
     return csvLine(header);
 }
 
@@ -380,9 +383,7 @@ QByteArray AnalysisExport::dealCsvLines(const QString &file, const DealRecord &r
             line << csvValue(scenario.irr, MeasureUnit::Fraction);
         line << csvValue(loan.priceToOffer, MeasureUnit::Money)
              << shortest(record.m_projection.m_holdYears.m_value, forScripts())
-             << (loan.projection.years.empty()
-                     ? QString()
-                     : number(loan.projection.years.front().cashFlow, 2, forScripts()))
+             << csvValue(projectionMeasure(ProjectionMeasureId::YearOneCashFlow).get(loan), MeasureUnit::Money)
              << csvValue(loan.breakEvenOccupancy, MeasureUnit::Fraction)
              << (comparedOffers(record)[std::size_t(k)] ? QStringLiteral("1") : QStringLiteral("0"));
         csv += csvFields(line);
@@ -429,7 +430,7 @@ QByteArray AnalysisExport::dealJsonText(const QString &file, const DealRecord &r
         json.value(k + 1);
         json.key("lender");
         json.value(record.m_lender[k]);
-        json.key("compared");
+        json.key(ComparedKey);
         json.value(bool(compared[std::size_t(k)]));
         for (const DealField *input : LoanInputs) {
             json.key(input->key);
@@ -437,7 +438,7 @@ QByteArray AnalysisExport::dealJsonText(const QString &file, const DealRecord &r
         }
         json.key("interest_rate_percent");
         json.value(record.m_interestRate[k].m_value);
-        json.key("extra_payment");
+        json.key(extraPaymentField().key);
         json.value(record.m_extraPayment[k].m_value);
         for (const LoanMeasure &measure : loanMeasures()) {
             json.key(measure.key);

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -353,6 +354,18 @@ std::optional<double> readPlainNumber(const QString &text, FieldKind kind)
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+const DealField &holdingPeriodField()
+{
+    return *std::find_if(projectionFields().cbegin(), projectionFields().cend(),
+                         [](const DealField &f) { return f.figureIn == &projectionOf<&P::m_holdYears>; });
+}
+
+const DealField &extraPaymentField()
+{
+    return *std::find_if(projectionFields().cbegin(), projectionFields().cend(),
+                         [](const DealField &f) { return f.editedOn == EditedOn::OfferSummary; });
 }
 
 void takePlainNumber(Value &value, double number, const QString &currency)

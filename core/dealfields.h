@@ -64,6 +64,11 @@ struct DealField
 // (hold, market, costs, rates, then the bear and bull markets), then each loan's extra payment.
 [[nodiscard]] const std::vector<DealField> &projectionFields();
 
+// The rows of the holding period and of a loan's extra payment, for what reads them by themselves
+// (the CSV's hold_years column, the Projection page's row of extra payments).
+[[nodiscard]] const DealField &holdingPeriodField();
+[[nodiscard]] const DealField &extraPaymentField();
+
 // Takes a plain number (a profile entry, a command-line figure) as the field would show it, like
 // a figure read from a file; a figure too large to show is kept as it is.
 void takePlainNumber(Value &value, double number, const QString &currency);

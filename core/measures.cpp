@@ -193,44 +193,50 @@ const std::vector<ProjectionMeasure> &projectionMeasures()
     using U = MeasureUnit;
     static const std::vector<ProjectionMeasure> rows = {
         // More cash in is no better or worse in itself: like the loan amount, it marks no best.
-        {"cash_invested", QT_TRANSLATE_NOOP("Projection", "Cash Invested"),
+        {ProjectionMeasureId::CashInvested, "cash_invested", QT_TRANSLATE_NOOP("Projection", "Cash Invested"),
          QT_TRANSLATE_NOOP("Projection", "The down payment plus the closing costs, paid in year 0."),
          U::Money, false, Better::Neither, true,
          [](const LoanAnalysis &l) { return projected(l.projection, l.projection.cashInvested); }},
-        {"year_1_cash_flow", QT_TRANSLATE_NOOP("Projection", "Year-1 Cash Flow"),
+        {ProjectionMeasureId::YearOneCashFlow, "year_1_cash_flow", QT_TRANSLATE_NOOP("Projection", "Year-1 Cash Flow"),
          QT_TRANSLATE_NOOP("Projection", "The first year's net operating income less its debt service and mortgage insurance."),
          U::Money, false, Better::Higher, false,
          [](const LoanAnalysis &l) {
              return l.projection.years.empty() ? projected(l.projection, 0)
                                                : projected(l.projection, l.projection.years.front().cashFlow);
          }},
-        {"irr", QT_TRANSLATE_NOOP("Projection", "IRR"),
+        {ProjectionMeasureId::Irr, "irr", QT_TRANSLATE_NOOP("Projection", "IRR"),
          QT_TRANSLATE_NOOP("Projection", "Internal rate of return: the yearly rate at which the cash invested, the yearly cash flows and the sale proceeds at the end of the holding period are worth 0 today."),
          U::Fraction, false, Better::Higher, true, [](const LoanAnalysis &l) { return l.projection.irr; },
          [](const ScenarioResult &r) { return r.irr; }, true},
-        {"npv", QT_TRANSLATE_NOOP("Projection", "NPV"),
+        {ProjectionMeasureId::Npv, "npv", QT_TRANSLATE_NOOP("Projection", "NPV"),
          QT_TRANSLATE_NOOP("Projection", "Net present value: the same flows discounted at the discount rate, year 0 undiscounted."),
          U::Money, false, Better::Higher, true, [](const LoanAnalysis &l) { return l.projection.npv; },
          [](const ScenarioResult &r) { return r.npv; }},
-        {"equity_multiple", QT_TRANSLATE_NOOP("Projection", "Equity Multiple"),
+        {ProjectionMeasureId::EquityMultiple, "equity_multiple", QT_TRANSLATE_NOOP("Projection", "Equity Multiple"),
          QT_TRANSLATE_NOOP("Projection", "What the deal pays out (the years that bring cash in, the sale included) divided by what is put into it (the cash invested and the cash that covers a year's shortfall); never below 0."),
          U::Ratio, true, Better::Higher, true, [](const LoanAnalysis &l) { return l.projection.equityMultiple; },
          [](const ScenarioResult &r) { return r.equityMultiple; }},
-        {"total_profit", QT_TRANSLATE_NOOP("Projection", "Total Profit"),
+        {ProjectionMeasureId::TotalProfit, "total_profit", QT_TRANSLATE_NOOP("Projection", "Total Profit"),
          QT_TRANSLATE_NOOP("Projection", "The yearly cash flows plus the sale proceeds, less the cash invested."),
          U::Money, false, Better::Higher, true, [](const LoanAnalysis &l) { return l.projection.totalProfit; },
          [](const ScenarioResult &r) { return r.totalProfit; }},
-        {"annualized_return", QT_TRANSLATE_NOOP("Projection", "Annualized Return"),
+        {ProjectionMeasureId::AnnualizedReturn, "annualized_return", QT_TRANSLATE_NOOP("Projection", "Annualized Return"),
          QT_TRANSLATE_NOOP("Projection", "The yearly rate at which the equity multiple builds up over the holding period: the multiple to the power of 1 over the years, less 1."),
          U::Fraction, false, Better::Higher, true, [](const LoanAnalysis &l) { return l.projection.annualizedReturn; }},
-        {"sale_proceeds", QT_TRANSLATE_NOOP("Projection", "Sale Proceeds"),
+        {ProjectionMeasureId::SaleProceeds, "sale_proceeds", QT_TRANSLATE_NOOP("Projection", "Sale Proceeds"),
          QT_TRANSLATE_NOOP("Projection", "The property's value at the end of the holding period, less the selling costs and the loan balance."),
          U::Money, false, Better::Higher, true, [](const LoanAnalysis &l) { return l.projection.saleProceeds; }},
-        {"interest_saved", QT_TRANSLATE_NOOP("Projection", "Interest Saved"),
+        {ProjectionMeasureId::InterestSaved, "interest_saved", QT_TRANSLATE_NOOP("Projection", "Interest Saved"),
          QT_TRANSLATE_NOOP("Projection", "The interest the extra payments save over the loan's life, against the same loan without them."),
          U::Money, false, Better::Higher, false, [](const LoanAnalysis &l) { return l.interestSaved; }},
     };
     return rows;
+}
+
+const ProjectionMeasure &projectionMeasure(ProjectionMeasureId id)
+{
+    // Each row stands at the place of its id (a test holds the table to that).
+    return projectionMeasures()[static_cast<std::size_t>(id)];
 }
 
 QString projectionText(const char *text)

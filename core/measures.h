@@ -80,10 +80,24 @@ struct PropertyMeasure
 // The row of a measure.
 [[nodiscard]] const LoanMeasure &loanMeasure(LoanMeasureId id);
 
+// The projection's rows by name, in their order, for code that needs one particular row.
+enum class ProjectionMeasureId {
+    CashInvested,
+    YearOneCashFlow,
+    Irr,
+    Npv,
+    EquityMultiple,
+    TotalProfit,
+    AnnualizedReturn,
+    SaleProceeds,
+    InterestSaved,
+};
+
 // The summary of the holding-period projection: one row a figure, the sale at the end of the
 // hold. Label and definition are in the Projection context.
 struct ProjectionMeasure
 {
+    ProjectionMeasureId id;
     const char *key;
     const char *label;
     const char *definition;
@@ -101,6 +115,8 @@ struct ProjectionMeasure
 };
 
 [[nodiscard]] const std::vector<ProjectionMeasure> &projectionMeasures();
+// The row of a projection measure.
+[[nodiscard]] const ProjectionMeasure &projectionMeasure(ProjectionMeasureId id);
 // A label or definition of the projection, translated.
 [[nodiscard]] QString projectionText(const char *text);
 // A figure of the projection's summary as the user's locale shows it; "—" for an unknown one.

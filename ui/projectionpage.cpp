@@ -41,12 +41,6 @@ constexpr int CompareRow = 0;
 constexpr int ExtraPaymentRow = 1;
 constexpr int FirstFigureRow = 2;
 
-const DealField &extraPaymentField()
-{
-    return *std::find_if(projectionFields().cbegin(), projectionFields().cend(),
-                         [](const DealField &f) { return f.editedOn == EditedOn::OfferSummary; });
-}
-
 QString compareDefinition()
 {
     return QCoreApplication::translate("LoanAnalysisDialog", "An offer left out is greyed, marked best nowhere and not charted.");

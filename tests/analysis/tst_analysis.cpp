@@ -192,6 +192,12 @@ private slots:
             QVERIFY2(std::size_t(rows[i].id) == i, rows[i].key);
             QCOMPARE(&loanMeasure(rows[i].id), &rows[i]);
         }
+        const std::vector<ProjectionMeasure> &summary = projectionMeasures();
+        QCOMPARE(summary.size(), std::size_t(ProjectionMeasureId::InterestSaved) + 1);
+        for (std::size_t i = 0; i < summary.size(); ++i) {
+            QVERIFY2(std::size_t(summary[i].id) == i, summary[i].key);
+            QCOMPARE(&projectionMeasure(summary[i].id), &summary[i]);
+        }
     }
     // An extra payment each month ends the loan when the closed form says and saves the interest
     // it says: months n = NPER(r, payment + extra, amount) rounded up, the last payment what is
