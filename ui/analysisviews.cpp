@@ -83,14 +83,18 @@ QString htmlTable(const QAbstractItemModel &model, bool withRowHeaders, int firs
     QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><thead><tr>");
     if (withRowHeaders)
         html += QStringLiteral("<th></th>");
+    const auto header = [&model](int section, Qt::Orientation orientation) {
+        const QString text = model.headerData(section, orientation).toString().toHtmlEscaped()
+                                 .replace(QLatin1Char('\n'), QStringLiteral("<br/>"));
+        return model.headerData(section, orientation, CurrentRole).toBool() ? QStringLiteral("<b>%1</b>").arg(text) : text;
+    };
     for (int c : shown)
-        html += QStringLiteral("<th>%1</th>").arg(model.headerData(c, Qt::Horizontal).toString().toHtmlEscaped()
-                                                      .replace(QLatin1Char('\n'), QStringLiteral("<br/>")));
+        html += QStringLiteral("<th>%1</th>").arg(header(c, Qt::Horizontal));
     html += QStringLiteral("</tr></thead>");
     for (int r = firstRow; r < model.rowCount(); ++r) {
         html += QStringLiteral("<tr>");
         if (withRowHeaders)
-            html += QStringLiteral("<th align=\"left\">%1</th>").arg(model.headerData(r, Qt::Vertical).toString().toHtmlEscaped());
+            html += QStringLiteral("<th align=\"left\">%1</th>").arg(header(r, Qt::Vertical));
         // A property's figure, alone in the first column, spans the five as it does on screen.
         bool alone = withRowHeaders && model.columnCount() > 1;
         for (int c = 1; alone && c < model.columnCount(); ++c)
@@ -104,9 +108,12 @@ QString htmlTable(const QAbstractItemModel &model, bool withRowHeaders, int firs
         for (int c : shown) {
             const QModelIndex index = model.index(r, c);
             const bool best = index.data(BestRole).toBool();
+            const QVariant scale = index.data(ScaleRole);
+            const QString colour = scale.isValid() ? scale.value<QColor>().name() : best ? bestColor.name() : QString();
+            const bool bold = best || index.data(CurrentRole).toBool();
             html += QStringLiteral("<td align=\"right\"%1>%2</td>")
-                        .arg(best ? QStringLiteral(" bgcolor=\"#c6efce\"") : QString(),
-                             (best ? QStringLiteral("<b>%1</b>") : QStringLiteral("%1"))
+                        .arg(colour.isEmpty() ? QString() : QStringLiteral(" bgcolor=\"%1\"").arg(colour),
+                             (bold ? QStringLiteral("<b>%1</b>") : QStringLiteral("%1"))
                                  .arg(index.data().toString().toHtmlEscaped()));
         }
         html += QStringLiteral("</tr>");

@@ -123,12 +123,10 @@ void SensitivityPage::refresh()
     const int loan = m_shown.chosenLoan();
     const Sensitivity s = computed();
     const QString currency = m_shown.record().m_currency;
-    const int hold = m_shown.analysis().assumptions.holdYears;
     m_title->setText(QCoreApplication::translate("LoanAnalysisDialog", "%1: IRR by appreciation (rows) and holding period in years (columns)").arg(m_shown.loanName(loan)));
 
     const IrrScale scale(s);
-    const int currentRow = currentStep(s.appreciationPercent, 100 * m_shown.analysis().assumptions.appreciation);
-    m_gridModel->show(s, currentRow, hold, currency);
+    showGrid(*m_gridModel, s);
     m_grid->resizeColumnsToContents();
     m_grid->setFixedHeight(m_grid->horizontalHeader()->sizeHint().height()
                                       + m_grid->verticalHeader()->length()
@@ -155,19 +153,32 @@ void SensitivityPage::refresh()
                                      .arg(swatch(unknownColor));
     m_legend->setText(legend.trimmed());
 
-    const double now[] = {inputsOf(m_shown.record(), loan).ratePercent, inputsOf(m_shown.record(), loan).rent,
-                          100 * m_shown.analysis().assumptions.vacancy, inputsOf(m_shown.record(), loan).price};
     for (std::size_t i = 0; i < oneWayTables.size(); ++i) {
-        const OneWaySensitivity &table = s.*(oneWayTables[i].table);
         QTableView *shown = m_oneWay[i];
-        m_oneWayModels[i]->show(table, oneWayTables[i].unit, currentStep(table.steps, now[i]),
-                                QCoreApplication::translate("LoanAnalysisDialog", oneWayTables[i].title),
-                                QCoreApplication::translate("LoanAnalysisDialog", oneWayTables[i].definition),
-                                currency);
+        showOneWay(*m_oneWayModels[i], i, s);
         shown->resizeRowsToContents();
         shown->setFixedHeight(shown->horizontalHeader()->sizeHint().height() + shown->verticalHeader()->length()
                               + 2 * shown->frameWidth() + 2);
     }
+}
+
+void SensitivityPage::showGrid(SensitivityGridModel &model, const Sensitivity &s) const
+{
+    const ProjectionAssumptions &assumptions = m_shown.analysis().assumptions;
+    model.show(s, currentStep(s.appreciationPercent, 100 * assumptions.appreciation), assumptions.holdYears,
+               m_shown.record().m_currency);
+}
+
+void SensitivityPage::showOneWay(OneWayModel &model, std::size_t i, const Sensitivity &s) const
+{
+    const ProjectionInputs inputs = inputsOf(m_shown.record(), m_shown.chosenLoan());
+    const double now[] = {inputs.ratePercent, inputs.rent, 100 * m_shown.analysis().assumptions.vacancy,
+                          inputs.price};
+    const OneWaySensitivity &table = s.*(oneWayTables[i].table);
+    model.show(table, oneWayTables[i].unit, currentStep(table.steps, now[i]),
+               QCoreApplication::translate("LoanAnalysisDialog", oneWayTables[i].title),
+               QCoreApplication::translate("LoanAnalysisDialog", oneWayTables[i].definition),
+               m_shown.record().m_currency);
 }
 
 QString SensitivityPage::printableHtml() const
@@ -175,57 +186,25 @@ QString SensitivityPage::printableHtml() const
     const auto escaped = [](const QString &text) { return text.toHtmlEscaped(); };
     // The page shown may be of an older record: the printout works it out anew.
     const Sensitivity s = computed();
-    const QString currency = m_shown.record().m_currency;
-    const int hold = m_shown.analysis().assumptions.holdYears;
-    const IrrScale scale(s);
     QString html = QStringLiteral("<h3>%1</h3><p>%2</p>")
                        .arg(escaped(QCoreApplication::translate("LoanAnalysisDialog", "Sensitivity")),
                             escaped(QCoreApplication::translate("LoanAnalysisDialog", "%1: IRR by appreciation (rows) and holding period in years (columns)").arg(m_shown.loanName(m_shown.chosenLoan()))));
+    SensitivityGridModel grid;
+    showGrid(grid, s);
     // Thirty years do not fit a page's width: three tables of ten.
-    const int currentRow = currentStep(s.appreciationPercent, 100 * m_shown.analysis().assumptions.appreciation);
-    for (int first = 0; first < int(s.holdYears.size()); first += 10) {
-        const int last = std::min(int(s.holdYears.size()), first + 10);
-        html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><thead><tr><th></th>");
-        for (int c = first; c < last; ++c) {
-            const QString year = QString::number(s.holdYears[std::size_t(c)]);
-            html += QStringLiteral("<th>%1</th>").arg(s.holdYears[std::size_t(c)] == hold ? QStringLiteral("<b>%1</b>").arg(year) : year);
-        }
-        html += QStringLiteral("</tr></thead>");
-        for (int r = 0; r < int(s.grid.size()); ++r) {
-            const QString appreciation = escaped(stepText(s.appreciationPercent[std::size_t(r)], MeasureUnit::Fraction, currency));
-            html += QStringLiteral("<tr><th align=\"right\">%1</th>").arg(r == currentRow ? QStringLiteral("<b>%1</b>").arg(appreciation) : appreciation);
-            for (int c = first; c < last; ++c) {
-                const Measure &irr = s.grid[std::size_t(r)][std::size_t(c)];
-                const QColor colour = scale.colour(irr);
-                const QString text = escaped(formatMeasure(irr, MeasureUnit::Fraction, currency));
-                const bool bold = r == currentRow || s.holdYears[std::size_t(c)] == hold;
-                html += QStringLiteral("<td align=\"right\" bgcolor=\"%1\">%2</td>")
-                            .arg(colour.name(), bold ? QStringLiteral("<b>%1</b>").arg(text) : text);
-            }
-            html += QStringLiteral("</tr>");
-        }
-        html += QStringLiteral("</table><p></p>");
+    for (int first = 0; first < grid.columnCount(); first += 10) {
+        QList<int> columns;
+        for (int c = first; c < std::min(grid.columnCount(), first + 10); ++c)
+            columns << c;
+        html += htmlTable(grid, true, 0, columns) + QStringLiteral("<p></p>");
     }
     html += QStringLiteral("<p>%1</p>").arg(escaped(
         QCoreApplication::translate("LoanAnalysisDialog", "Colours by rank: red, the lowest IRR; yellow, the middle one; green, the highest; grey, no IRR. Bold: the current appreciation and holding period.")));
-    const double now[] = {inputsOf(m_shown.record(), m_shown.chosenLoan()).ratePercent, inputsOf(m_shown.record(), m_shown.chosenLoan()).rent,
-                          100 * m_shown.analysis().assumptions.vacancy, inputsOf(m_shown.record(), m_shown.chosenLoan()).price};
     html += QStringLiteral("<table cellspacing=\"8\"><tr>");
     for (std::size_t i = 0; i < oneWayTables.size(); ++i) {
-        const OneWaySensitivity &table = s.*(oneWayTables[i].table);
-        const int current = currentStep(table.steps, now[i]);
-        html += QStringLiteral("<td valign=\"top\"><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><thead><tr><th>%1</th><th>%2</th></tr></thead>")
-                    .arg(escaped(QCoreApplication::translate("LoanAnalysisDialog", oneWayTables[i].title)), escaped(QCoreApplication::translate("LoanAnalysisDialog", "IRR")));
-        for (int r = 0; r < int(table.steps.size()); ++r) {
-            QString step = escaped(stepText(table.steps[std::size_t(r)], oneWayTables[i].unit, currency));
-            QString irr = escaped(formatMeasure(table.irr[std::size_t(r)], MeasureUnit::Fraction, currency));
-            if (r == current) {
-                step = QStringLiteral("<b>%1</b>").arg(step);
-                irr = QStringLiteral("<b>%1</b>").arg(irr);
-            }
-            html += QStringLiteral("<tr><td align=\"right\">%1</td><td align=\"right\">%2</td></tr>").arg(step, irr);
-        }
-        html += QStringLiteral("</table></td>");
+        OneWayModel oneWay;
+        showOneWay(oneWay, i, s);
+        html += QStringLiteral("<td valign=\"top\">%1</td>").arg(htmlTable(oneWay, false));
     }
     return html + QStringLiteral("</tr></table>");
 }

@@ -36,6 +36,10 @@ public:
     [[nodiscard]] QByteArray csv() const;
 
 private:
+    // Fills a model with s, the figures as they stand now marked.
+    void showGrid(SensitivityGridModel &model, const Sensitivity &s) const;
+    void showOneWay(OneWayModel &model, std::size_t i, const Sensitivity &s) const;
+
     const AnalysisShown &m_shown;
     QLabel *m_title = nullptr;
     QTableView *m_grid = nullptr;
