@@ -463,6 +463,12 @@ ComparedOffers comparedOffers(const DealRecord &record)
     return compared;
 }
 
+bool hasComparisonChoice(const DealRecord &record)
+{
+    return std::any_of(record.m_compare.begin(), record.m_compare.end(),
+                       [](const std::optional<bool> &choice) { return choice.has_value(); });
+}
+
 void leaveOut(DealAnalysis &deal, const ComparedOffers &compared)
 {
     for (int k = 0; k < MAX_LOANS; ++k) {

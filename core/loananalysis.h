@@ -116,6 +116,8 @@ using ComparedOffers = std::array<bool, MAX_LOANS>;
 [[nodiscard]] ComparedOffers defaultComparedOffers(const DealRecord &record);
 // The offers compared: the user's choice (record.m_compare), the default rule where none is made.
 [[nodiscard]] ComparedOffers comparedOffers(const DealRecord &record);
+// True once the user has chosen the offers compared: only then is the choice stored.
+[[nodiscard]] bool hasComparisonChoice(const DealRecord &record);
 // Leaves the offers that are not compared out of every ranking: each gets the reason "Left out
 // of the comparison." (one that already had a reason keeps it), and the best loans are chosen
 // anew among the others. Their figures stay, for the user to see what was left out.

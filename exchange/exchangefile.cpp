@@ -13,7 +13,6 @@
 #include <QCoreApplication>
 #include <QHash>
 
-#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -174,7 +173,7 @@ void writeFile(const DealRecord &record, const QString &path)
         file.write(field.entry(loan) + QStringLiteral(" = ") + exportedText(field, loan, record)
                    + QLatin1Char('\n'));
     });
-    if (std::any_of(record.m_compare.begin(), record.m_compare.end(), [](const auto &c) { return c.has_value(); })) {
+    if (hasComparisonChoice(record)) {
         const ComparedOffers compared = comparedOffers(record);
         for (int k = 0; k < MAX_LOANS; ++k)
             file.write(compareEntry(k) + QStringLiteral(" = ") + QLatin1Char(compared[std::size_t(k)] ? '1' : '0')

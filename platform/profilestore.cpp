@@ -12,7 +12,6 @@
 
 #include <QLocale>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -165,8 +164,7 @@ void readChoice(IProfile &profile, DealRecord &record)
 // Where no choice is made, an earlier one stored is emptied, so that it does not come back.
 void writeChoice(IProfile &profile, const DealRecord &record)
 {
-    const bool chosen = std::any_of(record.m_compare.begin(), record.m_compare.end(),
-                                    [](const auto &c) { return c.has_value(); });
+    const bool chosen = hasComparisonChoice(record);
     const ComparedOffers compared = comparedOffers(record);
     for (int k = 0; k < MAX_LOANS; ++k) {
         const QString entry = compareEntry(k);
