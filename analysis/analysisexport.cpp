@@ -29,6 +29,7 @@ int decimals(MeasureUnit unit)
     case MeasureUnit::Money:
         return 2;
     case MeasureUnit::Fraction:
+    case MeasureUnit::Rate:
         return 6;
     case MeasureUnit::Ratio:
         return 4;
@@ -209,11 +210,53 @@ void writeLoanNumber(JsonWriter &json, int k)
         json.value(k + 1);
 }
 
+bool isLoanCost(const LoanMeasure &measure);
+
 // Columns that came with the holding period stand after those of earlier versions, so that a
 // script reading columns by their place keeps working.
 bool isLaterColumn(const LoanMeasure &measure)
 {
-    return measure.id == LoanMeasureId::InterestSaved || measure.id == LoanMeasureId::BreakEvenOccupancy;
+    return measure.id == LoanMeasureId::InterestSaved || measure.id == LoanMeasureId::BreakEvenOccupancy
+        || isLoanCost(measure);
+}
+
+// The loan costs came later still: the typed points and fees, then what they cost.
+bool isLoanCost(const LoanMeasure &measure)
+{
+    return measure.id >= LoanMeasureId::Points;
+}
+
+// What the comparison's offers cost if repaid: the cheapest month by month and the points
+// break-even of each pair, loans by their numbers.
+void writeLoanCosts(JsonWriter &json, const DealAnalysis &deal)
+{
+    json.key("cheapest_by_month");
+    json.beginArray();
+    for (const CheapestStretch &stretch : deal.cheapestByMonth) {
+        json.beginObject();
+        json.key("from_month");
+        json.value(stretch.fromMonth);
+        json.key("loan");
+        writeLoanNumber(json, stretch.loan);
+        json.endObject();
+    }
+    json.endArray();
+    json.key("points_break_even");
+    json.beginArray();
+    for (const PointsBreakEven &pair : deal.pointsBreakEven) {
+        json.beginObject();
+        json.key("loan");
+        json.value(pair.loan + 1);
+        json.key("versus");
+        json.value(pair.versus + 1);
+        json.key("month");
+        if (pair.month)
+            json.value(*pair.month);
+        else
+            json.null();
+        json.endObject();
+    }
+    json.endArray();
 }
 
 QString loanName(const DealRecord &record, int k)
@@ -352,6 +395,10 @@ QByteArray AnalysisExport::dealsCsvHeader()
     header << QStringLiteral("highest_offer_for_target_irr") << QLatin1String(holdingPeriodField().key)
            << QLatin1String(projectionMeasure(ProjectionMeasureId::YearOneCashFlow).key)
            << QLatin1String(loanMeasure(LoanMeasureId::BreakEvenOccupancy).key) << QLatin1String(ComparedKey);
+    for (const LoanMeasure &measure : loanMeasures()) {
+        if (isLoanCost(measure))
+            header << QLatin1String(measure.key);
+    }
     return csvLine(header);
 }
 
@@ -386,6 +433,10 @@ QByteArray AnalysisExport::dealCsvLines(const QString &file, const DealRecord &r
              << csvValue(projectionMeasure(ProjectionMeasureId::YearOneCashFlow).get(loan), MeasureUnit::Money)
              << csvValue(loan.breakEvenOccupancy, MeasureUnit::Fraction)
              << (comparedOffers(record)[std::size_t(k)] ? QStringLiteral("1") : QStringLiteral("0"));
+        for (const LoanMeasure &measure : loanMeasures()) {
+            if (isLoanCost(measure))
+                line << csvValue(measure.get(loan), measure.unit);
+        }
         csv += csvFields(line);
     }
     return csv;
@@ -438,9 +489,13 @@ QByteArray AnalysisExport::dealJsonText(const QString &file, const DealRecord &r
         }
         json.key("interest_rate_percent");
         json.value(record.m_interestRate[k].m_value);
-        json.key(extraPaymentField().key);
-        json.value(record.m_extraPayment[k].m_value);
+        for (const DealField *field : offerSummaryFields()) {
+            json.key(field->key);
+            json.value(field->figure(record, k).m_value);
+        }
         for (const LoanMeasure &measure : loanMeasures()) {
+            if (measure.typed)
+                continue;
             json.key(measure.key);
             json.value(measure.get(loan));
         }
@@ -461,6 +516,7 @@ QByteArray AnalysisExport::dealJsonText(const QString &file, const DealRecord &r
     writeAssumptions(json, record);
     json.key("best_irr");
     writeLoanNumber(json, deal.bestIrr);
+    writeLoanCosts(json, deal);
     json.key("best_irr_by_scenario");
     json.beginObject();
     for (Scenario scenario : Scenarios) {

@@ -274,8 +274,26 @@ std::vector<DealField> makeProjectionFields()
                                                                  "sooner and costs less interest."),
                                  QT_TRANSLATE_NOOP("Projection", "It enters the schedule, the debt service, the loan balance and the interest saved."),
                                  MarketFigure::None, EditedOn::OfferSummary);
-    extra.perLoan = true;
-    fields.push_back(extra);
+    DealField points = assumption("Points", FieldKind::Percent,
+                                  QT_TRANSLATE_NOOP("ReadNotice", "the points of loan %1"),
+                                  "points_percent", "0", &loanFigureOf<&R::m_points>,
+                                  QT_TRANSLATE_NOOP("Projection", "Points"),
+                                  QT_TRANSLATE_NOOP("Projection", "What the lender charges at closing in per cent of the "
+                                                                  "loan amount (1 % is one point), usually for a lower rate."),
+                                  QT_TRANSLATE_NOOP("Projection", "It enters the cash to close, and so the cash invested, the APR and the cost if repaid."),
+                                  MarketFigure::None, EditedOn::OfferSummary);
+    DealField fees = assumption("LenderFees", FieldKind::Money,
+                                QT_TRANSLATE_NOOP("ReadNotice", "the lender fees of loan %1"),
+                                "lender_fees", "0", &loanFigureOf<&R::m_lenderFees>,
+                                QT_TRANSLATE_NOOP("Projection", "Lender fees"),
+                                QT_TRANSLATE_NOOP("Projection", "The lender's own fees paid at closing (origination, underwriting "
+                                                                "and the like); title, appraisal and escrow deposits belong in the closing costs."),
+                                QT_TRANSLATE_NOOP("Projection", "It enters the cash to close, and so the cash invested, the APR and the cost if repaid."),
+                                MarketFigure::None, EditedOn::OfferSummary);
+    for (DealField *perLoan : {&extra, &points, &fees}) {
+        perLoan->perLoan = true;
+        fields.push_back(*perLoan);
+    }
     return fields;
 }
 
@@ -365,7 +383,17 @@ const DealField &holdingPeriodField()
 const DealField &extraPaymentField()
 {
     return *std::find_if(projectionFields().cbegin(), projectionFields().cend(),
-                         [](const DealField &f) { return f.editedOn == EditedOn::OfferSummary; });
+                         [](const DealField &f) { return f.figureIn == &loanFigureOf<&R::m_extraPayment>; });
+}
+
+std::vector<const DealField *> offerSummaryFields()
+{
+    std::vector<const DealField *> fields;
+    for (const DealField &field : projectionFields()) {
+        if (field.editedOn == EditedOn::OfferSummary)
+            fields.push_back(&field);
+    }
+    return fields;
 }
 
 void takePlainNumber(Value &value, double number, const QString &currency)

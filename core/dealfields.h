@@ -68,6 +68,9 @@ struct DealField
 // (the CSV's hold_years column, the Projection page's row of extra payments).
 [[nodiscard]] const DealField &holdingPeriodField();
 [[nodiscard]] const DealField &extraPaymentField();
+// The assumptions typed for each offer beside its figures (extra payment, points, lender fees),
+// in their order.
+[[nodiscard]] std::vector<const DealField *> offerSummaryFields();
 
 // Takes a plain number (a profile entry, a command-line figure) as the field would show it, like
 // a figure read from a file; a figure too large to show is kept as it is.
@@ -88,7 +91,9 @@ void takePlainNumber(Value &value, double number, const QString &currency);
 choiceOfEntries(const std::array<std::optional<double>, MAX_LOANS> &entries);
 
 // Calls visit(field, loan) for every stored field of table in the order of the profile and the
-// deal file: the property's fields (loan 0), then all fields of loan 0, of loan 1, and so on.
+// deal file: the property's fields (loan 0), then each loan's fields. The deal's own loan fields
+// are stored loan by loan (Lender1, DownPayment1, … Lender2, …), the assumptions of the offers
+// field by field (ExtraPayment1 to ExtraPayment5, then Points1 to Points5, …).
 template <class Visit>
 void forEachStoredField(const std::vector<DealField> &table, Visit &&visit)
 {
@@ -96,10 +101,12 @@ void forEachStoredField(const std::vector<DealField> &table, Visit &&visit)
         if (!field.perLoan)
             visit(field, 0);
     }
-    for (int loan = 0; loan < MAX_LOANS; ++loan) {
-        for (const DealField &field : table) {
+    const bool loanByLoan = &table == &dealFields();
+    for (int outer = 0; outer < (loanByLoan ? MAX_LOANS : int(table.size())); ++outer) {
+        for (int inner = 0; inner < (loanByLoan ? int(table.size()) : MAX_LOANS); ++inner) {
+            const DealField &field = table[std::size_t(loanByLoan ? inner : outer)];
             if (field.perLoan)
-                visit(field, loan);
+                visit(field, loanByLoan ? outer : inner);
         }
     }
 }

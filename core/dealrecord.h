@@ -56,6 +56,10 @@ struct DealRecord
     CurrencyValue m_pmi[MAX_LOANS];
     // Paid on top of every payment of the loan, straight into its principal.
     SignedCurrencyValue m_extraPayment[MAX_LOANS];
+    // What the lender charges besides the rate, paid at closing: points in per cent of the loan
+    // amount (1 is one point), and fees in money.
+    PercentValue m_points[MAX_LOANS];
+    CurrencyValue m_lenderFees[MAX_LOANS];
     ProjectionFigures m_projection;
     // Whether each offer takes part in the comparison, as the user chose it; where no choice is
     // made, the offers someone filled in take part (defaultComparedOffers()).

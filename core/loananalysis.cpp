@@ -74,7 +74,7 @@ double totalInterest(const std::vector<ScheduleRow> &schedule)
 }
 
 void analyzeLife(LoanAnalysis &loan, const DealRecord &record, int k, double loanAmount,
-                 double payment)
+                 double payment, double prepaidFinanceCharge)
 {
     const double down = record.m_downPayment[k].m_value;
     const double count = paymentCount(record.m_term[k].m_value);
@@ -99,7 +99,7 @@ void analyzeLife(LoanAnalysis &loan, const DealRecord &record, int k, double loa
     loan.interestSaved = Measure::of(withoutExtra - interest, AnalysisText::tr(TooLarge));
     loan.payments = Measure::of(double(loan.schedule.size()), {});
     loan.totalPaid = Measure::of(paid, AnalysisText::tr(TooLarge));
-    loan.totalCost = Measure::of(down + paid, AnalysisText::tr(TooLarge));
+    loan.totalCost = Measure::of(down + prepaidFinanceCharge + paid, AnalysisText::tr(TooLarge));
     loan.totalInterest = Measure::of(interest, AnalysisText::tr(TooLarge));
     loan.payoffMonth = Measure::of(double(loan.schedule.size()), {});
     for (int i = 0; i < MilestoneCount; ++i) {
@@ -237,6 +237,8 @@ void rankLoans(DealAnalysis &deal)
         bestLoanByIrr(deal, [](const LoanAnalysis &l) { return l.scenarios[2].irr; })};
     deal.mostSafetyCashFlow = bestLoanOf(deal, [](const LoanAnalysis &l) { return l.safetyCashFlow; }, true);
     deal.leastInterest = bestLoanOf(deal, [](const LoanAnalysis &l) { return l.totalInterest; }, false);
+    deal.cheapestByMonth = cheapestByMonth(deal.loanCosts(), deal.compared());
+    deal.pointsBreakEven = pointsBreakEvens(deal.loanCosts(), deal.compared());
 }
 
 PropertyAnalysis analyzeProperty(const DealRecord &record, const ProjectionAssumptions &assumptions)
@@ -290,6 +292,10 @@ DealAnalysis analyze(const DealRecord &record, YearlyReturns yearly)
         loan.totalMonthlyPayment = figure(Profit::TotalMonthlyPayment);
         loan.monthlyCashFlow = figure(Profit::MonthlyCashFlow);
         loan.safetyCashFlow = figure(Profit::SafetyCashFlow);
+        const ProjectionInputs inputs = inputsOf(record, k);
+        loan.points = Measure::of(inputs.pointsPercent / 100.0, AnalysisText::tr(TooLarge));
+        loan.lenderFees = Measure::of(inputs.lenderFees, AnalysisText::tr(TooLarge));
+        loan.costs = loanCosts(inputs, deal.assumptions);
         if (loan.loanAmount.isKnown() && loan.loanAmount.value < 0) {
             // A down payment above the price borrows a negative amount: the report's figures
             // follow from it as written, but nothing of a loan's life or returns does.
@@ -305,8 +311,7 @@ DealAnalysis analyze(const DealRecord &record, YearlyReturns yearly)
             loan.priceToOffer = Measure::unknown(loan.notCompared);
             continue;
         }
-        analyzeLife(loan, record, k, loan.loanAmount.value, payment);
-        const ProjectionInputs inputs = inputsOf(record, k);
+        analyzeLife(loan, record, k, loan.loanAmount.value, payment, inputs.prepaidFinanceCharge());
         loan.projection = project(inputs, deal.assumptions, yearly);
         // The base case is the projection itself.
         for (std::size_t s = 0; s < Scenarios.size(); ++s) {
@@ -319,6 +324,22 @@ DealAnalysis analyze(const DealRecord &record, YearlyReturns yearly)
     }
     leaveOut(deal, comparedOffers(record));
     return deal;
+}
+
+std::vector<const LoanCosts *> DealAnalysis::loanCosts() const
+{
+    std::vector<const LoanCosts *> costs;
+    for (const LoanAnalysis &loan : loans)
+        costs.push_back(&loan.costs);
+    return costs;
+}
+
+std::vector<bool> DealAnalysis::compared() const
+{
+    std::vector<bool> compared;
+    for (const LoanAnalysis &loan : loans)
+        compared.push_back(loan.notCompared.isEmpty());
+    return compared;
 }
 
 int bestLoanOf(const DealAnalysis &deal, Measure (*get)(const LoanAnalysis &), bool higherIsBetter)
@@ -400,7 +421,8 @@ ProjectionInputs inputsOf(const DealRecord &record, int loan)
             record.m_escrow.m_value,        record.m_otherFees.m_value,
             record.m_downPayment[k].m_value, record.m_interestRate[k].m_value,
             record.m_term[k].m_value,        record.m_pmi[k].m_value,
-            record.m_extraPayment[k].m_value};
+            record.m_extraPayment[k].m_value, record.m_points[k].m_value,
+            record.m_lenderFees[k].m_value};
 }
 
 int bestLoanByIrr(const DealAnalysis &deal, Measure (*irrOf)(const LoanAnalysis &))

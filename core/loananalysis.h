@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/dealrecord.h"
+#include "core/loancosts.h"
 #include "core/measure.h"
 #include "core/projection.h"
 #include "core/scenarios.h"
@@ -27,7 +28,8 @@ struct LoanAnalysis
 
     Measure payments;    // number of monthly payments
     Measure totalPaid;   // principal and interest over the loan's life
-    Measure totalCost;   // the down payment and all payments of principal and interest
+    Measure totalCost;   // the down payment, points, lender fees and all payments of principal
+                         // and interest
     Measure totalInterest;
     Measure payoffMonth; // the month of the last payment, counted from the start
     Measure interestSaved; // by the extra payments, against the same loan without them
@@ -44,6 +46,11 @@ struct LoanAnalysis
     Measure highestOffer;        // the highest price, to the cent, at which the year-1 cash flow
                                  // is still 0 or more; unknown for a purchase without a loan
 
+    // What the offer costs beyond its rate: the points (a fraction of the loan amount) and lender
+    // fees as typed, then the prepaid finance charge, cash to close, APR and cost if repaid.
+    Measure points;
+    Measure lenderFees;
+    LoanCosts costs;
     std::vector<ScheduleRow> schedule; // extra payments included
 
     // What the offer earns over the holding period, sold at its end; the same at the hold in a
@@ -80,6 +87,14 @@ struct DealAnalysis
     ProjectionAssumptions assumptions;
     int bestIrr = -1;
     std::array<int, 3> bestIrrByScenario = {-1, -1, -1}; // in the order of Scenarios
+    // Of the compared offers, the cheapest to repay month by month, and the month from which the
+    // one with the higher points and fees of each pair makes them up.
+    std::vector<CheapestStretch> cheapestByMonth;
+    std::vector<PointsBreakEven> pointsBreakEven;
+
+    // The loans' costs, and which loans the comparison holds, for the functions of loancosts.h.
+    [[nodiscard]] std::vector<const LoanCosts *> loanCosts() const;
+    [[nodiscard]] std::vector<bool> compared() const;
 };
 
 // The best loan by a figure, one rule for the window and the files: of the loans whose figure is

@@ -133,6 +133,7 @@ struct Formatters
     std::unique_ptr<icu::number::LocalizedNumberFormatter> money;
     std::unique_ptr<icu::number::LocalizedNumberFormatter> number;
     std::unique_ptr<icu::number::LocalizedNumberFormatter> percent;
+    std::unique_ptr<icu::number::LocalizedNumberFormatter> rate;
     ParseConventions moneyConventions;
     ParseConventions numberConventions;
 };
@@ -206,6 +207,7 @@ Formatters makeFormatters(const QString &localeName, const QString &currency)
     formatters.number = formatterFor(QStringLiteral(".00") + latinHalfUp, locale);
     // A lender's rate in eighths (6.875 %) is kept as quoted.
     formatters.percent = formatterFor(QStringLiteral(".00#") + latinHalfUp, locale);
+    formatters.rate = formatterFor(QStringLiteral(".000") + latinHalfUp, locale);
     formatters.moneyConventions =
         conventionsFrom(formatterFor(money + QStringLiteral(" .00") + latinHalfUp, locale).get());
     formatters.numberConventions = conventionsFrom(formatters.number.get());
@@ -270,6 +272,11 @@ QString LocaleServices::formatNumber(const QString &numberText)
 QString LocaleServices::formatPercent(const QString &numberText)
 {
     return formatWith(formattersFor(localeName(Category::Numbers)).percent.get(), numberText);
+}
+
+QString LocaleServices::formatRate(const QString &numberText)
+{
+    return formatWith(formattersFor(localeName(Category::Numbers)).rate.get(), numberText);
 }
 
 QString LocaleServices::formatShortDate(const QDate &date)

@@ -43,6 +43,8 @@ public:
     // A percent figure's number: two fraction digits, or three where it has a third ("6.875"),
     // rounded to three; otherwise as FormatNumber.
     [[nodiscard]] static QString formatPercent(const QString &numberText);
+    // A computed yearly rate's number (an APR): always three fraction digits, as lenders state it.
+    [[nodiscard]] static QString formatRate(const QString &numberText);
     // The user's short numeric date (LC_TIME).
     [[nodiscard]] static QString formatShortDate(const QDate &date);
     // The decimal separator of the number locale (LC_NUMERIC), "." for en_US, "," for de_DE.

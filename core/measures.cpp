@@ -46,7 +46,7 @@ const std::vector<LoanMeasure> &loanMeasures()
         // The payments alone favour a large down payment and mark no best: offers compare
         // only with the down payment added.
         {LoanMeasureId::TotalCost, "total_cost", QT_TRANSLATE_NOOP("Analysis", "Total Cost"),
-         QT_TRANSLATE_NOOP("Analysis", "The down payment plus all payments of principal and interest: what the purchase costs in all, before escrow, PMI and fees."),
+         QT_TRANSLATE_NOOP("Analysis", "The down payment, the points and lender fees, and all payments of principal and interest: what the purchase costs in all, before escrow, PMI and the other fees."),
          U::Money, Better::Lower, [](const LoanAnalysis &l) { return l.totalCost; }},
         {LoanMeasureId::TotalInterest, "total_interest", QT_TRANSLATE_NOOP("Analysis", "Total Interest"),
          QT_TRANSLATE_NOOP("Analysis", "The interest part of all payments: the total of payments less the loan amount."),
@@ -74,7 +74,7 @@ const std::vector<LoanMeasure> &loanMeasures()
          U::Money, Better::Higher, equity<2>},
         // The underwriting figures, all from year 1 of the projection under the base assumptions.
         {LoanMeasureId::CashOnCash, "cash_on_cash", QT_TRANSLATE_NOOP("Analysis", "Cash-on-Cash (Year 1)"),
-         QT_TRANSLATE_NOOP("Analysis", "Year 1's cash flow of the projection (the rent less vacancy, escrow, other fees, maintenance, capital reserve, management and every payment) as a share of the cash invested: the down payment and the closing costs."),
+         QT_TRANSLATE_NOOP("Analysis", "Year 1's cash flow of the projection (the rent less vacancy, escrow, other fees, maintenance, capital reserve, management and every payment) as a share of the cash invested: the cash to close (the down payment, the closing costs, the points and the lender fees)."),
          U::Fraction, Better::Higher, [](const LoanAnalysis &l) { return l.cashOnCash; }},
         {LoanMeasureId::DebtServiceCoverage, "debt_service_coverage", QT_TRANSLATE_NOOP("Analysis", "Debt Service Coverage (Year 1)"),
          QT_TRANSLATE_NOOP("Analysis", "Year 1's net operating income divided by the year's required payments (principal, interest and PMI; extra payments left out); lenders look for 1.25 or more."),
@@ -91,6 +91,25 @@ const std::vector<LoanMeasure> &loanMeasures()
         {LoanMeasureId::InterestSaved, "interest_saved", QT_TRANSLATE_NOOP("Analysis", "Interest Saved"),
          QT_TRANSLATE_NOOP("Analysis", "The interest the extra payments save: the total interest of the same loan without them, less this loan's."),
          U::Money, Better::Higher, [](const LoanAnalysis &l) { return l.interestSaved; }},
+        // What the offer costs beyond its rate.
+        {LoanMeasureId::Points, "points", QT_TRANSLATE_NOOP("Analysis", "Points"),
+         QT_TRANSLATE_NOOP("Analysis", "What the lender charges at closing in per cent of the loan amount; one point is 1 %."),
+         U::Rate, Better::Neither, [](const LoanAnalysis &l) { return l.points; }, true},
+        {LoanMeasureId::LenderFees, "lender_fees", QT_TRANSLATE_NOOP("Analysis", "Lender Fees"),
+         QT_TRANSLATE_NOOP("Analysis", "The lender's own fees paid at closing: origination, underwriting and the like."),
+         U::Money, Better::Neither, [](const LoanAnalysis &l) { return l.lenderFees; }, true},
+        {LoanMeasureId::PrepaidFinanceCharge, "prepaid_finance_charge", QT_TRANSLATE_NOOP("Analysis", "Prepaid Finance Charge"),
+         QT_TRANSLATE_NOOP("Analysis", "The points in money plus the lender fees: what the loan costs before its first payment."),
+         U::Money, Better::Lower, [](const LoanAnalysis &l) { return l.costs.prepaidFinanceCharge; }},
+        {LoanMeasureId::CashToClose, "cash_to_close", QT_TRANSLATE_NOOP("Analysis", "Cash to Close"),
+         QT_TRANSLATE_NOOP("Analysis", "The down payment, the closing costs and the prepaid finance charge: the cash invested at the purchase."),
+         U::Money, Better::Lower, [](const LoanAnalysis &l) { return l.costs.cashToClose; }},
+        {LoanMeasureId::Apr, "apr", QT_TRANSLATE_NOOP("Analysis", "APR"),
+         QT_TRANSLATE_NOOP("Analysis", "The annual percentage rate as US law (Regulation Z) computes it: the yearly rate at which the required payments, PMI included, repay the loan amount less points and fees."),
+         U::Rate, Better::Lower, [](const LoanAnalysis &l) { return l.costs.apr; }},
+        {LoanMeasureId::RateOverHold, "rate_over_hold", QT_TRANSLATE_NOOP("Analysis", "Rate over the Hold"),
+         QT_TRANSLATE_NOOP("Analysis", "The same rate for a buyer who sells at the end of the holding period: the payments until then, extra payments included, and the balance paid off at the sale. Points weigh more the sooner the loan is repaid."),
+         U::Rate, Better::Lower, [](const LoanAnalysis &l) { return l.costs.rateOverHold; }},
     };
     return rows;
 }
@@ -133,6 +152,8 @@ QString formatMeasure(const Measure &measure, MeasureUnit unit, const QString &c
     case MeasureUnit::Fraction:
         // A computed share has no typed third decimal to keep: two, like every other figure.
         return LocaleServices::formatNumber(doubleToText(measure.value * 100.0)) + QLatin1Char('%');
+    case MeasureUnit::Rate:
+        return LocaleServices::formatRate(doubleToText(measure.value * 100.0)) + QLatin1Char('%');
     case MeasureUnit::Ratio:
         return LocaleServices::formatNumber(doubleToText(measure.value));
     case MeasureUnit::Count:
@@ -194,7 +215,7 @@ const std::vector<ProjectionMeasure> &projectionMeasures()
     static const std::vector<ProjectionMeasure> rows = {
         // More cash in is no better or worse in itself: like the loan amount, it marks no best.
         {ProjectionMeasureId::CashInvested, "cash_invested", QT_TRANSLATE_NOOP("Projection", "Cash Invested"),
-         QT_TRANSLATE_NOOP("Projection", "The down payment plus the closing costs, paid in year 0."),
+         QT_TRANSLATE_NOOP("Projection", "The cash to close, paid in year 0: the down payment, the closing costs, the points and the lender fees."),
          U::Money, false, Better::Neither, true,
          [](const LoanAnalysis &l) { return projected(l.projection, l.projection.cashInvested); }},
         {ProjectionMeasureId::YearOneCashFlow, "year_1_cash_flow", QT_TRANSLATE_NOOP("Projection", "Year-1 Cash Flow"),

@@ -11,6 +11,8 @@
 enum class MeasureUnit {
     Money,    // in the record's currency
     Fraction, // shown as a percentage, written as a fraction (0.057 for 5.70 %)
+    Rate,     // a yearly rate shown with three decimals as lenders state it (6.898 %), written
+              // as a fraction
     Ratio,    // a plain number with two decimals
     Count     // a whole number
 };
@@ -39,6 +41,12 @@ enum class LoanMeasureId {
     BreakEvenRent,
     HighestOffer,
     InterestSaved,
+    Points,
+    LenderFees,
+    PrepaidFinanceCharge,
+    CashToClose,
+    Apr,
+    RateOverHold,
 };
 
 struct LoanMeasure
@@ -50,6 +58,10 @@ struct LoanMeasure
     MeasureUnit unit;
     Better better;
     Measure (*get)(const LoanAnalysis &);
+    // A figure as typed (the points, the lender fees), shown beside the others. The JSON gives it
+    // with the typed figures, as typed under the key of its field (points_percent); the CSV
+    // under this key, a share as a fraction like every share it holds.
+    bool typed = false;
 };
 
 struct PropertyMeasure

@@ -100,7 +100,7 @@ QString scenarioProblem(const ProjectionAssumptions &a)
 QString inputsProblem(const ProjectionInputs &in)
 {
     for (double x : {in.price, in.rent, in.escrow, in.otherFees, in.downPayment, in.ratePercent,
-                     in.termYears, in.pmi, in.extraPayment}) {
+                     in.termYears, in.pmi, in.extraPayment, in.pointsPercent, in.lenderFees}) {
         if (!std::isfinite(x))
             return tooLarge();
     }
@@ -234,6 +234,16 @@ void addReturns(Projection &p, const ProjectionAssumptions &a, YearlyReturns yea
 
 } // namespace
 
+double ProjectionInputs::prepaidFinanceCharge() const
+{
+    return pointsPercent / 100.0 * loanAmount() + lenderFees;
+}
+
+double ProjectionInputs::cashToClose(double closingCosts) const
+{
+    return downPayment + closingCosts * price + prepaidFinanceCharge();
+}
+
 MarketAssumptions ProjectionAssumptions::market() const
 {
     return {appreciation, rentGrowth, expenseGrowth, vacancy};
@@ -280,7 +290,7 @@ Projection project(const ProjectionInputs &inputs, const ProjectionAssumptions &
         amortize(inputs.price - inputs.downPayment, inputs.ratePercent, inputs.termYears,
                  inputs.extraPayment, 12 * assumptions.holdYears);
     Projection p;
-    p.cashInvested = inputs.downPayment + assumptions.closingCosts * inputs.price;
+    p.cashInvested = inputs.cashToClose(assumptions.closingCosts);
     Growth growth;
     p.years.reserve(std::size_t(assumptions.holdYears));
     for (int t = 1; t <= assumptions.holdYears; ++t) {

@@ -63,6 +63,14 @@ struct ProjectionInputs
     double termYears = 0;
     double pmi = 0;
     double extraPayment = 0;
+    double pointsPercent = 0; // of the loan amount, 1 for one point; a search over prices keeps it
+    double lenderFees = 0;
+
+    [[nodiscard]] double loanAmount() const { return price - downPayment; }
+    // Points and lender fees: what the lender takes at closing besides the rate.
+    [[nodiscard]] double prepaidFinanceCharge() const;
+    // The down payment, the closing costs and the prepaid finance charge, paid in year 0.
+    [[nodiscard]] double cashToClose(double closingCosts) const;
 };
 
 // One year t of the holding period; money per year, values and balances at the year's end.
@@ -89,7 +97,7 @@ struct ProjectionYear
 struct Projection
 {
     QString reason; // why there is no projection; empty when it is computed
-    double cashInvested = 0; // down payment and closing costs, year 0
+    double cashInvested = 0; // the cash to close, year 0
     std::vector<ProjectionYear> years; // 1 to the holding period
     // The sale at the end of the holding period.
     Measure irr;

@@ -1,5 +1,5 @@
 // Expected figures of the holding-period projection, computed with the spreadsheet functions of
-// @formulajs/formulajs (PMT, FV, IRR, NPV) straight from what each figure means (one line of
+// @formulajs/formulajs (PMT, FV, IRR, NPV, RATE) straight from what each figure means (one line of
 // code per figure in project() below), independently of the C++ engine. Writes
 // tests/core/data/projection-reference.json, which tst_projection compares figure by figure.
 //
@@ -8,11 +8,23 @@
 // Loan balances come from FV's closed form. A loan with an extra payment is the exception: no
 // spreadsheet function pays off early, so those schedules are walked month by month (see
 // "Extra payments" below).
+//
+// Loan costs: points (a percent of the loan amount) and lender fees are the prepaid finance
+// charge, paid at closing with the down payment and the closing costs; that cash to close is the
+// projection's cash invested. The APR is the US Truth in Lending actuarial rate (Regulation Z,
+// appendix J, regular first period): twelve times the monthly rate at which the required payments
+// (principal and interest, plus mortgage insurance in the months it is charged) are worth the
+// amount financed, the loan amount less the prepaid finance charge. The rate over the hold is the
+// same rate for the payments actually made (extra payments too) up to the sale, with the balance
+// then owed paid off in its last month. Both are found by halving a bracket of rates, not by the
+// library; the library's RATE (and IRR where it converges) then checks the answers. The cost if
+// repaid after each month, the cheapest offer month by month and when the offer with the dearer
+// prepaid finance charge becomes the cheaper for good come from the same schedules.
 
 import { writeFileSync } from 'node:fs';
 import { fileURLToPath } from 'node:url';
 import { dirname, join } from 'node:path';
-import { FV, IRR, NPV, PMT } from '@formulajs/formulajs';
+import { FV, IRR, NPV, PMT, RATE } from '@formulajs/formulajs';
 
 // The assumptions a new deal starts with, as fractions.
 const DEFAULTS = {
@@ -25,7 +37,7 @@ const SCENARIOS = {
   bull: { appreciation: 0.05, rentGrowth: 0.04, expenseGrowth: 0.02, vacancy: 0.03 },
 };
 
-const LOAN = { escrow: 0, otherFees: 0, pmi: 0, extraPayment: 0 };
+const LOAN = { escrow: 0, otherFees: 0, pmi: 0, extraPayment: 0, points: 0, lenderFees: 0 };
 
 // A dozen deals chosen to reach every branch of the definitions.
 const DEALS = [
@@ -122,6 +134,159 @@ function rateOfReturn(flows) {
   return rate;
 }
 
+// ---- Loan costs: points, lender fees, APR ------------------------------------------------------
+
+// Points are a percent of the loan amount (one point, 1 %); lender fees are money.
+const prepaidFinanceCharge = (inputs) =>
+  inputs.points / 100 * (inputs.price - inputs.downPayment) + inputs.lenderFees;
+
+// What leaves the borrower's pocket in each month of a schedule: the payment and, while the
+// balance owed before it is above the end loan-to-value (up to the payoff when that is 0), the
+// mortgage insurance.
+function monthlyOutlays(months, inputs, a) {
+  return months.map((m) => m.paid
+    + (a.pmiEndLtv === 0 || m.before > a.pmiEndLtv * inputs.price ? inputs.pmi : 0));
+}
+
+// The schedule actually paid: with the extra payment when there is one.
+function paidSchedule(inputs) {
+  const loanAmount = inputs.price - inputs.downPayment;
+  return inputs.extraPayment > 0
+    ? extraPaymentSchedule(loanAmount, inputs.ratePercent, inputs.termYears, inputs.extraPayment)
+    : closedFormSchedule(loanAmount, inputs.ratePercent, inputs.termYears);
+}
+
+// The monthly rate i at which the payments, the one of month m divided by (1 + i)^m, add up to
+// the amount: halving [-0.99, 1] until the bracket is narrower than 1e-13. With every payment 0 or
+// more and one above 0 that sum falls strictly as i rises, so the bracket holds the only root.
+function monthlyRate(payments, amount) {
+  const worth = (i) => payments.reduce((s, p, k) => (p === 0 ? s : s + p / (1 + i) ** (k + 1)), 0);
+  let low = -0.99;
+  let high = 1;
+  if (!(payments.every((p) => p >= 0) && worth(low) > amount && worth(high) < amount))
+    throw new Error(`no monthly rate in [${low}, ${high}] makes ${payments.length} payments worth ${amount}`);
+  while (high - low >= 1e-13) {
+    const middle = (low + high) / 2;
+    if (worth(middle) > amount) low = middle; else high = middle;
+  }
+  return (low + high) / 2;
+}
+
+// The library's RATE for n level payments worth the amount, with a balance still owed after
+// them; its Newton steps start from the note rate.
+function libraryRate(n, payment, amount, owedAfter, ratePercent) {
+  return RATE(n, -payment, amount, -owedAfter, 0, ratePercent / 1200);
+}
+
+function assertClose(what, ours, library, tolerance = 1e-10) {
+  if (typeof library !== 'number' || !Number.isFinite(library) || !(Math.abs(ours - library) <= tolerance))
+    throw new Error(`${what}: ${ours} by halving, ${library} from the library`);
+}
+
+// The APR of a loan, from its required payments: the schedule without any extra payment. Unknown
+// without a loan, without an amount financed or without a schedule.
+function annualPercentageRate(inputs, a) {
+  const loanAmount = inputs.price - inputs.downPayment;
+  const financed = loanAmount - prepaidFinanceCharge(inputs);
+  const required = closedFormSchedule(loanAmount, inputs.ratePercent, inputs.termYears);
+  if (loanAmount <= 0 || financed <= 0 || required.length === 0) return null;
+  const outlays = monthlyOutlays(required, inputs, a);
+  const apr = 12 * monthlyRate(outlays, financed);
+  // Level payments without mortgage insurance: the library's RATE must find the same rate.
+  if (outlays.every((o, k) => o === required[k].paid))
+    assertClose(`APR of ${JSON.stringify(inputs)}`, apr,
+      12 * libraryRate(required.length, required[0].paid, financed, 0, inputs.ratePercent));
+  return apr;
+}
+
+// The rate over a hold of so many years: the payments actually made in its months (nothing after
+// the payoff), the balance still owed paid with the last of them, against the amount financed.
+function rateOverHold(inputs, a, holdYears) {
+  const loanAmount = inputs.price - inputs.downPayment;
+  const financed = loanAmount - prepaidFinanceCharge(inputs);
+  const months = paidSchedule(inputs);
+  if (loanAmount <= 0 || financed <= 0 || months.length === 0) return null;
+  const outlays = monthlyOutlays(months, inputs, a);
+  const n = 12 * holdYears;
+  const payments = Array.from({ length: n }, (_, k) => (k < outlays.length ? outlays[k] : 0));
+  const owedAfter = n <= months.length ? months[n - 1].after : 0;
+  payments[n - 1] += owedAfter;
+  const rate = 12 * monthlyRate(payments, financed);
+  const what = `rate over ${holdYears} years of ${JSON.stringify(inputs)}`;
+  if (inputs.extraPayment === 0 && n < months.length && outlays.every((o, k) => o === months[k].paid)) {
+    assertClose(what, rate, 12 * libraryRate(n, months[0].paid, financed, owedAfter, inputs.ratePercent));
+  } else {
+    // Otherwise the payments are not level: the library's IRR of the borrower's flows, where
+    // its Newton steps reach a root from the note rate. It works on rates rounded to 1e-10 a
+    // month, so it can only agree to twelve times that a year.
+    const irr = IRR([-financed, ...payments], inputs.ratePercent / 1200);
+    if (typeof irr === 'number' && Math.abs(irr - rate / 12) < 1e-6) assertClose(what, rate, 12 * irr, 12e-10);
+    else libraryMisses.push(what);
+  }
+  return rate;
+}
+const libraryMisses = [];
+
+// What the loan has cost if it is repaid after month m, for m = 1 ... the months of the term: the
+// down payment, the prepaid finance charge, the payments of months 1 ... m (nothing after the
+// payoff) and the balance then still owed. Without a loan it is the down payment and the charge
+// every month.
+function costIfRepaid(inputs, a) {
+  const n = 12 * inputs.termYears;
+  if (inputs.price - inputs.downPayment < 0 || !(n >= 1)) return null;
+  const months = paidSchedule(inputs);
+  const outlays = monthlyOutlays(months, inputs, a);
+  const costs = [];
+  let spent = inputs.downPayment + prepaidFinanceCharge(inputs);
+  for (let m = 1; m <= n; m++) {
+    if (m <= months.length) spent += outlays[m - 1];
+    costs.push(spent + (m <= months.length ? months[m - 1].after : 0));
+  }
+  return costs;
+}
+
+// A month's cost of a series; past its end the series keeps its last cost.
+const costAt = (costs, m) => costs[Math.min(m, costs.length) - 1];
+
+// The cheapest of the offers (number k + 1 for series k, null where not compared) month by month,
+// as stretches of one winner: the lowest cost, the lowest number on a tie.
+function cheapestByMonth(series) {
+  const length = Math.max(0, ...series.map((c) => (c ? c.length : 0)));
+  const stretches = [];
+  for (let m = 1; m <= length; m++) {
+    let best = null;
+    series.forEach((c, k) => {
+      if (c && (best === null || costAt(c, m) < costAt(series[best], m))) best = k;
+    });
+    if (stretches.length === 0 || stretches[stretches.length - 1].loan !== best + 1)
+      stretches.push({ fromMonth: m, loan: best + 1 });
+  }
+  return stretches;
+}
+
+// For each pair of offers of which the first has the strictly dearer prepaid finance charge: the
+// first month from which it costs no more than the other if repaid, up to the end of the shorter
+// series; null when it still costs more at that end.
+function pointsBreakEven(series, charges) {
+  const pairs = [];
+  series.forEach((ca, a) => series.forEach((cb, b) => {
+    if (!ca || !cb || !(charges[a] > charges[b])) return;
+    let month = null;
+    for (let m = Math.min(ca.length, cb.length); m >= 1 && ca[m - 1] <= cb[m - 1]; m--) month = m;
+    pairs.push({ loan: a + 1, versus: b + 1, month });
+  }));
+  return pairs;
+}
+
+// The months of the series written out: the first, one, five and ten years, the end of the hold
+// and the last month of the term, where the term reaches them.
+function sampledCosts(costs, holdYears) {
+  if (!costs) return null;
+  const months = [...new Set([1, 12, 60, 120, 12 * holdYears, costs.length])]
+    .filter((m) => m <= costs.length).sort((x, y) => x - y);
+  return Object.fromEntries(months.map((m) => [String(m), costs[m - 1]]));
+}
+
 // ---- The projection ---------------------------------------------------------------------------
 
 function project(deal) {
@@ -132,7 +297,8 @@ function project(deal) {
   const months = inputs.extraPayment > 0
     ? extraPaymentSchedule(loanAmount, inputs.ratePercent, inputs.termYears, inputs.extraPayment)
     : closedFormSchedule(loanAmount, inputs.ratePercent, inputs.termYears);
-  const cashInvested = D + a.closingCosts * P;
+  // The cash to close: the down payment, the closing costs and the prepaid finance charge.
+  const cashInvested = D + a.closingCosts * P + prepaidFinanceCharge(inputs);
   const years = [];
   const flows = [-cashInvested];
   let cashFlows = 0;
@@ -289,7 +455,12 @@ function seeded(seed) {
 
 function randomDeals(count) {
   const random = seeded(20261210);
-  const between = (low, high, step) => low + step * Math.floor(random() * (Math.round((high - low) / step) + 1));
+  // The loan costs come from a generator of their own, so that every other figure is drawn as
+  // it was before offers had points and lender fees.
+  const costs = seeded(20261211);
+  const steps = (draw) => (low, high, step) => low + step * Math.floor(draw() * (Math.round((high - low) / step) + 1));
+  const between = steps(random);
+  const costBetween = steps(costs);
   const cents = (x) => Math.round(x * 100) / 100;
   const pick = (list) => list[Math.floor(random() * list.length)];
   const deals = [];
@@ -318,6 +489,12 @@ function randomDeals(count) {
         compare: chosen ? random() < 0.7 : null,
       });
     }
+    // About one offer in five has neither points nor lender fees.
+    for (const loan of loans) {
+      const free = costs() < 0.2;
+      loan.points = free ? 0 : costBetween(0, 3, 0.125);
+      loan.lenderFees = free ? 0 : costBetween(0, 5000, 25);
+    }
     deals.push({ property, assumptions, loans });
   }
   return deals;
@@ -325,23 +502,51 @@ function randomDeals(count) {
 
 // What the command line must give for each offer of a random deal, and which offer earns most:
 // of the compared offers with an IRR, the highest, the lowest number on a tie; none where two or
-// more have one and all share it.
+// more have one and all share it. Then what the loans cost: the cheapest compared offer month by
+// month and, for each pair of compared offers, when the one with more paid up front wins.
 function expectedDeal(deal) {
   const a = { ...DEFAULTS, ...deal.assumptions };
+  const series = [];
+  const charges = [];
   const loans = deal.loans.map((loan) => {
     const inputs = { ...LOAN, ...deal.property, ...loan };
     const p = project({ inputs, overrides: deal.assumptions });
+    const costs = costIfRepaid(inputs, a);
+    const compared = loan.compare ?? true;
+    series.push(compared ? costs : null);
+    charges.push(prepaidFinanceCharge(inputs));
     return {
-      compared: loan.compare ?? true, cashInvested: p.cashInvested, irr: p.irr, npv: p.npv,
+      compared, cashInvested: p.cashInvested, irr: p.irr, npv: p.npv,
       equityMultiple: p.equityMultiple, annualizedReturn: p.annualizedReturn, totalProfit: p.totalProfit,
       yearOneCashFlow: p.years[0].cashFlow, ...p.underwriting,
+      prepaidFinanceCharge: prepaidFinanceCharge(inputs), cashToClose: p.cashInvested,
+      apr: annualPercentageRate(inputs, a), rateOverHold: rateOverHold(inputs, a, a.holdYears),
+      costIfRepaid: sampledCosts(costs, a.holdYears),
     };
   });
   const ranked = loans.map((l, k) => ({ k, irr: l.irr })).filter((l) => loans[l.k].compared && l.irr !== null);
   const best = ranked.reduce((b, l) => (b === null || l.irr > b.irr ? l : b), null);
   const alike = ranked.length >= 2 && ranked.every((l) => l.irr === ranked[0].irr);
-  return { assumptions: a, loans, bestIrr: best && !alike ? best.k + 1 : null };
+  return {
+    assumptions: a, loans, bestIrr: best && !alike ? best.k + 1 : null,
+    cheapestByMonth: cheapestByMonth(series), pointsBreakEven: pointsBreakEven(series, charges),
+  };
 }
+
+// ---- Two worked APRs ------------------------------------------------------------------------------
+// A 300,000 loan over 30 years: at 6.75 % with one point and 1,500 of fees the payment is 1,945.79
+// and the APR 6.898 %; at 7 % with no points and the same fees, 1,995.91 and 7.050 %.
+const APR_VECTORS = [
+  { loanAmount: 300000, ratePercent: 6.75, termYears: 30, points: 1, lenderFees: 1500, cents: 194579, percent: '6.898' },
+  { loanAmount: 300000, ratePercent: 7, termYears: 30, points: 0, lenderFees: 1500, cents: 199591, percent: '7.050' },
+].map(({ cents, percent, ...v }) => {
+  const inputs = { ...LOAN, ...v, price: v.loanAmount, downPayment: 0 };
+  const payment = -PMT(v.ratePercent / 1200, 12 * v.termYears, v.loanAmount);
+  const apr = annualPercentageRate(inputs, DEFAULTS);
+  if (Math.round(payment * 100) !== cents || (100 * apr).toFixed(3) !== percent)
+    throw new Error(`APR example ${JSON.stringify(v)}: payment ${payment}, APR ${100 * apr} %`);
+  return { ...v, payment, apr };
+});
 
 const here = dirname(fileURLToPath(import.meta.url));
 const out = join(here, '..', '..', 'tests', 'core', 'data', 'projection-reference.json');
@@ -352,6 +557,9 @@ const deals = DEALS.map((d) => ({
 const fiveOffers = randomDeals(30).map((deal) => ({ ...deal, expected: expectedDeal(deal) }));
 writeFileSync(out, JSON.stringify({
   generator: 'scripts/reference/projection-reference.mjs with @formulajs/formulajs 4.6.1',
-  defaults: DEFAULTS, scenarios: SCENARIOS, deals, irrCases: IRR_CASES, fiveOffers,
+  defaults: DEFAULTS, scenarios: SCENARIOS, deals, irrCases: IRR_CASES, fiveOffers, aprVectors: APR_VECTORS,
 }, null, 1) + '\n');
-console.log(`wrote ${deals.length} deals and ${IRR_CASES.length} IRR cases to ${out}`);
+console.log(`wrote ${deals.length} deals, ${IRR_CASES.length} IRR cases, ${fiveOffers.length} deals of five offers`
+  + ` and ${APR_VECTORS.length} worked APRs to ${out}`);
+if (libraryMisses.length > 0)
+  console.log(`(the library's IRR did not reach the rate over the hold of ${libraryMisses.length} offers to check it)`);

@@ -61,7 +61,7 @@ DealRecord filledRecord()
         Value &figure = field.figure(record, loan);
         figure.m_value = field.kind == FieldKind::WholeNumber ? 17
                        : field.kind == FieldKind::Money   ? 125.5 * loan
-                       : (i % 3 == 0 ? -1 : 1) * (0.125 + i);
+                       : (i % 3 == 0 && dynamic_cast<SignedPercentValue *>(&figure) ? -1 : 1) * (0.125 + i);
         ++i;
     });
     return record;
@@ -133,11 +133,14 @@ void TestExchangeFile::exportsTheFirstRunLayout()
                 "BearExpenseGrowth = 4.00%\r\nBearVacancy = 10.00%\r\n"
                 "BullAppreciation = 5.00%\r\nBullRentGrowth = 4.00%\r\n"
                 "BullExpenseGrowth = 2.00%\r\nBullVacancy = 3.00%\r\n";
-    for (int n = 1; n <= 5; ++n)
-        expected += QStringLiteral("ExtraPayment%1 = $0.00\r\n").arg(n).toLatin1();
+    // Each offer's assumptions field by field: all extra payments, all points, all lender fees.
+    for (const char *line : {"ExtraPayment%1 = $0.00\r\n", "Points%1 = 0.00%\r\n", "LenderFees%1 = $0.00\r\n"}) {
+        for (int n = 1; n <= 5; ++n)
+            expected += QString::fromLatin1(line).arg(n).toLatin1();
+    }
     const QByteArray written = readAll(path);
     QCOMPARE(written, expected);
-    QCOMPARE(written.count("\r\n"), 70);
+    QCOMPARE(written.count("\r\n"), 80);
 }
 
 void TestExchangeFile::importReadsEntries()

@@ -119,6 +119,8 @@ private slots:
     void oneUnderwritingModel();
 
 private:
+    // One offer of oneUnderwritingModel's deals: its loan costs against the reference.
+    void checkLoanCosts(int deal, int k, const QJsonObject &loan, const QJsonObject &want, const QString &file);
     Result Run(const QStringList &arguments, const QString &locale = QStringLiteral("en_US.UTF-8"));
     // Runs the command with nothing but these locale variables ("LANG=de_DE.UTF-8").
     Result runIn(const QStringList &arguments, const QStringList &localeVariables,
@@ -911,15 +913,16 @@ void TestReportCommand::projectionFollowsTheFileAndAssume()
     const Result summary = Run(QStringList{deal, QStringLiteral("--format=csv")} + assume, locale);
     QCOMPARE(summary.exitCode, 0);
     const QStringList summaryLines = summary.out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    QVERIFY(summaryLines.first().endsWith(QStringLiteral(",hold_years,year_1_cash_flow,break_even_occupancy,compared")));
+    QVERIFY(summaryLines.first().endsWith(QStringLiteral(",hold_years,year_1_cash_flow,break_even_occupancy,compared,"
+                                                         "points,lender_fees,prepaid_finance_charge,cash_to_close,apr,rate_over_hold")));
     for (int k = 0; k < MAX_LOANS; ++k) {
         const Projection &p = expected.loans[std::size_t(k)].projection;
         const QString cashFlow = p.years.empty() ? QString() : QString::number(p.years.front().cashFlow, 'f', 2);
         const Measure &occupancy = expected.loans[std::size_t(k)].breakEvenOccupancy;
-        QVERIFY2(summaryLines.at(k + 1).endsWith(QStringLiteral(",%1,%2,%3,1")
+        QVERIFY2(summaryLines.at(k + 1).contains(QStringLiteral(",%1,%2,%3,1,")
                                                      .arg(record.m_projection.m_holdYears.m_value)
                                                      .arg(cashFlow, occupancy.isKnown() ? QString::number(occupancy.value, 'f', 6) : QString())),
-                 qPrintable(summaryLines.at(k + 1).right(40)));
+                 qPrintable(summaryLines.at(k + 1).right(100)));
     }
 }
 
@@ -982,6 +985,8 @@ QByteArray dealFile(const QJsonObject &deal)
         line(QStringLiteral("Term") + n, loan[u"termYears"].toDouble());
         line(QStringLiteral("PMI") + n, loan[u"pmi"].toDouble());
         line(QStringLiteral("ExtraPayment") + n, loan[u"extraPayment"].toDouble());
+        line(QStringLiteral("Points") + n, loan[u"points"].toDouble(), "%");
+        line(QStringLiteral("LenderFees") + n, loan[u"lenderFees"].toDouble());
         if (!loan[u"compare"].isNull())
             line(QStringLiteral("Compare") + n, loan[u"compare"].toBool() ? 1 : 0);
     }
@@ -997,14 +1002,27 @@ QByteArray dealFile(const QJsonObject &deal)
     return text;
 }
 
-// Equal to 1e-6 of its size (of 1 near 0); null where the reference has none.
-QString mismatch(const QJsonValue &actual, const QJsonValue &expected)
+// Equal to tolerance of its size (of 1 near 0); null where the reference has none.
+QString mismatch(const QJsonValue &actual, const QJsonValue &expected, double tolerance = 1e-6)
 {
     if (expected.isNull() || actual.isNull())
         return actual.isNull() == expected.isNull() ? QString() : QStringLiteral("%1, expected %2").arg(actual.toDouble()).arg(expected.toDouble());
     const double a = actual.toDouble(), e = expected.toDouble();
-    return std::fabs(a - e) <= 1e-6 * std::max(1.0, std::fabs(e)) ? QString()
+    return std::fabs(a - e) <= tolerance * std::max(1.0, std::fabs(e)) ? QString()
         : QStringLiteral("%1, expected %2").arg(a, 0, 'g', 12).arg(e, 0, 'g', 12);
+}
+
+// The reference's stretches and pairs under the JSON's keys, to compare as they stand.
+QJsonArray renamed(const QJsonArray &items, const std::vector<std::pair<const char *, const char *>> &keys)
+{
+    QJsonArray out;
+    for (const QJsonValue &item : items) {
+        QJsonObject o;
+        for (const auto &[from, to] : keys)
+            o[QLatin1String(to)] = item[QLatin1String(from)];
+        out.append(o);
+    }
+    return out;
 }
 
 } // namespace
@@ -1067,8 +1085,36 @@ void TestReportCommand::oneUnderwritingModel()
                 check(QLatin1String(key), projection[QLatin1String(key)], want[QLatin1String(name)]);
             check(QStringLiteral("year-1 cash flow"), projection[u"years"][0][u"cash_flow"], want[u"yearOneCashFlow"]);
             QVERIFY(projection[u"equity_multiple"].isNull() || projection[u"equity_multiple"].toDouble() >= 0);
+            checkLoanCosts(i, k, loan, want, files[i]);
         }
+        QCOMPARE(deal[u"cheapest_by_month"].toArray(),
+                 renamed(expected[u"cheapestByMonth"].toArray(), {{"fromMonth", "from_month"}, {"loan", "loan"}}));
+        QCOMPARE(deal[u"points_break_even"].toArray(),
+                 renamed(expected[u"pointsBreakEven"].toArray(), {{"loan", "loan"}, {"versus", "versus"}, {"month", "month"}}));
     }
+}
+
+// One offer's loan costs: the charges, the rates to 1e-7 and the cost if repaid after the months
+// the reference samples, read back from the same deal file as the window reads it.
+void TestReportCommand::checkLoanCosts(int deal, int k, const QJsonObject &loan, const QJsonObject &want,
+                                       const QString &file)
+{
+    const auto check = [&](const char *key, const QJsonValue &actual, const QJsonValue &wanted, double tolerance) {
+        const QString bad = mismatch(actual, wanted, tolerance);
+        QVERIFY2(bad.isEmpty(), qPrintable(QStringLiteral("deal %1, loan %2, %3: %4").arg(deal + 1).arg(k + 1).arg(QLatin1String(key), bad)));
+    };
+    check("prepaid_finance_charge", loan[u"prepaid_finance_charge"], want[u"prepaidFinanceCharge"], 1e-9);
+    check("cash_to_close", loan[u"cash_to_close"], want[u"cashToClose"], 1e-9);
+    check("apr", loan[u"apr"], want[u"apr"], 1e-7);
+    check("rate_over_hold", loan[u"rate_over_hold"], want[u"rateOverHold"], 1e-7);
+    DealRecord record;
+    QVERIFY(ExchangeFile::read(record, file, nullptr));
+    const DealAnalysis analysis = analyze(record, YearlyReturns::AtHoldOnly);
+    const LoanCosts &costs = analysis.loans[std::size_t(k)].costs;
+    const QJsonObject sampled = want[u"costIfRepaid"].toObject();
+    QCOMPARE(costs.costIfRepaid.empty(), want[u"costIfRepaid"].isNull());
+    for (auto month = sampled.begin(); month != sampled.end(); ++month)
+        check("cost if repaid", costs.costAfter(month.key().toInt()), month.value(), 1e-9);
 }
 
 QTEST_GUILESS_MAIN(TestReportCommand)

@@ -260,12 +260,14 @@ void TestProfileStore::writesEntriesInDisplayForm()
     ProfileStore::writeSettings(profile, settings);
     ProfileStore::writeRecord(profile, record);
 
-    // The deal's 40 entries and the holding period's 26, in a group of their own as plain numbers.
-    QCOMPARE(profile.m_values.size(), 66);
+    // The deal's 40 entries and the holding period's 36, in a group of their own as plain numbers.
+    QCOMPARE(profile.m_values.size(), 76);
     QCOMPARE(profile.m_values.value("Projection/HoldYears"), QStringLiteral("10"));
     QCOMPARE(profile.m_values.value("Projection/PmiEndLtv"), QStringLiteral("78"));
     QCOMPARE(profile.m_values.value("Projection/BearVacancy"), QStringLiteral("10"));
     QCOMPARE(profile.m_values.value("Projection/ExtraPayment5"), QStringLiteral("0"));
+    QCOMPARE(profile.m_values.value("Projection/Points3"), QStringLiteral("0"));
+    QCOMPARE(profile.m_values.value("Projection/LenderFees5"), QStringLiteral("0"));
     QCOMPARE(profile.m_values.value("ZANT/Currency"), QStringLiteral("USD"));
     QCOMPARE(profile.m_values.value("ZANT/LabelsColor"), QStringLiteral("13434879"));
     QCOMPARE(profile.m_values.value("ZANT/OddRowsCalcColor"), QStringLiteral("16777164"));
