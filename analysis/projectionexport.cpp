@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
 
 const char ByteOrderMark[] = "\xEF\xBB\xBF";
@@ -201,6 +203,40 @@ QByteArray ProjectionExport::sensitivityCsv(const DealRecord &record, int loan, 
             csv += csvFields({each.money ? number(table.steps[i], 2) : share(table.steps[i]),
                               cell(table.irr[i], MeasureUnit::Fraction)},
                              separator);
+    }
+    return csv;
+}
+
+QByteArray ProjectionExport::loanCostCsv(const DealRecord &record, const DealAnalysis &deal)
+{
+    using AnalysisExport::csvLine;
+    const QChar separator = separatorOfTheLocale();
+    QStringList header = {ProjectionText::tr("Month")};
+    std::size_t longest = 0;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        header << loanName(record, k);
+        longest = std::max(longest, deal.loans[std::size_t(k)].costs.costIfRepaid.size());
+    }
+    header << ProjectionText::tr("Cheapest");
+    QByteArray csv = ByteOrderMark + csvLine(header, separator);
+    const std::vector<const LoanCosts *> costs = deal.loanCosts();
+    const std::vector<bool> compared = deal.compared();
+    for (int month = 1; month <= int(longest); ++month) {
+        QStringList line = {QString::number(month)};
+        for (const LoanCosts *loan : costs)
+            line << (loan->costIfRepaid.empty() ? QString() : number(loan->costAfter(month), 2));
+        const int cheapest = cheapestAfter(costs, compared, month);
+        line << (cheapest < 0 ? QString() : loanName(record, cheapest));
+        csv += csvLine(line, separator);
+    }
+    if (!deal.pointsBreakEven.empty()) {
+        csv += csvLine({}, separator);
+        csv += csvLine({ProjectionText::tr("More points and fees"), ProjectionText::tr("Against"),
+                        ProjectionText::tr("Break-even month")}, separator);
+        for (const PointsBreakEven &pair : deal.pointsBreakEven) {
+            csv += csvLine({loanName(record, pair.loan), loanName(record, pair.versus),
+                            pair.month ? QString::number(*pair.month) : QString()}, separator);
+        }
     }
     return csv;
 }

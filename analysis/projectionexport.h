@@ -19,4 +19,8 @@ namespace ProjectionExport {
 // each), then the four tables of one figure changed.
 [[nodiscard]] QByteArray sensitivityCsv(const DealRecord &record, int loan, const Sensitivity &sensitivity);
 
+// What each offer has cost if repaid after each month of the longest term (a column per loan,
+// empty where a loan has no schedule), the compared offer cheapest then, and below a blank line
+// the points break-even of each pair of compared offers.
+[[nodiscard]] QByteArray loanCostCsv(const DealRecord &record, const DealAnalysis &deal);
 } // namespace ProjectionExport

@@ -282,6 +282,9 @@ std::optional<QString> assumptionProblem(const Assumption &assumption)
     takePlainNumber(value, assumption.number, record.m_currency);
     if (!value.canShow(record.m_currency))
         return CommandText::tr("The figure is too large to show.");
+    // A figure that cannot be negative (points, lender fees) would be read without its sign.
+    if (assumption.number < 0 && !(value.m_value < 0))
+        return CommandText::tr("No figure below 0 is allowed for %1.").arg(assumption.field->shownName(assumption.loan + 1));
     if (const QString problem = assumptionsOf(record.m_projection).problem(); !problem.isEmpty())
         return problem;
     if (const QString problem = extraPaymentProblem(record, assumption.loan); !problem.isEmpty())

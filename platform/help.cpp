@@ -31,6 +31,8 @@ TopicPage pageOf(HelpTopic topic)
         return {"analysis.html", "scenarios"};
     case HelpTopic::Sensitivity:
         return {"analysis.html", "sensitivity"};
+    case HelpTopic::LoanCost:
+        return {"analysis.html", "loan-cost"};
     }
     // The main dialog's topic, and the answer for a value that names no topic.
     return {"main-window.html", "main-window"};

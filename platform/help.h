@@ -15,6 +15,7 @@ enum class HelpTopic {
     Projection,
     Scenarios,
     Sensitivity,
+    LoanCost,
 };
 Q_DECLARE_METATYPE(HelpTopic)
 

@@ -211,9 +211,10 @@ QCategoryAxis *roundAxis(double top, int parts, bool whole, const std::function<
 {
     auto *axis = new QCategoryAxis;
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    // Below 0 (equity under water) the axis reaches down to the round step under bottom.
-    const double step = roundStep(top - std::min(bottom, 0.0), parts, whole);
-    const int first = bottom < 0 ? int(std::floor(bottom / step + 1e-9)) : 0;
+    // The axis reaches down to the round step under bottom: below 0 for equity under water, above
+    // it for figures that never come near 0 (a loan's cost).
+    const double step = roundStep(top - bottom, parts, whole);
+    const int first = int(std::floor(bottom / step + 1e-9));
     const int steps = std::max(first + 1, int(std::ceil(top / step - 1e-9)));
     axis->setStartValue(first * step);
     for (int i = first; i <= steps; ++i)

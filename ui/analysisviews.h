@@ -104,7 +104,7 @@ void clearChart(QChart *chart);
 // Money on an axis: the user's format and the deal's currency, without a fraction that is all
 // zeros.
 [[nodiscard]] QString axisMoney(double value, const QString &currency);
-// An axis from bottom (or 0) to at least top, labelled at round steps. The labels are the
+// An axis from bottom (0 unless given) to at least top, labelled at round steps. The labels are the
 // program's own texts (Latin digits and the user's money format, as in the tables), which a
 // value axis cannot give.
 [[nodiscard]] QCategoryAxis *roundAxis(double top, int parts, bool whole,

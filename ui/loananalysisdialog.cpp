@@ -14,6 +14,7 @@
 #include "core/dealfields.h"
 #include "core/localeservices.h"
 #include "core/measures.h"
+#include "ui/loancostpage.h"
 #include "ui/printlayout.h"
 #include "ui/prompt.h"
 #include "textio/savefile.h"
@@ -48,6 +49,7 @@ namespace {
 constexpr int ProjectionTab = 3;
 constexpr int ScenariosTab = 4;
 constexpr int SensitivityTab = 5;
+constexpr int LoanCostTab = 6;
 
 } // namespace
 
@@ -115,6 +117,11 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
     m_sensitivity = new SensitivityPage(*this, scroll);
     scroll->setWidget(m_sensitivity);
     m_tabs->addTab(scroll, tr("Sensi&tivity"));
+    scroll = scrolled("loanCostPage");
+    m_loanCost = new LoanCostPage(*this, scroll);
+    connect(m_comparison, &ComparisonPage::headersChanged, m_loanCost, &LoanCostPage::showOfferHeaders);
+    scroll->setWidget(m_loanCost);
+    m_tabs->addTab(scroll, tr("Loan C&ost"));
     // Shift+F1 explains the assumptions here as it explains the main window's figures there.
     addAction(QWhatsThis::createAction(this));
     // F1 opens the help of the page shown.
@@ -122,6 +129,7 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
         const HelpTopic topic = tab == ProjectionTab    ? HelpTopic::Projection
                                 : tab == ScenariosTab   ? HelpTopic::Scenarios
                                 : tab == SensitivityTab ? HelpTopic::Sensitivity
+                                : tab == LoanCostTab    ? HelpTopic::LoanCost
                                                         : HelpTopic::LoanAnalysis;
         setProperty("helpContext", QVariant::fromValue(topic));
         if (tab == SensitivityTab && m_sensitivity->isOutdated())
@@ -142,6 +150,7 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
     addButton(tr("Projection as CS&V..."), "projectionCsvButton", &LoanAnalysisDialog::onExportProjection);
     addButton(tr("Sc&enarios as CSV..."), "scenariosCsvButton", &LoanAnalysisDialog::onExportScenarios);
     addButton(tr("Sensitivit&y as CSV..."), "sensitivityCsvButton", &LoanAnalysisDialog::onExportSensitivity);
+    addButton(tr("Lo&an cost as CSV..."), "loanCostCsvButton", &LoanAnalysisDialog::onExportLoanCost);
     buttons->addStretch();
     auto *close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("closeButton"));
@@ -196,6 +205,7 @@ void LoanAnalysisDialog::refresh()
     showFigures();
     m_projection->refresh();
     m_scenarios->refresh();
+    m_loanCost->refresh();
     // The sensitivity is worked out for its page only, when it shows.
     m_sensitivity->outdate();
     if (m_tabs->currentIndex() == SensitivityTab)
@@ -215,6 +225,7 @@ void LoanAnalysisDialog::showNames()
     m_comparison->showNames();
     m_charts->showNames();
     m_projection->showNames();
+    m_loanCost->showNames();
 }
 
 const OffersModel &LoanAnalysisDialog::offers() const
@@ -305,7 +316,7 @@ QString LoanAnalysisDialog::printableHtml() const
     html += m_schedule->printableHtml(PrintedMonthsAtMost);
 
     html += m_projection->printableHtml();
-    return html + m_scenarios->printableHtml() + m_sensitivity->printableHtml();
+    return html + m_scenarios->printableHtml() + m_sensitivity->printableHtml() + m_loanCost->printableHtml();
 }
 
 std::unique_ptr<QTextDocument> LoanAnalysisDialog::printableDocument(const QPageLayout &page) const
@@ -331,6 +342,8 @@ std::unique_ptr<QTextDocument> LoanAnalysisDialog::printableDocument(const QPage
                           picture(m_projection->chart(), PrintedChart));
     document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:scenarios")),
                           picture(m_scenarios->chart(), PrintedChart));
+    document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:loanCost")),
+                          picture(m_loanCost->chart(), PrintedChart));
     document->setHtml(printableHtml());
     fitToPages(*document);
     return document;
@@ -419,6 +432,11 @@ void LoanAnalysisDialog::onExportScenarios()
 void LoanAnalysisDialog::onExportSensitivity()
 {
     exportCsv(tr("Save Sensitivity as CSV"), m_sensitivity->csv());
+}
+
+void LoanAnalysisDialog::onExportLoanCost()
+{
+    exportCsv(tr("Save Loan Cost as CSV"), m_loanCost->csv());
 }
 
 void LoanAnalysisDialog::showFigures()

@@ -23,6 +23,7 @@ class QTextDocument;
 class SchedulePage;
 class ScenariosPage;
 class SensitivityPage;
+class LoanCostPage;
 
 // The Loan Analysis window: the five offers side by side on the measures an investor compares
 // them by, the best of each row marked; the schedule of one loan, monthly or per year; a chart
@@ -55,6 +56,7 @@ public:
     void onExportProjection();
     void onExportScenarios();
     void onExportSensitivity();
+    void onExportLoanCost();
 
     // The record shown, whose assumptions the Projection page edits.
     [[nodiscard]] const DealRecord &record() const override { return m_record; }
@@ -96,4 +98,5 @@ private:
     ProjectionPage *m_projection = nullptr;
     ScenariosPage *m_scenarios = nullptr;
     SensitivityPage *m_sensitivity = nullptr;
+    LoanCostPage *m_loanCost = nullptr;
 };

@@ -36,10 +36,22 @@ using namespace AnalysisViews;
 
 namespace {
 
-// The summary of the projection: the offers' "Compare" boxes and extra payments, then the figures.
+// The summary of the projection: the offers' "Compare" boxes, then what is typed for each offer
+// (extra payment, points, lender fees), then the figures.
 constexpr int CompareRow = 0;
-constexpr int ExtraPaymentRow = 1;
-constexpr int FirstFigureRow = 2;
+constexpr int FirstTypedRow = 1;
+
+// How the printout shows a typed figure under its edit: money as money, points as a rate.
+MeasureUnit typedUnit(const DealField &field)
+{
+    return field.kind == FieldKind::Money ? MeasureUnit::Money : MeasureUnit::Rate;
+}
+
+double typedValue(const DealField &field, const DealRecord &record, int k)
+{
+    const double typed = field.figure(record, k).m_value;
+    return field.kind == FieldKind::Percent ? typed / 100.0 : typed;
+}
 
 QString compareDefinition()
 {
@@ -101,7 +113,6 @@ ProjectionPage::ProjectionPage(const AnalysisShown &shown, FigureEdits &edits, Q
     m_summary->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_summary->horizontalHeader()->setMinimumSectionSize(fontMetrics().horizontalAdvance(QStringLiteral("$000,000.00")) + 16);
     m_summary->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    const DealField &extra = extraPaymentField();
     QWidget *previous = nullptr;
     for (int k = 0; k < MAX_LOANS; ++k) {
         auto *box = new QCheckBox(QCoreApplication::translate("LoanAnalysisDialog", "Compare"));
@@ -115,14 +126,19 @@ ProjectionPage::ProjectionPage(const AnalysisShown &shown, FigureEdits &edits, Q
         centred->addWidget(box, 0, Qt::AlignCenter);
         m_summary->setIndexWidget(m_summaryModel->index(CompareRow, k), holder);
         m_compare[std::size_t(k)] = box;
-        QLineEdit *edit = m_edits.add(extra, k, nullptr);
-        edit->setAccessibleName(QCoreApplication::translate("LoanAnalysisDialog", "Extra payment of loan %1").arg(k + 1));
-        m_summary->setIndexWidget(m_summaryModel->index(ExtraPaymentRow, k), edit);
-        // Across the offers, each one's box and then its extra payment.
+        // Across the offers, each one's box and then what is typed for it.
         if (previous)
             QWidget::setTabOrder(previous, box);
-        QWidget::setTabOrder(box, edit);
-        previous = edit;
+        previous = box;
+        int row = FirstTypedRow;
+        for (const DealField *field : offerSummaryFields()) {
+            QLineEdit *edit = m_edits.add(*field, k, nullptr);
+            edit->setAccessibleName(QCoreApplication::translate("LoanAnalysisDialog", "%1 of loan %2")
+                                        .arg(projectionText(field->label)).arg(k + 1));
+            m_summary->setIndexWidget(m_summaryModel->index(row++, k), edit);
+            QWidget::setTabOrder(previous, edit);
+            previous = edit;
+        }
     }
 
     m_yearlyTitle = new QLabel(this);
@@ -191,18 +207,18 @@ void ProjectionPage::refresh()
 std::vector<OfferRow> ProjectionPage::summaryRows() const
 {
     const DealAnalysis &analysis = m_shown.analysis();
-    const DealField &extra = extraPaymentField();
-    std::vector<OfferRow> rows(FirstFigureRow);
+    std::vector<OfferRow> rows(FirstTypedRow);
     rows[CompareRow].label = QCoreApplication::translate("LoanAnalysisDialog", "Compare");
     rows[CompareRow].definition = compareDefinition();
     rows[CompareRow].forWidgets = true;
-    // The extra payments lie under their edits, for the printout.
-    OfferRow &payments = rows[ExtraPaymentRow];
-    payments.label = projectionText(extra.label);
-    payments.definition = projectionText(extra.definition);
-    payments.underWidgets = true;
-    for (int k = 0; k < MAX_LOANS; ++k)
-        payments.values[std::size_t(k)] = Measure::of(m_shown.record().m_extraPayment[k].m_value, {});
+    // The typed figures lie under their edits, for the printout.
+    for (const DealField *field : offerSummaryFields()) {
+        OfferRow typed{projectionText(field->label), projectionText(field->definition), {}, typedUnit(*field)};
+        typed.underWidgets = true;
+        for (int k = 0; k < MAX_LOANS; ++k)
+            typed.values[std::size_t(k)] = Measure::of(typedValue(*field, m_shown.record(), k), {});
+        rows.push_back(typed);
+    }
     for (const ProjectionMeasure &measure : projectionMeasures()) {
         OfferRow row{projectionText(measure.label), projectionText(measure.definition), {}, measure.unit,
                      measure.multiple};
@@ -327,7 +343,7 @@ QString ProjectionPage::printableHtml() const
     }
     if (!leftOut.isEmpty())
         html += QStringLiteral("<p>%1</p>").arg(escaped(QCoreApplication::translate("LoanAnalysisDialog", "Left out of the comparison: %1.").arg(leftOut.join(QCoreApplication::translate("LoanAnalysisDialog", " and ")))));
-    html += htmlTable(*m_summary->model(), true, ExtraPaymentRow);
+    html += htmlTable(*m_summary->model(), true, FirstTypedRow);
     html += printedChart(QStringLiteral("equity"));
     html += QStringLiteral("<h3>%1</h3>").arg(escaped(m_yearlyTitle->text()));
     // Fifteen columns do not fit a page's width, in German least of all: the year's income and

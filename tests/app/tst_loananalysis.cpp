@@ -360,10 +360,10 @@ private slots:
             QVERIFY(header->length() <= table.viewport()->width());
 
             window->findChild<QTabWidget *>(QStringLiteral("tabs"))->setCurrentIndex(2);
-            // The balances and the split, beside the Projection page's equity and the Scenarios
-            // page's IRR.
+            // The balances and the split, beside the Projection page's equity, the Scenarios
+            // page's IRR and the Loan Cost page's cost if repaid.
             const QList<QChartView *> views = window->findChildren<QChartView *>();
-            QCOMPARE(views.size(), 4);
+            QCOMPARE(views.size(), 5);
             const auto chartNamed = [&views](const QString &name) -> QChart * {
                 for (QChartView *view : views) {
                     if (view->accessibleName() == name)

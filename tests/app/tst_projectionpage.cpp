@@ -5,6 +5,7 @@
 #include "core/localeservices.h"
 #include "core/measures.h"
 #include "core/projection.h"
+#include "ui/figuretext.h"
 #include "ui/loananalysisdialog.h"
 #include "ui/maindialog.h"
 
@@ -83,6 +84,21 @@ const char DuplexFile[] = "; Zantoria Import/Export file\n; Locale: LC_MONETARY=
                           "DownPayment2 = 106250\nInterestRate2 = 6.125%\nTerm2 = 15\n"
                           "Lender3 = Low Down Lending\nDownPayment3 = 21250\nInterestRate3 = 7.25%\n"
                           "Term3 = 30\nPMI3 = 180\n";
+
+// Two offers on 300,000 over 30 years: 6.75 % (points and fees to be typed) and 7.00 %.
+const char RateBuyDownFile[] = "; Zantoria Import/Export file\n; Locale: LC_MONETARY=en_US LC_NUMERIC=en_US\n"
+                               "PurchasePrice = 375000\nRentalIncome = 2900\nEscrow = 450\n"
+                               "Lender1 = Buy-down Bank\nDownPayment1 = 75000\nInterestRate1 = 6.75%\nTerm1 = 30\n"
+                               "Lender2 = Plain Savings\nDownPayment2 = 75000\nInterestRate2 = 7%\nTerm2 = 30\n";
+
+// What a 30-year loan of 300,000 at rate (a fraction) has cost after month m: the balance from
+// the annuity's closed form, the payments so far and what was paid at closing.
+double costIfRepaid(double rate, double atClosing, int m)
+{
+    const double r = rate / 12, growth = std::pow(1 + r, m);
+    const double payment = 300000 * r / (1 - std::pow(1 + r, -360));
+    return 75000 + atClosing + m * payment + 300000 * growth - payment * (growth - 1) / r;
+}
 
 // A row's cell of the comparison.
 QString comparisonCell(LoanAnalysisDialog &window, const QString &row, int loan)
@@ -171,6 +187,10 @@ private slots:
         QTest::newRow("vacancy, de_DE, Enter") << "de_DE" << "editVacancy" << "8" << true << 8.0;
         QTest::newRow("extra payment, en_US") << "en_US" << "editExtraPayment1" << "$250" << false << 250.0;
         QTest::newRow("extra payment, de_DE") << "de_DE" << "editExtraPayment2" << "1.000,50" << true << 1000.5;
+        QTest::newRow("points, en_US") << "en_US" << "editPoints1" << "1.125" << false << 1.125;
+        QTest::newRow("points, fr_CH") << "fr_CH" << "editPoints3" << "0,875" << false << 0.875;
+        QTest::newRow("lender fees, de_DE, Enter") << "de_DE" << "editLenderFees2" << "1.495,50" << true << 1495.5;
+        QTest::newRow("lender fees, ar_EG") << "ar_EG" << "editLenderFees4" << "2500" << false << 2500.0;
     }
 
     void typedAssumptionChangesTheRecordAndTheSummary()
@@ -206,7 +226,7 @@ private slots:
             QVERIFY(bound);
             const int loan = bound->perLoan ? edit.right(1).toInt() - 1 : 0;
             QCOMPARE(bound->figure(record, loan).m_value, expected);
-            QCOMPARE(field->text(), bound->figure(record, loan).format(record.m_currency));
+            QCOMPARE(field->text(), shownFigure(bound->figure(record, loan).format(record.m_currency)));
 
             // Every summary figure of every loan is the engine's on the same inputs.
             for (int k = 0; k < MAX_LOANS; ++k) {
@@ -234,7 +254,8 @@ private slots:
                 for (int k = 0; k < (each.perLoan ? MAX_LOANS : 1); ++k) {
                     if (QStringLiteral("edit") + each.entry(k) == edit) {
                         QCOMPARE(each.figure(window->record(), k).m_value, expected);
-                        QCOMPARE(window->findChild<QLineEdit *>(edit)->text(), each.figure(window->record(), k).format(window->record().m_currency));
+                        QCOMPARE(window->findChild<QLineEdit *>(edit)->text(),
+                                 shownFigure(each.figure(window->record(), k).format(window->record().m_currency)));
                         found = true;
                     }
                 }
@@ -532,6 +553,92 @@ private slots:
     }
 
     // F1 opens the help of the page shown: the Projection section on its tab.
+    // Points and fees typed with the keys for two offers show what each costs: the APRs of a
+    // lender's worked examples, the cash to close, the offer cheapest if the buyer leaves early
+    // and when the points pay off (both against the loans' closed forms), the page's help, its
+    // CSV and the profile after a restart.
+    void loanCostsOfTypedPointsAndFees()
+    {
+        const QString deal = QDir(m_files.path()).filePath(QStringLiteral("buydown.zant"));
+        QFile file(deal);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(RateBuyDownFile);
+        file.close();
+        AppFixture fixture;
+        fixture.run([&](MainDialog &dlg) {
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg, deal);
+            QVERIFY(window);
+            QVERIFY(showProjection(*window));
+            typeInto(window->findChild<QLineEdit *>(QStringLiteral("editPoints1")), QStringLiteral("1"), Qt::Key_Tab);
+            // The offer's fees come next in the tab order.
+            QLineEdit *fees = window->findChild<QLineEdit *>(QStringLiteral("editLenderFees1"));
+            QTRY_VERIFY(fees->hasFocus());
+            QTest::keyClicks(fees, QStringLiteral("1500"));
+            QTest::keyClick(fees, Qt::Key_Tab);
+            typeInto(window->findChild<QLineEdit *>(QStringLiteral("editLenderFees2")), QStringLiteral("1500"), Qt::Key_Return);
+
+            QCOMPARE(comparisonCell(*window, QStringLiteral("APR"), 0), QStringLiteral("6.898%"));
+            QCOMPARE(comparisonCell(*window, QStringLiteral("APR"), 1), QStringLiteral("7.050%"));
+            QCOMPARE(comparisonCell(*window, QStringLiteral("Points"), 0), QStringLiteral("1.000%"));
+            QCOMPARE(comparisonCell(*window, QStringLiteral("Cash to Close"), 0), QStringLiteral("$90,750.00"));
+            QCOMPARE(comparisonCell(*window, QStringLiteral("Cash to Close"), 1), QStringLiteral("$87,750.00"));
+            QVERIFY(cellIn(*window->findChild<QTableView *>(QStringLiteral("comparison")), QStringLiteral("APR"), 0).font().bold());
+
+            auto *tabs = window->findChild<QTabWidget *>(QStringLiteral("tabs"));
+            QTest::keyClick(window->focusWidget(), Qt::Key_O, Qt::AltModifier);
+            QCOMPARE(tabs->currentIndex(), 6);
+            QTest::keyClick(window->focusWidget(), Qt::Key_F1);
+            QVERIFY(fixture.m_shell.m_urls.last().endsWith(QStringLiteral("analysis.html#loan-cost")));
+            // The buy-down costs more if repaid early and less once its lower payments have made
+            // up the 3,000 of points: the first month from which it stays cheaper to month 360.
+            const auto cost = [](int loan, int m) {
+                return loan == 0 ? costIfRepaid(0.0675, 4500, m) : costIfRepaid(0.07, 1500, m);
+            };
+            int breakEven = 361;
+            while (breakEven > 1 && cost(0, breakEven - 1) <= cost(1, breakEven - 1))
+                --breakEven;
+            QVERIFY(breakEven > 12 && breakEven < 120);
+            const auto *pairs = window->findChild<QTableView *>(QStringLiteral("pointsBreakEven"))->model();
+            QCOMPARE(pairs->rowCount(), 1);
+            QCOMPARE(pairs->index(0, 0).data().toString(), QStringLiteral("Loan 1: Buy-down Bank"));
+            QCOMPARE(pairs->index(0, 2).data().toString(),
+                     QStringLiteral("Month %1 (year %2)").arg(breakEven).arg((breakEven - 1) / 12 + 1));
+            auto &leaving = *window->findChild<QTableView *>(QStringLiteral("cheapestIfLeaving"));
+            for (const QString &row : {QStringLiteral("After 1 year"), QStringLiteral("After 10 years (the hold)"),
+                                       QStringLiteral("After 15 years")}) {
+                const int months = 12 * row.split(QLatin1Char(' ')).at(1).toInt();
+                const int cheaper = cost(0, months) < cost(1, months) ? 0 : 1;
+                QVERIFY2(cellIn(leaving, row, cheaper).font().bold(), qPrintable(row));
+                QVERIFY2(!cellIn(leaving, row, 1 - cheaper).font().bold(), qPrintable(row));
+                QCOMPARE(cellIn(leaving, row, cheaper).text(), formatCurrency(cost(cheaper, months), QString()));
+            }
+
+            const QString csv = fixture.m_documents.filePath(QStringLiteral("loancost.csv"));
+            fixture.m_prompt.setNextFileName(csv);
+            window->findChild<QPushButton *>(QStringLiteral("loanCostCsvButton"))->click();
+            const QList<QByteArray> lines = readAll(csv).split('\n');
+            QVERIFY(lines.at(0).startsWith("\xEF\xBB\xBFMonth,Loan 1: Buy-down Bank,Loan 2: Plain Savings,"));
+            QVERIFY(lines.at(1).endsWith(",Loan 2: Plain Savings\r"));
+            QVERIFY(lines.at(360).endsWith(",Loan 1: Buy-down Bank\r"));
+            QVERIFY(lines.contains(QStringLiteral("Loan 1: Buy-down Bank,Loan 2: Plain Savings,%1\r").arg(breakEven).toUtf8()));
+            QVERIFY(fixture.m_prompt.m_messages.isEmpty());
+            window->close();
+            dlg.reject();
+        });
+        // The profile keeps what was typed.
+        fixture.reopenProfile();
+        fixture.run([&](MainDialog &dlg) {
+            QVERIFY(trigger(dlg, "actionLoanAnalysis"));
+            auto *window = dlg.findChild<LoanAnalysisDialog *>();
+            QVERIFY(window);
+            QCOMPARE(window->record().m_points[0].m_value, 1.0);
+            QCOMPARE(window->record().m_lenderFees[1].m_value, 1500.0);
+            QCOMPARE(comparisonCell(*window, QStringLiteral("APR"), 0), QStringLiteral("6.898%"));
+            window->close();
+            dlg.reject();
+        });
+    }
+
     void helpOfThePageShown()
     {
         AppFixture fixture;

@@ -117,6 +117,7 @@ private slots:
     void badAssumptionsAreOneLine_data();
     void badAssumptionsAreOneLine();
     void oneUnderwritingModel();
+    void aprOfAWorkedExample();
 
 private:
     // One offer of oneUnderwritingModel's deals: its loan costs against the reference.
@@ -944,6 +945,8 @@ void TestReportCommand::badAssumptionsAreOneLine_data()
                                         << "--assume vacancy=101%: The vacancy must be 0 % to 100 %.";
     QTest::newRow("negative extra payment") << QStringList{"--assume", "ExtraPayment2=-250"}
                                             << "--assume ExtraPayment2=-250: The extra payment of loan 2 must be 0 or more.";
+    QTest::newRow("negative points") << QStringList{"--assume", "Points1=-1"}
+                                     << "--assume Points1=-1: No figure below 0 is allowed for the points of loan 1.";
     QTest::newRow("with the HTML report") << QStringList{"--format=html", "--assume", "HoldYears=20"}
                                           << "--assume goes with --format=csv or --format=json.";
 }
@@ -1115,6 +1118,39 @@ void TestReportCommand::checkLoanCosts(int deal, int k, const QJsonObject &loan,
     QCOMPARE(costs.costIfRepaid.empty(), want[u"costIfRepaid"].isNull());
     for (auto month = sampled.begin(); month != sampled.end(); ++month)
         check("cost if repaid", costs.costAfter(month.key().toInt()), month.value(), 1e-9);
+}
+
+// A lender's worked examples (300,000 over 30 years: 6.75 % with a point and 1,500 of fees,
+// 7.00 % with the fees only) give their APRs in the JSON and the CSV, whether the points and fees
+// come from the file or from --assume; a file written before points existed reads none.
+void TestReportCommand::aprOfAWorkedExample()
+{
+    const QString deal = m_dir->filePath(QStringLiteral("buydown.zant"));
+    QFile file(deal);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("; Locale: LC_MONETARY=en_US LC_NUMERIC=en_US\nPurchasePrice = 375000\nRentalIncome = 2900\n"
+               "DownPayment1 = 75000\nInterestRate1 = 6.75%\nTerm1 = 30\nPoints1 = 1%\nLenderFees1 = 1500\n"
+               "DownPayment2 = 75000\nInterestRate2 = 7%\nTerm2 = 30\n");
+    file.close();
+    const Result json = Run({deal, QStringLiteral("--format=json"), QStringLiteral("--assume"), QStringLiteral("LenderFees2=1500")});
+    QCOMPARE(json.exitCode, 0);
+    const QJsonArray loans = QJsonDocument::fromJson(json.out.toUtf8()).object()[u"deals"][0][u"loans"].toArray();
+    QCOMPARE(QString::number(100 * loans[0][u"apr"].toDouble(), 'f', 3), QStringLiteral("6.898"));
+    QCOMPARE(QString::number(100 * loans[1][u"apr"].toDouble(), 'f', 3), QStringLiteral("7.050"));
+    QCOMPARE(loans[0][u"points_percent"].toDouble(), 1.0);
+    QCOMPARE(loans[0][u"prepaid_finance_charge"].toDouble(), 4500.0);
+    QCOMPARE(loans[1][u"cash_to_close"].toDouble(), 75000 + 11250 + 1500.0);
+    const Result csv = Run({deal, QStringLiteral("--format=csv"), QStringLiteral("--assume"), QStringLiteral("LenderFees2=1500")});
+    const QStringList lines = csv.out.split(QStringLiteral("\r\n"));
+    const int apr = lines.first().split(QLatin1Char(',')).indexOf(QStringLiteral("apr"));
+    QCOMPARE(lines.at(1).split(QLatin1Char(',')).at(apr), QStringLiteral("0.068981"));
+    QCOMPARE(lines.at(2).split(QLatin1Char(',')).at(apr), QStringLiteral("0.070497"));
+
+    const Result older = Run({QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"), QStringLiteral("--format=json")});
+    for (const QJsonValue loan : QJsonDocument::fromJson(older.out.toUtf8()).object()[u"deals"][0][u"loans"].toArray()) {
+        QCOMPARE(loan[u"points_percent"].toDouble(-1), 0.0);
+        QCOMPARE(loan[u"lender_fees"].toDouble(-1), 0.0);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestReportCommand)

@@ -51,6 +51,9 @@ void TestProfileStore::assumptionsArePlainNumbersInEveryLocale_data()
     QTest::newRow("whole years") << "de_DE" << "HoldYears" << "20" << 20.0 << "20" << false;
     QTest::newRow("extra payment") << "ar_EG" << "ExtraPayment3" << "250.5" << 250.5 << "250.5" << false;
     QTest::newRow("negative extra payment") << "en_US" << "ExtraPayment1" << "-100" << -100.0 << "-100" << false;
+    QTest::newRow("points in eighths") << "fr_CH" << "Points2" << "1.125" << 1.125 << "1.125" << false;
+    QTest::newRow("lender fees") << "ar_EG" << "LenderFees4" << "1500.75" << 1500.75 << "1500.75" << false;
+    QTest::newRow("lender fees in de_DE") << "de_DE" << "LenderFees5" << "995" << 995.0 << "995" << false;
     // An entry the program cannot use keeps the first-run figure and its stored text, and is told.
     QTest::newRow("not a number") << "en_US" << "HoldYears" << "ten" << 10.0 << "ten" << true;
     QTest::newRow("comma is no point") << "de_DE" << "RentGrowth" << "3,5" << 2.0 << "3,5" << true;
