@@ -2,8 +2,9 @@
 # Takes the screenshots that the AppStream metainfo lists, on a virtual X display (Xvfb), of the
 # program as built, with the figures of examples/five-loans.zant, into docs/screenshots/.
 # Usage: scripts/screenshots.sh [WINDOW...]   WINDOW: main, report, analysis, projection,
-# scenarios, sensitivity, pdf
-# (default: all)
+# scenarios, sensitivity, loancost, pdf
+# (default: all; loancost shows examples/points-and-fees.zant when it is the only window asked
+# for and ZANT_SCREENSHOT_DEAL names no other deal)
 # ZANT_SCREENSHOT_LOCALE=de_DE (or ar_EG...) takes them in that language and locale into
 # docs/screenshots/locales/, named with the locale (analysis-window-de_DE.png); the default is
 # en_US, named as the metainfo lists them.
@@ -27,6 +28,10 @@ fi
 shift
 windows=("$@")
 [ ${#windows[@]} -gt 0 ] || windows=(main report analysis projection scenarios sensitivity pdf)
+deal=${ZANT_SCREENSHOT_DEAL:-$root/examples/five-loans.zant}
+if [ "${windows[*]}" = loancost ] && [ -z "${ZANT_SCREENSHOT_DEAL:-}" ]; then
+    deal=$root/examples/points-and-fees.zant
+fi
 locale=${ZANT_SCREENSHOT_LOCALE:-en_US}
 suffix=
 if [ "$locale" != en_US ]; then
@@ -37,8 +42,8 @@ fi
 # The mnemonics of the Charts, Scenarios and Sensitivity tabs and of Save PDF in the program's
 # languages.
 case $locale in
-de*) charts_key=alt+i scenarios_key=alt+n sensitivity_key=alt+e loan_key=alt+d pdf_key=alt+p ;;
-*) charts_key=alt+h scenarios_key=alt+n sensitivity_key=alt+t loan_key=alt+l pdf_key=alt+d ;;
+de*) charts_key=alt+i scenarios_key=alt+n sensitivity_key=alt+e loan_key=alt+d pdf_key=alt+p loancost_key=alt+o ;;
+*) charts_key=alt+h scenarios_key=alt+n sensitivity_key=alt+t loan_key=alt+l pdf_key=alt+d loancost_key=alt+o ;;
 esac
 
 # A home of its own: first-run settings, an empty data folder, the desktop's language English.
@@ -93,7 +98,7 @@ press() {
     xdotool key --clearmodifiers "$2"
 }
 
-LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 "$root/$build/app/zantoria" "${ZANT_SCREENSHOT_DEAL:-$root/examples/five-loans.zant}" &
+LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 "$root/$build/app/zantoria" "$deal" &
 program=$!
 main=$(find_window '^Zantoria$' 30) || { echo "zantoria did not show its window" >&2; exit 1; }
 
@@ -154,6 +159,16 @@ for window in "${windows[@]}"; do
         xdotool key --clearmodifiers Down
         shoot "$analysis" analysis-sensitivity.png
         press "$analysis" Escape ;;
+    loancost)
+        # The Loan Cost page by its mnemonic: the chart, then scrolled down to its tables.
+        press "$main" ctrl+l
+        analysis=$(find_window 'Loan Analysis|Darlehensanalyse' 10) \
+            || { echo "no Loan Analysis window" >&2; exit 1; }
+        press "$analysis" "$loancost_key"
+        shoot "$analysis" analysis-loan-cost.png
+        xdotool mousemove --window "$analysis" 1020 400 click --repeat 12 --delay 30 5
+        shoot "$analysis" analysis-loan-cost-tables.png
+        press "$analysis" Escape ;;
     pdf)
         # The first page of the PDF the analysis window saves, through its file dialog.
         pdf=$home/analysis.pdf
@@ -173,7 +188,7 @@ for window in "${windows[@]}"; do
         echo "saved $out/analysis-pdf$suffix.png"
         press "$analysis" Escape ;;
     *)
-        echo "unknown window: $window (main, report, analysis, projection, scenarios, sensitivity, pdf)" >&2
+        echo "unknown window: $window (main, report, analysis, projection, scenarios, sensitivity, loancost, pdf)" >&2
         exit 2 ;;
     esac
 done

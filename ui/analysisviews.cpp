@@ -111,10 +111,13 @@ QString htmlTable(const QAbstractItemModel &model, bool withRowHeaders, int firs
             const QVariant scale = index.data(ScaleRole);
             const QString colour = scale.isValid() ? scale.value<QColor>().name() : best ? bestColor.name() : QString();
             const bool bold = best || index.data(CurrentRole).toBool();
-            html += QStringLiteral("<td align=\"right\"%1>%2</td>")
+            // Figures stand to the right; a cell of text the model sets to the left stays there.
+            const bool left = index.data(Qt::TextAlignmentRole).toInt() & Qt::AlignLeft;
+            html += QStringLiteral("<td align=\"%3\"%1>%2</td>")
                         .arg(colour.isEmpty() ? QString() : QStringLiteral(" bgcolor=\"%1\"").arg(colour),
                              (bold ? QStringLiteral("<b>%1</b>") : QStringLiteral("%1"))
-                                 .arg(index.data().toString().toHtmlEscaped()));
+                                 .arg(index.data().toString().toHtmlEscaped()),
+                             left ? QStringLiteral("left") : QStringLiteral("right"));
         }
         html += QStringLiteral("</tr>");
     }

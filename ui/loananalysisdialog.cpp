@@ -344,6 +344,8 @@ std::unique_ptr<QTextDocument> LoanAnalysisDialog::printableDocument(const QPage
                           picture(m_scenarios->chart(), PrintedChart));
     document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:loanCost")),
                           picture(m_loanCost->chart(), PrintedChart));
+    document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:loanCostAbove")),
+                          picture(m_loanCost->aboveChart(), PrintedChart));
     document->setHtml(printableHtml());
     fitToPages(*document);
     return document;

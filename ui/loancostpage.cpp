@@ -67,12 +67,15 @@ QTableView *figuresTable(const char *name, const QString &accessibleName, QWidge
     return table;
 }
 
-// Tall enough for every row: the page scrolls, not the table.
+// Tall enough for every row: the page scrolls, not the table. The rows are summed one by one, as
+// a hidden row header keeps no length of its own.
 void fitHeight(QTableView *table)
 {
     table->resizeRowsToContents();
-    table->setFixedHeight(table->horizontalHeader()->sizeHint().height() + table->verticalHeader()->length()
-                          + 2 * table->frameWidth() + 2);
+    int rows = 0;
+    for (int r = 0; r < table->model()->rowCount(); ++r)
+        rows += table->rowHeight(r);
+    table->setFixedHeight(table->horizontalHeader()->sizeHint().height() + rows + 2 * table->frameWidth() + 2);
 }
 
 } // namespace
@@ -92,6 +95,14 @@ LoanCostPage::LoanCostPage(const AnalysisShown &shown, QWidget *parent)
     m_chart->legend()->setShowToolTips(true);
     QChartView *chart = chartView(m_chart, Text::tr("Chart of what each compared offer has cost if repaid after each month"));
     chart->setMinimumHeight(320);
+    // The costs run into hundreds of thousands and differ by a few thousand: what each offer
+    // costs more than the cheapest shows which one it is and where that changes.
+    m_aboveChart = new QChart;
+    m_aboveChart->setTitle(Text::tr("Cost if repaid, more than the cheapest offer"));
+    m_aboveChart->legend()->setAlignment(Qt::AlignRight);
+    m_aboveChart->legend()->setShowToolTips(true);
+    QChartView *above = chartView(m_aboveChart, Text::tr("Chart of how much more than the cheapest offer each compared offer has cost if repaid after each month"));
+    above->setMinimumHeight(320);
 
     m_leavingModel = new OffersModel(this);
     m_leaving = figuresTable("cheapestIfLeaving", Text::tr("The cheapest offer if you leave after some years"), this);
@@ -110,6 +121,7 @@ LoanCostPage::LoanCostPage(const AnalysisShown &shown, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(intro);
     layout->addWidget(chart);
+    layout->addWidget(above);
     layout->addWidget(leavingTitle);
     layout->addWidget(m_leaving);
     layout->addWidget(pairsTitle);
@@ -121,7 +133,7 @@ void LoanCostPage::refresh()
 {
     fillLeaving();
     fillPairs();
-    fillChart();
+    fillCharts();
 }
 
 void LoanCostPage::fillLeaving()
@@ -164,6 +176,7 @@ void LoanCostPage::fillPairs()
     const auto item = [](const QString &text, const QString &toolTip = {}) {
         auto *cell = new QStandardItem(text);
         cell->setToolTip(toolTip.isEmpty() ? text : toolTip);
+        cell->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         return cell;
     };
     const QString definition = Text::tr("The first month from which the offer with the higher points and fees has cost no more "
@@ -181,63 +194,107 @@ void LoanCostPage::fillPairs()
     fitHeight(m_pairs);
 }
 
-void LoanCostPage::fillChart()
+namespace {
+
+// The months' figures of one compared offer, each month from 1 to the longest term.
+struct CostLine
 {
-    clearChart(m_chart);
-    const DealAnalysis &analysis = m_shown.analysis();
+    int loan;
+    std::vector<double> values;
+};
+
+// Fills chart with a line per offer over the years and a dot at each change of the cheapest;
+// the money axis from the lowest figure (0 where all are above it and zeroBased) to the highest.
+void fillCostChart(QChart *chart, const std::vector<CostLine> &lines, const std::vector<QPointF> &changes,
+                   const AnalysisShown &shown, const QString &axisTitle, bool zeroBased)
+{
+    clearChart(chart);
     double top = 0;
     double bottom = std::numeric_limits<double>::infinity();
-    int longest = 12;
-    QList<QLineSeries *> lines;
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        const std::vector<double> &cost = analysis.loans[std::size_t(k)].costs.costIfRepaid;
-        if (!m_shown.compared()[std::size_t(k)] || cost.empty())
-            continue;
+    std::size_t longest = 12;
+    QList<QXYSeries *> all;
+    for (const CostLine &line : lines) {
         auto *series = new QLineSeries;
-        series->setName(m_shown.loanName(k));
-        series->setProperty("loan", k);
-        for (std::size_t m = 0; m < cost.size(); ++m) {
-            series->append(double(m + 1) / 12.0, cost[m]);
-            top = std::max(top, cost[m]);
-            bottom = std::min(bottom, cost[m]);
-        }
-        longest = std::max(longest, int(cost.size()));
-        lines << series;
+        series->setName(shown.loanName(line.loan));
+        series->setProperty("loan", line.loan);
+        for (std::size_t m = 0; m < line.values.size(); ++m)
+            series->append(double(m + 1) / 12.0, line.values[m]);
+        top = std::max(top, *std::max_element(line.values.begin(), line.values.end()));
+        bottom = std::min(bottom, *std::min_element(line.values.begin(), line.values.end()));
+        longest = std::max(longest, line.values.size());
+        all << series;
     }
-    // An offer repaid before the longest term has cost what it cost: its line goes on level.
-    for (QLineSeries *series : lines) {
-        const QPointF last = series->at(series->count() - 1);
-        if (last.x() < longest / 12.0)
-            series->append(longest / 12.0, last.y());
+    if (!changes.empty()) {
+        auto *dots = new QScatterSeries;
+        dots->setName(Text::tr("Cheapest offer changes"));
+        dots->setMarkerSize(9);
+        dots->setColor(QColor(0x30, 0x30, 0x30));
+        for (const QPointF &change : changes)
+            dots->append(change);
+        all << dots;
     }
-    auto *changes = new QScatterSeries;
-    changes->setName(Text::tr("Cheapest offer changes"));
-    changes->setMarkerSize(9);
-    changes->setColor(QColor(0x30, 0x30, 0x30));
-    for (std::size_t i = 1; i < analysis.cheapestByMonth.size(); ++i) {
-        const CheapestStretch &stretch = analysis.cheapestByMonth[i];
-        changes->append(stretch.fromMonth / 12.0,
-                        analysis.loans[std::size_t(stretch.loan)].costs.costAfter(stretch.fromMonth));
-    }
-    QCategoryAxis *years = roundAxis(longest / 12.0, 10, true, [](double year) { return QString::number(qRound(year)); });
+    QCategoryAxis *years = roundAxis(double(longest) / 12.0, 10, true, [](double year) { return QString::number(qRound(year)); });
     years->setTitleText(Text::tr("Year"));
-    const QString currency = m_shown.record().m_currency;
-    QCategoryAxis *money = roundAxis(top > 0 ? top : 1, 5, false,
-                                     [currency](double value) { return axisMoney(value, currency); },
-                                     std::isfinite(bottom) ? bottom : 0);
-    money->setTitleText(Text::tr("Cost if repaid"));
-    m_chart->addAxis(years, Qt::AlignBottom);
-    m_chart->addAxis(money, Qt::AlignLeft);
-    QList<QXYSeries *> all(lines.begin(), lines.end());
-    if (changes->count() > 0)
-        all << changes;
-    else
-        delete changes;
+    const QString currency = shown.record().m_currency;
+    const double low = zeroBased || !std::isfinite(bottom) ? 0.0 : bottom;
+    QCategoryAxis *money = roundAxis(top > low ? top : low + 1, 5, false,
+                                     [currency](double value) { return axisMoney(value, currency); }, low);
+    money->setTitleText(axisTitle);
+    chart->addAxis(years, Qt::AlignBottom);
+    chart->addAxis(money, Qt::AlignLeft);
     for (QXYSeries *series : all) {
-        m_chart->addSeries(series);
+        chart->addSeries(series);
         series->attachAxis(years);
         series->attachAxis(money);
     }
+}
+
+} // namespace
+
+void LoanCostPage::fillCharts()
+{
+    const DealAnalysis &analysis = m_shown.analysis();
+    std::size_t longest = 0;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        if (m_shown.compared()[std::size_t(k)])
+            longest = std::max(longest, analysis.loans[std::size_t(k)].costs.costIfRepaid.size());
+    }
+    // Each compared offer's cost month by month; one repaid before the longest term has cost
+    // what it cost, and its line goes on level.
+    std::vector<CostLine> costs;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        const LoanCosts &loan = analysis.loans[std::size_t(k)].costs;
+        if (!m_shown.compared()[std::size_t(k)] || loan.costIfRepaid.empty())
+            continue;
+        CostLine line{k, {}};
+        for (std::size_t m = 1; m <= longest; ++m)
+            line.values.push_back(loan.costAfter(int(m)));
+        costs.push_back(line);
+    }
+    std::vector<CostLine> above = costs;
+    for (std::size_t m = 0; m < longest; ++m) {
+        double cheapest = std::numeric_limits<double>::infinity();
+        for (const CostLine &line : costs)
+            cheapest = std::min(cheapest, line.values[m]);
+        for (CostLine &line : above)
+            line.values[m] -= cheapest;
+    }
+    std::vector<QPointF> changes, changesAbove;
+    for (std::size_t i = 1; i < analysis.cheapestByMonth.size(); ++i) {
+        const CheapestStretch &stretch = analysis.cheapestByMonth[i];
+        changes.emplace_back(stretch.fromMonth / 12.0, analysis.loans[std::size_t(stretch.loan)].costs.costAfter(stretch.fromMonth));
+        changesAbove.emplace_back(stretch.fromMonth / 12.0, 0.0);
+    }
+    fillCostChart(m_chart, costs, changes, m_shown, Text::tr("Cost if repaid"), false);
+    fillCostChart(m_aboveChart, above, changesAbove, m_shown, Text::tr("More than the cheapest"), true);
+}
+
+void LoanCostPage::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // Wider columns wrap the names and headers into fewer lines.
+    fitHeight(m_leaving);
+    fitHeight(m_pairs);
 }
 
 void LoanCostPage::showOfferHeaders()
@@ -247,9 +304,11 @@ void LoanCostPage::showOfferHeaders()
 
 void LoanCostPage::showNames()
 {
-    for (QAbstractSeries *series : m_chart->series()) {
-        if (series->property("loan").isValid())
-            series->setName(m_shown.loanName(series->property("loan").toInt()));
+    for (QChart *chart : {m_chart, m_aboveChart}) {
+        for (QAbstractSeries *series : chart->series()) {
+            if (series->property("loan").isValid())
+                series->setName(m_shown.loanName(series->property("loan").toInt()));
+        }
     }
     fillPairs();
 }
@@ -258,7 +317,7 @@ QString LoanCostPage::printableHtml() const
 {
     const auto escaped = [](const QString &text) { return text.toHtmlEscaped(); };
     QString html = QStringLiteral("<h3>%1</h3>").arg(escaped(Text::tr("Loan Cost")));
-    html += printedChart(QStringLiteral("loanCost"));
+    html += printedChart(QStringLiteral("loanCost")) + printedChart(QStringLiteral("loanCostAbove"));
     html += QStringLiteral("<h4>%1</h4>").arg(escaped(Text::tr("Cheapest if you leave after …")));
     html += htmlTable(*m_leavingModel, true);
     html += QStringLiteral("<h4>%1</h4>").arg(escaped(Text::tr("When higher points and fees pay off")));

@@ -30,14 +30,19 @@ public:
     void showNames();
 
     [[nodiscard]] QString printableHtml() const;
-    // The chart the printout pictures where printableHtml() names "chart:loanCost".
+    // The charts the printout pictures where printableHtml() names "chart:loanCost" and
+    // "chart:loanCostAbove".
     [[nodiscard]] QChart *chart() const { return m_chart; }
+    [[nodiscard]] QChart *aboveChart() const { return m_aboveChart; }
     [[nodiscard]] QByteArray csv() const;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void fillLeaving();
     void fillPairs();
-    void fillChart();
+    void fillCharts();
 
     const AnalysisShown &m_shown;
     OffersModel *m_leavingModel = nullptr;
@@ -45,4 +50,5 @@ private:
     QStandardItemModel *m_pairsModel = nullptr;
     QTableView *m_pairs = nullptr;
     QChart *m_chart = nullptr;
+    QChart *m_aboveChart = nullptr;
 };

@@ -361,9 +361,9 @@ private slots:
 
             window->findChild<QTabWidget *>(QStringLiteral("tabs"))->setCurrentIndex(2);
             // The balances and the split, beside the Projection page's equity, the Scenarios
-            // page's IRR and the Loan Cost page's cost if repaid.
+            // page's IRR and the Loan Cost page's two of the cost if repaid.
             const QList<QChartView *> views = window->findChildren<QChartView *>();
-            QCOMPARE(views.size(), 5);
+            QCOMPARE(views.size(), 6);
             const auto chartNamed = [&views](const QString &name) -> QChart * {
                 for (QChartView *view : views) {
                     if (view->accessibleName() == name)
