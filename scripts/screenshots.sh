@@ -39,10 +39,10 @@ if [ "$locale" != en_US ]; then
     out=$out/locales
     mkdir -p "$out"
 fi
-# The mnemonics of the Charts, Scenarios and Sensitivity tabs and of Save PDF in the program's
+# The mnemonics of the Charts, Scenarios, Sensitivity and Loan Cost tabs and of Save PDF in the program's
 # languages.
 case $locale in
-de*) charts_key=alt+i scenarios_key=alt+n sensitivity_key=alt+e loan_key=alt+d pdf_key=alt+p loancost_key=alt+o ;;
+de*) charts_key=alt+i scenarios_key=alt+n sensitivity_key=alt+e loan_key=alt+d pdf_key=alt+p loancost_key=alt+k ;;
 *) charts_key=alt+h scenarios_key=alt+n sensitivity_key=alt+t loan_key=alt+l pdf_key=alt+d loancost_key=alt+o ;;
 esac
 

@@ -243,10 +243,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The down payment plus all payments of principal and interest: what the purchase costs in all, before escrow, PMI and fees.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The interest part of all payments: the total of payments less the loan amount.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -276,10 +272,6 @@
     </message>
     <message>
         <source>Cash-on-Cash (Year 1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Year 1&apos;s cash flow of the projection (the rent less vacancy, escrow, other fees, maintenance, capital reserve, management and every payment) as a share of the cash invested: the down payment and the closing costs.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -336,6 +328,70 @@
     </message>
     <message>
         <source>Year 1&apos;s net operating income as a share of the purchase price.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The points and fees take the whole loan amount: nothing is financed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no loan amount: there is no rate to state.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment, the points and lender fees, and all payments of principal and interest: what the purchase costs in all, before escrow, PMI and the other fees.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year 1&apos;s cash flow of the projection (the rent less vacancy, escrow, other fees, maintenance, capital reserve, management and every payment) as a share of the cash invested: the cash to close (the down payment, the closing costs, the points and the lender fees).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the lender charges at closing in per cent of the loan amount; one point is 1 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lender Fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lender&apos;s own fees paid at closing: origination, underwriting and the like.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prepaid Finance Charge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The points in money plus the lender fees: what the loan costs before its first payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash to Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The down payment, the closing costs and the prepaid finance charge: the cash invested at the purchase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>APR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The annual percentage rate as US law (Regulation Z) computes it: the yearly rate at which the required payments, PMI included, repay the loan amount less points and fees.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate over the Hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The same rate for a buyer who sells at the end of the holding period: the payments until then, extra payments included, and the balance paid off at the sale. Points weigh more the sooner the loan is repaid.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -718,10 +774,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Extra payment of loan %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The chosen loan&apos;s projection year by year</source>
         <translation type="unfinished"></translation>
     </message>
@@ -907,6 +959,114 @@
     </message>
     <message>
         <source>Best offer by IRR over %1 years: %2 (IRR %3, year-1 cash flow %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan C&amp;ost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lo&amp;an cost as CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Loan Cost as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After 1 year (the hold)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After %1 years (the hold)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After 1 year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After %1 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Never within the shorter term</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month %1 (year %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What each compared offer has cost if the loan is repaid after a month, because you sell or refinance: the down payment, the points and lender fees, every payment with PMI, and the balance then paid off. Points pay off only if you keep the loan long enough.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost if repaid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart of what each compared offer has cost if repaid after each month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cheapest offer if you leave after some years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When higher points and fees pay off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheapest if you leave after …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What each offer has cost if the loan is repaid after %1 months: the down payment, the points and lender fees, every payment with PMI, and the balance then paid off. The cheapest compared offer is marked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More points and fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Against</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pays off from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first month from which the offer with the higher points and fees has cost no more than the other if repaid, to the end of the shorter term.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No two compared offers differ in points and fees.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheapest offer changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan Cost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of loan %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost if repaid, more than the cheapest offer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart of how much more than the cheapest offer each compared offer has cost if repaid after each month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More than the cheapest</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1423,10 +1583,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The down payment plus the closing costs, paid in year 0.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Year-1 Cash Flow</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1678,6 +1834,50 @@
         <source>The yearly rate at which the equity multiple builds up over the holding period: the multiple to the power of 1 over the years, less 1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the lender charges at closing in per cent of the loan amount (1 % is one point), usually for a lower rate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It enters the cash to close, and so the cash invested, the APR and the cost if repaid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lender fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lender&apos;s own fees paid at closing (origination, underwriting and the like); title, appraisal and escrow deposits belong in the closing costs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cash to close, paid in year 0: the down payment, the closing costs, the points and the lender fees.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheapest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More points and fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Against</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break-even month</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReadNotice</name>
@@ -1831,6 +2031,14 @@
     </message>
     <message>
         <source>The saved entry %1 for %2 is not a number (such as 3.5); it was not used, and stays saved as it was until you enter another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the points of loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lender fees of loan %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2076,6 +2284,10 @@ no error: it counts as 0, as it does in the program&apos;s window.</source>
     </message>
     <message>
         <source>Use NUMBER for an assumption of the holding period instead of the deal file&apos;s, for csv and json: LABEL is a label of the file&apos;s projection block (%1), NUMBER a plain number with &quot;.&quot; as its point, in per cent for shares and rates: --assume Appreciation=4.5 --assume HoldYears=20. May be given many times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No figure below 0 is allowed for %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -243,10 +243,6 @@
         <translation>Gesamtkosten</translation>
     </message>
     <message>
-        <source>The down payment plus all payments of principal and interest: what the purchase costs in all, before escrow, PMI and fees.</source>
-        <translation>Die Anzahlung zuzüglich aller Zahlungen für Zins und Tilgung: was der Kauf insgesamt kostet, vor Steuern und Versicherung, Hypothekenversicherung und sonstigen Kosten.</translation>
-    </message>
-    <message>
         <source>The interest part of all payments: the total of payments less the loan amount.</source>
         <translation>Der Zinsanteil aller Zahlungen: die Summe der Raten abzüglich des Darlehensbetrags.</translation>
     </message>
@@ -277,10 +273,6 @@
     <message>
         <source>Cash-on-Cash (Year 1)</source>
         <translation>Eigenkapitalrendite (Cash-on-Cash) (1. Jahr)</translation>
-    </message>
-    <message>
-        <source>Year 1&apos;s cash flow of the projection (the rent less vacancy, escrow, other fees, maintenance, capital reserve, management and every payment) as a share of the cash invested: the down payment and the closing costs.</source>
-        <translation>Der Cashflow im 1. Jahr der Projektion (die Miete abzüglich Leerstand, Steuern und Versicherung, sonstiger Kosten, Instandhaltung, Erneuerungsrücklage, Verwaltungskosten und aller Zahlungen für das Darlehen) im Verhältnis zum eingesetzten Kapital: der Anzahlung plus den Kaufnebenkosten.</translation>
     </message>
     <message>
         <source>Debt Service Coverage (Year 1)</source>
@@ -337,6 +329,70 @@
     <message>
         <source>Year 1&apos;s net operating income as a share of the purchase price.</source>
         <translation>Der Reinertrag im 1. Jahr als Anteil am Kaufpreis.</translation>
+    </message>
+    <message>
+        <source>The points and fees take the whole loan amount: nothing is financed.</source>
+        <translation>Disagio und Bearbeitungsgebühren zehren den ganzen Darlehensbetrag auf: Es wird nichts finanziert.</translation>
+    </message>
+    <message>
+        <source>There is no loan amount: there is no rate to state.</source>
+        <translation>Es gibt keinen Darlehensbetrag: Es lässt sich kein Zinssatz angeben.</translation>
+    </message>
+    <message>
+        <source>The down payment, the points and lender fees, and all payments of principal and interest: what the purchase costs in all, before escrow, PMI and the other fees.</source>
+        <translation>Die Anzahlung, das Disagio und die Bearbeitungsgebühren sowie alle Zahlungen für Zins und Tilgung: was der Kauf insgesamt kostet, vor Steuern und Versicherung, Hypothekenversicherung und den sonstigen Kosten.</translation>
+    </message>
+    <message>
+        <source>Year 1&apos;s cash flow of the projection (the rent less vacancy, escrow, other fees, maintenance, capital reserve, management and every payment) as a share of the cash invested: the cash to close (the down payment, the closing costs, the points and the lender fees).</source>
+        <translation>Der Cashflow im 1. Jahr der Projektion (die Miete abzüglich Leerstand, Steuern und Versicherung, sonstiger Kosten, Instandhaltung, Erneuerungsrücklage, Verwaltungskosten und aller Zahlungen für das Darlehen) im Verhältnis zum eingesetzten Kapital: dem Kapitalbedarf bei Kauf (Anzahlung, Kaufnebenkosten, Disagio und Bearbeitungsgebühren).</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Disagio (Points)</translation>
+    </message>
+    <message>
+        <source>What the lender charges at closing in per cent of the loan amount; one point is 1 %.</source>
+        <translation>Was der Kreditgeber bei Auszahlung in Prozent des Darlehensbetrags berechnet; ein Point ist 1 %.</translation>
+    </message>
+    <message>
+        <source>Lender Fees</source>
+        <translation>Bearbeitungsgebühren</translation>
+    </message>
+    <message>
+        <source>The lender&apos;s own fees paid at closing: origination, underwriting and the like.</source>
+        <translation>Die eigenen Gebühren des Kreditgebers, bei Auszahlung gezahlt: für Bearbeitung, Kreditprüfung und Ähnliches.</translation>
+    </message>
+    <message>
+        <source>Prepaid Finance Charge</source>
+        <translation>Vorab gezahlte Finanzierungskosten</translation>
+    </message>
+    <message>
+        <source>The points in money plus the lender fees: what the loan costs before its first payment.</source>
+        <translation>Das Disagio als Betrag zuzüglich der Bearbeitungsgebühren: was das Darlehen vor seiner ersten Rate kostet.</translation>
+    </message>
+    <message>
+        <source>Cash to Close</source>
+        <translation>Kapitalbedarf bei Kauf</translation>
+    </message>
+    <message>
+        <source>The down payment, the closing costs and the prepaid finance charge: the cash invested at the purchase.</source>
+        <translation>Die Anzahlung, die Kaufnebenkosten und die vorab gezahlten Finanzierungskosten: das beim Kauf eingesetzte Kapital.</translation>
+    </message>
+    <message>
+        <source>APR</source>
+        <translation>Effektiver Jahreszins (APR)</translation>
+    </message>
+    <message>
+        <source>The annual percentage rate as US law (Regulation Z) computes it: the yearly rate at which the required payments, PMI included, repay the loan amount less points and fees.</source>
+        <translation>Der effektive Jahreszins, wie ihn das US-Recht berechnet (Regulation Z, nicht die deutsche PAngV): der jährliche Zinssatz, zu dem die planmäßigen Zahlungen, Hypothekenversicherung eingeschlossen, den Darlehensbetrag abzüglich Disagio und Bearbeitungsgebühren zurückzahlen.</translation>
+    </message>
+    <message>
+        <source>Rate over the Hold</source>
+        <translation>Effektivzins über die Haltedauer</translation>
+    </message>
+    <message>
+        <source>The same rate for a buyer who sells at the end of the holding period: the payments until then, extra payments included, and the balance paid off at the sale. Points weigh more the sooner the loan is repaid.</source>
+        <translation>Derselbe Zinssatz wie beim effektiven Jahreszins, gerechnet für einen Käufer, der am Ende der Haltedauer verkauft: die Zahlungen bis dahin, Sondertilgungen eingeschlossen, und die beim Verkauf abgelöste Restschuld. Ein Disagio fällt umso stärker ins Gewicht, je früher das Darlehen abgelöst wird.</translation>
     </message>
 </context>
 <context>
@@ -718,10 +774,6 @@
         <translation>Darlehen %1 vergleichen</translation>
     </message>
     <message>
-        <source>Extra payment of loan %1</source>
-        <translation>Sondertilgung von Darlehen %1</translation>
-    </message>
-    <message>
         <source>The chosen loan&apos;s projection year by year</source>
         <translation>Die Projektion des gewählten Darlehens Jahr für Jahr</translation>
     </message>
@@ -908,6 +960,114 @@
     <message>
         <source>Best offer by IRR over %1 years: %2 (IRR %3, year-1 cash flow %4)</source>
         <translation>Bestes Angebot nach IRR über %1 Jahre: %2 (IRR %3, Cashflow im 1. Jahr %4)</translation>
+    </message>
+    <message>
+        <source>Loan C&amp;ost</source>
+        <translation>Darlehens&amp;kosten</translation>
+    </message>
+    <message>
+        <source>Lo&amp;an cost as CSV...</source>
+        <translation>Da&amp;rlehenskosten als CSV...</translation>
+    </message>
+    <message>
+        <source>Save Loan Cost as CSV</source>
+        <translation>Darlehenskosten als CSV speichern</translation>
+    </message>
+    <message>
+        <source>After 1 year (the hold)</source>
+        <translation>Nach 1 Jahr (Ende der Haltedauer)</translation>
+    </message>
+    <message>
+        <source>After %1 years (the hold)</source>
+        <translation>Nach %1 Jahren (Ende der Haltedauer)</translation>
+    </message>
+    <message>
+        <source>After 1 year</source>
+        <translation>Nach 1 Jahr</translation>
+    </message>
+    <message>
+        <source>After %1 years</source>
+        <translation>Nach %1 Jahren</translation>
+    </message>
+    <message>
+        <source>Never within the shorter term</source>
+        <translation>Nie innerhalb der kürzeren Laufzeit</translation>
+    </message>
+    <message>
+        <source>Month %1 (year %2)</source>
+        <translation>Monat %1 (%2. Jahr)</translation>
+    </message>
+    <message>
+        <source>What each compared offer has cost if the loan is repaid after a month, because you sell or refinance: the down payment, the points and lender fees, every payment with PMI, and the balance then paid off. Points pay off only if you keep the loan long enough.</source>
+        <translation>Was jedes verglichene Angebot bis zu einem bestimmten Monat gekostet hat, wenn das Darlehen dann abgelöst wird, weil Sie verkaufen oder umschulden: die Anzahlung, das Disagio und die Bearbeitungsgebühren, jede Rate mit Hypothekenversicherung und die dann abgelöste Restschuld. Ein Disagio rechnet sich nur, wenn Sie das Darlehen lange genug behalten.</translation>
+    </message>
+    <message>
+        <source>Cost if repaid</source>
+        <translation>Kosten bei Ablösung</translation>
+    </message>
+    <message>
+        <source>Chart of what each compared offer has cost if repaid after each month</source>
+        <translation>Diagramm dessen, was jedes verglichene Angebot bei Ablösung nach jedem Monat gekostet hat</translation>
+    </message>
+    <message>
+        <source>The cheapest offer if you leave after some years</source>
+        <translation>Das günstigste Angebot bei Ablösung nach einigen Jahren</translation>
+    </message>
+    <message>
+        <source>When higher points and fees pay off</source>
+        <translation>Ab wann sich mehr Disagio und Bearbeitungsgebühren rechnen</translation>
+    </message>
+    <message>
+        <source>Cheapest if you leave after …</source>
+        <translation>Günstigstes Angebot bei Ablösung nach …</translation>
+    </message>
+    <message>
+        <source>What each offer has cost if the loan is repaid after %1 months: the down payment, the points and lender fees, every payment with PMI, and the balance then paid off. The cheapest compared offer is marked.</source>
+        <translation>Was jedes Angebot gekostet hat, wenn das Darlehen nach %1 Monaten abgelöst wird: die Anzahlung, das Disagio und die Bearbeitungsgebühren, jede Rate mit Hypothekenversicherung und die dann abgelöste Restschuld. Das günstigste verglichene Angebot ist markiert.</translation>
+    </message>
+    <message>
+        <source>More points and fees</source>
+        <translation>Mehr Disagio und Bearbeitungsgebühren</translation>
+    </message>
+    <message>
+        <source>Against</source>
+        <translation>Gegenüber</translation>
+    </message>
+    <message>
+        <source>Pays off from</source>
+        <translation>Rechnet sich ab</translation>
+    </message>
+    <message>
+        <source>The first month from which the offer with the higher points and fees has cost no more than the other if repaid, to the end of the shorter term.</source>
+        <translation>Der erste Monat, ab dem das Angebot, das an Disagio und Bearbeitungsgebühren mehr verlangt, bei Ablösung nicht mehr gekostet hat als das andere, bis zum Ende der kürzeren Laufzeit.</translation>
+    </message>
+    <message>
+        <source>No two compared offers differ in points and fees.</source>
+        <translation>Keine zwei verglichenen Angebote unterscheiden sich in Disagio und Bearbeitungsgebühren.</translation>
+    </message>
+    <message>
+        <source>Cheapest offer changes</source>
+        <translation>Wechsel des günstigsten Angebots</translation>
+    </message>
+    <message>
+        <source>Loan Cost</source>
+        <translation>Darlehenskosten</translation>
+    </message>
+    <message>
+        <source>%1 of loan %2</source>
+        <translation>%1 von Darlehen %2</translation>
+    </message>
+    <message>
+        <source>Cost if repaid, more than the cheapest offer</source>
+        <translation>Kosten bei Ablösung, Mehrkosten gegenüber dem günstigsten Angebot</translation>
+    </message>
+    <message>
+        <source>Chart of how much more than the cheapest offer each compared offer has cost if repaid after each month</source>
+        <translation>Diagramm der Mehrkosten jedes verglichenen Angebots gegenüber dem günstigsten bei Ablösung nach jedem Monat</translation>
+    </message>
+    <message>
+        <source>More than the cheapest</source>
+        <translation>Mehr als das günstigste Angebot</translation>
     </message>
 </context>
 <context>
@@ -1426,10 +1586,6 @@
         <translation>Eingesetztes Kapital</translation>
     </message>
     <message>
-        <source>The down payment plus the closing costs, paid in year 0.</source>
-        <translation>Die Anzahlung plus die Kaufnebenkosten, gezahlt im Jahr 0.</translation>
-    </message>
-    <message>
         <source>Year-1 Cash Flow</source>
         <translation>Cashflow im 1. Jahr</translation>
     </message>
@@ -1681,6 +1837,50 @@
         <source>The yearly rate at which the equity multiple builds up over the holding period: the multiple to the power of 1 over the years, less 1.</source>
         <translation>Der jährliche Satz, zu dem der Eigenkapitalmultiplikator über die Haltedauer anwächst: der Multiplikator hoch 1 durch die Zahl der Jahre, minus 1.</translation>
     </message>
+    <message>
+        <source>Points</source>
+        <translation>Disagio (Points)</translation>
+    </message>
+    <message>
+        <source>What the lender charges at closing in per cent of the loan amount (1 % is one point), usually for a lower rate.</source>
+        <translation>Was der Kreditgeber bei Auszahlung in Prozent des Darlehensbetrags berechnet (1 % ist ein Point), meist für einen niedrigeren Zinssatz.</translation>
+    </message>
+    <message>
+        <source>It enters the cash to close, and so the cash invested, the APR and the cost if repaid.</source>
+        <translation>Dieser Wert geht in den Kapitalbedarf bei Kauf ein und damit in das eingesetzte Kapital, den effektiven Jahreszins und die Kosten bei Ablösung.</translation>
+    </message>
+    <message>
+        <source>Lender fees</source>
+        <translation>Bearbeitungsgebühren</translation>
+    </message>
+    <message>
+        <source>The lender&apos;s own fees paid at closing (origination, underwriting and the like); title, appraisal and escrow deposits belong in the closing costs.</source>
+        <translation>Die eigenen Gebühren des Kreditgebers, bei Auszahlung gezahlt (für Bearbeitung, Kreditprüfung und Ähnliches); Titelversicherung, Wertgutachten und die Anfangseinlage für Steuern und Versicherung (Escrow) gehören in die Kaufnebenkosten.</translation>
+    </message>
+    <message>
+        <source>The cash to close, paid in year 0: the down payment, the closing costs, the points and the lender fees.</source>
+        <translation>Der Kapitalbedarf bei Kauf, gezahlt im Jahr 0: die Anzahlung, die Kaufnebenkosten, das Disagio und die Bearbeitungsgebühren.</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Cheapest</source>
+        <translation>Günstigstes Angebot</translation>
+    </message>
+    <message>
+        <source>More points and fees</source>
+        <translation>Mehr Disagio und Bearbeitungsgebühren</translation>
+    </message>
+    <message>
+        <source>Against</source>
+        <translation>Gegenüber</translation>
+    </message>
+    <message>
+        <source>Break-even month</source>
+        <translation>Break-even-Monat</translation>
+    </message>
 </context>
 <context>
     <name>ReadNotice</name>
@@ -1835,6 +2035,14 @@
     <message>
         <source>The saved entry %1 for %2 is not a number (such as 3.5); it was not used, and stays saved as it was until you enter another.</source>
         <translation>Der gespeicherte Eintrag %1 für %2 ist keine Zahl (wie 3.5); er wurde nicht verwendet und bleibt gespeichert, bis Sie einen anderen Wert eingeben.</translation>
+    </message>
+    <message>
+        <source>the points of loan %1</source>
+        <translation>das Disagio von Darlehen %1</translation>
+    </message>
+    <message>
+        <source>the lender fees of loan %1</source>
+        <translation>die Bearbeitungsgebühren von Darlehen %1</translation>
     </message>
 </context>
 <context>
@@ -2091,6 +2299,10 @@ Zahl lesen lässt („abc“), ist kein Fehler: Er zählt als 0, wie im Fenster 
     <message>
         <source>Use NUMBER for an assumption of the holding period instead of the deal file&apos;s, for csv and json: LABEL is a label of the file&apos;s projection block (%1), NUMBER a plain number with &quot;.&quot; as its point, in per cent for shares and rates: --assume Appreciation=4.5 --assume HoldYears=20. May be given many times.</source>
         <translation>NUMBER statt des Werts der Datei für eine Annahme der Projektion verwenden, für csv und json: LABEL ist eine Bezeichnung aus dem Projektionsteil der Datei (%1), NUMBER eine einfache Zahl mit &quot;.&quot; als Dezimalpunkt, in Prozent für Anteile und Sätze: --assume Appreciation=4.5 --assume HoldYears=20. Darf mehrfach angegeben werden.</translation>
+    </message>
+    <message>
+        <source>No figure below 0 is allowed for %1.</source>
+        <translation>Für %1 ist kein Wert unter 0 zulässig.</translation>
     </message>
 </context>
 </TS>
