@@ -162,6 +162,49 @@ void writeProjection(JsonWriter &json, const LoanAnalysis &loan)
     json.endObject();
 }
 
+// What the investor keeps: the hold's returns after tax and each year's tax.
+void writeAfterTax(JsonWriter &json, const Projection &projection)
+{
+    const AfterTaxReturns &after = projection.afterTax;
+    json.beginObject();
+    for (const AfterTaxMeasure &measure : afterTaxMeasures()) {
+        json.key(measure.key);
+        json.value(measure.get(after));
+    }
+    json.key("years");
+    json.beginArray();
+    for (const ProjectionYear &year : projection.years) {
+        if (!after.reason.isEmpty())
+            break;
+        json.beginObject();
+        for (const ProjectionYearColumn &column : afterTaxYearColumns()) {
+            json.key(column.key);
+            json.value(column.get(year));
+        }
+        json.endObject();
+    }
+    json.endArray();
+    json.endObject();
+}
+
+// The refinance of an offer, or null where none is made.
+void writeRefinance(JsonWriter &json, const RefinanceResult &refinance)
+{
+    if (!refinance.made) {
+        json.null();
+        return;
+    }
+    json.beginObject();
+    const std::pair<const char *, const Measure *> figures[] = {
+        {"new_loan_amount", &refinance.newLoanAmount}, {"cash_out", &refinance.cashOut},
+        {"cash_left_in_deal", &refinance.cashLeftInDeal}, {"cash_on_cash_after", &refinance.cashOnCashAfter}};
+    for (const auto &[key, measure] : figures) {
+        json.key(key);
+        json.value(*measure);
+    }
+    json.endObject();
+}
+
 void writeScenarios(JsonWriter &json, const LoanAnalysis &loan)
 {
     json.beginObject();
@@ -190,7 +233,7 @@ void writeAssumptions(JsonWriter &json, const DealRecord &record)
             json.beginObject();
         }
         for (const DealField &field : projectionFields()) {
-            if (field.perLoan || field.scenario != scenario)
+            if (field.perLoan || field.scenario != scenario || field.group)
                 continue;
             json.key(field.key);
             json.value(field.figure(record, 0).m_value);
@@ -198,6 +241,23 @@ void writeAssumptions(JsonWriter &json, const DealRecord &record)
         if (scenario != Scenario::Base)
             json.endObject();
     }
+    // The figures of a group (the refinance) in an object of their own.
+    const char *group = nullptr;
+    for (const DealField &field : projectionFields()) {
+        if (!field.group)
+            continue;
+        if (!group || qstrcmp(group, field.group) != 0) {
+            if (group)
+                json.endObject();
+            group = field.group;
+            json.key(group);
+            json.beginObject();
+        }
+        json.key(field.key);
+        json.value(field.figure(record, 0).m_value);
+    }
+    if (group)
+        json.endObject();
     json.endObject();
 }
 
@@ -399,6 +459,7 @@ QByteArray AnalysisExport::dealsCsvHeader()
         if (isLoanCost(measure))
             header << QLatin1String(measure.key);
     }
+    header << QStringLiteral("after_tax_irr") << QStringLiteral("refinance_cash_out");
     return csvLine(header);
 }
 
@@ -437,6 +498,9 @@ QByteArray AnalysisExport::dealCsvLines(const QString &file, const DealRecord &r
             if (isLoanCost(measure))
                 line << csvValue(measure.get(loan), measure.unit);
         }
+        line << csvValue(loan.projection.afterTax.irr, MeasureUnit::Fraction)
+             << csvValue(loan.projection.refinance.made ? loan.projection.refinance.cashOut : Measure::unknown(QStringLiteral("none")),
+                         MeasureUnit::Money);
         csv += csvFields(line);
     }
     return csv;
@@ -505,6 +569,10 @@ QByteArray AnalysisExport::dealJsonText(const QString &file, const DealRecord &r
         writeScenarios(json, loan);
         json.key("highest_offer_for_target_irr");
         json.value(loan.priceToOffer);
+        json.key("after_tax");
+        writeAfterTax(json, loan.projection);
+        json.key("refinance");
+        writeRefinance(json, loan.projection.refinance);
         json.endObject();
     }
     json.endArray();

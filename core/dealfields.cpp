@@ -160,6 +160,66 @@ std::vector<DealField> marketFields(const std::vector<DealField> &base, Scenario
     return fields;
 }
 
+// The taxes and the refinance: stored after the choice of the offers compared.
+std::vector<DealField> laterFields()
+{
+    const auto later = [](DealField field, EditedOn editedOn, const char *group = nullptr) {
+        field.editedOn = editedOn;
+        field.afterChoice = true;
+        field.group = group;
+        return field;
+    };
+    const EditedOn tax = EditedOn::AfterTaxPage;
+    const EditedOn refinance = EditedOn::Refinance;
+    return {
+        later(assumption("LandShare", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the land share"),
+                         "land_share_percent", "20", &projectionOf<&P::m_landShare>,
+                         QT_TRANSLATE_NOOP("Projection", "Land share"),
+                         QT_TRANSLATE_NOOP("Projection", "The part of the price and closing costs that pays for the land, which is not depreciated."),
+                         QT_TRANSLATE_NOOP("Projection", "It sets the depreciable basis, and so the depreciation of every year.")), tax),
+        later(assumption("IncomeTaxRate", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the income tax rate"),
+                         "income_tax_rate_percent", "24", &projectionOf<&P::m_incomeTaxRate>,
+                         QT_TRANSLATE_NOOP("Projection", "Income tax rate"),
+                         QT_TRANSLATE_NOOP("Projection", "The investor's top rate of income tax; a loss saves tax at it, as other income absorbs it."),
+                         QT_TRANSLATE_NOOP("Projection", "It enters the income tax of every year, and the tax on a sale at a loss.")), tax),
+        later(assumption("CapitalGainsRate", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the capital gains rate"),
+                         "capital_gains_rate_percent", "15", &projectionOf<&P::m_capitalGainsRate>,
+                         QT_TRANSLATE_NOOP("Projection", "Capital gains rate"),
+                         QT_TRANSLATE_NOOP("Projection", "The tax rate on the gain of the sale beyond the depreciation taken."),
+                         QT_TRANSLATE_NOOP("Projection", "It enters the tax on the sale.")), tax),
+        later(assumption("RecaptureRate", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the recapture rate"),
+                         "recapture_rate_percent", "25", &projectionOf<&P::m_recaptureRate>,
+                         QT_TRANSLATE_NOOP("Projection", "Recapture rate"),
+                         QT_TRANSLATE_NOOP("Projection", "The tax rate on the part of the gain that the depreciation taken made: the sale takes back part of what depreciation saved."),
+                         QT_TRANSLATE_NOOP("Projection", "It enters the tax on the sale.")), tax),
+        later(assumption("RefinanceYear", FieldKind::WholeNumber, QT_TRANSLATE_NOOP("ReadNotice", "the year of the refinance"),
+                         "year", "0", &projectionOf<&P::m_refinanceYear>,
+                         QT_TRANSLATE_NOOP("Projection", "Refinance after year"),
+                         QT_TRANSLATE_NOOP("Projection", "The year at whose end every offer's loan is replaced by a new one; 0 for no refinance."),
+                         QT_TRANSLATE_NOOP("Projection", "From the next year on the debt service, balance and sale proceeds are the new loan's; the cash out is a flow of that year.")), refinance, "refinance"),
+        later(assumption("RefinanceLtv", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the loan-to-value of the refinance"),
+                         "ltv_percent", "75", &projectionOf<&P::m_refinanceLtv>,
+                         QT_TRANSLATE_NOOP("Projection", "Refinance loan-to-value"),
+                         QT_TRANSLATE_NOOP("Projection", "The new loan as a share of the property's value in the year of the refinance."),
+                         QT_TRANSLATE_NOOP("Projection", "It sets the new loan amount, and so the cash out.")), refinance, "refinance"),
+        later(assumption("RefinanceRate", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the rate of the refinance"),
+                         "rate_percent", "6", &projectionOf<&P::m_refinanceRate>,
+                         QT_TRANSLATE_NOOP("Projection", "Refinance rate"),
+                         QT_TRANSLATE_NOOP("Projection", "The new loan's yearly interest rate."),
+                         QT_TRANSLATE_NOOP("Projection", "It sets the new loan's payments.")), refinance, "refinance"),
+        later(assumption("RefinanceTerm", FieldKind::WholeNumber, QT_TRANSLATE_NOOP("ReadNotice", "the term of the refinance"),
+                         "term_years", "30", &projectionOf<&P::m_refinanceTerm>,
+                         QT_TRANSLATE_NOOP("Projection", "Refinance term (years)"),
+                         QT_TRANSLATE_NOOP("Projection", "The new loan's term in whole years."),
+                         QT_TRANSLATE_NOOP("Projection", "It sets the new loan's payments.")), refinance, "refinance"),
+        later(assumption("RefinanceCosts", FieldKind::Percent, QT_TRANSLATE_NOOP("ReadNotice", "the costs of the refinance"),
+                         "costs_percent", "2", &projectionOf<&P::m_refinanceCosts>,
+                         QT_TRANSLATE_NOOP("Projection", "Refinance costs"),
+                         QT_TRANSLATE_NOOP("Projection", "The costs of the new loan as a share of it, paid out of it."),
+                         QT_TRANSLATE_NOOP("Projection", "They lower the cash out, and are deducted from the income over the new loan's term.")), refinance, "refinance"),
+    };
+}
+
 std::vector<DealField> makeProjectionFields()
 {
     std::vector<DealField> fields = {
@@ -294,6 +354,7 @@ std::vector<DealField> makeProjectionFields()
         perLoan->perLoan = true;
         fields.push_back(*perLoan);
     }
+    add(laterFields());
     return fields;
 }
 

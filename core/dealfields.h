@@ -13,7 +13,7 @@
 // What a field holds; it decides how the field is read, shown and exported.
 enum class FieldKind { Text, Money, Percent, WholeNumber };
 // Where a field is typed: the main window's deal, or an assumption of the Loan Analysis window.
-enum class EditedOn { MainWindow, ProjectionPage, ScenariosPage, OfferSummary };
+enum class EditedOn { MainWindow, ProjectionPage, ScenariosPage, OfferSummary, Refinance, AfterTaxPage };
 // The market figures a scenario (bear, base, bull) replaces; None for every other field.
 enum class MarketFigure { None, Appreciation, RentGrowth, ExpenseGrowth, Vacancy };
 
@@ -45,6 +45,12 @@ struct DealField
                                         // of their own in the JSON's "assumptions"
     MarketFigure market = MarketFigure::None;
     EditedOn editedOn = EditedOn::MainWindow;
+    // Stored after the choice of the offers compared (Compare1 to Compare5): the taxes and the
+    // refinance, which came after it.
+    bool afterChoice = false;
+    // The object of the JSON's "assumptions" that holds the figure ("refinance"); nullptr for one
+    // of its own.
+    const char *group = nullptr;
 
     [[nodiscard]] bool isText() const { return kind == FieldKind::Text; }
     [[nodiscard]] QString firstRunText() const { return QString::fromLatin1(firstRun); }
@@ -94,11 +100,13 @@ choiceOfEntries(const std::array<std::optional<double>, MAX_LOANS> &entries);
 // deal file: the property's fields (loan 0), then each loan's fields. The deal's own loan fields
 // are stored loan by loan (Lender1, DownPayment1, … Lender2, …), the assumptions of the offers
 // field by field (ExtraPayment1 to ExtraPayment5, then Points1 to Points5, …).
-template <class Visit>
-void forEachStoredField(const std::vector<DealField> &table, Visit &&visit)
+// The fields stored after the choice of the offers compared come last; atChoice() is called where
+// that choice stands.
+template <class Visit, class AtChoice = void (*)()>
+void forEachStoredField(const std::vector<DealField> &table, Visit &&visit, AtChoice &&atChoice = [] {})
 {
     for (const DealField &field : table) {
-        if (!field.perLoan)
+        if (!field.perLoan && !field.afterChoice)
             visit(field, 0);
     }
     const bool loanByLoan = &table == &dealFields();
@@ -108,6 +116,11 @@ void forEachStoredField(const std::vector<DealField> &table, Visit &&visit)
             if (field.perLoan)
                 visit(field, loanByLoan ? outer : inner);
         }
+    }
+    atChoice();
+    for (const DealField &field : table) {
+        if (!field.perLoan && field.afterChoice)
+            visit(field, 0);
     }
 }
 

@@ -35,6 +35,16 @@ struct ProjectionFigures
     SignedPercentValue m_targetIrr;
     MarketFigures m_bear;
     MarketFigures m_bull;
+    // What the investor owes the tax office (per cent), and a refinance within the hold.
+    SignedPercentValue m_landShare;         // of the price and closing costs: not depreciated
+    SignedPercentValue m_incomeTaxRate;
+    SignedPercentValue m_capitalGainsRate;
+    SignedPercentValue m_recaptureRate;     // on the depreciation taken, at the sale
+    SignedIntegerValue m_refinanceYear;     // 0 for none
+    SignedPercentValue m_refinanceLtv;      // of the property's value in that year
+    SignedPercentValue m_refinanceRate;
+    SignedIntegerValue m_refinanceTerm;     // whole years
+    SignedPercentValue m_refinanceCosts;    // of the new loan
 };
 
 // Everything the user states about one purchase: the property's figures and five loans in

@@ -133,7 +133,7 @@ ProjectionAssumptions yearOneOf(ProjectionAssumptions assumptions)
 double cashFlowAtPrice(ProjectionInputs inputs, const ProjectionAssumptions &yearOne, double price)
 {
     inputs.price = price;
-    const Projection p = project(inputs, yearOne, YearlyReturns::AtHoldOnly);
+    const Projection p = project(inputs, yearOne, YearlyReturns::BeforeTaxAtHold);
     return p.isKnown() ? p.years.front().cashFlow : std::nan("");
 }
 
@@ -201,7 +201,7 @@ void underwrite(LoanAnalysis &loan, const DealRecord &record, int k, const Proje
     if (inputs.extraPayment != 0) {
         ProjectionInputs plain = inputs;
         plain.extraPayment = 0;
-        const Projection p = project(plain, yearOneOf(assumptions), YearlyReturns::AtHoldOnly);
+        const Projection p = project(plain, yearOneOf(assumptions), YearlyReturns::BeforeTaxAtHold);
         required = p.isKnown() ? p.years.front().debtService + p.years.front().pmi : std::nan("");
     }
     const QString tooLarge = AnalysisText::tr(TooLarge);
@@ -404,6 +404,16 @@ ProjectionAssumptions assumptionsOf(const ProjectionFigures &figures)
     a.targetIrr = fraction(figures.m_targetIrr);
     a.bear = market(figures.m_bear);
     a.bull = market(figures.m_bull);
+    a.tax = {fraction(figures.m_landShare), fraction(figures.m_incomeTaxRate),
+             fraction(figures.m_capitalGainsRate), fraction(figures.m_recaptureRate)};
+    // A year or term beyond any int is as far out of range as it can be: the refinance is left
+    // out, and says so.
+    const auto whole = [](const Value &years, int outOfRange) {
+        return std::isfinite(years.m_value) && std::abs(years.m_value) < 1e6 ? int(years.m_value) : outOfRange;
+    };
+    a.refinance = {whole(figures.m_refinanceYear, -1), fraction(figures.m_refinanceLtv),
+                   fraction(figures.m_refinanceRate), whole(figures.m_refinanceTerm, 0),
+                   fraction(figures.m_refinanceCosts)};
     return a;
 }
 

@@ -335,6 +335,67 @@ const std::vector<ProjectionYearColumn> &projectionYearColumns()
         {"equity_multiple_if_sold", QT_TRANSLATE_NOOP("Projection", "Equity Multiple if Sold"),
          QT_TRANSLATE_NOOP("Projection", "The equity multiple had the property been sold at the end of this year."),
          U::Ratio, true, [](const Y &y) { return y.equityMultipleIfSold; }},
+        {"refinance_cash_out", QT_TRANSLATE_NOOP("Projection", "Refinance Cash Out"),
+         QT_TRANSLATE_NOOP("Projection", "In the year of a refinance: the new loan less the balance it pays off and its costs, a flow of its own for every sale after that year; below 0 where cash must be brought."),
+         U::Money, false, money<&Y::refinanceCashOut>},
     };
     return columns;
+}
+
+const std::vector<ProjectionYearColumn> &afterTaxYearColumns()
+{
+    using U = MeasureUnit;
+    using Y = ProjectionYear;
+    static const std::vector<ProjectionYearColumn> columns = {
+        {"year", QT_TRANSLATE_NOOP("Projection", "Year"),
+         QT_TRANSLATE_NOOP("Projection", "The year of the holding period, counted from the purchase."), U::Count, false,
+         [](const Y &y) { return Measure::of(double(y.year), {}); }},
+        {"depreciation", QT_TRANSLATE_NOOP("Projection", "Depreciation"),
+         QT_TRANSLATE_NOOP("Projection", "The price and closing costs less the land share, written off straight over 27.5 years from mid-month: 11.5 months in the first year and in the year of the sale, 12 in the others."),
+         U::Money, false, money<&Y::depreciation>},
+        {"interest", QT_TRANSLATE_NOOP("Projection", "Interest"),
+         QT_TRANSLATE_NOOP("Projection", "The interest part of the year's payments."), U::Money, false, money<&Y::interest>},
+        {"loan_costs_deducted", QT_TRANSLATE_NOOP("Projection", "Loan Costs Deducted"),
+         QT_TRANSLATE_NOOP("Projection", "The points and lender fees spread evenly over the loan's term, for the months it is paid; what is left in the year of its payoff, the refinance or the sale. A refinance's costs are spread over the new loan's term."),
+         U::Money, false, money<&Y::loanCostsDeducted>},
+        {"taxable_income", QT_TRANSLATE_NOOP("Projection", "Taxable Income"),
+         QT_TRANSLATE_NOOP("Projection", "The net operating income less the interest, the PMI, the depreciation and the loan costs deducted; below 0 a loss."),
+         U::Money, false, money<&Y::taxableIncome>},
+        {"income_tax", QT_TRANSLATE_NOOP("Projection", "Income Tax"),
+         QT_TRANSLATE_NOOP("Projection", "The taxable income times the income tax rate; a loss saves tax, as the investor's other income absorbs it."),
+         U::Money, false, money<&Y::incomeTax>},
+        {"after_tax_cash_flow", QT_TRANSLATE_NOOP("Projection", "After-Tax Cash Flow"),
+         QT_TRANSLATE_NOOP("Projection", "The cash flow less the income tax."), U::Money, false, money<&Y::afterTaxCashFlow>},
+        {"after_tax_irr_if_sold", QT_TRANSLATE_NOOP("Projection", "After-Tax IRR if Sold"),
+         QT_TRANSLATE_NOOP("Projection", "The IRR after tax had the property been sold at the end of this year."), U::Fraction, false,
+         [](const Y &y) { return y.afterTaxIrrIfSold; }},
+    };
+    return columns;
+}
+
+const std::vector<AfterTaxMeasure> &afterTaxMeasures()
+{
+    using U = MeasureUnit;
+    using A = AfterTaxReturns;
+    static const std::vector<AfterTaxMeasure> rows = {
+        {"irr", QT_TRANSLATE_NOOP("Projection", "After-Tax IRR"),
+         QT_TRANSLATE_NOOP("Projection", "The yearly rate at which the after-tax flows are worth 0: the cash invested, each year's cash flow less its income tax (and a refinance's cash out), and the sale proceeds less the tax on the sale."),
+         U::Fraction, false, Better::Higher, [](const A &a) { return a.irr; }},
+        {"npv", QT_TRANSLATE_NOOP("Projection", "After-Tax NPV"),
+         QT_TRANSLATE_NOOP("Projection", "The after-tax flows discounted at the discount rate."), U::Money, false, Better::Higher,
+         [](const A &a) { return a.npv; }},
+        {"equity_multiple", QT_TRANSLATE_NOOP("Projection", "After-Tax Equity Multiple"),
+         QT_TRANSLATE_NOOP("Projection", "What the after-tax flows paid out divided by what they put in."), U::Ratio, true,
+         Better::Higher, [](const A &a) { return a.equityMultiple; }},
+        {"total_profit", QT_TRANSLATE_NOOP("Projection", "After-Tax Profit"),
+         QT_TRANSLATE_NOOP("Projection", "The after-tax flows of the hold less the cash invested: what the investor keeps."), U::Money, false,
+         Better::Higher, [](const A &a) { return a.totalProfit; }},
+        {"depreciation_taken", QT_TRANSLATE_NOOP("Projection", "Depreciation Taken"),
+         QT_TRANSLATE_NOOP("Projection", "The depreciation of every year of the hold: it lowered the income taxed, and the sale taxes it back at the recapture rate."),
+         U::Money, false, Better::Neither, [](const A &a) { return a.depreciationTaken; }},
+        {"tax_on_sale", QT_TRANSLATE_NOOP("Projection", "Tax on the Sale"),
+         QT_TRANSLATE_NOOP("Projection", "The gain up to the depreciation taken at the recapture rate, the rest at the capital gains rate; a sale at a loss saves tax at the income tax rate."),
+         U::Money, false, Better::Lower, [](const A &a) { return a.taxOnSale; }},
+    };
+    return rows;
 }

@@ -154,3 +154,22 @@ struct ProjectionYearColumn
 // A figure of a year as the user's locale shows it.
 [[nodiscard]] QString formatProjectionFigure(const Measure &measure, MeasureUnit unit, bool multiple,
                                                    const QString &currency);
+
+// The chosen loan's after-tax figures year by year, in the Projection context; the JSON's
+// "after_tax" "years" under the same keys.
+[[nodiscard]] const std::vector<ProjectionYearColumn> &afterTaxYearColumns();
+
+// The after-tax returns of a sale at the end of the hold, one row a figure, in the Projection
+// context; the members of the JSON's "after_tax".
+struct AfterTaxMeasure
+{
+    const char *key;
+    const char *label;
+    const char *definition;
+    MeasureUnit unit;
+    bool multiple;
+    Better better;
+    Measure (*get)(const AfterTaxReturns &);
+};
+
+[[nodiscard]] const std::vector<AfterTaxMeasure> &afterTaxMeasures();

@@ -1,5 +1,6 @@
 #include "core/projection.h"
 
+#include "core/financing.h"
 #include "core/texts.h"
 #include "core/schedule.h"
 
@@ -111,19 +112,20 @@ QString inputsProblem(const ProjectionInputs &in)
     return scheduleProblem(in.price - in.downPayment, in.ratePercent, in.termYears);
 }
 
-// The year's months t·12 − 11 … t·12 of the schedule: their payments, and how many of them
-// carry mortgage insurance (the balance owed before the payment above the end loan-to-value;
-// at an end of 0 that is every month until the payoff).
-void addLoanYear(ProjectionYear &y, const std::vector<ScheduleRow> &schedule, double loanAmount,
-                 const ProjectionInputs &in, double pmiEnd)
+// The year's months t·12 − 11 … t·12 of the schedule: their payments and interest, and how
+// many of them carry mortgage insurance (the balance owed before the payment above the end
+// loan-to-value; at an end of 0 that is every month until the payoff; never after a refinance).
+void addLoanYear(ProjectionYear &y, const Financing &financing, const ProjectionInputs &in, double pmiEnd)
 {
+    const std::vector<ScheduleRow> &schedule = financing.months;
     const std::size_t first = std::size_t(12 * (y.year - 1));
     const std::size_t last = std::min(schedule.size(), std::size_t(12 * y.year));
     int insured = 0;
     for (std::size_t i = first; i < last; ++i) {
         y.debtService += schedule[i].payment;
-        const double owed = i == 0 ? loanAmount : schedule[i - 1].balance;
-        if (owed > pmiEnd)
+        y.interest += schedule[i].interest;
+        const double owed = i == 0 ? financing.loanAmount : schedule[i - 1].balance;
+        if (owed > pmiEnd && int(i) < financing.insuredUntil)
             ++insured;
     }
     y.pmi = in.pmi * insured;
@@ -163,12 +165,14 @@ void addOperating(ProjectionYear &y, const ProjectionInputs &in, const Projectio
 }
 
 ProjectionYear makeYear(int t, const ProjectionInputs &in, const ProjectionAssumptions &a,
-                        const std::vector<ScheduleRow> &schedule, const Growth &growth)
+                        const Financing &financing, const Growth &growth)
 {
     ProjectionYear y;
     y.year = t;
     addOperating(y, in, a, growth);
-    addLoanYear(y, schedule, in.price - in.downPayment, in, a.pmiEndLtv * in.price);
+    addLoanYear(y, financing, in, a.pmiEndLtv * in.price);
+    if (t * 12 == financing.refinanceMonth)
+        y.refinanceCashOut = financing.cashOut;
     y.cashFlow = y.netOperatingIncome - y.debtService - y.pmi;
     y.propertyValue = in.price * growth.value;
     y.equity = y.propertyValue - y.loanBalance;
@@ -179,7 +183,8 @@ ProjectionYear makeYear(int t, const ProjectionInputs &in, const ProjectionAssum
 bool allFinite(const ProjectionYear &y)
 {
     for (double x : {y.rent, y.vacancyLoss, y.operatingCosts, y.netOperatingIncome, y.debtService,
-                     y.pmi, y.cashFlow, y.propertyValue, y.loanBalance, y.equity, y.saleProceeds}) {
+                     y.pmi, y.cashFlow, y.propertyValue, y.loanBalance, y.equity, y.saleProceeds,
+                     y.interest, y.refinanceCashOut}) {
         if (!std::isfinite(x))
             return false;
     }
@@ -192,6 +197,8 @@ void addReturns(Projection &p, const ProjectionAssumptions &a, YearlyReturns yea
 {
     const Measure skipped =
         yearly == YearlyReturns::EveryYear ? Measure{} : Measure::unknown(notComputed());
+    // The cash out of a refinance is a flow of its year for every sale after it.
+    double cashOut = 0;
     std::vector<double> flows{-p.cashInvested};
     double cashFlows = 0;
     // What the years before paid in (the cash invested, and the cash that covered a year's
@@ -204,6 +211,7 @@ void addReturns(Projection &p, const ProjectionAssumptions &a, YearlyReturns yea
         cashFlows += y.cashFlow;
         std::vector<double> sold = flows;
         sold.back() += y.saleProceeds;
+        flows.back() += y.refinanceCashOut;
         if (yearly == YearlyReturns::EveryYear || &y == &p.years.back()) {
             y.irrIfSold = irrFrom(sold, hint);
             hint = y.irrIfSold.isKnown() ? y.irrIfSold.value : std::numeric_limits<double>::quiet_NaN();
@@ -216,20 +224,40 @@ void addReturns(Projection &p, const ProjectionAssumptions &a, YearlyReturns yea
         y.equityMultipleIfSold = contributions > 0
             ? finiteOrTooLarge((distributed + std::max(0.0, soldFlow)) / contributions)
             : Measure::unknown(noCash());
-        contributed += std::max(0.0, -y.cashFlow);
-        distributed += std::max(0.0, y.cashFlow);
+        contributed += std::max(0.0, -flows.back());
+        distributed += std::max(0.0, flows.back());
+        cashOut += y.refinanceCashOut;
     }
     const ProjectionYear &end = p.years.back();
     p.irr = end.irrIfSold;
     p.npv = end.npvIfSold;
     p.equityMultiple = end.equityMultipleIfSold;
     p.saleProceeds = finiteOrTooLarge(end.saleProceeds);
-    const double profit = cashFlows + end.saleProceeds - p.cashInvested;
+    const double profit = cashFlows + cashOut - end.refinanceCashOut + end.saleProceeds - p.cashInvested;
     p.totalProfit = finiteOrTooLarge(profit);
     // The multiple's yearly rate: never below −100 %, since the multiple is never negative.
     p.annualizedReturn = p.equityMultiple.isKnown()
         ? finiteOrTooLarge(std::pow(p.equityMultiple.value, 1.0 / double(p.years.size())) - 1.0)
         : p.equityMultiple;
+}
+
+// What the refinance gave each offer: the cash out, the cash still in the deal and the next
+// year's cash flow on it.
+void addRefinance(Projection &p, const Financing &financing)
+{
+    RefinanceResult &r = p.refinance;
+    r.ignored = financing.refinanceIgnored;
+    r.made = financing.refinanceMonth > 0;
+    if (!r.made)
+        return;
+    const int year = financing.refinanceMonth / 12;
+    const double left = p.cashInvested - financing.cashOut;
+    r.newLoanAmount = finiteOrTooLarge(financing.newLoan);
+    r.cashOut = finiteOrTooLarge(financing.cashOut);
+    r.cashLeftInDeal = finiteOrTooLarge(left);
+    r.cashOnCashAfter = left > 0
+        ? finiteOrTooLarge(p.years[std::size_t(year)].cashFlow / left)
+        : Measure::unknown(ProjectionText::tr("The refinance returns all the cash invested: nothing is left in the deal to earn on."));
 }
 
 } // namespace
@@ -264,6 +292,43 @@ QString ProjectionAssumptions::baseProblem() const
     return usedProblem(*this);
 }
 
+QString ProjectionAssumptions::taxProblem() const
+{
+    return firstProblem({
+        {tax.landShare, QT_TRANSLATE_NOOP("Projection", "The land share must be 0 % to 100 %."), true},
+        {tax.incomeTax, QT_TRANSLATE_NOOP("Projection", "The income tax rate must be 0 % to 100 %."), true},
+        {tax.capitalGains, QT_TRANSLATE_NOOP("Projection", "The capital gains rate must be 0 % to 100 %."), true},
+        {tax.recapture, QT_TRANSLATE_NOOP("Projection", "The recapture rate must be 0 % to 100 %."), true},
+    });
+}
+
+bool ProjectionAssumptions::refinances() const
+{
+    return refinance.year != 0;
+}
+
+QString ProjectionAssumptions::refinanceIgnored() const
+{
+    if (!refinances())
+        return {};
+    const QString range = firstProblem({
+        {refinance.ltv, QT_TRANSLATE_NOOP("Projection", "The refinance loan-to-value must be 0 % to 100 %."), true},
+        {refinance.rate, QT_TRANSLATE_NOOP("Projection", "The refinance rate must be more than -100 %."), false},
+        {refinance.costs, QT_TRANSLATE_NOOP("Projection", "The refinance costs must be 0 % to 100 %."), true},
+    });
+    if (!range.isEmpty())
+        return ProjectionText::tr("The refinance is left out: %1").arg(range);
+    if (refinance.termYears < 1)
+        return ProjectionText::tr("The refinance is left out: its term must be 1 year or more.");
+    if (refinance.year < 0)
+        return ProjectionText::tr("The refinance is left out: its year must be 0 (none) or more.");
+    if (refinance.year >= holdYears)
+        return ProjectionText::tr("The refinance after year %1 is left out: it is not within the holding period of %2 years.")
+            .arg(refinance.year)
+            .arg(holdYears);
+    return {};
+}
+
 QString ProjectionAssumptions::problem() const
 {
     const QString used = usedProblem(*this);
@@ -286,20 +351,21 @@ Projection project(const ProjectionInputs &inputs, const ProjectionAssumptions &
         reason = inputsProblem(inputs);
     if (!reason.isEmpty())
         return unprojected(reason);
-    const std::vector<ScheduleRow> schedule =
-        amortize(inputs.price - inputs.downPayment, inputs.ratePercent, inputs.termYears,
-                 inputs.extraPayment, 12 * assumptions.holdYears);
+    const Financing financing = finance(inputs, assumptions);
     Projection p;
     p.cashInvested = inputs.cashToClose(assumptions.closingCosts);
     Growth growth;
     p.years.reserve(std::size_t(assumptions.holdYears));
     for (int t = 1; t <= assumptions.holdYears; ++t) {
         growth.nextYear(assumptions, t);
-        p.years.push_back(makeYear(t, inputs, assumptions, schedule, growth));
+        p.years.push_back(makeYear(t, inputs, assumptions, financing, growth));
         if (!allFinite(p.years.back()) || !std::isfinite(p.cashInvested))
             return unprojected(tooLarge());
     }
     addReturns(p, assumptions, yearly);
+    addRefinance(p, financing);
+    if (yearly != YearlyReturns::BeforeTaxAtHold)
+        addAfterTax(p, inputs, assumptions, financing, yearly);
     return p;
 }
 

@@ -22,6 +22,26 @@ struct MarketAssumptions
     double vacancy = 0.05;
 };
 
+// What the investor owes the tax office, as fractions (United States rules, simplified: a loss
+// saves tax at the income tax rate, as the investor's other income absorbs it).
+struct TaxAssumptions
+{
+    double landShare = 0.20; // of the price and closing costs; the rest is depreciated
+    double incomeTax = 0.24;
+    double capitalGains = 0.15;
+    double recapture = 0.25; // on the gain the depreciation taken made
+};
+
+// Every offer's loan replaced by a new one after year `year` (0: none) of the hold.
+struct RefinanceAssumptions
+{
+    int year = 0;
+    double ltv = 0.75;  // the new loan ÷ the property's value in that year
+    double rate = 0.06; // yearly
+    int termYears = 30;
+    double costs = 0.02; // ÷ the new loan, paid out of it
+};
+
 struct ProjectionAssumptions
 {
     int holdYears = 10;
@@ -39,6 +59,8 @@ struct ProjectionAssumptions
     double targetIrr = 0.10;
     MarketAssumptions bear{0.0, 0.01, 0.04, 0.10};
     MarketAssumptions bull{0.05, 0.04, 0.02, 0.03};
+    TaxAssumptions tax;
+    RefinanceAssumptions refinance;
 
     // The base case's four market figures.
     [[nodiscard]] MarketAssumptions market() const;
@@ -49,6 +71,14 @@ struct ProjectionAssumptions
     [[nodiscard]] QString problem() const;
     // The same for the assumptions the base case's projection uses.
     [[nodiscard]] QString baseProblem() const;
+    // Why the after-tax figures cannot be computed (a rate or share out of range); empty when
+    // they can.
+    [[nodiscard]] QString taxProblem() const;
+    // Why the refinance is left out (a figure out of range, a year at or past the hold); empty
+    // when there is none to make or it is made.
+    [[nodiscard]] QString refinanceIgnored() const;
+    // Whether a refinance is made within the hold.
+    [[nodiscard]] bool refinances() const;
 };
 
 // One loan offer on the deal, monthly figures as typed.
@@ -88,10 +118,43 @@ struct ProjectionYear
     double loanBalance = 0;
     double equity = 0;
     double saleProceeds = 0; // after selling costs and the loan's payoff
+    double interest = 0;     // the interest part of the year's payments
+    double refinanceCashOut = 0; // in the year of the refinance: a flow of its own
     // The returns had the property been sold at the end of this year.
     Measure irrIfSold;
     Measure npvIfSold;
     Measure equityMultipleIfSold;
+    // After tax, with the property sold at the end of the hold (the last year is that of the
+    // sale); 0 where the after-tax figures are unknown.
+    double depreciation = 0;
+    double loanCostsDeducted = 0;
+    double taxableIncome = 0;
+    double incomeTax = 0; // below 0 for a loss, which saves tax
+    double afterTaxCashFlow = 0;
+    Measure afterTaxIrrIfSold;
+};
+
+// What the investor keeps of a sale at the end of the hold.
+struct AfterTaxReturns
+{
+    QString reason; // why there are none; empty when they are computed
+    Measure irr;
+    Measure npv;
+    Measure equityMultiple;
+    Measure totalProfit;
+    Measure depreciationTaken;
+    Measure taxOnSale;
+};
+
+// The refinance of one offer, where it is made.
+struct RefinanceResult
+{
+    bool made = false;
+    QString ignored; // why a refinance asked for is not made
+    Measure newLoanAmount;
+    Measure cashOut;         // new loan − old balance − costs; below 0 where cash is brought
+    Measure cashLeftInDeal;  // cash invested − cash out
+    Measure cashOnCashAfter; // the next year's cash flow ÷ the cash left in
 };
 
 struct Projection
@@ -106,13 +169,16 @@ struct Projection
     Measure totalProfit;
     Measure annualizedReturn;
     Measure saleProceeds;
+    AfterTaxReturns afterTax;
+    RefinanceResult refinance;
 
     [[nodiscard]] bool isKnown() const { return reason.isEmpty(); }
 };
 
 // Whether the returns of selling are computed for every year, or for the hold only (what a
 // scenario or a search over prices needs; the earlier years' IRR and NPV are then unknown).
-enum class YearlyReturns { EveryYear, AtHoldOnly };
+// A search over prices or markets needs neither the years' returns nor those after tax.
+enum class YearlyReturns { EveryYear, AtHoldOnly, BeforeTaxAtHold };
 
 [[nodiscard]] Projection project(const ProjectionInputs &inputs,
                                  const ProjectionAssumptions &assumptions,

@@ -13,7 +13,7 @@ namespace {
 
 Measure irrAtHold(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions)
 {
-    return project(inputs, assumptions, YearlyReturns::AtHoldOnly).irr;
+    return project(inputs, assumptions, YearlyReturns::BeforeTaxAtHold).irr;
 }
 
 bool reaches(const Measure &irr, double target)
@@ -125,7 +125,7 @@ ScenarioResult projectScenario(const ProjectionInputs &inputs,
                                const ProjectionAssumptions &assumptions, Scenario scenario)
 {
     return resultOf(project(inputs, assumptions.withMarket(marketOf(assumptions, scenario)),
-                            YearlyReturns::AtHoldOnly));
+                            YearlyReturns::BeforeTaxAtHold));
 }
 
 ScenarioResult resultOf(const Projection &projection)

@@ -169,16 +169,18 @@ void writeFile(const DealRecord &record, const QString &path)
     // The holding period's assumptions come last, where a reader that does not know them stops
     // only after every field of the deal is read.
     file.write(QStringLiteral("\n; Projection\n"));
-    forEachStoredField(projectionFields(), [&](const DealField &field, int loan) {
-        file.write(field.entry(loan) + QStringLiteral(" = ") + exportedText(field, loan, record)
-                   + QLatin1Char('\n'));
-    });
-    if (hasComparisonChoice(record)) {
+    const auto writeChoice = [&] {
+        if (!hasComparisonChoice(record))
+            return;
         const ComparedOffers compared = comparedOffers(record);
         for (int k = 0; k < MAX_LOANS; ++k)
             file.write(compareEntry(k) + QStringLiteral(" = ") + QLatin1Char(compared[std::size_t(k)] ? '1' : '0')
                        + QLatin1Char('\n'));
-    }
+    };
+    forEachStoredField(projectionFields(), [&](const DealField &field, int loan) {
+        file.write(field.entry(loan) + QStringLiteral(" = ") + exportedText(field, loan, record)
+                   + QLatin1Char('\n'));
+    }, writeChoice);
     file.close();
 }
 

@@ -20,6 +20,20 @@
 // library; the library's RATE (and IRR where it converges) then checks the answers. The cost if
 // repaid after each month, the cheapest offer month by month and when the offer with the dearer
 // prepaid finance charge becomes the cheaper for good come from the same schedules.
+//
+// A refinance in year k (1 <= k < the hold) replaces the loan after month 12 k by a new one of the
+// loan-to-value of year k's value, level payments over its own term, no mortgage insurance and no
+// extra payment; its costs are paid out of it and the cash out is a flow of year k for every sale
+// after that year (none for a sale in or before it). Year k's row is still the old loan's.
+//
+// Taxes: the building (the price and closing costs less the land's share) is depreciated straight
+// line over 330 months at mid-month; the loan costs are written off month by month over each
+// loan's term and the rest when the loan ends or the property is sold; the tax on each year's
+// income after interest, mortgage insurance, depreciation and loan costs is charged or, on a
+// loss, credited at the income tax rate. At the sale the gain over the basis left is taxed as
+// recapture up to the depreciation taken and as a capital gain beyond it, a loss at the income
+// tax rate. The after-tax returns come from those flows as the before-tax ones do from theirs;
+// taxChecks holds two worked depreciations: a sale in year 1 and a basis written off in full.
 
 import { writeFileSync } from 'node:fs';
 import { fileURLToPath } from 'node:url';
@@ -31,6 +45,10 @@ const DEFAULTS = {
   holdYears: 10, appreciation: 0.03, rentGrowth: 0.02, expenseGrowth: 0.02, vacancy: 0.05,
   maintenance: 0.05, capitalReserve: 0.05, management: 0, closingCosts: 0.03, sellingCosts: 0.06,
   discountRate: 0.08, pmiEndLtv: 0.78, targetIrr: 0.10,
+  landShare: 0.20, incomeTaxRate: 0.24, capitalGainsRate: 0.15, recaptureRate: 0.25,
+  // A refinance in that year (0: none) to that loan-to-value, at that annual rate over so many years,
+  // its costs a share of the new loan.
+  refinanceYear: 0, refinanceLtv: 0.75, refinanceRate: 0.06, refinanceTerm: 30, refinanceCosts: 0.02,
 };
 const SCENARIOS = {
   bear: { appreciation: 0, rentGrowth: 0.01, expenseGrowth: 0.04, vacancy: 0.10 },
@@ -61,10 +79,14 @@ const DEALS = [
 
 // ---- The loan, from the spreadsheet's closed forms -------------------------------------------
 
-// Each month of the schedule: what is paid in it and the balance owed before and after.
+// Each month of the schedule: what is paid in it, the balance owed before and after, and the
+// month's interest on the balance owed before it.
 function closedFormSchedule(loanAmount, ratePercent, termYears) {
-  const r = ratePercent / 100 / 12;
-  const n = 12 * termYears;
+  return levelSchedule(loanAmount, ratePercent / 100 / 12, 12 * termYears);
+}
+
+// A loan of n level payments at the monthly rate r.
+function levelSchedule(loanAmount, r, n) {
   if (loanAmount <= 0) return [];
   const payment = -PMT(r, n, loanAmount);
   // FV of the loan after m level payments is minus the balance still owed.
@@ -74,7 +96,7 @@ function closedFormSchedule(loanAmount, ratePercent, termYears) {
     const before = owed(m - 1);
     // The last payment clears the balance with its month's interest.
     const paid = m === n ? before * (1 + r) : payment;
-    months.push({ paid, before, after: owed(m) });
+    months.push({ paid, before, after: owed(m), interest: before * r });
   }
   return months;
 }
@@ -93,7 +115,7 @@ function extraPaymentSchedule(loanAmount, ratePercent, termYears, extra) {
     let paid = payment + extra;
     if (m === n || paid - interest >= balance) paid = balance + interest;
     const after = m === n ? 0 : Math.max(0, balance - (paid - interest));
-    months.push({ paid, before: balance, after });
+    months.push({ paid, before: balance, after, interest });
     balance = after;
   }
   return months;
@@ -287,6 +309,35 @@ function sampledCosts(costs, holdYears) {
   return Object.fromEntries(months.map((m) => [String(m), costs[m - 1]]));
 }
 
+// ---- The refinance ----------------------------------------------------------------------------
+
+// The refinance of year k, where it applies (1 <= k < the hold, a term of a year or more, a
+// loan-to-value and costs between 0 and 1, a rate above -100 %): a new loan of the loan-to-value
+// of year k's value, at the new rate over the new term, its first payment in month 12 k + 1. It
+// repays what the offer's loan still owes after month 12 k; its costs are paid out of it and what
+// is left is the cash out (below 0 when the buyer brings cash). Otherwise null.
+function refinancing(a, P, months) {
+  const k = a.refinanceYear;
+  if (!(k >= 1 && k < a.holdYears && a.refinanceTerm >= 1 && a.refinanceLtv >= 0 && a.refinanceLtv <= 1
+    && a.refinanceCosts >= 0 && a.refinanceCosts <= 1 && a.refinanceRate > -1)) return null;
+  const newLoanAmount = a.refinanceLtv * (P * (1 + a.appreciation) ** k);
+  const costs = a.refinanceCosts * newLoanAmount;
+  const repaid = 12 * k <= months.length ? months[12 * k - 1].after : 0;
+  return {
+    year: k, newLoanAmount, costs, repaid, cashOut: newLoanAmount - repaid - costs,
+    months: levelSchedule(newLoanAmount, a.refinanceRate / 12, 12 * a.refinanceTerm)
+      .map((m) => ({ ...m, refinanced: true })),
+  };
+}
+
+// Month m of the hold at index m - 1: the payment made on whichever loan is owed then, null in a
+// month without one (the offer's loan paid off before the refinance).
+function paymentsMade(months, refinance) {
+  if (!refinance) return months;
+  const cut = 12 * refinance.year;
+  return [...Array.from({ length: cut }, (_, i) => months[i] ?? null), ...refinance.months];
+}
+
 // ---- The projection ---------------------------------------------------------------------------
 
 function project(deal) {
@@ -297,9 +348,12 @@ function project(deal) {
   const months = inputs.extraPayment > 0
     ? extraPaymentSchedule(loanAmount, inputs.ratePercent, inputs.termYears, inputs.extraPayment)
     : closedFormSchedule(loanAmount, inputs.ratePercent, inputs.termYears);
+  const refinance = refinancing(a, P, months);
+  const paid = paymentsMade(months, refinance);
   // The cash to close: the down payment, the closing costs and the prepaid finance charge.
   const cashInvested = D + a.closingCosts * P + prepaidFinanceCharge(inputs);
   const years = [];
+  const interest = [];
   const flows = [-cashInvested];
   let cashFlows = 0;
   // Contributions: the cash invested and each year's shortfall; distributions: the years that
@@ -312,13 +366,14 @@ function project(deal) {
     const operatingCosts = 12 * (E + F) * (1 + a.expenseGrowth) ** (t - 1)
       + rent * (a.maintenance + a.capitalReserve + a.management);
     const netOperatingIncome = rent - vacancyLoss - operatingCosts;
-    const ofYear = months.slice(12 * (t - 1), 12 * t);
+    const ofYear = paid.slice(12 * (t - 1), 12 * t).filter((m) => m !== null);
     const debtService = ofYear.reduce((s, m) => s + m.paid, 0);
-    const insured = ofYear.filter((m) => a.pmiEndLtv === 0 || m.before > a.pmiEndLtv * P).length;
+    // Mortgage insurance is the offer's loan's only: none on the new loan of a refinance.
+    const insured = ofYear.filter((m) => !m.refinanced && (a.pmiEndLtv === 0 || m.before > a.pmiEndLtv * P)).length;
     const mortgageInsurance = pmi * insured;
     const cashFlow = netOperatingIncome - debtService - mortgageInsurance;
     const propertyValue = P * (1 + a.appreciation) ** t;
-    const loanBalance = 12 * t <= months.length ? months[12 * t - 1].after : 0;
+    const loanBalance = paid[12 * t - 1]?.after ?? 0;
     const saleProceeds = propertyValue * (1 - a.sellingCosts) - loanBalance;
     flows.push(cashFlow);
     cashFlows += cashFlow;
@@ -326,8 +381,15 @@ function project(deal) {
     sold[t] += saleProceeds;
     const contributions = contributed + Math.max(0, -sold[t]);
     const distributions = distributed + Math.max(0, sold[t]);
-    contributed += Math.max(0, -cashFlow);
-    distributed += Math.max(0, cashFlow);
+    // The refinance's cash out is a flow of year k for every sale after it, none for a sale in it.
+    const cashOut = refinance && t === refinance.year ? refinance.cashOut : 0;
+    if (refinance && t === refinance.year) {
+      flows[t] += cashOut;
+      cashFlows += cashOut;
+    }
+    contributed += Math.max(0, -flows[t]);
+    distributed += Math.max(0, flows[t]);
+    interest.push(ofYear.reduce((s, m) => s + m.interest, 0));
     years.push({
       year: t, rent, vacancyLoss, operatingCosts, netOperatingIncome, debtService,
       pmi: mortgageInsurance, cashFlow, propertyValue, loanBalance,
@@ -335,11 +397,13 @@ function project(deal) {
       irrIfSold: rateOfReturn(sold),
       npvIfSold: presentValue(a.discountRate, sold),
       equityMultipleIfSold: contributions > 0 ? distributions / contributions : null,
+      refinanceCashOut: cashOut,
     });
   }
   const end = years[years.length - 1];
   const totalProfit = cashFlows + end.saleProceeds - cashInvested;
   const multiple = end.equityMultipleIfSold;
+  const taxes = afterTax({ inputs, a, months, refinance, years, interest, cashInvested });
   return {
     cashInvested, years,
     irr: end.irrIfSold, npv: end.npvIfSold, equityMultiple: multiple,
@@ -347,7 +411,123 @@ function project(deal) {
     annualizedReturn: multiple === null ? null : multiple ** (1 / a.holdYears) - 1,
     saleProceeds: end.saleProceeds,
     underwriting: underwrite(inputs, a, years[0], cashInvested),
+    afterTax: taxes.atHold,
+    afterTaxIrrIfSold: taxes.irrIfSold,
+    refinance: refinance && {
+      newLoanAmount: refinance.newLoanAmount, cashOut: refinance.cashOut,
+      cashLeftInDeal: cashInvested - refinance.cashOut,
+      // Year k + 1's cash flow, the first on the new loan, on the cash still in the deal.
+      cashOnCashAfter: cashInvested - refinance.cashOut > 0
+        ? years[refinance.year].cashFlow / (cashInvested - refinance.cashOut) : null,
+    },
   };
+}
+
+// ---- Taxes ------------------------------------------------------------------------------------
+
+// Straight-line depreciation over 27.5 years (330 months) from month 1, at mid-month: year 1
+// takes 11.5 months, a full year 12, the year of the sale 11.5 (11 when the sale is in year 1),
+// each year no more than is left of the basis.
+function depreciation(basis, soldAfter) {
+  const taken = [];
+  let total = 0;
+  for (let t = 1; t <= soldAfter; t++) {
+    const monthsOfYear = t === 1 ? (soldAfter === 1 ? 11 : 11.5) : t === soldAfter ? 11.5 : 12;
+    const year = Math.min(basis * monthsOfYear / 330, basis - total);
+    taken.push(year);
+    total += year;
+  }
+  return taken;
+}
+
+// A loan's costs written off: an equal share of them for each month of its term (rounded up to
+// whole months) in which a payment is made on it, the months first ... last; what is left of them
+// in the year it ends (paid off or refinanced), or of the sale if that comes first.
+function loanCostWriteOff(charge, termMonths, first, last, endYear) {
+  return { charge, perMonth: charge / Math.ceil(termMonths), first, last, endYear };
+}
+
+function writtenOff(cost, soldAfter) {
+  const end = Math.min(cost.endYear, soldAfter);
+  const years = [];
+  let total = 0;
+  for (let t = 1; t <= soldAfter; t++) {
+    let year = 0;
+    if (t === end) year = cost.charge - total;
+    else if (t < end) {
+      const from = Math.max(cost.first, 12 * (t - 1) + 1);
+      const to = Math.min(cost.last, 12 * t);
+      year = Math.max(0, to - from + 1) * cost.perMonth;
+    }
+    years.push(year);
+    total += year;
+  }
+  return years;
+}
+
+// The after-tax ledger and returns if the property is sold after year n, for n = 1 ... the hold;
+// the figures of the hold itself with its ledger. All null when a share or a tax rate is not
+// between 0 and 1.
+function afterTax({ inputs, a, months, refinance, years, interest, cashInvested }) {
+  const shares = [a.landShare, a.incomeTaxRate, a.capitalGainsRate, a.recaptureRate];
+  if (!shares.every((x) => x >= 0 && x <= 1)) {
+    return {
+      atHold: {
+        irr: null, npv: null, equityMultiple: null, totalProfit: null, depreciationTaken: null,
+        taxOnSale: null, years: null,
+      },
+      irrIfSold: null,
+    };
+  }
+  const P = inputs.price;
+  const cost = P + a.closingCosts * P;
+  const basis = cost * (1 - a.landShare);
+  // The offer's loan is paid on up to its payoff, and no longer than month 12 k when refinanced.
+  const payoff = months.length;
+  const offerLoan = loanCostWriteOff(prepaidFinanceCharge(inputs), 12 * inputs.termYears, 1,
+    refinance ? Math.min(payoff, 12 * refinance.year) : payoff,
+    Math.max(1, Math.min(Math.ceil(payoff / 12), refinance ? refinance.year : Infinity)));
+  const newLoan = refinance && loanCostWriteOff(refinance.costs, 12 * a.refinanceTerm,
+    12 * refinance.year + 1, 12 * refinance.year + refinance.months.length,
+    Math.max(refinance.year + 1, Math.ceil((12 * refinance.year + refinance.months.length) / 12)));
+
+  const soldAfter = (n) => {
+    // The refinance counts only for a sale after its year.
+    const refinanced = refinance && refinance.year < n;
+    const dep = depreciation(basis, n);
+    const offerCosts = writtenOff(offerLoan, n);
+    const newCosts = refinanced ? writtenOff(newLoan, n) : null;
+    const ledger = years.slice(0, n).map((y, i) => {
+      const loanCostsDeducted = offerCosts[i] + (newCosts ? newCosts[i] : 0);
+      const taxableIncome = y.netOperatingIncome - interest[i] - y.pmi - dep[i] - loanCostsDeducted;
+      const incomeTax = taxableIncome * a.incomeTaxRate;
+      return {
+        year: y.year, depreciation: dep[i], interest: interest[i], loanCostsDeducted, taxableIncome,
+        incomeTax, afterTaxCashFlow: y.cashFlow - incomeTax,
+      };
+    });
+    const depreciationTaken = dep.reduce((s, x) => s + x, 0);
+    const adjustedBasis = cost - depreciationTaken;
+    const gain = years[n - 1].propertyValue * (1 - a.sellingCosts) - adjustedBasis;
+    const taxOnSale = gain >= 0
+      ? Math.min(gain, depreciationTaken) * a.recaptureRate + Math.max(gain - depreciationTaken, 0) * a.capitalGainsRate
+      : gain * a.incomeTaxRate;
+    const flows = [-cashInvested, ...ledger.map((y) => y.afterTaxCashFlow)];
+    if (refinanced) flows[refinance.year] += refinance.cashOut;
+    flows[n] += years[n - 1].saleProceeds - taxOnSale;
+    const later = flows.slice(1);
+    const contributions = cashInvested + later.reduce((s, f) => s + Math.max(0, -f), 0);
+    const distributions = later.reduce((s, f) => s + Math.max(0, f), 0);
+    return {
+      irr: rateOfReturn(flows),
+      npv: presentValue(a.discountRate, flows),
+      equityMultiple: contributions > 0 ? distributions / contributions : null,
+      totalProfit: later.reduce((s, f) => s + f, 0) - cashInvested,
+      depreciationTaken, taxOnSale, years: ledger,
+    };
+  };
+  const sales = years.map((y) => soldAfter(y.year));
+  return { atHold: sales[sales.length - 1], irrIfSold: sales.map((s) => s.irr) };
 }
 
 // ---- One underwriting model: year 1 of the projection ----------------------------------------
@@ -439,9 +619,9 @@ for (const c of IRR_CASES) {
 }
 
 // ---- Deals of five offers, drawn at random ------------------------------------------------------
-// Thirty deals with random figures, shares, holds, growth and choices of the offers compared, for
-// the command line's JSON to be checked against. Every figure is one a deal file holds exactly:
-// money in cents, shares in tenths of a per cent, rates in eighths.
+// Thirty deals with random figures, shares, holds, growth and choices of the offers compared, tax
+// rates and refinances, for the command line's JSON to be checked against. Every figure is one a
+// deal file holds exactly: money in cents, shares in tenths of a per cent, rates in eighths.
 
 function seeded(seed) {
   // mulberry32: the same deals on every run.
@@ -497,7 +677,49 @@ function randomDeals(count) {
     }
     deals.push({ property, assumptions, loans });
   }
+  taxesAndRefinances(deals);
   return deals;
+}
+
+// The month of an offer's last payment (0 without a loan).
+const payoffMonth = (deal, loan) => paidSchedule({ ...LOAN, ...deal.property, ...loan }).length;
+
+// The shares and rates of the taxes and a refinance in about 60 % of the deals, from a generator of
+// their own so that every figure above is drawn as it was before. Two deals are held a single year
+// (the shortest holds drawn become one year), and the first three deals whose hold outlasts the
+// payoff of one of their loans by more than a year refinance after that payoff.
+function taxesAndRefinances(deals) {
+  const draw = seeded(20261212);
+  const between = (low, high, step) => low + step * Math.floor(draw() * (Math.round((high - low) / step) + 1));
+  const oneYear = deals.filter((d) => d.assumptions.holdYears === 1).length;
+  [...deals].sort((x, y) => x.assumptions.holdYears - y.assumptions.holdYears)
+    .filter((d) => d.assumptions.holdYears > 1).slice(0, Math.max(0, 2 - oneYear))
+    .forEach((d) => { d.assumptions.holdYears = 1; });
+  let afterPayoff = 0;
+  for (const deal of deals) {
+    const a = deal.assumptions;
+    // Drawn in whole steps and divided, to be the fractions their decimals write.
+    a.landShare = between(10, 40, 1) / 100;
+    a.incomeTaxRate = between(10, 37, 1) / 100;
+    a.capitalGainsRate = between(0, 20, 1) / 100;
+    a.recaptureRate = between(0, 25, 1) / 100;
+    if (draw() >= 0.6) {
+      a.refinanceYear = 0;
+      continue;
+    }
+    a.refinanceYear = between(1, a.holdYears + 1, 1);
+    a.refinanceLtv = between(50, 80, 1) / 100;
+    a.refinanceRate = between(3, 9, 0.125) / 100;
+    a.refinanceTerm = [10, 15, 20, 25, 30][Math.floor(draw() * 5)];
+    a.refinanceCosts = between(0, 40, 5) / 1000;
+    // The earliest year by which one of the loans is paid off.
+    const paidOff = Math.min(...deal.loans.filter((l) => l.downPayment < deal.property.price)
+      .map((l) => Math.ceil(payoffMonth(deal, l) / 12)));
+    if (afterPayoff < 3 && paidOff < a.holdYears) {
+      if (a.refinanceYear < paidOff || a.refinanceYear >= a.holdYears) a.refinanceYear = between(paidOff, a.holdYears - 1, 1);
+      afterPayoff++;
+    }
+  }
 }
 
 // What the command line must give for each offer of a random deal, and which offer earns most:
@@ -522,6 +744,8 @@ function expectedDeal(deal) {
       prepaidFinanceCharge: prepaidFinanceCharge(inputs), cashToClose: p.cashInvested,
       apr: annualPercentageRate(inputs, a), rateOverHold: rateOverHold(inputs, a, a.holdYears),
       costIfRepaid: sampledCosts(costs, a.holdYears),
+      afterTax: p.afterTax, afterTaxIrrIfSold: p.afterTaxIrrIfSold, refinance: p.refinance,
+      refinanceCashOut: p.years.map((y) => y.refinanceCashOut),
     };
   });
   const ranked = loans.map((l, k) => ({ k, irr: l.irr })).filter((l) => loans[l.k].compared && l.irr !== null);
@@ -548,6 +772,29 @@ const APR_VECTORS = [
   return { ...v, payment, apr };
 });
 
+// ---- Two worked depreciations ---------------------------------------------------------------------
+// Sold after one year, the year takes 11 months of the 330; held forty years, the basis is written
+// off in year 28 and the total is the basis to the cent and not a cent more.
+const TAX_CHECKS = [
+  { name: 'sold after one year', inputs: { price: 210000, rent: 1900, escrow: 230, otherFees: 60, downPayment: 42000, ratePercent: 6.5, termYears: 30, points: 1, lenderFees: 1200 }, overrides: { holdYears: 1 } },
+  { name: 'held forty years on a thirty-year loan', inputs: { price: 185000, rent: 1650, escrow: 200, otherFees: 40, downPayment: 37000, ratePercent: 5.25, termYears: 30, points: 0.5, lenderFees: 900 }, overrides: { holdYears: 40 } },
+].map((d) => {
+  const expected = project(d);
+  const a = { ...DEFAULTS, ...d.overrides };
+  const basis = (d.inputs.price + a.closingCosts * d.inputs.price) * (1 - a.landShare);
+  const taken = expected.afterTax.years.map((y) => y.depreciation);
+  if (a.holdYears === 1 && taken[0] !== basis * 11 / 330)
+    throw new Error(`${d.name}: year 1 depreciates ${taken[0]}, not ${basis * 11 / 330}`);
+  let sum = 0;
+  for (const year of taken) {
+    sum += year;
+    if (!(year >= 0 && sum <= basis)) throw new Error(`${d.name}: ${sum} depreciated of a basis of ${basis}`);
+  }
+  if (a.holdYears === 40 && !(sum === basis && expected.afterTax.depreciationTaken === basis))
+    throw new Error(`${d.name}: ${sum} depreciated in all of a basis of ${basis}`);
+  return { name: d.name, inputs: { ...LOAN, ...d.inputs }, overrides: d.overrides, depreciableBasis: basis, expected };
+});
+
 const here = dirname(fileURLToPath(import.meta.url));
 const out = join(here, '..', '..', 'tests', 'core', 'data', 'projection-reference.json');
 const deals = DEALS.map((d) => ({
@@ -558,8 +805,15 @@ const fiveOffers = randomDeals(30).map((deal) => ({ ...deal, expected: expectedD
 writeFileSync(out, JSON.stringify({
   generator: 'scripts/reference/projection-reference.mjs with @formulajs/formulajs 4.6.1',
   defaults: DEFAULTS, scenarios: SCENARIOS, deals, irrCases: IRR_CASES, fiveOffers, aprVectors: APR_VECTORS,
+  taxChecks: TAX_CHECKS,
 }, null, 1) + '\n');
+const refinanced = fiveOffers.filter((d) => d.expected.loans[0].refinance !== null);
+const afterPayoff = refinanced.filter((d) => d.loans.some((l) => l.downPayment < d.property.price
+  && payoffMonth(d, l) <= 12 * d.assumptions.refinanceYear));
 console.log(`wrote ${deals.length} deals, ${IRR_CASES.length} IRR cases, ${fiveOffers.length} deals of five offers`
-  + ` and ${APR_VECTORS.length} worked APRs to ${out}`);
+  + ` (${refinanced.length} refinanced, ${afterPayoff.length} of them after a loan's payoff,`
+  + ` ${fiveOffers.filter((d) => d.assumptions.refinanceYear > 0).length - refinanced.length} refinances past the hold,`
+  + ` ${fiveOffers.filter((d) => d.assumptions.holdYears === 1).length} held one year),`
+  + ` ${APR_VECTORS.length} worked APRs and ${TAX_CHECKS.length} worked depreciations to ${out}`);
 if (libraryMisses.length > 0)
   console.log(`(the library's IRR did not reach the rate over the hold of ${libraryMisses.length} offers to check it)`);

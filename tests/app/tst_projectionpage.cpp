@@ -465,9 +465,10 @@ private slots:
             // Loan 5 has no term: an empty cell.
             QCOMPARE(lineOf("IRR,").split(',').value(5), QByteArray());
             const QList<QByteArray> last = lineOf("10,").split(',');
-            QCOMPARE(last.size(), 15);
+            QCOMPARE(last.size(), 16);
             QCOMPARE(last.at(10), QByteArray::number(engine.years.back().equity, 'f', 2));
             QCOMPARE(last.at(14), QByteArray::number(engine.years.back().equityMultipleIfSold.value, 'f', 4));
+            QCOMPARE(last.at(15), QByteArray("0.00")); // no refinance
             window->close();
             dlg.reject();
         });

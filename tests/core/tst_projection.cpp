@@ -84,6 +84,8 @@ ProjectionInputs inputsOf(const QJsonObject &o)
     in.termYears = o[u"termYears"].toDouble();
     in.pmi = o[u"pmi"].toDouble();
     in.extraPayment = o[u"extraPayment"].toDouble();
+    in.pointsPercent = o[u"points"].toDouble();
+    in.lenderFees = o[u"lenderFees"].toDouble();
     return in;
 }
 
@@ -133,6 +135,8 @@ DealRecord recordOf(const ProjectionInputs &in, const ProjectionAssumptions &a)
     r.m_term[0].m_value = in.termYears;
     r.m_pmi[0].m_value = in.pmi;
     r.m_extraPayment[0].m_value = in.extraPayment;
+    r.m_points[0].m_value = in.pointsPercent;
+    r.m_lenderFees[0].m_value = in.lenderFees;
     ProjectionFigures &f = r.m_projection;
     f.m_holdYears.m_value = a.holdYears;
     const std::pair<Value *, double> shares[] = {
@@ -163,6 +167,9 @@ void TestProjection::matchesReference_data()
 {
     QTest::addColumn<QJsonObject>("deal");
     for (const QJsonValue &deal : m_reference[u"deals"].toArray())
+        QTest::newRow(qPrintable(deal[u"name"].toString())) << deal.toObject();
+    // The depreciation's ends: a sale after one year, a hold longer than 27.5 years.
+    for (const QJsonValue &deal : m_reference[u"taxChecks"].toArray())
         QTest::newRow(qPrintable(deal[u"name"].toString())) << deal.toObject();
 }
 
@@ -215,6 +222,36 @@ void TestProjection::matchesReference()
     for (const auto &[key, member, isRate] : summary) {
         const QString bad = measureMismatch(p.*member, expected[QLatin1String(key)], isRate);
         QVERIFY2(bad.isEmpty(), qPrintable(QLatin1String(key) + QStringLiteral(": ") + bad));
+    }
+
+    // After tax: the hold's returns, each year's IRR had the property been sold then, and the
+    // depreciation within its bounds (11 months of 330 for a sale in year 1, never more than the
+    // basis in all).
+    const QJsonObject afterTax = expected[u"afterTax"].toObject();
+    const std::tuple<const char *, Measure AfterTaxReturns::*, bool> taxed[] = {
+        {"irr", &AfterTaxReturns::irr, true}, {"npv", &AfterTaxReturns::npv, false},
+        {"equityMultiple", &AfterTaxReturns::equityMultiple, false},
+        {"totalProfit", &AfterTaxReturns::totalProfit, false},
+        {"depreciationTaken", &AfterTaxReturns::depreciationTaken, false},
+        {"taxOnSale", &AfterTaxReturns::taxOnSale, false}};
+    for (const auto &[key, member, isRate] : taxed) {
+        const QString bad = measureMismatch(p.afterTax.*member, afterTax[QLatin1String(key)], isRate);
+        QVERIFY2(bad.isEmpty(), qPrintable(QStringLiteral("after tax ") + QLatin1String(key) + QStringLiteral(": ") + bad));
+    }
+    const QJsonArray ifSold = expected[u"afterTaxIrrIfSold"].toArray();
+    double depreciated = 0;
+    for (std::size_t i = 0; i < p.years.size(); ++i) {
+        const QString bad = measureMismatch(p.years[i].afterTaxIrrIfSold, ifSold[int(i)], true);
+        QVERIFY2(bad.isEmpty(), qPrintable(QStringLiteral("year %1 after-tax IRR: %2").arg(i + 1).arg(bad)));
+        depreciated += p.years[i].depreciation;
+    }
+    if (deal.contains(u"depreciableBasis")) {
+        const double basis = deal[u"depreciableBasis"].toDouble();
+        if (p.years.size() == 1)
+            QCOMPARE(p.years[0].depreciation, basis * 11 / 330);
+        QVERIFY(depreciated <= basis * (1 + 1e-15));
+        if (p.years.size() >= 28)
+            QVERIFY(moneyAgrees(depreciated, basis));
     }
 
     // The underwriting figures: year 1 of the same projection.

@@ -138,9 +138,20 @@ void TestExchangeFile::exportsTheFirstRunLayout()
         for (int n = 1; n <= 5; ++n)
             expected += QString::fromLatin1(line).arg(n).toLatin1();
     }
+    // The taxes and the refinance, after where the choice of the offers compared would stand.
+    expected += "LandShare = 20.00%\r\nIncomeTaxRate = 24.00%\r\nCapitalGainsRate = 15.00%\r\n"
+                "RecaptureRate = 25.00%\r\nRefinanceYear = 0\r\nRefinanceLtv = 75.00%\r\n"
+                "RefinanceRate = 6.00%\r\nRefinanceTerm = 30\r\nRefinanceCosts = 2.00%\r\n";
     const QByteArray written = readAll(path);
     QCOMPARE(written, expected);
-    QCOMPARE(written.count("\r\n"), 80);
+    QCOMPARE(written.count("\r\n"), 89);
+
+    // A choice of the offers compared stands between the offers' figures and the taxes.
+    DealRecord chosen = ProfileStore::firstRunRecord();
+    chosen.m_compare = {true, true, false, true, false};
+    QVERIFY(ExchangeFile::write(chosen, path));
+    QVERIFY(readAll(path).contains("LenderFees5 = $0.00\r\nCompare1 = 1\r\nCompare2 = 1\r\nCompare3 = 0\r\n"
+                                   "Compare4 = 1\r\nCompare5 = 0\r\nLandShare = 20.00%\r\n"));
 }
 
 void TestExchangeFile::importReadsEntries()

@@ -122,6 +122,8 @@ private slots:
 private:
     // One offer of oneUnderwritingModel's deals: its loan costs against the reference.
     void checkLoanCosts(int deal, int k, const QJsonObject &loan, const QJsonObject &want, const QString &file);
+    // The same offer's after-tax figures, its years' taxes and its refinance.
+    void checkAfterTax(int deal, int k, const QJsonObject &loan, const QJsonObject &want);
     Result Run(const QStringList &arguments, const QString &locale = QStringLiteral("en_US.UTF-8"));
     // Runs the command with nothing but these locale variables ("LANG=de_DE.UTF-8").
     Result runIn(const QStringList &arguments, const QStringList &localeVariables,
@@ -915,7 +917,8 @@ void TestReportCommand::projectionFollowsTheFileAndAssume()
     QCOMPARE(summary.exitCode, 0);
     const QStringList summaryLines = summary.out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QVERIFY(summaryLines.first().endsWith(QStringLiteral(",hold_years,year_1_cash_flow,break_even_occupancy,compared,"
-                                                         "points,lender_fees,prepaid_finance_charge,cash_to_close,apr,rate_over_hold")));
+                                                         "points,lender_fees,prepaid_finance_charge,cash_to_close,apr,rate_over_hold,"
+                                                         "after_tax_irr,refinance_cash_out")));
     for (int k = 0; k < MAX_LOANS; ++k) {
         const Projection &p = expected.loans[std::size_t(k)].projection;
         const QString cashFlow = p.years.empty() ? QString() : QString::number(p.years.front().cashFlow, 'f', 2);
@@ -997,7 +1000,7 @@ QByteArray dealFile(const QJsonObject &deal)
     for (auto it = a.begin(); it != a.end(); ++it) {
         QString label = it.key();
         label[0] = label[0].toUpper();
-        if (label == u"HoldYears")
+        if (label == u"HoldYears" || label == u"RefinanceYear" || label == u"RefinanceTerm")
             line(label, it.value().toDouble());
         else
             line(label == u"PmiEndLtv" ? QStringLiteral("PmiEndLtv") : label, 100 * it.value().toDouble(), "%");
@@ -1089,6 +1092,7 @@ void TestReportCommand::oneUnderwritingModel()
             check(QStringLiteral("year-1 cash flow"), projection[u"years"][0][u"cash_flow"], want[u"yearOneCashFlow"]);
             QVERIFY(projection[u"equity_multiple"].isNull() || projection[u"equity_multiple"].toDouble() >= 0);
             checkLoanCosts(i, k, loan, want, files[i]);
+            checkAfterTax(i, k, loan, want);
         }
         QCOMPARE(deal[u"cheapest_by_month"].toArray(),
                  renamed(expected[u"cheapestByMonth"].toArray(), {{"fromMonth", "from_month"}, {"loan", "loan"}}));
@@ -1150,6 +1154,41 @@ void TestReportCommand::aprOfAWorkedExample()
     for (const QJsonValue loan : QJsonDocument::fromJson(older.out.toUtf8()).object()[u"deals"][0][u"loans"].toArray()) {
         QCOMPARE(loan[u"points_percent"].toDouble(-1), 0.0);
         QCOMPARE(loan[u"lender_fees"].toDouble(-1), 0.0);
+    }
+}
+
+void TestReportCommand::checkAfterTax(int deal, int k, const QJsonObject &loan, const QJsonObject &want)
+{
+    const auto check = [&](const QString &what, const QJsonValue &actual, const QJsonValue &wanted) {
+        const QString bad = mismatch(actual, wanted);
+        QVERIFY2(bad.isEmpty(), qPrintable(QStringLiteral("deal %1, loan %2, %3: %4").arg(deal + 1).arg(k + 1).arg(what, bad)));
+    };
+    const QJsonObject after = loan[u"after_tax"].toObject();
+    const QJsonObject expected = want[u"afterTax"].toObject();
+    const std::pair<const char *, const char *> figures[] = {
+        {"irr", "irr"}, {"npv", "npv"}, {"equity_multiple", "equityMultiple"}, {"total_profit", "totalProfit"},
+        {"depreciation_taken", "depreciationTaken"}, {"tax_on_sale", "taxOnSale"}};
+    for (const auto &[key, name] : figures)
+        check(QStringLiteral("after-tax ") + QLatin1String(key), after[QLatin1String(key)], expected[QLatin1String(name)]);
+    const QJsonArray years = after[u"years"].toArray();
+    const QJsonArray wantedYears = expected[u"years"].toArray();
+    QCOMPARE(years.size(), wantedYears.size());
+    const std::pair<const char *, const char *> yearly[] = {
+        {"depreciation", "depreciation"}, {"interest", "interest"}, {"loan_costs_deducted", "loanCostsDeducted"},
+        {"taxable_income", "taxableIncome"}, {"income_tax", "incomeTax"}, {"after_tax_cash_flow", "afterTaxCashFlow"}};
+    for (int t = 0; t < years.size(); ++t) {
+        for (const auto &[key, name] : yearly)
+            check(QStringLiteral("year %1 %2").arg(t + 1).arg(QLatin1String(key)), years[t][QLatin1String(key)], wantedYears[t][QLatin1String(name)]);
+        check(QStringLiteral("year %1 refinance cash out").arg(t + 1), loan[u"projection"][u"years"][t][u"refinance_cash_out"],
+              want[u"refinanceCashOut"][t]);
+    }
+    QCOMPARE(loan[u"refinance"].isNull(), want[u"refinance"].isNull());
+    const std::pair<const char *, const char *> refinance[] = {
+        {"new_loan_amount", "newLoanAmount"}, {"cash_out", "cashOut"}, {"cash_left_in_deal", "cashLeftInDeal"},
+        {"cash_on_cash_after", "cashOnCashAfter"}};
+    for (const auto &[key, name] : refinance) {
+        if (!want[u"refinance"].isNull())
+            check(QLatin1String(key), loan[u"refinance"][QLatin1String(key)], want[u"refinance"][QLatin1String(name)]);
     }
 }
 

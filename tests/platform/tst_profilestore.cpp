@@ -263,8 +263,10 @@ void TestProfileStore::writesEntriesInDisplayForm()
     ProfileStore::writeSettings(profile, settings);
     ProfileStore::writeRecord(profile, record);
 
-    // The deal's 40 entries and the holding period's 36, in a group of their own as plain numbers.
-    QCOMPARE(profile.m_values.size(), 76);
+    // The deal's 40 entries and the holding period's 45, in a group of their own as plain numbers.
+    QCOMPARE(profile.m_values.size(), 85);
+    QCOMPARE(profile.m_values.value("Projection/RefinanceTerm"), QStringLiteral("30"));
+    QCOMPARE(profile.m_values.value("Projection/LandShare"), QStringLiteral("20"));
     QCOMPARE(profile.m_values.value("Projection/HoldYears"), QStringLiteral("10"));
     QCOMPARE(profile.m_values.value("Projection/PmiEndLtv"), QStringLiteral("78"));
     QCOMPARE(profile.m_values.value("Projection/BearVacancy"), QStringLiteral("10"));
