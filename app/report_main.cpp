@@ -33,6 +33,7 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <limits>
 #include <new>
 
 #include <fcntl.h>
@@ -226,8 +227,11 @@ int writeTable(const Command &command)
             const DealAnalysis deal =
                 analyze(record, everyYear ? YearlyReturns::EveryYear : YearlyReturns::AtHoldOnly);
             // Figures left empty for an assumption out of range are told, not left to guess.
-            if (const QString problem = deal.assumptions.problem(); !problem.isEmpty())
-                printError(command.given.at(i) + QStringLiteral(": ") + problem);
+            for (const QString &problem : {deal.assumptions.problem(), deal.assumptions.taxProblem(),
+                                           deal.assumptions.refinanceIgnored()}) {
+                if (!problem.isEmpty())
+                    printError(command.given.at(i) + QStringLiteral(": ") + problem);
+            }
             for (int k = 0; k < MAX_LOANS; ++k) {
                 if (const QString problem = extraPaymentProblem(record, k); !problem.isEmpty())
                     printError(command.given.at(i) + QStringLiteral(": ") + problem);
@@ -285,10 +289,17 @@ std::optional<QString> assumptionProblem(const Assumption &assumption)
     // A figure that cannot be negative (points, lender fees) would be read without its sign.
     if (assumption.number < 0 && !(value.m_value < 0))
         return CommandText::tr("No figure below 0 is allowed for %1.").arg(assumption.field->shownName(assumption.loan + 1));
-    if (const QString problem = assumptionsOf(record.m_projection).problem(); !problem.isEmpty())
-        return problem;
-    if (const QString problem = extraPaymentProblem(record, assumption.loan); !problem.isEmpty())
-        return problem;
+    ProjectionAssumptions assumptions = assumptionsOf(record.m_projection);
+    // A refinance year is judged against each deal's own hold, not against this one; the other
+    // figures of a refinance as if one were made.
+    assumptions.holdYears = std::numeric_limits<int>::max();
+    if (assumptions.refinance.year == 0)
+        assumptions.refinance.year = 1;
+    for (const QString &problem : {assumptionsOf(record.m_projection).problem(), assumptions.taxProblem(),
+                                   assumptions.refinanceIgnored(), extraPaymentProblem(record, assumption.loan)}) {
+        if (!problem.isEmpty())
+            return problem;
+    }
     return std::nullopt;
 }
 

@@ -16,6 +16,18 @@ template <std::size_t I> Measure equity(const LoanAnalysis &loan)
     return loan.equity[I];
 }
 
+// A figure of the offer's refinance; unknown, and saying why, where none is made.
+Measure refinanceFigure(const LoanAnalysis &loan, Measure RefinanceResult::*figure)
+{
+    const RefinanceResult &refinance = loan.projection.refinance;
+    if (refinance.made)
+        return refinance.*figure;
+    if (!loan.projection.isKnown())
+        return Measure::unknown(loan.projection.reason);
+    return Measure::unknown(refinance.ignored.isEmpty() ? QCoreApplication::translate("Projection", "No refinance is made.")
+                                                        : refinance.ignored);
+}
+
 } // namespace
 
 const std::vector<LoanMeasure> &loanMeasures()
@@ -250,6 +262,19 @@ const std::vector<ProjectionMeasure> &projectionMeasures()
         {ProjectionMeasureId::InterestSaved, "interest_saved", QT_TRANSLATE_NOOP("Projection", "Interest Saved"),
          QT_TRANSLATE_NOOP("Projection", "The interest the extra payments save over the loan's life, against the same loan without them."),
          U::Money, false, Better::Higher, false, [](const LoanAnalysis &l) { return l.interestSaved; }},
+        // What a refinance gave, shown where one is asked for.
+        {ProjectionMeasureId::RefinanceCashOut, "cash_out", QT_TRANSLATE_NOOP("Projection", "Refinance Cash Out"),
+         QT_TRANSLATE_NOOP("Projection", "The new loan less the balance it pays off and its costs: cash in hand in the year of the refinance; below 0 where cash must be brought."),
+         U::Money, false, Better::Higher, false, [](const LoanAnalysis &l) { return refinanceFigure(l, &RefinanceResult::cashOut); },
+         nullptr, false, true},
+        {ProjectionMeasureId::CashLeftInDeal, "cash_left_in_deal", QT_TRANSLATE_NOOP("Projection", "Cash Left in the Deal"),
+         QT_TRANSLATE_NOOP("Projection", "The cash invested less the refinance's cash out."),
+         U::Money, false, Better::Lower, false, [](const LoanAnalysis &l) { return refinanceFigure(l, &RefinanceResult::cashLeftInDeal); },
+         nullptr, false, true},
+        {ProjectionMeasureId::CashOnCashAfterRefinance, "cash_on_cash_after", QT_TRANSLATE_NOOP("Projection", "Cash-on-Cash after the Refinance"),
+         QT_TRANSLATE_NOOP("Projection", "The cash flow of the year after the refinance as a share of the cash left in the deal."),
+         U::Fraction, false, Better::Higher, false, [](const LoanAnalysis &l) { return refinanceFigure(l, &RefinanceResult::cashOnCashAfter); },
+         nullptr, false, true},
     };
     return rows;
 }

@@ -103,6 +103,9 @@ enum class ProjectionMeasureId {
     AnnualizedReturn,
     SaleProceeds,
     InterestSaved,
+    RefinanceCashOut,
+    CashLeftInDeal,
+    CashOnCashAfterRefinance,
 };
 
 // The summary of the holding-period projection: one row a figure, the sale at the end of the
@@ -124,6 +127,8 @@ struct ProjectionMeasure
     Measure (*ofScenario)(const ScenarioResult &) = nullptr;
     // The figure by which each scenario's best offer is named (bestIrrByScenario): the IRR.
     bool namesScenarioWinner = false;
+    // A figure of a refinance: shown where one is asked for.
+    bool ofRefinance = false;
 };
 
 [[nodiscard]] const std::vector<ProjectionMeasure> &projectionMeasures();

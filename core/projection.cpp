@@ -323,7 +323,7 @@ QString ProjectionAssumptions::refinanceIgnored() const
     if (refinance.year < 0)
         return ProjectionText::tr("The refinance is left out: its year must be 0 (none) or more.");
     if (refinance.year >= holdYears)
-        return ProjectionText::tr("The refinance after year %1 is left out: it is not within the holding period of %2 years.")
+        return ProjectionText::tr("The refinance after year %1 is left out: the holding period ends after year %2.")
             .arg(refinance.year)
             .arg(holdYears);
     return {};

@@ -73,29 +73,11 @@ ProjectionPage::ProjectionPage(const AnalysisShown &shown, FigureEdits &edits, Q
     warning.setColor(QPalette::WindowText, QColor(0xa0, 0x10, 0x10));
     m_problems->setPalette(warning);
 
-    // The assumptions in three columns of label and figure, above the summary.
-    auto *assumptions = new QGridLayout;
-    std::vector<const DealField *> base;
-    // The target IRR is set on the Scenarios page, beside the prices it gives.
-    for (const DealField &field : projectionFields()) {
-        if (field.editedOn == EditedOn::ProjectionPage)
-            base.push_back(&field);
-    }
-    constexpr int Columns = 3;
-    const int perColumn = int(base.size() + Columns - 1) / Columns;
-    for (int i = 0; i < int(base.size()); ++i) {
-        const DealField &field = *base[std::size_t(i)];
-        auto *label = new QLabel(projectionText(field.label) + QLatin1Char(':'), this);
-        QLineEdit *edit = m_edits.add(field, 0, this);
-        label->setBuddy(edit);
-        edit->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-100.00%")) * 3 / 2);
-        const int column = 3 * (i / perColumn);
-        assumptions->addWidget(label, i % perColumn, column);
-        assumptions->addWidget(edit, i % perColumn, column + 1);
-    }
-    for (int gap = 1; gap < Columns; ++gap)
-        assumptions->setColumnMinimumWidth(3 * gap - 1, fontMetrics().averageCharWidth() * 4);
-    assumptions->setColumnStretch(3 * Columns - 1, 1);
+    // The assumptions in three columns of label and figure, above the summary; the target IRR is
+    // set on the Scenarios page, beside the prices it gives. The refinance's below them.
+    QGridLayout *assumptions = assumptionGrid(EditedOn::ProjectionPage);
+    auto *refinanceTitle = new QLabel(QStringLiteral("<b>%1</b>").arg(QCoreApplication::translate("LoanAnalysisDialog", "Refinance within the hold").toHtmlEscaped()), this);
+    QGridLayout *refinance = assumptionGrid(EditedOn::Refinance);
 
     // The summary, a column per offer; above the figures, whether the offer is compared and its
     // extra payment.
@@ -168,10 +150,38 @@ ProjectionPage::ProjectionPage(const AnalysisShown &shown, FigureEdits &edits, Q
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_problems);
     layout->addLayout(assumptions);
+    layout->addWidget(refinanceTitle);
+    layout->addLayout(refinance);
     layout->addWidget(m_summary);
     layout->addWidget(m_yearlyTitle);
     layout->addWidget(m_yearly);
     layout->addWidget(equity);
+}
+
+QGridLayout *ProjectionPage::assumptionGrid(EditedOn editedOn)
+{
+    auto *grid = new QGridLayout;
+    std::vector<const DealField *> fields;
+    for (const DealField &field : projectionFields()) {
+        if (field.editedOn == editedOn)
+            fields.push_back(&field);
+    }
+    constexpr int Columns = 3;
+    const int perColumn = int(fields.size() + Columns - 1) / Columns;
+    for (int i = 0; i < int(fields.size()); ++i) {
+        const DealField &field = *fields[std::size_t(i)];
+        auto *label = new QLabel(projectionText(field.label) + QLatin1Char(':'), this);
+        QLineEdit *edit = m_edits.add(field, 0, this);
+        label->setBuddy(edit);
+        edit->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-100.00%")) * 3 / 2);
+        const int column = 3 * (i / perColumn);
+        grid->addWidget(label, i % perColumn, column);
+        grid->addWidget(edit, i % perColumn, column + 1);
+    }
+    for (int gap = 1; gap < Columns; ++gap)
+        grid->setColumnMinimumWidth(3 * gap - 1, fontMetrics().averageCharWidth() * 4);
+    grid->setColumnStretch(3 * Columns - 1, 1);
+    return grid;
 }
 
 QString ProjectionPage::problems() const
@@ -183,13 +193,18 @@ QString ProjectionPage::problems() const
         reasons << reason;
         alike = alike && reason == reasons.front();
     }
-    // An assumption out of range stops every offer alike: said once.
-    if (alike)
-        return reasons.front();
     QStringList lines;
+    // An assumption out of range stops every offer alike: said once.
     for (int k = 0; k < MAX_LOANS; ++k) {
-        if (!reasons.at(k).isEmpty())
-            lines << m_shown.loanName(k) + QStringLiteral(": ") + reasons.at(k);
+        if (!reasons.at(k).isEmpty() && !(alike && k > 0))
+            lines << (alike ? reasons.at(k) : m_shown.loanName(k) + QStringLiteral(": ") + reasons.at(k));
+    }
+    // A refinance left out is left out of every offer alike.
+    for (const LoanAnalysis &loan : m_shown.analysis().loans) {
+        if (!loan.projection.refinance.ignored.isEmpty()) {
+            lines << loan.projection.refinance.ignored;
+            break;
+        }
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -220,6 +235,8 @@ std::vector<OfferRow> ProjectionPage::summaryRows() const
         rows.push_back(typed);
     }
     for (const ProjectionMeasure &measure : projectionMeasures()) {
+        if (measure.ofRefinance && !analysis.assumptions.refinances())
+            continue;
         OfferRow row{projectionText(measure.label), projectionText(measure.definition), {}, measure.unit,
                      measure.multiple};
         for (int k = 0; k < MAX_LOANS; ++k)
@@ -327,7 +344,7 @@ QString ProjectionPage::printableHtml() const
     // The assumptions, what each offer earns, and the chosen loan year by year.
     QString html = QStringLiteral("<h3>%1</h3><table cellspacing=\"0\" cellpadding=\"2\">").arg(escaped(QCoreApplication::translate("LoanAnalysisDialog", "Projection")));
     for (const FigureEdits::Bound &bound : m_edits.all()) {
-        if (bound.field->editedOn != EditedOn::ProjectionPage)
+        if (bound.field->editedOn != EditedOn::ProjectionPage && bound.field->editedOn != EditedOn::Refinance)
             continue;
         html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>")
                     .arg(escaped(projectionText(bound.field->label)),

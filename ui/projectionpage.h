@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/dealfields.h"
+
 #include "core/dealrecord.h"
 
 #include <QByteArray>
@@ -15,6 +17,7 @@ struct OfferRow;
 class ProjectionYearsModel;
 class QChart;
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QTableView;
 
@@ -50,6 +53,8 @@ signals:
     void compareChosen(int loan, bool on);
 
 private:
+    // The edits of the assumptions typed at editedOn, in three columns of label and figure.
+    [[nodiscard]] QGridLayout *assumptionGrid(EditedOn editedOn);
     [[nodiscard]] QString problems() const;
     void fillSummary();
     // The summary's rows: the offers' boxes and extra payments, then the projection's figures.

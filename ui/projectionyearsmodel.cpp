@@ -2,7 +2,8 @@
 
 #include "core/measures.h"
 
-ProjectionYearsModel::ProjectionYearsModel(QObject *parent) : QAbstractTableModel(parent)
+ProjectionYearsModel::ProjectionYearsModel(QObject *parent, const std::vector<ProjectionYearColumn> &columns)
+    : QAbstractTableModel(parent), m_columns(columns)
 {
 }
 
@@ -27,14 +28,14 @@ int ProjectionYearsModel::rowCount(const QModelIndex &parent) const
 
 int ProjectionYearsModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(projectionYearColumns().size());
+    return parent.isValid() ? 0 : int(m_columns.size());
 }
 
 QVariant ProjectionYearsModel::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const ProjectionYearColumn &column = projectionYearColumns()[std::size_t(index.column())];
+    const ProjectionYearColumn &column = m_columns[std::size_t(index.column())];
     const Measure figure = column.get(m_years[std::size_t(index.row())]);
     switch (role) {
     case Qt::DisplayRole:
@@ -52,7 +53,7 @@ QVariant ProjectionYearsModel::headerData(int section, Qt::Orientation orientati
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
-    const ProjectionYearColumn &column = projectionYearColumns()[std::size_t(section)];
+    const ProjectionYearColumn &column = m_columns[std::size_t(section)];
     switch (role) {
     case Qt::DisplayRole:
         return section < m_headers.size() ? m_headers.at(section) : projectionText(column.label);

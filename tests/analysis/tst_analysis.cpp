@@ -193,7 +193,7 @@ private slots:
             QCOMPARE(&loanMeasure(rows[i].id), &rows[i]);
         }
         const std::vector<ProjectionMeasure> &summary = projectionMeasures();
-        QCOMPARE(summary.size(), std::size_t(ProjectionMeasureId::InterestSaved) + 1);
+        QCOMPARE(summary.size(), std::size_t(ProjectionMeasureId::CashOnCashAfterRefinance) + 1);
         for (std::size_t i = 0; i < summary.size(); ++i) {
             QVERIFY2(std::size_t(summary[i].id) == i, summary[i].key);
             QCOMPARE(&projectionMeasure(summary[i].id), &summary[i]);
