@@ -240,3 +240,36 @@ QByteArray ProjectionExport::loanCostCsv(const DealRecord &record, const DealAna
     }
     return csv;
 }
+
+QByteArray ProjectionExport::afterTaxCsv(const DealRecord &record, const DealAnalysis &deal, int loan)
+{
+    using AnalysisExport::csvFields;
+    using AnalysisExport::csvLine;
+    const QChar separator = separatorOfTheLocale();
+    QStringList header = {ProjectionText::tr("Measure")};
+    for (int k = 0; k < MAX_LOANS; ++k)
+        header << loanName(record, k);
+    QByteArray csv = ByteOrderMark + csvLine(header, separator);
+    for (const AfterTaxMeasure &row : afterTaxMeasures()) {
+        QStringList cells = {AnalysisExport::csvText(projectionText(row.label))};
+        for (const LoanAnalysis &each : deal.loans)
+            cells << (each.projection.isKnown() ? cell(row.get(each.projection.afterTax), row.unit) : QString());
+        csv += csvFields(cells, separator);
+    }
+    const Projection &projection = deal.loans[std::size_t(loan)].projection;
+    csv += QByteArrayLiteral("\r\n");
+    csv += csvLine({loanName(record, loan), projection.isKnown() ? projection.afterTax.reason : projection.reason}, separator);
+    QStringList titles;
+    for (const ProjectionYearColumn &column : afterTaxYearColumns())
+        titles << projectionText(column.label);
+    csv += csvLine(titles, separator);
+    if (!projection.isKnown() || !projection.afterTax.reason.isEmpty())
+        return csv;
+    for (const ProjectionYear &year : projection.years) {
+        QStringList cells;
+        for (const ProjectionYearColumn &column : afterTaxYearColumns())
+            cells << (column.unit == MeasureUnit::Count ? QString::number(year.year) : cell(column.get(year), column.unit));
+        csv += csvFields(cells, separator);
+    }
+    return csv;
+}

@@ -23,4 +23,7 @@ namespace ProjectionExport {
 // empty where a loan has no schedule), the compared offer cheapest then, and below a blank line
 // the points break-even of each pair of compared offers.
 [[nodiscard]] QByteArray loanCostCsv(const DealRecord &record, const DealAnalysis &deal);
+// What each offer returns after tax (a column per loan), then the chosen loan's taxes year by
+// year.
+[[nodiscard]] QByteArray afterTaxCsv(const DealRecord &record, const DealAnalysis &deal, int loan);
 } // namespace ProjectionExport

@@ -33,6 +33,8 @@ TopicPage pageOf(HelpTopic topic)
         return {"analysis.html", "sensitivity"};
     case HelpTopic::LoanCost:
         return {"analysis.html", "loan-cost"};
+    case HelpTopic::AfterTax:
+        return {"analysis.html", "after-tax"};
     }
     // The main dialog's topic, and the answer for a value that names no topic.
     return {"main-window.html", "main-window"};

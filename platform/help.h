@@ -16,6 +16,7 @@ enum class HelpTopic {
     Scenarios,
     Sensitivity,
     LoanCost,
+    AfterTax,
 };
 Q_DECLARE_METATYPE(HelpTopic)
 

@@ -1069,6 +1069,50 @@
         <source>More than the cheapest</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The taxes of an investor in the United States, simplified: the building is depreciated over 27.5 years, a loss saves tax at the income tax rate (other income absorbs it), and the sale taxes the depreciation taken at the recapture rate and the rest of the gain at the capital gains rate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What each offer returns after tax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chosen loan&apos;s taxes year by year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IRR before Tax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, taxes year by year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, taxes year by year: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After Tax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Afte&amp;r Tax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After ta&amp;x as CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save After Tax as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refinance within the hold</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>
@@ -1878,6 +1922,290 @@
         <source>Break-even month</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Land share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The part of the price and closing costs that pays for the land, which is not depreciated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It sets the depreciable basis, and so the depreciation of every year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Income tax rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The investor&apos;s top rate of income tax; a loss saves tax at it, as other income absorbs it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It enters the income tax of every year, and the tax on a sale at a loss.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capital gains rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tax rate on the gain of the sale beyond the depreciation taken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It enters the tax on the sale.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recapture rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tax rate on the part of the gain that the depreciation taken made: the sale takes back part of what depreciation saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refinance after year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The year at whose end every offer&apos;s loan is replaced by a new one; 0 for no refinance.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From the next year on the debt service, balance and sale proceeds are the new loan&apos;s; the cash out is a flow of that year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refinance loan-to-value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new loan as a share of the property&apos;s value in the year of the refinance.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It sets the new loan amount, and so the cash out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refinance rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new loan&apos;s yearly interest rate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It sets the new loan&apos;s payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refinance term (years)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new loan&apos;s term in whole years.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refinance costs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The costs of the new loan as a share of it, paid out of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>They lower the cash out, and are deducted from the income over the new loan&apos;s term.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The refinance is left out: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No refinance is made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refinance Cash Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new loan less the balance it pays off and its costs: cash in hand in the year of the refinance; below 0 where cash must be brought.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash Left in the Deal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cash invested less the refinance&apos;s cash out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash-on-Cash after the Refinance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cash flow of the year after the refinance as a share of the cash left in the deal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the year of a refinance: the new loan less the balance it pays off and its costs, a flow of its own for every sale after that year; below 0 where cash must be brought.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Depreciation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The price and closing costs less the land share, written off straight over 27.5 years from mid-month: 11.5 months in the first year and in the year of the sale, 12 in the others.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The interest part of the year&apos;s payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan Costs Deducted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The points and lender fees spread evenly over the loan&apos;s term, for the months it is paid; what is left in the year of its payoff, the refinance or the sale. A refinance&apos;s costs are spread over the new loan&apos;s term.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taxable Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The net operating income less the interest, the PMI, the depreciation and the loan costs deducted; below 0 a loss.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Income Tax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The taxable income times the income tax rate; a loss saves tax, as the investor&apos;s other income absorbs it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After-Tax Cash Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cash flow less the income tax.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After-Tax IRR if Sold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The IRR after tax had the property been sold at the end of this year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After-Tax IRR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The yearly rate at which the after-tax flows are worth 0: the cash invested, each year&apos;s cash flow less its income tax (and a refinance&apos;s cash out), and the sale proceeds less the tax on the sale.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After-Tax NPV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The after-tax flows discounted at the discount rate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After-Tax Equity Multiple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the after-tax flows paid out divided by what they put in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After-Tax Profit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The after-tax flows of the hold less the cash invested: what the investor keeps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Depreciation Taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The depreciation of every year of the hold: it lowered the income taxed, and the sale taxes it back at the recapture rate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax on the Sale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The gain up to the depreciation taken at the recapture rate, the rest at the capital gains rate; a sale at a loss saves tax at the income tax rate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The refinance returns all the cash invested: nothing is left in the deal to earn on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The land share must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The income tax rate must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The capital gains rate must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recapture rate must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The refinance loan-to-value must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The refinance rate must be more than -100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The refinance costs must be 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The refinance is left out: its term must be 1 year or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The refinance is left out: its year must be 0 (none) or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The refinance after year %1 is left out: the holding period ends after year %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReadNotice</name>
@@ -2039,6 +2367,42 @@
     </message>
     <message>
         <source>the lender fees of loan %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the land share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the income tax rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the capital gains rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the recapture rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the year of the refinance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the loan-to-value of the refinance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the rate of the refinance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the term of the refinance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the costs of the refinance</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

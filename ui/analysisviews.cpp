@@ -226,5 +226,19 @@ QCategoryAxis *roundAxis(double top, int parts, bool whole, const std::function<
     return axis;
 }
 
+QStringList yearColumnHeaders(const std::vector<ProjectionYearColumn> &columns, const QFontMetrics &metrics)
+{
+    const int figureWidth = metrics.horizontalAdvance(QStringLiteral("$000,000.00"));
+    QStringList headers;
+    for (const ProjectionYearColumn &column : columns) {
+        const QString label = projectionText(column.label);
+        int widestWord = 0;
+        for (const QString &word : label.split(QLatin1Char(' ')))
+            widestWord = std::max(widestWord, metrics.horizontalAdvance(word));
+        headers << wrapName(label, metrics, std::max(figureWidth, widestWord + 2));
+    }
+    return headers;
+}
+
 } // namespace AnalysisViews
 

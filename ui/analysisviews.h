@@ -97,6 +97,10 @@ void clearChart(QChart *chart);
 // A lender's name in lines of at most most pixels, broken between words; a word longer than a
 // line, and a fourth line, are cut short with an ellipsis (the tooltip has the whole name).
 [[nodiscard]] QString wrapName(const QString &name, const QFontMetrics &metrics, int most);
+// The headers of a table of years, in lines no wider than a figure so that the columns fit the
+// window's width; a word longer than that sets the line's width.
+[[nodiscard]] QStringList yearColumnHeaders(const std::vector<ProjectionYearColumn> &columns,
+                                            const QFontMetrics &metrics);
 // A figure set into a sentence: in a right-to-left locale it is isolated left to right (U+2066 ...
 // U+2069), as a table cell shows it, so that its marks do not reorder the words around it.
 [[nodiscard]] QString inSentence(const QString &figure,

@@ -14,6 +14,7 @@
 #include "core/dealfields.h"
 #include "core/localeservices.h"
 #include "core/measures.h"
+#include "ui/aftertaxpage.h"
 #include "ui/loancostpage.h"
 #include "ui/printlayout.h"
 #include "ui/prompt.h"
@@ -25,6 +26,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPrintDialog>
@@ -50,6 +52,7 @@ constexpr int ProjectionTab = 3;
 constexpr int ScenariosTab = 4;
 constexpr int SensitivityTab = 5;
 constexpr int LoanCostTab = 6;
+constexpr int AfterTaxTab = 7;
 
 } // namespace
 
@@ -122,6 +125,11 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
     connect(m_comparison, &ComparisonPage::headersChanged, m_loanCost, &LoanCostPage::showOfferHeaders);
     scroll->setWidget(m_loanCost);
     m_tabs->addTab(scroll, tr("Loan C&ost"));
+    scroll = scrolled("afterTaxPage");
+    m_afterTax = new AfterTaxPage(*this, *m_figureEdits, scroll);
+    connect(m_comparison, &ComparisonPage::headersChanged, m_afterTax, &AfterTaxPage::showOfferHeaders);
+    scroll->setWidget(m_afterTax);
+    m_tabs->addTab(scroll, tr("Afte&r Tax"));
     // Shift+F1 explains the assumptions here as it explains the main window's figures there.
     addAction(QWhatsThis::createAction(this));
     // F1 opens the help of the page shown.
@@ -130,18 +138,24 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
                                 : tab == ScenariosTab   ? HelpTopic::Scenarios
                                 : tab == SensitivityTab ? HelpTopic::Sensitivity
                                 : tab == LoanCostTab    ? HelpTopic::LoanCost
+                                : tab == AfterTaxTab    ? HelpTopic::AfterTax
                                                         : HelpTopic::LoanAnalysis;
         setProperty("helpContext", QVariant::fromValue(topic));
         if (tab == SensitivityTab && m_sensitivity->isOutdated())
             m_sensitivity->refresh();
     });
 
-    auto *buttons = new QHBoxLayout;
+    // The buttons in two rows, each page's CSV in reading order, so that the window keeps its
+    // width in every language.
+    auto *buttons = new QGridLayout;
+    constexpr int PerRow = 5;
+    int placed = 0;
     const auto addButton = [&](const QString &text, const char *name, void (LoanAnalysisDialog::*slot)()) {
         auto *button = new QPushButton(text, this);
         button->setObjectName(QLatin1String(name));
         connect(button, &QPushButton::clicked, this, slot);
-        buttons->addWidget(button);
+        buttons->addWidget(button, placed / PerRow, placed % PerRow);
+        ++placed;
     };
     addButton(tr("&Print..."), "printButton", &LoanAnalysisDialog::onPrint);
     addButton(tr("Save P&DF..."), "pdfButton", &LoanAnalysisDialog::onSavePdf);
@@ -151,11 +165,12 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
     addButton(tr("Sc&enarios as CSV..."), "scenariosCsvButton", &LoanAnalysisDialog::onExportScenarios);
     addButton(tr("Sensitivit&y as CSV..."), "sensitivityCsvButton", &LoanAnalysisDialog::onExportSensitivity);
     addButton(tr("Lo&an cost as CSV..."), "loanCostCsvButton", &LoanAnalysisDialog::onExportLoanCost);
-    buttons->addStretch();
+    addButton(tr("After ta&x as CSV..."), "afterTaxCsvButton", &LoanAnalysisDialog::onExportAfterTax);
+    buttons->setColumnStretch(PerRow, 1);
     auto *close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("closeButton"));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
-    buttons->addWidget(close);
+    buttons->addWidget(close, 1, PerRow + 1);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_bestOffer);
@@ -172,6 +187,7 @@ LoanAnalysisDialog::LoanAnalysisDialog(DealRecord &record, IPrompt &prompt, QWid
         m_schedule->refresh();
         m_charts->showChosenLoan();
         m_projection->showChosenLoan();
+        m_afterTax->showChosenLoan();
         m_sensitivity->outdate();
         if (m_tabs->currentIndex() == SensitivityTab)
             m_sensitivity->refresh();
@@ -206,6 +222,7 @@ void LoanAnalysisDialog::refresh()
     m_projection->refresh();
     m_scenarios->refresh();
     m_loanCost->refresh();
+    m_afterTax->refresh();
     // The sensitivity is worked out for its page only, when it shows.
     m_sensitivity->outdate();
     if (m_tabs->currentIndex() == SensitivityTab)
@@ -226,6 +243,7 @@ void LoanAnalysisDialog::showNames()
     m_charts->showNames();
     m_projection->showNames();
     m_loanCost->showNames();
+    m_afterTax->showChosenLoan();
 }
 
 const OffersModel &LoanAnalysisDialog::offers() const
@@ -316,7 +334,8 @@ QString LoanAnalysisDialog::printableHtml() const
     html += m_schedule->printableHtml(PrintedMonthsAtMost);
 
     html += m_projection->printableHtml();
-    return html + m_scenarios->printableHtml() + m_sensitivity->printableHtml() + m_loanCost->printableHtml();
+    return html + m_scenarios->printableHtml() + m_sensitivity->printableHtml() + m_loanCost->printableHtml()
+        + m_afterTax->printableHtml();
 }
 
 std::unique_ptr<QTextDocument> LoanAnalysisDialog::printableDocument(const QPageLayout &page) const
@@ -439,6 +458,11 @@ void LoanAnalysisDialog::onExportSensitivity()
 void LoanAnalysisDialog::onExportLoanCost()
 {
     exportCsv(tr("Save Loan Cost as CSV"), m_loanCost->csv());
+}
+
+void LoanAnalysisDialog::onExportAfterTax()
+{
+    exportCsv(tr("Save After Tax as CSV"), m_afterTax->csv());
 }
 
 void LoanAnalysisDialog::showFigures()

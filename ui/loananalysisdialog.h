@@ -24,6 +24,7 @@ class SchedulePage;
 class ScenariosPage;
 class SensitivityPage;
 class LoanCostPage;
+class AfterTaxPage;
 
 // The Loan Analysis window: the five offers side by side on the measures an investor compares
 // them by, the best of each row marked; the schedule of one loan, monthly or per year; a chart
@@ -57,6 +58,7 @@ public:
     void onExportScenarios();
     void onExportSensitivity();
     void onExportLoanCost();
+    void onExportAfterTax();
 
     // The record shown, whose assumptions the Projection page edits.
     [[nodiscard]] const DealRecord &record() const override { return m_record; }
@@ -99,4 +101,5 @@ private:
     ScenariosPage *m_scenarios = nullptr;
     SensitivityPage *m_sensitivity = nullptr;
     LoanCostPage *m_loanCost = nullptr;
+    AfterTaxPage *m_afterTax = nullptr;
 };

@@ -260,19 +260,7 @@ void ProjectionPage::fillSummary()
 
 QStringList ProjectionPage::yearlyHeaders() const
 {
-    // Headers in lines no wider than a figure, so that the columns fit the window's width; a word
-    // longer than that sets the line's width.
-    const QFontMetrics metrics = m_yearly->horizontalHeader()->fontMetrics();
-    const int figureWidth = metrics.horizontalAdvance(QStringLiteral("$000,000.00"));
-    QStringList headers;
-    for (const ProjectionYearColumn &column : projectionYearColumns()) {
-        const QString label = projectionText(column.label);
-        int widestWord = 0;
-        for (const QString &word : label.split(QLatin1Char(' ')))
-            widestWord = std::max(widestWord, metrics.horizontalAdvance(word));
-        headers << wrapName(label, metrics, std::max(figureWidth, widestWord + 2));
-    }
-    return headers;
+    return yearColumnHeaders(projectionYearColumns(), m_yearly->horizontalHeader()->fontMetrics());
 }
 
 void ProjectionPage::showChosenLoan()

@@ -124,6 +124,7 @@ void TestHelp::contextResolvesToPageAndAnchor_data()
     QTest::newRow("scenarios") << HelpTopic::Scenarios << QStringLiteral("analysis.html");
     QTest::newRow("sensitivity") << HelpTopic::Sensitivity << QStringLiteral("analysis.html");
     QTest::newRow("loan cost") << HelpTopic::LoanCost << QStringLiteral("analysis.html");
+    QTest::newRow("after tax") << HelpTopic::AfterTax << QStringLiteral("analysis.html");
 }
 
 void TestHelp::contextResolvesToPageAndAnchor()
@@ -155,7 +156,7 @@ void TestHelp::dialogsHaveTopicsOfTheirOwn()
 void TestHelp::unknownContextGetsMainTopic_data()
 {
     QTest::addColumn<int>("value");
-    QTest::newRow("past the last topic") << int(HelpTopic::LoanCost) + 1;
+    QTest::newRow("past the last topic") << int(HelpTopic::AfterTax) + 1;
     QTest::newRow("negative") << -1;
     QTest::newRow("large") << 0x20066;
 }

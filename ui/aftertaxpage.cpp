@@ -1,0 +1,216 @@
+#include "ui/aftertaxpage.h"
+
+#include "ui/analysisshown.h"
+#include "ui/analysisviews.h"
+#include "ui/figureedits.h"
+#include "ui/offersmodel.h"
+#include "ui/projectionyearsmodel.h"
+
+#include "analysis/projectionexport.h"
+#include "core/dealfields.h"
+#include "core/measures.h"
+#include "platform/help.h"
+
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QTableView>
+#include <QVBoxLayout>
+
+using namespace AnalysisViews;
+
+// The page's texts are the Loan Analysis window's and keep its translation context.
+
+namespace {
+
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(LoanAnalysisDialog)
+};
+
+// The compared offers that share the best known value of a row; none where all share it.
+std::vector<int> bestOf(const std::array<Measure, MAX_LOANS> &values, const ComparedOffers &compared, Better better)
+{
+    std::vector<int> known;
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        if (compared[std::size_t(k)] && values[std::size_t(k)].isKnown())
+            known.push_back(k);
+    }
+    if (better == Better::Neither || known.empty())
+        return {};
+    const auto worse = [&](int a, int b) {
+        const double x = values[std::size_t(a)].value, y = values[std::size_t(b)].value;
+        return better == Better::Higher ? x < y : x > y;
+    };
+    const int best = *std::max_element(known.begin(), known.end(), worse);
+    std::vector<int> shared;
+    for (int k : known) {
+        if (values[std::size_t(k)].value == values[std::size_t(best)].value)
+            shared.push_back(k);
+    }
+    return known.size() > 1 && shared.size() == known.size() ? std::vector<int>{} : shared;
+}
+
+QTableView *figuresTable(const char *name, const QString &accessibleName, QWidget *parent)
+{
+    auto *table = new QTableView(parent);
+    table->setObjectName(QLatin1String(name));
+    table->setAccessibleName(accessibleName);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setTabKeyNavigation(false);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return table;
+}
+
+} // namespace
+
+AfterTaxPage::AfterTaxPage(const AnalysisShown &shown, FigureEdits &edits, QWidget *parent)
+    : QWidget(parent), m_shown(shown), m_edits(edits)
+{
+    setProperty("helpContext", QVariant::fromValue(HelpTopic::AfterTax));
+    auto *note = new QLabel(Text::tr("The taxes of an investor in the United States, simplified: the building is "
+                                     "depreciated over 27.5 years, a loss saves tax at the income tax rate (other "
+                                     "income absorbs it), and the sale taxes the depreciation taken at the recapture "
+                                     "rate and the rest of the gain at the capital gains rate."), this);
+    note->setWordWrap(true);
+
+    auto *assumptions = new QGridLayout;
+    int row = 0;
+    for (const DealField &field : projectionFields()) {
+        if (field.editedOn != EditedOn::AfterTaxPage)
+            continue;
+        auto *label = new QLabel(projectionText(field.label) + QLatin1Char(':'), this);
+        QLineEdit *edit = m_edits.add(field, 0, this);
+        label->setBuddy(edit);
+        edit->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-100.00%")) * 3 / 2);
+        assumptions->addWidget(label, row / 2, 3 * (row % 2));
+        assumptions->addWidget(edit, row / 2, 3 * (row % 2) + 1);
+        ++row;
+    }
+    assumptions->setColumnMinimumWidth(2, fontMetrics().averageCharWidth() * 4);
+    assumptions->setColumnStretch(5, 1);
+
+    m_problem = new QLabel(this);
+    m_problem->setObjectName(QStringLiteral("afterTaxProblem"));
+    m_problem->setWordWrap(true);
+    QPalette warning = m_problem->palette();
+    warning.setColor(QPalette::WindowText, QColor(0xa0, 0x10, 0x10));
+    m_problem->setPalette(warning);
+
+    m_summaryModel = new OffersModel(this);
+    m_summary = figuresTable("afterTaxSummary", Text::tr("What each offer returns after tax"), this);
+    m_summary->setModel(m_summaryModel);
+    m_summary->setFocusPolicy(Qt::NoFocus);
+    m_summary->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_summary->horizontalHeader()->setMinimumSectionSize(fontMetrics().horizontalAdvance(QStringLiteral("$000,000.00")) + 16);
+    m_summary->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+    m_yearlyTitle = new QLabel(this);
+    m_yearlyTitle->setObjectName(QStringLiteral("afterTaxYearlyTitle"));
+    m_yearlyModel = new ProjectionYearsModel(this, afterTaxYearColumns());
+    m_yearly = figuresTable("afterTaxYears", Text::tr("The chosen loan's taxes year by year"), this);
+    m_yearly->setModel(m_yearlyModel);
+    m_yearly->verticalHeader()->hide();
+    m_yearly->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_yearly->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    m_yearly->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(note);
+    layout->addLayout(assumptions);
+    layout->addWidget(m_problem);
+    layout->addWidget(m_summary);
+    layout->addWidget(m_yearlyTitle);
+    layout->addWidget(m_yearly);
+    layout->addStretch();
+}
+
+void AfterTaxPage::refresh()
+{
+    const DealAnalysis &analysis = m_shown.analysis();
+    const QString problem = analysis.assumptions.taxProblem();
+    m_problem->setText(problem);
+    m_problem->setVisible(!problem.isEmpty());
+    // The IRR before tax first, to read the one after tax against.
+    const ProjectionMeasure &irr = projectionMeasure(ProjectionMeasureId::Irr);
+    OfferRow before{Text::tr("IRR before Tax"), projectionText(irr.definition), {}, irr.unit};
+    for (int k = 0; k < MAX_LOANS; ++k)
+        before.values[std::size_t(k)] = irr.get(analysis.loans[std::size_t(k)]);
+    before.best = bestOf(before.values, m_shown.compared(), irr.better);
+    std::vector<OfferRow> rows{before};
+    for (const AfterTaxMeasure &measure : afterTaxMeasures()) {
+        OfferRow row{projectionText(measure.label), projectionText(measure.definition), {}, measure.unit,
+                     measure.multiple};
+        for (int k = 0; k < MAX_LOANS; ++k) {
+            const Projection &projection = analysis.loans[std::size_t(k)].projection;
+            row.values[std::size_t(k)] = projection.isKnown() ? measure.get(projection.afterTax)
+                                                              : Measure::unknown(projection.reason);
+        }
+        row.best = bestOf(row.values, m_shown.compared(), measure.better);
+        rows.push_back(row);
+    }
+    m_summaryModel->setRows(rows, analysis, m_shown.compared(), m_shown.record().m_currency,
+                            palette().brush(QPalette::Disabled, QPalette::Text));
+    showOfferHeaders();
+    showChosenLoan();
+}
+
+void AfterTaxPage::showOfferHeaders()
+{
+    m_summaryModel->setOfferHeaders(m_shown.offers().offerHeaders(), m_shown.offers().offerHeaderToolTips());
+    fitTables();
+}
+
+void AfterTaxPage::showChosenLoan()
+{
+    const int k = m_shown.chosenLoan();
+    const Projection &projection = m_shown.analysis().loans[std::size_t(k)].projection;
+    const QString reason = projection.isKnown() ? projection.afterTax.reason : projection.reason;
+    m_yearlyTitle->setText(reason.isEmpty() ? Text::tr("%1, taxes year by year").arg(m_shown.loanName(k))
+                                            : Text::tr("%1, taxes year by year: %2").arg(m_shown.loanName(k), reason));
+    m_yearlyModel->show(reason.isEmpty() ? projection.years : std::vector<ProjectionYear>{}, m_shown.record().m_currency);
+    m_yearlyModel->setHeaderTexts(yearColumnHeaders(afterTaxYearColumns(), m_yearly->horizontalHeader()->fontMetrics()));
+    fitTables();
+}
+
+void AfterTaxPage::fitTables()
+{
+    m_summary->resizeRowsToContents();
+    m_summary->setFixedHeight(m_summary->horizontalHeader()->sizeHint().height() + m_summary->verticalHeader()->length()
+                              + 2 * m_summary->frameWidth() + 2);
+    m_yearly->setFixedHeight(m_yearly->horizontalHeader()->sizeHint().height()
+                             + m_yearly->verticalHeader()->defaultSectionSize() * m_yearlyModel->rowCount()
+                             + 2 * m_yearly->frameWidth() + 2);
+}
+
+void AfterTaxPage::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    fitTables();
+}
+
+QString AfterTaxPage::printableHtml() const
+{
+    const auto escaped = [](const QString &text) { return text.toHtmlEscaped(); };
+    QString html = QStringLiteral("<h3>%1</h3><table cellspacing=\"0\" cellpadding=\"2\">").arg(escaped(Text::tr("After Tax")));
+    for (const FigureEdits::Bound &bound : m_edits.all()) {
+        if (bound.field->editedOn == EditedOn::AfterTaxPage)
+            html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>")
+                        .arg(escaped(projectionText(bound.field->label)),
+                             escaped(bound.field->figure(m_shown.record(), 0).format(m_shown.record().m_currency)));
+    }
+    html += QStringLiteral("</table>");
+    if (!m_problem->text().isEmpty())
+        html += QStringLiteral("<p>%1</p>").arg(escaped(m_problem->text()));
+    html += htmlTable(*m_summaryModel, true);
+    html += QStringLiteral("<h4>%1</h4>").arg(escaped(m_yearlyTitle->text()));
+    return html + htmlTable(*m_yearlyModel, false);
+}
+
+QByteArray AfterTaxPage::csv() const
+{
+    return ProjectionExport::afterTaxCsv(m_shown.record(), m_shown.analysis(), m_shown.chosenLoan());
+}
