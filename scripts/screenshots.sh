@@ -2,7 +2,7 @@
 # Takes the screenshots that the AppStream metainfo lists, on a virtual X display (Xvfb), of the
 # program as built, with the figures of examples/five-loans.zant, into docs/screenshots/.
 # Usage: scripts/screenshots.sh [WINDOW...]   WINDOW: main, report, analysis, projection,
-# scenarios, sensitivity, loancost, pdf
+# scenarios, sensitivity, loancost, aftertax, pdf
 # (default: all; loancost shows examples/points-and-fees.zant when it is the only window asked
 # for and ZANT_SCREENSHOT_DEAL names no other deal)
 # ZANT_SCREENSHOT_LOCALE=de_DE (or ar_EG...) takes them in that language and locale into
@@ -42,8 +42,8 @@ fi
 # The mnemonics of the Charts, Scenarios, Sensitivity and Loan Cost tabs and of Save PDF in the program's
 # languages.
 case $locale in
-de*) charts_key=alt+i scenarios_key=alt+n sensitivity_key=alt+e loan_key=alt+d pdf_key=alt+p loancost_key=alt+k ;;
-*) charts_key=alt+h scenarios_key=alt+n sensitivity_key=alt+t loan_key=alt+l pdf_key=alt+d loancost_key=alt+o ;;
+de*) charts_key=alt+i scenarios_key=alt+n sensitivity_key=alt+e loan_key=alt+d pdf_key=alt+p loancost_key=alt+k aftertax_key=alt+r ;;
+*) charts_key=alt+h scenarios_key=alt+n sensitivity_key=alt+t loan_key=alt+l pdf_key=alt+d loancost_key=alt+o aftertax_key=alt+r ;;
 esac
 
 # A home of its own: first-run settings, an empty data folder, the desktop's language English.
@@ -169,6 +169,14 @@ for window in "${windows[@]}"; do
         xdotool mousemove --window "$analysis" 1020 400 click --repeat 12 --delay 30 5
         shoot "$analysis" analysis-loan-cost-tables.png
         press "$analysis" Escape ;;
+    aftertax)
+        # The After Tax page by its mnemonic.
+        press "$main" ctrl+l
+        analysis=$(find_window 'Loan Analysis|Darlehensanalyse' 10) \
+            || { echo "no Loan Analysis window" >&2; exit 1; }
+        press "$analysis" "$aftertax_key"
+        shoot "$analysis" analysis-after-tax.png
+        press "$analysis" Escape ;;
     pdf)
         # The first page of the PDF the analysis window saves, through its file dialog.
         pdf=$home/analysis.pdf
@@ -188,7 +196,7 @@ for window in "${windows[@]}"; do
         echo "saved $out/analysis-pdf$suffix.png"
         press "$analysis" Escape ;;
     *)
-        echo "unknown window: $window (main, report, analysis, projection, scenarios, sensitivity, loancost, pdf)" >&2
+        echo "unknown window: $window (main, report, analysis, projection, scenarios, sensitivity, loancost, aftertax, pdf)" >&2
         exit 2 ;;
     esac
 done

@@ -560,6 +560,41 @@ private slots:
 
     // Two different offers differ in every row that compares them; the totals that claim to be
     // totals hold the down payment; a purchase in cash has no highest offer.
+    // A refinance at 75 % of a value that has grown returns cash in its year; the returns, the
+    // scenarios and the price to offer follow it (at the price the IRR still reaches the target,
+    // a cent more misses), and the year before it is the old loan's.
+    void refinanceIsFollowedEverywhere()
+    {
+        DealRecord record = fiveLoans();
+        record.m_projection.m_market.m_appreciation.m_value = 5;
+        const DealAnalysis plain = analyze(record);
+        record.m_projection.m_refinanceYear.m_value = 5;
+        const DealAnalysis refinanced = analyze(record);
+        const Projection &before = plain.loans[0].projection, &after = refinanced.loans[0].projection;
+        QVERIFY(after.refinance.made);
+        const double value = 200000 * std::pow(1.05, 5);
+        QCOMPARE(after.refinance.newLoanAmount.value, 0.75 * value);
+        QCOMPARE(after.years[4].refinanceCashOut,
+                 0.75 * value * (1 - 0.02) - before.years[4].loanBalance);
+        QVERIFY(after.years[4].refinanceCashOut > 0);
+        QCOMPARE(after.years[4].loanBalance, before.years[4].loanBalance);
+        QVERIFY(after.years[5].loanBalance > before.years[5].loanBalance);
+        QVERIFY(after.years[5].pmi == 0);
+        QVERIFY(after.irr.value != before.irr.value);
+        QVERIFY(refinanced.loans[0].scenarios[0].irr.value != plain.loans[0].scenarios[0].irr.value);
+        const Measure price = refinanced.loans[0].priceToOffer;
+        QVERIFY(price.isKnown() && price.value != plain.loans[0].priceToOffer.value);
+        const auto irrAt = [&](double p) {
+            ProjectionInputs in = inputsOf(record, 0);
+            in.price = p;
+            return project(in, refinanced.assumptions).irr;
+        };
+        QVERIFY(irrAt(price.value).value >= refinanced.assumptions.targetIrr);
+        QVERIFY(irrAt(price.value + 0.01).value < refinanced.assumptions.targetIrr);
+        // Sold in the year of the refinance, the deal never had one: its returns are the plain ones.
+        QCOMPARE(after.years[4].irrIfSold.value, before.years[4].irrIfSold.value);
+    }
+
     void rowsTellOffersApart()
     {
         DealRecord record = fiveLoans();

@@ -191,6 +191,8 @@ private slots:
         QTest::newRow("points, fr_CH") << "fr_CH" << "editPoints3" << "0,875" << false << 0.875;
         QTest::newRow("lender fees, de_DE, Enter") << "de_DE" << "editLenderFees2" << "1.495,50" << true << 1495.5;
         QTest::newRow("lender fees, ar_EG") << "ar_EG" << "editLenderFees4" << "2500" << false << 2500.0;
+        QTest::newRow("refinance, en_US") << "en_US" << "editRefinanceYear" << "4" << false << 4.0;
+        QTest::newRow("refinance, de_DE, Enter") << "de_DE" << "editRefinanceYear" << "3" << true << 3.0;
     }
 
     void typedAssumptionChangesTheRecordAndTheSummary()
@@ -635,6 +637,75 @@ private slots:
             QCOMPARE(window->record().m_points[0].m_value, 1.0);
             QCOMPARE(window->record().m_lenderFees[1].m_value, 1500.0);
             QCOMPARE(comparisonCell(*window, QStringLiteral("APR"), 0), QStringLiteral("6.898%"));
+            window->close();
+            dlg.reject();
+        });
+    }
+
+    // The tax assumptions typed with the keys change what each offer keeps after tax, as the
+    // engine computes it; a share out of range is named and leaves the figures unknown; a land
+    // share of 100 % leaves nothing to depreciate; the profile keeps what was typed.
+    void afterTaxFollowsTypedTaxes_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("en_US") << "en_US" << "32" << 32.0;
+        QTest::newRow("de_DE") << "de_DE" << "32,5" << 32.5;
+    }
+
+    void afterTaxFollowsTypedTaxes()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, rate);
+        QFETCH(double, expected);
+        LocaleServices::pinLocale(locale);
+        const auto restore = qScopeGuard([] { LocaleServices::pinLocale(QStringLiteral("en_US")); });
+        AppFixture fixture;
+        fixture.run([&](MainDialog &dlg) {
+            LoanAnalysisDialog *window = openAnalysis(fixture, dlg, QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"));
+            QVERIFY(window);
+            auto *tabs = window->findChild<QTabWidget *>(QStringLiteral("tabs"));
+            QTest::keyClick(window->focusWidget(), Qt::Key_R, Qt::AltModifier);
+            QCOMPARE(tabs->currentIndex(), 7);
+            QTest::keyClick(window->focusWidget(), Qt::Key_F1);
+            QVERIFY(fixture.m_shell.m_urls.last().endsWith(QStringLiteral("analysis.html#after-tax")));
+            auto &summary = *window->findChild<QTableView *>(QStringLiteral("afterTaxSummary"));
+            const auto shownIrr = [&] { return cellIn(summary, QStringLiteral("After-Tax IRR"), 0).text(); };
+            const QString before = shownIrr();
+            typeInto(window->findChild<QLineEdit *>(QStringLiteral("editIncomeTaxRate")), rate, Qt::Key_Tab);
+            QCOMPARE(window->record().m_projection.m_incomeTaxRate.m_value, expected);
+            const DealAnalysis engine = analyze(window->record());
+            QCOMPARE(shownIrr(), formatMeasure(engine.loans[0].projection.afterTax.irr, MeasureUnit::Fraction, QString()));
+            QVERIFY(shownIrr() != before);
+            const QAbstractItemModel *years = window->findChild<QTableView *>(QStringLiteral("afterTaxYears"))->model();
+            QCOMPARE(years->rowCount(), 10);
+
+            QLineEdit *land = window->findChild<QLineEdit *>(QStringLiteral("editLandShare"));
+            typeInto(land, QStringLiteral("150"), Qt::Key_Tab);
+            auto *problem = window->findChild<QLabel *>(QStringLiteral("afterTaxProblem"));
+            QCOMPARE(problem->text(), QStringLiteral("The land share must be 0 % to 100 %."));
+            QVERIFY(problem->isVisible());
+            QCOMPARE(shownIrr(), QStringLiteral("\u2014"));
+            typeInto(land, QStringLiteral("100"), Qt::Key_Tab);
+            QVERIFY(!problem->isVisible());
+            QCOMPARE(years->index(0, 1).data().toString(), formatCurrency(0, window->record().m_currency));
+
+            const QString csv = fixture.m_documents.filePath(QStringLiteral("aftertax.csv"));
+            fixture.m_prompt.setNextFileName(csv);
+            window->findChild<QPushButton *>(QStringLiteral("afterTaxCsvButton"))->click();
+            QVERIFY(readAll(csv).startsWith("\xEF\xBB\xBFMeasure"));
+            QVERIFY(fixture.m_prompt.m_messages.isEmpty());
+            window->close();
+            dlg.reject();
+        });
+        fixture.reopenProfile();
+        fixture.run([&](MainDialog &dlg) {
+            QVERIFY(trigger(dlg, "actionLoanAnalysis"));
+            auto *window = dlg.findChild<LoanAnalysisDialog *>();
+            QVERIFY(window);
+            QCOMPARE(window->record().m_projection.m_incomeTaxRate.m_value, expected);
+            QCOMPARE(window->record().m_projection.m_landShare.m_value, 100.0);
             window->close();
             dlg.reject();
         });
