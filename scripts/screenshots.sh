@@ -42,7 +42,7 @@ fi
 # The mnemonics of the Charts, Scenarios, Sensitivity and Loan Cost tabs and of Save PDF in the program's
 # languages.
 case $locale in
-de*) charts_key=alt+i scenarios_key=alt+n sensitivity_key=alt+e loan_key=alt+d pdf_key=alt+p loancost_key=alt+k aftertax_key=alt+r ;;
+de*) charts_key=alt+i scenarios_key=alt+n sensitivity_key=alt+e loan_key=alt+d pdf_key=alt+p loancost_key=alt+k aftertax_key=alt+h ;;
 *) charts_key=alt+h scenarios_key=alt+n sensitivity_key=alt+t loan_key=alt+l pdf_key=alt+d loancost_key=alt+o aftertax_key=alt+r ;;
 esac
 

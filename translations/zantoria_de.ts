@@ -1071,47 +1071,47 @@
     </message>
     <message>
         <source>The taxes of an investor in the United States, simplified: the building is depreciated over 27.5 years, a loss saves tax at the income tax rate (other income absorbs it), and the sale taxes the depreciation taken at the recapture rate and the rest of the gain at the capital gains rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Besteuerung eines Anlegers nach US-Steuerrecht, vereinfacht: Das Gebäude wird über 27,5 Jahre abgeschrieben, ein Verlust spart Steuern zum Einkommensteuersatz (er wird mit den übrigen Einkünften verrechnet), und beim Verkauf wird die in Anspruch genommene AfA zum Steuersatz der Nachversteuerung versteuert, der übrige Veräußerungsgewinn zum Steuersatz für Veräußerungsgewinne.</translation>
     </message>
     <message>
         <source>What each offer returns after tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Was jedes Angebot nach Steuern einbringt</translation>
     </message>
     <message>
         <source>The chosen loan&apos;s taxes year by year</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Steuern des gewählten Darlehens Jahr für Jahr</translation>
     </message>
     <message>
         <source>IRR before Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>IRR vor Steuern</translation>
     </message>
     <message>
         <source>%1, taxes year by year</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Steuern Jahr für Jahr</translation>
     </message>
     <message>
         <source>%1, taxes year by year: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Steuern Jahr für Jahr: %2</translation>
     </message>
     <message>
         <source>After Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Steuern</translation>
     </message>
     <message>
         <source>Afte&amp;r Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Nac&amp;h Steuern</translation>
     </message>
     <message>
         <source>After ta&amp;x as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Steuern als CSV e&amp;xportieren...</translation>
     </message>
     <message>
         <source>Save After Tax as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Steuern als CSV speichern</translation>
     </message>
     <message>
         <source>Refinance within the hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Umschuldung während der Haltedauer</translation>
     </message>
 </context>
 <context>
@@ -1927,287 +1927,287 @@
     </message>
     <message>
         <source>Land share</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundstücksanteil</translation>
     </message>
     <message>
         <source>The part of the price and closing costs that pays for the land, which is not depreciated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anteil von Kaufpreis und Kaufnebenkosten, der auf Grund und Boden entfällt; er wird nicht abgeschrieben.</translation>
     </message>
     <message>
         <source>It sets the depreciable basis, and so the depreciation of every year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er bestimmt die AfA-Bemessungsgrundlage und damit die AfA jedes Jahres.</translation>
     </message>
     <message>
         <source>Income tax rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkommensteuersatz</translation>
     </message>
     <message>
         <source>The investor&apos;s top rate of income tax; a loss saves tax at it, as other income absorbs it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der persönliche Grenzsteuersatz des Anlegers bei der Einkommensteuer; ein Verlust spart Steuern zu diesem Satz, weil er mit den übrigen Einkünften verrechnet wird.</translation>
     </message>
     <message>
         <source>It enters the income tax of every year, and the tax on a sale at a loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er geht in die Einkommensteuer jedes Jahres ein und bei einem Verkauf mit Verlust in die Steuer auf den Veräußerungsgewinn.</translation>
     </message>
     <message>
         <source>Capital gains rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuersatz für Veräußerungsgewinne</translation>
     </message>
     <message>
         <source>The tax rate on the gain of the sale beyond the depreciation taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Steuersatz auf den Teil des Veräußerungsgewinns, der über die in Anspruch genommene AfA hinausgeht.</translation>
     </message>
     <message>
         <source>It enters the tax on the sale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er geht in die Steuer auf den Veräußerungsgewinn ein.</translation>
     </message>
     <message>
         <source>Recapture rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuersatz der Nachversteuerung (Recapture)</translation>
     </message>
     <message>
         <source>The tax rate on the part of the gain that the depreciation taken made: the sale takes back part of what depreciation saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Steuersatz auf den Teil des Veräußerungsgewinns, der durch die in Anspruch genommene AfA entstanden ist: Der Verkauf holt einen Teil dessen zurück, was die AfA an Steuern gespart hat.</translation>
     </message>
     <message>
         <source>Refinance after year</source>
-        <translation type="unfinished"></translation>
+        <translation>Umschuldung nach Jahr</translation>
     </message>
     <message>
         <source>The year at whose end every offer&apos;s loan is replaced by a new one; 0 for no refinance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Jahr, an dessen Ende das Darlehen jedes Angebots durch ein neues abgelöst wird; 0 für keine Umschuldung.</translation>
     </message>
     <message>
         <source>From the next year on the debt service, balance and sale proceeds are the new loan&apos;s; the cash out is a flow of that year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab dem folgenden Jahr sind Schuldendienst, Restschuld und Verkaufserlös die des neuen Darlehens; die Auszahlung aus der Umschuldung ist eine Zahlung des Jahres der Umschuldung.</translation>
     </message>
     <message>
         <source>Refinance loan-to-value</source>
-        <translation type="unfinished"></translation>
+        <translation>Beleihungsauslauf der Umschuldung</translation>
     </message>
     <message>
         <source>The new loan as a share of the property&apos;s value in the year of the refinance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das neue Darlehen als Anteil am Immobilienwert im Jahr der Umschuldung.</translation>
     </message>
     <message>
         <source>It sets the new loan amount, and so the cash out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er bestimmt den Darlehensbetrag des neuen Darlehens und damit die Auszahlung aus der Umschuldung.</translation>
     </message>
     <message>
         <source>Refinance rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinssatz der Umschuldung</translation>
     </message>
     <message>
         <source>The new loan&apos;s yearly interest rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der jährliche Zinssatz des neuen Darlehens.</translation>
     </message>
     <message>
         <source>It sets the new loan&apos;s payments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Wert bestimmt die Raten des neuen Darlehens.</translation>
     </message>
     <message>
         <source>Refinance term (years)</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit der Umschuldung (Jahre)</translation>
     </message>
     <message>
         <source>The new loan&apos;s term in whole years.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Laufzeit des neuen Darlehens in ganzen Jahren.</translation>
     </message>
     <message>
         <source>Refinance costs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten der Umschuldung</translation>
     </message>
     <message>
         <source>The costs of the new loan as a share of it, paid out of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kosten des neuen Darlehens als Anteil an seinem Betrag, aus dem Darlehen selbst bezahlt.</translation>
     </message>
     <message>
         <source>They lower the cash out, and are deducted from the income over the new loan&apos;s term.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie mindern die Auszahlung aus der Umschuldung und werden über die Laufzeit des neuen Darlehens vom steuerlichen Ergebnis abgezogen.</translation>
     </message>
     <message>
         <source>The refinance is left out: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Umschuldung bleibt unberücksichtigt: %1</translation>
     </message>
     <message>
         <source>No refinance is made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird keine Umschuldung vorgenommen.</translation>
     </message>
     <message>
         <source>Refinance Cash Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszahlung aus der Umschuldung (Cash-out)</translation>
     </message>
     <message>
         <source>The new loan less the balance it pays off and its costs: cash in hand in the year of the refinance; below 0 where cash must be brought.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das neue Darlehen abzüglich der damit abgelösten Restschuld und seiner Kosten: das Geld, das dem Anleger im Jahr der Umschuldung zufließt; unter 0, wenn er Geld zuschießen muss.</translation>
     </message>
     <message>
         <source>Cash Left in the Deal</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Objekt verbleibendes Kapital</translation>
     </message>
     <message>
         <source>The cash invested less the refinance&apos;s cash out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das eingesetzte Kapital abzüglich der Auszahlung aus der Umschuldung.</translation>
     </message>
     <message>
         <source>Cash-on-Cash after the Refinance</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenkapitalrendite (Cash-on-Cash) nach der Umschuldung</translation>
     </message>
     <message>
         <source>The cash flow of the year after the refinance as a share of the cash left in the deal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Cashflow des Jahres nach der Umschuldung im Verhältnis zum im Objekt verbleibenden Kapital.</translation>
     </message>
     <message>
         <source>In the year of a refinance: the new loan less the balance it pays off and its costs, a flow of its own for every sale after that year; below 0 where cash must be brought.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Jahr einer Umschuldung: das neue Darlehen abzüglich der damit abgelösten Restschuld und seiner Kosten, eine eigene Zahlung für jeden Verkauf nach diesem Jahr; unter 0, wenn der Anleger Geld zuschießen muss.</translation>
     </message>
     <message>
         <source>Depreciation</source>
-        <translation type="unfinished"></translation>
+        <translation>Abschreibung (AfA)</translation>
     </message>
     <message>
         <source>The price and closing costs less the land share, written off straight over 27.5 years from mid-month: 11.5 months in the first year and in the year of the sale, 12 in the others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaufpreis und Kaufnebenkosten abzüglich des Grundstücksanteils, linear über 27,5 Jahre abgeschrieben, jeweils ab Monatsmitte: 11,5 Monate im ersten Jahr und im Jahr des Verkaufs, 12 in den übrigen Jahren.</translation>
     </message>
     <message>
         <source>Interest</source>
-        <translation type="unfinished">Zinsen</translation>
+        <translation>Zinsen</translation>
     </message>
     <message>
         <source>The interest part of the year&apos;s payments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zinsanteil der Raten des Jahres.</translation>
     </message>
     <message>
         <source>Loan Costs Deducted</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgezogene Geldbeschaffungskosten</translation>
     </message>
     <message>
         <source>The points and lender fees spread evenly over the loan&apos;s term, for the months it is paid; what is left in the year of its payoff, the refinance or the sale. A refinance&apos;s costs are spread over the new loan&apos;s term.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disagio und Bearbeitungsgebühren, gleichmäßig auf die Laufzeit des Darlehens verteilt, für die Monate, in denen es bedient wird; der Rest im Jahr seiner Volltilgung, der Umschuldung oder des Verkaufs. Die Kosten einer Umschuldung werden auf die Laufzeit des neuen Darlehens verteilt.</translation>
     </message>
     <message>
         <source>Taxable Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerliches Ergebnis</translation>
     </message>
     <message>
         <source>The net operating income less the interest, the PMI, the depreciation and the loan costs deducted; below 0 a loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Reinertrag abzüglich der Zinsen, der Hypothekenversicherung, der AfA und der abgezogenen Geldbeschaffungskosten; unter 0 ein Verlust.</translation>
     </message>
     <message>
         <source>Income Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkommensteuer</translation>
     </message>
     <message>
         <source>The taxable income times the income tax rate; a loss saves tax, as the investor&apos;s other income absorbs it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das steuerliche Ergebnis multipliziert mit dem Einkommensteuersatz; ein Verlust spart Steuern, weil er mit den übrigen Einkünften des Anlegers verrechnet wird.</translation>
     </message>
     <message>
         <source>After-Tax Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Cashflow nach Steuern</translation>
     </message>
     <message>
         <source>The cash flow less the income tax.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Cashflow abzüglich der Einkommensteuer.</translation>
     </message>
     <message>
         <source>After-Tax IRR if Sold</source>
-        <translation type="unfinished"></translation>
+        <translation>IRR nach Steuern bei Verkauf</translation>
     </message>
     <message>
         <source>The IRR after tax had the property been sold at the end of this year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der IRR nach Steuern, wäre die Immobilie am Ende dieses Jahres verkauft worden.</translation>
     </message>
     <message>
         <source>After-Tax IRR</source>
-        <translation type="unfinished"></translation>
+        <translation>IRR nach Steuern</translation>
     </message>
     <message>
         <source>The yearly rate at which the after-tax flows are worth 0: the cash invested, each year&apos;s cash flow less its income tax (and a refinance&apos;s cash out), and the sale proceeds less the tax on the sale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der jährliche Zinssatz, zu dem die Zahlungsströme nach Steuern heute zusammen 0 wert sind: das eingesetzte Kapital, der Cashflow jedes Jahres abzüglich seiner Einkommensteuer (und die Auszahlung aus einer Umschuldung) und der Verkaufserlös abzüglich der Steuer auf den Veräußerungsgewinn.</translation>
     </message>
     <message>
         <source>After-Tax NPV</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitalwert nach Steuern</translation>
     </message>
     <message>
         <source>The after-tax flows discounted at the discount rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlungsströme nach Steuern, mit dem Kalkulationszins auf heute abgezinst.</translation>
     </message>
     <message>
         <source>After-Tax Equity Multiple</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenkapitalmultiplikator nach Steuern</translation>
     </message>
     <message>
         <source>What the after-tax flows paid out divided by what they put in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was die Zahlungsströme nach Steuern ausschütten, geteilt durch das, was in sie hineingesteckt wird.</translation>
     </message>
     <message>
         <source>After-Tax Profit</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtgewinn nach Steuern</translation>
     </message>
     <message>
         <source>The after-tax flows of the hold less the cash invested: what the investor keeps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlungsströme nach Steuern über die Haltedauer abzüglich des eingesetzten Kapitals: was dem Anleger bleibt.</translation>
     </message>
     <message>
         <source>Depreciation Taken</source>
-        <translation type="unfinished"></translation>
+        <translation>In Anspruch genommene AfA</translation>
     </message>
     <message>
         <source>The depreciation of every year of the hold: it lowered the income taxed, and the sale taxes it back at the recapture rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die AfA aller Jahre der Haltedauer: Sie hat das steuerliche Ergebnis gemindert, und der Verkauf versteuert sie zum Steuersatz der Nachversteuerung nach.</translation>
     </message>
     <message>
         <source>Tax on the Sale</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuer auf den Veräußerungsgewinn</translation>
     </message>
     <message>
         <source>The gain up to the depreciation taken at the recapture rate, the rest at the capital gains rate; a sale at a loss saves tax at the income tax rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Veräußerungsgewinn bis zur Höhe der in Anspruch genommenen AfA zum Steuersatz der Nachversteuerung, der Rest zum Steuersatz für Veräußerungsgewinne; ein Verkauf mit Verlust spart Steuern zum Einkommensteuersatz.</translation>
     </message>
     <message>
         <source>The refinance returns all the cash invested: nothing is left in the deal to earn on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Umschuldung zahlt das gesamte eingesetzte Kapital zurück: Im Objekt verbleibt nichts, auf das sich eine Rendite messen ließe.</translation>
     </message>
     <message>
         <source>The land share must be 0 % to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Grundstücksanteil muss zwischen 0 % und 100 % liegen.</translation>
     </message>
     <message>
         <source>The income tax rate must be 0 % to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Einkommensteuersatz muss zwischen 0 % und 100 % liegen.</translation>
     </message>
     <message>
         <source>The capital gains rate must be 0 % to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Steuersatz für Veräußerungsgewinne muss zwischen 0 % und 100 % liegen.</translation>
     </message>
     <message>
         <source>The recapture rate must be 0 % to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Steuersatz der Nachversteuerung muss zwischen 0 % und 100 % liegen.</translation>
     </message>
     <message>
         <source>The refinance loan-to-value must be 0 % to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Beleihungsauslauf der Umschuldung muss zwischen 0 % und 100 % liegen.</translation>
     </message>
     <message>
         <source>The refinance rate must be more than -100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zinssatz der Umschuldung muss über -100 % liegen.</translation>
     </message>
     <message>
         <source>The refinance costs must be 0 % to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kosten der Umschuldung müssen zwischen 0 % und 100 % liegen.</translation>
     </message>
     <message>
         <source>The refinance is left out: its term must be 1 year or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Umschuldung bleibt unberücksichtigt: Ihre Laufzeit muss mindestens 1 Jahr betragen.</translation>
     </message>
     <message>
         <source>The refinance is left out: its year must be 0 (none) or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Umschuldung bleibt unberücksichtigt: Ihr Jahr muss 0 (keine Umschuldung) oder mehr betragen.</translation>
     </message>
     <message>
         <source>The refinance after year %1 is left out: the holding period ends after year %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Umschuldung nach dem %1. Jahr bleibt unberücksichtigt: Die Haltedauer endet nach dem %2. Jahr.</translation>
     </message>
 </context>
 <context>
@@ -2374,39 +2374,39 @@
     </message>
     <message>
         <source>the land share</source>
-        <translation type="unfinished"></translation>
+        <translation>den Grundstücksanteil</translation>
     </message>
     <message>
         <source>the income tax rate</source>
-        <translation type="unfinished"></translation>
+        <translation>den Einkommensteuersatz</translation>
     </message>
     <message>
         <source>the capital gains rate</source>
-        <translation type="unfinished"></translation>
+        <translation>den Steuersatz für Veräußerungsgewinne</translation>
     </message>
     <message>
         <source>the recapture rate</source>
-        <translation type="unfinished"></translation>
+        <translation>den Steuersatz der Nachversteuerung</translation>
     </message>
     <message>
         <source>the year of the refinance</source>
-        <translation type="unfinished"></translation>
+        <translation>das Jahr der Umschuldung</translation>
     </message>
     <message>
         <source>the loan-to-value of the refinance</source>
-        <translation type="unfinished"></translation>
+        <translation>den Beleihungsauslauf der Umschuldung</translation>
     </message>
     <message>
         <source>the rate of the refinance</source>
-        <translation type="unfinished"></translation>
+        <translation>den Zinssatz der Umschuldung</translation>
     </message>
     <message>
         <source>the term of the refinance</source>
-        <translation type="unfinished"></translation>
+        <translation>die Laufzeit der Umschuldung</translation>
     </message>
     <message>
         <source>the costs of the refinance</source>
-        <translation type="unfinished"></translation>
+        <translation>die Kosten der Umschuldung</translation>
     </message>
 </context>
 <context>

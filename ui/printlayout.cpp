@@ -47,6 +47,13 @@ void fitWidths(QTextDocument &document)
         for (double size = normal - 0.5; widthOf(document, table) > page && size >= SmallestPrintedPoints;
              size -= 0.5)
             setTableType(table, size);
+        // A table laid out at the whole page draws its border just beyond it: a width of its own,
+        // inside the border, keeps it on the page.
+        if (widthOf(document, table) > page) {
+            QTextTableFormat format = table->format();
+            format.setWidth(QTextLength(QTextLength::FixedLength, page - 2 * format.border() - 2));
+            table->setFormat(format);
+        }
     }
 }
 

@@ -123,7 +123,8 @@ void TestDealFields::keysAreUniqueAndDefaultsInRange()
     QSet<QString> keys;
     for (const std::vector<DealField> *table : {&dealFields(), &projectionFields()}) {
         for (const DealField &field : *table) {
-            const QString key = QLatin1String(scenarioKey(field.scenario)) + QLatin1Char('/') + QLatin1String(field.key);
+            const QString key = QLatin1String(scenarioKey(field.scenario)) + QLatin1Char('/')
+                + (field.group ? QLatin1String(field.group) + QLatin1Char('/') : QString()) + QLatin1String(field.key);
             QVERIFY2(!keys.contains(key), qPrintable(key));
             keys.insert(key);
         }
@@ -133,6 +134,8 @@ void TestDealFields::keysAreUniqueAndDefaultsInRange()
         takePlainNumber(field.figure(record, loan), field.firstRunText().toDouble(), QString());
     });
     QCOMPARE(assumptionsOf(record.m_projection).problem(), QString());
+    QCOMPARE(assumptionsOf(record.m_projection).taxProblem(), QString());
+    QCOMPARE(assumptionsOf(record.m_projection).refinanceIgnored(), QString());
 }
 
 QTEST_GUILESS_MAIN(TestDealFields)
