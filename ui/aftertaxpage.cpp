@@ -17,7 +17,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QScrollBar>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace AnalysisViews;
@@ -116,7 +118,7 @@ AfterTaxPage::AfterTaxPage(const AnalysisShown &shown, FigureEdits &edits, QWidg
     m_yearly->verticalHeader()->hide();
     m_yearly->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_yearly->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    m_yearly->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_yearly->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(note);
@@ -181,15 +183,25 @@ void AfterTaxPage::fitTables()
     m_summary->resizeRowsToContents();
     m_summary->setFixedHeight(m_summary->horizontalHeader()->sizeHint().height() + m_summary->verticalHeader()->length()
                               + 2 * m_summary->frameWidth() + 2);
+    // Each column as wide as its wrapped header and figures (a German word can be long), and the
+    // room left shared out.
+    m_yearly->resizeColumnsToContents();
+    QHeaderView *header = m_yearly->horizontalHeader();
+    const int columns = m_yearlyModel->columnCount();
+    const int room = m_yearly->viewport()->width() - header->length();
+    for (int c = 0; room > columns && c < columns; ++c)
+        header->resizeSection(c, header->sectionSize(c) + room / columns);
+    // Room for a scroll bar across, which a narrow window needs.
     m_yearly->setFixedHeight(m_yearly->horizontalHeader()->sizeHint().height()
                              + m_yearly->verticalHeader()->defaultSectionSize() * m_yearlyModel->rowCount()
-                             + 2 * m_yearly->frameWidth() + 2);
+                             + m_yearly->horizontalScrollBar()->sizeHint().height() + 2 * m_yearly->frameWidth() + 2);
 }
 
 void AfterTaxPage::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    fitTables();
+    // The tables have their new widths once the layout has run.
+    QTimer::singleShot(0, this, &AfterTaxPage::fitTables);
 }
 
 QString AfterTaxPage::printableHtml() const
