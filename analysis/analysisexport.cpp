@@ -138,7 +138,7 @@ QString inputLabel(const DealField *input)
 
 // The figures of the holding period, in the order of the yearly CSV and under the JSON keys.
 // A projection: its summary and its years, each year's members in the order of the CSV.
-void writeProjection(JsonWriter &json, const LoanAnalysis &loan)
+void writeProjection(JsonWriter &json, const LoanAnalysis &loan, bool years)
 {
     const Projection &projection = loan.projection;
     json.beginObject();
@@ -147,6 +147,10 @@ void writeProjection(JsonWriter &json, const LoanAnalysis &loan)
             continue;
         json.key(measure.key);
         json.value(measure.get(loan));
+    }
+    if (!years) {
+        json.endObject();
+        return;
     }
     json.key("years");
     json.beginArray();
@@ -163,13 +167,17 @@ void writeProjection(JsonWriter &json, const LoanAnalysis &loan)
 }
 
 // What the investor keeps: the hold's returns after tax and each year's tax.
-void writeAfterTax(JsonWriter &json, const Projection &projection)
+void writeAfterTax(JsonWriter &json, const Projection &projection, bool years)
 {
     const AfterTaxReturns &after = projection.afterTax;
     json.beginObject();
     for (const AfterTaxMeasure &measure : afterTaxMeasures()) {
         json.key(measure.key);
         json.value(measure.get(after));
+    }
+    if (!years) {
+        json.endObject();
+        return;
     }
     json.key("years");
     json.beginArray();
@@ -513,9 +521,9 @@ QJsonObject AnalysisExport::dealJson(const QString &file, const DealRecord &reco
 }
 
 QByteArray AnalysisExport::dealJsonText(const QString &file, const DealRecord &record,
-                                        const DealAnalysis &deal, int level)
+                                        const DealAnalysis &deal, int level, JsonStyle style)
 {
-    JsonWriter json(level);
+    JsonWriter json(level, style.compact);
     json.beginObject();
     json.key("file");
     json.value(file);
@@ -564,13 +572,13 @@ QByteArray AnalysisExport::dealJsonText(const QString &file, const DealRecord &r
             json.value(measure.get(loan));
         }
         json.key("projection");
-        writeProjection(json, loan);
+        writeProjection(json, loan, style.years);
         json.key("scenarios");
         writeScenarios(json, loan);
         json.key("highest_offer_for_target_irr");
         json.value(loan.priceToOffer);
         json.key("after_tax");
-        writeAfterTax(json, loan.projection);
+        writeAfterTax(json, loan.projection, style.years);
         json.key("refinance");
         writeRefinance(json, loan.projection.refinance);
         json.endObject();
@@ -596,14 +604,22 @@ QByteArray AnalysisExport::dealJsonText(const QString &file, const DealRecord &r
     return json.text();
 }
 
-QByteArray AnalysisExport::jsonDocumentHead()
+QByteArray AnalysisExport::jsonDocumentHead(bool compact)
 {
-    return QByteArrayLiteral("{\n    \"format\": \"zantoria-analysis\",\n    \"version\": 2,\n    \"deals\": [");
+    return compact ? QByteArrayLiteral("{\"format\":\"zantoria-analysis\",\"version\":2,\"deals\":[")
+                   : QByteArrayLiteral("{\n    \"format\": \"zantoria-analysis\",\n    \"version\": 2,\n    \"deals\": [");
 }
 
-QByteArray AnalysisExport::jsonDocumentTail()
+QByteArray AnalysisExport::jsonDocumentTail(bool compact)
 {
-    return QByteArrayLiteral("\n    ]\n}\n");
+    return compact ? QByteArrayLiteral("]}\n") : QByteArrayLiteral("\n    ]\n}\n");
+}
+
+QByteArray AnalysisExport::jsonDealSeparator(bool first, bool compact)
+{
+    if (compact)
+        return first ? QByteArray() : QByteArrayLiteral(",");
+    return first ? QByteArrayLiteral("\n        ") : QByteArrayLiteral(",\n        ");
 }
 
 QByteArray AnalysisExport::dealsJson(const QList<QByteArray> &deals)

@@ -47,18 +47,29 @@ namespace AnalysisExport {
 [[nodiscard]] QByteArray yearlyCsvLines(const QString &file, const DealRecord &record,
                                         const DealAnalysis &deal);
 
+// How the JSON is written: indented (a person reads it) or on one line (a pipeline reads it), and
+// whether each loan's projection and after-tax figures carry their years.
+struct JsonStyle
+{
+    bool compact = false;
+    bool years = true;
+};
+
 // One deal file as the text of a JSON object (see docs/analysis-json.md), indented as it stands
 // level levels deep in a document; its first line is not indented.
 [[nodiscard]] QByteArray dealJsonText(const QString &file, const DealRecord &record,
-                                      const DealAnalysis &deal, int level = 0);
+                                      const DealAnalysis &deal, int level = 0, JsonStyle style = {});
 // The same object, read back.
 [[nodiscard]] QJsonObject dealJson(const QString &file, const DealRecord &record,
                                    const DealAnalysis &deal);
 // The document of many, {"format": "zantoria-analysis", "version": 2, "deals": [...]}, written
 // piece by piece: the head, each deal's text two levels deep (after a line end and eight spaces,
 // and a comma before all but the first), then the tail.
-[[nodiscard]] QByteArray jsonDocumentHead();
-[[nodiscard]] QByteArray jsonDocumentTail();
+[[nodiscard]] QByteArray jsonDocumentHead(bool compact = false);
+[[nodiscard]] QByteArray jsonDocumentTail(bool compact = false);
+// What stands before a deal's text in the document: nothing, a comma, and in the indented form a
+// line end and eight spaces.
+[[nodiscard]] QByteArray jsonDealSeparator(bool first, bool compact);
 // The whole document of deals written with dealJsonText(..., 2).
 [[nodiscard]] QByteArray dealsJson(const QList<QByteArray> &deals);
 

@@ -65,12 +65,15 @@ void appendShortest(std::string &result, double value)
 
 } // namespace
 
-JsonWriter::JsonWriter(int level) : m_level(level)
+JsonWriter::JsonWriter(int level, bool compact) : m_level(level), m_compact(compact)
 {
 }
 
 void JsonWriter::indent(int level)
 {
+    if (m_compact)
+        return;
+    m_out += '\n';
     m_out.append(std::size_t(4 * level), ' ');
 }
 
@@ -84,7 +87,6 @@ void JsonWriter::nextItem()
         return;
     if (!m_open.back().empty)
         m_out += ',';
-    m_out += '\n';
     m_open.back().empty = false;
     indent(m_level + int(m_open.size()));
 }
@@ -112,7 +114,6 @@ void JsonWriter::endArray()
 {
     const bool isObject = m_open.back().isObject;
     m_open.pop_back();
-    m_out += '\n';
     indent(m_level + int(m_open.size()));
     m_out += isObject ? '}' : ']';
 }
@@ -122,7 +123,7 @@ void JsonWriter::key(std::string_view name)
     nextItem();
     m_out += '"';
     m_out += name;
-    m_out += "\": ";
+    m_out += m_compact ? "\":" : "\": ";
     m_afterKey = true;
 }
 

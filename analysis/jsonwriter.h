@@ -17,8 +17,9 @@
 class JsonWriter
 {
 public:
-    // level: how deep the first value stands, for a piece of a larger document.
-    explicit JsonWriter(int level = 0);
+    // level: how deep the first value stands, for a piece of a larger document. compact: no line
+    // ends and no indentation, nor a space after a key's colon (a pipeline's one deal a line).
+    explicit JsonWriter(int level = 0, bool compact = false);
 
     void beginObject();
     void endObject();
@@ -50,5 +51,6 @@ private:
     std::string m_out;
     std::vector<Container> m_open;
     int m_level;
+    bool m_compact;
     bool m_afterKey = false;
 };

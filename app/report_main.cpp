@@ -27,14 +27,18 @@
 #include <QLocale>
 #include <QSaveFile>
 #include <QTextStream>
+#include <QThread>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <functional>
 #include <limits>
 #include <new>
+#include <thread>
+#include <vector>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -42,7 +46,7 @@
 namespace {
 
 enum ExitCode { Success = 0, BadInput = 1, FileError = 2 };
-enum class OutputFormat { Html, Csv, Json };
+enum class OutputFormat { Html, Csv, Json, JsonLines };
 
 void printError(const QString &message)
 {
@@ -104,7 +108,9 @@ struct Assumption
 struct Command
 {
     OutputFormat format = OutputFormat::Html;
-    bool yearly = false; // csv: the holding period year by year
+    bool yearly = false; // the holding period year by year
+    bool pretty = false; // json: indented
+    int jobs = 1;        // deals computed at once
     std::vector<Assumption> assumptions;
     QStringList given;       // the deal files as the command line names them, for the files' column
     QList<FileName> inputs; // the same, absolute
@@ -112,10 +118,17 @@ struct Command
     AppSettings settings;
 };
 
-// Reads one deal file into record; a faulty line or a file error is printed. So is a figure too
+// Reads one deal file into record; a faulty line or a file error is told: added to errors where
+// given (a deal computed beside others tells it in its turn), else printed. So is a figure too
 // large to show: the file is refused, since a report with that figure left out would mislead.
-int readDeal(const FileName &input, DealRecord &record)
+int readDeal(const FileName &input, DealRecord &record, QStringList *errors = nullptr)
 {
+    const auto tell = [errors](const QString &message) {
+        if (errors)
+            *errors << message;
+        else
+            printError(message);
+    };
     // What a file leaves out has its first-run figure; read once, it is the same for every file.
     static const DealRecord firstRun = ProfileStore::firstRunRecord();
     record = firstRun;
@@ -130,20 +143,20 @@ int readDeal(const FileName &input, DealRecord &record)
             error.replace(path, input.shown);
         });
         if (problem) {
-            printError(*problem);
+            tell(*problem);
             return FileError;
         }
         for (const ReadNotice &notice : notices)
-            printError(input.shown + QStringLiteral(": ") + notice.message());
+            tell(input.shown + QStringLiteral(": ") + notice.message());
         if (!read) {
-            printError(error);
+            tell(error);
             return faultyLine ? BadInput : FileError;
         }
         if (!notices.empty())
             return BadInput;
     } catch (const FileException &exception) {
         // Told by the name given, not by the path the file was read through.
-        printError(ExchangeFile::fileErrorMessage(exception, input.shown));
+        tell(ExchangeFile::fileErrorMessage(exception, input.shown));
         return FileError;
     }
     return Success;
@@ -193,6 +206,87 @@ bool writeTableFile(const QString &path, const FileName &output, const std::func
 }
 
 // Every deal file read and analysed into one document, each deal written as soon as it is
+// One deal file of a table: its text (a CSV's lines, a JSON object, a JSON line), or the status
+// of a file that could not be read; what is told on standard error about it.
+struct Piece
+{
+    int status = Success;
+    QStringList errors;
+    QByteArray text;
+};
+
+Piece analyzeDeal(const Command &command, qsizetype i)
+{
+    Piece piece;
+    DealRecord record;
+    piece.status = readDeal(command.inputs.at(i), record, &piece.errors);
+    if (piece.status != Success)
+        return piece;
+    for (const Assumption &assumption : command.assumptions)
+        takePlainNumber(assumption.field->figure(record, assumption.loan), assumption.number, record.m_currency);
+    // The CSV of a line per loan gives the returns at the hold only; the JSON's are those of the
+    // yearly projection, to the last digit, with or without its years.
+    const bool atHold = command.format == OutputFormat::Csv && !command.yearly;
+    const DealAnalysis deal = analyze(record, atHold ? YearlyReturns::AtHoldOnly : YearlyReturns::EveryYear);
+    // Figures left empty for an assumption out of range are told, not left to guess.
+    const QString &file = command.given.at(i);
+    for (const QString &problem : {deal.assumptions.problem(), deal.assumptions.taxProblem(),
+                                   deal.assumptions.refinanceIgnored()}) {
+        if (!problem.isEmpty())
+            piece.errors << file + QStringLiteral(": ") + problem;
+    }
+    for (int k = 0; k < MAX_LOANS; ++k) {
+        if (const QString problem = extraPaymentProblem(record, k); !problem.isEmpty())
+            piece.errors << file + QStringLiteral(": ") + problem;
+    }
+    if (command.format == OutputFormat::Csv) {
+        piece.text = command.yearly ? AnalysisExport::yearlyCsvLines(file, record, deal)
+                                    : AnalysisExport::dealCsvLines(file, record, deal);
+    } else if (command.format == OutputFormat::JsonLines) {
+        piece.text = AnalysisExport::dealJsonText(file, record, deal, 0, {true, command.yearly}) + '\n';
+    } else {
+        // An element of the list, two levels in.
+        piece.text = AnalysisExport::dealJsonText(file, record, deal, 2, {!command.pretty, command.yearly});
+    }
+    return piece;
+}
+
+// Computes every deal of the command and hands each to take in the order of the command line,
+// command.jobs at a time: a few dozen deals in flight at most, however many are given, so that
+// memory stays flat. Stops at the first take that fails (the output could not be written).
+template <class Take>
+bool forEachDeal(const Command &command, Take &&take)
+{
+    const qsizetype count = command.inputs.size();
+    const int jobs = int(std::max<qsizetype>(1, std::min<qsizetype>(command.jobs, count)));
+    const qsizetype batch = jobs == 1 ? 1 : 16 * qsizetype(jobs);
+    std::vector<Piece> pieces(static_cast<std::size_t>(batch));
+    for (qsizetype start = 0; start < count; start += batch) {
+        const qsizetype end = std::min(count, start + batch);
+        if (jobs == 1) {
+            pieces[0] = analyzeDeal(command, start);
+        } else {
+            // The workers take the batch's deals one by one, whichever is free next.
+            std::atomic<qsizetype> next{start};
+            std::vector<std::thread> workers;
+            for (int w = 0; w < jobs; ++w) {
+                workers.emplace_back([&] {
+                    for (qsizetype i = next++; i < end; i = next++)
+                        pieces[std::size_t(i - start)] = analyzeDeal(command, i);
+                });
+            }
+            for (std::thread &worker : workers)
+                worker.join();
+        }
+        for (qsizetype i = start; i < end; ++i) {
+            if (!take(pieces[std::size_t(i - start)]))
+                return false;
+            pieces[std::size_t(i - start)] = Piece{};
+        }
+    }
+    return true;
+}
+
 // analysed; a file that cannot be read is left out and named on standard error, and the exit
 // status tells the worst that happened.
 int writeTable(const Command &command)
@@ -206,51 +300,26 @@ int writeTable(const Command &command)
     }
     int status = Success;
     const bool csv = command.format == OutputFormat::Csv;
+    const bool lines = command.format == OutputFormat::JsonLines;
+    const bool compact = !command.pretty;
     auto table = [&](const Put &put) {
         const QByteArray header = csv ? command.yearly ? AnalysisExport::yearlyCsvHeader()
                                                        : AnalysisExport::dealsCsvHeader()
-                                      : AnalysisExport::jsonDocumentHead();
+                                      : lines ? QByteArray() : AnalysisExport::jsonDocumentHead(compact);
         if (!put(header))
             return false;
         bool first = true;
-        for (qsizetype i = 0; i < command.inputs.size(); ++i) {
-            DealRecord record;
-            if (const int read = readDeal(command.inputs.at(i), record); read != Success) {
-                status = std::max(status, read);
-                continue;
-            }
-            for (const Assumption &assumption : command.assumptions)
-                takePlainNumber(assumption.field->figure(record, assumption.loan), assumption.number,
-                                record.m_currency);
-            // The CSV of a line per loan gives the returns at the hold only.
-            const bool everyYear = !csv || command.yearly;
-            const DealAnalysis deal =
-                analyze(record, everyYear ? YearlyReturns::EveryYear : YearlyReturns::AtHoldOnly);
-            // Figures left empty for an assumption out of range are told, not left to guess.
-            for (const QString &problem : {deal.assumptions.problem(), deal.assumptions.taxProblem(),
-                                           deal.assumptions.refinanceIgnored()}) {
-                if (!problem.isEmpty())
-                    printError(command.given.at(i) + QStringLiteral(": ") + problem);
-            }
-            for (int k = 0; k < MAX_LOANS; ++k) {
-                if (const QString problem = extraPaymentProblem(record, k); !problem.isEmpty())
-                    printError(command.given.at(i) + QStringLiteral(": ") + problem);
-            }
-            QByteArray piece;
-            if (csv && command.yearly) {
-                piece = AnalysisExport::yearlyCsvLines(command.given.at(i), record, deal);
-            } else if (csv) {
-                piece = AnalysisExport::dealCsvLines(command.given.at(i), record, deal);
-            } else {
-                // An element of the list, two levels in.
-                piece = (first ? "\n        " : ",\n        ")
-                        + AnalysisExport::dealJsonText(command.given.at(i), record, deal, 2);
-            }
+        const bool written = forEachDeal(command, [&](const Piece &piece) {
+            status = std::max(status, piece.status);
+            for (const QString &error : piece.errors)
+                printError(error);
+            if (piece.status != Success)
+                return true;
+            const QByteArray separator = csv || lines ? QByteArray() : AnalysisExport::jsonDealSeparator(first, compact);
             first = false;
-            if (!put(piece))
-                return false;
-        }
-        return csv || put(AnalysisExport::jsonDocumentTail());
+            return put(separator + piece.text);
+        });
+        return written && (csv || lines || put(AnalysisExport::jsonDocumentTail(compact)));
     };
     bool written = false;
     if (output.isStandardOutput()) {
@@ -268,6 +337,8 @@ struct Options
     const QCommandLineOption &output;
     const QCommandLineOption &assume;
     const QCommandLineOption &yearly;
+    const QCommandLineOption &pretty;
+    const QCommandLineOption &jobs;
 };
 
 void printUsageError(const QCommandLineParser &parser, const QString &problem)
@@ -355,8 +426,10 @@ std::optional<QString> readArguments(const QCommandLineParser &parser, const Opt
         command.format = OutputFormat::Csv;
     else if (name == QLatin1String("json"))
         command.format = OutputFormat::Json;
+    else if (name == QLatin1String("jsonl"))
+        command.format = OutputFormat::JsonLines;
     else if (name != QLatin1String("html"))
-        return CommandText::tr("Unknown format \"%1\": use html, csv or json.")
+        return CommandText::tr("Unknown format \"%1\": use html, csv, json or jsonl.")
             .arg(CommandFiles::visible(parser.value(format).toUtf8()));
     command.given = parser.positionalArguments();
     if (command.given.isEmpty())
@@ -384,8 +457,18 @@ std::optional<QString> readArguments(const QCommandLineParser &parser, const Opt
             return problem;
     }
     command.yearly = parser.isSet(options.yearly);
-    if (command.yearly && command.format != OutputFormat::Csv)
-        return CommandText::tr("--yearly goes with --format=csv.");
+    if (command.yearly && command.format == OutputFormat::Html)
+        return CommandText::tr("--yearly goes with --format=csv, json or jsonl.");
+    command.pretty = parser.isSet(options.pretty);
+    if (command.pretty && command.format != OutputFormat::Json)
+        return CommandText::tr("--pretty goes with --format=json.");
+    command.jobs = QThread::idealThreadCount();
+    if (parser.isSet(options.jobs)) {
+        bool ok = false;
+        command.jobs = parser.value(options.jobs).toInt(&ok);
+        if (!ok || command.jobs < 1 || command.jobs > 1024)
+            return CommandText::tr("--jobs takes a whole number from 1 to 1024.");
+    }
     // The report shows the five figures of each loan, which no assumption changes.
     if (!command.assumptions.empty() && command.format == OutputFormat::Html)
         return CommandText::tr("--assume goes with --format=csv or --format=json.");
@@ -464,7 +547,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption format(
         QStringLiteral("format"),
         CommandText::tr("html (the report, the default), csv (a line per loan of each file, the file's name "
-            "first) or json (one document; see docs/analysis-json.md). csv and json give each "
+            "first), json (one document; see docs/analysis-json.md) or jsonl (one deal's object a "
+            "line, for jq and databases). csv and json give each "
             "loan's projection over the holding period, its IRR in a bear, the base and a bull "
             "market, and the highest price at which it still reaches the target IRR."),
         QStringLiteral("FORMAT"), QStringLiteral("html"));
@@ -491,8 +575,20 @@ int main(int argc, char *argv[])
     const QCommandLineOption yearly(
         QStringLiteral("yearly"),
         CommandText::tr("With --format=csv: the holding period year by year, a line per file, loan and year, "
-            "instead of a line per loan."));
+            "instead of a line per loan. With json and jsonl: each loan's projection and after-tax "
+            "figures with their years."));
     parser.addOption(yearly);
+    const QCommandLineOption pretty(
+        QStringLiteral("pretty"),
+        CommandText::tr("With --format=json: indented, for a person to read; without it the document is on "
+            "one line."));
+    parser.addOption(pretty);
+    const QCommandLineOption jobs(
+        QStringLiteral("jobs"),
+        CommandText::tr("Compute N deal files at once (default: the number of processors); the output is the "
+            "same, in the order of the command line."),
+        QStringLiteral("N"));
+    parser.addOption(jobs);
     // A mistake is told as Qt tells it, but with what was typed shown harmless.
     if (!parser.parse(QCoreApplication::arguments())) {
         printError(QCoreApplication::applicationName() + QStringLiteral(": ")
@@ -502,7 +598,7 @@ int main(int argc, char *argv[])
     parser.process(app);
 
     try {
-        return run(parser, Options{format, output, assume, yearly}, argc, argv);
+        return run(parser, Options{format, output, assume, yearly, pretty, jobs}, argc, argv);
     } catch (const std::bad_alloc &) {
         printError(CommandText::tr("Out of memory."));
         return FileError;

@@ -118,6 +118,7 @@ private slots:
     void badAssumptionsAreOneLine();
     void oneUnderwritingModel();
     void aprOfAWorkedExample();
+    void jobsAndFormatsAgree();
 
 private:
     // One offer of oneUnderwritingModel's deals: its loan costs against the reference.
@@ -337,7 +338,7 @@ void TestReportCommand::badInputAndMissingFiles()
     result = Run({bad, QStringLiteral("--format=xml")});
     QCOMPARE(result.exitCode, 1);
     QVERIFY(result.err.startsWith(
-        QStringLiteral("zantoria-report: Unknown format \"xml\": use html, csv or json.\nUsage: ")));
+        QStringLiteral("zantoria-report: Unknown format \"xml\": use html, csv, json or jsonl.\nUsage: ")));
 
     result = Run({m_dir->path()});
     QCOMPARE(result.exitCode, 2);
@@ -721,7 +722,8 @@ void TestReportCommand::memoryStaysFlatWithManyFiles()
     QVERIFY(QFile::copy(QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"), deal));
     const QString out = m_dir->filePath(QStringLiteral("all.json"));
     for (const int count : {0, 1, 2}) {
-        QStringList arguments{QStringLiteral("--format=json"), QStringLiteral("-o"), out, QStringLiteral("missing.zant")};
+        QStringList arguments{QStringLiteral("--format=json"), QStringLiteral("--pretty"), QStringLiteral("-o"), out,
+                              QStringLiteral("missing.zant")};
         for (int i = 0; i < count; ++i)
             arguments << deal;
         QCOMPARE(Run(arguments).exitCode, 2);
@@ -853,7 +855,7 @@ void TestReportCommand::projectionFollowsTheFileAndAssume()
     QFETCH(QString, locale);
     QFETCH(QStringList, assume);
     const QString deal = QStringLiteral(ZANT_EXAMPLES "/five-loans.zant");
-    const Result json = Run(QStringList{deal, QStringLiteral("--format=json")} + assume, locale);
+    const Result json = Run(QStringList{deal, QStringLiteral("--format=json"), QStringLiteral("--yearly")} + assume, locale);
     QCOMPARE(json.exitCode, 0);
     const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object()["deals"].toArray()[0].toObject();
 
@@ -1054,7 +1056,7 @@ void TestReportCommand::oneUnderwritingModel()
         QVERIFY(deal.open(QIODevice::WriteOnly));
         deal.write(dealFile(deals[i].toObject()));
     }
-    const Result result = Run(files + QStringList{QStringLiteral("--format=json")});
+    const Result result = Run(files + QStringList{QStringLiteral("--format=json"), QStringLiteral("--yearly")});
     // Only a refinance at or past the end of the hold is told, once for its deal.
     QStringList told;
     for (int i = 0; i < deals.size(); ++i) {
@@ -1204,6 +1206,51 @@ void TestReportCommand::checkAfterTax(int deal, int k, const QJsonObject &loan, 
         if (!want[u"refinance"].isNull())
             check(QLatin1String(key), loan[u"refinance"][QLatin1String(key)], want[u"refinance"][QLatin1String(name)]);
     }
+}
+
+// Many deal files computed one at a time or eight at a time give the same bytes, in the order of
+// the command line, a file that cannot be read told in its place; the JSON on one line, indented
+// and as one deal a line holds the same deals; the years come with --yearly only.
+void TestReportCommand::jobsAndFormatsAgree()
+{
+    QStringList files;
+    const QStringList examples = {QStringLiteral(ZANT_EXAMPLES "/five-loans.zant"),
+                                  QStringLiteral(ZANT_EXAMPLES "/points-and-fees.zant"),
+                                  QStringLiteral(ZANT_EXAMPLES "/first-run.zant")};
+    for (int i = 0; i < 40; ++i) {
+        files << m_dir->filePath(QStringLiteral("deal%1.zant").arg(i));
+        QVERIFY(QFile::copy(examples.at(i % examples.size()), files.last()));
+    }
+    files.insert(17, m_dir->filePath(QStringLiteral("missing.zant")));
+    const auto run = [&](const QStringList &options, int jobs) {
+        return Run(files + options + QStringList{QStringLiteral("--jobs"), QString::number(jobs)});
+    };
+    for (const QStringList &options : {QStringList{QStringLiteral("--format=csv")},
+                                       QStringList{QStringLiteral("--format=json")},
+                                       QStringList{QStringLiteral("--format=jsonl"), QStringLiteral("--yearly")}}) {
+        const Result one = run(options, 1), eight = run(options, 8);
+        QCOMPARE(one.exitCode, 2);
+        QCOMPARE(eight.exitCode, 2);
+        QVERIFY(one.out == eight.out);
+        QCOMPARE(eight.err, one.err);
+        QCOMPARE(one.err, files.at(17) + QStringLiteral(" was not found.\n"));
+    }
+    const QJsonArray compact = QJsonDocument::fromJson(run({QStringLiteral("--format=json")}, 2).out.toUtf8())[u"deals"].toArray();
+    const QJsonArray pretty =
+        QJsonDocument::fromJson(run({QStringLiteral("--format=json"), QStringLiteral("--pretty")}, 2).out.toUtf8())[u"deals"].toArray();
+    QCOMPARE(compact.size(), 40);
+    QCOMPARE(pretty, compact);
+    QVERIFY(!compact[0][u"loans"][0][u"projection"].toObject().contains(u"years"));
+    const QStringList lines = run({QStringLiteral("--format=jsonl"), QStringLiteral("--yearly")}, 3).out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 40);
+    for (int i = 0; i < lines.size(); ++i) {
+        QJsonObject deal = QJsonDocument::fromJson(lines.at(i).toUtf8()).object();
+        QCOMPARE(deal[u"loans"][0][u"projection"][u"years"].toArray().size(), deal[u"assumptions"][u"hold_years"].toInt());
+        QCOMPARE(deal[u"loans"][0][u"after_tax"][u"irr"], compact[i][u"loans"][0][u"after_tax"][u"irr"]);
+        QCOMPARE(deal[u"file"], compact[i][u"file"]);
+    }
+    QCOMPARE(Run({files.first(), QStringLiteral("--format=csv"), QStringLiteral("--pretty")}).exitCode, 1);
+    QCOMPARE(Run({files.first(), QStringLiteral("--format=csv"), QStringLiteral("--jobs"), QStringLiteral("0")}).exitCode, 1);
 }
 
 QTEST_GUILESS_MAIN(TestReportCommand)
