@@ -343,9 +343,19 @@ ProjectionYear operatingYearOne(const ProjectionInputs &inputs, const Projection
     return y;
 }
 
+namespace {
+thread_local unsigned long long g_projections = 0;
+} // namespace
+
+unsigned long long projectionsMade()
+{
+    return g_projections;
+}
+
 Projection project(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions,
                    YearlyReturns yearly)
 {
+    ++g_projections;
     QString reason = usedProblem(assumptions);
     if (reason.isEmpty())
         reason = inputsProblem(inputs);

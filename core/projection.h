@@ -184,6 +184,9 @@ enum class YearlyReturns { EveryYear, AtHoldOnly, BeforeTaxAtHold };
                                  const ProjectionAssumptions &assumptions,
                                  YearlyReturns yearly = YearlyReturns::EveryYear);
 
+// How many projections this thread has made: what a search over prices costs, for its tests.
+[[nodiscard]] unsigned long long projectionsMade();
+
 // The property's figures of year 1 (rent, vacancy loss, operating costs, net operating income),
 // the same for every loan; the loan's figures are 0. The assumptions are taken as they are.
 [[nodiscard]] ProjectionYear operatingYearOne(const ProjectionInputs &inputs,

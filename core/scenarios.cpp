@@ -161,6 +161,75 @@ std::optional<Bracket> searchedGrid(double least, double most, double target,
 
 } // namespace
 
+namespace {
+
+QString noPriceReaches()
+{
+    return ProjectionText::tr("No price from the down payment to ten times the price asked reaches the target IRR.");
+}
+
+// The IRR at the hold of a price in cents, and the flows' value discounted at the target IRR:
+// at a fixed rate that value is linear in the price between the few prices where mortgage
+// insurance ends a month sooner or later, so a secant step on it lands on the price at once.
+struct AtPrice
+{
+    Measure irr;
+    double valueAtTarget;
+};
+
+// The price to offer by secant steps on the value at the target, where the value falls as the
+// price rises (the usual deal, one change of sign in its flows): two projections to begin, one
+// for each step, and the last cent checked by its IRR and the IRR of one cent more. Nothing where
+// the deal is not of that kind or the steps do not settle, for the search over the IRR itself.
+// What the secant steps settled on: a price in cents, or none that reaches the target.
+using Settled = std::optional<double>;
+
+std::optional<Settled> secantPrice(double asked, double least, double most, double target,
+                                   const std::function<AtPrice(double)> &at)
+{
+    double x0 = asked;
+    AtPrice a0 = at(x0);
+    double x1 = std::min(most, x0 + std::max(100.0, std::round(x0 / 100)));
+    if (!(x1 > x0))
+        return std::nullopt;
+    AtPrice a1 = at(x1);
+    for (int step = 0; step < 8; ++step) {
+        const double f0 = a0.valueAtTarget, f1 = a1.valueAtTarget;
+        if (!std::isfinite(f0) || !std::isfinite(f1) || !((f1 - f0) * (x1 - x0) < 0))
+            return std::nullopt;
+        const double root = std::floor(x1 - f1 * (x1 - x0) / (f1 - f0));
+        if (!std::isfinite(root))
+            return std::nullopt;
+        // Beyond an end of the range the value keeps its sign over the whole range: no price
+        // reaches the target, or the highest one searched does.
+        if (root < least || root >= most) {
+            const double end = root < least ? least : most;
+            const AtPrice there = at(end);
+            if (root < least && !reaches(there.irr, target) && there.valueAtTarget < 0)
+                return Settled{};
+            if (root >= most && reaches(there.irr, target) && there.valueAtTarget >= 0)
+                return Settled{most};
+            return std::nullopt;
+        }
+        const AtPrice here = at(root);
+        if (reaches(here.irr, target)) {
+            const AtPrice next = at(root + 1);
+            if (!reaches(next.irr, target))
+                return Settled{root};
+            x0 = root + 1;
+            a0 = next;
+        } else {
+            x0 = root;
+            a0 = here;
+        }
+        std::swap(x0, x1);
+        std::swap(a0, a1);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions)
 {
     const double target = assumptions.targetIrr;
@@ -171,6 +240,18 @@ Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions
     const double most = std::floor(10.0 * inputs.price * 100.0);
     if (!(least <= most) || !std::isfinite(most))
         return Measure::unknown(ProjectionText::tr("There is no price to search: the down payment is more than ten times the price."));
+    ProjectionAssumptions atTarget = assumptions;
+    atTarget.discountRate = target;
+    const auto atCents = [&](double cents) {
+        const Projection p = project(atPrice(inputs, cents / 100.0), atTarget, YearlyReturns::BeforeTaxAtHold);
+        return AtPrice{p.irr, p.npv.isKnown() ? p.npv.value : std::nan("")};
+    };
+    if (const auto settled = secantPrice(std::clamp(std::round(inputs.price * 100.0), least, most), least, most,
+                                         target, atCents)) {
+        if (*settled)
+            return Measure::of(**settled / 100.0, {});
+        return Measure::unknown(noPriceReaches());
+    }
     const std::function<Measure(double)> irrAtCents = [&](double cents) {
         return irrAtHold(atPrice(inputs, cents / 100.0), assumptions);
     };
@@ -199,7 +280,7 @@ Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions
             return Measure::of(most / 100.0, {});
         bracket = *found;
     } else {
-        return Measure::unknown(ProjectionText::tr("No price from the down payment to ten times the price asked reaches the target IRR."));
+        return Measure::unknown(noPriceReaches());
     }
     if (bracket.high == most && !std::isfinite(bracket.gapHigh)) {
         const Measure irr = irrAtCents(most);

@@ -2579,10 +2579,6 @@ Make room and choose Retry, choose Export to keep the deal in a file of your cho
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unknown format &quot;%1&quot;: use html, csv or json.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>No deal file given.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2623,18 +2619,6 @@ no error: it counts as 0, as it does in the program&apos;s window.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--yearly goes with --format=csv.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>With --format=csv: the holding period year by year, a line per file, loan and year, instead of a line per loan.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>html (the report, the default), csv (a line per loan of each file, the file&apos;s name first) or json (one document; see docs/analysis-json.md). csv and json give each loan&apos;s projection over the holding period, its IRR in a bear, the base and a bull market, and the highest price at which it still reaches the target IRR.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The figure is too large to show.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2652,6 +2636,38 @@ no error: it counts as 0, as it does in the program&apos;s window.</source>
     </message>
     <message>
         <source>No figure below 0 is allowed for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown format &quot;%1&quot;: use html, csv, json or jsonl.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--yearly goes with --format=csv, json or jsonl.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--pretty goes with --format=json.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--jobs takes a whole number from 1 to 1024.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>html (the report, the default), csv (a line per loan of each file, the file&apos;s name first), json (one document; see docs/analysis-json.md) or jsonl (one deal&apos;s object a line, for jq and databases). csv and json give each loan&apos;s projection over the holding period, its IRR in a bear, the base and a bull market, and the highest price at which it still reaches the target IRR.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --format=csv: the holding period year by year, a line per file, loan and year, instead of a line per loan. With json and jsonl: each loan&apos;s projection and after-tax figures with their years.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --format=json: indented, for a person to read; without it the document is on one line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compute N deal files at once (default: the number of processors); the output is the same, in the order of the command line.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2584,10 +2584,6 @@ Schaffen Sie Platz und wählen Sie „Wiederholen“, wählen Sie „Exportieren
         <translation>%1: keine Anzeige verfügbar; starten Sie das Programm aus einer grafischen Sitzung (DISPLAY oder WAYLAND_DISPLAY ist nicht gesetzt).</translation>
     </message>
     <message>
-        <source>Unknown format &quot;%1&quot;: use html, csv or json.</source>
-        <translation>Unbekanntes Format „%1“: Verwenden Sie html, csv oder json.</translation>
-    </message>
-    <message>
         <source>No deal file given.</source>
         <translation>Keine Datendatei angegeben.</translation>
     </message>
@@ -2637,18 +2633,6 @@ Zahl lesen lässt („abc“), ist kein Fehler: Er zählt als 0, wie im Fenster 
         <translation>--assume %1: &quot;%2&quot; ist keine Zahl; schreiben Sie sie mit &quot;.&quot; als Dezimalpunkt (Appreciation=4.5).</translation>
     </message>
     <message>
-        <source>--yearly goes with --format=csv.</source>
-        <translation>--yearly gehört zu --format=csv.</translation>
-    </message>
-    <message>
-        <source>With --format=csv: the holding period year by year, a line per file, loan and year, instead of a line per loan.</source>
-        <translation>Mit --format=csv: die Haltedauer Jahr für Jahr, eine Zeile je Datei, Darlehen und Jahr, statt einer Zeile je Darlehen.</translation>
-    </message>
-    <message>
-        <source>html (the report, the default), csv (a line per loan of each file, the file&apos;s name first) or json (one document; see docs/analysis-json.md). csv and json give each loan&apos;s projection over the holding period, its IRR in a bear, the base and a bull market, and the highest price at which it still reaches the target IRR.</source>
-        <translation>html (der Bericht, die Voreinstellung), csv (eine Zeile je Darlehen jeder Datei, der Name der Datei zuerst) oder json (ein Dokument; siehe docs/analysis-json.md). csv und json geben für jedes Darlehen die Projektion über die Haltedauer, seinen IRR im ungünstigen Markt, im Basisfall und im günstigen Markt und den höchsten Kaufpreis, bei dem es die Zielrendite noch erreicht.</translation>
-    </message>
-    <message>
         <source>The figure is too large to show.</source>
         <translation>Der Wert ist zu groß für die Anzeige.</translation>
     </message>
@@ -2667,6 +2651,38 @@ Zahl lesen lässt („abc“), ist kein Fehler: Er zählt als 0, wie im Fenster 
     <message>
         <source>No figure below 0 is allowed for %1.</source>
         <translation>Für %1 ist kein Wert unter 0 zulässig.</translation>
+    </message>
+    <message>
+        <source>Unknown format &quot;%1&quot;: use html, csv, json or jsonl.</source>
+        <translation>Unbekanntes Format „%1“: Verwenden Sie html, csv, json oder jsonl.</translation>
+    </message>
+    <message>
+        <source>--yearly goes with --format=csv, json or jsonl.</source>
+        <translation>--yearly gehört zu --format=csv, json oder jsonl.</translation>
+    </message>
+    <message>
+        <source>--pretty goes with --format=json.</source>
+        <translation>--pretty gehört zu --format=json.</translation>
+    </message>
+    <message>
+        <source>--jobs takes a whole number from 1 to 1024.</source>
+        <translation>--jobs erwartet eine ganze Zahl von 1 bis 1024.</translation>
+    </message>
+    <message>
+        <source>html (the report, the default), csv (a line per loan of each file, the file&apos;s name first), json (one document; see docs/analysis-json.md) or jsonl (one deal&apos;s object a line, for jq and databases). csv and json give each loan&apos;s projection over the holding period, its IRR in a bear, the base and a bull market, and the highest price at which it still reaches the target IRR.</source>
+        <translation>html (der Bericht, die Voreinstellung), csv (eine Zeile je Darlehen jeder Datei, der Name der Datei zuerst), json (ein Dokument; siehe docs/analysis-json.md) oder jsonl (ein JSON-Objekt je Datei und Zeile, für jq und Datenbanken). csv und json geben für jedes Darlehen die Projektion über die Haltedauer, seinen IRR im ungünstigen Markt, im Basisfall und im günstigen Markt und den höchsten Kaufpreis, bei dem es die Zielrendite noch erreicht.</translation>
+    </message>
+    <message>
+        <source>With --format=csv: the holding period year by year, a line per file, loan and year, instead of a line per loan. With json and jsonl: each loan&apos;s projection and after-tax figures with their years.</source>
+        <translation>Mit --format=csv: die Haltedauer Jahr für Jahr, eine Zeile je Datei, Darlehen und Jahr, statt einer Zeile je Darlehen. Mit json und jsonl: die Projektion und die Zahlen nach Steuern jedes Darlehens mit ihren Jahren.</translation>
+    </message>
+    <message>
+        <source>With --format=json: indented, for a person to read; without it the document is on one line.</source>
+        <translation>Mit --format=json: eingerückt, für das Lesen durch Menschen; ohne diese Option steht das Dokument in einer Zeile.</translation>
+    </message>
+    <message>
+        <source>Compute N deal files at once (default: the number of processors); the output is the same, in the order of the command line.</source>
+        <translation>N Datendateien gleichzeitig berechnen (Voreinstellung: die Zahl der Prozessoren); die Ausgabe bleibt dieselbe, in der Reihenfolge der Befehlszeile.</translation>
     </message>
 </context>
 </TS>

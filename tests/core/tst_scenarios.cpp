@@ -1,6 +1,10 @@
 #include "core/localeservices.h"
 #include "core/scenarios.h"
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
 
 #include <cmath>
@@ -19,6 +23,7 @@ private slots:
     void priceToOfferIsTheLastCentThatReachesTheTarget_data();
     void priceToOfferIsTheLastCentThatReachesTheTarget();
     void sensitivityIsTheProjectionOnEachStep();
+    void priceToOfferTakesAFewProjections();
 };
 
 namespace {
@@ -201,6 +206,54 @@ void TestScenarios::sensitivityIsTheProjectionOnEachStep()
     const Sensitivity low = sensitivity(deal(200000, 1800, 40000, 1.0, 30), a);
     QVERIFY(!low.interestRate.irr.front().isKnown());
     QVERIFY(low.interestRate.irr[2].isKnown());
+}
+
+
+// The price to offer of the reference's 150 offers (random prices, shares, holds, markets, points
+// and fees), held 30 years and at their own holds: a handful of projections each, on average.
+void TestScenarios::priceToOfferTakesAFewProjections()
+{
+    QFile file(QStringLiteral(ZANT_PROJECTION_REFERENCE));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QJsonArray deals = QJsonDocument::fromJson(file.readAll())[u"fiveOffers"].toArray();
+    unsigned long long searches = 0, projections = 0;
+    for (const QJsonValue &deal : deals) {
+        const QJsonObject property = deal[u"property"].toObject();
+        for (const QJsonValue &loan : deal[u"loans"].toArray()) {
+            ProjectionInputs in;
+            in.price = property[u"price"].toDouble();
+            in.rent = property[u"rent"].toDouble();
+            in.escrow = property[u"escrow"].toDouble();
+            in.otherFees = property[u"otherFees"].toDouble();
+            in.downPayment = loan[u"downPayment"].toDouble();
+            in.ratePercent = loan[u"ratePercent"].toDouble();
+            in.termYears = loan[u"termYears"].toDouble();
+            in.pmi = loan[u"pmi"].toDouble();
+            in.pointsPercent = loan[u"points"].toDouble();
+            in.lenderFees = loan[u"lenderFees"].toDouble();
+            for (int hold : {deal[u"assumptions"][u"holdYears"].toInt(), 30}) {
+                ProjectionAssumptions a;
+                a.holdYears = hold;
+                a.appreciation = deal[u"assumptions"][u"appreciation"].toDouble();
+                a.targetIrr = deal[u"assumptions"][u"targetIrr"].toDouble();
+                const unsigned long long before = projectionsMade();
+                const Measure price = priceToOffer(in, a);
+                projections += projectionsMade() - before;
+                ++searches;
+                if (price.isKnown() && price.value < 10 * in.price) {
+                    ProjectionInputs at = in;
+                    at.price = price.value;
+                    QVERIFY(project(at, a).irr.value >= a.targetIrr);
+                    at.price += 0.01;
+                    const Measure more = project(at, a).irr;
+                    QVERIFY(!more.isKnown() || more.value < a.targetIrr);
+                }
+            }
+        }
+    }
+    QCOMPARE(searches, 300ULL);
+    QVERIFY2(double(projections) / double(searches) <= 6,
+             qPrintable(QStringLiteral("%1 projections a search").arg(double(projections) / double(searches))));
 }
 
 QTEST_GUILESS_MAIN(TestScenarios)
