@@ -199,7 +199,10 @@ void addReturns(Projection &p, const ProjectionAssumptions &a, YearlyReturns yea
         yearly == YearlyReturns::EveryYear ? Measure{} : Measure::unknown(notComputed());
     // The cash out of a refinance is a flow of its year for every sale after it.
     double cashOut = 0;
-    std::vector<double> flows{-p.cashInvested};
+    // One list of flows for every year: a search over prices makes thousands of projections.
+    std::vector<double> flows;
+    flows.reserve(p.years.size() + 1);
+    flows.push_back(-p.cashInvested);
     double cashFlows = 0;
     // What the years before paid in (the cash invested, and the cash that covered a year's
     // shortfall) and paid out: a year that needs cash is no return of the cash invested.
@@ -207,19 +210,19 @@ void addReturns(Projection &p, const ProjectionAssumptions &a, YearlyReturns yea
     double distributed = 0;
     double hint = std::numeric_limits<double>::quiet_NaN();
     for (ProjectionYear &y : p.years) {
-        flows.push_back(y.cashFlow);
         cashFlows += y.cashFlow;
-        std::vector<double> sold = flows;
-        sold.back() += y.saleProceeds;
-        flows.back() += y.refinanceCashOut;
+        // Sold this year, the year's flow is its cash flow and the sale proceeds.
+        const double soldFlow = y.cashFlow + y.saleProceeds;
+        flows.push_back(soldFlow);
         if (yearly == YearlyReturns::EveryYear || &y == &p.years.back()) {
-            y.irrIfSold = irrFrom(sold, hint);
+            y.irrIfSold = irrFrom(flows, hint);
             hint = y.irrIfSold.isKnown() ? y.irrIfSold.value : std::numeric_limits<double>::quiet_NaN();
-            y.npvIfSold = npv(a.discountRate, sold);
+            y.npvIfSold = npv(a.discountRate, flows);
         } else {
             y.irrIfSold = y.npvIfSold = skipped;
         }
-        const double soldFlow = sold.back();
+        // Kept, the year's flow is its cash flow and a refinance's cash out.
+        flows.back() = y.cashFlow + y.refinanceCashOut;
         const double contributions = contributed + std::max(0.0, -soldFlow);
         y.equityMultipleIfSold = contributions > 0
             ? finiteOrTooLarge((distributed + std::max(0.0, soldFlow)) / contributions)

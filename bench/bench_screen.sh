@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Screening a market: zantoria-report over many generated deal files (each held 30 years), as CSV,
+# JSON without and with the years, and JSONL, with one job and with every processor, beside a
+# Release build of an earlier commit on the same files and cat of them. For each run: CPU seconds
+# (user + system), wall seconds, peak memory and the output's size; then whether one job and every
+# processor wrote the same bytes, and how many figures of the columns both builds write differ.
+# Usage: bench/bench_screen.sh [BASELINE, default 0ff6052] [COUNTS, default "10000 100000"]
+# The baseline is measured at the first count only (its indented JSON of 100,000 files would fill
+# gigabytes).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+baseline=${1:-0ff6052}
+read -r -a counts <<< "${2:-10000 100000}"
+work=$(mktemp -d)
+trap 'git -C "$root" worktree remove --force "$work/baseline-src" >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
+export HOME=$work
+export XDG_CONFIG_HOME=$HOME/.config
+
+release() {
+    cmake -S "$1" -B "$2" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+    cmake --build "$2" --target zantoria-report >/dev/null
+}
+release "$root" "${ZANT_BENCH_BUILD:-$root/build-bench}"
+new=$(realpath "${ZANT_BENCH_BUILD:-$root/build-bench}/app/zantoria-report")
+git -C "$root" worktree add --detach "$work/baseline-src" "$baseline" >/dev/null 2>&1
+release "$work/baseline-src" "$work/baseline-build"
+old=$work/baseline-build/app/zantoria-report
+
+cores=$(nproc)
+echo "== $cores processors ($(lscpu | sed -n 's/^Model name: *//p')), $(date -u '+%Y-%m-%d %H:%M UTC')"
+echo "== this tree ($(git -C "$root" rev-parse --short HEAD)) against $baseline"
+
+# Deals that differ in every figure, from the five-loan example, held 30 years.
+generate() {
+    rm -rf "$work/deals"
+    mkdir "$work/deals"
+    awk -v count="$1" -v dir="$work/deals" '
+        { line[NR] = $0 }
+        END {
+            for (i = 1; i <= count; i++) {
+                file = sprintf("%s/deal-%06d.zant", dir, i)
+                for (n = 1; n <= NR; n++) {
+                    l = line[n]
+                    if (l ~ /^PurchasePrice = /) l = "PurchasePrice = " (150000 + i * 7)
+                    if (l ~ /^RentalIncome = /) l = "RentalIncome = " (1500 + i % 900)
+                    if (l ~ /^InterestRate1 = /) l = "InterestRate1 = " (3 + (i % 500) / 100)
+                    print l > file
+                }
+                print "HoldYears = 30" > file
+                close(file)
+            }
+        }' "$root/examples/five-loans.zant"
+}
+
+# One run: its label, then the command; prints CPU s, wall s, peak MB and output MB.
+measure() {
+    local label=$1 out=$work/out.$2
+    shift 2
+    /usr/bin/time -f '%U %S %e %M' -o "$work/time" "$@" > "$out" || { echo "failed: $*" >&2; exit 1; }
+    read -r user system wall peak < "$work/time"
+    awk -v l="$label" -v u="$user" -v s="$system" -v w="$wall" -v p="$peak" -v b="$(stat -c %s "$out")" \
+        'BEGIN { printf "%-44s cpu %7.2f s  wall %7.2f s  peak %7.1f MB  output %8.1f MB\n", l, u + s, w, p / 1024, b / 1048576 }'
+}
+
+for count in "${counts[@]}"; do
+    generate "$count"
+    cd "$work/deals"
+    cat ./*.zant > /dev/null # into the page cache
+    echo "== $count files"
+    measure "cat" cat cat ./*.zant
+    if [ "$count" = "${counts[0]}" ]; then
+        measure "$baseline --format=csv" old.csv env LC_ALL=en_US.UTF-8 "$old" --format=csv ./*.zant
+        measure "$baseline --format=json" old.json env LC_ALL=en_US.UTF-8 "$old" --format=json ./*.zant
+    fi
+    for jobs in 1 "$cores"; do
+        measure "--format=csv --jobs $jobs" "csv.$jobs" env LC_ALL=en_US.UTF-8 "$new" --format=csv --jobs "$jobs" ./*.zant
+        measure "--format=json --jobs $jobs" "json.$jobs" env LC_ALL=en_US.UTF-8 "$new" --format=json --jobs "$jobs" ./*.zant
+        measure "--format=json --yearly --jobs $jobs" "yearly.$jobs" env LC_ALL=en_US.UTF-8 "$new" --format=json --yearly --jobs "$jobs" ./*.zant
+        measure "--format=jsonl --jobs $jobs" "jsonl.$jobs" env LC_ALL=en_US.UTF-8 "$new" --format=jsonl --jobs "$jobs" ./*.zant
+    done
+    for format in csv json yearly jsonl; do
+        if cmp -s "$work/out.$format.1" "$work/out.$format.$cores"; then
+            echo "$format: --jobs 1 and --jobs $cores wrote the same bytes"
+        else
+            echo "$format: --jobs 1 and --jobs $cores DIFFER"
+        fi
+    done
+    if [ "$count" = "${counts[0]}" ]; then
+        python3 "$root/bench/compare_outputs.py" "$work/out.old.csv" "$work/out.csv.1" "$work/out.old.json" "$work/out.yearly.1"
+    fi
+    cd "$root"
+done
