@@ -4,9 +4,10 @@
 # Release build of an earlier commit on the same files and cat of them. For each run: CPU seconds
 # (user + system), wall seconds, peak memory and the output's size; then whether one job and every
 # processor wrote the same bytes, and how many figures of the columns both builds write differ.
-# Usage: bench/bench_screen.sh [BASELINE, default 0ff6052] [COUNTS, default "10000 100000"]
+# Usage: bench/bench_screen.sh [BASELINE, default 0ff6052; none for no baseline]
+#                              [COUNTS, default "10000 100000"]
 # The baseline is measured at the first count only (its indented JSON of 100,000 files would fill
-# gigabytes).
+# gigabytes). The files have short names, so that 100,000 of them fit on one command line.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -23,9 +24,11 @@ release() {
 }
 release "$root" "${ZANT_BENCH_BUILD:-$root/build-bench}"
 new=$(realpath "${ZANT_BENCH_BUILD:-$root/build-bench}/app/zantoria-report")
-git -C "$root" worktree add --detach "$work/baseline-src" "$baseline" >/dev/null 2>&1
-release "$work/baseline-src" "$work/baseline-build"
-old=$work/baseline-build/app/zantoria-report
+if [ "$baseline" != none ]; then
+    git -C "$root" worktree add --detach "$work/baseline-src" "$baseline" >/dev/null 2>&1
+    release "$work/baseline-src" "$work/baseline-build"
+    old=$work/baseline-build/app/zantoria-report
+fi
 
 cores=$(nproc)
 echo "== $cores processors ($(lscpu | sed -n 's/^Model name: *//p')), $(date -u '+%Y-%m-%d %H:%M UTC')"
@@ -39,7 +42,7 @@ generate() {
         { line[NR] = $0 }
         END {
             for (i = 1; i <= count; i++) {
-                file = sprintf("%s/deal-%06d.zant", dir, i)
+                file = sprintf("%s/d%06d.zant", dir, i)
                 for (n = 1; n <= NR; n++) {
                     l = line[n]
                     if (l ~ /^PurchasePrice = /) l = "PurchasePrice = " (150000 + i * 7)
@@ -66,18 +69,18 @@ measure() {
 for count in "${counts[@]}"; do
     generate "$count"
     cd "$work/deals"
-    cat ./*.zant > /dev/null # into the page cache
+    cat -- *.zant > /dev/null # into the page cache
     echo "== $count files"
-    measure "cat" cat cat ./*.zant
-    if [ "$count" = "${counts[0]}" ]; then
-        measure "$baseline --format=csv" old.csv env LC_ALL=en_US.UTF-8 "$old" --format=csv ./*.zant
-        measure "$baseline --format=json" old.json env LC_ALL=en_US.UTF-8 "$old" --format=json ./*.zant
+    measure "cat" cat cat -- *.zant
+    if [ "$count" = "${counts[0]}" ] && [ "$baseline" != none ]; then
+        measure "$baseline --format=csv" old.csv env LC_ALL=en_US.UTF-8 "$old" --format=csv *.zant
+        measure "$baseline --format=json" old.json env LC_ALL=en_US.UTF-8 "$old" --format=json *.zant
     fi
     for jobs in 1 "$cores"; do
-        measure "--format=csv --jobs $jobs" "csv.$jobs" env LC_ALL=en_US.UTF-8 "$new" --format=csv --jobs "$jobs" ./*.zant
-        measure "--format=json --jobs $jobs" "json.$jobs" env LC_ALL=en_US.UTF-8 "$new" --format=json --jobs "$jobs" ./*.zant
-        measure "--format=json --yearly --jobs $jobs" "yearly.$jobs" env LC_ALL=en_US.UTF-8 "$new" --format=json --yearly --jobs "$jobs" ./*.zant
-        measure "--format=jsonl --jobs $jobs" "jsonl.$jobs" env LC_ALL=en_US.UTF-8 "$new" --format=jsonl --jobs "$jobs" ./*.zant
+        measure "--format=csv --jobs $jobs" "csv.$jobs" env LC_ALL=en_US.UTF-8 "$new" --format=csv --jobs "$jobs" *.zant
+        measure "--format=json --jobs $jobs" "json.$jobs" env LC_ALL=en_US.UTF-8 "$new" --format=json --jobs "$jobs" *.zant
+        measure "--format=json --yearly --jobs $jobs" "yearly.$jobs" env LC_ALL=en_US.UTF-8 "$new" --format=json --yearly --jobs "$jobs" *.zant
+        measure "--format=jsonl --jobs $jobs" "jsonl.$jobs" env LC_ALL=en_US.UTF-8 "$new" --format=jsonl --jobs "$jobs" *.zant
     done
     for format in csv json yearly jsonl; do
         if cmp -s "$work/out.$format.1" "$work/out.$format.$cores"; then
@@ -86,7 +89,7 @@ for count in "${counts[@]}"; do
             echo "$format: --jobs 1 and --jobs $cores DIFFER"
         fi
     done
-    if [ "$count" = "${counts[0]}" ]; then
+    if [ "$count" = "${counts[0]}" ] && [ "$baseline" != none ]; then
         python3 "$root/bench/compare_outputs.py" "$work/out.old.csv" "$work/out.csv.1" "$work/out.old.json" "$work/out.yearly.1"
     fi
     cd "$root"
