@@ -7,7 +7,8 @@
 # Usage: bench/bench_screen.sh [BASELINE, default 0ff6052; none for no baseline]
 #                              [COUNTS, default "10000 100000"]
 # The baseline is measured at the first count only (its indented JSON of 100,000 files would fill
-# gigabytes). The files have short names, so that 100,000 of them fit on one command line.
+# gigabytes). The files are named by their numbers alone, so that 100,000 of them fit on one
+# command line.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -42,7 +43,7 @@ generate() {
         { line[NR] = $0 }
         END {
             for (i = 1; i <= count; i++) {
-                file = sprintf("%s/d%06d.zant", dir, i)
+                file = sprintf("%s/%d", dir, i)
                 for (n = 1; n <= NR; n++) {
                     l = line[n]
                     if (l ~ /^PurchasePrice = /) l = "PurchasePrice = " (150000 + i * 7)
@@ -69,18 +70,18 @@ measure() {
 for count in "${counts[@]}"; do
     generate "$count"
     cd "$work/deals"
-    cat -- *.zant > /dev/null # into the page cache
+    cat -- [0-9]* > /dev/null # into the page cache
     echo "== $count files"
-    measure "cat" cat cat -- *.zant
+    measure "cat" cat cat -- [0-9]*
     if [ "$count" = "${counts[0]}" ] && [ "$baseline" != none ]; then
-        measure "$baseline --format=csv" old.csv env LC_ALL=en_US.UTF-8 "$old" --format=csv *.zant
-        measure "$baseline --format=json" old.json env LC_ALL=en_US.UTF-8 "$old" --format=json *.zant
+        measure "$baseline --format=csv" old.csv env LC_ALL=en_US.UTF-8 "$old" --format=csv [0-9]*
+        measure "$baseline --format=json" old.json env LC_ALL=en_US.UTF-8 "$old" --format=json [0-9]*
     fi
     for jobs in 1 "$cores"; do
-        measure "--format=csv --jobs $jobs" "csv.$jobs" env LC_ALL=en_US.UTF-8 "$new" --format=csv --jobs "$jobs" *.zant
-        measure "--format=json --jobs $jobs" "json.$jobs" env LC_ALL=en_US.UTF-8 "$new" --format=json --jobs "$jobs" *.zant
-        measure "--format=json --yearly --jobs $jobs" "yearly.$jobs" env LC_ALL=en_US.UTF-8 "$new" --format=json --yearly --jobs "$jobs" *.zant
-        measure "--format=jsonl --jobs $jobs" "jsonl.$jobs" env LC_ALL=en_US.UTF-8 "$new" --format=jsonl --jobs "$jobs" *.zant
+        measure "--format=csv --jobs $jobs" "csv.$jobs" env LC_ALL=en_US.UTF-8 "$new" --format=csv --jobs "$jobs" [0-9]*
+        measure "--format=json --jobs $jobs" "json.$jobs" env LC_ALL=en_US.UTF-8 "$new" --format=json --jobs "$jobs" [0-9]*
+        measure "--format=json --yearly --jobs $jobs" "yearly.$jobs" env LC_ALL=en_US.UTF-8 "$new" --format=json --yearly --jobs "$jobs" [0-9]*
+        measure "--format=jsonl --jobs $jobs" "jsonl.$jobs" env LC_ALL=en_US.UTF-8 "$new" --format=jsonl --jobs "$jobs" [0-9]*
     done
     for format in csv json yearly jsonl; do
         if cmp -s "$work/out.$format.1" "$work/out.$format.$cores"; then
