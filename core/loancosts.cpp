@@ -48,9 +48,9 @@ QString costsProblem(const ProjectionInputs &in, const ProjectionAssumptions &a)
     return scheduleProblem(in.loanAmount(), in.ratePercent, in.termYears);
 }
 
-Measure annualRate(double amountFinanced, const std::vector<double> &payments)
+Measure annualRate(double amountFinanced, const std::vector<double> &payments, double notePercent)
 {
-    const Measure monthly = monthlyRateOf(amountFinanced, payments);
+    const Measure monthly = monthlyRateOf(amountFinanced, payments, notePercent / 1200.0);
     return monthly.isKnown() ? Measure::of(12.0 * monthly.value, tooLarge()) : monthly;
 }
 
@@ -83,7 +83,7 @@ void rateOverHold(LoanCosts &costs, const ProjectionInputs &in, const Projection
     }
     costs.rateOverHold = in.loanAmount() == 0
         ? costs.apr
-        : annualRate(in.loanAmount() - in.prepaidFinanceCharge(), paid);
+        : annualRate(in.loanAmount() - in.prepaidFinanceCharge(), paid, in.ratePercent);
 }
 
 } // namespace
@@ -93,7 +93,7 @@ double LoanCosts::costAfter(int month) const
     return costIfRepaid[std::min(costIfRepaid.size(), std::size_t(month)) - 1];
 }
 
-Measure monthlyRateOf(double amount, const std::vector<double> &payments)
+Measure monthlyRateOf(double amount, const std::vector<double> &payments, double hint)
 {
     if (!(amount > 0))
         return Measure::unknown(AnalysisText::tr("The points and fees take the whole loan amount: nothing is financed."));
@@ -101,7 +101,7 @@ Measure monthlyRateOf(double amount, const std::vector<double> &payments)
     flows.insert(flows.end(), payments.begin(), payments.end());
     while (flows.size() > 1 && flows.back() == 0) // the months after the payoff pay nothing
         flows.pop_back();
-    return irr(flows);
+    return irrNear(flows, hint);
 }
 
 LoanCosts loanCosts(const ProjectionInputs &in, const ProjectionAssumptions &a)
@@ -119,7 +119,7 @@ LoanCosts loanCosts(const ProjectionInputs &in, const ProjectionAssumptions &a)
     const std::size_t termMonths = std::size_t(std::ceil(12.0 * in.termYears - 1e-9));
     costs.apr = in.loanAmount() == 0
         ? Measure::unknown(AnalysisText::tr("There is no loan amount: there is no rate to state."))
-        : annualRate(in.loanAmount() - in.prepaidFinanceCharge(), paidMonthly(required, in, a.pmiEndLtv));
+        : annualRate(in.loanAmount() - in.prepaidFinanceCharge(), paidMonthly(required, in, a.pmiEndLtv), in.ratePercent);
     if (in.extraPayment < 0) {
         costs.noCostReason = ProjectionText::tr("The extra payment must be 0 or more.");
         costs.rateOverHold = Measure::unknown(costs.noCostReason);

@@ -33,8 +33,9 @@ struct LoanCosts
 [[nodiscard]] LoanCosts loanCosts(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions);
 
 // The monthly rate at which payments (month 1 first) discounted monthly are worth amount; the
-// actuarial equation of an annual percentage rate. Unknown when amount is not above 0.
-[[nodiscard]] Measure monthlyRateOf(double amount, const std::vector<double> &payments);
+// actuarial equation of an annual percentage rate, its search begun near hint (the note's monthly
+// rate). Unknown when amount is not above 0.
+[[nodiscard]] Measure monthlyRateOf(double amount, const std::vector<double> &payments, double hint);
 
 // From fromMonth on, until the next stretch, loan (0 to 4) is the cheapest to repay.
 struct CheapestStretch

@@ -599,6 +599,11 @@ Measure irr(const std::vector<double> &flows)
     return irrFrom(flows, std::numeric_limits<double>::quiet_NaN());
 }
 
+Measure irrNear(const std::vector<double> &flows, double hint)
+{
+    return irrFrom(flows, hint);
+}
+
 Measure npv(double rate, const std::vector<double> &flows)
 {
     if (!(rate > -1))

@@ -199,6 +199,9 @@ enum class YearlyReturns { EveryYear, AtHoldOnly, BeforeTaxAtHold };
 // Unknown when nothing is invested in year 0 or the flows never change sign; with several changes
 // of sign, the root nearest 0. Exact to 1e-9 in the rate.
 [[nodiscard]] Measure irr(const std::vector<double> &flows);
+// The same, the search begun near hint (a loan's monthly rate, for its APR): the root is the same
+// to within 1e-9, found in a few steps instead of many over a long list of flows.
+[[nodiscard]] Measure irrNear(const std::vector<double> &flows, double hint);
 
 // The flows discounted at rate, year 0 undiscounted (a spreadsheet's NPV discounts its first
 // value: this is flows[0] + NPV(rate, flows[1..])).
