@@ -75,9 +75,12 @@ ProjectionPage::ProjectionPage(const AnalysisShown &shown, FigureEdits &edits, Q
 
     // The assumptions in three columns of label and figure, above the summary; the target IRR is
     // set on the Scenarios page, beside the prices it gives. The refinance's below them.
-    QGridLayout *assumptions = assumptionGrid(EditedOn::ProjectionPage);
+    // One grid, so that the refinance's columns stand under the others.
+    auto *assumptions = new QGridLayout;
+    int row = addAssumptions(*assumptions, EditedOn::ProjectionPage, 0);
     auto *refinanceTitle = new QLabel(QStringLiteral("<b>%1</b>").arg(QCoreApplication::translate("LoanAnalysisDialog", "Refinance within the hold").toHtmlEscaped()), this);
-    QGridLayout *refinance = assumptionGrid(EditedOn::Refinance);
+    assumptions->addWidget(refinanceTitle, row++, 0, 1, -1);
+    addAssumptions(*assumptions, EditedOn::Refinance, row);
 
     // The summary, a column per offer; above the figures, whether the offer is compared and its
     // extra payment.
@@ -150,17 +153,14 @@ ProjectionPage::ProjectionPage(const AnalysisShown &shown, FigureEdits &edits, Q
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_problems);
     layout->addLayout(assumptions);
-    layout->addWidget(refinanceTitle);
-    layout->addLayout(refinance);
     layout->addWidget(m_summary);
     layout->addWidget(m_yearlyTitle);
     layout->addWidget(m_yearly);
     layout->addWidget(equity);
 }
 
-QGridLayout *ProjectionPage::assumptionGrid(EditedOn editedOn)
+int ProjectionPage::addAssumptions(QGridLayout &grid, EditedOn editedOn, int firstRow)
 {
-    auto *grid = new QGridLayout;
     std::vector<const DealField *> fields;
     for (const DealField &field : projectionFields()) {
         if (field.editedOn == editedOn)
@@ -175,13 +175,13 @@ QGridLayout *ProjectionPage::assumptionGrid(EditedOn editedOn)
         label->setBuddy(edit);
         edit->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-100.00%")) * 3 / 2);
         const int column = 3 * (i / perColumn);
-        grid->addWidget(label, i % perColumn, column);
-        grid->addWidget(edit, i % perColumn, column + 1);
+        grid.addWidget(label, firstRow + i % perColumn, column);
+        grid.addWidget(edit, firstRow + i % perColumn, column + 1);
     }
     for (int gap = 1; gap < Columns; ++gap)
-        grid->setColumnMinimumWidth(3 * gap - 1, fontMetrics().averageCharWidth() * 4);
-    grid->setColumnStretch(3 * Columns - 1, 1);
-    return grid;
+        grid.setColumnMinimumWidth(3 * gap - 1, fontMetrics().averageCharWidth() * 4);
+    grid.setColumnStretch(3 * Columns - 1, 1);
+    return firstRow + perColumn;
 }
 
 QString ProjectionPage::problems() const

@@ -53,8 +53,9 @@ signals:
     void compareChosen(int loan, bool on);
 
 private:
-    // The edits of the assumptions typed at editedOn, in three columns of label and figure.
-    [[nodiscard]] QGridLayout *assumptionGrid(EditedOn editedOn);
+    // The edits of the assumptions typed at editedOn, in three columns of label and figure from
+    // firstRow of grid on; gives the row after them.
+    int addAssumptions(QGridLayout &grid, EditedOn editedOn, int firstRow);
     [[nodiscard]] QString problems() const;
     void fillSummary();
     // The summary's rows: the offers' boxes and extra payments, then the projection's figures.
