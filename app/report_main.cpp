@@ -225,9 +225,12 @@ Piece analyzeDeal(const Command &command, qsizetype i)
     for (const Assumption &assumption : command.assumptions)
         takePlainNumber(assumption.field->figure(record, assumption.loan), assumption.number, record.m_currency);
     // The CSV of a line per loan gives the returns at the hold only; the JSON's are those of the
-    // yearly projection, to the last digit, with or without its years.
+    // yearly projection, to the last digit, with or without its years, and the years after tax
+    // only where the years are written.
     const bool atHold = command.format == OutputFormat::Csv && !command.yearly;
-    const DealAnalysis deal = analyze(record, atHold ? YearlyReturns::AtHoldOnly : YearlyReturns::EveryYear);
+    const DealAnalysis deal = analyze(record, atHold          ? YearlyReturns::AtHoldOnly
+                                              : command.yearly ? YearlyReturns::EveryYear
+                                                               : YearlyReturns::BeforeTaxEveryYear);
     // Figures left empty for an assumption out of range are told, not left to guess.
     const QString &file = command.given.at(i);
     for (const QString &problem : {deal.assumptions.problem(), deal.assumptions.taxProblem(),

@@ -191,12 +191,17 @@ bool allFinite(const ProjectionYear &y)
     return true;
 }
 
+bool everyYear(YearlyReturns yearly)
+{
+    return yearly == YearlyReturns::EveryYear || yearly == YearlyReturns::BeforeTaxEveryYear;
+}
+
 // The returns of selling after every year: the flows are −cash invested, the cash flows, and the
 // sale proceeds added to the last year's.
 void addReturns(Projection &p, const ProjectionAssumptions &a, YearlyReturns yearly)
 {
     const Measure skipped =
-        yearly == YearlyReturns::EveryYear ? Measure{} : Measure::unknown(notComputed());
+        everyYear(yearly) ? Measure{} : Measure::unknown(notComputed());
     // The cash out of a refinance is a flow of its year for every sale after it.
     double cashOut = 0;
     // One list of flows for every year: a search over prices makes thousands of projections.
@@ -214,7 +219,7 @@ void addReturns(Projection &p, const ProjectionAssumptions &a, YearlyReturns yea
         // Sold this year, the year's flow is its cash flow and the sale proceeds.
         const double soldFlow = y.cashFlow + y.saleProceeds;
         flows.push_back(soldFlow);
-        if (yearly == YearlyReturns::EveryYear || &y == &p.years.back()) {
+        if (everyYear(yearly) || &y == &p.years.back()) {
             y.irrIfSold = irrFrom(flows, hint);
             hint = y.irrIfSold.isKnown() ? y.irrIfSold.value : std::numeric_limits<double>::quiet_NaN();
             y.npvIfSold = npv(a.discountRate, flows);

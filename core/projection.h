@@ -177,8 +177,10 @@ struct Projection
 
 // Whether the returns of selling are computed for every year, or for the hold only (what a
 // scenario or a search over prices needs; the earlier years' IRR and NPV are then unknown).
-// A search over prices or markets needs neither the years' returns nor those after tax.
-enum class YearlyReturns { EveryYear, AtHoldOnly, BeforeTaxAtHold };
+// A search over prices or markets needs neither the years' returns nor those after tax; a table
+// that leaves out the years, the years' returns before tax only (the hold's IRR is searched from
+// the year before's, as in the window) and none after tax.
+enum class YearlyReturns { EveryYear, BeforeTaxEveryYear, AtHoldOnly, BeforeTaxAtHold };
 
 [[nodiscard]] Projection project(const ProjectionInputs &inputs,
                                  const ProjectionAssumptions &assumptions,
