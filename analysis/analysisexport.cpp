@@ -137,10 +137,27 @@ QString inputLabel(const DealField *input)
 }
 
 // The figures of the holding period, in the order of the yearly CSV and under the JSON keys.
+// The years of a projection under the keys of a year column table: a member of the object being
+// written.
+void writeYears(JsonWriter &json, const std::vector<ProjectionYear> &years,
+                const std::vector<ProjectionYearColumn> &columns)
+{
+    json.key("years");
+    json.beginArray();
+    for (const ProjectionYear &year : years) {
+        json.beginObject();
+        for (const ProjectionYearColumn &column : columns) {
+            json.key(column.key);
+            json.value(column.get(year));
+        }
+        json.endObject();
+    }
+    json.endArray();
+}
+
 // A projection: its summary and its years, each year's members in the order of the CSV.
 void writeProjection(JsonWriter &json, const LoanAnalysis &loan, bool years)
 {
-    const Projection &projection = loan.projection;
     json.beginObject();
     for (const ProjectionMeasure &measure : projectionMeasures()) {
         if (!measure.ofTheHold)
@@ -148,50 +165,24 @@ void writeProjection(JsonWriter &json, const LoanAnalysis &loan, bool years)
         json.key(measure.key);
         json.value(measure.get(loan));
     }
-    if (!years) {
-        json.endObject();
-        return;
-    }
-    json.key("years");
-    json.beginArray();
-    for (const ProjectionYear &year : projection.years) {
-        json.beginObject();
-        for (const ProjectionYearColumn &column : projectionYearColumns()) {
-            json.key(column.key);
-            json.value(column.get(year));
-        }
-        json.endObject();
-    }
-    json.endArray();
+    if (years)
+        writeYears(json, loan.projection.years, projectionYearColumns());
     json.endObject();
 }
 
-// What the investor keeps: the hold's returns after tax and each year's tax.
-void writeAfterTax(JsonWriter &json, const Projection &projection, bool years)
+// What the investor keeps: the hold's returns after tax and each year's tax (none where the
+// after-tax figures are unknown).
+void writeAfterTax(JsonWriter &json, const LoanAnalysis &loan, bool years)
 {
-    const AfterTaxReturns &after = projection.afterTax;
     json.beginObject();
     for (const AfterTaxMeasure &measure : afterTaxMeasures()) {
         json.key(measure.key);
-        json.value(measure.get(after));
+        json.value(measure.get(loan));
     }
-    if (!years) {
-        json.endObject();
-        return;
-    }
-    json.key("years");
-    json.beginArray();
-    for (const ProjectionYear &year : projection.years) {
-        if (!after.reason.isEmpty())
-            break;
-        json.beginObject();
-        for (const ProjectionYearColumn &column : afterTaxYearColumns()) {
-            json.key(column.key);
-            json.value(column.get(year));
-        }
-        json.endObject();
-    }
-    json.endArray();
+    const Projection &projection = loan.projection;
+    if (years)
+        writeYears(json, projection.afterTax.reason.isEmpty() ? projection.years : std::vector<ProjectionYear>{},
+                   afterTaxYearColumns());
     json.endObject();
 }
 
@@ -278,7 +269,11 @@ void writeLoanNumber(JsonWriter &json, int k)
         json.value(k + 1);
 }
 
-bool isLoanCost(const LoanMeasure &measure);
+// The loan costs came later still: the typed points and fees, then what they cost.
+bool isLoanCost(const LoanMeasure &measure)
+{
+    return measure.id >= LoanMeasureId::Points;
+}
 
 // Columns that came with the holding period stand after those of earlier versions, so that a
 // script reading columns by their place keeps working.
@@ -286,12 +281,6 @@ bool isLaterColumn(const LoanMeasure &measure)
 {
     return measure.id == LoanMeasureId::InterestSaved || measure.id == LoanMeasureId::BreakEvenOccupancy
         || isLoanCost(measure);
-}
-
-// The loan costs came later still: the typed points and fees, then what they cost.
-bool isLoanCost(const LoanMeasure &measure)
-{
-    return measure.id >= LoanMeasureId::Points;
 }
 
 // What the comparison's offers cost if repaid: the cheapest month by month and the points
@@ -578,7 +567,7 @@ QByteArray AnalysisExport::dealJsonText(const QString &file, const DealRecord &r
         json.key("highest_offer_for_target_irr");
         json.value(loan.priceToOffer);
         json.key("after_tax");
-        writeAfterTax(json, loan.projection, style.years);
+        writeAfterTax(json, loan, style.years);
         json.key("refinance");
         writeRefinance(json, loan.projection.refinance);
         json.endObject();

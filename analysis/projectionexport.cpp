@@ -253,17 +253,17 @@ QByteArray ProjectionExport::afterTaxCsv(const DealRecord &record, const DealAna
     for (const AfterTaxMeasure &row : afterTaxMeasures()) {
         QStringList cells = {AnalysisExport::csvText(projectionText(row.label))};
         for (const LoanAnalysis &each : deal.loans)
-            cells << (each.projection.isKnown() ? cell(row.get(each.projection.afterTax), row.unit) : QString());
+            cells << cell(row.get(each), row.unit);
         csv += csvFields(cells, separator);
     }
     const Projection &projection = deal.loans[std::size_t(loan)].projection;
     csv += QByteArrayLiteral("\r\n");
-    csv += csvLine({loanName(record, loan), projection.isKnown() ? projection.afterTax.reason : projection.reason}, separator);
+    csv += csvLine({loanName(record, loan), projection.afterTax.reason}, separator);
     QStringList titles;
     for (const ProjectionYearColumn &column : afterTaxYearColumns())
         titles << projectionText(column.label);
     csv += csvLine(titles, separator);
-    if (!projection.isKnown() || !projection.afterTax.reason.isEmpty())
+    if (!projection.afterTax.reason.isEmpty())
         return csv;
     for (const ProjectionYear &year : projection.years) {
         QStringList cells;

@@ -11,22 +11,7 @@ export HOME=$work
 export XDG_CONFIG_HOME=$HOME/.config
 
 # Deals that differ in every figure, from the five-loan example.
-mkdir "$work/deals"
-awk -v count="$count" -v dir="$work/deals" '
-    { line[NR] = $0 }
-    END {
-        for (i = 1; i <= count; i++) {
-            file = sprintf("%s/deal-%05d.zant", dir, i)
-            for (n = 1; n <= NR; n++) {
-                l = line[n]
-                if (l ~ /^PurchasePrice = /) l = "PurchasePrice = " (150000 + i * 7)
-                if (l ~ /^RentalIncome = /) l = "RentalIncome = " (1500 + i % 900)
-                if (l ~ /^InterestRate1 = /) l = "InterestRate1 = " (3 + (i % 500) / 100)
-                print l > file
-            }
-            close(file)
-        }
-    }' "$(dirname "$0")/../examples/five-loans.zant"
+"$(dirname "$0")/generate-deals.sh" "$work/deals" "$count"
 
 # Nanoseconds that a command takes, its output thrown away.
 nanoseconds() {

@@ -38,23 +38,7 @@ echo "== this tree ($(git -C "$root" rev-parse --short HEAD)) against $baseline"
 # Deals that differ in every figure, from the five-loan example, held 30 years.
 generate() {
     rm -rf "$work/deals"
-    mkdir "$work/deals"
-    awk -v count="$1" -v dir="$work/deals" '
-        { line[NR] = $0 }
-        END {
-            for (i = 1; i <= count; i++) {
-                file = sprintf("%s/%d", dir, i)
-                for (n = 1; n <= NR; n++) {
-                    l = line[n]
-                    if (l ~ /^PurchasePrice = /) l = "PurchasePrice = " (150000 + i * 7)
-                    if (l ~ /^RentalIncome = /) l = "RentalIncome = " (1500 + i % 900)
-                    if (l ~ /^InterestRate1 = /) l = "InterestRate1 = " (3 + (i % 500) / 100)
-                    print l > file
-                }
-                print "HoldYears = 30" > file
-                close(file)
-            }
-        }' "$root/examples/five-loans.zant"
+    "$root/bench/generate-deals.sh" "$work/deals" "$1" "%d" "HoldYears = 30"
 }
 
 # One run: its label, then the command; prints CPU s, wall s, peak MB and output MB.

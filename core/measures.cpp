@@ -310,6 +310,14 @@ template <double ProjectionYear::*member> Measure money(const ProjectionYear &ye
     return Measure::of(year.*member, {});
 }
 
+// The first column of every table of years.
+ProjectionYearColumn yearColumn()
+{
+    return {"year", QT_TRANSLATE_NOOP("Projection", "Year"),
+            QT_TRANSLATE_NOOP("Projection", "The year of the holding period, counted from the purchase."),
+            MeasureUnit::Count, false, [](const ProjectionYear &y) { return Measure::of(double(y.year), {}); }};
+}
+
 } // namespace
 
 const std::vector<ProjectionYearColumn> &projectionYearColumns()
@@ -317,9 +325,7 @@ const std::vector<ProjectionYearColumn> &projectionYearColumns()
     using U = MeasureUnit;
     using Y = ProjectionYear;
     static const std::vector<ProjectionYearColumn> columns = {
-        {"year", QT_TRANSLATE_NOOP("Projection", "Year"),
-         QT_TRANSLATE_NOOP("Projection", "The year of the holding period, counted from the purchase."), U::Count, false,
-         [](const Y &y) { return Measure::of(double(y.year), {}); }},
+        yearColumn(),
         {"rent", QT_TRANSLATE_NOOP("Projection", "Rent"),
          QT_TRANSLATE_NOOP("Projection", "The year's gross scheduled rent: twelve months of rent, grown by the rent growth from the second year on."),
          U::Money, false, money<&Y::rent>},
@@ -372,9 +378,7 @@ const std::vector<ProjectionYearColumn> &afterTaxYearColumns()
     using U = MeasureUnit;
     using Y = ProjectionYear;
     static const std::vector<ProjectionYearColumn> columns = {
-        {"year", QT_TRANSLATE_NOOP("Projection", "Year"),
-         QT_TRANSLATE_NOOP("Projection", "The year of the holding period, counted from the purchase."), U::Count, false,
-         [](const Y &y) { return Measure::of(double(y.year), {}); }},
+        yearColumn(),
         {"depreciation", QT_TRANSLATE_NOOP("Projection", "Depreciation"),
          QT_TRANSLATE_NOOP("Projection", "The price and closing costs less the land share, written off straight over 27.5 years from mid-month: 11.5 months in the first year and in the year of the sale, 12 in the others."),
          U::Money, false, money<&Y::depreciation>},
@@ -401,26 +405,25 @@ const std::vector<ProjectionYearColumn> &afterTaxYearColumns()
 const std::vector<AfterTaxMeasure> &afterTaxMeasures()
 {
     using U = MeasureUnit;
-    using A = AfterTaxReturns;
     static const std::vector<AfterTaxMeasure> rows = {
         {"irr", QT_TRANSLATE_NOOP("Projection", "After-Tax IRR"),
          QT_TRANSLATE_NOOP("Projection", "The yearly rate at which the after-tax flows are worth 0: the cash invested, each year's cash flow less its income tax (and a refinance's cash out), and the sale proceeds less the tax on the sale."),
-         U::Fraction, false, Better::Higher, [](const A &a) { return a.irr; }},
+         U::Fraction, false, Better::Higher, [](const LoanAnalysis &l) { return l.projection.afterTax.irr; }},
         {"npv", QT_TRANSLATE_NOOP("Projection", "After-Tax NPV"),
          QT_TRANSLATE_NOOP("Projection", "The after-tax flows discounted at the discount rate."), U::Money, false, Better::Higher,
-         [](const A &a) { return a.npv; }},
+         [](const LoanAnalysis &l) { return l.projection.afterTax.npv; }},
         {"equity_multiple", QT_TRANSLATE_NOOP("Projection", "After-Tax Equity Multiple"),
          QT_TRANSLATE_NOOP("Projection", "What the after-tax flows paid out divided by what they put in."), U::Ratio, true,
-         Better::Higher, [](const A &a) { return a.equityMultiple; }},
+         Better::Higher, [](const LoanAnalysis &l) { return l.projection.afterTax.equityMultiple; }},
         {"total_profit", QT_TRANSLATE_NOOP("Projection", "After-Tax Profit"),
          QT_TRANSLATE_NOOP("Projection", "The after-tax flows of the hold less the cash invested: what the investor keeps."), U::Money, false,
-         Better::Higher, [](const A &a) { return a.totalProfit; }},
+         Better::Higher, [](const LoanAnalysis &l) { return l.projection.afterTax.totalProfit; }},
         {"depreciation_taken", QT_TRANSLATE_NOOP("Projection", "Depreciation Taken"),
          QT_TRANSLATE_NOOP("Projection", "The depreciation of every year of the hold: it lowered the income taxed, and the sale taxes it back at the recapture rate."),
-         U::Money, false, Better::Neither, [](const A &a) { return a.depreciationTaken; }},
+         U::Money, false, Better::Neither, [](const LoanAnalysis &l) { return l.projection.afterTax.depreciationTaken; }},
         {"tax_on_sale", QT_TRANSLATE_NOOP("Projection", "Tax on the Sale"),
          QT_TRANSLATE_NOOP("Projection", "The gain up to the depreciation taken at the recapture rate, the rest at the capital gains rate; a sale at a loss saves tax at the income tax rate."),
-         U::Money, false, Better::Lower, [](const A &a) { return a.taxOnSale; }},
+         U::Money, false, Better::Lower, [](const LoanAnalysis &l) { return l.projection.afterTax.taxOnSale; }},
     };
     return rows;
 }

@@ -174,7 +174,7 @@ struct AfterTaxMeasure
     MeasureUnit unit;
     bool multiple;
     Better better;
-    Measure (*get)(const AfterTaxReturns &);
+    Measure (*get)(const LoanAnalysis &);
 };
 
 [[nodiscard]] const std::vector<AfterTaxMeasure> &afterTaxMeasures();

@@ -627,5 +627,10 @@ Projection unprojected(const QString &reason)
     for (Measure *m : {&p.irr, &p.npv, &p.equityMultiple, &p.totalProfit, &p.annualizedReturn,
                         &p.saleProceeds})
         *m = Measure::unknown(reason);
+    AfterTaxReturns &after = p.afterTax;
+    after.reason = reason;
+    for (Measure *m : {&after.irr, &after.npv, &after.equityMultiple, &after.totalProfit,
+                        &after.depreciationTaken, &after.taxOnSale})
+        *m = Measure::unknown(reason);
     return p;
 }

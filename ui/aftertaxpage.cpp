@@ -33,40 +33,6 @@ class Text
     Q_DECLARE_TR_FUNCTIONS(LoanAnalysisDialog)
 };
 
-// The compared offers that share the best known value of a row; none where all share it.
-std::vector<int> bestOf(const std::array<Measure, MAX_LOANS> &values, const ComparedOffers &compared, Better better)
-{
-    std::vector<int> known;
-    for (int k = 0; k < MAX_LOANS; ++k) {
-        if (compared[std::size_t(k)] && values[std::size_t(k)].isKnown())
-            known.push_back(k);
-    }
-    if (better == Better::Neither || known.empty())
-        return {};
-    const auto worse = [&](int a, int b) {
-        const double x = values[std::size_t(a)].value, y = values[std::size_t(b)].value;
-        return better == Better::Higher ? x < y : x > y;
-    };
-    const int best = *std::max_element(known.begin(), known.end(), worse);
-    std::vector<int> shared;
-    for (int k : known) {
-        if (values[std::size_t(k)].value == values[std::size_t(best)].value)
-            shared.push_back(k);
-    }
-    return known.size() > 1 && shared.size() == known.size() ? std::vector<int>{} : shared;
-}
-
-QTableView *figuresTable(const char *name, const QString &accessibleName, QWidget *parent)
-{
-    auto *table = new QTableView(parent);
-    table->setObjectName(QLatin1String(name));
-    table->setAccessibleName(accessibleName);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setTabKeyNavigation(false);
-    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    return table;
-}
-
 } // namespace
 
 AfterTaxPage::AfterTaxPage(const AnalysisShown &shown, FigureEdits &edits, QWidget *parent)
@@ -105,15 +71,14 @@ AfterTaxPage::AfterTaxPage(const AnalysisShown &shown, FigureEdits &edits, QWidg
     m_summaryModel = new OffersModel(this);
     m_summary = figuresTable("afterTaxSummary", Text::tr("What each offer returns after tax"), this);
     m_summary->setModel(m_summaryModel);
-    m_summary->setFocusPolicy(Qt::NoFocus);
     m_summary->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_summary->horizontalHeader()->setMinimumSectionSize(fontMetrics().horizontalAdvance(QStringLiteral("$000,000.00")) + 16);
-    m_summary->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     m_yearlyTitle = new QLabel(this);
     m_yearlyTitle->setObjectName(QStringLiteral("afterTaxYearlyTitle"));
     m_yearlyModel = new ProjectionYearsModel(this, afterTaxYearColumns());
     m_yearly = figuresTable("afterTaxYears", Text::tr("The chosen loan's taxes year by year"), this);
+    m_yearly->setFocusPolicy(Qt::StrongFocus);
     m_yearly->setModel(m_yearlyModel);
     m_yearly->verticalHeader()->hide();
     m_yearly->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -141,17 +106,14 @@ void AfterTaxPage::refresh()
     OfferRow before{Text::tr("IRR before Tax"), projectionText(irr.definition), {}, irr.unit};
     for (int k = 0; k < MAX_LOANS; ++k)
         before.values[std::size_t(k)] = irr.get(analysis.loans[std::size_t(k)]);
-    before.best = bestOf(before.values, m_shown.compared(), irr.better);
+    before.best = bestLoans(analysis, irr.get, irr.better);
     std::vector<OfferRow> rows{before};
     for (const AfterTaxMeasure &measure : afterTaxMeasures()) {
         OfferRow row{projectionText(measure.label), projectionText(measure.definition), {}, measure.unit,
                      measure.multiple};
-        for (int k = 0; k < MAX_LOANS; ++k) {
-            const Projection &projection = analysis.loans[std::size_t(k)].projection;
-            row.values[std::size_t(k)] = projection.isKnown() ? measure.get(projection.afterTax)
-                                                              : Measure::unknown(projection.reason);
-        }
-        row.best = bestOf(row.values, m_shown.compared(), measure.better);
+        for (int k = 0; k < MAX_LOANS; ++k)
+            row.values[std::size_t(k)] = measure.get(analysis.loans[std::size_t(k)]);
+        row.best = bestLoans(analysis, measure.get, measure.better);
         rows.push_back(row);
     }
     m_summaryModel->setRows(rows, analysis, m_shown.compared(), m_shown.record().m_currency,
@@ -170,7 +132,7 @@ void AfterTaxPage::showChosenLoan()
 {
     const int k = m_shown.chosenLoan();
     const Projection &projection = m_shown.analysis().loans[std::size_t(k)].projection;
-    const QString reason = projection.isKnown() ? projection.afterTax.reason : projection.reason;
+    const QString &reason = projection.afterTax.reason;
     m_yearlyTitle->setText(reason.isEmpty() ? Text::tr("%1, taxes year by year").arg(m_shown.loanName(k))
                                             : Text::tr("%1, taxes year by year: %2").arg(m_shown.loanName(k), reason));
     m_yearlyModel->show(reason.isEmpty() ? projection.years : std::vector<ProjectionYear>{}, m_shown.record().m_currency);
@@ -180,9 +142,7 @@ void AfterTaxPage::showChosenLoan()
 
 void AfterTaxPage::fitTables()
 {
-    m_summary->resizeRowsToContents();
-    m_summary->setFixedHeight(m_summary->horizontalHeader()->sizeHint().height() + m_summary->verticalHeader()->length()
-                              + 2 * m_summary->frameWidth() + 2);
+    fitToRows(m_summary);
     // Each column as wide as its wrapped header and figures (a German word can be long), and the
     // room left shared out.
     m_yearly->resizeColumnsToContents();

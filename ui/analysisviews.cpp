@@ -8,6 +8,8 @@
 #include <QAbstractItemModel>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QHeaderView>
+#include <QTableView>
 #include <QChartView>
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -224,6 +226,28 @@ QCategoryAxis *roundAxis(double top, int parts, bool whole, const std::function<
         axis->append(label(i * step), i * step);
     axis->setRange(first * step, steps * step);
     return axis;
+}
+
+QTableView *figuresTable(const char *name, const QString &accessibleName, QWidget *parent)
+{
+    auto *table = new QTableView(parent);
+    table->setObjectName(QLatin1String(name));
+    table->setAccessibleName(accessibleName);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setTabKeyNavigation(false);
+    table->setFocusPolicy(Qt::NoFocus);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    return table;
+}
+
+void fitToRows(QTableView *table)
+{
+    table->resizeRowsToContents();
+    int rows = 0;
+    for (int r = 0; r < table->model()->rowCount(); ++r)
+        rows += table->rowHeight(r);
+    table->setFixedHeight(table->horizontalHeader()->sizeHint().height() + rows + 2 * table->frameWidth() + 2);
 }
 
 QStringList yearColumnHeaders(const std::vector<ProjectionYearColumn> &columns, const QFontMetrics &metrics)

@@ -23,6 +23,8 @@ class QCategoryAxis;
 class QChart;
 class QChartView;
 class QFontMetrics;
+class QTableView;
+class QWidget;
 
 // The pieces the Loan Analysis window's pages share: table cells of figures and their marks,
 // charts and their axes, and the HTML of a printed table.
@@ -97,6 +99,12 @@ void clearChart(QChart *chart);
 // A lender's name in lines of at most most pixels, broken between words; a word longer than a
 // line, and a fourth line, are cut short with an ellipsis (the tooltip has the whole name).
 [[nodiscard]] QString wrapName(const QString &name, const QFontMetrics &metrics, int most);
+// A table of figures on a page that scrolls: read only, never scrolled up and down nor reached
+// with the keys, its rows as tall as their texts; named for tests and accessibility.
+[[nodiscard]] QTableView *figuresTable(const char *name, const QString &accessibleName, QWidget *parent);
+// Makes a table as tall as its header and rows, so that the page scrolls, not the table. The rows
+// are summed one by one, as a hidden row header keeps no length of its own.
+void fitToRows(QTableView *table);
 // The headers of a table of years, in lines no wider than a figure so that the columns fit the
 // window's width; a word longer than that sets the line's width.
 [[nodiscard]] QStringList yearColumnHeaders(const std::vector<ProjectionYearColumn> &columns,

@@ -54,30 +54,6 @@ QString breakEvenText(const std::optional<int> &month)
     return Text::tr("Month %1 (year %2)").arg(*month).arg((*month - 1) / 12 + 1);
 }
 
-QTableView *figuresTable(const char *name, const QString &accessibleName, QWidget *parent)
-{
-    auto *table = new QTableView(parent);
-    table->setObjectName(QLatin1String(name));
-    table->setAccessibleName(accessibleName);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setTabKeyNavigation(false);
-    table->setFocusPolicy(Qt::NoFocus);
-    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    return table;
-}
-
-// Tall enough for every row: the page scrolls, not the table. The rows are summed one by one, as
-// a hidden row header keeps no length of its own.
-void fitHeight(QTableView *table)
-{
-    table->resizeRowsToContents();
-    int rows = 0;
-    for (int r = 0; r < table->model()->rowCount(); ++r)
-        rows += table->rowHeight(r);
-    table->setFixedHeight(table->horizontalHeader()->sizeHint().height() + rows + 2 * table->frameWidth() + 2);
-}
-
 } // namespace
 
 LoanCostPage::LoanCostPage(const AnalysisShown &shown, QWidget *parent)
@@ -166,7 +142,7 @@ void LoanCostPage::fillLeaving()
     m_leavingModel->setRows(rows, analysis, m_shown.compared(), m_shown.record().m_currency,
                             palette().brush(QPalette::Disabled, QPalette::Text));
     showOfferHeaders();
-    fitHeight(m_leaving);
+    fitToRows(m_leaving);
 }
 
 void LoanCostPage::fillPairs()
@@ -191,7 +167,7 @@ void LoanCostPage::fillPairs()
     } else {
         m_pairs->clearSpans();
     }
-    fitHeight(m_pairs);
+    fitToRows(m_pairs);
 }
 
 namespace {
@@ -293,8 +269,8 @@ void LoanCostPage::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     // Wider columns wrap the names and headers into fewer lines.
-    fitHeight(m_leaving);
-    fitHeight(m_pairs);
+    fitToRows(m_leaving);
+    fitToRows(m_pairs);
 }
 
 void LoanCostPage::showOfferHeaders()

@@ -373,6 +373,9 @@ private slots:
                      QStringLiteral("\u2014"));
             QVERIFY(!measure.get(noTerm).reason.isEmpty());
         }
+        // Nor anything after tax: no figure of an offer without a projection reads as 0.
+        for (const AfterTaxMeasure &measure : afterTaxMeasures())
+            QVERIFY2(!measure.get(noTerm).isKnown(), measure.key);
         DealRecord nothingInvested = record;
         nothingInvested.m_downPayment[0].m_value = 0;
         nothingInvested.m_projection.m_closingCosts.m_value = 0;

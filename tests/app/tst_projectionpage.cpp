@@ -121,11 +121,8 @@ private slots:
     // survives a restart.
     void aDuplexTellsOneStory()
     {
-        const QString deal = QDir(m_files.path()).filePath(QStringLiteral("duplex.zant"));
-        QFile file(deal);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(DuplexFile);
-        file.close();
+        const QString deal = writtenDeal(QStringLiteral("duplex.zant"), DuplexFile);
+        QVERIFY(!deal.isEmpty());
         AppFixture fixture;
         fixture.run([&](MainDialog &dlg) {
             LoanAnalysisDialog *window = openAnalysis(fixture, dlg, deal);
@@ -555,18 +552,14 @@ private slots:
         });
     }
 
-    // F1 opens the help of the page shown: the Projection section on its tab.
     // Points and fees typed with the keys for two offers show what each costs: the APRs of a
     // lender's worked examples, the cash to close, the offer cheapest if the buyer leaves early
     // and when the points pay off (both against the loans' closed forms), the page's help, its
     // CSV and the profile after a restart.
     void loanCostsOfTypedPointsAndFees()
     {
-        const QString deal = QDir(m_files.path()).filePath(QStringLiteral("buydown.zant"));
-        QFile file(deal);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(RateBuyDownFile);
-        file.close();
+        const QString deal = writtenDeal(QStringLiteral("buydown.zant"), RateBuyDownFile);
+        QVERIFY(!deal.isEmpty());
         AppFixture fixture;
         fixture.run([&](MainDialog &dlg) {
             LoanAnalysisDialog *window = openAnalysis(fixture, dlg, deal);
@@ -711,6 +704,7 @@ private slots:
         });
     }
 
+    // F1 opens the help of the page shown: the Projection section on its tab.
     void helpOfThePageShown()
     {
         AppFixture fixture;
@@ -738,6 +732,14 @@ private slots:
     }
 
 private:
+    // The deal file of that name in the test's folder, holding text; empty if it cannot be written.
+    QString writtenDeal(const QString &name, const char *text)
+    {
+        const QString path = QDir(m_files.path()).filePath(name);
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(text) == qint64(qstrlen(text)) ? path : QString();
+    }
+
     QTemporaryDir m_files;
 };
 
