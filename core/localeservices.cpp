@@ -14,6 +14,8 @@
 #include <unicode/unistr.h>
 
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -61,29 +63,54 @@ bool icuKnowsLocale(const icu::Locale &locale)
 
 QString checkedLocaleName(const QString &name);
 
+// Counts the pinnings, so that a thread sees a new one without taking the lock on every call.
+std::atomic<unsigned> g_pinnings{0};
+
+// The locale name the environment gives the category, or the pinned one.
+std::string rawLocaleName(LocaleServices::Category category)
+{
+    thread_local unsigned seenPinnings = ~0u;
+    thread_local std::string pinned;
+    if (const unsigned pinnings = g_pinnings.load(std::memory_order_acquire); pinnings != seenPinnings) {
+        std::lock_guard<std::mutex> lock(g_resolveMutex);
+        pinned = g_pinnedLocale.toStdString();
+        seenPinnings = g_pinnings.load(std::memory_order_relaxed);
+    }
+    if (!pinned.empty())
+        return pinned;
+    for (const char *variable : {"LC_ALL", categoryVariable(category), "LANG"}) {
+        const char *value = std::getenv(variable);
+        if (value && *value)
+            return value;
+    }
+    return {};
+}
+
 // The environment is read on every call, so a changed locale counts at once; what a name
-// resolves to is remembered, since that takes ICU's data.
+// resolves to is remembered, since that takes ICU's data. Formatting a few hundred figures a
+// deal asks for the same name again and again: each thread keeps the last one of each category.
 QString resolveLocaleName(LocaleServices::Category category)
 {
+    struct Resolved
+    {
+        bool known = false;
+        std::string raw;
+        QString name;
+    };
+    thread_local std::array<Resolved, 3> last;
+    Resolved &mine = last[std::size_t(category)];
+    std::string raw = rawLocaleName(category);
+    if (mine.known && mine.raw == raw)
+        return mine.name;
     std::lock_guard<std::mutex> lock(g_resolveMutex);
-    std::string raw;
-    if (!g_pinnedLocale.isEmpty()) {
-        raw = g_pinnedLocale.toStdString();
-    } else {
-        for (const char *variable : {"LC_ALL", categoryVariable(category), "LANG"}) {
-            const char *value = std::getenv(variable);
-            if (value && *value) {
-                raw = value;
-                break;
-            }
-        }
-    }
     static std::map<std::string, QString> resolved;
-    const auto found = resolved.find(raw);
-    if (found != resolved.end())
-        return found->second;
-    const QString name = stripEncoding(QString::fromLocal8Bit(raw.c_str()));
-    return resolved.emplace(raw, checkedLocaleName(name)).first->second;
+    auto found = resolved.find(raw);
+    if (found == resolved.end()) {
+        const QString name = stripEncoding(QString::fromLocal8Bit(raw.c_str()));
+        found = resolved.emplace(raw, checkedLocaleName(name)).first;
+    }
+    mine = {true, std::move(raw), found->second};
+    return mine.name;
 }
 
 QString checkedLocaleName(const QString &name)
@@ -215,15 +242,31 @@ Formatters makeFormatters(const QString &localeName, const QString &currency)
 }
 
 // The formatters of a locale with a currency (empty: the locale's own), made once each.
+// Each thread remembers the last few it asked for (the money and the number formatters of a
+// deal), without the lock: the cache's entries stay where they are once made.
 const Formatters &formattersFor(const QString &localeName, const QString &currency = QString())
 {
+    struct Recent
+    {
+        QString localeName;
+        QString currency;
+        const Formatters *formatters = nullptr;
+    };
+    thread_local std::array<Recent, 4> recent;
+    thread_local std::size_t next = 0;
+    for (const Recent &r : recent) {
+        if (r.formatters && r.localeName == localeName && r.currency == currency)
+            return *r.formatters;
+    }
     static std::map<std::pair<QString, QString>, Formatters> cache;
     std::lock_guard<std::mutex> lock(g_cacheMutex);
     const auto key = std::make_pair(localeName, currency);
     auto found = cache.find(key);
-    if (found != cache.end())
-        return found->second;
-    return cache.emplace(key, makeFormatters(localeName, currency)).first->second;
+    if (found == cache.end())
+        found = cache.emplace(key, makeFormatters(localeName, currency)).first;
+    recent[next] = {localeName, currency, &found->second};
+    next = (next + 1) % recent.size();
+    return found->second;
 }
 
 QString formatWith(const icu::number::LocalizedNumberFormatter *formatter, const QString &numberText)
@@ -253,8 +296,23 @@ QString formatWith(const icu::number::LocalizedNumberFormatter *formatter, const
 
 bool LocaleServices::isPlainNumberText(const QString &text)
 {
-    static const QRegularExpression plain(QStringLiteral("^-?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)$"));
-    return plain.match(text).hasMatch();
+    // -?(digits .? digits* | . digits)
+    const auto isDigit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+    QStringView rest(text);
+    if (rest.startsWith(QLatin1Char('-')))
+        rest = rest.mid(1);
+    qsizetype integerDigits = 0;
+    while (integerDigits < rest.size() && isDigit(rest[integerDigits]))
+        ++integerDigits;
+    rest = rest.mid(integerDigits);
+    if (rest.startsWith(QLatin1Char('.')))
+        rest = rest.mid(1);
+    else if (!rest.isEmpty())
+        return false;
+    qsizetype fractionDigits = 0;
+    while (fractionDigits < rest.size() && isDigit(rest[fractionDigits]))
+        ++fractionDigits;
+    return fractionDigits == rest.size() && integerDigits + fractionDigits > 0;
 }
 
 QString LocaleServices::formatCurrency(const QString &numberText, const QString &currency)
@@ -324,11 +382,19 @@ void LocaleServices::pinLocale(const QString &name)
 {
     std::lock_guard<std::mutex> lock(g_resolveMutex);
     g_pinnedLocale = name;
+    g_pinnings.fetch_add(1, std::memory_order_release);
 }
 
 QString LocaleServices::localeCurrency(const QString &localeName)
 {
-    return currencyCode(icuLocale(localeName));
+    // Asked for every figure of money shown in the locale's own currency.
+    thread_local QString lastLocale;
+    thread_local QString lastCode;
+    if (lastCode.isEmpty() || lastLocale != localeName) {
+        lastCode = currencyCode(icuLocale(localeName));
+        lastLocale = localeName;
+    }
+    return lastCode;
 }
 
 bool LocaleServices::isKnownCurrency(const QString &isoCode)

@@ -147,25 +147,25 @@ void Value::parse(const QString &text, const FigureLocales &locales)
 
 bool Value::canShow(const QString &currency) const
 {
-    return !format(currency).isEmpty();
+    return isShown(format(currency));
 }
 
-bool PercentValue::canShow(const QString &) const
+bool Value::takeShown(double before, const QString &currency)
 {
-    // Format appends "%" even to an empty number.
-    return !LocaleServices::formatPercent(doubleToText(m_value)).isEmpty();
+    const QString shown = format(currency);
+    if (!isShown(shown)) {
+        m_value = before;
+        return false;
+    }
+    parse(shown, FigureLocales::user(currency));
+    return true;
 }
 
 bool Value::readStored(const QString &text, const FigureLocales &locales)
 {
     const double before = m_value;
     parse(text, locales);
-    if (!canShow(locales.currency)) {
-        m_value = before;
-        return false;
-    }
-    parse(format(locales.currency), FigureLocales::user(locales.currency));
-    return true;
+    return takeShown(before, locales.currency);
 }
 
 const ParseConventions &Value::conventions(const FigureLocales &locales) const
@@ -183,12 +183,8 @@ QString Value::takeTyped(const QString &typed, const QString &currency)
     // Used as shown, like a stored figure: a typed term of 15.5 shows and counts as 15. A figure
     // too large to show would show empty and read back as 0; the field keeps its figure instead.
     const double before = m_value;
-    const FigureLocales shown = FigureLocales::user(currency);
-    parse(typed, shown);
-    if (canShow(currency))
-        parse(format(currency), shown);
-    else
-        m_value = before;
+    parse(typed, FigureLocales::user(currency));
+    (void)takeShown(before, currency);
     return format(currency);
 }
 

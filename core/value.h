@@ -28,7 +28,7 @@ public:
     // have no currency and pass it by.
     [[nodiscard]] virtual QString format(const QString &currency) const = 0;
     // True when Format gives the figure a text; false for a figure too large for its field.
-    [[nodiscard]] virtual bool canShow(const QString &currency) const;
+    [[nodiscard]] bool canShow(const QString &currency) const;
 
     // Reads a stored figure (profile, deal file) as its field will show it: parsed in the
     // locales it was written in, then taken as what format shows, so that the window, the report
@@ -50,6 +50,12 @@ protected:
     // The deal's own figures are never negative, whatever is typed; an assumption about the
     // market may be ("-2%" a year), and a minus before its digits is kept.
     [[nodiscard]] virtual bool keepsSign() const { return false; }
+    // Whether a text format gave shows the figure: the figure as read, shown and read once more,
+    // formats once.
+    [[nodiscard]] virtual bool isShown(const QString &formatted) const { return !formatted.isEmpty(); }
+    // The figure read back from what its field shows, in the user's locales; false, with the
+    // figure left at before, where the field could not show it.
+    bool takeShown(double before, const QString &currency);
 
     Value() = default;
     Value(const Value &) = default;
@@ -69,7 +75,10 @@ class PercentValue : public Value
 {
 public:
     [[nodiscard]] QString format(const QString &currency) const override;
-    [[nodiscard]] bool canShow(const QString &currency) const override;
+
+protected:
+    // Format appends "%" even to an empty number.
+    [[nodiscard]] bool isShown(const QString &formatted) const override { return formatted.size() > 1; }
 };
 
 class IntegerValue : public Value

@@ -2,6 +2,7 @@
 #include "core/localeservices.h"
 #include "core/value.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 #include <unicode/locid.h>
@@ -239,6 +240,20 @@ void TestValue::formatRejectsNonPlainNumbers()
     QCOMPARE(LocaleServices::formatNumber(QStringLiteral("1.2.3")), QString());
     QCOMPARE(LocaleServices::formatNumber(QStringLiteral("+5")), QString());
     QCOMPARE(LocaleServices::formatNumber(QStringLiteral(".5")), QStringLiteral("0.50"));
+    // Every arrangement of up to four of the characters that matter, against the pattern.
+    const QRegularExpression plain(QStringLiteral("^-?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)\\z"));
+    const QString alphabet = QStringLiteral("-.1e");
+    std::vector<QString> texts = {QString()};
+    for (std::size_t from = 0; texts.back().size() < 4; ) {
+        const std::size_t to = texts.size();
+        for (std::size_t i = from; i < to; ++i) {
+            for (QChar c : alphabet)
+                texts.push_back(texts[i] + c);
+        }
+        from = to;
+    }
+    for (const QString &text : texts)
+        QVERIFY2(LocaleServices::isPlainNumberText(text) == plain.match(text).hasMatch(), qPrintable(text));
 }
 
 void TestValue::percentKeepsAThirdDecimal_data()
