@@ -133,7 +133,7 @@ ProjectionAssumptions yearOneOf(ProjectionAssumptions assumptions)
 double cashFlowAtPrice(ProjectionInputs inputs, const ProjectionAssumptions &yearOne, double price)
 {
     inputs.price = price;
-    const Projection p = project(inputs, yearOne, YearlyReturns::BeforeTaxAtHold);
+    const Projection p = project(inputs, yearOne, YearlyReturns::ValueAtHold);
     return p.isKnown() ? p.years.front().cashFlow : std::nan("");
 }
 
@@ -201,7 +201,7 @@ void underwrite(LoanAnalysis &loan, const DealRecord &record, int k, const Proje
     if (inputs.extraPayment != 0) {
         ProjectionInputs plain = inputs;
         plain.extraPayment = 0;
-        const Projection p = project(plain, yearOneOf(assumptions), YearlyReturns::BeforeTaxAtHold);
+        const Projection p = project(plain, yearOneOf(assumptions), YearlyReturns::ValueAtHold);
         required = p.isKnown() ? p.years.front().debtService + p.years.front().pmi : std::nan("");
     }
     const QString tooLarge = AnalysisText::tr(TooLarge);
@@ -319,7 +319,7 @@ DealAnalysis analyze(const DealRecord &record, YearlyReturns yearly)
                 ? resultOf(loan.projection)
                 : projectScenario(inputs, deal.assumptions, Scenarios[s]);
         }
-        loan.priceToOffer = priceToOffer(inputs, deal.assumptions);
+        loan.priceToOffer = priceToOffer(inputs, deal.assumptions, &loan.projection);
         underwrite(loan, record, k, inputs, deal.assumptions);
     }
     leaveOut(deal, comparedOffers(record));

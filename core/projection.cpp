@@ -220,7 +220,7 @@ void addReturns(Projection &p, const ProjectionAssumptions &a, YearlyReturns yea
         const double soldFlow = y.cashFlow + y.saleProceeds;
         flows.push_back(soldFlow);
         if (everyYear(yearly) || &y == &p.years.back()) {
-            y.irrIfSold = irrFrom(flows, hint);
+            y.irrIfSold = yearly == YearlyReturns::ValueAtHold ? skipped : irrFrom(flows, hint);
             hint = y.irrIfSold.isKnown() ? y.irrIfSold.value : std::numeric_limits<double>::quiet_NaN();
             y.npvIfSold = npv(a.discountRate, flows);
         } else {
@@ -355,6 +355,18 @@ namespace {
 thread_local unsigned long long g_projections = 0;
 } // namespace
 
+std::vector<double> flowsSoldAtHold(const Projection &projection)
+{
+    std::vector<double> flows;
+    flows.reserve(projection.years.size() + 1);
+    flows.push_back(-projection.cashInvested);
+    for (const ProjectionYear &y : projection.years)
+        flows.push_back(y.cashFlow + y.refinanceCashOut);
+    if (!projection.years.empty())
+        flows.back() = projection.years.back().cashFlow + projection.years.back().saleProceeds;
+    return flows;
+}
+
 unsigned long long projectionsMade()
 {
     return g_projections;
@@ -382,7 +394,7 @@ Projection project(const ProjectionInputs &inputs, const ProjectionAssumptions &
     }
     addReturns(p, assumptions, yearly);
     addRefinance(p, financing);
-    if (yearly != YearlyReturns::BeforeTaxAtHold)
+    if (yearly != YearlyReturns::BeforeTaxAtHold && yearly != YearlyReturns::ValueAtHold)
         addAfterTax(p, inputs, assumptions, financing, yearly);
     return p;
 }

@@ -179,12 +179,18 @@ struct Projection
 // scenario or a search over prices needs; the earlier years' IRR and NPV are then unknown).
 // A search over prices or markets needs neither the years' returns nor those after tax; a table
 // that leaves out the years, the years' returns before tax only (the hold's IRR is searched from
-// the year before's, as in the window) and none after tax.
-enum class YearlyReturns { EveryYear, BeforeTaxEveryYear, AtHoldOnly, BeforeTaxAtHold };
+// the year before's, as in the window) and none after tax. The steps of a search that looks at
+// the flows' value alone (or only at the years) need no IRR at all: ValueAtHold leaves it unknown.
+enum class YearlyReturns { EveryYear, BeforeTaxEveryYear, AtHoldOnly, BeforeTaxAtHold, ValueAtHold };
 
 [[nodiscard]] Projection project(const ProjectionInputs &inputs,
                                  const ProjectionAssumptions &assumptions,
                                  YearlyReturns yearly = YearlyReturns::EveryYear);
+
+// The flows of a known projection sold at the hold: −the cash invested, each year's cash flow
+// with a refinance's cash out, and the sale proceeds added to the last year's cash flow. Their
+// value at a rate, with npv(), is the projection's NPV at that rate, to the last digit.
+[[nodiscard]] std::vector<double> flowsSoldAtHold(const Projection &projection);
 
 // How many projections this thread has made: what a search over prices costs, for its tests.
 [[nodiscard]] unsigned long long projectionsMade();

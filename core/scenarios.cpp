@@ -184,15 +184,19 @@ struct AtPrice
 // What the secant steps settled on: a price in cents, or none that reaches the target.
 using Settled = std::optional<double>;
 
+// The steps' own prices need only the value (valueAt); the prices that decide, their IRR too (at).
+// The value at the price asked is often known already (atAsked).
 std::optional<Settled> secantPrice(double asked, double least, double most, double target,
-                                   const std::function<AtPrice(double)> &at)
+                                   const std::function<AtPrice(double)> &at,
+                                   const std::function<AtPrice(double)> &valueAt,
+                                   std::optional<double> atAsked)
 {
     double x0 = asked;
-    AtPrice a0 = at(x0);
+    AtPrice a0 = atAsked ? AtPrice{Measure{}, *atAsked} : valueAt(x0);
     double x1 = std::min(most, x0 + std::max(100.0, std::round(x0 / 100)));
     if (!(x1 > x0))
         return std::nullopt;
-    AtPrice a1 = at(x1);
+    AtPrice a1 = valueAt(x1);
     for (int step = 0; step < 8; ++step) {
         const double f0 = a0.valueAtTarget, f1 = a1.valueAtTarget;
         if (!std::isfinite(f0) || !std::isfinite(f1) || !((f1 - f0) * (x1 - x0) < 0))
@@ -230,7 +234,8 @@ std::optional<Settled> secantPrice(double asked, double least, double most, doub
 
 } // namespace
 
-Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions)
+Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions,
+                     const Projection *atAskedPrice)
 {
     const double target = assumptions.targetIrr;
     if (!(target > -1))
@@ -242,12 +247,20 @@ Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions
         return Measure::unknown(ProjectionText::tr("There is no price to search: the down payment is more than ten times the price."));
     ProjectionAssumptions atTarget = assumptions;
     atTarget.discountRate = target;
-    const auto atCents = [&](double cents) {
-        const Projection p = project(atPrice(inputs, cents / 100.0), atTarget, YearlyReturns::BeforeTaxAtHold);
+    const auto projected = [&](double cents, YearlyReturns returns) {
+        const Projection p = project(atPrice(inputs, cents / 100.0), atTarget, returns);
         return AtPrice{p.irr, p.npv.isKnown() ? p.npv.value : std::nan("")};
     };
-    if (const auto settled = secantPrice(std::clamp(std::round(inputs.price * 100.0), least, most), least, most,
-                                         target, atCents)) {
+    const auto atCents = [&](double cents) { return projected(cents, YearlyReturns::BeforeTaxAtHold); };
+    const auto valueAtCents = [&](double cents) { return projected(cents, YearlyReturns::ValueAtHold); };
+    const double askedCents = std::clamp(std::round(inputs.price * 100.0), least, most);
+    // The projection at the price asked has the same flows as the search's first step would.
+    std::optional<double> atAsked;
+    if (atAskedPrice && atAskedPrice->isKnown() && askedCents / 100.0 == inputs.price) {
+        const Measure value = npv(target, flowsSoldAtHold(*atAskedPrice));
+        atAsked = value.isKnown() ? value.value : std::nan("");
+    }
+    if (const auto settled = secantPrice(askedCents, least, most, target, atCents, valueAtCents, atAsked)) {
         if (*settled)
             return Measure::of(**settled / 100.0, {});
         return Measure::unknown(noPriceReaches());

@@ -44,8 +44,11 @@ struct ScenarioResult
 // the target, otherwise over the whole range, since the IRR may rise with the price as well as
 // fall. At the price found the target is reached and one cent more misses it (or it is ten times
 // the price: no more is searched); unknown, with a reason, when no price tried reaches it.
+// atAskedPrice, the projection of these inputs and assumptions where one is made already, spares
+// the search its first step.
 [[nodiscard]] Measure priceToOffer(const ProjectionInputs &inputs,
-                                   const ProjectionAssumptions &assumptions);
+                                   const ProjectionAssumptions &assumptions,
+                                   const Projection *atAskedPrice = nullptr);
 
 // How the IRR at the hold of one loan moves with the assumptions.
 struct OneWaySensitivity

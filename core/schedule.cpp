@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -46,10 +47,19 @@ struct Powers
     }
 };
 
+// Kept for the last few rates asked: a deal compares up to five offers, and a market screened
+// with the same offers asks for the same rates deal after deal.
 const Powers &powersFor(double r, int count)
 {
-    thread_local Powers powers;
-    if (powers.r != r || powers.count != count) {
+    thread_local std::array<Powers, 8> recent;
+    thread_local std::size_t next = 0;
+    for (const Powers &powers : recent) {
+        if (powers.r == r && powers.count == count)
+            return powers;
+    }
+    Powers &powers = recent[next];
+    next = (next + 1) % recent.size();
+    {
         const double growth = std::log1p(r);
         powers.r = r;
         powers.count = count;
@@ -85,8 +95,53 @@ QString scheduleProblem(double loanAmount, double ratePercent, double termYears)
     return {};
 }
 
+namespace {
+
+std::vector<ScheduleRow> made(double loanAmount, double ratePercent, double termYears,
+                              double extraPayment, int monthsAtMost);
+
+// The schedules this thread made last. The analysis, the loan costs, the projection and its
+// scenarios all ask for the same loan again, and a copy of its rows costs a fraction of making
+// them; a shorter request takes the first rows, which are those it would make.
+struct Recent
+{
+    double loanAmount = std::nan("");
+    double ratePercent = 0;
+    double termYears = 0;
+    double extraPayment = 0;
+    int monthsAsked = 0;
+    std::vector<ScheduleRow> rows;
+
+    bool holds(double amount, double rate, double term, double extra, int months) const
+    {
+        return amount == loanAmount && rate == ratePercent && term == termYears && extra == extraPayment
+            && (months <= monthsAsked || int(rows.size()) < monthsAsked); // or it ended sooner
+    }
+};
+
+} // namespace
+
 std::vector<ScheduleRow> amortize(double loanAmount, double ratePercent, double termYears,
                                    double extraPayment, int monthsAtMost)
+{
+    thread_local std::array<Recent, 4> recent;
+    thread_local std::size_t next = 0;
+    for (const Recent &r : recent) {
+        if (r.holds(loanAmount, ratePercent, termYears, extraPayment, monthsAtMost)) {
+            const std::size_t count = std::min(r.rows.size(), std::size_t(std::max(0, monthsAtMost)));
+            return {r.rows.begin(), r.rows.begin() + std::ptrdiff_t(count)};
+        }
+    }
+    std::vector<ScheduleRow> rows = made(loanAmount, ratePercent, termYears, extraPayment, monthsAtMost);
+    recent[next] = {loanAmount, ratePercent, termYears, extraPayment, monthsAtMost, rows};
+    next = (next + 1) % recent.size();
+    return rows;
+}
+
+namespace {
+
+std::vector<ScheduleRow> made(double loanAmount, double ratePercent, double termYears,
+                              double extraPayment, int monthsAtMost)
 {
     if (!scheduleProblem(loanAmount, ratePercent, termYears).isEmpty())
         return {};
@@ -129,3 +184,5 @@ std::vector<ScheduleRow> amortize(double loanAmount, double ratePercent, double 
     }
     return rows;
 }
+
+} // namespace
