@@ -70,7 +70,8 @@ std::vector<double> costSeries(const ProjectionInputs &in, const std::vector<Sch
 }
 
 void rateOverHold(LoanCosts &costs, const ProjectionInputs &in, const ProjectionAssumptions &a,
-                  const std::vector<ScheduleRow> &schedule, std::vector<double> paid)
+                  const std::vector<ScheduleRow> &schedule, std::vector<double> paid,
+                  const std::vector<double> &aprPayments)
 {
     if (const QString problem = a.baseProblem(); !problem.isEmpty()) {
         costs.rateOverHold = Measure::unknown(problem);
@@ -81,7 +82,8 @@ void rateOverHold(LoanCosts &costs, const ProjectionInputs &in, const Projection
         paid.resize(months);
         paid.back() += schedule[months - 1].balance;
     }
-    costs.rateOverHold = in.loanAmount() == 0
+    // Held to the payoff without extra payments, the flows are the APR's.
+    costs.rateOverHold = in.loanAmount() == 0 || paid == aprPayments
         ? costs.apr
         : annualRate(in.loanAmount() - in.prepaidFinanceCharge(), paid, in.ratePercent);
 }
@@ -117,9 +119,10 @@ LoanCosts loanCosts(const ProjectionInputs &in, const ProjectionAssumptions &a)
     costs.cashToClose = Measure::of(in.cashToClose(a.closingCosts), tooLarge());
     const std::vector<ScheduleRow> required = amortize(in.loanAmount(), in.ratePercent, in.termYears, 0);
     const std::size_t termMonths = std::size_t(std::ceil(12.0 * in.termYears - 1e-9));
+    const std::vector<double> aprPayments = paidMonthly(required, in, a.pmiEndLtv);
     costs.apr = in.loanAmount() == 0
         ? Measure::unknown(AnalysisText::tr("There is no loan amount: there is no rate to state."))
-        : annualRate(in.loanAmount() - in.prepaidFinanceCharge(), paidMonthly(required, in, a.pmiEndLtv), in.ratePercent);
+        : annualRate(in.loanAmount() - in.prepaidFinanceCharge(), aprPayments, in.ratePercent);
     if (in.extraPayment < 0) {
         costs.noCostReason = ProjectionText::tr("The extra payment must be 0 or more.");
         costs.rateOverHold = Measure::unknown(costs.noCostReason);
@@ -134,7 +137,7 @@ LoanCosts loanCosts(const ProjectionInputs &in, const ProjectionAssumptions &a)
         costs.costIfRepaid.clear();
         costs.noCostReason = tooLarge();
     }
-    rateOverHold(costs, in, a, schedule, std::move(paid));
+    rateOverHold(costs, in, a, schedule, std::move(paid), aprPayments);
     return costs;
 }
 

@@ -164,10 +164,9 @@ void addOperating(ProjectionYear &y, const ProjectionInputs &in, const Projectio
     y.netOperatingIncome = y.rent - y.vacancyLoss - y.operatingCosts;
 }
 
-ProjectionYear makeYear(int t, const ProjectionInputs &in, const ProjectionAssumptions &a,
-                        const Financing &financing, const Growth &growth)
+void fillYear(ProjectionYear &y, int t, const ProjectionInputs &in, const ProjectionAssumptions &a,
+              const Financing &financing, const Growth &growth)
 {
-    ProjectionYear y;
     y.year = t;
     addOperating(y, in, a, growth);
     addLoanYear(y, financing, in, a.pmiEndLtv * in.price);
@@ -177,18 +176,18 @@ ProjectionYear makeYear(int t, const ProjectionInputs &in, const ProjectionAssum
     y.propertyValue = in.price * growth.value;
     y.equity = y.propertyValue - y.loanBalance;
     y.saleProceeds = y.propertyValue * (1.0 - a.sellingCosts) - y.loanBalance;
-    return y;
 }
 
+// x × 0 is ±0 for a finite x and not a number otherwise, so the sum is finite exactly when
+// every figure is: one test for the year instead of thirteen branches, in every projection.
 bool allFinite(const ProjectionYear &y)
 {
+    double zeros = 0;
     for (double x : {y.rent, y.vacancyLoss, y.operatingCosts, y.netOperatingIncome, y.debtService,
                      y.pmi, y.cashFlow, y.propertyValue, y.loanBalance, y.equity, y.saleProceeds,
-                     y.interest, y.refinanceCashOut}) {
-        if (!std::isfinite(x))
-            return false;
-    }
-    return true;
+                     y.interest, y.refinanceCashOut})
+        zeros += x * 0.0;
+    return zeros == 0;
 }
 
 bool everyYear(YearlyReturns yearly)
@@ -388,7 +387,7 @@ Projection project(const ProjectionInputs &inputs, const ProjectionAssumptions &
     p.years.reserve(std::size_t(assumptions.holdYears));
     for (int t = 1; t <= assumptions.holdYears; ++t) {
         growth.nextYear(assumptions, t);
-        p.years.push_back(makeYear(t, inputs, assumptions, financing, growth));
+        fillYear(p.years.emplace_back(), t, inputs, assumptions, financing, growth);
         if (!allFinite(p.years.back()) || !std::isfinite(p.cashInvested))
             return unprojected(tooLarge());
     }

@@ -1,5 +1,6 @@
 #include "core/scenarios.h"
 
+#include "core/schedule.h"
 #include "core/texts.h"
 
 #include <QCoreApplication>
@@ -247,6 +248,11 @@ Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions
         return Measure::unknown(ProjectionText::tr("There is no price to search: the down payment is more than ten times the price."));
     ProjectionAssumptions atTarget = assumptions;
     atTarget.discountRate = target;
+    // Where the assumptions, or a term or rate no lender could schedule (a payment on every
+    // amount borrowed out of reach), leave no price a projection, no price reaches the target
+    // and there is nothing to search.
+    if (!atTarget.baseProblem().isEmpty() || !scheduleProblem(1.0, inputs.ratePercent, inputs.termYears).isEmpty())
+        return Measure::unknown(noPriceReaches());
     const auto projected = [&](double cents, YearlyReturns returns) {
         const Projection p = project(atPrice(inputs, cents / 100.0), atTarget, returns);
         return AtPrice{p.irr, p.npv.isKnown() ? p.npv.value : std::nan("")};

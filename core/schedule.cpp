@@ -47,18 +47,43 @@ struct Powers
     }
 };
 
-// Kept for the last few rates asked: a deal compares up to five offers, and a market screened
-// with the same offers asks for the same rates deal after deal.
+// A few entries of one thread, the one used longest ago making way for a new one.
+template <class Entry, std::size_t Size>
+class RecentlyUsed
+{
+public:
+    template <class Matches>
+    Entry *find(Matches matches)
+    {
+        for (std::size_t i = 0; i < Size; ++i) {
+            if (m_used[i] != 0 && matches(m_entries[i])) {
+                m_used[i] = ++m_clock;
+                return &m_entries[i];
+            }
+        }
+        return nullptr;
+    }
+    Entry &replaced()
+    {
+        const std::size_t oldest = std::size_t(std::min_element(m_used.begin(), m_used.end()) - m_used.begin());
+        m_used[oldest] = ++m_clock;
+        return m_entries[oldest];
+    }
+
+private:
+    std::array<Entry, Size> m_entries;
+    std::array<unsigned long long, Size> m_used{};
+    unsigned long long m_clock = 0;
+};
+
+// Kept for the rates asked last: a deal compares up to five offers, and a market screened with
+// the same offers asks for the same rates deal after deal.
 const Powers &powersFor(double r, int count)
 {
-    thread_local std::array<Powers, 8> recent;
-    thread_local std::size_t next = 0;
-    for (const Powers &powers : recent) {
-        if (powers.r == r && powers.count == count)
-            return powers;
-    }
-    Powers &powers = recent[next];
-    next = (next + 1) % recent.size();
+    thread_local RecentlyUsed<Powers, 8> recent;
+    if (const Powers *known = recent.find([&](const Powers &p) { return p.r == r && p.count == count; }))
+        return *known;
+    Powers &powers = recent.replaced();
     {
         const double growth = std::log1p(r);
         powers.r = r;
@@ -124,17 +149,15 @@ struct Recent
 std::vector<ScheduleRow> amortize(double loanAmount, double ratePercent, double termYears,
                                    double extraPayment, int monthsAtMost)
 {
-    thread_local std::array<Recent, 4> recent;
-    thread_local std::size_t next = 0;
-    for (const Recent &r : recent) {
-        if (r.holds(loanAmount, ratePercent, termYears, extraPayment, monthsAtMost)) {
-            const std::size_t count = std::min(r.rows.size(), std::size_t(std::max(0, monthsAtMost)));
-            return {r.rows.begin(), r.rows.begin() + std::ptrdiff_t(count)};
-        }
+    thread_local RecentlyUsed<Recent, 4> recent;
+    if (const Recent *known = recent.find([&](const Recent &r) {
+            return r.holds(loanAmount, ratePercent, termYears, extraPayment, monthsAtMost);
+        })) {
+        const std::size_t count = std::min(known->rows.size(), std::size_t(std::max(0, monthsAtMost)));
+        return {known->rows.begin(), known->rows.begin() + std::ptrdiff_t(count)};
     }
     std::vector<ScheduleRow> rows = made(loanAmount, ratePercent, termYears, extraPayment, monthsAtMost);
-    recent[next] = {loanAmount, ratePercent, termYears, extraPayment, monthsAtMost, rows};
-    next = (next + 1) % recent.size();
+    recent.replaced() = {loanAmount, ratePercent, termYears, extraPayment, monthsAtMost, rows};
     return rows;
 }
 
