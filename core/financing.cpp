@@ -119,10 +119,20 @@ std::vector<double> depreciation(double basis, int sale)
     return years;
 }
 
+// A year's taxes, for a sale after year n.
+struct TaxedYear
+{
+    double depreciation = 0;
+    double loanCostsDeducted = 0;
+    double taxableIncome = 0;
+    double incomeTax = 0;
+    double afterTaxCashFlow = 0;
+};
+
 struct Sale
 {
-    std::vector<ProjectionYear> years; // with their tax
-    std::vector<double> flows;         // after tax, year 0 first
+    std::vector<TaxedYear> years;
+    std::vector<double> flows; // after tax, year 0 first
     double depreciationTaken = 0;
     double taxOnSale = 0;
 };
@@ -136,20 +146,23 @@ Sale afterTaxSale(const Projection &p, const ProjectionInputs &in, const Project
     const std::vector<double> depreciated = depreciation(cost * (1.0 - tax.landShare), n);
     const std::vector<double> deducted = loanCostsDeducted(f, n);
     Sale sale;
+    sale.years.reserve(std::size_t(n));
+    sale.flows.reserve(std::size_t(n) + 1);
     sale.flows.push_back(-p.cashInvested);
     for (int t = 1; t <= n; ++t) {
-        ProjectionYear y = p.years[std::size_t(t) - 1];
-        y.depreciation = depreciated[std::size_t(t) - 1];
-        y.loanCostsDeducted = deducted[std::size_t(t) - 1];
-        y.taxableIncome = y.netOperatingIncome - y.interest - y.pmi - y.depreciation - y.loanCostsDeducted;
-        y.incomeTax = y.taxableIncome * tax.incomeTax;
-        y.afterTaxCashFlow = y.cashFlow - y.incomeTax;
-        sale.depreciationTaken += y.depreciation;
+        const ProjectionYear &y = p.years[std::size_t(t) - 1];
+        TaxedYear taxed;
+        taxed.depreciation = depreciated[std::size_t(t) - 1];
+        taxed.loanCostsDeducted = deducted[std::size_t(t) - 1];
+        taxed.taxableIncome = y.netOperatingIncome - y.interest - y.pmi - taxed.depreciation - taxed.loanCostsDeducted;
+        taxed.incomeTax = taxed.taxableIncome * tax.incomeTax;
+        taxed.afterTaxCashFlow = y.cashFlow - taxed.incomeTax;
+        sale.depreciationTaken += taxed.depreciation;
         // The cash out of a refinance counts only for a sale after it.
-        sale.flows.push_back(y.afterTaxCashFlow + (t < n ? y.refinanceCashOut : 0.0));
-        sale.years.push_back(y);
+        sale.flows.push_back(taxed.afterTaxCashFlow + (t < n ? y.refinanceCashOut : 0.0));
+        sale.years.push_back(taxed);
     }
-    const ProjectionYear &last = sale.years.back();
+    const ProjectionYear &last = p.years[std::size_t(n) - 1];
     const double gain = last.propertyValue * (1.0 - a.sellingCosts) - (cost - sale.depreciationTaken);
     sale.taxOnSale = gain < 0 ? gain * tax.incomeTax
                               : std::min(gain, sale.depreciationTaken) * tax.recapture
@@ -201,7 +214,7 @@ void addAfterTax(Projection &p, const ProjectionInputs &in, const ProjectionAssu
     }
     for (int t = 0; t < hold; ++t) {
         ProjectionYear &y = p.years[std::size_t(t)];
-        const ProjectionYear &taxed = held.years[std::size_t(t)];
+        const TaxedYear &taxed = held.years[std::size_t(t)];
         y.depreciation = taxed.depreciation;
         y.loanCostsDeducted = taxed.loanCostsDeducted;
         y.taxableIncome = taxed.taxableIncome;

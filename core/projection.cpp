@@ -178,16 +178,15 @@ void fillYear(ProjectionYear &y, int t, const ProjectionInputs &in, const Projec
     y.saleProceeds = y.propertyValue * (1.0 - a.sellingCosts) - y.loanBalance;
 }
 
-// x × 0 is ±0 for a finite x and not a number otherwise, so the sum is finite exactly when
-// every figure is: one test for the year instead of thirteen branches, in every projection.
+// Without a branch for each figure: every year of every projection is tested.
 bool allFinite(const ProjectionYear &y)
 {
-    double zeros = 0;
+    bool finite = true;
     for (double x : {y.rent, y.vacancyLoss, y.operatingCosts, y.netOperatingIncome, y.debtService,
                      y.pmi, y.cashFlow, y.propertyValue, y.loanBalance, y.equity, y.saleProceeds,
                      y.interest, y.refinanceCashOut})
-        zeros += x * 0.0;
-    return zeros == 0;
+        finite &= std::isfinite(x);
+    return finite;
 }
 
 bool everyYear(YearlyReturns yearly)

@@ -33,7 +33,7 @@ struct Powers
     int count = 0;
     double whole = 0;               // expm1(−count × log1p(r))
     std::vector<double> remaining;  // expm1((month − count) × log1p(r)), month 1 to count
-    std::vector<double> grown;      // expm1(month × log1p(r))
+    std::vector<double> grown;      // expm1(month × log1p(r)), made only for extra payments
 
     double level(double loanAmount, int month) const
     {
@@ -78,25 +78,27 @@ private:
 
 // Kept for the rates asked last: a deal compares up to five offers, and a market screened with
 // the same offers asks for the same rates deal after deal.
-const Powers &powersFor(double r, int count)
+const Powers &powersFor(double r, int count, bool withExtraPayments)
 {
     thread_local RecentlyUsed<Powers, 8> recent;
-    if (const Powers *known = recent.find([&](const Powers &p) { return p.r == r && p.count == count; }))
-        return *known;
-    Powers &powers = recent.replaced();
-    {
-        const double growth = std::log1p(r);
-        powers.r = r;
-        powers.count = count;
-        powers.whole = std::expm1(-double(count) * growth);
-        powers.remaining.resize(std::size_t(count));
-        powers.grown.resize(std::size_t(count));
-        for (int month = 1; month <= count; ++month) {
-            powers.remaining[std::size_t(month - 1)] = std::expm1(double(month - count) * growth);
-            powers.grown[std::size_t(month - 1)] = std::expm1(double(month) * growth);
-        }
+    Powers *powers = recent.find([&](const Powers &p) { return p.r == r && p.count == count; });
+    const double growth = std::log1p(r);
+    if (!powers) {
+        powers = &recent.replaced();
+        powers->r = r;
+        powers->count = count;
+        powers->whole = std::expm1(-double(count) * growth);
+        powers->remaining.resize(std::size_t(count));
+        powers->grown.clear();
+        for (int month = 1; month <= count; ++month)
+            powers->remaining[std::size_t(month - 1)] = std::expm1(double(month - count) * growth);
     }
-    return powers;
+    if (withExtraPayments && powers->grown.empty()) {
+        powers->grown.resize(std::size_t(count));
+        for (int month = 1; month <= count; ++month)
+            powers->grown[std::size_t(month - 1)] = std::expm1(double(month) * growth);
+    }
+    return *powers;
 }
 
 } // namespace
@@ -178,7 +180,7 @@ std::vector<ScheduleRow> made(double loanAmount, double ratePercent, double term
     std::vector<ScheduleRow> rows;
     rows.reserve(std::size_t(std::min(count, monthsAtMost)));
     double balance = loanAmount;
-    const Powers *powers = level ? &powersFor(r, count) : nullptr;
+    const Powers *powers = level ? &powersFor(r, count, extra > 0) : nullptr;
     for (int month = 1; month <= count && month <= monthsAtMost && balance > 0; ++month) {
         ScheduleRow row;
         row.month = month;
