@@ -14,6 +14,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <thread>
 #include <limits>
 
 Q_DECLARE_METATYPE(ProjectionInputs)
@@ -297,42 +298,80 @@ void TestProjection::scheduleIsTheAnalysis_data()
     QTest::addColumn<double>("down");
     QTest::addColumn<double>("rate");
     QTest::addColumn<double>("term");
-    QTest::newRow("first run") << 200000.0 << 20000.0 << 7.0 << 30.0;
-    QTest::newRow("eighths") << 350000.0 << 70000.0 << 6.875 << 15.0;
-    QTest::newRow("no interest") << 200000.0 << 20000.0 << 0.0 << 30.0;
-    QTest::newRow("half a year") << 200000.0 << 20000.0 << 7.0 << 15.5;
-    QTest::newRow("a fraction of a month") << 200000.0 << 20000.0 << 7.0 << 15.3;
-    QTest::newRow("very high rate") << 200000.0 << 20000.0 << 95.0 << 40.0;
-    QTest::newRow("cash") << 200000.0 << 200000.0 << 7.0 << 30.0;
-    QTest::newRow("term 0") << 200000.0 << 20000.0 << 7.0 << 0.0;
-    QTest::newRow("down above price") << 200000.0 << 250000.0 << 7.0 << 30.0;
-    QTest::newRow("a thousand years and more") << 200000.0 << 20000.0 << 7.0 << 1000.5;
+    QTest::addColumn<double>("extra");
+    QTest::addColumn<int>("months"); // what a projection asks for
+    QTest::newRow("first run") << 200000.0 << 20000.0 << 7.0 << 30.0 << 0.0 << 120;
+    QTest::newRow("eighths") << 350000.0 << 70000.0 << 6.875 << 15.0 << 0.0 << 360;
+    QTest::newRow("no interest") << 200000.0 << 20000.0 << 0.0 << 30.0 << 0.0 << 12;
+    QTest::newRow("half a year") << 200000.0 << 20000.0 << 7.0 << 15.5 << 0.0 << 186;
+    QTest::newRow("a fraction of a month") << 200000.0 << 20000.0 << 7.0 << 15.3 << 0.0 << 600;
+    QTest::newRow("very high rate") << 200000.0 << 20000.0 << 95.0 << 40.0 << 0.0 << 1;
+    QTest::newRow("cash") << 200000.0 << 200000.0 << 7.0 << 30.0 << 0.0 << 360;
+    QTest::newRow("term 0") << 200000.0 << 20000.0 << 7.0 << 0.0 << 0.0 << 12;
+    QTest::newRow("down above price") << 200000.0 << 250000.0 << 7.0 << 30.0 << 0.0 << 12;
+    QTest::newRow("a thousand years and more") << 200000.0 << 20000.0 << 7.0 << 1000.5 << 0.0 << 12;
+    QTest::newRow("extra payments, paid off early") << 200000.0 << 20000.0 << 7.0 << 30.0 << 500.0 << 600;
+    QTest::newRow("extra payments, a few years") << 200000.0 << 20000.0 << 7.0 << 30.0 << 500.0 << 60;
+    QTest::newRow("extra payments, no interest") << 200000.0 << 20000.0 << 0.0 << 30.0 << 250.0 << 0;
 }
 
-// Without extra payments the schedule is the analysis's, row for row and bit for bit, so the
-// analysis and the projection never disagree about a month.
+namespace {
+
+bool sameRows(const std::vector<ScheduleRow> &rows, const std::vector<ScheduleRow> &expected)
+{
+    return rows.size() == expected.size()
+        && std::equal(rows.begin(), rows.end(), expected.begin(), [](const ScheduleRow &a, const ScheduleRow &e) {
+               return a.month == e.month && std::memcmp(&a.payment, &e.payment, sizeof(double)) == 0
+                   && std::memcmp(&a.principal, &e.principal, sizeof(double)) == 0
+                   && std::memcmp(&a.interest, &e.interest, sizeof(double)) == 0
+                   && std::memcmp(&a.balance, &e.balance, sizeof(double)) == 0;
+           });
+}
+
+// Made on a thread of its own, which has made no schedule before.
+std::vector<ScheduleRow> madeAfresh(double amount, double rate, double term, double extra,
+                                    int months = MaxScheduledPayments)
+{
+    std::vector<ScheduleRow> rows;
+    std::thread([&] { rows = amortize(amount, rate, term, extra, months); }).join();
+    return rows;
+}
+
+} // namespace
+
+// The schedule is the analysis's, row for row and bit for bit, so the analysis and the
+// projection never disagree about a month; and one asked for again, in full or its first months
+// only, is the one made afresh.
 void TestProjection::scheduleIsTheAnalysis()
 {
     QFETCH(double, price);
     QFETCH(double, down);
     QFETCH(double, rate);
     QFETCH(double, term);
+    QFETCH(double, extra);
+    QFETCH(int, months);
     DealRecord record;
     record.m_purchasePrice.m_value = price;
     record.m_downPayment[0].m_value = down;
     record.m_interestRate[0].m_value = rate;
     record.m_term[0].m_value = term;
-    const std::vector<ScheduleRow> expected = analyze(record).loans[0].schedule;
-    const std::vector<ScheduleRow> rows = amortize(price - down, rate, term, 0);
-    QCOMPARE(rows.size(), expected.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const ScheduleRow &a = rows[i], &e = expected[i];
-        QVERIFY2(a.month == e.month && std::memcmp(&a.payment, &e.payment, sizeof(double)) == 0
-                     && std::memcmp(&a.principal, &e.principal, sizeof(double)) == 0
-                     && std::memcmp(&a.interest, &e.interest, sizeof(double)) == 0
-                     && std::memcmp(&a.balance, &e.balance, sizeof(double)) == 0,
-                 qPrintable(QStringLiteral("month %1 differs").arg(i + 1)));
-    }
+    record.m_extraPayment[0].m_value = extra;
+    const double amount = price - down;
+    const std::vector<ScheduleRow> full = madeAfresh(amount, rate, term, extra);
+    QVERIFY(sameRows(analyze(record).loans[0].schedule, full));
+    QVERIFY(sameRows(amortize(amount, rate, term, extra, months), madeAfresh(amount, rate, term, extra, months)));
+    // The first months first, then the whole, then the first months again.
+    std::vector<ScheduleRow> first, whole, again;
+    std::thread([&] {
+        first = amortize(amount, rate, term, extra, months);
+        whole = amortize(amount, rate, term, extra);
+        again = amortize(amount, rate, term, extra, months);
+    }).join();
+    const std::size_t count = std::min(full.size(), std::size_t(months));
+    const std::vector<ScheduleRow> expected(full.begin(), full.begin() + std::ptrdiff_t(count));
+    QVERIFY(sameRows(first, expected));
+    QVERIFY(sameRows(whole, full));
+    QVERIFY(sameRows(again, expected));
 }
 
 void TestProjection::refusesWhatItCannotProject_data()

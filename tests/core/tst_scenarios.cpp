@@ -210,13 +210,15 @@ void TestScenarios::sensitivityIsTheProjectionOnEachStep()
 
 
 // The price to offer of the reference's 150 offers (random prices, shares, holds, markets, points
-// and fees), held 30 years and at their own holds: a handful of projections each, on average.
+// and fees), held 30 years and at their own holds: a handful of projections each, on average,
+// and fewer where the projection at the price asked is given, to the same cent. An offer that no
+// price can project (no term) is not searched.
 void TestScenarios::priceToOfferTakesAFewProjections()
 {
     QFile file(QStringLiteral(ZANT_PROJECTION_REFERENCE));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QJsonArray deals = QJsonDocument::fromJson(file.readAll())[u"fiveOffers"].toArray();
-    unsigned long long searches = 0, projections = 0;
+    unsigned long long searches = 0, projections = 0, projectionsGiven = 0;
     for (const QJsonValue &deal : deals) {
         const QJsonObject property = deal[u"property"].toObject();
         for (const QJsonValue &loan : deal[u"loans"].toArray()) {
@@ -240,6 +242,12 @@ void TestScenarios::priceToOfferTakesAFewProjections()
                 const Measure price = priceToOffer(in, a);
                 projections += projectionsMade() - before;
                 ++searches;
+                const Projection asked = project(in, a);
+                const unsigned long long givenBefore = projectionsMade();
+                const Measure given = priceToOffer(in, a, &asked);
+                projectionsGiven += projectionsMade() - givenBefore;
+                QCOMPARE(given.isKnown(), price.isKnown());
+                QCOMPARE(given.value, price.value);
                 if (price.isKnown() && price.value < 10 * in.price) {
                     ProjectionInputs at = in;
                     at.price = price.value;
@@ -254,6 +262,17 @@ void TestScenarios::priceToOfferTakesAFewProjections()
     QCOMPARE(searches, 300ULL);
     QVERIFY2(double(projections) / double(searches) <= 6,
              qPrintable(QStringLiteral("%1 projections a search").arg(double(projections) / double(searches))));
+    QVERIFY2(projectionsGiven + searches <= projections,
+             qPrintable(QStringLiteral("%1 projections a search given the one at the price asked")
+                            .arg(double(projectionsGiven) / double(searches))));
+    ProjectionInputs noTerm;
+    noTerm.price = 200000;
+    noTerm.downPayment = 20000;
+    noTerm.ratePercent = 7;
+    const unsigned long long before = projectionsMade();
+    const Measure none = priceToOffer(noTerm, ProjectionAssumptions{});
+    QCOMPARE(projectionsMade(), before);
+    QCOMPARE(none.reason, QStringLiteral("No price from the down payment to ten times the price asked reaches the target IRR."));
 }
 
 QTEST_GUILESS_MAIN(TestScenarios)
