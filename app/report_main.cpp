@@ -33,10 +33,13 @@
 #include <atomic>
 #include <cerrno>
 #include <cmath>
+#include <condition_variable>
 #include <cstdio>
 #include <functional>
 #include <limits>
+#include <mutex>
 #include <new>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -254,42 +257,73 @@ Piece analyzeDeal(const Command &command, qsizetype i)
     return piece;
 }
 
-// Computes every deal of the command and hands each to take in the order of the command line,
-// command.jobs at a time: a few dozen deals in flight at most, however many are given, so that
-// memory stays flat. Stops at the first take that fails (the output could not be written).
+// Computes every deal of the command and hands each to take in the order of the command line.
+// With several jobs the workers take the deals one by one, whichever is free next, while this
+// thread hands on those done in order: computing and writing overlap, and no worker waits for a
+// batch's slowest deal. A worker starts a deal only while fewer than 16 per job are in flight or
+// waiting, so that memory stays flat however many are given. Stops at the first take that fails
+// (the output could not be written).
 template <class Take>
 bool forEachDeal(const Command &command, Take &&take)
 {
     const qsizetype count = command.inputs.size();
     const int jobs = int(std::max<qsizetype>(1, std::min<qsizetype>(command.jobs, count)));
-    const qsizetype batch = jobs == 1 ? 1 : 16 * qsizetype(jobs);
-    std::vector<Piece> pieces(static_cast<std::size_t>(batch));
-    for (qsizetype start = 0; start < count; start += batch) {
-        const qsizetype end = std::min(count, start + batch);
-        if (jobs == 1) {
-            pieces[0] = analyzeDeal(command, start);
-        } else {
-            // The workers take the batch's deals one by one, whichever is free next.
-            std::atomic<qsizetype> next{start};
-            std::vector<std::thread> workers;
-            for (int w = 0; w < jobs; ++w) {
-                workers.emplace_back([&] {
-                    for (qsizetype i = next++; i < end; i = next++)
-                        pieces[std::size_t(i - start)] = analyzeDeal(command, i);
-                });
-            }
-            for (std::thread &worker : workers)
-                worker.join();
-        }
-        for (qsizetype i = start; i < end; ++i) {
-            if (!take(pieces[std::size_t(i - start)]))
+    if (jobs == 1) {
+        for (qsizetype i = 0; i < count; ++i) {
+            if (!take(analyzeDeal(command, i)))
                 return false;
-            pieces[std::size_t(i - start)] = Piece{};
         }
+        return true;
     }
-    return true;
+    // Deal i waits in slot i % capacity until it is handed on.
+    const qsizetype capacity = 16 * qsizetype(jobs);
+    std::vector<std::optional<Piece>> done(static_cast<std::size_t>(capacity));
+    std::mutex mutex;
+    std::condition_variable changed;
+    qsizetype next = 0;
+    qsizetype handedOn = 0;
+    bool stopped = false;
+    const auto work = [&] {
+        std::unique_lock<std::mutex> lock(mutex);
+        for (;;) {
+            changed.wait(lock, [&] { return stopped || next >= count || next < handedOn + capacity; });
+            if (stopped || next >= count)
+                return;
+            const qsizetype i = next++;
+            lock.unlock();
+            Piece piece = analyzeDeal(command, i);
+            lock.lock();
+            done[std::size_t(i % capacity)] = std::move(piece);
+            changed.notify_all();
+        }
+    };
+    std::vector<std::thread> workers;
+    for (int w = 0; w < jobs; ++w)
+        workers.emplace_back(work);
+    bool taken = true;
+    for (qsizetype i = 0; i < count && taken; ++i) {
+        std::optional<Piece> piece;
+        {
+            std::unique_lock<std::mutex> lock(mutex);
+            std::optional<Piece> &slot = done[std::size_t(i % capacity)];
+            changed.wait(lock, [&] { return slot.has_value(); });
+            piece.swap(slot);
+            handedOn = i + 1;
+        }
+        changed.notify_all();
+        taken = take(*piece);
+    }
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        stopped = true;
+    }
+    changed.notify_all();
+    for (std::thread &worker : workers)
+        worker.join();
+    return taken;
 }
 
+// Writes the CSV, JSON or JSON lines of every deal file of the command, each read and
 // analysed; a file that cannot be read is left out and named on standard error, and the exit
 // status tells the worst that happened.
 int writeTable(const Command &command)
