@@ -119,19 +119,9 @@ std::vector<double> depreciation(double basis, int sale)
     return years;
 }
 
-// A year's taxes, for a sale after year n.
-struct TaxedYear
-{
-    double depreciation = 0;
-    double loanCostsDeducted = 0;
-    double taxableIncome = 0;
-    double incomeTax = 0;
-    double afterTaxCashFlow = 0;
-};
-
 struct Sale
 {
-    std::vector<TaxedYear> years;
+    std::vector<YearTaxes> years; // for a sale after the last of them
     std::vector<double> flows; // after tax, year 0 first
     double depreciationTaken = 0;
     double taxOnSale = 0;
@@ -151,7 +141,7 @@ Sale afterTaxSale(const Projection &p, const ProjectionInputs &in, const Project
     sale.flows.push_back(-p.cashInvested);
     for (int t = 1; t <= n; ++t) {
         const ProjectionYear &y = p.years[std::size_t(t) - 1];
-        TaxedYear taxed;
+        YearTaxes taxed;
         taxed.depreciation = depreciated[std::size_t(t) - 1];
         taxed.loanCostsDeducted = deducted[std::size_t(t) - 1];
         taxed.taxableIncome = y.netOperatingIncome - y.interest - y.pmi - taxed.depreciation - taxed.loanCostsDeducted;
@@ -212,15 +202,8 @@ void addAfterTax(Projection &p, const ProjectionInputs &in, const ProjectionAssu
             y.afterTaxIrrIfSold = Measure::unknown(after.reason);
         return;
     }
-    for (int t = 0; t < hold; ++t) {
-        ProjectionYear &y = p.years[std::size_t(t)];
-        const TaxedYear &taxed = held.years[std::size_t(t)];
-        y.depreciation = taxed.depreciation;
-        y.loanCostsDeducted = taxed.loanCostsDeducted;
-        y.taxableIncome = taxed.taxableIncome;
-        y.incomeTax = taxed.incomeTax;
-        y.afterTaxCashFlow = taxed.afterTaxCashFlow;
-    }
+    for (int t = 0; t < hold; ++t)
+        static_cast<YearTaxes &>(p.years[std::size_t(t)]) = held.years[std::size_t(t)];
     after.irr = irr(held.flows);
     after.npv = npv(a.discountRate, held.flows);
     after.equityMultiple = equityMultiple(held.flows);

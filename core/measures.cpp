@@ -305,7 +305,7 @@ QString formatProjectionFigure(const Measure &measure, MeasureUnit unit, bool mu
 
 namespace {
 
-template <double ProjectionYear::*member> Measure money(const ProjectionYear &year)
+template <auto member> Measure money(const ProjectionYear &year)
 {
     return Measure::of(year.*member, {});
 }

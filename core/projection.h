@@ -104,7 +104,18 @@ struct ProjectionInputs
 };
 
 // One year t of the holding period; money per year, values and balances at the year's end.
-struct ProjectionYear
+// A year's taxes, with the property sold at the end of the hold (the last year is that of the
+// sale); 0 where the after-tax figures are unknown.
+struct YearTaxes
+{
+    double depreciation = 0;
+    double loanCostsDeducted = 0;
+    double taxableIncome = 0;
+    double incomeTax = 0; // below 0 for a loss, which saves tax
+    double afterTaxCashFlow = 0;
+};
+
+struct ProjectionYear : YearTaxes
 {
     int year = 0;
     double rent = 0; // gross scheduled rent
@@ -124,13 +135,7 @@ struct ProjectionYear
     Measure irrIfSold;
     Measure npvIfSold;
     Measure equityMultipleIfSold;
-    // After tax, with the property sold at the end of the hold (the last year is that of the
-    // sale); 0 where the after-tax figures are unknown.
-    double depreciation = 0;
-    double loanCostsDeducted = 0;
-    double taxableIncome = 0;
-    double incomeTax = 0; // below 0 for a loss, which saves tax
-    double afterTaxCashFlow = 0;
+    // After tax, had the property been sold at the end of this year.
     Measure afterTaxIrrIfSold;
 };
 
