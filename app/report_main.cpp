@@ -208,7 +208,6 @@ bool writeTableFile(const QString &path, const FileName &output, const std::func
     }
 }
 
-// Every deal file read and analysed into one document, each deal written as soon as it is
 // One deal file of a table: its text (a CSV's lines, a JSON object, a JSON line), or the status
 // of a file that could not be read; what is told on standard error about it.
 struct Piece
@@ -323,7 +322,7 @@ bool forEachDeal(const Command &command, Take &&take)
     return taken;
 }
 
-// Writes the CSV, JSON or JSON lines of every deal file of the command, each read and
+// Every deal file read and analysed into one document, each deal written as soon as it is
 // analysed; a file that cannot be read is left out and named on standard error, and the exit
 // status tells the worst that happened.
 int writeTable(const Command &command)

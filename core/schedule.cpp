@@ -124,8 +124,8 @@ QString scheduleProblem(double loanAmount, double ratePercent, double termYears)
 
 namespace {
 
-std::vector<ScheduleRow> made(double loanAmount, double ratePercent, double termYears,
-                              double extraPayment, int monthsAtMost);
+void make(std::vector<ScheduleRow> &rows, double loanAmount, double ratePercent, double termYears,
+          double extraPayment, int monthsAtMost);
 
 // The schedules this thread made last. The analysis, the loan costs, the projection and its
 // scenarios all ask for the same loan again, and a copy of its rows costs a fraction of making
@@ -158,18 +158,25 @@ std::vector<ScheduleRow> amortize(double loanAmount, double ratePercent, double 
         const std::size_t count = std::min(known->rows.size(), std::size_t(std::max(0, monthsAtMost)));
         return {known->rows.begin(), known->rows.begin() + std::ptrdiff_t(count)};
     }
-    std::vector<ScheduleRow> rows = made(loanAmount, ratePercent, termYears, extraPayment, monthsAtMost);
-    recent.replaced() = {loanAmount, ratePercent, termYears, extraPayment, monthsAtMost, rows};
-    return rows;
+    // Made into the place of the one used longest ago, whose rows' memory serves again.
+    Recent &making = recent.replaced();
+    making.loanAmount = loanAmount;
+    making.ratePercent = ratePercent;
+    making.termYears = termYears;
+    making.extraPayment = extraPayment;
+    making.monthsAsked = monthsAtMost;
+    make(making.rows, loanAmount, ratePercent, termYears, extraPayment, monthsAtMost);
+    return making.rows;
 }
 
 namespace {
 
-std::vector<ScheduleRow> made(double loanAmount, double ratePercent, double termYears,
-                              double extraPayment, int monthsAtMost)
+void make(std::vector<ScheduleRow> &rows, double loanAmount, double ratePercent, double termYears,
+          double extraPayment, int monthsAtMost)
 {
+    rows.clear();
     if (!scheduleProblem(loanAmount, ratePercent, termYears).isEmpty())
-        return {};
+        return;
     const double r = Profit::monthlyRate(ratePercent);
     const double payment = Profit::payment(loanAmount, ratePercent, termYears);
     const double extra = std::max(0.0, extraPayment);
@@ -177,8 +184,7 @@ std::vector<ScheduleRow> made(double loanAmount, double ratePercent, double term
     // Where the level payment was computed for the whole number of months, the balances follow
     // the closed form; a fraction of a month, or no interest, leaves the running balance.
     const bool level = r > 0 && 12.0 * termYears == double(count);
-    std::vector<ScheduleRow> rows;
-    rows.reserve(std::size_t(std::min(count, monthsAtMost)));
+    rows.reserve(std::size_t(std::max(0, std::min(count, monthsAtMost))));
     double balance = loanAmount;
     const Powers *powers = level ? &powersFor(r, count, extra > 0) : nullptr;
     for (int month = 1; month <= count && month <= monthsAtMost && balance > 0; ++month) {
@@ -207,7 +213,6 @@ std::vector<ScheduleRow> made(double loanAmount, double ratePercent, double term
         row.balance = balance;
         rows.push_back(row);
     }
-    return rows;
 }
 
 } // namespace
