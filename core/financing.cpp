@@ -14,7 +14,7 @@ int termMonthsOf(double termYears)
 }
 
 // The month of a schedule's last payment, where it falls within the rows made.
-int payoffOf(const std::vector<ScheduleRow> &rows)
+int payoffOf(const SharedSchedule &rows)
 {
     if (rows.empty())
         return 0;
@@ -40,22 +40,24 @@ void refinance(Financing &f, const ProjectionInputs &in, const ProjectionAssumpt
         return;
     }
     const double owed = month <= int(f.months.size()) ? f.months[std::size_t(month) - 1].balance : 0.0;
-    f.months.resize(std::size_t(month)); // months after an early payoff pay nothing
+    std::vector<ScheduleRow> months(f.months.begin(), f.months.begin() + std::min(f.months.size(), std::size_t(month)));
+    months.resize(std::size_t(month)); // months after an early payoff pay nothing
     f.refinanceMonth = month;
     f.newLoan = newLoan;
     f.newLoanCosts = r.costs * newLoan;
     f.newTermMonths = 12 * r.termYears;
     f.cashOut = newLoan - owed - f.newLoanCosts;
     f.insuredUntil = month;
-    const std::vector<ScheduleRow> next =
-        amortize(newLoan, 100.0 * r.rate, r.termYears, 0, 12 * a.holdYears - month);
+    const SharedSchedule next =
+        sharedSchedule(newLoan, 100.0 * r.rate, r.termYears, 0, 12 * a.holdYears - month);
     f.newPayoff = next.empty() ? month : payoffOf(next);
     if (f.newPayoff != std::numeric_limits<int>::max())
         f.newPayoff += next.empty() ? 0 : month;
     for (ScheduleRow row : next) {
         row.month += month;
-        f.months.push_back(row);
+        months.push_back(row);
     }
+    f.months = SharedSchedule(std::move(months));
 }
 
 } // namespace
@@ -66,7 +68,7 @@ Financing finance(const ProjectionInputs &in, const ProjectionAssumptions &a)
     f.loanAmount = in.loanAmount();
     f.loanCosts = in.prepaidFinanceCharge();
     f.termMonths = termMonthsOf(in.termYears);
-    f.months = amortize(f.loanAmount, in.ratePercent, in.termYears, in.extraPayment, 12 * a.holdYears);
+    f.months = sharedSchedule(f.loanAmount, in.ratePercent, in.termYears, in.extraPayment, 12 * a.holdYears);
     f.payoff = payoffOf(f.months);
     f.refinanceIgnored = a.refinanceIgnored();
     if (a.refinances() && f.refinanceIgnored.isEmpty())
@@ -213,6 +215,8 @@ void addAfterTax(Projection &p, const ProjectionInputs &in, const ProjectionAssu
     after.totalProfit = Measure::of(profit, {});
     after.depreciationTaken = Measure::of(held.depreciationTaken, {});
     after.taxOnSale = Measure::of(held.taxOnSale, {});
+    const Measure skipped = yearly == YearlyReturns::EveryYear || hold == 1
+        ? Measure{} : Measure::unknown(ProjectionText::tr("Not computed."));
     for (int n = 1; n <= hold; ++n) {
         ProjectionYear &y = p.years[std::size_t(n) - 1];
         if (n == hold)
@@ -220,6 +224,6 @@ void addAfterTax(Projection &p, const ProjectionInputs &in, const ProjectionAssu
         else if (yearly == YearlyReturns::EveryYear)
             y.afterTaxIrrIfSold = irr(afterTaxSale(p, in, a, f, n).flows);
         else
-            y.afterTaxIrrIfSold = Measure::unknown(ProjectionText::tr("Not computed."));
+            y.afterTaxIrrIfSold = skipped;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "core/measure.h"
 #include "core/projection.h"
+#include "core/schedule.h"
 
 #include <QString>
 
@@ -16,7 +17,7 @@ struct Financing
     // Months 1 to 12 × the hold at index month − 1, as far as a loan runs: the offer's loan with
     // its extra payment, and from the month after the refinance the new loan (months between
     // an early payoff and the refinance pay nothing).
-    std::vector<ScheduleRow> months;
+    SharedSchedule months;
     int insuredUntil = std::numeric_limits<int>::max(); // mortgage insurance ends with the loan
     double loanAmount = 0;
     double loanCosts = 0;  // the prepaid finance charge

@@ -65,7 +65,7 @@ QString lifeProblem(const DealRecord &record, int k, double payment, double coun
     return {};
 }
 
-double totalInterest(const std::vector<ScheduleRow> &schedule)
+template <class Schedule> double totalInterest(const Schedule &schedule)
 {
     double interest = 0;
     for (const ScheduleRow &row : schedule)
@@ -95,12 +95,12 @@ void analyzeLife(LoanAnalysis &loan, const DealRecord &record, int k, double loa
     const double interest = totalInterest(loan.schedule);
     for (const ScheduleRow &row : loan.schedule)
         paid += row.payment;
-    const double withoutExtra = extra > 0 ? totalInterest(amortize(loanAmount, rate, term, 0)) : interest;
-    loan.interestSaved = Measure::of(withoutExtra - interest, AnalysisText::tr(TooLarge));
+    const double withoutExtra = extra > 0 ? totalInterest(sharedSchedule(loanAmount, rate, term, 0)) : interest;
+    loan.interestSaved = Measure::of(withoutExtra - interest, {});
     loan.payments = Measure::of(double(loan.schedule.size()), {});
-    loan.totalPaid = Measure::of(paid, AnalysisText::tr(TooLarge));
-    loan.totalCost = Measure::of(down + prepaidFinanceCharge + paid, AnalysisText::tr(TooLarge));
-    loan.totalInterest = Measure::of(interest, AnalysisText::tr(TooLarge));
+    loan.totalPaid = Measure::of(paid, {});
+    loan.totalCost = Measure::of(down + prepaidFinanceCharge + paid, {});
+    loan.totalInterest = Measure::of(interest, {});
     loan.payoffMonth = Measure::of(double(loan.schedule.size()), {});
     for (int i = 0; i < MilestoneCount; ++i) {
         const std::size_t months =
@@ -109,8 +109,8 @@ void analyzeLife(LoanAnalysis &loan, const DealRecord &record, int k, double loa
         const double balance = months == 0 ? loanAmount
             : months >= loan.schedule.size() ? 0.0
                                              : loan.schedule[months - 1].balance;
-        loan.balance[std::size_t(i)] = Measure::of(balance, AnalysisText::tr(TooLarge));
-        loan.equity[std::size_t(i)] = Measure::of(down + (loanAmount - balance), AnalysisText::tr(TooLarge));
+        loan.balance[std::size_t(i)] = Measure::of(balance, {});
+        loan.equity[std::size_t(i)] = Measure::of(down + (loanAmount - balance), {});
     }
 }
 
@@ -183,7 +183,7 @@ Measure highestOfferOf(const LoanAnalysis &loan, const DealRecord &record, int k
             lastSide = -1;
         }
     }
-    return Measure::of(low / 100.0, AnalysisText::tr(TooLarge));
+    return Measure::of(low / 100.0, {});
 }
 
 // The underwriting figures of one loan, all from year 1 of its projection under the base
@@ -204,17 +204,16 @@ void underwrite(LoanAnalysis &loan, const DealRecord &record, int k, const Proje
         const Projection p = project(plain, yearOneOf(assumptions), YearlyReturns::ValueAtHold);
         required = p.isKnown() ? p.years.front().debtService + p.years.front().pmi : std::nan("");
     }
-    const QString tooLarge = AnalysisText::tr(TooLarge);
     const double invested = loan.projection.cashInvested;
     loan.cashOnCash = invested > 0
-        ? Measure::of(year.cashFlow / invested, tooLarge)
+        ? Measure::of(year.cashFlow / invested, {})
         : Measure::unknown(AnalysisText::tr("No cash is invested to earn a return on."));
     loan.debtServiceCoverage = required == 0
         ? Measure::unknown(AnalysisText::tr("Nothing is paid on a loan: there is no debt service to cover."))
-        : Measure::of(year.netOperatingIncome / required, tooLarge);
+        : Measure::of(year.netOperatingIncome / required, {});
     loan.breakEvenOccupancy = year.rent == 0
         ? Measure::unknown(AnalysisText::tr("The monthly rent is 0."))
-        : Measure::of((year.operatingCosts + required) / year.rent, tooLarge);
+        : Measure::of((year.operatingCosts + required) / year.rent, {});
     // The year's net operating income is linear in the rent: its value at a rent of 0 and what
     // each unit of rent adds give the rent at which the cash flow is 0.
     ProjectionInputs at = inputs;
@@ -223,7 +222,7 @@ void underwrite(LoanAnalysis &loan, const DealRecord &record, int k, const Proje
     at.rent = 1;
     const double perUnit = operatingYearOne(at, assumptions).netOperatingIncome - withoutRent;
     loan.breakEvenRent = perUnit > 0
-        ? Measure::of((year.debtService + year.pmi - withoutRent) / perUnit, tooLarge)
+        ? Measure::of((year.debtService + year.pmi - withoutRent) / perUnit, {})
         : Measure::unknown(AnalysisText::tr("Vacancy, upkeep, reserve and management take all of the rent: no rent breaks even."));
     loan.highestOffer = highestOfferOf(loan, record, k, inputs, assumptions);
 }
@@ -247,20 +246,19 @@ PropertyAnalysis analyzeProperty(const DealRecord &record, const ProjectionAssum
     const double rent = record.m_rentalIncome.m_value;
     const QString noPrice = AnalysisText::tr("The purchase price is 0.");
     PropertyAnalysis p;
-    const QString tooLarge = AnalysisText::tr(TooLarge);
     // The income of year 1 of the projection: vacancy, upkeep, reserve and management counted.
     if (const QString problem = assumptions.baseProblem(); !problem.isEmpty()) {
         p.netOperatingIncome = p.netOperatingIncomeYearly = p.capRate = Measure::unknown(problem);
     } else {
         const double noi = operatingYearOne(inputsOf(record, 0), assumptions).netOperatingIncome;
-        p.netOperatingIncome = Measure::of(noi / 12.0, tooLarge);
-        p.netOperatingIncomeYearly = Measure::of(noi, tooLarge);
-        p.capRate = price == 0 ? Measure::unknown(noPrice) : Measure::of(noi / price, tooLarge);
+        p.netOperatingIncome = Measure::of(noi / 12.0, {});
+        p.netOperatingIncomeYearly = Measure::of(noi, {});
+        p.capRate = price == 0 ? Measure::unknown(noPrice) : Measure::of(noi / price, {});
     }
     p.grossRentMultiplier = rent == 0
         ? Measure::unknown(AnalysisText::tr("The monthly rent is 0."))
-        : Measure::of(price / (12.0 * rent), tooLarge);
-    p.rentToPrice = price == 0 ? Measure::unknown(noPrice) : Measure::of(rent / price, tooLarge);
+        : Measure::of(price / (12.0 * rent), {});
+    p.rentToPrice = price == 0 ? Measure::unknown(noPrice) : Measure::of(rent / price, {});
     return p;
 }
 
@@ -282,10 +280,11 @@ DealAnalysis analyze(const DealRecord &record, YearlyReturns yearly)
     for (int k = 0; k < MAX_LOANS; ++k) {
         LoanAnalysis &loan = deal.loans[std::size_t(k)];
         const double payment = figures[Profit::PrincipalAndInterest][std::size_t(k)];
-        const QString problem = isFinite(payment) ? AnalysisText::tr(TooLarge) : paymentProblem(record, k);
+        // An empty reason is "too large": translated only where a figure is.
+        const QString problem = isFinite(payment) ? QString() : paymentProblem(record, k);
         auto figure = [&](Profit::Figure f) {
             return Measure::of(figures[std::size_t(f)][std::size_t(k)],
-                                f == Profit::LoanAmount ? AnalysisText::tr(TooLarge) : problem);
+                                f == Profit::LoanAmount ? QString() : problem);
         };
         loan.loanAmount = figure(Profit::LoanAmount);
         loan.principalAndInterest = figure(Profit::PrincipalAndInterest);
@@ -293,8 +292,8 @@ DealAnalysis analyze(const DealRecord &record, YearlyReturns yearly)
         loan.monthlyCashFlow = figure(Profit::MonthlyCashFlow);
         loan.safetyCashFlow = figure(Profit::SafetyCashFlow);
         const ProjectionInputs inputs = inputsOf(record, k);
-        loan.points = Measure::of(inputs.pointsPercent / 100.0, AnalysisText::tr(TooLarge));
-        loan.lenderFees = Measure::of(inputs.lenderFees, AnalysisText::tr(TooLarge));
+        loan.points = Measure::of(inputs.pointsPercent / 100.0, {});
+        loan.lenderFees = Measure::of(inputs.lenderFees, {});
         loan.costs = loanCosts(inputs, deal.assumptions);
         if (loan.loanAmount.isKnown() && loan.loanAmount.value < 0) {
             // A down payment above the price borrows a negative amount: the report's figures

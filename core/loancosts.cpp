@@ -17,7 +17,7 @@ QString tooLarge()
 
 // What is paid in each month of a schedule: the payment and, while the balance owed before it is
 // above the end loan-to-value (every month when that is 0), the mortgage insurance.
-std::vector<double> paidMonthly(const std::vector<ScheduleRow> &schedule, const ProjectionInputs &in,
+std::vector<double> paidMonthly(const SharedSchedule &schedule, const ProjectionInputs &in,
                                 double pmiEndLtv)
 {
     const double insuredAbove = pmiEndLtv * in.price;
@@ -51,12 +51,12 @@ QString costsProblem(const ProjectionInputs &in, const ProjectionAssumptions &a)
 Measure annualRate(double amountFinanced, const std::vector<double> &payments, double notePercent)
 {
     const Measure monthly = monthlyRateOf(amountFinanced, payments, notePercent / 1200.0);
-    return monthly.isKnown() ? Measure::of(12.0 * monthly.value, tooLarge()) : monthly;
+    return monthly.isKnown() ? Measure::of(12.0 * monthly.value, {}) : monthly;
 }
 
 // The cost if repaid after each month of the term: the payments so far and the balance then owed,
 // on what was paid at closing. After the payoff nothing more is paid or owed.
-std::vector<double> costSeries(const ProjectionInputs &in, const std::vector<ScheduleRow> &schedule,
+std::vector<double> costSeries(const ProjectionInputs &in, const SharedSchedule &schedule,
                                const std::vector<double> &paid, std::size_t months)
 {
     std::vector<double> cost(months);
@@ -70,7 +70,7 @@ std::vector<double> costSeries(const ProjectionInputs &in, const std::vector<Sch
 }
 
 void rateOverHold(LoanCosts &costs, const ProjectionInputs &in, const ProjectionAssumptions &a,
-                  const std::vector<ScheduleRow> &schedule, std::vector<double> paid,
+                  const SharedSchedule &schedule, std::vector<double> paid,
                   const std::vector<double> &aprPayments)
 {
     if (const QString problem = a.baseProblem(); !problem.isEmpty()) {
@@ -115,9 +115,9 @@ LoanCosts loanCosts(const ProjectionInputs &in, const ProjectionAssumptions &a)
             *m = Measure::unknown(costs.noCostReason);
         return costs;
     }
-    costs.prepaidFinanceCharge = Measure::of(in.prepaidFinanceCharge(), tooLarge());
-    costs.cashToClose = Measure::of(in.cashToClose(a.closingCosts), tooLarge());
-    const std::vector<ScheduleRow> required = amortize(in.loanAmount(), in.ratePercent, in.termYears, 0);
+    costs.prepaidFinanceCharge = Measure::of(in.prepaidFinanceCharge(), {});
+    costs.cashToClose = Measure::of(in.cashToClose(a.closingCosts), {});
+    const SharedSchedule required = sharedSchedule(in.loanAmount(), in.ratePercent, in.termYears, 0);
     const std::size_t termMonths = std::size_t(std::ceil(12.0 * in.termYears - 1e-9));
     const std::vector<double> aprPayments = paidMonthly(required, in, a.pmiEndLtv);
     costs.apr = in.loanAmount() == 0
@@ -128,8 +128,8 @@ LoanCosts loanCosts(const ProjectionInputs &in, const ProjectionAssumptions &a)
         costs.rateOverHold = Measure::unknown(costs.noCostReason);
         return costs;
     }
-    const std::vector<ScheduleRow> schedule = in.extraPayment > 0
-        ? amortize(in.loanAmount(), in.ratePercent, in.termYears, in.extraPayment)
+    const SharedSchedule schedule = in.extraPayment > 0
+        ? sharedSchedule(in.loanAmount(), in.ratePercent, in.termYears, in.extraPayment)
         : required;
     std::vector<double> paid = paidMonthly(schedule, in, a.pmiEndLtv);
     costs.costIfRepaid = costSeries(in, schedule, paid, termMonths);

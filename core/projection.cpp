@@ -117,7 +117,7 @@ QString inputsProblem(const ProjectionInputs &in)
 // loan-to-value; at an end of 0 that is every month until the payoff; never after a refinance).
 void addLoanYear(ProjectionYear &y, const Financing &financing, const ProjectionInputs &in, double pmiEnd)
 {
-    const std::vector<ScheduleRow> &schedule = financing.months;
+    const SharedSchedule &schedule = financing.months;
     const std::size_t first = std::size_t(12 * (y.year - 1));
     const std::size_t last = std::min(schedule.size(), std::size_t(12 * y.year));
     int insured = 0;
@@ -198,8 +198,9 @@ bool everyYear(YearlyReturns yearly)
 // sale proceeds added to the last year's.
 void addReturns(Projection &p, const ProjectionAssumptions &a, YearlyReturns yearly)
 {
-    const Measure skipped =
-        everyYear(yearly) ? Measure{} : Measure::unknown(notComputed());
+    // Translated only where a year goes without: a search makes thousands of projections.
+    const bool skips = yearly == YearlyReturns::ValueAtHold || (!everyYear(yearly) && p.years.size() > 1);
+    const Measure skipped = skips ? Measure::unknown(notComputed()) : Measure{};
     // The cash out of a refinance is a flow of its year for every sale after it.
     double cashOut = 0;
     // One list of flows for every year: a search over prices makes thousands of projections.

@@ -128,8 +128,8 @@ void make(std::vector<ScheduleRow> &rows, double loanAmount, double ratePercent,
           double extraPayment, int monthsAtMost);
 
 // The schedules this thread made last. The analysis, the loan costs, the projection and its
-// scenarios all ask for the same loan again, and a copy of its rows costs a fraction of making
-// them; a shorter request takes the first rows, which are those it would make.
+// scenarios all ask for the same loan again; a shorter request takes the first rows, which are
+// those it would make.
 struct Recent
 {
     double loanAmount = std::nan("");
@@ -137,36 +137,38 @@ struct Recent
     double termYears = 0;
     double extraPayment = 0;
     int monthsAsked = 0;
-    std::vector<ScheduleRow> rows;
+    std::shared_ptr<const std::vector<ScheduleRow>> rows;
 
     bool holds(double amount, double rate, double term, double extra, int months) const
     {
         return amount == loanAmount && rate == ratePercent && term == termYears && extra == extraPayment
-            && (months <= monthsAsked || int(rows.size()) < monthsAsked); // or it ended sooner
+            && (months <= monthsAsked || int(rows->size()) < monthsAsked); // or it ended sooner
     }
 };
 
 } // namespace
 
+SharedSchedule sharedSchedule(double loanAmount, double ratePercent, double termYears,
+                              double extraPayment, int monthsAtMost)
+{
+    thread_local RecentlyUsed<Recent, 4> recent;
+    const std::size_t asked = std::size_t(std::max(0, monthsAtMost));
+    if (const Recent *known = recent.find([&](const Recent &r) {
+            return r.holds(loanAmount, ratePercent, termYears, extraPayment, monthsAtMost);
+        }))
+        return {known->rows, std::min(known->rows->size(), asked)};
+    std::vector<ScheduleRow> rows;
+    make(rows, loanAmount, ratePercent, termYears, extraPayment, monthsAtMost);
+    auto shared = std::make_shared<const std::vector<ScheduleRow>>(std::move(rows));
+    recent.replaced() = {loanAmount, ratePercent, termYears, extraPayment, monthsAtMost, shared};
+    return {shared, shared->size()};
+}
+
 std::vector<ScheduleRow> amortize(double loanAmount, double ratePercent, double termYears,
                                    double extraPayment, int monthsAtMost)
 {
-    thread_local RecentlyUsed<Recent, 4> recent;
-    if (const Recent *known = recent.find([&](const Recent &r) {
-            return r.holds(loanAmount, ratePercent, termYears, extraPayment, monthsAtMost);
-        })) {
-        const std::size_t count = std::min(known->rows.size(), std::size_t(std::max(0, monthsAtMost)));
-        return {known->rows.begin(), known->rows.begin() + std::ptrdiff_t(count)};
-    }
-    // Made into the place of the one used longest ago, whose rows' memory serves again.
-    Recent &making = recent.replaced();
-    making.loanAmount = loanAmount;
-    making.ratePercent = ratePercent;
-    making.termYears = termYears;
-    making.extraPayment = extraPayment;
-    making.monthsAsked = monthsAtMost;
-    make(making.rows, loanAmount, ratePercent, termYears, extraPayment, monthsAtMost);
-    return making.rows;
+    const SharedSchedule shared = sharedSchedule(loanAmount, ratePercent, termYears, extraPayment, monthsAtMost);
+    return {shared.begin(), shared.end()};
 }
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <vector>
 
 // A loan's monthly schedule, shared by the analysis and the holding-period projection so that
@@ -21,6 +22,34 @@
 [[nodiscard]] std::vector<ScheduleRow> amortize(double loanAmount, double ratePercent,
                                                  double termYears, double extraPayment,
                                                  int monthsAtMost = MaxScheduledPayments);
+
+// The rows of a schedule without a copy of them: the first months of one made for this thread and
+// shared by whoever asks for the same loan again (the loan costs, the analysis, a projection and
+// its scenarios), or rows of one's own.
+class SharedSchedule
+{
+public:
+    SharedSchedule() = default;
+    SharedSchedule(std::shared_ptr<const std::vector<ScheduleRow>> rows, std::size_t count)
+        : m_rows(std::move(rows)), m_count(count) {}
+    explicit SharedSchedule(std::vector<ScheduleRow> rows)
+        : m_rows(std::make_shared<const std::vector<ScheduleRow>>(std::move(rows))), m_count(m_rows->size()) {}
+
+    [[nodiscard]] std::size_t size() const { return m_count; }
+    [[nodiscard]] bool empty() const { return m_count == 0; }
+    [[nodiscard]] const ScheduleRow *begin() const { return m_rows ? m_rows->data() : nullptr; }
+    [[nodiscard]] const ScheduleRow *end() const { return begin() + m_count; }
+    [[nodiscard]] const ScheduleRow &operator[](std::size_t i) const { return (*m_rows)[i]; }
+    [[nodiscard]] const ScheduleRow &back() const { return (*m_rows)[m_count - 1]; }
+
+private:
+    std::shared_ptr<const std::vector<ScheduleRow>> m_rows;
+    std::size_t m_count = 0;
+};
+
+// amortize()'s rows, shared.
+[[nodiscard]] SharedSchedule sharedSchedule(double loanAmount, double ratePercent, double termYears,
+                                            double extraPayment, int monthsAtMost = MaxScheduledPayments);
 
 // Why a loan of this rate and term has no schedule (a term of 0 or less, more than
 // MaxScheduledPayments payments, a payment too large for a double), or an empty text when it has
