@@ -26,21 +26,23 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QTextStream>
 #include <QThread>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cmath>
 #include <condition_variable>
 #include <cstdio>
+#include <exception>
 #include <functional>
 #include <limits>
 #include <mutex>
 #include <new>
 #include <optional>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
@@ -261,7 +263,8 @@ Piece analyzeDeal(const Command &command, qsizetype i)
 // thread hands on those done in order: computing and writing overlap, and no worker waits for a
 // batch's slowest deal. A worker starts a deal only while fewer than 16 per job are in flight or
 // waiting, so that memory stays flat however many are given. Stops at the first take that fails
-// (the output could not be written).
+// (the output could not be written). What a worker throws (memory run out) is thrown here, in
+// its deal's turn, once the workers have stopped, as it would be with one job.
 template <class Take>
 bool forEachDeal(const Command &command, Take &&take)
 {
@@ -274,9 +277,15 @@ bool forEachDeal(const Command &command, Take &&take)
         }
         return true;
     }
-    // Deal i waits in slot i % capacity until it is handed on.
+    struct Done
+    {
+        bool ready = false;
+        Piece piece;
+        std::exception_ptr failure;
+    };
+    // Deal i waits in place i % capacity until it is handed on.
     const qsizetype capacity = 16 * qsizetype(jobs);
-    std::vector<std::optional<Piece>> done(static_cast<std::size_t>(capacity));
+    std::vector<Done> done(static_cast<std::size_t>(capacity));
     std::mutex mutex;
     std::condition_variable changed;
     qsizetype next = 0;
@@ -290,36 +299,46 @@ bool forEachDeal(const Command &command, Take &&take)
                 return;
             const qsizetype i = next++;
             lock.unlock();
-            Piece piece = analyzeDeal(command, i);
+            Done result;
+            try {
+                result.piece = analyzeDeal(command, i);
+            } catch (...) {
+                result.failure = std::current_exception();
+            }
+            result.ready = true;
             lock.lock();
-            done[std::size_t(i % capacity)] = std::move(piece);
+            done[std::size_t(i % capacity)] = std::move(result);
             changed.notify_all();
         }
     };
     std::vector<std::thread> workers;
+    const auto stopWorkers = qScopeGuard([&] {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            stopped = true;
+        }
+        changed.notify_all();
+        for (std::thread &worker : workers)
+            worker.join();
+    });
     for (int w = 0; w < jobs; ++w)
         workers.emplace_back(work);
-    bool taken = true;
-    for (qsizetype i = 0; i < count && taken; ++i) {
-        std::optional<Piece> piece;
+    for (qsizetype i = 0; i < count; ++i) {
+        Done deal;
         {
             std::unique_lock<std::mutex> lock(mutex);
-            std::optional<Piece> &slot = done[std::size_t(i % capacity)];
-            changed.wait(lock, [&] { return slot.has_value(); });
-            piece.swap(slot);
+            Done &place = done[std::size_t(i % capacity)];
+            changed.wait(lock, [&] { return place.ready; });
+            deal = std::exchange(place, Done{});
             handedOn = i + 1;
         }
         changed.notify_all();
-        taken = take(*piece);
+        if (deal.failure)
+            std::rethrow_exception(deal.failure);
+        if (!take(deal.piece))
+            return false;
     }
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        stopped = true;
-    }
-    changed.notify_all();
-    for (std::thread &worker : workers)
-        worker.join();
-    return taken;
+    return true;
 }
 
 // Every deal file read and analysed into one document, each deal written as soon as it is
