@@ -124,8 +124,8 @@ QString scheduleProblem(double loanAmount, double ratePercent, double termYears)
 
 namespace {
 
-void make(std::vector<ScheduleRow> &rows, double loanAmount, double ratePercent, double termYears,
-          double extraPayment, int monthsAtMost);
+std::vector<ScheduleRow> made(double loanAmount, double ratePercent, double termYears,
+                              double extraPayment, int monthsAtMost);
 
 // The schedules this thread made last. The analysis, the loan costs, the projection and its
 // scenarios all ask for the same loan again; a shorter request takes the first rows, which are
@@ -157,9 +157,8 @@ SharedSchedule sharedSchedule(double loanAmount, double ratePercent, double term
             return r.holds(loanAmount, ratePercent, termYears, extraPayment, monthsAtMost);
         }))
         return {known->rows, std::min(known->rows->size(), asked)};
-    std::vector<ScheduleRow> rows;
-    make(rows, loanAmount, ratePercent, termYears, extraPayment, monthsAtMost);
-    auto shared = std::make_shared<const std::vector<ScheduleRow>>(std::move(rows));
+    auto shared = std::make_shared<const std::vector<ScheduleRow>>(
+        made(loanAmount, ratePercent, termYears, extraPayment, monthsAtMost));
     recent.replaced() = {loanAmount, ratePercent, termYears, extraPayment, monthsAtMost, shared};
     return {shared, shared->size()};
 }
@@ -173,12 +172,11 @@ std::vector<ScheduleRow> amortize(double loanAmount, double ratePercent, double 
 
 namespace {
 
-void make(std::vector<ScheduleRow> &rows, double loanAmount, double ratePercent, double termYears,
-          double extraPayment, int monthsAtMost)
+std::vector<ScheduleRow> made(double loanAmount, double ratePercent, double termYears,
+                              double extraPayment, int monthsAtMost)
 {
-    rows.clear();
     if (!scheduleProblem(loanAmount, ratePercent, termYears).isEmpty())
-        return;
+        return {};
     const double r = Profit::monthlyRate(ratePercent);
     const double payment = Profit::payment(loanAmount, ratePercent, termYears);
     const double extra = std::max(0.0, extraPayment);
@@ -186,6 +184,7 @@ void make(std::vector<ScheduleRow> &rows, double loanAmount, double ratePercent,
     // Where the level payment was computed for the whole number of months, the balances follow
     // the closed form; a fraction of a month, or no interest, leaves the running balance.
     const bool level = r > 0 && 12.0 * termYears == double(count);
+    std::vector<ScheduleRow> rows;
     rows.reserve(std::size_t(std::max(0, std::min(count, monthsAtMost))));
     double balance = loanAmount;
     const Powers *powers = level ? &powersFor(r, count, extra > 0) : nullptr;
@@ -215,6 +214,7 @@ void make(std::vector<ScheduleRow> &rows, double loanAmount, double ratePercent,
         row.balance = balance;
         rows.push_back(row);
     }
+    return rows;
 }
 
 } // namespace
