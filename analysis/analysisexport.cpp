@@ -513,6 +513,9 @@ QByteArray AnalysisExport::dealJsonText(const QString &file, const DealRecord &r
                                         const DealAnalysis &deal, int level, JsonStyle style)
 {
     JsonWriter json(level, style.compact);
+    // Deals of one command take about the same room: a deal with its years some 80 KB.
+    thread_local std::size_t lastSize = 0;
+    json.reserve(lastSize + lastSize / 8);
     json.beginObject();
     json.key("file");
     json.value(file);
@@ -590,6 +593,7 @@ QByteArray AnalysisExport::dealJsonText(const QString &file, const DealRecord &r
     }
     json.endObject();
     json.endObject();
+    lastSize = json.size();
     return json.text();
 }
 

@@ -36,6 +36,9 @@ public:
     void null();
 
     [[nodiscard]] QByteArray text() const { return QByteArray::fromStdString(m_out); }
+    // Room for a text of about this many bytes, so that a long one is not copied as it grows.
+    void reserve(std::size_t bytes) { m_out.reserve(bytes); }
+    [[nodiscard]] std::size_t size() const { return m_out.size(); }
 
 private:
     // Before a value or a key: a comma after the earlier member, a line and the indentation.
