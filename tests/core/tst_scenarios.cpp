@@ -243,6 +243,13 @@ void TestScenarios::priceToOfferTakesAFewProjections()
                 projections += projectionsMade() - before;
                 ++searches;
                 const Projection asked = project(in, a);
+                // The search's steps stand on these: the flows give the projection's NPV to the last
+                // digit, and a projection of the value alone has that NPV and no IRR.
+                if (asked.isKnown()) {
+                    QVERIFY(npv(a.discountRate, flowsSoldAtHold(asked)).value == asked.npv.value);
+                    const Projection valueOnly = project(in, a, YearlyReturns::ValueAtHold);
+                    QVERIFY(valueOnly.npv.value == asked.npv.value && !valueOnly.irr.isKnown());
+                }
                 const unsigned long long givenBefore = projectionsMade();
                 const Measure given = priceToOffer(in, a, &asked);
                 projectionsGiven += projectionsMade() - givenBefore;
