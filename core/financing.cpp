@@ -8,11 +8,6 @@
 
 namespace {
 
-int termMonthsOf(double termYears)
-{
-    return int(std::ceil(12.0 * termYears - 1e-9));
-}
-
 // The month of a schedule's last payment, where it falls within the rows made.
 int payoffOf(const SharedSchedule &rows)
 {
@@ -67,7 +62,7 @@ Financing finance(const ProjectionInputs &in, const ProjectionAssumptions &a)
     Financing f;
     f.loanAmount = in.loanAmount();
     f.loanCosts = in.prepaidFinanceCharge();
-    f.termMonths = termMonthsOf(in.termYears);
+    f.termMonths = int(paymentCount(in.termYears));
     f.months = sharedSchedule(f.loanAmount, in.ratePercent, in.termYears, in.extraPayment, 12 * a.holdYears);
     f.payoff = payoffOf(f.months);
     f.refinanceIgnored = a.refinanceIgnored();

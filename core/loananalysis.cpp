@@ -30,13 +30,6 @@ bool isFinite(double x)
     return std::isfinite(x);
 }
 
-// The level payment's months: 12 × term, the last one smaller when the term has a fraction of a
-// month. The small allowance keeps 12 × 15.5 from becoming 187 through rounding.
-double paymentCount(double termYears)
-{
-    return std::ceil(12.0 * termYears - 1e-9);
-}
-
 // Why the payment of a loan is not a number. Beside a term of 0, the rate's growth over the term
 // or the loan amount itself can leave the range of a double.
 QString paymentProblem(const DealRecord &record, int k)

@@ -118,7 +118,7 @@ LoanCosts loanCosts(const ProjectionInputs &in, const ProjectionAssumptions &a)
     costs.prepaidFinanceCharge = Measure::of(in.prepaidFinanceCharge(), {});
     costs.cashToClose = Measure::of(in.cashToClose(a.closingCosts), {});
     const SharedSchedule required = sharedSchedule(in.loanAmount(), in.ratePercent, in.termYears, 0);
-    const std::size_t termMonths = std::size_t(std::ceil(12.0 * in.termYears - 1e-9));
+    const std::size_t termMonths = std::size_t(paymentCount(in.termYears));
     const std::vector<double> aprPayments = paidMonthly(required, in, a.pmiEndLtv);
     costs.apr = in.loanAmount() == 0
         ? Measure::unknown(AnalysisText::tr("There is no loan amount: there is no rate to state."))
@@ -131,7 +131,7 @@ LoanCosts loanCosts(const ProjectionInputs &in, const ProjectionAssumptions &a)
     const SharedSchedule schedule = in.extraPayment > 0
         ? sharedSchedule(in.loanAmount(), in.ratePercent, in.termYears, in.extraPayment)
         : required;
-    std::vector<double> paid = paidMonthly(schedule, in, a.pmiEndLtv);
+    std::vector<double> paid = in.extraPayment > 0 ? paidMonthly(schedule, in, a.pmiEndLtv) : aprPayments;
     costs.costIfRepaid = costSeries(in, schedule, paid, termMonths);
     if (!std::all_of(costs.costIfRepaid.begin(), costs.costIfRepaid.end(), [](double x) { return std::isfinite(x); })) {
         costs.costIfRepaid.clear();

@@ -12,13 +12,6 @@
 
 namespace {
 
-// The level payment's months: 12 × term, the last one smaller when the term has a fraction of a
-// month. The small allowance keeps 12 × 15.5 from becoming 187 through rounding.
-double paymentCount(double termYears)
-{
-    return std::ceil(12.0 * termYears - 1e-9);
-}
-
 // The balance after month of a level-payment loan of count months at monthly rate r > 0, from
 // the closed form: subtracting month after month lets each month's rounding grow with the rate,
 // and at high rates the running balance ran away while the payment only just covered the
@@ -102,6 +95,13 @@ const Powers &powersFor(double r, int count, bool withExtraPayments)
 }
 
 } // namespace
+
+// The level payment's months: 12 × term, the last one smaller when the term has a fraction of a
+// month. The small allowance keeps 12 × 15.5 from becoming 187 through rounding.
+double paymentCount(double termYears)
+{
+    return std::ceil(12.0 * termYears - 1e-9);
+}
 
 QString scheduleProblem(double loanAmount, double ratePercent, double termYears)
 {

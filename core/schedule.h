@@ -51,6 +51,10 @@ private:
 [[nodiscard]] SharedSchedule sharedSchedule(double loanAmount, double ratePercent, double termYears,
                                             double extraPayment, int monthsAtMost = MaxScheduledPayments);
 
+// The level payment's months: 12 × term, the last one smaller when the term has a fraction of a
+// month (not a whole number where the term is out of range).
+[[nodiscard]] double paymentCount(double termYears);
+
 // Why a loan of this rate and term has no schedule (a term of 0 or less, more than
 // MaxScheduledPayments payments, a payment too large for a double), or an empty text when it has
 // one. The loan amount is not judged: a negative one is the caller's to refuse.

@@ -103,18 +103,11 @@ void AfterTaxPage::refresh()
     m_problem->setVisible(!problem.isEmpty());
     // The IRR before tax first, to read the one after tax against.
     const ProjectionMeasure &irr = projectionMeasure(ProjectionMeasureId::Irr);
-    OfferRow before{Text::tr("IRR before Tax"), projectionText(irr.definition), {}, irr.unit};
-    for (int k = 0; k < MAX_LOANS; ++k)
-        before.values[std::size_t(k)] = irr.get(analysis.loans[std::size_t(k)]);
-    before.best = bestLoans(analysis, irr.get, irr.better);
-    std::vector<OfferRow> rows{before};
+    std::vector<OfferRow> rows{figureRow(analysis, Text::tr("IRR before Tax"), projectionText(irr.definition),
+                                         irr.unit, false, irr.get, irr.better)};
     for (const AfterTaxMeasure &measure : afterTaxMeasures()) {
-        OfferRow row{projectionText(measure.label), projectionText(measure.definition), {}, measure.unit,
-                     measure.multiple};
-        for (int k = 0; k < MAX_LOANS; ++k)
-            row.values[std::size_t(k)] = measure.get(analysis.loans[std::size_t(k)]);
-        row.best = bestLoans(analysis, measure.get, measure.better);
-        rows.push_back(row);
+        rows.push_back(figureRow(analysis, projectionText(measure.label), projectionText(measure.definition),
+                                 measure.unit, measure.multiple, measure.get, measure.better));
     }
     m_summaryModel->setRows(rows, analysis, m_shown.compared(), m_shown.record().m_currency,
                             palette().brush(QPalette::Disabled, QPalette::Text));

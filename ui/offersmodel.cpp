@@ -9,6 +9,16 @@
 
 using namespace AnalysisViews;
 
+OfferRow figureRow(const DealAnalysis &analysis, const QString &label, const QString &definition,
+                   MeasureUnit unit, bool multiple, Measure (*get)(const LoanAnalysis &), Better better)
+{
+    OfferRow row{label, definition, {}, unit, multiple};
+    for (int k = 0; k < MAX_LOANS; ++k)
+        row.values[std::size_t(k)] = get(analysis.loans[std::size_t(k)]);
+    row.best = bestLoans(analysis, get, better);
+    return row;
+}
+
 OffersModel::OffersModel(QObject *parent) : QAbstractTableModel(parent)
 {
 }

@@ -24,6 +24,11 @@ struct OfferRow
     std::array<QString, MAX_LOANS> notes{}; // a known figure's tooltip, where it needs one
 };
 
+// The row of a figure each offer has, read from its analysis by get, the best marked by better.
+[[nodiscard]] OfferRow figureRow(const DealAnalysis &analysis, const QString &label, const QString &definition,
+                                 MeasureUnit unit, bool multiple, Measure (*get)(const LoanAnalysis &),
+                                 Better better);
+
 // The offers × figures tables of the Loan Analysis window (the comparison, the projection's
 // summary, the scenarios) as a model: each cell the figure as the locale shows it, the best of
 // a row bold on green (BestRole), an offer left out of the comparison greyed with the reason as

@@ -237,12 +237,8 @@ std::vector<OfferRow> ProjectionPage::summaryRows() const
     for (const ProjectionMeasure &measure : projectionMeasures()) {
         if (measure.ofRefinance && !analysis.assumptions.refinances())
             continue;
-        OfferRow row{projectionText(measure.label), projectionText(measure.definition), {}, measure.unit,
-                     measure.multiple};
-        for (int k = 0; k < MAX_LOANS; ++k)
-            row.values[std::size_t(k)] = measure.get(analysis.loans[std::size_t(k)]);
-        row.best = bestLoans(analysis, measure.get, measure.better);
-        rows.push_back(row);
+        rows.push_back(figureRow(analysis, projectionText(measure.label), projectionText(measure.definition),
+                                 measure.unit, measure.multiple, measure.get, measure.better));
     }
     return rows;
 }
