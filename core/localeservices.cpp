@@ -163,6 +163,7 @@ struct Formatters
     std::unique_ptr<icu::number::LocalizedNumberFormatter> rate;
     ParseConventions moneyConventions;
     ParseConventions numberConventions;
+    int moneyFractionDigits = -1;
 };
 
 std::mutex g_cacheMutex;
@@ -223,6 +224,18 @@ ParseConventions conventionsFrom(const icu::number::LocalizedNumberFormatter *pr
     return conventions;
 }
 
+// The fraction digits money of a currency shows (ICU's standard digits, which the money formatter
+// rounds to); -1 where it rounds to an increment instead, or ICU does not know the currency.
+int fractionDigitsOf(const QString &currency)
+{
+    const std::u16string code = currency.toStdU16String();
+    const auto *iso = reinterpret_cast<const UChar *>(code.c_str());
+    UErrorCode status = U_ZERO_ERROR;
+    const int32_t digits = ucurr_getDefaultFractionDigitsForUsage(iso, UCURR_USAGE_STANDARD, &status);
+    const double increment = ucurr_getRoundingIncrementForUsage(iso, UCURR_USAGE_STANDARD, &status);
+    return U_SUCCESS(status) && increment == 0 ? digits : -1;
+}
+
 Formatters makeFormatters(const QString &localeName, const QString &currency)
 {
     const icu::Locale locale = icuLocale(localeName);
@@ -232,12 +245,13 @@ Formatters makeFormatters(const QString &localeName, const QString &currency)
     Formatters formatters;
     formatters.money = formatterFor(money + latinHalfUp, locale);
     formatters.number = formatterFor(QStringLiteral(".00") + latinHalfUp, locale);
-    // A lender's rate in eighths (6.875 %) is kept as quoted.
+    // A lender's rate in eighths (6.875 %) is kept as quoted: PercentFractionDigits at most.
     formatters.percent = formatterFor(QStringLiteral(".00#") + latinHalfUp, locale);
     formatters.rate = formatterFor(QStringLiteral(".000") + latinHalfUp, locale);
     formatters.moneyConventions =
         conventionsFrom(formatterFor(money + QStringLiteral(" .00") + latinHalfUp, locale).get());
     formatters.numberConventions = conventionsFrom(formatters.number.get());
+    formatters.moneyFractionDigits = !formatters.money ? -1 : fractionDigitsOf(currency.isEmpty() ? currencyCode(locale) : currency);
     return formatters;
 }
 
@@ -320,6 +334,12 @@ QString LocaleServices::formatCurrency(const QString &numberText, const QString 
     const QString locale = localeName(Category::Money);
     const QString code = currency.isEmpty() ? localeCurrency(locale) : currency;
     return formatWith(formattersFor(locale, code).money.get(), numberText);
+}
+
+int LocaleServices::moneyFractionDigits(const QString &currency)
+{
+    const QString locale = localeName(Category::Money);
+    return formattersFor(locale, currency.isEmpty() ? localeCurrency(locale) : currency).moneyFractionDigits;
 }
 
 QString LocaleServices::formatNumber(const QString &numberText)

@@ -38,6 +38,11 @@ public:
     // "425.000,00 $". The currency is that of the deal the money belongs to, so that deals in
     // different currencies show side by side.
     [[nodiscard]] static QString formatCurrency(const QString &numberText, const QString &currency);
+    // How many fraction digits formatCurrency shows for the currency: a figure with no more of
+    // them shows exactly. -1 where the currency rounds to an increment (a cash rounding of 0.05).
+    [[nodiscard]] static int moneyFractionDigits(const QString &currency);
+    // Percent figures show at most three fraction digits (formatPercent).
+    static constexpr int PercentFractionDigits = 3;
     // A number with exactly two fraction digits and the locale's grouping: en_US "1,234.50".
     [[nodiscard]] static QString formatNumber(const QString &numberText);
     // A percent figure's number: two fraction digits, or three where it has a third ("6.875"),

@@ -6,6 +6,7 @@
 
 #include <unicode/uchar.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -150,8 +151,29 @@ bool Value::canShow(const QString &currency) const
     return isShown(format(currency));
 }
 
+bool Value::showsExactly(const QString &currency) const
+{
+    // Below 1e12 the 17 digits the formatter is given reach far past the fraction digits shown.
+    // A figure below 0 (or -0) is left to the round trip: a kind without a sign reads it back
+    // positive, and not every locale writes the minus before the number.
+    if (!(m_value >= 0 && m_value < 1e12) || std::signbit(m_value))
+        return false;
+    const int digits = fractionDigitsShown(currency);
+    if (digits < 0)
+        return false;
+    char text[48];
+    const auto written = std::to_chars(text, text + sizeof text, m_value, std::chars_format::fixed);
+    if (written.ec != std::errc())
+        return false;
+    const char *point = std::find(text, written.ptr, '.');
+    return point == written.ptr || written.ptr - point - 1 <= digits;
+}
+
 bool Value::takeShown(double before, const QString &currency)
 {
+    // Reading a market's deal files formats and parses every stored figure: most show as they are.
+    if (showsExactly(currency))
+        return true;
     const QString shown = format(currency);
     if (!isShown(shown)) {
         m_value = before;
@@ -191,6 +213,16 @@ QString Value::takeTyped(const QString &typed, const QString &currency)
 QString CurrencyValue::format(const QString &currency) const
 {
     return formatCurrency(m_value, currency);
+}
+
+int CurrencyValue::fractionDigitsShown(const QString &currency) const
+{
+    return LocaleServices::moneyFractionDigits(currency);
+}
+
+int PercentValue::fractionDigitsShown(const QString &) const
+{
+    return LocaleServices::PercentFractionDigits;
 }
 
 QString PercentValue::format(const QString &) const

@@ -56,6 +56,11 @@ protected:
     // The figure read back from what its field shows, in the user's locales; false, with the
     // figure left at before, where the field could not show it.
     bool takeShown(double before, const QString &currency);
+    // How many fraction digits the field shows at most; -1 where it rounds otherwise.
+    [[nodiscard]] virtual int fractionDigitsShown(const QString &currency) const = 0;
+    // Whether the field shows the figure as the same double: its shortest decimal has no more
+    // fraction digits than are shown, so nothing is rounded and the text reads back to it.
+    [[nodiscard]] bool showsExactly(const QString &currency) const;
 
     Value() = default;
     Value(const Value &) = default;
@@ -68,6 +73,7 @@ public:
     [[nodiscard]] QString format(const QString &currency) const override;
 
 protected:
+    [[nodiscard]] int fractionDigitsShown(const QString &currency) const override;
     [[nodiscard]] const ParseConventions &conventions(const FigureLocales &locales) const override;
 };
 
@@ -77,6 +83,7 @@ public:
     [[nodiscard]] QString format(const QString &currency) const override;
 
 protected:
+    [[nodiscard]] int fractionDigitsShown(const QString &) const override;
     // Format appends "%" even to an empty number.
     [[nodiscard]] bool isShown(const QString &formatted) const override { return formatted.size() > 1; }
 };
@@ -85,6 +92,9 @@ class IntegerValue : public Value
 {
 public:
     [[nodiscard]] QString format(const QString &currency) const override;
+
+protected:
+    [[nodiscard]] int fractionDigitsShown(const QString &) const override { return 0; }
 };
 
 // Assumptions that may fall below zero: a growth rate, or a share typed out of range, which the

@@ -376,6 +376,33 @@ void TestValue::everyLocaleRoundTrip()
         whole.m_value = number;
         check(whole, std::trunc(rounded(magnitude, 2)));
     }
+    // A stored figure is the one its field shows: read from a file, it is what parsing the
+    // field's text gives, whether or not the text had to be rounded, in the locale's own currency
+    // and in three whose digits differ.
+    const FigureLocales written{QStringLiteral("en_US"), QStringLiteral("en_US"), QString()};
+    for (const QString &currency : {QString(), QStringLiteral("JPY"), QStringLiteral("KWD"), QStringLiteral("CHF")}) {
+        FigureLocales file = written;
+        file.currency = currency;
+        for (double number : {0.0, 0.05, 0.125, 7.0, 12.5, 6.875, 1234.567, 1234.5678, 150007.0,
+                              200000.01, 1e9, 999999999999.99, 1e13}) {
+            const auto check = [&](Value &stored, Value &shown) {
+                shown.m_value = number;
+                shown.parse(shown.format(currency), FigureLocales::user(currency));
+                const QString text = QString::number(number, 'f', QLocale::FloatingPointShortest);
+                QVERIFY(stored.readStored(text, file));
+                QVERIFY2(stored.m_value == shown.m_value,
+                         qPrintable(QStringLiteral("%1 in %2 read as %3, shown as %4")
+                                        .arg(text, currency).arg(stored.m_value, 0, 'g', 17)
+                                        .arg(shown.m_value, 0, 'g', 17)));
+            };
+            CurrencyValue amount, amountShown;
+            check(amount, amountShown);
+            PercentValue percent, percentShown;
+            check(percent, percentShown);
+            IntegerValue whole, wholeShown;
+            check(whole, wholeShown);
+        }
+    }
 }
 
 void TestValue::typedFiguresAreUsedAsShown()
