@@ -620,6 +620,22 @@ Measure irrNear(const std::vector<double> &flows, double hint)
     return irrFrom(flows, hint);
 }
 
+bool irrReaches(const std::vector<double> &flows, double target)
+{
+    const Measure value = npv(target, flows);
+    if (value.isKnown() && !flows.empty() && flows.front() < 0 && signChanges(flows) == 1) {
+        // Far above any rounding of the sum: a rate this close to the target is left to the IRR.
+        const double v = 1.0 / (1.0 + target);
+        double scale = 0;
+        for (auto f = flows.rbegin(); f != flows.rend(); ++f)
+            scale = scale * v + std::fabs(*f);
+        if (std::fabs(value.value) > 1e-9 * scale)
+            return value.value > 0;
+    }
+    const Measure rate = irr(flows);
+    return rate.isKnown() && rate.value >= target;
+}
+
 Measure npv(double rate, const std::vector<double> &flows)
 {
     if (!(rate > -1))

@@ -216,6 +216,12 @@ enum class YearlyReturns { EveryYear, BeforeTaxEveryYear, AtHoldOnly, BeforeTaxA
 // to within 1e-9, found in a few steps instead of many over a long list of flows.
 [[nodiscard]] Measure irrNear(const std::vector<double> &flows, double hint);
 
+// Whether irr(flows) reaches target (> −100 %), known without the IRR for most flows: with one
+// change of sign, from money paid in to money paid out, the flows' value falls through 0 at
+// their one rate of return, so its sign at the target tells on which side of it that rate lies.
+// Where the value is within rounding of 0, or the flows are of another kind, the IRR decides.
+[[nodiscard]] bool irrReaches(const std::vector<double> &flows, double target);
+
 // The flows discounted at rate, year 0 undiscounted (a spreadsheet's NPV discounts its first
 // value: this is flows[0] + NPV(rate, flows[1..])).
 [[nodiscard]] Measure npv(double rate, const std::vector<double> &flows);

@@ -169,12 +169,13 @@ QString noPriceReaches()
     return ProjectionText::tr("No price from the down payment to ten times the price asked reaches the target IRR.");
 }
 
-// The IRR at the hold of a price in cents, and the flows' value discounted at the target IRR:
-// at a fixed rate that value is linear in the price between the few prices where mortgage
-// insurance ends a month sooner or later, so a secant step on it lands on the price at once.
+// Whether the IRR at the hold of a price in cents reaches the target, and the flows' value
+// discounted at the target IRR: at a fixed rate that value is linear in the price between the
+// few prices where mortgage insurance ends a month sooner or later, so a secant step on it lands
+// on the price at once.
 struct AtPrice
 {
-    Measure irr;
+    bool reaches;
     double valueAtTarget;
 };
 
@@ -185,15 +186,16 @@ struct AtPrice
 // What the secant steps settled on: a price in cents, or none that reaches the target.
 using Settled = std::optional<double>;
 
-// The steps' own prices need only the value (valueAt); the prices that decide, their IRR too (at).
+// The steps' own prices need only the value (valueAt); the prices that decide, whether their IRR
+// reaches the target too (at).
 // The value at the price asked is often known already (atAsked).
-std::optional<Settled> secantPrice(double asked, double least, double most, double target,
+std::optional<Settled> secantPrice(double asked, double least, double most,
                                    const std::function<AtPrice(double)> &at,
                                    const std::function<AtPrice(double)> &valueAt,
                                    std::optional<double> atAsked)
 {
     double x0 = asked;
-    AtPrice a0 = atAsked ? AtPrice{Measure{}, *atAsked} : valueAt(x0);
+    AtPrice a0 = atAsked ? AtPrice{false, *atAsked} : valueAt(x0);
     double x1 = std::min(most, x0 + std::max(100.0, std::round(x0 / 100)));
     if (!(x1 > x0))
         return std::nullopt;
@@ -210,16 +212,16 @@ std::optional<Settled> secantPrice(double asked, double least, double most, doub
         if (root < least || root >= most) {
             const double end = root < least ? least : most;
             const AtPrice there = at(end);
-            if (root < least && !reaches(there.irr, target) && there.valueAtTarget < 0)
+            if (root < least && !there.reaches && there.valueAtTarget < 0)
                 return Settled{};
-            if (root >= most && reaches(there.irr, target) && there.valueAtTarget >= 0)
+            if (root >= most && there.reaches && there.valueAtTarget >= 0)
                 return Settled{most};
             return std::nullopt;
         }
         const AtPrice here = at(root);
-        if (reaches(here.irr, target)) {
+        if (here.reaches) {
             const AtPrice next = at(root + 1);
-            if (!reaches(next.irr, target))
+            if (!next.reaches)
                 return Settled{root};
             x0 = root + 1;
             a0 = next;
@@ -253,12 +255,13 @@ Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions
     // and there is nothing to search.
     if (!atTarget.baseProblem().isEmpty() || !scheduleProblem(1.0, inputs.ratePercent, inputs.termYears).isEmpty())
         return Measure::unknown(noPriceReaches());
-    const auto projected = [&](double cents, YearlyReturns returns) {
-        const Projection p = project(atPrice(inputs, cents / 100.0), atTarget, returns);
-        return AtPrice{p.irr, p.npv.isKnown() ? p.npv.value : std::nan("")};
+    const auto projected = [&](double cents, bool decides) {
+        const Projection p = project(atPrice(inputs, cents / 100.0), atTarget, YearlyReturns::ValueAtHold);
+        return AtPrice{decides && p.isKnown() && irrReaches(flowsSoldAtHold(p), target),
+                       p.npv.isKnown() ? p.npv.value : std::nan("")};
     };
-    const auto atCents = [&](double cents) { return projected(cents, YearlyReturns::BeforeTaxAtHold); };
-    const auto valueAtCents = [&](double cents) { return projected(cents, YearlyReturns::ValueAtHold); };
+    const auto atCents = [&](double cents) { return projected(cents, true); };
+    const auto valueAtCents = [&](double cents) { return projected(cents, false); };
     const double askedCents = std::clamp(std::round(inputs.price * 100.0), least, most);
     // The projection at the price asked has the same flows as the search's first step would.
     std::optional<double> atAsked;
@@ -266,7 +269,7 @@ Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions
         const Measure value = npv(target, flowsSoldAtHold(*atAskedPrice));
         atAsked = value.isKnown() ? value.value : std::nan("");
     }
-    if (const auto settled = secantPrice(askedCents, least, most, target, atCents, valueAtCents, atAsked)) {
+    if (const auto settled = secantPrice(askedCents, least, most, atCents, valueAtCents, atAsked)) {
         if (*settled)
             return Measure::of(**settled / 100.0, {});
         return Measure::unknown(noPriceReaches());

@@ -10,6 +10,8 @@
 #include <QJsonObject>
 #include <QScopeGuard>
 #include <QTest>
+
+#include <random>
 #include <QTranslator>
 
 #include <cmath>
@@ -33,6 +35,7 @@ private slots:
     void matchesReference();
     void irrOfKnownFlows_data();
     void irrOfKnownFlows();
+    void reachesWhereTheIrrDoes();
     void scheduleIsTheAnalysis_data();
     void scheduleIsTheAnalysis();
     void refusesWhatItCannotProject_data();
@@ -290,6 +293,50 @@ void TestProjection::irrOfKnownFlows()
         flows.push_back(f.toDouble());
     const QString bad = measureMismatch(irr(flows), c[u"irr"], true);
     QVERIFY2(bad.isEmpty(), qPrintable(bad));
+}
+
+// Whether flows reach a target is whether their IRR does, at targets far from it and one step of
+// a double from it: over the reference's flows and flows of random holds, some of which change
+// sign several times, lose money, or never pay back.
+void TestProjection::reachesWhereTheIrrDoes()
+{
+    std::vector<std::vector<double>> cases;
+    for (const QJsonValue &c : m_reference[u"irrCases"].toArray()) {
+        std::vector<double> flows;
+        for (const QJsonValue &f : c[u"flows"].toArray())
+            flows.push_back(f.toDouble());
+        cases.push_back(flows);
+    }
+    std::mt19937 random(34);
+    std::uniform_real_distribution<double> share(-0.3, 0.6);
+    for (int i = 0; i < 400; ++i) {
+        std::vector<double> flows{-std::ldexp(1.0, 10 + i % 10) * (1 + share(random))};
+        const int years = 1 + i % 30;
+        for (int t = 0; t < years; ++t)
+            flows.push_back(-flows.front() * share(random) / 4);
+        flows.back() += -flows.front() * 3 * share(random);
+        cases.push_back(flows);
+    }
+    int near = 0;
+    for (const std::vector<double> &flows : cases) {
+        const Measure rate = irr(flows);
+        std::vector<double> targets{-0.5, 0, 0.1, 4};
+        if (rate.isKnown()) {
+            for (double t : {rate.value - 1e-3, std::nextafter(rate.value, -1.0), rate.value,
+                             std::nextafter(rate.value, 1.0), rate.value + 1e-3}) {
+                if (t > -1)
+                    targets.push_back(t);
+            }
+            ++near;
+        }
+        for (double target : targets) {
+            QVERIFY2(irrReaches(flows, target) == (rate.isKnown() && rate.value >= target),
+                     qPrintable(QStringLiteral("target %1, IRR %2 (%3), %4 flows")
+                                    .arg(target, 0, 'g', 17).arg(rate.value, 0, 'g', 17)
+                                    .arg(rate.reason).arg(flows.size())));
+        }
+    }
+    QVERIFY(near > 300);
 }
 
 void TestProjection::scheduleIsTheAnalysis_data()
