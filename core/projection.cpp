@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -624,12 +625,14 @@ bool irrReaches(const std::vector<double> &flows, double target)
 {
     const Measure value = npv(target, flows);
     if (value.isKnown() && !flows.empty() && flows.front() < 0 && signChanges(flows) == 1) {
-        // Far above any rounding of the sum: a rate this close to the target is left to the IRR.
+        // The value's rounding, and the IRR's (a step of 1e-15 moves the value by at most the
+        // number of years × v times the scale), stay far below this: a rate this close to the
+        // target is left to the IRR.
         const double v = 1.0 / (1.0 + target);
         double scale = 0;
         for (auto f = flows.rbegin(); f != flows.rend(); ++f)
             scale = scale * v + std::fabs(*f);
-        if (std::fabs(value.value) > 1e-9 * scale)
+        if (std::fabs(value.value) > 1e-12 * std::max(1.0, v) * scale)
             return value.value > 0;
     }
     const Measure rate = irr(flows);
