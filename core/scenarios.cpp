@@ -188,18 +188,19 @@ using Settled = std::optional<double>;
 
 // The steps' own prices need only the value (valueAt); the prices that decide, whether their IRR
 // reaches the target too (at).
-// The value at the price asked is often known already (atAsked).
+// The value at the price asked, and how it moves with the price, are often known already
+// (atAsked, perCent): the first step then needs no projection of its own.
 std::optional<Settled> secantPrice(double asked, double least, double most,
                                    const std::function<AtPrice(double)> &at,
                                    const std::function<AtPrice(double)> &valueAt,
-                                   std::optional<double> atAsked)
+                                   std::optional<double> atAsked, std::optional<double> perCent)
 {
     double x0 = asked;
     AtPrice a0 = atAsked ? AtPrice{false, *atAsked} : valueAt(x0);
     double x1 = std::min(most, x0 + std::max(100.0, std::round(x0 / 100)));
     if (!(x1 > x0))
         return std::nullopt;
-    AtPrice a1 = valueAt(x1);
+    AtPrice a1 = perCent ? AtPrice{false, a0.valueAtTarget + *perCent * (x1 - x0)} : valueAt(x1);
     for (int step = 0; step < 8; ++step) {
         const double f0 = a0.valueAtTarget, f1 = a1.valueAtTarget;
         if (!std::isfinite(f0) || !std::isfinite(f1) || !((f1 - f0) * (x1 - x0) < 0))
@@ -235,6 +236,26 @@ std::optional<Settled> secantPrice(double asked, double least, double most,
     return std::nullopt;
 }
 
+// How the flows' value at the target moves with the price, per cent, read off the projection at
+// the price asked: the closing costs and points grow with the price, so do the value sold and,
+// with the amount borrowed, the loan's payments and balance, unless an extra payment or a
+// refinance breaks that proportion. Mortgage insurance, which ends a month sooner or later, is
+// left out: the steps check every price they settle on.
+std::optional<double> valuePerCent(const Projection &p, const ProjectionInputs &in, double target,
+                                   const ProjectionAssumptions &a)
+{
+    const double loan = in.loanAmount();
+    if (!p.isKnown() || in.extraPayment != 0 || p.refinance.made || !(loan > 0) || !(in.price > 0))
+        return std::nullopt;
+    std::vector<double> perDollar{-(a.closingCosts + in.pointsPercent / 100.0)};
+    for (const ProjectionYear &y : p.years)
+        perDollar.push_back(-y.debtService / loan);
+    const ProjectionYear &sold = p.years.back();
+    perDollar.back() += sold.propertyValue * (1.0 - a.sellingCosts) / in.price - sold.loanBalance / loan;
+    const Measure value = npv(target, perDollar);
+    return value.isKnown() ? std::optional<double>(value.value / 100.0) : std::nullopt;
+}
+
 } // namespace
 
 Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions,
@@ -265,11 +286,13 @@ Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions
     const double askedCents = std::clamp(std::round(inputs.price * 100.0), least, most);
     // The projection at the price asked has the same flows as the search's first step would.
     std::optional<double> atAsked;
+    std::optional<double> perCent;
     if (atAskedPrice && atAskedPrice->isKnown() && askedCents / 100.0 == inputs.price) {
         const Measure value = npv(target, flowsSoldAtHold(*atAskedPrice));
         atAsked = value.isKnown() ? value.value : std::nan("");
+        perCent = valuePerCent(*atAskedPrice, inputs, target, assumptions);
     }
-    if (const auto settled = secantPrice(askedCents, least, most, atCents, valueAtCents, atAsked)) {
+    if (const auto settled = secantPrice(askedCents, least, most, atCents, valueAtCents, atAsked, perCent)) {
         if (*settled)
             return Measure::of(**settled / 100.0, {});
         return Measure::unknown(noPriceReaches());
