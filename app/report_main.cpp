@@ -227,7 +227,7 @@ Piece analyzeDeal(const Command &command, qsizetype i)
     if (piece.status != Success)
         return piece;
     for (const Assumption &assumption : command.assumptions)
-        takePlainNumber(assumption.field->figure(record, assumption.loan), assumption.number, record.m_currency);
+        assumption.field->figure(record, assumption.loan).takeNumber(assumption.number, record.m_currency);
     // The CSV of a line per loan gives the returns at the hold only; the JSON's are those of the
     // yearly projection, to the last digit, with or without its years, and the years after tax
     // only where the years are written.
@@ -409,7 +409,7 @@ std::optional<QString> assumptionProblem(const Assumption &assumption)
 {
     DealRecord record = ProfileStore::firstRunRecord();
     Value &value = assumption.field->figure(record, assumption.loan);
-    takePlainNumber(value, assumption.number, record.m_currency);
+    value.takeNumber(assumption.number, record.m_currency);
     if (!value.canShow(record.m_currency))
         return CommandText::tr("The figure is too large to show.");
     // A figure that cannot be negative (points, lender fees) would be read without its sign.

@@ -456,10 +456,3 @@ std::vector<const DealField *> offerSummaryFields()
     }
     return fields;
 }
-
-void takePlainNumber(Value &value, double number, const QString &currency)
-{
-    value.m_value = number;
-    if (value.canShow(currency))
-        value.parse(value.format(currency), FigureLocales::user(currency));
-}

@@ -78,9 +78,6 @@ struct DealField
 // in their order.
 [[nodiscard]] std::vector<const DealField *> offerSummaryFields();
 
-// Takes a plain number (a profile entry, a command-line figure) as the field would show it, like
-// a figure read from a file; a figure too large to show is kept as it is.
-void takePlainNumber(Value &value, double number, const QString &currency);
 // A plain number as the profile and the command line write it: "." as its point, an optional
 // sign and exponent, a "%" after it for a percent figure; no grouping ("2,125" is refused, not
 // read as 2125), nothing else around it. Nothing for any other text or an infinite figure.

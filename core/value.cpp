@@ -190,6 +190,12 @@ bool Value::readStored(const QString &text, const FigureLocales &locales)
     return takeShown(before, locales.currency);
 }
 
+void Value::takeNumber(double number, const QString &currency)
+{
+    m_value = number;
+    (void)takeShown(number, currency);
+}
+
 const ParseConventions &Value::conventions(const FigureLocales &locales) const
 {
     return LocaleServices::numberConventions(locales.numbers);

@@ -37,6 +37,10 @@ public:
     // was, when the field could not show it at all.
     [[nodiscard]] bool readStored(const QString &text, const FigureLocales &locales);
 
+    // Takes a plain number (a profile entry, a command-line figure) as the figure its field
+    // shows, like a figure read from a file; a number too large to show is kept as it is.
+    void takeNumber(double number, const QString &currency);
+
     // Takes what the user typed as the figure the edit will then show, and returns that text:
     // the figure is the one shown, money in the deal's currency. Text too large to show leaves
     // the figure as it was.

@@ -131,16 +131,16 @@ void readAssumptions(IProfile &profile, DealRecord &record, std::vector<ReadNoti
 {
     forEachStoredField(projectionFields(), [&](const DealField &field, int loan) {
         Value &value = field.figure(record, loan);
-        takePlainNumber(value, field.firstRunText().toDouble(), record.m_currency);
+        value.takeNumber(field.firstRunText().toDouble(), record.m_currency);
         const QString firstRun = plainNumber(value.m_value);
         const QString entry = field.entry(loan);
         const QString stored = profile.readString(ProjectionSection, entry, firstRun);
         const std::optional<double> number = readPlainNumber(stored, field.kind);
         if (number) {
-            takePlainNumber(value, *number, record.m_currency);
+            value.takeNumber(*number, record.m_currency);
             if (value.canShow(record.m_currency))
                 return;
-            takePlainNumber(value, field.firstRunText().toDouble(), record.m_currency);
+            value.takeNumber(field.firstRunText().toDouble(), record.m_currency);
         }
         if (notices)
             notices->push_back({number ? ReadNotice::FigureTooLarge : ReadNotice::NotANumber,

@@ -42,7 +42,7 @@ DealRecord fiveLoans()
 {
     DealRecord r;
     forEachStoredField(projectionFields(), [&r](const DealField &field, int loan) {
-        takePlainNumber(field.figure(r, loan), field.firstRunText().toDouble(), QString());
+        field.figure(r, loan).takeNumber(field.firstRunText().toDouble(), QString());
     });
     r.m_purchasePrice.m_value = 200000;
     r.m_rentalIncome.m_value = 2000;

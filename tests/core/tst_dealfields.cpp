@@ -131,7 +131,7 @@ void TestDealFields::keysAreUniqueAndDefaultsInRange()
     }
     DealRecord record;
     forEachStoredField(projectionFields(), [&record](const DealField &field, int loan) {
-        takePlainNumber(field.figure(record, loan), field.firstRunText().toDouble(), QString());
+        field.figure(record, loan).takeNumber(field.firstRunText().toDouble(), QString());
     });
     QCOMPARE(assumptionsOf(record.m_projection).problem(), QString());
     QCOMPARE(assumptionsOf(record.m_projection).taxProblem(), QString());

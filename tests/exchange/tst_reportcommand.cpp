@@ -873,7 +873,7 @@ void TestReportCommand::projectionFollowsTheFileAndAssume()
         given.remove(QLatin1Char('%'));
         forEachStoredField(projectionFields(), [&](const DealField &field, int loan) {
             if (given.section(QLatin1Char('='), 0, 0).compare(field.entry(loan), Qt::CaseInsensitive) == 0)
-                takePlainNumber(field.figure(record, loan), given.section(QLatin1Char('='), 1).toDouble(), record.m_currency);
+                field.figure(record, loan).takeNumber(given.section(QLatin1Char('='), 1).toDouble(), record.m_currency);
         });
     }
     const DealAnalysis expected = analyze(record);
