@@ -150,28 +150,58 @@ bool takesPart(const std::vector<const LoanCosts *> &loans, const std::vector<bo
 
 } // namespace
 
-int cheapestAfter(const std::vector<const LoanCosts *> &loans, const std::vector<bool> &compared, int month)
+namespace {
+
+// The offers with a cost series that take part, in their order.
+std::vector<const LoanCosts *> takingPart(const std::vector<const LoanCosts *> &loans,
+                                          const std::vector<bool> &compared, std::vector<int> &numbers)
+{
+    std::vector<const LoanCosts *> costs;
+    for (std::size_t k = 0; k < loans.size(); ++k) {
+        if (takesPart(loans, compared, k)) {
+            costs.push_back(loans[k]);
+            numbers.push_back(int(k));
+        }
+    }
+    return costs;
+}
+
+// The first of them cheapest to repay after month, as an index into them; -1 for none.
+int cheapestOf(const std::vector<const LoanCosts *> &costs, int month)
 {
     int best = -1;
-    for (std::size_t k = 0; k < loans.size(); ++k) {
-        if (takesPart(loans, compared, k)
-            && (best < 0 || loans[k]->costAfter(month) < loans[std::size_t(best)]->costAfter(month)))
-            best = int(k);
+    double least = 0;
+    for (std::size_t i = 0; i < costs.size(); ++i) {
+        const double cost = costs[i]->costAfter(month);
+        if (best < 0 || cost < least) {
+            best = int(i);
+            least = cost;
+        }
     }
     return best;
+}
+
+} // namespace
+
+int cheapestAfter(const std::vector<const LoanCosts *> &loans, const std::vector<bool> &compared, int month)
+{
+    std::vector<int> numbers;
+    const int cheapest = cheapestOf(takingPart(loans, compared, numbers), month);
+    return cheapest < 0 ? -1 : numbers[std::size_t(cheapest)];
 }
 
 std::vector<CheapestStretch> cheapestByMonth(const std::vector<const LoanCosts *> &loans,
                                              const std::vector<bool> &compared)
 {
+    // Once, not for every month of the longest term.
+    std::vector<int> numbers;
+    const std::vector<const LoanCosts *> costs = takingPart(loans, compared, numbers);
     std::size_t longest = 0;
-    for (std::size_t k = 0; k < loans.size(); ++k) {
-        if (takesPart(loans, compared, k))
-            longest = std::max(longest, loans[k]->costIfRepaid.size());
-    }
+    for (const LoanCosts *c : costs)
+        longest = std::max(longest, c->costIfRepaid.size());
     std::vector<CheapestStretch> stretches;
     for (int month = 1; month <= int(longest); ++month) {
-        const int cheapest = cheapestAfter(loans, compared, month);
+        const int cheapest = numbers[std::size_t(cheapestOf(costs, month))];
         if (stretches.empty() || stretches.back().loan != cheapest)
             stretches.push_back({month, cheapest});
     }
