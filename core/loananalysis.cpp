@@ -143,6 +143,21 @@ Measure highestOfferOf(const LoanAnalysis &loan, const DealRecord &record, int k
     const ProjectionAssumptions yearOne = yearOneOf(assumptions);
     const auto at = [&](double cents) { return cashFlowAtPrice(inputs, yearOne, cents / 100.0); };
     double low = std::ceil(inputs.downPayment * 100.0);
+    // The payments grow in proportion to the amount borrowed, so the year-1 cash flow at the price
+    // asked points at the price where it reaches 0, within a cent where it reaches 0 on a whole
+    // cent; mortgage insurance may move it further. A price it points at is checked before it
+    // is taken.
+    const ProjectionYear &asked = loan.projection.years.front();
+    if (inputs.extraPayment == 0 && asked.debtService > 0 && inputs.loanAmount() > 0) {
+        const double guess = std::floor(100.0 * (inputs.price + asked.cashFlow * inputs.loanAmount() / asked.debtService));
+        if (guess - 1 >= low) {
+            const double there = at(guess);
+            const double next = there >= 0 ? at(guess + 1) : there;
+            const double last = there >= 0 ? guess : guess - 1;
+            if (next < 0 && (there >= 0 || at(last) >= 0))
+                return Measure::of(last / 100.0, {});
+        }
+    }
     double lowFlow = at(low);
     if (!(lowFlow >= 0))
         return Measure::unknown(std::isnan(lowFlow) ? paymentProblem(record, k)
