@@ -55,15 +55,33 @@ struct Entry
     int loan;
 };
 
-std::vector<Entry> fileEntries()
+// The fields by their upper-cased labels, made once: screening a market reads thousands of files.
+// Labels are unique, so finding one by hash matches comparing them in order.
+const QHash<QString, Entry> &entriesByLabel()
 {
-    std::vector<Entry> entries;
-    const auto add = [&entries](const DealField &field, int loan) {
-        entries.push_back({upperCasedLabel(field.entry(loan)), &field, loan});
-    };
-    forEachStoredField(add);
-    forEachStoredField(projectionFields(), add);
-    return entries;
+    static const QHash<QString, Entry> byLabel = [] {
+        QHash<QString, Entry> entries;
+        const auto add = [&entries](const DealField &field, int loan) {
+            const QString label = upperCasedLabel(field.entry(loan));
+            entries.insert(label, {label, &field, loan});
+        };
+        forEachStoredField(add);
+        forEachStoredField(projectionFields(), add);
+        return entries;
+    }();
+    return byLabel;
+}
+
+// The labels of the offers compared, upper-cased, with their loan.
+const QHash<QString, int> &compareLabels()
+{
+    static const QHash<QString, int> labels = [] {
+        QHash<QString, int> byLabel;
+        for (int k = 0; k < MAX_LOANS; ++k)
+            byLabel.insert(upperCasedLabel(compareEntry(k)), k);
+        return byLabel;
+    }();
+    return labels;
 }
 
 // A loan's fields stand apart from what comes before them.
@@ -213,20 +231,14 @@ bool ExchangeFile::read(DealRecord &record, const QString &path, QString *error,
 std::optional<ImportError> ExchangeFile::read(DealRecord &record, StdioFile &file,
                                                  std::vector<ReadNotice> *notices)
 {
-    const std::vector<Entry> entries = fileEntries();
-    // Labels are unique, so finding one by hash matches comparing them in order.
-    QHash<QString, const Entry *> byLabel;
-    for (const Entry &entry : entries)
-        byLabel.insert(entry.label, &entry);
+    const QHash<QString, Entry> &byLabel = entriesByLabel();
+    const QHash<QString, int> &compared = compareLabels();
     const FigureLocales user = FigureLocales::user(record.m_currency);
     // A file that names no currency is in that of the locale its figures were written in.
     FigureLocales locales = user;
     std::optional<QString> statedCurrency;
     locales.currency = LocaleServices::localeCurrency(locales.money);
     std::array<std::optional<double>, MAX_LOANS> compare{};
-    QHash<QString, int> compareLabels;
-    for (int k = 0; k < MAX_LOANS; ++k)
-        compareLabels.insert(upperCasedLabel(compareEntry(k)), k);
     int lineNumber = 0;
     QString line;
     while (file.readString(line)) {
@@ -257,14 +269,14 @@ std::optional<ImportError> ExchangeFile::read(DealRecord &record, StdioFile &fil
         if (label.isEmpty())
             return ImportError{ImportError::MissingLabel, lineNumber};
         const QString value = trimSpaces(trimmed.mid(equals + 1)).toString();
-        if (const auto loan = compareLabels.constFind(label); loan != compareLabels.cend()) {
+        if (const auto loan = compared.constFind(label); loan != compared.cend()) {
             IntegerValue number;
             number.parse(value, locales);
             compare[std::size_t(*loan)] = number.m_value;
             continue;
         }
-        const Entry *entry = byLabel.value(label);
-        if (!entry)
+        const auto entry = byLabel.constFind(label);
+        if (entry == byLabel.cend())
             return ImportError{ImportError::UnrecognizedLabel, lineNumber};
         // The deal takes the file's currency with its first field, so that a file with nothing
         // to read leaves the deal as it was; its figures then show in that currency.
