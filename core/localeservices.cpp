@@ -390,12 +390,24 @@ const ParseConventions &LocaleServices::numberConventions(const QString &localeN
 
 bool LocaleServices::isKnownLocale(const QString &localeName)
 {
+    // Asked for every deal file read, which names the locales of its figures; ICU's answer for a
+    // name never changes, and each thread keeps its last few.
+    thread_local std::array<std::pair<QString, bool>, 4> recent;
+    thread_local std::size_t next = 0;
+    for (const auto &[name, known] : recent) {
+        if (!name.isEmpty() && name == localeName)
+            return known;
+    }
     // Language, then script, region or variant parts: nothing else reaches ICU from a file.
     static const QRegularExpression shape(QStringLiteral("^[A-Za-z]{2,8}(?:[_-][A-Za-z0-9]{1,8})*$"));
-    if (!shape.match(localeName).hasMatch())
-        return false;
-    const icu::Locale locale(localeName.toLatin1().constData());
-    return !locale.isBogus() && icuKnowsLocale(locale);
+    bool known = shape.match(localeName).hasMatch();
+    if (known) {
+        const icu::Locale locale(localeName.toLatin1().constData());
+        known = !locale.isBogus() && icuKnowsLocale(locale);
+    }
+    recent[next] = {localeName, known};
+    next = (next + 1) % recent.size();
+    return known;
 }
 
 void LocaleServices::pinLocale(const QString &name)
