@@ -179,15 +179,18 @@ void fillYear(ProjectionYear &y, int t, const ProjectionInputs &in, const Projec
     y.saleProceeds = y.propertyValue * (1.0 - a.sellingCosts) - y.loanBalance;
 }
 
-// Without a branch for each figure: every year of every projection is tested.
+// Without a branch for each figure: every year of every projection is tested. x − x is 0 for
+// a finite x and not a number for an infinite one or not a number, so the sum is 0 exactly when
+// every figure is finite.
 bool allFinite(const ProjectionYear &y)
 {
-    bool finite = true;
-    for (double x : {y.rent, y.vacancyLoss, y.operatingCosts, y.netOperatingIncome, y.debtService,
-                     y.pmi, y.cashFlow, y.propertyValue, y.loanBalance, y.equity, y.saleProceeds,
-                     y.interest, y.refinanceCashOut})
-        finite &= std::isfinite(x);
-    return finite;
+    const double zeros = (y.rent - y.rent) + (y.vacancyLoss - y.vacancyLoss)
+        + (y.operatingCosts - y.operatingCosts) + (y.netOperatingIncome - y.netOperatingIncome)
+        + (y.debtService - y.debtService) + (y.pmi - y.pmi) + (y.cashFlow - y.cashFlow)
+        + (y.propertyValue - y.propertyValue) + (y.loanBalance - y.loanBalance)
+        + (y.equity - y.equity) + (y.saleProceeds - y.saleProceeds) + (y.interest - y.interest)
+        + (y.refinanceCashOut - y.refinanceCashOut);
+    return zeros == 0;
 }
 
 bool everyYear(YearlyReturns yearly)
