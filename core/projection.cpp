@@ -375,26 +375,70 @@ unsigned long long projectionsMade()
     return g_projections;
 }
 
+namespace {
+
+// Why a projection cannot be made, or empty.
+QString projectionProblem(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions)
+{
+    const QString reason = usedProblem(assumptions);
+    return reason.isEmpty() ? inputsProblem(inputs) : reason;
+}
+
+// Fills the years of the hold in turn, each in the year next() gives; false as soon as a figure
+// is too large.
+template <class Next>
+bool fillYears(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions,
+               const Financing &financing, Next next)
+{
+    Growth growth;
+    for (int t = 1; t <= assumptions.holdYears; ++t) {
+        growth.nextYear(assumptions, t);
+        ProjectionYear &year = next();
+        fillYear(year, t, inputs, assumptions, financing, growth);
+        if (!allFinite(year))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::vector<double> projectedFlows(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions)
+{
+    ++g_projections;
+    const double invested = inputs.cashToClose(assumptions.closingCosts);
+    if (!projectionProblem(inputs, assumptions).isEmpty() || !std::isfinite(invested))
+        return {};
+    const Financing financing = finance(inputs, assumptions);
+    std::vector<double> flows;
+    flows.reserve(std::size_t(assumptions.holdYears) + 1);
+    flows.push_back(-invested);
+    ProjectionYear year;
+    const bool finite = fillYears(inputs, assumptions, financing, [&]() -> ProjectionYear & {
+        if (year.year > 0)
+            flows.push_back(year.cashFlow + year.refinanceCashOut);
+        year = ProjectionYear{};
+        return year;
+    });
+    if (!finite)
+        return {};
+    flows.push_back(year.cashFlow + year.saleProceeds);
+    return flows;
+}
+
 Projection project(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions,
                    YearlyReturns yearly)
 {
     ++g_projections;
-    QString reason = usedProblem(assumptions);
-    if (reason.isEmpty())
-        reason = inputsProblem(inputs);
-    if (!reason.isEmpty())
+    if (const QString reason = projectionProblem(inputs, assumptions); !reason.isEmpty())
         return unprojected(reason);
     const Financing financing = finance(inputs, assumptions);
     Projection p;
     p.cashInvested = inputs.cashToClose(assumptions.closingCosts);
-    Growth growth;
     p.years.reserve(std::size_t(assumptions.holdYears));
-    for (int t = 1; t <= assumptions.holdYears; ++t) {
-        growth.nextYear(assumptions, t);
-        fillYear(p.years.emplace_back(), t, inputs, assumptions, financing, growth);
-        if (!allFinite(p.years.back()) || !std::isfinite(p.cashInvested))
-            return unprojected(tooLarge());
-    }
+    if (!std::isfinite(p.cashInvested)
+        || !fillYears(inputs, assumptions, financing, [&]() -> ProjectionYear & { return p.years.emplace_back(); }))
+        return unprojected(tooLarge());
     addReturns(p, assumptions, yearly);
     addRefinance(p, financing);
     if (yearly != YearlyReturns::BeforeTaxAtHold && yearly != YearlyReturns::ValueAtHold)

@@ -197,6 +197,11 @@ enum class YearlyReturns { EveryYear, BeforeTaxEveryYear, AtHoldOnly, BeforeTaxA
 // value at a rate, with npv(), is the projection's NPV at that rate, to the last digit.
 [[nodiscard]] std::vector<double> flowsSoldAtHold(const Projection &projection);
 
+// flowsSoldAtHold(project(inputs, assumptions)), made without the projection's yearly figures
+// and returns: what a search over prices needs. Empty where there is no projection.
+[[nodiscard]] std::vector<double> projectedFlows(const ProjectionInputs &inputs,
+                                                 const ProjectionAssumptions &assumptions);
+
 // How many projections this thread has made: what a search over prices costs, for its tests.
 [[nodiscard]] unsigned long long projectionsMade();
 

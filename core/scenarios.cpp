@@ -277,9 +277,11 @@ Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions
     if (!atTarget.baseProblem().isEmpty() || !scheduleProblem(1.0, inputs.ratePercent, inputs.termYears).isEmpty())
         return Measure::unknown(noPriceReaches());
     const auto projected = [&](double cents, bool decides) {
-        const Projection p = project(atPrice(inputs, cents / 100.0), atTarget, YearlyReturns::ValueAtHold);
-        return AtPrice{decides && p.isKnown() && irrReaches(flowsSoldAtHold(p), target),
-                       p.npv.isKnown() ? p.npv.value : std::nan("")};
+        const std::vector<double> flows = projectedFlows(atPrice(inputs, cents / 100.0), atTarget);
+        if (flows.empty())
+            return AtPrice{false, std::nan("")};
+        const Measure value = npv(target, flows);
+        return AtPrice{decides && irrReaches(flows, target), value.isKnown() ? value.value : std::nan("")};
     };
     const auto atCents = [&](double cents) { return projected(cents, true); };
     const auto valueAtCents = [&](double cents) { return projected(cents, false); };

@@ -250,6 +250,19 @@ void TestScenarios::priceToOfferTakesAFewProjections()
                     const Projection valueOnly = project(in, a, YearlyReturns::ValueAtHold);
                     QVERIFY(valueOnly.npv.value == asked.npv.value && !valueOnly.irr.isKnown());
                 }
+                // The flows alone are those of the whole projection, double for double, with an
+                // extra payment or a refinance too.
+                for (int variant = 0; variant < 3; ++variant) {
+                    ProjectionInputs changed = in;
+                    ProjectionAssumptions refinanced = a;
+                    changed.extraPayment = variant == 1 ? 150 : 0;
+                    refinanced.refinance.year = variant == 2 ? std::min(5, hold - 1) : 0;
+                    const Projection whole = project(changed, refinanced);
+                    const std::vector<double> flows = projectedFlows(changed, refinanced);
+                    QCOMPARE(flows.empty(), !whole.isKnown());
+                    if (whole.isKnown())
+                        QVERIFY(flows == flowsSoldAtHold(whole));
+                }
                 const unsigned long long givenBefore = projectionsMade();
                 const Measure given = priceToOffer(in, a, &asked);
                 projectionsGiven += projectionsMade() - givenBefore;
