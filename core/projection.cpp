@@ -179,18 +179,15 @@ void fillYear(ProjectionYear &y, int t, const ProjectionInputs &in, const Projec
     y.saleProceeds = y.propertyValue * (1.0 - a.sellingCosts) - y.loanBalance;
 }
 
-// Without a branch for each figure: every year of every projection is tested. x − x is 0 for
-// a finite x and not a number for an infinite one or not a number, so the sum is 0 exactly when
-// every figure is finite.
+// Without a branch for each figure, and each test apart from the others: every year of every
+// projection is tested. Not a number fails the comparison too.
 bool allFinite(const ProjectionYear &y)
 {
-    const double zeros = (y.rent - y.rent) + (y.vacancyLoss - y.vacancyLoss)
-        + (y.operatingCosts - y.operatingCosts) + (y.netOperatingIncome - y.netOperatingIncome)
-        + (y.debtService - y.debtService) + (y.pmi - y.pmi) + (y.cashFlow - y.cashFlow)
-        + (y.propertyValue - y.propertyValue) + (y.loanBalance - y.loanBalance)
-        + (y.equity - y.equity) + (y.saleProceeds - y.saleProceeds) + (y.interest - y.interest)
-        + (y.refinanceCashOut - y.refinanceCashOut);
-    return zeros == 0;
+    const auto finite = [](double x) { return std::fabs(x) <= std::numeric_limits<double>::max(); };
+    return finite(y.rent) & finite(y.vacancyLoss) & finite(y.operatingCosts)
+         & finite(y.netOperatingIncome) & finite(y.debtService) & finite(y.pmi) & finite(y.cashFlow)
+         & finite(y.propertyValue) & finite(y.loanBalance) & finite(y.equity) & finite(y.saleProceeds)
+         & finite(y.interest) & finite(y.refinanceCashOut);
 }
 
 bool everyYear(YearlyReturns yearly)
