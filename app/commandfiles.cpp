@@ -207,8 +207,12 @@ std::optional<QString> CommandFiles::readInput(const FileName &input, const Read
     if (!S_ISREG(info.st_mode))
         return CommandFilesText::tr("%1 is a pipe, socket or device, not a deal file.")
             .arg(input.shown);
-    // The open file is reached again through its descriptor's name, which is plain text.
-    read(file.path());
+    // Read through the descriptor checked: opening the file again by a name would cost a
+    // market's thousands of files as much again.
+    QFile opened;
+    if (!opened.open(file.fd(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        throw FileException(FileException::genericException, input.shown);
+    read(opened, file.path());
     return std::nullopt;
 }
 

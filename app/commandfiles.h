@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QIODevice;
+
 #include <functional>
 #include <optional>
 
@@ -44,11 +46,11 @@ namespace CommandFiles {
 // file (a FIFO, a device), or the deal file itself under any name; nothing when it may.
 [[nodiscard]] std::optional<QString> outputProblem(const FileName &output, const FileName &input);
 
-// Reads input through a path that reaches the very file checked, however its bytes read, and
-// nothing when; throws FileException like the import. Returns why input is no deal file: a
-// folder, or not a regular file (a FIFO would wait for a writer for ever, a device reads as an
-// empty or an endless deal); nothing when it was read.
-using Reader = std::function<void(const QString &path)>;
+// Reads input from the very file checked, open as file, however its name's bytes read; path is
+// a name of it that is plain text. Throws FileException like the import. Returns why input is
+// no deal file: a folder, or not a regular file (a FIFO would wait for a writer for ever, a
+// device reads as an empty or an endless deal); nothing when it was read.
+using Reader = std::function<void(QIODevice &file, const QString &path)>;
 [[nodiscard]] std::optional<QString> readInput(const FileName &input, const Reader &read);
 
 // Lets write save the output through SaveFile at a path Qt can reach: the output's own name, or,

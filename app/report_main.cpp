@@ -94,11 +94,12 @@ struct ArgumentBytes
     }
 };
 
-// A deal file as named, made absolute so that messages say where it was looked for.
-FileName inputName(QByteArray bytes)
+// A deal file as named, made absolute in folder (the current one) so that messages say where it
+// was looked for.
+FileName inputName(QByteArray bytes, const QByteArray &folder)
 {
     if (!bytes.startsWith('/'))
-        bytes = QFile::encodeName(QDir::currentPath()) + '/' + bytes;
+        bytes = folder + '/' + bytes;
     return FileName::fromArgument(bytes);
 }
 
@@ -142,8 +143,8 @@ int readDeal(const FileName &input, DealRecord &record, QStringList *errors = nu
         bool read = true;
         bool faultyLine = false;
         std::vector<ReadNotice> notices;
-        const auto problem = CommandFiles::readInput(input, [&](const QString &path) {
-            read = ExchangeFile::read(record, path, &error, &notices, &faultyLine);
+        const auto problem = CommandFiles::readInput(input, [&](QIODevice &file, const QString &path) {
+            read = ExchangeFile::read(record, file, path, &error, &notices, &faultyLine);
             // Told by the name given, not by the path the file was read through.
             error.replace(path, input.shown);
         });
@@ -490,13 +491,14 @@ std::optional<QString> readArguments(const QCommandLineParser &parser, const Opt
     if (command.given.isEmpty())
         return CommandText::tr("No deal file given.");
     const ArgumentBytes arguments(argc, argv);
+    const QByteArray folder = QFile::encodeName(QDir::currentPath());
     for (qsizetype i = 0; i < command.given.size(); ++i) {
         // The bytes at the same place, unless the two readings disagree (they never should).
         const QString &text = command.given.at(i);
         const bool same = arguments.positional.size() == command.given.size()
                           && QFile::decodeName(arguments.positional.at(i)) == text;
         const QByteArray bytes = same ? arguments.positional.at(i) : QFile::encodeName(text);
-        command.inputs.append(inputName(bytes));
+        command.inputs.append(inputName(bytes, folder));
         // The file column of CSV and JSON keeps names that differ only in bytes that are no
         // UTF-8 apart, as messages show them.
         if (QFile::encodeName(text) != bytes)

@@ -204,19 +204,23 @@ void writeFile(const DealRecord &record, const QString &path)
 
 } // namespace
 
-bool ExchangeFile::read(DealRecord &record, const QString &path, QString *error,
-                        std::vector<ReadNotice> *notices, bool *faultyLine)
+namespace {
+
+// Reads the file open() gives into the record, as ExchangeFile::read tells it.
+template <class Open>
+bool readOpened(DealRecord &record, const Open &open, const QString &path, QString *error,
+                std::vector<ReadNotice> *notices, bool *faultyLine)
 {
     if (faultyLine)
         *faultyLine = false;
     std::optional<ImportError> faulty;
     try {
-        StdioFile file(path);
-        faulty = read(record, file, notices);
+        StdioFile file = open();
+        faulty = ExchangeFile::read(record, file, notices);
         file.close();
     } catch (const FileException &exception) {
         if (error)
-            *error = fileErrorMessage(exception, path);
+            *error = ExchangeFile::fileErrorMessage(exception, path);
         return false;
     }
     if (!faulty)
@@ -226,6 +230,20 @@ bool ExchangeFile::read(DealRecord &record, const QString &path, QString *error,
     if (faultyLine)
         *faultyLine = true;
     return false;
+}
+
+} // namespace
+
+bool ExchangeFile::read(DealRecord &record, const QString &path, QString *error,
+                        std::vector<ReadNotice> *notices, bool *faultyLine)
+{
+    return readOpened(record, [&] { return StdioFile(path); }, path, error, notices, faultyLine);
+}
+
+bool ExchangeFile::read(DealRecord &record, QIODevice &device, const QString &path, QString *error,
+                        std::vector<ReadNotice> *notices, bool *faultyLine)
+{
+    return readOpened(record, [&] { return StdioFile(device, path); }, path, error, notices, faultyLine);
 }
 
 std::optional<ImportError> ExchangeFile::read(DealRecord &record, StdioFile &file,
