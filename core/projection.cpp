@@ -195,6 +195,23 @@ bool everyYear(YearlyReturns yearly)
     return yearly == YearlyReturns::EveryYear || yearly == YearlyReturns::BeforeTaxEveryYear;
 }
 
+// Distributions ÷ contributions of a sale whose year's flow is sold, after years that paid in
+// contributed (the cash invested, and the cash that covered a year's shortfall) and paid out
+// distributed: a year that needs cash is no return of the cash invested.
+Measure equityMultipleIfSold(double contributed, double distributed, double sold)
+{
+    const double contributions = contributed + std::max(0.0, -sold);
+    return contributions > 0 ? finiteOrTooLarge((distributed + std::max(0.0, sold)) / contributions)
+                             : Measure::unknown(noCash());
+}
+
+// The profit of a sale after the year end, from the sums of the years' cash flows and of a
+// refinance's cash out (the sale year's included).
+Measure totalProfitOf(double cashFlows, double cashOut, const ProjectionYear &end, double invested)
+{
+    return finiteOrTooLarge(cashFlows + cashOut - end.refinanceCashOut + end.saleProceeds - invested);
+}
+
 // The returns of selling after every year: the flows are −cash invested, the cash flows, and the
 // sale proceeds added to the last year's.
 void addReturns(Projection &p, const ProjectionAssumptions &a, YearlyReturns yearly)
@@ -209,8 +226,6 @@ void addReturns(Projection &p, const ProjectionAssumptions &a, YearlyReturns yea
     flows.reserve(p.years.size() + 1);
     flows.push_back(-p.cashInvested);
     double cashFlows = 0;
-    // What the years before paid in (the cash invested, and the cash that covered a year's
-    // shortfall) and paid out: a year that needs cash is no return of the cash invested.
     double contributed = p.cashInvested;
     double distributed = 0;
     double hint = std::numeric_limits<double>::quiet_NaN();
@@ -228,10 +243,7 @@ void addReturns(Projection &p, const ProjectionAssumptions &a, YearlyReturns yea
         }
         // Kept, the year's flow is its cash flow and a refinance's cash out.
         flows.back() = y.cashFlow + y.refinanceCashOut;
-        const double contributions = contributed + std::max(0.0, -soldFlow);
-        y.equityMultipleIfSold = contributions > 0
-            ? finiteOrTooLarge((distributed + std::max(0.0, soldFlow)) / contributions)
-            : Measure::unknown(noCash());
+        y.equityMultipleIfSold = equityMultipleIfSold(contributed, distributed, soldFlow);
         contributed += std::max(0.0, -flows.back());
         distributed += std::max(0.0, flows.back());
         cashOut += y.refinanceCashOut;
@@ -241,8 +253,7 @@ void addReturns(Projection &p, const ProjectionAssumptions &a, YearlyReturns yea
     p.npv = end.npvIfSold;
     p.equityMultiple = end.equityMultipleIfSold;
     p.saleProceeds = finiteOrTooLarge(end.saleProceeds);
-    const double profit = cashFlows + cashOut - end.refinanceCashOut + end.saleProceeds - p.cashInvested;
-    p.totalProfit = finiteOrTooLarge(profit);
+    p.totalProfit = totalProfitOf(cashFlows, cashOut, end, p.cashInvested);
     // The multiple's yearly rate: never below −100 %, since the multiple is never negative.
     p.annualizedReturn = p.equityMultiple.isKnown()
         ? finiteOrTooLarge(std::pow(p.equityMultiple.value, 1.0 / double(p.years.size())) - 1.0)
@@ -400,27 +411,50 @@ bool fillYears(const ProjectionInputs &inputs, const ProjectionAssumptions &assu
 
 } // namespace
 
-std::vector<double> projectedFlows(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions)
+AtHold projectAtHold(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions,
+                     bool withIrr)
 {
     ++g_projections;
+    AtHold hold;
+    const QString reason = projectionProblem(inputs, assumptions);
     const double invested = inputs.cashToClose(assumptions.closingCosts);
-    if (!projectionProblem(inputs, assumptions).isEmpty() || !std::isfinite(invested))
-        return {};
-    const Financing financing = finance(inputs, assumptions);
-    std::vector<double> flows;
-    flows.reserve(std::size_t(assumptions.holdYears) + 1);
-    flows.push_back(-invested);
+    const Financing financing = reason.isEmpty() ? finance(inputs, assumptions) : Financing{};
+    hold.flows.reserve(std::size_t(std::max(0, assumptions.holdYears)) + 1);
+    hold.flows.push_back(-invested);
+    double cashFlows = 0, cashOut = 0, contributed = invested, distributed = 0;
     ProjectionYear year;
-    const bool finite = fillYears(inputs, assumptions, financing, [&]() -> ProjectionYear & {
-        if (year.year > 0)
-            flows.push_back(year.cashFlow + year.refinanceCashOut);
-        year = ProjectionYear{};
-        return year;
-    });
-    if (!finite)
-        return {};
-    flows.push_back(year.cashFlow + year.saleProceeds);
-    return flows;
+    // The sums in the order the projection adds them up.
+    const auto sumYear = [&] {
+        cashFlows += year.cashFlow;
+        cashOut += year.refinanceCashOut;
+    };
+    const bool made = reason.isEmpty() && std::isfinite(invested)
+        && fillYears(inputs, assumptions, financing, [&]() -> ProjectionYear & {
+               if (year.year > 0) { // kept: its cash flow and a refinance's cash out
+                   sumYear();
+                   hold.flows.push_back(year.cashFlow + year.refinanceCashOut);
+                   contributed += std::max(0.0, -hold.flows.back());
+                   distributed += std::max(0.0, hold.flows.back());
+               }
+               year = ProjectionYear{};
+               return year;
+           });
+    if (!made) {
+        hold.flows.clear();
+        const QString why = reason.isEmpty() ? tooLarge() : reason;
+        for (Measure *m : {&hold.irr, &hold.npv, &hold.equityMultiple, &hold.totalProfit})
+            *m = Measure::unknown(why);
+        return hold;
+    }
+    sumYear();
+    const double sold = year.cashFlow + year.saleProceeds;
+    hold.flows.push_back(sold);
+    hold.irr = withIrr ? irrFrom(hold.flows, std::numeric_limits<double>::quiet_NaN())
+                       : Measure::unknown(notComputed());
+    hold.npv = npv(assumptions.discountRate, hold.flows);
+    hold.equityMultiple = equityMultipleIfSold(contributed, distributed, sold);
+    hold.totalProfit = totalProfitOf(cashFlows, cashOut, year, invested);
+    return hold;
 }
 
 Projection project(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions,

@@ -197,10 +197,22 @@ enum class YearlyReturns { EveryYear, BeforeTaxEveryYear, AtHoldOnly, BeforeTaxA
 // value at a rate, with npv(), is the projection's NPV at that rate, to the last digit.
 [[nodiscard]] std::vector<double> flowsSoldAtHold(const Projection &projection);
 
-// flowsSoldAtHold(project(inputs, assumptions)), made without the projection's yearly figures
-// and returns: what a search over prices needs. Empty where there is no projection.
-[[nodiscard]] std::vector<double> projectedFlows(const ProjectionInputs &inputs,
-                                                 const ProjectionAssumptions &assumptions);
+// What a projection gives at the hold, made without its years: what a scenario or a search over
+// prices needs.
+struct AtHold
+{
+    std::vector<double> flows; // flowsSoldAtHold's; empty where there is no projection
+    Measure irr;
+    Measure npv;
+    Measure equityMultiple;
+    Measure totalProfit;
+};
+
+// The projection's figures at the hold, to the last digit: irr, npv, equityMultiple and
+// totalProfit of project(inputs, assumptions, YearlyReturns::BeforeTaxAtHold), the IRR unknown
+// unless withIrr.
+[[nodiscard]] AtHold projectAtHold(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions,
+                                   bool withIrr);
 
 // How many projections this thread has made: what a search over prices costs, for its tests.
 [[nodiscard]] unsigned long long projectionsMade();

@@ -125,8 +125,8 @@ MarketAssumptions marketOf(const ProjectionAssumptions &assumptions, Scenario sc
 ScenarioResult projectScenario(const ProjectionInputs &inputs,
                                const ProjectionAssumptions &assumptions, Scenario scenario)
 {
-    return resultOf(project(inputs, assumptions.withMarket(marketOf(assumptions, scenario)),
-                            YearlyReturns::BeforeTaxAtHold));
+    const AtHold hold = projectAtHold(inputs, assumptions.withMarket(marketOf(assumptions, scenario)), true);
+    return {hold.irr, hold.npv, hold.equityMultiple, hold.totalProfit};
 }
 
 ScenarioResult resultOf(const Projection &projection)
@@ -277,11 +277,10 @@ Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions
     if (!atTarget.baseProblem().isEmpty() || !scheduleProblem(1.0, inputs.ratePercent, inputs.termYears).isEmpty())
         return Measure::unknown(noPriceReaches());
     const auto projected = [&](double cents, bool decides) {
-        const std::vector<double> flows = projectedFlows(atPrice(inputs, cents / 100.0), atTarget);
-        if (flows.empty())
+        const AtHold hold = projectAtHold(atPrice(inputs, cents / 100.0), atTarget, false);
+        if (hold.flows.empty())
             return AtPrice{false, std::nan("")};
-        const Measure value = npv(target, flows);
-        return AtPrice{decides && irrReaches(flows, target), value.isKnown() ? value.value : std::nan("")};
+        return AtPrice{decides && irrReaches(hold.flows, target), hold.npv.isKnown() ? hold.npv.value : std::nan("")};
     };
     const auto atCents = [&](double cents) { return projected(cents, true); };
     const auto valueAtCents = [&](double cents) { return projected(cents, false); };

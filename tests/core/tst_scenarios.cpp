@@ -250,18 +250,27 @@ void TestScenarios::priceToOfferTakesAFewProjections()
                     const Projection valueOnly = project(in, a, YearlyReturns::ValueAtHold);
                     QVERIFY(valueOnly.npv.value == asked.npv.value && !valueOnly.irr.isKnown());
                 }
-                // The flows alone are those of the whole projection, double for double, with an
-                // extra payment or a refinance too.
-                for (int variant = 0; variant < 3; ++variant) {
+                // Made without its years, the hold's figures are those of the whole projection,
+                // double for double and reason for reason, with an extra payment, a refinance or
+                // a market that loses money too.
+                for (int variant = 0; variant < 4; ++variant) {
                     ProjectionInputs changed = in;
-                    ProjectionAssumptions refinanced = a;
+                    ProjectionAssumptions other = a;
                     changed.extraPayment = variant == 1 ? 150 : 0;
-                    refinanced.refinance.year = variant == 2 ? std::min(5, hold - 1) : 0;
-                    const Projection whole = project(changed, refinanced);
-                    const std::vector<double> flows = projectedFlows(changed, refinanced);
-                    QCOMPARE(flows.empty(), !whole.isKnown());
+                    other.refinance.year = variant == 2 ? std::min(5, hold - 1) : 0;
+                    if (variant == 3)
+                        other = other.withMarket(MarketAssumptions{-0.2, -0.1, 0.3, 0.6});
+                    const Projection whole = project(changed, other, YearlyReturns::BeforeTaxAtHold);
+                    const AtHold atHold = projectAtHold(changed, other, true);
+                    QCOMPARE(atHold.flows.empty(), !whole.isKnown());
                     if (whole.isKnown())
-                        QVERIFY(flows == flowsSoldAtHold(whole));
+                        QVERIFY(atHold.flows == flowsSoldAtHold(whole));
+                    for (const auto &[made, expected] : {std::pair{atHold.irr, whole.irr}, {atHold.npv, whole.npv},
+                                                         {atHold.equityMultiple, whole.equityMultiple},
+                                                         {atHold.totalProfit, whole.totalProfit}}) {
+                        QCOMPARE(made.reason, expected.reason);
+                        QVERIFY(made.value == expected.value);
+                    }
                 }
                 const unsigned long long givenBefore = projectionsMade();
                 const Measure given = priceToOffer(in, a, &asked);
