@@ -63,6 +63,19 @@ void appendShortest(std::string &result, double value)
     result.append(text, std::size_t(out - text));
 }
 
+// The same for a value below 2^53 in size: there the standard's shortest text, fixed or
+// exponent form, is the one above digit for digit (24 characters at most), in one step. Beyond,
+// its fixed form writes every digit of a whole number.
+void appendShortestBelowWhole(std::string &result, double value)
+{
+    char text[40];
+    const std::to_chars_result written = std::to_chars(text, text + sizeof text, value);
+    if (written.ec == std::errc())
+        result.append(text, std::size_t(written.ptr - text));
+    else
+        appendShortest(result, value);
+}
+
 } // namespace
 
 JsonWriter::JsonWriter(int level, bool compact) : m_level(level), m_compact(compact)
@@ -136,6 +149,8 @@ void JsonWriter::appendNumber(double number)
         char digits[24];
         m_out.append(digits, std::size_t(std::to_chars(digits, digits + sizeof digits,
                                                         std::int64_t(number)).ptr - digits));
+    } else if (std::abs(number) < SafeInteger) {
+        appendShortestBelowWhole(m_out, number);
     } else {
         appendShortest(m_out, number);
     }

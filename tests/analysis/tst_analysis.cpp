@@ -1,4 +1,5 @@
 #include "analysis/analysisexport.h"
+#include "analysis/jsonwriter.h"
 #include "core/dealfields.h"
 #include "core/localeservices.h"
 #include "core/loananalysis.h"
@@ -11,6 +12,9 @@
 #include <QRegularExpression>
 #include <QJsonObject>
 #include <QTest>
+
+#include <cstring>
+#include <random>
 
 #include <cmath>
 
@@ -257,6 +261,35 @@ private slots:
         QTest::newRow("no projection at all") << 0 << 30.0 << 200000.0;
         QTest::newRow("beyond whole doubles") << 12 << 30.0 << 9.5e15;
         QTest::newRow("a few dollars") << 50 << 30.0 << 1234.56;
+    }
+
+    // Every number is the text Qt's JSON gives it: a whole number below 2^53 in digits, any other
+    // the shortest that reads back, over numbers of every size, random bit patterns among them.
+    void jsonNumbersAreQtsText()
+    {
+        std::mt19937_64 random(34);
+        std::uniform_real_distribution<double> exponent(-30, 30);
+        for (int i = 0; i < 200000; ++i) {
+            double number = 0;
+            if (i % 3 == 0) {
+                const std::uint64_t bits = random();
+                std::memcpy(&number, &bits, sizeof number);
+            } else {
+                number = std::ldexp(double(random() >> 11), -52) * std::pow(10.0, std::floor(exponent(random)));
+                if (i % 3 == 2)
+                    number = std::round(number * 100) / 100; // cents
+            }
+            if (!std::isfinite(number))
+                continue;
+            JsonWriter writer(0, true);
+            writer.beginArray();
+            writer.value(number);
+            writer.endArray();
+            const bool whole = std::abs(number) < 9007199254740992.0 && number == std::trunc(number);
+            const QByteArray expected = whole ? QByteArray::number(qint64(number))
+                                              : QByteArray::number(number, 'g', QLocale::FloatingPointShortest);
+            QCOMPARE(writer.text(), '[' + expected + ']');
+        }
     }
 
     // The JSON text is valid, holds every text a user typed as typed (also one that looks like
