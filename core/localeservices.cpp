@@ -1,5 +1,7 @@
 #include "core/localeservices.h"
 
+#include "core/recentlyused.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QDateTime>
@@ -266,20 +268,18 @@ const Formatters &formattersFor(const QString &localeName, const QString &curren
         QString currency;
         const Formatters *formatters = nullptr;
     };
-    thread_local std::array<Recent, 4> recent;
-    thread_local std::size_t next = 0;
-    for (const Recent &r : recent) {
-        if (r.formatters && r.localeName == localeName && r.currency == currency)
-            return *r.formatters;
-    }
+    thread_local RecentlyUsed<Recent, 4> recent;
+    if (const Recent *known = recent.find([&](const Recent &r) {
+            return r.localeName == localeName && r.currency == currency;
+        }))
+        return *known->formatters;
     static std::map<std::pair<QString, QString>, Formatters> cache;
     std::lock_guard<std::mutex> lock(g_cacheMutex);
     const auto key = std::make_pair(localeName, currency);
     auto found = cache.find(key);
     if (found == cache.end())
         found = cache.emplace(key, makeFormatters(localeName, currency)).first;
-    recent[next] = {localeName, currency, &found->second};
-    next = (next + 1) % recent.size();
+    recent.replaced() = {localeName, currency, &found->second};
     return found->second;
 }
 
@@ -392,12 +392,9 @@ bool LocaleServices::isKnownLocale(const QString &localeName)
 {
     // Asked for every deal file read, which names the locales of its figures; ICU's answer for a
     // name never changes, and each thread keeps its last few.
-    thread_local std::array<std::pair<QString, bool>, 4> recent;
-    thread_local std::size_t next = 0;
-    for (const auto &[name, known] : recent) {
-        if (!name.isEmpty() && name == localeName)
-            return known;
-    }
+    thread_local RecentlyUsed<std::pair<QString, bool>, 4> recent;
+    if (const auto *known = recent.find([&](const auto &entry) { return entry.first == localeName; }))
+        return known->second;
     // Language, then script, region or variant parts: nothing else reaches ICU from a file.
     static const QRegularExpression shape(QStringLiteral("^[A-Za-z]{2,8}(?:[_-][A-Za-z0-9]{1,8})*$"));
     bool known = shape.match(localeName).hasMatch();
@@ -405,8 +402,7 @@ bool LocaleServices::isKnownLocale(const QString &localeName)
         const icu::Locale locale(localeName.toLatin1().constData());
         known = !locale.isBogus() && icuKnowsLocale(locale);
     }
-    recent[next] = {localeName, known};
-    next = (next + 1) % recent.size();
+    recent.replaced() = {localeName, known};
     return known;
 }
 

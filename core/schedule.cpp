@@ -2,6 +2,7 @@
 
 #include "core/texts.h"
 #include "core/profit.h"
+#include "core/recentlyused.h"
 
 #include <QCoreApplication>
 
@@ -38,35 +39,6 @@ struct Powers
     {
         return extra * grown[std::size_t(month - 1)] / r;
     }
-};
-
-// A few entries of one thread, the one used longest ago making way for a new one.
-template <class Entry, std::size_t Size>
-class RecentlyUsed
-{
-public:
-    template <class Matches>
-    Entry *find(Matches matches)
-    {
-        for (std::size_t i = 0; i < Size; ++i) {
-            if (m_used[i] != 0 && matches(m_entries[i])) {
-                m_used[i] = ++m_clock;
-                return &m_entries[i];
-            }
-        }
-        return nullptr;
-    }
-    Entry &replaced()
-    {
-        const std::size_t oldest = std::size_t(std::min_element(m_used.begin(), m_used.end()) - m_used.begin());
-        m_used[oldest] = ++m_clock;
-        return m_entries[oldest];
-    }
-
-private:
-    std::array<Entry, Size> m_entries;
-    std::array<unsigned long long, Size> m_used{};
-    unsigned long long m_clock = 0;
 };
 
 // Kept for the rates asked last: a deal compares up to five offers, and a market screened with

@@ -46,24 +46,21 @@ QString upperCasedLabel(QStringView label)
     return result;
 }
 
-// A field of the record with the label it carries in the file, upper-cased as labels are
-// compared.
+// A field of the record, found by the label it carries in the file.
 struct Entry
 {
-    QString label;
     const DealField *field;
     int loan;
 };
 
-// The fields by their upper-cased labels, made once: screening a market reads thousands of files.
+// The fields by their labels, upper-cased as labels are compared, made once: screening a market reads thousands of files.
 // Labels are unique, so finding one by hash matches comparing them in order.
 const QHash<QString, Entry> &entriesByLabel()
 {
     static const QHash<QString, Entry> byLabel = [] {
         QHash<QString, Entry> entries;
         const auto add = [&entries](const DealField &field, int loan) {
-            const QString label = upperCasedLabel(field.entry(loan));
-            entries.insert(label, {label, &field, loan});
+            entries.insert(upperCasedLabel(field.entry(loan)), {&field, loan});
         };
         forEachStoredField(add);
         forEachStoredField(projectionFields(), add);
