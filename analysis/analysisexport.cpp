@@ -136,23 +136,22 @@ QString inputLabel(const DealField *input)
     return QCoreApplication::translate("Report", input->exportLabel);
 }
 
-// The figures of the holding period, in the order of the yearly CSV and under the JSON keys.
-// The years of a projection under the keys of a year column table: a member of the object being
-// written.
+// The years of a projection, a member of the object being written: a list per key of a year
+// column table, year 1 first. Kept apart, a market's thirty years of five offers each would
+// repeat every key thirty times, nearly half of what is written.
 void writeYears(JsonWriter &json, const std::vector<ProjectionYear> &years,
                 const std::vector<ProjectionYearColumn> &columns)
 {
     json.key("years");
-    json.beginArray();
-    for (const ProjectionYear &year : years) {
-        json.beginObject();
-        for (const ProjectionYearColumn &column : columns) {
-            json.key(column.key);
+    json.beginObject();
+    for (const ProjectionYearColumn &column : columns) {
+        json.key(column.key);
+        json.beginArray();
+        for (const ProjectionYear &year : years)
             json.value(column.get(year));
-        }
-        json.endObject();
+        json.endArray();
     }
-    json.endArray();
+    json.endObject();
 }
 
 // A projection: its summary and its years, each year's members in the order of the CSV.

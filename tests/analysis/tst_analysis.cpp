@@ -329,14 +329,14 @@ private slots:
             }
             QCOMPARE(loan["points_percent"].toDouble(), 100 * engine.points.value);
             QCOMPARE(loan["lender_fees"].toDouble(), engine.lenderFees.value);
-            const QJsonArray years = loan["projection"]["years"].toArray();
-            QCOMPARE(years.size(), qsizetype(engine.projection.years.size()));
-            for (int t = 0; t < years.size(); ++t) {
+            const QJsonObject years = loan["projection"]["years"].toObject();
+            QCOMPARE(years["year"].toArray().size(), qsizetype(engine.projection.years.size()));
+            for (int t = 0; t < years["year"].toArray().size(); ++t) {
                 const ProjectionYear &year = engine.projection.years[std::size_t(t)];
                 for (const auto &[key, value] : {std::pair{"cash_flow", year.cashFlow}, {"loan_balance", year.loanBalance},
                                                  {"sale_proceeds", year.saleProceeds}, {"property_value", year.propertyValue}})
-                    QCOMPARE(years[t][QLatin1String(key)].toDouble(), value);
-                QVERIFY(same(years[t]["irr_if_sold"], year.irrIfSold));
+                    QCOMPARE(years[QLatin1String(key)][t].toDouble(), value);
+                QVERIFY(same(years["irr_if_sold"][t], year.irrIfSold));
             }
             QVERIFY(same(loan["projection"]["irr"], engine.projection.irr));
             QVERIFY(same(loan["scenarios"]["bear"]["npv"], engine.scenarios[0].npv));
