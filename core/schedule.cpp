@@ -96,8 +96,8 @@ QString scheduleProblem(double loanAmount, double ratePercent, double termYears)
 
 namespace {
 
-std::vector<ScheduleRow> made(double loanAmount, double ratePercent, double termYears,
-                              double extraPayment, int monthsAtMost);
+void make(std::vector<ScheduleRow> &rows, double loanAmount, double ratePercent, double termYears,
+          double extraPayment, int monthsAtMost);
 
 // The schedules this thread made last. The analysis, the loan costs, the projection and its
 // scenarios all ask for the same loan again; a shorter request takes the first rows, which are
@@ -109,7 +109,7 @@ struct Recent
     double termYears = 0;
     double extraPayment = 0;
     int monthsAsked = 0;
-    std::shared_ptr<const std::vector<ScheduleRow>> rows;
+    std::shared_ptr<std::vector<ScheduleRow>> rows;
 
     bool holds(double amount, double rate, double term, double extra, int months) const
     {
@@ -129,10 +129,18 @@ SharedSchedule sharedSchedule(double loanAmount, double ratePercent, double term
             return r.holds(loanAmount, ratePercent, termYears, extraPayment, monthsAtMost);
         }))
         return {known->rows, std::min(known->rows->size(), asked)};
-    auto shared = std::make_shared<const std::vector<ScheduleRow>>(
-        made(loanAmount, ratePercent, termYears, extraPayment, monthsAtMost));
-    recent.replaced() = {loanAmount, ratePercent, termYears, extraPayment, monthsAtMost, shared};
-    return {shared, shared->size()};
+    // The rows of the schedule made way for are written over where no one holds them any more:
+    // a price search makes schedule after schedule of the same length.
+    Recent &slot = recent.replaced();
+    if (!slot.rows || slot.rows.use_count() > 1)
+        slot.rows = std::make_shared<std::vector<ScheduleRow>>();
+    make(*slot.rows, loanAmount, ratePercent, termYears, extraPayment, monthsAtMost);
+    slot.loanAmount = loanAmount;
+    slot.ratePercent = ratePercent;
+    slot.termYears = termYears;
+    slot.extraPayment = extraPayment;
+    slot.monthsAsked = monthsAtMost;
+    return {slot.rows, slot.rows->size()};
 }
 
 std::vector<ScheduleRow> amortize(double loanAmount, double ratePercent, double termYears,
@@ -144,11 +152,12 @@ std::vector<ScheduleRow> amortize(double loanAmount, double ratePercent, double 
 
 namespace {
 
-std::vector<ScheduleRow> made(double loanAmount, double ratePercent, double termYears,
-                              double extraPayment, int monthsAtMost)
+void make(std::vector<ScheduleRow> &rows, double loanAmount, double ratePercent, double termYears,
+          double extraPayment, int monthsAtMost)
 {
+    rows.clear();
     if (!scheduleProblem(loanAmount, ratePercent, termYears).isEmpty())
-        return {};
+        return;
     const double r = Profit::monthlyRate(ratePercent);
     const double payment = Profit::payment(loanAmount, ratePercent, termYears);
     const double extra = std::max(0.0, extraPayment);
@@ -156,37 +165,48 @@ std::vector<ScheduleRow> made(double loanAmount, double ratePercent, double term
     // Where the level payment was computed for the whole number of months, the balances follow
     // the closed form; a fraction of a month, or no interest, leaves the running balance.
     const bool level = r > 0 && 12.0 * termYears == double(count);
-    std::vector<ScheduleRow> rows;
-    rows.reserve(std::size_t(std::max(0, std::min(count, monthsAtMost))));
-    double balance = loanAmount;
-    const Powers *powers = level ? &powersFor(r, count, extra > 0) : nullptr;
-    for (int month = 1; month <= count && month <= monthsAtMost && balance > 0; ++month) {
-        ScheduleRow row;
-        row.month = month;
-        row.interest = balance * r;
-        if (level) {
-            const double after = extra > 0
-                ? powers->level(loanAmount, month) - powers->extraRepaid(extra, month)
-                : powers->level(loanAmount, month);
-            row.principal = balance - after;
-            row.payment = row.principal + row.interest;
-        } else {
-            row.payment = extra > 0 ? payment + extra : payment;
-            row.principal = row.payment - row.interest;
+    const int months = std::max(0, std::min(count, monthsAtMost));
+    // The closed form's balances do not depend on one another: worked out first, month after
+    // month, they leave the running balance below only a subtraction a month to wait for.
+    thread_local std::vector<double> closedForm;
+    if (level) {
+        const Powers &powers = powersFor(r, count, extra > 0);
+        closedForm.resize(std::size_t(months));
+        for (int month = 1; month <= months; ++month)
+            closedForm[std::size_t(month - 1)] = powers.level(loanAmount, month);
+        if (extra > 0) {
+            for (int month = 1; month <= months; ++month)
+                closedForm[std::size_t(month - 1)] -= powers.extraRepaid(extra, month);
         }
+    }
+    const double *closed = closedForm.data();
+    const double levelPayment = extra > 0 ? payment + extra : payment;
+    // Written field by field into their place: a row put together aside and copied in was read
+    // back before its stores had landed, a stall every month.
+    rows.resize(std::size_t(months));
+    int month = 1;
+    double balance = loanAmount;
+    for (; month <= months && balance > 0; ++month) {
+        const double interest = balance * r;
+        double principal = level ? balance - closed[month - 1] : levelPayment - interest;
+        double paid = level ? principal + interest : levelPayment;
         // The last payment clears what is left, a little less than the others after a fraction
         // of a year or extra payments, and the balance ends at 0 whatever the rounding.
-        if (month == count || row.principal >= balance) {
-            row.principal = balance;
-            row.payment = balance + row.interest;
+        if (month == count || principal >= balance) {
+            principal = balance;
+            paid = balance + interest;
         }
-        balance -= row.principal;
+        balance -= principal;
         if (month == count || balance <= 0)
             balance = 0;
+        ScheduleRow &row = rows[std::size_t(month - 1)];
+        row.month = month;
+        row.payment = paid;
+        row.principal = principal;
+        row.interest = interest;
         row.balance = balance;
-        rows.push_back(row);
     }
-    return rows;
+    rows.resize(std::size_t(month - 1));
 }
 
 } // namespace
