@@ -84,10 +84,13 @@ void analyzeLife(LoanAnalysis &loan, const DealRecord &record, int k, double loa
     const double term = record.m_term[k].m_value;
     const double extra = record.m_extraPayment[k].m_value;
     loan.schedule = amortize(loanAmount, rate, term, extra);
+    // Both sums in one pass: each waits on its own additions only.
     double paid = 0;
-    const double interest = totalInterest(loan.schedule);
-    for (const ScheduleRow &row : loan.schedule)
+    double interest = 0;
+    for (const ScheduleRow &row : loan.schedule) {
         paid += row.payment;
+        interest += row.interest;
+    }
     const double withoutExtra = extra > 0 ? totalInterest(sharedSchedule(loanAmount, rate, term, 0)) : interest;
     loan.interestSaved = Measure::of(withoutExtra - interest, {});
     loan.payments = Measure::of(double(loan.schedule.size()), {});

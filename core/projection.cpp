@@ -121,14 +121,22 @@ void addLoanYear(ProjectionYear &y, const Financing &financing, const Projection
     const SharedSchedule &schedule = financing.months;
     const std::size_t first = std::size_t(12 * (y.year - 1));
     const std::size_t last = std::min(schedule.size(), std::size_t(12 * y.year));
+    // Summed apart from the year, which the compiler would otherwise write back every month in
+    // case a row were the same memory.
     int insured = 0;
+    double debtService = y.debtService;
+    double interest = y.interest;
+    const ScheduleRow *rows = schedule.begin();
+    double owed = first == 0 ? financing.loanAmount : first <= schedule.size() ? rows[first - 1].balance : 0.0;
     for (std::size_t i = first; i < last; ++i) {
-        y.debtService += schedule[i].payment;
-        y.interest += schedule[i].interest;
-        const double owed = i == 0 ? financing.loanAmount : schedule[i - 1].balance;
+        debtService += rows[i].payment;
+        interest += rows[i].interest;
         if (owed > pmiEnd && int(i) < financing.insuredUntil)
             ++insured;
+        owed = rows[i].balance;
     }
+    y.debtService = debtService;
+    y.interest = interest;
     y.pmi = in.pmi * insured;
     y.loanBalance = std::size_t(12 * y.year) <= schedule.size() ? schedule[std::size_t(12 * y.year) - 1].balance
                                                                  : 0.0;
