@@ -593,7 +593,7 @@ QByteArray AnalysisExport::dealJsonText(const QString &file, const DealRecord &r
     json.endObject();
     json.endObject();
     lastSize = json.size();
-    return json.text();
+    return json.take();
 }
 
 QByteArray AnalysisExport::jsonDocumentHead(bool compact)

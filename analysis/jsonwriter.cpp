@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -11,7 +12,7 @@ namespace {
 // other than 0: the shortest digits that read back the same, in fixed or exponent form,
 // whichever is shorter (the fixed one on a tie). Built on std::to_chars, which is several times
 // faster: a JSON of many deals over many years is mostly such numbers.
-void appendShortest(std::string &result, double value)
+char *writeShortest(char *out, double value)
 {
     char scientific[32];
     const char *end = std::to_chars(scientific, scientific + sizeof scientific, std::abs(value),
@@ -31,8 +32,6 @@ void appendShortest(std::string &result, double value)
     const int exponentialLength = count + (count > 1) + 2 + exponentDigits;
     const int fixedLength = exponent >= 0 ? std::max(count, exponent + 1) + (count > exponent + 1)
                                           : 2 + (-exponent - 1) + count;
-    char text[400];
-    char *out = text;
     if (value < 0)
         *out++ = '-';
     if (exponentialLength < fixedLength) {
@@ -45,7 +44,7 @@ void appendShortest(std::string &result, double value)
         *out++ = exponent < 0 ? '-' : '+';
         if (magnitude < 10)
             *out++ = '0';
-        out = std::to_chars(out, text + sizeof text, magnitude).ptr;
+        out = std::to_chars(out, out + 3, magnitude).ptr;
     } else if (exponent >= 0) {
         const int whole = exponent + 1;
         out = std::copy(digits, digits + std::min(count, whole), out);
@@ -60,20 +59,20 @@ void appendShortest(std::string &result, double value)
         out = std::fill_n(out, -exponent - 1, '0');
         out = std::copy(digits, digits + count, out);
     }
-    result.append(text, std::size_t(out - text));
+    return out;
 }
+
+// The longest text writeShortest() makes: a sign and the 309 digits of the largest double, or
+// a point and 323 zeros before the digits of the smallest.
+constexpr qsizetype LongestShortest = 400;
 
 // The same for a value below 2^53 in size: there the standard's shortest text, fixed or
 // exponent form, is the one above digit for digit (24 characters at most), in one step. Beyond,
 // its fixed form writes every digit of a whole number.
-void appendShortestBelowWhole(std::string &result, double value)
+char *writeShortestBelowWhole(char *out, double value)
 {
-    char text[40];
-    const std::to_chars_result written = std::to_chars(text, text + sizeof text, value);
-    if (written.ec == std::errc())
-        result.append(text, std::size_t(written.ptr - text));
-    else
-        appendShortest(result, value);
+    const std::to_chars_result written = std::to_chars(out, out + 40, value);
+    return written.ec == std::errc() ? written.ptr : writeShortest(out, value);
 }
 
 } // namespace
@@ -82,12 +81,40 @@ JsonWriter::JsonWriter(int level, bool compact) : m_level(level), m_compact(comp
 {
 }
 
+void JsonWriter::reserve(std::size_t bytes)
+{
+    if (qsizetype(bytes) > m_out.size())
+        m_out.resize(qsizetype(bytes)); // the new bytes are left as they are: room, not text
+}
+
+char *JsonWriter::room(qsizetype bytes)
+{
+    if (m_size + bytes > m_out.size())
+        m_out.resize(std::max(2 * m_out.size(), m_size + bytes));
+    return m_out.data() + m_size;
+}
+
+void JsonWriter::put(std::string_view text)
+{
+    std::memcpy(room(qsizetype(text.size())), text.data(), text.size());
+    m_size += qsizetype(text.size());
+}
+
+QByteArray JsonWriter::take()
+{
+    m_out.resize(m_size);
+    m_size = 0;
+    return std::move(m_out);
+}
+
 void JsonWriter::indent(int level)
 {
     if (m_compact)
         return;
-    m_out += '\n';
-    m_out.append(std::size_t(4 * level), ' ');
+    char *out = room(1 + 4 * level);
+    *out = '\n';
+    std::memset(out + 1, ' ', std::size_t(4 * level));
+    m_size += 1 + 4 * level;
 }
 
 void JsonWriter::nextItem()
@@ -99,7 +126,7 @@ void JsonWriter::nextItem()
     if (m_open.empty())
         return;
     if (!m_open.back().empty)
-        m_out += ',';
+        put(',');
     m_open.back().empty = false;
     indent(m_level + int(m_open.size()));
 }
@@ -107,14 +134,14 @@ void JsonWriter::nextItem()
 void JsonWriter::beginObject()
 {
     nextItem();
-    m_out += '{';
+    put('{');
     m_open.push_back({true, true});
 }
 
 void JsonWriter::beginArray()
 {
     nextItem();
-    m_out += '[';
+    put('[');
     m_open.push_back({false, true});
 }
 
@@ -128,15 +155,20 @@ void JsonWriter::endArray()
     const bool isObject = m_open.back().isObject;
     m_open.pop_back();
     indent(m_level + int(m_open.size()));
-    m_out += isObject ? '}' : ']';
+    put(isObject ? '}' : ']');
 }
 
 void JsonWriter::key(std::string_view name)
 {
     nextItem();
-    m_out += '"';
-    m_out += name;
-    m_out += m_compact ? "\":" : "\": ";
+    char *out = room(qsizetype(name.size()) + 4);
+    *out++ = '"';
+    out = std::copy(name.begin(), name.end(), out);
+    *out++ = '"';
+    *out++ = ':';
+    if (!m_compact)
+        *out++ = ' ';
+    m_size = out - m_out.constData();
     m_afterKey = true;
 }
 
@@ -144,16 +176,17 @@ void JsonWriter::appendNumber(double number)
 {
     constexpr double SafeInteger = 9007199254740992.0; // 2^53
     if (!std::isfinite(number)) {
-        m_out += "null";
-    } else if (std::abs(number) < SafeInteger && number == std::trunc(number)) {
-        char digits[24];
-        m_out.append(digits, std::size_t(std::to_chars(digits, digits + sizeof digits,
-                                                        std::int64_t(number)).ptr - digits));
-    } else if (std::abs(number) < SafeInteger) {
-        appendShortestBelowWhole(m_out, number);
-    } else {
-        appendShortest(m_out, number);
+        put("null");
+        return;
     }
+    char *out = room(LongestShortest);
+    if (std::abs(number) < SafeInteger && number == std::trunc(number))
+        out = std::to_chars(out, out + 24, std::int64_t(number)).ptr;
+    else if (std::abs(number) < SafeInteger)
+        out = writeShortestBelowWhole(out, number);
+    else
+        out = writeShortest(out, number);
+    m_size = out - m_out.constData();
 }
 
 void JsonWriter::value(double number)
@@ -168,7 +201,7 @@ void JsonWriter::value(const Measure &measure)
     if (measure.isKnown())
         appendNumber(measure.value);
     else
-        m_out += "null";
+        put("null");
 }
 
 void JsonWriter::value(int number)
@@ -179,52 +212,52 @@ void JsonWriter::value(int number)
 void JsonWriter::value(bool yes)
 {
     nextItem();
-    m_out += yes ? "true" : "false";
+    put(yes ? "true" : "false");
 }
 
 void JsonWriter::null()
 {
     nextItem();
-    m_out += "null";
+    put("null");
 }
 
 void JsonWriter::value(const QString &text)
 {
     nextItem();
-    m_out += '"';
+    put('"');
     for (const char c : text.toStdString()) {
         switch (c) {
         case '"':
-            m_out += "\\\"";
+            put("\\\"");
             break;
         case '\\':
-            m_out += "\\\\";
+            put("\\\\");
             break;
         case '\b':
-            m_out += "\\b";
+            put("\\b");
             break;
         case '\f':
-            m_out += "\\f";
+            put("\\f");
             break;
         case '\n':
-            m_out += "\\n";
+            put("\\n");
             break;
         case '\r':
-            m_out += "\\r";
+            put("\\r");
             break;
         case '\t':
-            m_out += "\\t";
+            put("\\t");
             break;
         default:
             if (static_cast<unsigned char>(c) < 0x20) {
                 static const char hex[] = "0123456789abcdef";
-                m_out += "\\u00";
-                m_out += hex[(c >> 4) & 0xf];
-                m_out += hex[c & 0xf];
+                put("\\u00");
+                put(hex[(c >> 4) & 0xf]);
+                put(hex[c & 0xf]);
             } else {
-                m_out += c;
+                put(c);
             }
         }
     }
-    m_out += '"';
+    put('"');
 }

@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -35,23 +34,31 @@ public:
     void value(const QString &text);
     void null();
 
-    [[nodiscard]] QByteArray text() const { return QByteArray::fromStdString(m_out); }
+    [[nodiscard]] QByteArray text() const { return QByteArray(m_out.constData(), m_size); }
+    // The text written, handed over without a copy; the writer is empty after.
+    [[nodiscard]] QByteArray take();
     // Room for a text of about this many bytes, so that a long one is not copied as it grows.
-    void reserve(std::size_t bytes) { m_out.reserve(bytes); }
-    [[nodiscard]] std::size_t size() const { return m_out.size(); }
+    void reserve(std::size_t bytes);
+    [[nodiscard]] std::size_t size() const { return std::size_t(m_size); }
 
 private:
     // Before a value or a key: a comma after the earlier member, a line and the indentation.
     void nextItem();
     void indent(int level);
     void appendNumber(double number);
+    // Where the next bytes go, with room for at least this many: numbers and keys are written in
+    // place, a market's deals being mostly those.
+    char *room(qsizetype bytes);
+    void put(char c) { *room(1) = c; ++m_size; }
+    void put(std::string_view text);
 
     struct Container
     {
         bool isObject;
         bool empty;
     };
-    std::string m_out;
+    QByteArray m_out; // m_size bytes written, the rest room for more
+    qsizetype m_size = 0;
     std::vector<Container> m_open;
     int m_level;
     bool m_compact;

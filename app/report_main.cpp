@@ -251,7 +251,8 @@ Piece analyzeDeal(const Command &command, qsizetype i)
         piece.text = command.yearly ? AnalysisExport::yearlyCsvLines(file, record, deal)
                                     : AnalysisExport::dealCsvLines(file, record, deal);
     } else if (command.format == OutputFormat::JsonLines) {
-        piece.text = AnalysisExport::dealJsonText(file, record, deal, 0, {true, command.yearly}) + '\n';
+        piece.text = AnalysisExport::dealJsonText(file, record, deal, 0, {true, command.yearly});
+        piece.text += '\n'; // in the room the text was written in, not a copy
     } else {
         // An element of the list, two levels in.
         piece.text = AnalysisExport::dealJsonText(file, record, deal, 2, {!command.pretty, command.yearly});
