@@ -103,17 +103,9 @@ std::vector<double> loanCostsDeducted(const Financing &f, int sale)
 // Straight-line depreciation over 27.5 years (330 months), placed in service in month 1, both
 // it and the sale at mid-month: 11.5 months in year 1, 12 a year, 11.5 in the year of the sale
 // (11 when that is year 1), never more than the basis in all.
-std::vector<double> depreciation(double basis, int sale)
+double monthsTaken(int t, int sale)
 {
-    std::vector<double> years;
-    double months = 0;
-    for (int t = 1; t <= sale; ++t) {
-        const double taken = t == 1 && sale == 1 ? 11.0 : t == 1 || t == sale ? 11.5 : 12.0;
-        const double allowed = std::clamp(330.0 - months, 0.0, taken);
-        months += allowed;
-        years.push_back(basis * allowed / 330.0);
-    }
-    return years;
+    return t == 1 && sale == 1 ? 11.0 : t == 1 || t == sale ? 11.5 : 12.0;
 }
 
 struct Sale
@@ -122,40 +114,85 @@ struct Sale
     std::vector<double> flows; // after tax, year 0 first
     double depreciationTaken = 0;
     double taxOnSale = 0;
+    // Before each year: the months and the depreciation taken. A sale after an earlier year
+    // takes the same in every year before its last.
+    std::vector<double> monthsBefore;
+    std::vector<double> takenBefore;
 };
+
+YearTaxes taxedYear(const ProjectionYear &y, double depreciation, double deducted, double incomeTaxRate)
+{
+    YearTaxes taxed;
+    taxed.depreciation = depreciation;
+    taxed.loanCostsDeducted = deducted;
+    taxed.taxableIncome = y.netOperatingIncome - y.interest - y.pmi - depreciation - deducted;
+    taxed.incomeTax = taxed.taxableIncome * incomeTaxRate;
+    taxed.afterTaxCashFlow = y.cashFlow - taxed.incomeTax;
+    return taxed;
+}
+
+// The gain (up to the depreciation taken) at the recapture rate, the rest at the capital gains
+// rate; a loss at the income tax rate.
+double taxOnSale(const ProjectionYear &last, double cost, double taken, const ProjectionAssumptions &a)
+{
+    const TaxAssumptions &tax = a.tax;
+    const double gain = last.propertyValue * (1.0 - a.sellingCosts) - (cost - taken);
+    return gain < 0 ? gain * tax.incomeTax
+                    : std::min(gain, taken) * tax.recapture + std::max(gain - taken, 0.0) * tax.capitalGains;
+}
 
 // The after-tax figures of selling after year n.
 Sale afterTaxSale(const Projection &p, const ProjectionInputs &in, const ProjectionAssumptions &a,
                   const Financing &f, int n)
 {
-    const TaxAssumptions &tax = a.tax;
     const double cost = in.price * (1.0 + a.closingCosts);
-    const std::vector<double> depreciated = depreciation(cost * (1.0 - tax.landShare), n);
+    const double basis = cost * (1.0 - a.tax.landShare);
     const std::vector<double> deducted = loanCostsDeducted(f, n);
+    // Sized first and summed in locals, so that no call to grow them stands between one year
+    // and the next.
     Sale sale;
-    sale.years.reserve(std::size_t(n));
-    sale.flows.reserve(std::size_t(n) + 1);
-    sale.flows.push_back(-p.cashInvested);
+    sale.years.resize(std::size_t(n));
+    sale.flows.resize(std::size_t(n) + 1);
+    sale.monthsBefore.resize(std::size_t(n));
+    sale.takenBefore.resize(std::size_t(n));
+    sale.flows[0] = -p.cashInvested;
+    double months = 0;
+    double taken = 0;
     for (int t = 1; t <= n; ++t) {
+        sale.monthsBefore[std::size_t(t) - 1] = months;
+        sale.takenBefore[std::size_t(t) - 1] = taken;
+        const double allowed = std::clamp(330.0 - months, 0.0, monthsTaken(t, n));
+        months += allowed;
         const ProjectionYear &y = p.years[std::size_t(t) - 1];
-        YearTaxes taxed;
-        taxed.depreciation = depreciated[std::size_t(t) - 1];
-        taxed.loanCostsDeducted = deducted[std::size_t(t) - 1];
-        taxed.taxableIncome = y.netOperatingIncome - y.interest - y.pmi - taxed.depreciation - taxed.loanCostsDeducted;
-        taxed.incomeTax = taxed.taxableIncome * tax.incomeTax;
-        taxed.afterTaxCashFlow = y.cashFlow - taxed.incomeTax;
-        sale.depreciationTaken += taxed.depreciation;
+        const YearTaxes taxed = taxedYear(y, basis * allowed / 330.0, deducted[std::size_t(t) - 1], a.tax.incomeTax);
+        sale.years[std::size_t(t) - 1] = taxed;
+        taken += taxed.depreciation;
         // The cash out of a refinance counts only for a sale after it.
-        sale.flows.push_back(taxed.afterTaxCashFlow + (t < n ? y.refinanceCashOut : 0.0));
-        sale.years.push_back(taxed);
+        sale.flows[std::size_t(t)] = taxed.afterTaxCashFlow + (t < n ? y.refinanceCashOut : 0.0);
     }
+    sale.depreciationTaken = taken;
     const ProjectionYear &last = p.years[std::size_t(n) - 1];
-    const double gain = last.propertyValue * (1.0 - a.sellingCosts) - (cost - sale.depreciationTaken);
-    sale.taxOnSale = gain < 0 ? gain * tax.incomeTax
-                              : std::min(gain, sale.depreciationTaken) * tax.recapture
-                                  + std::max(gain - sale.depreciationTaken, 0.0) * tax.capitalGains;
+    sale.taxOnSale = taxOnSale(last, cost, taken, a);
     sale.flows.back() += last.saleProceeds - sale.taxOnSale;
     return sale;
+}
+
+// The after-tax flows of selling after year n, before the end of the hold held: the years
+// before n are taxed as the hold's, so only year n is worked out, as the year of a sale.
+void flowsIfSoldAfter(std::vector<double> &flows, const Sale &held, const Projection &p,
+                      const ProjectionInputs &in, const ProjectionAssumptions &a, const Financing &f, int n)
+{
+    const double cost = in.price * (1.0 + a.closingCosts);
+    const double basis = cost * (1.0 - a.tax.landShare);
+    const std::size_t year = std::size_t(n) - 1;
+    const double allowed = std::clamp(330.0 - held.monthsBefore[year], 0.0, monthsTaken(n, n));
+    const ProjectionYear &last = p.years[year];
+    const YearTaxes taxed = taxedYear(last, basis * allowed / 330.0, loanCostsDeducted(f, n).back(), a.tax.incomeTax);
+    const double taken = held.takenBefore[year] + taxed.depreciation;
+    flows.assign(held.flows.begin(), held.flows.begin() + n);
+    // As the hold's last year is summed: the 0 of no refinance turns a cash flow of −0 into 0.
+    flows.push_back(taxed.afterTaxCashFlow + 0.0);
+    flows.back() += last.saleProceeds - taxOnSale(last, cost, taken, a);
 }
 
 // Distributions ÷ contributions, as before tax: each year's flow is one or the other.
@@ -212,13 +249,16 @@ void addAfterTax(Projection &p, const ProjectionInputs &in, const ProjectionAssu
     after.taxOnSale = Measure::of(held.taxOnSale, {});
     const Measure skipped = yearly == YearlyReturns::EveryYear || hold == 1
         ? Measure{} : Measure::unknown(ProjectionText::tr("Not computed."));
+    std::vector<double> flows;
     for (int n = 1; n <= hold; ++n) {
         ProjectionYear &y = p.years[std::size_t(n) - 1];
-        if (n == hold)
+        if (n == hold) {
             y.afterTaxIrrIfSold = after.irr;
-        else if (yearly == YearlyReturns::EveryYear)
-            y.afterTaxIrrIfSold = irr(afterTaxSale(p, in, a, f, n).flows);
-        else
+        } else if (yearly == YearlyReturns::EveryYear) {
+            flowsIfSoldAfter(flows, held, p, in, a, f, n);
+            y.afterTaxIrrIfSold = irr(flows);
+        } else {
             y.afterTaxIrrIfSold = skipped;
+        }
     }
 }
