@@ -83,15 +83,17 @@ JsonWriter::JsonWriter(int level, bool compact) : m_level(level), m_compact(comp
 
 void JsonWriter::reserve(std::size_t bytes)
 {
-    if (qsizetype(bytes) > m_out.size())
+    if (qsizetype(bytes) > m_room) {
         m_out.resize(qsizetype(bytes)); // the new bytes are left as they are: room, not text
+        m_data = m_out.data();
+        m_room = m_out.size();
+    }
 }
 
-char *JsonWriter::room(qsizetype bytes)
+char *JsonWriter::grown(qsizetype bytes)
 {
-    if (m_size + bytes > m_out.size())
-        m_out.resize(std::max(2 * m_out.size(), m_size + bytes));
-    return m_out.data() + m_size;
+    reserve(std::size_t(std::max(2 * m_room, m_size + bytes)));
+    return m_data + m_size;
 }
 
 void JsonWriter::put(std::string_view text)
@@ -103,7 +105,8 @@ void JsonWriter::put(std::string_view text)
 QByteArray JsonWriter::take()
 {
     m_out.resize(m_size);
-    m_size = 0;
+    m_data = nullptr;
+    m_room = m_size = 0;
     return std::move(m_out);
 }
 
@@ -168,7 +171,7 @@ void JsonWriter::key(std::string_view name)
     *out++ = ':';
     if (!m_compact)
         *out++ = ' ';
-    m_size = out - m_out.constData();
+    m_size = out - m_data;
     m_afterKey = true;
 }
 
@@ -180,13 +183,14 @@ void JsonWriter::appendNumber(double number)
         return;
     }
     char *out = room(LongestShortest);
-    if (std::abs(number) < SafeInteger && number == std::trunc(number))
+    // Below 2^53 a whole number is its own 64-bit integer.
+    if (std::abs(number) < SafeInteger && number == double(std::int64_t(number)))
         out = std::to_chars(out, out + 24, std::int64_t(number)).ptr;
     else if (std::abs(number) < SafeInteger)
         out = writeShortestBelowWhole(out, number);
     else
         out = writeShortest(out, number);
-    m_size = out - m_out.constData();
+    m_size = out - m_data;
 }
 
 void JsonWriter::value(double number)

@@ -48,7 +48,8 @@ private:
     void appendNumber(double number);
     // Where the next bytes go, with room for at least this many: numbers and keys are written in
     // place, a market's deals being mostly those.
-    char *room(qsizetype bytes);
+    char *room(qsizetype bytes) { return m_size + bytes <= m_room ? m_data + m_size : grown(bytes); }
+    char *grown(qsizetype bytes);
     void put(char c) { *room(1) = c; ++m_size; }
     void put(std::string_view text);
 
@@ -58,6 +59,8 @@ private:
         bool empty;
     };
     QByteArray m_out; // m_size bytes written, the rest room for more
+    char *m_data = nullptr; // m_out's bytes, m_room of them
+    qsizetype m_room = 0;
     qsizetype m_size = 0;
     std::vector<Container> m_open;
     int m_level;
