@@ -676,20 +676,43 @@ Measure nearestRoot(const std::vector<double> &flows, double atZero)
     return {best, {}};
 }
 
+// What the solver asks of the flows first, in one pass from the last: whether they are all
+// finite, how often they change sign, and their value at a rate of 0, their sum from the last
+// (signedValue()'s at 0 to the last bit: a multiplication by 1 changes nothing).
+struct FlowsAtZero
+{
+    bool finite = true;
+    int changes = 0;
+    double value = 0;
+};
+
+FlowsAtZero flowsAtZero(const std::vector<double> &flows)
+{
+    FlowsAtZero at;
+    int last = 0;
+    for (auto f = flows.rbegin(); f != flows.rend(); ++f) {
+        at.finite = at.finite && std::fabs(*f) <= std::numeric_limits<double>::max();
+        const int sign = (*f > 0) - (*f < 0);
+        at.changes += sign != 0 && last != 0 && sign != last;
+        last = sign != 0 ? sign : last;
+        at.value += *f;
+    }
+    return at;
+}
+
 Measure irrFrom(const std::vector<double> &flows, double hint)
 {
-    for (double f : flows) {
-        if (!std::isfinite(f))
-            return Measure::unknown(tooLarge());
-    }
+    const FlowsAtZero at = flowsAtZero(flows);
+    if (!at.finite)
+        return Measure::unknown(tooLarge());
     if (flows.empty() || !(flows.front() < 0))
         return Measure::unknown(noCash());
     if (flows.back() == 0) // a last year of nothing changes no root
         return irrFrom(std::vector<double>(flows.begin(), flows.end() - 1), hint);
-    const int changes = signChanges(flows);
+    const int changes = at.changes;
     if (changes == 0)
         return Measure::unknown(ProjectionText::tr("The cash flows never change sign: there is no rate of return."));
-    const double atZero = signedValue(flows, 0);
+    const double atZero = at.value;
     if (atZero == 0)
         return {0, {}};
     return changes == 1 ? uniqueRoot(flows, atZero, hint) : nearestRoot(flows, atZero);
