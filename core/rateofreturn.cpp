@@ -1,0 +1,295 @@
+#include "core/rateofreturn.h"
+
+#include "core/texts.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+// The rate of return. The flows' present value, as a function of the rate, is continuous on
+// r > −1 and is a polynomial in 1 / (1 + r); the solver only brackets and narrows, so it cannot
+// run away the way Newton's method does from a poor first guess.
+
+namespace {
+
+QString tooLarge()
+{
+    return AnalysisText::tr("The figure is too large to compute.");
+}
+
+QString noCash()
+{
+    return ProjectionText::tr("No cash is invested: there is no return to measure.");
+}
+
+// A function of the rate with the sign of the flows' present value and the same roots: the
+// present value itself for r ≥ 0, and (1 + r)^n times it below 0, where the plain discount
+// factors would overflow near −100 %. Both forms meet at r = 0 (the sum of the flows).
+double signedValue(const std::vector<double> &flows, double r)
+{
+    if (r >= 0) {
+        const double v = 1.0 / (1.0 + r);
+        double acc = 0;
+        for (auto f = flows.rbegin(); f != flows.rend(); ++f)
+            acc = acc * v + *f;
+        return acc;
+    }
+    const double q = 1.0 + r;
+    double acc = 0;
+    for (double f : flows)
+        acc = acc * q + f;
+    return acc;
+}
+
+int signChanges(const std::vector<double> &flows)
+{
+    int changes = 0;
+    int last = 0;
+    for (double f : flows) {
+        const int sign = (f > 0) - (f < 0);
+        if (sign != 0 && last != 0 && sign != last)
+            ++changes;
+        if (sign != 0)
+            last = sign;
+    }
+    return changes;
+}
+
+bool opposite(double a, double b)
+{
+    return (a < 0 && b > 0) || (a > 0 && b < 0);
+}
+
+// Brent's method on a bracket [a, b] (the signs at its ends differ): inverse quadratic
+// interpolation or the secant where they shrink the bracket fast enough, bisection where they do
+// not, and never a step outside the bracket, so it ends within a tolerance far below 1e-9
+// whatever the shape of the flows.
+double brent(const std::vector<double> &flows, double a, double fa, double b, double fb)
+{
+    double c = a, fc = fa, d = b - a, e = d;
+    for (int i = 0; i < 300; ++i) {
+        if (std::fabs(fc) < std::fabs(fb)) { // b is the best estimate, c the other end
+            a = b;
+            b = c;
+            c = a;
+            fa = fb;
+            fb = fc;
+            fc = fa;
+        }
+        const double tol = 2 * std::numeric_limits<double>::epsilon() * std::fabs(b) + 1e-15;
+        const double half = (c - b) / 2;
+        if (std::fabs(half) <= tol || fb == 0)
+            break;
+        if (std::fabs(e) >= tol && std::fabs(fa) > std::fabs(fb)) {
+            const double s = fb / fa;
+            double p, q;
+            if (a == c) {
+                p = 2 * half * s;
+                q = 1 - s;
+            } else {
+                const double qa = fa / fc, rb = fb / fc;
+                p = s * (2 * half * qa * (qa - rb) - (b - a) * (rb - 1));
+                q = (qa - 1) * (rb - 1) * (s - 1);
+            }
+            if (p > 0)
+                q = -q;
+            else
+                p = -p;
+            if (2 * p < std::min(3 * half * q - std::fabs(tol * q), std::fabs(e * q))) {
+                e = d;
+                d = p / q;
+            } else {
+                d = half;
+                e = d;
+            }
+        } else {
+            d = half;
+            e = d;
+        }
+        a = b;
+        fa = fb;
+        b += std::fabs(d) > tol ? d : std::copysign(tol, half);
+        fb = signedValue(flows, b);
+        if (!opposite(fb, fc)) { // keep the root between b and c
+            c = a;
+            fc = fa;
+            d = e = b - a;
+        }
+    }
+    return b;
+}
+
+// With one change of sign there is exactly one root (Descartes' rule in 1 / (1 + r)), above 0
+// when the flows sum to a gain and below when to a loss, so any bracket holds the one root.
+// First a narrow bracket around the hint, then one widened from 0 towards the root.
+Measure uniqueRoot(const std::vector<double> &flows, double atZero, double hint)
+{
+    if (hint > -1 && std::isfinite(hint)) {
+        const double lo = hint - 0.01 * (1 + hint), hi = hint + 0.01 * (1 + hint);
+        const double loValue = signedValue(flows, lo), hiValue = signedValue(flows, hi);
+        if (opposite(loValue, hiValue))
+            return {brent(flows, lo, loValue, hi, hiValue), {}};
+    }
+    double near = 0, nearValue = atZero;
+    for (int i = 0; i < 200; ++i) {
+        // 1 + r grows or shrinks fourfold a step: 1e±120 is reached within 200 steps.
+        const double far = atZero > 0 ? 4.0 * (1.0 + near) - 1.0 : (1.0 + near) / 4.0 - 1.0;
+        const double farValue = signedValue(flows, far);
+        if (farValue == 0)
+            return {far, {}};
+        if (opposite(nearValue, farValue))
+            return {brent(flows, near, nearValue, far, farValue), {}};
+        near = far;
+        nearValue = farValue;
+    }
+    return Measure::unknown(ProjectionText::tr("No rate of return makes the cash flows worth 0."));
+}
+
+// The grid of log(1 + r): steps of 0.001 out to ±2 (r from −86 % to +639 %), then 0.01 out to
+// ±30 (r within 1e-13 of −100 %, or up to 1e13). Two roots closer than a step can hide from it.
+double gridLog(int k)
+{
+    return k <= 2000 ? k * 1e-3 : 2.0 + (k - 2000) * 1e-2;
+}
+constexpr int GridSteps = 4800;
+
+// Whether no root lies beyond r, further from 0: above 0 when the first flow outweighs all the
+// others discounted at r, below 0 when the last one outweighs all the others grown at r; the
+// present value then keeps that flow's sign out to +infinity or down to −100 %. Spares the grid
+// its far end, which is all it would walk where the flows have no root at all.
+bool nothingBeyond(const std::vector<double> &flows, double r)
+{
+    double rest = 0;
+    if (r >= 0) {
+        const double v = 1.0 / (1.0 + r);
+        for (auto f = flows.rbegin(); f + 1 != flows.rend(); ++f)
+            rest = (rest + std::fabs(*f)) * v;
+        return std::fabs(flows.front()) > rest;
+    }
+    const double q = 1.0 + r;
+    for (auto f = flows.begin(); f + 1 != flows.end(); ++f)
+        rest = (rest + std::fabs(*f)) * q;
+    return std::fabs(flows.back()) > rest;
+}
+
+// With several changes of sign the present value can have several roots; the one nearest 0 is
+// the return a spreadsheet user expects. Walk the grid outwards from 0 on both sides, always the
+// nearer side first, and narrow the first bracket found; the other side goes on only while it is
+// nearer than that root. The last flow must not be 0 (it would hide the end below 0).
+Measure nearestRoot(const std::vector<double> &flows, double atZero)
+{
+    double best = std::numeric_limits<double>::infinity();
+    int k[2] = {0, 0}; // steps taken above and below 0
+    double value[2] = {atZero, atZero};
+    bool done[2] = {false, false};
+    for (;;) {
+        // How far from 0 the next point on each side lies; a side that is done lies at the best.
+        const double bound = std::fabs(best);
+        const double up = k[0] < GridSteps && !done[0] ? std::expm1(gridLog(k[0] + 1)) : bound;
+        const double down = k[1] < GridSteps && !done[1] ? -std::expm1(-gridLog(k[1] + 1)) : bound;
+        if (std::min(up, down) >= bound)
+            break;
+        const int side = up <= down ? 0 : 1;
+        const double from = side == 0 ? std::expm1(gridLog(k[side])) : std::expm1(-gridLog(k[side]));
+        const double to = side == 0 ? up : -down;
+        const double toValue = signedValue(flows, to);
+        ++k[side];
+        if (toValue == 0 || opposite(value[side], toValue)) {
+            // Nearer than any root found before: this side was only walked while nearer.
+            best = toValue == 0 ? to : brent(flows, from, value[side], to, toValue);
+            done[side] = true;
+        } else if (k[side] % 64 == 0 && nothingBeyond(flows, to)) {
+            done[side] = true;
+        }
+        value[side] = toValue;
+    }
+    if (std::isinf(best))
+        return Measure::unknown(ProjectionText::tr("No rate of return makes the cash flows worth 0."));
+    return {best, {}};
+}
+
+// What the solver asks of the flows first, in one pass from the last: whether they are all
+// finite, how often they change sign, and their value at a rate of 0, their sum from the last
+// (signedValue()'s at 0 to the last bit: a multiplication by 1 changes nothing).
+struct FlowsAtZero
+{
+    bool finite = true;
+    int changes = 0;
+    double value = 0;
+};
+
+FlowsAtZero flowsAtZero(const std::vector<double> &flows)
+{
+    FlowsAtZero at;
+    int last = 0;
+    for (auto f = flows.rbegin(); f != flows.rend(); ++f) {
+        at.finite = at.finite && std::fabs(*f) <= std::numeric_limits<double>::max();
+        const int sign = (*f > 0) - (*f < 0);
+        at.changes += sign != 0 && last != 0 && sign != last;
+        last = sign != 0 ? sign : last;
+        at.value += *f;
+    }
+    return at;
+}
+
+// The rate of return of flows; where hint is a number, the search starts there.
+Measure irrFrom(const std::vector<double> &flows, double hint)
+{
+    const FlowsAtZero at = flowsAtZero(flows);
+    if (!at.finite)
+        return Measure::unknown(tooLarge());
+    if (flows.empty() || !(flows.front() < 0))
+        return Measure::unknown(noCash());
+    if (flows.back() == 0) // a last year of nothing changes no root
+        return irrFrom(std::vector<double>(flows.begin(), flows.end() - 1), hint);
+    const int changes = at.changes;
+    if (changes == 0)
+        return Measure::unknown(ProjectionText::tr("The cash flows never change sign: there is no rate of return."));
+    const double atZero = at.value;
+    if (atZero == 0)
+        return {0, {}};
+    return changes == 1 ? uniqueRoot(flows, atZero, hint) : nearestRoot(flows, atZero);
+}
+
+} // namespace
+
+Measure irr(const std::vector<double> &flows)
+{
+    return irrFrom(flows, std::numeric_limits<double>::quiet_NaN());
+}
+
+Measure irrNear(const std::vector<double> &flows, double hint)
+{
+    return irrFrom(flows, hint);
+}
+
+bool irrReaches(const std::vector<double> &flows, double target)
+{
+    const Measure value = npv(target, flows);
+    if (value.isKnown() && !flows.empty() && flows.front() < 0 && signChanges(flows) == 1) {
+        // The value's rounding, and the IRR's (a step of 1e-15 moves the value by at most the
+        // number of years × v times the scale), stay far below this: a rate this close to the
+        // target is left to the IRR.
+        const double v = 1.0 / (1.0 + target);
+        double scale = 0;
+        for (auto f = flows.rbegin(); f != flows.rend(); ++f)
+            scale = scale * v + std::fabs(*f);
+        if (std::fabs(value.value) > 1e-12 * std::max(1.0, v) * scale)
+            return value.value > 0;
+    }
+    const Measure rate = irr(flows);
+    return rate.isKnown() && rate.value >= target;
+}
+
+Measure npv(double rate, const std::vector<double> &flows)
+{
+    if (!(rate > -1))
+        return Measure::unknown(ProjectionText::tr("The discount rate must be more than -100 %."));
+    const double v = 1.0 / (1.0 + rate);
+    double acc = 0;
+    for (auto f = flows.rbegin(); f != flows.rend(); ++f)
+        acc = acc * v + *f;
+    return std::isfinite(acc) ? Measure{acc, {}} : Measure::unknown(tooLarge());
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/measure.h"
+
+#include <vector>
+
+// The yearly rate r > −1 at which flows (year 0 first) are worth 0 today, as a spreadsheet's IRR.
+// Unknown when nothing is invested in year 0 or the flows never change sign; with several changes
+// of sign, the root nearest 0. Exact to 1e-9 in the rate.
+[[nodiscard]] Measure irr(const std::vector<double> &flows);
+// The same, the search begun near hint (a loan's monthly rate, for its APR, or the return of
+// selling a year earlier): the root is the same to within 1e-9, found in a few steps instead of
+// many. A hint that is no number is none.
+[[nodiscard]] Measure irrNear(const std::vector<double> &flows, double hint);
+
+// Whether irr(flows) reaches target (> −100 %), known without the IRR for most flows: with one
+// change of sign, from money paid in to money paid out, the flows' value falls through 0 at
+// their one rate of return, so its sign at the target tells on which side of it that rate lies.
+// Where the value is within rounding of 0, or the flows are of another kind, the IRR decides.
+[[nodiscard]] bool irrReaches(const std::vector<double> &flows, double target);
+
+// The flows discounted at rate, year 0 undiscounted (a spreadsheet's NPV discounts its first
+// value: this is flows[0] + NPV(rate, flows[1..])).
+[[nodiscard]] Measure npv(double rate, const std::vector<double> &flows);
