@@ -250,13 +250,16 @@ void addAfterTax(Projection &p, const ProjectionInputs &in, const ProjectionAssu
     const Measure skipped = yearly == YearlyReturns::EveryYear || hold == 1
         ? Measure{} : Measure::unknown(ProjectionText::tr("Not computed."));
     std::vector<double> flows;
+    double hint = std::numeric_limits<double>::quiet_NaN();
     for (int n = 1; n <= hold; ++n) {
         ProjectionYear &y = p.years[std::size_t(n) - 1];
         if (n == hold) {
             y.afterTaxIrrIfSold = after.irr;
         } else if (yearly == YearlyReturns::EveryYear) {
             flowsIfSoldAfter(flows, held, p, in, a, f, n);
-            y.afterTaxIrrIfSold = irr(flows);
+            // As before tax, the search starts at the return of selling a year earlier.
+            y.afterTaxIrrIfSold = irrNear(flows, hint);
+            hint = y.afterTaxIrrIfSold.isKnown() ? y.afterTaxIrrIfSold.value : std::numeric_limits<double>::quiet_NaN();
         } else {
             y.afterTaxIrrIfSold = skipped;
         }

@@ -36,6 +36,7 @@ private slots:
     void irrOfKnownFlows_data();
     void irrOfKnownFlows();
     void reachesWhereTheIrrDoes();
+    void aHintFindsTheSameRate();
     void scheduleIsTheAnalysis_data();
     void scheduleIsTheAnalysis();
     void refusesWhatItCannotProject_data();
@@ -298,10 +299,12 @@ void TestProjection::irrOfKnownFlows()
 // Whether flows reach a target is whether their IRR does, at targets far from it and one step of
 // a double from it: over the reference's flows and flows of random holds, some of which change
 // sign several times, lose money, or never pay back.
-void TestProjection::reachesWhereTheIrrDoes()
+// The reference's flows and 400 random holds: money paid in, then years that pay out or need
+// cash, a sale at a gain or a loss.
+std::vector<std::vector<double>> irrCasesOf(const QJsonObject &reference)
 {
     std::vector<std::vector<double>> cases;
-    for (const QJsonValue &c : m_reference[u"irrCases"].toArray()) {
+    for (const QJsonValue &c : reference[u"irrCases"].toArray()) {
         std::vector<double> flows;
         for (const QJsonValue &f : c[u"flows"].toArray())
             flows.push_back(f.toDouble());
@@ -317,6 +320,12 @@ void TestProjection::reachesWhereTheIrrDoes()
         flows.back() += -flows.front() * 3 * share(random);
         cases.push_back(flows);
     }
+    return cases;
+}
+
+void TestProjection::reachesWhereTheIrrDoes()
+{
+    const std::vector<std::vector<double>> cases = irrCasesOf(m_reference);
     int near = 0;
     for (const std::vector<double> &flows : cases) {
         const Measure rate = irr(flows);
@@ -337,6 +346,23 @@ void TestProjection::reachesWhereTheIrrDoes()
         }
     }
     QVERIFY(near > 300);
+}
+
+// A search begun at a hint (the return of selling a year earlier) finds the rate the search from
+// 0 finds, to the last few bits, whether the hint lies next to it, far off or below −100 %.
+void TestProjection::aHintFindsTheSameRate()
+{
+    for (const std::vector<double> &flows : irrCasesOf(m_reference)) {
+        const Measure rate = irr(flows);
+        const double r = rate.isKnown() ? rate.value : 0.1;
+        for (double hint : {r, r - 0.003, r + 0.05, -0.5, 3.0, -2.0, NaN}) {
+            const Measure near = irrNear(flows, hint);
+            QCOMPARE(near.reason, rate.reason);
+            QVERIFY2(std::fabs(near.value - rate.value) <= 1e-13 * std::max(1.0, std::fabs(rate.value)),
+                     qPrintable(QStringLiteral("hint %1: %2, from 0 %3").arg(hint).arg(near.value, 0, 'g', 17)
+                                    .arg(rate.value, 0, 'g', 17)));
+        }
+    }
 }
 
 void TestProjection::scheduleIsTheAnalysis_data()
