@@ -110,28 +110,12 @@ QByteArray JsonWriter::take()
     return std::move(m_out);
 }
 
-void JsonWriter::indent(int level)
+void JsonWriter::newLine(int level)
 {
-    if (m_compact)
-        return;
     char *out = room(1 + 4 * level);
     *out = '\n';
     std::memset(out + 1, ' ', std::size_t(4 * level));
     m_size += 1 + 4 * level;
-}
-
-void JsonWriter::nextItem()
-{
-    if (m_afterKey) {
-        m_afterKey = false;
-        return;
-    }
-    if (m_open.empty())
-        return;
-    if (!m_open.back().empty)
-        put(',');
-    m_open.back().empty = false;
-    indent(m_level + int(m_open.size()));
 }
 
 void JsonWriter::beginObject()

@@ -43,8 +43,26 @@ public:
 
 private:
     // Before a value or a key: a comma after the earlier member, a line and the indentation.
-    void nextItem();
-    void indent(int level);
+    // Inline, as is the test for a line: a deal's years are thousands of values.
+    void nextItem()
+    {
+        if (m_afterKey) {
+            m_afterKey = false;
+            return;
+        }
+        if (m_open.empty())
+            return;
+        if (!m_open.back().empty)
+            put(',');
+        m_open.back().empty = false;
+        indent(m_level + int(m_open.size()));
+    }
+    void indent(int level)
+    {
+        if (!m_compact)
+            newLine(level);
+    }
+    void newLine(int level);
     void appendNumber(double number);
     // Where the next bytes go, with room for at least this many: numbers and keys are written in
     // place, a market's deals being mostly those.

@@ -275,11 +275,9 @@ PropertyAnalysis analyzeProperty(const DealRecord &record, const ProjectionAssum
 
 } // namespace
 
-Measure Measure::of(double value, const QString &reasonIfNotFinite)
+Measure Measure::notFinite(const QString &reason)
 {
-    if (isFinite(value))
-        return {value, {}};
-    return unknown(reasonIfNotFinite.isEmpty() ? AnalysisText::tr(TooLarge) : reasonIfNotFinite);
+    return unknown(reason.isEmpty() ? AnalysisText::tr(TooLarge) : reason);
 }
 
 DealAnalysis analyze(const DealRecord &record, YearlyReturns yearly)
