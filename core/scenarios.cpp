@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -179,17 +180,21 @@ struct AtPrice
     double valueAtTarget;
 };
 
-// The price to offer by secant steps on the value at the target, where the value falls as the
-// price rises (the usual deal, one change of sign in its flows): two projections to begin, one
-// for each step, and the last cent checked by its IRR and the IRR of one cent more. Nothing where
-// the deal is not of that kind or the steps do not settle, for the search over the IRR itself.
-// What the secant steps settled on: a price in cents, or none that reaches the target.
+// What the steps settled on: a price in cents, or none that reaches the target.
 using Settled = std::optional<double>;
 
+// The price to offer by steps on the value at the target, where the value falls as the price
+// rises (the usual deal, one change of sign in its flows). Each step goes from the last price
+// projected to where the value would be 0: along how the value moves with the price where that
+// is known (perCent; the value is then straight but for the steps where mortgage insurance ends a
+// month later), else along the secant of the last two prices, and between the nearest prices
+// known to reach and to miss wherever it would leave them. A price is taken once it reaches the
+// target and the cent above does not, both told by the IRR. Nothing where the deal is not of that
+// kind or the steps do not settle, for the search over the IRR itself.
+//
 // The steps' own prices need only the value (valueAt); the prices that decide, whether their IRR
-// reaches the target too (at).
-// The value at the price asked, and how it moves with the price, are often known already
-// (atAsked, perCent): the first step then needs no projection of its own.
+// reaches the target too (at). The value at the price asked, and how it moves with the price, are
+// often known already (atAsked, perCent): the first step then needs no projection of its own.
 std::optional<Settled> secantPrice(double asked, double least, double most,
                                    const std::function<AtPrice(double)> &at,
                                    const std::function<AtPrice(double)> &valueAt,
@@ -201,11 +206,19 @@ std::optional<Settled> secantPrice(double asked, double least, double most,
     if (!(x1 > x0))
         return std::nullopt;
     AtPrice a1 = perCent ? AtPrice{false, a0.valueAtTarget + *perCent * (x1 - x0)} : valueAt(x1);
+    constexpr double Infinity = std::numeric_limits<double>::infinity();
+    double reached = -Infinity, reachedValue = 0; // the highest price known to reach the target
+    double missed = Infinity, missedValue = 0; // the lowest known to miss it
     for (int step = 0; step < 8; ++step) {
         const double f0 = a0.valueAtTarget, f1 = a1.valueAtTarget;
         if (!std::isfinite(f0) || !std::isfinite(f1) || !((f1 - f0) * (x1 - x0) < 0))
             return std::nullopt;
-        const double root = std::floor(x1 - f1 * (x1 - x0) / (f1 - f0));
+        double root = perCent && step > 0 ? std::floor(x1 - f1 / *perCent)
+                                          : std::floor(x1 - f1 * (x1 - x0) / (f1 - f0));
+        if (!(root > reached && root < missed) && std::isfinite(reached) && std::isfinite(missed)) {
+            root = std::clamp(std::floor(reached + reachedValue * (missed - reached) / (reachedValue - missedValue)),
+                              reached + 1, missed - 1);
+        }
         if (!std::isfinite(root))
             return std::nullopt;
         // Beyond an end of the range the value keeps its sign over the whole range: no price
@@ -221,12 +234,28 @@ std::optional<Settled> secantPrice(double asked, double least, double most,
         }
         const AtPrice here = at(root);
         if (here.reaches) {
-            const AtPrice next = at(root + 1);
-            if (!next.reaches)
+            reached = root;
+            reachedValue = here.valueAtTarget;
+            if (root + 1 == missed)
                 return Settled{root};
-            x0 = root + 1;
-            a0 = next;
+            // The cent above is looked at where it may miss: a step from here would go beyond it.
+            if (!perCent || here.valueAtTarget + *perCent < 0) {
+                const AtPrice next = at(root + 1);
+                if (!next.reaches)
+                    return Settled{root};
+                reached = root + 1;
+                reachedValue = next.valueAtTarget;
+                x0 = root + 1;
+                a0 = next;
+            } else {
+                x0 = root;
+                a0 = here;
+            }
         } else {
+            missed = root;
+            missedValue = here.valueAtTarget;
+            if (root - 1 == reached)
+                return Settled{reached};
             x0 = root;
             a0 = here;
         }
