@@ -40,14 +40,18 @@ int decimals(MeasureUnit unit)
 }
 
 // A number for a spreadsheet: "." as the decimal point, no grouping, no exponent.
-QString plain(double value, int decimals)
+QByteArray plainBytes(double value, int decimals)
 {
     // A tiny negative rounds to "-0.00": written without its sign.
-    QString text = QString::number(value, 'f', decimals);
-    static const QRegularExpression nonZero(QStringLiteral("[1-9]"));
-    if (text.startsWith(QLatin1Char('-')) && !text.contains(nonZero))
+    QByteArray text = QByteArray::number(value, 'f', decimals);
+    if (text.startsWith('-') && std::none_of(text.cbegin(), text.cend(), [](char c) { return c >= '1' && c <= '9'; }))
         text.remove(0, 1);
     return text;
+}
+
+QString plain(double value, int decimals)
+{
+    return QString::fromLatin1(plainBytes(value, decimals));
 }
 
 // How a CSV writes its cells: for scripts "," between cells and "." in numbers whatever the
@@ -350,17 +354,70 @@ QByteArray AnalysisExport::csvLine(const QStringList &fields, QChar separator)
     return csvFields(texts, separator);
 }
 
+namespace {
+
+// A cell as it is, in quotes (its own doubled) where it holds the separator, a quote or a line end.
+QString quotedCell(const QString &field, QChar separator)
+{
+    const bool needsQuotes = field.contains(separator) || field.contains(QLatin1Char('"'))
+        || field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r'));
+    if (!needsQuotes)
+        return field;
+    QString text = field;
+    return QLatin1Char('"') + text.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+}
+
+// A line of the CSV for scripts, written cell after cell into its bytes: the figures of a
+// market's deals, thousands a second, go through no list of texts.
+class ScriptLine
+{
+public:
+    void cell(const QString &field)
+    {
+        next();
+        m_line += quotedCell(field, QLatin1Char(',')).toUtf8();
+    }
+    void number(double value, int decimals)
+    {
+        next();
+        m_line += plainBytes(value, decimals);
+    }
+    void measure(const Measure &measure, MeasureUnit unit)
+    {
+        if (measure.isKnown())
+            number(measure.value, decimals(unit));
+        else
+            next();
+    }
+    void bytes(const QByteArray &cell) // a cell that needs no quotes
+    {
+        next();
+        m_line += cell;
+    }
+    QByteArray ended()
+    {
+        m_line += "\r\n";
+        return std::move(m_line);
+    }
+
+private:
+    void next()
+    {
+        if (m_cells++ > 0)
+            m_line += ',';
+    }
+
+    QByteArray m_line;
+    int m_cells = 0;
+};
+
+} // namespace
+
 QByteArray AnalysisExport::csvFields(const QStringList &fields, QChar separator)
 {
     QStringList quoted;
-    for (const QString &field : fields) {
-        const bool needsQuotes = field.contains(separator) || field.contains(QLatin1Char('"'))
-            || field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r'));
-        QString text = field;
-        if (needsQuotes)
-            text = QLatin1Char('"') + text.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
-        quoted << text;
-    }
+    for (const QString &field : fields)
+        quoted << quotedCell(field, separator);
     return quoted.join(separator).toUtf8() + "\r\n";
 }
 
@@ -463,41 +520,49 @@ QByteArray AnalysisExport::dealCsvLines(const QString &file, const DealRecord &r
                                         const DealAnalysis &deal)
 {
     QByteArray csv;
+    const QString fileCell = csvText(file);
+    const QString descriptionCell = csvText(record.m_description);
+    const ComparedOffers compared = comparedOffers(record);
     for (int k = 0; k < MAX_LOANS; ++k) {
-        QStringList line = {csvText(file), csvText(record.m_description)};
+        ScriptLine line;
+        line.cell(fileCell);
+        line.cell(descriptionCell);
         for (const DealField *input : PropertyInputs)
-            line << inputCell(input, record, k, forScripts());
-        line << QString::number(k + 1) << csvText(record.m_lender[k]);
+            line.cell(inputCell(input, record, k, forScripts()));
+        line.bytes(QByteArray::number(k + 1));
+        line.cell(csvText(record.m_lender[k]));
         for (const DealField *input : LoanInputs)
-            line << inputCell(input, record, k, forScripts());
+            line.cell(inputCell(input, record, k, forScripts()));
         const LoanAnalysis &loan = deal.loans[std::size_t(k)];
         for (const LoanMeasure &measure : loanMeasures()) {
             if (!isLaterColumn(measure))
-                line << csvValue(measure.get(loan), measure.unit);
+                line.measure(measure.get(loan), measure.unit);
         }
         for (const PropertyMeasure &measure : propertyMeasures())
-            line << csvValue(measure.get(deal.property), measure.unit);
-        line << number(record.m_extraPayment[k].m_value, 2, forScripts())
-             << csvValue(loan.interestSaved, MeasureUnit::Money);
+            line.measure(measure.get(deal.property), measure.unit);
+        line.number(record.m_extraPayment[k].m_value, 2);
+        line.measure(loan.interestSaved, MeasureUnit::Money);
         for (const ProjectionMeasure &measure : projectionMeasures()) {
             if (measure.ofTheHold)
-                line << csvValue(measure.get(loan), measure.unit);
+                line.measure(measure.get(loan), measure.unit);
         }
         for (const ScenarioResult &scenario : loan.scenarios)
-            line << csvValue(scenario.irr, MeasureUnit::Fraction);
-        line << csvValue(loan.priceToOffer, MeasureUnit::Money)
-             << shortest(record.m_projection.m_holdYears.m_value, forScripts())
-             << csvValue(projectionMeasure(ProjectionMeasureId::YearOneCashFlow).get(loan), MeasureUnit::Money)
-             << csvValue(loan.breakEvenOccupancy, MeasureUnit::Fraction)
-             << (comparedOffers(record)[std::size_t(k)] ? QStringLiteral("1") : QStringLiteral("0"));
+            line.measure(scenario.irr, MeasureUnit::Fraction);
+        line.measure(loan.priceToOffer, MeasureUnit::Money);
+        line.cell(shortest(record.m_projection.m_holdYears.m_value, forScripts()));
+        line.measure(projectionMeasure(ProjectionMeasureId::YearOneCashFlow).get(loan), MeasureUnit::Money);
+        line.measure(loan.breakEvenOccupancy, MeasureUnit::Fraction);
+        line.bytes(compared[std::size_t(k)] ? "1" : "0");
         for (const LoanMeasure &measure : loanMeasures()) {
             if (isLoanCost(measure))
-                line << csvValue(measure.get(loan), measure.unit);
+                line.measure(measure.get(loan), measure.unit);
         }
-        line << csvValue(loan.projection.afterTax.irr, MeasureUnit::Fraction)
-             << csvValue(loan.projection.refinance.made ? loan.projection.refinance.cashOut : Measure::unknown(QStringLiteral("none")),
-                         MeasureUnit::Money);
-        csv += csvFields(line);
+        line.measure(loan.projection.afterTax.irr, MeasureUnit::Fraction);
+        if (loan.projection.refinance.made)
+            line.measure(loan.projection.refinance.cashOut, MeasureUnit::Money);
+        else
+            line.bytes({});
+        csv += line.ended();
     }
     return csv;
 }
