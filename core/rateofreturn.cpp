@@ -123,11 +123,12 @@ double brent(const std::vector<double> &flows, double a, double fa, double b, do
 
 // With one change of sign there is exactly one root (Descartes' rule in 1 / (1 + r)), above 0
 // when the flows sum to a gain and below when to a loss, so any bracket holds the one root.
-// First a narrow bracket around the hint, then one widened from 0 towards the root.
-Measure uniqueRoot(const std::vector<double> &flows, double atZero, double hint)
+// First a narrow bracket around the hint (reach × (1 + hint) either side), then one widened from 0
+// towards the root.
+Measure uniqueRoot(const std::vector<double> &flows, double atZero, double hint, double reach)
 {
     if (hint > -1 && std::isfinite(hint)) {
-        const double lo = hint - 0.01 * (1 + hint), hi = hint + 0.01 * (1 + hint);
+        const double lo = hint - reach * (1 + hint), hi = hint + reach * (1 + hint);
         const double loValue = signedValue(flows, lo), hiValue = signedValue(flows, hi);
         if (opposite(loValue, hiValue))
             return {brent(flows, lo, loValue, hi, hiValue), {}};
@@ -235,7 +236,7 @@ FlowsAtZero flowsAtZero(const std::vector<double> &flows)
 }
 
 // The rate of return of flows; where hint is a number, the search starts there.
-Measure irrFrom(const std::vector<double> &flows, double hint)
+Measure irrFrom(const std::vector<double> &flows, double hint, double reach)
 {
     const FlowsAtZero at = flowsAtZero(flows);
     if (!at.finite)
@@ -243,26 +244,26 @@ Measure irrFrom(const std::vector<double> &flows, double hint)
     if (flows.empty() || !(flows.front() < 0))
         return Measure::unknown(noCash());
     if (flows.back() == 0) // a last year of nothing changes no root
-        return irrFrom(std::vector<double>(flows.begin(), flows.end() - 1), hint);
+        return irrFrom(std::vector<double>(flows.begin(), flows.end() - 1), hint, reach);
     const int changes = at.changes;
     if (changes == 0)
         return Measure::unknown(ProjectionText::tr("The cash flows never change sign: there is no rate of return."));
     const double atZero = at.value;
     if (atZero == 0)
         return {0, {}};
-    return changes == 1 ? uniqueRoot(flows, atZero, hint) : nearestRoot(flows, atZero);
+    return changes == 1 ? uniqueRoot(flows, atZero, hint, reach) : nearestRoot(flows, atZero);
 }
 
 } // namespace
 
 Measure irr(const std::vector<double> &flows)
 {
-    return irrFrom(flows, std::numeric_limits<double>::quiet_NaN());
+    return irrFrom(flows, std::numeric_limits<double>::quiet_NaN(), 0);
 }
 
-Measure irrNear(const std::vector<double> &flows, double hint)
+Measure irrNear(const std::vector<double> &flows, double hint, double reach)
 {
-    return irrFrom(flows, hint);
+    return irrFrom(flows, hint, reach);
 }
 
 bool irrReaches(const std::vector<double> &flows, double target)

@@ -10,8 +10,9 @@
 [[nodiscard]] Measure irr(const std::vector<double> &flows);
 // The same, the search begun near hint (a loan's monthly rate, for its APR, or the return of
 // selling a year earlier): the root is the same to within 1e-9, found in a few steps instead of
-// many. A hint that is no number is none.
-[[nodiscard]] Measure irrNear(const std::vector<double> &flows, double hint);
+// many. It is looked for first within reach × (1 + hint) of the hint, a hundredth for a yearly
+// rate; a monthly rate, a twelfth the size, takes a narrower one. A hint that is no number is none.
+[[nodiscard]] Measure irrNear(const std::vector<double> &flows, double hint, double reach = 0.01);
 
 // Whether irr(flows) reaches target (> −100 %), known without the IRR for most flows: with one
 // change of sign, from money paid in to money paid out, the flows' value falls through 0 at
