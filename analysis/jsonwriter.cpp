@@ -62,16 +62,16 @@ char *writeShortest(char *out, double value)
     return out;
 }
 
-// The longest text writeShortest() makes: a sign and the 309 digits of the largest double, or
-// a point and 323 zeros before the digits of the smallest.
-constexpr qsizetype LongestShortest = 400;
+// Room enough for any number written: the form chosen is the shorter, at most a sign, 17 digits,
+// a point and an exponent of "e-" and three digits (24 characters).
+constexpr qsizetype NumberRoom = 40;
 
 // The same for a value below 2^53 in size: there the standard's shortest text, fixed or
 // exponent form, is the one above digit for digit (24 characters at most), in one step. Beyond,
 // its fixed form writes every digit of a whole number.
 char *writeShortestBelowWhole(char *out, double value)
 {
-    const std::to_chars_result written = std::to_chars(out, out + 40, value);
+    const std::to_chars_result written = std::to_chars(out, out + NumberRoom, value);
     return written.ec == std::errc() ? written.ptr : writeShortest(out, value);
 }
 
@@ -166,7 +166,7 @@ void JsonWriter::appendNumber(double number)
         put("null");
         return;
     }
-    char *out = room(LongestShortest);
+    char *out = room(NumberRoom);
     // Below 2^53 a whole number is its own 64-bit integer.
     if (std::abs(number) < SafeInteger && number == double(std::int64_t(number)))
         out = std::to_chars(out, out + 24, std::int64_t(number)).ptr;
