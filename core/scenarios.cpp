@@ -195,7 +195,7 @@ using Settled = std::optional<double>;
 // The steps' own prices need only the value (valueAt); the prices that decide, whether their IRR
 // reaches the target too (at). The value at the price asked, and how it moves with the price, are
 // often known already (atAsked, perCent): the first step then needs no projection of its own.
-std::optional<Settled> secantPrice(double asked, double least, double most,
+std::optional<Settled> steppedPrice(double asked, double least, double most,
                                    const std::function<AtPrice(double)> &at,
                                    const std::function<AtPrice(double)> &valueAt,
                                    std::optional<double> atAsked, std::optional<double> perCent)
@@ -322,7 +322,7 @@ Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions
         atAsked = value.isKnown() ? value.value : std::nan("");
         perCent = valuePerCent(*atAskedPrice, inputs, target, assumptions);
     }
-    if (const auto settled = secantPrice(askedCents, least, most, atCents, valueAtCents, atAsked, perCent)) {
+    if (const auto settled = steppedPrice(askedCents, least, most, atCents, valueAtCents, atAsked, perCent)) {
         if (*settled)
             return Measure::of(**settled / 100.0, {});
         return Measure::unknown(noPriceReaches());
