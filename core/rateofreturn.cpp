@@ -43,20 +43,6 @@ double signedValue(const std::vector<double> &flows, double r)
     return acc;
 }
 
-int signChanges(const std::vector<double> &flows)
-{
-    int changes = 0;
-    int last = 0;
-    for (double f : flows) {
-        const int sign = (f > 0) - (f < 0);
-        if (sign != 0 && last != 0 && sign != last)
-            ++changes;
-        if (sign != 0)
-            last = sign;
-    }
-    return changes;
-}
-
 bool opposite(double a, double b)
 {
     return (a < 0 && b > 0) || (a > 0 && b < 0);
@@ -269,7 +255,7 @@ Measure irrNear(const std::vector<double> &flows, double hint, double reach)
 bool irrReaches(const std::vector<double> &flows, double target)
 {
     const Measure value = npv(target, flows);
-    if (value.isKnown() && !flows.empty() && flows.front() < 0 && signChanges(flows) == 1) {
+    if (value.isKnown() && !flows.empty() && flows.front() < 0 && flowsAtZero(flows).changes == 1) {
         // The value's rounding, and the IRR's (a step of 1e-15 moves the value by at most the
         // number of years × v times the scale), stay far below this: a rate this close to the
         // target is left to the IRR.
