@@ -238,7 +238,7 @@ void addAfterTax(Projection &p, const ProjectionInputs &in, const ProjectionAssu
     }
     for (int t = 0; t < hold; ++t)
         static_cast<YearTaxes &>(p.years[std::size_t(t)]) = held.years[std::size_t(t)];
-    after.irr = irr(held.flows);
+    after.irr = irr(held.flows, Summing::Interleaved);
     after.npv = npv(a.discountRate, held.flows);
     after.equityMultiple = equityMultiple(held.flows);
     double profit = 0;
@@ -258,7 +258,7 @@ void addAfterTax(Projection &p, const ProjectionInputs &in, const ProjectionAssu
         } else if (yearly == YearlyReturns::EveryYear) {
             flowsIfSoldAfter(flows, held, p, in, a, f, n);
             // As before tax, the search starts at the return of selling a year earlier.
-            y.afterTaxIrrIfSold = irrNear(flows, hint);
+            y.afterTaxIrrIfSold = irrNear(flows, hint, 0.01, Summing::Interleaved);
             hint = y.afterTaxIrrIfSold.isKnown() ? y.afterTaxIrrIfSold.value : std::numeric_limits<double>::quiet_NaN();
         } else {
             y.afterTaxIrrIfSold = skipped;

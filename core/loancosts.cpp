@@ -103,7 +103,7 @@ Measure monthlyRateOf(double amount, const std::vector<double> &payments, double
     flows.insert(flows.end(), payments.begin(), payments.end());
     while (flows.size() > 1 && flows.back() == 0) // the months after the payoff pay nothing
         flows.pop_back();
-    return irrNear(flows, hint, 1e-3); // a month's rate: a tenth of a year's reach
+    return irrNear(flows, hint, 1e-3, Summing::Interleaved); // a month's rate: a tenth of a year's reach
 }
 
 LoanCosts loanCosts(const ProjectionInputs &in, const ProjectionAssumptions &a)

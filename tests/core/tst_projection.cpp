@@ -349,18 +349,31 @@ void TestProjection::reachesWhereTheIrrDoes()
 }
 
 // A search begun at a hint (the return of selling a year earlier) finds the rate the search from
-// 0 finds, to the last few bits, whether the hint lies next to it, far off or below −100 %.
+// 0 finds, to the last few bits, whether the hint lies next to it, far off or below −100 %; and
+// so does a search that sums the flows in interleaved runs, on a hold's years or a loan's 360
+// months (flows of every length, so that every run is left short once).
 void TestProjection::aHintFindsTheSameRate()
 {
-    for (const std::vector<double> &flows : irrCasesOf(m_reference)) {
+    std::vector<std::vector<double>> cases = irrCasesOf(m_reference);
+    for (double rate : {-0.05, 0.0, 0.004, 0.03}) {
+        for (std::size_t months : {357, 358, 359, 360}) {
+            std::vector<double> flows(months + 1, 1000.0 + 50 * rate);
+            flows.front() = -1000.0 * double(months) * (1 - 100 * rate) / 2;
+            cases.push_back(flows);
+        }
+    }
+    for (const std::vector<double> &flows : cases) {
         const Measure rate = irr(flows);
         const double r = rate.isKnown() ? rate.value : 0.1;
         for (double hint : {r, r - 0.003, r + 0.05, -0.5, 3.0, -2.0, NaN}) {
-            const Measure near = irrNear(flows, hint);
-            QCOMPARE(near.reason, rate.reason);
-            QVERIFY2(std::fabs(near.value - rate.value) <= 1e-13 * std::max(1.0, std::fabs(rate.value)),
-                     qPrintable(QStringLiteral("hint %1: %2, from 0 %3").arg(hint).arg(near.value, 0, 'g', 17)
-                                    .arg(rate.value, 0, 'g', 17)));
+            for (Summing summing : {Summing::InOrder, Summing::Interleaved}) {
+                const Measure near = irrNear(flows, hint, 0.01, summing);
+                QCOMPARE(near.reason, rate.reason);
+                QVERIFY2(std::fabs(near.value - rate.value) <= 1e-13 * std::max(1.0, std::fabs(rate.value)),
+                         qPrintable(QStringLiteral("hint %1, %2 flows, summed %3: %4, from 0 %5")
+                                        .arg(hint).arg(flows.size()).arg(int(summing))
+                                        .arg(near.value, 0, 'g', 17).arg(rate.value, 0, 'g', 17)));
+            }
         }
     }
 }
