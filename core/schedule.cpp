@@ -13,8 +13,8 @@
 
 namespace {
 
-// The balance after month of a level-payment loan of count months at monthly rate r > 0, from
-// the closed form: subtracting month after month lets each month's rounding grow with the rate,
+// The powers of the closed form of a level-payment loan's balance after month, for count months
+// at monthly rate r > 0: loan amount × remaining[month − 1] / whole. Subtracting month after month lets each month's rounding grow with the rate,
 // and at high rates the running balance ran away while the payment only just covered the
 // interest.
 //
@@ -29,10 +29,6 @@ struct Powers
     std::vector<double> remaining;  // expm1((month − count) × log1p(r)), month 1 to count
     std::vector<double> grown;      // expm1(month × log1p(r)), made only for extra payments
 
-    double level(double loanAmount, int month) const
-    {
-        return loanAmount * remaining[std::size_t(month - 1)] / whole;
-    }
     // What extra payments of extra a month have taken off the balance after month: each one
     // keeps earning the loan's interest for the borrower, extra × ((1 + r)^month − 1) / r.
     double extraRepaid(double extra, int month) const
@@ -152,6 +148,32 @@ std::vector<ScheduleRow> amortize(double loanAmount, double ratePercent, double 
 
 namespace {
 
+// Writes the first months of a level schedule whose balances the running balance meets to the
+// bit, up to months, and gives the month after them. Month after month the running balance takes
+// away balance − closed; where the closed form's next balance is within a factor 2 of the one
+// before, that difference is exact (Sterbenz), and so the balance left is the closed form's own.
+// Those months then do not wait on one another: each is worked out from the closed form alone.
+int monthsOnTheClosedForm(ScheduleRow *rows, const double *closed, double loanAmount, double r, int months)
+{
+    double before = loanAmount;
+    int month = 1;
+    for (; month <= months; ++month) {
+        const double after = closed[month - 1];
+        if (!(after > 0 && before <= 2 * after && after <= 2 * before))
+            break;
+        const double interest = before * r;
+        const double principal = before - after;
+        ScheduleRow &row = rows[month - 1];
+        row.month = month;
+        row.payment = principal + interest;
+        row.principal = principal;
+        row.interest = interest;
+        row.balance = after;
+        before = after;
+    }
+    return month;
+}
+
 void make(std::vector<ScheduleRow> &rows, double loanAmount, double ratePercent, double termYears,
           double extraPayment, int monthsAtMost)
 {
@@ -172,11 +194,16 @@ void make(std::vector<ScheduleRow> &rows, double loanAmount, double ratePercent,
     if (level) {
         const Powers &powers = powersFor(r, count, extra > 0);
         closedForm.resize(std::size_t(months));
-        for (int month = 1; month <= months; ++month)
-            closedForm[std::size_t(month - 1)] = powers.level(loanAmount, month);
+        // From locals, not through powers: the stores could otherwise be to its fields, and
+        // the divisions would go one at a time instead of side by side.
+        double *balances = closedForm.data();
+        const double *remaining = powers.remaining.data();
+        const double whole = powers.whole;
+        for (int i = 0; i < months; ++i)
+            balances[i] = loanAmount * remaining[i] / whole;
         if (extra > 0) {
             for (int month = 1; month <= months; ++month)
-                closedForm[std::size_t(month - 1)] -= powers.extraRepaid(extra, month);
+                balances[month - 1] -= powers.extraRepaid(extra, month);
         }
     }
     const double *closed = closedForm.data();
@@ -186,6 +213,10 @@ void make(std::vector<ScheduleRow> &rows, double loanAmount, double ratePercent,
     rows.resize(std::size_t(months));
     int month = 1;
     double balance = loanAmount;
+    if (level) {
+        month = monthsOnTheClosedForm(rows.data(), closed, loanAmount, r, std::min(months, count - 1));
+        balance = month == 1 ? loanAmount : closed[month - 2];
+    }
     for (; month <= months && balance > 0; ++month) {
         const double interest = balance * r;
         double principal = level ? balance - closed[month - 1] : levelPayment - interest;

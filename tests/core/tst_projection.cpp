@@ -39,6 +39,7 @@ private slots:
     void aHintFindsTheSameRate();
     void scheduleIsTheAnalysis_data();
     void scheduleIsTheAnalysis();
+    void balanceRunsDownMonthByMonth();
     void refusesWhatItCannotProject_data();
     void refusesWhatItCannotProject();
     void scenarioFiguresAreCheckedApart_data();
@@ -458,6 +459,41 @@ void TestProjection::scheduleIsTheAnalysis()
     QVERIFY(sameRows(first, expected));
     QVERIFY(sameRows(whole, full));
     QVERIFY(sameRows(again, expected));
+}
+
+// A level loan's balance, month after month: each payment takes off what lies between the
+// balance owed and the closed form's balance after it (less what the extra payments have repaid),
+// the last one all that is left. The schedule keeps to it bit for bit at every rate, also where
+// the closed form's balances fall faster than by half a month (rates of 100 % a month and more).
+void TestProjection::balanceRunsDownMonthByMonth()
+{
+    int rows = 0;
+    for (double rate : {0.5, 7.0, 95.0, 1199.0, 1200.0, 1300.0, 5000.0}) {
+        for (double term : {1.0, 15.0, 30.0}) {
+            for (double extra : {0.0, 500.0, 1234.56, 9876.54, 31.7, 77.77, 250.25, 3333.0}) {
+                const double amount = 180000 + 7 * rate + extra, r = rate / 1200, g = std::log1p(r);
+                const int count = int(12 * term);
+                std::vector<ScheduleRow> expected;
+                double balance = amount;
+                for (int month = 1; month <= count && balance > 0; ++month) {
+                    const double after = amount * std::expm1((month - count) * g) / std::expm1(-count * g)
+                        - (extra > 0 ? extra * std::expm1(month * g) / r : 0.0);
+                    const double interest = balance * r;
+                    double principal = balance - after;
+                    if (month == count || principal >= balance)
+                        principal = balance;
+                    const double owed = month == count || balance - principal <= 0 ? 0.0 : balance - principal;
+                    expected.push_back({month, principal + interest, principal, interest, owed});
+                    balance = owed;
+                }
+                const std::vector<ScheduleRow> schedule = amortize(amount, rate, term, extra);
+                QVERIFY2(sameRows(schedule, expected), qPrintable(QStringLiteral("%1 %, %2 years, extra %3")
+                                                                      .arg(rate).arg(term).arg(extra)));
+                rows += int(schedule.size());
+            }
+        }
+    }
+    QVERIFY(rows > 3000);
 }
 
 void TestProjection::refusesWhatItCannotProject_data()
