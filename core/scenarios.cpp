@@ -195,10 +195,13 @@ using Settled = std::optional<double>;
 // The steps' own prices need only the value (valueAt); the prices that decide, whether their IRR
 // reaches the target too (at). The value at the price asked, and how it moves with the price, are
 // often known already (atAsked, perCent): the first step then needs no projection of its own.
+// Where known tells whether a price reaches the target (nothing where it cannot be sure), a price
+// that reaches it, with a cent above that misses it, is taken without a projection.
 std::optional<Settled> steppedPrice(double asked, double least, double most,
                                    const std::function<AtPrice(double)> &at,
                                    const std::function<AtPrice(double)> &valueAt,
-                                   std::optional<double> atAsked, std::optional<double> perCent)
+                                   std::optional<double> atAsked, std::optional<double> perCent,
+                                   const std::function<std::optional<bool>(double)> &known)
 {
     double x0 = asked;
     AtPrice a0 = atAsked ? AtPrice{false, *atAsked} : valueAt(x0);
@@ -232,6 +235,10 @@ std::optional<Settled> steppedPrice(double asked, double least, double most,
                 return Settled{most};
             return std::nullopt;
         }
+        // Where it is known without projecting them that the price reaches the target and the
+        // cent above misses it, the steps would project both and settle on it.
+        if (known && known(root) == true && known(root + 1) == false)
+            return Settled{root};
         const AtPrice here = at(root);
         if (here.reaches) {
             reached = root;
@@ -265,24 +272,99 @@ std::optional<Settled> steppedPrice(double asked, double least, double most,
     return std::nullopt;
 }
 
-// How the flows' value at the target moves with the price, per cent, read off the projection at
-// the price asked: the closing costs and points grow with the price, so do the value sold and,
-// with the amount borrowed, the loan's payments and balance, unless an extra payment or a
-// refinance breaks that proportion. Mortgage insurance, which ends a month sooner or later, is
-// left out: the steps check every price they settle on.
-std::optional<double> valuePerCent(const Projection &p, const ProjectionInputs &in, double target,
-                                   const ProjectionAssumptions &a)
+// The flows at other prices, read off the projection at the price asked, where nothing but the
+// price moves them and each in proportion to it (no extra payment or refinance): the closing costs
+// and points grow with the price, so do the value sold and, with the amount borrowed, the loan's
+// payments and balance. The property's income does not change at all. Mortgage insurance, which
+// ends a month sooner or later, is out of that proportion.
+struct PriceModel
+{
+    ProjectionInputs inputs; // at the price asked
+    double target = 0;
+    double pmiEndLtv = 0;
+    std::vector<double> flows;     // at the price asked, year 0 first
+    std::vector<double> perDollar; // how each moves with the price, per dollar
+    std::vector<double> size;      // the figures each is made of, in all: how far rounding reaches
+
+    // How the flows' value at the target moves with the price, per cent; mortgage insurance left
+    // out (the steps check every price they settle on).
+    std::optional<double> valuePerCent() const
+    {
+        const Measure value = npv(target, perDollar);
+        return value.isKnown() ? std::optional<double>(value.value / 100.0) : std::nullopt;
+    }
+
+    // Whether the price's mortgage insurance is that of the price asked: none is paid, or the
+    // loan-to-value at both prices starts below where it ends (the balance only falls).
+    bool sameInsurance(double cents) const
+    {
+        const auto uninsured = [&](double price) {
+            return price - inputs.downPayment < pmiEndLtv * price * (1 - 1e-9);
+        };
+        return inputs.pmi == 0 || (inputs.ratePercent >= 0 && uninsured(inputs.price) && uninsured(cents / 100.0));
+    }
+
+    // Whether the IRR at the hold at a price in cents reaches the target, told from the flows
+    // moved in proportion; nothing where rounding could tell otherwise. Each moved flow is taken
+    // as uncertain by 1e-12 of the figures it is made of, grown with the price (some 9,000 units
+    // of rounding): a year's payments round by a few dozen units of the loan amount, the balance
+    // run month by month by at most one a month (600 in a 50-year hold), at both prices, and the
+    // slope read off the price asked by a few dozen more. A price is told only where every
+    // flow's sign is sure, they change sign once, from money paid in, and the value at the target
+    // is sure to lie on the side of 0 that irrReaches() reads it from, beyond where it would ask
+    // the IRR.
+    std::optional<bool> reaches(double cents) const
+    {
+        const double price = cents / 100.0;
+        if (!sameInsurance(cents) || !(price - inputs.downPayment > 0)
+            || !scheduleProblem(price - inputs.downPayment, inputs.ratePercent, inputs.termYears).isEmpty())
+            return std::nullopt;
+        const double moved = price - inputs.price;
+        const double grown = std::max({1.0, price / inputs.price,
+                                       (price - inputs.downPayment) / inputs.loanAmount()});
+        const double v = 1.0 / (1.0 + target);
+        double value = 0, doubt = 0, scale = 0;
+        int changes = 0, sign = 0;
+        for (std::size_t t = flows.size(); t-- > 0;) {
+            const double flow = flows[t] + perDollar[t] * moved;
+            const double uncertain = 1e-12 * size[t] * grown;
+            if (!(std::fabs(flow) > uncertain))
+                return std::nullopt;
+            const int s = flow > 0 ? 1 : -1;
+            changes += sign != 0 && s != sign;
+            sign = s;
+            value = value * v + flow;
+            doubt = doubt * v + uncertain;
+            scale = scale * v + std::fabs(flow) + uncertain;
+        }
+        if (changes != 1 || sign > 0 || !(std::fabs(value) > doubt + 2e-12 * std::max(1.0, v) * scale))
+            return std::nullopt;
+        return value > 0;
+    }
+};
+
+std::optional<PriceModel> priceModel(const Projection &p, const ProjectionInputs &in, double target,
+                                     const ProjectionAssumptions &a)
 {
     const double loan = in.loanAmount();
     if (!p.isKnown() || in.extraPayment != 0 || p.refinance.made || !(loan > 0) || !(in.price > 0))
         return std::nullopt;
-    std::vector<double> perDollar{-(a.closingCosts + in.pointsPercent / 100.0)};
-    for (const ProjectionYear &y : p.years)
-        perDollar.push_back(-y.debtService / loan);
+    PriceModel m;
+    m.inputs = in;
+    m.target = target;
+    m.pmiEndLtv = a.pmiEndLtv;
+    m.flows = flowsSoldAtHold(p);
+    m.perDollar = {-(a.closingCosts + in.pointsPercent / 100.0)};
+    m.size = {std::fabs(in.downPayment) + std::fabs(in.price * a.closingCosts)
+              + std::fabs(loan * in.pointsPercent / 100.0) + std::fabs(in.lenderFees)};
+    for (const ProjectionYear &y : p.years) {
+        m.perDollar.push_back(-y.debtService / loan);
+        m.size.push_back(std::fabs(y.netOperatingIncome) + std::fabs(y.debtService) + std::fabs(y.pmi) + loan);
+    }
     const ProjectionYear &sold = p.years.back();
-    perDollar.back() += sold.propertyValue * (1.0 - a.sellingCosts) / in.price - sold.loanBalance / loan;
-    const Measure value = npv(target, perDollar);
-    return value.isKnown() ? std::optional<double>(value.value / 100.0) : std::nullopt;
+    m.perDollar.back() += sold.propertyValue * (1.0 - a.sellingCosts) / in.price - sold.loanBalance / loan;
+    m.size.back() += std::fabs(sold.propertyValue) + std::fabs(sold.loanBalance);
+    return m;
 }
 
 } // namespace
@@ -317,12 +399,20 @@ Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions
     // The projection at the price asked has the same flows as the search's first step would.
     std::optional<double> atAsked;
     std::optional<double> perCent;
+    std::optional<PriceModel> model;
+    std::function<std::optional<bool>(double)> known;
     if (atAskedPrice && atAskedPrice->isKnown() && askedCents / 100.0 == inputs.price) {
         const Measure value = npv(target, flowsSoldAtHold(*atAskedPrice));
         atAsked = value.isKnown() ? value.value : std::nan("");
-        perCent = valuePerCent(*atAskedPrice, inputs, target, assumptions);
+        model = priceModel(*atAskedPrice, inputs, target, assumptions);
+        if (model) {
+            perCent = model->valuePerCent();
+            // A refinance asked for but left out at the price asked may be made at another.
+            if (!assumptions.refinances())
+                known = [&](double cents) { return model->reaches(cents); };
+        }
     }
-    if (const auto settled = steppedPrice(askedCents, least, most, atCents, valueAtCents, atAsked, perCent)) {
+    if (const auto settled = steppedPrice(askedCents, least, most, atCents, valueAtCents, atAsked, perCent, known)) {
         if (*settled)
             return Measure::of(**settled / 100.0, {});
         return Measure::unknown(noPriceReaches());
