@@ -276,7 +276,7 @@ std::optional<Settled> steppedPrice(double asked, double least, double most,
 // price moves them and each in proportion to it (no extra payment or refinance): the closing costs
 // and points grow with the price, so do the value sold and, with the amount borrowed, the loan's
 // payments and balance. The property's income does not change at all. Mortgage insurance, which
-// ends a month sooner or later, is out of that proportion.
+// ends a month sooner or later, is out of that proportion: it is counted month by month.
 struct PriceModel
 {
     ProjectionInputs inputs; // at the price asked
@@ -285,6 +285,8 @@ struct PriceModel
     std::vector<double> flows;     // at the price asked, year 0 first
     std::vector<double> perDollar; // how each moves with the price, per dollar
     std::vector<double> size;      // the figures each is made of, in all: how far rounding reaches
+    std::vector<double> insurance; // each year's mortgage insurance at the price asked, year 0 first
+    std::vector<double> owedShare; // the balance owed before each month of the hold, per dollar borrowed
 
     // How the flows' value at the target moves with the price, per cent; mortgage insurance left
     // out (the steps check every price they settle on).
@@ -294,14 +296,27 @@ struct PriceModel
         return value.isKnown() ? std::optional<double>(value.value / 100.0) : std::nullopt;
     }
 
-    // Whether the price's mortgage insurance is that of the price asked: none is paid, or the
-    // loan-to-value at both prices starts below where it ends (the balance only falls).
-    bool sameInsurance(double cents) const
+    // How many months of the hold carry mortgage insurance at a price: those whose balance owed
+    // before the payment lies above the loan-to-value where it ends, a run from the first month,
+    // since at a rate of 0 or more the balance only falls. Nothing where the months on either
+    // side of the end of that run lie within 1e-9 of the line.
+    std::optional<int> insuredMonths(double price) const
     {
-        const auto uninsured = [&](double price) {
-            return price - inputs.downPayment < pmiEndLtv * price * (1 - 1e-9);
+        if (inputs.pmi == 0)
+            return 0;
+        if (!(inputs.ratePercent >= 0))
+            return std::nullopt;
+        const double loan = price - inputs.downPayment, line = pmiEndLtv * price;
+        const int months = int(std::partition_point(owedShare.begin(), owedShare.end(),
+                                                    [&](double share) { return loan * share > line; })
+                               - owedShare.begin());
+        const auto sure = [&](int month) {
+            const double owed = loan * owedShare[std::size_t(month)];
+            return std::fabs(owed - line) > 1e-9 * (std::fabs(owed) + std::fabs(line));
         };
-        return inputs.pmi == 0 || (inputs.ratePercent >= 0 && uninsured(inputs.price) && uninsured(cents / 100.0));
+        if ((months > 0 && !sure(months - 1)) || (months < int(owedShare.size()) && !sure(months)))
+            return std::nullopt;
+        return months;
     }
 
     // Whether the IRR at the hold at a price in cents reaches the target, told from the flows
@@ -316,7 +331,8 @@ struct PriceModel
     std::optional<bool> reaches(double cents) const
     {
         const double price = cents / 100.0;
-        if (!sameInsurance(cents) || !(price - inputs.downPayment > 0)
+        const std::optional<int> insured = insuredMonths(price);
+        if (!insured || !(price - inputs.downPayment > 0)
             || !scheduleProblem(price - inputs.downPayment, inputs.ratePercent, inputs.termYears).isEmpty())
             return std::nullopt;
         const double moved = price - inputs.price;
@@ -326,7 +342,9 @@ struct PriceModel
         double value = 0, doubt = 0, scale = 0;
         int changes = 0, sign = 0;
         for (std::size_t t = flows.size(); t-- > 0;) {
-            const double flow = flows[t] + perDollar[t] * moved;
+            // The year's months insured at the price, in place of those at the price asked.
+            const int monthsInsured = t == 0 ? 0 : std::clamp(*insured - 12 * (int(t) - 1), 0, 12);
+            const double flow = flows[t] + perDollar[t] * moved + insurance[t] - inputs.pmi * monthsInsured;
             const double uncertain = 1e-12 * size[t] * grown;
             if (!(std::fabs(flow) > uncertain))
                 return std::nullopt;
@@ -357,9 +375,18 @@ std::optional<PriceModel> priceModel(const Projection &p, const ProjectionInputs
     m.perDollar = {-(a.closingCosts + in.pointsPercent / 100.0)};
     m.size = {std::fabs(in.downPayment) + std::fabs(in.price * a.closingCosts)
               + std::fabs(loan * in.pointsPercent / 100.0) + std::fabs(in.lenderFees)};
+    m.insurance = {0};
     for (const ProjectionYear &y : p.years) {
         m.perDollar.push_back(-y.debtService / loan);
-        m.size.push_back(std::fabs(y.netOperatingIncome) + std::fabs(y.debtService) + std::fabs(y.pmi) + loan);
+        m.size.push_back(std::fabs(y.netOperatingIncome) + std::fabs(y.debtService) + 12 * std::fabs(in.pmi) + loan);
+        m.insurance.push_back(y.pmi);
+    }
+    if (in.pmi != 0) {
+        // The schedule the projection at the price asked paid, the analysis's own.
+        const SharedSchedule months = sharedSchedule(loan, in.ratePercent, in.termYears, 0, 12 * a.holdYears);
+        m.owedShare.push_back(1.0);
+        for (std::size_t i = 0; i + 1 < months.size(); ++i)
+            m.owedShare.push_back(months[i].balance / loan);
     }
     const ProjectionYear &sold = p.years.back();
     m.perDollar.back() += sold.propertyValue * (1.0 - a.sellingCosts) / in.price - sold.loanBalance / loan;
