@@ -10,8 +10,9 @@
 #include <optional>
 
 // The rate of return. The flows' present value, as a function of the rate, is continuous on
-// r > −1 and is a polynomial in 1 / (1 + r); the solver only brackets and narrows, so it cannot
-// run away the way Newton's method does from a poor first guess.
+// r > −1 and is a polynomial in 1 / (1 + r). The solver brackets and narrows, so it cannot run
+// away from a poor first guess; Newton's steps from a hint are taken only where a change of sign
+// next to where they settle confirms them.
 
 namespace {
 

@@ -361,8 +361,10 @@ struct PriceModel
     }
 };
 
-std::optional<PriceModel> priceModel(const Projection &p, const ProjectionInputs &in, double target,
-                                     const ProjectionAssumptions &a)
+// The model of the projection p at the price asked, whose flows sold at the hold are flows; none
+// where an extra payment or a refinance breaks the proportion.
+std::optional<PriceModel> priceModel(const Projection &p, std::vector<double> flows, const ProjectionInputs &in,
+                                     double target, const ProjectionAssumptions &a)
 {
     const double loan = in.loanAmount();
     if (!p.isKnown() || in.extraPayment != 0 || p.refinance.made || !(loan > 0) || !(in.price > 0))
@@ -371,7 +373,7 @@ std::optional<PriceModel> priceModel(const Projection &p, const ProjectionInputs
     m.inputs = in;
     m.target = target;
     m.pmiEndLtv = a.pmiEndLtv;
-    m.flows = flowsSoldAtHold(p);
+    m.flows = std::move(flows);
     m.perDollar = {-(a.closingCosts + in.pointsPercent / 100.0)};
     m.size = {std::fabs(in.downPayment) + std::fabs(in.price * a.closingCosts)
               + std::fabs(loan * in.pointsPercent / 100.0) + std::fabs(in.lenderFees)};
@@ -429,9 +431,10 @@ Measure priceToOffer(const ProjectionInputs &inputs, const ProjectionAssumptions
     std::optional<PriceModel> model;
     std::function<std::optional<bool>(double)> known;
     if (atAskedPrice && atAskedPrice->isKnown() && askedCents / 100.0 == inputs.price) {
-        const Measure value = npv(target, flowsSoldAtHold(*atAskedPrice));
+        std::vector<double> flows = flowsSoldAtHold(*atAskedPrice);
+        const Measure value = npv(target, flows);
         atAsked = value.isKnown() ? value.value : std::nan("");
-        model = priceModel(*atAskedPrice, inputs, target, assumptions);
+        model = priceModel(*atAskedPrice, std::move(flows), inputs, target, assumptions);
         if (model) {
             perCent = model->valuePerCent();
             // A refinance asked for but left out at the price asked may be made at another.

@@ -14,9 +14,9 @@
 namespace {
 
 // The powers of the closed form of a level-payment loan's balance after month, for count months
-// at monthly rate r > 0: loan amount × remaining[month − 1] / whole. Subtracting month after month lets each month's rounding grow with the rate,
-// and at high rates the running balance ran away while the payment only just covered the
-// interest.
+// at monthly rate r > 0: loan amount × remaining[month − 1] / whole. Subtracting month after
+// month alone lets each month's rounding grow with the rate, and at high rates the running
+// balance ran away while the payment only just covered the interest.
 //
 // The powers depend only on the rate and the number of months, not on the amount: a projection
 // asks for the same loan at many prices (the price to offer, the scenarios), so they are kept
@@ -188,8 +188,8 @@ void make(std::vector<ScheduleRow> &rows, double loanAmount, double ratePercent,
     // the closed form; a fraction of a month, or no interest, leaves the running balance.
     const bool level = r > 0 && 12.0 * termYears == double(count);
     const int months = std::max(0, std::min(count, monthsAtMost));
-    // The closed form's balances do not depend on one another: worked out first, month after
-    // month, they leave the running balance below only a subtraction a month to wait for.
+    // The closed form's balances do not depend on one another: worked out first, they leave the
+    // months below little to wait for.
     thread_local std::vector<double> closedForm;
     if (level) {
         const Powers &powers = powersFor(r, count, extra > 0);
