@@ -10,12 +10,14 @@
 #include <QLocale>
 #include <QJsonDocument>
 
+#include "analysis/fixednumber.h"
 #include "analysis/jsonwriter.h"
 #include <QRegularExpression>
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace {
@@ -39,13 +41,12 @@ int decimals(MeasureUnit unit)
     return 0;
 }
 
-// A number for a spreadsheet: "." as the decimal point, no grouping, no exponent.
+// A number for a spreadsheet: "." as the decimal point, no grouping, no exponent, no minus sign
+// before a figure that rounds to zero.
 QByteArray plainBytes(double value, int decimals)
 {
-    // A tiny negative rounds to "-0.00": written without its sign.
-    QByteArray text = QByteArray::number(value, 'f', decimals);
-    if (text.startsWith('-') && std::none_of(text.cbegin(), text.cend(), [](char c) { return c >= '1' && c <= '9'; }))
-        text.remove(0, 1);
+    QByteArray text;
+    appendFixed(text, value, decimals);
     return text;
 }
 
@@ -80,16 +81,21 @@ QString number(double value, int decimals, const CsvStyle &style)
 }
 
 // A number as short as it is: 30 as "30", 15.5 as "15.5".
-QString shortest(double value, const CsvStyle &style)
+QByteArray shortestBytes(double value)
 {
-    QString text = plain(value, 6);
-    if (text.contains(QLatin1Char('.'))) {
-        while (text.endsWith(QLatin1Char('0')))
+    QByteArray text = plainBytes(value, 6);
+    if (text.contains('.')) {
+        while (text.endsWith('0'))
             text.chop(1);
-        if (text.endsWith(QLatin1Char('.')))
+        if (text.endsWith('.'))
             text.chop(1);
     }
-    return text.replace(QLatin1Char('.'), style.point);
+    return text;
+}
+
+QString shortest(double value, const CsvStyle &style)
+{
+    return QString::fromLatin1(shortestBytes(value)).replace(QLatin1Char('.'), style.point);
 }
 
 QString csvValue(const Measure &measure, MeasureUnit unit, const CsvStyle &style = forScripts())
@@ -121,18 +127,27 @@ double inputValue(const DealField *input, const DealRecord &record, int k)
     return input->kind == FieldKind::Percent ? typed / 100.0 : typed;
 }
 
-QString inputCell(const DealField *input, const DealRecord &record, int k, const CsvStyle &style)
+// The decimals a typed figure is written with: cents for money, a fraction's six for a share;
+// none for a whole number, written as short as it is.
+std::optional<int> inputDecimals(const DealField *input)
 {
     switch (input->kind) {
     case FieldKind::Money:
-        return number(inputValue(input, record, k), 2, style);
+        return 2;
     case FieldKind::Percent:
-        return number(inputValue(input, record, k), decimals(MeasureUnit::Fraction), style);
+        return decimals(MeasureUnit::Fraction);
     case FieldKind::WholeNumber:
     case FieldKind::Text:
         break;
     }
-    return shortest(inputValue(input, record, k), style);
+    return std::nullopt;
+}
+
+QString inputCell(const DealField *input, const DealRecord &record, int k, const CsvStyle &style)
+{
+    const double value = inputValue(input, record, k);
+    const std::optional<int> places = inputDecimals(input);
+    return places ? number(value, *places, style) : shortest(value, style);
 }
 
 QString inputLabel(const DealField *input)
@@ -328,8 +343,23 @@ QString loanName(const DealRecord &record, int k)
 
 } // namespace
 
+namespace {
+
+// Printable ASCII that does not start with a space or a sign: most names and file names, which
+// csvText() gives back as they are.
+bool plainlyText(const QString &text)
+{
+    if (!text.isEmpty() && QByteArrayView("=+-@ ").contains(char(text.front().unicode())))
+        return false;
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7f; });
+}
+
+} // namespace
+
 QString AnalysisExport::csvText(const QString &text)
 {
+    if (plainlyText(text))
+        return text;
     // A spreadsheet runs a cell that starts like a formula, even one that came from a lender's
     // name or a file name; a leading apostrophe makes it plain text in every common one.
     static const QRegularExpression formula(QStringLiteral("^(?:[=+\\-@\t\r]|\\s+[=+\\-@])"),
@@ -380,7 +410,16 @@ public:
     void number(double value, int decimals)
     {
         next();
-        m_line += plainBytes(value, decimals);
+        appendFixed(m_line, value, decimals);
+    }
+    // A typed figure, as inputCell() writes it for scripts.
+    void input(const DealField *input, const DealRecord &record, int k)
+    {
+        const double value = inputValue(input, record, k);
+        if (const std::optional<int> places = inputDecimals(input))
+            number(value, *places);
+        else
+            bytes(shortestBytes(value));
     }
     void measure(const Measure &measure, MeasureUnit unit)
     {
@@ -393,6 +432,15 @@ public:
     {
         next();
         m_line += cell;
+    }
+    // The cells of another line, after those of this one.
+    void cells(const ScriptLine &other)
+    {
+        if (other.m_cells == 0)
+            return;
+        next();
+        m_line += other.m_line;
+        m_cells += other.m_cells - 1;
     }
     QByteArray ended()
     {
@@ -523,23 +571,28 @@ QByteArray AnalysisExport::dealCsvLines(const QString &file, const DealRecord &r
     const QString fileCell = csvText(file);
     const QString descriptionCell = csvText(record.m_description);
     const ComparedOffers compared = comparedOffers(record);
+    // The property's cells are the same on each offer's line: written once.
+    ScriptLine property;
+    property.cell(fileCell);
+    property.cell(descriptionCell);
+    for (const DealField *input : PropertyInputs)
+        property.input(input, record, 0);
+    ScriptLine propertyMeasured;
+    for (const PropertyMeasure &measure : propertyMeasures())
+        propertyMeasured.measure(measure.get(deal.property), measure.unit);
+    const QByteArray holdYears = shortestBytes(record.m_projection.m_holdYears.m_value);
     for (int k = 0; k < MAX_LOANS; ++k) {
-        ScriptLine line;
-        line.cell(fileCell);
-        line.cell(descriptionCell);
-        for (const DealField *input : PropertyInputs)
-            line.cell(inputCell(input, record, k, forScripts()));
+        ScriptLine line = property;
         line.bytes(QByteArray::number(k + 1));
         line.cell(csvText(record.m_lender[k]));
         for (const DealField *input : LoanInputs)
-            line.cell(inputCell(input, record, k, forScripts()));
+            line.input(input, record, k);
         const LoanAnalysis &loan = deal.loans[std::size_t(k)];
         for (const LoanMeasure &measure : loanMeasures()) {
             if (!isLaterColumn(measure))
                 line.measure(measure.get(loan), measure.unit);
         }
-        for (const PropertyMeasure &measure : propertyMeasures())
-            line.measure(measure.get(deal.property), measure.unit);
+        line.cells(propertyMeasured);
         line.number(record.m_extraPayment[k].m_value, 2);
         line.measure(loan.interestSaved, MeasureUnit::Money);
         for (const ProjectionMeasure &measure : projectionMeasures()) {
@@ -549,7 +602,7 @@ QByteArray AnalysisExport::dealCsvLines(const QString &file, const DealRecord &r
         for (const ScenarioResult &scenario : loan.scenarios)
             line.measure(scenario.irr, MeasureUnit::Fraction);
         line.measure(loan.priceToOffer, MeasureUnit::Money);
-        line.cell(shortest(record.m_projection.m_holdYears.m_value, forScripts()));
+        line.bytes(holdYears);
         line.measure(projectionMeasure(ProjectionMeasureId::YearOneCashFlow).get(loan), MeasureUnit::Money);
         line.measure(loan.breakEvenOccupancy, MeasureUnit::Fraction);
         line.bytes(compared[std::size_t(k)] ? "1" : "0");

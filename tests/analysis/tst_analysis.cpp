@@ -1,4 +1,5 @@
 #include "analysis/analysisexport.h"
+#include "analysis/fixednumber.h"
 #include "analysis/jsonwriter.h"
 #include "core/dealfields.h"
 #include "core/localeservices.h"
@@ -289,6 +290,43 @@ private slots:
             const QByteArray expected = whole ? QByteArray::number(qint64(number))
                                               : QByteArray::number(number, 'g', QLocale::FloatingPointShortest);
             QCOMPARE(writer.text(), '[' + expected + ']');
+        }
+    }
+
+    // A CSV's figure is Qt's text with its decimals, without the sign of a negative that rounds
+    // to zero: over numbers of every size, cents, ties exactly between two last digits, and
+    // numbers a hair off such a tie.
+    void fixedNumbersAreQtsText()
+    {
+        std::mt19937_64 random(35);
+        std::uniform_real_distribution<double> exponent(-12, 20);
+        for (int i = 0; i < 300000; ++i) {
+            const int decimals = int(random() % 8);
+            double number = std::ldexp(double(random() >> 11), -52) * std::pow(10.0, std::floor(exponent(random)));
+            switch (i % 5) {
+            case 0: { // random bits, NaN and infinities among them
+                const std::uint64_t bits = random();
+                std::memcpy(&number, &bits, sizeof number);
+                break;
+            }
+            case 1: // a tie: a multiple of a power of two half way between two last digits
+                number = (std::round(number * std::pow(10.0, decimals)) + 0.5) / std::pow(10.0, decimals);
+                number = std::ldexp(std::round(std::ldexp(number, 20)), -20);
+                break;
+            case 2:
+                number = std::nextafter(std::round(number * 100) / 100, random() % 2 ? 0.0 : 1e300);
+                break;
+            default:
+                break;
+            }
+            if (i % 2)
+                number = -number;
+            QByteArray expected = QByteArray::number(number, 'f', decimals);
+            if (expected.startsWith('-') && std::all_of(expected.cbegin(), expected.cend(), [](char c) { return !std::isdigit(c) || c == '0'; }))
+                expected.remove(0, 1);
+            QByteArray written = "x";
+            appendFixed(written, number, decimals);
+            QCOMPARE(written, "x" + expected);
         }
     }
 
