@@ -264,9 +264,11 @@ Piece analyzeDeal(const Command &command, qsizetype i)
 // With several jobs the workers take the deals one by one, whichever is free next, while this
 // thread hands on those done in order: computing and writing overlap, and no worker waits for a
 // batch's slowest deal. A worker starts a deal only while fewer than 16 per job are in flight or
-// waiting, so that memory stays flat however many are given. Stops at the first take that fails
-// (the output could not be written). What a worker throws (memory run out) is thrown here, in
-// its deal's turn, once the workers have stopped, as it would be with one job.
+// waiting, so that memory stays flat however many are given. This thread wakes for eight deals
+// done in a row, not for each: waking it deal by deal took the workers' processors from them
+// thousands of times a second. Stops at the first take that fails (the output could not be
+// written). What a worker throws (memory run out) is thrown here, in its deal's turn, once the
+// workers have stopped, as it would be with one job.
 template <class Take>
 bool forEachDeal(const Command &command, Take &&take)
 {
@@ -287,16 +289,28 @@ bool forEachDeal(const Command &command, Take &&take)
     };
     // Deal i waits in place i % capacity until it is handed on.
     const qsizetype capacity = 16 * qsizetype(jobs);
+    constexpr qsizetype Batch = 8;
     std::vector<Done> done(static_cast<std::size_t>(capacity));
     std::mutex mutex;
-    std::condition_variable changed;
+    std::condition_variable roomMade;   // the workers wait on it for room in the window
+    std::condition_variable dealsReady; // this thread waits on it for the deals it hands on next
     qsizetype next = 0;
     qsizetype handedOn = 0;
+    bool waiting = false;
     bool stopped = false;
+    const auto place = [&](qsizetype i) -> Done & { return done[std::size_t(i % capacity)]; };
+    // Whether the deals this thread hands on next are done: a batch, or those left.
+    const auto batchReady = [&] {
+        for (qsizetype i = handedOn; i < std::min(count, handedOn + Batch); ++i) {
+            if (!place(i).ready)
+                return false;
+        }
+        return true;
+    };
     const auto work = [&] {
         std::unique_lock<std::mutex> lock(mutex);
         for (;;) {
-            changed.wait(lock, [&] { return stopped || next >= count || next < handedOn + capacity; });
+            roomMade.wait(lock, [&] { return stopped || next >= count || next < handedOn + capacity; });
             if (stopped || next >= count)
                 return;
             const qsizetype i = next++;
@@ -309,8 +323,9 @@ bool forEachDeal(const Command &command, Take &&take)
             }
             result.ready = true;
             lock.lock();
-            done[std::size_t(i % capacity)] = std::move(result);
-            changed.notify_all();
+            place(i) = std::move(result);
+            if (waiting && batchReady())
+                dealsReady.notify_one();
         }
     };
     std::vector<std::thread> workers;
@@ -319,26 +334,30 @@ bool forEachDeal(const Command &command, Take &&take)
             std::lock_guard<std::mutex> lock(mutex);
             stopped = true;
         }
-        changed.notify_all();
+        roomMade.notify_all();
         for (std::thread &worker : workers)
             worker.join();
     });
     for (int w = 0; w < jobs; ++w)
         workers.emplace_back(work);
-    for (qsizetype i = 0; i < count; ++i) {
-        Done deal;
+    std::vector<Done> batch;
+    while (handedOn < count) {
+        batch.clear();
         {
             std::unique_lock<std::mutex> lock(mutex);
-            Done &place = done[std::size_t(i % capacity)];
-            changed.wait(lock, [&] { return place.ready; });
-            deal = std::exchange(place, Done{});
-            handedOn = i + 1;
+            waiting = true;
+            dealsReady.wait(lock, batchReady);
+            waiting = false;
+            for (const qsizetype end = std::min(count, handedOn + Batch); handedOn < end; ++handedOn)
+                batch.push_back(std::exchange(place(handedOn), Done{}));
         }
-        changed.notify_all();
-        if (deal.failure)
-            std::rethrow_exception(deal.failure);
-        if (!take(deal.piece))
-            return false;
+        roomMade.notify_all();
+        for (const Done &deal : batch) {
+            if (deal.failure)
+                std::rethrow_exception(deal.failure);
+            if (!take(deal.piece))
+                return false;
+        }
     }
     return true;
 }
