@@ -1,5 +1,7 @@
 #include "analysis/jsonwriter.h"
 
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -10,22 +12,37 @@ namespace {
 
 // The text of QByteArray::number(value, 'g', QLocale::FloatingPointShortest) for a finite value
 // other than 0: the shortest digits that read back the same, in fixed or exponent form,
-// whichever is shorter (the fixed one on a tie). Built on std::to_chars, which is several times
-// faster: a JSON of many deals over many years is mostly such numbers.
+// whichever is shorter (the fixed one on a tie). The digits come from fmt's Dragonbox, some three
+// times as fast as the standard library's: a JSON of many deals over many years is mostly such
+// numbers.
+// The digits of n below 10^8, all eight of them, in two independent halves of two pairs each:
+// the standard library's digits wait on one division after another.
+void writeEightDigits(char *out, std::uint32_t n)
+{
+    static constexpr char Pairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    const std::uint32_t high = n / 10000, low = n % 10000;
+    std::memcpy(out, Pairs + 2 * (high / 100), 2);
+    std::memcpy(out + 2, Pairs + 2 * (high % 100), 2);
+    std::memcpy(out + 4, Pairs + 2 * (low / 100), 2);
+    std::memcpy(out + 6, Pairs + 2 * (low % 100), 2);
+}
+
 char *writeShortest(char *out, double value)
 {
-    char scientific[32];
-    const char *end = std::to_chars(scientific, scientific + sizeof scientific, std::abs(value),
-                                    std::chars_format::scientific).ptr;
-    const char *e = std::find(static_cast<const char *>(scientific), end, 'e');
-    char digits[24];
-    int count = 0;
-    for (const char *c = scientific; c != e; ++c) {
-        if (*c != '.')
-            digits[count++] = *c;
-    }
-    int exponent = 0;
-    std::from_chars(e + 1 + (e[1] == '+'), end, exponent);
+    const auto shortest = fmt::detail::dragonbox::to_decimal(std::abs(value));
+    // A double's shortest digits are 17 at most: written as 17 with leading zeros, then skipped.
+    constexpr std::uint64_t Eight = 100000000;
+    char written[17];
+    const std::uint64_t significand = shortest.significand;
+    written[0] = char('0' + significand / (Eight * Eight));
+    writeEightDigits(written + 1, std::uint32_t(significand / Eight % Eight));
+    writeEightDigits(written + 9, std::uint32_t(significand % Eight));
+    const char *digits = std::find_if(written, written + 16, [](char c) { return c != '0'; });
+    const int count = int(written + 17 - digits);
+    const int exponent = shortest.exponent + count - 1; // of the first digit
     const int magnitude = std::abs(exponent);
     // d.ddde±XX (at least two digits in the exponent) against the digits with a point.
     const int exponentDigits = magnitude >= 100 ? 3 : 2;
@@ -65,15 +82,6 @@ char *writeShortest(char *out, double value)
 // Room enough for any number written: the form chosen is the shorter, at most a sign, 17 digits,
 // a point and an exponent of "e-" and three digits (24 characters).
 constexpr qsizetype NumberRoom = 40;
-
-// The same for a value below 2^53 in size: there the standard's shortest text, fixed or
-// exponent form, is the one above digit for digit (24 characters at most), in one step. Beyond,
-// its fixed form writes every digit of a whole number.
-char *writeShortestBelowWhole(char *out, double value)
-{
-    const std::to_chars_result written = std::to_chars(out, out + NumberRoom, value);
-    return written.ec == std::errc() ? written.ptr : writeShortest(out, value);
-}
 
 } // namespace
 
@@ -170,8 +178,6 @@ void JsonWriter::appendNumber(double number)
     // Below 2^53 a whole number is its own 64-bit integer.
     if (std::abs(number) < SafeInteger && number == double(std::int64_t(number)))
         out = std::to_chars(out, out + 24, std::int64_t(number)).ptr;
-    else if (std::abs(number) < SafeInteger)
-        out = writeShortestBelowWhole(out, number);
     else
         out = writeShortest(out, number);
     m_size = out - m_data;

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake g++ ninja-build pkg-config libicu-dev libgl-dev fonts-dejavu-core
           qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-          qt6-charts-dev libqt6opengl6-dev
+          qt6-charts-dev libqt6opengl6-dev libfmt-dev
           qt6-qpa-plugins xdg-utils scdoc dpkg-dev)
 # scripts/screenshots.sh: a virtual display, keys sent to it, the pictures taken of it, and a
 # small browser to show the report in, and pdftoppm for a page of the analysis's PDF.
