@@ -211,6 +211,36 @@ bool writeTableFile(const QString &path, const FileName &output, const std::func
     }
 }
 
+// Pieces of output gathered into writes of some 64 KB: a deal's CSV lines, a few KB, written
+// alone cost a system call each. A piece of half as much or more (a deal with its years) is
+// written as it is, without a copy.
+class Gathered
+{
+public:
+    explicit Gathered(const Put &put) : m_put(put) {}
+
+    bool operator()(const QByteArray &piece)
+    {
+        if (m_pending.size() + piece.size() > Size && !flush())
+            return false;
+        if (piece.size() >= Size / 2)
+            return flush() && m_put(piece);
+        m_pending += piece;
+        return true;
+    }
+    bool flush()
+    {
+        const bool written = m_pending.isEmpty() || m_put(m_pending);
+        m_pending.resize(0); // keeps its room for the next
+        return written;
+    }
+
+private:
+    static constexpr qsizetype Size = 1 << 16;
+    const Put &m_put;
+    QByteArray m_pending;
+};
+
 // One deal file of a table: its text (a CSV's lines, a JSON object, a JSON line), or the status
 // of a file that could not be read; what is told on standard error about it.
 struct Piece
@@ -385,17 +415,22 @@ int writeTable(const Command &command)
         if (!put(header))
             return false;
         bool first = true;
+        Gathered out(put);
         const bool written = forEachDeal(command, [&](const Piece &piece) {
             status = std::max(status, piece.status);
+            // What was told of the deals before it stands before its errors.
+            if (!piece.errors.isEmpty() && !out.flush())
+                return false;
             for (const QString &error : piece.errors)
                 printError(error);
             if (piece.status != Success)
                 return true;
-            const QByteArray separator = csv || lines ? QByteArray() : AnalysisExport::jsonDealSeparator(first, compact);
+            if (!csv && !lines && !out(AnalysisExport::jsonDealSeparator(first, compact)))
+                return false;
             first = false;
-            return put(separator + piece.text);
+            return out(piece.text);
         });
-        return written && (csv || lines || put(AnalysisExport::jsonDocumentTail(compact)));
+        return written && (csv || lines || out(AnalysisExport::jsonDocumentTail(compact))) && out.flush();
     };
     bool written = false;
     if (output.isStandardOutput()) {
