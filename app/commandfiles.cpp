@@ -4,6 +4,7 @@
 #include "textio/descriptor.h"
 #include "textio/fileexception.h"
 #include "textio/savefile.h"
+#include "textio/stdiofile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -209,10 +210,8 @@ std::optional<QString> CommandFiles::readInput(const FileName &input, const Read
             .arg(input.shown);
     // Read through the descriptor checked: opening the file again by a name would cost a
     // market's thousands of files as much again.
-    QFile opened;
-    if (!opened.open(file.fd(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
-        throw FileException(FileException::genericException, input.shown);
-    read(opened, file.path());
+    StdioFile text = StdioFile::fromDescriptor(file.fd(), qint64(info.st_size), input.shown);
+    read(text);
     return std::nullopt;
 }
 

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-class QIODevice;
+class StdioFile;
 
 #include <functional>
 #include <optional>
@@ -46,11 +46,11 @@ namespace CommandFiles {
 // file (a FIFO, a device), or the deal file itself under any name; nothing when it may.
 [[nodiscard]] std::optional<QString> outputProblem(const FileName &output, const FileName &input);
 
-// Reads input from the very file checked, open as file, however its name's bytes read; path is
-// a name of it that is plain text. Throws FileException like the import. Returns why input is
-// no deal file: a folder, or not a regular file (a FIFO would wait for a writer for ever, a
-// device reads as an empty or an endless deal); nothing when it was read.
-using Reader = std::function<void(QIODevice &file, const QString &path)>;
+// Reads input from the very file checked, however its name's bytes read, and hands its text to
+// read. Throws FileException like the import. Returns why input is no deal file: a folder, or
+// not a regular file (a FIFO would wait for a writer for ever, a device reads as an empty or an
+// endless deal); nothing when it was read.
+using Reader = std::function<void(StdioFile &file)>;
 [[nodiscard]] std::optional<QString> readInput(const FileName &input, const Reader &read);
 
 // Lets write save the output through SaveFile at a path Qt can reach: the output's own name, or,

@@ -139,14 +139,10 @@ int readDeal(const FileName &input, DealRecord &record, QStringList *errors = nu
     static const DealRecord firstRun = ProfileStore::firstRunRecord();
     record = firstRun;
     try {
-        QString error;
-        bool read = true;
-        bool faultyLine = false;
+        std::optional<ImportError> faulty;
         std::vector<ReadNotice> notices;
-        const auto problem = CommandFiles::readInput(input, [&](QIODevice &file, const QString &path) {
-            read = ExchangeFile::read(record, file, path, &error, &notices, &faultyLine);
-            // Told by the name given, not by the path the file was read through.
-            error.replace(path, input.shown);
+        const auto problem = CommandFiles::readInput(input, [&](StdioFile &file) {
+            faulty = ExchangeFile::read(record, file, &notices);
         });
         if (problem) {
             tell(*problem);
@@ -154,9 +150,9 @@ int readDeal(const FileName &input, DealRecord &record, QStringList *errors = nu
         }
         for (const ReadNotice &notice : notices)
             tell(input.shown + QStringLiteral(": ") + notice.message());
-        if (!read) {
-            tell(error);
-            return faultyLine ? BadInput : FileError;
+        if (faulty) {
+            tell(faulty->message(input.shown));
+            return BadInput;
         }
         if (!notices.empty())
             return BadInput;

@@ -201,18 +201,14 @@ void writeFile(const DealRecord &record, const QString &path)
 
 } // namespace
 
-namespace {
-
-// Reads the file open() gives into the record, as ExchangeFile::read tells it.
-template <class Open>
-bool readOpened(DealRecord &record, const Open &open, const QString &path, QString *error,
-                std::vector<ReadNotice> *notices, bool *faultyLine)
+bool ExchangeFile::read(DealRecord &record, const QString &path, QString *error,
+                        std::vector<ReadNotice> *notices, bool *faultyLine)
 {
     if (faultyLine)
         *faultyLine = false;
     std::optional<ImportError> faulty;
     try {
-        StdioFile file = open();
+        StdioFile file(path);
         faulty = ExchangeFile::read(record, file, notices);
         file.close();
     } catch (const FileException &exception) {
@@ -227,20 +223,6 @@ bool readOpened(DealRecord &record, const Open &open, const QString &path, QStri
     if (faultyLine)
         *faultyLine = true;
     return false;
-}
-
-} // namespace
-
-bool ExchangeFile::read(DealRecord &record, const QString &path, QString *error,
-                        std::vector<ReadNotice> *notices, bool *faultyLine)
-{
-    return readOpened(record, [&] { return StdioFile(path); }, path, error, notices, faultyLine);
-}
-
-bool ExchangeFile::read(DealRecord &record, QIODevice &device, const QString &path, QString *error,
-                        std::vector<ReadNotice> *notices, bool *faultyLine)
-{
-    return readOpened(record, [&] { return StdioFile(device, path); }, path, error, notices, faultyLine);
 }
 
 std::optional<ImportError> ExchangeFile::read(DealRecord &record, StdioFile &file,

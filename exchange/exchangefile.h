@@ -4,8 +4,6 @@
 
 #include <QString>
 
-class QIODevice;
-
 #include <optional>
 #include <vector>
 
@@ -47,10 +45,6 @@ bool write(const DealRecord &record, const QString &path, QString *error = nullp
 // the file cannot be read (nothing was read) or at a faulty line; *faultyLine, when given, tells
 // which of the two it was.
 bool read(DealRecord &record, const QString &path, QString *error,
-          std::vector<ReadNotice> *notices = nullptr, bool *faultyLine = nullptr);
-// The same for a file open as device (opened for reading when it is not), path being the name
-// the messages quote.
-bool read(DealRecord &record, QIODevice &device, const QString &path, QString *error,
           std::vector<ReadNotice> *notices = nullptr, bool *faultyLine = nullptr);
 // The same for text already read: the first faulty line is returned.
 std::optional<ImportError> read(DealRecord &record, StdioFile &file,

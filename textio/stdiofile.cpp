@@ -7,6 +7,9 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cerrno>
+
+#include <unistd.h>
 
 namespace {
 
@@ -43,11 +46,31 @@ StdioFile::StdioFile(const QString &path) : m_path(path)
     load(file);
 }
 
-StdioFile::StdioFile(QIODevice &device, const QString &fileName) : m_path(fileName)
+StdioFile StdioFile::fromDescriptor(int fd, qint64 size, const QString &fileName)
 {
-    if (!device.isOpen() && !device.open(QIODevice::ReadOnly))
-        throw FileException(FileException::genericException, fileName);
-    load(device);
+    // One byte more than the size, so that the read that fills it tells a file that grew.
+    QByteArray bytes(qsizetype(std::clamp<qint64>(size, 0, MaxSize) + 1), Qt::Uninitialized);
+    qsizetype filled = 0;
+    for (;;) {
+        if (filled == bytes.size()) {
+            if (filled > MaxSize)
+                throw FileException(FileException::tooLarge, fileName);
+            bytes.resize(std::min<qsizetype>(MaxSize + 1, 2 * filled));
+        }
+        const ssize_t read = ::read(fd, bytes.data() + filled, std::size_t(bytes.size() - filled));
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read < 0)
+            throw FileException(FileException::genericException, fileName);
+        if (read == 0)
+            break;
+        filled += read;
+    }
+    bytes.truncate(filled);
+    StdioFile file;
+    file.m_path = fileName;
+    file.take(std::move(bytes));
+    return file;
 }
 
 StdioFile StdioFile::fromBytes(const QByteArray &bytes, const QString &fileName)

@@ -2,13 +2,13 @@
 #include "textio/stdiofile.h"
 #include "testfiles.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -60,7 +60,7 @@ private slots:
     void validUtf8();
 
     void readsAFile();
-    void readsADevice();
+    void readsADescriptor();
     void closeEndsReading();
     void blankLineThenEnd();
     void largestFileInOneLine();
@@ -212,12 +212,35 @@ void TestStdioFile::readsAFile()
     file.close();
 }
 
-void TestStdioFile::readsADevice()
+// A file read through its descriptor is read to its end whatever size it was said to have (it
+// may have grown or shrunk since), and refused beyond the largest size even when said smaller.
+void TestStdioFile::readsADescriptor()
 {
-    QByteArray bytes("one\r\ntwo");
-    QBuffer buffer(&bytes);
-    StdioFile file(buffer, QStringLiteral("buffer"));
-    QCOMPARE(readLines(file), (QStringList{"one", "two"}));
+    const QString path = m_dir->filePath(QStringLiteral("a.zant"));
+    QVERIFY(writeAll(path, "one\r\ntwo"));
+    const auto read = [&](qint64 size) {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+        StdioFile file = StdioFile::fromDescriptor(fd, size, QStringLiteral("deal.zant"));
+        ::close(fd);
+        return readLines(file);
+    };
+    for (qint64 size : {8, 0, 1, 7, 9, 1000})
+        QCOMPARE(read(size), (QStringList{"one", "two"}));
+
+    QVERIFY(writeAll(path, QByteArray(StdioFile::MaxSize, 'x')));
+    QCOMPARE(read(0).constFirst().size(), StdioFile::MaxSize);
+    QFile grown(path);
+    QVERIFY(grown.open(QIODevice::Append) && grown.write("!") == 1);
+    grown.close();
+    for (qint64 size : {qint64(0), StdioFile::MaxSize, StdioFile::MaxSize + 1}) {
+        try {
+            read(size);
+            QFAIL("read beyond the largest size");
+        } catch (const FileException &exception) {
+            QCOMPARE(exception.m_cause, FileException::tooLarge);
+            QCOMPARE(exception.message(), QStringLiteral("deal.zant is too large to be read: at most 16 MiB are read."));
+        }
+    }
 }
 
 void TestStdioFile::closeEndsReading()
