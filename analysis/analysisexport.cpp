@@ -45,9 +45,9 @@ int decimals(MeasureUnit unit)
 // before a figure that rounds to zero.
 QByteArray plainBytes(double value, int decimals)
 {
-    QByteArray text;
+    std::string text;
     appendFixed(text, value, decimals);
-    return text;
+    return QByteArray(text.data(), qsizetype(text.size()));
 }
 
 QString plain(double value, int decimals)
@@ -404,8 +404,7 @@ class ScriptLine
 public:
     void cell(const QString &field)
     {
-        next();
-        m_line += quotedCell(field, QLatin1Char(',')).toUtf8();
+        bytes(quotedCell(field, QLatin1Char(',')).toUtf8());
     }
     void number(double value, int decimals)
     {
@@ -431,7 +430,7 @@ public:
     void bytes(const QByteArray &cell) // a cell that needs no quotes
     {
         next();
-        m_line += cell;
+        m_line.append(cell.constData(), std::size_t(cell.size()));
     }
     // The cells of another line, after those of this one.
     void cells(const ScriptLine &other)
@@ -442,10 +441,11 @@ public:
         m_line += other.m_line;
         m_cells += other.m_cells - 1;
     }
-    QByteArray ended()
+    // The line, ended, after the text.
+    void endInto(std::string &text) const
     {
-        m_line += "\r\n";
-        return std::move(m_line);
+        text += m_line;
+        text += "\r\n";
     }
 
 private:
@@ -455,7 +455,7 @@ private:
             m_line += ',';
     }
 
-    QByteArray m_line;
+    std::string m_line; // not a QByteArray, whose appends take several times as long
     int m_cells = 0;
 };
 
@@ -567,7 +567,7 @@ QByteArray AnalysisExport::dealsCsvHeader()
 QByteArray AnalysisExport::dealCsvLines(const QString &file, const DealRecord &record,
                                         const DealAnalysis &deal)
 {
-    QByteArray csv;
+    std::string csv;
     const QString fileCell = csvText(file);
     const QString descriptionCell = csvText(record.m_description);
     const ComparedOffers compared = comparedOffers(record);
@@ -615,9 +615,9 @@ QByteArray AnalysisExport::dealCsvLines(const QString &file, const DealRecord &r
             line.measure(loan.projection.refinance.cashOut, MeasureUnit::Money);
         else
             line.bytes({});
-        csv += line.ended();
+        line.endInto(csv);
     }
-    return csv;
+    return QByteArray(csv.data(), qsizetype(csv.size()));
 }
 
 QJsonObject AnalysisExport::dealJson(const QString &file, const DealRecord &record,

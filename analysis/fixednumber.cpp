@@ -1,5 +1,7 @@
 #include "analysis/fixednumber.h"
 
+#include <QByteArray>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -10,16 +12,17 @@ namespace {
 constexpr double Scales[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
 
 // What Qt writes, for a value the quick way does not take.
-void appendAsQt(QByteArray &out, double value, int decimals)
+void appendAsQt(std::string &out, double value, int decimals)
 {
     const QByteArray text = QByteArray::number(value, 'f', decimals);
     const bool allZero = std::none_of(text.cbegin(), text.cend(), [](char c) { return c >= '1' && c <= '9'; });
-    out += allZero && text.startsWith('-') ? text.mid(1) : text;
+    const qsizetype sign = allZero && text.startsWith('-') ? 1 : 0;
+    out.append(text.constData() + sign, std::size_t(text.size() - sign));
 }
 
 } // namespace
 
-void appendFixed(QByteArray &out, double value, int decimals)
+void appendFixed(std::string &out, double value, int decimals)
 {
     if (decimals < 0 || decimals >= int(std::size(Scales))) {
         appendAsQt(out, value, decimals);
@@ -39,20 +42,22 @@ void appendFixed(QByteArray &out, double value, int decimals)
     if ((scaled - whole - 0.5) + error >= 0)
         whole += 1;
     const auto units = std::uint64_t(whole);
-    char digits[24];
-    char *end = std::to_chars(digits, digits + sizeof digits, units).ptr;
-    // At least one digit before the point.
-    const int shown = std::max(int(end - digits), decimals + 1);
-    char text[32];
+    // The units' digits, with zeros before them up to one digit before the point.
+    char digits[32];
+    char *const first = digits + 8;
+    const char *const end = std::to_chars(first, digits + sizeof digits, units).ptr;
+    char *start = first;
+    while (end - start < decimals + 1)
+        *--start = '0';
+    const char *const point = end - decimals;
+    char text[40];
     char *at = text;
     if (std::signbit(value) && units != 0)
         *at++ = '-';
-    const int missing = shown - int(end - digits);
-    const int before = shown - decimals; // digits before the point, of the padded number
-    for (int i = 0; i < shown; ++i) {
-        if (i == before)
-            *at++ = '.';
-        *at++ = i < missing ? '0' : digits[i - missing];
+    at = std::copy(static_cast<const char *>(start), point, at);
+    if (decimals > 0) {
+        *at++ = '.';
+        at = std::copy(point, end, at);
     }
-    out.append(text, at - text);
+    out.append(text, std::size_t(at - text));
 }
