@@ -82,6 +82,12 @@ QString CommandFiles::visible(const QByteArray &name)
     QString shown;
     for (qsizetype i = 0; i < name.size();) {
         const auto lead = uchar(name.at(i));
+        // Most names are printable ASCII, shown as they are: a market's files are many.
+        if (lead >= 0x20 && lead < 0x7f && lead != '\\') {
+            shown += QLatin1Char(char(lead));
+            ++i;
+            continue;
+        }
         const qsizetype length = lead < 0x80 ? 1 : lead >= 0xc2 && lead <= 0xdf ? 2
                                  : lead >= 0xe0 && lead <= 0xef            ? 3
                                  : lead >= 0xf0 && lead <= 0xf4            ? 4

@@ -164,6 +164,12 @@ QString StdioFile::decode(QByteArray bytes)
 
 bool StdioFile::isValidUtf8(const QByteArray &bytes, bool *multiByte)
 {
+    // Plain ASCII, as most deal files are, is valid without being decoded.
+    if (std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        if (multiByte)
+            *multiByte = false;
+        return true;
+    }
     // Qt's decoder judges the bytes a piece at a time, so that a large file is not decoded whole
     // only to be judged. A piece ends before an ASCII byte, which no sequence spans.
     constexpr qsizetype Piece = 64 * 1024;
