@@ -45,6 +45,10 @@ generate() {
 measure() {
     local label=$1 out=$work/out.$2
     shift 2
+    # The output of the run before (a gigabyte of JSON) is written back to the disk first, so
+    # that its writing back does not share the processors with this run.
+    rm -f "$out"
+    sync
     /usr/bin/time -f '%U %S %e %M' -o "$work/time" "$@" > "$out" || { echo "failed: $*" >&2; exit 1; }
     read -r user system wall peak < "$work/time"
     awk -v l="$label" -v u="$user" -v s="$system" -v w="$wall" -v p="$peak" -v b="$(stat -c %s "$out")" \
