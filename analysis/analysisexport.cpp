@@ -341,17 +341,12 @@ QString loanName(const DealRecord &record, int k)
                             : AnalysisText::tr("Loan %1: %2").arg(QString::number(k + 1), lender);
 }
 
-} // namespace
-
-namespace {
-
 // Printable ASCII that does not start with a space or a sign: most names and file names, which
 // csvText() gives back as they are.
 bool plainlyText(const QString &text)
 {
-    if (!text.isEmpty() && QByteArrayView("=+-@ ").contains(char(text.front().unicode())))
-        return false;
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7f; });
+    const bool printable = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7f; });
+    return printable && (text.isEmpty() || !QByteArrayView("=+-@ ").contains(char(text.front().unicode())));
 }
 
 } // namespace

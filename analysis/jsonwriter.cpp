@@ -10,11 +10,6 @@
 
 namespace {
 
-// The text of QByteArray::number(value, 'g', QLocale::FloatingPointShortest) for a finite value
-// other than 0: the shortest digits that read back the same, in fixed or exponent form,
-// whichever is shorter (the fixed one on a tie). The digits come from fmt's Dragonbox, some three
-// times as fast as the standard library's: a JSON of many deals over many years is mostly such
-// numbers.
 // The digits of n below 10^8, all eight of them, in two independent halves of two pairs each:
 // the standard library's digits wait on one division after another.
 void writeEightDigits(char *out, std::uint32_t n)
@@ -30,6 +25,11 @@ void writeEightDigits(char *out, std::uint32_t n)
     std::memcpy(out + 6, Pairs + 2 * (low % 100), 2);
 }
 
+// The text of QByteArray::number(value, 'g', QLocale::FloatingPointShortest) for a finite value
+// other than 0: the shortest digits that read back the same, in fixed or exponent form,
+// whichever is shorter (the fixed one on a tie). The digits come from fmt's Dragonbox, some three
+// times as fast as the standard library's: a JSON of many deals over many years is mostly such
+// numbers.
 char *writeShortest(char *out, double value)
 {
     const auto shortest = fmt::detail::dragonbox::to_decimal(std::abs(value));

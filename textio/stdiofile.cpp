@@ -43,7 +43,7 @@ StdioFile::StdioFile(const QString &path) : m_path(path)
         const FileDiagnosis::Result why = FileDiagnosis::forReading(path);
         throw FileException(why.cause, path, why.osError);
     }
-    load(file);
+    *this = fromDescriptor(file.handle(), file.size(), path);
 }
 
 StdioFile StdioFile::fromDescriptor(int fd, qint64 size, const QString &fileName)
@@ -79,29 +79,6 @@ StdioFile StdioFile::fromBytes(const QByteArray &bytes, const QString &fileName)
     file.m_path = fileName;
     file.take(bytes);
     return file;
-}
-
-void StdioFile::load(QIODevice &device)
-{
-    if (!device.isReadable())
-        throw FileException(FileException::accessDenied, m_path);
-    // Read in pieces, and one byte more than allowed at most, which tells a file at the limit
-    // from one beyond it: a device without end (/dev/zero) costs no more than a large file.
-    QByteArray bytes;
-    if (!device.isSequential())
-        bytes.reserve(qsizetype(std::min(device.size(), MaxSize) + 1));
-    while (bytes.size() <= MaxSize) {
-        const QByteArray piece = device.read(std::min<qint64>(MaxSize + 1 - bytes.size(), 1 << 20));
-        if (piece.isEmpty())
-            break;
-        bytes += piece;
-    }
-    const auto *fileDevice = qobject_cast<const QFileDevice *>(&device);
-    if (fileDevice && fileDevice->error() != QFileDevice::NoError)
-        throw FileException(FileException::genericException, m_path);
-    if (bytes.size() > MaxSize)
-        throw FileException(FileException::tooLarge, m_path);
-    take(bytes);
 }
 
 void StdioFile::take(QByteArray bytes)

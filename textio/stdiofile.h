@@ -3,8 +3,6 @@
 #include <QByteArray>
 #include <QString>
 
-class QIODevice;
-
 // Reads a text file line by line; the reading side of the program's text files, used by the import.
 //
 // The whole file is read when it is opened; lines are then cut from its bytes and decoded one
@@ -48,7 +46,6 @@ public:
 
 private:
     StdioFile() = default;
-    void load(QIODevice &device);
 
     void take(QByteArray bytes);
 
