@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 const QString MoneyKey = QStringLiteral("LC_MONETARY");
 const QString NumbersKey = QStringLiteral("LC_NUMERIC");
@@ -26,8 +28,14 @@ QString FigureLocales::toText() const
 std::optional<FigureLocales> FigureLocales::fromText(const QString &text,
                                                        const FigureLocales &fallback)
 {
+    // Every deal file states its locales: printable ASCII, the usual case, is split on its
+    // spaces without the expression.
+    const bool plain = std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c >= QLatin1Char(' ') && c <= QLatin1Char('~');
+    });
     static const QRegularExpression spaces(QStringLiteral("\\s+"));
-    const QStringList parts = text.split(spaces, Qt::SkipEmptyParts);
+    const QStringList parts = plain ? text.split(QLatin1Char(' '), Qt::SkipEmptyParts)
+                                    : text.split(spaces, Qt::SkipEmptyParts);
     if (parts.isEmpty())
         return std::nullopt;
     FigureLocales locales = fallback;

@@ -188,17 +188,35 @@ int cheapestAfter(const std::vector<const LoanCosts *> &loans, const std::vector
 std::vector<CheapestStretch> cheapestByMonth(const std::vector<const LoanCosts *> &loans,
                                              const std::vector<bool> &compared)
 {
-    // Once, not for every month of the longest term.
+    // Each month of the longest term compares every offer: the series are gathered once, and
+    // one past its end a series stays at its last cost (the loan is repaid).
     std::vector<int> numbers;
     const std::vector<const LoanCosts *> costs = takingPart(loans, compared, numbers);
+    std::vector<const double *> series;
+    std::vector<std::size_t> lastMonth;
     std::size_t longest = 0;
-    for (const LoanCosts *c : costs)
+    for (const LoanCosts *c : costs) {
+        series.push_back(c->costIfRepaid.data());
+        lastMonth.push_back(c->costIfRepaid.size() - 1);
         longest = std::max(longest, c->costIfRepaid.size());
+    }
     std::vector<CheapestStretch> stretches;
-    for (int month = 1; month <= int(longest); ++month) {
-        const int cheapest = numbers[std::size_t(cheapestOf(costs, month))];
-        if (stretches.empty() || stretches.back().loan != cheapest)
-            stretches.push_back({month, cheapest});
+    const double *const *first = series.data();
+    const std::size_t *last = lastMonth.data();
+    const std::size_t offers = series.size();
+    int shown = -1;
+    for (std::size_t m = 0; m < longest; ++m) {
+        std::size_t best = 0;
+        double least = first[0][std::min(m, last[0])];
+        for (std::size_t i = 1; i < offers; ++i) {
+            const double cost = first[i][std::min(m, last[i])];
+            best = cost < least ? i : best;
+            least = std::min(cost, least);
+        }
+        if (int(best) != shown) {
+            shown = int(best);
+            stretches.push_back({int(m) + 1, numbers[best]});
+        }
     }
     return stretches;
 }

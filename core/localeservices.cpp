@@ -338,8 +338,19 @@ QString LocaleServices::formatCurrency(const QString &numberText, const QString 
 
 int LocaleServices::moneyFractionDigits(const QString &currency)
 {
-    const QString locale = localeName(Category::Money);
-    return formattersFor(locale, currency.isEmpty() ? localeCurrency(locale) : currency).moneyFractionDigits;
+    if (currency.isEmpty()) {
+        const QString locale = localeName(Category::Money);
+        return formattersFor(locale, localeCurrency(locale)).moneyFractionDigits;
+    }
+    // Asked for every figure of money read. A named currency's digits are its own in every
+    // locale (ICU's data for the code; the money skeleton, which ICU could refuse, names only
+    // the currency), so each thread keeps its last few without looking up the locale.
+    thread_local RecentlyUsed<std::pair<QString, int>, 4> recent;
+    if (const auto *known = recent.find([&](const auto &entry) { return entry.first == currency; }))
+        return known->second;
+    const int digits = formattersFor(localeName(Category::Money), currency).moneyFractionDigits;
+    recent.replaced() = {currency, digits};
+    return digits;
 }
 
 QString LocaleServices::formatNumber(const QString &numberText)
@@ -427,14 +438,23 @@ QString LocaleServices::localeCurrency(const QString &localeName)
 
 bool LocaleServices::isKnownCurrency(const QString &isoCode)
 {
-    static const QRegularExpression shape(QStringLiteral("^[A-Z]{3}$"));
-    if (!shape.match(isoCode).hasMatch())
-        return false;
-    const std::u16string code = isoCode.toStdU16String();
-    UErrorCode status = U_ZERO_ERROR;
-    const UBool available = ucurr_isAvailable(reinterpret_cast<const UChar *>(code.c_str()),
-                                              U_DATE_MIN, U_DATE_MAX, &status);
-    return U_SUCCESS(status) && available;
+    // Asked for every deal file read that names its currency; each thread keeps its last few.
+    thread_local RecentlyUsed<std::pair<QString, bool>, 4> recent;
+    if (const auto *known = recent.find([&](const auto &entry) { return entry.first == isoCode; }))
+        return known->second;
+    const bool shaped = isoCode.size() == 3 && std::all_of(isoCode.begin(), isoCode.end(), [](QChar c) {
+        return c >= QLatin1Char('A') && c <= QLatin1Char('Z');
+    });
+    bool available = false;
+    if (shaped) {
+        const std::u16string code = isoCode.toStdU16String();
+        UErrorCode status = U_ZERO_ERROR;
+        available = ucurr_isAvailable(reinterpret_cast<const UChar *>(code.c_str()), U_DATE_MIN,
+                                      U_DATE_MAX, &status)
+                    && U_SUCCESS(status);
+    }
+    recent.replaced() = {isoCode, available};
+    return available;
 }
 
 QString LocaleServices::localeName(Category category)

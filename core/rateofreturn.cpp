@@ -274,22 +274,29 @@ bool nothingBeyond(const std::vector<double> &flows, double r)
 // nearer than that root. The last flow must not be 0 (it would hide the end below 0).
 Measure nearestRoot(const Valued &flows, double atZero)
 {
+    // The grid point k steps out on a side, above 0 on side 0 and below on side 1; each side
+    // keeps the point it has reached and the next, so that each is worked out once.
+    const auto gridRate = [](int side, int k) { return std::expm1(side == 0 ? gridLog(k) : -gridLog(k)); };
     double best = std::numeric_limits<double>::infinity();
     int k[2] = {0, 0}; // steps taken above and below 0
     double value[2] = {atZero, atZero};
+    double reached[2] = {gridRate(0, 0), gridRate(1, 0)};
+    double next[2] = {gridRate(0, 1), gridRate(1, 1)};
     bool done[2] = {false, false};
     for (;;) {
         // How far from 0 the next point on each side lies; a side that is done lies at the best.
         const double bound = std::fabs(best);
-        const double up = k[0] < GridSteps && !done[0] ? std::expm1(gridLog(k[0] + 1)) : bound;
-        const double down = k[1] < GridSteps && !done[1] ? -std::expm1(-gridLog(k[1] + 1)) : bound;
+        const double up = k[0] < GridSteps && !done[0] ? next[0] : bound;
+        const double down = k[1] < GridSteps && !done[1] ? -next[1] : bound;
         if (std::min(up, down) >= bound)
             break;
         const int side = up <= down ? 0 : 1;
-        const double from = side == 0 ? std::expm1(gridLog(k[side])) : std::expm1(-gridLog(k[side]));
-        const double to = side == 0 ? up : -down;
+        const double from = reached[side];
+        const double to = next[side];
         const double toValue = flows.at(to);
         ++k[side];
+        reached[side] = to;
+        next[side] = gridRate(side, k[side] + 1);
         if (toValue == 0 || opposite(value[side], toValue)) {
             // Nearer than any root found before: this side was only walked while nearer.
             best = toValue == 0 ? to : brent(flows, from, value[side], to, toValue);

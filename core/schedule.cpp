@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -143,7 +145,12 @@ std::vector<ScheduleRow> amortize(double loanAmount, double ratePercent, double 
                                    double extraPayment, int monthsAtMost)
 {
     const SharedSchedule shared = sharedSchedule(loanAmount, ratePercent, termYears, extraPayment, monthsAtMost);
-    return {shared.begin(), shared.end()};
+    // Copied as bytes: the rows' member initializers would otherwise have them copied one by one.
+    static_assert(std::is_trivially_copyable_v<ScheduleRow>);
+    std::vector<ScheduleRow> rows(shared.size());
+    if (!rows.empty())
+        std::memcpy(rows.data(), shared.begin(), rows.size() * sizeof(ScheduleRow));
+    return rows;
 }
 
 namespace {
@@ -177,9 +184,10 @@ int monthsOnTheClosedForm(ScheduleRow *rows, const double *closed, double loanAm
 void make(std::vector<ScheduleRow> &rows, double loanAmount, double ratePercent, double termYears,
           double extraPayment, int monthsAtMost)
 {
-    rows.clear();
-    if (!scheduleProblem(loanAmount, ratePercent, termYears).isEmpty())
+    if (!scheduleProblem(loanAmount, ratePercent, termYears).isEmpty()) {
+        rows.clear();
         return;
+    }
     const double r = Profit::monthlyRate(ratePercent);
     const double payment = Profit::payment(loanAmount, ratePercent, termYears);
     const double extra = std::max(0.0, extraPayment);
@@ -209,7 +217,8 @@ void make(std::vector<ScheduleRow> &rows, double loanAmount, double ratePercent,
     const double *closed = closedForm.data();
     const double levelPayment = extra > 0 ? payment + extra : payment;
     // Written field by field into their place: a row put together aside and copied in was read
-    // back before its stores had landed, a stall every month.
+    // back before its stores had landed, a stall every month. Rows left from the schedule made
+    // before are written over, not made anew; the last resize drops those past the payoff.
     rows.resize(std::size_t(months));
     int month = 1;
     double balance = loanAmount;
