@@ -94,6 +94,14 @@ QString scheduleProblem(double loanAmount, double ratePercent, double termYears)
 
 namespace {
 
+// Whether a loan with this level payment has a schedule (scheduleProblem() is empty), without
+// the text of why not.
+bool schedulable(double payment, double termYears)
+{
+    const double count = paymentCount(termYears);
+    return std::isfinite(payment) && count > 0 && count <= MaxScheduledPayments;
+}
+
 void make(std::vector<ScheduleRow> &rows, double loanAmount, double ratePercent, double termYears,
           double extraPayment, int monthsAtMost);
 
@@ -184,12 +192,12 @@ int monthsOnTheClosedForm(ScheduleRow *rows, const double *closed, double loanAm
 void make(std::vector<ScheduleRow> &rows, double loanAmount, double ratePercent, double termYears,
           double extraPayment, int monthsAtMost)
 {
-    if (!scheduleProblem(loanAmount, ratePercent, termYears).isEmpty()) {
+    const double payment = Profit::payment(loanAmount, ratePercent, termYears);
+    if (!schedulable(payment, termYears)) {
         rows.clear();
         return;
     }
     const double r = Profit::monthlyRate(ratePercent);
-    const double payment = Profit::payment(loanAmount, ratePercent, termYears);
     const double extra = std::max(0.0, extraPayment);
     const int count = int(paymentCount(termYears));
     // Where the level payment was computed for the whole number of months, the balances follow

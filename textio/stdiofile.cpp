@@ -50,6 +50,9 @@ StdioFile StdioFile::fromDescriptor(int fd, qint64 size, const QString &fileName
 {
     // One byte more than the size, so that the read that fills it tells a file that grew.
     QByteArray bytes(qsizetype(std::clamp<qint64>(size, 0, MaxSize) + 1), Qt::Uninitialized);
+    // A file that still has its size once that much is read, with the byte past it unfilled, is
+    // at its end: a screened market would otherwise pay a call more a file to be told so.
+    const qsizetype whole = size > 0 && size <= MaxSize ? qsizetype(size) : -1;
     qsizetype filled = 0;
     for (;;) {
         if (filled == bytes.size()) {
@@ -65,6 +68,8 @@ StdioFile StdioFile::fromDescriptor(int fd, qint64 size, const QString &fileName
         if (read == 0)
             break;
         filled += read;
+        if (filled == whole && filled < bytes.size())
+            break;
     }
     bytes.truncate(filled);
     StdioFile file;
