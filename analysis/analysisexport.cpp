@@ -422,6 +422,10 @@ public:
         else
             next();
     }
+    void reserve(std::size_t bytes)
+    {
+        m_line.reserve(bytes);
+    }
     void bytes(const QByteArray &cell) // a cell that needs no quotes
     {
         next();
@@ -576,8 +580,12 @@ QByteArray AnalysisExport::dealCsvLines(const QString &file, const DealRecord &r
     for (const PropertyMeasure &measure : propertyMeasures())
         propertyMeasured.measure(measure.get(deal.property), measure.unit);
     const QByteArray holdYears = shortestBytes(record.m_projection.m_holdYears.m_value);
+    // Each offer's line is written over the one before, in room made once for all five.
+    csv.reserve(5 * 1024);
+    ScriptLine line;
+    line.reserve(1024);
     for (int k = 0; k < MAX_LOANS; ++k) {
-        ScriptLine line = property;
+        line = property;
         line.bytes(QByteArray::number(k + 1));
         line.cell(csvText(record.m_lender[k]));
         for (const DealField *input : LoanInputs)

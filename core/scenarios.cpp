@@ -374,10 +374,13 @@ std::optional<PriceModel> priceModel(const Projection &p, std::vector<double> fl
     m.target = target;
     m.pmiEndLtv = a.pmiEndLtv;
     m.flows = std::move(flows);
-    m.perDollar = {-(a.closingCosts + in.pointsPercent / 100.0)};
-    m.size = {std::fabs(in.downPayment) + std::fabs(in.price * a.closingCosts)
-              + std::fabs(loan * in.pointsPercent / 100.0) + std::fabs(in.lenderFees)};
-    m.insurance = {0};
+    // Year 0 and each year of the hold: made once, not grown year by year.
+    for (std::vector<double> *v : {&m.perDollar, &m.size, &m.insurance})
+        v->reserve(p.years.size() + 1);
+    m.perDollar.push_back(-(a.closingCosts + in.pointsPercent / 100.0));
+    m.size.push_back(std::fabs(in.downPayment) + std::fabs(in.price * a.closingCosts)
+                     + std::fabs(loan * in.pointsPercent / 100.0) + std::fabs(in.lenderFees));
+    m.insurance.push_back(0);
     for (const ProjectionYear &y : p.years) {
         m.perDollar.push_back(-y.debtService / loan);
         m.size.push_back(std::fabs(y.netOperatingIncome) + std::fabs(y.debtService) + 12 * std::fabs(in.pmi) + loan);
@@ -386,6 +389,7 @@ std::optional<PriceModel> priceModel(const Projection &p, std::vector<double> fl
     if (in.pmi != 0) {
         // The schedule the projection at the price asked paid, the analysis's own.
         const SharedSchedule months = sharedSchedule(loan, in.ratePercent, in.termYears, 0, 12 * a.holdYears);
+        m.owedShare.reserve(std::max<std::size_t>(1, months.size()));
         m.owedShare.push_back(1.0);
         for (std::size_t i = 0; i + 1 < months.size(); ++i)
             m.owedShare.push_back(months[i].balance / loan);

@@ -35,14 +35,27 @@ QStringView trimSpaces(QStringView text)
     return text.mid(begin, end - begin);
 }
 
-// Only a to z change: the labels are plain ASCII and nothing else may match them by accident.
-QString upperCasedLabel(QStringView label)
+// The text of view into to, in the room to already has where no one shares it: a deal file's
+// labels and values are read one after the other into the same two strings.
+void assign(QString &to, QStringView view)
 {
-    QString result = label.toString();
-    for (QChar &c : result) {
+    to.resize(view.size());
+    std::copy(view.begin(), view.end(), to.data());
+}
+
+// Only a to z change: the labels are plain ASCII and nothing else may match them by accident.
+void upperCaseLabel(QString &label)
+{
+    for (QChar &c : label) {
         if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
             c = QChar(c.unicode() - 'a' + 'A');
     }
+}
+
+QString upperCasedLabel(QStringView label)
+{
+    QString result = label.toString();
+    upperCaseLabel(result);
     return result;
 }
 
@@ -238,6 +251,8 @@ std::optional<ImportError> ExchangeFile::read(DealRecord &record, StdioFile &fil
     std::array<std::optional<double>, MAX_LOANS> compare{};
     int lineNumber = 0;
     QString line;
+    QString label;
+    QString value;
     while (file.readString(line)) {
         ++lineNumber;
         const QStringView trimmed = trimSpaces(line);
@@ -262,10 +277,11 @@ std::optional<ImportError> ExchangeFile::read(DealRecord &record, StdioFile &fil
         const qsizetype equals = trimmed.indexOf(QLatin1Char('='));
         if (equals < 0)
             return ImportError{ImportError::UnrecognizedSyntax, lineNumber};
-        const QString label = upperCasedLabel(trimSpaces(trimmed.left(equals)));
+        assign(label, trimSpaces(trimmed.left(equals)));
+        upperCaseLabel(label);
         if (label.isEmpty())
             return ImportError{ImportError::MissingLabel, lineNumber};
-        const QString value = trimSpaces(trimmed.mid(equals + 1)).toString();
+        assign(value, trimSpaces(trimmed.mid(equals + 1)));
         if (const auto loan = compared.constFind(label); loan != compared.cend()) {
             IntegerValue number;
             number.parse(value, locales);

@@ -13,6 +13,16 @@
 
 namespace {
 
+// Latin-1 into line, in the room it already has where no one shares it: a deal file is read
+// line by line into one string.
+void assignLatin1(QString &line, QByteArrayView bytes)
+{
+    line.resize(bytes.size());
+    char16_t *text = reinterpret_cast<char16_t *>(line.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        text[i] = char16_t(uchar(bytes[i]));
+}
+
 // UTF-8 to text, keeping a byte-order mark inside the text: only those at the start of the file
 // are marks, and the caller has dropped them already.
 QString decodeUtf8(QByteArrayView bytes)
@@ -99,10 +109,11 @@ void StdioFile::take(QByteArray bytes)
 
 bool StdioFile::readString(QString &line)
 {
-    line.clear();
     const qsizetype size = m_bytes.size();
-    if (m_pos >= size)
+    if (m_pos >= size) {
+        line.clear();
         return false;
+    }
     // A line ends at LF, CR LF or a lone CR (a file saved by an old Mac editor): one line end of
     // any of them, never two.
     const char *bytes = m_bytes.constData();
@@ -114,8 +125,10 @@ bool StdioFile::readString(QString &line)
         ++next;
     // CR and LF never occur inside a UTF-8 sequence, so each line decodes on its own.
     const char *start = m_bytes.constData() + m_pos;
-    line = m_utf8 ? decodeUtf8(QByteArrayView(start, end - m_pos))
-                  : QString::fromLatin1(start, end - m_pos);
+    if (m_utf8)
+        line = decodeUtf8(QByteArrayView(start, end - m_pos));
+    else
+        assignLatin1(line, QByteArrayView(start, end - m_pos));
     m_pos = next;
     if (m_pos >= size) {
         // The last line has been handed out: the bytes are no longer needed.
