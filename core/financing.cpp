@@ -248,7 +248,7 @@ void addAfterTax(Projection &p, const ProjectionInputs &in, const ProjectionAssu
     after.depreciationTaken = Measure::of(held.depreciationTaken, {});
     after.taxOnSale = Measure::of(held.taxOnSale, {});
     const Measure skipped = yearly == YearlyReturns::EveryYear || hold == 1
-        ? Measure{} : Measure::unknown(ProjectionText::tr("Not computed."));
+        ? Measure{} : Measure::unknown(ProjectionText::kept(QT_TRANSLATE_NOOP("Projection", "Not computed.")));
     std::vector<double> flows;
     double hint = std::numeric_limits<double>::quiet_NaN();
     for (int n = 1; n <= hold; ++n) {

@@ -36,11 +36,11 @@ QString paymentProblem(const DealRecord &record, int k)
 {
     const double term = record.m_term[k].m_value;
     if (term == 0)
-        return AnalysisText::tr(NoPayment);
+        return AnalysisText::kept(NoPayment);
     const double r = Profit::monthlyRate(record.m_interestRate[k].m_value);
     if (!isFinite(r) || (r != 0 && !isFinite(std::pow(1.0 + r, 12.0 * term))))
-        return AnalysisText::tr(RateTooHigh);
-    return AnalysisText::tr(AmountTooLarge);
+        return AnalysisText::kept(RateTooHigh);
+    return AnalysisText::kept(AmountTooLarge);
 }
 
 // Why the figures of a loan's life cannot be given, or an empty text when they can.
@@ -514,7 +514,7 @@ void leaveOut(DealAnalysis &deal, const ComparedOffers &compared)
     for (int k = 0; k < MAX_LOANS; ++k) {
         LoanAnalysis &loan = deal.loans[std::size_t(k)];
         if (!compared[std::size_t(k)] && loan.notCompared.isEmpty())
-            loan.notCompared = AnalysisText::tr("Left out of the comparison.");
+            loan.notCompared = AnalysisText::kept(QT_TRANSLATE_NOOP("Analysis", "Left out of the comparison."));
     }
     rankLoans(deal);
 }

@@ -20,7 +20,7 @@ QString tooLarge()
 // The returns of the years before the hold, where only the hold's were asked for.
 QString notComputed()
 {
-    return ProjectionText::tr("Not computed.");
+    return ProjectionText::kept(QT_TRANSLATE_NOOP("Projection", "Not computed."));
 }
 
 // A figure, or unknown because it is too large: the reason is translated only when needed, since

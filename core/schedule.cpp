@@ -78,17 +78,17 @@ QString scheduleProblem(double loanAmount, double ratePercent, double termYears)
     const double payment = Profit::payment(loanAmount, ratePercent, termYears);
     if (!std::isfinite(payment)) {
         if (termYears == 0)
-            return AnalysisText::tr("The loan has no monthly payment: its term is 0 years.");
+            return AnalysisText::kept(QT_TRANSLATE_NOOP("Analysis", "The loan has no monthly payment: its term is 0 years."));
         const double r = Profit::monthlyRate(ratePercent);
         if (!std::isfinite(r) || (r != 0 && !std::isfinite(std::pow(1.0 + r, 12.0 * termYears))))
-            return AnalysisText::tr("The interest rate is too high for this term: the payment is too large to compute.");
-        return AnalysisText::tr("The loan amount is too large: the payment is too large to compute.");
+            return AnalysisText::kept(QT_TRANSLATE_NOOP("Analysis", "The interest rate is too high for this term: the payment is too large to compute."));
+        return AnalysisText::kept(QT_TRANSLATE_NOOP("Analysis", "The loan amount is too large: the payment is too large to compute."));
     }
     const double count = paymentCount(termYears);
     if (!(count > 0))
-        return AnalysisText::tr("The term is less than 0 years: the loan has no payments.");
+        return AnalysisText::kept(QT_TRANSLATE_NOOP("Analysis", "The term is less than 0 years: the loan has no payments."));
     if (count > MaxScheduledPayments)
-        return AnalysisText::tr("A term of more than 1,000 years is not scheduled.");
+        return AnalysisText::kept(QT_TRANSLATE_NOOP("Analysis", "A term of more than 1,000 years is not scheduled."));
     return {};
 }
 

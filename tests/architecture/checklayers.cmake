@@ -12,7 +12,7 @@ set(reaches_ui core platform textio report exchange analysis ui)
 set(reaches_app core platform textio report exchange analysis ui app)
 set(below_ui core platform textio report exchange analysis)
 # Qt Core's own headers; anything else starting with Q (QtGui, QtWidgets…) is not the engine's.
-set(qt_core_headers QByteArray QChar QCoreApplication QDate QDateTime QDebug QDir QFile QFileInfo
+set(qt_core_headers QByteArray QChar QCoreApplication QDate QDateTime QDebug QDir QEvent QFile QFileInfo
     QHash QList QLocale QMap QObject QRegularExpression QSaveFile QSet QString QStringDecoder
     QStringList QStringView QTemporaryFile QTextStream QTime QVariant QVector QtGlobal QtMath)
 

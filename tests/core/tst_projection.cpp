@@ -46,6 +46,7 @@ private slots:
     void scenarioFiguresAreCheckedApart();
     void reasonsReadInGerman_data();
     void reasonsReadInGerman();
+    void keptReasonsFollowTheTranslators();
 
 private:
     QJsonObject m_reference;
@@ -612,6 +613,35 @@ void TestProjection::reasonsReadInGerman()
     const auto restore = qScopeGuard([&german] { QCoreApplication::removeTranslator(&german); });
     const QString translated = project(inputs, assumptions).reason;
     QVERIFY2(!translated.isEmpty() && translated != english, qPrintable(translated));
+}
+
+// A reason every projection gives is translated once a thread, and again once the translators
+// change: in every thread, installed and removed.
+void TestProjection::keptReasonsFollowTheTranslators()
+{
+    const ProjectionInputs in{200000, 2000, 250, 100, 40000, 6.5, 30, 0, 0};
+    const auto yearOneReason = [&in] {
+        return project(in, ProjectionAssumptions(), YearlyReturns::AtHoldOnly).years.front().irrIfSold.reason;
+    };
+    const auto inAnotherThread = [&] {
+        QString reason;
+        std::thread([&] { reason = yearOneReason(); }).join();
+        return reason;
+    };
+    const QString english = QStringLiteral("Not computed.");
+    QCOMPARE(yearOneReason(), english);
+    QCOMPARE(inAnotherThread(), english);
+    {
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/i18n/zantoria_de.qm")));
+        QCoreApplication::installTranslator(&german);
+        const auto restore = qScopeGuard([&german] { QCoreApplication::removeTranslator(&german); });
+        const QString translated = QCoreApplication::translate("Projection", "Not computed.");
+        QVERIFY(translated != english);
+        QCOMPARE(yearOneReason(), translated);
+        QCOMPARE(inAnotherThread(), translated);
+    }
+    QCOMPARE(yearOneReason(), english);
 }
 
 QTEST_GUILESS_MAIN(TestProjection)
