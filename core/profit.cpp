@@ -1,5 +1,7 @@
 #include "core/profit.h"
 
+#include "core/recentlyused.h"
+
 #include <cmath>
 
 // This file is compiled with -ffp-contract=off (report/CMakeLists.txt): every product and sum
@@ -22,6 +24,28 @@ double paymentWithPower(double loanAmount, double monthlyRate, double power)
     return (P * A + 0.0) / (((P - 1.0) * (r * 0.0 + 1.0)) / r);
 }
 
+namespace {
+
+// (1 + r)^n. It does not depend on the amount: a search over prices, and the checks and the
+// schedule of each of its projections, ask for the same rate and term again and again.
+double growth(double r, double n)
+{
+    struct Known
+    {
+        double r = 0;
+        double n = 0;
+        double power = 0;
+    };
+    thread_local RecentlyUsed<Known, 4> known;
+    if (const Known *k = known.find([&](const Known &e) { return e.r == r && e.n == n; }))
+        return k->power;
+    const double power = std::pow(1.0 + r, n);
+    known.replaced() = {r, n, power};
+    return power;
+}
+
+} // namespace
+
 double payment(double loanAmount, double ratePercent, double termYears)
 {
     const double r = monthlyRate(ratePercent);
@@ -30,8 +54,7 @@ double payment(double loanAmount, double ratePercent, double termYears)
     // 0 by 0. A term of 0 still divides by 0 and leaves the figure empty.
     if (r == 0.0)
         return loanAmount / n;
-    const double P = std::pow(1.0 + r, n);
-    return paymentWithPower(loanAmount, r, P);
+    return paymentWithPower(loanAmount, r, growth(r, n));
 }
 
 void step(Figure figure, const DealRecord &record, Row &row)

@@ -178,11 +178,18 @@ void fillYear(ProjectionYear &y, int t, const ProjectionInputs &in, const Projec
     y.saleProceeds = y.propertyValue * (1.0 - a.sellingCosts) - y.loanBalance;
 }
 
-// Without a branch for each figure, and each test apart from the others: every year of every
-// projection is tested. Not a number fails the comparison too.
+// Every year of every projection is tested. A finite sum says at once that every figure is
+// finite (an infinity or not a number in it would make the sum one); only a sum that overflows
+// or is not a number has each figure tested, without a branch for each. Not a number fails the
+// comparison too.
 bool allFinite(const ProjectionYear &y)
 {
     const auto finite = [](double x) { return std::fabs(x) <= std::numeric_limits<double>::max(); };
+    const double sum = ((y.rent + y.vacancyLoss) + (y.operatingCosts + y.netOperatingIncome))
+                     + ((y.debtService + y.pmi) + (y.cashFlow + y.propertyValue))
+                     + ((y.loanBalance + y.equity) + (y.saleProceeds + y.interest)) + y.refinanceCashOut;
+    if (finite(sum))
+        return true;
     return finite(y.rent) & finite(y.vacancyLoss) & finite(y.operatingCosts)
          & finite(y.netOperatingIncome) & finite(y.debtService) & finite(y.pmi) & finite(y.cashFlow)
          & finite(y.propertyValue) & finite(y.loanBalance) & finite(y.equity) & finite(y.saleProceeds)

@@ -64,6 +64,18 @@ const Powers &powersFor(double r, int count, bool withExtraPayments)
     return *powers;
 }
 
+// Why a loan has no schedule: given for every empty offer of every deal, so translated once.
+const char *const NoPayment =
+    QT_TRANSLATE_NOOP("Analysis", "The loan has no monthly payment: its term is 0 years.");
+const char *const RateTooHigh = QT_TRANSLATE_NOOP(
+    "Analysis", "The interest rate is too high for this term: the payment is too large to compute.");
+const char *const AmountTooLarge = QT_TRANSLATE_NOOP(
+    "Analysis", "The loan amount is too large: the payment is too large to compute.");
+const char *const TermBelowZero =
+    QT_TRANSLATE_NOOP("Analysis", "The term is less than 0 years: the loan has no payments.");
+const char *const TooLong =
+    QT_TRANSLATE_NOOP("Analysis", "A term of more than 1,000 years is not scheduled.");
+
 } // namespace
 
 // The level payment's months: 12 × term, the last one smaller when the term has a fraction of a
@@ -78,17 +90,17 @@ QString scheduleProblem(double loanAmount, double ratePercent, double termYears)
     const double payment = Profit::payment(loanAmount, ratePercent, termYears);
     if (!std::isfinite(payment)) {
         if (termYears == 0)
-            return AnalysisText::kept(QT_TRANSLATE_NOOP("Analysis", "The loan has no monthly payment: its term is 0 years."));
+            return AnalysisText::kept(NoPayment);
         const double r = Profit::monthlyRate(ratePercent);
         if (!std::isfinite(r) || (r != 0 && !std::isfinite(std::pow(1.0 + r, 12.0 * termYears))))
-            return AnalysisText::kept(QT_TRANSLATE_NOOP("Analysis", "The interest rate is too high for this term: the payment is too large to compute."));
-        return AnalysisText::kept(QT_TRANSLATE_NOOP("Analysis", "The loan amount is too large: the payment is too large to compute."));
+            return AnalysisText::kept(RateTooHigh);
+        return AnalysisText::kept(AmountTooLarge);
     }
     const double count = paymentCount(termYears);
     if (!(count > 0))
-        return AnalysisText::kept(QT_TRANSLATE_NOOP("Analysis", "The term is less than 0 years: the loan has no payments."));
+        return AnalysisText::kept(TermBelowZero);
     if (count > MaxScheduledPayments)
-        return AnalysisText::kept(QT_TRANSLATE_NOOP("Analysis", "A term of more than 1,000 years is not scheduled."));
+        return AnalysisText::kept(TooLong);
     return {};
 }
 

@@ -48,7 +48,10 @@ QString keptTranslation(const char *context, const char *sourceText)
     };
     thread_local RecentlyUsed<Kept, 16> kept;
     const unsigned changes = g_languageChanges.load(std::memory_order_acquire);
-    if (Kept *known = kept.find([&](const Kept &k) { return k.sourceText == sourceText && k.context == context; })) {
+    const auto same = [&](const Kept &k) {
+        return k.sourceText == sourceText && k.context == context;
+    };
+    if (Kept *known = kept.find(same)) {
         if (known->languageChanges != changes) {
             known->text = QCoreApplication::translate(context, sourceText);
             known->languageChanges = changes;

@@ -15,14 +15,20 @@ class AnalysisText
 {
     Q_DECLARE_TR_FUNCTIONS(Analysis)
 public:
-    [[nodiscard]] static QString kept(const char *sourceText) { return keptTranslation("Analysis", sourceText); }
+    [[nodiscard]] static QString kept(const char *sourceText)
+    {
+        return keptTranslation("Analysis", sourceText);
+    }
 };
 
 class ProjectionText
 {
     Q_DECLARE_TR_FUNCTIONS(Projection)
 public:
-    [[nodiscard]] static QString kept(const char *sourceText) { return keptTranslation("Projection", sourceText); }
+    [[nodiscard]] static QString kept(const char *sourceText)
+    {
+        return keptTranslation("Projection", sourceText);
+    }
 };
 
 class ReadNoticeText

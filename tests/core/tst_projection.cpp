@@ -47,6 +47,7 @@ private slots:
     void reasonsReadInGerman_data();
     void reasonsReadInGerman();
     void keptReasonsFollowTheTranslators();
+    void projectsYearsWhoseSumOverflows();
 
 private:
     QJsonObject m_reference;
@@ -642,6 +643,18 @@ void TestProjection::keptReasonsFollowTheTranslators()
         QCOMPARE(inAnotherThread(), translated);
     }
     QCOMPARE(yearOneReason(), english);
+}
+
+// A year's figures are each within a double though their sum is not: the projection is made.
+void TestProjection::projectsYearsWhoseSumOverflows()
+{
+    const double price = 0.4 * std::numeric_limits<double>::max();
+    const ProjectionInputs cash{price, 0, 0, 0, price, 6.5, 30, 0, 0};
+    const Projection p = project(cash, ProjectionAssumptions());
+    QVERIFY2(p.reason.isEmpty(), qPrintable(p.reason));
+    QCOMPARE(int(p.years.size()), ProjectionAssumptions().holdYears);
+    const ProjectionYear &last = p.years.back();
+    QVERIFY(std::isinf(last.propertyValue + last.equity + last.saleProceeds));
 }
 
 QTEST_GUILESS_MAIN(TestProjection)
