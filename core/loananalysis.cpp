@@ -129,8 +129,7 @@ ProjectionAssumptions yearOneOf(ProjectionAssumptions assumptions)
 double cashFlowAtPrice(ProjectionInputs inputs, const ProjectionAssumptions &yearOne, double price)
 {
     inputs.price = price;
-    const Projection p = project(inputs, yearOne, YearlyReturns::ValueAtHold);
-    return p.isKnown() ? p.years.front().cashFlow : std::nan("");
+    return yearOneCashFlow(inputs, yearOne);
 }
 
 // The highest price, in whole cents, at which the year-1 cash flow is still 0 or more. The cash

@@ -257,6 +257,14 @@ Formatters makeFormatters(const QString &localeName, const QString &currency)
     return formatters;
 }
 
+// Whether a remembered name is the one asked for. A deal's figures ask with copies of the same
+// strings again and again: those share their text, and are the same without comparing it.
+bool sameName(const QString &remembered, const QString &asked)
+{
+    return (remembered.constData() == asked.constData() && remembered.size() == asked.size())
+        || remembered == asked;
+}
+
 // The formatters of a locale with a currency (empty: the locale's own), made once each.
 // Each thread remembers the last few it asked for (the money and the number formatters of a
 // deal), without the lock: the cache's entries stay where they are once made.
@@ -270,7 +278,7 @@ const Formatters &formattersFor(const QString &localeName, const QString &curren
     };
     thread_local RecentlyUsed<Recent, 4> recent;
     if (const Recent *known = recent.find([&](const Recent &r) {
-            return r.localeName == localeName && r.currency == currency;
+            return sameName(r.localeName, localeName) && sameName(r.currency, currency);
         }))
         return *known->formatters;
     static std::map<std::pair<QString, QString>, Formatters> cache;
@@ -346,7 +354,7 @@ int LocaleServices::moneyFractionDigits(const QString &currency)
     // locale (ICU's data for the code; the money skeleton, which ICU could refuse, names only
     // the currency), so each thread keeps its last few without looking up the locale.
     thread_local RecentlyUsed<std::pair<QString, int>, 4> recent;
-    if (const auto *known = recent.find([&](const auto &entry) { return entry.first == currency; }))
+    if (const auto *known = recent.find([&](const auto &entry) { return sameName(entry.first, currency); }))
         return known->second;
     const int digits = formattersFor(localeName(Category::Money), currency).moneyFractionDigits;
     recent.replaced() = {currency, digits};
@@ -404,7 +412,7 @@ bool LocaleServices::isKnownLocale(const QString &localeName)
     // Asked for every deal file read, which names the locales of its figures; ICU's answer for a
     // name never changes, and each thread keeps its last few.
     thread_local RecentlyUsed<std::pair<QString, bool>, 4> recent;
-    if (const auto *known = recent.find([&](const auto &entry) { return entry.first == localeName; }))
+    if (const auto *known = recent.find([&](const auto &entry) { return sameName(entry.first, localeName); }))
         return known->second;
     // Language, then script, region or variant parts: nothing else reaches ICU from a file.
     static const QRegularExpression shape(QStringLiteral("^[A-Za-z]{2,8}(?:[_-][A-Za-z0-9]{1,8})*$"));
@@ -440,7 +448,7 @@ bool LocaleServices::isKnownCurrency(const QString &isoCode)
 {
     // Asked for every deal file read that names its currency; each thread keeps its last few.
     thread_local RecentlyUsed<std::pair<QString, bool>, 4> recent;
-    if (const auto *known = recent.find([&](const auto &entry) { return entry.first == isoCode; }))
+    if (const auto *known = recent.find([&](const auto &entry) { return sameName(entry.first, isoCode); }))
         return known->second;
     const bool shaped = isoCode.size() == 3 && std::all_of(isoCode.begin(), isoCode.end(), [](QChar c) {
         return c >= QLatin1Char('A') && c <= QLatin1Char('Z');

@@ -463,6 +463,27 @@ AtHold projectAtHold(const ProjectionInputs &inputs, const ProjectionAssumptions
     return hold;
 }
 
+double yearOneCashFlow(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions)
+{
+    ++g_projections;
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    if (!projectionProblem(inputs, assumptions).isEmpty()
+        || !std::isfinite(inputs.cashToClose(assumptions.closingCosts)))
+        return none;
+    const Financing financing = finance(inputs, assumptions);
+    ProjectionYear year;
+    double firstCashFlow = none;
+    const bool made = fillYears(inputs, assumptions, financing, [&]() -> ProjectionYear & {
+        if (year.year == 1)
+            firstCashFlow = year.cashFlow;
+        year = ProjectionYear{};
+        return year;
+    });
+    if (!made)
+        return none;
+    return year.year == 1 ? year.cashFlow : firstCashFlow;
+}
+
 Projection project(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions,
                    YearlyReturns yearly)
 {

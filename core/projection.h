@@ -215,6 +215,11 @@ struct AtHold
 [[nodiscard]] AtHold projectAtHold(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions,
                                    bool withIrr);
 
+// The cash flow of year 1 of project(inputs, assumptions), to the last digit; not a number where
+// there is no projection. A search over prices for the year-1 cash flow asks for nothing else,
+// and is spared the returns, the refinance and the after-tax figures of every step.
+[[nodiscard]] double yearOneCashFlow(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions);
+
 // How many projections this thread has made: what a search over prices costs, for its tests.
 [[nodiscard]] unsigned long long projectionsMade();
 

@@ -311,6 +311,14 @@ void TestScenarios::priceToOfferTakesAFewProjections()
                     QCOMPARE(atHold.flows.empty(), !whole.isKnown());
                     if (whole.isKnown())
                         QVERIFY(atHold.flows == flowsSoldAtHold(whole));
+                    // The year-1 cash flow alone, over the hold and over one year.
+                    ProjectionAssumptions oneYear = other;
+                    oneYear.holdYears = 1;
+                    for (const auto &[assumed, projected] : {std::pair{other, whole},
+                                                             {oneYear, project(changed, oneYear, YearlyReturns::ValueAtHold)}}) {
+                        const double cashFlow = yearOneCashFlow(changed, assumed);
+                        QVERIFY(projected.isKnown() ? cashFlow == projected.years.front().cashFlow : std::isnan(cashFlow));
+                    }
                     for (const auto &[made, expected] : {std::pair{atHold.irr, whole.irr}, {atHold.npv, whole.npv},
                                                          {atHold.equityMultiple, whole.equityMultiple},
                                                          {atHold.totalProfit, whole.totalProfit}}) {
