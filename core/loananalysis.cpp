@@ -13,16 +13,8 @@
 
 namespace {
 
-const char *const NoPayment =
-    QT_TRANSLATE_NOOP("Analysis", "The loan has no monthly payment: its term is 0 years.");
 const char *const NoLoan =
     QT_TRANSLATE_NOOP("Analysis", "The down payment is more than the price: there is no loan.");
-const char *const TooLong =
-    QT_TRANSLATE_NOOP("Analysis", "A term of more than 1,000 years is not scheduled.");
-const char *const RateTooHigh = QT_TRANSLATE_NOOP(
-    "Analysis", "The interest rate is too high for this term: the payment is too large to compute.");
-const char *const AmountTooLarge = QT_TRANSLATE_NOOP(
-    "Analysis", "The loan amount is too large: the payment is too large to compute.");
 const char *const TooLarge = QT_TRANSLATE_NOOP("Analysis", "The figure is too large to compute.");
 
 bool isFinite(double x)
@@ -36,11 +28,11 @@ QString paymentProblem(const DealRecord &record, int k)
 {
     const double term = record.m_term[k].m_value;
     if (term == 0)
-        return AnalysisText::kept(NoPayment);
+        return AnalysisText::kept(NoSchedule::NoPayment);
     const double r = Profit::monthlyRate(record.m_interestRate[k].m_value);
     if (!isFinite(r) || (r != 0 && !isFinite(std::pow(1.0 + r, 12.0 * term))))
-        return AnalysisText::kept(RateTooHigh);
-    return AnalysisText::kept(AmountTooLarge);
+        return AnalysisText::kept(NoSchedule::RateTooHigh);
+    return AnalysisText::kept(NoSchedule::AmountTooLarge);
 }
 
 // Why the figures of a loan's life cannot be given, or an empty text when they can.
@@ -50,11 +42,11 @@ QString lifeProblem(const DealRecord &record, int k, double payment, double coun
         return paymentProblem(record, k);
     if (!(count > 0)) {
         return record.m_term[k].m_value < 0
-            ? AnalysisText::tr("The term is less than 0 years: the loan has no payments.")
-            : AnalysisText::tr(NoPayment);
+            ? AnalysisText::tr(NoSchedule::TermBelowZero)
+            : AnalysisText::tr(NoSchedule::NoPayment);
     }
     if (count > MaxScheduledPayments)
-        return AnalysisText::tr(TooLong);
+        return AnalysisText::tr(NoSchedule::TooLong);
     return {};
 }
 

@@ -64,7 +64,10 @@ const Powers &powersFor(double r, int count, bool withExtraPayments)
     return *powers;
 }
 
-// Why a loan has no schedule: given for every empty offer of every deal, so translated once.
+} // namespace
+
+// Given for every empty offer of every deal: translated once a thread (AnalysisText::kept()).
+namespace NoSchedule {
 const char *const NoPayment =
     QT_TRANSLATE_NOOP("Analysis", "The loan has no monthly payment: its term is 0 years.");
 const char *const RateTooHigh = QT_TRANSLATE_NOOP(
@@ -75,8 +78,7 @@ const char *const TermBelowZero =
     QT_TRANSLATE_NOOP("Analysis", "The term is less than 0 years: the loan has no payments.");
 const char *const TooLong =
     QT_TRANSLATE_NOOP("Analysis", "A term of more than 1,000 years is not scheduled.");
-
-} // namespace
+} // namespace NoSchedule
 
 // The level payment's months: 12 × term, the last one smaller when the term has a fraction of a
 // month. The small allowance keeps 12 × 15.5 from becoming 187 through rounding.
@@ -90,17 +92,17 @@ QString scheduleProblem(double loanAmount, double ratePercent, double termYears)
     const double payment = Profit::payment(loanAmount, ratePercent, termYears);
     if (!std::isfinite(payment)) {
         if (termYears == 0)
-            return AnalysisText::kept(NoPayment);
+            return AnalysisText::kept(NoSchedule::NoPayment);
         const double r = Profit::monthlyRate(ratePercent);
         if (!std::isfinite(r) || (r != 0 && !std::isfinite(std::pow(1.0 + r, 12.0 * termYears))))
-            return AnalysisText::kept(RateTooHigh);
-        return AnalysisText::kept(AmountTooLarge);
+            return AnalysisText::kept(NoSchedule::RateTooHigh);
+        return AnalysisText::kept(NoSchedule::AmountTooLarge);
     }
     const double count = paymentCount(termYears);
     if (!(count > 0))
-        return AnalysisText::kept(TermBelowZero);
+        return AnalysisText::kept(NoSchedule::TermBelowZero);
     if (count > MaxScheduledPayments)
-        return AnalysisText::kept(TooLong);
+        return AnalysisText::kept(NoSchedule::TooLong);
     return {};
 }
 

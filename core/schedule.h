@@ -59,3 +59,12 @@ private:
 // MaxScheduledPayments payments, a payment too large for a double), or an empty text when it has
 // one. The loan amount is not judged: a negative one is the caller's to refuse.
 [[nodiscard]] QString scheduleProblem(double loanAmount, double ratePercent, double termYears);
+
+// Its reasons, in the context "Analysis", which the analysis of a loan's life gives as well.
+namespace NoSchedule {
+extern const char *const NoPayment;
+extern const char *const RateTooHigh;
+extern const char *const AmountTooLarge;
+extern const char *const TermBelowZero;
+extern const char *const TooLong;
+} // namespace NoSchedule
