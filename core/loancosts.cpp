@@ -90,6 +90,11 @@ void rateOverHold(LoanCosts &costs, const ProjectionInputs &in, const Projection
 
 } // namespace
 
+double LoanCosts::costAfter(int month) const
+{
+    return costIfRepaid[std::min(costIfRepaid.size(), std::size_t(month)) - 1];
+}
+
 Measure monthlyRateOf(double amount, const std::vector<double> &payments, double hint)
 {
     if (!(amount > 0))

@@ -5,7 +5,6 @@
 
 #include <QString>
 
-#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -26,11 +25,7 @@ struct LoanCosts
     QString noCostReason;
 
     // The cost after month (1 …); after the term the loan is repaid and costs what it cost.
-    // Inline: the cheapest offer is looked up month by month.
-    [[nodiscard]] double costAfter(int month) const
-    {
-        return costIfRepaid[std::min(costIfRepaid.size(), std::size_t(month)) - 1];
-    }
+    [[nodiscard]] double costAfter(int month) const;
 };
 
 // The loan costs of one offer. The rate over the hold uses assumptions.holdYears; mortgage

@@ -471,17 +471,15 @@ double yearOneCashFlow(const ProjectionInputs &inputs, const ProjectionAssumptio
         || !std::isfinite(inputs.cashToClose(assumptions.closingCosts)))
         return none;
     const Financing financing = finance(inputs, assumptions);
-    ProjectionYear year;
-    double firstCashFlow = none;
+    // Year 1 is kept; each later year is filled over the one before.
+    ProjectionYear first, later;
     const bool made = fillYears(inputs, assumptions, financing, [&]() -> ProjectionYear & {
-        if (year.year == 1)
-            firstCashFlow = year.cashFlow;
-        year = ProjectionYear{};
-        return year;
+        if (first.year == 0)
+            return first;
+        later = ProjectionYear{};
+        return later;
     });
-    if (!made)
-        return none;
-    return year.year == 1 ? year.cashFlow : firstCashFlow;
+    return made && first.year == 1 ? first.cashFlow : none;
 }
 
 Projection project(const ProjectionInputs &inputs, const ProjectionAssumptions &assumptions,
